@@ -1,0 +1,71 @@
+# Build helpers shared by every folder of the tree.
+
+function(pq_add_subdirectories)
+  foreach(dir IN LISTS ARGN)
+    if(EXISTS ${PROJECT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+      add_subdirectory(${dir})
+    endif()
+  endforeach()
+endfunction()
+
+# pq_add_library(<name> [DEPS <targets>...])
+# A static library made of every .cpp below the calling folder.
+function(pq_add_library name)
+  cmake_parse_arguments(A "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${A_DEPS})
+endfunction()
+
+# The environment every test runs in: no display, no sound card, and a
+# user-data folder of the test run's own.
+set(PQ_TEST_ENVIRONMENT
+  "SDL_VIDEODRIVER=offscreen"
+  "SDL_RENDER_DRIVER=software"
+  "SDL_AUDIODRIVER=dummy"
+  "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-user-data")
+
+# pq_add_tests(<name> [SOURCES <files>...] [DEPS <targets>...])
+# A GoogleTest binary made of every .cpp below the calling folder (or the
+# given sources), registered test by test with CTest.
+function(pq_add_tests name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  if(A_SOURCES)
+    set(sources ${A_SOURCES})
+  else()
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
+  add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${A_DEPS} GTest::gtest_main GTest::gmock)
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-user-data)
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES ENVIRONMENT "${PQ_TEST_ENVIRONMENT}")
+endfunction()
+
+# pq_add_benchmark(<name> <sources>... DEPS <targets>...)
+function(pq_add_benchmark name)
+  cmake_parse_arguments(A "" "" "DEPS" ${ARGN})
+  add_executable(${name} ${A_UNPARSED_ARGUMENTS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${A_DEPS} benchmark::benchmark_main)
+endfunction()
+
+# pq_add_fuzzer(<name> <sources>... DEPS <targets>...)
+# A libFuzzer target; scripts/test.sh runs each for a bounded time.
+function(pq_add_fuzzer name)
+  cmake_parse_arguments(A "" "" "DEPS" ${ARGN})
+  add_executable(${name} ${A_UNPARSED_ARGUMENTS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${A_DEPS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzzers)
+  if(NOT TARGET fuzzers)
+    add_custom_target(fuzzers)
+  endif()
+  add_dependencies(fuzzers ${name})
+endfunction()
