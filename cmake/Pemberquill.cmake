@@ -69,3 +69,15 @@ function(pq_add_fuzzer name)
   endif()
   add_dependencies(fuzzers ${name})
 endfunction()
+
+# pq_add_test_per_file(DEPS <targets>...)
+# Every .cpp in the calling folder becomes a test binary of its own, named
+# after the folder and the file, so that one broken file stops only itself.
+function(pq_add_test_per_file)
+  cmake_parse_arguments(A "" "PREFIX" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(source IN LISTS sources)
+    get_filename_component(stem ${source} NAME_WE)
+    pq_add_tests(${A_PREFIX}_${stem} SOURCES ${source} DEPS ${A_DEPS})
+  endforeach()
+endfunction()

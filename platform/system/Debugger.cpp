@@ -1,0 +1,33 @@
+#include "platform/system/Debugger.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+namespace platform {
+
+bool IsDebuggerAttached() {
+  std::ifstream status("/proc/self/status");
+  const std::string key = "TracerPid:";
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.compare(0, key.size(), key) == 0) {
+      return std::strtol(line.c_str() + key.size(), nullptr, 10) != 0;
+    }
+  }
+  return false;
+}
+
+void DebugOutput(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stderr);
+  std::fflush(stderr);
+}
+
+void BreakIntoDebugger() {
+  if (IsDebuggerAttached()) {
+    std::raise(SIGTRAP);
+  }
+}
+
+}  // namespace platform

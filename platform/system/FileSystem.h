@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The base of the user's application-data folders: $XDG_DATA_HOME, or
+// $HOME/.local/share when that is unset or empty. Never "/" and never
+// ends in a separator; empty when neither variable gives a usable folder.
+std::string UserDataBaseFolder();
+
+// Creates the folder and every missing parent; true when it exists afterwards.
+bool CreateFolderRecursive(const std::string& path);
+
+bool RemoveFile(const std::string& path);
+
+// Writes to a temporary file in the destination's folder, flushes it to disk
+// and renames it into place, so a crash never leaves half a file behind.
+bool WriteFileAtomically(const std::string& path, const void* data, size_t size);
+
+// Names of the regular files in the folder that match the wildcard ('*' and
+// '?', case-insensitive), sorted by name case-insensitively.
+std::vector<std::string> ListFolder(const std::string& folder, const std::string& wildcard);
+
+bool IsRegularFile(const std::string& path);
+
+}  // namespace platform

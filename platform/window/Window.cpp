@@ -1,0 +1,167 @@
+#include "platform/window/Window.h"
+
+#include "platform/window/Cursor.h"
+
+#include <SDL.h>
+
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+Uint32 FullscreenFlags(DisplayMode mode) {
+  return mode == DisplayMode::FullscreenDesktop ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+}
+
+// Drivers other than X11 cannot tell where the cursor is while it is
+// outside every window of the process.
+bool HasGlobalCursorPosition() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return driver != nullptr && std::strcmp(driver, "x11") == 0;
+}
+
+}  // namespace
+
+std::unique_ptr<Window> Window::Create(const WindowSettings& settings, std::string& error) {
+  if (settings.clientSize.width < 1 || settings.clientSize.height < 1) {
+    error = "window size " + std::to_string(settings.clientSize.width) + " x " +
+            std::to_string(settings.clientSize.height) + " is empty";
+    return nullptr;
+  }
+  // The game asks to close on its own terms: closing the window must not
+  // also post a quit of SDL's own. Minimising on focus loss is the game's
+  // decision too.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    error = std::string("video system unavailable: ") + SDL_GetError();
+    return nullptr;
+  }
+  SDL_Window* window = SDL_CreateWindow(
+      settings.title.c_str(), settings.clientOrigin.x, settings.clientOrigin.y,
+      settings.clientSize.width, settings.clientSize.height,
+      SDL_WINDOW_RESIZABLE | FullscreenFlags(settings.mode));
+  if (window == nullptr) {
+    error = std::string("window not created: ") + SDL_GetError();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return nullptr;
+  }
+  SDL_StartTextInput();
+  error.clear();
+  return std::unique_ptr<Window>(new Window(window));
+}
+
+IntSize Window::DesktopSize() {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    return {};
+  }
+  SDL_Rect bounds{};
+  IntSize size;
+  if (SDL_GetDisplayBounds(0, &bounds) == 0) {
+    size = {bounds.w, bounds.h};
+  }
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return size;
+}
+
+Window::Window(SDL_Window* window) : window_(window), translator_(SDL_GetWindowID(window)) {
+  translator_.ReportGeometry(ClientOrigin(), ClientSize(), pending_);
+}
+
+Window::~Window() {
+  SDL_DestroyWindow(window_);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool Window::HasMessage() {
+  SDL_Event event;
+  while (pending_.empty() && SDL_PollEvent(&event) != 0) {
+    translator_.Translate(event, pending_);
+  }
+  return !pending_.empty();
+}
+
+bool Window::PollMessage(WindowMessage& message) {
+  if (!HasMessage()) {
+    return false;
+  }
+  message = pending_.front();
+  pending_.pop_front();
+  return true;
+}
+
+IntPoint Window::ClientOrigin() const {
+  IntPoint origin;
+  SDL_GetWindowPosition(window_, &origin.x, &origin.y);
+  return origin;
+}
+
+IntSize Window::ClientSize() const {
+  IntSize size;
+  SDL_GetWindowSize(window_, &size.width, &size.height);
+  return size;
+}
+
+WindowBorders Window::Borders() const {
+  WindowBorders borders;
+  if (SDL_GetWindowBordersSize(window_, &borders.top, &borders.left, &borders.bottom,
+                               &borders.right) != 0) {
+    return {};
+  }
+  return borders;
+}
+
+void Window::SetClientGeometry(IntPoint origin, IntSize size) {
+  SDL_SetWindowSize(window_, size.width, size.height);
+  SDL_SetWindowPosition(window_, origin.x, origin.y);
+}
+
+DisplayMode Window::GetDisplayMode() const {
+  const Uint32 flags = SDL_GetWindowFlags(window_);
+  return (flags & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP
+             ? DisplayMode::FullscreenDesktop
+             : DisplayMode::Windowed;
+}
+
+void Window::SetDisplayMode(DisplayMode mode) {
+  SDL_SetWindowFullscreen(window_, FullscreenFlags(mode));
+}
+
+void Window::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }
+
+void Window::Show() { SDL_ShowWindow(window_); }
+
+void Window::Minimize() { SDL_MinimizeWindow(window_); }
+
+void Window::Restore() { SDL_RestoreWindow(window_); }
+
+bool Window::IsMinimized() const {
+  return (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0;
+}
+
+void Window::RaiseAndFocus() { SDL_RaiseWindow(window_); }
+
+bool Window::HasFocus() const {
+  return (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
+}
+
+IntPoint Window::CursorScreenPosition() const {
+  IntPoint position;
+  if (SDL_GetMouseFocus() != window_ && HasGlobalCursorPosition()) {
+    SDL_GetGlobalMouseState(&position.x, &position.y);
+    return position;
+  }
+  SDL_GetMouseState(&position.x, &position.y);
+  const IntPoint origin = ClientOrigin();
+  return {origin.x + position.x, origin.y + position.y};
+}
+
+void Window::ShowCursor(const Cursor* cursor) {
+  SDL_Cursor* wanted = cursor != nullptr ? cursor->NativeHandle() : SDL_GetDefaultCursor();
+  if (wanted != nullptr && SDL_GetCursor() != wanted) {
+    SDL_SetCursor(wanted);
+  }
+}
+
+}  // namespace platform
