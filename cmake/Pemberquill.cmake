@@ -40,10 +40,13 @@ function(pq_add_tests name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${A_DEPS} GTest::gtest_main GTest::gmock)
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-user-data)
+  # Run through `cmake -E env`: a list handed to the ENVIRONMENT property
+  # would be split apart by gtest_discover_tests.
+  set_target_properties(${name} PROPERTIES
+    CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${PQ_TEST_ENVIRONMENT}")
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-    DISCOVERY_TIMEOUT 120
-    PROPERTIES ENVIRONMENT "${PQ_TEST_ENVIRONMENT}")
+    DISCOVERY_TIMEOUT 120)
 endfunction()
 
 # pq_add_benchmark(<name> <sources>... DEPS <targets>...)

@@ -1,0 +1,291 @@
+// The behaviour every AudioDevice shares, checked on the SDL device and on
+// the fake that the sound module's tests use, so the two cannot drift apart.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/audio/SdlAudioDevice.h"
+#include "tests/platform/audio/ExpectEveryCallIgnored.h"
+#include "tests/support/FakeAudioDevice.h"
+#include "tests/support/TestWavFile.h"
+
+namespace {
+
+using namespace platform;
+
+std::filesystem::path MakeTempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "pq-audio-XXXXXX").string();
+  char* made = mkdtemp(pattern.data());
+  return made == nullptr ? std::filesystem::path() : std::filesystem::path(made);
+}
+
+template <class Device>
+class AudioDeviceContract : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    s_folder = MakeTempFolder();
+    // Short enough to loop often, long enough to outlast any test when
+    // played once.
+    testsupport::WriteWav(Path("loop.wav"), testsupport::SteadyTone(44100, 1, 4410, 4000));
+    testsupport::WriteWav(Path("long.wav"), testsupport::SteadyTone(44100, 1, 44100 * 30, 4000));
+  }
+  static void TearDownTestSuite() {
+    std::error_code ignored;
+    std::filesystem::remove_all(s_folder, ignored);
+  }
+  static std::string Path(const char* name) { return (s_folder / name).string(); }
+
+  void SetUp() override { OpenWith(AudioSettings{}); }
+
+  void OpenWith(const AudioSettings& settings) {
+    device.Close();
+    ASSERT_TRUE(device.Open(settings)) << device.LastError();
+    loop = device.LoadSample(Path("loop.wav"));
+    ASSERT_NE(loop, kNoSample) << device.LastError();
+    once = device.LoadSample(Path("long.wav"));
+    ASSERT_NE(once, kNoSample) << device.LastError();
+  }
+
+  ChannelHandle PlayLooping(int volume = kMaxVolume, int pan = kPanCentre) {
+    return device.Play(loop, PlaySettings{LoopMode::Loop, volume, pan});
+  }
+
+  static inline std::filesystem::path s_folder;
+  Device device;
+  SampleHandle loop = kNoSample;
+  SampleHandle once = kNoSample;
+};
+
+struct DeviceNames {
+  template <class T>
+  static std::string GetName(int) {
+    return std::is_same_v<T, SdlAudioDevice> ? "Sdl" : "Fake";
+  }
+};
+
+using Devices = ::testing::Types<SdlAudioDevice, testsupport::FakeAudioDevice>;
+TYPED_TEST_SUITE(AudioDeviceContract, Devices, DeviceNames);
+
+TYPED_TEST(AudioDeviceContract, PlayAppliesItsSettingsAndStopEndsThePlay) {
+  auto& device = this->device;
+  ChannelHandle channel = device.Play(this->once, PlaySettings{LoopMode::Once, 200, 10});
+  ASSERT_NE(channel, kNoChannel) << device.LastError();
+  EXPECT_TRUE(device.LastError().empty());
+  EXPECT_TRUE(device.IsPlaying(channel));
+  EXPECT_FALSE(device.IsPaused(channel));
+  EXPECT_EQ(device.GetVolume(channel), 200);
+  EXPECT_EQ(device.GetPan(channel), 10);
+
+  EXPECT_TRUE(device.Stop(channel));
+  EXPECT_FALSE(device.IsPlaying(channel));
+  // The handle still names the ended play until its channel is reused.
+  EXPECT_EQ(device.GetVolume(channel), 200);
+}
+
+TYPED_TEST(AudioDeviceContract, VolumeAndPanAreClampedAndReadBack) {
+  auto& device = this->device;
+  ChannelHandle channel = this->PlayLooping(999, -40);
+  ASSERT_NE(channel, kNoChannel);
+  EXPECT_EQ(device.GetVolume(channel), kMaxVolume);
+  EXPECT_EQ(device.GetPan(channel), kPanLeft);
+
+  EXPECT_TRUE(device.SetVolume(channel, 127));
+  EXPECT_TRUE(device.SetPan(channel, 300));
+  EXPECT_EQ(device.GetVolume(channel), 127);
+  EXPECT_EQ(device.GetPan(channel), kPanRight);
+  EXPECT_TRUE(device.SetVolume(channel, -1));
+  EXPECT_EQ(device.GetVolume(channel), 0);
+}
+
+TYPED_TEST(AudioDeviceContract, APausedChannelStillCountsAsPlaying) {
+  auto& device = this->device;
+  ChannelHandle channel = this->PlayLooping();
+  ASSERT_TRUE(device.SetPaused(channel, true));
+  EXPECT_TRUE(device.IsPaused(channel));
+  EXPECT_TRUE(device.IsPlaying(channel));
+
+  ASSERT_TRUE(device.SetPaused(channel, false));
+  EXPECT_FALSE(device.IsPaused(channel));
+  EXPECT_TRUE(device.IsPlaying(channel));
+
+  ASSERT_TRUE(device.SetPaused(channel, true));
+  ASSERT_TRUE(device.Stop(channel));
+  EXPECT_FALSE(device.IsPaused(channel));
+}
+
+TYPED_TEST(AudioDeviceContract, AStaleHandleNeverReachesTheNextPlayOnItsChannel) {
+  auto& device = this->device;
+  ChannelHandle first = this->PlayLooping(50);
+  ASSERT_TRUE(device.Stop(first));
+  ChannelHandle second = this->PlayLooping(60);
+  ASSERT_NE(second, kNoChannel);
+  ASSERT_NE(second, first);
+
+  EXPECT_FALSE(device.IsPlaying(first));
+  EXPECT_FALSE(device.SetVolume(first, 10));
+  EXPECT_FALSE(device.LastError().empty());
+  EXPECT_FALSE(device.SetPaused(first, true));
+  EXPECT_FALSE(device.Stop(first));
+  EXPECT_FALSE(device.Replay(first, PlaySettings{}));
+  EXPECT_EQ(device.GetVolume(first), 0);
+
+  EXPECT_TRUE(device.IsPlaying(second));
+  EXPECT_FALSE(device.IsPaused(second));
+  EXPECT_EQ(device.GetVolume(second), 60);
+}
+
+TYPED_TEST(AudioDeviceContract, MadeUpHandlesAreRefused) {
+  auto& device = this->device;
+  EXPECT_EQ(device.Play(12345, PlaySettings{}), kNoChannel);
+  EXPECT_FALSE(device.LastError().empty());
+  for (ChannelHandle made : {kNoChannel, 0, 5, 254, 255, 256 * 9999 + 3}) {
+    EXPECT_FALSE(device.IsPlaying(made)) << made;
+    EXPECT_FALSE(device.SetVolume(made, 1)) << made;
+  }
+  device.FreeSample(12345);
+  EXPECT_FALSE(device.LastError().empty());
+  EXPECT_EQ(device.GetSampleInfo(12345).frames, 0u);
+}
+
+TYPED_TEST(AudioDeviceContract, FreeingASampleEndsItsPlaysOnly) {
+  auto& device = this->device;
+  ChannelHandle ofLoop = this->PlayLooping();
+  ChannelHandle ofOnce = device.Play(this->once, PlaySettings{});
+  device.FreeSample(this->loop);
+  EXPECT_TRUE(device.LastError().empty());
+
+  EXPECT_FALSE(device.IsPlaying(ofLoop));
+  EXPECT_TRUE(device.IsPlaying(ofOnce));
+  EXPECT_EQ(device.Play(this->loop, PlaySettings{}), kNoChannel);
+  EXPECT_FALSE(device.Replay(ofLoop, PlaySettings{}));
+  EXPECT_EQ(device.GetSampleInfo(this->loop).frames, 0u);
+}
+
+TYPED_TEST(AudioDeviceContract, PlaysFailWhileEveryChannelIsBusy) {
+  auto& device = this->device;
+  this->OpenWith(AudioSettings{44100, 2});
+  ChannelHandle a = this->PlayLooping();
+  ChannelHandle b = device.Play(this->once, PlaySettings{});
+  ASSERT_NE(a, kNoChannel);
+  ASSERT_NE(b, kNoChannel);
+  // A paused channel is still taken.
+  ASSERT_TRUE(device.SetPaused(a, true));
+
+  EXPECT_EQ(this->PlayLooping(), kNoChannel);
+  EXPECT_FALSE(device.LastError().empty());
+
+  ASSERT_TRUE(device.Stop(b));
+  ChannelHandle c = this->PlayLooping();
+  EXPECT_NE(c, kNoChannel);
+  EXPECT_TRUE(device.IsPaused(a));
+}
+
+TYPED_TEST(AudioDeviceContract, ReplayRestartsOnTheSameHandleWithNewSettings) {
+  auto& device = this->device;
+  ChannelHandle channel = device.Play(this->once, PlaySettings{LoopMode::Once, 100, kPanLeft});
+  ASSERT_TRUE(device.SetPaused(channel, true));
+
+  ASSERT_TRUE(device.Replay(channel, PlaySettings{LoopMode::Loop, 50, kPanRight}))
+      << device.LastError();
+  EXPECT_TRUE(device.IsPlaying(channel));
+  EXPECT_FALSE(device.IsPaused(channel));
+  EXPECT_EQ(device.GetVolume(channel), 50);
+  EXPECT_EQ(device.GetPan(channel), kPanRight);
+
+  // An ended play whose channel was not taken again can be replayed.
+  ASSERT_TRUE(device.Stop(channel));
+  ASSERT_TRUE(device.Replay(channel, PlaySettings{}));
+  EXPECT_TRUE(device.IsPlaying(channel));
+}
+
+TYPED_TEST(AudioDeviceContract, FrequencyCanOnlyBeTheSamplesOwn) {
+  auto& device = this->device;
+  ChannelHandle channel = this->PlayLooping();
+  SampleInfo info = device.GetSampleInfo(this->loop);
+  EXPECT_EQ(info.frequency, 44100);
+  EXPECT_TRUE(device.SetFrequency(channel, info.frequency));
+  EXPECT_TRUE(device.LastError().empty());
+  EXPECT_FALSE(device.SetFrequency(channel, info.frequency / 2));
+  EXPECT_FALSE(device.LastError().empty());
+  EXPECT_TRUE(device.IsPlaying(channel));
+}
+
+TYPED_TEST(AudioDeviceContract, OneStreamPlaysAtATimeBesideTheSamples) {
+  auto& device = this->device;
+  StreamHandle first = device.OpenStream(this->Path("loop.wav"), LoopMode::Loop);
+  StreamHandle second = device.OpenStream(this->Path("long.wav"), LoopMode::Once);
+  ASSERT_NE(first, kNoStream) << device.LastError();
+  ASSERT_NE(second, kNoStream) << device.LastError();
+
+  ChannelHandle sample = this->PlayLooping();
+  ChannelHandle stream = device.PlayStream(first, 100);
+  ASSERT_NE(stream, kNoChannel) << device.LastError();
+  EXPECT_NE(stream, sample);
+  EXPECT_TRUE(device.IsPlaying(stream));
+  EXPECT_TRUE(device.IsPlaying(sample));
+  EXPECT_EQ(device.GetVolume(stream), 100);
+
+  EXPECT_EQ(device.PlayStream(second, 100), kNoChannel);
+  EXPECT_FALSE(device.LastError().empty());
+  EXPECT_TRUE(device.SetPan(stream, kPanCentre));
+  EXPECT_FALSE(device.SetPan(stream, kPanLeft));
+  EXPECT_FALSE(device.Replay(stream, PlaySettings{}));
+
+  ASSERT_TRUE(device.SetPaused(stream, true));
+  EXPECT_TRUE(device.IsPaused(stream));
+  EXPECT_TRUE(device.IsPlaying(stream));
+  EXPECT_EQ(device.PlayStream(second, 100), kNoChannel);
+
+  ASSERT_TRUE(device.Stop(stream));
+  EXPECT_FALSE(device.IsPlaying(stream));
+  ChannelHandle next = device.PlayStream(second, 20);
+  ASSERT_NE(next, kNoChannel) << device.LastError();
+  EXPECT_FALSE(device.SetVolume(stream, 1));
+  EXPECT_EQ(device.GetVolume(next), 20);
+
+  device.CloseStream(second);
+  EXPECT_TRUE(device.LastError().empty());
+  EXPECT_FALSE(device.IsPlaying(next));
+  EXPECT_EQ(device.PlayStream(second, 20), kNoChannel);
+  EXPECT_TRUE(device.IsPlaying(sample));
+}
+
+TYPED_TEST(AudioDeviceContract, BadSettingsAndASecondOpenAreRefused) {
+  auto& device = this->device;
+  EXPECT_FALSE(device.Open(AudioSettings{}));
+  EXPECT_FALSE(device.LastError().empty());
+  EXPECT_TRUE(device.IsOpen());
+
+  device.Close();
+  EXPECT_FALSE(device.Open(AudioSettings{44100, 0}));
+  EXPECT_FALSE(device.Open(AudioSettings{44100, kMaxSampleChannels + 1}));
+  EXPECT_FALSE(device.Open(AudioSettings{0, 16}));
+  EXPECT_FALSE(device.IsOpen());
+  EXPECT_TRUE(device.Open(AudioSettings{44100, kMaxSampleChannels})) << device.LastError();
+}
+
+TYPED_TEST(AudioDeviceContract, AClosedDeviceIgnoresEveryCall) {
+  auto& device = this->device;
+  ChannelHandle channel = this->PlayLooping();
+  ASSERT_NE(channel, kNoChannel);
+  device.Close();
+  testsupport::ExpectEveryCallIgnored(device, this->Path("loop.wav"), this->loop, channel);
+}
+
+TYPED_TEST(AudioDeviceContract, HandlesFromBeforeACloseNameNothingAfterwards) {
+  auto& device = this->device;
+  ChannelHandle old = this->PlayLooping(30);
+  this->OpenWith(AudioSettings{});
+  ChannelHandle fresh = this->PlayLooping(40);
+  ASSERT_NE(fresh, kNoChannel);
+
+  EXPECT_NE(fresh, old);
+  EXPECT_FALSE(device.IsPlaying(old));
+  EXPECT_FALSE(device.SetVolume(old, 1));
+  EXPECT_EQ(device.GetVolume(fresh), 40);
+}
+
+}  // namespace
