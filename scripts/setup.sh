@@ -10,7 +10,7 @@ packages=(
   libpng-dev zlib1g-dev
   libfreetype-dev fonts-dejavu-core
   clang libclang-rt-dev
-  xvfb xauth
+  xvfb xauth x11-utils
 )
 
 missing=()

@@ -1,0 +1,185 @@
+#include "engine/core/FileIO.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
+#include "engine/core/UlvoEventSystem.h"
+#include "tests/engine/core/FileTestSupport.h"
+
+using file_test::Bytes;
+using file_test::FakeApplication;
+using file_test::FakePlayerStorage;
+using file_test::ReadFileBytes;
+using file_test::TemporaryFolder;
+using file_test::ToBytes;
+using file_test::WriteFileBytes;
+
+namespace {
+
+class FileIOTest : public ::testing::Test {
+ protected:
+  TemporaryFolder folder;
+  FakeApplication application{folder.Path()};
+
+  UlvoPath UserPath(const std::string& name) const {
+    return UlvoPath(PATH_MARKER_USER_DATA, name);
+  }
+  Bytes BufferBytes(const std::unique_ptr<unsigned char[]>& buffer, int32_t count) const {
+    return Bytes(buffer.get(), buffer.get() + count);
+  }
+  std::vector<std::string> FolderEntries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+}  // namespace
+
+TEST_F(FileIOTest, ReadsAWholeFile) {
+  const Bytes content = {0x01, 0x42, 0x2A, 0xFF, 0x00, 0x7F};
+  WriteFileBytes(folder.Path() + "data.bin", content);
+  std::unique_ptr<unsigned char[]> buffer;
+  const int32_t count = ReadWholeFile(UserPath("data.bin"), buffer);
+  ASSERT_EQ(count, 6);
+  EXPECT_EQ(BufferBytes(buffer, count), content);
+}
+
+TEST_F(FileIOTest, EmptyFileReadsAsZeroBytesWithABuffer) {
+  WriteFileBytes(folder.Path() + "empty", {});
+  std::unique_ptr<unsigned char[]> buffer;
+  EXPECT_EQ(ReadWholeFile(UserPath("empty"), buffer), 0);
+  EXPECT_NE(buffer, nullptr);
+}
+
+TEST_F(FileIOTest, MissingFolderOrSpecialFileIsUnreadable) {
+  std::filesystem::create_directory(folder.Path() + "Sub");
+  ASSERT_EQ(mkfifo((folder.Path() + "pipe").c_str(), 0600), 0);
+  for (const char* name : {"missing.bin", "Sub", "pipe"}) {
+    SCOPED_TRACE(name);
+    // Whatever the caller's pointer held before is let go.
+    std::unique_ptr<unsigned char[]> buffer = std::make_unique<unsigned char[]>(4);
+    EXPECT_EQ(ReadWholeFile(UserPath(name), buffer), -1);
+    EXPECT_EQ(buffer, nullptr);
+  }
+}
+
+TEST_F(FileIOTest, WriteReplacesTheFileWithoutLeavingTemporaries) {
+  WriteFileBytes(folder.Path() + "profile", ToBytes("an older and longer profile"));
+  const Bytes content = ToBytes("new");
+  EXPECT_EQ(WriteWholeFile(content.data(), UserPath("profile"), 3), 3);
+  EXPECT_EQ(ReadFileBytes(folder.Path() + "profile"), content);
+  EXPECT_EQ(FolderEntries(), std::vector<std::string>{"profile"});
+
+  EXPECT_EQ(WriteWholeFile(nullptr, UserPath("zero"), 0), 0);
+  EXPECT_EQ(ReadFileBytes(folder.Path() + "zero"), Bytes());
+}
+
+TEST_F(FileIOTest, FailedWriteReturnsMinusOne) {
+  const Bytes content = ToBytes("abc");
+  EXPECT_EQ(WriteWholeFile(content.data(), UserPath("no/such/folder/file"), 3), -1);
+  std::filesystem::create_directory(folder.Path() + "Sub");
+  EXPECT_EQ(WriteWholeFile(content.data(), UserPath("Sub"), 3), -1);
+  EXPECT_TRUE(std::filesystem::is_directory(folder.Path() + "Sub"));
+}
+
+TEST_F(FileIOTest, RemoveAndCreateFolder) {
+  WriteFileBytes(folder.Path() + "gone", ToBytes("x"));
+  RemoveFile(UserPath("gone"));
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() + "gone"));
+  RemoveFile(UserPath("never-there"));
+
+  CreateFolder(UserPath("a/b/c"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.Path() + "a/b/c"));
+  CreateFolder(UserPath("a/b/c"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.Path() + "a/b/c"));
+}
+
+TEST_F(FileIOTest, PlayerStorageGoesThroughAllThreeHooks) {
+  FakePlayerStorage storage(FakePlayerStorage::ALL);
+  const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, "Saves/steamuser.playerProfile");
+  const Bytes content = ToBytes("profile bytes");
+
+  EXPECT_EQ(WriteWholeFile(content.data(), path, 13), 13);
+  EXPECT_EQ(FakePlayerStorage::Files()["Saves_steamuser.playerProfile"], content);
+
+  std::unique_ptr<unsigned char[]> buffer;
+  const int32_t count = ReadWholeFile(path, buffer);
+  ASSERT_EQ(count, 13);
+  EXPECT_EQ(BufferBytes(buffer, count), content);
+
+  RemoveFile(path);
+  EXPECT_EQ(FakePlayerStorage::Removed(),
+            std::vector<std::string>{"Saves_steamuser.playerProfile"});
+
+  buffer = std::make_unique<unsigned char[]>(1);
+  EXPECT_EQ(ReadWholeFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "absent"), buffer), -1);
+  EXPECT_EQ(buffer, nullptr);
+  // Nothing reached the local disk.
+  EXPECT_TRUE(FolderEntries().empty());
+}
+
+TEST_F(FileIOTest, PlayerStorageWithoutAllHooksUsesTheUserDataFolder) {
+  FakePlayerStorage storage(FakePlayerStorage::READ | FakePlayerStorage::WRITE);
+  const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, "steamuser.pqoptions");
+  const Bytes content = ToBytes("options");
+  EXPECT_EQ(WriteWholeFile(content.data(), path, 7), 7);
+  EXPECT_EQ(ReadFileBytes(folder.Path() + "steamuser.pqoptions"), content);
+  EXPECT_TRUE(FakePlayerStorage::Files().empty());
+  RemoveFile(path);
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() + "steamuser.pqoptions"));
+  EXPECT_TRUE(FakePlayerStorage::Removed().empty());
+}
+
+namespace {
+
+class ListedFileRecorder : public EventRecipient {
+ public:
+  void Event_OnFileListed(NamedProperties& args) {
+    std::string name;
+    int size = -1;
+    EXPECT_EQ(args.Get("File Name", name), PROPERTY_FETCH_OK);
+    EXPECT_EQ(args.Get("File Size", size), PROPERTY_FETCH_OK);
+    files.emplace_back(name, size);
+  }
+  std::vector<std::pair<std::string, int>> files;
+};
+
+}  // namespace
+
+TEST_F(FileIOTest, ListFolderSortsIgnoringCaseAndFiresPerFile) {
+  CreateFolder(UserPath("Recipes/Nested.recipes"));
+  WriteFileBytes(folder.Path() + "Recipes/beta.recipes", ToBytes("bb"));
+  WriteFileBytes(folder.Path() + "Recipes/Alpha.recipes", ToBytes("a"));
+  WriteFileBytes(folder.Path() + "Recipes/gamma.RECIPES", ToBytes("ggg"));
+  WriteFileBytes(folder.Path() + "Recipes/notes.txt", ToBytes("n"));
+
+  UlvoEventSystem events;
+  ListedFileRecorder recorder;
+  RegisterEventHandler("OnLoadRecipesFile", &events, &ListedFileRecorder::Event_OnFileListed,
+                       &recorder);
+
+  std::vector<std::string> names = {"stale entry"};
+  std::vector<std::string>& result =
+      ListFolder(names, "OnLoadRecipesFile", UserPath("Recipes"), "*.recipes");
+  EXPECT_EQ(&result, &names);
+  const std::vector<std::string> expected = {"Alpha.recipes", "beta.recipes", "gamma.RECIPES"};
+  EXPECT_EQ(names, expected);
+  const std::vector<std::pair<std::string, int>> fired = {
+      {"Alpha.recipes", 1}, {"beta.recipes", 2}, {"gamma.RECIPES", 3}};
+  EXPECT_EQ(recorder.files, fired);
+
+  recorder.files.clear();
+  EXPECT_EQ(ListFolder(names, "", UserPath("Recipes"), "*.txt"),
+            std::vector<std::string>{"notes.txt"});
+  EXPECT_TRUE(ListFolder(names, "OnLoadRecipesFile", UserPath("Recipes"), "*.png").empty());
+  EXPECT_TRUE(ListFolder(names, "OnLoadRecipesFile", UserPath("Nowhere"), "*").empty());
+  EXPECT_TRUE(recorder.files.empty());
+}

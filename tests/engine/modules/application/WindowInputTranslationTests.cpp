@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "engine/modules/application/WindowInputTranslation.h"
+#include "platform/window/VirtualKey.h"
+
+namespace {
+
+using platform::WindowMessage;
+
+// The pair of a message, or (0, 0) when it stands for none.
+std::pair<int, int> PairOf(const WindowMessage& message) {
+  KeyPair pair;
+  if (!TranslateToKeyPair(message, pair)) {
+    return {0, 0};
+  }
+  return {pair.action, pair.code};
+}
+
+using P = std::pair<int, int>;
+
+TEST(KeyPairTest, SystemKeysAreNotInput) {
+  EXPECT_EQ(PairOf(WindowMessage::KeyDown(platform::VK_MENU, false, true)), P(0, 0));
+  EXPECT_EQ(PairOf(WindowMessage::KeyDown(platform::VK_F10, false, true)), P(0, 0));
+  EXPECT_EQ(PairOf(WindowMessage::KeyUp(platform::VK_RETURN, true)), P(0, 0));
+  EXPECT_EQ(PairOf(WindowMessage::KeyMenu(13)), P(0, 0));
+}
+
+TEST(KeyPairTest, TheWheelCountsWholeNotches) {
+  EXPECT_EQ(PairOf(WindowMessage::MouseWheel(120)), P(5, 1));
+  EXPECT_EQ(PairOf(WindowMessage::MouseWheel(-240)), P(6, 2));
+  EXPECT_EQ(PairOf(WindowMessage::MouseWheel(60)), P(5, 0));
+  EXPECT_EQ(PairOf(WindowMessage::MouseWheel(-359)), P(6, 2));
+  EXPECT_EQ(PairOf(WindowMessage::MouseWheel(0)), P(0, 0));
+  // 300 notches at once: the count keeps its low 8 bits.
+  EXPECT_EQ(PairOf(WindowMessage::MouseWheel(300 * 120)), P(5, 300 - 256));
+}
+
+TEST(KeyPairTest, CharactersArriveInTheGamesCodePage) {
+  EXPECT_EQ(PairOf(WindowMessage::Character('a')), P(4, 'a'));
+  EXPECT_EQ(PairOf(WindowMessage::Character(27)), P(4, 27));
+  EXPECT_EQ(PairOf(WindowMessage::Character(8)), P(4, 8));
+  EXPECT_EQ(PairOf(WindowMessage::Character(0xE9)), P(4, 0xE9));    // é
+  EXPECT_EQ(PairOf(WindowMessage::Character(0x20AC)), P(4, 0x80));  // euro sign
+  EXPECT_EQ(PairOf(WindowMessage::Character(0x201C)), P(4, 0x93));  // left double quote
+  EXPECT_EQ(PairOf(WindowMessage::Character(0x0178)), P(4, 0x9F));  // Y with diaeresis
+}
+
+TEST(KeyPairTest, CharactersTheCodePageLacksAreDroppedNotMangled) {
+  // The low byte of U+0151 would have typed 'Q'.
+  EXPECT_EQ(PairOf(WindowMessage::Character(0x0151)), P(0, 0));
+  EXPECT_EQ(PairOf(WindowMessage::Character(0x4E2D)), P(0, 0));
+  EXPECT_EQ(PairOf(WindowMessage::Character(0x1F600)), P(0, 0));
+  EXPECT_EQ(PairOf(WindowMessage::Character(0xFFFD)), P(0, 0));
+}
+
+}  // namespace

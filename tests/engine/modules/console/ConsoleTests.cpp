@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "engine/core/Diagnostics.h"
+#include "engine/core/Rgba.h"
+#include "engine/modules/application/UlvoApplicationBasic_Win32.h"
+#include "engine/modules/console/UlvoCommandConsoleBasic.h"
+#include "tests/engine/modules/ModuleTestSupport.h"
+
+namespace {
+
+using modules_test::ReadTextFile;
+using modules_test::SplitLines;
+using modules_test::TemporaryFolder;
+using platform_test::ScopedEnvironment;
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
+
+const char* const FIRST_LINE = "::: Initialization : UlvoCommandConsole (finished)";
+const char* const LAST_LINE = "::: Shutdown : UlvoCommandConsole (starting)";
+
+class ConsoleTest : public ::testing::Test {
+ protected:
+  ConsoleTest()
+      : m_dataHome("XDG_DATA_HOME", m_folder.Path().c_str()),
+        m_application(UlvoApplicationBasic_Win32::Create()),
+        m_console(UlvoCommandConsoleBasic::Create()) {
+    m_application->SetUserDataFolder("Harrowmere Test/");
+  }
+
+  std::string LogPath() const { return m_folder.Path() + "/Harrowmere Test/application.log"; }
+  std::string LogText() const { return ReadTextFile(LogPath()); }
+
+  // What one call sends to the debugger output.
+  template <typename Call>
+  static std::string DebuggerOutputOf(Call&& call) {
+    CaptureStderr();
+    call();
+    return GetCapturedStderr();
+  }
+
+  TemporaryFolder m_folder;
+  ScopedEnvironment m_dataHome;
+  std::unique_ptr<UlvoApplicationBasic_Win32> m_application;
+  std::unique_ptr<UlvoCommandConsoleBasic> m_console;
+};
+
+TEST_F(ConsoleTest, LogRunsFromTheFinishedStartUpToTheStartedShutdown) {
+  m_console->Startup();
+  EXPECT_EQ(m_console->GetLogPath(), LogPath());
+  ConsolePrintf("Loading %d recipe books\n", 3);
+  m_console->Shutdown();
+  ConsolePrintf("after the shutdown\n");
+
+  EXPECT_EQ(SplitLines(LogText()),
+            (std::vector<std::string>{FIRST_LINE, "Loading 3 recipe books", LAST_LINE}));
+}
+
+TEST_F(ConsoleTest, StartAndShutdownLinesOutsideTheLogReachTheDebuggerMarked) {
+  const std::string startup = DebuggerOutputOf([&] { m_console->Startup(); });
+  EXPECT_EQ(startup,
+            "CONSOLE (pre-initialization!): ::: Initialization : UlvoCommandConsole (starting)\n"
+            "CONSOLE (pre-initialization!): Opening application log file \"" +
+                LogPath() +
+                "\"\n"
+                "CONSOLE: ::: Initialization : UlvoCommandConsole (finished)\n");
+
+  const std::string shutdown = DebuggerOutputOf([&] { m_console->Shutdown(); });
+  EXPECT_EQ(shutdown,
+            "CONSOLE: ::: Shutdown : UlvoCommandConsole (starting)\n"
+            "CONSOLE (pre-initialization!): ::: Shutdown : UlvoCommandConsole (finished)\n");
+}
+
+TEST_F(ConsoleTest, EachLineOfAMessageIsOneDebuggerLine) {
+  m_console->Startup();
+  const std::string output = DebuggerOutputOf([] { ConsolePrintf("first\nsecond\n"); });
+  EXPECT_EQ(output, "CONSOLE: first\nCONSOLE: second\n");
+  EXPECT_EQ(SplitLines(LogText()), (std::vector<std::string>{FIRST_LINE, "first", "second"}));
+}
+
+TEST_F(ConsoleTest, ANewlineIsAddedOnlyWhenTheMessageLacksOne) {
+  m_console->Startup();
+  ConsolePrintf("no newline");
+  ConsolePrintf("with newline\n");
+  const std::string empty;
+  ConsolePrintf("%s", empty.c_str());
+  ConsolePrintf("last\n");
+  EXPECT_EQ(LogText(), std::string(FIRST_LINE) + "\nno newline\nwith newline\n\nlast\n");
+}
+
+TEST_F(ConsoleTest, AnOverlongMessageIsCutInTheLogAndOnTheDebugger) {
+  m_console->Startup();
+  const std::string longText(3000, 'x');
+  const std::string output = DebuggerOutputOf([&] { ConsolePrintf("%s\n", longText.c_str()); });
+
+  const std::string cut(ULVO_MAX_FORMATTED_LENGTH, 'x');
+  EXPECT_EQ(SplitLines(LogText()), (std::vector<std::string>{FIRST_LINE, cut}));
+  EXPECT_EQ(output, "CONSOLE: " + cut + "\n");
+}
+
+TEST_F(ConsoleTest, EachStartRecreatesTheLog) {
+  m_console->Startup();
+  ConsolePrintf("first run\n");
+  m_console->Shutdown();
+  m_console.reset();
+
+  auto secondRun = UlvoCommandConsoleBasic::Create();
+  secondRun->Startup();
+  ConsolePrintf("second run\n");
+  secondRun->Shutdown();
+
+  EXPECT_EQ(SplitLines(LogText()), (std::vector<std::string>{FIRST_LINE, "second run", LAST_LINE}));
+}
+
+TEST_F(ConsoleTest, MessagesBeforeStartUpAndAfterShutdownReachOnlyTheDebugger) {
+  EXPECT_EQ(DebuggerOutputOf([] { ConsolePrintf("too early\n"); }),
+            "CONSOLE (pre-initialization!): too early\n");
+  m_console->Startup();
+  m_console->Shutdown();
+  EXPECT_EQ(DebuggerOutputOf([] { ConsolePrintf("too late\n"); }),
+            "CONSOLE (pre-initialization!): too late\n");
+  EXPECT_EQ(LogText().find("too"), std::string::npos);
+}
+
+TEST_F(ConsoleTest, ChannelsOutsideTheFlagsAreLoggedButNotSentToTheDebugger) {
+  m_console->Startup();
+  const std::string quiet =
+      DebuggerOutputOf([&] { m_console->PrintfVerbose(0x40000000, "quiet %d\n", 1); });
+  const std::string loud =
+      DebuggerOutputOf([&] { m_console->PrintfVerbose(0x40000002, "loud %d\n", 2); });
+  EXPECT_EQ(quiet, "");
+  EXPECT_EQ(loud, "CONSOLE: loud 2\n");
+  EXPECT_EQ(SplitLines(LogText()), (std::vector<std::string>{FIRST_LINE, "quiet 1", "loud 2"}));
+}
+
+TEST_F(ConsoleTest, TheColourChangesNothingThatIsWritten) {
+  m_console->Startup();
+  ConsolePrintfColored(Rgba(255, 0, 0), "red %s\n", "text");
+  m_console->Printf(UlvoConsoleInterface::DEFAULT_CHANNEL, Rgba(0, 255, 0), "green\n");
+  m_console->PrintfColor(Rgba(0, 0, 255), "blue\n");
+  m_console->Print("plain\n");
+  EXPECT_EQ(SplitLines(LogText()),
+            (std::vector<std::string>{FIRST_LINE, "red text", "green", "blue", "plain"}));
+}
+
+TEST_F(ConsoleTest, ALogThatCannotBeOpenedIsReportedAndTheConsoleRunsOn) {
+  // A data home that is a file: no folder can be made in it.
+  const std::string blocker = m_folder.Path() + "/not-a-folder";
+  std::ofstream(blocker) << "x";
+  ScopedEnvironment blocked("XDG_DATA_HOME", blocker.c_str());
+
+  const std::string startup = DebuggerOutputOf([&] { m_console->Startup(); });
+  EXPECT_NE(startup.find("CONSOLE (pre-initialization!): ERROR: fopen_s() failed to open "
+                         "application log file for writing!\n"),
+            std::string::npos)
+      << startup;
+  EXPECT_EQ(m_console->GetLogPath(), "");
+  EXPECT_TRUE(UlvoCommandConsoleBasic::IsInitialized());
+  EXPECT_EQ(DebuggerOutputOf([] { ConsolePrintf("still here\n"); }), "CONSOLE: still here\n");
+  m_console->Shutdown();
+}
+
+TEST_F(ConsoleTest, WithoutAnApplicationTheLogIsInTheWorkingDirectory) {
+  m_application.reset();
+  TemporaryFolder workingFolder;
+  modules_test::ScopedWorkingDirectory inside(workingFolder.Path());
+  m_console->Startup();
+  ConsolePrintf("here\n");
+  m_console->Shutdown();
+  EXPECT_EQ(SplitLines(ReadTextFile(workingFolder.Path() + "/application.log")),
+            (std::vector<std::string>{FIRST_LINE, "here", LAST_LINE}));
+}
+
+TEST_F(ConsoleTest, TheStartedFlagFollowsStartUpShutdownAndDestruction) {
+  EXPECT_FALSE(UlvoCommandConsoleBasic::IsInitialized());
+  m_console->Startup();
+  EXPECT_TRUE(UlvoCommandConsoleBasic::IsInitialized());
+  m_console->Shutdown();
+  EXPECT_FALSE(UlvoCommandConsoleBasic::IsInitialized());
+  m_console->Startup();
+  m_console.reset();
+  EXPECT_FALSE(UlvoCommandConsoleBasic::IsInitialized());
+  EXPECT_EQ(SplitLines(LogText()), (std::vector<std::string>{FIRST_LINE}));
+}
+
+TEST_F(ConsoleTest, KeepsAFontDescriptionUntilShutdownAndTakesNoKey) {
+  ASSERT_NE(m_console->GetFont(), nullptr);
+  EXPECT_EQ(m_console->GetFont()->GetFace(), "MainFont");
+  EXPECT_EQ(m_console->GetFont()->GetSize(), 18);
+  EXPECT_FALSE(m_console->GetFont()->IsBold());
+  EXPECT_FALSE(m_console->GetFont()->IsItalic());
+
+  m_console->Startup();
+  m_console->Shutdown();
+  EXPECT_EQ(m_console->GetFont(), nullptr);
+  m_console->SetFont("MainFont", 24, true, true);
+  ASSERT_NE(m_console->GetFont(), nullptr);
+  EXPECT_EQ(m_console->GetFont()->GetSize(), 24);
+  EXPECT_TRUE(m_console->GetFont()->IsBold());
+  EXPECT_TRUE(m_console->GetFont()->IsItalic());
+
+  for (int action = 1; action <= 6; ++action) {
+    EXPECT_FALSE(m_console->OnKeyEvent(action, 27));
+  }
+}
+
+}  // namespace

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <string>
+
+#include "engine/modules/imagestudio/Image.h"
+#include "engine/modules/imagestudio/UlvoImageStudioBasic_Win32.h"
+#include "tests/engine/modules/imagestudio/ImageTestSupport.h"
+
+namespace {
+
+using namespace image_test;
+
+class UlvoImageStudioTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    PngDescription d;
+    d.width = 2;
+    d.height = 2;
+    d.colorType = PNG_COLOR_TYPE_RGB;
+    FillWithSamples(d);
+    m_png = EncodePng(d);
+    m_tga = TgaFile(1, 1, 32, {1, 2, 3, 4});
+  }
+
+  std::unique_ptr<Image> LoadAs(const std::string& name, const Bytes& file) {
+    WriteFileBytes(m_folder.File(name), file);
+    return m_studio->LoadImage(UlvoPath(PATH_MARKER_NONE, m_folder.File(name)));
+  }
+
+  TemporaryFolder m_folder;
+  RecordingConsole m_console;
+  std::unique_ptr<UlvoImageStudioBasic_Win32> m_studio = UlvoImageStudioBasic_Win32::Create();
+  Bytes m_png;
+  Bytes m_tga;
+};
+
+TEST_F(UlvoImageStudioTest, IsTheDefaultImageStudioWhileItLives) {
+  EXPECT_EQ(UlvoImageStudioInterface::GetDefaultInstance(), m_studio.get());
+  {
+    const std::unique_ptr<UlvoImageStudioBasic_Win32> second = UlvoImageStudioBasic_Win32::Create();
+    EXPECT_EQ(UlvoImageStudioInterface::GetInstanceCount(), 2u);
+    EXPECT_EQ(UlvoImageStudioInterface::GetDefaultInstance(), m_studio.get());
+  }
+  m_studio.reset();
+  EXPECT_EQ(UlvoImageStudioInterface::GetDefaultInstance(), nullptr);
+}
+
+TEST_F(UlvoImageStudioTest, ChoosesTheLoaderByExtensionIgnoringCase) {
+  for (const char* name : {"a.png", "b.PNG", "c.Png"}) {
+    const std::unique_ptr<Image> image = LoadAs(name, m_png);
+    ASSERT_NE(image, nullptr) << name;
+    EXPECT_EQ(image->GetFormat(), Image::IMAGE_FORMAT_RGB) << name;
+  }
+  for (const char* name : {"d.tga", "e.TGA", "f.targa", "g.Targa"}) {
+    const std::unique_ptr<Image> image = LoadAs(name, m_tga);
+    ASSERT_NE(image, nullptr) << name;
+    EXPECT_EQ(image->GetPixel(0, 0), Rgba(3, 2, 1, 4)) << name;
+  }
+  EXPECT_TRUE(m_console.lines.empty());
+}
+
+TEST_F(UlvoImageStudioTest, GivesNoImageForJpegsAndOtherNames) {
+  // The contents would load; only the name decides.
+  for (const char* name : {"a.jpg", "b.JPEG", "c.bmp", "noextension", "d.png.txt", "e.tg"}) {
+    EXPECT_EQ(LoadAs(name, m_png), nullptr) << name;
+  }
+  EXPECT_EQ(m_studio->LoadImage(UlvoPath(PATH_MARKER_NONE, "")), nullptr);
+  EXPECT_TRUE(m_console.lines.empty());
+}
+
+TEST_F(UlvoImageStudioTest, AMissingFileGivesNoImageAndAWarning) {
+  for (const char* name : {"absent.png", "absent.tga", "no-such-folder/absent.png"}) {
+    m_console.lines.clear();
+    EXPECT_EQ(m_studio->LoadImage(UlvoPath(PATH_MARKER_NONE, m_folder.File(name))), nullptr);
+    ASSERT_EQ(m_console.lines.size(), 1u) << name;
+    EXPECT_EQ(m_console.lines[0], "WARNING: Image file \"" + m_folder.File(name) +
+                                      "\" not found; no image loaded.\n");
+  }
+}
+
+TEST_F(UlvoImageStudioTest, AFileThatCannotBeReadIsAnError) {
+  const std::string folder = m_folder.File("folder.png");
+  std::filesystem::create_directory(folder);
+  const CaughtError error =
+      CatchUlvoException([&] { m_studio->LoadImage(UlvoPath(PATH_MARKER_NONE, folder)); });
+  EXPECT_EQ(error.message,
+            "Failed to open PNG image \"" + folder + "\" (error code #" + std::to_string(EISDIR) +
+                ")");
+  EXPECT_EQ(error.title, "Failed to open PNG");
+
+  // A pipe is refused without being opened: opening it would wait for a writer.
+  const std::string pipe = m_folder.File("pipe.png");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(CatchUlvoException([&] { m_studio->LoadImage(UlvoPath(PATH_MARKER_NONE, pipe)); })
+                .message,
+            "Failed to open PNG image \"" + pipe + "\" (error code #" + std::to_string(ENODEV) +
+                ")");
+}
+
+TEST_F(UlvoImageStudioTest, ResolvesDataPathsAgainstTheDataFolder) {
+  const std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(m_folder.File(""));
+  std::filesystem::create_directories("Data/Images");
+  WriteFileBytes("Data/Images/relative.png", m_png);
+  const std::unique_ptr<Image> image =
+      m_studio->LoadImage(UlvoPath(PATH_MARKER_DATA, "Images\\relative.png"));
+  std::filesystem::current_path(previous);
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->GetSize(), IntVector2(2, 2));
+}
+
+}  // namespace

@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/core/UlvoException.h"
+#include "engine/modules/application/UlvoApplicationBasic.h"
+#include "engine/modules/input/UlvoInputBasic_Win32.h"
+#include "engine/modules/input/UlvoUIKeyHandlerInterface.h"
+#include "tests/engine/modules/ModuleTestSupport.h"
+
+namespace {
+
+using modules_test::EventLog;
+using modules_test::Pair;
+using modules_test::RecordingConsole;
+using modules_test::RecordingGame;
+using modules_test::TestCore;
+
+// An application without a window: the cursor is wherever the test puts it.
+class FakeApplication : public UlvoApplicationBasic {
+ public:
+  void OpenWindow(const IntVector2& size, int fullscreen, int) override {
+    ReplaceProperties(std::make_unique<ApplicationWindowProperties>(size, fullscreen));
+    ApplyWindowProperties();
+  }
+  void SetFullscreen() override {}
+  void SetWindowed() override {}
+  platform::Window* GetDeviceContext() override { return nullptr; }
+  IntVector2 GetDesktopSize() const override { return IntVector2(1920, 1080); }
+  IntVector2 GetClientSize() const override { return Properties().m_physicalSize; }
+  void ClientToWindowOffset(int x, int y, int& outX, int& outY) const override {
+    outX = x - clientOrigin.x;
+    outY = y - clientOrigin.y;
+  }
+  void WindowToClientOffset(int x, int y, int& outX, int& outY) const override {
+    outX = clientOrigin.x + x;
+    outY = clientOrigin.y + y;
+  }
+  bool GetCursorScreenPosition(IntVector2& out) const override {
+    out = cursor;
+    return true;
+  }
+  void SetCustomCursor(const std::string&) override {}
+  std::string GetUserDataPath() const override { return std::string(); }
+
+  IntVector2 clientOrigin;
+  IntVector2 cursor;
+};
+
+class RecordingUI : public UlvoUIKeyHandlerInterface {
+ public:
+  bool OnKeyEvent(int action, int code) override {
+    pairs.push_back({action, code});
+    return takesKeys;
+  }
+  std::vector<Pair> pairs;
+  bool takesKeys = false;
+};
+
+class InputTest : public ::testing::Test {
+ protected:
+  InputTest() {
+    m_application.OpenWindow(IntVector2(1280, 1024), 0, 101);
+    m_input = UlvoInputBasic_Win32::Create();
+    m_input->Startup();
+  }
+  ~InputTest() override {
+    if (UlvoInputBasic_Win32::IsStarted()) {
+      m_input->Shutdown();
+    }
+  }
+
+  void FireFocus(bool hasFocus) {
+    NamedProperties args;
+    args.Set("hasFocus", hasFocus);
+    m_core.Core().GetEventSystem().FireEvent("OnAppChangeFocus", args);
+  }
+
+  IntVector2 MousePosition() const {
+    IntVector2 position;
+    m_input->GetMousePosition(position.x, position.y);
+    return position;
+  }
+
+  TestCore m_core;
+  RecordingConsole m_console;
+  FakeApplication m_application;
+  RecordingGame m_game;
+  std::unique_ptr<UlvoInputBasic_Win32> m_input;
+};
+
+TEST_F(InputTest, DownRepeatAndUpHoldAndReleaseTheKey) {
+  m_input->OnKeyEvent(KEY_ACTION_DOWN, 'A');
+  EXPECT_TRUE(m_input->IsKeyDown('A'));
+  m_input->OnKeyEvent(KEY_ACTION_REPEAT, 'A');
+  EXPECT_TRUE(m_input->IsKeyDown('A'));
+  m_input->OnKeyEvent(KEY_ACTION_UP, 'A');
+  EXPECT_FALSE(m_input->IsKeyDown('A'));
+  EXPECT_FALSE(m_input->IsKeyDown('B'));
+}
+
+TEST_F(InputTest, TheLeftButtonIsKeyOne) {
+  m_input->OnKeyEvent(KEY_ACTION_DOWN, KEY_CODE_LEFT_BUTTON);
+  EXPECT_TRUE(m_input->IsKeyDown(1));
+  EXPECT_FALSE(m_input->IsKeyDown(2));
+  m_input->OnKeyEvent(KEY_ACTION_UP, KEY_CODE_LEFT_BUTTON);
+  EXPECT_FALSE(m_input->IsKeyDown(1));
+}
+
+TEST_F(InputTest, EveryCodeHasItsOwnEntryUpTo255) {
+  m_input->OnKeyEvent(KEY_ACTION_DOWN, 255);
+  EXPECT_TRUE(m_input->IsKeyDown(255));
+  EXPECT_FALSE(m_input->IsKeyDown(254));
+  m_input->OnKeyEvent(KEY_ACTION_UP, 255);
+  EXPECT_FALSE(m_input->IsKeyDown(255));
+  m_input->OnKeyEvent(KEY_ACTION_DOWN, 0);
+  EXPECT_TRUE(m_input->IsKeyDown(0));
+}
+
+TEST_F(InputTest, CharactersAndTheWheelLeaveKeysAloneButRunTheChain) {
+  m_input->OnKeyEvent(KEY_ACTION_CHARACTER, 'a');
+  m_input->OnKeyEvent(KEY_ACTION_WHEEL_FORWARD, 1);
+  m_input->OnKeyEvent(KEY_ACTION_WHEEL_BACKWARD, 2);
+  EXPECT_FALSE(m_input->IsKeyDown('a'));
+  EXPECT_FALSE(m_input->IsKeyDown(1));
+  EXPECT_FALSE(m_input->IsKeyDown(2));
+  EXPECT_EQ(m_game.pairs, (std::vector<Pair>{{4, 'a'}, {5, 1}, {6, 2}}));
+}
+
+TEST_F(InputTest, TheChainRunsConsoleThenUIThenGame) {
+  RecordingUI ui;
+  EXPECT_FALSE(m_input->OnKeyEvent(KEY_ACTION_DOWN, 'Q')) << "nobody took it";
+  m_game.takesKeys = true;
+  EXPECT_TRUE(m_input->OnKeyEvent(KEY_ACTION_UP, 'Q'));
+  const std::vector<Pair> both{{1, 'Q'}, {3, 'Q'}};
+  EXPECT_EQ(m_console.pairs, both);
+  EXPECT_EQ(ui.pairs, both);
+  EXPECT_EQ(m_game.pairs, both);
+}
+
+TEST_F(InputTest, TheFirstReceiverThatTakesThePairEndsTheChain) {
+  RecordingUI ui;
+  ui.takesKeys = true;
+  EXPECT_TRUE(m_input->OnKeyEvent(KEY_ACTION_DOWN, 'W'));
+  EXPECT_EQ(ui.pairs.size(), 1u);
+  EXPECT_TRUE(m_game.pairs.empty());
+
+  m_console.takesKeys = true;
+  EXPECT_TRUE(m_input->OnKeyEvent(KEY_ACTION_UP, 'W'));
+  EXPECT_EQ(ui.pairs.size(), 1u);
+  EXPECT_FALSE(m_input->IsKeyDown('W')) << "the state is kept even for pairs others take";
+}
+
+TEST(InputWithoutReceiversTest, MissingReceiversAreSkipped) {
+  auto input = UlvoInputBasic_Win32::Create();
+  input->Startup();
+  EXPECT_FALSE(input->OnKeyEvent(KEY_ACTION_DOWN, 'R'));
+  EXPECT_TRUE(input->IsKeyDown('R'));
+  input->Shutdown();
+}
+
+TEST_F(InputTest, TheMouseIsMappedIntoTheVirtualScreenTruncatingTowardZero) {
+  // 1280 x 1024: the virtual screen covers (0, 112)-(1280, 912) at 0.8 units per pixel.
+  m_application.clientOrigin = IntVector2(-1600, 40);
+  m_application.cursor = IntVector2(-1600 + 112, 40 + 112);
+  m_input->Update();
+
+  int clientX = 0;
+  int clientY = 0;
+  m_input->GetMouseClientPosition(clientX, clientY);
+  EXPECT_EQ(clientX, 112);
+  EXPECT_EQ(clientY, 112);
+  EXPECT_EQ(MousePosition(), IntVector2(89, 0));
+
+  m_application.cursor = IntVector2(-1600 + 1279, 40 + 911);
+  m_input->Update();
+  EXPECT_EQ(MousePosition(), IntVector2(1023, 639));
+
+  // Over the bar above the virtual screen: -12 pixels is -9.6 units.
+  m_application.cursor = IntVector2(-1600, 40 + 100);
+  m_input->Update();
+  EXPECT_EQ(MousePosition(), IntVector2(0, -9));
+}
+
+TEST_F(InputTest, TheCursorStaysWhereItWasWhileTheFocusIsAway) {
+  m_application.cursor = IntVector2(100, 300);
+  m_input->Update();
+  FireFocus(false);
+  m_application.cursor = IntVector2(500, 500);
+  m_input->Update();
+  int x = 0;
+  int y = 0;
+  m_input->GetMouseClientPosition(x, y);
+  EXPECT_EQ(IntVector2(x, y), IntVector2(100, 300));
+
+  FireFocus(true);
+  m_input->GetMouseClientPosition(x, y);
+  EXPECT_EQ(IntVector2(x, y), IntVector2(500, 500)) << "read again as soon as the focus returns";
+}
+
+TEST_F(InputTest, AFocusEventWithoutItsFlagCountsAsLosingTheFocus) {
+  NamedProperties wrongType;
+  wrongType.Set("hasFocus", 1);
+  m_core.Core().GetEventSystem().FireEvent("OnAppChangeFocus", wrongType);
+  m_application.cursor = IntVector2(7, 7);
+  m_input->Update();
+  int x = 0;
+  int y = 0;
+  m_input->GetMouseClientPosition(x, y);
+  EXPECT_NE(IntVector2(x, y), IntVector2(7, 7));
+}
+
+TEST_F(InputTest, StartUpAndShutdownAreLogged) {
+  m_input->Shutdown();
+  EXPECT_NE(m_console.text.find("::: Shutdown : UlvoInputBasic_Win32 (starting)\n"
+                                "::: Shutdown : UlvoInputBasic_Win32 (finished)\n"),
+            std::string::npos);
+  m_console.text.clear();
+  m_input->Startup();
+  EXPECT_EQ(m_console.text,
+            "::: Initialization : UlvoInputBasic_Win32 (starting)\n"
+            "::: Initialization : UlvoInputBasic_Win32 (finished)\n");
+}
+
+TEST_F(InputTest, StartingASecondInputModuleIsAnEngineError) {
+  auto second = UlvoInputBasic_Win32::Create();
+  try {
+    second->Startup();
+    ADD_FAILURE() << "no engine error";
+  } catch (const UlvoException& error) {
+    EXPECT_EQ(error.GetMessage(), "UlvoInputBasic_Win32 was initialized twice.");
+    EXPECT_EQ(error.GetTitle(), "UlvoInputBasic_Win32");
+  }
+  m_input->Shutdown();
+  second->Startup();
+  second->Shutdown();
+}
+
+TEST_F(InputTest, DestroyingAModuleThatNeverStartedIsLoggedNotThrown) {
+  auto neverStarted = UlvoInputBasic_Win32::Create();
+  neverStarted.reset();
+  EXPECT_NE(m_console.text.find("UlvoInputBasic was destroyed without being initialized."),
+            std::string::npos);
+  m_console.text.clear();
+  m_input->Shutdown();
+  m_input.reset();
+  EXPECT_EQ(m_console.text.find("destroyed without"), std::string::npos)
+      << "a module shut down at exit was started";
+}
+
+}  // namespace
