@@ -65,6 +65,19 @@ IntSize Window::DesktopSize() {
   return size;
 }
 
+IntPoint Window::DesktopOrigin() {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    return {};
+  }
+  SDL_Rect bounds{};
+  IntPoint origin;
+  if (SDL_GetDisplayBounds(0, &bounds) == 0) {
+    origin = {bounds.x, bounds.y};
+  }
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  return origin;
+}
+
 Window::Window(SDL_Window* window) : window_(window), translator_(SDL_GetWindowID(window)) {
   translator_.ReportGeometry(ClientOrigin(), ClientSize(), pending_);
 }
@@ -112,9 +125,21 @@ WindowBorders Window::Borders() const {
   return borders;
 }
 
+IntPoint Window::DisplayOrigin() const {
+  SDL_Rect bounds{};
+  const int display = SDL_GetWindowDisplayIndex(window_);
+  if (display < 0 || SDL_GetDisplayBounds(display, &bounds) != 0) {
+    return {};
+  }
+  return {bounds.x, bounds.y};
+}
+
+// Not every video driver reports a change the program makes itself, so the
+// geometry is reported here too; the translator drops a repeated report.
 void Window::SetClientGeometry(IntPoint origin, IntSize size) {
   SDL_SetWindowSize(window_, size.width, size.height);
   SDL_SetWindowPosition(window_, origin.x, origin.y);
+  translator_.ReportGeometry(ClientOrigin(), ClientSize(), pending_);
 }
 
 DisplayMode Window::GetDisplayMode() const {
@@ -126,6 +151,7 @@ DisplayMode Window::GetDisplayMode() const {
 
 void Window::SetDisplayMode(DisplayMode mode) {
   SDL_SetWindowFullscreen(window_, FullscreenFlags(mode));
+  translator_.ReportGeometry(ClientOrigin(), ClientSize(), pending_);
 }
 
 void Window::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }

@@ -36,6 +36,10 @@ class Window {
 
   // Size of the primary display; (0, 0) when no video system is available.
   static IntSize DesktopSize();
+  // Top-left corner of the primary display on the desktop, which is not
+  // (0, 0) when another monitor lies left of or above it; (0, 0) when no
+  // video system is available.
+  static IntPoint DesktopOrigin();
 
   ~Window();
   Window(const Window&) = delete;
@@ -52,6 +56,8 @@ class Window {
   IntPoint ClientOrigin() const;
   IntSize ClientSize() const;
   WindowBorders Borders() const;
+  // Top-left corner, on the desktop, of the display that holds the window.
+  IntPoint DisplayOrigin() const;
   void SetClientGeometry(IntPoint origin, IntSize size);
 
   DisplayMode GetDisplayMode() const;
