@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -77,7 +78,7 @@ class VirtualXServer {
       dup2(devNull, STDOUT_FILENO);
       dup2(devNull, STDERR_FILENO);
       execl(program.c_str(), program.c_str(), "-displayfd", displayFd.c_str(), "-screen", "0",
-            "1280x1024x24", "-nolisten", "tcp", static_cast<char*>(nullptr));
+            "1280x1024x24", "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
       _exit(127);
     }
     close(fds[1]);
@@ -124,16 +125,43 @@ class XServerWindowTest : public ::testing::Test {
     if (program.empty()) {
       return;
     }
+    // Test processes run side by side: two X servers starting at once can
+    // race for one display number, so the suites take turns.
+    s_lock = open("/tmp/pemberquill-xvfb-test.lock", O_CREAT | O_RDWR, 0666);
+    if (s_lock >= 0) {
+      flock(s_lock, LOCK_EX);
+    }
     s_server = new VirtualXServer();
     std::string error;
     if (!s_server->Start(program, error)) {
       s_startError = error;
+    } else if (!WaitForClients()) {
+      s_startError = "the X server on " + s_server->Display() + " takes no clients: " + SDL_GetError();
     }
+  }
+
+  // A server that has reported its display may still refuse the first
+  // clients on a loaded machine: connect until one succeeds. (-noreset keeps
+  // the server from restarting when this probe, the last client, leaves.)
+  static bool WaitForClients() {
+    ScopedEnvironment display("DISPLAY", s_server->Display().c_str());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      if (SDL_VideoInit("x11") == 0) {
+        SDL_VideoQuit();
+        return true;
+      }
+      platform::SleepMilliseconds(50);
+    }
+    return false;
   }
 
   static void TearDownTestSuite() {
     delete s_server;
     s_server = nullptr;
+    if (s_lock >= 0) {
+      close(s_lock);
+      s_lock = -1;
+    }
   }
 
   void SetUp() override {
@@ -177,6 +205,7 @@ class XServerWindowTest : public ::testing::Test {
   }
 
   static VirtualXServer* s_server;
+  static int s_lock;
   static std::string s_startError;
 
   TestCore m_core;
@@ -188,6 +217,7 @@ class XServerWindowTest : public ::testing::Test {
 };
 
 VirtualXServer* XServerWindowTest::s_server = nullptr;
+int XServerWindowTest::s_lock = -1;
 std::string XServerWindowTest::s_startError;
 
 TEST_F(XServerWindowTest, TheWindowAppearsWithTheGamesTitle) {
