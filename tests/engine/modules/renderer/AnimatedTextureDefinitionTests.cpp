@@ -1,0 +1,210 @@
+#include <gmock/gmock.h>
+
+#include "engine/modules/imagestudio/UlvoImageStudioBasic_Win32.h"
+#include "engine/modules/renderer/AnimatedTextureDefinition.h"
+#include "engine/modules/renderer/Texture_Win32_DirectX81.h"
+#include "tests/engine/modules/renderer/FontTestSupport.h"
+#include "tests/engine/modules/renderer/RendererTestSupport.h"
+
+namespace font_test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+struct DefinitionFile {
+  std::string name = "Sparkle";
+  std::string frameFolder = "Animations/SparkleFrames";
+  std::string framePattern = "*.png";
+  int reservedValue = 0;
+  bool loadFrameFolder = false;
+  float frameRate = 12.5f;
+  int textureArgument3 = 1;
+  int textureArgument4 = 1;
+  int tiled = 0;
+  std::vector<std::string> frames;
+};
+
+// The text form as a person would write it.
+std::string TextDefinition(const DefinitionFile& d) {
+  std::string text = "// a sparkle\r\n{\r\n\t3 // leading number\r\n";
+  text += "\t\"" + d.name + "\" \"" + d.frameFolder + "\" \"" + d.framePattern + "\"\r\n";
+  text += Stringf("\t%d %s %g %d %d %d\r\n\t%d\r\n", d.reservedValue,
+                  d.loadFrameFolder ? "true" : "false", d.frameRate, d.textureArgument3,
+                  d.textureArgument4, d.tiled, static_cast<int>(d.frames.size()));
+  for (const std::string& frame : d.frames) {
+    text += "\t\"" + frame + "\"\r\n";
+  }
+  return text + "}\r\n";
+}
+
+Bytes BinaryDefinition(const DefinitionFile& d) {
+  ResourceStream stream(RESOURCE_STREAM_FORMAT_BINARY, 256);
+  stream.WriteInt32(3);
+  stream.WriteString(d.name);
+  stream.WriteString(d.frameFolder);
+  stream.WriteString(d.framePattern);
+  stream.WriteInt32(d.reservedValue);
+  stream.WriteBool(d.loadFrameFolder);
+  stream.WriteFloat(d.frameRate);
+  stream.WriteInt32(d.textureArgument3);
+  stream.WriteInt32(d.textureArgument4);
+  stream.WriteInt32(d.tiled);
+  stream.WriteInt32(static_cast<int32_t>(d.frames.size()));
+  for (const std::string& frame : d.frames) {
+    stream.WriteString(frame);
+  }
+  return Bytes(stream.GetData(), stream.GetData() + stream.GetSize());
+}
+
+// A renderer on a recording device and an image studio, in a data folder
+// of the test's own. Every frame image is a square whose side tells which
+// file it came from.
+class AnimatedTextureTest : public renderer_test::RecordingRendererTest {
+ protected:
+  void WriteFrame(const std::string& pathInDataFolder, int side) {
+    m_data.Write(pathInDataFolder, SolidPng(side, side, Rgba(1, 2, 3, 4)));
+  }
+
+  std::unique_ptr<AnimatedTextureDefinition> Load(const std::string& fileName) {
+    ResourceStream stream(UlvoPath(PATH_MARKER_DATA, "Animations/" + fileName));
+    return std::make_unique<AnimatedTextureDefinition>(stream);
+  }
+
+  static std::vector<int> FrameSides(const AnimatedTextureDefinition& definition) {
+    std::vector<int> sides;
+    for (size_t i = 0; i < definition.GetFrameCount(); ++i) {
+      sides.push_back(definition.GetFrame(i)->GetWidth());
+    }
+    return sides;
+  }
+
+  ScopedDataFolder m_data;
+  std::unique_ptr<UlvoImageStudioBasic_Win32> m_imageStudio = UlvoImageStudioBasic_Win32::Create();
+};
+
+TEST_F(AnimatedTextureTest, ListedFramesComeFirstThenTheMatchingFilesOfTheFolder) {
+  WriteFrame("Animations/SparkleFrames/c.png", 8);
+  WriteFrame("Animations/SparkleFrames/A.png", 4);
+  WriteFrame("Animations/SparkleFrames/b.PNG", 16);
+  WriteFrame("Animations/SparkleFrames/skip.tga", 32);
+  WriteFrame("Animations/Listed/first.png", 64);
+  WriteFrame("Animations/Listed/second.png", 2);
+  DefinitionFile file;
+  file.loadFrameFolder = true;
+  file.frames = {"Animations/Listed/first.png", "Animations/Listed/second.png"};
+  m_data.Write("Animations/Sparkle.AnimTextureDefinition", TextDefinition(file));
+
+  std::unique_ptr<AnimatedTextureDefinition> definition = Load("Sparkle.AnimTextureDefinition");
+  EXPECT_EQ(definition->GetName(), "Sparkle");
+  EXPECT_EQ(definition->GetFrameFolder(), "Animations/SparkleFrames");
+  EXPECT_EQ(definition->GetFramePattern(), "*.png");
+  EXPECT_TRUE(definition->LoadsFrameFolder());
+  EXPECT_FLOAT_EQ(definition->GetFrameRate(), 12.5f);
+  // The folder's files in name order, letter case ignored.
+  EXPECT_THAT(FrameSides(*definition), ElementsAre(64, 2, 4, 16, 8));
+}
+
+TEST_F(AnimatedTextureTest, TheFileKeepsTheTiledFlagAfterTheTwoTextureArguments) {
+  WriteFrame("Animations/Listed/first.png", 4);
+  DefinitionFile file;
+  file.reservedValue = -5;
+  file.textureArgument3 = 7;
+  file.textureArgument4 = 8;
+  file.tiled = 1;
+  file.frames = {"Animations/Listed/first.png"};
+  for (const bool binary : {true, false}) {
+    SCOPED_TRACE(binary ? "binary" : "text");
+    if (binary) {
+      m_data.Write("Animations/Tiled.AnimTextureDefinition", BinaryDefinition(file));
+    } else {
+      m_data.Write("Animations/Tiled.AnimTextureDefinition", TextDefinition(file));
+    }
+    std::unique_ptr<AnimatedTextureDefinition> definition = Load("Tiled.AnimTextureDefinition");
+    EXPECT_EQ(definition->GetReservedValue(), -5);
+    EXPECT_EQ(definition->GetTextureArgument3(), 7);
+    EXPECT_EQ(definition->GetTextureArgument4(), 8);
+    EXPECT_EQ(definition->GetTiled(), 1);
+    ASSERT_EQ(definition->GetFrameCount(), 1u);
+    EXPECT_TRUE(dynamic_cast<Texture_Win32_DirectX81*>(definition->GetFrame(0))->IsTiled());
+  }
+}
+
+TEST_F(AnimatedTextureTest, FramesThatDoNotLoadAreLeftOut) {
+  WriteFrame("Animations/Listed/first.png", 4);
+  DefinitionFile file;
+  file.frames = {"Animations/Listed/missing.png", "Animations/Listed/first.png",
+                 "Animations/Listed/picture.jpg"};
+  m_data.Write("Animations/Sparkle.AnimTextureDefinition", BinaryDefinition(file));
+  EXPECT_THAT(FrameSides(*Load("Sparkle.AnimTextureDefinition")), ElementsAre(4));
+
+  m_imageStudio.reset();
+  EXPECT_EQ(Load("Sparkle.AnimTextureDefinition")->GetFrameCount(), 0u);
+}
+
+TEST_F(AnimatedTextureTest, NoListedFramesAndNoFolderGiveNoFrames) {
+  WriteFrame("Animations/SparkleFrames/a.png", 4);
+  m_data.Write("Animations/Sparkle.AnimTextureDefinition", TextDefinition(DefinitionFile()));
+  EXPECT_EQ(Load("Sparkle.AnimTextureDefinition")->GetFrameCount(), 0u);
+}
+
+TEST_F(AnimatedTextureTest, TheTableFindsTheLatestDefinitionOfANameInAnyLetterCase) {
+  DefinitionFile lower;
+  lower.name = "sparkle";
+  m_data.Write("Animations/a.AnimTextureDefinition", TextDefinition(lower));
+  DefinitionFile upper;
+  upper.name = "SPARKLE";
+  m_data.Write("Animations/b.AnimTextureDefinition", TextDefinition(upper));
+
+  std::unique_ptr<AnimatedTextureDefinition> earlier = Load("a.AnimTextureDefinition");
+  EXPECT_EQ(AnimatedTextureDefinition::Find("Sparkle"), earlier.get());
+  std::unique_ptr<AnimatedTextureDefinition> later = Load("b.AnimTextureDefinition");
+  EXPECT_EQ(AnimatedTextureDefinition::Find("Sparkle"), later.get());
+
+  // The replaced definition going away leaves the entry alone; the holder
+  // of the entry going away empties it.
+  earlier.reset();
+  EXPECT_EQ(AnimatedTextureDefinition::Find("sparkle"), later.get());
+  later.reset();
+  EXPECT_EQ(AnimatedTextureDefinition::Find("sparkle"), nullptr);
+}
+
+TEST_F(AnimatedTextureTest, LoadAllReadsEveryDefinitionOfTheFolderInNameOrder) {
+  EXPECT_TRUE(AnimatedTextureDefinition::LoadAll().empty());
+
+  for (const char* name : {"Zeta", "alpha", "Mid"}) {
+    DefinitionFile file;
+    file.name = name;
+    m_data.Write(std::string("Animations/") + name + ".AnimTextureDefinition",
+                 TextDefinition(file));
+  }
+  m_data.Write("Animations/notes.txt", "not a definition");
+  std::vector<std::unique_ptr<AnimatedTextureDefinition>> all =
+      AnimatedTextureDefinition::LoadAll();
+  ASSERT_EQ(all.size(), 3u);
+  EXPECT_EQ(all[0]->GetName(), "alpha");
+  EXPECT_EQ(all[1]->GetName(), "Mid");
+  EXPECT_EQ(all[2]->GetName(), "Zeta");
+}
+
+TEST_F(AnimatedTextureTest, TheRendererLoadsTheDefinitionsAtStartup) {
+  DefinitionFile file;
+  file.name = "Glow";
+  m_data.Write("Animations/Glow.AnimTextureDefinition", TextDefinition(file));
+  m_renderer->Shutdown();
+  m_renderer->Startup();
+  ASSERT_NE(AnimatedTextureDefinition::Find("glow"), nullptr);
+  EXPECT_EQ(AnimatedTextureDefinition::Find("glow")->GetName(), "Glow");
+}
+
+TEST_F(AnimatedTextureTest, AMalformedDefinitionThrows) {
+  std::string text = TextDefinition(DefinitionFile());
+  text.replace(text.find("false"), 5, "maybe");
+  m_data.Write("Animations/Bad.AnimTextureDefinition", text);
+  EXPECT_THAT(UlvoExceptionMessage([&] { AnimatedTextureDefinition::LoadAll(); }),
+              HasSubstr("Expected either \"true\" or \"false\""));
+  EXPECT_EQ(AnimatedTextureDefinition::Find("Sparkle"), nullptr);
+}
+
+}  // namespace
+}  // namespace font_test

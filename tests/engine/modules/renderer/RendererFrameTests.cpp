@@ -1,0 +1,222 @@
+#include <gmock/gmock.h>
+
+#include "engine/core/FontDescriptor.h"
+#include "engine/core/UlvoException.h"
+#include "tests/engine/modules/renderer/RendererTestSupport.h"
+
+namespace renderer_test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> RecordingRenderer(
+    RecordingGpuDevice** device) {
+  return std::make_unique<UlvoRendererBasic_Win32_DirectX81>(
+      [device](platform::Window*, const IntVector2& size, std::string*) {
+        auto made = std::make_unique<RecordingGpuDevice>(size.x, size.y);
+        *device = made.get();
+        return made;
+      });
+}
+
+// Runs the call, which must throw an UlvoException, and hands it back.
+template <typename Call>
+UlvoException CaughtException(Call call) {
+  try {
+    call();
+  } catch (const UlvoException& exception) {
+    return exception;
+  }
+  ADD_FAILURE() << "no UlvoException";
+  return UlvoException(nullptr, __FILE__, __LINE__, "", "");
+}
+
+TEST(RendererStartupTest, StartupMakesTheDeviceAtTheClientSizeAndAnnouncesItself) {
+  modules_test::RecordingConsole console;
+  UlvoEventSystem events;
+  modules_test::EventLog startupEvents("RendererStartupEvent");
+  std::unique_ptr<UlvoApplicationBasic_Win32> application = UlvoApplicationBasic_Win32::Create();
+  application->OnWindowResized(640, 400);
+  RecordingGpuDevice* device = nullptr;
+  std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> renderer = RecordingRenderer(&device);
+
+  renderer->Startup();
+
+  ASSERT_NE(device, nullptr);
+  EXPECT_EQ(device->BackBufferWidth(), 640);
+  EXPECT_EQ(device->BackBufferHeight(), 400);
+  EXPECT_EQ(renderer->GetDevice(), device);
+  EXPECT_EQ(device->blendSource, platform::GpuBlendFactor::SourceAlpha);
+  EXPECT_EQ(device->blendDestination, platform::GpuBlendFactor::InverseSourceAlpha);
+  const size_t starting =
+      console.text.find("::: Initialization of UlvoRendererBasic_Win32_DirectX81 starting...\n");
+  const size_t finished =
+      console.text.find("::: Initialization of UlvoRendererBasic_Win32_DirectX81 finished.\n");
+  EXPECT_NE(starting, std::string::npos);
+  EXPECT_NE(finished, std::string::npos);
+  EXPECT_LT(starting, finished);
+  EXPECT_EQ(startupEvents.count, 1);
+
+  ASSERT_NE(renderer->GetDefaultFont(), nullptr);
+  EXPECT_EQ(renderer->GetDefaultFont()->GetFace(), "Tahoma");
+  EXPECT_EQ(renderer->GetDefaultFont()->GetSize(), 18);
+  EXPECT_FALSE(renderer->GetDefaultFont()->IsBold());
+  EXPECT_FALSE(renderer->GetDefaultFont()->IsItalic());
+  // The renderer is the engine's font source and the application's resize listener.
+  EXPECT_EQ(UlvoFontSourceInterface::GetDefaultInstance(), renderer.get());
+  EXPECT_EQ(UlvoWindowResizeInterface::GetDefaultInstance(), renderer.get());
+  renderer->Shutdown();
+}
+
+TEST(RendererStartupTest, StartupFailsWithoutAnApplication) {
+  UlvoEventSystem events;
+  RecordingGpuDevice* device = nullptr;
+  std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> renderer = RecordingRenderer(&device);
+  const UlvoException error = CaughtException([&] { renderer->Startup(); });
+  EXPECT_THAT(error.GetMessage(), HasSubstr("Ulvo application interface object was NULL!"));
+  EXPECT_EQ(error.GetTitle(), "UlvoRendererBasic_Win32_DirectX81::Startup");
+  EXPECT_EQ(device, nullptr);
+}
+
+TEST(RendererStartupTest, StartupFailsWhenNoDeviceCanBeMade) {
+  modules_test::RecordingConsole console;
+  std::unique_ptr<UlvoApplicationBasic_Win32> application = UlvoApplicationBasic_Win32::Create();
+  UlvoRendererBasic_Win32_DirectX81 renderer(
+      [](platform::Window*, const IntVector2&, std::string* error) {
+        *error = "no renderer for this window";
+        return std::unique_ptr<platform::GpuDevice>();
+      });
+  const UlvoException error = CaughtException([&] { renderer.Startup(); });
+  EXPECT_THAT(error.GetMessage(), HasSubstr("CreateDevice() failed!"));
+  EXPECT_THAT(error.GetMessage(), HasSubstr("no renderer for this window"));
+  EXPECT_EQ(renderer.GetDevice(), nullptr);
+}
+
+TEST(RendererStartupTest, StartingTwiceIsAnAssertion) {
+  modules_test::RecordingConsole console;
+  std::unique_ptr<UlvoApplicationBasic_Win32> application = UlvoApplicationBasic_Win32::Create();
+  RecordingGpuDevice* device = nullptr;
+  std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> renderer = RecordingRenderer(&device);
+  renderer->Startup();
+  RecordingGpuDevice* first = device;
+  EXPECT_THROW(renderer->Startup(), UlvoException);
+  EXPECT_EQ(renderer->GetDevice(), first);
+  renderer->Shutdown();
+}
+
+using RendererFrameTest = RecordingRendererTest;
+
+TEST_F(RendererFrameTest, UpdateBeginsTheSceneAndRenderEndsAndPresentsIt) {
+  m_renderer->Render();
+  ForgetDrawing();
+  m_renderer->Update();
+  m_renderer->Render();
+  EXPECT_THAT(m_device->calls, ElementsAre("BeginScene", "EndScene", "Present"));
+}
+
+TEST_F(RendererFrameTest, ALostDeviceIsLeftAloneUntilItCanBeReset) {
+  m_renderer->OnWindowResize(IntVector2(320, 200));
+  m_renderer->SetBlendMode(ULVO_BLEND_ONE, ULVO_BLEND_ONE);
+  m_device->loseOnPresent = true;
+  m_device->resetPossible = false;
+  m_renderer->Render();
+  EXPECT_TRUE(m_renderer->IsDeviceLost());
+
+  // Two frames while the driver keeps the device: only the test of whether
+  // it can be reset reaches the device.
+  ForgetDrawing();
+  for (int frame = 0; frame < 2; ++frame) {
+    m_renderer->Update();
+    m_renderer->SetViewport(IntVector2(0, 0), IntVector2(10, 10));
+    m_renderer->SetTransform(0, 0, 10, 10);
+    m_renderer->Clear(Rgba(0, 0, 0, 255));
+    m_renderer->DrawBox(Vector2(0, 0), Vector2(5, 5), Rgba::WHITE, true, 0.5f, 0.0f);
+    m_renderer->DrawLine(Vector2(0, 0), Vector2(5, 5), Rgba::WHITE, Rgba::WHITE, 1.0f, true);
+    m_renderer->SetBlendMode(ULVO_BLEND_ZERO, ULVO_BLEND_ZERO);
+    m_renderer->Render();
+  }
+  EXPECT_THAT(m_device->calls, ElementsAre("TestDeviceState", "TestDeviceState"));
+
+  // Once it can be reset, one reset brings it back with the default states.
+  m_device->resetPossible = true;
+  ForgetDrawing();
+  m_renderer->Render();
+  EXPECT_THAT(m_device->calls, ::testing::Contains("Reset 320x200"));
+  EXPECT_EQ(m_device->CountCalls("Reset 320x200"), 1u);
+  EXPECT_FALSE(m_renderer->IsDeviceLost());
+  EXPECT_EQ(m_device->blendSource, platform::GpuBlendFactor::SourceAlpha);
+  EXPECT_EQ(m_device->blendDestination, platform::GpuBlendFactor::InverseSourceAlpha);
+
+  m_renderer->Update();
+  m_renderer->DrawBox(Vector2(0, 0), Vector2(5, 5), Rgba::WHITE, true, 0.0f, 0.0f);
+  EXPECT_EQ(m_device->fans.size(), 1u);
+}
+
+TEST_F(RendererFrameTest, AFailedResetKeepsTheDeviceLostAndIsTriedAgainNextFrame) {
+  m_device->Lose();
+  m_renderer->Render();  // the device reports the loss itself when presenting
+  m_device->Lose();
+  m_device->failResets = true;
+  m_renderer->Render();
+  EXPECT_TRUE(m_renderer->IsDeviceLost());
+  EXPECT_TRUE(m_console.Printed("  x ResetDevice() returned UNKNOWN ERROR CODE #"));
+
+  m_device->failResets = false;
+  m_renderer->Render();
+  EXPECT_FALSE(m_renderer->IsDeviceLost());
+}
+
+TEST_F(RendererFrameTest, ADeviceLostInTheMiddleOfAFrameStopsTheDrawing) {
+  m_device->Lose();
+  m_renderer->DrawBox(Vector2(0, 0), Vector2(5, 5), Rgba::WHITE, true, 0.0f, 0.0f);
+  EXPECT_TRUE(m_renderer->IsDeviceLost());
+  ForgetDrawing();
+  m_renderer->DrawBox(Vector2(0, 0), Vector2(5, 5), Rgba::WHITE, true, 0.0f, 0.0f);
+  EXPECT_TRUE(m_device->calls.empty());
+  m_renderer->Render();
+  m_renderer->Update();
+  m_renderer->DrawBox(Vector2(0, 0), Vector2(5, 5), Rgba::WHITE, true, 0.0f, 0.0f);
+  EXPECT_EQ(m_device->fans.size(), 1u);
+}
+
+TEST_F(RendererFrameTest, AResizedWindowResetsTheDeviceAtItsSizeButAMinimisedOneDoesNot) {
+  m_renderer->OnWindowResize(IntVector2(1024, 768));
+  EXPECT_EQ(m_device->CountCalls("Reset 1024x768"), 1u);
+  EXPECT_EQ(m_device->BackBufferWidth(), 1024);
+
+  ForgetDrawing();
+  m_renderer->OnWindowResize(IntVector2(0, 0));
+  EXPECT_TRUE(m_device->calls.empty());
+  EXPECT_EQ(m_renderer->GetBackBufferSize(), IntVector2(1024, 768));
+  EXPECT_FALSE(m_renderer->IsDeviceLost());
+}
+
+TEST_F(RendererFrameTest, ForceMinimizeRestoreAndFocusNeedsTheApplication) {
+  EXPECT_NO_THROW(m_events.FireEvent("ForceMinimizeRestoreAndFocus"));
+  m_application.reset();
+  const UlvoException error =
+      CaughtException([&] { m_events.FireEvent("ForceMinimizeRestoreAndFocus"); });
+  EXPECT_THAT(error.GetMessage(), HasSubstr("Ulvo application interface object was NULL!"));
+}
+
+TEST_F(RendererFrameTest, AfterShutdownNothingReachesADevice) {
+  std::unique_ptr<Texture> texture = MakeTexture(4, 4);
+  m_renderer->Shutdown();
+  EXPECT_EQ(m_renderer->GetDevice(), nullptr);
+  m_device = nullptr;
+  m_renderer->Update();
+  m_renderer->DrawTexturedQuad(texture.get(), Vector2(0, 0), Vector2(1, 1), Rgba::WHITE,
+                               Vector2(0, 0), Vector2(1, 1));
+  m_renderer->DrawBox(Vector2(0, 0), Vector2(5, 5), Rgba::WHITE, true, 0.0f, 0.0f);
+  m_renderer->Render();
+  m_renderer->OnWindowResize(IntVector2(100, 100));
+
+  // A texture filled without a device stays empty.
+  std::unique_ptr<Texture> late = MakeTexture(4, 4);
+  EXPECT_EQ(late->GetDimensions(), IntVector2(4, 4));
+  EXPECT_TRUE(m_console.Printed("WARNING: no graphics device"));
+}
+
+}  // namespace
+}  // namespace renderer_test
