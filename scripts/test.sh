@@ -33,13 +33,15 @@ run_suite build/sanitize -DCMAKE_BUILD_TYPE=Debug -DPQ_SANITIZE=ON -DPQ_BENCH=OF
 echo "=== fuzz targets (${fuzz_seconds}s each)"
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DPQ_FUZZ=ON -DPQ_SANITIZE=ON -DPQ_TESTS=OFF -DPQ_BENCH=OFF >/dev/null
-if cmake --build build/fuzz -j "$jobs" --target help | grep -q '^\.\.\. fuzzers$'; then
+if cmake --build build/fuzz --target help | grep '^\.\.\. fuzzers$' >/dev/null; then
   cmake --build build/fuzz -j "$jobs" --target fuzzers
+  mkdir -p build/fuzz/artifacts
   for fuzzer in build/fuzz/fuzzers/*; do
     corpus=$(mktemp -d)
     echo "--- $(basename "$fuzzer")"
     "$fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
-      -print_final_stats=0 "$corpus" 2>&1 | tail -n 3
+      -print_final_stats=0 \
+      -artifact_prefix=build/fuzz/artifacts/ "$corpus" 2>&1 | tail -n 3
     rm -rf "$corpus"
   done
 fi

@@ -622,16 +622,19 @@ std::string ResourceStream::ReadString() {
   }
 
   ReadExpectedToken('"');
-  std::string text;
+  // Collected in a buffer of the limit's size: a longer string is a format
+  // error, not an ever-growing allocation.
+  const std::unique_ptr<char[]> buffer(new char[maxCharsToRead]);
+  const char* const destinationBuffer = buffer.get();
+  char* writePtr = buffer.get();
   for (char c = ReadCharacter(); c != '"'; c = ReadCharacter()) {
-    const int32_t charactersRead = static_cast<int32_t>(text.size());
-    ULVO_ASSERT(charactersRead < maxCharsToRead,
+    ULVO_ASSERT((writePtr - destinationBuffer) < maxCharsToRead,
                 Stringf("Exceeded limit of %d bytes to read for text-mode string!",
                         maxCharsToRead),
                 "ResourceStream::ReadString()");
-    text += c;
+    *writePtr++ = c;
   }
-  return text;
+  return std::string(destinationBuffer, static_cast<size_t>(writePtr - destinationBuffer));
 }
 
 Rgba ResourceStream::ReadRgba() {
