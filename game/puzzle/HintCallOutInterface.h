@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+namespace Pemberquill {
+
+struct Square;
+
+// The instructor's call-out bubbles, as a hint uses them: the tutorial sits
+// above the puzzle logic, so it implements this and installs itself with
+// SetHintCallOuts; tests install a recording fake.
+class HintCallOutInterface {
+public:
+    // Removes every call-out placed on the channel; nothing when there is none.
+    virtual void DestroyCallOutsByChannel(const std::string& channelName) = 0;
+    // A bubble pointing at a square of a board (the board's own square).
+    virtual void CallOutSquare(const Square& square, const std::string& channelName) = 0;
+    // A bubble pointing at one candidate (value - 1) of a square.
+    virtual void CallOutCandidate(const Square& square, int candidateIndex, const std::string& channelName) = 0;
+
+protected:
+    ~HintCallOutInterface() = default;
+};
+
+// Installs the call-outs that hints use from now on; the caller keeps
+// ownership and installs null before the object goes away.
+void SetHintCallOuts(HintCallOutInterface* callOuts);
+
+// The installed call-outs; null while no instructor exists (tools, tests,
+// and start-up before the tutorial is ready), when hints show text only.
+HintCallOutInterface* GetHintCallOuts();
+
+} // namespace Pemberquill

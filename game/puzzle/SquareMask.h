@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace Pemberquill {
+
+// A set of a board's squares as bits of their row-major indices (N·y + x,
+// at most 81 squares): the shape search tests, copies and hashes square
+// sets in a few instructions instead of walking trees.
+struct SquareMask {
+    uint64_t low = 0;  // squares 0 to 63
+    uint64_t high = 0; // squares 64 to 127
+
+    bool Has(int index) const
+    {
+        return index < 64 ? ((low >> index) & 1u) != 0 : ((high >> (index - 64)) & 1u) != 0;
+    }
+    void Add(int index)
+    {
+        if (index < 64) {
+            low |= uint64_t{1} << index;
+        } else {
+            high |= uint64_t{1} << (index - 64);
+        }
+    }
+    bool operator==(const SquareMask& other) const { return low == other.low && high == other.high; }
+
+    // Calls visit(index) for every square in increasing index order, which
+    // is the board's row-major order.
+    template <typename Visitor>
+    void ForEach(Visitor&& visit) const
+    {
+        for (uint64_t bits = low; bits != 0; bits &= bits - 1) {
+            visit(__builtin_ctzll(bits));
+        }
+        for (uint64_t bits = high; bits != 0; bits &= bits - 1) {
+            visit(64 + __builtin_ctzll(bits));
+        }
+    }
+};
+
+struct SquareMaskHash {
+    size_t operator()(const SquareMask& mask) const
+    {
+        // Multiplying by the golden ratio spreads the few set bits of small
+        // shapes over the whole word.
+        const uint64_t mixed = (mask.low * 0x9E3779B97F4A7C15ull) ^ (mask.high * 0xC2B2AE3D27D4EB4Full);
+        return static_cast<size_t>(mixed ^ (mixed >> 32));
+    }
+};
+
+} // namespace Pemberquill

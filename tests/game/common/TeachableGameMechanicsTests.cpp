@@ -1,0 +1,64 @@
+#include "game/common/TeachableGameMechanics.h"
+
+#include "engine/core/NamedProperties.h"
+
+#include <gtest/gtest.h>
+
+using namespace Pemberquill;
+
+namespace {
+
+TeachableGameMechanics Make(unsigned ruleMask, std::initializer_list<int> mechanics)
+{
+    TeachableGameMechanics result;
+    result.rules.SetFromMask(ruleMask);
+    for (int id : mechanics) {
+        result.AddMechanic(id);
+    }
+    return result;
+}
+
+TEST(TeachableGameMechanicsTest, DefaultTeachesNothing)
+{
+    const TeachableGameMechanics none;
+    EXPECT_EQ(0u, none.rules.GetMask());
+    EXPECT_TRUE(none.mechanics.empty());
+    EXPECT_EQ(0, none.GetCount());
+}
+
+TEST(TeachableGameMechanicsTest, DifferenceKeepsWhatTheSecondLacks)
+{
+    const TeachableGameMechanics a = Make(CAGE_RULE_ADDITION | CAGE_RULE_EVEN, {1300, 1400});
+    const TeachableGameMechanics b = Make(CAGE_RULE_EVEN, {1400});
+    const TeachableGameMechanics difference = a - b;
+    EXPECT_EQ(static_cast<unsigned>(CAGE_RULE_ADDITION), difference.rules.GetMask());
+    EXPECT_EQ(std::set<int>{1300}, difference.mechanics);
+    EXPECT_EQ(2, difference.GetCount());
+    EXPECT_EQ(0, (b - a).GetCount());
+}
+
+TEST(TeachableGameMechanicsTest, MergeUnitesRulesAndMechanics)
+{
+    TeachableGameMechanics a = Make(CAGE_RULE_ADDITION, {1300});
+    a.Merge(Make(CAGE_RULE_ODD, {1300, 1000}));
+    EXPECT_EQ(static_cast<unsigned>(CAGE_RULE_ADDITION | CAGE_RULE_ODD), a.rules.GetMask());
+    EXPECT_EQ((std::set<int>{1000, 1300}), a.mechanics);
+    EXPECT_EQ(4, a.GetCount());
+    EXPECT_TRUE(a.HasMechanic(1000));
+    EXPECT_FALSE(a.HasMechanic(1400));
+}
+
+TEST(TeachableGameMechanicsTest, TravelsInAPropertyBagByValue)
+{
+    NamedProperties bag;
+    TeachableGameMechanics sent = Make(CAGE_RULE_STRAIGHT, {MECHANIC_ELIMINATE_WITH_RIGHT_BUTTON});
+    bag.Set<TeachableGameMechanics>("GameMechanicsToMarkAsKnown", sent);
+    sent.AddMechanic(1);
+
+    TeachableGameMechanics received;
+    ASSERT_EQ(PROPERTY_FETCH_OK, bag.Get("GameMechanicsToMarkAsKnown", received));
+    EXPECT_EQ(static_cast<unsigned>(CAGE_RULE_STRAIGHT), received.rules.GetMask());
+    EXPECT_EQ(std::set<int>{1400}, received.mechanics);
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+#pragma once
+
+// Helpers shared by the tests of the recipe books, the puzzle chef and the
+// puzzle sets.
+
+#include "engine/core/ResourceStream.h"
+#include "engine/core/UlvoPath.h"
+#include "game/puzzle/PuzzleChefUIInterface.h"
+#include "game/puzzle/PuzzleDescriptor.h"
+#include "game/puzzle/PuzzleRequest.h"
+#include "game/puzzle/RecipeBook.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace chef_test {
+
+using namespace Pemberquill;
+
+// A one-board descriptor as the cook writes them, with its own seed, rating
+// and complexity.
+inline PuzzleDescriptor MakeDescriptor(const PuzzleRequest& request, int seed, float complexity = 0.0f)
+{
+    PuzzleDescriptor descriptor;
+    descriptor.SetSeed(seed);
+    descriptor.SetSize(request.size);
+    descriptor.SetGeneratorIndex(request.generatorTypeIndex);
+    descriptor.SetGeneratorVersion(request.generatorVersion);
+    descriptor.SetDifficultyRating(9);
+    descriptor.SetTotalComplexity(complexity);
+    descriptor.SetSolverSteps(seed % 50 + 1);
+    BoardRecipe recipe;
+    recipe.boardType = request.boardType1;
+    recipe.boardSize = request.size;
+    recipe.solvingAttributes = request.board1Attributes;
+    recipe.cageRules = request.cageRules1;
+    descriptor.AddBoardRecipe(recipe);
+    if (request.numberOfBoards > 1) {
+        recipe.boardType = request.boardType2;
+        recipe.solvingAttributes = request.board2Attributes;
+        recipe.cageRules = request.cageRules2;
+        descriptor.AddBoardRecipe(recipe);
+    }
+    return descriptor;
+}
+
+// Descriptors with seeds first, first + 1, ...
+inline std::vector<PuzzleDescriptor> MakeDescriptors(const PuzzleRequest& request, int count, int first = 100)
+{
+    std::vector<PuzzleDescriptor> descriptors;
+    for (int i = 0; i < count; ++i) {
+        descriptors.push_back(MakeDescriptor(request, first + i, static_cast<float>(i)));
+    }
+    return descriptors;
+}
+
+inline std::string RecipeBookBytes(const PuzzleRequest& request, const std::vector<PuzzleDescriptor>& descriptors,
+                                   ResourceStreamFormat format = RESOURCE_STREAM_FORMAT_TEXT_COMPACT)
+{
+    ResourceStream stream(format, 4096);
+    WriteRecipeBook(stream, request, descriptors);
+    return std::string(reinterpret_cast<const char*>(stream.GetData()), static_cast<size_t>(stream.GetSize()));
+}
+
+// A fresh folder that is the working directory while the object lives, so
+// that "Data/..." paths land in it.
+class TemporaryWorkingFolder {
+public:
+    TemporaryWorkingFolder()
+        : m_previous(std::filesystem::current_path())
+    {
+        std::string pattern = ::testing::TempDir() + "pq_chef_XXXXXX";
+        m_folder = mkdtemp(pattern.data());
+        std::filesystem::current_path(m_folder);
+    }
+    ~TemporaryWorkingFolder()
+    {
+        std::filesystem::current_path(m_previous);
+        std::filesystem::remove_all(m_folder);
+    }
+    TemporaryWorkingFolder(const TemporaryWorkingFolder&) = delete;
+    TemporaryWorkingFolder& operator=(const TemporaryWorkingFolder&) = delete;
+
+    // Writes Data/<relativePath>.
+    void WriteDataFile(const std::string& relativePath, const std::string& bytes) const
+    {
+        const std::filesystem::path path = m_folder / "Data" / relativePath;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+
+    void WriteRecipeBook(const std::string& fileName, const PuzzleRequest& request,
+                         const std::vector<PuzzleDescriptor>& descriptors) const
+    {
+        WriteDataFile("Puzzles/Recipes/" + fileName, RecipeBookBytes(request, descriptors));
+    }
+
+private:
+    std::filesystem::path m_previous;
+    std::filesystem::path m_folder;
+};
+
+// What the chef asks of the screens.
+class RecordingChefUI final : public PuzzleChefUIInterface {
+public:
+    struct Dialog {
+        std::vector<TextLines> lines;
+        std::string title;
+        std::string buttonText;
+    };
+
+    void ShowInformationDialog(const std::vector<TextLines>& lines, const std::string& title,
+                               const std::string& buttonText) override
+    {
+        dialogs.push_back({lines, title, buttonText});
+    }
+    void PushWindow(int windowID, bool pushImmediately) override
+    {
+        pushedWindows.push_back(windowID);
+        pushedImmediately.push_back(pushImmediately);
+    }
+
+    std::vector<Dialog> dialogs;
+    std::vector<int> pushedWindows;
+    std::vector<bool> pushedImmediately;
+};
+
+} // namespace chef_test

@@ -1,0 +1,494 @@
+// The puzzle chef: recipe books, generation on demand, building from a
+// descriptor, solving and the next step.
+#include "game/puzzle/PuzzleChef.h"
+
+#include "BoardPlaySupport.h"
+#include "PuzzleChefTestSupport.h"
+#include "engine/core/Clock.h"
+#include "engine/core/Diagnostics.h"
+#include "engine/core/PropertyAnimationSystem.h"
+#include "engine/core/UlvoCore.h"
+#include "engine/core/UlvoEventSystem.h"
+#include "engine/core/UlvoException.h"
+#include "engine/core/UlvoTimeSystem_Win32.h"
+#include "game/puzzle/Board.h"
+#include "game/puzzle/BoardPrinter.h"
+#include "game/puzzle/BoardProgress.h"
+#include "game/puzzle/HybridBoardGenerator.h"
+#include "tests/support/GeneratedBoard.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace Pemberquill;
+using namespace chef_test;
+
+namespace {
+
+const std::vector<std::string> CHEF_EVENTS = {"BeginAutoSolvingEvent", "EndAutoSolvingEvent",
+                                              "OnStartupLoadingTaskComplete"};
+
+PuzzleRequest FourByFour(int solvability = SOLVABILITY_SOLVABLE)
+{
+    return PuzzleRequest(4, 0, 1, 0, 0, 0, solvability);
+}
+
+size_t DescriptorsLeft(const RecipeBook& book)
+{
+    size_t count = 0;
+    for (int d = 0; d < NUM_DIFFICULTY_RATINGS; ++d) {
+        count += book.GetDifficultyList(d).size();
+    }
+    return count;
+}
+
+std::string PrintPuzzle(const Puzzle& puzzle)
+{
+    std::string text;
+    for (const std::unique_ptr<Board>& board : puzzle.GetBoards()) {
+        text += PrintBoard(*board);
+    }
+    return text;
+}
+
+// The seed of every puzzle that a solver step was applied to, read while the
+// puzzle is alive.
+class SolvedSeedRecorder : public EventRecipient {
+public:
+    explicit SolvedSeedRecorder(UlvoEventSystem& events)
+    {
+        RegisterEventHandler("CheckForDynamicLessonOpportunity", &events, &SolvedSeedRecorder::OnStep, this);
+    }
+    void OnStep(NamedProperties& args)
+    {
+        Puzzle* puzzle = nullptr;
+        args.Get("Puzzle", puzzle);
+        seeds.insert(puzzle->GetDescriptor().GetSeed());
+    }
+    std::set<int> seeds;
+};
+
+class PuzzleChefTest : public ::testing::Test {
+protected:
+    PuzzleChefTest() { log.Listen(events, CHEF_EVENTS); }
+
+    void Start()
+    {
+        chef.Startup(&clock);
+        chef.SetUI(&ui);
+        log.entries.clear();
+    }
+
+    UlvoEventSystem events;
+    EventLog log;
+    TemporaryWorkingFolder folder;
+    Clock clock;
+    PuzzleChef chef;
+    RecordingChefUI ui;
+};
+
+TEST_F(PuzzleChefTest, StartupLoadsEveryRecipeBookInNameOrder)
+{
+    PuzzleRequest hybrid = FourByFour();
+    hybrid.generatorTypeIndex = GENERATOR_TYPE_HYBRID;
+    folder.WriteRecipeBook("b.recipes", FourByFour(), MakeDescriptors(FourByFour(), 5));
+    folder.WriteRecipeBook("A.recipes", hybrid, MakeDescriptors(hybrid, 10));
+    folder.WriteDataFile("Puzzles/Recipes/notes.txt", "not a book");
+
+    chef.Startup(&clock);
+
+    ASSERT_EQ(2u, chef.GetRecipeBooks().size());
+    EXPECT_EQ("A.recipes", chef.GetRecipeBooks()[0].GetName());
+    EXPECT_EQ(hybrid, chef.GetRecipeBooks()[0].GetRequest());
+    EXPECT_EQ("b.recipes", chef.GetRecipeBooks()[1].GetName());
+    EXPECT_EQ(2, log.Count("OnStartupLoadingTaskComplete"));
+    EXPECT_THROW(chef.Startup(&clock), UlvoException);
+}
+
+TEST_F(PuzzleChefTest, AMalformedBookIsAnEngineError)
+{
+    folder.WriteDataFile("Puzzles/Recipes/broken.recipes", "{ 4 5 1");
+    EXPECT_THROW(chef.Startup(&clock), UlvoException);
+}
+
+TEST_F(PuzzleChefTest, NothingWorksBeforeStartup)
+{
+    EXPECT_THROW(chef.GetPuzzle(FourByFour(), -1, &clock), UlvoException);
+}
+
+TEST_F(PuzzleChefTest, SeedMinusOneNeverTouchesTheBooks)
+{
+    folder.WriteRecipeBook("four.recipes", FourByFour(), MakeDescriptors(FourByFour(), 10));
+    Start();
+
+    const ServedPuzzle served = chef.GetPuzzle(FourByFour(), -1, &clock);
+
+    ASSERT_TRUE(served);
+    EXPECT_EQ(10u, DescriptorsLeft(chef.GetRecipeBooks()[0]));
+    EXPECT_TRUE(ui.dialogs.empty());
+    EXPECT_EQ((std::vector<std::string>{"BeginAutoSolvingEvent", "EndAutoSolvingEvent"}), log.Names());
+}
+
+TEST_F(PuzzleChefTest, AGivenSeedTakesTheNextBookPuzzleAndBuildsIt)
+{
+    const std::vector<PuzzleDescriptor> descriptors = MakeDescriptors(FourByFour(), 10);
+    folder.WriteRecipeBook("four.recipes", FourByFour(), descriptors);
+    Start();
+    PuzzleRequest request = FourByFour();
+    request.difficultyRating = 2;
+
+    const ServedPuzzle served = chef.GetPuzzle(request, 5, &clock);
+
+    ASSERT_TRUE(served);
+    EXPECT_EQ(descriptors[4].GetPuzzleID(), served.puzzle->GetPuzzleID());
+    EXPECT_EQ(descriptors[4].GetSolverSteps(), served.puzzle->GetPar());
+    EXPECT_EQ(1u, served.puzzle->GetBoards().size());
+    EXPECT_EQ(served.progress.get(), served.puzzle->GetProgress());
+    EXPECT_EQ(served.puzzle->GetPuzzleID(), served.progress->GetPuzzleID());
+    EXPECT_NE(nullptr, served.puzzle->GetBoards()[0]->GetProgress());
+    EXPECT_EQ(9u, DescriptorsLeft(chef.GetRecipeBooks()[0]));
+    EXPECT_TRUE(log.entries.empty()) << "nothing was generated";
+    EXPECT_EQ(2, request.difficultyRating) << "the caller's request stays as it was";
+}
+
+TEST_F(PuzzleChefTest, AnExhaustedBookShowsTheNoticeOncePerCallAndStillGenerates)
+{
+    folder.WriteRecipeBook("four.recipes", FourByFour(), MakeDescriptors(FourByFour(), 5));
+    Start();
+    PuzzleRequest request = FourByFour();
+    request.difficultyRating = 4;
+
+    ASSERT_TRUE(chef.GetPuzzle(request, 77, &clock));
+    EXPECT_TRUE(ui.dialogs.empty());
+
+    const ServedPuzzle generated = chef.GetPuzzle(request, 77, &clock);
+    ASSERT_TRUE(generated);
+    EXPECT_EQ(77, generated.puzzle->GetDescriptor().GetSeed());
+    ASSERT_EQ(1u, ui.dialogs.size());
+    const RecordingChefUI::Dialog& dialog = ui.dialogs[0];
+    ASSERT_EQ(2u, dialog.lines.size());
+    EXPECT_EQ("We've run out of puzzles of this type and", dialog.lines[0].runs.at(0).text);
+    EXPECT_EQ("difficulty in the recipe books.", dialog.lines[1].runs.at(0).text);
+    for (const TextLines& line : dialog.lines) {
+        EXPECT_EQ(Rgba(255, 255, 255, 255), line.runs.at(0).color);
+        EXPECT_EQ(nullptr, line.runs.at(0).font);
+        EXPECT_EQ(24.0f, line.GetMaxLineFontSize());
+    }
+    EXPECT_EQ("", dialog.title);
+    EXPECT_EQ("OK", dialog.buttonText);
+    EXPECT_EQ(std::vector<int>{INFORMATION_DIALOG_WINDOW}, ui.pushedWindows);
+
+    ASSERT_TRUE(chef.GetPuzzle(request, 78, &clock));
+    EXPECT_EQ(2u, ui.dialogs.size());
+}
+
+TEST_F(PuzzleChefTest, ABookForAnotherGeneratorVersionIsNotRunOut)
+{
+    folder.WriteRecipeBook("four.recipes", FourByFour(), MakeDescriptors(FourByFour(), 5));
+    Start();
+    PuzzleRequest newer = FourByFour();
+    newer.generatorVersion = 1.5f;
+
+    const ServedPuzzle served = chef.GetPuzzle(newer, 12, &clock);
+
+    ASSERT_TRUE(served);
+    EXPECT_EQ(12, served.puzzle->GetDescriptor().GetSeed());
+    EXPECT_TRUE(ui.dialogs.empty());
+    EXPECT_EQ(5u, DescriptorsLeft(chef.GetRecipeBooks()[0]));
+}
+
+TEST_F(PuzzleChefTest, TheSameDescriptorBuildsTheSamePuzzleTwice)
+{
+    Start();
+    PuzzleRequest request(6, 0, 1, 0, 1, 0, SOLVABILITY_SOLVABLE);
+    request.generatorTypeIndex = GENERATOR_TYPE_HYBRID;
+    PuzzleDescriptor descriptor = PuzzleChef::InitDescriptorFromRequest(request);
+    descriptor.SetSeed(4242);
+
+    const std::unique_ptr<Puzzle> first = chef.CreatePuzzleFromDescriptor(descriptor, &clock, true);
+    const std::unique_ptr<Puzzle> second = chef.CreatePuzzleFromDescriptor(descriptor, &clock, true);
+
+    ASSERT_NE(nullptr, first);
+    ASSERT_NE(nullptr, second);
+    ASSERT_EQ(2u, first->GetBoards().size());
+    EXPECT_EQ(PrintPuzzle(*first), PrintPuzzle(*second));
+    const Board& board0 = *first->GetBoards()[0];
+    const Board& board1 = *first->GetBoards()[1];
+    for (size_t i = 0; i < board0.GetSquares().size(); ++i) {
+        EXPECT_EQ(board0.GetSquares()[i].solutionValue, board1.GetSquares()[i].solutionValue) << "shared answer";
+    }
+    EXPECT_NE(PrintBoard(board0).substr(PrintBoard(board0).find('|')),
+              PrintBoard(board1).substr(PrintBoard(board1).find('|')))
+        << "the second board's cages continue the random sequence";
+}
+
+TEST_F(PuzzleChefTest, AOneBoardPuzzleIsTheBoardTheGeneratorBuildsFromItsSeed)
+{
+    Start();
+    PuzzleRequest request(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
+    request.generatorTypeIndex = GENERATOR_TYPE_HYBRID;
+    request.cageRules1.SetFromMask(CAGE_RULE_ADDITION | CAGE_RULE_SUBTRACTION | CAGE_RULE_EVEN);
+    request.requiredOperators1.SetFromMask(CAGE_RULE_EVEN);
+    PuzzleDescriptor descriptor = PuzzleChef::InitDescriptorFromRequest(request);
+    descriptor.SetSeed(31337);
+    const std::unique_ptr<Puzzle> puzzle = chef.CreatePuzzleFromDescriptor(descriptor, &clock, true);
+    ASSERT_NE(nullptr, puzzle);
+
+    HybridBoardGenerator generator;
+    GeneratorRecipe recipe;
+    recipe.size = 5;
+    recipe.allowedRules = request.cageRules1.GetMask();
+    recipe.requiredOperators = request.requiredOperators1.GetMask();
+    const GeneratedBoard expected = BuildGeneratedBoard(generator, 31337, recipe, clock);
+    ASSERT_TRUE(expected.generated);
+    EXPECT_EQ(PrintBoard(*expected.board), PrintBoard(*puzzle->GetBoards()[0]));
+}
+
+TEST_F(PuzzleChefTest, BoardsTakeTheChefsPalette)
+{
+    Start();
+    const std::vector<Rgba> palette = {Rgba(1, 2, 3),    Rgba(4, 5, 6),    Rgba(7, 8, 9),
+                                       Rgba(10, 11, 12), Rgba(13, 14, 15), Rgba(16, 17, 18)};
+    chef.SetPalette(palette);
+    PuzzleDescriptor descriptor = PuzzleChef::InitDescriptorFromRequest(FourByFour());
+    descriptor.SetSeed(3);
+    const std::unique_ptr<Puzzle> puzzle = chef.CreatePuzzleFromDescriptor(descriptor, &clock, true);
+    ASSERT_NE(nullptr, puzzle);
+    EXPECT_EQ(palette, puzzle->GetBoards()[0]->GetPalette());
+}
+
+TEST_F(PuzzleChefTest, GeneratedPuzzlesAreSolvableAsAskedAndNamedInSequence)
+{
+    Start();
+    for (int solvability : {SOLVABILITY_SOLVABLE, SOLVABILITY_UNSOLVABLE}) {
+        PuzzleRequest request(6, 0, 1, 0, 0, 0, solvability);
+        const ServedPuzzle served = chef.GetPuzzle(request, -1, &clock);
+        ASSERT_TRUE(served) << solvability;
+        const int count = PuzzleChef::GetDynamicPuzzleCount();
+        EXPECT_EQ(Stringf("Dynamic #%d", count), served.puzzle->GetDisplayName());
+        EXPECT_EQ(count, served.puzzle->GetNumberInSet());
+        EXPECT_EQ(solvability == SOLVABILITY_SOLVABLE, served.puzzle->GetDescriptor().IsSolvable());
+        EXPECT_EQ(solvability == SOLVABILITY_SOLVABLE, chef.SolvePuzzle(*served.puzzle).isSolvable);
+    }
+}
+
+TEST_F(PuzzleChefTest, SolvabilityEitherAndGivenSeedsTakeTheFirstPuzzleBuilt)
+{
+    Start();
+    int before = PuzzleChef::GetDynamicPuzzleCount();
+    ASSERT_TRUE(chef.GetPuzzle(PuzzleRequest(7, 0, 1, 0, 0, 0, SOLVABILITY_EITHER), -1, &clock));
+    EXPECT_EQ(before + 1, PuzzleChef::GetDynamicPuzzleCount());
+
+    // A 1x1 board is always solvable, yet a given seed is never replaced.
+    before = PuzzleChef::GetDynamicPuzzleCount();
+    const ServedPuzzle served = chef.GetPuzzle(PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), 9, &clock);
+    ASSERT_TRUE(served);
+    EXPECT_EQ(9, served.puzzle->GetDescriptor().GetSeed());
+    EXPECT_EQ(before + 1, PuzzleChef::GetDynamicPuzzleCount());
+}
+
+TEST_F(PuzzleChefTest, AnUnmeetableRequestEndsWithoutAPuzzleAndNeverRepeatsASeed)
+{
+    // The engine clock stands still, so every new seed would be the same.
+    PropertyAnimationSystem animations;
+    UlvoCore core(std::make_unique<UlvoTimeSystem_Win32>([] { return int64_t{123456789}; }, 1000000000),
+                  animations);
+    SolvedSeedRecorder seeds(events);
+    Start();
+    const int before = PuzzleChef::GetDynamicPuzzleCount();
+
+    const ServedPuzzle served = chef.GetPuzzle(PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), -1, &clock);
+
+    EXPECT_FALSE(served);
+    EXPECT_EQ(before + MAX_GENERATION_ATTEMPTS, PuzzleChef::GetDynamicPuzzleCount());
+    EXPECT_EQ(static_cast<size_t>(MAX_GENERATION_ATTEMPTS), seeds.seeds.size()) << "one distinct seed per attempt";
+    EXPECT_EQ((std::vector<std::string>{"BeginAutoSolvingEvent", "EndAutoSolvingEvent"}), log.Names());
+}
+
+TEST_F(PuzzleChefTest, GenerationGivesUpWhenItTakesTooLong)
+{
+    // Every reading of the clock moves it on by a second.
+    int64_t ticks = 0;
+    PropertyAnimationSystem animations;
+    UlvoCore core(std::make_unique<UlvoTimeSystem_Win32>([&ticks] { return ticks += 1000000000; }, 1000000000),
+                  animations);
+    Start();
+    const int before = PuzzleChef::GetDynamicPuzzleCount();
+
+    EXPECT_FALSE(chef.GetPuzzle(PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), -1, &clock));
+    const int attempts = PuzzleChef::GetDynamicPuzzleCount() - before;
+    EXPECT_GT(attempts, 0);
+    EXPECT_LT(attempts, 20);
+}
+
+TEST_F(PuzzleChefTest, AnUnknownGeneratorMakesNoPuzzle)
+{
+    Start();
+    PuzzleRequest request = FourByFour();
+    request.generatorTypeIndex = 5;
+
+    EXPECT_FALSE(chef.GetPuzzle(request, -1, &clock));
+    EXPECT_FALSE(chef.GetPuzzle(request, 3, &clock));
+    EXPECT_EQ(nullptr, chef.CreatePuzzleFromDescriptor(PuzzleChef::InitDescriptorFromRequest(request), &clock, false));
+    EXPECT_EQ(4, log.Count("BeginAutoSolvingEvent") + log.Count("EndAutoSolvingEvent"));
+}
+
+TEST_F(PuzzleChefTest, SolvingRecordsTheResultAndLeavesThePuzzleUntouched)
+{
+    Start();
+    const ServedPuzzle served = chef.GetPuzzle(PuzzleRequest(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE), 2024, &clock);
+    ASSERT_TRUE(served);
+    Puzzle& puzzle = *served.puzzle;
+
+    const SolveResult first = chef.SolvePuzzle(puzzle);
+    const SolveResult second = chef.SolvePuzzle(puzzle);
+
+    EXPECT_EQ(first.isSolvable, second.isSolvable);
+    EXPECT_EQ(first.steps, second.steps);
+    EXPECT_EQ(first.rating, second.rating);
+    EXPECT_EQ(first.hardestStep, second.hardestStep);
+    EXPECT_EQ(1, first.iterations);
+    EXPECT_EQ(0, first.difficultyRating);
+    EXPECT_EQ(-1, first.boardValue);
+    if (first.isSolvable) {
+        EXPECT_GE(first.steps, 25) << "every square needs its value";
+    }
+    EXPECT_EQ(first.steps, puzzle.GetPar());
+    EXPECT_EQ(first.rating, puzzle.GetTotalComplexity());
+    EXPECT_EQ(first.hardestStep, puzzle.GetHardestStep());
+    EXPECT_EQ(0, puzzle.GetDifficultyRating());
+    const PuzzleDescriptor& descriptor = puzzle.GetDescriptor();
+    EXPECT_EQ(first.steps, descriptor.GetSolverSteps());
+    EXPECT_EQ(first.rating, descriptor.GetTotalComplexity());
+    EXPECT_EQ(first.isSolvable, descriptor.IsSolvable());
+    EXPECT_EQ(1, descriptor.GetSolverIterations());
+
+    EXPECT_EQ(PUZZLE_STATE_NEVER_SEEN, served.progress->GetState());
+    for (const Square& square : puzzle.GetBoards()[0]->GetSquares()) {
+        EXPECT_EQ(0u, puzzle.GetBoards()[0]->GetSquareValue(square));
+    }
+}
+
+TEST_F(PuzzleChefTest, TheFirstMistakeComesBeforeAnySolverStep)
+{
+    Start();
+    const ServedPuzzle served = chef.GetPuzzle(FourByFour(), 11, &clock);
+    ASSERT_TRUE(served);
+    Puzzle& puzzle = *served.puzzle;
+    puzzle.Start();
+    Board& board = *puzzle.GetBoards()[0];
+    const Square& square = board.GetSquare(2, 1);
+    board.SetSquareValue(square, static_cast<int>(square.solutionValue % 4 + 1), false, true);
+    ASSERT_TRUE(puzzle.FindMistakes());
+
+    const PuzzleStep step = chef.FindNextPuzzleStep(puzzle);
+
+    EXPECT_TRUE(step.isMistake);
+    EXPECT_EQ(HINT_KIND_WRONG_VALUE, step.step.stepId);
+    EXPECT_EQ(&board, step.board);
+    EXPECT_EQ(2, step.step.move.x);
+    EXPECT_EQ(1, step.step.move.y);
+    const HintRecord hint = step.ToHintRecord();
+    EXPECT_EQ(HINT_KIND_WRONG_VALUE, hint.kind);
+    EXPECT_EQ(&board, hint.board);
+}
+
+// A 3x3 board with the answer (x + y) mod 3 + 1: every square its own Equals
+// cage, or no cages at all (which no technique can start on).
+std::unique_ptr<Board> MakeHandBoard(Clock& clock, unsigned boardIndex, bool withCages)
+{
+    auto board = std::make_unique<Board>(3, boardIndex, &clock, 5);
+    board->SetCustomColors({});
+    for (Square& square : board->GetSquares()) {
+        square.solutionValue = (square.x + square.y) % 3 + 1;
+        if (withCages) {
+            Cage cage;
+            cage.Init();
+            cage.index = static_cast<int>(board->GetCages().size());
+            cage.rule = CAGE_RULE_EQUALS;
+            cage.color = 0;
+            cage.squares.push_back(&square);
+            cage.ComputeTargetFromSolution();
+            cage.FindTopLeftSquare();
+            cage.GenerateSolutions(3, false);
+            square.cageIndex = cage.index;
+            board->GetCages().push_back(cage);
+        }
+    }
+    return board;
+}
+
+TEST_F(PuzzleChefTest, AStuckBoardNeverHidesAnotherBoardsStep)
+{
+    Start();
+    for (const bool stuckFirst : {true, false}) {
+        Puzzle puzzle(&clock);
+        std::vector<std::unique_ptr<Board>> boards;
+        boards.push_back(MakeHandBoard(puzzle.GetClock(), 0, !stuckFirst));
+        boards.push_back(MakeHandBoard(puzzle.GetClock(), 1, stuckFirst));
+        puzzle.SetBoards(std::move(boards));
+        PuzzleProgress progress("hand");
+        puzzle.SetProgress(&progress);
+        puzzle.Start();
+
+        const PuzzleStep step = chef.FindNextPuzzleStep(puzzle);
+
+        EXPECT_FALSE(step.isMistake);
+        EXPECT_EQ(STEP_ID_SINGLE_SQUARE_CAGE, step.step.stepId) << stuckFirst;
+        EXPECT_EQ(puzzle.GetBoards()[stuckFirst ? 1 : 0].get(), step.board) << stuckFirst;
+        puzzle.SetProgress(nullptr);
+    }
+}
+
+TEST_F(PuzzleChefTest, EmptyPuzzlesHaveBoardsButNoAnswersOrCages)
+{
+    Start();
+    const ServedPuzzle served = chef.CreateEmptyPuzzle(PuzzleRequest(5, -1, 1, 0, 1, 1, 0), &clock);
+    ASSERT_TRUE(served);
+    const Puzzle& puzzle = *served.puzzle;
+    ASSERT_EQ(2u, puzzle.GetBoards().size());
+    for (const std::unique_ptr<Board>& board : puzzle.GetBoards()) {
+        EXPECT_EQ(5u, board->GetSize());
+        EXPECT_TRUE(board->GetCages().empty());
+        EXPECT_EQ("Pemberquill", board->GetBoardTypeName());
+        EXPECT_NE(nullptr, board->GetProgress());
+        for (const Square& square : board->GetSquares()) {
+            EXPECT_EQ(0u, square.solutionValue);
+        }
+    }
+    EXPECT_EQ(1u, puzzle.GetBoards()[1]->GetSolvingAttributes());
+    EXPECT_EQ(100, puzzle.GetPar());
+    EXPECT_EQ(1, puzzle.GetDifficultyRating());
+    EXPECT_EQ(0.0f, puzzle.GetTotalComplexity());
+    EXPECT_EQ(-1, puzzle.GetHardestStep());
+    EXPECT_FALSE(puzzle.IsUnlockPuzzle());
+    EXPECT_EQ("", puzzle.GetDisplayName());
+}
+
+TEST_F(PuzzleChefTest, TakingABookHandsOverEveryPuzzleUnbuiltAndRemovesTheBook)
+{
+    const std::vector<PuzzleDescriptor> descriptors = MakeDescriptors(FourByFour(), 12);
+    folder.WriteRecipeBook("four.recipes", FourByFour(), descriptors);
+    Start();
+    PuzzleRequest request = FourByFour();
+    request.difficultyRating = 3;
+
+    const std::vector<std::unique_ptr<Puzzle>> puzzles = chef.TakePuzzlesFromBook(request, &clock);
+
+    ASSERT_EQ(10u, puzzles.size());
+    for (size_t i = 0; i < puzzles.size(); ++i) {
+        EXPECT_EQ(descriptors[i].GetPuzzleID(), puzzles[i]->GetPuzzleID());
+        EXPECT_FALSE(puzzles[i]->HasBoards());
+        EXPECT_EQ(static_cast<int>(i / 2), puzzles[i]->GetDifficultyRating());
+    }
+    EXPECT_EQ(4, request.difficultyRating);
+    EXPECT_TRUE(chef.GetRecipeBooks().empty());
+    EXPECT_TRUE(chef.TakePuzzlesFromBook(request, &clock).empty());
+
+    ASSERT_TRUE(chef.BuildBoardsForPuzzle(puzzles[3].get()));
+    EXPECT_EQ(1u, puzzles[3]->GetBoards().size());
+    EXPECT_FALSE(chef.BuildBoardsForPuzzle(nullptr));
+}
+
+} // namespace

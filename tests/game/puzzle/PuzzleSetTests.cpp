@@ -1,0 +1,391 @@
+// Puzzle sets: filling from the chef, ranges, pages, results and the
+// set's file record.
+#include "game/puzzle/PuzzleSet.h"
+
+#include "PuzzleChefTestSupport.h"
+#include "PuzzleTestSupport.h"
+#include "engine/core/Clock.h"
+#include "engine/core/Diagnostics.h"
+#include "engine/core/UlvoEventSystem.h"
+#include "engine/core/UlvoException.h"
+#include "engine/modules/imagestudio/Image.h"
+#include "engine/modules/imagestudio/UlvoImageStudioInterface.h"
+#include "engine/modules/renderer/Texture.h"
+#include "game/puzzle/Puzzle.h"
+#include "game/puzzle/PuzzleChef.h"
+#include "game/puzzle/PuzzleSetDescriptor.h"
+#include "game/puzzle/PuzzleSetProgress.h"
+
+#include <gtest/gtest.h>
+
+using namespace Pemberquill;
+using namespace chef_test;
+using puzzle_test::LoadedStream;
+using puzzle_test::MessageOfThrow;
+using puzzle_test::WriteRecord;
+
+namespace {
+
+PuzzleRequest SetRequest()
+{
+    return PuzzleRequest(5, 2, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
+}
+
+// Book order and complexity differ: seeds 100 to 109 carry these.
+const float SHUFFLED_COMPLEXITIES[] = {5, 2, 9, 0, 7, 1, 8, 3, 6, 4};
+
+PuzzleSetDescriptor MakeSetDescriptor(const std::string& name, int customCount = 0)
+{
+    PuzzleSetDescriptor descriptor;
+    descriptor.name = name;
+    descriptor.setID = name;
+    descriptor.baseColor = Rgba(10, 20, 30, 40);
+    descriptor.backgroundImage = "Reef.png";
+    descriptor.request = SetRequest();
+    for (int i = 0; i < customCount; ++i) {
+        descriptor.descriptors.push_back(MakeDescriptor(SetRequest(), 500 + i, 100.0f - static_cast<float>(i)));
+    }
+    return descriptor;
+}
+
+std::vector<float> ComplexitiesOf(const std::vector<Puzzle*>& puzzles)
+{
+    std::vector<float> complexities;
+    for (const Puzzle* puzzle : puzzles) {
+        complexities.push_back(puzzle->GetTotalComplexity());
+    }
+    return complexities;
+}
+
+// An image studio that hands out a small picture for one file only.
+class FakeImageStudio final : public UlvoImageStudioInterface {
+public:
+    std::unique_ptr<Image> LoadImage(const UlvoPath& path) override
+    {
+        requests.push_back(path.GetResolvedPath());
+        if (path.GetRelativePath() != "Images/Backgrounds/Reef.png") {
+            return nullptr;
+        }
+        return Image::Create(IntVector2(8, 4), Image::IMAGE_FORMAT_RGBA);
+    }
+    std::vector<std::string> requests;
+};
+
+class PuzzleSetTest : public ::testing::Test {
+protected:
+    void StartChef(int bookSize)
+    {
+        std::vector<PuzzleDescriptor> descriptors;
+        for (int i = 0; i < bookSize; ++i) {
+            descriptors.push_back(MakeDescriptor(SetRequest(), 100 + i, SHUFFLED_COMPLEXITIES[i % 10] + 10.0f * (i / 10)));
+        }
+        if (bookSize > 0) {
+            folder.WriteRecipeBook("set.recipes", SetRequest(), descriptors);
+        }
+        chef.Startup(&clock);
+    }
+
+    // The progress states of the set's puzzles, once a progress is linked.
+    void LinkProgress(PuzzleSet& set)
+    {
+        progress = set.CreateProgress();
+        set.SetProgress(progress.get());
+        progress->Load(set.GetPuzzles());
+    }
+
+    static void SetState(const Puzzle& puzzle, int state) { puzzle.GetProgress()->SetState(state); }
+
+    UlvoEventSystem events;
+    TemporaryWorkingFolder folder;
+    Clock clock;
+    PuzzleChef chef;
+    std::unique_ptr<PuzzleSetProgress> progress;
+};
+
+TEST_F(PuzzleSetTest, TenBookPuzzlesFillTheFiveRanges)
+{
+    StartChef(10);
+    PuzzleSet set(MakeSetDescriptor("Ocean"), &clock);
+
+    bool hasMore = true;
+    EXPECT_EQ((std::vector<float>{0, 3, 5}), ComplexitiesOf(set.GetPagePuzzles(PUZZLE_SET_RANGE_HOMEWORK, 0, hasMore)));
+    EXPECT_EQ((std::vector<float>{7}), ComplexitiesOf(set.GetPagePuzzles(PUZZLE_SET_RANGE_UNLOCK, 0, hasMore)));
+    EXPECT_EQ((std::vector<float>{1, 2}), ComplexitiesOf(set.GetPagePuzzles(PUZZLE_SET_RANGE_EASY, 0, hasMore)));
+    EXPECT_EQ((std::vector<float>{4, 6}), ComplexitiesOf(set.GetPagePuzzles(PUZZLE_SET_RANGE_MEDIUM, 0, hasMore)));
+    EXPECT_EQ((std::vector<float>{8, 9}), ComplexitiesOf(set.GetPagePuzzles(PUZZLE_SET_RANGE_HARD, 0, hasMore)));
+    EXPECT_FALSE(hasMore);
+
+    ASSERT_EQ(10u, set.GetPuzzles().size());
+    for (size_t i = 0; i < set.GetPuzzles().size(); ++i) {
+        const Puzzle& puzzle = *set.GetPuzzles()[i];
+        EXPECT_EQ(Stringf("Ocean #%zu", i + 1), puzzle.GetDisplayName());
+        EXPECT_EQ(static_cast<int>(i) + 1, puzzle.GetNumberInSet());
+        EXPECT_EQ(i == 3, puzzle.IsUnlockPuzzle()) << i;
+        EXPECT_FALSE(puzzle.HasBoards());
+        EXPECT_EQ(&set.GetClock(), puzzle.GetClock().GetParent());
+    }
+    EXPECT_EQ(set.GetPuzzles()[3].get(), set.GetUnlockPuzzle());
+    EXPECT_EQ(6, set.GetDifficultyPuzzleCount());
+    EXPECT_EQ(4, set.GetRequest().difficultyRating) << "the book was taken from difficulty 0 up";
+    EXPECT_TRUE(chef.GetRecipeBooks().empty());
+    EXPECT_FALSE(set.HasCustomPuzzles());
+    EXPECT_EQ(-1, set.GetLastCustomIndex());
+    EXPECT_EQ("Ocean", set.GetSetID());
+    EXPECT_EQ(Rgba(10, 20, 30, 255), set.GetBaseColor());
+    EXPECT_EQ(nullptr, set.GetBackgroundTexture()) << "no image studio";
+}
+
+TEST_F(PuzzleSetTest, ASecondSetOfTheSameRequestFindsTheBookGone)
+{
+    StartChef(10);
+    PuzzleSet first(MakeSetDescriptor("One"), &clock);
+    PuzzleSet second(MakeSetDescriptor("Two"), &clock);
+    EXPECT_EQ(10u, first.GetPuzzles().size());
+    EXPECT_TRUE(second.GetPuzzles().empty());
+    EXPECT_EQ(nullptr, second.GetUnlockPuzzle());
+}
+
+TEST_F(PuzzleSetTest, CustomPuzzlesAloneAreHomeworkAndNeverUnlock)
+{
+    StartChef(0);
+    PuzzleSetDescriptor descriptor = MakeSetDescriptor("Tutorial Bay", 2);
+    descriptor.descriptors[1].SetUnlockPuzzle(true);
+
+    PuzzleSet set(descriptor, &clock, chef);
+
+    ASSERT_EQ(2u, set.GetPuzzles().size());
+    EXPECT_EQ(descriptor.descriptors[0].GetPuzzleID(), set.GetPuzzles()[0]->GetPuzzleID());
+    EXPECT_EQ(descriptor.descriptors[1].GetPuzzleID(), set.GetPuzzles()[1]->GetPuzzleID());
+    EXPECT_FALSE(set.GetPuzzles()[1]->IsUnlockPuzzle());
+    EXPECT_EQ(nullptr, set.GetUnlockPuzzle());
+    EXPECT_EQ((PuzzleSetRange{0, 2}), set.GetRanges()[PUZZLE_SET_RANGE_HOMEWORK]);
+    for (int range = PUZZLE_SET_RANGE_UNLOCK; range < NUM_PUZZLE_SET_RANGES; ++range) {
+        EXPECT_EQ(0, set.GetRanges()[static_cast<size_t>(range)].GetCount());
+    }
+    EXPECT_TRUE(set.HasCustomPuzzles());
+    EXPECT_EQ(1, set.GetLastCustomIndex());
+}
+
+TEST_F(PuzzleSetTest, PagesHoldEightPuzzlesEach)
+{
+    // Twelve custom puzzles leave no homework picks: 30 from the book give
+    // easy 10, medium 12, hard 7 and the unlock puzzle.
+    StartChef(30);
+    PuzzleSet set(MakeSetDescriptor("Canyon", 12), &clock);
+    const PuzzleSetRange easy = set.GetRanges()[PUZZLE_SET_RANGE_EASY];
+    ASSERT_EQ((PuzzleSetRange{13, 23}), easy);
+
+    bool hasMore = false;
+    const std::vector<Puzzle*> first = set.GetPagePuzzles(PUZZLE_SET_RANGE_EASY, 0, hasMore);
+    EXPECT_EQ(8u, first.size());
+    EXPECT_TRUE(hasMore);
+    EXPECT_EQ(set.GetPuzzles()[13].get(), first.front());
+
+    const std::vector<Puzzle*> second = set.GetPagePuzzles(PUZZLE_SET_RANGE_EASY, 1, hasMore);
+    ASSERT_EQ(2u, second.size());
+    EXPECT_FALSE(hasMore);
+    EXPECT_EQ(set.GetPuzzles()[21].get(), second[0]);
+    EXPECT_EQ(set.GetPuzzles()[22].get(), second[1]);
+
+    EXPECT_TRUE(set.GetPagePuzzles(PUZZLE_SET_RANGE_EASY, 2, hasMore).empty());
+    EXPECT_FALSE(hasMore);
+    EXPECT_TRUE(set.GetPagePuzzles(7, 0, hasMore).empty());
+    EXPECT_TRUE(set.GetPagePuzzles(PUZZLE_SET_RANGE_EASY, -1, hasMore).empty());
+
+    EXPECT_EQ(PUZZLE_SET_RANGE_HOMEWORK, set.GetPageKindOfPuzzle(set.GetPuzzles()[11].get()));
+    EXPECT_EQ(PUZZLE_SET_RANGE_UNLOCK, set.GetPageKindOfPuzzle(set.GetPuzzles()[12].get()));
+    EXPECT_EQ(PUZZLE_SET_RANGE_EASY, set.GetPageKindOfPuzzle(set.GetPuzzles()[22].get()));
+    EXPECT_EQ(PUZZLE_SET_RANGE_MEDIUM, set.GetPageKindOfPuzzle(set.GetPuzzles()[23].get()));
+    EXPECT_EQ(PUZZLE_SET_RANGE_HARD, set.GetPageKindOfPuzzle(set.GetPuzzles().back().get()));
+    Puzzle stranger(&clock);
+    EXPECT_EQ(NUM_PUZZLE_SET_RANGES, set.GetPageKindOfPuzzle(&stranger));
+    EXPECT_EQ(NUM_PUZZLE_SET_RANGES, set.GetPageKindOfPuzzle(nullptr));
+}
+
+TEST_F(PuzzleSetTest, PlayerStatesNeedAProgress)
+{
+    StartChef(10);
+    PuzzleSet set(MakeSetDescriptor("Forest"), &clock);
+    EXPECT_NE(std::string::npos, MessageOfThrow([&] { set.GetPlayerState(); })
+                                     .find("Unable to retrieve Player State without a PuzzleSetProgress."));
+    EXPECT_NE(std::string::npos, MessageOfThrow([&] { set.SetPlayerState(3); })
+                                     .find("Unable to set Player State without a PuzzleSetProgress."));
+    EXPECT_EQ(nullptr, set.GetCurrentPuzzle());
+
+    LinkProgress(set);
+    EXPECT_EQ("Forest", progress->GetSetID());
+    EXPECT_EQ(0, set.GetPlayerState());
+    set.SetPlayerState(5);
+    EXPECT_EQ(5, progress->GetPlayerState());
+    EXPECT_EQ(set.GetPuzzles()[0].get(), set.GetCurrentPuzzle());
+    progress->SetCurrentPuzzle(-1);
+    EXPECT_EQ(nullptr, set.GetCurrentPuzzle());
+    progress->SetCurrentPuzzle(10);
+    EXPECT_EQ(nullptr, set.GetCurrentPuzzle());
+}
+
+TEST_F(PuzzleSetTest, TheUnlockPuzzleAloneDecidesSatisfaction)
+{
+    StartChef(10);
+    PuzzleSet set(MakeSetDescriptor("Mountain"), &clock);
+    LinkProgress(set);
+    const Puzzle& unlock = *set.GetUnlockPuzzle();
+
+    SetState(unlock, PUZZLE_STATE_SOLVED);
+    EXPECT_TRUE(set.IsNewlySatisfied()) << "the others are unsolved";
+
+    for (const std::unique_ptr<Puzzle>& puzzle : set.GetPuzzles()) {
+        SetState(*puzzle, 5);
+    }
+    SetState(unlock, PUZZLE_STATE_STARTED);
+    EXPECT_FALSE(set.IsNewlySatisfied());
+
+    SetState(unlock, 4);
+    set.SetPlayerState(PUZZLE_SET_STATE_SATISFIED);
+    EXPECT_FALSE(set.IsNewlySatisfied()) << "already satisfied";
+}
+
+TEST_F(PuzzleSetTest, WithoutAnUnlockPuzzleEveryPuzzleMustBeSolved)
+{
+    StartChef(0);
+    PuzzleSet empty(MakeSetDescriptor("Nothing"), &clock);
+    LinkProgress(empty);
+    EXPECT_TRUE(empty.IsNewlySatisfied());
+
+    PuzzleSet custom(MakeSetDescriptor("Beyond", 3), &clock);
+    LinkProgress(custom);
+    SetState(*custom.GetPuzzles()[0], PUZZLE_STATE_SOLVED);
+    SetState(*custom.GetPuzzles()[1], 5);
+    EXPECT_FALSE(custom.IsNewlySatisfied());
+    SetState(*custom.GetPuzzles()[2], 4);
+    EXPECT_TRUE(custom.IsNewlySatisfied());
+}
+
+TEST_F(PuzzleSetTest, ScoreWeighsSolvedAndGradedPuzzles)
+{
+    StartChef(10);
+    PuzzleSet set(MakeSetDescriptor("Sky"), &clock);
+    EXPECT_EQ(0, set.GetScore(3)) << "no progress yet";
+    LinkProgress(set);
+    SetState(*set.GetPuzzles()[0], PUZZLE_STATE_SOLVED);
+    SetState(*set.GetPuzzles()[1], 4);
+    SetState(*set.GetPuzzles()[2], 5);
+    SetState(*set.GetPuzzles()[3], PUZZLE_STATE_STARTED);
+    EXPECT_EQ(30, set.GetScore(3));
+}
+
+TEST_F(PuzzleSetTest, ResettingForgetsEveryPuzzleAndTheSetState)
+{
+    StartChef(10);
+    PuzzleSet set(MakeSetDescriptor("Ocean"), &clock);
+    LinkProgress(set);
+    Puzzle& played = *set.GetPuzzles()[4];
+    ASSERT_TRUE(chef.BuildBoardsForPuzzle(&played));
+    played.Start();
+    Board& board = *played.GetBoards()[0];
+    board.SetSquareValue(board.GetSquare(0, 0), 1, false, true);
+    set.SetPlayerState(8);
+    SetState(*set.GetPuzzles()[0], 5);
+
+    set.ResetProgress();
+
+    EXPECT_EQ(0, set.GetPlayerState());
+    EXPECT_EQ(-1, progress->GetCurrentPuzzle());
+    EXPECT_EQ(PUZZLE_STATE_NEVER_SEEN, set.GetPuzzles()[0]->GetProgress()->GetState());
+    EXPECT_EQ(0u, board.GetSquareValue(0, 0));
+    EXPECT_EQ(0, played.GetTotalStepsOfBoards());
+}
+
+TEST_F(PuzzleSetTest, ReleasingBoardsFreesOnlyTheAskedPuzzles)
+{
+    StartChef(10);
+    PuzzleSet set(MakeSetDescriptor("Ocean"), &clock);
+    LinkProgress(set);
+    for (const std::unique_ptr<Puzzle>& puzzle : set.GetPuzzles()) {
+        ASSERT_TRUE(chef.BuildBoardsForPuzzle(puzzle.get()));
+    }
+    const PuzzleSetRange easy = set.GetRanges()[PUZZLE_SET_RANGE_EASY];
+
+    set.ReleasePageBoards(PUZZLE_SET_RANGE_EASY, 0);
+    for (size_t i = 0; i < set.GetPuzzles().size(); ++i) {
+        EXPECT_EQ(!easy.Contains(static_cast<int32_t>(i)), set.GetPuzzles()[i]->HasBoards()) << i;
+    }
+    set.ReleaseAllBoards();
+    for (const std::unique_ptr<Puzzle>& puzzle : set.GetPuzzles()) {
+        EXPECT_FALSE(puzzle->HasBoards());
+    }
+    ASSERT_TRUE(chef.BuildBoardsForPuzzle(set.GetPuzzles()[0].get())) << "rebuilt on demand";
+}
+
+TEST_F(PuzzleSetTest, TheBackgroundComesFromTheImageStudio)
+{
+    StartChef(0);
+    FakeImageStudio studio;
+    PuzzleSet set(MakeSetDescriptor("Ocean"), &clock);
+    ASSERT_NE(nullptr, set.GetBackgroundTexture());
+    EXPECT_EQ(IntVector2(8, 4), set.GetBackgroundTexture()->GetDimensions());
+    EXPECT_EQ(std::vector<std::string>{"Data/Images/Backgrounds/Reef.png"}, studio.requests);
+
+    PuzzleSetDescriptor missing = MakeSetDescriptor("Canyon");
+    missing.backgroundImage = "Gone.png";
+    EXPECT_EQ(nullptr, PuzzleSet(missing, &clock).GetBackgroundTexture());
+    missing.backgroundImage.clear();
+    EXPECT_EQ(nullptr, PuzzleSet(missing, &clock).GetBackgroundTexture());
+    EXPECT_EQ(2u, studio.requests.size()) << "no file name, no request";
+}
+
+TEST(PuzzleSetWithoutChef, CannotBeFilled)
+{
+    Clock clock;
+    EXPECT_NE(std::string::npos, MessageOfThrow([&] { PuzzleSet set(MakeSetDescriptor("Ocean"), &clock); })
+                                     .find("A puzzle set cannot be filled without the puzzle chef."));
+}
+
+TEST(PuzzleSetDescriptorRecord, ReadsWhatItWritesInEveryEncoding)
+{
+    PuzzleSetDescriptor written = MakeSetDescriptor("Cove of Echoes", 2);
+    written.setID = "ignored";
+    written.request.cageRules1.SetFromMask(CAGE_RULE_ADDITION | CAGE_RULE_ODD);
+
+    for (ResourceStreamFormat format :
+         {RESOURCE_STREAM_FORMAT_TEXT, RESOURCE_STREAM_FORMAT_TEXT_COMPACT, RESOURCE_STREAM_FORMAT_BINARY}) {
+        LoadedStream stream(WriteRecord(written, format));
+        const PuzzleSetDescriptor read(*stream);
+        EXPECT_EQ("Cove of Echoes", read.name) << format;
+        EXPECT_EQ("Cove of Echoes", read.setID) << "the ID is the name";
+        EXPECT_EQ(written.baseColor, read.baseColor);
+        EXPECT_EQ("Reef.png", read.backgroundImage);
+        EXPECT_EQ(written.request, read.request);
+        EXPECT_EQ(written.descriptors, read.descriptors);
+    }
+}
+
+TEST(PuzzleSetDescriptorRecord, TheTextRecordCarriesItsLabels)
+{
+    const std::string text = WriteRecord(MakeSetDescriptor("Reef"), RESOURCE_STREAM_FORMAT_TEXT);
+    const std::string expectedStart = "\r\n{\r\n"
+                                      "\t1 // Version of PuzzleSetDescriptor data\r\n"
+                                      "\t\"Reef\" // Name of the PuzzleSet\r\n";
+    EXPECT_EQ(expectedStart, text.substr(0, expectedStart.size()));
+    const size_t color = text.find("// Base color for backgrounds or buttons.");
+    const size_t image = text.find("\"Reef.png\" // Background Image filename.");
+    const size_t request = text.find("<Request>");
+    const size_t count = text.find("\t0 // Number of PuzzleDescriptors to follow");
+    EXPECT_LT(expectedStart.size(), color);
+    EXPECT_LT(color, image);
+    EXPECT_LT(image, request);
+    EXPECT_LT(request, count);
+    EXPECT_NE(std::string::npos, count);
+}
+
+TEST(PuzzleSetDescriptorRecord, ADamagedRecordThrowsAndChangesNothing)
+{
+    const std::string whole = WriteRecord(MakeSetDescriptor("Reef", 1), RESOURCE_STREAM_FORMAT_BINARY);
+    PuzzleSetDescriptor target = MakeSetDescriptor("Kept");
+    LoadedStream truncated(whole.substr(0, whole.size() - 10));
+    EXPECT_THROW(target.Read(*truncated), UlvoException);
+    EXPECT_EQ("Kept", target.name);
+    EXPECT_TRUE(target.descriptors.empty());
+}
+
+} // namespace

@@ -1,0 +1,396 @@
+#include "game/puzzle/Puzzle.h"
+
+#include "PuzzleTestSupport.h"
+#include "engine/core/Clock.h"
+#include "engine/core/UlvoEventSystem.h"
+#include "game/puzzle/Board.h"
+#include "game/puzzle/PuzzleProgress.h"
+#include "game/puzzle/PuzzleRequest.h"
+
+#include <gtest/gtest.h>
+
+using namespace Pemberquill;
+using namespace puzzle_test;
+
+namespace {
+
+// Records what the puzzle publishes.
+class Listener : public EventRecipient {
+public:
+    explicit Listener(UlvoEventSystem& events)
+    {
+        RegisterEventHandler("PuzzleStepsChangedEvent", &events, &Listener::OnSteps, this);
+        RegisterEventHandler("UndoButtonVisibilityEvent", &events, &Listener::OnUndo, this);
+        RegisterEventHandler("RedoButtonVisibilityEvent", &events, &Listener::OnRedo, this);
+    }
+
+    void OnSteps(NamedProperties& args)
+    {
+        std::string label;
+        EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("Label", label));
+        stepLabels.push_back(label);
+    }
+    void OnUndo(NamedProperties& args) { undo.push_back(GetEnabled(args)); }
+    void OnRedo(NamedProperties& args) { redo.push_back(GetEnabled(args)); }
+
+    std::vector<std::string> stepLabels;
+    std::vector<bool> undo;
+    std::vector<bool> redo;
+
+private:
+    static bool GetEnabled(const NamedProperties& args)
+    {
+        bool enabled = false;
+        EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("Enabled", enabled));
+        return enabled;
+    }
+};
+
+BoardMove ValueMove(int x, int y, int value)
+{
+    BoardMove move;
+    move.type = MOVE_TYPE_VALUE;
+    move.x = x;
+    move.y = y;
+    move.data = value;
+    return move;
+}
+
+class PuzzleTest : public ::testing::Test {
+protected:
+    // A puzzle of numBoards 4 x 4 boards with four cages each.
+    std::unique_ptr<Puzzle> MakePuzzle(int numBoards)
+    {
+        auto puzzle = std::make_unique<Puzzle>(&m_clock);
+        std::vector<std::unique_ptr<Board>> boards;
+        for (int i = 0; i < numBoards; ++i) {
+            boards.push_back(MakeBoard(puzzle->GetClock(), 4, static_cast<unsigned>(i), 4));
+        }
+        puzzle->SetBoards(std::move(boards));
+        return puzzle;
+    }
+
+    static Board& BoardOf(const Puzzle& puzzle, size_t index) { return *puzzle.GetBoards()[index]; }
+    static BoardProgress& ProgressOf(const Puzzle& puzzle, size_t index)
+    {
+        return *BoardOf(puzzle, index).GetProgress();
+    }
+    static const Square& SquareOf(const Puzzle& puzzle, size_t index, unsigned x, unsigned y)
+    {
+        return BoardOf(puzzle, index).GetSquare(x, y);
+    }
+
+    UlvoEventSystem m_events;
+    Clock m_clock;
+    PuzzleProgress m_progress{"p"};
+};
+
+} // namespace
+
+TEST_F(PuzzleTest, TakesItsFieldsFromTheDescriptor)
+{
+    PuzzleDescriptor descriptor;
+    descriptor.SetSeed(1234);
+    descriptor.SetSize(5);
+    descriptor.AddBoardRecipe(BoardRecipe());
+    descriptor.SetSolverSteps(23);
+    descriptor.SetDifficultyRating(2);
+    descriptor.SetTotalComplexity(40.5f);
+    descriptor.SetHardestStep(9);
+    descriptor.SetUnlockPuzzle(true);
+    descriptor.SetGeneratorIndex(GENERATOR_TYPE_HYBRID);
+    descriptor.SetGeneratorVersion(1.5f);
+
+    Puzzle puzzle(&m_clock);
+    EXPECT_EQ(&m_clock, puzzle.GetClock().GetParent());
+
+    puzzle.SetDescriptor(descriptor);
+    EXPECT_EQ("1234-5-MEOCSN-1", puzzle.GetPuzzleID());
+    EXPECT_EQ(23, puzzle.GetPar());
+    EXPECT_EQ(2, puzzle.GetDifficultyRating());
+    EXPECT_EQ(40.5f, puzzle.GetTotalComplexity());
+    EXPECT_EQ(9, puzzle.GetHardestStep());
+    EXPECT_TRUE(puzzle.IsUnlockPuzzle());
+    EXPECT_EQ(GENERATOR_TYPE_HYBRID, puzzle.GetGeneratorIndex());
+    EXPECT_EQ(1.5f, puzzle.GetGeneratorVersion());
+    descriptor.GetPuzzleID();
+    EXPECT_EQ(descriptor, puzzle.GetDescriptor());
+}
+
+TEST_F(PuzzleTest, ProgressIsLinkedNeverOwned)
+{
+    EXPECT_FALSE(Puzzle(&m_clock).AcceptsProgress(nullptr));
+    EXPECT_TRUE(Puzzle(&m_clock).AcceptsProgress(&m_progress));
+
+    {
+        // Given before the boards: attached when they arrive.
+        Puzzle puzzle(&m_clock);
+        EXPECT_TRUE(puzzle.SetProgress(&m_progress));
+        EXPECT_TRUE(m_progress.GetBoardProgresses().empty());
+        std::vector<std::unique_ptr<Board>> boards;
+        boards.push_back(MakeBoard(puzzle.GetClock(), 4, 0, 4));
+        puzzle.SetBoards(std::move(boards));
+        ASSERT_EQ(1u, m_progress.GetBoardProgresses().size());
+        EXPECT_EQ(m_progress.GetBoardProgresses()[0].get(), BoardOf(puzzle, 0).GetProgress());
+        ProgressOf(puzzle, 0).RecordMove(ValueMove(0, 0, 1));
+    }
+    // The puzzle is gone; the record and its board progress live on.
+    ASSERT_EQ(1u, m_progress.GetBoardProgresses().size());
+    EXPECT_EQ(1u, m_progress.GetBoardProgresses()[0]->GetMoves().size());
+
+    // Given after the boards: attached at once, and the stored board
+    // progress is the one the board uses.
+    const std::unique_ptr<Puzzle> puzzle = MakePuzzle(1);
+    EXPECT_EQ(nullptr, BoardOf(*puzzle, 0).GetProgress());
+    puzzle->SetProgress(&m_progress);
+    EXPECT_EQ(m_progress.GetBoardProgresses()[0].get(), BoardOf(*puzzle, 0).GetProgress());
+
+    // Unlinking detaches the boards too.
+    puzzle->SetProgress(nullptr);
+    EXPECT_EQ(nullptr, puzzle->GetProgress());
+    EXPECT_EQ(nullptr, BoardOf(*puzzle, 0).GetProgress());
+}
+
+TEST_F(PuzzleTest, DeletingBoardsKeepsTheProgress)
+{
+    const std::unique_ptr<Puzzle> puzzle = MakePuzzle(2);
+    puzzle->SetProgress(&m_progress);
+    ProgressOf(*puzzle, 0).SetValue(SquareOf(*puzzle, 0, 0, 0), 4);
+    EXPECT_TRUE(puzzle->FindMistakes());
+
+    puzzle->SetActive(true);
+    puzzle->SetFocusedBoardIndex(1);
+    puzzle->DeleteBoards();
+    EXPECT_FALSE(puzzle->HasBoards());
+    EXPECT_FALSE(puzzle->IsActive()) << "no board to play on";
+    EXPECT_EQ(-1, puzzle->GetFocusedBoardIndex());
+    EXPECT_TRUE(puzzle->GetMistakes().empty()) << "mistakes point at the boards";
+    EXPECT_TRUE(puzzle->GetClock().GetChildren().empty()) << "the boards' clocks went with them";
+    EXPECT_EQ(2u, m_progress.GetBoardProgresses().size());
+
+    // Rebuilt boards pick the stored play up again.
+    std::vector<std::unique_ptr<Board>> boards;
+    boards.push_back(MakeBoard(puzzle->GetClock(), 4, 0, 4));
+    boards.push_back(MakeBoard(puzzle->GetClock(), 4, 1, 4));
+    puzzle->SetBoards(std::move(boards));
+    EXPECT_EQ(4u, BoardOf(*puzzle, 0).GetSquareValue(0, 0));
+}
+
+TEST_F(PuzzleTest, MistakesInPassOrder)
+{
+    const std::unique_ptr<Puzzle> puzzle = MakePuzzle(2);
+    puzzle->SetProgress(&m_progress);
+    EXPECT_FALSE(puzzle->FindMistakes());
+
+    Board& hidden = BoardOf(*puzzle, 1);
+    hidden.SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
+    BoardProgress& first = ProgressOf(*puzzle, 0);
+    BoardProgress& second = ProgressOf(*puzzle, 1);
+
+    // Answers are (x + y) mod 4 + 1; square i is in cage i mod 4, whose
+    // colour is its index.
+    first.SetValue(SquareOf(*puzzle, 0, 3, 2), 1);  // answer 2: wrong
+    first.SetValue(SquareOf(*puzzle, 0, 1, 0), 2);  // answer 2: right
+    second.SetValue(SquareOf(*puzzle, 1, 0, 1), 3); // answer 2: wrong
+    first.SetPlayerCandidateBit(SquareOf(*puzzle, 0, 2, 0), 2, true);  // answer 3 eliminated
+    first.SetPlayerCandidateBit(SquareOf(*puzzle, 0, 0, 0), 3, true);  // 4 is not the answer: fine
+    second.SetPlayerCandidateBit(SquareOf(*puzzle, 1, 0, 1), 1, true); // the square holds a value: not counted
+    second.SetColorIndex(SquareOf(*puzzle, 1, 1, 1), 0);  // cage 1: wrong colour
+    second.SetColorIndex(SquareOf(*puzzle, 1, 2, 0), 2);  // cage 2: right
+    first.SetColorIndex(SquareOf(*puzzle, 0, 1, 1), 0);   // wrong, but the board shows its cages
+
+    EXPECT_TRUE(puzzle->FindMistakes());
+    struct Expected {
+        int kind;
+        size_t board;
+        int x;
+        int y;
+    };
+    const Expected expected[] = {
+        {HINT_KIND_WRONG_COLOR, 1, 1, 1},
+        {HINT_KIND_WRONG_VALUE, 0, 3, 2},
+        {HINT_KIND_WRONG_VALUE, 1, 0, 1},
+        {HINT_KIND_WRONGLY_ELIMINATED_CANDIDATE, 0, 2, 0},
+    };
+    const std::vector<HintRecord>& mistakes = puzzle->GetMistakes();
+    ASSERT_EQ(std::size(expected), mistakes.size());
+    for (size_t i = 0; i < mistakes.size(); ++i) {
+        EXPECT_EQ(expected[i].kind, mistakes[i].kind) << i;
+        EXPECT_EQ(&BoardOf(*puzzle, expected[i].board), mistakes[i].board) << i;
+        EXPECT_EQ(expected[i].x, mistakes[i].move.x) << i;
+        EXPECT_EQ(expected[i].y, mistakes[i].move.y) << i;
+        EXPECT_EQ(MOVE_TYPE_EMPTY, mistakes[i].move.type) << i;
+        EXPECT_EQ(0u, mistakes[i].stage) << i;
+    }
+
+    // Squares within a board come row by row.
+    second.SetValue(SquareOf(*puzzle, 1, 0, 1), 0);
+    second.SetPlayerCandidateBit(SquareOf(*puzzle, 1, 0, 1), 1, false);
+    second.SetColorIndex(SquareOf(*puzzle, 1, 1, 1), -1);
+    first.SetPlayerCandidateBit(SquareOf(*puzzle, 0, 2, 0), 2, false);
+    first.SetValue(SquareOf(*puzzle, 0, 0, 3), 1);
+    ASSERT_TRUE(puzzle->FindMistakes());
+    ASSERT_EQ(2u, puzzle->GetMistakes().size());
+    EXPECT_EQ(2, puzzle->GetMistakes()[0].move.y);
+    EXPECT_EQ(3, puzzle->GetMistakes()[1].move.y);
+}
+
+TEST_F(PuzzleTest, SolvedDetectionAndState)
+{
+    const std::unique_ptr<Puzzle> puzzle = MakePuzzle(2);
+    puzzle->SetActive(true);
+    puzzle->MarkSolved();
+    EXPECT_TRUE(puzzle->IsActive()) << "without a progress nothing changes";
+
+    puzzle->SetProgress(&m_progress);
+    EXPECT_FALSE(puzzle->AreAllBoardsValid());
+    for (size_t b = 0; b < 2; ++b) {
+        for (const Square& square : BoardOf(*puzzle, b).GetSquares()) {
+            ProgressOf(*puzzle, b).SetValue(square, square.solutionValue);
+        }
+    }
+    ProgressOf(*puzzle, 1).SetValue(SquareOf(*puzzle, 1, 3, 3), 0);
+    EXPECT_FALSE(puzzle->AreAllBoardsValid()) << "every board must be solved";
+    ProgressOf(*puzzle, 1).SetValue(SquareOf(*puzzle, 1, 3, 3), SquareOf(*puzzle, 1, 3, 3).solutionValue);
+    EXPECT_TRUE(puzzle->AreAllBoardsValid());
+
+    m_progress.SetState(PUZZLE_STATE_STARTED);
+    puzzle->MarkSolved();
+    EXPECT_EQ(PUZZLE_STATE_SOLVED, m_progress.GetState());
+    EXPECT_FALSE(puzzle->IsActive());
+
+    m_progress.SetState(5); // graded by the campaign
+    puzzle->MarkSolved();
+    EXPECT_EQ(5, m_progress.GetState());
+}
+
+TEST_F(PuzzleTest, StepsLabelAndUndoRedoStates)
+{
+    Listener listener(m_events);
+    PuzzleDescriptor descriptor;
+    descriptor.SetSeed(1);
+    descriptor.AddBoardRecipe(BoardRecipe());
+    descriptor.SetSolverSteps(12);
+
+    const std::unique_ptr<Puzzle> puzzle = MakePuzzle(2);
+    puzzle->SetDescriptor(descriptor);
+    puzzle->UpdateStepsLabel();
+    puzzle->SetProgress(&m_progress);
+    ProgressOf(*puzzle, 0).SetSteps(3);
+    ProgressOf(*puzzle, 1).SetSteps(4);
+    puzzle->UpdateStepsLabel();
+    EXPECT_EQ((std::vector<std::string>{"Steps:  0 (par is 12)", "Steps:  7 (par is 12)"}), listener.stepLabels);
+
+    BoardProgress& first = ProgressOf(*puzzle, 0);
+    puzzle->UpdateUndoRedoVisibility(); // empty history
+    first.RecordMove(ValueMove(0, 0, 1));
+    first.RecordMove(ValueMove(1, 0, 2));
+    puzzle->UpdateUndoRedoVisibility(); // at the end
+    BoardMove popped;
+    first.PopUndoMove(popped);
+    puzzle->UpdateUndoRedoVisibility(); // in the middle
+    first.PopUndoMove(popped);
+    puzzle->UpdateUndoRedoVisibility(); // at the start
+    // The second board's history plays no part.
+    ProgressOf(*puzzle, 1).RecordMove(ValueMove(0, 0, 1));
+    puzzle->UpdateUndoRedoVisibility();
+    EXPECT_EQ((std::vector<bool>{false, true, true, false, false}), listener.undo);
+    EXPECT_EQ((std::vector<bool>{false, false, true, true, true}), listener.redo);
+}
+
+TEST_F(PuzzleTest, UndoRedoStatesNeedABoard)
+{
+    Puzzle puzzle(&m_clock);
+    try {
+        puzzle.UpdateUndoRedoVisibility();
+        ADD_FAILURE() << "no assertion";
+    } catch (const UlvoException& error) {
+        EXPECT_EQ("Puzzle::UpdateUndoRedoVisibility", error.GetTitle());
+        EXPECT_NE(std::string::npos, error.GetMessage().find("Unable to UNDO on a puzzle without any boards."));
+        EXPECT_NE(std::string::npos, error.GetMessage().find("condition \"board\""));
+    }
+}
+
+TEST_F(PuzzleTest, FocusResets)
+{
+    const std::unique_ptr<Puzzle> puzzle = MakePuzzle(2);
+    puzzle->SetActive(true);
+    puzzle->SetFocusedBoardIndex(1);
+    EXPECT_EQ(&BoardOf(*puzzle, 1), puzzle->GetFocusedBoard());
+    for (size_t b = 0; b < 2; ++b) {
+        Board& board = BoardOf(*puzzle, b);
+        board.SetFocusedSquareIndex(5);
+        board.SetFocusedCandidate(2);
+        board.SetOverClearBox(true);
+        board.SetPointerPosition(Vector2(0.5f, 0.25f));
+    }
+
+    puzzle->ResetBoardHighlights();
+    EXPECT_EQ(-1, puzzle->GetFocusedBoardIndex());
+    EXPECT_EQ(nullptr, puzzle->GetFocusedBoard());
+    EXPECT_TRUE(puzzle->IsActive()) << "highlights only";
+    for (size_t b = 0; b < 2; ++b) {
+        const Board& board = BoardOf(*puzzle, b);
+        EXPECT_EQ(Vector2(-1.0f, -1.0f), board.GetPointerPosition());
+        EXPECT_EQ(-1, board.GetFocusedSquareIndex());
+        EXPECT_EQ(-1, board.GetFocusedCandidate());
+        EXPECT_FALSE(board.IsOverClearBox());
+    }
+
+    puzzle->SetFocusedBoardIndex(0);
+    BoardOf(*puzzle, 0).SetFocusedSquareIndex(3);
+    BoardOf(*puzzle, 0).SetPointerPosition(Vector2(0.5f, 0.25f));
+    puzzle->ResetBoardFocus();
+    EXPECT_FALSE(puzzle->IsActive());
+    EXPECT_FALSE(puzzle->IsShown());
+    EXPECT_EQ(-1, puzzle->GetFocusedBoardIndex());
+    EXPECT_EQ(-1, BoardOf(*puzzle, 0).GetFocusedSquareIndex());
+    EXPECT_EQ(Vector2(0.5f, 0.25f), BoardOf(*puzzle, 0).GetPointerPosition()) << "focus only";
+
+    puzzle->SetFocusedBoardIndex(2);
+    EXPECT_EQ(nullptr, puzzle->GetFocusedBoard()) << "no such board";
+}
+
+TEST_F(PuzzleTest, BoardQueries)
+{
+    const std::unique_ptr<Puzzle> puzzle = MakePuzzle(2);
+    EXPECT_FALSE(puzzle->HasBoardWithAttributeBit0());
+    BoardOf(*puzzle, 1).SetSolvingAttributes(3);
+    EXPECT_TRUE(puzzle->HasBoardWithAttributeBit0());
+    BoardOf(*puzzle, 1).SetSolvingAttributes(2);
+    EXPECT_FALSE(puzzle->HasBoardWithAttributeBit0());
+
+    EXPECT_TRUE(puzzle->CollectCagesOfRule().empty());
+    BoardOf(*puzzle, 0).GetCages()[2].rule = CAGE_RULE_EQUALS;
+    BoardOf(*puzzle, 1).GetCages()[0].rule = CAGE_RULE_EQUALS;
+    BoardOf(*puzzle, 1).GetCages()[3].rule = CAGE_RULE_EQUALS;
+    BoardOf(*puzzle, 1).GetCages()[1].rule = CAGE_RULE_EVEN;
+    const std::vector<Cage*> cages = puzzle->CollectCagesOfRule();
+    EXPECT_EQ((std::vector<Cage*>{&BoardOf(*puzzle, 0).GetCages()[2], &BoardOf(*puzzle, 1).GetCages()[0],
+                                  &BoardOf(*puzzle, 1).GetCages()[3]}),
+              cages);
+}
+
+TEST(SharedPlayTest, OnlyBetweenBoardsOfOneSize)
+{
+    Clock clock;
+    const std::unique_ptr<Board> four = MakeBoard(clock, 4, 0, 4);
+    const std::unique_ptr<Board> five = MakeBoard(clock, 5, 1, 4);
+    const std::unique_ptr<BoardProgress> source = four->CreateProgress(true);
+    source->RecordMove(ValueMove(1, 1, 3));
+    const std::unique_ptr<BoardProgress> other = five->CreateProgress(false);
+    EXPECT_FALSE(other->CopySharedPlayFrom(*source));
+    EXPECT_TRUE(other->GetMoves().empty());
+    EXPECT_EQ(5u, other->GetSize());
+
+    const std::unique_ptr<BoardProgress> same = four->CreateProgress(false);
+    same->SetColorIndex(four->GetSquare(3, 3), 2);
+    same->SetSteps(6);
+    same->SetChanged(false);
+    EXPECT_TRUE(same->CopySharedPlayFrom(*source));
+    EXPECT_EQ(four->GetSquare(1, 2).solutionValue, same->GetValue(four->GetSquare(1, 2)));
+    EXPECT_EQ(1, same->GetMoveTracker());
+    EXPECT_EQ(2, same->GetColorIndex(four->GetSquare(3, 3)));
+    EXPECT_EQ(6, same->GetSteps());
+    EXPECT_TRUE(same->HasChanged());
+}
