@@ -1,64 +1,22 @@
 #pragma once
 
-// What the image fuzzers share: the input served as a player-storage file,
-// so the real loading path runs without touching the disk, and a console
-// that swallows the loaders' log lines.
+// What the image fuzzers share: the input loaded by the image studio as a
+// player-storage file, and every byte of what loads read back.
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 
-#include "engine/core/UlvoConsoleInterface.h"
+#include "engine/core/UlvoException.h"
 #include "engine/core/UlvoPath.h"
 #include "engine/modules/imagestudio/Image.h"
+#include "engine/modules/imagestudio/UlvoImageStudioBasic.h"
+#include "tests/support/ServedPlayerFile.h"
+#include "tests/support/SilentConsole.h"
 
 namespace image_fuzz {
-
-class SilentConsole : public UlvoConsoleInterface {
- public:
-  void VPrintf(uint32_t, const Rgba&, const char*, va_list) override {}
-  void VPrintfVerbose(uint32_t, const char*, va_list) override {}
-  void VPrintfColor(const Rgba&, const char*, va_list) override {}
-  void VPrint(const char*, va_list) override {}
-  void SetFont(const std::string&, int, bool, bool) override {}
-  bool OnKeyEvent(int, int) override { return false; }
-};
-
-// Serves one file through the storage hooks for its lifetime.
-class ServedFile {
- public:
-  explicit ServedFile(std::vector<uint8_t> bytes) : m_bytes(std::move(bytes)) {
-    Current() = this;
-    playerStorageReadHook = &Read;
-    playerStorageWriteHook = &Write;
-    playerStorageRemoveHook = &Remove;
-  }
-  ~ServedFile() { Current() = nullptr; }
-  ServedFile(const ServedFile&) = delete;
-  ServedFile& operator=(const ServedFile&) = delete;
-
- private:
-  static ServedFile*& Current() {
-    static ServedFile* current = nullptr;
-    return current;
-  }
-  static int32_t Read(const UlvoPath&, std::unique_ptr<unsigned char[]>& buffer) {
-    const std::vector<uint8_t>& bytes = Current()->m_bytes;
-    buffer = std::make_unique<unsigned char[]>(bytes.size());
-    if (!bytes.empty()) {
-      std::memcpy(buffer.get(), bytes.data(), bytes.size());
-    }
-    return static_cast<int32_t>(bytes.size());
-  }
-  static int32_t Write(const UlvoPath&, const unsigned char*, int32_t count) { return count; }
-  static void Remove(const UlvoPath&) {}
-
-  std::vector<uint8_t> m_bytes;
-};
 
 // Reads every byte of a loaded image, so that a buffer shorter than its
 // size claims shows up under the address sanitizer.
@@ -72,6 +30,21 @@ inline void TouchEveryPixel(const Image* image) {
   }
   volatile unsigned sink = sum;
   (void)sink;
+}
+
+// Loads the file through the image studio under the name, whose extension
+// picks the loader, and reads back what loads.
+inline void LoadFromPlayerStorage(std::vector<uint8_t> file, const char* name) {
+  static testsupport::SilentConsole console;
+  static UlvoImageStudioBasic studio;
+  const testsupport::ServedPlayerFile served(std::move(file));
+  try {
+    const std::unique_ptr<Image> image =
+        studio.LoadImage(UlvoPath(PATH_MARKER_PLAYER_STORAGE, name));
+    TouchEveryPixel(image.get());
+  } catch (const UlvoException&) {
+    // A malformed file: exactly what the loader must report.
+  }
 }
 
 }  // namespace image_fuzz

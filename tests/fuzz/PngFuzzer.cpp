@@ -6,13 +6,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <utility>
 #include <vector>
 
-#include "engine/core/UlvoException.h"
-#include "engine/core/UlvoPath.h"
-#include "engine/modules/imagestudio/Image.h"
-#include "engine/modules/imagestudio/UlvoImageStudioBasic.h"
 #include "tests/fuzz/ImageFuzzerSupport.h"
 
 namespace {
@@ -47,19 +43,10 @@ void FixChunkCrcs(std::vector<uint8_t>& file) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static image_fuzz::SilentConsole console;
-  static UlvoImageStudioBasic studio;
   std::vector<uint8_t> file(data, data + size);
   if (file.size() >= SIGNATURE_BYTES) {
     FixChunkCrcs(file);
   }
-  const image_fuzz::ServedFile served(std::move(file));
-  try {
-    const std::unique_ptr<Image> image =
-        studio.LoadImage(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "fuzz/input.png"));
-    image_fuzz::TouchEveryPixel(image.get());
-  } catch (const UlvoException&) {
-    // A malformed file: exactly what the loader must report.
-  }
+  image_fuzz::LoadFromPlayerStorage(std::move(file), "fuzz/input.png");
   return 0;
 }

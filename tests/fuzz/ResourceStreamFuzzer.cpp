@@ -6,41 +6,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <memory>
+#include <utility>
 #include <vector>
 
 #include "engine/core/ResourceStream.h"
-#include "engine/core/UlvoConsoleInterface.h"
 #include "engine/core/UlvoException.h"
 #include "engine/core/UlvoPath.h"
+#include "tests/support/ServedPlayerFile.h"
+#include "tests/support/SilentConsole.h"
 
 namespace {
-
-// Swallows the stream's log lines, which would otherwise flood stderr.
-class SilentConsole : public UlvoConsoleInterface {
- public:
-  void VPrintf(uint32_t, const Rgba&, const char*, va_list) override {}
-  void VPrintfVerbose(uint32_t, const char*, va_list) override {}
-  void VPrintfColor(const Rgba&, const char*, va_list) override {}
-  void VPrint(const char*, va_list) override {}
-  void SetFont(const std::string&, int, bool, bool) override {}
-  bool OnKeyEvent(int, int) override { return false; }
-};
-
-// The file under test, served through the player-storage hooks so that the
-// real loading path runs without touching the disk.
-const unsigned char* g_file = nullptr;
-size_t g_fileSize = 0;
-
-int32_t ReadHook(const UlvoPath&, std::unique_ptr<unsigned char[]>& buffer) {
-  buffer = std::make_unique<unsigned char[]>(g_fileSize);
-  if (g_fileSize > 0) {
-    std::memcpy(buffer.get(), g_file, g_fileSize);
-  }
-  return static_cast<int32_t>(g_fileSize);
-}
-int32_t WriteHook(const UlvoPath&, const unsigned char*, int32_t count) { return count; }
-void RemoveHook(const UlvoPath&) {}
 
 void ReadOneValue(ResourceStream& stream, unsigned op) {
   unsigned char raw[16];
@@ -125,10 +100,7 @@ unsigned OpForNextToken(ResourceStream& stream, unsigned op) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static SilentConsole console;
-  playerStorageReadHook = &ReadHook;
-  playerStorageWriteHook = &WriteHook;
-  playerStorageRemoveHook = &RemoveHook;
+  static testsupport::SilentConsole console;
   if (size < 2) {
     return 0;
   }
@@ -146,8 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } else {
     file.assign(data + 2, data + size);
   }
-  g_file = file.data();
-  g_fileSize = file.size();
+  const testsupport::ServedPlayerFile served(std::move(file));
 
   ResourceStream stream(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "fuzz/input.txt"));
   uint32_t state = programSeed;
@@ -159,7 +130,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } catch (const UlvoException&) {
     // A malformed file: exactly what the reader must report.
   }
-  g_file = nullptr;
-  g_fileSize = 0;
   return 0;
 }

@@ -4,25 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
-#include "engine/core/UlvoException.h"
-#include "engine/core/UlvoPath.h"
-#include "engine/modules/imagestudio/Image.h"
-#include "engine/modules/imagestudio/UlvoImageStudioBasic.h"
 #include "tests/fuzz/ImageFuzzerSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static image_fuzz::SilentConsole console;
-  static UlvoImageStudioBasic studio;
-  const image_fuzz::ServedFile served(std::vector<uint8_t>(data, data + size));
-  try {
-    const std::unique_ptr<Image> image =
-        studio.LoadImage(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "fuzz/input.tga"));
-    image_fuzz::TouchEveryPixel(image.get());
-  } catch (const UlvoException&) {
-    // A malformed file: exactly what the loader must report.
-  }
+  image_fuzz::LoadFromPlayerStorage(std::vector<uint8_t>(data, data + size), "fuzz/input.tga");
   return 0;
 }

@@ -23,7 +23,7 @@ namespace {
 class FileIOTest : public ::testing::Test {
  protected:
   TemporaryFolder folder;
-  FakeApplication application{folder.Path()};
+  FakeApplication application{folder.File("")};
 
   UlvoPath UserPath(const std::string& name) const {
     return UlvoPath(PATH_MARKER_USER_DATA, name);
@@ -45,7 +45,7 @@ class FileIOTest : public ::testing::Test {
 
 TEST_F(FileIOTest, ReadsAWholeFile) {
   const Bytes content = {0x01, 0x42, 0x2A, 0xFF, 0x00, 0x7F};
-  WriteFileBytes(folder.Path() + "data.bin", content);
+  WriteFileBytes(folder.File("data.bin"), content);
   std::unique_ptr<unsigned char[]> buffer;
   const int32_t count = ReadWholeFile(UserPath("data.bin"), buffer);
   ASSERT_EQ(count, 6);
@@ -53,15 +53,15 @@ TEST_F(FileIOTest, ReadsAWholeFile) {
 }
 
 TEST_F(FileIOTest, EmptyFileReadsAsZeroBytesWithABuffer) {
-  WriteFileBytes(folder.Path() + "empty", {});
+  WriteFileBytes(folder.File("empty"), {});
   std::unique_ptr<unsigned char[]> buffer;
   EXPECT_EQ(ReadWholeFile(UserPath("empty"), buffer), 0);
   EXPECT_NE(buffer, nullptr);
 }
 
 TEST_F(FileIOTest, MissingFolderOrSpecialFileIsUnreadable) {
-  std::filesystem::create_directory(folder.Path() + "Sub");
-  ASSERT_EQ(mkfifo((folder.Path() + "pipe").c_str(), 0600), 0);
+  std::filesystem::create_directory(folder.File("Sub"));
+  ASSERT_EQ(mkfifo(folder.File("pipe").c_str(), 0600), 0);
   for (const char* name : {"missing.bin", "Sub", "pipe"}) {
     SCOPED_TRACE(name);
     // Whatever the caller's pointer held before is let go.
@@ -72,34 +72,34 @@ TEST_F(FileIOTest, MissingFolderOrSpecialFileIsUnreadable) {
 }
 
 TEST_F(FileIOTest, WriteReplacesTheFileWithoutLeavingTemporaries) {
-  WriteFileBytes(folder.Path() + "profile", ToBytes("an older and longer profile"));
+  WriteFileBytes(folder.File("profile"), ToBytes("an older and longer profile"));
   const Bytes content = ToBytes("new");
   EXPECT_EQ(WriteWholeFile(content.data(), UserPath("profile"), 3), 3);
-  EXPECT_EQ(ReadFileBytes(folder.Path() + "profile"), content);
+  EXPECT_EQ(ReadFileBytes(folder.File("profile")), content);
   EXPECT_EQ(FolderEntries(), std::vector<std::string>{"profile"});
 
   EXPECT_EQ(WriteWholeFile(nullptr, UserPath("zero"), 0), 0);
-  EXPECT_EQ(ReadFileBytes(folder.Path() + "zero"), Bytes());
+  EXPECT_EQ(ReadFileBytes(folder.File("zero")), Bytes());
 }
 
 TEST_F(FileIOTest, FailedWriteReturnsMinusOne) {
   const Bytes content = ToBytes("abc");
   EXPECT_EQ(WriteWholeFile(content.data(), UserPath("no/such/folder/file"), 3), -1);
-  std::filesystem::create_directory(folder.Path() + "Sub");
+  std::filesystem::create_directory(folder.File("Sub"));
   EXPECT_EQ(WriteWholeFile(content.data(), UserPath("Sub"), 3), -1);
-  EXPECT_TRUE(std::filesystem::is_directory(folder.Path() + "Sub"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.File("Sub")));
 }
 
 TEST_F(FileIOTest, RemoveAndCreateFolder) {
-  WriteFileBytes(folder.Path() + "gone", ToBytes("x"));
+  WriteFileBytes(folder.File("gone"), ToBytes("x"));
   RemoveFile(UserPath("gone"));
-  EXPECT_FALSE(std::filesystem::exists(folder.Path() + "gone"));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("gone")));
   RemoveFile(UserPath("never-there"));
 
   CreateFolder(UserPath("a/b/c"));
-  EXPECT_TRUE(std::filesystem::is_directory(folder.Path() + "a/b/c"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.File("a/b/c")));
   CreateFolder(UserPath("a/b/c"));
-  EXPECT_TRUE(std::filesystem::is_directory(folder.Path() + "a/b/c"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.File("a/b/c")));
 }
 
 TEST_F(FileIOTest, PlayerStorageGoesThroughAllThreeHooks) {
@@ -131,10 +131,10 @@ TEST_F(FileIOTest, PlayerStorageWithoutAllHooksUsesTheUserDataFolder) {
   const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, "steamuser.pqoptions");
   const Bytes content = ToBytes("options");
   EXPECT_EQ(WriteWholeFile(content.data(), path, 7), 7);
-  EXPECT_EQ(ReadFileBytes(folder.Path() + "steamuser.pqoptions"), content);
+  EXPECT_EQ(ReadFileBytes(folder.File("steamuser.pqoptions")), content);
   EXPECT_TRUE(FakePlayerStorage::Files().empty());
   RemoveFile(path);
-  EXPECT_FALSE(std::filesystem::exists(folder.Path() + "steamuser.pqoptions"));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("steamuser.pqoptions")));
   EXPECT_TRUE(FakePlayerStorage::Removed().empty());
 }
 
@@ -156,10 +156,10 @@ class ListedFileRecorder : public EventRecipient {
 
 TEST_F(FileIOTest, ListFolderSortsIgnoringCaseAndFiresPerFile) {
   CreateFolder(UserPath("Recipes/Nested.recipes"));
-  WriteFileBytes(folder.Path() + "Recipes/beta.recipes", ToBytes("bb"));
-  WriteFileBytes(folder.Path() + "Recipes/Alpha.recipes", ToBytes("a"));
-  WriteFileBytes(folder.Path() + "Recipes/gamma.RECIPES", ToBytes("ggg"));
-  WriteFileBytes(folder.Path() + "Recipes/notes.txt", ToBytes("n"));
+  WriteFileBytes(folder.File("Recipes/beta.recipes"), ToBytes("bb"));
+  WriteFileBytes(folder.File("Recipes/Alpha.recipes"), ToBytes("a"));
+  WriteFileBytes(folder.File("Recipes/gamma.RECIPES"), ToBytes("ggg"));
+  WriteFileBytes(folder.File("Recipes/notes.txt"), ToBytes("n"));
 
   UlvoEventSystem events;
   ListedFileRecorder recorder;

@@ -1,83 +1,35 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstdarg>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "engine/core/Diagnostics.h"
-#include "engine/core/UlvoException.h"
-#include "engine/core/UlvoConsoleInterface.h"
 #include "engine/core/UlvoPath.h"
 #include "engine/core/UlvoUserDataPathInterface.h"
+#include "tests/support/CatchUlvoException.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RecordingConsole.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace file_test {
 
-using Bytes = std::vector<unsigned char>;
+using testsupport::Bytes;
+using testsupport::CatchUlvoException;
+using testsupport::CaughtError;
+using testsupport::ReadFileBytes;
+using testsupport::RecordingConsole;
+using testsupport::TemporaryFolder;
+using testsupport::WriteFileBytes;
 
 inline Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
-
-struct CaughtError {
-  std::string message;
-  std::string title;
-};
-
-// What the call threw; a test failure when it threw no UlvoException.
-template <typename Call>
-CaughtError CatchUlvoException(Call&& call) {
-  try {
-    call();
-  } catch (const UlvoException& error) {
-    return {error.GetMessage(), error.GetTitle()};
-  }
-  ADD_FAILURE() << "no UlvoException was thrown";
-  return {};
-}
 
 // The line that a failed condition adds to an assertion's message.
 inline std::string ConditionLine(const std::string& condition) {
   return "\nULVO_ASSERT or ULVO_VALIDATE failed; condition \"" + condition + "\" was not true.";
-}
-
-// A fresh folder for one test, removed with everything in it afterwards.
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "pq-core-res-XXXXXX").string();
-    m_path = mkdtemp(pattern.data());
-  }
-  ~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-  }
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-  // Always ends in '/', as a user-data folder does.
-  std::string Path() const { return m_path + "/"; }
-
- private:
-  std::string m_path;
-};
-
-inline void WriteFileBytes(const std::string& path, const Bytes& bytes) {
-  std::ofstream file(path, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-}
-
-inline Bytes ReadFileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 // The default application, as far as paths care.
@@ -88,28 +40,6 @@ class FakeApplication : public UlvoUserDataPathInterface {
 
  private:
   std::string m_userDataPath;
-};
-
-// The default console while it lives: keeps every printed line.
-class RecordingConsole : public UlvoConsoleInterface {
- public:
-  void VPrintf(uint32_t, const Rgba&, const char* format, va_list args) override {
-    Record(format, args);
-  }
-  void VPrintfVerbose(uint32_t, const char* format, va_list args) override {
-    Record(format, args);
-  }
-  void VPrintfColor(const Rgba&, const char* format, va_list args) override {
-    Record(format, args);
-  }
-  void VPrint(const char* format, va_list args) override { Record(format, args); }
-  void SetFont(const std::string&, int, bool, bool) override {}
-  bool OnKeyEvent(int, int) override { return false; }
-
-  std::vector<std::string> lines;
-
- private:
-  void Record(const char* format, va_list args) { lines.push_back(VStringf(format, args)); }
 };
 
 // A player storage in memory behind the three hooks; installs the chosen

@@ -149,7 +149,7 @@ class RoundTripTest : public ::testing::TestWithParam<ResourceStreamFormat> {
  protected:
   RecordingConsole console;
   TemporaryFolder folder;
-  FakeApplication application{folder.Path()};
+  FakeApplication application{folder.File("")};
 };
 
 }  // namespace
@@ -233,7 +233,7 @@ TEST_F(ReaderTest, MissingFileLeavesTheStreamInvalid) {
 
 TEST_F(ReaderTest, FolderIsUnreadable) {
   TemporaryFolder folder;
-  ResourceStream stream(UlvoPath(PATH_MARKER_NONE, folder.Path()));
+  ResourceStream stream(UlvoPath(PATH_MARKER_NONE, folder.File("")));
   EXPECT_FALSE(stream.IsValid());
 }
 

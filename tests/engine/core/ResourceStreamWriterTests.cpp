@@ -196,7 +196,7 @@ TEST_F(WriterTest, WritingWithoutFormatOrBufferIsAnAssertion) {
   EXPECT_EQ(error.title, "ResourceStream::PrepareForWrite");
 
   TemporaryFolder folder;
-  ResourceStream noFormat(UlvoPath(PATH_MARKER_NONE, folder.Path() + "missing"));
+  ResourceStream noFormat(UlvoPath(PATH_MARKER_NONE, folder.File("missing")));
   error = CatchUlvoException([&] { noFormat.WriteBool(true); });
   EXPECT_EQ(error.message, "Internal format has not yet been set!" +
                                ConditionLine("m_internalFormat != RESOURCE_STREAM_FORMAT_INVALID"));
@@ -216,15 +216,15 @@ TEST_F(WriterTest, ReinitialisingLetsGoOfTheOldBuffer) {
 
 TEST_F(WriterTest, SaveToFileWritesEveryByte) {
   TemporaryFolder folder;
-  FakeApplication application(folder.Path());
+  FakeApplication application(folder.File(""));
   ResourceStream stream(RESOURCE_STREAM_FORMAT_TEXT, 64);
   WriteSampleRecord(stream);
   console.lines.clear();
   EXPECT_TRUE(stream.SaveToFile(UlvoPath(PATH_MARKER_USER_DATA, "options.pqoptions")));
-  EXPECT_EQ(ReadFileBytes(folder.Path() + "options.pqoptions"), ContentBytes(stream));
+  EXPECT_EQ(ReadFileBytes(folder.File("options.pqoptions")), ContentBytes(stream));
   EXPECT_EQ(console.lines, std::vector<std::string>{"Writing resource stream (" +
                                                     std::to_string(stream.GetSize()) +
-                                                    " bytes) to file \"" + folder.Path() +
+                                                    " bytes) to file \"" + folder.File("") +
                                                     "options.pqoptions\"...\n"});
 
   EXPECT_FALSE(stream.SaveToFile(UlvoPath(PATH_MARKER_USER_DATA, "no/such/folder/x")));

@@ -1,10 +1,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -14,13 +12,14 @@
 
 #include "engine/core/NamedProperties.h"
 #include "engine/core/PropertyAnimationSystem.h"
-#include "engine/core/Diagnostics.h"
-#include "engine/core/UlvoConsoleInterface.h"
 #include "engine/core/UlvoCore.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/core/UlvoTimeSystem_Win32.h"
 #include "engine/modules/application/UlvoGameInterface.h"
 #include "tests/platform/ScopedEnvironment.h"
+#include "tests/support/RecordingConsole.h"
+#include "tests/support/ScopedWorkingDirectory.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace modules_test {
 
@@ -52,33 +51,18 @@ class RecordingGame : public UlvoGameInterface {
   bool takesKeys = false;
 };
 
-// A console that keeps everything it is asked to print and may take keys.
-class RecordingConsole : public UlvoConsoleInterface {
+// A recording console that may take keys.
+class RecordingConsole : public testsupport::RecordingConsole {
  public:
-  void VPrintf(uint32_t, const Rgba&, const char* format, va_list args) override {
-    Record(format, args);
-  }
-  void VPrintfVerbose(uint32_t, const char* format, va_list args) override {
-    Record(format, args);
-  }
-  void VPrintfColor(const Rgba&, const char* format, va_list args) override {
-    Record(format, args);
-  }
-  void VPrint(const char* format, va_list args) override { Record(format, args); }
-  void SetFont(const std::string&, int, bool, bool) override {}
   bool OnKeyEvent(int action, int code) override {
     pairs.push_back({action, code});
     return takesKeys;
   }
 
-  bool Printed(const std::string& line) const { return text.find(line) != std::string::npos; }
+  bool Printed(const std::string& line) const { return Text().find(line) != std::string::npos; }
 
-  std::string text;
   std::vector<Pair> pairs;
   bool takesKeys = false;
-
- private:
-  void Record(const char* format, va_list args) { text += VStringf(format, args); }
 };
 
 // Counts the firings of one event on the global event system and keeps the
@@ -134,44 +118,8 @@ class TestCore {
   std::unique_ptr<UlvoCore> m_core;
 };
 
-// A fresh folder, removed with its contents afterwards.
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "pq-modules-XXXXXX").string();
-    m_path = mkdtemp(pattern.data());
-  }
-  ~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-  }
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-  const std::string& Path() const { return m_path; }
-
- private:
-  std::string m_path;
-};
-
-// Runs the scope in another working directory.
-class ScopedWorkingDirectory {
- public:
-  explicit ScopedWorkingDirectory(const std::string& path)
-      : m_previous(std::filesystem::current_path()) {
-    std::filesystem::current_path(path);
-  }
-  ~ScopedWorkingDirectory() {
-    std::error_code ignored;
-    std::filesystem::current_path(m_previous, ignored);
-  }
-  ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;
-  ScopedWorkingDirectory& operator=(const ScopedWorkingDirectory&) = delete;
-
- private:
-  std::filesystem::path m_previous;
-};
+using testsupport::ScopedWorkingDirectory;
+using testsupport::TemporaryFolder;
 
 inline std::string ReadTextFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);

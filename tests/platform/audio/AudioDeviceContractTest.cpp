@@ -2,41 +2,32 @@
 // the fake that the sound module's tests use, so the two cannot drift apart.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
+#include <memory>
 #include <string>
 
 #include "platform/audio/SdlAudioDevice.h"
 #include "tests/platform/audio/ExpectEveryCallIgnored.h"
 #include "tests/support/FakeAudioDevice.h"
+#include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestWavFile.h"
 
 namespace {
 
 using namespace platform;
 
-std::filesystem::path MakeTempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "pq-audio-XXXXXX").string();
-  char* made = mkdtemp(pattern.data());
-  return made == nullptr ? std::filesystem::path() : std::filesystem::path(made);
-}
-
 template <class Device>
 class AudioDeviceContract : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    s_folder = MakeTempFolder();
+    s_folder = std::make_unique<testsupport::TemporaryFolder>();
     // Short enough to loop often, long enough to outlast any test when
     // played once.
     testsupport::WriteWav(Path("loop.wav"), testsupport::SteadyTone(44100, 1, 4410, 4000));
     testsupport::WriteWav(Path("long.wav"), testsupport::SteadyTone(44100, 1, 44100 * 30, 4000));
   }
-  static void TearDownTestSuite() {
-    std::error_code ignored;
-    std::filesystem::remove_all(s_folder, ignored);
-  }
-  static std::string Path(const char* name) { return (s_folder / name).string(); }
+  static void TearDownTestSuite() { s_folder.reset(); }
+  static std::string Path(const char* name) { return s_folder->File(name); }
 
   void SetUp() override { OpenWith(AudioSettings{}); }
 
@@ -53,7 +44,7 @@ class AudioDeviceContract : public ::testing::Test {
     return device.Play(loop, PlaySettings{LoopMode::Loop, volume, pan});
   }
 
-  static inline std::filesystem::path s_folder;
+  static inline std::unique_ptr<testsupport::TemporaryFolder> s_folder;
   Device device;
   SampleHandle loop = kNoSample;
   SampleHandle once = kNoSample;

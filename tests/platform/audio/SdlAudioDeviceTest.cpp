@@ -4,17 +4,16 @@
 #include <SDL_mixer.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <mutex>
 #include <string>
 #include <thread>
 
 #include "platform/audio/SdlAudioDevice.h"
+#include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestWavFile.h"
 
 namespace {
@@ -103,25 +102,16 @@ MATCHER_P(Near, expected, "is within 5% (and 20) of " + ::testing::PrintToString
 
 class SdlAudioDeviceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pq-audio-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    m_folder = pattern;
-    ASSERT_TRUE(device.Open(AudioSettings{})) << device.LastError();
-  }
-  void TearDown() override {
-    device.Close();
-    std::error_code ignored;
-    std::filesystem::remove_all(m_folder, ignored);
-  }
+  void SetUp() override { ASSERT_TRUE(device.Open(AudioSettings{})) << device.LastError(); }
+  void TearDown() override { device.Close(); }
 
   std::string Write(const char* name, const TestSound& sound) {
-    std::string path = (m_folder / name).string();
+    std::string path = m_folder.File(name);
     WriteWav(path, sound);
     return path;
   }
   std::string WriteBytes(const char* name, const std::vector<char>& bytes) {
-    std::string path = (m_folder / name).string();
+    std::string path = m_folder.File(name);
     testsupport::WriteFileBytes(path, bytes);
     return path;
   }
@@ -140,7 +130,7 @@ class SdlAudioDeviceTest : public ::testing::Test {
     return true;
   }
 
-  std::filesystem::path m_folder;
+  testsupport::TemporaryFolder m_folder;
   SdlAudioDevice device;
 };
 
@@ -279,7 +269,7 @@ TEST_F(SdlAudioDeviceTest, SampleLengthIsCountedAtTheMixRate) {
 }
 
 TEST_F(SdlAudioDeviceTest, UnreadableFilesAreRefusedAndNamed) {
-  std::string missing = (m_folder / "missing.ogg").string();
+  std::string missing = m_folder.File("missing.ogg");
   EXPECT_EQ(device.LoadSample(missing), kNoSample);
   EXPECT_NE(device.LastError().find(missing), std::string::npos) << device.LastError();
   EXPECT_EQ(device.OpenStream(missing, LoopMode::Loop), kNoStream);

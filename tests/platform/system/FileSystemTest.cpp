@@ -1,10 +1,10 @@
 #include "platform/system/FileSystem.h"
 
 #include "tests/platform/ScopedEnvironment.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -40,14 +40,8 @@ bool IsFolder(const std::string& path) {
 
 class FileSystemTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "pq-filesystem-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
-  }
-  void TearDown() override { static_cast<void>(std::system(("rm -rf '" + root_ + "'").c_str())); }
-
-  std::string root_;
+  testsupport::TemporaryFolder folder_;
+  const std::string& root_ = folder_.Path();
 };
 
 TEST_F(FileSystemTest, UserDataBaseFolderPrefersXdgDataHome) {

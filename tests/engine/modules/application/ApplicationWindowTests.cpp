@@ -154,8 +154,8 @@ TEST_F(ApplicationWindowTest, GoingFullScreenCoversTheDesktopAndIsLogged) {
               desktop.x, desktop.y)};
   size_t position = 0;
   for (const std::string& line : expected) {
-    const size_t found = m_console.text.find(line, position);
-    ASSERT_NE(found, std::string::npos) << line << "\nin\n" << m_console.text;
+    const size_t found = m_console.Text().find(line, position);
+    ASSERT_NE(found, std::string::npos) << line << "\nin\n" << m_console.Text();
     position = found + line.size();
   }
 }
@@ -165,7 +165,7 @@ TEST_F(ApplicationWindowTest, AFullScreenWindowAtItsDisplaysCornerIsLeftAlone) {
   for (int frame = 0; frame < 5; ++frame) {
     Pump();
   }
-  EXPECT_FALSE(m_console.Printed("NOT at")) << m_console.text;
+  EXPECT_FALSE(m_console.Printed("NOT at")) << m_console.Text();
   EXPECT_EQ(m_application->GetClientRect(),
             (ScreenRect{0, 0, m_application->GetDesktopSize().x, m_application->GetDesktopSize().y}));
 }
@@ -189,7 +189,7 @@ TEST_F(ApplicationWindowTest, GoingBackToAWindowLandsOnePixelOffTheCentre) {
       Stringf("UlvoApplicationBasic_Win32::SetWindowed : about to call SetWindowPos with "
               "mins=(%d,%d), size=(%d,%d)\n",
               centredX, centredY, size.x, size.y)))
-      << m_console.text;
+      << m_console.Text();
 }
 
 // Whether the video driver can minimise a window at all (the offscreen

@@ -92,7 +92,7 @@ TEST_F(CustomCursorTest, AMissingCursorIsReportedAndKeepsTheArrow) {
   EXPECT_TRUE(m_console.Printed("WARNING: cursor \"\\Data\\Images\\Cursors\\Missing.cur\" not "
                                 "loaded, keeping the arrow: cannot read "
                                 "\"Data/Images/Cursors/Missing.png\""))
-      << m_console.text;
+      << m_console.Text();
 }
 
 }  // namespace

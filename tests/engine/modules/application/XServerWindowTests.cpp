@@ -259,7 +259,7 @@ TEST_F(XServerWindowTest, ThePaintBrushCursorReplacesTheArrowInsideTheClientArea
   RunFrames(10);
   SDL_Cursor* const arrow = SDL_GetCursor();
   m_application->SetCustomCursor("\\Data\\Images\\Cursors\\PaintBrush2.cur");
-  EXPECT_FALSE(m_console.Printed("WARNING")) << m_console.text;
+  EXPECT_FALSE(m_console.Printed("WARNING")) << m_console.Text();
   RunFrames(5);
   EXPECT_EQ(SDL_GetCursor(), arrow) << "within 10 pixels of the edge the cursor is left alone";
 

@@ -10,87 +10,23 @@
 #include <gtest/gtest.h>
 
 #include <csetjmp>
-#include <cstdarg>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "engine/core/Diagnostics.h"
-#include "engine/core/UlvoConsoleInterface.h"
-#include "engine/core/UlvoException.h"
+#include "tests/support/CatchUlvoException.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RecordingConsole.h"
+#include "tests/support/TemporaryFolder.h"
 
 namespace image_test {
 
-using Bytes = std::vector<unsigned char>;
-
-struct CaughtError {
-  std::string message;
-  std::string title;
-};
-
-// What the call threw; a test failure when it threw no UlvoException.
-template <typename Call>
-CaughtError CatchUlvoException(Call&& call) {
-  try {
-    call();
-  } catch (const UlvoException& error) {
-    return {error.GetMessage(), error.GetTitle()};
-  }
-  ADD_FAILURE() << "no UlvoException was thrown";
-  return {};
-}
-
-// The default console while it lives: keeps every printed line.
-class RecordingConsole : public UlvoConsoleInterface {
- public:
-  void VPrintf(uint32_t, const Rgba&, const char* format, va_list args) override {
-    Record(format, args);
-  }
-  void VPrintfVerbose(uint32_t, const char* format, va_list args) override {
-    Record(format, args);
-  }
-  void VPrintfColor(const Rgba&, const char* format, va_list args) override {
-    Record(format, args);
-  }
-  void VPrint(const char* format, va_list args) override { Record(format, args); }
-  void SetFont(const std::string&, int, bool, bool) override {}
-  bool OnKeyEvent(int, int) override { return false; }
-
-  std::vector<std::string> lines;
-
- private:
-  void Record(const char* format, va_list args) { lines.push_back(VStringf(format, args)); }
-};
-
-// A fresh folder for one test, removed with everything in it afterwards.
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "pq-imagestudio-XXXXXX").string();
-    m_path = mkdtemp(pattern.data());
-  }
-  ~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-  }
-  TemporaryFolder(const TemporaryFolder&) = delete;
-  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-
-  std::string File(const std::string& name) const { return m_path + "/" + name; }
-
- private:
-  std::string m_path;
-};
-
-inline void WriteFileBytes(const std::string& path, const Bytes& bytes) {
-  std::ofstream file(path, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
-}
+using testsupport::Bytes;
+using testsupport::CatchUlvoException;
+using testsupport::CaughtError;
+using testsupport::RecordingConsole;
+using testsupport::TemporaryFolder;
+using testsupport::WriteFileBytes;
 
 // A distinct, repeatable byte for every sample of a test picture.
 inline unsigned char Sample(uint32_t x, uint32_t y, uint32_t channel, uint32_t seed = 0) {

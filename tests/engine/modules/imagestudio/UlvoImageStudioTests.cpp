@@ -3,11 +3,14 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <memory>
 #include <string>
 
 #include "engine/modules/imagestudio/Image.h"
 #include "engine/modules/imagestudio/UlvoImageStudioBasic_Win32.h"
 #include "tests/engine/modules/imagestudio/ImageTestSupport.h"
+#include "tests/support/ScopedWorkingDirectory.h"
 
 namespace {
 
@@ -101,13 +104,13 @@ TEST_F(UlvoImageStudioTest, AFileThatCannotBeReadIsAnError) {
 }
 
 TEST_F(UlvoImageStudioTest, ResolvesDataPathsAgainstTheDataFolder) {
-  const std::filesystem::path previous = std::filesystem::current_path();
-  std::filesystem::current_path(m_folder.File(""));
-  std::filesystem::create_directories("Data/Images");
-  WriteFileBytes("Data/Images/relative.png", m_png);
-  const std::unique_ptr<Image> image =
-      m_studio->LoadImage(UlvoPath(PATH_MARKER_DATA, "Images\\relative.png"));
-  std::filesystem::current_path(previous);
+  std::unique_ptr<Image> image;
+  {
+    const testsupport::ScopedWorkingDirectory inFolder(m_folder.Path());
+    std::filesystem::create_directories("Data/Images");
+    WriteFileBytes("Data/Images/relative.png", m_png);
+    image = m_studio->LoadImage(UlvoPath(PATH_MARKER_DATA, "Images\\relative.png"));
+  }
   ASSERT_NE(image, nullptr);
   EXPECT_EQ(image->GetSize(), IntVector2(2, 2));
 }

@@ -214,12 +214,12 @@ TEST_F(InputTest, AFocusEventWithoutItsFlagCountsAsLosingTheFocus) {
 
 TEST_F(InputTest, StartUpAndShutdownAreLogged) {
   m_input->Shutdown();
-  EXPECT_NE(m_console.text.find("::: Shutdown : UlvoInputBasic_Win32 (starting)\n"
-                                "::: Shutdown : UlvoInputBasic_Win32 (finished)\n"),
+  EXPECT_NE(m_console.Text().find("::: Shutdown : UlvoInputBasic_Win32 (starting)\n"
+                                  "::: Shutdown : UlvoInputBasic_Win32 (finished)\n"),
             std::string::npos);
-  m_console.text.clear();
+  m_console.lines.clear();
   m_input->Startup();
-  EXPECT_EQ(m_console.text,
+  EXPECT_EQ(m_console.Text(),
             "::: Initialization : UlvoInputBasic_Win32 (starting)\n"
             "::: Initialization : UlvoInputBasic_Win32 (finished)\n");
 }
@@ -241,12 +241,12 @@ TEST_F(InputTest, StartingASecondInputModuleIsAnEngineError) {
 TEST_F(InputTest, DestroyingAModuleThatNeverStartedIsLoggedNotThrown) {
   auto neverStarted = UlvoInputBasic_Win32::Create();
   neverStarted.reset();
-  EXPECT_NE(m_console.text.find("UlvoInputBasic was destroyed without being initialized."),
+  EXPECT_NE(m_console.Text().find("UlvoInputBasic was destroyed without being initialized."),
             std::string::npos);
-  m_console.text.clear();
+  m_console.lines.clear();
   m_input->Shutdown();
   m_input.reset();
-  EXPECT_EQ(m_console.text.find("destroyed without"), std::string::npos)
+  EXPECT_EQ(m_console.Text().find("destroyed without"), std::string::npos)
       << "a module shut down at exit was started";
 }
 

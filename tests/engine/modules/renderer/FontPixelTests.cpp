@@ -21,8 +21,9 @@
 #include "engine/modules/renderer/UlvoRendererBasic_Win32_DirectX81.h"
 #include "platform/gpu/SdlGpuDevice.h"
 #include "platform/system/FileSystem.h"
-#include "tests/engine/modules/ModuleTestSupport.h"
 #include "tests/engine/modules/renderer/FontTestSupport.h"
+#include "tests/support/ScopedWorkingDirectory.h"
+#include "tests/support/SoftwareRendererTest.h"
 
 namespace font_test {
 namespace {
@@ -144,46 +145,23 @@ struct PlacedGlyph {
 
 // The game's renderer on an offscreen window whose client area is the
 // 1024 x 640 virtual screen, drawn in pixels, with the game's own font.
-class FontPixelTest : public ::testing::Test {
+class FontPixelTest : public testsupport::SoftwareRendererTest {
  protected:
   static constexpr int WIDTH = 1024;
   static constexpr int HEIGHT = 640;
 
-  FontPixelTest() : m_root(ProjectRoot()) {}
+  FontPixelTest() : SoftwareRendererTest(IntVector2(WIDTH, HEIGHT)), m_root(ProjectRoot()) {}
 
   void SetUp() override {
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
-    // Otherwise SDL puts an OpenGL texture behind the software window
-    // surface, loading the system's GL libraries.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    m_application = UlvoApplicationBasic_Win32::Create();
-    m_application->OpenWindow(IntVector2(WIDTH, HEIGHT), 0, 101);
-    ASSERT_EQ(m_application->GetClientSize(), IntVector2(WIDTH, HEIGHT));
-    m_renderer = UlvoRendererBasic_Win32_DirectX81::Create();
-    m_renderer->SetDeviceContext(m_application->GetDeviceContext());
-    m_renderer->Startup();
-    m_device = dynamic_cast<platform::SdlGpuDevice*>(m_renderer->GetDevice());
-    ASSERT_NE(m_device, nullptr);
+    SoftwareRendererTest::SetUp();
+    if (HasFatalFailure()) {
+      return;
+    }
     m_font = m_renderer->LoadFont("MainFont", "EN");
     ASSERT_NE(m_font, nullptr);
   }
 
-  void TearDown() override {
-    if (m_renderer != nullptr) {
-      m_renderer->Shutdown();
-    }
-    m_renderer.reset();
-    m_application.reset();
-    SDL_Quit();
-  }
-
-  void BeginFrame() {
-    m_renderer->Update();
-    m_renderer->SetViewport(IntVector2(0, 0), IntVector2(WIDTH, HEIGHT));
-    m_renderer->SetTransform(0, 0, WIDTH, HEIGHT);
-    m_renderer->Clear(Rgba(0, 0, 0, 255));
-  }
+  void BeginFrame() { BeginFrameInPixels(Rgba(0, 0, 0, 255)); }
 
   Screenshot Capture() {
     return Screenshot(WIDTH, HEIGHT, m_device->ReadBackBuffer({0, 0, WIDTH, HEIGHT}));
@@ -237,14 +215,9 @@ class FontPixelTest : public ::testing::Test {
     return *m_pageImages[static_cast<size_t>(page)];
   }
 
-  modules_test::RecordingConsole m_console;
-  UlvoEventSystem m_events;
   std::string m_root;
-  modules_test::ScopedWorkingDirectory m_workingDirectory{m_root};
+  testsupport::ScopedWorkingDirectory m_workingDirectory{m_root};
   std::unique_ptr<UlvoImageStudioBasic_Win32> m_imageStudio = UlvoImageStudioBasic_Win32::Create();
-  std::unique_ptr<UlvoApplicationBasic_Win32> m_application;
-  std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> m_renderer;
-  platform::SdlGpuDevice* m_device = nullptr;
   BitmapFont* m_font = nullptr;
   std::vector<std::unique_ptr<Image>> m_pageImages;
 };

@@ -8,60 +8,27 @@
 #include <png.h>
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "engine/core/AABB2.h"
 #include "engine/core/Diagnostics.h"
 #include "engine/core/ResourceStream.h"
-#include "engine/core/UlvoException.h"
-#include "tests/engine/modules/ModuleTestSupport.h"
+#include "engine/core/Rgba.h"
+#include "tests/support/CatchUlvoException.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScopedDataFolder.h"
 
 namespace font_test {
 
-using Bytes = std::vector<unsigned char>;
+using testsupport::Bytes;
+using testsupport::ScopedDataFolder;
 
 // What the call threw; a test failure when it threw no UlvoException.
 template <typename Call>
 std::string UlvoExceptionMessage(Call&& call) {
-  try {
-    call();
-  } catch (const UlvoException& error) {
-    return error.GetMessage();
-  }
-  ADD_FAILURE() << "no UlvoException was thrown";
-  return std::string();
+  return testsupport::CatchUlvoException(std::forward<Call>(call)).message;
 }
-
-// A fresh working directory with an empty "Data" folder, for the scope.
-class ScopedDataFolder {
- public:
-  ScopedDataFolder() : m_workingDirectory(m_folder.Path()) {
-    std::filesystem::create_directories(m_folder.Path() + "/Data");
-  }
-
-  // The path of a file of the data folder; its folders are made.
-  std::string PathOf(const std::string& pathInDataFolder) const {
-    const std::filesystem::path path = m_folder.Path() + "/Data/" + pathInDataFolder;
-    std::filesystem::create_directories(path.parent_path());
-    return path.string();
-  }
-
-  void Write(const std::string& pathInDataFolder, const Bytes& bytes) const {
-    std::ofstream file(PathOf(pathInDataFolder), std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-  }
-  void Write(const std::string& pathInDataFolder, const std::string& text) const {
-    Write(pathInDataFolder, Bytes(text.begin(), text.end()));
-  }
-
- private:
-  modules_test::TemporaryFolder m_folder;
-  modules_test::ScopedWorkingDirectory m_workingDirectory;
-};
 
 inline Bytes EncodeRgbaPng(int width, int height, const Bytes& rgba) {
   png_image image{};

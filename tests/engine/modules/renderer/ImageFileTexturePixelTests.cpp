@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,12 +19,12 @@
 #include "engine/modules/renderer/Texture.h"
 #include "engine/modules/renderer/UlvoRendererBasic_Win32_DirectX81.h"
 #include "platform/gpu/SdlGpuDevice.h"
-#include "tests/engine/modules/ModuleTestSupport.h"
 #include "tests/engine/modules/imagestudio/ImageTestSupport.h"
+#include "tests/support/ScopedDataFolder.h"
+#include "tests/support/SoftwareRendererTest.h"
 
 namespace {
 
-using image_test::Bytes;
 using platform::GpuColor;
 
 struct Colour {
@@ -51,38 +50,18 @@ const Rgba BACKDROP(20, 40, 60, 255);
          << ") instead of (" << expected.r << ", " << expected.g << ", " << expected.b << ")";
 }
 
-class ImageFileTextureTest : public ::testing::Test {
+class ImageFileTextureTest : public testsupport::SoftwareRendererTest {
  protected:
   static constexpr int WIDTH = 512;
   static constexpr int HEIGHT = 512;
   // Every texel is drawn as a square of this many pixels.
   static constexpr int TEXEL_PIXELS = 64;
 
+  ImageFileTextureTest() : SoftwareRendererTest(IntVector2(WIDTH, HEIGHT)) {}
+
   void SetUp() override {
-    std::filesystem::create_directories(m_folder.Path() + "/Data/Images");
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    m_application = UlvoApplicationBasic_Win32::Create();
-    m_application->OpenWindow(IntVector2(WIDTH, HEIGHT), 0, 101);
-    m_renderer = UlvoRendererBasic_Win32_DirectX81::Create();
-    m_renderer->SetDeviceContext(m_application->GetDeviceContext());
-    m_renderer->Startup();
-    m_device = dynamic_cast<platform::SdlGpuDevice*>(m_renderer->GetDevice());
-    ASSERT_NE(m_device, nullptr);
-  }
-
-  void TearDown() override {
-    if (m_renderer != nullptr) {
-      m_renderer->Shutdown();
-    }
-    m_renderer.reset();
-    m_application.reset();
-    SDL_Quit();
-  }
-
-  void WriteDataFile(const std::string& pathInData, const Bytes& bytes) {
-    image_test::WriteFileBytes(m_folder.Path() + "/Data/" + pathInData, bytes);
+    m_data.MakeFolder("Images");
+    SoftwareRendererTest::SetUp();
   }
 
   // As the game's screens load a picture; null when the image does not load.
@@ -101,10 +80,7 @@ class ImageFileTextureTest : public ::testing::Test {
   // each texel covers TEXEL_PIXELS square pixels; the back buffer is read
   // before the frame is presented.
   void DrawFrame(Texture* texture, int texelsWide, int texelsHigh) {
-    m_renderer->Update();
-    m_renderer->SetViewport(IntVector2(0, 0), IntVector2(WIDTH, HEIGHT));
-    m_renderer->SetTransform(0, 0, WIDTH, HEIGHT);
-    m_renderer->Clear(BACKDROP);
+    BeginFrameInPixels(BACKDROP);
     m_renderer->DrawTexturedQuad(
         texture, Vector2(0, 0),
         Vector2(static_cast<float>(texelsWide * TEXEL_PIXELS),
@@ -123,14 +99,8 @@ class ImageFileTextureTest : public ::testing::Test {
     return pixels.empty() ? GpuColor{} : pixels[0];
   }
 
-  modules_test::TemporaryFolder m_folder;
-  modules_test::ScopedWorkingDirectory m_workingDirectory{m_folder.Path()};
-  image_test::RecordingConsole m_console;
-  UlvoEventSystem m_events;
+  testsupport::ScopedDataFolder m_data;
   std::unique_ptr<UlvoImageStudioBasic_Win32> m_imageStudio = UlvoImageStudioBasic_Win32::Create();
-  std::unique_ptr<UlvoApplicationBasic_Win32> m_application;
-  std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> m_renderer;
-  platform::SdlGpuDevice* m_device = nullptr;
 };
 
 // A picture whose texels all differ and whose channels are told apart.
@@ -151,7 +121,7 @@ TEST_F(ImageFileTextureTest, AnRgbaPngShowsItsPixelsTopRowFirstWithItsTransparen
                                        static_cast<unsigned char>(clear ? 0 : 255)});
     }
   }
-  WriteDataFile("Images/Picture.png", image_test::EncodePng(png));
+  m_data.Write("Images/Picture.png", image_test::EncodePng(png));
 
   const std::unique_ptr<Texture> texture = LoadTexture("Images/Picture.png");
   ASSERT_NE(texture, nullptr);
@@ -184,13 +154,13 @@ TEST_F(ImageFileTextureTest, InterlacedRgbAndGreyPngsShowTheirPixels) {
                                        static_cast<unsigned char>(c.b)});
     }
   }
-  WriteDataFile("Images/Interlaced.png", image_test::EncodePng(rgb));
+  m_data.Write("Images/Interlaced.png", image_test::EncodePng(rgb));
   image_test::PngDescription grey;
   grey.width = 2;
   grey.height = 2;
   grey.colorType = PNG_COLOR_TYPE_GRAY;
   grey.rows = {10, 90, 170, 250};
-  WriteDataFile("Images/Grey.png", image_test::EncodePng(grey));
+  m_data.Write("Images/Grey.png", image_test::EncodePng(grey));
 
   const std::unique_ptr<Texture> rgbTexture = LoadTexture("Images/Interlaced.png");
   ASSERT_NE(rgbTexture, nullptr);
@@ -215,8 +185,8 @@ TEST_F(ImageFileTextureTest, InterlacedRgbAndGreyPngsShowTheirPixels) {
 
 TEST_F(ImageFileTextureTest, ATargaShowsItsRowsInFileOrderInRedGreenBlue) {
   // Blue, green, red in the file; the first row stored comes out on top.
-  WriteDataFile("Images/Picture.tga",
-                image_test::TgaFile(2, 2, 24, {30, 20, 10, 60, 50, 40, 90, 80, 70, 120, 110, 100}));
+  m_data.Write("Images/Picture.tga",
+               image_test::TgaFile(2, 2, 24, {30, 20, 10, 60, 50, 40, 90, 80, 70, 120, 110, 100}));
 
   const std::unique_ptr<Texture> texture = LoadTexture("Images/Picture.tga");
   ASSERT_NE(texture, nullptr);

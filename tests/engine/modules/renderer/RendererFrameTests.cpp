@@ -50,9 +50,9 @@ TEST(RendererStartupTest, StartupMakesTheDeviceAtTheClientSizeAndAnnouncesItself
   EXPECT_EQ(device->blendSource, platform::GpuBlendFactor::SourceAlpha);
   EXPECT_EQ(device->blendDestination, platform::GpuBlendFactor::InverseSourceAlpha);
   const size_t starting =
-      console.text.find("::: Initialization of UlvoRendererBasic_Win32_DirectX81 starting...\n");
+      console.Text().find("::: Initialization of UlvoRendererBasic_Win32_DirectX81 starting...\n");
   const size_t finished =
-      console.text.find("::: Initialization of UlvoRendererBasic_Win32_DirectX81 finished.\n");
+      console.Text().find("::: Initialization of UlvoRendererBasic_Win32_DirectX81 finished.\n");
   EXPECT_NE(starting, std::string::npos);
   EXPECT_NE(finished, std::string::npos);
   EXPECT_LT(starting, finished);

@@ -14,6 +14,7 @@
 #include "platform/gpu/GpuTexture.h"
 #include "platform/gpu/SdlGpuDevice.h"
 #include "tests/engine/modules/ModuleTestSupport.h"
+#include "tests/support/SoftwareRendererTest.h"
 
 namespace renderer_test {
 namespace {
@@ -40,43 +41,17 @@ const Rgba BLUE(0, 0, 255, 255);
 
 // The game's renderer on SDL's software renderer, on an offscreen application
 // window with a 1280 x 1024 client area.
-class RendererPixelTest : public ::testing::Test {
+class RendererPixelTest : public testsupport::SoftwareRendererTest {
  protected:
   static constexpr int CLIENT_WIDTH = 1280;
   static constexpr int CLIENT_HEIGHT = 1024;
 
-  void SetUp() override {
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
-    // Otherwise SDL puts an OpenGL texture behind the software window
-    // surface, loading the system's GL libraries.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    m_application = UlvoApplicationBasic_Win32::Create();
-    m_application->OpenWindow(IntVector2(CLIENT_WIDTH, CLIENT_HEIGHT), 0, 101);
-    ASSERT_EQ(m_application->GetClientSize(), IntVector2(CLIENT_WIDTH, CLIENT_HEIGHT));
-    m_renderer = UlvoRendererBasic_Win32_DirectX81::Create();
-    m_renderer->SetDeviceContext(m_application->GetDeviceContext());
-    m_renderer->Startup();
-    m_device = dynamic_cast<platform::SdlGpuDevice*>(m_renderer->GetDevice());
-    ASSERT_NE(m_device, nullptr);
-  }
-
-  void TearDown() override {
-    if (m_renderer != nullptr) {
-      m_renderer->Shutdown();
-    }
-    m_renderer.reset();
-    m_application.reset();
-    SDL_Quit();
-  }
+  RendererPixelTest() : SoftwareRendererTest(IntVector2(CLIENT_WIDTH, CLIENT_HEIGHT)) {}
 
   // The start of a frame as the driver makes it: the update pass, a clear
   // of the whole client area, then the virtual screen on its letterbox.
   void BeginFrame() {
-    m_renderer->Update();
-    m_renderer->SetViewport(IntVector2(0, 0), IntVector2(CLIENT_WIDTH, CLIENT_HEIGHT));
-    m_renderer->SetTransform(0, 0, CLIENT_WIDTH, CLIENT_HEIGHT);
-    m_renderer->Clear(BLACK);
+    BeginFrameInPixels(BLACK);
     const AABB2 screen = m_application->GetScreenBounds();
     const AABB2 view = m_application->GetViewBounds();
     m_renderer->SetViewport(IntVector2(int(screen.mins.x), int(screen.mins.y)),
@@ -107,12 +82,6 @@ class RendererPixelTest : public ::testing::Test {
     texture->PopulateFromImage(*image, false);
     return texture;
   }
-
-  modules_test::RecordingConsole m_console;
-  UlvoEventSystem m_events;
-  std::unique_ptr<UlvoApplicationBasic_Win32> m_application;
-  std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> m_renderer;
-  platform::SdlGpuDevice* m_device = nullptr;
 };
 
 TEST_F(RendererPixelTest, TheVirtualScreenIsLetterboxedAndNothingIsDrawnOutsideIt) {

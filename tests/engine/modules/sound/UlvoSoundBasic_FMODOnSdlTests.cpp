@@ -22,7 +22,7 @@ TEST(SoundModuleOnSdl, PlaysAWavFileSeesItPlayingAndStopsIt) {
   sound_test::RecordingConsole console;
   UlvoEventSystem events;
   // A tenth of a second, so that a play once ends soon.
-  testsupport::WriteWav(data.DataPath("Audio/Tone.wav"),
+  testsupport::WriteWav(data.PathOf("Audio/Tone.wav"),
                         testsupport::SteadyTone(44100, 1, 4410, 4000));
 
   std::unique_ptr<UlvoSoundBasic_FMOD> sound = UlvoSoundBasic_FMOD::Create();

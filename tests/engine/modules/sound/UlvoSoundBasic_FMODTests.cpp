@@ -142,7 +142,7 @@ TEST_F(SoundModuleTest, WithoutADeviceEveryCallIsASilentNoOp) {
   m_console.lines.clear();
 
   m_sound->RegisterSample(1, "Audio/Click");
-  m_sound->RegisterStream(2, m_data.DataPath("Audio/Click.wav"), 0);
+  m_sound->RegisterStream(2, m_data.PathOf("Audio/Click.wav"), 0);
   m_sound->SetPlaybackLimit(1, 2);
   m_sound->PlaySample(1, 0, kOnce, 1.0f, 1.0f, 0.0f);
   m_sound->PlaySampleEx(7, 0, kOnce, 1.0f, 1.0f, 0.0f);

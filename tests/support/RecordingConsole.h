@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdarg>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/core/Diagnostics.h"
+#include "engine/core/UlvoConsoleInterface.h"
+
+namespace testsupport {
+
+// The default console while it lives: keeps every printed line, formatted.
+class RecordingConsole : public UlvoConsoleInterface {
+ public:
+  void VPrintf(uint32_t, const Rgba&, const char* format, va_list args) override {
+    Record(format, args);
+  }
+  void VPrintfVerbose(uint32_t, const char* format, va_list args) override {
+    Record(format, args);
+  }
+  void VPrintfColor(const Rgba&, const char* format, va_list args) override {
+    Record(format, args);
+  }
+  void VPrint(const char* format, va_list args) override { Record(format, args); }
+  void SetFont(const std::string&, int, bool, bool) override {}
+  bool OnKeyEvent(int, int) override { return false; }
+
+  // Everything printed, as one text.
+  std::string Text() const {
+    std::string text;
+    for (const std::string& line : lines) {
+      text += line;
+    }
+    return text;
+  }
+
+  std::vector<std::string> lines;
+
+ private:
+  void Record(const char* format, va_list args) { lines.push_back(VStringf(format, args)); }
+};
+
+}  // namespace testsupport
