@@ -43,6 +43,9 @@ public:
     void SetDescriptor(const PuzzleDescriptor& descriptor);
     const PuzzleDescriptor& GetDescriptor() const { return m_descriptor; }
     const std::string& GetPuzzleID() const { return m_puzzleID; }
+    // The ID alone; the descriptor keeps its own. Puzzles the tutorial fills
+    // itself have an empty one.
+    void SetPuzzleID(const std::string& puzzleID) { m_puzzleID = puzzleID; }
     int GetPar() const { return m_par; }
     int GetDifficultyRating() const { return m_difficultyRating; }
     float GetTotalComplexity() const { return m_totalComplexity; }

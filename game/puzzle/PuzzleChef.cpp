@@ -389,6 +389,7 @@ ServedPuzzle PuzzleChef::CreateEmptyPuzzle(const PuzzleRequest& request, Clock* 
     ServedPuzzle served;
     served.puzzle = std::make_unique<Puzzle>(clock);
     served.puzzle->SetDescriptor(descriptor);
+    served.puzzle->SetPuzzleID(std::string());
     std::vector<std::unique_ptr<Board>> boards;
     for (size_t i = 0; i < descriptor.GetBoardRecipes().size(); ++i) {
         std::unique_ptr<Board> board = CreateBoard(descriptor, i, *served.puzzle, m_palette);

@@ -125,7 +125,7 @@ public:
     // or when a board cannot be made.
     bool BuildBoardsForPuzzle(Puzzle* puzzle);
     // Boards of the request's settings without answers or cages, for the
-    // tutorial to fill.
+    // tutorial to fill; the puzzle and its progress have an empty ID.
     ServedPuzzle CreateEmptyPuzzle(const PuzzleRequest& request, Clock* clock);
     // Every descriptor left in the first book matching the request, from
     // difficulty 0 up, as unbuilt puzzles on the clock; the book leaves the

@@ -12,6 +12,7 @@
 #include "game/puzzle/PuzzleSetProgress.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace Pemberquill {
 
@@ -187,7 +188,10 @@ PuzzleSetRange PuzzleSet::GetPageBounds(int range, int page) const
         return PuzzleSetRange{};
     }
     const PuzzleSetRange& whole = m_ranges[static_cast<size_t>(range)];
-    const int32_t begin = std::min(whole.begin + PUZZLES_PER_SET_PAGE * page, whole.end);
+    // Pages come from the player's profile; a damaged one may name any page,
+    // so the offset is worked out wide enough not to overflow.
+    const int64_t offset = static_cast<int64_t>(PUZZLES_PER_SET_PAGE) * page;
+    const int32_t begin = static_cast<int32_t>(std::min<int64_t>(whole.begin + offset, whole.end));
     return PuzzleSetRange{begin, std::min(begin + PUZZLES_PER_SET_PAGE, whole.end)};
 }
 

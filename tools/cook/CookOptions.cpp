@@ -169,7 +169,8 @@ const char* GetCookUsage()
 {
     return "Usage: cook --size N --count N [options]\n"
            "Cooks a recipe book: generates puzzles for a request, keeps those the solver finds as\n"
-           "solvable as asked, and writes them easiest first.\n"
+           "solvable as asked, and writes them easiest first. The game hands out the books it\n"
+           "finds in Data/Puzzles/Recipes.\n"
            "\n"
            "  --size N                 board size, 1 to 9\n"
            "  --count N                puzzles in the book (a multiple of 5 uses them all)\n"
@@ -186,7 +187,10 @@ const char* GetCookUsage()
            "  --first-seed S           first seed tried (0)\n"
            "  --max-seeds N            seeds tried at most (100000)\n"
            "  --output FILE            the book (<pattern name>.recipes)\n"
-           "  --print                  print every cooked board\n";
+           "  --print                  print every cooked board\n"
+           "\n"
+           "Exit status: 0 when the book holds all the puzzles asked for, 2 when too few seeds\n"
+           "made puzzles of the request (the shorter book is still written), 1 on an error.\n";
 }
 
 } // namespace Pemberquill

@@ -464,6 +464,8 @@ TEST_F(PuzzleChefTest, EmptyPuzzlesHaveBoardsButNoAnswersOrCages)
     EXPECT_EQ(-1, puzzle.GetHardestStep());
     EXPECT_FALSE(puzzle.IsUnlockPuzzle());
     EXPECT_EQ("", puzzle.GetDisplayName());
+    EXPECT_EQ("", puzzle.GetPuzzleID());
+    EXPECT_EQ("", served.progress->GetPuzzleID());
 }
 
 TEST_F(PuzzleChefTest, TakingABookHandsOverEveryPuzzleUnbuiltAndRemovesTheBook)

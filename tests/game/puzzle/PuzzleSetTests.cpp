@@ -191,6 +191,12 @@ TEST_F(PuzzleSetTest, PagesHoldEightPuzzlesEach)
     EXPECT_FALSE(hasMore);
     EXPECT_TRUE(set.GetPagePuzzles(7, 0, hasMore).empty());
     EXPECT_TRUE(set.GetPagePuzzles(PUZZLE_SET_RANGE_EASY, -1, hasMore).empty());
+    // A page read from a damaged profile can be any number.
+    for (const int farPage : {0x0fffffff, 0x7fffffff}) {
+        EXPECT_TRUE(set.GetPagePuzzles(PUZZLE_SET_RANGE_EASY, farPage, hasMore).empty()) << farPage;
+        EXPECT_FALSE(hasMore) << farPage;
+        set.ReleasePageBoards(PUZZLE_SET_RANGE_EASY, farPage);
+    }
 
     EXPECT_EQ(PUZZLE_SET_RANGE_HOMEWORK, set.GetPageKindOfPuzzle(set.GetPuzzles()[11].get()));
     EXPECT_EQ(PUZZLE_SET_RANGE_UNLOCK, set.GetPageKindOfPuzzle(set.GetPuzzles()[12].get()));
