@@ -53,8 +53,11 @@ public:
     // size is N, 1 to MAX_BOARD_SIZE. The board's clock runs below
     // parentClock; the seed picks the board's cage colours.
     Board(unsigned size, unsigned boardIndex, Clock* parentClock, unsigned seed);
-    // A thumbnail of this board still waiting to be drawn is released; the
-    // progresses themselves are not touched, as they may be gone already.
+    // Reads neither attached progress, which may be gone already (see
+    // SetProgress). Only a progress whose thumbnail drawing of this board is
+    // still queued is reached, through that request, and loses the undrawn
+    // thumbnail; it is alive, as a progress cancels its queued drawing when
+    // it goes. A thumbnail already drawn stays with its progress.
     ~Board();
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
@@ -104,8 +107,12 @@ public:
     void ClearCages();
 
     // --- Progress ---
-    // The board never owns its progress: the puzzle's progress record does,
-    // and attaches it here.
+    // The board never owns its progress or its saved progress: the puzzle's
+    // progress record does, and attaches it here. The board keeps plain
+    // pointers, which every edit, lookup and solver step follows, so whoever
+    // destroys a progress destroys the boards first or detaches it from them
+    // (SetProgress(nullptr)) first; only the destructor copes with a
+    // progress that is already gone.
     BoardProgress* GetProgress() { return m_progress; }
     const BoardProgress* GetProgress() const { return m_progress; }
     void SetProgress(BoardProgress* progress) { m_progress = progress; }

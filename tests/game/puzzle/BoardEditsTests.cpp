@@ -425,6 +425,44 @@ TEST(BoardTwoBoardHistoryTest, PaintStaysOnTheBoardThatMadeIt)
     EXPECT_TRUE(second.board.ApplyMove(paint));
 }
 
+// A shared history holds the other board's solution marks, whose cages and
+// solutions this board may lack, and a damaged record may hold anything the
+// reader lets through: undo and redo step over such moves and change nothing.
+TEST(BoardTwoBoardHistoryTest, MovesNamingWhatTheBoardLacksAreSteppedOver)
+{
+    FakeBoardSettings settings;
+    PlayableBoard play(ANSWER, Cages());
+    play.board.RecomputeAutoEliminations();
+    play.board.UpdateCageSolutions();
+    ASSERT_EQ(1u, play.board.GetCages()[4].solutions.size());
+    BoardMove lacking[4];
+    lacking[0] = play.board.MarkSolutionInvalid(4, 0, true);
+    lacking[0].y = 5;
+    lacking[1] = play.board.MarkSolutionInvalid(4, 0, true);
+    lacking[1].x = 20;
+    lacking[2] = play.board.SetSquareValue(play.At(1, 1), 2, true, false);
+    lacking[2].x = 7;
+    lacking[3] = play.board.ToggleCandidate(play.At(1, 1), 2, true);
+    lacking[3].data = 9;
+    for (const BoardMove& move : lacking) {
+        play.Progress().RecordMove(move);
+    }
+    const BoardState before = Capture(play.board);
+
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(play.board.Undo()) << i;
+    }
+    EXPECT_TRUE(Capture(play.board) == before);
+    EXPECT_FALSE(play.Progress().IsSolutionMarkedInvalid(4, 5));
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(play.board.Redo()) << i;
+    }
+    EXPECT_TRUE(Capture(play.board) == before);
+    EXPECT_FALSE(play.Progress().IsSolutionMarkedInvalid(4, 5));
+    EXPECT_EQ(4, play.Progress().GetMoveTracker());
+    EXPECT_EQ(0, play.Progress().GetSteps());
+}
+
 TEST(BoardEditSquareTest, EditsFindTheSquareByItsCoordinates)
 {
     FakeBoardSettings settings;

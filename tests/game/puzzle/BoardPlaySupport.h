@@ -23,8 +23,6 @@ struct CageSpec {
     std::vector<std::pair<unsigned, unsigned>> squares; // (column, row), in joining order
     int color = 0;
 };
-// The name some of the solver tests use.
-using TestCage = CageSpec;
 
 // A board whose answer is given row by row as digits ("1234"), with the
 // cages as listed: targets from the answer, solutions for the board's size
@@ -99,7 +97,8 @@ public:
     }
 
     Clock clock;
-    // Before the board, which still reaches its progress while it goes away.
+    // Declared before the board, so that the board goes first, as owners of
+    // boards and progresses must do it.
     std::unique_ptr<BoardProgress> progress;
     Board board;
 };

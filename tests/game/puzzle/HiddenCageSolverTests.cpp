@@ -39,7 +39,7 @@ using SquareList = std::vector<std::pair<unsigned, unsigned>>;
 // has no cage.
 class HiddenPosition : public PlayableBoard {
 public:
-    HiddenPosition(const std::vector<std::string>& answerRows, const std::vector<TestCage>& cages,
+    HiddenPosition(const std::vector<std::string>& answerRows, const std::vector<CageSpec>& cages,
                    const SquareList& open)
         : PlayableBoard(answerRows, cages, SOLVING_ATTRIBUTE_HIDDEN_CAGES)
     {
@@ -79,7 +79,7 @@ void ExpectPainted(const HiddenPosition& position, const StepResult& step, unsig
 // next to both key squares and, empty, could join either.
 const std::vector<std::string> EVEN_ANSWER = {"1234", "4312", "2143", "3421"};
 enum EvenCages { EVEN_ADDITION, EVEN_SINGLE };
-const std::vector<TestCage> EVEN_CAGES = {
+const std::vector<CageSpec> EVEN_CAGES = {
     {CAGE_RULE_ADDITION, {{0, 1}, {1, 1}}, 0},
     {CAGE_RULE_EVEN, {{1, 0}}, 1},
 };
@@ -137,7 +137,7 @@ TEST(HiddenCageSolverTest, DescribeOnlyLeavesTheBoardAsItWas)
 // of the L painted, its one open square (0,1) is next to both of them.
 const std::vector<std::string> L_ANSWER = {"1234", "3412", "2143", "4321"};
 enum LCages { L_ADDITION, L_SUBTRACTION };
-const std::vector<TestCage> L_CAGES = {
+const std::vector<CageSpec> L_CAGES = {
     {CAGE_RULE_ADDITION, {{0, 0}, {0, 1}, {1, 1}}, 0},
     {CAGE_RULE_SUBTRACTION, {{1, 0}, {2, 0}}, 1},
 };
@@ -169,7 +169,7 @@ TEST(HiddenCageSolverTest, ANeighbourSharedByTwoPaintedSquaresCountsTwice)
 
 // The Comparisons cage (1,1), (2,1), (2,2) of the same answer; no other
 // cage.
-const std::vector<TestCage> COMPARISON_CAGES = {
+const std::vector<CageSpec> COMPARISON_CAGES = {
     {CAGE_RULE_COMPARISONS, {{1, 1}, {2, 1}, {2, 2}}, 2},
 };
 
