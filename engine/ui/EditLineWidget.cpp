@@ -1,0 +1,228 @@
+#include "engine/ui/EditLineWidget.h"
+
+#include <algorithm>
+
+#include "engine/core/UlvoEventSystem.h"
+#include "engine/modules/input/UlvoInputInterface.h"
+#include "engine/modules/renderer/UlvoRendererInterface.h"
+
+class Texture;
+
+namespace {
+
+constexpr int KEY_CODE_BACKSPACE = 8;
+constexpr int KEY_CODE_ENTER = 13;
+constexpr int KEY_CODE_END = 35;
+constexpr int KEY_CODE_HOME = 36;
+constexpr int KEY_CODE_LEFT = 37;
+constexpr int KEY_CODE_RIGHT = 39;
+constexpr int KEY_CODE_DELETE = 46;
+
+constexpr int FIRST_PRINTABLE_CHARACTER = 32;
+constexpr int LAST_PRINTABLE_CHARACTER = 126;
+
+const char* const KEYPRESS_EVENT = "EditBoxKeypressEvent";
+
+}  // namespace
+
+EditLineWidget::EditLineWidget(const std::string& name, BaseWidget* parent)
+    : ActivatableWidget(name, parent), m_textLabel(name + "Label", nullptr) {
+  m_textLabel.SetParent(this);
+  GetProperties().Set("MaxLineLength", 0);
+  GetProperties().Set("Numeric", false);
+  GetProperties().Set("BorderThickness", 2);
+  GetStateProperties(UI_STATE_FOCUSED).Set("BaseColor", Rgba(255, 255, 0, 255));
+  m_textLabel.GetStateProperties(UI_STATE_FOCUSED).Set("FontColor", Rgba(0, 0, 0, 255));
+  m_textLabel.GetProperties().Set("Editable", true);
+}
+
+EditLineWidget::~EditLineWidget() = default;
+
+std::string EditLineWidget::GetText() const {
+  return m_textLabel.GetProperty<std::string>("Label");
+}
+
+void EditLineWidget::SetText(const std::string& text) {
+  m_textLabel.GetProperties().Set("Label", text);
+  m_textLabel.GetProperties().Set("CursorPosition", m_cursor);
+  SetLayoutDirty();
+}
+
+void EditLineWidget::ClampCursor() {
+  const std::string text = GetText();
+  m_cursor = std::max(std::min(m_cursor, static_cast<int>(text.size())), 0);
+  SetText(text);
+}
+
+bool EditLineWidget::SetState(UIState newState) {
+  m_textLabel.SetState(newState);
+  return ActivatableWidget::SetState(newState);
+}
+
+void EditLineWidget::ApplyProperties(NamedProperties& source, NamedProperties& destination) {
+  ReadProperty<int>("MaxLineLength", source, destination, PROPERTY_READ_REMOVE_FROM_SOURCE);
+  ReadProperty<bool>("Numeric", source, destination, PROPERTY_READ_REMOVE_FROM_SOURCE);
+  ActivatableWidget::ApplyProperties(source, destination);
+  m_textLabel.ApplyStateProperty(source);
+}
+
+void EditLineWidget::Render() {
+  ActivatableWidget::Render();
+  m_textLabel.Render();
+}
+
+void EditLineWidget::LayoutContents() {
+  m_textLabel.GetProperties().Set("Size", GetProperty<Vector2>("Size"));
+  m_textLabel.GetProperties().Set("Bounds", GetBounds());
+  m_textLabel.LayoutContents();
+  ClearLayoutDirty();
+}
+
+void EditLineWidget::Draw() {
+  if (IsLayoutDirty() && GetParent() != nullptr) {
+    GetParent()->LayoutContents();
+  }
+  UlvoRendererInterface* renderer = UlvoRendererInterface::GetDefaultInstance();
+  if (renderer == nullptr) {
+    return;
+  }
+  Texture* baseTexture = GetProperty<Texture*>("BaseTexture");
+  const int thickness = GetProperty<int>("BorderThickness");
+  const AABB2 box = GetAnimatedBounds();
+  if (baseTexture == nullptr) {
+    renderer->DrawBounds(box, GetBaseColor(), true, GetTintGradient(), 1.0f);
+  } else {
+    renderer->DrawTexturedQuad(baseTexture, box.mins, box.maxs, GetProperty<Rgba>("Tint"),
+                               GetMinBaseTextureCoords(), GetMaxBaseTextureCoords());
+  }
+  if (thickness > 0) {
+    renderer->DrawBounds(box, GetBorderColor(), false, 0.0f, static_cast<float>(thickness));
+  }
+}
+
+bool EditLineWidget::Show() {
+  if (!IsAbleToBeVisible()) {
+    return false;
+  }
+  if (GetState() == UI_STATE_HIDDEN || GetState() == UI_STATE_HIDING) {
+    SetState(UI_STATE_APPEARING);
+  }
+  m_textLabel.Show();
+  return true;
+}
+
+bool EditLineWidget::Hide() {
+  if (GetState() > UI_STATE_HIDING) {
+    SetState(UI_STATE_HIDING);
+  }
+  m_textLabel.Hide();
+  return true;
+}
+
+void EditLineWidget::OnRolloverBegin() {
+  m_textLabel.OnRolloverBegin();
+  ActivatableWidget::OnRolloverBegin();
+}
+
+void EditLineWidget::OnRolloverEnd() {
+  m_textLabel.OnRolloverEnd();
+  ActivatableWidget::OnRolloverEnd();
+}
+
+void EditLineWidget::ScaleLayout(float scaleX, float scaleY) {
+  ActivatableWidget::ScaleLayout(scaleX, scaleY);
+  m_textLabel.ScaleLayout(scaleX, scaleY);
+}
+
+bool EditLineWidget::OnKeyEvent(int action, int key) {
+  if (!IsActive() || action == 0) {
+    return false;
+  }
+  if (action == KEY_ACTION_DOWN || action == KEY_ACTION_REPEAT) {
+    if (key == KEY_CODE_ENTER) {
+      // The activation may destroy this widget: nothing of it is used after.
+      Activate();
+      FireGlobalEvent(KEYPRESS_EVENT);
+      return true;
+    }
+    if (EditForKey(key)) {
+      FireGlobalEvent(KEYPRESS_EVENT);
+      return true;
+    }
+  } else if (action == KEY_ACTION_CHARACTER && AcceptsCharacter(key)) {
+    InsertCharacter(static_cast<char>(key));
+    FireGlobalEvent(KEYPRESS_EVENT);
+    return true;
+  }
+  return ActivatableWidget::OnKeyEvent(action, key);
+}
+
+bool EditLineWidget::EditForKey(int key) {
+  switch (key) {
+    case KEY_CODE_BACKSPACE: {
+      ClampCursor();
+      if (m_cursor >= 1) {
+        std::string text = GetText();
+        text.erase(static_cast<size_t>(m_cursor - 1), 1);
+        --m_cursor;
+        SetText(text);
+      }
+      return true;
+    }
+    case KEY_CODE_END:
+      m_cursor = 99999;
+      ClampCursor();
+      return true;
+    case KEY_CODE_HOME:
+      m_cursor = 0;
+      SetText(GetText());
+      return true;
+    case KEY_CODE_LEFT:
+      --m_cursor;
+      ClampCursor();
+      return true;
+    case KEY_CODE_RIGHT:
+      ++m_cursor;
+      ClampCursor();
+      return true;
+    case KEY_CODE_DELETE: {
+      ClampCursor();
+      std::string text = GetText();
+      if (static_cast<size_t>(m_cursor) < text.size()) {
+        text.erase(static_cast<size_t>(m_cursor), 1);
+        SetText(text);
+      }
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+bool EditLineWidget::AcceptsCharacter(int character) const {
+  if (character < FIRST_PRINTABLE_CHARACTER || character > LAST_PRINTABLE_CHARACTER) {
+    return false;
+  }
+  return !GetProperty<bool>("Numeric") || (character >= '0' && character <= '9');
+}
+
+void EditLineWidget::InsertCharacter(char character) {
+  ClampCursor();
+  std::string text = GetText();
+  const int maxLineLength = GetProperty<int>("MaxLineLength");
+  if (maxLineLength > 0 && static_cast<int>(text.size()) >= maxLineLength) {
+    return;
+  }
+  text.insert(static_cast<size_t>(m_cursor), 1, character);
+  ++m_cursor;
+  SetText(text);
+}
+
+bool EditLineWidget::Activate() {
+  const std::string text = GetText();
+  if (text.find_first_not_of(' ') == std::string::npos) {
+    return false;
+  }
+  GetProperties().Set("OnActivationEventNameProperty", text);
+  return ActivatableWidget::Activate();
+}

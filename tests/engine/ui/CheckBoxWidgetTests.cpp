@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "engine/core/UlvoEventSystem.h"
+#include "engine/modules/renderer/Texture.h"
+#include "engine/ui/CheckBoxWidget.h"
+#include "tests/engine/ui/RecordingWidgetRenderer.h"
+#include "tests/engine/ui/WidgetTestDoubles.h"
+
+namespace {
+
+using namespace ui_test;
+
+// 200 x 20 at (100, 50): the box takes the right tenth, (280, 50)-(300, 70).
+const AABB2 BOUNDS(100.0f, 50.0f, 300.0f, 70.0f);
+const Vector2 ON_BOX(290.0f, 60.0f);
+const Vector2 ON_CAPTION(150.0f, 60.0f);
+const Vector2 OUTSIDE(500.0f, 500.0f);
+
+class CheckBoxWidgetTest : public ::testing::Test {
+ protected:
+  CheckBoxWidgetTest() {
+    m_log.Listen("ToggleIsPlayingSoundsEvent");
+    m_log.Listen("RolloverTextChangedEvent");
+  }
+
+  std::unique_ptr<CheckBoxWidget> MakeCheckBox(NamedProperties description = NamedProperties()) {
+    auto checkBox = std::make_unique<CheckBoxWidget>("Sounds", nullptr);
+    description.Set("Bounds", BOUNDS);
+    description.Set("Size", BOUNDS.CalcSize());
+    description.Set("Label", std::string("Sound effects"));
+    if (description.Get("OnActivationEventName", m_unused) != PROPERTY_FETCH_OK) {
+      description.Set("OnActivationEventName", std::string("IsPlayingSoundsEvent"));
+    }
+    Describe(*checkBox, description);
+    checkBox->Show();
+    checkBox->LayoutContents();
+    return checkBox;
+  }
+
+  // Roll-over onto the box, press and release, as the window passes them on.
+  void ClickBox(CheckBoxWidget& checkBox) {
+    checkBox.UpdateMouseOver(ON_BOX);
+    checkBox.OnKeyEvent(PRESS, LEFT_BUTTON);
+    checkBox.OnKeyEvent(RELEASE, LEFT_BUTTON);
+  }
+
+  static std::string Tick(CheckBoxWidget& checkBox) {
+    return checkBox.GetBox().GetCaption().GetProperty<std::string>("Label");
+  }
+
+  std::string m_unused;
+  UlvoEventSystem m_events;
+  EventLog m_log;
+  RecordingWidgetRenderer m_renderer;
+};
+
+TEST_F(CheckBoxWidgetTest, DefaultsAndParts) {
+  CheckBoxWidget checkBox("Music", nullptr);
+  EXPECT_FALSE(checkBox.GetProperty<bool>("Value"));
+  EXPECT_EQ(checkBox.GetProperty<Rgba>("SetFontColor"), Rgba(255, 255, 255, 255));
+  EXPECT_EQ(checkBox.GetProperty<Rgba>("UnsetFontColor"), Rgba(255, 255, 255, 255));
+  for (const char* texture : {"CheckedTexture", "UncheckedTexture", "CheckBoxEnabledTexture",
+                              "CheckBoxDisabledTexture", "CheckBoxFocusedTexture"}) {
+    EXPECT_EQ(checkBox.GetProperty<Texture*>(texture), nullptr) << texture;
+  }
+  EXPECT_EQ(checkBox.GetProperty<Vector2>("CheckBoxMinBaseTextureCoords"), Vector2(0.0f, 0.0f));
+  EXPECT_EQ(checkBox.GetProperty<Vector2>("CheckBoxMaxBaseTextureCoords"), Vector2(1.0f, 1.0f));
+  EXPECT_EQ(checkBox.GetProperty<std::string>("RolloverText"), "");
+
+  EXPECT_EQ(checkBox.GetCaption().GetName(), "MusicLabel");
+  EXPECT_EQ(checkBox.GetBox().GetName(), "MusicButton");
+  EXPECT_EQ(checkBox.GetBox().GetCaption().GetName(), "MusicButtonLabel");
+  EXPECT_EQ(checkBox.GetCaption().GetParent(), &checkBox);
+  EXPECT_EQ(checkBox.GetBox().GetParent(), &checkBox);
+  EXPECT_EQ(checkBox.GetCaption().GetHandle(), checkBox.GetHandle() + 1);
+  EXPECT_EQ(checkBox.GetBox().GetHandle(), checkBox.GetHandle() + 2);
+  EXPECT_EQ(Read<Rgba>(checkBox.GetCaption().GetStateProperties(UI_STATE_FOCUSED), "FontColor"),
+            Rgba(255, 255, 0, 255));
+}
+
+TEST_F(CheckBoxWidgetTest, EachClickOnTheBoxTogglesOnceAndTellsTheGame) {
+  NamedProperties description;
+  description.Set("OnActivationEventNameProperty", 7);
+  auto checkBox = MakeCheckBox(description);
+  EXPECT_EQ(Tick(*checkBox), "");
+
+  ClickBox(*checkBox);
+  ASSERT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 1);
+  const NamedProperties& first = m_log.Last("ToggleIsPlayingSoundsEvent");
+  EXPECT_TRUE(Read<bool>(first, "Value"));
+  EXPECT_EQ(Read<int>(first, "OnActivationEventNameProperty"), 7);
+  EXPECT_EQ(Read<AABB2>(first, "Bounds"), BOUNDS);
+  EXPECT_TRUE(checkBox->GetProperty<bool>("Value"));
+  EXPECT_EQ(Tick(*checkBox), "X");
+  EXPECT_EQ(checkBox->GetCaption().GetProperty<std::string>("Label"), "Sound effects");
+
+  ClickBox(*checkBox);
+  ASSERT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 2);
+  EXPECT_FALSE(Read<bool>(m_log.Last("ToggleIsPlayingSoundsEvent"), "Value"));
+  EXPECT_EQ(Tick(*checkBox), "");
+}
+
+TEST_F(CheckBoxWidgetTest, DescribingAgainDoesNotDoubleTheToggle) {
+  auto checkBox = MakeCheckBox();
+  NamedProperties again;
+  again.Set("OnActivationEventName", std::string("IsPlayingSoundsEvent"));
+  Describe(*checkBox, again);
+  ClickBox(*checkBox);
+  ASSERT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 1);
+  EXPECT_TRUE(Read<bool>(m_log.Last("ToggleIsPlayingSoundsEvent"), "Value"));
+
+  // Renamed: the old "Set" event no longer reaches it.
+  NamedProperties renamed;
+  renamed.Set("OnActivationEventName", std::string("IsPlayingMusicEvent"));
+  Describe(*checkBox, renamed);
+  NamedProperties off;
+  off.Set("Value", false);
+  m_events.FireEvent("SetIsPlayingSoundsEvent", off);
+  EXPECT_TRUE(checkBox->GetProperty<bool>("Value"));
+  m_events.FireEvent("SetIsPlayingMusicEvent", off);
+  EXPECT_FALSE(checkBox->GetProperty<bool>("Value"));
+}
+
+TEST_F(CheckBoxWidgetTest, PressWithoutRolloverIsNotTaken) {
+  auto checkBox = MakeCheckBox();
+  EXPECT_FALSE(checkBox->OnKeyEvent(PRESS, LEFT_BUTTON));
+  EXPECT_FALSE(checkBox->OnKeyEvent(RELEASE, LEFT_BUTTON));
+  EXPECT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 0);
+}
+
+TEST_F(CheckBoxWidgetTest, SetEventShowsTheValueWithoutEcho) {
+  auto checkBox = MakeCheckBox();
+  NamedProperties set;
+  set.Set("Value", true);
+  m_events.FireEvent("SetIsPlayingSoundsEvent", set);
+  EXPECT_TRUE(checkBox->GetProperty<bool>("Value"));
+  EXPECT_EQ(Tick(*checkBox), "X");
+  EXPECT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 0);
+
+  ClickBox(*checkBox);
+  ASSERT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 1);
+  EXPECT_FALSE(Read<bool>(m_log.Last("ToggleIsPlayingSoundsEvent"), "Value"));
+}
+
+TEST_F(CheckBoxWidgetTest, SetEventWithoutABoolValueChangesNothing) {
+  auto checkBox = MakeCheckBox();
+  NamedProperties wrongType;
+  wrongType.Set("Value", 1);
+  m_events.FireEvent("SetIsPlayingSoundsEvent", wrongType);
+  m_events.FireEvent("SetIsPlayingSoundsEvent");
+  EXPECT_FALSE(checkBox->GetProperty<bool>("Value"));
+  EXPECT_EQ(Tick(*checkBox), "");
+}
+
+TEST_F(CheckBoxWidgetTest, ValueInTheDescriptionShowsFromTheStart) {
+  NamedProperties description;
+  description.Set("Value", true);
+  auto checkBox = MakeCheckBox(description);
+  EXPECT_EQ(Tick(*checkBox), "X");
+  EXPECT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 0);
+}
+
+TEST_F(CheckBoxWidgetTest, WithoutAnActivationNameThePlayerCannotToggle) {
+  auto checkBox = std::make_unique<CheckBoxWidget>("Mute", nullptr);
+  NamedProperties description;
+  description.Set("Bounds", BOUNDS);
+  description.Set("Size", BOUNDS.CalcSize());
+  Describe(*checkBox, description);
+  checkBox->Show();
+  checkBox->LayoutContents();
+  checkBox->UpdateMouseOver(ON_BOX);
+  checkBox->OnKeyEvent(PRESS, LEFT_BUTTON);
+  checkBox->OnKeyEvent(RELEASE, LEFT_BUTTON);
+  EXPECT_FALSE(checkBox->GetProperty<bool>("Value"));
+  EXPECT_EQ(checkBox->GetCaption().GetProperty<std::string>("Label"), "Label")
+      << "the caption keeps its construction default";
+}
+
+TEST_F(CheckBoxWidgetTest, LayoutPutsCaptionLeftAndBoxInTheRightTenth) {
+  auto checkBox = MakeCheckBox();
+  EXPECT_EQ(checkBox->GetCaption().GetBounds(), AABB2(100.0f, 50.0f, 270.0f, 70.0f));
+  EXPECT_EQ(checkBox->GetBox().GetBounds(), AABB2(280.0f, 50.0f, 300.0f, 70.0f));
+  EXPECT_EQ(checkBox->GetBox().GetCaption().GetBounds(), AABB2(280.0f, 50.0f, 300.0f, 70.0f));
+  EXPECT_EQ(checkBox->GetBox().GetProperty<Vector2>("Size"), Vector2(20.0f, 20.0f));
+}
+
+TEST_F(CheckBoxWidgetTest, TextColoursFollowTheValueAndFocus) {
+  NamedProperties description;
+  description.Set("SetFontColor", Rgba(0, 255, 0, 255));
+  description.Set("UnsetFontColor", Rgba(128, 128, 128, 255));
+  auto checkBox = MakeCheckBox(description);
+  EXPECT_EQ(checkBox->GetCaption().GetFontColor(), Rgba(128, 128, 128, 255));
+
+  NamedProperties set;
+  set.Set("Value", true);
+  m_events.FireEvent("SetIsPlayingSoundsEvent", set);
+  EXPECT_EQ(checkBox->GetCaption().GetFontColor(), Rgba(0, 255, 0, 255));
+  EXPECT_EQ(checkBox->GetBox().GetCaption().GetFontColor(), Rgba(0, 255, 0, 255));
+
+  checkBox->UpdateMouseOver(ON_CAPTION);
+  EXPECT_EQ(checkBox->GetState(), UI_STATE_FOCUSED);
+  EXPECT_EQ(checkBox->GetCaption().GetFontColor(), Rgba(255, 255, 0, 255));
+}
+
+TEST_F(CheckBoxWidgetTest, TexturesReplaceTheLetterX) {
+  Texture checked;
+  Texture unchecked;
+  Texture enabled;
+  Texture disabled;
+  Texture focused;
+  NamedProperties description;
+  description.Set("CheckedTexture", &checked);
+  description.Set("UncheckedTexture", &unchecked);
+  description.Set("CheckBoxEnabledTexture", &enabled);
+  description.Set("CheckBoxDisabledTexture", &disabled);
+  description.Set("CheckBoxFocusedTexture", &focused);
+  description.Set("CheckBoxMinBaseTextureCoords", Vector2(0.0f, 0.25f));
+  auto checkBox = MakeCheckBox(description);
+  ButtonWidget& box = checkBox->GetBox();
+  EXPECT_EQ(Tick(*checkBox), "");
+  EXPECT_EQ(box.GetProperty<Texture*>("OverlayTexture"), &unchecked);
+  EXPECT_EQ(box.GetProperty<Texture*>("BaseTexture"), &enabled);
+  EXPECT_EQ(Read<Texture*>(box.GetStateProperties(UI_STATE_DISABLED), "BaseTexture"), &disabled);
+  EXPECT_EQ(Read<Texture*>(box.GetStateProperties(UI_STATE_FOCUSED), "BaseTexture"), &focused);
+  EXPECT_EQ(Read<Texture*>(box.GetStateProperties(UI_STATE_ACTIVATED), "BaseTexture"), &focused);
+  EXPECT_EQ(box.GetProperty<Vector2>("MinBaseTextureCoords"), Vector2(0.0f, 0.25f));
+
+  ClickBox(*checkBox);
+  EXPECT_EQ(box.GetProperty<Texture*>("OverlayTexture"), &checked);
+  EXPECT_EQ(Tick(*checkBox), "");
+
+  m_renderer.Forget();
+  checkBox->Render();
+  ASSERT_EQ(m_renderer.texturedQuads.size(), 2u);
+  EXPECT_EQ(m_renderer.texturedQuads[0].texture, &focused);
+  EXPECT_EQ(m_renderer.texturedQuads[1].texture, &checked);
+  EXPECT_EQ(m_renderer.texturedQuads[1].mins, Vector2(280.0f, 50.0f));
+}
+
+TEST_F(CheckBoxWidgetTest, RolloverPublishesTheTextEvenWhenEmpty) {
+  auto checkBox = MakeCheckBox();
+  checkBox->UpdateMouseOver(ON_CAPTION);
+  ASSERT_GE(m_log.Count("RolloverTextChangedEvent"), 1);
+  EXPECT_EQ(Read<std::string>(m_log.Firings().front().args, "Label"), "");
+  m_log.Forget();
+  checkBox->UpdateMouseOver(OUTSIDE);
+  EXPECT_GE(m_log.Count("RolloverTextChangedEvent"), 1);
+  EXPECT_EQ(checkBox->GetState(), UI_STATE_IDLE);
+  EXPECT_EQ(checkBox->GetBox().GetState(), UI_STATE_IDLE);
+}
+
+TEST_F(CheckBoxWidgetTest, HidingHidesCaptionAndBox) {
+  auto checkBox = MakeCheckBox();
+  EXPECT_TRUE(checkBox->Hide());
+  EXPECT_EQ(checkBox->GetState(), UI_STATE_HIDDEN);
+  EXPECT_EQ(checkBox->GetCaption().GetState(), UI_STATE_HIDDEN);
+  EXPECT_EQ(checkBox->GetBox().GetState(), UI_STATE_HIDDEN);
+  EXPECT_EQ(checkBox->GetBox().GetCaption().GetState(), UI_STATE_HIDDEN);
+}
+
+TEST_F(CheckBoxWidgetTest, DestroyedCheckBoxHearsNoMoreEvents) {
+  auto checkBox = MakeCheckBox();
+  checkBox.reset();
+  NamedProperties set;
+  set.Set("Value", true);
+  m_events.FireEvent("SetIsPlayingSoundsEvent", set);
+  m_events.FireEvent("InternalToggleSounds");
+  EXPECT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 0);
+}
+
+}  // namespace

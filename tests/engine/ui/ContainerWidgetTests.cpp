@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "tests/engine/ui/CoreWidgetTestSupport.h"
+
+namespace {
+
+using namespace ui_core_test;
+
+class ContainerWidgetTest : public WidgetTest {
+ protected:
+  template <typename W = TestWidget>
+  W* Add(TestContainer& to, const std::string& name, NamedProperties description = Bag()) {
+    auto child = std::make_unique<W>(name, &to, &journal);
+    child->SetProperties(description);
+    return static_cast<W*>(to.AddChild(std::move(child)));
+  }
+
+  Journal journal;
+  TestContainer container{"Container", nullptr, &journal};
+};
+
+TEST_F(ContainerWidgetTest, LayoutPlacesChildrenAndCutsThemAtTheMaximumCorner) {
+  Describe(container, Bag("Bounds", AABB2(0.0f, 0.0f, 300.0f, 300.0f)));
+  const NamedProperties placed = Bag("Offset", Vector2(10.0f, 10.0f), "Padding",
+                                     Vector2(5.0f, 5.0f), "Size", Vector2(100.0f, 50.0f));
+  TestWidget* fits = Add(container, "Fits", placed);
+  TestContainer* nested = Add<TestContainer>(container, "Nested", placed);
+  TestWidget* grandchild = Add(*nested, "Grandchild", Bag("Size", Vector2(500.0f, 10.0f)));
+  TestWidget* fixed = Add(container, "Fixed", Bag("LayoutMode", UI_LAYOUT_MODE_ABSOLUTE,
+                                                  "Bounds", AABB2(1.0f, 2.0f, 3.0f, 4.0f)));
+  TestContainer* fixedNest = Add<TestContainer>(container, "FixedNest",
+                                                Bag("LayoutMode", UI_LAYOUT_MODE_ABSOLUTE));
+  TestWidget* untouched = Add(*fixedNest, "Untouched");
+
+  container.LayoutContents();
+  EXPECT_EQ(fits->GetBounds(), AABB2(15.0f, 15.0f, 115.0f, 65.0f));
+  EXPECT_EQ(fits->GetProperty<Vector2>("Size"), Vector2(100.0f, 50.0f));
+  EXPECT_EQ(grandchild->GetBounds(), AABB2(15.0f, 15.0f, 115.0f, 25.0f)) << "nested layout ran";
+  EXPECT_EQ(fixed->GetBounds(), AABB2(1.0f, 2.0f, 3.0f, 4.0f));
+  EXPECT_EQ(untouched->GetBounds(), AABB2());
+  EXPECT_FALSE(container.IsLayoutDirty());
+
+  Describe(container, Bag("Bounds", AABB2(0.0f, 0.0f, 100.0f, 100.0f)));
+  container.LayoutContents();
+  EXPECT_EQ(fits->GetProperty<Vector2>("Size"), Vector2(80.0f, 50.0f));
+  EXPECT_EQ(fits->GetBounds(), AABB2(15.0f, 15.0f, 95.0f, 65.0f));
+}
+
+TEST_F(ContainerWidgetTest, ShowHideAndDrawingReachOnlyTheShownChildrenInOrder) {
+  EXPECT_TRUE(container.AreChildrenHidden());
+  EXPECT_TRUE(container.Hide());
+  Add(container, "First");
+  TestWidget* invisible = Add(container, "Invisible", Bag("AbleToBeVisible", false));
+  Add(container, "Last");
+
+  EXPECT_TRUE(container.Show());
+  EXPECT_EQ(invisible->GetState(), UI_STATE_HIDDEN);
+  EXPECT_FALSE(container.AreChildrenHidden());
+  container.Render();
+  EXPECT_EQ(journal.entries,
+            (std::vector<std::string>{"draw Container", "draw First", "draw Last"}));
+
+  EXPECT_TRUE(container.Hide());
+  EXPECT_TRUE(container.AreChildrenHidden());
+}
+
+TEST_F(ContainerWidgetTest, MouseAndKeysFollowTheRolloverChild) {
+  container.Show();
+  TestWidget* left = Add(container, "Left", Bag("Bounds", AABB2(0.0f, 0.0f, 10.0f, 10.0f)));
+  TestWidget* right = Add(container, "Right", Bag("Bounds", AABB2(20.0f, 0.0f, 30.0f, 10.0f)));
+  container.ShowAll();
+
+  EXPECT_TRUE(container.UpdateMouseOver(Vector2(25.0f, 5.0f)));
+  EXPECT_EQ(container.GetRolloverChild(), right);
+  EXPECT_EQ(right->GetState(), UI_STATE_FOCUSED);
+  left->takesKeys = true;
+  EXPECT_FALSE(container.OnKeyEvent(1, 13)) << "only the roll-over child hears keys";
+  EXPECT_EQ(right->keys, std::vector<int>{1013});
+  EXPECT_TRUE(left->keys.empty());
+
+  EXPECT_FALSE(container.UpdateMouseOver(Vector2(50.0f, 5.0f))) << "virtual: never itself";
+  EXPECT_EQ(container.GetRolloverChild(), nullptr);
+  EXPECT_EQ(right->GetState(), UI_STATE_IDLE);
+  EXPECT_TRUE(container.OnKeyEvent(1, 13));
+  EXPECT_EQ(left->keys, std::vector<int>{1013});
+
+  Describe(container, Bag("Virtual", false, "Bounds", AABB2(0.0f, 0.0f, 100.0f, 100.0f)));
+  EXPECT_TRUE(container.UpdateMouseOver(Vector2(50.0f, 5.0f)));
+  EXPECT_EQ(container.GetState(), UI_STATE_FOCUSED);
+}
+
+TEST_F(ContainerWidgetTest, HiddenAndAppearingChildrenAreSkippedByTheMouse) {
+  const std::string show = MakeFloatAnimation("BaseAlpha", 0.0f, 1.0f, 1.0);
+  TestWidget* appearing = Add(container, "Appearing",
+                              Bag("ShowAnim", show, "Bounds", AABB2(0.0f, 0.0f, 10.0f, 10.0f)));
+  TestWidget* hidden = Add(container, "Hidden", Bag("Bounds", AABB2(0.0f, 0.0f, 10.0f, 10.0f)));
+  appearing->Show();
+  appearing->takesKeys = true;
+  hidden->takesKeys = true;
+
+  EXPECT_FALSE(container.UpdateMouseOver(Vector2(5.0f, 5.0f)));
+  EXPECT_EQ(appearing->GetState(), UI_STATE_APPEARING);
+  EXPECT_TRUE(container.OnKeyEvent(4, 65)) << "keys still reach an appearing child";
+  EXPECT_TRUE(hidden->keys.empty());
+}
+
+TEST_F(ContainerWidgetTest, RemoveChildHandsOverOwnershipAndForgetsTheRollover) {
+  container.Show();
+  TestWidget* child = Add(container, "Child", Bag("Bounds", AABB2(0.0f, 0.0f, 10.0f, 10.0f)));
+  container.ShowAll();
+  container.UpdateMouseOver(Vector2(5.0f, 5.0f));
+  ASSERT_EQ(container.GetRolloverChild(), child);
+
+  TestWidget stranger("Stranger", nullptr);
+  EXPECT_EQ(container.RemoveChild(&stranger), nullptr);
+  EXPECT_EQ(container.GetChildCount(), 1u);
+
+  const int handle = child->GetHandle();
+  std::unique_ptr<BaseWidget> removed = container.RemoveChild(child);
+  EXPECT_EQ(removed.get(), child);
+  EXPECT_EQ(container.GetRolloverChild(), nullptr);
+  EXPECT_EQ(container.FindChildById(handle), nullptr);
+  EXPECT_EQ(BaseWidget::FindWidgetByHandle(handle), child) << "not destroyed";
+}
+
+TEST_F(ContainerWidgetTest, DestroyingTheContainerDestroysEveryChildOnce) {
+  EventRecorder gone("Gone");
+  auto owner = std::make_unique<TestContainer>("Owner", nullptr);
+  auto* nested = static_cast<TestContainer*>(
+      owner->AddChild(std::make_unique<TestContainer>("Nested", owner.get())));
+  BaseWidget* leaf = nested->AddChild(std::make_unique<TestWidget>("Leaf", nested));
+  Describe(*leaf, Bag("HideEventToFire", std::string("Gone")));
+  owner->Show();
+  const int leafHandle = leaf->GetHandle();
+  owner.reset();
+  EXPECT_EQ(BaseWidget::FindWidgetByHandle(leafHandle), nullptr);
+  EXPECT_EQ(gone.Count(), 1);
+}
+
+}  // namespace

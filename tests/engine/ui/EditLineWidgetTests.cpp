@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "engine/core/UlvoEventSystem.h"
+#include "engine/ui/EditLineWidget.h"
+#include "tests/engine/ui/RecordingWidgetRenderer.h"
+#include "tests/engine/ui/WidgetTestDoubles.h"
+
+namespace {
+
+using namespace ui_test;
+
+constexpr int KEY_BACKSPACE = 8;
+constexpr int KEY_ESCAPE = 27;
+constexpr int KEY_END = 35;
+constexpr int KEY_HOME = 36;
+constexpr int KEY_LEFT = 37;
+constexpr int KEY_RIGHT = 39;
+constexpr int KEY_DELETE = 46;
+
+const AABB2 BOX(10.0f, 10.0f, 310.0f, 45.0f);
+
+class EditLineWidgetTest : public ::testing::Test {
+ protected:
+  EditLineWidgetTest() {
+    m_log.Listen("EditBoxKeypressEvent");
+    m_log.Listen("CreateProfileEvent");
+  }
+
+  std::unique_ptr<EditLineWidget> MakeEditLine(NamedProperties description = NamedProperties()) {
+    auto editLine = std::make_unique<EditLineWidget>("NameBox", nullptr);
+    description.Set("Bounds", BOX);
+    description.Set("OnActivationEventName", std::string("CreateProfileEvent"));
+    if (description.Get("Label", m_unused) != PROPERTY_FETCH_OK) {
+      description.Set("Label", std::string());
+    }
+    Describe(*editLine, description);
+    editLine->Show();
+    return editLine;
+  }
+
+  static void Type(EditLineWidget& editLine, const std::string& text) {
+    for (const char character : text) {
+      EXPECT_TRUE(editLine.OnKeyEvent(CHARACTER, character)) << character;
+    }
+  }
+
+  static bool Press(EditLineWidget& editLine, int key) { return editLine.OnKeyEvent(PRESS, key); }
+
+  int Keypresses() const { return m_log.Count("EditBoxKeypressEvent"); }
+
+  std::string m_unused;
+  UlvoEventSystem m_events;
+  EventLog m_log;
+  RecordingWidgetRenderer m_renderer;
+};
+
+TEST_F(EditLineWidgetTest, DefaultsAndInnerLabel) {
+  EditLineWidget editLine("Entry", nullptr);
+  EXPECT_EQ(editLine.GetProperty<int>("MaxLineLength"), 0);
+  EXPECT_FALSE(editLine.GetProperty<bool>("Numeric"));
+  EXPECT_EQ(editLine.GetProperty<int>("BorderThickness"), 2);
+  EXPECT_EQ(Read<Rgba>(editLine.GetStateProperties(UI_STATE_FOCUSED), "BaseColor"),
+            Rgba(255, 255, 0, 255));
+  LabelWidget& label = editLine.GetTextLabel();
+  EXPECT_EQ(label.GetName(), "EntryLabel");
+  EXPECT_EQ(label.GetParent(), &editLine);
+  EXPECT_TRUE(label.GetProperty<bool>("Editable"));
+  EXPECT_EQ(Read<Rgba>(label.GetStateProperties(UI_STATE_FOCUSED), "FontColor"),
+            Rgba(0, 0, 0, 255));
+  EXPECT_EQ(editLine.GetCursor(), 0);
+}
+
+TEST_F(EditLineWidgetTest, CharactersInsertAtTheCursorAndEachFiresAKeypress) {
+  auto editLine = MakeEditLine();
+  Type(*editLine, "Ada");
+  EXPECT_EQ(editLine->GetText(), "Ada");
+  EXPECT_EQ(editLine->GetCursor(), 3);
+  EXPECT_EQ(editLine->GetTextLabel().GetProperty<int>("CursorPosition"), 3);
+  EXPECT_EQ(Keypresses(), 3);
+
+  EXPECT_TRUE(Press(*editLine, KEY_LEFT));
+  EXPECT_TRUE(Press(*editLine, KEY_LEFT));
+  Type(*editLine, "l ");
+  EXPECT_EQ(editLine->GetText(), "Al da");
+  EXPECT_EQ(editLine->GetCursor(), 3);
+  EXPECT_EQ(editLine->GetTextLabel().GetProperty<int>("CursorPosition"), 3);
+  EXPECT_EQ(Keypresses(), 7);
+}
+
+TEST_F(EditLineWidgetTest, BackspaceAndDeleteRemoveAroundTheCursor) {
+  auto editLine = MakeEditLine();
+  Type(*editLine, "abcd");
+  EXPECT_TRUE(Press(*editLine, KEY_BACKSPACE));
+  EXPECT_EQ(editLine->GetText(), "abc");
+  EXPECT_EQ(editLine->GetCursor(), 3);
+
+  Press(*editLine, KEY_HOME);
+  EXPECT_EQ(editLine->GetCursor(), 0);
+  EXPECT_EQ(editLine->GetTextLabel().GetProperty<int>("CursorPosition"), 0);
+  EXPECT_TRUE(Press(*editLine, KEY_DELETE));
+  EXPECT_EQ(editLine->GetText(), "bc");
+  EXPECT_EQ(editLine->GetCursor(), 0);
+
+  m_log.Forget();
+  EXPECT_TRUE(Press(*editLine, KEY_BACKSPACE)) << "at the start: nothing to remove";
+  EXPECT_EQ(editLine->GetText(), "bc");
+  Press(*editLine, KEY_END);
+  EXPECT_EQ(editLine->GetCursor(), 2);
+  EXPECT_TRUE(Press(*editLine, KEY_DELETE)) << "at the end: nothing to remove";
+  EXPECT_EQ(editLine->GetText(), "bc");
+  EXPECT_EQ(Keypresses(), 3) << "unchanged text still answers every key";
+}
+
+TEST_F(EditLineWidgetTest, ArrowsStopAtTheEnds) {
+  auto editLine = MakeEditLine();
+  Type(*editLine, "ab");
+  Press(*editLine, KEY_RIGHT);
+  EXPECT_EQ(editLine->GetCursor(), 2);
+  Press(*editLine, KEY_HOME);
+  Press(*editLine, KEY_LEFT);
+  EXPECT_EQ(editLine->GetCursor(), 0);
+  EXPECT_TRUE(editLine->OnKeyEvent(REPEAT, KEY_RIGHT)) << "held keys repeat";
+  EXPECT_EQ(editLine->GetCursor(), 1);
+}
+
+TEST_F(EditLineWidgetTest, MaxLineLengthRefusesFurtherCharactersButAnswersThem) {
+  NamedProperties description;
+  description.Set("MaxLineLength", 8);
+  auto editLine = MakeEditLine(description);
+  Type(*editLine, "abcdefgh");
+  m_log.Forget();
+  EXPECT_TRUE(editLine->OnKeyEvent(CHARACTER, 'i'));
+  EXPECT_EQ(editLine->GetText(), "abcdefgh");
+  EXPECT_EQ(editLine->GetCursor(), 8);
+  EXPECT_EQ(Keypresses(), 1);
+
+  Press(*editLine, KEY_BACKSPACE);
+  Type(*editLine, "z");
+  EXPECT_EQ(editLine->GetText(), "abcdefgz");
+}
+
+TEST_F(EditLineWidgetTest, NoLimitWhenMaxLineLengthIsZeroOrNegative) {
+  NamedProperties description;
+  description.Set("MaxLineLength", -1);
+  auto editLine = MakeEditLine(description);
+  const std::string longName(100, 'q');
+  Type(*editLine, longName);
+  EXPECT_EQ(editLine->GetText(), longName);
+}
+
+TEST_F(EditLineWidgetTest, NumericTakesDigitsOnly) {
+  NamedProperties description;
+  description.Set("Numeric", true);
+  auto editLine = MakeEditLine(description);
+  EXPECT_FALSE(editLine->OnKeyEvent(CHARACTER, 'a'));
+  EXPECT_FALSE(editLine->OnKeyEvent(CHARACTER, '-'));
+  EXPECT_EQ(Keypresses(), 0);
+  Type(*editLine, "042");
+  EXPECT_EQ(editLine->GetText(), "042");
+}
+
+TEST_F(EditLineWidgetTest, ControlCharactersAndReleasesAreNoEdits) {
+  auto editLine = MakeEditLine();
+  Type(*editLine, "ab");
+  m_log.Forget();
+  EXPECT_FALSE(editLine->OnKeyEvent(CHARACTER, KEY_ESCAPE)) << "Escape goes on to the window";
+  EXPECT_FALSE(editLine->OnKeyEvent(CHARACTER, KEY_BACKSPACE));
+  EXPECT_FALSE(editLine->OnKeyEvent(CHARACTER, KEY_ENTER));
+  EXPECT_FALSE(editLine->OnKeyEvent(CHARACTER, 127));
+  EXPECT_FALSE(editLine->OnKeyEvent(RELEASE, KEY_BACKSPACE));
+  EXPECT_FALSE(editLine->OnKeyEvent(0, 'c'));
+  EXPECT_EQ(editLine->GetText(), "ab");
+  EXPECT_EQ(Keypresses(), 0);
+  EXPECT_EQ(m_log.Count("CreateProfileEvent"), 0);
+}
+
+TEST_F(EditLineWidgetTest, HiddenEditLineTakesNoKeys) {
+  auto editLine = MakeEditLine();
+  editLine->Hide();
+  EXPECT_FALSE(editLine->OnKeyEvent(CHARACTER, 'a'));
+  EXPECT_FALSE(Press(*editLine, KEY_ENTER));
+  EXPECT_EQ(editLine->GetText(), "");
+}
+
+TEST_F(EditLineWidgetTest, EnterFiresTheTextAsIsButNeverABlankOne) {
+  auto editLine = MakeEditLine();
+  EXPECT_TRUE(Press(*editLine, KEY_ENTER));
+  Type(*editLine, "   ");
+  EXPECT_TRUE(Press(*editLine, KEY_ENTER));
+  EXPECT_EQ(m_log.Count("CreateProfileEvent"), 0);
+  EXPECT_EQ(Keypresses(), 5);
+
+  Press(*editLine, KEY_HOME);
+  Type(*editLine, " Mo");
+  EXPECT_TRUE(Press(*editLine, KEY_ENTER));
+  ASSERT_EQ(m_log.Count("CreateProfileEvent"), 1);
+  EXPECT_EQ(Read<std::string>(m_log.Last("CreateProfileEvent"), "OnActivationEventNameProperty"),
+            " Mo   ");
+  EXPECT_EQ(editLine->GetText(), " Mo   ") << "the text stays";
+}
+
+TEST_F(EditLineWidgetTest, HandlerMayDestroyTheEditLineOnEnter) {
+  struct Closer : EventRecipient {
+    std::unique_ptr<EditLineWidget>* editLine = nullptr;
+    void OnCreate(NamedProperties&) { editLine->reset(); }
+  } closer;
+  auto editLine = MakeEditLine();
+  closer.editLine = &editLine;
+  RegisterEventHandler("CreateProfileEvent", UlvoEventSystem::GetGlobal(), &Closer::OnCreate,
+                       &closer);
+  Type(*editLine, "Lee");
+  EditLineWidget* raw = editLine.get();
+  EXPECT_TRUE(raw->OnKeyEvent(PRESS, KEY_ENTER));
+  EXPECT_EQ(editLine, nullptr);
+  EXPECT_EQ(Keypresses(), 4);
+}
+
+TEST_F(EditLineWidgetTest, TextShortenedFromOutsideKeepsTheCursorInside) {
+  NamedProperties description;
+  description.Set("SetDefaultLabelEvent", std::string("ResetNameEvent"));
+  auto editLine = MakeEditLine(description);
+  Type(*editLine, "Florence");
+  NamedProperties reset;
+  reset.Set("Label", std::string("Al"));
+  m_events.FireEvent("ResetNameEvent", reset);
+  EXPECT_EQ(editLine->GetText(), "Al");
+
+  Press(*editLine, KEY_BACKSPACE);
+  EXPECT_EQ(editLine->GetText(), "A");
+  EXPECT_EQ(editLine->GetCursor(), 1);
+  Type(*editLine, "x");
+  EXPECT_EQ(editLine->GetText(), "Ax");
+}
+
+TEST_F(EditLineWidgetTest, DescriptionTextReachesTheLabel) {
+  NamedProperties description;
+  description.Set("Label", std::string("Guest"));
+  description.Set("HorizontalTextAlignment", HORIZONTAL_TEXT_ALIGNMENT_CENTER);
+  auto editLine = MakeEditLine(description);
+  EXPECT_EQ(editLine->GetText(), "Guest");
+  EXPECT_EQ(
+      editLine->GetTextLabel().GetProperty<HorizontalTextAlignment>("HorizontalTextAlignment"),
+      HORIZONTAL_TEXT_ALIGNMENT_CENTER);
+  Press(*editLine, KEY_END);
+  Type(*editLine, "1");
+  EXPECT_EQ(editLine->GetText(), "Guest1");
+}
+
+TEST_F(EditLineWidgetTest, FocusedBoxIsYellowWithBlackText) {
+  auto editLine = MakeEditLine();
+  Type(*editLine, "Kit");
+  editLine->LayoutContents();
+  ASSERT_TRUE(editLine->UpdateMouseOver(BOX.CalcCenter()));
+  EXPECT_EQ(editLine->GetState(), UI_STATE_FOCUSED);
+  m_renderer.Forget();
+  editLine->Render();
+  ASSERT_EQ(m_renderer.boxes.size(), 2u);
+  EXPECT_EQ(m_renderer.boxes[0].color, Rgba(255, 255, 0, 255));
+  EXPECT_TRUE(m_renderer.boxes[0].filled);
+  EXPECT_FALSE(m_renderer.boxes[1].filled);
+  EXPECT_EQ(m_renderer.boxes[1].thickness, 2.0f);
+  ASSERT_EQ(m_renderer.texts.size(), 2u);
+  EXPECT_EQ(m_renderer.texts[1].text, "Kit");
+  EXPECT_EQ(m_renderer.texts[1].color, Rgba(0, 0, 0, 255));
+  EXPECT_EQ(m_renderer.texts[1].box, BOX);
+  EXPECT_EQ(m_renderer.lines.size(), 1u) << "the cursor";
+}
+
+TEST_F(EditLineWidgetTest, ClickOnTheBoxActivatesWithTheText) {
+  auto editLine = MakeEditLine();
+  Type(*editLine, "Jo");
+  editLine->UpdateMouseOver(BOX.CalcCenter());
+  Click(*editLine);
+  ASSERT_EQ(m_log.Count("CreateProfileEvent"), 1);
+  EXPECT_EQ(Read<std::string>(m_log.Last("CreateProfileEvent"), "OnActivationEventNameProperty"),
+            "Jo");
+}
+
+}  // namespace

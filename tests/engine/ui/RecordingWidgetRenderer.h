@@ -1,0 +1,147 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/core/AABB2.h"
+#include "engine/core/FontDescriptor.h"
+#include "engine/core/IntVector2.h"
+#include "engine/core/Rgba.h"
+#include "engine/core/Vector2.h"
+#include "engine/modules/renderer/BitmapFont.h"
+#include "engine/modules/renderer/FontDefinition.h"
+#include "engine/modules/renderer/Texture.h"
+#include "engine/modules/renderer/UlvoRendererInterface.h"
+
+namespace ui_test {
+
+// The default renderer while it lives: draws nothing and keeps every drawing
+// call the widgets make, in order. Faces given to LoadTestFont are "loaded"
+// with the default glyph table, every glyph half a font size wide.
+class RecordingWidgetRenderer : public UlvoRendererInterface {
+ public:
+  struct Box {
+    AABB2 box;
+    Rgba color;
+    bool filled;
+    float shade;
+    float thickness;
+  };
+  struct AlignedQuad {
+    Vector2 mins;
+    Vector2 maxs;
+    Rgba corners[4];
+    bool filled;
+  };
+  struct TexturedQuad {
+    Texture* texture;
+    Vector2 mins;
+    Vector2 maxs;
+    Rgba tint;
+    Vector2 textureMins;
+    Vector2 textureMaxs;
+  };
+  struct Line {
+    Vector2 from;
+    Vector2 to;
+    Rgba color;
+    float thickness;
+  };
+  struct Text {
+    const BitmapFont* font;
+    AABB2 box;
+    std::string text;
+    float size;
+    Rgba color;
+    int verticalAlignment;
+    int horizontalAlignment;
+  };
+
+  RecordingWidgetRenderer() { LoadTestFont("MainFont"); }
+
+  BitmapFont* LoadTestFont(const std::string& face) {
+    std::unique_ptr<BitmapFont>& font = m_fonts[face];
+    if (font == nullptr) {
+      font =
+          std::make_unique<BitmapFont>(FontDefinition(), std::vector<std::unique_ptr<Texture>>());
+    }
+    return font.get();
+  }
+
+  void Forget() {
+    boxes.clear();
+    alignedQuads.clear();
+    texturedQuads.clear();
+    lines.clear();
+    texts.clear();
+  }
+
+  BitmapFont* GetFont(const std::string& face) override {
+    const auto found = m_fonts.find(face);
+    return found == m_fonts.end() ? nullptr : found->second.get();
+  }
+
+  Vector2 CalcTextExtent(const BitmapFont* font, const std::string& text,
+                         float size) const override {
+    return font != nullptr ? font->CalcTextExtent(text, size) : Vector2(0.0f, size);
+  }
+  void DrawTextInBox(const BitmapFont* font, const AABB2& box, const std::string& text, float size,
+                     const Rgba& color, int verticalAlignment, int horizontalAlignment) override {
+    texts.push_back({font, box, text, size, color, verticalAlignment, horizontalAlignment});
+  }
+  void DrawText(const BitmapFont* font, const Vector2& anchor, const std::string& text, float size,
+                const Rgba& color, int verticalAlignment, int horizontalAlignment) override {
+    texts.push_back(
+        {font, AABB2(anchor, anchor), text, size, color, verticalAlignment, horizontalAlignment});
+  }
+  void DrawBox(const Vector2& mins, const Vector2& maxs, const Rgba& color, bool filled,
+               float shade, float outlineThickness) override {
+    boxes.push_back({AABB2(mins, maxs), color, filled, shade, outlineThickness});
+  }
+  void DrawAlignedQuad(const Vector2& mins, const Vector2& maxs, const Rgba& c0, const Rgba& c1,
+                       const Rgba& c2, const Rgba& c3, bool filled, float) override {
+    alignedQuads.push_back({mins, maxs, {c0, c1, c2, c3}, filled});
+  }
+  void DrawTexturedQuad(Texture* texture, const Vector2& mins, const Vector2& maxs,
+                        const Rgba& tint, const Vector2& textureMins,
+                        const Vector2& textureMaxs) override {
+    texturedQuads.push_back({texture, mins, maxs, tint, textureMins, textureMaxs});
+  }
+  void DrawLine(const Vector2& from, const Vector2& to, const Rgba& fromColor, const Rgba&,
+                float thickness, bool) override {
+    lines.push_back({from, to, fromColor, thickness});
+  }
+
+  // Nothing below is used by the widgets.
+  void SetDeviceContext(platform::Window*) override {}
+  void EnqueueDynamicTextureUpdateRequest(Texture*, const AABB2&, const std::string&,
+                                          const NamedProperties*) override {}
+  void CancelDynamicTextureUpdateRequests(
+      const std::function<bool(const DynamicTextureUpdateRequest&)>&) override {}
+  void SetDefaultFont(std::unique_ptr<FontDescriptor>) override {}
+  FontDescriptor* GetDefaultFont() const override { return nullptr; }
+  BitmapFont* LoadFont(const std::string& face, const std::string&) override {
+    return LoadTestFont(face);
+  }
+  void SetViewport(const IntVector2&, const IntVector2&) override {}
+  void SetBlendMode(int, int) override {}
+  void Clear(const Rgba&) override {}
+  void SetTransform(float, float, float, float) override {}
+  void SetTexture(Texture*) override {}
+  void DrawQuad(const Vector2&, const Vector2&, const Vector2&, const Vector2&, const Rgba&,
+                const Rgba&, const Rgba&, const Rgba&, bool, float) override {}
+  void OnWindowResize(const IntVector2&) override {}
+
+  std::vector<Box> boxes;
+  std::vector<AlignedQuad> alignedQuads;
+  std::vector<TexturedQuad> texturedQuads;
+  std::vector<Line> lines;
+  std::vector<Text> texts;
+
+ private:
+  std::map<std::string, std::unique_ptr<BitmapFont>> m_fonts;
+};
+
+}  // namespace ui_test

@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "engine/core/UlvoEventSystem.h"
+#include "engine/modules/renderer/Texture.h"
+#include "engine/ui/SliderWidget.h"
+#include "tests/engine/ui/RecordingWidgetRenderer.h"
+#include "tests/engine/ui/WidgetTestDoubles.h"
+
+namespace {
+
+using namespace ui_test;
+
+// 300 x 30 at (100, 40): caption 100-220, decrease 220-250, value 250-370,
+// increase 370-400.
+const AABB2 BOUNDS(100.0f, 40.0f, 400.0f, 70.0f);
+const Vector2 ON_CAPTION(150.0f, 55.0f);
+const Vector2 ON_DECREASE(235.0f, 55.0f);
+const Vector2 ON_VALUE(300.0f, 55.0f);
+const Vector2 ON_INCREASE(385.0f, 55.0f);
+
+// The game's side of a stepped option: a value from 0 to 3 that the
+// slider's buttons step and that is published back as text.
+class SteppedSetting : public EventRecipient {
+ public:
+  SteppedSetting() {
+    RegisterEventHandler("IncreaseMusicVolumeEvent", UlvoEventSystem::GetGlobal(),
+                         &SteppedSetting::OnIncrease, this);
+    RegisterEventHandler("DecreaseMusicVolumeEvent", UlvoEventSystem::GetGlobal(),
+                         &SteppedSetting::OnDecrease, this);
+  }
+  void OnIncrease(NamedProperties&) { Step(+1); }
+  void OnDecrease(NamedProperties&) { Step(-1); }
+
+  int value = 1;
+
+ private:
+  void Step(int delta) {
+    value = std::clamp(value + delta, 0, 3);
+    NamedProperties args;
+    args.Set("Label", std::to_string(value));
+    FireGlobalEvent("MusicVolumeChangedEvent", args);
+  }
+};
+
+class SliderWidgetTest : public ::testing::Test {
+ protected:
+  SliderWidgetTest() {
+    for (const char* name :
+         {"IncreaseMusicVolumeEvent", "DecreaseMusicVolumeEvent", "RolloverTextChangedEvent"}) {
+      m_log.Listen(name);
+    }
+  }
+
+  std::unique_ptr<SliderWidget> MakeSlider(NamedProperties description = NamedProperties()) {
+    auto slider = std::make_unique<SliderWidget>("MusicVolume", nullptr);
+    description.Set("Bounds", BOUNDS);
+    description.Set("Size", BOUNDS.CalcSize());
+    description.Set("Label", std::string("Music"));
+    description.Set("RolloverText", std::string("How loud the music plays."));
+    description.Set("SetDefaultLabelEvent", std::string("MusicVolumeChangedEvent"));
+    Describe(*slider, description);
+    slider->Show();
+    slider->LayoutContents();
+    return slider;
+  }
+
+  static NamedProperties Wired() {
+    NamedProperties description;
+    description.Set("OnActivationEventName", std::string("MusicVolumeEvent"));
+    return description;
+  }
+
+  // What the window does with a click at point: roll-over, press, release.
+  static void ClickAt(SliderWidget& slider, const Vector2& point) {
+    slider.UpdateMouseOver(point);
+    slider.OnKeyEvent(PRESS, LEFT_BUTTON);
+    slider.OnKeyEvent(RELEASE, LEFT_BUTTON);
+  }
+
+  UlvoEventSystem m_events;
+  EventLog m_log;
+  RecordingWidgetRenderer m_renderer;
+};
+
+TEST_F(SliderWidgetTest, PartsAreNamedAfterTheSlider) {
+  SliderWidget slider("Speed", nullptr);
+  EXPECT_EQ(slider.GetCaption().GetName(), "SpeedLabel");
+  EXPECT_EQ(slider.GetValueLabel().GetName(), "SpeedCurrentValueLabel");
+  EXPECT_EQ(slider.GetIncreaseButton().GetName(), "IncreaseSpeed");
+  EXPECT_EQ(slider.GetDecreaseButton().GetName(), "DecreaseSpeed");
+  for (BaseWidget* part : {static_cast<BaseWidget*>(&slider.GetCaption()),
+                           static_cast<BaseWidget*>(&slider.GetValueLabel()),
+                           static_cast<BaseWidget*>(&slider.GetIncreaseButton()),
+                           static_cast<BaseWidget*>(&slider.GetDecreaseButton())}) {
+    EXPECT_EQ(part->GetParent(), &slider) << part->GetName();
+  }
+  EXPECT_EQ(slider.GetCaption().GetHandle(), slider.GetHandle() + 1);
+  EXPECT_EQ(slider.GetValueLabel().GetHandle(), slider.GetHandle() + 2);
+  EXPECT_EQ(slider.GetIncreaseButton().GetHandle(), slider.GetHandle() + 3);
+  // The increase button's own caption comes between the two buttons.
+  EXPECT_EQ(slider.GetDecreaseButton().GetHandle(), slider.GetHandle() + 5);
+}
+
+TEST_F(SliderWidgetTest, Defaults) {
+  SliderWidget slider("Speed", nullptr);
+  EXPECT_EQ(slider.GetProperty<std::string>("RolloverText"), "");
+  for (const char* texture : {"ButtonEnabledTexture", "ButtonDisabledTexture",
+                              "ButtonFocusedTexture", "IncreaseTexture", "DecreaseTexture"}) {
+    EXPECT_EQ(slider.GetProperty<Texture*>(texture), nullptr) << texture;
+  }
+  for (LabelWidget* label : {&slider.GetCaption(), &slider.GetValueLabel()}) {
+    EXPECT_EQ(Read<Rgba>(label->GetStateProperties(UI_STATE_FOCUSED), "FontColor"),
+              Rgba(255, 255, 0, 255));
+    EXPECT_EQ(label->GetProperty<HorizontalTextAlignment>("HorizontalTextAlignment"),
+              HORIZONTAL_TEXT_ALIGNMENT_CENTER);
+  }
+}
+
+TEST_F(SliderWidgetTest, ButtonsStepTheGamesValueWhichComesBackToTheValueLabel) {
+  SteppedSetting setting;
+  auto slider = MakeSlider(Wired());
+  EXPECT_EQ(slider->GetIncreaseButton().GetProperty<std::string>("OnActivationEventName"),
+            "IncreaseMusicVolumeEvent");
+  EXPECT_EQ(slider->GetDecreaseButton().GetProperty<std::string>("OnActivationEventName"),
+            "DecreaseMusicVolumeEvent");
+
+  ClickAt(*slider, ON_INCREASE);
+  EXPECT_EQ(m_log.Count("IncreaseMusicVolumeEvent"), 1);
+  EXPECT_EQ(setting.value, 2);
+  EXPECT_EQ(slider->GetValueLabel().GetProperty<std::string>("Label"), "2");
+
+  for (int i = 0; i < 4; ++i) {
+    ClickAt(*slider, ON_INCREASE);
+  }
+  EXPECT_EQ(setting.value, 3) << "held at the upper limit";
+  EXPECT_EQ(slider->GetValueLabel().GetProperty<std::string>("Label"), "3");
+
+  for (int i = 0; i < 5; ++i) {
+    ClickAt(*slider, ON_DECREASE);
+  }
+  EXPECT_EQ(m_log.Count("DecreaseMusicVolumeEvent"), 5);
+  EXPECT_EQ(setting.value, 0) << "held at the lower limit";
+  EXPECT_EQ(slider->GetValueLabel().GetProperty<std::string>("Label"), "0");
+  EXPECT_EQ(slider->GetCaption().GetProperty<std::string>("Label"), "Music")
+      << "the published text never reaches the caption";
+  EXPECT_EQ(slider->GetIncreaseButton().GetCaption().GetProperty<std::string>("Label"), "");
+}
+
+TEST_F(SliderWidgetTest, ActivationPayloadGoesWithBothButtons) {
+  NamedProperties description = Wired();
+  description.Set("OnActivationEventNameProperty", 4);
+  auto slider = MakeSlider(description);
+  ClickAt(*slider, ON_DECREASE);
+  EXPECT_EQ(Read<int>(m_log.Last("DecreaseMusicVolumeEvent"), "OnActivationEventNameProperty"), 4);
+  EXPECT_EQ(Read<AABB2>(m_log.Last("DecreaseMusicVolumeEvent"), "Bounds"),
+            AABB2(220.0f, 40.0f, 250.0f, 70.0f));
+}
+
+TEST_F(SliderWidgetTest, WithoutAnActivationNameTheButtonsFireNothing) {
+  auto slider = MakeSlider();
+  ClickAt(*slider, ON_INCREASE);
+  ClickAt(*slider, ON_DECREASE);
+  EXPECT_EQ(m_log.Count("IncreaseMusicVolumeEvent"), 0);
+  EXPECT_EQ(m_log.Count("DecreaseMusicVolumeEvent"), 0);
+  EXPECT_EQ(slider->GetCaption().GetProperty<std::string>("Label"), "Label")
+      << "parts keep their construction defaults";
+}
+
+TEST_F(SliderWidgetTest, LayoutPlacesThePartsSideBySide) {
+  auto slider = MakeSlider(Wired());
+  EXPECT_EQ(slider->GetCaption().GetBounds(), AABB2(100.0f, 40.0f, 220.0f, 70.0f));
+  EXPECT_EQ(slider->GetDecreaseButton().GetBounds(), AABB2(220.0f, 40.0f, 250.0f, 70.0f));
+  EXPECT_EQ(slider->GetValueLabel().GetBounds(), AABB2(250.0f, 40.0f, 370.0f, 70.0f));
+  EXPECT_EQ(slider->GetIncreaseButton().GetBounds(), AABB2(370.0f, 40.0f, 400.0f, 70.0f));
+  EXPECT_EQ(slider->GetValueLabel().GetProperty<Vector2>("Size"), Vector2(120.0f, 30.0f));
+  EXPECT_EQ(slider->GetIncreaseButton().GetCaption().GetBounds(),
+            AABB2(370.0f, 40.0f, 400.0f, 70.0f));
+  EXPECT_FALSE(slider->IsLayoutDirty());
+}
+
+TEST_F(SliderWidgetTest, RolloverStaysWithAButtonOrHighlightsTheLabels) {
+  auto slider = MakeSlider(Wired());
+  EXPECT_TRUE(slider->UpdateMouseOver(ON_INCREASE));
+  EXPECT_EQ(slider->GetIncreaseButton().GetState(), UI_STATE_FOCUSED);
+  EXPECT_EQ(slider->GetState(), UI_STATE_IDLE);
+  EXPECT_EQ(slider->GetCaption().GetState(), UI_STATE_IDLE);
+  EXPECT_EQ(m_log.Count("RolloverTextChangedEvent"), 1) << "the button publishes the same text";
+
+  EXPECT_TRUE(slider->UpdateMouseOver(ON_VALUE));
+  EXPECT_EQ(slider->GetState(), UI_STATE_FOCUSED);
+  ASSERT_GE(m_log.Count("RolloverTextChangedEvent"), 1);
+  EXPECT_EQ(Read<std::string>(m_log.Last("RolloverTextChangedEvent"), "Label"),
+            "How loud the music plays.");
+  EXPECT_EQ(slider->GetCaption().GetFontColor(), Rgba(255, 255, 0, 255));
+  EXPECT_EQ(slider->GetValueLabel().GetFontColor(), Rgba(255, 255, 0, 255));
+
+  EXPECT_FALSE(slider->UpdateMouseOver(Vector2(0.0f, 0.0f)));
+  EXPECT_EQ(slider->GetState(), UI_STATE_IDLE);
+  EXPECT_EQ(Read<std::string>(m_log.Last("RolloverTextChangedEvent"), "Label"), "");
+  EXPECT_EQ(slider->GetCaption().GetFontColor(), Rgba(255, 255, 255, 255));
+}
+
+TEST_F(SliderWidgetTest, KeysGoToTheIncreaseButtonFirst) {
+  auto slider = MakeSlider(Wired());
+  EXPECT_FALSE(slider->OnKeyEvent(PRESS, KEY_ENTER)) << "nothing under the pointer";
+
+  slider->UpdateMouseOver(ON_DECREASE);
+  EXPECT_TRUE(slider->OnKeyEvent(PRESS, KEY_ENTER));
+  EXPECT_EQ(m_log.Count("DecreaseMusicVolumeEvent"), 1);
+  EXPECT_EQ(m_log.Count("IncreaseMusicVolumeEvent"), 0);
+
+  slider->UpdateMouseOver(ON_INCREASE);
+  EXPECT_TRUE(slider->OnKeyEvent(PRESS, KEY_ENTER));
+  EXPECT_EQ(m_log.Count("IncreaseMusicVolumeEvent"), 1);
+  EXPECT_EQ(m_log.Count("DecreaseMusicVolumeEvent"), 1);
+  EXPECT_FALSE(slider->OnKeyEvent(CHARACTER, 'a')) << "no part takes characters";
+}
+
+TEST_F(SliderWidgetTest, TexturesGoToTheButtons) {
+  Texture enabled;
+  Texture disabled;
+  Texture focused;
+  Texture right;
+  Texture left;
+  NamedProperties description = Wired();
+  description.Set("ButtonEnabledTexture", &enabled);
+  description.Set("ButtonDisabledTexture", &disabled);
+  description.Set("ButtonFocusedTexture", &focused);
+  description.Set("IncreaseTexture", &right);
+  description.Set("DecreaseTexture", &left);
+  description.Set("ButtonMinBaseTextureCoords", Vector2(0.0f, 0.125f));
+  auto slider = MakeSlider(description);
+  for (auto [button, arrow] : {std::make_pair(&slider->GetIncreaseButton(), &right),
+                               std::make_pair(&slider->GetDecreaseButton(), &left)}) {
+    EXPECT_EQ(button->GetProperty<Texture*>("BaseTexture"), &enabled);
+    EXPECT_EQ(button->GetProperty<Texture*>("OverlayTexture"), arrow);
+    EXPECT_EQ(button->GetProperty<Vector2>("MinBaseTextureCoords"), Vector2(0.0f, 0.125f));
+    EXPECT_EQ(Read<Texture*>(button->GetStateProperties(UI_STATE_DISABLED), "BaseTexture"),
+              &disabled);
+    EXPECT_EQ(Read<Texture*>(button->GetStateProperties(UI_STATE_FOCUSED), "BaseTexture"),
+              &focused);
+    EXPECT_EQ(Read<Texture*>(button->GetStateProperties(UI_STATE_ACTIVATED), "BaseTexture"),
+              &focused);
+  }
+  EXPECT_EQ(slider->GetProperty<Texture*>("BaseTexture"), nullptr)
+      << "the slider draws no box of its own";
+
+  m_renderer.Forget();
+  slider->Render();
+  EXPECT_EQ(m_renderer.texturedQuads.size(), 4u);
+  EXPECT_TRUE(m_renderer.boxes.empty());
+}
+
+TEST_F(SliderWidgetTest, ShowAndHideReachEveryPart) {
+  auto slider = MakeSlider(Wired());
+  EXPECT_EQ(slider->GetDecreaseButton().GetState(), UI_STATE_IDLE);
+  EXPECT_TRUE(slider->Hide());
+  for (BaseWidget* part : {static_cast<BaseWidget*>(&slider->GetCaption()),
+                           static_cast<BaseWidget*>(&slider->GetValueLabel()),
+                           static_cast<BaseWidget*>(&slider->GetIncreaseButton()),
+                           static_cast<BaseWidget*>(&slider->GetDecreaseButton())}) {
+    EXPECT_EQ(part->GetState(), UI_STATE_HIDDEN) << part->GetName();
+  }
+  NamedProperties invisible;
+  invisible.Set("AbleToBeVisible", false);
+  Describe(*slider, invisible);
+  EXPECT_FALSE(slider->Show());
+  EXPECT_EQ(slider->GetIncreaseButton().GetState(), UI_STATE_HIDDEN);
+}
+
+}  // namespace

@@ -1,0 +1,288 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "tests/engine/ui/CoreWidgetTestSupport.h"
+#include "tests/engine/ui/FakeEngineModules.h"
+
+namespace {
+
+using namespace ui_core_test;
+
+constexpr int TYPED = 4;
+constexpr int ESCAPE = 27;
+
+class WindowStackTest : public WidgetTest {
+ protected:
+  void SetUp() override { root.Show(); }
+
+  WindowWidget* AddWindow(const std::string& name, NamedProperties description = Bag()) {
+    auto window = std::make_unique<WindowWidget>(name, &root);
+    window->SetProperties(description);
+    return static_cast<WindowWidget*>(root.AddChild(std::move(window)));
+  }
+
+  TestWidget* AddTo(WindowWidget* window, const std::string& name, const AABB2& bounds) {
+    auto child = std::make_unique<TestWidget>(name, window);
+    Describe(*child, Bag("Bounds", bounds, "LayoutMode", UI_LAYOUT_MODE_ABSOLUTE));
+    return static_cast<TestWidget*>(window->AddChild(std::move(child)));
+  }
+
+  void Push(const WindowWidget* window, bool immediately) {
+    NamedProperties args = Bag("Handle", window->GetHandle(), "PushImmediately", immediately);
+    events.FireEvent("WindowPushEvent", args);
+  }
+
+  void Pop(const WindowWidget* window, bool allowAnimationsToFinish = false) {
+    NamedProperties args =
+        Bag("Handle", window->GetHandle(), "AllowAnimationsToFinish", allowAnimationsToFinish);
+    events.FireEvent("WindowPopEvent", args);
+  }
+
+  std::deque<WindowWidget*> Stack(std::initializer_list<WindowWidget*> topDown) {
+    return std::deque<WindowWidget*>(topDown);
+  }
+
+  WindowWidget root{"Root", nullptr};
+};
+
+TEST_F(WindowStackTest, PushesTakeEffectAtOnceOrAtTheNextRenderPass) {
+  WindowWidget* first = AddWindow("First");
+  WindowWidget* second = AddWindow("Second");
+  WindowWidget* third = AddWindow("Third");
+
+  Push(first, true);
+  EXPECT_EQ(root.GetWindowStack(), Stack({first}));
+  Push(second, false);
+  EXPECT_EQ(root.GetPendingWindow(), second);
+  Push(third, false);
+  EXPECT_EQ(root.GetWindowStack(), Stack({second, first})) << "the earlier pending push lands";
+  EXPECT_EQ(root.GetPendingWindow(), third);
+
+  root.Render();
+  EXPECT_EQ(root.GetWindowStack(), Stack({third, second, first}));
+  EXPECT_EQ(third->GetState(), UI_STATE_IDLE);
+  EXPECT_TRUE(third->IsTopOfStack());
+  EXPECT_EQ(second->GetState(), UI_STATE_HIDDEN) << "not a dialog: only the top is shown";
+  EXPECT_FALSE(second->IsTopOfStack());
+
+  Push(third, true);
+  EXPECT_EQ(root.GetWindowStack(), Stack({third, second, first}));
+  EXPECT_EQ(ThrownMessage([&] { Push(first, true); }),
+            "Pushed window \"First\" onto the stack, but it was already present!");
+}
+
+TEST_F(WindowStackTest, PopsFireTheirEventOnceAndWaitForTheHideAnimationWhenAsked) {
+  EventRecorder firstGone("FirstGone");
+  EventRecorder secondGone("SecondGone");
+  WindowWidget* first = AddWindow("First", Bag("WindowPopEventToFire", std::string("FirstGone")));
+  WindowWidget* second =
+      AddWindow("Second", Bag("WindowPopEventToFire", std::string("SecondGone"), "HideAnim",
+                              MakeFloatAnimation("BaseAlpha", 1.0f, 0.0f, 0.2)));
+  WindowWidget* third = AddWindow("Third");
+
+  Push(first, true);
+  root.Render();
+  Pop(first);
+  EXPECT_EQ(firstGone.Count(), 1);
+  EXPECT_EQ(first->GetState(), UI_STATE_HIDDEN);
+  EXPECT_FALSE(first->IsTopOfStack());
+  EXPECT_TRUE(root.GetWindowStack().empty());
+  Pop(first);
+  EXPECT_EQ(firstGone.Count(), 1);
+
+  Push(second, true);
+  root.Render();
+  Pop(second, true);
+  EXPECT_EQ(root.GetPoppingWindow(), second);
+  EXPECT_EQ(second->GetState(), UI_STATE_HIDING);
+  Push(third, false);
+  root.Render();
+  EXPECT_EQ(root.GetPendingWindow(), third) << "waits for the hiding window";
+  AdvanceAnimations(0.3);
+  root.Render();
+  EXPECT_EQ(second->GetState(), UI_STATE_HIDDEN);
+  EXPECT_EQ(secondGone.Count(), 0) << "fires in the pass after the window is hidden";
+  root.Render();
+  EXPECT_EQ(secondGone.Count(), 1);
+  EXPECT_EQ(root.GetWindowStack(), Stack({third}));
+  root.Render();
+  EXPECT_EQ(secondGone.Count(), 1);
+}
+
+TEST_F(WindowStackTest, PoppingAPendingWindowCancelsItsPush) {
+  EventRecorder gone("Gone");
+  WindowWidget* shown = AddWindow("Shown");
+  WindowWidget* pending = AddWindow("Pending", Bag("WindowPopEventToFire", std::string("Gone")));
+  WindowWidget* stranger = AddWindow("Stranger", Bag("WindowPopEventToFire", std::string("Gone")));
+  Push(shown, true);
+  Push(pending, false);
+  Pop(pending);
+  Pop(stranger);
+  root.Render();
+  EXPECT_EQ(root.GetWindowStack(), Stack({shown}));
+  EXPECT_EQ(gone.Count(), 0);
+}
+
+TEST_F(WindowStackTest, PushesCarryTheHandleUnderEitherKeyAndIgnoreAnythingElse) {
+  WindowWidget* window = AddWindow("Window");
+  NamedProperties wrongType = Bag("Handle", 1.0f * window->GetHandle(),
+                                  "OnActivationEventNameProperty", window->GetHandle(),
+                                  "PushImmediately", true);
+  events.FireEvent("WindowPushEvent", wrongType);
+  EXPECT_TRUE(root.GetWindowStack().empty());
+
+  NamedProperties fromButton =
+      Bag("OnActivationEventNameProperty", window->GetHandle(), "PushImmediately", true);
+  events.FireEvent("WindowPushEvent", fromButton);
+  EXPECT_EQ(root.GetWindowStack(), Stack({window}));
+
+  WindowWidget nested("Nested", window);
+  Push(&nested, true);
+  EXPECT_EQ(root.GetWindowStack(), Stack({window})) << "only the parent of the target acts";
+}
+
+TEST_F(WindowStackTest, UnderADialogLowerWindowsStayShownButTakeNeitherMouseNorKeys) {
+  FakeApplication application(IntVector2(1024, 640), IntVector2(800, 500));
+  ui_test::RecordingWidgetRenderer renderer;
+  WindowWidget* screen = AddWindow("Screen");
+  TestWidget* screenButton = AddTo(screen, "ScreenButton", AABB2(0.0f, 0.0f, 100.0f, 100.0f));
+  WindowWidget* dialog = AddWindow("Dialog", Bag("Dialog", true));
+  TestWidget* dialogButton = AddTo(dialog, "DialogButton", AABB2(200.0f, 0.0f, 300.0f, 100.0f));
+  screenButton->takesKeys = true;
+
+  Push(screen, true);
+  Push(dialog, true);
+  root.Render();
+  EXPECT_EQ(screen->GetState(), UI_STATE_IDLE);
+  EXPECT_FALSE(screen->IsTopOfStack());
+  ASSERT_FALSE(renderer.boxes.empty());
+  EXPECT_EQ(renderer.boxes.front().box, AABB2(0.0f, 0.0f, 1024.0f, 640.0f));
+  EXPECT_EQ(renderer.boxes.front().color, Rgba(0, 0, 0, 128));
+  EXPECT_TRUE(renderer.boxes.front().filled);
+  EXPECT_EQ(screenButton->drawCount, 1) << "drawn beneath the veil";
+
+  EXPECT_FALSE(root.UpdateMouseOver(Vector2(50.0f, 50.0f)));
+  EXPECT_EQ(screenButton->GetState(), UI_STATE_IDLE);
+  EXPECT_FALSE(root.OnKeyEvent(1, 13));
+  EXPECT_TRUE(screenButton->keys.empty());
+  EXPECT_EQ(dialogButton->keys, std::vector<int>{1013});
+}
+
+TEST_F(WindowStackTest, VisibilityFlagsHideTheWindowOrItsChildrenBelowTheTop) {
+  WindowWidget* onlyOnTop = AddWindow("OnlyOnTop", Bag("ShowOnlyWhenAtTopOfStack", true));
+  WindowWidget* frame = AddWindow("Frame", Bag("HideChildrenWhenNotAtTop", true));
+  TestWidget* framed = AddTo(frame, "Framed", AABB2());
+  WindowWidget* dialog = AddWindow("Dialog", Bag("Dialog", true));
+  Push(onlyOnTop, true);
+  Push(frame, true);
+  Push(dialog, true);
+  root.Render();
+  EXPECT_EQ(onlyOnTop->GetState(), UI_STATE_HIDDEN);
+  EXPECT_EQ(frame->GetState(), UI_STATE_IDLE);
+  EXPECT_EQ(framed->GetState(), UI_STATE_HIDDEN);
+
+  Pop(dialog);
+  root.Render();
+  EXPECT_EQ(framed->GetState(), UI_STATE_IDLE);
+}
+
+TEST_F(WindowStackTest, EscapePopsOrFiresOrPassesTheKeyOn) {
+  EventRecorder escaped("Escaped");
+  WindowWidget* pops = AddWindow("Pops");
+  WindowWidget* fires =
+      AddWindow("Fires", Bag("EscapePops", false, "EscapeEvent", std::string("Escaped")));
+  WindowWidget* passes = AddWindow("Passes", Bag("EscapePops", false));
+  TestWidget* inner = AddTo(passes, "Inner", AABB2());
+
+  Push(pops, true);
+  root.Render();
+  EXPECT_TRUE(root.OnKeyEvent(TYPED, ESCAPE));
+  EXPECT_TRUE(root.GetWindowStack().empty());
+
+  Push(fires, true);
+  root.Render();
+  EXPECT_TRUE(root.OnKeyEvent(TYPED, ESCAPE));
+  EXPECT_EQ(escaped.Count(), 1);
+  EXPECT_EQ(root.GetWindowStack(), Stack({fires}));
+
+  Push(passes, true);
+  root.Render();
+  EXPECT_FALSE(root.OnKeyEvent(TYPED, ESCAPE));
+  EXPECT_EQ(inner->keys, std::vector<int>{TYPED * 1000 + ESCAPE});
+  EXPECT_EQ(escaped.Count(), 1) << "the window below is not on top";
+}
+
+TEST_F(WindowStackTest, RemovingAChildWindowEmptiesEverySlotThatHoldsIt) {
+  WindowWidget* overlay = AddWindow("Overlay");
+  WindowWidget* pending = AddWindow("Pending");
+  WindowWidget* popping =
+      AddWindow("Popping", Bag("HideAnim", MakeFloatAnimation("BaseAlpha", 1.0f, 0.0f, 1.0)));
+  WindowWidget* stacked = AddWindow("Stacked");
+  root.SetOverlay(overlay);
+  Push(popping, true);
+  root.Render();
+  Pop(popping, true);
+  Push(stacked, true);
+  Push(pending, false);
+
+  for (WindowWidget* window : {overlay, pending, popping, stacked}) {
+    EXPECT_NE(root.RemoveChild(window), nullptr);
+  }
+  EXPECT_EQ(root.GetOverlayWindow(), nullptr);
+  EXPECT_EQ(root.GetPendingWindow(), nullptr);
+  EXPECT_EQ(root.GetPoppingWindow(), nullptr);
+  EXPECT_TRUE(root.GetWindowStack().empty());
+}
+
+TEST_F(WindowStackTest, RepeatedPushesNeverStackAWindowTwice) {
+  WindowWidget* first = AddWindow("First");
+  WindowWidget* again = AddWindow(
+      "Again", Bag("HideAnim", MakeFloatAnimation("BaseAlpha", 1.0f, 0.0f, 1.0)));
+  Push(first, true);
+  Push(again, false);
+  Push(again, false);
+  EXPECT_EQ(root.GetWindowStack(), Stack({first}));
+  EXPECT_EQ(root.GetPendingWindow(), again);
+  Push(again, true);
+  EXPECT_EQ(root.GetWindowStack(), Stack({again, first}));
+  root.Render();
+  EXPECT_EQ(root.GetWindowStack(), Stack({again, first}));
+
+  Pop(again, true);
+  ASSERT_EQ(root.GetPoppingWindow(), again);
+  Push(again, true);
+  EXPECT_EQ(root.GetPoppingWindow(), nullptr) << "pushed back while hiding: the pop is off";
+  root.Render();
+  EXPECT_EQ(root.GetWindowStack(), Stack({again, first}));
+  EXPECT_EQ(again->GetState(), UI_STATE_IDLE) << "shown again";
+}
+
+TEST_F(WindowStackTest, WindowsDrawTheirBoxAndBorderAndTheOverlayOverEverything) {
+  ui_test::RecordingWidgetRenderer renderer;
+  Texture* texture = reinterpret_cast<Texture*>(&renderer);
+  WindowWidget* boxed =
+      AddWindow("Boxed", Bag("Virtual", false, "Bounds", AABB2(10.0f, 10.0f, 60.0f, 40.0f),
+                             "BorderThickness", 3, "BaseAlpha", 0.5f, "LayoutMode",
+                             UI_LAYOUT_MODE_ABSOLUTE));
+  WindowWidget* overlay = AddWindow(
+      "Overlay", Bag("Virtual", false, "BaseTexture", texture, "Bounds",
+                     AABB2(0.0f, 0.0f, 5.0f, 5.0f), "MaxBaseTextureCoords", Vector2(0.5f, 1.0f)));
+  root.SetOverlay(overlay);
+  Push(boxed, true);
+  root.Render();
+
+  ASSERT_EQ(renderer.boxes.size(), 3u);
+  EXPECT_EQ(renderer.boxes[0].box, AABB2(10.0f, 10.0f, 60.0f, 40.0f));
+  EXPECT_EQ(renderer.boxes[0].color, Rgba(220, 0, 0, 127));
+  EXPECT_TRUE(renderer.boxes[0].filled);
+  EXPECT_FLOAT_EQ(renderer.boxes[0].shade, 0.5f);
+  EXPECT_FALSE(renderer.boxes[1].filled);
+  EXPECT_FLOAT_EQ(renderer.boxes[1].thickness, 3.0f);
+  EXPECT_FLOAT_EQ(renderer.boxes[2].thickness, 0.0f) << "the overlay's border, none by default";
+  ASSERT_EQ(renderer.texturedQuads.size(), 1u) << "the overlay, drawn last";
+  EXPECT_EQ(renderer.texturedQuads[0].texture, texture);
+  EXPECT_EQ(renderer.texturedQuads[0].textureMaxs, Vector2(0.5f, 1.0f));
+}
+
+}  // namespace
