@@ -7,6 +7,7 @@
 #include "engine/core/PropertyAnimationSystem.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/core/UlvoException.h"
+#include "engine/modules/renderer/UlvoRendererInterface.h"
 #include "engine/modules/sound/UlvoSoundInterface.h"
 
 class FontDescriptor;
@@ -171,6 +172,9 @@ bool BaseWidget::AreChildrenHidden() const { return true; }
 bool BaseWidget::IsActive() const { return m_state != UI_STATE_HIDDEN; }
 
 bool BaseWidget::SetState(UIState newState) {
+  for (BaseWidget* part : GetParts()) {
+    part->SetState(newState);
+  }
   if (newState == m_state) {
     return false;
   }
@@ -395,6 +399,11 @@ void BaseWidget::UpdateAnimations() {
 }
 
 void BaseWidget::Render() {
+  RenderOwnPass();
+  RenderParts();
+}
+
+void BaseWidget::RenderOwnPass() {
   if (IsActive() && !IsTransparent()) {
     FireEventFromProperty("PreRenderEventToFire", std::string(), NamedProperties());
     Draw();
@@ -435,6 +444,12 @@ void BaseWidget::StepStateAfterAnimation() {
 
 void BaseWidget::LayoutContents() { ClearLayoutDirty(); }
 
+void BaseWidget::LayOutParentIfDirty() {
+  if (m_isLayoutDirty && m_parent != nullptr) {
+    m_parent->LayoutContents();
+  }
+}
+
 bool BaseWidget::UpdateMouseOver(const Vector2& point) {
   if (!IsActive()) {
     return false;
@@ -466,15 +481,53 @@ bool BaseWidget::Show() {
   if (m_state == UI_STATE_HIDDEN || m_state == UI_STATE_HIDING) {
     SetState(UI_STATE_APPEARING);
   }
+  ShowParts();
   return true;
 }
 
 bool BaseWidget::Hide() {
+  bool hidden = true;
   if (m_state >= UI_STATE_APPEARING) {
     SetState(UI_STATE_HIDING);
-    return true;
+  } else {
+    hidden = AreChildrenHidden();
   }
-  return AreChildrenHidden();
+  if (hidden) {
+    HideParts();
+  }
+  return hidden;
+}
+
+std::vector<BaseWidget*> BaseWidget::GetParts() { return {}; }
+
+void BaseWidget::ShowParts() {
+  for (BaseWidget* part : GetParts()) {
+    part->Show();
+  }
+}
+
+void BaseWidget::HideParts() {
+  for (BaseWidget* part : GetParts()) {
+    part->Hide();
+  }
+}
+
+void BaseWidget::PlacePart(BaseWidget& part, const Vector2& topLeft, const Vector2& size) {
+  part.GetProperties().Set("Size", size);
+  part.GetProperties().Set("Bounds", AABB2(topLeft, topLeft + size));
+  part.LayoutContents();
+}
+
+void BaseWidget::CoverWithPart(BaseWidget& part) const {
+  part.GetProperties().Set("Bounds", GetBounds());
+  part.GetProperties().Set("Size", GetProperty<Vector2>("Size"));
+  part.LayoutContents();
+}
+
+void BaseWidget::RenderParts() {
+  for (BaseWidget* part : GetParts()) {
+    part->Render();
+  }
 }
 
 void BaseWidget::OnRolloverBegin() { SetState(UI_STATE_GAINING_FOCUS); }
@@ -493,14 +546,41 @@ void BaseWidget::OnChildReleased(BaseWidget* /*child*/) {}
 std::unique_ptr<BaseWidget> BaseWidget::RemoveChild(BaseWidget* /*child*/) { return nullptr; }
 
 void BaseWidget::ScaleLayout(float scaleX, float scaleY) {
-  if (GetProperty<UILayoutMode>("LayoutMode") != UI_LAYOUT_MODE_PARENT_RELATIVE) {
-    return;
+  if (GetProperty<UILayoutMode>("LayoutMode") == UI_LAYOUT_MODE_PARENT_RELATIVE) {
+    const Vector2 scale(scaleX, scaleY);
+    m_properties.Set("Size", GetProperty<Vector2>("Size").MultiplyComponents(scale));
+    m_properties.Set("Offset", GetProperty<Vector2>("Offset").MultiplyComponents(scale));
+    m_properties.Set("Padding", GetProperty<Vector2>("Padding").MultiplyComponents(scale));
+    m_properties.Set("Bounds", GetBounds().MultiplyComponents(scale));
   }
-  const Vector2 scale(scaleX, scaleY);
-  m_properties.Set("Size", GetProperty<Vector2>("Size").MultiplyComponents(scale));
-  m_properties.Set("Offset", GetProperty<Vector2>("Offset").MultiplyComponents(scale));
-  m_properties.Set("Padding", GetProperty<Vector2>("Padding").MultiplyComponents(scale));
-  m_properties.Set("Bounds", GetBounds().MultiplyComponents(scale));
+  for (BaseWidget* part : GetParts()) {
+    part->ScaleLayout(scaleX, scaleY);
+  }
+}
+
+void BaseWidget::DrawBaseBox(UlvoRendererInterface& renderer, const AABB2& box) const {
+  Texture* baseTexture = GetProperty<Texture*>("BaseTexture");
+  if (baseTexture == nullptr) {
+    renderer.DrawBounds(box, GetBaseColor(), true, GetTintGradient(), 1.0f);
+  } else {
+    renderer.DrawTexturedQuad(baseTexture, box.mins, box.maxs, GetProperty<Rgba>("Tint"),
+                              GetMinBaseTextureCoords(), GetMaxBaseTextureCoords());
+  }
+}
+
+void BaseWidget::DrawOverlayTexture(UlvoRendererInterface& renderer, const AABB2& box) const {
+  Texture* overlayTexture = GetProperty<Texture*>("OverlayTexture");
+  if (overlayTexture != nullptr) {
+    renderer.DrawTexturedQuad(overlayTexture, box.mins, box.maxs, GetProperty<Rgba>("Tint"),
+                              GetMinOverlayTextureCoords(), GetMaxOverlayTextureCoords());
+  }
+}
+
+void BaseWidget::DrawOutline(UlvoRendererInterface& renderer, const AABB2& box) const {
+  const int thickness = GetProperty<int>("BorderThickness");
+  if (thickness > 0) {
+    renderer.DrawBounds(box, GetBorderColor(), false, 0.0f, static_cast<float>(thickness));
+  }
 }
 
 bool BaseWidget::PlaySoundFromProperty(const std::string& propertyName) {
@@ -532,9 +612,7 @@ bool BaseWidget::FireEventFromProperty(const std::string& propertyName, const st
   }
   NamedProperties args(payload);
   args.Set(propertyName + "Property", m_properties);
-  if (m_isLayoutDirty && m_parent != nullptr) {
-    m_parent->LayoutContents();
-  }
+  LayOutParentIfDirty();
   args.Set("Bounds", GetExternalRenderBounds());
   FireGlobalEvent(prefix + eventName, args);
   return true;

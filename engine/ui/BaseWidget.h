@@ -19,6 +19,8 @@
 #include "engine/ui/UITextAlignment.h"
 #include "engine/ui/UIWidgetType.h"
 
+class UlvoRendererInterface;
+
 // Flags of the property readers that ApplyProperties chains are made of.
 // They combine: "SubscribeEvent" is read with
 // PROPERTY_READ_DONT_STORE | PROPERTY_READ_REMOVE_FROM_SOURCE | PROPERTY_READ_SUBSCRIBE.
@@ -145,7 +147,8 @@ class BaseWidget : public EventRecipient, public UlvoCollectedClassInterface<Bas
   // Attaches and restarts the state's animation from "AnimStartTime"; without
   // one, detaches the attached animation and answers false.
   virtual bool StartAnimation(UIState state);
-  // Once per frame: render events, Draw, show and update events, animation.
+  // Once per frame: render events, Draw, show and update events, animation;
+  // then the render pass of each part.
   virtual void Render();
   // Places what the widget holds; the base only clears the layout-dirty flag.
   virtual void LayoutContents();
@@ -188,6 +191,36 @@ class BaseWidget : public EventRecipient, public UlvoCollectedClassInterface<Bas
 
  protected:
   void ClearLayoutDirty() { m_isLayoutDirty = false; }
+  // While the layout is dirty, the parent places its children (and so this
+  // widget) anew, so that bounds read next are current.
+  void LayOutParentIfDirty();
+
+  // The widgets that a compound widget is built from (a button's caption, a
+  // slider's labels and buttons), in the order in which they follow it. They
+  // stand in no child list: the owner's SetState hands them the new state
+  // before it changes its own, and its Show, Hide, render pass and
+  // ScaleLayout reach them after its own. A plain widget has none.
+  virtual std::vector<BaseWidget*> GetParts();
+  void ShowParts();
+  void HideParts();
+  void RenderParts();
+  // Gives a part its box, stored in its own bag, and lays it out.
+  static void PlacePart(BaseWidget& part, const Vector2& topLeft, const Vector2& size);
+  // Gives a part this widget's "Bounds" and "Size" and lays it out, so that a
+  // caption covers its whole button or group and aligns its text there.
+  void CoverWithPart(BaseWidget& part) const;
+  // The widget's own render pass, without its parts or children.
+  void RenderOwnPass();
+
+  // The box of buttons, edit lines, groups and windows: filled in the base
+  // colour with the tint gradient, or the base texture stretched over it
+  // and tinted with "Tint".
+  void DrawBaseBox(UlvoRendererInterface& renderer, const AABB2& box) const;
+  // The overlay texture over the box, when there is one.
+  void DrawOverlayTexture(UlvoRendererInterface& renderer, const AABB2& box) const;
+  // The outline in the border colour, "BorderThickness" wide; none when the
+  // thickness is 0 or less.
+  void DrawOutline(UlvoRendererInterface& renderer, const AABB2& box) const;
 
   // The property reader of every ApplyProperties: when source holds a T under
   // name, it acts by the flags (UIPropertyReadFlags) and answers true;

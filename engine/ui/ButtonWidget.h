@@ -14,21 +14,19 @@ class ButtonWidget : public ActivatableWidget {
   ButtonWidget(const std::string& name, BaseWidget* parent);
   ~ButtonWidget() override;
 
-  bool SetState(UIState newState) override;
   // What the button's own readers leave of the description reaches the
   // caption: its text, font and text colours.
   void ApplyProperties(NamedProperties& source, NamedProperties& destination) override;
-  void Render() override;
   // The caption covers the whole button.
   void LayoutContents() override;
   void Draw() override;
-  bool Show() override;
-  bool Hide() override;
   void OnRolloverBegin() override;
   void OnRolloverEnd() override;
-  void ScaleLayout(float scaleX, float scaleY) override;
 
   LabelWidget& GetCaption() { return m_caption; }
+
+ protected:
+  std::vector<BaseWidget*> GetParts() override { return {&m_caption}; }
 
  private:
   LabelWidget m_caption;

@@ -1,6 +1,7 @@
 #include "engine/ui/CheckBoxWidget.h"
 
 #include "engine/core/UlvoEventSystem.h"
+#include "engine/ui/PartDescriptions.h"
 
 class Texture;
 
@@ -16,28 +17,6 @@ const char* const ROLLOVER_TEXT_EVENT = "RolloverTextChangedEvent";
 constexpr float CAPTION_WIDTH_FRACTION = 0.85f;
 constexpr float BOX_LEFT_FRACTION = 0.9f;
 constexpr float BOX_WIDTH_FRACTION = 0.1f;
-
-void CopyTextureIfPresent(const NamedProperties& source, const std::string& sourceName,
-                          NamedProperties& destination) {
-  Texture* texture = nullptr;
-  if (source.Get(sourceName, texture) == PROPERTY_FETCH_OK) {
-    destination.Set("BaseTexture", texture);
-  }
-}
-
-void CopyVectorIfPresent(const NamedProperties& source, const std::string& sourceName,
-                         NamedProperties& destination, const std::string& destinationName) {
-  Vector2 value;
-  if (source.Get(sourceName, value) == PROPERTY_FETCH_OK) {
-    destination.Set(destinationName, value);
-  }
-}
-
-void PlacePart(BaseWidget& part, const Vector2& topLeft, const Vector2& size) {
-  part.GetProperties().Set("Size", size);
-  part.GetProperties().Set("Bounds", AABB2(topLeft, topLeft + size));
-  part.LayoutContents();
-}
 
 }  // namespace
 
@@ -64,12 +43,6 @@ CheckBoxWidget::CheckBoxWidget(const std::string& name, BaseWidget* parent)
 
 // The members go box first, then caption, before the activatable part.
 CheckBoxWidget::~CheckBoxWidget() = default;
-
-bool CheckBoxWidget::SetState(UIState newState) {
-  m_caption.SetState(newState);
-  m_box.SetState(newState);
-  return ActivatableWidget::SetState(newState);
-}
 
 void CheckBoxWidget::ApplyProperties(NamedProperties& source, NamedProperties& destination) {
   ReadProperty<std::string>("RolloverText", source, destination, PROPERTY_READ_COPY);
@@ -114,36 +87,29 @@ void CheckBoxWidget::SubscribeToToggleAndSet(const std::string& activationEventN
 }
 
 void CheckBoxWidget::ConfigureParts(const NamedProperties& source) {
-  NamedProperties captionDescription(source);
-  captionDescription.Remove("SetDefaultLabelEvent");
-  captionDescription.Set("VerticalTextAlignment", VERTICAL_TEXT_ALIGNMENT_CENTER);
-  captionDescription.Set("HorizontalTextAlignment", HORIZONTAL_TEXT_ALIGNMENT_CENTER);
+  NamedProperties captionDescription = MakePartCaptionDescription(source);
   m_caption.ApplyStateProperty(captionDescription);
 
   // The box's activation comes back to this check box, which then tells the
   // game under its own event name.
-  NamedProperties boxDescription(source);
-  boxDescription.Remove("SetDefaultLabelEvent");
-  boxDescription.Set("OnActivationEventName", INTERNAL_TOGGLE_PREFIX + GetName());
-  boxDescription.Set("VerticalTextAlignment", VERTICAL_TEXT_ALIGNMENT_CENTER);
-  boxDescription.Set("HorizontalTextAlignment", HORIZONTAL_TEXT_ALIGNMENT_CENTER);
-  boxDescription.Set("Label", std::string());
-  boxDescription.Set("TextOffset", Vector2(0.0f, 0.0f));
+  NamedProperties boxDescription =
+      MakePartButtonDescription(source, INTERNAL_TOGGLE_PREFIX + GetName());
   m_box.ApplyStateProperty(boxDescription);
 }
 
 void CheckBoxWidget::ApplyBoxTextures(const NamedProperties& source) {
-  CopyTextureIfPresent(source, "CheckBoxDisabledTexture",
-                       m_box.GetStateProperties(UI_STATE_DISABLED));
-  CopyTextureIfPresent(source, "CheckBoxEnabledTexture", m_box.GetProperties());
-  CopyTextureIfPresent(source, "CheckBoxFocusedTexture",
-                       m_box.GetStateProperties(UI_STATE_FOCUSED));
-  CopyTextureIfPresent(source, "CheckBoxFocusedTexture",
-                       m_box.GetStateProperties(UI_STATE_ACTIVATED));
-  CopyVectorIfPresent(source, "CheckBoxMinBaseTextureCoords", m_box.GetProperties(),
-                      "MinBaseTextureCoords");
-  CopyVectorIfPresent(source, "CheckBoxMaxBaseTextureCoords", m_box.GetProperties(),
-                      "MaxBaseTextureCoords");
+  CopyToPartsIfPresent<Texture*>(source, "CheckBoxDisabledTexture",
+                                 {&m_box.GetStateProperties(UI_STATE_DISABLED)}, "BaseTexture");
+  CopyToPartsIfPresent<Texture*>(source, "CheckBoxEnabledTexture", {&m_box.GetProperties()},
+                                 "BaseTexture");
+  CopyToPartsIfPresent<Texture*>(source, "CheckBoxFocusedTexture",
+                                 {&m_box.GetStateProperties(UI_STATE_FOCUSED),
+                                  &m_box.GetStateProperties(UI_STATE_ACTIVATED)},
+                                 "BaseTexture");
+  CopyToPartsIfPresent<Vector2>(source, "CheckBoxMinBaseTextureCoords", {&m_box.GetProperties()},
+                                "MinBaseTextureCoords");
+  CopyToPartsIfPresent<Vector2>(source, "CheckBoxMaxBaseTextureCoords", {&m_box.GetProperties()},
+                                "MaxBaseTextureCoords");
 }
 
 void CheckBoxWidget::UpdateCheckedAppearance() {
@@ -170,10 +136,12 @@ void CheckBoxWidget::UpdateCheckedAppearance() {
 void CheckBoxWidget::Event_OnInternalToggle(NamedProperties& /*payload*/) {
   const bool value = !GetProperty<bool>("Value");
   GetProperties().Set("Value", value);
+  // The display changes before the game hears of it: a handler may close the
+  // screen and destroy this check box, so nothing of it is used after firing.
+  UpdateCheckedAppearance();
   NamedProperties args;
   args.Set("Value", value);
   FireEventFromProperty("OnActivationEventName", TOGGLE_PREFIX, args);
-  UpdateCheckedAppearance();
 }
 
 void CheckBoxWidget::Event_OnSet(NamedProperties& payload) {
@@ -194,46 +162,13 @@ void CheckBoxWidget::LayoutContents() {
   ClearLayoutDirty();
 }
 
-void CheckBoxWidget::Render() {
-  ActivatableWidget::Render();
-  m_caption.Render();
-  m_box.Render();
-}
-
 void CheckBoxWidget::Draw() {
-  if (IsLayoutDirty() && GetParent() != nullptr) {
-    GetParent()->LayoutContents();
-  }
+  LayOutParentIfDirty();
 }
 
 bool CheckBoxWidget::UpdateMouseOver(const Vector2& point) {
   m_box.UpdateMouseOver(point);
   return ActivatableWidget::UpdateMouseOver(point);
-}
-
-bool CheckBoxWidget::Show() {
-  if (!IsAbleToBeVisible()) {
-    return false;
-  }
-  if (GetState() == UI_STATE_HIDDEN || GetState() == UI_STATE_HIDING) {
-    SetState(UI_STATE_APPEARING);
-  }
-  m_caption.Show();
-  m_box.Show();
-  return true;
-}
-
-bool CheckBoxWidget::Hide() {
-  bool hidden = AreChildrenHidden();
-  if (GetState() >= UI_STATE_APPEARING) {
-    SetState(UI_STATE_HIDING);
-    hidden = true;
-  }
-  if (hidden) {
-    m_caption.Hide();
-    m_box.Hide();
-  }
-  return hidden;
 }
 
 void CheckBoxWidget::OnRolloverBegin() {
@@ -250,12 +185,6 @@ void CheckBoxWidget::OnRolloverEnd() {
   FireGlobalEvent(ROLLOVER_TEXT_EVENT, args);
   m_caption.OnRolloverEnd();
   ActivatableWidget::OnRolloverEnd();
-}
-
-void CheckBoxWidget::ScaleLayout(float scaleX, float scaleY) {
-  ActivatableWidget::ScaleLayout(scaleX, scaleY);
-  m_caption.ScaleLayout(scaleX, scaleY);
-  m_box.ScaleLayout(scaleX, scaleY);
 }
 
 bool CheckBoxWidget::OnKeyEvent(int action, int key) { return m_box.OnKeyEvent(action, key); }

@@ -20,21 +20,16 @@ class CheckBoxWidget : public ActivatableWidget {
   CheckBoxWidget(const std::string& name, BaseWidget* parent);
   ~CheckBoxWidget() override;
 
-  bool SetState(UIState newState) override;
   // The one place where the check box subscribes: a description with
   // "OnActivationEventName" subscribes both handlers (once; a new name
   // replaces the "Set" subscription) and configures the caption and the box.
   void ApplyProperties(NamedProperties& source, NamedProperties& destination) override;
-  void Render() override;
   void LayoutContents() override;
   void Draw() override;
   // The box's roll-over runs first; the check box's own test answers.
   bool UpdateMouseOver(const Vector2& point) override;
-  bool Show() override;
-  bool Hide() override;
   void OnRolloverBegin() override;
   void OnRolloverEnd() override;
-  void ScaleLayout(float scaleX, float scaleY) override;
   // The box takes the keys; the check box's own state plays no part.
   bool OnKeyEvent(int action, int key) override;
 
@@ -47,6 +42,9 @@ class CheckBoxWidget : public ActivatableWidget {
 
   LabelWidget& GetCaption() { return m_caption; }
   ButtonWidget& GetBox() { return m_box; }
+
+ protected:
+  std::vector<BaseWidget*> GetParts() override { return {&m_caption, &m_box}; }
 
  private:
   void SubscribeToToggleAndSet(const std::string& activationEventName);

@@ -29,13 +29,14 @@ void ContainerWidget::ApplyProperties(NamedProperties& source, NamedProperties& 
 // The loops below walk the children by index and re-read the count: event
 // handlers that run inside a child's call may add or delete children.
 void ContainerWidget::Render() {
-  BaseWidget::Render();
+  RenderOwnPass();
   for (size_t i = 0; i < m_children.size(); ++i) {
     BaseWidget* child = m_children[i].get();
     if (child->GetState() != UI_STATE_HIDDEN) {
       child->Render();
     }
   }
+  RenderParts();
 }
 
 void ContainerWidget::LayoutContents() {
@@ -94,6 +95,7 @@ bool ContainerWidget::Show() {
     SetState(UI_STATE_APPEARING);
   }
   ShowAll();
+  ShowParts();
   return true;
 }
 

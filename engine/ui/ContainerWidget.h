@@ -22,7 +22,8 @@ class ContainerWidget : public BaseWidget {
   // True when every child is hidden, and when there are none.
   bool AreChildrenHidden() const override;
   void ApplyProperties(NamedProperties& source, NamedProperties& destination) override;
-  // The container itself, then every child that is not hidden, in order.
+  // The container itself, then every child that is not hidden, in order,
+  // then its parts over them.
   void Render() override;
   // Places every child in layout mode 1 from its "Offset", "Padding" and
   // "Size", cutting the size where it would run past the container's

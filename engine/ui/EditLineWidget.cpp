@@ -6,8 +6,6 @@
 #include "engine/modules/input/UlvoInputInterface.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
 
-class Texture;
-
 namespace {
 
 constexpr int KEY_CODE_BACKSPACE = 8;
@@ -54,11 +52,6 @@ void EditLineWidget::ClampCursor() {
   SetText(text);
 }
 
-bool EditLineWidget::SetState(UIState newState) {
-  m_textLabel.SetState(newState);
-  return ActivatableWidget::SetState(newState);
-}
-
 void EditLineWidget::ApplyProperties(NamedProperties& source, NamedProperties& destination) {
   ReadProperty<int>("MaxLineLength", source, destination, PROPERTY_READ_REMOVE_FROM_SOURCE);
   ReadProperty<bool>("Numeric", source, destination, PROPERTY_READ_REMOVE_FROM_SOURCE);
@@ -66,57 +59,20 @@ void EditLineWidget::ApplyProperties(NamedProperties& source, NamedProperties& d
   m_textLabel.ApplyStateProperty(source);
 }
 
-void EditLineWidget::Render() {
-  ActivatableWidget::Render();
-  m_textLabel.Render();
-}
-
 void EditLineWidget::LayoutContents() {
-  m_textLabel.GetProperties().Set("Size", GetProperty<Vector2>("Size"));
-  m_textLabel.GetProperties().Set("Bounds", GetBounds());
-  m_textLabel.LayoutContents();
+  CoverWithPart(m_textLabel);
   ClearLayoutDirty();
 }
 
 void EditLineWidget::Draw() {
-  if (IsLayoutDirty() && GetParent() != nullptr) {
-    GetParent()->LayoutContents();
-  }
+  LayOutParentIfDirty();
   UlvoRendererInterface* renderer = UlvoRendererInterface::GetDefaultInstance();
   if (renderer == nullptr) {
     return;
   }
-  Texture* baseTexture = GetProperty<Texture*>("BaseTexture");
-  const int thickness = GetProperty<int>("BorderThickness");
   const AABB2 box = GetAnimatedBounds();
-  if (baseTexture == nullptr) {
-    renderer->DrawBounds(box, GetBaseColor(), true, GetTintGradient(), 1.0f);
-  } else {
-    renderer->DrawTexturedQuad(baseTexture, box.mins, box.maxs, GetProperty<Rgba>("Tint"),
-                               GetMinBaseTextureCoords(), GetMaxBaseTextureCoords());
-  }
-  if (thickness > 0) {
-    renderer->DrawBounds(box, GetBorderColor(), false, 0.0f, static_cast<float>(thickness));
-  }
-}
-
-bool EditLineWidget::Show() {
-  if (!IsAbleToBeVisible()) {
-    return false;
-  }
-  if (GetState() == UI_STATE_HIDDEN || GetState() == UI_STATE_HIDING) {
-    SetState(UI_STATE_APPEARING);
-  }
-  m_textLabel.Show();
-  return true;
-}
-
-bool EditLineWidget::Hide() {
-  if (GetState() > UI_STATE_HIDING) {
-    SetState(UI_STATE_HIDING);
-  }
-  m_textLabel.Hide();
-  return true;
+  DrawBaseBox(*renderer, box);
+  DrawOutline(*renderer, box);
 }
 
 void EditLineWidget::OnRolloverBegin() {
@@ -127,11 +83,6 @@ void EditLineWidget::OnRolloverBegin() {
 void EditLineWidget::OnRolloverEnd() {
   m_textLabel.OnRolloverEnd();
   ActivatableWidget::OnRolloverEnd();
-}
-
-void EditLineWidget::ScaleLayout(float scaleX, float scaleY) {
-  ActivatableWidget::ScaleLayout(scaleX, scaleY);
-  m_textLabel.ScaleLayout(scaleX, scaleY);
 }
 
 bool EditLineWidget::OnKeyEvent(int action, int key) {

@@ -16,17 +16,12 @@ class EditLineWidget : public ActivatableWidget {
   EditLineWidget(const std::string& name, BaseWidget* parent);
   ~EditLineWidget() override;
 
-  bool SetState(UIState newState) override;
   void ApplyProperties(NamedProperties& source, NamedProperties& destination) override;
-  void Render() override;
   // The inner label covers the whole box.
   void LayoutContents() override;
   void Draw() override;
-  bool Show() override;
-  bool Hide() override;
   void OnRolloverBegin() override;
   void OnRolloverEnd() override;
-  void ScaleLayout(float scaleX, float scaleY) override;
   bool OnKeyEvent(int action, int key) override;
   // False, and nothing fired, for an empty text or one of spaces only.
   bool Activate() override;
@@ -34,6 +29,9 @@ class EditLineWidget : public ActivatableWidget {
   std::string GetText() const;
   int GetCursor() const { return m_cursor; }
   LabelWidget& GetTextLabel() { return m_textLabel; }
+
+ protected:
+  std::vector<BaseWidget*> GetParts() override { return {&m_textLabel}; }
 
  private:
   // Stores the text and the cursor in the inner label.

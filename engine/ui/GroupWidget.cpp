@@ -2,8 +2,6 @@
 
 #include "engine/modules/renderer/UlvoRendererInterface.h"
 
-class Texture;
-
 GroupWidget::GroupWidget(const std::string& name, BaseWidget* parent)
     : ContainerWidget(name, parent), m_caption(name + "Label", nullptr) {
   m_caption.SetParent(this);
@@ -16,25 +14,13 @@ GroupWidget::GroupWidget(const std::string& name, BaseWidget* parent)
 // The caption, a member, goes before the container part and its children.
 GroupWidget::~GroupWidget() = default;
 
-bool GroupWidget::SetState(UIState newState) {
-  m_caption.SetState(newState);
-  return ContainerWidget::SetState(newState);
-}
-
 void GroupWidget::ApplyProperties(NamedProperties& source, NamedProperties& destination) {
   ContainerWidget::ApplyProperties(source, destination);
   m_caption.ApplyStateProperty(source);
 }
 
-void GroupWidget::Render() {
-  ContainerWidget::Render();
-  m_caption.Render();
-}
-
 void GroupWidget::LayoutContents() {
-  m_caption.GetProperties().Set("Size", GetProperty<Vector2>("Size"));
-  m_caption.GetProperties().Set("Bounds", GetBounds());
-  m_caption.LayoutContents();
+  CoverWithPart(m_caption);
   ContainerWidget::LayoutContents();
 }
 
@@ -48,32 +34,9 @@ void GroupWidget::Draw() {
   if (renderer == nullptr || IsVirtual()) {
     return;
   }
-  Texture* baseTexture = GetProperty<Texture*>("BaseTexture");
-  Texture* overlayTexture = GetProperty<Texture*>("OverlayTexture");
   const AABB2 box = GetAnimatedBounds();
-  const Rgba tint = GetProperty<Rgba>("Tint");
-  if (baseTexture == nullptr) {
-    renderer->DrawBounds(box, GetBaseColor(), true, GetTintGradient(), 1.0f);
-  } else {
-    renderer->DrawTexturedQuad(baseTexture, box.mins, box.maxs, tint, GetMinBaseTextureCoords(),
-                               GetMaxBaseTextureCoords());
-  }
-  if (overlayTexture != nullptr) {
-    renderer->DrawTexturedQuad(overlayTexture, box.mins, box.maxs, tint,
-                               GetMinOverlayTextureCoords(), GetMaxOverlayTextureCoords());
-  }
-}
-
-bool GroupWidget::Show() {
-  if (!IsAbleToBeVisible()) {
-    return false;
-  }
-  if (GetState() == UI_STATE_HIDDEN || GetState() == UI_STATE_HIDING) {
-    SetState(UI_STATE_APPEARING);
-  }
-  ShowAll();
-  m_caption.Show();
-  return true;
+  DrawBaseBox(*renderer, box);
+  DrawOverlayTexture(*renderer, box);
 }
 
 bool GroupWidget::Hide() {
@@ -84,7 +47,7 @@ bool GroupWidget::Hide() {
   }
   if (hidden) {
     HideAll();
-    m_caption.Hide();
+    HideParts();
   }
   return hidden;
 }
@@ -102,9 +65,4 @@ void GroupWidget::OnRolloverEnd() {
   if (GetParent() != nullptr) {
     GetParent()->OnChildReleased(this);
   }
-}
-
-void GroupWidget::ScaleLayout(float scaleX, float scaleY) {
-  ContainerWidget::ScaleLayout(scaleX, scaleY);
-  m_caption.ScaleLayout(scaleX, scaleY);
 }

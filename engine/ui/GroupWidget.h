@@ -19,19 +19,20 @@ class GroupWidget : public ContainerWidget {
   GroupWidget(const std::string& name, BaseWidget* parent);
   ~GroupWidget() override;
 
-  bool SetState(UIState newState) override;
   void ApplyProperties(NamedProperties& source, NamedProperties& destination) override;
-  void Render() override;
   void LayoutContents() override;
   // The box only; a group lays itself out rather than ask its parent.
   void Draw() override;
-  bool Show() override;
+  // Unlike a plain container, a group that is already hiding or hidden still
+  // hides its children and caption once they have all gone.
   bool Hide() override;
   void OnRolloverBegin() override;
   void OnRolloverEnd() override;
-  void ScaleLayout(float scaleX, float scaleY) override;
 
   LabelWidget& GetCaption() { return m_caption; }
+
+ protected:
+  std::vector<BaseWidget*> GetParts() override { return {&m_caption}; }
 
  private:
   LabelWidget m_caption;

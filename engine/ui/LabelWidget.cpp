@@ -144,9 +144,7 @@ Rgba LabelWidget::GetShadowColor() const {
 }
 
 void LabelWidget::Draw() {
-  if (IsLayoutDirty() && GetParent() != nullptr) {
-    GetParent()->LayoutContents();
-  }
+  LayOutParentIfDirty();
   UlvoRendererInterface* renderer = UlvoRendererInterface::GetDefaultInstance();
   if (renderer == nullptr) {
     return;

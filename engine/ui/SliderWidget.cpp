@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/core/UlvoEventSystem.h"
+#include "engine/ui/PartDescriptions.h"
 
 class Texture;
 
@@ -22,36 +23,6 @@ constexpr float BUTTON_WIDTH = 0.1f;
 constexpr float VALUE_LEFT = 0.5f;
 constexpr float VALUE_WIDTH = 0.4f;
 constexpr float INCREASE_LEFT = 0.9f;
-
-void PlacePart(BaseWidget& part, float left, float top, float width, float height) {
-  part.GetProperties().Set("Size", Vector2(width, height));
-  part.GetProperties().Set("Bounds", AABB2(left, top, left + width, top + height));
-  part.LayoutContents();
-}
-
-NamedProperties MakeButtonDescription(const NamedProperties& source,
-                                      const std::string& activationEventName) {
-  NamedProperties description(source);
-  description.Remove("SetDefaultLabelEvent");
-  description.Set("OnActivationEventName", activationEventName);
-  description.Set("VerticalTextAlignment", VERTICAL_TEXT_ALIGNMENT_CENTER);
-  description.Set("HorizontalTextAlignment", HORIZONTAL_TEXT_ALIGNMENT_CENTER);
-  description.Set("Label", std::string());
-  description.Set("TextOffset", Vector2(0.0f, 0.0f));
-  return description;
-}
-
-void SetTextureIfPresent(const NamedProperties& source, const std::string& sourceName,
-                         std::initializer_list<NamedProperties*> destinations,
-                         const std::string& destinationName) {
-  Texture* texture = nullptr;
-  if (source.Get(sourceName, texture) != PROPERTY_FETCH_OK) {
-    return;
-  }
-  for (NamedProperties* destination : destinations) {
-    destination->Set(destinationName, texture);
-  }
-}
 
 }  // namespace
 
@@ -82,14 +53,6 @@ SliderWidget::SliderWidget(const std::string& name, BaseWidget* parent)
 // The members go in reverse: decrease, increase, value label, caption.
 SliderWidget::~SliderWidget() = default;
 
-bool SliderWidget::SetState(UIState newState) {
-  m_caption.SetState(newState);
-  m_valueLabel.SetState(newState);
-  m_increaseButton.SetState(newState);
-  m_decreaseButton.SetState(newState);
-  return BaseWidget::SetState(newState);
-}
-
 void SliderWidget::ApplyProperties(NamedProperties& source, NamedProperties& destination) {
   BaseWidget::ApplyProperties(source, destination);
   ReadProperty<std::string>("RolloverText", source, destination, PROPERTY_READ_COPY);
@@ -102,10 +65,7 @@ void SliderWidget::ApplyProperties(NamedProperties& source, NamedProperties& des
 
 void SliderWidget::ConfigureParts(const NamedProperties& source,
                                   const std::string& activationEventName) {
-  NamedProperties captionDescription(source);
-  captionDescription.Remove("SetDefaultLabelEvent");
-  captionDescription.Set("VerticalTextAlignment", VERTICAL_TEXT_ALIGNMENT_CENTER);
-  captionDescription.Set("HorizontalTextAlignment", HORIZONTAL_TEXT_ALIGNMENT_CENTER);
+  NamedProperties captionDescription = MakePartCaptionDescription(source);
   m_caption.ApplyStateProperty(captionDescription);
 
   // The value label alone keeps "SetDefaultLabelEvent": the game's value
@@ -115,60 +75,51 @@ void SliderWidget::ConfigureParts(const NamedProperties& source,
   m_valueLabel.ApplyStateProperty(valueDescription);
 
   NamedProperties increaseDescription =
-      MakeButtonDescription(source, INCREASE_PREFIX + activationEventName);
+      MakePartButtonDescription(source, INCREASE_PREFIX + activationEventName);
   m_increaseButton.ApplyStateProperty(increaseDescription);
   NamedProperties decreaseDescription =
-      MakeButtonDescription(source, DECREASE_PREFIX + activationEventName);
+      MakePartButtonDescription(source, DECREASE_PREFIX + activationEventName);
   m_decreaseButton.ApplyStateProperty(decreaseDescription);
 }
 
 void SliderWidget::ApplyButtonTextures(const NamedProperties& source) {
   ButtonWidget& increase = m_increaseButton;
   ButtonWidget& decrease = m_decreaseButton;
-  SetTextureIfPresent(source, "ButtonDisabledTexture",
-                      {&increase.GetStateProperties(UI_STATE_DISABLED),
-                       &decrease.GetStateProperties(UI_STATE_DISABLED)},
-                      "BaseTexture");
-  SetTextureIfPresent(source, "ButtonEnabledTexture",
-                      {&increase.GetProperties(), &decrease.GetProperties()}, "BaseTexture");
-  SetTextureIfPresent(source, "ButtonFocusedTexture",
-                      {&increase.GetStateProperties(UI_STATE_FOCUSED),
-                       &decrease.GetStateProperties(UI_STATE_FOCUSED),
-                       &increase.GetStateProperties(UI_STATE_ACTIVATED),
-                       &decrease.GetStateProperties(UI_STATE_ACTIVATED)},
-                      "BaseTexture");
+  CopyToPartsIfPresent<Texture*>(source, "ButtonDisabledTexture",
+                                 {&increase.GetStateProperties(UI_STATE_DISABLED),
+                                  &decrease.GetStateProperties(UI_STATE_DISABLED)},
+                                 "BaseTexture");
+  CopyToPartsIfPresent<Texture*>(source, "ButtonEnabledTexture",
+                                 {&increase.GetProperties(), &decrease.GetProperties()},
+                                 "BaseTexture");
+  CopyToPartsIfPresent<Texture*>(source, "ButtonFocusedTexture",
+                                 {&increase.GetStateProperties(UI_STATE_FOCUSED),
+                                  &decrease.GetStateProperties(UI_STATE_FOCUSED),
+                                  &increase.GetStateProperties(UI_STATE_ACTIVATED),
+                                  &decrease.GetStateProperties(UI_STATE_ACTIVATED)},
+                                 "BaseTexture");
   for (auto [textureName, button] : {std::make_pair("IncreaseTexture", &increase),
                                      std::make_pair("DecreaseTexture", &decrease)}) {
-    Texture* texture = nullptr;
-    if (source.Get(textureName, texture) == PROPERTY_FETCH_OK) {
-      button->GetProperties().Set("OverlayTexture", texture);
+    if (CopyToPartsIfPresent<Texture*>(source, textureName, {&button->GetProperties()},
+                                       "OverlayTexture")) {
       button->GetProperties().Set("Label", std::string());
     }
   }
   for (auto [sourceName, destinationName] :
        {std::make_pair("ButtonMinBaseTextureCoords", "MinBaseTextureCoords"),
         std::make_pair("ButtonMaxBaseTextureCoords", "MaxBaseTextureCoords")}) {
-    Vector2 coords;
-    if (source.Get(sourceName, coords) == PROPERTY_FETCH_OK) {
-      increase.GetProperties().Set(destinationName, coords);
-      decrease.GetProperties().Set(destinationName, coords);
-    }
+    CopyToPartsIfPresent<Vector2>(source, sourceName,
+                                  {&increase.GetProperties(), &decrease.GetProperties()},
+                                  destinationName);
   }
-}
-
-void SliderWidget::Render() {
-  BaseWidget::Render();
-  m_caption.Render();
-  m_valueLabel.Render();
-  m_increaseButton.Render();
-  m_decreaseButton.Render();
 }
 
 void SliderWidget::LayoutContents() {
   const Vector2 topLeft = GetBounds().mins;
   const Vector2 size = GetProperty<Vector2>("Size");
   const auto place = [&](BaseWidget& part, float left, float width) {
-    PlacePart(part, topLeft.x + left * size.x, topLeft.y, width * size.x, size.y);
+    PlacePart(part, Vector2(topLeft.x + left * size.x, topLeft.y),
+              Vector2(width * size.x, size.y));
   };
   place(m_caption, CAPTION_LEFT, CAPTION_WIDTH);
   place(m_decreaseButton, DECREASE_LEFT, BUTTON_WIDTH);
@@ -178,43 +129,12 @@ void SliderWidget::LayoutContents() {
 }
 
 void SliderWidget::Draw() {
-  if (IsLayoutDirty() && GetParent() != nullptr) {
-    GetParent()->LayoutContents();
-  }
+  LayOutParentIfDirty();
 }
 
 bool SliderWidget::UpdateMouseOver(const Vector2& point) {
   return m_increaseButton.UpdateMouseOver(point) || m_decreaseButton.UpdateMouseOver(point) ||
          BaseWidget::UpdateMouseOver(point);
-}
-
-bool SliderWidget::Show() {
-  if (!IsAbleToBeVisible()) {
-    return false;
-  }
-  if (GetState() == UI_STATE_HIDDEN || GetState() == UI_STATE_HIDING) {
-    SetState(UI_STATE_APPEARING);
-  }
-  m_caption.Show();
-  m_valueLabel.Show();
-  m_increaseButton.Show();
-  m_decreaseButton.Show();
-  return true;
-}
-
-bool SliderWidget::Hide() {
-  bool hidden = AreChildrenHidden();
-  if (GetState() >= UI_STATE_APPEARING) {
-    SetState(UI_STATE_HIDING);
-    hidden = true;
-  }
-  if (hidden) {
-    m_caption.Hide();
-    m_valueLabel.Hide();
-    m_increaseButton.Hide();
-    m_decreaseButton.Hide();
-  }
-  return hidden;
 }
 
 void SliderWidget::OnRolloverBegin() {
@@ -238,14 +158,6 @@ void SliderWidget::OnRolloverEnd() {
   if (GetParent() != nullptr) {
     GetParent()->OnChildReleased(this);
   }
-}
-
-void SliderWidget::ScaleLayout(float scaleX, float scaleY) {
-  BaseWidget::ScaleLayout(scaleX, scaleY);
-  m_caption.ScaleLayout(scaleX, scaleY);
-  m_valueLabel.ScaleLayout(scaleX, scaleY);
-  m_increaseButton.ScaleLayout(scaleX, scaleY);
-  m_decreaseButton.ScaleLayout(scaleX, scaleY);
 }
 
 bool SliderWidget::OnKeyEvent(int action, int key) {

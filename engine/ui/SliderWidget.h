@@ -21,18 +21,13 @@ class SliderWidget : public BaseWidget {
   SliderWidget(const std::string& name, BaseWidget* parent);
   ~SliderWidget() override;
 
-  bool SetState(UIState newState) override;
   void ApplyProperties(NamedProperties& source, NamedProperties& destination) override;
-  void Render() override;
   void LayoutContents() override;
   void Draw() override;
   // The buttons first; the slider's own roll-over only when neither takes it.
   bool UpdateMouseOver(const Vector2& point) override;
-  bool Show() override;
-  bool Hide() override;
   void OnRolloverBegin() override;
   void OnRolloverEnd() override;
-  void ScaleLayout(float scaleX, float scaleY) override;
   // The increase button, then the decrease button; the slider takes none.
   bool OnKeyEvent(int action, int key) override;
 
@@ -40,6 +35,11 @@ class SliderWidget : public BaseWidget {
   LabelWidget& GetValueLabel() { return m_valueLabel; }
   ButtonWidget& GetIncreaseButton() { return m_increaseButton; }
   ButtonWidget& GetDecreaseButton() { return m_decreaseButton; }
+
+ protected:
+  std::vector<BaseWidget*> GetParts() override {
+    return {&m_caption, &m_valueLabel, &m_increaseButton, &m_decreaseButton};
+  }
 
  private:
   void ConfigureParts(const NamedProperties& source, const std::string& activationEventName);

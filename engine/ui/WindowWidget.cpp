@@ -260,13 +260,7 @@ void WindowWidget::Draw() {
     return;
   }
   const AABB2 box = GetAnimatedBounds();
-  Texture* baseTexture = GetProperty<Texture*>("BaseTexture");
-  if (baseTexture == nullptr) {
-    renderer->DrawBounds(box, GetBaseColor(), true, GetTintGradient(), 1.0f);
-  } else {
-    renderer->DrawTexturedQuad(baseTexture, box.mins, box.maxs, GetProperty<Rgba>("Tint"),
-                               GetMinBaseTextureCoords(), GetMaxBaseTextureCoords());
-  }
+  DrawBaseBox(*renderer, box);
   renderer->DrawBounds(box, GetBorderColor(), false, 0.0f,
                        static_cast<float>(GetProperty<int>("BorderThickness")));
 }

@@ -271,4 +271,23 @@ TEST_F(CheckBoxWidgetTest, DestroyedCheckBoxHearsNoMoreEvents) {
   EXPECT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 0);
 }
 
+TEST_F(CheckBoxWidgetTest, ToggleHandlerMayDestroyTheCheckBox) {
+  struct Closer : EventRecipient {
+    std::unique_ptr<CheckBoxWidget>* checkBox = nullptr;
+    std::string tickSeen;
+    void OnToggled(NamedProperties&) {
+      tickSeen = Tick(**checkBox);
+      checkBox->reset();
+    }
+  } closer;
+  auto checkBox = MakeCheckBox();
+  closer.checkBox = &checkBox;
+  RegisterEventHandler("ToggleIsPlayingSoundsEvent", UlvoEventSystem::GetGlobal(),
+                       &Closer::OnToggled, &closer);
+  ClickBox(*checkBox);
+  EXPECT_EQ(checkBox, nullptr);
+  EXPECT_EQ(closer.tickSeen, "X") << "the game hears the toggle with the tick already shown";
+  EXPECT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 1);
+}
+
 }  // namespace

@@ -174,4 +174,15 @@ TEST_F(GroupWidgetTest, HideTakesChildrenAndCaptionAlong) {
   EXPECT_EQ(group->GetCaption().GetState(), UI_STATE_HIDDEN);
 }
 
+TEST_F(GroupWidgetTest, ScaleLayoutReachesTheGroupItsChildrenAndItsCaption) {
+  auto group = MakeGroup();
+  ButtonWidget& button = AddButton(*group, "First", Vector2(10.0f, 10.0f), "FirstPressed");
+  group->ScaleLayout(2.0f, 0.5f);
+  EXPECT_EQ(group->GetProperty<Vector2>("Size"), Vector2(600.0f, 100.0f));
+  EXPECT_EQ(button.GetProperty<Vector2>("Size"), Vector2(200.0f, 15.0f));
+  EXPECT_EQ(button.GetProperty<Vector2>("Offset"), Vector2(20.0f, 5.0f));
+  EXPECT_FLOAT_EQ(button.GetCaption().GetProperty<float>("FontHeight"), 12.0f);
+  EXPECT_FLOAT_EQ(group->GetCaption().GetProperty<float>("FontHeight"), 12.0f);
+}
+
 }  // namespace

@@ -272,4 +272,17 @@ TEST_F(SliderWidgetTest, ShowAndHideReachEveryPart) {
   EXPECT_EQ(slider->GetIncreaseButton().GetState(), UI_STATE_HIDDEN);
 }
 
+TEST_F(SliderWidgetTest, ScaleLayoutReachesEveryPart) {
+  auto slider = MakeSlider(Wired());
+  slider->ScaleLayout(2.0f, 0.5f);
+  EXPECT_EQ(slider->GetProperty<Vector2>("Size"), Vector2(600.0f, 15.0f));
+  EXPECT_FLOAT_EQ(slider->GetCaption().GetProperty<float>("FontHeight"), 12.0f);
+  EXPECT_FLOAT_EQ(slider->GetValueLabel().GetProperty<float>("FontHeight"), 12.0f);
+  for (ButtonWidget* button : {&slider->GetIncreaseButton(), &slider->GetDecreaseButton()}) {
+    EXPECT_EQ(button->GetProperty<Vector2>("Size"), Vector2(60.0f, 15.0f)) << button->GetName();
+    EXPECT_FLOAT_EQ(button->GetCaption().GetProperty<float>("FontHeight"), 12.0f)
+        << button->GetName();
+  }
+}
+
 }  // namespace
