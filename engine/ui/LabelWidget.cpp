@@ -5,6 +5,7 @@
 
 #include "engine/core/UlvoCore.h"
 #include "engine/core/UlvoTimeSystem.h"
+#include "engine/modules/renderer/TextPlacement.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
 
 namespace {
@@ -18,22 +19,6 @@ constexpr float CURSOR_THICKNESS = 2.0f;
 constexpr float CURSOR_GAP = 2.0f;
 
 int RoundHalfAwayFromZero(float value) { return static_cast<int>(std::lround(value)); }
-
-// Where a line of the given length starts along one axis inside a box, the
-// way the renderer places text: at the minimum (0), against the maximum (2)
-// or in the middle (anything else).
-float StartInside(float minimum, float maximum, float length, int alignment) {
-  constexpr int ALIGN_AT_MINIMUM = 0;
-  constexpr int ALIGN_AT_MAXIMUM = 2;
-  switch (alignment) {
-    case ALIGN_AT_MINIMUM:
-      return minimum;
-    case ALIGN_AT_MAXIMUM:
-      return maximum - length;
-    default:
-      return (minimum + maximum - length) * 0.5f;
-  }
-}
 
 bool IsCursorInVisiblePhase() {
   UlvoCore* core = UlvoCore::GetGlobal();
@@ -216,9 +201,9 @@ void LabelWidget::DrawCursor(UlvoRendererInterface& renderer, const FontDescript
   const float lineWidth = lineExtent.x * shrink;
   const float lineHeight = lineExtent.y * shrink;
   const float lineLeft =
-      StartInside(textBox.mins.x, textBox.maxs.x, lineWidth,
+      StartOfLineInside(textBox.mins.x, textBox.maxs.x, lineWidth,
                   GetProperty<HorizontalTextAlignment>("HorizontalTextAlignment"));
-  const float lineTop = StartInside(textBox.mins.y, textBox.maxs.y, lineHeight,
+  const float lineTop = StartOfLineInside(textBox.mins.y, textBox.maxs.y, lineHeight,
                                     GetProperty<VerticalTextAlignment>("VerticalTextAlignment"));
   const float x =
       lineLeft + renderer.CalcTextExtent(font.GetHandle(), prefix, size).x * shrink + CURSOR_GAP;

@@ -2,36 +2,21 @@
 
 #include "engine/modules/application/UlvoApplicationInterface.h"
 #include "engine/modules/renderer/BitmapFont.h"
+#include "engine/modules/renderer/TextPlacement.h"
 #include "engine/modules/renderer/UlvoRendererBasic.h"
 
 namespace {
-
-constexpr int ALIGN_AT_MINIMUM = 0;
-constexpr int ALIGN_AT_MAXIMUM = 2;
 
 // Where a line of the given length starts along one axis when it is to end
 // at the anchor (0), start at it (2) or be centred on it (anything else).
 float StartAgainstAnchor(float anchor, float length, int alignment) {
   switch (alignment) {
-    case ALIGN_AT_MINIMUM:
+    case TEXT_ALIGN_AT_MINIMUM:
       return anchor - length;
-    case ALIGN_AT_MAXIMUM:
+    case TEXT_ALIGN_AT_MAXIMUM:
       return anchor;
     default:
       return anchor - length * 0.5f;
-  }
-}
-
-// Where a line of the given length starts along one axis to sit at the
-// box's minimum (0), against its maximum (2) or in its middle.
-float StartInside(float minimum, float maximum, float length, int alignment) {
-  switch (alignment) {
-    case ALIGN_AT_MINIMUM:
-      return minimum;
-    case ALIGN_AT_MAXIMUM:
-      return maximum - length;
-    default:
-      return (minimum + maximum - length) * 0.5f;
   }
 }
 
@@ -91,8 +76,8 @@ void UlvoRendererBasic::DrawTextInBox(const BitmapFont* font, const AABB2& box,
     extent *= shrink;
     size *= shrink;
   }
-  const Vector2 topLeft(StartInside(box.mins.x, box.maxs.x, extent.x, horizontalAlignment),
-                        StartInside(box.mins.y, box.maxs.y, extent.y, verticalAlignment));
+  const Vector2 topLeft(StartOfLineInside(box.mins.x, box.maxs.x, extent.x, horizontalAlignment),
+                        StartOfLineInside(box.mins.y, box.maxs.y, extent.y, verticalAlignment));
   DrawGlyphRun(*font, text, topLeft, size, color);
 }
 
