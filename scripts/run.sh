@@ -6,7 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DPQ_TESTS=OFF -DPQ_BENCH=OFF >/dev/null
 cmake --build build/release -j "$(nproc)"
-if [ -x build/release/pemberquill ]; then
-  exec build/release/pemberquill "$@"
-fi
-echo "Everything is built; the game itself is not there yet."
+exec build/release/pemberquill "$@"

@@ -5,6 +5,7 @@
 namespace Pemberquill {
 
 class Board;
+struct StepResult;
 
 // Hint kinds of the player's mistakes; the other kinds name solver steps.
 constexpr int HINT_KIND_NONE = 0;
@@ -34,6 +35,17 @@ struct HintRecord {
             move.y = row;
         }
     }
+
+    // The hint for a solver step on a board; kind 0 for a step that no hint
+    // explains (the board already solved, or no step found).
+    static HintRecord FromSolverStep(const StepResult& step, Board* board);
+
+    // Both explain the same edit: the move's text and error flag, which the
+    // puzzle changes as it checks moves, play no part.
+    bool IsSameStep(const HintRecord& other) const;
 };
+
+// The hint kind that explains a solver step id; 0 outside 2 to 27.
+int GetHintKindForStep(int stepId);
 
 } // namespace Pemberquill

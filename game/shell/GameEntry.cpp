@@ -1,0 +1,43 @@
+#include "game/shell/GameEntry.h"
+
+#include <exception>
+#include <memory>
+
+#include "engine/core/CommandLine.h"
+#include "engine/core/Diagnostics.h"
+#include "engine/core/UlvoException.h"
+#include "engine/modules/application/UlvoApplicationSetup.h"
+#include "game/shell/TheGame.h"
+
+namespace Pemberquill {
+
+int RunWithFatalErrorBox(const std::function<void()>& body)
+{
+    try {
+        body();
+        return 0;
+    } catch (const UlvoException& error) {
+        UlvoShowFatalErrorDialog(error.GetMessage(), error.GetTitle(), error.GetFile(),
+                                 error.GetLine());
+    } catch (const std::exception& error) {
+        UlvoShowFatalErrorDialog(error.what(), "Unhandled standard exception", nullptr, 0);
+    } catch (...) {
+        UlvoShowFatalErrorDialog("An unknown exception has occurred.", "Unhandled exception",
+                                 nullptr, 0);
+    }
+    return 1;
+}
+
+int RunPemberquill(int argc, const char* const* argv)
+{
+    return RunWithFatalErrorBox([argc, argv]() {
+        UlvoApplicationSetup(CommandLine::JoinArguments(argc, argv));
+        auto game = std::make_unique<TheGame>();
+        game->Startup();
+        game->Run();
+        game->Shutdown();
+        game.reset();
+    });
+}
+
+}  // namespace Pemberquill

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <memory>
+
+#include "engine/core/EventRecipient.h"
+#include "engine/modules/application/UlvoGameInterface.h"
+
+class Clock;
+class NamedProperties;
+class UlvoCore;
+class UlvoCommandConsoleBasic;
+class UlvoApplicationBasic_Win32;
+class UlvoRendererBasic_Win32_DirectX81;
+class UlvoImageStudioBasic_Win32;
+class UlvoInputBasic_Win32;
+class UlvoSoundBasic_FMOD;
+class UlvoUIBasic;
+
+namespace Pemberquill {
+
+class PemberquillGame;
+
+// The driver: creates and owns the eight engine modules, opens the window,
+// creates the game object, runs one update pass and one render pass over
+// the modules per frame at no more than 102 frames a second, and stops when
+// "QuitGameEvent" has been fired. The entry function calls Startup, Run and
+// Shutdown once each, in that order, then destroys it.
+class TheGame : public UlvoGameInterface, public EventRecipient {
+public:
+    static constexpr const char* WINDOW_TITLE = "Harrowmere: Pemberquill";
+    static constexpr const char* USER_DATA_FOLDER = "Pemberquill/";
+    static constexpr int ICON_RESOURCE_ID = 101;
+    static constexpr int FRAMES_PER_SECOND = 102;
+
+    TheGame();
+    ~TheGame() override;
+
+    void Startup();
+    // Frames until a quit is requested; at once when one already was.
+    void Run();
+    // Shuts the modules down and destroys them; the game object stays until
+    // the driver goes.
+    void Shutdown();
+
+    bool IsQuitting() const override { return m_isQuitting; }
+    void RequestQuit() { m_isQuitting = true; }
+    bool OnKeyEvent(int action, int code) override;
+
+    // One frame of the main loop.
+    void RunFrame();
+
+    // Replaces the game object with a new one below the game clock.
+    void CreateGameObject();
+    PemberquillGame* GetGameObject() { return m_game.get(); }
+    Clock* GetGameClock() { return m_gameClock.get(); }
+
+    void Event_OnQuitGame(NamedProperties& args);
+
+private:
+    void CreateEngineModules();
+    void OpenWindow();
+    void UpdateGame();
+    void SetUpScreenProjection();
+    void SetUpVirtualScreenProjection();
+    void LimitFrameRate(int framesPerSecond);
+    void DestroyEngineModules();
+
+    bool m_isQuitting = false;
+    std::unique_ptr<Clock> m_gameClock;
+    std::unique_ptr<PemberquillGame> m_game;
+    double m_lastFrameLimitTime = -1.0;
+
+    std::unique_ptr<UlvoCore> m_core;
+    std::unique_ptr<UlvoCommandConsoleBasic> m_console;
+    std::unique_ptr<UlvoApplicationBasic_Win32> m_app;
+    std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> m_renderer;
+    std::unique_ptr<UlvoImageStudioBasic_Win32> m_imageStudio;
+    std::unique_ptr<UlvoInputBasic_Win32> m_input;
+    std::unique_ptr<UlvoSoundBasic_FMOD> m_sound;
+    std::unique_ptr<UlvoUIBasic> m_ui;
+};
+
+}  // namespace Pemberquill

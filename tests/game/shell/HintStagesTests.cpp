@@ -1,0 +1,296 @@
+// Staged hints: the button label and stage as the player keeps asking, the
+// sentence of each stage with its numbers and words filled in, and the
+// bubbles it places.
+#include "engine/core/Diagnostics.h"
+#include "engine/core/Rgba.h"
+#include "game/puzzle/HintRecord.h"
+#include "game/puzzle/StepResult.h"
+#include "game/shell/HintCallOuts.h"
+#include "game/shell/HintStages.h"
+#include "tests/game/puzzle/BoardPlaySupport.h"
+#include "tests/game/shell/PemberquillOptionsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace Pemberquill;
+
+using options_test::Fetch;
+
+namespace {
+
+class RecordingCallOuts final : public HintCallOuts {
+public:
+    void DestroyCallOutsByChannel(const std::string& channel) override { calls.push_back("destroy " + channel); }
+    void CallOutCage(const Cage& cage, const std::string& channel) override
+    {
+        calls.push_back(Stringf("cage %d ", cage.index) + channel);
+    }
+    void CallOutSquare(const Square& square, const std::string& channel) override
+    {
+        calls.push_back(Stringf("square %u,%u ", square.x, square.y) + channel);
+    }
+    void CallOutCandidate(const Square& square, int candidateIndex, const std::string& channel) override
+    {
+        calls.push_back(Stringf("candidate %u,%u #%d ", square.x, square.y, candidateIndex) + channel);
+    }
+    void CallOutCandidateVariant(const Square& square, int candidateIndex, const std::string& channel) override
+    {
+        calls.push_back(Stringf("flagged %u,%u #%d ", square.x, square.y, candidateIndex) + channel);
+    }
+    void CallOutRow(const Board&, int rowIndex, const std::string& channel) override
+    {
+        calls.push_back(Stringf("row %d ", rowIndex) + channel);
+    }
+    void CallOutColumn(const Board&, int columnIndex, const std::string& channel) override
+    {
+        calls.push_back(Stringf("column %d ", columnIndex) + channel);
+    }
+
+    std::vector<std::string> calls;
+};
+
+// Each row the one above moved left by one, so every value fits anywhere.
+std::vector<std::string> NineByNineAnswer()
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < 9; ++y) {
+        std::string row;
+        for (int x = 0; x < 9; ++x) {
+            row += static_cast<char>('1' + (x + y) % 9);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+class HintStagesTest : public ::testing::Test {
+protected:
+    HintStagesTest()
+        // An Addition cage "3+" over (0,0)-(1,0); every other square is in no cage.
+        : play(NineByNineAnswer(), {{CAGE_RULE_ADDITION, {{0, 0}, {1, 0}}, 0}})
+    {
+        log.Listen({"HintStageChangedEvent", "HintTextChangedEvent", "HasTakenAHintEvent"});
+    }
+
+    HintRecord Step(int stepId, int x, int y, int data, int rowIndex = -1, int columnIndex = -1)
+    {
+        StepResult step;
+        step.stepId = stepId;
+        step.move.type = MOVE_TYPE_CANDIDATE;
+        step.move.x = x;
+        step.move.y = y;
+        step.move.data = data;
+        step.move.rowIndex = rowIndex;
+        step.move.columnIndex = columnIndex;
+        return HintRecord::FromSolverStep(step, &play.board);
+    }
+
+    // One request for a hint, as the game object makes it.
+    void Ask(const HintRecord& found)
+    {
+        callOuts.calls.clear();
+        SetHintStage(found, current);
+        ShowHintText(current, &callOuts);
+    }
+
+    std::string StageLabel() const { return Fetch<std::string>(log.Last("HintStageChangedEvent"), "Label"); }
+    unsigned Stage() const { return Fetch<unsigned>(log.Last("HintStageChangedEvent"), "Stage"); }
+    std::string Tip() const { return Fetch<std::string>(log.Last("HintTextChangedEvent"), "Label"); }
+
+    testsupport::RecordingConsole console;
+    UlvoEventSystem eventSystem;
+    options_test::EventLog log;
+    PlayableBoard play;
+    RecordingCallOuts callOuts;
+    HintRecord current;
+};
+
+TEST_F(HintStagesTest, AskingAgainAboutOneStepWalksThroughItsStages)
+{
+    const HintRecord oddInEven = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
+    const std::vector<std::string> labels = {"Another Tip", "Give me more...", "Just tell me...", "That's it!",
+                                             "That's it!"};
+    const std::vector<std::string> tips = {
+        "TIP: Look at this Even cage.",
+        "TIP: All of the candidates in this cage must be Even numbers. Remove any that are not.",
+        "TIP: Candidate 3 is an Odd number.",
+        "TIP: Remove (right-click) candidate 3, because it is an Odd number in an Even cage.",
+        "TIP: Remove (right-click) candidate 3, because it is an Odd number in an Even cage."};
+    const std::vector<std::string> bubbles = {"cage 0 hint", "square 0,0 hint", "square 0,0 hint",
+                                              "flagged 0,0 #2 hint", "flagged 0,0 #2 hint"};
+    for (unsigned request = 0; request < labels.size(); ++request) {
+        Ask(oddInEven);
+        EXPECT_EQ(request, Stage());
+        EXPECT_EQ(labels[request], StageLabel());
+        EXPECT_EQ(tips[request], Tip());
+        EXPECT_EQ((std::vector<std::string>{"destroy hint", bubbles[request]}), callOuts.calls);
+    }
+    EXPECT_EQ(5, log.Count("HasTakenAHintEvent"));
+    const NamedProperties& text = log.Last("HintTextChangedEvent");
+    EXPECT_EQ(Rgba(0, 255, 0, 255), Fetch<Rgba>(text, "FontColor"));
+    EXPECT_EQ(Rgba(0, 0, 0, 150), Fetch<Rgba>(text, "BaseColor"));
+}
+
+TEST_F(HintStagesTest, AOneStageKindGoesStraightToThatsIt)
+{
+    const HintRecord single = Step(STEP_ID_SINGLE_SQUARE_CAGE, 0, 0, 3);
+    Ask(single);
+    EXPECT_EQ("Another Tip", StageLabel());
+    EXPECT_EQ("TIP: Look at this Equals = cage.", Tip());
+    Ask(single);
+    EXPECT_EQ("That's it!", StageLabel());
+    EXPECT_EQ(1u, Stage());
+    EXPECT_EQ("TIP: Put a 3 in this cage.  The solution for an = cage is the same as the number in the top-left "
+              "corner.",
+              Tip());
+}
+
+TEST_F(HintStagesTest, AnotherStepStartsOverEvenOfTheSameKind)
+{
+    Ask(Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2));
+    Ask(Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2));
+    ASSERT_EQ(1u, Stage());
+
+    Ask(Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 0, 2));
+    EXPECT_EQ(0u, Stage());
+    EXPECT_EQ("Another Tip", StageLabel());
+    EXPECT_EQ(1, current.move.x);
+
+    PlayableBoard other(NineByNineAnswer(), {});
+    HintRecord onOtherBoard = Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 0, 2);
+    onOtherBoard.board = &other.board;
+    Ask(onOtherBoard);
+    EXPECT_EQ(0u, Stage());
+    EXPECT_EQ(&other.board, current.board);
+}
+
+TEST_F(HintStagesTest, LineHintsNameAndPointAtTheRowOrTheColumn)
+{
+    Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 4, 3, 6, 3, -1));
+    EXPECT_EQ("TIP: Look at this row.", Tip());
+    EXPECT_EQ((std::vector<std::string>{"destroy hint", "row 3 hint"}), callOuts.calls);
+
+    Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 5, 4, 6, -1, 5));
+    EXPECT_EQ("TIP: Look at this column.", Tip());
+    EXPECT_EQ((std::vector<std::string>{"destroy hint", "column 5 hint"}), callOuts.calls);
+    Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 5, 4, 6, -1, 5));
+    Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 5, 4, 6, -1, 5));
+    EXPECT_EQ("TIP: Only one square in this column still has the candidate 6, so the 6 must go here.", Tip());
+    EXPECT_EQ((std::vector<std::string>{"destroy hint", "column 5 hint", "candidate 5,4 #5 hint"}), callOuts.calls);
+}
+
+TEST_F(HintStagesTest, ValueKindsShowTheValueAndCandidateKindsTheCandidateNumber)
+{
+    const HintRecord onlyCandidate = Step(STEP_ID_ONLY_CANDIDATE_LEFT, 0, 0, 7);
+    for (int request = 0; request < 3; ++request) {
+        Ask(onlyCandidate);
+    }
+    EXPECT_EQ("TIP: Put a 7 in this square, since it is the only candidate left!", Tip());
+    EXPECT_EQ((std::vector<std::string>{"destroy hint", "candidate 0,0 #6 hint"}), callOuts.calls);
+
+    Ask(Step(STEP_ID_UNIQUE_ORDERED_SOLUTION, 1, 0, 2));
+    EXPECT_EQ("TIP: Look at this 3+ cage.", Tip());
+    EXPECT_EQ((std::vector<std::string>{"destroy hint", "cage 0 hint"}), callOuts.calls);
+}
+
+TEST_F(HintStagesTest, TheNakedSetSentenceCountsTheSquaresInvolved)
+{
+    HintRecord combination = Step(STEP_ID_COMBINATION_ELSEWHERE, 2, 6, 4, 6, -1);
+    combination.move.numCandidatesInvolved = 3;
+    Ask(combination);
+    Ask(combination);
+    EXPECT_EQ("TIP: If 3 squares share exactly 3 candidates, those numbers are \"taken\" and cannot be used "
+              "elsewhere.",
+              Tip());
+    Ask(combination);
+    Ask(combination);
+    EXPECT_EQ("TIP: Remove (right-click) candidate 5 in this square, since it is \"taken\" elsewhere in this row",
+              Tip());
+
+    const HintRecord placed = Step(STEP_ID_VALUE_ALREADY_PLACED, 2, 6, 4, -1, 2);
+    for (int request = 0; request < 4; ++request) {
+        Ask(placed);
+    }
+    EXPECT_EQ("TIP: Remove (right-click) candidate 5 in this square, since 5 is already used in this column", Tip());
+}
+
+TEST_F(HintStagesTest, AStepWithoutSentencesShowsAnEmptyTransparentTip)
+{
+    const HintRecord solved = Step(STEP_ID_BOARD_SOLVED, 0, 0, 0);
+    Ask(solved);
+    EXPECT_EQ("Another Tip", StageLabel());
+    EXPECT_EQ("TIP: ", Tip());
+    EXPECT_EQ(Rgba(0, 0, 0, 0), Fetch<Rgba>(log.Last("HintTextChangedEvent"), "BaseColor"));
+    EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
+    Ask(solved);
+    EXPECT_EQ("That's it!", StageLabel());
+    EXPECT_EQ(2, log.Count("HasTakenAHintEvent"));
+}
+
+TEST_F(HintStagesTest, NoBoardShowsNothing)
+{
+    HintRecord boardless = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
+    boardless.board = nullptr;
+    SetHintStage(boardless, current);
+    ShowHintText(current, &callOuts);
+    EXPECT_EQ(0, log.Count("HintTextChangedEvent"));
+    EXPECT_EQ(0, log.Count("HasTakenAHintEvent"));
+    EXPECT_TRUE(callOuts.calls.empty());
+}
+
+TEST_F(HintStagesTest, WithoutAnInstructorOnlyTheTextIsShown)
+{
+    SetHintStage(Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2), current);
+    ShowHintText(current, nullptr);
+    EXPECT_EQ("TIP: Look at this Even cage.", Tip());
+    EXPECT_EQ(1, log.Count("HasTakenAHintEvent"));
+}
+
+TEST_F(HintStagesTest, AStepOffTheBoardPlacesNoSquareBubble)
+{
+    // A solution mark names a cage and a solution, not a square.
+    const HintRecord mark = Step(STEP_ID_NO_SOLUTION_USES_CANDIDATE, 12, -1, 40);
+    for (int request = 0; request < 3; ++request) {
+        Ask(mark);
+    }
+    EXPECT_EQ("TIP: Remove (right-click) candidate 41 from this square, since none of the solutions use it.", Tip());
+    EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
+
+    const HintRecord badCandidate = Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 1, 9);
+    for (int request = 0; request < 4; ++request) {
+        Ask(badCandidate);
+    }
+    EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
+}
+
+TEST_F(HintStagesTest, ResettingForgetsTheStepAndRelabelsTheButton)
+{
+    const HintRecord oddInEven = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
+    Ask(oddInEven);
+    Ask(oddInEven);
+
+    ResetHintStage(current);
+    EXPECT_EQ(HINT_KIND_NONE, current.kind);
+    EXPECT_EQ(0u, current.stage);
+    EXPECT_EQ("Solving Tip", StageLabel());
+    EXPECT_EQ(0u, Stage());
+
+    Ask(oddInEven);
+    EXPECT_EQ(0u, Stage());
+    EXPECT_EQ("Another Tip", StageLabel());
+}
+
+TEST(HintStageCountTest, StageCountsOfEveryKind)
+{
+    const std::vector<unsigned> expected = {0, 0, 2, 2, 2, 1, 3, 3, 3, 3, 3, 3, 3, 2, 1, 2,
+                                            3, 3, 3, 2, 0, 0, 3, 2, 2, 2, 3, 2, 2, 2, 2, 0};
+    for (int kind = 0; kind <= 31; ++kind) {
+        EXPECT_EQ(expected[static_cast<size_t>(kind)], GetHintStageCount(kind)) << "kind " << kind;
+    }
+    EXPECT_EQ(0u, GetHintStageCount(-1));
+}
+
+} // namespace

@@ -1,0 +1,269 @@
+// The whole game on the real engine modules, headless: start-up behind the
+// loading screen, frames, the quit request and the shutdown.
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/core/Clock.h"
+#include "engine/core/Diagnostics.h"
+#include "engine/core/UlvoException.h"
+#include "engine/core/UlvoEventSystem.h"
+#include "engine/modules/application/UlvoApplicationBasic_Win32.h"
+#include "engine/modules/application/UlvoApplicationSetup.h"
+#include "engine/modules/application/UlvoGameInterface.h"
+#include "engine/modules/renderer/UlvoRendererBasic_Win32_DirectX81.h"
+#include "game/shell/EngineModules.h"
+#include "game/shell/FreePlay.h"
+#include "game/shell/LoadingScreen.h"
+#include "game/shell/PemberquillGame.h"
+#include "game/shell/TheGame.h"
+#include "platform/gpu/SdlGpuDevice.h"
+#include "platform/system/FileSystem.h"
+#include "tests/engine/modules/renderer/FontTestSupport.h"
+#include "tests/support/ScopedWorkingDirectory.h"
+#include "tests/support/TemporaryFolder.h"
+
+namespace Pemberquill {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ProjectRoot()
+{
+    return fs::path(__FILE__).parent_path().append("../../..").lexically_normal().string();
+}
+
+// Where the loading screen's picture goes for a person to look at:
+// $PQ_LOADING_SCREENSHOT, or beside the test program in the build folder.
+std::string ScreenshotPath()
+{
+    const char* requested = std::getenv("PQ_LOADING_SCREENSHOT");
+    if (requested != nullptr && requested[0] != '\0') {
+        return requested;
+    }
+    return fs::read_symlink("/proc/self/exe").parent_path().append("LoadingScreenshot.png").string();
+}
+
+void SaveScreenshot(int width, int height, const std::vector<platform::GpuColor>& pixels)
+{
+    testsupport::Bytes rgba;
+    for (const platform::GpuColor& pixel : pixels) {
+        rgba.insert(rgba.end(), {pixel.r, pixel.g, pixel.b, 255});
+    }
+    const testsupport::Bytes png = font_test::EncodeRgbaPng(width, height, rgba);
+    const std::string path = ScreenshotPath();
+    ASSERT_TRUE(platform::WriteFileAtomically(path, png.data(), png.size())) << path;
+}
+
+std::string ReadWholeFile(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Each text must appear in the log after the one before it.
+void ExpectInOrder(const std::string& log, const std::vector<std::string>& texts)
+{
+    size_t position = 0;
+    for (const std::string& text : texts) {
+        const size_t found = log.find(text, position);
+        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << text << "\nin:\n" << log;
+        position = found + text.size();
+    }
+}
+
+// A fresh user-data folder and the game's working folder, whose Data/ holds
+// the real fonts and whatever splash images a test adds.
+class TheGameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("XDG_DATA_HOME", m_userData.Path().c_str(), 1);
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        fs::create_directories(fs::path(m_gameFolder.Path()) / "Data");
+        fs::create_directory_symlink(fs::path(ProjectRoot()) / "Data" / "Locale",
+                                     fs::path(m_gameFolder.Path()) / "Data" / "Locale");
+        UlvoApplicationSetup("-windowed 640 400");
+    }
+
+    void AddSplashImage(int index)
+    {
+        const fs::path path = fs::path(m_gameFolder.Path()) / "Data" / PemberquillGame::GetSplashScreenName(index);
+        fs::create_directories(path.parent_path());
+        std::ofstream(path) << "image";
+    }
+
+    fs::path LogPath() const { return fs::path(m_userData.Path()) / "Pemberquill" / "application.log"; }
+    fs::path OptionsPath() const
+    {
+        return fs::path(m_userData.Path()) / "Pemberquill" / "steamuser.pqoptions";
+    }
+
+    testsupport::TemporaryFolder m_userData;
+    testsupport::TemporaryFolder m_gameFolder;
+};
+
+TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEvent)
+{
+    testsupport::ScopedWorkingDirectory inGameFolder(m_gameFolder.Path());
+    {
+        TheGame game;
+        EXPECT_EQ(UlvoGameInterface::GetGlobal(), &game);
+        game.Startup();
+        ASSERT_NE(game.GetGameObject(), nullptr);
+        EXPECT_EQ(PemberquillGame::GetGlobal(), game.GetGameObject());
+        // The first report, then the puzzle chef's and free play's tasks; no
+        // recipe books here.
+        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 3);
+        EXPECT_TRUE(GetFreePlay().IsInitialized());
+
+        const double startTime = game.GetGameObject()->GetClock().GetTime();
+        for (int frame = 0; frame < 5; ++frame) {
+            game.RunFrame();
+        }
+        EXPECT_GT(game.GetGameObject()->GetClock().GetTime(), startTime);
+        EXPECT_FALSE(game.IsQuitting());
+
+        FireGlobalEvent("QuitGameEvent");
+        EXPECT_TRUE(game.IsQuitting());
+        EXPECT_TRUE(fs::exists(OptionsPath()));
+        // Already quitting: the loop returns without another frame.
+        game.Run();
+
+        testing::internal::CaptureStderr();
+        game.Shutdown();
+        const std::string shutdownOutput = testing::internal::GetCapturedStderr();
+        ExpectInOrder(shutdownOutput, {"::: Shutdown : UlvoSoundBasic_FMOD (starting)",
+                                       "::: Shutdown : UlvoInputBasic_Win32 (starting)",
+                                       "::: Shutdown : UlvoUIBasic (starting)"});
+        EXPECT_EQ(ulvoCore, nullptr);
+        EXPECT_EQ(ulvoRenderer, nullptr);
+    }
+    EXPECT_EQ(UlvoGameInterface::GetGlobal(), nullptr);
+    EXPECT_EQ(PemberquillGame::GetGlobal(), nullptr);
+    EXPECT_FALSE(GetFreePlay().IsInitialized());
+
+    const std::string log = ReadWholeFile(LogPath());
+    ExpectInOrder(log, {"::: Initialization : UlvoUIBasic (finished)",
+                        "Starting profiling for label \"PuzzleChef startup\"",
+                        "PuzzleChef Startup begun.",
+                        "Profiling time for label \"PuzzleChef startup\" was ",
+                        "Starting profiling for label \"FreePlay startup\"",
+                        "FreePlay Startup begun.",
+                        "Starting profiling for label \"Load Options\"",
+                        "Starting profiling for label \"Register options callbacks\"",
+                        "Starting profiling for label \"Fire Options events\"",
+                        "Starting profiling for label \"Load splash screens\"",
+                        "Profiling time for label \"Load splash screens\" was ",
+                        "Starting profiling for label \"\"",
+                        "::: Shutdown : UlvoCommandConsole (starting)"});
+}
+
+TEST_F(TheGameTest, ClosingTheWindowEndsTheRunLoop)
+{
+    testsupport::ScopedWorkingDirectory inGameFolder(m_gameFolder.Path());
+    TheGame game;
+    game.Startup();
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    ASSERT_EQ(SDL_PushEvent(&quit), 1);
+    game.Run();
+    EXPECT_TRUE(game.IsQuitting());
+    game.Shutdown();
+}
+
+TEST_F(TheGameTest, LoadingScreenShowsItsTitleProgressTextAndBar)
+{
+    testsupport::ScopedWorkingDirectory inGameFolder(m_gameFolder.Path());
+    TheGame game;
+    game.Startup();
+    // Loading switched the window to the options' mode, which resets the
+    // device; one more report draws the screen again.
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    auto* device = dynamic_cast<platform::SdlGpuDevice*>(ulvoRenderer->GetDevice());
+    ASSERT_NE(device, nullptr);
+    const IntVector2 size = ulvoApp->GetClientSize();
+    const std::vector<platform::GpuColor> pixels = device->ReadBackBuffer({0, 0, size.x, size.y});
+    int titlePixels = 0;
+    int progressPixels = 0;
+    int barPixels = 0;
+    for (const platform::GpuColor& pixel : pixels) {
+        titlePixels += pixel.b > 200 && pixel.r < 90 && pixel.g > 70 && pixel.g < 130;
+        progressPixels += pixel.r > 150 && pixel.r == pixel.g && pixel.g == pixel.b;
+        barPixels += pixel.b > 60 && pixel.b < 170 && pixel.r < 50 && pixel.r > 10 && pixel.g < 70;
+    }
+    EXPECT_GT(titlePixels, 500);
+    EXPECT_GT(progressPixels, 200);
+    EXPECT_GT(barPixels, 20);
+    SaveScreenshot(size.x, size.y, pixels);
+    game.Shutdown();
+}
+
+TEST_F(TheGameTest, SplashImagesRunOutOnTheGameClockOrOnAClick)
+{
+    AddSplashImage(0);
+    AddSplashImage(1);
+    AddSplashImage(3);
+    testsupport::ScopedWorkingDirectory inGameFolder(m_gameFolder.Path());
+    TheGame game;
+    game.Startup();
+    PemberquillGame& gameObject = *game.GetGameObject();
+    // The list stops at the first missing number.
+    ASSERT_EQ(gameObject.GetSplashScreenCount(), 2u);
+
+    gameObject.GetClock().SetPaused(true);
+    for (int frame = 0; frame < 3; ++frame) {
+        game.RunFrame();
+    }
+    EXPECT_EQ(gameObject.GetSplashScreenCount(), 2u);
+
+    // A click ends the first image at once; the second one then starts.
+    FireGlobalEvent("HideSplashScreenDialogEvent");
+    EXPECT_EQ(gameObject.GetSplashScreenCount(), 1u);
+    game.RunFrame();
+    EXPECT_EQ(gameObject.GetSplashScreenCount(), 1u);
+
+    gameObject.GetClock().SetPaused(false);
+    gameObject.GetClock().SetTime(gameObject.GetClock().GetTime() + 5.5);
+    game.RunFrame();
+    EXPECT_EQ(gameObject.GetSplashScreenCount(), 0u);
+    game.Shutdown();
+}
+
+TEST_F(TheGameTest, FailedLoadingLeavesNothingOfTheGameObjectBehind)
+{
+    testsupport::TemporaryFolder withoutData;
+    testsupport::ScopedWorkingDirectory inEmptyFolder(withoutData.Path());
+    TheGame game;
+    // Without its font the loading screen cannot be drawn: start-up fails.
+    EXPECT_THROW(game.Startup(), UlvoException);
+    EXPECT_EQ(game.GetGameObject(), nullptr);
+    EXPECT_EQ(PemberquillGame::GetGlobal(), nullptr);
+    EXPECT_FALSE(GetFreePlay().IsInitialized());
+}
+
+TEST(LoadingScreenTest, CountStopsAt135SoTheTextNeverPasses99Percent)
+{
+    LoadingScreen screen;
+    screen.ReportStep();
+    EXPECT_EQ(screen.GetStepCount(), 1);
+    EXPECT_FLOAT_EQ(screen.GetFraction(), 1.0f / 136.0f);
+    for (int step = 1; step < 200; ++step) {
+        screen.ReportStep();
+    }
+    EXPECT_EQ(screen.GetStepCount(), 135);
+    EXPECT_EQ(Stringf(LoadingScreen::PROGRESS_FORMAT, screen.GetFraction() * 100.0f), "99% complete");
+}
+
+}  // namespace
+}  // namespace Pemberquill
