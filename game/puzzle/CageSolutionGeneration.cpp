@@ -23,7 +23,7 @@ void GenerateEquals(Cage& cage)
 {
     // Equals solutions keep the rule -1, so their description reads "5=5".
     CageSolution solution;
-    solution.values = {cage.target};
+    solution.values = std::vector<int>{cage.target};
     solution.result = cage.target;
     Append(cage, std::move(solution));
 }
@@ -128,7 +128,7 @@ void GeneratePairs(Cage& cage, int rule, Accept accept)
                 continue;
             }
             CageSolution solution = MakeSolution(rule);
-            solution.values = {a, b};
+            solution.values = std::vector<int>{a, b};
             solution.result = cage.target;
             solution.hasNoRepeats = a != b;
             solution.hasRepeats = a == b;
