@@ -1,0 +1,81 @@
+#include "platform/steam/RemoteStorage.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <limits>
+#include <memory>
+#include <system_error>
+#include <utility>
+
+#include "platform/system/FileSystem.h"
+
+namespace platform {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+RemoteStorage::RemoteStorage(std::string folder) : m_folder(std::move(folder)) {}
+
+bool RemoteStorage::IsValidName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") {
+    return false;
+  }
+  for (const char c : name) {
+    if (c == '/' || static_cast<unsigned char>(c) < 0x20) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool RemoteStorage::FileExists(const std::string& name) const {
+  return IsValidName(name) && IsRegularFile(PathOf(name));
+}
+
+int32_t RemoteStorage::GetFileSize(const std::string& name) const {
+  if (!FileExists(name)) {
+    return -1;
+  }
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(PathOf(name), error);
+  if (error || size > static_cast<std::uintmax_t>(std::numeric_limits<int32_t>::max())) {
+    return -1;
+  }
+  return static_cast<int32_t>(size);
+}
+
+int32_t RemoteStorage::Read(const std::string& name, void* buffer, int32_t capacity) const {
+  if (!FileExists(name) || capacity < 0 || (buffer == nullptr && capacity > 0)) {
+    return -1;
+  }
+  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(PathOf(name).c_str(), "rb"));
+  if (!file) {
+    return -1;
+  }
+  const size_t read = std::fread(buffer, 1, static_cast<size_t>(capacity), file.get());
+  if (std::ferror(file.get())) {
+    return -1;
+  }
+  return static_cast<int32_t>(read);
+}
+
+bool RemoteStorage::Write(const std::string& name, const void* data, int32_t size) {
+  if (!IsValidName(name) || size < 0 || (data == nullptr && size > 0)) {
+    return false;
+  }
+  if (!CreateFolderRecursive(m_folder)) {
+    return false;
+  }
+  return WriteFileAtomically(PathOf(name), data, static_cast<size_t>(size));
+}
+
+bool RemoteStorage::Delete(const std::string& name) {
+  return FileExists(name) && RemoveFile(PathOf(name));
+}
+
+}  // namespace platform

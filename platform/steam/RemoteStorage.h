@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// The player's files kept by the online service: a flat namespace of names,
+// each a file in one local folder. Every write replaces the file atomically.
+class RemoteStorage {
+ public:
+  // folder: where the files live; created on the first write.
+  explicit RemoteStorage(std::string folder);
+
+  // A name is usable when it is not empty, not "." or "..", and holds no
+  // '/', '\0' or control character; every operation refuses any other.
+  static bool IsValidName(const std::string& name);
+
+  bool FileExists(const std::string& name) const;
+  // -1 when the file is missing or too large for a 32-bit count.
+  int32_t GetFileSize(const std::string& name) const;
+  // Reads at most capacity bytes; returns the count read, or -1 when the
+  // file is missing or unreadable.
+  int32_t Read(const std::string& name, void* buffer, int32_t capacity) const;
+  bool Write(const std::string& name, const void* data, int32_t size);
+  bool Delete(const std::string& name);
+
+ private:
+  std::string PathOf(const std::string& name) const { return m_folder + "/" + name; }
+
+  std::string m_folder;
+};
+
+}  // namespace platform

@@ -1,0 +1,206 @@
+#include "game/steam/SteamInterface.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/core/Clock.h"
+#include "engine/core/FileIO.h"
+#include "engine/core/UlvoPath.h"
+#include "platform/system/FileSystem.h"
+#include "tests/platform/ScopedEnvironment.h"
+#include "tests/support/CatchUlvoException.h"
+#include "tests/support/RecordingConsole.h"
+#include "tests/support/TemporaryFolder.h"
+
+namespace {
+
+using Pemberquill::SteamInterface;
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::vector<unsigned char> ProfileSizedBytes() {
+  std::vector<unsigned char> bytes(48 * 1024);
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    bytes[i] = static_cast<unsigned char>((i * 131) ^ (i >> 8));
+  }
+  return bytes;
+}
+
+class CountingListener : public platform::OnlineStatsListener {
+ public:
+  void OnStatsReceived(bool) override { ++received; }
+  void OnStatsStored(bool) override {}
+  void OnAchievementStored(const std::string&) override {}
+  int received = 0;
+};
+
+class SteamInterfaceTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (steam.IsInitialized()) {
+      steam.Shutdown();
+    }
+    playerStorageReadHook = nullptr;
+    playerStorageWriteHook = nullptr;
+    playerStorageRemoveHook = nullptr;
+  }
+
+  std::string StoredFile(const std::string& name) const {
+    return userData.File(std::string(SteamInterface::DEFAULT_SERVICE_FOLDER) + "/storage/" + name);
+  }
+
+  testsupport::RecordingConsole console;
+  testsupport::TemporaryFolder userData;
+  platform_test::ScopedEnvironment xdg{"XDG_DATA_HOME", userData.Path().c_str()};
+  platform_test::ScopedEnvironment user{"USER", "ada"};
+  Clock gameClock;
+  SteamInterface steam;
+};
+
+TEST_F(SteamInterfaceTest, StartupAndShutdownLogTheirStepsAndLearnTheName) {
+  EXPECT_EQ(steam.GetUserName(), SteamInterface::INITIAL_USER_NAME);
+  steam.Startup(&gameClock);
+  EXPECT_EQ(steam.GetUserName(), "ada");
+  EXPECT_TRUE(steam.IsLoggedOn());
+  ASSERT_NE(steam.GetClock(), nullptr);
+  EXPECT_EQ(steam.GetClock()->GetParent(), &gameClock);
+  steam.Shutdown();
+  EXPECT_FALSE(steam.IsSteamAvailable());
+  EXPECT_FALSE(steam.IsLoggedOn());
+  EXPECT_EQ(console.Text(),
+            "SteamInterface Startup begun.\n"
+            "Logged in as Steam User: ada\n"
+            "SteamInterface Startup complete.\n"
+            "SteamInterface Shutdown begun.\n"
+            "SteamInterface Shutdown complete.\n");
+}
+
+TEST_F(SteamInterfaceTest, CallsInTheWrongStateAreAssertionFailures) {
+  const auto early = testsupport::CatchUlvoException([&] { steam.Shutdown(); });
+  EXPECT_EQ(early.message.rfind("Shutdown called on an uninitialized SteamInterface.", 0), 0u);
+  EXPECT_EQ(early.title, "SteamInterface::Shutdown");
+
+  steam.Startup(&gameClock);
+  const auto twice = testsupport::CatchUlvoException([&] { steam.Startup(&gameClock); });
+  EXPECT_EQ(twice.message.rfind("Startup called on an initialized subsystem.", 0), 0u);
+  EXPECT_EQ(twice.title, "SteamInterface::Startup");
+}
+
+TEST_F(SteamInterfaceTest, DestructionWithoutShutdownIsLoggedNotThrown) {
+  auto extra = std::make_unique<SteamInterface>("other-online");
+  extra->Startup(&gameClock);
+  console.lines.clear();
+  extra.reset();
+  EXPECT_NE(console.Text().find("SteamInterface was deleted without Shutdown() being called."),
+            std::string::npos);
+}
+
+TEST_F(SteamInterfaceTest, ProfileWrittenToPlayerStorageLandsInRemoteStorageAndReadsBack) {
+  steam.Startup(&gameClock);
+  ASSERT_TRUE(ArePlayerStorageHooksInstalled());
+  const std::vector<unsigned char> bytes = ProfileSizedBytes();
+  const UlvoPath profile(PATH_MARKER_PLAYER_STORAGE, "Profiles/steamuser.playerProfile");
+
+  // The byte count, as for a local file: a save is never taken for a failure.
+  EXPECT_EQ(WriteWholeFile(bytes.data(), profile, static_cast<int32_t>(bytes.size())),
+            static_cast<int32_t>(bytes.size()));
+  EXPECT_EQ(ReadText(StoredFile("Profiles_steamuser.playerProfile")),
+            std::string(bytes.begin(), bytes.end()));
+
+  std::unique_ptr<unsigned char[]> buffer;
+  ASSERT_EQ(ReadWholeFile(profile, buffer), static_cast<int32_t>(bytes.size()));
+  EXPECT_EQ(std::vector<unsigned char>(buffer.get(), buffer.get() + bytes.size()), bytes);
+}
+
+TEST_F(SteamInterfaceTest, SeparatorsFlattenSoSuchPathsShareOneRemoteFile) {
+  steam.Startup(&gameClock);
+  const unsigned char first[] = {'o', 'n', 'e'};
+  const unsigned char second[] = {'t', 'w', 'o', '!'};
+  ASSERT_EQ(WriteWholeFile(first, UlvoPath(PATH_MARKER_PLAYER_STORAGE, "a/b:c"), 3), 3);
+  ASSERT_EQ(WriteWholeFile(second, UlvoPath(PATH_MARKER_PLAYER_STORAGE, "a\\b_c"), 4), 4);
+  EXPECT_EQ(ReadText(StoredFile("a_b_c")), "two!");
+
+  std::unique_ptr<unsigned char[]> buffer;
+  EXPECT_EQ(ReadWholeFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "a:b/c"), buffer), 4);
+}
+
+TEST_F(SteamInterfaceTest, RemovingAPlayerStorageFileKeepsIt) {
+  steam.Startup(&gameClock);
+  const UlvoPath options(PATH_MARKER_PLAYER_STORAGE, "options.dat");
+  const unsigned char bytes[] = {1, 2, 3};
+  ASSERT_EQ(WriteWholeFile(bytes, options, 3), 3);
+  RemoveFile(options);
+  EXPECT_TRUE(platform::IsRegularFile(StoredFile("options.dat")));
+}
+
+TEST_F(SteamInterfaceTest, AMissingRemoteFileReadsAsMissingAndLeavesTheBufferAlone) {
+  steam.Startup(&gameClock);
+  auto buffer = std::make_unique<unsigned char[]>(1);
+  unsigned char* const before = buffer.get();
+  EXPECT_EQ(playerStorageReadHook(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "absent"), buffer), -1);
+  EXPECT_EQ(buffer.get(), before);
+}
+
+TEST_F(SteamInterfaceTest, AnswersArriveOnlyInsideTheUpdate) {
+  steam.Startup(&gameClock);
+  CountingListener listener;
+  steam.GetOnlineService().AddStatsListener(&listener);
+  ASSERT_TRUE(steam.GetOnlineService().RequestCurrentStats());
+  EXPECT_EQ(listener.received, 0);
+  steam.Update();
+  EXPECT_EQ(listener.received, 1);
+  steam.Update();
+  EXPECT_EQ(listener.received, 1);
+  steam.GetOnlineService().RemoveStatsListener(&listener);
+}
+
+TEST_F(SteamInterfaceTest, AfterShutdownTheHooksStayAndAnswerAsUnavailable) {
+  steam.Startup(&gameClock);
+  const UlvoPath profile(PATH_MARKER_PLAYER_STORAGE, "steamuser.playerProfile");
+  const unsigned char bytes[] = {'s', 'a', 'v', 'e', 'd'};
+  ASSERT_EQ(WriteWholeFile(bytes, profile, 5), 5);
+  CountingListener listener;
+  steam.GetOnlineService().AddStatsListener(&listener);
+  ASSERT_TRUE(steam.GetOnlineService().RequestCurrentStats());
+  steam.Shutdown();
+
+  steam.Update();
+  EXPECT_EQ(listener.received, 0);
+  ASSERT_TRUE(ArePlayerStorageHooksInstalled());
+  auto buffer = std::make_unique<unsigned char[]>(1);
+  unsigned char* const before = buffer.get();
+  EXPECT_EQ(playerStorageReadHook(profile, buffer), -1);
+  EXPECT_EQ(buffer.get(), before);
+  const unsigned char other[] = {'x'};
+  EXPECT_EQ(playerStorageWriteHook(profile, other, 1), 0);
+  // What was stored before stays as it was.
+  EXPECT_EQ(ReadText(StoredFile("steamuser.playerProfile")), "saved");
+  steam.GetOnlineService().RemoveStatsListener(&listener);
+}
+
+TEST_F(SteamInterfaceTest, WithoutTheServiceStartupLeavesPlayerStorageLocal) {
+  ASSERT_TRUE(platform::WriteFileAtomically(userData.File("not-a-folder"), "x", 1));
+  platform_test::ScopedEnvironment brokenUserData("XDG_DATA_HOME",
+                                                  userData.File("not-a-folder").c_str());
+  SteamInterface offline;
+  EXPECT_FALSE(offline.IsSteamAvailable());
+  offline.Startup(&gameClock);
+  EXPECT_FALSE(ArePlayerStorageHooksInstalled());
+  EXPECT_FALSE(offline.IsLoggedOn());
+  EXPECT_EQ(offline.GetUserName(), SteamInterface::INITIAL_USER_NAME);
+  offline.Update();
+  offline.Shutdown();
+  EXPECT_NE(console.Text().find("Steam is not available"), std::string::npos);
+}
+
+}  // namespace
