@@ -4,19 +4,28 @@
 
 namespace Pemberquill {
 
+class Board;
+struct Cage;
 struct Square;
 
-// The instructor's call-out bubbles, as a hint uses them: the tutorial sits
-// above the puzzle logic, so it implements this and installs itself with
-// SetHintCallOuts; tests install a recording fake.
+// The instructor's call-out bubbles, as hints place them: the solver's
+// one-line explanations and the game's staged hints both point through this.
+// The tutorial sits above the puzzle logic, so it implements this once and
+// installs itself with SetHintCallOuts; tests install a recording fake.
 class HintCallOutInterface {
 public:
     // Removes every call-out placed on the channel; nothing when there is none.
     virtual void DestroyCallOutsByChannel(const std::string& channelName) = 0;
+    virtual void CallOutCage(const Cage& cage, const std::string& channelName) = 0;
     // A bubble pointing at a square of a board (the board's own square).
     virtual void CallOutSquare(const Square& square, const std::string& channelName) = 0;
     // A bubble pointing at one candidate (value - 1) of a square.
     virtual void CallOutCandidate(const Square& square, int candidateIndex, const std::string& channelName) = 0;
+    // The same bubble with its extra flag set: the candidate is to be removed.
+    virtual void CallOutCandidateVariant(const Square& square, int candidateIndex,
+                                         const std::string& channelName) = 0;
+    virtual void CallOutRow(const Board& board, int rowIndex, const std::string& channelName) = 0;
+    virtual void CallOutColumn(const Board& board, int columnIndex, const std::string& channelName) = 0;
 
 protected:
     ~HintCallOutInterface() = default;

@@ -99,6 +99,10 @@ BoardRecipe MakeRecipe(int boardType, int size, int solvingAttributes, const Cag
 
 HintRecord PuzzleStep::ToHintRecord() const
 {
+    if (!isMistake) {
+        return HintRecord::FromSolverStep(step, board);
+    }
+    // A mistake's step id already is its hint kind.
     HintRecord record;
     record.kind = step.stepId;
     record.move = step.move;

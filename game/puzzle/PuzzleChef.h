@@ -52,7 +52,8 @@ struct PuzzleStep {
     Board* board = nullptr;
     bool isMistake = false;
 
-    // What the hints and the mistake list work with.
+    // What the hints and the mistake list work with: a solver step's id
+    // becomes the hint kind that explains it; a mistake keeps its kind.
     HintRecord ToHintRecord() const;
 };
 

@@ -5,7 +5,7 @@
 #include "engine/core/UlvoEventSystem.h"
 #include "game/puzzle/Board.h"
 #include "game/puzzle/HintRecord.h"
-#include "game/shell/HintCallOuts.h"
+#include "game/puzzle/HintCallOutInterface.h"
 #include "game/shell/HintSentences.h"
 
 #include <limits>
@@ -43,7 +43,8 @@ void FireHintStageChanged(const std::string& label, unsigned stage)
     FireGlobalEvent("HintStageChangedEvent", properties);
 }
 
-void CallOutCandidateOfStep(const HintRecord& record, const Square& square, bool flagged, HintCallOuts& callOuts)
+void CallOutCandidateOfStep(const HintRecord& record, const Square& square, bool flagged,
+                            HintCallOutInterface& callOuts)
 {
     const int candidateIndex = GetHintNumber(record) - 1;
     if (candidateIndex < 0 || candidateIndex >= static_cast<int>(record.board->GetSize())) {
@@ -56,7 +57,7 @@ void CallOutCandidateOfStep(const HintRecord& record, const Square& square, bool
     }
 }
 
-void CallOutLineOfStep(const HintRecord& record, HintCallOuts& callOuts)
+void CallOutLineOfStep(const HintRecord& record, HintCallOutInterface& callOuts)
 {
     const int size = static_cast<int>(record.board->GetSize());
     const BoardMove& move = record.move;
@@ -71,7 +72,7 @@ void CallOutLineOfStep(const HintRecord& record, HintCallOuts& callOuts)
 
 // A step that names no square of its board (a solution mark names a cage
 // and a solution instead) gets no square, cage or candidate bubble.
-void PlaceCallOuts(const HintRecord& record, unsigned targets, HintCallOuts& callOuts)
+void PlaceCallOuts(const HintRecord& record, unsigned targets, HintCallOutInterface& callOuts)
 {
     Board& board = *record.board;
     if ((targets & HINT_CALL_OUT_LINE) != 0) {
@@ -158,7 +159,7 @@ void SetHintStage(const HintRecord& newRecord, HintRecord& current)
     FireHintStageChanged(label, current.stage);
 }
 
-void ShowHintText(const HintRecord& current, HintCallOuts* callOuts)
+void ShowHintText(const HintRecord& current, HintCallOutInterface* callOuts)
 {
     if (current.board == nullptr) {
         return;

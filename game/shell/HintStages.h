@@ -2,7 +2,7 @@
 
 namespace Pemberquill {
 
-class HintCallOuts;
+class HintCallOutInterface;
 struct HintRecord;
 
 // How many more tips a hint kind gives after its first before it has told
@@ -19,7 +19,7 @@ void SetHintStage(const HintRecord& newRecord, HintRecord& current);
 // and replaces the bubbles of the "hint" channel. Nothing for a record
 // without a board; callOuts may be null while no instructor exists, and then
 // only the text is shown.
-void ShowHintText(const HintRecord& current, HintCallOuts* callOuts);
+void ShowHintText(const HintRecord& current, HintCallOutInterface* callOuts);
 
 // Back to no hint, and the panel's button back to "Solving Tip".
 void ResetHintStage(HintRecord& current);

@@ -2,14 +2,19 @@
 
 #include <cstdio>
 
+#include "engine/core/AABB2.h"
 #include "engine/core/Clock.h"
 #include "engine/core/Diagnostics.h"
 #include "engine/core/NamedProperties.h"
+#include "engine/core/Rgba.h"
 #include "engine/core/UlvoConsoleInterface.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/modules/input/UlvoInputInterface.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
+#include "game/common/GameSounds.h"
+#include "game/puzzle/HintCallOutInterface.h"
 #include "game/shell/FreePlay.h"
+#include "game/shell/HintStages.h"
 #include "game/shell/PemberquillOptions.h"
 #include "game/shell/StartupProfiling.h"
 
@@ -22,6 +27,17 @@ PemberquillGame* g_game = nullptr;
 constexpr int VERSION_MAJOR = 1;
 constexpr int VERSION_MINOR = 1;
 
+const char* const HINT_CHANNEL = "hint";
+constexpr Rgba NO_HINT_BASE_COLOR{0, 0, 0, 0};
+
+// The puzzle a button hands over with its activation; null when it names none.
+Puzzle* GetActivationPuzzle(NamedProperties& args)
+{
+    Puzzle* puzzle = nullptr;
+    args.Get("OnActivationEventNameProperty", puzzle);
+    return puzzle;
+}
+
 }  // namespace
 
 PemberquillGame::PemberquillGame(Clock* parentClock)
@@ -29,6 +45,7 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
     g_game = this;
     m_clock = std::make_unique<Clock>(parentClock);
     m_clock->SetMaximumStep(MAX_CLOCK_STEP_SECONDS);
+    SetBoardSettings(&m_boardSettings);
     RegisterEventHandlers();
     try {
         if (UlvoRendererInterface* renderer = UlvoRendererInterface::GetDefaultInstance()) {
@@ -43,6 +60,7 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
         if (GetFreePlay().IsInitialized()) {
             GetFreePlay().Shutdown();
         }
+        SetBoardSettings(nullptr);
         g_game = nullptr;
         throw;
     }
@@ -51,6 +69,7 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
 PemberquillGame::~PemberquillGame()
 {
     ShutDownSubsystems();
+    SetBoardSettings(nullptr);
     if (g_game == this) {
         g_game = nullptr;
     }
@@ -76,11 +95,31 @@ PemberquillGame* PemberquillGame::GetGlobal()
 
 void PemberquillGame::RegisterEventHandlers()
 {
+    struct Subscription {
+        const char* eventName;
+        void (PemberquillGame::*handler)(NamedProperties&);
+    };
+    static const Subscription SUBSCRIPTIONS[] = {
+        {"OnStartupLoadingTaskComplete", &PemberquillGame::Event_OnStartupLoadingTaskComplete},
+        {"OnToggleCandidate", &PemberquillGame::Event_OnToggleCandidate},
+        {"OnSetSquareValue", &PemberquillGame::Event_OnSetSquareValue},
+        {"OnToggleSolutionInvalid", &PemberquillGame::Event_OnToggleSolutionInvalid},
+        {"PlayPuzzleEvent", &PemberquillGame::Event_OnPlayPuzzle},
+        {"SolvePuzzleEvent", &PemberquillGame::Event_OnSolvePuzzle},
+        {"GiveHintEvent", &PemberquillGame::Event_OnGiveHint},
+        {"TogglePauseEvent", &PemberquillGame::Event_OnTogglePause},
+        {"BeginAutoSolvingEvent", &PemberquillGame::Event_OnBeginAutoSolving},
+        {"EndAutoSolvingEvent", &PemberquillGame::Event_OnEndAutoSolving},
+        {"UndoEvent", &PemberquillGame::Event_OnUndo},
+        {"RedoEvent", &PemberquillGame::Event_OnRedo},
+        {"PlayablePuzzleShownEvent", &PemberquillGame::Event_OnPlayablePuzzleShown},
+        {"PlayablePuzzleHiddenEvent", &PemberquillGame::Event_OnPlayablePuzzleHidden},
+        {"HideSplashScreenDialogEvent", &PemberquillGame::Event_OnHideSplashScreenDialog},
+    };
     UlvoEventSystem* eventSystem = UlvoEventSystem::GetGlobal();
-    RegisterEventHandler("OnStartupLoadingTaskComplete", eventSystem,
-                         &PemberquillGame::Event_OnStartupLoadingTaskComplete, this);
-    RegisterEventHandler("HideSplashScreenDialogEvent", eventSystem,
-                         &PemberquillGame::Event_OnHideSplashScreenDialog, this);
+    for (const Subscription& subscription : SUBSCRIPTIONS) {
+        RegisterEventHandler(subscription.eventName, eventSystem, subscription.handler, this);
+    }
 }
 
 void PemberquillGame::RunLoadingTasks()
@@ -181,6 +220,169 @@ bool PemberquillGame::HandleKey(int action, int key)
 void PemberquillGame::Event_OnStartupLoadingTaskComplete(NamedProperties& /*args*/)
 {
     m_loadingScreen.ReportStep();
+}
+
+// ------------------------------------------------------------ play
+
+void PemberquillGame::PlayGameSound(GameSoundID sound) const
+{
+    if (!m_isAutoSolving && GetPemberquillOptions().IsPlayingSounds()) {
+        PlaySound(sound);
+    }
+}
+
+void PemberquillGame::PlayPuzzle(Puzzle* puzzle)
+{
+    ULVO_ASSERT(puzzle, "Cannot play a NULL puzzle.", "PemberquillGame::PlayPuzzle");
+    if (!m_puzzleChef.BuildBoardsForPuzzle(puzzle)) {
+        // Nothing to play; the owner still shows the puzzle, so say why it
+        // stays empty.
+        ConsolePrintf("ERROR: The boards of puzzle \"%s\" could not be built.\n", puzzle->GetPuzzleID().c_str());
+        return;
+    }
+    ResetHint();
+    PlayGameSound(puzzle->IsUnlockPuzzle() ? SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_BOSS
+                                           : SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_NORMAL);
+    puzzle->Start();
+}
+
+void PemberquillGame::ResetHint()
+{
+    ResetHintStage(m_hint);
+    // The board a hint pointed at may go with its puzzle; a later hint must
+    // never match against it.
+    m_hint = HintRecord();
+    if (HintCallOutInterface* callOuts = GetHintCallOuts()) {
+        callOuts->DestroyCallOutsByChannel(HINT_CHANNEL);
+    }
+    NamedProperties text;
+    text.Set<std::string>("Label", "");
+    text.Set("BaseColor", NO_HINT_BASE_COLOR);
+    FireGlobalEvent("HintTextChangedEvent", text);
+}
+
+void PemberquillGame::ShowHintForPuzzle()
+{
+    if (m_shownPuzzle == nullptr) {
+        return;
+    }
+    // The player's mistakes come before any solver step, and with several
+    // the hint explains the first: the rewind dialog that undoes them all
+    // at once belongs to the puzzle screens.
+    const PuzzleStep next = m_puzzleChef.FindNextPuzzleStep(*m_shownPuzzle);
+    if (next.board == nullptr || next.step.stepId == STEP_ID_STUCK) {
+        return;
+    }
+    SetHintStage(next.ToHintRecord(), m_hint);
+    ShowHintText(m_hint, GetHintCallOuts());
+}
+
+void PemberquillGame::Event_OnToggleCandidate(NamedProperties& /*args*/)
+{
+    PlayGameSound(SOUND_PLAYINGPUZZLE_CANDIDATE_TOGGLED);
+    ResetHint();
+}
+
+void PemberquillGame::Event_OnSetSquareValue(NamedProperties& args)
+{
+    unsigned value = 0;
+    if (args.Get("solverValue", value) != PROPERTY_FETCH_OK) {
+        return;
+    }
+    PlayGameSound(value != 0 ? SOUND_PLAYINGPUZZLE_SQUARE_VALUE_SET : SOUND_PLAYINGPUZZLE_SQUARE_VALUE_CLEARED);
+    ResetHint();
+}
+
+void PemberquillGame::Event_OnToggleSolutionInvalid(NamedProperties& /*args*/)
+{
+    ResetHint();
+}
+
+void PemberquillGame::Event_OnPlayPuzzle(NamedProperties& args)
+{
+    Puzzle* puzzle = nullptr;
+    const int result = args.Get("Puzzle", puzzle);
+    ULVO_ASSERT(result == PROPERTY_FETCH_OK, "Unable to find the required Puzzle* inside NewPuzzleEvent.",
+                "PemberquillGame::Event_OnPlayPuzzle");
+    PlayPuzzle(puzzle);
+}
+
+void PemberquillGame::Event_OnSolvePuzzle(NamedProperties& /*args*/)
+{
+    PlayGameSound(SOUND_PLAYINGPUZZLE_PUZZLE_SOLVED);
+    ResetHint();
+}
+
+void PemberquillGame::Event_OnGiveHint(NamedProperties& /*args*/)
+{
+    ShowHintForPuzzle();
+    PlayGameSound(SOUND_PLAYINGPUZZLE_HINT_GIVEN);
+}
+
+void PemberquillGame::Event_OnTogglePause(NamedProperties& /*args*/)
+{
+    const bool paused = !m_clock->IsPaused();
+    m_clock->SetPaused(paused);
+    NamedProperties visibility;
+    visibility.Set("AbleToBeVisible", paused);
+    FireGlobalEvent("SetPauseWindowVisibilityEvent", visibility);
+    NamedProperties interaction;
+    interaction.Set("IsAllowed", !paused);
+    FireGlobalEvent("SetIsBoardInteractionPermitted", interaction);
+}
+
+void PemberquillGame::Event_OnBeginAutoSolving(NamedProperties& /*args*/)
+{
+    m_isAutoSolving = true;
+    m_boardSettings.SetAutoSolving(true);
+}
+
+void PemberquillGame::Event_OnEndAutoSolving(NamedProperties& /*args*/)
+{
+    m_isAutoSolving = false;
+    m_boardSettings.SetAutoSolving(false);
+}
+
+void PemberquillGame::Event_OnUndo(NamedProperties& args)
+{
+    if (Puzzle* puzzle = GetActivationPuzzle(args)) {
+        puzzle->Undo();
+    }
+}
+
+void PemberquillGame::Event_OnRedo(NamedProperties& args)
+{
+    if (Puzzle* puzzle = GetActivationPuzzle(args)) {
+        puzzle->Redo();
+    }
+}
+
+void PemberquillGame::Event_OnPlayablePuzzleShown(NamedProperties& args)
+{
+    const char* const title = "PemberquillGame::Event_OnPlayablePuzzleShown";
+    Puzzle* puzzle = nullptr;
+    AABB2 bounds;
+    const int puzzleResult = args.Get("ShowEventToFireProperty", puzzle);
+    ULVO_ASSERT(puzzleResult == PROPERTY_FETCH_OK, "Puzzle is required for PlayablePuzzleShown event.", title);
+    const int boundsResult = args.Get("Bounds", bounds);
+    ULVO_ASSERT(boundsResult == PROPERTY_FETCH_OK, "Bounds are required for PlayablePuzzleShown event.", title);
+    ULVO_ASSERT(puzzle, "Puzzle is required for PlayablePuzzleShown event.", title);
+    ULVO_ASSERT(!m_shownPuzzle, "PlayablePuzzleShownEvent caught, but we already have an active puzzle view.", title);
+    m_shownPuzzle = puzzle;
+}
+
+void PemberquillGame::Event_OnPlayablePuzzleHidden(NamedProperties& args)
+{
+    const char* const title = "PemberquillGame::Event_OnPlayablePuzzleHidden";
+    Puzzle* puzzle = nullptr;
+    AABB2 bounds;
+    const int puzzleResult = args.Get("HideEventToFireProperty", puzzle);
+    ULVO_ASSERT(puzzleResult == PROPERTY_FETCH_OK, "Puzzle is required for PlayablePuzzleHidden event.", title);
+    const int boundsResult = args.Get("Bounds", bounds);
+    ULVO_ASSERT(boundsResult == PROPERTY_FETCH_OK, "Bounds are required for PlayablePuzzleHidden event.", title);
+    ULVO_ASSERT(puzzle, "Puzzle is required for PlayablePuzzleHidden event.", title);
+    ULVO_ASSERT(m_shownPuzzle, "PlayablePuzzleHiddenEvent caught, but there was no active puzzle view.", title);
+    m_shownPuzzle = nullptr;
 }
 
 void PemberquillGame::Event_OnHideSplashScreenDialog(NamedProperties& /*args*/)

@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "engine/core/EventRecipient.h"
+#include "game/common/GameSoundID.h"
+#include "game/puzzle/HintRecord.h"
 #include "game/puzzle/PuzzleChef.h"
+#include "game/shell/GameBoardSettings.h"
 #include "game/shell/LoadingScreen.h"
 
 class Clock;
@@ -15,8 +18,11 @@ namespace Pemberquill {
 
 // The game object: owns the game subsystems, starts them behind the loading
 // screen in its constructor, times the splash images and runs the
-// subsystems' per-frame updates. The driver creates one at the end of its
-// start-up and destroys it last.
+// subsystems' per-frame updates. During play it answers the game's events:
+// it prepares the puzzles that free play announces, keeps the staged hint,
+// plays the sounds of play, pauses the game clock and tells the boards its
+// settings. The driver creates one at the end of its start-up and destroys
+// it last.
 class PemberquillGame : public EventRecipient {
 public:
     static constexpr int MAX_SPLASH_SCREENS = 200;
@@ -41,7 +47,27 @@ public:
     // The end of the key chain: true when a subsystem took the pair.
     bool HandleKey(int action, int key);
 
+    // Builds the puzzle's boards when it has none, starts play on it where
+    // its progress left off and announces it with its start sound; a null
+    // puzzle is an assertion.
+    void PlayPuzzle(Puzzle* puzzle);
+    // Back to no hint: the stage, the hint panel and the hint's bubbles.
+    void ResetHint();
+
     void Event_OnStartupLoadingTaskComplete(NamedProperties& args);
+    void Event_OnToggleCandidate(NamedProperties& args);
+    void Event_OnSetSquareValue(NamedProperties& args);
+    void Event_OnToggleSolutionInvalid(NamedProperties& args);
+    void Event_OnPlayPuzzle(NamedProperties& args);
+    void Event_OnSolvePuzzle(NamedProperties& args);
+    void Event_OnGiveHint(NamedProperties& args);
+    void Event_OnTogglePause(NamedProperties& args);
+    void Event_OnBeginAutoSolving(NamedProperties& args);
+    void Event_OnEndAutoSolving(NamedProperties& args);
+    void Event_OnUndo(NamedProperties& args);
+    void Event_OnRedo(NamedProperties& args);
+    void Event_OnPlayablePuzzleShown(NamedProperties& args);
+    void Event_OnPlayablePuzzleHidden(NamedProperties& args);
     void Event_OnHideSplashScreenDialog(NamedProperties& args);
 
     Clock& GetClock() { return *m_clock; }
@@ -51,6 +77,13 @@ public:
     int GetMouseY() const { return m_mouseY; }
 
     static std::string GetSplashScreenName(int index);
+
+    bool IsAutoSolving() const { return m_isAutoSolving; }
+    const BoardSettingsInterface& GetBoardSettings() const { return m_boardSettings; }
+    const HintRecord& GetHint() const { return m_hint; }
+    // The puzzle on the playable-puzzle screen, whose hints the player asks
+    // for; null while none is shown.
+    Puzzle* GetShownPuzzle() const { return m_shownPuzzle; }
 
 private:
     struct SplashScreen {
@@ -68,9 +101,18 @@ private:
     // waits for them.
     bool UpdateSplashScreens();
     void UpdateMousePosition();
+    // Heard only when sounds are on and the game is not solving by itself.
+    void PlayGameSound(GameSoundID sound) const;
+    void ShowHintForPuzzle();
 
     PuzzleChef m_puzzleChef;
     std::unique_ptr<Clock> m_clock;
+    // The game-wide copy of the auto-solving flag lives in the board
+    // settings; this one silences the sounds of play.
+    bool m_isAutoSolving = false;
+    GameBoardSettings m_boardSettings;
+    HintRecord m_hint;
+    Puzzle* m_shownPuzzle = nullptr;
     std::vector<SplashScreen> m_splashScreens;
     int m_mouseX = 0;
     int m_mouseY = 0;

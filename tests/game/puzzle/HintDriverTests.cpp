@@ -36,6 +36,23 @@ public:
         calls.push_back(Stringf("candidate %u,%u #%d ", square.x, square.y, candidateIndex) + channelName);
         squares.push_back(&square);
     }
+    // The solver's hints never use these; recorded so that a stray call shows.
+    void CallOutCage(const Cage& cage, const std::string& channelName) override
+    {
+        calls.push_back(Stringf("cage %d ", cage.index) + channelName);
+    }
+    void CallOutCandidateVariant(const Square& square, int candidateIndex, const std::string& channelName) override
+    {
+        calls.push_back(Stringf("flagged %u,%u #%d ", square.x, square.y, candidateIndex) + channelName);
+    }
+    void CallOutRow(const Board&, int rowIndex, const std::string& channelName) override
+    {
+        calls.push_back(Stringf("row %d ", rowIndex) + channelName);
+    }
+    void CallOutColumn(const Board&, int columnIndex, const std::string& channelName) override
+    {
+        calls.push_back(Stringf("column %d ", columnIndex) + channelName);
+    }
 
     std::vector<std::string> calls;
     std::vector<const Square*> squares;

@@ -441,6 +441,31 @@ TEST_F(PuzzleChefTest, AStuckBoardNeverHidesAnotherBoardsStep)
     }
 }
 
+TEST_F(PuzzleChefTest, ASolverStepBecomesTheHintKindThatExplainsIt)
+{
+    Start();
+    Puzzle puzzle(&clock);
+    std::vector<std::unique_ptr<Board>> boards;
+    boards.push_back(MakeHandBoard(puzzle.GetClock(), 0, true));
+    puzzle.SetBoards(std::move(boards));
+    PuzzleProgress progress("hand");
+    puzzle.SetProgress(&progress);
+    puzzle.Start();
+
+    const PuzzleStep step = chef.FindNextPuzzleStep(puzzle);
+    ASSERT_EQ(STEP_ID_SINGLE_SQUARE_CAGE, step.step.stepId);
+    const HintRecord hint = step.ToHintRecord();
+
+    // Step 2 is explained by the Equals-cage hint, kind 5, not kind 2 (a
+    // wrong value).
+    EXPECT_EQ(GetHintKindForStep(STEP_ID_SINGLE_SQUARE_CAGE), hint.kind);
+    EXPECT_EQ(5, hint.kind);
+    EXPECT_TRUE(hint.IsSameStep(HintRecord::FromSolverStep(step.step, step.board)));
+    EXPECT_EQ(step.board, hint.board);
+    EXPECT_EQ(0u, hint.stage);
+    puzzle.SetProgress(nullptr);
+}
+
 TEST_F(PuzzleChefTest, EmptyPuzzlesHaveBoardsButNoAnswersOrCages)
 {
     Start();

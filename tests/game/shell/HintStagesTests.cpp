@@ -5,7 +5,7 @@
 #include "engine/core/Rgba.h"
 #include "game/puzzle/HintRecord.h"
 #include "game/puzzle/StepResult.h"
-#include "game/shell/HintCallOuts.h"
+#include "game/puzzle/HintCallOutInterface.h"
 #include "game/shell/HintStages.h"
 #include "tests/game/puzzle/BoardPlaySupport.h"
 #include "tests/game/shell/PemberquillOptionsTestSupport.h"
@@ -21,7 +21,7 @@ using options_test::Fetch;
 
 namespace {
 
-class RecordingCallOuts final : public HintCallOuts {
+class RecordingCallOuts final : public HintCallOutInterface {
 public:
     void DestroyCallOutsByChannel(const std::string& channel) override { calls.push_back("destroy " + channel); }
     void CallOutCage(const Cage& cage, const std::string& channel) override
