@@ -24,25 +24,24 @@ const char* const KEYPRESS_EVENT = "EditBoxKeypressEvent";
 }  // namespace
 
 EditLineWidget::EditLineWidget(const std::string& name, BaseWidget* parent)
-    : ActivatableWidget(name, parent), m_textLabel(name + "Label", nullptr) {
-  m_textLabel.SetParent(this);
+    : LabelledActivatableWidget(name, parent) {
   GetProperties().Set("MaxLineLength", 0);
   GetProperties().Set("Numeric", false);
   GetProperties().Set("BorderThickness", 2);
   GetStateProperties(UI_STATE_FOCUSED).Set("BaseColor", Rgba(255, 255, 0, 255));
-  m_textLabel.GetStateProperties(UI_STATE_FOCUSED).Set("FontColor", Rgba(0, 0, 0, 255));
-  m_textLabel.GetProperties().Set("Editable", true);
+  GetInnerLabel().GetStateProperties(UI_STATE_FOCUSED).Set("FontColor", Rgba(0, 0, 0, 255));
+  GetInnerLabel().GetProperties().Set("Editable", true);
 }
 
 EditLineWidget::~EditLineWidget() = default;
 
 std::string EditLineWidget::GetText() const {
-  return m_textLabel.GetProperty<std::string>("Label");
+  return GetInnerLabel().GetProperty<std::string>("Label");
 }
 
 void EditLineWidget::SetText(const std::string& text) {
-  m_textLabel.GetProperties().Set("Label", text);
-  m_textLabel.GetProperties().Set("CursorPosition", m_cursor);
+  GetInnerLabel().GetProperties().Set("Label", text);
+  GetInnerLabel().GetProperties().Set("CursorPosition", m_cursor);
   SetLayoutDirty();
 }
 
@@ -55,13 +54,7 @@ void EditLineWidget::ClampCursor() {
 void EditLineWidget::ApplyProperties(NamedProperties& source, NamedProperties& destination) {
   ReadProperty<int>("MaxLineLength", source, destination, PROPERTY_READ_REMOVE_FROM_SOURCE);
   ReadProperty<bool>("Numeric", source, destination, PROPERTY_READ_REMOVE_FROM_SOURCE);
-  ActivatableWidget::ApplyProperties(source, destination);
-  m_textLabel.ApplyStateProperty(source);
-}
-
-void EditLineWidget::LayoutContents() {
-  CoverWithPart(m_textLabel);
-  ClearLayoutDirty();
+  LabelledActivatableWidget::ApplyProperties(source, destination);
 }
 
 void EditLineWidget::Draw() {
@@ -73,16 +66,6 @@ void EditLineWidget::Draw() {
   const AABB2 box = GetAnimatedBounds();
   DrawBaseBox(*renderer, box);
   DrawOutline(*renderer, box);
-}
-
-void EditLineWidget::OnRolloverBegin() {
-  m_textLabel.OnRolloverBegin();
-  ActivatableWidget::OnRolloverBegin();
-}
-
-void EditLineWidget::OnRolloverEnd() {
-  m_textLabel.OnRolloverEnd();
-  ActivatableWidget::OnRolloverEnd();
 }
 
 bool EditLineWidget::OnKeyEvent(int action, int key) {
@@ -105,7 +88,7 @@ bool EditLineWidget::OnKeyEvent(int action, int key) {
     FireGlobalEvent(KEYPRESS_EVENT);
     return true;
   }
-  return ActivatableWidget::OnKeyEvent(action, key);
+  return LabelledActivatableWidget::OnKeyEvent(action, key);
 }
 
 bool EditLineWidget::EditForKey(int key) {
@@ -175,5 +158,5 @@ bool EditLineWidget::Activate() {
     return false;
   }
   GetProperties().Set("OnActivationEventNameProperty", text);
-  return ActivatableWidget::Activate();
+  return LabelledActivatableWidget::Activate();
 }

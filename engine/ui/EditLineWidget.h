@@ -2,36 +2,28 @@
 
 #include <string>
 
-#include "engine/ui/ActivatableWidget.h"
 #include "engine/ui/LabelWidget.h"
+#include "engine/ui/LabelledActivatableWidget.h"
 
-// The one-line text entry: a box with an inner label (name + "Label") that
-// shows the text and the cursor. Printable characters are inserted at the
-// cursor, Backspace, Delete, Home, End and the arrows edit and move, and
-// Enter fires "OnActivationEventName" with the text as
-// "OnActivationEventNameProperty". Every such key fires
-// "EditBoxKeypressEvent". Characters are single bytes.
-class EditLineWidget : public ActivatableWidget {
+// The one-line text entry: a box whose inner label shows the text and the
+// cursor. Printable characters are inserted at the cursor, Backspace, Delete,
+// Home, End and the arrows edit and move, and Enter fires
+// "OnActivationEventName" with the text as "OnActivationEventNameProperty".
+// Every such key fires "EditBoxKeypressEvent". Characters are single bytes.
+class EditLineWidget : public LabelledActivatableWidget {
  public:
   EditLineWidget(const std::string& name, BaseWidget* parent);
   ~EditLineWidget() override;
 
   void ApplyProperties(NamedProperties& source, NamedProperties& destination) override;
-  // The inner label covers the whole box.
-  void LayoutContents() override;
   void Draw() override;
-  void OnRolloverBegin() override;
-  void OnRolloverEnd() override;
   bool OnKeyEvent(int action, int key) override;
   // False, and nothing fired, for an empty text or one of spaces only.
   bool Activate() override;
 
   std::string GetText() const;
   int GetCursor() const { return m_cursor; }
-  LabelWidget& GetTextLabel() { return m_textLabel; }
-
- protected:
-  std::vector<BaseWidget*> GetParts() override { return {&m_textLabel}; }
+  LabelWidget& GetTextLabel() { return GetInnerLabel(); }
 
  private:
   // Stores the text and the cursor in the inner label.
@@ -43,6 +35,5 @@ class EditLineWidget : public ActivatableWidget {
   void InsertCharacter(char character);
   bool AcceptsCharacter(int character) const;
 
-  LabelWidget m_textLabel;
   int m_cursor = 0;
 };

@@ -2,10 +2,10 @@
 // instructor places for it.
 #include "engine/core/Diagnostics.h"
 #include "game/puzzle/HiddenCageSolver.h"
-#include "game/puzzle/HintCallOutInterface.h"
 #include "game/puzzle/HintDriver.h"
 #include "tests/game/puzzle/BoardPlaySupport.h"
 #include "tests/game/puzzle/SolverTestSupport.h"
+#include "tests/support/RecordingHintCallOuts.h"
 
 #include <gtest/gtest.h>
 
@@ -16,47 +16,6 @@
 using namespace Pemberquill;
 
 namespace {
-
-// Every call, in order, as text; installed for its lifetime.
-class RecordingCallOuts final : public HintCallOutInterface {
-public:
-    RecordingCallOuts() { SetHintCallOuts(this); }
-    ~RecordingCallOuts() { SetHintCallOuts(nullptr); }
-    RecordingCallOuts(const RecordingCallOuts&) = delete;
-    RecordingCallOuts& operator=(const RecordingCallOuts&) = delete;
-
-    void DestroyCallOutsByChannel(const std::string& channelName) override { calls.push_back("destroy " + channelName); }
-    void CallOutSquare(const Square& square, const std::string& channelName) override
-    {
-        calls.push_back(Stringf("square %u,%u ", square.x, square.y) + channelName);
-        squares.push_back(&square);
-    }
-    void CallOutCandidate(const Square& square, int candidateIndex, const std::string& channelName) override
-    {
-        calls.push_back(Stringf("candidate %u,%u #%d ", square.x, square.y, candidateIndex) + channelName);
-        squares.push_back(&square);
-    }
-    // The solver's hints never use these; recorded so that a stray call shows.
-    void CallOutCage(const Cage& cage, const std::string& channelName) override
-    {
-        calls.push_back(Stringf("cage %d ", cage.index) + channelName);
-    }
-    void CallOutCandidateVariant(const Square& square, int candidateIndex, const std::string& channelName) override
-    {
-        calls.push_back(Stringf("flagged %u,%u #%d ", square.x, square.y, candidateIndex) + channelName);
-    }
-    void CallOutRow(const Board&, int rowIndex, const std::string& channelName) override
-    {
-        calls.push_back(Stringf("row %d ", rowIndex) + channelName);
-    }
-    void CallOutColumn(const Board&, int columnIndex, const std::string& channelName) override
-    {
-        calls.push_back(Stringf("column %d ", columnIndex) + channelName);
-    }
-
-    std::vector<std::string> calls;
-    std::vector<const Square*> squares;
-};
 
 // A 9 x 9 board (each row the one above moved left by one) with one
 // Addition cage, (0,0)-(1,0): 1 + 2, whose only solution is "1+2=3".
@@ -104,7 +63,7 @@ protected:
 
     UlvoEventSystem events;
     EventLog log;
-    RecordingCallOuts callOuts;
+    InstalledRecordingHintCallOuts callOuts;
     PlayableBoard play;
     Board& board = play.board;
 };
@@ -292,7 +251,7 @@ TEST(HintDriverSolverTest, ADescribedStepIsExplainedAndTheBoardLeftAlone)
     UlvoEventSystem events;
     EventLog log;
     log.Listen(events, {HINT_TEXT_CHANGED_EVENT});
-    RecordingCallOuts callOuts;
+    InstalledRecordingHintCallOuts callOuts;
     SolverPosition position({"1234", "3412", "2143", "4321"}, {{CAGE_RULE_EQUALS, {{2, 1}}, 1}});
     SimpleBoardSolver solver;
     const StepResult step = solver.FindNextStep(position.board, true);
@@ -308,7 +267,7 @@ TEST(HintDriverSolverTest, APaintingStepIsExplained)
     UlvoEventSystem events;
     EventLog log;
     log.Listen(events, {HINT_TEXT_CHANGED_EVENT});
-    RecordingCallOuts callOuts;
+    InstalledRecordingHintCallOuts callOuts;
     // The Addition pair (0,1)-(1,1) can only take (1,1): every other square
     // is painted.
     PlayableBoard play({"1234", "4312", "2143", "3421"}, {{CAGE_RULE_ADDITION, {{0, 1}, {1, 1}}, 0}},

@@ -5,10 +5,10 @@
 #include "engine/core/Rgba.h"
 #include "game/puzzle/HintRecord.h"
 #include "game/puzzle/StepResult.h"
-#include "game/puzzle/HintCallOutInterface.h"
 #include "game/shell/HintStages.h"
 #include "tests/game/puzzle/BoardPlaySupport.h"
 #include "tests/game/shell/PemberquillOptionsTestSupport.h"
+#include "tests/support/RecordingHintCallOuts.h"
 
 #include <gtest/gtest.h>
 
@@ -20,37 +20,6 @@ using namespace Pemberquill;
 using options_test::Fetch;
 
 namespace {
-
-class RecordingCallOuts final : public HintCallOutInterface {
-public:
-    void DestroyCallOutsByChannel(const std::string& channel) override { calls.push_back("destroy " + channel); }
-    void CallOutCage(const Cage& cage, const std::string& channel) override
-    {
-        calls.push_back(Stringf("cage %d ", cage.index) + channel);
-    }
-    void CallOutSquare(const Square& square, const std::string& channel) override
-    {
-        calls.push_back(Stringf("square %u,%u ", square.x, square.y) + channel);
-    }
-    void CallOutCandidate(const Square& square, int candidateIndex, const std::string& channel) override
-    {
-        calls.push_back(Stringf("candidate %u,%u #%d ", square.x, square.y, candidateIndex) + channel);
-    }
-    void CallOutCandidateVariant(const Square& square, int candidateIndex, const std::string& channel) override
-    {
-        calls.push_back(Stringf("flagged %u,%u #%d ", square.x, square.y, candidateIndex) + channel);
-    }
-    void CallOutRow(const Board&, int rowIndex, const std::string& channel) override
-    {
-        calls.push_back(Stringf("row %d ", rowIndex) + channel);
-    }
-    void CallOutColumn(const Board&, int columnIndex, const std::string& channel) override
-    {
-        calls.push_back(Stringf("column %d ", columnIndex) + channel);
-    }
-
-    std::vector<std::string> calls;
-};
 
 // Each row the one above moved left by one, so every value fits anywhere.
 std::vector<std::string> NineByNineAnswer()
@@ -104,7 +73,7 @@ protected:
     UlvoEventSystem eventSystem;
     options_test::EventLog log;
     PlayableBoard play;
-    RecordingCallOuts callOuts;
+    RecordingHintCallOuts callOuts;
     HintRecord current;
 };
 
