@@ -137,7 +137,7 @@ TEST_F(BaseWidgetStateTest, DestroyingAShownWidgetFiresItsHideEventOnce) {
 TEST_F(BaseWidgetStateTest, TrackedWidgetsLogTheirStateChanges) {
   Describe(widget, Bag("Tracked", true));
   widget.SetState(UI_STATE_DISABLED);
-  EXPECT_EQ(console.text,
+  EXPECT_EQ(console.Text(),
             "TRACKED WIDGET: UI Widget \"Widget\" changed state from UI_STATE_HIDDEN to "
             "UI_STATE_DISABLED\n");
 }

@@ -17,6 +17,7 @@
 #include "engine/core/UlvoException.h"
 #include "engine/ui/ContainerWidget.h"
 #include "engine/ui/WindowWidget.h"
+#include "tests/support/RecordingConsole.h"
 
 namespace ui_core_test {
 
@@ -115,25 +116,6 @@ class TestContainer : public ContainerWidget {
   Journal* m_journal;
 };
 
-// The default console while it lives: keeps everything printed.
-class CapturingConsole : public UlvoConsoleInterface {
- public:
-  void VPrintf(uint32_t, const Rgba&, const char* format, va_list args) override {
-    text += VStringf(format, args);
-  }
-  void VPrintfVerbose(uint32_t, const char* format, va_list args) override {
-    text += VStringf(format, args);
-  }
-  void VPrintfColor(const Rgba&, const char* format, va_list args) override {
-    text += VStringf(format, args);
-  }
-  void VPrint(const char* format, va_list args) override { text += VStringf(format, args); }
-  void SetFont(const std::string&, int, bool, bool) override {}
-  bool OnKeyEvent(int, int) override { return false; }
-
-  std::string text;
-};
-
 // An event system of the test's own (the global one while it lives), and a
 // quiet console.
 class WidgetTest : public ::testing::Test {
@@ -166,7 +148,7 @@ class WidgetTest : public ::testing::Test {
   }
 
   UlvoEventSystem events;
-  CapturingConsole console;
+  testsupport::RecordingConsole console;
 };
 
 inline NamedProperties Bag() { return NamedProperties(); }

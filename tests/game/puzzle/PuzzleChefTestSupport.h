@@ -9,6 +9,9 @@
 #include "game/puzzle/PuzzleDescriptor.h"
 #include "game/puzzle/PuzzleRequest.h"
 #include "game/puzzle/RecipeBook.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScopedWorkingDirectory.h"
+#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -71,28 +74,14 @@ inline std::string RecipeBookBytes(const PuzzleRequest& request, const std::vect
 // that "Data/..." paths land in it.
 class TemporaryWorkingFolder {
 public:
-    TemporaryWorkingFolder()
-        : m_previous(std::filesystem::current_path())
-    {
-        std::string pattern = ::testing::TempDir() + "pq_chef_XXXXXX";
-        m_folder = mkdtemp(pattern.data());
-        std::filesystem::current_path(m_folder);
-    }
-    ~TemporaryWorkingFolder()
-    {
-        std::filesystem::current_path(m_previous);
-        std::filesystem::remove_all(m_folder);
-    }
-    TemporaryWorkingFolder(const TemporaryWorkingFolder&) = delete;
-    TemporaryWorkingFolder& operator=(const TemporaryWorkingFolder&) = delete;
+    TemporaryWorkingFolder() : m_inFolder(m_folder.Path()) {}
 
     // Writes Data/<relativePath>.
     void WriteDataFile(const std::string& relativePath, const std::string& bytes) const
     {
-        const std::filesystem::path path = m_folder / "Data" / relativePath;
+        const std::filesystem::path path = std::filesystem::path(m_folder.Path()) / "Data" / relativePath;
         std::filesystem::create_directories(path.parent_path());
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        testsupport::WriteFileBytes(path.string(), testsupport::Bytes(bytes.begin(), bytes.end()));
     }
 
     void WriteRecipeBook(const std::string& fileName, const PuzzleRequest& request,
@@ -102,8 +91,8 @@ public:
     }
 
 private:
-    std::filesystem::path m_previous;
-    std::filesystem::path m_folder;
+    testsupport::TemporaryFolder m_folder;
+    testsupport::ScopedWorkingDirectory m_inFolder;
 };
 
 // What the chef asks of the screens.
