@@ -1,6 +1,6 @@
 // Time to build one board from a seed and a recipe, as the puzzle chef does
 // for every puzzle it hands out or checks.
-#include "game/puzzle/HybridBoardGenerator.h"
+#include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "tests/support/GeneratedBoard.h"
 
 #include <benchmark/benchmark.h>

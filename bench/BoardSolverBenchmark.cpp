@@ -1,8 +1,8 @@
 // Time to solve one generated board from its start to the end (solved or
 // stuck), as the puzzle chef does for every puzzle it generates on demand.
-#include "game/puzzle/BoardProgress.h"
-#include "game/puzzle/HybridBoardGenerator.h"
-#include "game/puzzle/SimpleBoardSolver.h"
+#include "game/puzzle/board/BoardProgress.h"
+#include "game/puzzle/generation/HybridBoardGenerator.h"
+#include "game/puzzle/solver/SimpleBoardSolver.h"
 #include "tests/support/GeneratedBoard.h"
 
 #include <benchmark/benchmark.h>

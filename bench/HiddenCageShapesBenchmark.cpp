@@ -2,8 +2,8 @@
 // a hidden-cage board, and the solution marks walk them on every edit. The
 // boards are 9 x 9 hidden-cage boards from the generator, all rules allowed
 // (Straight cages reach nine squares and give the longest lists).
-#include "game/puzzle/BoardProgress.h"
-#include "game/puzzle/HybridBoardGenerator.h"
+#include "game/puzzle/board/BoardProgress.h"
+#include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "tests/support/GeneratedBoard.h"
 
 #include <benchmark/benchmark.h>

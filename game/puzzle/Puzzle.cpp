@@ -4,11 +4,11 @@
 #include "engine/core/Diagnostics.h"
 #include "engine/core/NamedProperties.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "game/puzzle/Board.h"
-#include "game/puzzle/BoardProgress.h"
-#include "game/puzzle/BoardSettingsInterface.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardProgress.h"
+#include "game/puzzle/board/BoardSettingsInterface.h"
 #include "game/puzzle/PuzzleProgress.h"
-#include "game/puzzle/SolutionsLayout.h"
+#include "game/puzzle/board/SolutionsLayout.h"
 
 #include <algorithm>
 

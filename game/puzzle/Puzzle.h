@@ -2,9 +2,9 @@
 
 #include "engine/core/EventRecipient.h"
 #include "engine/core/Vector2.h"
-#include "game/puzzle/HintRecord.h"
+#include "game/puzzle/solver/HintRecord.h"
 #include "game/common/TeachableGameMechanics.h"
-#include "game/puzzle/BoardMove.h"
+#include "game/puzzle/board/BoardMove.h"
 #include "game/puzzle/PuzzleDescriptor.h"
 
 #include <memory>

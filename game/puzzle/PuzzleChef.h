@@ -3,12 +3,12 @@
 #include "engine/core/EventRecipient.h"
 #include "engine/core/Rgba.h"
 #include "engine/core/UlvoCollectedClassInterface.h"
-#include "game/puzzle/HintRecord.h"
+#include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleProgress.h"
 #include "game/puzzle/RecipeBook.h"
-#include "game/puzzle/SolveResult.h"
-#include "game/puzzle/StepResult.h"
+#include "game/puzzle/solver/SolveResult.h"
+#include "game/puzzle/solver/StepResult.h"
 
 #include <array>
 #include <cstdint>

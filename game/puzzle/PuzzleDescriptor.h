@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/puzzle/BoardRecipe.h"
+#include "game/puzzle/generation/BoardRecipe.h"
 
 #include <string>
 #include <vector>

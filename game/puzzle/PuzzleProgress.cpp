@@ -2,8 +2,8 @@
 
 #include "engine/core/Diagnostics.h"
 #include "engine/core/ResourceStream.h"
-#include "game/puzzle/Board.h"
-#include "game/puzzle/PuzzleRecordHelpers.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/PuzzleRecordHelpers.h"
 #include "game/puzzle/PuzzleRequest.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/puzzle/BoardProgress.h"
+#include "game/puzzle/board/BoardProgress.h"
 
 #include <memory>
 #include <string>

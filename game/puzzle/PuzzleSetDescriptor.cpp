@@ -1,7 +1,7 @@
 #include "game/puzzle/PuzzleSetDescriptor.h"
 
 #include "engine/core/ResourceStream.h"
-#include "game/puzzle/PuzzleRecordHelpers.h"
+#include "game/puzzle/board/PuzzleRecordHelpers.h"
 
 namespace Pemberquill {
 

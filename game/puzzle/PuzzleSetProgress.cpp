@@ -3,7 +3,7 @@
 #include "engine/core/Diagnostics.h"
 #include "engine/core/ResourceStream.h"
 #include "game/puzzle/Puzzle.h"
-#include "game/puzzle/PuzzleRecordHelpers.h"
+#include "game/puzzle/board/PuzzleRecordHelpers.h"
 
 namespace Pemberquill {
 

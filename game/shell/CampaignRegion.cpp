@@ -1,7 +1,7 @@
 #include "game/shell/CampaignRegion.h"
 
 #include "engine/core/ResourceStream.h"
-#include "game/puzzle/PuzzleRecordHelpers.h"
+#include "game/puzzle/board/PuzzleRecordHelpers.h"
 #include "game/puzzle/PuzzleSet.h"
 #include "game/shell/CampaignNode.h"
 #include "game/shell/CampaignRecordHelpers.h"

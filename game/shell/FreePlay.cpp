@@ -5,7 +5,7 @@
 #include "engine/core/NamedProperties.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "game/common/CageRules.h"
-#include "game/puzzle/Board.h"
+#include "game/puzzle/board/Board.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleProgress.h"
 #include "game/puzzle/PuzzleRequest.h"

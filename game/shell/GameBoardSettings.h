@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/puzzle/BoardSettingsInterface.h"
+#include "game/puzzle/board/BoardSettingsInterface.h"
 
 namespace Pemberquill {
 

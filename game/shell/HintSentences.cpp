@@ -1,8 +1,8 @@
 #include "game/shell/HintSentences.h"
 
-#include "game/puzzle/Board.h"
-#include "game/puzzle/Cage.h"
-#include "game/puzzle/HintRecord.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/Cage.h"
+#include "game/puzzle/solver/HintRecord.h"
 
 namespace Pemberquill {
 

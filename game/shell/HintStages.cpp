@@ -3,9 +3,9 @@
 #include "engine/core/NamedProperties.h"
 #include "engine/core/Rgba.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "game/puzzle/Board.h"
-#include "game/puzzle/HintRecord.h"
-#include "game/puzzle/HintCallOutInterface.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/solver/HintRecord.h"
+#include "game/puzzle/solver/HintCallOutInterface.h"
 #include "game/shell/HintSentences.h"
 
 #include <limits>

@@ -12,7 +12,7 @@
 #include "engine/modules/input/UlvoInputInterface.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
 #include "game/common/GameSounds.h"
-#include "game/puzzle/HintCallOutInterface.h"
+#include "game/puzzle/solver/HintCallOutInterface.h"
 #include "game/shell/FreePlay.h"
 #include "game/shell/HintStages.h"
 #include "game/shell/PemberquillOptions.h"

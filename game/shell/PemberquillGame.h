@@ -6,7 +6,7 @@
 
 #include "engine/core/EventRecipient.h"
 #include "game/common/GameSoundID.h"
-#include "game/puzzle/HintRecord.h"
+#include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/shell/GameBoardSettings.h"
 #include "game/shell/LoadingScreen.h"

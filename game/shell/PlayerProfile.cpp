@@ -3,7 +3,7 @@
 #include "engine/core/Diagnostics.h"
 #include "engine/core/ResourceStream.h"
 #include "engine/core/Rgba.h"
-#include "game/puzzle/PuzzleRecordHelpers.h"
+#include "game/puzzle/board/PuzzleRecordHelpers.h"
 #include "game/shell/CampaignProgress.h"
 
 #include <utility>

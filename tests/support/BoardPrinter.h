@@ -2,4 +2,4 @@
 
 // The board printer lives in the puzzle library, which the recipe-book cook
 // shares with the tests.
-#include "game/puzzle/BoardPrinter.h"
+#include "game/puzzle/board/BoardPrinter.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/core/Clock.h"
-#include "game/puzzle/Board.h"
-#include "game/puzzle/BoardGenerator.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/generation/BoardGenerator.h"
 #include "platform/crt/CrtRandom.h"
 
 #include <memory>

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "engine/core/Diagnostics.h"
-#include "game/puzzle/Cage.h"
-#include "game/puzzle/HintCallOutInterface.h"
-#include "game/puzzle/Square.h"
+#include "game/puzzle/board/Cage.h"
+#include "game/puzzle/solver/HintCallOutInterface.h"
+#include "game/puzzle/board/Square.h"
 
 namespace Pemberquill {
 

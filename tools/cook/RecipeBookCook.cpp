@@ -2,8 +2,8 @@
 
 #include "engine/core/Diagnostics.h"
 #include "engine/core/ResourceStream.h"
-#include "game/puzzle/Board.h"
-#include "game/puzzle/BoardPrinter.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardPrinter.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/RecipeBook.h"
 

@@ -2,7 +2,7 @@
 // descriptor, solving and the next step.
 #include "game/puzzle/PuzzleChef.h"
 
-#include "BoardPlaySupport.h"
+#include "tests/game/puzzle/board/BoardPlaySupport.h"
 #include "PuzzleChefTestSupport.h"
 #include "engine/core/Clock.h"
 #include "engine/core/Diagnostics.h"
@@ -11,10 +11,10 @@
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/core/UlvoException.h"
 #include "engine/core/UlvoTimeSystem_Win32.h"
-#include "game/puzzle/Board.h"
-#include "game/puzzle/BoardPrinter.h"
-#include "game/puzzle/BoardProgress.h"
-#include "game/puzzle/HybridBoardGenerator.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardPrinter.h"
+#include "game/puzzle/board/BoardProgress.h"
+#include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "tests/support/GeneratedBoard.h"
 
 #include <gtest/gtest.h>

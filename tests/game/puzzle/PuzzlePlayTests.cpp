@@ -3,8 +3,8 @@
 #include "PuzzleTestSupport.h"
 #include "engine/core/Clock.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "game/puzzle/Board.h"
-#include "game/puzzle/BoardSettingsInterface.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardSettingsInterface.h"
 #include "game/puzzle/PuzzleProgress.h"
 
 #include <gtest/gtest.h>

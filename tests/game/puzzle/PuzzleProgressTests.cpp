@@ -2,7 +2,7 @@
 
 #include "PuzzleTestSupport.h"
 #include "engine/core/Clock.h"
-#include "game/puzzle/Board.h"
+#include "game/puzzle/board/Board.h"
 
 #include <gtest/gtest.h>
 

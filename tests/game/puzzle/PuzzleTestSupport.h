@@ -5,7 +5,7 @@
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoException.h"
 #include "engine/core/UlvoPath.h"
-#include "game/puzzle/Board.h"
+#include "game/puzzle/board/Board.h"
 
 #include <gtest/gtest.h>
 

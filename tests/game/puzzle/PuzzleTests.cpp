@@ -3,7 +3,7 @@
 #include "PuzzleTestSupport.h"
 #include "engine/core/Clock.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "game/puzzle/Board.h"
+#include "game/puzzle/board/Board.h"
 #include "game/puzzle/PuzzleProgress.h"
 #include "game/puzzle/PuzzleRequest.h"
 

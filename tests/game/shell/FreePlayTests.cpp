@@ -3,7 +3,7 @@
 // moved by hand, and the 'n' key.
 #include "engine/core/Clock.h"
 #include "engine/core/UlvoException.h"
-#include "game/puzzle/Board.h"
+#include "game/puzzle/board/Board.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/PuzzleProgress.h"

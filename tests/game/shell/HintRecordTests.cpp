@@ -1,6 +1,6 @@
 // Which hint explains which solver step, and when two hints are one step.
-#include "game/puzzle/HintRecord.h"
-#include "game/puzzle/StepResult.h"
+#include "game/puzzle/solver/HintRecord.h"
+#include "game/puzzle/solver/StepResult.h"
 
 #include <gtest/gtest.h>
 

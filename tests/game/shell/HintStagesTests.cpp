@@ -3,10 +3,10 @@
 // bubbles it places.
 #include "engine/core/Diagnostics.h"
 #include "engine/core/Rgba.h"
-#include "game/puzzle/HintRecord.h"
-#include "game/puzzle/StepResult.h"
+#include "game/puzzle/solver/HintRecord.h"
+#include "game/puzzle/solver/StepResult.h"
 #include "game/shell/HintStages.h"
-#include "tests/game/puzzle/BoardPlaySupport.h"
+#include "tests/game/puzzle/board/BoardPlaySupport.h"
 #include "tests/game/shell/PemberquillOptionsTestSupport.h"
 #include "tests/support/RecordingHintCallOuts.h"
 

@@ -3,8 +3,8 @@
 #include "engine/core/Clock.h"
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoPath.h"
-#include "game/puzzle/Board.h"
-#include "game/puzzle/BoardPrinter.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardPrinter.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/RecipeBook.h"
 

@@ -1,0 +1,195 @@
+#include "game/puzzle/board/Board.h"
+
+#include "engine/core/Clock.h"
+#include "engine/core/Diagnostics.h"
+#include "game/puzzle/board/BoardProgress.h"
+
+namespace Pemberquill {
+
+Board::Board(unsigned size, unsigned boardIndex, Clock* parentClock, unsigned seed)
+    : m_puzzleSize(size),
+      m_seed(seed),
+      m_clock(std::make_unique<Clock>(parentClock)),
+      m_squareEdge(1.0f / static_cast<float>(size)),
+      m_boardIndex(boardIndex)
+{
+    ULVO_ASSERT(size >= 1 && size <= MAX_BOARD_SIZE,
+                Stringf("A board of size %u was requested; boards have 1 to %u rows.", size, MAX_BOARD_SIZE),
+                "Board::Board");
+    m_squares.reserve(static_cast<size_t>(size) * size);
+    for (unsigned y = 0; y < size; ++y) {
+        for (unsigned x = 0; x < size; ++x) {
+            Square square;
+            square.x = x;
+            square.y = y;
+            square.bounds = ComputeBoundsForSquare(x, y);
+            m_squares.push_back(square);
+        }
+    }
+}
+
+Board::~Board()
+{
+    CancelQueuedThumbnailDrawing();
+}
+
+void Board::SetBoardType(int boardType, const std::string& name,
+                         const std::array<bool, NUM_BOARD_TYPE_FLAGS>& flags)
+{
+    m_boardType = boardType;
+    m_boardTypeName = name;
+    m_boardTypeFlags = flags;
+}
+
+bool Board::IsInside(int x, int y) const
+{
+    const int size = static_cast<int>(m_puzzleSize);
+    return x >= 0 && y >= 0 && x < size && y < size;
+}
+
+Square& Board::GetSquare(unsigned x, unsigned y)
+{
+    return const_cast<Square&>(static_cast<const Board&>(*this).GetSquare(x, y));
+}
+
+const Square& Board::GetSquare(unsigned x, unsigned y) const
+{
+    ULVO_ASSERT(x < m_puzzleSize && y < m_puzzleSize,
+                Stringf("Square (%u,%u) lies outside the %ux%u board.", x, y, m_puzzleSize, m_puzzleSize),
+                "Board::GetSquare");
+    return m_squares[static_cast<size_t>(y) * m_puzzleSize + x];
+}
+
+Cage* Board::GetCage(int cageIndex)
+{
+    return const_cast<Cage*>(static_cast<const Board&>(*this).GetCage(cageIndex));
+}
+
+const Cage* Board::GetCage(int cageIndex) const
+{
+    if (cageIndex < 0 || cageIndex >= static_cast<int>(m_cages.size())) {
+        return nullptr;
+    }
+    return &m_cages[static_cast<size_t>(cageIndex)];
+}
+
+Cage* Board::GetCageFromSquare(unsigned x, unsigned y)
+{
+    return const_cast<Cage*>(static_cast<const Board&>(*this).GetCageFromSquare(x, y));
+}
+
+const Cage* Board::GetCageFromSquare(unsigned x, unsigned y) const
+{
+    ULVO_ASSERT(x < m_puzzleSize, "x out of range for puzzle size", "Board::GetCageFromSquare");
+    ULVO_ASSERT(y < m_puzzleSize, "y out of range for puzzle size", "Board::GetCageFromSquare");
+    return GetCage(GetSquare(x, y).cageIndex);
+}
+
+bool Board::CanPlaceSolutionValue(unsigned x, unsigned y, unsigned value) const
+{
+    for (unsigned i = 0; i < m_puzzleSize; ++i) {
+        if (GetSquare(x, i).solutionValue == value || GetSquare(i, y).solutionValue == value) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Board::IsSolutionGridValid() const
+{
+    for (const Square& square : m_squares) {
+        if (GetSquareValue(square) != square.solutionValue) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Board::FindSquareWithoutCage(unsigned& outX, unsigned& outY) const
+{
+    for (const Square& square : m_squares) {
+        if (square.cageIndex == -1) {
+            outX = square.x;
+            outY = square.y;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Board::HasUncagedNeighbour(unsigned x, unsigned y) const
+{
+    for (int direction = 0; direction < 4; ++direction) {
+        const IntVector2 offset = GetDirectionOffset(direction);
+        const int nx = static_cast<int>(x) + offset.x;
+        const int ny = static_cast<int>(y) + offset.y;
+        if (IsInside(nx, ny) && GetSquare(static_cast<unsigned>(nx), static_cast<unsigned>(ny)).cageIndex == -1) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Board::ClearCages()
+{
+    m_cages.clear();
+    for (Square& square : m_squares) {
+        square.cageIndex = -1;
+    }
+}
+
+std::unique_ptr<BoardProgress> Board::CreateProgress(bool withSolution) const
+{
+    auto progress = std::make_unique<BoardProgress>(m_puzzleSize, m_cages);
+    if (withSolution) {
+        for (const Square& square : m_squares) {
+            progress->SetValue(square, square.solutionValue);
+            const Cage* cage = GetCage(square.cageIndex);
+            progress->SetColorIndex(square, cage != nullptr ? cage->color : -1);
+        }
+    }
+    return progress;
+}
+
+unsigned Board::GetSquareValue(const Square& square) const
+{
+    return m_progress != nullptr ? m_progress->GetValue(square) : 0;
+}
+
+unsigned Board::GetSquareValue(unsigned x, unsigned y) const
+{
+    return GetSquareValue(GetSquare(x, y));
+}
+
+int Board::GetSquareColorIndex(const Square& square) const
+{
+    return m_progress != nullptr ? m_progress->GetColorIndex(square) : -1;
+}
+
+Square* Board::GetFocusedSquare()
+{
+    if (m_focusedSquare < 0 || m_focusedSquare >= static_cast<int>(m_squares.size())) {
+        return nullptr;
+    }
+    return &m_squares[static_cast<size_t>(m_focusedSquare)];
+}
+
+void Board::ResetFocus()
+{
+    m_focusedSquare = -1;
+    m_focusedCandidate = -1;
+    m_isOverClearBox = false;
+}
+
+IntVector2 GetDirectionOffset(int direction)
+{
+    switch (direction) {
+    case 0: return IntVector2(1, 0);
+    case 1: return IntVector2(0, -1);
+    case 2: return IntVector2(-1, 0);
+    case 3: return IntVector2(0, 1);
+    default: return IntVector2(0, 0);
+    }
+}
+
+} // namespace Pemberquill

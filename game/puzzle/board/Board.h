@@ -1,0 +1,304 @@
+#pragma once
+
+#include "engine/core/AABB2.h"
+#include "engine/core/IntVector2.h"
+#include "engine/core/Rgba.h"
+#include "engine/core/Vector2.h"
+#include "game/common/CageRules.h"
+#include "game/common/TeachableGameMechanics.h"
+#include "game/puzzle/board/BoardMove.h"
+#include "game/puzzle/board/Cage.h"
+#include "game/puzzle/board/SolutionsLayout.h"
+#include "game/puzzle/board/Square.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Clock;
+
+namespace Pemberquill {
+
+class BoardProgress;
+
+constexpr int NUM_BOARD_TYPE_FLAGS = 11;
+constexpr int NUM_CAGE_COLOR_CHOICES = 5;
+
+// Bit 0 of a board's solving attributes: the player must paint the cages.
+constexpr unsigned SOLVING_ATTRIBUTE_HIDDEN_CAGES = 1;
+
+// The colour of everything without a cage colour of its own.
+constexpr Rgba DEFAULT_CAGE_COLOR{200, 200, 200, 255};
+
+// One possible value of one square of a cage, as the cage-solution solvers
+// weigh them: an open candidate of an empty square, or the value of a
+// filled one (which is fixed).
+struct CageCandidate {
+    int value = 0;
+    Square* square = nullptr;
+    bool used = false;
+    bool available = true;
+    bool validated = false;
+    bool fixed = false;
+};
+
+// One N x N board: squares with their answers, cages, the palette of cage
+// colours, the rule settings taken from its recipe, and the geometry that
+// places squares, candidates and labels in the unit box (0, 0)-(1, 1), y
+// downwards. The player's progress lives apart, in a BoardProgress that the
+// puzzle owns and attaches.
+class Board {
+public:
+    // size is N, 1 to MAX_BOARD_SIZE. The board's clock runs below
+    // parentClock; the seed picks the board's cage colours.
+    Board(unsigned size, unsigned boardIndex, Clock* parentClock, unsigned seed);
+    // Reads neither attached progress, which may be gone already (see
+    // SetProgress). Only a progress whose thumbnail drawing of this board is
+    // still queued is reached, through that request, and loses the undrawn
+    // thumbnail; it is alive, as a progress cancels its queued drawing when
+    // it goes. A thumbnail already drawn stays with its progress.
+    ~Board();
+    Board(const Board&) = delete;
+    Board& operator=(const Board&) = delete;
+
+    unsigned GetSize() const { return m_puzzleSize; }
+    unsigned GetBoardIndex() const { return m_boardIndex; }
+    unsigned GetSeed() const { return m_seed; }
+    float GetSquareEdge() const { return m_squareEdge; }
+    Clock& GetClock() const { return *m_clock; }
+
+    // --- Recipe settings ---
+    int GetBoardType() const { return m_boardType; }
+    const std::string& GetBoardTypeName() const { return m_boardTypeName; }
+    bool GetBoardTypeFlag(int flag) const { return m_boardTypeFlags.at(static_cast<size_t>(flag)); }
+    void SetBoardType(int boardType, const std::string& name, const std::array<bool, NUM_BOARD_TYPE_FLAGS>& flags);
+    unsigned GetSolvingAttributes() const { return m_solvingAttributes; }
+    void SetSolvingAttributes(unsigned attributes) { m_solvingAttributes = attributes; }
+    bool HasHiddenCages() const { return (m_solvingAttributes & SOLVING_ATTRIBUTE_HIDDEN_CAGES) != 0; }
+    CageRules& GetCageRules() { return m_cageRules; }
+    const CageRules& GetCageRules() const { return m_cageRules; }
+    CageRules& GetRequiredOperators() { return m_requiredOperators; }
+    const CageRules& GetRequiredOperators() const { return m_requiredOperators; }
+
+    // --- Squares and cages ---
+    // Coordinates must lie inside the board; anything else is an assertion.
+    Square& GetSquare(unsigned x, unsigned y);
+    const Square& GetSquare(unsigned x, unsigned y) const;
+    bool IsInside(int x, int y) const;
+    std::vector<Square>& GetSquares() { return m_squares; }
+    const std::vector<Square>& GetSquares() const { return m_squares; }
+    std::vector<Cage>& GetCages() { return m_cages; }
+    const std::vector<Cage>& GetCages() const { return m_cages; }
+    // Null for an index outside the cage list.
+    Cage* GetCage(int cageIndex);
+    const Cage* GetCage(int cageIndex) const;
+    // The cage of the square at (x, y); null when that square has no cage.
+    Cage* GetCageFromSquare(unsigned x, unsigned y);
+    const Cage* GetCageFromSquare(unsigned x, unsigned y) const;
+
+    // Answer checks used while generating.
+    bool CanPlaceSolutionValue(unsigned x, unsigned y, unsigned value) const;
+    // True when every square holds its answer.
+    bool IsSolutionGridValid() const;
+    // The first square in row-major order without a cage.
+    bool FindSquareWithoutCage(unsigned& outX, unsigned& outY) const;
+    bool HasUncagedNeighbour(unsigned x, unsigned y) const;
+    void ClearCages();
+
+    // --- Progress ---
+    // The board never owns its progress or its saved progress: the puzzle's
+    // progress record does, and attaches it here. The board keeps plain
+    // pointers, which every edit, lookup and solver step follows, so whoever
+    // destroys a progress destroys the boards first or detaches it from them
+    // (SetProgress(nullptr)) first; only the destructor copes with a
+    // progress that is already gone.
+    BoardProgress* GetProgress() { return m_progress; }
+    const BoardProgress* GetProgress() const { return m_progress; }
+    void SetProgress(BoardProgress* progress) { m_progress = progress; }
+    BoardProgress* GetSavedProgress() { return m_savedProgress; }
+    void SetSavedProgress(BoardProgress* progress) { m_savedProgress = progress; }
+    // A new progress for this board, its cages' key squares coloured; with
+    // withSolution every square holds its answer and its cage's colour.
+    std::unique_ptr<BoardProgress> CreateProgress(bool withSolution) const;
+
+    // What the progress holds for a square: 0 and -1 without a progress.
+    unsigned GetSquareValue(const Square& square) const;
+    unsigned GetSquareValue(unsigned x, unsigned y) const;
+    int GetSquareColorIndex(const Square& square) const;
+
+    // --- Palette ---
+    // Installs the palette (or the built-in one when it has fewer than five
+    // colours) and keeps five colour choices picked by the seed.
+    void SetCustomColors(const std::vector<Rgba>& palette);
+    const std::vector<Rgba>& GetPalette() const { return m_palette; }
+    const std::vector<unsigned>& GetColorChoices() const { return m_colorChoices; }
+    // -1, or an index the palette does not have, gives the default colour.
+    Rgba GetPaletteColor(int paletteIndex) const;
+    Rgba GetCageColor(int cageIndex) const;
+    Rgba GetCageColor(const Cage& cage) const;
+    Rgba GetSquareCageColor(const Square& square) const;
+    Rgba GetSquareColor(const Square& square) const;
+
+    // --- Geometry, in board units ---
+    int GetCandidateLayoutScheme() const { return m_candidateLayoutScheme; }
+    void SetCandidateLayoutScheme(int scheme) { m_candidateLayoutScheme = scheme; }
+    AABB2 ComputeBoundsForSquare(unsigned x, unsigned y) const;
+    AABB2 ComputeBoundsForCageLabelRelativeToSquareMins() const;
+    AABB2 ComputeBoundsForTopRightBoxRelativeToSquareMins() const;
+    AABB2 ComputeBoundsForCandidateRelativeToSquareMins(int candidateIndex) const;
+    AABB2 ComputeBoundsForCandidate(const Square& square, int candidateIndex) const;
+    // The square under a point; points outside the board go to the nearest
+    // edge square.
+    void GetSquareCoordsAt(const Vector2& point, unsigned& outX, unsigned& outY) const;
+    // The candidate under a point, -1 when none.
+    int GetCandidateAt(const Vector2& point) const;
+
+    // --- Pointer state (changed by the pointer update) ---
+    const Vector2& GetPointerPosition() const { return m_pointerPosition; }
+    void SetPointerPosition(const Vector2& position) { m_pointerPosition = position; }
+    int GetFocusedSquareIndex() const { return m_focusedSquare; }
+    void SetFocusedSquareIndex(int squareIndex) { m_focusedSquare = squareIndex; }
+    Square* GetFocusedSquare();
+    int GetFocusedCandidate() const { return m_focusedCandidate; }
+    void SetFocusedCandidate(int candidateIndex) { m_focusedCandidate = candidateIndex; }
+    bool IsOverClearBox() const { return m_isOverClearBox; }
+    void SetOverClearBox(bool isOver) { m_isOverClearBox = isOver; }
+    void ResetFocus();
+
+    // While set, edits record no moves and count no steps, and cage-solution
+    // updates are skipped.
+    bool IsMoveRecordingSuppressed() const { return m_suppressMoveRecording; }
+    void SetMoveRecordingSuppressed(bool suppressed) { m_suppressMoveRecording = suppressed; }
+
+    // --- Edits (BoardEdits.cpp) ---
+    // Every change to a board goes through these four. With describeOnly
+    // they only build the move a change would make, and need no progress;
+    // otherwise they apply it to the progress (which must be attached),
+    // record it for undo, count a step and fire the edit's event. A value or
+    // index the board cannot take gives a move of negative type and changes
+    // nothing. The square may be any square with this board's coordinates.
+    BoardMove SetSquareValue(const Square& square, int value, bool describeOnly, bool fireEvent);
+    // value is 1 to N; the candidate index is value - 1.
+    BoardMove ToggleCandidate(const Square& square, int value, bool describeOnly);
+    // Always marks; undo restores the mark as it was.
+    BoardMove MarkSolutionInvalid(int cageIndex, int solutionIndex, bool describeOnly);
+    BoardMove SetSquareColor(const Square& square, int colorIndex, bool describeOnly);
+    // A move of this board with the state before it as its extra data. For a
+    // solution mark x is the cage index and y the solution index.
+    BoardMove MakeMove(int type, int x, int y, int data) const;
+    // Appends to the progress's history and counts a step, unless there is
+    // no progress or recording is suppressed.
+    void RecordMove(const BoardMove& move);
+
+    // Changes without a move, keeping the derived state up to date.
+    void ApplySquareValue(const Square& square, unsigned value);
+    void SetSquareColorIndex(const Square& square, int colorIndex);
+    // Rebuilds every square's automatic eliminations from the placed values.
+    void RecomputeAutoEliminations();
+    // Rebuilds the automatic solution marks of every cage (skipped while
+    // recording is suppressed).
+    void UpdateCageSolutions();
+    // Gives every cage's key square its cage's colour, without moves.
+    void ColorCageKeySquares();
+
+    // Step through the progress's history; false when there is no progress
+    // or nothing to undo or redo. Steps are not counted.
+    bool Undo();
+    bool Redo();
+    // Applies a move made elsewhere (a hint's step) without recording it,
+    // counting one step; false when the move cannot apply to this board.
+    bool ApplyMove(const BoardMove& move);
+
+    // --- Pointer and input (BoardInput.cpp) ---
+    // point is in board units. Decides the focused square and candidate,
+    // paints while the player drags the brush, publishes the focused cage's
+    // solutions when the focus moves and plays the focus sounds.
+    void UpdatePointer(const Vector2& point, SolutionsLayout layout);
+    // An (action, code) pair: action 1 down, 3 up, 4 character; code a
+    // virtual-key code, a character, or 1 and 2 for the left and right
+    // buttons. True when the board used it.
+    bool HandleInput(int code, int action);
+    // "UpdateSolutionsEvent" for the focused square's cage; without
+    // properties when there is nothing to show.
+    void FireUpdateSolutionsEvent(SolutionsLayout layout);
+    void EndPainting();
+
+    // --- Analysis (BoardAnalysis.cpp) ---
+    // The hidden-cage mechanic when the board hides its cages, and the rules
+    // its cages use.
+    TeachableGameMechanics GetTeachableGameMechanics() const;
+    // The cage of the first square, columns from the left and each column
+    // from the bottom up, whose cage has exactly this rule; null when none.
+    Cage* FindCageWithRule(int rule);
+    // In the cage's square order: one entry per open candidate of an empty
+    // square, one fixed entry per filled square.
+    std::vector<CageCandidate> CollectCageCandidates(const Cage& cage) const;
+    // Whether the square's value, or one of its open candidates, is used by
+    // a solution of the cage that is not ruled out. Always true on boards
+    // without hidden cages.
+    bool CanSquareValueFitCage(const Cage& cage, const Square& square) const;
+    // Whether a search growing the cage may take the square: it exists, is
+    // unpainted, lies at or after the key square, is not in visited, and
+    // its value fits.
+    bool CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited) const;
+    // Depth-first from square: adds joinable squares to visited until it
+    // holds needed squares (true) or nothing more can join (false).
+    bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const;
+
+    // --- Hidden cages (HiddenCageShapes.cpp, HiddenCageMarks.cpp) ---
+    // Appends to every cage with solutions each connected shape it could
+    // take: grown from its key square through squares that are neither
+    // another cage's key square nor in a Comparisons cage, sized between its
+    // shortest and longest solution. Shapes already listed stay as they are.
+    void BuildHiddenCageShapes();
+    bool IsKeySquareOfAnyCage(const Square& square) const;
+
+private:
+    // The board's own square at the coordinates of square, which may belong
+    // to another board of the puzzle.
+    Square& OwnSquare(const Square& square);
+    // Null when (x, y) lies outside the board.
+    const Square* FindSquare(int x, int y) const;
+    bool HasMoveTarget(const BoardMove& move) const;
+    // Applies move in the direction of the edit (forward) or back.
+    void ReplayMove(const BoardMove& move, bool forward);
+    void UpdateVisibleCageSolutions(const Cage& cage);
+    void UpdateHiddenCageSolutions();
+    void PlayFocusSounds(int previousFocus);
+    void ToggleCandidateAcrossCage(const Square& square, int candidateIndex);
+    BoardProgress& RequireProgress(const char* operation);
+    // Thumbnail drawings still queued for this board never run, and their
+    // progresses lose the undrawn thumbnail (BoardThumbnail.cpp).
+    void CancelQueuedThumbnailDrawing();
+
+    unsigned m_puzzleSize;
+    std::vector<Cage> m_cages;
+    std::vector<Square> m_squares; // row-major; never resized, so square addresses stay valid
+    unsigned m_seed;
+    int m_boardType = 0;
+    std::string m_boardTypeName;
+    std::array<bool, NUM_BOARD_TYPE_FLAGS> m_boardTypeFlags{};
+    unsigned m_solvingAttributes = 0;
+    std::vector<Rgba> m_palette;
+    std::vector<unsigned> m_colorChoices;
+    std::unique_ptr<Clock> m_clock;
+    CageRules m_cageRules{ALL_CAGE_RULES_MASK};
+    CageRules m_requiredOperators{ALL_CAGE_RULES_MASK};
+    float m_squareEdge;
+    int m_candidateLayoutScheme = 2;
+    BoardProgress* m_progress = nullptr;
+    BoardProgress* m_savedProgress = nullptr;
+    Vector2 m_pointerPosition{-1.0f, -1.0f};
+    int m_focusedSquare = -1;
+    int m_focusedCandidate = -1;
+    bool m_isOverClearBox = false;
+    bool m_suppressMoveRecording = false;
+    unsigned m_boardIndex;
+};
+
+// The unit step of a direction code: 0 right, 1 up, 2 left, 3 down; (0, 0)
+// for any other code.
+IntVector2 GetDirectionOffset(int direction);
+
+} // namespace Pemberquill

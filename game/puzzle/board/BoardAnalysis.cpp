@@ -1,0 +1,129 @@
+#include "game/puzzle/board/Board.h"
+
+#include "game/puzzle/board/BoardProgress.h"
+#include "game/puzzle/board/SolutionFit.h"
+
+namespace Pemberquill {
+
+TeachableGameMechanics Board::GetTeachableGameMechanics() const
+{
+    TeachableGameMechanics mechanics;
+    if (HasHiddenCages()) {
+        mechanics.AddMechanic(MECHANIC_HIDDEN_CAGES);
+    }
+    unsigned rules = 0;
+    for (const Cage& cage : m_cages) {
+        // A cage without a rule yet (-1) teaches nothing.
+        if (cage.rule > 0) {
+            rules |= static_cast<unsigned>(cage.rule);
+        }
+    }
+    mechanics.rules.SetFromMask(rules);
+    return mechanics;
+}
+
+Cage* Board::FindCageWithRule(int rule)
+{
+    for (unsigned x = 0; x < m_puzzleSize; ++x) {
+        for (unsigned y = m_puzzleSize; y-- > 0;) {
+            Cage* cage = GetCage(GetSquare(x, y).cageIndex);
+            if (cage != nullptr && cage->rule == rule) {
+                return cage;
+            }
+        }
+    }
+    return nullptr;
+}
+
+std::vector<CageCandidate> Board::CollectCageCandidates(const Cage& cage) const
+{
+    std::vector<CageCandidate> candidates;
+    for (Square* square : cage.squares) {
+        const unsigned value = GetSquareValue(*square);
+        if (value != 0) {
+            CageCandidate entry;
+            entry.value = static_cast<int>(value);
+            entry.square = square;
+            entry.fixed = true;
+            candidates.push_back(entry);
+            continue;
+        }
+        for (int c = 0; c < static_cast<int>(m_puzzleSize); ++c) {
+            if (m_progress == nullptr || !m_progress->IsCandidateEliminated(*square, c)) {
+                CageCandidate entry;
+                entry.value = c + 1;
+                entry.square = square;
+                candidates.push_back(entry);
+            }
+        }
+    }
+    return candidates;
+}
+
+bool Board::CanSquareValueFitCage(const Cage& cage, const Square& square) const
+{
+    if (!HasHiddenCages()) {
+        return true;
+    }
+    const unsigned value = GetSquareValue(square);
+    const bool isOdd = value % 2 == 1;
+    if (value != 0 && ((isOdd && cage.rule == CAGE_RULE_EVEN) || (!isOdd && cage.rule == CAGE_RULE_ODD))) {
+        return false;
+    }
+    if (cage.solutions.empty()) {
+        return true;
+    }
+    ValueMask usedValues = 0;
+    for (size_t i = 0; i < cage.solutions.size(); ++i) {
+        if (m_progress == nullptr || !m_progress->IsSolutionEliminated(cage.index, static_cast<int>(i))) {
+            usedValues |= GetSolutionValueMask(cage.solutions[i]);
+        }
+    }
+    if (value != 0) {
+        return (usedValues & ValueBit(static_cast<int>(value))) != 0;
+    }
+    ValueMask open = 0;
+    if (m_progress != nullptr) {
+        open = GetAvailableValueBits(*m_progress, square, m_puzzleSize);
+    } else {
+        for (unsigned v = 1; v <= m_puzzleSize; ++v) {
+            open |= ValueBit(static_cast<int>(v));
+        }
+    }
+    return (usedValues & open) != 0;
+}
+
+bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited) const
+{
+    if (square == nullptr || GetSquareColorIndex(*square) != -1 || !cage.IsAtOrAfterKeySquare(square->x, square->y)) {
+        return false;
+    }
+    // The set holds the board's squares as the data model's square sets do;
+    // the lookup changes nothing.
+    if (visited != nullptr && visited->count(const_cast<Square*>(square)) != 0) {
+        return false;
+    }
+    return CanSquareValueFitCage(cage, *square);
+}
+
+bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const
+{
+    if (visited.size() >= needed) {
+        return true;
+    }
+    for (int direction = 0; direction < 4; ++direction) {
+        const IntVector2 offset = GetDirectionOffset(direction);
+        const Square* neighbour =
+            FindSquare(static_cast<int>(square.x) + offset.x, static_cast<int>(square.y) + offset.y);
+        if (!CanSquareJoinCage(cage, neighbour, &visited)) {
+            continue;
+        }
+        visited.insert(const_cast<Square*>(neighbour));
+        if (visited.size() >= needed || CanGrowCage(cage, *neighbour, needed, visited)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace Pemberquill

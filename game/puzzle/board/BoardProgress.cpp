@@ -1,0 +1,287 @@
+#include "game/puzzle/board/BoardProgress.h"
+
+#include "game/puzzle/board/Cage.h"
+#include "game/puzzle/board/Square.h"
+
+#include <algorithm>
+
+namespace Pemberquill {
+
+namespace {
+
+bool IsBitSet(uint64_t mask, int bit)
+{
+    return ((mask >> bit) & 1u) != 0;
+}
+
+template <typename Mask>
+void ChangeBit(Mask& mask, int bit, bool set)
+{
+    const Mask bitMask = static_cast<Mask>(Mask{1} << bit);
+    mask = set ? static_cast<Mask>(mask | bitMask) : static_cast<Mask>(mask & ~bitMask);
+}
+
+} // namespace
+
+BoardProgress::BoardProgress(unsigned size, const std::vector<Cage>& cages)
+{
+    Resize(size, static_cast<unsigned>(cages.size()), &cages);
+}
+
+BoardProgress::BoardProgress(unsigned size, unsigned numberOfCages)
+{
+    Resize(size, numberOfCages, nullptr);
+}
+
+BoardProgress::BoardProgress(ResourceStream& stream)
+{
+    Read(stream);
+}
+
+std::unique_ptr<BoardProgress> BoardProgress::Clone() const
+{
+    return std::make_unique<BoardProgress>(*this);
+}
+
+void BoardProgress::Resize(unsigned size, unsigned numberOfCages, const std::vector<Cage>* cages)
+{
+    m_size = static_cast<uint8_t>(size);
+    m_steps = 0;
+    const size_t numSquares = static_cast<size_t>(m_size) * m_size;
+    m_values.assign(numSquares, 0);
+    m_colors.assign(numSquares, -1);
+    m_playerEliminations.assign(numSquares, 0);
+    m_autoEliminations.assign(numSquares, 0);
+    m_invalidSolutions.assign(numberOfCages, 0);
+    m_autoSolutions.assign(numberOfCages, 0);
+    m_moves.clear();
+    m_moveTracker = 0;
+    if (cages == nullptr) {
+        return;
+    }
+    for (size_t i = 0; i < numberOfCages && i < cages->size(); ++i) {
+        const Cage& cage = (*cages)[i];
+        if (const Square* keySquare = cage.GetKeySquare()) {
+            SetColorIndex(*keySquare, cage.color);
+        }
+    }
+}
+
+void BoardProgress::Reset()
+{
+    std::fill(m_values.begin(), m_values.end(), 0);
+    std::fill(m_colors.begin(), m_colors.end(), -1);
+    std::fill(m_playerEliminations.begin(), m_playerEliminations.end(), 0);
+    std::fill(m_autoEliminations.begin(), m_autoEliminations.end(), 0);
+    std::fill(m_invalidSolutions.begin(), m_invalidSolutions.end(), 0);
+    std::fill(m_autoSolutions.begin(), m_autoSolutions.end(), 0);
+    m_steps = 0;
+    m_hasChanged = true;
+    m_moves.clear();
+    m_moveTracker = 0;
+}
+
+int BoardProgress::IndexOf(const Square& square) const
+{
+    if (square.x >= m_size || square.y >= m_size) {
+        return -1;
+    }
+    return static_cast<int>(square.y * m_size + square.x);
+}
+
+bool BoardProgress::IsTrackedSolution(int solutionIndex)
+{
+    return solutionIndex >= 0 && solutionIndex < MAX_TRACKED_SOLUTIONS;
+}
+
+bool BoardProgress::IsTrackedCandidate(int candidateIndex) const
+{
+    return candidateIndex >= 0 && candidateIndex < static_cast<int>(m_size);
+}
+
+unsigned BoardProgress::GetValue(const Square& square) const
+{
+    const int index = IndexOf(square);
+    return index < 0 ? 0 : m_values[static_cast<size_t>(index)];
+}
+
+void BoardProgress::SetValue(const Square& square, unsigned value)
+{
+    const int index = IndexOf(square);
+    if (index >= 0) {
+        m_values[static_cast<size_t>(index)] = static_cast<uint8_t>(value);
+        m_hasChanged = true;
+    }
+}
+
+int BoardProgress::GetColorIndex(const Square& square) const
+{
+    const int index = IndexOf(square);
+    return index < 0 ? -1 : m_colors[static_cast<size_t>(index)];
+}
+
+void BoardProgress::SetColorIndex(const Square& square, int colorIndex)
+{
+    const int index = IndexOf(square);
+    if (index >= 0) {
+        m_colors[static_cast<size_t>(index)] = static_cast<int8_t>(colorIndex);
+        m_hasChanged = true;
+    }
+}
+
+uint16_t BoardProgress::GetPlayerEliminations(const Square& square) const
+{
+    const int index = IndexOf(square);
+    return index < 0 ? 0 : m_playerEliminations[static_cast<size_t>(index)];
+}
+
+uint16_t BoardProgress::GetAutoEliminations(const Square& square) const
+{
+    const int index = IndexOf(square);
+    return index < 0 ? 0 : m_autoEliminations[static_cast<size_t>(index)];
+}
+
+void BoardProgress::SetPlayerCandidateBit(const Square& square, int candidateIndex, bool set)
+{
+    const int index = IndexOf(square);
+    if (index >= 0 && IsTrackedCandidate(candidateIndex)) {
+        ChangeBit(m_playerEliminations[static_cast<size_t>(index)], candidateIndex, set);
+        m_hasChanged = true;
+    }
+}
+
+void BoardProgress::SetAutoCandidateBit(const Square& square, int candidateIndex, bool set)
+{
+    const int index = IndexOf(square);
+    if (index >= 0 && IsTrackedCandidate(candidateIndex)) {
+        ChangeBit(m_autoEliminations[static_cast<size_t>(index)], candidateIndex, set);
+        m_hasChanged = true;
+    }
+}
+
+void BoardProgress::ClearAutoEliminations()
+{
+    std::fill(m_autoEliminations.begin(), m_autoEliminations.end(), 0);
+}
+
+bool BoardProgress::IsCandidateEliminated(const Square& square, int candidateIndex) const
+{
+    return IsCandidateEliminatedByPlayer(square, candidateIndex) ||
+           IsCandidateEliminatedAutomatically(square, candidateIndex);
+}
+
+bool BoardProgress::IsCandidateEliminatedByPlayer(const Square& square, int candidateIndex) const
+{
+    return IsTrackedCandidate(candidateIndex) && IsBitSet(GetPlayerEliminations(square), candidateIndex);
+}
+
+bool BoardProgress::IsCandidateEliminatedAutomatically(const Square& square, int candidateIndex) const
+{
+    return IsTrackedCandidate(candidateIndex) && IsBitSet(GetAutoEliminations(square), candidateIndex);
+}
+
+bool BoardProgress::HaveSameEliminatedCandidates(const Square& a, const Square& b) const
+{
+    for (int c = 0; c < static_cast<int>(m_size); ++c) {
+        if (IsCandidateEliminated(a, c) != IsCandidateEliminated(b, c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int BoardProgress::CountOpenCandidates(const Square& square) const
+{
+    int open = 0;
+    for (int c = 0; c < static_cast<int>(m_size); ++c) {
+        if (!IsCandidateEliminated(square, c)) {
+            ++open;
+        }
+    }
+    return open;
+}
+
+void BoardProgress::SetSolutionInvalidBit(int cageIndex, int solutionIndex, bool set)
+{
+    if (cageIndex >= 0 && cageIndex < static_cast<int>(m_invalidSolutions.size()) && IsTrackedSolution(solutionIndex)) {
+        ChangeBit(m_invalidSolutions[static_cast<size_t>(cageIndex)], solutionIndex, set);
+        m_hasChanged = true;
+    }
+}
+
+void BoardProgress::SetSolutionAutoBit(int cageIndex, int solutionIndex, bool set)
+{
+    if (cageIndex >= 0 && cageIndex < static_cast<int>(m_autoSolutions.size()) && IsTrackedSolution(solutionIndex)) {
+        ChangeBit(m_autoSolutions[static_cast<size_t>(cageIndex)], solutionIndex, set);
+        m_hasChanged = true;
+    }
+}
+
+bool BoardProgress::IsSolutionEliminated(int cageIndex, int solutionIndex) const
+{
+    return IsSolutionMarkedInvalid(cageIndex, solutionIndex) || IsSolutionAutoEliminated(cageIndex, solutionIndex);
+}
+
+bool BoardProgress::IsSolutionMarkedInvalid(int cageIndex, int solutionIndex) const
+{
+    return cageIndex >= 0 && cageIndex < static_cast<int>(m_invalidSolutions.size()) &&
+           IsTrackedSolution(solutionIndex) && IsBitSet(m_invalidSolutions[static_cast<size_t>(cageIndex)], solutionIndex);
+}
+
+bool BoardProgress::IsSolutionAutoEliminated(int cageIndex, int solutionIndex) const
+{
+    return cageIndex >= 0 && cageIndex < static_cast<int>(m_autoSolutions.size()) &&
+           IsTrackedSolution(solutionIndex) && IsBitSet(m_autoSolutions[static_cast<size_t>(cageIndex)], solutionIndex);
+}
+
+void BoardProgress::RecordMove(const BoardMove& move)
+{
+    if (m_moveTracker < static_cast<int>(m_moves.size())) {
+        m_moves.erase(m_moves.begin() + m_moveTracker, m_moves.end());
+    }
+    m_moves.push_back(move);
+    m_moveTracker = static_cast<int>(m_moves.size());
+}
+
+bool BoardProgress::PopUndoMove(BoardMove& outMove)
+{
+    if (m_moveTracker <= 0 || m_moveTracker > static_cast<int>(m_moves.size())) {
+        return false;
+    }
+    outMove = m_moves[static_cast<size_t>(m_moveTracker - 1)];
+    --m_moveTracker;
+    return true;
+}
+
+bool BoardProgress::PopRedoMove(BoardMove& outMove)
+{
+    if (m_moveTracker < 0 || m_moveTracker >= static_cast<int>(m_moves.size())) {
+        return false;
+    }
+    outMove = m_moves[static_cast<size_t>(m_moveTracker)];
+    ++m_moveTracker;
+    return true;
+}
+
+void BoardProgress::MarkLastMoveAsError()
+{
+    if (m_moveTracker > 0 && m_moveTracker <= static_cast<int>(m_moves.size())) {
+        m_moves[static_cast<size_t>(m_moveTracker - 1)].errorState = true;
+    }
+}
+
+bool BoardProgress::CopySharedPlayFrom(const BoardProgress& other)
+{
+    if (other.m_size != m_size) {
+        return false;
+    }
+    m_values = other.m_values;
+    m_playerEliminations = other.m_playerEliminations;
+    m_autoEliminations = other.m_autoEliminations;
+    m_moves = other.m_moves;
+    m_moveTracker = other.m_moveTracker;
+    m_hasChanged = true;
+    return true;
+}
+
+} // namespace Pemberquill

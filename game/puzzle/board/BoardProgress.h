@@ -1,0 +1,161 @@
+#pragma once
+
+#include "game/puzzle/board/BoardMove.h"
+#include "game/puzzle/board/ThumbnailTexture.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class Image;
+class ResourceStream;
+class Texture;
+
+namespace Pemberquill {
+
+class Board;
+struct Cage;
+struct Square;
+
+// The version the writer stamps on a record. Version 1 records lack each
+// move's originating board index and still read.
+constexpr uint8_t BOARD_PROGRESS_RECORD_VERSION = 2;
+// Solution marks are bit masks: solutions past this index are never marked.
+constexpr int MAX_TRACKED_SOLUTIONS = 64;
+// Steps are saved as this at most.
+constexpr int MAX_SAVED_STEPS = 9999;
+
+// Everything the player has done on one board: each square's value, paint
+// colour and eliminated candidates, the solutions ruled out in each cage,
+// the step count and the move history with its undo/redo position. It lives
+// apart from the Board so that it can be saved, cloned, reset and attached
+// to a freshly generated board.
+//
+// Squares are addressed by their column and row; a square outside this
+// progress's size reads as empty and ignores writes, so a progress of the
+// wrong size can never reach past its own vectors.
+class BoardProgress {
+public:
+    BoardProgress(unsigned size, const std::vector<Cage>& cages);
+    BoardProgress(unsigned size, unsigned numberOfCages);
+    // Reads a record; a malformed one throws UlvoException.
+    explicit BoardProgress(ResourceStream& stream);
+    // A copy shares nothing with its original.
+    BoardProgress(const BoardProgress& other) = default;
+    BoardProgress& operator=(const BoardProgress& other) = default;
+    BoardProgress(BoardProgress&& other) = default;
+    BoardProgress& operator=(BoardProgress&& other) = default;
+
+    std::unique_ptr<BoardProgress> Clone() const;
+
+    // Empties everything for a board of this size and cage count; with cages,
+    // each cage's key square takes the cage's colour. The changed flag stays.
+    void Resize(unsigned size, unsigned numberOfCages, const std::vector<Cage>* cages);
+    // Clears the play but keeps the sizes; key squares lose their colour.
+    void Reset();
+
+    unsigned GetSize() const { return m_size; }
+    unsigned GetNumberOfCages() const { return static_cast<unsigned>(m_invalidSolutions.size()); }
+
+    bool IsPainting() const { return m_isPainting; }
+    void SetPainting(bool painting) { m_isPainting = painting; }
+    // Out of date since the thumbnail was last drawn.
+    bool HasChanged() const { return m_hasChanged; }
+    void SetChanged(bool changed) { m_hasChanged = changed; }
+
+    int GetSteps() const { return m_steps; }
+    void SetSteps(int steps) { m_steps = steps; }
+    void AddStep() { ++m_steps; }
+
+    // --- Squares ---
+    unsigned GetValue(const Square& square) const;
+    void SetValue(const Square& square, unsigned value);
+    int GetColorIndex(const Square& square) const;
+    void SetColorIndex(const Square& square, int colorIndex);
+    bool IsUnpainted(const Square& square) const { return GetColorIndex(square) == -1; }
+
+    // --- Candidates (index c stands for the value c + 1) ---
+    uint16_t GetPlayerEliminations(const Square& square) const;
+    uint16_t GetAutoEliminations(const Square& square) const;
+    void SetPlayerCandidateBit(const Square& square, int candidateIndex, bool set);
+    void SetAutoCandidateBit(const Square& square, int candidateIndex, bool set);
+    void ClearAutoEliminations();
+    bool IsCandidateEliminated(const Square& square, int candidateIndex) const;
+    bool IsCandidateEliminatedByPlayer(const Square& square, int candidateIndex) const;
+    bool IsCandidateEliminatedAutomatically(const Square& square, int candidateIndex) const;
+    bool HaveSameEliminatedCandidates(const Square& a, const Square& b) const;
+    int CountOpenCandidates(const Square& square) const;
+
+    // --- Cage solutions ---
+    void SetSolutionInvalidBit(int cageIndex, int solutionIndex, bool set);
+    void SetSolutionAutoBit(int cageIndex, int solutionIndex, bool set);
+    bool IsSolutionEliminated(int cageIndex, int solutionIndex) const;
+    bool IsSolutionMarkedInvalid(int cageIndex, int solutionIndex) const;
+    bool IsSolutionAutoEliminated(int cageIndex, int solutionIndex) const;
+
+    // --- Move history ---
+    // Drops the redo tail, appends, and moves the tracker past the move.
+    void RecordMove(const BoardMove& move);
+    bool PopUndoMove(BoardMove& outMove);
+    bool PopRedoMove(BoardMove& outMove);
+    void MarkLastMoveAsError();
+    const std::vector<BoardMove>& GetMoves() const { return m_moves; }
+    // Moves before the tracker can be undone, moves from it on redone.
+    int GetMoveTracker() const { return m_moveTracker; }
+
+    // The two boards of a puzzle share their play: takes other's values,
+    // both candidate masks, move history and tracker, keeping this board's
+    // colours, solution marks and step count. False, and nothing changed,
+    // when other is for a board of another size.
+    bool CopySharedPlayFrom(const BoardProgress& other);
+
+    // --- Thumbnail (BoardThumbnail.cpp) ---
+    // The image every thumbnail starts from; its width is the side of every
+    // thumbnail. The game's screens install it and keep it for the run; null
+    // removes it.
+    static void SetThumbnailImage(const Image* image);
+    // Replaces the thumbnail by a new texture filled from the thumbnail image
+    // and asks the default renderer to have the board drawn into it (event
+    // "RenderBoardThumbnailToTexture", with the board as "Board" and this
+    // progress as "BoardProgress"); the progress is then up to date. Without
+    // a renderer or an installed image the progress is left without a
+    // thumbnail and out of date.
+    void RenderThumbnail(Board& board);
+    // Drops the thumbnail (and the drawing still queued for it); the
+    // progress is out of date afterwards.
+    void ReleaseThumbnail();
+    // Null until drawn; a copy of the progress starts without one.
+    Texture* GetThumbnail() const { return m_thumbnail.Get(); }
+
+    // --- Record ---
+    void Write(ResourceStream& stream) const;
+    // Replaces everything with the record; a malformed one throws
+    // UlvoException. Values that cannot belong to the record's board are
+    // repaired or dropped (see the reader).
+    void Read(ResourceStream& stream);
+
+private:
+    // -1 for a square outside this progress.
+    int IndexOf(const Square& square) const;
+    static bool IsTrackedSolution(int solutionIndex);
+    bool IsTrackedCandidate(int candidateIndex) const;
+    void ReadSquares(ResourceStream& stream);
+    void ReadMoveHistory(ResourceStream& stream, uint8_t version);
+    bool IsMoveInsideBoard(const BoardMove& move) const;
+
+    bool m_isPainting = false;
+    bool m_hasChanged = true;
+    uint8_t m_size = 0;
+    int m_steps = 0;
+    std::vector<uint8_t> m_values;
+    std::vector<int8_t> m_colors;
+    std::vector<uint16_t> m_playerEliminations;
+    std::vector<uint16_t> m_autoEliminations;
+    std::vector<uint64_t> m_invalidSolutions;
+    std::vector<uint64_t> m_autoSolutions;
+    std::vector<BoardMove> m_moves;
+    int m_moveTracker = 0;
+    ThumbnailTexture m_thumbnail;
+};
+
+} // namespace Pemberquill

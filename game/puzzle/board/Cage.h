@@ -1,0 +1,100 @@
+#pragma once
+
+#include "game/common/CageRules.h"
+#include "game/puzzle/board/CageSolution.h"
+#include "game/puzzle/board/Square.h"
+
+#include <string>
+#include <vector>
+
+namespace Pemberquill {
+
+class Board;
+
+// One candidate shape of a hidden cage: the squares it would cover.
+struct CageValueSet {
+    bool inUse = false;
+    SquareSet values;
+};
+
+// A group of squares under one rule. Copied by value, vectors and all; the
+// squares belong to the board.
+struct Cage {
+    int index = -1;  // position in the board's cage list, which squares refer to
+    int target = 0;  // what the arithmetic rules must produce
+    int rule = CAGE_RULE_NONE;
+    std::vector<Square*> squares; // in the order they joined
+    std::vector<CageValueSet> valueSets;
+    int color = -1; // palette index, -1 = default colour
+    std::vector<CageSolution> solutions;
+    int maxValue = 0;     // the board size the solutions were enumerated for
+    int keySquare = -1;   // position in squares of the square that carries the rule text
+    int solutionSize = 0; // the square count being enumerated
+
+    // Back to the state of a fresh cage.
+    void Init();
+    // Drops the solutions, shapes and squares.
+    void Clear();
+
+    Square* GetKeySquare() const;
+
+    // "12+", "Straight", "<,>": the text drawn on the key square.
+    std::string GetRuleText() const;
+
+    // Works the target out from the squares' solution values.
+    void ComputeTargetFromSolution();
+    // The key square is the top-most square, the left-most of those.
+    void FindTopLeftSquare();
+
+    bool HasSquareWithSameValue(const Square& square) const;
+    bool AreAllValuesEven() const;
+    bool AreAllValuesOdd() const;
+    bool CanUseDivision() const;
+    bool CanUseStraight() const;
+    bool AreAllSquaresFilled(const Board& board) const;
+    bool IsInOneLine() const;
+    // The square of a three-square L that shares a column with one of the
+    // other two and a row with the other; null for any other cage.
+    Square* FindCornerSquare() const;
+    // The squares common to every shape in use; empty when none is in use.
+    SquareSet IntersectActiveValueSets() const;
+    // Solutions ruled out neither by the player nor automatically.
+    int CountRemainingSolutions(const Board& board) const;
+
+    // Enumerates the solutions for the cage's square count, or, for hidden
+    // cages (useSizeRange), for every size the rule allows on the board. The
+    // order of the list is part of every saved game: moves name solutions by
+    // their position.
+    void GenerateSolutions(int maxValue, bool useSizeRange);
+
+    // --- Analysis for solvers and hidden cages (CageAnalysis.cpp) ---
+    // The first solution neither marked invalid nor ruled out; null when none.
+    const CageSolution* FirstOpenSolution(const Board& board) const;
+    // All squares in one column or one row.
+    bool IsLinear() const;
+    // Squares of the cage painted in its own colour.
+    int CountSquaresInCageColor(const Board& board) const;
+    // The cage's squares that carry any paint, in the cage's order.
+    std::vector<Square*> GetPaintedSquares(const Board& board) const;
+    // (x, y) is the key square or comes after it in reading order; any
+    // square counts when the cage has no key square.
+    bool IsAtOrAfterKeySquare(unsigned x, unsigned y) const;
+    // The fewest and the most values of the cage's solutions, bounded by the
+    // rule's cage sizes; 0 for the rules without solutions.
+    int GetMinSolutionLength() const;
+    int GetMaxSolutionLength() const;
+    // How large a hidden cage can still grow from its painted squares.
+    int GetReachableSize(const Board& board) const;
+    // The square count, or on hidden-cage boards the size the cage can
+    // still reach and its solutions allow.
+    int GetMaxSolutionSize(const Board& board) const;
+    // Every square of the cage, and no more, painted in its colour (always
+    // true on boards without hidden cages).
+    bool IsPaintComplete(const Board& board) const;
+    // Whether the painting so far still allows the cage to take the shape.
+    bool IsShapeFeasible(const Board& board, const CageValueSet& shape) const;
+    // Indices of the solutions whose values could fill the shape.
+    std::vector<int> CollectCompatibleSolutions(const Board& board, const SquareSet& shape) const;
+};
+
+} // namespace Pemberquill

@@ -1,0 +1,141 @@
+#include "game/puzzle/board/Cage.h"
+
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardProgress.h"
+
+#include <algorithm>
+
+namespace Pemberquill {
+
+namespace {
+
+bool HasSolutions(int rule)
+{
+    return rule != CAGE_RULE_COMPARISONS && rule != CAGE_RULE_EVEN && rule != CAGE_RULE_ODD && rule != CAGE_RULE_NOOP;
+}
+
+} // namespace
+
+const CageSolution* Cage::FirstOpenSolution(const Board& board) const
+{
+    const BoardProgress* progress = board.GetProgress();
+    for (size_t i = 0; i < solutions.size(); ++i) {
+        if (progress == nullptr || !progress->IsSolutionEliminated(index, static_cast<int>(i))) {
+            return &solutions[i];
+        }
+    }
+    return nullptr;
+}
+
+bool Cage::IsLinear() const
+{
+    unsigned minX = 100;
+    unsigned maxX = 0;
+    unsigned minY = 100;
+    unsigned maxY = 0;
+    for (const Square* square : squares) {
+        minX = std::min(minX, square->x);
+        maxX = std::max(maxX, square->x);
+        minY = std::min(minY, square->y);
+        maxY = std::max(maxY, square->y);
+    }
+    return minX == maxX || minY == maxY;
+}
+
+int Cage::CountSquaresInCageColor(const Board& board) const
+{
+    // Without a colour of its own no square can wear the cage's colour;
+    // unpainted squares must not count as painted in it.
+    if (color == -1) {
+        return 0;
+    }
+    return static_cast<int>(std::count_if(squares.begin(), squares.end(), [&](const Square* square) {
+        return board.GetSquareColorIndex(*square) == color;
+    }));
+}
+
+std::vector<Square*> Cage::GetPaintedSquares(const Board& board) const
+{
+    std::vector<Square*> painted;
+    for (Square* square : squares) {
+        if (board.GetSquareColorIndex(*square) != -1) {
+            painted.push_back(square);
+        }
+    }
+    return painted;
+}
+
+bool Cage::IsAtOrAfterKeySquare(unsigned x, unsigned y) const
+{
+    const Square* key = GetKeySquare();
+    return key == nullptr || y > key->y || (y == key->y && x >= key->x);
+}
+
+int Cage::GetMinSolutionLength() const
+{
+    if (!HasSolutions(rule)) {
+        return 0;
+    }
+    int length = GetMaxCageSize(rule, static_cast<unsigned>(maxValue));
+    for (const CageSolution& solution : solutions) {
+        length = std::min(length, static_cast<int>(solution.values.size()));
+    }
+    return length;
+}
+
+int Cage::GetMaxSolutionLength() const
+{
+    if (!HasSolutions(rule)) {
+        return 0;
+    }
+    int length = GetMinCageSize(rule, static_cast<unsigned>(maxValue));
+    for (const CageSolution& solution : solutions) {
+        length = std::max(length, static_cast<int>(solution.values.size()));
+    }
+    return length;
+}
+
+int Cage::GetReachableSize(const Board& board) const
+{
+    const int maxSize = GetMaxCageSize(rule, board.GetSize());
+    if (rule == CAGE_RULE_EQUALS || rule == CAGE_RULE_SUBTRACTION || rule == CAGE_RULE_DIVISION) {
+        return maxSize;
+    }
+    const int painted = CountSquaresInCageColor(board);
+    if (painted >= maxSize) {
+        return maxSize;
+    }
+    // One visited set for every start: the search reports how far the cage
+    // can reach, stopping once that is far enough.
+    SquareSet visited;
+    const size_t needed = static_cast<size_t>(maxSize - painted);
+    for (const Square* square : squares) {
+        if (board.GetSquareColorIndex(*square) == color && board.CanGrowCage(*this, *square, needed, visited)) {
+            break;
+        }
+    }
+    return painted + static_cast<int>(visited.size());
+}
+
+int Cage::GetMaxSolutionSize(const Board& board) const
+{
+    if (!board.HasHiddenCages() || rule == CAGE_RULE_COMPARISONS) {
+        return static_cast<int>(squares.size());
+    }
+    int size = std::min(GetReachableSize(board), GetMaxCageSize(rule, board.GetSize()));
+    if (rule == CAGE_RULE_ADDITION || rule == CAGE_RULE_MULTIPLICATION || rule == CAGE_RULE_STRAIGHT) {
+        size = std::min(size, GetMaxSolutionLength());
+    }
+    return size;
+}
+
+bool Cage::IsPaintComplete(const Board& board) const
+{
+    if (!board.HasHiddenCages()) {
+        return true;
+    }
+    const int painted = CountSquaresInCageColor(board);
+    return painted == GetMaxSolutionSize(board) && painted == static_cast<int>(squares.size());
+}
+
+} // namespace Pemberquill

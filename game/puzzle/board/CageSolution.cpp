@@ -1,0 +1,89 @@
+#include "game/puzzle/board/CageSolution.h"
+
+#include "engine/core/Diagnostics.h"
+
+#include <algorithm>
+
+namespace Pemberquill {
+
+void CageSolution::BuildDescription()
+{
+    description.clear();
+    const char symbol = GetCageRuleSymbol(rule);
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i == 0) {
+            description += Stringf("%d", values[i]);
+        } else {
+            description += Stringf("%c%d", symbol, values[i]);
+        }
+    }
+    if (result != 0) {
+        description += Stringf("=%d", result);
+    }
+}
+
+int CageSolution::CountMaxRepeats(int maxValue) const
+{
+    int maxCount = 0;
+    for (int v = 0; v <= maxValue; ++v) {
+        maxCount = std::max(maxCount, static_cast<int>(std::count(values.begin(), values.end(), v)));
+    }
+    return maxCount;
+}
+
+bool CageSolution::SortAndCheckRepeats()
+{
+    std::sort(values.begin(), values.end());
+    hasRepeats = std::adjacent_find(values.begin(), values.end()) != values.end();
+    hasNoRepeats = !hasRepeats;
+    for (size_t i = 0; i + 2 < values.size(); ++i) {
+        if (values[i] == values[i + 2]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CageSolution::HasSameValues(const CageSolution& other) const
+{
+    return values == other.values;
+}
+
+bool CageSolution::ContainsValue(int value) const
+{
+    return std::find(values.begin(), values.end(), value) != values.end();
+}
+
+int CageSolution::GetFirstRepeatedValue() const
+{
+    const auto repeat = std::adjacent_find(values.begin(), values.end());
+    return repeat != values.end() ? *repeat : 0;
+}
+
+int CageSolution::GetUnpairedValue() const
+{
+    if (values.empty()) {
+        return 0;
+    }
+    for (size_t i = 0; i + 1 < values.size(); i += 2) {
+        if (values[i] != values[i + 1]) {
+            return values[i];
+        }
+    }
+    return values.back();
+}
+
+void CageSolution::RemoveValue(int value)
+{
+    const auto found = std::find(values.begin(), values.end(), value);
+    if (found == values.end()) {
+        BuildDescription();
+        ULVO_ERROR(Stringf("CageSolution::RemoveValue() tried to remove a value (%d) that was not present in the "
+                           "solution (%s)",
+                           value, description.c_str()),
+                   "Internal game logic error");
+    }
+    values.erase(found);
+}
+
+} // namespace Pemberquill

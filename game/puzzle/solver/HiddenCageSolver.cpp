@@ -1,0 +1,250 @@
+#include "game/puzzle/solver/HiddenCageSolver.h"
+
+#include "game/puzzle/board/Board.h"
+
+#include <algorithm>
+#include <deque>
+#include <vector>
+
+namespace Pemberquill {
+
+namespace {
+
+constexpr int NUM_DIRECTIONS = 4;
+
+// The square one step from square in a direction; null off the board.
+const Square* FindNeighbour(const Board& board, const Square& square, int direction)
+{
+    const IntVector2 offset = GetDirectionOffset(direction);
+    const int x = static_cast<int>(square.x) + offset.x;
+    const int y = static_cast<int>(square.y) + offset.y;
+    return board.IsInside(x, y) ? &board.GetSquare(static_cast<unsigned>(x), static_cast<unsigned>(y)) : nullptr;
+}
+
+bool IsPainted(const Board& board, const Square& square)
+{
+    return board.GetSquareColorIndex(square) != -1;
+}
+
+// A cage the painting techniques still work on. One without a colour of its
+// own can never be painted into: painting "its" colour would only clear
+// squares, and the step would repeat for ever.
+bool IsOpenForPainting(const Board& board, const Cage& cage)
+{
+    return cage.color != -1 && !cage.IsPaintComplete(board);
+}
+
+// How far a cage has been painted and how large it may still become, taken
+// once per step: both walk the board.
+struct CageRoom {
+    int painted = 0;
+    int maxSize = 0;
+};
+
+CageRoom MeasureCage(const Board& board, const Cage& cage)
+{
+    return {cage.CountSquaresInCageColor(board), cage.GetMaxSolutionSize(board)};
+}
+
+size_t IndexOf(const Board& board, const Square& square)
+{
+    return square.y * board.GetSize() + square.x;
+}
+
+bool IsChainEnd(const Cage& cage, const Square& square)
+{
+    // A painted square of the cage before its key square cannot be the one
+    // a chain attaches to.
+    return square.cageIndex == cage.index && cage.IsAtOrAfterKeySquare(square.x, square.y);
+}
+
+// For every square, by row-major index: the number of squares in the
+// shortest chain of unpainted squares that may join the cage, leading from
+// it to a square next to one of the cage's painted squares (see
+// CanReachCage); 0 when there is no such chain.
+//
+// A chain that works can always be shortened to a shortest one, which never
+// visits a square twice, so one breadth-first search back from the painted
+// squares answers for every start what a depth-first walk over every
+// square-avoiding chain from that start would, without that walk's
+// exponential cost in large open regions (Even, Odd and NoOp cages may grow
+// over most of a board).
+std::vector<int> MeasureChainsToCage(const Board& board, const Cage& cage)
+{
+    const std::vector<Square>& squares = board.GetSquares();
+    std::vector<bool> mayJoin(squares.size(), false);
+    for (const Square& square : squares) {
+        mayJoin[IndexOf(board, square)] = board.CanSquareJoinCage(cage, &square, nullptr);
+    }
+
+    std::vector<int> chainLength(squares.size(), 0);
+    std::deque<const Square*> open;
+    for (const Square& square : squares) {
+        if (!mayJoin[IndexOf(board, square)]) {
+            continue;
+        }
+        for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
+            const Square* neighbour = FindNeighbour(board, square, direction);
+            if (neighbour != nullptr && IsPainted(board, *neighbour) && IsChainEnd(cage, *neighbour)) {
+                chainLength[IndexOf(board, square)] = 1;
+                open.push_back(&square);
+                break;
+            }
+        }
+    }
+    while (!open.empty()) {
+        const Square& current = *open.front();
+        open.pop_front();
+        for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
+            const Square* neighbour = FindNeighbour(board, current, direction);
+            if (neighbour == nullptr) {
+                continue;
+            }
+            // Squares that may join are unpainted, so no chain runs through
+            // a painted square.
+            const size_t next = IndexOf(board, *neighbour);
+            if (mayJoin[next] && chainLength[next] == 0) {
+                chainLength[next] = chainLength[IndexOf(board, current)] + 1;
+                open.push_back(neighbour);
+            }
+        }
+    }
+    return chainLength;
+}
+
+bool IsWithinReach(int chainLength, const CageRoom& room)
+{
+    return chainLength != 0 && chainLength <= room.maxSize - room.painted;
+}
+
+} // namespace
+
+StepResult HiddenCageSolver::FindNextStep(Board& board, bool describeOnly)
+{
+    static const SolverTechnique<HiddenCageSolver> PAINTING_TECHNIQUES[] = {
+        {STEP_ID_ONLY_SQUARE_AVAILABLE, &HiddenCageSolver::StepOnlySquareAvailable},
+        {STEP_ID_ONLY_LEGAL_CAGE, &HiddenCageSolver::StepOnlyLegalCage},
+        {STEP_ID_SMALLEST_SOLUTIONS_INVALID, &HiddenCageSolver::StepSmallestSolutionsInvalid},
+        {STEP_ID_ADJACENT_TO_COMPARISON_CAGE, &HiddenCageSolver::StepAdjacentToComparisonCage},
+    };
+
+    BeginStep(board, describeOnly);
+    StepResult step;
+    if (IsBoardSolved(board)) {
+        step.stepId = STEP_ID_BOARD_SOLVED;
+    } else if (!ApplyFirstTechnique(*this, PAINTING_TECHNIQUES, board, step)) {
+        return SimpleBoardSolver::FindNextStep(board, describeOnly);
+    }
+    step.complexity = GetStepComplexity(step.stepId);
+    return step;
+}
+
+bool HiddenCageSolver::CanReachCage(const Board& board, const Cage& cage, const Square& start)
+{
+    return IsWithinReach(MeasureChainsToCage(board, cage)[IndexOf(board, start)], MeasureCage(board, cage));
+}
+
+bool HiddenCageSolver::StepOnlySquareAvailable(Board& board, StepResult& step)
+{
+    for (const Cage& cage : board.GetCages()) {
+        if (!IsOpenForPainting(board, cage)) {
+            continue;
+        }
+        for (const Square* square : cage.IntersectActiveValueSets()) {
+            if (!IsPainted(board, *square)) {
+                return PaintSquare(board, *square, cage.color, step);
+            }
+        }
+    }
+    return false;
+}
+
+bool HiddenCageSolver::StepOnlyLegalCage(Board& board, StepResult& step)
+{
+    const std::vector<Cage>& cages = board.GetCages();
+    std::vector<CageRoom> rooms;
+    std::vector<std::vector<int>> chains;
+    for (const Cage& cage : cages) {
+        rooms.push_back(MeasureCage(board, cage));
+        const bool hasRoom = cage.color != -1 && rooms.back().painted < rooms.back().maxSize;
+        chains.push_back(hasRoom ? MeasureChainsToCage(board, cage) : std::vector<int>());
+    }
+
+    for (const Square& square : board.GetSquares()) {
+        if (IsPainted(board, square)) {
+            continue;
+        }
+        const Cage* onlyCage = nullptr;
+        int numCages = 0;
+        for (size_t i = 0; i < cages.size() && numCages < 2; ++i) {
+            const Cage& cage = cages[i];
+            // A Comparisons cage has no solutions to test a square against:
+            // only its own squares may count it.
+            if (chains[i].empty() || (cage.rule == CAGE_RULE_COMPARISONS && square.cageIndex != cage.index)) {
+                continue;
+            }
+            // Only squares that may join the cage have a chain to it.
+            if (IsWithinReach(chains[i][IndexOf(board, square)], rooms[i])) {
+                onlyCage = &cage;
+                ++numCages;
+            }
+        }
+        if (numCages == 1) {
+            return PaintSquare(board, square, onlyCage->color, step);
+        }
+    }
+    return false;
+}
+
+bool HiddenCageSolver::StepSmallestSolutionsInvalid(Board& board, StepResult& step)
+{
+    for (const Cage& cage : board.GetCages()) {
+        if (cage.solutions.empty() || !IsOpenForPainting(board, cage)) {
+            continue;
+        }
+        size_t fewestValues = 100;
+        for (int index : GetRemainingSolutions(board, cage)) {
+            fewestValues = std::min(fewestValues, cage.solutions[static_cast<size_t>(index)].values.size());
+        }
+        if (static_cast<size_t>(cage.CountSquaresInCageColor(board)) >= fewestValues) {
+            continue;
+        }
+        // A square next to two painted squares of the cage counts twice, so
+        // it does not pass for the only way to grow.
+        const Square* growInto = nullptr;
+        int numWays = 0;
+        for (const Square* painted : cage.GetPaintedSquares(board)) {
+            for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
+                const Square* neighbour = FindNeighbour(board, *painted, direction);
+                if (board.CanSquareJoinCage(cage, neighbour, nullptr)) {
+                    growInto = neighbour;
+                    ++numWays;
+                }
+            }
+        }
+        if (numWays == 1) {
+            return PaintSquare(board, *growInto, cage.color, step);
+        }
+    }
+    return false;
+}
+
+bool HiddenCageSolver::StepAdjacentToComparisonCage(Board& board, StepResult& step)
+{
+    for (const Cage& cage : board.GetCages()) {
+        if (cage.rule != CAGE_RULE_COMPARISONS || !IsOpenForPainting(board, cage)) {
+            continue;
+        }
+        for (const Square* painted : cage.GetPaintedSquares(board)) {
+            for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
+                const Square* neighbour = FindNeighbour(board, *painted, direction);
+                if (neighbour != nullptr && !IsPainted(board, *neighbour) && neighbour->cageIndex == cage.index) {
+                    return PaintSquare(board, *neighbour, cage.color, step);
+                }
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace Pemberquill

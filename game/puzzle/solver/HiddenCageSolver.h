@@ -1,0 +1,39 @@
+#pragma once
+
+#include "game/puzzle/solver/SimpleBoardSolver.h"
+
+namespace Pemberquill {
+
+struct Cage;
+struct Square;
+
+// The solver of boards whose cages are hidden: before every ordinary step it
+// tries to settle where the cages lie, painting one square into its cage
+// per step. Solving thus alternates between painting, which lets the cage
+// techniques see a cage once its extent is known, and ordinary deduction,
+// whose placed values and removed candidates narrow down where a cage can
+// still grow.
+class HiddenCageSolver : public SimpleBoardSolver {
+public:
+    StepResult FindNextStep(Board& board, bool describeOnly) override;
+
+    // Whether the square start may join the cage and connect to it: by a
+    // chain of unpainted squares that may all join the cage, starting at
+    // start, no longer than the cage can still grow, and ending next to one
+    // of the cage's painted squares at or after its key square.
+    static bool CanReachCage(const Board& board, const Cage& cage, const Square& start);
+
+protected:
+    // An unpainted square that every shape the cage can still take holds.
+    bool StepOnlySquareAvailable(Board& board, StepResult& step);
+    // The only cage an unpainted square can still join.
+    bool StepOnlyLegalCage(Board& board, StepResult& step);
+    // A cage whose remaining solutions all need more squares than it has
+    // painted, with a single square it can grow into.
+    bool StepSmallestSolutionsInvalid(Board& board, StepResult& step);
+    // The next square of a Comparisons cage: with no solutions to reason
+    // from, its extent is taken from its own squares, one neighbour at a time.
+    bool StepAdjacentToComparisonCage(Board& board, StepResult& step);
+};
+
+} // namespace Pemberquill

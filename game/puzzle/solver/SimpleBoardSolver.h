@@ -1,0 +1,97 @@
+#pragma once
+
+#include "game/puzzle/solver/BoardSolver.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace Pemberquill {
+
+struct Cage;
+
+// A solve gives up after this many calls of the step function.
+constexpr int MAX_SOLVE_STEPS = 10000;
+
+// The solver of ordinary boards: value placing, candidate elimination and
+// cage-solution reasoning, in one fixed order. Derived solvers put their
+// own techniques in front by trying their own list first and falling back
+// on SimpleBoardSolver::FindNextStep.
+class SimpleBoardSolver : public BoardSolver {
+public:
+    SolveResult SolveBoard(Board& board) override;
+    StepResult FindNextStep(Board& board, bool describeOnly) override;
+
+    // Every square holds a value.
+    static bool IsBoardSolved(const Board& board);
+
+    // The rating of a solve: the complexity sum scaled by the hardest step,
+    // in the precisions stored ratings were made with.
+    static float ScaleRating(float complexitySum, int hardestStep);
+
+protected:
+    // Stores the describe-only flag for the techniques of this step.
+    void BeginStep(const Board& board, bool describeOnly);
+
+    // --- The board as the techniques read it ---
+    // Bit c set = value c + 1 is still open in the square; 0 for a filled
+    // square.
+    static uint16_t GetPresentCandidates(const Board& board, const Square& square);
+    static bool IsCandidatePresent(const Board& board, const Square& square, int value);
+    static bool IsSquareEmpty(const Board& board, const Square& square);
+    // Neither marked invalid nor ruled out automatically.
+    static bool IsSolutionRemaining(const Board& board, const Cage& cage, int solutionIndex);
+    // Indices of the remaining solutions, in list order.
+    static std::vector<int> GetRemainingSolutions(const Board& board, const Cage& cage);
+    // What most cage techniques look at: a cage with solutions, an empty
+    // square left, and its extent settled.
+    static bool PassesCommonCageFilter(const Board& board, const Cage& cage);
+    // The cage's squares that parity and solution eliminations may touch:
+    // all of them, or on hidden-cage boards only those already painted.
+    static std::vector<Square*> GetSquaresForElimination(const Board& board, const Cage& cage);
+
+    // --- The step's one edit ---
+    // Each makes the edit in the step's describe-only mode and copies the
+    // board's move into the step; false, with nothing changed, when the
+    // board refuses the edit.
+    bool PlaceValue(Board& board, const Square& square, int value, StepResult& step) const;
+    bool RemoveCandidate(Board& board, const Square& square, int value, StepResult& step) const;
+    // The move also carries the cage index as its data and the solution
+    // index as its extra data.
+    bool DeclareSolutionInvalid(Board& board, const Cage& cage, int solutionIndex, StepResult& step) const;
+    bool PaintSquare(Board& board, const Square& square, int colorIndex, StepResult& step) const;
+
+    // --- Value placing and candidate elimination (SolverValueTechniques.cpp) ---
+    bool StepBoardSolved(Board& board, StepResult& step);
+    bool StepSingleSquareCage(Board& board, StepResult& step);
+    bool StepOnlyCandidateLeft(Board& board, StepResult& step);
+    bool StepValueAlreadyPlaced(Board& board, StepResult& step);
+    bool StepOddInEvenCage(Board& board, StepResult& step);
+    bool StepEvenInOddCage(Board& board, StepResult& step);
+    bool StepLowerCageNoMax(Board& board, StepResult& step);
+    bool StepHigherCageNoMin(Board& board, StepResult& step);
+    bool StepBelowLowestOfLowerCage(Board& board, StepResult& step);
+    bool StepAboveHighestOfHigherCage(Board& board, StepResult& step);
+    bool StepOnlyLocationForValue(Board& board, StepResult& step);
+    bool StepCombinationElsewhere(Board& board, StepResult& step);
+
+    // --- Cage-solution reasoning (SolverCageTechniques.cpp) ---
+    bool StepLastValueOfOnlySolution(Board& board, StepResult& step);
+    bool StepNoSolutionUsesCandidate(Board& board, StepResult& step);
+    bool StepOnlySolutionLacksNumber(Board& board, StepResult& step);
+    bool StepUniqueOrderedSolution(Board& board, StepResult& step);
+    bool StepRemoveLinearDuplicateSolutions(Board& board, StepResult& step);
+    bool StepRemoveSolutionsByPlacedValues(Board& board, StepResult& step);
+    bool StepRemoveSolutionsByRemovedCandidates(Board& board, StepResult& step);
+    bool StepRequiredByOtherCage(Board& board, StepResult& step);
+    bool StepDependentsNotValidated(Board& board, StepResult& step);
+    bool StepDuplicateDependentsLinear(Board& board, StepResult& step);
+
+private:
+    // The comparison techniques share their walk over Comparisons cages.
+    template <typename Examine>
+    bool ForEachOpenComparisonSquare(Board& board, Examine&& examine);
+    bool RemoveParityCandidates(Board& board, int rule, bool removeOdd, StepResult& step);
+    bool RemoveUnassignableCandidate(Board& board, bool keepDuplicatesOutOfLines, StepResult& step);
+};
+
+} // namespace Pemberquill

@@ -1,0 +1,370 @@
+// Techniques that reason with each cage's list of solutions: declaring
+// solutions invalid where the board contradicts them, and removing
+// candidates or placing values that the remaining solutions force.
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/solver/SimpleBoardSolver.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace Pemberquill {
+
+namespace {
+
+// Bit v - 1 for every value v of the list.
+uint16_t GetValueBits(const std::vector<int>& values)
+{
+    unsigned bits = 0;
+    for (int value : values) {
+        if (value >= 1 && value <= static_cast<int>(MAX_BOARD_SIZE)) {
+            bits |= 1u << (value - 1);
+        }
+    }
+    return static_cast<uint16_t>(bits);
+}
+
+bool ContainsValue(const std::vector<int>& values, int value)
+{
+    return std::find(values.begin(), values.end(), value) != values.end();
+}
+
+void SetSquareAvailable(std::vector<CageCandidate>& dependents, const Square* square, bool available)
+{
+    for (CageCandidate& dependent : dependents) {
+        if (dependent.square == square) {
+            dependent.available = available;
+        }
+    }
+}
+
+// Whether a dependent with the same value already used in this assignment
+// shares the candidate's column or row.
+bool HasUsedTwinInLine(const std::vector<CageCandidate>& dependents, const CageCandidate& candidate)
+{
+    return std::any_of(dependents.begin(), dependents.end(), [&](const CageCandidate& other) {
+        return &other != &candidate && other.used && other.value == candidate.value &&
+               (other.square->x == candidate.square->x || other.square->y == candidate.square->y);
+    });
+}
+
+// Gives the values from first on, one each, to distinct squares of the
+// cage, exploring every assignment; every dependent that takes part in a
+// complete one is marked validated. True when any assignment is complete.
+bool SearchAssignments(std::vector<CageCandidate>& dependents, const std::vector<int>& values, size_t first,
+                       bool keepDuplicatesOutOfLines)
+{
+    if (first == values.size()) {
+        return true;
+    }
+    bool anyComplete = false;
+    for (CageCandidate& dependent : dependents) {
+        if (!dependent.available || dependent.value != values[first]) {
+            continue;
+        }
+        if (keepDuplicatesOutOfLines && HasUsedTwinInLine(dependents, dependent)) {
+            continue;
+        }
+        dependent.used = true;
+        SetSquareAvailable(dependents, dependent.square, false);
+        if (SearchAssignments(dependents, values, first + 1, keepDuplicatesOutOfLines)) {
+            dependent.validated = true;
+            anyComplete = true;
+        }
+        dependent.used = false;
+        SetSquareAvailable(dependents, dependent.square, true);
+    }
+    return anyComplete;
+}
+
+} // namespace
+
+bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& step)
+{
+    for (const Cage& cage : board.GetCages()) {
+        if (!PassesCommonCageFilter(board, cage)) {
+            continue;
+        }
+        const Square* emptySquare = nullptr;
+        int empties = 0;
+        for (const Square* square : cage.squares) {
+            if (IsSquareEmpty(board, *square)) {
+                emptySquare = square;
+                ++empties;
+            }
+        }
+        const std::vector<int> remaining = GetRemainingSolutions(board, cage);
+        if (empties != 1 || remaining.size() != 1) {
+            continue;
+        }
+        // What the solution leaves once the placed values have taken theirs.
+        std::vector<int> left = cage.solutions[static_cast<size_t>(remaining[0])].values;
+        for (const Square* square : cage.squares) {
+            const int value = static_cast<int>(board.GetSquareValue(*square));
+            if (value == 0) {
+                continue;
+            }
+            const auto found = std::find(left.begin(), left.end(), value);
+            if (found == left.end()) {
+                break;
+            }
+            left.erase(found);
+        }
+        if (left.size() == 1 && PlaceValue(board, *emptySquare, left[0], step)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& step)
+{
+    const int size = static_cast<int>(board.GetSize());
+    for (const Cage& cage : board.GetCages()) {
+        if (cage.solutions.empty() || cage.AreAllSquaresFilled(board)) {
+            continue;
+        }
+        uint16_t usedValues = 0;
+        for (int index : GetRemainingSolutions(board, cage)) {
+            usedValues |= GetValueBits(cage.solutions[static_cast<size_t>(index)].values);
+        }
+        const std::vector<Square*> squares = GetSquaresForElimination(board, cage);
+        for (int value = 1; value <= size; ++value) {
+            if ((usedValues >> (value - 1)) & 1u) {
+                continue;
+            }
+            for (const Square* square : squares) {
+                if (IsCandidatePresent(board, *square, value)) {
+                    if (RemoveCandidate(board, *square, value, step)) {
+                        return true;
+                    }
+                    break;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& step)
+{
+    const int size = static_cast<int>(board.GetSize());
+    for (const Cage& cage : board.GetCages()) {
+        if (!PassesCommonCageFilter(board, cage)) {
+            continue;
+        }
+        const std::vector<int> remaining = GetRemainingSolutions(board, cage);
+        if (remaining.size() != 1) {
+            continue;
+        }
+        std::vector<const Square*> filled;
+        std::vector<const Square*> empty;
+        for (const Square* square : cage.squares) {
+            (IsSquareEmpty(board, *square) ? empty : filled).push_back(square);
+        }
+        if (filled.empty() || empty.empty()) {
+            continue;
+        }
+        // What the empty squares must take: the solution less the values
+        // already placed. A placed value the solution lacks means the
+        // solution cannot be the cage's, and it tells nothing.
+        CageSolution needed = cage.solutions[static_cast<size_t>(remaining[0])];
+        bool consistent = true;
+        for (const Square* square : filled) {
+            const int value = static_cast<int>(board.GetSquareValue(*square));
+            consistent = needed.ContainsValue(value);
+            if (!consistent) {
+                break;
+            }
+            needed.RemoveValue(value);
+        }
+        if (!consistent) {
+            continue;
+        }
+        for (const Square* square : empty) {
+            for (int value = 1; value <= size; ++value) {
+                if (!needed.ContainsValue(value) && IsCandidatePresent(board, *square, value) &&
+                    RemoveCandidate(board, *square, value, step)) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step)
+{
+    for (const Cage& cage : board.GetCages()) {
+        if (!PassesCommonCageFilter(board, cage) || cage.squares.size() != 3 || cage.IsInOneLine()) {
+            continue;
+        }
+        const std::vector<int> remaining = GetRemainingSolutions(board, cage);
+        if (remaining.size() != 1) {
+            continue;
+        }
+        // In an L the two squares off the corner share no line, so they
+        // hold the repeated value and the corner the single one.
+        const CageSolution& solution = cage.solutions[static_cast<size_t>(remaining[0])];
+        if (!solution.hasRepeats) {
+            continue;
+        }
+        const Square* corner = cage.FindCornerSquare();
+        const auto firstEmpty = std::find_if(cage.squares.begin(), cage.squares.end(),
+                                             [&](const Square* square) { return IsSquareEmpty(board, *square); });
+        const int value = *firstEmpty == corner ? solution.GetUnpairedValue() : solution.GetFirstRepeatedValue();
+        if (PlaceValue(board, **firstEmpty, value, step)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepResult& step)
+{
+    for (const Cage& cage : board.GetCages()) {
+        if (!PassesCommonCageFilter(board, cage) || cage.squares.size() != 3) {
+            continue;
+        }
+        const bool anyFilled = std::any_of(cage.squares.begin(), cage.squares.end(),
+                                           [&](const Square* square) { return !IsSquareEmpty(board, *square); });
+        if (!anyFilled) {
+            continue;
+        }
+        for (int index : GetRemainingSolutions(board, cage)) {
+            const CageSolution& solution = cage.solutions[static_cast<size_t>(index)];
+            if (!solution.hasRepeats) {
+                continue;
+            }
+            const int repeated = solution.GetFirstRepeatedValue();
+            const Square* anchor = nullptr;
+            for (const Square* square : cage.squares) {
+                if (!IsCandidatePresent(board, *square, repeated)) {
+                    continue;
+                }
+                if (anchor == nullptr) {
+                    anchor = square;
+                } else if (square->x == anchor->x || square->y == anchor->y) {
+                    if (DeclareSolutionInvalid(board, cage, index, step)) {
+                        return true;
+                    }
+                    break;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResult& step)
+{
+    for (const Cage& cage : board.GetCages()) {
+        if (!PassesCommonCageFilter(board, cage)) {
+            continue;
+        }
+        std::vector<int> placed;
+        for (const Square* square : cage.squares) {
+            if (const unsigned value = board.GetSquareValue(*square)) {
+                placed.push_back(static_cast<int>(value));
+            }
+        }
+        if (placed.empty()) {
+            continue;
+        }
+        for (int index : GetRemainingSolutions(board, cage)) {
+            const std::vector<int>& values = cage.solutions[static_cast<size_t>(index)].values;
+            const bool lacksPlacedValue =
+                std::any_of(placed.begin(), placed.end(), [&](int value) { return !ContainsValue(values, value); });
+            if (lacksPlacedValue && DeclareSolutionInvalid(board, cage, index, step)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepRemoveSolutionsByRemovedCandidates(Board& board, StepResult& step)
+{
+    for (const Cage& cage : board.GetCages()) {
+        if (!PassesCommonCageFilter(board, cage)) {
+            continue;
+        }
+        unsigned available = 0;
+        for (const Square* square : cage.squares) {
+            const unsigned value = board.GetSquareValue(*square);
+            available |= value != 0 ? 1u << (value - 1) : GetPresentCandidates(board, *square);
+        }
+        for (int index : GetRemainingSolutions(board, cage)) {
+            const uint16_t needed = GetValueBits(cage.solutions[static_cast<size_t>(index)].values);
+            if ((needed & ~available) != 0 && DeclareSolutionInvalid(board, cage, index, step)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
+{
+    const unsigned size = board.GetSize();
+    for (const Cage& cage : board.GetCages()) {
+        if (!PassesCommonCageFilter(board, cage) || !cage.IsInOneLine()) {
+            continue;
+        }
+        const std::vector<int> remaining = GetRemainingSolutions(board, cage);
+        if (remaining.empty()) {
+            continue;
+        }
+        const Square& first = *cage.squares[0];
+        const bool isColumn = cage.squares.size() > 1 && cage.squares[1]->y != first.y;
+        const unsigned line = isColumn ? first.x : first.y;
+        for (int required : cage.solutions[static_cast<size_t>(remaining[0])].values) {
+            const bool inEverySolution = std::all_of(remaining.begin() + 1, remaining.end(), [&](int index) {
+                return ContainsValue(cage.solutions[static_cast<size_t>(index)].values, required);
+            });
+            if (!inEverySolution) {
+                continue;
+            }
+            for (unsigned k = 0; k < size; ++k) {
+                const Square& square = isColumn ? board.GetSquare(line, k) : board.GetSquare(k, line);
+                if (square.cageIndex != cage.index && IsCandidatePresent(board, square, required) &&
+                    RemoveCandidate(board, square, required, step)) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDuplicatesOutOfLines, StepResult& step)
+{
+    for (const Cage& cage : board.GetCages()) {
+        if (!PassesCommonCageFilter(board, cage)) {
+            continue;
+        }
+        std::vector<CageCandidate> dependents = board.CollectCageCandidates(cage);
+        for (int index : GetRemainingSolutions(board, cage)) {
+            SearchAssignments(dependents, cage.solutions[static_cast<size_t>(index)].values, 0,
+                              keepDuplicatesOutOfLines);
+        }
+        const auto unused = std::find_if(dependents.begin(), dependents.end(), [](const CageCandidate& dependent) {
+            return !dependent.validated && !dependent.fixed;
+        });
+        if (unused != dependents.end() && RemoveCandidate(board, *unused->square, unused->value, step)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepDependentsNotValidated(Board& board, StepResult& step)
+{
+    return RemoveUnassignableCandidate(board, false, step);
+}
+
+bool SimpleBoardSolver::StepDuplicateDependentsLinear(Board& board, StepResult& step)
+{
+    return RemoveUnassignableCandidate(board, true, step);
+}
+
+} // namespace Pemberquill

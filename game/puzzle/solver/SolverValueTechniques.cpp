@@ -1,0 +1,328 @@
+// Techniques that reason about squares and candidates: placing values,
+// and removing candidates by the lines, the parity cages, the comparison
+// cages and naked subsets.
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardSettingsInterface.h"
+#include "game/puzzle/solver/SimpleBoardSolver.h"
+
+#include <vector>
+
+namespace Pemberquill {
+
+namespace {
+
+enum class AnswerSide { Greater, Smaller };
+
+// A square's neighbours in its own cage whose answer lies on one side of
+// its own, in the order column - 1, column + 1, row - 1, row + 1.
+std::vector<const Square*> CollectComparedNeighbours(const Board& board, const Square& square, AnswerSide side)
+{
+    static constexpr int OFFSETS[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    std::vector<const Square*> neighbours;
+    for (const auto& offset : OFFSETS) {
+        const int x = static_cast<int>(square.x) + offset[0];
+        const int y = static_cast<int>(square.y) + offset[1];
+        if (!board.IsInside(x, y)) {
+            continue;
+        }
+        const Square& neighbour = board.GetSquare(static_cast<unsigned>(x), static_cast<unsigned>(y));
+        if (neighbour.cageIndex != square.cageIndex) {
+            continue;
+        }
+        const bool onSide = side == AnswerSide::Greater ? neighbour.solutionValue > square.solutionValue
+                                                        : neighbour.solutionValue < square.solutionValue;
+        if (onSide) {
+            neighbours.push_back(&neighbour);
+        }
+    }
+    return neighbours;
+}
+
+// The smallest value in the candidate bits; 0 when none.
+int LowestCandidate(unsigned candidates)
+{
+    return candidates == 0 ? 0 : __builtin_ctz(candidates) + 1;
+}
+
+// The smallest value from 1 to limit in the candidate bits; 0 when none.
+int LowestCandidateUpTo(uint16_t candidates, int limit)
+{
+    return LowestCandidate(candidates & ((1u << limit) - 1u));
+}
+
+// The largest value in the candidate bits; 0 when none.
+int HighestCandidate(uint16_t candidates)
+{
+    return candidates == 0 ? 0 : 32 - __builtin_clz(candidates);
+}
+
+int CountCandidates(uint16_t candidates)
+{
+    return __builtin_popcount(candidates);
+}
+
+} // namespace
+
+bool SimpleBoardSolver::StepBoardSolved(Board& board, StepResult&)
+{
+    return IsBoardSolved(board);
+}
+
+bool SimpleBoardSolver::StepSingleSquareCage(Board& board, StepResult& step)
+{
+    for (const Cage& cage : board.GetCages()) {
+        if (cage.rule == CAGE_RULE_EQUALS && cage.squares.size() == 1 && IsSquareEmpty(board, *cage.squares[0]) &&
+            PlaceValue(board, *cage.squares[0], cage.target, step)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepOnlyCandidateLeft(Board& board, StepResult& step)
+{
+    for (const Square& square : board.GetSquares()) {
+        const uint16_t candidates = GetPresentCandidates(board, square);
+        if (CountCandidates(candidates) == 1 && PlaceValue(board, square, LowestCandidate(candidates), step)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepValueAlreadyPlaced(Board& board, StepResult& step)
+{
+    // With auto-elimination the board removes these candidates itself.
+    if (GetBoardSettings().UseAutoElimination()) {
+        return false;
+    }
+    const unsigned size = board.GetSize();
+    for (const Square& placed : board.GetSquares()) {
+        const int value = static_cast<int>(board.GetSquareValue(placed));
+        if (value == 0) {
+            continue;
+        }
+        for (unsigned k = 0; k < size; ++k) {
+            const Square& inRow = board.GetSquare(k, placed.y);
+            if (IsCandidatePresent(board, inRow, value) && RemoveCandidate(board, inRow, value, step)) {
+                step.move.rowIndex = static_cast<int>(placed.y);
+                return true;
+            }
+            const Square& inColumn = board.GetSquare(placed.x, k);
+            if (IsCandidatePresent(board, inColumn, value) && RemoveCandidate(board, inColumn, value, step)) {
+                step.move.columnIndex = static_cast<int>(placed.x);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::RemoveParityCandidates(Board& board, int rule, bool removeOdd, StepResult& step)
+{
+    const int size = static_cast<int>(board.GetSize());
+    for (const Cage& cage : board.GetCages()) {
+        if (cage.rule != rule || cage.AreAllSquaresFilled(board)) {
+            continue;
+        }
+        for (const Square* square : GetSquaresForElimination(board, cage)) {
+            for (int value = 1; value <= size; ++value) {
+                const bool isOdd = value % 2 == 1;
+                if (isOdd == removeOdd && IsCandidatePresent(board, *square, value) &&
+                    RemoveCandidate(board, *square, value, step)) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepOddInEvenCage(Board& board, StepResult& step)
+{
+    return RemoveParityCandidates(board, CAGE_RULE_EVEN, true, step);
+}
+
+bool SimpleBoardSolver::StepEvenInOddCage(Board& board, StepResult& step)
+{
+    return RemoveParityCandidates(board, CAGE_RULE_ODD, false, step);
+}
+
+template <typename Examine>
+bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, Examine&& examine)
+{
+    for (const Cage& cage : board.GetCages()) {
+        if (cage.rule != CAGE_RULE_COMPARISONS || !cage.IsPaintComplete(board) || cage.AreAllSquaresFilled(board)) {
+            continue;
+        }
+        for (const Square* square : cage.squares) {
+            if (examine(*square)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepLowerCageNoMax(Board& board, StepResult& step)
+{
+    const int maxValue = static_cast<int>(board.GetSize());
+    return ForEachOpenComparisonSquare(board, [&](const Square& square) {
+        return !CollectComparedNeighbours(board, square, AnswerSide::Greater).empty() &&
+               IsCandidatePresent(board, square, maxValue) && RemoveCandidate(board, square, maxValue, step);
+    });
+}
+
+bool SimpleBoardSolver::StepHigherCageNoMin(Board& board, StepResult& step)
+{
+    return ForEachOpenComparisonSquare(board, [&](const Square& square) {
+        return !CollectComparedNeighbours(board, square, AnswerSide::Smaller).empty() &&
+               IsCandidatePresent(board, square, 1) && RemoveCandidate(board, square, 1, step);
+    });
+}
+
+bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& step)
+{
+    const int belowMax = static_cast<int>(board.GetSize()) - 1;
+    return ForEachOpenComparisonSquare(board, [&](const Square& square) {
+        if (!IsSquareEmpty(board, square)) {
+            return false;
+        }
+        // The square is HIGHER than these, so it must exceed their lowest
+        // possible value.
+        const std::vector<const Square*> lowerNeighbours =
+            CollectComparedNeighbours(board, square, AnswerSide::Smaller);
+        const int lowest = LowestCandidateUpTo(GetPresentCandidates(board, square), belowMax);
+        if (lowerNeighbours.empty() || lowest == 0) {
+            return false;
+        }
+        for (const Square* neighbour : lowerNeighbours) {
+            int low = LowestCandidateUpTo(GetPresentCandidates(board, *neighbour), belowMax);
+            if (low == 0) {
+                low = static_cast<int>(board.GetSquareValue(*neighbour));
+            }
+            if (lowest <= low) {
+                return RemoveCandidate(board, square, lowest, step);
+            }
+        }
+        return false;
+    });
+}
+
+bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& step)
+{
+    return ForEachOpenComparisonSquare(board, [&](const Square& square) {
+        if (!IsSquareEmpty(board, square)) {
+            return false;
+        }
+        // The square is LOWER than these, so it must stay below their
+        // highest possible value.
+        const std::vector<const Square*> higherNeighbours =
+            CollectComparedNeighbours(board, square, AnswerSide::Greater);
+        const int highest = HighestCandidate(GetPresentCandidates(board, square));
+        if (higherNeighbours.empty() || highest == 0) {
+            return false;
+        }
+        for (const Square* neighbour : higherNeighbours) {
+            int high = HighestCandidate(GetPresentCandidates(board, *neighbour));
+            if (high == 0) {
+                high = static_cast<int>(board.GetSquareValue(*neighbour));
+            }
+            if (highest >= high) {
+                return RemoveCandidate(board, square, highest, step);
+            }
+        }
+        return false;
+    });
+}
+
+bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
+{
+    const unsigned size = board.GetSize();
+    // The only square of a line (a row, or a column) that still has the value.
+    const auto findOnlyLocation = [&](int value, unsigned line, bool isRow) -> const Square* {
+        const Square* found = nullptr;
+        for (unsigned k = 0; k < size; ++k) {
+            const Square& square = isRow ? board.GetSquare(k, line) : board.GetSquare(line, k);
+            if (IsCandidatePresent(board, square, value)) {
+                if (found != nullptr) {
+                    return nullptr;
+                }
+                found = &square;
+            }
+        }
+        return found;
+    };
+    for (int value = 1; value <= static_cast<int>(size); ++value) {
+        for (unsigned line = 0; line < size; ++line) {
+            const Square* inRow = findOnlyLocation(value, line, true);
+            if (inRow != nullptr && PlaceValue(board, *inRow, value, step)) {
+                step.move.rowIndex = static_cast<int>(line);
+                return true;
+            }
+            const Square* inColumn = findOnlyLocation(value, line, false);
+            if (inColumn != nullptr && PlaceValue(board, *inColumn, value, step)) {
+                step.move.columnIndex = static_cast<int>(line);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
+{
+    const unsigned size = board.GetSize();
+    std::vector<const Square*> line(size);
+    std::vector<uint16_t> candidates(size);
+
+    // k squares of a line that offer the same k candidates hold those values
+    // between them, so the rest of the line cannot. Returns k once a
+    // candidate is removed, 0 when the line gives nothing.
+    const auto removeOutsideSubset = [&]() -> int {
+        for (unsigned k = 2; k + 1 < size; ++k) {
+            for (unsigned a = 0; a < size; ++a) {
+                if (static_cast<unsigned>(CountCandidates(candidates[a])) != k) {
+                    continue;
+                }
+                std::vector<bool> inSubset(size, false);
+                inSubset[a] = true;
+                unsigned twins = 0;
+                for (unsigned b = a + 1; b < size; ++b) {
+                    if (candidates[b] == candidates[a]) {
+                        inSubset[b] = true;
+                        ++twins;
+                    }
+                }
+                if (twins + 1 < k) {
+                    continue;
+                }
+                for (unsigned c = 0; c < size; ++c) {
+                    const uint16_t shared = candidates[a] & candidates[c];
+                    if (!inSubset[c] && shared != 0 &&
+                        RemoveCandidate(board, *line[c], LowestCandidate(shared), step)) {
+                        return static_cast<int>(k);
+                    }
+                }
+            }
+        }
+        return 0;
+    };
+
+    for (unsigned i = 0; i < size; ++i) {
+        for (const bool isColumn : {true, false}) {
+            for (unsigned k = 0; k < size; ++k) {
+                line[k] = isColumn ? &board.GetSquare(i, k) : &board.GetSquare(k, i);
+                candidates[k] = GetPresentCandidates(board, *line[k]);
+            }
+            if (const int subsetSize = removeOutsideSubset()) {
+                step.move.numCandidatesInvolved = subsetSize;
+                (isColumn ? step.move.columnIndex : step.move.rowIndex) = static_cast<int>(i);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace Pemberquill

@@ -1,0 +1,196 @@
+#pragma once
+
+// Hand-made boards with a progress attached, settings the tests set
+// directly, and a log of the events a board fires.
+#include "engine/core/Clock.h"
+#include "engine/core/EventRecipient.h"
+#include "engine/core/NamedProperties.h"
+#include "engine/core/RegisteredEventHandler.h"
+#include "engine/core/UlvoEventSystem.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardProgress.h"
+#include "game/puzzle/board/BoardSettingsInterface.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace Pemberquill {
+
+struct CageSpec {
+    int rule;
+    std::vector<std::pair<unsigned, unsigned>> squares; // (column, row), in joining order
+    int color = 0;
+};
+
+// A board whose answer is given row by row as digits ("1234"), with the
+// cages as listed: targets from the answer, solutions for the board's size
+// (every size the rule allows on hidden-cage boards), key squares found.
+// The palette is the built-in one, so colour indices 0 to 6 exist.
+class PlayableBoard {
+public:
+    PlayableBoard(const std::vector<std::string>& answerRows, const std::vector<CageSpec>& cages,
+                  unsigned solvingAttributes = 0, unsigned boardIndex = 0)
+        : board(static_cast<unsigned>(answerRows.size()), boardIndex, &clock, 7)
+    {
+        board.SetSolvingAttributes(solvingAttributes);
+        board.SetCustomColors({});
+        const unsigned size = board.GetSize();
+        for (unsigned y = 0; y < size; ++y) {
+            for (unsigned x = 0; x < size; ++x) {
+                board.GetSquare(x, y).solutionValue = static_cast<unsigned>(answerRows[y][x] - '0');
+            }
+        }
+        for (const CageSpec& wanted : cages) {
+            Cage cage;
+            cage.index = static_cast<int>(board.GetCages().size());
+            cage.rule = wanted.rule;
+            cage.color = wanted.color;
+            for (const auto& [x, y] : wanted.squares) {
+                Square& square = board.GetSquare(x, y);
+                square.cageIndex = cage.index;
+                cage.squares.push_back(&square);
+            }
+            cage.ComputeTargetFromSolution();
+            cage.GenerateSolutions(static_cast<int>(size), board.HasHiddenCages());
+            cage.FindTopLeftSquare();
+            board.GetCages().push_back(cage);
+        }
+        Attach(board.CreateProgress(false));
+    }
+
+    // Replaces the progress, as a puzzle does when it loads or resets one.
+    void Attach(std::unique_ptr<BoardProgress> newProgress)
+    {
+        progress = std::move(newProgress);
+        board.SetProgress(progress.get());
+    }
+
+    BoardProgress& Progress() { return *progress; }
+    Square& At(unsigned x, unsigned y) { return board.GetSquare(x, y); }
+    unsigned ValueAt(unsigned x, unsigned y) const { return board.GetSquareValue(x, y); }
+    bool IsOpen(unsigned x, unsigned y, int value) const
+    {
+        return !progress->IsCandidateEliminated(board.GetSquare(x, y), value - 1);
+    }
+    bool IsAutoOut(int cageIndex, int solutionIndex) const
+    {
+        return progress->IsSolutionAutoEliminated(cageIndex, solutionIndex);
+    }
+    // The position of a solution by its description; -1 when the cage has none such.
+    int SolutionIndex(int cageIndex, const std::string& description) const
+    {
+        const std::vector<CageSolution>& solutions = board.GetCages()[static_cast<size_t>(cageIndex)].solutions;
+        for (size_t i = 0; i < solutions.size(); ++i) {
+            if (solutions[i].description == description) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+    // The centre of a square in board units.
+    Vector2 CentreOf(unsigned x, unsigned y) const { return board.GetSquare(x, y).bounds.CalcCenter(); }
+    Vector2 CandidatePoint(unsigned x, unsigned y, int value) const
+    {
+        return board.ComputeBoundsForCandidate(board.GetSquare(x, y), value - 1).CalcCenter();
+    }
+
+    Clock clock;
+    // Declared before the board, so that the board goes first, as owners of
+    // boards and progresses must do it.
+    std::unique_ptr<BoardProgress> progress;
+    Board board;
+};
+
+// Settings a test sets field by field; installed for its lifetime.
+class FakeBoardSettings final : public BoardSettingsInterface {
+public:
+    FakeBoardSettings() { SetBoardSettings(this); }
+    ~FakeBoardSettings() { SetBoardSettings(nullptr); }
+    FakeBoardSettings(const FakeBoardSettings&) = delete;
+    FakeBoardSettings& operator=(const FakeBoardSettings&) = delete;
+
+    bool IsPaintingCages() const override { return paintingCages; }
+    int GetPaintColorIndex() const override { return paintColorIndex; }
+    bool UseAutoElimination() const override { return useAutoElimination; }
+    bool IsAutoSolving() const override { return autoSolving; }
+    bool IsShiftKeyDown() const override { return shiftDown; }
+    bool IsCtrlKeyDown() const override { return ctrlDown; }
+
+    bool paintingCages = false;
+    int paintColorIndex = -1;
+    bool useAutoElimination = true;
+    bool autoSolving = false;
+    bool shiftDown = false;
+    bool ctrlDown = false;
+};
+
+// Every firing of the events it listens to, in order, with a copy of the
+// arguments.
+class EventLog : public EventRecipient {
+public:
+    struct Entry {
+        std::string name;
+        NamedProperties args;
+    };
+
+    void Listen(UlvoEventSystem& events, const std::vector<std::string>& names)
+    {
+        for (const std::string& name : names) {
+            events.AddHandler(name, std::make_unique<Handler>(this, name));
+        }
+    }
+
+    int Count(const std::string& name) const
+    {
+        int count = 0;
+        for (const Entry& entry : entries) {
+            count += entry.name == name ? 1 : 0;
+        }
+        return count;
+    }
+
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const Entry& entry : entries) {
+            names.push_back(entry.name);
+        }
+        return names;
+    }
+
+    // The arguments of the last firing of name; an empty bag when none.
+    NamedProperties Last(const std::string& name) const
+    {
+        for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+            if (it->name == name) {
+                return it->args;
+            }
+        }
+        return NamedProperties();
+    }
+
+    template <typename T>
+    T Get(const std::string& eventName, const std::string& property, T fallback) const
+    {
+        Last(eventName).Get(property, fallback);
+        return fallback;
+    }
+
+    std::vector<Entry> entries;
+
+private:
+    class Handler : public RegisteredEventHandlerBase {
+    public:
+        Handler(EventLog* log, std::string name) : m_log(log), m_name(std::move(name)) {}
+        void Invoke(NamedProperties& args) override { m_log->entries.push_back({m_name, args}); }
+        EventRecipient* GetRecipient() const override { return m_log; }
+
+    private:
+        EventLog* m_log;
+        std::string m_name;
+    };
+};
+
+} // namespace Pemberquill

@@ -1,0 +1,199 @@
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardProgress.h"
+
+#include "engine/modules/renderer/Texture_Win32_DirectX81.h"
+#include "tests/engine/modules/renderer/RendererTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace Pemberquill;
+
+namespace {
+
+// A 4 x 4 board with its progress attached, a started renderer on a
+// recording device, the thumbnail image installed, and a log of the
+// thumbnail drawings the renderer asks for.
+class BoardThumbnailTest : public renderer_test::RecordingRendererTest {
+protected:
+    void SetUp() override
+    {
+        RecordingRendererTest::SetUp();
+        m_image = renderer_test::MakeImage(64, 64, Image::IMAGE_FORMAT_RGBA,
+                                           std::vector<unsigned char>(64 * 64 * 4, 200));
+        BoardProgress::SetThumbnailImage(m_image.get());
+        m_board = std::make_unique<Board>(4, 0, nullptr, 1u);
+        m_progress = m_board->CreateProgress(false);
+        m_board->SetProgress(m_progress.get());
+    }
+
+    void TearDown() override
+    {
+        m_board.reset();
+        m_progress.reset();
+        BoardProgress::SetThumbnailImage(nullptr);
+        RecordingRendererTest::TearDown();
+    }
+
+    // One frame of a screen that shows the board's thumbnail.
+    void ShowFrame()
+    {
+        if (m_progress->HasChanged()) {
+            m_progress->RenderThumbnail(*m_board);
+        }
+        m_renderer->Update();
+        m_renderer->Render();
+    }
+
+    std::unique_ptr<Image> m_image;
+    std::unique_ptr<Board> m_board;
+    std::unique_ptr<BoardProgress> m_progress;
+    modules_test::EventLog m_drawings{"RenderBoardThumbnailToTexture"};
+};
+
+TEST_F(BoardThumbnailTest, AThumbnailIsDrawnIntoATextureOfTheImagesSize)
+{
+    EXPECT_TRUE(m_progress->HasChanged());
+    EXPECT_EQ(m_progress->GetThumbnail(), nullptr);
+
+    m_progress->RenderThumbnail(*m_board);
+    Texture* thumbnail = m_progress->GetThumbnail();
+    ASSERT_NE(thumbnail, nullptr);
+    EXPECT_EQ(thumbnail->GetDimensions(), IntVector2(64, 64));
+    EXPECT_FALSE(m_progress->HasChanged());
+    EXPECT_EQ(m_drawings.count, 0) << "drawn inside the renderer's frame, not at once";
+
+    m_renderer->Update();
+    ASSERT_EQ(m_drawings.count, 1);
+    EXPECT_EQ(m_drawings.Get<Texture*>("Texture"), thumbnail);
+    EXPECT_EQ(m_drawings.Get<AABB2>("UpdatedRegionBounds"), AABB2(0, 0, 64, 64));
+    const NamedProperties passBack = m_drawings.Get<NamedProperties>("PassBackProperties");
+    Board* board = nullptr;
+    BoardProgress* progress = nullptr;
+    EXPECT_EQ(passBack.Get("Board", board), PROPERTY_FETCH_OK);
+    EXPECT_EQ(board, m_board.get());
+    EXPECT_EQ(passBack.Get("BoardProgress", progress), PROPERTY_FETCH_OK);
+    EXPECT_EQ(progress, m_progress.get());
+    ASSERT_EQ(m_device->copies.size(), 1u);
+    EXPECT_EQ(m_device->copies[0].destination, Texture_Win32_DirectX81::ResolveDeviceTexture(thumbnail));
+}
+
+TEST_F(BoardThumbnailTest, AThumbnailIsDrawnAgainOnlyAfterItsProgressChanged)
+{
+    for (int frame = 0; frame < 3; ++frame) {
+        ShowFrame();
+    }
+    EXPECT_EQ(m_drawings.count, 1);
+
+    m_board->SetSquareValue(m_board->GetSquare(1, 2), 3, false, false);
+    EXPECT_TRUE(m_progress->HasChanged());
+    for (int frame = 0; frame < 3; ++frame) {
+        ShowFrame();
+    }
+    EXPECT_EQ(m_drawings.count, 2);
+}
+
+TEST_F(BoardThumbnailTest, ARedrawReplacesTheTextureAndOnlyTheNewOneIsDrawn)
+{
+    m_progress->RenderThumbnail(*m_board);
+    m_progress->RenderThumbnail(*m_board);
+    const Texture* second = m_progress->GetThumbnail();
+    ASSERT_NE(second, nullptr);
+
+    m_renderer->Update();
+    ASSERT_EQ(m_drawings.count, 1);
+    EXPECT_EQ(m_drawings.Get<Texture*>("Texture"), second);
+    EXPECT_EQ(m_device->copies.size(), 1u);
+}
+
+TEST_F(BoardThumbnailTest, AReleasedThumbnailsQueuedDrawingNeverRuns)
+{
+    m_progress->RenderThumbnail(*m_board);
+    m_progress->ReleaseThumbnail();
+    EXPECT_EQ(m_progress->GetThumbnail(), nullptr);
+    EXPECT_TRUE(m_progress->HasChanged());
+    m_renderer->Update();
+    EXPECT_EQ(m_drawings.count, 0);
+    EXPECT_TRUE(m_device->copies.empty());
+}
+
+TEST_F(BoardThumbnailTest, ADestroyedBoardsUndrawnThumbnailsAreReleased)
+{
+    std::unique_ptr<BoardProgress> saved = m_progress->Clone();
+    m_board->SetSavedProgress(saved.get());
+    m_progress->RenderThumbnail(*m_board);
+    saved->RenderThumbnail(*m_board);
+    BoardProgress detached(4, 0u);
+    detached.RenderThumbnail(*m_board);
+
+    m_board.reset();
+    for (const BoardProgress* progress : {m_progress.get(), saved.get(), &detached}) {
+        EXPECT_EQ(progress->GetThumbnail(), nullptr);
+        EXPECT_TRUE(progress->HasChanged());
+    }
+    m_renderer->Update();
+    EXPECT_EQ(m_drawings.count, 0);
+    EXPECT_TRUE(m_device->copies.empty());
+}
+
+TEST_F(BoardThumbnailTest, ADrawnThumbnailOutlivesItsBoard)
+{
+    m_progress->RenderThumbnail(*m_board);
+    m_renderer->Update();
+    m_board.reset();
+    EXPECT_NE(m_progress->GetThumbnail(), nullptr);
+    EXPECT_FALSE(m_progress->HasChanged());
+}
+
+TEST_F(BoardThumbnailTest, ABoardMayOutliveItsProgress)
+{
+    // As when a progress record is dropped before the puzzle's boards: the
+    // board's destructor must not reach into the freed progress.
+    m_progress->RenderThumbnail(*m_board);
+    m_progress.reset();
+    m_board.reset();
+
+    m_board = std::make_unique<Board>(4, 0, nullptr, 1u);
+    m_progress = m_board->CreateProgress(false);
+    m_board->SetProgress(m_progress.get());
+    m_progress->RenderThumbnail(*m_board);
+    m_renderer->Update();
+    m_progress.reset();
+    m_board.reset();
+    EXPECT_EQ(m_drawings.count, 1);
+}
+
+TEST_F(BoardThumbnailTest, ACopyStartsWithoutTheOriginalsThumbnail)
+{
+    m_progress->RenderThumbnail(*m_board);
+    const Texture* original = m_progress->GetThumbnail();
+    std::unique_ptr<BoardProgress> clone = m_progress->Clone();
+    EXPECT_EQ(clone->GetThumbnail(), nullptr);
+    EXPECT_EQ(m_progress->GetThumbnail(), original);
+
+    BoardProgress assigned(4, 0u);
+    assigned.RenderThumbnail(*m_board);
+    assigned = *m_progress;
+    EXPECT_EQ(assigned.GetThumbnail(), nullptr);
+    EXPECT_EQ(m_progress->GetThumbnail(), original);
+
+    m_renderer->Update();
+    ASSERT_EQ(m_drawings.count, 1);
+    EXPECT_EQ(m_drawings.Get<Texture*>("Texture"), original);
+}
+
+TEST_F(BoardThumbnailTest, WithoutAnImageOrARendererNoThumbnailIsMade)
+{
+    BoardProgress::SetThumbnailImage(nullptr);
+    m_progress->RenderThumbnail(*m_board);
+    EXPECT_EQ(m_progress->GetThumbnail(), nullptr);
+    EXPECT_TRUE(m_progress->HasChanged());
+
+    BoardProgress::SetThumbnailImage(m_image.get());
+    m_renderer->Shutdown();
+    m_renderer.reset();
+    m_progress->RenderThumbnail(*m_board);
+    EXPECT_EQ(m_progress->GetThumbnail(), nullptr);
+    EXPECT_TRUE(m_progress->HasChanged());
+}
+
+} // namespace

@@ -1,0 +1,291 @@
+// The hint a step makes: its sentence in the hint line and the call-out the
+// instructor places for it.
+#include "engine/core/Diagnostics.h"
+#include "game/puzzle/solver/HiddenCageSolver.h"
+#include "game/puzzle/solver/HintDriver.h"
+#include "tests/game/puzzle/board/BoardPlaySupport.h"
+#include "tests/game/puzzle/solver/SolverTestSupport.h"
+#include "tests/support/RecordingHintCallOuts.h"
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <string>
+#include <vector>
+
+using namespace Pemberquill;
+
+namespace {
+
+// A 9 x 9 board (each row the one above moved left by one) with one
+// Addition cage, (0,0)-(1,0): 1 + 2, whose only solution is "1+2=3".
+std::vector<std::string> NineByNineAnswer()
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < 9; ++y) {
+        std::string row;
+        for (int x = 0; x < 9; ++x) {
+            row += static_cast<char>('1' + (x + y) % 9);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+BoardMove MakeMove(int type, int x, int y, int data)
+{
+    BoardMove move;
+    move.type = type;
+    move.x = x;
+    move.y = y;
+    move.data = data;
+    return move;
+}
+
+StepResult MakeStep(int stepId, const BoardMove& move)
+{
+    StepResult step;
+    step.stepId = stepId;
+    step.move = move;
+    step.complexity = GetStepComplexity(stepId);
+    return step;
+}
+
+class HintDriverTest : public ::testing::Test {
+protected:
+    HintDriverTest() : play(NineByNineAnswer(), {{CAGE_RULE_ADDITION, {{0, 0}, {1, 0}}, 0}})
+    {
+        log.Listen(events, {HINT_TEXT_CHANGED_EVENT});
+    }
+
+    std::string Label() const { return log.Get<std::string>(HINT_TEXT_CHANGED_EVENT, "Label", "(none)"); }
+    std::string Said(const std::string& sentence) const { return "AI Solver says: \"" + sentence + "\""; }
+
+    UlvoEventSystem events;
+    EventLog log;
+    InstalledRecordingHintCallOuts callOuts;
+    PlayableBoard play;
+    Board& board = play.board;
+};
+
+struct HintCase {
+    int stepId;
+    BoardMove move;
+    const char* sentence;
+    const char* callOut; // nullptr: none
+};
+
+// Column 3, row 1 (0-based) is square [4,2]; candidate index 8 is candidate 9.
+const BoardMove VALUE_5 = MakeMove(MOVE_TYPE_VALUE, 3, 1, 5);
+const BoardMove CANDIDATE_9 = MakeMove(MOVE_TYPE_CANDIDATE, 3, 1, 8);
+const BoardMove PAINT = MakeMove(MOVE_TYPE_COLOR, 3, 1, 2);
+const BoardMove FIRST_SOLUTION = MakeMove(MOVE_TYPE_SOLUTION_MARK, 0, 0, 0);
+const char* const ON_SQUARE = "square 3,1 hint";
+const char* const ON_CANDIDATE = "candidate 3,1 #8 hint";
+
+BoardMove InLine(BoardMove move, int rowIndex, int columnIndex)
+{
+    move.rowIndex = rowIndex;
+    move.columnIndex = columnIndex;
+    return move;
+}
+
+const HintCase HINT_CASES[] = {
+    {STEP_ID_STUCK, BoardMove(), "Solver is stuck!", nullptr},
+    {STEP_ID_BOARD_SOLVED, BoardMove(), "Solver has solved the puzzle!", nullptr},
+    {2, VALUE_5, "Set [4,2] = 5 because it is a single square cage.", ON_SQUARE},
+    {3, VALUE_5, "Set [4,2] = 5 because that was the only candidate left.", ON_SQUARE},
+    {4, CANDIDATE_9, "Removed candidate 9 from [4,2] because it was odd in an Even cage.", ON_SQUARE},
+    {5, MakeMove(MOVE_TYPE_CANDIDATE, 3, 1, 7), "Removed candidate 8 from [4,2] because it was even in an Odd cage.",
+     "square 3,1 hint"},
+    {6, CANDIDATE_9,
+     "Removed candidate 9 from [4,2] because it is a LOWER cage and therefore can't have the max value.", ON_SQUARE},
+    {7, CANDIDATE_9,
+     "Removed candidate 9 from [4,2] because it is a HIGHER cage and therefore can't have the min value.", ON_SQUARE},
+    {8, CANDIDATE_9, "Removed candidate 9 from [4,2] because it is <= the lowest candidate of a LOWER cage.",
+     ON_SQUARE},
+    {9, CANDIDATE_9, "Removed candidate 9 from [4,2] because it is >= the highest candidate of a HIGHER cage.",
+     ON_SQUARE},
+    {10, VALUE_5, "Set [4,2] = 5 because it is the last value for the only valid solution.", ON_SQUARE},
+    {11, CANDIDATE_9, "Removed candidate 9 from [4,2] because no solutions use it.", ON_CANDIDATE},
+    {12, VALUE_5, "Set [4,2] = 5 because it is the only candidate location left for that value.", ON_SQUARE},
+    {13, CANDIDATE_9,
+     "Removed candidate 9 from [4,2] because we have only one valid solution for the cage and it doesn't include that "
+     "number.",
+     ON_CANDIDATE},
+    {14, CANDIDATE_9,
+     "Removed candidate 9 from [4,2] because it was accounted for by a combination somewhere else in its row or "
+     "column.",
+     ON_CANDIDATE},
+    {16, VALUE_5, "Set [4,2] = 5 because the cage has a unique ordered solution.", ON_SQUARE},
+    {17, FIRST_SOLUTION,
+     "Removed solution 1+2=3 from 3+ cage because its duplicate values would be forced to be linear.", nullptr},
+    {18, FIRST_SOLUTION, "Removed solution 1+2=3 from 3+ cage because of placed values.", nullptr},
+    {19, FIRST_SOLUTION,
+     "Removed solution 1+2=3 from 3+ cage because it depends on candidates that have been removed.", nullptr},
+    {20, CANDIDATE_9,
+     "Removed candidate 9 from [4,2] because it was required in all remaining solutions of another cage.",
+     ON_CANDIDATE},
+    {21, CANDIDATE_9, "Removed candidate 9 from [4,2] because its dependents were not all validated.", ON_CANDIDATE},
+    {22, CANDIDATE_9, "Removed candidate 9 from [4,2] because it has duplicate dependents that would be linear.",
+     ON_CANDIDATE},
+    {23, InLine(CANDIDATE_9, 1, -1), "Removed this candidate because its value has already been placed in this row.",
+     ON_CANDIDATE},
+    {23, InLine(CANDIDATE_9, -1, 3),
+     "Removed this candidate because its value has already been placed in this column.", ON_CANDIDATE},
+    {24, PAINT,
+     "Painted square [4,2] because its cage must contain at least one more square and it is the only square "
+     "available.",
+     ON_SQUARE},
+    {25, PAINT, "Painted square [4,2] because that's the only cage it can legally connect to.", ON_SQUARE},
+    {26, PAINT, "Painted square [4,2] because the smallest solutions for its cage are invalid so cage must grow.",
+     ON_SQUARE},
+    {27, PAINT, "Painted square [4,2] because it is adjacent to a comparison cage.", ON_SQUARE},
+};
+
+TEST_F(HintDriverTest, EveryStepKindHasItsSentenceAndCallOut)
+{
+    for (const HintCase& hint : HINT_CASES) {
+        SCOPED_TRACE(testing::Message() << "step " << hint.stepId);
+        callOuts.calls.clear();
+        MakeStep(hint.stepId, hint.move).ShowHint(board);
+        EXPECT_EQ(Said(hint.sentence), Label());
+        std::vector<std::string> expected = {"destroy hint"};
+        if (hint.callOut != nullptr) {
+            expected.push_back(hint.callOut);
+        }
+        EXPECT_EQ(expected, callOuts.calls);
+        EXPECT_EQ(hint.callOut == nullptr ? HintCallOut::None
+                                          : (std::string(hint.callOut).rfind("square", 0) == 0 ? HintCallOut::Square
+                                                                                               : HintCallOut::Candidate),
+                  GetHintCallOut(hint.stepId));
+    }
+    EXPECT_EQ(static_cast<int>(std::size(HINT_CASES)), log.Count(HINT_TEXT_CHANGED_EVENT));
+}
+
+TEST_F(HintDriverTest, ACallOutPointsAtTheBoardsOwnSquare)
+{
+    MakeStep(11, CANDIDATE_9).ShowHint(board);
+    MakeStep(2, VALUE_5).ShowHint(board);
+    ASSERT_EQ(2u, callOuts.squares.size());
+    EXPECT_EQ(&board.GetSquare(3, 1), callOuts.squares[0]);
+    EXPECT_EQ(&board.GetSquare(3, 1), callOuts.squares[1]);
+}
+
+TEST_F(HintDriverTest, TheHintLineGetsItsColours)
+{
+    MakeStep(STEP_ID_STUCK, BoardMove()).ShowHint(board);
+    const NamedProperties args = log.Last(HINT_TEXT_CHANGED_EVENT);
+    Rgba font;
+    Rgba shadow;
+    Rgba base;
+    ASSERT_EQ(PROPERTY_FETCH_OK, args.Get("FontColor", font));
+    ASSERT_EQ(PROPERTY_FETCH_OK, args.Get("ShadowColor", shadow));
+    ASSERT_EQ(PROPERTY_FETCH_OK, args.Get("BaseColor", base));
+    EXPECT_EQ(Rgba(255, 0, 0, 255), font);
+    EXPECT_EQ(Rgba(0, 0, 0, 80), shadow);
+    EXPECT_EQ(Rgba(200, 200, 200, 200), base);
+}
+
+TEST_F(HintDriverTest, AStuckSolverTakesTheLastHintsCallOutAwayAndPlacesNone)
+{
+    MakeStep(25, PAINT).ShowHint(board);
+    MakeStep(STEP_ID_STUCK, BoardMove()).ShowHint(board);
+    EXPECT_EQ(Said("Solver is stuck!"), Label());
+    EXPECT_EQ((std::vector<std::string>{"destroy hint", ON_SQUARE, "destroy hint"}), callOuts.calls);
+}
+
+TEST_F(HintDriverTest, IdsOfNoTechniqueSayNothing)
+{
+    for (int stepId : {0, 15, 28, 29, -2}) {
+        callOuts.calls.clear();
+        MakeStep(stepId, VALUE_5).ShowHint(board);
+        EXPECT_EQ(Said(""), Label()) << stepId;
+        EXPECT_EQ(std::vector<std::string>{"destroy hint"}, callOuts.calls) << stepId;
+    }
+}
+
+TEST_F(HintDriverTest, ASolutionStepThatNamesNoCageHasEmptyTexts)
+{
+    MakeStep(18, MakeMove(MOVE_TYPE_SOLUTION_MARK, 5, 0, 0)).ShowHint(board);
+    EXPECT_EQ(Said("Removed solution  from  cage because of placed values."), Label());
+    MakeStep(18, MakeMove(MOVE_TYPE_SOLUTION_MARK, -1, 0, 0)).ShowHint(board);
+    EXPECT_EQ(Said("Removed solution  from  cage because of placed values."), Label());
+    MakeStep(18, MakeMove(MOVE_TYPE_SOLUTION_MARK, 0, 7, 0)).ShowHint(board);
+    EXPECT_EQ(Said("Removed solution  from 3+ cage because of placed values."), Label());
+}
+
+TEST_F(HintDriverTest, TextsAreTakenAsTheyStand)
+{
+    // A description is shown as it is, however it reads.
+    board.GetCages()[0].solutions[0].description = "100%s%d%n";
+    MakeStep(19, FIRST_SOLUTION).ShowHint(board);
+    EXPECT_EQ(Said("Removed solution 100%s%d%n from 3+ cage because it depends on candidates that have been removed."),
+              Label());
+}
+
+TEST_F(HintDriverTest, AStepOffTheBoardPointsAtNothing)
+{
+    MakeStep(2, MakeMove(MOVE_TYPE_VALUE, 9, 0, 5)).ShowHint(board);
+    MakeStep(11, MakeMove(MOVE_TYPE_CANDIDATE, 0, -1, 2)).ShowHint(board);
+    MakeStep(11, MakeMove(MOVE_TYPE_CANDIDATE, 0, 0, 9)).ShowHint(board);
+    EXPECT_EQ((std::vector<std::string>{"destroy hint", "destroy hint", "destroy hint"}), callOuts.calls);
+}
+
+TEST(HintDriverWithoutInstructorTest, TheHintLineStillChanges)
+{
+    UlvoEventSystem events;
+    EventLog log;
+    log.Listen(events, {HINT_TEXT_CHANGED_EVENT});
+    PlayableBoard play({"12", "21"}, {});
+    ASSERT_EQ(nullptr, GetHintCallOuts());
+    MakeStep(3, MakeMove(MOVE_TYPE_VALUE, 1, 0, 2)).ShowHint(play.board);
+    EXPECT_EQ("AI Solver says: \"Set [2,1] = 2 because that was the only candidate left.\"",
+              log.Get<std::string>(HINT_TEXT_CHANGED_EVENT, "Label", "(none)"));
+}
+
+// The way the game asks for a hint: the next step, described only, then
+// shown.
+TEST(HintDriverSolverTest, ADescribedStepIsExplainedAndTheBoardLeftAlone)
+{
+    UlvoEventSystem events;
+    EventLog log;
+    log.Listen(events, {HINT_TEXT_CHANGED_EVENT});
+    InstalledRecordingHintCallOuts callOuts;
+    SolverPosition position({"1234", "3412", "2143", "4321"}, {{CAGE_RULE_EQUALS, {{2, 1}}, 1}});
+    SimpleBoardSolver solver;
+    const StepResult step = solver.FindNextStep(position.board, true);
+    step.ShowHint(position.board);
+    EXPECT_EQ("AI Solver says: \"Set [3,2] = 1 because it is a single square cage.\"",
+              log.Get<std::string>(HINT_TEXT_CHANGED_EVENT, "Label", "(none)"));
+    EXPECT_EQ((std::vector<std::string>{"destroy hint", "square 2,1 hint"}), callOuts.calls);
+    EXPECT_EQ(0u, position.ValueAt(2, 1));
+}
+
+TEST(HintDriverSolverTest, APaintingStepIsExplained)
+{
+    UlvoEventSystem events;
+    EventLog log;
+    log.Listen(events, {HINT_TEXT_CHANGED_EVENT});
+    InstalledRecordingHintCallOuts callOuts;
+    // The Addition pair (0,1)-(1,1) can only take (1,1): every other square
+    // is painted.
+    PlayableBoard play({"1234", "4312", "2143", "3421"}, {{CAGE_RULE_ADDITION, {{0, 1}, {1, 1}}, 0}},
+                       SOLVING_ATTRIBUTE_HIDDEN_CAGES);
+    play.board.BuildHiddenCageShapes();
+    for (const Square& square : play.board.GetSquares()) {
+        if (square.cageIndex == -1) {
+            play.board.SetSquareColor(square, 6, false);
+        }
+    }
+    HiddenCageSolver solver;
+    const StepResult step = solver.FindNextStep(play.board, true);
+    step.ShowHint(play.board);
+    EXPECT_EQ("AI Solver says: \"Painted square [2,2] because its cage must contain at least one more square and it "
+              "is the only square available.\"",
+              log.Get<std::string>(HINT_TEXT_CHANGED_EVENT, "Label", "(none)"));
+    EXPECT_EQ((std::vector<std::string>{"destroy hint", "square 1,1 hint"}), callOuts.calls);
+    EXPECT_EQ(-1, play.board.GetSquareColorIndex(play.At(1, 1)));
+}
+
+} // namespace
