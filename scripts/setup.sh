@@ -9,6 +9,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev
   libpng-dev zlib1g-dev
   libfreetype-dev fonts-dejavu-core
+  libcairo2-dev libpango1.0-dev libsndfile1-dev libvorbis-dev
   clang libclang-rt-dev
   xvfb xauth x11-utils
 )
