@@ -37,7 +37,7 @@ namespace fs = std::filesystem;
 
 std::string ProjectRoot()
 {
-    return fs::path(__FILE__).parent_path().append("../../..").lexically_normal().string();
+    return PQ_SOURCE_DIR;
 }
 
 // Where the loading screen's picture goes for a person to look at:
