@@ -65,20 +65,21 @@ Signal OceanLoop()
     const double waves[] = {0.0, 5.7, 11.6};
     Rng rng(2701);
     Svf surf(0.9);
-    Svf hiss(0.7);
+    Svf hiss(1.4);
     Signal out = LoopBuffer(OCEAN_LOOP);
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = TimeOf(static_cast<int>(i));
         double swell = 0.0;
         for (double start : waves) {
             const double x = std::fmod(t - start + 2.0 * OCEAN_LOOP, OCEAN_LOOP);
-            swell += x < 1.6 ? std::sin(0.5 * PI * x / 1.6) : std::exp(-(x - 1.6) / 1.8);
+            // Builds slowly, breaks, then drains away.
+            swell += x < 2.2 ? 0.5 - 0.5 * std::cos(PI * x / 2.2) : std::exp(-(x - 2.2) / 1.6);
         }
         swell = std::min(1.0, swell);
         const float noise = rng.White();
-        surf.Process(noise, 250.0 + 1600.0 * swell);
-        hiss.Process(noise, 4500.0);
-        out[i] = static_cast<float>(surf.Low() * (0.3 + 0.7 * swell) + 0.25 * hiss.High() * swell * swell);
+        surf.Process(noise, 250.0 + 1400.0 * swell);
+        hiss.Process(noise, 3200.0);
+        out[i] = static_cast<float>(surf.Low() * (0.3 + 0.7 * swell) + 0.3 * hiss.Band() * swell * swell);
     }
     return out;
 }
@@ -138,6 +139,7 @@ Signal CanyonLoop()
         const double gust = 0.55 + 0.45 * Cycle(t, CANYON_LOOP, 2, 0.5);
         out[i] = static_cast<float>(gust * (whistle.Band() + 0.5 * body.Low()));
     }
+    SoftenAbove(out, 2500.0);
     return out;
 }
 
@@ -197,24 +199,31 @@ Signal Cicada()
 
 // ---------------------------------------------------------------- Forest
 
-// Leaves in the breeze over a soft bed, and a few birds far off.
+// Leaves rustling in a breeze over a soft bed, and a few birds far off.
+// The rustle is band-limited noise whose level flickers quickly, as many
+// small leaves touch and part.
 Signal ForestLoop()
 {
     Rng rng(4001);
-    Svf leaves(1.2);
+    Rng flicker(4002);
+    Svf leaves(1.3);
+    Svf soften(1.2);
     Svf bed(1.0);
+    Smoother rustle(14.0);
     Signal out = LoopBuffer(FOREST_LOOP);
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = TimeOf(static_cast<int>(i));
         const float noise = rng.White();
-        leaves.Process(noise, 3000.0);
-        bed.Process(noise, 500.0);
-        const double breeze = 0.35 + 0.65 * std::pow(0.5 + 0.5 * Cycle(t, FOREST_LOOP, 1) * Cycle(t, FOREST_LOOP, 3, 0.5), 2.0);
-        out[i] = static_cast<float>(0.6 * breeze * leaves.High() + 0.35 * bed.Low());
+        leaves.Process(noise, 3800.0);
+        bed.Process(noise, 450.0);
+        const double breeze = 0.3 + 0.7 * std::pow(0.5 + 0.5 * Cycle(t, FOREST_LOOP, 1) * Cycle(t, FOREST_LOOP, 3, 0.5), 2.0);
+        const double flutter = std::fabs(rustle.Process(flicker.White())) * 4.0;
+        soften.Process(leaves.Band(), 5500.0);
+        out[i] = static_cast<float>(0.8 * breeze * flutter * soften.Low() + 0.12 * bed.Low());
     }
     const double chirps[] = {2.1, 2.25, 7.5, 13.2, 13.34, 13.48, 16.8};
     for (double at : chirps) {
-        Mix(out, Call(3000.0, 4100.0, 0.08), at, 0.05);
+        Mix(out, Call(3000.0, 4100.0, 0.08), at, 0.15);
     }
     return out;
 }
@@ -298,6 +307,7 @@ Signal MountainLoop()
         const double gust = 0.5 + 0.5 * std::pow(Cycle(t, MOUNTAIN_LOOP, 1, 0.3), 2.0);
         out[i] = static_cast<float>(gust * (0.5 * low.Band() + 0.35 * high.Band()) + 0.3 * rush.Band());
     }
+    SoftenAbove(out, 3500.0);
     return out;
 }
 
@@ -363,6 +373,7 @@ Signal SkyLoop()
         breath.Process(rng.White(), 1500.0 + 800.0 * Cycle(t, SKY_LOOP, 1));
         out[i] = static_cast<float>(0.3 * v + 0.5 * breath.Band());
     }
+    SoftenAbove(out, 3500.0);
     return out;
 }
 
@@ -397,7 +408,7 @@ Signal HarpArpeggio()
     Signal out;
     const int notes[] = {62, 66, 69, 74, 78, 81};
     for (size_t i = 0; i < 6; ++i) {
-        Mix(out, Pluck(Hz(notes[i]), 2.5, 5901 + static_cast<uint32_t>(i), 0.6), 0.09 * i);
+        Mix(out, Pluck(Hz(notes[i]), 2.5, 5901 + static_cast<uint32_t>(i), 0.35), 0.09 * i);
     }
     return out;
 }

@@ -58,6 +58,8 @@ Signal Strike(double frequency, double seconds, const std::vector<Partial>& part
             out[i] += static_cast<float>(p.amplitude * onset * std::exp(-t / p.decay) * std::sin(2.0 * PI * hz * t));
         }
     }
+    // A tone cut off while it still rings would click.
+    Fade(out, 0.0, std::min(0.06, seconds / 4.0));
     return out;
 }
 
@@ -173,6 +175,15 @@ void Gain(Signal& signal, double factor)
 {
     for (float& v : signal) {
         v = static_cast<float>(v * factor);
+    }
+}
+
+void SoftenAbove(Signal& signal, double cutoffHz)
+{
+    Smoother first(cutoffHz);
+    Smoother second(cutoffHz);
+    for (float& v : signal) {
+        v = second.Process(first.Process(v));
     }
 }
 

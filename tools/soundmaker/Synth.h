@@ -94,6 +94,8 @@ void Mix(Signal& destination, const Signal& source, double atSeconds, double gai
 // Repeats of the signal, each delaySeconds later and feedback times softer.
 void Echo(Signal& signal, double delaySeconds, double feedback, int repeats);
 void Gain(Signal& signal, double factor);
+// Two one-pole low-passes in a row: a gentle 12 dB per octave roll-off.
+void SoftenAbove(Signal& signal, double cutoffHz);
 // Raised-cosine fades at both ends.
 void Fade(Signal& signal, double inSeconds, double outSeconds);
 // Scales so that the largest magnitude is at the given level in dBFS.
