@@ -97,6 +97,10 @@ void PemberquillAudio::Startup(Clock* parentClock)
         }
     }
     UlvoEventSystem* events = UlvoEventSystem::GetGlobal();
+    if (events != nullptr) {
+        // Started again after a shutdown, the handlers must not run twice.
+        events->UnregisterRecipient(this);
+    }
     RegisterEventHandler("PlaySoundEvent", events, &PemberquillAudio::Event_OnPlaySoundEvent, this);
     RegisterEventHandler("SetSoundsEvent", events, &PemberquillAudio::Event_OnSetSoundsEvent, this);
     RegisterEventHandler("StartRegionSounds", events, &PemberquillAudio::Event_OnStartRegionSounds, this);

@@ -80,6 +80,15 @@ protected:
         return sound->TakeCalls();
     }
 
+    template <typename T>
+    std::vector<std::string> PlaySoundEvent()
+    {
+        NamedProperties args;
+        args.Set<T>("AudioSound", static_cast<T>(SOUND_UI_DIALOG_NORMAL));
+        Fire("PlaySoundEvent", args);
+        return sound->TakeCalls();
+    }
+
     void AdvanceTo(double seconds) { parentClock.Advance(seconds - audio.GetClock()->GetTime()); }
 
     testsupport::RecordingConsole console;
@@ -236,40 +245,21 @@ TEST_F(PemberquillAudioTest, SoundsOffStopsTheAmbienceAndOnStartsItAgainWithAOne
     EXPECT_TRUE(audio_test::Only("load", on).empty());
 }
 
+TEST_F(PemberquillAudioTest, PlaySoundEventPlaysOnceAndOnlyWhatIsAGameSoundId)
+{
+    Start();
+    sound->TakeCalls();
+    EXPECT_THAT(PlaySoundEvent<GameSoundID>(), ElementsAre("play UI_DIALOG_NORMAL once"));
+    EXPECT_THAT(PlaySoundEvent<int>(), IsEmpty());
+}
+
 TEST_F(PemberquillAudioTest, WithThePlaySoundsOptionOffOnlyTheAmbienceLoopIsHeard)
 {
     Start(false);
     sound->TakeCalls();
-    NamedProperties solved;
-    solved.Set<GameSoundID>("AudioSound", SOUND_PLAYINGPUZZLE_PUZZLE_SOLVED);
-    Fire("PlaySoundEvent", solved);
-    EXPECT_TRUE(sound->TakeCalls().empty());
-
+    EXPECT_THAT(PlaySoundEvent<GameSoundID>(), IsEmpty());
     EXPECT_THAT(audio_test::Only("play", EnterRegion("Sky")), ElementsAre("play AMB_SKY loop"));
     EXPECT_NE(PemberquillAudio::NO_ONE_OFF_TIME, audio.GetNextOneOffTime());
-}
-
-TEST_F(PemberquillAudioTest, PlaySoundEventPlaysOnceOnlyWithAGameSoundId)
-{
-    Start();
-    sound->TakeCalls();
-    struct Case {
-        const char* what;
-        void (*fill)(NamedProperties&);
-        std::vector<std::string> calls;
-    };
-    const Case cases[] = {
-        {"a sound id", [](NamedProperties& a) { a.Set<GameSoundID>("AudioSound", SOUND_UI_DIALOG_NORMAL); },
-         {"play UI_DIALOG_NORMAL once"}},
-        {"a plain int", [](NamedProperties& a) { a.Set<int>("AudioSound", 23); }, {}},
-        {"no id", [](NamedProperties& a) { a.Set<int>("Other", 23); }, {}},
-    };
-    for (const Case& c : cases) {
-        NamedProperties args;
-        c.fill(args);
-        Fire("PlaySoundEvent", args);
-        EXPECT_EQ(c.calls, sound->TakeCalls()) << c.what;
-    }
 }
 
 TEST_F(PemberquillAudioTest, AnUnknownRegionIsWarnedAboutAndHasNoAmbience)
