@@ -2,6 +2,7 @@
 //
 // Synthesises the game's sounds and writes them as Ogg Vorbis files, by
 // default every sound into Data/Audio. A second run writes the same bytes.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
