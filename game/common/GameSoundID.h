@@ -3,8 +3,9 @@
 namespace Pemberquill {
 
 // The game's sounds. Each name is also the file name of its sound (under
-// "Audio/"), so the names and their values must not change.
-enum GameSoundID {
+// "Audio/"), so the names and their values must not change. The type is an
+// int throughout, so that -1 can stand for "no sound".
+enum GameSoundID : int {
     SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_NORMAL = 0,
     SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_BOSS = 1,
     SOUND_PLAYINGPUZZLE_PUZZLE_CLEARED = 2,

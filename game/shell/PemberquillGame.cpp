@@ -57,6 +57,9 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
     } catch (...) {
         // No destructor runs for a half-built game object: what it started
         // must not outlive it.
+        if (m_audio.IsInitialized()) {
+            m_audio.Shutdown();
+        }
         if (GetFreePlay().IsInitialized()) {
             GetFreePlay().Shutdown();
         }
@@ -77,6 +80,13 @@ PemberquillGame::~PemberquillGame()
 
 void PemberquillGame::ShutDownSubsystems()
 {
+    if (m_audio.IsInitialized()) {
+        m_audio.Shutdown();
+    } else {
+        ConsolePrintf("PemberquillAudio Shutdown begun.\n");
+        ULVO_ASSERT_IN_DESTRUCTOR(m_audio.IsInitialized(), "Shutdown called on an uninitialized audio subsystem.",
+                                  "PemberquillGame::~PemberquillGame");
+    }
     FreePlay& freePlay = GetFreePlay();
     if (freePlay.IsInitialized()) {
         freePlay.Shutdown();
@@ -124,6 +134,10 @@ void PemberquillGame::RegisterEventHandlers()
 
 void PemberquillGame::RunLoadingTasks()
 {
+    StartProfiling("Audio startup");
+    m_audio.Startup(m_clock.get());
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
     StartProfiling("PuzzleChef startup");
     m_puzzleChef.Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
@@ -142,6 +156,9 @@ void PemberquillGame::RunLoadingTasks()
 
     StartProfiling("Load splash screens");
     LoadSplashScreens();
+
+    StartProfiling("Start regional sounds");
+    StartRegionSounds("Menu");
     StartProfiling("");
 }
 
@@ -197,6 +214,9 @@ void PemberquillGame::Update()
 {
     if (UpdateSplashScreens()) {
         return;
+    }
+    if (m_audio.IsOneOffDue()) {
+        m_audio.PlayRandomOneOff();
     }
     GetFreePlay().Update();
     UpdateMousePosition();

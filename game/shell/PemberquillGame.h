@@ -6,6 +6,7 @@
 
 #include "engine/core/EventRecipient.h"
 #include "game/common/GameSoundID.h"
+#include "game/presentation/audio/PemberquillAudio.h"
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/shell/GameBoardSettings.h"
@@ -71,6 +72,7 @@ public:
     void Event_OnHideSplashScreenDialog(NamedProperties& args);
 
     Clock& GetClock() { return *m_clock; }
+    PemberquillAudio& GetAudio() { return m_audio; }
     const LoadingScreen& GetLoadingScreen() const { return m_loadingScreen; }
     size_t GetSplashScreenCount() const { return m_splashScreens.size(); }
     int GetMouseX() const { return m_mouseX; }
@@ -107,6 +109,8 @@ private:
 
     PuzzleChef m_puzzleChef;
     std::unique_ptr<Clock> m_clock;
+    // After the clock: its own clock is a child of the game's.
+    PemberquillAudio m_audio;
     // The game-wide copy of the auto-solving flag lives in the board
     // settings; this one silences the sounds of play.
     bool m_isAutoSolving = false;
