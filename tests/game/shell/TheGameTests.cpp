@@ -121,9 +121,10 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
         game.Startup();
         ASSERT_NE(game.GetGameObject(), nullptr);
         EXPECT_EQ(PemberquillGame::GetGlobal(), game.GetGameObject());
-        // The first report, then the puzzle chef's and free play's tasks; no
+        // The first report, one for each of the 27 sounds the audio registers
+        // and its task, then the puzzle chef's and free play's tasks; no
         // recipe books here.
-        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 3);
+        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 1 + 27 + 1 + 2);
         EXPECT_TRUE(GetFreePlay().IsInitialized());
 
         const double startTime = game.GetGameObject()->GetClock().GetTime();
