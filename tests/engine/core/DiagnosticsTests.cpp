@@ -10,6 +10,8 @@
 #include "engine/core/Rgba.h"
 #include "engine/core/UlvoConsoleInterface.h"
 #include "engine/core/UlvoException.h"
+#include "platform/system/Debugger.h"
+#include "tests/platform/ScopedEnvironment.h"
 
 namespace {
 
@@ -177,6 +179,7 @@ TEST(DialogTextTest, HeadlessFatalBoxGoesToStderr) {
 
 TEST(ConsolePrintTest, WithoutConsoleGoesToDebuggerOutputWithPrefix) {
   ASSERT_EQ(nullptr, UlvoConsoleInterface::GetDefaultInstance());
+  const platform_test::ScopedEnvironment debugOutput(platform::DEBUG_OUTPUT_VARIABLE, "1");
   testing::internal::CaptureStderr();
   ConsolePrintf("WARNING: %s missing\n", "Sky.png");
   ConsolePrintfColored(Rgba::WHITE, "colour %d\n", 3);
@@ -230,6 +233,7 @@ TEST(ConsolePrintTest, InterfaceVariadicFormsReachTheVaListForms) {
 
 TEST(DebuggerPrintTest, WritesOnlyTheFormattedText) {
   RecordingConsole console;
+  const platform_test::ScopedEnvironment debugOutput(platform::DEBUG_OUTPUT_VARIABLE, "1");
   testing::internal::CaptureStderr();
   DebuggerPrintf("fill %d of %d\n", 3, 10);
   DebuggerPrintf("%s", std::string(3000, 'z').c_str());

@@ -19,14 +19,20 @@
 #include "engine/modules/application/UlvoApplicationSetup.h"
 #include "engine/modules/application/UlvoGameInterface.h"
 #include "engine/modules/renderer/UlvoRendererBasic_Win32_DirectX81.h"
+#include "game/shell/DataFolder.h"
 #include "game/shell/EngineModules.h"
 #include "game/shell/FreePlay.h"
+#include "game/shell/GameEntry.h"
 #include "game/shell/LoadingScreen.h"
 #include "game/shell/PemberquillGame.h"
 #include "game/shell/TheGame.h"
 #include "platform/gpu/SdlGpuDevice.h"
+#include "platform/system/Debugger.h"
+#include "platform/system/ExecutableFolder.h"
 #include "platform/system/FileSystem.h"
 #include "tests/engine/modules/renderer/FontTestSupport.h"
+#include "tests/platform/ScopedEnvironment.h"
+#include "tests/support/ScopedDataFolder.h"
 #include "tests/support/ScopedWorkingDirectory.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -37,7 +43,9 @@ namespace fs = std::filesystem;
 
 std::string ProjectRoot()
 {
-    return fs::path(__FILE__).parent_path().append("../../..").lexically_normal().string();
+    // The build folder lies inside the project, whose Data/ the game finds
+    // the way it does beside its own program.
+    return FindDataFolder("", platform::ExecutableFolder()).holdingFolder;
 }
 
 // Where the loading screen's picture goes for a person to look at:
@@ -139,6 +147,8 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
         // Already quitting: the loop returns without another frame.
         game.Run();
 
+        // After the console the shutdown lines reach only the debugger output.
+        const platform_test::ScopedEnvironment debugOutput(platform::DEBUG_OUTPUT_VARIABLE, "1");
         testing::internal::CaptureStderr();
         game.Shutdown();
         const std::string shutdownOutput = testing::internal::GetCapturedStderr();
@@ -242,14 +252,30 @@ TEST_F(TheGameTest, SplashImagesRunOutOnTheGameClockOrOnAClick)
 
 TEST_F(TheGameTest, FailedLoadingLeavesNothingOfTheGameObjectBehind)
 {
-    testsupport::TemporaryFolder withoutData;
-    testsupport::ScopedWorkingDirectory inEmptyFolder(withoutData.Path());
+    testsupport::ScopedDataFolder emptyData;
     TheGame game;
     // Without its font the loading screen cannot be drawn: start-up fails.
     EXPECT_THROW(game.Startup(), UlvoException);
     EXPECT_EQ(game.GetGameObject(), nullptr);
     EXPECT_EQ(PemberquillGame::GetGlobal(), nullptr);
     EXPECT_FALSE(GetFreePlay().IsInitialized());
+}
+
+TEST_F(TheGameTest, AFailedStartIsLoggedThenShownAloneOnStderr)
+{
+    testsupport::ScopedDataFolder dataWithoutFonts;
+    const char* const arguments[] = {"pemberquill", "-windowed", "640", "400"};
+    testing::internal::CaptureStderr();
+    const int status = RunPemberquill(4, arguments);
+    const std::string shown = testing::internal::GetCapturedStderr();
+    EXPECT_NE(status, 0);
+    // Headless, the box goes to stderr: it is the first and only thing there,
+    // not buried under what the half-started parts say on their way out.
+    EXPECT_EQ(shown.rfind("BitmapFont::Load\nFont definition \"Data/Locale/Fonts/MainFont_EN.FontDef\"", 0), 0u)
+        << shown;
+    EXPECT_EQ(shown.find("Shutdown"), std::string::npos) << shown;
+    const std::string log = ReadWholeFile(LogPath());
+    ExpectInOrder(log, {"FATAL ERROR: BitmapFont::Load\nFont definition", "The application will now close."});
 }
 
 TEST(LoadingScreenTest, CountStopsAt135SoTheTextNeverPasses99Percent)

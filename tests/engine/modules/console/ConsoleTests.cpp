@@ -8,6 +8,7 @@
 #include "engine/core/Rgba.h"
 #include "engine/modules/application/UlvoApplicationBasic_Win32.h"
 #include "engine/modules/console/UlvoCommandConsoleBasic.h"
+#include "platform/system/Debugger.h"
 #include "tests/engine/modules/ModuleTestSupport.h"
 
 namespace {
@@ -26,6 +27,7 @@ class ConsoleTest : public ::testing::Test {
  protected:
   ConsoleTest()
       : m_dataHome("XDG_DATA_HOME", m_folder.Path().c_str()),
+        m_debugOutput(platform::DEBUG_OUTPUT_VARIABLE, "1"),
         m_application(UlvoApplicationBasic_Win32::Create()),
         m_console(UlvoCommandConsoleBasic::Create()) {
     m_application->SetUserDataFolder("Harrowmere Test/");
@@ -44,6 +46,7 @@ class ConsoleTest : public ::testing::Test {
 
   TemporaryFolder m_folder;
   ScopedEnvironment m_dataHome;
+  ScopedEnvironment m_debugOutput;
   std::unique_ptr<UlvoApplicationBasic_Win32> m_application;
   std::unique_ptr<UlvoCommandConsoleBasic> m_console;
 };
