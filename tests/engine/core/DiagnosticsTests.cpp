@@ -168,13 +168,15 @@ TEST(DialogTextTest, AssertionTextWithAndWithoutCondition) {
       UlvoFormatAssertionText("Broken", nullptr, "Puzzle.cpp", 3));
 }
 
-TEST(DialogTextTest, HeadlessFatalBoxGoesToStderr) {
+TEST(DialogTextTest, HeadlessFatalBoxGoesToStderrAndToTheLog) {
+  RecordingConsole console;
   testing::internal::CaptureStderr();
   UlvoShowFatalErrorDialog("Something broke", "Engine Failure", "Engine.cpp", 8);
   const std::string output = testing::internal::GetCapturedStderr();
-  EXPECT_NE(std::string::npos, output.find("Engine Failure"));
-  EXPECT_NE(std::string::npos,
-            output.find("Something broke\n\nThe application will now close.\n\n[Line 8 in Engine.cpp]"));
+  const std::string text = "Something broke\n\nThe application will now close.\n\n[Line 8 in Engine.cpp]";
+  EXPECT_EQ(output, "Engine Failure\n" + text + "\n");
+  ASSERT_EQ(1u, console.prints.size());
+  EXPECT_EQ("FATAL ERROR: Engine Failure\n" + text + "\n", console.prints[0].text);
 }
 
 TEST(ConsolePrintTest, WithoutConsoleGoesToDebuggerOutputWithPrefix) {
