@@ -189,25 +189,4 @@ TEST_F(ConsoleTest, TheStartedFlagFollowsStartUpShutdownAndDestruction) {
   EXPECT_EQ(SplitLines(LogText()), (std::vector<std::string>{FIRST_LINE}));
 }
 
-TEST_F(ConsoleTest, KeepsAFontDescriptionUntilShutdownAndTakesNoKey) {
-  ASSERT_NE(m_console->GetFont(), nullptr);
-  EXPECT_EQ(m_console->GetFont()->GetFace(), "MainFont");
-  EXPECT_EQ(m_console->GetFont()->GetSize(), 18);
-  EXPECT_FALSE(m_console->GetFont()->IsBold());
-  EXPECT_FALSE(m_console->GetFont()->IsItalic());
-
-  m_console->Startup();
-  m_console->Shutdown();
-  EXPECT_EQ(m_console->GetFont(), nullptr);
-  m_console->SetFont("MainFont", 24, true, true);
-  ASSERT_NE(m_console->GetFont(), nullptr);
-  EXPECT_EQ(m_console->GetFont()->GetSize(), 24);
-  EXPECT_TRUE(m_console->GetFont()->IsBold());
-  EXPECT_TRUE(m_console->GetFont()->IsItalic());
-
-  for (int action = 1; action <= 6; ++action) {
-    EXPECT_FALSE(m_console->OnKeyEvent(action, 27));
-  }
-}
-
 }  // namespace
