@@ -223,4 +223,3 @@ TEST(DestructorAssertTest, LogsInsteadOfThrowing) {
                           "\"!m_isInitialized\" was not true.\n[Line "));
   EXPECT_NE(std::string::npos, text.find(__FILE__));
 }
-
