@@ -39,6 +39,9 @@ function(pq_add_tests name)
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${A_DEPS} GTest::gtest_main GTest::gmock)
+  # Tests that leave the working folder find the project's Data/ through it
+  # (__FILE__ may be relative when a compiler cache rewrites paths).
+  target_compile_definitions(${name} PRIVATE PQ_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-user-data)
   # Run through `cmake -E env`: a list handed to the ENVIRONMENT property
   # would be split apart by gtest_discover_tests.

@@ -19,7 +19,6 @@
 #include "engine/modules/application/UlvoApplicationSetup.h"
 #include "engine/modules/application/UlvoGameInterface.h"
 #include "engine/modules/renderer/UlvoRendererBasic_Win32_DirectX81.h"
-#include "game/shell/DataFolder.h"
 #include "game/shell/EngineModules.h"
 #include "game/shell/FreePlay.h"
 #include "game/shell/GameEntry.h"
@@ -28,7 +27,6 @@
 #include "game/shell/TheGame.h"
 #include "platform/gpu/SdlGpuDevice.h"
 #include "platform/system/Debugger.h"
-#include "platform/system/ExecutableFolder.h"
 #include "platform/system/FileSystem.h"
 #include "tests/engine/modules/renderer/FontTestSupport.h"
 #include "tests/platform/ScopedEnvironment.h"
@@ -43,9 +41,7 @@ namespace fs = std::filesystem;
 
 std::string ProjectRoot()
 {
-    // The build folder lies inside the project, whose Data/ the game finds
-    // the way it does beside its own program.
-    return FindDataFolder("", platform::ExecutableFolder()).holdingFolder;
+    return PQ_SOURCE_DIR;
 }
 
 // Where the loading screen's picture goes for a person to look at:

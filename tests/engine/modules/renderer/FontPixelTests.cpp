@@ -115,13 +115,7 @@ class Screenshot {
 
 // The project's root, where the game's Data folder is, whatever the
 // working directory the test was started in.
-std::string ProjectRoot() {
-  return std::filesystem::path(__FILE__)
-      .parent_path()
-      .append("../../../..")
-      .lexically_normal()
-      .string();
-}
+std::string ProjectRoot() { return PQ_SOURCE_DIR; }
 
 // Where the picture goes: $PQ_FONT_SCREENSHOT, or beside the test program in
 // the build folder.
