@@ -103,8 +103,13 @@ void UlvoShowAssertionDialog(const std::string& message, const char* condition,
 
 void UlvoShowFatalErrorDialog(const std::string& message, const std::string& title,
                               const char* file, int line) {
-  platform::ShowMessageBox(title, UlvoFormatFatalErrorText(message, file, line),
-                           platform::MessageBoxIcon::Error);
+  const std::string text = UlvoFormatFatalErrorText(message, file, line);
+  // Logged first: the log must end with the cause even if the box never
+  // comes back.
+  if (UlvoConsoleInterface::GetDefaultInstance() != nullptr) {
+    ConsolePrintf("FATAL ERROR: %s\n%s\n", title.c_str(), text.c_str());
+  }
+  platform::ShowMessageBox(title, text, platform::MessageBoxIcon::Error);
 }
 
 void UlvoRaiseFailedCheck(const char* condition, const char* file, int line,

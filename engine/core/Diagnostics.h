@@ -39,7 +39,8 @@ std::string UlvoFormatFatalErrorText(const std::string& message, const char* fil
 // Shown only while a debugger is attached; breaks into it after the box.
 void UlvoShowAssertionDialog(const std::string& message, const char* condition,
                              const std::string& title, const char* file, int line);
-// file may be null: the text is then the message alone.
+// file may be null: the text is then the message alone. The text goes to
+// the default console, and so to the log, before the box.
 void UlvoShowFatalErrorDialog(const std::string& message, const std::string& title,
                               const char* file, int line);
 

@@ -42,6 +42,9 @@ void PropertyAnimation::AddTimedEvent(const std::string& eventName, double time,
 }
 
 int PropertyAnimation::AddInstance() {
+  if (m_tracks.empty()) {
+    return -1;
+  }
   for (auto& entry : m_tracks) {
     entry.second.AddState();
   }

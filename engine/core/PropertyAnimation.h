@@ -42,12 +42,14 @@ class PropertyAnimation {
   void AddTimedEvent(const std::string& eventName, double time, const NamedProperties& payload);
   const std::vector<AnimationTimedEvent>& GetTimedEvents() const { return m_timedEvents; }
 
-  // A fresh, playing state in every track; returns the index of the new play.
+  // A fresh, playing state in every track; returns the index of the new
+  // play, or -1 while the animation has no track to hold one.
   int AddInstance();
   void SetInstancePlaying(int instanceIndex, bool playing);
 
   // The value of the named track for one play at time t (seconds). False,
-  // and out untouched, when no track has that name or it holds another type.
+  // and out untouched, when no track has that name or it holds another type,
+  // or the play has no state in it (index -1).
   template <typename T>
   bool GetValueAtTime(const std::string& propertyName, int instanceIndex, double t, T& out) {
     AnimatableInstanceSet* set = FindTrack(propertyName);
@@ -55,7 +57,7 @@ class PropertyAnimation {
       return false;
     }
     const Animatable<T>* track = set->GetTypedTrack<T>();
-    if (track == nullptr) {
+    if (track == nullptr || instanceIndex < 0 || instanceIndex >= set->GetStateCount()) {
       return false;
     }
     out = track->GetValueAtTime(set->GetState(instanceIndex), t);

@@ -11,6 +11,10 @@ PropertyAnimationInstance::PropertyAnimationInstance(PropertyAnimation& animatio
       m_instanceIndex(animation.AddInstance()) {}
 
 void PropertyAnimationInstance::Start(double startTimeSeconds) {
+  // Made before its animation had tracks: the play gets its state now.
+  if (m_instanceIndex == -1) {
+    m_instanceIndex = m_animation.AddInstance();
+  }
   m_clock.SetTime(startTimeSeconds);
   m_clock.SetLastStep(0.0);
   m_lastTime = 0.0;

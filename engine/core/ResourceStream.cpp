@@ -483,6 +483,8 @@ double ResourceStream::ReadTextNumber() {
 }
 
 int64_t ResourceStream::ReadTextInteger() {
+  // The error quotes the number itself, not the blank before it.
+  ReadPastWhitespaceAndComments();
   const int32_t tokenStart = m_readPosition;
   const double value = ReadTextNumber();
   // Outside this range (or NaN) the conversion to an integer is undefined.

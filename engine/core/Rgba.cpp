@@ -73,12 +73,10 @@ void Rgba::SetBrightness(int target) {
   if (scaledBrightness >= 255) {
     return;
   }
-  // Blending toward white would also raise the alpha; brightness is about
-  // the colour only, so the alpha is put back.
-  const uint8_t alpha = a;
+  // All four channels move toward white: a translucent colour that cannot
+  // be scaled bright enough also becomes more opaque.
   LerpTowardWhite(static_cast<float>(target - static_cast<int>(scaledBrightness)) /
                   static_cast<float>(255 - scaledBrightness));
-  a = alpha;
 }
 
 Rgba Rgba::Lerp(const Rgba& from, const Rgba& to, float t) {

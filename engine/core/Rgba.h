@@ -30,8 +30,8 @@ class Rgba {
   // Moves all four channels the fraction t toward WHITE.
   void LerpTowardWhite(float t);
   // Brings the brightness to target (0..255), first by scaling r, g and b
-  // and, where that would push a channel past 255, by blending toward white.
-  // Alpha is kept.
+  // and, where that would push a channel past 255, by blending all four
+  // channels toward white. Otherwise alpha is kept.
   void SetBrightness(int target);
 
   // Per channel (a / 255 * (1 - t) + b / 255 * t) * 255.99, truncated.

@@ -9,7 +9,8 @@ class UlvoException : public std::exception {
  public:
   // condition may be null (an unconditional ULVO_ERROR); with a condition,
   // the message gains a line naming the condition that was false.
-  // file must be a string constant that outlives the exception (__FILE__).
+  // file must be a string constant that outlives the exception (__FILE__),
+  // or null for an error that names no source.
   UlvoException(const char* condition, const char* file, int line, const std::string& title,
                 const std::string& message);
 

@@ -30,14 +30,20 @@ int RunWithFatalErrorBox(const std::function<void()>& body)
 
 int RunPemberquill(int argc, const char* const* argv)
 {
-    return RunWithFatalErrorBox([argc, argv]() {
+    // Held outside the handler so that a failed start is shown and logged
+    // while the half-started game still stands: what its parts say on their
+    // way out (deleted without Shutdown) then follows the cause.
+    std::unique_ptr<TheGame> game;
+    const int status = RunWithFatalErrorBox([argc, argv, &game]() {
         UlvoApplicationSetup(CommandLine::JoinArguments(argc, argv));
-        auto game = std::make_unique<TheGame>();
+        game = std::make_unique<TheGame>();
         game->Startup();
         game->Run();
         game->Shutdown();
         game.reset();
     });
+    game.reset();
+    return status;
 }
 
 }  // namespace Pemberquill

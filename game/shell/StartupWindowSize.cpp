@@ -1,10 +1,14 @@
 #include "game/shell/StartupWindowSize.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "engine/core/CommandLine.h"
+#include "engine/core/Diagnostics.h"
+#include "platform/window/Window.h"
 
 namespace Pemberquill {
 
@@ -24,6 +28,28 @@ IntVector2 DefaultWindowSize(const IntVector2& desktopSize)
     return IntVector2(width, height);
 }
 
+// Reads up to two whole numbers as "%d %d" would, but never overflows: a
+// number beyond the 32-bit range is taken as that range's end. Returns how
+// many were read.
+int ReadRequestedSize(const std::string& text, int64_t& width, int64_t& height)
+{
+    int64_t* const targets[] = {&width, &height};
+    const char* cursor = text.c_str();
+    int count = 0;
+    for (int64_t* target : targets) {
+        char* end = nullptr;
+        const long long value = std::strtoll(cursor, &end, 10);
+        if (end == cursor) {
+            break;
+        }
+        *target = std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                      std::numeric_limits<int32_t>::max());
+        cursor = end;
+        ++count;
+    }
+    return count;
+}
+
 }  // namespace
 
 StartupWindowSize ChooseStartupWindowSize(const IntVector2& desktopSize,
@@ -36,17 +62,24 @@ StartupWindowSize ChooseStartupWindowSize(const IntVector2& desktopSize,
         return choice;
     }
     choice.size = DefaultWindowSize(desktopSize);
-    const std::string requested = commandLine.GetOptionValue("windowed");
-    int width = choice.size.x;
-    int height = choice.size.y;
-    const int numbersRead = std::sscanf(requested.c_str(), "%d %d", &width, &height);
+    int64_t width = choice.size.x;
+    int64_t height = choice.size.y;
+    const int numbersRead = ReadRequestedSize(commandLine.GetOptionValue("windowed"), width, height);
     if (numbersRead == 1) {
         height = width * 10 / 16;
     }
     // A height of zero or less would open no usable window.
-    if (numbersRead >= 1 && width > 100 && height > 0) {
-        choice.size = IntVector2(width, height);
+    if (numbersRead == 0 || width <= 100 || height <= 0) {
+        return choice;
     }
+    if (width > platform::Window::MAX_CLIENT_SIDE || height > platform::Window::MAX_CLIENT_SIDE) {
+        ConsolePrintf("WARNING: a window of %lld x %lld pixels (-windowed) is larger than any "
+                      "display can show; opening the default %d x %d window instead.\n",
+                      static_cast<long long>(width), static_cast<long long>(height),
+                      choice.size.x, choice.size.y);
+        return choice;
+    }
+    choice.size = IntVector2(static_cast<int>(width), static_cast<int>(height));
     return choice;
 }
 

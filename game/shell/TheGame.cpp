@@ -16,11 +16,13 @@
 #include "engine/modules/renderer/UlvoRendererBasic_Win32_DirectX81.h"
 #include "engine/modules/sound/UlvoSoundBasic_FMOD.h"
 #include "engine/ui/UlvoUIBasic.h"
+#include "game/shell/DataFolder.h"
 #include "game/shell/EngineModules.h"
 #include "game/shell/PemberquillGame.h"
 #include "game/shell/PemberquillOptions.h"
 #include "game/shell/StartupWindowSize.h"
 #include "platform/crt/CrtRandom.h"
+#include "platform/system/ExecutableFolder.h"
 #include "platform/system/HighResolutionCounter.h"
 
 namespace Pemberquill {
@@ -44,6 +46,7 @@ void TheGame::Startup()
     m_app->SetApplicationName(WINDOW_TITLE);
     m_app->SetUserDataFolder(USER_DATA_FOLDER);
     m_console->Startup();
+    UseDataFolder(platform::ExecutableFolder());
     m_app->Startup();
     OpenWindow();
 

@@ -35,6 +35,8 @@ public:
     TheGame();
     ~TheGame() override;
 
+    // Starts the modules, moves to the folder that holds Data/ (or fails,
+    // naming the folders looked in), opens the window and loads the game.
     void Startup();
     // Frames until a quit is requested; at once when one already was.
     void Run();

@@ -3,9 +3,19 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 
 namespace platform {
+
+namespace {
+
+bool IsDebugOutputRequested() {
+  const char* value = std::getenv(DEBUG_OUTPUT_VARIABLE);
+  return value != nullptr && std::strcmp(value, "1") == 0;
+}
+
+}  // namespace
 
 bool IsDebuggerAttached() {
   std::ifstream status("/proc/self/status");
@@ -20,6 +30,9 @@ bool IsDebuggerAttached() {
 }
 
 void DebugOutput(const std::string& text) {
+  if (!IsDebugOutputRequested() && !IsDebuggerAttached()) {
+    return;
+  }
   std::fwrite(text.data(), 1, text.size(), stderr);
   std::fflush(stderr);
 }

@@ -31,6 +31,9 @@ struct WindowSettings {
 // The application's one top-level window and the queue of its messages.
 class Window {
  public:
+  // The longest client side the video system opens a window with.
+  static constexpr int MAX_CLIENT_SIDE = 16384;
+
   // Opens and shows the window. On failure returns null and says why in error.
   static std::unique_ptr<Window> Create(const WindowSettings& settings, std::string& error);
 

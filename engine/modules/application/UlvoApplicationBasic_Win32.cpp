@@ -94,8 +94,8 @@ void UlvoApplicationBasic_Win32::OpenWindow(const IntVector2& size, int fullscre
   ReplaceProperties(std::make_unique<ApplicationWindowProperties>(size, fullscreen));
   ApplyWindowProperties();
 
-  // The frame is not known before the window exists; a windowed window may
-  // therefore open with its frame a little off the desktop's edge.
+  // The frame is not known before the window exists: the first placement
+  // guesses none, and the shown window is placed again with its real frame.
   PopulateClientAndWindowRect(size);
   platform::WindowSettings settings;
   settings.title = platform::Cp1252ToUtf8(GetApplicationName().substr(0, MAX_TITLE_LENGTH));
@@ -112,8 +112,19 @@ void UlvoApplicationBasic_Win32::OpenWindow(const IntVector2& size, int fullscre
                "UlvoApplicationBasic_Win32::OpenWindow");
   }
   m_window->Show();
+  if (IsWindowed()) {
+    PlaceWithTheRealFrame(size);
+  }
   m_window->RaiseAndFocus();
   m_customCursor.reset();
+}
+
+void UlvoApplicationBasic_Win32::PlaceWithTheRealFrame(const IntVector2& size) {
+  const IntVector2 firstOrigin = m_clientOrigin;
+  PopulateClientAndWindowRect(size);
+  if (m_clientOrigin != firstOrigin) {
+    m_window->SetClientGeometry({m_clientOrigin.x, m_clientOrigin.y}, {size.x, size.y});
+  }
 }
 
 void UlvoApplicationBasic_Win32::SetFullscreen() {
@@ -129,9 +140,21 @@ void UlvoApplicationBasic_Win32::SetFullscreen() {
       "UlvoApplicationBasic_Win32::SetFullscreen : last physical size was (%d,%d); new physical "
       "size (native res) is (%d,%d)\n",
       properties->m_lastPhysicalSize.x, properties->m_lastPhysicalSize.y, native.x, native.y);
+  // The style and the placement are applied twice, as the window has always
+  // been switched: once is not always enough for a window manager.
   ConsolePrintf("UlvoApplicationBasic_Win32::SetFullscreen : setting windows style flags\n");
+  ConsolePrintf(
+      "UlvoApplicationBasic_Win32::SetFullscreen : calling SetWindowPos (1st time) with "
+      "mins=(0,0) and size=(%d,%d)\n",
+      native.x, native.y);
   m_window->SetDisplayMode(platform::DisplayMode::FullscreenDesktop);
   properties->m_fullscreen = 1;
+  ConsolePrintf("UlvoApplicationBasic_Win32::SetFullscreen : setting windows style flags AGAIN\n");
+  ConsolePrintf(
+      "UlvoApplicationBasic_Win32::SetFullscreen : calling SetWindowPos (2nd time) with "
+      "mins=(0,0) and size=(%d,%d)\n",
+      native.x, native.y);
+  m_window->SetDisplayMode(platform::DisplayMode::FullscreenDesktop);
   ConsolePrintf("UlvoApplicationBasic_Win32::SetFullscreen : calling OnWindowResized size=(%d,%d)\n",
                 native.x, native.y);
   OnWindowResized(native.x, native.y);

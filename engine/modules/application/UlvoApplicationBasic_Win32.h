@@ -54,6 +54,9 @@ class UlvoApplicationBasic_Win32 : public UlvoApplicationBasic {
   // Places the client area of size centred on the desktop, the frame around
   // it on the desktop, and takes the client origin from it.
   void PopulateClientAndWindowRect(const IntVector2& size);
+  // Moves the open window so that its real frame, not the guessed one, lies
+  // on the desktop as PopulateClientAndWindowRect places it.
+  void PlaceWithTheRealFrame(const IntVector2& size);
   // Takes the client area's new size (0 x 0 while minimised), fires
   // "ScreenResizedEvent", tells the renderer and lays out the virtual screen.
   void OnWindowResized(int width, int height);

@@ -100,18 +100,19 @@ void UlvoRendererBasic_Win32_DirectX81::Startup() {
   ULVO_ASSERT(m_device == nullptr, "Startup called on an initialized subsystem.", STARTUP_TITLE);
   ConsolePrintf("::: Initialization of UlvoRendererBasic_Win32_DirectX81 starting...\n");
 
-  UlvoApplicationInterface* application = UlvoApplicationInterface::GetDefaultInstance();
-  ULVO_ASSERT(application != nullptr, "Ulvo application interface object was NULL!",
-              STARTUP_TITLE);
+  UlvoApplicationInterface* theApp = UlvoApplicationInterface::GetDefaultInstance();
+  ULVO_ASSERT(theApp != NULL, "Ulvo application interface object was NULL!", STARTUP_TITLE);
   platform::Window* window =
-      GetDeviceContext() != nullptr ? GetDeviceContext() : application->GetDeviceContext();
-  m_backBufferSize = BackBufferSizeFor(application->GetClientSize());
+      GetDeviceContext() != nullptr ? GetDeviceContext() : theApp->GetDeviceContext();
+  m_backBufferSize = BackBufferSizeFor(theApp->GetClientSize());
 
   std::string error;
   m_device = m_deviceFactory(window, m_backBufferSize, &error);
-  ULVO_ASSERT(m_device != nullptr,
-              Stringf("m_d3dInterface->CreateDevice() failed!\n%s", error.c_str()),
-              STARTUP_TITLE);
+  if (m_device == nullptr) {
+    // Named as the device creation's result has always been checked.
+    UlvoRaiseFailedCheck("!FAILED( result )", __FILE__, __LINE__, STARTUP_TITLE,
+                         Stringf("m_d3dInterface->CreateDevice() failed!\n%s", error.c_str()));
+  }
   m_deviceLost = false;
   ApplyDefaultRenderStates();
 

@@ -183,11 +183,15 @@ void UlvoSoundBasic_FMOD::RegisterSample(int id, const std::string& name) {
   // and does nothing.
   std::string path = FindSampleFile(name);
   if (path.empty()) {
+    ConsolePrintf("UlvoSoundBasic_FMOD::RegisterSample: Cannot find audio file %s[.ogg|.mp3|.wav].\n",
+                  name.c_str());
     ConsolePrintf("WARNING: Cannot find audio file %s[.ogg|.mp3|.wav].\n", name.c_str());
     return;
   }
   platform::SampleHandle handle = m_device->LoadSample(path);
   if (handle == platform::kNoSample) {
+    ConsolePrintf("UlvoSoundBasic_FMOD::RegisterSample: FMOD Unable to load sound %s\n",
+                  path.c_str());
     ConsolePrintf("WARNING: FMOD failed to load the sound data in file %s\n", path.c_str());
     return;
   }
@@ -365,24 +369,25 @@ void UlvoSoundBasic_FMOD::PlayStream(int id, float volume) {
 }
 
 void UlvoSoundBasic_FMOD::StopSample(int id) {
-  StopSampleByTag(id, 0);
+  StopPlays(id, true, 0);
 }
 
+// Tag 0 is a tag like any other here: it stops the untagged plays only.
 void UlvoSoundBasic_FMOD::StopSampleByTag(int id, int tag) {
+  StopPlays(id, false, tag);
+}
+
+void UlvoSoundBasic_FMOD::StopPlays(int id, bool everyTag, int tag) {
   if (!m_isWorking) return;
   SampleRecord* sample = FindSample(id);
   if (sample == nullptr) {
     ConsolePrintf("WARNING: tried to stop non-existent sound #%i\n", id);
     return;
   }
-  StopPlays(*sample, tag);
-}
-
-void UlvoSoundBasic_FMOD::StopPlays(SampleRecord& sample, int tag) {
-  for (auto it = sample.channels.begin(); it != sample.channels.end();) {
-    if (tag == 0 || it->tag == tag) {
+  for (auto it = sample->channels.begin(); it != sample->channels.end();) {
+    if (everyTag || it->tag == tag) {
       m_device->Stop(it->channel);
-      it = sample.channels.erase(it);
+      it = sample->channels.erase(it);
     } else {
       ++it;
     }

@@ -118,8 +118,8 @@ class UlvoSoundBasic_FMOD : public UlvoSoundBasic, public EventRecipient {
                                             const platform::PlaySettings& settings);
   void ApplyFrequency(int id, const SampleRecord& sample, platform::ChannelHandle channel,
                       float scale);
-  // Stops the plays that match tag (every play for tag 0) and forgets them.
-  void StopPlays(SampleRecord& sample, int tag);
+  // Stops the sample's plays of that tag, or all of them, and forgets them.
+  void StopPlays(int id, bool everyTag, int tag);
   void SetSamplePaused(int id, bool paused, const char* warning);
   void SetStreamPaused(int id, bool paused, const char* warning);
   void ForgetEndedPlays();

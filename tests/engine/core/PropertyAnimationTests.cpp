@@ -198,14 +198,18 @@ TEST_F(PropertyAnimationTest, LoopWrapsToTheStartSkippingEventsBeforeTheWrap) {
 TEST_F(PropertyAnimationTest, InstancesSurviveLaterChangesToTheirAnimation) {
   PropertyAnimation* animation = system.CreateAnimation("Grow");
   PropertyAnimationInstance* instance = system.CreateInstance("Grow", AnimationPlayMode::Once);
-  EXPECT_EQ(instance->GetInstanceIndex(), 0);
+  // Without tracks there is no state to play: the index comes with the start.
+  EXPECT_EQ(animation->AddInstance(), -1);
+  EXPECT_EQ(instance->GetInstanceIndex(), -1);
 
   Animatable<int> size(10);
   size.AddKeyframe(20, 1.0);
   animation->AddTrack("Size", size);
-  instance->Start(0.5);
-
   int value = 0;
+  EXPECT_FALSE(instance->GetValue("Size", value));
+  instance->Start(0.5);
+  EXPECT_EQ(instance->GetInstanceIndex(), 0);
+
   EXPECT_TRUE(instance->GetValue("Size", value));
   EXPECT_EQ(value, 15);
 

@@ -41,9 +41,10 @@ TEST(RgbaTest, SetBrightnessBlendsTowardWhiteWhenScalingFallsShort) {
   ExpectColor(blue, 100, 100, 255, 255);
   EXPECT_EQ(128u, blue.GetBrightness());
 
+  // The blend toward white takes the alpha along.
   Rgba translucentBlue(0, 0, 255, 100);
   translucentBlue.SetBrightness(128);
-  ExpectColor(translucentBlue, 100, 100, 255, 100);
+  ExpectColor(translucentBlue, 100, 100, 255, 161);
 }
 
 TEST(RgbaTest, SetBrightnessScalesWhenItCan) {

@@ -2,6 +2,7 @@
 
 #include "engine/core/CommandLine.h"
 #include "game/shell/StartupWindowSize.h"
+#include "tests/support/RecordingConsole.h"
 
 namespace Pemberquill {
 namespace {
@@ -40,6 +41,30 @@ TEST(StartupWindowSizeTest, MalformedOrUnusableWindowedValueKeepsTheDefault)
     ExpectWindowed(Choose(1920, 1080, "-windowed"), 640, 400);
     ExpectWindowed(Choose(1920, 1080, "-windowed big"), 640, 400);
     ExpectWindowed(Choose(1920, 1080, "-windowed 800 0"), 640, 400);
+}
+
+TEST(StartupWindowSizeTest, ASizeNoDisplayCanShowKeepsTheDefaultWithAWarning)
+{
+    const struct {
+        const char* options;
+        const char* warned;
+    } cases[] = {
+        {"-windowed 2147483647", "2147483647 x 1342177279"},
+        {"-windowed 99999 99999", "99999 x 99999"},
+        {"-windowed 99999999999 500", "2147483647 x 500"},
+        {"-windowed 800 16385", "800 x 16385"},
+    };
+    for (const auto& c : cases) {
+        testsupport::RecordingConsole console;
+        ExpectWindowed(Choose(1920, 1080, c.options), 640, 400);
+        ASSERT_EQ(console.lines.size(), 1u) << c.options;
+        EXPECT_EQ(console.lines[0].rfind(std::string("WARNING: a window of ") + c.warned + " pixels", 0), 0u)
+            << console.lines[0];
+    }
+    // Larger than the desktop but within what a display shows: kept.
+    testsupport::RecordingConsole console;
+    ExpectWindowed(Choose(1600, 900, "-windowed 1920 1200"), 1920, 1200);
+    EXPECT_TRUE(console.lines.empty());
 }
 
 TEST(StartupWindowSizeTest, FullscreenWinsOverWindowedAndTakesTheDesktop)

@@ -21,12 +21,16 @@
 #include "engine/modules/renderer/UlvoRendererBasic_Win32_DirectX81.h"
 #include "game/shell/EngineModules.h"
 #include "game/shell/FreePlay.h"
+#include "game/shell/GameEntry.h"
 #include "game/shell/LoadingScreen.h"
 #include "game/shell/PemberquillGame.h"
 #include "game/shell/TheGame.h"
 #include "platform/gpu/SdlGpuDevice.h"
+#include "platform/system/Debugger.h"
 #include "platform/system/FileSystem.h"
 #include "tests/engine/modules/renderer/FontTestSupport.h"
+#include "tests/platform/ScopedEnvironment.h"
+#include "tests/support/ScopedDataFolder.h"
 #include "tests/support/ScopedWorkingDirectory.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -140,6 +144,8 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
         // Already quitting: the loop returns without another frame.
         game.Run();
 
+        // After the console the shutdown lines reach only the debugger output.
+        const platform_test::ScopedEnvironment debugOutput(platform::DEBUG_OUTPUT_VARIABLE, "1");
         testing::internal::CaptureStderr();
         game.Shutdown();
         const std::string shutdownOutput = testing::internal::GetCapturedStderr();
@@ -243,14 +249,30 @@ TEST_F(TheGameTest, SplashImagesRunOutOnTheGameClockOrOnAClick)
 
 TEST_F(TheGameTest, FailedLoadingLeavesNothingOfTheGameObjectBehind)
 {
-    testsupport::TemporaryFolder withoutData;
-    testsupport::ScopedWorkingDirectory inEmptyFolder(withoutData.Path());
+    testsupport::ScopedDataFolder emptyData;
     TheGame game;
     // Without its font the loading screen cannot be drawn: start-up fails.
     EXPECT_THROW(game.Startup(), UlvoException);
     EXPECT_EQ(game.GetGameObject(), nullptr);
     EXPECT_EQ(PemberquillGame::GetGlobal(), nullptr);
     EXPECT_FALSE(GetFreePlay().IsInitialized());
+}
+
+TEST_F(TheGameTest, AFailedStartIsLoggedThenShownAloneOnStderr)
+{
+    testsupport::ScopedDataFolder dataWithoutFonts;
+    const char* const arguments[] = {"pemberquill", "-windowed", "640", "400"};
+    testing::internal::CaptureStderr();
+    const int status = RunPemberquill(4, arguments);
+    const std::string shown = testing::internal::GetCapturedStderr();
+    EXPECT_NE(status, 0);
+    // Headless, the box goes to stderr: it is the first and only thing there,
+    // not buried under what the half-started parts say on their way out.
+    EXPECT_EQ(shown.rfind("BitmapFont::Load\nFont definition \"Data/Locale/Fonts/MainFont_EN.FontDef\"", 0), 0u)
+        << shown;
+    EXPECT_EQ(shown.find("Shutdown"), std::string::npos) << shown;
+    const std::string log = ReadWholeFile(LogPath());
+    ExpectInOrder(log, {"FATAL ERROR: BitmapFont::Load\nFont definition", "The application will now close."});
 }
 
 TEST(LoadingScreenTest, CountStopsAt135SoTheTextNeverPasses99Percent)

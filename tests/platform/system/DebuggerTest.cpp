@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/platform/ScopedEnvironment.h"
+
 namespace {
+
+using platform_test::ScopedEnvironment;
 
 TEST(DebuggerTest, NoDebuggerUnderTheTestRunner) {
   EXPECT_FALSE(platform::IsDebuggerAttached());
@@ -13,11 +17,24 @@ TEST(DebuggerTest, BreakWithoutADebuggerCarriesOn) {
   SUCCEED();
 }
 
-TEST(DebuggerTest, OutputGoesToStderrVerbatim) {
-  ::testing::internal::CaptureStderr();
-  platform::DebugOutput("first line\n");
-  platform::DebugOutput(std::string("with\0nul", 8));
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), std::string("first line\nwith\0nul", 19));
+TEST(DebuggerTest, OutputReachesStderrVerbatimOnlyWhenAsked) {
+  const struct {
+    const char* value;
+    std::string expected;
+  } cases[] = {
+      {nullptr, ""},
+      {"0", ""},
+      {"", ""},
+      {"1", std::string("first line\nwith\0nul", 19)},
+  };
+  for (const auto& c : cases) {
+    ScopedEnvironment request(platform::DEBUG_OUTPUT_VARIABLE, c.value);
+    ::testing::internal::CaptureStderr();
+    platform::DebugOutput("first line\n");
+    platform::DebugOutput(std::string("with\0nul", 8));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), c.expected)
+        << (c.value != nullptr ? c.value : "(unset)");
+  }
 }
 
 }  // namespace

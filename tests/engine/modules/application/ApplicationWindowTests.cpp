@@ -150,6 +150,13 @@ TEST_F(ApplicationWindowTest, GoingFullScreenCoversTheDesktopAndIsLogged) {
               "new physical size (native res) is (%d,%d)\n",
               desktop.x, desktop.y),
       "UlvoApplicationBasic_Win32::SetFullscreen : setting windows style flags\n",
+      Stringf("UlvoApplicationBasic_Win32::SetFullscreen : calling SetWindowPos (1st time) with "
+              "mins=(0,0) and size=(%d,%d)\n",
+              desktop.x, desktop.y),
+      "UlvoApplicationBasic_Win32::SetFullscreen : setting windows style flags AGAIN\n",
+      Stringf("UlvoApplicationBasic_Win32::SetFullscreen : calling SetWindowPos (2nd time) with "
+              "mins=(0,0) and size=(%d,%d)\n",
+              desktop.x, desktop.y),
       Stringf("UlvoApplicationBasic_Win32::SetFullscreen : calling OnWindowResized size=(%d,%d)\n",
               desktop.x, desktop.y)};
   size_t position = 0;

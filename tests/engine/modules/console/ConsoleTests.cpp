@@ -8,6 +8,7 @@
 #include "engine/core/Rgba.h"
 #include "engine/modules/application/UlvoApplicationBasic_Win32.h"
 #include "engine/modules/console/UlvoCommandConsoleBasic.h"
+#include "platform/system/Debugger.h"
 #include "tests/engine/modules/ModuleTestSupport.h"
 
 namespace {
@@ -26,6 +27,7 @@ class ConsoleTest : public ::testing::Test {
  protected:
   ConsoleTest()
       : m_dataHome("XDG_DATA_HOME", m_folder.Path().c_str()),
+        m_debugOutput(platform::DEBUG_OUTPUT_VARIABLE, "1"),
         m_application(UlvoApplicationBasic_Win32::Create()),
         m_console(UlvoCommandConsoleBasic::Create()) {
     m_application->SetUserDataFolder("Harrowmere Test/");
@@ -44,6 +46,7 @@ class ConsoleTest : public ::testing::Test {
 
   TemporaryFolder m_folder;
   ScopedEnvironment m_dataHome;
+  ScopedEnvironment m_debugOutput;
   std::unique_ptr<UlvoApplicationBasic_Win32> m_application;
   std::unique_ptr<UlvoCommandConsoleBasic> m_console;
 };
@@ -184,27 +187,6 @@ TEST_F(ConsoleTest, TheStartedFlagFollowsStartUpShutdownAndDestruction) {
   m_console.reset();
   EXPECT_FALSE(UlvoCommandConsoleBasic::IsInitialized());
   EXPECT_EQ(SplitLines(LogText()), (std::vector<std::string>{FIRST_LINE}));
-}
-
-TEST_F(ConsoleTest, KeepsAFontDescriptionUntilShutdownAndTakesNoKey) {
-  ASSERT_NE(m_console->GetFont(), nullptr);
-  EXPECT_EQ(m_console->GetFont()->GetFace(), "MainFont");
-  EXPECT_EQ(m_console->GetFont()->GetSize(), 18);
-  EXPECT_FALSE(m_console->GetFont()->IsBold());
-  EXPECT_FALSE(m_console->GetFont()->IsItalic());
-
-  m_console->Startup();
-  m_console->Shutdown();
-  EXPECT_EQ(m_console->GetFont(), nullptr);
-  m_console->SetFont("MainFont", 24, true, true);
-  ASSERT_NE(m_console->GetFont(), nullptr);
-  EXPECT_EQ(m_console->GetFont()->GetSize(), 24);
-  EXPECT_TRUE(m_console->GetFont()->IsBold());
-  EXPECT_TRUE(m_console->GetFont()->IsItalic());
-
-  for (int action = 1; action <= 6; ++action) {
-    EXPECT_FALSE(m_console->OnKeyEvent(action, 27));
-  }
 }
 
 }  // namespace

@@ -75,6 +75,7 @@ TEST(RendererStartupTest, StartupFailsWithoutAnApplication) {
   std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> renderer = RecordingRenderer(&device);
   const UlvoException error = CaughtException([&] { renderer->Startup(); });
   EXPECT_THAT(error.GetMessage(), HasSubstr("Ulvo application interface object was NULL!"));
+  EXPECT_THAT(error.GetMessage(), HasSubstr("condition \"theApp != NULL\""));
   EXPECT_EQ(error.GetTitle(), "UlvoRendererBasic_Win32_DirectX81::Startup");
   EXPECT_EQ(device, nullptr);
 }
@@ -90,6 +91,7 @@ TEST(RendererStartupTest, StartupFailsWhenNoDeviceCanBeMade) {
   const UlvoException error = CaughtException([&] { renderer.Startup(); });
   EXPECT_THAT(error.GetMessage(), HasSubstr("CreateDevice() failed!"));
   EXPECT_THAT(error.GetMessage(), HasSubstr("no renderer for this window"));
+  EXPECT_THAT(error.GetMessage(), HasSubstr("condition \"!FAILED( result )\""));
   EXPECT_EQ(renderer.GetDevice(), nullptr);
 }
 

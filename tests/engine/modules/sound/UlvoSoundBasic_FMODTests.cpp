@@ -185,13 +185,17 @@ TEST_F(SoundModuleTest, AMissingOrUnreadableSoundWarnsAndLeavesNoRecord) {
   StartWith({"Broken.wav"});
   m_sound->RegisterSample(1, "Audio/Nowhere");
   EXPECT_THAT(m_console.lines,
-              ElementsAre("WARNING: Cannot find audio file Audio/Nowhere[.ogg|.mp3|.wav].\n"));
+              ElementsAre("UlvoSoundBasic_FMOD::RegisterSample: Cannot find audio file "
+                          "Audio/Nowhere[.ogg|.mp3|.wav].\n",
+                          "WARNING: Cannot find audio file Audio/Nowhere[.ogg|.mp3|.wav].\n"));
 
   m_device->RejectFile("Data/Audio/Broken.wav");
   m_console.lines.clear();
   m_sound->RegisterSample(2, "Audio/Broken");
   EXPECT_THAT(m_console.lines,
-              ElementsAre("WARNING: FMOD failed to load the sound data in file "
+              ElementsAre("UlvoSoundBasic_FMOD::RegisterSample: FMOD Unable to load sound "
+                          "Data/Audio/Broken.wav\n",
+                          "WARNING: FMOD failed to load the sound data in file "
                           "Data/Audio/Broken.wav\n"));
 
   // The id that held a sound before lost it: re-registering frees first.
@@ -392,9 +396,17 @@ TEST_F(SoundModuleTest, TagsSelectWhichPlaysStopAndChangeVolume) {
   m_sound->ChangeSampleVolume(1, 0, 0.0f, 0);
   EXPECT_EQ(m_device->GetVolume(tagged), 0);
 
+  Play(1, 1.0f, 0.0f, kLoop, 0);
+  platform::ChannelHandle untagged = LastPlayedChannel();
   m_sound->StopSampleByTag(1, 7);
   EXPECT_FALSE(m_device->IsPlaying(tagged));
   EXPECT_TRUE(m_device->IsPlaying(other));
+  // Tag 0 names the untagged plays, not every play.
+  m_sound->StopSampleByTag(1, 0);
+  EXPECT_FALSE(m_device->IsPlaying(untagged));
+  EXPECT_TRUE(m_device->IsPlaying(other));
+  m_sound->StopSample(1);
+  EXPECT_FALSE(m_device->IsPlaying(other));
 }
 
 TEST_F(SoundModuleTest, AnotherFrequencyThanTheSamplesOwnIsReported) {
