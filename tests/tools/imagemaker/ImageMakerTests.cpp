@@ -1,4 +1,6 @@
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
+#include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -182,6 +184,20 @@ TEST(ImageMakerTest, AnUnknownImageNameWritesNothing) {
   EXPECT_NE(log.str().find("UI/NoSuch.png"), std::string::npos);
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
+
+// Pango and fontconfig keep their fonts for the life of the process; they
+// are let go at the end so that the leak checker sees only real leaks.
+class FontCacheRelease : public ::testing::Environment {
+ public:
+  void TearDown() override {
+    pango_cairo_font_map_set_default(nullptr);
+    cairo_debug_reset_static_data();
+    FcFini();
+  }
+};
+
+const ::testing::Environment* const FONT_CACHE_RELEASE =
+    ::testing::AddGlobalTestEnvironment(new FontCacheRelease);
 
 }  // namespace
 }  // namespace imagemaker
