@@ -43,6 +43,27 @@ void TileRow(cairo_t* cr, double x, double y, double tile, const std::string& di
   }
 }
 
+// The game's name, centred in a column of the given width; scale 1 is the
+// size on the title screen.
+void GameName(cairo_t* cr, double x, double y, double width, double scale) {
+  TextStyle small;
+  small.family = "DejaVu Serif";
+  small.italic = true;
+  small.size = 34 * scale;
+  small.colour = CREAM;
+  small.align = Align::Centre;
+  small.outline = 2 * scale;
+  small.outlineColour = Rgb(40, 24, 40, 160);
+  DrawText(cr, "Harrowmere", x, y, width, small);
+  TextStyle big = small;
+  big.italic = false;
+  big.bold = true;
+  big.size = 78 * scale;
+  big.outline = 4 * scale;
+  big.colour = Rgb(255, 236, 196);
+  DrawText(cr, "Pemberquill", x, y + 38 * scale, width, big);
+}
+
 void TitleScreen(Canvas& canvas) {
   cairo_t* cr = canvas.Context();
   const double horizon = 420;
@@ -66,22 +87,7 @@ void TitleScreen(Canvas& canvas) {
   }
   Hills(cr, 560, 40, 900, 4.0, PICTURE_HEIGHT, Rgb(60, 42, 40), Rgb(34, 24, 26));
 
-  TextStyle small;
-  small.family = "DejaVu Serif";
-  small.italic = true;
-  small.size = 34;
-  small.colour = CREAM;
-  small.align = Align::Centre;
-  small.outline = 2;
-  small.outlineColour = Rgb(40, 24, 40, 160);
-  DrawText(cr, "Harrowmere", 480, 70, 520, small);
-  TextStyle big = small;
-  big.italic = false;
-  big.bold = true;
-  big.size = 78;
-  big.outline = 4;
-  big.colour = Rgb(255, 236, 196);
-  DrawText(cr, "Pemberquill", 480, 108, 520, big);
+  GameName(cr, 480, 70, 520, 1.0);
   TileRow(cr, 600, 230, 44, "12345");
 }
 
@@ -229,21 +235,7 @@ void Splash(Canvas& canvas) {
   FillVertical(cr, 0, h, Rgb(58, 38, 58), Rgb(150, 74, 52));
   CirclePath(cr, w / 2, h * 0.95, w * 0.5);
   FillRadial(cr, w / 2, h * 0.95, w * 0.5, Rgb(255, 200, 120, 150), Rgb(255, 200, 120, 0));
-  TextStyle small;
-  small.family = "DejaVu Serif";
-  small.italic = true;
-  small.size = 26;
-  small.colour = CREAM;
-  small.align = Align::Centre;
-  DrawText(cr, "Harrowmere", 0, 34, w, small);
-  TextStyle big = small;
-  big.italic = false;
-  big.bold = true;
-  big.size = 60;
-  big.outline = 3;
-  big.outlineColour = Rgb(40, 20, 30, 170);
-  big.colour = Rgb(255, 236, 196);
-  DrawText(cr, "Pemberquill", 0, 66, w, big);
+  GameName(cr, 0, 34, w, 0.8);
   TileRow(cr, w / 2 - (5 * 36 + 4 * 8) / 2.0, 170, 36, "31524");
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/FileBytes.h"
 #include "tools/imagemaker/Canvas.h"
 #include "tools/imagemaker/PngEncoder.h"
 
@@ -39,20 +40,9 @@ Picture Decode(const void* bytes, size_t size) {
 }
 
 Picture Load(const std::string& pathInImages) {
-  png_image image;
-  std::memset(&image, 0, sizeof(image));
-  image.version = PNG_IMAGE_VERSION;
-  Picture picture;
-  const std::string path = "Data/Images/" + pathInImages;
-  if (png_image_begin_read_from_file(&image, path.c_str()) == 0) {
-    ADD_FAILURE() << "cannot read " << path;
-    return picture;
-  }
-  image.format = PNG_FORMAT_RGBA;
-  picture.rgba.resize(PNG_IMAGE_SIZE(image));
-  png_image_finish_read(&image, nullptr, picture.rgba.data(), 0, nullptr);
-  picture.width = static_cast<int>(image.width);
-  picture.height = static_cast<int>(image.height);
+  const testsupport::Bytes bytes = testsupport::ReadFileBytes("Data/Images/" + pathInImages);
+  const Picture picture = Decode(bytes.data(), bytes.size());
+  EXPECT_GT(picture.width, 0) << "cannot read " << pathInImages;
   return picture;
 }
 
