@@ -286,6 +286,16 @@ void Emblem(Canvas& canvas, const Achievement& achievement, bool achieved) {
   CirclePath(cr, C, C, 49);
   FillRadial(cr, C, C - 10, 60, Rgb(92, 62, 70), Rgb(44, 30, 40), true);
   Stroke(cr, Lighter(metal, 0.2), 2);
+  // Gold emblems also wear three stars on the rim, so that they tell apart
+  // from the bronze ones at the small size of the achievements window.
+  if (achievement.gold) {
+    for (int i = -1; i <= 1; ++i) {
+      const double angle = -M_PI / 2 + i * 0.42;
+      StarPath(cr, C + 51 * std::cos(angle), C + 51 * std::sin(angle), 12, 5, 5);
+      Fill(cr, CREAM, true);
+      Stroke(cr, Darker(metal, 0.6), 1);
+    }
+  }
   achievement.symbol(cr);
   if (!achieved) {
     canvas.Desaturate(0, 0, canvas.Width(), canvas.Height(), 1.0, 0.6);
