@@ -190,4 +190,21 @@ void Window::ShowCursor(const Cursor* cursor) {
   }
 }
 
+bool Window::SetIcon(const uint8_t* rgba, size_t byteCount, int width, int height,
+                     std::string& error) {
+  if (width < 1 || height < 1 || byteCount != static_cast<size_t>(width) * height * 4) {
+    error = "icon pixels do not fill " + std::to_string(width) + " x " + std::to_string(height);
+    return false;
+  }
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+      const_cast<uint8_t*>(rgba), width, height, 32, width * 4, SDL_PIXELFORMAT_RGBA32);
+  if (surface == nullptr) {
+    error = SDL_GetError();
+    return false;
+  }
+  SDL_SetWindowIcon(window_, surface);
+  SDL_FreeSurface(surface);
+  return true;
+}
+
 }  // namespace platform

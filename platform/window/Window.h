@@ -80,6 +80,11 @@ class Window {
   // Shows the cursor over the window; null shows the standard arrow.
   void ShowCursor(const Cursor* cursor);
 
+  // The picture the desktop shows for the window: width x height pixels of
+  // red, green, blue, alpha, rows from the top. False, with the reason in
+  // error, when the pixels do not fill the size.
+  bool SetIcon(const uint8_t* rgba, size_t byteCount, int width, int height, std::string& error);
+
   SDL_Window* NativeHandle() const { return window_; }
 
  private:

@@ -10,6 +10,7 @@
 #include "engine/modules/application/CursorFile.h"
 #include "engine/modules/application/UlvoGameInterface.h"
 #include "engine/modules/application/UlvoWindowResizeInterface.h"
+#include "engine/modules/application/WindowIcon.h"
 #include "engine/modules/application/WindowInputTranslation.h"
 #include "engine/modules/input/UlvoInputInterface.h"
 #include "platform/system/FileSystem.h"
@@ -87,10 +88,9 @@ void UlvoApplicationBasic_Win32::Update() {
   UpdateCursor();
 }
 
-// There are no icon resources on this platform: the window manager shows
-// its own icon, so iconResourceId is not used.
+// The icon resource names an image in the data folder (WindowIcon.h).
 void UlvoApplicationBasic_Win32::OpenWindow(const IntVector2& size, int fullscreen,
-                                            int /*iconResourceId*/) {
+                                            int iconResourceId) {
   ReplaceProperties(std::make_unique<ApplicationWindowProperties>(size, fullscreen));
   ApplyWindowProperties();
 
@@ -111,6 +111,7 @@ void UlvoApplicationBasic_Win32::OpenWindow(const IntVector2& size, int fullscre
                        error.c_str()),
                "UlvoApplicationBasic_Win32::OpenWindow");
   }
+  ApplyWindowIcon(*m_window, iconResourceId);
   m_window->Show();
   if (IsWindowed()) {
     PlaceWithTheRealFrame(size);

@@ -127,4 +127,12 @@ TEST_F(WindowTest, AValidCursorIsShownOrItsFailureExplained) {
   EXPECT_NE(SDL_GetCursor(), cursor->NativeHandle());
 }
 
+TEST_F(WindowTest, AnIconIsTakenOnlyWhenItsPixelsFillItsSize) {
+  const std::vector<uint8_t> pixels(32 * 32 * 4, 0xC0);
+  std::string error;
+  EXPECT_TRUE(window_->SetIcon(pixels.data(), pixels.size(), 32, 32, error)) << error;
+  EXPECT_FALSE(window_->SetIcon(pixels.data(), pixels.size(), 64, 32, error));
+  EXPECT_NE(error.find("64 x 32"), std::string::npos) << error;
+}
+
 }  // namespace
