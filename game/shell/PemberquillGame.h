@@ -6,6 +6,7 @@
 
 #include "engine/core/EventRecipient.h"
 #include "game/common/GameSoundID.h"
+#include "game/presentation/board/PemberquillRenderer.h"
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/shell/GameBoardSettings.h"
@@ -117,6 +118,7 @@ private:
     int m_mouseX = 0;
     int m_mouseY = 0;
     LoadingScreen m_loadingScreen;
+    PemberquillRenderer m_renderer;
 };
 
 }  // namespace Pemberquill
