@@ -108,9 +108,13 @@ void Instructor::CallOutFirstCageOfRule(const Puzzle* puzzle, int rule)
     }
 }
 
+// Nothing names a null target: a call-out made with one is never found.
 template <typename Matches>
-InstructorCallOut* Instructor::FindFirst(Matches matches) const
+InstructorCallOut* Instructor::FindFirst(const void* target, Matches matches) const
 {
+    if (target == nullptr) {
+        return nullptr;
+    }
     for (const std::unique_ptr<InstructorCallOut>& callOut : m_callOuts) {
         if (matches(*callOut)) {
             return callOut.get();
@@ -121,12 +125,12 @@ InstructorCallOut* Instructor::FindFirst(Matches matches) const
 
 InstructorCallOut* Instructor::FindCallOutForCage(const Cage* cage) const
 {
-    return FindFirst([cage](const InstructorCallOut& c) { return c.m_calledOutCage == cage; });
+    return FindFirst(cage, [cage](const InstructorCallOut& c) { return c.m_calledOutCage == cage; });
 }
 
 InstructorCallOut* Instructor::FindCallOutForSquare(const Square* square) const
 {
-    return FindFirst([square](const InstructorCallOut& c) {
+    return FindFirst(square, [square](const InstructorCallOut& c) {
         return c.m_calledOutSquare == square && c.m_calledOutCandidateIndex == INDEX_INVALID;
     });
 }
@@ -136,21 +140,21 @@ InstructorCallOut* Instructor::FindCallOutForCandidate(const Square* square, int
     if (candidateIndex == INDEX_INVALID) {
         return nullptr;
     }
-    return FindFirst([square, candidateIndex](const InstructorCallOut& c) {
+    return FindFirst(square, [square, candidateIndex](const InstructorCallOut& c) {
         return c.m_calledOutSquare == square && c.m_calledOutCandidateIndex == candidateIndex;
     });
 }
 
 InstructorCallOut* Instructor::FindCallOutForColumn(const Board* board, int columnIndex) const
 {
-    return FindFirst([board, columnIndex](const InstructorCallOut& c) {
+    return FindFirst(board, [board, columnIndex](const InstructorCallOut& c) {
         return c.m_calledOutBoard == board && c.m_calledOutColumnIndex == columnIndex;
     });
 }
 
 InstructorCallOut* Instructor::FindCallOutForRow(const Board* board, int rowIndex) const
 {
-    return FindFirst([board, rowIndex](const InstructorCallOut& c) {
+    return FindFirst(board, [board, rowIndex](const InstructorCallOut& c) {
         return c.m_calledOutBoard == board && c.m_calledOutRowIndex == rowIndex;
     });
 }

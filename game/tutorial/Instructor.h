@@ -54,7 +54,8 @@ public:
     // there is none); nothing for a null puzzle.
     void CallOutFirstCageOfRule(const Puzzle* puzzle, int rule);
 
-    // --- Lookup: the first call-out, in creation order, that names it. ---
+    // --- Lookup: the first call-out, in creation order, that names it;
+    // null for a null target. ---
     InstructorCallOut* FindCallOutForCage(const Cage* cage) const;
     InstructorCallOut* FindCallOutForSquare(const Square* square) const;
     InstructorCallOut* FindCallOutForCandidate(const Square* square, int candidateIndex) const;
@@ -84,7 +85,7 @@ public:
 private:
     InstructorCallOut& AddCallOut(const std::string& channelName);
     template <typename Matches>
-    InstructorCallOut* FindFirst(Matches matches) const;
+    InstructorCallOut* FindFirst(const void* target, Matches matches) const;
 
     std::unique_ptr<Clock> m_clock;
     // Destroyed before the clock their clocks run below.
