@@ -81,10 +81,8 @@ void Instructor::CallOutCandidate(const Square* square, int candidateIndex, cons
 
 void Instructor::CallOutCandidateForRemoval(const Square* square, int candidateIndex, const std::string& channelName)
 {
-    InstructorCallOut& callOut = AddCallOut(channelName);
-    callOut.m_calledOutSquare = square;
-    callOut.m_calledOutCandidateIndex = candidateIndex;
-    callOut.m_isCalledOutForRemoval = true;
+    CallOutCandidate(square, candidateIndex, channelName);
+    m_callOuts.back()->m_isCalledOutForRemoval = true;
 }
 
 void Instructor::CallOutColumn(const Board* board, int columnIndex, const std::string& channelName)

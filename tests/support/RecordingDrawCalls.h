@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <map>
 #include <memory>
 #include <string>
@@ -24,10 +25,10 @@ namespace testsupport {
 // default glyph table.
 class RecordingDrawCalls : public UlvoRendererInterface {
  public:
-  enum Kind { LINE, BOX, QUAD, TEXT, TEXTURE, CLEAR };
+  enum Kind { NONE, LINE, BOX, QUAD, TEXT, TEXTURE, CLEAR };
 
   struct Call {
-    Kind kind = LINE;
+    Kind kind = NONE;
     // LINE: from, to. BOX, TEXT (in a box), TEXTURE: mins, maxs. QUAD: the
     // four corners. TEXT at a point: the point twice.
     std::vector<Vector2> points;
@@ -56,6 +57,30 @@ class RecordingDrawCalls : public UlvoRendererInterface {
       }
     }
     return found;
+  }
+
+  // A line between the two points, either way round, within 0.01.
+  bool HasLine(const Vector2& from, const Vector2& to) const {
+    const auto near = [](const Vector2& a, const Vector2& b) {
+      return std::abs(a.x - b.x) < 1e-2f && std::abs(a.y - b.y) < 1e-2f;
+    };
+    for (const Call& call : calls) {
+      if (call.kind == LINE && ((near(call.points[0], from) && near(call.points[1], to)) ||
+                                (near(call.points[0], to) && near(call.points[1], from)))) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // The first text of the call list that reads so; a kind-less call if none.
+  Call FindText(const std::string& text) const {
+    for (const Call& call : calls) {
+      if (call.kind == TEXT && call.text == text) {
+        return call;
+      }
+    }
+    return Call();
   }
 
   BitmapFont* GetFont(const std::string& face) override {

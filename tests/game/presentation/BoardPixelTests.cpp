@@ -4,7 +4,7 @@
 #include "game/common/CageRules.h"
 #include "game/presentation/board/PuzzleDisplay.h"
 #include "platform/gpu/SdlGpuDevice.h"
-#include "tests/game/presentation/TestBoards.h"
+#include "tests/support/TestPuzzle.h"
 #include "tests/support/SoftwareRendererTest.h"
 
 #include <gtest/gtest.h>
@@ -26,12 +26,8 @@ protected:
         ASSERT_FALSE(HasFatalFailure());
         m_renderer->LoadFont("MainFont", "EN");
         std::vector<std::pair<unsigned, unsigned>> rest;
-        for (unsigned y = 0; y < 4; ++y) {
-            for (unsigned x = 0; x < 4; ++x) {
-                if (y > 0 || x > 1) {
-                    rest.emplace_back(x, y);
-                }
-            }
+        for (unsigned i = 2; i < 16; ++i) {
+            rest.emplace_back(i % 4, i / 4);
         }
         m_test = std::make_unique<TestPuzzle>(
             4, std::vector<TestCage>{{CAGE_RULE_ADDITION, {{0, 0}, {1, 0}}}, {CAGE_RULE_NOOP, rest}});

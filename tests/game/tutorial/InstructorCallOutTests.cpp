@@ -5,7 +5,7 @@
 #include "engine/core/UlvoEventSystem.h"
 #include "game/common/CageRules.h"
 #include "game/presentation/board/BoardView.h"
-#include "tests/game/presentation/TestBoards.h"
+#include "tests/support/TestPuzzle.h"
 #include "tests/support/CatchUlvoException.h"
 
 #include <gtest/gtest.h>
