@@ -6,11 +6,11 @@
 
 #include "engine/core/EventRecipient.h"
 #include "game/common/GameSoundID.h"
-#include "game/presentation/board/PemberquillRenderer.h"
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/shell/GameBoardSettings.h"
 #include "game/shell/LoadingScreen.h"
+#include "game/presentation/board/PemberquillRenderer.h"
 
 class Clock;
 class NamedProperties;

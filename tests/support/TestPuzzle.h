@@ -79,13 +79,13 @@ private:
         for (Square& square : board->GetSquares()) {
             square.solutionValue = (square.x + square.y) % size + 1;
         }
-        for (const TestCage& spec : cages) {
+        for (const TestCage& wanted : cages) {
             Cage cage;
             cage.Init();
             cage.index = static_cast<int>(board->GetCages().size());
-            cage.rule = spec.rule;
+            cage.rule = wanted.rule;
             cage.color = cage.index;
-            for (const auto& [x, y] : spec.squares) {
+            for (const auto& [x, y] : wanted.squares) {
                 Square& square = board->GetSquare(x, y);
                 square.cageIndex = cage.index;
                 cage.squares.push_back(&square);
