@@ -146,6 +146,9 @@ void PemberquillGame::RunLoadingTasks()
     GetFreePlay().Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
+    StartProfiling("PQRenderer startup");
+    m_renderer.Startup();
+
     PemberquillOptions& options = GetPemberquillOptions();
     StartProfiling("Load Options");
     options.LoadOptions(PROFILE_FILE_STEM);

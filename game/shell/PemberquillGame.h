@@ -11,6 +11,7 @@
 #include "game/puzzle/PuzzleChef.h"
 #include "game/shell/GameBoardSettings.h"
 #include "game/shell/LoadingScreen.h"
+#include "game/presentation/board/PemberquillRenderer.h"
 
 class Clock;
 class NamedProperties;
@@ -121,6 +122,7 @@ private:
     int m_mouseX = 0;
     int m_mouseY = 0;
     LoadingScreen m_loadingScreen;
+    PemberquillRenderer m_renderer;
 };
 
 }  // namespace Pemberquill

@@ -126,6 +126,10 @@ public:
     void ReleaseThumbnail();
     // Null until drawn; a copy of the progress starts without one.
     Texture* GetThumbnail() const { return m_thumbnail.Get(); }
+    // The board has been drawn into the thumbnail; until then the texture
+    // shows the thumbnail image.
+    bool IsThumbnailReady() const { return m_thumbnail.IsReady(); }
+    void MarkThumbnailReady() { m_thumbnail.MarkReady(); }
 
     // --- Record ---
     void Write(ResourceStream& stream) const;

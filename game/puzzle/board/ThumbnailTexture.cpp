@@ -23,11 +23,13 @@ ThumbnailTexture::~ThumbnailTexture() = default;
 void ThumbnailTexture::Replace(std::unique_ptr<Texture> texture)
 {
     m_texture = std::move(texture);
+    m_isReady = false;
 }
 
 void ThumbnailTexture::Release()
 {
     m_texture.reset();
+    m_isReady = false;
 }
 
 } // namespace Pemberquill

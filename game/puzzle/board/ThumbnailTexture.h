@@ -20,11 +20,16 @@ public:
 
     // Null while there is none.
     Texture* Get() const { return m_texture.get(); }
+    // The new texture holds its template image until drawn into.
     void Replace(std::unique_ptr<Texture> texture);
     void Release();
+    // The board has been drawn into the texture.
+    bool IsReady() const { return m_isReady; }
+    void MarkReady() { m_isReady = m_texture != nullptr; }
 
 private:
     std::unique_ptr<Texture> m_texture;
+    bool m_isReady = false;
 };
 
 } // namespace Pemberquill

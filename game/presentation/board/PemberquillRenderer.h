@@ -1,0 +1,64 @@
+#pragma once
+
+#include "engine/core/Rgba.h"
+#include "engine/core/Vector2.h"
+#include "game/presentation/board/CreditsEntry.h"
+#include "game/shell/GameSubsystem.h"
+
+#include <vector>
+
+class NamedProperties;
+
+namespace Pemberquill {
+
+class BoardView;
+class InstructorCallOut;
+class PuzzleDisplay;
+
+// The board drawing of the game: puzzles with their call-outs, board
+// thumbnails rendered into textures, and the credits text. Everything is
+// drawn through the default renderer, in the units of the current
+// projection, and nothing is drawn without one; no state is kept between
+// frames. The object itself only listens for the thumbnail requests.
+class PemberquillRenderer : public GameSubsystem {
+public:
+    // Listens for "RenderBoardThumbnailToTexture" until destroyed. Starting
+    // twice is an assertion.
+    void Startup();
+    bool IsStarted() const { return m_isStarted; }
+
+    // The boards of the display, then the instructor's call-outs over them
+    // and the paint cursor. Refreshes the display's views first.
+    static void DrawPuzzle(PuzzleDisplay& display);
+    // DrawPuzzle on a tinted panel that fills the display's bounds.
+    static void DrawPuzzleOnPanel(PuzzleDisplay& display);
+    // One board from its view: the stored thumbnail for a thumbnail view
+    // (nothing until it has been rendered), else the drawing passes.
+    static void DrawBoardView(const BoardView& view);
+
+    // The call-outs of every board view that shows its board.
+    static void DrawInstructorCallOuts(const PuzzleDisplay& display);
+    static void DrawInstructorCallOutsForBoardView(const BoardView& view);
+    // Call-outs anchored at a screen point (the campaign map).
+    static void DrawPositionedInstructorCallOuts();
+    // The arrow of a call-out; with a view, its anchor follows the view.
+    static void DrawInstructorCallOutPointer(InstructorCallOut& callOut, const BoardView* view);
+    // A line from a to b with two barbs at the fraction headFraction of the
+    // way, each headLength long.
+    static void DrawArrow(const Vector2& a, const Vector2& b, const Rgba& color, float headFraction,
+                          float headLength, float width);
+    // While painting: a wobbling patch of the paint colour at the mouse.
+    static void DrawPaintCursor(const PuzzleDisplay& display);
+
+    // The rolling credits over a dimmed screen; scrollOffset moves them up.
+    static void DrawCredits(const std::vector<CreditsEntry>& entries, float scrollOffset);
+
+    // Draws the board of the request's "PassBackProperties" into the
+    // texture being updated and marks its thumbnail ready.
+    void Event_OnRenderBoardThumbnailToTexture(NamedProperties& args);
+
+private:
+    bool m_isStarted = false;
+};
+
+} // namespace Pemberquill
