@@ -24,6 +24,20 @@ namespace {
 
 PemberquillGame* g_game = nullptr;
 
+// A subsystem's own shutdown logs its lines; one that never started gets
+// the failure logged instead, since its own check would throw and a
+// destructor must not.
+template <typename Subsystem>
+void ShutDownSubsystem(Subsystem& subsystem, const char* logName, const char* failureMessage)
+{
+    if (subsystem.IsInitialized()) {
+        subsystem.Shutdown();
+        return;
+    }
+    ConsolePrintf("%s Shutdown begun.\n", logName);
+    ULVO_ASSERT_IN_DESTRUCTOR(subsystem.IsInitialized(), failureMessage, "PemberquillGame::~PemberquillGame");
+}
+
 constexpr int VERSION_MAJOR = 1;
 constexpr int VERSION_MINOR = 1;
 
@@ -57,6 +71,7 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
     } catch (...) {
         // No destructor runs for a half-built game object: what it started
         // must not outlive it.
+        ShutDownStartedScreens();
         if (GetFreePlay().IsInitialized()) {
             GetFreePlay().Shutdown();
         }
@@ -77,14 +92,19 @@ PemberquillGame::~PemberquillGame()
 
 void PemberquillGame::ShutDownSubsystems()
 {
-    FreePlay& freePlay = GetFreePlay();
-    if (freePlay.IsInitialized()) {
-        freePlay.Shutdown();
-    } else {
-        // Free play's own check would throw, and a destructor must not.
-        ConsolePrintf("FreePlay Shutdown begun.\n");
-        ULVO_ASSERT_IN_DESTRUCTOR(freePlay.IsInitialized(), "Shutdown called on an uninitialized FreePlay.",
-                                  "PemberquillGame::~PemberquillGame");
+    ShutDownSubsystem(m_animations, "Animations", "Shutdown called on an uninitialized Animations.");
+    ShutDownSubsystem(m_ui, "PemberquillUI", "Shutdown called on an uninitialized UI.");
+    ShutDownSubsystem(GetFreePlay(), "FreePlay", "Shutdown called on an uninitialized FreePlay.");
+    m_gui.reset();
+}
+
+void PemberquillGame::ShutDownStartedScreens()
+{
+    if (m_ui.IsInitialized()) {
+        m_ui.Shutdown();
+    }
+    if (m_animations.IsInitialized()) {
+        m_animations.Shutdown();
     }
 }
 
@@ -132,6 +152,18 @@ void PemberquillGame::RunLoadingTasks()
     GetFreePlay().Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
+    StartProfiling("GUI startup");
+    m_gui = std::make_unique<PemberquillGUI>();
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    StartProfiling("Animations startup");
+    m_animations.Startup();
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    StartProfiling("PQUI startup");
+    m_ui.Startup(*m_clock);
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
     PemberquillOptions& options = GetPemberquillOptions();
     StartProfiling("Load Options");
     options.LoadOptions(PROFILE_FILE_STEM);
@@ -176,6 +208,10 @@ void PemberquillGame::LoadSplashScreens()
 bool PemberquillGame::UpdateSplashScreens()
 {
     if (m_splashScreens.empty()) {
+        if (!m_isMainMenuPushed) {
+            m_isMainMenuPushed = true;
+            m_ui.PushWindow(GAME_WINDOW_TITLE, false);
+        }
         return false;
     }
     const double now = m_clock->GetTime();
@@ -214,7 +250,16 @@ bool PemberquillGame::HandleKey(int action, int key)
     if (UlvoInputInterface::GetDefaultInstance() == nullptr) {
         return false;
     }
-    return GetFreePlay().OnKeyEvent(action, key);
+    if (GetFreePlay().OnKeyEvent(action, key)) {
+        return true;
+    }
+    GameSubsystem* const screens[] = {m_gui.get(), &m_animations, &m_ui};
+    for (GameSubsystem* subsystem : screens) {
+        if (subsystem != nullptr && subsystem->OnKeyEvent(action, key)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void PemberquillGame::Event_OnStartupLoadingTaskComplete(NamedProperties& /*args*/)

@@ -6,6 +6,9 @@
 
 #include "engine/core/EventRecipient.h"
 #include "game/common/GameSoundID.h"
+#include "game/presentation/ui/PemberquillAnimations.h"
+#include "game/presentation/ui/PemberquillGUI.h"
+#include "game/presentation/ui/PemberquillUI.h"
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/shell/GameBoardSettings.h"
@@ -95,6 +98,8 @@ private:
     void RegisterEventHandlers();
     void RunLoadingTasks();
     void ShutDownSubsystems();
+    // What the loading tasks started before one of them failed.
+    void ShutDownStartedScreens();
     void FinishStartup();
     void LoadSplashScreens();
     // True while splash images are still being shown; the rest of the frame
@@ -106,6 +111,9 @@ private:
     void ShowHintForPuzzle();
 
     PuzzleChef m_puzzleChef;
+    PemberquillAnimations m_animations;
+    PemberquillUI m_ui;
+    std::unique_ptr<PemberquillGUI> m_gui;
     std::unique_ptr<Clock> m_clock;
     // The game-wide copy of the auto-solving flag lives in the board
     // settings; this one silences the sounds of play.
@@ -114,6 +122,7 @@ private:
     HintRecord m_hint;
     Puzzle* m_shownPuzzle = nullptr;
     std::vector<SplashScreen> m_splashScreens;
+    bool m_isMainMenuPushed = false;
     int m_mouseX = 0;
     int m_mouseY = 0;
     LoadingScreen m_loadingScreen;

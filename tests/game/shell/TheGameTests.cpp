@@ -121,9 +121,9 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
         game.Startup();
         ASSERT_NE(game.GetGameObject(), nullptr);
         EXPECT_EQ(PemberquillGame::GetGlobal(), game.GetGameObject());
-        // The first report, then the puzzle chef's and free play's tasks; no
-        // recipe books here.
-        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 3);
+        // The first report, then the tasks of the puzzle chef, free play, the
+        // GUI, the animations and the screens; no recipe books here.
+        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 6);
         EXPECT_TRUE(GetFreePlay().IsInitialized());
 
         const double startTime = game.GetGameObject()->GetClock().GetTime();
