@@ -134,6 +134,8 @@ void PemberquillGame::RegisterEventHandlers()
         {"RedoEvent", &PemberquillGame::Event_OnRedo},
         {"PlayablePuzzleShownEvent", &PemberquillGame::Event_OnPlayablePuzzleShown},
         {"PlayablePuzzleHiddenEvent", &PemberquillGame::Event_OnPlayablePuzzleHidden},
+        {"ShowOptionsEvent", &PemberquillGame::Event_OnShowOptions},
+        {"HideOptionsEvent", &PemberquillGame::Event_OnHideOptions},
         {"HideSplashScreenDialogEvent", &PemberquillGame::Event_OnHideSplashScreenDialog},
     };
     UlvoEventSystem* eventSystem = UlvoEventSystem::GetGlobal();
@@ -435,6 +437,16 @@ void PemberquillGame::Event_OnHideSplashScreenDialog(NamedProperties& /*args*/)
     if (!m_splashScreens.empty()) {
         m_splashScreens.erase(m_splashScreens.begin());
     }
+}
+
+void PemberquillGame::Event_OnShowOptions(NamedProperties& /*args*/)
+{
+    m_ui.PushWindow(GAME_WINDOW_OPTIONS, false);
+}
+
+void PemberquillGame::Event_OnHideOptions(NamedProperties& /*args*/)
+{
+    m_ui.PopWindow(GAME_WINDOW_OPTIONS, true);
 }
 
 }  // namespace Pemberquill

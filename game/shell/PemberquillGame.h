@@ -72,6 +72,8 @@ public:
     void Event_OnPlayablePuzzleShown(NamedProperties& args);
     void Event_OnPlayablePuzzleHidden(NamedProperties& args);
     void Event_OnHideSplashScreenDialog(NamedProperties& args);
+    void Event_OnShowOptions(NamedProperties& args);
+    void Event_OnHideOptions(NamedProperties& args);
 
     Clock& GetClock() { return *m_clock; }
     const LoadingScreen& GetLoadingScreen() const { return m_loadingScreen; }
