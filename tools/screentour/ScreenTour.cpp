@@ -71,6 +71,8 @@ void ScreenTour::StartGame() {
   setenv("SDL_VIDEODRIVER", "offscreen", 1);
   setenv("SDL_RENDER_DRIVER", "software", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
+  // Else the offscreen display would load a GL driver to present with.
+  setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 1);
   m_userDataFolder = MakeTemporaryFolder();
   setenv("XDG_DATA_HOME", m_userDataFolder.c_str(), 1);
   if (chdir(m_projectRoot.c_str()) != 0) {
