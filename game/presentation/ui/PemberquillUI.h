@@ -109,6 +109,15 @@ public:
     };
     const std::vector<PreloadedTexture>& GetPreloadedTextures() const { return m_preloadedTextures; }
 
+    // Skins a control built without a style with the interface images by
+    // its widget type: buttons and edit lines as orange buttons, check boxes
+    // and sliders with the red squares; labels, windows and groups keep
+    // their look.
+    void ApplyWidgetSkin(int widgetType, int handle);
+    void ApplyPopupBackgroundStyle(int handle);
+    void ApplyCheckBoxSkin(int handle);
+    void ApplySliderSkin(int handle);
+
 private:
     // One button of a menu panel: a styled button of the standard size at
     // x = 5 and the row's y.

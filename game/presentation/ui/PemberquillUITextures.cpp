@@ -2,11 +2,14 @@
 // screens' controls and backgrounds share.
 
 #include "engine/core/Diagnostics.h"
+#include "engine/core/NamedProperties.h"
 #include "engine/core/UlvoException.h"
 #include "engine/core/UlvoPath.h"
 #include "engine/modules/imagestudio/Image.h"
 #include "engine/modules/imagestudio/UlvoImageStudioInterface.h"
 #include "engine/modules/renderer/Texture.h"
+#include "engine/ui/UIWidgetType.h"
+#include "engine/ui/UlvoUIInterface.h"
 #include "game/presentation/ui/PemberquillUI.h"
 #include "game/presentation/ui/UITextureNames.h"
 #include "game/puzzle/board/BoardProgress.h"
@@ -115,6 +118,87 @@ void PemberquillUI::ReleaseImages()
     m_preloadedTextures.clear();
     m_loadedTextures.clear();
     m_thumbnailImage.reset();
+}
+
+void PemberquillUI::ApplyWidgetSkin(int widgetType, int handle)
+{
+    switch (widgetType) {
+    case UI_WIDGET_TYPE_BUTTON:
+    case UI_WIDGET_TYPE_EDIT_LINE:
+        ApplyPopupBackgroundStyle(handle);
+        break;
+    case UI_WIDGET_TYPE_CHECK_BOX:
+        ApplyCheckBoxSkin(handle);
+        break;
+    case UI_WIDGET_TYPE_SLIDER:
+        ApplySliderSkin(handle);
+        break;
+    default:
+        break;
+    }
+}
+
+void PemberquillUI::ApplyPopupBackgroundStyle(int handle)
+{
+    if (m_uiModule == nullptr) {
+        return;
+    }
+    NamedProperties skin;
+    skin.Set("BaseTexture", GetPreloadedTexture(UI_IMAGE_BUTTON_ORANGE_DEFAULT));
+    skin.Set("MinBaseTextureCoords", Vector2(0.0f, 0.125f));
+    skin.Set("MaxBaseTextureCoords", Vector2(1.0f, 0.875f));
+    skin.Set("BorderThickness", 0);
+    m_uiModule->SetWidgetProperties(handle, skin);
+
+    const Rgba navy(0, 0, 128, 255);
+    const std::pair<UIState, const char*> states[] = {
+        {UI_STATE_FOCUSED, UI_IMAGE_BUTTON_ORANGE_HILITE},
+        {UI_STATE_SELECTED, UI_IMAGE_BUTTON_ORANGE_ACTIVE},
+    };
+    for (const auto& [state, image] : states) {
+        NamedProperties look;
+        look.Set("BaseTexture", GetPreloadedTexture(image));
+        look.Set("FontColor", navy);
+        m_uiModule->SetWidgetState(handle, state, look);
+    }
+    NamedProperties disabled;
+    disabled.Set("BaseTexture", GetPreloadedTexture(UI_IMAGE_BUTTON_GREY_LONG));
+    m_uiModule->SetWidgetState(handle, UI_STATE_DISABLED, disabled);
+}
+
+// The square images carry a margin around the square itself.
+void PemberquillUI::ApplyCheckBoxSkin(int handle)
+{
+    if (m_uiModule == nullptr) {
+        return;
+    }
+    NamedProperties skin;
+    skin.Set("CheckBoxEnabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_RED_DEFAULT));
+    skin.Set("CheckBoxMinBaseTextureCoords", Vector2(0.14f, 0.078f));
+    skin.Set("CheckBoxMaxBaseTextureCoords", Vector2(0.84f, 0.84f));
+    skin.Set("CheckBoxDisabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_INACTIVE));
+    skin.Set("CheckBoxFocusedTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_RED_HILITE));
+    skin.Set("CheckedTexture", GetPreloadedTexture(UI_IMAGE_CHECK_MARK));
+    skin.Set("UncheckedTexture", GetPreloadedTexture(UI_IMAGE_UNCHECK));
+    skin.Set("BorderThickness", 0);
+    m_uiModule->SetWidgetProperties(handle, skin);
+}
+
+void PemberquillUI::ApplySliderSkin(int handle)
+{
+    if (m_uiModule == nullptr) {
+        return;
+    }
+    NamedProperties skin;
+    skin.Set("ButtonEnabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_RED_DEFAULT));
+    skin.Set("ButtonMinBaseTextureCoords", Vector2(0.14f, 0.078f));
+    skin.Set("ButtonMaxBaseTextureCoords", Vector2(0.84f, 0.84f));
+    skin.Set("ButtonDisabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_INACTIVE));
+    skin.Set("ButtonFocusedTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_RED_HILITE));
+    skin.Set("IncreaseTexture", GetPreloadedTexture(UI_IMAGE_ARROW_RIGHT));
+    skin.Set("DecreaseTexture", GetPreloadedTexture(UI_IMAGE_ARROW_LEFT));
+    skin.Set("BorderThickness", 0);
+    m_uiModule->SetWidgetProperties(handle, skin);
 }
 
 } // namespace Pemberquill

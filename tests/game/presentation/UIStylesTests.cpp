@@ -144,6 +144,43 @@ TEST_F(UIStylesTest, EveryControlButTheLabelPlaysTheFocusAndActivationSounds)
     }
 }
 
+TEST_F(UIStylesTest, SkinsDressAPlainControlByItsType)
+{
+    NamedProperties window;
+    window.Set("Type", UI_WIDGET_TYPE_WINDOW);
+    window.Set<std::string>("Name", "Host");
+    const int host = env.ui.BuildWindow(GAME_WINDOW_INFORMATION, window);
+    auto create = [&](UIWidgetType type) {
+        NamedProperties bag;
+        bag.Set("Type", type);
+        bag.Set<std::string>("Name", "Plain");
+        bag.Set("Parent", host);
+        bag.Set<std::string>("OnActivationEventName", "PlainEvent");
+        const int handle = env.uiModule.CreateComponent(bag);
+        env.ui.ApplyWidgetSkin(type, handle);
+        return handle;
+    };
+
+    const int button = create(UI_WIDGET_TYPE_BUTTON);
+    EXPECT_EQ(TextureIn(button, UI_STATE_DISABLED), env.ui.GetPreloadedTexture(UI_IMAGE_BUTTON_GREY_LONG));
+    EXPECT_EQ(TextureIn(button, UI_STATE_IDLE), env.ui.GetPreloadedTexture(UI_IMAGE_BUTTON_ORANGE_DEFAULT));
+    EXPECT_EQ(ScreenEnvironment::Property<Vector2>(button, "MaxBaseTextureCoords"), Vector2(1.0f, 0.875f));
+
+    auto* checkBox = dynamic_cast<CheckBoxWidget*>(BaseWidget::FindWidgetByHandle(create(UI_WIDGET_TYPE_CHECK_BOX)));
+    ASSERT_NE(checkBox, nullptr);
+    EXPECT_EQ(checkBox->GetBox().GetProperty<Texture*>("BaseTexture"),
+              env.ui.GetPreloadedTexture(UI_IMAGE_SQUARE_RED_DEFAULT));
+    EXPECT_EQ(checkBox->GetBox().GetProperty<Vector2>("MinBaseTextureCoords"), Vector2(0.14f, 0.078f));
+
+    auto* slider = dynamic_cast<SliderWidget*>(BaseWidget::FindWidgetByHandle(create(UI_WIDGET_TYPE_SLIDER)));
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->GetIncreaseButton().GetProperty<Texture*>("OverlayTexture"),
+              env.ui.GetPreloadedTexture(UI_IMAGE_ARROW_RIGHT));
+
+    const int label = create(UI_WIDGET_TYPE_LABEL);
+    EXPECT_EQ(ScreenEnvironment::Property<Texture*>(label, "BaseTexture"), nullptr);
+}
+
 TEST_F(UIStylesTest, ScreenMetricsWithoutAnApplication)
 {
     EXPECT_EQ(PemberquillUI::GetScreenSize(), Vector2(1.0f, 1.0f));
