@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <set>
 #include <string>
@@ -34,16 +36,33 @@ public:
     std::set<std::string> missing;
 };
 
-// Every firing of one event, with a copy of its bag.
+// Every firing of one event, with a copy of its bag, and its name in a log
+// that several recorders may share to keep the order of events.
 class EventRecorder : public EventRecipient {
 public:
-    explicit EventRecorder(const std::string& eventName)
+    EventRecorder(const std::string& eventName, std::vector<std::string>& log)
+        : m_eventName(eventName), m_log(log)
     {
         RegisterEventHandler(eventName, UlvoEventSystem::GetGlobal(), &EventRecorder::OnEvent, this);
     }
-    void OnEvent(NamedProperties& args) { firings.push_back(args); }
+    void OnEvent(NamedProperties& args)
+    {
+        firings.push_back(args);
+        m_log.push_back(m_eventName);
+    }
+    template <typename T>
+    T Get(size_t firing, const std::string& name) const
+    {
+        T value{};
+        EXPECT_EQ(firings.at(firing).Get(name, value), PROPERTY_FETCH_OK) << name;
+        return value;
+    }
 
     std::vector<NamedProperties> firings;
+
+private:
+    std::string m_eventName;
+    std::vector<std::string>& m_log;
 };
 
 // The engine pieces the screens are built on (event system, UI module, the
