@@ -144,11 +144,30 @@ private:
     void ReleaseImages();
     int CreateComponent(NamedProperties& description);
     void FireWindowStackEvent(const char* eventName, int windowId, const char* flagName, bool flag);
-    int CreateStyledControl(int sizeClass, NamedProperties& bag, int widgetType);
+    // Dresses a styled control after it was created, through the bag.
+    using Dresser = void (PemberquillUI::*)(UlvoUIInterface& ui, int handle, int sizeClass, NamedProperties& bag);
+    int CreateStyledControl(int sizeClass, NamedProperties& bag, int widgetType, Dresser dresser);
     void DressButton(UlvoUIInterface& ui, int handle, int sizeClass, NamedProperties& bag);
-    void DressEditLine(UlvoUIInterface& ui, int handle, NamedProperties& bag);
-    void DressSlider(UlvoUIInterface& ui, int handle, NamedProperties& bag);
-    void DressCheckBox(UlvoUIInterface& ui, int handle, NamedProperties& bag);
+    void DressEditLine(UlvoUIInterface& ui, int handle, int sizeClass, NamedProperties& bag);
+    void DressSlider(UlvoUIInterface& ui, int handle, int sizeClass, NamedProperties& bag);
+    void DressCheckBox(UlvoUIInterface& ui, int handle, int sizeClass, NamedProperties& bag);
+
+    // The images of a check box's box or a slider's two buttons.
+    struct SquareButtonSkin {
+        // The toolkit's prefix of the squares' properties: "CheckBox" or "Button".
+        const char* part;
+        const char* enabled;
+        const char* focused;
+        // Only the square inside the image's margin is shown.
+        bool isCropped;
+        // The tick images of a check box, the arrows of a slider.
+        const char* firstName;
+        const char* firstImage;
+        const char* secondName;
+        const char* secondImage;
+    };
+    void SetSquareButtonTextures(UlvoUIInterface& ui, int handle, const SquareButtonSkin& skin, NamedProperties& bag);
+    void ApplySquareButtonSkin(int handle, const SquareButtonSkin& skin);
 
     std::map<int, int> m_windowHandles;
     std::unique_ptr<Clock> m_clock;

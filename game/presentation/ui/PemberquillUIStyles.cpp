@@ -100,7 +100,7 @@ Vector2 PemberquillUI::GetCenteredOffset(const Vector2& size)
     return Vector2((screen.x - size.x) * 0.5f, (screen.y - size.y) * 0.5f);
 }
 
-int PemberquillUI::CreateStyledControl(int sizeClass, NamedProperties& bag, int widgetType)
+int PemberquillUI::CreateStyledControl(int sizeClass, NamedProperties& bag, int widgetType, Dresser dresser)
 {
     const bool isButtonOrLabel = widgetType == UI_WIDGET_TYPE_BUTTON || widgetType == UI_WIDGET_TYPE_LABEL;
     const float height = isButtonOrLabel && IsSmallButtonClass(sizeClass) ? SMALL_BUTTON_HEIGHT : STANDARD_HEIGHT;
@@ -125,48 +125,36 @@ int PemberquillUI::CreateStyledControl(int sizeClass, NamedProperties& bag, int 
     if (isLabel) {
         bag.Set("BorderThickness", 0);
     }
-    return CreateComponent(bag);
+    const int handle = CreateComponent(bag);
+    if (handle != NO_WINDOW && dresser != nullptr) {
+        (this->*dresser)(*m_uiModule, handle, sizeClass, bag);
+    }
+    return handle;
 }
 
 int PemberquillUI::CreateStyledButton(int sizeClass, NamedProperties& bag)
 {
-    const int handle = CreateStyledControl(sizeClass, bag, UI_WIDGET_TYPE_BUTTON);
-    if (handle != NO_WINDOW) {
-        DressButton(*m_uiModule, handle, sizeClass, bag);
-    }
-    return handle;
+    return CreateStyledControl(sizeClass, bag, UI_WIDGET_TYPE_BUTTON, &PemberquillUI::DressButton);
 }
 
 int PemberquillUI::CreateStyledEditLine(int sizeClass, NamedProperties& bag)
 {
-    const int handle = CreateStyledControl(sizeClass, bag, UI_WIDGET_TYPE_EDIT_LINE);
-    if (handle != NO_WINDOW) {
-        DressEditLine(*m_uiModule, handle, bag);
-    }
-    return handle;
+    return CreateStyledControl(sizeClass, bag, UI_WIDGET_TYPE_EDIT_LINE, &PemberquillUI::DressEditLine);
 }
 
 int PemberquillUI::CreateStyledSlider(int sizeClass, NamedProperties& bag)
 {
-    const int handle = CreateStyledControl(sizeClass, bag, UI_WIDGET_TYPE_SLIDER);
-    if (handle != NO_WINDOW) {
-        DressSlider(*m_uiModule, handle, bag);
-    }
-    return handle;
+    return CreateStyledControl(sizeClass, bag, UI_WIDGET_TYPE_SLIDER, &PemberquillUI::DressSlider);
 }
 
 int PemberquillUI::CreateStyledCheckBox(int sizeClass, NamedProperties& bag)
 {
-    const int handle = CreateStyledControl(sizeClass, bag, UI_WIDGET_TYPE_CHECK_BOX);
-    if (handle != NO_WINDOW) {
-        DressCheckBox(*m_uiModule, handle, bag);
-    }
-    return handle;
+    return CreateStyledControl(sizeClass, bag, UI_WIDGET_TYPE_CHECK_BOX, &PemberquillUI::DressCheckBox);
 }
 
 int PemberquillUI::CreateStyledLabel(int sizeClass, NamedProperties& bag)
 {
-    return CreateStyledControl(sizeClass, bag, UI_WIDGET_TYPE_LABEL);
+    return CreateStyledControl(sizeClass, bag, UI_WIDGET_TYPE_LABEL, nullptr);
 }
 
 namespace {
@@ -202,7 +190,7 @@ void PemberquillUI::DressButton(UlvoUIInterface& ui, int handle, int sizeClass, 
     ui.SetWidgetState(handle, UI_STATE_DISABLED, disabled);
 }
 
-void PemberquillUI::DressEditLine(UlvoUIInterface& ui, int handle, NamedProperties& bag)
+void PemberquillUI::DressEditLine(UlvoUIInterface& ui, int handle, int /*sizeClass*/, NamedProperties& bag)
 {
     bag.Clear();
     bag.Set("BaseTexture", GetPreloadedTexture(ORANGE_BUTTON.normal));
@@ -216,28 +204,20 @@ void PemberquillUI::DressEditLine(UlvoUIInterface& ui, int handle, NamedProperti
     ui.SetWidgetState(handle, UI_STATE_DISABLED, disabled);
 }
 
-void PemberquillUI::DressSlider(UlvoUIInterface& ui, int handle, NamedProperties& bag)
+void PemberquillUI::DressSlider(UlvoUIInterface& ui, int handle, int /*sizeClass*/, NamedProperties& bag)
 {
-    bag.Clear();
-    bag.Set("ButtonEnabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_GREEN_DEFAULT));
-    bag.Set("ButtonDisabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_INACTIVE));
-    bag.Set("ButtonFocusedTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_GREEN_HILITE));
-    bag.Set("IncreaseTexture", GetPreloadedTexture(UI_IMAGE_ARROW_RIGHT));
-    bag.Set("DecreaseTexture", GetPreloadedTexture(UI_IMAGE_ARROW_LEFT));
-    bag.Set("BorderThickness", 0);
-    ui.SetWidgetProperties(handle, bag);
+    static constexpr SquareButtonSkin SLIDER = {"Button", UI_IMAGE_SQUARE_GREEN_DEFAULT, UI_IMAGE_SQUARE_GREEN_HILITE,
+                                                false, "IncreaseTexture", UI_IMAGE_ARROW_RIGHT,
+                                                "DecreaseTexture", UI_IMAGE_ARROW_LEFT};
+    SetSquareButtonTextures(ui, handle, SLIDER, bag);
 }
 
-void PemberquillUI::DressCheckBox(UlvoUIInterface& ui, int handle, NamedProperties& bag)
+void PemberquillUI::DressCheckBox(UlvoUIInterface& ui, int handle, int /*sizeClass*/, NamedProperties& bag)
 {
-    bag.Clear();
-    bag.Set("CheckBoxEnabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_RED_DEFAULT));
-    bag.Set("CheckBoxDisabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_INACTIVE));
-    bag.Set("CheckBoxFocusedTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_RED_HILITE));
-    bag.Set("CheckedTexture", GetPreloadedTexture(UI_IMAGE_CHECK_MARK));
-    bag.Set("UncheckedTexture", GetPreloadedTexture(UI_IMAGE_UNCHECK));
-    bag.Set("BorderThickness", 0);
-    ui.SetWidgetProperties(handle, bag);
+    static constexpr SquareButtonSkin CHECK_BOX = {"CheckBox", UI_IMAGE_SQUARE_RED_DEFAULT, UI_IMAGE_SQUARE_RED_HILITE,
+                                                   false, "CheckedTexture", UI_IMAGE_CHECK_MARK,
+                                                   "UncheckedTexture", UI_IMAGE_UNCHECK};
+    SetSquareButtonTextures(ui, handle, CHECK_BOX, bag);
 }
 
 } // namespace Pemberquill

@@ -166,39 +166,46 @@ void PemberquillUI::ApplyPopupBackgroundStyle(int handle)
     m_uiModule->SetWidgetState(handle, UI_STATE_DISABLED, disabled);
 }
 
-// The square images carry a margin around the square itself.
+void PemberquillUI::SetSquareButtonTextures(UlvoUIInterface& ui, int handle, const SquareButtonSkin& skin,
+                                            NamedProperties& bag)
+{
+    const std::string part = skin.part;
+    bag.Clear();
+    bag.Set(part + "EnabledTexture", GetPreloadedTexture(skin.enabled));
+    if (skin.isCropped) {
+        bag.Set(part + "MinBaseTextureCoords", Vector2(0.14f, 0.078f));
+        bag.Set(part + "MaxBaseTextureCoords", Vector2(0.84f, 0.84f));
+    }
+    bag.Set(part + "DisabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_INACTIVE));
+    bag.Set(part + "FocusedTexture", GetPreloadedTexture(skin.focused));
+    bag.Set(skin.firstName, GetPreloadedTexture(skin.firstImage));
+    bag.Set(skin.secondName, GetPreloadedTexture(skin.secondImage));
+    bag.Set("BorderThickness", 0);
+    ui.SetWidgetProperties(handle, bag);
+}
+
 void PemberquillUI::ApplyCheckBoxSkin(int handle)
 {
-    if (m_uiModule == nullptr) {
-        return;
-    }
-    NamedProperties skin;
-    skin.Set("CheckBoxEnabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_RED_DEFAULT));
-    skin.Set("CheckBoxMinBaseTextureCoords", Vector2(0.14f, 0.078f));
-    skin.Set("CheckBoxMaxBaseTextureCoords", Vector2(0.84f, 0.84f));
-    skin.Set("CheckBoxDisabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_INACTIVE));
-    skin.Set("CheckBoxFocusedTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_RED_HILITE));
-    skin.Set("CheckedTexture", GetPreloadedTexture(UI_IMAGE_CHECK_MARK));
-    skin.Set("UncheckedTexture", GetPreloadedTexture(UI_IMAGE_UNCHECK));
-    skin.Set("BorderThickness", 0);
-    m_uiModule->SetWidgetProperties(handle, skin);
+    static constexpr SquareButtonSkin CHECK_BOX = {"CheckBox", UI_IMAGE_SQUARE_RED_DEFAULT, UI_IMAGE_SQUARE_RED_HILITE,
+                                                   true, "CheckedTexture", UI_IMAGE_CHECK_MARK,
+                                                   "UncheckedTexture", UI_IMAGE_UNCHECK};
+    ApplySquareButtonSkin(handle, CHECK_BOX);
 }
 
 void PemberquillUI::ApplySliderSkin(int handle)
 {
-    if (m_uiModule == nullptr) {
-        return;
+    static constexpr SquareButtonSkin SLIDER = {"Button", UI_IMAGE_SQUARE_RED_DEFAULT, UI_IMAGE_SQUARE_RED_HILITE,
+                                                true, "IncreaseTexture", UI_IMAGE_ARROW_RIGHT,
+                                                "DecreaseTexture", UI_IMAGE_ARROW_LEFT};
+    ApplySquareButtonSkin(handle, SLIDER);
+}
+
+void PemberquillUI::ApplySquareButtonSkin(int handle, const SquareButtonSkin& skin)
+{
+    if (m_uiModule != nullptr) {
+        NamedProperties bag;
+        SetSquareButtonTextures(*m_uiModule, handle, skin, bag);
     }
-    NamedProperties skin;
-    skin.Set("ButtonEnabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_RED_DEFAULT));
-    skin.Set("ButtonMinBaseTextureCoords", Vector2(0.14f, 0.078f));
-    skin.Set("ButtonMaxBaseTextureCoords", Vector2(0.84f, 0.84f));
-    skin.Set("ButtonDisabledTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_INACTIVE));
-    skin.Set("ButtonFocusedTexture", GetPreloadedTexture(UI_IMAGE_SQUARE_RED_HILITE));
-    skin.Set("IncreaseTexture", GetPreloadedTexture(UI_IMAGE_ARROW_RIGHT));
-    skin.Set("DecreaseTexture", GetPreloadedTexture(UI_IMAGE_ARROW_LEFT));
-    skin.Set("BorderThickness", 0);
-    m_uiModule->SetWidgetProperties(handle, skin);
 }
 
 } // namespace Pemberquill
