@@ -24,6 +24,20 @@ namespace {
 
 PemberquillGame* g_game = nullptr;
 
+// A subsystem's own shutdown logs its lines; one that never started gets
+// the failure logged instead, since its own check would throw and a
+// destructor must not.
+template <typename Subsystem>
+void ShutDownSubsystem(Subsystem& subsystem, const char* logName, const char* failureMessage)
+{
+    if (subsystem.IsInitialized()) {
+        subsystem.Shutdown();
+        return;
+    }
+    ConsolePrintf("%s Shutdown begun.\n", logName);
+    ULVO_ASSERT_IN_DESTRUCTOR(subsystem.IsInitialized(), failureMessage, "PemberquillGame::~PemberquillGame");
+}
+
 constexpr int VERSION_MAJOR = 1;
 constexpr int VERSION_MINOR = 1;
 
@@ -57,6 +71,7 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
     } catch (...) {
         // No destructor runs for a half-built game object: what it started
         // must not outlive it.
+        ShutDownStartedScreens();
         if (m_audio.IsInitialized()) {
             m_audio.Shutdown();
         }
@@ -80,21 +95,20 @@ PemberquillGame::~PemberquillGame()
 
 void PemberquillGame::ShutDownSubsystems()
 {
-    if (m_audio.IsInitialized()) {
-        m_audio.Shutdown();
-    } else {
-        ConsolePrintf("PemberquillAudio Shutdown begun.\n");
-        ULVO_ASSERT_IN_DESTRUCTOR(m_audio.IsInitialized(), "Shutdown called on an uninitialized audio subsystem.",
-                                  "PemberquillGame::~PemberquillGame");
+    ShutDownSubsystem(m_animations, "Animations", "Shutdown called on an uninitialized Animations.");
+    ShutDownSubsystem(m_ui, "PemberquillUI", "Shutdown called on an uninitialized UI.");
+    ShutDownSubsystem(m_audio, "PemberquillAudio", "Shutdown called on an uninitialized audio subsystem.");
+    ShutDownSubsystem(GetFreePlay(), "FreePlay", "Shutdown called on an uninitialized FreePlay.");
+    m_gui.reset();
+}
+
+void PemberquillGame::ShutDownStartedScreens()
+{
+    if (m_ui.IsInitialized()) {
+        m_ui.Shutdown();
     }
-    FreePlay& freePlay = GetFreePlay();
-    if (freePlay.IsInitialized()) {
-        freePlay.Shutdown();
-    } else {
-        // Free play's own check would throw, and a destructor must not.
-        ConsolePrintf("FreePlay Shutdown begun.\n");
-        ULVO_ASSERT_IN_DESTRUCTOR(freePlay.IsInitialized(), "Shutdown called on an uninitialized FreePlay.",
-                                  "PemberquillGame::~PemberquillGame");
+    if (m_animations.IsInitialized()) {
+        m_animations.Shutdown();
     }
 }
 
@@ -124,6 +138,8 @@ void PemberquillGame::RegisterEventHandlers()
         {"RedoEvent", &PemberquillGame::Event_OnRedo},
         {"PlayablePuzzleShownEvent", &PemberquillGame::Event_OnPlayablePuzzleShown},
         {"PlayablePuzzleHiddenEvent", &PemberquillGame::Event_OnPlayablePuzzleHidden},
+        {"ShowOptionsEvent", &PemberquillGame::Event_OnShowOptions},
+        {"HideOptionsEvent", &PemberquillGame::Event_OnHideOptions},
         {"HideSplashScreenDialogEvent", &PemberquillGame::Event_OnHideSplashScreenDialog},
     };
     UlvoEventSystem* eventSystem = UlvoEventSystem::GetGlobal();
@@ -144,6 +160,18 @@ void PemberquillGame::RunLoadingTasks()
 
     StartProfiling("FreePlay startup");
     GetFreePlay().Startup(m_clock.get());
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    StartProfiling("GUI startup");
+    m_gui = std::make_unique<PemberquillGUI>();
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    StartProfiling("Animations startup");
+    m_animations.Startup();
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    StartProfiling("PQUI startup");
+    m_ui.Startup(*m_clock);
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("PQRenderer startup");
@@ -196,6 +224,10 @@ void PemberquillGame::LoadSplashScreens()
 bool PemberquillGame::UpdateSplashScreens()
 {
     if (m_splashScreens.empty()) {
+        if (!m_isMainMenuPushed) {
+            m_isMainMenuPushed = true;
+            m_ui.PushWindow(GAME_WINDOW_TITLE, false);
+        }
         return false;
     }
     const double now = m_clock->GetTime();
@@ -237,7 +269,16 @@ bool PemberquillGame::HandleKey(int action, int key)
     if (UlvoInputInterface::GetDefaultInstance() == nullptr) {
         return false;
     }
-    return GetFreePlay().OnKeyEvent(action, key);
+    if (GetFreePlay().OnKeyEvent(action, key)) {
+        return true;
+    }
+    GameSubsystem* const screens[] = {m_gui.get(), &m_animations, &m_ui};
+    for (GameSubsystem* subsystem : screens) {
+        if (subsystem != nullptr && subsystem->OnKeyEvent(action, key)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void PemberquillGame::Event_OnStartupLoadingTaskComplete(NamedProperties& /*args*/)
@@ -413,6 +454,16 @@ void PemberquillGame::Event_OnHideSplashScreenDialog(NamedProperties& /*args*/)
     if (!m_splashScreens.empty()) {
         m_splashScreens.erase(m_splashScreens.begin());
     }
+}
+
+void PemberquillGame::Event_OnShowOptions(NamedProperties& /*args*/)
+{
+    m_ui.PushWindow(GAME_WINDOW_OPTIONS, false);
+}
+
+void PemberquillGame::Event_OnHideOptions(NamedProperties& /*args*/)
+{
+    m_ui.PopWindow(GAME_WINDOW_OPTIONS, true);
 }
 
 }  // namespace Pemberquill

@@ -7,6 +7,9 @@
 #include "engine/core/EventRecipient.h"
 #include "game/common/GameSoundID.h"
 #include "game/presentation/audio/PemberquillAudio.h"
+#include "game/presentation/ui/PemberquillAnimations.h"
+#include "game/presentation/ui/PemberquillGUI.h"
+#include "game/presentation/ui/PemberquillUI.h"
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/shell/GameBoardSettings.h"
@@ -71,6 +74,8 @@ public:
     void Event_OnPlayablePuzzleShown(NamedProperties& args);
     void Event_OnPlayablePuzzleHidden(NamedProperties& args);
     void Event_OnHideSplashScreenDialog(NamedProperties& args);
+    void Event_OnShowOptions(NamedProperties& args);
+    void Event_OnHideOptions(NamedProperties& args);
 
     Clock& GetClock() { return *m_clock; }
     PemberquillAudio& GetAudio() { return m_audio; }
@@ -98,6 +103,8 @@ private:
     void RegisterEventHandlers();
     void RunLoadingTasks();
     void ShutDownSubsystems();
+    // What the loading tasks started before one of them failed.
+    void ShutDownStartedScreens();
     void FinishStartup();
     void LoadSplashScreens();
     // True while splash images are still being shown; the rest of the frame
@@ -109,6 +116,9 @@ private:
     void ShowHintForPuzzle();
 
     PuzzleChef m_puzzleChef;
+    PemberquillAnimations m_animations;
+    PemberquillUI m_ui;
+    std::unique_ptr<PemberquillGUI> m_gui;
     std::unique_ptr<Clock> m_clock;
     // After the clock: its own clock is a child of the game's.
     PemberquillAudio m_audio;
@@ -119,6 +129,7 @@ private:
     HintRecord m_hint;
     Puzzle* m_shownPuzzle = nullptr;
     std::vector<SplashScreen> m_splashScreens;
+    bool m_isMainMenuPushed = false;
     int m_mouseX = 0;
     int m_mouseY = 0;
     LoadingScreen m_loadingScreen;

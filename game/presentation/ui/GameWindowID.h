@@ -1,0 +1,39 @@
+#pragma once
+
+namespace Pemberquill {
+
+// The game's screens, dialogs and replaceable groups, each the key of one
+// entry in the screen manager's table of widget handles. The numbers without
+// a name are in the table too but no screen is built under them.
+enum GameWindowID : int {
+    GAME_WINDOW_TITLE = 0,
+    GAME_WINDOW_MESSAGE = 1,
+    GAME_WINDOW_SELECT_PROFILE = 2,
+    GAME_WINDOW_CREATE_PROFILE = 3,
+    GAME_WINDOW_TUTORIAL = 4,
+    GAME_WINDOW_OPTIONS = 5,
+    GAME_WINDOW_CAMPAIGN = 6,
+    GAME_WINDOW_CAMPAIGN_REGION = 7,
+    GAME_WINDOW_PUZZLE_SET = 8,
+    GAME_WINDOW_PUZZLE = 12,
+    GAME_WINDOW_CAMPAIGN_ESCAPE_MENU = 13,
+    GAME_WINDOW_CONFIRMATION = 18,
+    GAME_WINDOW_INFORMATION = 19,
+    GAME_WINDOW_CREDITS = 20,
+    GAME_WINDOW_ACHIEVEMENTS = 21,
+    GAME_WINDOW_HOW_TO_PLAY = 22,
+    GAME_WINDOW_INSTRUCTOR_TEXT_AREA = 23,
+    GAME_WINDOW_SOLUTIONS_PANEL = 24,
+    GAME_WINDOW_PAINT_BUTTONS = 25,
+    GAME_WINDOW_PUZZLE_GROUP_26 = 26,
+    GAME_WINDOW_EASY_PUZZLES = 27,
+    GAME_WINDOW_MEDIUM_PUZZLES = 28,
+    GAME_WINDOW_HARD_PUZZLES = 29,
+    GAME_WINDOW_ACHIEVEMENT_DIALOG = 31,
+    GAME_WINDOW_SPLASH_SCREEN = 33,
+    GAME_WINDOW_PUZZLE_SOLVED = 36,
+    GAME_WINDOW_REWIND_PUZZLE = 37,
+    GAME_WINDOW_COUNT = 38,
+};
+
+} // namespace Pemberquill

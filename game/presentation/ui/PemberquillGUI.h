@@ -1,0 +1,21 @@
+#pragma once
+
+#include "engine/core/Vector2.h"
+#include "game/shell/GameSubsystem.h"
+
+namespace Pemberquill {
+
+// A game subsystem without behaviour of its own: it takes its place in the
+// game's start-up and key chain (declining every key) and leaves every
+// screen to PemberquillUI.
+class PemberquillGUI : public GameSubsystem {
+public:
+    PemberquillGUI();
+
+    const Vector2& GetScreenSize() const { return m_screenSize; }
+
+private:
+    Vector2 m_screenSize;
+};
+
+} // namespace Pemberquill

@@ -1,0 +1,183 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/core/Rgba.h"
+#include "engine/core/Vector2.h"
+#include "game/presentation/ui/GameWindowID.h"
+#include "game/shell/GameSubsystem.h"
+
+class Clock;
+class Image;
+class NamedProperties;
+class Texture;
+class UlvoUIInterface;
+
+namespace Pemberquill {
+
+// The owner of every screen of the game. It keeps the table from game window
+// identifier to the handle of the widget the UI module built for it, builds
+// screens on demand (each builder first destroys the window it replaces),
+// shows and hides them through the window stack's events and keeps the
+// roll-over line at the foot of the screen. Screens hold no game state: they
+// reach the game only through the event names in their widgets.
+//
+// One instance lives in the game object; the static operations reach it
+// through the global pointer its constructor sets.
+class PemberquillUI : public GameSubsystem {
+public:
+    static constexpr int NO_WINDOW = -1;
+
+    PemberquillUI();
+    ~PemberquillUI() override;
+    PemberquillUI(const PemberquillUI&) = delete;
+    PemberquillUI& operator=(const PemberquillUI&) = delete;
+
+    // The live screen manager, or null.
+    static PemberquillUI* GetGlobal();
+
+    // Preloads the interface images and builds the windows that live for the
+    // whole run: title, message, options and the campaign escape menu. Pushes
+    // nothing.
+    void Startup(Clock& parentClock);
+    void Shutdown();
+    bool IsInitialized() const { return m_isInitialized; }
+
+    // -1 when the window is not built or the identifier is unknown.
+    static int GetWindowHandle(int windowId);
+    // Fire the window stack's events for the stored handle (-1 when the window
+    // is not built); both clear the roll-over line afterwards, also for an
+    // unknown identifier.
+    void PushWindow(int windowId, bool pushImmediately);
+    void PopWindow(int windowId, bool allowAnimationsToFinish);
+    // Deletes the window's widget with its children and forgets the handles
+    // of the groups that lived inside it.
+    void DestroyWindow(int windowId);
+    static void ClearRolloverText();
+
+    // The window the instructor's text area was last placed in: destroying
+    // that window forgets the text area too.
+    void SetInstructorTextAreaParent(int handle) { m_instructorTextAreaParent = handle; }
+
+    // ---- window builders; each records the window's handle and returns it
+    // Destroys the window of the identifier, builds the description (a
+    // window, or a group inside a built window) and records the new handle
+    // under the identifier.
+    int BuildWindow(int windowId, NamedProperties& description);
+    int CreateTitleWindow();
+    int CreateMessageWindow();
+    int CreateOptionsWindow();
+    int CreateCampaignEscapeMenu();
+
+    // ---- screen metrics and house colours
+    // The view bounds of the application module in whole units, or (1, 1)
+    // without one.
+    static Vector2 GetScreenSize();
+    static float GetElementWidth(int sizeClass);
+    static float GetElementHeight(int sizeClass);
+    static Vector2 GetCenteredOffset(const Vector2& size);
+    static Vector2 GetScreenMargin() { return Vector2(20.0f, 20.0f); }
+    static Rgba GetDialogTintColor() { return Rgba(0, 0, 128, 192); }
+    static Rgba GetHighlightColor() { return Rgba(255, 128, 0, 255); }
+    static Rgba GetShadeColor() { return Rgba(0, 0, 0, 180); }
+
+    // ---- styled controls: the caller's bag holds the widget's own properties
+    // ("Name", "Parent", "Offset", labels, events); the style adds the house
+    // look over them and returns the new widget's handle. The button, edit
+    // line, slider and check box leave the dressing properties in the bag;
+    // the label leaves it as it was created from.
+    int CreateStyledButton(int sizeClass, NamedProperties& bag);
+    int CreateStyledEditLine(int sizeClass, NamedProperties& bag);
+    int CreateStyledSlider(int sizeClass, NamedProperties& bag);
+    int CreateStyledCheckBox(int sizeClass, NamedProperties& bag);
+    int CreateStyledLabel(int sizeClass, NamedProperties& bag);
+
+    // ---- interface images
+    // Loads the image below the data folder into a new texture that this
+    // object keeps; null (and recorded as such) when the image does not load.
+    Texture* LoadTexture(const std::string& imagePath);
+    // The texture preloaded from that path, null when it is missing or was
+    // never preloaded.
+    Texture* GetPreloadedTexture(const std::string& imagePath) const;
+    // Every path the preload loads, in its order, with what came of it.
+    struct PreloadedTexture {
+        std::string imagePath;
+        Texture* texture;
+    };
+    const std::vector<PreloadedTexture>& GetPreloadedTextures() const { return m_preloadedTextures; }
+
+    // Skins a control built without a style with the interface images by
+    // its widget type: buttons and edit lines as orange buttons, check boxes
+    // and sliders with the red squares; labels, windows and groups keep
+    // their look.
+    void ApplyWidgetSkin(int widgetType, int handle);
+    void ApplyPopupBackgroundStyle(int handle);
+    void ApplyCheckBoxSkin(int handle);
+    void ApplySliderSkin(int handle);
+
+private:
+    // One button of a menu panel: a styled button of the standard size at
+    // x = 5 and the row's y.
+    struct MenuButtonRow {
+        const char* name;
+        const char* label;
+        const char* rolloverText;
+        const char* activationEventName;
+        // Null for a button that is always shown.
+        const char* visibilityEventName;
+    };
+    static constexpr float MENU_ROW_HEIGHT = 45.0f;
+    static constexpr float MENU_PANEL_WIDTH = 335.0f;
+    static constexpr float MENU_ROW_INSET = 5.0f;
+
+    // A button per row, the first at firstRow (in rows of 45).
+    void CreateMenuButtons(int parent, int firstRow, const MenuButtonRow* rows, size_t rowCount);
+    // A styled label of the size class on the menu row.
+    void CreateMenuLabel(int parent, int row, int sizeClass, const char* name, const char* label);
+    // The description of a centred, tinted menu dialog of the given height.
+    void DescribeMenuDialog(NamedProperties& bag, const char* name, float height, const char* showAnim) const;
+
+    void PreloadImages();
+    void ReleaseImages();
+    int CreateComponent(NamedProperties& description);
+    void FireWindowStackEvent(const char* eventName, int windowId, const char* flagName, bool flag);
+    // Dresses a styled control after it was created, through the bag.
+    using Dresser = void (PemberquillUI::*)(UlvoUIInterface& ui, int handle, int sizeClass, NamedProperties& bag);
+    int CreateStyledControl(int sizeClass, NamedProperties& bag, int widgetType, Dresser dresser);
+    void DressButton(UlvoUIInterface& ui, int handle, int sizeClass, NamedProperties& bag);
+    void DressEditLine(UlvoUIInterface& ui, int handle, int sizeClass, NamedProperties& bag);
+    void DressSlider(UlvoUIInterface& ui, int handle, int sizeClass, NamedProperties& bag);
+    void DressCheckBox(UlvoUIInterface& ui, int handle, int sizeClass, NamedProperties& bag);
+
+    // The images of a check box's box or a slider's two buttons.
+    struct SquareButtonSkin {
+        // The toolkit's prefix of the squares' properties: "CheckBox" or "Button".
+        const char* part;
+        const char* enabled;
+        const char* focused;
+        // Only the square inside the image's margin is shown.
+        bool isCropped;
+        // The tick images of a check box, the arrows of a slider.
+        const char* firstName;
+        const char* firstImage;
+        const char* secondName;
+        const char* secondImage;
+    };
+    void SetSquareButtonTextures(UlvoUIInterface& ui, int handle, const SquareButtonSkin& skin, NamedProperties& bag);
+    void ApplySquareButtonSkin(int handle, const SquareButtonSkin& skin);
+
+    std::map<int, int> m_windowHandles;
+    std::unique_ptr<Clock> m_clock;
+    bool m_isInitialized = false;
+    UlvoUIInterface* m_uiModule = nullptr;
+    std::vector<std::unique_ptr<Texture>> m_loadedTextures;
+    std::vector<PreloadedTexture> m_preloadedTextures;
+    // Where a board's thumbnail starts from before it is drawn.
+    std::unique_ptr<Image> m_thumbnailImage;
+    int m_instructorTextAreaParent = NO_WINDOW;
+};
+
+} // namespace Pemberquill

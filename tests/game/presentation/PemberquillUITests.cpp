@@ -1,0 +1,141 @@
+// The screen manager's window table: the windows of start-up, rebuilding,
+// destroying with dependants, and the window stack's events.
+
+#include <gtest/gtest.h>
+
+#include "engine/ui/UIWidgetType.h"
+#include "engine/ui/WindowWidget.h"
+#include "tests/game/presentation/ScreenTestSupport.h"
+
+namespace Pemberquill {
+namespace {
+
+using screen_test::EventRecorder;
+using screen_test::ScreenEnvironment;
+
+class PemberquillUITest : public ::testing::Test {
+protected:
+    void SetUp() override { env.ui.Startup(env.clock); }
+
+    // A window, or a group when a parent is given, recorded under the id.
+    int Build(int windowId, int parentHandle = PemberquillUI::NO_WINDOW)
+    {
+        NamedProperties bag;
+        bag.Set("Type", parentHandle == PemberquillUI::NO_WINDOW ? UI_WIDGET_TYPE_WINDOW : UI_WIDGET_TYPE_GROUP);
+        bag.Set<std::string>("Name", "Built" + std::to_string(windowId));
+        bag.Set("Parent", parentHandle);
+        return env.ui.BuildWindow(windowId, bag);
+    }
+
+    static int Handle(int windowId) { return PemberquillUI::GetWindowHandle(windowId); }
+
+    ScreenEnvironment env;
+};
+
+TEST_F(PemberquillUITest, StartupBuildsExactlyTheFourLastingWindowsAndPushesNone)
+{
+    const std::map<int, std::string> expected = {
+        {GAME_WINDOW_TITLE, "TitleWindow"},
+        {GAME_WINDOW_MESSAGE, "MessageWindow"},
+        {GAME_WINDOW_OPTIONS, "OptionsWindow"},
+        {GAME_WINDOW_CAMPAIGN_ESCAPE_MENU, "CampaignPuzzleEscapeMenuDialog"},
+    };
+    for (int windowId = 0; windowId <= GAME_WINDOW_COUNT; ++windowId) {
+        const auto found = expected.find(windowId);
+        const BaseWidget* widget = BaseWidget::FindWidgetByHandle(Handle(windowId));
+        EXPECT_EQ(widget != nullptr ? widget->GetName() : "", found != expected.end() ? found->second : "")
+            << windowId;
+    }
+    EXPECT_EQ(env.uiModule.GetRootWindow()->GetTopWindow(), nullptr);
+}
+
+TEST_F(PemberquillUITest, BuildingAgainReplacesTheOldWindow)
+{
+    const int first = Handle(GAME_WINDOW_OPTIONS);
+    const size_t windowCount = env.uiModule.GetRootWindow()->GetChildCount();
+    const int second = env.ui.CreateOptionsWindow();
+    EXPECT_EQ(Handle(GAME_WINDOW_OPTIONS), second);
+    EXPECT_EQ(BaseWidget::FindWidgetByHandle(first), nullptr);
+    EXPECT_EQ(env.uiModule.GetRootWindow()->GetChildCount(), windowCount);
+}
+
+TEST_F(PemberquillUITest, DestroyingAWindowForgetsTheGroupsThatLivedInIt)
+{
+    const std::vector<int> puzzleGroups = {GAME_WINDOW_SOLUTIONS_PANEL, GAME_WINDOW_PAINT_BUTTONS,
+                                           GAME_WINDOW_PUZZLE_GROUP_26};
+    const std::vector<int> setGroups = {GAME_WINDOW_EASY_PUZZLES, GAME_WINDOW_MEDIUM_PUZZLES,
+                                        GAME_WINDOW_HARD_PUZZLES};
+    const struct {
+        int destroyed;
+        const std::vector<int>& forgotten;
+        const std::vector<int>& kept;
+    } cases[] = {{GAME_WINDOW_PUZZLE, puzzleGroups, setGroups}, {GAME_WINDOW_PUZZLE_SET, setGroups, puzzleGroups}};
+    for (const auto& c : cases) {
+        const int puzzle = Build(GAME_WINDOW_PUZZLE);
+        const int puzzleSet = Build(GAME_WINDOW_PUZZLE_SET);
+        for (int id : puzzleGroups) {
+            Build(id, puzzle);
+        }
+        for (int id : setGroups) {
+            Build(id, puzzleSet);
+        }
+        const int destroyedHandle = Handle(c.destroyed);
+        env.ui.DestroyWindow(c.destroyed);
+        EXPECT_EQ(BaseWidget::FindWidgetByHandle(destroyedHandle), nullptr);
+        EXPECT_EQ(Handle(c.destroyed), PemberquillUI::NO_WINDOW);
+        for (int id : c.forgotten) {
+            EXPECT_EQ(Handle(id), PemberquillUI::NO_WINDOW) << c.destroyed << " " << id;
+        }
+        for (int id : c.kept) {
+            EXPECT_NE(Handle(id), PemberquillUI::NO_WINDOW) << c.destroyed << " " << id;
+        }
+    }
+}
+
+TEST_F(PemberquillUITest, DestroyingTheTextAreasWindowForgetsTheTextAreaButAnUnbuiltWindowOnlyItself)
+{
+    const int tutorial = Build(GAME_WINDOW_TUTORIAL);
+    Build(GAME_WINDOW_INSTRUCTOR_TEXT_AREA, tutorial);
+    env.ui.SetInstructorTextAreaParent(tutorial);
+    // Window 12 was never built: the panel is not its to forget.
+    const int panel = Build(GAME_WINDOW_SOLUTIONS_PANEL, tutorial);
+    env.ui.DestroyWindow(GAME_WINDOW_PUZZLE);
+    EXPECT_EQ(Handle(GAME_WINDOW_SOLUTIONS_PANEL), panel);
+    env.ui.DestroyWindow(GAME_WINDOW_TUTORIAL);
+    EXPECT_EQ(Handle(GAME_WINDOW_INSTRUCTOR_TEXT_AREA), PemberquillUI::NO_WINDOW);
+}
+
+TEST_F(PemberquillUITest, PushAndPopMoveTheStackThenClearTheRolloverLine)
+{
+    std::vector<std::string> log;
+    EventRecorder pushes("WindowPushEvent", log);
+    EventRecorder pops("WindowPopEvent", log);
+    EventRecorder rollovers("RolloverTextChangedEvent", log);
+    // What a widget under the mouse publishes.
+    const auto* message = dynamic_cast<ContainerWidget*>(BaseWidget::FindWidgetByHandle(Handle(GAME_WINDOW_MESSAGE)));
+    const BaseWidget* line = message->GetChild(0);
+    NamedProperties rollover;
+    rollover.Set<std::string>("Label", "Change the current puzzle options.");
+    FireGlobalEvent("RolloverTextChangedEvent", rollover);
+    EXPECT_EQ(line->GetProperty<std::string>("Label"), "Change the current puzzle options.");
+    log.clear();
+
+    env.ui.PushWindow(GAME_WINDOW_OPTIONS, true);
+    EXPECT_EQ(env.uiModule.GetRootWindow()->GetTopWindow(), BaseWidget::FindWidgetByHandle(Handle(GAME_WINDOW_OPTIONS)));
+    EXPECT_EQ(line->GetProperty<std::string>("Label"), "");
+    env.ui.PopWindow(GAME_WINDOW_OPTIONS, false);
+    EXPECT_EQ(env.uiModule.GetRootWindow()->GetTopWindow(), nullptr);
+    env.ui.PushWindow(16, false);
+    env.ui.PopWindow(GAME_WINDOW_COUNT, true);
+
+    EXPECT_EQ(log, (std::vector<std::string>{"WindowPushEvent", "RolloverTextChangedEvent", "WindowPopEvent",
+                                             "RolloverTextChangedEvent", "WindowPushEvent",
+                                             "RolloverTextChangedEvent", "RolloverTextChangedEvent"}));
+    EXPECT_EQ(pushes.Get<int>(0, "Handle"), Handle(GAME_WINDOW_OPTIONS));
+    EXPECT_TRUE(pushes.Get<bool>(0, "PushImmediately"));
+    EXPECT_FALSE(pops.Get<bool>(0, "AllowAnimationsToFinish"));
+    EXPECT_EQ(pushes.Get<int>(1, "Handle"), PemberquillUI::NO_WINDOW);
+}
+
+} // namespace
+} // namespace Pemberquill

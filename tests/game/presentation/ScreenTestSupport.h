@@ -1,0 +1,101 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/core/Clock.h"
+#include "engine/core/NamedProperties.h"
+#include "engine/core/UlvoEventSystem.h"
+#include "engine/modules/imagestudio/Image.h"
+#include "engine/modules/imagestudio/UlvoImageStudioInterface.h"
+#include "engine/ui/BaseWidget.h"
+#include "engine/ui/UlvoUIBasic.h"
+#include "game/presentation/ui/PemberquillAnimations.h"
+#include "game/presentation/ui/PemberquillUI.h"
+
+namespace screen_test {
+
+// The default image studio while it lives: records every path asked for and
+// gives a 1 x 1 image for each, except the missing ones.
+class FakeImageStudio : public UlvoImageStudioInterface {
+public:
+    std::unique_ptr<Image> LoadImage(const UlvoPath& path) override
+    {
+        requests.push_back(path);
+        if (missing.count(path.GetRelativePath()) != 0) {
+            return nullptr;
+        }
+        return Image::Create(IntVector2(1, 1), Image::IMAGE_FORMAT_RGBA);
+    }
+
+    std::vector<UlvoPath> requests;
+    std::set<std::string> missing;
+};
+
+// Every firing of one event, with a copy of its bag, and its name in a log
+// that several recorders may share to keep the order of events.
+class EventRecorder : public EventRecipient {
+public:
+    EventRecorder(const std::string& eventName, std::vector<std::string>& log)
+        : m_eventName(eventName), m_log(log)
+    {
+        RegisterEventHandler(eventName, UlvoEventSystem::GetGlobal(), &EventRecorder::OnEvent, this);
+    }
+    void OnEvent(NamedProperties& args)
+    {
+        firings.push_back(args);
+        m_log.push_back(m_eventName);
+    }
+    template <typename T>
+    T Get(size_t firing, const std::string& name) const
+    {
+        T value{};
+        EXPECT_EQ(firings.at(firing).Get(name, value), PROPERTY_FETCH_OK) << name;
+        return value;
+    }
+
+    std::vector<NamedProperties> firings;
+
+private:
+    std::string m_eventName;
+    std::vector<std::string>& m_log;
+};
+
+// The engine pieces the screens are built on (event system, UI module, the
+// named animations, images) and a screen manager that has not started.
+class ScreenEnvironment {
+public:
+    ScreenEnvironment()
+    {
+        uiModule.Startup();
+        animations.Startup();
+    }
+    ~ScreenEnvironment()
+    {
+        if (ui.IsInitialized()) {
+            ui.Shutdown();
+        }
+        animations.Shutdown();
+        uiModule.Shutdown();
+    }
+
+    template <typename T>
+    static T Property(int handle, const std::string& name)
+    {
+        BaseWidget* widget = BaseWidget::FindWidgetByHandle(handle);
+        return widget != nullptr ? widget->GetProperty<T>(name) : T{};
+    }
+
+    UlvoEventSystem eventSystem;
+    FakeImageStudio images;
+    UlvoUIBasic uiModule;
+    Pemberquill::PemberquillAnimations animations;
+    Clock clock;
+    Pemberquill::PemberquillUI ui;
+};
+
+} // namespace screen_test
