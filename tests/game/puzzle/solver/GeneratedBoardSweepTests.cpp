@@ -86,6 +86,22 @@ std::string FindBrokenInvariant(const Board& board)
     return {};
 }
 
+// A started board must leave every cage's true solution open, or the player
+// could never be shown it.
+std::string FindAnswerRuledOut(const Board& board, const BoardProgress& progress)
+{
+    for (const Cage& cage : board.GetCages()) {
+        for (size_t i = 0; i < cage.solutions.size(); ++i) {
+            if (Sorted(cage.solutions[i].values) == SortedAnswer(cage) &&
+                progress.IsSolutionAutoEliminated(cage.index, static_cast<int>(i))) {
+                return Stringf("the start ruled out the true solution %s of cage %d",
+                               cage.solutions[i].description.c_str(), cage.index);
+            }
+        }
+    }
+    return {};
+}
+
 // Why the step contradicts the answer; empty when it does not.
 std::string FindContradiction(const Board& board, const StepResult& step)
 {
@@ -163,9 +179,12 @@ std::string GenerateAndSolve(bool hybrid, bool hidden, unsigned size, unsigned s
         }
         board.RecomputeAutoEliminations();
         board.UpdateCageSolutions();
+        problem = FindAnswerRuledOut(board, *progress);
         SimpleBoardSolver simpleSolver;
         HiddenCageSolver hiddenSolver;
-        problem = SolveChecked(hidden ? static_cast<BoardSolver&>(hiddenSolver) : simpleSolver, board, stepIds);
+        if (problem.empty()) {
+            problem = SolveChecked(hidden ? static_cast<BoardSolver&>(hiddenSolver) : simpleSolver, board, stepIds);
+        }
         board.SetProgress(nullptr);
     }
     return problem.empty() ? problem : problem + "\n" + PrintBoard(board);
