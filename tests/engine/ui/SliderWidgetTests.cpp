@@ -164,21 +164,4 @@ TEST_F(SliderWidgetTest, KeysGoToTheIncreaseButtonFirst) {
   EXPECT_FALSE(slider->OnKeyEvent(CHARACTER, 'a')) << "no part takes characters";
 }
 
-TEST_F(SliderWidgetTest, ShowAndHideReachEveryPart) {
-  auto slider = MakeSlider(Wired());
-  EXPECT_EQ(slider->GetDecreaseButton().GetState(), UI_STATE_IDLE);
-  EXPECT_TRUE(slider->Hide());
-  for (BaseWidget* part : {static_cast<BaseWidget*>(&slider->GetCaption()),
-                           static_cast<BaseWidget*>(&slider->GetValueLabel()),
-                           static_cast<BaseWidget*>(&slider->GetIncreaseButton()),
-                           static_cast<BaseWidget*>(&slider->GetDecreaseButton())}) {
-    EXPECT_EQ(part->GetState(), UI_STATE_HIDDEN) << part->GetName();
-  }
-  NamedProperties invisible;
-  invisible.Set("AbleToBeVisible", false);
-  Describe(*slider, invisible);
-  EXPECT_FALSE(slider->Show());
-  EXPECT_EQ(slider->GetIncreaseButton().GetState(), UI_STATE_HIDDEN);
-}
-
 }  // namespace
