@@ -40,23 +40,27 @@ class LabelWidgetTest : public ::testing::Test {
   RecordingWidgetRenderer m_renderer;
 };
 
-TEST_F(LabelWidgetTest, DrawsShadowOneUnitRightAndDownBeforeTheText) {
-  auto label = MakeShownLabel();
+TEST_F(LabelWidgetTest, DrawsShadowOneUnitRightAndDownBeforeTheTextBothOffsetAndFaded) {
+  NamedProperties description;
+  description.Set("TextOffset", Vector2(5.0f, -3.0f));
+  description.Set("HorizontalTextAlignment", HORIZONTAL_TEXT_ALIGNMENT_RIGHT);
+  description.Set("FontAlpha", 0.5f);
+  description.Set("ShadowAlpha", 0.25f);
+  auto label = MakeShownLabel(description);
   RenderOnce(*label);
 
   ASSERT_EQ(m_renderer.texts.size(), 2u);
   const auto& shadow = m_renderer.texts[0];
   const auto& text = m_renderer.texts[1];
-  EXPECT_EQ(shadow.box, BOX + Vector2(1.0f, 1.0f));
-  EXPECT_EQ(shadow.color, Rgba(0, 0, 0, 255));
-  EXPECT_EQ(text.box, BOX);
-  EXPECT_EQ(text.color, Rgba(255, 255, 255, 255));
+  EXPECT_EQ(shadow.box, BOX + Vector2(6.0f, -2.0f));
+  EXPECT_EQ(shadow.color, Rgba(0, 0, 0, 63));
+  EXPECT_EQ(text.box, BOX + Vector2(5.0f, -3.0f));
+  EXPECT_EQ(text.color, Rgba(255, 255, 255, 127));
   for (const auto& drawn : m_renderer.texts) {
     EXPECT_EQ(drawn.text, "Label");
     EXPECT_EQ(drawn.size, 24.0f);
     EXPECT_EQ(drawn.font, m_renderer.GetFont("MainFont"));
-    EXPECT_EQ(drawn.verticalAlignment, 0);
-    EXPECT_EQ(drawn.horizontalAlignment, 0);
+    EXPECT_EQ(drawn.horizontalAlignment, 2);
   }
   EXPECT_TRUE(m_renderer.boxes.empty()) << "no background unless asked";
 }
