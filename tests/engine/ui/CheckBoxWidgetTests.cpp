@@ -159,4 +159,22 @@ TEST_F(CheckBoxWidgetTest, ToggleHandlerMayDestroyTheCheckBox) {
   EXPECT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 1);
 }
 
+TEST_F(CheckBoxWidgetTest, TexturesReplaceTheLetterXAndFollowTheValue) {
+  Texture checked;
+  Texture unchecked;
+  Texture focused;
+  NamedProperties description;
+  description.Set("CheckedTexture", &checked);
+  description.Set("UncheckedTexture", &unchecked);
+  description.Set("CheckBoxFocusedTexture", &focused);
+  auto checkBox = MakeCheckBox(description);
+  ButtonWidget& box = checkBox->GetBox();
+  EXPECT_EQ(box.GetProperty<Texture*>("OverlayTexture"), &unchecked);
+  EXPECT_EQ(Read<Texture*>(box.GetStateProperties(UI_STATE_FOCUSED), "BaseTexture"), &focused);
+
+  ClickBox(*checkBox);
+  EXPECT_EQ(box.GetProperty<Texture*>("OverlayTexture"), &checked);
+  EXPECT_EQ(Tick(*checkBox), "");
+}
+
 }  // namespace
