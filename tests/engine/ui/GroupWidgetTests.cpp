@@ -68,6 +68,24 @@ TEST_F(GroupWidgetTest, PlainGroupLaysOutAndDrawsItsChildrenButNothingOfItsOwn) 
   EXPECT_EQ(group->GetState(), UI_STATE_IDLE);
 }
 
+TEST_F(GroupWidgetTest, AnOpaqueGroupDrawsItsBoxFirstUnlessItIsVirtual) {
+  for (const bool isVirtual : {false, true}) {
+    NamedProperties description;
+    description.Set("Transparent", false);
+    description.Set("Virtual", isVirtual);
+    description.Set("PreRenderEventToFire", std::string("GroupPreRender"));
+    auto group = MakeGroup(description);
+    AddButton(*group, "First", Vector2(10.0f, 10.0f), "FirstPressed");
+    group->Show();
+    m_renderer.Forget();
+    group->Render();
+
+    ASSERT_EQ(m_renderer.boxes.size(), isVirtual ? 1u : 2u) << isVirtual;
+    EXPECT_EQ(m_renderer.boxes[0].box == GROUP_BOUNDS, !isVirtual);
+  }
+  EXPECT_EQ(m_log.Count("GroupPreRender"), 2) << "a virtual group still fires its render events";
+}
+
 TEST_F(GroupWidgetTest, OnlyTheChildUnderThePointerHoldsFocusAndKeys) {
   auto group = MakeGroup();
   ButtonWidget& first = AddButton(*group, "First", Vector2(10.0f, 10.0f), "FirstPressed");
