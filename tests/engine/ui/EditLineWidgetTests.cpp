@@ -152,6 +152,14 @@ TEST_F(EditLineWidgetTest, ControlCharactersAndReleasesAreNoEdits) {
   EXPECT_EQ(m_log.Count("CreateProfileEvent"), 0);
 }
 
+TEST_F(EditLineWidgetTest, HiddenEditLineTakesNoKeys) {
+  auto editLine = MakeEditLine();
+  editLine->Hide();
+  EXPECT_FALSE(editLine->OnKeyEvent(CHARACTER, 'a'));
+  EXPECT_FALSE(Press(*editLine, KEY_ENTER));
+  EXPECT_EQ(editLine->GetText(), "");
+}
+
 TEST_F(EditLineWidgetTest, EnterFiresTheTextAsIsButNeverABlankOne) {
   auto editLine = MakeEditLine();
   EXPECT_TRUE(Press(*editLine, KEY_ENTER));
