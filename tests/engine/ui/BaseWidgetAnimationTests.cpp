@@ -97,6 +97,9 @@ TEST_F(BaseWidgetAnimationTest, DisablingPlaysItsAnimationBeforeDisabled) {
   AdvanceAnimations(0.3);
   widget.Render();
   EXPECT_EQ(widget.GetState(), UI_STATE_DISABLED);
+
+  Describe(Bag("Enabled", false));
+  EXPECT_EQ(widget.GetState(), UI_STATE_DISABLED) << "disabling again does not replay the animation";
 }
 
 TEST_F(BaseWidgetAnimationTest, AnUnknownAnimationNameEndsWithTheSystemsAssertion) {

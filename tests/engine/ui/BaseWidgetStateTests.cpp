@@ -134,12 +134,4 @@ TEST_F(BaseWidgetStateTest, DestroyingAShownWidgetFiresItsHideEventOnce) {
   EXPECT_EQ(hidden.Count(), 1);
 }
 
-TEST_F(BaseWidgetStateTest, TrackedWidgetsLogTheirStateChanges) {
-  Describe(widget, Bag("Tracked", true));
-  widget.SetState(UI_STATE_DISABLED);
-  EXPECT_EQ(console.Text(),
-            "TRACKED WIDGET: UI Widget \"Widget\" changed state from UI_STATE_HIDDEN to "
-            "UI_STATE_DISABLED\n");
-}
-
 }  // namespace

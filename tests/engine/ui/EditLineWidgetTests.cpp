@@ -57,22 +57,6 @@ class EditLineWidgetTest : public ::testing::Test {
   RecordingWidgetRenderer m_renderer;
 };
 
-TEST_F(EditLineWidgetTest, DefaultsAndInnerLabel) {
-  EditLineWidget editLine("Entry", nullptr);
-  EXPECT_EQ(editLine.GetProperty<int>("MaxLineLength"), 0);
-  EXPECT_FALSE(editLine.GetProperty<bool>("Numeric"));
-  EXPECT_EQ(editLine.GetProperty<int>("BorderThickness"), 2);
-  EXPECT_EQ(Read<Rgba>(editLine.GetStateProperties(UI_STATE_FOCUSED), "BaseColor"),
-            Rgba(255, 255, 0, 255));
-  LabelWidget& label = editLine.GetTextLabel();
-  EXPECT_EQ(label.GetName(), "EntryLabel");
-  EXPECT_EQ(label.GetParent(), &editLine);
-  EXPECT_TRUE(label.GetProperty<bool>("Editable"));
-  EXPECT_EQ(Read<Rgba>(label.GetStateProperties(UI_STATE_FOCUSED), "FontColor"),
-            Rgba(0, 0, 0, 255));
-  EXPECT_EQ(editLine.GetCursor(), 0);
-}
-
 TEST_F(EditLineWidgetTest, CharactersInsertAtTheCursorAndEachFiresAKeypress) {
   auto editLine = MakeEditLine();
   Type(*editLine, "Ada");
@@ -140,15 +124,6 @@ TEST_F(EditLineWidgetTest, MaxLineLengthRefusesFurtherCharactersButAnswersThem) 
   Press(*editLine, KEY_BACKSPACE);
   Type(*editLine, "z");
   EXPECT_EQ(editLine->GetText(), "abcdefgz");
-}
-
-TEST_F(EditLineWidgetTest, NoLimitWhenMaxLineLengthIsZeroOrNegative) {
-  NamedProperties description;
-  description.Set("MaxLineLength", -1);
-  auto editLine = MakeEditLine(description);
-  const std::string longName(100, 'q');
-  Type(*editLine, longName);
-  EXPECT_EQ(editLine->GetText(), longName);
 }
 
 TEST_F(EditLineWidgetTest, NumericTakesDigitsOnly) {
@@ -233,50 +208,6 @@ TEST_F(EditLineWidgetTest, TextShortenedFromOutsideKeepsTheCursorInside) {
   EXPECT_EQ(editLine->GetCursor(), 1);
   Type(*editLine, "x");
   EXPECT_EQ(editLine->GetText(), "Ax");
-}
-
-TEST_F(EditLineWidgetTest, DescriptionTextReachesTheLabel) {
-  NamedProperties description;
-  description.Set("Label", std::string("Guest"));
-  description.Set("HorizontalTextAlignment", HORIZONTAL_TEXT_ALIGNMENT_CENTER);
-  auto editLine = MakeEditLine(description);
-  EXPECT_EQ(editLine->GetText(), "Guest");
-  EXPECT_EQ(
-      editLine->GetTextLabel().GetProperty<HorizontalTextAlignment>("HorizontalTextAlignment"),
-      HORIZONTAL_TEXT_ALIGNMENT_CENTER);
-  Press(*editLine, KEY_END);
-  Type(*editLine, "1");
-  EXPECT_EQ(editLine->GetText(), "Guest1");
-}
-
-TEST_F(EditLineWidgetTest, FocusedBoxIsYellowWithBlackText) {
-  auto editLine = MakeEditLine();
-  Type(*editLine, "Kit");
-  editLine->LayoutContents();
-  ASSERT_TRUE(editLine->UpdateMouseOver(BOX.CalcCenter()));
-  EXPECT_EQ(editLine->GetState(), UI_STATE_FOCUSED);
-  m_renderer.Forget();
-  editLine->Render();
-  ASSERT_EQ(m_renderer.boxes.size(), 2u);
-  EXPECT_EQ(m_renderer.boxes[0].color, Rgba(255, 255, 0, 255));
-  EXPECT_TRUE(m_renderer.boxes[0].filled);
-  EXPECT_FALSE(m_renderer.boxes[1].filled);
-  EXPECT_EQ(m_renderer.boxes[1].thickness, 2.0f);
-  ASSERT_EQ(m_renderer.texts.size(), 2u);
-  EXPECT_EQ(m_renderer.texts[1].text, "Kit");
-  EXPECT_EQ(m_renderer.texts[1].color, Rgba(0, 0, 0, 255));
-  EXPECT_EQ(m_renderer.texts[1].box, BOX);
-  EXPECT_EQ(m_renderer.lines.size(), 1u) << "the cursor";
-}
-
-TEST_F(EditLineWidgetTest, ClickOnTheBoxActivatesWithTheText) {
-  auto editLine = MakeEditLine();
-  Type(*editLine, "Jo");
-  editLine->UpdateMouseOver(BOX.CalcCenter());
-  Click(*editLine);
-  ASSERT_EQ(m_log.Count("CreateProfileEvent"), 1);
-  EXPECT_EQ(Read<std::string>(m_log.Last("CreateProfileEvent"), "OnActivationEventNameProperty"),
-            "Jo");
 }
 
 }  // namespace

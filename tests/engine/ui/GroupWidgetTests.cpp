@@ -51,20 +51,6 @@ class GroupWidgetTest : public ::testing::Test {
   RecordingWidgetRenderer m_renderer;
 };
 
-TEST_F(GroupWidgetTest, DefaultsMakeAnInvisibleFrame) {
-  GroupWidget group("Panel", nullptr);
-  EXPECT_TRUE(group.GetProperty<bool>("Transparent"));
-  EXPECT_TRUE(group.GetProperty<bool>("Virtual"));
-  EXPECT_EQ(group.GetProperty<int>("BorderThickness"), 2);
-  LabelWidget& caption = group.GetCaption();
-  EXPECT_EQ(caption.GetName(), "PanelLabel");
-  EXPECT_EQ(caption.GetParent(), &group);
-  EXPECT_EQ(caption.GetProperty<std::string>("Label"), "");
-  EXPECT_EQ(Read<Rgba>(caption.GetStateProperties(UI_STATE_FOCUSED), "FontColor"),
-            Rgba(0, 0, 0, 255));
-  EXPECT_EQ(group.GetChildCount(), 0u) << "the caption is no child";
-}
-
 TEST_F(GroupWidgetTest, PlainGroupLaysOutAndDrawsItsChildrenButNothingOfItsOwn) {
   auto group = MakeGroup();
   ButtonWidget& first = AddButton(*group, "First", Vector2(10.0f, 10.0f), "FirstPressed");
@@ -82,42 +68,22 @@ TEST_F(GroupWidgetTest, PlainGroupLaysOutAndDrawsItsChildrenButNothingOfItsOwn) 
   EXPECT_EQ(group->GetState(), UI_STATE_IDLE);
 }
 
-TEST_F(GroupWidgetTest, VisibleGroupDrawsItsBoxBehindChildrenAndCaptionOverThem) {
-  NamedProperties description;
-  description.Set("Transparent", false);
-  description.Set("Virtual", false);
-  description.Set("BaseColor", Rgba(0, 0, 64, 200));
-  description.Set("Label", std::string("Statistics"));
-  auto group = MakeGroup(description);
-  AddButton(*group, "First", Vector2(10.0f, 10.0f), "FirstPressed");
-  group->Show();
-  m_renderer.Forget();
-  group->Render();
+TEST_F(GroupWidgetTest, AnOpaqueGroupDrawsItsBoxFirstUnlessItIsVirtual) {
+  for (const bool isVirtual : {false, true}) {
+    NamedProperties description;
+    description.Set("Transparent", false);
+    description.Set("Virtual", isVirtual);
+    description.Set("PreRenderEventToFire", std::string("GroupPreRender"));
+    auto group = MakeGroup(description);
+    AddButton(*group, "First", Vector2(10.0f, 10.0f), "FirstPressed");
+    group->Show();
+    m_renderer.Forget();
+    group->Render();
 
-  ASSERT_EQ(m_renderer.boxes.size(), 2u);
-  EXPECT_EQ(m_renderer.boxes[0].box, GROUP_BOUNDS);
-  EXPECT_EQ(m_renderer.boxes[0].color, Rgba(0, 0, 64, 200));
-  EXPECT_TRUE(m_renderer.boxes[0].filled);
-  EXPECT_EQ(m_renderer.boxes[0].shade, 0.5f);
-  ASSERT_FALSE(m_renderer.texts.empty());
-  EXPECT_EQ(m_renderer.texts.back().text, "Statistics");
-  EXPECT_EQ(m_renderer.texts.back().box, GROUP_BOUNDS);
-  EXPECT_EQ(m_renderer.texts.back().horizontalAlignment, 0);
-  EXPECT_EQ(m_renderer.texts.back().verticalAlignment, 0);
-}
-
-TEST_F(GroupWidgetTest, OpaqueButVirtualGroupDrawsNoBoxYetFiresItsRenderEvents) {
-  NamedProperties description;
-  description.Set("Transparent", false);
-  description.Set("PreRenderEventToFire", std::string("GroupPreRender"));
-  description.Set("PostRenderEventToFire", std::string("GroupPostRender"));
-  auto group = MakeGroup(description);
-  group->Show();
-  m_renderer.Forget();
-  group->Render();
-  EXPECT_TRUE(m_renderer.boxes.empty());
-  EXPECT_EQ(m_log.Count("GroupPreRender"), 1);
-  EXPECT_EQ(m_log.Count("GroupPostRender"), 1);
+    ASSERT_EQ(m_renderer.boxes.size(), isVirtual ? 1u : 2u) << isVirtual;
+    EXPECT_EQ(m_renderer.boxes[0].box == GROUP_BOUNDS, !isVirtual);
+  }
+  EXPECT_EQ(m_log.Count("GroupPreRender"), 2) << "a virtual group still fires its render events";
 }
 
 TEST_F(GroupWidgetTest, OnlyTheChildUnderThePointerHoldsFocusAndKeys) {
@@ -143,46 +109,6 @@ TEST_F(GroupWidgetTest, OnlyTheChildUnderThePointerHoldsFocusAndKeys) {
   EXPECT_FALSE(group->UpdateMouseOver(Vector2(300.0f, 220.0f)));
   EXPECT_EQ(second.GetState(), UI_STATE_IDLE);
   EXPECT_FALSE(group->OnKeyEvent(PRESS, KEY_ENTER)) << "no button is under the pointer";
-}
-
-TEST_F(GroupWidgetTest, SolidGroupTakesTheMouseAndBlackensItsCaption) {
-  NamedProperties description;
-  description.Set("Virtual", false);
-  description.Set("Label", std::string("Panel"));
-  auto group = MakeGroup(description);
-  group->Show();
-  EXPECT_TRUE(group->UpdateMouseOver(Vector2(300.0f, 200.0f)));
-  EXPECT_EQ(group->GetState(), UI_STATE_FOCUSED);
-  EXPECT_EQ(group->GetCaption().GetState(), UI_STATE_FOCUSED);
-  EXPECT_EQ(group->GetCaption().GetFontColor(), Rgba(0, 0, 0, 255));
-  EXPECT_FALSE(group->UpdateMouseOver(Vector2(0.0f, 0.0f)));
-  EXPECT_EQ(group->GetState(), UI_STATE_IDLE);
-  EXPECT_EQ(group->GetCaption().GetState(), UI_STATE_IDLE);
-}
-
-TEST_F(GroupWidgetTest, HideTakesChildrenAndCaptionAlong) {
-  auto group = MakeGroup();
-  ButtonWidget& first = AddButton(*group, "First", Vector2(10.0f, 10.0f), "FirstPressed");
-  group->Show();
-  EXPECT_EQ(first.GetState(), UI_STATE_IDLE);
-  EXPECT_EQ(group->GetCaption().GetState(), UI_STATE_IDLE);
-
-  EXPECT_TRUE(group->Hide());
-  EXPECT_EQ(group->GetState(), UI_STATE_HIDDEN);
-  EXPECT_EQ(first.GetState(), UI_STATE_HIDDEN);
-  EXPECT_EQ(first.GetCaption().GetState(), UI_STATE_HIDDEN);
-  EXPECT_EQ(group->GetCaption().GetState(), UI_STATE_HIDDEN);
-}
-
-TEST_F(GroupWidgetTest, ScaleLayoutReachesTheGroupItsChildrenAndItsCaption) {
-  auto group = MakeGroup();
-  ButtonWidget& button = AddButton(*group, "First", Vector2(10.0f, 10.0f), "FirstPressed");
-  group->ScaleLayout(2.0f, 0.5f);
-  EXPECT_EQ(group->GetProperty<Vector2>("Size"), Vector2(600.0f, 100.0f));
-  EXPECT_EQ(button.GetProperty<Vector2>("Size"), Vector2(200.0f, 15.0f));
-  EXPECT_EQ(button.GetProperty<Vector2>("Offset"), Vector2(20.0f, 5.0f));
-  EXPECT_FLOAT_EQ(button.GetCaption().GetProperty<float>("FontHeight"), 12.0f);
-  EXPECT_FLOAT_EQ(group->GetCaption().GetProperty<float>("FontHeight"), 12.0f);
 }
 
 }  // namespace

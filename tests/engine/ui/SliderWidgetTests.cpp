@@ -86,40 +86,6 @@ class SliderWidgetTest : public ::testing::Test {
   RecordingWidgetRenderer m_renderer;
 };
 
-TEST_F(SliderWidgetTest, PartsAreNamedAfterTheSlider) {
-  SliderWidget slider("Speed", nullptr);
-  EXPECT_EQ(slider.GetCaption().GetName(), "SpeedLabel");
-  EXPECT_EQ(slider.GetValueLabel().GetName(), "SpeedCurrentValueLabel");
-  EXPECT_EQ(slider.GetIncreaseButton().GetName(), "IncreaseSpeed");
-  EXPECT_EQ(slider.GetDecreaseButton().GetName(), "DecreaseSpeed");
-  for (BaseWidget* part : {static_cast<BaseWidget*>(&slider.GetCaption()),
-                           static_cast<BaseWidget*>(&slider.GetValueLabel()),
-                           static_cast<BaseWidget*>(&slider.GetIncreaseButton()),
-                           static_cast<BaseWidget*>(&slider.GetDecreaseButton())}) {
-    EXPECT_EQ(part->GetParent(), &slider) << part->GetName();
-  }
-  EXPECT_EQ(slider.GetCaption().GetHandle(), slider.GetHandle() + 1);
-  EXPECT_EQ(slider.GetValueLabel().GetHandle(), slider.GetHandle() + 2);
-  EXPECT_EQ(slider.GetIncreaseButton().GetHandle(), slider.GetHandle() + 3);
-  // The increase button's own caption comes between the two buttons.
-  EXPECT_EQ(slider.GetDecreaseButton().GetHandle(), slider.GetHandle() + 5);
-}
-
-TEST_F(SliderWidgetTest, Defaults) {
-  SliderWidget slider("Speed", nullptr);
-  EXPECT_EQ(slider.GetProperty<std::string>("RolloverText"), "");
-  for (const char* texture : {"ButtonEnabledTexture", "ButtonDisabledTexture",
-                              "ButtonFocusedTexture", "IncreaseTexture", "DecreaseTexture"}) {
-    EXPECT_EQ(slider.GetProperty<Texture*>(texture), nullptr) << texture;
-  }
-  for (LabelWidget* label : {&slider.GetCaption(), &slider.GetValueLabel()}) {
-    EXPECT_EQ(Read<Rgba>(label->GetStateProperties(UI_STATE_FOCUSED), "FontColor"),
-              Rgba(255, 255, 0, 255));
-    EXPECT_EQ(label->GetProperty<HorizontalTextAlignment>("HorizontalTextAlignment"),
-              HORIZONTAL_TEXT_ALIGNMENT_CENTER);
-  }
-}
-
 TEST_F(SliderWidgetTest, ButtonsStepTheGamesValueWhichComesBackToTheValueLabel) {
   SteppedSetting setting;
   auto slider = MakeSlider(Wired());
@@ -160,28 +126,6 @@ TEST_F(SliderWidgetTest, ActivationPayloadGoesWithBothButtons) {
             AABB2(220.0f, 40.0f, 250.0f, 70.0f));
 }
 
-TEST_F(SliderWidgetTest, WithoutAnActivationNameTheButtonsFireNothing) {
-  auto slider = MakeSlider();
-  ClickAt(*slider, ON_INCREASE);
-  ClickAt(*slider, ON_DECREASE);
-  EXPECT_EQ(m_log.Count("IncreaseMusicVolumeEvent"), 0);
-  EXPECT_EQ(m_log.Count("DecreaseMusicVolumeEvent"), 0);
-  EXPECT_EQ(slider->GetCaption().GetProperty<std::string>("Label"), "Label")
-      << "parts keep their construction defaults";
-}
-
-TEST_F(SliderWidgetTest, LayoutPlacesThePartsSideBySide) {
-  auto slider = MakeSlider(Wired());
-  EXPECT_EQ(slider->GetCaption().GetBounds(), AABB2(100.0f, 40.0f, 220.0f, 70.0f));
-  EXPECT_EQ(slider->GetDecreaseButton().GetBounds(), AABB2(220.0f, 40.0f, 250.0f, 70.0f));
-  EXPECT_EQ(slider->GetValueLabel().GetBounds(), AABB2(250.0f, 40.0f, 370.0f, 70.0f));
-  EXPECT_EQ(slider->GetIncreaseButton().GetBounds(), AABB2(370.0f, 40.0f, 400.0f, 70.0f));
-  EXPECT_EQ(slider->GetValueLabel().GetProperty<Vector2>("Size"), Vector2(120.0f, 30.0f));
-  EXPECT_EQ(slider->GetIncreaseButton().GetCaption().GetBounds(),
-            AABB2(370.0f, 40.0f, 400.0f, 70.0f));
-  EXPECT_FALSE(slider->IsLayoutDirty());
-}
-
 TEST_F(SliderWidgetTest, RolloverStaysWithAButtonOrHighlightsTheLabels) {
   auto slider = MakeSlider(Wired());
   EXPECT_TRUE(slider->UpdateMouseOver(ON_INCREASE));
@@ -218,71 +162,6 @@ TEST_F(SliderWidgetTest, KeysGoToTheIncreaseButtonFirst) {
   EXPECT_EQ(m_log.Count("IncreaseMusicVolumeEvent"), 1);
   EXPECT_EQ(m_log.Count("DecreaseMusicVolumeEvent"), 1);
   EXPECT_FALSE(slider->OnKeyEvent(CHARACTER, 'a')) << "no part takes characters";
-}
-
-TEST_F(SliderWidgetTest, TexturesGoToTheButtons) {
-  Texture enabled;
-  Texture disabled;
-  Texture focused;
-  Texture right;
-  Texture left;
-  NamedProperties description = Wired();
-  description.Set("ButtonEnabledTexture", &enabled);
-  description.Set("ButtonDisabledTexture", &disabled);
-  description.Set("ButtonFocusedTexture", &focused);
-  description.Set("IncreaseTexture", &right);
-  description.Set("DecreaseTexture", &left);
-  description.Set("ButtonMinBaseTextureCoords", Vector2(0.0f, 0.125f));
-  auto slider = MakeSlider(description);
-  for (auto [button, arrow] : {std::make_pair(&slider->GetIncreaseButton(), &right),
-                               std::make_pair(&slider->GetDecreaseButton(), &left)}) {
-    EXPECT_EQ(button->GetProperty<Texture*>("BaseTexture"), &enabled);
-    EXPECT_EQ(button->GetProperty<Texture*>("OverlayTexture"), arrow);
-    EXPECT_EQ(button->GetProperty<Vector2>("MinBaseTextureCoords"), Vector2(0.0f, 0.125f));
-    EXPECT_EQ(Read<Texture*>(button->GetStateProperties(UI_STATE_DISABLED), "BaseTexture"),
-              &disabled);
-    EXPECT_EQ(Read<Texture*>(button->GetStateProperties(UI_STATE_FOCUSED), "BaseTexture"),
-              &focused);
-    EXPECT_EQ(Read<Texture*>(button->GetStateProperties(UI_STATE_ACTIVATED), "BaseTexture"),
-              &focused);
-  }
-  EXPECT_EQ(slider->GetProperty<Texture*>("BaseTexture"), nullptr)
-      << "the slider draws no box of its own";
-
-  m_renderer.Forget();
-  slider->Render();
-  EXPECT_EQ(m_renderer.texturedQuads.size(), 4u);
-  EXPECT_TRUE(m_renderer.boxes.empty());
-}
-
-TEST_F(SliderWidgetTest, ShowAndHideReachEveryPart) {
-  auto slider = MakeSlider(Wired());
-  EXPECT_EQ(slider->GetDecreaseButton().GetState(), UI_STATE_IDLE);
-  EXPECT_TRUE(slider->Hide());
-  for (BaseWidget* part : {static_cast<BaseWidget*>(&slider->GetCaption()),
-                           static_cast<BaseWidget*>(&slider->GetValueLabel()),
-                           static_cast<BaseWidget*>(&slider->GetIncreaseButton()),
-                           static_cast<BaseWidget*>(&slider->GetDecreaseButton())}) {
-    EXPECT_EQ(part->GetState(), UI_STATE_HIDDEN) << part->GetName();
-  }
-  NamedProperties invisible;
-  invisible.Set("AbleToBeVisible", false);
-  Describe(*slider, invisible);
-  EXPECT_FALSE(slider->Show());
-  EXPECT_EQ(slider->GetIncreaseButton().GetState(), UI_STATE_HIDDEN);
-}
-
-TEST_F(SliderWidgetTest, ScaleLayoutReachesEveryPart) {
-  auto slider = MakeSlider(Wired());
-  slider->ScaleLayout(2.0f, 0.5f);
-  EXPECT_EQ(slider->GetProperty<Vector2>("Size"), Vector2(600.0f, 15.0f));
-  EXPECT_FLOAT_EQ(slider->GetCaption().GetProperty<float>("FontHeight"), 12.0f);
-  EXPECT_FLOAT_EQ(slider->GetValueLabel().GetProperty<float>("FontHeight"), 12.0f);
-  for (ButtonWidget* button : {&slider->GetIncreaseButton(), &slider->GetDecreaseButton()}) {
-    EXPECT_EQ(button->GetProperty<Vector2>("Size"), Vector2(60.0f, 15.0f)) << button->GetName();
-    EXPECT_FLOAT_EQ(button->GetCaption().GetProperty<float>("FontHeight"), 12.0f)
-        << button->GetName();
-  }
 }
 
 }  // namespace

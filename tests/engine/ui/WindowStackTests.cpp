@@ -258,31 +258,4 @@ TEST_F(WindowStackTest, RepeatedPushesNeverStackAWindowTwice) {
   EXPECT_EQ(again->GetState(), UI_STATE_IDLE) << "shown again";
 }
 
-TEST_F(WindowStackTest, WindowsDrawTheirBoxAndBorderAndTheOverlayOverEverything) {
-  ui_test::RecordingWidgetRenderer renderer;
-  Texture* texture = reinterpret_cast<Texture*>(&renderer);
-  WindowWidget* boxed =
-      AddWindow("Boxed", Bag("Virtual", false, "Bounds", AABB2(10.0f, 10.0f, 60.0f, 40.0f),
-                             "BorderThickness", 3, "BaseAlpha", 0.5f, "LayoutMode",
-                             UI_LAYOUT_MODE_ABSOLUTE));
-  WindowWidget* overlay = AddWindow(
-      "Overlay", Bag("Virtual", false, "BaseTexture", texture, "Bounds",
-                     AABB2(0.0f, 0.0f, 5.0f, 5.0f), "MaxBaseTextureCoords", Vector2(0.5f, 1.0f)));
-  root.SetOverlay(overlay);
-  Push(boxed, true);
-  root.Render();
-
-  ASSERT_EQ(renderer.boxes.size(), 3u);
-  EXPECT_EQ(renderer.boxes[0].box, AABB2(10.0f, 10.0f, 60.0f, 40.0f));
-  EXPECT_EQ(renderer.boxes[0].color, Rgba(220, 0, 0, 127));
-  EXPECT_TRUE(renderer.boxes[0].filled);
-  EXPECT_FLOAT_EQ(renderer.boxes[0].shade, 0.5f);
-  EXPECT_FALSE(renderer.boxes[1].filled);
-  EXPECT_FLOAT_EQ(renderer.boxes[1].thickness, 3.0f);
-  EXPECT_FLOAT_EQ(renderer.boxes[2].thickness, 0.0f) << "the overlay's border, none by default";
-  ASSERT_EQ(renderer.texturedQuads.size(), 1u) << "the overlay, drawn last";
-  EXPECT_EQ(renderer.texturedQuads[0].texture, texture);
-  EXPECT_EQ(renderer.texturedQuads[0].textureMaxs, Vector2(0.5f, 1.0f));
-}
-
 }  // namespace

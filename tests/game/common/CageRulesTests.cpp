@@ -14,15 +14,8 @@ TEST(CageRuleSymbolTest, EachRuleHasItsSymbol)
     EXPECT_EQ('-', GetCageRuleSymbol(8));
     EXPECT_EQ(static_cast<char>(0xF7), GetCageRuleSymbol(16));
     EXPECT_EQ(',', GetCageRuleSymbol(32));
-    for (int rule : {64, 128, 256, 512}) {
+    for (int rule : {64, 512, 0, 3, -1, 1024}) {
         EXPECT_EQ('?', GetCageRuleSymbol(rule)) << rule;
-    }
-}
-
-TEST(CageRuleSymbolTest, AnythingButASingleRuleBitIsAQuestionMark)
-{
-    for (int value : {0, 3, 6, -1, 1024, 1023}) {
-        EXPECT_EQ('?', GetCageRuleSymbol(value)) << value;
     }
 }
 
@@ -39,14 +32,6 @@ TEST(CageRulesTextTest, LetterCodes)
     EXPECT_EQ("AQUD", GetCageRulesText(1 + 2 + 8 + 16));
     EXPECT_EQ("MS", GetCageRulesText(31 + 32));
     EXPECT_EQ("EOCSN", GetCageRulesText(32 + 64 + 128 + 256 + 512));
-}
-
-TEST(CageRulesTextTest, EachRuleAloneGivesItsLetter)
-{
-    const char* letters[] = {"Q", "A", "X", "U", "D", "S", "C", "E", "O", "N"};
-    for (int i = 0; i < NUM_CAGE_RULES; ++i) {
-        EXPECT_EQ(letters[i], GetCageRulesText(1u << i)) << "bit " << i;
-    }
 }
 
 struct SizeRow {

@@ -18,14 +18,6 @@ TeachableGameMechanics Make(unsigned ruleMask, std::initializer_list<int> mechan
     return result;
 }
 
-TEST(TeachableGameMechanicsTest, DefaultTeachesNothing)
-{
-    const TeachableGameMechanics none;
-    EXPECT_EQ(0u, none.rules.GetMask());
-    EXPECT_TRUE(none.mechanics.empty());
-    EXPECT_EQ(0, none.GetCount());
-}
-
 TEST(TeachableGameMechanicsTest, DifferenceKeepsWhatTheSecondLacks)
 {
     const TeachableGameMechanics a = Make(CAGE_RULE_ADDITION | CAGE_RULE_EVEN, {1300, 1400});

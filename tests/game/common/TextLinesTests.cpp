@@ -8,19 +8,6 @@ namespace {
 
 const Rgba CYAN(0, 255, 255, 255);
 
-TEST(TextLinesTest, ConstructionStartsOneRunInTheGivenColourAndFont)
-{
-    const FontDescriptor font("MainFont", 30, true, false);
-    const TextLines line("That profile name already exists!", CYAN, &font, 24.0f);
-    ASSERT_EQ(1u, line.runs.size());
-    EXPECT_EQ("That profile name already exists!", line.runs[0].text);
-    EXPECT_EQ(CYAN, line.runs[0].color);
-    EXPECT_EQ(&font, line.runs[0].font);
-    EXPECT_EQ(24.0f, line.defaultFontSize);
-    EXPECT_TRUE(line.isVerticallyCentered);
-    EXPECT_TRUE(line.isHorizontallyCentered);
-}
-
 TEST(TextLinesTest, AppendedTextContinuesTheLastRun)
 {
     TextLines line(std::string("Steps: "), CYAN, nullptr, 16.0f);

@@ -2,14 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
 namespace {
 
-using platform::CRT_RAND_MAX;
 using platform::CrtRand;
 using platform::CrtSrand;
 
@@ -34,30 +31,9 @@ TEST(CrtRandomDeathTest, StartsAsIfSeededWithOne) {
               ::testing::ExitedWithCode(0), "");
 }
 
-TEST(CrtRandomTest, FollowsTheRecurrenceAcrossTheWrapAround) {
-  // State after seeding is the seed itself; check the formula on a state
-  // that overflows 32 bits on the first step.
-  const unsigned seed = 0xFFFFFFFFu;
-  const uint32_t next = seed * 214013u + 2531011u;
-  CrtSrand(seed);
-  EXPECT_EQ(CrtRand(), static_cast<int>((next >> 16) & 0x7fff));
-  const uint32_t after = next * 214013u + 2531011u;
-  EXPECT_EQ(CrtRand(), static_cast<int>((after >> 16) & 0x7fff));
-}
-
-TEST(CrtRandomTest, ResultsStayWithinRange) {
-  CrtSrand(12345);
-  int lowest = CRT_RAND_MAX;
-  int highest = 0;
-  for (int i = 0; i < 200000; ++i) {
-    const int value = CrtRand();
-    ASSERT_GE(value, 0);
-    ASSERT_LE(value, CRT_RAND_MAX);
-    lowest = std::min(lowest, value);
-    highest = std::max(highest, value);
-  }
-  EXPECT_EQ(lowest, 0);
-  EXPECT_EQ(highest, CRT_RAND_MAX);
+TEST(CrtRandomTest, TheLargestSeedWrapsAroundAndTheTopBitIsMaskedOff) {
+  // The third state has bit 31 set, which the result leaves out.
+  EXPECT_EQ(Draw(0xFFFFFFFFu, 3), (std::vector<int>{35, 29739, 3374}));
 }
 
 TEST(CrtRandomTest, ReseedingRepeatsTheSequence) {

@@ -80,16 +80,6 @@ TEST_F(SdlGpuTextureTest, TexturedQuadIsTintedByItsVertexColours) {
   EXPECT_TRUE(ColorNear(Pixel(48, 16), kGreen, 3));
 }
 
-TEST_F(SdlGpuTextureTest, TexelAlphaAndTintAlphaBothBlend) {
-  auto texture = MakeRgba(2, 2, std::vector<GpuColor>(4, GpuColor{255, 0, 0, 64}));
-  device_->SetTexture(texture.get());
-  device_->Clear(kBlue);
-  ASSERT_EQ(DrawQuad(0, 0, kSize / 2, kSize, kWhite), GpuResult::Ok);
-  ASSERT_EQ(DrawQuad(kSize / 2, 0, kSize, kSize, GpuColor{255, 255, 255, 128}), GpuResult::Ok);
-  EXPECT_TRUE(ColorNear(Pixel(10, 10), {64, 0, 191, 255}, 2));
-  EXPECT_TRUE(ColorNear(Pixel(50, 10), {32, 0, 223, 255}, 2));
-}
-
 TEST_F(SdlGpuTextureTest, EachFormatDrawsAsItsColour) {
   // The unused byte of an Rgb texel is no alpha: the texture is opaque.
   auto rgb = MakeFilled(GpuTextureFormat::Rgb, {0, 0, 200, 0});

@@ -86,6 +86,23 @@ TEST(GlyphPagePackerTest, APartlyFilledPageIsStoredAtThePowerOfTwoThatHoldsIt) {
   EXPECT_EQ(packer.GetPageHeight(0), 64);  // a second row: 46 used
 }
 
+TEST(GlyphPagePackerTest, SlotsEndingExactlyAtThePageEdgeStayInTheirRowAndPage) {
+  GlyphPagePacker row(64, 10, 2);
+  row.Place(30);
+  const SlotPlacement last = row.Place(28);  // 34 + 28 + the gap of 2 is 64
+  EXPECT_EQ(last.x, 34);
+  EXPECT_EQ(last.y, 2);
+
+  GlyphPagePacker page(64, 20, 1);  // rows at 1, 22 and 43: 43 + 20 + 1 is 64
+  SlotPlacement third{};
+  for (int i = 0; i < 3; ++i) {
+    third = page.Place(62);
+  }
+  EXPECT_EQ(third.page, 0);
+  EXPECT_EQ(third.y, 43);
+  EXPECT_EQ(page.GetPageHeight(0), 64);
+}
+
 TEST(GlyphPagePackerTest, ImpossibleLayoutsAreRefused) {
   EXPECT_THROW(GlyphPagePacker(100, 10, 1), std::invalid_argument);
   EXPECT_THROW(GlyphPagePacker(64, 62, 2), std::invalid_argument);

@@ -5,16 +5,6 @@
 
 namespace {
 
-TEST(Image, StartsWithoutPixelsOrFormatAndReadsWhite) {
-  const Image image;
-  EXPECT_EQ(image.GetPixels(), nullptr);
-  EXPECT_EQ(image.GetSize(), IntVector2(0, 0));
-  EXPECT_EQ(image.GetFormat(), Image::IMAGE_FORMAT_NONE);
-  EXPECT_EQ(image.GetBytesPerPixel(), 1);
-  EXPECT_TRUE(image.GetName().empty());
-  EXPECT_EQ(image.GetPixel(0, 0), Rgba::WHITE);
-}
-
 TEST(Image, AllocatesTheBufferOfEachFormat) {
   struct Case {
     int format;

@@ -40,17 +40,6 @@ class UlvoImageStudioTest : public ::testing::Test {
   Bytes m_tga;
 };
 
-TEST_F(UlvoImageStudioTest, IsTheDefaultImageStudioWhileItLives) {
-  EXPECT_EQ(UlvoImageStudioInterface::GetDefaultInstance(), m_studio.get());
-  {
-    const std::unique_ptr<UlvoImageStudioBasic_Win32> second = UlvoImageStudioBasic_Win32::Create();
-    EXPECT_EQ(UlvoImageStudioInterface::GetInstanceCount(), 2u);
-    EXPECT_EQ(UlvoImageStudioInterface::GetDefaultInstance(), m_studio.get());
-  }
-  m_studio.reset();
-  EXPECT_EQ(UlvoImageStudioInterface::GetDefaultInstance(), nullptr);
-}
-
 TEST_F(UlvoImageStudioTest, ChoosesTheLoaderByExtensionIgnoringCase) {
   for (const char* name : {"a.png", "b.PNG", "c.Png"}) {
     const std::unique_ptr<Image> image = LoadAs(name, m_png);

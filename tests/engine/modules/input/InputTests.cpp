@@ -212,18 +212,6 @@ TEST_F(InputTest, AFocusEventWithoutItsFlagCountsAsLosingTheFocus) {
   EXPECT_NE(IntVector2(x, y), IntVector2(7, 7));
 }
 
-TEST_F(InputTest, StartUpAndShutdownAreLogged) {
-  m_input->Shutdown();
-  EXPECT_NE(m_console.Text().find("::: Shutdown : UlvoInputBasic_Win32 (starting)\n"
-                                  "::: Shutdown : UlvoInputBasic_Win32 (finished)\n"),
-            std::string::npos);
-  m_console.lines.clear();
-  m_input->Startup();
-  EXPECT_EQ(m_console.Text(),
-            "::: Initialization : UlvoInputBasic_Win32 (starting)\n"
-            "::: Initialization : UlvoInputBasic_Win32 (finished)\n");
-}
-
 TEST_F(InputTest, StartingASecondInputModuleIsAnEngineError) {
   auto second = UlvoInputBasic_Win32::Create();
   try {

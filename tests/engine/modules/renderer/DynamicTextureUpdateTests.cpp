@@ -66,14 +66,6 @@ TEST_F(DynamicTextureUpdateTest, TheListenerIsToldWhatToDrawAndGetsItsProperties
   EXPECT_EQ(board, 7);
 }
 
-TEST_F(DynamicTextureUpdateTest, WithoutPassBackPropertiesTheListenerGetsAnEmptyBag) {
-  std::unique_ptr<Texture> texture = MakeTexture(8, 8);
-  Enqueue(texture.get(), AABB2(0, 0, 8, 8));
-  m_renderer->Update();
-  ASSERT_EQ(m_drawEvents.count, 1);
-  EXPECT_TRUE(m_drawEvents.Get<NamedProperties>("PassBackProperties").IsEmpty());
-}
-
 TEST_F(DynamicTextureUpdateTest, TheRegionIsDrawnInAScratchTargetOfItsSizeAndCopiedWhole) {
   std::unique_ptr<Texture> texture = MakeTexture(128, 128);
   m_drawEvents.whileFiring = [&](NamedProperties&) {

@@ -54,6 +54,7 @@ class FontDefinitionTest : public ::testing::Test {
     EXPECT_FLOAT_EQ(definition.GetGlyph('B').trailingSpace, 0.1f);
     EXPECT_EQ(definition.GetGlyph(0xF7).textureBounds, AABB2(0.5f, 0.5f, 0.625f, 0.75f));
     EXPECT_EQ(definition.GetGlyph(0xFF).page, 1);
+    EXPECT_EQ(definition.GetGlyph(0xFF).textureBounds, AABB2(0.875f, 0.75f, 1.0f, 1.0f)) << "ends at the page edge";
     EXPECT_FLOAT_EQ(definition.GetGlyph(0xFF).width, 0.25f);
 
     // Absent glyphs keep the defaults: no page, the whole page, half a size.

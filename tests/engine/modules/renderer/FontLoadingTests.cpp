@@ -119,12 +119,5 @@ TEST_F(FontLoadingTest, AFontThatCannotBeLoadedWholeThrowsAndIsNotEntered) {
   EXPECT_EQ(m_renderer->GetFont("Negative"), nullptr);
 }
 
-TEST_F(FontLoadingTest, PagesNeedAnImageStudio) {
-  WriteFont("Test", "EN", FontFile(), {4});
-  m_imageStudio.reset();
-  EXPECT_THAT(UlvoExceptionMessage([&] { m_renderer->LoadFont("Test", "EN"); }),
-              HasSubstr("No image studio"));
-}
-
 }  // namespace
 }  // namespace font_test

@@ -144,13 +144,6 @@ TEST_F(FontPlacementTest, DrawTextSkipsLinesAboveAndBelowTheView) {
   EXPECT_TRUE(drawnWithTopAt(100.0f));
 }
 
-TEST_F(FontPlacementTest, WithoutAnApplicationEveryLineIsDrawn) {
-  m_application.reset();
-  m_renderer->DrawText(m_font, Vector2(0, 100000), "w", 20.0f, Rgba::WHITE, 2, 2);
-  m_renderer->DrawText(m_font, Vector2(0, -100000), "w", 20.0f, Rgba::WHITE, 2, 2);
-  EXPECT_EQ(m_device->fans.size(), 2u);
-}
-
 TEST_F(FontPlacementTest, DrawTextInBoxShrinksAWideTextToNinetyPercentOfTheBox) {
   // 120 wide at size 20 in a box 100 wide: 90 wide at size 15, centred.
   m_renderer->DrawTextInBox(m_font, AABB2(0, 0, 100, 50), "wwwwww", 20.0f, Rgba::WHITE, 1, 1);

@@ -95,18 +95,6 @@ TEST(RendererStartupTest, StartupFailsWhenNoDeviceCanBeMade) {
   EXPECT_EQ(renderer.GetDevice(), nullptr);
 }
 
-TEST(RendererStartupTest, StartingTwiceIsAnAssertion) {
-  modules_test::RecordingConsole console;
-  std::unique_ptr<UlvoApplicationBasic_Win32> application = UlvoApplicationBasic_Win32::Create();
-  RecordingGpuDevice* device = nullptr;
-  std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> renderer = RecordingRenderer(&device);
-  renderer->Startup();
-  RecordingGpuDevice* first = device;
-  EXPECT_THROW(renderer->Startup(), UlvoException);
-  EXPECT_EQ(renderer->GetDevice(), first);
-  renderer->Shutdown();
-}
-
 using RendererFrameTest = RecordingRendererTest;
 
 TEST_F(RendererFrameTest, UpdateBeginsTheSceneAndRenderEndsAndPresentsIt) {
@@ -192,14 +180,6 @@ TEST_F(RendererFrameTest, AResizedWindowResetsTheDeviceAtItsSizeButAMinimisedOne
   EXPECT_TRUE(m_device->calls.empty());
   EXPECT_EQ(m_renderer->GetBackBufferSize(), IntVector2(1024, 768));
   EXPECT_FALSE(m_renderer->IsDeviceLost());
-}
-
-TEST_F(RendererFrameTest, ForceMinimizeRestoreAndFocusNeedsTheApplication) {
-  EXPECT_NO_THROW(m_events.FireEvent("ForceMinimizeRestoreAndFocus"));
-  m_application.reset();
-  const UlvoException error =
-      CaughtException([&] { m_events.FireEvent("ForceMinimizeRestoreAndFocus"); });
-  EXPECT_THAT(error.GetMessage(), HasSubstr("Ulvo application interface object was NULL!"));
 }
 
 TEST_F(RendererFrameTest, AfterShutdownNothingReachesADevice) {

@@ -101,15 +101,6 @@ TEST_F(RendererGeometryTest, PlainLineIsABandAcrossBothEnds) {
   EXPECT_TRUE(HasColors(m_device->fans[0], {red, red, blue, blue}));
 }
 
-TEST_F(RendererGeometryTest, AxisAlignedLinesHaveExactCorners) {
-  const Rgba white = Rgba::WHITE;
-  m_renderer->DrawLine(Vector2(10, 20), Vector2(50, 20), white, white, 4.0f, false);
-  m_renderer->DrawLine(Vector2(5, 7), Vector2(5, 0), white, white, 3.0f, false);
-  ASSERT_EQ(m_device->fans.size(), 2u);
-  EXPECT_TRUE(HasCorners(m_device->fans[0], {{10, 22}, {10, 18}, {50, 18}, {50, 22}}));
-  EXPECT_TRUE(HasCorners(m_device->fans[1], {{6.5f, 7}, {3.5f, 7}, {3.5f, 0}, {6.5f, 0}}));
-}
-
 TEST_F(RendererGeometryTest, MitredLineIsTwoQuadsOnTheSegmentWithBevelledEnds) {
   const Rgba red(255, 0, 0, 255), blue(0, 0, 255, 255);
   m_renderer->DrawLine(Vector2(0, 0), Vector2(10, 0), red, blue, 2.0f, true);
@@ -206,17 +197,6 @@ TEST_F(RendererGeometryTest, TiledTexturesWrapAndOthersClamp) {
   ASSERT_EQ(m_device->fans.size(), 2u);
   EXPECT_EQ(m_device->fans[0].addressMode, platform::GpuAddressMode::Wrap);
   EXPECT_EQ(m_device->fans[1].addressMode, platform::GpuAddressMode::Clamp);
-}
-
-TEST_F(RendererGeometryTest, TheSameTextureIsSetOnlyOnce) {
-  std::unique_ptr<Texture> texture = MakeTexture(4, 4);
-  ForgetDrawing();
-  for (int i = 0; i < 3; ++i) {
-    m_renderer->DrawTexturedQuad(texture.get(), Vector2(0, 0), Vector2(1, 1), Rgba::WHITE,
-                                 Vector2(0, 0), Vector2(1, 1));
-  }
-  EXPECT_EQ(m_device->CountCalls("SetTexture"), 1u);
-  EXPECT_EQ(m_device->fans.size(), 3u);
 }
 
 TEST_F(RendererGeometryTest, ATextureMadeAfterAnotherWasDestroyedIsSetAfresh) {

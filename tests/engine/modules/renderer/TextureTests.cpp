@@ -18,18 +18,6 @@ const RecordingGpuTexture& DeviceCopy(Texture& texture) {
   return dynamic_cast<const RecordingGpuTexture&>(*deviceTexture);
 }
 
-TEST(TextureCreateTest, ANewTextureIsAnEmptyPlatformTexture) {
-  std::unique_ptr<Texture> texture = Texture::Create();
-  auto* platformTexture = dynamic_cast<Texture_Win32_DirectX81*>(texture.get());
-  ASSERT_NE(platformTexture, nullptr);
-  EXPECT_EQ(texture->GetDimensions(), IntVector2(0, 0));
-  EXPECT_EQ(texture->GetPixelFormat(), -1);
-  EXPECT_EQ(platformTexture->GetDeviceTexture(), nullptr);
-  Texture plain;
-  EXPECT_EQ(Texture_Win32_DirectX81::ResolveDeviceTexture(&plain), nullptr);
-  EXPECT_EQ(Texture_Win32_DirectX81::ResolveDeviceTexture(nullptr), nullptr);
-}
-
 TEST_F(TextureTest, ColourChannelsAreStoredBlueGreenRedWithAlphaLast) {
   std::unique_ptr<Image> image = MakeImage(2, 2, Image::IMAGE_FORMAT_RGBA,
                                            {10, 20, 30, 40, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
@@ -67,19 +55,6 @@ TEST_F(TextureTest, GreyImagesKeepTheirLuminanceAndAlpha) {
   EXPECT_THAT(DeviceCopy(*greyTexture).Texels(), ElementsAre(7, 128, 255));
   EXPECT_EQ(DeviceCopy(*greyAlphaTexture).Format(), platform::GpuTextureFormat::LuminanceAlpha);
   EXPECT_THAT(DeviceCopy(*greyAlphaTexture).Texels(), ElementsAre(90, 10, 200, 0));
-}
-
-TEST_F(TextureTest, AnUnknownPixelFormatIsFatalAndNamesTheImage) {
-  std::unique_ptr<Image> image = Image::Create(IntVector2(2, 2), 4);
-  image->SetName("Images/Odd.png");
-  std::unique_ptr<Texture> texture = Texture::Create();
-  try {
-    texture->PopulateFromImage(*image, false);
-    FAIL() << "no UlvoException";
-  } catch (const UlvoException& error) {
-    EXPECT_THAT(error.GetMessage(), HasSubstr("Invalid pixel format 4 for image 'Images/Odd.png'"));
-    EXPECT_EQ(error.GetTitle(), "Texture_Win32_DirectX81::GetImageD3DPixelFormat");
-  }
 }
 
 TEST_F(TextureTest, ASurfaceOfAnotherSizeThanTheImageIsFatal) {

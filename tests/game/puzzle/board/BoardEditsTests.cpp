@@ -225,6 +225,11 @@ TEST_F(BoardEditsTest, RefusedEditsChangeAndRecordNothing)
     EXPECT_TRUE(Capture(board) == before);
     EXPECT_TRUE(play.Progress().GetMoves().empty());
     EXPECT_EQ(0, play.Progress().GetSteps());
+
+    // Marks past the tracked solutions could not be stored or undone.
+    board.GetCages()[4].solutions.resize(MAX_TRACKED_SOLUTIONS + 1);
+    EXPECT_EQ(MOVE_TYPE_BAD_SOLUTION, board.MarkSolutionInvalid(4, MAX_TRACKED_SOLUTIONS, false).type);
+    EXPECT_EQ(MOVE_TYPE_SOLUTION_MARK, board.MarkSolutionInvalid(4, MAX_TRACKED_SOLUTIONS - 1, false).type);
 }
 
 TEST_F(BoardEditsTest, DescribeOnlyBuildsTheSameMoveAndChangesNothing)

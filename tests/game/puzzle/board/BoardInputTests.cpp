@@ -303,4 +303,25 @@ TEST(BoardInputWithoutProgressTest, PointerWorksAndInputIsLeftAlone)
     EXPECT_FALSE(play.board.HandleInput(LEFT_BUTTON, DOWN));
 }
 
+TEST(BoardInputNineByNineTest, KeyNineAndNumpadNinePlaceTheLargestValue)
+{
+    FakeBoardSettings settings;
+    std::vector<std::string> answer;
+    CageSpec everything{CAGE_RULE_NOOP, {}, 0};
+    for (unsigned y = 0; y < 9; ++y) {
+        std::string row;
+        for (unsigned x = 0; x < 9; ++x) {
+            row += static_cast<char>('1' + (x + y) % 9);
+            everything.squares.emplace_back(x, y);
+        }
+        answer.push_back(row);
+    }
+    PlayableBoard play(answer, {everything});
+    for (const auto& [x, key] : {std::make_pair(0u, 0x39), std::make_pair(1u, 0x69)}) {
+        play.board.UpdatePointer(play.CentreOf(x, 0), SOLUTIONS_LAYOUT_SINGLE_BOARD);
+        EXPECT_TRUE(play.board.HandleInput(key, DOWN)) << key;
+        EXPECT_EQ(9u, play.ValueAt(x, 0)) << key;
+    }
+}
+
 } // namespace

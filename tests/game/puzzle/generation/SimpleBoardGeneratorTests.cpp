@@ -79,28 +79,6 @@ protected:
     SimpleBoardGenerator m_generator;
 };
 
-TEST_F(SimpleBoardGeneratorTest, BoardTypeTable)
-{
-    const BoardTypeRecord& unused = GetBoardTypeRecord(BOARD_TYPE_UNUSED);
-    EXPECT_STREQ("Unused", unused.name);
-    for (bool flag : unused.flags) {
-        EXPECT_FALSE(flag);
-    }
-    const BoardTypeRecord& pemberquill = GetBoardTypeRecord(BOARD_TYPE_PEMBERQUILL);
-    EXPECT_STREQ("Pemberquill", pemberquill.name);
-    const std::array<bool, NUM_BOARD_TYPE_FLAGS> expected = {true, true, true, false, false, false,
-                                                            false, false, true, true, false};
-    EXPECT_EQ(expected, pemberquill.flags);
-    EXPECT_STREQ("Unused", GetBoardTypeRecord(2).name);
-    EXPECT_STREQ("Unused", GetBoardTypeRecord(-1).name);
-
-    Board board(3, 0, &m_clock, 1);
-    ApplyBoardTypeRecord(board, BOARD_TYPE_PEMBERQUILL);
-    EXPECT_EQ(BOARD_TYPE_PEMBERQUILL, board.GetBoardType());
-    EXPECT_EQ("Pemberquill", board.GetBoardTypeName());
-    EXPECT_TRUE(board.GetBoardTypeFlag(BOARD_TYPE_FLAG_ASSIGN_OPERATIONS));
-}
-
 TEST_F(SimpleBoardGeneratorTest, UnusedBoardTypeGetsNothing)
 {
     GeneratorRecipe recipe;

@@ -87,18 +87,6 @@ std::vector<CageSpec> MixedCages()
 }
 const std::vector<std::string> MIXED_ANSWER = {"1234", "3412", "2143", "4321"};
 
-TEST(StepComplexityTest, TableHoldsTheStoredSinglePrecisionValues)
-{
-    const float expected[NUM_STEP_IDS] = {10000.0f, 0.0f, 0.0f, 0.0f, 1.0f, 1.5f, 1.5f, 3.0f, 3.0f, 3.5f,
-                                          3.5f,     2.0f, 2.1f, 3.0f, 3.1f, 3.2f, 4.0f, 4.1f, 4.2f, 4.3f,
-                                          4.4f,     4.4f, 4.5f, 5.0f, 3.0f, 3.5f, 4.0f, 4.5f, 3.0f};
-    for (int id = 0; id < NUM_STEP_IDS; ++id) {
-        EXPECT_EQ(GetStepComplexity(id), expected[id]) << "step id " << id;
-    }
-    EXPECT_EQ(GetStepComplexity(STEP_ID_STUCK), 0.0f);
-    EXPECT_EQ(GetStepComplexity(NUM_STEP_IDS), 0.0f);
-}
-
 TEST(SolveRatingTest, FiveOnlyCandidatesAndTwoOnlyLocationsRateExactlyFourPointEightThree)
 {
     ScriptedSolver solver({3, 3, 3, 3, 3, 12, 12, STEP_ID_BOARD_SOLVED});
