@@ -5,6 +5,8 @@
 #include "game/puzzle/board/PuzzleRecordHelpers.h"
 #include "game/puzzle/PuzzleRequest.h"
 
+#include <limits>
+
 namespace Pemberquill {
 
 namespace {
@@ -109,8 +111,10 @@ void PuzzleDescriptor::Read(ResourceStream& stream)
     read.m_buildTimeMilliseconds = stream.ReadInt32();
     read.m_solveTimeMilliseconds = stream.ReadInt32();
     read.m_forceReducedCageSize = stream.ReadBool();
-    const int numRecipes =
-        ReadRecordCount(stream, MAX_BOARDS_PER_PUZZLE, "board recipes", "PuzzleDescriptor::Read");
+    // More recipes than a puzzle has boards still read (the chef refuses to
+    // build them); only a count the file cannot hold is refused.
+    const int numRecipes = ReadRecordCount(stream, std::numeric_limits<int>::max(), "board recipes",
+                                           "PuzzleDescriptor::Read");
     for (int i = 0; i < numRecipes; ++i) {
         BoardRecipe recipe;
         recipe.Read(stream);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/core/Diagnostics.h"
+#include "engine/core/FileIO.h"
 #include "engine/core/UlvoPath.h"
 
 namespace Pemberquill {
@@ -24,16 +25,18 @@ int32_t ReadPlayerStorageFile(const UlvoPath& path, std::unique_ptr<unsigned cha
   platform::RemoteStorage* storage = AvailableRemoteStorage();
   const std::string name = path.GetResolvedPath();
   if (storage == nullptr || !storage->FileExists(name)) {
-    return -1;
+    return WHOLE_FILE_MISSING;
   }
+  // From here on the file is there: a failure must not pass for a missing
+  // profile, which the next save would replace.
   const int32_t size = storage->GetFileSize(name);
   if (size < 0) {
-    return -1;
+    return WHOLE_FILE_UNREADABLE;
   }
   auto bytes = std::make_unique<unsigned char[]>(static_cast<size_t>(size));
   const int32_t bytesRead = storage->Read(name, bytes.get(), size);
   if (bytesRead < 0) {
-    return -1;
+    return WHOLE_FILE_UNREADABLE;
   }
   buffer = std::move(bytes);
   return bytesRead;
@@ -77,6 +80,10 @@ void SteamInterface::Startup(Clock* parentClock) {
   if (m_isSteamAvailable) {
     m_userName = platform::OnlineService::GetUserName();
     ConsolePrintf("Logged in as Steam User: %s\n", m_userName.c_str());
+    const std::string problems = m_service.GetLoadProblems();
+    if (!problems.empty()) {
+      ConsolePrintf("ERROR: %s", problems.c_str());
+    }
     InstallPlayerStorageHooks();
   } else {
     // Without the service the hooks could neither read nor save the

@@ -34,6 +34,12 @@ PuzzleRequest FourByFour(int solvability = SOLVABILITY_SOLVABLE)
     return PuzzleRequest(4, 0, 1, 0, 0, 0, solvability);
 }
 
+// For requests the caller does not look at again.
+ServedPuzzle Serve(PuzzleChef& chef, PuzzleRequest request, int seed, Clock* clock)
+{
+    return chef.GetPuzzle(request, seed, clock);
+}
+
 size_t DescriptorsLeft(const RecipeBook& book)
 {
     size_t count = 0;
@@ -114,7 +120,7 @@ TEST_F(PuzzleChefTest, AMalformedBookIsAnEngineError)
 
 TEST_F(PuzzleChefTest, NothingWorksBeforeStartup)
 {
-    EXPECT_THROW(chef.GetPuzzle(FourByFour(), -1, &clock), UlvoException);
+    EXPECT_THROW(Serve(chef, FourByFour(), -1, &clock), UlvoException);
 }
 
 TEST_F(PuzzleChefTest, SeedMinusOneNeverTouchesTheBooks)
@@ -122,7 +128,7 @@ TEST_F(PuzzleChefTest, SeedMinusOneNeverTouchesTheBooks)
     folder.WriteRecipeBook("four.recipes", FourByFour(), MakeDescriptors(FourByFour(), 10));
     Start();
 
-    const ServedPuzzle served = chef.GetPuzzle(FourByFour(), -1, &clock);
+    const ServedPuzzle served = Serve(chef, FourByFour(), -1, &clock);
 
     ASSERT_TRUE(served);
     EXPECT_EQ(10u, DescriptorsLeft(chef.GetRecipeBooks()[0]));
@@ -149,7 +155,19 @@ TEST_F(PuzzleChefTest, AGivenSeedTakesTheNextBookPuzzleAndBuildsIt)
     EXPECT_NE(nullptr, served.puzzle->GetBoards()[0]->GetProgress());
     EXPECT_EQ(9u, DescriptorsLeft(chef.GetRecipeBooks()[0]));
     EXPECT_TRUE(log.entries.empty()) << "nothing was generated";
-    EXPECT_EQ(2, request.difficultyRating) << "the caller's request stays as it was";
+}
+
+TEST_F(PuzzleChefTest, ABookServingAHarderListRaisesTheCallersDifficulty)
+{
+    folder.WriteRecipeBook("four.recipes", FourByFour(), MakeDescriptors(FourByFour(), 5));
+    Start();
+    PuzzleRequest request = FourByFour();
+    request.difficultyRating = 1;
+
+    ASSERT_TRUE(chef.GetPuzzle(request, 5, &clock));
+    EXPECT_EQ(1, request.difficultyRating);
+    ASSERT_TRUE(chef.GetPuzzle(request, 5, &clock));
+    EXPECT_EQ(2, request.difficultyRating) << "list 1 was used up, so list 2 served";
 }
 
 TEST_F(PuzzleChefTest, AnExhaustedBookShowsTheNoticeOncePerCallAndStillGenerates)
@@ -277,12 +295,12 @@ TEST_F(PuzzleChefTest, SolvabilityEitherAndGivenSeedsTakeTheFirstPuzzleBuilt)
 {
     Start();
     int before = PuzzleChef::GetDynamicPuzzleCount();
-    ASSERT_TRUE(chef.GetPuzzle(PuzzleRequest(7, 0, 1, 0, 0, 0, SOLVABILITY_EITHER), -1, &clock));
+    ASSERT_TRUE(Serve(chef, PuzzleRequest(7, 0, 1, 0, 0, 0, SOLVABILITY_EITHER), -1, &clock));
     EXPECT_EQ(before + 1, PuzzleChef::GetDynamicPuzzleCount());
 
     // A 1x1 board is always solvable, yet a given seed is never replaced.
     before = PuzzleChef::GetDynamicPuzzleCount();
-    const ServedPuzzle served = chef.GetPuzzle(PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), 9, &clock);
+    const ServedPuzzle served = Serve(chef, PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), 9, &clock);
     ASSERT_TRUE(served);
     EXPECT_EQ(9, served.puzzle->GetDescriptor().GetSeed());
     EXPECT_EQ(before + 1, PuzzleChef::GetDynamicPuzzleCount());
@@ -298,7 +316,7 @@ TEST_F(PuzzleChefTest, AnUnmeetableRequestEndsWithoutAPuzzleAndNeverRepeatsASeed
     Start();
     const int before = PuzzleChef::GetDynamicPuzzleCount();
 
-    const ServedPuzzle served = chef.GetPuzzle(PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), -1, &clock);
+    const ServedPuzzle served = Serve(chef, PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), -1, &clock);
 
     EXPECT_FALSE(served);
     EXPECT_EQ(before + MAX_GENERATION_ATTEMPTS, PuzzleChef::GetDynamicPuzzleCount());
@@ -316,7 +334,7 @@ TEST_F(PuzzleChefTest, GenerationGivesUpWhenItTakesTooLong)
     Start();
     const int before = PuzzleChef::GetDynamicPuzzleCount();
 
-    EXPECT_FALSE(chef.GetPuzzle(PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), -1, &clock));
+    EXPECT_FALSE(Serve(chef, PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), -1, &clock));
     const int attempts = PuzzleChef::GetDynamicPuzzleCount() - before;
     EXPECT_GT(attempts, 0);
     EXPECT_LT(attempts, 20);
@@ -337,7 +355,7 @@ TEST_F(PuzzleChefTest, AnUnknownGeneratorMakesNoPuzzle)
 TEST_F(PuzzleChefTest, SolvingRecordsTheResultAndLeavesThePuzzleUntouched)
 {
     Start();
-    const ServedPuzzle served = chef.GetPuzzle(PuzzleRequest(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE), 2024, &clock);
+    const ServedPuzzle served = Serve(chef, PuzzleRequest(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE), 2024, &clock);
     ASSERT_TRUE(served);
     Puzzle& puzzle = *served.puzzle;
 
@@ -373,7 +391,7 @@ TEST_F(PuzzleChefTest, SolvingRecordsTheResultAndLeavesThePuzzleUntouched)
 TEST_F(PuzzleChefTest, TheFirstMistakeComesBeforeAnySolverStep)
 {
     Start();
-    const ServedPuzzle served = chef.GetPuzzle(FourByFour(), 11, &clock);
+    const ServedPuzzle served = Serve(chef, FourByFour(), 11, &clock);
     ASSERT_TRUE(served);
     Puzzle& puzzle = *served.puzzle;
     puzzle.Start();

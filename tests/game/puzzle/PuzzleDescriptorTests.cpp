@@ -169,7 +169,8 @@ TEST_P(DescriptorRecordTest, StoredIdWinsOverSeedAndRecipes)
 TEST_P(DescriptorRecordTest, RecipeCountIsBounded)
 {
     const PuzzleDescriptor original = MakeUnusualDescriptor();
-    for (int count : {3, -1, 0x7fffffff}) {
+    // More recipes than the file has bytes left: nothing is allocated for them.
+    for (int count : {-1, 0x7fffffff, 100000}) {
         std::string bytes = WriteRecord(original, GetParam());
         if (GetParam() == RESOURCE_STREAM_FORMAT_BINARY) {
             // The count is the last int32 before the two recipes of 43 bytes.
@@ -192,6 +193,16 @@ TEST_P(DescriptorRecordTest, RecipeCountIsBounded)
         EXPECT_NE(std::string::npos, message.find(std::to_string(count) + " board recipes")) << message;
         EXPECT_EQ(original, descriptor);
     }
+}
+
+TEST_P(DescriptorRecordTest, MoreRecipesThanAPuzzleHasBoardsStillRead)
+{
+    PuzzleDescriptor original = MakeUnusualDescriptor();
+    original.AddBoardRecipe(MakeRecipe(3, 0, CAGE_RULE_EVEN));
+    PuzzleDescriptor descriptor;
+    LoadedStream stream(WriteRecord(original, GetParam()));
+    descriptor.Read(*stream);
+    EXPECT_EQ(original, descriptor);
 }
 
 TEST_P(DescriptorRecordTest, TruncatedRecordsAreErrors)

@@ -198,7 +198,7 @@ TEST_P(PuzzleRequestRecordTest, OlderVersionsReadWithDefaults)
     EXPECT_FALSE(request.forceReducedCageSize);
 }
 
-TEST_P(PuzzleRequestRecordTest, UnknownVersionsAndDamageAreErrors)
+TEST_P(PuzzleRequestRecordTest, OtherVersionsReadAsTheCurrentLayoutAndDamageIsAnError)
 {
     for (int version : {0, 5, -1}) {
         std::string bytes = WriteRecord(MakeUnusualRequest(), GetParam());
@@ -209,10 +209,10 @@ TEST_P(PuzzleRequestRecordTest, UnknownVersionsAndDamageAreErrors)
         } else {
             bytes.replace(bytes.find(written), written.size(), std::to_string(version));
         }
-        PuzzleRequest request = MakeUnusualRequest();
+        PuzzleRequest request;
         LoadedStream stream(bytes);
-        EXPECT_NE(std::string::npos, MessageOfThrow([&] { request.Read(*stream); }).find("version"));
-        EXPECT_EQ(MakeUnusualRequest(), request) << "a refused record changes nothing";
+        request.Read(*stream);
+        EXPECT_EQ(MakeUnusualRequest(), request) << "version " << version;
     }
 
     const std::string bytes = WriteRecord(MakeUnusualRequest(), GetParam());

@@ -272,8 +272,11 @@ TEST_F(PemberquillOptionsFile, AMalformedFileThatCannotBeCopiedIsNeverSavedOver)
 {
     const std::string malformed = "1 true nonsense";
     WriteFile("gus.pqoptions", malformed);
-    // Something that is not a file stands where the copy would go.
+    // Something that is not a file stands wherever a copy could go.
     std::filesystem::create_directory(FilePath("gus.pqoptions.malformed"));
+    for (int copy = 2; copy <= 100; ++copy) {
+        std::filesystem::create_directory(FilePath("gus.pqoptions.malformed" + std::to_string(copy)));
+    }
 
     EXPECT_FALSE(options.LoadOptions("gus"));
     EXPECT_NE(Log().find("ERROR: No copy of the malformed options file \"gus.pqoptions\" could be "
