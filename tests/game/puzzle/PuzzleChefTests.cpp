@@ -16,6 +16,7 @@
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "tests/support/GeneratedBoard.h"
+#include "tests/support/RecordingConsole.h"
 
 #include <gtest/gtest.h>
 
@@ -92,6 +93,7 @@ protected:
     Clock clock;
     PuzzleChef chef;
     RecordingChefUI ui;
+    testsupport::RecordingConsole console;
 };
 
 TEST_F(PuzzleChefTest, StartupLoadsEveryRecipeBookInNameOrder)
@@ -350,6 +352,28 @@ TEST_F(PuzzleChefTest, AnUnknownGeneratorMakesNoPuzzle)
     EXPECT_FALSE(chef.GetPuzzle(request, 3, &clock));
     EXPECT_EQ(nullptr, chef.CreatePuzzleFromDescriptor(PuzzleChef::InitDescriptorFromRequest(request), &clock, false));
     EXPECT_EQ(4, log.Count("BeginAutoSolvingEvent") + log.Count("EndAutoSolvingEvent"));
+}
+
+TEST_F(PuzzleChefTest, ADescriptorTheChefCannotBuildGivesNoPuzzleAndSaysWhy)
+{
+    Start();
+    const PuzzleDescriptor good = PuzzleChef::InitDescriptorFromRequest(FourByFour());
+    PuzzleDescriptor noRecipe = good;
+    noRecipe.GetBoardRecipes().clear();
+    PuzzleDescriptor threeRecipes = good;
+    threeRecipes.AddBoardRecipe(good.GetBoardRecipe(0));
+    threeRecipes.AddBoardRecipe(good.GetBoardRecipe(0));
+    PuzzleDescriptor sizeZero = good;
+    sizeZero.SetSize(0);
+    PuzzleDescriptor sizeTen = good;
+    sizeTen.SetSize(10);
+    for (const PuzzleDescriptor* descriptor : {&noRecipe, &threeRecipes, &sizeZero, &sizeTen}) {
+        for (const bool build : {false, true}) {
+            console.lines.clear();
+            EXPECT_EQ(nullptr, chef.CreatePuzzleFromDescriptor(*descriptor, &clock, build));
+            EXPECT_NE(std::string::npos, console.Text().find("ERROR: PuzzleChef cannot build"));
+        }
+    }
 }
 
 TEST_F(PuzzleChefTest, SolvingRecordsTheResultAndLeavesThePuzzleUntouched)

@@ -268,6 +268,20 @@ TEST_F(PemberquillOptionsFile, AMalformedBinaryFileIsCaughtToo)
     EXPECT_EQ(testsupport::ReadFileBytes(FilePath("fay.pqoptions.malformed")), truncated);
 }
 
+TEST_F(PemberquillOptionsFile, AnUnreadableFileIsNeverSavedOver)
+{
+    // A link to itself cannot be read even by root, which no file mode stops.
+    std::filesystem::create_symlink("ida.pqoptions", FilePath("ida.pqoptions"));
+
+    EXPECT_FALSE(options.LoadOptions("ida"));
+    EXPECT_NE(Log().find("ERROR: Options file \"ida.pqoptions\" could not be read (Too many levels of "
+                         "symbolic links)"),
+              std::string::npos);
+    EXPECT_FALSE(options.SaveOptions());
+    options.LoadOptions("jo");
+    EXPECT_TRUE(std::filesystem::is_symlink(FilePath("ida.pqoptions")));
+}
+
 TEST_F(PemberquillOptionsFile, AMalformedFileThatCannotBeCopiedIsNeverSavedOver)
 {
     const std::string malformed = "1 true nonsense";

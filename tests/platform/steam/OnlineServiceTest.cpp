@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -173,6 +176,56 @@ TEST_F(OnlineServiceTest, AMalformedStatisticsFileIsKeptAsideNotOverwritten) {
   ASSERT_TRUE(again.SetStat("SOLVED", 1));
   ASSERT_TRUE(again.StoreStats());
   EXPECT_EQ(ReadText(statsFile + ".bad"), "int\tnot a number\tSOLVED\n");
+}
+
+TEST_F(OnlineServiceTest, WindowsLineEndsAndBlankLinesRead) {
+  service.Shutdown();
+  const std::string statsFile = userData.File("online/stats.txt");
+  const std::string text = "int\t42\tSOLVED\r\n\r\nachievement\t1\tFIRST\r\n\n";
+  ASSERT_TRUE(platform::WriteFileAtomically(statsFile, text.data(), text.size()));
+
+  OnlineService again("online");
+  ASSERT_TRUE(again.Initialise());
+  ReceiveStats(again);
+  int32_t value = 0;
+  EXPECT_TRUE(again.GetStat("SOLVED", value));
+  EXPECT_EQ(value, 42);
+  bool achieved = false;
+  EXPECT_TRUE(again.GetAchievement("FIRST", achieved) && achieved);
+  EXPECT_EQ(again.GetLoadProblems(), "");
+}
+
+TEST_F(OnlineServiceTest, EveryDamagedFileIsKeptUnderANameOfItsOwn) {
+  service.Shutdown();
+  const std::string statsFile = userData.File("online/stats.txt");
+  const std::vector<std::string> damaged = {"int\tone\tA\n", "int\ttwo\tB\n", "int\tthree\tC\n"};
+  for (const std::string& text : damaged) {
+    ASSERT_TRUE(platform::WriteFileAtomically(statsFile, text.data(), text.size()));
+    OnlineService again("online");
+    ASSERT_TRUE(again.Initialise());
+    EXPECT_NE(again.GetLoadProblems().find("malformed at line 1"), std::string::npos);
+  }
+  EXPECT_EQ(ReadText(statsFile + ".bad"), damaged[0]);
+  EXPECT_EQ(ReadText(statsFile + ".bad2"), damaged[1]);
+  EXPECT_EQ(ReadText(statsFile + ".bad3"), damaged[2]);
+}
+
+TEST_F(OnlineServiceTest, AnUnreadableStatisticsFileIsNeverStoredOver) {
+  service.Shutdown();
+  // A link to itself cannot be read even by root, which no file mode stops.
+  const std::string statsFile = userData.File("online/stats.txt");
+  ASSERT_EQ(symlink("stats.txt", statsFile.c_str()), 0);
+
+  OnlineService again("online");
+  ASSERT_TRUE(again.Initialise());
+  EXPECT_NE(again.GetLoadProblems().find("Too many levels of symbolic links"), std::string::npos);
+  again.AddStatsListener(&listener);
+  ReceiveStats(again);
+  ASSERT_TRUE(again.SetStat("SOLVED", 1));
+  ASSERT_TRUE(again.StoreStats());
+  again.RunCallbacks();
+  EXPECT_EQ(listener.heard.back(), "not stored");
+  EXPECT_TRUE(std::filesystem::is_symlink(statsFile));
 }
 
 TEST_F(OnlineServiceTest, LeaderboardKeepsTheBestScoreInItsOwnOrder) {
