@@ -49,8 +49,11 @@ const BoardRecipe& PuzzleDescriptor::GetBoardRecipe(size_t boardRecipeIndex) con
 
 std::string PuzzleDescriptor::GetName() const
 {
-    const PatternNameBoard first = ToPatternNameBoard(GetBoardRecipe(0));
-    if (m_boardRecipes.size() == 1) {
+    // A descriptor read from a damaged file may have no recipe; it is named
+    // as a board of the default recipe, so that it can still be written.
+    const PatternNameBoard first =
+        ToPatternNameBoard(m_boardRecipes.empty() ? BoardRecipe() : GetBoardRecipe(0));
+    if (m_boardRecipes.size() <= 1) {
         return FormatPatternName(m_generatorIndex, m_size, first, nullptr, m_isSolvable ? 1 : 0);
     }
     const PatternNameBoard second = ToPatternNameBoard(GetBoardRecipe(1));
