@@ -1,6 +1,8 @@
 #include "game/steam/SteamInterface.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "engine/core/Diagnostics.h"
 #include "engine/core/FileIO.h"
@@ -23,23 +25,27 @@ platform::RemoteStorage* AvailableRemoteStorage() {
 
 int32_t ReadPlayerStorageFile(const UlvoPath& path, std::unique_ptr<unsigned char[]>& buffer) {
   platform::RemoteStorage* storage = AvailableRemoteStorage();
-  const std::string name = path.GetResolvedPath();
-  if (storage == nullptr || !storage->FileExists(name)) {
+  if (storage == nullptr) {
     return WHOLE_FILE_MISSING;
   }
-  // From here on the file is there: a failure must not pass for a missing
-  // profile, which the next save would replace.
-  const int32_t size = storage->GetFileSize(name);
-  if (size < 0) {
-    return WHOLE_FILE_UNREADABLE;
+  const std::string name = path.GetResolvedPath();
+  std::vector<unsigned char> bytes;
+  std::string error;
+  switch (storage->ReadWholeFile(name, bytes, error)) {
+    case platform::FileReadStatus::MISSING:
+      return WHOLE_FILE_MISSING;
+    case platform::FileReadStatus::UNREADABLE:
+      // The hook can only answer "unreadable"; the reason goes to the log
+      // here, and the caller must not save over the file.
+      ConsolePrintf("ERROR: The player file \"%s\" is there but could not be read (%s).\n",
+                    name.c_str(), error.c_str());
+      return WHOLE_FILE_UNREADABLE;
+    case platform::FileReadStatus::READ:
+      break;
   }
-  auto bytes = std::make_unique<unsigned char[]>(static_cast<size_t>(size));
-  const int32_t bytesRead = storage->Read(name, bytes.get(), size);
-  if (bytesRead < 0) {
-    return WHOLE_FILE_UNREADABLE;
-  }
-  buffer = std::move(bytes);
-  return bytesRead;
+  buffer = std::make_unique<unsigned char[]>(bytes.size());
+  std::copy(bytes.begin(), bytes.end(), buffer.get());
+  return static_cast<int32_t>(bytes.size());
 }
 
 // The whole-file write hands this back to its caller, who takes anything
