@@ -38,13 +38,20 @@ int32_t ReadWholeFile(const UlvoPath& path, std::unique_ptr<unsigned char[]>& bu
 
   std::vector<unsigned char> bytes;
   std::string error;
-  switch (platform::ReadWholeFile(path.GetResolvedPath(), MAX_WHOLE_FILE_SIZE, bytes, error)) {
+  const platform::FileReadStatus status =
+      platform::ReadWholeFile(path.GetResolvedPath(), MAX_WHOLE_FILE_SIZE, bytes, error);
+  if (status == platform::FileReadStatus::UNREADABLE && unreadableReason != nullptr) {
+    *unreadableReason = error;
+  }
+  return ToWholeFileResult(status, bytes, buffer);
+}
+
+int32_t ToWholeFileResult(platform::FileReadStatus status, const std::vector<unsigned char>& bytes,
+                          std::unique_ptr<unsigned char[]>& buffer) {
+  switch (status) {
     case platform::FileReadStatus::MISSING:
       return WHOLE_FILE_MISSING;
     case platform::FileReadStatus::UNREADABLE:
-      if (unreadableReason != nullptr) {
-        *unreadableReason = error;
-      }
       return WHOLE_FILE_UNREADABLE;
     case platform::FileReadStatus::READ:
       break;

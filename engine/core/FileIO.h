@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/core/UlvoPath.h"
+#include "platform/system/FileSystem.h"
 
 // The engine's whole-file operations. Every one goes through UlvoPath, so
 // player-storage files reach the storage hooks when they are installed.
@@ -23,6 +24,12 @@ constexpr int32_t WHOLE_FILE_UNREADABLE = -2;
 // unreadableReason when one is given.
 int32_t ReadWholeFile(const UlvoPath& path, std::unique_ptr<unsigned char[]>& buffer,
                       std::string* unreadableReason = nullptr);
+
+// A platform read as the whole-file read answers it: the byte count with a
+// copy of the bytes in buffer, or one of the two results above. For the
+// storage layers behind the player-storage read hook.
+int32_t ToWholeFileResult(platform::FileReadStatus status, const std::vector<unsigned char>& bytes,
+                          std::unique_ptr<unsigned char[]>& buffer);
 
 // Returns byteCount when every byte was stored, -1 when the local write
 // failed, or the storage hook's own result. A local file is written to a

@@ -1,6 +1,5 @@
 #include "game/steam/SteamInterface.h"
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -31,21 +30,14 @@ int32_t ReadPlayerStorageFile(const UlvoPath& path, std::unique_ptr<unsigned cha
   const std::string name = path.GetResolvedPath();
   std::vector<unsigned char> bytes;
   std::string error;
-  switch (storage->ReadWholeFile(name, bytes, error)) {
-    case platform::FileReadStatus::MISSING:
-      return WHOLE_FILE_MISSING;
-    case platform::FileReadStatus::UNREADABLE:
-      // The hook can only answer "unreadable"; the reason goes to the log
-      // here, and the caller must not save over the file.
-      ConsolePrintf("ERROR: The player file \"%s\" is there but could not be read (%s).\n",
-                    name.c_str(), error.c_str());
-      return WHOLE_FILE_UNREADABLE;
-    case platform::FileReadStatus::READ:
-      break;
+  const platform::FileReadStatus status = storage->ReadWholeFile(name, bytes, error);
+  if (status == platform::FileReadStatus::UNREADABLE) {
+    // The hook can only answer "unreadable"; the reason goes to the log
+    // here, and the caller must not save over the file.
+    ConsolePrintf("ERROR: The player file \"%s\" is there but could not be read (%s).\n",
+                  name.c_str(), error.c_str());
   }
-  buffer = std::make_unique<unsigned char[]>(bytes.size());
-  std::copy(bytes.begin(), bytes.end(), buffer.get());
-  return static_cast<int32_t>(bytes.size());
+  return ToWholeFileResult(status, bytes, buffer);
 }
 
 // The whole-file write hands this back to its caller, who takes anything
