@@ -121,19 +121,6 @@ TEST(UlvoExceptionTest, PassingCheckNeitherThrowsNorBuildsItsMessage) {
   EXPECT_EQ(0, messagesBuilt);
 }
 
-TEST(UlvoExceptionTest, CopiesKeepAllFourFields) {
-  const UlvoException original("x > 0", "Source.cpp", 42, "Title", "Message");
-  UlvoException copy("", "", 0, "", "");
-  copy = original;
-  const UlvoException constructed(original);
-  for (const UlvoException* exception : {&std::as_const(copy), &constructed}) {
-    EXPECT_EQ(original.GetMessage(), exception->GetMessage());
-    EXPECT_EQ("Title", exception->GetTitle());
-    EXPECT_STREQ("Source.cpp", exception->GetFile());
-    EXPECT_EQ(42, exception->GetLine());
-  }
-}
-
 TEST(DialogTextTest, FatalErrorTextNamesLineAndFile) {
   const UlvoException exception(
       "!m_isInitialized", "game/shell/FreePlay.cpp", 57, "FreePlay Destructor",
