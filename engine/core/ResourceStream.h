@@ -63,13 +63,16 @@ class ResourceStream {
   int32_t DataBytesRemaining() const { return m_size - m_readPosition; }
 
   // Writes. A label is printed as a "//" comment after the value in
-  // RESOURCE_STREAM_FORMAT_TEXT and ignored otherwise; null for none.
+  // RESOURCE_STREAM_FORMAT_TEXT (line breaks in it become blanks) and
+  // ignored otherwise; null for none.
   void WriteBool(bool value, const char* label = nullptr);
   void WriteInt32(int32_t value, const char* label = nullptr);
   void WriteInt16(int16_t value, const char* label = nullptr);
   void WriteUInt16(uint16_t value, const char* label = nullptr);
   void WriteInt8(int8_t value, const char* label = nullptr);
   void WriteUInt8(uint8_t value, const char* label = nullptr);
+  // Text form: only finite values, which the reader takes back (an
+  // assertion otherwise).
   void WriteFloat(float value, const char* label = nullptr);
   // Text form: the text between double quotes, unescaped, so it must hold
   // no double quote (an assertion).

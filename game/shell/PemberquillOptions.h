@@ -57,8 +57,8 @@ public:
     void FireAllEvents();
 
     // Writes the options to the current user's file. False when there is no
-    // user name, when the user's file was malformed and could not be kept
-    // aside, or when the file could not be written.
+    // user name, when the user's file could not be read, or was malformed
+    // and could not be kept aside, or when the file could not be written.
     bool SaveOptions();
 
     // Saves the current values for the user so far, then reads userName's

@@ -93,4 +93,13 @@ void CheckRoundTrip(const uint8_t* data, size_t size, MakeFunction make, ReadFun
   }
 }
 
+// The round trip of a record built empty, with Read and Write members.
+template <typename Record>
+void CheckMemberRoundTrip(const uint8_t* data, size_t size) {
+  CheckRoundTrip(
+      data, size, [] { return std::make_unique<Record>(); },
+      [](Record& record, ResourceStream& stream) { record.Read(stream); },
+      [](Record& record, ResourceStream& stream) { record.Write(stream); });
+}
+
 }  // namespace record_fuzz
