@@ -120,11 +120,6 @@ TEST_F(PuzzleChefTest, AMalformedBookIsAnEngineError)
     EXPECT_THROW(chef.Startup(&clock), UlvoException);
 }
 
-TEST_F(PuzzleChefTest, NothingWorksBeforeStartup)
-{
-    EXPECT_THROW(Serve(chef, FourByFour(), -1, &clock), UlvoException);
-}
-
 TEST_F(PuzzleChefTest, SeedMinusOneNeverTouchesTheBooks)
 {
     folder.WriteRecipeBook("four.recipes", FourByFour(), MakeDescriptors(FourByFour(), 10));
@@ -342,18 +337,6 @@ TEST_F(PuzzleChefTest, GenerationGivesUpWhenItTakesTooLong)
     EXPECT_LT(attempts, 20);
 }
 
-TEST_F(PuzzleChefTest, AnUnknownGeneratorMakesNoPuzzle)
-{
-    Start();
-    PuzzleRequest request = FourByFour();
-    request.generatorTypeIndex = 5;
-
-    EXPECT_FALSE(chef.GetPuzzle(request, -1, &clock));
-    EXPECT_FALSE(chef.GetPuzzle(request, 3, &clock));
-    EXPECT_EQ(nullptr, chef.CreatePuzzleFromDescriptor(PuzzleChef::InitDescriptorFromRequest(request), &clock, false));
-    EXPECT_EQ(4, log.Count("BeginAutoSolvingEvent") + log.Count("EndAutoSolvingEvent"));
-}
-
 TEST_F(PuzzleChefTest, ADescriptorTheChefCannotBuildGivesNoPuzzleAndSaysWhy)
 {
     Start();
@@ -367,13 +350,24 @@ TEST_F(PuzzleChefTest, ADescriptorTheChefCannotBuildGivesNoPuzzleAndSaysWhy)
     sizeZero.SetSize(0);
     PuzzleDescriptor sizeTen = good;
     sizeTen.SetSize(10);
-    for (const PuzzleDescriptor* descriptor : {&noRecipe, &threeRecipes, &sizeZero, &sizeTen}) {
+    PuzzleDescriptor unknownGenerator = good;
+    unknownGenerator.SetGeneratorIndex(5);
+    for (const PuzzleDescriptor* descriptor : {&noRecipe, &threeRecipes, &sizeZero, &sizeTen, &unknownGenerator}) {
         for (const bool build : {false, true}) {
             console.lines.clear();
             EXPECT_EQ(nullptr, chef.CreatePuzzleFromDescriptor(*descriptor, &clock, build));
             EXPECT_NE(std::string::npos, console.Text().find("ERROR: PuzzleChef cannot build"));
         }
     }
+}
+
+TEST_F(PuzzleChefTest, ARequestForAnUnknownGeneratorGetsNoPuzzle)
+{
+    Start();
+    PuzzleRequest request = FourByFour();
+    request.generatorTypeIndex = 5;
+    EXPECT_FALSE(chef.GetPuzzle(request, -1, &clock));
+    EXPECT_FALSE(chef.GetPuzzle(request, 3, &clock));
 }
 
 TEST_F(PuzzleChefTest, SolvingRecordsTheResultAndLeavesThePuzzleUntouched)
