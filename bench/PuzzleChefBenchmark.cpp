@@ -49,7 +49,7 @@ void BM_GetPuzzleByGeneration(benchmark::State& state)
     Clock clock;
     PuzzleChef chef;
     chef.Startup(&clock);
-    const PuzzleRequest request = MakeRequest(size, kind);
+    PuzzleRequest request = MakeRequest(size, kind);
 
     std::vector<double> times;
     int accepted = 0;

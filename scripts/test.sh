@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 jobs=$(nproc)
-fuzz_seconds=${PQ_FUZZ_SECONDS:-30}
+fuzz_seconds=${PQ_FUZZ_SECONDS:-8}
 
 export SDL_VIDEODRIVER=offscreen SDL_RENDER_DRIVER=software SDL_AUDIODRIVER=dummy
 export XDG_DATA_HOME
@@ -38,6 +38,10 @@ if cmake --build build/fuzz --target help | grep '^\.\.\. fuzzers$' >/dev/null; 
   mkdir -p build/fuzz/artifacts
   for fuzzer in build/fuzz/fuzzers/*; do
     corpus=$(mktemp -d)
+    seeds=tests/fuzz/corpus/$(basename "$fuzzer")
+    if [ -d "$seeds" ]; then
+      cp "$seeds"/* "$corpus"/
+    fi
     echo "--- $(basename "$fuzzer")"
     "$fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
       -print_final_stats=0 \

@@ -1,7 +1,6 @@
 #include "engine/core/FileIO.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <system_error>
@@ -15,17 +14,6 @@ namespace {
 constexpr std::uintmax_t MAX_WHOLE_FILE_SIZE =
     static_cast<std::uintmax_t>(std::numeric_limits<int32_t>::max());
 
-// Only regular files have a size worth trusting: a folder or a device would
-// report a meaningless length, and a pipe would block the read.
-bool QueryReadableFileSize(const std::string& path, std::uintmax_t& size) {
-  if (!platform::IsRegularFile(path)) {
-    return false;
-  }
-  std::error_code error;
-  size = std::filesystem::file_size(path, error);
-  return !error && size <= MAX_WHOLE_FILE_SIZE;
-}
-
 int FileSizeForEvent(const std::string& path) {
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
@@ -35,30 +23,42 @@ int FileSizeForEvent(const std::string& path) {
   return static_cast<int>(std::min(size, MAX_WHOLE_FILE_SIZE));
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
 
-int32_t ReadWholeFile(const UlvoPath& path, std::unique_ptr<unsigned char[]>& buffer) {
+int32_t ReadWholeFile(const UlvoPath& path, std::unique_ptr<unsigned char[]>& buffer,
+                      std::string* unreadableReason) {
   buffer.reset();
   if (IsHandledByPlayerStorageHooks(path)) {
-    return playerStorageReadHook(path, buffer);
+    const int32_t result = playerStorageReadHook(path, buffer);
+    if (result == WHOLE_FILE_UNREADABLE && unreadableReason != nullptr) {
+      *unreadableReason = "the player storage could not read it";
+    }
+    return result;
   }
 
-  const std::string resolved = path.GetResolvedPath();
-  std::uintmax_t size = 0;
-  if (!QueryReadableFileSize(resolved, size)) {
-    return -1;
+  std::vector<unsigned char> bytes;
+  std::string error;
+  const platform::FileReadStatus status =
+      platform::ReadWholeFile(path.GetResolvedPath(), MAX_WHOLE_FILE_SIZE, bytes, error);
+  if (status == platform::FileReadStatus::UNREADABLE && unreadableReason != nullptr) {
+    *unreadableReason = error;
   }
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(resolved.c_str(), "rb"));
-  if (!file) {
-    return -1;
+  return ToWholeFileResult(status, bytes, buffer);
+}
+
+int32_t ToWholeFileResult(platform::FileReadStatus status, const std::vector<unsigned char>& bytes,
+                          std::unique_ptr<unsigned char[]>& buffer) {
+  switch (status) {
+    case platform::FileReadStatus::MISSING:
+      return WHOLE_FILE_MISSING;
+    case platform::FileReadStatus::UNREADABLE:
+      return WHOLE_FILE_UNREADABLE;
+    case platform::FileReadStatus::READ:
+      break;
   }
-  buffer = std::make_unique<unsigned char[]>(static_cast<size_t>(size));
-  const size_t bytesRead = std::fread(buffer.get(), 1, static_cast<size_t>(size), file.get());
-  return static_cast<int32_t>(bytesRead);
+  buffer = std::make_unique<unsigned char[]>(bytes.size());
+  std::copy(bytes.begin(), bytes.end(), buffer.get());
+  return static_cast<int32_t>(bytes.size());
 }
 
 int32_t WriteWholeFile(const unsigned char* bytes, const UlvoPath& path, int32_t byteCount) {

@@ -6,15 +6,30 @@
 #include <vector>
 
 #include "engine/core/UlvoPath.h"
+#include "platform/system/FileSystem.h"
 
 // The engine's whole-file operations. Every one goes through UlvoPath, so
 // player-storage files reach the storage hooks when they are installed.
 
+// What ReadWholeFile returns instead of a byte count. The player-storage
+// read hook answers with the same two values.
+constexpr int32_t WHOLE_FILE_MISSING = -1;
+// Something is there but cannot be read: a folder or other non-regular
+// file, no permission, a read error, a file too large for a 32-bit count.
+constexpr int32_t WHOLE_FILE_UNREADABLE = -2;
+
 // Clears buffer, then reads the whole file into a new buffer and returns the
-// number of bytes read. Returns -1 (buffer stays empty) when the file is
-// missing or unreadable: a folder, anything but a regular file, or a file
-// too large for a 32-bit count.
-int32_t ReadWholeFile(const UlvoPath& path, std::unique_ptr<unsigned char[]>& buffer);
+// number of bytes read, or one of the two results above (buffer stays
+// empty). For an unreadable file the system's error text goes to
+// unreadableReason when one is given.
+int32_t ReadWholeFile(const UlvoPath& path, std::unique_ptr<unsigned char[]>& buffer,
+                      std::string* unreadableReason = nullptr);
+
+// A platform read as the whole-file read answers it: the byte count with a
+// copy of the bytes in buffer, or one of the two results above. For the
+// storage layers behind the player-storage read hook.
+int32_t ToWholeFileResult(platform::FileReadStatus status, const std::vector<unsigned char>& bytes,
+                          std::unique_ptr<unsigned char[]>& buffer);
 
 // Returns byteCount when every byte was stored, -1 when the local write
 // failed, or the storage hook's own result. A local file is written to a

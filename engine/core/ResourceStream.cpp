@@ -1,6 +1,7 @@
 #include "engine/core/ResourceStream.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -51,7 +52,22 @@ float FloatFromBits(uint32_t bits) {
   return value;
 }
 
-std::string FormatFloat(float value) { return Stringf("%g", static_cast<double>(value)); }
+// The text reader takes only finite numbers, so nothing else is written.
+std::string FormatFloat(float value) {
+  ULVO_ASSERT(std::isfinite(value),
+              Stringf("Cannot write %g in text form: only finite numbers read back.",
+                      static_cast<double>(value)),
+              "ResourceStream::WriteFloat");
+  return Stringf("%g", static_cast<double>(value));
+}
+
+// A label is a "//" comment to the end of its line: a line break inside
+// would turn the rest of the label into values on reading.
+std::string OnOneLine(const char* label) {
+  std::string text = label;
+  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  return text;
+}
 
 }  // namespace
 
@@ -83,6 +99,7 @@ void ResourceStream::Initialize(ResourceStreamFormat format, int32_t capacity) {
   m_internalFormat = format;
   m_readPosition = 0;
   m_size = 0;
+  m_unreadableReason.clear();
   m_capacity = std::max<int32_t>(capacity, 0);
   m_indentDepth = 0;
   m_atLineStart = true;
@@ -103,8 +120,9 @@ bool ResourceStream::Load(const UlvoPath& path) {
   m_capacity = 0;
   ReleaseBuffer();
 
+  m_unreadableReason.clear();
   std::unique_ptr<unsigned char[]> buffer;
-  const int32_t bytesRead = ReadWholeFile(path, buffer);
+  const int32_t bytesRead = ReadWholeFile(path, buffer, &m_unreadableReason);
   m_path = path;
   if (bytesRead < 0 || !buffer) {
     return false;
@@ -211,7 +229,7 @@ void ResourceStream::WriteComment(const char* label) {
     return;
   }
   if (label != nullptr) {
-    WriteRawString(std::string("// ") + label);
+    WriteRawString("// " + OnOneLine(label));
   }
   WriteNewline();
 }
@@ -333,7 +351,7 @@ void ResourceStream::WriteBlockBegin(const char* label) {
     WriteNewline();
   }
   if (label != nullptr) {
-    WriteIndentedString(std::string("// ") + label);
+    WriteIndentedString("// " + OnOneLine(label));
     WriteNewline();
   }
   WriteIndentedString("{");
@@ -602,7 +620,15 @@ float ResourceStream::ReadFloat() {
   if (m_internalFormat == RESOURCE_STREAM_FORMAT_BINARY) {
     return FloatFromBits(static_cast<uint32_t>(ReadLittleEndian(4)));
   }
-  return static_cast<float>(ReadTextNumber());
+  // A number beyond the float range would become an infinity, which no
+  // writer could put back.
+  ReadPastWhitespaceAndComments();
+  const int32_t tokenStart = m_readPosition;
+  const double value = ReadTextNumber();
+  if (!(std::fabs(value) <= std::numeric_limits<float>::max())) {
+    RaiseNumberError("Number too large for a float", tokenStart);
+  }
+  return static_cast<float>(value);
 }
 
 std::string ResourceStream::ReadString() {

@@ -33,7 +33,9 @@ class ResourceStream {
   // buffer, which grows as needed; a binary stream starts with its marker.
   ResourceStream(ResourceStreamFormat format, int32_t initialCapacity);
   // Loads the whole file; a missing or unreadable file leaves the stream
-  // invalid (callers test IsValid and fall back to defaults).
+  // invalid. Callers test IsValid and fall back to defaults, but a player
+  // file that is there and unreadable (GetUnreadableReason not empty) must
+  // not be saved over.
   explicit ResourceStream(const UlvoPath& path);
 
   ResourceStream(const ResourceStream&) = delete;
@@ -45,6 +47,9 @@ class ResourceStream {
   bool SaveToFile(const UlvoPath& path) const;
 
   bool IsValid() const { return m_startOfData != nullptr; }
+  // The system's error text when the last Load found a file it could not
+  // read; empty after a successful load or a missing file.
+  const std::string& GetUnreadableReason() const { return m_unreadableReason; }
   // Either text encoding: the form in which blocks carry braces.
   bool IsTextFormat() const {
     return m_internalFormat == RESOURCE_STREAM_FORMAT_TEXT ||
@@ -58,13 +63,16 @@ class ResourceStream {
   int32_t DataBytesRemaining() const { return m_size - m_readPosition; }
 
   // Writes. A label is printed as a "//" comment after the value in
-  // RESOURCE_STREAM_FORMAT_TEXT and ignored otherwise; null for none.
+  // RESOURCE_STREAM_FORMAT_TEXT (line breaks in it become blanks) and
+  // ignored otherwise; null for none.
   void WriteBool(bool value, const char* label = nullptr);
   void WriteInt32(int32_t value, const char* label = nullptr);
   void WriteInt16(int16_t value, const char* label = nullptr);
   void WriteUInt16(uint16_t value, const char* label = nullptr);
   void WriteInt8(int8_t value, const char* label = nullptr);
   void WriteUInt8(uint8_t value, const char* label = nullptr);
+  // Text form: only finite values, which the reader takes back (an
+  // assertion otherwise).
   void WriteFloat(float value, const char* label = nullptr);
   // Text form: the text between double quotes, unescaped, so it must hold
   // no double quote (an assertion).
@@ -127,6 +135,7 @@ class ResourceStream {
   std::string FileNameOr(const char* unknownName) const;
 
   UlvoPath m_path;
+  std::string m_unreadableReason;
   std::unique_ptr<unsigned char[]> m_startOfData;
   int32_t m_readPosition = 0;
   int32_t m_size = 0;

@@ -42,7 +42,8 @@ class UlvoPath {
 // are set.
 
 // Fills buffer with the whole file and returns its byte count, or returns -1
-// when the file is absent or unreadable.
+// when the file is absent and -2 when it is there but cannot be read (the
+// WHOLE_FILE_MISSING and WHOLE_FILE_UNREADABLE of the whole-file read).
 using PlayerStorageReadHook = int32_t (*)(const UlvoPath& path,
                                           std::unique_ptr<unsigned char[]>& buffer);
 // Returns the number of bytes stored (byteCount on success), or a smaller

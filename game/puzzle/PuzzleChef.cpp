@@ -172,7 +172,7 @@ BoardSolver& PuzzleChef::GetSolverFor(const Board& board) const
 
 // --- Handing out puzzles ---
 
-ServedPuzzle PuzzleChef::GetPuzzle(const PuzzleRequest& request, int seed, Clock* clock)
+ServedPuzzle PuzzleChef::GetPuzzle(PuzzleRequest& request, int seed, Clock* clock)
 {
     RequireStarted("PuzzleChef::GetPuzzle");
     if (seed == -1) {
@@ -184,9 +184,8 @@ ServedPuzzle PuzzleChef::GetPuzzle(const PuzzleRequest& request, int seed, Clock
         return GenerateDynamicPuzzle(request, clock, seed);
     }
 
-    PuzzleRequest takenFor = request;
     PuzzleDescriptor descriptor;
-    if (book->TakeNextDescriptor(takenFor, descriptor)) {
+    if (book->TakeNextDescriptor(request, descriptor)) {
         ServedPuzzle served;
         served.puzzle = CreatePuzzleFromDescriptor(descriptor, clock, true);
         if (served.puzzle != nullptr) {
@@ -315,12 +314,13 @@ std::unique_ptr<Puzzle> PuzzleChef::CreatePuzzleFromDescriptor(const PuzzleDescr
                                                                bool build)
 {
     RequireStarted("PuzzleChef::CreatePuzzleFromDescriptor");
-    BoardGenerator* generator = GetGenerator(descriptor.GetGeneratorIndex());
-    if (generator == nullptr) {
-        ConsolePrintf("ERROR: PuzzleChef has no generator %d for puzzle \"%s\".\n", descriptor.GetGeneratorIndex(),
-                      descriptor.GetPuzzleID().c_str());
+    const std::string problem = FindBuildProblem(descriptor);
+    if (!problem.empty()) {
+        ConsolePrintf("ERROR: PuzzleChef cannot build the puzzle of seed %d: %s.\n", descriptor.GetSeed(),
+                      problem.c_str());
         return nullptr;
     }
+    BoardGenerator* generator = GetGenerator(descriptor.GetGeneratorIndex());
     PuzzleDescriptor copy = descriptor;
     if (copy.GetSeed() < 0) {
         copy.SetSeed(static_cast<int>(generator->NewSeed()));
@@ -331,6 +331,24 @@ std::unique_ptr<Puzzle> PuzzleChef::CreatePuzzleFromDescriptor(const PuzzleDescr
         return nullptr;
     }
     return puzzle;
+}
+
+// A descriptor comes from a file that may be damaged or edited: anything
+// the chef cannot build is refused here, before a puzzle or its ID is made
+// from it.
+std::string PuzzleChef::FindBuildProblem(const PuzzleDescriptor& descriptor) const
+{
+    if (GetGenerator(descriptor.GetGeneratorIndex()) == nullptr) {
+        return Stringf("it names generator %d, which the chef does not have", descriptor.GetGeneratorIndex());
+    }
+    const size_t numBoards = descriptor.GetBoardRecipes().size();
+    if (numBoards == 0 || numBoards > static_cast<size_t>(MAX_BOARDS_PER_PUZZLE)) {
+        return Stringf("it has %zu board recipes; a puzzle has 1 to %d boards", numBoards, MAX_BOARDS_PER_PUZZLE);
+    }
+    if (descriptor.GetSize() < 1 || descriptor.GetSize() > static_cast<int>(MAX_BOARD_SIZE)) {
+        return Stringf("its boards are of size %d; boards have 1 to %u rows", descriptor.GetSize(), MAX_BOARD_SIZE);
+    }
+    return std::string();
 }
 
 bool PuzzleChef::BuildBoardsForPuzzle(Puzzle* puzzle)
@@ -344,14 +362,14 @@ bool PuzzleChef::BuildBoardsForPuzzle(Puzzle* puzzle)
     }
     const int64_t start = CurrentTimeMilliseconds();
     const PuzzleDescriptor& descriptor = puzzle->GetDescriptor();
-    BoardGenerator* generator = GetGenerator(descriptor.GetGeneratorIndex());
-    const size_t numBoards = descriptor.GetBoardRecipes().size();
-    if (generator == nullptr || numBoards == 0 || descriptor.GetSize() < 1 ||
-        descriptor.GetSize() > static_cast<int>(MAX_BOARD_SIZE)) {
-        ConsolePrintf("ERROR: PuzzleChef cannot build puzzle \"%s\": generator %d, %zu boards of size %d.\n",
-                      puzzle->GetPuzzleID().c_str(), descriptor.GetGeneratorIndex(), numBoards, descriptor.GetSize());
+    const std::string problem = FindBuildProblem(descriptor);
+    if (!problem.empty()) {
+        ConsolePrintf("ERROR: PuzzleChef cannot build puzzle \"%s\": %s.\n", puzzle->GetPuzzleID().c_str(),
+                      problem.c_str());
         return false;
     }
+    BoardGenerator* generator = GetGenerator(descriptor.GetGeneratorIndex());
+    const size_t numBoards = descriptor.GetBoardRecipes().size();
 
     const unsigned seed = static_cast<unsigned>(descriptor.GetSeed());
     std::vector<std::unique_ptr<Board>> boards;

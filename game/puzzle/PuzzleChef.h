@@ -96,9 +96,11 @@ public:
     // Seed -1 generates a new puzzle and never touches the books. Any other
     // seed takes the next puzzle of the first book matching the request,
     // telling the player once when that book has run out of such puzzles,
-    // and generates with that seed when no book puzzle results. Empty when
-    // no puzzle could be made.
-    ServedPuzzle GetPuzzle(const PuzzleRequest& request, int seed, Clock* clock);
+    // and generates with that seed when no book puzzle results. A book that
+    // serves from a harder list than asked raises the request's difficulty
+    // to that list's, so the caller sees what it got. Empty when no puzzle
+    // could be made.
+    ServedPuzzle GetPuzzle(PuzzleRequest& request, int seed, Clock* clock);
     // Builds and solves puzzles until one is as solvable as the request asks
     // (with a given seed, the first one built), between "BeginAutoSolvingEvent"
     // and "EndAutoSolvingEvent". Retries never repeat a rejected seed and end
@@ -114,9 +116,10 @@ public:
     // Seed -1; one recipe per board of the request.
     static PuzzleDescriptor InitDescriptorFromRequest(const PuzzleRequest& request);
     // A puzzle on the clock with a copy of the descriptor (a negative seed
-    // replaced by a new one), its boards built when build is set. Null when
-    // the descriptor names no generator of the chef or the boards cannot be
-    // built.
+    // replaced by a new one), its boards built when build is set. Null, with
+    // the reason in the log, for a descriptor the chef cannot build: no
+    // generator of the chef, no recipe or more than a puzzle's boards, a size
+    // outside the boards' range, or a board that cannot be made.
     std::unique_ptr<Puzzle> CreatePuzzleFromDescriptor(const PuzzleDescriptor& descriptor, Clock* clock,
                                                        bool build);
     // Builds the boards from the puzzle's descriptor unless it has them. The
@@ -152,6 +155,8 @@ private:
     void ShowOutOfPuzzlesNotice();
     // Draws a seed for a retry, stepping past every seed already rejected.
     int DrawFreshSeed(BoardGenerator& generator, const std::set<int>& rejectedSeeds) const;
+    // Why the chef cannot build the descriptor's puzzle; empty when it can.
+    std::string FindBuildProblem(const PuzzleDescriptor& descriptor) const;
 
     std::unique_ptr<Clock> m_clock;
     std::array<std::unique_ptr<BoardGenerator>, 2> m_generators;

@@ -5,6 +5,8 @@
 #include "game/puzzle/board/PuzzleRecordHelpers.h"
 #include "game/puzzle/PuzzleRequest.h"
 
+#include <limits>
+
 namespace Pemberquill {
 
 namespace {
@@ -47,8 +49,11 @@ const BoardRecipe& PuzzleDescriptor::GetBoardRecipe(size_t boardRecipeIndex) con
 
 std::string PuzzleDescriptor::GetName() const
 {
-    const PatternNameBoard first = ToPatternNameBoard(GetBoardRecipe(0));
-    if (m_boardRecipes.size() == 1) {
+    // A descriptor read from a damaged file may have no recipe; it is named
+    // as a board of the default recipe, so that it can still be written.
+    const PatternNameBoard first =
+        ToPatternNameBoard(m_boardRecipes.empty() ? BoardRecipe() : GetBoardRecipe(0));
+    if (m_boardRecipes.size() <= 1) {
         return FormatPatternName(m_generatorIndex, m_size, first, nullptr, m_isSolvable ? 1 : 0);
     }
     const PatternNameBoard second = ToPatternNameBoard(GetBoardRecipe(1));
@@ -109,8 +114,10 @@ void PuzzleDescriptor::Read(ResourceStream& stream)
     read.m_buildTimeMilliseconds = stream.ReadInt32();
     read.m_solveTimeMilliseconds = stream.ReadInt32();
     read.m_forceReducedCageSize = stream.ReadBool();
-    const int numRecipes =
-        ReadRecordCount(stream, MAX_BOARDS_PER_PUZZLE, "board recipes", "PuzzleDescriptor::Read");
+    // More recipes than a puzzle has boards still read (the chef refuses to
+    // build them); only a count the file cannot hold is refused.
+    const int numRecipes = ReadRecordCount(stream, std::numeric_limits<int>::max(), "board recipes",
+                                           "PuzzleDescriptor::Read");
     for (int i = 0; i < numRecipes; ++i) {
         BoardRecipe recipe;
         recipe.Read(stream);

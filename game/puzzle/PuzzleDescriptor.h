@@ -34,7 +34,8 @@ public:
 
     // The pattern name of the puzzle ("5x1x0x1"), taken from the first two
     // recipes, with the solvable flag as the solvability. A descriptor
-    // without recipes has no name: that is an assertion.
+    // without recipes (only a damaged file gives one) is named as one board
+    // of the default recipe.
     std::string GetName() const;
     // "<seed>-<name>", worked out once and kept from then on; a descriptor
     // read from a file keeps the ID the file gave.

@@ -112,12 +112,12 @@ void PuzzleRequest::Read(ResourceStream& stream)
     // leaves this request as it was.
     PuzzleRequest read = *this;
     ReadRecordBlockBegin(stream);
+    // Only versions 1 to 3 differ from the current layout; any other version
+    // reads as the current one.
     const int version = stream.ReadInt32();
-    if (version < 1 || version > PUZZLE_REQUEST_RECORD_VERSION) {
-        ULVO_ERROR(Stringf("A puzzle request record has version %d; versions 1 to %d are known.  Context was:\n\n%s",
-                           version, PUZZLE_REQUEST_RECORD_VERSION, stream.GetReadContext().c_str()),
-                   "PuzzleRequest::Read");
-    }
+    const bool hasBoolSolvability = version == 1 || version == 2;
+    const bool hasRequiredOperators = version != 1;
+    const bool hasForceReducedCageSize = version < 1 || version > 3;
     read.size = stream.ReadInt32();
     read.numberOfBoards = stream.ReadInt32();
     read.difficultyRating = stream.ReadInt32();
@@ -126,19 +126,19 @@ void PuzzleRequest::Read(ResourceStream& stream)
     read.boardType2 = stream.ReadInt32();
     read.board2Attributes = stream.ReadInt32();
     // Versions 1 and 2 knew only solvable and unsolvable.
-    if (version <= 2) {
+    if (hasBoolSolvability) {
         read.solvabilityType = stream.ReadBool() ? SOLVABILITY_SOLVABLE : SOLVABILITY_UNSOLVABLE;
     } else {
         read.solvabilityType = stream.ReadInt32();
     }
     read.generatorTypeIndex = stream.ReadInt32();
     read.generatorVersion = stream.ReadFloat();
-    if (version >= 4) {
+    if (hasForceReducedCageSize) {
         read.forceReducedCageSize = stream.ReadBool();
     }
     ReadRulesBlock(stream, read.cageRules1);
     ReadRulesBlock(stream, read.cageRules2);
-    if (version >= 2) {
+    if (hasRequiredOperators) {
         ReadRulesBlock(stream, read.requiredOperators1);
         ReadRulesBlock(stream, read.requiredOperators2);
     }

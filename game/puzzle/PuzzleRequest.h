@@ -61,8 +61,9 @@ struct PuzzleRequest {
     bool Matches(const PuzzleRequest& other) const;
 
     void Write(ResourceStream& stream) const;
-    // Fields that an older record lacks keep their values. A record of an
-    // unknown version, or a malformed one, throws UlvoException.
+    // Fields that an older record lacks keep their values; a version other
+    // than 1 to 3 reads as the current layout. A malformed record throws
+    // UlvoException.
     void Read(ResourceStream& stream);
 
     bool operator==(const PuzzleRequest& other) const;

@@ -4,15 +4,19 @@
 #include "engine/core/ResourceStream.h"
 #include "game/puzzle/board/PuzzleRecordHelpers.h"
 
+#include <algorithm>
+
 namespace Pemberquill {
 
 int ReadCampaignCount(ResourceStream& stream, const char* whatIsCounted, const char* recordTitle)
 {
     const int32_t count = stream.ReadInt32();
-    if (count > MAX_CAMPAIGN_RECORD_COUNT) {
+    // Each item takes at least one byte of what is left.
+    const int limit = std::min(MAX_CAMPAIGN_RECORD_COUNT, stream.DataBytesRemaining());
+    if (count > limit) {
         const std::string file = stream.GetPath().GetResolvedPath();
         ULVO_ERROR(Stringf("The record claims %d %s; it can hold at most %d.\nIn file %s, at byte %d.  Context was:\n\n%s",
-                           count, whatIsCounted, MAX_CAMPAIGN_RECORD_COUNT, file.empty() ? "unknown" : file.c_str(),
+                           count, whatIsCounted, limit, file.empty() ? "unknown" : file.c_str(),
                            stream.GetSize() - stream.DataBytesRemaining(), stream.GetReadContext().c_str()),
                    recordTitle);
     }

@@ -14,7 +14,8 @@ namespace Pemberquill {
 constexpr int MAX_CAMPAIGN_RECORD_COUNT = 10000;
 
 // Reads a count stored as a number. A count of 0 or less stands for an
-// empty list; one above MAX_CAMPAIGN_RECORD_COUNT throws UlvoException
+// empty list; one above MAX_CAMPAIGN_RECORD_COUNT, or above the bytes left
+// in the stream, throws UlvoException
 // naming the record and quoting the read position, so that a damaged file
 // never drives a loop or an allocation.
 int ReadCampaignCount(ResourceStream& stream, const char* whatIsCounted, const char* recordTitle);

@@ -170,7 +170,8 @@ ServedPuzzle FreePlay::NextPuzzle()
         ConsolePrintf("ERROR: FreePlay found no PuzzleChef to make a puzzle.\n");
         return ServedPuzzle();
     }
-    return chef->GetPuzzle(BuildPuzzleRequest(options), options.GetPuzzleSeed(), m_clock.get());
+    PuzzleRequest request = BuildPuzzleRequest(options);
+    return chef->GetPuzzle(request, options.GetPuzzleSeed(), m_clock.get());
 }
 
 void FreePlay::Stop()

@@ -701,8 +701,8 @@ bool PemberquillOptions::SaveOptions()
     const std::string fileName = GetOptionsFileName(m_userName);
     const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, fileName);
     if (m_isSaveBlocked) {
-        ConsolePrintf("ERROR: Options not saved: \"%s\" is malformed and no copy of it could be "
-                      "kept, so it is left as it is.\n",
+        ConsolePrintf("ERROR: Options not saved: \"%s\" could not be read, or is malformed and no "
+                      "copy of it could be kept, so it is left as it is.\n",
                       path.GetResolvedPath().c_str());
         return false;
     }
@@ -752,7 +752,13 @@ bool PemberquillOptions::LoadOptions(const std::string& userName)
     const std::string fileName = GetOptionsFileName(m_userName);
     bool isLoaded = false;
     ResourceStream stream(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName));
-    if (!stream.IsValid()) {
+    if (!stream.GetUnreadableReason().empty()) {
+        // The player's options are in there: saving defaults would lose them.
+        ConsolePrintf("ERROR: Options file \"%s\" could not be read (%s); it will not be saved over in "
+                      "this run.\n",
+                      fileName.c_str(), stream.GetUnreadableReason().c_str());
+        m_isSaveBlocked = true;
+    } else if (!stream.IsValid()) {
         ConsolePrintf("Options file was invalid (missing).  Skipping.\n");
     } else if (stream.GetSize() == 0) {
         ConsolePrintf("Options file was present, but contained 0 bytes!!!  Skipping.\n");
@@ -787,7 +793,7 @@ void PemberquillOptions::KeepMalformedFileAside(const ResourceStream& stream,
                                                : Stringf("%s.malformed%d", fileName.c_str(), copy);
         const UlvoPath copyPath(PATH_MARKER_PLAYER_STORAGE, copyName);
         std::unique_ptr<unsigned char[]> existing;
-        if (ReadWholeFile(copyPath, existing) >= 0) {
+        if (ReadWholeFile(copyPath, existing) != WHOLE_FILE_MISSING) {
             continue;
         }
         if (WriteWholeFile(stream.GetData(), copyPath, stream.GetSize()) == stream.GetSize()) {

@@ -57,14 +57,15 @@ public:
     void FireAllEvents();
 
     // Writes the options to the current user's file. False when there is no
-    // user name, when the user's file was malformed and could not be kept
-    // aside, or when the file could not be written.
+    // user name, when the user's file could not be read, or was malformed
+    // and could not be kept aside, or when the file could not be written.
     bool SaveOptions();
 
     // Saves the current values for the user so far, then reads userName's
     // file. A missing or empty file keeps the current values; a malformed
     // one is logged, kept aside under another name and leaves the current
-    // values too. In every case the window mode is applied and every value
+    // values too; one that is there but cannot be read is logged with the
+    // system's reason and not saved over in this run. In every case the window mode is applied and every value
     // published. True when the file was read.
     bool LoadOptions(const std::string& userName);
 
@@ -201,8 +202,9 @@ private:
     CageRules m_cageRules1{ALL_CAGE_RULES_MASK};
     CageRules m_cageRules2{ALL_CAGE_RULES_MASK};
     int m_puzzleSeed = NO_PUZZLE_SEED;
-    // Set while the current user's file is malformed and no copy of it could
-    // be kept aside: saving would then destroy the only copy.
+    // Set while the current user's file could not be read, or is malformed
+    // and no copy of it could be kept aside: saving would then destroy the
+    // only copy.
     bool m_isSaveBlocked = false;
 };
 

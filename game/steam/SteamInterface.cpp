@@ -1,8 +1,10 @@
 #include "game/steam/SteamInterface.h"
 
 #include <utility>
+#include <vector>
 
 #include "engine/core/Diagnostics.h"
+#include "engine/core/FileIO.h"
 #include "engine/core/UlvoPath.h"
 
 namespace Pemberquill {
@@ -22,21 +24,20 @@ platform::RemoteStorage* AvailableRemoteStorage() {
 
 int32_t ReadPlayerStorageFile(const UlvoPath& path, std::unique_ptr<unsigned char[]>& buffer) {
   platform::RemoteStorage* storage = AvailableRemoteStorage();
+  if (storage == nullptr) {
+    return WHOLE_FILE_MISSING;
+  }
   const std::string name = path.GetResolvedPath();
-  if (storage == nullptr || !storage->FileExists(name)) {
-    return -1;
+  std::vector<unsigned char> bytes;
+  std::string error;
+  const platform::FileReadStatus status = storage->ReadWholeFile(name, bytes, error);
+  if (status == platform::FileReadStatus::UNREADABLE) {
+    // The hook can only answer "unreadable"; the reason goes to the log
+    // here, and the caller must not save over the file.
+    ConsolePrintf("ERROR: The player file \"%s\" is there but could not be read (%s).\n",
+                  name.c_str(), error.c_str());
   }
-  const int32_t size = storage->GetFileSize(name);
-  if (size < 0) {
-    return -1;
-  }
-  auto bytes = std::make_unique<unsigned char[]>(static_cast<size_t>(size));
-  const int32_t bytesRead = storage->Read(name, bytes.get(), size);
-  if (bytesRead < 0) {
-    return -1;
-  }
-  buffer = std::move(bytes);
-  return bytesRead;
+  return ToWholeFileResult(status, bytes, buffer);
 }
 
 // The whole-file write hands this back to its caller, who takes anything
@@ -77,6 +78,10 @@ void SteamInterface::Startup(Clock* parentClock) {
   if (m_isSteamAvailable) {
     m_userName = platform::OnlineService::GetUserName();
     ConsolePrintf("Logged in as Steam User: %s\n", m_userName.c_str());
+    const std::string problems = m_service.GetLoadProblems();
+    if (!problems.empty()) {
+      ConsolePrintf("ERROR: %s", problems.c_str());
+    }
     InstallPlayerStorageHooks();
   } else {
     // Without the service the hooks could neither read nor save the

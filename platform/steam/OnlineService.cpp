@@ -50,6 +50,16 @@ void OnlineService::Shutdown() {
   m_storage.reset();
 }
 
+std::string OnlineService::GetLoadProblems() const {
+  std::string problems;
+  for (const UserStatsStore* store : {m_stats.get(), m_scores.get()}) {
+    if (store != nullptr && !store->GetLoadProblem().empty()) {
+      problems += store->GetLoadProblem() + "\n";
+    }
+  }
+  return problems;
+}
+
 std::string OnlineService::GetUserName() {
   const char* user = std::getenv("USER");
   if (user == nullptr || *user == '\0') {

@@ -64,6 +64,17 @@ int32_t RemoteStorage::Read(const std::string& name, void* buffer, int32_t capac
   return static_cast<int32_t>(read);
 }
 
+FileReadStatus RemoteStorage::ReadWholeFile(const std::string& name,
+                                            std::vector<unsigned char>& bytes,
+                                            std::string& error) const {
+  if (!IsValidName(name)) {
+    bytes.clear();
+    error.clear();
+    return FileReadStatus::MISSING;
+  }
+  return platform::ReadWholeFile(PathOf(name), std::numeric_limits<int32_t>::max(), bytes, error);
+}
+
 bool RemoteStorage::Write(const std::string& name, const void* data, int32_t size) {
   if (!IsValidName(name) || size < 0 || (data == nullptr && size > 0)) {
     return false;

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "platform/system/FileSystem.h"
 
 namespace platform {
 
@@ -22,6 +25,11 @@ class RemoteStorage {
   // Reads at most capacity bytes; returns the count read, or -1 when the
   // file is missing or unreadable.
   int32_t Read(const std::string& name, void* buffer, int32_t capacity) const;
+  // The whole file. MISSING for an invalid name or nothing there;
+  // UNREADABLE, with the system's error text, for a file that is there but
+  // cannot be read.
+  FileReadStatus ReadWholeFile(const std::string& name, std::vector<unsigned char>& bytes,
+                               std::string& error) const;
   bool Write(const std::string& name, const void* data, int32_t size);
   bool Delete(const std::string& name);
 

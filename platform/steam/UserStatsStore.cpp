@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <utility>
+#include <vector>
+
+#include <sys/stat.h>
 
 #include "platform/system/Debugger.h"
 #include "platform/system/FileSystem.h"
@@ -21,6 +23,11 @@ const char* const INT_STAT = "int";
 const char* const FLOAT_STAT = "float";
 const char* const ACHIEVEMENT = "achievement";
 const char* const SCORE = "score";
+
+// Far beyond what any player's statistics take; a larger file is damaged.
+constexpr size_t MAX_STATS_FILE_BYTES = 64u << 20;
+// Damaged copies kept before the store gives up and leaves the file alone.
+constexpr int MAX_DAMAGED_COPIES = 1000;
 
 bool ParseInt(const std::string& text, int32_t& value) {
   if (text.empty()) {
@@ -71,26 +78,65 @@ bool UserStatsStore::Load() {
   m_stats.clear();
   m_achievements.clear();
   m_scores.clear();
-  if (!IsRegularFile(m_file)) {
-    return true;
+  m_loadProblem.clear();
+  m_isStoreBlocked = false;
+  std::vector<unsigned char> bytes;
+  std::string error;
+  switch (ReadWholeFile(m_file, MAX_STATS_FILE_BYTES, bytes, error)) {
+    case FileReadStatus::MISSING:
+      return true;
+    case FileReadStatus::UNREADABLE:
+      m_loadProblem = "The statistics file " + m_file + " could not be read (" + error +
+                      "); it is left as it is and nothing is stored in this run.";
+      m_isStoreBlocked = true;
+      DebugOutput(m_loadProblem + "\n");
+      return false;
+    case FileReadStatus::READ:
+      break;
   }
-  std::ifstream in(m_file, std::ios::binary);
+  std::istringstream in(std::string(bytes.begin(), bytes.end()));
   std::string line;
   int lineNumber = 0;
   while (std::getline(in, line)) {
     ++lineNumber;
-    if (!ParseLine(line)) {
-      DebugOutput("The statistics file " + m_file + " is malformed at line " +
-                  std::to_string(lineNumber) + "; it is kept as " + m_file +
-                  ".bad and the statistics start afresh.\n");
+    if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    if (!line.empty() && !ParseLine(line)) {
       m_stats.clear();
       m_achievements.clear();
       m_scores.clear();
-      std::rename(m_file.c_str(), (m_file + ".bad").c_str());
+      KeepDamagedFileAside(lineNumber);
       return false;
     }
   }
   return true;
+}
+
+// Every damaged file gets a name of its own, so a later damage never
+// replaces the copy of an earlier one.
+void UserStatsStore::KeepDamagedFileAside(int lineNumber) {
+  for (int copy = 1; copy <= MAX_DAMAGED_COPIES; ++copy) {
+    const std::string copyName = m_file + ".bad" + (copy == 1 ? std::string() : std::to_string(copy));
+    struct stat info {};
+    if (lstat(copyName.c_str(), &info) == 0 || errno != ENOENT) {
+      continue;
+    }
+    if (std::rename(m_file.c_str(), copyName.c_str()) == 0) {
+      m_loadProblem = "The statistics file " + m_file + " is malformed at line " +
+                      std::to_string(lineNumber) + "; it is kept as " + copyName +
+                      " and the statistics start afresh.";
+      DebugOutput(m_loadProblem + "\n");
+      return;
+    }
+    break;
+  }
+  m_loadProblem = "The statistics file " + m_file + " is malformed at line " +
+                  std::to_string(lineNumber) +
+                  " and could not be kept aside; it is left as it is and nothing is stored in "
+                  "this run.";
+  m_isStoreBlocked = true;
+  DebugOutput(m_loadProblem + "\n");
 }
 
 bool UserStatsStore::ParseLine(const std::string& line) {
@@ -127,6 +173,9 @@ bool UserStatsStore::ParseLine(const std::string& line) {
 }
 
 bool UserStatsStore::Store() const {
+  if (m_isStoreBlocked) {
+    return false;
+  }
   std::ostringstream out;
   for (const auto& [name, stat] : m_stats) {
     if (stat.isFloat) {

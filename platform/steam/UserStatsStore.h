@@ -14,11 +14,17 @@ class UserStatsStore {
   // file: the file that Load reads and Store replaces.
   explicit UserStatsStore(std::string file);
 
-  // Reads the stored values. A missing file is a fresh player. A malformed
-  // file is renamed aside (".bad") so that no later Store overwrites it, and
-  // the store starts empty; returns false then.
+  // Reads the stored values; lines may end in "\r\n" and blank lines are
+  // skipped. A missing file is a fresh player. A malformed file is renamed
+  // aside under a name no earlier copy has (".bad", ".bad2", ...) and the
+  // store starts empty; returns false then. A file that is there but cannot
+  // be read leaves the store empty and refuses every Store of this run, so
+  // that the player's values are never replaced; returns false too.
   bool Load();
+  // False, writing nothing, when Load could not read or keep aside the file.
   bool Store() const;
+  // Why the last Load returned false, for the log; empty when it did not.
+  const std::string& GetLoadProblem() const { return m_loadProblem; }
 
   // Names hold no tab, line end or other control character; a setting under
   // any other name is refused.
@@ -48,8 +54,11 @@ class UserStatsStore {
   };
 
   bool ParseLine(const std::string& line);
+  void KeepDamagedFileAside(int lineNumber);
 
   std::string m_file;
+  std::string m_loadProblem;
+  bool m_isStoreBlocked = false;
   std::map<std::string, Stat> m_stats;
   std::map<std::string, bool> m_achievements;
   std::map<std::string, int32_t> m_scores;

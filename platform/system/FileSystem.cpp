@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -185,6 +189,47 @@ std::vector<std::string> ListFolder(const std::string& folder, const std::string
 bool IsRegularFile(const std::string& path) {
   struct stat info {};
   return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+FileReadStatus ReadWholeFile(const std::string& path, size_t maxBytes,
+                             std::vector<unsigned char>& bytes, std::string& error) {
+  bytes.clear();
+  error.clear();
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) {
+      return FileReadStatus::MISSING;
+    }
+    error = std::strerror(errno);
+    return FileReadStatus::UNREADABLE;
+  }
+  // A folder or a device would report a meaningless length, and a pipe
+  // would block the read.
+  if (!S_ISREG(info.st_mode)) {
+    error = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "Not a regular file";
+    return FileReadStatus::UNREADABLE;
+  }
+  if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+    error = std::strerror(EFBIG);
+    return FileReadStatus::UNREADABLE;
+  }
+  struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  if (!file) {
+    error = std::strerror(errno);
+    return FileReadStatus::UNREADABLE;
+  }
+  bytes.resize(static_cast<size_t>(info.st_size));
+  const size_t read = std::fread(bytes.data(), 1, bytes.size(), file.get());
+  if (std::ferror(file.get())) {
+    error = std::strerror(errno);
+    bytes.clear();
+    return FileReadStatus::UNREADABLE;
+  }
+  bytes.resize(read);
+  return FileReadStatus::READ;
 }
 
 }  // namespace platform

@@ -26,4 +26,14 @@ std::vector<std::string> ListFolder(const std::string& folder, const std::string
 
 bool IsRegularFile(const std::string& path);
 
+enum class FileReadStatus { READ, MISSING, UNREADABLE };
+
+// Reads the whole file into bytes. MISSING when nothing is at the path;
+// UNREADABLE when something is there that cannot be read (a folder or other
+// non-regular file, no permission, a read error, more than maxBytes), with
+// the system's error text in error. A player file that is there but
+// unreadable must never be taken for a missing one and written over.
+FileReadStatus ReadWholeFile(const std::string& path, size_t maxBytes,
+                             std::vector<unsigned char>& bytes, std::string& error);
+
 }  // namespace platform

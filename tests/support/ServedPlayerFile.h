@@ -12,8 +12,8 @@ namespace testsupport {
 
 // Serves one file, whatever the path asked for, through the player-storage
 // hooks while it lives, so that the real loading path runs without touching
-// the disk. Writes and removals are taken and dropped. The previous hooks
-// are back afterwards.
+// the disk. Writes are taken and the last one kept; removals are dropped.
+// The previous hooks are back afterwards.
 class ServedPlayerFile {
  public:
   explicit ServedPlayerFile(std::vector<uint8_t> bytes)
@@ -36,6 +36,8 @@ class ServedPlayerFile {
   ServedPlayerFile(const ServedPlayerFile&) = delete;
   ServedPlayerFile& operator=(const ServedPlayerFile&) = delete;
 
+  const std::vector<uint8_t>& GetLastWrite() const { return m_lastWrite; }
+
  private:
   static ServedPlayerFile*& Current() {
     static ServedPlayerFile* current = nullptr;
@@ -49,10 +51,14 @@ class ServedPlayerFile {
     }
     return static_cast<int32_t>(bytes.size());
   }
-  static int32_t Write(const UlvoPath&, const unsigned char*, int32_t count) { return count; }
+  static int32_t Write(const UlvoPath&, const unsigned char* bytes, int32_t count) {
+    Current()->m_lastWrite.assign(bytes, bytes + count);
+    return count;
+  }
   static void Remove(const UlvoPath&) {}
 
   std::vector<uint8_t> m_bytes;
+  std::vector<uint8_t> m_lastWrite;
   ServedPlayerFile* m_previous;
   PlayerStorageReadHook m_oldRead;
   PlayerStorageWriteHook m_oldWrite;

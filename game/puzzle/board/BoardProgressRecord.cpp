@@ -112,6 +112,11 @@ void BoardProgress::Read(ResourceStream& stream)
                 Stringf("A board progress record claims a puzzle size of %d; boards have at most %u rows.", size,
                         MAX_BOARD_SIZE),
                 "BoardProgress::Read");
+    // Every cage holds at least one square; the count sizes the allocations
+    // below, so it must not exceed what the board can hold.
+    ULVO_ASSERT(numberOfCages <= size * size,
+                Stringf("A board progress record claims %d cages on a %dx%d board.", numberOfCages, size, size),
+                "BoardProgress::Read");
 
     BoardProgress loaded(size, numberOfCages);
     loaded.m_steps = steps;

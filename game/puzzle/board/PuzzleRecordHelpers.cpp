@@ -3,6 +3,8 @@
 #include "engine/core/Diagnostics.h"
 #include "engine/core/ResourceStream.h"
 
+#include <algorithm>
+
 namespace Pemberquill {
 
 namespace {
@@ -60,9 +62,10 @@ int ReadRecordCount(ResourceStream& stream, int maxCount, const std::string& wha
                     const char* recordTitle)
 {
     const int count = stream.ReadInt32();
-    if (count < 0 || count > maxCount) {
+    const int limit = std::min(maxCount, stream.DataBytesRemaining());
+    if (count < 0 || count > limit) {
         ULVO_ERROR(Stringf("The record claims %d %s; it can hold 0 to %d.\n%s", count, whatIsCounted.c_str(),
-                           maxCount, DescribeReadPosition(stream).c_str()),
+                           limit, DescribeReadPosition(stream).c_str()),
                    recordTitle);
     }
     return count;

@@ -19,9 +19,10 @@ void ReadRecordBlockEnd(ResourceStream& stream);
 void WriteCageRulesFlags(ResourceStream& stream, const CageRules& rules, const char* labelPrefix);
 void ReadCageRulesFlags(ResourceStream& stream, CageRules& rules);
 
-// Reads an int32 count and refuses anything outside 0..maxCount with an
-// UlvoException that names the record and quotes the read position, so
-// that a damaged file never drives a loop or an allocation.
+// Reads an int32 count and refuses anything outside 0..maxCount, or more
+// items than the bytes left in the stream could hold (each takes at least
+// one), with an UlvoException that names the record and quotes the read
+// position, so that a damaged file never drives a loop or an allocation.
 int ReadRecordCount(ResourceStream& stream, int maxCount, const std::string& whatIsCounted,
                     const char* recordTitle);
 

@@ -59,14 +59,29 @@ TEST_F(FileIOTest, EmptyFileReadsAsZeroBytesWithABuffer) {
   EXPECT_NE(buffer, nullptr);
 }
 
-TEST_F(FileIOTest, MissingFolderOrSpecialFileIsUnreadable) {
+TEST_F(FileIOTest, AMissingFileIsToldFromOneThatCannotBeRead) {
   std::filesystem::create_directory(folder.File("Sub"));
   ASSERT_EQ(mkfifo(folder.File("pipe").c_str(), 0600), 0);
-  for (const char* name : {"missing.bin", "Sub", "pipe"}) {
-    SCOPED_TRACE(name);
+  // Unreadable even to root, which no file mode is.
+  std::filesystem::create_symlink("loop", folder.File("loop"));
+  const struct {
+    const char* name;
+    int32_t result;
+    const char* reason;
+  } cases[] = {
+      {"missing.bin", WHOLE_FILE_MISSING, ""},
+      {"no-folder/missing.bin", WHOLE_FILE_MISSING, ""},
+      {"Sub", WHOLE_FILE_UNREADABLE, "Is a directory"},
+      {"pipe", WHOLE_FILE_UNREADABLE, "Not a regular file"},
+      {"loop", WHOLE_FILE_UNREADABLE, "Too many levels of symbolic links"},
+  };
+  for (const auto& expected : cases) {
+    SCOPED_TRACE(expected.name);
     // Whatever the caller's pointer held before is let go.
     std::unique_ptr<unsigned char[]> buffer = std::make_unique<unsigned char[]>(4);
-    EXPECT_EQ(ReadWholeFile(UserPath(name), buffer), -1);
+    std::string reason;
+    EXPECT_EQ(ReadWholeFile(UserPath(expected.name), buffer, &reason), expected.result);
+    EXPECT_EQ(reason, expected.reason);
     EXPECT_EQ(buffer, nullptr);
   }
 }

@@ -231,10 +231,23 @@ TEST_F(ReaderTest, MissingFileLeavesTheStreamInvalid) {
   EXPECT_EQ(error.title, "ResourceStream::ReadBytesDirectly");
 }
 
-TEST_F(ReaderTest, FolderIsUnreadable) {
+TEST_F(ReaderTest, AnUnreadableFileIsToldFromAMissingOne) {
   TemporaryFolder folder;
   ResourceStream stream(UlvoPath(PATH_MARKER_NONE, folder.File("")));
   EXPECT_FALSE(stream.IsValid());
+  EXPECT_EQ(stream.GetUnreadableReason(), "Is a directory");
+  stream.Load(UlvoPath(PATH_MARKER_NONE, folder.File("absent")));
+  EXPECT_EQ(stream.GetUnreadableReason(), "");
+}
+
+TEST_F(ReaderTest, AFloatBeyondTheFloatRangeIsAFormatError) {
+  // It would read as an infinity, which no writer could put back.
+  for (const char* token : {"1e39", "-4e38"}) {
+    const auto error = CatchUlvoException([&] { Load(std::string(" ") + token)->ReadFloat(); });
+    EXPECT_NE(error.message.find(std::string("Number too large for a float; found \"") + token + "\""),
+              std::string::npos)
+        << error.message;
+  }
 }
 
 TEST_F(ReaderTest, TextSkipsWhitespaceAndComments) {

@@ -2,6 +2,9 @@
 
 #include "engine/core/ResourceStream.h"
 #include "tests/engine/core/FileTestSupport.h"
+#include "tests/support/ServedPlayerFile.h"
+
+#include <limits>
 
 using file_test::Bytes;
 using file_test::CatchUlvoException;
@@ -160,6 +163,27 @@ TEST_F(WriterTest, QuoteInTextStringIsAnAssertion) {
   ResourceStream binary(RESOURCE_STREAM_FORMAT_BINARY, 64);
   binary.WriteString("say \"hi\"");
   EXPECT_EQ(binary.GetSize(), 4 + 4 + 8);
+}
+
+TEST_F(WriterTest, TextLabelsStayOnTheirLineAndOnlyFiniteFloatsAreWritten) {
+  ResourceStream stream(RESOURCE_STREAM_FORMAT_TEXT, 64);
+  stream.WriteBlockBegin("set\n7 {");
+  stream.WriteInt32(5, "puzzle a\r\n9 }");
+  for (const float bad : {std::numeric_limits<float>::quiet_NaN(),
+                          std::numeric_limits<float>::infinity(),
+                          -std::numeric_limits<float>::infinity()}) {
+    EXPECT_EQ(CatchUlvoException([&] { stream.WriteFloat(bad); }).title,
+              "ResourceStream::WriteFloat");
+  }
+  stream.WriteBlockEnd();
+
+  const testsupport::ServedPlayerFile served(ContentBytes(stream));
+  ResourceStream reader(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "labels.txt"));
+  reader.ReadExpectedToken('{');
+  EXPECT_EQ(reader.ReadInt32(), 5);
+  reader.ReadExpectedToken('}');
+  reader.ReadPastWhitespaceAndComments();
+  EXPECT_EQ(reader.DataBytesRemaining(), 0);
 }
 
 TEST_F(WriterTest, GrowthFollowsTheCapacityRule) {

@@ -16,6 +16,7 @@
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "tests/support/GeneratedBoard.h"
+#include "tests/support/RecordingConsole.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,12 @@ const std::vector<std::string> CHEF_EVENTS = {"BeginAutoSolvingEvent", "EndAutoS
 PuzzleRequest FourByFour(int solvability = SOLVABILITY_SOLVABLE)
 {
     return PuzzleRequest(4, 0, 1, 0, 0, 0, solvability);
+}
+
+// For requests the caller does not look at again.
+ServedPuzzle Serve(PuzzleChef& chef, PuzzleRequest request, int seed, Clock* clock)
+{
+    return chef.GetPuzzle(request, seed, clock);
 }
 
 size_t DescriptorsLeft(const RecipeBook& book)
@@ -86,6 +93,7 @@ protected:
     Clock clock;
     PuzzleChef chef;
     RecordingChefUI ui;
+    testsupport::RecordingConsole console;
 };
 
 TEST_F(PuzzleChefTest, StartupLoadsEveryRecipeBookInNameOrder)
@@ -112,17 +120,12 @@ TEST_F(PuzzleChefTest, AMalformedBookIsAnEngineError)
     EXPECT_THROW(chef.Startup(&clock), UlvoException);
 }
 
-TEST_F(PuzzleChefTest, NothingWorksBeforeStartup)
-{
-    EXPECT_THROW(chef.GetPuzzle(FourByFour(), -1, &clock), UlvoException);
-}
-
 TEST_F(PuzzleChefTest, SeedMinusOneNeverTouchesTheBooks)
 {
     folder.WriteRecipeBook("four.recipes", FourByFour(), MakeDescriptors(FourByFour(), 10));
     Start();
 
-    const ServedPuzzle served = chef.GetPuzzle(FourByFour(), -1, &clock);
+    const ServedPuzzle served = Serve(chef, FourByFour(), -1, &clock);
 
     ASSERT_TRUE(served);
     EXPECT_EQ(10u, DescriptorsLeft(chef.GetRecipeBooks()[0]));
@@ -149,7 +152,19 @@ TEST_F(PuzzleChefTest, AGivenSeedTakesTheNextBookPuzzleAndBuildsIt)
     EXPECT_NE(nullptr, served.puzzle->GetBoards()[0]->GetProgress());
     EXPECT_EQ(9u, DescriptorsLeft(chef.GetRecipeBooks()[0]));
     EXPECT_TRUE(log.entries.empty()) << "nothing was generated";
-    EXPECT_EQ(2, request.difficultyRating) << "the caller's request stays as it was";
+}
+
+TEST_F(PuzzleChefTest, ABookServingAHarderListRaisesTheCallersDifficulty)
+{
+    folder.WriteRecipeBook("four.recipes", FourByFour(), MakeDescriptors(FourByFour(), 5));
+    Start();
+    PuzzleRequest request = FourByFour();
+    request.difficultyRating = 1;
+
+    ASSERT_TRUE(chef.GetPuzzle(request, 5, &clock));
+    EXPECT_EQ(1, request.difficultyRating);
+    ASSERT_TRUE(chef.GetPuzzle(request, 5, &clock));
+    EXPECT_EQ(2, request.difficultyRating) << "list 1 was used up, so list 2 served";
 }
 
 TEST_F(PuzzleChefTest, AnExhaustedBookShowsTheNoticeOncePerCallAndStillGenerates)
@@ -277,12 +292,12 @@ TEST_F(PuzzleChefTest, SolvabilityEitherAndGivenSeedsTakeTheFirstPuzzleBuilt)
 {
     Start();
     int before = PuzzleChef::GetDynamicPuzzleCount();
-    ASSERT_TRUE(chef.GetPuzzle(PuzzleRequest(7, 0, 1, 0, 0, 0, SOLVABILITY_EITHER), -1, &clock));
+    ASSERT_TRUE(Serve(chef, PuzzleRequest(7, 0, 1, 0, 0, 0, SOLVABILITY_EITHER), -1, &clock));
     EXPECT_EQ(before + 1, PuzzleChef::GetDynamicPuzzleCount());
 
     // A 1x1 board is always solvable, yet a given seed is never replaced.
     before = PuzzleChef::GetDynamicPuzzleCount();
-    const ServedPuzzle served = chef.GetPuzzle(PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), 9, &clock);
+    const ServedPuzzle served = Serve(chef, PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), 9, &clock);
     ASSERT_TRUE(served);
     EXPECT_EQ(9, served.puzzle->GetDescriptor().GetSeed());
     EXPECT_EQ(before + 1, PuzzleChef::GetDynamicPuzzleCount());
@@ -298,7 +313,7 @@ TEST_F(PuzzleChefTest, AnUnmeetableRequestEndsWithoutAPuzzleAndNeverRepeatsASeed
     Start();
     const int before = PuzzleChef::GetDynamicPuzzleCount();
 
-    const ServedPuzzle served = chef.GetPuzzle(PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), -1, &clock);
+    const ServedPuzzle served = Serve(chef, PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), -1, &clock);
 
     EXPECT_FALSE(served);
     EXPECT_EQ(before + MAX_GENERATION_ATTEMPTS, PuzzleChef::GetDynamicPuzzleCount());
@@ -316,28 +331,49 @@ TEST_F(PuzzleChefTest, GenerationGivesUpWhenItTakesTooLong)
     Start();
     const int before = PuzzleChef::GetDynamicPuzzleCount();
 
-    EXPECT_FALSE(chef.GetPuzzle(PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), -1, &clock));
+    EXPECT_FALSE(Serve(chef, PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), -1, &clock));
     const int attempts = PuzzleChef::GetDynamicPuzzleCount() - before;
     EXPECT_GT(attempts, 0);
     EXPECT_LT(attempts, 20);
 }
 
-TEST_F(PuzzleChefTest, AnUnknownGeneratorMakesNoPuzzle)
+TEST_F(PuzzleChefTest, ADescriptorTheChefCannotBuildGivesNoPuzzleAndSaysWhy)
+{
+    Start();
+    const PuzzleDescriptor good = PuzzleChef::InitDescriptorFromRequest(FourByFour());
+    PuzzleDescriptor noRecipe = good;
+    noRecipe.GetBoardRecipes().clear();
+    PuzzleDescriptor threeRecipes = good;
+    threeRecipes.AddBoardRecipe(good.GetBoardRecipe(0));
+    threeRecipes.AddBoardRecipe(good.GetBoardRecipe(0));
+    PuzzleDescriptor sizeZero = good;
+    sizeZero.SetSize(0);
+    PuzzleDescriptor sizeTen = good;
+    sizeTen.SetSize(10);
+    PuzzleDescriptor unknownGenerator = good;
+    unknownGenerator.SetGeneratorIndex(5);
+    for (const PuzzleDescriptor* descriptor : {&noRecipe, &threeRecipes, &sizeZero, &sizeTen, &unknownGenerator}) {
+        for (const bool build : {false, true}) {
+            console.lines.clear();
+            EXPECT_EQ(nullptr, chef.CreatePuzzleFromDescriptor(*descriptor, &clock, build));
+            EXPECT_NE(std::string::npos, console.Text().find("ERROR: PuzzleChef cannot build"));
+        }
+    }
+}
+
+TEST_F(PuzzleChefTest, ARequestForAnUnknownGeneratorGetsNoPuzzle)
 {
     Start();
     PuzzleRequest request = FourByFour();
     request.generatorTypeIndex = 5;
-
     EXPECT_FALSE(chef.GetPuzzle(request, -1, &clock));
     EXPECT_FALSE(chef.GetPuzzle(request, 3, &clock));
-    EXPECT_EQ(nullptr, chef.CreatePuzzleFromDescriptor(PuzzleChef::InitDescriptorFromRequest(request), &clock, false));
-    EXPECT_EQ(4, log.Count("BeginAutoSolvingEvent") + log.Count("EndAutoSolvingEvent"));
 }
 
 TEST_F(PuzzleChefTest, SolvingRecordsTheResultAndLeavesThePuzzleUntouched)
 {
     Start();
-    const ServedPuzzle served = chef.GetPuzzle(PuzzleRequest(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE), 2024, &clock);
+    const ServedPuzzle served = Serve(chef, PuzzleRequest(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE), 2024, &clock);
     ASSERT_TRUE(served);
     Puzzle& puzzle = *served.puzzle;
 
@@ -373,7 +409,7 @@ TEST_F(PuzzleChefTest, SolvingRecordsTheResultAndLeavesThePuzzleUntouched)
 TEST_F(PuzzleChefTest, TheFirstMistakeComesBeforeAnySolverStep)
 {
     Start();
-    const ServedPuzzle served = chef.GetPuzzle(FourByFour(), 11, &clock);
+    const ServedPuzzle served = Serve(chef, FourByFour(), 11, &clock);
     ASSERT_TRUE(served);
     Puzzle& puzzle = *served.puzzle;
     puzzle.Start();

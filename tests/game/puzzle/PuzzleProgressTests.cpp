@@ -165,17 +165,6 @@ TEST(PuzzleProgressRecordLayoutTest, BinaryLayoutAndBoundedCount)
     }
 }
 
-TEST(PuzzleProgressRecordLayoutTest, TextLabels)
-{
-    const std::string text = WriteRecord(MakeStartedProgress(), RESOURCE_STREAM_FORMAT_TEXT);
-    for (const char* label :
-         {"Puzzle progress data (for puzzleID \"1234-4x1x0x1x1x0\")", "PuzzleProgress Version", "Puzzle ID string",
-          "Puzzle has been: 0=Never seen; 1=Seen, but not started; 2=Started, but not solved; 3=Solved",
-          "Number of board progresses in set to follow", "BoardProgress"}) {
-        EXPECT_NE(std::string::npos, text.find(label)) << label;
-    }
-}
-
 TEST_F(AttachTest, FreshProgressForEachBoard)
 {
     AddBoard(5, 6);

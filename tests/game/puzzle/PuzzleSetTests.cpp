@@ -366,24 +366,6 @@ TEST(PuzzleSetDescriptorRecord, ReadsWhatItWritesInEveryEncoding)
     }
 }
 
-TEST(PuzzleSetDescriptorRecord, TheTextRecordCarriesItsLabels)
-{
-    const std::string text = WriteRecord(MakeSetDescriptor("Reef"), RESOURCE_STREAM_FORMAT_TEXT);
-    const std::string expectedStart = "\r\n{\r\n"
-                                      "\t1 // Version of PuzzleSetDescriptor data\r\n"
-                                      "\t\"Reef\" // Name of the PuzzleSet\r\n";
-    EXPECT_EQ(expectedStart, text.substr(0, expectedStart.size()));
-    const size_t color = text.find("// Base color for backgrounds or buttons.");
-    const size_t image = text.find("\"Reef.png\" // Background Image filename.");
-    const size_t request = text.find("<Request>");
-    const size_t count = text.find("\t0 // Number of PuzzleDescriptors to follow");
-    EXPECT_LT(expectedStart.size(), color);
-    EXPECT_LT(color, image);
-    EXPECT_LT(image, request);
-    EXPECT_LT(request, count);
-    EXPECT_NE(std::string::npos, count);
-}
-
 TEST(PuzzleSetDescriptorRecord, ADamagedRecordThrowsAndChangesNothing)
 {
     const std::string whole = WriteRecord(MakeSetDescriptor("Reef", 1), RESOURCE_STREAM_FORMAT_BINARY);

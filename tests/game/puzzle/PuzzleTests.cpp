@@ -87,36 +87,6 @@ protected:
 
 } // namespace
 
-TEST_F(PuzzleTest, TakesItsFieldsFromTheDescriptor)
-{
-    PuzzleDescriptor descriptor;
-    descriptor.SetSeed(1234);
-    descriptor.SetSize(5);
-    descriptor.AddBoardRecipe(BoardRecipe());
-    descriptor.SetSolverSteps(23);
-    descriptor.SetDifficultyRating(2);
-    descriptor.SetTotalComplexity(40.5f);
-    descriptor.SetHardestStep(9);
-    descriptor.SetUnlockPuzzle(true);
-    descriptor.SetGeneratorIndex(GENERATOR_TYPE_HYBRID);
-    descriptor.SetGeneratorVersion(1.5f);
-
-    Puzzle puzzle(&m_clock);
-    EXPECT_EQ(&m_clock, puzzle.GetClock().GetParent());
-
-    puzzle.SetDescriptor(descriptor);
-    EXPECT_EQ("1234-5-MEOCSN-1", puzzle.GetPuzzleID());
-    EXPECT_EQ(23, puzzle.GetPar());
-    EXPECT_EQ(2, puzzle.GetDifficultyRating());
-    EXPECT_EQ(40.5f, puzzle.GetTotalComplexity());
-    EXPECT_EQ(9, puzzle.GetHardestStep());
-    EXPECT_TRUE(puzzle.IsUnlockPuzzle());
-    EXPECT_EQ(GENERATOR_TYPE_HYBRID, puzzle.GetGeneratorIndex());
-    EXPECT_EQ(1.5f, puzzle.GetGeneratorVersion());
-    descriptor.GetPuzzleID();
-    EXPECT_EQ(descriptor, puzzle.GetDescriptor());
-}
-
 TEST_F(PuzzleTest, ProgressIsLinkedNeverOwned)
 {
     EXPECT_FALSE(Puzzle(&m_clock).AcceptsProgress(nullptr));

@@ -29,17 +29,6 @@ std::unique_ptr<CampaignProgress> ReadProgress(const std::string& bytes)
     return std::make_unique<CampaignProgress>(*stream);
 }
 
-TEST(CampaignProgressRecordTest, ANewRecordHasTheDefaults)
-{
-    const CampaignProgress progress;
-    EXPECT_EQ(INDEX_INVALID, progress.GetActiveCampaignNodeIndex());
-    EXPECT_FLOAT_EQ(0.2f, progress.GetVersion());
-    EXPECT_FALSE(progress.HasStartedCampaign());
-    EXPECT_TRUE(progress.GetHighestRank().empty());
-    EXPECT_TRUE(progress.GetBadges().empty());
-    EXPECT_TRUE(progress.GetPuzzleSetProgresses().empty());
-}
-
 TEST(CampaignProgressRecordTest, WritesTheBinaryLayout)
 {
     CampaignProgress progress;
@@ -49,35 +38,6 @@ TEST(CampaignProgressRecordTest, WritesTheBinaryLayout)
                                  std::string(1, '\0') + Int32Bytes(-1) + StringBytes("Mate") + Int32Bytes(2) +
                                  StringBytes("A") + StringBytes("BC") + Int32Bytes(0);
     EXPECT_EQ(expected, WriteRecord(progress, RESOURCE_STREAM_FORMAT_BINARY));
-}
-
-TEST(CampaignProgressRecordTest, WritesTheCommentedTextLayout)
-{
-    CampaignProgress progress;
-    progress.SetHighestRank("Mate");
-    progress.SetBadges({"A"});
-    const std::string text = WriteRecord(progress, RESOURCE_STREAM_FORMAT_TEXT);
-    const char* const expectedInOrder[] = {
-        "Campaign progress data",
-        "{",
-        "0.2 // Campaign progress version number",
-        "false // Has started campaign?",
-        "-1 // Index of current campaign node (if any)",
-        "Badges and Rank",
-        "{",
-        "\"Mate\" // Highest Rank achieved.",
-        "1 // Number of Badges to Follow",
-        "\"A\" \r\n",
-        "}",
-        "0 // Number of puzzle set progresses to follow",
-        "}",
-    };
-    size_t position = 0;
-    for (const char* expected : expectedInOrder) {
-        const size_t found = text.find(expected, position);
-        ASSERT_NE(std::string::npos, found) << "missing or out of order: " << expected << "\n" << text;
-        position = found + std::string(expected).size();
-    }
 }
 
 // A profile of the first version has no rank block; it is written back with one.

@@ -113,9 +113,8 @@ protected:
 
     ServedPuzzle MakePuzzle(int seed = 11)
     {
-        ServedPuzzle served =
-            PuzzleChef::GetDefaultInstance()->GetPuzzle(PuzzleRequest(4, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE), seed,
-                                                        &gameClock);
+        PuzzleRequest request(4, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
+        ServedPuzzle served = PuzzleChef::GetDefaultInstance()->GetPuzzle(request, seed, &gameClock);
         EXPECT_TRUE(served);
         return served;
     }

@@ -48,64 +48,6 @@ protected:
     options_test::EventLog log;
 };
 
-TEST(PemberquillOptionsDefaults, MatchThePlayersFirstRun)
-{
-    const PemberquillOptions options;
-    EXPECT_TRUE(options.IsShowingCandidates());
-    EXPECT_TRUE(options.IsShowingOperators());
-    EXPECT_TRUE(options.IsShowingCages());
-    EXPECT_TRUE(options.IsShowingSolutions());
-    EXPECT_FALSE(options.IsShowingAnswers());
-    EXPECT_TRUE(options.IsZoomingAllowed());
-    EXPECT_TRUE(options.IsUsingPregenerated());
-    EXPECT_FALSE(options.IsPaintingCages());
-    EXPECT_FALSE(options.IsGravityAllowed());
-    EXPECT_FALSE(options.IsDroppingBalls());
-    EXPECT_TRUE(options.IsPlayingSounds());
-    EXPECT_FALSE(options.GetLMBBehavior());
-    EXPECT_TRUE(options.IsCampaignMode());
-    EXPECT_FALSE(options.IsWindowed());
-    EXPECT_TRUE(options.IsHighlightingErrors());
-    EXPECT_TRUE(options.UseAutoElimination());
-    EXPECT_EQ(options.GetPuzzleSize(), 4u);
-    EXPECT_EQ(options.GetMasterVolume(), 100u);
-    EXPECT_EQ(options.GetDifficultyRating(), 1);
-    EXPECT_EQ(options.GetBoard1Type(), 1);
-    EXPECT_FALSE(options.ShouldBoard1BeCageless());
-    EXPECT_EQ(options.GetBoard2Type(), 0);
-    EXPECT_FALSE(options.ShouldBoard2BeCageless());
-    EXPECT_EQ(options.GetOperatorDisplayMode(), OPERATOR_DISPLAY_MODE_3);
-    EXPECT_EQ(options.GetZoomLevel(), 2);
-    EXPECT_EQ(options.GetPaintColorIndex(), -1);
-    EXPECT_TRUE(options.IsBoardInteractionPermitted());
-    EXPECT_EQ(options.GetUserName(), "");
-    EXPECT_EQ(options.GetSolvabilityType(), 2);
-    EXPECT_EQ(options.GetCageRules1().GetMask(), 1023u);
-    EXPECT_EQ(options.GetCageRules2().GetMask(), 1023u);
-    EXPECT_EQ(options.GetPuzzleSeed(), -1);
-}
-
-TEST(PemberquillOptionsGlobal, IsOneObjectBuiltBeforeMainWithTheDefaults)
-{
-    PemberquillOptions& options = GetPemberquillOptions();
-    EXPECT_EQ(&options, &GetPemberquillOptions());
-    EXPECT_EQ(options.GetPuzzleSize(), 4u);
-    EXPECT_EQ(options.GetUserName(), "");
-}
-
-TEST(PemberquillOptionsNames, LabelEveryValueAndSurviveOutOfRangeIndices)
-{
-    EXPECT_EQ(PemberquillOptions::GetDifficultyName(0), "Very Easy");
-    EXPECT_EQ(PemberquillOptions::GetDifficultyName(4), "Very Hard");
-    EXPECT_EQ(PemberquillOptions::GetDifficultyName(5), "Unknown");
-    EXPECT_EQ(PemberquillOptions::GetDifficultyName(-1), "Unknown");
-    EXPECT_EQ(PemberquillOptions::GetZoomLevelName(1), "1/4 Zoom");
-    EXPECT_EQ(PemberquillOptions::GetZoomLevelName(4), "Full Zoom");
-    EXPECT_EQ(PemberquillOptions::GetBoardTypeName(1), "Pemberquill");
-    EXPECT_EQ(PemberquillOptions::GetSolvabilityTypeName(0), "No");
-    EXPECT_EQ(PemberquillOptions::GetSolvabilityTypeName(3), "Unknown");
-}
-
 TEST_F(PemberquillOptionsEvents, FireAllEventsPublishesEveryValueInOrder)
 {
     options.FireAllEvents();

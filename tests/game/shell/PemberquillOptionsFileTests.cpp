@@ -268,12 +268,29 @@ TEST_F(PemberquillOptionsFile, AMalformedBinaryFileIsCaughtToo)
     EXPECT_EQ(testsupport::ReadFileBytes(FilePath("fay.pqoptions.malformed")), truncated);
 }
 
+TEST_F(PemberquillOptionsFile, AnUnreadableFileIsNeverSavedOver)
+{
+    // A link to itself cannot be read even by root, which no file mode stops.
+    std::filesystem::create_symlink("ida.pqoptions", FilePath("ida.pqoptions"));
+
+    EXPECT_FALSE(options.LoadOptions("ida"));
+    EXPECT_NE(Log().find("ERROR: Options file \"ida.pqoptions\" could not be read (Too many levels of "
+                         "symbolic links)"),
+              std::string::npos);
+    EXPECT_FALSE(options.SaveOptions());
+    options.LoadOptions("jo");
+    EXPECT_TRUE(std::filesystem::is_symlink(FilePath("ida.pqoptions")));
+}
+
 TEST_F(PemberquillOptionsFile, AMalformedFileThatCannotBeCopiedIsNeverSavedOver)
 {
     const std::string malformed = "1 true nonsense";
     WriteFile("gus.pqoptions", malformed);
-    // Something that is not a file stands where the copy would go.
+    // Something that is not a file stands wherever a copy could go.
     std::filesystem::create_directory(FilePath("gus.pqoptions.malformed"));
+    for (int copy = 2; copy <= 100; ++copy) {
+        std::filesystem::create_directory(FilePath("gus.pqoptions.malformed" + std::to_string(copy)));
+    }
 
     EXPECT_FALSE(options.LoadOptions("gus"));
     EXPECT_NE(Log().find("ERROR: No copy of the malformed options file \"gus.pqoptions\" could be "

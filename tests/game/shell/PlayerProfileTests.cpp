@@ -75,13 +75,6 @@ protected:
     ColourRecordingConsole console;
 };
 
-TEST_F(PlayerProfileTest, ANewPlayerKnowsNothingYet)
-{
-    const PlayerProfile profile("Ann");
-    EXPECT_EQ("Ann", profile.GetName());
-    ExpectNewPlayer(profile);
-}
-
 TEST_F(PlayerProfileTest, WritesTheVersion23BinaryLayout)
 {
     std::unique_ptr<PlayerProfile> profile = FullProfile();
@@ -96,32 +89,6 @@ TEST_F(PlayerProfileTest, WritesTheVersion23BinaryLayout)
     achievements.erase(achievements.size() - 2);
     expected.Append(achievements).Int8(1).String("Reef Point").Int32(2).Int8(0);
     EXPECT_EQ(expected.bytes, Stored(*profile));
-}
-
-TEST_F(PlayerProfileTest, TheTextFormLabelsEveryValueAndBracesBothBlocks)
-{
-    PlayerProfile profile("Ann");
-    profile.GetGameMechanicsKnown().AddMechanic(1700);
-    const std::string text = WriteRecord(profile, RESOURCE_STREAM_FORMAT_TEXT);
-    const char* const expectedInOrder[] = {
-        "\"Ann\" // Player's name\r\n",
-        "23 // Player profile file format version number\r\n",
-        "true // Whether we have a campaign progress or not.\r\n",
-        "// Campaign progress data\r\n",
-        "// Game mechanics seen (and explained) to this player so far\r\n{\r\n",
-        "\t1 // Number of non-cage rules known\r\n",
-        "\t1700 // rule # known\r\n",
-        "\t// Cage Rules\r\n\t{\r\n",
-        "\t\tfalse // Cage rule: Equals\r\n",
-        "\t\tfalse // Cage rule: NoOp\r\n\t}\r\n}\r\n",
-        "9 // Version number of PlayerAchievements data\r\n",
-    };
-    size_t position = 0;
-    for (const char* expected : expectedInOrder) {
-        const size_t found = text.find(expected, position);
-        ASSERT_NE(std::string::npos, found) << "missing or out of order: " << expected << "\n" << text;
-        position = found + std::string(expected).size();
-    }
 }
 
 TEST_F(PlayerProfileTest, RoundTripsInBothForms)

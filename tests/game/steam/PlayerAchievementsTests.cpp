@@ -92,57 +92,10 @@ protected:
     testsupport::SilentConsole console;
 };
 
-TEST_F(PlayerAchievementsTest, ANewRecordIsABeginnerWithNothingCounted)
-{
-    const PlayerAchievements record;
-    EXPECT_EQ("Beginner", record.rank);
-    EXPECT_EQ(0u, record.achievementBits);
-    EXPECT_EQ(0, record.highScore);
-    EXPECT_EQ(0.0f, record.totalSolvingTime);
-    EXPECT_EQ(0.0f, record.lastSolvingTime);
-    EXPECT_EQ(0, record.tutorialCompletions);
-    EXPECT_FALSE(record.hasMadeAMistake);
-    EXPECT_TRUE(record.puzzlesSolvedPerLocation.empty());
-    EXPECT_TRUE(record.hintsTakenPerLocation.empty());
-    EXPECT_TRUE(record.errorsMadePerLocation.empty());
-    EXPECT_EQ(ByteWriter().Marker().Append(NewAchievementRecordBytes()).bytes,
-              WriteRecord(record, RESOURCE_STREAM_FORMAT_BINARY));
-}
-
 TEST_F(PlayerAchievementsTest, WritesTheBinaryLayoutWithTablesInKeyOrder)
 {
     const PlayerAchievements record = FullRecord();
     EXPECT_EQ(FullRecordBytes(9, true), WriteRecord(record, RESOURCE_STREAM_FORMAT_BINARY));
-}
-
-TEST_F(PlayerAchievementsTest, ANewRecordInTextFormShowsEveryLabelledValue)
-{
-    const PlayerAchievements record;
-    const std::string text = WriteRecord(record, RESOURCE_STREAM_FORMAT_TEXT);
-    const char* const expectedInOrder[] = {
-        "{\r\n",
-        "\t9 // Version number of PlayerAchievements data\r\n",
-        "\t\"Beginner\" // Current rank\r\n",
-        "\t0 // Achievements as a bit field\r\n",
-        "\t0 // High score\r\n",
-        "\t0 // Total time solving\r\n",
-        "\t0 // Number of Beyond puzzles solved\r\n",
-        "\tfalse // Has made a mistake.\r\n",
-        "\t0 // Tutorial completions\r\n",
-        "\t0 // Double board puzzles\r\n",
-        "\t0 // Number of locations\r\n",
-        "\t0 // Number of locations\r\n",
-        "\t0 // Number of locations\r\n",
-        "}\r\n",
-    };
-    size_t position = 0;
-    for (const char* expected : expectedInOrder) {
-        const size_t found = text.find(expected, position);
-        ASSERT_NE(std::string::npos, found) << "missing or out of order: " << expected << "\n" << text;
-        position = found + std::string(expected).size();
-    }
-    EXPECT_EQ(text.size(), position) << text;
-    EXPECT_EQ(std::string::npos, text.find("// Location\r\n")) << "empty tables list no entries";
 }
 
 TEST_F(PlayerAchievementsTest, RoundTripsInBothFormsExceptTheLastSolvingTime)

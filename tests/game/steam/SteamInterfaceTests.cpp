@@ -1,6 +1,7 @@
 #include "game/steam/SteamInterface.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <memory>
@@ -143,11 +144,18 @@ TEST_F(SteamInterfaceTest, RemovingAPlayerStorageFileKeepsIt) {
   EXPECT_TRUE(platform::IsRegularFile(StoredFile("options.dat")));
 }
 
-TEST_F(SteamInterfaceTest, AMissingRemoteFileReadsAsMissingAndLeavesTheBufferAlone) {
+TEST_F(SteamInterfaceTest, AMissingRemoteFileIsToldFromAnUnreadableOneAndLeavesTheBufferAlone) {
   steam.Startup(&gameClock);
+  const unsigned char bytes[] = {1};
+  ASSERT_EQ(WriteWholeFile(bytes, UlvoPath(PATH_MARKER_PLAYER_STORAGE, "made"), 1), 1);
+  // A link to itself cannot be read even by root, which no file mode stops.
+  ASSERT_EQ(symlink("loop", StoredFile("loop").c_str()), 0);
   auto buffer = std::make_unique<unsigned char[]>(1);
   unsigned char* const before = buffer.get();
-  EXPECT_EQ(playerStorageReadHook(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "absent"), buffer), -1);
+  EXPECT_EQ(playerStorageReadHook(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "absent"), buffer),
+            WHOLE_FILE_MISSING);
+  EXPECT_EQ(playerStorageReadHook(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "loop"), buffer),
+            WHOLE_FILE_UNREADABLE);
   EXPECT_EQ(buffer.get(), before);
 }
 

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -47,6 +51,17 @@ class OnlineServiceTest : public ::testing::Test {
   void ReceiveStats(OnlineService& target) {
     ASSERT_TRUE(target.RequestCurrentStats());
     target.RunCallbacks();
+  }
+
+  std::string StatsFile() const { return userData.File("online/stats.txt"); }
+
+  // The service stopped, then started again on a statistics file of text.
+  std::unique_ptr<OnlineService> RestartOn(const std::string& text) {
+    service.Shutdown();
+    EXPECT_TRUE(platform::WriteFileAtomically(StatsFile(), text.data(), text.size()));
+    auto again = std::make_unique<OnlineService>("online");
+    EXPECT_TRUE(again->Initialise());
+    return again;
   }
 
   testsupport::TemporaryFolder userData;
@@ -159,20 +174,49 @@ TEST_F(OnlineServiceTest, ARemovedListenerHearsNothing) {
   EXPECT_TRUE(listener.heard.empty());
 }
 
-TEST_F(OnlineServiceTest, AMalformedStatisticsFileIsKeptAsideNotOverwritten) {
+TEST_F(OnlineServiceTest, WindowsLineEndsAndBlankLinesRead) {
+  const auto again = RestartOn("int\t42\tSOLVED\r\n\r\nachievement\t1\tFIRST\r\n\n");
+  ReceiveStats(*again);
+  int32_t value = 0;
+  EXPECT_TRUE(again->GetStat("SOLVED", value));
+  EXPECT_EQ(value, 42);
+  bool achieved = false;
+  EXPECT_TRUE(again->GetAchievement("FIRST", achieved) && achieved);
+  EXPECT_EQ(again->GetLoadProblems(), "");
+}
+
+TEST_F(OnlineServiceTest, EveryDamagedFileIsKeptUnderANameOfItsOwnAndNeverStoredOver) {
+  const std::vector<std::string> damaged = {"int\tone\tA\n", "int\ttwo\tB\n", "int\tthree\tC\n"};
+  for (const std::string& text : damaged) {
+    const auto again = RestartOn(text);
+    EXPECT_NE(again->GetLoadProblems().find("malformed at line 1"), std::string::npos);
+    ReceiveStats(*again);
+    int32_t value = 0;
+    EXPECT_FALSE(again->GetStat("A", value));
+    ASSERT_TRUE(again->SetStat("A", 1));
+    ASSERT_TRUE(again->StoreStats());
+  }
+  EXPECT_EQ(ReadText(StatsFile() + ".bad"), damaged[0]);
+  EXPECT_EQ(ReadText(StatsFile() + ".bad2"), damaged[1]);
+  EXPECT_EQ(ReadText(StatsFile() + ".bad3"), damaged[2]);
+}
+
+TEST_F(OnlineServiceTest, AnUnreadableStatisticsFileIsNeverStoredOver) {
   service.Shutdown();
-  const std::string statsFile = userData.File("online/stats.txt");
-  ASSERT_TRUE(platform::WriteFileAtomically(statsFile, "int\tnot a number\tSOLVED\n", 24));
+  // A link to itself cannot be read even by root, which no file mode stops.
+  const std::string statsFile = StatsFile();
+  ASSERT_EQ(symlink("stats.txt", statsFile.c_str()), 0);
 
   OnlineService again("online");
   ASSERT_TRUE(again.Initialise());
+  EXPECT_NE(again.GetLoadProblems().find("Too many levels of symbolic links"), std::string::npos);
+  again.AddStatsListener(&listener);
   ReceiveStats(again);
-  int32_t value = 0;
-  EXPECT_FALSE(again.GetStat("SOLVED", value));
-  EXPECT_EQ(ReadText(statsFile + ".bad"), "int\tnot a number\tSOLVED\n");
   ASSERT_TRUE(again.SetStat("SOLVED", 1));
   ASSERT_TRUE(again.StoreStats());
-  EXPECT_EQ(ReadText(statsFile + ".bad"), "int\tnot a number\tSOLVED\n");
+  again.RunCallbacks();
+  EXPECT_EQ(listener.heard.back(), "not stored");
+  EXPECT_TRUE(std::filesystem::is_symlink(statsFile));
 }
 
 TEST_F(OnlineServiceTest, LeaderboardKeepsTheBestScoreInItsOwnOrder) {

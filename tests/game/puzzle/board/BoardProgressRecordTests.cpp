@@ -351,6 +351,25 @@ TEST_F(BoardProgressRecordTest, ImpossibleSizeIsAFormatError)
     EXPECT_THROW(Read(bytes), UlvoException);
 }
 
+TEST_F(BoardProgressRecordTest, MoreCagesThanSquaresIsAFormatError)
+{
+    // The cage count (byte 6) sizes what the reader allocates.
+    const struct {
+        unsigned size;
+        int cages;
+        bool accepted;
+    } cases[] = {{4, 16, true}, {4, 17, false}, {0, 0, true}, {0, 1, false}, {1, 255, false}};
+    for (const auto& c : cases) {
+        std::string bytes = Write(BoardProgress(c.size, 0u), RESOURCE_STREAM_FORMAT_BINARY);
+        bytes[6] = static_cast<char>(c.cages);
+        if (c.accepted) {
+            EXPECT_EQ(static_cast<unsigned>(c.cages), Read(bytes).GetNumberOfCages());
+        } else {
+            EXPECT_THROW(Read(bytes), UlvoException) << c.cages << " cages on size " << c.size;
+        }
+    }
+}
+
 TEST_F(BoardProgressRecordTest, EveryTruncatedBinaryRecordIsAFormatError)
 {
     const std::string bytes = Write(MakeRichProgress(), RESOURCE_STREAM_FORMAT_BINARY);
