@@ -57,6 +57,9 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
     } catch (...) {
         // No destructor runs for a half-built game object: what it started
         // must not outlive it.
+        if (m_campaign.IsInitialized()) {
+            m_campaign.Shutdown();
+        }
         if (m_audio.IsInitialized()) {
             m_audio.Shutdown();
         }
@@ -80,6 +83,13 @@ PemberquillGame::~PemberquillGame()
 
 void PemberquillGame::ShutDownSubsystems()
 {
+    if (m_campaign.IsInitialized()) {
+        m_campaign.Shutdown();
+    } else {
+        ConsolePrintf("PemberquillCampaign Shutdown begun.\n");
+        ULVO_ASSERT_IN_DESTRUCTOR(m_campaign.IsInitialized(), "Shutdown called on an uninitialized campaign.",
+                                  "PemberquillGame::~PemberquillGame");
+    }
     if (m_audio.IsInitialized()) {
         m_audio.Shutdown();
     } else {
@@ -144,6 +154,10 @@ void PemberquillGame::RunLoadingTasks()
 
     StartProfiling("FreePlay startup");
     GetFreePlay().Startup(m_clock.get());
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    StartProfiling("Campaign startup");
+    m_campaign.Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("PQRenderer startup");
@@ -218,6 +232,7 @@ void PemberquillGame::Update()
     if (UpdateSplashScreens()) {
         return;
     }
+    m_campaign.Update();
     if (m_audio.IsOneOffDue()) {
         m_audio.PlayRandomOneOff();
     }
@@ -237,7 +252,7 @@ bool PemberquillGame::HandleKey(int action, int key)
     if (UlvoInputInterface::GetDefaultInstance() == nullptr) {
         return false;
     }
-    return GetFreePlay().OnKeyEvent(action, key);
+    return m_campaign.OnKeyEvent(action, key) || GetFreePlay().OnKeyEvent(action, key);
 }
 
 void PemberquillGame::Event_OnStartupLoadingTaskComplete(NamedProperties& /*args*/)

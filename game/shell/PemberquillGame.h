@@ -10,6 +10,7 @@
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/shell/GameBoardSettings.h"
+#include "game/shell/PemberquillCampaign.h"
 #include "game/shell/LoadingScreen.h"
 #include "game/presentation/board/PemberquillRenderer.h"
 
@@ -74,6 +75,7 @@ public:
 
     Clock& GetClock() { return *m_clock; }
     PemberquillAudio& GetAudio() { return m_audio; }
+    PemberquillCampaign& GetCampaign() { return m_campaign; }
     const LoadingScreen& GetLoadingScreen() const { return m_loadingScreen; }
     size_t GetSplashScreenCount() const { return m_splashScreens.size(); }
     int GetMouseX() const { return m_mouseX; }
@@ -110,7 +112,8 @@ private:
 
     PuzzleChef m_puzzleChef;
     std::unique_ptr<Clock> m_clock;
-    // After the clock: its own clock is a child of the game's.
+    // After the clock: their own clocks are children of the game's.
+    PemberquillCampaign m_campaign;
     PemberquillAudio m_audio;
     // The game-wide copy of the auto-solving flag lives in the board
     // settings; this one silences the sounds of play.
