@@ -71,6 +71,9 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
     } catch (...) {
         // No destructor runs for a half-built game object: what it started
         // must not outlive it.
+        if (m_campaign.IsInitialized()) {
+            m_campaign.Shutdown();
+        }
         ShutDownStartedScreens();
         if (m_audio.IsInitialized()) {
             m_audio.Shutdown();
@@ -95,6 +98,7 @@ PemberquillGame::~PemberquillGame()
 
 void PemberquillGame::ShutDownSubsystems()
 {
+    ShutDownSubsystem(m_campaign, "PemberquillCampaign", "Shutdown called on an uninitialized campaign.");
     ShutDownSubsystem(m_animations, "Animations", "Shutdown called on an uninitialized Animations.");
     ShutDownSubsystem(m_ui, "PemberquillUI", "Shutdown called on an uninitialized UI.");
     ShutDownSubsystem(m_audio, "PemberquillAudio", "Shutdown called on an uninitialized audio subsystem.");
@@ -160,6 +164,10 @@ void PemberquillGame::RunLoadingTasks()
 
     StartProfiling("FreePlay startup");
     GetFreePlay().Startup(m_clock.get());
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    StartProfiling("Campaign startup");
+    m_campaign.Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("GUI startup");
@@ -250,6 +258,7 @@ void PemberquillGame::Update()
     if (UpdateSplashScreens()) {
         return;
     }
+    m_campaign.Update();
     if (m_audio.IsOneOffDue()) {
         m_audio.PlayRandomOneOff();
     }
@@ -269,7 +278,7 @@ bool PemberquillGame::HandleKey(int action, int key)
     if (UlvoInputInterface::GetDefaultInstance() == nullptr) {
         return false;
     }
-    if (GetFreePlay().OnKeyEvent(action, key)) {
+    if (m_campaign.OnKeyEvent(action, key) || GetFreePlay().OnKeyEvent(action, key)) {
         return true;
     }
     GameSubsystem* const screens[] = {m_gui.get(), &m_animations, &m_ui};

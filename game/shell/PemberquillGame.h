@@ -13,6 +13,7 @@
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/shell/GameBoardSettings.h"
+#include "game/shell/PemberquillCampaign.h"
 #include "game/shell/LoadingScreen.h"
 #include "game/presentation/board/PemberquillRenderer.h"
 
@@ -79,6 +80,7 @@ public:
 
     Clock& GetClock() { return *m_clock; }
     PemberquillAudio& GetAudio() { return m_audio; }
+    PemberquillCampaign& GetCampaign() { return m_campaign; }
     const LoadingScreen& GetLoadingScreen() const { return m_loadingScreen; }
     size_t GetSplashScreenCount() const { return m_splashScreens.size(); }
     int GetMouseX() const { return m_mouseX; }
@@ -120,7 +122,8 @@ private:
     PemberquillUI m_ui;
     std::unique_ptr<PemberquillGUI> m_gui;
     std::unique_ptr<Clock> m_clock;
-    // After the clock: its own clock is a child of the game's.
+    // After the clock: their own clocks are children of the game's.
+    PemberquillCampaign m_campaign;
     PemberquillAudio m_audio;
     // The game-wide copy of the auto-solving flag lives in the board
     // settings; this one silences the sounds of play.

@@ -1,0 +1,131 @@
+// The campaign the game ships: loaded from the real data folder with the
+// real recipe books, as the game loads it.
+
+#include "engine/core/Clock.h"
+#include "engine/core/UlvoEventSystem.h"
+#include "game/puzzle/Puzzle.h"
+#include "game/puzzle/PuzzleChef.h"
+#include "game/puzzle/PuzzleSet.h"
+#include "game/shell/CampaignProgress.h"
+#include "game/shell/PemberquillCampaign.h"
+#include "tests/support/RecordingConsole.h"
+#include "tests/support/ScopedWorkingDirectory.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <set>
+
+namespace Pemberquill {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A location screen pages its puzzles eight at a time; fewer than this
+// leaves a location thin.
+constexpr size_t MIN_PUZZLES_PER_LOCATION = 20;
+
+class CampaignContentTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        chef.Startup(&clock);
+        campaign.Startup(&clock);
+        campaign.SelectProgress(&progress);
+    }
+    void TearDown() override { campaign.Shutdown(); }
+
+    testsupport::ScopedWorkingDirectory inProject{PQ_SOURCE_DIR};
+    testsupport::RecordingConsole console;
+    UlvoEventSystem events;
+    Clock clock;
+    PuzzleChef chef;
+    PemberquillCampaign campaign;
+    CampaignProgress progress;
+};
+
+TEST_F(CampaignContentTest, LoadsWithoutWarningAndEveryNamedFileExists)
+{
+    EXPECT_EQ(console.Text().find("WARNING"), std::string::npos) << console.Text();
+    ASSERT_EQ(campaign.GetRegions().size(), 6u);
+    for (const CampaignRegion& region : campaign.GetRegions()) {
+        for (int image = 0; image < NUM_CAMPAIGN_REGION_IMAGES; ++image) {
+            const std::string& name = region.GetImagePath(static_cast<CampaignRegionImage>(image));
+            EXPECT_TRUE(fs::exists("Data/Images/Backgrounds/" + name)) << name;
+        }
+        EXPECT_EQ(region.GetNodes().size(), region.GetNodeNames().size()) << region.GetName();
+    }
+    for (const CampaignNode& node : campaign.GetNodes()) {
+        EXPECT_TRUE(fs::exists("Data/Images/Backgrounds/" + node.GetPuzzleSet()->GetBackgroundImage()))
+            << node.GetName();
+    }
+}
+
+// A set takes the whole book matching its request, so a second set of the
+// same pattern name would come out empty.
+TEST_F(CampaignContentTest, EverySetHasABookOfItsOwnWithAChallenge)
+{
+    std::set<std::string> patternNames;
+    for (const CampaignNode& node : campaign.GetNodes()) {
+        const PuzzleSet& set = *node.GetPuzzleSet();
+        EXPECT_GE(set.GetPuzzles().size(), MIN_PUZZLES_PER_LOCATION) << node.GetName();
+        EXPECT_NE(set.GetUnlockPuzzle(), nullptr) << node.GetName();
+        EXPECT_TRUE(patternNames.insert(set.GetRequest().GetPatternName()).second) << node.GetName();
+    }
+    EXPECT_TRUE(chef.GetRecipeBooks().empty()) << "a book no location takes";
+}
+
+// Satisfying every open location, over and over, must open them all: every
+// location can be reached from the start.
+TEST_F(CampaignContentTest, EveryLocationCanBeReachedFromBeginnings)
+{
+    ASSERT_EQ(campaign.GetStartNodeName(), "Beginnings");
+    std::vector<CampaignNode>& nodes = campaign.GetNodes();
+    ASSERT_TRUE(Campaign::FindNodeByName(nodes, "Beginnings")->IsOpen());
+    bool satisfiedAny = true;
+    while (satisfiedAny) {
+        satisfiedAny = false;
+        for (CampaignNode& node : nodes) {
+            if (node.IsOpen() && !node.IsSatisfied()) {
+                campaign.SatisfyCampaignNode(&node);
+                satisfiedAny = true;
+            }
+        }
+    }
+    for (const CampaignNode& node : nodes) {
+        EXPECT_TRUE(node.IsSatisfied()) << node.GetName();
+    }
+}
+
+// The map's route follows connections; it must never come back to a
+// location already on it.
+TEST_F(CampaignContentTest, ConnectionsHaveNoCycle)
+{
+    std::vector<CampaignNode>& nodes = campaign.GetNodes();
+    std::map<std::string, int> state; // 1 on the path, 2 done
+    std::function<bool(const CampaignNode&)> hasCycleFrom = [&](const CampaignNode& node) {
+        state[node.GetName()] = 1;
+        for (const std::string& name : node.GetConnections()) {
+            const CampaignNode* next = Campaign::FindNodeByName(nodes, name);
+            EXPECT_NE(next, nullptr) << node.GetName() << " names " << name;
+            if (next == nullptr || state[name] == 2) {
+                continue;
+            }
+            if (state[name] == 1 || hasCycleFrom(*next)) {
+                return true;
+            }
+        }
+        state[node.GetName()] = 2;
+        return false;
+    };
+    for (const CampaignNode& node : nodes) {
+        if (state[node.GetName()] == 0) {
+            EXPECT_FALSE(hasCycleFrom(node)) << "through " << node.GetName();
+        }
+    }
+}
+
+} // namespace
+} // namespace Pemberquill

@@ -1,0 +1,285 @@
+// The campaign controller on a small campaign of its own: grading, rewards,
+// satisfying and unlocking, and the solve timer.
+
+#include "engine/core/EventRecipient.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardProgress.h"
+#include "game/shell/CampaignData.h"
+#include "game/shell/PemberquillCampaign.h"
+#include "tests/game/shell/CampaignTestSupport.h"
+
+namespace campaign_test {
+namespace {
+
+constexpr int PAR = 20;
+// Two of these make the three seconds a solved puzzle stays on screen.
+constexpr double SOLVED_DISPLAY_STEP = 1.5;
+
+class RecordingReceiver : public CampaignAccomplishmentsReceiver {
+public:
+    void OnCampaignPuzzleFinished(const CampaignAccomplishments& accomplishments) override
+    {
+        reports.push_back(accomplishments);
+    }
+    std::vector<CampaignAccomplishments> reports;
+};
+
+class EventCounter : public EventRecipient {
+public:
+    explicit EventCounter(const std::string& eventName)
+    {
+        RegisterEventHandler(eventName, UlvoEventSystem::GetGlobal(), &EventCounter::Count, this);
+    }
+    void Count(NamedProperties&) { ++count; }
+    int count = 0;
+};
+
+TEST(CampaignGradeTest, StepsAgainstPar)
+{
+    const struct {
+        int par;
+        int steps;
+        int grade;
+    } cases[] = {
+        {20, 20, 5}, {20, 15, 5}, {20, 0, 5}, // no step counted counts as par
+        {20, 22, 4}, {20, 23, 3}, {9, 10, 4}, // 0.9 in single precision is good enough
+        {10, 12, 3},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GradeForSteps(c.par, c.steps), c.grade) << c.par << " par, " << c.steps << " steps";
+    }
+}
+
+TEST(CampaignRewardTest, ByRegionWeightAndGrade)
+{
+    const struct {
+        const char* region;
+        int weight;
+    } regions[] = {{"Ocean", 1}, {"Canyon", 2}, {"Forest", 4},  {"Mountain", 7},
+                   {"Sky", 11},  {"Beyond", 16}, {"beyond", 1}, {"Elsewhere", 1}};
+    const int multiplierOfState[] = {0, 0, 0, 1, 4, 5};
+    Clock clock;
+    Puzzle puzzle(&clock);
+    EXPECT_EQ(GetPuzzleReward(puzzle, 16), 0) << "no progress record";
+    PuzzleProgress progress("id");
+    puzzle.SetProgress(&progress);
+    for (const auto& region : regions) {
+        ASSERT_EQ(GetRegionRewardWeight(region.region), region.weight) << region.region;
+        for (int state = 0; state <= 5; ++state) {
+            progress.SetState(state);
+            EXPECT_EQ(GetPuzzleReward(puzzle, region.weight), multiplierOfState[state] * region.weight)
+                << region.region << " state " << state;
+        }
+    }
+    puzzle.SetProgress(nullptr);
+}
+
+// Ocean: "Cove" leads to "Reef", which leads to "Gate" in Beyond. Each set
+// holds two puzzles of its own, so it is satisfied once both are solved.
+class PemberquillCampaignTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteCampaign();
+        chef.Startup(&clock);
+        campaign.SetAccomplishmentsReceiver(&receiver);
+        campaign.Startup(&clock);
+        campaign.SelectProgress(&progress);
+        receiver.reports.clear();
+    }
+    void TearDown() override { campaign.Shutdown(); }
+
+    void WriteCampaign()
+    {
+        CampaignData data;
+        data.startNodeName = "Cove";
+        const struct {
+            const char* name;
+            const char* unlock;
+            const char* rank;
+        } locations[] = {{"Cove", "Reef", ""}, {"Reef", "Gate", "Sailor"}, {"Gate", nullptr, ""}};
+        for (const auto& location : locations) {
+            CampaignNode node;
+            node.SetName(location.name);
+            node.SetPuzzleSetFileName(std::string(location.name) + ".PuzzleSet");
+            node.SetAchievement(location.rank);
+            node.SetOptional(false);
+            if (location.unlock != nullptr) {
+                node.SetConnections({location.unlock});
+                node.SetUnlocks({location.unlock});
+            }
+            data.nodes.push_back(std::move(node));
+            WriteSet(location.name);
+        }
+        data.regions.resize(2);
+        data.regions[0].SetName("Ocean");
+        data.regions[0].SetNodeNames({"Cove", "Reef"});
+        data.regions[1].SetName("Beyond");
+        data.regions[1].SetNodeNames({"Gate"});
+        folder.Write(CAMPAIGN_DATA_FILE, WriteRecord(data, RESOURCE_STREAM_FORMAT_TEXT));
+    }
+
+    void WriteSet(const std::string& name)
+    {
+        PuzzleSetDescriptor set;
+        set.name = name;
+        set.setID = name;
+        set.request = CustomRequest();
+        for (int i = 0; i < 2; ++i) {
+            PuzzleDescriptor descriptor = MakeDescriptor(CustomRequest(), m_nextSeed++, 0.0f);
+            descriptor.SetSolverSteps(PAR);
+            set.descriptors.push_back(descriptor);
+        }
+        folder.Write("Puzzles/" + name + ".PuzzleSet", WriteRecord(set, RESOURCE_STREAM_FORMAT_TEXT));
+    }
+
+    CampaignNode& Node(const std::string& name) { return *Campaign::FindNodeByName(campaign.GetNodes(), name); }
+    Puzzle& PuzzleOf(const std::string& name, size_t index)
+    {
+        return *Node(name).GetPuzzleSet()->GetPuzzles()[index];
+    }
+
+    // Makes the puzzle the one in play, solved in the given steps, and
+    // grades it; the last report.
+    CampaignAccomplishments Solve(const std::string& location, size_t index, int steps = 0)
+    {
+        EXPECT_TRUE(progress.SetActiveCampaignNode(Node(location)));
+        Puzzle& puzzle = PuzzleOf(location, index);
+        EXPECT_TRUE(campaign.SetActivePuzzle(&puzzle));
+        if (steps > 0) {
+            EXPECT_TRUE(chef.BuildBoardsForPuzzle(&puzzle));
+            puzzle.GetBoards().front()->GetProgress()->SetSteps(steps);
+        }
+        puzzle.GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
+        campaign.SubmitPlayerAccomplishments();
+        EXPECT_FALSE(receiver.reports.empty());
+        return receiver.reports.empty() ? CampaignAccomplishments{} : receiver.reports.back();
+    }
+
+    std::vector<int> States()
+    {
+        return {Node("Cove").GetPlayerState(), Node("Reef").GetPlayerState(), Node("Gate").GetPlayerState()};
+    }
+
+    testsupport::ScopedDataFolder folder;
+    UlvoEventSystem events;
+    Clock clock;
+    PuzzleChef chef;
+    RecordingReceiver receiver;
+    PemberquillCampaign campaign;
+    CampaignProgress progress;
+
+private:
+    int m_nextSeed = 300;
+};
+
+TEST_F(PemberquillCampaignTest, AProfileOpensTheStartAndReportsItsScore)
+{
+    campaign.SelectProgress(&progress);
+    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED, CAMPAIGN_NODE_LOCKED}));
+    ASSERT_EQ(receiver.reports.size(), 1u);
+    EXPECT_EQ(receiver.reports[0].flags, ACCOMPLISHED_RANK_PROGRESS_ONLY);
+    EXPECT_EQ(receiver.reports[0].reward, 0);
+}
+
+TEST_F(PemberquillCampaignTest, GradesByStepsAndNeverLowersAGrade)
+{
+    CampaignAccomplishments report = Solve("Cove", 0, PAR + 2);
+    EXPECT_EQ(PuzzleOf("Cove", 0).GetProgress()->GetState(), 4);
+    EXPECT_EQ(report.reward, 4);
+    EXPECT_EQ(report.steps, PAR + 2);
+    EXPECT_EQ(report.stepsOverPar, 2);
+
+    // Replayed badly: the good grade and its reward stay.
+    report = Solve("Cove", 0, PAR * 2);
+    EXPECT_EQ(PuzzleOf("Cove", 0).GetProgress()->GetState(), 4);
+    EXPECT_EQ(report.reward, 4);
+
+    report = Solve("Cove", 0, PAR);
+    EXPECT_EQ(PuzzleOf("Cove", 0).GetProgress()->GetState(), 5);
+    EXPECT_EQ(report.reward, 5);
+}
+
+TEST_F(PemberquillCampaignTest, SatisfyingOpensTheNextLocationThenTheNextRegion)
+{
+    CampaignAccomplishments report = Solve("Cove", 0);
+    EXPECT_EQ(report.flags, ACCOMPLISHED_PUZZLE_SOLVED);
+    EXPECT_EQ(States()[1], CAMPAIGN_NODE_REVEALED);
+
+    report = Solve("Cove", 1);
+    EXPECT_EQ(report.flags, ACCOMPLISHED_PUZZLE_SOLVED | ACCOMPLISHED_NODE_SATISFIED | ACCOMPLISHED_NODE_UNLOCKED);
+    EXPECT_EQ(report.unlockedLocationName, "Reef");
+    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_SATISFIED, CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED}));
+
+    Solve("Reef", 0);
+    report = Solve("Reef", 1);
+    EXPECT_EQ(report.flags, ACCOMPLISHED_PUZZLE_SOLVED | ACCOMPLISHED_RANK_EARNED | ACCOMPLISHED_NODE_SATISFIED |
+                                ACCOMPLISHED_NODE_UNLOCKED | ACCOMPLISHED_REGION_UNLOCKED |
+                                ACCOMPLISHED_BEYOND_UNLOCKED);
+    EXPECT_EQ(report.rankName, "Sailor");
+    EXPECT_EQ(report.unlockedRegionName, "Beyond");
+    EXPECT_EQ(States()[2], CAMPAIGN_NODE_OPEN);
+
+    // Satisfied once: solving again reports no second rank or unlock.
+    report = Solve("Reef", 1);
+    EXPECT_EQ(report.flags, ACCOMPLISHED_PUZZLE_SOLVED);
+
+    // Beyond pays sixteen times; the score adds every region at its weight.
+    report = Solve("Gate", 0);
+    EXPECT_EQ(report.reward, 5 * 16);
+    EXPECT_EQ(report.regionName, "Beyond");
+    EXPECT_EQ(campaign.GetCampaignScore(), 4 * 5 + 5 * 16);
+}
+
+TEST_F(PemberquillCampaignTest, TheLastPuzzleCompletesItsLocation)
+{
+    Solve("Cove", 0);
+    Solve("Cove", 1);
+    EXPECT_EQ(campaign.GetNextCampaignPuzzle(), nullptr);
+    EXPECT_EQ(Node("Cove").GetPlayerState(), CAMPAIGN_NODE_COMPLETED);
+}
+
+// The solve is noticed once, shown for three seconds of campaign time, and
+// graded on the first frame after that.
+TEST_F(PemberquillCampaignTest, ASolveIsGradedOnceAfterTheDisplayTime)
+{
+    EventCounter solves("SolvePuzzleEvent");
+    Puzzle& puzzle = *campaign.GetActivePuzzle();
+    ASSERT_EQ(&puzzle, &PuzzleOf("Cove", 0));
+    campaign.Play(nullptr);
+    ASSERT_TRUE(chef.BuildBoardsForPuzzle(&puzzle));
+    puzzle.Start();
+    campaign.Update();
+    EXPECT_EQ(solves.count, 0);
+
+    puzzle.GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
+    campaign.Update();
+    campaign.Update();
+    EXPECT_EQ(solves.count, 1);
+    clock.Advance(SOLVED_DISPLAY_STEP);
+    clock.Advance(SOLVED_DISPLAY_STEP);
+    campaign.Update();
+    EXPECT_TRUE(receiver.reports.empty()) << "graded before the display time was over";
+
+    clock.Advance(0.25);
+    campaign.Update();
+    campaign.Update();
+    ASSERT_EQ(receiver.reports.size(), 1u);
+    EXPECT_EQ(receiver.reports[0].locationName, "Cove");
+    EXPECT_FALSE(puzzle.IsShown());
+    EXPECT_EQ(campaign.GetSolveTimer(), -1.0);
+    EXPECT_EQ(solves.count, 1);
+}
+
+TEST_F(PemberquillCampaignTest, WithoutAProfileThereIsNoPlace)
+{
+    campaign.SelectProgress(nullptr);
+    EXPECT_EQ(campaign.GetActivePuzzle(), nullptr);
+    EXPECT_EQ(campaign.GetActiveCampaignNode(), nullptr);
+    EXPECT_EQ(campaign.GetNextCampaignPuzzle(), nullptr);
+    campaign.Play(nullptr);
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_OFF);
+}
+
+} // namespace
+} // namespace campaign_test
