@@ -17,6 +17,8 @@
 #include "game/shell/HintStages.h"
 #include "game/shell/PemberquillOptions.h"
 #include "game/shell/StartupProfiling.h"
+#include "game/steam/AchievementSystem.h"
+#include "game/steam/SteamInterface.h"
 
 namespace Pemberquill {
 
@@ -63,6 +65,12 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
         if (GetFreePlay().IsInitialized()) {
             GetFreePlay().Shutdown();
         }
+        if (GetAchievementSystem().IsInitialized()) {
+            GetAchievementSystem().Shutdown();
+        }
+        if (GetSteamInterface().IsInitialized()) {
+            GetSteamInterface().Shutdown();
+        }
         SetBoardSettings(nullptr);
         g_game = nullptr;
         throw;
@@ -94,6 +102,15 @@ void PemberquillGame::ShutDownSubsystems()
         // Free play's own check would throw, and a destructor must not.
         ConsolePrintf("FreePlay Shutdown begun.\n");
         ULVO_ASSERT_IN_DESTRUCTOR(freePlay.IsInitialized(), "Shutdown called on an uninitialized FreePlay.",
+                                  "PemberquillGame::~PemberquillGame");
+    }
+    GetAchievementSystem().Shutdown();
+    SteamInterface& steam = GetSteamInterface();
+    if (steam.IsInitialized()) {
+        steam.Shutdown();
+    } else {
+        ConsolePrintf("SteamInterface Shutdown begun.\n");
+        ULVO_ASSERT_IN_DESTRUCTOR(steam.IsInitialized(), "Shutdown called on an uninitialized SteamInterface.",
                                   "PemberquillGame::~PemberquillGame");
     }
 }
@@ -136,6 +153,14 @@ void PemberquillGame::RunLoadingTasks()
 {
     StartProfiling("Audio startup");
     m_audio.Startup(m_clock.get());
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    StartProfiling("SteamInterface startup");
+    GetSteamInterface().Startup(m_clock.get());
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    StartProfiling("AchievementSystem startup");
+    GetAchievementSystem().Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("PuzzleChef startup");
@@ -218,6 +243,8 @@ void PemberquillGame::Update()
     if (UpdateSplashScreens()) {
         return;
     }
+    GetSteamInterface().Update();
+    GetAchievementSystem().ShowUnlockDialogs();
     if (m_audio.IsOneOffDue()) {
         m_audio.PlayRandomOneOff();
     }
@@ -264,6 +291,8 @@ void PemberquillGame::PlayPuzzle(Puzzle* puzzle)
         return;
     }
     ResetHint();
+    // A mistake on an earlier puzzle must not cost this one its clean solve.
+    FireGlobalEvent("StartNewPuzzleEvent");
     PlayGameSound(puzzle->IsUnlockPuzzle() ? SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_BOSS
                                            : SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_NORMAL);
     puzzle->Start();

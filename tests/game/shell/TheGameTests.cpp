@@ -109,7 +109,8 @@ protected:
     fs::path LogPath() const { return fs::path(m_userData.Path()) / "Pemberquill" / "application.log"; }
     fs::path OptionsPath() const
     {
-        return fs::path(m_userData.Path()) / "Pemberquill" / "steamuser.pqoptions";
+        // The online service keeps the player's files.
+        return fs::path(m_userData.Path()) / "pemberquill-online" / "storage" / "steamuser.pqoptions";
     }
 
     testsupport::TemporaryFolder m_userData;
@@ -126,9 +127,9 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
         ASSERT_NE(game.GetGameObject(), nullptr);
         EXPECT_EQ(PemberquillGame::GetGlobal(), game.GetGameObject());
         // The first report, one for each of the 27 sounds the audio registers
-        // and its task, then the puzzle chef's and free play's tasks; no
-        // recipe books here.
-        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 1 + 27 + 1 + 2);
+        // and its task, then the online service's, the achievements', the
+        // puzzle chef's and free play's tasks; no recipe books here.
+        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 1 + 27 + 1 + 4);
         EXPECT_TRUE(GetFreePlay().IsInitialized());
 
         const double startTime = game.GetGameObject()->GetClock().GetTime();
@@ -161,6 +162,10 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
 
     const std::string log = ReadWholeFile(LogPath());
     ExpectInOrder(log, {"::: Initialization : UlvoUIBasic (finished)",
+                        "Starting profiling for label \"SteamInterface startup\"",
+                        "SteamInterface Startup begun.",
+                        "Starting profiling for label \"AchievementSystem startup\"",
+                        "AchievementSystem Startup started.",
                         "Starting profiling for label \"PuzzleChef startup\"",
                         "PuzzleChef Startup begun.",
                         "Profiling time for label \"PuzzleChef startup\" was ",
