@@ -43,12 +43,11 @@ void WriteDataFile(const char* name, ResourceStreamFormat format,
 
 class Player : public AchievementPlayerContext {
  public:
-  PlayerAchievements* GetCurrentRecord() override { return selected ? &record : nullptr; }
+  PlayerAchievements* GetCurrentRecord() override { return &record; }
   std::string GetActiveLocationName() const override { return location; }
   std::vector<std::string> GetRequiredLocationNames() const override { return {}; }
 
   PlayerAchievements record;
-  bool selected = true;
   std::string location;
 };
 
@@ -372,24 +371,6 @@ TEST_F(AchievementSystemTest, RankProgressSetsOnlyTheScoreAndKeepsPendingDialogs
   EXPECT_EQ(player.record.puzzlesSolved, 1);
   system.ShowUnlockDialogs();
   EXPECT_EQ(screens.shown.back(), "dialog: New Region:");
-}
-
-TEST_F(AchievementSystemTest, WithoutASelectedPlayerNothingIsCountedOrShown) {
-  StartWith({Achievement("First", "NUMBER_OF_PUZZLES_SOLVED", 0)});
-  player.selected = false;
-  for (const char* event : {"CandidateEliminatedEvent", "HasMadeAMistakeEvent",
-                            "HasTakenAHintEvent", "HasStartedTutorialEvent",
-                            "HasCompletedTutorialEvent"}) {
-    Fire(event);
-  }
-  system.OnCampaignPuzzleFinished(Solved("Reef", Flags::LOCATION_UNLOCKED));
-  system.ShowUnlockDialogs();
-  player.selected = true;
-  EXPECT_EQ(player.record.errorsMade + player.record.candidatesEliminated + player.record.hintsTaken +
-                player.record.tutorialViews + player.record.tutorialCompletions,
-            0);
-  EXPECT_TRUE(screens.shown.empty());
-  EXPECT_TRUE(campaign.fired.empty());
 }
 
 TEST_F(AchievementSystemTest, ARestartedSystemCountsEachEventOnce) {
