@@ -29,7 +29,9 @@ constexpr float HEADING_SIZE = 24.0f;
 constexpr float NAME_SIZE = 40.0f;
 constexpr float BODY_SIZE = 24.0f;
 
-TextLines Heading(const std::string& text) { return TextLines(text, HEADING_COLOR, nullptr, HEADING_SIZE); }
+TextLines Heading(const std::string& text) {
+  return TextLines(text, HEADING_COLOR, nullptr, HEADING_SIZE);
+}
 TextLines Name(const std::string& text) { return TextLines(text, NAME_COLOR, nullptr, NAME_SIZE); }
 TextLines Body(const std::string& text) { return TextLines(text, BODY_COLOR, nullptr, BODY_SIZE); }
 
@@ -55,8 +57,9 @@ std::vector<Definition> LoadDefinitionFile(const char* fileName,
   try {
     return read(stream);
   } catch (const UlvoException& error) {
-    ConsolePrintf("ERROR: The definition file \"%s\" is malformed; the game goes on without it.\n%s\n",
-                  fileName, error.GetMessage().c_str());
+    ConsolePrintf(
+        "ERROR: The definition file \"%s\" is malformed; the game goes on without it.\n%s\n",
+        fileName, error.GetMessage().c_str());
     return {};
   }
 }
@@ -67,9 +70,12 @@ void CountRegionPuzzle(PlayerAchievements& record, const std::string& region) {
     int16_t PlayerAchievements::*counter;
   };
   static const RegionCounter REGIONS[] = {
-      {"Ocean", &PlayerAchievements::oceanPuzzles},   {"Canyon", &PlayerAchievements::canyonPuzzles},
-      {"Forest", &PlayerAchievements::forestPuzzles}, {"Mountain", &PlayerAchievements::mountainPuzzles},
-      {"Sky", &PlayerAchievements::skyPuzzles},       {"Beyond", &PlayerAchievements::beyondPuzzles},
+      {"Ocean", &PlayerAchievements::oceanPuzzles},
+      {"Canyon", &PlayerAchievements::canyonPuzzles},
+      {"Forest", &PlayerAchievements::forestPuzzles},
+      {"Mountain", &PlayerAchievements::mountainPuzzles},
+      {"Sky", &PlayerAchievements::skyPuzzles},
+      {"Beyond", &PlayerAchievements::beyondPuzzles},
   };
   for (const RegionCounter& entry : REGIONS) {
     if (region == entry.name) {
@@ -203,8 +209,7 @@ std::string AchievementSystem::GetActiveLocationName() const {
 }
 
 std::vector<std::string> AchievementSystem::GetRequiredLocationNames() const {
-  return m_context != nullptr ? m_context->GetRequiredLocationNames()
-                              : std::vector<std::string>();
+  return m_context != nullptr ? m_context->GetRequiredLocationNames() : std::vector<std::string>();
 }
 
 // ------------------------------------------------------------ campaign results
@@ -252,8 +257,8 @@ void AchievementSystem::OnCampaignPuzzleFinished(const CampaignAccomplishments& 
   UpdateStats(*record, result.location);
 }
 
-std::vector<AchievementDefinition> AchievementSystem::CheckAchievements(PlayerAchievements& record,
-                                                                       const std::string& location) {
+std::vector<AchievementDefinition> AchievementSystem::CheckAchievements(
+    PlayerAchievements& record, const std::string& location) {
   std::vector<AchievementDefinition> earned;
   for (const AchievementDefinition& definition : m_definitions) {
     if (record.HasAchievement(definition.bitIndex)) {
@@ -325,8 +330,10 @@ std::vector<TextLines> AchievementSystem::TakeNextUnlockDialogLines(std::string&
     pending.flags &= ~CampaignAccomplishments::PUZZLES_UNLOCKED;
     lines.push_back(Body(""));
     lines.push_back(Heading("Puzzles Unlocked!"));
-    lines.push_back(Body(Stringf("You've unlocked an additional %d puzzles!", pending.puzzlesUnlocked)));
-    lines.push_back(Body(Stringf("You can return to %s anytime to play", pending.location.c_str())));
+    lines.push_back(
+        Body(Stringf("You've unlocked an additional %d puzzles!", pending.puzzlesUnlocked)));
+    lines.push_back(
+        Body(Stringf("You can return to %s anytime to play", pending.location.c_str())));
     lines.push_back(Body("more Easy, Medium, or Hard puzzles of this type."));
     if (pending.flags & CampaignAccomplishments::LOCATION_UNLOCKED) {
       eventAfterDialog = QUIT_LOCATION_EVENT;
@@ -336,7 +343,8 @@ std::vector<TextLines> AchievementSystem::TakeNextUnlockDialogLines(std::string&
     lines.push_back(Heading("New Location:"));
     lines.push_back(Name(pending.unlockedLocation));
     lines.push_back(Body(""));
-    lines.push_back(Body(Stringf("You have unlocked the new location %s.", pending.unlockedLocation.c_str())));
+    lines.push_back(
+        Body(Stringf("You have unlocked the new location %s.", pending.unlockedLocation.c_str())));
     lines.push_back(Body("This new location has new types of puzzles to play."));
     if (pending.flags & CampaignAccomplishments::REGION_UNLOCKED) {
       eventAfterDialog = QUIT_REGION_EVENT;
@@ -346,7 +354,8 @@ std::vector<TextLines> AchievementSystem::TakeNextUnlockDialogLines(std::string&
     lines.push_back(Heading("New Region:"));
     lines.push_back(Name(pending.unlockedRegion));
     lines.push_back(Body(""));
-    lines.push_back(Body(Stringf("You have unlocked a new region, %s.", pending.unlockedRegion.c_str())));
+    lines.push_back(
+        Body(Stringf("You have unlocked a new region, %s.", pending.unlockedRegion.c_str())));
     lines.push_back(Body("This new region has bigger puzzles!"));
     eventAfterDialog.clear();
     m_pendingResult.reset();

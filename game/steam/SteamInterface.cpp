@@ -79,8 +79,8 @@ SteamInterface g_steamInterface;
 SteamInterface& GetSteamInterface() { return g_steamInterface; }
 
 const std::vector<std::string>& SteamInterface::GetLocalPlayerFilePatterns() {
-  static const std::vector<std::string> patterns = {
-      "*.playerProfile", "*.playerProfile.malformed*", "*.pqoptions", "*.pqoptions.malformed*"};
+  static const std::vector<std::string> patterns = {"*.playerProfile", "*.playerProfile.malformed*",
+                                                    "*.pqoptions", "*.pqoptions.malformed*"};
   return patterns;
 }
 
@@ -147,8 +147,10 @@ void SteamInterface::MoveLocalPlayerFile(const std::string& folder, const std::s
   if (storage->FileExists(name)) {
     const std::string asidePath = localPath + SUPERSEDED_SUFFIX;
     if (std::rename(localPath.c_str(), asidePath.c_str()) == 0) {
-      ConsolePrintf("WARNING: Remote storage already holds \"%s\"; the local copy was kept as "
-                    "\"%s\".\n", name.c_str(), asidePath.c_str());
+      ConsolePrintf(
+          "WARNING: Remote storage already holds \"%s\"; the local copy was kept as "
+          "\"%s\".\n",
+          name.c_str(), asidePath.c_str());
     }
     return;
   }
@@ -156,8 +158,10 @@ void SteamInterface::MoveLocalPlayerFile(const std::string& folder, const std::s
   if (!ReadLocalFile(localPath, bytes) ||
       !storage->Write(name, bytes.data(), static_cast<int32_t>(bytes.size())) ||
       storage->GetFileSize(name) != static_cast<int32_t>(bytes.size())) {
-    ConsolePrintf("ERROR: \"%s\" could not be moved into remote storage; it stays in the "
-                  "user-data folder.\n", localPath.c_str());
+    ConsolePrintf(
+        "ERROR: \"%s\" could not be moved into remote storage; it stays in the "
+        "user-data folder.\n",
+        localPath.c_str());
     return;
   }
   platform::RemoveFile(localPath);

@@ -21,11 +21,10 @@ void SteamLeaderboards::FindLeaderboard() {
     return;
   }
   // The campaign score grows as the player solves puzzles: higher is better.
-  m_findCall = m_service.FindOrCreateLeaderboard(
-      LEADERBOARD_NAME, false,
-      [this](platform::OnlineService::LeaderboardHandle handle, bool found) {
-        OnFindLeaderboard(handle, found);
-      });
+  m_findCall =
+      m_service.FindOrCreateLeaderboard(LEADERBOARD_NAME, false,
+                                        [this](platform::OnlineService::LeaderboardHandle handle,
+                                               bool found) { OnFindLeaderboard(handle, found); });
 }
 
 void SteamLeaderboards::OnFindLeaderboard(platform::OnlineService::LeaderboardHandle handle,

@@ -39,11 +39,10 @@ int main(int argc, char** argv) {
                               Pemberquill::WriteAchievementDefinitions(
                                   stream, achievement_content::GameAchievements());
                             }) &&
-        WriteDefinitionFile(folder + Pemberquill::AchievementSystem::STATS_FILE,
-                            [](ResourceStream& stream) {
-                              Pemberquill::WriteStatDefinitions(
-                                  stream, achievement_content::GameStatistics());
-                            });
+        WriteDefinitionFile(
+            folder + Pemberquill::AchievementSystem::STATS_FILE, [](ResourceStream& stream) {
+              Pemberquill::WriteStatDefinitions(stream, achievement_content::GameStatistics());
+            });
     return written ? 0 : 1;
   } catch (const UlvoException& error) {
     std::fprintf(stderr, "achievementmaker: %s\n", error.GetMessage().c_str());

@@ -1,5 +1,3 @@
-#include "game/steam/AchievementSystem.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +7,7 @@
 #include "engine/core/Clock.h"
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoEventSystem.h"
+#include "game/steam/AchievementSystem.h"
 #include "game/steam/PlayerAchievements.h"
 #include "game/steam/SteamInterface.h"
 #include "tests/platform/ScopedEnvironment.h"
@@ -22,7 +21,8 @@ namespace {
 using namespace Pemberquill;
 using Flags = CampaignAccomplishments::Flags;
 
-AchievementDefinition Achievement(const std::string& title, const std::string& stat, int threshold) {
+AchievementDefinition Achievement(const std::string& title, const std::string& stat,
+                                  int threshold) {
   AchievementDefinition definition;
   definition.title = title;
   definition.line1 = title + " first line";
@@ -34,8 +34,7 @@ AchievementDefinition Achievement(const std::string& title, const std::string& s
   return definition;
 }
 
-void WriteDataFile(const char* name, ResourceStreamFormat format,
-                   void (*write)(ResourceStream&)) {
+void WriteDataFile(const char* name, ResourceStreamFormat format, void (*write)(ResourceStream&)) {
   ResourceStream stream(format, 256);
   write(stream);
   ASSERT_TRUE(stream.SaveToFile(UlvoPath(PATH_MARKER_DATA, name)));
@@ -256,8 +255,8 @@ TEST_F(AchievementSystemTest, AMistakeCostsTheStreakUntilAPuzzleStartsOrASolveIs
     bool hasMadeAMistake;
   };
   const Step steps[] = {
-      {"solve", 1, false},   {"mistake", 0, true}, {"solve", 0, false}, {"solve", 1, false},
-      {"mistake", 0, true},  {"start", 0, false},  {"solve", 1, false},
+      {"solve", 1, false},  {"mistake", 0, true}, {"solve", 0, false}, {"solve", 1, false},
+      {"mistake", 0, true}, {"start", 0, false},  {"solve", 1, false},
   };
   for (const Step& step : steps) {
     const std::string action = step.action;
@@ -275,8 +274,8 @@ TEST_F(AchievementSystemTest, AMistakeCostsTheStreakUntilAPuzzleStartsOrASolveIs
 
 TEST_F(AchievementSystemTest, ASolvedPuzzleIsCountedIntoTheRecord) {
   StartWith({});
-  CampaignAccomplishments result = Solved("Reef", Flags::RANK_AWARDED | Flags::LOCATION_UNLOCKED |
-                                                      Flags::REGION_UNLOCKED);
+  CampaignAccomplishments result =
+      Solved("Reef", Flags::RANK_AWARDED | Flags::LOCATION_UNLOCKED | Flags::REGION_UNLOCKED);
   result.region = "Mountain";
   result.score = 120;
   result.steps = 40;

@@ -1,5 +1,3 @@
-#include "tools/achievements/AchievementContent.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -15,6 +13,7 @@
 #include "platform/system/FileSystem.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/SilentConsole.h"
+#include "tools/achievements/AchievementContent.h"
 
 namespace {
 
@@ -26,8 +25,8 @@ TEST(AchievementContentTest, TheCommittedFilesAreWhatTheToolWrites) {
   WriteAchievementDefinitions(achievements, achievement_content::GameAchievements());
   ResourceStream stats(RESOURCE_STREAM_FORMAT_TEXT, 4096);
   WriteStatDefinitions(stats, achievement_content::GameStatistics());
-  for (const auto& [stream, name] : {std::make_pair(&achievements, "Achievements.pqdf"),
-                                     std::make_pair(&stats, "Stats.pqdf")}) {
+  for (const auto& [stream, name] :
+       {std::make_pair(&achievements, "Achievements.pqdf"), std::make_pair(&stats, "Stats.pqdf")}) {
     const testsupport::Bytes written(stream->GetData(), stream->GetData() + stream->GetSize());
     EXPECT_EQ(testsupport::ReadFileBytes(std::string("Data/") + name), written) << name;
   }
@@ -65,8 +64,8 @@ TEST(AchievementContentTest, TheGameReadsEveryAchievementWithItsImagesAndAKnownS
   PlayerAchievements ones;
   ones.puzzlesSolvedPerLocation["Reef"] = ones.hintsTakenPerLocation["Reef"] =
       ones.errorsMadePerLocation["Reef"] = 1;
-  ones.locationsUnlocked = ones.regionsUnlocked = ones.locationsCompleted =
-      ones.regionsCompleted = ones.tutorialViews = ones.tutorialCompletions = 1;
+  ones.locationsUnlocked = ones.regionsUnlocked = ones.locationsCompleted = ones.regionsCompleted =
+      ones.tutorialViews = ones.tutorialCompletions = 1;
   ones.puzzlesSolved = ones.puzzlesUnderPar = ones.oceanPuzzles = ones.canyonPuzzles =
       ones.forestPuzzles = ones.mountainPuzzles = ones.skyPuzzles = ones.beyondPuzzles =
           ones.noMistakeCount = ones.hiddenCagePuzzles = ones.doubleBoardPuzzles =
@@ -77,8 +76,9 @@ TEST(AchievementContentTest, TheGameReadsEveryAchievementWithItsImagesAndAKnownS
   for (const StatDefinition& stat : system.GetStatistics()) {
     statNames.insert(stat.steamName);
     EXPECT_EQ(IntegerStat(ones, stat.steamName, "Reef"), 1) << stat.steamName;
-    EXPECT_EQ(stat.isPerLocation, stat.steamName.size() > 3 &&
-                                      stat.steamName.compare(stat.steamName.size() - 3, 3, "_IN") == 0);
+    EXPECT_EQ(stat.isPerLocation,
+              stat.steamName.size() > 3 &&
+                  stat.steamName.compare(stat.steamName.size() - 3, 3, "_IN") == 0);
   }
   EXPECT_EQ(statNames.size(), 28u);
   for (const AchievementDefinition& definition : system.GetDefinitions()) {
