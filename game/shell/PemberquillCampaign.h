@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/shell/CampaignAccomplishments.h"
+#include "game/steam/CampaignAccomplishments.h"
 #include "game/shell/CampaignNode.h"
 #include "game/shell/CampaignRegion.h"
 #include "game/shell/GameSubsystem.h"

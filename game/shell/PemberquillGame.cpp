@@ -17,6 +17,8 @@
 #include "game/shell/HintStages.h"
 #include "game/shell/PemberquillOptions.h"
 #include "game/shell/StartupProfiling.h"
+#include "game/steam/AchievementSystem.h"
+#include "game/steam/SteamInterface.h"
 
 namespace Pemberquill {
 
@@ -81,6 +83,12 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
         if (GetFreePlay().IsInitialized()) {
             GetFreePlay().Shutdown();
         }
+        if (GetAchievementSystem().IsInitialized()) {
+            GetAchievementSystem().Shutdown();
+        }
+        if (GetSteamInterface().IsInitialized()) {
+            GetSteamInterface().Shutdown();
+        }
         SetBoardSettings(nullptr);
         g_game = nullptr;
         throw;
@@ -103,6 +111,15 @@ void PemberquillGame::ShutDownSubsystems()
     ShutDownSubsystem(m_ui, "PemberquillUI", "Shutdown called on an uninitialized UI.");
     ShutDownSubsystem(m_audio, "PemberquillAudio", "Shutdown called on an uninitialized audio subsystem.");
     ShutDownSubsystem(GetFreePlay(), "FreePlay", "Shutdown called on an uninitialized FreePlay.");
+    GetAchievementSystem().Shutdown();
+    SteamInterface& steam = GetSteamInterface();
+    if (steam.IsInitialized()) {
+        steam.Shutdown();
+    } else {
+        ConsolePrintf("SteamInterface Shutdown begun.\n");
+        ULVO_ASSERT_IN_DESTRUCTOR(steam.IsInitialized(), "Shutdown called on an uninitialized SteamInterface.",
+                                  "PemberquillGame::~PemberquillGame");
+    }
     m_gui.reset();
 }
 
@@ -158,6 +175,14 @@ void PemberquillGame::RunLoadingTasks()
     m_audio.Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
+    StartProfiling("SteamInterface startup");
+    GetSteamInterface().Startup(m_clock.get());
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    StartProfiling("AchievementSystem startup");
+    GetAchievementSystem().Startup(m_clock.get());
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
     StartProfiling("PuzzleChef startup");
     m_puzzleChef.Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
@@ -168,6 +193,7 @@ void PemberquillGame::RunLoadingTasks()
 
     StartProfiling("Campaign startup");
     m_campaign.Startup(m_clock.get());
+    m_campaign.SetAccomplishmentsReceiver(&GetAchievementSystem());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("GUI startup");
@@ -258,6 +284,8 @@ void PemberquillGame::Update()
     if (UpdateSplashScreens()) {
         return;
     }
+    GetSteamInterface().Update();
+    GetAchievementSystem().ShowUnlockDialogs();
     m_campaign.Update();
     if (m_audio.IsOneOffDue()) {
         m_audio.PlayRandomOneOff();
@@ -314,6 +342,8 @@ void PemberquillGame::PlayPuzzle(Puzzle* puzzle)
         return;
     }
     ResetHint();
+    // A mistake on an earlier puzzle must not cost this one its clean solve.
+    FireGlobalEvent("StartNewPuzzleEvent");
     PlayGameSound(puzzle->IsUnlockPuzzle() ? SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_BOSS
                                            : SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_NORMAL);
     puzzle->Start();

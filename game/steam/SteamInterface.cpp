@@ -1,11 +1,16 @@
 #include "game/steam/SteamInterface.h"
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <utility>
 #include <vector>
 
 #include "engine/core/Diagnostics.h"
 #include "engine/core/FileIO.h"
 #include "engine/core/UlvoPath.h"
+#include "engine/core/UlvoUserDataPathInterface.h"
+#include "platform/system/FileSystem.h"
 
 namespace Pemberquill {
 
@@ -55,11 +60,33 @@ int32_t WritePlayerStorageFile(const UlvoPath& path, const unsigned char* bytes,
 // the only copy.
 void KeepPlayerStorageFile(const UlvoPath&) {}
 
+// Where a local player file goes when remote storage already holds one of
+// its name: out of the patterns' reach, so it is looked at only once.
+const char* const SUPERSEDED_SUFFIX = ".superseded";
+
+bool ReadLocalFile(const std::string& path, std::string& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    return false;
+  }
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
 }  // namespace
 
-SteamInterface::SteamInterface(const std::string& serviceFolder) : m_service(serviceFolder) {
-  m_isSteamAvailable = m_service.Initialise();
+SteamInterface g_steamInterface;
+
+SteamInterface& GetSteamInterface() { return g_steamInterface; }
+
+const std::vector<std::string>& SteamInterface::GetLocalPlayerFilePatterns() {
+  static const std::vector<std::string> patterns = {"*.playerProfile", "*.playerProfile.malformed*",
+                                                    "*.pqoptions", "*.pqoptions.malformed*"};
+  return patterns;
 }
+
+SteamInterface::SteamInterface(const std::string& serviceFolder)
+    : m_service(serviceFolder), m_statsAndAchievements(m_service), m_leaderboards(m_service) {}
 
 SteamInterface::~SteamInterface() {
   ULVO_ASSERT_IN_DESTRUCTOR(!m_isInitialized,
@@ -75,6 +102,7 @@ void SteamInterface::Startup(Clock* parentClock) {
   ULVO_ASSERT(!m_isInitialized, "Startup called on an initialized subsystem.",
               "SteamInterface::Startup");
   m_clock = std::make_unique<Clock>(parentClock);
+  m_isSteamAvailable = m_service.Initialise();
   if (m_isSteamAvailable) {
     m_userName = platform::OnlineService::GetUserName();
     ConsolePrintf("Logged in as Steam User: %s\n", m_userName.c_str());
@@ -83,6 +111,9 @@ void SteamInterface::Startup(Clock* parentClock) {
       ConsolePrintf("ERROR: %s", problems.c_str());
     }
     InstallPlayerStorageHooks();
+    MoveLocalPlayerFilesToRemoteStorage();
+    m_statsAndAchievements.SetUp();
+    m_leaderboards.SetUp();
   } else {
     // Without the service the hooks could neither read nor save the
     // profile, so player storage stays in the user-data folder.
@@ -99,11 +130,58 @@ void SteamInterface::InstallPlayerStorageHooks() {
   playerStorageRemoveHook = KeepPlayerStorageFile;
 }
 
+// A profile saved while the service was unavailable would otherwise be
+// hidden for good behind the hooks. A file is removed locally only once
+// remote storage holds all of its bytes.
+void SteamInterface::MoveLocalPlayerFilesToRemoteStorage() {
+  const UlvoUserDataPathInterface* application = UlvoUserDataPathInterface::GetDefaultInstance();
+  if (application == nullptr || application->GetUserDataPath().empty()) {
+    return;
+  }
+  const std::string folder = application->GetUserDataPath();
+  for (const std::string& pattern : GetLocalPlayerFilePatterns()) {
+    for (const std::string& name : platform::ListFolder(folder, pattern)) {
+      MoveLocalPlayerFile(folder, name);
+    }
+  }
+}
+
+void SteamInterface::MoveLocalPlayerFile(const std::string& folder, const std::string& name) {
+  platform::RemoteStorage* storage = m_service.GetRemoteStorage();
+  const std::string localPath = folder + name;
+  if (storage->FileExists(name)) {
+    const std::string asidePath = localPath + SUPERSEDED_SUFFIX;
+    if (std::rename(localPath.c_str(), asidePath.c_str()) == 0) {
+      ConsolePrintf(
+          "WARNING: Remote storage already holds \"%s\"; the local copy was kept as "
+          "\"%s\".\n",
+          name.c_str(), asidePath.c_str());
+    }
+    return;
+  }
+  std::string bytes;
+  if (!ReadLocalFile(localPath, bytes) ||
+      !storage->Write(name, bytes.data(), static_cast<int32_t>(bytes.size())) ||
+      storage->GetFileSize(name) != static_cast<int32_t>(bytes.size())) {
+    ConsolePrintf(
+        "ERROR: \"%s\" could not be moved into remote storage; it stays in the "
+        "user-data folder.\n",
+        localPath.c_str());
+    return;
+  }
+  platform::RemoveFile(localPath);
+  ConsolePrintf("Moved \"%s\" into remote storage.\n", localPath.c_str());
+}
+
 void SteamInterface::Update() {
   if (!m_isSteamAvailable) {
     return;
   }
   m_service.RunCallbacks();
+  m_statsAndAchievements.RequestStatsIfDue();
+  if (m_statsAndAchievements.HasReceivedStats()) {
+    m_statsAndAchievements.StoreStatsIfRequested();
+  }
 }
 
 void SteamInterface::Shutdown() {

@@ -87,7 +87,7 @@ protected:
         soundsOn.Set("PlaySounds", true);
         Fire("ToggleIsPlayingSoundsEvent", soundsOn);
         log.Listen({"PlaySoundEvent", "HintStageChangedEvent", "HintTextChangedEvent", "HasTakenAHintEvent",
-                    "SetPauseWindowVisibilityEvent", "SetIsBoardInteractionPermitted"});
+                    "SetPauseWindowVisibilityEvent", "SetIsBoardInteractionPermitted", "StartNewPuzzleEvent"});
     }
 
     ~GamePlayEventsTest() override { game.reset(); }
@@ -275,6 +275,8 @@ TEST_F(GamePlayEventsTest, PlayingAPuzzleBuildsItsBoardsStartsItAndPlaysItsStart
     }
     EXPECT_EQ((std::vector<int>{SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_NORMAL}), Sounds());
     EXPECT_EQ(1, log.Count("HintStageChangedEvent"));
+    // The new puzzle's solve counts as clean until a mistake on it.
+    EXPECT_EQ(1, log.Count("StartNewPuzzleEvent"));
 
     log.events.clear();
     served.puzzle->SetUnlockPuzzle(true);

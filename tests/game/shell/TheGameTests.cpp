@@ -109,7 +109,8 @@ protected:
     fs::path LogPath() const { return fs::path(m_userData.Path()) / "Pemberquill" / "application.log"; }
     fs::path OptionsPath() const
     {
-        return fs::path(m_userData.Path()) / "Pemberquill" / "steamuser.pqoptions";
+        // The online service keeps the player's files.
+        return fs::path(m_userData.Path()) / "pemberquill-online" / "storage" / "steamuser.pqoptions";
     }
 
     testsupport::TemporaryFolder m_userData;
@@ -126,10 +127,10 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
         ASSERT_NE(game.GetGameObject(), nullptr);
         EXPECT_EQ(PemberquillGame::GetGlobal(), game.GetGameObject());
         // The first report, one for each of the 27 sounds the audio registers
-        // and its task, then the tasks of the puzzle chef, free play, the
-        // campaign, the GUI, the animations and the screens; no recipe books or
-        // campaign here.
-        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 1 + 27 + 1 + 6);
+        // and its task, then the tasks of the online service, the achievements,
+        // the puzzle chef, free play, the campaign, the GUI, the animations and
+        // the screens; no recipe books or campaign here.
+        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 1 + 27 + 1 + 8);
         EXPECT_TRUE(GetFreePlay().IsInitialized());
 
         const double startTime = game.GetGameObject()->GetClock().GetTime();
@@ -162,6 +163,10 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
 
     const std::string log = ReadWholeFile(LogPath());
     ExpectInOrder(log, {"::: Initialization : UlvoUIBasic (finished)",
+                        "Starting profiling for label \"SteamInterface startup\"",
+                        "SteamInterface Startup begun.",
+                        "Starting profiling for label \"AchievementSystem startup\"",
+                        "AchievementSystem Startup started.",
                         "Starting profiling for label \"PuzzleChef startup\"",
                         "PuzzleChef Startup begun.",
                         "Profiling time for label \"PuzzleChef startup\" was ",

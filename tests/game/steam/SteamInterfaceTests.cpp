@@ -12,7 +12,9 @@
 #include "engine/core/Clock.h"
 #include "engine/core/FileIO.h"
 #include "engine/core/UlvoPath.h"
+#include "game/steam/PlayerAchievements.h"
 #include "platform/system/FileSystem.h"
+#include "tests/engine/core/FileTestSupport.h"
 #include "tests/platform/ScopedEnvironment.h"
 #include "tests/support/CatchUlvoException.h"
 #include "tests/support/RecordingConsole.h"
@@ -159,14 +161,17 @@ TEST_F(SteamInterfaceTest, AMissingRemoteFileIsToldFromAnUnreadableOneAndLeavesT
   EXPECT_EQ(buffer.get(), before);
 }
 
-TEST_F(SteamInterfaceTest, AnswersArriveOnlyInsideTheUpdate) {
+TEST_F(SteamInterfaceTest, StatisticsAreRequestedOnceAndAnsweredOnlyInsideALaterUpdate) {
   steam.Startup(&gameClock);
   CountingListener listener;
   steam.GetOnlineService().AddStatsListener(&listener);
-  ASSERT_TRUE(steam.GetOnlineService().RequestCurrentStats());
+  EXPECT_FALSE(steam.GetStatsAndAchievements().HasRequestedStats());
+  steam.Update();
+  EXPECT_TRUE(steam.GetStatsAndAchievements().HasRequestedStats());
   EXPECT_EQ(listener.received, 0);
   steam.Update();
   EXPECT_EQ(listener.received, 1);
+  EXPECT_TRUE(steam.GetStatsAndAchievements().HasReceivedStats());
   steam.Update();
   EXPECT_EQ(listener.received, 1);
   steam.GetOnlineService().RemoveStatsListener(&listener);
@@ -209,6 +214,65 @@ TEST_F(SteamInterfaceTest, WithoutTheServiceStartupLeavesPlayerStorageLocal) {
   offline.Update();
   offline.Shutdown();
   EXPECT_NE(console.Text().find("Steam is not available"), std::string::npos);
+}
+
+TEST_F(SteamInterfaceTest, PlayerFilesOfAnOfflineRunMoveIntoRemoteStorageOnce) {
+  file_test::FakeApplication application(userData.File("Pemberquill/"));
+  ASSERT_TRUE(platform::CreateFolderRecursive(userData.File("Pemberquill")));
+  const auto local = [this](const std::string& name) { return userData.File("Pemberquill/" + name); };
+  const std::vector<unsigned char> profile = ProfileSizedBytes();
+  ASSERT_TRUE(platform::WriteFileAtomically(local("steamuser.playerProfile"), profile.data(),
+                                            profile.size()));
+  ASSERT_TRUE(platform::WriteFileAtomically(local("steamuser.pqoptions"), "options", 7));
+  ASSERT_TRUE(platform::WriteFileAtomically(local("steamuser.pqoptions.malformed2"), "kept", 4));
+  ASSERT_TRUE(platform::WriteFileAtomically(local("application.log"), "log", 3));
+
+  steam.Startup(&gameClock);
+  EXPECT_EQ(ReadText(StoredFile("steamuser.playerProfile")),
+            std::string(profile.begin(), profile.end()));
+  EXPECT_EQ(ReadText(StoredFile("steamuser.pqoptions")), "options");
+  EXPECT_EQ(ReadText(StoredFile("steamuser.pqoptions.malformed2")), "kept");
+  EXPECT_FALSE(platform::IsRegularFile(local("steamuser.playerProfile")));
+  EXPECT_FALSE(platform::IsRegularFile(local("steamuser.pqoptions")));
+  EXPECT_EQ(ReadText(local("application.log")), "log");
+  EXPECT_FALSE(platform::IsRegularFile(StoredFile("application.log")));
+
+  // A later offline save does not replace what remote storage holds, and
+  // is kept aside once rather than lost.
+  steam.Shutdown();
+  ASSERT_TRUE(platform::WriteFileAtomically(local("steamuser.pqoptions"), "offline", 7));
+  for (int run = 0; run < 2; ++run) {
+    steam.Startup(&gameClock);
+    steam.Shutdown();
+  }
+  EXPECT_EQ(ReadText(StoredFile("steamuser.pqoptions")), "options");
+  EXPECT_EQ(ReadText(local("steamuser.pqoptions.superseded")), "offline");
+  EXPECT_FALSE(platform::IsRegularFile(StoredFile("steamuser.pqoptions.superseded")));
+}
+
+TEST_F(SteamInterfaceTest, TheHighScoreBoardKeepsTheHighestScore) {
+  steam.Startup(&gameClock);
+  Pemberquill::PlayerAchievements record;
+  record.highScore = 900;
+  // Not found yet: nothing goes out.
+  steam.GetLeaderboards().UploadScore(record);
+  steam.Update();
+  ASSERT_NE(steam.GetLeaderboards().GetLeaderboard(), 0u);
+  const std::string board = userData.File(std::string(SteamInterface::DEFAULT_SERVICE_FOLDER) +
+                                          "/leaderboards.txt");
+  EXPECT_FALSE(platform::IsRegularFile(board));
+
+  const struct {
+    int32_t uploaded;
+    int32_t kept;
+  } uploads[] = {{500, 500}, {300, 500}, {500, 500}, {700, 700}, {-5, 700}};
+  for (const auto& upload : uploads) {
+    record.highScore = upload.uploaded;
+    steam.GetLeaderboards().UploadScore(record);
+    steam.Update();
+    EXPECT_EQ(ReadText(board), "score\t" + std::to_string(upload.kept) + "\tHigh Score\n")
+        << upload.uploaded;
+  }
 }
 
 }  // namespace
