@@ -6,6 +6,12 @@
 #include "engine/core/Rgba.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "game/presentation/ui/PemberquillUI.h"
+#include "game/puzzle/Puzzle.h"
+#include "game/puzzle/PuzzleChef.h"
+#include "game/puzzle/PuzzleRequest.h"
+#include "game/puzzle/board/Board.h"
+#include "game/shell/PemberquillGame.h"
+#include "tools/screentour/TourMouse.h"
 
 namespace screentour {
 
@@ -25,6 +31,64 @@ void ShowRolloverText() {
   FireGlobalEvent("RolloverTextChangedEvent", rollover);
 }
 
+using Pemberquill::Board;
+using Pemberquill::GAME_WINDOW_PUZZLE;
+using Pemberquill::PemberquillGame;
+using Pemberquill::Puzzle;
+
+// The puzzle of the play stops, made by the chef from a fixed seed; it must
+// outlive its window, which lets go of it only once it has been hidden.
+Pemberquill::ServedPuzzle g_served;
+
+Puzzle* ServedPuzzle() { return g_served.puzzle.get(); }
+
+Board& FirstBoard() { return *ServedPuzzle()->GetBoards().front(); }
+
+// A 6 x 6 puzzle a few moves in, as the campaign starts one, with the mouse
+// over a cage so that the board publishes the cage's solutions.
+void ShowPuzzleInPlay() {
+  PemberquillGame* game = PemberquillGame::GetGlobal();
+  g_served = Pemberquill::PuzzleChef::GetDefaultInstance()->GetPuzzle(
+      Pemberquill::PuzzleRequest(6, 1, 1, 0, 0, 0, Pemberquill::SOLVABILITY_SOLVABLE), 20261206, &game->GetClock());
+  NamedProperties play;
+  play.Set("Puzzle", ServedPuzzle());
+  FireGlobalEvent("PlayPuzzleEvent", play);
+  Board& board = FirstBoard();
+  for (unsigned column = 0; column < 3; ++column) {
+    const Pemberquill::Square& square = board.GetSquare(column, 0);
+    board.SetSquareValue(square, static_cast<int>(square.solutionValue), false, false);
+  }
+  PemberquillUI* ui = PemberquillUI::GetGlobal();
+  ui->CreatePuzzleWindow(ServedPuzzle(), "ShowCampaignEscapeDialogEvent", false, false);
+  ui->PushWindow(GAME_WINDOW_PUZZLE, false);
+  // Over the square in column 2, row 3 of the square canvas.
+  MoveTourMouse(Vector2(324.0f + 560.0f * 2.5f / 6.0f, 40.0f + 560.0f * 3.5f / 6.0f));
+}
+
+// Two squares set wrong; the hint request then offers the rewind.
+void AskForHintWithTwoMistakes() {
+  Board& board = FirstBoard();
+  for (unsigned row = 4; row < 6; ++row) {
+    const Pemberquill::Square& square = board.GetSquare(5, row);
+    board.SetSquareValue(square, static_cast<int>(square.solutionValue % 6 + 1), false, false);
+  }
+  ServedPuzzle()->FindMistakes();
+  FireGlobalEvent("GiveHintEvent");
+}
+
+void LeavePuzzle() {
+  PemberquillUI::GetGlobal()->PopWindow(Pemberquill::GAME_WINDOW_REWIND_PUZZLE, false);
+  PemberquillUI::GetGlobal()->PopWindow(GAME_WINDOW_PUZZLE, false);
+}
+
+std::function<void()> Push(int windowId) {
+  return [windowId] { PemberquillUI::GetGlobal()->PushWindow(windowId, false); };
+}
+
+std::function<void()> Pop(int windowId) {
+  return [windowId] { PemberquillUI::GetGlobal()->PopWindow(windowId, false); };
+}
+
 }  // namespace
 
 std::vector<TourStop> GetTourStops() {
@@ -37,6 +101,29 @@ std::vector<TourStop> GetTourStops() {
       {"CampaignPuzzleEscapeMenuDialog",
        [] { PemberquillUI::GetGlobal()->PushWindow(Pemberquill::GAME_WINDOW_CAMPAIGN_ESCAPE_MENU, false); },
        [] { PemberquillUI::GetGlobal()->PopWindow(Pemberquill::GAME_WINDOW_CAMPAIGN_ESCAPE_MENU, true); }},
+      // Play: the puzzle window stays under the two dialogs after it.
+      {"PuzzleWindow", ShowPuzzleInPlay, nullptr},
+      {"PuzzleSolvedDialog",
+       [] {
+         PemberquillUI::GetGlobal()->CreatePuzzleSolvedDialog(ServedPuzzle());
+         Push(Pemberquill::GAME_WINDOW_PUZZLE_SOLVED)();
+       },
+       Pop(Pemberquill::GAME_WINDOW_PUZZLE_SOLVED)},
+      {"RewindPuzzleDialog", AskForHintWithTwoMistakes, LeavePuzzle},
+      {"HowToPlayWindow",
+       [] {
+         g_served = Pemberquill::ServedPuzzle();
+         PemberquillUI::GetGlobal()->CreateHowToPlayWindow();
+         Push(Pemberquill::GAME_WINDOW_HOW_TO_PLAY)();
+       },
+       Pop(Pemberquill::GAME_WINDOW_HOW_TO_PLAY)},
+      {"SplashScreenDialog",
+       [] {
+         PemberquillUI::GetGlobal()->CreateSplashScreenDialog(PemberquillGame::GetSplashScreenName(0),
+                                                              "HideSplashScreenDialogEvent");
+         Push(Pemberquill::GAME_WINDOW_SPLASH_SCREEN)();
+       },
+       Pop(Pemberquill::GAME_WINDOW_SPLASH_SCREEN)},
   };
 }
 
