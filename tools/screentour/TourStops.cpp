@@ -44,23 +44,27 @@ Puzzle* ServedPuzzle() { return g_served.puzzle.get(); }
 
 Board& FirstBoard() { return *ServedPuzzle()->GetBoards().front(); }
 
-// A 6 x 6 puzzle a few moves in, as the campaign starts one, with the mouse
-// over a cage so that the board publishes the cage's solutions.
-void ShowPuzzleInPlay() {
-  PemberquillGame* game = PemberquillGame::GetGlobal();
-  g_served = Pemberquill::PuzzleChef::GetDefaultInstance()->GetPuzzle(
-      Pemberquill::PuzzleRequest(6, 1, 1, 0, 0, 0, Pemberquill::SOLVABILITY_SOLVABLE), 20261206, &game->GetClock());
+// The chef's puzzle for the request, played and shown as the campaign does.
+void PlayPuzzle(const Pemberquill::PuzzleRequest& request) {
+  g_served = Pemberquill::PuzzleChef::GetDefaultInstance()->GetPuzzle(request, 20261206,
+                                                                      &PemberquillGame::GetGlobal()->GetClock());
   NamedProperties play;
   play.Set("Puzzle", ServedPuzzle());
   FireGlobalEvent("PlayPuzzleEvent", play);
+  PemberquillUI* ui = PemberquillUI::GetGlobal();
+  ui->CreatePuzzleWindow(ServedPuzzle(), "ShowCampaignEscapeDialogEvent", false, false);
+  ui->PushWindow(GAME_WINDOW_PUZZLE, false);
+}
+
+// A 6 x 6 puzzle a few moves in, with the mouse over a cage so that the
+// board publishes the cage's solutions.
+void ShowPuzzleInPlay() {
+  PlayPuzzle(Pemberquill::PuzzleRequest(6, 1, 1, 0, 0, 0, Pemberquill::SOLVABILITY_SOLVABLE));
   Board& board = FirstBoard();
   for (unsigned column = 0; column < 3; ++column) {
     const Pemberquill::Square& square = board.GetSquare(column, 0);
     board.SetSquareValue(square, static_cast<int>(square.solutionValue), false, false);
   }
-  PemberquillUI* ui = PemberquillUI::GetGlobal();
-  ui->CreatePuzzleWindow(ServedPuzzle(), "ShowCampaignEscapeDialogEvent", false, false);
-  ui->PushWindow(GAME_WINDOW_PUZZLE, false);
   // Over the square in column 2, row 3 of the square canvas.
   MoveTourMouse(Vector2(324.0f + 560.0f * 2.5f / 6.0f, 40.0f + 560.0f * 3.5f / 6.0f));
 }
@@ -110,6 +114,14 @@ std::vector<TourStop> GetTourStops() {
        },
        Pop(Pemberquill::GAME_WINDOW_PUZZLE_SOLVED)},
       {"RewindPuzzleDialog", AskForHintWithTwoMistakes, LeavePuzzle},
+      // Two boards, the second with hidden cages to paint.
+      {"PuzzleWindowTwoBoards",
+       [] {
+         g_served = Pemberquill::ServedPuzzle();
+         PlayPuzzle(Pemberquill::PuzzleRequest(5, 1, 1, 0, 1, 1, Pemberquill::SOLVABILITY_SOLVABLE));
+         MoveTourMouse(Vector2(20.0f + 986.0f * 0.25f, 140.0f + 230.0f));
+       },
+       Pop(GAME_WINDOW_PUZZLE)},
       {"HowToPlayWindow",
        [] {
          g_served = Pemberquill::ServedPuzzle();
