@@ -44,7 +44,8 @@ Puzzle* ServedPuzzle() { return g_served.puzzle.get(); }
 
 Board& FirstBoard() { return *ServedPuzzle()->GetBoards().front(); }
 
-// The chef's puzzle for the request, played and shown as the campaign does.
+// The chef's puzzle for the request, played and shown as the campaign does;
+// the puzzle before it goes, its window hidden by now.
 void PlayPuzzle(const Pemberquill::PuzzleRequest& request) {
   g_served = Pemberquill::PuzzleChef::GetDefaultInstance()->GetPuzzle(request, 20261206,
                                                                       &PemberquillGame::GetGlobal()->GetClock());
@@ -93,6 +94,30 @@ std::function<void()> Pop(int windowId) {
   return [windowId] { PemberquillUI::GetGlobal()->PopWindow(windowId, false); };
 }
 
+void ShowPuzzleSolvedDialog() {
+  PemberquillUI::GetGlobal()->CreatePuzzleSolvedDialog(ServedPuzzle());
+  Push(Pemberquill::GAME_WINDOW_PUZZLE_SOLVED)();
+}
+
+void ShowTwoBoardPuzzle() {
+  PlayPuzzle(Pemberquill::PuzzleRequest(5, 1, 1, 0, 1, 1, Pemberquill::SOLVABILITY_SOLVABLE));
+  // Over the middle of the first board.
+  MoveTourMouse(Vector2(20.0f + 986.0f * 0.25f, 140.0f + 230.0f));
+}
+
+void ShowHowToPlay() {
+  // The last puzzle window is hidden by now.
+  g_served = Pemberquill::ServedPuzzle();
+  PemberquillUI::GetGlobal()->CreateHowToPlayWindow();
+  Push(Pemberquill::GAME_WINDOW_HOW_TO_PLAY)();
+}
+
+void ShowSplashScreen() {
+  PemberquillUI::GetGlobal()->CreateSplashScreenDialog(PemberquillGame::GetSplashScreenName(0),
+                                                       "HideSplashScreenDialogEvent");
+  Push(Pemberquill::GAME_WINDOW_SPLASH_SCREEN)();
+}
+
 }  // namespace
 
 std::vector<TourStop> GetTourStops() {
@@ -107,35 +132,14 @@ std::vector<TourStop> GetTourStops() {
        [] { PemberquillUI::GetGlobal()->PopWindow(Pemberquill::GAME_WINDOW_CAMPAIGN_ESCAPE_MENU, true); }},
       // Play: the puzzle window stays under the two dialogs after it.
       {"PuzzleWindow", ShowPuzzleInPlay, nullptr},
-      {"PuzzleSolvedDialog",
-       [] {
-         PemberquillUI::GetGlobal()->CreatePuzzleSolvedDialog(ServedPuzzle());
-         Push(Pemberquill::GAME_WINDOW_PUZZLE_SOLVED)();
-       },
-       Pop(Pemberquill::GAME_WINDOW_PUZZLE_SOLVED)},
+      // Once the canvas is shown the game knows the puzzle to hint at.
+      {"PuzzleWindowHint", Fire("GiveHintEvent"), nullptr},
+      {"PuzzleSolvedDialog", ShowPuzzleSolvedDialog, Pop(Pemberquill::GAME_WINDOW_PUZZLE_SOLVED)},
       {"RewindPuzzleDialog", AskForHintWithTwoMistakes, LeavePuzzle},
       // Two boards, the second with hidden cages to paint.
-      {"PuzzleWindowTwoBoards",
-       [] {
-         g_served = Pemberquill::ServedPuzzle();
-         PlayPuzzle(Pemberquill::PuzzleRequest(5, 1, 1, 0, 1, 1, Pemberquill::SOLVABILITY_SOLVABLE));
-         MoveTourMouse(Vector2(20.0f + 986.0f * 0.25f, 140.0f + 230.0f));
-       },
-       Pop(GAME_WINDOW_PUZZLE)},
-      {"HowToPlayWindow",
-       [] {
-         g_served = Pemberquill::ServedPuzzle();
-         PemberquillUI::GetGlobal()->CreateHowToPlayWindow();
-         Push(Pemberquill::GAME_WINDOW_HOW_TO_PLAY)();
-       },
-       Pop(Pemberquill::GAME_WINDOW_HOW_TO_PLAY)},
-      {"SplashScreenDialog",
-       [] {
-         PemberquillUI::GetGlobal()->CreateSplashScreenDialog(PemberquillGame::GetSplashScreenName(0),
-                                                              "HideSplashScreenDialogEvent");
-         Push(Pemberquill::GAME_WINDOW_SPLASH_SCREEN)();
-       },
-       Pop(Pemberquill::GAME_WINDOW_SPLASH_SCREEN)},
+      {"PuzzleWindowTwoBoards", ShowTwoBoardPuzzle, Pop(GAME_WINDOW_PUZZLE)},
+      {"HowToPlayWindow", ShowHowToPlay, Pop(Pemberquill::GAME_WINDOW_HOW_TO_PLAY)},
+      {"SplashScreenDialog", ShowSplashScreen, Pop(Pemberquill::GAME_WINDOW_SPLASH_SCREEN)},
   };
 }
 
