@@ -69,6 +69,7 @@ void Puzzle::DeleteBoards()
     // Nothing may go on pointing at the boards, and a puzzle without boards
     // cannot be played until it is rebuilt and started again.
     m_mistakes.clear();
+    m_whatIfProgress.clear();
     m_focusedBoard = -1;
     m_isActive = false;
     while (!m_boards.empty()) {
@@ -242,6 +243,39 @@ void Puzzle::Rewind()
     }
     FindMistakes();
     CheckForMistakes(nullptr, true);
+}
+
+void Puzzle::BeginWhatIf()
+{
+    if (IsInWhatIf() || m_boards.empty()) {
+        return;
+    }
+    for (const std::unique_ptr<Board>& board : m_boards) {
+        const BoardProgress* progress = board->GetProgress();
+        m_whatIfProgress.push_back(progress != nullptr ? progress->Clone() : nullptr);
+    }
+}
+
+void Puzzle::AcceptWhatIf()
+{
+    m_whatIfProgress.clear();
+}
+
+void Puzzle::RejectWhatIf()
+{
+    if (!IsInWhatIf()) {
+        return;
+    }
+    for (size_t i = 0; i < m_boards.size() && i < m_whatIfProgress.size(); ++i) {
+        BoardProgress* progress = m_boards[i]->GetProgress();
+        if (progress != nullptr && m_whatIfProgress[i] != nullptr) {
+            *progress = *m_whatIfProgress[i];
+        }
+    }
+    m_whatIfProgress.clear();
+    FindMistakes();
+    UpdateUndoRedoVisibility();
+    UpdateStepsLabel();
 }
 
 void Puzzle::ApplyHintMove(Board* board, const BoardMove& move)

@@ -17,6 +17,7 @@ namespace Pemberquill {
 
 class Board;
 struct Cage;
+class BoardProgress;
 class PuzzleProgress;
 
 // One playable puzzle: the descriptor it was built from, its one or two
@@ -118,6 +119,14 @@ public:
     void Redo();
     // Undoes the mistaken moves at the end of each board's history.
     void Rewind();
+    // A trial: begin keeps a copy of every board's progress; accept keeps
+    // what the player did since and drops the copies; reject puts the copies
+    // back. Begin during a trial, or accept or reject outside one, does
+    // nothing.
+    void BeginWhatIf();
+    void AcceptWhatIf();
+    void RejectWhatIf();
+    bool IsInWhatIf() const { return !m_whatIfProgress.empty(); }
     // A solver's or a hint's move, applied and processed without the mistake
     // check; nothing for a null board.
     void ApplyHintMove(Board* board, const BoardMove& move);
@@ -186,6 +195,9 @@ private:
     std::string m_displayName;
     PuzzleDescriptor m_descriptor;
     std::vector<HintRecord> m_mistakes;
+    // One copy per board while a trial runs, null for a board without
+    // progress.
+    std::vector<std::unique_ptr<BoardProgress>> m_whatIfProgress;
     double m_solveTime = 0.0;
     double m_startTime = 0.0;
     int m_numberInSet = 0;

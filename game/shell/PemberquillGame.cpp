@@ -162,6 +162,14 @@ void PemberquillGame::RegisterEventHandlers()
         {"ShowOptionsEvent", &PemberquillGame::Event_OnShowOptions},
         {"HideOptionsEvent", &PemberquillGame::Event_OnHideOptions},
         {"HideSplashScreenDialogEvent", &PemberquillGame::Event_OnHideSplashScreenDialog},
+        // Play on the puzzle window.
+        {"PuzzleViewRenderEvent", &PemberquillGame::Event_OnPuzzleViewRender},
+        {"PuzzleViewRenderThumbnailEvent", &PemberquillGame::Event_OnPuzzleViewRenderThumbnail},
+        {"BeginWhatIfEvent", &PemberquillGame::Event_OnBeginWhatIf},
+        {"AcceptWhatIfEvent", &PemberquillGame::Event_OnAcceptWhatIf},
+        {"RejectWhatIfEvent", &PemberquillGame::Event_OnRejectWhatIf},
+        {"RewindPuzzleEvent", &PemberquillGame::Event_OnRewindPuzzle},
+        {"PlayablePuzzleUpdateEvent", &PemberquillGame::Event_OnPlayablePuzzleUpdate},
     };
     UlvoEventSystem* eventSystem = UlvoEventSystem::GetGlobal();
     for (const Subscription& subscription : SUBSCRIPTIONS) {
@@ -270,12 +278,16 @@ bool PemberquillGame::UpdateSplashScreens()
         if (current.endTime >= now) {
             return true;
         }
+        m_ui.PopWindow(GAME_WINDOW_SPLASH_SCREEN, false);
         m_splashScreens.erase(m_splashScreens.begin());
         if (m_splashScreens.empty()) {
             return true;
         }
     }
-    m_splashScreens.front().endTime = now + m_splashScreens.front().duration;
+    SplashScreen& next = m_splashScreens.front();
+    next.endTime = now + next.duration;
+    m_ui.CreateSplashScreenDialog(next.imageName, "HideSplashScreenDialogEvent");
+    m_ui.PushWindow(GAME_WINDOW_SPLASH_SCREEN, false);
     return true;
 }
 
@@ -292,6 +304,9 @@ void PemberquillGame::Update()
     }
     GetFreePlay().Update();
     UpdateMousePosition();
+    if (m_activePuzzleView != nullptr) {
+        m_activePuzzleView->UpdateBoards(Vector2(static_cast<float>(m_mouseX), static_cast<float>(m_mouseY)));
+    }
 }
 
 void PemberquillGame::UpdateMousePosition()
@@ -366,13 +381,18 @@ void PemberquillGame::ResetHint()
 
 void PemberquillGame::ShowHintForPuzzle()
 {
-    if (m_shownPuzzle == nullptr) {
+    Puzzle* puzzle = GetShownPuzzle();
+    if (puzzle == nullptr) {
         return;
     }
-    // The player's mistakes come before any solver step, and with several
-    // the hint explains the first: the rewind dialog that undoes them all
-    // at once belongs to the puzzle screens.
-    const PuzzleStep next = m_puzzleChef.FindNextPuzzleStep(*m_shownPuzzle);
+    // Several mistakes are better undone at once than explained one by one.
+    if (puzzle->GetMistakes().size() > 1) {
+        m_ui.CreateRewindPuzzleDialog(puzzle);
+        m_ui.PushWindow(GAME_WINDOW_REWIND_PUZZLE, false);
+        return;
+    }
+    // A single mistake comes before any solver step.
+    const PuzzleStep next = m_puzzleChef.FindNextPuzzleStep(*puzzle);
     if (next.board == nullptr || next.step.stepId == STEP_ID_STUCK) {
         return;
     }
@@ -470,8 +490,9 @@ void PemberquillGame::Event_OnPlayablePuzzleShown(NamedProperties& args)
     const int boundsResult = args.Get("Bounds", bounds);
     ULVO_ASSERT(boundsResult == PROPERTY_FETCH_OK, "Bounds are required for PlayablePuzzleShown event.", title);
     ULVO_ASSERT(puzzle, "Puzzle is required for PlayablePuzzleShown event.", title);
-    ULVO_ASSERT(!m_shownPuzzle, "PlayablePuzzleShownEvent caught, but we already have an active puzzle view.", title);
-    m_shownPuzzle = puzzle;
+    ULVO_ASSERT(!m_activePuzzleView, "PlayablePuzzleShownEvent caught, but we already have an active puzzle view.",
+                title);
+    m_activePuzzleView = std::make_unique<PuzzleDisplay>(puzzle, false, bounds);
 }
 
 void PemberquillGame::Event_OnPlayablePuzzleHidden(NamedProperties& args)
@@ -484,14 +505,15 @@ void PemberquillGame::Event_OnPlayablePuzzleHidden(NamedProperties& args)
     const int boundsResult = args.Get("Bounds", bounds);
     ULVO_ASSERT(boundsResult == PROPERTY_FETCH_OK, "Bounds are required for PlayablePuzzleHidden event.", title);
     ULVO_ASSERT(puzzle, "Puzzle is required for PlayablePuzzleHidden event.", title);
-    ULVO_ASSERT(m_shownPuzzle, "PlayablePuzzleHiddenEvent caught, but there was no active puzzle view.", title);
-    m_shownPuzzle = nullptr;
+    ULVO_ASSERT(m_activePuzzleView, "PlayablePuzzleHiddenEvent caught, but there was no active puzzle view.", title);
+    m_activePuzzleView.reset();
 }
 
 void PemberquillGame::Event_OnHideSplashScreenDialog(NamedProperties& /*args*/)
 {
     if (!m_splashScreens.empty()) {
         m_splashScreens.erase(m_splashScreens.begin());
+        m_ui.PopWindow(GAME_WINDOW_SPLASH_SCREEN, false);
     }
 }
 
@@ -503,6 +525,91 @@ void PemberquillGame::Event_OnShowOptions(NamedProperties& /*args*/)
 void PemberquillGame::Event_OnHideOptions(NamedProperties& /*args*/)
 {
     m_ui.PopWindow(GAME_WINDOW_OPTIONS, true);
+}
+
+// ------------------------------------------------------------ play screen
+
+void PemberquillGame::RenderPuzzleView(NamedProperties& args, bool isThumbnail, const char* handlerName)
+{
+    Puzzle* puzzle = nullptr;
+    if (args.Get("PostRenderEventToFireProperty", puzzle) != PROPERTY_FETCH_OK || puzzle == nullptr) {
+        args.Get("PreRenderEventToFireProperty", puzzle);
+    }
+    ULVO_ASSERT(puzzle,
+                "Received PuzzleViewRender event with NULL or missing puzzle!\n  (should be found in the "
+                "\"PostRenderEventToFireProperty\" property)",
+                handlerName);
+    AABB2 bounds;
+    const int boundsResult = args.Get("Bounds", bounds);
+    ULVO_ASSERT(boundsResult == PROPERTY_FETCH_OK,
+                "Received PuzzleViewRender event with missing widget bounds (\"Bounds\")!", handlerName);
+    PuzzleDisplay display(puzzle, isThumbnail, bounds);
+    PemberquillRenderer::DrawPuzzle(display);
+}
+
+void PemberquillGame::Event_OnPuzzleViewRender(NamedProperties& args)
+{
+    RenderPuzzleView(args, false, "PemberquillGame::Event_OnPuzzleViewRender");
+}
+
+void PemberquillGame::Event_OnPuzzleViewRenderThumbnail(NamedProperties& args)
+{
+    RenderPuzzleView(args, true, "PemberquillGame::Event_OnPuzzleViewRenderThumbnail");
+}
+
+void PemberquillGame::StepWhatIf(NamedProperties& args, void (Puzzle::*step)(), GameSoundID sound,
+                                 bool isTrialRunning)
+{
+    Puzzle* puzzle = GetActivationPuzzle(args);
+    if (puzzle == nullptr) {
+        return;
+    }
+    (puzzle->*step)();
+    PlayGameSound(sound);
+    NamedProperties button;
+    button.Set("AbleToBeVisible", !isTrialRunning);
+    FireGlobalEvent("SetWhatIfButtonVisibilityEvent", button);
+    NamedProperties acceptReject;
+    acceptReject.Set("AbleToBeVisible", isTrialRunning);
+    FireGlobalEvent("SetWhatIfAcceptRejectVisibilityEvent", acceptReject);
+    ResetHint();
+}
+
+void PemberquillGame::Event_OnBeginWhatIf(NamedProperties& args)
+{
+    StepWhatIf(args, &Puzzle::BeginWhatIf, SOUND_PLAYINGPUZZLE_WHATIF_STARTED, true);
+}
+
+void PemberquillGame::Event_OnAcceptWhatIf(NamedProperties& args)
+{
+    StepWhatIf(args, &Puzzle::AcceptWhatIf, SOUND_PLAYINGPUZZLE_WHATIF_ACCEPTED, false);
+}
+
+void PemberquillGame::Event_OnRejectWhatIf(NamedProperties& args)
+{
+    StepWhatIf(args, &Puzzle::RejectWhatIf, SOUND_PLAYINGPUZZLE_WHATIF_REJECTED, false);
+}
+
+void PemberquillGame::Event_OnRewindPuzzle(NamedProperties& args)
+{
+    if (Puzzle* puzzle = GetActivationPuzzle(args)) {
+        puzzle->Rewind();
+    }
+    m_ui.PopWindow(GAME_WINDOW_REWIND_PUZZLE, false);
+    if (HintCallOutInterface* callOuts = GetHintCallOuts()) {
+        callOuts->DestroyCallOutsByChannel(HINT_CHANNEL);
+    }
+}
+
+void PemberquillGame::Event_OnPlayablePuzzleUpdate(NamedProperties& args)
+{
+    const char* const title = "PemberquillGame::Event_OnPlayablePuzzleUpdate";
+    AABB2 bounds;
+    const int boundsResult = args.Get("Bounds", bounds);
+    ULVO_ASSERT(boundsResult == PROPERTY_FETCH_OK, "Bounds are required for PlayablePuzzleUpdate event.", title);
+    ULVO_ASSERT(m_activePuzzleView, "PlayablePuzzleUpdate caught, but there was no active puzzle view!", title);
+    m_activePuzzleView->SetBounds(bounds);
+    m_activePuzzleView->Layout();
 }
 
 }  // namespace Pemberquill

@@ -16,6 +16,7 @@
 #include "game/shell/PemberquillCampaign.h"
 #include "game/shell/LoadingScreen.h"
 #include "game/presentation/board/PemberquillRenderer.h"
+#include "game/presentation/board/PuzzleDisplay.h"
 
 class Clock;
 class NamedProperties;
@@ -77,6 +78,13 @@ public:
     void Event_OnHideSplashScreenDialog(NamedProperties& args);
     void Event_OnShowOptions(NamedProperties& args);
     void Event_OnHideOptions(NamedProperties& args);
+    void Event_OnPuzzleViewRender(NamedProperties& args);
+    void Event_OnPuzzleViewRenderThumbnail(NamedProperties& args);
+    void Event_OnBeginWhatIf(NamedProperties& args);
+    void Event_OnAcceptWhatIf(NamedProperties& args);
+    void Event_OnRejectWhatIf(NamedProperties& args);
+    void Event_OnRewindPuzzle(NamedProperties& args);
+    void Event_OnPlayablePuzzleUpdate(NamedProperties& args);
 
     Clock& GetClock() { return *m_clock; }
     PemberquillAudio& GetAudio() { return m_audio; }
@@ -93,7 +101,10 @@ public:
     const HintRecord& GetHint() const { return m_hint; }
     // The puzzle on the playable-puzzle screen, whose hints the player asks
     // for; null while none is shown.
-    Puzzle* GetShownPuzzle() const { return m_shownPuzzle; }
+    Puzzle* GetShownPuzzle() const { return m_activePuzzleView ? m_activePuzzleView->GetOwner() : nullptr; }
+    // The shown puzzle's boards on screen, which follow the mouse each
+    // frame; null while none is shown.
+    const PuzzleDisplay* GetActivePuzzleView() const { return m_activePuzzleView.get(); }
 
 private:
     struct SplashScreen {
@@ -116,6 +127,11 @@ private:
     // Heard only when sounds are on and the game is not solving by itself.
     void PlayGameSound(GameSoundID sound) const;
     void ShowHintForPuzzle();
+    // Draws the canvas's puzzle in the canvas's bounds; handlerName names
+    // the handler in its assertions.
+    void RenderPuzzleView(NamedProperties& args, bool isThumbnail, const char* handlerName);
+    // The what-if step of the given puzzle; nothing without one.
+    void StepWhatIf(NamedProperties& args, void (Puzzle::*step)(), GameSoundID sound, bool isTrialRunning);
 
     PuzzleChef m_puzzleChef;
     PemberquillAnimations m_animations;
@@ -130,7 +146,7 @@ private:
     bool m_isAutoSolving = false;
     GameBoardSettings m_boardSettings;
     HintRecord m_hint;
-    Puzzle* m_shownPuzzle = nullptr;
+    std::unique_ptr<PuzzleDisplay> m_activePuzzleView;
     std::vector<SplashScreen> m_splashScreens;
     bool m_isMainMenuPushed = false;
     int m_mouseX = 0;

@@ -6,6 +6,12 @@
 #include "engine/core/Rgba.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "game/presentation/ui/PemberquillUI.h"
+#include "game/puzzle/Puzzle.h"
+#include "game/puzzle/PuzzleChef.h"
+#include "game/puzzle/PuzzleRequest.h"
+#include "game/puzzle/board/Board.h"
+#include "game/shell/PemberquillGame.h"
+#include "tools/screentour/TourMouse.h"
 
 namespace screentour {
 
@@ -25,6 +31,93 @@ void ShowRolloverText() {
   FireGlobalEvent("RolloverTextChangedEvent", rollover);
 }
 
+using Pemberquill::Board;
+using Pemberquill::GAME_WINDOW_PUZZLE;
+using Pemberquill::PemberquillGame;
+using Pemberquill::Puzzle;
+
+// The puzzle of the play stops, made by the chef from a fixed seed; it must
+// outlive its window, which lets go of it only once it has been hidden.
+Pemberquill::ServedPuzzle g_served;
+
+Puzzle* ServedPuzzle() { return g_served.puzzle.get(); }
+
+Board& FirstBoard() { return *ServedPuzzle()->GetBoards().front(); }
+
+// The chef's puzzle for the request, played and shown as the campaign does;
+// the puzzle before it goes, its window hidden by now.
+void PlayPuzzle(const Pemberquill::PuzzleRequest& request) {
+  g_served = Pemberquill::PuzzleChef::GetDefaultInstance()->GetPuzzle(request, 20261206,
+                                                                      &PemberquillGame::GetGlobal()->GetClock());
+  NamedProperties play;
+  play.Set("Puzzle", ServedPuzzle());
+  FireGlobalEvent("PlayPuzzleEvent", play);
+  PemberquillUI* ui = PemberquillUI::GetGlobal();
+  ui->CreatePuzzleWindow(ServedPuzzle(), "ShowCampaignEscapeDialogEvent", false, false);
+  ui->PushWindow(GAME_WINDOW_PUZZLE, false);
+}
+
+// A 6 x 6 puzzle a few moves in, with the mouse over a cage so that the
+// board publishes the cage's solutions.
+void ShowPuzzleInPlay() {
+  PlayPuzzle(Pemberquill::PuzzleRequest(6, 1, 1, 0, 0, 0, Pemberquill::SOLVABILITY_SOLVABLE));
+  Board& board = FirstBoard();
+  for (unsigned column = 0; column < 3; ++column) {
+    const Pemberquill::Square& square = board.GetSquare(column, 0);
+    board.SetSquareValue(square, static_cast<int>(square.solutionValue), false, false);
+  }
+  // Over the square in column 2, row 3 of the square canvas.
+  MoveTourMouse(Vector2(324.0f + 560.0f * 2.5f / 6.0f, 40.0f + 560.0f * 3.5f / 6.0f));
+}
+
+// Two squares set wrong; the hint request then offers the rewind.
+void AskForHintWithTwoMistakes() {
+  Board& board = FirstBoard();
+  for (unsigned row = 4; row < 6; ++row) {
+    const Pemberquill::Square& square = board.GetSquare(5, row);
+    board.SetSquareValue(square, static_cast<int>(square.solutionValue % 6 + 1), false, false);
+  }
+  ServedPuzzle()->FindMistakes();
+  FireGlobalEvent("GiveHintEvent");
+}
+
+void LeavePuzzle() {
+  PemberquillUI::GetGlobal()->PopWindow(Pemberquill::GAME_WINDOW_REWIND_PUZZLE, false);
+  PemberquillUI::GetGlobal()->PopWindow(GAME_WINDOW_PUZZLE, false);
+}
+
+std::function<void()> Push(int windowId) {
+  return [windowId] { PemberquillUI::GetGlobal()->PushWindow(windowId, false); };
+}
+
+std::function<void()> Pop(int windowId) {
+  return [windowId] { PemberquillUI::GetGlobal()->PopWindow(windowId, false); };
+}
+
+void ShowPuzzleSolvedDialog() {
+  PemberquillUI::GetGlobal()->CreatePuzzleSolvedDialog(ServedPuzzle());
+  Push(Pemberquill::GAME_WINDOW_PUZZLE_SOLVED)();
+}
+
+void ShowTwoBoardPuzzle() {
+  PlayPuzzle(Pemberquill::PuzzleRequest(5, 1, 1, 0, 1, 1, Pemberquill::SOLVABILITY_SOLVABLE));
+  // Over the middle of the first board.
+  MoveTourMouse(Vector2(20.0f + 986.0f * 0.25f, 140.0f + 230.0f));
+}
+
+void ShowHowToPlay() {
+  // The last puzzle window is hidden by now.
+  g_served = Pemberquill::ServedPuzzle();
+  PemberquillUI::GetGlobal()->CreateHowToPlayWindow();
+  Push(Pemberquill::GAME_WINDOW_HOW_TO_PLAY)();
+}
+
+void ShowSplashScreen() {
+  PemberquillUI::GetGlobal()->CreateSplashScreenDialog(PemberquillGame::GetSplashScreenName(0),
+                                                       "HideSplashScreenDialogEvent");
+  Push(Pemberquill::GAME_WINDOW_SPLASH_SCREEN)();
+}
+
 }  // namespace
 
 std::vector<TourStop> GetTourStops() {
@@ -37,6 +130,16 @@ std::vector<TourStop> GetTourStops() {
       {"CampaignPuzzleEscapeMenuDialog",
        [] { PemberquillUI::GetGlobal()->PushWindow(Pemberquill::GAME_WINDOW_CAMPAIGN_ESCAPE_MENU, false); },
        [] { PemberquillUI::GetGlobal()->PopWindow(Pemberquill::GAME_WINDOW_CAMPAIGN_ESCAPE_MENU, true); }},
+      // Play: the puzzle window stays under the two dialogs after it.
+      {"PuzzleWindow", ShowPuzzleInPlay, nullptr},
+      // Once the canvas is shown the game knows the puzzle to hint at.
+      {"PuzzleWindowHint", Fire("GiveHintEvent"), nullptr},
+      {"PuzzleSolvedDialog", ShowPuzzleSolvedDialog, Pop(Pemberquill::GAME_WINDOW_PUZZLE_SOLVED)},
+      {"RewindPuzzleDialog", AskForHintWithTwoMistakes, LeavePuzzle},
+      // Two boards, the second with hidden cages to paint.
+      {"PuzzleWindowTwoBoards", ShowTwoBoardPuzzle, Pop(GAME_WINDOW_PUZZLE)},
+      {"HowToPlayWindow", ShowHowToPlay, Pop(Pemberquill::GAME_WINDOW_HOW_TO_PLAY)},
+      {"SplashScreenDialog", ShowSplashScreen, Pop(Pemberquill::GAME_WINDOW_SPLASH_SCREEN)},
   };
 }
 

@@ -55,6 +55,7 @@ void PemberquillUI::Startup(Clock& parentClock)
 {
     ConsolePrintf("PemberquillUI Startup begun.\n");
     ULVO_ASSERT(!m_isInitialized, "Startup called on an initialized UI.", "PemberquillUI::Startup");
+    RegisterEventHandlers();
     m_clock = std::make_unique<Clock>(&parentClock);
     m_uiModule = UlvoUIInterface::GetDefaultInstance();
     PreloadImages();

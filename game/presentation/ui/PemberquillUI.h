@@ -18,6 +18,10 @@ class UlvoUIInterface;
 
 namespace Pemberquill {
 
+class Board;
+struct Cage;
+class Puzzle;
+
 // The owner of every screen of the game. It keeps the table from game window
 // identifier to the handle of the widget the UI module built for it, builds
 // screens on demand (each builder first destroys the window it replaces),
@@ -71,6 +75,36 @@ public:
     int CreateMessageWindow();
     int CreateOptionsWindow();
     int CreateCampaignEscapeMenu();
+
+    // ---- play: the puzzle window with its parts, the solutions panel and
+    // the dialogs around a puzzle
+    // Window 12: canvas, heads-up labels, buttons and, for a puzzle with a
+    // hidden-cage board, the paint swatches (group 25).
+    int CreatePuzzleWindow(Puzzle* puzzle, const std::string& menuEventName, bool showChallengeButton,
+                           bool isChallengePuzzle);
+    void CreatePuzzleHudLabels(int window, Puzzle* puzzle, bool isChallengePuzzle);
+    void CreatePuzzleButtons(int window, const std::string& menuEventName, Puzzle* puzzle, bool showChallengeButton);
+    int CreatePaintButtonsGroup(int window, Puzzle* puzzle);
+    bool IsSingleBoardPuzzleWindow() const { return m_isSingleBoardPuzzleWindow; }
+    // Group 24 inside the puzzle window: a header in the cage's colour and a
+    // green or red line per solution. No descriptions, no panel. A flag list
+    // shorter than the descriptions reads as not eliminated past its end.
+    int CreateSolutionsPanel(int layout, const Board* board, const Cage* cage,
+                             const std::vector<std::string>& descriptions,
+                             const std::vector<bool>& solverEliminated, const std::vector<bool>& autoEliminated);
+    void Event_OnUpdateSolutions(NamedProperties& args);
+    void Event_OnEditBoxKeypress(NamedProperties& args);
+    void Event_OnSetSolutions(NamedProperties& args);
+    // Window 33: the image centred on black; a click anywhere or Escape
+    // fires the dismiss event. An image that does not load leaves the black.
+    int CreateSplashScreenDialog(const std::string& imagePath, const std::string& dismissEventName);
+    // Window 36, for a puzzle the player picks although it is solved.
+    int CreatePuzzleSolvedDialog(Puzzle* puzzle);
+    // Window 37, offering to undo the puzzle's mistakes; a null puzzle is an
+    // assertion.
+    int CreateRewindPuzzleDialog(Puzzle* puzzle);
+    // Window 22.
+    int CreateHowToPlayWindow();
 
     // ---- screen metrics and house colours
     // The view bounds of the application module in whole units, or (1, 1)
@@ -140,6 +174,10 @@ private:
     // The description of a centred, tinted menu dialog of the given height.
     void DescribeMenuDialog(NamedProperties& bag, const char* name, float height, const char* showAnim) const;
 
+    void RegisterEventHandlers();
+    // A centred, tinted dialog on the horizontal popup background.
+    void DescribePopupDialog(NamedProperties& bag, const char* name, float height) const;
+
     void PreloadImages();
     void ReleaseImages();
     int CreateComponent(NamedProperties& description);
@@ -178,6 +216,7 @@ private:
     // Where a board's thumbnail starts from before it is drawn.
     std::unique_ptr<Image> m_thumbnailImage;
     int m_instructorTextAreaParent = NO_WINDOW;
+    bool m_isSingleBoardPuzzleWindow = false;
 };
 
 } // namespace Pemberquill

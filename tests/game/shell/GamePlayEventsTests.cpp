@@ -1,13 +1,15 @@
 // The game object during play, driven by the events that the boards, free
 // play and the screens fire: the sounds of play and when they stay silent,
 // the staged hint and its resets, starting a puzzle, the pause, undo and
-// redo, the shown puzzle's invariants, and the settings the boards read.
+// redo, the shown puzzle's invariants, the canvas drawing, the rewind and
+// what-if trials, and the settings the boards read.
 #include "engine/core/AABB2.h"
 #include "engine/core/Clock.h"
 #include "engine/core/Diagnostics.h"
 #include "engine/core/Rgba.h"
 #include "engine/core/UlvoException.h"
 #include "engine/modules/input/UlvoInputInterface.h"
+#include "engine/ui/UlvoUIBasic.h"
 #include "game/common/GameSoundID.h"
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardSettingsInterface.h"
@@ -19,6 +21,7 @@
 #include "game/shell/PemberquillGame.h"
 #include "platform/window/VirtualKey.h"
 #include "tests/game/shell/PemberquillOptionsTestSupport.h"
+#include "tests/support/CatchUlvoException.h"
 #include "tests/support/ScopedDataFolder.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +83,7 @@ class GamePlayEventsTest : public ::testing::Test {
 protected:
     GamePlayEventsTest()
     {
+        uiModule.Startup();
         game = std::make_unique<PemberquillGame>(&gameClock);
         // The options object outlives each game, and a test may have turned
         // the sounds off.
@@ -90,7 +94,11 @@ protected:
                     "SetPauseWindowVisibilityEvent", "SetIsBoardInteractionPermitted", "StartNewPuzzleEvent"});
     }
 
-    ~GamePlayEventsTest() override { game.reset(); }
+    ~GamePlayEventsTest() override
+    {
+        game.reset();
+        uiModule.Shutdown();
+    }
 
     void Fire(const std::string& eventName)
     {
@@ -147,7 +155,21 @@ protected:
         return stages;
     }
 
+    // Two wrong values typed into the top row, as the player would.
+    static void MakeTwoMistakes(Puzzle& puzzle)
+    {
+        Board& board = *puzzle.GetBoards()[0];
+        puzzle.SetFocusedBoardIndex(0);
+        for (unsigned column : {0u, 1u}) {
+            board.UpdatePointer(Vector2((column + 0.5f) / 4.0f, 0.5f / 4.0f), SOLUTIONS_LAYOUT_SINGLE_BOARD);
+            const unsigned wrong = board.GetSquare(column, 0).solutionValue % 4 + 1;
+            ASSERT_TRUE(puzzle.HandleInput(1, static_cast<int>('0' + wrong)));
+        }
+        ASSERT_EQ(2u, puzzle.GetMistakes().size());
+    }
+
     options_test::OptionsEnvironment env;
+    UlvoUIBasic uiModule;
     testsupport::ScopedDataFolder data;
     Clock gameClock;
     std::unique_ptr<PemberquillGame> game;
@@ -379,8 +401,113 @@ TEST_F(GamePlayEventsTest, TheShownPuzzleIsShownOnceAndHiddenOnce)
     EXPECT_THROW(Fire("PlayablePuzzleHiddenEvent", hideWithoutBounds), UlvoException);
     EXPECT_EQ(puzzle, game->GetShownPuzzle());
 
+    NamedProperties update;
+    const AABB2 moved(Vector2(10.0f, 20.0f), Vector2(300.0f, 320.0f));
+    update.Set("Bounds", moved);
+    Fire("PlayablePuzzleUpdateEvent", update);
+    EXPECT_EQ(moved, game->GetActivePuzzleView()->GetBounds());
+
     Fire("PlayablePuzzleHiddenEvent", hide);
     EXPECT_EQ(nullptr, game->GetShownPuzzle());
+    EXPECT_THROW(Fire("PlayablePuzzleUpdateEvent", update), UlvoException);
+}
+
+TEST_F(GamePlayEventsTest, TheCanvasIsDrawnOnlyWithAPuzzleAndBounds)
+{
+    ServedPuzzle served = MakePuzzle();
+    const std::string noPuzzle = "Received PuzzleViewRender event with NULL or missing puzzle!\n  (should be found "
+                                 "in the \"PostRenderEventToFireProperty\" property)";
+    const std::string noBounds = "Received PuzzleViewRender event with missing widget bounds (\"Bounds\")!";
+    const struct {
+        const char* eventName;
+        const char* handler;
+    } events[] = {{"PuzzleViewRenderEvent", "PemberquillGame::Event_OnPuzzleViewRender"},
+                  {"PuzzleViewRenderThumbnailEvent", "PemberquillGame::Event_OnPuzzleViewRenderThumbnail"}};
+    for (const auto& event : events) {
+        NamedProperties boundsOnly;
+        boundsOnly.Set("Bounds", CANVAS);
+        boundsOnly.Set("PostRenderEventToFireProperty", static_cast<Puzzle*>(nullptr));
+        const testsupport::CaughtError missingPuzzle =
+            testsupport::CatchUlvoException([&] { Fire(event.eventName, boundsOnly); });
+        EXPECT_EQ(0u, missingPuzzle.message.rfind(noPuzzle, 0)) << missingPuzzle.message;
+        EXPECT_EQ(event.handler, missingPuzzle.title);
+
+        NamedProperties puzzleOnly;
+        puzzleOnly.Set("PostRenderEventToFireProperty", served.puzzle.get());
+        const std::string message =
+            testsupport::CatchUlvoException([&] { Fire(event.eventName, puzzleOnly); }).message;
+        EXPECT_EQ(0u, message.rfind(noBounds, 0)) << message;
+
+        // A canvas that draws before its children names the puzzle there.
+        NamedProperties preRender;
+        preRender.Set("PreRenderEventToFireProperty", served.puzzle.get());
+        preRender.Set("Bounds", CANVAS);
+        EXPECT_NO_THROW(Fire(event.eventName, preRender));
+    }
+}
+
+TEST_F(GamePlayEventsTest, AHintWithTwoMistakesOffersTheRewindWhichUndoesThem)
+{
+    RecordingCallOuts callOuts;
+    ServedPuzzle served = MakePuzzle();
+    PlayAndShow(served.puzzle.get());
+    MakeTwoMistakes(*served.puzzle);
+    log.Listen({"WindowPushEvent", "WindowPopEvent"});
+    log.events.clear();
+
+    Fire("GiveHintEvent");
+
+    const int dialog = PemberquillUI::GetWindowHandle(GAME_WINDOW_REWIND_PUZZLE);
+    ASSERT_NE(PemberquillUI::NO_WINDOW, dialog);
+    EXPECT_EQ(dialog, Fetch<int>(log.Last("WindowPushEvent"), "Handle"));
+    EXPECT_EQ(0, log.Count("HintStageChangedEvent"));
+    EXPECT_EQ((std::vector<int>{SOUND_PLAYINGPUZZLE_HINT_GIVEN}), Sounds());
+
+    callOuts.calls.clear();
+    NamedProperties rewind;
+    rewind.Set("OnActivationEventNameProperty", served.puzzle.get());
+    Fire("RewindPuzzleEvent", rewind);
+    EXPECT_TRUE(served.puzzle->GetMistakes().empty());
+    const Board& board = *served.puzzle->GetBoards()[0];
+    EXPECT_EQ(0u, board.GetSquareValue(0, 0));
+    EXPECT_EQ(0u, board.GetSquareValue(1, 0));
+    EXPECT_EQ(dialog, Fetch<int>(log.Last("WindowPopEvent"), "Handle"));
+    EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
+}
+
+TEST_F(GamePlayEventsTest, AWhatIfTrialIsKeptOnAcceptAndUndoneOnReject)
+{
+    const struct {
+        const char* endEvent;
+        GameSoundID endSound;
+        bool keepsTrial;
+    } cases[] = {{"AcceptWhatIfEvent", SOUND_PLAYINGPUZZLE_WHATIF_ACCEPTED, true},
+                 {"RejectWhatIfEvent", SOUND_PLAYINGPUZZLE_WHATIF_REJECTED, false}};
+    log.Listen({"SetWhatIfButtonVisibilityEvent", "SetWhatIfAcceptRejectVisibilityEvent"});
+    for (const auto& c : cases) {
+        ServedPuzzle served = MakePuzzle();
+        PlayAndShow(served.puzzle.get());
+        Board& board = *served.puzzle->GetBoards()[0];
+        const Square& square = board.GetSquare(3, 3);
+        NamedProperties given;
+        given.Set("OnActivationEventNameProperty", served.puzzle.get());
+
+        Fire("BeginWhatIfEvent", given);
+        board.SetSquareValue(square, static_cast<int>(square.solutionValue), false, false);
+        Fire(c.endEvent, given);
+        // Without a puzzle nothing happens.
+        Fire(c.endEvent);
+
+        EXPECT_EQ(c.keepsTrial ? square.solutionValue : 0u, board.GetSquareValue(square)) << c.endEvent;
+        EXPECT_FALSE(served.puzzle->IsInWhatIf());
+        EXPECT_EQ((std::vector<int>{SOUND_PLAYINGPUZZLE_WHATIF_STARTED, c.endSound}), Sounds());
+        EXPECT_TRUE(Fetch<bool>(log.Last("SetWhatIfButtonVisibilityEvent"), "AbleToBeVisible"));
+        EXPECT_FALSE(Fetch<bool>(log.Last("SetWhatIfAcceptRejectVisibilityEvent"), "AbleToBeVisible"));
+        NamedProperties hide;
+        hide.Set("HideEventToFireProperty", served.puzzle.get());
+        hide.Set("Bounds", CANVAS);
+        Fire("PlayablePuzzleHiddenEvent", hide);
+    }
 }
 
 TEST_F(GamePlayEventsTest, PausingTwiceStopsAndRestartsTheGameClockAndTellsTheScreens)

@@ -19,6 +19,8 @@
 #include "engine/modules/application/UlvoApplicationSetup.h"
 #include "engine/modules/application/UlvoGameInterface.h"
 #include "engine/modules/renderer/UlvoRendererBasic_Win32_DirectX81.h"
+#include "engine/ui/UlvoUIBasic.h"
+#include "engine/ui/WindowWidget.h"
 #include "game/shell/EngineModules.h"
 #include "game/shell/FreePlay.h"
 #include "game/shell/GameEntry.h"
@@ -224,6 +226,14 @@ TEST_F(TheGameTest, LoadingScreenShowsItsTitleProgressTextAndBar)
     game.Shutdown();
 }
 
+// The name of the window on top of the stack, or "" with none.
+std::string TopWindowName()
+{
+    auto* ui = dynamic_cast<UlvoUIBasic*>(UlvoUIInterface::GetDefaultInstance());
+    const WindowWidget* top = ui != nullptr ? ui->GetRootWindow()->GetTopWindow() : nullptr;
+    return top != nullptr ? top->GetName() : "";
+}
+
 TEST_F(TheGameTest, SplashImagesRunOutOnTheGameClockOrOnAClick)
 {
     AddSplashImage(0);
@@ -241,17 +251,24 @@ TEST_F(TheGameTest, SplashImagesRunOutOnTheGameClockOrOnAClick)
         game.RunFrame();
     }
     EXPECT_EQ(gameObject.GetSplashScreenCount(), 2u);
+    EXPECT_EQ(TopWindowName(), "SplashScreenDialog");
+    const int firstDialog = PemberquillUI::GetWindowHandle(GAME_WINDOW_SPLASH_SCREEN);
 
     // A click ends the first image at once; the second one then starts.
     FireGlobalEvent("HideSplashScreenDialogEvent");
     EXPECT_EQ(gameObject.GetSplashScreenCount(), 1u);
+    EXPECT_EQ(TopWindowName(), "");
     game.RunFrame();
     EXPECT_EQ(gameObject.GetSplashScreenCount(), 1u);
+    EXPECT_EQ(TopWindowName(), "SplashScreenDialog");
+    EXPECT_NE(PemberquillUI::GetWindowHandle(GAME_WINDOW_SPLASH_SCREEN), firstDialog);
 
     gameObject.GetClock().SetPaused(false);
     gameObject.GetClock().SetTime(gameObject.GetClock().GetTime() + 5.5);
     game.RunFrame();
     EXPECT_EQ(gameObject.GetSplashScreenCount(), 0u);
+    game.RunFrame();
+    EXPECT_EQ(TopWindowName(), "TitleWindow");
     game.Shutdown();
 }
 

@@ -1,0 +1,240 @@
+// The screens of play: the puzzle window's layout by board count, the
+// solutions panel's rows, colours and life, the rewind dialog and the
+// splash dialog.
+
+#include <gtest/gtest.h>
+
+#include "engine/core/UlvoException.h"
+#include "engine/ui/ContainerWidget.h"
+#include "game/common/CageRules.h"
+#include "game/puzzle/board/Cage.h"
+#include "tests/game/presentation/ScreenTestSupport.h"
+#include "tests/support/TestPuzzle.h"
+
+namespace Pemberquill {
+namespace {
+
+using screen_test::ScreenEnvironment;
+
+class PlayScreensTest : public ::testing::Test {
+protected:
+    void SetUp() override { env.ui.Startup(env.clock); }
+
+    // The first widget of that name below the window (depth first), or null.
+    static BaseWidget* Find(int windowId, const std::string& name) { return Find(Window(windowId), name); }
+
+    static BaseWidget* Find(BaseWidget* widget, const std::string& name)
+    {
+        if (widget == nullptr || widget->GetName() == name) {
+            return widget;
+        }
+        if (auto* container = dynamic_cast<ContainerWidget*>(widget)) {
+            for (size_t i = 0; i < container->GetChildCount(); ++i) {
+                if (BaseWidget* found = Find(container->GetChild(i), name)) {
+                    return found;
+                }
+            }
+        }
+        return nullptr;
+    }
+
+    static BaseWidget* Window(int windowId)
+    {
+        return BaseWidget::FindWidgetByHandle(PemberquillUI::GetWindowHandle(windowId));
+    }
+
+    template <typename T>
+    static T Property(int windowId, const std::string& name, const std::string& property)
+    {
+        const BaseWidget* widget = Find(windowId, name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget != nullptr ? widget->GetProperty<T>(property) : T{};
+    }
+
+    static float Scale() { return PemberquillUI::GetScreenSize().x / 1024.0f; }
+
+    void ShowSolutions(size_t count, const std::vector<bool>& solverEliminated = {},
+                       const std::vector<bool>& autoEliminated = {})
+    {
+        NamedProperties args;
+        args.Set("SolutionDescriptions", std::vector<std::string>(count, "1+2+3"));
+        args.Set("SolutionsSolverEliminated", solverEliminated);
+        args.Set("SolutionsAutoEliminated", autoEliminated);
+        env.eventSystem.FireEvent("UpdateSolutionsEvent", args);
+    }
+
+    ScreenEnvironment env;
+    TestPuzzle game{4, {{CAGE_RULE_STRAIGHT, {{0, 0}, {1, 0}}}, {CAGE_RULE_ADDITION, {{2, 0}, {3, 0}}}}};
+};
+
+TEST_F(PlayScreensTest, ThePuzzleWindowIsLaidOutByItsBoardCount)
+{
+    const float s = Scale();
+    const struct {
+        unsigned boards;
+        bool hiddenCages;
+        bool challengeButton;
+        Vector2 canvasSize;
+        Vector2 canvasOffset;
+        Vector2 undoOffset;
+        Vector2 paintGroupSize;
+    } cases[] = {
+        {1, false, false, {560 * s, 560 * s}, {324 * s, 40 * s}, {20, 84}, {}},
+        {1, true, true, {560 * s, 560 * s}, {324 * s, 40 * s}, {20, 116}, {60 * s, 400 * s}},
+        {2, true, false, {986 * s, 460 * s}, {20 * s, 140 * s}, {414 * s, 40 * s}, {328 * s, 65 * s}},
+    };
+    for (const auto& c : cases) {
+        TestPuzzle shown(4, {}, c.boards);
+        shown.GetBoard(c.boards - 1).SetSolvingAttributes(c.hiddenCages ? SOLVING_ATTRIBUTE_HIDDEN_CAGES : 0u);
+        env.ui.CreatePuzzleWindow(shown.puzzle.get(), "MenuEvent", c.challengeButton, false);
+
+        EXPECT_EQ(env.ui.IsSingleBoardPuzzleWindow(), c.boards == 1);
+        EXPECT_EQ(Property<Vector2>(GAME_WINDOW_PUZZLE, "PuzzleCanvas", "Size"), c.canvasSize) << c.boards;
+        EXPECT_EQ(Property<Vector2>(GAME_WINDOW_PUZZLE, "PuzzleCanvas", "Offset"), c.canvasOffset) << c.boards;
+        EXPECT_EQ(Property<Vector2>(GAME_WINDOW_PUZZLE, "UndoButton", "Offset"), c.undoOffset) << c.boards;
+        EXPECT_EQ(Find(GAME_WINDOW_PUZZLE, "TakeTheChallengeButton") != nullptr, c.challengeButton);
+        const BaseWidget* paint = Window(GAME_WINDOW_PAINT_BUTTONS);
+        ASSERT_EQ(paint != nullptr, c.hiddenCages) << c.boards;
+        if (paint != nullptr) {
+            EXPECT_EQ(paint->GetProperty<Vector2>("Size"), c.paintGroupSize);
+            // A swatch per colour the first board can paint, the lowest first.
+            const Board& board = shown.GetBoard();
+            size_t swatches = 0;
+            for (unsigned index : board.GetColorChoices()) {
+                const BaseWidget* swatch = Find(GAME_WINDOW_PAINT_BUTTONS, "PaintButton" + std::to_string(index));
+                ASSERT_NE(swatch, nullptr) << index;
+                EXPECT_EQ(swatch->GetProperty<Rgba>("BaseColor"), board.GetPaletteColor(static_cast<int>(index)));
+                ++swatches;
+            }
+            EXPECT_EQ(swatches, 5u);
+        }
+        env.ui.DestroyWindow(GAME_WINDOW_PUZZLE);
+    }
+}
+
+TEST_F(PlayScreensTest, SolutionRowsKeepThePanelAtTheHeightOf24)
+{
+    const float s = Scale();
+    const struct {
+        size_t count;
+        float rowHeight;
+        float fontHeight;
+    } cases[] = {{3, 22.5f * s, 20 * s}, {24, 22.5f * s, 20 * s}, {30, 18 * s, 16 * s}};
+    env.ui.CreatePuzzleWindow(game.puzzle.get(), "MenuEvent", false, false);
+    for (const auto& c : cases) {
+        ShowSolutions(c.count);
+        const std::string last = "Solution" + std::to_string(c.count - 1);
+        EXPECT_FLOAT_EQ(Property<Vector2>(GAME_WINDOW_SOLUTIONS_PANEL, "SolutionsPanel", "Size").y,
+                        25 * s + static_cast<float>(c.count) * c.rowHeight);
+        EXPECT_FLOAT_EQ(Property<Vector2>(GAME_WINDOW_SOLUTIONS_PANEL, last, "Offset").y,
+                        25 * s + static_cast<float>(c.count - 1) * c.rowHeight);
+        EXPECT_FLOAT_EQ(Property<float>(GAME_WINDOW_SOLUTIONS_PANEL, last, "FontHeight"), c.fontHeight);
+    }
+}
+
+TEST_F(PlayScreensTest, ASolutionRuledOutByEitherListIsRedAndShortListsReadAsPossible)
+{
+    env.ui.CreatePuzzleWindow(game.puzzle.get(), "MenuEvent", false, false);
+    ShowSolutions(4, {true, false, false}, {false, true});
+    const Rgba red(255, 50, 50, 255);
+    const Rgba green(0, 255, 0, 255);
+    const Rgba expected[] = {red, red, green, green};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(Property<Rgba>(GAME_WINDOW_SOLUTIONS_PANEL, "Solution" + std::to_string(i), "FontColor"),
+                  expected[i])
+            << i;
+    }
+}
+
+TEST_F(PlayScreensTest, TheHeaderNamesTheCageRuleOnTheCageColourDimmedTo150)
+{
+    env.ui.CreatePuzzleWindow(game.puzzle.get(), "MenuEvent", false, false);
+    const Board& board = game.GetBoard();
+    const std::string addition = board.GetCages()[1].GetRuleText() + " solutions";
+    const struct {
+        size_t cage;
+        std::string header;
+    } cases[] = {{0, "Straights"}, {1, addition}};
+    for (const auto& c : cases) {
+        const Cage& cage = board.GetCages()[c.cage];
+        env.ui.CreateSolutionsPanel(0, &board, &cage, {"a", "b"}, {}, {});
+        Rgba expected = board.GetCageColor(cage);
+        expected.SetBrightness(150);
+        const Rgba color = Property<Rgba>(GAME_WINDOW_SOLUTIONS_PANEL, "Solution Panel Header", "BaseColor");
+        EXPECT_EQ(color, expected) << c.cage;
+        EXPECT_NE(color, board.GetCageColor(cage)) << c.cage;
+        EXPECT_EQ(Property<std::string>(GAME_WINDOW_SOLUTIONS_PANEL, "Solution Panel Header", "Label"), c.header);
+    }
+}
+
+TEST_F(PlayScreensTest, ThePanelNeedsThePuzzleWindowAndGoesWithNoSolutionsOrTheOptionOff)
+{
+    ShowSolutions(3);
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_SOLUTIONS_PANEL), PemberquillUI::NO_WINDOW);
+
+    env.ui.CreatePuzzleWindow(game.puzzle.get(), "MenuEvent", false, false);
+    ShowSolutions(3);
+    const int panel = PemberquillUI::GetWindowHandle(GAME_WINDOW_SOLUTIONS_PANEL);
+    ASSERT_NE(Window(GAME_WINDOW_SOLUTIONS_PANEL), nullptr);
+    NamedProperties on;
+    on.Set("Value", true);
+    env.eventSystem.FireEvent("SetSolutionsEvent", on);
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_SOLUTIONS_PANEL), panel);
+    NamedProperties off;
+    off.Set("Value", false);
+    env.eventSystem.FireEvent("SetSolutionsEvent", off);
+    EXPECT_EQ(BaseWidget::FindWidgetByHandle(panel), nullptr);
+
+    ShowSolutions(3);
+    ShowSolutions(0);
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_SOLUTIONS_PANEL), PemberquillUI::NO_WINDOW);
+    EXPECT_EQ(Find(GAME_WINDOW_PUZZLE, "SolutionsPanel"), nullptr);
+}
+
+TEST_F(PlayScreensTest, TheRewindDialogCountsTwoMistakesAndRewindsOrClosesItself)
+{
+    Board& board = game.GetBoard();
+    for (unsigned column : {1u, 3u}) {
+        const Square& square = board.GetSquare(column, 2);
+        board.SetSquareValue(square, static_cast<int>(square.solutionValue % 4 + 1), false, false);
+    }
+    ASSERT_TRUE(game.puzzle->FindMistakes());
+    const int dialog = env.ui.CreateRewindPuzzleDialog(game.puzzle.get());
+
+    EXPECT_EQ(Property<std::string>(GAME_WINDOW_REWIND_PUZZLE, "PuzzleSolvedLabel1", "Label"),
+              "Test #1 has 2 errors in it.");
+    const BaseWidget* rewind = Find(GAME_WINDOW_REWIND_PUZZLE, "ResetSolvedPuzzleButton");
+    ASSERT_NE(rewind, nullptr);
+    EXPECT_EQ(rewind->GetProperty<std::string>("OnActivationEventName"), "RewindPuzzleEvent");
+    EXPECT_EQ(rewind->GetProperty<Puzzle*>("OnActivationEventNameProperty"), game.puzzle.get());
+    EXPECT_EQ(Property<int>(GAME_WINDOW_REWIND_PUZZLE, "CancelPuzzleRewindButton", "OnActivationEventNameProperty"),
+              dialog);
+
+    EXPECT_THROW(env.ui.CreateRewindPuzzleDialog(nullptr), UlvoException);
+}
+
+TEST_F(PlayScreensTest, TheSplashImageIsCentredAndAMissingOneLeavesADismissableBlackScreen)
+{
+    const Vector2 screen = PemberquillUI::GetScreenSize();
+    env.images.missing = {"Images/SplashScreens/missing.png"};
+    const struct {
+        const char* image;
+        Vector2 size;
+        Vector2 offset;
+    } cases[] = {
+        {"Images/SplashScreens/splash00.png", {1, 1}, {(screen.x - 1) * 0.5f, (screen.y - 1) * 0.5f}},
+        {"Images/SplashScreens/missing.png", {0, 0}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        env.ui.CreateSplashScreenDialog(c.image, "Dismiss");
+        EXPECT_EQ(Property<Vector2>(GAME_WINDOW_SPLASH_SCREEN, "SplashScreenCanvas", "Size"), c.size) << c.image;
+        EXPECT_EQ(Property<Vector2>(GAME_WINDOW_SPLASH_SCREEN, "SplashScreenCanvas", "Offset"), c.offset);
+        EXPECT_EQ(Property<std::string>(GAME_WINDOW_SPLASH_SCREEN, "SplashScreenHiddenButton",
+                                        "OnActivationEventName"),
+                  "Dismiss");
+        EXPECT_EQ(Window(GAME_WINDOW_SPLASH_SCREEN)->GetProperty<std::string>("EscapeEvent"), "Dismiss");
+    }
+}
+
+} // namespace
+} // namespace Pemberquill
