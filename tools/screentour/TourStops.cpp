@@ -46,7 +46,7 @@ Board& FirstBoard() { return *ServedPuzzle()->GetBoards().front(); }
 
 // The chef's puzzle for the request, played and shown as the campaign does;
 // the puzzle before it goes, its window hidden by now.
-void PlayPuzzle(const Pemberquill::PuzzleRequest& request) {
+void PlayPuzzle(Pemberquill::PuzzleRequest request) {
   g_served = Pemberquill::PuzzleChef::GetDefaultInstance()->GetPuzzle(request, 20261206,
                                                                       &PemberquillGame::GetGlobal()->GetClock());
   NamedProperties play;
