@@ -15,7 +15,7 @@ constexpr float TEXT_X = 140.0f;
 constexpr Rgba YELLOW(255, 255, 0, 255);
 constexpr Rgba WHITE(255, 255, 255, 255);
 
-void DescribeRowWidget(NamedProperties& bag, int parent, int type, const char* name, const Vector2& size,
+void DescribeRowWidget(NamedProperties& bag, int parent, UIWidgetType type, const char* name, const Vector2& size,
                        const Vector2& offset)
 {
     bag.Clear();

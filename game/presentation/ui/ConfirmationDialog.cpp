@@ -14,7 +14,7 @@ constexpr float CONFIRMATION_HEIGHT = 180.0f;
 constexpr float BUTTON_Y = 75.0f;
 constexpr float BUTTON_HEIGHT = 50.0f;
 
-void DescribeConfirmationControl(NamedProperties& bag, int type, const char* name, int parent,
+void DescribeConfirmationControl(NamedProperties& bag, UIWidgetType type, const char* name, int parent,
                                  const Vector2& size, const Vector2& offset, const Rgba& fontColor,
                                  const std::string& label)
 {
