@@ -46,8 +46,6 @@ int PemberquillUI::ShowAchievementDialog(const std::vector<AchievementEntry>& en
     const float rowsHeight = ACHIEVEMENT_ROW_HEIGHT * static_cast<float>(entries.size());
     NamedProperties bag;
     DescribePopupDialog(bag, "Achievement Dialog", Vector2(halfWidth, rowsHeight + 150.0f));
-    bag.Set<std::string>("ShowAnim", "ButtonWindowShow");
-    bag.Set<std::string>("HideAnim", "GameButtonsHide");
     bag.Set<std::string>("EscapeEvent", escapeEvent.empty() ? "WindowPopEvent" : escapeEvent);
     const int window = BuildWindow(GAME_WINDOW_ACHIEVEMENT_DIALOG, bag);
 

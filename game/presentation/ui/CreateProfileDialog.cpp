@@ -11,8 +11,6 @@ int PemberquillUI::CreateCreateProfileDialog(bool isFirstPlayer)
     const Vector2 size(MENU_PANEL_WIDTH, MENU_ROW_HEIGHT * (isFirstPlayer ? 2.0f : 3.0f));
     NamedProperties bag;
     DescribePopupDialog(bag, "Create Profile Dialog", size);
-    bag.Set<std::string>("ShowAnim", "ButtonWindowShow");
-    bag.Set<std::string>("HideAnim", "GameButtonsHide");
     // The first player has to be named: no way out.
     bag.Set("EscapePops", !isFirstPlayer);
     const int window = BuildWindow(GAME_WINDOW_CREATE_PROFILE, bag);

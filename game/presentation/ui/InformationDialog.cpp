@@ -49,8 +49,6 @@ int PemberquillUI::ShowInformationDialog(const std::string& escapeEvent, const s
     const float linesHeight = INFO_LINE_HEIGHT * static_cast<float>(lines.size());
     NamedProperties bag;
     DescribePopupDialog(bag, "Information Dialog", Vector2(halfWidth, linesHeight + 120.0f));
-    bag.Set<std::string>("ShowAnim", "ButtonWindowShow");
-    bag.Set<std::string>("HideAnim", "GameButtonsHide");
     bag.Set<std::string>("EscapeEvent", escapeEvent.empty() ? "WindowPopEvent" : escapeEvent);
     const int window = BuildWindow(GAME_WINDOW_INFORMATION, bag);
 

@@ -184,7 +184,8 @@ private:
     int BuildConfirmationDialog(const std::string& question, const std::string& acceptLabel,
                                 const std::string& cancelLabel, const std::string& acceptEvent,
                                 const NamedProperties& payload);
-    // A tinted, centred dialog window on the horizontal popup background.
+    // A tinted, centred dialog window on the horizontal popup background,
+    // shown and hidden with the buttons' animations.
     void DescribePopupDialog(NamedProperties& bag, const char* name, const Vector2& size) const;
     // The label of one run of a text line, in the line's alignment.
     void CreateTextRunLabel(int parent, const char* name, const TextLines& line, const TextLines::Run& run,

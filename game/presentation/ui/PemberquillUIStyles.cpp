@@ -280,6 +280,8 @@ void PemberquillUI::DescribePopupDialog(NamedProperties& bag, const char* name, 
     bag.Set("Dialog", true);
     bag.Set("BaseTexture", GetPreloadedTexture(UI_IMAGE_POPUP_BACK_HORIZONTAL));
     bag.Set("Tint", GetDialogTintColor());
+    bag.Set<std::string>("ShowAnim", "ButtonWindowShow");
+    bag.Set<std::string>("HideAnim", "GameButtonsHide");
 }
 
 void PemberquillUI::CreatePopButton(int window, int sizeClass, const char* name, const Vector2& offset,
