@@ -163,6 +163,17 @@ TEST_F(PlayerProfileManagerTest, ADamagedProfileIsKeptAsideNeverReplacedAndThePl
     EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_INFORMATION), dialog);
 }
 
+TEST_F(PlayerProfileManagerTest, ADamagedProfileThatCannotBeKeptAsideIsNeverSavedOver)
+{
+    WriteBytes(OWN_FILE, "damage");
+    // A folder stands where the copy would go.
+    std::filesystem::create_directory(Path(OWN_FILE + ".damaged"));
+    manager.Startup("Ann");
+    FireGlobalEvent("SaveGameEvent");
+    EXPECT_EQ(Bytes(OWN_FILE), AsBytes("damage"));
+    EXPECT_EQ(manager.GetActiveProfileName(), "Ann");
+}
+
 TEST_F(PlayerProfileManagerTest, AnOlderProfileIsCopiedAsideBeforeItsFirstSaveOnly)
 {
     ResourceStream older(RESOURCE_STREAM_FORMAT_BINARY, 64);
