@@ -19,6 +19,7 @@
 #include "game/shell/StartupProfiling.h"
 #include "game/steam/AchievementSystem.h"
 #include "game/steam/SteamInterface.h"
+#include "platform/steam/OnlineService.h"
 
 namespace Pemberquill {
 
@@ -44,6 +45,8 @@ constexpr int VERSION_MAJOR = 1;
 constexpr int VERSION_MINOR = 1;
 
 const char* const HINT_CHANNEL = "hint";
+// The instructor's own call-outs, which leave with the tutorial window.
+const char* const INSTRUCTOR_HINT_CHANNEL = "Hint";
 constexpr Rgba NO_HINT_BASE_COLOR{0, 0, 0, 0};
 
 // The puzzle a button hands over with its activation; null when it names none.
@@ -170,6 +173,9 @@ void PemberquillGame::RegisterEventHandlers()
         {"RejectWhatIfEvent", &PemberquillGame::Event_OnRejectWhatIf},
         {"RewindPuzzleEvent", &PemberquillGame::Event_OnRewindPuzzle},
         {"PlayablePuzzleUpdateEvent", &PemberquillGame::Event_OnPlayablePuzzleUpdate},
+        {"ShowInstructionsEvent", &PemberquillGame::Event_OnShowInstructions},
+        {"HideInstructionsEvent", &PemberquillGame::Event_OnHideInstructions},
+        {"OnPlayerProfileSelected", &PemberquillGame::Event_OnPlayerProfileSelected},
     };
     UlvoEventSystem* eventSystem = UlvoEventSystem::GetGlobal();
     for (const Subscription& subscription : SUBSCRIPTIONS) {
@@ -216,12 +222,15 @@ void PemberquillGame::RunLoadingTasks()
     m_ui.Startup(*m_clock);
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
+    StartProfiling("ProfileManager startup");
+    m_profileManager.Startup(platform::OnlineService::GetUserName());
+
     StartProfiling("PQRenderer startup");
     m_renderer.Startup();
 
     PemberquillOptions& options = GetPemberquillOptions();
     StartProfiling("Load Options");
-    options.LoadOptions(PROFILE_FILE_STEM);
+    options.LoadOptions(m_profileManager.GetActiveProfileFileStem());
     StartProfiling("Register options callbacks");
     options.RegisterEventHandlers();
     StartProfiling("Fire Options events");
@@ -269,6 +278,7 @@ bool PemberquillGame::UpdateSplashScreens()
         if (!m_isMainMenuPushed) {
             m_isMainMenuPushed = true;
             m_ui.PushWindow(GAME_WINDOW_TITLE, false);
+            m_profileManager.ShowPendingNotice();
         }
         return false;
     }
@@ -610,6 +620,34 @@ void PemberquillGame::Event_OnPlayablePuzzleUpdate(NamedProperties& args)
     ULVO_ASSERT(m_activePuzzleView, "PlayablePuzzleUpdate caught, but there was no active puzzle view!", title);
     m_activePuzzleView->SetBounds(bounds);
     m_activePuzzleView->Layout();
+}
+
+void PemberquillGame::Event_OnShowInstructions(NamedProperties& /*args*/)
+{
+    m_ui.CreateTutorialWindow();
+    m_ui.PushWindow(GAME_WINDOW_TUTORIAL, false);
+}
+
+void PemberquillGame::Event_OnHideInstructions(NamedProperties& /*args*/)
+{
+    m_isAutoSolving = false;
+    m_ui.PopWindow(GAME_WINDOW_TUTORIAL, true);
+    if (HintCallOutInterface* callOuts = GetHintCallOuts()) {
+        callOuts->DestroyCallOutsByChannel(INSTRUCTOR_HINT_CHANNEL);
+    }
+}
+
+void PemberquillGame::Event_OnPlayerProfileSelected(NamedProperties& args)
+{
+    std::string name;
+    args.Get("NewlySelectedPlayerProfileName", name);
+    const std::string stem = m_profileManager.GetProfileFileStem(name);
+    if (!stem.empty()) {
+        GetPemberquillOptions().LoadOptions(stem);
+    }
+    NamedProperties greeting;
+    greeting.Set<std::string>("Label", Stringf("Welcome, %s", name.c_str()));
+    FireGlobalEvent("ActivePlayerProfileNameChangedEvent", greeting);
 }
 
 }  // namespace Pemberquill

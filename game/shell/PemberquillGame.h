@@ -15,6 +15,7 @@
 #include "game/shell/GameBoardSettings.h"
 #include "game/shell/PemberquillCampaign.h"
 #include "game/shell/LoadingScreen.h"
+#include "game/shell/PlayerProfileManager.h"
 #include "game/presentation/board/PemberquillRenderer.h"
 #include "game/presentation/board/PuzzleDisplay.h"
 
@@ -35,9 +36,6 @@ public:
     static constexpr int MAX_SPLASH_SCREENS = 200;
     static constexpr double SPLASH_SCREEN_SECONDS = 5.0;
     static constexpr double MAX_CLOCK_STEP_SECONDS = 0.1;
-
-    // Every player's options and profile file carry this stem.
-    static constexpr const char* PROFILE_FILE_STEM = "steamuser";
 
     // Runs every loading task; when it returns the game is ready for its
     // first frame.
@@ -85,10 +83,14 @@ public:
     void Event_OnRejectWhatIf(NamedProperties& args);
     void Event_OnRewindPuzzle(NamedProperties& args);
     void Event_OnPlayablePuzzleUpdate(NamedProperties& args);
+    void Event_OnShowInstructions(NamedProperties& args);
+    void Event_OnHideInstructions(NamedProperties& args);
+    void Event_OnPlayerProfileSelected(NamedProperties& args);
 
     Clock& GetClock() { return *m_clock; }
     PemberquillAudio& GetAudio() { return m_audio; }
     PemberquillCampaign& GetCampaign() { return m_campaign; }
+    PlayerProfileManager& GetProfileManager() { return m_profileManager; }
     const LoadingScreen& GetLoadingScreen() const { return m_loadingScreen; }
     size_t GetSplashScreenCount() const { return m_splashScreens.size(); }
     int GetMouseX() const { return m_mouseX; }
@@ -136,6 +138,7 @@ private:
     PuzzleChef m_puzzleChef;
     PemberquillAnimations m_animations;
     PemberquillUI m_ui;
+    PlayerProfileManager m_profileManager;
     std::unique_ptr<PemberquillGUI> m_gui;
     std::unique_ptr<Clock> m_clock;
     // After the clock: their own clocks are children of the game's.

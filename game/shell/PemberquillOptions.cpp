@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "engine/core/Diagnostics.h"
-#include "engine/core/FileIO.h"
 #include "engine/core/NamedProperties.h"
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoEventSystem.h"
@@ -15,6 +14,7 @@
 #include "engine/core/UlvoPath.h"
 #include "engine/modules/application/UlvoApplicationInterface.h"
 #include "game/common/GameSounds.h"
+#include "game/shell/KeepFileAside.h"
 
 namespace Pemberquill {
 
@@ -48,7 +48,6 @@ namespace {
 
 // Copies of a malformed file are numbered past the first; this many are
 // tried before the file is left where it is.
-constexpr int MAX_MALFORMED_COPIES = 100;
 
 const char* const DIFFICULTY_NAMES[] = {"Very Easy", "Easy", "Medium", "Hard", "Very Hard"};
 const char* const ZOOM_LEVEL_NAMES[] = {"No Zoom", "1/4 Zoom", "1/2 Zoom", "3/4 Zoom",
@@ -788,20 +787,11 @@ bool PemberquillOptions::LoadOptions(const std::string& userName)
 void PemberquillOptions::KeepMalformedFileAside(const ResourceStream& stream,
                                                 const std::string& fileName)
 {
-    for (int copy = 1; copy <= MAX_MALFORMED_COPIES; ++copy) {
-        const std::string copyName = copy == 1 ? fileName + ".malformed"
-                                               : Stringf("%s.malformed%d", fileName.c_str(), copy);
-        const UlvoPath copyPath(PATH_MARKER_PLAYER_STORAGE, copyName);
-        std::unique_ptr<unsigned char[]> existing;
-        if (ReadWholeFile(copyPath, existing) != WHOLE_FILE_MISSING) {
-            continue;
-        }
-        if (WriteWholeFile(stream.GetData(), copyPath, stream.GetSize()) == stream.GetSize()) {
-            ConsolePrintf("WARNING: The malformed options file was kept as \"%s\".\n",
-                          copyPath.GetResolvedPath().c_str());
-            return;
-        }
-        break;
+    const std::string copyName = KeepFileAside(stream.GetData(), stream.GetSize(), fileName, ".malformed");
+    if (!copyName.empty()) {
+        ConsolePrintf("WARNING: The malformed options file was kept as \"%s\".\n",
+                      UlvoPath(PATH_MARKER_PLAYER_STORAGE, copyName).GetResolvedPath().c_str());
+        return;
     }
     ConsolePrintf("ERROR: No copy of the malformed options file \"%s\" could be kept; it will "
                   "not be saved over.\n",

@@ -69,6 +69,10 @@ public:
     // published. True when the file was read.
     bool LoadOptions(const std::string& userName);
 
+    // After the user's files are deleted: nothing is saved until the next
+    // LoadOptions names a user again.
+    void ForgetUser() { m_userName.clear(); }
+
     // Switches the window to the stored mode (also when it already is in it).
     void SetWindowedMode();
 

@@ -187,6 +187,10 @@ void TheGame::Event_OnQuitGame(NamedProperties& /*args*/)
 {
     if (m_game != nullptr) {
         GetPemberquillOptions().SaveOptions();
+        PlayerProfileManager& profiles = m_game->GetProfileManager();
+        if (profiles.GetActiveProfile() != nullptr) {
+            profiles.SavePlayerProfile(profiles.GetActiveSlotIndex());
+        }
     }
     RequestQuit();
 }

@@ -5,6 +5,7 @@
 #include "engine/core/NamedProperties.h"
 #include "engine/core/Rgba.h"
 #include "engine/core/UlvoEventSystem.h"
+#include "game/common/TextLines.h"
 #include "game/presentation/ui/PemberquillUI.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleChef.h"
@@ -12,12 +13,14 @@
 #include "game/puzzle/board/Board.h"
 #include "game/shell/PemberquillGame.h"
 #include "tools/screentour/TourMouse.h"
+#include "game/shell/PlayerProfileManager.h"
 
 namespace screentour {
 
 namespace {
 
 using Pemberquill::PemberquillUI;
+using Pemberquill::PlayerProfileManager;
 
 std::function<void()> Fire(const std::string& eventName) {
   return [eventName] { FireGlobalEvent(eventName); };
@@ -118,6 +121,48 @@ void ShowSplashScreen() {
   Push(Pemberquill::GAME_WINDOW_SPLASH_SCREEN)();
 }
 
+// Popped as a button would, letting the hide animation finish.
+std::function<void()> PopAnimated(int windowId) {
+  return [windowId] { PemberquillUI::GetGlobal()->PopWindow(windowId, true); };
+}
+
+// A profile screen's request carrying the player's name.
+std::function<void()> FireWithPlayerName(const std::string& eventName) {
+  return [eventName] {
+    NamedProperties args;
+    args.Set<std::string>("OnActivationEventNameProperty", PlayerProfileManager::GetGlobal()->GetActiveProfileName());
+    FireGlobalEvent(eventName, args);
+  };
+}
+
+void ShowAchievementDialog() {
+  PemberquillUI& ui = *PemberquillUI::GetGlobal();
+  ui.ShowAchievementDialog(
+      {{"First Steps", "Solve your first puzzle.", "Every journey begins somewhere.",
+        ui.LoadTexture("Images/Achievements/png/Achieved/FirstPuzzle.png")},
+       {"Ocean Satisfied", "Satisfy every location of the Ocean.", "The tide is with you.",
+        ui.LoadTexture("Images/Achievements/png/Achieved/OceanSatisfied.png")}},
+      "");
+  ui.PushWindow(Pemberquill::GAME_WINDOW_ACHIEVEMENT_DIALOG, false);
+}
+
+void ShowCreditsWindow() {
+  PemberquillUI::GetGlobal()->CreateCreditsWindow();
+  PemberquillUI::GetGlobal()->PushWindow(Pemberquill::GAME_WINDOW_CREDITS, false);
+}
+
+// The instructor sets its region and writes its lesson into the window.
+void ShowTutorialWithLesson() {
+  FireGlobalEvent("ShowInstructionsEvent");
+  PemberquillUI& ui = *PemberquillUI::GetGlobal();
+  ui.SetInstructorTextRegion(AABB2(20.0f, 110.0f, 300.0f, 500.0f));
+  ui.CreateInstructorTextArea(PemberquillUI::GetWindowHandle(Pemberquill::GAME_WINDOW_TUTORIAL),
+                              {TextLines("Every cage shows a target", 18.0f),
+                               TextLines("and the rule that reaches it.", 18.0f),
+                               TextLines("Fill each row and column", Rgba(255, 255, 0, 255), nullptr, 18.0f),
+                               TextLines("with each number once.", Rgba(255, 255, 0, 255), nullptr, 18.0f)});
+}
+
 }  // namespace
 
 std::vector<TourStop> GetTourStops() {
@@ -140,6 +185,16 @@ std::vector<TourStop> GetTourStops() {
       {"PuzzleWindowTwoBoards", ShowTwoBoardPuzzle, Pop(GAME_WINDOW_PUZZLE)},
       {"HowToPlayWindow", ShowHowToPlay, Pop(Pemberquill::GAME_WINDOW_HOW_TO_PLAY)},
       {"SplashScreenDialog", ShowSplashScreen, Pop(Pemberquill::GAME_WINDOW_SPLASH_SCREEN)},
+      {"Select Profile Window", Fire("ShowSelectProfileDialogEvent"), PopAnimated(Pemberquill::GAME_WINDOW_SELECT_PROFILE)},
+      {"Create Profile Dialog", Fire("ShowCreateProfileDialogEvent"), PopAnimated(Pemberquill::GAME_WINDOW_CREATE_PROFILE)},
+      // Asked before a player is deleted.
+      {"Confirmation Dialog", FireWithPlayerName("ConfirmDeleteProfileEvent"),
+       PopAnimated(Pemberquill::GAME_WINDOW_CONFIRMATION)},
+      // A new player under a name that is taken.
+      {"Information Dialog", FireWithPlayerName("CreateProfileEvent"), PopAnimated(Pemberquill::GAME_WINDOW_INFORMATION)},
+      {"Achievement Dialog", ShowAchievementDialog, PopAnimated(Pemberquill::GAME_WINDOW_ACHIEVEMENT_DIALOG)},
+      {"CreditsWindow", ShowCreditsWindow, PopAnimated(Pemberquill::GAME_WINDOW_CREDITS)},
+      {"TutorialWindow", ShowTutorialWithLesson, Fire("HideInstructionsEvent")},
   };
 }
 

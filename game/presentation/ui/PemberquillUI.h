@@ -5,14 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/AABB2.h"
+#include "engine/core/NamedProperties.h"
 #include "engine/core/Rgba.h"
 #include "engine/core/Vector2.h"
+#include "game/common/TextLines.h"
 #include "game/presentation/ui/GameWindowID.h"
 #include "game/shell/GameSubsystem.h"
 
 class Clock;
 class Image;
-class NamedProperties;
 class Texture;
 class UlvoUIInterface;
 
@@ -105,6 +107,43 @@ public:
     int CreateRewindPuzzleDialog(Puzzle* puzzle);
     // Window 22.
     int CreateHowToPlayWindow();
+    // ---- profile screens, dialogs and the tutorial window, built on demand;
+    // the caller pushes them.
+    int CreateSelectProfileWindow(const std::vector<std::string>& profileNames, bool canCreate, bool canLeave);
+    // The first player cannot leave the dialog without a name.
+    int CreateCreateProfileDialog(bool isFirstPlayer);
+    // One centred line label per run; the button pops the dialog. An empty
+    // escape event pops it too.
+    int ShowInformationDialog(const std::string& escapeEvent, const std::vector<TextLines>& lines,
+                              const std::string& buttonLabel);
+    struct AchievementEntry {
+        std::string title;
+        std::string description1;
+        std::string description2;
+        Texture* icon = nullptr;
+    };
+    int ShowAchievementDialog(const std::vector<AchievementEntry>& entries, const std::string& escapeEvent);
+    // The full-screen window the credits roll on.
+    int CreateCreditsWindow();
+    // A yes/no question whose accept button fires acceptEvent with the
+    // payload as "OnActivationEventNameProperty"; with an empty cancel label
+    // the accept button stands alone in the middle.
+    template <typename Payload>
+    int ShowConfirmationDialog(const std::string& question, const std::string& acceptLabel,
+                               const std::string& cancelLabel, const std::string& acceptEvent,
+                               const Payload& payload)
+    {
+        NamedProperties payloadBag;
+        payloadBag.Set(ACCEPT_PAYLOAD, payload);
+        return BuildConfirmationDialog(question, acceptLabel, cancelLabel, acceptEvent, payloadBag);
+    }
+    int CreateTutorialWindow();
+    // Replaces the instructor's text area with the lines, laid out in the
+    // text region inside parentHandle; no parent or no lines leaves none.
+    int CreateInstructorTextArea(int parentHandle, const std::vector<TextLines>& lines);
+    // In screen units; the instructor sets it before it builds a text area.
+    void SetInstructorTextRegion(const AABB2& region) { m_instructorTextRegion = region; }
+    const AABB2& GetInstructorTextRegion() const { return m_instructorTextRegion; }
 
     // ---- screen metrics and house colours
     // The view bounds of the application module in whole units, or (1, 1)
@@ -175,8 +214,19 @@ private:
     void DescribeMenuDialog(NamedProperties& bag, const char* name, float height, const char* showAnim) const;
 
     void RegisterEventHandlers();
-    // A centred, tinted dialog on the horizontal popup background.
-    void DescribePopupDialog(NamedProperties& bag, const char* name, float height) const;
+    static constexpr const char* ACCEPT_PAYLOAD = "OnActivationEventNameProperty";
+    int BuildConfirmationDialog(const std::string& question, const std::string& acceptLabel,
+                                const std::string& cancelLabel, const std::string& acceptEvent,
+                                const NamedProperties& payload);
+    // A tinted, centred dialog window on the horizontal popup background,
+    // shown and hidden with the buttons' animations.
+    void DescribePopupDialog(NamedProperties& bag, const char* name, const Vector2& size) const;
+    // The label of one run of a text line, in the line's alignment.
+    void CreateTextRunLabel(int parent, const char* name, const TextLines& line, const TextLines::Run& run,
+                            const Vector2& size, const Vector2& offset);
+    // A styled button that pops the window of the handle.
+    void CreatePopButton(int window, int sizeClass, const char* name, const Vector2& offset,
+                         const std::string& label, const char* rolloverText);
 
     void PreloadImages();
     void ReleaseImages();
@@ -217,6 +267,7 @@ private:
     std::unique_ptr<Image> m_thumbnailImage;
     int m_instructorTextAreaParent = NO_WINDOW;
     bool m_isSingleBoardPuzzleWindow = false;
+    AABB2 m_instructorTextRegion{0.0f, 0.0f, 1.0f, 1.0f};
 };
 
 } // namespace Pemberquill

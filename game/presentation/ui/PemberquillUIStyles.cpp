@@ -269,4 +269,33 @@ void PemberquillUI::DescribeMenuDialog(NamedProperties& bag, const char* name, f
     bag.Set("Tint", GetDialogTintColor());
 }
 
+void PemberquillUI::DescribePopupDialog(NamedProperties& bag, const char* name, const Vector2& size) const
+{
+    bag.Set("Type", UI_WIDGET_TYPE_WINDOW);
+    bag.Set<std::string>("Name", name);
+    bag.Set("Size", size);
+    bag.Set("Offset", GetCenteredOffset(size));
+    bag.Set("Virtual", false);
+    bag.Set("Transparent", false);
+    bag.Set("Dialog", true);
+    bag.Set("BaseTexture", GetPreloadedTexture(UI_IMAGE_POPUP_BACK_HORIZONTAL));
+    bag.Set("Tint", GetDialogTintColor());
+    bag.Set<std::string>("ShowAnim", "ButtonWindowShow");
+    bag.Set<std::string>("HideAnim", "GameButtonsHide");
+}
+
+void PemberquillUI::CreatePopButton(int window, int sizeClass, const char* name, const Vector2& offset,
+                                    const std::string& label, const char* rolloverText)
+{
+    NamedProperties bag;
+    bag.Set<std::string>("Name", name);
+    bag.Set("Parent", window);
+    bag.Set("Offset", offset);
+    bag.Set<std::string>("Label", label);
+    bag.Set<std::string>("RolloverText", rolloverText);
+    bag.Set<std::string>("OnActivationEventName", "WindowPopEvent");
+    bag.Set("OnActivationEventNameProperty", window);
+    CreateStyledButton(sizeClass, bag);
+}
+
 } // namespace Pemberquill

@@ -23,13 +23,6 @@ struct DialogButton {
 
 } // namespace
 
-void PemberquillUI::DescribePopupDialog(NamedProperties& bag, const char* name, float height) const
-{
-    DescribeMenuDialog(bag, name, height, "ButtonWindowShow");
-    bag.Set("BaseTexture", GetPreloadedTexture(UI_IMAGE_POPUP_BACK_HORIZONTAL));
-    bag.Set("Transparent", false);
-}
-
 namespace {
 
 // The two question lines, then a button per row; a button that closes the
@@ -73,7 +66,7 @@ void CreateDialogRows(PemberquillUI& ui, int dialog, Puzzle* puzzle, const std::
 int PemberquillUI::CreatePuzzleSolvedDialog(Puzzle* puzzle)
 {
     NamedProperties bag;
-    DescribePopupDialog(bag, "PuzzleSolvedDialog", 225.0f);
+    DescribePopupDialog(bag, "PuzzleSolvedDialog", Vector2(MENU_PANEL_WIDTH, 225.0f));
     const int dialog = BuildWindow(GAME_WINDOW_PUZZLE_SOLVED, bag);
     static const DialogButton BUTTONS[] = {
         {"ResetSolvedPuzzleButton", "Reset this Puzzle", "ResetAndPlayPuzzleEvent",
@@ -92,7 +85,7 @@ int PemberquillUI::CreateRewindPuzzleDialog(Puzzle* puzzle)
 {
     ULVO_ASSERT(puzzle, "A puzzle is required to rewind.", "PemberquillUI::CreateRewindPuzzleDialog");
     NamedProperties bag;
-    DescribePopupDialog(bag, "RewindPuzzleDialog", 180.0f);
+    DescribePopupDialog(bag, "RewindPuzzleDialog", Vector2(MENU_PANEL_WIDTH, 180.0f));
     const int dialog = BuildWindow(GAME_WINDOW_REWIND_PUZZLE, bag);
     static const DialogButton BUTTONS[] = {
         {"ResetSolvedPuzzleButton", "Return Puzzle to just before first mistake", "RewindPuzzleEvent",

@@ -13,6 +13,8 @@
 
 #include "engine/core/Clock.h"
 #include "engine/core/Diagnostics.h"
+#include "engine/core/ResourceStream.h"
+#include "engine/core/UlvoPath.h"
 #include "engine/core/UlvoException.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/modules/application/UlvoApplicationBasic_Win32.h"
@@ -26,6 +28,7 @@
 #include "game/shell/GameEntry.h"
 #include "game/shell/LoadingScreen.h"
 #include "game/shell/PemberquillGame.h"
+#include "game/shell/PlayerProfile.h"
 #include "game/shell/TheGame.h"
 #include "platform/gpu/SdlGpuDevice.h"
 #include "platform/system/Debugger.h"
@@ -142,9 +145,15 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
         EXPECT_GT(game.GetGameObject()->GetClock().GetTime(), startTime);
         EXPECT_FALSE(game.IsQuitting());
 
+        // Learnt since the last save: only the quit can keep it.
+        PlayerProfile* player = game.GetGameObject()->GetProfileManager().GetActiveProfile();
+        ASSERT_NE(player, nullptr);
+        player->GetGameMechanicsKnown().mechanics.insert(4242);
         FireGlobalEvent("QuitGameEvent");
         EXPECT_TRUE(game.IsQuitting());
         EXPECT_TRUE(fs::exists(OptionsPath()));
+        ResourceStream stored(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "steamuser.playerProfile"));
+        EXPECT_EQ(PlayerProfile(stored).GetGameMechanicsKnown().mechanics.count(4242), 1u);
         // Already quitting: the loop returns without another frame.
         game.Run();
 
@@ -176,6 +185,8 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
                         "FreePlay Startup begun.",
                         "Starting profiling for label \"Campaign startup\"",
                         "PemberquillCampaign Startup begun.",
+                        "Starting profiling for label \"ProfileManager startup\"",
+                        "End SetProfileDependentWidgetsAvailable for PlayerProfileManager",
                         "Starting profiling for label \"Load Options\"",
                         "Starting profiling for label \"Register options callbacks\"",
                         "Starting profiling for label \"Fire Options events\"",

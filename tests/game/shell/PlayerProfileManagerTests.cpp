@@ -1,0 +1,292 @@
+// The profile manager over real files: start-up with no, a stored, a
+// damaged and an older profile; the stems of later profiles; deleting one
+// profile without touching another; when a switch saves.
+#include "game/shell/KeepFileAside.h"
+#include "game/shell/PlayerProfileManager.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/core/ResourceStream.h"
+#include "engine/core/UlvoPath.h"
+#include "engine/ui/ActivatableWidget.h"
+#include "engine/ui/ContainerWidget.h"
+#include "tests/game/presentation/ScreenTestSupport.h"
+#include "tests/game/shell/PemberquillOptionsTestSupport.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RecordingConsole.h"
+#include "tests/support/TemporaryFolder.h"
+
+using namespace Pemberquill;
+using options_test::Fetch;
+
+namespace {
+
+const std::string OWN_FILE = "steamuser.playerProfile";
+
+testsupport::Bytes AsBytes(const std::string& text)
+{
+    return testsupport::Bytes(text.begin(), text.end());
+}
+
+// A child of a built window by its name; null when there is none.
+BaseWidget* FindChild(int windowId, const std::string& name, size_t skip = 0)
+{
+    auto* window =
+        dynamic_cast<ContainerWidget*>(BaseWidget::FindWidgetByHandle(PemberquillUI::GetWindowHandle(windowId)));
+    for (size_t index = 0; window != nullptr && index < window->GetChildCount(); ++index) {
+        if (window->GetChild(index)->GetName() == name && skip-- == 0) {
+            return window->GetChild(index);
+        }
+    }
+    return nullptr;
+}
+
+class PlayerProfileManagerTest : public ::testing::Test {
+protected:
+    PlayerProfileManagerTest()
+    {
+        screens.ui.Startup(screens.clock);
+        log.Listen({"OnPlayerProfileSelected", "TeachMechanicsEvent", "SetChangeProfileLabelEvent",
+                    "ShowSelectProfileDialogEvent"});
+    }
+
+    std::string Path(const std::string& name) const { return folder.File(name); }
+    bool Exists(const std::string& name) const { return std::filesystem::exists(Path(name)); }
+    testsupport::Bytes Bytes(const std::string& name) const { return testsupport::ReadFileBytes(Path(name)); }
+    void WriteBytes(const std::string& name, const std::string& text) const
+    {
+        testsupport::WriteFileBytes(Path(name), AsBytes(text));
+    }
+    // A stored profile of that name knowing the one mechanic.
+    void WriteProfile(const std::string& stem, const std::string& name, int mechanic) const
+    {
+        PlayerProfile profile(name);
+        profile.GetGameMechanicsKnown().mechanics.insert(mechanic);
+        ResourceStream stream(RESOURCE_STREAM_FORMAT_BINARY, 1024);
+        profile.Write(stream);
+        ASSERT_TRUE(stream.SaveToFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, stem + ".playerProfile")));
+    }
+    std::set<int> StoredMechanics(const std::string& stem) const
+    {
+        ResourceStream stream(UlvoPath(PATH_MARKER_PLAYER_STORAGE, stem + ".playerProfile"));
+        return PlayerProfile(stream).GetGameMechanicsKnown().mechanics;
+    }
+    void Fire(const std::string& eventName, const std::string& name)
+    {
+        NamedProperties args;
+        args.Set<std::string>("OnActivationEventNameProperty", name);
+        FireGlobalEvent(eventName, args);
+    }
+    std::vector<std::string> SlotNames() const
+    {
+        std::vector<std::string> names;
+        for (int slot = 0; slot < PlayerProfileManager::NUM_PROFILE_SLOTS; ++slot) {
+            names.push_back(manager.GetProfileNameInSlot(slot));
+        }
+        return names;
+    }
+
+    testsupport::RecordingConsole console;
+    screen_test::ScreenEnvironment screens;
+    testsupport::TemporaryFolder folder;
+    options_test::RecordingApplication application{folder.File("")};
+    options_test::EventLog log;
+    PlayerProfileManager manager;
+};
+
+TEST_F(PlayerProfileManagerTest, WithoutAStoredProfileTheOwnOneIsCreatedSavedSelectedAndWelcomed)
+{
+    for (const bool isEmptyFilePresent : {false, true}) {
+        SCOPED_TRACE(isEmptyFilePresent);
+        std::filesystem::remove(Path(OWN_FILE));
+        if (isEmptyFilePresent) {
+            WriteBytes(OWN_FILE, "");
+        }
+        log.events.clear();
+        manager.Startup("Ann");
+
+        EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "", "", "", "", ""}));
+        EXPECT_EQ(manager.GetActiveSlotIndex(), 0);
+        EXPECT_EQ(manager.GetActiveProfileFileStem(), "steamuser");
+        ResourceStream stored(UlvoPath(PATH_MARKER_PLAYER_STORAGE, OWN_FILE));
+        EXPECT_EQ(PlayerProfile(stored).GetName(), "Ann");
+        EXPECT_EQ(log.Count("OnPlayerProfileSelected"), 1);
+        const NamedProperties& lesson = log.Last("TeachMechanicsEvent");
+        EXPECT_EQ(Fetch<TeachableGameMechanics>(lesson, "GameMechanicsToTeach").mechanics, std::set<int>{1680});
+        EXPECT_EQ(Fetch<int>(lesson, "ParentWindowContextHandle"), PemberquillUI::GetWindowHandle(GAME_WINDOW_TITLE));
+    }
+}
+
+TEST_F(PlayerProfileManagerTest, StoredProfilesAreLoadedUnderTheirStemsWithoutBeingWritten)
+{
+    WriteProfile("steamuser", "OldName", 7);
+    WriteProfile("steamuser-3", "Bea", 9);
+    const testsupport::Bytes own = Bytes(OWN_FILE);
+    manager.Startup("Ann");
+
+    EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "Bea", "", "", "", ""}));
+    EXPECT_EQ(manager.GetActiveProfile()->GetGameMechanicsKnown().mechanics, std::set<int>{7});
+    EXPECT_EQ(manager.GetProfileFileStem("Bea"), "steamuser-3");
+    EXPECT_EQ(Bytes(OWN_FILE), own);
+    EXPECT_EQ(log.Count("OnPlayerProfileSelected"), 1);
+    EXPECT_EQ(log.Count("TeachMechanicsEvent"), 0);
+    EXPECT_EQ(Fetch<std::string>(log.Last("SetChangeProfileLabelEvent"), "Label"), "Click here if you're not Ann");
+}
+
+TEST_F(PlayerProfileManagerTest, ADamagedProfileIsKeptAsideNeverReplacedAndThePlayerIsTold)
+{
+    WriteBytes(OWN_FILE, "first damage");
+    manager.Startup("Ann");
+    WriteBytes(OWN_FILE, "second damage");
+    manager.Startup("Ann");
+
+    EXPECT_EQ(Bytes(OWN_FILE + ".damaged"), AsBytes("first damage"));
+    EXPECT_EQ(Bytes(OWN_FILE + ".damaged2"), AsBytes("second damage"));
+    EXPECT_EQ(manager.GetActiveProfileName(), "Ann");
+    EXPECT_EQ(StoredMechanics("steamuser"), std::set<int>{});
+
+    manager.ShowPendingNotice();
+    const int dialog = PemberquillUI::GetWindowHandle(GAME_WINDOW_INFORMATION);
+    ASSERT_NE(dialog, PemberquillUI::NO_WINDOW);
+    std::string text;
+    for (size_t line = 0; BaseWidget* label = FindChild(GAME_WINDOW_INFORMATION, "InfoLine", line); ++line) {
+        text += label->GetProperty<std::string>("Label") + "\n";
+    }
+    EXPECT_NE(text.find("steamuser.playerProfile.damaged2"), std::string::npos) << text;
+    // Told once.
+    manager.ShowPendingNotice();
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_INFORMATION), dialog);
+}
+
+TEST_F(PlayerProfileManagerTest, ADamagedProfileThatCannotBeKeptAsideIsNeverSavedOver)
+{
+    WriteBytes(OWN_FILE, "damage");
+    // Folders stand wherever a copy could go.
+    std::filesystem::create_directory(Path(OWN_FILE + ".damaged"));
+    for (int copy = 2; copy <= MAX_KEPT_ASIDE_COPIES; ++copy) {
+        std::filesystem::create_directory(Path(OWN_FILE + ".damaged" + std::to_string(copy)));
+    }
+    manager.Startup("Ann");
+    FireGlobalEvent("SaveGameEvent");
+    EXPECT_EQ(Bytes(OWN_FILE), AsBytes("damage"));
+    EXPECT_EQ(manager.GetActiveProfileName(), "Ann");
+}
+
+TEST_F(PlayerProfileManagerTest, AnOlderProfileIsCopiedAsideBeforeItsFirstSaveOnly)
+{
+    ResourceStream older(RESOURCE_STREAM_FORMAT_BINARY, 64);
+    older.WriteString("Old");
+    older.WriteInt32(PLAYER_PROFILE_VERSION - 1);
+    ASSERT_TRUE(older.SaveToFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, OWN_FILE)));
+    const testsupport::Bytes olderBytes = Bytes(OWN_FILE);
+    manager.Startup("Ann");
+    EXPECT_EQ(Bytes(OWN_FILE), olderBytes);
+
+    FireGlobalEvent("SaveGameEvent");
+    FireGlobalEvent("SaveGameEvent");
+    EXPECT_EQ(Bytes(OWN_FILE + ".oldversion"), olderBytes);
+    EXPECT_FALSE(Exists(OWN_FILE + ".oldversion2"));
+    ResourceStream saved(UlvoPath(PATH_MARKER_PLAYER_STORAGE, OWN_FILE));
+    EXPECT_EQ(PlayerProfile(saved).GetName(), "Ann");
+}
+
+TEST_F(PlayerProfileManagerTest, LaterProfilesTakeTheirOwnStemsAndDeletingOneTouchesNoOtherFile)
+{
+    manager.Startup("Ann");
+    Fire("CreateProfileEvent", "Bob");
+    Fire("CreateProfileEvent", "Cid");
+    EXPECT_EQ(manager.GetProfileFileStem("Bob"), "steamuser-1");
+    EXPECT_EQ(manager.GetProfileFileStem("Cid"), "steamuser-2");
+    EXPECT_EQ(manager.GetActiveProfileName(), "Cid");
+    std::map<std::string, testsupport::Bytes> kept;
+    for (const std::string stem : {"steamuser", "steamuser-1", "steamuser-2"}) {
+        WriteBytes(stem + ".pqoptions", stem);
+    }
+    for (const std::string name :
+         {"steamuser.playerProfile", "steamuser.pqoptions", "steamuser-1.playerProfile", "steamuser-1.pqoptions"}) {
+        kept[name] = Bytes(name);
+    }
+
+    Fire("DeleteProfileEvent", "Cid");
+    EXPECT_FALSE(Exists("steamuser-2.playerProfile"));
+    EXPECT_FALSE(Exists("steamuser-2.pqoptions"));
+    for (const auto& [name, bytes] : kept) {
+        EXPECT_EQ(Bytes(name), bytes) << name;
+    }
+    EXPECT_EQ(manager.GetActiveProfile(), nullptr);
+    EXPECT_EQ(log.Count("ShowSelectProfileDialogEvent"), 1);
+    // The remaining players, and no way back to a player who is gone.
+    EXPECT_EQ(FindChild(GAME_WINDOW_SELECT_PROFILE, "SelectProfile", 1)
+                  ->GetProperty<std::string>("OnActivationEventNameProperty"),
+              "Bob");
+    EXPECT_EQ(FindChild(GAME_WINDOW_SELECT_PROFILE, "LeaveSelectProfileButton"), nullptr);
+
+    Fire("CreateProfileEvent", "Dan");
+    EXPECT_EQ(manager.GetProfileFileStem("Dan"), "steamuser-2");
+    for (const auto& [name, bytes] : kept) {
+        EXPECT_EQ(Bytes(name), bytes) << name;
+    }
+}
+
+TEST_F(PlayerProfileManagerTest, AnExistingNameIsRefusedWithANotice)
+{
+    manager.Startup("Ann");
+    const testsupport::Bytes own = Bytes(OWN_FILE);
+    const int selections = log.Count("OnPlayerProfileSelected");
+    Fire("CreateProfileEvent", "Ann");
+    Fire("CreateProfileEvent", "");
+    EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "", "", "", "", ""}));
+    EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections);
+    EXPECT_EQ(Bytes(OWN_FILE), own);
+    EXPECT_EQ(FindChild(GAME_WINDOW_INFORMATION, "InfoLine")->GetProperty<std::string>("Label"),
+              "That profile name already exists!");
+}
+
+TEST_F(PlayerProfileManagerTest, OnlyASwitchAwaySavesTheProfileLeft)
+{
+    manager.Startup("Ann");
+    Fire("CreateProfileEvent", "Bob");
+    manager.GetActiveProfile()->GetGameMechanicsKnown().mechanics.insert(99);
+    const int selections = log.Count("OnPlayerProfileSelected");
+
+    Fire("SelectProfileEvent", "Bob");
+    EXPECT_EQ(StoredMechanics("steamuser-1"), std::set<int>{});
+    EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections);
+
+    Fire("SelectProfileEvent", "Ann");
+    EXPECT_EQ(StoredMechanics("steamuser-1"), std::set<int>{99});
+    EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections + 1);
+}
+
+TEST_F(PlayerProfileManagerTest, TheDeleteConfirmationCarriesTheNameAndItsCancelPopsOnlyTheDialog)
+{
+    manager.Startup("Ann");
+    Fire("CreateProfileEvent", "Bob");
+    std::vector<std::string> order;
+    screen_test::EventRecorder pops("WindowPopEvent", order);
+    const auto activate = [](const char* buttonName) {
+        auto* button = dynamic_cast<ActivatableWidget*>(FindChild(GAME_WINDOW_CONFIRMATION, buttonName));
+        ASSERT_NE(button, nullptr) << buttonName;
+        button->Activate();
+    };
+
+    Fire("ConfirmDeleteProfileEvent", "Bob");
+    const int dialog = PemberquillUI::GetWindowHandle(GAME_WINDOW_CONFIRMATION);
+    activate("ConfirmationCancelButton");
+    EXPECT_EQ(pops.Get<int>(0, "OnActivationEventNameProperty"), dialog);
+    EXPECT_EQ(manager.GetProfileFileStem("Bob"), "steamuser-1");
+
+    Fire("ConfirmDeleteProfileEvent", "Bob");
+    activate("ConfirmationOkButton");
+    EXPECT_EQ(manager.GetProfileFileStem("Bob"), "");
+    EXPECT_FALSE(Exists("steamuser-1.playerProfile"));
+    EXPECT_EQ(manager.GetActiveProfileName(), "");
+}
+
+} // namespace
