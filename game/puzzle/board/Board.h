@@ -7,6 +7,7 @@
 #include "game/common/CageRules.h"
 #include "game/common/TeachableGameMechanics.h"
 #include "game/puzzle/board/BoardMove.h"
+#include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/board/Cage.h"
 #include "game/puzzle/board/SolutionsLayout.h"
 #include "game/puzzle/board/Square.h"
@@ -20,7 +21,6 @@ class Clock;
 
 namespace Pemberquill {
 
-class BoardProgress;
 
 constexpr int NUM_BOARD_TYPE_FLAGS = 11;
 constexpr int NUM_CAGE_COLOR_CHOICES = 5;
@@ -83,9 +83,22 @@ public:
 
     // --- Squares and cages ---
     // Coordinates must lie inside the board; anything else is an assertion.
-    Square& GetSquare(unsigned x, unsigned y);
-    const Square& GetSquare(unsigned x, unsigned y) const;
-    bool IsInside(int x, int y) const;
+    Square& GetSquare(unsigned x, unsigned y)
+    {
+        return const_cast<Square&>(static_cast<const Board&>(*this).GetSquare(x, y));
+    }
+    const Square& GetSquare(unsigned x, unsigned y) const
+    {
+        if (x >= m_puzzleSize || y >= m_puzzleSize) {
+            RaiseSquareOutside(x, y);
+        }
+        return m_squares[static_cast<size_t>(y) * m_puzzleSize + x];
+    }
+    bool IsInside(int x, int y) const
+    {
+        const int size = static_cast<int>(m_puzzleSize);
+        return x >= 0 && y >= 0 && x < size && y < size;
+    }
     std::vector<Square>& GetSquares() { return m_squares; }
     const std::vector<Square>& GetSquares() const { return m_squares; }
     std::vector<Cage>& GetCages() { return m_cages; }
@@ -123,9 +136,15 @@ public:
     std::unique_ptr<BoardProgress> CreateProgress(bool withSolution) const;
 
     // What the progress holds for a square: 0 and -1 without a progress.
-    unsigned GetSquareValue(const Square& square) const;
-    unsigned GetSquareValue(unsigned x, unsigned y) const;
-    int GetSquareColorIndex(const Square& square) const;
+    unsigned GetSquareValue(const Square& square) const
+    {
+        return m_progress != nullptr ? m_progress->GetValue(square) : 0;
+    }
+    unsigned GetSquareValue(unsigned x, unsigned y) const { return GetSquareValue(GetSquare(x, y)); }
+    int GetSquareColorIndex(const Square& square) const
+    {
+        return m_progress != nullptr ? m_progress->GetColorIndex(square) : -1;
+    }
 
     // --- Palette ---
     // Installs the palette (or the built-in one when it has fewer than five
@@ -255,6 +274,7 @@ public:
     bool IsKeySquareOfAnyCage(const Square& square) const;
 
 private:
+    [[noreturn]] void RaiseSquareOutside(unsigned x, unsigned y) const;
     // The board's own square at the coordinates of square, which may belong
     // to another board of the puzzle.
     Square& OwnSquare(const Square& square);

@@ -28,13 +28,10 @@ ValueMask GetAvailableValueBits(const BoardProgress& progress, const Square& squ
     if (const ValueMask placed = GetPlacedValueBit(progress, square)) {
         return placed;
     }
-    ValueMask open = 0;
-    for (int c = 0; c < static_cast<int>(boardSize); ++c) {
-        if (!progress.IsCandidateEliminated(square, c)) {
-            open |= ValueBit(c + 1);
-        }
-    }
-    return open;
+    // Candidate c is value c + 1, which is bit c + 1 of a value mask.
+    const unsigned tracked = (1u << progress.GetSize()) - 1u;
+    const unsigned all = (1u << boardSize) - 1u;
+    return static_cast<ValueMask>((all & ~(progress.GetEliminations(square) & tracked)) << 1);
 }
 
 void AddSquareToGroup(SquareGroupValues& group, const Square& first, const Square& square, ValueMask placed,

@@ -92,33 +92,6 @@ void SimpleBoardSolver::BeginStep(const Board& board, bool describeOnly)
     SetDescribeOnly(describeOnly);
 }
 
-uint16_t SimpleBoardSolver::GetPresentCandidates(const Board& board, const Square& square)
-{
-    const BoardProgress& progress = *board.GetProgress();
-    if (progress.GetValue(square) != 0) {
-        return 0;
-    }
-    const unsigned allCandidates = (1u << board.GetSize()) - 1u;
-    const unsigned eliminated = progress.GetPlayerEliminations(square) | progress.GetAutoEliminations(square);
-    return static_cast<uint16_t>(allCandidates & ~eliminated);
-}
-
-bool SimpleBoardSolver::IsCandidatePresent(const Board& board, const Square& square, int value)
-{
-    return value >= 1 && value <= static_cast<int>(board.GetSize()) &&
-           ((GetPresentCandidates(board, square) >> (value - 1)) & 1u) != 0;
-}
-
-bool SimpleBoardSolver::IsSquareEmpty(const Board& board, const Square& square)
-{
-    return board.GetSquareValue(square) == 0;
-}
-
-bool SimpleBoardSolver::IsSolutionRemaining(const Board& board, const Cage& cage, int solutionIndex)
-{
-    return !board.GetProgress()->IsSolutionEliminated(cage.index, solutionIndex);
-}
-
 std::vector<int> SimpleBoardSolver::GetRemainingSolutions(const Board& board, const Cage& cage)
 {
     std::vector<int> remaining;

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "game/puzzle/board/Board.h"
 #include "game/puzzle/solver/BoardSolver.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace Pemberquill {
-
-struct Cage;
 
 // A solve gives up after this many calls of the step function.
 constexpr int MAX_SOLVE_STEPS = 10000;
@@ -35,11 +34,26 @@ protected:
     // --- The board as the techniques read it ---
     // Bit c set = value c + 1 is still open in the square; 0 for a filled
     // square.
-    static uint16_t GetPresentCandidates(const Board& board, const Square& square);
-    static bool IsCandidatePresent(const Board& board, const Square& square, int value);
-    static bool IsSquareEmpty(const Board& board, const Square& square);
+    static uint16_t GetPresentCandidates(const Board& board, const Square& square)
+    {
+        const BoardProgress& progress = *board.GetProgress();
+        if (progress.GetValue(square) != 0) {
+            return 0;
+        }
+        const unsigned allCandidates = (1u << board.GetSize()) - 1u;
+        return static_cast<uint16_t>(allCandidates & ~static_cast<unsigned>(progress.GetEliminations(square)));
+    }
+    static bool IsCandidatePresent(const Board& board, const Square& square, int value)
+    {
+        return value >= 1 && value <= static_cast<int>(board.GetSize()) &&
+               ((GetPresentCandidates(board, square) >> (value - 1)) & 1u) != 0;
+    }
+    static bool IsSquareEmpty(const Board& board, const Square& square) { return board.GetSquareValue(square) == 0; }
     // Neither marked invalid nor ruled out automatically.
-    static bool IsSolutionRemaining(const Board& board, const Cage& cage, int solutionIndex);
+    static bool IsSolutionRemaining(const Board& board, const Cage& cage, int solutionIndex)
+    {
+        return !board.GetProgress()->IsSolutionEliminated(cage.index, solutionIndex);
+    }
     // Indices of the remaining solutions, in list order.
     static std::vector<int> GetRemainingSolutions(const Board& board, const Cage& cage);
     // What most cage techniques look at: a cage with solutions, an empty

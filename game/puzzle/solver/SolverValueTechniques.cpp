@@ -58,7 +58,13 @@ int HighestCandidate(uint16_t candidates)
 
 int CountCandidates(uint16_t candidates)
 {
-    return __builtin_popcount(candidates);
+    // Bit arithmetic: the builtin becomes a library call on the baseline
+    // instruction set, and this runs for every square of every scan.
+    unsigned bits = candidates;
+    bits = bits - ((bits >> 1) & 0x5555u);
+    bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
+    bits = (bits + (bits >> 4)) & 0x0F0Fu;
+    return static_cast<int>((bits + (bits >> 8)) & 0x1Fu);
 }
 
 } // namespace
