@@ -120,6 +120,7 @@ bool Board::HasUncagedNeighbour(unsigned x, unsigned y) const
 void Board::ClearCages()
 {
     m_cages.clear();
+    m_cageMarks.clear();
     for (Square& square : m_squares) {
         square.cageIndex = -1;
     }

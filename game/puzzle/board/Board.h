@@ -283,7 +283,19 @@ private:
     bool HasMoveTarget(const BoardMove& move) const;
     // Applies move in the direction of the edit (forward) or back.
     void ReplayMove(const BoardMove& move, bool forward);
-    void UpdateVisibleCageSolutions(const Cage& cage);
+    // What the automatic marks of a visible cage were last computed from,
+    // and the marks: the same values and candidates give the same marks, so
+    // a cage that no edit touched is not weighed again.
+    struct CageMarks {
+        const CageSolution* solutions = nullptr;
+        size_t numSolutions = 0;
+        uint32_t placed = 0;
+        uint32_t available = 0;
+        bool isLinear = false;
+        bool isKnown = false;
+        uint64_t eliminated = 0;
+    };
+    void UpdateVisibleCageSolutions(const Cage& cage, CageMarks& marks);
     void UpdateHiddenCageSolutions();
     void PlayFocusSounds(int previousFocus);
     void ToggleCandidateAcrossCage(const Square& square, int candidateIndex);
@@ -294,6 +306,7 @@ private:
 
     unsigned m_puzzleSize;
     std::vector<Cage> m_cages;
+    std::vector<CageMarks> m_cageMarks; // by position in m_cages
     std::vector<Square> m_squares; // row-major; never resized, so square addresses stay valid
     unsigned m_seed;
     int m_boardType = 0;

@@ -117,10 +117,20 @@ void BoardProgress::ClearAutoEliminations()
     std::fill(m_autoEliminations.begin(), m_autoEliminations.end(), 0);
 }
 
-void BoardProgress::SetAutoEliminatedSolutions(int cageIndex, uint64_t solutions)
+void BoardProgress::SetAutoEliminatedSolutions(int cageIndex, uint64_t covered, uint64_t eliminated)
 {
-    if (IsTrackedCage(cageIndex)) {
-        m_autoSolutions[static_cast<size_t>(cageIndex)] = solutions;
+    if (IsTrackedCage(cageIndex) && covered != 0) {
+        uint64_t& marks = m_autoSolutions[static_cast<size_t>(cageIndex)];
+        marks = (marks & ~covered) | (eliminated & covered);
+        m_hasChanged = true;
+    }
+}
+
+void BoardProgress::SetAutoEliminations(const Square& square, uint16_t eliminations)
+{
+    const int index = IndexOf(square);
+    if (index >= 0) {
+        m_autoEliminations[static_cast<size_t>(index)] = static_cast<uint16_t>(eliminations & ((1u << m_size) - 1u));
         m_hasChanged = true;
     }
 }

@@ -144,8 +144,12 @@ public:
                                               m_autoSolutions[static_cast<size_t>(cageIndex)]
                                         : 0;
     }
-    // Replaces the automatic marks of a cage at once.
-    void SetAutoEliminatedSolutions(int cageIndex, uint64_t solutions);
+    // Replaces the automatic marks of the solutions in covered (bit i for
+    // solution i) with those in eliminated.
+    void SetAutoEliminatedSolutions(int cageIndex, uint64_t covered, uint64_t eliminated);
+    // Replaces a square's automatic eliminations; candidates past this
+    // progress's size stay clear.
+    void SetAutoEliminations(const Square& square, uint16_t eliminations);
 
     // --- Move history ---
     // Drops the redo tail, appends, and moves the tracker past the move.
