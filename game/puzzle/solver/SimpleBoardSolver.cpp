@@ -95,10 +95,8 @@ void SimpleBoardSolver::BeginStep(const Board& board, bool describeOnly)
 std::vector<int> SimpleBoardSolver::GetRemainingSolutions(const Board& board, const Cage& cage)
 {
     std::vector<int> remaining;
-    for (int i = 0; i < static_cast<int>(cage.solutions.size()); ++i) {
-        if (IsSolutionRemaining(board, cage, i)) {
-            remaining.push_back(i);
-        }
+    for (int index : WalkRemainingSolutions(board, cage)) {
+        remaining.push_back(index);
     }
     return remaining;
 }
@@ -111,6 +109,16 @@ bool SimpleBoardSolver::PassesCommonCageFilter(const Board& board, const Cage& c
 std::vector<Square*> SimpleBoardSolver::GetSquaresForElimination(const Board& board, const Cage& cage)
 {
     return board.HasHiddenCages() ? cage.GetPaintedSquares(board) : cage.squares;
+}
+
+const std::vector<Square*>& SimpleBoardSolver::GetSquaresForElimination(const Board& board, const Cage& cage,
+                                                                         std::vector<Square*>& scratch)
+{
+    if (!board.HasHiddenCages()) {
+        return cage.squares;
+    }
+    scratch = cage.GetPaintedSquares(board);
+    return scratch;
 }
 
 bool SimpleBoardSolver::PlaceValue(Board& board, const Square& square, int value, StepResult& step) const

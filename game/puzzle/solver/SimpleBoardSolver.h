@@ -3,13 +3,76 @@
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/solver/BoardSolver.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 namespace Pemberquill {
 
 // A solve gives up after this many calls of the step function.
 constexpr int MAX_SOLVE_STEPS = 10000;
+
+// The indices of a cage's remaining solutions in list order, walked over
+// the progress's marks without building a list. Solutions past the tracked
+// ones are never marked, so they always remain.
+class RemainingSolutions {
+public:
+    RemainingSolutions(uint64_t eliminated, int count) : m_eliminated(eliminated), m_count(count) {}
+
+    class Iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = int;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const int*;
+        using reference = int;
+
+        Iterator(const RemainingSolutions& range, int index) : m_range(&range), m_index(index) { SkipEliminated(); }
+        int operator*() const { return m_index; }
+        Iterator& operator++()
+        {
+            ++m_index;
+            SkipEliminated();
+            return *this;
+        }
+        bool operator==(const Iterator& other) const { return m_index == other.m_index; }
+        bool operator!=(const Iterator& other) const { return m_index != other.m_index; }
+
+    private:
+        void SkipEliminated()
+        {
+            while (m_index < m_range->m_count && m_range->IsEliminated(m_index)) {
+                ++m_index;
+            }
+        }
+        const RemainingSolutions* m_range;
+        int m_index;
+    };
+
+    Iterator begin() const { return Iterator(*this, 0); }
+    Iterator end() const { return Iterator(*this, m_count); }
+    bool IsEmpty() const { return !(begin() != end()); }
+    // The only remaining solution; -1 when none or several remain.
+    int GetOnly() const
+    {
+        Iterator first = begin();
+        if (!(first != end())) {
+            return -1;
+        }
+        const int index = *first;
+        return ++first != end() ? -1 : index;
+    }
+
+private:
+    bool IsEliminated(int index) const
+    {
+        return index < MAX_TRACKED_SOLUTIONS && ((m_eliminated >> index) & 1u) != 0;
+    }
+
+    uint64_t m_eliminated;
+    int m_count;
+};
 
 // The solver of ordinary boards: value placing, candidate elimination and
 // cage-solution reasoning, in one fixed order. Derived solvers put their
@@ -56,12 +119,22 @@ protected:
     }
     // Indices of the remaining solutions, in list order.
     static std::vector<int> GetRemainingSolutions(const Board& board, const Cage& cage);
+    // The same, walked without a list.
+    static RemainingSolutions WalkRemainingSolutions(const Board& board, const Cage& cage)
+    {
+        return RemainingSolutions(board.GetProgress()->GetEliminatedSolutions(cage.index),
+                                  static_cast<int>(cage.solutions.size()));
+    }
     // What most cage techniques look at: a cage with solutions, an empty
     // square left, and its extent settled.
     static bool PassesCommonCageFilter(const Board& board, const Cage& cage);
     // The cage's squares that parity and solution eliminations may touch:
     // all of them, or on hidden-cage boards only those already painted.
     static std::vector<Square*> GetSquaresForElimination(const Board& board, const Cage& cage);
+    // The same without a copy on boards whose cages are visible; scratch
+    // holds the painted squares on hidden-cage boards.
+    static const std::vector<Square*>& GetSquaresForElimination(const Board& board, const Cage& cage,
+                                                                std::vector<Square*>& scratch);
 
     // --- The step's one edit ---
     // Each makes the edit in the step's describe-only mode and copies the

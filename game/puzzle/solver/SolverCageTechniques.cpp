@@ -92,12 +92,15 @@ bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& st
                 ++empties;
             }
         }
-        const std::vector<int> remaining = GetRemainingSolutions(board, cage);
-        if (empties != 1 || remaining.size() != 1) {
+        if (empties != 1) {
+            continue;
+        }
+        const int only = WalkRemainingSolutions(board, cage).GetOnly();
+        if (only < 0) {
             continue;
         }
         // What the solution leaves once the placed values have taken theirs.
-        std::vector<int> left = cage.solutions[static_cast<size_t>(remaining[0])].values;
+        std::vector<int> left = cage.solutions[static_cast<size_t>(only)].values;
         for (const Square* square : cage.squares) {
             const int value = static_cast<int>(board.GetSquareValue(*square));
             if (value == 0) {
@@ -124,10 +127,11 @@ bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& st
             continue;
         }
         uint16_t usedValues = 0;
-        for (int index : GetRemainingSolutions(board, cage)) {
+        for (int index : WalkRemainingSolutions(board, cage)) {
             usedValues |= GetValueBits(cage.solutions[static_cast<size_t>(index)].values);
         }
-        const std::vector<Square*> squares = GetSquaresForElimination(board, cage);
+        std::vector<Square*> painted;
+        const std::vector<Square*>& squares = GetSquaresForElimination(board, cage, painted);
         for (int value = 1; value <= size; ++value) {
             if ((usedValues >> (value - 1)) & 1u) {
                 continue;
@@ -152,8 +156,8 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
         if (!PassesCommonCageFilter(board, cage)) {
             continue;
         }
-        const std::vector<int> remaining = GetRemainingSolutions(board, cage);
-        if (remaining.size() != 1) {
+        const int only = WalkRemainingSolutions(board, cage).GetOnly();
+        if (only < 0) {
             continue;
         }
         std::vector<const Square*> filled;
@@ -167,7 +171,7 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
         // What the empty squares must take: the solution less the values
         // already placed. A placed value the solution lacks means the
         // solution cannot be the cage's, and it tells nothing.
-        CageSolution needed = cage.solutions[static_cast<size_t>(remaining[0])];
+        CageSolution needed = cage.solutions[static_cast<size_t>(only)];
         bool consistent = true;
         for (const Square* square : filled) {
             const int value = static_cast<int>(board.GetSquareValue(*square));
@@ -198,13 +202,13 @@ bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step
         if (!PassesCommonCageFilter(board, cage) || cage.squares.size() != 3 || cage.IsInOneLine()) {
             continue;
         }
-        const std::vector<int> remaining = GetRemainingSolutions(board, cage);
-        if (remaining.size() != 1) {
+        const int only = WalkRemainingSolutions(board, cage).GetOnly();
+        if (only < 0) {
             continue;
         }
         // In an L the two squares off the corner share no line, so they
         // hold the repeated value and the corner the single one.
-        const CageSolution& solution = cage.solutions[static_cast<size_t>(remaining[0])];
+        const CageSolution& solution = cage.solutions[static_cast<size_t>(only)];
         if (!solution.hasRepeats) {
             continue;
         }
@@ -230,7 +234,7 @@ bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepRes
         if (!anyFilled) {
             continue;
         }
-        for (int index : GetRemainingSolutions(board, cage)) {
+        for (int index : WalkRemainingSolutions(board, cage)) {
             const CageSolution& solution = cage.solutions[static_cast<size_t>(index)];
             if (!solution.hasRepeats) {
                 continue;
@@ -261,19 +265,22 @@ bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResu
         if (!PassesCommonCageFilter(board, cage)) {
             continue;
         }
-        std::vector<int> placed;
+        // Bit v - 1 for every placed value v; a value no solution can hold
+        // (outside 1 to 9) is missing from every solution.
+        unsigned placed = 0;
+        bool placedOutsideValues = false;
         for (const Square* square : cage.squares) {
             if (const unsigned value = board.GetSquareValue(*square)) {
-                placed.push_back(static_cast<int>(value));
+                placed |= value <= MAX_BOARD_SIZE ? 1u << (value - 1) : 0u;
+                placedOutsideValues = placedOutsideValues || value > MAX_BOARD_SIZE;
             }
         }
-        if (placed.empty()) {
+        if (placed == 0 && !placedOutsideValues) {
             continue;
         }
-        for (int index : GetRemainingSolutions(board, cage)) {
-            const std::vector<int>& values = cage.solutions[static_cast<size_t>(index)].values;
-            const bool lacksPlacedValue =
-                std::any_of(placed.begin(), placed.end(), [&](int value) { return !ContainsValue(values, value); });
+        for (int index : WalkRemainingSolutions(board, cage)) {
+            const uint16_t values = GetValueBits(cage.solutions[static_cast<size_t>(index)].values);
+            const bool lacksPlacedValue = placedOutsideValues || (placed & ~static_cast<unsigned>(values)) != 0;
             if (lacksPlacedValue && DeclareSolutionInvalid(board, cage, index, step)) {
                 return true;
             }
@@ -293,7 +300,7 @@ bool SimpleBoardSolver::StepRemoveSolutionsByRemovedCandidates(Board& board, Ste
             const unsigned value = board.GetSquareValue(*square);
             available |= value != 0 ? 1u << (value - 1) : GetPresentCandidates(board, *square);
         }
-        for (int index : GetRemainingSolutions(board, cage)) {
+        for (int index : WalkRemainingSolutions(board, cage)) {
             const uint16_t needed = GetValueBits(cage.solutions[static_cast<size_t>(index)].values);
             if ((needed & ~available) != 0 && DeclareSolutionInvalid(board, cage, index, step)) {
                 return true;
@@ -310,15 +317,16 @@ bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
         if (!PassesCommonCageFilter(board, cage) || !cage.IsInOneLine()) {
             continue;
         }
-        const std::vector<int> remaining = GetRemainingSolutions(board, cage);
-        if (remaining.empty()) {
+        const RemainingSolutions remaining = WalkRemainingSolutions(board, cage);
+        if (remaining.IsEmpty()) {
             continue;
         }
+        const int firstRemaining = *remaining.begin();
         const Square& first = *cage.squares[0];
         const bool isColumn = cage.squares.size() > 1 && cage.squares[1]->y != first.y;
         const unsigned line = isColumn ? first.x : first.y;
-        for (int required : cage.solutions[static_cast<size_t>(remaining[0])].values) {
-            const bool inEverySolution = std::all_of(remaining.begin() + 1, remaining.end(), [&](int index) {
+        for (int required : cage.solutions[static_cast<size_t>(firstRemaining)].values) {
+            const bool inEverySolution = std::all_of(++remaining.begin(), remaining.end(), [&](int index) {
                 return ContainsValue(cage.solutions[static_cast<size_t>(index)].values, required);
             });
             if (!inEverySolution) {
@@ -343,7 +351,7 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
             continue;
         }
         std::vector<CageCandidate> dependents = board.CollectCageCandidates(cage);
-        for (int index : GetRemainingSolutions(board, cage)) {
+        for (int index : WalkRemainingSolutions(board, cage)) {
             SearchAssignments(dependents, cage.solutions[static_cast<size_t>(index)].values, 0,
                               keepDuplicatesOutOfLines);
         }

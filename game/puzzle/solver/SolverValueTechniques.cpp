@@ -5,6 +5,7 @@
 #include "game/puzzle/board/BoardSettingsInterface.h"
 #include "game/puzzle/solver/SimpleBoardSolver.h"
 
+#include <array>
 #include <vector>
 
 namespace Pemberquill {
@@ -131,7 +132,8 @@ bool SimpleBoardSolver::RemoveParityCandidates(Board& board, int rule, bool remo
         if (cage.rule != rule || cage.AreAllSquaresFilled(board)) {
             continue;
         }
-        for (const Square* square : GetSquaresForElimination(board, cage)) {
+        std::vector<Square*> painted;
+        for (const Square* square : GetSquaresForElimination(board, cage, painted)) {
             for (int value = 1; value <= size; ++value) {
                 const bool isOdd = value % 2 == 1;
                 if (isOdd == removeOdd && IsCandidatePresent(board, *square, value) &&
@@ -245,29 +247,51 @@ bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& s
 bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
-    // The only square of a line (a row, or a column) that still has the value.
-    const auto findOnlyLocation = [&](int value, unsigned line, bool isRow) -> const Square* {
-        const Square* found = nullptr;
-        for (unsigned k = 0; k < size; ++k) {
+    // Per line, the values open in exactly one of its squares: a value
+    // seen a second time moves from once to twice.
+    std::array<unsigned, MAX_BOARD_SIZE> rowOnce{};
+    std::array<unsigned, MAX_BOARD_SIZE> columnOnce{};
+    std::array<unsigned, MAX_BOARD_SIZE> columnTwice{};
+    unsigned anyOnce = 0;
+    for (unsigned y = 0; y < size; ++y) {
+        unsigned rowTwice = 0;
+        for (unsigned x = 0; x < size; ++x) {
+            const unsigned candidates = GetPresentCandidates(board, board.GetSquare(x, y));
+            rowTwice |= rowOnce[y] & candidates;
+            rowOnce[y] |= candidates;
+            columnTwice[x] |= columnOnce[x] & candidates;
+            columnOnce[x] |= candidates;
+        }
+        rowOnce[y] &= ~rowTwice;
+        anyOnce |= rowOnce[y];
+    }
+    for (unsigned x = 0; x < size; ++x) {
+        columnOnce[x] &= ~columnTwice[x];
+        anyOnce |= columnOnce[x];
+    }
+    if (anyOnce == 0) {
+        return false;
+    }
+    // The square of the line that has the value.
+    const auto findLocation = [&](int value, unsigned line, bool isRow) -> const Square& {
+        for (unsigned k = 0;; ++k) {
             const Square& square = isRow ? board.GetSquare(k, line) : board.GetSquare(line, k);
-            if (IsCandidatePresent(board, square, value)) {
-                if (found != nullptr) {
-                    return nullptr;
-                }
-                found = &square;
+            if (k + 1 == size || IsCandidatePresent(board, square, value)) {
+                return square;
             }
         }
-        return found;
     };
     for (int value = 1; value <= static_cast<int>(size); ++value) {
+        const unsigned bit = 1u << (value - 1);
+        if ((anyOnce & bit) == 0) {
+            continue;
+        }
         for (unsigned line = 0; line < size; ++line) {
-            const Square* inRow = findOnlyLocation(value, line, true);
-            if (inRow != nullptr && PlaceValue(board, *inRow, value, step)) {
+            if ((rowOnce[line] & bit) != 0 && PlaceValue(board, findLocation(value, line, true), value, step)) {
                 step.move.rowIndex = static_cast<int>(line);
                 return true;
             }
-            const Square* inColumn = findOnlyLocation(value, line, false);
-            if (inColumn != nullptr && PlaceValue(board, *inColumn, value, step)) {
+            if ((columnOnce[line] & bit) != 0 && PlaceValue(board, findLocation(value, line, false), value, step)) {
                 step.move.columnIndex = static_cast<int>(line);
                 return true;
             }
