@@ -179,6 +179,15 @@ private:
     bool ForEachOpenComparisonSquare(Board& board, Examine&& examine);
     bool RemoveParityCandidates(Board& board, int rule, bool removeOdd, StepResult& step);
     bool RemoveUnassignableCandidate(Board& board, bool keepDuplicatesOutOfLines, StepResult& step);
+    // Everything the assignment search reads of a cage: its size, each
+    // square's place and value or open candidates, the remaining solutions
+    // and their values.
+    void DescribeAssignmentInput(const Board& board, const Cage& cage, std::vector<int>& outKey) const;
+
+    // Per search variant and cage position, the input of the last search
+    // that removed nothing: the same input would again remove nothing.
+    std::vector<std::vector<int>> m_fruitlessSearches[2];
+    std::vector<int> m_searchInput;
 };
 
 } // namespace Pemberquill

@@ -344,10 +344,38 @@ bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
     return false;
 }
 
+void SimpleBoardSolver::DescribeAssignmentInput(const Board& board, const Cage& cage, std::vector<int>& outKey) const
+{
+    outKey.clear();
+    outKey.push_back(static_cast<int>(board.GetSize()));
+    outKey.push_back(static_cast<int>(cage.squares.size()));
+    for (const Square* square : cage.squares) {
+        const unsigned value = board.GetSquareValue(*square);
+        outKey.push_back(static_cast<int>(square->x));
+        outKey.push_back(static_cast<int>(square->y));
+        outKey.push_back(value != 0 ? -static_cast<int>(value) : GetPresentCandidates(board, *square));
+    }
+    for (int index : WalkRemainingSolutions(board, cage)) {
+        const std::vector<int>& values = cage.solutions[static_cast<size_t>(index)].values;
+        outKey.push_back(static_cast<int>(values.size()));
+        outKey.insert(outKey.end(), values.begin(), values.end());
+    }
+}
+
 bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDuplicatesOutOfLines, StepResult& step)
 {
-    for (const Cage& cage : board.GetCages()) {
+    std::vector<std::vector<int>>& fruitless = m_fruitlessSearches[keepDuplicatesOutOfLines ? 1 : 0];
+    const std::vector<Cage>& cages = board.GetCages();
+    fruitless.resize(std::max(fruitless.size(), cages.size()));
+    for (size_t i = 0; i < cages.size(); ++i) {
+        const Cage& cage = cages[i];
         if (!PassesCommonCageFilter(board, cage)) {
+            continue;
+        }
+        // The search is exhaustive and dear; its answer only changes with
+        // its input.
+        DescribeAssignmentInput(board, cage, m_searchInput);
+        if (m_searchInput == fruitless[i]) {
             continue;
         }
         std::vector<CageCandidate> dependents = board.CollectCageCandidates(cage);
@@ -358,7 +386,11 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
         const auto unused = std::find_if(dependents.begin(), dependents.end(), [](const CageCandidate& dependent) {
             return !dependent.validated && !dependent.fixed;
         });
-        if (unused != dependents.end() && RemoveCandidate(board, *unused->square, unused->value, step)) {
+        if (unused == dependents.end()) {
+            fruitless[i].swap(m_searchInput);
+            continue;
+        }
+        if (RemoveCandidate(board, *unused->square, unused->value, step)) {
             return true;
         }
     }
