@@ -295,7 +295,13 @@ private:
         bool isKnown = false;
         uint64_t eliminated = 0;
     };
-    void UpdateVisibleCageSolutions(const Cage& cage, CageMarks& marks);
+    // Each square's placed value and its available values (placed, or open
+    // candidates), as value bits, by row-major index.
+    struct SquareValues {
+        std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> placed;
+        std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> available;
+    };
+    void UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks);
     void UpdateHiddenCageSolutions();
     void PlayFocusSounds(int previousFocus);
     void ToggleCandidateAcrossCage(const Square& square, int candidateIndex);

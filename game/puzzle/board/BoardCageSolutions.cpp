@@ -16,13 +16,20 @@ void Board::UpdateCageSolutions()
         UpdateHiddenCageSolutions();
         return;
     }
+    // What every square adds to a cage, read once for all cages.
+    SquareValues values;
+    for (const Square& square : m_squares) {
+        const size_t index = square.y * m_puzzleSize + square.x;
+        values.placed[index] = GetPlacedValueBit(*m_progress, square);
+        values.available[index] = GetAvailableValueBits(*m_progress, square, m_puzzleSize);
+    }
     m_cageMarks.resize(m_cages.size());
     for (size_t i = 0; i < m_cages.size(); ++i) {
-        UpdateVisibleCageSolutions(m_cages[i], m_cageMarks[i]);
+        UpdateVisibleCageSolutions(m_cages[i], values, m_cageMarks[i]);
     }
 }
 
-void Board::UpdateVisibleCageSolutions(const Cage& cage, CageMarks& marks)
+void Board::UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks)
 {
     if (cage.solutions.empty()) {
         return;
@@ -30,8 +37,8 @@ void Board::UpdateVisibleCageSolutions(const Cage& cage, CageMarks& marks)
     BoardProgress& progress = *m_progress;
     SquareGroupValues group;
     for (const Square* square : cage.squares) {
-        AddSquareToGroup(group, *cage.squares.front(), *square, GetPlacedValueBit(progress, *square),
-                         GetAvailableValueBits(progress, *square, m_puzzleSize));
+        const size_t index = square->y * m_puzzleSize + square->x;
+        AddSquareToGroup(group, *cage.squares.front(), *square, values.placed[index], values.available[index]);
     }
     const bool isSame = marks.isKnown && marks.solutions == cage.solutions.data() &&
                         marks.numSolutions == cage.solutions.size() && marks.placed == group.placed &&
