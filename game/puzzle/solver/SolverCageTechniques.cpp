@@ -121,21 +121,27 @@ bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& st
 
 bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& step)
 {
-    const int size = static_cast<int>(board.GetSize());
+    std::vector<Square*> painted;
     for (const Cage& cage : board.GetCages()) {
-        if (cage.solutions.empty() || cage.AreAllSquaresFilled(board)) {
+        if (cage.solutions.empty()) {
             continue;
         }
-        uint16_t usedValues = 0;
-        for (int index : WalkRemainingSolutions(board, cage)) {
-            usedValues |= GetValueBits(cage.solutions[static_cast<size_t>(index)].values);
-        }
-        std::vector<Square*> painted;
         const std::vector<Square*>& squares = GetSquaresForElimination(board, cage, painted);
-        for (int value = 1; value <= size; ++value) {
-            if ((usedValues >> (value - 1)) & 1u) {
-                continue;
+        // Only a value open in some square can be removed, so the walk over
+        // the solutions ends once they use every open value. A filled cage
+        // has none.
+        unsigned open = 0;
+        for (const Square* square : squares) {
+            open |= GetPresentCandidates(board, *square);
+        }
+        for (int index : WalkRemainingSolutions(board, cage)) {
+            if (open == 0) {
+                break;
             }
+            open &= ~static_cast<unsigned>(GetValueBits(cage.solutions[static_cast<size_t>(index)].values));
+        }
+        for (; open != 0; open &= open - 1) {
+            const int value = __builtin_ctz(open) + 1;
             for (const Square* square : squares) {
                 if (IsCandidatePresent(board, *square, value)) {
                     if (RemoveCandidate(board, *square, value, step)) {
