@@ -16,10 +16,19 @@ enum class AnswerSide { Greater, Smaller };
 
 // A square's neighbours in its own cage whose answer lies on one side of
 // its own, in the order column - 1, column + 1, row - 1, row + 1.
-std::vector<const Square*> CollectComparedNeighbours(const Board& board, const Square& square, AnswerSide side)
+struct ComparedNeighbours {
+    std::array<const Square*, 4> squares{};
+    size_t count = 0;
+
+    bool empty() const { return count == 0; }
+    const Square* const* begin() const { return squares.data(); }
+    const Square* const* end() const { return squares.data() + count; }
+};
+
+ComparedNeighbours CollectComparedNeighbours(const Board& board, const Square& square, AnswerSide side)
 {
     static constexpr int OFFSETS[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    std::vector<const Square*> neighbours;
+    ComparedNeighbours neighbours;
     for (const auto& offset : OFFSETS) {
         const int x = static_cast<int>(square.x) + offset[0];
         const int y = static_cast<int>(square.y) + offset[1];
@@ -33,7 +42,7 @@ std::vector<const Square*> CollectComparedNeighbours(const Board& board, const S
         const bool onSide = side == AnswerSide::Greater ? neighbour.solutionValue > square.solutionValue
                                                         : neighbour.solutionValue < square.solutionValue;
         if (onSide) {
-            neighbours.push_back(&neighbour);
+            neighbours.squares[neighbours.count++] = &neighbour;
         }
     }
     return neighbours;
@@ -198,7 +207,7 @@ bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& ste
         }
         // The square is HIGHER than these, so it must exceed their lowest
         // possible value.
-        const std::vector<const Square*> lowerNeighbours =
+        const ComparedNeighbours lowerNeighbours =
             CollectComparedNeighbours(board, square, AnswerSide::Smaller);
         const int lowest = LowestCandidateUpTo(GetPresentCandidates(board, square), belowMax);
         if (lowerNeighbours.empty() || lowest == 0) {
@@ -225,7 +234,7 @@ bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& s
         }
         // The square is LOWER than these, so it must stay below their
         // highest possible value.
-        const std::vector<const Square*> higherNeighbours =
+        const ComparedNeighbours higherNeighbours =
             CollectComparedNeighbours(board, square, AnswerSide::Greater);
         const int highest = HighestCandidate(GetPresentCandidates(board, square));
         if (higherNeighbours.empty() || highest == 0) {
@@ -303,8 +312,8 @@ bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
 bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
-    std::vector<const Square*> line(size);
-    std::vector<uint16_t> candidates(size);
+    std::array<const Square*, MAX_BOARD_SIZE> line{};
+    std::array<uint16_t, MAX_BOARD_SIZE> candidates{};
 
     // k squares of a line that offer the same k candidates hold those values
     // between them, so the rest of the line cannot. Returns k once a
@@ -315,12 +324,11 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
                 if (static_cast<unsigned>(CountCandidates(candidates[a])) != k) {
                     continue;
                 }
-                std::vector<bool> inSubset(size, false);
-                inSubset[a] = true;
+                unsigned inSubset = 1u << a; // bit k: square k of the line
                 unsigned twins = 0;
                 for (unsigned b = a + 1; b < size; ++b) {
                     if (candidates[b] == candidates[a]) {
-                        inSubset[b] = true;
+                        inSubset |= 1u << b;
                         ++twins;
                     }
                 }
@@ -329,7 +337,7 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
                 }
                 for (unsigned c = 0; c < size; ++c) {
                     const uint16_t shared = candidates[a] & candidates[c];
-                    if (!inSubset[c] && shared != 0 &&
+                    if ((inSubset & (1u << c)) == 0 && shared != 0 &&
                         RemoveCandidate(board, *line[c], LowestCandidate(shared), step)) {
                         return static_cast<int>(k);
                     }
