@@ -9,6 +9,7 @@
 #include "game/puzzle/board/BoardMove.h"
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/board/Cage.h"
+#include "game/puzzle/board/SolutionFit.h"
 #include "game/puzzle/board/SolutionsLayout.h"
 #include "game/puzzle/board/Square.h"
 
@@ -257,13 +258,22 @@ public:
     // a solution of the cage that is not ruled out. Always true on boards
     // without hidden cages.
     bool CanSquareValueFitCage(const Cage& cage, const Square& square) const;
+    // The same against the values of the cage's remaining solutions, taken
+    // once for many squares (GetRemainingSolutionValues).
+    bool CanSquareValueFitCage(const Cage& cage, const Square& square, ValueMask remainingValues) const;
+    // Bit v for every value v of a solution of the cage that is not ruled out.
+    ValueMask GetRemainingSolutionValues(const Cage& cage) const;
     // Whether a search growing the cage may take the square: it exists, is
     // unpainted, lies at or after the key square, is not in visited, and
     // its value fits.
     bool CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited) const;
+    bool CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited,
+                           ValueMask remainingValues) const;
     // Depth-first from square: adds joinable squares to visited until it
     // holds needed squares (true) or nothing more can join (false).
     bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const;
+    bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited,
+                     ValueMask remainingValues) const;
 
     // --- Hidden cages (HiddenCageShapes.cpp, HiddenCageMarks.cpp) ---
     // Appends to every cage with solutions each connected shape it could

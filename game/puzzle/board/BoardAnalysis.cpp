@@ -60,7 +60,23 @@ std::vector<CageCandidate> Board::CollectCageCandidates(const Cage& cage) const
     return candidates;
 }
 
+ValueMask Board::GetRemainingSolutionValues(const Cage& cage) const
+{
+    ValueMask usedValues = 0;
+    for (size_t i = 0; i < cage.solutions.size(); ++i) {
+        if (m_progress == nullptr || !m_progress->IsSolutionEliminated(cage.index, static_cast<int>(i))) {
+            usedValues |= GetSolutionValueMask(cage.solutions[i]);
+        }
+    }
+    return usedValues;
+}
+
 bool Board::CanSquareValueFitCage(const Cage& cage, const Square& square) const
+{
+    return HasHiddenCages() ? CanSquareValueFitCage(cage, square, GetRemainingSolutionValues(cage)) : true;
+}
+
+bool Board::CanSquareValueFitCage(const Cage& cage, const Square& square, ValueMask remainingValues) const
 {
     if (!HasHiddenCages()) {
         return true;
@@ -73,14 +89,8 @@ bool Board::CanSquareValueFitCage(const Cage& cage, const Square& square) const
     if (cage.solutions.empty()) {
         return true;
     }
-    ValueMask usedValues = 0;
-    for (size_t i = 0; i < cage.solutions.size(); ++i) {
-        if (m_progress == nullptr || !m_progress->IsSolutionEliminated(cage.index, static_cast<int>(i))) {
-            usedValues |= GetSolutionValueMask(cage.solutions[i]);
-        }
-    }
     if (value != 0) {
-        return (usedValues & ValueBit(static_cast<int>(value))) != 0;
+        return (remainingValues & ValueBit(static_cast<int>(value))) != 0;
     }
     ValueMask open = 0;
     if (m_progress != nullptr) {
@@ -90,10 +100,16 @@ bool Board::CanSquareValueFitCage(const Cage& cage, const Square& square) const
             open |= ValueBit(static_cast<int>(v));
         }
     }
-    return (usedValues & open) != 0;
+    return (remainingValues & open) != 0;
 }
 
 bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited) const
+{
+    return CanSquareJoinCage(cage, square, visited, HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0);
+}
+
+bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited,
+                              ValueMask remainingValues) const
 {
     if (square == nullptr || GetSquareColorIndex(*square) != -1 || !cage.IsAtOrAfterKeySquare(square->x, square->y)) {
         return false;
@@ -103,10 +119,16 @@ bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const Squa
     if (visited != nullptr && visited->count(const_cast<Square*>(square)) != 0) {
         return false;
     }
-    return CanSquareValueFitCage(cage, *square);
+    return CanSquareValueFitCage(cage, *square, remainingValues);
 }
 
 bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const
+{
+    return CanGrowCage(cage, square, needed, visited, HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0);
+}
+
+bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited,
+                        ValueMask remainingValues) const
 {
     if (visited.size() >= needed) {
         return true;
@@ -115,11 +137,11 @@ bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, S
         const IntVector2 offset = GetDirectionOffset(direction);
         const Square* neighbour =
             FindSquare(static_cast<int>(square.x) + offset.x, static_cast<int>(square.y) + offset.y);
-        if (!CanSquareJoinCage(cage, neighbour, &visited)) {
+        if (!CanSquareJoinCage(cage, neighbour, &visited, remainingValues)) {
             continue;
         }
         visited.insert(const_cast<Square*>(neighbour));
-        if (visited.size() >= needed || CanGrowCage(cage, *neighbour, needed, visited)) {
+        if (visited.size() >= needed || CanGrowCage(cage, *neighbour, needed, visited, remainingValues)) {
             return true;
         }
     }

@@ -17,7 +17,14 @@ inline ValueMask ValueBit(int value)
     return value >= 1 && value <= 31 ? ValueMask{1} << value : ValueMask{1};
 }
 
-ValueMask GetSolutionValueMask(const CageSolution& solution);
+inline ValueMask GetSolutionValueMask(const CageSolution& solution)
+{
+    ValueMask mask = 0;
+    for (int value : solution.values) {
+        mask |= ValueBit(value);
+    }
+    return mask;
+}
 
 // What a group of squares (a cage, or a shape a hidden cage might take)
 // says about the values that can fill it.
@@ -67,7 +74,16 @@ inline void AddSquareToGroup(SquareGroupValues& group, const Square& first, cons
 // Whether the solution could still fill the group: no repeated value in a
 // line, every value available, every placed value among its values, and,
 // with sameSize, one value per square.
-bool DoesSolutionFitGroup(const CageSolution& solution, ValueMask solutionMask, const SquareGroupValues& group,
-                          bool sameSize);
+inline bool DoesSolutionFitGroup(const CageSolution& solution, ValueMask solutionMask, const SquareGroupValues& group,
+                                 bool sameSize)
+{
+    if (group.IsLinear() && !solution.hasNoRepeats) {
+        return false;
+    }
+    if (sameSize && static_cast<int>(solution.values.size()) != group.count) {
+        return false;
+    }
+    return (solutionMask & ~group.available) == 0 && (group.placed & ~solutionMask) == 0;
+}
 
 } // namespace Pemberquill

@@ -73,8 +73,9 @@ std::vector<int> MeasureChainsToCage(const Board& board, const Cage& cage)
 {
     const std::vector<Square>& squares = board.GetSquares();
     std::vector<bool> mayJoin(squares.size(), false);
+    const ValueMask remainingValues = board.GetRemainingSolutionValues(cage);
     for (const Square& square : squares) {
-        mayJoin[IndexOf(board, square)] = board.CanSquareJoinCage(cage, &square, nullptr);
+        mayJoin[IndexOf(board, square)] = board.CanSquareJoinCage(cage, &square, nullptr, remainingValues);
     }
 
     std::vector<int> chainLength(squares.size(), 0);
@@ -213,10 +214,11 @@ bool HiddenCageSolver::StepSmallestSolutionsInvalid(Board& board, StepResult& st
         // it does not pass for the only way to grow.
         const Square* growInto = nullptr;
         int numWays = 0;
+        const ValueMask remainingValues = board.GetRemainingSolutionValues(cage);
         for (const Square* painted : cage.GetPaintedSquares(board)) {
             for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
                 const Square* neighbour = FindNeighbour(board, *painted, direction);
-                if (board.CanSquareJoinCage(cage, neighbour, nullptr)) {
+                if (board.CanSquareJoinCage(cage, neighbour, nullptr, remainingValues)) {
                     growInto = neighbour;
                     ++numWays;
                 }
