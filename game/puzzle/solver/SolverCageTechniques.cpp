@@ -28,53 +28,79 @@ bool ContainsValue(const std::vector<int>& values, int value)
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
-void SetSquareAvailable(std::vector<CageCandidate>& dependents, const Square* square, bool available)
-{
-    for (CageCandidate& dependent : dependents) {
-        if (dependent.square == square) {
-            dependent.available = available;
-        }
-    }
-}
-
-// Whether a dependent with the same value already used in this assignment
-// shares the candidate's column or row.
-bool HasUsedTwinInLine(const std::vector<CageCandidate>& dependents, const CageCandidate& candidate)
-{
-    return std::any_of(dependents.begin(), dependents.end(), [&](const CageCandidate& other) {
-        return &other != &candidate && other.used && other.value == candidate.value &&
-               (other.square->x == candidate.square->x || other.square->y == candidate.square->y);
-    });
-}
-
-// Gives the values from first on, one each, to distinct squares of the
+// Gives the values of a solution, one each, to distinct squares of the
 // cage, exploring every assignment; every dependent that takes part in a
-// complete one is marked validated. True when any assignment is complete.
-bool SearchAssignments(std::vector<CageCandidate>& dependents, const std::vector<int>& values, size_t first,
-                       bool keepDuplicatesOutOfLines)
-{
-    if (first == values.size()) {
-        return true;
+// complete one is marked validated. A square is taken while one of its
+// dependents is used, so availability is kept per square, and the used
+// dependents are kept on a stack for the line test.
+class AssignmentSearch {
+public:
+    AssignmentSearch(std::vector<CageCandidate>& dependents, const Cage& cage, bool keepDuplicatesOutOfLines)
+        : m_dependents(dependents), m_keepDuplicatesOutOfLines(keepDuplicatesOutOfLines)
+    {
+        // Dependents name their square by address; the first listing of an
+        // address stands for it.
+        m_squareOf.reserve(dependents.size());
+        for (const CageCandidate& dependent : dependents) {
+            const auto listed = std::find(cage.squares.begin(), cage.squares.end(), dependent.square);
+            m_squareOf.push_back(static_cast<size_t>(listed - cage.squares.begin()));
+        }
+        m_isSquareTaken.assign(cage.squares.size() + 1, 0);
     }
-    bool anyComplete = false;
-    for (CageCandidate& dependent : dependents) {
-        if (!dependent.available || dependent.value != values[first]) {
-            continue;
-        }
-        if (keepDuplicatesOutOfLines && HasUsedTwinInLine(dependents, dependent)) {
-            continue;
-        }
-        dependent.used = true;
-        SetSquareAvailable(dependents, dependent.square, false);
-        if (SearchAssignments(dependents, values, first + 1, keepDuplicatesOutOfLines)) {
-            dependent.validated = true;
-            anyComplete = true;
-        }
-        dependent.used = false;
-        SetSquareAvailable(dependents, dependent.square, true);
+
+    // True when any assignment is complete.
+    bool Run(const std::vector<int>& values)
+    {
+        m_values = &values;
+        return Search(0);
     }
-    return anyComplete;
-}
+
+private:
+    bool Search(size_t first)
+    {
+        const std::vector<int>& values = *m_values;
+        if (first == values.size()) {
+            return true;
+        }
+        bool anyComplete = false;
+        for (size_t i = 0; i < m_dependents.size(); ++i) {
+            CageCandidate& dependent = m_dependents[i];
+            const size_t square = m_squareOf[i];
+            if (m_isSquareTaken[square] != 0 || dependent.value != values[first]) {
+                continue;
+            }
+            if (m_keepDuplicatesOutOfLines && HasUsedTwinInLine(dependent)) {
+                continue;
+            }
+            m_isSquareTaken[square] = 1;
+            m_used.push_back(&dependent);
+            if (Search(first + 1)) {
+                dependent.validated = true;
+                anyComplete = true;
+            }
+            m_used.pop_back();
+            m_isSquareTaken[square] = 0;
+        }
+        return anyComplete;
+    }
+
+    // Whether a dependent with the same value already used in this
+    // assignment shares the candidate's column or row.
+    bool HasUsedTwinInLine(const CageCandidate& candidate) const
+    {
+        return std::any_of(m_used.begin(), m_used.end(), [&](const CageCandidate* other) {
+            return other->value == candidate.value &&
+                   (other->square->x == candidate.square->x || other->square->y == candidate.square->y);
+        });
+    }
+
+    std::vector<CageCandidate>& m_dependents;
+    bool m_keepDuplicatesOutOfLines;
+    std::vector<size_t> m_squareOf;     // per dependent, its square's position in the cage
+    std::vector<char> m_isSquareTaken;  // per square position
+    std::vector<const CageCandidate*> m_used;
+    const std::vector<int>* m_values = nullptr;
+};
 
 } // namespace
 
@@ -385,9 +411,9 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
             continue;
         }
         std::vector<CageCandidate> dependents = board.CollectCageCandidates(cage);
+        AssignmentSearch search(dependents, cage, keepDuplicatesOutOfLines);
         for (int index : WalkRemainingSolutions(board, cage)) {
-            SearchAssignments(dependents, cage.solutions[static_cast<size_t>(index)].values, 0,
-                              keepDuplicatesOutOfLines);
+            search.Run(cage.solutions[static_cast<size_t>(index)].values);
         }
         const auto unused = std::find_if(dependents.begin(), dependents.end(), [](const CageCandidate& dependent) {
             return !dependent.validated && !dependent.fixed;

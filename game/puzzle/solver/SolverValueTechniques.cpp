@@ -185,16 +185,19 @@ bool SimpleBoardSolver::StepLowerCageNoMax(Board& board, StepResult& step)
 {
     const int maxValue = static_cast<int>(board.GetSize());
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        return !CollectComparedNeighbours(board, square, AnswerSide::Greater).empty() &&
-               IsCandidatePresent(board, square, maxValue) && RemoveCandidate(board, square, maxValue, step);
+        // The candidate test comes first: it is the cheaper one.
+        return IsCandidatePresent(board, square, maxValue) &&
+               !CollectComparedNeighbours(board, square, AnswerSide::Greater).empty() &&
+               RemoveCandidate(board, square, maxValue, step);
     });
 }
 
 bool SimpleBoardSolver::StepHigherCageNoMin(Board& board, StepResult& step)
 {
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        return !CollectComparedNeighbours(board, square, AnswerSide::Smaller).empty() &&
-               IsCandidatePresent(board, square, 1) && RemoveCandidate(board, square, 1, step);
+        return IsCandidatePresent(board, square, 1) &&
+               !CollectComparedNeighbours(board, square, AnswerSide::Smaller).empty() &&
+               RemoveCandidate(board, square, 1, step);
     });
 }
 
@@ -207,12 +210,12 @@ bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& ste
         }
         // The square is HIGHER than these, so it must exceed their lowest
         // possible value.
-        const ComparedNeighbours lowerNeighbours =
-            CollectComparedNeighbours(board, square, AnswerSide::Smaller);
         const int lowest = LowestCandidateUpTo(GetPresentCandidates(board, square), belowMax);
-        if (lowerNeighbours.empty() || lowest == 0) {
+        if (lowest == 0) {
             return false;
         }
+        const ComparedNeighbours lowerNeighbours =
+            CollectComparedNeighbours(board, square, AnswerSide::Smaller);
         for (const Square* neighbour : lowerNeighbours) {
             int low = LowestCandidateUpTo(GetPresentCandidates(board, *neighbour), belowMax);
             if (low == 0) {
@@ -234,12 +237,12 @@ bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& s
         }
         // The square is LOWER than these, so it must stay below their
         // highest possible value.
-        const ComparedNeighbours higherNeighbours =
-            CollectComparedNeighbours(board, square, AnswerSide::Greater);
         const int highest = HighestCandidate(GetPresentCandidates(board, square));
-        if (higherNeighbours.empty() || highest == 0) {
+        if (highest == 0) {
             return false;
         }
+        const ComparedNeighbours higherNeighbours =
+            CollectComparedNeighbours(board, square, AnswerSide::Greater);
         for (const Square* neighbour : higherNeighbours) {
             int high = HighestCandidate(GetPresentCandidates(board, *neighbour));
             if (high == 0) {
