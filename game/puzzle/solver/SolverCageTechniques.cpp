@@ -33,6 +33,11 @@ bool ContainsValue(const std::vector<int>& values, int value)
 // complete one is marked validated. A square is taken while one of its
 // dependents is used, so availability is kept per square, and the used
 // dependents are kept on a stack for the line test.
+//
+// Whether the values from one position on can still be given out depends
+// only on the squares already taken, unless the line test looks at which
+// square took an equal value; so each (position, taken squares) state is
+// explored once: a second visit would mark the same dependents again.
 class AssignmentSearch {
 public:
     AssignmentSearch(std::vector<CageCandidate>& dependents, const Cage& cage, bool keepDuplicatesOutOfLines)
@@ -46,12 +51,21 @@ public:
             m_squareOf.push_back(static_cast<size_t>(listed - cage.squares.begin()));
         }
         m_isSquareTaken.assign(cage.squares.size() + 1, 0);
+        m_numSquares = cage.squares.size();
     }
 
     // True when any assignment is complete.
     bool Run(const std::vector<int>& values)
     {
         m_values = &values;
+        const bool hasEqualValues = std::any_of(values.begin(), values.end(), [&](int value) {
+            return std::count(values.begin(), values.end(), value) > 1;
+        });
+        m_useMemo = m_numSquares <= MAX_MEMO_SQUARES && !(m_keepDuplicatesOutOfLines && hasEqualValues);
+        if (m_useMemo) {
+            m_memo.assign((values.size() + 1) << m_numSquares, UNKNOWN);
+        }
+        m_takenMask = 0;
         return Search(0);
     }
 
@@ -61,6 +75,10 @@ private:
         const std::vector<int>& values = *m_values;
         if (first == values.size()) {
             return true;
+        }
+        const size_t state = (first << m_numSquares) | m_takenMask;
+        if (m_useMemo && m_memo[state] != UNKNOWN) {
+            return m_memo[state] == COMPLETES;
         }
         bool anyComplete = false;
         for (size_t i = 0; i < m_dependents.size(); ++i) {
@@ -73,13 +91,18 @@ private:
                 continue;
             }
             m_isSquareTaken[square] = 1;
+            m_takenMask ^= TakenBit(square);
             m_used.push_back(&dependent);
             if (Search(first + 1)) {
                 dependent.validated = true;
                 anyComplete = true;
             }
             m_used.pop_back();
+            m_takenMask ^= TakenBit(square);
             m_isSquareTaken[square] = 0;
+        }
+        if (m_useMemo) {
+            m_memo[state] = anyComplete ? COMPLETES : FAILS;
         }
         return anyComplete;
     }
@@ -94,8 +117,19 @@ private:
         });
     }
 
+    static constexpr size_t MAX_MEMO_SQUARES = 12;
+    static constexpr uint8_t UNKNOWN = 0;
+    static constexpr uint8_t FAILS = 1;
+    static constexpr uint8_t COMPLETES = 2;
+
+    size_t TakenBit(size_t square) const { return square < m_numSquares && m_useMemo ? size_t{1} << square : 0; }
+
     std::vector<CageCandidate>& m_dependents;
     bool m_keepDuplicatesOutOfLines;
+    size_t m_numSquares = 0;
+    bool m_useMemo = false;
+    size_t m_takenMask = 0;            // the taken squares as bits, while memoizing
+    std::vector<uint8_t> m_memo;       // per (position, taken squares)
     std::vector<size_t> m_squareOf;     // per dependent, its square's position in the cage
     std::vector<char> m_isSquareTaken;  // per square position
     std::vector<const CageCandidate*> m_used;
