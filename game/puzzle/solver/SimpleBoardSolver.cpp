@@ -70,7 +70,10 @@ StepResult SimpleBoardSolver::FindNextStep(Board& board, bool describeOnly)
 
     BeginStep(board, describeOnly);
     StepResult step;
-    ApplyFirstTechnique(*this, TECHNIQUES, board, step);
+    {
+        const StepViewScope view(*this, board);
+        ApplyFirstTechnique(*this, TECHNIQUES, board, step);
+    }
     step.complexity = GetStepComplexity(step.stepId);
     return step;
 }
@@ -90,6 +93,27 @@ void SimpleBoardSolver::BeginStep(const Board& board, bool describeOnly)
     ULVO_ASSERT(board.GetProgress() != nullptr, "A solver was asked for a step on a board without progress.",
                 "SimpleBoardSolver::FindNextStep");
     SetDescribeOnly(describeOnly);
+}
+
+SimpleBoardSolver::StepViewScope::StepViewScope(SimpleBoardSolver& solver, const Board& board) : m_solver(solver)
+{
+    StepView& view = solver.m_view;
+    view.size = board.GetSize();
+    view.emptySquares = 0;
+    for (const Square& square : board.GetSquares()) {
+        const size_t index = square.y * view.size + square.x;
+        view.present[index] = GetPresentCandidates(board, square);
+        view.isEmpty[index] = IsSquareEmpty(board, square);
+        view.emptySquares += view.isEmpty[index] ? 1 : 0;
+    }
+    const std::vector<Cage>& cages = board.GetCages();
+    view.isCageFilled.resize(cages.size());
+    for (size_t i = 0; i < cages.size(); ++i) {
+        view.isCageFilled[i] = std::none_of(cages[i].squares.begin(), cages[i].squares.end(), [&](const Square* square) {
+            return view.isEmpty[square->y * view.size + square->x];
+        });
+    }
+    view.isTaken = true;
 }
 
 std::vector<int> SimpleBoardSolver::GetRemainingSolutions(const Board& board, const Cage& cage)

@@ -3,6 +3,7 @@
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/solver/BoardSolver.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -174,6 +175,54 @@ protected:
     bool StepDuplicateDependentsLinear(Board& board, StepResult& step);
 
 private:
+    // The board as the techniques of one FindNextStep read it, taken when
+    // the step begins: a technique that edits the board ends the step, so
+    // none reads the board after another has changed it. Techniques called
+    // on their own read the board itself.
+    struct StepView {
+        bool isTaken = false;
+        unsigned size = 0;
+        int emptySquares = 0;
+        std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> present{}; // as GetPresentCandidates
+        std::array<bool, MAX_BOARD_SIZE * MAX_BOARD_SIZE> isEmpty{};
+        std::vector<char> isCageFilled; // by position in the cage list
+    };
+    // Holds the view for the life of one step.
+    class StepViewScope {
+    public:
+        StepViewScope(SimpleBoardSolver& solver, const Board& board);
+        ~StepViewScope() { m_solver.m_view.isTaken = false; }
+        StepViewScope(const StepViewScope&) = delete;
+        StepViewScope& operator=(const StepViewScope&) = delete;
+
+    private:
+        SimpleBoardSolver& m_solver;
+    };
+    size_t ViewIndex(const Square& square) const { return square.y * m_view.size + square.x; }
+    uint16_t Present(const Board& board, const Square& square) const
+    {
+        return m_view.isTaken ? m_view.present[ViewIndex(square)] : GetPresentCandidates(board, square);
+    }
+    bool HasCandidate(const Board& board, const Square& square, int value) const
+    {
+        return value >= 1 && value <= static_cast<int>(board.GetSize()) &&
+               ((Present(board, square) >> (value - 1)) & 1u) != 0;
+    }
+    bool IsEmpty(const Board& board, const Square& square) const
+    {
+        return m_view.isTaken ? m_view.isEmpty[ViewIndex(square)] : IsSquareEmpty(board, square);
+    }
+    bool IsFilled(const Board& board, const Cage& cage) const
+    {
+        return m_view.isTaken ? m_view.isCageFilled[static_cast<size_t>(&cage - board.GetCages().data())] != 0
+                              : cage.AreAllSquaresFilled(board);
+    }
+    // PassesCommonCageFilter, through the view.
+    bool PassesCageFilter(const Board& board, const Cage& cage) const
+    {
+        return !cage.solutions.empty() && !IsFilled(board, cage) && cage.IsPaintComplete(board);
+    }
+
     // The comparison techniques share their walk over Comparisons cages.
     template <typename Examine>
     bool ForEachOpenComparisonSquare(Board& board, Examine&& examine);
@@ -186,6 +235,7 @@ private:
 
     // Per search variant and cage position, the input of the last search
     // that removed nothing: the same input would again remove nothing.
+    StepView m_view;
     std::vector<std::vector<int>> m_fruitlessSearches[2];
     std::vector<int> m_searchInput;
 };

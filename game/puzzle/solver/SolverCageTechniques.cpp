@@ -141,13 +141,13 @@ private:
 bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage)) {
+        if (!PassesCageFilter(board, cage)) {
             continue;
         }
         const Square* emptySquare = nullptr;
         int empties = 0;
         for (const Square* square : cage.squares) {
-            if (IsSquareEmpty(board, *square)) {
+            if (IsEmpty(board, *square)) {
                 emptySquare = square;
                 ++empties;
             }
@@ -192,7 +192,7 @@ bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& st
         // has none.
         unsigned open = 0;
         for (const Square* square : squares) {
-            open |= GetPresentCandidates(board, *square);
+            open |= Present(board, *square);
         }
         for (int index : WalkRemainingSolutions(board, cage)) {
             if (open == 0) {
@@ -203,7 +203,7 @@ bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& st
         for (; open != 0; open &= open - 1) {
             const int value = __builtin_ctz(open) + 1;
             for (const Square* square : squares) {
-                if (IsCandidatePresent(board, *square, value)) {
+                if (HasCandidate(board, *square, value)) {
                     if (RemoveCandidate(board, *square, value, step)) {
                         return true;
                     }
@@ -219,7 +219,7 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
 {
     const int size = static_cast<int>(board.GetSize());
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage)) {
+        if (!PassesCageFilter(board, cage)) {
             continue;
         }
         const int only = WalkRemainingSolutions(board, cage).GetOnly();
@@ -229,7 +229,7 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
         std::vector<const Square*> filled;
         std::vector<const Square*> empty;
         for (const Square* square : cage.squares) {
-            (IsSquareEmpty(board, *square) ? empty : filled).push_back(square);
+            (IsEmpty(board, *square) ? empty : filled).push_back(square);
         }
         if (filled.empty() || empty.empty()) {
             continue;
@@ -252,7 +252,7 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
         }
         for (const Square* square : empty) {
             for (int value = 1; value <= size; ++value) {
-                if (!needed.ContainsValue(value) && IsCandidatePresent(board, *square, value) &&
+                if (!needed.ContainsValue(value) && HasCandidate(board, *square, value) &&
                     RemoveCandidate(board, *square, value, step)) {
                     return true;
                 }
@@ -265,7 +265,7 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
 bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage) || cage.squares.size() != 3 || cage.IsInOneLine()) {
+        if (!PassesCageFilter(board, cage) || cage.squares.size() != 3 || cage.IsInOneLine()) {
             continue;
         }
         const int only = WalkRemainingSolutions(board, cage).GetOnly();
@@ -280,7 +280,7 @@ bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step
         }
         const Square* corner = cage.FindCornerSquare();
         const auto firstEmpty = std::find_if(cage.squares.begin(), cage.squares.end(),
-                                             [&](const Square* square) { return IsSquareEmpty(board, *square); });
+                                             [&](const Square* square) { return IsEmpty(board, *square); });
         const int value = *firstEmpty == corner ? solution.GetUnpairedValue() : solution.GetFirstRepeatedValue();
         if (PlaceValue(board, **firstEmpty, value, step)) {
             return true;
@@ -292,11 +292,11 @@ bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step
 bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage) || cage.squares.size() != 3) {
+        if (!PassesCageFilter(board, cage) || cage.squares.size() != 3) {
             continue;
         }
         const bool anyFilled = std::any_of(cage.squares.begin(), cage.squares.end(),
-                                           [&](const Square* square) { return !IsSquareEmpty(board, *square); });
+                                           [&](const Square* square) { return !IsEmpty(board, *square); });
         if (!anyFilled) {
             continue;
         }
@@ -308,7 +308,7 @@ bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepRes
             const int repeated = solution.GetFirstRepeatedValue();
             const Square* anchor = nullptr;
             for (const Square* square : cage.squares) {
-                if (!IsCandidatePresent(board, *square, repeated)) {
+                if (!HasCandidate(board, *square, repeated)) {
                     continue;
                 }
                 if (anchor == nullptr) {
@@ -328,7 +328,7 @@ bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepRes
 bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage)) {
+        if (!PassesCageFilter(board, cage)) {
             continue;
         }
         // Bit v - 1 for every placed value v; a value no solution can hold
@@ -358,13 +358,13 @@ bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResu
 bool SimpleBoardSolver::StepRemoveSolutionsByRemovedCandidates(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage)) {
+        if (!PassesCageFilter(board, cage)) {
             continue;
         }
         unsigned available = 0;
         for (const Square* square : cage.squares) {
             const unsigned value = board.GetSquareValue(*square);
-            available |= value != 0 ? 1u << (value - 1) : GetPresentCandidates(board, *square);
+            available |= value != 0 ? 1u << (value - 1) : Present(board, *square);
         }
         for (int index : WalkRemainingSolutions(board, cage)) {
             const uint16_t needed = GetValueBits(cage.solutions[static_cast<size_t>(index)].values);
@@ -380,7 +380,7 @@ bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage) || !cage.IsInOneLine()) {
+        if (!PassesCageFilter(board, cage) || !cage.IsInOneLine()) {
             continue;
         }
         const RemainingSolutions remaining = WalkRemainingSolutions(board, cage);
@@ -400,7 +400,7 @@ bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
             }
             for (unsigned k = 0; k < size; ++k) {
                 const Square& square = isColumn ? board.GetSquare(line, k) : board.GetSquare(k, line);
-                if (square.cageIndex != cage.index && IsCandidatePresent(board, square, required) &&
+                if (square.cageIndex != cage.index && HasCandidate(board, square, required) &&
                     RemoveCandidate(board, square, required, step)) {
                     return true;
                 }
@@ -419,7 +419,7 @@ void SimpleBoardSolver::DescribeAssignmentInput(const Board& board, const Cage& 
         const unsigned value = board.GetSquareValue(*square);
         outKey.push_back(static_cast<int>(square->x));
         outKey.push_back(static_cast<int>(square->y));
-        outKey.push_back(value != 0 ? -static_cast<int>(value) : GetPresentCandidates(board, *square));
+        outKey.push_back(value != 0 ? -static_cast<int>(value) : Present(board, *square));
     }
     for (int index : WalkRemainingSolutions(board, cage)) {
         const std::vector<int>& values = cage.solutions[static_cast<size_t>(index)].values;
@@ -435,7 +435,7 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
     fruitless.resize(std::max(fruitless.size(), cages.size()));
     for (size_t i = 0; i < cages.size(); ++i) {
         const Cage& cage = cages[i];
-        if (!PassesCommonCageFilter(board, cage)) {
+        if (!PassesCageFilter(board, cage)) {
             continue;
         }
         // The search is exhaustive and dear; its answer only changes with

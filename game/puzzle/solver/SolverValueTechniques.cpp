@@ -81,13 +81,13 @@ int CountCandidates(uint16_t candidates)
 
 bool SimpleBoardSolver::StepBoardSolved(Board& board, StepResult&)
 {
-    return IsBoardSolved(board);
+    return m_view.isTaken ? m_view.emptySquares == 0 : IsBoardSolved(board);
 }
 
 bool SimpleBoardSolver::StepSingleSquareCage(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (cage.rule == CAGE_RULE_EQUALS && cage.squares.size() == 1 && IsSquareEmpty(board, *cage.squares[0]) &&
+        if (cage.rule == CAGE_RULE_EQUALS && cage.squares.size() == 1 && IsEmpty(board, *cage.squares[0]) &&
             PlaceValue(board, *cage.squares[0], cage.target, step)) {
             return true;
         }
@@ -98,7 +98,7 @@ bool SimpleBoardSolver::StepSingleSquareCage(Board& board, StepResult& step)
 bool SimpleBoardSolver::StepOnlyCandidateLeft(Board& board, StepResult& step)
 {
     for (const Square& square : board.GetSquares()) {
-        const uint16_t candidates = GetPresentCandidates(board, square);
+        const uint16_t candidates = Present(board, square);
         if (CountCandidates(candidates) == 1 && PlaceValue(board, square, LowestCandidate(candidates), step)) {
             return true;
         }
@@ -120,12 +120,12 @@ bool SimpleBoardSolver::StepValueAlreadyPlaced(Board& board, StepResult& step)
         }
         for (unsigned k = 0; k < size; ++k) {
             const Square& inRow = board.GetSquare(k, placed.y);
-            if (IsCandidatePresent(board, inRow, value) && RemoveCandidate(board, inRow, value, step)) {
+            if (HasCandidate(board, inRow, value) && RemoveCandidate(board, inRow, value, step)) {
                 step.move.rowIndex = static_cast<int>(placed.y);
                 return true;
             }
             const Square& inColumn = board.GetSquare(placed.x, k);
-            if (IsCandidatePresent(board, inColumn, value) && RemoveCandidate(board, inColumn, value, step)) {
+            if (HasCandidate(board, inColumn, value) && RemoveCandidate(board, inColumn, value, step)) {
                 step.move.columnIndex = static_cast<int>(placed.x);
                 return true;
             }
@@ -138,14 +138,14 @@ bool SimpleBoardSolver::RemoveParityCandidates(Board& board, int rule, bool remo
 {
     const int size = static_cast<int>(board.GetSize());
     for (const Cage& cage : board.GetCages()) {
-        if (cage.rule != rule || cage.AreAllSquaresFilled(board)) {
+        if (cage.rule != rule || IsFilled(board, cage)) {
             continue;
         }
         std::vector<Square*> painted;
         for (const Square* square : GetSquaresForElimination(board, cage, painted)) {
             for (int value = 1; value <= size; ++value) {
                 const bool isOdd = value % 2 == 1;
-                if (isOdd == removeOdd && IsCandidatePresent(board, *square, value) &&
+                if (isOdd == removeOdd && HasCandidate(board, *square, value) &&
                     RemoveCandidate(board, *square, value, step)) {
                     return true;
                 }
@@ -169,7 +169,7 @@ template <typename Examine>
 bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, Examine&& examine)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (cage.rule != CAGE_RULE_COMPARISONS || !cage.IsPaintComplete(board) || cage.AreAllSquaresFilled(board)) {
+        if (cage.rule != CAGE_RULE_COMPARISONS || !cage.IsPaintComplete(board) || IsFilled(board, cage)) {
             continue;
         }
         for (const Square* square : cage.squares) {
@@ -186,7 +186,7 @@ bool SimpleBoardSolver::StepLowerCageNoMax(Board& board, StepResult& step)
     const int maxValue = static_cast<int>(board.GetSize());
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
         // The candidate test comes first: it is the cheaper one.
-        return IsCandidatePresent(board, square, maxValue) &&
+        return HasCandidate(board, square, maxValue) &&
                !CollectComparedNeighbours(board, square, AnswerSide::Greater).empty() &&
                RemoveCandidate(board, square, maxValue, step);
     });
@@ -195,7 +195,7 @@ bool SimpleBoardSolver::StepLowerCageNoMax(Board& board, StepResult& step)
 bool SimpleBoardSolver::StepHigherCageNoMin(Board& board, StepResult& step)
 {
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        return IsCandidatePresent(board, square, 1) &&
+        return HasCandidate(board, square, 1) &&
                !CollectComparedNeighbours(board, square, AnswerSide::Smaller).empty() &&
                RemoveCandidate(board, square, 1, step);
     });
@@ -205,19 +205,19 @@ bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& ste
 {
     const int belowMax = static_cast<int>(board.GetSize()) - 1;
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        if (!IsSquareEmpty(board, square)) {
+        if (!IsEmpty(board, square)) {
             return false;
         }
         // The square is HIGHER than these, so it must exceed their lowest
         // possible value.
-        const int lowest = LowestCandidateUpTo(GetPresentCandidates(board, square), belowMax);
+        const int lowest = LowestCandidateUpTo(Present(board, square), belowMax);
         if (lowest == 0) {
             return false;
         }
         const ComparedNeighbours lowerNeighbours =
             CollectComparedNeighbours(board, square, AnswerSide::Smaller);
         for (const Square* neighbour : lowerNeighbours) {
-            int low = LowestCandidateUpTo(GetPresentCandidates(board, *neighbour), belowMax);
+            int low = LowestCandidateUpTo(Present(board, *neighbour), belowMax);
             if (low == 0) {
                 low = static_cast<int>(board.GetSquareValue(*neighbour));
             }
@@ -232,19 +232,19 @@ bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& ste
 bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& step)
 {
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        if (!IsSquareEmpty(board, square)) {
+        if (!IsEmpty(board, square)) {
             return false;
         }
         // The square is LOWER than these, so it must stay below their
         // highest possible value.
-        const int highest = HighestCandidate(GetPresentCandidates(board, square));
+        const int highest = HighestCandidate(Present(board, square));
         if (highest == 0) {
             return false;
         }
         const ComparedNeighbours higherNeighbours =
             CollectComparedNeighbours(board, square, AnswerSide::Greater);
         for (const Square* neighbour : higherNeighbours) {
-            int high = HighestCandidate(GetPresentCandidates(board, *neighbour));
+            int high = HighestCandidate(Present(board, *neighbour));
             if (high == 0) {
                 high = static_cast<int>(board.GetSquareValue(*neighbour));
             }
@@ -268,7 +268,7 @@ bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
     for (unsigned y = 0; y < size; ++y) {
         unsigned rowTwice = 0;
         for (unsigned x = 0; x < size; ++x) {
-            const unsigned candidates = GetPresentCandidates(board, board.GetSquare(x, y));
+            const unsigned candidates = Present(board, board.GetSquare(x, y));
             rowTwice |= rowOnce[y] & candidates;
             rowOnce[y] |= candidates;
             columnTwice[x] |= columnOnce[x] & candidates;
@@ -288,7 +288,7 @@ bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
     const auto findLocation = [&](int value, unsigned line, bool isRow) -> const Square& {
         for (unsigned k = 0;; ++k) {
             const Square& square = isRow ? board.GetSquare(k, line) : board.GetSquare(line, k);
-            if (k + 1 == size || IsCandidatePresent(board, square, value)) {
+            if (k + 1 == size || HasCandidate(board, square, value)) {
                 return square;
             }
         }
@@ -354,7 +354,7 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
         for (const bool isColumn : {true, false}) {
             for (unsigned k = 0; k < size; ++k) {
                 line[k] = isColumn ? &board.GetSquare(i, k) : &board.GetSquare(k, i);
-                candidates[k] = GetPresentCandidates(board, *line[k]);
+                candidates[k] = Present(board, *line[k]);
             }
             if (const int subsetSize = removeOutsideSubset()) {
                 step.move.numCandidatesInvolved = subsetSize;
