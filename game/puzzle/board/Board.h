@@ -294,11 +294,12 @@ private:
     // Applies move in the direction of the edit (forward) or back.
     void ReplayMove(const BoardMove& move, bool forward);
     // What the automatic marks of a visible cage were last computed from,
-    // and the marks: the same values and candidates give the same marks, so
-    // a cage that no edit touched is not weighed again.
+    // and the marks: the same solutions, values and candidates give the same
+    // marks, so a cage that no edit touched is not weighed again. The
+    // solutions are compared by content: a cage's list can be regenerated in
+    // place.
     struct CageMarks {
-        const CageSolution* solutions = nullptr;
-        size_t numSolutions = 0;
+        std::vector<int> solutions; // per solution: its size, its values, whether it has no repeats
         uint32_t placed = 0;
         uint32_t available = 0;
         bool isLinear = false;

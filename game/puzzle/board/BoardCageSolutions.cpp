@@ -7,6 +7,36 @@
 
 namespace Pemberquill {
 
+namespace {
+
+void ListSolutions(const std::vector<CageSolution>& solutions, std::vector<int>& outList)
+{
+    outList.clear();
+    for (const CageSolution& solution : solutions) {
+        outList.push_back(static_cast<int>(solution.values.size()));
+        outList.insert(outList.end(), solution.values.begin(), solution.values.end());
+        outList.push_back(solution.hasNoRepeats ? 1 : 0);
+    }
+}
+
+// Whether list is what ListSolutions makes of solutions.
+bool HasSolutions(const std::vector<int>& list, const std::vector<CageSolution>& solutions)
+{
+    size_t at = 0;
+    for (const CageSolution& solution : solutions) {
+        const size_t size = solution.values.size();
+        if (at + size + 2 > list.size() || list[at] != static_cast<int>(size) ||
+            !std::equal(solution.values.begin(), solution.values.end(), list.begin() + static_cast<long>(at) + 1) ||
+            list[at + size + 1] != (solution.hasNoRepeats ? 1 : 0)) {
+            return false;
+        }
+        at += size + 2;
+    }
+    return at == list.size();
+}
+
+} // namespace
+
 void Board::UpdateCageSolutions()
 {
     if (m_progress == nullptr || m_suppressMoveRecording) {
@@ -40,9 +70,8 @@ void Board::UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& val
         const size_t index = square->y * m_puzzleSize + square->x;
         AddSquareToGroup(group, *cage.squares.front(), *square, values.placed[index], values.available[index]);
     }
-    const bool isSame = marks.isKnown && marks.solutions == cage.solutions.data() &&
-                        marks.numSolutions == cage.solutions.size() && marks.placed == group.placed &&
-                        marks.available == group.available && marks.isLinear == group.IsLinear();
+    const bool isSame = marks.isKnown && marks.placed == group.placed && marks.available == group.available &&
+                        marks.isLinear == group.IsLinear() && HasSolutions(marks.solutions, cage.solutions);
     if (!isSame) {
         uint64_t eliminated = 0;
         const size_t tracked = std::min<size_t>(cage.solutions.size(), MAX_TRACKED_SOLUTIONS);
@@ -52,8 +81,12 @@ void Board::UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& val
                 eliminated |= uint64_t{1} << i;
             }
         }
-        marks = {cage.solutions.data(), cage.solutions.size(), group.placed, group.available, group.IsLinear(), true,
-                 eliminated};
+        ListSolutions(cage.solutions, marks.solutions);
+        marks.placed = group.placed;
+        marks.available = group.available;
+        marks.isLinear = group.IsLinear();
+        marks.isKnown = true;
+        marks.eliminated = eliminated;
     }
     // Written every time: the marks on the progress may have been changed
     // since (a progress read, reset or attached).
