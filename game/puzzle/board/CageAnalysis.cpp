@@ -109,8 +109,10 @@ int Cage::GetReachableSize(const Board& board) const
     // can reach, stopping once that is far enough.
     SquareSet visited;
     const size_t needed = static_cast<size_t>(maxSize - painted);
+    const ValueMask remainingValues = board.HasHiddenCages() ? board.GetRemainingSolutionValues(*this) : 0;
     for (const Square* square : squares) {
-        if (board.GetSquareColorIndex(*square) == color && board.CanGrowCage(*this, *square, needed, visited)) {
+        if (board.GetSquareColorIndex(*square) == color &&
+            board.CanGrowCage(*this, *square, needed, visited, remainingValues)) {
             break;
         }
     }
@@ -134,8 +136,9 @@ bool Cage::IsPaintComplete(const Board& board) const
     if (!board.HasHiddenCages()) {
         return true;
     }
+    // The size test first: the largest solution size walks the board.
     const int painted = CountSquaresInCageColor(board);
-    return painted == GetMaxSolutionSize(board) && painted == static_cast<int>(squares.size());
+    return painted == static_cast<int>(squares.size()) && painted == GetMaxSolutionSize(board);
 }
 
 } // namespace Pemberquill
