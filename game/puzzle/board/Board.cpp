@@ -154,15 +154,4 @@ void Board::ResetFocus()
     m_isOverClearBox = false;
 }
 
-IntVector2 GetDirectionOffset(int direction)
-{
-    switch (direction) {
-    case 0: return IntVector2(1, 0);
-    case 1: return IntVector2(0, -1);
-    case 2: return IntVector2(-1, 0);
-    case 3: return IntVector2(0, 1);
-    default: return IntVector2(0, 0);
-    }
-}
-
 } // namespace Pemberquill

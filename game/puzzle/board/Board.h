@@ -349,6 +349,15 @@ private:
 
 // The unit step of a direction code: 0 right, 1 up, 2 left, 3 down; (0, 0)
 // for any other code.
-IntVector2 GetDirectionOffset(int direction);
+inline IntVector2 GetDirectionOffset(int direction)
+{
+    switch (direction) {
+    case 0: return IntVector2(1, 0);
+    case 1: return IntVector2(0, -1);
+    case 2: return IntVector2(-1, 0);
+    case 3: return IntVector2(0, 1);
+    default: return IntVector2(0, 0);
+    }
+}
 
 } // namespace Pemberquill

@@ -21,14 +21,6 @@ void Cage::Clear()
     squares.clear();
 }
 
-Square* Cage::GetKeySquare() const
-{
-    if (keySquare < 0 || keySquare >= static_cast<int>(squares.size())) {
-        return nullptr;
-    }
-    return squares[static_cast<size_t>(keySquare)];
-}
-
 std::string Cage::GetRuleText() const
 {
     switch (rule) {

@@ -36,7 +36,11 @@ struct Cage {
     // Drops the solutions, shapes and squares.
     void Clear();
 
-    Square* GetKeySquare() const;
+    Square* GetKeySquare() const
+    {
+        return keySquare < 0 || keySquare >= static_cast<int>(squares.size()) ? nullptr
+                                                                                : squares[static_cast<size_t>(keySquare)];
+    }
 
     // "12+", "Straight", "<,>": the text drawn on the key square.
     std::string GetRuleText() const;
@@ -78,7 +82,11 @@ struct Cage {
     std::vector<Square*> GetPaintedSquares(const Board& board) const;
     // (x, y) is the key square or comes after it in reading order; any
     // square counts when the cage has no key square.
-    bool IsAtOrAfterKeySquare(unsigned x, unsigned y) const;
+    bool IsAtOrAfterKeySquare(unsigned x, unsigned y) const
+    {
+        const Square* key = GetKeySquare();
+        return key == nullptr || y > key->y || (y == key->y && x >= key->x);
+    }
     // The fewest and the most values of the cage's solutions, bounded by the
     // rule's cage sizes; 0 for the rules without solutions.
     int GetMinSolutionLength() const;

@@ -65,12 +65,6 @@ std::vector<Square*> Cage::GetPaintedSquares(const Board& board) const
     return painted;
 }
 
-bool Cage::IsAtOrAfterKeySquare(unsigned x, unsigned y) const
-{
-    const Square* key = GetKeySquare();
-    return key == nullptr || y > key->y || (y == key->y && x >= key->x);
-}
-
 int Cage::GetMinSolutionLength() const
 {
     if (!HasSolutions(rule)) {
