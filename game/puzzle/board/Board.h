@@ -272,8 +272,9 @@ public:
     // Depth-first from square: adds joinable squares to visited until it
     // holds needed squares (true) or nothing more can join (false).
     bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const;
-    bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited,
-                     ValueMask remainingValues) const;
+    // The squares such a search from the cage's squares in its colour takes,
+    // stopping once it has needed: how far a hidden cage can still grow.
+    size_t CountCageGrowth(const Cage& cage, size_t needed) const;
 
     // --- Hidden cages (HiddenCageShapes.cpp, HiddenCageMarks.cpp) ---
     // Appends to every cage with solutions each connected shape it could

@@ -2,8 +2,66 @@
 
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/board/SolutionFit.h"
+#include "game/puzzle/board/SquareMask.h"
 
 namespace Pemberquill {
+
+namespace {
+
+// The squares a cage-growing search has taken, as the caller's square set.
+struct VisitedInSet {
+    SquareSet& squares;
+
+    bool Has(const Square& square) const { return squares.count(const_cast<Square*>(&square)) != 0; }
+    void Add(const Square& square) { squares.insert(const_cast<Square*>(&square)); }
+    size_t Size() const { return squares.size(); }
+};
+
+// The same as bits of row-major indices, for searches whose squares nobody
+// keeps.
+struct VisitedInMask {
+    unsigned boardSize;
+    SquareMask squares;
+    size_t count = 0;
+
+    bool Has(const Square& square) const { return squares.Has(static_cast<int>(square.y * boardSize + square.x)); }
+    void Add(const Square& square)
+    {
+        squares.Add(static_cast<int>(square.y * boardSize + square.x));
+        ++count;
+    }
+    size_t Size() const { return count; }
+};
+
+// Depth-first from square: adds joinable squares to visited until it holds
+// needed squares (true) or nothing more can join (false).
+template <typename Visited>
+bool GrowCage(const Board& board, const Cage& cage, const Square& square, size_t needed, Visited& visited,
+              ValueMask remainingValues)
+{
+    if (visited.Size() >= needed) {
+        return true;
+    }
+    for (int direction = 0; direction < 4; ++direction) {
+        const IntVector2 offset = GetDirectionOffset(direction);
+        const int x = static_cast<int>(square.x) + offset.x;
+        const int y = static_cast<int>(square.y) + offset.y;
+        if (!board.IsInside(x, y)) {
+            continue;
+        }
+        const Square& neighbour = board.GetSquare(static_cast<unsigned>(x), static_cast<unsigned>(y));
+        if (visited.Has(neighbour) || !board.CanSquareJoinCage(cage, &neighbour, nullptr, remainingValues)) {
+            continue;
+        }
+        visited.Add(neighbour);
+        if (visited.Size() >= needed || GrowCage(board, cage, neighbour, needed, visited, remainingValues)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 TeachableGameMechanics Board::GetTeachableGameMechanics() const
 {
@@ -124,28 +182,20 @@ bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const Squa
 
 bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const
 {
-    return CanGrowCage(cage, square, needed, visited, HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0);
+    VisitedInSet visit{visited};
+    return GrowCage(*this, cage, square, needed, visit, HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0);
 }
 
-bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited,
-                        ValueMask remainingValues) const
+size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const
 {
-    if (visited.size() >= needed) {
-        return true;
-    }
-    for (int direction = 0; direction < 4; ++direction) {
-        const IntVector2 offset = GetDirectionOffset(direction);
-        const Square* neighbour =
-            FindSquare(static_cast<int>(square.x) + offset.x, static_cast<int>(square.y) + offset.y);
-        if (!CanSquareJoinCage(cage, neighbour, &visited, remainingValues)) {
-            continue;
-        }
-        visited.insert(const_cast<Square*>(neighbour));
-        if (visited.size() >= needed || CanGrowCage(cage, *neighbour, needed, visited, remainingValues)) {
-            return true;
+    VisitedInMask visit{m_puzzleSize, SquareMask(), 0};
+    const ValueMask remainingValues = HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0;
+    for (const Square* square : cage.squares) {
+        if (GetSquareColorIndex(*square) == cage.color && GrowCage(*this, cage, *square, needed, visit, remainingValues)) {
+            break;
         }
     }
-    return false;
+    return visit.count;
 }
 
 } // namespace Pemberquill

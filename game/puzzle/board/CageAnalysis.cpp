@@ -99,18 +99,9 @@ int Cage::GetReachableSize(const Board& board) const
     if (painted >= maxSize) {
         return maxSize;
     }
-    // One visited set for every start: the search reports how far the cage
-    // can reach, stopping once that is far enough.
-    SquareSet visited;
-    const size_t needed = static_cast<size_t>(maxSize - painted);
-    const ValueMask remainingValues = board.HasHiddenCages() ? board.GetRemainingSolutionValues(*this) : 0;
-    for (const Square* square : squares) {
-        if (board.GetSquareColorIndex(*square) == color &&
-            board.CanGrowCage(*this, *square, needed, visited, remainingValues)) {
-            break;
-        }
-    }
-    return painted + static_cast<int>(visited.size());
+    // One search for every start: it reports how far the cage can reach,
+    // stopping once that is far enough.
+    return painted + static_cast<int>(board.CountCageGrowth(*this, static_cast<size_t>(maxSize - painted)));
 }
 
 int Cage::GetMaxSolutionSize(const Board& board) const
