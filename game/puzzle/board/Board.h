@@ -295,16 +295,14 @@ private:
     // Applies move in the direction of the edit (forward) or back.
     void ReplayMove(const BoardMove& move, bool forward);
     // What the automatic marks of a visible cage were last computed from,
-    // and the marks: the same solutions, values and candidates give the same
-    // marks, so a cage that no edit touched is not weighed again. The
-    // solutions are compared by content: a cage's list can be regenerated in
-    // place.
+    // and the marks: the same solution list, values and candidates give the
+    // same marks, so a cage that no edit touched is not weighed again.
     struct CageMarks {
-        std::vector<int> solutions; // per solution: its size, its values, whether it has no repeats
+        unsigned solutionsStamp = 0; // 0: nothing kept
+        size_t numSolutions = 0;
         uint32_t placed = 0;
         uint32_t available = 0;
         bool isLinear = false;
-        bool isKnown = false;
         uint64_t eliminated = 0;
     };
     // Each square's placed value and its available values (placed, or open

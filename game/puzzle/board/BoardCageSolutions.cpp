@@ -7,36 +7,6 @@
 
 namespace Pemberquill {
 
-namespace {
-
-void ListSolutions(const std::vector<CageSolution>& solutions, std::vector<int>& outList)
-{
-    outList.clear();
-    for (const CageSolution& solution : solutions) {
-        outList.push_back(static_cast<int>(solution.values.size()));
-        outList.insert(outList.end(), solution.values.begin(), solution.values.end());
-        outList.push_back(solution.hasNoRepeats ? 1 : 0);
-    }
-}
-
-// Whether list is what ListSolutions makes of solutions.
-bool HasSolutions(const std::vector<int>& list, const std::vector<CageSolution>& solutions)
-{
-    size_t at = 0;
-    for (const CageSolution& solution : solutions) {
-        const size_t size = solution.values.size();
-        if (at + size + 2 > list.size() || list[at] != static_cast<int>(size) ||
-            !std::equal(solution.values.begin(), solution.values.end(), list.begin() + static_cast<long>(at) + 1) ||
-            list[at + size + 1] != (solution.hasNoRepeats ? 1 : 0)) {
-            return false;
-        }
-        at += size + 2;
-    }
-    return at == list.size();
-}
-
-} // namespace
-
 void Board::UpdateCageSolutions()
 {
     if (m_progress == nullptr || m_suppressMoveRecording) {
@@ -70,27 +40,23 @@ void Board::UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& val
         const size_t index = square->y * m_puzzleSize + square->x;
         AddSquareToGroup(group, *cage.squares.front(), *square, values.placed[index], values.available[index]);
     }
-    const bool isSame = marks.isKnown && marks.placed == group.placed && marks.available == group.available &&
-                        marks.isLinear == group.IsLinear() && HasSolutions(marks.solutions, cage.solutions);
-    if (!isSame) {
+    const size_t tracked = std::min<size_t>(cage.solutions.size(), MAX_TRACKED_SOLUTIONS);
+    const bool isKept = marks.solutionsStamp != 0 && marks.solutionsStamp == cage.solutionsStamp &&
+                        marks.numSolutions == cage.solutions.size() && marks.placed == group.placed &&
+                        marks.available == group.available && marks.isLinear == group.IsLinear();
+    if (!isKept) {
         uint64_t eliminated = 0;
-        const size_t tracked = std::min<size_t>(cage.solutions.size(), MAX_TRACKED_SOLUTIONS);
         for (size_t i = 0; i < tracked; ++i) {
             const CageSolution& solution = cage.solutions[i];
             if (!DoesSolutionFitGroup(solution, GetSolutionValueMask(solution), group, false)) {
                 eliminated |= uint64_t{1} << i;
             }
         }
-        ListSolutions(cage.solutions, marks.solutions);
-        marks.placed = group.placed;
-        marks.available = group.available;
-        marks.isLinear = group.IsLinear();
-        marks.isKnown = true;
-        marks.eliminated = eliminated;
+        marks = {cage.solutionsStamp, cage.solutions.size(), group.placed, group.available, group.IsLinear(),
+                 eliminated};
     }
     // Written every time: the marks on the progress may have been changed
     // since (a progress read, reset or attached).
-    const size_t tracked = std::min<size_t>(cage.solutions.size(), MAX_TRACKED_SOLUTIONS);
     const uint64_t covered = tracked == 64 ? ~uint64_t{0} : (uint64_t{1} << tracked) - 1u;
     progress.SetAutoEliminatedSolutions(cage.index, covered, marks.eliminated);
 }

@@ -117,15 +117,6 @@ void BoardProgress::ClearAutoEliminations()
     std::fill(m_autoEliminations.begin(), m_autoEliminations.end(), 0);
 }
 
-void BoardProgress::SetAutoEliminatedSolutions(int cageIndex, uint64_t covered, uint64_t eliminated)
-{
-    if (IsTrackedCage(cageIndex) && covered != 0) {
-        uint64_t& marks = m_autoSolutions[static_cast<size_t>(cageIndex)];
-        marks = (marks & ~covered) | (eliminated & covered);
-        m_hasChanged = true;
-    }
-}
-
 void BoardProgress::SetAutoEliminations(const Square& square, uint16_t eliminations)
 {
     const int index = IndexOf(square);

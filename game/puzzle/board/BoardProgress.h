@@ -146,7 +146,14 @@ public:
     }
     // Replaces the automatic marks of the solutions in covered (bit i for
     // solution i) with those in eliminated.
-    void SetAutoEliminatedSolutions(int cageIndex, uint64_t covered, uint64_t eliminated);
+    void SetAutoEliminatedSolutions(int cageIndex, uint64_t covered, uint64_t eliminated)
+    {
+        if (IsTrackedCage(cageIndex) && covered != 0) {
+            uint64_t& marks = m_autoSolutions[static_cast<size_t>(cageIndex)];
+            marks = (marks & ~covered) | (eliminated & covered);
+            m_hasChanged = true;
+        }
+    }
     // Replaces a square's automatic eliminations; candidates past this
     // progress's size stay clear.
     void SetAutoEliminations(const Square& square, uint16_t eliminations);

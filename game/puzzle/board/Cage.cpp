@@ -19,6 +19,7 @@ void Cage::Init()
 void Cage::Clear()
 {
     solutions.clear();
+    solutionsStamp = NewSolutionsStamp();
     valueSets.clear();
     squares.clear();
 }

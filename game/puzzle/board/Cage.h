@@ -19,6 +19,9 @@ struct CageValueSet {
 
 // A group of squares under one rule. Copied by value, vectors and all; the
 // squares belong to the board.
+// A stamp for Cage::solutionsStamp that no list has had before.
+unsigned NewSolutionsStamp();
+
 struct Cage {
     int index = -1;  // position in the board's cage list, which squares refer to
     int target = 0;  // what the arithmetic rules must produce
@@ -30,6 +33,10 @@ struct Cage {
     int maxValue = 0;     // the board size the solutions were enumerated for
     int keySquare = -1;   // position in squares of the square that carries the rule text
     int solutionSize = 0; // the square count being enumerated
+    // Set anew, to a number no other list of the run has, whenever
+    // GenerateSolutions or Clear replaces the solutions; 0 for a list never
+    // generated. What is worked out from a list may be kept while it stays.
+    unsigned solutionsStamp = 0;
 
     // Back to the state of a fresh cage.
     void Init();

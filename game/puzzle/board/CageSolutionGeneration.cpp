@@ -184,9 +184,16 @@ void GenerateStraight(Cage& cage)
 
 } // namespace
 
+unsigned NewSolutionsStamp()
+{
+    static unsigned lastStamp = 0;
+    return ++lastStamp;
+}
+
 void Cage::GenerateSolutions(int maxValueForBoard, bool useSizeRange)
 {
     solutions.clear();
+    solutionsStamp = NewSolutionsStamp();
     if (squares.empty()) {
         return;
     }
