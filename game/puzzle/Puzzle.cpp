@@ -474,6 +474,11 @@ void Puzzle::GetTeachableGameMechanics(TeachableGameMechanics& out) const
 
 void Puzzle::UpdateStepsLabel() const
 {
+    // The chef solves puzzles step by step, often with no event system to
+    // hear about it (the cook, the benchmarks).
+    if (UlvoEventSystem::GetGlobal() == nullptr) {
+        return;
+    }
     NamedProperties args;
     args.Set("Label", Stringf("Steps:  %d (par is %d)", GetTotalStepsOfBoards(), m_par));
     FireGlobalEvent("PuzzleStepsChangedEvent", args);
@@ -483,6 +488,9 @@ void Puzzle::UpdateUndoRedoVisibility() const
 {
     const Board* board = HasBoards() ? m_boards.front().get() : nullptr;
     ULVO_ASSERT(board, "Unable to UNDO on a puzzle without any boards.", "Puzzle::UpdateUndoRedoVisibility");
+    if (UlvoEventSystem::GetGlobal() == nullptr) {
+        return;
+    }
     const BoardProgress* progress = board->GetProgress();
     const bool canUndo = progress != nullptr && progress->GetMoveTracker() > 0;
     const bool canRedo =

@@ -41,23 +41,10 @@ void Board::SetBoardType(int boardType, const std::string& name,
     m_boardTypeFlags = flags;
 }
 
-bool Board::IsInside(int x, int y) const
+void Board::RaiseSquareOutside(unsigned x, unsigned y) const
 {
-    const int size = static_cast<int>(m_puzzleSize);
-    return x >= 0 && y >= 0 && x < size && y < size;
-}
-
-Square& Board::GetSquare(unsigned x, unsigned y)
-{
-    return const_cast<Square&>(static_cast<const Board&>(*this).GetSquare(x, y));
-}
-
-const Square& Board::GetSquare(unsigned x, unsigned y) const
-{
-    ULVO_ASSERT(x < m_puzzleSize && y < m_puzzleSize,
-                Stringf("Square (%u,%u) lies outside the %ux%u board.", x, y, m_puzzleSize, m_puzzleSize),
-                "Board::GetSquare");
-    return m_squares[static_cast<size_t>(y) * m_puzzleSize + x];
+    UlvoRaiseFailedCheck("x < m_puzzleSize && y < m_puzzleSize", __FILE__, __LINE__, "Board::GetSquare",
+                         Stringf("Square (%u,%u) lies outside the %ux%u board.", x, y, m_puzzleSize, m_puzzleSize));
 }
 
 Cage* Board::GetCage(int cageIndex)
@@ -133,6 +120,7 @@ bool Board::HasUncagedNeighbour(unsigned x, unsigned y) const
 void Board::ClearCages()
 {
     m_cages.clear();
+    m_cageMarks.clear();
     for (Square& square : m_squares) {
         square.cageIndex = -1;
     }
@@ -151,21 +139,6 @@ std::unique_ptr<BoardProgress> Board::CreateProgress(bool withSolution) const
     return progress;
 }
 
-unsigned Board::GetSquareValue(const Square& square) const
-{
-    return m_progress != nullptr ? m_progress->GetValue(square) : 0;
-}
-
-unsigned Board::GetSquareValue(unsigned x, unsigned y) const
-{
-    return GetSquareValue(GetSquare(x, y));
-}
-
-int Board::GetSquareColorIndex(const Square& square) const
-{
-    return m_progress != nullptr ? m_progress->GetColorIndex(square) : -1;
-}
-
 Square* Board::GetFocusedSquare()
 {
     if (m_focusedSquare < 0 || m_focusedSquare >= static_cast<int>(m_squares.size())) {
@@ -179,17 +152,6 @@ void Board::ResetFocus()
     m_focusedSquare = -1;
     m_focusedCandidate = -1;
     m_isOverClearBox = false;
-}
-
-IntVector2 GetDirectionOffset(int direction)
-{
-    switch (direction) {
-    case 0: return IntVector2(1, 0);
-    case 1: return IntVector2(0, -1);
-    case 2: return IntVector2(-1, 0);
-    case 3: return IntVector2(0, 1);
-    default: return IntVector2(0, 0);
-    }
 }
 
 } // namespace Pemberquill

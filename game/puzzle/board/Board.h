@@ -7,7 +7,9 @@
 #include "game/common/CageRules.h"
 #include "game/common/TeachableGameMechanics.h"
 #include "game/puzzle/board/BoardMove.h"
+#include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/board/Cage.h"
+#include "game/puzzle/board/SolutionFit.h"
 #include "game/puzzle/board/SolutionsLayout.h"
 #include "game/puzzle/board/Square.h"
 
@@ -20,7 +22,6 @@ class Clock;
 
 namespace Pemberquill {
 
-class BoardProgress;
 
 constexpr int NUM_BOARD_TYPE_FLAGS = 11;
 constexpr int NUM_CAGE_COLOR_CHOICES = 5;
@@ -83,9 +84,22 @@ public:
 
     // --- Squares and cages ---
     // Coordinates must lie inside the board; anything else is an assertion.
-    Square& GetSquare(unsigned x, unsigned y);
-    const Square& GetSquare(unsigned x, unsigned y) const;
-    bool IsInside(int x, int y) const;
+    Square& GetSquare(unsigned x, unsigned y)
+    {
+        return const_cast<Square&>(static_cast<const Board&>(*this).GetSquare(x, y));
+    }
+    const Square& GetSquare(unsigned x, unsigned y) const
+    {
+        if (x >= m_puzzleSize || y >= m_puzzleSize) {
+            RaiseSquareOutside(x, y);
+        }
+        return m_squares[static_cast<size_t>(y) * m_puzzleSize + x];
+    }
+    bool IsInside(int x, int y) const
+    {
+        const int size = static_cast<int>(m_puzzleSize);
+        return x >= 0 && y >= 0 && x < size && y < size;
+    }
     std::vector<Square>& GetSquares() { return m_squares; }
     const std::vector<Square>& GetSquares() const { return m_squares; }
     std::vector<Cage>& GetCages() { return m_cages; }
@@ -123,9 +137,15 @@ public:
     std::unique_ptr<BoardProgress> CreateProgress(bool withSolution) const;
 
     // What the progress holds for a square: 0 and -1 without a progress.
-    unsigned GetSquareValue(const Square& square) const;
-    unsigned GetSquareValue(unsigned x, unsigned y) const;
-    int GetSquareColorIndex(const Square& square) const;
+    unsigned GetSquareValue(const Square& square) const
+    {
+        return m_progress != nullptr ? m_progress->GetValue(square) : 0;
+    }
+    unsigned GetSquareValue(unsigned x, unsigned y) const { return GetSquareValue(GetSquare(x, y)); }
+    int GetSquareColorIndex(const Square& square) const
+    {
+        return m_progress != nullptr ? m_progress->GetColorIndex(square) : -1;
+    }
 
     // --- Palette ---
     // Installs the palette (or the built-in one when it has fewer than five
@@ -238,13 +258,23 @@ public:
     // a solution of the cage that is not ruled out. Always true on boards
     // without hidden cages.
     bool CanSquareValueFitCage(const Cage& cage, const Square& square) const;
+    // The same against the values of the cage's remaining solutions, taken
+    // once for many squares (GetRemainingSolutionValues).
+    bool CanSquareValueFitCage(const Cage& cage, const Square& square, ValueMask remainingValues) const;
+    // Bit v for every value v of a solution of the cage that is not ruled out.
+    ValueMask GetRemainingSolutionValues(const Cage& cage) const;
     // Whether a search growing the cage may take the square: it exists, is
     // unpainted, lies at or after the key square, is not in visited, and
     // its value fits.
     bool CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited) const;
+    bool CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited,
+                           ValueMask remainingValues) const;
     // Depth-first from square: adds joinable squares to visited until it
     // holds needed squares (true) or nothing more can join (false).
     bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const;
+    // The squares such a search from the cage's squares in its colour takes,
+    // stopping once it has needed: how far a hidden cage can still grow.
+    size_t CountCageGrowth(const Cage& cage, size_t needed) const;
 
     // --- Hidden cages (HiddenCageShapes.cpp, HiddenCageMarks.cpp) ---
     // Appends to every cage with solutions each connected shape it could
@@ -255,6 +285,7 @@ public:
     bool IsKeySquareOfAnyCage(const Square& square) const;
 
 private:
+    [[noreturn]] void RaiseSquareOutside(unsigned x, unsigned y) const;
     // The board's own square at the coordinates of square, which may belong
     // to another board of the puzzle.
     Square& OwnSquare(const Square& square);
@@ -263,7 +294,24 @@ private:
     bool HasMoveTarget(const BoardMove& move) const;
     // Applies move in the direction of the edit (forward) or back.
     void ReplayMove(const BoardMove& move, bool forward);
-    void UpdateVisibleCageSolutions(const Cage& cage);
+    // What the automatic marks of a visible cage were last computed from,
+    // and the marks: the same solution list, values and candidates give the
+    // same marks, so a cage that no edit touched is not weighed again.
+    struct CageMarks {
+        unsigned solutionsStamp = 0; // 0: nothing kept
+        size_t numSolutions = 0;
+        uint32_t placed = 0;
+        uint32_t available = 0;
+        bool isLinear = false;
+        uint64_t eliminated = 0;
+    };
+    // Each square's placed value and its available values (placed, or open
+    // candidates), as value bits, by row-major index.
+    struct SquareValues {
+        std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> placed;
+        std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> available;
+    };
+    void UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks);
     void UpdateHiddenCageSolutions();
     void PlayFocusSounds(int previousFocus);
     void ToggleCandidateAcrossCage(const Square& square, int candidateIndex);
@@ -274,6 +322,7 @@ private:
 
     unsigned m_puzzleSize;
     std::vector<Cage> m_cages;
+    std::vector<CageMarks> m_cageMarks; // by position in m_cages
     std::vector<Square> m_squares; // row-major; never resized, so square addresses stay valid
     unsigned m_seed;
     int m_boardType = 0;
@@ -299,6 +348,15 @@ private:
 
 // The unit step of a direction code: 0 right, 1 up, 2 left, 3 down; (0, 0)
 // for any other code.
-IntVector2 GetDirectionOffset(int direction);
+inline IntVector2 GetDirectionOffset(int direction)
+{
+    switch (direction) {
+    case 0: return IntVector2(1, 0);
+    case 1: return IntVector2(0, -1);
+    case 2: return IntVector2(-1, 0);
+    case 3: return IntVector2(0, 1);
+    default: return IntVector2(0, 0);
+    }
+}
 
 } // namespace Pemberquill

@@ -2,8 +2,66 @@
 
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/board/SolutionFit.h"
+#include "game/puzzle/board/SquareMask.h"
 
 namespace Pemberquill {
+
+namespace {
+
+// The squares a cage-growing search has taken, as the caller's square set.
+struct VisitedInSet {
+    SquareSet& squares;
+
+    bool Has(const Square& square) const { return squares.count(const_cast<Square*>(&square)) != 0; }
+    void Add(const Square& square) { squares.insert(const_cast<Square*>(&square)); }
+    size_t Size() const { return squares.size(); }
+};
+
+// The same as bits of row-major indices, for searches whose squares nobody
+// keeps.
+struct VisitedInMask {
+    unsigned boardSize;
+    SquareMask squares;
+    size_t count = 0;
+
+    bool Has(const Square& square) const { return squares.Has(static_cast<int>(square.y * boardSize + square.x)); }
+    void Add(const Square& square)
+    {
+        squares.Add(static_cast<int>(square.y * boardSize + square.x));
+        ++count;
+    }
+    size_t Size() const { return count; }
+};
+
+// Depth-first from square: adds joinable squares to visited until it holds
+// needed squares (true) or nothing more can join (false).
+template <typename Visited>
+bool GrowCage(const Board& board, const Cage& cage, const Square& square, size_t needed, Visited& visited,
+              ValueMask remainingValues)
+{
+    if (visited.Size() >= needed) {
+        return true;
+    }
+    for (int direction = 0; direction < 4; ++direction) {
+        const IntVector2 offset = GetDirectionOffset(direction);
+        const int x = static_cast<int>(square.x) + offset.x;
+        const int y = static_cast<int>(square.y) + offset.y;
+        if (!board.IsInside(x, y)) {
+            continue;
+        }
+        const Square& neighbour = board.GetSquare(static_cast<unsigned>(x), static_cast<unsigned>(y));
+        if (visited.Has(neighbour) || !board.CanSquareJoinCage(cage, &neighbour, nullptr, remainingValues)) {
+            continue;
+        }
+        visited.Add(neighbour);
+        if (visited.Size() >= needed || GrowCage(board, cage, neighbour, needed, visited, remainingValues)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 TeachableGameMechanics Board::GetTeachableGameMechanics() const
 {
@@ -60,7 +118,23 @@ std::vector<CageCandidate> Board::CollectCageCandidates(const Cage& cage) const
     return candidates;
 }
 
+ValueMask Board::GetRemainingSolutionValues(const Cage& cage) const
+{
+    ValueMask usedValues = 0;
+    for (size_t i = 0; i < cage.solutions.size(); ++i) {
+        if (m_progress == nullptr || !m_progress->IsSolutionEliminated(cage.index, static_cast<int>(i))) {
+            usedValues |= GetSolutionValueMask(cage.solutions[i]);
+        }
+    }
+    return usedValues;
+}
+
 bool Board::CanSquareValueFitCage(const Cage& cage, const Square& square) const
+{
+    return HasHiddenCages() ? CanSquareValueFitCage(cage, square, GetRemainingSolutionValues(cage)) : true;
+}
+
+bool Board::CanSquareValueFitCage(const Cage& cage, const Square& square, ValueMask remainingValues) const
 {
     if (!HasHiddenCages()) {
         return true;
@@ -73,14 +147,8 @@ bool Board::CanSquareValueFitCage(const Cage& cage, const Square& square) const
     if (cage.solutions.empty()) {
         return true;
     }
-    ValueMask usedValues = 0;
-    for (size_t i = 0; i < cage.solutions.size(); ++i) {
-        if (m_progress == nullptr || !m_progress->IsSolutionEliminated(cage.index, static_cast<int>(i))) {
-            usedValues |= GetSolutionValueMask(cage.solutions[i]);
-        }
-    }
     if (value != 0) {
-        return (usedValues & ValueBit(static_cast<int>(value))) != 0;
+        return (remainingValues & ValueBit(static_cast<int>(value))) != 0;
     }
     ValueMask open = 0;
     if (m_progress != nullptr) {
@@ -90,10 +158,16 @@ bool Board::CanSquareValueFitCage(const Cage& cage, const Square& square) const
             open |= ValueBit(static_cast<int>(v));
         }
     }
-    return (usedValues & open) != 0;
+    return (remainingValues & open) != 0;
 }
 
 bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited) const
+{
+    return CanSquareJoinCage(cage, square, visited, HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0);
+}
+
+bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited,
+                              ValueMask remainingValues) const
 {
     if (square == nullptr || GetSquareColorIndex(*square) != -1 || !cage.IsAtOrAfterKeySquare(square->x, square->y)) {
         return false;
@@ -103,27 +177,25 @@ bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const Squa
     if (visited != nullptr && visited->count(const_cast<Square*>(square)) != 0) {
         return false;
     }
-    return CanSquareValueFitCage(cage, *square);
+    return CanSquareValueFitCage(cage, *square, remainingValues);
 }
 
 bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const
 {
-    if (visited.size() >= needed) {
-        return true;
-    }
-    for (int direction = 0; direction < 4; ++direction) {
-        const IntVector2 offset = GetDirectionOffset(direction);
-        const Square* neighbour =
-            FindSquare(static_cast<int>(square.x) + offset.x, static_cast<int>(square.y) + offset.y);
-        if (!CanSquareJoinCage(cage, neighbour, &visited)) {
-            continue;
-        }
-        visited.insert(const_cast<Square*>(neighbour));
-        if (visited.size() >= needed || CanGrowCage(cage, *neighbour, needed, visited)) {
-            return true;
+    VisitedInSet visit{visited};
+    return GrowCage(*this, cage, square, needed, visit, HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0);
+}
+
+size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const
+{
+    VisitedInMask visit{m_puzzleSize, SquareMask(), 0};
+    const ValueMask remainingValues = HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0;
+    for (const Square* square : cage.squares) {
+        if (GetSquareColorIndex(*square) == cage.color && GrowCage(*this, cage, *square, needed, visit, remainingValues)) {
+            break;
         }
     }
-    return false;
+    return visit.count;
 }
 
 } // namespace Pemberquill

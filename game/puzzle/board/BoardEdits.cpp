@@ -192,21 +192,29 @@ void Board::RecomputeAutoEliminations()
     BoardProgress& progress = *m_progress;
     progress.ClearAutoEliminations();
     const bool eliminateInLines = GetBoardSettings().UseAutoElimination();
-    const int size = static_cast<int>(m_puzzleSize);
+    // Bit v - 1 for every value v placed in the row, and in the column.
+    std::array<unsigned, MAX_BOARD_SIZE> rowValues{};
+    std::array<unsigned, MAX_BOARD_SIZE> columnValues{};
+    bool anyPlaced = false;
     for (const Square& square : m_squares) {
-        const int value = static_cast<int>(progress.GetValue(square));
-        if (value == 0) {
-            continue;
+        const unsigned value = progress.GetValue(square);
+        if (value != 0 && value <= 16) {
+            rowValues[square.y] |= 1u << (value - 1);
+            columnValues[square.x] |= 1u << (value - 1);
         }
-        for (int c = 0; c < size; ++c) {
-            progress.SetAutoCandidateBit(square, c, true);
+        anyPlaced = anyPlaced || value != 0;
+    }
+    if (!anyPlaced) {
+        return;
+    }
+    const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
+    for (const Square& square : m_squares) {
+        unsigned eliminated = progress.GetValue(square) != 0 ? allCandidates : 0u;
+        if (eliminateInLines) {
+            eliminated |= rowValues[square.y] | columnValues[square.x];
         }
-        if (!eliminateInLines) {
-            continue;
-        }
-        for (unsigned i = 0; i < m_puzzleSize; ++i) {
-            progress.SetAutoCandidateBit(GetSquare(i, square.y), value - 1, true);
-            progress.SetAutoCandidateBit(GetSquare(square.x, i), value - 1, true);
+        if (eliminated != 0) {
+            progress.SetAutoEliminations(square, static_cast<uint16_t>(eliminated));
         }
     }
 }

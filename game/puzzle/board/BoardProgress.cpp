@@ -9,11 +9,6 @@ namespace Pemberquill {
 
 namespace {
 
-bool IsBitSet(uint64_t mask, int bit)
-{
-    return ((mask >> bit) & 1u) != 0;
-}
-
 template <typename Mask>
 void ChangeBit(Mask& mask, int bit, bool set)
 {
@@ -81,30 +76,6 @@ void BoardProgress::Reset()
     m_moveTracker = 0;
 }
 
-int BoardProgress::IndexOf(const Square& square) const
-{
-    if (square.x >= m_size || square.y >= m_size) {
-        return -1;
-    }
-    return static_cast<int>(square.y * m_size + square.x);
-}
-
-bool BoardProgress::IsTrackedSolution(int solutionIndex)
-{
-    return solutionIndex >= 0 && solutionIndex < MAX_TRACKED_SOLUTIONS;
-}
-
-bool BoardProgress::IsTrackedCandidate(int candidateIndex) const
-{
-    return candidateIndex >= 0 && candidateIndex < static_cast<int>(m_size);
-}
-
-unsigned BoardProgress::GetValue(const Square& square) const
-{
-    const int index = IndexOf(square);
-    return index < 0 ? 0 : m_values[static_cast<size_t>(index)];
-}
-
 void BoardProgress::SetValue(const Square& square, unsigned value)
 {
     const int index = IndexOf(square);
@@ -114,12 +85,6 @@ void BoardProgress::SetValue(const Square& square, unsigned value)
     }
 }
 
-int BoardProgress::GetColorIndex(const Square& square) const
-{
-    const int index = IndexOf(square);
-    return index < 0 ? -1 : m_colors[static_cast<size_t>(index)];
-}
-
 void BoardProgress::SetColorIndex(const Square& square, int colorIndex)
 {
     const int index = IndexOf(square);
@@ -127,18 +92,6 @@ void BoardProgress::SetColorIndex(const Square& square, int colorIndex)
         m_colors[static_cast<size_t>(index)] = static_cast<int8_t>(colorIndex);
         m_hasChanged = true;
     }
-}
-
-uint16_t BoardProgress::GetPlayerEliminations(const Square& square) const
-{
-    const int index = IndexOf(square);
-    return index < 0 ? 0 : m_playerEliminations[static_cast<size_t>(index)];
-}
-
-uint16_t BoardProgress::GetAutoEliminations(const Square& square) const
-{
-    const int index = IndexOf(square);
-    return index < 0 ? 0 : m_autoEliminations[static_cast<size_t>(index)];
 }
 
 void BoardProgress::SetPlayerCandidateBit(const Square& square, int candidateIndex, bool set)
@@ -164,20 +117,13 @@ void BoardProgress::ClearAutoEliminations()
     std::fill(m_autoEliminations.begin(), m_autoEliminations.end(), 0);
 }
 
-bool BoardProgress::IsCandidateEliminated(const Square& square, int candidateIndex) const
+void BoardProgress::SetAutoEliminations(const Square& square, uint16_t eliminations)
 {
-    return IsCandidateEliminatedByPlayer(square, candidateIndex) ||
-           IsCandidateEliminatedAutomatically(square, candidateIndex);
-}
-
-bool BoardProgress::IsCandidateEliminatedByPlayer(const Square& square, int candidateIndex) const
-{
-    return IsTrackedCandidate(candidateIndex) && IsBitSet(GetPlayerEliminations(square), candidateIndex);
-}
-
-bool BoardProgress::IsCandidateEliminatedAutomatically(const Square& square, int candidateIndex) const
-{
-    return IsTrackedCandidate(candidateIndex) && IsBitSet(GetAutoEliminations(square), candidateIndex);
+    const int index = IndexOf(square);
+    if (index >= 0) {
+        m_autoEliminations[static_cast<size_t>(index)] = static_cast<uint16_t>(eliminations & ((1u << m_size) - 1u));
+        m_hasChanged = true;
+    }
 }
 
 bool BoardProgress::HaveSameEliminatedCandidates(const Square& a, const Square& b) const
@@ -215,23 +161,6 @@ void BoardProgress::SetSolutionAutoBit(int cageIndex, int solutionIndex, bool se
         ChangeBit(m_autoSolutions[static_cast<size_t>(cageIndex)], solutionIndex, set);
         m_hasChanged = true;
     }
-}
-
-bool BoardProgress::IsSolutionEliminated(int cageIndex, int solutionIndex) const
-{
-    return IsSolutionMarkedInvalid(cageIndex, solutionIndex) || IsSolutionAutoEliminated(cageIndex, solutionIndex);
-}
-
-bool BoardProgress::IsSolutionMarkedInvalid(int cageIndex, int solutionIndex) const
-{
-    return cageIndex >= 0 && cageIndex < static_cast<int>(m_invalidSolutions.size()) &&
-           IsTrackedSolution(solutionIndex) && IsBitSet(m_invalidSolutions[static_cast<size_t>(cageIndex)], solutionIndex);
-}
-
-bool BoardProgress::IsSolutionAutoEliminated(int cageIndex, int solutionIndex) const
-{
-    return cageIndex >= 0 && cageIndex < static_cast<int>(m_autoSolutions.size()) &&
-           IsTrackedSolution(solutionIndex) && IsBitSet(m_autoSolutions[static_cast<size_t>(cageIndex)], solutionIndex);
 }
 
 void BoardProgress::RecordMove(const BoardMove& move)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/puzzle/board/BoardMove.h"
+#include "game/puzzle/board/Square.h"
 #include "game/puzzle/board/ThumbnailTexture.h"
 
 #include <cstdint>
@@ -15,7 +16,6 @@ namespace Pemberquill {
 
 class Board;
 struct Cage;
-struct Square;
 
 // The version the writer stamps on a record. Version 1 records lack each
 // move's originating board index and still read.
@@ -68,30 +68,95 @@ public:
     void AddStep() { ++m_steps; }
 
     // --- Squares ---
-    unsigned GetValue(const Square& square) const;
+    unsigned GetValue(const Square& square) const
+    {
+        const int index = IndexOf(square);
+        return index < 0 ? 0 : m_values[static_cast<size_t>(index)];
+    }
     void SetValue(const Square& square, unsigned value);
-    int GetColorIndex(const Square& square) const;
+    int GetColorIndex(const Square& square) const
+    {
+        const int index = IndexOf(square);
+        return index < 0 ? -1 : m_colors[static_cast<size_t>(index)];
+    }
     void SetColorIndex(const Square& square, int colorIndex);
     bool IsUnpainted(const Square& square) const { return GetColorIndex(square) == -1; }
 
     // --- Candidates (index c stands for the value c + 1) ---
-    uint16_t GetPlayerEliminations(const Square& square) const;
-    uint16_t GetAutoEliminations(const Square& square) const;
+    uint16_t GetPlayerEliminations(const Square& square) const
+    {
+        const int index = IndexOf(square);
+        return index < 0 ? 0 : m_playerEliminations[static_cast<size_t>(index)];
+    }
+    uint16_t GetAutoEliminations(const Square& square) const
+    {
+        const int index = IndexOf(square);
+        return index < 0 ? 0 : m_autoEliminations[static_cast<size_t>(index)];
+    }
+    // Both masks in one: bit c set = candidate c is ruled out.
+    uint16_t GetEliminations(const Square& square) const
+    {
+        const int index = IndexOf(square);
+        return index < 0 ? 0
+                         : static_cast<uint16_t>(m_playerEliminations[static_cast<size_t>(index)] |
+                                                 m_autoEliminations[static_cast<size_t>(index)]);
+    }
     void SetPlayerCandidateBit(const Square& square, int candidateIndex, bool set);
     void SetAutoCandidateBit(const Square& square, int candidateIndex, bool set);
     void ClearAutoEliminations();
-    bool IsCandidateEliminated(const Square& square, int candidateIndex) const;
-    bool IsCandidateEliminatedByPlayer(const Square& square, int candidateIndex) const;
-    bool IsCandidateEliminatedAutomatically(const Square& square, int candidateIndex) const;
+    bool IsCandidateEliminated(const Square& square, int candidateIndex) const
+    {
+        return IsTrackedCandidate(candidateIndex) && ((GetEliminations(square) >> candidateIndex) & 1u) != 0;
+    }
+    bool IsCandidateEliminatedByPlayer(const Square& square, int candidateIndex) const
+    {
+        return IsTrackedCandidate(candidateIndex) && ((GetPlayerEliminations(square) >> candidateIndex) & 1u) != 0;
+    }
+    bool IsCandidateEliminatedAutomatically(const Square& square, int candidateIndex) const
+    {
+        return IsTrackedCandidate(candidateIndex) && ((GetAutoEliminations(square) >> candidateIndex) & 1u) != 0;
+    }
     bool HaveSameEliminatedCandidates(const Square& a, const Square& b) const;
     int CountOpenCandidates(const Square& square) const;
 
     // --- Cage solutions ---
     void SetSolutionInvalidBit(int cageIndex, int solutionIndex, bool set);
     void SetSolutionAutoBit(int cageIndex, int solutionIndex, bool set);
-    bool IsSolutionEliminated(int cageIndex, int solutionIndex) const;
-    bool IsSolutionMarkedInvalid(int cageIndex, int solutionIndex) const;
-    bool IsSolutionAutoEliminated(int cageIndex, int solutionIndex) const;
+    bool IsSolutionEliminated(int cageIndex, int solutionIndex) const
+    {
+        return IsTrackedSolution(solutionIndex) && ((GetEliminatedSolutions(cageIndex) >> solutionIndex) & 1u) != 0;
+    }
+    bool IsSolutionMarkedInvalid(int cageIndex, int solutionIndex) const
+    {
+        return IsTrackedSolution(solutionIndex) && IsTrackedCage(cageIndex) &&
+               ((m_invalidSolutions[static_cast<size_t>(cageIndex)] >> solutionIndex) & 1u) != 0;
+    }
+    bool IsSolutionAutoEliminated(int cageIndex, int solutionIndex) const
+    {
+        return IsTrackedSolution(solutionIndex) && IsTrackedCage(cageIndex) &&
+               ((m_autoSolutions[static_cast<size_t>(cageIndex)] >> solutionIndex) & 1u) != 0;
+    }
+    // Bit i set = solution i is marked invalid or ruled out automatically;
+    // 0 for a cage this progress does not track.
+    uint64_t GetEliminatedSolutions(int cageIndex) const
+    {
+        return IsTrackedCage(cageIndex) ? m_invalidSolutions[static_cast<size_t>(cageIndex)] |
+                                              m_autoSolutions[static_cast<size_t>(cageIndex)]
+                                        : 0;
+    }
+    // Replaces the automatic marks of the solutions in covered (bit i for
+    // solution i) with those in eliminated.
+    void SetAutoEliminatedSolutions(int cageIndex, uint64_t covered, uint64_t eliminated)
+    {
+        if (IsTrackedCage(cageIndex) && covered != 0) {
+            uint64_t& marks = m_autoSolutions[static_cast<size_t>(cageIndex)];
+            marks = (marks & ~covered) | (eliminated & covered);
+            m_hasChanged = true;
+        }
+    }
+    // Replaces a square's automatic eliminations; candidates past this
+    // progress's size stay clear.
+    void SetAutoEliminations(const Square& square, uint16_t eliminations);
 
     // --- Move history ---
     // Drops the redo tail, appends, and moves the tracker past the move.
@@ -140,9 +205,22 @@ public:
 
 private:
     // -1 for a square outside this progress.
-    int IndexOf(const Square& square) const;
-    static bool IsTrackedSolution(int solutionIndex);
-    bool IsTrackedCandidate(int candidateIndex) const;
+    int IndexOf(const Square& square) const
+    {
+        return square.x < m_size && square.y < m_size ? static_cast<int>(square.y * m_size + square.x) : -1;
+    }
+    static bool IsTrackedSolution(int solutionIndex)
+    {
+        return solutionIndex >= 0 && solutionIndex < MAX_TRACKED_SOLUTIONS;
+    }
+    bool IsTrackedCandidate(int candidateIndex) const
+    {
+        return candidateIndex >= 0 && candidateIndex < static_cast<int>(m_size);
+    }
+    bool IsTrackedCage(int cageIndex) const
+    {
+        return cageIndex >= 0 && cageIndex < static_cast<int>(m_invalidSolutions.size());
+    }
     void ReadSquares(ResourceStream& stream);
     void ReadMoveHistory(ResourceStream& stream, uint8_t version);
     bool IsMoveInsideBoard(const BoardMove& move) const;

@@ -3,8 +3,10 @@
 #include "engine/core/Diagnostics.h"
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardProgress.h"
+#include "game/puzzle/board/SquareMask.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace Pemberquill {
@@ -17,16 +19,9 @@ void Cage::Init()
 void Cage::Clear()
 {
     solutions.clear();
+    solutionsStamp = NewSolutionsStamp();
     valueSets.clear();
     squares.clear();
-}
-
-Square* Cage::GetKeySquare() const
-{
-    if (keySquare < 0 || keySquare >= static_cast<int>(squares.size())) {
-        return nullptr;
-    }
-    return squares[static_cast<size_t>(keySquare)];
 }
 
 std::string Cage::GetRuleText() const
@@ -187,20 +182,30 @@ Square* Cage::FindCornerSquare() const
 
 SquareSet Cage::IntersectActiveValueSets() const
 {
-    SquareSet result;
+    // As bits of y * MAX_BOARD_SIZE + x, which keeps the sets' row-major
+    // order; an intersection that comes out empty starts again from the
+    // next shape in use.
+    SquareMask result;
+    std::array<Square*, MAX_BOARD_SIZE * MAX_BOARD_SIZE> squareAt{};
     for (const CageValueSet& valueSet : valueSets) {
         if (!valueSet.inUse) {
             continue;
         }
-        if (result.empty()) {
-            result = valueSet.values;
-            continue;
+        const bool isFirst = result.low == 0 && result.high == 0;
+        SquareMask shape;
+        for (Square* square : valueSet.values) {
+            const int index = static_cast<int>(square->y * MAX_BOARD_SIZE + square->x);
+            shape.Add(index);
+            if (isFirst) {
+                squareAt[static_cast<size_t>(index)] = square;
+            }
         }
-        for (auto it = result.begin(); it != result.end();) {
-            it = valueSet.values.count(*it) != 0 ? std::next(it) : result.erase(it);
-        }
+        result.low = isFirst ? shape.low : result.low & shape.low;
+        result.high = isFirst ? shape.high : result.high & shape.high;
     }
-    return result;
+    SquareSet intersection;
+    result.ForEach([&](int index) { intersection.insert(intersection.end(), squareAt[static_cast<size_t>(index)]); });
+    return intersection;
 }
 
 int Cage::CountRemainingSolutions(const Board& board) const

@@ -19,6 +19,9 @@ struct CageValueSet {
 
 // A group of squares under one rule. Copied by value, vectors and all; the
 // squares belong to the board.
+// A stamp for Cage::solutionsStamp that no list has had before.
+unsigned NewSolutionsStamp();
+
 struct Cage {
     int index = -1;  // position in the board's cage list, which squares refer to
     int target = 0;  // what the arithmetic rules must produce
@@ -30,13 +33,21 @@ struct Cage {
     int maxValue = 0;     // the board size the solutions were enumerated for
     int keySquare = -1;   // position in squares of the square that carries the rule text
     int solutionSize = 0; // the square count being enumerated
+    // Set anew, to a number no other list of the run has, whenever
+    // GenerateSolutions or Clear replaces the solutions; 0 for a list never
+    // generated. What is worked out from a list may be kept while it stays.
+    unsigned solutionsStamp = 0;
 
     // Back to the state of a fresh cage.
     void Init();
     // Drops the solutions, shapes and squares.
     void Clear();
 
-    Square* GetKeySquare() const;
+    Square* GetKeySquare() const
+    {
+        return keySquare < 0 || keySquare >= static_cast<int>(squares.size()) ? nullptr
+                                                                                : squares[static_cast<size_t>(keySquare)];
+    }
 
     // "12+", "Straight", "<,>": the text drawn on the key square.
     std::string GetRuleText() const;
@@ -78,7 +89,11 @@ struct Cage {
     std::vector<Square*> GetPaintedSquares(const Board& board) const;
     // (x, y) is the key square or comes after it in reading order; any
     // square counts when the cage has no key square.
-    bool IsAtOrAfterKeySquare(unsigned x, unsigned y) const;
+    bool IsAtOrAfterKeySquare(unsigned x, unsigned y) const
+    {
+        const Square* key = GetKeySquare();
+        return key == nullptr || y > key->y || (y == key->y && x >= key->x);
+    }
     // The fewest and the most values of the cage's solutions, bounded by the
     // rule's cage sizes; 0 for the rules without solutions.
     int GetMinSolutionLength() const;

@@ -65,12 +65,6 @@ std::vector<Square*> Cage::GetPaintedSquares(const Board& board) const
     return painted;
 }
 
-bool Cage::IsAtOrAfterKeySquare(unsigned x, unsigned y) const
-{
-    const Square* key = GetKeySquare();
-    return key == nullptr || y > key->y || (y == key->y && x >= key->x);
-}
-
 int Cage::GetMinSolutionLength() const
 {
     if (!HasSolutions(rule)) {
@@ -105,16 +99,9 @@ int Cage::GetReachableSize(const Board& board) const
     if (painted >= maxSize) {
         return maxSize;
     }
-    // One visited set for every start: the search reports how far the cage
-    // can reach, stopping once that is far enough.
-    SquareSet visited;
-    const size_t needed = static_cast<size_t>(maxSize - painted);
-    for (const Square* square : squares) {
-        if (board.GetSquareColorIndex(*square) == color && board.CanGrowCage(*this, *square, needed, visited)) {
-            break;
-        }
-    }
-    return painted + static_cast<int>(visited.size());
+    // One search for every start: it reports how far the cage can reach,
+    // stopping once that is far enough.
+    return painted + static_cast<int>(board.CountCageGrowth(*this, static_cast<size_t>(maxSize - painted)));
 }
 
 int Cage::GetMaxSolutionSize(const Board& board) const
@@ -134,8 +121,9 @@ bool Cage::IsPaintComplete(const Board& board) const
     if (!board.HasHiddenCages()) {
         return true;
     }
+    // The size test first: the largest solution size walks the board.
     const int painted = CountSquaresInCageColor(board);
-    return painted == GetMaxSolutionSize(board) && painted == static_cast<int>(squares.size());
+    return painted == static_cast<int>(squares.size()) && painted == GetMaxSolutionSize(board);
 }
 
 } // namespace Pemberquill

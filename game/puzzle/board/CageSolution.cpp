@@ -3,22 +3,25 @@
 #include "engine/core/Diagnostics.h"
 
 #include <algorithm>
+#include <string>
 
 namespace Pemberquill {
 
 void CageSolution::BuildDescription()
 {
+    // Every cage of every generated board lists its solutions with their
+    // texts, so this avoids formatting through the printf family.
     description.clear();
     const char symbol = GetCageRuleSymbol(rule);
     for (size_t i = 0; i < values.size(); ++i) {
-        if (i == 0) {
-            description += Stringf("%d", values[i]);
-        } else {
-            description += Stringf("%c%d", symbol, values[i]);
+        if (i != 0) {
+            description += symbol;
         }
+        description += std::to_string(values[i]);
     }
     if (result != 0) {
-        description += Stringf("=%d", result);
+        description += '=';
+        description += std::to_string(result);
     }
 }
 

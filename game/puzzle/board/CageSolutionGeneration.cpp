@@ -1,5 +1,6 @@
 #include "game/puzzle/board/Cage.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace Pemberquill {
@@ -60,50 +61,73 @@ void GenerateAddition(Cage& cage)
     WalkAdditions(cage, sequence, 1, 0);
 }
 
-bool IsNewSolution(const Cage& cage, const CageSolution& candidate)
+bool IsNewSolution(const Cage& cage, const std::vector<int>& sortedValues)
 {
     for (const CageSolution& existing : cage.solutions) {
-        if (existing.HasSameValues(candidate)) {
+        if (existing.values == sortedValues) {
             return false;
         }
     }
     return true;
 }
 
+// Where the factors are dealt; sorted is scratch for each complete deal, so
+// that the many deals that repeat a solution or a value three times build
+// nothing.
+struct FactorDeal {
+    std::vector<int> slots;
+    std::vector<int> factors;
+    std::vector<int> sorted;
+};
+
+bool HasValueThreeTimes(const std::vector<int>& sortedValues)
+{
+    for (size_t i = 0; i + 2 < sortedValues.size(); ++i) {
+        if (sortedValues[i] == sortedValues[i + 2]) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Deals the remaining prime factors, the largest first, into the slots in
 // every way that keeps each slot within maxValue. The dealing order decides
 // the order of the solutions.
-void DealFactors(Cage& cage, std::vector<int>& slots, std::vector<int>& factors)
+void DealFactors(Cage& cage, FactorDeal& deal)
 {
-    if (factors.empty()) {
-        CageSolution solution = MakeSolution(CAGE_RULE_MULTIPLICATION);
-        solution.values = slots;
-        if (solution.SortAndCheckRepeats() && IsNewSolution(cage, solution)) {
-            solution.result = cage.target;
-            Append(cage, std::move(solution));
+    if (deal.factors.empty()) {
+        deal.sorted = deal.slots;
+        std::sort(deal.sorted.begin(), deal.sorted.end());
+        if (HasValueThreeTimes(deal.sorted) || !IsNewSolution(cage, deal.sorted)) {
+            return;
         }
+        CageSolution solution = MakeSolution(CAGE_RULE_MULTIPLICATION);
+        solution.values = deal.sorted;
+        solution.SortAndCheckRepeats();
+        solution.result = cage.target;
+        Append(cage, std::move(solution));
         return;
     }
-    const int factor = factors.back();
-    factors.pop_back();
-    for (int& slot : slots) {
-        if (slot * factor > cage.maxValue) {
+    const int factor = deal.factors.back();
+    deal.factors.pop_back();
+    for (size_t i = 0; i < deal.slots.size(); ++i) {
+        if (deal.slots[i] * factor > cage.maxValue) {
             continue;
         }
-        slot *= factor;
-        DealFactors(cage, slots, factors);
-        slot /= factor;
+        deal.slots[i] *= factor;
+        DealFactors(cage, deal);
+        deal.slots[i] /= factor;
     }
-    factors.push_back(factor);
+    deal.factors.push_back(factor);
 }
 
 void GenerateMultiplication(Cage& cage)
 {
-    std::vector<int> factors;
+    FactorDeal deal;
     int remaining = cage.target;
     for (int f = 2; f <= cage.maxValue && remaining > 1;) {
         if (remaining % f == 0) {
-            factors.push_back(f);
+            deal.factors.push_back(f);
             remaining /= f;
             f = 2;
         } else {
@@ -112,11 +136,11 @@ void GenerateMultiplication(Cage& cage)
     }
     // A prime factor above the largest value, or a target below 1, cannot be
     // made from the board's values at all.
-    if (factors.empty() || remaining != 1) {
+    if (deal.factors.empty() || remaining != 1) {
         return;
     }
-    std::vector<int> slots(static_cast<size_t>(cage.solutionSize), 1);
-    DealFactors(cage, slots, factors);
+    deal.slots.assign(static_cast<size_t>(cage.solutionSize), 1);
+    DealFactors(cage, deal);
 }
 
 template <typename Accept>
@@ -160,9 +184,16 @@ void GenerateStraight(Cage& cage)
 
 } // namespace
 
+unsigned NewSolutionsStamp()
+{
+    static unsigned lastStamp = 0;
+    return ++lastStamp;
+}
+
 void Cage::GenerateSolutions(int maxValueForBoard, bool useSizeRange)
 {
     solutions.clear();
+    solutionsStamp = NewSolutionsStamp();
     if (squares.empty()) {
         return;
     }

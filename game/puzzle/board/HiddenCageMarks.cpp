@@ -5,6 +5,7 @@
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/board/SolutionFit.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace Pemberquill {
@@ -45,6 +46,25 @@ public:
         return true;
     }
 
+    // IsShapeFeasible and Summarize in one walk over the shape; the group
+    // is complete only when the shape is feasible.
+    bool SummarizeIfFeasible(const Cage& cage, const SquareSet& shape, int paintedInCageColor,
+                             SquareGroupValues& outGroup) const
+    {
+        if (paintedInCageColor > static_cast<int>(shape.size())) {
+            return false;
+        }
+        outGroup = SquareGroupValues();
+        for (const Square* square : shape) {
+            const Entry& entry = At(*square);
+            if (entry.color != -1 && square->cageIndex != cage.index) {
+                return false;
+            }
+            AddSquareToGroup(outGroup, **shape.begin(), *square, entry.placed, entry.available);
+        }
+        return true;
+    }
+
     SquareGroupValues Summarize(const SquareSet& shape) const
     {
         SquareGroupValues group;
@@ -77,47 +97,45 @@ private:
     std::vector<Entry> m_entries;
 };
 
-struct SolutionKey {
-    const CageSolution* solution;
-    ValueMask mask;
-};
-
-std::vector<SolutionKey> MakeSolutionKeys(const Cage& cage)
-{
-    std::vector<SolutionKey> keys;
-    keys.reserve(cage.solutions.size());
-    for (const CageSolution& solution : cage.solutions) {
-        keys.push_back({&solution, GetSolutionValueMask(solution)});
-    }
-    return keys;
-}
-
 } // namespace
 
 void Board::UpdateHiddenCageSolutions()
 {
     const SquareSnapshot snapshot(*this);
+    std::vector<ValueMask> masks;
+    std::vector<bool> collected;
     for (Cage& cage : m_cages) {
-        const std::vector<SolutionKey> keys = MakeSolutionKeys(cage);
+        masks.clear();
+        for (const CageSolution& solution : cage.solutions) {
+            masks.push_back(GetSolutionValueMask(solution));
+        }
         const int paintedInCageColor = snapshot.CountInColor(cage);
-        std::vector<bool> collected(keys.size(), false);
+        collected.assign(masks.size(), false);
         size_t numCollected = 0;
+        SquareGroupValues group;
         for (CageValueSet& shape : cage.valueSets) {
-            shape.inUse = snapshot.IsShapeFeasible(cage, shape.values, paintedInCageColor);
-            if (!shape.inUse || numCollected == keys.size()) {
+            if (numCollected == masks.size()) {
+                shape.inUse = snapshot.IsShapeFeasible(cage, shape.values, paintedInCageColor);
                 continue;
             }
-            const SquareGroupValues group = snapshot.Summarize(shape.values);
-            for (size_t i = 0; i < keys.size(); ++i) {
-                if (!collected[i] && DoesSolutionFitGroup(*keys[i].solution, keys[i].mask, group, true)) {
+            shape.inUse = snapshot.SummarizeIfFeasible(cage, shape.values, paintedInCageColor, group);
+            if (!shape.inUse) {
+                continue;
+            }
+            for (size_t i = 0; i < masks.size(); ++i) {
+                if (!collected[i] && DoesSolutionFitGroup(cage.solutions[i], masks[i], group, true)) {
                     collected[i] = true;
                     ++numCollected;
                 }
             }
         }
-        for (size_t i = 0; i < keys.size(); ++i) {
-            m_progress->SetSolutionAutoBit(cage.index, static_cast<int>(i), !collected[i]);
+        uint64_t eliminated = 0;
+        const size_t tracked = std::min<size_t>(masks.size(), MAX_TRACKED_SOLUTIONS);
+        for (size_t i = 0; i < tracked; ++i) {
+            eliminated |= collected[i] ? 0 : uint64_t{1} << i;
         }
+        const uint64_t covered = tracked == 64 ? ~uint64_t{0} : (uint64_t{1} << tracked) - 1u;
+        m_progress->SetAutoEliminatedSolutions(cage.index, covered, eliminated);
     }
 }
 

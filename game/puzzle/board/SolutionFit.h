@@ -1,13 +1,12 @@
 #pragma once
 
+#include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/board/CageSolution.h"
+#include "game/puzzle/board/Square.h"
 
 #include <cstdint>
 
 namespace Pemberquill {
-
-class BoardProgress;
-struct Square;
 
 // Values 1 to 31 as bits (bit v for value v). Anything outside that range
 // maps to bit 0, which no set of open values ever holds.
@@ -18,7 +17,14 @@ inline ValueMask ValueBit(int value)
     return value >= 1 && value <= 31 ? ValueMask{1} << value : ValueMask{1};
 }
 
-ValueMask GetSolutionValueMask(const CageSolution& solution);
+inline ValueMask GetSolutionValueMask(const CageSolution& solution)
+{
+    ValueMask mask = 0;
+    for (int value : solution.values) {
+        mask |= ValueBit(value);
+    }
+    return mask;
+}
 
 // What a group of squares (a cage, or a shape a hidden cage might take)
 // says about the values that can fill it.
@@ -34,17 +40,50 @@ struct SquareGroupValues {
 
 // What one square adds to a group: its value when it holds one, its open
 // candidates when it is empty.
-ValueMask GetPlacedValueBit(const BoardProgress& progress, const Square& square);
-ValueMask GetAvailableValueBits(const BoardProgress& progress, const Square& square, unsigned boardSize);
+inline ValueMask GetPlacedValueBit(const BoardProgress& progress, const Square& square)
+{
+    const unsigned value = progress.GetValue(square);
+    return value != 0 ? ValueBit(static_cast<int>(value)) : 0;
+}
+
+inline ValueMask GetAvailableValueBits(const BoardProgress& progress, const Square& square, unsigned boardSize)
+{
+    // A placed value stays available to the solutions: the square's own
+    // candidates are all ruled out once it holds a value, and without this
+    // a cage's true solution would be ruled out by its own values.
+    if (const ValueMask placed = GetPlacedValueBit(progress, square)) {
+        return placed;
+    }
+    // Candidate c is value c + 1, which is bit c + 1 of a value mask.
+    const unsigned tracked = (1u << progress.GetSize()) - 1u;
+    const unsigned all = (1u << boardSize) - 1u;
+    return static_cast<ValueMask>((all & ~(progress.GetEliminations(square) & tracked)) << 1);
+}
 
 // Adds a square to the group; first and square give the line test.
-void AddSquareToGroup(SquareGroupValues& group, const Square& first, const Square& square, ValueMask placed,
-                      ValueMask available);
+inline void AddSquareToGroup(SquareGroupValues& group, const Square& first, const Square& square, ValueMask placed,
+                             ValueMask available)
+{
+    group.placed |= placed;
+    group.available |= available;
+    group.inOneColumn = group.inOneColumn && square.x == first.x;
+    group.inOneRow = group.inOneRow && square.y == first.y;
+    ++group.count;
+}
 
 // Whether the solution could still fill the group: no repeated value in a
 // line, every value available, every placed value among its values, and,
 // with sameSize, one value per square.
-bool DoesSolutionFitGroup(const CageSolution& solution, ValueMask solutionMask, const SquareGroupValues& group,
-                          bool sameSize);
+inline bool DoesSolutionFitGroup(const CageSolution& solution, ValueMask solutionMask, const SquareGroupValues& group,
+                                 bool sameSize)
+{
+    if (group.IsLinear() && !solution.hasNoRepeats) {
+        return false;
+    }
+    if (sameSize && static_cast<int>(solution.values.size()) != group.count) {
+        return false;
+    }
+    return (solutionMask & ~group.available) == 0 && (group.placed & ~solutionMask) == 0;
+}
 
 } // namespace Pemberquill

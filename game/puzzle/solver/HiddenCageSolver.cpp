@@ -3,7 +3,7 @@
 #include "game/puzzle/board/Board.h"
 
 #include <algorithm>
-#include <deque>
+#include <array>
 #include <vector>
 
 namespace Pemberquill {
@@ -58,6 +58,9 @@ bool IsChainEnd(const Cage& cage, const Square& square)
     return square.cageIndex == cage.index && cage.IsAtOrAfterKeySquare(square.x, square.y);
 }
 
+constexpr size_t MAX_SQUARES = MAX_BOARD_SIZE * MAX_BOARD_SIZE;
+using ChainLengths = std::array<int, MAX_SQUARES>;
+
 // For every square, by row-major index: the number of squares in the
 // shortest chain of unpainted squares that may join the cage, leading from
 // it to a square next to one of the cage's painted squares (see
@@ -69,16 +72,20 @@ bool IsChainEnd(const Cage& cage, const Square& square)
 // square-avoiding chain from that start would, without that walk's
 // exponential cost in large open regions (Even, Odd and NoOp cages may grow
 // over most of a board).
-std::vector<int> MeasureChainsToCage(const Board& board, const Cage& cage)
+ChainLengths MeasureChainsToCage(const Board& board, const Cage& cage)
 {
     const std::vector<Square>& squares = board.GetSquares();
-    std::vector<bool> mayJoin(squares.size(), false);
+    std::array<bool, MAX_SQUARES> mayJoin{};
+    const ValueMask remainingValues = board.GetRemainingSolutionValues(cage);
     for (const Square& square : squares) {
-        mayJoin[IndexOf(board, square)] = board.CanSquareJoinCage(cage, &square, nullptr);
+        mayJoin[IndexOf(board, square)] = board.CanSquareJoinCage(cage, &square, nullptr, remainingValues);
     }
 
-    std::vector<int> chainLength(squares.size(), 0);
-    std::deque<const Square*> open;
+    ChainLengths chainLength{};
+    // Breadth first: every square enters the queue once.
+    std::array<const Square*, MAX_SQUARES> open{};
+    size_t head = 0;
+    size_t tail = 0;
     for (const Square& square : squares) {
         if (!mayJoin[IndexOf(board, square)]) {
             continue;
@@ -87,14 +94,13 @@ std::vector<int> MeasureChainsToCage(const Board& board, const Cage& cage)
             const Square* neighbour = FindNeighbour(board, square, direction);
             if (neighbour != nullptr && IsPainted(board, *neighbour) && IsChainEnd(cage, *neighbour)) {
                 chainLength[IndexOf(board, square)] = 1;
-                open.push_back(&square);
+                open[tail++] = &square;
                 break;
             }
         }
     }
-    while (!open.empty()) {
-        const Square& current = *open.front();
-        open.pop_front();
+    while (head < tail) {
+        const Square& current = *open[head++];
         for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
             const Square* neighbour = FindNeighbour(board, current, direction);
             if (neighbour == nullptr) {
@@ -105,7 +111,7 @@ std::vector<int> MeasureChainsToCage(const Board& board, const Cage& cage)
             const size_t next = IndexOf(board, *neighbour);
             if (mayJoin[next] && chainLength[next] == 0) {
                 chainLength[next] = chainLength[IndexOf(board, current)] + 1;
-                open.push_back(neighbour);
+                open[tail++] = neighbour;
             }
         }
     }
@@ -163,11 +169,15 @@ bool HiddenCageSolver::StepOnlyLegalCage(Board& board, StepResult& step)
 {
     const std::vector<Cage>& cages = board.GetCages();
     std::vector<CageRoom> rooms;
-    std::vector<std::vector<int>> chains;
-    for (const Cage& cage : cages) {
+    std::vector<ChainLengths> chains(cages.size());
+    std::vector<bool> hasChains(cages.size(), false);
+    for (size_t i = 0; i < cages.size(); ++i) {
+        const Cage& cage = cages[i];
         rooms.push_back(MeasureCage(board, cage));
-        const bool hasRoom = cage.color != -1 && rooms.back().painted < rooms.back().maxSize;
-        chains.push_back(hasRoom ? MeasureChainsToCage(board, cage) : std::vector<int>());
+        hasChains[i] = cage.color != -1 && rooms.back().painted < rooms.back().maxSize;
+        if (hasChains[i]) {
+            chains[i] = MeasureChainsToCage(board, cage);
+        }
     }
 
     for (const Square& square : board.GetSquares()) {
@@ -180,7 +190,7 @@ bool HiddenCageSolver::StepOnlyLegalCage(Board& board, StepResult& step)
             const Cage& cage = cages[i];
             // A Comparisons cage has no solutions to test a square against:
             // only its own squares may count it.
-            if (chains[i].empty() || (cage.rule == CAGE_RULE_COMPARISONS && square.cageIndex != cage.index)) {
+            if (!hasChains[i] || (cage.rule == CAGE_RULE_COMPARISONS && square.cageIndex != cage.index)) {
                 continue;
             }
             // Only squares that may join the cage have a chain to it.
@@ -213,10 +223,11 @@ bool HiddenCageSolver::StepSmallestSolutionsInvalid(Board& board, StepResult& st
         // it does not pass for the only way to grow.
         const Square* growInto = nullptr;
         int numWays = 0;
+        const ValueMask remainingValues = board.GetRemainingSolutionValues(cage);
         for (const Square* painted : cage.GetPaintedSquares(board)) {
             for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
                 const Square* neighbour = FindNeighbour(board, *painted, direction);
-                if (board.CanSquareJoinCage(cage, neighbour, nullptr)) {
+                if (board.CanSquareJoinCage(cage, neighbour, nullptr, remainingValues)) {
                     growInto = neighbour;
                     ++numWays;
                 }

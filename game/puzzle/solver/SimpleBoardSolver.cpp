@@ -70,7 +70,10 @@ StepResult SimpleBoardSolver::FindNextStep(Board& board, bool describeOnly)
 
     BeginStep(board, describeOnly);
     StepResult step;
-    ApplyFirstTechnique(*this, TECHNIQUES, board, step);
+    {
+        const StepViewScope view(*this, board);
+        ApplyFirstTechnique(*this, TECHNIQUES, board, step);
+    }
     step.complexity = GetStepComplexity(step.stepId);
     return step;
 }
@@ -92,40 +95,32 @@ void SimpleBoardSolver::BeginStep(const Board& board, bool describeOnly)
     SetDescribeOnly(describeOnly);
 }
 
-uint16_t SimpleBoardSolver::GetPresentCandidates(const Board& board, const Square& square)
+SimpleBoardSolver::StepViewScope::StepViewScope(SimpleBoardSolver& solver, const Board& board) : m_solver(solver)
 {
-    const BoardProgress& progress = *board.GetProgress();
-    if (progress.GetValue(square) != 0) {
-        return 0;
+    StepView& view = solver.m_view;
+    view.size = board.GetSize();
+    view.emptySquares = 0;
+    for (const Square& square : board.GetSquares()) {
+        const size_t index = square.y * view.size + square.x;
+        view.present[index] = GetPresentCandidates(board, square);
+        view.isEmpty[index] = IsSquareEmpty(board, square);
+        view.emptySquares += view.isEmpty[index] ? 1 : 0;
     }
-    const unsigned allCandidates = (1u << board.GetSize()) - 1u;
-    const unsigned eliminated = progress.GetPlayerEliminations(square) | progress.GetAutoEliminations(square);
-    return static_cast<uint16_t>(allCandidates & ~eliminated);
-}
-
-bool SimpleBoardSolver::IsCandidatePresent(const Board& board, const Square& square, int value)
-{
-    return value >= 1 && value <= static_cast<int>(board.GetSize()) &&
-           ((GetPresentCandidates(board, square) >> (value - 1)) & 1u) != 0;
-}
-
-bool SimpleBoardSolver::IsSquareEmpty(const Board& board, const Square& square)
-{
-    return board.GetSquareValue(square) == 0;
-}
-
-bool SimpleBoardSolver::IsSolutionRemaining(const Board& board, const Cage& cage, int solutionIndex)
-{
-    return !board.GetProgress()->IsSolutionEliminated(cage.index, solutionIndex);
+    const std::vector<Cage>& cages = board.GetCages();
+    view.isCageFilled.resize(cages.size());
+    for (size_t i = 0; i < cages.size(); ++i) {
+        view.isCageFilled[i] = std::none_of(cages[i].squares.begin(), cages[i].squares.end(), [&](const Square* square) {
+            return view.isEmpty[square->y * view.size + square->x];
+        });
+    }
+    view.isTaken = true;
 }
 
 std::vector<int> SimpleBoardSolver::GetRemainingSolutions(const Board& board, const Cage& cage)
 {
     std::vector<int> remaining;
-    for (int i = 0; i < static_cast<int>(cage.solutions.size()); ++i) {
-        if (IsSolutionRemaining(board, cage, i)) {
-            remaining.push_back(i);
-        }
+    for (int index : WalkRemainingSolutions(board, cage)) {
+        remaining.push_back(index);
     }
     return remaining;
 }
@@ -138,6 +133,16 @@ bool SimpleBoardSolver::PassesCommonCageFilter(const Board& board, const Cage& c
 std::vector<Square*> SimpleBoardSolver::GetSquaresForElimination(const Board& board, const Cage& cage)
 {
     return board.HasHiddenCages() ? cage.GetPaintedSquares(board) : cage.squares;
+}
+
+const std::vector<Square*>& SimpleBoardSolver::GetSquaresForElimination(const Board& board, const Cage& cage,
+                                                                         std::vector<Square*>& scratch)
+{
+    if (!board.HasHiddenCages()) {
+        return cage.squares;
+    }
+    scratch = cage.GetPaintedSquares(board);
+    return scratch;
 }
 
 bool SimpleBoardSolver::PlaceValue(Board& board, const Square& square, int value, StepResult& step) const

@@ -1,16 +1,79 @@
 #pragma once
 
+#include "game/puzzle/board/Board.h"
 #include "game/puzzle/solver/BoardSolver.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 namespace Pemberquill {
 
-struct Cage;
-
 // A solve gives up after this many calls of the step function.
 constexpr int MAX_SOLVE_STEPS = 10000;
+
+// The indices of a cage's remaining solutions in list order, walked over
+// the progress's marks without building a list. Solutions past the tracked
+// ones are never marked, so they always remain.
+class RemainingSolutions {
+public:
+    RemainingSolutions(uint64_t eliminated, int count) : m_eliminated(eliminated), m_count(count) {}
+
+    class Iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = int;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const int*;
+        using reference = int;
+
+        Iterator(const RemainingSolutions& range, int index) : m_range(&range), m_index(index) { SkipEliminated(); }
+        int operator*() const { return m_index; }
+        Iterator& operator++()
+        {
+            ++m_index;
+            SkipEliminated();
+            return *this;
+        }
+        bool operator==(const Iterator& other) const { return m_index == other.m_index; }
+        bool operator!=(const Iterator& other) const { return m_index != other.m_index; }
+
+    private:
+        void SkipEliminated()
+        {
+            while (m_index < m_range->m_count && m_range->IsEliminated(m_index)) {
+                ++m_index;
+            }
+        }
+        const RemainingSolutions* m_range;
+        int m_index;
+    };
+
+    Iterator begin() const { return Iterator(*this, 0); }
+    Iterator end() const { return Iterator(*this, m_count); }
+    bool IsEmpty() const { return !(begin() != end()); }
+    // The only remaining solution; -1 when none or several remain.
+    int GetOnly() const
+    {
+        Iterator first = begin();
+        if (!(first != end())) {
+            return -1;
+        }
+        const int index = *first;
+        return ++first != end() ? -1 : index;
+    }
+
+private:
+    bool IsEliminated(int index) const
+    {
+        return index < MAX_TRACKED_SOLUTIONS && ((m_eliminated >> index) & 1u) != 0;
+    }
+
+    uint64_t m_eliminated;
+    int m_count;
+};
 
 // The solver of ordinary boards: value placing, candidate elimination and
 // cage-solution reasoning, in one fixed order. Derived solvers put their
@@ -35,19 +98,44 @@ protected:
     // --- The board as the techniques read it ---
     // Bit c set = value c + 1 is still open in the square; 0 for a filled
     // square.
-    static uint16_t GetPresentCandidates(const Board& board, const Square& square);
-    static bool IsCandidatePresent(const Board& board, const Square& square, int value);
-    static bool IsSquareEmpty(const Board& board, const Square& square);
+    static uint16_t GetPresentCandidates(const Board& board, const Square& square)
+    {
+        const BoardProgress& progress = *board.GetProgress();
+        if (progress.GetValue(square) != 0) {
+            return 0;
+        }
+        const unsigned allCandidates = (1u << board.GetSize()) - 1u;
+        return static_cast<uint16_t>(allCandidates & ~static_cast<unsigned>(progress.GetEliminations(square)));
+    }
+    static bool IsCandidatePresent(const Board& board, const Square& square, int value)
+    {
+        return value >= 1 && value <= static_cast<int>(board.GetSize()) &&
+               ((GetPresentCandidates(board, square) >> (value - 1)) & 1u) != 0;
+    }
+    static bool IsSquareEmpty(const Board& board, const Square& square) { return board.GetSquareValue(square) == 0; }
     // Neither marked invalid nor ruled out automatically.
-    static bool IsSolutionRemaining(const Board& board, const Cage& cage, int solutionIndex);
+    static bool IsSolutionRemaining(const Board& board, const Cage& cage, int solutionIndex)
+    {
+        return !board.GetProgress()->IsSolutionEliminated(cage.index, solutionIndex);
+    }
     // Indices of the remaining solutions, in list order.
     static std::vector<int> GetRemainingSolutions(const Board& board, const Cage& cage);
+    // The same, walked without a list.
+    static RemainingSolutions WalkRemainingSolutions(const Board& board, const Cage& cage)
+    {
+        return RemainingSolutions(board.GetProgress()->GetEliminatedSolutions(cage.index),
+                                  static_cast<int>(cage.solutions.size()));
+    }
     // What most cage techniques look at: a cage with solutions, an empty
     // square left, and its extent settled.
     static bool PassesCommonCageFilter(const Board& board, const Cage& cage);
     // The cage's squares that parity and solution eliminations may touch:
     // all of them, or on hidden-cage boards only those already painted.
     static std::vector<Square*> GetSquaresForElimination(const Board& board, const Cage& cage);
+    // The same without a copy on boards whose cages are visible; scratch
+    // holds the painted squares on hidden-cage boards.
+    static const std::vector<Square*>& GetSquaresForElimination(const Board& board, const Cage& cage,
+                                                                std::vector<Square*>& scratch);
 
     // --- The step's one edit ---
     // Each makes the edit in the step's describe-only mode and copies the
@@ -87,11 +175,69 @@ protected:
     bool StepDuplicateDependentsLinear(Board& board, StepResult& step);
 
 private:
+    // The board as the techniques of one FindNextStep read it, taken when
+    // the step begins: a technique that edits the board ends the step, so
+    // none reads the board after another has changed it. Techniques called
+    // on their own read the board itself.
+    struct StepView {
+        bool isTaken = false;
+        unsigned size = 0;
+        int emptySquares = 0;
+        std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> present{}; // as GetPresentCandidates
+        std::array<bool, MAX_BOARD_SIZE * MAX_BOARD_SIZE> isEmpty{};
+        std::vector<char> isCageFilled; // by position in the cage list
+    };
+    // Holds the view for the life of one step.
+    class StepViewScope {
+    public:
+        StepViewScope(SimpleBoardSolver& solver, const Board& board);
+        ~StepViewScope() { m_solver.m_view.isTaken = false; }
+        StepViewScope(const StepViewScope&) = delete;
+        StepViewScope& operator=(const StepViewScope&) = delete;
+
+    private:
+        SimpleBoardSolver& m_solver;
+    };
+    size_t ViewIndex(const Square& square) const { return square.y * m_view.size + square.x; }
+    uint16_t Present(const Board& board, const Square& square) const
+    {
+        return m_view.isTaken ? m_view.present[ViewIndex(square)] : GetPresentCandidates(board, square);
+    }
+    bool HasCandidate(const Board& board, const Square& square, int value) const
+    {
+        return value >= 1 && value <= static_cast<int>(board.GetSize()) &&
+               ((Present(board, square) >> (value - 1)) & 1u) != 0;
+    }
+    bool IsEmpty(const Board& board, const Square& square) const
+    {
+        return m_view.isTaken ? m_view.isEmpty[ViewIndex(square)] : IsSquareEmpty(board, square);
+    }
+    bool IsFilled(const Board& board, const Cage& cage) const
+    {
+        return m_view.isTaken ? m_view.isCageFilled[static_cast<size_t>(&cage - board.GetCages().data())] != 0
+                              : cage.AreAllSquaresFilled(board);
+    }
+    // PassesCommonCageFilter, through the view.
+    bool PassesCageFilter(const Board& board, const Cage& cage) const
+    {
+        return !cage.solutions.empty() && !IsFilled(board, cage) && cage.IsPaintComplete(board);
+    }
+
     // The comparison techniques share their walk over Comparisons cages.
     template <typename Examine>
     bool ForEachOpenComparisonSquare(Board& board, Examine&& examine);
     bool RemoveParityCandidates(Board& board, int rule, bool removeOdd, StepResult& step);
     bool RemoveUnassignableCandidate(Board& board, bool keepDuplicatesOutOfLines, StepResult& step);
+    // Everything the assignment search reads of a cage: its size, each
+    // square's place and value or open candidates, the remaining solutions
+    // and their values.
+    void DescribeAssignmentInput(const Board& board, const Cage& cage, std::vector<int>& outKey) const;
+
+    // Per search variant and cage position, the input of the last search
+    // that removed nothing: the same input would again remove nothing.
+    StepView m_view;
+    std::vector<std::vector<int>> m_fruitlessSearches[2];
+    std::vector<int> m_searchInput;
 };
 
 } // namespace Pemberquill

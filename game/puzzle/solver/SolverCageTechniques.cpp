@@ -28,76 +28,139 @@ bool ContainsValue(const std::vector<int>& values, int value)
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
-void SetSquareAvailable(std::vector<CageCandidate>& dependents, const Square* square, bool available)
-{
-    for (CageCandidate& dependent : dependents) {
-        if (dependent.square == square) {
-            dependent.available = available;
-        }
-    }
-}
-
-// Whether a dependent with the same value already used in this assignment
-// shares the candidate's column or row.
-bool HasUsedTwinInLine(const std::vector<CageCandidate>& dependents, const CageCandidate& candidate)
-{
-    return std::any_of(dependents.begin(), dependents.end(), [&](const CageCandidate& other) {
-        return &other != &candidate && other.used && other.value == candidate.value &&
-               (other.square->x == candidate.square->x || other.square->y == candidate.square->y);
-    });
-}
-
-// Gives the values from first on, one each, to distinct squares of the
+// Gives the values of a solution, one each, to distinct squares of the
 // cage, exploring every assignment; every dependent that takes part in a
-// complete one is marked validated. True when any assignment is complete.
-bool SearchAssignments(std::vector<CageCandidate>& dependents, const std::vector<int>& values, size_t first,
-                       bool keepDuplicatesOutOfLines)
-{
-    if (first == values.size()) {
-        return true;
+// complete one is marked validated. A square is taken while one of its
+// dependents is used, so availability is kept per square, and the used
+// dependents are kept on a stack for the line test.
+//
+// Whether the values from one position on can still be given out depends
+// only on the squares already taken, unless the line test looks at which
+// square took an equal value; so each (position, taken squares) state is
+// explored once: a second visit would mark the same dependents again.
+class AssignmentSearch {
+public:
+    AssignmentSearch(std::vector<CageCandidate>& dependents, const Cage& cage, bool keepDuplicatesOutOfLines)
+        : m_dependents(dependents), m_keepDuplicatesOutOfLines(keepDuplicatesOutOfLines)
+    {
+        // Dependents name their square by address; the first listing of an
+        // address stands for it.
+        m_squareOf.reserve(dependents.size());
+        for (const CageCandidate& dependent : dependents) {
+            const auto listed = std::find(cage.squares.begin(), cage.squares.end(), dependent.square);
+            m_squareOf.push_back(static_cast<size_t>(listed - cage.squares.begin()));
+        }
+        m_isSquareTaken.assign(cage.squares.size() + 1, 0);
+        m_numSquares = cage.squares.size();
     }
-    bool anyComplete = false;
-    for (CageCandidate& dependent : dependents) {
-        if (!dependent.available || dependent.value != values[first]) {
-            continue;
+
+    // True when any assignment is complete.
+    bool Run(const std::vector<int>& values)
+    {
+        m_values = &values;
+        const bool hasEqualValues = std::any_of(values.begin(), values.end(), [&](int value) {
+            return std::count(values.begin(), values.end(), value) > 1;
+        });
+        m_useMemo = m_numSquares <= MAX_MEMO_SQUARES && !(m_keepDuplicatesOutOfLines && hasEqualValues);
+        if (m_useMemo) {
+            m_memo.assign((values.size() + 1) << m_numSquares, UNKNOWN);
         }
-        if (keepDuplicatesOutOfLines && HasUsedTwinInLine(dependents, dependent)) {
-            continue;
-        }
-        dependent.used = true;
-        SetSquareAvailable(dependents, dependent.square, false);
-        if (SearchAssignments(dependents, values, first + 1, keepDuplicatesOutOfLines)) {
-            dependent.validated = true;
-            anyComplete = true;
-        }
-        dependent.used = false;
-        SetSquareAvailable(dependents, dependent.square, true);
+        m_takenMask = 0;
+        return Search(0);
     }
-    return anyComplete;
-}
+
+private:
+    bool Search(size_t first)
+    {
+        const std::vector<int>& values = *m_values;
+        if (first == values.size()) {
+            return true;
+        }
+        const size_t state = (first << m_numSquares) | m_takenMask;
+        if (m_useMemo && m_memo[state] != UNKNOWN) {
+            return m_memo[state] == COMPLETES;
+        }
+        bool anyComplete = false;
+        for (size_t i = 0; i < m_dependents.size(); ++i) {
+            CageCandidate& dependent = m_dependents[i];
+            const size_t square = m_squareOf[i];
+            if (m_isSquareTaken[square] != 0 || dependent.value != values[first]) {
+                continue;
+            }
+            if (m_keepDuplicatesOutOfLines && HasUsedTwinInLine(dependent)) {
+                continue;
+            }
+            m_isSquareTaken[square] = 1;
+            m_takenMask ^= TakenBit(square);
+            m_used.push_back(&dependent);
+            if (Search(first + 1)) {
+                dependent.validated = true;
+                anyComplete = true;
+            }
+            m_used.pop_back();
+            m_takenMask ^= TakenBit(square);
+            m_isSquareTaken[square] = 0;
+        }
+        if (m_useMemo) {
+            m_memo[state] = anyComplete ? COMPLETES : FAILS;
+        }
+        return anyComplete;
+    }
+
+    // Whether a dependent with the same value already used in this
+    // assignment shares the candidate's column or row.
+    bool HasUsedTwinInLine(const CageCandidate& candidate) const
+    {
+        return std::any_of(m_used.begin(), m_used.end(), [&](const CageCandidate* other) {
+            return other->value == candidate.value &&
+                   (other->square->x == candidate.square->x || other->square->y == candidate.square->y);
+        });
+    }
+
+    static constexpr size_t MAX_MEMO_SQUARES = 12;
+    static constexpr uint8_t UNKNOWN = 0;
+    static constexpr uint8_t FAILS = 1;
+    static constexpr uint8_t COMPLETES = 2;
+
+    size_t TakenBit(size_t square) const { return square < m_numSquares && m_useMemo ? size_t{1} << square : 0; }
+
+    std::vector<CageCandidate>& m_dependents;
+    bool m_keepDuplicatesOutOfLines;
+    size_t m_numSquares = 0;
+    bool m_useMemo = false;
+    size_t m_takenMask = 0;            // the taken squares as bits, while memoizing
+    std::vector<uint8_t> m_memo;       // per (position, taken squares)
+    std::vector<size_t> m_squareOf;     // per dependent, its square's position in the cage
+    std::vector<char> m_isSquareTaken;  // per square position
+    std::vector<const CageCandidate*> m_used;
+    const std::vector<int>* m_values = nullptr;
+};
 
 } // namespace
 
 bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage)) {
+        if (!PassesCageFilter(board, cage)) {
             continue;
         }
         const Square* emptySquare = nullptr;
         int empties = 0;
         for (const Square* square : cage.squares) {
-            if (IsSquareEmpty(board, *square)) {
+            if (IsEmpty(board, *square)) {
                 emptySquare = square;
                 ++empties;
             }
         }
-        const std::vector<int> remaining = GetRemainingSolutions(board, cage);
-        if (empties != 1 || remaining.size() != 1) {
+        if (empties != 1) {
+            continue;
+        }
+        const int only = WalkRemainingSolutions(board, cage).GetOnly();
+        if (only < 0) {
             continue;
         }
         // What the solution leaves once the placed values have taken theirs.
-        std::vector<int> left = cage.solutions[static_cast<size_t>(remaining[0])].values;
+        std::vector<int> left = cage.solutions[static_cast<size_t>(only)].values;
         for (const Square* square : cage.squares) {
             const int value = static_cast<int>(board.GetSquareValue(*square));
             if (value == 0) {
@@ -118,22 +181,29 @@ bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& st
 
 bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& step)
 {
-    const int size = static_cast<int>(board.GetSize());
+    std::vector<Square*> painted;
     for (const Cage& cage : board.GetCages()) {
-        if (cage.solutions.empty() || cage.AreAllSquaresFilled(board)) {
+        if (cage.solutions.empty()) {
             continue;
         }
-        uint16_t usedValues = 0;
-        for (int index : GetRemainingSolutions(board, cage)) {
-            usedValues |= GetValueBits(cage.solutions[static_cast<size_t>(index)].values);
+        const std::vector<Square*>& squares = GetSquaresForElimination(board, cage, painted);
+        // Only a value open in some square can be removed, so the walk over
+        // the solutions ends once they use every open value. A filled cage
+        // has none.
+        unsigned open = 0;
+        for (const Square* square : squares) {
+            open |= Present(board, *square);
         }
-        const std::vector<Square*> squares = GetSquaresForElimination(board, cage);
-        for (int value = 1; value <= size; ++value) {
-            if ((usedValues >> (value - 1)) & 1u) {
-                continue;
+        for (int index : WalkRemainingSolutions(board, cage)) {
+            if (open == 0) {
+                break;
             }
+            open &= ~static_cast<unsigned>(GetValueBits(cage.solutions[static_cast<size_t>(index)].values));
+        }
+        for (; open != 0; open &= open - 1) {
+            const int value = __builtin_ctz(open) + 1;
             for (const Square* square : squares) {
-                if (IsCandidatePresent(board, *square, value)) {
+                if (HasCandidate(board, *square, value)) {
                     if (RemoveCandidate(board, *square, value, step)) {
                         return true;
                     }
@@ -149,17 +219,17 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
 {
     const int size = static_cast<int>(board.GetSize());
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage)) {
+        if (!PassesCageFilter(board, cage)) {
             continue;
         }
-        const std::vector<int> remaining = GetRemainingSolutions(board, cage);
-        if (remaining.size() != 1) {
+        const int only = WalkRemainingSolutions(board, cage).GetOnly();
+        if (only < 0) {
             continue;
         }
         std::vector<const Square*> filled;
         std::vector<const Square*> empty;
         for (const Square* square : cage.squares) {
-            (IsSquareEmpty(board, *square) ? empty : filled).push_back(square);
+            (IsEmpty(board, *square) ? empty : filled).push_back(square);
         }
         if (filled.empty() || empty.empty()) {
             continue;
@@ -167,7 +237,7 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
         // What the empty squares must take: the solution less the values
         // already placed. A placed value the solution lacks means the
         // solution cannot be the cage's, and it tells nothing.
-        CageSolution needed = cage.solutions[static_cast<size_t>(remaining[0])];
+        CageSolution needed = cage.solutions[static_cast<size_t>(only)];
         bool consistent = true;
         for (const Square* square : filled) {
             const int value = static_cast<int>(board.GetSquareValue(*square));
@@ -182,7 +252,7 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
         }
         for (const Square* square : empty) {
             for (int value = 1; value <= size; ++value) {
-                if (!needed.ContainsValue(value) && IsCandidatePresent(board, *square, value) &&
+                if (!needed.ContainsValue(value) && HasCandidate(board, *square, value) &&
                     RemoveCandidate(board, *square, value, step)) {
                     return true;
                 }
@@ -195,22 +265,22 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
 bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage) || cage.squares.size() != 3 || cage.IsInOneLine()) {
+        if (!PassesCageFilter(board, cage) || cage.squares.size() != 3 || cage.IsInOneLine()) {
             continue;
         }
-        const std::vector<int> remaining = GetRemainingSolutions(board, cage);
-        if (remaining.size() != 1) {
+        const int only = WalkRemainingSolutions(board, cage).GetOnly();
+        if (only < 0) {
             continue;
         }
         // In an L the two squares off the corner share no line, so they
         // hold the repeated value and the corner the single one.
-        const CageSolution& solution = cage.solutions[static_cast<size_t>(remaining[0])];
+        const CageSolution& solution = cage.solutions[static_cast<size_t>(only)];
         if (!solution.hasRepeats) {
             continue;
         }
         const Square* corner = cage.FindCornerSquare();
         const auto firstEmpty = std::find_if(cage.squares.begin(), cage.squares.end(),
-                                             [&](const Square* square) { return IsSquareEmpty(board, *square); });
+                                             [&](const Square* square) { return IsEmpty(board, *square); });
         const int value = *firstEmpty == corner ? solution.GetUnpairedValue() : solution.GetFirstRepeatedValue();
         if (PlaceValue(board, **firstEmpty, value, step)) {
             return true;
@@ -222,15 +292,15 @@ bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step
 bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage) || cage.squares.size() != 3) {
+        if (!PassesCageFilter(board, cage) || cage.squares.size() != 3) {
             continue;
         }
         const bool anyFilled = std::any_of(cage.squares.begin(), cage.squares.end(),
-                                           [&](const Square* square) { return !IsSquareEmpty(board, *square); });
+                                           [&](const Square* square) { return !IsEmpty(board, *square); });
         if (!anyFilled) {
             continue;
         }
-        for (int index : GetRemainingSolutions(board, cage)) {
+        for (int index : WalkRemainingSolutions(board, cage)) {
             const CageSolution& solution = cage.solutions[static_cast<size_t>(index)];
             if (!solution.hasRepeats) {
                 continue;
@@ -238,7 +308,7 @@ bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepRes
             const int repeated = solution.GetFirstRepeatedValue();
             const Square* anchor = nullptr;
             for (const Square* square : cage.squares) {
-                if (!IsCandidatePresent(board, *square, repeated)) {
+                if (!HasCandidate(board, *square, repeated)) {
                     continue;
                 }
                 if (anchor == nullptr) {
@@ -258,22 +328,25 @@ bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepRes
 bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage)) {
+        if (!PassesCageFilter(board, cage)) {
             continue;
         }
-        std::vector<int> placed;
+        // Bit v - 1 for every placed value v; a value no solution can hold
+        // (outside 1 to 9) is missing from every solution.
+        unsigned placed = 0;
+        bool placedOutsideValues = false;
         for (const Square* square : cage.squares) {
             if (const unsigned value = board.GetSquareValue(*square)) {
-                placed.push_back(static_cast<int>(value));
+                placed |= value <= MAX_BOARD_SIZE ? 1u << (value - 1) : 0u;
+                placedOutsideValues = placedOutsideValues || value > MAX_BOARD_SIZE;
             }
         }
-        if (placed.empty()) {
+        if (placed == 0 && !placedOutsideValues) {
             continue;
         }
-        for (int index : GetRemainingSolutions(board, cage)) {
-            const std::vector<int>& values = cage.solutions[static_cast<size_t>(index)].values;
-            const bool lacksPlacedValue =
-                std::any_of(placed.begin(), placed.end(), [&](int value) { return !ContainsValue(values, value); });
+        for (int index : WalkRemainingSolutions(board, cage)) {
+            const uint16_t values = GetValueBits(cage.solutions[static_cast<size_t>(index)].values);
+            const bool lacksPlacedValue = placedOutsideValues || (placed & ~static_cast<unsigned>(values)) != 0;
             if (lacksPlacedValue && DeclareSolutionInvalid(board, cage, index, step)) {
                 return true;
             }
@@ -285,15 +358,15 @@ bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResu
 bool SimpleBoardSolver::StepRemoveSolutionsByRemovedCandidates(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage)) {
+        if (!PassesCageFilter(board, cage)) {
             continue;
         }
         unsigned available = 0;
         for (const Square* square : cage.squares) {
             const unsigned value = board.GetSquareValue(*square);
-            available |= value != 0 ? 1u << (value - 1) : GetPresentCandidates(board, *square);
+            available |= value != 0 ? 1u << (value - 1) : Present(board, *square);
         }
-        for (int index : GetRemainingSolutions(board, cage)) {
+        for (int index : WalkRemainingSolutions(board, cage)) {
             const uint16_t needed = GetValueBits(cage.solutions[static_cast<size_t>(index)].values);
             if ((needed & ~available) != 0 && DeclareSolutionInvalid(board, cage, index, step)) {
                 return true;
@@ -307,18 +380,19 @@ bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage) || !cage.IsInOneLine()) {
+        if (!PassesCageFilter(board, cage) || !cage.IsInOneLine()) {
             continue;
         }
-        const std::vector<int> remaining = GetRemainingSolutions(board, cage);
-        if (remaining.empty()) {
+        const RemainingSolutions remaining = WalkRemainingSolutions(board, cage);
+        if (remaining.IsEmpty()) {
             continue;
         }
+        const int firstRemaining = *remaining.begin();
         const Square& first = *cage.squares[0];
         const bool isColumn = cage.squares.size() > 1 && cage.squares[1]->y != first.y;
         const unsigned line = isColumn ? first.x : first.y;
-        for (int required : cage.solutions[static_cast<size_t>(remaining[0])].values) {
-            const bool inEverySolution = std::all_of(remaining.begin() + 1, remaining.end(), [&](int index) {
+        for (int required : cage.solutions[static_cast<size_t>(firstRemaining)].values) {
+            const bool inEverySolution = std::all_of(++remaining.begin(), remaining.end(), [&](int index) {
                 return ContainsValue(cage.solutions[static_cast<size_t>(index)].values, required);
             });
             if (!inEverySolution) {
@@ -326,7 +400,7 @@ bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
             }
             for (unsigned k = 0; k < size; ++k) {
                 const Square& square = isColumn ? board.GetSquare(line, k) : board.GetSquare(k, line);
-                if (square.cageIndex != cage.index && IsCandidatePresent(board, square, required) &&
+                if (square.cageIndex != cage.index && HasCandidate(board, square, required) &&
                     RemoveCandidate(board, square, required, step)) {
                     return true;
                 }
@@ -336,21 +410,53 @@ bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
     return false;
 }
 
+void SimpleBoardSolver::DescribeAssignmentInput(const Board& board, const Cage& cage, std::vector<int>& outKey) const
+{
+    outKey.clear();
+    outKey.push_back(static_cast<int>(board.GetSize()));
+    outKey.push_back(static_cast<int>(cage.squares.size()));
+    for (const Square* square : cage.squares) {
+        const unsigned value = board.GetSquareValue(*square);
+        outKey.push_back(static_cast<int>(square->x));
+        outKey.push_back(static_cast<int>(square->y));
+        outKey.push_back(value != 0 ? -static_cast<int>(value) : Present(board, *square));
+    }
+    for (int index : WalkRemainingSolutions(board, cage)) {
+        const std::vector<int>& values = cage.solutions[static_cast<size_t>(index)].values;
+        outKey.push_back(static_cast<int>(values.size()));
+        outKey.insert(outKey.end(), values.begin(), values.end());
+    }
+}
+
 bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDuplicatesOutOfLines, StepResult& step)
 {
-    for (const Cage& cage : board.GetCages()) {
-        if (!PassesCommonCageFilter(board, cage)) {
+    std::vector<std::vector<int>>& fruitless = m_fruitlessSearches[keepDuplicatesOutOfLines ? 1 : 0];
+    const std::vector<Cage>& cages = board.GetCages();
+    fruitless.resize(std::max(fruitless.size(), cages.size()));
+    for (size_t i = 0; i < cages.size(); ++i) {
+        const Cage& cage = cages[i];
+        if (!PassesCageFilter(board, cage)) {
+            continue;
+        }
+        // The search is exhaustive and dear; its answer only changes with
+        // its input.
+        DescribeAssignmentInput(board, cage, m_searchInput);
+        if (m_searchInput == fruitless[i]) {
             continue;
         }
         std::vector<CageCandidate> dependents = board.CollectCageCandidates(cage);
-        for (int index : GetRemainingSolutions(board, cage)) {
-            SearchAssignments(dependents, cage.solutions[static_cast<size_t>(index)].values, 0,
-                              keepDuplicatesOutOfLines);
+        AssignmentSearch search(dependents, cage, keepDuplicatesOutOfLines);
+        for (int index : WalkRemainingSolutions(board, cage)) {
+            search.Run(cage.solutions[static_cast<size_t>(index)].values);
         }
         const auto unused = std::find_if(dependents.begin(), dependents.end(), [](const CageCandidate& dependent) {
             return !dependent.validated && !dependent.fixed;
         });
-        if (unused != dependents.end() && RemoveCandidate(board, *unused->square, unused->value, step)) {
+        if (unused == dependents.end()) {
+            fruitless[i].swap(m_searchInput);
+            continue;
+        }
+        if (RemoveCandidate(board, *unused->square, unused->value, step)) {
             return true;
         }
     }

@@ -5,6 +5,7 @@
 #include "game/puzzle/board/BoardSettingsInterface.h"
 #include "game/puzzle/solver/SimpleBoardSolver.h"
 
+#include <array>
 #include <vector>
 
 namespace Pemberquill {
@@ -15,10 +16,19 @@ enum class AnswerSide { Greater, Smaller };
 
 // A square's neighbours in its own cage whose answer lies on one side of
 // its own, in the order column - 1, column + 1, row - 1, row + 1.
-std::vector<const Square*> CollectComparedNeighbours(const Board& board, const Square& square, AnswerSide side)
+struct ComparedNeighbours {
+    std::array<const Square*, 4> squares{};
+    size_t count = 0;
+
+    bool empty() const { return count == 0; }
+    const Square* const* begin() const { return squares.data(); }
+    const Square* const* end() const { return squares.data() + count; }
+};
+
+ComparedNeighbours CollectComparedNeighbours(const Board& board, const Square& square, AnswerSide side)
 {
     static constexpr int OFFSETS[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    std::vector<const Square*> neighbours;
+    ComparedNeighbours neighbours;
     for (const auto& offset : OFFSETS) {
         const int x = static_cast<int>(square.x) + offset[0];
         const int y = static_cast<int>(square.y) + offset[1];
@@ -32,7 +42,7 @@ std::vector<const Square*> CollectComparedNeighbours(const Board& board, const S
         const bool onSide = side == AnswerSide::Greater ? neighbour.solutionValue > square.solutionValue
                                                         : neighbour.solutionValue < square.solutionValue;
         if (onSide) {
-            neighbours.push_back(&neighbour);
+            neighbours.squares[neighbours.count++] = &neighbour;
         }
     }
     return neighbours;
@@ -58,20 +68,26 @@ int HighestCandidate(uint16_t candidates)
 
 int CountCandidates(uint16_t candidates)
 {
-    return __builtin_popcount(candidates);
+    // Bit arithmetic: the builtin becomes a library call on the baseline
+    // instruction set, and this runs for every square of every scan.
+    unsigned bits = candidates;
+    bits = bits - ((bits >> 1) & 0x5555u);
+    bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
+    bits = (bits + (bits >> 4)) & 0x0F0Fu;
+    return static_cast<int>((bits + (bits >> 8)) & 0x1Fu);
 }
 
 } // namespace
 
 bool SimpleBoardSolver::StepBoardSolved(Board& board, StepResult&)
 {
-    return IsBoardSolved(board);
+    return m_view.isTaken ? m_view.emptySquares == 0 : IsBoardSolved(board);
 }
 
 bool SimpleBoardSolver::StepSingleSquareCage(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (cage.rule == CAGE_RULE_EQUALS && cage.squares.size() == 1 && IsSquareEmpty(board, *cage.squares[0]) &&
+        if (cage.rule == CAGE_RULE_EQUALS && cage.squares.size() == 1 && IsEmpty(board, *cage.squares[0]) &&
             PlaceValue(board, *cage.squares[0], cage.target, step)) {
             return true;
         }
@@ -82,7 +98,7 @@ bool SimpleBoardSolver::StepSingleSquareCage(Board& board, StepResult& step)
 bool SimpleBoardSolver::StepOnlyCandidateLeft(Board& board, StepResult& step)
 {
     for (const Square& square : board.GetSquares()) {
-        const uint16_t candidates = GetPresentCandidates(board, square);
+        const uint16_t candidates = Present(board, square);
         if (CountCandidates(candidates) == 1 && PlaceValue(board, square, LowestCandidate(candidates), step)) {
             return true;
         }
@@ -104,12 +120,12 @@ bool SimpleBoardSolver::StepValueAlreadyPlaced(Board& board, StepResult& step)
         }
         for (unsigned k = 0; k < size; ++k) {
             const Square& inRow = board.GetSquare(k, placed.y);
-            if (IsCandidatePresent(board, inRow, value) && RemoveCandidate(board, inRow, value, step)) {
+            if (HasCandidate(board, inRow, value) && RemoveCandidate(board, inRow, value, step)) {
                 step.move.rowIndex = static_cast<int>(placed.y);
                 return true;
             }
             const Square& inColumn = board.GetSquare(placed.x, k);
-            if (IsCandidatePresent(board, inColumn, value) && RemoveCandidate(board, inColumn, value, step)) {
+            if (HasCandidate(board, inColumn, value) && RemoveCandidate(board, inColumn, value, step)) {
                 step.move.columnIndex = static_cast<int>(placed.x);
                 return true;
             }
@@ -122,13 +138,14 @@ bool SimpleBoardSolver::RemoveParityCandidates(Board& board, int rule, bool remo
 {
     const int size = static_cast<int>(board.GetSize());
     for (const Cage& cage : board.GetCages()) {
-        if (cage.rule != rule || cage.AreAllSquaresFilled(board)) {
+        if (cage.rule != rule || IsFilled(board, cage)) {
             continue;
         }
-        for (const Square* square : GetSquaresForElimination(board, cage)) {
+        std::vector<Square*> painted;
+        for (const Square* square : GetSquaresForElimination(board, cage, painted)) {
             for (int value = 1; value <= size; ++value) {
                 const bool isOdd = value % 2 == 1;
-                if (isOdd == removeOdd && IsCandidatePresent(board, *square, value) &&
+                if (isOdd == removeOdd && HasCandidate(board, *square, value) &&
                     RemoveCandidate(board, *square, value, step)) {
                     return true;
                 }
@@ -152,7 +169,7 @@ template <typename Examine>
 bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, Examine&& examine)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (cage.rule != CAGE_RULE_COMPARISONS || !cage.IsPaintComplete(board) || cage.AreAllSquaresFilled(board)) {
+        if (cage.rule != CAGE_RULE_COMPARISONS || !cage.IsPaintComplete(board) || IsFilled(board, cage)) {
             continue;
         }
         for (const Square* square : cage.squares) {
@@ -168,16 +185,19 @@ bool SimpleBoardSolver::StepLowerCageNoMax(Board& board, StepResult& step)
 {
     const int maxValue = static_cast<int>(board.GetSize());
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        return !CollectComparedNeighbours(board, square, AnswerSide::Greater).empty() &&
-               IsCandidatePresent(board, square, maxValue) && RemoveCandidate(board, square, maxValue, step);
+        // The candidate test comes first: it is the cheaper one.
+        return HasCandidate(board, square, maxValue) &&
+               !CollectComparedNeighbours(board, square, AnswerSide::Greater).empty() &&
+               RemoveCandidate(board, square, maxValue, step);
     });
 }
 
 bool SimpleBoardSolver::StepHigherCageNoMin(Board& board, StepResult& step)
 {
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        return !CollectComparedNeighbours(board, square, AnswerSide::Smaller).empty() &&
-               IsCandidatePresent(board, square, 1) && RemoveCandidate(board, square, 1, step);
+        return HasCandidate(board, square, 1) &&
+               !CollectComparedNeighbours(board, square, AnswerSide::Smaller).empty() &&
+               RemoveCandidate(board, square, 1, step);
     });
 }
 
@@ -185,19 +205,19 @@ bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& ste
 {
     const int belowMax = static_cast<int>(board.GetSize()) - 1;
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        if (!IsSquareEmpty(board, square)) {
+        if (!IsEmpty(board, square)) {
             return false;
         }
         // The square is HIGHER than these, so it must exceed their lowest
         // possible value.
-        const std::vector<const Square*> lowerNeighbours =
-            CollectComparedNeighbours(board, square, AnswerSide::Smaller);
-        const int lowest = LowestCandidateUpTo(GetPresentCandidates(board, square), belowMax);
-        if (lowerNeighbours.empty() || lowest == 0) {
+        const int lowest = LowestCandidateUpTo(Present(board, square), belowMax);
+        if (lowest == 0) {
             return false;
         }
+        const ComparedNeighbours lowerNeighbours =
+            CollectComparedNeighbours(board, square, AnswerSide::Smaller);
         for (const Square* neighbour : lowerNeighbours) {
-            int low = LowestCandidateUpTo(GetPresentCandidates(board, *neighbour), belowMax);
+            int low = LowestCandidateUpTo(Present(board, *neighbour), belowMax);
             if (low == 0) {
                 low = static_cast<int>(board.GetSquareValue(*neighbour));
             }
@@ -212,19 +232,19 @@ bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& ste
 bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& step)
 {
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        if (!IsSquareEmpty(board, square)) {
+        if (!IsEmpty(board, square)) {
             return false;
         }
         // The square is LOWER than these, so it must stay below their
         // highest possible value.
-        const std::vector<const Square*> higherNeighbours =
-            CollectComparedNeighbours(board, square, AnswerSide::Greater);
-        const int highest = HighestCandidate(GetPresentCandidates(board, square));
-        if (higherNeighbours.empty() || highest == 0) {
+        const int highest = HighestCandidate(Present(board, square));
+        if (highest == 0) {
             return false;
         }
+        const ComparedNeighbours higherNeighbours =
+            CollectComparedNeighbours(board, square, AnswerSide::Greater);
         for (const Square* neighbour : higherNeighbours) {
-            int high = HighestCandidate(GetPresentCandidates(board, *neighbour));
+            int high = HighestCandidate(Present(board, *neighbour));
             if (high == 0) {
                 high = static_cast<int>(board.GetSquareValue(*neighbour));
             }
@@ -239,29 +259,51 @@ bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& s
 bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
-    // The only square of a line (a row, or a column) that still has the value.
-    const auto findOnlyLocation = [&](int value, unsigned line, bool isRow) -> const Square* {
-        const Square* found = nullptr;
-        for (unsigned k = 0; k < size; ++k) {
+    // Per line, the values open in exactly one of its squares: a value
+    // seen a second time moves from once to twice.
+    std::array<unsigned, MAX_BOARD_SIZE> rowOnce{};
+    std::array<unsigned, MAX_BOARD_SIZE> columnOnce{};
+    std::array<unsigned, MAX_BOARD_SIZE> columnTwice{};
+    unsigned anyOnce = 0;
+    for (unsigned y = 0; y < size; ++y) {
+        unsigned rowTwice = 0;
+        for (unsigned x = 0; x < size; ++x) {
+            const unsigned candidates = Present(board, board.GetSquare(x, y));
+            rowTwice |= rowOnce[y] & candidates;
+            rowOnce[y] |= candidates;
+            columnTwice[x] |= columnOnce[x] & candidates;
+            columnOnce[x] |= candidates;
+        }
+        rowOnce[y] &= ~rowTwice;
+        anyOnce |= rowOnce[y];
+    }
+    for (unsigned x = 0; x < size; ++x) {
+        columnOnce[x] &= ~columnTwice[x];
+        anyOnce |= columnOnce[x];
+    }
+    if (anyOnce == 0) {
+        return false;
+    }
+    // The square of the line that has the value.
+    const auto findLocation = [&](int value, unsigned line, bool isRow) -> const Square& {
+        for (unsigned k = 0;; ++k) {
             const Square& square = isRow ? board.GetSquare(k, line) : board.GetSquare(line, k);
-            if (IsCandidatePresent(board, square, value)) {
-                if (found != nullptr) {
-                    return nullptr;
-                }
-                found = &square;
+            if (k + 1 == size || HasCandidate(board, square, value)) {
+                return square;
             }
         }
-        return found;
     };
     for (int value = 1; value <= static_cast<int>(size); ++value) {
+        const unsigned bit = 1u << (value - 1);
+        if ((anyOnce & bit) == 0) {
+            continue;
+        }
         for (unsigned line = 0; line < size; ++line) {
-            const Square* inRow = findOnlyLocation(value, line, true);
-            if (inRow != nullptr && PlaceValue(board, *inRow, value, step)) {
+            if ((rowOnce[line] & bit) != 0 && PlaceValue(board, findLocation(value, line, true), value, step)) {
                 step.move.rowIndex = static_cast<int>(line);
                 return true;
             }
-            const Square* inColumn = findOnlyLocation(value, line, false);
-            if (inColumn != nullptr && PlaceValue(board, *inColumn, value, step)) {
+            if ((columnOnce[line] & bit) != 0 && PlaceValue(board, findLocation(value, line, false), value, step)) {
                 step.move.columnIndex = static_cast<int>(line);
                 return true;
             }
@@ -273,8 +315,8 @@ bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
 bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
-    std::vector<const Square*> line(size);
-    std::vector<uint16_t> candidates(size);
+    std::array<const Square*, MAX_BOARD_SIZE> line{};
+    std::array<uint16_t, MAX_BOARD_SIZE> candidates{};
 
     // k squares of a line that offer the same k candidates hold those values
     // between them, so the rest of the line cannot. Returns k once a
@@ -285,12 +327,11 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
                 if (static_cast<unsigned>(CountCandidates(candidates[a])) != k) {
                     continue;
                 }
-                std::vector<bool> inSubset(size, false);
-                inSubset[a] = true;
+                unsigned inSubset = 1u << a; // bit k: square k of the line
                 unsigned twins = 0;
                 for (unsigned b = a + 1; b < size; ++b) {
                     if (candidates[b] == candidates[a]) {
-                        inSubset[b] = true;
+                        inSubset |= 1u << b;
                         ++twins;
                     }
                 }
@@ -299,7 +340,7 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
                 }
                 for (unsigned c = 0; c < size; ++c) {
                     const uint16_t shared = candidates[a] & candidates[c];
-                    if (!inSubset[c] && shared != 0 &&
+                    if ((inSubset & (1u << c)) == 0 && shared != 0 &&
                         RemoveCandidate(board, *line[c], LowestCandidate(shared), step)) {
                         return static_cast<int>(k);
                     }
@@ -313,7 +354,7 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
         for (const bool isColumn : {true, false}) {
             for (unsigned k = 0; k < size; ++k) {
                 line[k] = isColumn ? &board.GetSquare(i, k) : &board.GetSquare(k, i);
-                candidates[k] = GetPresentCandidates(board, *line[k]);
+                candidates[k] = Present(board, *line[k]);
             }
             if (const int subsetSize = removeOutsideSubset()) {
                 step.move.numCandidatesInvolved = subsetSize;
