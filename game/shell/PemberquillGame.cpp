@@ -17,6 +17,7 @@
 #include "game/shell/HintStages.h"
 #include "game/shell/PemberquillOptions.h"
 #include "game/shell/StartupProfiling.h"
+#include "game/tutorial/Credits.h"
 
 namespace Pemberquill {
 
@@ -78,6 +79,9 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
         if (GetFreePlay().IsInitialized()) {
             GetFreePlay().Shutdown();
         }
+        if (GetCredits().IsInitialized()) {
+            GetCredits().Shutdown();
+        }
         SetBoardSettings(nullptr);
         g_game = nullptr;
         throw;
@@ -99,6 +103,7 @@ void PemberquillGame::ShutDownSubsystems()
     ShutDownSubsystem(m_ui, "PemberquillUI", "Shutdown called on an uninitialized UI.");
     ShutDownSubsystem(m_audio, "PemberquillAudio", "Shutdown called on an uninitialized audio subsystem.");
     ShutDownSubsystem(GetFreePlay(), "FreePlay", "Shutdown called on an uninitialized FreePlay.");
+    ShutDownSubsystem(GetCredits(), "Credits", "Shutdown called on an uninitialized Credits.");
     m_gui.reset();
 }
 
@@ -152,6 +157,10 @@ void PemberquillGame::RunLoadingTasks()
 {
     StartProfiling("Audio startup");
     m_audio.Startup(m_clock.get());
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    StartProfiling("Credits startup");
+    GetCredits().Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("PuzzleChef startup");

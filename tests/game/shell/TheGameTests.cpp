@@ -126,9 +126,9 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
         ASSERT_NE(game.GetGameObject(), nullptr);
         EXPECT_EQ(PemberquillGame::GetGlobal(), game.GetGameObject());
         // The first report, one for each of the 27 sounds the audio registers
-        // and its task, then the tasks of the puzzle chef, free play, the GUI,
-        // the animations and the screens; no recipe books here.
-        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 1 + 27 + 1 + 5);
+        // and its task, then the tasks of the credits, the puzzle chef, free
+        // play, the GUI, the animations and the screens; no recipe books here.
+        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 1 + 27 + 1 + 6);
         EXPECT_TRUE(GetFreePlay().IsInitialized());
 
         const double startTime = game.GetGameObject()->GetClock().GetTime();
