@@ -171,6 +171,10 @@ void PemberquillGame::RunLoadingTasks()
     GetFreePlay().Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
+    StartProfiling("Instructor startup");
+    m_instructor.Startup(m_clock.get());
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
     StartProfiling("GUI startup");
     m_gui = std::make_unique<PemberquillGUI>();
     FireGlobalEvent("OnStartupLoadingTaskComplete");
@@ -259,6 +263,7 @@ void PemberquillGame::Update()
     if (UpdateSplashScreens()) {
         return;
     }
+    m_instructor.UpdateLayout();
     if (m_audio.IsOneOffDue()) {
         m_audio.PlayRandomOneOff();
     }
@@ -278,11 +283,8 @@ bool PemberquillGame::HandleKey(int action, int key)
     if (UlvoInputInterface::GetDefaultInstance() == nullptr) {
         return false;
     }
-    if (GetFreePlay().OnKeyEvent(action, key)) {
-        return true;
-    }
-    GameSubsystem* const screens[] = {m_gui.get(), &m_animations, &m_ui};
-    for (GameSubsystem* subsystem : screens) {
+    GameSubsystem* const subsystems[] = {&GetFreePlay(), &m_instructor, m_gui.get(), &m_animations, &m_ui};
+    for (GameSubsystem* subsystem : subsystems) {
         if (subsystem != nullptr && subsystem->OnKeyEvent(action, key)) {
             return true;
         }

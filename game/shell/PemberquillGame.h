@@ -15,6 +15,7 @@
 #include "game/shell/GameBoardSettings.h"
 #include "game/shell/LoadingScreen.h"
 #include "game/presentation/board/PemberquillRenderer.h"
+#include "game/tutorial/Instructor.h"
 
 class Clock;
 class NamedProperties;
@@ -79,6 +80,7 @@ public:
 
     Clock& GetClock() { return *m_clock; }
     PemberquillAudio& GetAudio() { return m_audio; }
+    Instructor& GetInstructor() { return m_instructor; }
     const LoadingScreen& GetLoadingScreen() const { return m_loadingScreen; }
     size_t GetSplashScreenCount() const { return m_splashScreens.size(); }
     int GetMouseX() const { return m_mouseX; }
@@ -122,6 +124,8 @@ private:
     std::unique_ptr<Clock> m_clock;
     // After the clock: its own clock is a child of the game's.
     PemberquillAudio m_audio;
+    // Its clock and its call-outs' clocks run below the game's.
+    Instructor m_instructor;
     // The game-wide copy of the auto-solving flag lives in the board
     // settings; this one silences the sounds of play.
     bool m_isAutoSolving = false;

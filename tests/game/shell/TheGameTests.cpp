@@ -127,8 +127,9 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
         EXPECT_EQ(PemberquillGame::GetGlobal(), game.GetGameObject());
         // The first report, one for each of the 27 sounds the audio registers
         // and its task, then the tasks of the credits, the puzzle chef, free
-        // play, the GUI, the animations and the screens; no recipe books here.
-        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 1 + 27 + 1 + 6);
+        // play, the instructor, the GUI, the animations and the screens; no
+        // recipe books here.
+        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 1 + 27 + 1 + 7);
         EXPECT_TRUE(GetFreePlay().IsInitialized());
 
         const double startTime = game.GetGameObject()->GetClock().GetTime();
