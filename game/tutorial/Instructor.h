@@ -91,13 +91,6 @@ public:
     // taught as known. step may be null.
     void TeachGameMechanic(int parentWindowHandle, const TeachableGameMechanics& mechanics, Puzzle* puzzle,
                            const PuzzleStep* step);
-    // The lines the lesson would show and what it teaches, placing its
-    // call-outs; the screens are not touched.
-    struct Lesson {
-        std::vector<TextLines> lines;
-        TeachableGameMechanics taught;
-    };
-    Lesson BuildLesson(const TeachableGameMechanics& mechanics, Puzzle* puzzle, const PuzzleStep* step);
     bool IsMiniLessonDialogOpen() const { return m_isMiniLessonDialogOpen; }
 
     // --- The scripted tutorial ---
@@ -185,6 +178,14 @@ public:
     void CallOutColumn(const Board& board, int columnIndex, const std::string& channelName) override;
 
 private:
+    struct Lesson {
+        std::vector<TextLines> lines;
+        TeachableGameMechanics taught;
+    };
+
+    // The lines of the lesson of highest priority and what it teaches; it
+    // places the lesson's call-outs and asks the campaign for its own.
+    Lesson BuildLesson(const TeachableGameMechanics& mechanics, Puzzle* puzzle, const PuzzleStep* step);
     InstructorCallOut& AddCallOut(const std::string& channelName);
     template <typename Matches>
     InstructorCallOut* FindFirst(const void* target, Matches matches) const;

@@ -217,7 +217,10 @@ void Instructor::CheckForDynamicLessonOpportunity(Puzzle* puzzle)
     PuzzleStep step;
     if (chef != nullptr) {
         step = chef->FindNextPuzzleStep(*puzzle);
-        AddNextStepMechanics(step.step.stepId, requested);
+        // A mistake comes back as its hint kind, which is no solver step.
+        if (!step.isMistake) {
+            AddNextStepMechanics(step.step.stepId, requested);
+        }
     }
     const PlayerProfile* profile = GetActiveProfile();
     const TeachableGameMechanics unknown =
