@@ -2,7 +2,6 @@
 
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/board/Board.h"
-#include "tests/support/CatchUlvoException.h"
 
 using namespace Pemberquill;
 
@@ -86,23 +85,6 @@ TEST_F(InstructorTutorialTest, PagesRunToTheEndPageAndStartAgain)
     EXPECT_FALSE(instructor.OnKeyEvent(1, ' '));
 }
 
-TEST_F(InstructorTutorialTest, PagesPointAtWhatTheyExplain)
-{
-    ShowTutorial();
-    instructor.StartLesson(4);
-    instructor.StartLesson(7);
-    const Board& board = instructor.GetCurrentPuzzleBoard();
-    EXPECT_EQ(board.GetSquareValue(0, 0), 2u);
-    for (const auto& [column, row] : {std::pair{1u, 0u}, {2u, 0u}, {3u, 0u}, {0u, 1u}, {0u, 2u}, {0u, 3u}}) {
-        const InstructorCallOut* callOut = instructor.FindCallOutForCandidate(&board.GetSquare(column, row), 1);
-        ASSERT_NE(callOut, nullptr) << column << "," << row;
-        EXPECT_TRUE(callOut->m_isCalledOutForRemoval);
-    }
-    instructor.StartLesson(10);
-    EXPECT_EQ(CalledOutCage(), 1);
-    EXPECT_EQ(instructor.GetCurrentPuzzleBoard().GetCages()[1].target, 5) << "the 5+ the page speaks of";
-}
-
 TEST_F(InstructorTutorialTest, TheCageWalkTakesOneStepPerBoundaryCrossed)
 {
     ShowTutorial();
@@ -135,15 +117,6 @@ TEST_F(InstructorTutorialTest, ALongFrameRunsOnlyTheLatestStep)
     EXPECT_EQ(board.GetSquareValue(2, 0), 4u) << "step 2 fills the square";
     EXPECT_NE(board.GetFocusedSquareIndex(), 2) << "step 1, which focuses it, is skipped";
     EXPECT_NE(instructor.FindCallOutForSquare(&board.GetSquare(2, 0)), nullptr);
-}
-
-TEST_F(InstructorTutorialTest, SwitchingToNoPuzzleLeavesNone)
-{
-    ShowTutorial();
-    EXPECT_EQ(instructor.SwitchToInstructorPuzzle(INSTRUCTOR_PUZZLE_NONE), nullptr);
-    EXPECT_EQ(instructor.GetInstructorPuzzleView(), nullptr);
-    EXPECT_EQ(testsupport::CatchUlvoException([&] { instructor.GetCurrentPuzzleBoard(); }).title,
-              "Instructor::GetCurrentPuzzleBoard");
 }
 
 } // namespace
