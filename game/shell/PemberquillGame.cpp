@@ -263,10 +263,10 @@ void PemberquillGame::Update()
     if (UpdateSplashScreens()) {
         return;
     }
-    m_instructor.UpdateLayout();
     if (m_audio.IsOneOffDue()) {
         m_audio.PlayRandomOneOff();
     }
+    m_instructor.UpdateLayout();
     GetFreePlay().Update();
     UpdateMousePosition();
 }
@@ -283,7 +283,10 @@ bool PemberquillGame::HandleKey(int action, int key)
     if (UlvoInputInterface::GetDefaultInstance() == nullptr) {
         return false;
     }
-    GameSubsystem* const subsystems[] = {&GetFreePlay(), &m_instructor, m_gui.get(), &m_animations, &m_ui};
+    if (GetFreePlay().OnKeyEvent(action, key)) {
+        return true;
+    }
+    GameSubsystem* const subsystems[] = {&m_instructor, m_gui.get(), &m_animations, &m_ui};
     for (GameSubsystem* subsystem : subsystems) {
         if (subsystem != nullptr && subsystem->OnKeyEvent(action, key)) {
             return true;
