@@ -56,8 +56,8 @@ public:
     static Instructor* GetInstance();
 
     // Makes the instructor's clock under the parent (every call-out's clock
-    // runs below it), subscribes to its events, takes the hints' call-outs
-    // and loads the tutorial background. Starting twice is an assertion.
+    // runs below it), subscribes to its events and takes the hints'
+    // call-outs. Starting twice is an assertion.
     void Startup(Clock* parentClock);
     bool IsStarted() const { return m_clock != nullptr; }
     Clock* GetClock() const { return m_clock.get(); }
