@@ -20,6 +20,7 @@
 #include "game/steam/AchievementSystem.h"
 #include "game/steam/SteamInterface.h"
 #include "platform/steam/OnlineService.h"
+#include "game/tutorial/Credits.h"
 
 namespace Pemberquill {
 
@@ -86,6 +87,9 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
         if (GetFreePlay().IsInitialized()) {
             GetFreePlay().Shutdown();
         }
+        if (GetCredits().IsInitialized()) {
+            GetCredits().Shutdown();
+        }
         if (GetAchievementSystem().IsInitialized()) {
             GetAchievementSystem().Shutdown();
         }
@@ -114,6 +118,7 @@ void PemberquillGame::ShutDownSubsystems()
     ShutDownSubsystem(m_ui, "PemberquillUI", "Shutdown called on an uninitialized UI.");
     ShutDownSubsystem(m_audio, "PemberquillAudio", "Shutdown called on an uninitialized audio subsystem.");
     ShutDownSubsystem(GetFreePlay(), "FreePlay", "Shutdown called on an uninitialized FreePlay.");
+    ShutDownSubsystem(GetCredits(), "Credits", "Shutdown called on an uninitialized Credits.");
     GetAchievementSystem().Shutdown();
     SteamInterface& steam = GetSteamInterface();
     if (steam.IsInitialized()) {
@@ -197,6 +202,10 @@ void PemberquillGame::RunLoadingTasks()
     GetAchievementSystem().Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
+    StartProfiling("Credits startup");
+    GetCredits().Startup(m_clock.get());
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
     StartProfiling("PuzzleChef startup");
     m_puzzleChef.Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
@@ -208,6 +217,10 @@ void PemberquillGame::RunLoadingTasks()
     StartProfiling("Campaign startup");
     m_campaign.Startup(m_clock.get());
     m_campaign.SetAccomplishmentsReceiver(&GetAchievementSystem());
+    FireGlobalEvent("OnStartupLoadingTaskComplete");
+
+    StartProfiling("Instructor startup");
+    m_instructor.Startup(m_clock.get());
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("GUI startup");
@@ -312,6 +325,7 @@ void PemberquillGame::Update()
     if (m_audio.IsOneOffDue()) {
         m_audio.PlayRandomOneOff();
     }
+    m_instructor.UpdateLayout();
     GetFreePlay().Update();
     UpdateMousePosition();
     if (m_activePuzzleView != nullptr) {
@@ -334,8 +348,8 @@ bool PemberquillGame::HandleKey(int action, int key)
     if (m_campaign.OnKeyEvent(action, key) || GetFreePlay().OnKeyEvent(action, key)) {
         return true;
     }
-    GameSubsystem* const screens[] = {m_gui.get(), &m_animations, &m_ui};
-    for (GameSubsystem* subsystem : screens) {
+    GameSubsystem* const subsystems[] = {&m_instructor, m_gui.get(), &m_animations, &m_ui};
+    for (GameSubsystem* subsystem : subsystems) {
         if (subsystem != nullptr && subsystem->OnKeyEvent(action, key)) {
             return true;
         }

@@ -18,6 +18,7 @@
 #include "game/shell/PlayerProfileManager.h"
 #include "game/presentation/board/PemberquillRenderer.h"
 #include "game/presentation/board/PuzzleDisplay.h"
+#include "game/tutorial/Instructor.h"
 
 class Clock;
 class NamedProperties;
@@ -91,6 +92,7 @@ public:
     PemberquillAudio& GetAudio() { return m_audio; }
     PemberquillCampaign& GetCampaign() { return m_campaign; }
     PlayerProfileManager& GetProfileManager() { return m_profileManager; }
+    Instructor& GetInstructor() { return m_instructor; }
     const LoadingScreen& GetLoadingScreen() const { return m_loadingScreen; }
     size_t GetSplashScreenCount() const { return m_splashScreens.size(); }
     int GetMouseX() const { return m_mouseX; }
@@ -144,6 +146,8 @@ private:
     // After the clock: their own clocks are children of the game's.
     PemberquillCampaign m_campaign;
     PemberquillAudio m_audio;
+    // Its clock and its call-outs' clocks run below the game's.
+    Instructor m_instructor;
     // The game-wide copy of the auto-solving flag lives in the board
     // settings; this one silences the sounds of play.
     bool m_isAutoSolving = false;

@@ -2,8 +2,7 @@
 
 #include "engine/core/Clock.h"
 #include "engine/core/Diagnostics.h"
-#include "engine/core/NamedProperties.h"
-#include "engine/core/UlvoEventSystem.h"
+#include "game/presentation/board/PuzzleDisplay.h"
 #include "game/puzzle/Puzzle.h"
 
 namespace Pemberquill {
@@ -41,8 +40,7 @@ void Instructor::Startup(Clock* parentClock)
 {
     ULVO_ASSERT(!IsStarted(), "Startup called on an initialized subsystem.", "Instructor::Startup");
     m_clock = std::make_unique<Clock>(parentClock);
-    RegisterEventHandler("InstructorDestroyCallOutsByChannel", UlvoEventSystem::GetGlobal(),
-                         &Instructor::Event_OnInstructorDestroyCallOutsByChannel, this);
+    RegisterEventHandlers();
     SetHintCallOuts(this);
 }
 
@@ -177,13 +175,6 @@ void Instructor::DestroyCallOutsByChannel(const std::string& channelName)
 {
     m_callOuts.remove_if(
         [&channelName](const std::unique_ptr<InstructorCallOut>& callOut) { return callOut->IsOnChannel(channelName); });
-}
-
-void Instructor::Event_OnInstructorDestroyCallOutsByChannel(NamedProperties& args)
-{
-    std::string channelName;
-    args.Get("CallOutChannelName", channelName);
-    DestroyCallOutsByChannel(channelName);
 }
 
 void Instructor::CallOutCage(const Cage& cage, const std::string& channelName)

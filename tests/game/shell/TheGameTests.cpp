@@ -133,9 +133,10 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
         EXPECT_EQ(PemberquillGame::GetGlobal(), game.GetGameObject());
         // The first report, one for each of the 27 sounds the audio registers
         // and its task, then the tasks of the online service, the achievements,
-        // the puzzle chef, free play, the campaign, the GUI, the animations and
-        // the screens; no recipe books or campaign here.
-        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 1 + 27 + 1 + 8);
+        // the credits, the puzzle chef, free play, the campaign, the instructor,
+        // the GUI, the animations and the screens; no recipe books or campaign
+        // here.
+        EXPECT_EQ(game.GetGameObject()->GetLoadingScreen().GetStepCount(), 1 + 27 + 1 + 10);
         EXPECT_TRUE(GetFreePlay().IsInitialized());
 
         const double startTime = game.GetGameObject()->GetClock().GetTime();
