@@ -88,6 +88,7 @@ void PemberquillCampaign::RegisterEventHandlers()
     for (const Subscription& subscription : SUBSCRIPTIONS) {
         RegisterEventHandler(subscription.eventName, eventSystem, subscription.handler, this);
     }
+    RegisterFlowHandlers();
 }
 
 void PemberquillCampaign::LoadCampaign()

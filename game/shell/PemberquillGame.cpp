@@ -12,6 +12,7 @@
 #include "engine/modules/input/UlvoInputInterface.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
 #include "game/common/GameSounds.h"
+#include "game/presentation/board/PuzzleDisplay.h"
 #include "game/puzzle/solver/HintCallOutInterface.h"
 #include "game/shell/FreePlay.h"
 #include "game/shell/HintStages.h"
@@ -162,6 +163,7 @@ void PemberquillGame::RegisterEventHandlers()
         {"ShowOptionsEvent", &PemberquillGame::Event_OnShowOptions},
         {"HideOptionsEvent", &PemberquillGame::Event_OnHideOptions},
         {"HideSplashScreenDialogEvent", &PemberquillGame::Event_OnHideSplashScreenDialog},
+        {"PuzzleViewRenderThumbnailEvent", &PemberquillGame::Event_OnPuzzleViewRenderThumbnail},
     };
     UlvoEventSystem* eventSystem = UlvoEventSystem::GetGlobal();
     for (const Subscription& subscription : SUBSCRIPTIONS) {
@@ -206,6 +208,7 @@ void PemberquillGame::RunLoadingTasks()
 
     StartProfiling("PQUI startup");
     m_ui.Startup(*m_clock);
+    m_campaign.SetScreens(&m_campaignScreens);
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("PQRenderer startup");
@@ -458,6 +461,23 @@ void PemberquillGame::Event_OnRedo(NamedProperties& args)
     if (Puzzle* puzzle = GetActivationPuzzle(args)) {
         puzzle->Redo();
     }
+}
+
+void PemberquillGame::Event_OnPuzzleViewRenderThumbnail(NamedProperties& args)
+{
+    Puzzle* puzzle = nullptr;
+    AABB2 bounds;
+    if (args.Get("PreRenderEventToFireProperty", puzzle) != PROPERTY_FETCH_OK || puzzle == nullptr) {
+        ConsolePrintf("Received PuzzleViewRender event with NULL or missing puzzle!\n  (should be found in the "
+                      "\"PreRenderEventToFireProperty\" property)\n");
+        return;
+    }
+    if (args.Get("Bounds", bounds) != PROPERTY_FETCH_OK) {
+        ConsolePrintf("Received PuzzleViewRender event with missing widget bounds (\"Bounds\")!\n");
+        return;
+    }
+    PuzzleDisplay display(puzzle, true, bounds);
+    PemberquillRenderer::DrawPuzzle(display);
 }
 
 void PemberquillGame::Event_OnPlayablePuzzleShown(NamedProperties& args)

@@ -7,6 +7,7 @@
 #include "engine/core/EventRecipient.h"
 #include "game/common/GameSoundID.h"
 #include "game/presentation/audio/PemberquillAudio.h"
+#include "game/presentation/ui/CampaignScreensUI.h"
 #include "game/presentation/ui/PemberquillAnimations.h"
 #include "game/presentation/ui/PemberquillGUI.h"
 #include "game/presentation/ui/PemberquillUI.h"
@@ -77,6 +78,7 @@ public:
     void Event_OnHideSplashScreenDialog(NamedProperties& args);
     void Event_OnShowOptions(NamedProperties& args);
     void Event_OnHideOptions(NamedProperties& args);
+    void Event_OnPuzzleViewRenderThumbnail(NamedProperties& args);
 
     Clock& GetClock() { return *m_clock; }
     PemberquillAudio& GetAudio() { return m_audio; }
@@ -120,6 +122,7 @@ private:
     PuzzleChef m_puzzleChef;
     PemberquillAnimations m_animations;
     PemberquillUI m_ui;
+    CampaignScreensUI m_campaignScreens{m_ui};
     std::unique_ptr<PemberquillGUI> m_gui;
     std::unique_ptr<Clock> m_clock;
     // After the clock: their own clocks are children of the game's.
