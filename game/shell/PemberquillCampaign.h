@@ -216,6 +216,8 @@ private:
     void PushWindow(int windowId, bool pushImmediately);
     void PopWindow(int windowId, bool allowAnimationsToFinish);
     void RegisterFlowHandlers();
+    // False, with a warning, while no player's progress is selected.
+    bool IsProgressSelected(const char* screen) const;
     // Through the instructor, when there is one.
     static void CallOutPosition(const Vector2& position, const std::string& channelName);
     // Asks the instructor for a lesson on the mechanic over the window.

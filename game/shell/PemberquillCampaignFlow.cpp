@@ -114,8 +114,21 @@ void PemberquillCampaign::TeachMechanic(int mechanicId, int windowId, const AABB
 
 // ------------------------------------------------------------ forward
 
+bool PemberquillCampaign::IsProgressSelected(const char* screen) const
+{
+    if (m_campaignProgress == nullptr) {
+        ConsolePrintf("WARNING: No player's progress is selected; the %s is not shown.\n", screen);
+    }
+    return m_campaignProgress != nullptr;
+}
+
 void PemberquillCampaign::Event_OnPlayCampaign(NamedProperties&)
 {
+    // The screens show the player's progress: without one there is nothing
+    // to show.
+    if (!IsProgressSelected("campaign")) {
+        return;
+    }
     PopWindow(TITLE_WINDOW, true);
     if (m_screens != nullptr) {
         m_screens->CreateCampaignWindow(m_regions);
@@ -138,6 +151,9 @@ void PemberquillCampaign::Event_OnPlayCampaignRegion(NamedProperties& args)
     CampaignRegion* region = m_selectedCampaignRegion;
     if (region == nullptr) {
         ConsolePrintf("WARNING: No region is selected to enter.\n");
+        return;
+    }
+    if (!IsProgressSelected("region")) {
         return;
     }
     PopWindow(PUZZLE_WINDOW, false);
@@ -176,6 +192,9 @@ void PemberquillCampaign::Event_OnPlayCampaignNode(NamedProperties& args)
         ConsolePrintf("WARNING: No location is selected to enter.\n");
         return;
     }
+    if (!IsProgressSelected("location")) {
+        return;
+    }
     PopWindow(PUZZLE_WINDOW, false);
     PopWindow(REGION_WINDOW, false);
     if (m_screens != nullptr) {
@@ -187,8 +206,7 @@ void PemberquillCampaign::Event_OnPlayCampaignNode(NamedProperties& args)
     }
     m_mode = CAMPAIGN_MODE_LOCATION;
     TeachMechanic(MECHANIC_FIRST_LOCATION, LOCATION_WINDOW, LOCATION_LESSON_BOX);
-    const bool isStarted = node->GetPuzzleSet() != nullptr && node->IsStarted();
-    if (!isStarted && m_screens != nullptr) {
+    if (node->GetPlayerStateOrLocked() < CAMPAIGN_NODE_STARTED && m_screens != nullptr) {
         CallOutPosition(m_screens->GetFirstHomeworkLocation(), "FirstHomeworkLocation");
     }
 }

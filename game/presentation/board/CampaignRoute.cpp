@@ -9,11 +9,9 @@ namespace Pemberquill {
 
 namespace {
 
-// A location without its puzzles is never unlocked.
 bool IsHiddenOptional(const CampaignNode& node)
 {
-    const int state = node.GetPuzzleSet() != nullptr ? node.GetPlayerState() : CAMPAIGN_NODE_LOCKED;
-    return node.IsOptional() && state == CAMPAIGN_NODE_LOCKED;
+    return node.IsOptional() && node.GetPlayerStateOrLocked() == CAMPAIGN_NODE_LOCKED;
 }
 
 bool Holds(const std::vector<const CampaignNode*>& nodes, const CampaignNode* node)

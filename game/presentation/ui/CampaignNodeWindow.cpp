@@ -126,7 +126,7 @@ int PemberquillUI::CreateCampaignNodeWindow(CampaignNode* node)
     if (set == nullptr) {
         return window;
     }
-    if (node->IsSatisfied()) {
+    if (node->GetPlayerStateOrLocked() >= CAMPAIGN_NODE_SATISFIED) {
         for (const DifficultyGroup& group : DIFFICULTY_GROUPS) {
             CreatePuzzleGroups(node, group.windowId);
         }

@@ -9,6 +9,7 @@
 #include "engine/ui/UlvoUIInterface.h"
 #include "game/common/GameSoundID.h"
 #include "game/presentation/ui/PemberquillUI.h"
+#include "game/puzzle/PuzzleSet.h"
 #include "game/shell/CampaignNode.h"
 #include "game/shell/CampaignRegion.h"
 
@@ -23,12 +24,6 @@ const Rgba LABEL_BACKGROUND(0, 0, 0, 180);
 const Rgba LOCKED_LABEL_FONT(170, 170, 170, 200);
 const Rgba LOCKED_LABEL_BACKGROUND(60, 60, 60, 180);
 constexpr float NODE_BUTTON_SIDE = 35.0f;
-
-// A location without a puzzle set cannot be played: it shows as locked.
-int GetStateOrLocked(const CampaignNode& node)
-{
-    return node.GetPuzzleSet() != nullptr ? node.GetPlayerState() : CAMPAIGN_NODE_LOCKED;
-}
 
 } // namespace
 
@@ -59,9 +54,9 @@ CampaignNodeLook PemberquillUI::GetCampaignNodeLook(int playerState)
 
 CampaignNodeLook PemberquillUI::GetCampaignNodeImages(CampaignNode& node)
 {
-    const int state = GetStateOrLocked(node);
+    const int state = node.GetPlayerStateOrLocked();
     // Building the button is the player seeing the state.
-    if (node.GetPuzzleSet() != nullptr) {
+    if (node.GetPuzzleSet() != nullptr && node.GetPuzzleSet()->GetProgress() != nullptr) {
         node.FirstOccurenceOfCurrentStateSeenByPlayer();
     }
     return GetCampaignNodeLook(state);
@@ -132,7 +127,7 @@ void PemberquillUI::CreateScreenTitle(int parent, const char* name, const std::s
 
 void PemberquillUI::CreateCampaignNodeWidgets(int window, CampaignNode& node)
 {
-    if (GetStateOrLocked(node) == CAMPAIGN_NODE_LOCKED && node.IsOptional()) {
+    if (node.GetPlayerStateOrLocked() == CAMPAIGN_NODE_LOCKED && node.IsOptional()) {
         return;
     }
     const CampaignNodeLook look = GetCampaignNodeImages(node);

@@ -425,6 +425,9 @@ TEST_F(PemberquillCampaignTest, WhatIsMissingIsSkipped)
     EXPECT_EQ(Fire("ResetAndPlayPuzzleEvent", "OnActivationEventNameProperty", none), Log{"pop 36"});
 
     campaign.SelectProgress(nullptr);
+    EXPECT_EQ(Fire("PlayCampaignEvent"), Log{}) << "no progress to show";
+    campaign.SetSelectedRegion(&campaign.GetRegions()[0]);
+    EXPECT_EQ(Fire("PlayCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Cove")), Log{});
     EXPECT_EQ(Fire("QuitCampaignPuzzleEvent"), (Log{"pop 13", "pop 12", "save", "pop 8"}));
     EXPECT_EQ(Fire("ResetCampaignPuzzleEvent"), Log{});
     EXPECT_EQ(Fire("ShowCampaignEscapeDialogEvent"), Log{"push 13"});
