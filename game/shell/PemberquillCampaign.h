@@ -52,8 +52,9 @@ public:
     // window last built.
     virtual Vector2 GetFirstHomeworkLocation() = 0;
 
-    // Drawn while the region, location and puzzle windows are drawn.
-    virtual void DrawCampaignRegion(const CampaignRegion* region) = 0;
+    // Drawn while the region, location and puzzle windows are drawn; the
+    // route may lead to any of the campaign's locations.
+    virtual void DrawCampaignRegion(const CampaignRegion* region, std::vector<CampaignNode>& locations) = 0;
     virtual void DrawCampaignRegionBackground(const CampaignRegion* region) = 0;
     virtual void DrawCampaignRegionFullScreenTexture(const CampaignRegion* region) = 0;
 

@@ -486,7 +486,7 @@ void PemberquillCampaign::Event_OnHardPage(NamedProperties& args)
 void PemberquillCampaign::Event_OnCampaignRegionPostRender(NamedProperties&)
 {
     if (m_screens != nullptr) {
-        m_screens->DrawCampaignRegion(m_selectedCampaignRegion);
+        m_screens->DrawCampaignRegion(m_selectedCampaignRegion, m_nodes);
     }
 }
 

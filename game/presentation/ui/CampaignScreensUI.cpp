@@ -67,14 +67,10 @@ Vector2 CampaignScreensUI::GetFirstHomeworkLocation()
     return m_ui.GetFirstHomeworkLocation();
 }
 
-void CampaignScreensUI::DrawCampaignRegion(const CampaignRegion* region)
+void CampaignScreensUI::DrawCampaignRegion(const CampaignRegion* region, std::vector<CampaignNode>& locations)
 {
-    PemberquillCampaign* campaign = PemberquillCampaign::GetGlobal();
-    if (campaign == nullptr) {
-        return;
-    }
     PemberquillRenderer::DrawCampaignRegion(
-        region, [campaign](const std::string& name) { return Campaign::FindNodeByName(campaign->GetNodes(), name); });
+        region, [&locations](const std::string& name) { return Campaign::FindNodeByName(locations, name); });
 }
 
 void CampaignScreensUI::DrawCampaignRegionBackground(const CampaignRegion* region)

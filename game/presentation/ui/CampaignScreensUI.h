@@ -27,7 +27,7 @@ public:
                                 NamedProperties& payload) override;
     void SetLessonBox(const AABB2& box) override;
     Vector2 GetFirstHomeworkLocation() override;
-    void DrawCampaignRegion(const CampaignRegion* region) override;
+    void DrawCampaignRegion(const CampaignRegion* region, std::vector<CampaignNode>& locations) override;
     void DrawCampaignRegionBackground(const CampaignRegion* region) override;
     void DrawCampaignRegionFullScreenTexture(const CampaignRegion* region) override;
 

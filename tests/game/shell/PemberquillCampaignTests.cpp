@@ -65,7 +65,7 @@ public:
     }
     void SetLessonBox(const AABB2&) override {}
     Vector2 GetFirstHomeworkLocation() override { return Vector2(0.0f, 0.0f); }
-    void DrawCampaignRegion(const CampaignRegion*) override {}
+    void DrawCampaignRegion(const CampaignRegion*, std::vector<CampaignNode>&) override {}
     void DrawCampaignRegionBackground(const CampaignRegion*) override {}
     void DrawCampaignRegionFullScreenTexture(const CampaignRegion*) override {}
 
