@@ -216,7 +216,8 @@ private:
     void Report(const CampaignAccomplishments& record);
     void PushWindow(int windowId, bool pushImmediately);
     void PopWindow(int windowId, bool allowAnimationsToFinish);
-    void RegisterFlowHandlers();
+    // Every event the campaign handles, the road's and the map focus's.
+    void SubscribeHandlers();
     // False, with a warning, while no player's progress is selected.
     bool IsProgressSelected(const char* screen) const;
     // Through the instructor, when there is one.

@@ -53,7 +53,7 @@ T* GetPointer(NamedProperties& args, const char* name)
 
 } // namespace
 
-void PemberquillCampaign::RegisterFlowHandlers()
+void PemberquillCampaign::SubscribeHandlers()
 {
     UlvoEventSystem* eventSystem = UlvoEventSystem::GetGlobal();
     using Handler = void (PemberquillCampaign::*)(NamedProperties&);
@@ -93,6 +93,10 @@ void PemberquillCampaign::RegisterFlowHandlers()
         {"CampaignRegionPostRenderEvent", &PemberquillCampaign::Event_OnCampaignRegionPostRender},
         {"CampaignNodePostRenderEvent", &PemberquillCampaign::Event_OnCampaignNodePostRender},
         {"CampaignPuzzlePostRenderEvent", &PemberquillCampaign::Event_OnCampaignPuzzlePostRender},
+        {"SelectCampaignNodeEvent", &PemberquillCampaign::Event_OnSelectCampaignNode},
+        {"DeselectCampaignNodeEvent", &PemberquillCampaign::Event_OnDeselectCampaignNode},
+        {"CallOutCampaignRegionNodeEvent", &PemberquillCampaign::Event_OnCallOutCampaignRegionNode},
+        {"TakeTheChallengeEvent", &PemberquillCampaign::Event_OnTakeTheChallenge},
     };
     for (const Subscription& subscription : SUBSCRIPTIONS) {
         RegisterEventHandler(subscription.eventName, eventSystem, subscription.handler, this);
