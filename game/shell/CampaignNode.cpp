@@ -78,6 +78,14 @@ int CampaignNode::GetPlayerState() const
     return m_puzzleSet->GetPlayerState();
 }
 
+int CampaignNode::GetPlayerStateOrLocked() const
+{
+    if (m_puzzleSet == nullptr || m_puzzleSet->GetProgress() == nullptr) {
+        return CAMPAIGN_NODE_LOCKED;
+    }
+    return m_puzzleSet->GetPlayerState();
+}
+
 void CampaignNode::SetPlayerState(int state)
 {
     RequirePuzzleSet(PLAYER_STATE_MESSAGE, "CampaignNode::SetPlayerState");

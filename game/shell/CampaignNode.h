@@ -79,6 +79,9 @@ public:
 
     // --- Player state: everything below needs the puzzle set (an assertion) ---
     int GetPlayerState() const;
+    // Locked for a location without a puzzle set or without the player's
+    // progress, which cannot be played.
+    int GetPlayerStateOrLocked() const;
     // Only ever raises the state: a lower one is ignored.
     void SetPlayerState(int state);
     bool IsOpen() const;

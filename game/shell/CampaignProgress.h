@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/common/IndexInvalid.h"
 #include "game/puzzle/PuzzleSetProgress.h"
 
 #include <cstdint>
@@ -14,8 +15,6 @@ namespace Pemberquill {
 class CampaignNode;
 class Puzzle;
 
-// No location is active.
-constexpr int32_t INDEX_INVALID = -1;
 
 // The version this code writes; older records lack the rank and badges.
 constexpr float CAMPAIGN_PROGRESS_VERSION = 0.2f;

@@ -74,20 +74,7 @@ void PemberquillCampaign::RegisterEventHandlers()
         return;
     }
     eventSystem->UnregisterRecipient(this);
-    using Handler = void (PemberquillCampaign::*)(NamedProperties&);
-    struct Subscription {
-        const char* eventName;
-        Handler handler;
-    };
-    static const Subscription SUBSCRIPTIONS[] = {
-        {"SelectCampaignNodeEvent", &PemberquillCampaign::Event_OnSelectCampaignNode},
-        {"DeselectCampaignNodeEvent", &PemberquillCampaign::Event_OnDeselectCampaignNode},
-        {"CallOutCampaignRegionNodeEvent", &PemberquillCampaign::Event_OnCallOutCampaignRegionNode},
-        {"TakeTheChallengeEvent", &PemberquillCampaign::Event_OnTakeTheChallenge},
-    };
-    for (const Subscription& subscription : SUBSCRIPTIONS) {
-        RegisterEventHandler(subscription.eventName, eventSystem, subscription.handler, this);
-    }
+    SubscribeHandlers();
 }
 
 void PemberquillCampaign::LoadCampaign()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/core/AABB2.h"
+#include "engine/core/Vector2.h"
 #include "game/steam/CampaignAccomplishments.h"
 #include "game/shell/CampaignNode.h"
 #include "game/shell/CampaignRegion.h"
@@ -30,6 +32,31 @@ public:
                                     bool isChallenge) = 0;
     virtual void PushWindow(int windowId, bool pushImmediately) = 0;
     virtual void PopWindow(int windowId, bool allowAnimationsToFinish) = 0;
+    // -1 for a window that is not built.
+    virtual int GetWindowHandle(int windowId) = 0;
+
+    // The road's windows; each replaces the one built before it.
+    virtual void CreateCampaignWindow(std::vector<CampaignRegion>& regions) = 0;
+    virtual void CreateCampaignRegion(CampaignRegion* region) = 0;
+    virtual void CreateCampaignNodeWindow(CampaignNode* node) = 0;
+    // Rebuilds one of the location window's difficulty groups (27 to 29).
+    virtual void CreatePuzzleGroups(CampaignNode* node, int windowId) = 0;
+    virtual void CreatePuzzleSolvedDialog(Puzzle* puzzle) = 0;
+    // The accept button fires acceptEventName with the payload's properties.
+    virtual void ShowConfirmationDialog(const std::string& question, const std::string& acceptLabel,
+                                        const std::string& cancelLabel, const std::string& acceptEventName,
+                                        NamedProperties& payload) = 0;
+    // Where the instructor lays out the lesson the road asks for next.
+    virtual void SetLessonBox(const AABB2& box) = 0;
+    // The screen point above the first homework puzzle of the location
+    // window last built.
+    virtual Vector2 GetFirstHomeworkLocation() = 0;
+
+    // Drawn while the region, location and puzzle windows are drawn; the
+    // route may lead to any of the campaign's locations.
+    virtual void DrawCampaignRegion(const CampaignRegion* region, std::vector<CampaignNode>& locations) = 0;
+    virtual void DrawCampaignRegionBackground(const CampaignRegion* region) = 0;
+    virtual void DrawCampaignRegionFullScreenTexture(const CampaignRegion* region) = 0;
 
 protected:
     ~CampaignScreens() = default;
@@ -147,6 +174,36 @@ public:
     void Event_OnCallOutCampaignRegionNode(NamedProperties& args);
     void Event_OnTakeTheChallenge(NamedProperties& args);
 
+    // --- The road between the windows (PemberquillCampaignFlow.cpp) ---
+    void Event_OnPlayCampaign(NamedProperties& args);
+    void Event_OnPlayCampaignRegion(NamedProperties& args);
+    void Event_OnPlayCampaignNode(NamedProperties& args);
+    void Event_OnPlayCampaignPuzzle(NamedProperties& args);
+    void Event_OnPlayNextCampaignPuzzle(NamedProperties& args);
+    void Event_OnShowCampaignEscapeDialog(NamedProperties& args);
+    void Event_OnHideCampaignEscapeDialog(NamedProperties& args);
+    void Event_OnQuitCampaignPuzzle(NamedProperties& args);
+    void Event_OnQuitCampaignNode(NamedProperties& args);
+    void Event_OnQuitCampaignRegion(NamedProperties& args);
+    void Event_OnQuitCampaign(NamedProperties& args);
+    void Event_OnConfirmResetCampaign(NamedProperties& args);
+    void Event_OnResetCampaign(NamedProperties& args);
+    void Event_OnConfirmResetCampaignRegion(NamedProperties& args);
+    void Event_OnResetCampaignRegion(NamedProperties& args);
+    void Event_OnConfirmResetCampaignNode(NamedProperties& args);
+    void Event_OnResetCampaignNode(NamedProperties& args);
+    void Event_OnConfirmResetCampaignPuzzle(NamedProperties& args);
+    void Event_OnResetCampaignPuzzle(NamedProperties& args);
+    void Event_OnResetAndPlayPuzzle(NamedProperties& args);
+    void Event_OnSelectCampaignRegion(NamedProperties& args);
+    void Event_OnDeselectCampaignRegion(NamedProperties& args);
+    void Event_OnEasyPage(NamedProperties& args);
+    void Event_OnMediumPage(NamedProperties& args);
+    void Event_OnHardPage(NamedProperties& args);
+    void Event_OnCampaignRegionPostRender(NamedProperties& args);
+    void Event_OnCampaignNodePostRender(NamedProperties& args);
+    void Event_OnCampaignPuzzlePostRender(NamedProperties& args);
+
 private:
     void RegisterEventHandlers();
     void LoadCampaign();
@@ -159,6 +216,17 @@ private:
     void Report(const CampaignAccomplishments& record);
     void PushWindow(int windowId, bool pushImmediately);
     void PopWindow(int windowId, bool allowAnimationsToFinish);
+    // Every event the campaign handles, the road's and the map focus's.
+    void SubscribeHandlers();
+    // False, with a warning, while no player's progress is selected.
+    bool IsProgressSelected(const char* screen) const;
+    // Through the instructor, when there is one.
+    static void CallOutPosition(const Vector2& position, const std::string& channelName);
+    // Asks the instructor for a lesson on the mechanic over the window.
+    void TeachMechanic(int mechanicId, int windowId, const AABB2& lessonBox);
+    void AskToConfirm(const char* question, const char* acceptLabel, const char* acceptEventName,
+                      NamedProperties& payload);
+    void TurnPage(NamedProperties& args, void (CampaignNode::*setPage)(int), int groupWindowId);
 
     std::unique_ptr<Clock> m_clock;
     CampaignProgress* m_campaignProgress = nullptr;

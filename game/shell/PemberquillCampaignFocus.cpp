@@ -66,6 +66,13 @@ void PemberquillCampaign::Event_OnCallOutCampaignRegionNode(NamedProperties& arg
     }
 }
 
+void PemberquillCampaign::CallOutPosition(const Vector2& position, const std::string& channelName)
+{
+    if (Instructor::GetInstance() != nullptr) {
+        Instructor::CallOutPosition(position, channelName);
+    }
+}
+
 void PemberquillCampaign::Event_OnTakeTheChallenge(NamedProperties& args)
 {
     if (Puzzle* active = GetActivePuzzle()) {

@@ -12,6 +12,7 @@
 #include "engine/modules/input/UlvoInputInterface.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
 #include "game/common/GameSounds.h"
+#include "game/presentation/board/PuzzleDisplay.h"
 #include "game/puzzle/solver/HintCallOutInterface.h"
 #include "game/shell/FreePlay.h"
 #include "game/shell/HintStages.h"
@@ -233,6 +234,7 @@ void PemberquillGame::RunLoadingTasks()
 
     StartProfiling("PQUI startup");
     m_ui.Startup(*m_clock);
+    m_campaign.SetScreens(&m_campaignScreens);
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("ProfileManager startup");

@@ -7,6 +7,7 @@
 #include "engine/core/EventRecipient.h"
 #include "game/common/GameSoundID.h"
 #include "game/presentation/audio/PemberquillAudio.h"
+#include "game/presentation/ui/CampaignScreensUI.h"
 #include "game/presentation/ui/PemberquillAnimations.h"
 #include "game/presentation/ui/PemberquillGUI.h"
 #include "game/presentation/ui/PemberquillUI.h"
@@ -141,6 +142,7 @@ private:
     PemberquillAnimations m_animations;
     PemberquillUI m_ui;
     PlayerProfileManager m_profileManager;
+    CampaignScreensUI m_campaignScreens{m_ui};
     std::unique_ptr<PemberquillGUI> m_gui;
     std::unique_ptr<Clock> m_clock;
     // After the clock: their own clocks are children of the game's.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/common/IndexInvalid.h"
 #include "engine/core/Clock.h"
 #include "engine/core/Vector2.h"
 
@@ -12,8 +13,6 @@ class BoardView;
 struct Cage;
 struct Square;
 
-// Marks a candidate, column or row index that a call-out does not use.
-constexpr int INDEX_INVALID = -1;
 
 // One call-out of the instructor: an outline and an arrow that point the
 // player at a cage, a square, a candidate, a column, a row or a point of the

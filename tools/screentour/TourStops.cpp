@@ -1,5 +1,6 @@
 #include "tools/screentour/TourStops.h"
 
+#include <memory>
 #include <string>
 
 #include "engine/core/NamedProperties.h"
@@ -14,6 +15,8 @@
 #include "game/shell/PemberquillGame.h"
 #include "tools/screentour/TourMouse.h"
 #include "game/shell/PlayerProfileManager.h"
+#include "game/shell/CampaignProgress.h"
+#include "game/shell/PemberquillCampaign.h"
 
 namespace screentour {
 
@@ -163,6 +166,49 @@ void ShowTutorialWithLesson() {
                                TextLines("with each number once.", Rgba(255, 255, 0, 255), nullptr, 18.0f)});
 }
 
+using Pemberquill::PemberquillCampaign;
+
+// The tour runs without a player profile: the campaign plays on a fresh
+// progress, as it would for a new player.
+void EnsureCampaignProgress() {
+  static std::unique_ptr<Pemberquill::CampaignProgress> progress;
+  PemberquillCampaign* campaign = PemberquillCampaign::GetGlobal();
+  if (campaign != nullptr && campaign->GetProgress() == nullptr) {
+    progress = std::make_unique<Pemberquill::CampaignProgress>();
+    campaign->SelectProgress(progress.get());
+  }
+}
+
+void EnterCampaign() {
+  EnsureCampaignProgress();
+  FireGlobalEvent("PlayCampaignEvent");
+}
+
+// The region button under the mouse selects its region, and its activation
+// enters it.
+void EnterRegion(const std::string& regionName) {
+  EnterCampaign();
+  for (Pemberquill::CampaignRegion& region : PemberquillCampaign::GetGlobal()->GetRegions()) {
+    if (region.GetName() == regionName) {
+      NamedProperties args;
+      args.Set("OnActivationEventNameProperty", &region);
+      FireGlobalEvent("PlayCampaignRegionEvent", args);
+    }
+  }
+}
+
+void EnterLocation(const std::string& regionName, const std::string& nodeName) {
+  EnterRegion(regionName);
+  PemberquillCampaign* campaign = PemberquillCampaign::GetGlobal();
+  NamedProperties args;
+  args.Set("OnActivationEventNameProperty", Pemberquill::Campaign::FindNodeByName(campaign->GetNodes(), nodeName));
+  FireGlobalEvent("PlayCampaignNodeEvent", args);
+}
+
+void LeaveCampaign() {
+  FireGlobalEvent("QuitCampaignEvent");
+}
+
 }  // namespace
 
 std::vector<TourStop> GetTourStops() {
@@ -195,6 +241,10 @@ std::vector<TourStop> GetTourStops() {
       {"Achievement Dialog", ShowAchievementDialog, PopAnimated(Pemberquill::GAME_WINDOW_ACHIEVEMENT_DIALOG)},
       {"CreditsWindow", ShowCreditsWindow, PopAnimated(Pemberquill::GAME_WINDOW_CREDITS)},
       {"TutorialWindow", ShowTutorialWithLesson, Fire("HideInstructionsEvent")},
+      {"CampaignWindow", EnterCampaign, LeaveCampaign},
+      {"CampaignRegionWindow", [] { EnterRegion("Ocean"); }, [] { Fire("QuitCampaignRegionEvent")(); LeaveCampaign(); }},
+      {"PuzzleSetWindow", [] { EnterLocation("Ocean", "Beginnings"); },
+       [] { Fire("QuitCampaignNodeEvent")(); Fire("QuitCampaignRegionEvent")(); LeaveCampaign(); }},
   };
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/core/Rgba.h"
 #include "engine/core/Vector2.h"
+#include "game/presentation/board/CampaignRoute.h"
 #include "game/presentation/board/CreditsEntry.h"
 #include "game/shell/GameSubsystem.h"
 
@@ -12,6 +13,7 @@ class NamedProperties;
 namespace Pemberquill {
 
 class BoardView;
+class CampaignRegion;
 class InstructorCallOut;
 class PuzzleDisplay;
 
@@ -52,6 +54,16 @@ public:
 
     // The rolling credits over a dimmed screen; scrollOffset moves them up.
     static void DrawCredits(const std::vector<CreditsEntry>& entries, float scrollOffset);
+
+    // The campaign map behind and over its windows, over the whole view.
+    // The region's route with a light wave running along it, then the
+    // call-outs on the map; nothing of the region for a null one.
+    static void DrawCampaignRegion(const CampaignRegion* region, const CampaignNodeLookup& lookup);
+    // The region's background, then the call-outs on the map. A null region
+    // is an assertion.
+    static void DrawCampaignRegionBackground(const CampaignRegion* region);
+    // The region's background alone; nothing for a null region.
+    static void DrawCampaignRegionFullScreenTexture(const CampaignRegion* region);
 
     // Draws the board of the request's "PassBackProperties" into the
     // texture being updated and marks its thumbnail ready.

@@ -22,7 +22,30 @@ namespace Pemberquill {
 
 class Board;
 struct Cage;
+class CampaignNode;
+class CampaignRegion;
 class Puzzle;
+
+// How a location's button on the region map looks in a player state: the
+// images are paths of preloaded interface images, empty for none.
+struct CampaignNodeLook {
+    std::string image;
+    std::string focusedImage;
+    std::string overlayImage;
+    bool isEnabled = false;
+    Rgba labelFontColor;
+    Rgba labelBackground;
+};
+
+// Where the location window puts its homework thumbnails (boxes inside the
+// group, staggered six to a row) and the challenge square (screen units).
+struct HomeworkLayout {
+    Vector2 groupOffset;
+    Vector2 groupSize;
+    std::vector<AABB2> boxes;
+    AABB2 challengeBox;
+};
+HomeworkLayout GetHomeworkLayout(const Vector2& screen, int puzzleCount);
 
 // The owner of every screen of the game. It keeps the table from game window
 // identifier to the handle of the widget the UI module built for it, builds
@@ -144,6 +167,32 @@ public:
     // In screen units; the instructor sets it before it builds a text area.
     void SetInstructorTextRegion(const AABB2& region) { m_instructorTextRegion = region; }
     const AABB2& GetInstructorTextRegion() const { return m_instructorTextRegion; }
+    // ---- the campaign's screens: map, region, location
+    int CreateCampaignWindow(std::vector<CampaignRegion>& regions);
+    int CreateCampaignRegionButton(int parent, CampaignRegion& region, int index, int count);
+    int CreateCampaignRegion(CampaignRegion* region);
+    void CreateCampaignNodeWidgets(int window, CampaignNode& node);
+    // The look of the location's state; records a newly reached state as seen.
+    CampaignNodeLook GetCampaignNodeImages(CampaignNode& node);
+    static CampaignNodeLook GetCampaignNodeLook(int playerState);
+    int CreateCampaignNodeWindow(CampaignNode* node);
+    // Builds or rebuilds the easy, medium or hard group (by its window
+    // identifier) on the page the location's progress keeps.
+    int CreatePuzzleGroups(CampaignNode* node, int windowId);
+    struct PuzzlePage {
+        const char* difficulty;
+        const std::vector<Puzzle*>* puzzles;
+        int page;
+        bool hasNextPage;
+    };
+    int CreatePuzzleGroup(const PuzzlePage& page, float y, int parent, int windowId);
+    void CreateHomeworkPuzzlesGroup(CampaignNode& node);
+    // Nothing for a null puzzle.
+    void CreatePuzzleThumbnailButton(int parent, Puzzle* puzzle, const std::string& caption, const AABB2& box);
+    // The top centre of the first homework thumbnail last built, where the
+    // instructor points a new player.
+    const Vector2& GetFirstHomeworkLocation() const { return m_firstHomeworkLocation; }
+    const Vector2& GetChallengePuzzleAnchor() const { return m_challengePuzzleAnchor; }
 
     // ---- screen metrics and house colours
     // The view bounds of the application module in whole units, or (1, 1)
@@ -227,6 +276,23 @@ private:
     // A styled button that pops the window of the handle.
     void CreatePopButton(int window, int sizeClass, const char* name, const Vector2& offset,
                          const std::string& label, const char* rolloverText);
+    // One styled button of the column in a campaign screen's top-left corner.
+    struct CornerButton {
+        const char* name;
+        const char* label;
+        const char* rolloverText;
+        const char* activationEventName;
+        float y;
+    };
+    // The bag may already hold the activation event's payload.
+    int CreateCornerButton(int parent, const CornerButton& button, NamedProperties& bag);
+    void CreateScreenTitle(int parent, const char* name, const std::string& title);
+    // The region's image, loaded into the region's cache when missing there.
+    Texture* LoadRegionTexture(CampaignRegion& region, int image);
+    void CreatePageButton(int group, const char* name, const Vector2& offset, const std::string& eventName,
+                          int targetPage, bool isEnabled, const std::string& rolloverText, const char* arrowImage);
+    // Redraws the board thumbnails the puzzle already has.
+    void RefreshBoardThumbnails(Puzzle& puzzle);
 
     void PreloadImages();
     void ReleaseImages();
@@ -267,7 +333,9 @@ private:
     std::unique_ptr<Image> m_thumbnailImage;
     int m_instructorTextAreaParent = NO_WINDOW;
     bool m_isSingleBoardPuzzleWindow = false;
-    AABB2 m_instructorTextRegion{0.0f, 0.0f, 1.0f, 1.0f};
+    Vector2 m_firstHomeworkLocation;
+    Vector2 m_challengePuzzleAnchor;
+    AABB2 m_instructorTextRegion{Vector2(0.0f, 0.0f), Vector2(1.0f, 1.0f)};
 };
 
 } // namespace Pemberquill

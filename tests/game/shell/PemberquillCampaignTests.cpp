@@ -34,6 +34,56 @@ public:
     int count = 0;
 };
 
+// The screens as a log of what the campaign asked of them; window handles
+// are ten times the identifier.
+class RecordingScreens : public CampaignScreens, public EventRecipient {
+public:
+    RecordingScreens()
+    {
+        RegisterEventHandler("SaveGameEvent", UlvoEventSystem::GetGlobal(), &RecordingScreens::OnSave, this);
+        RegisterEventHandler("TeachMechanicsEvent", UlvoEventSystem::GetGlobal(), &RecordingScreens::OnTeach, this);
+    }
+    void CreatePuzzleWindow(Puzzle* puzzle, const std::string&, bool, bool) override
+    {
+        log.push_back("puzzle " + puzzle->GetDisplayName());
+    }
+    void PushWindow(int windowId, bool) override { log.push_back("push " + std::to_string(windowId)); }
+    void PopWindow(int windowId, bool) override { log.push_back("pop " + std::to_string(windowId)); }
+    int GetWindowHandle(int windowId) override { return windowId * 10; }
+    void CreateCampaignWindow(std::vector<CampaignRegion>&) override { log.push_back("map"); }
+    void CreateCampaignRegion(CampaignRegion* region) override { log.push_back("region " + region->GetName()); }
+    void CreateCampaignNodeWindow(CampaignNode* node) override { log.push_back("location " + node->GetName()); }
+    void CreatePuzzleGroups(CampaignNode* node, int windowId) override
+    {
+        log.push_back("group " + std::to_string(windowId) + " of " + node->GetName());
+    }
+    void CreatePuzzleSolvedDialog(Puzzle* puzzle) override { log.push_back("solved " + puzzle->GetDisplayName()); }
+    void ShowConfirmationDialog(const std::string& question, const std::string&, const std::string&,
+                                const std::string&, NamedProperties&) override
+    {
+        log.push_back("confirm " + question);
+    }
+    void SetLessonBox(const AABB2&) override {}
+    Vector2 GetFirstHomeworkLocation() override { return Vector2(0.0f, 0.0f); }
+    void DrawCampaignRegion(const CampaignRegion*, std::vector<CampaignNode>&) override {}
+    void DrawCampaignRegionBackground(const CampaignRegion*) override {}
+    void DrawCampaignRegionFullScreenTexture(const CampaignRegion*) override {}
+
+    void OnSave(NamedProperties&) { log.push_back("save"); }
+    void OnTeach(NamedProperties& args)
+    {
+        TeachableGameMechanics mechanics;
+        int handle = -1;
+        args.Get("GameMechanicsToTeach", mechanics);
+        args.Get("ParentWindowContextHandle", handle);
+        for (int mechanic : mechanics.mechanics) {
+            log.push_back("teach " + std::to_string(mechanic) + " over " + std::to_string(handle));
+        }
+    }
+
+    std::vector<std::string> log;
+};
+
 TEST(CampaignGradeTest, StepsAgainstPar)
 {
     const struct {
@@ -83,11 +133,25 @@ protected:
         WriteCampaign();
         chef.Startup(&clock);
         campaign.SetAccomplishmentsReceiver(&receiver);
+        campaign.SetScreens(&screens);
         campaign.Startup(&clock);
         campaign.SelectProgress(&progress);
         receiver.reports.clear();
     }
     void TearDown() override { campaign.Shutdown(); }
+
+    // What the screens were asked for by firing the event.
+    template <typename T = int*>
+    std::vector<std::string> Fire(const char* eventName, const char* key = nullptr, T payload = T{})
+    {
+        screens.log.clear();
+        NamedProperties args;
+        if (key != nullptr) {
+            args.Set(key, payload);
+        }
+        FireGlobalEvent(eventName, args);
+        return screens.log;
+    }
 
     void WriteCampaign()
     {
@@ -168,6 +232,7 @@ protected:
     RecordingReceiver receiver;
     PemberquillCampaign campaign;
     CampaignProgress progress;
+    RecordingScreens screens;
 
 private:
     int m_nextSeed = 300;
@@ -279,6 +344,105 @@ TEST_F(PemberquillCampaignTest, WithoutAProfileThereIsNoPlace)
     EXPECT_EQ(campaign.GetNextCampaignPuzzle(), nullptr);
     campaign.Play(nullptr);
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_OFF);
+}
+
+using Log = std::vector<std::string>;
+
+TEST_F(PemberquillCampaignTest, TheRoadForwardToAPuzzleAndBackToTheTitle)
+{
+    CampaignRegion* ocean = &campaign.GetRegions()[0];
+    Puzzle* first = &PuzzleOf("Cove", 0);
+    const std::string name = first->GetDisplayName();
+    EXPECT_EQ(Fire("PlayCampaignEvent"), (Log{"pop 0", "map", "push 6", "teach 1700 over 60"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_MAP);
+    EXPECT_EQ(Fire("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", ocean), Log{});
+    EXPECT_EQ(Fire("PlayCampaignRegionEvent"),
+              (Log{"pop 12", "pop 6", "region Ocean", "push 7", "teach 1800 over 70"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_REGION);
+    EXPECT_EQ(Fire("PlayCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Cove")),
+              (Log{"pop 12", "pop 7", "location Cove", "push 8", "teach 1900 over 80"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
+    EXPECT_EQ(Fire("PlayCampaignPuzzleEvent", "OnActivationEventNameProperty", first),
+              (Log{"pop 8", "puzzle " + name, "push 12"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_PUZZLE);
+
+    // The profile is saved before the location is shown again.
+    EXPECT_EQ(Fire("QuitCampaignPuzzleEvent"), (Log{"pop 13", "pop 12", "save", "location Cove", "push 8"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
+    EXPECT_EQ(Fire("QuitCampaignNodeEvent"),
+              (Log{"pop 8", "pop 12", "pop 6", "region Ocean", "push 7", "teach 1800 over 70"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_REGION);
+    EXPECT_EQ(Fire("QuitCampaignRegionEvent"), (Log{"pop 7", "pop 0", "map", "push 6", "teach 1700 over 60"}));
+    EXPECT_EQ(campaign.GetSelectedRegion(), nullptr);
+    EXPECT_EQ(Fire("QuitCampaignEvent"), (Log{"pop 6", "push 0"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_OFF);
+}
+
+TEST_F(PemberquillCampaignTest, ASolvedPuzzleOffersItsDialogAndTheNextPuzzlesRunOutIntoTheRegion)
+{
+    Fire("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", &campaign.GetRegions()[0]);
+    Fire("PlayCampaignRegionEvent");
+    Fire("PlayCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Cove"));
+    Solve("Cove", 0);
+    Puzzle* first = &PuzzleOf("Cove", 0);
+    Puzzle* second = &PuzzleOf("Cove", 1);
+    EXPECT_EQ(Fire("PlayCampaignPuzzleEvent", "OnActivationEventNameProperty", first),
+              (Log{"solved " + first->GetDisplayName(), "push 36"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
+    EXPECT_EQ(Fire("PlayNextCampaignPuzzleEvent", "OnActivationEventNameProperty", first),
+              (Log{"pop 36", "pop 8", "puzzle " + second->GetDisplayName(), "push 12"}));
+    Solve("Cove", 1);
+    EXPECT_EQ(Fire("PlayNextCampaignPuzzleEvent"),
+              (Log{"pop 36", "pop 8", "pop 12", "pop 12", "pop 6", "region Ocean", "push 7", "teach 1800 over 70"}));
+    EXPECT_EQ(Node("Cove").GetPlayerState(), CAMPAIGN_NODE_COMPLETED);
+}
+
+TEST_F(PemberquillCampaignTest, PageTurnsRebuildTheirOwnGroupOfTheSelectedLocation)
+{
+    const int page = 1;
+    EXPECT_EQ(Fire("SatisfiedCampaignNodeNextMediumPageEvent", "OnActivationEventNameProperty", page), Log{})
+        << "no location selected";
+    campaign.SetSelectedNode(&Node("Reef"));
+    const struct {
+        const char* event;
+        const char* group;
+    } pages[] = {{"SatisfiedCampaignNodePrevEasyPageEvent", "group 27 of Reef"},
+                 {"SatisfiedCampaignNodeNextMediumPageEvent", "group 28 of Reef"},
+                 {"SatisfiedCampaignNodeNextHardPageEvent", "group 29 of Reef"}};
+    for (const auto& turn : pages) {
+        EXPECT_EQ(Fire(turn.event, "OnActivationEventNameProperty", page), Log{turn.group});
+    }
+}
+
+// Nothing to enter, no profile, a solve being graded: each step that needs
+// the missing thing is skipped, nothing is dereferenced.
+TEST_F(PemberquillCampaignTest, WhatIsMissingIsSkipped)
+{
+    EXPECT_EQ(Fire("PlayCampaignRegionEvent"), Log{}) << "no region selected";
+    EXPECT_EQ(Fire("PlayCampaignNodeEvent"), Log{}) << "no location selected";
+    Puzzle* none = nullptr;
+    EXPECT_EQ(Fire("PlayCampaignPuzzleEvent", "OnActivationEventNameProperty", none), Log{});
+    EXPECT_EQ(Fire("ResetAndPlayPuzzleEvent", "OnActivationEventNameProperty", none), Log{"pop 36"});
+
+    campaign.SelectProgress(nullptr);
+    EXPECT_EQ(Fire("PlayCampaignEvent"), Log{}) << "no progress to show";
+    campaign.SetSelectedRegion(&campaign.GetRegions()[0]);
+    EXPECT_EQ(Fire("PlayCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Cove")), Log{});
+    EXPECT_EQ(Fire("QuitCampaignPuzzleEvent"), (Log{"pop 13", "pop 12", "save", "pop 8"}));
+    EXPECT_EQ(Fire("ResetCampaignPuzzleEvent"), Log{});
+    EXPECT_EQ(Fire("ShowCampaignEscapeDialogEvent"), Log{"push 13"});
+}
+
+TEST_F(PemberquillCampaignTest, NoPauseWhileASolveWaitsToBeGraded)
+{
+    Puzzle& puzzle = *campaign.GetActivePuzzle();
+    campaign.Play(nullptr);
+    ASSERT_TRUE(chef.BuildBoardsForPuzzle(&puzzle));
+    puzzle.Start();
+    puzzle.GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
+    campaign.Update();
+    EXPECT_EQ(Fire("ShowCampaignEscapeDialogEvent"), Log{});
+    EXPECT_TRUE(puzzle.IsActive());
 }
 
 } // namespace

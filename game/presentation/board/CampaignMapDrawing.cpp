@@ -1,0 +1,91 @@
+// The campaign map: region backgrounds and the route between a region's
+// locations, drawn while the campaign's windows are drawn.
+
+#include "engine/core/Diagnostics.h"
+#include "engine/core/UlvoCore.h"
+#include "engine/core/UlvoTimeSystem.h"
+#include "engine/modules/application/UlvoApplicationInterface.h"
+#include "engine/modules/renderer/UlvoRendererInterface.h"
+#include "game/presentation/board/PemberquillRenderer.h"
+#include "game/shell/CampaignNode.h"
+#include "game/shell/CampaignRegion.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Pemberquill {
+
+namespace {
+
+Vector2 GetViewSize()
+{
+    const UlvoApplicationInterface* application = UlvoApplicationInterface::GetDefaultInstance();
+    if (application == nullptr) {
+        return Vector2(0.0f, 0.0f);
+    }
+    const IntVector2 view = application->GetViewBoundsSize();
+    return Vector2(static_cast<float>(view.x), static_cast<float>(view.y));
+}
+
+double GetWaveTime()
+{
+    UlvoCore* core = UlvoCore::GetGlobal();
+    return core != nullptr ? core->GetTimeSystem().GetMasterClock().GetTime() : 0.0;
+}
+
+unsigned char ToChannel(double value, double low)
+{
+    return static_cast<unsigned char>(255.99 * std::clamp(value, low, 1.0));
+}
+
+} // namespace
+
+void PemberquillRenderer::DrawCampaignRegionFullScreenTexture(const CampaignRegion* region)
+{
+    UlvoRendererInterface* renderer = UlvoRendererInterface::GetDefaultInstance();
+    if (region == nullptr || renderer == nullptr) {
+        return;
+    }
+    Texture* background = region->GetTexture(CAMPAIGN_REGION_IMAGE_BACKGROUND);
+    if (background == nullptr) {
+        return;
+    }
+    // The picture fills the top 640 rows of its 1024 x 1024 image.
+    renderer->DrawTexturedQuad(background, Vector2(0.0f, 0.0f), GetViewSize(), Rgba(255, 255, 255, 255),
+                               Vector2(0.0f, 0.0f), Vector2(1.0f, 0.625f));
+}
+
+void PemberquillRenderer::DrawCampaignRegionBackground(const CampaignRegion* region)
+{
+    ULVO_ASSERT(region, "NULL CampaignRegion passed.", "PemberquillRenderer::DrawCampaignRegionBackground");
+    DrawCampaignRegionFullScreenTexture(region);
+    DrawPositionedInstructorCallOuts();
+}
+
+void PemberquillRenderer::DrawCampaignRegion(const CampaignRegion* region, const CampaignNodeLookup& lookup)
+{
+    UlvoRendererInterface* renderer = UlvoRendererInterface::GetDefaultInstance();
+    if (region != nullptr && renderer != nullptr) {
+        const Vector2 view = GetViewSize();
+        std::vector<Vector2> points;
+        for (const CampaignNode* node : BuildCampaignRoute(*region, lookup)) {
+            points.emplace_back(node->GetMapCoords().x * view.x, node->GetMapCoords().y * view.y);
+        }
+        const std::vector<Vector2> samples = SampleCampaignRoute(points);
+        // A cosine wave brightens the pale line toward orange-white and
+        // travels one segment a second.
+        const double phase = 4.0 * GetWaveTime();
+        Rgba color(200, 200, 200, 100);
+        for (size_t j = 0; j + 1 < samples.size(); ++j) {
+            const Rgba previous = color;
+            const double s = std::cos(phase - 0.2 * static_cast<double>(j));
+            color.r = ToChannel(0.75 + 0.25 * s, 0.75);
+            color.g = ToChannel(0.65 + 0.35 * s, 0.65);
+            color.a = ToChannel(0.5 + 0.5 * s, 0.5);
+            renderer->DrawLine(samples[j], samples[j + 1], previous, color, 3.0f, false);
+        }
+    }
+    DrawPositionedInstructorCallOuts();
+}
+
+} // namespace Pemberquill
