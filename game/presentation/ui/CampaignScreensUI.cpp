@@ -5,21 +5,22 @@
 
 namespace Pemberquill {
 
-// The puzzle window's builder is not part of the screens yet: until it is,
-// a campaign puzzle plays without a window and this is where
-// m_ui.CreatePuzzleWindow(puzzle, escapeEventName, isChallengeUnsolved,
-// isChallenge) goes.
-void CampaignScreensUI::CreatePuzzleWindow(Puzzle*, const std::string&, bool, bool) {}
-
-// The puzzle-solved dialog's builder lands here:
-// m_ui.CreatePuzzleSolvedDialog(puzzle).
-void CampaignScreensUI::CreatePuzzleSolvedDialog(Puzzle*) {}
-
-// The confirmation dialog's builder lands here, with the accept button
-// firing acceptEventName and the payload.
-void CampaignScreensUI::ShowConfirmationDialog(const std::string&, const std::string&, const std::string&,
-                                               const std::string&, NamedProperties&)
+void CampaignScreensUI::CreatePuzzleWindow(Puzzle* puzzle, const std::string& escapeEventName,
+                                           bool isChallengeUnsolved, bool isChallenge)
 {
+    m_ui.CreatePuzzleWindow(puzzle, escapeEventName, isChallengeUnsolved, isChallenge);
+}
+
+void CampaignScreensUI::CreatePuzzleSolvedDialog(Puzzle* puzzle)
+{
+    m_ui.CreatePuzzleSolvedDialog(puzzle);
+}
+
+void CampaignScreensUI::ShowConfirmationDialog(const std::string& question, const std::string& acceptLabel,
+                                               const std::string& cancelLabel, const std::string& acceptEventName,
+                                               NamedProperties& payload)
+{
+    m_ui.BuildConfirmationDialog(question, acceptLabel, cancelLabel, acceptEventName, payload);
 }
 
 void CampaignScreensUI::PushWindow(int windowId, bool pushImmediately)

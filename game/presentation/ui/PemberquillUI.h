@@ -160,6 +160,11 @@ public:
         payloadBag.Set(ACCEPT_PAYLOAD, payload);
         return BuildConfirmationDialog(question, acceptLabel, cancelLabel, acceptEvent, payloadBag);
     }
+    // The same with a bag already holding the payload under
+    // "OnActivationEventNameProperty" (or nothing, for no payload).
+    int BuildConfirmationDialog(const std::string& question, const std::string& acceptLabel,
+                                const std::string& cancelLabel, const std::string& acceptEvent,
+                                const NamedProperties& payload);
     int CreateTutorialWindow();
     // Replaces the instructor's text area with the lines, laid out in the
     // text region inside parentHandle; no parent or no lines leaves none.
@@ -264,9 +269,6 @@ private:
 
     void RegisterEventHandlers();
     static constexpr const char* ACCEPT_PAYLOAD = "OnActivationEventNameProperty";
-    int BuildConfirmationDialog(const std::string& question, const std::string& acceptLabel,
-                                const std::string& cancelLabel, const std::string& acceptEvent,
-                                const NamedProperties& payload);
     // A tinted, centred dialog window on the horizontal popup background,
     // shown and hidden with the buttons' animations.
     void DescribePopupDialog(NamedProperties& bag, const char* name, const Vector2& size) const;
