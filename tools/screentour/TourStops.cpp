@@ -111,6 +111,20 @@ void ShowTwoBoardPuzzle() {
   MoveTourMouse(Vector2(20.0f + 986.0f * 0.25f, 140.0f + 230.0f));
 }
 
+// A 9 x 9 puzzle with its candidates, the instructor pointing at one
+// candidate that is to go.
+void ShowNineByNineWithCandidateCallOut() {
+  PlayPuzzle(Pemberquill::PuzzleRequest(9, 1, 1, 0, 0, 0, Pemberquill::SOLVABILITY_SOLVABLE));
+  const Pemberquill::Square& square = FirstBoard().GetSquare(4, 4);
+  const int wrongCandidate = static_cast<int>(square.solutionValue) % 9;
+  PemberquillGame::GetGlobal()->GetInstructor().CallOutCandidateForRemoval(&square, wrongCandidate, "hint");
+}
+
+void LeaveNineByNine() {
+  PemberquillGame::GetGlobal()->GetInstructor().DestroyCallOutsByChannel("hint");
+  Pop(GAME_WINDOW_PUZZLE)();
+}
+
 void ShowHowToPlay() {
   // The last puzzle window is hidden by now.
   g_served = Pemberquill::ServedPuzzle();
@@ -229,6 +243,7 @@ std::vector<TourStop> GetTourStops() {
       {"RewindPuzzleDialog", AskForHintWithTwoMistakes, LeavePuzzle},
       // Two boards, the second with hidden cages to paint.
       {"PuzzleWindowTwoBoards", ShowTwoBoardPuzzle, Pop(GAME_WINDOW_PUZZLE)},
+      {"PuzzleWindowNineByNine", ShowNineByNineWithCandidateCallOut, LeaveNineByNine},
       {"HowToPlayWindow", ShowHowToPlay, Pop(Pemberquill::GAME_WINDOW_HOW_TO_PLAY)},
       {"SplashScreenDialog", ShowSplashScreen, Pop(Pemberquill::GAME_WINDOW_SPLASH_SCREEN)},
       {"Select Profile Window", Fire("ShowSelectProfileDialogEvent"), PopAnimated(Pemberquill::GAME_WINDOW_SELECT_PROFILE)},
