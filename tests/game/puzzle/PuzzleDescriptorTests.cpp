@@ -70,47 +70,6 @@ class DescriptorRecordTest : public ::testing::TestWithParam<ResourceStreamForma
 
 } // namespace
 
-TEST(PuzzleDescriptorTest, Names)
-{
-    EXPECT_EQ("5x1x0x1", MakeDescriptor(1, 5, {MakeRecipe(1, 0, ALL_CAGE_RULES_MASK)}).GetName());
-
-    PuzzleDescriptor unsolvable = MakeDescriptor(1, 4, {MakeRecipe(2, 3, 0), MakeRecipe(1, 1, 0)});
-    unsolvable.SetSolvable(false);
-    EXPECT_EQ("4x2x3x1x1x0", unsolvable.GetName());
-
-    PuzzleDescriptor hybrid = MakeDescriptor(
-        1, 6, {MakeRecipe(1, 0, ARITHMETIC_CAGE_RULES_MASK | CAGE_RULE_EVEN | CAGE_RULE_ODD)});
-    hybrid.SetGeneratorIndex(GENERATOR_TYPE_HYBRID);
-    EXPECT_EQ("6-MEO-1", hybrid.GetName());
-    hybrid.AddBoardRecipe(MakeRecipe(1, 1, CAGE_RULE_ADDITION | CAGE_RULE_SUBTRACTION));
-    EXPECT_EQ("6-MEO-!AU-1", hybrid.GetName());
-
-    // A request for the same puzzle has the same name, so books file it there.
-    PuzzleRequest request(6, 2, 1, 0, 1, 1, SOLVABILITY_SOLVABLE);
-    request.generatorTypeIndex = GENERATOR_TYPE_HYBRID;
-    request.cageRules1 = hybrid.GetBoardRecipe(0).cageRules;
-    request.cageRules2 = hybrid.GetBoardRecipe(1).cageRules;
-    EXPECT_EQ(request.GetPatternName(), hybrid.GetName());
-
-    // Only a damaged file gives a descriptor without recipes; it still has a
-    // name, so that it can be written back.
-    EXPECT_EQ("0x1x0x1", PuzzleDescriptor().GetName());
-}
-
-TEST(PuzzleDescriptorTest, GetBoardRecipeChecksTheIndex)
-{
-    PuzzleDescriptor descriptor = MakeDescriptor(1, 5, {MakeRecipe(3, 0, 0)});
-    EXPECT_EQ(3, descriptor.GetBoardRecipe(0).boardType);
-    const std::string message = MessageOfThrow([&] { descriptor.GetBoardRecipe(1); });
-    EXPECT_NE(std::string::npos, message.find("BoardRecipe index out of range."));
-    EXPECT_NE(std::string::npos, message.find("boardRecipeIndex < m_boardRecipes.size()"));
-    try {
-        descriptor.GetBoardRecipe(1);
-    } catch (const UlvoException& error) {
-        EXPECT_EQ("PuzzleDescriptor::GetBoardRecipe", error.GetTitle());
-    }
-}
-
 TEST(PuzzleDescriptorTest, PuzzleIdIsWorkedOutOnceAndForgottenWithTheSeed)
 {
     PuzzleDescriptor descriptor = MakeDescriptor(1234, 5, {MakeRecipe(1, 0, ALL_CAGE_RULES_MASK)});
@@ -138,20 +97,6 @@ TEST_P(DescriptorRecordTest, RoundTripKeepsEveryField)
     // The ID is written even when nobody asked for it before.
     const PuzzleDescriptor fresh = MakeDescriptor(77, 4, {MakeRecipe(1, 0, 0)});
     EXPECT_EQ("77-4x1x0x1", RoundTrip(fresh, GetParam()).GetPuzzleID());
-}
-
-TEST_P(DescriptorRecordTest, RecipesComeBackWithoutRequiredOperators)
-{
-    BoardRecipe recipe = MakeRecipe(1, 0, CAGE_RULE_EQUALS);
-    recipe.requiredOperators = CageRules(CAGE_RULE_EQUALS);
-    const PuzzleDescriptor read = RoundTrip(MakeDescriptor(1, 4, {recipe}), GetParam());
-    ASSERT_EQ(1u, read.GetBoardRecipes().size());
-    EXPECT_EQ(0u, read.GetBoardRecipe(0).requiredOperators.GetMask());
-    EXPECT_EQ(static_cast<unsigned>(CAGE_RULE_EQUALS), read.GetBoardRecipe(0).cageRules.GetMask());
-
-    const BoardRecipe roundTripped = RoundTrip(recipe, GetParam());
-    recipe.requiredOperators = CageRules();
-    EXPECT_EQ(recipe, roundTripped);
 }
 
 TEST_P(DescriptorRecordTest, StoredIdWinsOverSeedAndRecipes)
@@ -194,16 +139,6 @@ TEST_P(DescriptorRecordTest, RecipeCountIsBounded)
         EXPECT_NE(std::string::npos, message.find(std::to_string(count) + " board recipes")) << message;
         EXPECT_EQ(original, descriptor);
     }
-}
-
-TEST_P(DescriptorRecordTest, MoreRecipesThanAPuzzleHasBoardsStillRead)
-{
-    PuzzleDescriptor original = MakeUnusualDescriptor();
-    original.AddBoardRecipe(MakeRecipe(3, 0, CAGE_RULE_EVEN));
-    PuzzleDescriptor descriptor;
-    LoadedStream stream(WriteRecord(original, GetParam()));
-    descriptor.Read(*stream);
-    EXPECT_EQ(original, descriptor);
 }
 
 TEST_P(DescriptorRecordTest, TruncatedRecordsAreErrors)

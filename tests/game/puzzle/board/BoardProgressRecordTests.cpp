@@ -243,17 +243,6 @@ TEST_F(BoardProgressRecordTest, CommentedText)
     EXPECT_EQ(expected, Write(progress, RESOURCE_STREAM_FORMAT_TEXT));
 }
 
-TEST_F(BoardProgressRecordTest, ColourMovesReadBackSigned)
-{
-    const BoardProgress reread = Read(TwoMoveRecord(MakeMove(MOVE_TYPE_COLOR, 0, 0, -1, 3),
-                                                    MakeMove(MOVE_TYPE_COLOR, 1, 1, 2, -1)));
-    ASSERT_EQ(2u, reread.GetMoves().size());
-    EXPECT_EQ(-1, reread.GetMoves()[0].data);
-    EXPECT_EQ(3, reread.GetMoves()[0].extraData);
-    EXPECT_EQ(2, reread.GetMoves()[1].data);
-    EXPECT_EQ(-1, reread.GetMoves()[1].extraData);
-}
-
 TEST_F(BoardProgressRecordTest, StepsAreSavedWithinZeroTo9999)
 {
     BoardProgress progress(2, 0u);
@@ -291,85 +280,6 @@ TEST_F(BoardProgressRecordTest, TrackerOutsideTheHistoryIsClamped)
     EXPECT_EQ(2u, progress.GetMoves().size());
 }
 
-TEST_F(BoardProgressRecordTest, ValuesAboveTheSizeReadAsEmpty)
-{
-    std::string bytes = TwoMoveRecord(m_goodValue, m_goodCandidate);
-    bytes[SQUARES_OFFSET + 5 * 4] = 9;
-    bytes[SQUARES_OFFSET + 6 * 4] = 4;
-    bytes[SQUARES_OFFSET + 6 * 4 + 2] = static_cast<char>(0xFF); // candidate bits past the size
-    const BoardProgress progress = Read(bytes);
-    EXPECT_EQ(0u, progress.GetValue(At(1, 1)));
-    EXPECT_EQ(4u, progress.GetValue(At(2, 1)));
-    EXPECT_EQ(0x000F, progress.GetPlayerEliminations(At(2, 1)));
-}
-
-TEST_F(BoardProgressRecordTest, MovesOutsideTheBoardDropTheHistory)
-{
-    struct Damage {
-        const char* what;
-        size_t field;
-        char value;
-    };
-    const Damage damages[] = {
-        {"column", MOVE_X, 4},       {"row", MOVE_Y, 9},          {"value", MOVE_DATA, 5},
-        {"unknown type", MOVE_TYPE, 0}, {"type 200", MOVE_TYPE, static_cast<char>(200)},
-    };
-    for (const Damage& damage : damages) {
-        SCOPED_TRACE(damage.what);
-        std::string bytes = TwoMoveRecord(m_goodCandidate, m_goodValue);
-        bytes[MOVES_OFFSET + 10 + damage.field] = damage.value;
-        ExpectHistoryDropped(Read(bytes));
-    }
-
-    std::string badCandidate = TwoMoveRecord(m_goodValue, MakeMove(MOVE_TYPE_CANDIDATE, 0, 0, 4, 0));
-    ExpectHistoryDropped(Read(badCandidate));
-}
-
-TEST_F(BoardProgressRecordTest, SolutionMarksMustNameACageAndATrackedSolution)
-{
-    ExpectHistoryDropped(Read(TwoMoveRecord(m_goodValue, MakeMove(MOVE_TYPE_SOLUTION_MARK, 2, 0, 0, 0))));
-    ExpectHistoryDropped(Read(TwoMoveRecord(m_goodValue, MakeMove(MOVE_TYPE_SOLUTION_MARK, 1, 64, 0, 0))));
-    EXPECT_EQ(2u, Read(TwoMoveRecord(m_goodValue, MakeMove(MOVE_TYPE_SOLUTION_MARK, 1, 63, 0, 1))).GetMoves().size());
-}
-
-TEST_F(BoardProgressRecordTest, NegativeMoveCountReadsNoMoves)
-{
-    BoardProgress progress(4, 2u);
-    progress.SetValue(At(1, 0), 3);
-    std::string bytes = Write(progress, RESOURCE_STREAM_FORMAT_BINARY);
-    Patch16(bytes, COUNT_OFFSET, -2);
-    Patch16(bytes, TRACKER_OFFSET, 1);
-    ExpectHistoryDropped(Read(bytes));
-}
-
-TEST_F(BoardProgressRecordTest, ImpossibleSizeIsAFormatError)
-{
-    std::string bytes = TwoMoveRecord(m_goodValue, m_goodCandidate);
-    bytes[5] = static_cast<char>(200);
-    EXPECT_THROW(Read(bytes), UlvoException);
-    bytes[5] = 10;
-    EXPECT_THROW(Read(bytes), UlvoException);
-}
-
-TEST_F(BoardProgressRecordTest, MoreCagesThanSquaresIsAFormatError)
-{
-    // The cage count (byte 6) sizes what the reader allocates.
-    const struct {
-        unsigned size;
-        int cages;
-        bool accepted;
-    } cases[] = {{4, 16, true}, {4, 17, false}, {0, 0, true}, {0, 1, false}, {1, 255, false}};
-    for (const auto& c : cases) {
-        std::string bytes = Write(BoardProgress(c.size, 0u), RESOURCE_STREAM_FORMAT_BINARY);
-        bytes[6] = static_cast<char>(c.cages);
-        if (c.accepted) {
-            EXPECT_EQ(static_cast<unsigned>(c.cages), Read(bytes).GetNumberOfCages());
-        } else {
-            EXPECT_THROW(Read(bytes), UlvoException) << c.cages << " cages on size " << c.size;
-        }
-    }
-}
-
 TEST_F(BoardProgressRecordTest, EveryTruncatedBinaryRecordIsAFormatError)
 {
     const std::string bytes = Write(MakeRichProgress(), RESOURCE_STREAM_FORMAT_BINARY);
@@ -377,16 +287,6 @@ TEST_F(BoardProgressRecordTest, EveryTruncatedBinaryRecordIsAFormatError)
         EXPECT_THROW(Read(bytes.substr(0, length)), UlvoException) << "length " << length;
     }
     EXPECT_NO_THROW(Read(bytes));
-}
-
-TEST_F(BoardProgressRecordTest, EveryTruncatedTextRecordIsAFormatError)
-{
-    const std::string text = Write(MakeRichProgress(), RESOURCE_STREAM_FORMAT_TEXT);
-    const size_t lastBrace = text.rfind('}');
-    ASSERT_NE(std::string::npos, lastBrace);
-    for (size_t length = 0; length <= lastBrace; ++length) {
-        EXPECT_THROW(Read(text.substr(0, length)), UlvoException) << "length " << length;
-    }
 }
 
 TEST_F(BoardProgressRecordTest, AnOverlongHistoryKeepsItsNewestMoves)
@@ -410,18 +310,6 @@ TEST_F(BoardProgressRecordTest, AnOverlongHistoryKeepsItsNewestMoves)
     EXPECT_EQ((numMoves - 1) % 5, last.data);
     const BoardMove& first = reread.GetMoves().front();
     EXPECT_EQ((numMoves - saved) % 5, first.data);
-}
-
-TEST_F(BoardProgressRecordTest, ReadingReplacesAnExistingProgress)
-{
-    BoardProgress target(2, 5u);
-    target.SetValue(At(1, 1), 2);
-    target.RecordMove(m_goodValue);
-    const std::string bytes = Write(MakeRichProgress(), RESOURCE_STREAM_FORMAT_BINARY);
-    const RecordFile file(bytes);
-    ResourceStream stream(file.GetPath());
-    target.Read(stream);
-    ExpectSameSavedState(MakeRichProgress(), target);
 }
 
 } // namespace
