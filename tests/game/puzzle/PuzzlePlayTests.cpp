@@ -18,7 +18,6 @@ constexpr int DOWN = 1;
 constexpr int REPEAT = 2;
 constexpr int UP = 3;
 constexpr int LEFT_BUTTON = 1;
-constexpr int RIGHT_BUTTON = 2;
 
 class FakeSettings final : public BoardSettingsInterface {
 public:
@@ -41,21 +40,11 @@ public:
     explicit Recorder(UlvoEventSystem& events)
     {
         RegisterEventHandler("HasMadeAMistakeEvent", &events, &Recorder::OnMistake, this);
-        RegisterEventHandler("EndPaintingEvent", &events, &Recorder::OnEndPainting, this);
-        RegisterEventHandler("CheckForDynamicLessonOpportunity", &events, &Recorder::OnLesson, this);
         RegisterEventHandler("InstructorDestroyCallOutsByChannel", &events, &Recorder::OnDestroyCallOuts, this);
         RegisterEventHandler("PuzzleStepsChangedEvent", &events, &Recorder::OnSteps, this);
-        RegisterEventHandler("UpdateSolutionsEvent", &events, &Recorder::OnSolutions, this);
     }
 
     void OnMistake(NamedProperties&) { ++mistakes; }
-    void OnEndPainting(NamedProperties&) { ++endPaintings; }
-    void OnLesson(NamedProperties& args)
-    {
-        Puzzle* puzzle = nullptr;
-        EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("Puzzle", puzzle));
-        lessonChecks.push_back(puzzle);
-    }
     void OnDestroyCallOuts(NamedProperties& args)
     {
         std::string channel;
@@ -66,14 +55,10 @@ public:
     {
         args.Get("Label", lastStepsLabel);
     }
-    void OnSolutions(NamedProperties&) { ++solutionUpdates; }
 
     int mistakes = 0;
-    int endPaintings = 0;
-    std::vector<Puzzle*> lessonChecks;
     std::vector<std::string> callOutChannels;
     std::string lastStepsLabel;
-    int solutionUpdates = 0;
 };
 
 BoardMove ColorMove(const Board& board, int x, int y, int color)
