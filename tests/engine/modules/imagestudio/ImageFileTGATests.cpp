@@ -20,10 +20,6 @@ class ImageFileTGATest : public ::testing::Test {
   CaughtError LoadFails(const Bytes& file) {
     return CatchUlvoException([&] { Load(file); });
   }
-  std::string NotValidMessage() const {
-    return "Targa image '" + m_path +
-           "' is not valid.  Probably because it is RLE compressed and we don't support it!.";
-  }
 
   TemporaryFolder m_folder;
   std::string m_path = m_folder.File("picture.tga");
