@@ -10,7 +10,6 @@ namespace font_test {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 
 struct DefinitionFile {
   std::string name = "Sparkle";
@@ -36,25 +35,6 @@ std::string TextDefinition(const DefinitionFile& d) {
     text += "\t\"" + frame + "\"\r\n";
   }
   return text + "}\r\n";
-}
-
-Bytes BinaryDefinition(const DefinitionFile& d) {
-  ResourceStream stream(RESOURCE_STREAM_FORMAT_BINARY, 256);
-  stream.WriteInt32(3);
-  stream.WriteString(d.name);
-  stream.WriteString(d.frameFolder);
-  stream.WriteString(d.framePattern);
-  stream.WriteInt32(d.reservedValue);
-  stream.WriteBool(d.loadFrameFolder);
-  stream.WriteFloat(d.frameRate);
-  stream.WriteInt32(d.textureArgument3);
-  stream.WriteInt32(d.textureArgument4);
-  stream.WriteInt32(d.tiled);
-  stream.WriteInt32(static_cast<int32_t>(d.frames.size()));
-  for (const std::string& frame : d.frames) {
-    stream.WriteString(frame);
-  }
-  return Bytes(stream.GetData(), stream.GetData() + stream.GetSize());
 }
 
 // A renderer on a recording device and an image studio, in a data folder
@@ -113,21 +93,14 @@ TEST_F(AnimatedTextureTest, TheFileKeepsTheTiledFlagAfterTheTwoTextureArguments)
   file.textureArgument4 = 8;
   file.tiled = 1;
   file.frames = {"Animations/Listed/first.png"};
-  for (const bool binary : {true, false}) {
-    SCOPED_TRACE(binary ? "binary" : "text");
-    if (binary) {
-      m_data.Write("Animations/Tiled.AnimTextureDefinition", BinaryDefinition(file));
-    } else {
-      m_data.Write("Animations/Tiled.AnimTextureDefinition", TextDefinition(file));
-    }
-    std::unique_ptr<AnimatedTextureDefinition> definition = Load("Tiled.AnimTextureDefinition");
-    EXPECT_EQ(definition->GetReservedValue(), -5);
-    EXPECT_EQ(definition->GetTextureArgument3(), 7);
-    EXPECT_EQ(definition->GetTextureArgument4(), 8);
-    EXPECT_EQ(definition->GetTiled(), 1);
-    ASSERT_EQ(definition->GetFrameCount(), 1u);
-    EXPECT_TRUE(dynamic_cast<Texture_Win32_DirectX81*>(definition->GetFrame(0))->IsTiled());
-  }
+  m_data.Write("Animations/Tiled.AnimTextureDefinition", TextDefinition(file));
+  std::unique_ptr<AnimatedTextureDefinition> definition = Load("Tiled.AnimTextureDefinition");
+  EXPECT_EQ(definition->GetReservedValue(), -5);
+  EXPECT_EQ(definition->GetTextureArgument3(), 7);
+  EXPECT_EQ(definition->GetTextureArgument4(), 8);
+  EXPECT_EQ(definition->GetTiled(), 1);
+  ASSERT_EQ(definition->GetFrameCount(), 1u);
+  EXPECT_TRUE(dynamic_cast<Texture_Win32_DirectX81*>(definition->GetFrame(0))->IsTiled());
 }
 
 }  // namespace

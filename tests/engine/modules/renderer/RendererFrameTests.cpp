@@ -1,73 +1,11 @@
 #include <gmock/gmock.h>
 
-#include "engine/core/FontDescriptor.h"
-#include "engine/core/UlvoException.h"
 #include "tests/engine/modules/renderer/RendererTestSupport.h"
 
 namespace renderer_test {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-
-std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> RecordingRenderer(
-    RecordingGpuDevice** device) {
-  return std::make_unique<UlvoRendererBasic_Win32_DirectX81>(
-      [device](platform::Window*, const IntVector2& size, std::string*) {
-        auto made = std::make_unique<RecordingGpuDevice>(size.x, size.y);
-        *device = made.get();
-        return made;
-      });
-}
-
-// Runs the call, which must throw an UlvoException, and hands it back.
-template <typename Call>
-UlvoException CaughtException(Call call) {
-  try {
-    call();
-  } catch (const UlvoException& exception) {
-    return exception;
-  }
-  ADD_FAILURE() << "no UlvoException";
-  return UlvoException(nullptr, __FILE__, __LINE__, "", "");
-}
-
-TEST(RendererStartupTest, StartupMakesTheDeviceAtTheClientSizeAndAnnouncesItself) {
-  modules_test::RecordingConsole console;
-  UlvoEventSystem events;
-  modules_test::EventLog startupEvents("RendererStartupEvent");
-  std::unique_ptr<UlvoApplicationBasic_Win32> application = UlvoApplicationBasic_Win32::Create();
-  application->OnWindowResized(640, 400);
-  RecordingGpuDevice* device = nullptr;
-  std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> renderer = RecordingRenderer(&device);
-
-  renderer->Startup();
-
-  ASSERT_NE(device, nullptr);
-  EXPECT_EQ(device->BackBufferWidth(), 640);
-  EXPECT_EQ(device->BackBufferHeight(), 400);
-  EXPECT_EQ(renderer->GetDevice(), device);
-  EXPECT_EQ(device->blendSource, platform::GpuBlendFactor::SourceAlpha);
-  EXPECT_EQ(device->blendDestination, platform::GpuBlendFactor::InverseSourceAlpha);
-  const size_t starting =
-      console.Text().find("::: Initialization of UlvoRendererBasic_Win32_DirectX81 starting...\n");
-  const size_t finished =
-      console.Text().find("::: Initialization of UlvoRendererBasic_Win32_DirectX81 finished.\n");
-  EXPECT_NE(starting, std::string::npos);
-  EXPECT_NE(finished, std::string::npos);
-  EXPECT_LT(starting, finished);
-  EXPECT_EQ(startupEvents.count, 1);
-
-  ASSERT_NE(renderer->GetDefaultFont(), nullptr);
-  EXPECT_EQ(renderer->GetDefaultFont()->GetFace(), "Tahoma");
-  EXPECT_EQ(renderer->GetDefaultFont()->GetSize(), 18);
-  EXPECT_FALSE(renderer->GetDefaultFont()->IsBold());
-  EXPECT_FALSE(renderer->GetDefaultFont()->IsItalic());
-  // The renderer is the engine's font source and the application's resize listener.
-  EXPECT_EQ(UlvoFontSourceInterface::GetDefaultInstance(), renderer.get());
-  EXPECT_EQ(UlvoWindowResizeInterface::GetDefaultInstance(), renderer.get());
-  renderer->Shutdown();
-}
 
 using RendererFrameTest = RecordingRendererTest;
 

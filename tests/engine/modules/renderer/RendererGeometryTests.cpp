@@ -44,31 +44,6 @@ struct Corner {
 
 using RendererGeometryTest = RecordingRendererTest;
 
-TEST_F(RendererGeometryTest, FilledQuadIsOneUntexturedFanInCornerOrder) {
-  std::unique_ptr<Texture> texture = MakeTexture(4, 4);
-  m_renderer->DrawTexturedQuad(texture.get(), Vector2(0, 0), Vector2(1, 1), Rgba::WHITE,
-                               Vector2(0, 0), Vector2(1, 1));
-  const Rgba c0(1, 2, 3, 4), c1(5, 6, 7, 8), c2(9, 10, 11, 12), c3(13, 14, 15, 16);
-  m_renderer->DrawQuad(Vector2(0, 0), Vector2(7, 1), Vector2(6, 5), Vector2(-1, 4), c0, c1, c2,
-                       c3, true, 0.0f);
-  ASSERT_EQ(m_device->fans.size(), 2u);
-  EXPECT_NE(m_device->fans[0].texture, nullptr);
-  EXPECT_EQ(m_device->fans[1].texture, nullptr);
-  EXPECT_TRUE(HasCorners(m_device->fans[1], {{0, 0}, {7, 1}, {6, 5}, {-1, 4}}));
-  EXPECT_TRUE(HasColors(m_device->fans[1], {c0, c1, c2, c3}));
-}
-
-TEST_F(RendererGeometryTest, MitredLineIsTwoQuadsOnTheSegmentWithBevelledEnds) {
-  const Rgba red(255, 0, 0, 255), blue(0, 0, 255, 255);
-  m_renderer->DrawLine(Vector2(0, 0), Vector2(10, 0), red, blue, 2.0f, true);
-  ASSERT_EQ(m_device->fans.size(), 2u);
-  EXPECT_TRUE(HasCorners(m_device->fans[0], {{0, 0}, {10, 0}, {9, 1}, {1, 1}}));
-  EXPECT_TRUE(HasCorners(m_device->fans[1], {{0, 0}, {10, 0}, {9, -1}, {1, -1}}));
-  for (const RecordingGpuDevice::Fan& fan : m_device->fans) {
-    EXPECT_TRUE(HasColors(fan, {red, blue, blue, red}));
-  }
-}
-
 TEST_F(RendererGeometryTest, TransformPutsTheMinimumCornerAtTheTopLeft) {
   m_renderer->SetViewport(IntVector2(0, 0), IntVector2(800, 600));
   m_renderer->SetTransform(0, 0, 800, 600);

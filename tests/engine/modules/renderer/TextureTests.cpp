@@ -1,6 +1,5 @@
 #include <gmock/gmock.h>
 
-#include "engine/core/UlvoException.h"
 #include "engine/modules/renderer/Texture_Win32_DirectX81.h"
 #include "tests/engine/modules/renderer/RendererTestSupport.h"
 
@@ -8,7 +7,6 @@ namespace renderer_test {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 
 using TextureTest = RecordingRendererTest;
 
