@@ -16,19 +16,31 @@ const RecordingGpuTexture& DeviceCopy(Texture& texture) {
   return dynamic_cast<const RecordingGpuTexture&>(*deviceTexture);
 }
 
-TEST_F(TextureTest, ColourChannelsAreStoredBlueGreenRedWithAlphaLast) {
-  std::unique_ptr<Image> image = MakeImage(2, 2, Image::IMAGE_FORMAT_RGBA,
-                                           {10, 20, 30, 40, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
-  std::unique_ptr<Texture> texture = Texture::Create();
-  texture->PopulateFromImage(*image, false);
-  EXPECT_EQ(texture->GetDimensions(), IntVector2(2, 2));
-  EXPECT_EQ(texture->GetPixelFormat(), Image::IMAGE_FORMAT_RGBA);
-  const RecordingGpuTexture& copy = DeviceCopy(*texture);
-  EXPECT_EQ(copy.Format(), platform::GpuTextureFormat::Rgba);
-  EXPECT_THAT(copy.Texel(0, 0), ElementsAre(30, 20, 10, 40));
-  EXPECT_THAT(copy.Texel(1, 0), ElementsAre(3, 2, 1, 4));
-  EXPECT_THAT(copy.Texel(0, 1), ElementsAre(7, 6, 5, 8));
-  EXPECT_THAT(copy.Texel(1, 1), ElementsAre(11, 10, 9, 12));
+// The device keeps colour channels blue, green, red; an RGB texel has an
+// opaque spare byte; grey images keep their luminance and alpha.
+TEST_F(TextureTest, EachImageFormatReachesTheDeviceInItsChannelOrder) {
+  const struct {
+    int format;
+    std::vector<unsigned char> pixels;
+    platform::GpuTextureFormat deviceFormat;
+    std::vector<uint8_t> texels;
+  } cases[] = {
+      {Image::IMAGE_FORMAT_RGBA, {10, 20, 30, 40, 1, 2, 3, 4}, platform::GpuTextureFormat::Rgba,
+       {30, 20, 10, 40, 3, 2, 1, 4}},
+      {Image::IMAGE_FORMAT_RGB, {10, 20, 30, 40, 50, 60}, platform::GpuTextureFormat::Rgb,
+       {30, 20, 10, 255, 60, 50, 40, 255}},
+      {Image::IMAGE_FORMAT_GREY, {7, 255}, platform::GpuTextureFormat::Luminance, {7, 255}},
+      {Image::IMAGE_FORMAT_GREY_ALPHA, {90, 10, 200, 0}, platform::GpuTextureFormat::LuminanceAlpha,
+       {90, 10, 200, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.format);
+    std::unique_ptr<Image> image = MakeImage(2, 1, c.format, c.pixels);
+    std::unique_ptr<Texture> texture = Texture::Create();
+    texture->PopulateFromImage(*image, false);
+    EXPECT_EQ(DeviceCopy(*texture).Format(), c.deviceFormat);
+    EXPECT_EQ(DeviceCopy(*texture).Texels(), c.texels);
+  }
 }
 
 TEST_F(TextureTest, RefillingATextureReplacesItsDeviceCopy) {
