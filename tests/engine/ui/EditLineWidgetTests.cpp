@@ -72,6 +72,13 @@ TEST_F(EditLineWidgetTest, CharactersInsertAtTheCursorAndEachFiresAKeypress) {
   EXPECT_EQ(editLine->GetCursor(), 3);
   EXPECT_EQ(editLine->GetTextLabel().GetProperty<int>("CursorPosition"), 3);
   EXPECT_EQ(Keypresses(), 7);
+
+  // Only the printable characters 32 to 126 are typed.
+  editLine->OnKeyEvent(CHARACTER, 31);
+  editLine->OnKeyEvent(CHARACTER, 127);
+  Type(*editLine, "~");
+  EXPECT_EQ(editLine->GetText(), "Al ~da");
+  EXPECT_EQ(Keypresses(), 8);
 }
 
 TEST_F(EditLineWidgetTest, BackspaceAndDeleteRemoveAroundTheCursor) {

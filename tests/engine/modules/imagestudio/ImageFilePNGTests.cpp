@@ -111,6 +111,7 @@ TEST_F(ImageFilePNGTest, RefusesAHugeHeaderBeforeAllocatingAnything) {
                                "a side.\n");
   EXPECT_EQ(error.title, "ImageFilePNG");
   EXPECT_EQ(LoadFails(PngWithDeclaredSize(16384, 1)).title, "ImageFilePNG");
+  EXPECT_EQ(LoadFails(PngWithDeclaredSize(1, 16384)).title, "ImageFilePNG");
 }
 
 TEST_F(ImageFilePNGTest, RefusesEveryTruncationThroughLibpngsError) {

@@ -99,6 +99,9 @@ TEST_F(InputTest, DownRepeatAndUpHoldAndReleaseTheKey) {
   m_input->OnKeyEvent(KEY_ACTION_UP, 'A');
   EXPECT_FALSE(m_input->IsKeyDown('A'));
   EXPECT_FALSE(m_input->IsKeyDown('B'));
+  // A key pressed while the focus was away arrives as repeats only.
+  m_input->OnKeyEvent(KEY_ACTION_REPEAT, 'B');
+  EXPECT_TRUE(m_input->IsKeyDown('B'));
 }
 
 TEST_F(InputTest, EveryCodeHasItsOwnEntryUpTo255) {
