@@ -45,24 +45,6 @@ TEST_F(BaseWidgetAnimationTest, OneShotShowAnimationEndsInIdleAndStartsTheIdleLo
   EXPECT_NEAR(widget.GetProperty<float>("BaseAlpha"), 1.0f, 1e-6f) << "wrapped to its start";
 }
 
-TEST_F(BaseWidgetAnimationTest, AnimatedValuesLeaveWithTheAnimation) {
-  const std::string hide = MakeFloatAnimation("TintGradient", 0.0f, 1.0f, 1.0);
-  Describe(Bag("HideAnim", hide));
-  widget.Show();
-  widget.Hide();
-  AdvanceAnimations(0.25);
-  EXPECT_FLOAT_EQ(widget.GetProperty<float>("TintGradient"), 0.25f);
-  float stored = 0.0f;
-  widget.GetProperties().Get("TintGradient", stored);
-  EXPECT_FLOAT_EQ(stored, 0.5f) << "animated values are never written to the bags";
-
-  AdvanceAnimations(1.0);
-  widget.Render();
-  EXPECT_EQ(widget.GetState(), UI_STATE_HIDDEN);
-  EXPECT_EQ(widget.GetActiveAnimation(), nullptr);
-  EXPECT_FLOAT_EQ(widget.GetProperty<float>("TintGradient"), 0.5f);
-}
-
 TEST_F(BaseWidgetAnimationTest, StartTimeSkipsAheadAndTheSkippedTimedEventsFireTogether) {
   const std::string show = MakeFloatAnimation("AnimOffsetY", 0.0f, 1.0f, 0.5);
   PropertyAnimation* animation = Animations().FindAnimation(show);
@@ -100,13 +82,6 @@ TEST_F(BaseWidgetAnimationTest, DisablingPlaysItsAnimationBeforeDisabled) {
 
   Describe(Bag("Enabled", false));
   EXPECT_EQ(widget.GetState(), UI_STATE_DISABLED) << "disabling again does not replay the animation";
-}
-
-TEST_F(BaseWidgetAnimationTest, AnUnknownAnimationNameEndsWithTheSystemsAssertion) {
-  EXPECT_EQ(ThrownMessage([&] { Describe(Bag("IdleAnim", std::string("NoSuchAnimation"))); }),
-            "Unable to find PropertyAnimation NoSuchAnimation");
-  Describe(Bag("IdleAnim", std::string()));
-  EXPECT_EQ(widget.GetStateAnimation(UI_STATE_IDLE), nullptr);
 }
 
 }  // namespace

@@ -39,19 +39,6 @@ TEST_F(BaseWidgetPropertyTest, LookupTakesAnimationThenCurrentStateThenOwnBag) {
   EXPECT_FLOAT_EQ(widget.GetProperty<float>("TintGradient"), -0.5f);
 }
 
-TEST_F(BaseWidgetPropertyTest, ReadingWhatNoClassInstalledIsAnAssertionNamingTheProperty) {
-  EXPECT_EQ(ThrownMessage([&] { widget.GetProperty<int>("NoSuchThing"); }),
-            "BaseWidget does not have a default property named NoSuchThing");
-  EXPECT_EQ(ThrownMessage([&] { widget.GetProperty<float>("Size"); }),
-            "BaseWidget couldn't get its default property for \"Size\", since the Set/Get types "
-            "were mismatched!");
-  try {
-    widget.GetProperty<int>("NoSuchThing");
-  } catch (const UlvoException& error) {
-    EXPECT_EQ(error.GetTitle(), "BaseWidget::GetProperty Error");
-  }
-}
-
 TEST_F(BaseWidgetPropertyTest, ReadersStoreRemoveAndMarkLayoutByTheirFlags) {
   widget.LayoutContents();
   NamedProperties description =
@@ -74,38 +61,6 @@ TEST_F(BaseWidgetPropertyTest, ReadersStoreRemoveAndMarkLayoutByTheirFlags) {
   EXPECT_EQ(widget.GetProperties().Get("Type", type), PROPERTY_FETCH_NOT_FOUND);
 }
 
-TEST_F(BaseWidgetPropertyTest, EventNamesCarryTheirCompanionAndSubscriptionsAreNotStored) {
-  NamedProperties description = Bag("PreRenderEventToFire", std::string("Pre"),
-                                    "PreRenderEventToFireProperty", 7, "SubscribeEvent",
-                                    std::string("Restyle"), "IdleAnim", std::string());
-  widget.SetProperties(description);
-
-  int companion = 0;
-  EXPECT_EQ(widget.GetProperties().Get("PreRenderEventToFireProperty", companion),
-            PROPERTY_FETCH_OK);
-  EXPECT_EQ(companion, 7);
-  std::string text;
-  EXPECT_EQ(widget.GetProperties().Get("SubscribeEvent", text), PROPERTY_FETCH_NOT_FOUND);
-  EXPECT_EQ(description.Get("SubscribeEvent", text), PROPERTY_FETCH_NOT_FOUND);
-  EXPECT_EQ(description.Get("PreRenderEventToFire", text), PROPERTY_FETCH_NOT_FOUND);
-
-  NamedProperties restyle = Bag("BaseColor", Rgba(5, 5, 5, 255));
-  events.FireEvent("Restyle", restyle);
-  EXPECT_EQ(widget.GetProperty<Rgba>("BaseColor"), Rgba(5, 5, 5, 255));
-  NamedProperties focusedOnly =
-      Bag("BaseColor", Rgba(6, 6, 6, 255), "State", UI_STATE_FOCUSED);
-  events.FireEvent("Restyle", focusedOnly);
-  EXPECT_EQ(widget.GetProperty<Rgba>("BaseColor"), Rgba(5, 5, 5, 255));
-  EXPECT_EQ(widget.GetStateProperties(UI_STATE_FOCUSED).Get("BaseColor", text),
-            PROPERTY_FETCH_WRONG_TYPE);
-
-  NamedProperties unsubscribe = Bag("UnsubscribeEvent", std::string("Restyle"));
-  widget.SetProperties(unsubscribe);
-  NamedProperties ignored = Bag("BaseColor", Rgba(0, 0, 0, 255));
-  events.FireEvent("Restyle", ignored);
-  EXPECT_EQ(widget.GetProperty<Rgba>("BaseColor"), Rgba(5, 5, 5, 255));
-}
-
 TEST_F(BaseWidgetPropertyTest, EnabledMovesTheStateAndADisabledWidgetStaysDisabledWhenShownAgain) {
   widget.Show();
   NamedProperties enable = Bag("Enabled", true);
@@ -125,43 +80,6 @@ TEST_F(BaseWidgetPropertyTest, EnabledMovesTheStateAndADisabledWidgetStaysDisabl
 
   widget.SetProperties(enable);
   EXPECT_EQ(widget.GetState(), UI_STATE_IDLE);
-}
-
-TEST_F(BaseWidgetPropertyTest, AbleToBeVisibleGoesToTheOwnBagAndShowsOrHides) {
-  widget.Show();
-  NamedProperties invisibleWhenFocused = Bag("AbleToBeVisible", false, "State", UI_STATE_FOCUSED);
-  widget.ApplyStateProperty(invisibleWhenFocused);
-  EXPECT_EQ(widget.GetState(), UI_STATE_HIDDEN);
-  EXPECT_FALSE(widget.IsAbleToBeVisible());
-  EXPECT_FALSE(widget.Show());
-  EXPECT_EQ(widget.GetState(), UI_STATE_HIDDEN);
-
-  NamedProperties visible = Bag("AbleToBeVisible", true);
-  widget.SetProperties(visible);
-  EXPECT_EQ(widget.GetState(), UI_STATE_IDLE);
-}
-
-TEST_F(BaseWidgetPropertyTest, ColoursTakeTheirAlphaFactorsTruncated) {
-  NamedProperties description = Bag("BaseAlpha", 0.5f, "BorderColor", Rgba(0, 0, 0, 101),
-                                    "BorderAlpha", 0.5f);
-  widget.SetProperties(description);
-  EXPECT_EQ(widget.GetBaseColor(), Rgba(220, 0, 0, 127));
-  EXPECT_EQ(widget.GetBorderColor(), Rgba(0, 0, 0, 50));
-}
-
-TEST_F(BaseWidgetPropertyTest, ScaleLayoutScalesOnlyParentRelativeWidgets) {
-  NamedProperties description =
-      Bag("Bounds", AABB2(10.0f, 10.0f, 20.0f, 30.0f), "Offset", Vector2(4.0f, 4.0f));
-  widget.SetProperties(description);
-  widget.ScaleLayout(2.0f, 0.5f);
-  EXPECT_EQ(widget.GetProperty<Vector2>("Size"), Vector2(200.0f, 10.0f));
-  EXPECT_EQ(widget.GetProperty<Vector2>("Offset"), Vector2(8.0f, 2.0f));
-  EXPECT_EQ(widget.GetBounds(), AABB2(20.0f, 5.0f, 40.0f, 15.0f));
-
-  NamedProperties absolute = Bag("LayoutMode", UI_LAYOUT_MODE_ABSOLUTE);
-  widget.SetProperties(absolute);
-  widget.ScaleLayout(2.0f, 2.0f);
-  EXPECT_EQ(widget.GetProperty<Vector2>("Size"), Vector2(200.0f, 10.0f));
 }
 
 }  // namespace

@@ -83,42 +83,6 @@ TEST_F(BaseWidgetStateTest, RolloverFollowsThePointAndSkipsDisabledOrCoveredWidg
   EXPECT_EQ(widget.GetState(), UI_STATE_DISABLED);
 }
 
-TEST_F(BaseWidgetStateTest, FiredEventsCarryTheCompanionAndTheExternalRenderBounds) {
-  EventRecorder activated("Activated");
-  EXPECT_FALSE(widget.FireEventFromProperty("PostRenderEventToFire", "", NamedProperties()));
-
-  Describe(widget, Bag("PostRenderEventToFire", std::string("Activated"),
-                       "PostRenderEventToFireProperty", 5, "Bounds",
-                       AABB2(0.0f, 0.0f, 100.0f, 50.0f), "ExternalRenderOffset",
-                       Vector2(2.0f, 3.0f), "ExternalRenderInset", Vector2(4.0f, 5.0f)));
-  NamedProperties payload = Bag("Value", true);
-  EXPECT_TRUE(widget.FireEventFromProperty("PostRenderEventToFire", "", payload));
-  EXPECT_TRUE(widget.FireEventFromProperty("PostRenderEventToFire", "Toggle", payload));
-  EventRecorder toggled("ToggleActivated");
-  EXPECT_TRUE(widget.FireEventFromProperty("PostRenderEventToFire", "Toggle", payload));
-
-  ASSERT_EQ(activated.Count(), 1);
-  EXPECT_EQ(activated.Get<int>("PostRenderEventToFireProperty"), 5);
-  EXPECT_EQ(activated.Get<AABB2>("Bounds"), AABB2(2.0f, 3.0f, 96.0f, 45.0f));
-  EXPECT_TRUE(activated.Get<bool>("Value"));
-  EXPECT_EQ(toggled.Count(), 1);
-  int companion = 0;
-  EXPECT_EQ(payload.Get("PostRenderEventToFireProperty", companion), PROPERTY_FETCH_NOT_FOUND)
-      << "the caller's payload is not touched";
-}
-
-TEST_F(BaseWidgetStateTest, FiringLaysTheParentOutFirstWhileTheLayoutIsDirty) {
-  TestContainer container("Container", nullptr);
-  BaseWidget* child = container.AddChild(std::make_unique<TestWidget>("Child", &container));
-  Describe(container, Bag("Bounds", AABB2(100.0f, 100.0f, 400.0f, 400.0f)));
-  Describe(*child, Bag("UpdateEventToFire", std::string("Update"), "Offset", Vector2(5.0f, 0.0f)));
-  EventRecorder update("Update");
-
-  child->Render();
-  EXPECT_EQ(update.Get<AABB2>("Bounds"), AABB2(105.0f, 100.0f, 205.0f, 120.0f));
-  EXPECT_FALSE(child->IsLayoutDirty());
-}
-
 TEST_F(BaseWidgetStateTest, DestroyingAShownWidgetFiresItsHideEventOnce) {
   EventRecorder hidden("Gone");
   {

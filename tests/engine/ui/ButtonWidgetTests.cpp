@@ -99,33 +99,6 @@ TEST_F(ButtonWidgetTest, EnterActivatesOncePerPressAndRepeat) {
   EXPECT_EQ(button->GetState(), UI_STATE_FOCUSED);
 }
 
-TEST_F(ButtonWidgetTest, ActivationCarriesTheCompanionAndTheBounds) {
-  NamedProperties description;
-  description.Set("OnActivationEventNameProperty", 3);
-  auto button = MakeButton(description);
-  button->UpdateMouseOver(INSIDE);
-  Click(*button);
-  ASSERT_EQ(m_log.Count("Pressed"), 1);
-  const NamedProperties& args = m_log.Last("Pressed");
-  EXPECT_EQ(Read<int>(args, "OnActivationEventNameProperty"), 3);
-  EXPECT_EQ(Read<AABB2>(args, "Bounds"), BOX);
-}
-
-TEST_F(ButtonWidgetTest, WithoutAnEventNameActivationStillSoundsAndChangesState) {
-  auto button = std::make_unique<ButtonWidget>("Mute", nullptr);
-  NamedProperties description;
-  description.Set("Bounds", BOX);
-  description.Set("ActivateSoundHandle", 5);
-  Describe(*button, description);
-  button->Show();
-  button->UpdateMouseOver(INSIDE);
-  button->OnKeyEvent(PRESS, LEFT_BUTTON);
-  EXPECT_TRUE(button->OnKeyEvent(RELEASE, LEFT_BUTTON));
-  EXPECT_EQ(m_sound.plays.size(), 1u);
-  EXPECT_EQ(button->GetState(), UI_STATE_FOCUSED);
-  EXPECT_EQ(m_log.Count("Pressed"), 0);
-}
-
 TEST_F(ButtonWidgetTest, HandlerMayDestroyTheButtonItActivated) {
   struct Closer : EventRecipient {
     std::unique_ptr<ButtonWidget>* button = nullptr;
@@ -139,61 +112,6 @@ TEST_F(ButtonWidgetTest, HandlerMayDestroyTheButtonItActivated) {
   raw->OnKeyEvent(PRESS, LEFT_BUTTON);
   EXPECT_TRUE(raw->OnKeyEvent(RELEASE, LEFT_BUTTON));
   EXPECT_EQ(button, nullptr);
-}
-
-TEST_F(ButtonWidgetTest, RolloverPublishesAndClearsTheHelpText) {
-  NamedProperties description;
-  description.Set("RolloverText", std::string("Starts the game"));
-  description.Set("GrabFocusEventToFire", std::string("Entered"));
-  description.Set("GrabFocusEventToFireProperty", std::string("node"));
-  description.Set("ReleaseFocusEventToFire", std::string("Left"));
-  description.Set("GrabFocusSoundHandle", 20);
-  description.Set("LoseFocusSoundHandle", 22);
-  auto button = MakeButton(description);
-
-  button->UpdateMouseOver(INSIDE);
-  ASSERT_EQ(m_log.Count("RolloverTextChangedEvent"), 1);
-  const NamedProperties& shown = m_log.Last("RolloverTextChangedEvent");
-  EXPECT_EQ(Read<std::string>(shown, "Label"), "Starts the game");
-  EXPECT_EQ(Read<Rgba>(shown, "FontColor"), Rgba(255, 255, 0, 255));
-  EXPECT_EQ(Read<Rgba>(shown, "BaseColor"), Rgba(0, 0, 0, 200));
-  EXPECT_EQ(Read<std::string>(m_log.Last("Entered"), "GrabFocusEventToFireProperty"), "node");
-  ASSERT_EQ(m_sound.plays.size(), 1u);
-  EXPECT_EQ(m_sound.plays[0].id, 20);
-  EXPECT_EQ(m_sound.stops, std::vector<int>{22});
-
-  button->UpdateMouseOver(INSIDE);
-  EXPECT_EQ(m_log.Count("RolloverTextChangedEvent"), 1) << "staying over it is no new roll-over";
-
-  button->UpdateMouseOver(OUTSIDE);
-  ASSERT_EQ(m_log.Count("RolloverTextChangedEvent"), 2);
-  const NamedProperties& cleared = m_log.Last("RolloverTextChangedEvent");
-  EXPECT_EQ(Read<std::string>(cleared, "Label"), "");
-  EXPECT_EQ(Read<Rgba>(cleared, "BaseColor"), Rgba(255, 255, 255, 0));
-  EXPECT_EQ(m_log.Count("Left"), 1);
-  EXPECT_EQ(m_sound.plays.back().id, 22);
-  EXPECT_EQ(m_sound.stops.back(), 20);
-}
-
-TEST_F(ButtonWidgetTest, DrawsTextureThenOverlayThenOutline) {
-  Texture base;
-  Texture overlay;
-  NamedProperties description;
-  description.Set("BorderThickness", 2);
-  description.Set("BaseTexture", &base);
-  description.Set("OverlayTexture", &overlay);
-  description.Set("MinBaseTextureCoords", Vector2(0.0f, 0.125f));
-  auto button = MakeButton(description);
-  m_renderer.Forget();
-  button->Render();
-
-  ASSERT_EQ(m_renderer.texturedQuads.size(), 2u);
-  EXPECT_EQ(m_renderer.texturedQuads[0].texture, &base);
-  EXPECT_EQ(m_renderer.texturedQuads[0].textureMins, Vector2(0.0f, 0.125f));
-  EXPECT_EQ(m_renderer.texturedQuads[1].texture, &overlay);
-  ASSERT_EQ(m_renderer.boxes.size(), 1u);
-  EXPECT_FALSE(m_renderer.boxes[0].filled);
-  EXPECT_EQ(m_renderer.boxes[0].thickness, 2.0f);
 }
 
 }  // namespace

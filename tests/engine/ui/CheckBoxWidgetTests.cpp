@@ -100,36 +100,6 @@ TEST_F(CheckBoxWidgetTest, DescribingAgainDoesNotDoubleTheToggle) {
   EXPECT_FALSE(checkBox->GetProperty<bool>("Value"));
 }
 
-TEST_F(CheckBoxWidgetTest, SetEventShowsTheValueWithoutEcho) {
-  auto checkBox = MakeCheckBox();
-  NamedProperties set;
-  set.Set("Value", true);
-  m_events.FireEvent("SetIsPlayingSoundsEvent", set);
-  EXPECT_TRUE(checkBox->GetProperty<bool>("Value"));
-  EXPECT_EQ(Tick(*checkBox), "X");
-  EXPECT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 0);
-
-  ClickBox(*checkBox);
-  ASSERT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 1);
-  EXPECT_FALSE(Read<bool>(m_log.Last("ToggleIsPlayingSoundsEvent"), "Value"));
-}
-
-TEST_F(CheckBoxWidgetTest, WithoutAnActivationNameThePlayerCannotToggle) {
-  auto checkBox = std::make_unique<CheckBoxWidget>("Mute", nullptr);
-  NamedProperties description;
-  description.Set("Bounds", BOUNDS);
-  description.Set("Size", BOUNDS.CalcSize());
-  Describe(*checkBox, description);
-  checkBox->Show();
-  checkBox->LayoutContents();
-  checkBox->UpdateMouseOver(ON_BOX);
-  checkBox->OnKeyEvent(PRESS, LEFT_BUTTON);
-  checkBox->OnKeyEvent(RELEASE, LEFT_BUTTON);
-  EXPECT_FALSE(checkBox->GetProperty<bool>("Value"));
-  EXPECT_EQ(checkBox->GetCaption().GetProperty<std::string>("Label"), "Label")
-      << "the caption keeps its construction default";
-}
-
 TEST_F(CheckBoxWidgetTest, DestroyedCheckBoxHearsNoMoreEvents) {
   auto checkBox = MakeCheckBox();
   checkBox.reset();
@@ -157,24 +127,6 @@ TEST_F(CheckBoxWidgetTest, ToggleHandlerMayDestroyTheCheckBox) {
   EXPECT_EQ(checkBox, nullptr);
   EXPECT_EQ(closer.tickSeen, "X") << "the game hears the toggle with the tick already shown";
   EXPECT_EQ(m_log.Count("ToggleIsPlayingSoundsEvent"), 1);
-}
-
-TEST_F(CheckBoxWidgetTest, TexturesReplaceTheLetterXAndFollowTheValue) {
-  Texture checked;
-  Texture unchecked;
-  Texture focused;
-  NamedProperties description;
-  description.Set("CheckedTexture", &checked);
-  description.Set("UncheckedTexture", &unchecked);
-  description.Set("CheckBoxFocusedTexture", &focused);
-  auto checkBox = MakeCheckBox(description);
-  ButtonWidget& box = checkBox->GetBox();
-  EXPECT_EQ(box.GetProperty<Texture*>("OverlayTexture"), &unchecked);
-  EXPECT_EQ(Read<Texture*>(box.GetStateProperties(UI_STATE_FOCUSED), "BaseTexture"), &focused);
-
-  ClickBox(*checkBox);
-  EXPECT_EQ(box.GetProperty<Texture*>("OverlayTexture"), &checked);
-  EXPECT_EQ(Tick(*checkBox), "");
 }
 
 }  // namespace

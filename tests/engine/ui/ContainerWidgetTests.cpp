@@ -66,46 +66,6 @@ TEST_F(ContainerWidgetTest, ShowHideAndDrawingReachOnlyTheShownChildrenInOrder) 
   EXPECT_TRUE(container.AreChildrenHidden());
 }
 
-TEST_F(ContainerWidgetTest, MouseAndKeysFollowTheRolloverChild) {
-  container.Show();
-  TestWidget* left = Add(container, "Left", Bag("Bounds", AABB2(0.0f, 0.0f, 10.0f, 10.0f)));
-  TestWidget* right = Add(container, "Right", Bag("Bounds", AABB2(20.0f, 0.0f, 30.0f, 10.0f)));
-  container.ShowAll();
-
-  EXPECT_TRUE(container.UpdateMouseOver(Vector2(25.0f, 5.0f)));
-  EXPECT_EQ(container.GetRolloverChild(), right);
-  EXPECT_EQ(right->GetState(), UI_STATE_FOCUSED);
-  left->takesKeys = true;
-  EXPECT_FALSE(container.OnKeyEvent(1, 13)) << "only the roll-over child hears keys";
-  EXPECT_EQ(right->keys, std::vector<int>{1013});
-  EXPECT_TRUE(left->keys.empty());
-
-  EXPECT_FALSE(container.UpdateMouseOver(Vector2(50.0f, 5.0f))) << "virtual: never itself";
-  EXPECT_EQ(container.GetRolloverChild(), nullptr);
-  EXPECT_EQ(right->GetState(), UI_STATE_IDLE);
-  EXPECT_TRUE(container.OnKeyEvent(1, 13));
-  EXPECT_EQ(left->keys, std::vector<int>{1013});
-
-  Describe(container, Bag("Virtual", false, "Bounds", AABB2(0.0f, 0.0f, 100.0f, 100.0f)));
-  EXPECT_TRUE(container.UpdateMouseOver(Vector2(50.0f, 5.0f)));
-  EXPECT_EQ(container.GetState(), UI_STATE_FOCUSED);
-}
-
-TEST_F(ContainerWidgetTest, HiddenAndAppearingChildrenAreSkippedByTheMouse) {
-  const std::string show = MakeFloatAnimation("BaseAlpha", 0.0f, 1.0f, 1.0);
-  TestWidget* appearing = Add(container, "Appearing",
-                              Bag("ShowAnim", show, "Bounds", AABB2(0.0f, 0.0f, 10.0f, 10.0f)));
-  TestWidget* hidden = Add(container, "Hidden", Bag("Bounds", AABB2(0.0f, 0.0f, 10.0f, 10.0f)));
-  appearing->Show();
-  appearing->takesKeys = true;
-  hidden->takesKeys = true;
-
-  EXPECT_FALSE(container.UpdateMouseOver(Vector2(5.0f, 5.0f)));
-  EXPECT_EQ(appearing->GetState(), UI_STATE_APPEARING);
-  EXPECT_TRUE(container.OnKeyEvent(4, 65)) << "keys still reach an appearing child";
-  EXPECT_TRUE(hidden->keys.empty());
-}
-
 TEST_F(ContainerWidgetTest, RemoveChildHandsOverOwnershipAndForgetsTheRollover) {
   container.Show();
   TestWidget* child = Add(container, "Child", Bag("Bounds", AABB2(0.0f, 0.0f, 10.0f, 10.0f)));

@@ -51,23 +51,6 @@ class GroupWidgetTest : public ::testing::Test {
   RecordingWidgetRenderer m_renderer;
 };
 
-TEST_F(GroupWidgetTest, PlainGroupLaysOutAndDrawsItsChildrenButNothingOfItsOwn) {
-  auto group = MakeGroup();
-  ButtonWidget& first = AddButton(*group, "First", Vector2(10.0f, 10.0f), "FirstPressed");
-  group->Show();
-  m_renderer.Forget();
-  group->Render();
-
-  EXPECT_EQ(first.GetBounds(), AABB2(60.0f, 60.0f, 160.0f, 90.0f));
-  ASSERT_EQ(m_renderer.boxes.size(), 1u) << "only the child's box";
-  EXPECT_EQ(m_renderer.boxes[0].box, first.GetBounds());
-  for (const auto& text : m_renderer.texts) {
-    EXPECT_TRUE(text.text == "First" || text.text.empty()) << "the caption has no text";
-  }
-  EXPECT_FALSE(group->UpdateMouseOver(Vector2(300.0f, 200.0f))) << "a virtual group takes no mouse";
-  EXPECT_EQ(group->GetState(), UI_STATE_IDLE);
-}
-
 TEST_F(GroupWidgetTest, AnOpaqueGroupDrawsItsBoxFirstUnlessItIsVirtual) {
   for (const bool isVirtual : {false, true}) {
     NamedProperties description;
@@ -84,31 +67,6 @@ TEST_F(GroupWidgetTest, AnOpaqueGroupDrawsItsBoxFirstUnlessItIsVirtual) {
     EXPECT_EQ(m_renderer.boxes[0].box == GROUP_BOUNDS, !isVirtual);
   }
   EXPECT_EQ(m_log.Count("GroupPreRender"), 2) << "a virtual group still fires its render events";
-}
-
-TEST_F(GroupWidgetTest, OnlyTheChildUnderThePointerHoldsFocusAndKeys) {
-  auto group = MakeGroup();
-  ButtonWidget& first = AddButton(*group, "First", Vector2(10.0f, 10.0f), "FirstPressed");
-  ButtonWidget& second = AddButton(*group, "Second", Vector2(10.0f, 60.0f), "SecondPressed");
-  group->Show();
-  group->LayoutContents();
-
-  EXPECT_TRUE(group->UpdateMouseOver(first.GetBounds().CalcCenter()));
-  EXPECT_EQ(first.GetState(), UI_STATE_FOCUSED);
-  EXPECT_EQ(second.GetState(), UI_STATE_IDLE);
-
-  EXPECT_TRUE(group->UpdateMouseOver(second.GetBounds().CalcCenter()));
-  EXPECT_EQ(first.GetState(), UI_STATE_IDLE);
-  EXPECT_EQ(second.GetState(), UI_STATE_FOCUSED);
-  EXPECT_EQ(group->GetRolloverChild(), &second);
-
-  EXPECT_TRUE(group->OnKeyEvent(PRESS, KEY_ENTER));
-  EXPECT_EQ(m_log.Count("SecondPressed"), 1);
-  EXPECT_EQ(m_log.Count("FirstPressed"), 0);
-
-  EXPECT_FALSE(group->UpdateMouseOver(Vector2(300.0f, 220.0f)));
-  EXPECT_EQ(second.GetState(), UI_STATE_IDLE);
-  EXPECT_FALSE(group->OnKeyEvent(PRESS, KEY_ENTER)) << "no button is under the pointer";
 }
 
 }  // namespace

@@ -29,20 +29,6 @@ class RecordingWidgetRenderer : public UlvoRendererInterface {
     float shade;
     float thickness;
   };
-  struct AlignedQuad {
-    Vector2 mins;
-    Vector2 maxs;
-    Rgba corners[4];
-    bool filled;
-  };
-  struct TexturedQuad {
-    Texture* texture;
-    Vector2 mins;
-    Vector2 maxs;
-    Rgba tint;
-    Vector2 textureMins;
-    Vector2 textureMaxs;
-  };
   struct Line {
     Vector2 from;
     Vector2 to;
@@ -72,8 +58,6 @@ class RecordingWidgetRenderer : public UlvoRendererInterface {
 
   void Forget() {
     boxes.clear();
-    alignedQuads.clear();
-    texturedQuads.clear();
     lines.clear();
     texts.clear();
   }
@@ -100,15 +84,6 @@ class RecordingWidgetRenderer : public UlvoRendererInterface {
                float shade, float outlineThickness) override {
     boxes.push_back({AABB2(mins, maxs), color, filled, shade, outlineThickness});
   }
-  void DrawAlignedQuad(const Vector2& mins, const Vector2& maxs, const Rgba& c0, const Rgba& c1,
-                       const Rgba& c2, const Rgba& c3, bool filled, float) override {
-    alignedQuads.push_back({mins, maxs, {c0, c1, c2, c3}, filled});
-  }
-  void DrawTexturedQuad(Texture* texture, const Vector2& mins, const Vector2& maxs,
-                        const Rgba& tint, const Vector2& textureMins,
-                        const Vector2& textureMaxs) override {
-    texturedQuads.push_back({texture, mins, maxs, tint, textureMins, textureMaxs});
-  }
   void DrawLine(const Vector2& from, const Vector2& to, const Rgba& fromColor, const Rgba&,
                 float thickness, bool) override {
     lines.push_back({from, to, fromColor, thickness});
@@ -132,11 +107,13 @@ class RecordingWidgetRenderer : public UlvoRendererInterface {
   void SetTexture(Texture*) override {}
   void DrawQuad(const Vector2&, const Vector2&, const Vector2&, const Vector2&, const Rgba&,
                 const Rgba&, const Rgba&, const Rgba&, bool, float) override {}
+  void DrawAlignedQuad(const Vector2&, const Vector2&, const Rgba&, const Rgba&, const Rgba&,
+                       const Rgba&, bool, float) override {}
+  void DrawTexturedQuad(Texture*, const Vector2&, const Vector2&, const Rgba&, const Vector2&,
+                        const Vector2&) override {}
   void OnWindowResize(const IntVector2&) override {}
 
   std::vector<Box> boxes;
-  std::vector<AlignedQuad> alignedQuads;
-  std::vector<TexturedQuad> texturedQuads;
   std::vector<Line> lines;
   std::vector<Text> texts;
 

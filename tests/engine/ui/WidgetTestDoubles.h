@@ -137,10 +137,4 @@ constexpr int CHARACTER = 4;
 constexpr int LEFT_BUTTON = 1;
 constexpr int KEY_ENTER = 13;
 
-// Press and release of the left button, as the container passes them on.
-inline void Click(BaseWidget& widget) {
-  widget.OnKeyEvent(PRESS, LEFT_BUTTON);
-  widget.OnKeyEvent(RELEASE, LEFT_BUTTON);
-}
-
 }  // namespace ui_test

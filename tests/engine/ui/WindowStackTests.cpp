@@ -124,24 +124,6 @@ TEST_F(WindowStackTest, PoppingAPendingWindowCancelsItsPush) {
   EXPECT_EQ(gone.Count(), 0);
 }
 
-TEST_F(WindowStackTest, PushesCarryTheHandleUnderEitherKeyAndIgnoreAnythingElse) {
-  WindowWidget* window = AddWindow("Window");
-  NamedProperties wrongType = Bag("Handle", 1.0f * window->GetHandle(),
-                                  "OnActivationEventNameProperty", window->GetHandle(),
-                                  "PushImmediately", true);
-  events.FireEvent("WindowPushEvent", wrongType);
-  EXPECT_TRUE(root.GetWindowStack().empty());
-
-  NamedProperties fromButton =
-      Bag("OnActivationEventNameProperty", window->GetHandle(), "PushImmediately", true);
-  events.FireEvent("WindowPushEvent", fromButton);
-  EXPECT_EQ(root.GetWindowStack(), Stack({window}));
-
-  WindowWidget nested("Nested", window);
-  Push(&nested, true);
-  EXPECT_EQ(root.GetWindowStack(), Stack({window})) << "only the parent of the target acts";
-}
-
 TEST_F(WindowStackTest, UnderADialogLowerWindowsStayShownButTakeNeitherMouseNorKeys) {
   FakeApplication application(IntVector2(1024, 640), IntVector2(800, 500));
   ui_test::RecordingWidgetRenderer renderer;
@@ -169,24 +151,6 @@ TEST_F(WindowStackTest, UnderADialogLowerWindowsStayShownButTakeNeitherMouseNorK
   EXPECT_EQ(dialogButton->keys, std::vector<int>{1013});
 }
 
-TEST_F(WindowStackTest, VisibilityFlagsHideTheWindowOrItsChildrenBelowTheTop) {
-  WindowWidget* onlyOnTop = AddWindow("OnlyOnTop", Bag("ShowOnlyWhenAtTopOfStack", true));
-  WindowWidget* frame = AddWindow("Frame", Bag("HideChildrenWhenNotAtTop", true));
-  TestWidget* framed = AddTo(frame, "Framed", AABB2());
-  WindowWidget* dialog = AddWindow("Dialog", Bag("Dialog", true));
-  Push(onlyOnTop, true);
-  Push(frame, true);
-  Push(dialog, true);
-  root.Render();
-  EXPECT_EQ(onlyOnTop->GetState(), UI_STATE_HIDDEN);
-  EXPECT_EQ(frame->GetState(), UI_STATE_IDLE);
-  EXPECT_EQ(framed->GetState(), UI_STATE_HIDDEN);
-
-  Pop(dialog);
-  root.Render();
-  EXPECT_EQ(framed->GetState(), UI_STATE_IDLE);
-}
-
 TEST_F(WindowStackTest, EscapePopsOrFiresOrPassesTheKeyOn) {
   EventRecorder escaped("Escaped");
   WindowWidget* pops = AddWindow("Pops");
@@ -211,28 +175,6 @@ TEST_F(WindowStackTest, EscapePopsOrFiresOrPassesTheKeyOn) {
   EXPECT_FALSE(root.OnKeyEvent(TYPED, ESCAPE));
   EXPECT_EQ(inner->keys, std::vector<int>{TYPED * 1000 + ESCAPE});
   EXPECT_EQ(escaped.Count(), 1) << "the window below is not on top";
-}
-
-TEST_F(WindowStackTest, RemovingAChildWindowEmptiesEverySlotThatHoldsIt) {
-  WindowWidget* overlay = AddWindow("Overlay");
-  WindowWidget* pending = AddWindow("Pending");
-  WindowWidget* popping =
-      AddWindow("Popping", Bag("HideAnim", MakeFloatAnimation("BaseAlpha", 1.0f, 0.0f, 1.0)));
-  WindowWidget* stacked = AddWindow("Stacked");
-  root.SetOverlay(overlay);
-  Push(popping, true);
-  root.Render();
-  Pop(popping, true);
-  Push(stacked, true);
-  Push(pending, false);
-
-  for (WindowWidget* window : {overlay, pending, popping, stacked}) {
-    EXPECT_NE(root.RemoveChild(window), nullptr);
-  }
-  EXPECT_EQ(root.GetOverlayWindow(), nullptr);
-  EXPECT_EQ(root.GetPendingWindow(), nullptr);
-  EXPECT_EQ(root.GetPoppingWindow(), nullptr);
-  EXPECT_TRUE(root.GetWindowStack().empty());
 }
 
 TEST_F(WindowStackTest, RepeatedPushesNeverStackAWindowTwice) {

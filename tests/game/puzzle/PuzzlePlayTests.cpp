@@ -18,7 +18,6 @@ constexpr int DOWN = 1;
 constexpr int REPEAT = 2;
 constexpr int UP = 3;
 constexpr int LEFT_BUTTON = 1;
-constexpr int RIGHT_BUTTON = 2;
 
 class FakeSettings final : public BoardSettingsInterface {
 public:
@@ -41,21 +40,11 @@ public:
     explicit Recorder(UlvoEventSystem& events)
     {
         RegisterEventHandler("HasMadeAMistakeEvent", &events, &Recorder::OnMistake, this);
-        RegisterEventHandler("EndPaintingEvent", &events, &Recorder::OnEndPainting, this);
-        RegisterEventHandler("CheckForDynamicLessonOpportunity", &events, &Recorder::OnLesson, this);
         RegisterEventHandler("InstructorDestroyCallOutsByChannel", &events, &Recorder::OnDestroyCallOuts, this);
         RegisterEventHandler("PuzzleStepsChangedEvent", &events, &Recorder::OnSteps, this);
-        RegisterEventHandler("UpdateSolutionsEvent", &events, &Recorder::OnSolutions, this);
     }
 
     void OnMistake(NamedProperties&) { ++mistakes; }
-    void OnEndPainting(NamedProperties&) { ++endPaintings; }
-    void OnLesson(NamedProperties& args)
-    {
-        Puzzle* puzzle = nullptr;
-        EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("Puzzle", puzzle));
-        lessonChecks.push_back(puzzle);
-    }
     void OnDestroyCallOuts(NamedProperties& args)
     {
         std::string channel;
@@ -66,14 +55,10 @@ public:
     {
         args.Get("Label", lastStepsLabel);
     }
-    void OnSolutions(NamedProperties&) { ++solutionUpdates; }
 
     int mistakes = 0;
-    int endPaintings = 0;
-    std::vector<Puzzle*> lessonChecks;
     std::vector<std::string> callOutChannels;
     std::string lastStepsLabel;
-    int solutionUpdates = 0;
 };
 
 BoardMove ColorMove(const Board& board, int x, int y, int color)
@@ -321,108 +306,6 @@ TEST_F(PuzzlePlayTest, PlayTimeIsCappedPerMove)
     m_clock.Advance(1.0);
     ASSERT_TRUE(Type(0, 0, 0, 1));
     EXPECT_FLOAT_EQ(1.0f, m_progress.GetPlayTime());
-}
-
-TEST_F(PuzzlePlayTest, PaintingEndsOnRightClick)
-{
-    MakePuzzle(1);
-    m_puzzle->Start();
-    m_settings.paintingCages = true;
-
-    // A right click ends painting, even over a board, and the board never sees it.
-    Focus(0, 1, 1);
-    GetBoard(0).SetFocusedCandidate(2);
-    EXPECT_TRUE(m_puzzle->HandleInput(DOWN, RIGHT_BUTTON));
-    EXPECT_EQ(1, m_recorder.endPaintings);
-    EXPECT_FALSE(GetBoardProgress(0).IsCandidateEliminatedByPlayer(GetBoard(0).GetSquare(1, 1), 2));
-
-    // A left click over a board paints; away from the boards it ends painting.
-    EXPECT_TRUE(m_puzzle->HandleInput(DOWN, LEFT_BUTTON));
-    EXPECT_TRUE(GetBoardProgress(0).IsPainting());
-    EXPECT_EQ(1, m_recorder.endPaintings);
-    m_puzzle->SetFocusedBoardIndex(-1);
-    EXPECT_TRUE(m_puzzle->HandleInput(DOWN, LEFT_BUTTON));
-    EXPECT_EQ(2, m_recorder.endPaintings);
-
-    // Ending painting needs no active puzzle; other input does.
-    m_puzzle->ResetBoardFocus();
-    EXPECT_TRUE(m_puzzle->HandleInput(DOWN, RIGHT_BUTTON));
-    EXPECT_EQ(3, m_recorder.endPaintings);
-    m_settings.paintingCages = false;
-    EXPECT_FALSE(m_puzzle->HandleInput(DOWN, RIGHT_BUTTON));
-    EXPECT_EQ(3, m_recorder.endPaintings);
-}
-
-TEST_F(PuzzlePlayTest, EveryMoveOffersALessonAndRepublishes)
-{
-    MakePuzzle(2);
-    m_puzzle->Start();
-    ASSERT_TRUE(Type(0, 0, 0, 1));
-    m_puzzle->Undo();
-    m_puzzle->ApplyHintMove(nullptr, BoardMove());
-    EXPECT_EQ((std::vector<Puzzle*>{m_puzzle.get(), m_puzzle.get()}), m_recorder.lessonChecks);
-    EXPECT_EQ(2, m_recorder.solutionUpdates) << "the focused board's panel after each move";
-}
-
-TEST_F(PuzzlePlayTest, HintMovesCountWithoutTheMistakeCheck)
-{
-    MakePuzzle(1);
-    m_puzzle->Start();
-    BoardMove wrong = GetBoard(0).MakeMove(MOVE_TYPE_VALUE, 3, 0, 1); // the answer is 4
-    m_puzzle->ApplyHintMove(&GetBoard(0), wrong);
-    EXPECT_EQ(1u, GetBoard(0).GetSquareValue(3, 0));
-    EXPECT_EQ(1, GetBoardProgress(0).GetSteps());
-    EXPECT_EQ(0, m_recorder.mistakes);
-    EXPECT_TRUE(m_puzzle->GetMistakes().empty());
-}
-
-TEST_F(PuzzlePlayTest, RestartGoesBackToTheStart)
-{
-    MakePuzzle(1);
-    m_puzzle->Start();
-    ASSERT_TRUE(Type(0, 1, 0, 4));
-    ASSERT_TRUE(Type(0, 2, 2, 1));
-    ASSERT_FALSE(m_puzzle->GetMistakes().empty());
-
-    m_puzzle->Restart();
-    EXPECT_EQ(PUZZLE_STATE_NEVER_SEEN, m_progress.GetState());
-    EXPECT_EQ(0.0f, m_progress.GetPlayTime());
-    EXPECT_TRUE(m_puzzle->GetMistakes().empty());
-    EXPECT_TRUE(GetBoardProgress(0).GetMoves().empty());
-    EXPECT_EQ(0, GetBoardProgress(0).GetMoveTracker());
-    EXPECT_EQ(0u, GetBoard(0).GetSquareValue(1, 0));
-    EXPECT_EQ("Steps:  0 (par is 10)", m_recorder.lastStepsLabel);
-    for (const Cage& cage : GetBoard(0).GetCages()) {
-        EXPECT_EQ(cage.color, GetBoard(0).GetSquareColorIndex(*cage.GetKeySquare())) << "key squares recoloured";
-    }
-}
-
-TEST_F(PuzzlePlayTest, TeachableMechanicsAndCageLookup)
-{
-    MakePuzzle(1);
-    TeachableGameMechanics mechanics;
-    m_puzzle->GetTeachableGameMechanics(mechanics);
-    EXPECT_EQ((std::set<int>{1300, 1400, 1500, 1600, 1650}), mechanics.mechanics);
-    EXPECT_EQ(static_cast<unsigned>(CAGE_RULE_ADDITION), mechanics.rules.GetMask());
-
-    MakePuzzle(2);
-    GetBoard(1).SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
-    GetBoard(1).GetCages()[2].rule = CAGE_RULE_ODD;
-    mechanics.AddMechanic(42);
-    m_puzzle->GetTeachableGameMechanics(mechanics);
-    EXPECT_EQ((std::set<int>{1000, 1100, 1300, 1400, 1500, 1600, 1650}), mechanics.mechanics);
-    EXPECT_EQ(static_cast<unsigned>(CAGE_RULE_ADDITION | CAGE_RULE_ODD), mechanics.rules.GetMask());
-
-    EXPECT_EQ(&GetBoard(1).GetCages()[2], m_puzzle->FindCageWithRule(CAGE_RULE_ODD));
-    EXPECT_NE(nullptr, m_puzzle->FindCageWithRule(CAGE_RULE_ADDITION));
-    // Both boards have Addition cages; the first board is searched first.
-    const Cage* addition = m_puzzle->FindCageWithRule(CAGE_RULE_ADDITION);
-    bool onFirstBoard = false;
-    for (const Cage& cage : GetBoard(0).GetCages()) {
-        onFirstBoard = onFirstBoard || &cage == addition;
-    }
-    EXPECT_TRUE(onFirstBoard);
-    EXPECT_EQ(nullptr, m_puzzle->FindCageWithRule(CAGE_RULE_DIVISION));
 }
 
 TEST_F(PuzzlePlayTest, WrongPaintOnAHiddenCageBoardIsAMistake)

@@ -66,36 +66,6 @@ protected:
 
 } // namespace
 
-TEST(PuzzleProgressTest, StateResetAndClear)
-{
-    PuzzleProgress progress = MakeStartedProgress();
-    EXPECT_EQ("1234-4x1x0x1x1x0", progress.GetPuzzleID());
-
-    progress.RaiseState(PUZZLE_STATE_SEEN);
-    EXPECT_EQ(PUZZLE_STATE_STARTED, progress.GetState()) << "never lowered";
-    progress.RaiseState(5);
-    EXPECT_EQ(5, progress.GetState());
-    EXPECT_TRUE(progress.IsSolved());
-
-    progress.Reset();
-    EXPECT_EQ(PUZZLE_STATE_NEVER_SEEN, progress.GetState());
-    EXPECT_EQ(0.0f, progress.GetPlayTime());
-    ASSERT_EQ(2u, progress.GetBoardProgresses().size());
-    const BoardProgress& first = *progress.GetBoardProgresses()[0];
-    EXPECT_TRUE(first.GetMoves().empty());
-    EXPECT_EQ(0, first.GetSteps());
-    Square square;
-    square.x = 2;
-    square.y = 1;
-    EXPECT_EQ(0u, first.GetValue(square));
-    EXPECT_EQ(4u, first.GetSize()) << "sizes are kept";
-    EXPECT_EQ("1234-4x1x0x1x1x0", progress.GetPuzzleID());
-
-    progress.Clear();
-    EXPECT_TRUE(progress.GetBoardProgresses().empty());
-    EXPECT_TRUE(progress.GetPuzzleID().empty());
-}
-
 TEST_P(PuzzleProgressRecordTest, StartedPuzzleKeepsItsBoards)
 {
     const PuzzleProgress progress = MakeStartedProgress();
@@ -106,18 +76,6 @@ TEST_P(PuzzleProgressRecordTest, StartedPuzzleKeepsItsBoards)
     ASSERT_EQ(2u, read.GetBoardProgresses().size());
     for (size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(BinaryOf(*progress.GetBoardProgresses()[i]), BinaryOf(*read.GetBoardProgresses()[i])) << i;
-    }
-}
-
-TEST_P(PuzzleProgressRecordTest, OtherStatesStoreNoBoards)
-{
-    for (int state : {0, 1, 3, 4, 5}) {
-        PuzzleProgress progress = MakeStartedProgress();
-        progress.SetState(state);
-        const PuzzleProgress read = ReadBack(progress, GetParam());
-        EXPECT_EQ(state, read.GetState());
-        EXPECT_EQ(93.5f, read.GetPlayTime());
-        EXPECT_TRUE(read.GetBoardProgresses().empty()) << state;
     }
 }
 
@@ -186,32 +144,6 @@ TEST_F(AttachTest, FreshProgressForEachBoard)
     }
 }
 
-TEST_F(AttachTest, SolvedPuzzleGetsItsAnswers)
-{
-    AddBoard(4, 4);
-    PuzzleProgress progress("p");
-    progress.SetState(4);
-    progress.AttachToBoards(m_boards);
-    const Board& board = *m_boards[0];
-    EXPECT_TRUE(board.IsSolutionGridValid());
-    for (const Square& square : board.GetSquares()) {
-        EXPECT_EQ(board.GetCages()[static_cast<size_t>(square.cageIndex)].color, board.GetSquareColorIndex(square));
-    }
-}
-
-TEST_F(AttachTest, FittingProgressIsKept)
-{
-    AddBoard(4, 4);
-    AddBoard(4, 4);
-    LoadedStream stream(WriteRecord(MakeStartedProgress(), RESOURCE_STREAM_FORMAT_BINARY));
-    PuzzleProgress progress(*stream);
-    const BoardProgress* stored = progress.GetBoardProgresses()[0].get();
-    progress.AttachToBoards(m_boards);
-    EXPECT_EQ(stored, m_boards[0]->GetProgress());
-    EXPECT_EQ(3u, m_boards[0]->GetSquareValue(2, 1));
-    EXPECT_EQ(1, m_boards[0]->GetProgress()->GetSteps());
-}
-
 TEST_F(AttachTest, ProgressThatDoesNotFitStartsAfresh)
 {
     struct Case {
@@ -242,12 +174,4 @@ TEST_F(AttachTest, ProgressThatDoesNotFitStartsAfresh)
             EXPECT_EQ(0, attached->GetSteps()) << c.what;
         }
     }
-}
-
-TEST_F(AttachTest, NoBoardsKeepsTheStoredProgress)
-{
-    LoadedStream stream(WriteRecord(MakeStartedProgress(), RESOURCE_STREAM_FORMAT_BINARY));
-    PuzzleProgress progress(*stream);
-    progress.AttachToBoards(m_boards);
-    EXPECT_EQ(2u, progress.GetBoardProgresses().size());
 }

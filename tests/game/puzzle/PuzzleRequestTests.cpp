@@ -70,31 +70,6 @@ class PuzzleRequestRecordTest : public ::testing::TestWithParam<ResourceStreamFo
 
 } // namespace
 
-TEST(PuzzleRequestTest, SimplePatternNames)
-{
-    EXPECT_EQ("5x1x0x1", PuzzleRequest(5, 2, 1, 0, 0, 0, SOLVABILITY_SOLVABLE).GetPatternName());
-    EXPECT_EQ("4x1x0x1", PuzzleRequest(4, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE).GetPatternName());
-    EXPECT_EQ("6x2x1x3x0x2", PuzzleRequest(6, 0, 2, 1, 3, 0, SOLVABILITY_EITHER).GetPatternName());
-    EXPECT_EQ("9x1x0x1x0x0", PuzzleRequest(9, 4, 1, 0, 1, 0, SOLVABILITY_UNSOLVABLE).GetPatternName());
-}
-
-TEST(PuzzleRequestTest, HybridPatternNames)
-{
-    const unsigned arithmetic = ARITHMETIC_CAGE_RULES_MASK;
-    EXPECT_EQ("6-MEO-1", MakeHybrid(6, 0, arithmetic | CAGE_RULE_EVEN | CAGE_RULE_ODD, 1).GetPatternName());
-    EXPECT_EQ("4-!AU-2", MakeHybrid(4, 1, CAGE_RULE_ADDITION | CAGE_RULE_SUBTRACTION, 2).GetPatternName());
-    // Only attributes of exactly 1 give the sign.
-    EXPECT_EQ("4-AU-2", MakeHybrid(4, 3, CAGE_RULE_ADDITION | CAGE_RULE_SUBTRACTION, 2).GetPatternName());
-    EXPECT_EQ("5--0", MakeHybrid(5, 0, 0, 0).GetPatternName());
-
-    PuzzleRequest twoBoards = MakeHybrid(8, 1, arithmetic, 1);
-    twoBoards.numberOfBoards = 2;
-    twoBoards.boardType2 = 1;
-    twoBoards.board2Attributes = 0;
-    twoBoards.cageRules2 = CageRules(CAGE_RULE_MULTIPLICATION | CAGE_RULE_STRAIGHT | CAGE_RULE_NOOP);
-    EXPECT_EQ("8-!M-XSN-1", twoBoards.GetPatternName());
-}
-
 TEST(PuzzleRequestTest, Matching)
 {
     const PuzzleRequest base = MakeHybrid(6, 0, ARITHMETIC_CAGE_RULES_MASK, 1);
@@ -172,35 +147,6 @@ TEST_P(PuzzleRequestRecordTest, OlderVersionsReadWithDefaults)
     EXPECT_EQ(SOLVABILITY_EITHER, request.solvabilityType);
     EXPECT_EQ(static_cast<unsigned>(CAGE_RULE_DIVISION), request.requiredOperators1.GetMask());
     EXPECT_FALSE(request.forceReducedCageSize);
-}
-
-TEST_P(PuzzleRequestRecordTest, OtherVersionsReadAsTheCurrentLayoutAndDamageIsAnError)
-{
-    for (int version : {0, 5, -1}) {
-        std::string bytes = WriteRecord(MakeUnusualRequest(), GetParam());
-        const std::string written = std::to_string(PUZZLE_REQUEST_RECORD_VERSION);
-        if (GetParam() == RESOURCE_STREAM_FORMAT_BINARY) {
-            bytes[4] = static_cast<char>(version); // the first value after the marker
-            bytes[5] = bytes[6] = bytes[7] = static_cast<char>(version < 0 ? 0xFF : 0);
-        } else {
-            bytes.replace(bytes.find(written), written.size(), std::to_string(version));
-        }
-        PuzzleRequest request;
-        LoadedStream stream(bytes);
-        request.Read(*stream);
-        EXPECT_EQ(MakeUnusualRequest(), request) << "version " << version;
-    }
-
-    const std::string bytes = WriteRecord(MakeUnusualRequest(), GetParam());
-    for (size_t length = 0; length < bytes.size(); ++length) {
-        // Cutting only trailing white space leaves a complete text record.
-        if (bytes.find_first_not_of(" \t\r\n", length) == std::string::npos) {
-            break;
-        }
-        LoadedStream stream(bytes.substr(0, length));
-        PuzzleRequest request;
-        EXPECT_THROW(request.Read(*stream), UlvoException) << "cut at " << length;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEncodings, PuzzleRequestRecordTest,

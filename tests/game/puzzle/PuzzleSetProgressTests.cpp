@@ -46,26 +46,6 @@ protected:
     std::vector<std::unique_ptr<Puzzle>> puzzles;
 };
 
-TEST_F(PuzzleSetProgressTest, LoadGivesEveryPuzzleItsProgressInSetOrder)
-{
-    MakePuzzles(3);
-    PuzzleSetProgress progress("Set");
-    progress.Load(puzzles);
-    ASSERT_EQ(3u, progress.GetPuzzleProgresses().size());
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(progress.GetPuzzleProgresses()[i].get(), puzzles[i]->GetProgress());
-    }
-    EXPECT_EQ((std::vector<std::string>{IdOf(10), IdOf(11), IdOf(12)}), IdsOf(progress));
-    EXPECT_EQ(2, progress.FindPuzzleIndex(IdOf(12)));
-    EXPECT_EQ(-1, progress.FindPuzzleIndex("12-4X1X0X1")) << "IDs compare exactly";
-
-    // Loading again keeps the very same records.
-    PuzzleProgress* second = puzzles[1]->GetProgress();
-    second->SetState(PUZZLE_STATE_STARTED);
-    progress.Load(puzzles);
-    EXPECT_EQ(second, puzzles[1]->GetProgress());
-}
-
 TEST_F(PuzzleSetProgressTest, ARecordKeepsOnlySeenPuzzlesAndLoadMakesTheRestAgain)
 {
     MakePuzzles(5);
@@ -120,23 +100,6 @@ TEST_F(PuzzleSetProgressTest, TheTextRecordIsPinned)
     EXPECT_EQ(std::string::npos, text.find("10-4x1x0x1"));
 }
 
-TEST_F(PuzzleSetProgressTest, ADamagedRecordThrowsAndLeavesTheProgressAlone)
-{
-    MakePuzzles(2);
-    PuzzleSetProgress saved("Sky");
-    saved.Load(puzzles);
-    puzzles[0]->GetProgress()->SetState(PUZZLE_STATE_SEEN);
-    const std::string whole = WriteRecord(saved, RESOURCE_STREAM_FORMAT_BINARY);
-
-    PuzzleSetProgress target("Kept");
-    target.SetPlayerState(4);
-    LoadedStream truncated(whole.substr(0, whole.size() - 6));
-    EXPECT_THROW(target.Read(*truncated), UlvoException);
-    EXPECT_EQ("Kept", target.GetSetID());
-    EXPECT_EQ(4, target.GetPlayerState());
-    EXPECT_TRUE(target.GetPuzzleProgresses().empty());
-}
-
 TEST_F(PuzzleSetProgressTest, AdvancingSkipsSolvedPuzzlesAndReportsWhatIsLeft)
 {
     MakePuzzles(4);
@@ -160,21 +123,6 @@ TEST_F(PuzzleSetProgressTest, AdvancingSkipsSolvedPuzzlesAndReportsWhatIsLeft)
 
     progress.SetCurrentPuzzle(40); // left over from a larger set
     EXPECT_EQ(2, progress.AdvanceToNextPuzzle());
-}
-
-TEST_F(PuzzleSetProgressTest, ResetClearsEveryPuzzleAndTheSetState)
-{
-    MakePuzzles(2);
-    PuzzleSetProgress progress("Set");
-    progress.Load(puzzles);
-    puzzles[0]->GetProgress()->SetState(5);
-    progress.SetPlayerState(9);
-
-    progress.Reset();
-    EXPECT_EQ(0, progress.GetPlayerState());
-    EXPECT_EQ(-1, progress.GetCurrentPuzzle());
-    EXPECT_EQ(PUZZLE_STATE_NEVER_SEEN, puzzles[0]->GetProgress()->GetState());
-    EXPECT_EQ(2u, progress.GetPuzzleProgresses().size());
 }
 
 TEST_F(PuzzleSetProgressTest, PagesAreRememberedOnlyOnceSatisfied)

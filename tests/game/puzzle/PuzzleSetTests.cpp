@@ -135,16 +135,6 @@ TEST_F(PuzzleSetTest, TenBookPuzzlesFillTheFiveRanges)
     EXPECT_EQ(nullptr, set.GetBackgroundTexture()) << "no image studio";
 }
 
-TEST_F(PuzzleSetTest, ASecondSetOfTheSameRequestFindsTheBookGone)
-{
-    StartChef(10);
-    PuzzleSet first(MakeSetDescriptor("One"), &clock);
-    PuzzleSet second(MakeSetDescriptor("Two"), &clock);
-    EXPECT_EQ(10u, first.GetPuzzles().size());
-    EXPECT_TRUE(second.GetPuzzles().empty());
-    EXPECT_EQ(nullptr, second.GetUnlockPuzzle());
-}
-
 TEST_F(PuzzleSetTest, CustomPuzzlesAloneAreHomeworkAndNeverUnlock)
 {
     StartChef(0);
@@ -164,70 +154,6 @@ TEST_F(PuzzleSetTest, CustomPuzzlesAloneAreHomeworkAndNeverUnlock)
     }
     EXPECT_TRUE(set.HasCustomPuzzles());
     EXPECT_EQ(1, set.GetLastCustomIndex());
-}
-
-TEST_F(PuzzleSetTest, PagesHoldEightPuzzlesEach)
-{
-    // Twelve custom puzzles leave no homework picks: 30 from the book give
-    // easy 10, medium 12, hard 7 and the unlock puzzle.
-    StartChef(30);
-    PuzzleSet set(MakeSetDescriptor("Canyon", 12), &clock);
-    const PuzzleSetRange easy = set.GetRanges()[PUZZLE_SET_RANGE_EASY];
-    ASSERT_EQ((PuzzleSetRange{13, 23}), easy);
-
-    bool hasMore = false;
-    const std::vector<Puzzle*> first = set.GetPagePuzzles(PUZZLE_SET_RANGE_EASY, 0, hasMore);
-    EXPECT_EQ(8u, first.size());
-    EXPECT_TRUE(hasMore);
-    EXPECT_EQ(set.GetPuzzles()[13].get(), first.front());
-
-    const std::vector<Puzzle*> second = set.GetPagePuzzles(PUZZLE_SET_RANGE_EASY, 1, hasMore);
-    ASSERT_EQ(2u, second.size());
-    EXPECT_FALSE(hasMore);
-    EXPECT_EQ(set.GetPuzzles()[21].get(), second[0]);
-    EXPECT_EQ(set.GetPuzzles()[22].get(), second[1]);
-
-    EXPECT_TRUE(set.GetPagePuzzles(PUZZLE_SET_RANGE_EASY, 2, hasMore).empty());
-    EXPECT_FALSE(hasMore);
-    EXPECT_TRUE(set.GetPagePuzzles(7, 0, hasMore).empty());
-    EXPECT_TRUE(set.GetPagePuzzles(PUZZLE_SET_RANGE_EASY, -1, hasMore).empty());
-    // A page read from a damaged profile can be any number.
-    for (const int farPage : {0x0fffffff, 0x7fffffff}) {
-        EXPECT_TRUE(set.GetPagePuzzles(PUZZLE_SET_RANGE_EASY, farPage, hasMore).empty()) << farPage;
-        EXPECT_FALSE(hasMore) << farPage;
-        set.ReleasePageBoards(PUZZLE_SET_RANGE_EASY, farPage);
-    }
-
-    EXPECT_EQ(PUZZLE_SET_RANGE_HOMEWORK, set.GetPageKindOfPuzzle(set.GetPuzzles()[11].get()));
-    EXPECT_EQ(PUZZLE_SET_RANGE_UNLOCK, set.GetPageKindOfPuzzle(set.GetPuzzles()[12].get()));
-    EXPECT_EQ(PUZZLE_SET_RANGE_EASY, set.GetPageKindOfPuzzle(set.GetPuzzles()[22].get()));
-    EXPECT_EQ(PUZZLE_SET_RANGE_MEDIUM, set.GetPageKindOfPuzzle(set.GetPuzzles()[23].get()));
-    EXPECT_EQ(PUZZLE_SET_RANGE_HARD, set.GetPageKindOfPuzzle(set.GetPuzzles().back().get()));
-    Puzzle stranger(&clock);
-    EXPECT_EQ(NUM_PUZZLE_SET_RANGES, set.GetPageKindOfPuzzle(&stranger));
-    EXPECT_EQ(NUM_PUZZLE_SET_RANGES, set.GetPageKindOfPuzzle(nullptr));
-}
-
-TEST_F(PuzzleSetTest, PlayerStatesNeedAProgress)
-{
-    StartChef(10);
-    PuzzleSet set(MakeSetDescriptor("Forest"), &clock);
-    EXPECT_NE(std::string::npos, MessageOfThrow([&] { set.GetPlayerState(); })
-                                     .find("Unable to retrieve Player State without a PuzzleSetProgress."));
-    EXPECT_NE(std::string::npos, MessageOfThrow([&] { set.SetPlayerState(3); })
-                                     .find("Unable to set Player State without a PuzzleSetProgress."));
-    EXPECT_EQ(nullptr, set.GetCurrentPuzzle());
-
-    LinkProgress(set);
-    EXPECT_EQ("Forest", progress->GetSetID());
-    EXPECT_EQ(0, set.GetPlayerState());
-    set.SetPlayerState(5);
-    EXPECT_EQ(5, progress->GetPlayerState());
-    EXPECT_EQ(set.GetPuzzles()[0].get(), set.GetCurrentPuzzle());
-    progress->SetCurrentPuzzle(-1);
-    EXPECT_EQ(nullptr, set.GetCurrentPuzzle());
-    progress->SetCurrentPuzzle(10);
-    EXPECT_EQ(nullptr, set.GetCurrentPuzzle());
 }
 
 TEST_F(PuzzleSetTest, TheUnlockPuzzleAloneDecidesSatisfaction)
@@ -278,102 +204,6 @@ TEST_F(PuzzleSetTest, ScoreWeighsSolvedAndGradedPuzzles)
     SetState(*set.GetPuzzles()[2], 5);
     SetState(*set.GetPuzzles()[3], PUZZLE_STATE_STARTED);
     EXPECT_EQ(30, set.GetScore(3));
-}
-
-TEST_F(PuzzleSetTest, ResettingForgetsEveryPuzzleAndTheSetState)
-{
-    StartChef(10);
-    PuzzleSet set(MakeSetDescriptor("Ocean"), &clock);
-    LinkProgress(set);
-    Puzzle& played = *set.GetPuzzles()[4];
-    ASSERT_TRUE(chef.BuildBoardsForPuzzle(&played));
-    played.Start();
-    Board& board = *played.GetBoards()[0];
-    board.SetSquareValue(board.GetSquare(0, 0), 1, false, true);
-    set.SetPlayerState(8);
-    SetState(*set.GetPuzzles()[0], 5);
-
-    set.ResetProgress();
-
-    EXPECT_EQ(0, set.GetPlayerState());
-    EXPECT_EQ(-1, progress->GetCurrentPuzzle());
-    EXPECT_EQ(PUZZLE_STATE_NEVER_SEEN, set.GetPuzzles()[0]->GetProgress()->GetState());
-    EXPECT_EQ(0u, board.GetSquareValue(0, 0));
-    EXPECT_EQ(0, played.GetTotalStepsOfBoards());
-}
-
-TEST_F(PuzzleSetTest, ReleasingBoardsFreesOnlyTheAskedPuzzles)
-{
-    StartChef(10);
-    PuzzleSet set(MakeSetDescriptor("Ocean"), &clock);
-    LinkProgress(set);
-    for (const std::unique_ptr<Puzzle>& puzzle : set.GetPuzzles()) {
-        ASSERT_TRUE(chef.BuildBoardsForPuzzle(puzzle.get()));
-    }
-    const PuzzleSetRange easy = set.GetRanges()[PUZZLE_SET_RANGE_EASY];
-
-    set.ReleasePageBoards(PUZZLE_SET_RANGE_EASY, 0);
-    for (size_t i = 0; i < set.GetPuzzles().size(); ++i) {
-        EXPECT_EQ(!easy.Contains(static_cast<int32_t>(i)), set.GetPuzzles()[i]->HasBoards()) << i;
-    }
-    set.ReleaseAllBoards();
-    for (const std::unique_ptr<Puzzle>& puzzle : set.GetPuzzles()) {
-        EXPECT_FALSE(puzzle->HasBoards());
-    }
-    ASSERT_TRUE(chef.BuildBoardsForPuzzle(set.GetPuzzles()[0].get())) << "rebuilt on demand";
-}
-
-TEST_F(PuzzleSetTest, TheBackgroundComesFromTheImageStudio)
-{
-    StartChef(0);
-    FakeImageStudio studio;
-    PuzzleSet set(MakeSetDescriptor("Ocean"), &clock);
-    ASSERT_NE(nullptr, set.GetBackgroundTexture());
-    EXPECT_EQ(IntVector2(8, 4), set.GetBackgroundTexture()->GetDimensions());
-    EXPECT_EQ(std::vector<std::string>{"Data/Images/Backgrounds/Reef.png"}, studio.requests);
-
-    PuzzleSetDescriptor missing = MakeSetDescriptor("Canyon");
-    missing.backgroundImage = "Gone.png";
-    EXPECT_EQ(nullptr, PuzzleSet(missing, &clock).GetBackgroundTexture());
-    missing.backgroundImage.clear();
-    EXPECT_EQ(nullptr, PuzzleSet(missing, &clock).GetBackgroundTexture());
-    EXPECT_EQ(2u, studio.requests.size()) << "no file name, no request";
-}
-
-TEST(PuzzleSetWithoutChef, CannotBeFilled)
-{
-    Clock clock;
-    EXPECT_NE(std::string::npos, MessageOfThrow([&] { PuzzleSet set(MakeSetDescriptor("Ocean"), &clock); })
-                                     .find("A puzzle set cannot be filled without the puzzle chef."));
-}
-
-TEST(PuzzleSetDescriptorRecord, ReadsWhatItWritesInEveryEncoding)
-{
-    PuzzleSetDescriptor written = MakeSetDescriptor("Cove of Echoes", 2);
-    written.setID = "ignored";
-    written.request.cageRules1.SetFromMask(CAGE_RULE_ADDITION | CAGE_RULE_ODD);
-
-    for (ResourceStreamFormat format :
-         {RESOURCE_STREAM_FORMAT_TEXT, RESOURCE_STREAM_FORMAT_TEXT_COMPACT, RESOURCE_STREAM_FORMAT_BINARY}) {
-        LoadedStream stream(WriteRecord(written, format));
-        const PuzzleSetDescriptor read(*stream);
-        EXPECT_EQ("Cove of Echoes", read.name) << format;
-        EXPECT_EQ("Cove of Echoes", read.setID) << "the ID is the name";
-        EXPECT_EQ(written.baseColor, read.baseColor);
-        EXPECT_EQ("Reef.png", read.backgroundImage);
-        EXPECT_EQ(written.request, read.request);
-        EXPECT_EQ(written.descriptors, read.descriptors);
-    }
-}
-
-TEST(PuzzleSetDescriptorRecord, ADamagedRecordThrowsAndChangesNothing)
-{
-    const std::string whole = WriteRecord(MakeSetDescriptor("Reef", 1), RESOURCE_STREAM_FORMAT_BINARY);
-    PuzzleSetDescriptor target = MakeSetDescriptor("Kept");
-    LoadedStream truncated(whole.substr(0, whole.size() - 10));
-    EXPECT_THROW(target.Read(*truncated), UlvoException);
-    EXPECT_EQ("Kept", target.name);
-    EXPECT_TRUE(target.descriptors.empty());
 }
 
 } // namespace

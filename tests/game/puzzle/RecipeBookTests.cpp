@@ -57,22 +57,6 @@ TEST(RecipeBook, FewerThanFiveDescriptorsGiveNothing)
     EXPECT_TRUE(book.IsExhaustedFor(request));
 }
 
-TEST(RecipeBook, EveryEncodingReadsTheSameBook)
-{
-    PuzzleRequest request = FiveByFive();
-    request.generatorTypeIndex = GENERATOR_TYPE_HYBRID;
-    request.cageRules1.SetFromMask(CAGE_RULE_ADDITION | CAGE_RULE_EVEN);
-    const std::vector<PuzzleDescriptor> descriptors = MakeDescriptors(request, 10);
-    const RecipeBook compact = LoadBook(RecipeBookBytes(request, descriptors, RESOURCE_STREAM_FORMAT_TEXT_COMPACT));
-    for (ResourceStreamFormat format : {RESOURCE_STREAM_FORMAT_TEXT, RESOURCE_STREAM_FORMAT_BINARY}) {
-        const RecipeBook other = LoadBook(RecipeBookBytes(request, descriptors, format));
-        EXPECT_EQ(compact.GetRequest(), other.GetRequest()) << format;
-        for (int d = 0; d < NUM_DIFFICULTY_RATINGS; ++d) {
-            EXPECT_EQ(compact.GetDifficultyList(d), other.GetDifficultyList(d)) << format << " list " << d;
-        }
-    }
-}
-
 TEST(RecipeBook, RecipesTakeTheRequiredOperatorsOfTheBooksRequest)
 {
     PuzzleRequest request(6, 0, 1, 0, 1, 0, SOLVABILITY_SOLVABLE);
@@ -164,22 +148,6 @@ TEST(RecipeBook, GeneratorVersionMattersForTakingButNotForMatching)
     EXPECT_FALSE(book.TakeNextDescriptor(newerVersion, out));
     EXPECT_FALSE(book.IsExhaustedFor(newerVersion)) << "not run out: filed for another version";
     EXPECT_TRUE(book.TakeNextDescriptor(sameVersion, out));
-}
-
-TEST(RecipeBook, DamagedFilesThrow)
-{
-    PuzzleDescriptor withoutRecipes = MakeDescriptor(FiveByFive(), 1);
-    withoutRecipes.GetBoardRecipes().clear();
-    EXPECT_THROW(LoadBook(RecipeBookBytes(FiveByFive(), {withoutRecipes})), UlvoException);
-
-    const std::string whole = RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 5));
-    EXPECT_THROW(LoadBook(whole.substr(0, whole.size() / 2)), UlvoException);
-
-    std::string negativeCount = RecipeBookBytes(FiveByFive(), {});
-    const size_t count = negativeCount.rfind('0');
-    ASSERT_NE(std::string::npos, count);
-    negativeCount.replace(count, 1, "-3");
-    EXPECT_THROW(LoadBook(negativeCount), UlvoException);
 }
 
 } // namespace

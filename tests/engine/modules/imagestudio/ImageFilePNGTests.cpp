@@ -65,23 +65,6 @@ TEST_F(ImageFilePNGTest, RgbaKeepsItsChannelsWithTheTopRowFirst) {
                                         Sample(7, 0, 0)));
 }
 
-TEST_F(ImageFilePNGTest, RgbGreyAndGreyAlphaKeepTheirFormats) {
-  struct Case {
-    int colorType;
-    int format;
-  };
-  for (const Case& c : {Case{PNG_COLOR_TYPE_RGB, Image::IMAGE_FORMAT_RGB},
-                        Case{PNG_COLOR_TYPE_GRAY, Image::IMAGE_FORMAT_GREY},
-                        Case{PNG_COLOR_TYPE_GRAY_ALPHA, Image::IMAGE_FORMAT_GREY_ALPHA}}) {
-    SCOPED_TRACE(c.colorType);
-    const PngDescription d = Picture(8, 4, c.colorType);
-    const std::unique_ptr<Image> image = Load(d);
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->GetFormat(), c.format);
-    ExpectSameSamples(*image, d);
-  }
-}
-
 TEST_F(ImageFilePNGTest, PaletteExpandsToRgbOrToRgbaWithTransparency) {
   PngDescription d;
   d.width = 4;
@@ -119,101 +102,7 @@ TEST_F(ImageFilePNGTest, SixteenBitSamplesKeepTheirHighByte) {
   }
 }
 
-TEST_F(ImageFilePNGTest, OneBitGreyBecomesBlackAndWhiteBytes) {
-  PngDescription d;
-  d.width = 8;
-  d.height = 2;
-  d.colorType = PNG_COLOR_TYPE_GRAY;
-  d.bitDepth = 1;
-  d.rows = {0b10110000, 0b00000001};
-  const std::unique_ptr<Image> image = Load(d);
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->GetFormat(), Image::IMAGE_FORMAT_GREY);
-  const Bytes expected = {255, 0, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255};
-  EXPECT_EQ(Bytes(image->GetPixels(), image->GetPixels() + image->GetByteCount()), expected);
-}
-
-TEST_F(ImageFilePNGTest, TransparentColourBecomesAnAlphaChannel) {
-  PngDescription grey;
-  grey.width = 2;
-  grey.height = 2;
-  grey.colorType = PNG_COLOR_TYPE_GRAY;
-  grey.rows = {7, 8, 8, 7};
-  grey.hasTransparentColor = true;
-  grey.transparentColor.gray = 7;
-  const std::unique_ptr<Image> greyImage = Load(grey);
-  ASSERT_NE(greyImage, nullptr);
-  EXPECT_EQ(greyImage->GetFormat(), Image::IMAGE_FORMAT_GREY_ALPHA);
-  EXPECT_EQ(Bytes(greyImage->GetPixels(), greyImage->GetPixels() + 8),
-            Bytes({7, 0, 8, 255, 8, 255, 7, 0}));
-
-  PngDescription rgb;
-  rgb.width = 2;
-  rgb.height = 1;
-  rgb.colorType = PNG_COLOR_TYPE_RGB;
-  rgb.rows = {1, 2, 3, 4, 5, 6};
-  rgb.hasTransparentColor = true;
-  rgb.transparentColor.red = 4;
-  rgb.transparentColor.green = 5;
-  rgb.transparentColor.blue = 6;
-  const std::unique_ptr<Image> rgbImage = Load(rgb);
-  ASSERT_NE(rgbImage, nullptr);
-  EXPECT_EQ(rgbImage->GetFormat(), Image::IMAGE_FORMAT_RGBA);
-  EXPECT_EQ(rgbImage->GetPixel(0, 0), Rgba(1, 2, 3, 255));
-  EXPECT_EQ(rgbImage->GetPixel(1, 0), Rgba(4, 5, 6, 0));
-}
-
-TEST_F(ImageFilePNGTest, InterlacedFilesDecodeToTheSamePixelsAsTheirTwins) {
-  struct Case {
-    int colorType;
-    int bitDepth;
-  };
-  for (const Case& c : {Case{PNG_COLOR_TYPE_RGB_ALPHA, 8}, Case{PNG_COLOR_TYPE_RGB, 16},
-                        Case{PNG_COLOR_TYPE_GRAY, 1}, Case{PNG_COLOR_TYPE_GRAY_ALPHA, 8}}) {
-    SCOPED_TRACE(c.colorType * 100 + c.bitDepth);
-    PngDescription d = Picture(16, 32, c.colorType, c.bitDepth);
-    const std::unique_ptr<Image> plain = Load(d);
-    d.interlaced = true;
-    const Bytes interlacedFile = EncodePng(d);
-    ASSERT_GT(interlacedFile.size(), 29u);
-    ASSERT_EQ(interlacedFile[28], 1) << "the twin must really be interlaced";
-    const std::unique_ptr<Image> interlaced = Load(interlacedFile);
-    ASSERT_NE(plain, nullptr);
-    ASSERT_NE(interlaced, nullptr);
-    EXPECT_EQ(interlaced->GetFormat(), plain->GetFormat());
-    EXPECT_EQ(Bytes(interlaced->GetPixels(), interlaced->GetPixels() + interlaced->GetByteCount()),
-              Bytes(plain->GetPixels(), plain->GetPixels() + plain->GetByteCount()));
-  }
-}
-
-TEST_F(ImageFilePNGTest, LibpngWarningsAreLoggedAndReadingGoesOn) {
-  PngDescription d = Picture(4, 4, PNG_COLOR_TYPE_RGB);
-  d.text = "made for a test";
-  Bytes file = EncodePng(d);
-  const std::string type = "tEXt";
-  const auto chunk = std::search(file.begin(), file.end(), type.begin(), type.end());
-  ASSERT_NE(chunk, file.end());
-  const size_t crcOffset = static_cast<size_t>(chunk - file.begin()) + 4 + 8 + d.text.size();
-  file[crcOffset] ^= 0xFF;
-
-  const std::unique_ptr<Image> image = Load(file);
-  ASSERT_NE(image, nullptr);
-  ExpectSameSamples(*image, d);
-  ASSERT_EQ(m_console.lines.size(), 1u);
-  EXPECT_EQ(m_console.lines[0], "ImageLoaderPNG : Encountered libpng warning: 'tEXt: CRC error' "
-                                "while reading " + m_path + "\n");
-}
-
 // ---- Refusals -------------------------------------------------------------------
-
-TEST_F(ImageFilePNGTest, RefusesSidesThatAreNotPowersOfTwo) {
-  const CaughtError width = LoadFails(EncodePng(Picture(100, 64, PNG_COLOR_TYPE_RGB)));
-  EXPECT_EQ(width.message, "ImageFilePNG: " + m_path + " has a non-power-of-2 width: 100.\n");
-  EXPECT_EQ(width.title, "ImageFilePNG");
-
-  const CaughtError height = LoadFails(EncodePng(Picture(64, 24, PNG_COLOR_TYPE_GRAY)));
-  EXPECT_EQ(height.message, "ImageFilePNG: " + m_path + " has a non-power-of-2 height: 24.\n");
-}
 
 TEST_F(ImageFilePNGTest, RefusesAHugeHeaderBeforeAllocatingAnything) {
   const CaughtError error = LoadFails(PngWithDeclaredSize(65536, 65536));
@@ -222,25 +111,7 @@ TEST_F(ImageFilePNGTest, RefusesAHugeHeaderBeforeAllocatingAnything) {
                                "a side.\n");
   EXPECT_EQ(error.title, "ImageFilePNG");
   EXPECT_EQ(LoadFails(PngWithDeclaredSize(16384, 1)).title, "ImageFilePNG");
-}
-
-TEST_F(ImageFilePNGTest, RefusesAnEmptyPicture) {
-  const CaughtError error = LoadFails(PngWithDeclaredSize(0, 0));
-  EXPECT_EQ(error.message, "ImageLoaderPNG : Encountered libpng error: 'Invalid IHDR data' "
-                           "while reading " + m_path + "\n");
-  EXPECT_EQ(error.title, "LibPNG Error");
-  ASSERT_FALSE(m_console.lines.empty());
-  EXPECT_EQ(m_console.lines[0], "ImageLoaderPNG : Encountered libpng warning: 'Image width is "
-                                "zero in IHDR' while reading " + m_path + "\n");
-}
-
-TEST_F(ImageFilePNGTest, RefusesFilesWithoutThePngSignature) {
-  const std::string expected = "ImageFilePNG : " + m_path + " has an invalid PNG header\n";
-  for (const Bytes& file : {Bytes(), Bytes{0x89, 'P', 'N'}, TgaFile(2, 2, 32, Bytes(16, 0))}) {
-    const CaughtError error = LoadFails(file);
-    EXPECT_EQ(error.message, expected);
-    EXPECT_EQ(error.title, "PNG Error");
-  }
+  EXPECT_EQ(LoadFails(PngWithDeclaredSize(1, 16384)).title, "ImageFilePNG");
 }
 
 TEST_F(ImageFilePNGTest, RefusesEveryTruncationThroughLibpngsError) {
@@ -255,22 +126,6 @@ TEST_F(ImageFilePNGTest, RefusesEveryTruncationThroughLibpngsError) {
     ASSERT_GE(error.message.size(), tail.size());
     EXPECT_EQ(error.message.substr(error.message.size() - tail.size()), tail);
   }
-}
-
-TEST_F(ImageFilePNGTest, RefusesCorruptImageData) {
-  Bytes file = EncodePng(Picture(8, 8, PNG_COLOR_TYPE_RGB));
-  const std::string type = "IDAT";
-  const auto chunk = std::search(file.begin(), file.end(), type.begin(), type.end());
-  ASSERT_NE(chunk, file.end());
-  *(chunk + 4) ^= 0x55;  // the zlib header
-  EXPECT_EQ(LoadFails(file).title, "LibPNG Error");
-}
-
-TEST_F(ImageFilePNGTest, RefusesAnEmptyPath) {
-  ImageFilePNG loader{UlvoPath(PATH_MARKER_NONE, "")};
-  const CaughtError error = CatchUlvoException([&] { loader.Load(); });
-  EXPECT_EQ(error.message, "ImageFilePNG: Missing path to image.\n");
-  EXPECT_EQ(error.title, "ImageFilePNG Error");
 }
 
 }  // namespace

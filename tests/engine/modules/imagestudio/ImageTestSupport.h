@@ -40,12 +40,8 @@ struct PngDescription {
   uint32_t height = 0;
   int bitDepth = 8;
   int colorType = PNG_COLOR_TYPE_RGB;
-  bool interlaced = false;
   std::vector<png_color> palette;
   std::vector<png_byte> paletteAlpha;  // the tRNS chunk of a palette image
-  bool hasTransparentColor = false;    // the tRNS chunk of a grey or RGB image
-  png_color_16 transparentColor{};
-  std::string text;                    // written as one tEXt chunk when not empty
   Bytes rows;                          // height rows, packed as the file stores them
 };
 
@@ -82,23 +78,18 @@ inline void FlushNothing(png_structp) {}
 
 // Kept free of objects with destructors: libpng may jump out of it.
 inline bool RunPngWriter(png_structp png, png_infop info, const PngDescription& d,
-                         png_bytepp rows, png_textp text) {
+                         png_bytepp rows) {
   if (setjmp(png_jmpbuf(png)) != 0) {
     return false;
   }
   png_set_IHDR(png, info, d.width, d.height, d.bitDepth, d.colorType,
-               d.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+               PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   if (!d.palette.empty()) {
     png_set_PLTE(png, info, d.palette.data(), static_cast<int>(d.palette.size()));
   }
-  if (!d.paletteAlpha.empty() || d.hasTransparentColor) {
-    png_set_tRNS(png, info, d.paletteAlpha.empty() ? nullptr : d.paletteAlpha.data(),
-                 static_cast<int>(d.paletteAlpha.size()),
-                 d.hasTransparentColor ? &d.transparentColor : nullptr);
-  }
-  if (text != nullptr) {
-    png_set_text(png, info, text, 1);
+  if (!d.paletteAlpha.empty()) {
+    png_set_tRNS(png, info, d.paletteAlpha.data(), static_cast<int>(d.paletteAlpha.size()), nullptr);
   }
   png_write_info(png, info);
   png_write_image(png, rows);
@@ -114,17 +105,10 @@ inline Bytes EncodePng(const PngDescription& d) {
   for (uint32_t y = 0; y < d.height; ++y) {
     rows[y] = const_cast<png_bytep>(d.rows.data() + y * rowBytes);
   }
-  std::string key = "Comment";
-  std::string value = d.text;
-  png_text text{};
-  text.compression = PNG_TEXT_COMPRESSION_NONE;
-  text.key = key.data();
-  text.text = value.data();
-
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   png_set_write_fn(png, &out, &AppendToBytes, &FlushNothing);
-  const bool written = RunPngWriter(png, info, d, rows.data(), d.text.empty() ? nullptr : &text);
+  const bool written = RunPngWriter(png, info, d, rows.data());
   png_destroy_write_struct(&png, &info);
   EXPECT_TRUE(written) << "libpng could not write the test picture";
   return out;

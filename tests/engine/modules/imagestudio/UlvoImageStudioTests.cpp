@@ -54,25 +54,6 @@ TEST_F(UlvoImageStudioTest, ChoosesTheLoaderByExtensionIgnoringCase) {
   EXPECT_TRUE(m_console.lines.empty());
 }
 
-TEST_F(UlvoImageStudioTest, GivesNoImageForJpegsAndOtherNames) {
-  // The contents would load; only the name decides.
-  for (const char* name : {"a.jpg", "b.JPEG", "c.bmp", "noextension", "d.png.txt", "e.tg"}) {
-    EXPECT_EQ(LoadAs(name, m_png), nullptr) << name;
-  }
-  EXPECT_EQ(m_studio->LoadImage(UlvoPath(PATH_MARKER_NONE, "")), nullptr);
-  EXPECT_TRUE(m_console.lines.empty());
-}
-
-TEST_F(UlvoImageStudioTest, AMissingFileGivesNoImageAndAWarning) {
-  for (const char* name : {"absent.png", "absent.tga", "no-such-folder/absent.png"}) {
-    m_console.lines.clear();
-    EXPECT_EQ(m_studio->LoadImage(UlvoPath(PATH_MARKER_NONE, m_folder.File(name))), nullptr);
-    ASSERT_EQ(m_console.lines.size(), 1u) << name;
-    EXPECT_EQ(m_console.lines[0], "WARNING: Image file \"" + m_folder.File(name) +
-                                      "\" not found; no image loaded.\n");
-  }
-}
-
 TEST_F(UlvoImageStudioTest, AFileThatCannotBeReadIsAnError) {
   const std::string folder = m_folder.File("folder.png");
   std::filesystem::create_directory(folder);
@@ -90,18 +71,6 @@ TEST_F(UlvoImageStudioTest, AFileThatCannotBeReadIsAnError) {
                 .message,
             "Failed to open PNG image \"" + pipe + "\" (error code #" + std::to_string(ENODEV) +
                 ")");
-}
-
-TEST_F(UlvoImageStudioTest, ResolvesDataPathsAgainstTheDataFolder) {
-  std::unique_ptr<Image> image;
-  {
-    const testsupport::ScopedWorkingDirectory inFolder(m_folder.Path());
-    std::filesystem::create_directories("Data/Images");
-    WriteFileBytes("Data/Images/relative.png", m_png);
-    image = m_studio->LoadImage(UlvoPath(PATH_MARKER_DATA, "Images\\relative.png"));
-  }
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->GetSize(), IntVector2(2, 2));
 }
 
 }  // namespace

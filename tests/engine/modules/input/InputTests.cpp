@@ -99,14 +99,9 @@ TEST_F(InputTest, DownRepeatAndUpHoldAndReleaseTheKey) {
   m_input->OnKeyEvent(KEY_ACTION_UP, 'A');
   EXPECT_FALSE(m_input->IsKeyDown('A'));
   EXPECT_FALSE(m_input->IsKeyDown('B'));
-}
-
-TEST_F(InputTest, TheLeftButtonIsKeyOne) {
-  m_input->OnKeyEvent(KEY_ACTION_DOWN, KEY_CODE_LEFT_BUTTON);
-  EXPECT_TRUE(m_input->IsKeyDown(1));
-  EXPECT_FALSE(m_input->IsKeyDown(2));
-  m_input->OnKeyEvent(KEY_ACTION_UP, KEY_CODE_LEFT_BUTTON);
-  EXPECT_FALSE(m_input->IsKeyDown(1));
+  // A key pressed while the focus was away arrives as repeats only.
+  m_input->OnKeyEvent(KEY_ACTION_REPEAT, 'B');
+  EXPECT_TRUE(m_input->IsKeyDown('B'));
 }
 
 TEST_F(InputTest, EveryCodeHasItsOwnEntryUpTo255) {
@@ -117,27 +112,6 @@ TEST_F(InputTest, EveryCodeHasItsOwnEntryUpTo255) {
   EXPECT_FALSE(m_input->IsKeyDown(255));
   m_input->OnKeyEvent(KEY_ACTION_DOWN, 0);
   EXPECT_TRUE(m_input->IsKeyDown(0));
-}
-
-TEST_F(InputTest, CharactersAndTheWheelLeaveKeysAloneButRunTheChain) {
-  m_input->OnKeyEvent(KEY_ACTION_CHARACTER, 'a');
-  m_input->OnKeyEvent(KEY_ACTION_WHEEL_FORWARD, 1);
-  m_input->OnKeyEvent(KEY_ACTION_WHEEL_BACKWARD, 2);
-  EXPECT_FALSE(m_input->IsKeyDown('a'));
-  EXPECT_FALSE(m_input->IsKeyDown(1));
-  EXPECT_FALSE(m_input->IsKeyDown(2));
-  EXPECT_EQ(m_game.pairs, (std::vector<Pair>{{4, 'a'}, {5, 1}, {6, 2}}));
-}
-
-TEST_F(InputTest, TheChainRunsConsoleThenUIThenGame) {
-  RecordingUI ui;
-  EXPECT_FALSE(m_input->OnKeyEvent(KEY_ACTION_DOWN, 'Q')) << "nobody took it";
-  m_game.takesKeys = true;
-  EXPECT_TRUE(m_input->OnKeyEvent(KEY_ACTION_UP, 'Q'));
-  const std::vector<Pair> both{{1, 'Q'}, {3, 'Q'}};
-  EXPECT_EQ(m_console.pairs, both);
-  EXPECT_EQ(ui.pairs, both);
-  EXPECT_EQ(m_game.pairs, both);
 }
 
 TEST_F(InputTest, TheFirstReceiverThatTakesThePairEndsTheChain) {
@@ -151,14 +125,6 @@ TEST_F(InputTest, TheFirstReceiverThatTakesThePairEndsTheChain) {
   EXPECT_TRUE(m_input->OnKeyEvent(KEY_ACTION_UP, 'W'));
   EXPECT_EQ(ui.pairs.size(), 1u);
   EXPECT_FALSE(m_input->IsKeyDown('W')) << "the state is kept even for pairs others take";
-}
-
-TEST(InputWithoutReceiversTest, MissingReceiversAreSkipped) {
-  auto input = UlvoInputBasic_Win32::Create();
-  input->Startup();
-  EXPECT_FALSE(input->OnKeyEvent(KEY_ACTION_DOWN, 'R'));
-  EXPECT_TRUE(input->IsKeyDown('R'));
-  input->Shutdown();
 }
 
 TEST_F(InputTest, TheMouseIsMappedIntoTheVirtualScreenTruncatingTowardZero) {
@@ -182,60 +148,6 @@ TEST_F(InputTest, TheMouseIsMappedIntoTheVirtualScreenTruncatingTowardZero) {
   m_application.cursor = IntVector2(-1600, 40 + 100);
   m_input->Update();
   EXPECT_EQ(MousePosition(), IntVector2(0, -9));
-}
-
-TEST_F(InputTest, TheCursorStaysWhereItWasWhileTheFocusIsAway) {
-  m_application.cursor = IntVector2(100, 300);
-  m_input->Update();
-  FireFocus(false);
-  m_application.cursor = IntVector2(500, 500);
-  m_input->Update();
-  int x = 0;
-  int y = 0;
-  m_input->GetMouseClientPosition(x, y);
-  EXPECT_EQ(IntVector2(x, y), IntVector2(100, 300));
-
-  FireFocus(true);
-  m_input->GetMouseClientPosition(x, y);
-  EXPECT_EQ(IntVector2(x, y), IntVector2(500, 500)) << "read again as soon as the focus returns";
-}
-
-TEST_F(InputTest, AFocusEventWithoutItsFlagCountsAsLosingTheFocus) {
-  NamedProperties wrongType;
-  wrongType.Set("hasFocus", 1);
-  m_core.Core().GetEventSystem().FireEvent("OnAppChangeFocus", wrongType);
-  m_application.cursor = IntVector2(7, 7);
-  m_input->Update();
-  int x = 0;
-  int y = 0;
-  m_input->GetMouseClientPosition(x, y);
-  EXPECT_NE(IntVector2(x, y), IntVector2(7, 7));
-}
-
-TEST_F(InputTest, StartingASecondInputModuleIsAnEngineError) {
-  auto second = UlvoInputBasic_Win32::Create();
-  try {
-    second->Startup();
-    ADD_FAILURE() << "no engine error";
-  } catch (const UlvoException& error) {
-    EXPECT_EQ(error.GetMessage(), "UlvoInputBasic_Win32 was initialized twice.");
-    EXPECT_EQ(error.GetTitle(), "UlvoInputBasic_Win32");
-  }
-  m_input->Shutdown();
-  second->Startup();
-  second->Shutdown();
-}
-
-TEST_F(InputTest, DestroyingAModuleThatNeverStartedIsLoggedNotThrown) {
-  auto neverStarted = UlvoInputBasic_Win32::Create();
-  neverStarted.reset();
-  EXPECT_NE(m_console.Text().find("UlvoInputBasic was destroyed without being initialized."),
-            std::string::npos);
-  m_console.lines.clear();
-  m_input->Shutdown();
-  m_input.reset();
-  EXPECT_EQ(m_console.Text().find("destroyed without"), std::string::npos)
-      << "a module shut down at exit was started";
 }
 
 }  // namespace

@@ -10,7 +10,6 @@ namespace font_test {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 
 struct DefinitionFile {
   std::string name = "Sparkle";
@@ -36,25 +35,6 @@ std::string TextDefinition(const DefinitionFile& d) {
     text += "\t\"" + frame + "\"\r\n";
   }
   return text + "}\r\n";
-}
-
-Bytes BinaryDefinition(const DefinitionFile& d) {
-  ResourceStream stream(RESOURCE_STREAM_FORMAT_BINARY, 256);
-  stream.WriteInt32(3);
-  stream.WriteString(d.name);
-  stream.WriteString(d.frameFolder);
-  stream.WriteString(d.framePattern);
-  stream.WriteInt32(d.reservedValue);
-  stream.WriteBool(d.loadFrameFolder);
-  stream.WriteFloat(d.frameRate);
-  stream.WriteInt32(d.textureArgument3);
-  stream.WriteInt32(d.textureArgument4);
-  stream.WriteInt32(d.tiled);
-  stream.WriteInt32(static_cast<int32_t>(d.frames.size()));
-  for (const std::string& frame : d.frames) {
-    stream.WriteString(frame);
-  }
-  return Bytes(stream.GetData(), stream.GetData() + stream.GetSize());
 }
 
 // A renderer on a recording device and an image studio, in a data folder
@@ -113,97 +93,14 @@ TEST_F(AnimatedTextureTest, TheFileKeepsTheTiledFlagAfterTheTwoTextureArguments)
   file.textureArgument4 = 8;
   file.tiled = 1;
   file.frames = {"Animations/Listed/first.png"};
-  for (const bool binary : {true, false}) {
-    SCOPED_TRACE(binary ? "binary" : "text");
-    if (binary) {
-      m_data.Write("Animations/Tiled.AnimTextureDefinition", BinaryDefinition(file));
-    } else {
-      m_data.Write("Animations/Tiled.AnimTextureDefinition", TextDefinition(file));
-    }
-    std::unique_ptr<AnimatedTextureDefinition> definition = Load("Tiled.AnimTextureDefinition");
-    EXPECT_EQ(definition->GetReservedValue(), -5);
-    EXPECT_EQ(definition->GetTextureArgument3(), 7);
-    EXPECT_EQ(definition->GetTextureArgument4(), 8);
-    EXPECT_EQ(definition->GetTiled(), 1);
-    ASSERT_EQ(definition->GetFrameCount(), 1u);
-    EXPECT_TRUE(dynamic_cast<Texture_Win32_DirectX81*>(definition->GetFrame(0))->IsTiled());
-  }
-}
-
-TEST_F(AnimatedTextureTest, FramesThatDoNotLoadAreLeftOut) {
-  WriteFrame("Animations/Listed/first.png", 4);
-  DefinitionFile file;
-  file.frames = {"Animations/Listed/missing.png", "Animations/Listed/first.png",
-                 "Animations/Listed/picture.jpg"};
-  m_data.Write("Animations/Sparkle.AnimTextureDefinition", BinaryDefinition(file));
-  EXPECT_THAT(FrameSides(*Load("Sparkle.AnimTextureDefinition")), ElementsAre(4));
-
-  m_imageStudio.reset();
-  EXPECT_EQ(Load("Sparkle.AnimTextureDefinition")->GetFrameCount(), 0u);
-}
-
-TEST_F(AnimatedTextureTest, NoListedFramesAndNoFolderGiveNoFrames) {
-  WriteFrame("Animations/SparkleFrames/a.png", 4);
-  m_data.Write("Animations/Sparkle.AnimTextureDefinition", TextDefinition(DefinitionFile()));
-  EXPECT_EQ(Load("Sparkle.AnimTextureDefinition")->GetFrameCount(), 0u);
-}
-
-TEST_F(AnimatedTextureTest, TheTableFindsTheLatestDefinitionOfANameInAnyLetterCase) {
-  DefinitionFile lower;
-  lower.name = "sparkle";
-  m_data.Write("Animations/a.AnimTextureDefinition", TextDefinition(lower));
-  DefinitionFile upper;
-  upper.name = "SPARKLE";
-  m_data.Write("Animations/b.AnimTextureDefinition", TextDefinition(upper));
-
-  std::unique_ptr<AnimatedTextureDefinition> earlier = Load("a.AnimTextureDefinition");
-  EXPECT_EQ(AnimatedTextureDefinition::Find("Sparkle"), earlier.get());
-  std::unique_ptr<AnimatedTextureDefinition> later = Load("b.AnimTextureDefinition");
-  EXPECT_EQ(AnimatedTextureDefinition::Find("Sparkle"), later.get());
-
-  // The replaced definition going away leaves the entry alone; the holder
-  // of the entry going away empties it.
-  earlier.reset();
-  EXPECT_EQ(AnimatedTextureDefinition::Find("sparkle"), later.get());
-  later.reset();
-  EXPECT_EQ(AnimatedTextureDefinition::Find("sparkle"), nullptr);
-}
-
-TEST_F(AnimatedTextureTest, LoadAllReadsEveryDefinitionOfTheFolderInNameOrder) {
-  EXPECT_TRUE(AnimatedTextureDefinition::LoadAll().empty());
-
-  for (const char* name : {"Zeta", "alpha", "Mid"}) {
-    DefinitionFile file;
-    file.name = name;
-    m_data.Write(std::string("Animations/") + name + ".AnimTextureDefinition",
-                 TextDefinition(file));
-  }
-  m_data.Write("Animations/notes.txt", "not a definition");
-  std::vector<std::unique_ptr<AnimatedTextureDefinition>> all =
-      AnimatedTextureDefinition::LoadAll();
-  ASSERT_EQ(all.size(), 3u);
-  EXPECT_EQ(all[0]->GetName(), "alpha");
-  EXPECT_EQ(all[1]->GetName(), "Mid");
-  EXPECT_EQ(all[2]->GetName(), "Zeta");
-}
-
-TEST_F(AnimatedTextureTest, TheRendererLoadsTheDefinitionsAtStartup) {
-  DefinitionFile file;
-  file.name = "Glow";
-  m_data.Write("Animations/Glow.AnimTextureDefinition", TextDefinition(file));
-  m_renderer->Shutdown();
-  m_renderer->Startup();
-  ASSERT_NE(AnimatedTextureDefinition::Find("glow"), nullptr);
-  EXPECT_EQ(AnimatedTextureDefinition::Find("glow")->GetName(), "Glow");
-}
-
-TEST_F(AnimatedTextureTest, AMalformedDefinitionThrows) {
-  std::string text = TextDefinition(DefinitionFile());
-  text.replace(text.find("false"), 5, "maybe");
-  m_data.Write("Animations/Bad.AnimTextureDefinition", text);
-  EXPECT_THAT(UlvoExceptionMessage([&] { AnimatedTextureDefinition::LoadAll(); }),
-              HasSubstr("Expected either \"true\" or \"false\""));
-  EXPECT_EQ(AnimatedTextureDefinition::Find("Sparkle"), nullptr);
+  m_data.Write("Animations/Tiled.AnimTextureDefinition", TextDefinition(file));
+  std::unique_ptr<AnimatedTextureDefinition> definition = Load("Tiled.AnimTextureDefinition");
+  EXPECT_EQ(definition->GetReservedValue(), -5);
+  EXPECT_EQ(definition->GetTextureArgument3(), 7);
+  EXPECT_EQ(definition->GetTextureArgument4(), 8);
+  EXPECT_EQ(definition->GetTiled(), 1);
+  ASSERT_EQ(definition->GetFrameCount(), 1u);
+  EXPECT_TRUE(dynamic_cast<Texture_Win32_DirectX81*>(definition->GetFrame(0))->IsTiled());
 }
 
 }  // namespace

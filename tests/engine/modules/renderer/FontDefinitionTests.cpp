@@ -78,18 +78,6 @@ TEST_F(FontDefinitionTest, ATextDefinitionReadsTheSameValues) {
   ExpectSampleFont(Read(TextFontDefinition(SampleFont())));
 }
 
-TEST_F(FontDefinitionTest, TextIntegersAreTruncatedAndKeepTheirLowEightBits) {
-  FontFile font = SampleFont();
-  std::string text = TextFontDefinition(font);
-  // Reserved byte 300 keeps 44; page count 2.9 is 2; a glyph page 1.7 is 1.
-  text.replace(text.find("7 2 0.75"), 8, "300 2.9 0.75");
-  text.replace(text.find("true 1 AABB2[(0.25"), 6, "true 1.7");
-  const FontDefinition definition = Read(text);
-  EXPECT_EQ(definition.GetReservedByte(), 44u);
-  EXPECT_EQ(definition.GetPageCount(), 2);
-  EXPECT_EQ(definition.GetGlyph('A').page, 1);
-}
-
 TEST_F(FontDefinitionTest, TextureCoordinatesOutsideThePageAreClampedToIt) {
   FontFile font;
   font.glyphs['x'] = Glyph(0, AABB2(-0.5f, 0.25f, 1.5f, 2.0f), 0.0f, 0.5f, 0.0f);
@@ -98,23 +86,6 @@ TEST_F(FontDefinitionTest, TextureCoordinatesOutsideThePageAreClampedToIt) {
   const FontDefinition definition = Read(BinaryFontDefinition(font));
   EXPECT_EQ(definition.GetGlyph('x').textureBounds, AABB2(0.0f, 0.25f, 1.0f, 1.0f));
   EXPECT_EQ(definition.GetGlyph('y').textureBounds, AABB2(0.0f, 0.0f, 0.0f, 0.5f));
-}
-
-TEST_F(FontDefinitionTest, MalformedDefinitionsThrowNamingTheProblem) {
-  const Bytes binary = BinaryFontDefinition(SampleFont());
-  const Bytes truncated(binary.begin(), binary.end() - 3);
-  EXPECT_NE(UlvoExceptionMessage([&] { Read(truncated); }).find("only"), std::string::npos);
-
-  std::string text = TextFontDefinition(SampleFont());
-  text[text.rfind('}')] = ']';
-  EXPECT_NE(UlvoExceptionMessage([&] { Read(text); }).find("Expected token '}'"),
-            std::string::npos);
-
-  FontFile infinite = SampleFont();
-  infinite.glyphs['Q'] = Glyph(0, AABB2(), 0.0f, std::numeric_limits<float>::infinity(), 0.0f);
-  const std::string message = UlvoExceptionMessage([&] { Read(BinaryFontDefinition(infinite)); });
-  EXPECT_NE(message.find("character 81"), std::string::npos) << message;
-  EXPECT_NE(message.find("Sample.FontDef"), std::string::npos) << message;
 }
 
 }  // namespace

@@ -46,57 +46,6 @@ TEST_F(FontLoadingTest, APageCountOfThreeLoadsPagesZeroToTwoInOrder) {
   EXPECT_EQ(loaded->GetPage(3), nullptr);
 }
 
-TEST_F(FontLoadingTest, PageFileNamesTakeTheNameAndLocaleFromTheFile) {
-  FontFile font;
-  font.name = "Inner";
-  font.locale = "DE";
-  WriteFont("Outer", "EN", font, {8});
-  BitmapFont* loaded = m_renderer->LoadFont("Outer", "EN");
-  EXPECT_EQ(loaded->GetDefinition().GetName(), "Inner");
-  EXPECT_EQ(loaded->GetPage(0)->GetWidth(), 8);
-
-  // The table knows the font by the face it was loaded as, exactly.
-  EXPECT_EQ(m_renderer->GetFont("Outer"), loaded);
-  EXPECT_EQ(m_renderer->GetFont("outer"), nullptr);
-  EXPECT_EQ(m_renderer->GetFont("Inner"), nullptr);
-}
-
-TEST_F(FontLoadingTest, PagesBecomeWhiteAlphaMasks) {
-  WriteFont("Test", "EN", FontFile(), {4});
-  BitmapFont* loaded = m_renderer->LoadFont("Test", "EN");
-  const auto* deviceTexture = dynamic_cast<const renderer_test::RecordingGpuTexture*>(
-      Texture_Win32_DirectX81::ResolveDeviceTexture(loaded->GetPage(0)));
-  ASSERT_NE(deviceTexture, nullptr);
-  EXPECT_THAT(deviceTexture->Texel(3, 3), ::testing::ElementsAre(255, 255, 255, 40));
-  EXPECT_FALSE(dynamic_cast<Texture_Win32_DirectX81*>(loaded->GetPage(0))->IsTiled());
-}
-
-TEST_F(FontLoadingTest, LoadingAFaceAgainReplacesItsEntryAndKeepsTheEarlierFont) {
-  FontFile first;
-  first.glyphs['a'] = Glyph(0, AABB2(), 0.0f, 1.0f, 0.0f);
-  WriteFont("Test", "EN", first, {4});
-  BitmapFont* earlier = m_renderer->LoadFont("Test", "EN");
-  const FontDescriptor descriptor("Test", 18, false, false);
-  EXPECT_EQ(descriptor.GetHandle(), earlier);
-
-  FontFile second;
-  second.glyphs['a'] = Glyph(0, AABB2(), 0.0f, 2.0f, 0.0f);
-  WriteFont("Test", "EN", second, {4});
-  BitmapFont* later = m_renderer->LoadFont("Test", "EN");
-  EXPECT_NE(later, earlier);
-  EXPECT_EQ(m_renderer->GetFont("Test"), later);
-  // The descriptor made before still draws with a live font.
-  EXPECT_EQ(m_renderer->CalcTextExtent(descriptor.GetHandle(), "a", 10.0f), Vector2(10.0f, 10.0f));
-  EXPECT_EQ(m_renderer->CalcTextExtent(later, "a", 10.0f), Vector2(20.0f, 10.0f));
-}
-
-TEST_F(FontLoadingTest, AFontWithoutPagesLoads) {
-  FontFile font;
-  font.pageCount = 0;
-  WriteFont("Bare", "EN", font, {});
-  EXPECT_EQ(m_renderer->LoadFont("Bare", "EN")->GetPageCount(), 0u);
-}
-
 TEST_F(FontLoadingTest, AFontThatCannotBeLoadedWholeThrowsAndIsNotEntered) {
   EXPECT_THAT(
       UlvoExceptionMessage([&] { m_renderer->LoadFont("Missing", "EN"); }),

@@ -129,21 +129,6 @@ TEST_F(FontPlacementTest, DrawTextAlignsTheLineAgainstTheAnchor) {
   }
 }
 
-TEST_F(FontPlacementTest, DrawTextSkipsLinesAboveAndBelowTheView) {
-  const float viewHeight = 640.0f;
-  const float size = 20.0f;
-  auto drawnWithTopAt = [&](float top) {
-    ForgetDrawing();
-    m_renderer->DrawText(m_font, Vector2(0, top), "w", size, Rgba::WHITE, 2, 2);
-    return !m_device->fans.empty();
-  };
-  EXPECT_TRUE(drawnWithTopAt(viewHeight));
-  EXPECT_FALSE(drawnWithTopAt(viewHeight + 1.0f));
-  EXPECT_TRUE(drawnWithTopAt(-2.0f * size));
-  EXPECT_FALSE(drawnWithTopAt(-2.0f * size - 1.0f));
-  EXPECT_TRUE(drawnWithTopAt(100.0f));
-}
-
 TEST_F(FontPlacementTest, DrawTextInBoxShrinksAWideTextToNinetyPercentOfTheBox) {
   // 120 wide at size 20 in a box 100 wide: 90 wide at size 15, centred.
   m_renderer->DrawTextInBox(m_font, AABB2(0, 0, 100, 50), "wwwwww", 20.0f, Rgba::WHITE, 1, 1);
@@ -177,16 +162,6 @@ TEST_F(FontPlacementTest, DrawTextInBoxAlignsInsideTheBox) {
     ASSERT_EQ(Quads().size(), 2u);
     EXPECT_EQ(Quads()[0], c.first) << c.vertical << ", " << c.horizontal;
   }
-}
-
-TEST_F(FontPlacementTest, NothingIsDrawnWithoutAFontATextWidthOrABoxWidth) {
-  m_renderer->DrawText(nullptr, Vector2(10, 10), "ww", 20.0f, Rgba::WHITE, 2, 2);
-  m_renderer->DrawTextInBox(nullptr, AABB2(0, 0, 100, 100), "ww", 20.0f, Rgba::WHITE, 1, 1);
-  m_renderer->DrawText(m_font, Vector2(10, 10), "", 20.0f, Rgba::WHITE, 2, 2);
-  m_renderer->DrawTextInBox(m_font, AABB2(0, 0, 100, 100), "", 20.0f, Rgba::WHITE, 1, 1);
-  m_renderer->DrawTextInBox(m_font, AABB2(50, 0, 50, 100), "ww", 20.0f, Rgba::WHITE, 1, 1);
-  m_renderer->DrawTextInBox(m_font, AABB2(80, 0, 50, 100), "ww", 20.0f, Rgba::WHITE, 1, 1);
-  EXPECT_TRUE(m_device->fans.empty());
 }
 
 }  // namespace

@@ -117,9 +117,6 @@ class RecordingGpuDevice : public platform::GpuDevice {
     if (width <= 0 || height <= 0) {
       return platform::GpuResult::InvalidCall;
     }
-    if (failResets) {
-      return platform::GpuResult::Failed;
-    }
     m_backBufferWidth = width;
     m_backBufferHeight = height;
     lost = false;
@@ -154,12 +151,7 @@ class RecordingGpuDevice : public platform::GpuDevice {
     addressMode = mode;
   }
 
-  void Clear(platform::GpuColor color) override {
-    calls.push_back("Clear");
-    if (!lost) {
-      clears.push_back(color);
-    }
-  }
+  void Clear(platform::GpuColor) override { calls.push_back("Clear"); }
 
   platform::GpuResult DrawTriangleFan(const platform::GpuVertex* vertices, int count) override {
     calls.push_back("DrawTriangleFan");
@@ -178,11 +170,11 @@ class RecordingGpuDevice : public platform::GpuDevice {
   std::unique_ptr<platform::GpuTexture> CreateTexture(int width, int height,
                                                       platform::GpuTextureFormat format) override {
     calls.push_back("CreateTexture");
-    if (width <= 0 || height <= 0 || refuseTextures) {
+    if (width <= 0 || height <= 0) {
       m_lastError = "refused";
       return nullptr;
     }
-    return std::make_unique<RecordingGpuTexture>(width + enlargeTextureWidthBy, height, format);
+    return std::make_unique<RecordingGpuTexture>(width, height, format);
   }
 
   platform::GpuResult CopyBackBufferToTexture(const platform::GpuRect& source,
@@ -214,14 +206,10 @@ class RecordingGpuDevice : public platform::GpuDevice {
   // Settings of the test.
   bool loseOnPresent = false;
   bool resetPossible = true;
-  bool failResets = false;
-  bool refuseTextures = false;
-  int enlargeTextureWidthBy = 0;
 
   // What happened.
   std::vector<std::string> calls;
   std::vector<Fan> fans;
-  std::vector<platform::GpuColor> clears;
   std::vector<Copy> copies;
   bool lost = false;
   bool inScene = false;

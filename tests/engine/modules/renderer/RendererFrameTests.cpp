@@ -1,109 +1,13 @@
 #include <gmock/gmock.h>
 
-#include "engine/core/FontDescriptor.h"
-#include "engine/core/UlvoException.h"
 #include "tests/engine/modules/renderer/RendererTestSupport.h"
 
 namespace renderer_test {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-
-std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> RecordingRenderer(
-    RecordingGpuDevice** device) {
-  return std::make_unique<UlvoRendererBasic_Win32_DirectX81>(
-      [device](platform::Window*, const IntVector2& size, std::string*) {
-        auto made = std::make_unique<RecordingGpuDevice>(size.x, size.y);
-        *device = made.get();
-        return made;
-      });
-}
-
-// Runs the call, which must throw an UlvoException, and hands it back.
-template <typename Call>
-UlvoException CaughtException(Call call) {
-  try {
-    call();
-  } catch (const UlvoException& exception) {
-    return exception;
-  }
-  ADD_FAILURE() << "no UlvoException";
-  return UlvoException(nullptr, __FILE__, __LINE__, "", "");
-}
-
-TEST(RendererStartupTest, StartupMakesTheDeviceAtTheClientSizeAndAnnouncesItself) {
-  modules_test::RecordingConsole console;
-  UlvoEventSystem events;
-  modules_test::EventLog startupEvents("RendererStartupEvent");
-  std::unique_ptr<UlvoApplicationBasic_Win32> application = UlvoApplicationBasic_Win32::Create();
-  application->OnWindowResized(640, 400);
-  RecordingGpuDevice* device = nullptr;
-  std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> renderer = RecordingRenderer(&device);
-
-  renderer->Startup();
-
-  ASSERT_NE(device, nullptr);
-  EXPECT_EQ(device->BackBufferWidth(), 640);
-  EXPECT_EQ(device->BackBufferHeight(), 400);
-  EXPECT_EQ(renderer->GetDevice(), device);
-  EXPECT_EQ(device->blendSource, platform::GpuBlendFactor::SourceAlpha);
-  EXPECT_EQ(device->blendDestination, platform::GpuBlendFactor::InverseSourceAlpha);
-  const size_t starting =
-      console.Text().find("::: Initialization of UlvoRendererBasic_Win32_DirectX81 starting...\n");
-  const size_t finished =
-      console.Text().find("::: Initialization of UlvoRendererBasic_Win32_DirectX81 finished.\n");
-  EXPECT_NE(starting, std::string::npos);
-  EXPECT_NE(finished, std::string::npos);
-  EXPECT_LT(starting, finished);
-  EXPECT_EQ(startupEvents.count, 1);
-
-  ASSERT_NE(renderer->GetDefaultFont(), nullptr);
-  EXPECT_EQ(renderer->GetDefaultFont()->GetFace(), "Tahoma");
-  EXPECT_EQ(renderer->GetDefaultFont()->GetSize(), 18);
-  EXPECT_FALSE(renderer->GetDefaultFont()->IsBold());
-  EXPECT_FALSE(renderer->GetDefaultFont()->IsItalic());
-  // The renderer is the engine's font source and the application's resize listener.
-  EXPECT_EQ(UlvoFontSourceInterface::GetDefaultInstance(), renderer.get());
-  EXPECT_EQ(UlvoWindowResizeInterface::GetDefaultInstance(), renderer.get());
-  renderer->Shutdown();
-}
-
-TEST(RendererStartupTest, StartupFailsWithoutAnApplication) {
-  UlvoEventSystem events;
-  RecordingGpuDevice* device = nullptr;
-  std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> renderer = RecordingRenderer(&device);
-  const UlvoException error = CaughtException([&] { renderer->Startup(); });
-  EXPECT_THAT(error.GetMessage(), HasSubstr("Ulvo application interface object was NULL!"));
-  EXPECT_THAT(error.GetMessage(), HasSubstr("condition \"theApp != NULL\""));
-  EXPECT_EQ(error.GetTitle(), "UlvoRendererBasic_Win32_DirectX81::Startup");
-  EXPECT_EQ(device, nullptr);
-}
-
-TEST(RendererStartupTest, StartupFailsWhenNoDeviceCanBeMade) {
-  modules_test::RecordingConsole console;
-  std::unique_ptr<UlvoApplicationBasic_Win32> application = UlvoApplicationBasic_Win32::Create();
-  UlvoRendererBasic_Win32_DirectX81 renderer(
-      [](platform::Window*, const IntVector2&, std::string* error) {
-        *error = "no renderer for this window";
-        return std::unique_ptr<platform::GpuDevice>();
-      });
-  const UlvoException error = CaughtException([&] { renderer.Startup(); });
-  EXPECT_THAT(error.GetMessage(), HasSubstr("CreateDevice() failed!"));
-  EXPECT_THAT(error.GetMessage(), HasSubstr("no renderer for this window"));
-  EXPECT_THAT(error.GetMessage(), HasSubstr("condition \"!FAILED( result )\""));
-  EXPECT_EQ(renderer.GetDevice(), nullptr);
-}
 
 using RendererFrameTest = RecordingRendererTest;
-
-TEST_F(RendererFrameTest, UpdateBeginsTheSceneAndRenderEndsAndPresentsIt) {
-  m_renderer->Render();
-  ForgetDrawing();
-  m_renderer->Update();
-  m_renderer->Render();
-  EXPECT_THAT(m_device->calls, ElementsAre("BeginScene", "EndScene", "Present"));
-}
 
 TEST_F(RendererFrameTest, ALostDeviceIsLeftAloneUntilItCanBeReset) {
   m_renderer->OnWindowResize(IntVector2(320, 200));
@@ -143,20 +47,6 @@ TEST_F(RendererFrameTest, ALostDeviceIsLeftAloneUntilItCanBeReset) {
   EXPECT_EQ(m_device->fans.size(), 1u);
 }
 
-TEST_F(RendererFrameTest, AFailedResetKeepsTheDeviceLostAndIsTriedAgainNextFrame) {
-  m_device->Lose();
-  m_renderer->Render();  // the device reports the loss itself when presenting
-  m_device->Lose();
-  m_device->failResets = true;
-  m_renderer->Render();
-  EXPECT_TRUE(m_renderer->IsDeviceLost());
-  EXPECT_TRUE(m_console.Printed("  x ResetDevice() returned UNKNOWN ERROR CODE #"));
-
-  m_device->failResets = false;
-  m_renderer->Render();
-  EXPECT_FALSE(m_renderer->IsDeviceLost());
-}
-
 TEST_F(RendererFrameTest, ADeviceLostInTheMiddleOfAFrameStopsTheDrawing) {
   m_device->Lose();
   m_renderer->DrawBox(Vector2(0, 0), Vector2(5, 5), Rgba::WHITE, true, 0.0f, 0.0f);
@@ -168,18 +58,6 @@ TEST_F(RendererFrameTest, ADeviceLostInTheMiddleOfAFrameStopsTheDrawing) {
   m_renderer->Update();
   m_renderer->DrawBox(Vector2(0, 0), Vector2(5, 5), Rgba::WHITE, true, 0.0f, 0.0f);
   EXPECT_EQ(m_device->fans.size(), 1u);
-}
-
-TEST_F(RendererFrameTest, AResizedWindowResetsTheDeviceAtItsSizeButAMinimisedOneDoesNot) {
-  m_renderer->OnWindowResize(IntVector2(1024, 768));
-  EXPECT_EQ(m_device->CountCalls("Reset 1024x768"), 1u);
-  EXPECT_EQ(m_device->BackBufferWidth(), 1024);
-
-  ForgetDrawing();
-  m_renderer->OnWindowResize(IntVector2(0, 0));
-  EXPECT_TRUE(m_device->calls.empty());
-  EXPECT_EQ(m_renderer->GetBackBufferSize(), IntVector2(1024, 768));
-  EXPECT_FALSE(m_renderer->IsDeviceLost());
 }
 
 TEST_F(RendererFrameTest, AfterShutdownNothingReachesADevice) {

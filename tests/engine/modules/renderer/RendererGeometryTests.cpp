@@ -44,101 +44,6 @@ struct Corner {
 
 using RendererGeometryTest = RecordingRendererTest;
 
-TEST_F(RendererGeometryTest, BoxShadeDarkensTowardTheBottomRightOrTheTopLeft) {
-  const Rgba blue(0, 0, 100, 160);
-  m_renderer->DrawBox(Vector2(10, 20), Vector2(50, 40), blue, true, 0.5f, 0.0f);
-  ASSERT_EQ(m_device->fans.size(), 1u);
-  EXPECT_TRUE(HasCorners(m_device->fans[0], {{10, 20}, {50, 20}, {50, 40}, {10, 40}}));
-  EXPECT_TRUE(HasColors(m_device->fans[0], {Rgba(0, 0, 100, 160), Rgba(0, 0, 75, 160),
-                                            Rgba(0, 0, 50, 160), Rgba(0, 0, 75, 160)}));
-
-  const Rgba orange(200, 100, 50, 128);
-  m_renderer->DrawBox(Vector2(0, 0), Vector2(1, 1), orange, true, -1.0f, 0.0f);
-  ASSERT_EQ(m_device->fans.size(), 2u);
-  EXPECT_TRUE(HasColors(m_device->fans[1], {Rgba(0, 0, 0, 128), Rgba(100, 50, 25, 128), orange,
-                                            Rgba(100, 50, 25, 128)}));
-
-  m_renderer->DrawBounds(AABB2(1, 2, 3, 4), orange, true, 0.0f, 0.0f);
-  ASSERT_EQ(m_device->fans.size(), 3u);
-  EXPECT_TRUE(HasCorners(m_device->fans[2], {{1, 2}, {3, 2}, {3, 4}, {1, 4}}));
-  EXPECT_TRUE(HasColors(m_device->fans[2], {orange, orange, orange, orange}));
-
-  // A shade beyond 1 cannot take a channel below 0.
-  m_renderer->DrawBox(Vector2(0, 0), Vector2(1, 1), orange, true, 3.0f, 0.0f);
-  ASSERT_EQ(m_device->fans.size(), 4u);
-  EXPECT_TRUE(SameColor(m_device->fans[3].vertices[2].color, Rgba(0, 0, 0, 128)));
-}
-
-TEST_F(RendererGeometryTest, AlignedQuadGivesEachCornerItsColourClockwiseFromTopLeft) {
-  const Rgba c0(255, 0, 0, 255), c1(0, 255, 0, 255), c2(0, 0, 255, 255), c3(9, 8, 7, 6);
-  m_renderer->DrawAlignedQuad(Vector2(100, 200), Vector2(300, 250), c0, c1, c2, c3, true, 0.0f);
-  ASSERT_EQ(m_device->fans.size(), 1u);
-  EXPECT_TRUE(HasCorners(m_device->fans[0], {{100, 200}, {300, 200}, {300, 250}, {100, 250}}));
-  EXPECT_TRUE(HasColors(m_device->fans[0], {c0, c1, c2, c3}));
-}
-
-TEST_F(RendererGeometryTest, FilledQuadIsOneUntexturedFanInCornerOrder) {
-  std::unique_ptr<Texture> texture = MakeTexture(4, 4);
-  m_renderer->DrawTexturedQuad(texture.get(), Vector2(0, 0), Vector2(1, 1), Rgba::WHITE,
-                               Vector2(0, 0), Vector2(1, 1));
-  const Rgba c0(1, 2, 3, 4), c1(5, 6, 7, 8), c2(9, 10, 11, 12), c3(13, 14, 15, 16);
-  m_renderer->DrawQuad(Vector2(0, 0), Vector2(7, 1), Vector2(6, 5), Vector2(-1, 4), c0, c1, c2,
-                       c3, true, 0.0f);
-  ASSERT_EQ(m_device->fans.size(), 2u);
-  EXPECT_NE(m_device->fans[0].texture, nullptr);
-  EXPECT_EQ(m_device->fans[1].texture, nullptr);
-  EXPECT_TRUE(HasCorners(m_device->fans[1], {{0, 0}, {7, 1}, {6, 5}, {-1, 4}}));
-  EXPECT_TRUE(HasColors(m_device->fans[1], {c0, c1, c2, c3}));
-}
-
-TEST_F(RendererGeometryTest, PlainLineIsABandAcrossBothEnds) {
-  const Rgba red(255, 0, 0, 255), blue(0, 0, 255, 255);
-  // Direction (0.6, 0.8), so the half-thickness normal is (-0.8, 0.6).
-  m_renderer->DrawLine(Vector2(0, 0), Vector2(3, 4), red, blue, 2.0f, false);
-  ASSERT_EQ(m_device->fans.size(), 1u);
-  EXPECT_TRUE(HasCorners(m_device->fans[0], {{-0.8f, 0.6f}, {0.8f, -0.6f}, {3.8f, 3.4f}, {2.2f, 4.6f}},
-                         1e-5f));
-  EXPECT_TRUE(HasColors(m_device->fans[0], {red, red, blue, blue}));
-}
-
-TEST_F(RendererGeometryTest, MitredLineIsTwoQuadsOnTheSegmentWithBevelledEnds) {
-  const Rgba red(255, 0, 0, 255), blue(0, 0, 255, 255);
-  m_renderer->DrawLine(Vector2(0, 0), Vector2(10, 0), red, blue, 2.0f, true);
-  ASSERT_EQ(m_device->fans.size(), 2u);
-  EXPECT_TRUE(HasCorners(m_device->fans[0], {{0, 0}, {10, 0}, {9, 1}, {1, 1}}));
-  EXPECT_TRUE(HasCorners(m_device->fans[1], {{0, 0}, {10, 0}, {9, -1}, {1, -1}}));
-  for (const RecordingGpuDevice::Fan& fan : m_device->fans) {
-    EXPECT_TRUE(HasColors(fan, {red, blue, blue, red}));
-  }
-}
-
-TEST_F(RendererGeometryTest, OutlinedBoxIsFourMitredEdgesThatMeetAtTheCorners) {
-  const Rgba white = Rgba::WHITE;
-  m_renderer->DrawBox(Vector2(0, 0), Vector2(10, 10), white, false, 0.0f, 2.0f);
-  ASSERT_EQ(m_device->fans.size(), 8u);
-  // Top edge, left to right: inside band reaches y = 1, outside band y = -1.
-  EXPECT_TRUE(HasCorners(m_device->fans[0], {{0, 0}, {10, 0}, {9, 1}, {1, 1}}));
-  EXPECT_TRUE(HasCorners(m_device->fans[1], {{0, 0}, {10, 0}, {9, -1}, {1, -1}}));
-  // Left edge, bottom to top: its outside band leaves the corner at (-1, 1),
-  // beside the top edge's (1, -1), so the bands touch without overlapping.
-  EXPECT_TRUE(HasCorners(m_device->fans[6], {{0, 10}, {0, 0}, {1, 1}, {1, 9}}));
-  EXPECT_TRUE(HasCorners(m_device->fans[7], {{0, 10}, {0, 0}, {-1, 1}, {-1, 9}}));
-}
-
-TEST_F(RendererGeometryTest, NothingIsDrawnWithoutThicknessOrLength) {
-  const Rgba white = Rgba::WHITE;
-  const float notANumber = std::numeric_limits<float>::quiet_NaN();
-  m_renderer->DrawLine(Vector2(0, 0), Vector2(5, 5), white, white, 0.0f, false);
-  m_renderer->DrawLine(Vector2(0, 0), Vector2(5, 5), white, white, -1.0f, true);
-  m_renderer->DrawLine(Vector2(0, 0), Vector2(5, 5), white, white, notANumber, true);
-  m_renderer->DrawLine(Vector2(3, 3), Vector2(3, 3), white, white, 2.0f, true);
-  m_renderer->DrawLine(Vector2(3, 3), Vector2(3, 3), white, white, 2.0f, false);
-  m_renderer->DrawQuad(Vector2(0, 0), Vector2(1, 0), Vector2(1, 1), Vector2(0, 1), white, white,
-                       white, white, false, 0.0f);
-  m_renderer->DrawBox(Vector2(0, 0), Vector2(1, 1), white, false, 0.5f, -2.0f);
-  EXPECT_TRUE(m_device->fans.empty());
-}
-
 TEST_F(RendererGeometryTest, TransformPutsTheMinimumCornerAtTheTopLeft) {
   m_renderer->SetViewport(IntVector2(0, 0), IntVector2(800, 600));
   m_renderer->SetTransform(0, 0, 800, 600);
@@ -177,15 +82,6 @@ TEST_F(RendererGeometryTest, TexturedQuadStretchesTheTextureCoordinatesWithTheTi
     EXPECT_FLOAT_EQ(fan.vertices[i].u, expectedUv[i][0]) << i;
     EXPECT_FLOAT_EQ(fan.vertices[i].v, expectedUv[i][1]) << i;
   }
-}
-
-TEST_F(RendererGeometryTest, TexturesWithoutPixelsDrawNothing) {
-  std::unique_ptr<Texture> empty = Texture::Create();
-  m_renderer->DrawTexturedQuad(nullptr, Vector2(0, 0), Vector2(1, 1), Rgba::WHITE, Vector2(0, 0),
-                               Vector2(1, 1));
-  m_renderer->DrawTexturedQuad(empty.get(), Vector2(0, 0), Vector2(1, 1), Rgba::WHITE,
-                               Vector2(0, 0), Vector2(1, 1));
-  EXPECT_TRUE(m_device->fans.empty());
 }
 
 TEST_F(RendererGeometryTest, TiledTexturesWrapAndOthersClamp) {

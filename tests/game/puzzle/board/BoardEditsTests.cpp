@@ -126,37 +126,6 @@ TEST_F(BoardEditsTest, EachMoveTypeUndoesAndRedoesToTheSameBoard)
     ExpectUndoRedoRoundTrip([&] { return board.MarkSolutionInvalid(5, 0, false); });
 }
 
-TEST_F(BoardEditsTest, UndoAndRedoWalkTheWholeHistoryInOrder)
-{
-    const BoardState start = Capture(board);
-    board.SetSquareValue(play.At(0, 0), 1, false, false);
-    const BoardState afterValue = Capture(board);
-    board.ToggleCandidate(play.At(1, 0), 3, false);
-    const BoardState afterCandidate = Capture(board);
-    board.SetSquareColor(play.At(1, 0), 6, false);
-    const BoardState afterColor = Capture(board);
-    board.MarkSolutionInvalid(1, 0, false);
-    const BoardState afterMark = Capture(board);
-
-    EXPECT_TRUE(board.Undo());
-    EXPECT_TRUE(Capture(board) == afterColor);
-    EXPECT_TRUE(board.Undo());
-    EXPECT_TRUE(Capture(board) == afterCandidate);
-    EXPECT_TRUE(board.Undo());
-    EXPECT_TRUE(Capture(board) == afterValue);
-    EXPECT_TRUE(board.Undo());
-    EXPECT_TRUE(Capture(board) == start);
-    EXPECT_FALSE(board.Undo());
-
-    EXPECT_TRUE(board.Redo());
-    EXPECT_TRUE(board.Redo());
-    EXPECT_TRUE(board.Redo());
-    EXPECT_TRUE(board.Redo());
-    EXPECT_TRUE(Capture(board) == afterMark);
-    EXPECT_FALSE(board.Redo());
-    EXPECT_EQ(4, play.Progress().GetSteps());
-}
-
 TEST_F(BoardEditsTest, ANewEditDropsTheRedoTail)
 {
     board.SetSquareValue(play.At(0, 0), 1, false, false);
@@ -175,28 +144,6 @@ TEST_F(BoardEditsTest, ANewEditDropsTheRedoTail)
     EXPECT_FALSE(board.Redo());
     EXPECT_EQ(0u, play.ValueAt(1, 0));
     EXPECT_EQ(4, play.Progress().GetSteps()) << "undone edits were still made";
-}
-
-TEST_F(BoardEditsTest, StepsCountAppliedEditsOnly)
-{
-    board.SetSquareValue(play.At(0, 0), 1, false, false);
-    board.SetSquareValue(play.At(0, 0), 1, false, false);
-    EXPECT_EQ(2, play.Progress().GetSteps()) << "the same value again is still an edit";
-
-    board.SetSquareValue(play.At(0, 0), 2, true, false);
-    board.SetSquareValue(play.At(0, 0), 7, false, false);
-    board.ToggleCandidate(play.At(0, 0), 0, false);
-    board.MarkSolutionInvalid(42, 0, false);
-    board.Undo();
-    board.Redo();
-    EXPECT_EQ(2, play.Progress().GetSteps());
-    EXPECT_EQ(2u, play.Progress().GetMoves().size());
-
-    board.SetMoveRecordingSuppressed(true);
-    board.SetSquareColor(play.At(3, 3), 2, false);
-    board.SetMoveRecordingSuppressed(false);
-    EXPECT_EQ(2, play.Progress().GetSteps());
-    EXPECT_EQ(2, play.Progress().GetColorIndex(play.At(3, 3)));
 }
 
 TEST_F(BoardEditsTest, RefusedEditsChangeAndRecordNothing)
@@ -232,97 +179,6 @@ TEST_F(BoardEditsTest, RefusedEditsChangeAndRecordNothing)
     EXPECT_EQ(MOVE_TYPE_SOLUTION_MARK, board.MarkSolutionInvalid(4, MAX_TRACKED_SOLUTIONS - 1, false).type);
 }
 
-TEST_F(BoardEditsTest, DescribeOnlyBuildsTheSameMoveAndChangesNothing)
-{
-    board.ToggleCandidate(play.At(2, 2), 2, false);
-    const BoardState before = Capture(board);
-    const size_t numMoves = play.Progress().GetMoves().size();
-
-    const BoardMove described = board.ToggleCandidate(play.At(2, 2), 2, true);
-    EXPECT_TRUE(Capture(board) == before);
-    EXPECT_EQ(numMoves, play.Progress().GetMoves().size());
-
-    const BoardMove applied = board.ToggleCandidate(play.At(2, 2), 2, false);
-    EXPECT_EQ(described.type, applied.type);
-    EXPECT_EQ(described.x, applied.x);
-    EXPECT_EQ(described.y, applied.y);
-    EXPECT_EQ(described.data, applied.data);
-    EXPECT_EQ(0, applied.extraData) << "the candidate was eliminated before this toggle";
-}
-
-TEST_F(BoardEditsTest, DescribeOnlyEditsNeedNoProgress)
-{
-    board.SetProgress(nullptr);
-    EXPECT_EQ(MOVE_TYPE_VALUE, board.SetSquareValue(play.At(0, 0), 1, true, true).type);
-    EXPECT_EQ(1, board.ToggleCandidate(play.At(0, 0), 1, true).extraData);
-    EXPECT_EQ(-1, board.SetSquareColor(play.At(0, 0), 3, true).extraData);
-    EXPECT_EQ(0, board.MarkSolutionInvalid(0, 0, true).extraData);
-    EXPECT_FALSE(board.Undo());
-    EXPECT_FALSE(board.Redo());
-}
-
-TEST_F(BoardEditsTest, ApplyingAnEditWithoutProgressIsAnAssertion)
-{
-    board.SetProgress(nullptr);
-    EXPECT_THROW(board.SetSquareValue(play.At(0, 0), 1, false, false), UlvoException);
-    EXPECT_THROW(board.ToggleCandidate(play.At(0, 0), 1, false), UlvoException);
-}
-
-TEST_F(BoardEditsTest, ToggleCandidateFlipsThePlayerBitBothWays)
-{
-    const BoardMove eliminate = board.ToggleCandidate(play.At(3, 2), 4, false);
-    EXPECT_EQ(MOVE_TYPE_CANDIDATE, eliminate.type);
-    EXPECT_EQ(3, eliminate.data);
-    EXPECT_EQ(1, eliminate.extraData);
-    EXPECT_TRUE(play.Progress().IsCandidateEliminatedByPlayer(play.At(3, 2), 3));
-
-    const BoardMove restore = board.ToggleCandidate(play.At(3, 2), 4, false);
-    EXPECT_EQ(0, restore.extraData);
-    EXPECT_FALSE(play.Progress().IsCandidateEliminatedByPlayer(play.At(3, 2), 3));
-}
-
-TEST_F(BoardEditsTest, MarkingAnAlreadyMarkedSolutionStaysMarkedThroughUndoAndRedo)
-{
-    board.MarkSolutionInvalid(5, 1, false);
-    const BoardMove again = board.MarkSolutionInvalid(5, 1, false);
-    EXPECT_EQ(MOVE_TYPE_SOLUTION_MARK, again.type);
-    EXPECT_EQ(5, again.x);
-    EXPECT_EQ(1, again.y);
-    EXPECT_EQ(0, again.data);
-    EXPECT_EQ(1, again.extraData);
-
-    board.Undo();
-    EXPECT_TRUE(play.Progress().IsSolutionMarkedInvalid(5, 1));
-    board.Redo();
-    EXPECT_TRUE(play.Progress().IsSolutionMarkedInvalid(5, 1));
-    board.Undo();
-    board.Undo();
-    EXPECT_FALSE(play.Progress().IsSolutionMarkedInvalid(5, 1));
-}
-
-TEST_F(BoardEditsTest, SetSquareColorRemembersTheColourItReplaces)
-{
-    const BoardMove keySquare = board.SetSquareColor(play.At(0, 0), 6, false);
-    EXPECT_EQ(MOVE_TYPE_COLOR, keySquare.type);
-    EXPECT_EQ(6, keySquare.data);
-    EXPECT_EQ(0, keySquare.extraData) << "key squares start in their cage's colour";
-    EXPECT_EQ(-1, board.SetSquareColor(play.At(1, 0), 2, false).extraData);
-}
-
-TEST_F(BoardEditsTest, ColorCageKeySquaresPaintsKeySquaresWithoutMoves)
-{
-    play.Progress().Reset();
-    board.ColorCageKeySquares();
-
-    for (const Cage& cage : board.GetCages()) {
-        EXPECT_EQ(cage.color, play.Progress().GetColorIndex(*cage.GetKeySquare())) << "cage " << cage.index;
-    }
-    EXPECT_EQ(-1, play.Progress().GetColorIndex(play.At(1, 0)));
-    EXPECT_TRUE(play.Progress().GetMoves().empty());
-    EXPECT_EQ(0, play.Progress().GetSteps());
-    EXPECT_FALSE(board.IsMoveRecordingSuppressed());
-}
-
 TEST(BoardAutoEliminationTest, PlacingAValueRulesItOutInItsLinesOnlyWhileTheOptionIsOn)
 {
     FakeBoardSettings settings;
@@ -347,21 +203,6 @@ TEST(BoardAutoEliminationTest, PlacingAValueRulesItOutInItsLinesOnlyWhileTheOpti
     EXPECT_TRUE(play.IsOpen(0, 1, 4));
     EXPECT_TRUE(play.IsOpen(1, 3, 4));
     EXPECT_FALSE(play.IsOpen(1, 1, 2));
-}
-
-TEST(BoardAutoEliminationTest, ClearingAValueReopensWhatItRuledOut)
-{
-    FakeBoardSettings settings;
-    PlayableBoard play(ANSWER, Cages());
-    play.board.SetSquareValue(play.At(0, 0), 1, false, false);
-    play.board.SetSquareValue(play.At(3, 0), 4, false, false);
-
-    play.board.SetSquareValue(play.At(0, 0), 0, false, false);
-
-    EXPECT_TRUE(play.IsOpen(0, 0, 2));
-    EXPECT_TRUE(play.IsOpen(2, 0, 1));
-    EXPECT_TRUE(play.IsOpen(0, 3, 1));
-    EXPECT_FALSE(play.IsOpen(2, 0, 4)) << "the other value still rules its row";
 }
 
 TEST(BoardApplyMoveTest, AppliesAMoveMadeElsewhereAsOneUnrecordedStep)
@@ -466,18 +307,6 @@ TEST(BoardTwoBoardHistoryTest, MovesNamingWhatTheBoardLacksAreSteppedOver)
     EXPECT_FALSE(play.Progress().IsSolutionMarkedInvalid(4, 5));
     EXPECT_EQ(4, play.Progress().GetMoveTracker());
     EXPECT_EQ(0, play.Progress().GetSteps());
-}
-
-TEST(BoardEditSquareTest, EditsFindTheSquareByItsCoordinates)
-{
-    FakeBoardSettings settings;
-    PlayableBoard first(ANSWER, Cages(), 0, 0);
-    PlayableBoard second(ANSWER, Cages(), 0, 1);
-
-    first.board.SetSquareValue(second.At(2, 3), 4, false, false);
-
-    EXPECT_EQ(4u, first.ValueAt(2, 3));
-    EXPECT_EQ(0u, second.ValueAt(2, 3));
 }
 
 } // namespace

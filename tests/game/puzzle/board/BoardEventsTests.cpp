@@ -100,60 +100,6 @@ TEST_F(BoardEventsTest, MarkingASolutionFiresItsCageAndIndex)
     EXPECT_TRUE(log.entries.empty());
 }
 
-TEST_F(BoardEventsTest, FocusingASquarePublishesItsCageSolutions)
-{
-    board.RecomputeAutoEliminations();
-    board.UpdateCageSolutions();
-    board.MarkSolutionInvalid(0, 1, false);
-    log.entries.clear();
-
-    Focus(1, 0);
-
-    ASSERT_EQ(1, log.Count("UpdateSolutionsEvent"));
-    const NamedProperties args = log.Last("UpdateSolutionsEvent");
-    const Cage& cage = board.GetCages()[0];
-    std::vector<std::string> descriptions;
-    std::vector<bool> autoEliminated;
-    std::vector<bool> markedInvalid;
-    bool editable = true;
-    Board* focusBoard = nullptr;
-    Cage* focusCage = nullptr;
-    SolutionsLayout layout = SOLUTIONS_LAYOUT_SINGLE_BOARD;
-    EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("SolutionDescriptions", descriptions));
-    EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("SolutionsAutoEliminated", autoEliminated));
-    EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("SolutionsSolverEliminated", markedInvalid));
-    EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("AreSolutionsEditable", editable));
-    EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("FocusBoard", focusBoard));
-    EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("FocusCage", focusCage));
-    EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("SolutionsLayout", layout));
-
-    ASSERT_EQ(cage.solutions.size(), descriptions.size());
-    ASSERT_GE(descriptions.size(), 2u);
-    for (size_t i = 0; i < descriptions.size(); ++i) {
-        EXPECT_EQ(cage.solutions[i].description, descriptions[i]);
-        EXPECT_EQ(play.IsAutoOut(0, static_cast<int>(i)), autoEliminated.at(i));
-        EXPECT_EQ(i == 1, markedInvalid.at(i));
-    }
-    EXPECT_FALSE(editable);
-    EXPECT_EQ(&board, focusBoard);
-    EXPECT_EQ(&board.GetCages()[0], focusCage);
-    EXPECT_EQ(SOLUTIONS_LAYOUT_FIRST_BOARD, layout);
-}
-
-TEST_F(BoardEventsTest, TheSolutionsPanelIsPublishedOnlyWhenTheFocusMoves)
-{
-    Focus(1, 0);
-    board.UpdatePointer(play.CandidatePoint(1, 0, 3), SOLUTIONS_LAYOUT_FIRST_BOARD);
-    EXPECT_EQ(1, log.Count("UpdateSolutionsEvent"));
-
-    Focus(0, 1);
-    EXPECT_EQ(2, log.Count("UpdateSolutionsEvent"));
-
-    board.UpdatePointer(Vector2(1.5f, 0.5f), SOLUTIONS_LAYOUT_FIRST_BOARD);
-    EXPECT_EQ(3, log.Count("UpdateSolutionsEvent"));
-    EXPECT_TRUE(log.Last("UpdateSolutionsEvent").IsEmpty()) << "no focus empties the panel";
-}
-
 TEST_F(BoardEventsTest, NothingIsPublishedWhileTheGameSolvesByItself)
 {
     settings.autoSolving = true;
@@ -163,55 +109,6 @@ TEST_F(BoardEventsTest, NothingIsPublishedWhileTheGameSolvesByItself)
 
     EXPECT_EQ(0, log.Count("UpdateSolutionsEvent"));
     EXPECT_EQ(-1, board.GetFocusedSquareIndex());
-}
-
-TEST(BoardHiddenSolutionsPanelTest, ShowsACageOnlyOnItsPaintedKeySquare)
-{
-    UlvoEventSystem events;
-    EventLog log;
-    log.Listen(events, {"UpdateSolutionsEvent"});
-    FakeBoardSettings settings;
-    PlayableBoard play(ANSWER, Cages(), SOLVING_ATTRIBUTE_HIDDEN_CAGES);
-    Board& board = play.board;
-
-    board.UpdatePointer(play.CentreOf(0, 0), SOLUTIONS_LAYOUT_SINGLE_BOARD);
-    EXPECT_FALSE(log.Last("UpdateSolutionsEvent").IsEmpty()) << "key squares start in their cage's colour";
-
-    board.UpdatePointer(play.CentreOf(1, 0), SOLUTIONS_LAYOUT_SINGLE_BOARD);
-    EXPECT_TRUE(log.Last("UpdateSolutionsEvent").IsEmpty()) << "unpainted";
-
-    board.SetSquareColor(play.At(1, 0), 0, false);
-    board.FireUpdateSolutionsEvent(SOLUTIONS_LAYOUT_SINGLE_BOARD);
-    EXPECT_TRUE(log.Last("UpdateSolutionsEvent").IsEmpty()) << "painted, but not the key square";
-
-    board.SetSquareColor(play.At(0, 0), -1, false);
-    board.UpdatePointer(play.CentreOf(0, 0), SOLUTIONS_LAYOUT_SINGLE_BOARD);
-    EXPECT_TRUE(log.Last("UpdateSolutionsEvent").IsEmpty()) << "a key square without paint";
-    EXPECT_EQ(4, log.Count("UpdateSolutionsEvent"));
-}
-
-TEST(BoardMechanicsEventTest, ARightClickOnACandidateTeachesEliminationByRightButton)
-{
-    UlvoEventSystem events;
-    EventLog log;
-    log.Listen(events, {"InstructorMarkMechanicsAsTaught"});
-    FakeBoardSettings settings;
-    PlayableBoard play(ANSWER, Cages());
-
-    play.board.UpdatePointer(play.CandidatePoint(2, 2, 3), SOLUTIONS_LAYOUT_SINGLE_BOARD);
-    ASSERT_EQ(2, play.board.GetFocusedCandidate());
-    EXPECT_TRUE(play.board.HandleInput(2, 1));
-
-    ASSERT_EQ(1, log.Count("InstructorMarkMechanicsAsTaught"));
-    TeachableGameMechanics taught;
-    taught.AddMechanic(12345);
-    EXPECT_EQ(PROPERTY_FETCH_OK,
-              log.Last("InstructorMarkMechanicsAsTaught").Get("GameMechanicsToMarkAsKnown", taught));
-    EXPECT_EQ(std::set<int>{MECHANIC_ELIMINATE_WITH_RIGHT_BUTTON}, taught.mechanics);
-    EXPECT_EQ(0u, taught.rules.GetMask());
-
-    play.board.HandleInput(1, 1);
-    EXPECT_EQ(1, log.Count("InstructorMarkMechanicsAsTaught")) << "a left click places a value instead";
 }
 
 } // namespace

@@ -91,51 +91,6 @@ TEST_F(BoardInputTest, ThePointerFocusesTheSquareUnderIt)
     EXPECT_EQ(nullptr, board.GetFocusedSquare());
 }
 
-TEST_F(BoardInputTest, ThePointerFindsCandidatesInEmptySquaresOnly)
-{
-    PointAt(play.CandidatePoint(2, 3, 5));
-    EXPECT_EQ(4, board.GetFocusedCandidate());
-    EXPECT_FALSE(board.IsOverClearBox());
-
-    board.SetSquareValue(play.At(2, 0), 5, false, false);
-    PointAt(play.CandidatePoint(2, 3, 5));
-    EXPECT_EQ(-1, board.GetFocusedCandidate()) << "ruled out by the 5 in its column";
-
-    board.SetSquareValue(play.At(2, 3), 1, false, false);
-    PointAt(play.CandidatePoint(2, 3, 2));
-    EXPECT_EQ(-1, board.GetFocusedCandidate());
-    EXPECT_FALSE(board.IsOverClearBox());
-    const AABB2 clearBox = board.ComputeBoundsForTopRightBoxRelativeToSquareMins() + play.At(2, 3).bounds.mins;
-    PointAt(clearBox.CalcCenter());
-    EXPECT_TRUE(board.IsOverClearBox());
-    EXPECT_EQ(20, board.GetFocusedSquareIndex());
-}
-
-TEST_F(BoardInputTest, FocusSoundsTellSquareAndCageChanges)
-{
-    PointAtSquare(0, 0);
-    EXPECT_EQ((std::vector<GameSoundID>{SOUND_PLAYINGPUZZLE_SQUARE_FOCUS_CHANGED,
-                                        SOUND_PLAYINGPUZZLE_CAGE_FOCUS_CHANGED}),
-              Sounds());
-    log.entries.clear();
-
-    PointAtSquare(1, 1);
-    EXPECT_EQ(std::vector<GameSoundID>{SOUND_PLAYINGPUZZLE_SQUARE_FOCUS_CHANGED}, Sounds()) << "same cage";
-    log.entries.clear();
-
-    PointAt(play.CandidatePoint(1, 1, 2));
-    EXPECT_TRUE(Sounds().empty()) << "same square";
-
-    PointAtSquare(0, 1);
-    EXPECT_EQ((std::vector<GameSoundID>{SOUND_PLAYINGPUZZLE_SQUARE_FOCUS_CHANGED,
-                                        SOUND_PLAYINGPUZZLE_CAGE_FOCUS_CHANGED}),
-              Sounds());
-    log.entries.clear();
-
-    PointAt(Vector2(-0.5f, 0.5f));
-    EXPECT_TRUE(Sounds().empty());
-}
-
 TEST_F(BoardInputTest, DigitKeysPlaceValuesAndShiftTogglesCandidates)
 {
     PointAtSquare(3, 3);
@@ -166,21 +121,6 @@ TEST_F(BoardInputTest, DeleteSpaceAndBackspaceClearTheSquare)
         EXPECT_EQ(0u, play.ValueAt(5, 5)) << input[0];
     }
     EXPECT_FALSE(board.HandleInput(KEY_DELETE, CHARACTER));
-}
-
-TEST_F(BoardInputTest, ShiftWithAClearingKeyIsTakenButChangesNothing)
-{
-    board.SetSquareValue(play.At(5, 5), 2, false, false);
-    PointAtSquare(5, 5);
-    settings.shiftDown = true;
-    const size_t movesBefore = NumMoves();
-
-    EXPECT_TRUE(board.HandleInput(KEY_DELETE, DOWN));
-    EXPECT_TRUE(board.HandleInput(' ', CHARACTER));
-    EXPECT_TRUE(board.HandleInput(8, CHARACTER));
-
-    EXPECT_EQ(2u, play.ValueAt(5, 5));
-    EXPECT_EQ(movesBefore, NumMoves());
 }
 
 TEST_F(BoardInputTest, TheRightButtonClearsAFilledSquareOnly)
@@ -224,28 +164,6 @@ TEST_F(BoardInputTest, ShiftRightClickSpreadsTheToggleOverTheCage)
     EXPECT_EQ(3u, NumMoves()) << "one toggle for the square clicked and one for the square that differed";
 }
 
-TEST_F(BoardInputTest, ShiftRightClickStaysOnTheSquareOnHiddenBoards)
-{
-    PlayableBoard hidden(ANSWER, Cages(), SOLVING_ATTRIBUTE_HIDDEN_CAGES);
-    settings.shiftDown = true;
-    hidden.board.UpdatePointer(hidden.CandidatePoint(0, 0, 4), SOLUTIONS_LAYOUT_SINGLE_BOARD);
-
-    EXPECT_TRUE(hidden.board.HandleInput(RIGHT_BUTTON, DOWN));
-
-    EXPECT_TRUE(hidden.progress->IsCandidateEliminatedByPlayer(hidden.At(0, 0), 3));
-    EXPECT_FALSE(hidden.progress->IsCandidateEliminatedByPlayer(hidden.At(1, 0), 3));
-}
-
-TEST_F(BoardInputTest, TheClearBoxClearsOnALeftClick)
-{
-    board.SetSquareValue(play.At(3, 4), 2, false, false);
-    PointAt(board.ComputeBoundsForTopRightBoxRelativeToSquareMins().CalcCenter() + play.At(3, 4).bounds.mins);
-
-    EXPECT_FALSE(board.HandleInput(LEFT_BUTTON, UP));
-    EXPECT_TRUE(board.HandleInput(LEFT_BUTTON, DOWN));
-    EXPECT_EQ(0u, play.ValueAt(3, 4));
-}
-
 TEST_F(BoardInputTest, PaintingStrokeFromPressToRelease)
 {
     settings.paintingCages = true;
@@ -280,14 +198,6 @@ TEST_F(BoardInputTest, PaintingStrokeFromPressToRelease)
 
     PointAtSquare(1, 4);
     EXPECT_EQ(-1, play.progress->GetColorIndex(play.At(1, 4))) << "the stroke has ended";
-}
-
-TEST_F(BoardInputTest, WithoutPaintingModeTheHeldFlagPaintsNothing)
-{
-    play.progress->SetPainting(true);
-    settings.paintColorIndex = 2;
-    PointAtSquare(4, 5);
-    EXPECT_EQ(-1, play.progress->GetColorIndex(play.At(4, 5)));
 }
 
 TEST(BoardInputWithoutProgressTest, PointerWorksAndInputIsLeftAlone)

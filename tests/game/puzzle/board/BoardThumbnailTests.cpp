@@ -77,34 +77,6 @@ TEST_F(BoardThumbnailTest, AThumbnailIsDrawnIntoATextureOfTheImagesSize)
     EXPECT_EQ(m_device->copies[0].destination, Texture_Win32_DirectX81::ResolveDeviceTexture(thumbnail));
 }
 
-TEST_F(BoardThumbnailTest, AThumbnailIsDrawnAgainOnlyAfterItsProgressChanged)
-{
-    for (int frame = 0; frame < 3; ++frame) {
-        ShowFrame();
-    }
-    EXPECT_EQ(m_drawings.count, 1);
-
-    m_board->SetSquareValue(m_board->GetSquare(1, 2), 3, false, false);
-    EXPECT_TRUE(m_progress->HasChanged());
-    for (int frame = 0; frame < 3; ++frame) {
-        ShowFrame();
-    }
-    EXPECT_EQ(m_drawings.count, 2);
-}
-
-TEST_F(BoardThumbnailTest, ARedrawReplacesTheTextureAndOnlyTheNewOneIsDrawn)
-{
-    m_progress->RenderThumbnail(*m_board);
-    m_progress->RenderThumbnail(*m_board);
-    const Texture* second = m_progress->GetThumbnail();
-    ASSERT_NE(second, nullptr);
-
-    m_renderer->Update();
-    ASSERT_EQ(m_drawings.count, 1);
-    EXPECT_EQ(m_drawings.Get<Texture*>("Texture"), second);
-    EXPECT_EQ(m_device->copies.size(), 1u);
-}
-
 TEST_F(BoardThumbnailTest, AReleasedThumbnailsQueuedDrawingNeverRuns)
 {
     m_progress->RenderThumbnail(*m_board);
@@ -142,58 +114,6 @@ TEST_F(BoardThumbnailTest, ADrawnThumbnailOutlivesItsBoard)
     m_board.reset();
     EXPECT_NE(m_progress->GetThumbnail(), nullptr);
     EXPECT_FALSE(m_progress->HasChanged());
-}
-
-TEST_F(BoardThumbnailTest, ABoardMayOutliveItsProgress)
-{
-    // As when a progress record is dropped before the puzzle's boards: the
-    // board's destructor must not reach into the freed progress.
-    m_progress->RenderThumbnail(*m_board);
-    m_progress.reset();
-    m_board.reset();
-
-    m_board = std::make_unique<Board>(4, 0, nullptr, 1u);
-    m_progress = m_board->CreateProgress(false);
-    m_board->SetProgress(m_progress.get());
-    m_progress->RenderThumbnail(*m_board);
-    m_renderer->Update();
-    m_progress.reset();
-    m_board.reset();
-    EXPECT_EQ(m_drawings.count, 1);
-}
-
-TEST_F(BoardThumbnailTest, ACopyStartsWithoutTheOriginalsThumbnail)
-{
-    m_progress->RenderThumbnail(*m_board);
-    const Texture* original = m_progress->GetThumbnail();
-    std::unique_ptr<BoardProgress> clone = m_progress->Clone();
-    EXPECT_EQ(clone->GetThumbnail(), nullptr);
-    EXPECT_EQ(m_progress->GetThumbnail(), original);
-
-    BoardProgress assigned(4, 0u);
-    assigned.RenderThumbnail(*m_board);
-    assigned = *m_progress;
-    EXPECT_EQ(assigned.GetThumbnail(), nullptr);
-    EXPECT_EQ(m_progress->GetThumbnail(), original);
-
-    m_renderer->Update();
-    ASSERT_EQ(m_drawings.count, 1);
-    EXPECT_EQ(m_drawings.Get<Texture*>("Texture"), original);
-}
-
-TEST_F(BoardThumbnailTest, WithoutAnImageOrARendererNoThumbnailIsMade)
-{
-    BoardProgress::SetThumbnailImage(nullptr);
-    m_progress->RenderThumbnail(*m_board);
-    EXPECT_EQ(m_progress->GetThumbnail(), nullptr);
-    EXPECT_TRUE(m_progress->HasChanged());
-
-    BoardProgress::SetThumbnailImage(m_image.get());
-    m_renderer->Shutdown();
-    m_renderer.reset();
-    m_progress->RenderThumbnail(*m_board);
-    EXPECT_EQ(m_progress->GetThumbnail(), nullptr);
-    EXPECT_TRUE(m_progress->HasChanged());
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // The hint a step makes: its sentence in the hint line and the call-out the
 // instructor places for it.
 #include "engine/core/Diagnostics.h"
-#include "game/puzzle/solver/HiddenCageSolver.h"
 #include "game/puzzle/solver/HintDriver.h"
 #include "tests/game/puzzle/board/BoardPlaySupport.h"
 #include "tests/game/puzzle/solver/SolverTestSupport.h"
@@ -129,48 +128,6 @@ TEST_F(HintDriverTest, StepsOfEachKindHaveTheirSentenceAndCallOut)
     EXPECT_EQ(static_cast<int>(std::size(HINT_CASES)), log.Count(HINT_TEXT_CHANGED_EVENT));
 }
 
-TEST_F(HintDriverTest, ACallOutPointsAtTheBoardsOwnSquare)
-{
-    MakeStep(11, CANDIDATE_9).ShowHint(board);
-    MakeStep(2, VALUE_5).ShowHint(board);
-    ASSERT_EQ(2u, callOuts.squares.size());
-    EXPECT_EQ(&board.GetSquare(3, 1), callOuts.squares[0]);
-    EXPECT_EQ(&board.GetSquare(3, 1), callOuts.squares[1]);
-}
-
-TEST_F(HintDriverTest, TheHintLineGetsItsColours)
-{
-    MakeStep(STEP_ID_STUCK, BoardMove()).ShowHint(board);
-    const NamedProperties args = log.Last(HINT_TEXT_CHANGED_EVENT);
-    Rgba font;
-    Rgba shadow;
-    Rgba base;
-    ASSERT_EQ(PROPERTY_FETCH_OK, args.Get("FontColor", font));
-    ASSERT_EQ(PROPERTY_FETCH_OK, args.Get("ShadowColor", shadow));
-    ASSERT_EQ(PROPERTY_FETCH_OK, args.Get("BaseColor", base));
-    EXPECT_EQ(Rgba(255, 0, 0, 255), font);
-    EXPECT_EQ(Rgba(0, 0, 0, 80), shadow);
-    EXPECT_EQ(Rgba(200, 200, 200, 200), base);
-}
-
-TEST_F(HintDriverTest, AStuckSolverTakesTheLastHintsCallOutAwayAndPlacesNone)
-{
-    MakeStep(25, PAINT).ShowHint(board);
-    MakeStep(STEP_ID_STUCK, BoardMove()).ShowHint(board);
-    EXPECT_EQ(Said("Solver is stuck!"), Label());
-    EXPECT_EQ((std::vector<std::string>{"destroy hint", ON_SQUARE, "destroy hint"}), callOuts.calls);
-}
-
-TEST_F(HintDriverTest, IdsOfNoTechniqueSayNothing)
-{
-    for (int stepId : {0, 15, 28, 29, -2}) {
-        callOuts.calls.clear();
-        MakeStep(stepId, VALUE_5).ShowHint(board);
-        EXPECT_EQ(Said(""), Label()) << stepId;
-        EXPECT_EQ(std::vector<std::string>{"destroy hint"}, callOuts.calls) << stepId;
-    }
-}
-
 TEST_F(HintDriverTest, ASolutionStepThatNamesNoCageHasEmptyTexts)
 {
     MakeStep(18, MakeMove(MOVE_TYPE_SOLUTION_MARK, 5, 0, 0)).ShowHint(board);
@@ -208,50 +165,6 @@ TEST(HintDriverWithoutInstructorTest, TheHintLineStillChanges)
     MakeStep(3, MakeMove(MOVE_TYPE_VALUE, 1, 0, 2)).ShowHint(play.board);
     EXPECT_EQ("AI Solver says: \"Set [2,1] = 2 because that was the only candidate left.\"",
               log.Get<std::string>(HINT_TEXT_CHANGED_EVENT, "Label", "(none)"));
-}
-
-// The way the game asks for a hint: the next step, described only, then
-// shown.
-TEST(HintDriverSolverTest, ADescribedStepIsExplainedAndTheBoardLeftAlone)
-{
-    UlvoEventSystem events;
-    EventLog log;
-    log.Listen(events, {HINT_TEXT_CHANGED_EVENT});
-    InstalledRecordingHintCallOuts callOuts;
-    SolverPosition position({"1234", "3412", "2143", "4321"}, {{CAGE_RULE_EQUALS, {{2, 1}}, 1}});
-    SimpleBoardSolver solver;
-    const StepResult step = solver.FindNextStep(position.board, true);
-    step.ShowHint(position.board);
-    EXPECT_EQ("AI Solver says: \"Set [3,2] = 1 because it is a single square cage.\"",
-              log.Get<std::string>(HINT_TEXT_CHANGED_EVENT, "Label", "(none)"));
-    EXPECT_EQ((std::vector<std::string>{"destroy hint", "square 2,1 hint"}), callOuts.calls);
-    EXPECT_EQ(0u, position.ValueAt(2, 1));
-}
-
-TEST(HintDriverSolverTest, APaintingStepIsExplained)
-{
-    UlvoEventSystem events;
-    EventLog log;
-    log.Listen(events, {HINT_TEXT_CHANGED_EVENT});
-    InstalledRecordingHintCallOuts callOuts;
-    // The Addition pair (0,1)-(1,1) can only take (1,1): every other square
-    // is painted.
-    PlayableBoard play({"1234", "4312", "2143", "3421"}, {{CAGE_RULE_ADDITION, {{0, 1}, {1, 1}}, 0}},
-                       SOLVING_ATTRIBUTE_HIDDEN_CAGES);
-    play.board.BuildHiddenCageShapes();
-    for (const Square& square : play.board.GetSquares()) {
-        if (square.cageIndex == -1) {
-            play.board.SetSquareColor(square, 6, false);
-        }
-    }
-    HiddenCageSolver solver;
-    const StepResult step = solver.FindNextStep(play.board, true);
-    step.ShowHint(play.board);
-    EXPECT_EQ("AI Solver says: \"Painted square [2,2] because its cage must contain at least one more square and it "
-              "is the only square available.\"",
-              log.Get<std::string>(HINT_TEXT_CHANGED_EVENT, "Label", "(none)"));
-    EXPECT_EQ((std::vector<std::string>{"destroy hint", "square 1,1 hint"}), callOuts.calls);
-    EXPECT_EQ(-1, play.board.GetSquareColorIndex(play.At(1, 1)));
 }
 
 } // namespace
