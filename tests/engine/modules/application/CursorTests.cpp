@@ -24,13 +24,6 @@ std::string Refusal(const Bytes& file) {
   return error;
 }
 
-TEST(CursorFileTest, TheStoredCursorPathNamesAPngBesideTheWorkingDirectory) {
-  EXPECT_EQ(CursorImagePath("\\Data\\Images\\Cursors\\PaintBrush2.cur"),
-            "Data/Images/Cursors/PaintBrush2.png");
-  EXPECT_EQ(CursorImagePath("Data/Images/Cursors/Arrow.CUR"), "Data/Images/Cursors/Arrow.png");
-  EXPECT_EQ(CursorImagePath("/Cursors/Hand.png"), "Cursors/Hand.png");
-}
-
 TEST(CursorFileTest, DecodesThePixelsAndTheHotSpot) {
   CursorImage image;
   std::string error;
@@ -40,15 +33,6 @@ TEST(CursorFileTest, DecodesThePixelsAndTheHotSpot) {
   EXPECT_EQ(image.hotX, 3);
   EXPECT_EQ(image.hotY, 15);
   EXPECT_EQ(image.rgba, GradientPixels(24, 16));
-}
-
-TEST(CursorFileTest, WithoutAHotSpotTheTopLeftPixelPoints) {
-  CursorImage image;
-  std::string error;
-  const Bytes plain = WithTextChunk(EncodePng(GradientPixels(8, 8), 8, 8), "Comment", "9,9");
-  ASSERT_TRUE(DecodeCursorImage(plain, image, error)) << error;
-  EXPECT_EQ(image.hotX, 0);
-  EXPECT_EQ(image.hotY, 0);
 }
 
 TEST(CursorFileTest, RefusesBadHotSpots) {
