@@ -17,6 +17,7 @@
 #include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "tests/support/GeneratedBoard.h"
 #include "tests/support/RecordingConsole.h"
+#include "tests/support/TestCore.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,8 @@ protected:
     }
 
     UlvoEventSystem events;
+    // Seed -1 draws from the engine's clock: a still one draws alike every run.
+    std::unique_ptr<testsupport::TestCore> stillClock = std::make_unique<testsupport::TestCore>();
     EventLog log;
     TemporaryWorkingFolder folder;
     Clock clock;
@@ -306,6 +309,7 @@ TEST_F(PuzzleChefTest, SolvabilityEitherAndGivenSeedsTakeTheFirstPuzzleBuilt)
 TEST_F(PuzzleChefTest, AnUnmeetableRequestEndsWithoutAPuzzleAndNeverRepeatsASeed)
 {
     // The engine clock stands still, so every new seed would be the same.
+    stillClock.reset();
     PropertyAnimationSystem animations;
     UlvoCore core(std::make_unique<UlvoTimeSystem_Win32>([] { return int64_t{123456789}; }, 1000000000),
                   animations);
@@ -325,6 +329,7 @@ TEST_F(PuzzleChefTest, GenerationGivesUpWhenItTakesTooLong)
 {
     // Every reading of the clock moves it on by a second.
     int64_t ticks = 0;
+    stillClock.reset();
     PropertyAnimationSystem animations;
     UlvoCore core(std::make_unique<UlvoTimeSystem_Win32>([&ticks] { return ticks += 1000000000; }, 1000000000),
                   animations);
