@@ -124,12 +124,6 @@ TEST_F(WindowMessagesTest, TextTypedWithLeftAltIsDropped) {
                                WindowMessage::Character('g')}));
 }
 
-TEST_F(WindowMessagesTest, UnmappedKeysAreDropped) {
-  PushKey(SDL_KEYDOWN, SDLK_MUTE, SDL_SCANCODE_MUTE);
-  PushKey(SDL_KEYUP, SDLK_MUTE, SDL_SCANCODE_MUTE);
-  EXPECT_TRUE(Drain().empty());
-}
-
 TEST_F(WindowMessagesTest, MouseButtonsUseTheirKeyCodes) {
   PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
   PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
@@ -168,20 +162,6 @@ TEST_F(WindowMessagesTest, MovesAndSizesAreReportedWhenTheyChange) {
   PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 640, 400);
   EXPECT_EQ(Drain(), (Messages{WindowMessage::Move({-300, 20}), WindowMessage::Size({800, 500}),
                                WindowMessage::Size({640, 400})}));
-}
-
-TEST_F(WindowMessagesTest, MinimisingReportsAnEmptyClientArea) {
-  PushWindowEvent(SDL_WINDOWEVENT_MINIMIZED);
-  PushWindowEvent(SDL_WINDOWEVENT_RESTORED);
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::Size({0, 0}), WindowMessage::Size({640, 400})}));
-}
-
-TEST_F(WindowMessagesTest, CloseRequestsBecomeCloseMessages) {
-  PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
-  SDL_Event quit{};
-  quit.type = SDL_QUIT;
-  Push(quit);
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::Close(), WindowMessage::Close()}));
 }
 
 TEST_F(WindowMessagesTest, LosingTheFocusReleasesHeldKeysFirst) {
@@ -229,12 +209,6 @@ TEST_F(WindowMessagesTest, AMessageStaysQueuedUntilTaken) {
   EXPECT_EQ(message, WindowMessage::Character(27));
   EXPECT_FALSE(window_->HasMessage());
   EXPECT_FALSE(window_->PollMessage(message));
-}
-
-TEST_F(WindowMessagesTest, KeyTableCoversEveryCode) {
-  for (int code = 0; code < VIRTUAL_KEY_COUNT; ++code) {
-    EXPECT_FALSE(window_->IsKeyDown(static_cast<uint8_t>(code)));
-  }
 }
 
 }  // namespace
