@@ -12,7 +12,6 @@
 
 using file_test::Bytes;
 using file_test::FakeApplication;
-using file_test::FakePlayerStorage;
 using file_test::ReadFileBytes;
 using file_test::TemporaryFolder;
 using file_test::ToBytes;

@@ -36,7 +36,7 @@ class ReaderTest : public ::testing::Test {
 
 Bytes Binary(std::initializer_list<unsigned char> values) {
   Bytes bytes = {0x01, 0x42, 0x2A, 0xFF};
-  bytes.insert(bytes.end(), values);
+  for (const unsigned char value : values) bytes.push_back(value);
   return bytes;
 }
 

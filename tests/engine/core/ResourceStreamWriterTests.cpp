@@ -2,19 +2,15 @@
 
 #include "engine/core/ResourceStream.h"
 #include "tests/engine/core/FileTestSupport.h"
-#include "tests/support/ServedPlayerFile.h"
 
 #include <limits>
 
 using file_test::Bytes;
 using file_test::CatchUlvoException;
-using file_test::ConditionLine;
 using file_test::FakeApplication;
-using file_test::FakePlayerStorage;
 using file_test::ReadFileBytes;
 using file_test::RecordingConsole;
 using file_test::TemporaryFolder;
-using file_test::ToBytes;
 
 namespace {
 

@@ -24,19 +24,12 @@ class Listener : public EventRecipient {
       action();
     }
   }
-  void Event_OnOther(NamedProperties&) { m_log.push_back(m_name + ".other"); }
 
   std::function<void()> onPing;
 
  private:
   std::string m_name;
   std::vector<std::string>& m_log;
-};
-
-// A handler declared in a base class, registered for a derived object.
-class DerivedListener : public Listener {
- public:
-  using Listener::Listener;
 };
 
 class EventSystemTest : public ::testing::Test {
