@@ -86,21 +86,6 @@ TEST(UlvoExceptionTest, FailedConditionMatchesTheAssertionText) {
   EXPECT_GT(exception.GetLine(), 0);
 }
 
-TEST(DialogTextTest, FatalErrorTextNamesLineAndFile) {
-  const UlvoException exception(
-      "!m_isInitialized", "game/shell/FreePlay.cpp", 57, "FreePlay Destructor",
-      "FreePlay was deleted without Shutdown() being called.");
-  EXPECT_EQ(
-      "FreePlay was deleted without Shutdown() being called.\n"
-      "ULVO_ASSERT or ULVO_VALIDATE failed; condition \"!m_isInitialized\" was not true.\n"
-      "\n"
-      "The application will now close.\n"
-      "\n"
-      "[Line 57 in game/shell/FreePlay.cpp]",
-      UlvoFormatFatalErrorText(exception.GetMessage(), exception.GetFile(), exception.GetLine()));
-  EXPECT_EQ("Just the message", UlvoFormatFatalErrorText("Just the message", nullptr, 12));
-}
-
 TEST(ConsolePrintTest, ReachesTheFirstLiveConsoleOnly) {
   RecordingConsole first;
   {

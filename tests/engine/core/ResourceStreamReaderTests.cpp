@@ -283,25 +283,6 @@ TEST_F(ReaderTest, BinaryStringLengthsAreBounded) {
                 ConditionLine("stringLength <= DataBytesRemaining()"));
 }
 
-TEST_F(ReaderTest, TokenErrorsQuoteFileAndContext) {
-  auto stream = Load("{\r\n\t1 // one\r\n\tx 2\r\n", "Data/Puzzles/p.txt");
-  stream->ReadExpectedToken('{');
-  EXPECT_EQ(stream->ReadInt32(), 1);
-  const auto error = CatchUlvoException([&] { stream->ReadExpectedToken('}'); });
-  EXPECT_EQ(error.message,
-            "In file Data_Puzzles_p.txt,\n Expected token '}'; found token 'x'.  Context was:\n\n"
-            "Near line #3 of Data_Puzzles_p.txt:\n\n"
-            "{\r\n\t1 // one\r\n\tx[CURRENT READ LOCATION] 2\r\n\n");
-  EXPECT_EQ(error.title, "ResourceStream::ReadExpectedToken");
-
-  auto word = Load("Rg ba(1,2,3,4)", "w");
-  const auto wordError = CatchUlvoException([&] { word->ReadRgba(); });
-  EXPECT_EQ(wordError.message,
-            "In file w,\n Expected token-string \"Rgba\"; found token ' ' when expecting 'b'.  "
-            "Context was:\n\nNear line #1 of w:\n\nRg [CURRENT READ LOCATION]ba(1,2,3,4)\n");
-  EXPECT_EQ(wordError.title, "ResourceStream::ReadExpectedToken");
-}
-
 TEST_F(ReaderTest, TextStringLimit) {
   const std::string limit(32768, 's');
   EXPECT_EQ(Load("\"" + limit + "\"")->ReadString(), limit);

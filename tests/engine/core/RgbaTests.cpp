@@ -43,6 +43,23 @@ TEST(RgbaTest, SetBrightnessScalesWhenItCan) {
   ExpectColor(darker, 49, 24, 9, 255);
 }
 
+// At either end of the range, and from black, the colour becomes a grey.
+TEST(RgbaTest, SetBrightnessAtTheEndsOrFromBlackGivesGrey) {
+  const struct {
+    Rgba start;
+    int target;
+    Rgba expected;
+  } cases[] = {{Rgba(10, 20, 30, 77), 0, Rgba(0, 0, 0, 77)},
+               {Rgba(10, 20, 30, 77), 255, Rgba(255, 255, 255, 77)},
+               {Rgba(10, 20, 30, 77), 400, Rgba(255, 255, 255, 77)},
+               {Rgba(0, 0, 0, 50), 90, Rgba(90, 90, 90, 50)}};
+  for (const auto& c : cases) {
+    Rgba color = c.start;
+    color.SetBrightness(c.target);
+    EXPECT_EQ(color, c.expected) << c.target;
+  }
+}
+
 TEST(RgbaTest, ScalingClampsToAByte) {
   Rgba color(200, 10, 0, 255);
   color.ScaleAlpha(0.5f);

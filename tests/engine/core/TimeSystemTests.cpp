@@ -3,11 +3,6 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/core/NamedProperties.h"
-#include "engine/core/PropertyAnimationSystem.h"
-#include "engine/core/UlvoCore.h"
-#include "engine/core/UlvoEventSystem.h"
-#include "engine/core/UlvoException.h"
 #include "engine/core/UlvoTimeSystem_Win32.h"
 
 namespace {
@@ -61,28 +56,6 @@ TEST(TimeSystem, StartupAndUpdateDriveMasterAndFrameClocks) {
   EXPECT_DOUBLE_EQ(master.GetLastStep(), 0.0);
   EXPECT_DOUBLE_EQ(frame.GetLastStep(), 0.001);
   EXPECT_EQ(timeSystem->GetFrameCount(), 3u);
-}
-
-class CoreTest : public ::testing::Test {
- protected:
-  FakeCounter counter{123456};
-  PropertyAnimationSystem animationSystem;
-};
-
-TEST_F(CoreTest, AnimationSystemSurvivesTheCoreAndRestartsUnderANewOne) {
-  {
-    UlvoCore core(counter.MakeTimeSystem(), animationSystem);
-    core.Startup();
-    core.Shutdown();
-  }
-  EXPECT_EQ(animationSystem.GetAnimationClock().GetParent(), nullptr);
-
-  UlvoCore core(counter.MakeTimeSystem(), animationSystem);
-  core.Startup();
-  EXPECT_EQ(animationSystem.GetAnimationClock().GetParent(),
-            &core.GetTimeSystem().GetMasterClock());
-  EXPECT_THROW(animationSystem.Startup(core.GetTimeSystem().GetMasterClock()), UlvoException);
-  core.Shutdown();
 }
 
 }  // namespace
