@@ -2,6 +2,7 @@
 
 #include "engine/core/ResourceStream.h"
 #include "tests/engine/core/FileTestSupport.h"
+#include "tests/support/ServedPlayerFile.h"
 
 #include <limits>
 
@@ -99,6 +100,29 @@ TEST_F(WriterTest, BinaryGolden) {
       0x00, 0x00, 0xC0, 0x3F, 0x00, 0x00, 0x00, 0xC0,  // (1.5, -2)
   };
   EXPECT_EQ(ContentBytes(stream), expected);
+}
+
+// A label never ends its comment early (the rest would be read as data),
+// and a float the reader could not take back is refused.
+TEST_F(WriterTest, TextLabelsStayOnTheirLineAndOnlyFiniteFloatsAreWritten) {
+  ResourceStream stream(RESOURCE_STREAM_FORMAT_TEXT, 64);
+  stream.WriteBlockBegin("set\n7 {");
+  stream.WriteInt32(5, "puzzle a\r\n9 }");
+  for (const float bad : {std::numeric_limits<float>::quiet_NaN(),
+                          std::numeric_limits<float>::infinity(),
+                          -std::numeric_limits<float>::infinity()}) {
+    EXPECT_EQ(CatchUlvoException([&] { stream.WriteFloat(bad); }).title,
+              "ResourceStream::WriteFloat");
+  }
+  stream.WriteBlockEnd();
+
+  const testsupport::ServedPlayerFile served(ContentBytes(stream));
+  ResourceStream reader(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "labels.txt"));
+  reader.ReadExpectedToken('{');
+  EXPECT_EQ(reader.ReadInt32(), 5);
+  reader.ReadExpectedToken('}');
+  reader.ReadPastWhitespaceAndComments();
+  EXPECT_EQ(reader.DataBytesRemaining(), 0);
 }
 
 TEST_F(WriterTest, SaveToFileWritesEveryByte) {

@@ -25,6 +25,8 @@ class Listener : public EventRecipient {
     }
   }
 
+  void Event_OnOther(NamedProperties&) { m_log.push_back(m_name + ".other"); }
+
   std::function<void()> onPing;
 
  private:
@@ -117,6 +119,23 @@ TEST_F(EventSystemTest, AHandlerMayDestroyTheDispatchingSystem) {
   RegisterEventHandler("Ping", system.get(), &Listener::Event_OnPing, &b);
   system->FireEvent("Ping");
   EXPECT_EQ(localLog, (Log{"a", "b"}));
+}
+
+// Each Unregister takes back one subscription, the oldest.
+TEST_F(EventSystemTest, UnregisterRemovesOnlyTheFirstSubscription) {
+  Listener a("a", log), b("b", log);
+  RegisterEventHandler("Ping", &events, &Listener::Event_OnOther, &a);
+  Register(b);
+  Register(a);
+  events.Unregister("ping", &a);
+  events.FireEvent("Ping");
+  EXPECT_EQ(TakeLog(), (Log{"b", "a"}));
+
+  events.Unregister("Unknown", &a);
+  events.Unregister("Ping", &a);
+  events.Unregister("Ping", &a);
+  events.FireEvent("Ping");
+  EXPECT_EQ(TakeLog(), (Log{"b"}));
 }
 
 TEST_F(EventSystemTest, DestroyingARecipientRemovesItFromEveryEventAndSystem) {
