@@ -220,6 +220,16 @@ TEST_F(ApplicationWindowTest, LosingTheFocusInFullScreenMinimisesAndRegainingRes
   EXPECT_EQ(m_application->GetClientSize(), m_application->GetDesktopSize());
 }
 
+TEST_F(ApplicationWindowTest, AnAspectRatioThatIsNotAboveZeroIsRefused) {
+  m_application->SetAspectRatio(0.0f);
+  m_application->SetAspectRatio(-1.6f);
+  m_application->SetAspectRatio(std::nanf(""));
+  EXPECT_EQ(m_application->GetViewBoundsSize(), IntVector2(1024, 640));
+  EXPECT_TRUE(m_console.Printed("WARNING: UlvoApplicationBasic::SetAspectRatio : ignoring"));
+  m_application->SetAspectRatio(1.25f);
+  EXPECT_EQ(m_application->GetViewBoundsSize(), IntVector2(1024, 819));
+}
+
 TEST_F(ApplicationWindowTest, AWindowThatCannotOpenIsAFatalEngineError) {
   try {
     m_application->OpenWindow(IntVector2(0, 0), 0, 101);
