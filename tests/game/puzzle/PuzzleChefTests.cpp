@@ -16,6 +16,7 @@
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "tests/support/GeneratedBoard.h"
+#include "tests/support/HandBoard.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/TestCore.h"
 
@@ -435,29 +436,12 @@ TEST_F(PuzzleChefTest, TheFirstMistakeComesBeforeAnySolverStep)
     EXPECT_EQ(&board, hint.board);
 }
 
-// A 3x3 board with the answer (x + y) mod 3 + 1: every square its own Equals
-// cage, or no cages at all (which no technique can start on).
+// Every square its own Equals cage, or no cages at all (which no technique
+// can start on).
 std::unique_ptr<Board> MakeHandBoard(Clock& clock, unsigned boardIndex, bool withCages)
 {
-    auto board = std::make_unique<Board>(3, boardIndex, &clock, 5);
-    board->SetCustomColors({});
-    for (Square& square : board->GetSquares()) {
-        square.solutionValue = (square.x + square.y) % 3 + 1;
-        if (withCages) {
-            Cage cage;
-            cage.Init();
-            cage.index = static_cast<int>(board->GetCages().size());
-            cage.rule = CAGE_RULE_EQUALS;
-            cage.color = 0;
-            cage.squares.push_back(&square);
-            cage.ComputeTargetFromSolution();
-            cage.FindTopLeftSquare();
-            cage.GenerateSolutions(3, false);
-            square.cageIndex = cage.index;
-            board->GetCages().push_back(cage);
-        }
-    }
-    return board;
+    return testsupport::MakeHandBoard(clock, boardIndex,
+                                      [withCages](unsigned) { return withCages ? CAGE_RULE_EQUALS : 0; });
 }
 
 TEST_F(PuzzleChefTest, AStuckBoardNeverHidesAnotherBoardsStep)

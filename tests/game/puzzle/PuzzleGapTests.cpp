@@ -8,6 +8,7 @@
 #include "engine/core/Clock.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/board/Board.h"
+#include "tests/support/HandBoard.h"
 #include "tests/support/RecordingConsole.h"
 
 #include <gtest/gtest.h>
@@ -43,32 +44,16 @@ TEST(PuzzleSetProgressGapTest, AnIndexEqualToTheCountRestartsFromTheTop)
     }
 }
 
-// A 3x3 board with the answer (x + y) mod 3 + 1, every square its own cage:
-// an Equals cage (whose first step costs nothing) or an Even or Odd cage as
-// its answer is (whose first step costs more).
+// Every square its own cage: an Equals cage (whose first step costs
+// nothing) or an Even or Odd cage as its answer is (whose first step costs
+// more).
 enum class Cages { Equals, Parity };
 
 std::unique_ptr<Board> MakeBoard(Clock& clock, unsigned boardIndex, Cages cages)
 {
-    auto board = std::make_unique<Board>(3, boardIndex, &clock, 5);
-    board->SetCustomColors({});
-    for (Square& square : board->GetSquares()) {
-        square.solutionValue = (square.x + square.y) % 3 + 1;
-        Cage cage;
-        cage.Init();
-        cage.index = static_cast<int>(board->GetCages().size());
-        cage.rule = cages == Cages::Equals          ? CAGE_RULE_EQUALS
-                    : square.solutionValue % 2 == 0 ? CAGE_RULE_EVEN
-                                                    : CAGE_RULE_ODD;
-        cage.color = 0;
-        cage.squares.push_back(&square);
-        cage.ComputeTargetFromSolution();
-        cage.FindTopLeftSquare();
-        cage.GenerateSolutions(3, false);
-        square.cageIndex = cage.index;
-        board->GetCages().push_back(cage);
-    }
-    return board;
+    return testsupport::MakeHandBoard(clock, boardIndex, [cages](unsigned answer) {
+        return cages == Cages::Equals ? CAGE_RULE_EQUALS : answer % 2 == 0 ? CAGE_RULE_EVEN : CAGE_RULE_ODD;
+    });
 }
 
 class TwoBoardHintTest : public ::testing::Test {
