@@ -44,6 +44,18 @@ TEST(CursorFileTest, RefusesBadHotSpots) {
   EXPECT_NE(Refusal(CursorPng(8, 8, "")).find("x,y"), std::string::npos);
 }
 
+// Cursors need a real display (see the X server tests); a headless run
+// still reports a cursor it cannot load.
+using CustomCursorTest = OpenApplicationTest;
+
+TEST(CursorFileTest, AChunkLengthPastTheEndIsNotFollowed) {
+  Bytes file = CursorPng(8, 8, "2,2");
+  // The text chunk claims far more bytes than the file has; the decoder
+  // would set that much memory aside.
+  file[33] = 0x7F;
+  EXPECT_NE(Refusal(file).find("damaged"), std::string::npos);
+}
+
 TEST(CursorFileTest, RefusesWhatIsNotASmallPng) {
   EXPECT_NE(Refusal(Bytes{'n', 'o', 't', ' ', 'p', 'n', 'g'}).find("not a PNG"),
             std::string::npos);
@@ -56,18 +68,6 @@ TEST(CursorFileTest, RefusesWhatIsNotASmallPng) {
   const Bytes withoutEnd(whole.begin(), whole.end() - 12);
   EXPECT_NE(Refusal(withoutEnd).find("damaged"), std::string::npos);
 }
-
-TEST(CursorFileTest, AChunkLengthPastTheEndIsNotFollowed) {
-  Bytes file = CursorPng(8, 8, "2,2");
-  // The text chunk claims far more bytes than the file has; the decoder
-  // would set that much memory aside.
-  file[33] = 0x7F;
-  EXPECT_NE(Refusal(file).find("damaged"), std::string::npos);
-}
-
-// Cursors need a real display (see the X server tests); a headless run
-// still reports a cursor it cannot load.
-using CustomCursorTest = OpenApplicationTest;
 
 TEST_F(CustomCursorTest, AMissingCursorIsReportedAndKeepsTheArrow) {
   TemporaryFolder folder;

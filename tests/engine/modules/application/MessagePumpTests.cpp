@@ -13,39 +13,11 @@ using Pairs = std::vector<Pair>;
 
 using MessagePumpTest = OpenApplicationTest;
 
-TEST_F(MessagePumpTest, HoldingAKeyGivesDownRepeatAndUp) {
-  Focus();
-  PushKey(SDL_KEYDOWN, SDLK_a, SDL_SCANCODE_A);
-  PushKey(SDL_KEYDOWN, SDLK_a, SDL_SCANCODE_A, KMOD_NONE, true);
-  Pump();
-  EXPECT_TRUE(m_input->IsKeyDown('A'));
-  PushKey(SDL_KEYUP, SDLK_a, SDL_SCANCODE_A);
-  Pump();
-  EXPECT_FALSE(m_input->IsKeyDown('A'));
-  EXPECT_EQ(m_game->pairs, (Pairs{{1, 'A'}, {2, 'A'}, {3, 'A'}}));
-}
-
 TEST_F(MessagePumpTest, TypedTextArrivesInTheGamesCodePage) {
   Focus();
   PushText("b\xC3\xA9\xE2\x82\xAC\xC5\x91");  // b, e acute, euro sign, o double acute
   Pump();
   EXPECT_EQ(m_game->pairs, (Pairs{{4, 'b'}, {4, 0xE9}, {4, 0x80}}));
-}
-
-TEST_F(MessagePumpTest, ButtonsArriveAsKeysOneAndTwo) {
-  Focus();
-  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
-  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
-  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE);
-  Pump();
-  EXPECT_TRUE(m_input->IsKeyDown(1));
-  EXPECT_TRUE(m_input->IsKeyDown(2));
-  EXPECT_FALSE(m_input->IsKeyDown(4));
-  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE);
-  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
-  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
-  Pump();
-  EXPECT_EQ(m_game->pairs, (Pairs{{1, 1}, {1, 2}, {3, 2}, {3, 1}}));
 }
 
 TEST_F(MessagePumpTest, AltEnterTogglesFullScreenOnceAndReachesNobodyElse) {
