@@ -25,6 +25,30 @@ TEST(KeyPairTest, SystemKeysAreNotInput) {
   EXPECT_EQ(PairOf(WindowMessage::KeyMenu(13)), P(0, 0));
 }
 
+// Keys and the two buttons the game uses become down, repeat and up pairs
+// under their own codes; the middle button is not input.
+TEST(KeyPairTest, KeysAndButtonsGiveTheirActionAndCode) {
+  using platform::VK_LBUTTON;
+  using platform::VK_MBUTTON;
+  using platform::VK_RBUTTON;
+  const struct {
+    WindowMessage message;
+    std::pair<int, int> pair;
+  } cases[] = {
+      {WindowMessage::KeyDown('Z', false, false), P(1, 'Z')},
+      {WindowMessage::KeyDown('Z', true, false), P(2, 'Z')},
+      {WindowMessage::KeyUp('Z', false), P(3, 'Z')},
+      {WindowMessage::MouseButtonDown(VK_LBUTTON), P(1, VK_LBUTTON)},
+      {WindowMessage::MouseButtonUp(VK_LBUTTON), P(3, VK_LBUTTON)},
+      {WindowMessage::MouseButtonDown(VK_RBUTTON), P(1, VK_RBUTTON)},
+      {WindowMessage::MouseButtonUp(VK_RBUTTON), P(3, VK_RBUTTON)},
+      {WindowMessage::MouseButtonDown(VK_MBUTTON), P(0, 0)},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PairOf(c.message), c.pair) << &c - cases;
+  }
+}
+
 TEST(KeyPairTest, TheWheelCountsWholeNotches) {
   EXPECT_EQ(PairOf(WindowMessage::MouseWheel(120)), P(5, 1));
   EXPECT_EQ(PairOf(WindowMessage::MouseWheel(-240)), P(6, 2));
