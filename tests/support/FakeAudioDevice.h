@@ -37,7 +37,6 @@ class FakeAudioDevice : public platform::AudioDevice {
   // Scripting.
   void SetOpenFails(bool fails) { m_openFails = fails; }
   void RejectFile(const std::string& path) { m_rejected.insert(path); }
-  void SetSampleFrames(const std::string& path, unsigned frames) { m_frames[path] = frames; }
   void EndPlay(platform::ChannelHandle channel) {
     if (FakeChannel* c = Find(channel)) c->playing = c->paused = false;
   }
@@ -50,18 +49,12 @@ class FakeAudioDevice : public platform::AudioDevice {
     int index = IndexOf(channel);
     return index < 0 ? nullptr : &At(index);
   }
-  std::string SamplePath(platform::SampleHandle sample) const {
-    auto it = m_samples.find(sample);
-    return it == m_samples.end() ? std::string() : it->second;
-  }
   size_t SampleCount() const { return m_samples.size(); }
-  size_t StreamCount() const { return m_streams.size(); }
   int PlayingChannelCount() const {
     return static_cast<int>(std::count_if(m_channels.begin(), m_channels.end(),
                                           [](const FakeChannel& c) { return c.playing; })) +
            (m_streamChannel.playing ? 1 : 0);
   }
-  int MixRate() const { return m_settings.mixRate; }
 
   bool Open(const platform::AudioSettings& settings) override {
     Log("Open " + std::to_string(settings.mixRate) + " " + std::to_string(settings.channelCount));
@@ -120,10 +113,7 @@ class FakeAudioDevice : public platform::AudioDevice {
   platform::SampleInfo GetSampleInfo(platform::SampleHandle sample) const override {
     auto it = m_samples.find(sample);
     if (!m_open || it == m_samples.end()) return platform::SampleInfo{};
-    auto frames = m_frames.find(it->second);
-    unsigned count = frames == m_frames.end() ? static_cast<unsigned>(m_settings.mixRate)
-                                              : frames->second;
-    return platform::SampleInfo{count, m_settings.mixRate};
+    return platform::SampleInfo{static_cast<unsigned>(m_settings.mixRate), m_settings.mixRate};
   }
 
   platform::ChannelHandle Play(platform::SampleHandle sample,
@@ -319,7 +309,6 @@ class FakeAudioDevice : public platform::AudioDevice {
   std::string m_lastError;
   platform::AudioSettings m_settings;
   std::set<std::string> m_rejected;
-  std::map<std::string, unsigned> m_frames;
   std::map<platform::SampleHandle, std::string> m_samples;
   std::map<platform::StreamHandle, platform::LoopMode> m_streams;
   int m_nextHandle = 1;

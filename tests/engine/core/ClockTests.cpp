@@ -90,19 +90,4 @@ TEST(ClockTree, DeletingMiddleClockMovesChildrenToGrandparent) {
   EXPECT_DOUBLE_EQ(childB.GetTime(), 0.25);
 }
 
-TEST(ClockTree, ReattachingMovesTheClockAndRefusesCycles) {
-  Clock master;
-  Clock a(&master);
-  Clock b(&master);
-  Clock belowA(&a);
-
-  belowA.SetParent(&b);
-  EXPECT_TRUE(a.GetChildren().empty());
-  EXPECT_EQ(b.GetChildren(), std::vector<Clock*>{&belowA});
-
-  EXPECT_THROW(b.SetParent(&belowA), UlvoException);
-  EXPECT_THROW(b.SetParent(&b), UlvoException);
-  EXPECT_EQ(b.GetParent(), &master);
-}
-
 }  // namespace

@@ -18,22 +18,6 @@ class Module : public UlvoCollectedClassInterface<Module> {
 
 class Widget : public UlvoCollectedClassInterface<Widget> {};
 
-// A second base in front, so that the registry pointer and the object
-// pointer differ, as with every engine module.
-class Padding {
- public:
-  virtual ~Padding() = default;
-  double filler = 0.0;
-};
-
-class Renderer : public Padding, public UlvoCollectedClassInterface<Renderer> {
- public:
-  int id = 7;
-};
-
-// Built during static initialisation, before any test runs.
-Renderer g_staticRenderer;
-
 std::vector<int> LiveModuleIds() {
   std::vector<int> ids;
   for (size_t i = 0; i < Module::GetInstanceCount(); ++i) {
@@ -43,11 +27,6 @@ std::vector<int> LiveModuleIds() {
 }
 
 }  // namespace
-
-TEST(CollectedClassTest, EmptyRegistryHasNoDefault) {
-  EXPECT_EQ(nullptr, Module::GetDefaultInstance());
-  EXPECT_EQ(0u, Module::GetInstanceCount());
-}
 
 TEST(CollectedClassTest, KeepsConstructionOrder) {
   Module first(1);
@@ -78,22 +57,6 @@ TEST(CollectedClassTest, CopiesJoinAndAssignmentKeepsMembership) {
   EXPECT_EQ(3u, Module::GetInstanceCount());
 }
 
-TEST(CollectedClassTest, EachTypeHasItsOwnList) {
-  Module module(1);
-  Widget widget;
-  EXPECT_EQ(1u, Module::GetInstanceCount());
-  EXPECT_EQ(1u, Widget::GetInstanceCount());
-  EXPECT_EQ(&widget, Widget::GetDefaultInstance());
-}
-
-TEST(CollectedClassTest, StaticObjectIsRegisteredAndFoundAsItsOwnType) {
-  ASSERT_EQ(&g_staticRenderer, Renderer::GetDefaultInstance());
-  EXPECT_EQ(7, Renderer::GetDefaultInstance()->id);
-  Renderer later;
-  EXPECT_EQ(&later, Renderer::GetInstance(1));
-  EXPECT_EQ(&g_staticRenderer, Renderer::GetDefaultInstance());
-}
-
 namespace {
 
 class FakeFontSource : public UlvoFontSourceInterface {
@@ -114,15 +77,6 @@ BitmapFont* FakeFontHandle(int n) {
 }
 
 }  // namespace
-
-TEST(FontDescriptorTest, WithoutRendererTheHandleIsNull) {
-  const FontDescriptor font("Trebuchet MS", 18, true, false);
-  EXPECT_EQ("Trebuchet MS", font.GetFace());
-  EXPECT_EQ(18, font.GetSize());
-  EXPECT_TRUE(font.IsBold());
-  EXPECT_FALSE(font.IsItalic());
-  EXPECT_EQ(nullptr, font.GetHandle());
-}
 
 TEST(FontDescriptorTest, AsksTheDefaultFontSourceOnce) {
   FakeFontSource first;

@@ -86,80 +86,6 @@ TEST(UlvoExceptionTest, FailedConditionMatchesTheAssertionText) {
   EXPECT_GT(exception.GetLine(), 0);
 }
 
-TEST(UlvoExceptionTest, ErrorKeepsTheMessageUnchanged) {
-  const UlvoException exception =
-      CatchFailedCheck([] { ULVO_ERROR("Unable to find PropertyAnimation Fade", "Lookup"); });
-  EXPECT_EQ("Unable to find PropertyAnimation Fade", exception.GetMessage());
-  EXPECT_EQ("Lookup", exception.GetTitle());
-  EXPECT_STREQ("Unable to find PropertyAnimation Fade", exception.what());
-}
-
-TEST(UlvoExceptionTest, PassingCheckNeitherThrowsNorBuildsItsMessage) {
-  int messagesBuilt = 0;
-  auto message = [&messagesBuilt] {
-    ++messagesBuilt;
-    return std::string("never");
-  };
-  EXPECT_NO_THROW(ULVO_ASSERT(1 + 1 == 2, message(), "Title"));
-  EXPECT_NO_THROW(ULVO_VALIDATE(true, message(), "Title"));
-  EXPECT_EQ(0, messagesBuilt);
-}
-
-TEST(DialogTextTest, FatalErrorTextNamesLineAndFile) {
-  const UlvoException exception(
-      "!m_isInitialized", "game/shell/FreePlay.cpp", 57, "FreePlay Destructor",
-      "FreePlay was deleted without Shutdown() being called.");
-  EXPECT_EQ(
-      "FreePlay was deleted without Shutdown() being called.\n"
-      "ULVO_ASSERT or ULVO_VALIDATE failed; condition \"!m_isInitialized\" was not true.\n"
-      "\n"
-      "The application will now close.\n"
-      "\n"
-      "[Line 57 in game/shell/FreePlay.cpp]",
-      UlvoFormatFatalErrorText(exception.GetMessage(), exception.GetFile(), exception.GetLine()));
-  EXPECT_EQ("Just the message", UlvoFormatFatalErrorText("Just the message", nullptr, 12));
-}
-
-TEST(DialogTextTest, FatalErrorTextIsNeverCut) {
-  const std::string longMessage(3000, 'm');
-  const std::string text = UlvoFormatFatalErrorText(longMessage, "File.cpp", 9);
-  EXPECT_EQ(longMessage + "\n\nThe application will now close.\n\n[Line 9 in File.cpp]", text);
-}
-
-TEST(DialogTextTest, AssertionTextWithAndWithoutCondition) {
-  EXPECT_EQ(
-      "Bad count\n\nULVO_VALIDATE or ULVO_ASSERT (on line 12 in Board.cpp) had a false "
-      "condition:\n\n   count > 0\n\nPress OK to break in the debugger.",
-      UlvoFormatAssertionText("Bad count", "count > 0", "Board.cpp", 12));
-  EXPECT_EQ(
-      "Broken\n\nA ULVO_ERROR occurred (on line 3 in Puzzle.cpp).\n\nPress OK to break in the "
-      "debugger.",
-      UlvoFormatAssertionText("Broken", nullptr, "Puzzle.cpp", 3));
-}
-
-TEST(DialogTextTest, HeadlessFatalBoxGoesToStderrAndToTheLog) {
-  RecordingConsole console;
-  testing::internal::CaptureStderr();
-  UlvoShowFatalErrorDialog("Something broke", "Engine Failure", "Engine.cpp", 8);
-  const std::string output = testing::internal::GetCapturedStderr();
-  const std::string text = "Something broke\n\nThe application will now close.\n\n[Line 8 in Engine.cpp]";
-  EXPECT_EQ(output, "Engine Failure\n" + text + "\n");
-  ASSERT_EQ(1u, console.prints.size());
-  EXPECT_EQ("FATAL ERROR: Engine Failure\n" + text + "\n", console.prints[0].text);
-}
-
-TEST(ConsolePrintTest, WithoutConsoleGoesToDebuggerOutputWithPrefix) {
-  ASSERT_EQ(nullptr, UlvoConsoleInterface::GetDefaultInstance());
-  const platform_test::ScopedEnvironment debugOutput(platform::DEBUG_OUTPUT_VARIABLE, "1");
-  testing::internal::CaptureStderr();
-  ConsolePrintf("WARNING: %s missing\n", "Sky.png");
-  ConsolePrintfColored(Rgba::WHITE, "colour %d\n", 3);
-  EXPECT_EQ(
-      "CONSOLE (pre-initialization!): WARNING: Sky.png missing\n"
-      "CONSOLE (pre-initialization!): colour 3\n",
-      testing::internal::GetCapturedStderr());
-}
-
 TEST(ConsolePrintTest, ReachesTheFirstLiveConsoleOnly) {
   RecordingConsole first;
   {
@@ -176,25 +102,6 @@ TEST(ConsolePrintTest, ReachesTheFirstLiveConsoleOnly) {
   }
   ConsolePrintf("after");
   EXPECT_EQ(3u, first.prints.size());
-}
-
-TEST(ConsolePrintTest, DefaultConsoleChangesWhenTheFirstIsDestroyed) {
-  auto first = std::make_unique<RecordingConsole>();
-  RecordingConsole second;
-  first.reset();
-  ConsolePrintf("to second");
-  ASSERT_EQ(1u, second.prints.size());
-  EXPECT_EQ("to second", second.prints[0].text);
-}
-
-TEST(DebuggerPrintTest, WritesOnlyTheFormattedText) {
-  RecordingConsole console;
-  const platform_test::ScopedEnvironment debugOutput(platform::DEBUG_OUTPUT_VARIABLE, "1");
-  testing::internal::CaptureStderr();
-  DebuggerPrintf("fill %d of %d\n", 3, 10);
-  DebuggerPrintf("%s", std::string(3000, 'z').c_str());
-  EXPECT_EQ("fill 3 of 10\n" + std::string(2047, 'z'), testing::internal::GetCapturedStderr());
-  EXPECT_TRUE(console.prints.empty());
 }
 
 namespace {

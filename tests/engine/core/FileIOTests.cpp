@@ -12,7 +12,6 @@
 
 using file_test::Bytes;
 using file_test::FakeApplication;
-using file_test::FakePlayerStorage;
 using file_test::ReadFileBytes;
 using file_test::TemporaryFolder;
 using file_test::ToBytes;
@@ -52,13 +51,6 @@ TEST_F(FileIOTest, ReadsAWholeFile) {
   EXPECT_EQ(BufferBytes(buffer, count), content);
 }
 
-TEST_F(FileIOTest, EmptyFileReadsAsZeroBytesWithABuffer) {
-  WriteFileBytes(folder.File("empty"), {});
-  std::unique_ptr<unsigned char[]> buffer;
-  EXPECT_EQ(ReadWholeFile(UserPath("empty"), buffer), 0);
-  EXPECT_NE(buffer, nullptr);
-}
-
 TEST_F(FileIOTest, AMissingFileIsToldFromOneThatCannotBeRead) {
   std::filesystem::create_directory(folder.File("Sub"));
   ASSERT_EQ(mkfifo(folder.File("pipe").c_str(), 0600), 0);
@@ -95,62 +87,6 @@ TEST_F(FileIOTest, WriteReplacesTheFileWithoutLeavingTemporaries) {
 
   EXPECT_EQ(WriteWholeFile(nullptr, UserPath("zero"), 0), 0);
   EXPECT_EQ(ReadFileBytes(folder.File("zero")), Bytes());
-}
-
-TEST_F(FileIOTest, FailedWriteReturnsMinusOne) {
-  const Bytes content = ToBytes("abc");
-  EXPECT_EQ(WriteWholeFile(content.data(), UserPath("no/such/folder/file"), 3), -1);
-  std::filesystem::create_directory(folder.File("Sub"));
-  EXPECT_EQ(WriteWholeFile(content.data(), UserPath("Sub"), 3), -1);
-  EXPECT_TRUE(std::filesystem::is_directory(folder.File("Sub")));
-}
-
-TEST_F(FileIOTest, RemoveAndCreateFolder) {
-  WriteFileBytes(folder.File("gone"), ToBytes("x"));
-  RemoveFile(UserPath("gone"));
-  EXPECT_FALSE(std::filesystem::exists(folder.File("gone")));
-  RemoveFile(UserPath("never-there"));
-
-  CreateFolder(UserPath("a/b/c"));
-  EXPECT_TRUE(std::filesystem::is_directory(folder.File("a/b/c")));
-  CreateFolder(UserPath("a/b/c"));
-  EXPECT_TRUE(std::filesystem::is_directory(folder.File("a/b/c")));
-}
-
-TEST_F(FileIOTest, PlayerStorageGoesThroughAllThreeHooks) {
-  FakePlayerStorage storage(FakePlayerStorage::ALL);
-  const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, "Saves/steamuser.playerProfile");
-  const Bytes content = ToBytes("profile bytes");
-
-  EXPECT_EQ(WriteWholeFile(content.data(), path, 13), 13);
-  EXPECT_EQ(FakePlayerStorage::Files()["Saves_steamuser.playerProfile"], content);
-
-  std::unique_ptr<unsigned char[]> buffer;
-  const int32_t count = ReadWholeFile(path, buffer);
-  ASSERT_EQ(count, 13);
-  EXPECT_EQ(BufferBytes(buffer, count), content);
-
-  RemoveFile(path);
-  EXPECT_EQ(FakePlayerStorage::Removed(),
-            std::vector<std::string>{"Saves_steamuser.playerProfile"});
-
-  buffer = std::make_unique<unsigned char[]>(1);
-  EXPECT_EQ(ReadWholeFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "absent"), buffer), -1);
-  EXPECT_EQ(buffer, nullptr);
-  // Nothing reached the local disk.
-  EXPECT_TRUE(FolderEntries().empty());
-}
-
-TEST_F(FileIOTest, PlayerStorageWithoutAllHooksUsesTheUserDataFolder) {
-  FakePlayerStorage storage(FakePlayerStorage::READ | FakePlayerStorage::WRITE);
-  const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, "steamuser.pqoptions");
-  const Bytes content = ToBytes("options");
-  EXPECT_EQ(WriteWholeFile(content.data(), path, 7), 7);
-  EXPECT_EQ(ReadFileBytes(folder.File("steamuser.pqoptions")), content);
-  EXPECT_TRUE(FakePlayerStorage::Files().empty());
-  RemoveFile(path);
-  EXPECT_FALSE(std::filesystem::exists(folder.File("steamuser.pqoptions")));
-  EXPECT_TRUE(FakePlayerStorage::Removed().empty());
 }
 
 namespace {

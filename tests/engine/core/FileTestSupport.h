@@ -53,7 +53,6 @@ class FakePlayerStorage {
         m_oldWrite(playerStorageWriteHook),
         m_oldRemove(playerStorageRemoveHook) {
     Files().clear();
-    Removed().clear();
     playerStorageReadHook = (hooks & READ) ? &Read : nullptr;
     playerStorageWriteHook = (hooks & WRITE) ? &Write : nullptr;
     playerStorageRemoveHook = (hooks & REMOVE) ? &Remove : nullptr;
@@ -70,10 +69,6 @@ class FakePlayerStorage {
     static std::map<std::string, Bytes> files;
     return files;
   }
-  static std::vector<std::string>& Removed() {
-    static std::vector<std::string> removed;
-    return removed;
-  }
 
  private:
   static int32_t Read(const UlvoPath& path, std::unique_ptr<unsigned char[]>& buffer) {
@@ -89,7 +84,7 @@ class FakePlayerStorage {
     Files()[path.GetResolvedPath()] = Bytes(bytes, bytes + count);
     return count;
   }
-  static void Remove(const UlvoPath& path) { Removed().push_back(path.GetResolvedPath()); }
+  static void Remove(const UlvoPath&) {}
 
   PlayerStorageReadHook m_oldRead;
   PlayerStorageWriteHook m_oldWrite;

@@ -25,14 +25,6 @@ struct Target {
   int hits = 0;
 };
 
-std::vector<std::string> NamesInOrder(const NamedProperties& bag) {
-  std::vector<std::string> names;
-  for (const auto& entry : bag) {
-    names.push_back(entry.first.GetText());
-  }
-  return names;
-}
-
 TEST(NamedPropertiesTest, GetReportsEachResultCodeAndLeavesDefaultsOnFailure) {
   NamedProperties bag;
   int out = -7;
@@ -53,56 +45,6 @@ TEST(NamedPropertiesTest, GetReportsEachResultCodeAndLeavesDefaultsOnFailure) {
   EXPECT_EQ(bag.Get("count", count), PROPERTY_FETCH_OK);
   EXPECT_EQ(PROPERTY_FETCH_OK, 0);
   EXPECT_EQ(count, 5u);
-}
-
-TEST(NamedPropertiesTest, NamesIgnoreCaseAndKeepTheirFirstSpelling) {
-  NamedProperties bag;
-  bag.Set<float>("Value", 1.5f);
-  bag.Set<float>("VALUE", 2.5f);
-  float value = 0.0f;
-  EXPECT_EQ(bag.Get("value", value), PROPERTY_FETCH_OK);
-  EXPECT_EQ(value, 2.5f);
-  EXPECT_EQ(NamesInOrder(bag), std::vector<std::string>{"Value"});
-}
-
-TEST(NamedPropertiesTest, SetOverAnotherTypeReplacesTheEntry) {
-  NamedProperties bag;
-  bag.Set<int>("Size", 3);
-  bag.Set<double>("Size", 0.25);
-  int asInt = 0;
-  double asDouble = 0.0;
-  EXPECT_EQ(bag.Get("Size", asInt), PROPERTY_FETCH_WRONG_TYPE);
-  EXPECT_EQ(bag.Get("Size", asDouble), PROPERTY_FETCH_OK);
-  EXPECT_EQ(asDouble, 0.25);
-}
-
-TEST(NamedPropertiesTest, TextAndPointersAreStoredByTheirOwnTypes) {
-  NamedProperties bag;
-  bag.Set("Caption", "Quit");
-  const char* noText = nullptr;
-  bag.Set("Empty", noText);
-  Target target;
-  bag.Set<Target*>("Target", &target);
-
-  std::string caption;
-  EXPECT_EQ(bag.Get("Caption", caption), PROPERTY_FETCH_OK);
-  EXPECT_EQ(caption, "Quit");
-  std::string empty = "unchanged";
-  EXPECT_EQ(bag.Get("Empty", empty), PROPERTY_FETCH_OK);
-  EXPECT_EQ(empty, "");
-
-  Target* pointer = nullptr;
-  EXPECT_EQ(bag.Get("Target", pointer), PROPERTY_FETCH_OK);
-  EXPECT_EQ(pointer, &target);
-  const Target* constPointer = nullptr;
-  EXPECT_EQ(bag.Get("Target", constPointer), PROPERTY_FETCH_WRONG_TYPE);
-}
-
-TEST(NamedPropertiesTest, EntriesEnumerateInHashOrder) {
-  NamedProperties bag;
-  bag.Set<int>("a1", 1);  // hash 3056
-  bag.Set<int>("b", 2);   // hash 98
-  EXPECT_EQ(NamesInOrder(bag), (std::vector<std::string>{"b", "a1"}));
 }
 
 TEST(NamedPropertiesTest, CopiesAreDeepAndIndependent) {
@@ -139,28 +81,6 @@ TEST(NamedPropertiesTest, CopiesAreDeepAndIndependent) {
   EXPECT_EQ(fromCopy, &target);
 }
 
-TEST(NamedPropertiesTest, AssignmentReplacesEveryEntry) {
-  NamedProperties source;
-  source.Set<int>("Kept", 1);
-  NamedProperties target;
-  target.Set<int>("Dropped", 2);
-  target.Set<int>("Kept", 3);
-
-  target = source;
-  int value = 0;
-  EXPECT_EQ(target.Get("Dropped", value), PROPERTY_FETCH_NOT_FOUND);
-  EXPECT_EQ(target.Get("Kept", value), PROPERTY_FETCH_OK);
-  EXPECT_EQ(value, 1);
-
-  NamedProperties& alias = target;
-  target = alias;
-  EXPECT_EQ(target.Get("Kept", value), PROPERTY_FETCH_OK);
-  EXPECT_EQ(value, 1);
-
-  NamedProperties moved(std::move(target));
-  EXPECT_EQ(moved.Get("Kept", value), PROPERTY_FETCH_OK);
-}
-
 TEST(NamedPropertiesTest, EveryValueIsFreedExactlyOnce) {
   Tracked::live = 0;
   {
@@ -190,76 +110,6 @@ TEST(NamedPropertiesTest, EveryValueIsFreedExactlyOnce) {
     bag.Set("E", Tracked(6));
   }
   EXPECT_EQ(Tracked::live, 0);
-}
-
-TEST(NamedPropertiesTest, RemoveReportsWhetherTheNameWasThere) {
-  NamedProperties bag;
-  EXPECT_FALSE(bag.Remove("Any"));
-  bag.Set<bool>("First", true);
-  bag.Set<bool>("Second", false);
-  EXPECT_FALSE(bag.Remove("Third"));
-
-  bool value = false;
-  EXPECT_TRUE(bag.Remove("FIRST"));
-  EXPECT_EQ(bag.Get("First", value), PROPERTY_FETCH_NOT_FOUND);
-  EXPECT_TRUE(bag.Remove("Second"));
-  EXPECT_EQ(bag.Get("Second", value), PROPERTY_FETCH_EMPTY);
-}
-
-TEST(NamedPropertiesTest, SetFromAnotherBagCopiesOneEntry) {
-  NamedProperties source;
-  source.Set<int>("Width", 40);
-  source.Set<int>("Height", 30);
-  NamedProperties target;
-  target.Set<std::string>("Width", "old");
-  target.Set<int>("Depth", 9);
-
-  EXPECT_FALSE(target.Set("Depth", source));
-  int depth = 0;
-  EXPECT_EQ(target.Get("Depth", depth), PROPERTY_FETCH_OK);
-  EXPECT_EQ(depth, 9);
-
-  EXPECT_TRUE(target.Set("width", source));
-  source.Set<int>("Width", 41);
-  int width = 0;
-  EXPECT_EQ(target.Get("Width", width), PROPERTY_FETCH_OK);
-  EXPECT_EQ(width, 40);
-  int height = 0;
-  EXPECT_EQ(target.Get("Height", height), PROPERTY_FETCH_NOT_FOUND);
-}
-
-TEST(NamedPropertiesTest, SetFromTheSameBagIsAnAssertion) {
-  NamedProperties bag;
-  bag.Set<int>("Width", 40);
-  try {
-    bag.Set("Width", bag);
-    FAIL() << "copying an entry onto its own bag must fail";
-  } catch (const UlvoException& failure) {
-    EXPECT_EQ(failure.GetTitle(), "NamedProperties internal error");
-    EXPECT_EQ(failure.GetMessage(),
-              "NamedProperties::Set called trying to copy from Me to Me\n"
-              "ULVO_ASSERT or ULVO_VALIDATE failed; condition \"&srcProperties != this\" was "
-              "not true.");
-  }
-  int width = 0;
-  EXPECT_EQ(bag.Get("Width", width), PROPERTY_FETCH_OK);
-  EXPECT_EQ(width, 40);
-}
-
-TEST(NamedPropertiesTest, ABagStoredInsideABagNeedsItsTypeNamed) {
-  NamedProperties inner;
-  inner.Set<int>("Depth", 2);
-  NamedProperties outer;
-  outer.Set<NamedProperties>("Inner", inner);
-  // Without the type the call copies the entry "Inner" out of inner, which
-  // has none: outer keeps its nested bag.
-  EXPECT_FALSE(outer.Set("Inner", inner));
-
-  NamedProperties fetched;
-  ASSERT_EQ(outer.Get("Inner", fetched), PROPERTY_FETCH_OK);
-  int depth = 0;
-  EXPECT_EQ(fetched.Get("Depth", depth), PROPERTY_FETCH_OK);
-  EXPECT_EQ(depth, 2);
 }
 
 }  // namespace

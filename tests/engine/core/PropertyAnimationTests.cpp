@@ -64,89 +64,6 @@ class PropertyAnimationTest : public ::testing::Test {
   EventLog log;
 };
 
-TEST_F(PropertyAnimationTest, TracksSetTheDurationAndAreFoundIgnoringCase) {
-  PropertyAnimation* animation = MakeFade("Fade");
-  EXPECT_DOUBLE_EQ(animation->GetDuration(), 1.0);
-  EXPECT_EQ(system.FindAnimation("FADE"), animation);
-  EXPECT_EQ(system.FindAnimation("Other"), nullptr);
-  EXPECT_NE(animation->FindTrack("basealpha"), nullptr);
-
-  animation->AddTrack("BASEALPHA", Animatable<float>(0.5f));  // replaces, duration stays
-  EXPECT_EQ(animation->GetTrackCount(), 2);
-  EXPECT_DOUBLE_EQ(animation->GetDuration(), 1.0);
-
-  EXPECT_THROW(animation->AddTrack("Empty", Animatable<float>()), UlvoException);
-
-  PropertyAnimationInstance* instance = system.CreateInstance("fade", AnimationPlayMode::Once);
-  instance->Start(0.25);
-  Rgba tint;
-  EXPECT_TRUE(instance->GetValue("Tint", tint));
-  EXPECT_EQ(tint, Rgba(255, 255, 255, 127));
-  int wrongType = 42;
-  EXPECT_FALSE(instance->GetValue("BaseAlpha", wrongType));
-  EXPECT_FALSE(instance->GetValue("NoSuchProperty", tint));
-  EXPECT_EQ(wrongType, 42);
-}
-
-TEST_F(PropertyAnimationTest, UnknownAnimationIsAnAssertion) {
-  try {
-    system.CreateInstance("Missing", AnimationPlayMode::Once);
-    FAIL() << "no exception";
-  } catch (const UlvoException& error) {
-    EXPECT_EQ(error.GetTitle(), "PropertyAnimationSystem::CreateInstance");
-    EXPECT_EQ(error.GetMessage(),
-              "Unable to find PropertyAnimation Missing\nULVO_ASSERT or ULVO_VALIDATE failed; "
-              "condition \"propertyAnimation != NULL\" was not true.");
-  }
-}
-
-TEST_F(PropertyAnimationTest, InstancesHaveIndependentStatesAndClocks) {
-  MakeFade("Fade");
-  PropertyAnimationInstance* early = system.CreateInstance("Fade", AnimationPlayMode::Once);
-  PropertyAnimationInstance* late = system.CreateInstance("Fade", AnimationPlayMode::Once);
-  EXPECT_EQ(early->GetInstanceIndex(), 0);
-  EXPECT_EQ(late->GetInstanceIndex(), 1);
-  EXPECT_EQ(system.GetInstanceCount(), 2);
-
-  early->Start(0.75);
-  late->Start(0.0);
-  master.Advance(0.3);  // a long frame moves animations by 0.05 s at most
-  master.Advance(0.03125);
-
-  EXPECT_FLOAT_EQ(Alpha(*early), 0.83125f);
-  EXPECT_DOUBLE_EQ(late->GetTime(), 0.08125);
-
-  // The early one runs past its end and holds; the late one is unaffected.
-  for (int frame = 0; frame < 8; ++frame) {
-    master.Advance(0.03125);
-  }
-  EXPECT_FLOAT_EQ(Alpha(*early), 1.0f);
-  early->GetClock().SetTime(0.5);
-  EXPECT_FLOAT_EQ(Alpha(*early), 1.0f);
-  EXPECT_FLOAT_EQ(Alpha(*late), 0.33125f);
-}
-
-TEST_F(PropertyAnimationTest, PlayOnceEndsAfterTheDurationAndRestartPlaysAgain) {
-  MakeFade("Fade");
-  PropertyAnimationInstance* instance = system.CreateInstance("Fade", AnimationPlayMode::Once);
-  EXPECT_FALSE(instance->IsPlaying());
-  instance->Start(0.0);
-
-  instance->GetClock().SetTime(1.0);
-  instance->Update();
-  EXPECT_TRUE(instance->IsPlaying());  // ends only once the time exceeds the duration
-  instance->GetClock().SetTime(1.25);
-  instance->Update();
-  EXPECT_FALSE(instance->IsPlaying());
-  EXPECT_FLOAT_EQ(Alpha(*instance), 1.0f);
-
-  instance->Start(0.5);
-  EXPECT_TRUE(instance->IsPlaying());
-  EXPECT_DOUBLE_EQ(instance->GetTime(), 0.5);
-  EXPECT_DOUBLE_EQ(instance->GetClock().GetLastStep(), 0.0);
-  EXPECT_FLOAT_EQ(Alpha(*instance), 0.5f);
-}
-
 TEST_F(PropertyAnimationTest, TimedEventsFireOnceAsThePlayPositionPassesThem) {
   PropertyAnimation* animation = MakeFade("Fade");
   animation->AddTimedEvent("AtZero", 0.0, Tagged("zero"));
@@ -193,30 +110,6 @@ TEST_F(PropertyAnimationTest, LoopWrapsToTheStartSkippingEventsBeforeTheWrap) {
   instance->Update();
 
   EXPECT_EQ(log.fired, (std::vector<std::string>{"early", "early"}));
-}
-
-TEST_F(PropertyAnimationTest, InstancesSurviveLaterChangesToTheirAnimation) {
-  PropertyAnimation* animation = system.CreateAnimation("Grow");
-  PropertyAnimationInstance* instance = system.CreateInstance("Grow", AnimationPlayMode::Once);
-  // Without tracks there is no state to play: the index comes with the start.
-  EXPECT_EQ(animation->AddInstance(), -1);
-  EXPECT_EQ(instance->GetInstanceIndex(), -1);
-
-  Animatable<int> size(10);
-  size.AddKeyframe(20, 1.0);
-  animation->AddTrack("Size", size);
-  int value = 0;
-  EXPECT_FALSE(instance->GetValue("Size", value));
-  instance->Start(0.5);
-  EXPECT_EQ(instance->GetInstanceIndex(), 0);
-
-  EXPECT_TRUE(instance->GetValue("Size", value));
-  EXPECT_EQ(value, 15);
-
-  // Replacing the animation by name keeps the old one alive for its instances.
-  EXPECT_NE(system.CreateAnimation("GROW"), animation);
-  EXPECT_EQ(system.GetAnimationCount(), 1);
-  EXPECT_TRUE(instance->GetValue("Size", value));
 }
 
 }  // namespace

@@ -36,31 +36,4 @@ TEST(PropertyKeyTest, NamesDifferingOnlyInAsciiCaseAreOneKey) {
   EXPECT_EQ(mixed.GetText(), "QuitGameEvent");
 }
 
-TEST(PropertyKeyTest, OrdersByHashBeforeText) {
-  // "b" hashes to 98, "a1" to 3056: hash order, not alphabetical order.
-  EXPECT_TRUE(PropertyKey("b") < PropertyKey("a1"));
-  EXPECT_FALSE(PropertyKey("a1") < PropertyKey("b"));
-}
-
-TEST(PropertyKeyTest, EqualHashesFallBackToCaseInsensitiveText) {
-  // Both hash to 3129.
-  ASSERT_EQ(PropertyKey::ComputeHash("az"), PropertyKey::ComputeHash("b["));
-  EXPECT_TRUE(PropertyKey("az") < PropertyKey("b["));
-  EXPECT_TRUE(PropertyKey("AZ") < PropertyKey("b["));
-  EXPECT_FALSE(PropertyKey("b[") < PropertyKey("AZ"));
-
-  std::map<PropertyKey, int> table;
-  table.emplace(PropertyKey("b["), 1);
-  table.emplace(PropertyKey("az"), 2);
-  table.emplace(PropertyKey("AZ"), 3);  // same entry as "az": not inserted
-  ASSERT_EQ(table.size(), 2u);
-  EXPECT_EQ(table.begin()->first.GetText(), "az");
-  EXPECT_EQ(table.begin()->second, 2);
-
-  // Bytes compare as unsigned, after lowering: '[' lies between 'Z' and 'a'.
-  EXPECT_GT(PropertyKey::CompareIgnoringCase("\xE9", "z"), 0);
-  EXPECT_LT(PropertyKey::CompareIgnoringCase("[", "A"), 0);
-  EXPECT_LT(PropertyKey::CompareIgnoringCase("ab", "ABC"), 0);
-}
-
 }  // namespace

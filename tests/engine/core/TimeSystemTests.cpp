@@ -3,11 +3,6 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/core/NamedProperties.h"
-#include "engine/core/PropertyAnimationSystem.h"
-#include "engine/core/UlvoCore.h"
-#include "engine/core/UlvoEventSystem.h"
-#include "engine/core/UlvoException.h"
 #include "engine/core/UlvoTimeSystem_Win32.h"
 
 namespace {
@@ -29,25 +24,6 @@ class FakeCounter {
  private:
   int64_t m_ticks;
 };
-
-TEST(TimeSystem, CountsFromItsCreation) {
-  FakeCounter counter(7777777777);
-  auto timeSystem = counter.MakeTimeSystem();
-  EXPECT_DOUBLE_EQ(timeSystem->GetCurrentTimeSeconds(), 0.0);
-
-  counter.AdvanceSeconds(2.5);
-  EXPECT_DOUBLE_EQ(timeSystem->GetCurrentTimeSeconds(), 2.5);
-  EXPECT_EQ(timeSystem->GetCurrentTimeMilliseconds(), 2500);
-
-  counter.AdvanceTicks(999999);  // just short of a millisecond more
-  EXPECT_EQ(timeSystem->GetCurrentTimeMilliseconds(), 2500);
-  counter.AdvanceTicks(1);
-  EXPECT_EQ(timeSystem->GetCurrentTimeMilliseconds(), 2501);
-
-  // Past the 32-bit range of milliseconds (about 24.8 days).
-  counter.AdvanceTicks(int64_t{30} * 24 * 3600 * TICKS_PER_SECOND);
-  EXPECT_EQ(timeSystem->GetCurrentTimeMilliseconds(), int64_t{2592002501});
-}
 
 TEST(TimeSystem, StartupAndUpdateDriveMasterAndFrameClocks) {
   FakeCounter counter(0);
@@ -80,60 +56,6 @@ TEST(TimeSystem, StartupAndUpdateDriveMasterAndFrameClocks) {
   EXPECT_DOUBLE_EQ(master.GetLastStep(), 0.0);
   EXPECT_DOUBLE_EQ(frame.GetLastStep(), 0.001);
   EXPECT_EQ(timeSystem->GetFrameCount(), 3u);
-}
-
-class CoreTest : public ::testing::Test {
- protected:
-  FakeCounter counter{123456};
-  PropertyAnimationSystem animationSystem;
-};
-
-TEST_F(CoreTest, IsGlobalWhileItLivesAndOwnsTheEventSystem) {
-  EXPECT_EQ(UlvoCore::GetGlobal(), nullptr);
-  {
-    UlvoCore core(counter.MakeTimeSystem(), animationSystem);
-    EXPECT_EQ(UlvoCore::GetGlobal(), &core);
-    EXPECT_EQ(UlvoEventSystem::GetGlobal(), &core.GetEventSystem());
-    EXPECT_THROW(UlvoCore(counter.MakeTimeSystem(), animationSystem), UlvoException);
-    EXPECT_EQ(UlvoCore::GetGlobal(), &core);
-  }
-  EXPECT_EQ(UlvoCore::GetGlobal(), nullptr);
-}
-
-TEST_F(CoreTest, StartupSetsDefaultsAndStartsAnimationClockBelowMaster) {
-  UlvoCore core(counter.MakeTimeSystem(), animationSystem);
-  core.Startup();
-
-  bool showFps = true;
-  EXPECT_EQ(core.GetEngineProperties().Get<bool>("ShowFPS", showFps), PROPERTY_FETCH_OK);
-  EXPECT_FALSE(showFps);
-  EXPECT_TRUE(animationSystem.IsInitialized());
-  EXPECT_EQ(animationSystem.GetAnimationClock().GetParent(),
-            &core.GetTimeSystem().GetMasterClock());
-
-  counter.AdvanceSeconds(0.3);
-  core.Update();
-  EXPECT_DOUBLE_EQ(core.GetTimeSystem().GetMasterClock().GetLastStep(), 0.3);
-  EXPECT_DOUBLE_EQ(animationSystem.GetAnimationClock().GetLastStep(), 0.05);
-
-  core.Shutdown();
-  EXPECT_FALSE(animationSystem.IsInitialized());
-}
-
-TEST_F(CoreTest, AnimationSystemSurvivesTheCoreAndRestartsUnderANewOne) {
-  {
-    UlvoCore core(counter.MakeTimeSystem(), animationSystem);
-    core.Startup();
-    core.Shutdown();
-  }
-  EXPECT_EQ(animationSystem.GetAnimationClock().GetParent(), nullptr);
-
-  UlvoCore core(counter.MakeTimeSystem(), animationSystem);
-  core.Startup();
-  EXPECT_EQ(animationSystem.GetAnimationClock().GetParent(),
-            &core.GetTimeSystem().GetMasterClock());
-  EXPECT_THROW(animationSystem.Startup(core.GetTimeSystem().GetMasterClock()), UlvoException);
-  core.Shutdown();
 }
 
 }  // namespace

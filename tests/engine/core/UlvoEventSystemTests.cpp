@@ -24,6 +24,7 @@ class Listener : public EventRecipient {
       action();
     }
   }
+
   void Event_OnOther(NamedProperties&) { m_log.push_back(m_name + ".other"); }
 
   std::function<void()> onPing;
@@ -31,12 +32,6 @@ class Listener : public EventRecipient {
  private:
   std::string m_name;
   std::vector<std::string>& m_log;
-};
-
-// A handler declared in a base class, registered for a derived object.
-class DerivedListener : public Listener {
- public:
-  using Listener::Listener;
 };
 
 class EventSystemTest : public ::testing::Test {
@@ -79,45 +74,6 @@ TEST_F(EventSystemTest, RegisteringTwiceRunsTwice) {
   EXPECT_EQ(TakeLog(), (Log{"a", "b", "a"}));
 }
 
-TEST_F(EventSystemTest, HandlersShareTheArgumentBagOfOneFiring) {
-  class Incrementer : public EventRecipient {
-   public:
-    void Event_OnPing(NamedProperties& args) {
-      int count = 0;
-      args.Get("Count", count);
-      args.Set<int>("Count", count + 1);
-    }
-  };
-  Incrementer first, second;
-  RegisterEventHandler("Ping", &events, &Incrementer::Event_OnPing, &first);
-  RegisterEventHandler("Ping", &events, &Incrementer::Event_OnPing, &second);
-  NamedProperties args;
-  args.Set<int>("Count", 1);
-  events.FireEvent("Ping", args);
-  int seen = 0;
-  ASSERT_EQ(args.Get("Count", seen), PROPERTY_FETCH_OK);
-  EXPECT_EQ(seen, 3);
-}
-
-TEST_F(EventSystemTest, FiringWithoutArgumentsGivesEachFiringAFreshBag) {
-  class Scribbler : public EventRecipient {
-   public:
-    void Event_OnPing(NamedProperties& args) {
-      int marks = -1;
-      results.push_back(args.Get("Mark", marks));
-      args.Set<int>("Mark", 1);
-    }
-    std::vector<int> results;
-  };
-  Scribbler scribbler;
-  RegisterEventHandler("Ping", &events, &Scribbler::Event_OnPing, &scribbler);
-  events.FireEvent("Ping");
-  events.FireEvent("Ping");
-  FireGlobalEvent("Ping");
-  EXPECT_EQ(scribbler.results,
-            (std::vector<int>{PROPERTY_FETCH_EMPTY, PROPERTY_FETCH_EMPTY, PROPERTY_FETCH_EMPTY}));
-}
-
 TEST_F(EventSystemTest, AHandlerAddedDuringDispatchRunsFromTheNextFiring) {
   Listener a("a", log), late("late", log);
   a.onPing = [&] { Register(late); };
@@ -126,19 +82,6 @@ TEST_F(EventSystemTest, AHandlerAddedDuringDispatchRunsFromTheNextFiring) {
   EXPECT_EQ(TakeLog(), (Log{"a"}));
   events.FireEvent("Ping");
   EXPECT_EQ(TakeLog(), (Log{"a", "late"}));
-}
-
-TEST_F(EventSystemTest, AHandlerRemovedDuringDispatchStillRunsInThatDispatch) {
-  Listener a("a", log), b("b", log), c("c", log);
-  a.onPing = [&] { events.Unregister("Ping", &c); };
-  b.onPing = [&] { events.Unregister("Ping", &b); };
-  Register(a);
-  Register(b);
-  Register(c);
-  events.FireEvent("Ping");
-  EXPECT_EQ(TakeLog(), (Log{"a", "b", "c"}));
-  events.FireEvent("Ping");
-  EXPECT_EQ(TakeLog(), (Log{"a"}));
 }
 
 TEST_F(EventSystemTest, ARecipientDestroyedDuringDispatchIsNotCalledAgain) {
@@ -167,19 +110,6 @@ TEST_F(EventSystemTest, ARecipientMayDestroyItselfFromItsHandler) {
   EXPECT_EQ(TakeLog(), (Log{"self", "after"}));
 }
 
-TEST_F(EventSystemTest, UnsubscribingAndThenDestroyingARecipientMidDispatchIsSafe) {
-  Listener a("a", log);
-  auto doomed = std::make_unique<Listener>("doomed", log);
-  a.onPing = [&] {
-    events.UnregisterRecipient(doomed.get());
-    doomed.reset();
-  };
-  Register(a);
-  Register(*doomed);
-  events.FireEvent("Ping");
-  EXPECT_EQ(TakeLog(), (Log{"a"}));
-}
-
 TEST_F(EventSystemTest, AHandlerMayDestroyTheDispatchingSystem) {
   std::vector<std::string> localLog;
   auto system = std::make_unique<UlvoEventSystem>();
@@ -191,16 +121,7 @@ TEST_F(EventSystemTest, AHandlerMayDestroyTheDispatchingSystem) {
   EXPECT_EQ(localLog, (Log{"a", "b"}));
 }
 
-TEST_F(EventSystemTest, EventsFiredFromHandlersNestSynchronously) {
-  Listener outer("outer", log), inner("inner", log), last("last", log);
-  outer.onPing = [&] { events.FireEvent("Nested"); };
-  Register(outer);
-  Register(inner, "Nested");
-  Register(last);
-  events.FireEvent("Ping");
-  EXPECT_EQ(TakeLog(), (Log{"outer", "inner", "last"}));
-}
-
+// Each Unregister takes back one subscription, the oldest.
 TEST_F(EventSystemTest, UnregisterRemovesOnlyTheFirstSubscription) {
   Listener a("a", log), b("b", log);
   RegisterEventHandler("Ping", &events, &Listener::Event_OnOther, &a);
@@ -230,52 +151,6 @@ TEST_F(EventSystemTest, DestroyingARecipientRemovesItFromEveryEventAndSystem) {
   events.FireEvent("Pong");
   otherSystem.FireEvent("Ping");
   EXPECT_EQ(TakeLog(), (Log{"kept"}));
-}
-
-TEST_F(EventSystemTest, ACopiedRecipientStartsWithoutSubscriptions) {
-  Listener original("original", log);
-  Register(original);
-  {
-    Listener copy(original);
-    events.FireEvent("Ping");
-  }
-  events.FireEvent("Ping");
-  EXPECT_EQ(TakeLog(), (Log{"original", "original"}));
-}
-
-TEST_F(EventSystemTest, RegistrationNeedsASystemAndARecipient) {
-  DerivedListener derived("derived", log);
-  RegisterEventHandler("Ping", nullptr, &Listener::Event_OnPing, &derived);
-  Listener* nobody = nullptr;
-  EXPECT_THROW(RegisterEventHandler("Ping", &events, &Listener::Event_OnPing, nobody),
-               UlvoException);
-  events.FireEvent("Ping");
-  EXPECT_TRUE(log.empty());
-
-  RegisterEventHandler("Ping", &events, &Listener::Event_OnPing, &derived);
-  events.FireEvent("Ping");
-  EXPECT_EQ(TakeLog(), (Log{"derived"}));
-}
-
-TEST(GlobalEventTest, FireGlobalEventReachesTheOldestLiveSystem) {
-  std::vector<std::string> log;
-  Listener a("a", log), b("b", log);
-  FireGlobalEvent("Ping");
-  EXPECT_EQ(UlvoEventSystem::GetGlobal(), nullptr);
-
-  auto first = std::make_unique<UlvoEventSystem>();
-  UlvoEventSystem second;
-  EXPECT_EQ(UlvoEventSystem::GetGlobal(), first.get());
-  RegisterEventHandler("Ping", first.get(), &Listener::Event_OnPing, &a);
-  RegisterEventHandler("Ping", &second, &Listener::Event_OnPing, &b);
-  NamedProperties args;
-  FireGlobalEvent("Ping", args);
-  EXPECT_EQ(log, (Log{"a"}));
-
-  first.reset();
-  EXPECT_EQ(UlvoEventSystem::GetGlobal(), &second);
-  FireGlobalEvent("Ping");
-  EXPECT_EQ(log, (Log{"a", "b"}));
 }
 
 }  // namespace

@@ -31,37 +31,6 @@ TEST(UlvoPathResolve, BackslashesBecomeSlashes) {
   EXPECT_EQ(UlvoPath(PATH_MARKER_NONE, "a\\b").GetRelativePath(), "a\\b");
 }
 
-TEST(UlvoPathResolve, FirstLiveApplicationGivesTheUserDataFolder) {
-  FakeApplication first("/first/");
-  {
-    FakeApplication second("/second/");
-    EXPECT_EQ(UlvoPath(PATH_MARKER_USER_DATA, "x").GetResolvedPath(), "/first/x");
-  }
-  EXPECT_EQ(UlvoPath(PATH_MARKER_USER_DATA, "x").GetResolvedPath(), "/first/x");
-}
-
-TEST(UlvoPathResolve, WithoutApplicationWarnsAndUsesTheRelativeText) {
-  RecordingConsole console;
-  EXPECT_EQ(UlvoPath(PATH_MARKER_USER_DATA, "options.txt").GetResolvedPath(), "options.txt");
-  EXPECT_EQ(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "p.bin").GetResolvedPath(), "p.bin");
-  ASSERT_EQ(console.lines.size(), 2u);
-  EXPECT_EQ(console.lines[0],
-            "WARNING: UlvoPath::GetResolvedPath() found no default instance of a UlvoApplication "
-            "from which to get the UserData basedir!");
-}
-
-TEST(UlvoPathPlayerStorage, AllThreeHooksGiveAFlatName) {
-  FakeApplication application("/user/");
-  FakePlayerStorage storage(FakePlayerStorage::ALL);
-  EXPECT_TRUE(ArePlayerStorageHooksInstalled());
-  const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, "Profiles/a:b\\c");
-  EXPECT_EQ(path.GetResolvedPath(), "Profiles_a_b_c");
-  EXPECT_TRUE(IsHandledByPlayerStorageHooks(path));
-  // Other bases never reach the hooks.
-  EXPECT_EQ(UlvoPath(PATH_MARKER_USER_DATA, "a:b/c").GetResolvedPath(), "/user/a:b/c");
-  EXPECT_FALSE(IsHandledByPlayerStorageHooks(UlvoPath(PATH_MARKER_USER_DATA, "x")));
-}
-
 TEST(UlvoPathPlayerStorage, FewerThanThreeHooksResolveAsUserData) {
   FakeApplication application("/user/");
   const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, "Profiles/a:b\\c");

@@ -20,6 +20,7 @@
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/ScopedWorkingDirectory.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestCore.h"
 
 namespace modules_test {
 
@@ -93,31 +94,7 @@ class EventLog : public EventRecipient {
   std::function<void(NamedProperties&)> whileFiring;
 };
 
-// An engine core whose time the test controls: every reading of the clock
-// moves it on by a fixed step (none by default).
-class TestCore {
- public:
-  explicit TestCore(int64_t nanosecondsPerReading = 0) : m_step(nanosecondsPerReading) {
-    m_core = std::make_unique<UlvoCore>(
-        std::make_unique<UlvoTimeSystem_Win32>(
-            [this] {
-              const int64_t now = m_ticks;
-              m_ticks += m_step;
-              return now;
-            },
-            1000000000),
-        m_animations);
-  }
-
-  UlvoCore& Core() { return *m_core; }
-
- private:
-  int64_t m_ticks = 0;
-  int64_t m_step;
-  PropertyAnimationSystem m_animations;
-  std::unique_ptr<UlvoCore> m_core;
-};
-
+using testsupport::TestCore;
 using testsupport::ScopedWorkingDirectory;
 using testsupport::TemporaryFolder;
 

@@ -6,19 +6,6 @@ using namespace Pemberquill;
 
 namespace {
 
-TEST(CageRuleSymbolTest, EachRuleHasItsSymbol)
-{
-    EXPECT_EQ('=', GetCageRuleSymbol(1));
-    EXPECT_EQ('+', GetCageRuleSymbol(2));
-    EXPECT_EQ('x', GetCageRuleSymbol(4));
-    EXPECT_EQ('-', GetCageRuleSymbol(8));
-    EXPECT_EQ(static_cast<char>(0xF7), GetCageRuleSymbol(16));
-    EXPECT_EQ(',', GetCageRuleSymbol(32));
-    for (int rule : {64, 512, 0, 3, -1, 1024}) {
-        EXPECT_EQ('?', GetCageRuleSymbol(rule)) << rule;
-    }
-}
-
 // The letter code names recipe-book files, so its letters and their order
 // are checked letter by letter.
 TEST(CageRulesTextTest, LetterCodes)
@@ -53,14 +40,6 @@ TEST(CageSizeTest, SmallestAndLargestCagePerRuleAndBoardSize)
     for (const SizeRow& row : rows) {
         EXPECT_EQ(row.minSize, GetMinCageSize(row.rule, row.n)) << row.rule << " on " << row.n;
         EXPECT_EQ(row.maxSize, GetMaxCageSize(row.rule, row.n)) << row.rule << " on " << row.n;
-    }
-}
-
-TEST(CageSizeTest, NonRulesHaveNoSizes)
-{
-    for (int value : {0, -1, 3, 1024, 1023}) {
-        EXPECT_EQ(0, GetMinCageSize(value, 6)) << value;
-        EXPECT_EQ(0, GetMaxCageSize(value, 6)) << value;
     }
 }
 

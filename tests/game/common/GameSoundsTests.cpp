@@ -40,9 +40,4 @@ TEST(PlaySoundTest, FiresOneEventPerSoundWithItsId)
     EXPECT_EQ(expected, listener.heard);
 }
 
-TEST(PlaySoundTest, WithoutAnEventSystemNothingHappens)
-{
-    PlaySound(SOUND_UI_DIALOG_NORMAL);
-}
-
 } // namespace

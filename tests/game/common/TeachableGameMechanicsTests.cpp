@@ -1,6 +1,5 @@
 #include "game/common/TeachableGameMechanics.h"
 
-#include "engine/core/NamedProperties.h"
 
 #include <gtest/gtest.h>
 
@@ -38,19 +37,6 @@ TEST(TeachableGameMechanicsTest, MergeUnitesRulesAndMechanics)
     EXPECT_EQ(4, a.GetCount());
     EXPECT_TRUE(a.HasMechanic(1000));
     EXPECT_FALSE(a.HasMechanic(1400));
-}
-
-TEST(TeachableGameMechanicsTest, TravelsInAPropertyBagByValue)
-{
-    NamedProperties bag;
-    TeachableGameMechanics sent = Make(CAGE_RULE_STRAIGHT, {MECHANIC_ELIMINATE_WITH_RIGHT_BUTTON});
-    bag.Set<TeachableGameMechanics>("GameMechanicsToMarkAsKnown", sent);
-    sent.AddMechanic(1);
-
-    TeachableGameMechanics received;
-    ASSERT_EQ(PROPERTY_FETCH_OK, bag.Get("GameMechanicsToMarkAsKnown", received));
-    EXPECT_EQ(static_cast<unsigned>(CAGE_RULE_STRAIGHT), received.rules.GetMask());
-    EXPECT_EQ(std::set<int>{1400}, received.mechanics);
 }
 
 } // namespace

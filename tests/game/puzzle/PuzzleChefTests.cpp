@@ -16,7 +16,9 @@
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "tests/support/GeneratedBoard.h"
+#include "tests/support/HandBoard.h"
 #include "tests/support/RecordingConsole.h"
+#include "tests/support/TestCore.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +90,8 @@ protected:
     }
 
     UlvoEventSystem events;
+    // Seed -1 draws from the engine's clock: a still one draws alike every run.
+    std::unique_ptr<testsupport::TestCore> stillClock = std::make_unique<testsupport::TestCore>();
     EventLog log;
     TemporaryWorkingFolder folder;
     Clock clock;
@@ -180,6 +184,7 @@ TEST_F(PuzzleChefTest, GeneratedPuzzlesAreSolvableAsAskedAndNamedInSequence)
 TEST_F(PuzzleChefTest, AnUnmeetableRequestEndsWithoutAPuzzleAndNeverRepeatsASeed)
 {
     // The engine clock stands still, so every new seed would be the same.
+    stillClock.reset();
     PropertyAnimationSystem animations;
     UlvoCore core(std::make_unique<UlvoTimeSystem_Win32>([] { return int64_t{123456789}; }, 1000000000),
                   animations);
@@ -193,6 +198,23 @@ TEST_F(PuzzleChefTest, AnUnmeetableRequestEndsWithoutAPuzzleAndNeverRepeatsASeed
     EXPECT_EQ(before + MAX_GENERATION_ATTEMPTS, PuzzleChef::GetDynamicPuzzleCount());
     EXPECT_EQ(static_cast<size_t>(MAX_GENERATION_ATTEMPTS), seeds.seeds.size()) << "one distinct seed per attempt";
     EXPECT_EQ((std::vector<std::string>{"BeginAutoSolvingEvent", "EndAutoSolvingEvent"}), log.Names());
+}
+
+TEST_F(PuzzleChefTest, GenerationGivesUpWhenItTakesTooLong)
+{
+    // Every reading of the clock moves it on by a second.
+    int64_t ticks = 0;
+    stillClock.reset();
+    PropertyAnimationSystem animations;
+    UlvoCore core(std::make_unique<UlvoTimeSystem_Win32>([&ticks] { return ticks += 1000000000; }, 1000000000),
+                  animations);
+    Start();
+    const int before = PuzzleChef::GetDynamicPuzzleCount();
+
+    EXPECT_FALSE(Serve(chef, PuzzleRequest(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE), -1, &clock));
+    const int attempts = PuzzleChef::GetDynamicPuzzleCount() - before;
+    EXPECT_GT(attempts, 0);
+    EXPECT_LT(attempts, 20);
 }
 
 TEST_F(PuzzleChefTest, ADescriptorTheChefCannotBuildGivesNoPuzzleAndSaysWhy)
@@ -266,29 +288,12 @@ TEST_F(PuzzleChefTest, TheFirstMistakeComesBeforeAnySolverStep)
     EXPECT_EQ(&board, hint.board);
 }
 
-// A 3x3 board with the answer (x + y) mod 3 + 1: every square its own Equals
-// cage, or no cages at all (which no technique can start on).
+// Every square its own Equals cage, or no cages at all (which no technique
+// can start on).
 std::unique_ptr<Board> MakeHandBoard(Clock& clock, unsigned boardIndex, bool withCages)
 {
-    auto board = std::make_unique<Board>(3, boardIndex, &clock, 5);
-    board->SetCustomColors({});
-    for (Square& square : board->GetSquares()) {
-        square.solutionValue = (square.x + square.y) % 3 + 1;
-        if (withCages) {
-            Cage cage;
-            cage.Init();
-            cage.index = static_cast<int>(board->GetCages().size());
-            cage.rule = CAGE_RULE_EQUALS;
-            cage.color = 0;
-            cage.squares.push_back(&square);
-            cage.ComputeTargetFromSolution();
-            cage.FindTopLeftSquare();
-            cage.GenerateSolutions(3, false);
-            square.cageIndex = cage.index;
-            board->GetCages().push_back(cage);
-        }
-    }
-    return board;
+    return testsupport::MakeHandBoard(clock, boardIndex,
+                                      [withCages](unsigned) { return withCages ? CAGE_RULE_EQUALS : 0; });
 }
 
 TEST_F(PuzzleChefTest, AStuckBoardNeverHidesAnotherBoardsStep)

@@ -12,6 +12,7 @@
 #include "game/shell/PemberquillOptions.h"
 #include "tests/game/shell/PemberquillOptionsTestSupport.h"
 #include "tests/support/ScopedWorkingDirectory.h"
+#include "tests/support/TestCore.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +102,8 @@ protected:
 
     testsupport::RecordingConsole console;
     UlvoEventSystem eventSystem;
+    // Seed -1 draws from the engine's clock: a still one draws alike every run.
+    testsupport::TestCore stillClock;
     EventLog log;
     testsupport::TemporaryFolder folder;
     testsupport::ScopedWorkingDirectory workingDirectory{folder.Path()};

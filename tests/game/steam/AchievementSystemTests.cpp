@@ -344,33 +344,6 @@ TEST_F(AchievementSystemTest, UnlockDialogsFollowOneAtATimeEachMovingPlayOn) {
   }
 }
 
-TEST_F(AchievementSystemTest, TheAchievementDialogHoldsBackTheUnlockDialogs) {
-  StartWith({Achievement("First", "NUMBER_OF_PUZZLES_SOLVED", 1)});
-  system.OnCampaignPuzzleFinished(Solved("Reef", ACCOMPLISHED_NODE_UNLOCKED));
-  system.ShowUnlockDialogs();
-  EXPECT_EQ(screens.shown, std::vector<std::string>{"achievements: First"});
-  EXPECT_TRUE(campaign.fired.empty());
-
-  Fire(AchievementSystem::DIALOG_CLOSE_EVENT);
-  EXPECT_EQ(campaign.fired, std::vector<std::string>{"PlayNext"});
-  system.ShowUnlockDialogs();
-  EXPECT_EQ(screens.shown.back(), "dialog: New Location:");
-}
-
-TEST_F(AchievementSystemTest, RankProgressSetsOnlyTheScoreAndKeepsPendingDialogs) {
-  StartWith({Achievement("First", "NUMBER_OF_PUZZLES_SOLVED", 1)});
-  system.OnCampaignPuzzleFinished(Solved("Reef", ACCOMPLISHED_REGION_UNLOCKED));
-  Fire(AchievementSystem::DIALOG_CLOSE_EVENT);
-  CampaignAccomplishments progress;
-  progress.flags = ACCOMPLISHED_RANK_PROGRESS_ONLY;
-  progress.reward = 4321;
-  system.OnCampaignPuzzleFinished(progress);
-  EXPECT_EQ(player.record.highScore, 4321);
-  EXPECT_EQ(player.record.puzzlesSolved, 1);
-  system.ShowUnlockDialogs();
-  EXPECT_EQ(screens.shown.back(), "dialog: New Region:");
-}
-
 TEST_F(AchievementSystemTest, ARestartedSystemCountsEachEventOnce) {
   StartWith({});
   system.Shutdown();

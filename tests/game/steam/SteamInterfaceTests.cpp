@@ -70,44 +70,6 @@ class SteamInterfaceTest : public ::testing::Test {
   SteamInterface steam;
 };
 
-TEST_F(SteamInterfaceTest, StartupAndShutdownLogTheirStepsAndLearnTheName) {
-  EXPECT_EQ(steam.GetUserName(), SteamInterface::INITIAL_USER_NAME);
-  steam.Startup(&gameClock);
-  EXPECT_EQ(steam.GetUserName(), "ada");
-  EXPECT_TRUE(steam.IsLoggedOn());
-  ASSERT_NE(steam.GetClock(), nullptr);
-  EXPECT_EQ(steam.GetClock()->GetParent(), &gameClock);
-  steam.Shutdown();
-  EXPECT_FALSE(steam.IsSteamAvailable());
-  EXPECT_FALSE(steam.IsLoggedOn());
-  EXPECT_EQ(console.Text(),
-            "SteamInterface Startup begun.\n"
-            "Logged in as Steam User: ada\n"
-            "SteamInterface Startup complete.\n"
-            "SteamInterface Shutdown begun.\n"
-            "SteamInterface Shutdown complete.\n");
-}
-
-TEST_F(SteamInterfaceTest, CallsInTheWrongStateAreAssertionFailures) {
-  const auto early = testsupport::CatchUlvoException([&] { steam.Shutdown(); });
-  EXPECT_EQ(early.message.rfind("Shutdown called on an uninitialized SteamInterface.", 0), 0u);
-  EXPECT_EQ(early.title, "SteamInterface::Shutdown");
-
-  steam.Startup(&gameClock);
-  const auto twice = testsupport::CatchUlvoException([&] { steam.Startup(&gameClock); });
-  EXPECT_EQ(twice.message.rfind("Startup called on an initialized subsystem.", 0), 0u);
-  EXPECT_EQ(twice.title, "SteamInterface::Startup");
-}
-
-TEST_F(SteamInterfaceTest, DestructionWithoutShutdownIsLoggedNotThrown) {
-  auto extra = std::make_unique<SteamInterface>("other-online");
-  extra->Startup(&gameClock);
-  console.lines.clear();
-  extra.reset();
-  EXPECT_NE(console.Text().find("SteamInterface was deleted without Shutdown() being called."),
-            std::string::npos);
-}
-
 TEST_F(SteamInterfaceTest, ProfileWrittenToPlayerStorageLandsInRemoteStorageAndReadsBack) {
   steam.Startup(&gameClock);
   ASSERT_TRUE(ArePlayerStorageHooksInstalled());
@@ -123,27 +85,6 @@ TEST_F(SteamInterfaceTest, ProfileWrittenToPlayerStorageLandsInRemoteStorageAndR
   std::unique_ptr<unsigned char[]> buffer;
   ASSERT_EQ(ReadWholeFile(profile, buffer), static_cast<int32_t>(bytes.size()));
   EXPECT_EQ(std::vector<unsigned char>(buffer.get(), buffer.get() + bytes.size()), bytes);
-}
-
-TEST_F(SteamInterfaceTest, SeparatorsFlattenSoSuchPathsShareOneRemoteFile) {
-  steam.Startup(&gameClock);
-  const unsigned char first[] = {'o', 'n', 'e'};
-  const unsigned char second[] = {'t', 'w', 'o', '!'};
-  ASSERT_EQ(WriteWholeFile(first, UlvoPath(PATH_MARKER_PLAYER_STORAGE, "a/b:c"), 3), 3);
-  ASSERT_EQ(WriteWholeFile(second, UlvoPath(PATH_MARKER_PLAYER_STORAGE, "a\\b_c"), 4), 4);
-  EXPECT_EQ(ReadText(StoredFile("a_b_c")), "two!");
-
-  std::unique_ptr<unsigned char[]> buffer;
-  EXPECT_EQ(ReadWholeFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "a:b/c"), buffer), 4);
-}
-
-TEST_F(SteamInterfaceTest, RemovingAPlayerStorageFileKeepsIt) {
-  steam.Startup(&gameClock);
-  const UlvoPath options(PATH_MARKER_PLAYER_STORAGE, "options.dat");
-  const unsigned char bytes[] = {1, 2, 3};
-  ASSERT_EQ(WriteWholeFile(bytes, options, 3), 3);
-  RemoveFile(options);
-  EXPECT_TRUE(platform::IsRegularFile(StoredFile("options.dat")));
 }
 
 TEST_F(SteamInterfaceTest, AMissingRemoteFileIsToldFromAnUnreadableOneAndLeavesTheBufferAlone) {

@@ -172,19 +172,6 @@ TEST_F(SdlAudioDeviceTest, VolumeAndPanShapeTheMixedOutput) {
   EXPECT_THAT(level.right, Near(0.0));
 }
 
-TEST_F(SdlAudioDeviceTest, PauseAndStopSilenceTheChannel) {
-  SampleHandle tone = LoadTone();
-  MixMeter meter;
-  ChannelHandle channel = device.Play(tone, PlaySettings{LoopMode::Loop, kMaxVolume, kPanCentre});
-
-  ASSERT_TRUE(device.SetPaused(channel, true));
-  EXPECT_THAT(meter.Measure().left, Near(0.0));
-  ASSERT_TRUE(device.SetPaused(channel, false));
-  EXPECT_THAT(meter.Measure().left, Near(kToneLevel));
-  ASSERT_TRUE(device.Stop(channel));
-  EXPECT_THAT(meter.Measure().left, Near(0.0));
-}
-
 TEST_F(SdlAudioDeviceTest, APlayNeverInheritsThePanOfAnEarlierPlay) {
   SampleHandle tone = LoadTone();
   MixMeter meter;
@@ -208,35 +195,6 @@ TEST_F(SdlAudioDeviceTest, APlayNeverInheritsThePanOfAnEarlierPlay) {
   EXPECT_THAT(level.right, Near(kToneLevel));
 }
 
-TEST_F(SdlAudioDeviceTest, AStereoSoundPlayedCentredKeepsItsSides) {
-  TestSound leftOnly{44100, 2, {}};
-  for (int i = 0; i < 4410; ++i) {
-    leftOnly.samples.push_back(kToneLevel);
-    leftOnly.samples.push_back(0);
-  }
-  SampleHandle sample = device.LoadSample(Write("left.wav", leftOnly));
-  ASSERT_NE(sample, kNoSample) << device.LastError();
-  MixMeter meter;
-  device.Play(sample, PlaySettings{LoopMode::Loop, kMaxVolume, kPanCentre});
-
-  MixMeter::Level level = meter.Measure();
-  EXPECT_THAT(level.left, Near(kToneLevel));
-  EXPECT_THAT(level.right, Near(0.0));
-}
-
-TEST_F(SdlAudioDeviceTest, StreamVolumeReachesTheOutput) {
-  StreamHandle stream =
-      device.OpenStream(Write("tone.wav", SteadyTone(44100, 1, 4410, kToneLevel)), LoopMode::Loop);
-  ASSERT_NE(stream, kNoStream) << device.LastError();
-  MixMeter meter;
-  ChannelHandle channel = device.PlayStream(stream, kMaxVolume);
-  ASSERT_NE(channel, kNoChannel) << device.LastError();
-  EXPECT_THAT(meter.Measure().left, Near(kToneLevel));
-
-  ASSERT_TRUE(device.SetVolume(channel, 0));
-  EXPECT_THAT(meter.Measure().left, Near(0.0));
-}
-
 TEST_F(SdlAudioDeviceTest, OncePlaysEndByThemselvesAndLoopsGoOn) {
   std::string path = Write("blip.wav", SteadyTone(44100, 1, 2205, kToneLevel));
   SampleHandle blip = device.LoadSample(path);
@@ -254,35 +212,6 @@ TEST_F(SdlAudioDeviceTest, OncePlaysEndByThemselvesAndLoopsGoOn) {
   EXPECT_NE(device.PlayStream(stream, kMaxVolume), kNoChannel);
 }
 
-TEST_F(SdlAudioDeviceTest, SampleLengthIsCountedAtTheMixRate) {
-  SampleHandle mono = device.LoadSample(Write("mono.wav", SteadyTone(44100, 1, 4410, 100)));
-  SampleHandle slow = device.LoadSample(Write("slow.wav", SteadyTone(22050, 2, 2205, 100)));
-
-  SampleInfo monoInfo = device.GetSampleInfo(mono);
-  EXPECT_EQ(monoInfo.frames, 4410u);
-  EXPECT_EQ(monoInfo.frequency, 44100);
-
-  // Resampled on load: the same tenth of a second at the mix rate.
-  SampleInfo slowInfo = device.GetSampleInfo(slow);
-  EXPECT_EQ(slowInfo.frequency, 44100);
-  EXPECT_NEAR(static_cast<double>(slowInfo.frames), 4410.0, 8.0);
-}
-
-TEST_F(SdlAudioDeviceTest, UnreadableFilesAreRefusedAndNamed) {
-  std::string missing = m_folder.File("missing.ogg");
-  EXPECT_EQ(device.LoadSample(missing), kNoSample);
-  EXPECT_NE(device.LastError().find(missing), std::string::npos) << device.LastError();
-  EXPECT_EQ(device.OpenStream(missing, LoopMode::Loop), kNoStream);
-  EXPECT_NE(device.LastError().find(missing), std::string::npos) << device.LastError();
-
-  std::string garbage = WriteBytes("garbage.wav", std::vector<char>(300, 'x'));
-  EXPECT_EQ(device.LoadSample(garbage), kNoSample);
-  EXPECT_FALSE(device.LastError().empty());
-
-  std::string empty = WriteBytes("empty.wav", {});
-  EXPECT_EQ(device.LoadSample(empty), kNoSample);
-}
-
 TEST_F(SdlAudioDeviceTest, ATruncatedFileNeverYieldsMoreThanItHolds) {
   std::vector<char> bytes = testsupport::WavBytes(SteadyTone(44100, 1, 44100, kToneLevel));
   bytes.resize(44 + 200);  // the header and 100 frames of the promised 44100
@@ -294,17 +223,6 @@ TEST_F(SdlAudioDeviceTest, ATruncatedFileNeverYieldsMoreThanItHolds) {
   EXPECT_LE(device.GetSampleInfo(sample).frames, 100u);
   ChannelHandle channel = device.Play(sample, PlaySettings{});
   EXPECT_TRUE(EndsWithinPatience(channel));
-}
-
-TEST_F(SdlAudioDeviceTest, OnlyOneDeviceIsOpenAtATime) {
-  SdlAudioDevice other;
-  EXPECT_FALSE(other.Open(AudioSettings{}));
-  EXPECT_FALSE(other.LastError().empty());
-  EXPECT_FALSE(other.IsOpen());
-
-  device.Close();
-  ASSERT_TRUE(other.Open(AudioSettings{})) << other.LastError();
-  EXPECT_FALSE(device.Open(AudioSettings{}));
 }
 
 }  // namespace

@@ -38,12 +38,6 @@ class SdlGpuDeviceDrawingTest : public GpuDeviceFixture {
   }
 };
 
-TEST_F(SdlGpuDeviceDrawingTest, ClearFillsTheWholeBackBufferWhateverTheViewport) {
-  ASSERT_EQ(device_->SetViewport({10, 10, 5, 5}), GpuResult::Ok);
-  device_->Clear({10, 20, 30, 255});
-  ExpectRectangle({0, 0, kSize, kSize}, {10, 20, 30, 255}, {});
-}
-
 TEST_F(SdlGpuDeviceDrawingTest, ColouredFanInterpolatesItsCorners) {
   ASSERT_EQ(DrawQuad(0, 0, kSize, kSize, {kRed, kGreen, kBlue, kWhite}), GpuResult::Ok);
 
@@ -75,22 +69,6 @@ TEST_F(SdlGpuDeviceDrawingTest, AlphaBlendsSourceOverDestination) {
   EXPECT_TRUE(ColorNear(Pixel(20, 20), {200, 50, 0, 255}, 1));
 }
 
-TEST_F(SdlGpuDeviceDrawingTest, NothingIsDrawnOutsideTheViewport) {
-  ASSERT_EQ(device_->SetViewport({16, 8, 32, 24}), GpuResult::Ok);
-  device_->SetProjection(OrthographicProjection(0, 1, 1, 0));
-  ASSERT_EQ(DrawQuad(-10, -10, 10, 10, kRed), GpuResult::Ok);
-  ExpectRectangle({16, 8, 32, 24}, kRed, kBlack);
-}
-
-TEST_F(SdlGpuDeviceDrawingTest, ViewportReachingPastTheBackBufferIsCutOff) {
-  ASSERT_EQ(device_->SetViewport({48, 48, 32, 32}), GpuResult::Ok);
-  device_->SetProjection(OrthographicProjection(0, 2, 2, 0));
-  // The quad covers the viewport's top-left quarter, all of it on the back buffer.
-  ASSERT_EQ(DrawQuad(0, 0, 1, 1, kRed), GpuResult::Ok);
-  ExpectRectangle({48, 48, 16, 16}, kRed, kBlack);
-  EXPECT_EQ(device_->SetViewport({0, 0, -1, 10}), GpuResult::InvalidCall);
-}
-
 TEST_F(SdlGpuDeviceDrawingTest, ProjectionMapsItsMinimumCornerToTheViewportTopLeft) {
   ASSERT_EQ(device_->SetViewport({8, 4, 40, 20}), GpuResult::Ok);
   // 100 units across 40 pixels and 50 units down 20 pixels: 10 units are 4 pixels.
@@ -101,12 +79,6 @@ TEST_F(SdlGpuDeviceDrawingTest, ProjectionMapsItsMinimumCornerToTheViewportTopLe
   device_->Clear(kBlack);
   ASSERT_EQ(DrawQuad(190, 40, 200, 50, kGreen), GpuResult::Ok);
   ExpectRectangle({44, 20, 4, 4}, kGreen, kBlack);
-}
-
-TEST_F(SdlGpuDeviceDrawingTest, ProjectionWithTheSmallerYAtTheBottomTurnsYUpward) {
-  device_->SetProjection(OrthographicProjection(0, 1, 0, 1));
-  ASSERT_EQ(DrawQuad(0, 0, 1, 0.5f, kRed), GpuResult::Ok);
-  ExpectRectangle({0, kSize / 2, kSize, kSize / 2}, kRed, kBlack);
 }
 
 TEST_F(SdlGpuDeviceDrawingTest, DegenerateProjectionOrViewportDrawsNothing) {

@@ -99,33 +99,6 @@ TEST_F(SdlGpuDeviceLossTest, TexturesChangedOrMadeWhileLostShowAfterReset) {
   EXPECT_TRUE(ColorNear(Pixel(50, 10), kRed, 0));
 }
 
-TEST_F(SdlGpuDeviceLossTest, SdlResetEventsLoseTheDevice) {
-  for (Uint32 type : {SDL_RENDER_TARGETS_RESET, SDL_RENDER_DEVICE_RESET}) {
-    SDL_Event event = {};
-    event.type = type;
-    ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
-    EXPECT_EQ(DrawQuad(0, 0, kSize, kSize, kGreen), GpuResult::DeviceLost) << type;
-    Recover();
-  }
-  SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
-}
-
-TEST_F(SdlGpuDeviceLossTest, ResetRestoresTheDefaultStates) {
-  auto texture = MakeHalves(kRed, kRed);
-  device_->SetTexture(texture.get());
-  device_->SetBlendMode(GpuBlendFactor::One, GpuBlendFactor::Zero);
-  ASSERT_EQ(device_->SetViewport({0, 0, 8, 8}), GpuResult::Ok);
-  ASSERT_EQ(device_->EndScene(), GpuResult::Ok);
-  ASSERT_EQ(device_->Reset(kSize, kSize), GpuResult::Ok);
-  ASSERT_EQ(device_->BeginScene(), GpuResult::Ok);
-
-  // Whole back buffer, clip-space projection, no texture, alpha blending.
-  device_->Clear(kBlue);
-  ASSERT_EQ(DrawQuad(-1, -1, 1, 1, GpuColor{0, 255, 0, 128}), GpuResult::Ok);
-  EXPECT_TRUE(ColorNear(Pixel(1, 1), {0, 128, 127, 255}, 2));
-  EXPECT_TRUE(ColorNear(Pixel(kSize - 2, kSize - 2), {0, 128, 127, 255}, 2));
-}
-
 TEST_F(SdlGpuDeviceLossTest, ResetResizesTheBackBufferOrRefusesImpossibleSizes) {
   EXPECT_EQ(device_->Reset(0, kSize), GpuResult::InvalidCall);
   EXPECT_EQ(device_->Reset(kSize, 1 << 20), GpuResult::InvalidCall);

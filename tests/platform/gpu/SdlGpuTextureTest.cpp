@@ -205,18 +205,6 @@ TEST_F(SdlGpuTextureTest, CopyLeavesOutWhatLiesOffEitherSurface) {
   texture->Unlock();
 }
 
-TEST_F(SdlGpuTextureTest, CopyIntoGreyTexturesKeepsTheLuminance) {
-  device_->Clear({255, 0, 0, 255});
-  auto grey = device_->CreateTexture(4, 4, GpuTextureFormat::Luminance);
-  auto greyAlpha = device_->CreateTexture(4, 4, GpuTextureFormat::LuminanceAlpha);
-  ASSERT_EQ(device_->CopyBackBufferToTexture({0, 0, 4, 4}, *grey, 0, 0), GpuResult::Ok);
-  ASSERT_EQ(device_->CopyBackBufferToTexture({0, 0, 4, 4}, *greyAlpha, 0, 0), GpuResult::Ok);
-  EXPECT_EQ(grey->Lock().bits[5], 76);
-  const uint8_t* texel = greyAlpha->Lock().bits + 2;
-  EXPECT_EQ(texel[0], 76);
-  EXPECT_EQ(texel[1], 255);
-}
-
 // A texture that some other device made.
 class ForeignTexture : public GpuTexture {
  public:
@@ -242,16 +230,6 @@ TEST_F(SdlGpuTextureTest, TexturesItDidNotMakeOrThatAreGoneDrawAsPlainColour) {
   texture.reset();
   ASSERT_EQ(DrawQuad(32, 32, 64, 64, kBlue), GpuResult::Ok);
   EXPECT_TRUE(ColorNear(Pixel(40, 40), kBlue, 0));
-}
-
-TEST_F(SdlGpuTextureTest, TextureOutlivingItsDeviceKeepsItsTexels) {
-  auto texture = MakeRgba(1, 1, {GpuColor{1, 2, 3, 4}});
-  device_.reset();
-  GpuLockedRect locked = texture->Lock();
-  ASSERT_NE(locked.bits, nullptr);
-  EXPECT_EQ(std::vector<uint8_t>(locked.bits, locked.bits + 4), (std::vector<uint8_t>{3, 2, 1, 4}));
-  locked.bits[0] = 9;
-  texture->Unlock();
 }
 
 }  // namespace

@@ -70,23 +70,6 @@ TEST(TextureSeamsTest, ClampPinsOutlyingPiecesToTheEdgeTexels) {
   }
 }
 
-TEST(TextureSeamsTest, CutCornersTakeTheColourBetweenTheirEnds) {
-  std::vector<GpuVertex> pieces;
-  ASSERT_TRUE(SplitTriangleAtTextureSeams(At(0, 0, {0, 0, 0, 255}), At(20, 0, {200, 100, 0, 55}),
-                                          At(0, 10, {0, 0, 0, 255}), GpuAddressMode::Wrap, 8, 8,
-                                          pieces));
-  bool foundCut = false;
-  for (const GpuVertex& vertex : pieces) {
-    if (vertex.x == 10.0f && vertex.y == 0.0f) {
-      foundCut = true;
-      EXPECT_EQ(vertex.color.r, 100);
-      EXPECT_EQ(vertex.color.g, 50);
-      EXPECT_EQ(vertex.color.a, 155);
-    }
-  }
-  EXPECT_TRUE(foundCut);
-}
-
 TEST(TextureSeamsTest, TriangleFlatOnASeamIsDrawnOnce) {
   // Every u is exactly 1: the seam between two clamp regions.
   const GpuVertex a{0, 0, {}, 1, 0}, b{10, 0, {}, 1, 0.5f}, c{0, 10, {}, 1, 1};

@@ -46,20 +46,6 @@ TEST_F(RemoteStorageTest, AWriteReplacesTheWholeFile) {
   EXPECT_EQ(storage.GetFileSize("empty"), 0);
 }
 
-TEST_F(RemoteStorageTest, MissingFilesAnswerAsMissing) {
-  char read[4];
-  EXPECT_FALSE(storage.FileExists("absent"));
-  EXPECT_EQ(storage.GetFileSize("absent"), -1);
-  EXPECT_EQ(storage.Read("absent", read, 4), -1);
-  EXPECT_FALSE(storage.Delete("absent"));
-}
-
-TEST_F(RemoteStorageTest, DeleteRemovesTheFile) {
-  ASSERT_TRUE(storage.Write("a", "x", 1));
-  EXPECT_TRUE(storage.Delete("a"));
-  EXPECT_FALSE(storage.FileExists("a"));
-}
-
 TEST_F(RemoteStorageTest, NamesThatCouldLeaveTheFolderAreRefused) {
   for (const std::string& name :
        std::vector<std::string>{"", ".", "..", "../escape", "sub/file", "a\nb"}) {

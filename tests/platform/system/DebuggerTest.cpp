@@ -8,15 +8,6 @@ namespace {
 
 using platform_test::ScopedEnvironment;
 
-TEST(DebuggerTest, NoDebuggerUnderTheTestRunner) {
-  EXPECT_FALSE(platform::IsDebuggerAttached());
-}
-
-TEST(DebuggerTest, BreakWithoutADebuggerCarriesOn) {
-  platform::BreakIntoDebugger();
-  SUCCEED();
-}
-
 TEST(DebuggerTest, OutputReachesStderrVerbatimOnlyWhenAsked) {
   const struct {
     const char* value;

@@ -81,29 +81,6 @@ TEST_F(FileSystemTest, CreateFolderRecursiveMakesEveryLevel) {
   EXPECT_FALSE(CreateFolderRecursive(""));
 }
 
-TEST_F(FileSystemTest, CreateFolderRecursiveFailsOverAFile) {
-  WriteFile(root_ + "/file", "x");
-  EXPECT_FALSE(CreateFolderRecursive(root_ + "/file"));
-  EXPECT_FALSE(CreateFolderRecursive(root_ + "/file/below"));
-  EXPECT_EQ(ReadFile(root_ + "/file"), "x");
-}
-
-TEST_F(FileSystemTest, RemoveFileReportsWhetherAFileWent) {
-  const std::string path = root_ + "/doomed.txt";
-  WriteFile(path, "bye");
-  EXPECT_TRUE(IsRegularFile(path));
-  EXPECT_TRUE(RemoveFile(path));
-  EXPECT_FALSE(IsRegularFile(path));
-  EXPECT_FALSE(RemoveFile(path));
-}
-
-TEST_F(FileSystemTest, IsRegularFileRejectsFoldersAndMissingPaths) {
-  EXPECT_FALSE(IsRegularFile(root_));
-  EXPECT_FALSE(IsRegularFile(root_ + "/missing"));
-  WriteFile(root_ + "/present", "");
-  EXPECT_TRUE(IsRegularFile(root_ + "/present"));
-}
-
 TEST_F(FileSystemTest, AtomicWriteStoresExactBytesAndLeavesNoTemporary) {
   const std::string path = root_ + "/profile.dat";
   const std::string first("\x00\x01\xFFprofile\r\n", 12);
@@ -117,16 +94,6 @@ TEST_F(FileSystemTest, AtomicWriteStoresExactBytesAndLeavesNoTemporary) {
   ASSERT_TRUE(WriteFileAtomically(path, nullptr, 0));
   EXPECT_EQ(ReadFile(path), "");
   EXPECT_EQ(ListFolder(root_, "*"), Names{"profile.dat"});
-}
-
-TEST_F(FileSystemTest, AtomicWriteGivesTheUsualPermissions) {
-  const std::string path = root_ + "/options.txt";
-  ASSERT_TRUE(WriteFileAtomically(path, "a", 1));
-  struct stat info {};
-  ASSERT_EQ(stat(path.c_str(), &info), 0);
-  const mode_t mask = umask(0);
-  umask(mask);
-  EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
 }
 
 TEST_F(FileSystemTest, FailedAtomicWriteKeepsTheOldFile) {
@@ -156,18 +123,6 @@ TEST_F(FileSystemTest, ListFolderMatchesWildcardsIgnoringCase) {
   EXPECT_EQ(ListFolder(root_, "**"), (Names{"a.pz", "alpha.pzl", "beta.txt", "Board.PZL", "Gamma.pzl", "pzl"}));
   EXPECT_TRUE(ListFolder(root_, "*.pzl?").empty());
   EXPECT_TRUE(ListFolder(root_, "").empty());
-}
-
-TEST_F(FileSystemTest, ListFolderSortsByNameIgnoringCase) {
-  for (const char* name : {"puzzle10.txt", "Puzzle2.txt", "PUZZLE1.txt", "puzzle1.txt", "_first.txt"}) {
-    WriteFile(root_ + "/" + name, "");
-  }
-  EXPECT_EQ(ListFolder(root_, "*.txt"),
-            (Names{"_first.txt", "PUZZLE1.txt", "puzzle1.txt", "puzzle10.txt", "Puzzle2.txt"}));
-}
-
-TEST_F(FileSystemTest, ListFolderOfAMissingFolderIsEmpty) {
-  EXPECT_TRUE(ListFolder(root_ + "/nowhere", "*").empty());
 }
 
 }  // namespace

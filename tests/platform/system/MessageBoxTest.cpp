@@ -27,13 +27,6 @@ TEST(MessageBoxTest, OffscreenDriverWritesToStderrEvenWithADisplay) {
   }
 }
 
-TEST(MessageBoxTest, DummyDriverWritesToStderr) {
-  ScopedEnvironment driver("SDL_VIDEODRIVER", "dummy");
-  ScopedEnvironment display("WAYLAND_DISPLAY", "wayland-0");
-  EXPECT_EQ(ShowAndCapture(MessageBoxIcon::Error),
-            "Fatal Error\nCould not open \"Data/options.txt\".\n");
-}
-
 TEST(MessageBoxTest, NoDisplayWritesToStderr) {
   ScopedEnvironment driver("SDL_VIDEODRIVER", nullptr);
   ScopedEnvironment display("DISPLAY", "");

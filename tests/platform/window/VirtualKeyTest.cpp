@@ -78,13 +78,6 @@ TEST(VirtualKeyTest, LettersFollowTheLayoutAndOtherKeysTheirPosition) {
   EXPECT_EQ(VirtualKeyFromSdl(0x0444, SDL_SCANCODE_A), 'A');
 }
 
-TEST(VirtualKeyTest, UnknownKeysGiveZero) {
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_UNKNOWN, SDL_SCANCODE_UNKNOWN), 0);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_MUTE, SDL_SCANCODE_MUTE), 0);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_UNKNOWN, static_cast<SDL_Scancode>(SDL_NUM_SCANCODES)), 0);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_UNKNOWN, static_cast<SDL_Scancode>(-1)), 0);
-}
-
 TEST(VirtualKeyTest, NoTwoPositionsShareALetterOrDigit) {
   int letterKeys = 0;
   for (int scancode = 0; scancode < SDL_NUM_SCANCODES; ++scancode) {

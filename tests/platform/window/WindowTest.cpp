@@ -70,31 +70,6 @@ TEST_F(WindowTest, SwitchesBetweenWindowedAndDesktopFullScreen) {
   EXPECT_EQ(window_->ClientSize(), (IntSize{640, 400}));
 }
 
-TEST_F(WindowTest, OpensInDesktopFullScreen) {
-  WindowSettings settings;
-  settings.clientSize = Window::DesktopSize();
-  settings.mode = DisplayMode::FullscreenDesktop;
-  std::string error;
-  auto window = Window::Create(settings, error);
-  ASSERT_NE(window, nullptr) << error;
-  EXPECT_EQ(window->GetDisplayMode(), DisplayMode::FullscreenDesktop);
-  EXPECT_EQ(window->ClientSize(), Window::DesktopSize());
-}
-
-TEST_F(WindowTest, CursorPositionIsOnTheDesktop) {
-  SDL_WarpMouseInWindow(window_->NativeHandle(), 30, 40);
-  EXPECT_EQ(window_->CursorScreenPosition(), (IntPoint{130, 90}));
-  window_->SetClientGeometry({200, 7}, {640, 400});
-  SDL_WarpMouseInWindow(window_->NativeHandle(), 0, 399);
-  EXPECT_EQ(window_->CursorScreenPosition(), (IntPoint{200, 406}));
-}
-
-TEST_F(WindowTest, ShowingTheArrowOrAMissingCursorIsHarmless) {
-  window_->ShowCursor(nullptr);
-  window_->ShowCursor(nullptr);
-  SUCCEED();
-}
-
 TEST(CursorTest, RefusesImagesThatCannotBeCursors) {
   const std::vector<uint8_t> pixels(32 * 32 * 4, 0xFF);
   std::string error;

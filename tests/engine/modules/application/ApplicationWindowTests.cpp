@@ -167,16 +167,6 @@ TEST_F(ApplicationWindowTest, GoingFullScreenCoversTheDesktopAndIsLogged) {
   }
 }
 
-TEST_F(ApplicationWindowTest, AFullScreenWindowAtItsDisplaysCornerIsLeftAlone) {
-  m_application->SetFullscreen();
-  for (int frame = 0; frame < 5; ++frame) {
-    Pump();
-  }
-  EXPECT_FALSE(m_console.Printed("NOT at")) << m_console.Text();
-  EXPECT_EQ(m_application->GetClientRect(),
-            (ScreenRect{0, 0, m_application->GetDesktopSize().x, m_application->GetDesktopSize().y}));
-}
-
 TEST_F(ApplicationWindowTest, GoingBackToAWindowLandsOnePixelOffTheCentre) {
   m_application->SetFullscreen();
   PumpUntilEmpty();
@@ -230,13 +220,6 @@ TEST_F(ApplicationWindowTest, LosingTheFocusInFullScreenMinimisesAndRegainingRes
   EXPECT_EQ(m_application->GetClientSize(), m_application->GetDesktopSize());
 }
 
-TEST_F(ApplicationWindowTest, LosingTheFocusInAWindowLeavesItAlone) {
-  Focus();
-  PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-  Pump();
-  EXPECT_FALSE(Window().IsMinimized());
-}
-
 TEST_F(ApplicationWindowTest, AnAspectRatioThatIsNotAboveZeroIsRefused) {
   m_application->SetAspectRatio(0.0f);
   m_application->SetAspectRatio(-1.6f);
@@ -259,22 +242,6 @@ TEST_F(ApplicationWindowTest, AWindowThatCannotOpenIsAFatalEngineError) {
   }
 }
 
-TEST(ApplicationWithoutWindowTest, EverythingIsQuietBeforeTheWindowOpens) {
-  RecordingConsole console;
-  auto application = UlvoApplicationBasic_Win32::Create();
-  EXPECT_EQ(application->GetApplicationName(), "Unnamed Application - Ulvo Game Engine");
-  EXPECT_EQ(application->GetDeviceContext(), nullptr);
-  application->Update();
-  application->SetFullscreen();
-  application->SetWindowed();
-  EXPECT_TRUE(application->IsWindowed());
-  EXPECT_EQ(application->GetClientSize(), IntVector2(0, 0));
-  EXPECT_EQ(application->GetViewBoundsSize(), IntVector2(0, 0));
-  IntVector2 cursor(5, 5);
-  EXPECT_FALSE(application->GetCursorScreenPosition(cursor));
-  EXPECT_EQ(cursor, IntVector2(5, 5));
-}
-
 TEST(UserDataPathTest, LiesInTheUsersDataFolder) {
   auto application = UlvoApplicationBasic_Win32::Create();
   application->SetUserDataFolder("Harrowmere Pemberquill/");
@@ -288,16 +255,6 @@ TEST(UserDataPathTest, LiesInTheUsersDataFolder) {
     EXPECT_EQ(application->GetUserDataPath(),
               "/home/player/.local/share/Harrowmere Pemberquill/");
   }
-}
-
-TEST(UserDataPathTest, NeverFallsBackToTheFileSystemRoot) {
-  auto application = UlvoApplicationBasic_Win32::Create();
-  application->SetUserDataFolder("Harrowmere Pemberquill/");
-  ScopedEnvironment dataHome("XDG_DATA_HOME", nullptr);
-  ScopedEnvironment home("HOME", nullptr);
-  EXPECT_EQ(application->GetUserDataPath(), "Harrowmere Pemberquill/");
-  EXPECT_EQ(UlvoPath(PATH_MARKER_USER_DATA, "application.log").GetResolvedPath(),
-            "Harrowmere Pemberquill/application.log");
 }
 
 }  // namespace

@@ -24,13 +24,6 @@ std::string Refusal(const Bytes& file) {
   return error;
 }
 
-TEST(CursorFileTest, TheStoredCursorPathNamesAPngBesideTheWorkingDirectory) {
-  EXPECT_EQ(CursorImagePath("\\Data\\Images\\Cursors\\PaintBrush2.cur"),
-            "Data/Images/Cursors/PaintBrush2.png");
-  EXPECT_EQ(CursorImagePath("Data/Images/Cursors/Arrow.CUR"), "Data/Images/Cursors/Arrow.png");
-  EXPECT_EQ(CursorImagePath("/Cursors/Hand.png"), "Cursors/Hand.png");
-}
-
 TEST(CursorFileTest, DecodesThePixelsAndTheHotSpot) {
   CursorImage image;
   std::string error;
@@ -42,15 +35,6 @@ TEST(CursorFileTest, DecodesThePixelsAndTheHotSpot) {
   EXPECT_EQ(image.rgba, GradientPixels(24, 16));
 }
 
-TEST(CursorFileTest, WithoutAHotSpotTheTopLeftPixelPoints) {
-  CursorImage image;
-  std::string error;
-  const Bytes plain = WithTextChunk(EncodePng(GradientPixels(8, 8), 8, 8), "Comment", "9,9");
-  ASSERT_TRUE(DecodeCursorImage(plain, image, error)) << error;
-  EXPECT_EQ(image.hotX, 0);
-  EXPECT_EQ(image.hotY, 0);
-}
-
 TEST(CursorFileTest, RefusesBadHotSpots) {
   EXPECT_NE(Refusal(CursorPng(8, 8, "8,0")).find("outside"), std::string::npos);
   EXPECT_NE(Refusal(CursorPng(8, 8, "0,8")).find("outside"), std::string::npos);
@@ -58,6 +42,18 @@ TEST(CursorFileTest, RefusesBadHotSpots) {
   EXPECT_NE(Refusal(CursorPng(8, 8, "-1,2")).find("x,y"), std::string::npos);
   EXPECT_NE(Refusal(CursorPng(8, 8, "99999999999,1")).find("x,y"), std::string::npos);
   EXPECT_NE(Refusal(CursorPng(8, 8, "")).find("x,y"), std::string::npos);
+}
+
+// Cursors need a real display (see the X server tests); a headless run
+// still reports a cursor it cannot load.
+using CustomCursorTest = OpenApplicationTest;
+
+TEST(CursorFileTest, AChunkLengthPastTheEndIsNotFollowed) {
+  Bytes file = CursorPng(8, 8, "2,2");
+  // The text chunk claims far more bytes than the file has; the decoder
+  // would set that much memory aside.
+  file[33] = 0x7F;
+  EXPECT_NE(Refusal(file).find("damaged"), std::string::npos);
 }
 
 TEST(CursorFileTest, RefusesWhatIsNotASmallPng) {
@@ -72,18 +68,6 @@ TEST(CursorFileTest, RefusesWhatIsNotASmallPng) {
   const Bytes withoutEnd(whole.begin(), whole.end() - 12);
   EXPECT_NE(Refusal(withoutEnd).find("damaged"), std::string::npos);
 }
-
-TEST(CursorFileTest, AChunkLengthPastTheEndIsNotFollowed) {
-  Bytes file = CursorPng(8, 8, "2,2");
-  // The text chunk claims far more bytes than the file has; the decoder
-  // would set that much memory aside.
-  file[33] = 0x7F;
-  EXPECT_NE(Refusal(file).find("damaged"), std::string::npos);
-}
-
-// Cursors need a real display (see the X server tests); a headless run
-// still reports a cursor it cannot load.
-using CustomCursorTest = OpenApplicationTest;
 
 TEST_F(CustomCursorTest, AMissingCursorIsReportedAndKeepsTheArrow) {
   TemporaryFolder folder;

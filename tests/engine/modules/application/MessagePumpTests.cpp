@@ -13,59 +13,11 @@ using Pairs = std::vector<Pair>;
 
 using MessagePumpTest = OpenApplicationTest;
 
-TEST_F(MessagePumpTest, HoldingAKeyGivesDownRepeatAndUp) {
-  Focus();
-  PushKey(SDL_KEYDOWN, SDLK_a, SDL_SCANCODE_A);
-  PushKey(SDL_KEYDOWN, SDLK_a, SDL_SCANCODE_A, KMOD_NONE, true);
-  Pump();
-  EXPECT_TRUE(m_input->IsKeyDown('A'));
-  PushKey(SDL_KEYUP, SDLK_a, SDL_SCANCODE_A);
-  Pump();
-  EXPECT_FALSE(m_input->IsKeyDown('A'));
-  EXPECT_EQ(m_game->pairs, (Pairs{{1, 'A'}, {2, 'A'}, {3, 'A'}}));
-}
-
-TEST_F(MessagePumpTest, ControlKeysAlsoArriveAsCharacters) {
-  Focus();
-  PushTap(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE);
-  PushTap(SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE);
-  PushTap(SDLK_RETURN, SDL_SCANCODE_RETURN);
-  PushTap(SDLK_TAB, SDL_SCANCODE_TAB);
-  Pump();
-  EXPECT_EQ(m_game->pairs, (Pairs{{1, 27}, {4, 27}, {3, 27}, {1, 8}, {4, 8}, {3, 8},
-                                  {1, 13}, {4, 13}, {3, 13}, {1, 9}, {4, 9}, {3, 9}}));
-}
-
 TEST_F(MessagePumpTest, TypedTextArrivesInTheGamesCodePage) {
   Focus();
   PushText("b\xC3\xA9\xE2\x82\xAC\xC5\x91");  // b, e acute, euro sign, o double acute
   Pump();
   EXPECT_EQ(m_game->pairs, (Pairs{{4, 'b'}, {4, 0xE9}, {4, 0x80}}));
-}
-
-TEST_F(MessagePumpTest, ButtonsArriveAsKeysOneAndTwo) {
-  Focus();
-  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
-  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
-  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE);
-  Pump();
-  EXPECT_TRUE(m_input->IsKeyDown(1));
-  EXPECT_TRUE(m_input->IsKeyDown(2));
-  EXPECT_FALSE(m_input->IsKeyDown(4));
-  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE);
-  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
-  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
-  Pump();
-  EXPECT_EQ(m_game->pairs, (Pairs{{1, 1}, {1, 2}, {3, 2}, {3, 1}}));
-}
-
-TEST_F(MessagePumpTest, TheWheelGivesWholeNotches) {
-  Focus();
-  PushWheel(1, 1.0f);
-  PushWheel(-2, -2.0f);
-  PushWheel(0, 0.5f);
-  Pump();
-  EXPECT_EQ(m_game->pairs, (Pairs{{5, 1}, {6, 2}, {5, 0}}));
 }
 
 TEST_F(MessagePumpTest, AltEnterTogglesFullScreenOnceAndReachesNobodyElse) {
@@ -80,19 +32,6 @@ TEST_F(MessagePumpTest, AltEnterTogglesFullScreenOnceAndReachesNobodyElse) {
   Pump();
   EXPECT_EQ(toggles.count, 1);
   EXPECT_TRUE(toggles.last.IsEmpty());
-  EXPECT_TRUE(m_game->pairs.empty());
-}
-
-TEST_F(MessagePumpTest, AltAloneF10AndAltSpaceDoNothing) {
-  EventLog toggles("ToggleFullscreenEvent");
-  Focus();
-  PushTap(SDLK_LALT, SDL_SCANCODE_LALT, KMOD_LALT);
-  PushTap(SDLK_F10, SDL_SCANCODE_F10);
-  PushKey(SDL_KEYDOWN, SDLK_LALT, SDL_SCANCODE_LALT, KMOD_LALT);
-  PushTap(SDLK_SPACE, SDL_SCANCODE_SPACE, KMOD_LALT);
-  PushKey(SDL_KEYUP, SDLK_LALT, SDL_SCANCODE_LALT);
-  Pump();
-  EXPECT_EQ(toggles.count, 0);
   EXPECT_TRUE(m_game->pairs.empty());
 }
 
@@ -140,25 +79,6 @@ TEST_F(MessagePumpTest, ClosingTheWindowAsksTheGameToQuitAndKeepsTheWindow) {
   Push(quit);
   Pump();
   EXPECT_EQ(quits.count, 2) << "a quit from outside (a signal) also asks";
-}
-
-TEST_F(MessagePumpTest, NothingIsHandledOnceTheGameIsQuitting) {
-  Focus();
-  m_game->quitting = true;
-  PushTap(SDLK_d, SDL_SCANCODE_D);
-  Pump();
-  EXPECT_TRUE(m_game->pairs.empty());
-  m_game->quitting = false;
-  Pump();
-  EXPECT_EQ(m_game->pairs, (Pairs{{1, 'D'}, {3, 'D'}})) << "the messages waited in the queue";
-}
-
-TEST_F(MessagePumpTest, WithoutAGameNoMessageIsHandled) {
-  EventLog quits("QuitGameEvent");
-  m_game.reset();
-  PushWindowEvent(SDL_WINDOWEVENT_CLOSE);
-  Pump();
-  EXPECT_EQ(quits.count, 0);
 }
 
 // Every reading of the clock moves it on 20 ms, so the 50 ms budget lets

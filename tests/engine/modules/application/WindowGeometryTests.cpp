@@ -35,17 +35,6 @@ TEST(SixteenByTenTest, AnExactMatchAndAZeroHeight) {
   EXPECT_EQ(BringToSixteenByTen(IntVector2(0, 0)), IntVector2(0, 0));
 }
 
-TEST(WindowPropertiesTest, ConstructionKeepsTheRequestAndItsSixteenByTenForm) {
-  const ApplicationWindowProperties properties(IntVector2(1920, 1080), 1);
-  EXPECT_EQ(properties.m_physicalSize, IntVector2(1920, 1080));
-  EXPECT_EQ(properties.m_lastPhysicalSize, IntVector2(1728, 1080));
-  ExpectBox(properties.m_screenBounds, 0, 0, 1920, 1080);
-  ExpectBox(properties.m_viewBounds, 0, 0, 1920, 1080);
-  EXPECT_EQ(properties.m_fullscreen, 1);
-  EXPECT_FLOAT_EQ(properties.m_aspectRatio, 1.6f);
-  EXPECT_EQ(properties.m_virtualWidth, 1024);
-}
-
 TEST(WindowPropertiesTest, ATallClientGetsBarsAboveAndBelow) {
   const ApplicationWindowProperties properties = LaidOut(1280, 1024);
   ExpectBox(properties.m_screenBounds, 0, 112, 1280, 912);
@@ -97,13 +86,6 @@ TEST(WindowPlacementTest, AFrameOverTheBottomEdgeIsShiftedUpWithItsClientArea) {
       PlaceWindowOnDesktop(IntVector2(800, 1000), {2, 0, 30, 0}, ScreenRect{0, 0, 1200, 1040});
   EXPECT_EQ(placement.windowRect, (ScreenRect{200, 8, 1000, 1040}));
   EXPECT_EQ(placement.clientRect, (ScreenRect{200, 10, 1000, 1010}));
-}
-
-TEST(WindowPlacementTest, ADesktopAwayFromTheOriginCentresOnItself) {
-  const WindowPlacement placement =
-      PlaceWindowOnDesktop(IntVector2(640, 400), {}, ScreenRect{-1920, 0, 0, 1200});
-  EXPECT_EQ(placement.clientRect, (ScreenRect{-1280, 400, -640, 800}));
-  EXPECT_EQ(placement.windowRect, placement.clientRect);
 }
 
 }  // namespace

@@ -25,6 +25,30 @@ TEST(KeyPairTest, SystemKeysAreNotInput) {
   EXPECT_EQ(PairOf(WindowMessage::KeyMenu(13)), P(0, 0));
 }
 
+// Keys and the two buttons the game uses become down, repeat and up pairs
+// under their own codes; the middle button is not input.
+TEST(KeyPairTest, KeysAndButtonsGiveTheirActionAndCode) {
+  using platform::VK_LBUTTON;
+  using platform::VK_MBUTTON;
+  using platform::VK_RBUTTON;
+  const struct {
+    WindowMessage message;
+    std::pair<int, int> pair;
+  } cases[] = {
+      {WindowMessage::KeyDown('Z', false, false), P(1, 'Z')},
+      {WindowMessage::KeyDown('Z', true, false), P(2, 'Z')},
+      {WindowMessage::KeyUp('Z', false), P(3, 'Z')},
+      {WindowMessage::MouseButtonDown(VK_LBUTTON), P(1, VK_LBUTTON)},
+      {WindowMessage::MouseButtonUp(VK_LBUTTON), P(3, VK_LBUTTON)},
+      {WindowMessage::MouseButtonDown(VK_RBUTTON), P(1, VK_RBUTTON)},
+      {WindowMessage::MouseButtonUp(VK_RBUTTON), P(3, VK_RBUTTON)},
+      {WindowMessage::MouseButtonDown(VK_MBUTTON), P(0, 0)},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PairOf(c.message), c.pair) << &c - cases;
+  }
+}
+
 TEST(KeyPairTest, TheWheelCountsWholeNotches) {
   EXPECT_EQ(PairOf(WindowMessage::MouseWheel(120)), P(5, 1));
   EXPECT_EQ(PairOf(WindowMessage::MouseWheel(-240)), P(6, 2));
@@ -35,22 +59,22 @@ TEST(KeyPairTest, TheWheelCountsWholeNotches) {
   EXPECT_EQ(PairOf(WindowMessage::MouseWheel(300 * 120)), P(5, 300 - 256));
 }
 
+// Characters arrive as their byte in the game's code page; those it lacks
+// are dropped rather than cut to their low byte.
 TEST(KeyPairTest, CharactersArriveInTheGamesCodePage) {
-  EXPECT_EQ(PairOf(WindowMessage::Character('a')), P(4, 'a'));
-  EXPECT_EQ(PairOf(WindowMessage::Character(27)), P(4, 27));
-  EXPECT_EQ(PairOf(WindowMessage::Character(8)), P(4, 8));
-  EXPECT_EQ(PairOf(WindowMessage::Character(0xE9)), P(4, 0xE9));    // é
-  EXPECT_EQ(PairOf(WindowMessage::Character(0x20AC)), P(4, 0x80));  // euro sign
-  EXPECT_EQ(PairOf(WindowMessage::Character(0x201C)), P(4, 0x93));  // left double quote
-  EXPECT_EQ(PairOf(WindowMessage::Character(0x0178)), P(4, 0x9F));  // Y with diaeresis
-}
-
-TEST(KeyPairTest, CharactersTheCodePageLacksAreDroppedNotMangled) {
-  // The low byte of U+0151 would have typed 'Q'.
-  EXPECT_EQ(PairOf(WindowMessage::Character(0x0151)), P(0, 0));
-  EXPECT_EQ(PairOf(WindowMessage::Character(0x4E2D)), P(0, 0));
-  EXPECT_EQ(PairOf(WindowMessage::Character(0x1F600)), P(0, 0));
-  EXPECT_EQ(PairOf(WindowMessage::Character(0xFFFD)), P(0, 0));
+  const struct {
+    uint32_t character;
+    std::pair<int, int> pair;
+  } cases[] = {
+      {'a', P(4, 'a')},      {27, P(4, 27)},        {8, P(4, 8)},
+      {0xE9, P(4, 0xE9)},    {0xFF, P(4, 0xFF)},    {0x20AC, P(4, 0x80)},
+      {0x201C, P(4, 0x93)},  {0x0178, P(4, 0x9F)},  {0x0100, P(0, 0)},
+      {0x0151, P(0, 0)},     {0x4E2D, P(0, 0)},     {0x1F600, P(0, 0)},
+      {0xFFFD, P(0, 0)},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PairOf(WindowMessage::Character(c.character)), c.pair) << std::hex << c.character;
+  }
 }
 
 }  // namespace

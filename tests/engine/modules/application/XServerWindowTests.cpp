@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,7 +14,6 @@
 #include <string>
 
 #include "engine/modules/application/UlvoApplicationBasic_Win32.h"
-#include "platform/system/HighResolutionCounter.h"
 #include "platform/window/Window.h"
 #include "tests/engine/modules/ModuleTestSupport.h"
 #include "tests/engine/modules/application/CursorPngSupport.h"
@@ -116,75 +114,76 @@ class VirtualXServer {
   std::string m_displayNumber;
 };
 
-// Runs the application on a real X server through SDL's X11 driver. Skipped
-// where no Xvfb is installed (the setup script installs it).
+// Runs the application on a real X server through SDL's X11 driver. Skipped,
+// with the reason, where no X server can start. Xvfb picks a free display
+// itself (-displayfd), so suites running side by side need no lock.
 class XServerWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     const std::string program = FindProgram("Xvfb");
     if (program.empty()) {
+      s_unavailable = "Xvfb is not installed";
       return;
     }
-    // Test processes run side by side: two X servers starting at once can
-    // race for one display number, so the suites take turns.
-    s_lock = open("/tmp/pemberquill-xvfb-test.lock", O_CREAT | O_RDWR, 0666);
-    if (s_lock >= 0) {
-      flock(s_lock, LOCK_EX);
-    }
     s_server = new VirtualXServer();
-    std::string error;
-    if (!s_server->Start(program, error)) {
-      s_startError = error;
-    } else if (!WaitForClients()) {
-      s_startError = "the X server on " + s_server->Display() + " takes no clients: " + SDL_GetError();
+    if (!s_server->Start(program, s_unavailable)) {
+      return;
     }
-  }
-
-  // A server that has reported its display may still refuse the first
-  // clients on a loaded machine: connect until one succeeds. (-noreset keeps
-  // the server from restarting when this probe, the last client, leaves.)
-  static bool WaitForClients() {
+    // The server reports its display once it takes clients; one probe
+    // tells whether SDL can reach it.
     ScopedEnvironment display("DISPLAY", s_server->Display().c_str());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-      if (SDL_VideoInit("x11") == 0) {
-        SDL_VideoQuit();
-        return true;
-      }
-      platform::SleepMilliseconds(50);
+    if (SDL_VideoInit("x11") != 0) {
+      s_unavailable = "the X server on " + s_server->Display() + " takes no clients: " + SDL_GetError();
+      return;
     }
-    return false;
+    SDL_VideoQuit();
   }
 
   static void TearDownTestSuite() {
     delete s_server;
     s_server = nullptr;
-    if (s_lock >= 0) {
-      close(s_lock);
-      s_lock = -1;
-    }
   }
 
   void SetUp() override {
-    if (s_server == nullptr) {
-      GTEST_SKIP() << "Xvfb is not installed";
+    if (!s_unavailable.empty()) {
+      GTEST_SKIP() << "no X server: " << s_unavailable;
     }
-    ASSERT_TRUE(s_startError.empty()) << s_startError;
     m_display = std::make_unique<ScopedEnvironment>("DISPLAY", s_server->Display().c_str());
     m_driver = std::make_unique<ScopedEnvironment>("SDL_VIDEODRIVER", "x11");
     m_application = UlvoApplicationBasic_Win32::Create();
     m_application->SetApplicationName(GAME_TITLE);
     m_application->OpenWindow(IntVector2(640, 400), 0, 101);
-    RunFrames(20);
+    m_application->Update();
   }
 
   void TearDown() override { m_application.reset(); }
 
-  // The X server answers asynchronously: a few frames let it catch up.
-  void RunFrames(int count) {
-    for (int frame = 0; frame < count; ++frame) {
+  // The X server answers asynchronously: runs frames, waiting for its
+  // events in between, until the condition holds; false if it never does.
+  template <class Condition>
+  bool RunFramesUntil(Condition condition) {
+    for (int frame = 0; frame < 500; ++frame) {
       m_application->Update();
-      platform::SleepMilliseconds(5);
+      if (condition()) {
+        return true;
+      }
+      SDL_WaitEventTimeout(nullptr, 20);
     }
+    return false;
+  }
+
+  // Moves the pointer into the client area and runs frames until the
+  // application sees it there.
+  bool MovePointerTo(int x, int y) {
+    SDL_WarpMouseInWindow(NativeWindow(), x, y);
+    return RunFramesUntil([&] {
+      int left = 0;
+      int top = 0;
+      SDL_GetWindowPosition(NativeWindow(), &left, &top);
+      IntVector2 cursor;
+      return m_application->GetCursorScreenPosition(cursor) &&
+             cursor == IntVector2(left + x, top + y);
+    });
   }
 
   SDL_Window* NativeWindow() { return m_application->GetDeviceContext()->NativeHandle(); }
@@ -205,8 +204,7 @@ class XServerWindowTest : public ::testing::Test {
   }
 
   static VirtualXServer* s_server;
-  static int s_lock;
-  static std::string s_startError;
+  static std::string s_unavailable;
 
   TestCore m_core;
   RecordingConsole m_console;
@@ -217,8 +215,7 @@ class XServerWindowTest : public ::testing::Test {
 };
 
 VirtualXServer* XServerWindowTest::s_server = nullptr;
-int XServerWindowTest::s_lock = -1;
-std::string XServerWindowTest::s_startError;
+std::string XServerWindowTest::s_unavailable;
 
 TEST_F(XServerWindowTest, TheWindowAppearsWithTheGamesTitle) {
   EXPECT_STREQ(SDL_GetCurrentVideoDriver(), "x11");
@@ -229,22 +226,16 @@ TEST_F(XServerWindowTest, TheWindowAppearsWithTheGamesTitle) {
   if (xwininfo.empty()) {
     return;
   }
-  // On a loaded machine the server may map the window late: ask again for a
-  // while before giving up.
+  // The server may map the window late: ask until it lists it at its size.
   const std::string entry = std::string("\"") + GAME_TITLE + "\"";
   std::string tree;
   std::string line;
-  for (int attempt = 0; attempt < 200; ++attempt) {
+  RunFramesUntil([&] {
     tree = RunAndRead(xwininfo + " -display " + s_server->Display() + " -root -tree 2>&1");
     const size_t found = tree.find(entry);
-    if (found != std::string::npos) {
-      line = tree.substr(found, tree.find('\n', found) - found);
-      if (line.find("640x400") != std::string::npos) {
-        break;
-      }
-    }
-    RunFrames(5);
-  }
+    line = found == std::string::npos ? "" : tree.substr(found, tree.find('\n', found) - found);
+    return line.find("640x400") != std::string::npos;
+  });
   ASSERT_NE(tree.find(entry), std::string::npos) << tree;
   EXPECT_NE(line.find("640x400"), std::string::npos) << line;
 }
@@ -255,20 +246,18 @@ TEST_F(XServerWindowTest, ThePaintBrushCursorReplacesTheArrowInsideTheClientArea
   std::filesystem::create_directories("Data/Images/Cursors");
   modules_test::WriteFile("Data/Images/Cursors/PaintBrush2.png", CursorPng(32, 32, "2,29"));
 
-  SDL_WarpMouseInWindow(NativeWindow(), 5, 200);
-  RunFrames(10);
+  ASSERT_TRUE(MovePointerTo(5, 200));
   SDL_Cursor* const arrow = SDL_GetCursor();
   m_application->SetCustomCursor("\\Data\\Images\\Cursors\\PaintBrush2.cur");
   EXPECT_FALSE(m_console.Printed("WARNING")) << m_console.Text();
-  RunFrames(5);
+  m_application->Update();
   EXPECT_EQ(SDL_GetCursor(), arrow) << "within 10 pixels of the edge the cursor is left alone";
 
-  SDL_WarpMouseInWindow(NativeWindow(), 320, 200);
-  RunFrames(10);
+  ASSERT_TRUE(MovePointerTo(320, 200));
   EXPECT_NE(SDL_GetCursor(), arrow);
 
   m_application->SetCustomCursor("");
-  RunFrames(5);
+  m_application->Update();
   EXPECT_EQ(SDL_GetCursor(), SDL_GetDefaultCursor());
 }
 

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "engine/core/Diagnostics.h"
-#include "engine/core/Rgba.h"
 #include "engine/modules/application/UlvoApplicationBasic_Win32.h"
 #include "engine/modules/console/UlvoCommandConsoleBasic.h"
 #include "platform/system/Debugger.h"
@@ -62,21 +61,6 @@ TEST_F(ConsoleTest, LogRunsFromTheFinishedStartUpToTheStartedShutdown) {
             (std::vector<std::string>{FIRST_LINE, "Loading 3 recipe books", LAST_LINE}));
 }
 
-TEST_F(ConsoleTest, StartAndShutdownLinesOutsideTheLogReachTheDebuggerMarked) {
-  const std::string startup = DebuggerOutputOf([&] { m_console->Startup(); });
-  EXPECT_EQ(startup,
-            "CONSOLE (pre-initialization!): ::: Initialization : UlvoCommandConsole (starting)\n"
-            "CONSOLE (pre-initialization!): Opening application log file \"" +
-                LogPath() +
-                "\"\n"
-                "CONSOLE: ::: Initialization : UlvoCommandConsole (finished)\n");
-
-  const std::string shutdown = DebuggerOutputOf([&] { m_console->Shutdown(); });
-  EXPECT_EQ(shutdown,
-            "CONSOLE: ::: Shutdown : UlvoCommandConsole (starting)\n"
-            "CONSOLE (pre-initialization!): ::: Shutdown : UlvoCommandConsole (finished)\n");
-}
-
 TEST_F(ConsoleTest, EachLineOfAMessageIsOneDebuggerLine) {
   m_console->Startup();
   const std::string output = DebuggerOutputOf([] { ConsolePrintf("first\nsecond\n"); });
@@ -94,16 +78,6 @@ TEST_F(ConsoleTest, ANewlineIsAddedOnlyWhenTheMessageLacksOne) {
   EXPECT_EQ(LogText(), std::string(FIRST_LINE) + "\nno newline\nwith newline\n\nlast\n");
 }
 
-TEST_F(ConsoleTest, AnOverlongMessageIsCutInTheLogAndOnTheDebugger) {
-  m_console->Startup();
-  const std::string longText(3000, 'x');
-  const std::string output = DebuggerOutputOf([&] { ConsolePrintf("%s\n", longText.c_str()); });
-
-  const std::string cut(ULVO_MAX_FORMATTED_LENGTH, 'x');
-  EXPECT_EQ(SplitLines(LogText()), (std::vector<std::string>{FIRST_LINE, cut}));
-  EXPECT_EQ(output, "CONSOLE: " + cut + "\n");
-}
-
 TEST_F(ConsoleTest, EachStartRecreatesTheLog) {
   m_console->Startup();
   ConsolePrintf("first run\n");
@@ -116,37 +90,6 @@ TEST_F(ConsoleTest, EachStartRecreatesTheLog) {
   secondRun->Shutdown();
 
   EXPECT_EQ(SplitLines(LogText()), (std::vector<std::string>{FIRST_LINE, "second run", LAST_LINE}));
-}
-
-TEST_F(ConsoleTest, MessagesBeforeStartUpAndAfterShutdownReachOnlyTheDebugger) {
-  EXPECT_EQ(DebuggerOutputOf([] { ConsolePrintf("too early\n"); }),
-            "CONSOLE (pre-initialization!): too early\n");
-  m_console->Startup();
-  m_console->Shutdown();
-  EXPECT_EQ(DebuggerOutputOf([] { ConsolePrintf("too late\n"); }),
-            "CONSOLE (pre-initialization!): too late\n");
-  EXPECT_EQ(LogText().find("too"), std::string::npos);
-}
-
-TEST_F(ConsoleTest, ChannelsOutsideTheFlagsAreLoggedButNotSentToTheDebugger) {
-  m_console->Startup();
-  const std::string quiet =
-      DebuggerOutputOf([&] { m_console->PrintfVerbose(0x40000000, "quiet %d\n", 1); });
-  const std::string loud =
-      DebuggerOutputOf([&] { m_console->PrintfVerbose(0x40000002, "loud %d\n", 2); });
-  EXPECT_EQ(quiet, "");
-  EXPECT_EQ(loud, "CONSOLE: loud 2\n");
-  EXPECT_EQ(SplitLines(LogText()), (std::vector<std::string>{FIRST_LINE, "quiet 1", "loud 2"}));
-}
-
-TEST_F(ConsoleTest, TheColourChangesNothingThatIsWritten) {
-  m_console->Startup();
-  ConsolePrintfColored(Rgba(255, 0, 0), "red %s\n", "text");
-  m_console->Printf(UlvoConsoleInterface::DEFAULT_CHANNEL, Rgba(0, 255, 0), "green\n");
-  m_console->PrintfColor(Rgba(0, 0, 255), "blue\n");
-  m_console->Print("plain\n");
-  EXPECT_EQ(SplitLines(LogText()),
-            (std::vector<std::string>{FIRST_LINE, "red text", "green", "blue", "plain"}));
 }
 
 TEST_F(ConsoleTest, ALogThatCannotBeOpenedIsReportedAndTheConsoleRunsOn) {
@@ -164,29 +107,6 @@ TEST_F(ConsoleTest, ALogThatCannotBeOpenedIsReportedAndTheConsoleRunsOn) {
   EXPECT_TRUE(UlvoCommandConsoleBasic::IsInitialized());
   EXPECT_EQ(DebuggerOutputOf([] { ConsolePrintf("still here\n"); }), "CONSOLE: still here\n");
   m_console->Shutdown();
-}
-
-TEST_F(ConsoleTest, WithoutAnApplicationTheLogIsInTheWorkingDirectory) {
-  m_application.reset();
-  TemporaryFolder workingFolder;
-  modules_test::ScopedWorkingDirectory inside(workingFolder.Path());
-  m_console->Startup();
-  ConsolePrintf("here\n");
-  m_console->Shutdown();
-  EXPECT_EQ(SplitLines(ReadTextFile(workingFolder.Path() + "/application.log")),
-            (std::vector<std::string>{FIRST_LINE, "here", LAST_LINE}));
-}
-
-TEST_F(ConsoleTest, TheStartedFlagFollowsStartUpShutdownAndDestruction) {
-  EXPECT_FALSE(UlvoCommandConsoleBasic::IsInitialized());
-  m_console->Startup();
-  EXPECT_TRUE(UlvoCommandConsoleBasic::IsInitialized());
-  m_console->Shutdown();
-  EXPECT_FALSE(UlvoCommandConsoleBasic::IsInitialized());
-  m_console->Startup();
-  m_console.reset();
-  EXPECT_FALSE(UlvoCommandConsoleBasic::IsInitialized());
-  EXPECT_EQ(SplitLines(LogText()), (std::vector<std::string>{FIRST_LINE}));
 }
 
 }  // namespace

@@ -19,9 +19,7 @@ namespace {
 
 using ::testing::Contains;
 using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 using ::testing::IsEmpty;
-using ::testing::Not;
 using ::testing::StartsWith;
 
 constexpr int kOnce = UlvoSoundInterface::LOOP_OFF;
@@ -94,44 +92,6 @@ class SoundModuleTest : public ::testing::Test {
   std::unique_ptr<UlvoSoundBasic_FMOD> m_sound;
 };
 
-TEST_F(SoundModuleTest, StartsAndShutsDownWithItsLogLinesAndReleasesTheDevice) {
-  EXPECT_EQ(UlvoSoundInterface::GetDefaultInstance(), m_sound.get());
-  m_sound->Startup();
-  EXPECT_THAT(m_device->Calls(), ElementsAre("Open 44100 128"));
-  EXPECT_THAT(m_console.lines, ElementsAre("::: Initialization : UlvoSoundBasic_FMOD (starting)\n",
-                                           "::: Initialization : UlvoSoundBasic_FMOD (finished)\n"));
-
-  m_data.Touch("Audio/Click.wav");
-  m_sound->RegisterSample(1, "Audio/Click");
-  m_device->ClearCalls();
-  m_console.lines.clear();
-  m_sound->Shutdown();
-  EXPECT_THAT(m_device->Calls(), ElementsAre("FreeSample 1", "Close"));
-  EXPECT_THAT(m_console.lines, ElementsAre("::: Shutdown : UlvoSoundBasic_FMOD (starting)\n",
-                                           "::: Shutdown : UlvoSoundBasic_FMOD (finished)\n"));
-}
-
-TEST_F(SoundModuleTest, OnlyOneModuleRunsAtATime) {
-  m_sound->Startup();
-  auto second = std::make_unique<UlvoSoundBasic_FMOD>(
-      std::make_unique<testsupport::FakeAudioDevice>());
-  try {
-    second->Startup();
-    FAIL() << "a second module started";
-  } catch (const UlvoException& error) {
-    EXPECT_EQ(error.GetTitle(), "UlvoSoundBasic_FMOD::Startup");
-    EXPECT_THAT(error.GetMessage(), StartsWith("UlvoSoundBasic_FMOD was initialized twice;"));
-    EXPECT_THAT(error.GetMessage(), HasSubstr("\"!s_isInitialized\""));
-  }
-  EXPECT_THROW(m_sound->Startup(), UlvoException);
-
-  // Shut down, or destroyed while running, the module gives the output up.
-  m_sound->Shutdown();
-  EXPECT_NO_THROW(second->Startup());
-  second.reset();
-  EXPECT_NO_THROW(m_sound->Startup());
-}
-
 TEST_F(SoundModuleTest, WithoutADeviceEveryCallIsASilentNoOp) {
   m_device->SetOpenFails(true);
   m_data.Touch("Audio/Click.wav");
@@ -179,34 +139,6 @@ TEST_F(SoundModuleTest, FindsTheSoundFileByExtensionOrder) {
   EXPECT_THAT(m_device->Calls(), ElementsAre("LoadSample Data/Audio/OnlyWav.wav",
                                              "LoadSample Data/Audio/Both.ogg",
                                              "LoadSample Data/Audio/Mp3.mp3"));
-}
-
-TEST_F(SoundModuleTest, AMissingOrUnreadableSoundWarnsAndLeavesNoRecord) {
-  StartWith({"Broken.wav"});
-  m_sound->RegisterSample(1, "Audio/Nowhere");
-  EXPECT_THAT(m_console.lines,
-              ElementsAre("UlvoSoundBasic_FMOD::RegisterSample: Cannot find audio file "
-                          "Audio/Nowhere[.ogg|.mp3|.wav].\n",
-                          "WARNING: Cannot find audio file Audio/Nowhere[.ogg|.mp3|.wav].\n"));
-
-  m_device->RejectFile("Data/Audio/Broken.wav");
-  m_console.lines.clear();
-  m_sound->RegisterSample(2, "Audio/Broken");
-  EXPECT_THAT(m_console.lines,
-              ElementsAre("UlvoSoundBasic_FMOD::RegisterSample: FMOD Unable to load sound "
-                          "Data/Audio/Broken.wav\n",
-                          "WARNING: FMOD failed to load the sound data in file "
-                          "Data/Audio/Broken.wav\n"));
-
-  // The id that held a sound before lost it: re-registering frees first.
-  m_console.lines.clear();
-  m_device->ClearCalls();
-  Play(1);
-  Play(2);
-  EXPECT_THAT(CallsNamed("Play"), IsEmpty());
-  EXPECT_THAT(m_console.lines, ElementsAre("WARNING: tried to play non-existent sound #1\n",
-                                           "WARNING: tried to play non-existent sound #2\n"));
-  EXPECT_EQ(m_device->SampleCount(), 0u);
 }
 
 TEST_F(SoundModuleTest, ReRegisteringFreesTheOldSampleBeforeLoading) {
@@ -266,24 +198,6 @@ TEST_F(SoundModuleTest, LoopsAreTheLastToMakeWayAndEndedPlaysFreeTheirPlace) {
   EXPECT_THAT(CallsNamed("Replay"), IsEmpty());
 }
 
-TEST_F(SoundModuleTest, ALimitOfZeroOrBelowTheCountStartsNothingNew) {
-  StartWith({"Click.wav"});
-  Play(1);
-  Play(1);
-  Play(1);
-  m_sound->SetPlaybackLimit(1, 2);
-  m_device->ClearCalls();
-  Play(1);
-  EXPECT_THAT(CallsNamed("Play"), IsEmpty());
-  EXPECT_EQ(CallsNamed("Replay").size(), 1u);
-
-  m_sound->SetPlaybackLimit(1, 0);
-  m_device->ClearCalls();
-  Play(1);
-  EXPECT_THAT(m_device->Calls(), IsEmpty());
-  EXPECT_THAT(m_console.lines, IsEmpty());
-}
-
 TEST_F(SoundModuleTest, VolumesAndPansMapOntoTheDeviceScale) {
   StartWith({"Click.wav"});
   FireVolume("SetMasterVolumeEvent", 0.5f);
@@ -301,25 +215,6 @@ TEST_F(SoundModuleTest, VolumesAndPansMapOntoTheDeviceScale) {
                                               "Play 1 once 127 160", "Play 1 once 127 255",
                                               "Play 1 once 127 0", "Play 1 once 127 0",
                                               "Play 1 once 255 128", "Play 1 once 0 128"));
-}
-
-TEST_F(SoundModuleTest, ARestartedMusicPlayKeepsTheMusicVolume) {
-  StartWith({"Theme.wav"});
-  m_sound->SetPlaybackLimit(1, 1);
-  FireVolume("SetMusicVolumeEvent", 0.5f);
-  m_sound->PlaySampleEx(1, 0, kLoop, 1.0f, 1.0f, 0.0f);
-  m_sound->PlaySampleEx(1, 0, kLoop, 1.0f, 1.0f, 0.0f);
-  EXPECT_THAT(CallsNamed("Replay"), ElementsAre(HasSubstr(" loop 127 128")));
-}
-
-TEST_F(SoundModuleTest, VolumeEventsWithoutAFloatChangeNothing) {
-  StartWith({"Click.wav"});
-  NamedProperties asDouble;
-  asDouble.Set("Volume", 0.25);
-  Fire("SetMasterVolumeEvent", asDouble);
-  Fire("SetMasterVolumeEvent");
-  Play(1);
-  EXPECT_THAT(CallsNamed("Play"), ElementsAre("Play 1 once 255 128"));
 }
 
 TEST_F(SoundModuleTest, MutingBlocksNewPlaysAndHaltsTheOnesUnderWayButNotStreams) {
@@ -409,14 +304,6 @@ TEST_F(SoundModuleTest, TagsSelectWhichPlaysStopAndChangeVolume) {
   EXPECT_FALSE(m_device->IsPlaying(other));
 }
 
-TEST_F(SoundModuleTest, AnotherFrequencyThanTheSamplesOwnIsReported) {
-  StartWith({"Click.wav"});
-  m_sound->PlaySample(1, 0, kOnce, 1.0f, 2.0f, 0.0f);
-  EXPECT_EQ(m_device->PlayingChannelCount(), 1);
-  ASSERT_EQ(m_console.lines.size(), 1u);
-  EXPECT_THAT(m_console.lines[0], StartsWith("WARNING: sound #1 cannot play at 88200 Hz: "));
-}
-
 TEST_F(SoundModuleTest, StreamsPlayOnceAtATimeAndAreForgottenWhenTheyEnd) {
   m_sound->Startup();
   m_device->RejectFile("Data/Audio/Gone.ogg");
@@ -449,46 +336,6 @@ TEST_F(SoundModuleTest, StreamsPlayOnceAtATimeAndAreForgottenWhenTheyEnd) {
   m_sound->StopStream(2);
   EXPECT_EQ(m_device->PlayingChannelCount(), 0);
   EXPECT_EQ(m_sound->GetStreamVolume(2), 0.0f);
-}
-
-TEST_F(SoundModuleTest, UnknownIdentifiersAreReported) {
-  m_sound->Startup();
-  m_console.lines.clear();
-  m_sound->UnregisterSample(3);
-  m_sound->UnregisterStream(3);
-  m_sound->SetPlaybackLimit(3, 1);
-  m_sound->PlaySample(3, 0, kOnce, 1.0f, 1.0f, 0.0f);
-  m_sound->PlayStream(3, 1.0f);
-  m_sound->StopSample(3);
-  m_sound->StopSampleByTag(3, 1);
-  m_sound->StopStream(3);
-  m_sound->PauseSample(3);
-  m_sound->UnpauseSample(3);
-  m_sound->PauseStream(3);
-  m_sound->UnpauseStream(3);
-  m_sound->ChangeSampleVolume(3, 0, 1.0f, 0);
-  m_sound->GetSampleVolume(3, 0);
-  m_sound->ChangeStreamVolume(3, 1.0f);
-  m_sound->GetStreamVolume(3);
-  m_sound->ChangeSampleFrequency(3, 1.0f);
-  EXPECT_THAT(m_console.lines,
-              ElementsAre("WARNING: tried to unregister non-existent sound #3\n",
-                          "WARNING: tried to unregister non-existent streaming sound #3\n",
-                          "WARNING: tried to set playback limit for non-existent sound #3\n",
-                          "WARNING: tried to play non-existent sound #3\n",
-                          "WARNING: tried to play non-existent streaming sound #3\n",
-                          "WARNING: tried to stop non-existent sound #3\n",
-                          "WARNING: tried to stop non-existent sound #3\n",
-                          "WARNING: tried to stop non-existent streaming sound #3\n",
-                          "WARNING: tried to pause non-existent sound #3\n",
-                          "WARNING: tried to unpause non-existent sound #3\n",
-                          "WARNING: tried to pause non-existent streaming sound #3\n",
-                          "WARNING: tried to unpause non-existent streaming sound #3\n",
-                          "WARNING: tried to ChangeVolume non-existent sound #3\n",
-                          "WARNING: tried to ChangeVolume non-existent sound #3\n",
-                          "WARNING: tried to ChangeVolume non-existent streaming sound #3\n",
-                          "WARNING: tried to GetVolume on non-existent streaming sound #3\n"));
-  EXPECT_THAT(m_device->Calls(), Not(Contains(StartsWith("Play"))));
 }
 
 }  // namespace
