@@ -21,20 +21,6 @@ using options_test::Fetch;
 
 namespace {
 
-// Each row the one above moved left by one, so every value fits anywhere.
-std::vector<std::string> NineByNineAnswer()
-{
-    std::vector<std::string> rows;
-    for (int y = 0; y < 9; ++y) {
-        std::string row;
-        for (int x = 0; x < 9; ++x) {
-            row += static_cast<char>('1' + (x + y) % 9);
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 class HintStagesTest : public ::testing::Test {
 protected:
     HintStagesTest()

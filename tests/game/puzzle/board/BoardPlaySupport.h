@@ -18,6 +18,21 @@
 
 namespace Pemberquill {
 
+// A 9 x 9 answer in which each row is the one above moved left by one, so
+// that every value fits anywhere a cage puts it.
+inline std::vector<std::string> NineByNineAnswer()
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < 9; ++y) {
+        std::string row;
+        for (int x = 0; x < 9; ++x) {
+            row += static_cast<char>('1' + (x + y) % 9);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 struct CageSpec {
     int rule;
     std::vector<std::pair<unsigned, unsigned>> squares; // (column, row), in joining order

@@ -16,21 +16,6 @@ using namespace Pemberquill;
 
 namespace {
 
-// A 9 x 9 board (each row the one above moved left by one) with one
-// Addition cage, (0,0)-(1,0): 1 + 2, whose only solution is "1+2=3".
-std::vector<std::string> NineByNineAnswer()
-{
-    std::vector<std::string> rows;
-    for (int y = 0; y < 9; ++y) {
-        std::string row;
-        for (int x = 0; x < 9; ++x) {
-            row += static_cast<char>('1' + (x + y) % 9);
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 BoardMove MakeMove(int type, int x, int y, int data)
 {
     BoardMove move;
