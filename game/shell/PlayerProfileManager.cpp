@@ -16,6 +16,7 @@
 #include "game/presentation/ui/PemberquillUI.h"
 #include "game/shell/KeepFileAside.h"
 #include "game/shell/PemberquillOptions.h"
+#include "game/steam/SteamInterface.h"
 
 namespace Pemberquill {
 
@@ -427,6 +428,7 @@ bool PlayerProfileManager::SavePlayerProfile(int slot)
         return false;
     }
     ConsolePrintf("Player profile resource stream written.\n");
+    GetSteamInterface().GetLeaderboards().UploadScore(saved.profile->GetAchievements());
     return true;
 }
 

@@ -30,6 +30,7 @@
 #include "game/shell/PemberquillGame.h"
 #include "game/shell/PlayerProfile.h"
 #include "game/shell/TheGame.h"
+#include "game/steam/SteamInterface.h"
 #include "platform/gpu/SdlGpuDevice.h"
 #include "platform/system/Debugger.h"
 #include "platform/system/FileSystem.h"
@@ -149,9 +150,18 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
         // Learnt since the last save: only the quit can keep it.
         PlayerProfile* player = game.GetGameObject()->GetProfileManager().GetActiveProfile();
         ASSERT_NE(player, nullptr);
+        // Without the selected player's record the title's Play leads nowhere.
+        EXPECT_EQ(game.GetGameObject()->GetCampaign().GetProgress(), &player->GetCampaignProgress());
         player->GetGameMechanicsKnown().mechanics.insert(4242);
+        player->GetAchievements().highScore = 4321;
         FireGlobalEvent("QuitGameEvent");
         EXPECT_TRUE(game.IsQuitting());
+        // The save hands the score to the leaderboard; the service's next
+        // frame stores it.
+        GetSteamInterface().Update();
+        EXPECT_EQ(ReadWholeFile(fs::path(m_userData.Path()) / SteamInterface::DEFAULT_SERVICE_FOLDER /
+                                "leaderboards.txt"),
+                  "score\t4321\tHigh Score\n");
         EXPECT_TRUE(fs::exists(OptionsPath()));
         ResourceStream stored(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "steamuser.playerProfile"));
         EXPECT_EQ(PlayerProfile(stored).GetGameMechanicsKnown().mechanics.count(4242), 1u);
