@@ -30,6 +30,10 @@
 #include "game/shell/PemberquillGame.h"
 #include "game/shell/PlayerProfile.h"
 #include "game/shell/TheGame.h"
+#include "game/common/TeachableGameMechanics.h"
+#include "game/presentation/ui/GameWindowID.h"
+#include "game/presentation/ui/PemberquillUI.h"
+#include "engine/core/NamedProperties.h"
 #include "game/steam/SteamInterface.h"
 #include "platform/gpu/SdlGpuDevice.h"
 #include "platform/system/Debugger.h"
@@ -205,6 +209,32 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
                         "Profiling time for label \"Load splash screens\" was ",
                         "Starting profiling for label \"\"",
                         "::: Shutdown : UlvoCommandConsole (starting)"});
+}
+
+// Each event reaches a subsystem only through what the game object handed
+// it at start-up: the player's record, the screens, the player's lessons.
+TEST_F(TheGameTest, TheJoinedSubsystemsReachThePlayerAndTheScreens)
+{
+    testsupport::ScopedWorkingDirectory inGameFolder(m_gameFolder.Path());
+    TheGame game;
+    game.Startup();
+    PlayerProfile* player = game.GetGameObject()->GetProfileManager().GetActiveProfile();
+    ASSERT_NE(player, nullptr);
+
+    FireGlobalEvent("HasTakenAHintEvent");
+    EXPECT_EQ(player->GetAchievements().hintsTaken, 1);
+
+    TeachableGameMechanics welcome;
+    welcome.mechanics.insert(PlayerProfileManager::WELCOME_MECHANIC_ID);
+    NamedProperties lesson;
+    lesson.Set("GameMechanicsToTeach", welcome);
+    lesson.Set("ParentWindowContextHandle", PemberquillUI::GetWindowHandle(GAME_WINDOW_TITLE));
+    FireGlobalEvent("TeachMechanicsEvent", lesson);
+    EXPECT_EQ(player->GetGameMechanicsKnown().mechanics.count(PlayerProfileManager::WELCOME_MECHANIC_ID), 1u);
+
+    FireGlobalEvent("PlayCreditsEvent");
+    EXPECT_NE(PemberquillUI::GetWindowHandle(GAME_WINDOW_CREDITS), PemberquillUI::NO_WINDOW);
+    game.Shutdown();
 }
 
 TEST_F(TheGameTest, ClosingTheWindowEndsTheRunLoop)
