@@ -453,6 +453,9 @@ void PlayerProfileManager::DeleteProfileInSlot(int slot)
         // Or the next save of the options would bring its file back.
         GetPemberquillOptions().ForgetUser();
         m_activeSlotIndex = NO_SLOT;
+        // Whoever held the deleted profile's records lets go of them.
+        SelectProfileSlot(NO_SLOT);
+        SetProfileDependentWidgetsVisible(false);
     }
 }
 

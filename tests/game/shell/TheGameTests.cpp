@@ -234,6 +234,13 @@ TEST_F(TheGameTest, TheJoinedSubsystemsReachThePlayerAndTheScreens)
 
     FireGlobalEvent("PlayCreditsEvent");
     EXPECT_NE(PemberquillUI::GetWindowHandle(GAME_WINDOW_CREDITS), PemberquillUI::NO_WINDOW);
+
+    // The campaign must not keep the record of a deleted player.
+    NamedProperties deletion;
+    deletion.Set<std::string>("OnActivationEventNameProperty", player->GetName());
+    FireGlobalEvent("DeleteProfileEvent", deletion);
+    EXPECT_EQ(game.GetGameObject()->GetProfileManager().GetActiveProfile(), nullptr);
+    EXPECT_EQ(game.GetGameObject()->GetCampaign().GetProgress(), nullptr);
     game.Shutdown();
 }
 
