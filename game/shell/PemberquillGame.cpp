@@ -20,7 +20,6 @@
 #include "game/shell/StartupProfiling.h"
 #include "game/steam/AchievementSystem.h"
 #include "game/steam/SteamInterface.h"
-#include "platform/steam/OnlineService.h"
 #include "game/tutorial/Credits.h"
 
 namespace Pemberquill {
@@ -94,6 +93,7 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
         if (GetAchievementSystem().IsInitialized()) {
             GetAchievementSystem().Shutdown();
         }
+        ForgetAchievementSystem();
         if (GetSteamInterface().IsInitialized()) {
             GetSteamInterface().Shutdown();
         }
@@ -121,6 +121,7 @@ void PemberquillGame::ShutDownSubsystems()
     ShutDownSubsystem(GetFreePlay(), "FreePlay", "Shutdown called on an uninitialized FreePlay.");
     ShutDownSubsystem(GetCredits(), "Credits", "Shutdown called on an uninitialized Credits.");
     GetAchievementSystem().Shutdown();
+    ForgetAchievementSystem();
     SteamInterface& steam = GetSteamInterface();
     if (steam.IsInitialized()) {
         steam.Shutdown();
@@ -130,6 +131,13 @@ void PemberquillGame::ShutDownSubsystems()
                                   "PemberquillGame::~PemberquillGame");
     }
     m_gui.reset();
+}
+
+void PemberquillGame::ForgetAchievementSystem()
+{
+    // The achievement system outlives this object.
+    GetAchievementSystem().SetPlayerContext(nullptr);
+    GetAchievementSystem().SetScreens(nullptr);
 }
 
 void PemberquillGame::ShutDownStartedScreens()
@@ -182,6 +190,7 @@ void PemberquillGame::RegisterEventHandlers()
         {"ShowInstructionsEvent", &PemberquillGame::Event_OnShowInstructions},
         {"HideInstructionsEvent", &PemberquillGame::Event_OnHideInstructions},
         {"OnPlayerProfileSelected", &PemberquillGame::Event_OnPlayerProfileSelected},
+        {"TeachMechanicsEvent", &PemberquillGame::Event_OnTeachMechanics},
     };
     UlvoEventSystem* eventSystem = UlvoEventSystem::GetGlobal();
     for (const Subscription& subscription : SUBSCRIPTIONS) {
@@ -201,6 +210,7 @@ void PemberquillGame::RunLoadingTasks()
 
     StartProfiling("AchievementSystem startup");
     GetAchievementSystem().Startup(m_clock.get());
+    GetAchievementSystem().SetPlayerContext(&m_achievementContext);
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("Credits startup");
@@ -222,6 +232,7 @@ void PemberquillGame::RunLoadingTasks()
 
     StartProfiling("Instructor startup");
     m_instructor.Startup(m_clock.get());
+    m_instructor.SetActiveProfileLookup([this] { return m_profileManager.GetActiveProfile(); });
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("GUI startup");
@@ -235,10 +246,12 @@ void PemberquillGame::RunLoadingTasks()
     StartProfiling("PQUI startup");
     m_ui.Startup(*m_clock);
     m_campaign.SetScreens(&m_campaignScreens);
+    m_instructor.SetScreens(&m_instructorScreens);
+    GetAchievementSystem().SetScreens(&m_achievementScreens);
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("ProfileManager startup");
-    m_profileManager.Startup(platform::OnlineService::GetUserName());
+    m_profileManager.Startup(GetSteamInterface().GetUserName());
 
     StartProfiling("PQRenderer startup");
     m_renderer.Startup();
@@ -322,12 +335,12 @@ void PemberquillGame::Update()
         return;
     }
     GetSteamInterface().Update();
+    m_instructor.UpdateLayout();
     GetAchievementSystem().ShowUnlockDialogs();
     m_campaign.Update();
     if (m_audio.IsOneOffDue()) {
         m_audio.PlayRandomOneOff();
     }
-    m_instructor.UpdateLayout();
     GetFreePlay().Update();
     UpdateMousePosition();
     if (m_activePuzzleView != nullptr) {
@@ -661,9 +674,26 @@ void PemberquillGame::Event_OnPlayerProfileSelected(NamedProperties& args)
     if (!stem.empty()) {
         GetPemberquillOptions().LoadOptions(stem);
     }
+    PlayerProfile* profile = nullptr;
+    args.Get("NewlySelectedPlayerProfile", profile);
+    m_campaign.SelectProgress(profile != nullptr ? &profile->GetCampaignProgress() : nullptr);
     NamedProperties greeting;
     greeting.Set<std::string>("Label", Stringf("Welcome, %s", name.c_str()));
     FireGlobalEvent("ActivePlayerProfileNameChangedEvent", greeting);
+}
+
+void PemberquillGame::Event_OnTeachMechanics(NamedProperties& args)
+{
+    PlayerProfile* profile = m_profileManager.GetActiveProfile();
+    if (profile == nullptr) {
+        return;
+    }
+    const TeachableGameMechanics known = profile->GetGameMechanicsKnown();
+    TeachableGameMechanics toTeach;
+    int parentWindowHandle = PemberquillUI::NO_WINDOW;
+    args.Get("GameMechanicsToTeach", toTeach);
+    args.Get("ParentWindowContextHandle", parentWindowHandle);
+    m_instructor.TeachGameMechanic(parentWindowHandle, toTeach - known, nullptr, nullptr);
 }
 
 }  // namespace Pemberquill

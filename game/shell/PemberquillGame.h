@@ -7,12 +7,15 @@
 #include "engine/core/EventRecipient.h"
 #include "game/common/GameSoundID.h"
 #include "game/presentation/audio/PemberquillAudio.h"
+#include "game/presentation/ui/AchievementScreensUI.h"
 #include "game/presentation/ui/CampaignScreensUI.h"
+#include "game/presentation/ui/InstructorScreensUI.h"
 #include "game/presentation/ui/PemberquillAnimations.h"
 #include "game/presentation/ui/PemberquillGUI.h"
 #include "game/presentation/ui/PemberquillUI.h"
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/PuzzleChef.h"
+#include "game/shell/GameAchievementContext.h"
 #include "game/shell/GameBoardSettings.h"
 #include "game/shell/PemberquillCampaign.h"
 #include "game/shell/LoadingScreen.h"
@@ -88,6 +91,7 @@ public:
     void Event_OnShowInstructions(NamedProperties& args);
     void Event_OnHideInstructions(NamedProperties& args);
     void Event_OnPlayerProfileSelected(NamedProperties& args);
+    void Event_OnTeachMechanics(NamedProperties& args);
 
     Clock& GetClock() { return *m_clock; }
     PemberquillAudio& GetAudio() { return m_audio; }
@@ -123,6 +127,7 @@ private:
     void ShutDownSubsystems();
     // What the loading tasks started before one of them failed.
     void ShutDownStartedScreens();
+    void ForgetAchievementSystem();
     void FinishStartup();
     void LoadSplashScreens();
     // True while splash images are still being shown; the rest of the frame
@@ -150,6 +155,9 @@ private:
     PemberquillAudio m_audio;
     // Its clock and its call-outs' clocks run below the game's.
     Instructor m_instructor;
+    InstructorScreensUI m_instructorScreens{m_ui};
+    GameAchievementContext m_achievementContext{m_profileManager, m_campaign};
+    AchievementScreensUI m_achievementScreens{m_ui};
     // The game-wide copy of the auto-solving flag lives in the board
     // settings; this one silences the sounds of play.
     bool m_isAutoSolving = false;

@@ -16,6 +16,7 @@
 #include "game/presentation/ui/PemberquillUI.h"
 #include "game/shell/KeepFileAside.h"
 #include "game/shell/PemberquillOptions.h"
+#include "game/steam/SteamInterface.h"
 
 namespace Pemberquill {
 
@@ -427,6 +428,7 @@ bool PlayerProfileManager::SavePlayerProfile(int slot)
         return false;
     }
     ConsolePrintf("Player profile resource stream written.\n");
+    GetSteamInterface().GetLeaderboards().UploadScore(saved.profile->GetAchievements());
     return true;
 }
 
@@ -451,6 +453,9 @@ void PlayerProfileManager::DeleteProfileInSlot(int slot)
         // Or the next save of the options would bring its file back.
         GetPemberquillOptions().ForgetUser();
         m_activeSlotIndex = NO_SLOT;
+        // Whoever held the deleted profile's records lets go of them.
+        SelectProfileSlot(NO_SLOT);
+        SetProfileDependentWidgetsVisible(false);
     }
 }
 

@@ -182,6 +182,7 @@ void Credits::Event_OnPlayCredits(NamedProperties& /*args*/)
     m_clock->SetLastStep(0.0);
     m_scrollState = AnimationInstanceState();
     if (PemberquillUI* ui = PemberquillUI::GetGlobal()) {
+        ui->CreateCreditsWindow();
         ui->PushWindow(GAME_WINDOW_CREDITS, false);
     }
 }

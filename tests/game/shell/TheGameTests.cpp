@@ -30,6 +30,11 @@
 #include "game/shell/PemberquillGame.h"
 #include "game/shell/PlayerProfile.h"
 #include "game/shell/TheGame.h"
+#include "game/common/TeachableGameMechanics.h"
+#include "game/presentation/ui/GameWindowID.h"
+#include "game/presentation/ui/PemberquillUI.h"
+#include "engine/core/NamedProperties.h"
+#include "game/steam/SteamInterface.h"
 #include "platform/gpu/SdlGpuDevice.h"
 #include "platform/system/Debugger.h"
 #include "platform/system/FileSystem.h"
@@ -149,9 +154,18 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
         // Learnt since the last save: only the quit can keep it.
         PlayerProfile* player = game.GetGameObject()->GetProfileManager().GetActiveProfile();
         ASSERT_NE(player, nullptr);
+        // Without the selected player's record the title's Play leads nowhere.
+        EXPECT_EQ(game.GetGameObject()->GetCampaign().GetProgress(), &player->GetCampaignProgress());
         player->GetGameMechanicsKnown().mechanics.insert(4242);
+        player->GetAchievements().highScore = 4321;
         FireGlobalEvent("QuitGameEvent");
         EXPECT_TRUE(game.IsQuitting());
+        // The save hands the score to the leaderboard; the service's next
+        // frame stores it.
+        GetSteamInterface().Update();
+        EXPECT_EQ(ReadWholeFile(fs::path(m_userData.Path()) / SteamInterface::DEFAULT_SERVICE_FOLDER /
+                                "leaderboards.txt"),
+                  "score\t4321\tHigh Score\n");
         EXPECT_TRUE(fs::exists(OptionsPath()));
         ResourceStream stored(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "steamuser.playerProfile"));
         EXPECT_EQ(PlayerProfile(stored).GetGameMechanicsKnown().mechanics.count(4242), 1u);
@@ -195,6 +209,39 @@ TEST_F(TheGameTest, StartsBehindTheLoadingScreenRunsFramesAndQuitsOnQuitGameEven
                         "Profiling time for label \"Load splash screens\" was ",
                         "Starting profiling for label \"\"",
                         "::: Shutdown : UlvoCommandConsole (starting)"});
+}
+
+// Each event reaches a subsystem only through what the game object handed
+// it at start-up: the player's record, the screens, the player's lessons.
+TEST_F(TheGameTest, TheJoinedSubsystemsReachThePlayerAndTheScreens)
+{
+    testsupport::ScopedWorkingDirectory inGameFolder(m_gameFolder.Path());
+    TheGame game;
+    game.Startup();
+    PlayerProfile* player = game.GetGameObject()->GetProfileManager().GetActiveProfile();
+    ASSERT_NE(player, nullptr);
+
+    FireGlobalEvent("HasTakenAHintEvent");
+    EXPECT_EQ(player->GetAchievements().hintsTaken, 1);
+
+    TeachableGameMechanics welcome;
+    welcome.mechanics.insert(PlayerProfileManager::WELCOME_MECHANIC_ID);
+    NamedProperties lesson;
+    lesson.Set("GameMechanicsToTeach", welcome);
+    lesson.Set("ParentWindowContextHandle", PemberquillUI::GetWindowHandle(GAME_WINDOW_TITLE));
+    FireGlobalEvent("TeachMechanicsEvent", lesson);
+    EXPECT_EQ(player->GetGameMechanicsKnown().mechanics.count(PlayerProfileManager::WELCOME_MECHANIC_ID), 1u);
+
+    FireGlobalEvent("PlayCreditsEvent");
+    EXPECT_NE(PemberquillUI::GetWindowHandle(GAME_WINDOW_CREDITS), PemberquillUI::NO_WINDOW);
+
+    // The campaign must not keep the record of a deleted player.
+    NamedProperties deletion;
+    deletion.Set<std::string>("OnActivationEventNameProperty", player->GetName());
+    FireGlobalEvent("DeleteProfileEvent", deletion);
+    EXPECT_EQ(game.GetGameObject()->GetProfileManager().GetActiveProfile(), nullptr);
+    EXPECT_EQ(game.GetGameObject()->GetCampaign().GetProgress(), nullptr);
+    game.Shutdown();
 }
 
 TEST_F(TheGameTest, ClosingTheWindowEndsTheRunLoop)
