@@ -1,6 +1,7 @@
 // The instructor's lesson text: a column of labels in the text region.
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/core/NamedProperties.h"
 #include "engine/ui/UIWidgetType.h"
@@ -23,8 +24,9 @@ int PemberquillUI::CreateInstructorTextArea(int parentHandle, const std::vector<
     float rowHeight = 16.0f * GetScreenSize().x / 1024.0f;
     // An empty row above and below the text; more lines than fit squeeze
     // their rows instead.
-    const int maxRows = static_cast<int>(region.y / rowHeight);
-    if (static_cast<int>(lines.size()) > maxRows - 2) {
+    // Counted in floats: before the screen has a size the row height is 0
+    // and the row count would not fit an int.
+    if (rowHeight > 0.0f && lineCount + 2.0f > std::floor(region.y / rowHeight)) {
         rowHeight = region.y / lineCount;
     }
     const float areaHeight = (lineCount + 2.0f) * rowHeight;
