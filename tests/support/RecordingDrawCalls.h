@@ -16,6 +16,7 @@
 #include "engine/modules/renderer/FontDefinition.h"
 #include "engine/modules/renderer/Texture.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
+#include "tests/support/DevicelessRenderer.h"
 
 namespace testsupport {
 
@@ -23,7 +24,7 @@ namespace testsupport {
 // drawing call in one ordered list, so that a test can check both what a
 // pass drew and the order of the passes. "MainFont" is known, with the
 // default glyph table.
-class RecordingDrawCalls : public UlvoRendererInterface {
+class RecordingDrawCalls : public testsupport::DevicelessRenderer {
  public:
   enum Kind { NONE, LINE, BOX, QUAD, TEXT, TEXTURE, CLEAR };
 
@@ -139,22 +140,9 @@ class RecordingDrawCalls : public UlvoRendererInterface {
              thickness);
   }
 
-  // Nothing below is drawing.
-  void SetDeviceContext(platform::Window*) override {}
-  void EnqueueDynamicTextureUpdateRequest(Texture*, const AABB2&, const std::string&,
-                                          const NamedProperties*) override {}
-  void CancelDynamicTextureUpdateRequests(
-      const std::function<bool(const DynamicTextureUpdateRequest&)>&) override {}
-  void SetDefaultFont(std::unique_ptr<FontDescriptor>) override {}
-  FontDescriptor* GetDefaultFont() const override { return nullptr; }
   BitmapFont* LoadFont(const std::string& face, const std::string&) override {
     return GetFont(face);
   }
-  void SetViewport(const IntVector2&, const IntVector2&) override {}
-  void SetBlendMode(int, int) override {}
-  void SetTransform(float, float, float, float) override {}
-  void SetTexture(Texture*) override {}
-  void OnWindowResize(const IntVector2&) override {}
 
   std::vector<Call> calls;
 

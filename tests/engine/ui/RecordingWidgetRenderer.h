@@ -14,13 +14,14 @@
 #include "engine/modules/renderer/FontDefinition.h"
 #include "engine/modules/renderer/Texture.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
+#include "tests/support/DevicelessRenderer.h"
 
 namespace ui_test {
 
 // The default renderer while it lives: draws nothing and keeps every drawing
 // call the widgets make, in order. Faces given to LoadTestFont are "loaded"
 // with the default glyph table, every glyph half a font size wide.
-class RecordingWidgetRenderer : public UlvoRendererInterface {
+class RecordingWidgetRenderer : public testsupport::DevicelessRenderer {
  public:
   struct Box {
     AABB2 box;
@@ -89,29 +90,16 @@ class RecordingWidgetRenderer : public UlvoRendererInterface {
     lines.push_back({from, to, fromColor, thickness});
   }
 
-  // Nothing below is used by the widgets.
-  void SetDeviceContext(platform::Window*) override {}
-  void EnqueueDynamicTextureUpdateRequest(Texture*, const AABB2&, const std::string&,
-                                          const NamedProperties*) override {}
-  void CancelDynamicTextureUpdateRequests(
-      const std::function<bool(const DynamicTextureUpdateRequest&)>&) override {}
-  void SetDefaultFont(std::unique_ptr<FontDescriptor>) override {}
-  FontDescriptor* GetDefaultFont() const override { return nullptr; }
   BitmapFont* LoadFont(const std::string& face, const std::string&) override {
     return LoadTestFont(face);
   }
-  void SetViewport(const IntVector2&, const IntVector2&) override {}
-  void SetBlendMode(int, int) override {}
   void Clear(const Rgba&) override {}
-  void SetTransform(float, float, float, float) override {}
-  void SetTexture(Texture*) override {}
   void DrawQuad(const Vector2&, const Vector2&, const Vector2&, const Vector2&, const Rgba&,
                 const Rgba&, const Rgba&, const Rgba&, bool, float) override {}
   void DrawAlignedQuad(const Vector2&, const Vector2&, const Rgba&, const Rgba&, const Rgba&,
                        const Rgba&, bool, float) override {}
   void DrawTexturedQuad(Texture*, const Vector2&, const Vector2&, const Rgba&, const Vector2&,
                         const Vector2&) override {}
-  void OnWindowResize(const IntVector2&) override {}
 
   std::vector<Box> boxes;
   std::vector<Line> lines;
