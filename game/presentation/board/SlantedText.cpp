@@ -42,18 +42,13 @@ void DrawSlantedTextInBox(UlvoRendererInterface& renderer, const BitmapFont* fon
     if (font == nullptr) {
         return;
     }
-    Vector2 extent = font->CalcTextExtent(text, size);
-    const float widthAvailable = 0.9f * box.CalcSize().x;
-    if (!(extent.x > 0.0f) || !(widthAvailable > 0.0f)) {
+    Vector2 topLeft;
+    if (!FitLineInBox(box, font->CalcTextExtent(text, size), verticalAlignment, horizontalAlignment, size,
+                      topLeft)) {
         return;
     }
-    if (widthAvailable < extent.x) {
-        const float shrink = widthAvailable / extent.x;
-        extent *= shrink;
-        size *= shrink;
-    }
-    float pen = StartOfLineInside(box.mins.x, box.maxs.x, extent.x, horizontalAlignment) - 0.5f * TEXT_SLANT * size;
-    const float top = StartOfLineInside(box.mins.y, box.maxs.y, extent.y, verticalAlignment);
+    float pen = topLeft.x - 0.5f * TEXT_SLANT * size;
+    const float top = topLeft.y;
     for (const char character : text) {
         if (character == '\0') {
             break;
