@@ -40,8 +40,8 @@ public:
     bool IsThumbnail() const { return m_isThumbnail; }
     const AABB2& GetBounds() const { return m_bounds; }
     void SetBounds(const AABB2& bounds) { m_bounds = bounds; }
-    // Slanted board text; the tutorial sets it on the page that introduces
-    // the first rule, so that the rule labels read as a new kind of text.
+    // Slanted board text (values, candidates and rule labels); the scripted
+    // tutorial slants its puzzle's text on the page of the Equals rule.
     bool IsTextItalic() const { return m_isTextItalic; }
     void SetTextItalic(bool isItalic) { m_isTextItalic = isItalic; }
     std::vector<BoardView>& GetBoardViews() { return m_boardViews; }
