@@ -4,6 +4,7 @@
 #include "engine/core/Diagnostics.h"
 #include "game/presentation/board/PuzzleDisplay.h"
 #include "game/puzzle/Puzzle.h"
+#include "game/tutorial/InstructorScreensInterface.h"
 
 namespace Pemberquill {
 
@@ -12,6 +13,7 @@ namespace {
 Instructor* g_instructor = nullptr;
 
 const char* const HINT_CHANNEL = "hint";
+const char* const BACKGROUND_IMAGE = "Images/Backgrounds/Instructor1024x1024.png";
 
 } // namespace
 
@@ -42,6 +44,12 @@ void Instructor::Startup(Clock* parentClock)
     m_clock = std::make_unique<Clock>(parentClock);
     RegisterEventHandlers();
     SetHintCallOuts(this);
+}
+
+void Instructor::SetScreens(InstructorScreensInterface* screens)
+{
+    m_screens = screens;
+    m_backgroundTexture = screens != nullptr ? screens->LoadTexture(BACKGROUND_IMAGE) : nullptr;
 }
 
 InstructorCallOut& Instructor::AddCallOut(const std::string& channelName)

@@ -18,6 +18,7 @@
 
 class Clock;
 class NamedProperties;
+class Texture;
 
 namespace Pemberquill {
 
@@ -63,7 +64,8 @@ public:
     Clock* GetClock() const { return m_clock.get(); }
 
     // Both may be left unset (tests, tools): see the interface's comment.
-    void SetScreens(InstructorScreensInterface* screens) { m_screens = screens; }
+    // The screens also load the tutorial window's background picture.
+    void SetScreens(InstructorScreensInterface* screens);
     void SetActiveProfileLookup(ActiveProfileLookup lookup) { m_activeProfile = std::move(lookup); }
 
     // Once per frame: the lesson text sizes follow the screen width, then
@@ -106,6 +108,8 @@ public:
     int GetCurrentLesson() const { return m_currentLesson; }
     bool IsTutorialPuzzleShown() const { return m_isTutorialPuzzleShown; }
     static bool IsTutorialRunning();
+    // Null until the screens are set, or when the picture does not load.
+    Texture* GetBackgroundTexture() const { return m_backgroundTexture; }
     float GetBodyTextSize() const { return m_bodyTextSize; }
     float GetTitleTextSize() const { return m_titleTextSize; }
 
@@ -122,6 +126,8 @@ public:
     void ClearSquare(int column, int row);
     void FillAllSquares();
     void FocusSquare(int column, int row);
+    // The tutorial puzzle's board text slanted (the Equals page) or upright.
+    void SetTutorialTextItalic(bool isItalic);
 
     // --- Events ---
     void Event_OnInstructorPuzzleShown(NamedProperties& args);
@@ -131,6 +137,7 @@ public:
     void Event_OnInstructorPuzzleViewRender(NamedProperties& args);
     void Event_OnInstructorAdvanceToNextLesson(NamedProperties& args);
     void Event_OnHideTeachAGameMechanic(NamedProperties& args);
+    void Event_OnTutorialWindowPostRender(NamedProperties& args);
     void Event_OnInstructorExitTutorial(NamedProperties& args);
     void Event_OnInstructorMarkMechanicsAsTaught(NamedProperties& args);
     // "InstructorDestroyCallOutsByChannel" {"CallOutChannelName"}; a missing
@@ -204,6 +211,8 @@ private:
 
     std::unique_ptr<Clock> m_clock;
     InstructorScreensInterface* m_screens = nullptr;
+    // Kept by the screens.
+    Texture* m_backgroundTexture = nullptr;
     ActiveProfileLookup m_activeProfile;
     bool m_isTutorialPuzzleShown = false;
     double m_lessonStartTime = 0.0;

@@ -84,6 +84,7 @@ void Instructor::RegisterEventHandlers()
         {"InstructorPuzzleViewRenderEvent", &Instructor::Event_OnInstructorPuzzleViewRender},
         {"InstructorAdvanceToNextLesson", &Instructor::Event_OnInstructorAdvanceToNextLesson},
         {"HideTeachAGameMechanicEvent", &Instructor::Event_OnHideTeachAGameMechanic},
+        {"TutorialWindowPostRenderEvent", &Instructor::Event_OnTutorialWindowPostRender},
         {"InstructorExitTutorial", &Instructor::Event_OnInstructorExitTutorial},
         {"InstructorMarkMechanicsAsTaught", &Instructor::Event_OnInstructorMarkMechanicsAsTaught},
         {"InstructorDestroyCallOutsByChannel", &Instructor::Event_OnInstructorDestroyCallOutsByChannel},
@@ -292,6 +293,11 @@ void Instructor::Event_OnHideTeachAGameMechanic(NamedProperties& /*args*/)
     if (m_screens != nullptr) {
         m_screens->PopWindow(GAME_WINDOW_INFORMATION, false);
     }
+}
+
+void Instructor::Event_OnTutorialWindowPostRender(NamedProperties& /*args*/)
+{
+    PemberquillRenderer::DrawInstructorBackground();
 }
 
 void Instructor::Event_OnInstructorExitTutorial(NamedProperties& /*args*/)

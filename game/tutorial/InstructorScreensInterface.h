@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class Texture;
+
 namespace Pemberquill {
 
 // What the instructor needs of the screens: where its words appear. The
@@ -29,6 +31,9 @@ public:
     virtual void CreateInformationDialog(const std::vector<TextLines>& lines, const std::string& buttonLabel,
                                          const std::string& activationEvent) = 0;
     virtual void CreateHowToPlayWindow() = 0;
+    // An image below the data folder as a texture that the screens keep
+    // while they last; null when it does not load.
+    virtual Texture* LoadTexture(const std::string& imagePath) = 0;
 };
 
 } // namespace Pemberquill

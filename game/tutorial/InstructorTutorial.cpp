@@ -114,6 +114,12 @@ void Instructor::FillAllSquares()
     }
 }
 
+void Instructor::SetTutorialTextItalic(bool isItalic)
+{
+    ULVO_ASSERT(m_instructorPuzzleView != nullptr, "m_instructorPuzzleView was NULL!", "Instructor::SetTutorialTextItalic");
+    m_instructorPuzzleView->SetTextItalic(isItalic);
+}
+
 void Instructor::FocusSquare(int column, int row)
 {
     Board& board = GetCurrentPuzzleBoard();
@@ -175,6 +181,7 @@ std::vector<TextLines> Instructor::SetUpLesson(int lesson)
         DestroyAllCallOuts();
         SwitchToInstructorPuzzle(INSTRUCTOR_PUZZLE_WHOLE_BOARD);
         FillAllSquares();
+        SetTutorialTextItalic(false);
         text.Title(Stringf("How to play %s", GAME_SHORT_NAME)).Blank();
         text.Body(Stringf("Here is a 4x4 %s puzzle.", GAME_SHORT_NAME)).Blank();
         text.Body("Each square has a number in it, from 1 to 4.");
@@ -204,6 +211,7 @@ std::vector<TextLines> Instructor::SetUpLesson(int lesson)
         break;
     case 5:
         DestroyAllCallOuts();
+        SetTutorialTextItalic(true);
         CallOutCage(GetCurrentPuzzleBoard().GetCage(0), HINT_CHANNEL);
         text.Title("The Equals Rule").Blank().Body("Here is the EQUALS rule, the simplest rule.").Blank();
         text.Body("It means the number in the square must").Body("equal the number shown in the rule.").Blank();
@@ -331,6 +339,9 @@ void Instructor::RunDemonstrationStep(int lesson, int step)
             CallOutSquare(&board.GetSquare(column, row), HINT_CHANNEL);
             FillSquare(column, row);
         } else {
+            if (lesson == 6) {
+                SetTutorialTextItalic(false);
+            }
             ClearSquare(column, row);
             FocusSquare(column, row);
             CallOutCandidate(&board.GetSquare(column, row), candidate, HINT_CHANNEL);

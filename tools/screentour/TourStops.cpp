@@ -6,7 +6,9 @@
 #include "engine/core/NamedProperties.h"
 #include "engine/core/Rgba.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "game/common/TextLines.h"
+#include "engine/core/Clock.h"
+#include "game/common/CageRules.h"
+#include "game/common/TeachableGameMechanics.h"
 #include "game/presentation/ui/PemberquillUI.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleChef.h"
@@ -17,6 +19,8 @@
 #include "game/shell/PlayerProfileManager.h"
 #include "game/shell/CampaignProgress.h"
 #include "game/shell/PemberquillCampaign.h"
+#include "game/tutorial/Credits.h"
+#include "game/tutorial/Instructor.h"
 
 namespace screentour {
 
@@ -163,21 +167,31 @@ void ShowAchievementDialog() {
   ui.PushWindow(Pemberquill::GAME_WINDOW_ACHIEVEMENT_DIALOG, false);
 }
 
-void ShowCreditsWindow() {
-  PemberquillUI::GetGlobal()->CreateCreditsWindow();
-  PemberquillUI::GetGlobal()->PushWindow(Pemberquill::GAME_WINDOW_CREDITS, false);
+// Opened from the options as a player would, then wound on to the middle of
+// the roll, where sections, groups and lines all show.
+void ShowCreditsMidRoll() {
+  FireGlobalEvent("PlayCreditsEvent");
+  Pemberquill::GetCredits().GetClock()->SetTime(0.5 * Pemberquill::Credits::CREDITS_SCROLL_SECONDS);
 }
 
-// The instructor sets its region and writes its lesson into the window.
-void ShowTutorialWithLesson() {
-  FireGlobalEvent("ShowInstructionsEvent");
-  PemberquillUI& ui = *PemberquillUI::GetGlobal();
-  ui.SetInstructorTextRegion(AABB2(20.0f, 110.0f, 300.0f, 500.0f));
-  ui.CreateInstructorTextArea(PemberquillUI::GetWindowHandle(Pemberquill::GAME_WINDOW_TUTORIAL),
-                              {TextLines("Every cage shows a target", 18.0f),
-                               TextLines("and the rule that reaches it.", 18.0f),
-                               TextLines("Fill each row and column", Rgba(255, 255, 0, 255), nullptr, 18.0f),
-                               TextLines("with each number once.", Rgba(255, 255, 0, 255), nullptr, 18.0f)});
+// The tutorial window opens on its first page, which the canvas starts once
+// it is shown.
+void ShowTutorial() { FireGlobalEvent("ShowInstructionsEvent"); }
+
+// Next Page up to the Equals page: the rule's cage outlined in the top-left
+// corner, the arrow pointing at it, the board text slanted.
+void TurnToTheEqualsPage() {
+  for (int page = 0; page < 5; ++page) {
+    FireGlobalEvent("InstructorAdvanceToNextLesson");
+  }
+}
+
+// A lesson during play that comes in the information dialog.
+void ShowLessonDialog() {
+  Pemberquill::TeachableGameMechanics addition;
+  addition.rules.SetFromMask(Pemberquill::CAGE_RULE_ADDITION);
+  PemberquillGame::GetGlobal()->GetInstructor().TeachGameMechanic(PemberquillUI::NO_WINDOW, addition, nullptr,
+                                                                    nullptr);
 }
 
 using Pemberquill::PemberquillCampaign;
@@ -254,8 +268,10 @@ std::vector<TourStop> GetTourStops() {
       // A new player under a name that is taken.
       {"Information Dialog", FireWithPlayerName("CreateProfileEvent"), PopAnimated(Pemberquill::GAME_WINDOW_INFORMATION)},
       {"Achievement Dialog", ShowAchievementDialog, PopAnimated(Pemberquill::GAME_WINDOW_ACHIEVEMENT_DIALOG)},
-      {"CreditsWindow", ShowCreditsWindow, PopAnimated(Pemberquill::GAME_WINDOW_CREDITS)},
-      {"TutorialWindow", ShowTutorialWithLesson, Fire("HideInstructionsEvent")},
+      {"CreditsWindow", ShowCreditsMidRoll, Fire("QuitCreditsEvent")},
+      {"TutorialWindow", ShowTutorial, nullptr},
+      {"TutorialWindowEqualsPage", TurnToTheEqualsPage, Fire("InstructorExitTutorial")},
+      {"LessonDialog", ShowLessonDialog, Fire("HideTeachAGameMechanicEvent")},
       {"CampaignWindow", EnterCampaign, LeaveCampaign},
       {"CampaignRegionWindow", [] { EnterRegion("Ocean"); }, [] { Fire("QuitCampaignRegionEvent")(); LeaveCampaign(); }},
       {"PuzzleSetWindow", [] { EnterLocation("Ocean", "Beginnings"); },

@@ -64,21 +64,11 @@ void UlvoRendererBasic::DrawTextInBox(const BitmapFont* font, const AABB2& box,
   if (font == nullptr) {
     return;
   }
-  Vector2 extent = font->CalcTextExtent(text, size);
-  const float widthAvailable = 0.9f * box.CalcSize().x;
-  // A text without width has nothing to shrink, and a box without width
-  // holds no text.
-  if (!(extent.x > 0.0f) || !(widthAvailable > 0.0f)) {
-    return;
+  Vector2 topLeft;
+  if (FitLineInBox(box, font->CalcTextExtent(text, size), verticalAlignment, horizontalAlignment,
+                   size, topLeft)) {
+    DrawGlyphRun(*font, text, topLeft, size, color);
   }
-  if (widthAvailable < extent.x) {
-    const float shrink = widthAvailable / extent.x;
-    extent *= shrink;
-    size *= shrink;
-  }
-  const Vector2 topLeft(StartOfLineInside(box.mins.x, box.maxs.x, extent.x, horizontalAlignment),
-                        StartOfLineInside(box.mins.y, box.maxs.y, extent.y, verticalAlignment));
-  DrawGlyphRun(*font, text, topLeft, size, color);
 }
 
 void UlvoRendererBasic::DrawGlyphRun(const BitmapFont& font, const std::string& text,

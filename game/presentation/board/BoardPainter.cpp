@@ -5,6 +5,7 @@
 #include "engine/modules/renderer/UlvoRendererInterface.h"
 #include "game/presentation/board/BoardAnimation.h"
 #include "game/presentation/board/BoardView.h"
+#include "game/presentation/board/SlantedText.h"
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/shell/PemberquillOptions.h"
@@ -141,11 +142,10 @@ void BoardPainter::DrawSquareValue(const Square& square, const AABB2& rect, unsi
         color = BlinkColor();
     }
     const std::string text = Stringf("%u", value);
-    const float size = static_cast<float>(m_view.valueFont.GetSize());
     if (isUnderMouse) {
-        m_renderer.DrawTextInBox(m_font, rect + Vector2(2.0f, 2.0f), text, size, Faded(VALUE_SHADOW, m_alpha), 1, 1);
+        DrawBoardText(m_view.valueFont, rect + Vector2(2.0f, 2.0f), text, Faded(VALUE_SHADOW, m_alpha), 1);
     }
-    m_renderer.DrawTextInBox(m_font, rect, text, size, Faded(color, m_alpha), 1, 1);
+    DrawBoardText(m_view.valueFont, rect, text, Faded(color, m_alpha), 1);
 }
 
 void BoardPainter::DrawSquareCandidates(const Square& square, bool isUnderMouse)
@@ -153,7 +153,6 @@ void BoardPainter::DrawSquareCandidates(const Square& square, bool isUnderMouse)
     const uint16_t eliminated = m_progress != nullptr ? m_progress->GetPlayerEliminations(square) : 0;
     const uint16_t hidden = m_progress != nullptr ? m_progress->GetAutoEliminations(square) : 0;
     const int hovered = isUnderMouse ? m_board.GetFocusedCandidate() : -1;
-    const float size = static_cast<float>(m_view.candidateFont.GetSize());
     for (unsigned n = 0; n < m_view.size; ++n) {
         const bool inMask = IsBitSet(eliminated, n);
         const bool inSecond = IsBitSet(hidden, n);
@@ -177,7 +176,7 @@ void BoardPainter::DrawSquareCandidates(const Square& square, bool isUnderMouse)
         if (blink) {
             text = BlinkColor();
         }
-        m_renderer.DrawTextInBox(m_font, box, Stringf("%u", n + 1), size, Faded(text, m_candidateAlpha), 1, 1);
+        DrawBoardText(m_view.candidateFont, box, Stringf("%u", n + 1), Faded(text, m_candidateAlpha), 1);
     }
     if (hovered >= 0) {
         m_renderer.DrawBounds(m_view.GetCandidateRect(hovered, square), Faded(BLACK, m_candidateAlpha), false, 0.0f,
@@ -191,8 +190,20 @@ void BoardPainter::DrawCageLabel(const Square& square, const AABB2& rect)
     if (cage == nullptr || cage->GetKeySquare() != &square) {
         return;
     }
-    m_renderer.DrawTextInBox(m_font, m_view.cageLabelBox + rect.mins, cage->GetRuleText(),
-                             static_cast<float>(m_view.cageLabelFont.GetSize()), Faded(BLACK, m_alpha), 1, 0);
+    DrawBoardText(m_view.cageLabelFont, m_view.cageLabelBox + rect.mins, cage->GetRuleText(), Faded(BLACK, m_alpha),
+                  0);
+}
+
+// Every board text is centred vertically in its box.
+void BoardPainter::DrawBoardText(const FontDescriptor& font, const AABB2& box, const std::string& text,
+                                 const Rgba& color, int horizontalAlignment)
+{
+    const float size = static_cast<float>(font.GetSize());
+    if (font.IsItalic()) {
+        DrawSlantedTextInBox(m_renderer, m_font, box, text, size, color, 1, horizontalAlignment);
+    } else {
+        m_renderer.DrawTextInBox(m_font, box, text, size, color, 1, horizontalAlignment);
+    }
 }
 
 void BoardPainter::DrawClearBox(const AABB2& rect)

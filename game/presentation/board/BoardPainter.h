@@ -3,7 +3,10 @@
 #include "engine/core/AABB2.h"
 #include "engine/core/Rgba.h"
 
+#include <string>
+
 class BitmapFont;
+class FontDescriptor;
 class UlvoRendererInterface;
 
 namespace Pemberquill {
@@ -30,6 +33,9 @@ private:
     void DrawSquareCandidates(const Square& square, bool isUnderMouse);
     void DrawCageLabel(const Square& square, const AABB2& rect);
     void DrawClearBox(const AABB2& rect);
+    // Upright or slanted as the font says.
+    void DrawBoardText(const FontDescriptor& font, const AABB2& box, const std::string& text, const Rgba& color,
+                       int horizontalAlignment);
     void DrawCageBorders();
     void DrawComparisonSigns();
     void DrawFocusedCageOutline();

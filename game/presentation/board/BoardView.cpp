@@ -26,9 +26,9 @@ constexpr int GRID_CANDIDATE_LAYOUT = 2;
 // When each column's squares drop in, in fractions of the row delay.
 const float COLUMN_STAGGER[MAX_BOARD_SIZE] = {0.7f, 0.0f, 0.2f, 0.5f, 0.8f, 0.1f, 0.6f, 0.4f, 0.3f};
 
-FontDescriptor BoardFont(float size)
+FontDescriptor BoardFont(float size, bool isItalic)
 {
-    return FontDescriptor(BOARD_FONT_FACE, static_cast<int>(size), true, false);
+    return FontDescriptor(BOARD_FONT_FACE, static_cast<int>(size), true, isItalic);
 }
 
 AABB2 ScaleAboutCentre(const AABB2& box, float factor)
@@ -88,16 +88,16 @@ void BoardView::UpdateLayout(bool isStaticIn, bool hideCandidates, bool animate)
 
 void BoardView::UpdateFonts(bool hideCandidates)
 {
-    valueFont = BoardFont(squareSize.y * 0.75f);
+    valueFont = BoardFont(squareSize.y * 0.75f, isTextItalic);
     showValues = valueFont.GetSize() > MIN_LEGIBLE_FONT_SIZE;
 
     const float factor = board->GetCandidateLayoutScheme() == GRID_CANDIDATE_LAYOUT
                              ? GRID_CANDIDATE_FONT_FACTORS[size - 1]
                              : ROW_CANDIDATE_FONT_FACTOR;
-    candidateFont = BoardFont(candidateSize.y * factor);
+    candidateFont = BoardFont(candidateSize.y * factor, isTextItalic);
     showCandidates = candidateFont.GetSize() > MIN_LEGIBLE_FONT_SIZE;
 
-    cageLabelFont = BoardFont(cageLabelBox.CalcSize().y);
+    cageLabelFont = BoardFont(cageLabelBox.CalcSize().y, isTextItalic);
     showCageLabels = cageLabelFont.GetSize() > MIN_LEGIBLE_FONT_SIZE;
 
     if (rectSize.x < MIN_DETAILED_BOARD_WIDTH) {

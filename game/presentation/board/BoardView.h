@@ -76,6 +76,8 @@ public:
     double timeSinceShown = NOT_SHOWN_TIME;
     bool isUnlockPuzzle = false;
     bool hasNoName = false;
+    // Copied from the display; the three fonts are built slanted.
+    bool isTextItalic = false;
 
 private:
     void ApplyZoom();

@@ -95,6 +95,21 @@ void DrawSegments(const std::vector<Segment>& segments, const CallOutLook& look)
     }
 }
 
+// How far a resting arrow reaches from its anchor: bobbing up to 10 units
+// off it, its tail 30 across and 60 up from the tip, and its width.
+const Vector2 POINTER_REACH(45.0f, 85.0f);
+
+// The arrow's direction from the anchor to its tail, one unit per axis:
+// right and up (negative y) where there is room, else the other way. Without
+// an application the width of the view is unknown and the arrow stays right.
+Vector2 PointerLean(const Vector2& anchor)
+{
+    const Vector2 view = PemberquillRenderer::GetViewSize();
+    const bool hasRoomRight = view.x <= 0.0f || anchor.x + POINTER_REACH.x <= view.x;
+    const bool hasRoomAbove = anchor.y - POINTER_REACH.y >= 0.0f;
+    return Vector2(hasRoomRight ? 1.0f : -1.0f, hasRoomAbove ? -1.0f : 1.0f);
+}
+
 // The square at (x, y) of the board, null outside it.
 const Square* SquareAt(const Board& board, int x, int y)
 {
@@ -285,7 +300,9 @@ void PemberquillRenderer::DrawPositionedInstructorCallOuts()
 }
 
 // The arrow flies in from the upper right and then bobs against the anchor,
-// touching it when the colour is yellowest.
+// touching it when the colour is yellowest. Near the top or the right edge
+// of the view it comes from below or from the left instead, so that it
+// stays on screen.
 void PemberquillRenderer::DrawInstructorCallOutPointer(InstructorCallOut& callOut, const BoardView* view)
 {
     if (Renderer() == nullptr) {
@@ -298,8 +315,9 @@ void PemberquillRenderer::DrawInstructorCallOutPointer(InstructorCallOut& callOu
     const double c = std::cos(4.0 * t);
     const float pulse = static_cast<float>(std::clamp(-c, 0.0, 1.0));
     const float d = static_cast<float>(1000.0 / (200.0 * t * t + 1.0) + 5.0 * c + 5.0);
-    const Vector2 tip = callOut.m_anchorPosition + Vector2(d, -2.0f * d);
-    const Vector2 tail = tip + Vector2(30.0f, -60.0f);
+    const Vector2 lean = PointerLean(callOut.m_anchorPosition);
+    const Vector2 tip = callOut.m_anchorPosition + Vector2(lean.x * d, lean.y * 2.0f * d);
+    const Vector2 tail = tip + Vector2(lean.x * 30.0f, lean.y * 60.0f);
     const Rgba color(1.0f, pulse * pulse, 0.0f, 1.0f);
     DrawArrow(tail + Vector2(12.0f, 12.0f), tip + Vector2(4.0f, 4.0f), POINTER_SHADOW, 1.0f, 15.0f, 5.0f);
     DrawArrow(tail, tip, color, 1.0f, 15.0f, 3.0f);

@@ -4,7 +4,6 @@
 #include "engine/core/Diagnostics.h"
 #include "engine/core/UlvoCore.h"
 #include "engine/core/UlvoTimeSystem.h"
-#include "engine/modules/application/UlvoApplicationInterface.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
 #include "game/presentation/board/PemberquillRenderer.h"
 #include "game/shell/CampaignNode.h"
@@ -16,16 +15,6 @@
 namespace Pemberquill {
 
 namespace {
-
-Vector2 GetViewSize()
-{
-    const UlvoApplicationInterface* application = UlvoApplicationInterface::GetDefaultInstance();
-    if (application == nullptr) {
-        return Vector2(0.0f, 0.0f);
-    }
-    const IntVector2 view = application->GetViewBoundsSize();
-    return Vector2(static_cast<float>(view.x), static_cast<float>(view.y));
-}
 
 double GetWaveTime()
 {
@@ -42,17 +31,9 @@ unsigned char ToChannel(double value, double low)
 
 void PemberquillRenderer::DrawCampaignRegionFullScreenTexture(const CampaignRegion* region)
 {
-    UlvoRendererInterface* renderer = UlvoRendererInterface::GetDefaultInstance();
-    if (region == nullptr || renderer == nullptr) {
-        return;
+    if (region != nullptr) {
+        DrawFullScreenBackdrop(region->GetTexture(CAMPAIGN_REGION_IMAGE_BACKGROUND));
     }
-    Texture* background = region->GetTexture(CAMPAIGN_REGION_IMAGE_BACKGROUND);
-    if (background == nullptr) {
-        return;
-    }
-    // The picture fills the top 640 rows of its 1024 x 1024 image.
-    renderer->DrawTexturedQuad(background, Vector2(0.0f, 0.0f), GetViewSize(), Rgba(255, 255, 255, 255),
-                               Vector2(0.0f, 0.0f), Vector2(1.0f, 0.625f));
 }
 
 void PemberquillRenderer::DrawCampaignRegionBackground(const CampaignRegion* region)

@@ -9,6 +9,7 @@
 #include <vector>
 
 class NamedProperties;
+class Texture;
 
 namespace Pemberquill {
 
@@ -54,6 +55,15 @@ public:
 
     // The rolling credits over a dimmed screen; scrollOffset moves them up.
     static void DrawCredits(const std::vector<CreditsEntry>& entries, float scrollOffset);
+
+    // The instructor's picture behind the tutorial window's buttons and
+    // puzzle; nothing without an instructor or without its picture.
+    static void DrawInstructorBackground();
+    // A 1024 x 1024 backdrop whose picture fills its top 640 rows, stretched
+    // over the whole view; nothing for a null texture.
+    static void DrawFullScreenBackdrop(Texture* texture);
+    // The application's view size; (0, 0) without an application.
+    static Vector2 GetViewSize();
 
     // The campaign map behind and over its windows, over the whole view.
     // The region's route with a light wave running along it, then the

@@ -65,6 +65,7 @@ void PuzzleDisplay::UpdateBoardViews()
         view.isSolved = m_isSolved;
         view.isUnlockPuzzle = m_isUnlockPuzzle;
         view.hasNoName = m_hasNoName;
+        view.isTextItalic = m_isTextItalic;
         view.solveTimeOnBoardClock = m_solveTime - (puzzleTime - view.board->GetClock().GetTime());
         view.UpdateLayout(m_isThumbnail, false, true);
     }

@@ -40,6 +40,10 @@ public:
     bool IsThumbnail() const { return m_isThumbnail; }
     const AABB2& GetBounds() const { return m_bounds; }
     void SetBounds(const AABB2& bounds) { m_bounds = bounds; }
+    // Slanted board text (values, candidates and rule labels); the scripted
+    // tutorial slants its puzzle's text on the page of the Equals rule.
+    bool IsTextItalic() const { return m_isTextItalic; }
+    void SetTextItalic(bool isItalic) { m_isTextItalic = isItalic; }
     std::vector<BoardView>& GetBoardViews() { return m_boardViews; }
     const std::vector<BoardView>& GetBoardViews() const { return m_boardViews; }
 
@@ -53,6 +57,7 @@ private:
     double m_timeSinceShown = BoardView::NOT_SHOWN_TIME;
     bool m_isUnlockPuzzle = false;
     bool m_hasNoName = false;
+    bool m_isTextItalic = false;
 };
 
 // Where the point lies in the rectangle, (0, 0) at its minimum and (1, 1) at

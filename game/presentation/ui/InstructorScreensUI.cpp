@@ -40,4 +40,9 @@ void InstructorScreensUI::CreateHowToPlayWindow()
     m_ui.CreateHowToPlayWindow();
 }
 
+Texture* InstructorScreensUI::LoadTexture(const std::string& imagePath)
+{
+    return m_ui.LoadTexture(imagePath);
+}
+
 } // namespace Pemberquill

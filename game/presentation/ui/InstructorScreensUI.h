@@ -20,6 +20,7 @@ public:
     void CreateInformationDialog(const std::vector<TextLines>& lines, const std::string& buttonLabel,
                                  const std::string& activationEvent) override;
     void CreateHowToPlayWindow() override;
+    Texture* LoadTexture(const std::string& imagePath) override;
 
 private:
     PemberquillUI& m_ui;

@@ -65,6 +65,15 @@ TEST_F(CallOutDrawingTest, ANewCallOutFadesInWhileItsArrowFliesInOpaqueFromFarUp
     }
 }
 
+TEST_F(CallOutDrawingTest, NearTheTopOfTheViewTheArrowComesFromBelow)
+{
+    TestPuzzle test(4, {});
+    instructor.CallOutSquare(&test.GetBoard().GetSquare(1, 0), "hint");
+    Draw(test);
+    const Vector2 tip = Vector2(165, 25) + Vector2(1010, 2020);
+    EXPECT_TRUE(renderer.HasLine(tip + Vector2(30, 60), tip));
+}
+
 TEST_F(CallOutDrawingTest, ACandidateToBeRemovedIsCrossedOutInPureRedWithoutAnArrow)
 {
     TestPuzzle test(4, {});

@@ -32,23 +32,6 @@ protected:
     ScreenEnvironment env;
 };
 
-TEST_F(PemberquillUITest, StartupBuildsExactlyTheFourLastingWindowsAndPushesNone)
-{
-    const std::map<int, std::string> expected = {
-        {GAME_WINDOW_TITLE, "TitleWindow"},
-        {GAME_WINDOW_MESSAGE, "MessageWindow"},
-        {GAME_WINDOW_OPTIONS, "OptionsWindow"},
-        {GAME_WINDOW_CAMPAIGN_ESCAPE_MENU, "CampaignPuzzleEscapeMenuDialog"},
-    };
-    for (int windowId = 0; windowId <= GAME_WINDOW_COUNT; ++windowId) {
-        const auto found = expected.find(windowId);
-        const BaseWidget* widget = BaseWidget::FindWidgetByHandle(Handle(windowId));
-        EXPECT_EQ(widget != nullptr ? widget->GetName() : "", found != expected.end() ? found->second : "")
-            << windowId;
-    }
-    EXPECT_EQ(env.uiModule.GetRootWindow()->GetTopWindow(), nullptr);
-}
-
 TEST_F(PemberquillUITest, BuildingAgainReplacesTheOldWindow)
 {
     const int first = Handle(GAME_WINDOW_OPTIONS);

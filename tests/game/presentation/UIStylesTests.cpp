@@ -1,10 +1,8 @@
-// The house look of the controls by size class, the skins, and the interface
-// images they are dressed with.
+// The house look of the controls by size class, and the interface images
+// the screens are dressed with.
 
 #include <gtest/gtest.h>
 
-#include "engine/ui/ButtonWidget.h"
-#include "engine/ui/CheckBoxWidget.h"
 #include "engine/ui/SliderWidget.h"
 #include "engine/ui/UIWidgetType.h"
 #include "game/common/GameSoundID.h"
@@ -38,15 +36,6 @@ protected:
         return BaseWidget::FindWidgetByHandle((env.ui.*style)(sizeClass, bag));
     }
 
-    BaseWidget* CreateSkinned(UIWidgetType type)
-    {
-        NamedProperties bag = Description();
-        bag.Set("Type", type);
-        const int handle = env.uiModule.CreateComponent(bag);
-        env.ui.ApplyWidgetSkin(type, handle);
-        return BaseWidget::FindWidgetByHandle(handle);
-    }
-
     NamedProperties Description() const
     {
         NamedProperties bag;
@@ -57,47 +46,11 @@ protected:
         return bag;
     }
 
-    Texture* Image(const char* name) const { return env.ui.GetPreloadedTexture(name); }
-
-    static Texture* TextureIn(BaseWidget& widget, UIState state)
-    {
-        widget.SetState(state);
-        return widget.GetProperty<Texture*>("BaseTexture");
-    }
-
     ScreenEnvironment env;
 
 private:
     int m_host = PemberquillUI::NO_WINDOW;
 };
-
-TEST_F(UIStylesTest, ButtonsTakeTheirSizeAndImagesFromTheSizeClass)
-{
-    const struct {
-        int sizeClass;
-        Vector2 size;
-        const char* normal;
-        const char* focused;
-        const char* disabled;
-    } cases[] = {
-        {0, {325, 35}, UI_IMAGE_BUTTON_ORANGE_DEFAULT, UI_IMAGE_BUTTON_ORANGE_HILITE, UI_IMAGE_BUTTON_GREY_LONG},
-        {1, {200, 30}, UI_IMAGE_BUTTON_ORANGE_DEFAULT, UI_IMAGE_BUTTON_ORANGE_HILITE, UI_IMAGE_BUTTON_GREY_LONG},
-        {5, {280, 35}, UI_IMAGE_BUTTON_BLUE_DEFAULT, UI_IMAGE_BUTTON_BLUE_HILITE, UI_IMAGE_BUTTON_GREY_LONG},
-        {6, {35, 35}, UI_IMAGE_SQUARE_RED_DEFAULT, UI_IMAGE_SQUARE_RED_HILITE, UI_IMAGE_SQUARE_INACTIVE},
-        {42, {325, 35}, UI_IMAGE_BUTTON_ORANGE_DEFAULT, UI_IMAGE_BUTTON_ORANGE_HILITE, UI_IMAGE_BUTTON_GREY_LONG},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.sizeClass);
-        auto& button = dynamic_cast<ButtonWidget&>(*Create(&PemberquillUI::CreateStyledButton, c.sizeClass));
-        EXPECT_EQ(button.GetProperty<Vector2>("Size"), c.size);
-        // The image's top and bottom eighths are its drop shadow and glow.
-        EXPECT_EQ(button.GetProperty<Vector2>("MinBaseTextureCoords"), Vector2(0.0f, 0.125f));
-        EXPECT_EQ(button.GetProperty<Vector2>("MaxBaseTextureCoords"), Vector2(1.0f, 0.875f));
-        EXPECT_EQ(TextureIn(button, UI_STATE_FOCUSED), Image(c.focused));
-        EXPECT_EQ(TextureIn(button, UI_STATE_DISABLED), Image(c.disabled));
-        EXPECT_EQ(TextureIn(button, UI_STATE_IDLE), Image(c.normal));
-    }
-}
 
 TEST_F(UIStylesTest, ControlsPlayTheFocusAndActivationSoundsAndLabelsTakeTheirFontHeight)
 {
@@ -117,18 +70,6 @@ TEST_F(UIStylesTest, ControlsPlayTheFocusAndActivationSoundsAndLabelsTakeTheirFo
         EXPECT_EQ(label->GetProperty<float>("FontHeight"), fontHeight) << sizeClass;
         EXPECT_EQ(label->GetProperty<Rgba>("FontColor"), Rgba(255, 255, 255, 255)) << sizeClass;
     }
-}
-
-TEST_F(UIStylesTest, SkinsDressAPlainControlByItsType)
-{
-    BaseWidget& button = *CreateSkinned(UI_WIDGET_TYPE_BUTTON);
-    EXPECT_EQ(TextureIn(button, UI_STATE_DISABLED), Image(UI_IMAGE_BUTTON_GREY_LONG));
-    EXPECT_EQ(TextureIn(button, UI_STATE_IDLE), Image(UI_IMAGE_BUTTON_ORANGE_DEFAULT));
-
-    auto& checkBox = dynamic_cast<CheckBoxWidget&>(*CreateSkinned(UI_WIDGET_TYPE_CHECK_BOX));
-    EXPECT_EQ(checkBox.GetBox().GetProperty<Texture*>("BaseTexture"), Image(UI_IMAGE_SQUARE_RED_DEFAULT));
-    EXPECT_EQ(checkBox.GetBox().GetProperty<Vector2>("MinBaseTextureCoords"), Vector2(0.14f, 0.078f));
-    EXPECT_EQ(CreateSkinned(UI_WIDGET_TYPE_LABEL)->GetProperty<Texture*>("BaseTexture"), nullptr);
 }
 
 TEST(ImagePreloadTest, LoadsEveryImageInOrderAndBuildsTheScreensWithoutTheMissingOnes)

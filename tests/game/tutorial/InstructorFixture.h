@@ -37,6 +37,11 @@ public:
         dialogButton = buttonLabel + ":" + activationEvent;
     }
     void CreateHowToPlayWindow() override { ++howToPlayBuilt; }
+    Texture* LoadTexture(const std::string& imagePath) override
+    {
+        loadedImages.push_back(imagePath);
+        return picture;
+    }
 
     // The shown lines' texts, one a line.
     std::vector<std::string> Texts() const
@@ -55,6 +60,9 @@ public:
     std::vector<TextLines> shown;
     std::string dialogButton;
     int howToPlayBuilt = 0;
+    std::vector<std::string> loadedImages;
+    // What every image loads as.
+    Texture* picture = nullptr;
 };
 
 // Counts the firings of one event and keeps the last "Enabled".
