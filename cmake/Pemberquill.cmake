@@ -18,13 +18,13 @@ function(pq_add_library name)
   target_link_libraries(${name} PUBLIC ${A_DEPS})
 endfunction()
 
-# The environment every test runs in: no display, no sound card, and a
-# user-data folder of the test run's own.
+# The environment every test runs in: no display, no sound card; the
+# runner script gives each test process an empty user-data folder.
 set(PQ_TEST_ENVIRONMENT
   "SDL_VIDEODRIVER=offscreen"
   "SDL_RENDER_DRIVER=software"
   "SDL_AUDIODRIVER=dummy"
-  "XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-user-data")
+  "sh" "${PROJECT_SOURCE_DIR}/cmake/run-test.sh")
 
 # pq_add_tests(<name> [SOURCES <files>...] [DEPS <targets>...])
 # A GoogleTest binary made of every .cpp below the calling folder (or the
@@ -42,7 +42,6 @@ function(pq_add_tests name)
   # Tests that leave the working folder find the project's Data/ through it
   # (__FILE__ may be relative when a compiler cache rewrites paths).
   target_compile_definitions(${name} PRIVATE PQ_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-user-data)
   # Run through `cmake -E env`: a list handed to the ENVIRONMENT property
   # would be split apart by gtest_discover_tests.
   set_target_properties(${name} PROPERTIES

@@ -1,6 +1,7 @@
 // The game object drives its audio: started as the first loading task, the
 // menu's ambience as the last, one-offs from the frame update when due, and
 // shut down with the game.
+#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -45,7 +46,11 @@ TEST(GameAudioTest, TheGameStartsItsAudioFirstPlaysTheMenuLastAndOneOffsWhenDue)
     EXPECT_LT(log.find(ProfilingLabel("Load splash screens")), log.find(ProfilingLabel("Start regional sounds")));
     const std::vector<std::string> startup = sound.TakeCalls();
     EXPECT_THAT(audio_test::Only("load", startup), SizeIs(SOUND_AMB_OCEAN));
-    EXPECT_THAT(audio_test::Only("play", startup), ElementsAre("play AMB_MENU loop"));
+    // A first start may also greet the new player with a lesson's sound.
+    const std::vector<std::string> plays = audio_test::Only("play", startup);
+    ASSERT_THAT(plays, Not(IsEmpty()));
+    EXPECT_EQ(plays.back(), "play AMB_MENU loop");
+    EXPECT_EQ(std::count(plays.begin(), plays.end(), "play AMB_MENU loop"), 1);
 
     StartRegionSounds("Mountain");
     sound.TakeCalls();
