@@ -1,10 +1,10 @@
 // The game object drives its audio: started as the first loading task, the
 // menu's ambience as the last, one-offs from the frame update when due, and
 // shut down with the game.
-#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
