@@ -45,12 +45,16 @@ constexpr int SETTLE_FRAMES = 8;
 constexpr int ENOUGH_FRAMES = 400;
 const char* const PLAYER_NAME = "Ada";
 
+// Each label closes the one before it.
 const std::vector<std::string> LOADING_TASKS = {
-    "\"Audio startup\"", "\"SteamInterface startup\"", "\"AchievementSystem startup\"", "\"Credits startup\"",
-    "\"PuzzleChef startup\"", "\"FreePlay startup\"", "\"Campaign startup\"", "\"Instructor startup\"",
-    "\"GUI startup\"", "\"Animations startup\"", "\"PQUI startup\"", "\"ProfileManager startup\"",
-    "\"PQRenderer startup\"", "\"Load Options\"", "\"Register options callbacks\"", "\"Fire Options events\"",
-    "\"Load splash screens\"", "\"Start regional sounds\"", "\"\" at time"};
+    "label \"Audio startup\" at", "label \"Audio startup\" was", "label \"SteamInterface startup\" at",
+    "label \"AchievementSystem startup\" at", "label \"Credits startup\" at", "label \"PuzzleChef startup\" at",
+    "label \"FreePlay startup\" at", "label \"Campaign startup\" at", "label \"Instructor startup\" at",
+    "label \"GUI startup\" at", "label \"Animations startup\" at", "label \"PQUI startup\" at",
+    "label \"ProfileManager startup\" at", "label \"PQRenderer startup\" at", "label \"Load Options\" at",
+    "label \"Register options callbacks\" at", "label \"Fire Options events\" at",
+    "label \"Load splash screens\" at", "label \"Start regional sounds\" at",
+    "label \"Start regional sounds\" was", "label \"\" at time"};
 const std::vector<std::string> SHUTDOWN_LINES = {
     "PemberquillCampaign Shutdown begun.", "PemberquillCampaign Shutdown complete.", "Animations Shutdown begun.",
     "Animations Shutdown complete.", "PemberquillUI Shutdown begun.", "PemberquillUI Shutdown complete.",
@@ -69,6 +73,14 @@ void ExpectCleanLogWith(const std::string& log, const std::vector<std::string>& 
     }
     EXPECT_EQ(log.find("WARNING:"), std::string::npos) << log;
     EXPECT_EQ(log.find("ERROR:"), std::string::npos) << log;
+}
+
+// The profile buttons carry the player's name.
+std::function<bool(const BaseWidget&)> Naming(const std::string& player)
+{
+    return [player](const BaseWidget& button) {
+        return button.GetProperty<std::string>("OnActivationEventNameProperty") == player;
+    };
 }
 
 // The first shown widget of that name below the widget that the test
@@ -204,14 +216,21 @@ protected:
     }
 
     // The widget of that name in the top window, once it takes input.
-    void Click(const std::string& widgetName)
+    void Click(const std::string& widgetName, const std::function<bool(const BaseWidget&)>& isWanted = nullptr)
     {
         BaseWidget* widget = nullptr;
         ASSERT_TRUE(FramesUntil([&] {
-            widget = FindShown(TopWindow(), widgetName);
+            widget = FindShown(TopWindow(), widgetName, isWanted);
             return widget != nullptr && widget->IsTakingInput();
         })) << widgetName << " is not shown in " << (TopWindow() != nullptr ? TopWindow()->GetName() : "");
         Click(*widget);
+    }
+
+    void Clicks(std::initializer_list<const char*> widgetNames)
+    {
+        for (const char* widgetName : widgetNames) {
+            ASSERT_NO_FATAL_FAILURE(Click(widgetName)) << widgetName;
+        }
     }
 
     // The centre of a box of the board's own geometry, which runs over the
@@ -257,9 +276,8 @@ protected:
 TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNextStart)
 {
     ASSERT_NO_FATAL_FAILURE(StartGame());
-    for (const char* button : {"ChangeProfileButton", "CreateProfileButton", "Profile Name EditBox"}) {
-        ASSERT_NO_FATAL_FAILURE(Click(button));
-    }
+    const std::string ownName = Game().GetProfileManager().GetActiveProfileName();
+    ASSERT_NO_FATAL_FAILURE(Clicks({"ChangeProfileButton", "CreateProfileButton", "Profile Name EditBox"}));
     SDL_Event name{};
     name.text.type = SDL_TEXTINPUT;
     SDL_strlcpy(name.text.text, PLAYER_NAME, sizeof(name.text.text));
@@ -270,9 +288,7 @@ TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNex
     // A new player starts full screen; Alt+Enter puts the game in a window.
     ASSERT_NO_FATAL_FAILURE(PressKey(SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT));
     EXPECT_TRUE(GetPemberquillOptions().IsWindowed());
-    for (const char* button : {"PlayButton", "OceanCampaignRegionButton", "BeginningsCampaignNodeButton"}) {
-        ASSERT_NO_FATAL_FAILURE(Click(button));
-    }
+    ASSERT_NO_FATAL_FAILURE(Clicks({"PlayButton", "OceanCampaignRegionButton", "BeginningsCampaignNodeButton"}));
     ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleSetWindow"));
     const auto findFirstPuzzle = [] { return FindShown(FindShown(TopWindow(), "HomeworkPuzzlesGroup"), "PlayPuzzle"); };
     ASSERT_NE(findFirstPuzzle(), nullptr);
@@ -294,9 +310,7 @@ TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNex
     // Chosen again, a solved puzzle offers the next one; from there the
     // player jumps to the location's challenge and makes a first move.
     ASSERT_NO_FATAL_FAILURE(Click(*findFirstPuzzle()));
-    for (const char* button : {"PlayNextAvailablePuzzleButton", "TakeTheChallengeButton", "ConfirmationOkButton"}) {
-        ASSERT_NO_FATAL_FAILURE(Click(button));
-    }
+    ASSERT_NO_FATAL_FAILURE(Clicks({"PlayNextAvailablePuzzleButton", "TakeTheChallengeButton", "ConfirmationOkButton"}));
     Puzzle* challenge = location.GetUnlockPuzzle();
     ASSERT_TRUE(FramesUntil([&] { return Game().GetShownPuzzle() == challenge; }));
     const BoardView view = Game().GetActivePuzzleView()->GetBoardViews().front();
@@ -309,17 +323,14 @@ TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNex
     EXPECT_EQ(PemberquillGame::GetGlobal(), nullptr);
 
     // The quit kept the player, the window mode and the move on the
-    // challenge; the exit before it the solved puzzle.
+    // challenge; the exit before it the solved puzzle. The campaign lets go
+    // of the record of a player deleted on the way.
     ASSERT_NO_FATAL_FAILURE(StartGame());
     ASSERT_NO_FATAL_FAILURE(Click("ChangeProfileButton"));
-    BaseWidget* player = nullptr;
-    ASSERT_TRUE(FramesUntil([&player] {
-        player = FindShown(TopWindow(), "SelectProfile", [](const BaseWidget& button) {
-            return button.GetProperty<std::string>("OnActivationEventNameProperty") == PLAYER_NAME;
-        });
-        return player != nullptr && player->IsTakingInput();
-    }));
-    ASSERT_NO_FATAL_FAILURE(Click(*player));
+    ASSERT_NO_FATAL_FAILURE(Click("DeleteProfile", Naming(ownName)));
+    ASSERT_NO_FATAL_FAILURE(Click("ConfirmationOkButton"));
+    EXPECT_EQ(Game().GetCampaign().GetProgress(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(Click("SelectProfile", Naming(PLAYER_NAME)));
     ASSERT_NO_FATAL_FAILURE(WaitFor("TitleWindow"));
     EXPECT_TRUE(GetPemberquillOptions().IsWindowed());
     const PuzzleSet& beginnings =
