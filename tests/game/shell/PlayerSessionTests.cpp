@@ -1,7 +1,6 @@
-// A new player's first session and the start after it, on the game object
-// the executable builds, headless. The test acts only as a player would:
-// the mouse moves and clicks and the keys are pushed as window events, and
-// the clock moves by fixed steps.
+// A new player's first session and the next start, on the game object the
+// executable builds, headless. The test acts only as a player would: mouse
+// and keys pushed as window events, the clock moving by fixed steps.
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -19,7 +18,6 @@
 #include "engine/core/UlvoTimeSystem.h"
 #include "engine/modules/application/UlvoApplicationInterface.h"
 #include "engine/modules/application/UlvoApplicationSetup.h"
-#include "engine/modules/application/UlvoGameInterface.h"
 #include "engine/ui/ContainerWidget.h"
 #include "engine/ui/UlvoUIBasic.h"
 #include "engine/ui/WindowWidget.h"
@@ -40,8 +38,7 @@ namespace Pemberquill {
 namespace {
 
 constexpr double FRAME_SECONDS = 0.1;
-// Longer than the show and hide animations.
-constexpr int SETTLE_FRAMES = 8;
+constexpr int SETTLE_FRAMES = 8;  // longer than the show and hide animations
 constexpr int ENOUGH_FRAMES = 400;
 const char* const PLAYER_NAME = "Ada";
 
@@ -52,55 +49,34 @@ const std::vector<std::string> LOADING_TASKS = {
     "label \"FreePlay startup\" at", "label \"Campaign startup\" at", "label \"Instructor startup\" at",
     "label \"GUI startup\" at", "label \"Animations startup\" at", "label \"PQUI startup\" at",
     "label \"ProfileManager startup\" at", "label \"PQRenderer startup\" at", "label \"Load Options\" at",
-    "label \"Register options callbacks\" at", "label \"Fire Options events\" at",
-    "label \"Load splash screens\" at", "label \"Start regional sounds\" at",
-    "label \"Start regional sounds\" was", "label \"\" at time"};
+    "label \"Register options callbacks\" at", "label \"Fire Options events\" at", "label \"Load splash screens\" at",
+    "label \"Start regional sounds\" at", "label \"Start regional sounds\" was", "label \"\" at time"};
 const std::vector<std::string> SHUTDOWN_LINES = {
-    "PemberquillCampaign Shutdown begun.", "PemberquillCampaign Shutdown complete.", "Animations Shutdown begun.",
-    "Animations Shutdown complete.", "PemberquillUI Shutdown begun.", "PemberquillUI Shutdown complete.",
-    "PemberquillAudio Shutdown begun.", "PemberquillAudio Shutdown complete.", "FreePlay Shutdown begun.",
-    "FreePlay Shutdown complete.", "Credits Shutdown begun.", "Credits Shutdown complete.",
+    "PemberquillCampaign Shutdown begun.\nPemberquillCampaign Shutdown complete.\nAnimations Shutdown begun.\n"
+    "Animations Shutdown complete.\nPemberquillUI Shutdown begun.\nPemberquillUI Shutdown complete.\n"
+    "PemberquillAudio Shutdown begun.\nPemberquillAudio Shutdown complete.\nFreePlay Shutdown begun.\n"
+    "FreePlay Shutdown complete.\nCredits Shutdown begun.\nCredits Shutdown complete.\n"
     "AchievementSystem Shutdown started.", "AchievementSystem Shutodwn completed.", "SteamInterface Shutdown begun.",
-    "SteamInterface Shutdown complete.", "::: Shutdown : UlvoCommandConsole (starting)"};
+    "SteamInterface Shutdown complete.\n::: Shutdown : UlvoCommandConsole (starting)"};
 
-// Each text must follow the one before it; no warning or error anywhere.
-void ExpectCleanLogWith(const std::string& log, const std::vector<std::string>& texts)
-{
-    size_t position = 0;
-    for (const std::string& text : texts) {
-        position = log.find(text, position);
-        ASSERT_NE(position, std::string::npos) << "missing or out of order: " << text;
-    }
-    EXPECT_EQ(log.find("WARNING:"), std::string::npos) << log;
-    EXPECT_EQ(log.find("ERROR:"), std::string::npos) << log;
-}
-
-// The profile buttons carry the player's name.
-std::function<bool(const BaseWidget&)> Naming(const std::string& player)
-{
-    return [player](const BaseWidget& button) {
-        return button.GetProperty<std::string>("OnActivationEventNameProperty") == player;
-    };
-}
-
-// The first shown widget of that name below the widget that the test
-// accepts, depth first.
-BaseWidget* FindShown(BaseWidget* widget, const std::string& name,
-                      const std::function<bool(const BaseWidget&)>& isWanted = nullptr)
+// The first shown widget of that name below the widget, depth first; with
+// a payload, the one whose activation carries it (the profile buttons carry
+// the player's name).
+BaseWidget* FindShown(BaseWidget* widget, const std::string& name, const std::string& payload = "")
 {
     if (widget == nullptr || widget->GetState() == UI_STATE_HIDDEN) {
         return nullptr;
     }
-    if (widget->GetName() == name && (!isWanted || isWanted(*widget))) {
+    if (widget->GetName() == name &&
+        (payload.empty() || widget->GetProperty<std::string>("OnActivationEventNameProperty") == payload)) {
         return widget;
     }
     auto* container = dynamic_cast<ContainerWidget*>(widget);
-    for (size_t index = 0; container != nullptr && index < container->GetChildCount(); ++index) {
-        if (BaseWidget* found = FindShown(container->GetChild(index), name, isWanted)) {
-            return found;
-        }
+    BaseWidget* found = nullptr;
+    for (size_t index = 0; container != nullptr && index < container->GetChildCount() && found == nullptr; ++index) {
+        found = FindShown(container->GetChild(index), name, payload);
     }
-    return nullptr;
+    return found;
 }
 
 WindowWidget* TopWindow()
@@ -110,15 +86,11 @@ WindowWidget* TopWindow()
 
 class PlayerSessionTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void StartGame()
     {
         setenv("XDG_DATA_HOME", m_userData.Path().c_str(), 1);
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         UlvoApplicationSetup("-windowed 1024 640");
-    }
-
-    void StartGame()
-    {
         m_game = std::make_unique<TheGame>();
         m_game->Startup();
         Clock& master = UlvoCore::GetGlobal()->GetTimeSystem().GetMasterClock();
@@ -128,21 +100,26 @@ protected:
         // The window the player brings to the front; without the focus it
         // takes no input.
         SDL_Event focus{};
-        focus.type = SDL_WINDOWEVENT;
-        focus.window.windowID = SDL_GetWindowID(m_window);
-        focus.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
+        focus.window = {SDL_WINDOWEVENT, 0, SDL_GetWindowID(m_window), SDL_WINDOWEVENT_FOCUS_GAINED, 0, 0, 0, 0, 0};
         SDL_PushEvent(&focus);
     }
 
-    std::string QuitGameAndReadLog()
+    // Each text must follow the one before it in the run's log; no warning
+    // or error anywhere.
+    void QuitGameAndExpectCleanLogWith(const std::vector<std::string>& texts)
     {
         m_game->Run();
         m_game->Shutdown();
         m_game.reset();
-        std::ifstream file(std::filesystem::path(m_userData.Path()) / "Pemberquill" / "application.log");
         std::ostringstream log;
-        log << file.rdbuf();
-        return log.str();
+        log << std::ifstream(std::filesystem::path(m_userData.Path()) / "Pemberquill" / "application.log").rdbuf();
+        size_t position = 0;
+        for (const std::string& text : texts) {
+            position = log.str().find(text, position);
+            ASSERT_NE(position, std::string::npos) << "missing or out of order: " << text;
+        }
+        EXPECT_EQ(log.str().find("WARNING:"), std::string::npos) << log.str();
+        EXPECT_EQ(log.str().find("ERROR:"), std::string::npos) << log.str();
     }
 
     PemberquillGame& Game() { return *m_game->GetGameObject(); }
@@ -167,15 +144,15 @@ protected:
 
     void MoveMouse(const Vector2& virtualPoint)
     {
-        const UlvoApplicationInterface* application = UlvoApplicationInterface::GetDefaultInstance();
-        const Vector2 pixels = application->GetScreenBounds().mins +
-                               Vector2(virtualPoint.x / application->GetViewScale().x,
-                                       virtualPoint.y / application->GetViewScale().y);
+        const UlvoApplicationInterface& application = *UlvoApplicationInterface::GetDefaultInstance();
+        const Vector2 scale = application.GetViewScale();
+        const Vector2 pixels =
+            application.GetScreenBounds().mins + Vector2(virtualPoint.x / scale.x, virtualPoint.y / scale.y);
         SDL_WarpMouseInWindow(m_window, static_cast<int>(pixels.x), static_cast<int>(pixels.y));
         Frames(2);
     }
 
-    // Pushes the events in turn, a frame after each.
+    // Each event to the game's window, a frame after each.
     void Push(std::initializer_list<SDL_Event> events)
     {
         for (SDL_Event event : events) {
@@ -187,40 +164,35 @@ protected:
 
     void PressMouseButton()
     {
-        SDL_Event down{};
+        SDL_Event down{}, up{};
         down.button = {SDL_MOUSEBUTTONDOWN, 0, 0, 0, SDL_BUTTON_LEFT, SDL_PRESSED, 1, 0, 0, 0};
-        SDL_Event up = down;
-        up.button.type = SDL_MOUSEBUTTONUP;
-        up.button.state = SDL_RELEASED;
+        up.button = {SDL_MOUSEBUTTONUP, 0, 0, 0, SDL_BUTTON_LEFT, SDL_RELEASED, 1, 0, 0, 0};
         Push({down, up});
     }
 
     void PressKey(SDL_Keycode key, SDL_Scancode scancode, Uint16 modifiers = KMOD_NONE)
     {
-        SDL_Event down{};
+        SDL_Event down{}, up{};
         down.key = {SDL_KEYDOWN, 0, 0, SDL_PRESSED, 0, 0, 0, {scancode, key, modifiers, 0}};
-        SDL_Event up = down;
-        up.key.type = SDL_KEYUP;
-        up.key.state = SDL_RELEASED;
+        up.key = {SDL_KEYUP, 0, 0, SDL_RELEASED, 0, 0, 0, {scancode, key, modifiers, 0}};
         Push({down, up});
     }
 
     // A widget takes the press once it has the focus under the mouse.
     void Click(const BaseWidget& widget)
     {
-        const AABB2 bounds = widget.GetBounds();
-        MoveMouse((bounds.mins + bounds.maxs) * 0.5f);
+        MoveMouse(widget.GetBounds().CalcCenter());
         FramesUntil([&widget] { return widget.GetState() == UI_STATE_FOCUSED; });
         PressMouseButton();
         Frames(SETTLE_FRAMES);
     }
 
     // The widget of that name in the top window, once it takes input.
-    void Click(const std::string& widgetName, const std::function<bool(const BaseWidget&)>& isWanted = nullptr)
+    void Click(const std::string& widgetName, const std::string& payload = "")
     {
         BaseWidget* widget = nullptr;
         ASSERT_TRUE(FramesUntil([&] {
-            widget = FindShown(TopWindow(), widgetName, isWanted);
+            widget = FindShown(TopWindow(), widgetName, payload);
             return widget != nullptr && widget->IsTakingInput();
         })) << widgetName << " is not shown in " << (TopWindow() != nullptr ? TopWindow()->GetName() : "");
         Click(*widget);
@@ -233,17 +205,17 @@ protected:
         }
     }
 
-    // The centre of a box of the board's own geometry, which runs over the
-    // unit box of the board's rect on screen.
-    static Vector2 OnScreen(const BoardView& view, const AABB2& inBoard)
+    // To the centre of a box of the board's own geometry, whose unit box
+    // runs over the board's rect on screen.
+    void MoveMouse(const BoardView& view, const AABB2& inBoard)
     {
-        const Vector2 centre = (inBoard.mins + inBoard.maxs) * 0.5f;
-        return view.rect.mins + Vector2(centre.x * view.rect.CalcSize().x, centre.y * view.rect.CalcSize().y);
+        const Vector2 centre = inBoard.CalcCenter();
+        MoveMouse(view.rect.mins + Vector2(centre.x * view.rect.CalcSize().x, centre.y * view.rect.CalcSize().y));
     }
 
     void PressDigitOver(const BoardView& view, const Square& square)
     {
-        MoveMouse(OnScreen(view, square.bounds));
+        MoveMouse(view, square.bounds);
         const int value = static_cast<int>(square.solutionValue);
         PressKey(SDLK_0 + value, static_cast<SDL_Scancode>(SDL_SCANCODE_1 + value - 1));
     }
@@ -257,7 +229,7 @@ protected:
         for (const BoardView& view : std::vector<BoardView>(Game().GetActivePuzzleView()->GetBoardViews())) {
             for (const Square& square : view.board->GetSquares()) {
                 if ((square.x + square.y) % 2 == 0) {
-                    MoveMouse(OnScreen(view, view.board->ComputeBoundsForCandidate(square, square.solutionValue - 1)));
+                    MoveMouse(view, view.board->ComputeBoundsForCandidate(square, square.solutionValue - 1));
                     PressMouseButton();
                 } else {
                     PressDigitOver(view, square);
@@ -279,11 +251,9 @@ TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNex
     const std::string ownName = Game().GetProfileManager().GetActiveProfileName();
     ASSERT_NO_FATAL_FAILURE(Clicks({"ChangeProfileButton", "CreateProfileButton", "Profile Name EditBox"}));
     SDL_Event name{};
-    name.text.type = SDL_TEXTINPUT;
-    SDL_strlcpy(name.text.text, PLAYER_NAME, sizeof(name.text.text));
+    name.text = {SDL_TEXTINPUT, 0, 0, "Ada"};
     ASSERT_NO_FATAL_FAILURE(Push({name}));
     ASSERT_NO_FATAL_FAILURE(PressKey(SDLK_RETURN, SDL_SCANCODE_RETURN));
-    ASSERT_NO_FATAL_FAILURE(WaitFor("TitleWindow"));
     EXPECT_EQ(Game().GetProfileManager().GetActiveProfileName(), PLAYER_NAME);
     // A new player starts full screen; Alt+Enter puts the game in a window.
     ASSERT_NO_FATAL_FAILURE(PressKey(SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT));
@@ -294,7 +264,7 @@ TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNex
     ASSERT_NE(findFirstPuzzle(), nullptr);
     Puzzle* puzzle = findFirstPuzzle()->GetProperty<Puzzle*>("OnActivationEventNameProperty");
     const Texture* unsolvedMark = findFirstPuzzle()->GetProperty<Texture*>("OverlayTexture");
-    const PuzzleSet& location = *Game().GetCampaign().GetActiveCampaignNode()->GetPuzzleSet();
+    Puzzle* challenge = Game().GetCampaign().GetActiveCampaignNode()->GetPuzzleSet()->GetUnlockPuzzle();
     ASSERT_NO_FATAL_FAILURE(Click(*findFirstPuzzle()));
     // A new player is shown how to play first.
     ASSERT_NO_FATAL_FAILURE(Click("HowToPlayWindowBackButton"));
@@ -311,26 +281,23 @@ TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNex
     // player jumps to the location's challenge and makes a first move.
     ASSERT_NO_FATAL_FAILURE(Click(*findFirstPuzzle()));
     ASSERT_NO_FATAL_FAILURE(Clicks({"PlayNextAvailablePuzzleButton", "TakeTheChallengeButton", "ConfirmationOkButton"}));
-    Puzzle* challenge = location.GetUnlockPuzzle();
     ASSERT_TRUE(FramesUntil([&] { return Game().GetShownPuzzle() == challenge; }));
     const BoardView view = Game().GetActivePuzzleView()->GetBoardViews().front();
     ASSERT_NO_FATAL_FAILURE(PressDigitOver(view, view.board->GetSquare(0, 0)));
     ASSERT_NO_FATAL_FAILURE(PressKey(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE));
     ASSERT_NO_FATAL_FAILURE(Click("QuitGameButton"));
     ASSERT_TRUE(m_game->IsQuitting());
-    ExpectCleanLogWith(QuitGameAndReadLog(), LOADING_TASKS);
-    EXPECT_EQ(UlvoGameInterface::GetGlobal(), nullptr);
-    EXPECT_EQ(PemberquillGame::GetGlobal(), nullptr);
+    QuitGameAndExpectCleanLogWith(LOADING_TASKS);
 
     // The quit kept the player, the window mode and the move on the
     // challenge; the exit before it the solved puzzle. The campaign lets go
     // of the record of a player deleted on the way.
     ASSERT_NO_FATAL_FAILURE(StartGame());
     ASSERT_NO_FATAL_FAILURE(Click("ChangeProfileButton"));
-    ASSERT_NO_FATAL_FAILURE(Click("DeleteProfile", Naming(ownName)));
+    ASSERT_NO_FATAL_FAILURE(Click("DeleteProfile", ownName));
     ASSERT_NO_FATAL_FAILURE(Click("ConfirmationOkButton"));
     EXPECT_EQ(Game().GetCampaign().GetProgress(), nullptr);
-    ASSERT_NO_FATAL_FAILURE(Click("SelectProfile", Naming(PLAYER_NAME)));
+    ASSERT_NO_FATAL_FAILURE(Click("SelectProfile", PLAYER_NAME));
     ASSERT_NO_FATAL_FAILURE(WaitFor("TitleWindow"));
     EXPECT_TRUE(GetPemberquillOptions().IsWindowed());
     const PuzzleSet& beginnings =
@@ -339,7 +306,7 @@ TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNex
     EXPECT_TRUE(beginnings.GetPuzzles()[first]->GetProgress()->IsSolved());
     EXPECT_EQ(beginnings.GetUnlockPuzzle()->GetProgress()->GetState(), PUZZLE_STATE_STARTED);
     ASSERT_NO_FATAL_FAILURE(Click("QuitButton"));
-    ExpectCleanLogWith(QuitGameAndReadLog(), SHUTDOWN_LINES);
+    QuitGameAndExpectCleanLogWith(SHUTDOWN_LINES);
 }
 
 }  // namespace
