@@ -20,7 +20,7 @@ constexpr int MAX_SENTENCE_STAGES = 4;
 
 struct HintKindSentences {
     int kind;
-    HintSentence stages[MAX_SENTENCE_STAGES];
+    StagedHintSentence stages[MAX_SENTENCE_STAGES];
 };
 
 const HintKindSentences HINT_KIND_SENTENCES[] = {
@@ -203,13 +203,13 @@ std::string FillInSentence(const char* sentence, const std::string& number, cons
 
 } // namespace
 
-const HintSentence* FindHintSentence(int kind, unsigned stage)
+const StagedHintSentence* FindStagedHintSentence(int kind, unsigned stage)
 {
     for (const HintKindSentences& entry : HINT_KIND_SENTENCES) {
         if (entry.kind != kind) {
             continue;
         }
-        const HintSentence* found = &entry.stages[0];
+        const StagedHintSentence* found = &entry.stages[0];
         for (unsigned index = 1; index <= stage && index < MAX_SENTENCE_STAGES; ++index) {
             if (entry.stages[index].text == nullptr) {
                 break;
@@ -226,9 +226,9 @@ int GetHintNumber(const HintRecord& record)
     return IsValueKind(record.kind) ? record.move.data : record.move.data + 1;
 }
 
-std::string BuildHintSentence(const HintRecord& record)
+std::string BuildStagedHintSentence(const HintRecord& record)
 {
-    const HintSentence* sentence = FindHintSentence(record.kind, record.stage);
+    const StagedHintSentence* sentence = FindStagedHintSentence(record.kind, record.stage);
     if (sentence == nullptr) {
         return std::string();
     }

@@ -18,8 +18,8 @@ enum HintCallOutTarget : unsigned {
 
 // One stage of a hint. "%d" stands for the step's number and "%s" for the
 // rule text of the step's cage or the word "row" or "column", as the kind
-// says (see BuildHintSentence).
-struct HintSentence {
+// says (see BuildStagedHintSentence).
+struct StagedHintSentence {
     const char* text;
     unsigned callOuts;
     // The only sentence whose "%d" counts the squares involved.
@@ -28,15 +28,16 @@ struct HintSentence {
 
 // The sentence of a hint kind at a stage; a stage beyond the last takes the
 // last. Null for a kind without sentences.
-const HintSentence* FindHintSentence(int kind, unsigned stage);
+const StagedHintSentence* FindStagedHintSentence(int kind, unsigned stage);
 
 // The number a kind's sentences show: the value to place for the value
 // kinds, otherwise the candidate (index + 1).
 int GetHintNumber(const HintRecord& record);
 
 // The record's sentence with its placeholders filled in; empty for a kind
-// without sentences. The record's board is needed for the cage rule texts;
+// without sentences. The staged hint's text, which grows more explicit as
+// the player asks again; the solver's own step sentences are another family. The record's board is needed for the cage rule texts;
 // without one those stay empty.
-std::string BuildHintSentence(const HintRecord& record);
+std::string BuildStagedHintSentence(const HintRecord& record);
 
 } // namespace Pemberquill

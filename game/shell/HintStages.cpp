@@ -164,7 +164,7 @@ void ShowHintText(const HintRecord& current, HintCallOutInterface* callOuts)
     if (current.board == nullptr) {
         return;
     }
-    const std::string sentence = BuildHintSentence(current);
+    const std::string sentence = BuildStagedHintSentence(current);
     NamedProperties text;
     text.Set("Label", "TIP: " + sentence);
     text.Set("FontColor", HINT_FONT_COLOR);
@@ -176,7 +176,7 @@ void ShowHintText(const HintRecord& current, HintCallOutInterface* callOuts)
         return;
     }
     callOuts->DestroyCallOutsByChannel(HINT_CHANNEL);
-    if (const HintSentence* shown = FindHintSentence(current.kind, current.stage)) {
+    if (const StagedHintSentence* shown = FindStagedHintSentence(current.kind, current.stage)) {
         PlaceCallOuts(current, shown->callOuts, *callOuts);
     }
 }

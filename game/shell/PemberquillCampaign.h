@@ -172,6 +172,7 @@ public:
     void Event_OnSelectCampaignNode(NamedProperties& args);
     void Event_OnDeselectCampaignNode(NamedProperties& args);
     void Event_OnCallOutCampaignRegionNode(NamedProperties& args);
+    void Event_OnConfirmTakeTheChallenge(NamedProperties& args);
     void Event_OnTakeTheChallenge(NamedProperties& args);
 
     // --- The road between the windows (PemberquillCampaignFlow.cpp) ---

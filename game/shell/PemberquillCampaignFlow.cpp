@@ -96,6 +96,7 @@ void PemberquillCampaign::SubscribeHandlers()
         {"SelectCampaignNodeEvent", &PemberquillCampaign::Event_OnSelectCampaignNode},
         {"DeselectCampaignNodeEvent", &PemberquillCampaign::Event_OnDeselectCampaignNode},
         {"CallOutCampaignRegionNodeEvent", &PemberquillCampaign::Event_OnCallOutCampaignRegionNode},
+        {"ConfirmTakeTheChallengeEvent", &PemberquillCampaign::Event_OnConfirmTakeTheChallenge},
         {"TakeTheChallengeEvent", &PemberquillCampaign::Event_OnTakeTheChallenge},
     };
     for (const Subscription& subscription : SUBSCRIPTIONS) {

@@ -3,9 +3,11 @@
 #include "game/shell/PemberquillCampaign.h"
 
 #include "engine/core/AABB2.h"
+#include "engine/core/Diagnostics.h"
 #include "engine/core/NamedProperties.h"
 #include "engine/modules/application/UlvoApplicationInterface.h"
 #include "game/puzzle/Puzzle.h"
+#include "game/puzzle/PuzzleSet.h"
 #include "game/tutorial/Instructor.h"
 
 #include <strings.h>
@@ -71,6 +73,25 @@ void PemberquillCampaign::CallOutPosition(const Vector2& position, const std::st
     if (Instructor::GetInstance() != nullptr) {
         Instructor::CallOutPosition(position, channelName);
     }
+}
+
+void PemberquillCampaign::Event_OnConfirmTakeTheChallenge(NamedProperties& /*args*/)
+{
+    const char* const title = "PemberquillCampaign::Event_OnConfirmTakeTheChallenge";
+    ULVO_ASSERT(m_selectedCampaignNode, "NULL campaign node for selecting the challenge puzzle.", title);
+    const PuzzleSet* puzzleSet = m_selectedCampaignNode->GetPuzzleSet();
+    ULVO_ASSERT(puzzleSet, "NULL puzzle set for selecting the challenge puzzle.", title);
+    Puzzle* challengePuzzle = puzzleSet->GetUnlockPuzzle();
+    ULVO_ASSERT(challengePuzzle, "NULL challenge puzzle.", title);
+    NamedProperties payload;
+    payload.Set("OnActivationEventNameProperty", challengePuzzle);
+    // Unlike the resets, jumping ahead is no loss: the question comes
+    // without the warning sound.
+    if (m_screens != nullptr) {
+        m_screens->ShowConfirmationDialog("Play the Challenge puzzle for this location?", "Sure, why not!",
+                                          "Not just yet.", "TakeTheChallengeEvent", payload);
+    }
+    PushWindow(CONFIRMATION_DIALOG, false);
 }
 
 void PemberquillCampaign::Event_OnTakeTheChallenge(NamedProperties& args)

@@ -163,34 +163,33 @@ void PemberquillGame::RegisterEventHandlers()
     };
     static const Subscription SUBSCRIPTIONS[] = {
         {"OnStartupLoadingTaskComplete", &PemberquillGame::Event_OnStartupLoadingTaskComplete},
+        {"PuzzleViewRenderEvent", &PemberquillGame::Event_OnPuzzleViewRender},
+        {"PuzzleViewRenderThumbnailEvent", &PemberquillGame::Event_OnPuzzleViewRenderThumbnail},
         {"OnToggleCandidate", &PemberquillGame::Event_OnToggleCandidate},
         {"OnSetSquareValue", &PemberquillGame::Event_OnSetSquareValue},
         {"OnToggleSolutionInvalid", &PemberquillGame::Event_OnToggleSolutionInvalid},
         {"PlayPuzzleEvent", &PemberquillGame::Event_OnPlayPuzzle},
         {"SolvePuzzleEvent", &PemberquillGame::Event_OnSolvePuzzle},
         {"GiveHintEvent", &PemberquillGame::Event_OnGiveHint},
-        {"TogglePauseEvent", &PemberquillGame::Event_OnTogglePause},
-        {"BeginAutoSolvingEvent", &PemberquillGame::Event_OnBeginAutoSolving},
-        {"EndAutoSolvingEvent", &PemberquillGame::Event_OnEndAutoSolving},
-        {"UndoEvent", &PemberquillGame::Event_OnUndo},
-        {"RedoEvent", &PemberquillGame::Event_OnRedo},
-        {"PlayablePuzzleShownEvent", &PemberquillGame::Event_OnPlayablePuzzleShown},
-        {"PlayablePuzzleHiddenEvent", &PemberquillGame::Event_OnPlayablePuzzleHidden},
-        {"ShowOptionsEvent", &PemberquillGame::Event_OnShowOptions},
-        {"HideOptionsEvent", &PemberquillGame::Event_OnHideOptions},
-        {"HideSplashScreenDialogEvent", &PemberquillGame::Event_OnHideSplashScreenDialog},
-        // Play on the puzzle window.
-        {"PuzzleViewRenderEvent", &PemberquillGame::Event_OnPuzzleViewRender},
-        {"PuzzleViewRenderThumbnailEvent", &PemberquillGame::Event_OnPuzzleViewRenderThumbnail},
         {"BeginWhatIfEvent", &PemberquillGame::Event_OnBeginWhatIf},
         {"AcceptWhatIfEvent", &PemberquillGame::Event_OnAcceptWhatIf},
         {"RejectWhatIfEvent", &PemberquillGame::Event_OnRejectWhatIf},
+        {"TogglePauseEvent", &PemberquillGame::Event_OnTogglePause},
+        {"BeginAutoSolvingEvent", &PemberquillGame::Event_OnBeginAutoSolving},
+        {"EndAutoSolvingEvent", &PemberquillGame::Event_OnEndAutoSolving},
+        {"TeachMechanicsEvent", &PemberquillGame::Event_OnTeachMechanics},
         {"RewindPuzzleEvent", &PemberquillGame::Event_OnRewindPuzzle},
-        {"PlayablePuzzleUpdateEvent", &PemberquillGame::Event_OnPlayablePuzzleUpdate},
+        {"UndoEvent", &PemberquillGame::Event_OnUndo},
+        {"RedoEvent", &PemberquillGame::Event_OnRedo},
         {"ShowInstructionsEvent", &PemberquillGame::Event_OnShowInstructions},
         {"HideInstructionsEvent", &PemberquillGame::Event_OnHideInstructions},
+        {"ShowOptionsEvent", &PemberquillGame::Event_OnShowOptions},
+        {"HideOptionsEvent", &PemberquillGame::Event_OnHideOptions},
         {"OnPlayerProfileSelected", &PemberquillGame::Event_OnPlayerProfileSelected},
-        {"TeachMechanicsEvent", &PemberquillGame::Event_OnTeachMechanics},
+        {"PlayablePuzzleShownEvent", &PemberquillGame::Event_OnPlayablePuzzleShown},
+        {"PlayablePuzzleUpdateEvent", &PemberquillGame::Event_OnPlayablePuzzleUpdate},
+        {"PlayablePuzzleHiddenEvent", &PemberquillGame::Event_OnPlayablePuzzleHidden},
+        {"HideSplashScreenDialogEvent", &PemberquillGame::Event_OnHideSplashScreenDialog},
     };
     UlvoEventSystem* eventSystem = UlvoEventSystem::GetGlobal();
     for (const Subscription& subscription : SUBSCRIPTIONS) {
@@ -363,7 +362,7 @@ bool PemberquillGame::HandleKey(int action, int key)
     if (m_campaign.OnKeyEvent(action, key) || GetFreePlay().OnKeyEvent(action, key)) {
         return true;
     }
-    GameSubsystem* const subsystems[] = {&m_instructor, m_gui.get(), &m_animations, &m_ui};
+    GameSubsystem* const subsystems[] = {&m_instructor, m_gui.get(), &m_animations, &m_ui, &m_audio, &m_profileManager};
     for (GameSubsystem* subsystem : subsystems) {
         if (subsystem != nullptr && subsystem->OnKeyEvent(action, key)) {
             return true;
@@ -398,9 +397,17 @@ void PemberquillGame::PlayPuzzle(Puzzle* puzzle)
     ResetHint();
     // A mistake on an earlier puzzle must not cost this one its clean solve.
     FireGlobalEvent("StartNewPuzzleEvent");
-    PlayGameSound(puzzle->IsUnlockPuzzle() ? SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_BOSS
-                                           : SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_NORMAL);
+    if (puzzle->IsUnlockPuzzle()) {
+        PlayGameSound(SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_BOSS);
+        // A lesson still open from the puzzle before must not cover the
+        // challenge.
+        NamedProperties none;
+        m_instructor.Event_OnHideTeachAGameMechanic(none);
+    } else {
+        PlayGameSound(SOUND_PLAYINGPUZZLE_PUZZLE_STARTED_NORMAL);
+    }
     puzzle->Start();
+    m_instructor.ShowTeachAGameMechanic(puzzle);
 }
 
 void PemberquillGame::ResetHint()

@@ -58,8 +58,9 @@ public:
     bool HandleKey(int action, int key);
 
     // Builds the puzzle's boards when it has none, starts play on it where
-    // its progress left off and announces it with its start sound; a null
-    // puzzle is an assertion.
+    // its progress left off, announces it with its start sound and lets the
+    // instructor offer what the puzzle teaches; a null puzzle is an
+    // assertion.
     void PlayPuzzle(Puzzle* puzzle);
     // Back to no hint: the stage, the hint panel and the hint's bubbles.
     void ResetHint();

@@ -197,6 +197,9 @@ void TheGame::Event_OnQuitGame(NamedProperties& /*args*/)
 
 void TheGame::Shutdown()
 {
+    // The game's subsystems go first: their shutdown lines still reach the
+    // log, and nothing they hold outlives the module that made it.
+    m_game.reset();
     m_console->Shutdown();
     m_sound->Shutdown();
     m_input->Shutdown();

@@ -40,8 +40,8 @@ public:
     void Startup();
     // Frames until a quit is requested; at once when one already was.
     void Run();
-    // Shuts the modules down and destroys them; the game object stays until
-    // the driver goes.
+    // Destroys the game object (which shuts the game's subsystems down),
+    // then shuts the modules down and destroys them.
     void Shutdown();
 
     bool IsQuitting() const override { return m_isQuitting; }

@@ -13,6 +13,7 @@
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/PuzzleRequest.h"
+#include "game/puzzle/PuzzleSet.h"
 #include "game/puzzle/board/Board.h"
 #include "game/shell/PemberquillGame.h"
 #include "tools/screentour/TourMouse.h"
@@ -237,6 +238,30 @@ void LeaveCampaign() {
   FireGlobalEvent("QuitCampaignEvent");
 }
 
+// The location's first puzzle, chosen on its window as a player would, a
+// few of its squares filled in.
+void PlayFirstPuzzleOfBeginnings() {
+  EnterLocation("Ocean", "Beginnings");
+  Pemberquill::CampaignNode* node = PemberquillCampaign::GetGlobal()->GetActiveCampaignNode();
+  const Pemberquill::PuzzleSet& set = *node->GetPuzzleSet();
+  Puzzle* puzzle = set.GetPuzzles()[static_cast<size_t>(set.GetRanges()[Pemberquill::PUZZLE_SET_RANGE_HOMEWORK].begin)].get();
+  NamedProperties args;
+  args.Set("OnActivationEventNameProperty", puzzle);
+  FireGlobalEvent("PlayCampaignPuzzleEvent", args);
+  Board& board = *puzzle->GetBoards().front();
+  for (unsigned column = 0; column < 2; ++column) {
+    const Pemberquill::Square& square = board.GetSquare(column, 0);
+    board.SetSquareValue(square, static_cast<int>(square.solutionValue), false, false);
+  }
+}
+
+void LeaveCampaignPuzzle() {
+  for (const char* eventName : {"QuitCampaignPuzzleEvent", "QuitCampaignNodeEvent", "QuitCampaignRegionEvent"}) {
+    FireGlobalEvent(eventName);
+  }
+  LeaveCampaign();
+}
+
 }  // namespace
 
 std::vector<TourStop> GetTourStops() {
@@ -276,6 +301,7 @@ std::vector<TourStop> GetTourStops() {
       {"CampaignRegionWindow", [] { EnterRegion("Ocean"); }, [] { Fire("QuitCampaignRegionEvent")(); LeaveCampaign(); }},
       {"PuzzleSetWindow", [] { EnterLocation("Ocean", "Beginnings"); },
        [] { Fire("QuitCampaignNodeEvent")(); Fire("QuitCampaignRegionEvent")(); LeaveCampaign(); }},
+      {"CampaignPuzzleWindow", PlayFirstPuzzleOfBeginnings, LeaveCampaignPuzzle},
   };
 }
 

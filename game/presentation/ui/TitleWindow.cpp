@@ -71,6 +71,20 @@ int PemberquillUI::CreateTitleWindow()
     };
     CreateMenuButtons(group, 1, BUTTONS, std::size(BUTTONS));
 
+    // The way to another player: the profile manager names the active player
+    // on it and points it at the select window, or at the create dialog
+    // while there is no player.
+    bag.Clear();
+    bag.Set<std::string>("Name", "ChangeProfileButton");
+    bag.Set("Parent", window);
+    bag.Set("Offset", Vector2(0.1f * screen.x + MENU_ROW_INSET, (screen.y + MAIN_MENU_HEIGHT) * 0.5f + MENU_ROW_INSET));
+    bag.Set<std::string>("Label", "");
+    bag.Set<std::string>("RolloverText", "Choose another player, or create a new one.");
+    bag.Set<std::string>("OnActivationEventName", "ShowSelectProfileDialogEvent");
+    bag.Set<std::string>("SetDefaultLabelEvent", "SetChangeProfileLabelEvent");
+    bag.Set<std::string>("SubscribeEvent", "UpdateClickHereIfYouAreNotButton");
+    CreateStyledButton(0, bag);
+
     bag.Clear();
     bag.Set("Type", UI_WIDGET_TYPE_LABEL);
     bag.Set<std::string>("Name", "WatermarkTextLabel");
