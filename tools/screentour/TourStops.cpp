@@ -17,6 +17,8 @@
 #include "game/shell/PlayerProfileManager.h"
 #include "game/shell/CampaignProgress.h"
 #include "game/shell/PemberquillCampaign.h"
+#include "game/steam/AchievementSystem.h"
+#include "game/steam/PlayerAchievements.h"
 
 namespace screentour {
 
@@ -163,6 +165,24 @@ void ShowAchievementDialog() {
   ui.PushWindow(Pemberquill::GAME_WINDOW_ACHIEVEMENT_DIALOG, false);
 }
 
+// A player some way into the campaign: a few achievements earned, the rest
+// still to come.
+void ShowAchievementsWindow() {
+  static Pemberquill::PlayerAchievements record;
+  record.rank = "Apprentice";
+  record.totalSolvingTime = 7384.0f;
+  record.highScore = 12850;
+  record.puzzlesSolved = 27;
+  record.oceanPuzzles = 19;
+  record.canyonPuzzles = 8;
+  for (int bit : {0, 1, 2, 16, 19}) {
+    record.SetAchievement(bit);
+  }
+  PemberquillUI& ui = *PemberquillUI::GetGlobal();
+  ui.CreateAchievementsWindow(record, Pemberquill::GetAchievementSystem().GetDefinitions());
+  ui.PushWindow(Pemberquill::GAME_WINDOW_ACHIEVEMENTS, false);
+}
+
 void ShowCreditsWindow() {
   PemberquillUI::GetGlobal()->CreateCreditsWindow();
   PemberquillUI::GetGlobal()->PushWindow(Pemberquill::GAME_WINDOW_CREDITS, false);
@@ -254,6 +274,7 @@ std::vector<TourStop> GetTourStops() {
       // A new player under a name that is taken.
       {"Information Dialog", FireWithPlayerName("CreateProfileEvent"), PopAnimated(Pemberquill::GAME_WINDOW_INFORMATION)},
       {"Achievement Dialog", ShowAchievementDialog, PopAnimated(Pemberquill::GAME_WINDOW_ACHIEVEMENT_DIALOG)},
+      {"AchievementsWindow", ShowAchievementsWindow, PopAnimated(Pemberquill::GAME_WINDOW_ACHIEVEMENTS)},
       {"CreditsWindow", ShowCreditsWindow, PopAnimated(Pemberquill::GAME_WINDOW_CREDITS)},
       {"TutorialWindow", ShowTutorialWithLesson, Fire("HideInstructionsEvent")},
       {"CampaignWindow", EnterCampaign, LeaveCampaign},

@@ -37,11 +37,17 @@ int PemberquillUI::CreateCreditsWindow()
     bag.Set<std::string>("RolloverText", "Return to the Options menu.");
     CreateStyledButton(1, bag);
 
-    bag.Clear();
+    CreateBannerTitle(window, "CreditsWindowTitle", "Credits");
+    return window;
+}
+
+void PemberquillUI::CreateBannerTitle(int parent, const char* name, const char* title)
+{
+    NamedProperties bag;
     bag.Set("Type", UI_WIDGET_TYPE_LABEL);
-    bag.Set<std::string>("Name", "CreditsWindowTitle");
-    bag.Set("Parent", window);
-    bag.Set<std::string>("Label", "Credits");
+    bag.Set<std::string>("Name", name);
+    bag.Set("Parent", parent);
+    bag.Set<std::string>("Label", title);
     bag.Set("FontColor", GetHighlightColor());
     bag.Set("BaseColor", GetShadeColor());
     bag.Set("Shadowed", true);
@@ -57,7 +63,6 @@ int PemberquillUI::CreateCreditsWindow()
     bag.Set<std::string>("ShowAnim", "GameButtonsShow");
     bag.Set<std::string>("HideAnim", "GameButtonsHide");
     CreateComponent(bag);
-    return window;
 }
 
 } // namespace Pemberquill
