@@ -2,18 +2,12 @@
 
 #include "platform/window/Cursor.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace {
 
 using namespace platform;
-using Messages = std::vector<WindowMessage>;
 using platform_test::WindowTest;
-
-bool Contains(const Messages& messages, const WindowMessage& message) {
-  return std::find(messages.begin(), messages.end(), message) != messages.end();
-}
 
 TEST_F(WindowTest, OpensWithTheRequestedClientAreaReportedFirst) {
   EXPECT_EQ(window_->ClientOrigin(), (IntPoint{100, 50}));
@@ -31,21 +25,6 @@ TEST_F(WindowTest, OpensWithTheRequestedClientAreaReportedFirst) {
   settings.clientSize = {0, 400};
   EXPECT_EQ(Window::Create(settings, error), nullptr);
   EXPECT_NE(error.find("empty"), std::string::npos) << error;
-}
-
-TEST_F(WindowTest, GeometryAndDisplayModeChangesComeBackAsMessages) {
-  window_->SetClientGeometry({10, 20}, {800, 500});
-  EXPECT_EQ(window_->ClientOrigin(), (IntPoint{10, 20}));
-  EXPECT_TRUE(Contains(Drain(), WindowMessage::Size({800, 500})));
-  const IntSize desktop = Window::DesktopSize();
-  window_->SetDisplayMode(DisplayMode::FullscreenDesktop);
-  EXPECT_EQ(window_->GetDisplayMode(), DisplayMode::FullscreenDesktop);
-  EXPECT_EQ(window_->ClientSize(), desktop);
-  EXPECT_TRUE(Contains(Drain(), WindowMessage::Size(desktop)));
-  window_->SetDisplayMode(DisplayMode::Windowed);
-  window_->SetClientGeometry({5, 6}, {640, 400});
-  EXPECT_EQ(window_->GetDisplayMode(), DisplayMode::Windowed);
-  EXPECT_EQ(window_->ClientSize(), (IntSize{640, 400}));
 }
 
 TEST(CursorTest, RefusesImagesThatCannotBeCursors) {
