@@ -10,7 +10,6 @@
 #include "engine/ui/UIWidgetType.h"
 #include "game/common/PlayTime.h"
 #include "game/presentation/ui/PemberquillUI.h"
-#include "game/presentation/ui/UITextureNames.h"
 #include "game/steam/AchievementDefinitions.h"
 #include "game/steam/PlayerAchievements.h"
 
@@ -104,19 +103,8 @@ void SetOpaquePanel(NamedProperties& bag)
 int PemberquillUI::CreateAchievementsWindow(const PlayerAchievements& record,
                                             const std::vector<AchievementDefinition>& definitions)
 {
-    const Vector2 screen = GetScreenSize();
     NamedProperties bag;
-    bag.Set("Type", UI_WIDGET_TYPE_WINDOW);
-    bag.Set<std::string>("Name", "AchievementsWindow");
-    bag.Set("Size", screen);
-    bag.Set("Offset", Vector2(0.0f, 0.0f));
-    bag.Set("BaseColor", Rgba(0, 0, 0, 255));
-    bag.Set("Virtual", false);
-    bag.Set("BaseTexture", GetPreloadedTexture(UI_IMAGE_TITLE_BACKGROUND));
-    bag.Set("MaxBaseTextureCoords", Vector2(1.0f, 0.625f));
-    // Escape leaves through the achievement system, as the button does.
-    bag.Set("EscapePops", false);
-    bag.Set<std::string>("EscapeEvent", "QuitAchievementsEvent");
+    DescribeTitleScreenWindow(bag, "AchievementsWindow", "QuitAchievementsEvent");
     bag.Set<std::string>("ShowAnim", "ButtonWindowShow");
     bag.Set<std::string>("HideAnim", "GameButtonsHide");
     const int window = BuildWindow(GAME_WINDOW_ACHIEVEMENTS, bag);

@@ -299,6 +299,9 @@ private:
     // The bag may already hold the activation event's payload.
     int CreateCornerButton(int parent, const CornerButton& button, NamedProperties& bag);
     void CreateScreenTitle(int parent, const char* name, const std::string& title);
+    // A full-screen window on the title-screen background that Escape leaves
+    // through the given event.
+    void DescribeTitleScreenWindow(NamedProperties& bag, const char* name, const char* escapeEvent) const;
     // The small feathered title at the top centre of a full-screen window.
     void CreateBannerTitle(int parent, const char* name, const char* title);
     void CreateAchievementGroups(int window, const PlayerAchievements& record,
