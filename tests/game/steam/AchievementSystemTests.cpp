@@ -101,12 +101,13 @@ class AchievementSystemTest : public ::testing::Test {
     return result;
   }
 
-  // The result, then frames until no dialog is left, each closed as shown.
+  // The result, then frames until no dialog is left, each dialog closed in
+  // the frame after it showed.
   void Play(const CampaignAccomplishments& result) {
     system.OnCampaignPuzzleFinished(result);
     for (int frame = 0; frame < 6; ++frame) {
-      if (system.IsDialogShowing()) events.FireEvent(AchievementSystem::DIALOG_CLOSE_EVENT);
       system.ShowUnlockDialogs();
+      if (system.IsDialogShowing()) events.FireEvent(AchievementSystem::DIALOG_CLOSE_EVENT);
     }
   }
 
@@ -259,8 +260,9 @@ TEST_F(AchievementSystemTest, EachResultFlagCountsIntoTheRecord) {
             record_test::WriteRecord(expected, RESOURCE_STREAM_FORMAT_TEXT));
 }
 
+// The achievement dialog holds the unlock dialogs back until it closes.
 TEST_F(AchievementSystemTest, UnlockDialogsFollowOneAtATimeEachMovingPlayOn) {
-  StartWith({});
+  StartWith({Achievement("Explorer", "NUMBER_OF_LOCATIONS_UNLOCKED", 1)});
   const struct {
     uint32_t flags;
     std::vector<std::string> log;
@@ -268,7 +270,7 @@ TEST_F(AchievementSystemTest, UnlockDialogsFollowOneAtATimeEachMovingPlayOn) {
       {0, {"PlayNext"}},
       {ACCOMPLISHED_NODE_SATISFIED, {"QuitPuzzle", "dialog: Puzzles Unlocked!", "close"}},
       {ACCOMPLISHED_RANK_EARNED | ACCOMPLISHED_NODE_UNLOCKED,
-       {"QuitPuzzle", "dialog: New Rank! New Location:", "close", "QuitLocation"}},
+       {"achievements: Explorer", "close", "QuitPuzzle", "dialog: New Rank! New Location:", "close", "QuitLocation"}},
       {ACCOMPLISHED_RANK_EARNED | ACCOMPLISHED_NODE_SATISFIED | ACCOMPLISHED_NODE_UNLOCKED |
            ACCOMPLISHED_REGION_UNLOCKED,
        {"QuitPuzzle", "dialog: New Rank! Puzzles Unlocked!", "close", "QuitLocation", "dialog: New Location:",
