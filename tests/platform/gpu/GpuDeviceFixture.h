@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -21,16 +22,11 @@ constexpr GpuColor kBlue{0, 0, 255, 255};
 constexpr GpuColor kWhite{255, 255, 255, 255};
 
 inline ::testing::AssertionResult ColorNear(GpuColor actual, GpuColor expected, int tolerance) {
-  const int pairs[4][2] = {{actual.r, expected.r}, {actual.g, expected.g}, {actual.b, expected.b}, {actual.a, expected.a}};
-  for (const auto& pair : pairs) {
-    if (std::abs(pair[0] - pair[1]) > tolerance) {
-      return ::testing::AssertionFailure() << "colour (" << pairs[0][0] << ", " << pairs[1][0] << ", " << pairs[2][0]
-                                           << ", " << pairs[3][0] << ") is not within " << tolerance << " of ("
-                                           << pairs[0][1] << ", " << pairs[1][1] << ", " << pairs[2][1] << ", "
-                                           << pairs[3][1] << ")";
-    }
-  }
-  return ::testing::AssertionSuccess();
+  const int off = std::max({std::abs(actual.r - expected.r), std::abs(actual.g - expected.g),
+                            std::abs(actual.b - expected.b), std::abs(actual.a - expected.a)});
+  if (off <= tolerance) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "colour (" << int{actual.r} << ", " << int{actual.g} << ", " << int{actual.b}
+                                       << ", " << int{actual.a} << ") is " << off << " off";
 }
 
 // A hidden window drawn by SDL's software renderer, with a device whose back
