@@ -65,6 +65,8 @@ class SteamInterfaceTest : public ::testing::Test {
   SteamInterface steam;
 };
 
+// Whole files in and out, a missing file told from an unreadable one (the
+// buffer left alone), and nothing once the service has stopped.
 TEST_F(SteamInterfaceTest, PlayerStorageKeepsWholeFilesAndTellsMissingFromUnreadable) {
   steam.Startup(&gameClock);
   ASSERT_TRUE(ArePlayerStorageHooksInstalled());
@@ -84,6 +86,13 @@ TEST_F(SteamInterfaceTest, PlayerStorageKeepsWholeFilesAndTellsMissingFromUnread
   EXPECT_EQ(Read("absent", buffer), WHOLE_FILE_MISSING);
   EXPECT_EQ(Read("loop", buffer), WHOLE_FILE_UNREADABLE);
   EXPECT_EQ(buffer.get(), before);
+
+  // Once the service stops, the hooks stay and answer as unavailable.
+  steam.Shutdown();
+  ASSERT_TRUE(ArePlayerStorageHooksInstalled());
+  EXPECT_EQ(ReadWholeFile(profile, buffer), -1);
+  EXPECT_EQ(playerStorageWriteHook(profile, buffer.get(), 1), 0);
+  EXPECT_EQ(ReadText(StoredFile("Profiles_steamuser.playerProfile")), bytes);
 }
 
 TEST_F(SteamInterfaceTest, StatisticsAreRequestedOnceAndAnsweredOnlyInsideALaterUpdate) {
@@ -96,18 +105,6 @@ TEST_F(SteamInterfaceTest, StatisticsAreRequestedOnceAndAnsweredOnlyInsideALater
     EXPECT_EQ(listener.received, frame);
   }
   steam.GetOnlineService().RemoveStatsListener(&listener);
-}
-
-TEST_F(SteamInterfaceTest, AfterShutdownTheHooksAnswerAsUnavailableAndChangeNothing) {
-  steam.Startup(&gameClock);
-  const unsigned char bytes[] = {'s', 'a', 'v', 'e', 'd'};
-  ASSERT_EQ(WriteWholeFile(bytes, UlvoPath(PATH_MARKER_PLAYER_STORAGE, "profile"), 5), 5);
-  steam.Shutdown();
-  ASSERT_TRUE(ArePlayerStorageHooksInstalled());
-  std::unique_ptr<unsigned char[]> buffer;
-  EXPECT_EQ(Read("profile", buffer), -1);
-  EXPECT_EQ(playerStorageWriteHook(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "profile"), bytes, 1), 0);
-  EXPECT_EQ(ReadText(StoredFile("profile")), "saved");
 }
 
 TEST_F(SteamInterfaceTest, WithoutTheServicePlayerStorageStaysLocal) {
