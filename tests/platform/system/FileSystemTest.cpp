@@ -12,9 +12,7 @@
 
 namespace {
 
-using platform::CreateFolderRecursive;
-using platform::ListFolder;
-using platform::WriteFileAtomically;
+using namespace platform;
 using platform_test::ScopedEnvironment;
 using Names = std::vector<std::string>;
 
@@ -34,19 +32,14 @@ class FileSystemTest : public ::testing::Test {
 
 // XDG_DATA_HOME first, then HOME's ".local/share"; never the root itself.
 TEST_F(FileSystemTest, UserDataBaseFolderFollowsTheEnvironment) {
-  const struct {
-    const char* data;
-    const char* home;
-    const char* expected;
-  } cases[] = {{"/tmp/data-home/", "/home/player", "/tmp/data-home"},
-               {"", "/home/player", "/home/player/.local/share"},
-               {nullptr, "/home/player", "/home/player/.local/share"},
-               {"/", "/", "/.local/share"},
-               {nullptr, nullptr, ""}};
-  for (const auto& c : cases) {
-    ScopedEnvironment data("XDG_DATA_HOME", c.data);
-    ScopedEnvironment home("HOME", c.home);
-    EXPECT_EQ(platform::UserDataBaseFolder(), c.expected);
+  const char* const cases[][3] = {{"/tmp/data-home/", "/home/player", "/tmp/data-home"},
+                                  {"", "/home/player", "/home/player/.local/share"},
+                                  {nullptr, "/home/player", "/home/player/.local/share"},
+                                  {"/", "/", "/.local/share"},
+                                  {nullptr, nullptr, ""}};
+  for (const auto& [data, home, expected] : cases) {
+    ScopedEnvironment dataHome("XDG_DATA_HOME", data), userHome("HOME", home);
+    EXPECT_EQ(platform::UserDataBaseFolder(), expected);
   }
 }
 
