@@ -20,6 +20,8 @@
 #include "game/shell/PlayerProfileManager.h"
 #include "game/shell/CampaignProgress.h"
 #include "game/shell/PemberquillCampaign.h"
+#include "game/steam/AchievementSystem.h"
+#include "game/steam/PlayerAchievements.h"
 #include "game/tutorial/Credits.h"
 #include "game/tutorial/Instructor.h"
 
@@ -168,6 +170,24 @@ void ShowAchievementDialog() {
   ui.PushWindow(Pemberquill::GAME_WINDOW_ACHIEVEMENT_DIALOG, false);
 }
 
+// A player some way into the campaign: a few achievements earned, the rest
+// still to come.
+void ShowAchievementsWindow() {
+  static Pemberquill::PlayerAchievements record;
+  record.rank = "Apprentice";
+  record.totalSolvingTime = 7384.0f;
+  record.highScore = 12850;
+  record.puzzlesSolved = 27;
+  record.oceanPuzzles = 19;
+  record.canyonPuzzles = 8;
+  for (int bit : {0, 1, 2, 16, 19}) {
+    record.SetAchievement(bit);
+  }
+  PemberquillUI& ui = *PemberquillUI::GetGlobal();
+  ui.CreateAchievementsWindow(record, Pemberquill::GetAchievementSystem().GetDefinitions());
+  ui.PushWindow(Pemberquill::GAME_WINDOW_ACHIEVEMENTS, false);
+}
+
 // Opened from the options as a player would, then wound on to the middle of
 // the roll, where sections, groups and lines all show.
 void ShowCreditsMidRoll() {
@@ -293,6 +313,7 @@ std::vector<TourStop> GetTourStops() {
       // A new player under a name that is taken.
       {"Information Dialog", FireWithPlayerName("CreateProfileEvent"), PopAnimated(Pemberquill::GAME_WINDOW_INFORMATION)},
       {"Achievement Dialog", ShowAchievementDialog, PopAnimated(Pemberquill::GAME_WINDOW_ACHIEVEMENT_DIALOG)},
+      {"AchievementsWindow", ShowAchievementsWindow, PopAnimated(Pemberquill::GAME_WINDOW_ACHIEVEMENTS)},
       {"CreditsWindow", ShowCreditsMidRoll, Fire("QuitCreditsEvent")},
       {"TutorialWindow", ShowTutorial, nullptr},
       {"TutorialWindowEqualsPage", TurnToTheEqualsPage, Fire("InstructorExitTutorial")},

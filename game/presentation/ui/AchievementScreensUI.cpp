@@ -1,6 +1,5 @@
 #include "game/presentation/ui/AchievementScreensUI.h"
 
-#include "engine/core/Diagnostics.h"
 #include "game/presentation/ui/GameWindowID.h"
 #include "game/presentation/ui/PemberquillUI.h"
 
@@ -15,7 +14,7 @@ void AchievementScreensUI::ShowAchievementDialog(const std::vector<AchievementDe
         entry.title = definition.title;
         entry.description1 = definition.line1;
         entry.description2 = definition.line2;
-        entry.icon = m_ui.LoadTexture(definition.GetAchievedImagePath());
+        entry.icon = m_ui.LoadSharedTexture(definition.GetAchievedImagePath());
         entries.push_back(entry);
     }
     m_ui.ShowAchievementDialog(entries, closeEvent);
@@ -35,15 +34,17 @@ void AchievementScreensUI::CloseDialogs()
     m_ui.PopWindow(GAME_WINDOW_INFORMATION, false);
 }
 
-void AchievementScreensUI::ShowAchievementsWindow(const PlayerAchievements& /*record*/,
-                                                  const std::vector<AchievementDefinition>& /*definitions*/)
+void AchievementScreensUI::ShowAchievementsWindow(const PlayerAchievements& record,
+                                                  const std::vector<AchievementDefinition>& definitions)
 {
-    ConsolePrintf("WARNING: The achievements window is not available.\n");
+    m_ui.PopWindow(GAME_WINDOW_CAMPAIGN, false);
+    m_ui.CreateAchievementsWindow(record, definitions);
+    m_ui.PushWindow(GAME_WINDOW_ACHIEVEMENTS, false);
 }
 
 void AchievementScreensUI::CloseAchievementsWindow()
 {
-    m_ui.PopWindow(GAME_WINDOW_ACHIEVEMENTS, true);
+    m_ui.PopWindow(GAME_WINDOW_ACHIEVEMENTS, false);
 }
 
 } // namespace Pemberquill

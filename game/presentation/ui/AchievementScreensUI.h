@@ -17,8 +17,7 @@ public:
     void ShowInformationDialog(const std::vector<TextLines>& lines, const std::string& closeEvent,
                                const std::string& buttonText) override;
     void CloseDialogs() override;
-    // No achievements window is built yet: the request is logged and the
-    // campaign window stays.
+    // Leaves the campaign window for a freshly built achievements window.
     void ShowAchievementsWindow(const PlayerAchievements& record,
                                 const std::vector<AchievementDefinition>& definitions) override;
     void CloseAchievementsWindow() override;

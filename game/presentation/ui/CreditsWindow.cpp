@@ -11,17 +11,7 @@ namespace Pemberquill {
 int PemberquillUI::CreateCreditsWindow()
 {
     NamedProperties bag;
-    bag.Set("Type", UI_WIDGET_TYPE_WINDOW);
-    bag.Set<std::string>("Name", "CreditsWindow");
-    bag.Set("Size", GetScreenSize());
-    bag.Set("Offset", Vector2(0.0f, 0.0f));
-    bag.Set("BaseColor", Rgba(0, 0, 0, 255));
-    bag.Set("Virtual", false);
-    bag.Set("BaseTexture", GetPreloadedTexture(UI_IMAGE_TITLE_BACKGROUND));
-    bag.Set("MaxBaseTextureCoords", Vector2(1.0f, 0.625f));
-    // Escape leaves through the credits' own event, as the button does.
-    bag.Set("EscapePops", false);
-    bag.Set<std::string>("EscapeEvent", "QuitCreditsEvent");
+    DescribeTitleScreenWindow(bag, "CreditsWindow", "QuitCreditsEvent");
     bag.Set<std::string>("PostRenderEventToFire", "CreditsViewRenderEvent");
     bag.Set<std::string>("ShowAnim", "CreditsWindowShow");
     bag.Set<std::string>("HideAnim", "CreditsWindowHide");
@@ -37,11 +27,32 @@ int PemberquillUI::CreateCreditsWindow()
     bag.Set<std::string>("RolloverText", "Return to the Options menu.");
     CreateStyledButton(1, bag);
 
-    bag.Clear();
+    CreateBannerTitle(window, "CreditsWindowTitle", "Credits");
+    return window;
+}
+
+void PemberquillUI::DescribeTitleScreenWindow(NamedProperties& bag, const char* name, const char* escapeEvent) const
+{
+    bag.Set("Type", UI_WIDGET_TYPE_WINDOW);
+    bag.Set<std::string>("Name", name);
+    bag.Set("Size", GetScreenSize());
+    bag.Set("Offset", Vector2(0.0f, 0.0f));
+    bag.Set("BaseColor", Rgba(0, 0, 0, 255));
+    bag.Set("Virtual", false);
+    bag.Set("BaseTexture", GetPreloadedTexture(UI_IMAGE_TITLE_BACKGROUND));
+    bag.Set("MaxBaseTextureCoords", Vector2(1.0f, 0.625f));
+    // Escape leaves through the window's own event, as its back button does.
+    bag.Set("EscapePops", false);
+    bag.Set<std::string>("EscapeEvent", escapeEvent);
+}
+
+void PemberquillUI::CreateBannerTitle(int parent, const char* name, const char* title)
+{
+    NamedProperties bag;
     bag.Set("Type", UI_WIDGET_TYPE_LABEL);
-    bag.Set<std::string>("Name", "CreditsWindowTitle");
-    bag.Set("Parent", window);
-    bag.Set<std::string>("Label", "Credits");
+    bag.Set<std::string>("Name", name);
+    bag.Set("Parent", parent);
+    bag.Set<std::string>("Label", title);
     bag.Set("FontColor", GetHighlightColor());
     bag.Set("BaseColor", GetShadeColor());
     bag.Set("Shadowed", true);
@@ -57,7 +68,6 @@ int PemberquillUI::CreateCreditsWindow()
     bag.Set<std::string>("ShowAnim", "GameButtonsShow");
     bag.Set<std::string>("HideAnim", "GameButtonsHide");
     CreateComponent(bag);
-    return window;
 }
 
 } // namespace Pemberquill

@@ -25,6 +25,8 @@ struct Cage;
 class CampaignNode;
 class CampaignRegion;
 class Puzzle;
+struct AchievementDefinition;
+struct PlayerAchievements;
 
 // How a location's button on the region map looks in a player state: the
 // images are paths of preloaded interface images, empty for none.
@@ -148,6 +150,11 @@ public:
     int ShowAchievementDialog(const std::vector<AchievementEntry>& entries, const std::string& escapeEvent);
     // The full-screen window the credits roll on.
     int CreateCreditsWindow();
+    // Window 21: every achievement with its icon, bright when the record has
+    // earned it and dimmed otherwise, beside the record's statistics. Built
+    // afresh each time, so it shows the record as it is now.
+    int CreateAchievementsWindow(const PlayerAchievements& record,
+                                 const std::vector<AchievementDefinition>& definitions);
     // A yes/no question whose accept button fires acceptEvent with the
     // payload as "OnActivationEventNameProperty"; with an empty cancel label
     // the accept button stands alone in the middle.
@@ -226,6 +233,9 @@ public:
     // Loads the image below the data folder into a new texture that this
     // object keeps; null (and recorded as such) when the image does not load.
     Texture* LoadTexture(const std::string& imagePath);
+    // The same, loaded only the first time the path is asked for and shared
+    // by every later caller, for images that screens show again and again.
+    Texture* LoadSharedTexture(const std::string& imagePath);
     // The texture preloaded from that path, null when it is missing or was
     // never preloaded.
     Texture* GetPreloadedTexture(const std::string& imagePath) const;
@@ -289,6 +299,14 @@ private:
     // The bag may already hold the activation event's payload.
     int CreateCornerButton(int parent, const CornerButton& button, NamedProperties& bag);
     void CreateScreenTitle(int parent, const char* name, const std::string& title);
+    // A full-screen window on the title-screen background that Escape leaves
+    // through the given event.
+    void DescribeTitleScreenWindow(NamedProperties& bag, const char* name, const char* escapeEvent) const;
+    // The small feathered title at the top centre of a full-screen window.
+    void CreateBannerTitle(int parent, const char* name, const char* title);
+    void CreateAchievementGroups(int window, const PlayerAchievements& record,
+                                 const std::vector<AchievementDefinition>& definitions);
+    void CreateStatsPanel(int window, const PlayerAchievements& record);
     // The region's image, loaded into the region's cache when missing there.
     Texture* LoadRegionTexture(CampaignRegion& region, int image);
     void CreatePageButton(int group, const char* name, const Vector2& offset, const std::string& eventName,
@@ -331,6 +349,7 @@ private:
     UlvoUIInterface* m_uiModule = nullptr;
     std::vector<std::unique_ptr<Texture>> m_loadedTextures;
     std::vector<PreloadedTexture> m_preloadedTextures;
+    std::map<std::string, Texture*> m_sharedTextures;
     // Where a board's thumbnail starts from before it is drawn.
     std::unique_ptr<Image> m_thumbnailImage;
     int m_instructorTextAreaParent = NO_WINDOW;

@@ -91,6 +91,16 @@ Texture* PemberquillUI::LoadTexture(const std::string& imagePath)
     return m_loadedTextures.back().get();
 }
 
+Texture* PemberquillUI::LoadSharedTexture(const std::string& imagePath)
+{
+    const auto known = m_sharedTextures.find(imagePath);
+    if (known != m_sharedTextures.end()) {
+        return known->second;
+    }
+    // A failed load is remembered too: the warning is logged once.
+    return m_sharedTextures.emplace(imagePath, LoadTexture(imagePath)).first->second;
+}
+
 Texture* PemberquillUI::GetPreloadedTexture(const std::string& imagePath) const
 {
     for (const PreloadedTexture& preloaded : m_preloadedTextures) {
@@ -116,6 +126,7 @@ void PemberquillUI::ReleaseImages()
         BoardProgress::SetThumbnailImage(nullptr);
     }
     m_preloadedTextures.clear();
+    m_sharedTextures.clear();
     m_loadedTextures.clear();
     m_thumbnailImage.reset();
 }

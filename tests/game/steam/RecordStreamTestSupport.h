@@ -53,18 +53,16 @@ private:
     }
 };
 
-// The achievement record of a new player, at the current version.
+// The achievement record of a new player, at the current version: rank,
+// bits, score, steps, time, two int8 counts, eight int16 counts, two int8,
+// the streak, candidates, the mistake flag, four int16, hints, errors, two
+// int8, the two board kinds and three empty location tables.
 inline std::string NewAchievementRecordBytes(int32_t highScore = 0)
 {
     ByteWriter record;
-    record.Int8(9).String("Beginner").Int32(0).Int32(highScore).Int32(0).Float(0.0f);
-    record.Int8(0).Int8(0);
-    for (int i = 0; i < 8; ++i) {
-        record.Int16(0);
-    }
-    record.Int8(0).Int8(0).Int16(0).Int32(0).Bool(false);
-    record.Int16(0).Int16(0).Int16(0).Int16(0).Int32(0).Int32(0).Int8(0).Int8(0).Int16(0).Int16(0);
-    record.Int8(0).Int8(0).Int8(0);
+    record.Int8(9).String("Beginner").Int32(0).Int32(highScore).Int32(0).Float(0.0f).Int8(0).Int8(0);
+    record.Append(std::string(16, '\0')).Int8(0).Int8(0).Int16(0).Int32(0).Bool(false);
+    record.Append(std::string(8, '\0')).Int32(0).Int32(0).Int8(0).Int8(0).Int16(0).Int16(0).Int8(0).Int8(0).Int8(0);
     return record.bytes;
 }
 

@@ -1,12 +1,12 @@
-// What only the SDL device can show: real files decoded, plays that end by
-// themselves, and volume and pan measured in the mixed output.
+// The SDL device on two channels: handles that outlive their play, the one
+// stream beside the samples, plays that end by themselves, a truncated file,
+// and volume and pan measured in the mixed output.
 
 #include <SDL_mixer.h>
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdint>
+#include <cmath>
 #include <cstdlib>
 #include <mutex>
 #include <string>
@@ -19,210 +19,171 @@
 namespace {
 
 using namespace platform;
-using testsupport::SteadyTone;
-using testsupport::TestSound;
-using testsupport::WriteWav;
+constexpr int16_t kTone = 4000;
 
-constexpr int16_t kToneLevel = 4000;
-constexpr auto kPatience = std::chrono::seconds(20);
+// Waits, for at most twenty seconds, until the condition holds.
+template <typename Condition>
+bool Eventually(Condition condition) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return true;
+}
 
 // Averages the absolute left and right levels of what the mixer hands to
 // the output.
 class MixMeter {
  public:
-  struct Level {
-    double left = 0;
-    double right = 0;
-  };
-
   MixMeter() { Mix_SetPostMix(&MixMeter::OnMix, this); }
   ~MixMeter() { Mix_SetPostMix(nullptr, nullptr); }
-  MixMeter(const MixMeter&) = delete;
-  MixMeter& operator=(const MixMeter&) = delete;
 
-  // The level of the output after every change made so far.
-  Level Measure() {
-    // A buffer being mixed while the change was made may hold the old sound.
-    if (!WaitForBuffers(2)) return Level{-1, -1};
+  // The level after every change made so far; a buffer being mixed while a
+  // change was made may still hold the old sound.
+  std::pair<double, double> Measure() {
+    SkipBuffers(2);
     {
       std::lock_guard<std::mutex> lock(m_mutex);
-      m_left = m_right = 0;
-      m_frames = 0;
+      m_left = m_right = m_frames = 0;
     }
-    if (!WaitForBuffers(4)) return Level{-1, -1};
+    SkipBuffers(4);
     std::lock_guard<std::mutex> lock(m_mutex);
-    return Level{static_cast<double>(m_left) / static_cast<double>(m_frames),
-                 static_cast<double>(m_right) / static_cast<double>(m_frames)};
+    return {static_cast<double>(m_left) / m_frames, static_cast<double>(m_right) / m_frames};
   }
 
  private:
   static void SDLCALL OnMix(void* self, Uint8* stream, int length) {
-    static_cast<MixMeter*>(self)->Add(reinterpret_cast<const int16_t*>(stream),
-                                      length / static_cast<int>(2 * sizeof(int16_t)));
-  }
-
-  void Add(const int16_t* frames, int count) {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    for (int i = 0; i < count; ++i) {
-      m_left += std::abs(frames[2 * i]);
-      m_right += std::abs(frames[2 * i + 1]);
+    auto& meter = *static_cast<MixMeter*>(self);
+    const auto* frames = reinterpret_cast<const int16_t*>(stream);
+    std::lock_guard<std::mutex> lock(meter.m_mutex);
+    for (int i = 0; i < length / 4; ++i) {
+      meter.m_left += std::abs(frames[2 * i]);
+      meter.m_right += std::abs(frames[2 * i + 1]);
     }
-    m_frames += count;
-    ++m_buffers;
+    meter.m_frames += length / 4;
+    ++meter.m_buffers;
   }
-
-  bool WaitForBuffers(int count) {
-    int64_t target = Buffers() + count;
-    auto deadline = std::chrono::steady_clock::now() + kPatience;
-    while (Buffers() < target) {
-      if (std::chrono::steady_clock::now() > deadline) {
-        ADD_FAILURE() << "the mixer stopped asking for sound";
-        return false;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
+  void SkipBuffers(int count) {
+    const int64_t target = Buffers() + count;
+    EXPECT_TRUE(Eventually([&] { return Buffers() >= target; })) << "the mixer stopped asking for sound";
   }
-
   int64_t Buffers() {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_buffers;
   }
 
   std::mutex m_mutex;
-  int64_t m_left = 0;
-  int64_t m_right = 0;
-  int64_t m_frames = 0;
-  int64_t m_buffers = 0;
+  int64_t m_left = 0, m_right = 0, m_frames = 0, m_buffers = 0;
 };
-
-MATCHER_P(Near, expected, "is within 5% (and 20) of " + ::testing::PrintToString(expected)) {
-  return arg > expected * 0.95 - 20 && arg < expected * 1.05 + 20;
-}
 
 class SdlAudioDeviceTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(device.Open(AudioSettings{})) << device.LastError(); }
-  void TearDown() override { device.Close(); }
-
-  std::string Write(const char* name, const TestSound& sound) {
-    std::string path = m_folder.File(name);
-    WriteWav(path, sound);
-    return path;
+  void SetUp() override {
+    testsupport::WriteWav(tonePath, testsupport::SteadyTone(44100, 1, 4410, kTone));
+    ASSERT_TRUE(device.Open(AudioSettings{44100, 2})) << device.LastError();
+    tone = device.LoadSample(tonePath);
+    ASSERT_NE(tone, kNoSample) << device.LastError();
   }
-  std::string WriteBytes(const char* name, const std::vector<char>& bytes) {
-    std::string path = m_folder.File(name);
-    testsupport::WriteFileBytes(path, bytes);
-    return path;
-  }
-  SampleHandle LoadTone() {
-    SampleHandle sample = device.LoadSample(Write("tone.wav", SteadyTone(44100, 1, 4410, kToneLevel)));
-    EXPECT_NE(sample, kNoSample) << device.LastError();
-    return sample;
+  ChannelHandle Loop(int volume = kMaxVolume, int pan = kPanCentre) {
+    return device.Play(tone, PlaySettings{LoopMode::Loop, volume, pan});
   }
 
-  bool EndsWithinPatience(ChannelHandle channel) {
-    auto deadline = std::chrono::steady_clock::now() + kPatience;
-    while (device.IsPlaying(channel)) {
-      if (std::chrono::steady_clock::now() > deadline) return false;
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-  }
-
-  testsupport::TemporaryFolder m_folder;
+  testsupport::TemporaryFolder folder;
+  const std::string tonePath = folder.File("tone.wav");
   SdlAudioDevice device;
+  SampleHandle tone = kNoSample;
 };
 
-TEST_F(SdlAudioDeviceTest, VolumeAndPanShapeTheMixedOutput) {
-  SampleHandle tone = LoadTone();
-  MixMeter meter;
-  ChannelHandle channel = device.Play(tone, PlaySettings{LoopMode::Loop, kMaxVolume, kPanLeft});
-  ASSERT_NE(channel, kNoChannel) << device.LastError();
-
-  MixMeter::Level level = meter.Measure();
-  EXPECT_THAT(level.left, Near(kToneLevel));
-  EXPECT_THAT(level.right, Near(0.0));
-
-  ASSERT_TRUE(device.SetPan(channel, kPanRight));
-  level = meter.Measure();
-  EXPECT_THAT(level.left, Near(0.0));
-  EXPECT_THAT(level.right, Near(kToneLevel));
-
-  // The centre is full on both sides, not half.
-  ASSERT_TRUE(device.SetPan(channel, kPanCentre));
-  level = meter.Measure();
-  EXPECT_THAT(level.left, Near(kToneLevel));
-  EXPECT_THAT(level.right, Near(kToneLevel));
-
-  ASSERT_TRUE(device.SetPan(channel, 64));
-  level = meter.Measure();
-  EXPECT_THAT(level.left, Near(kToneLevel));
-  EXPECT_THAT(level.right, Near(kToneLevel * 0.5));
-
-  ASSERT_TRUE(device.SetPan(channel, kPanCentre));
-  ASSERT_TRUE(device.SetVolume(channel, 128));
-  level = meter.Measure();
-  EXPECT_THAT(level.left, Near(kToneLevel * 0.5));
-  EXPECT_THAT(level.right, Near(kToneLevel * 0.5));
-
-  ASSERT_TRUE(device.SetVolume(channel, 0));
-  level = meter.Measure();
-  EXPECT_THAT(level.left, Near(0.0));
-  EXPECT_THAT(level.right, Near(0.0));
+TEST_F(SdlAudioDeviceTest, AStaleHandleNeverReachesTheNextPlayAndBusyChannelsRefuse) {
+  const ChannelHandle first = Loop(200, 10);
+  EXPECT_EQ(device.GetVolume(first), 200);
+  EXPECT_EQ(device.GetPan(first), 10);
+  ASSERT_TRUE(device.Stop(first));
+  const ChannelHandle second = Loop(60);
+  const ChannelHandle third = Loop();
+  ASSERT_NE(second, kNoChannel);
+  ASSERT_NE(third, kNoChannel);
+  ASSERT_NE(second, first);
+  EXPECT_FALSE(device.IsPlaying(first));
+  EXPECT_FALSE(device.SetVolume(first, 10) || device.SetPaused(first, true) || device.Stop(first) ||
+               device.Replay(first, PlaySettings{}));
+  EXPECT_EQ(device.GetVolume(second), 60);
+  // A paused channel is still taken.
+  ASSERT_TRUE(device.SetPaused(second, true));
+  EXPECT_EQ(Loop(), kNoChannel);
+  EXPECT_FALSE(device.LastError().empty());
+  EXPECT_TRUE(device.IsPaused(second));
 }
 
-TEST_F(SdlAudioDeviceTest, APlayNeverInheritsThePanOfAnEarlierPlay) {
-  SampleHandle tone = LoadTone();
-  MixMeter meter;
-  ChannelHandle channel = device.Play(tone, PlaySettings{LoopMode::Loop, kMaxVolume, kPanRight});
+TEST_F(SdlAudioDeviceTest, OneStreamPlaysAtATimeBesideTheSamples) {
+  const StreamHandle first = device.OpenStream(tonePath, LoopMode::Loop);
+  const StreamHandle second = device.OpenStream(tonePath, LoopMode::Loop);
+  const ChannelHandle sample = Loop();
+  const ChannelHandle stream = device.PlayStream(first, 100);
+  ASSERT_NE(stream, kNoChannel) << device.LastError();
+  EXPECT_NE(stream, sample);
+  EXPECT_EQ(device.GetVolume(stream), 100);
+  EXPECT_EQ(device.PlayStream(second, 100), kNoChannel);
+  // A stream is never panned nor replayed.
+  EXPECT_TRUE(device.SetPan(stream, kPanCentre));
+  EXPECT_FALSE(device.SetPan(stream, kPanLeft) || device.Replay(stream, PlaySettings{}));
+  ASSERT_TRUE(device.SetPaused(stream, true));
+  EXPECT_EQ(device.PlayStream(second, 100), kNoChannel);
 
-  ASSERT_TRUE(device.Replay(channel, PlaySettings{LoopMode::Loop, kMaxVolume, kPanLeft}));
-  MixMeter::Level level = meter.Measure();
-  EXPECT_THAT(level.left, Near(kToneLevel));
-  EXPECT_THAT(level.right, Near(0.0));
-
-  ASSERT_TRUE(device.Replay(channel, PlaySettings{LoopMode::Loop, kMaxVolume, kPanCentre}));
-  level = meter.Measure();
-  EXPECT_THAT(level.right, Near(kToneLevel));
-
-  ASSERT_TRUE(device.SetPan(channel, kPanLeft));
-  ASSERT_TRUE(device.Stop(channel));
-  ChannelHandle next = device.Play(tone, PlaySettings{LoopMode::Loop, kMaxVolume, kPanCentre});
-  ASSERT_NE(next, kNoChannel);
-  level = meter.Measure();
-  EXPECT_THAT(level.left, Near(kToneLevel));
-  EXPECT_THAT(level.right, Near(kToneLevel));
+  ASSERT_TRUE(device.Stop(stream));
+  const ChannelHandle next = device.PlayStream(second, 20);
+  ASSERT_NE(next, kNoChannel) << device.LastError();
+  EXPECT_FALSE(device.SetVolume(stream, 1));
+  device.CloseStream(second);
+  EXPECT_FALSE(device.IsPlaying(next));
+  EXPECT_EQ(device.PlayStream(second, 20), kNoChannel);
+  EXPECT_TRUE(device.IsPlaying(sample));
 }
 
+// A truncated file never yields more than it holds (if it loads at all).
 TEST_F(SdlAudioDeviceTest, OncePlaysEndByThemselvesAndLoopsGoOn) {
-  std::string path = Write("blip.wav", SteadyTone(44100, 1, 2205, kToneLevel));
-  SampleHandle blip = device.LoadSample(path);
-  ChannelHandle once = device.Play(blip, PlaySettings{LoopMode::Once, kMaxVolume, kPanCentre});
-  ChannelHandle looping = device.Play(blip, PlaySettings{LoopMode::Loop, kMaxVolume, kPanCentre});
-  StreamHandle stream = device.OpenStream(path, LoopMode::Once);
-  ChannelHandle streamed = device.PlayStream(stream, kMaxVolume);
-  ASSERT_NE(once, kNoChannel);
+  std::vector<char> bytes = testsupport::WavBytes(testsupport::SteadyTone(44100, 1, 44100, kTone));
+  bytes.resize(44 + 200);  // the header and 100 frames of the promised 44100
+  testsupport::WriteFileBytes(folder.File("cut.wav"), bytes);
+  const SampleHandle cut = device.LoadSample(folder.File("cut.wav"));
+  EXPECT_TRUE(cut == kNoSample ? !device.LastError().empty() : device.GetSampleInfo(cut).frames <= 100u);
+  const ChannelHandle once = device.Play(cut == kNoSample ? tone : cut, PlaySettings{});
+  const ChannelHandle looping = Loop();
+  const StreamHandle stream = device.OpenStream(tonePath, LoopMode::Once);
+  const ChannelHandle streamed = device.PlayStream(stream, kMaxVolume);
   ASSERT_NE(streamed, kNoChannel) << device.LastError();
-
-  EXPECT_TRUE(EndsWithinPatience(once));
-  EXPECT_TRUE(EndsWithinPatience(streamed));
+  EXPECT_TRUE(Eventually([&] { return !device.IsPlaying(once) && !device.IsPlaying(streamed); }));
   EXPECT_TRUE(device.IsPlaying(looping));
   // The ended stream frees the stream channel for the next one.
   EXPECT_NE(device.PlayStream(stream, kMaxVolume), kNoChannel);
 }
 
-TEST_F(SdlAudioDeviceTest, ATruncatedFileNeverYieldsMoreThanItHolds) {
-  std::vector<char> bytes = testsupport::WavBytes(SteadyTone(44100, 1, 44100, kToneLevel));
-  bytes.resize(44 + 200);  // the header and 100 frames of the promised 44100
-  SampleHandle sample = device.LoadSample(WriteBytes("cut.wav", bytes));
-  if (sample == kNoSample) {
-    EXPECT_FALSE(device.LastError().empty());
-    return;
+// Each step changes the play, then the output is measured; the centre is
+// full on both sides, and a new play never inherits an earlier pan.
+TEST_F(SdlAudioDeviceTest, VolumeAndPanShapeTheMixedOutput) {
+  MixMeter meter;
+  ChannelHandle channel = Loop(kMaxVolume, kPanLeft);
+  const struct {
+    const char* name;
+    std::function<bool()> change;
+    double left, right;
+  } steps[] = {
+      {"left", [] { return true; }, 1, 0},
+      {"right", [&] { return device.SetPan(channel, kPanRight); }, 0, 1},
+      {"centre", [&] { return device.SetPan(channel, kPanCentre); }, 1, 1},
+      {"quarter", [&] { return device.SetPan(channel, 64); }, 1, 0.5},
+      {"half volume", [&] { return device.SetPan(channel, kPanCentre) && device.SetVolume(channel, 128); }, 0.5, 0.5},
+      {"silent", [&] { return device.SetVolume(channel, 0); }, 0, 0},
+      {"replayed left", [&] { return device.Replay(channel, PlaySettings{LoopMode::Loop, kMaxVolume, kPanLeft}); }, 1, 0},
+      {"played anew", [&] { return device.Stop(channel) && (channel = Loop()) != kNoChannel; }, 1, 1},
+  };
+  for (const auto& step : steps) {
+    ASSERT_TRUE(step.change()) << step.name;
+    const auto [left, right] = meter.Measure();
+    EXPECT_NEAR(left, step.left * kTone, step.left * kTone * 0.05 + 20) << step.name;
+    EXPECT_NEAR(right, step.right * kTone, step.right * kTone * 0.05 + 20) << step.name;
   }
-  EXPECT_LE(device.GetSampleInfo(sample).frames, 100u);
-  ChannelHandle channel = device.Play(sample, PlaySettings{});
-  EXPECT_TRUE(EndsWithinPatience(channel));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -11,6 +12,22 @@
 #include "platform/gpu/SdlGpuDevice.h"
 
 namespace platform_test {
+
+using platform::GpuColor;
+using platform::GpuResult;
+constexpr GpuColor kBlack{0, 0, 0, 255};
+constexpr GpuColor kRed{255, 0, 0, 255};
+constexpr GpuColor kGreen{0, 255, 0, 255};
+constexpr GpuColor kBlue{0, 0, 255, 255};
+constexpr GpuColor kWhite{255, 255, 255, 255};
+
+inline ::testing::AssertionResult ColorNear(GpuColor actual, GpuColor expected, int tolerance) {
+  const int off = std::max({std::abs(actual.r - expected.r), std::abs(actual.g - expected.g),
+                            std::abs(actual.b - expected.b), std::abs(actual.a - expected.a)});
+  if (off <= tolerance) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "colour (" << int{actual.r} << ", " << int{actual.g} << ", " << int{actual.b}
+                                       << ", " << int{actual.a} << ") is " << off << " off";
+}
 
 // A hidden window drawn by SDL's software renderer, with a device whose back
 // buffer is kSize pixels square, in a scene, with a pixel projection.
@@ -32,71 +49,60 @@ class GpuDeviceFixture : public ::testing::Test {
     device_ = platform::SdlGpuDevice::Create(window_, kSize, kSize, &error);
     ASSERT_NE(device_, nullptr) << error;
     device_->SetProjection(PixelProjection(kSize, kSize));
-    ASSERT_EQ(device_->BeginScene(), platform::GpuResult::Ok);
+    ASSERT_EQ(device_->BeginScene(), GpuResult::Ok);
   }
-
   void TearDown() override {
     device_.reset();
-    if (window_ != nullptr) {
-      SDL_DestroyWindow(window_);
-    }
+    if (window_ != nullptr) SDL_DestroyWindow(window_);
     SDL_Quit();
   }
 
   // Units of one pixel, y down, as the game sets it up.
   static platform::OrthographicProjection PixelProjection(int width, int height) {
-    return platform::OrthographicProjection(0.0f, static_cast<float>(width),
-                                            static_cast<float>(height), 0.0f);
+    return platform::OrthographicProjection(0.0f, static_cast<float>(width), static_cast<float>(height), 0.0f);
   }
-
-  platform::GpuColor Pixel(int x, int y) {
-    const std::vector<platform::GpuColor> pixels = device_->ReadBackBuffer({x, y, 1, 1});
-    return pixels.empty() ? platform::GpuColor{} : pixels[0];
+  GpuColor Pixel(int x, int y) {
+    const std::vector<GpuColor> pixels = device_->ReadBackBuffer({x, y, 1, 1});
+    return pixels.empty() ? GpuColor{} : pixels[0];
   }
 
   // An axis-aligned quad as the renderer sends it: corners top-left,
   // top-right, bottom-right, bottom-left, texture coordinates spread over it.
-  platform::GpuResult DrawQuad(float left, float top, float right, float bottom,
-                               const platform::GpuColor (&colors)[4], float uLeft = 0.0f,
-                               float vTop = 0.0f, float uRight = 1.0f, float vBottom = 1.0f) {
+  GpuResult DrawQuad(float left, float top, float right, float bottom, const GpuColor (&colors)[4], float uLeft = 0,
+                     float vTop = 0, float uRight = 1, float vBottom = 1) {
     const platform::GpuVertex fan[4] = {{left, top, colors[0], uLeft, vTop},
                                         {right, top, colors[1], uRight, vTop},
                                         {right, bottom, colors[2], uRight, vBottom},
                                         {left, bottom, colors[3], uLeft, vBottom}};
     return device_->DrawTriangleFan(fan, 4);
   }
-
-  platform::GpuResult DrawQuad(float left, float top, float right, float bottom,
-                               platform::GpuColor color) {
+  GpuResult DrawQuad(float left, float top, float right, float bottom, GpuColor color) {
     return DrawQuad(left, top, right, bottom, {color, color, color, color});
+  }
+
+  // A texture of opaque colours in square blocks of texels, given row by row:
+  // SDL's software renderer maps texels onto triangles only roughly.
+  std::unique_ptr<platform::GpuTexture> MakeBlocks(int columns, int rows, int block, const std::vector<GpuColor>& colors) {
+    auto texture = device_->CreateTexture(columns * block, rows * block, platform::GpuTextureFormat::Rgba);
+    EXPECT_NE(texture, nullptr) << device_->LastError();
+    Paint(*texture, columns, block, colors);
+    return texture;
+  }
+  static void Paint(platform::GpuTexture& texture, int columns, int block, const std::vector<GpuColor>& colors) {
+    platform::GpuLockedRect locked = texture.Lock();
+    ASSERT_NE(locked.bits, nullptr);
+    for (int y = 0; y < texture.Height(); ++y) {
+      for (int x = 0; x < texture.Width(); ++x) {
+        const GpuColor& color = colors[(y / block) * columns + x / block];
+        uint8_t* texel = locked.bits + y * locked.pitch + 4 * x;
+        texel[0] = color.b, texel[1] = color.g, texel[2] = color.r, texel[3] = color.a;
+      }
+    }
+    texture.Unlock();
   }
 
   SDL_Window* window_ = nullptr;
   std::unique_ptr<platform::SdlGpuDevice> device_;
 };
-
-inline ::testing::AssertionResult ColorNear(platform::GpuColor actual,
-                                            platform::GpuColor expected, int tolerance) {
-  const int channels[4][2] = {{actual.r, expected.r},
-                              {actual.g, expected.g},
-                              {actual.b, expected.b},
-                              {actual.a, expected.a}};
-  for (const auto& channel : channels) {
-    if (std::abs(channel[0] - channel[1]) > tolerance) {
-      return ::testing::AssertionFailure()
-             << "colour (" << int(actual.r) << ", " << int(actual.g) << ", " << int(actual.b)
-             << ", " << int(actual.a) << ") is not within " << tolerance << " of ("
-             << int(expected.r) << ", " << int(expected.g) << ", " << int(expected.b) << ", "
-             << int(expected.a) << ")";
-    }
-  }
-  return ::testing::AssertionSuccess();
-}
-
-constexpr platform::GpuColor kBlack{0, 0, 0, 255};
-constexpr platform::GpuColor kRed{255, 0, 0, 255};
-constexpr platform::GpuColor kGreen{0, 255, 0, 255};
-constexpr platform::GpuColor kBlue{0, 0, 255, 255};
-constexpr platform::GpuColor kWhite{255, 255, 255, 255};
 
 }  // namespace platform_test

@@ -6,56 +6,32 @@
 
 namespace {
 
-TEST(CallbackQueue, RunsOnlyWhenAskedInPostingOrderAndOnce) {
+// Calls run only inside a run, in posting order, once; what a call posts
+// waits for the next run; a cancelled call never runs, even when it is
+// cancelled from inside the run, and nothing posted takes its place.
+TEST(CallbackQueue, RunsEachCallOnceInOrderOnlyInsideARun) {
   platform::CallbackQueue queue;
   std::string ran;
+  platform::CallbackQueue::CallId fourth = 0;
   const auto first = queue.Post([&] { ran += "a"; });
-  const auto second = queue.Post([&] { ran += "b"; });
+  const auto second = queue.Post([&] {
+    ran += "b";
+    queue.Cancel(fourth);
+    queue.Post([&] { ran += "e"; });
+  });
+  queue.Post([&] { ran += "c"; });
+  fourth = queue.Post([&] { ran += "d"; });
   EXPECT_NE(first, 0u);
   EXPECT_NE(first, second);
-  EXPECT_EQ(ran, "");
-
-  queue.RunPending();
-  EXPECT_EQ(ran, "ab");
-  queue.RunPending();
-  EXPECT_EQ(ran, "ab");
-  EXPECT_EQ(queue.PendingCount(), 0u);
-}
-
-TEST(CallbackQueue, WhatACallbackPostsWaitsForTheNextRun) {
-  platform::CallbackQueue queue;
-  std::string ran;
-  queue.Post([&] {
-    ran += "a";
-    queue.Post([&] { ran += "c"; });
-  });
-  queue.Post([&] { ran += "b"; });
-
-  queue.RunPending();
-  EXPECT_EQ(ran, "ab");
-  queue.RunPending();
-  EXPECT_EQ(ran, "abc");
-}
-
-TEST(CallbackQueue, CancelledCallsNeverRunEvenFromInsideARun) {
-  platform::CallbackQueue queue;
-  std::string ran;
-  platform::CallbackQueue::CallId third = 0;
-  const auto first = queue.Post([&] { ran += "a"; });
-  queue.Post([&] {
-    ran += "b";
-    queue.Cancel(third);
-    // Posted now, it must not take the cancelled call's place in this run.
-    queue.Post([&] { ran += "d"; });
-  });
-  third = queue.Post([&] { ran += "c"; });
   queue.Cancel(first);
   queue.Cancel(12345);
-
-  queue.RunPending();
-  EXPECT_EQ(ran, "b");
-  queue.RunPending();
-  EXPECT_EQ(ran, "bd");
+  EXPECT_EQ(ran, "");
+  const char* afterRun[] = {"bc", "bce", "bce"};
+  for (const char* expected : afterRun) {
+    queue.RunPending();
+    EXPECT_EQ(ran, expected);
+  }
+  EXPECT_EQ(queue.PendingCount(), 0u);
 }
 
 }  // namespace

@@ -1,128 +1,83 @@
 #include "platform/system/FileSystem.h"
 
 #include "tests/platform/ScopedEnvironment.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 namespace {
 
-using platform::CreateFolderRecursive;
-using platform::IsRegularFile;
-using platform::ListFolder;
-using platform::RemoveFile;
-using platform::UserDataBaseFolder;
-using platform::WriteFileAtomically;
+using namespace platform;
 using platform_test::ScopedEnvironment;
 using Names = std::vector<std::string>;
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream contents;
-  contents << in.rdbuf();
-  return contents.str();
-}
-
-void WriteFile(const std::string& path, const std::string& contents) {
-  std::ofstream(path, std::ios::binary) << contents;
-}
-
-bool IsFolder(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 class FileSystemTest : public ::testing::Test {
  protected:
+  std::string Read(const std::string& name) const {
+    const testsupport::Bytes bytes = testsupport::ReadFileBytes(root_ + name);
+    return std::string(bytes.begin(), bytes.end());
+  }
+  void Write(const std::string& name, const std::string& text) const {
+    testsupport::WriteFileBytes(root_ + name, testsupport::Bytes(text.begin(), text.end()));
+  }
+
   testsupport::TemporaryFolder folder_;
   const std::string& root_ = folder_.Path();
 };
 
-TEST_F(FileSystemTest, UserDataBaseFolderPrefersXdgDataHome) {
-  ScopedEnvironment home("HOME", "/home/player");
-  {
-    ScopedEnvironment data("XDG_DATA_HOME", "/tmp/data-home/");
-    EXPECT_EQ(UserDataBaseFolder(), "/tmp/data-home");
-  }
-  {
-    ScopedEnvironment data("XDG_DATA_HOME", "");
-    EXPECT_EQ(UserDataBaseFolder(), "/home/player/.local/share");
-  }
-  {
-    ScopedEnvironment data("XDG_DATA_HOME", nullptr);
-    EXPECT_EQ(UserDataBaseFolder(), "/home/player/.local/share");
-  }
-}
-
-TEST_F(FileSystemTest, UserDataBaseFolderIsNeverTheRoot) {
-  {
-    ScopedEnvironment data("XDG_DATA_HOME", "/");
-    ScopedEnvironment home("HOME", "/");
-    EXPECT_EQ(UserDataBaseFolder(), "/.local/share");
-  }
-  {
-    ScopedEnvironment data("XDG_DATA_HOME", nullptr);
-    ScopedEnvironment home("HOME", nullptr);
-    EXPECT_EQ(UserDataBaseFolder(), "");
+// XDG_DATA_HOME first, then HOME's ".local/share"; never the root itself.
+TEST_F(FileSystemTest, UserDataBaseFolderFollowsTheEnvironment) {
+  const char* const cases[][3] = {{"/tmp/data-home/", "/home/player", "/tmp/data-home"},
+                                  {"", "/home/player", "/home/player/.local/share"},
+                                  {nullptr, "/home/player", "/home/player/.local/share"},
+                                  {"/", "/", "/.local/share"},
+                                  {nullptr, nullptr, ""}};
+  for (const auto& [data, home, expected] : cases) {
+    ScopedEnvironment dataHome("XDG_DATA_HOME", data), userHome("HOME", home);
+    EXPECT_EQ(platform::UserDataBaseFolder(), expected);
   }
 }
 
 TEST_F(FileSystemTest, CreateFolderRecursiveMakesEveryLevel) {
-  const std::string deep = root_ + "/a/b/c/";
-  EXPECT_TRUE(CreateFolderRecursive(deep));
-  EXPECT_TRUE(IsFolder(root_ + "/a/b/c"));
-  EXPECT_TRUE(CreateFolderRecursive(deep)) << "an existing folder is success";
+  EXPECT_TRUE(CreateFolderRecursive(root_ + "/a/b/c/"));
+  EXPECT_TRUE(CreateFolderRecursive(root_ + "/a/b/c")) << "an existing folder is success";
+  EXPECT_TRUE(std::filesystem::is_directory(root_ + "/a/b/c"));
   EXPECT_FALSE(CreateFolderRecursive(""));
 }
 
-TEST_F(FileSystemTest, AtomicWriteStoresExactBytesAndLeavesNoTemporary) {
-  const std::string path = root_ + "/profile.dat";
-  const std::string first("\x00\x01\xFFprofile\r\n", 12);
-  ASSERT_TRUE(WriteFileAtomically(path, first.data(), first.size()));
-  EXPECT_EQ(ReadFile(path), first);
-
-  const std::string second = "shorter";
-  ASSERT_TRUE(WriteFileAtomically(path, second.data(), second.size()));
-  EXPECT_EQ(ReadFile(path), second);
-
-  ASSERT_TRUE(WriteFileAtomically(path, nullptr, 0));
-  EXPECT_EQ(ReadFile(path), "");
+// Exact bytes, a shorter file replacing a longer one, and on failure the old
+// contents kept with no temporary file left behind.
+TEST_F(FileSystemTest, AtomicWriteStoresExactBytesOrKeepsTheOldFile) {
+  for (const std::string& text : {std::string("\x00\x01\xFFprofile\r\n", 12), std::string("shorter"), std::string()}) {
+    ASSERT_TRUE(WriteFileAtomically(root_ + "/profile.dat", text.data(), text.size()));
+    EXPECT_EQ(Read("/profile.dat"), text);
+  }
+  EXPECT_FALSE(WriteFileAtomically(root_ + "/missing/file.txt", "a", 1));
+  EXPECT_FALSE(WriteFileAtomically(root_ + "/", "a", 1));
+  ASSERT_TRUE(CreateFolderRecursive(root_ + "/taken"));
+  Write("/taken/keep.txt", "kept");
+  EXPECT_FALSE(WriteFileAtomically(root_ + "/taken", "new", 3));
+  EXPECT_EQ(Read("/taken/keep.txt"), "kept");
   EXPECT_EQ(ListFolder(root_, "*"), Names{"profile.dat"});
 }
 
-TEST_F(FileSystemTest, FailedAtomicWriteKeepsTheOldFile) {
-  EXPECT_FALSE(WriteFileAtomically(root_ + "/missing/file.txt", "a", 1));
-  EXPECT_FALSE(WriteFileAtomically(root_ + "/", "a", 1));
-
-  // A folder in the way cannot be replaced by a file.
-  ASSERT_TRUE(CreateFolderRecursive(root_ + "/taken"));
-  WriteFile(root_ + "/taken/keep.txt", "kept");
-  EXPECT_FALSE(WriteFileAtomically(root_ + "/taken", "new", 3));
-  EXPECT_EQ(ReadFile(root_ + "/taken/keep.txt"), "kept");
-  EXPECT_TRUE(ListFolder(root_, "*").empty()) << "the temporary file must be cleaned up";
-}
-
+// Sorted by name without regard to case, files only.
 TEST_F(FileSystemTest, ListFolderMatchesWildcardsIgnoringCase) {
-  for (const char* name : {"Board.PZL", "alpha.pzl", "beta.txt", "Gamma.pzl", "a.pz", "pzl"}) {
-    WriteFile(root_ + "/" + name, "");
-  }
+  for (const char* name : {"Board.PZL", "alpha.pzl", "beta.txt", "Gamma.pzl", "a.pz", "pzl"}) Write(std::string("/") + name, "");
   ASSERT_TRUE(CreateFolderRecursive(root_ + "/folder.pzl"));
-
-  EXPECT_EQ(ListFolder(root_, "*.pzl"), (Names{"alpha.pzl", "Board.PZL", "Gamma.pzl"}));
-  EXPECT_EQ(ListFolder(root_ + "/", "*.PZL"), (Names{"alpha.pzl", "Board.PZL", "Gamma.pzl"}));
-  EXPECT_EQ(ListFolder(root_, "?.pz"), Names{"a.pz"});
-  EXPECT_EQ(ListFolder(root_, "*a*.p?l"), (Names{"alpha.pzl", "Board.PZL", "Gamma.pzl"}));
-  EXPECT_EQ(ListFolder(root_, "b*"), (Names{"beta.txt", "Board.PZL"}));
-  EXPECT_EQ(ListFolder(root_, "pzl"), Names{"pzl"});
-  EXPECT_EQ(ListFolder(root_, "**"), (Names{"a.pz", "alpha.pzl", "beta.txt", "Board.PZL", "Gamma.pzl", "pzl"}));
-  EXPECT_TRUE(ListFolder(root_, "*.pzl?").empty());
-  EXPECT_TRUE(ListFolder(root_, "").empty());
+  const Names pzl = {"alpha.pzl", "Board.PZL", "Gamma.pzl"};
+  const std::pair<const char*, Names> cases[] = {
+      {"/*.PZL", pzl}, {"?.pz", {"a.pz"}}, {"*a*.p?l", pzl}, {"b*", {"beta.txt", "Board.PZL"}}, {"pzl", {"pzl"}},
+      {"**", {"a.pz", "alpha.pzl", "beta.txt", "Board.PZL", "Gamma.pzl", "pzl"}}, {"*.pzl?", {}}, {"", {}}};
+  for (const auto& [pattern, names] : cases) {
+    const bool slash = pattern[0] == '/';
+    EXPECT_EQ(ListFolder(slash ? root_ + "/" : root_, pattern + slash), names) << pattern;
+  }
 }
 
 }  // namespace

@@ -4,27 +4,16 @@
 
 namespace {
 
-using platform::Cp1252ToUtf8;
-
-TEST(TextEncodingTest, AsciiPassesThroughUnchanged) {
-  EXPECT_EQ(Cp1252ToUtf8(""), "");
-  EXPECT_EQ(Cp1252ToUtf8("Puzzle 12: \"ready\"\t~"), "Puzzle 12: \"ready\"\t~");
-  EXPECT_EQ(Cp1252ToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
-}
-
-TEST(TextEncodingTest, UpperHalfFollowsTheCodePage) {
-  EXPECT_EQ(Cp1252ToUtf8("\x80"), "\xE2\x82\xAC");          // euro sign
-  EXPECT_EQ(Cp1252ToUtf8("\x85"), "\xE2\x80\xA6");          // ellipsis
-  EXPECT_EQ(Cp1252ToUtf8("\x92"), "\xE2\x80\x99");          // right single quote
-  EXPECT_EQ(Cp1252ToUtf8("\x99"), "\xE2\x84\xA2");          // trade mark
-  EXPECT_EQ(Cp1252ToUtf8("\x9F"), "\xC5\xB8");              // Y with diaeresis
-  EXPECT_EQ(Cp1252ToUtf8("\xA0"), "\xC2\xA0");              // no-break space
-  EXPECT_EQ(Cp1252ToUtf8("Caf\xE9"), "Caf\xC3\xA9");
-  EXPECT_EQ(Cp1252ToUtf8("\xFF"), "\xC3\xBF");
-}
-
-TEST(TextEncodingTest, UndefinedBytesBecomeTheirControlCharacters) {
-  EXPECT_EQ(Cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D");
+// ASCII and NUL pass through; the upper half follows the code page, and its
+// five undefined bytes become their control characters.
+TEST(TextEncodingTest, EachByteFollowsTheCodePage) {
+  const std::pair<std::string, std::string> cases[] = {
+      {std::string("Puzzle 1:\t~\0b", 13), std::string("Puzzle 1:\t~\0b", 13)},
+      {"\x80\x85\x92\x99", "\xE2\x82\xAC\xE2\x80\xA6\xE2\x80\x99\xE2\x84\xA2"},
+      {"\x9F\xA0\xE9\xFF", "\xC5\xB8\xC2\xA0\xC3\xA9\xC3\xBF"},
+      {"\x81\x8D\x8F\x90\x9D", "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
+  };
+  for (const auto& [cp1252, utf8] : cases) EXPECT_EQ(platform::Cp1252ToUtf8(cp1252), utf8);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SDL's events as the window messages the game's window procedure handles.
 #include "tests/platform/window/WindowTestSupport.h"
 
 #include "platform/window/VirtualKey.h"
@@ -5,42 +6,29 @@
 namespace {
 
 using namespace platform;
+using M = WindowMessage;
 using Messages = std::vector<WindowMessage>;
 using WindowMessagesTest = platform_test::WindowTest;
 
-TEST_F(WindowMessagesTest, HeldKeyGivesDownRepeatsAndUp) {
+// A held key repeats; Escape, Enter, Backspace and Tab also arrive as
+// characters, Delete does not.
+TEST_F(WindowMessagesTest, KeysGiveDownRepeatsAndUpAndControlKeysAlsoCharacters) {
   PushKey(SDL_KEYDOWN, SDLK_z, SDL_SCANCODE_Z);
   PushKey(SDL_KEYDOWN, SDLK_z, SDL_SCANCODE_Z, KMOD_NONE, true);
-  PushKey(SDL_KEYDOWN, SDLK_z, SDL_SCANCODE_Z, KMOD_NONE, true);
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::KeyDown('Z', false, false),
-                               WindowMessage::KeyDown('Z', true, false),
-                               WindowMessage::KeyDown('Z', true, false)}));
+  EXPECT_EQ(Drain(), (Messages{M::KeyDown('Z', false, false), M::KeyDown('Z', true, false)}));
   EXPECT_TRUE(window_->IsKeyDown('Z'));
   PushKey(SDL_KEYUP, SDLK_z, SDL_SCANCODE_Z);
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::KeyUp('Z', false)}));
-  EXPECT_FALSE(window_->IsKeyDown('Z'));
-}
-
-TEST_F(WindowMessagesTest, ControlKeysAlsoArriveAsCharacters) {
   PushKey(SDL_KEYDOWN, SDLK_ESCAPE, SDL_SCANCODE_ESCAPE);
   PushKey(SDL_KEYDOWN, SDLK_RETURN, SDL_SCANCODE_RETURN);
   PushKey(SDL_KEYDOWN, SDLK_KP_ENTER, SDL_SCANCODE_KP_ENTER);
   PushKey(SDL_KEYDOWN, SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE, KMOD_NONE, true);
   PushKey(SDL_KEYDOWN, SDLK_TAB, SDL_SCANCODE_TAB, KMOD_LSHIFT);
   PushKey(SDL_KEYDOWN, SDLK_DELETE, SDL_SCANCODE_DELETE);
-  EXPECT_EQ(Drain(), (Messages{
-                         WindowMessage::KeyDown(VK_ESCAPE, false, false),
-                         WindowMessage::Character(27),
-                         WindowMessage::KeyDown(VK_RETURN, false, false),
-                         WindowMessage::Character(13),
-                         WindowMessage::KeyDown(VK_RETURN, false, false),
-                         WindowMessage::Character(13),
-                         WindowMessage::KeyDown(VK_BACK, true, false),
-                         WindowMessage::Character(8),
-                         WindowMessage::KeyDown(VK_TAB, false, false),
-                         WindowMessage::Character(9),
-                         WindowMessage::KeyDown(VK_DELETE, false, false),
-                     }));
+  EXPECT_EQ(Drain(), (Messages{M::KeyUp('Z', false), M::KeyDown(VK_ESCAPE, false, false), M::Character(27),
+                               M::KeyDown(VK_RETURN, false, false), M::Character(13), M::KeyDown(VK_RETURN, false, false),
+                               M::Character(13), M::KeyDown(VK_BACK, true, false), M::Character(8),
+                               M::KeyDown(VK_TAB, false, false), M::Character(9), M::KeyDown(VK_DELETE, false, false)}));
+  EXPECT_FALSE(window_->IsKeyDown('Z'));
 }
 
 TEST_F(WindowMessagesTest, TypedTextArrivesAsCodePoints) {
@@ -54,9 +42,8 @@ TEST_F(WindowMessagesTest, TypedTextArrivesAsCodePoints) {
   PushText("\xC1\xBF\xE0\x9F\xBF\xF0\x8F\xBF\xBF");
   const uint32_t bad = 0xFFFD;
   Messages expected;
-  for (uint32_t c : {uint32_t{'a'}, uint32_t{'N'}, 0xE9u, 0x20ACu, 0x1F600u, bad, bad, 0x80u,
-                     0x800u, 0x10000u, bad, bad, bad}) {
-    expected.push_back(WindowMessage::Character(c));
+  for (uint32_t c : {uint32_t{'a'}, uint32_t{'N'}, 0xE9u, 0x20ACu, 0x1F600u, bad, bad, 0x80u, 0x800u, 0x10000u, bad, bad, bad}) {
+    expected.push_back(M::Character(c));
   }
   EXPECT_EQ(Drain(), expected);
 }
@@ -65,38 +52,33 @@ TEST_F(WindowMessagesTest, TextFillingTheWholeEventIsReadWithinIt) {
   SDL_Event event{};
   event.type = SDL_TEXTINPUT;
   event.text.windowID = WindowId();
-  for (char& c : event.text.text) {
-    c = 'x';
-  }
+  for (char& c : event.text.text) c = 'x';
   event.text.text[sizeof(event.text.text) - 1] = '\xE2';  // a lead byte at the very end
   Push(event);
   const Messages messages = Drain();
   ASSERT_EQ(messages.size(), sizeof(event.text.text));
-  EXPECT_EQ(messages.back(), WindowMessage::Character(0xFFFD));
+  EXPECT_EQ(messages.back(), M::Character(0xFFFD));
 }
 
-TEST_F(WindowMessagesTest, AltEnterAsksForTheWindowMenuOnce) {
+// Alt+Enter asks for the window menu once; text typed with left Alt is a
+// menu key; F10 and Alt+Space are system keys.
+TEST_F(WindowMessagesTest, AltKeysAndF10AreSystemKeys) {
   PushKey(SDL_KEYDOWN, SDLK_LALT, SDL_SCANCODE_LALT, KMOD_LALT);
   PushKey(SDL_KEYDOWN, SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT);
   PushKey(SDL_KEYDOWN, SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT, true);
   PushKey(SDL_KEYUP, SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT);
+  PushKey(SDL_KEYDOWN, SDLK_f, SDL_SCANCODE_F, KMOD_LALT);
+  PushText("f");
   PushKey(SDL_KEYUP, SDLK_LALT, SDL_SCANCODE_LALT, KMOD_NONE);
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::KeyDown(VK_MENU, false, true),
-                               WindowMessage::KeyDown(VK_RETURN, false, true),
-                               WindowMessage::KeyMenu(13),
-                               WindowMessage::KeyDown(VK_RETURN, true, true),
-                               WindowMessage::KeyUp(VK_RETURN, true),
-                               WindowMessage::KeyUp(VK_MENU, true)}));
-}
-
-TEST_F(WindowMessagesTest, F10AndAltSpaceAreSystemKeys) {
+  PushText("g");
   PushKey(SDL_KEYDOWN, SDLK_F10, SDL_SCANCODE_F10);
   PushKey(SDL_KEYUP, SDLK_F10, SDL_SCANCODE_F10);
   PushKey(SDL_KEYDOWN, SDLK_SPACE, SDL_SCANCODE_SPACE, KMOD_RALT);
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::KeyDown(VK_F10, false, true),
-                               WindowMessage::KeyUp(VK_F10, true),
-                               WindowMessage::KeyDown(VK_SPACE, false, true),
-                               WindowMessage::KeyMenu(' ')}));
+  EXPECT_EQ(Drain(), (Messages{M::KeyDown(VK_MENU, false, true), M::KeyDown(VK_RETURN, false, true), M::KeyMenu(13),
+                               M::KeyDown(VK_RETURN, true, true), M::KeyUp(VK_RETURN, true), M::KeyDown('F', false, true),
+                               M::KeyMenu('f'), M::KeyUp(VK_MENU, true), M::Character('g'),
+                               M::KeyDown(VK_F10, false, true), M::KeyUp(VK_F10, true),
+                               M::KeyDown(VK_SPACE, false, true), M::KeyMenu(' ')}));
 }
 
 TEST_F(WindowMessagesTest, CtrlAltKeysAndTheirTextAreOrdinary) {
@@ -105,52 +87,28 @@ TEST_F(WindowMessagesTest, CtrlAltKeysAndTheirTextAreOrdinary) {
   PushKey(SDL_KEYDOWN, SDLK_LALT, SDL_SCANCODE_LALT, KMOD_LCTRL | KMOD_LALT);
   PushKey(SDL_KEYDOWN, SDLK_q, SDL_SCANCODE_Q, KMOD_LCTRL | KMOD_LALT);
   PushText("@");
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::KeyDown(VK_CONTROL, false, false),
-                               WindowMessage::KeyDown(VK_MENU, false, false),
-                               WindowMessage::KeyDown('Q', false, false),
-                               WindowMessage::Character('@')}));
+  EXPECT_EQ(Drain(), (Messages{M::KeyDown(VK_CONTROL, false, false), M::KeyDown(VK_MENU, false, false),
+                               M::KeyDown('Q', false, false), M::Character('@')}));
 }
 
-TEST_F(WindowMessagesTest, TextTypedWithLeftAltIsDropped) {
-  PushKey(SDL_KEYDOWN, SDLK_LALT, SDL_SCANCODE_LALT, KMOD_LALT);
-  PushKey(SDL_KEYDOWN, SDLK_f, SDL_SCANCODE_F, KMOD_LALT);
-  PushText("f");
-  PushKey(SDL_KEYUP, SDLK_LALT, SDL_SCANCODE_LALT, KMOD_NONE);
-  PushText("g");
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::KeyDown(VK_MENU, false, true),
-                               WindowMessage::KeyDown('F', false, true),
-                               WindowMessage::KeyMenu('f'),
-                               WindowMessage::KeyUp(VK_MENU, true),
-                               WindowMessage::Character('g')}));
-}
-
-TEST_F(WindowMessagesTest, MouseButtonsUseTheirKeyCodes) {
+TEST_F(WindowMessagesTest, MouseButtonsUseTheirKeyCodesAndTheWheelCountsIn120ths) {
   PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
   PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
   PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
   PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE);
   PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
   PushButton(SDL_MOUSEBUTTONDOWN, 9);
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::MouseButtonDown(VK_LBUTTON),
-                               WindowMessage::MouseButtonUp(VK_LBUTTON),
-                               WindowMessage::MouseButtonDown(VK_RBUTTON),
-                               WindowMessage::MouseButtonDown(VK_MBUTTON),
-                               WindowMessage::MouseButtonUp(VK_RBUTTON)}));
-  EXPECT_FALSE(window_->IsKeyDown(VK_LBUTTON));
-  EXPECT_FALSE(window_->IsKeyDown(VK_RBUTTON));
-  EXPECT_TRUE(window_->IsKeyDown(VK_MBUTTON));
-}
-
-TEST_F(WindowMessagesTest, WheelCountsIn120thsOfANotch) {
   PushWheel(1, 1.0f);
   PushWheel(-2, -2.0f);
   PushWheel(0, 0.5f);
   PushWheel(1, 0.0f);  // a driver without fractions
   PushWheel(1, 1.0f, SDL_MOUSEWHEEL_FLIPPED);
   PushWheel(0, 0.0f);
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::MouseWheel(120), WindowMessage::MouseWheel(-240),
-                               WindowMessage::MouseWheel(60), WindowMessage::MouseWheel(120),
-                               WindowMessage::MouseWheel(-120)}));
+  EXPECT_EQ(Drain(), (Messages{M::MouseButtonDown(VK_LBUTTON), M::MouseButtonUp(VK_LBUTTON), M::MouseButtonDown(VK_RBUTTON),
+                               M::MouseButtonDown(VK_MBUTTON), M::MouseButtonUp(VK_RBUTTON), M::MouseWheel(120),
+                               M::MouseWheel(-240), M::MouseWheel(60), M::MouseWheel(120), M::MouseWheel(-120)}));
+  EXPECT_FALSE(window_->IsKeyDown(VK_LBUTTON) || window_->IsKeyDown(VK_RBUTTON));
+  EXPECT_TRUE(window_->IsKeyDown(VK_MBUTTON));
 }
 
 TEST_F(WindowMessagesTest, MovesAndSizesAreReportedWhenTheyChange) {
@@ -160,55 +118,39 @@ TEST_F(WindowMessagesTest, MovesAndSizesAreReportedWhenTheyChange) {
   PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 800, 500);
   PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 800, 500);
   PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 640, 400);
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::Move({-300, 20}), WindowMessage::Size({800, 500}),
-                               WindowMessage::Size({640, 400})}));
+  EXPECT_EQ(Drain(), (Messages{M::Move({-300, 20}), M::Size({800, 500}), M::Size({640, 400})}));
 }
 
+// Releases come only after their press; losing the focus releases what is
+// held first, and SDL's own release after it is not reported again.
 TEST_F(WindowMessagesTest, LosingTheFocusReleasesHeldKeysFirst) {
+  PushKey(SDL_KEYUP, SDLK_a, SDL_SCANCODE_A);  // held before the window opened
+  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
   PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
   PushKey(SDL_KEYDOWN, SDLK_LCTRL, SDL_SCANCODE_LCTRL, KMOD_LCTRL);
   PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
   PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::Activate(true),
-                               WindowMessage::KeyDown(VK_CONTROL, false, false),
-                               WindowMessage::MouseButtonDown(VK_LBUTTON),
-                               WindowMessage::MouseButtonUp(VK_LBUTTON),
-                               WindowMessage::KeyUp(VK_CONTROL, false),
-                               WindowMessage::Activate(false)}));
+  PushKey(SDL_KEYUP, SDLK_LCTRL, SDL_SCANCODE_LCTRL);
+  EXPECT_EQ(Drain(), (Messages{M::Activate(true), M::KeyDown(VK_CONTROL, false, false), M::MouseButtonDown(VK_LBUTTON),
+                               M::MouseButtonUp(VK_LBUTTON), M::KeyUp(VK_CONTROL, false), M::Activate(false)}));
   EXPECT_FALSE(window_->IsKeyDown(VK_CONTROL));
 }
 
-TEST_F(WindowMessagesTest, ReleasesAreReportedOnlyAfterTheirPress) {
-  PushKey(SDL_KEYUP, SDLK_a, SDL_SCANCODE_A);  // held before the window opened
-  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
-  PushKey(SDL_KEYDOWN, SDLK_LCTRL, SDL_SCANCODE_LCTRL, KMOD_LCTRL);
-  PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-  PushKey(SDL_KEYUP, SDLK_LCTRL, SDL_SCANCODE_LCTRL);  // SDL's own release, after ours
-  EXPECT_EQ(Drain(), (Messages{WindowMessage::KeyDown(VK_CONTROL, false, false),
-                               WindowMessage::KeyUp(VK_CONTROL, false),
-                               WindowMessage::Activate(false)}));
-}
-
-TEST_F(WindowMessagesTest, EventsOfOtherWindowsAreIgnored) {
+// Another window's events never arrive; a message stays queued until taken.
+TEST_F(WindowMessagesTest, OnlyThisWindowsMessagesAreQueuedUntilTaken) {
   SDL_Event event{};
   event.type = SDL_WINDOWEVENT;
   event.window.windowID = WindowId() + 1000;
   event.window.event = SDL_WINDOWEVENT_CLOSE;
   Push(event);
-  EXPECT_TRUE(Drain().empty());
-}
-
-TEST_F(WindowMessagesTest, AMessageStaysQueuedUntilTaken) {
   PushKey(SDL_KEYDOWN, SDLK_ESCAPE, SDL_SCANCODE_ESCAPE);
   EXPECT_TRUE(window_->HasMessage());
   EXPECT_TRUE(window_->HasMessage());
-  WindowMessage message;
-  ASSERT_TRUE(window_->PollMessage(message));
-  EXPECT_EQ(message, WindowMessage::KeyDown(VK_ESCAPE, false, false));
-  ASSERT_TRUE(window_->PollMessage(message));
-  EXPECT_EQ(message, WindowMessage::Character(27));
-  EXPECT_FALSE(window_->HasMessage());
-  EXPECT_FALSE(window_->PollMessage(message));
+  WindowMessage first, second;
+  ASSERT_TRUE(window_->PollMessage(first) && window_->PollMessage(second));
+  EXPECT_EQ(first, M::KeyDown(VK_ESCAPE, false, false));
+  EXPECT_EQ(second, M::Character(27));
+  EXPECT_FALSE(window_->HasMessage() || window_->PollMessage(first));
 }
 
 }  // namespace
