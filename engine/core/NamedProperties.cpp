@@ -19,8 +19,8 @@ NamedProperties& NamedProperties::operator=(const NamedProperties& other) {
 }
 
 // A null C string is stored as empty text rather than read through.
-void NamedProperties::Set(const std::string& name, const char* value) {
-  Set<std::string>(name, value != nullptr ? std::string(value) : std::string());
+void NamedProperties::SetCString(NamedProperties& bag, const std::string& name, const char* value) {
+  bag.Set<std::string>(name, value != nullptr ? std::string(value) : std::string());
 }
 
 bool NamedProperties::Set(const std::string& name, const NamedProperties& srcProperties) {

@@ -42,8 +42,11 @@ class NamedProperties {
     Store(name, std::make_unique<TypedProperty<T>>(value));
   }
 
-  // Text given as a C string is stored as a std::string.
-  void Set(const std::string& name, const char* value);
+  // Text given as a C string is stored as a std::string (a null pointer as
+  // empty text): the common shortcut for the text payloads of events and
+  // widget descriptions.
+  static void SetCString(NamedProperties& bag, const std::string& name, const char* value);
+  void Set(const std::string& name, const char* value) { SetCString(*this, name, value); }
 
   // Copies the one entry called name from srcProperties into this bag,
   // replacing an entry of that name. False, and this bag unchanged, when
