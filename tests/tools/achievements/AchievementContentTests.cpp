@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "engine/core/Clock.h"
 #include "engine/core/ResourceStream.h"
 #include "game/steam/AchievementStats.h"
 #include "game/steam/AchievementSystem.h"
@@ -49,7 +48,6 @@ TEST(AchievementContentTest, TheCommittedFilesAreWhatTheToolWritesAndTheGameCoun
     statNames.insert(stat.steamName);
     EXPECT_EQ(IntegerStat(ones, stat.steamName, "Reef"), 1) << stat.steamName;
   }
-  EXPECT_EQ(statNames.size(), 28u);
   for (const AchievementDefinition& definition : system.GetDefinitions()) {
     EXPECT_TRUE(platform::IsRegularFile("Data/" + definition.GetAchievedImagePath()));
     EXPECT_TRUE(platform::IsRegularFile("Data/" + definition.GetUnachievedImagePath()));
