@@ -1,8 +1,7 @@
 // The image studio's two decoders and the image they fill, on files built
-// byte by byte: PNG chunks around zlib-compressed rows, Targa headers.
+// byte by byte.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <zlib.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include "engine/modules/imagestudio/Image.h"
 #include "engine/modules/imagestudio/UlvoImageStudioBasic_Win32.h"
 #include "tests/support/CatchUlvoException.h"
+#include "tests/engine/modules/imagestudio/PngFileBytes.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/TemporaryFolder.h"
@@ -20,47 +20,7 @@ namespace {
 
 using testsupport::Bytes;
 using testsupport::CatchUlvoException;
-
-void AppendBigEndian32(Bytes& out, uint32_t value) {
-  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(uint8_t(value >> shift));
-}
-
-void AppendChunk(Bytes& file, const std::string& type, const Bytes& data) {
-  AppendBigEndian32(file, uint32_t(data.size()));
-  const size_t start = file.size();
-  file.insert(file.end(), type.begin(), type.end());
-  file.insert(file.end(), data.begin(), data.end());
-  AppendBigEndian32(file, uint32_t(crc32(0, &file[start], uInt(file.size() - start))));
-}
-
-// A PNG of the rows as the file packs them (each gets filter byte 0), with
-// an optional palette and its transparency chunk. Colour types: 0 grey,
-// 2 RGB, 3 palette, 6 RGBA.
-Bytes Png(uint32_t width, uint32_t height, uint8_t depth, uint8_t colorType, const Bytes& rows,
-          const Bytes& palette = {}, const Bytes& paletteAlpha = {}) {
-  Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  Bytes header;
-  AppendBigEndian32(header, width);
-  AppendBigEndian32(header, height);
-  header.insert(header.end(), {depth, colorType, 0, 0, 0});
-  AppendChunk(file, "IHDR", header);
-  if (!palette.empty()) AppendChunk(file, "PLTE", palette);
-  if (!paletteAlpha.empty()) AppendChunk(file, "tRNS", paletteAlpha);
-  Bytes filtered;
-  const size_t rowBytes = rows.size() / height;
-  for (size_t row = 0; row < height; ++row) {
-    filtered.push_back(0);
-    const auto start = rows.begin() + long(row * rowBytes);
-    filtered.insert(filtered.end(), start, start + long(rowBytes));
-  }
-  uLongf size = compressBound(uLong(filtered.size()));
-  Bytes compressed(size);
-  compress(compressed.data(), &size, filtered.data(), uLong(filtered.size()));
-  compressed.resize(size);
-  AppendChunk(file, "IDAT", compressed);
-  AppendChunk(file, "IEND", {});
-  return file;
-}
+using png_bytes::Png;
 
 // An uncompressed true-colour Targa file: the 18-byte header, then the pixels.
 Bytes Tga(uint16_t width, uint16_t height, uint8_t bitsPerPixel, const Bytes& pixels) {
@@ -109,11 +69,12 @@ TEST_F(ImageStudioTest, PngSamplesArriveInTheImagesFormatTopRowFirst) {
 
   const Bytes palette = {200, 10, 20, 30, 210, 40, 50, 60, 220, 1, 2, 3};
   const Bytes indices = {0b00011011, 0b11100100};  // 0 1 2 3 / 3 2 1 0
-  const std::unique_ptr<Image> opaque = Load(Png(4, 2, 2, 3, indices, palette));
+  const std::unique_ptr<Image> opaque = Load(Png(4, 2, 2, 3, indices, {{"PLTE", palette}}));
   EXPECT_EQ(opaque->GetFormat(), Image::IMAGE_FORMAT_RGB);
   EXPECT_EQ(opaque->GetPixel(3, 0), Rgba(1, 2, 3, 255));
   EXPECT_EQ(opaque->GetPixel(1, 1), Rgba(50, 60, 220, 255));
-  const std::unique_ptr<Image> clear = Load(Png(4, 2, 2, 3, indices, palette, {0, 128}));
+  const std::unique_ptr<Image> clear =
+      Load(Png(4, 2, 2, 3, indices, {{"PLTE", palette}, {"tRNS", {0, 128}}}));
   EXPECT_EQ(clear->GetFormat(), Image::IMAGE_FORMAT_RGBA);
   EXPECT_EQ(clear->GetPixel(1, 0), Rgba(30, 210, 40, 128));
   EXPECT_EQ(clear->GetPixel(2, 0), Rgba(50, 60, 220, 255));
@@ -132,7 +93,7 @@ TEST_F(ImageStudioTest, TargaPixelsTurnFromBgrToRgb) {
   EXPECT_EQ(rgba->GetPixel(2, 1), Rgba(pixels[22], pixels[21], pixels[20], pixels[23]));
   EXPECT_EQ(Load(Png(1, 1, 8, 0, {7}), "c.Png")->GetPixel(0, 0), Rgba(7, 7, 7, 255));
   // A grey picture's transparent value becomes an alpha channel.
-  EXPECT_EQ(Load(Png(2, 1, 8, 0, {7, 8}, {}, {0, 7}))->GetPixel(0, 0), Rgba(7, 7, 7, 0));
+  EXPECT_EQ(Load(Png(2, 1, 8, 0, {7, 8}, {{"tRNS", {0, 7}}}))->GetPixel(0, 0), Rgba(7, 7, 7, 0));
 }
 
 // 8192 pixels a side is the most either decoder takes; a larger header is
