@@ -7,7 +7,6 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -21,60 +20,42 @@ namespace {
 
 using platform_test::ScopedEnvironment;
 
-// A virtual X server of the test suite's own. It picks a free display itself
-// (-displayfd), so suites running side by side need no lock, and goes with
-// the test, even when the test dies.
-class VirtualXServer {
- public:
-  ~VirtualXServer() {
-    if (m_pid > 0) {
-      kill(m_pid, SIGTERM);
-      waitpid(m_pid, nullptr, 0);
-    }
+// Starts a virtual X server of the test suite's own and waits until it
+// takes clients: it writes its display number and a newline then. The server
+// picks a free display itself (-displayfd), so suites running side by side
+// need no lock, and goes with the test suite's process. Empty when it
+// started, the reason why not otherwise.
+std::string StartVirtualXServer(std::string& display) {
+  std::string program;
+  std::istringstream folders(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
+  for (std::string folder; program.empty() && std::getline(folders, folder, ':');) {
+    program = access((folder + "/Xvfb").c_str(), X_OK) == 0 ? folder + "/Xvfb" : "";
   }
-
-  // Starts the server and waits until it takes clients: it writes its
-  // display number and a newline then. The reason why not, otherwise.
-  std::string Start() {
-    std::string program;
-    std::istringstream folders(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
-    for (std::string folder; program.empty() && std::getline(folders, folder, ':');) {
-      program = access((folder + "/Xvfb").c_str(), X_OK) == 0 ? folder + "/Xvfb" : "";
-    }
-    int fds[2];
-    if (program.empty() || pipe(fds) != 0) return "Xvfb is not installed";
-    m_pid = fork();
-    if (m_pid == 0) {
-      prctl(PR_SET_PDEATHSIG, SIGTERM);
-      const int devNull = open("/dev/null", O_WRONLY);
-      dup2(devNull, STDOUT_FILENO);
-      dup2(devNull, STDERR_FILENO);
-      execl(program.c_str(), program.c_str(), "-displayfd", std::to_string(fds[1]).c_str(),
-            "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset", nullptr);
-      _exit(127);
-    }
-    close(fds[1]);
-    pollfd reply{fds[0], POLLIN, 0};
-    char c = 0;
-    while (m_pid > 0 && poll(&reply, 1, 15000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n') {
-      display += c;
-    }
-    close(fds[0]);
-    display = ":" + display;
-    return c == '\n' && display.size() > 1 ? "" : program + " did not report a display";
+  int fds[2];
+  if (program.empty() || pipe(fds) != 0) return "Xvfb is not installed";
+  if (fork() == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    const int devNull = open("/dev/null", O_WRONLY);
+    dup2(devNull, STDOUT_FILENO);
+    dup2(devNull, STDERR_FILENO);
+    execl(program.c_str(), program.c_str(), "-displayfd", std::to_string(fds[1]).c_str(), "-screen",
+          "0", "1280x1024x24", "-nolisten", "tcp", "-noreset", nullptr);
+    _exit(127);
   }
-
-  std::string display;
-
- private:
-  pid_t m_pid = -1;
-};
+  close(fds[1]);
+  pollfd reply{fds[0], POLLIN, 0};
+  char c = 0;
+  while (poll(&reply, 1, 15000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n') display += c;
+  close(fds[0]);
+  display = ":" + display;
+  return c == '\n' && display.size() > 1 ? "" : program + " did not report a display";
+}
 
 class XServerWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    s_unavailable = s_server.Start();
-    ScopedEnvironment display("DISPLAY", s_server.display.c_str());
+    s_unavailable = StartVirtualXServer(s_display);
+    ScopedEnvironment display("DISPLAY", s_display.c_str());
     if (s_unavailable.empty() && SDL_VideoInit("x11") != 0) {
       s_unavailable = "the X server takes no clients: " + std::string(SDL_GetError());
     }
@@ -107,9 +88,9 @@ class XServerWindowTest : public ::testing::Test {
     return false;
   }
 
-  inline static VirtualXServer s_server;
+  inline static std::string s_display;
   inline static std::string s_unavailable;
-  ScopedEnvironment m_display{"DISPLAY", s_server.display.c_str()};
+  ScopedEnvironment m_display{"DISPLAY", s_display.c_str()};
   ScopedEnvironment m_driver{"SDL_VIDEODRIVER", "x11"};
   modules_test::RecordingConsole m_console;
   std::unique_ptr<UlvoApplicationBasic_Win32> m_application;
