@@ -1,12 +1,5 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "engine/core/UlvoEventSystem.h"
 #include "engine/modules/application/UlvoApplicationBasic_Win32.h"
 #include "engine/modules/imagestudio/Image.h"
 #include "engine/modules/renderer/Texture.h"
@@ -20,25 +13,11 @@ namespace renderer_test {
 // system and an application (no window: the recording device needs none).
 class RecordingRendererTest : public ::testing::Test {
  protected:
-  RecordingRendererTest()
-      : m_application(UlvoApplicationBasic_Win32::Create()),
-        m_renderer(std::make_unique<UlvoRendererBasic_Win32_DirectX81>(
-            [this](platform::Window*, const IntVector2& size, std::string*) {
-              auto device = std::make_unique<RecordingGpuDevice>(size.x, size.y);
-              m_device = device.get();
-              return device;
-            })) {}
-
   void SetUp() override {
     m_renderer->Startup();
     m_renderer->Update();
   }
-
-  void TearDown() override {
-    if (m_renderer != nullptr) {
-      m_renderer->Shutdown();
-    }
-  }
+  void TearDown() override { m_renderer->Shutdown(); }
 
   // The fans drawn from now on.
   void ForgetDrawing() {
@@ -48,40 +27,31 @@ class RecordingRendererTest : public ::testing::Test {
 
   modules_test::RecordingConsole m_console;
   UlvoEventSystem m_events;
-  std::unique_ptr<UlvoApplicationBasic_Win32> m_application;
-  std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> m_renderer;
+  std::unique_ptr<UlvoApplicationBasic_Win32> m_application = UlvoApplicationBasic_Win32::Create();
   RecordingGpuDevice* m_device = nullptr;
+  std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> m_renderer =
+      std::make_unique<UlvoRendererBasic_Win32_DirectX81>(
+          [this](platform::Window*, const IntVector2& size, std::string*) {
+            auto device = std::make_unique<RecordingGpuDevice>(size.x, size.y);
+            m_device = device.get();
+            return device;
+          });
 };
 
 // An image whose pixels are the given bytes, row after row.
 inline std::unique_ptr<Image> MakeImage(int width, int height, int format,
-                                        const std::vector<unsigned char>& bytes,
-                                        const std::string& name = "test image") {
+                                        const std::vector<unsigned char>& bytes) {
   std::unique_ptr<Image> image = Image::Create(IntVector2(width, height), format);
-  image->SetName(name);
   std::copy(bytes.begin(), bytes.end(), image->GetPixels());
   return image;
 }
 
 // A populated texture of the platform's kind, every pixel opaque white.
-inline std::unique_ptr<Texture> MakeTexture(int width, int height, bool tiled = false) {
-  std::unique_ptr<Image> image = MakeImage(
-      width, height, Image::IMAGE_FORMAT_RGBA,
-      std::vector<unsigned char>(static_cast<size_t>(width) * height * 4, 255));
+inline std::unique_ptr<Texture> MakeTexture(int width, int height) {
+  const std::vector<unsigned char> white(size_t(width) * height * 4, 255);
   std::unique_ptr<Texture> texture = Texture::Create();
-  texture->PopulateFromImage(*image, tiled);
+  texture->PopulateFromImage(*MakeImage(width, height, Image::IMAGE_FORMAT_RGBA, white), false);
   return texture;
-}
-
-inline ::testing::AssertionResult SameColor(platform::GpuColor actual, const Rgba& expected) {
-  if (actual.r == expected.r && actual.g == expected.g && actual.b == expected.b &&
-      actual.a == expected.a) {
-    return ::testing::AssertionSuccess();
-  }
-  return ::testing::AssertionFailure()
-         << "(" << int(actual.r) << ", " << int(actual.g) << ", " << int(actual.b) << ", "
-         << int(actual.a) << ") instead of (" << int(expected.r) << ", " << int(expected.g)
-         << ", " << int(expected.b) << ", " << int(expected.a) << ")";
 }
 
 }  // namespace renderer_test
