@@ -96,7 +96,7 @@ TEST_F(RendererTest, DrawsIntoTexturesRunOnceAtTheNextUpdate) {
   std::vector<Texture*> drawn;
   std::unique_ptr<Texture> textures[4] = {MakeTexture(64, 16), MakeTexture(8, 8),
                                           MakeTexture(8, 8), MakeTexture(8, 8)};
-  draws.whileFiring = [&](NamedProperties& args) {
+  draws.whileFiring = [&](NamedProperties&) {
     drawn.push_back(draws.Get<Texture*>("Texture"));
     if (drawn.back() == textures[3].get()) textures[3].reset();
   };
