@@ -62,6 +62,14 @@ private:
     std::string m_userDataPath;
 };
 
+template <typename T>
+T Fetch(const NamedProperties& args, const std::string& name)
+{
+    T value{};
+    EXPECT_EQ(args.Get(name, value), PROPERTY_FETCH_OK) << name;
+    return value;
+}
+
 struct FiredEvent {
     std::string name;
     NamedProperties args;
@@ -96,6 +104,19 @@ public:
             count += event.name == name ? 1 : 0;
         }
         return count;
+    }
+
+    // The value under key of every firing of name, in order.
+    template <typename T>
+    std::vector<T> All(const std::string& name, const std::string& key) const
+    {
+        std::vector<T> values;
+        for (const FiredEvent& event : events) {
+            if (event.name == name) {
+                values.push_back(Fetch<T>(event.args, key));
+            }
+        }
+        return values;
     }
 
     // The last firing of name; a test failure when there was none.
@@ -156,12 +177,5 @@ struct OptionsEnvironment {
     RecordingApplication application{folder.File("")};
 };
 
-template <typename T>
-T Fetch(const NamedProperties& args, const std::string& name)
-{
-    T value{};
-    EXPECT_EQ(args.Get(name, value), PROPERTY_FETCH_OK) << name;
-    return value;
-}
 
 } // namespace options_test
