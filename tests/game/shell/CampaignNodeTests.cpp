@@ -3,6 +3,7 @@
 #include "game/shell/CampaignNode.h"
 
 #include "CampaignTestSupport.h"
+#include "engine/core/UlvoException.h"
 #include "game/puzzle/PuzzleSetProgress.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 #include "game/shell/CampaignProgress.h"
 
 #include "CampaignTestSupport.h"
+#include "engine/core/UlvoException.h"
 #include "game/puzzle/PuzzleSetProgress.h"
 #include "tests/game/steam/RecordStreamTestSupport.h"
 
