@@ -137,20 +137,6 @@ TEST_F(HintStagesTest, LineHintsNameAndPointAtTheRowOrTheColumn)
     EXPECT_EQ((std::vector<std::string>{"destroy hint", "column 5 hint", "candidate 5,4 #5 hint"}), callOuts.calls);
 }
 
-TEST_F(HintStagesTest, ValueKindsShowTheValueAndCandidateKindsTheCandidateNumber)
-{
-    const HintRecord onlyCandidate = Step(STEP_ID_ONLY_CANDIDATE_LEFT, 0, 0, 7);
-    for (int request = 0; request < 3; ++request) {
-        Ask(onlyCandidate);
-    }
-    EXPECT_EQ("TIP: Put a 7 in this square, since it is the only candidate left!", Tip());
-    EXPECT_EQ((std::vector<std::string>{"destroy hint", "candidate 0,0 #6 hint"}), callOuts.calls);
-
-    Ask(Step(STEP_ID_UNIQUE_ORDERED_SOLUTION, 1, 0, 2));
-    EXPECT_EQ("TIP: Look at this 3+ cage.", Tip());
-    EXPECT_EQ((std::vector<std::string>{"destroy hint", "cage 0 hint"}), callOuts.calls);
-}
-
 TEST_F(HintStagesTest, TheNakedSetSentenceCountsTheSquaresInvolved)
 {
     HintRecord combination = Step(STEP_ID_COMBINATION_ELSEWHERE, 2, 6, 4, 6, -1);

@@ -14,7 +14,6 @@
 
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoPath.h"
-#include "engine/ui/ActivatableWidget.h"
 #include "engine/ui/ContainerWidget.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
 #include "tests/game/shell/PemberquillOptionsTestSupport.h"
@@ -234,20 +233,6 @@ TEST_F(PlayerProfileManagerTest, LaterProfilesTakeTheirOwnStemsAndDeletingOneTou
     }
 }
 
-TEST_F(PlayerProfileManagerTest, AnExistingNameIsRefusedWithANotice)
-{
-    manager.Startup("Ann");
-    const testsupport::Bytes own = Bytes(OWN_FILE);
-    const int selections = log.Count("OnPlayerProfileSelected");
-    Fire("CreateProfileEvent", "Ann");
-    Fire("CreateProfileEvent", "");
-    EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "", "", "", "", ""}));
-    EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections);
-    EXPECT_EQ(Bytes(OWN_FILE), own);
-    EXPECT_EQ(FindChild(GAME_WINDOW_INFORMATION, "InfoLine")->GetProperty<std::string>("Label"),
-              "That profile name already exists!");
-}
-
 TEST_F(PlayerProfileManagerTest, OnlyASwitchAwaySavesTheProfileLeft)
 {
     manager.Startup("Ann");
@@ -262,31 +247,6 @@ TEST_F(PlayerProfileManagerTest, OnlyASwitchAwaySavesTheProfileLeft)
     Fire("SelectProfileEvent", "Ann");
     EXPECT_EQ(StoredMechanics("steamuser-1"), std::set<int>{99});
     EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections + 1);
-}
-
-TEST_F(PlayerProfileManagerTest, TheDeleteConfirmationCarriesTheNameAndItsCancelPopsOnlyTheDialog)
-{
-    manager.Startup("Ann");
-    Fire("CreateProfileEvent", "Bob");
-    std::vector<std::string> order;
-    screen_test::EventRecorder pops("WindowPopEvent", order);
-    const auto activate = [](const char* buttonName) {
-        auto* button = dynamic_cast<ActivatableWidget*>(FindChild(GAME_WINDOW_CONFIRMATION, buttonName));
-        ASSERT_NE(button, nullptr) << buttonName;
-        button->Activate();
-    };
-
-    Fire("ConfirmDeleteProfileEvent", "Bob");
-    const int dialog = PemberquillUI::GetWindowHandle(GAME_WINDOW_CONFIRMATION);
-    activate("ConfirmationCancelButton");
-    EXPECT_EQ(pops.Get<int>(0, "OnActivationEventNameProperty"), dialog);
-    EXPECT_EQ(manager.GetProfileFileStem("Bob"), "steamuser-1");
-
-    Fire("ConfirmDeleteProfileEvent", "Bob");
-    activate("ConfirmationOkButton");
-    EXPECT_EQ(manager.GetProfileFileStem("Bob"), "");
-    EXPECT_FALSE(Exists("steamuser-1.playerProfile"));
-    EXPECT_EQ(manager.GetActiveProfileName(), "");
 }
 
 } // namespace
