@@ -238,9 +238,6 @@ TEST_F(GamePlayEventsTest, TheShownPuzzleIsShownOnceAndHiddenOnce)
 {
     ServedPuzzle served = MakePuzzle();
     Puzzle* puzzle = served.puzzle.get();
-    NamedProperties noBounds;
-    noBounds.Set("ShowEventToFireProperty", puzzle);
-    EXPECT_THROW(Fire("PlayablePuzzleShownEvent", noBounds), UlvoException);
     NamedProperties hide;
     hide.Set("HideEventToFireProperty", puzzle);
     hide.Set("Bounds", CANVAS);
@@ -258,16 +255,6 @@ TEST_F(GamePlayEventsTest, TheShownPuzzleIsShownOnceAndHiddenOnce)
     Fire("PlayablePuzzleHiddenEvent", hide);
     EXPECT_EQ(nullptr, game->GetShownPuzzle());
     EXPECT_THROW(Fire("PlayablePuzzleUpdateEvent", update), UlvoException);
-
-    // The canvas is drawn only with a puzzle and bounds.
-    for (const char* render : {"PuzzleViewRenderEvent", "PuzzleViewRenderThumbnailEvent"}) {
-        NamedProperties boundsOnly;
-        boundsOnly.Set("Bounds", CANVAS);
-        EXPECT_THROW(Fire(render, boundsOnly), UlvoException) << render;
-        NamedProperties puzzleOnly;
-        puzzleOnly.Set("PostRenderEventToFireProperty", puzzle);
-        EXPECT_THROW(Fire(render, puzzleOnly), UlvoException) << render;
-    }
 }
 
 TEST_F(GamePlayEventsTest, AHintWithTwoMistakesOffersTheRewindWhichUndoesThem)

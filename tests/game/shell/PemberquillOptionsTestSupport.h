@@ -151,23 +151,6 @@ private:
     std::vector<std::unique_ptr<Listener>> m_listeners;
 };
 
-// Everything FireAllEvents publishes, in its order.
-inline const std::vector<std::string>& PublishedEventNames()
-{
-    static const std::vector<std::string> names = {
-        "SetMasterVolumeEvent", "UnmuteAllAudio", "MuteAllAudio", "SetCagesEvent",
-        "SetSolutionsEvent", "SetOperatorsEvent", "SetCandidatesEvent", "SetAnswersEvent",
-        "SetAllowingZoomingEvent", "SetAllowingGravityEvent", "SetUsePregeneratedEvent",
-        "SetIsPlayingSoundsEvent", "SetIsWindowedEvent", "SetIsHighlightingErrorsEvent",
-        "SetUseAutoEliminationEvent", "SetLMBBehaviorEvent", "SetCampaignModeEvent",
-        "SetShouldBoard1BeCagelessEvent", "SetShouldBoard2BeCagelessEvent",
-        "PuzzleSizeChangedEvent", "DifficultyRatingChangedEvent", "Board1TypeChangedEvent",
-        "Board2TypeChangedEvent", "ZoomLevelChangedEvent", "MasterVolumeChangedEvent",
-        "SolvabilityTypeChangedEvent", "PuzzleSeedChangedEvent", "SetPaintVisibilityEvent",
-        "ToggleDropBallVisibilityEvent"};
-    return names;
-}
-
 // What an options test runs in: a console that keeps the log, the global
 // event system, and an application whose user-data folder is fresh.
 struct OptionsEnvironment {
