@@ -122,10 +122,19 @@ protected:
     options_test::EventLog log;
 };
 
-TEST_F(GamePlayEventsTest, BoardsReadTheModifierKeysAndTheAutoSolvingFlagWhileTheGameLives)
+TEST_F(GamePlayEventsTest, BoardsReadTheOptionsTheModifierKeysAndTheAutoSolvingFlagWhileTheGameLives)
 {
     const BoardSettingsInterface& settings = Pemberquill::GetBoardSettings();
     ASSERT_EQ(&game->GetBoardSettings(), &settings);
+    NamedProperties paint;
+    paint.Set("OnActivationEventNameProperty", 3);
+    Fire("BeginPaintingEvent", paint);
+    EXPECT_TRUE(settings.IsPaintingCages());
+    EXPECT_EQ(3, settings.GetPaintColorIndex());
+    const bool autoElimination = settings.UseAutoElimination();
+    Fire("ToggleUseAutoEliminationEvent");
+    EXPECT_NE(autoElimination, settings.UseAutoElimination());
+
     EXPECT_FALSE(settings.IsShiftKeyDown());
     {
         FakeInput input;
@@ -255,6 +264,13 @@ TEST_F(GamePlayEventsTest, TheShownPuzzleIsShownOnceAndHiddenOnce)
     Fire("PlayablePuzzleHiddenEvent", hide);
     EXPECT_EQ(nullptr, game->GetShownPuzzle());
     EXPECT_THROW(Fire("PlayablePuzzleUpdateEvent", update), UlvoException);
+
+    // The canvas is drawn only with a puzzle, named before or after its children.
+    NamedProperties render;
+    render.Set("Bounds", CANVAS);
+    EXPECT_THROW(Fire("PuzzleViewRenderEvent", render), UlvoException);
+    render.Set("PreRenderEventToFireProperty", puzzle);
+    EXPECT_NO_THROW(Fire("PuzzleViewRenderThumbnailEvent", render));
 }
 
 TEST_F(GamePlayEventsTest, AHintWithTwoMistakesOffersTheRewindWhichUndoesThem)
@@ -281,6 +297,39 @@ TEST_F(GamePlayEventsTest, AHintWithTwoMistakesOffersTheRewindWhichUndoesThem)
     EXPECT_EQ(0u, served.puzzle->GetBoards()[0]->GetSquareValue(1, 0));
     EXPECT_EQ(dialog, Fetch<int>(log.Last("WindowPopEvent"), "Handle"));
     EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
+}
+
+TEST_F(GamePlayEventsTest, AWhatIfTrialIsKeptOnAcceptAndUndoneOnReject)
+{
+    const struct {
+        const char* endEvent;
+        GameSoundID endSound;
+        bool keepsTrial;
+    } cases[] = {{"AcceptWhatIfEvent", SOUND_PLAYINGPUZZLE_WHATIF_ACCEPTED, true},
+                 {"RejectWhatIfEvent", SOUND_PLAYINGPUZZLE_WHATIF_REJECTED, false}};
+    log.Listen({"SetWhatIfButtonVisibilityEvent", "SetWhatIfAcceptRejectVisibilityEvent"});
+    for (const auto& c : cases) {
+        ServedPuzzle served = MakePuzzle();
+        PlayAndShow(served.puzzle.get());
+        Board& board = *served.puzzle->GetBoards()[0];
+        const Square& square = board.GetSquare(3, 3);
+        NamedProperties given;
+        given.Set("OnActivationEventNameProperty", served.puzzle.get());
+        Fire("BeginWhatIfEvent", given);
+        EXPECT_TRUE(Fetch<bool>(log.Last("SetWhatIfAcceptRejectVisibilityEvent"), "AbleToBeVisible"));
+        board.SetSquareValue(square, static_cast<int>(square.solutionValue), false, false);
+        Fire(c.endEvent, given);
+        Fire(c.endEvent); // without a puzzle nothing happens
+
+        EXPECT_EQ(c.keepsTrial ? square.solutionValue : 0u, board.GetSquareValue(square)) << c.endEvent;
+        EXPECT_EQ((std::vector<GameSoundID>{SOUND_PLAYINGPUZZLE_WHATIF_STARTED, c.endSound}), Sounds());
+        EXPECT_TRUE(Fetch<bool>(log.Last("SetWhatIfButtonVisibilityEvent"), "AbleToBeVisible"));
+        EXPECT_FALSE(Fetch<bool>(log.Last("SetWhatIfAcceptRejectVisibilityEvent"), "AbleToBeVisible"));
+        NamedProperties hide;
+        hide.Set("HideEventToFireProperty", served.puzzle.get());
+        hide.Set("Bounds", CANVAS);
+        Fire("PlayablePuzzleHiddenEvent", hide);
+    }
 }
 
 TEST_F(GamePlayEventsTest, PausingTwiceStopsAndRestartsTheGameClockAndTellsTheScreens)

@@ -369,6 +369,19 @@ TEST_F(PemberquillCampaignTest, ASolvedPuzzleOffersItsDialogAndTheNextPuzzlesRun
     EXPECT_EQ(Node("Cove").GetPlayerState(), CAMPAIGN_NODE_COMPLETED);
 }
 
+TEST_F(PemberquillCampaignTest, PageTurnsRebuildTheirOwnGroupOfTheSelectedLocation)
+{
+    EXPECT_EQ(Fire("SatisfiedCampaignNodeNextMediumPageEvent", "OnActivationEventNameProperty", 1), Log{})
+        << "no location selected";
+    campaign.SetSelectedNode(&Node("Reef"));
+    const std::pair<const char*, const char*> pages[] = {{"SatisfiedCampaignNodePrevEasyPageEvent", "group 27 of Reef"},
+                                                         {"SatisfiedCampaignNodeNextMediumPageEvent", "group 28 of Reef"},
+                                                         {"SatisfiedCampaignNodeNextHardPageEvent", "group 29 of Reef"}};
+    for (const auto& [event, group] : pages) {
+        EXPECT_EQ(Fire(event, "OnActivationEventNameProperty", 1), Log{group});
+    }
+}
+
 // Nothing to enter, no profile, a solve being graded: each step that needs
 // the missing thing is skipped, nothing is dereferenced.
 TEST_F(PemberquillCampaignTest, WhatIsMissingIsSkipped)
@@ -383,6 +396,18 @@ TEST_F(PemberquillCampaignTest, WhatIsMissingIsSkipped)
     EXPECT_EQ(Fire("PlayCampaignEvent"), Log{}) << "no progress to show";
     EXPECT_EQ(campaign.GetActivePuzzle(), nullptr);
     EXPECT_EQ(Fire("ShowCampaignEscapeDialogEvent"), Log{"push 13"});
+}
+
+TEST_F(PemberquillCampaignTest, NoPauseWhileASolveWaitsToBeGraded)
+{
+    Puzzle& puzzle = *campaign.GetActivePuzzle();
+    campaign.Play(nullptr);
+    ASSERT_TRUE(chef.BuildBoardsForPuzzle(&puzzle));
+    puzzle.Start();
+    puzzle.GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
+    campaign.Update();
+    EXPECT_EQ(Fire("ShowCampaignEscapeDialogEvent"), Log{});
+    EXPECT_TRUE(puzzle.IsActive());
 }
 
 } // namespace

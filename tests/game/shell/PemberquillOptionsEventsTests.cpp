@@ -80,8 +80,10 @@ TEST_F(PemberquillOptionsEvents, EveryToggleRunsOnceAndTakesTheValueItCarries)
     for (const ToggleCase& toggle : toggles) {
         SCOPED_TRACE(toggle.eventName);
         const bool before = toggle.read(options);
+        const int published = log.Count("SetCagesEvent");
         FireGlobalEvent(toggle.eventName);
         EXPECT_EQ(toggle.read(options), !before);
+        EXPECT_EQ(log.Count("SetCagesEvent"), published + 1) << "every change republishes every value";
         FireGlobalEvent(toggle.eventName);
         EXPECT_EQ(toggle.read(options), before);
         if (toggle.key[0] == '\0') {

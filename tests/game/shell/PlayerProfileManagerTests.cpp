@@ -233,6 +233,16 @@ TEST_F(PlayerProfileManagerTest, LaterProfilesTakeTheirOwnStemsAndDeletingOneTou
     }
 }
 
+TEST_F(PlayerProfileManagerTest, AnExistingOrEmptyNameIsRefused)
+{
+    manager.Startup("Ann");
+    const int selections = log.Count("OnPlayerProfileSelected");
+    Fire("CreateProfileEvent", "Ann");
+    Fire("CreateProfileEvent", "");
+    EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "", "", "", "", ""}));
+    EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections);
+}
+
 TEST_F(PlayerProfileManagerTest, OnlyASwitchAwaySavesTheProfileLeft)
 {
     manager.Startup("Ann");
