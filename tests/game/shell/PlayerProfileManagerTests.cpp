@@ -14,6 +14,7 @@
 
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoPath.h"
+#include "engine/ui/ActivatableWidget.h"
 #include "engine/ui/ContainerWidget.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
 #include "tests/game/shell/PemberquillOptionsTestSupport.h"
@@ -257,6 +258,30 @@ TEST_F(PlayerProfileManagerTest, OnlyASwitchAwaySavesTheProfileLeft)
     Fire("SelectProfileEvent", "Ann");
     EXPECT_EQ(StoredMechanics("steamuser-1"), std::set<int>{99});
     EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections + 1);
+}
+
+TEST_F(PlayerProfileManagerTest, TheDeleteConfirmationCarriesTheNameAndItsCancelPopsOnlyTheDialog)
+{
+    manager.Startup("Ann");
+    Fire("CreateProfileEvent", "Bob");
+    std::vector<std::string> order;
+    screen_test::EventRecorder pushes("WindowPushEvent", order);
+    screen_test::EventRecorder pops("WindowPopEvent", order);
+    const auto activate = [](const char* buttonName) {
+        auto* button = dynamic_cast<ActivatableWidget*>(FindChild(GAME_WINDOW_CONFIRMATION, buttonName));
+        ASSERT_NE(button, nullptr) << buttonName;
+        button->Activate();
+    };
+    Fire("ConfirmDeleteProfileEvent", "Bob");
+    const int dialog = PemberquillUI::GetWindowHandle(GAME_WINDOW_CONFIRMATION);
+    EXPECT_EQ(pushes.Get<int>(0, "Handle"), dialog);
+    activate("ConfirmationCancelButton");
+    EXPECT_EQ(pops.Get<int>(0, "OnActivationEventNameProperty"), dialog);
+    EXPECT_EQ(manager.GetProfileFileStem("Bob"), "steamuser-1");
+
+    Fire("ConfirmDeleteProfileEvent", "Bob");
+    activate("ConfirmationOkButton");
+    EXPECT_EQ(manager.GetProfileFileStem("Bob"), "");
 }
 
 } // namespace
