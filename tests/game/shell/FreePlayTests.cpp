@@ -124,6 +124,27 @@ TEST_F(FreePlayTest, StartupAndShutdownHappenOnce)
     EXPECT_THROW(freePlay.Shutdown(), UlvoException);
 }
 
+// The builder's request follows the options of the moment, board by board.
+TEST_F(FreePlayTest, TheRequestFollowsTheOptions)
+{
+    PemberquillOptions& options = GetPemberquillOptions();
+    NamedProperties none;
+    options.Event_OnDecreaseSolvabilityType(none);
+    options.Event_OnIncreaseBoard2Type(none);
+    options.Event_OnToggleShouldBoard2BeCageless(none);
+    const PuzzleRequest request = FreePlay::BuildPuzzleRequest(options);
+    options.Event_OnIncreaseSolvabilityType(none);
+    options.Event_OnDecreaseBoard2Type(none);
+    options.Event_OnToggleShouldBoard2BeCageless(none);
+    EXPECT_EQ(options.GetSolvabilityType() - 1, request.solvabilityType);
+    EXPECT_EQ(options.GetBoard1Type(), request.boardType1);
+    EXPECT_EQ(1, request.boardType2);
+    EXPECT_EQ(0, request.board1Attributes);
+    EXPECT_EQ(static_cast<int>(SOLVING_ATTRIBUTE_HIDDEN_CAGES), request.board2Attributes);
+    EXPECT_EQ(1, request.generatorTypeIndex);
+    EXPECT_EQ(1.0f, request.generatorVersion);
+}
+
 TEST_F(FreePlayTest, ARuleToggleChangesOnlyItsFlagOfTheDialogsRecord)
 {
     Fire("ShowCageRules2DialogEvent");
