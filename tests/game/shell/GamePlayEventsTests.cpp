@@ -1,7 +1,7 @@
 // The game object during play, driven by the events that the boards, free
 // play and the screens fire: sounds and when they stay silent, the staged
 // hint and its resets, starting and showing a puzzle, the pause, undo and
-// redo, the rewind, and the settings the boards read.
+// redo, the rewind and what-if trials, and the settings the boards read.
 #include "engine/core/AABB2.h"
 #include "engine/core/Clock.h"
 #include "engine/core/UlvoException.h"
