@@ -46,18 +46,16 @@ class FakeAudioDevice : public platform::AudioDevice {
   void ClearCalls() { m_calls.clear(); }
   // Null for a stale or unknown handle.
   const FakeChannel* Channel(platform::ChannelHandle channel) const {
-    int index = IndexOf(channel);
-    return index < 0 ? nullptr : &At(index);
+    return const_cast<FakeAudioDevice*>(this)->Find(channel);
   }
   size_t SampleCount() const { return m_samples.size(); }
   int PlayingChannelCount() const {
     return static_cast<int>(std::count_if(m_channels.begin(), m_channels.end(),
-                                          [](const FakeChannel& c) { return c.playing; })) +
-           (m_streamChannel.playing ? 1 : 0);
+                                          [](const FakeChannel& c) { return c.playing; }));
   }
 
   bool Open(const platform::AudioSettings& settings) override {
-    Log("Open " + std::to_string(settings.mixRate) + " " + std::to_string(settings.channelCount));
+    Log("Open", settings.mixRate, settings.channelCount);
     if (m_open) return Fail("the audio device is already open");
     if (m_openFails) return Fail("no audio output (scripted)");
     if (settings.mixRate <= 0 || settings.channelCount < 1 ||
@@ -65,10 +63,9 @@ class FakeAudioDevice : public platform::AudioDevice {
       return Fail("unsupported audio settings");
     }
     m_settings = settings;
-    m_channels.assign(static_cast<size_t>(settings.channelCount), FakeChannel{});
-    m_streamChannel = FakeChannel{};
-    m_open = true;
-    return Succeed();
+    // The last channel is the stream's.
+    m_channels.assign(static_cast<size_t>(settings.channelCount) + 1, FakeChannel{});
+    return m_open = Succeed();
   }
 
   void Close() override {
@@ -77,7 +74,6 @@ class FakeAudioDevice : public platform::AudioDevice {
     m_samples.clear();
     m_streams.clear();
     m_channels.clear();
-    m_streamChannel = FakeChannel{};
     m_open = false;
   }
 
@@ -86,19 +82,14 @@ class FakeAudioDevice : public platform::AudioDevice {
 
   platform::SampleHandle LoadSample(const std::string& path) override {
     Log("LoadSample " + path);
-    if (!FailUnlessOpen()) return platform::kNoSample;
-    if (m_rejected.count(path) != 0) {
-      Fail("cannot load the sound \"" + path + "\" (scripted)");
-      return platform::kNoSample;
-    }
-    platform::SampleHandle handle = m_nextHandle++;
-    m_samples[handle] = path;
+    if (!FailUnlessOpen() || Rejected(path, "load the sound")) return platform::kNoSample;
+    m_samples[m_nextHandle] = path;
     Succeed();
-    return handle;
+    return m_nextHandle++;
   }
 
   void FreeSample(platform::SampleHandle sample) override {
-    Log("FreeSample " + std::to_string(sample));
+    Log("FreeSample", sample);
     if (!FailUnlessOpen()) return;
     if (m_samples.erase(sample) == 0) {
       Fail("no such sample");
@@ -111,8 +102,7 @@ class FakeAudioDevice : public platform::AudioDevice {
   }
 
   platform::SampleInfo GetSampleInfo(platform::SampleHandle sample) const override {
-    auto it = m_samples.find(sample);
-    if (!m_open || it == m_samples.end()) return platform::SampleInfo{};
+    if (!m_open || m_samples.count(sample) == 0) return platform::SampleInfo{};
     return platform::SampleInfo{static_cast<unsigned>(m_settings.mixRate), m_settings.mixRate};
   }
 
@@ -120,17 +110,11 @@ class FakeAudioDevice : public platform::AudioDevice {
                                const platform::PlaySettings& settings) override {
     Log("Play " + std::to_string(sample) + " " + Describe(settings));
     if (!FailUnlessOpen()) return platform::kNoChannel;
-    if (m_samples.count(sample) == 0) {
-      Fail("no such sample");
-      return platform::kNoChannel;
-    }
-    auto free = std::find_if(m_channels.begin(), m_channels.end(),
-                             [](const FakeChannel& c) { return !c.playing; });
-    if (free == m_channels.end()) {
-      Fail("every sound channel is busy");
-      return platform::kNoChannel;
-    }
-    *free = FakeChannel{NextSerial(), sample, platform::kNoStream, settings.loop,
+    if (m_samples.count(sample) == 0) return NoChannel("no such sample");
+    const auto free = std::find_if(m_channels.begin(), m_channels.end() - 1,
+                                   [](const FakeChannel& c) { return !c.playing; });
+    if (free == m_channels.end() - 1) return NoChannel("every sound channel is busy");
+    *free = FakeChannel{++m_lastSerial, sample, platform::kNoStream, settings.loop,
                         Clamp(settings.volume), Clamp(settings.pan), true, false, 0};
     Succeed();
     return Encode(static_cast<int>(free - m_channels.begin()), free->serial);
@@ -140,88 +124,72 @@ class FakeAudioDevice : public platform::AudioDevice {
     Log("Replay " + std::to_string(channel) + " " + Describe(settings));
     FakeChannel* c = FindOrFail(channel);
     if (c == nullptr) return false;
-    if (c == &m_streamChannel) return Fail("a stream is replayed with PlayStream");
+    if (c == &m_channels.back()) return Fail("a stream is replayed with PlayStream");
     if (m_samples.count(c->sample) == 0) return Fail("the channel's sample was freed");
-    c->loop = settings.loop;
-    c->volume = Clamp(settings.volume);
-    c->pan = Clamp(settings.pan);
-    c->playing = true;
-    c->paused = false;
-    ++c->replays;
+    *c = FakeChannel{c->serial, c->sample, platform::kNoStream, settings.loop,
+                     Clamp(settings.volume), Clamp(settings.pan), true, false, c->replays + 1};
     return Succeed();
   }
 
   platform::StreamHandle OpenStream(const std::string& path, platform::LoopMode loop) override {
     Log("OpenStream " + path + " " + LoopName(loop));
-    if (!FailUnlessOpen()) return platform::kNoStream;
-    if (m_rejected.count(path) != 0) {
-      Fail("cannot open the stream \"" + path + "\" (scripted)");
-      return platform::kNoStream;
-    }
-    platform::StreamHandle handle = m_nextHandle++;
-    m_streams[handle] = loop;
+    if (!FailUnlessOpen() || Rejected(path, "open the stream")) return platform::kNoStream;
+    m_streams[m_nextHandle] = loop;
     Succeed();
-    return handle;
+    return m_nextHandle++;
   }
 
   void CloseStream(platform::StreamHandle stream) override {
-    Log("CloseStream " + std::to_string(stream));
+    Log("CloseStream", stream);
     if (!FailUnlessOpen()) return;
     if (m_streams.erase(stream) == 0) {
       Fail("no such stream");
       return;
     }
-    if (m_streamChannel.stream == stream) m_streamChannel.playing = m_streamChannel.paused = false;
+    FakeChannel& c = m_channels.back();
+    if (c.stream == stream) c.playing = c.paused = false;
     Succeed();
   }
 
   platform::ChannelHandle PlayStream(platform::StreamHandle stream, int volume) override {
-    Log("PlayStream " + std::to_string(stream) + " " + std::to_string(volume));
+    Log("PlayStream", stream, volume);
     if (!FailUnlessOpen()) return platform::kNoChannel;
-    auto it = m_streams.find(stream);
-    if (it == m_streams.end()) {
-      Fail("no such stream");
-      return platform::kNoChannel;
-    }
-    if (m_streamChannel.playing) {
-      Fail("another stream is playing");
-      return platform::kNoChannel;
-    }
-    m_streamChannel = FakeChannel{NextSerial(), platform::kNoSample, stream, it->second,
-                                  Clamp(volume), platform::kPanCentre, true, false, 0};
+    const auto it = m_streams.find(stream);
+    if (it == m_streams.end()) return NoChannel("no such stream");
+    FakeChannel& c = m_channels.back();
+    if (c.playing) return NoChannel("another stream is playing");
+    c = FakeChannel{++m_lastSerial, platform::kNoSample, stream, it->second, Clamp(volume),
+                    platform::kPanCentre, true, false, 0};
     Succeed();
-    return Encode(kStreamIndex, m_streamChannel.serial);
+    return Encode(kStreamIndex, c.serial);
   }
 
   bool Stop(platform::ChannelHandle channel) override {
-    Log("Stop " + std::to_string(channel));
+    Log("Stop", channel);
     FakeChannel* c = FindOrFail(channel);
-    if (c == nullptr) return false;
-    c->playing = c->paused = false;
-    return Succeed();
+    if (c != nullptr) c->playing = c->paused = false;
+    return c != nullptr && Succeed();
   }
 
   bool SetPaused(platform::ChannelHandle channel, bool paused) override {
-    Log("SetPaused " + std::to_string(channel) + " " + std::to_string(paused ? 1 : 0));
+    Log("SetPaused", channel, paused ? 1 : 0);
     FakeChannel* c = FindOrFail(channel);
-    if (c == nullptr) return false;
-    if (c->playing) c->paused = paused;
-    return Succeed();
+    if (c != nullptr && c->playing) c->paused = paused;
+    return c != nullptr && Succeed();
   }
 
   bool SetVolume(platform::ChannelHandle channel, int volume) override {
-    Log("SetVolume " + std::to_string(channel) + " " + std::to_string(volume));
+    Log("SetVolume", channel, volume);
     FakeChannel* c = FindOrFail(channel);
-    if (c == nullptr) return false;
-    c->volume = Clamp(volume);
-    return Succeed();
+    if (c != nullptr) c->volume = Clamp(volume);
+    return c != nullptr && Succeed();
   }
 
   bool SetPan(platform::ChannelHandle channel, int pan) override {
-    Log("SetPan " + std::to_string(channel) + " " + std::to_string(pan));
+    Log("SetPan", channel, pan);
     FakeChannel* c = FindOrFail(channel);
     if (c == nullptr) return false;
-    if (c == &m_streamChannel) {
+    if (c == &m_channels.back()) {
       return Clamp(pan) == platform::kPanCentre ? Succeed() : Fail("streams cannot be panned");
     }
     c->pan = Clamp(pan);
@@ -229,12 +197,10 @@ class FakeAudioDevice : public platform::AudioDevice {
   }
 
   bool SetFrequency(platform::ChannelHandle channel, int frequency) override {
-    Log("SetFrequency " + std::to_string(channel) + " " + std::to_string(frequency));
+    Log("SetFrequency", channel, frequency);
     if (FindOrFail(channel) == nullptr) return false;
-    if (frequency != m_settings.mixRate) {
-      return Fail("a channel plays only at its sound's own frequency");
-    }
-    return Succeed();
+    return frequency == m_settings.mixRate ? Succeed()
+                                           : Fail("a channel plays only at its sound's own frequency");
   }
 
   bool IsPlaying(platform::ChannelHandle channel) const override {
@@ -242,8 +208,7 @@ class FakeAudioDevice : public platform::AudioDevice {
     return c != nullptr && c->playing;
   }
   bool IsPaused(platform::ChannelHandle channel) const override {
-    const FakeChannel* c = Channel(channel);
-    return c != nullptr && c->playing && c->paused;
+    return IsPlaying(channel) && Channel(channel)->paused;
   }
   int GetVolume(platform::ChannelHandle channel) const override {
     const FakeChannel* c = Channel(channel);
@@ -269,22 +234,14 @@ class FakeAudioDevice : public platform::AudioDevice {
     return LoopName(s.loop) + " " + std::to_string(s.volume) + " " + std::to_string(s.pan);
   }
 
-  // The channel a current handle names, or -1.
-  int IndexOf(platform::ChannelHandle channel) const {
-    if (!m_open || channel < 0) return -1;
-    int index = channel % kHandleSpan;
-    unsigned serial = static_cast<unsigned>(channel / kHandleSpan);
-    if (index != kStreamIndex && index >= static_cast<int>(m_channels.size())) return -1;
-    const FakeChannel& c = At(index);
-    return c.serial != 0 && c.serial == serial ? index : -1;
-  }
-  const FakeChannel& At(int index) const {
-    return index == kStreamIndex ? m_streamChannel : m_channels[static_cast<size_t>(index)];
-  }
+  // The channel a current handle names; null for a stale or unknown one.
   FakeChannel* Find(platform::ChannelHandle channel) {
-    int index = IndexOf(channel);
-    if (index < 0) return nullptr;
-    return index == kStreamIndex ? &m_streamChannel : &m_channels[static_cast<size_t>(index)];
+    if (!m_open || channel < 0) return nullptr;
+    const int index = channel % kHandleSpan;
+    const int last = static_cast<int>(m_channels.size()) - 1;
+    if (index != kStreamIndex && index >= last) return nullptr;
+    FakeChannel& c = m_channels[static_cast<size_t>(index == kStreamIndex ? last : index)];
+    return c.serial != 0 && c.serial == static_cast<unsigned>(channel / kHandleSpan) ? &c : nullptr;
   }
   FakeChannel* FindOrFail(platform::ChannelHandle channel) {
     if (!FailUnlessOpen()) return nullptr;
@@ -292,8 +249,21 @@ class FakeAudioDevice : public platform::AudioDevice {
     if (c == nullptr) Fail("no such channel, or its play is over and the channel is in other use");
     return c;
   }
-  unsigned NextSerial() { return ++m_lastSerial; }
+  // True, with the error set, for a file the test rejected.
+  bool Rejected(const std::string& path, const std::string& doing) {
+    return m_rejected.count(path) != 0 && !Fail("cannot " + doing + " \"" + path + "\" (scripted)");
+  }
+  platform::ChannelHandle NoChannel(const std::string& why) {
+    Fail(why);
+    return platform::kNoChannel;
+  }
   void Log(const std::string& line) { m_calls.push_back(line); }
+  template <typename... Numbers>
+  void Log(const std::string& operation, Numbers... numbers) {
+    std::string line = operation;
+    ((line += " " + std::to_string(numbers)), ...);
+    Log(line);
+  }
   bool Succeed() {
     m_lastError.clear();
     return true;
@@ -314,7 +284,6 @@ class FakeAudioDevice : public platform::AudioDevice {
   int m_nextHandle = 1;
   unsigned m_lastSerial = 0;
   std::vector<FakeChannel> m_channels;
-  FakeChannel m_streamChannel;
   std::vector<std::string> m_calls;
 };
 

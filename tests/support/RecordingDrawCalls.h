@@ -34,12 +34,10 @@ class RecordingDrawCalls : public testsupport::DevicelessRenderer {
     // four corners. TEXT at a point: the point twice.
     std::vector<Vector2> points;
     Rgba color;      // LINE: the colour at from; TEXTURE: the tint
-    Rgba endColor;   // LINE: the colour at to
     float width = 0; // LINE, BOX outline: thickness; TEXT: point size
     bool filled = false;
     float shade = 0;
     std::string text;
-    int vertical = 0;
     int horizontal = 0;
     Texture* texture = nullptr;
 
@@ -92,11 +90,10 @@ class RecordingDrawCalls : public testsupport::DevicelessRenderer {
     return font != nullptr ? font->CalcTextExtent(text, size) : Vector2(0.0f, size);
   }
   void DrawTextInBox(const BitmapFont*, const AABB2& box, const std::string& text, float size,
-                     const Rgba& color, int vertical, int horizontal) override {
+                     const Rgba& color, int, int horizontal) override {
     Call call = Start(TEXT, {box.mins, box.maxs}, color);
     call.width = size;
     call.text = text;
-    call.vertical = vertical;
     call.horizontal = horizontal;
     calls.push_back(call);
   }
@@ -112,10 +109,9 @@ class RecordingDrawCalls : public testsupport::DevicelessRenderer {
     call.width = thickness;
     calls.push_back(call);
   }
-  void DrawLine(const Vector2& from, const Vector2& to, const Rgba& fromColor,
-                const Rgba& toColor, float thickness, bool) override {
+  void DrawLine(const Vector2& from, const Vector2& to, const Rgba& fromColor, const Rgba&,
+                float thickness, bool) override {
     Call call = Start(LINE, {from, to}, fromColor);
-    call.endColor = toColor;
     call.width = thickness;
     calls.push_back(call);
   }

