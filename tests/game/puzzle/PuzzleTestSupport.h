@@ -54,14 +54,12 @@ private:
     std::unique_ptr<ResourceStream> m_stream;
 };
 
-// Writes the record, reads it back into a fresh one and returns that.
+// Writes the record and returns a new one read from it.
 template <typename Record>
 Record RoundTrip(const Record& record, ResourceStreamFormat format)
 {
     LoadedStream stream(WriteRecord(record, format));
-    Record read;
-    read.Read(*stream);
-    return read;
+    return Record(*stream);
 }
 
 // The message of the UlvoException the call throws; a test failure when it
