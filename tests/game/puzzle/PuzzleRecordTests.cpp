@@ -1,20 +1,16 @@
-// Every record the puzzle code saves or loads, through one harness: the
+// Every record the puzzle code saves or loads, through one table: the
 // sample's exact binary bytes and the start of its commented text, a round
 // trip in each encoding, and every cut-short record refused without touching
 // the record read into. Then the records' own boundaries and older layouts.
-#include "PuzzleChefTestSupport.h"
 #include "PuzzleTestSupport.h"
-#include "engine/core/Clock.h"
-#include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleProgress.h"
 #include "game/puzzle/PuzzleSetDescriptor.h"
 #include "game/puzzle/PuzzleSetProgress.h"
-#include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardProgress.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <functional>
 
 using namespace Pemberquill;
 using namespace puzzle_test;
@@ -24,57 +20,48 @@ namespace {
 const ResourceStreamFormat ALL_FORMATS[] = {RESOURCE_STREAM_FORMAT_BINARY, RESOURCE_STREAM_FORMAT_TEXT,
                                             RESOURCE_STREAM_FORMAT_TEXT_COMPACT};
 
-std::string Hex(const std::string& bytes)
+std::string FromHex(const std::string& hex)
 {
-    std::string hex;
-    for (unsigned char byte : bytes) {
-        char digits[3];
-        std::snprintf(digits, sizeof digits, "%02x", byte);
-        hex += digits;
+    std::string bytes;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2) {
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
     }
-    return hex;
+    return bytes;
 }
 
-// Checks one record: sample is the record as written, fresh() a new record
-// to read into.
-template <typename Record, typename Fresh>
-void CheckRecord(const Record& sample, Fresh fresh, const char* binaryHex, const char* textStart)
-{
-    if (*binaryHex != '\0') {
-        EXPECT_EQ(binaryHex, Hex(WriteRecord(sample, RESOURCE_STREAM_FORMAT_BINARY)));
-    }
-    const std::string text = WriteRecord(sample, RESOURCE_STREAM_FORMAT_TEXT);
-    EXPECT_EQ(textStart, text.substr(0, std::string(textStart).size()));
+// Reads the bytes into a fresh record and returns what the record then
+// writes in the format, after "refused:" when the read threw.
+using ReadWrite = std::function<std::string(const std::string& bytes, ResourceStreamFormat format)>;
 
-    for (ResourceStreamFormat format : ALL_FORMATS) {
-        const std::string bytes = WriteRecord(sample, format);
+template <typename Fresh>
+ReadWrite Codec(Fresh fresh)
+{
+    return [fresh](const std::string& bytes, ResourceStreamFormat format) {
+        const auto record = fresh();
         LoadedStream stream(bytes);
-        const auto read = fresh();
-        read->Read(*stream);
-        EXPECT_EQ(bytes, WriteRecord(*read, format)) << "a field was lost in format " << format;
-    }
-
-    const std::string untouched = WriteRecord(*fresh(), RESOURCE_STREAM_FORMAT_BINARY);
-    for (ResourceStreamFormat format : {RESOURCE_STREAM_FORMAT_BINARY, RESOURCE_STREAM_FORMAT_TEXT_COMPACT}) {
-        const std::string bytes = WriteRecord(sample, format);
-        const size_t end = bytes.find_last_not_of(" \t\r\n");
-        for (size_t length = 0; length <= end; ++length) {
-            LoadedStream stream(bytes.substr(0, length));
-            const auto read = fresh();
-            EXPECT_THROW(read->Read(*stream), UlvoException) << "format " << format << " cut at " << length;
-            ASSERT_EQ(untouched, WriteRecord(*read, RESOURCE_STREAM_FORMAT_BINARY)) << "cut at " << length;
+        try {
+            record->Read(*stream);
+        } catch (const UlvoException&) {
+            return "refused:" + WriteRecord(*record, format);
         }
-    }
+        return WriteRecord(*record, format);
+    };
 }
 
-BoardMove MakeMove(int type, int x, int y, int data, int extraData = 0)
+struct RecordCase {
+    const char* name;
+    ReadWrite readWrite;
+    const char* binaryHex; // a sample with every saved field away from its default
+    const char* textStart;
+};
+
+BoardMove MakeMove(int type, int x, int y, int data)
 {
     BoardMove move;
     move.type = type;
     move.x = x;
     move.y = y;
     move.data = data;
-    move.extraData = extraData;
     return move;
 }
 
@@ -84,53 +71,6 @@ Square At(unsigned x, unsigned y)
     square.x = x;
     square.y = y;
     return square;
-}
-
-// A 3 x 3 progress that uses every saved field; one of its moves is undone.
-BoardProgress MakeBoardProgress()
-{
-    BoardProgress progress(3, 2u);
-    progress.SetSteps(37);
-    progress.SetValue(At(0, 0), 3);
-    progress.SetColorIndex(At(0, 0), 4);
-    progress.SetColorIndex(At(2, 1), 0);
-    progress.SetPlayerCandidateBit(At(1, 2), 0, true);
-    progress.SetPlayerCandidateBit(At(1, 2), 2, true);
-    progress.SetSolutionInvalidBit(1, 5, true);
-    BoardMove hint = MakeMove(MOVE_TYPE_VALUE, 2, 1, 3);
-    hint.rowIndex = 1;
-    hint.columnIndex = 2;
-    hint.numCandidatesInvolved = 5;
-    hint.text = "The only place for a 3";
-    hint.errorState = true;
-    progress.RecordMove(hint);
-    BoardMove paint = MakeMove(MOVE_TYPE_COLOR, 2, 2, -1, 3);
-    paint.originatingBoardIndex = 1;
-    progress.RecordMove(paint);
-    progress.RecordMove(MakeMove(MOVE_TYPE_SOLUTION_MARK, 1, 63, 0));
-    BoardMove undone;
-    progress.PopUndoMove(undone);
-    return progress;
-}
-
-// A started puzzle of two 2 x 2 boards with a little play on each.
-PuzzleProgress MakePuzzleProgress()
-{
-    PuzzleProgress progress("1234-2x1x0x1x1x0");
-    progress.SetState(PUZZLE_STATE_STARTED);
-    progress.SetPlayTime(93.5f);
-    Clock clock;
-    std::vector<std::unique_ptr<Board>> boards;
-    boards.push_back(MakeBoard(clock, 2, 0, 2));
-    boards.push_back(MakeBoard(clock, 2, 1, 2));
-    progress.AttachToBoards(boards);
-    progress.GetBoardProgresses()[0]->SetValue(boards[0]->GetSquare(1, 0), 2);
-    progress.GetBoardProgresses()[0]->SetSteps(1);
-    progress.GetBoardProgresses()[1]->SetColorIndex(boards[1]->GetSquare(0, 1), 4);
-    for (const std::unique_ptr<Board>& board : boards) {
-        board->SetProgress(nullptr);
-    }
-    return progress;
 }
 
 // Every field away from its default.
@@ -146,63 +86,6 @@ PuzzleRequest MakeRequest()
     request.forceReducedCageSize = true;
     return request;
 }
-
-// Every field away from its default, the recipes' required operators aside
-// (the book supplies them).
-PuzzleDescriptor MakeDescriptor()
-{
-    BoardRecipe first;
-    first.boardType = 2;
-    first.boardSeedNumber = 99;
-    first.boardSize = 6;
-    first.isSolvable = true;
-    first.solverSteps = 41;
-    first.complexity = 12.25f;
-    first.deepestStep = 17;
-    first.difficultyRating = 3;
-    first.solvingAttributes = 1;
-    first.cageRules = CageRules(CAGE_RULE_ADDITION | CAGE_RULE_NOOP);
-    BoardRecipe second = first;
-    second.boardSeedNumber = -7;
-    second.cageRules = CageRules(CAGE_RULE_ODD);
-    PuzzleDescriptor descriptor;
-    descriptor.SetSeed(31337);
-    descriptor.SetSize(6);
-    descriptor.AddBoardRecipe(first);
-    descriptor.AddBoardRecipe(second);
-    descriptor.SetSolverSteps(82);
-    descriptor.SetSolverIterations(300);
-    descriptor.SetTotalComplexity(24.5f);
-    descriptor.SetHardestStep(17);
-    descriptor.SetDifficultyRating(3);
-    descriptor.SetSolvable(false);
-    descriptor.SetUnlockPuzzle(true);
-    descriptor.SetGeneratorIndex(GENERATOR_TYPE_HYBRID);
-    descriptor.SetGeneratorVersion(1.5f);
-    descriptor.SetBuildTime(250);
-    descriptor.SetSolveTime(1750);
-    descriptor.SetForceReducedCageSize(true);
-    return descriptor;
-}
-
-// A recipe book read and written back as the request and the descriptors
-// its lists hold.
-struct BookRecord {
-    PuzzleRequest request;
-    std::vector<PuzzleDescriptor> descriptors;
-
-    void Read(ResourceStream& stream)
-    {
-        const RecipeBook book(stream, "book");
-        request = book.GetRequest();
-        descriptors.clear();
-        for (int d = 0; d < NUM_DIFFICULTY_RATINGS; ++d) {
-            const std::vector<PuzzleDescriptor>& list = book.GetDifficultyList(d);
-            descriptors.insert(descriptors.end(), list.begin(), list.end());
-        }
-    }
-    void Write(ResourceStream& stream) const { WriteRecipeBook(stream, request, descriptors); }
-};
 
 // A request in the layout an older game wrote for this version.
 std::string WriteOldRequest(int version, ResourceStreamFormat format)
@@ -235,79 +118,67 @@ std::string WriteOldRequest(int version, ResourceStreamFormat format)
 
 TEST(PuzzleRecordTest, EveryRecordIsPinnedRoundTripsAndRefusesEveryCut)
 {
-    {
-        SCOPED_TRACE("board progress");
-        CheckRecord(
-            MakeBoardProgress(), [] { return std::make_unique<BoardProgress>(3, 0u); }, "01422aff02030225000304000000ff000000ff000000ff000000ff00000000000000ff000000ff050000ff0000020003"
-            "000103000105020102010000ff0303000202ffff010000000400013fffff00",
-            "\r\n// BoardProgress\r\n{\r\n\t2 // Version\r\n\t3 // Puzzle size\r\n\t2 // # of cages\r\n"
-            "\t37 // Number of steps taken\r\n\t3 // Square #0 (0,0) value\r\n\t4 // ...and custom color index\r\n"
-            "\t0 // Bits for solver-impossible candidates marked\r\n");
-    }
-    {
-        SCOPED_TRACE("puzzle progress");
-        CheckRecord(
-            MakePuzzleProgress(), [] { return std::make_unique<PuzzleProgress>("kept"); }, "01422aff0110000000313233342d3278317830783178317830020000bb42020000000202020100000000000201000000"
-            "ff000000ff000000000000020202000000000000000100000004000000ff000000000000", "");
-    }
-    {
-        SCOPED_TRACE("puzzle set progress");
-        Clock clock;
-        std::vector<std::unique_ptr<Puzzle>> puzzles;
-        const PuzzleRequest request(4, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
-        for (int i = 0; i < 2; ++i) {
-            puzzles.push_back(std::make_unique<Puzzle>(&clock));
-            puzzles.back()->SetDescriptor(chef_test::MakeDescriptor(request, 10 + i));
+    const RecordCase cases[] = {
+        {"board progress", Codec([] { return std::make_unique<BoardProgress>(3, 0u); }),
+         "01422aff02030225000304000000ff000000ff000000ff000000ff00000000000000ff000000ff050000ff0000020003"
+         "000103000105020102010000ff0303000202ffff010000000400013fffff00",
+         "\r\n// BoardProgress\r\n{\r\n\t2 // Version\r\n\t3 // Puzzle size\r\n\t2 // # of cages\r\n"
+         "\t37 // Number of steps taken\r\n\t3 // Square #0 (0,0) value\r\n\t4 // ...and custom color index\r\n"
+         "\t0 // Bits for solver-impossible candidates marked\r\n"},
+        {"puzzle progress", Codec([] { return std::make_unique<PuzzleProgress>("kept"); }),
+         "01422aff0110000000313233342d3278317830783178317830020000bb42020000000202020100000000000201000000"
+         "ff000000ff000000000000020202000000000000000100000004000000ff000000000000",
+         ""},
+        {"puzzle set progress", Codec([] { return std::make_unique<PuzzleSetProgress>("kept"); }),
+         "01422aff020000000600000043616e796f6e010000000000000000000000000000000300000001000000010a00000031"
+         "312d34783178307831010000000000000000",
+         "\r\n// PuzzleSet progress data (for puzzleSetID \"Canyon\")\r\n{\r\n\t2 // Version\r\n"
+         "\t\"Canyon\" // Puzzle set ID string\r\n"
+         "\t1 // Index of current puzzle in puzzle set (if any)\r\n"
+         "\t0 // Page of puzzles last viewed when satisfied.\r\n"
+         "\t0 // Page of puzzles last viewed when satisfied.\r\n"
+         "\t0 // Page of puzzles last viewed when satisfied.\r\n"
+         "\t3 // Enumeration of whether the set is hidden, visible, locked, unlocked, etc.)\r\n"
+         "\t1 // Number of (non-empty) puzzle progresses in set to follow\r\n"},
+        {"puzzle request", Codec([] { return std::make_unique<PuzzleRequest>(); }),
+         "01422aff040000000700000002000000030000000200000001000000050000000400000002000000010000000000c03f"
+         "0100010000000000010000010000000001000000010000000001000000000000000000000000000000",
+         ""},
+        {"puzzle descriptor", Codec([] { return std::make_unique<PuzzleDescriptor>(); }),
+         "01422aff010000001000000033313333372d362d21414e2d214f2d300001697a00000600000003000000110000000000"
+         "c441520000002c010000010000000000c03ffa000000d606000001020000000200000063000000060000000129000000"
+         "000044411100000003000000010000000001000000000000000102000000f9ffffff0600000001290000000000444111"
+         "000000030000000100000000000000000000000100",
+         ""},
+        {"puzzle set", Codec([] { return std::make_unique<PuzzleSetDescriptor>(); }),
+         "01422aff0100000004000000526565660a141e2808000000526565662e706e6704000000070000000200000003000000"
+         "0200000001000000050000000400000002000000010000000000c03f0100010000000000010000010000000001000000"
+         "01000000000100000000000000000000000000000001000000010000001000000033313333372d362d21414e2d214f2d"
+         "300001697a00000600000003000000110000000000c441520000002c010000010000000000c03ffa000000d606000001"
+         "020000000200000063000000060000000129000000000044411100000003000000010000000001000000000000000102"
+         "000000f9ffffff0600000001290000000000444111000000030000000100000000000000000000000100",
+         ""},
+    };
+    for (const RecordCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string binary = FromHex(c.binaryHex);
+        EXPECT_EQ(binary, c.readWrite(binary, RESOURCE_STREAM_FORMAT_BINARY));
+        for (ResourceStreamFormat format : {RESOURCE_STREAM_FORMAT_TEXT, RESOURCE_STREAM_FORMAT_TEXT_COMPACT}) {
+            const std::string text = c.readWrite(binary, format);
+            EXPECT_EQ(text, c.readWrite(text, format)) << "a field was lost in format " << format;
+            if (format == RESOURCE_STREAM_FORMAT_TEXT) {
+                EXPECT_EQ(c.textStart, text.substr(0, std::string(c.textStart).size()));
+            }
         }
-        PuzzleSetProgress progress("Canyon");
-        progress.Load(puzzles);
-        puzzles[1]->GetProgress()->SetState(PUZZLE_STATE_SEEN);
-        progress.SetPlayerState(3);
-        progress.SetCurrentPuzzle(1);
-        CheckRecord(
-            progress, [] { return std::make_unique<PuzzleSetProgress>("kept"); }, "01422aff020000000600000043616e796f6e010000000000000000000000000000000300000001000000010a00000031"
-            "312d34783178307831010000000000000000",
-            "\r\n// PuzzleSet progress data (for puzzleSetID \"Canyon\")\r\n{\r\n\t2 // Version\r\n"
-            "\t\"Canyon\" // Puzzle set ID string\r\n"
-            "\t1 // Index of current puzzle in puzzle set (if any)\r\n"
-            "\t0 // Page of puzzles last viewed when satisfied.\r\n"
-            "\t0 // Page of puzzles last viewed when satisfied.\r\n"
-            "\t0 // Page of puzzles last viewed when satisfied.\r\n"
-            "\t3 // Enumeration of whether the set is hidden, visible, locked, unlocked, etc.)\r\n"
-            "\t1 // Number of (non-empty) puzzle progresses in set to follow\r\n");
-    }
-    {
-        SCOPED_TRACE("puzzle request");
-        CheckRecord(MakeRequest(), [] { return std::make_unique<PuzzleRequest>(); }, "01422aff040000000700000002000000030000000200000001000000050000000400000002000000010000000000c03f"
-            "0100010000000000010000010000000001000000010000000001000000000000000000000000000000", "");
-    }
-    {
-        SCOPED_TRACE("puzzle descriptor");
-        CheckRecord(MakeDescriptor(), [] { return std::make_unique<PuzzleDescriptor>(); }, "01422aff010000001000000033313333372d362d21414e2d214f2d300001697a00000600000003000000110000000000"
-            "c441520000002c010000010000000000c03ffa000000d606000001020000000200000063000000060000000129000000"
-            "000044411100000003000000010000000001000000000000000102000000f9ffffff0600000001290000000000444111"
-            "000000030000000100000000000000000000000100", "");
-    }
-    {
-        SCOPED_TRACE("puzzle set");
-        PuzzleSetDescriptor set;
-        set.name = "Reef";
-        set.setID = "Reef";
-        set.baseColor = Rgba(10, 20, 30, 40);
-        set.backgroundImage = "Reef.png";
-        set.request = MakeRequest();
-        set.descriptors.push_back(MakeDescriptor());
-        CheckRecord(set, [] { return std::make_unique<PuzzleSetDescriptor>(); }, "", "");
-    }
-    {
-        SCOPED_TRACE("recipe book");
-        BookRecord book;
-        book.request = PuzzleRequest(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
-        book.descriptors = chef_test::MakeDescriptors(book.request, 5);
-        for (int d = 0; d < NUM_DIFFICULTY_RATINGS; ++d) {
-            book.descriptors[static_cast<size_t>(d)].SetDifficultyRating(d);
+
+        const std::string untouched = c.readWrite("", RESOURCE_STREAM_FORMAT_BINARY);
+        ASSERT_EQ(0u, untouched.find("refused:"));
+        for (const std::string& bytes : {binary, c.readWrite(binary, RESOURCE_STREAM_FORMAT_TEXT_COMPACT)}) {
+            for (size_t length = 1; length <= bytes.find_last_not_of(" \t\r\n"); ++length) {
+                ASSERT_EQ(untouched, c.readWrite(bytes.substr(0, length), RESOURCE_STREAM_FORMAT_BINARY))
+                    << "cut at " << length << " of " << bytes.size();
+            }
         }
-        CheckRecord(book, [] { return std::make_unique<BookRecord>(); }, "", "");
     }
 }
 

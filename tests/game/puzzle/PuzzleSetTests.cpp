@@ -1,16 +1,10 @@
-// Puzzle sets: filling from the chef, ranges, pages, results and the
-// set's file record.
+// Puzzle sets: filling from the chef, ranges, pages and satisfaction.
 #include "game/puzzle/PuzzleSet.h"
 
 #include "PuzzleChefTestSupport.h"
-#include "PuzzleTestSupport.h"
 #include "engine/core/Clock.h"
 #include "engine/core/Diagnostics.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "engine/core/UlvoException.h"
-#include "engine/modules/imagestudio/Image.h"
-#include "engine/modules/imagestudio/UlvoImageStudioInterface.h"
-#include "engine/modules/renderer/Texture.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/PuzzleSetDescriptor.h"
@@ -20,9 +14,6 @@
 
 using namespace Pemberquill;
 using namespace chef_test;
-using puzzle_test::LoadedStream;
-using puzzle_test::MessageOfThrow;
-using puzzle_test::WriteRecord;
 
 namespace {
 
@@ -56,20 +47,6 @@ std::vector<float> ComplexitiesOf(const std::vector<Puzzle*>& puzzles)
     }
     return complexities;
 }
-
-// An image studio that hands out a small picture for one file only.
-class FakeImageStudio final : public UlvoImageStudioInterface {
-public:
-    std::unique_ptr<Image> LoadImage(const UlvoPath& path) override
-    {
-        requests.push_back(path.GetResolvedPath());
-        if (path.GetRelativePath() != "Images/Backgrounds/Reef.png") {
-            return nullptr;
-        }
-        return Image::Create(IntVector2(8, 4), Image::IMAGE_FORMAT_RGBA);
-    }
-    std::vector<std::string> requests;
-};
 
 class PuzzleSetTest : public ::testing::Test {
 protected:
@@ -121,18 +98,12 @@ TEST_F(PuzzleSetTest, TenBookPuzzlesFillTheFiveRanges)
         EXPECT_EQ(Stringf("Ocean #%zu", i + 1), puzzle.GetDisplayName());
         EXPECT_EQ(static_cast<int>(i) + 1, puzzle.GetNumberInSet());
         EXPECT_EQ(i == 3, puzzle.IsUnlockPuzzle()) << i;
-        EXPECT_FALSE(puzzle.HasBoards());
-        EXPECT_EQ(&set.GetClock(), puzzle.GetClock().GetParent());
     }
     EXPECT_EQ(set.GetPuzzles()[3].get(), set.GetUnlockPuzzle());
     EXPECT_EQ(6, set.GetDifficultyPuzzleCount());
     EXPECT_EQ(4, set.GetRequest().difficultyRating) << "the book was taken from difficulty 0 up";
-    EXPECT_TRUE(chef.GetRecipeBooks().empty());
-    EXPECT_FALSE(set.HasCustomPuzzles());
     EXPECT_EQ(-1, set.GetLastCustomIndex());
-    EXPECT_EQ("Ocean", set.GetSetID());
     EXPECT_EQ(Rgba(10, 20, 30, 255), set.GetBaseColor());
-    EXPECT_EQ(nullptr, set.GetBackgroundTexture()) << "no image studio";
 }
 
 TEST_F(PuzzleSetTest, CustomPuzzlesAloneAreHomeworkAndNeverUnlock)
@@ -156,33 +127,23 @@ TEST_F(PuzzleSetTest, CustomPuzzlesAloneAreHomeworkAndNeverUnlock)
     EXPECT_EQ(1, set.GetLastCustomIndex());
 }
 
-TEST_F(PuzzleSetTest, TheUnlockPuzzleAloneDecidesSatisfaction)
+// The unlock puzzle alone decides; without one every puzzle must be solved.
+TEST_F(PuzzleSetTest, SatisfactionComesOnceFromTheUnlockPuzzleOrFromEveryPuzzle)
 {
     StartChef(10);
     PuzzleSet set(MakeSetDescriptor("Mountain"), &clock);
     LinkProgress(set);
     const Puzzle& unlock = *set.GetUnlockPuzzle();
-
     SetState(unlock, PUZZLE_STATE_SOLVED);
     EXPECT_TRUE(set.IsNewlySatisfied()) << "the others are unsolved";
-
     for (const std::unique_ptr<Puzzle>& puzzle : set.GetPuzzles()) {
         SetState(*puzzle, 5);
     }
     SetState(unlock, PUZZLE_STATE_STARTED);
     EXPECT_FALSE(set.IsNewlySatisfied());
-
     SetState(unlock, 4);
     set.SetPlayerState(PUZZLE_SET_STATE_SATISFIED);
     EXPECT_FALSE(set.IsNewlySatisfied()) << "already satisfied";
-}
-
-TEST_F(PuzzleSetTest, WithoutAnUnlockPuzzleEveryPuzzleMustBeSolved)
-{
-    StartChef(0);
-    PuzzleSet empty(MakeSetDescriptor("Nothing"), &clock);
-    LinkProgress(empty);
-    EXPECT_TRUE(empty.IsNewlySatisfied());
 
     PuzzleSet custom(MakeSetDescriptor("Beyond", 3), &clock);
     LinkProgress(custom);
@@ -191,19 +152,6 @@ TEST_F(PuzzleSetTest, WithoutAnUnlockPuzzleEveryPuzzleMustBeSolved)
     EXPECT_FALSE(custom.IsNewlySatisfied());
     SetState(*custom.GetPuzzles()[2], 4);
     EXPECT_TRUE(custom.IsNewlySatisfied());
-}
-
-TEST_F(PuzzleSetTest, ScoreWeighsSolvedAndGradedPuzzles)
-{
-    StartChef(10);
-    PuzzleSet set(MakeSetDescriptor("Sky"), &clock);
-    EXPECT_EQ(0, set.GetScore(3)) << "no progress yet";
-    LinkProgress(set);
-    SetState(*set.GetPuzzles()[0], PUZZLE_STATE_SOLVED);
-    SetState(*set.GetPuzzles()[1], 4);
-    SetState(*set.GetPuzzles()[2], 5);
-    SetState(*set.GetPuzzles()[3], PUZZLE_STATE_STARTED);
-    EXPECT_EQ(30, set.GetScore(3));
 }
 
 } // namespace

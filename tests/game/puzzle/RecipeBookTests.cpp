@@ -1,4 +1,5 @@
-// Reading recipe books and handing out their descriptors.
+// Which requests match, reading recipe books and handing out their
+// descriptors.
 #include "game/puzzle/RecipeBook.h"
 
 #include "PuzzleChefTestSupport.h"
@@ -6,9 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Pemberquill;
 using namespace chef_test;
-using puzzle_test::LoadedStream;
 
 namespace {
 
@@ -17,44 +19,59 @@ PuzzleRequest FiveByFive()
     return PuzzleRequest(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
 }
 
-RecipeBook LoadBook(const std::string& bytes, const std::string& name = "book.recipes")
+RecipeBook LoadBook(const PuzzleRequest& request, std::vector<PuzzleDescriptor> descriptors)
 {
-    LoadedStream stream(bytes);
-    return RecipeBook(*stream, name);
+    puzzle_test::LoadedStream stream(RecipeBookBytes(request, descriptors));
+    return RecipeBook(*stream, "book.recipes");
 }
 
-std::vector<int> SeedsOf(const std::vector<PuzzleDescriptor>& list)
+// Difficulty and required operators never matter; the generator, its
+// version and the pattern name do, and only the hybrid generator's names
+// carry the cage rules.
+TEST(PuzzleRequestTest, MatchingComparesGeneratorVersionAndPatternName)
 {
-    std::vector<int> seeds;
-    for (const PuzzleDescriptor& descriptor : list) {
-        seeds.push_back(descriptor.GetSeed());
+    PuzzleRequest hybrid(6, 0, 1, 0, 0, 0, 1);
+    hybrid.generatorTypeIndex = GENERATOR_TYPE_HYBRID;
+    hybrid.cageRules1 = CageRules(ARITHMETIC_CAGE_RULES_MASK);
+    const PuzzleRequest simple = FiveByFive();
+    const struct {
+        const char* what;
+        PuzzleRequest base;
+        std::function<void(PuzzleRequest&)> change;
+        bool matches;
+    } cases[] = {
+        {"difficulty and required operators", hybrid,
+         [](PuzzleRequest& r) {
+             r.difficultyRating = 4;
+             r.requiredOperators1 = CageRules(0);
+             r.requiredOperators2 = CageRules(CAGE_RULE_ODD);
+         },
+         true},
+        {"generator version", hybrid, [](PuzzleRequest& r) { r.generatorVersion = 1.5f; }, false},
+        {"hybrid rules", hybrid, [](PuzzleRequest& r) { r.cageRules1 = CageRules(CAGE_RULE_EVEN); }, false},
+        {"simple rules", simple, [](PuzzleRequest& r) { r.cageRules1 = CageRules(CAGE_RULE_ADDITION); }, true},
+        {"generator", simple, [](PuzzleRequest& r) { r.generatorTypeIndex = 2; }, false},
+    };
+    for (const auto& c : cases) {
+        PuzzleRequest other = c.base;
+        c.change(other);
+        EXPECT_EQ(c.matches, c.base.Matches(other)) << c.what;
+        EXPECT_EQ(c.matches, other.Matches(c.base)) << c.what;
     }
-    return seeds;
 }
 
-TEST(RecipeBook, TwelveDescriptorsGiveFiveListsOfTwoInFileOrderAndDropTheLastTwo)
+TEST(RecipeBook, DescriptorsAreSharedOutInFileOrderAndTheLeftoversDropped)
 {
-    const RecipeBook book = LoadBook(RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 12)));
-
-    EXPECT_EQ("book.recipes", book.GetName());
+    const RecipeBook book = LoadBook(FiveByFive(), MakeDescriptors(FiveByFive(), 12));
     EXPECT_EQ(FiveByFive(), book.GetRequest());
     for (int d = 0; d < NUM_DIFFICULTY_RATINGS; ++d) {
-        EXPECT_EQ((std::vector<int>{100 + 2 * d, 101 + 2 * d}), SeedsOf(book.GetDifficultyList(d))) << d;
-        for (const PuzzleDescriptor& descriptor : book.GetDifficultyList(d)) {
-            EXPECT_EQ(d, descriptor.GetDifficultyRating()) << "the file said 9";
-        }
+        const std::vector<PuzzleDescriptor>& list = book.GetDifficultyList(d);
+        ASSERT_EQ(2u, list.size()) << d;
+        EXPECT_EQ(100 + 2 * d, list[0].GetSeed());
+        EXPECT_EQ(101 + 2 * d, list[1].GetSeed());
+        EXPECT_EQ(d, list[1].GetDifficultyRating()) << "the file said 9";
     }
-}
-
-TEST(RecipeBook, FewerThanFiveDescriptorsGiveNothing)
-{
-    RecipeBook book = LoadBook(RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 4)));
-    EXPECT_TRUE(book.IsEmpty());
-
-    PuzzleRequest request = FiveByFive();
-    PuzzleDescriptor out;
-    EXPECT_FALSE(book.TakeNextDescriptor(request, out));
-    EXPECT_TRUE(book.IsExhaustedFor(request));
+    EXPECT_TRUE(LoadBook(FiveByFive(), MakeDescriptors(FiveByFive(), 4)).IsEmpty()) << "fewer than one a list";
 }
 
 TEST(RecipeBook, RecipesTakeTheRequiredOperatorsOfTheBooksRequest)
@@ -65,10 +82,9 @@ TEST(RecipeBook, RecipesTakeTheRequiredOperatorsOfTheBooksRequest)
     std::vector<PuzzleDescriptor> descriptors = MakeDescriptors(request, 5);
     descriptors[1].GetBoardRecipes().pop_back(); // a one-board descriptor in a two-board book
 
-    const RecipeBook book = LoadBook(RecipeBookBytes(request, descriptors));
+    const RecipeBook book = LoadBook(request, descriptors);
 
     const PuzzleDescriptor& twoBoards = book.GetDifficultyList(0).front();
-    ASSERT_EQ(2u, twoBoards.GetBoardRecipes().size());
     EXPECT_EQ(request.requiredOperators1, twoBoards.GetBoardRecipe(0).requiredOperators);
     EXPECT_EQ(request.requiredOperators2, twoBoards.GetBoardRecipe(1).requiredOperators);
     const PuzzleDescriptor& oneBoard = book.GetDifficultyList(1).front();
@@ -76,78 +92,37 @@ TEST(RecipeBook, RecipesTakeTheRequiredOperatorsOfTheBooksRequest)
     EXPECT_EQ(request.requiredOperators1, oneBoard.GetBoardRecipe(0).requiredOperators);
 }
 
-TEST(RecipeBook, TakingRemovesTheDescriptorAndMovesUpWhenAListIsUsedUp)
+// Each take removes the descriptor; a used-up list moves the request up to
+// the next harder one, never down; difficulties outside the lists are
+// clamped; another generator version takes nothing without running out.
+TEST(RecipeBook, TakingMovesUpWhenAListIsUsedUp)
 {
-    RecipeBook book = LoadBook(RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 10)));
-    PuzzleRequest request = FiveByFive();
-    request.difficultyRating = 1;
-    PuzzleDescriptor first;
-    PuzzleDescriptor second;
-    ASSERT_TRUE(book.TakeNextDescriptor(request, first));
-    ASSERT_TRUE(book.TakeNextDescriptor(request, second));
-    EXPECT_EQ(102, first.GetSeed());
-    EXPECT_EQ(103, second.GetSeed());
-    EXPECT_EQ(1, request.difficultyRating);
-
-    PuzzleDescriptor third;
-    ASSERT_TRUE(book.TakeNextDescriptor(request, third));
-    EXPECT_EQ(104, third.GetSeed()) << "the first of list 2";
-    EXPECT_EQ(2, request.difficultyRating) << "the caller's request follows";
-    EXPECT_EQ(2u, book.GetDifficultyList(0).size()) << "easier lists are never used";
-}
-
-TEST(RecipeBook, AHardRequestFailsOnlyWhenEveryHarderListIsEmpty)
-{
-    RecipeBook book = LoadBook(RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 5)));
-    PuzzleRequest request = FiveByFive();
-    request.difficultyRating = 3;
+    RecipeBook book = LoadBook(FiveByFive(), MakeDescriptors(FiveByFive(), 10));
+    PuzzleRequest newer = FiveByFive();
+    newer.generatorVersion = 1.5f;
     PuzzleDescriptor out;
-    EXPECT_FALSE(book.IsExhaustedFor(request));
-    ASSERT_TRUE(book.TakeNextDescriptor(request, out));
-    ASSERT_TRUE(book.TakeNextDescriptor(request, out));
-    EXPECT_EQ(104, out.GetSeed());
-    EXPECT_EQ(4, request.difficultyRating);
+    EXPECT_TRUE(book.MatchesRequest(newer));
+    EXPECT_FALSE(book.TakeNextDescriptor(newer, out));
+    EXPECT_FALSE(book.IsExhaustedFor(newer));
 
+    PuzzleRequest request = FiveByFive();
+    const struct {
+        int difficulty;
+        int seed;
+        int difficultyAfter;
+    } takes[] = {{1, 102, 1}, {1, 103, 1}, {1, 104, 2}, {-1, 100, 0}, {12, 108, 4}, {4, 109, 4}, {3, 106, 3}};
+    for (const auto& take : takes) {
+        request.difficultyRating = take.difficulty;
+        ASSERT_TRUE(book.TakeNextDescriptor(request, out)) << take.seed;
+        EXPECT_EQ(take.seed, out.GetSeed());
+        EXPECT_EQ(take.difficultyAfter, request.difficultyRating) << take.seed;
+    }
+    EXPECT_EQ(1u, book.GetDifficultyList(0).size()) << "easier lists are never used";
+    request.difficultyRating = 4;
     EXPECT_FALSE(book.TakeNextDescriptor(request, out));
     EXPECT_TRUE(book.IsExhaustedFor(request));
-    request.difficultyRating = 0;
-    EXPECT_FALSE(book.IsExhaustedFor(request)) << "lists 0 to 2 still hold puzzles";
-}
-
-TEST(RecipeBook, DifficultiesOutsideTheListsAreClamped)
-{
-    RecipeBook book = LoadBook(RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 5)));
-    PuzzleRequest request = FiveByFive();
-    PuzzleDescriptor out;
-
-    request.difficultyRating = -1; // a request that never set one
-    ASSERT_TRUE(book.TakeNextDescriptor(request, out));
-    EXPECT_EQ(100, out.GetSeed());
-    EXPECT_EQ(0, request.difficultyRating);
-
-    request.difficultyRating = 12;
-    ASSERT_TRUE(book.TakeNextDescriptor(request, out));
-    EXPECT_EQ(104, out.GetSeed());
-    EXPECT_EQ(4, request.difficultyRating);
-}
-
-TEST(RecipeBook, GeneratorVersionMattersForTakingButNotForMatching)
-{
-    RecipeBook book = LoadBook(RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 5)));
-    PuzzleRequest sameVersion = FiveByFive();
-    PuzzleRequest newerVersion = FiveByFive();
-    newerVersion.generatorVersion = 1.5f;
-    PuzzleRequest otherPattern = FiveByFive();
-    otherPattern.board1Attributes = 1;
-
-    EXPECT_TRUE(book.MatchesRequest(sameVersion));
-    EXPECT_TRUE(book.MatchesRequest(newerVersion));
-    EXPECT_FALSE(book.MatchesRequest(otherPattern));
-
-    PuzzleDescriptor out;
-    EXPECT_FALSE(book.TakeNextDescriptor(newerVersion, out));
-    EXPECT_FALSE(book.IsExhaustedFor(newerVersion)) << "not run out: filed for another version";
-    EXPECT_TRUE(book.TakeNextDescriptor(sameVersion, out));
+    request.difficultyRating = 2;
+    EXPECT_FALSE(book.IsExhaustedFor(request)) << "lists 2 and 3 still hold puzzles";
 }
 
 } // namespace

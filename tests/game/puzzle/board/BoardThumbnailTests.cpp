@@ -34,16 +34,6 @@ protected:
         RecordingRendererTest::TearDown();
     }
 
-    // One frame of a screen that shows the board's thumbnail.
-    void ShowFrame()
-    {
-        if (m_progress->HasChanged()) {
-            m_progress->RenderThumbnail(*m_board);
-        }
-        m_renderer->Update();
-        m_renderer->Render();
-    }
-
     std::unique_ptr<Image> m_image;
     std::unique_ptr<Board> m_board;
     std::unique_ptr<BoardProgress> m_progress;
@@ -77,43 +67,35 @@ TEST_F(BoardThumbnailTest, AThumbnailIsDrawnIntoATextureOfTheImagesSize)
     EXPECT_EQ(m_device->copies[0].destination, Texture_Win32_DirectX81::ResolveDeviceTexture(thumbnail));
 }
 
-TEST_F(BoardThumbnailTest, AReleasedThumbnailsQueuedDrawingNeverRuns)
+// A thumbnail released, or whose board is destroyed, before the renderer's
+// frame is never drawn; one drawn already outlives its board.
+TEST_F(BoardThumbnailTest, OnlyThumbnailsStillWantedAreDrawn)
 {
-    m_progress->RenderThumbnail(*m_board);
-    m_progress->ReleaseThumbnail();
-    EXPECT_EQ(m_progress->GetThumbnail(), nullptr);
-    EXPECT_TRUE(m_progress->HasChanged());
+    BoardProgress drawn(4, 0u);
+    drawn.RenderThumbnail(*m_board);
     m_renderer->Update();
-    EXPECT_EQ(m_drawings.count, 0);
-    EXPECT_TRUE(m_device->copies.empty());
-}
+    BoardProgress released(4, 0u);
+    released.RenderThumbnail(*m_board);
+    released.ReleaseThumbnail();
+    m_renderer->Update();
+    ASSERT_EQ(m_drawings.count, 1);
 
-TEST_F(BoardThumbnailTest, ADestroyedBoardsUndrawnThumbnailsAreReleased)
-{
     std::unique_ptr<BoardProgress> saved = m_progress->Clone();
     m_board->SetSavedProgress(saved.get());
     m_progress->RenderThumbnail(*m_board);
     saved->RenderThumbnail(*m_board);
     BoardProgress detached(4, 0u);
     detached.RenderThumbnail(*m_board);
-
     m_board.reset();
-    for (const BoardProgress* progress : {m_progress.get(), saved.get(), &detached}) {
+    for (const BoardProgress* progress : {m_progress.get(), saved.get(), &released, &detached}) {
         EXPECT_EQ(progress->GetThumbnail(), nullptr);
         EXPECT_TRUE(progress->HasChanged());
     }
     m_renderer->Update();
-    EXPECT_EQ(m_drawings.count, 0);
-    EXPECT_TRUE(m_device->copies.empty());
-}
-
-TEST_F(BoardThumbnailTest, ADrawnThumbnailOutlivesItsBoard)
-{
-    m_progress->RenderThumbnail(*m_board);
-    m_renderer->Update();
-    m_board.reset();
-    EXPECT_NE(m_progress->GetThumbnail(), nullptr);
-    EXPECT_FALSE(m_progress->HasChanged());
+    EXPECT_EQ(m_drawings.count, 1);
+    EXPECT_EQ(m_device->copies.size(), 1u);
+    EXPECT_NE(drawn.GetThumbnail(), nullptr);
+    EXPECT_FALSE(drawn.HasChanged());
 }
 
 } // namespace
