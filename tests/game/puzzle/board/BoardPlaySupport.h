@@ -72,13 +72,7 @@ public:
             cage.FindTopLeftSquare();
             board.GetCages().push_back(cage);
         }
-        Attach(board.CreateProgress(false));
-    }
-
-    // Replaces the progress, as a puzzle does when it loads or resets one.
-    void Attach(std::unique_ptr<BoardProgress> newProgress)
-    {
-        progress = std::move(newProgress);
+        progress = board.CreateProgress(false);
         board.SetProgress(progress.get());
     }
 
@@ -88,21 +82,6 @@ public:
     bool IsOpen(unsigned x, unsigned y, int value) const
     {
         return !progress->IsCandidateEliminated(board.GetSquare(x, y), value - 1);
-    }
-    bool IsAutoOut(int cageIndex, int solutionIndex) const
-    {
-        return progress->IsSolutionAutoEliminated(cageIndex, solutionIndex);
-    }
-    // The position of a solution by its description; -1 when the cage has none such.
-    int SolutionIndex(int cageIndex, const std::string& description) const
-    {
-        const std::vector<CageSolution>& solutions = board.GetCages()[static_cast<size_t>(cageIndex)].solutions;
-        for (size_t i = 0; i < solutions.size(); ++i) {
-            if (solutions[i].description == description) {
-                return static_cast<int>(i);
-            }
-        }
-        return -1;
     }
     // The centre of a square in board units.
     Vector2 CentreOf(unsigned x, unsigned y) const { return board.GetSquare(x, y).bounds.CalcCenter(); }
@@ -175,21 +154,16 @@ public:
         return names;
     }
 
-    // The arguments of the last firing of name; an empty bag when none.
-    NamedProperties Last(const std::string& name) const
-    {
-        for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-            if (it->name == name) {
-                return it->args;
-            }
-        }
-        return NamedProperties();
-    }
-
+    // A property of the last firing of the event; fallback when none.
     template <typename T>
     T Get(const std::string& eventName, const std::string& property, T fallback) const
     {
-        Last(eventName).Get(property, fallback);
+        for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+            if (it->name == eventName) {
+                it->args.Get(property, fallback);
+                break;
+            }
+        }
         return fallback;
     }
 
