@@ -1,11 +1,10 @@
 #pragma once
 
-// Helpers shared by the tests of the recipe books, the puzzle chef and the
-// puzzle sets.
+// Descriptors and recipe books for the tests of the recipe books, the puzzle
+// chef and the puzzle sets.
 
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoPath.h"
-#include "game/puzzle/PuzzleChefUIInterface.h"
 #include "game/puzzle/PuzzleDescriptor.h"
 #include "game/puzzle/PuzzleRequest.h"
 #include "game/puzzle/RecipeBook.h"
@@ -76,48 +75,19 @@ class TemporaryWorkingFolder {
 public:
     TemporaryWorkingFolder() : m_inFolder(m_folder.Path()) {}
 
-    // Writes Data/<relativePath>.
-    void WriteDataFile(const std::string& relativePath, const std::string& bytes) const
-    {
-        const std::filesystem::path path = std::filesystem::path(m_folder.Path()) / "Data" / relativePath;
-        std::filesystem::create_directories(path.parent_path());
-        testsupport::WriteFileBytes(path.string(), testsupport::Bytes(bytes.begin(), bytes.end()));
-    }
-
+    // Writes Data/Puzzles/Recipes/<fileName>.
     void WriteRecipeBook(const std::string& fileName, const PuzzleRequest& request,
                          const std::vector<PuzzleDescriptor>& descriptors) const
     {
-        WriteDataFile("Puzzles/Recipes/" + fileName, RecipeBookBytes(request, descriptors));
+        const std::filesystem::path folder = std::filesystem::path(m_folder.Path()) / "Data" / "Puzzles" / "Recipes";
+        std::filesystem::create_directories(folder);
+        const std::string bytes = RecipeBookBytes(request, descriptors);
+        testsupport::WriteFileBytes((folder / fileName).string(), testsupport::Bytes(bytes.begin(), bytes.end()));
     }
 
 private:
     testsupport::TemporaryFolder m_folder;
     testsupport::ScopedWorkingDirectory m_inFolder;
-};
-
-// What the chef asks of the screens.
-class RecordingChefUI final : public PuzzleChefUIInterface {
-public:
-    struct Dialog {
-        std::vector<TextLines> lines;
-        std::string title;
-        std::string buttonText;
-    };
-
-    void ShowInformationDialog(const std::vector<TextLines>& lines, const std::string& title,
-                               const std::string& buttonText) override
-    {
-        dialogs.push_back({lines, title, buttonText});
-    }
-    void PushWindow(int windowID, bool pushImmediately) override
-    {
-        pushedWindows.push_back(windowID);
-        pushedImmediately.push_back(pushImmediately);
-    }
-
-    std::vector<Dialog> dialogs;
-    std::vector<int> pushedWindows;
-    std::vector<bool> pushedImmediately;
 };
 
 } // namespace chef_test

@@ -77,16 +77,11 @@ protected:
         return flags;
     }
 
-    std::vector<bool> Visibility(const std::string& event) const
+    // Whether the undo and redo buttons were last shown enabled.
+    std::pair<bool, bool> Buttons() const
     {
-        std::vector<bool> shown;
-        for (const EventLog::Entry& entry : log.entries) {
-            bool enabled = false;
-            if (entry.name == event && entry.args.Get("Enabled", enabled) == PROPERTY_FETCH_OK) {
-                shown.push_back(enabled);
-            }
-        }
-        return shown;
+        return {log.Get("UndoButtonVisibilityEvent", "Enabled", false),
+                log.Get("RedoButtonVisibilityEvent", "Enabled", false)};
     }
 
     std::string StepsLabel() const { return log.Get<std::string>("PuzzleStepsChangedEvent", "Label", ""); }
@@ -158,16 +153,16 @@ TEST_F(PuzzleTest, UndoAndRedoKeysAndTheirButtons)
     EXPECT_EQ(0, BoardProgressOf(0).GetMoveTracker());
 
     // The buttons follow the first board's history only.
-    log.entries.clear();
     BoardProgressOf(1).RecordMove(BoardProgressOf(1).GetMoves()[0]);
     puzzle->UpdateUndoRedoVisibility();
+    EXPECT_EQ(std::make_pair(false, true), Buttons());
     BoardMove move;
     BoardProgressOf(0).PopRedoMove(move);
     puzzle->UpdateUndoRedoVisibility();
+    EXPECT_EQ(std::make_pair(true, true), Buttons());
     BoardProgressOf(0).PopRedoMove(move);
     puzzle->UpdateUndoRedoVisibility();
-    EXPECT_EQ((std::vector<bool>{false, true, true}), Visibility("UndoButtonVisibilityEvent"));
-    EXPECT_EQ((std::vector<bool>{true, true, false}), Visibility("RedoButtonVisibilityEvent"));
+    EXPECT_EQ(std::make_pair(true, false), Buttons());
 }
 
 TEST_F(PuzzleTest, MistakesAreFlaggedRewoundAndFoundInPassOrder)

@@ -4,7 +4,8 @@
 #include "engine/core/Diagnostics.h"
 #include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "game/puzzle/solver/HiddenCageSolver.h"
-#include "tests/game/puzzle/solver/SolverTestSupport.h"
+#include "game/puzzle/solver/SimpleBoardSolver.h"
+#include "tests/game/puzzle/board/BoardPlaySupport.h"
 #include "tests/support/BoardPrinter.h"
 #include "tests/support/GeneratedBoard.h"
 
@@ -105,7 +106,11 @@ std::string SolveChecked(BoardSolver& solver, Board& board)
     for (int call = 0; call < MAX_SOLVE_STEPS; ++call) {
         const StepResult described = solver.FindNextStep(board, true);
         const StepResult step = solver.FindNextStep(board, false);
-        if (described.stepId != step.stepId || !SameMove(described.move, step.move)) {
+        const BoardMove& a = described.move;
+        const BoardMove& b = step.move;
+        if (described.stepId != step.stepId || a.type != b.type || a.x != b.x || a.y != b.y || a.data != b.data ||
+            a.extraData != b.extraData || a.rowIndex != b.rowIndex || a.columnIndex != b.columnIndex ||
+            a.text != b.text) {
             return Stringf("step %d: described id %d, made id %d", call, described.stepId, step.stepId);
         }
         if (step.stepId == STEP_ID_STUCK) {

@@ -3,7 +3,7 @@
 #include "engine/core/Diagnostics.h"
 #include "game/puzzle/solver/HintDriver.h"
 #include "tests/game/puzzle/board/BoardPlaySupport.h"
-#include "tests/game/puzzle/solver/SolverTestSupport.h"
+#include "game/puzzle/solver/SimpleBoardSolver.h"
 #include "tests/support/RecordingHintCallOuts.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 // The solver framework: the rating in single precision, the step cap, and a
 // refused edit that is no step. The steps themselves are pinned by the
 // digests and checked against the answer by the sweep.
-#include "tests/game/puzzle/solver/SolverTestSupport.h"
+#include "game/puzzle/solver/SimpleBoardSolver.h"
+#include "tests/game/puzzle/board/BoardPlaySupport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,6 @@
 using namespace Pemberquill;
 
 namespace {
-
-const std::vector<std::string> CYCLIC_4 = {"1234", "2341", "3412", "4123"};
 
 // Reports a fixed sequence of step ids, then keeps reporting the last one.
 class ScriptedSolver : public SimpleBoardSolver {
@@ -81,16 +80,25 @@ TEST(SolverFrameworkTest, EditTheBoardRefusesDoesNotCountAsAStep)
 {
     FakeBoardSettings settings;
     SimpleBoardSolver solver;
-    // A damaged single-square cage whose target the board cannot hold.
-    SolverPosition position(CYCLIC_4, {{CAGE_RULE_EQUALS, {{2, 1}}}});
+    // A damaged single-square cage whose target the board cannot hold; the
+    // other squares in a NoOp cage, which no technique reasons about.
+    CageSpec filler{CAGE_RULE_NOOP, {}, 4};
+    for (unsigned i = 0; i < 16; ++i) {
+        if (i != 6) {
+            filler.squares.emplace_back(i % 4, i / 4);
+        }
+    }
+    PlayableBoard position({"1234", "2341", "3412", "4123"}, {{CAGE_RULE_EQUALS, {{2, 1}}}, filler});
     position.board.GetCages()[0].target = 7;
     position.board.GetCages()[0].solutions.clear();
+    position.board.RecomputeAutoEliminations();
+    position.board.UpdateCageSolutions();
 
     const StepResult step = solver.FindNextStep(position.board, false);
 
     EXPECT_EQ(step.stepId, STEP_ID_STUCK);
     EXPECT_EQ(step.complexity, 0.0f);
-    EXPECT_TRUE(position.progress->GetMoves().empty());
+    EXPECT_TRUE(position.Progress().GetMoves().empty());
 }
 
 } // namespace
