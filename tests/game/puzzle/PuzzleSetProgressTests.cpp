@@ -1,4 +1,5 @@
-// The player's record of one puzzle set: loading, advancing and pages.
+// The player's record of one puzzle set: loading and advancing. The pages
+// are followed through the campaign's locations.
 #include "game/puzzle/PuzzleSetProgress.h"
 
 #include "PuzzleChefTestSupport.h"
@@ -76,36 +77,6 @@ TEST_F(PuzzleSetProgressTest, AdvancingSkipsSolvedPuzzlesAndReportsWhatIsLeft)
     SetState(3, 5);
     EXPECT_EQ(2, progress.AdvanceToNextPuzzle());
     EXPECT_EQ(-1, progress.GetCurrentPuzzle());
-}
-
-TEST_F(PuzzleSetProgressTest, PagesAreRememberedOnlyOnceSatisfied)
-{
-    MakePuzzles(30);
-    PuzzleSetRanges ranges;
-    ranges[PUZZLE_SET_RANGE_HOMEWORK] = {0, 3};
-    ranges[PUZZLE_SET_RANGE_UNLOCK] = {3, 4};
-    ranges[PUZZLE_SET_RANGE_EASY] = {4, 10};
-    ranges[PUZZLE_SET_RANGE_MEDIUM] = {10, 22};
-    ranges[PUZZLE_SET_RANGE_HARD] = {22, 30};
-    PuzzleSetProgress progress("Set");
-    const Puzzle* twentieth = puzzles[19].get();
-
-    progress.SetPlayerState(PUZZLE_SET_STATE_SATISFIED);
-    EXPECT_FALSE(progress.SetPuzzlePageFromPuzzle(twentieth)) << "no ranges linked yet";
-    progress.SetRanges(&ranges);
-    progress.SetPlayerState(PUZZLE_SET_STATE_SATISFIED - 1);
-    EXPECT_FALSE(progress.SetPuzzlePageFromPuzzle(twentieth));
-    EXPECT_EQ(0, progress.GetMediumPage());
-
-    progress.SetPlayerState(PUZZLE_SET_STATE_SATISFIED);
-    EXPECT_TRUE(progress.SetPuzzlePageFromPuzzle(twentieth));
-    EXPECT_EQ(1, progress.GetMediumPage());
-    EXPECT_TRUE(progress.SetPuzzlePageFromPuzzle(puzzles[29].get()));
-    EXPECT_EQ(0, progress.GetHardPage());
-    EXPECT_FALSE(progress.SetPuzzlePageFromPuzzle(puzzles[1].get())) << "homework has no pages";
-    EXPECT_EQ(1, progress.GetMediumPage());
-    EXPECT_NE(std::string::npos, puzzle_test::MessageOfThrow([&] { progress.SetPuzzlePageFromPuzzle(nullptr); })
-                                     .find("Unable to set puzzle page from NULL puzzle."));
 }
 
 } // namespace

@@ -56,15 +56,6 @@ TEST_F(BoardThumbnailTest, AThumbnailIsDrawnIntoATextureOfTheImagesSize)
     ASSERT_EQ(m_drawings.count, 1);
     EXPECT_EQ(m_drawings.Get<Texture*>("Texture"), thumbnail);
     EXPECT_EQ(m_drawings.Get<AABB2>("UpdatedRegionBounds"), AABB2(0, 0, 64, 64));
-    const NamedProperties passBack = m_drawings.Get<NamedProperties>("PassBackProperties");
-    Board* board = nullptr;
-    BoardProgress* progress = nullptr;
-    EXPECT_EQ(passBack.Get("Board", board), PROPERTY_FETCH_OK);
-    EXPECT_EQ(board, m_board.get());
-    EXPECT_EQ(passBack.Get("BoardProgress", progress), PROPERTY_FETCH_OK);
-    EXPECT_EQ(progress, m_progress.get());
-    ASSERT_EQ(m_device->copies.size(), 1u);
-    EXPECT_EQ(m_device->copies[0].destination, Texture_Win32_DirectX81::ResolveDeviceTexture(thumbnail));
 }
 
 // A thumbnail released, or whose board is destroyed, before the renderer's
