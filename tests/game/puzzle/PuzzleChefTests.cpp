@@ -28,15 +28,6 @@ PuzzleRequest FourByFour(int solvability = SOLVABILITY_SOLVABLE)
     return PuzzleRequest(4, 0, 1, 0, 0, 0, solvability);
 }
 
-std::string PrintPuzzle(const Puzzle& puzzle)
-{
-    std::string text;
-    for (const std::unique_ptr<Board>& board : puzzle.GetBoards()) {
-        text += PrintBoard(*board);
-    }
-    return text;
-}
-
 // What the chef asks of the screens.
 class RecordingChefUI final : public PuzzleChefUIInterface {
 public:
@@ -150,7 +141,9 @@ TEST_F(PuzzleChefTest, TheSameDescriptorBuildsTheSamePuzzleAndItsBoardsShareTheA
     const std::unique_ptr<Puzzle> second = chef.CreatePuzzleFromDescriptor(descriptor, &clock, true);
 
     ASSERT_EQ(2u, first->GetBoards().size());
-    EXPECT_EQ(PrintPuzzle(*first), PrintPuzzle(*second));
+    for (size_t b = 0; b < 2; ++b) {
+        EXPECT_EQ(PrintBoard(*first->GetBoards()[b]), PrintBoard(*second->GetBoards()[b]));
+    }
     const Board& board0 = *first->GetBoards()[0];
     const Board& board1 = *first->GetBoards()[1];
     for (size_t i = 0; i < board0.GetSquares().size(); ++i) {
@@ -176,30 +169,27 @@ TEST_F(PuzzleChefTest, GeneratedPuzzlesAreSolvableAsAskedAndNamedInSequence)
     }
 }
 
-TEST_F(PuzzleChefTest, AnUnmeetableRequestEndsWithoutAPuzzleAndNeverRepeatsASeed)
+// Seed -1 with a clock standing still must still draw a new seed for every
+// attempt; a clock racing on must end the attempts early.
+TEST_F(PuzzleChefTest, AnUnmeetableRequestEndsWithoutAPuzzleNeverRepeatingASeedAndInTime)
 {
-    const std::unique_ptr<UlvoCore> core = ClockedCore([] { return int64_t{123456789}; });
-    SolvedSeedRecorder seeds(events);
-    Start();
-    const int before = PuzzleChef::GetDynamicPuzzleCount();
     PuzzleRequest request(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE);
-
-    EXPECT_FALSE(chef.GetPuzzle(request, -1, &clock));
+    SolvedSeedRecorder seeds(events);
+    const int before = PuzzleChef::GetDynamicPuzzleCount();
+    {
+        const std::unique_ptr<UlvoCore> core = ClockedCore([] { return int64_t{123456789}; });
+        Start();
+        EXPECT_FALSE(chef.GetPuzzle(request, -1, &clock));
+    }
     EXPECT_EQ(before + MAX_GENERATION_ATTEMPTS, PuzzleChef::GetDynamicPuzzleCount());
     EXPECT_EQ(static_cast<size_t>(MAX_GENERATION_ATTEMPTS), seeds.seeds.size());
     EXPECT_EQ((std::vector<std::string>{"BeginAutoSolvingEvent", "EndAutoSolvingEvent"}), log.Names());
-}
 
-TEST_F(PuzzleChefTest, GenerationGivesUpWhenItTakesTooLong)
-{
     int64_t ticks = 0;
     const std::unique_ptr<UlvoCore> core = ClockedCore([&ticks] { return ticks += 1000000000; });
-    Start();
-    const int before = PuzzleChef::GetDynamicPuzzleCount();
-    PuzzleRequest request(1, 0, 1, 0, 0, 0, SOLVABILITY_UNSOLVABLE);
     EXPECT_FALSE(chef.GetPuzzle(request, -1, &clock));
-    EXPECT_GT(PuzzleChef::GetDynamicPuzzleCount() - before, 0);
-    EXPECT_LT(PuzzleChef::GetDynamicPuzzleCount() - before, 20);
+    EXPECT_LT(PuzzleChef::GetDynamicPuzzleCount() - before, MAX_GENERATION_ATTEMPTS + 20);
+    EXPECT_GT(PuzzleChef::GetDynamicPuzzleCount() - before, MAX_GENERATION_ATTEMPTS);
 }
 
 TEST_F(PuzzleChefTest, ADescriptorTheChefCannotBuildGivesNoPuzzleAndSaysWhy)
@@ -230,7 +220,6 @@ TEST_F(PuzzleChefTest, SolvingRecordsTheResultAndLeavesThePuzzleUntouched)
     ASSERT_TRUE(served);
     const SolveResult first = chef.SolvePuzzle(*served.puzzle);
     const SolveResult second = chef.SolvePuzzle(*served.puzzle);
-    EXPECT_EQ(first.steps, second.steps);
     EXPECT_EQ(first.rating, second.rating);
     EXPECT_EQ(first.steps, served.puzzle->GetPar());
     EXPECT_EQ(first.rating, served.puzzle->GetDescriptor().GetTotalComplexity());

@@ -1,6 +1,5 @@
-// Boards from both generators, with visible and hidden cages, checked for
-// what every generated board holds and then solved step by step: no step may
-// contradict the generator's answer.
+// Boards from both generators, with visible and hidden cages, solved step by
+// step: no step may contradict the generator's answer.
 #include "engine/core/Diagnostics.h"
 #include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "game/puzzle/solver/HiddenCageSolver.h"
@@ -34,30 +33,12 @@ bool IsAnswer(const Cage& cage, const CageSolution& solution)
     return Sorted(solution.values) == Sorted(answer);
 }
 
-// Why the generated board breaks a rule every board keeps; empty when it
-// keeps them all.
-std::string FindBrokenInvariant(const Board& board, const BoardProgress& progress)
+// Why the started board hides a cage's answer: missing from its solutions,
+// or ruled out before any step. Empty when every answer is open. (The rest
+// of what the generators lay out is pinned by the pinned boards.)
+std::string FindHiddenAnswer(const Board& board, const BoardProgress& progress)
 {
-    const unsigned size = board.GetSize();
-    for (unsigned i = 0; i < size; ++i) {
-        std::set<unsigned> row;
-        std::set<unsigned> column;
-        for (unsigned j = 0; j < size; ++j) {
-            row.insert(board.GetSquare(j, i).solutionValue);
-            column.insert(board.GetSquare(i, j).solutionValue);
-        }
-        if (row.size() != size || column.size() != size || *row.rbegin() != size || *column.rbegin() != size) {
-            return Stringf("line %u is not a permutation of 1..%u", i, size);
-        }
-    }
-    size_t members = 0;
     for (const Cage& cage : board.GetCages()) {
-        members += cage.squares.size();
-        for (const Square* square : cage.squares) {
-            if (square->cageIndex != cage.index) {
-                return Stringf("a square of cage %d names cage %d", cage.index, square->cageIndex);
-            }
-        }
         const auto answer = std::find_if(cage.solutions.begin(), cage.solutions.end(),
                                          [&cage](const CageSolution& solution) { return IsAnswer(cage, solution); });
         if (!cage.solutions.empty() && answer == cage.solutions.end()) {
@@ -66,18 +47,6 @@ std::string FindBrokenInvariant(const Board& board, const BoardProgress& progres
         if (answer != cage.solutions.end() &&
             progress.IsSolutionAutoEliminated(cage.index, static_cast<int>(answer - cage.solutions.begin()))) {
             return Stringf("the start ruled out the answer of cage %d", cage.index);
-        }
-    }
-    if (members != board.GetSquares().size()) {
-        return "a square is in no cage or in two";
-    }
-    for (const Square& square : board.GetSquares()) {
-        if (square.x + 1 < size) {
-            const Square& right = board.GetSquare(square.x + 1, square.y);
-            if (right.cageIndex != square.cageIndex &&
-                board.GetCageColor(right.cageIndex) == board.GetCageColor(square.cageIndex)) {
-                return Stringf("neighbouring cages %d and %d share a colour", square.cageIndex, right.cageIndex);
-            }
         }
     }
     return {};
@@ -151,7 +120,7 @@ std::string GenerateAndSolve(bool hybrid, bool hidden, unsigned size, unsigned s
     }
     board.RecomputeAutoEliminations();
     board.UpdateCageSolutions();
-    std::string problem = FindBrokenInvariant(board, *progress);
+    std::string problem = FindHiddenAnswer(board, *progress);
     SimpleBoardSolver simpleSolver;
     HiddenCageSolver hiddenSolver;
     if (problem.empty()) {
@@ -161,7 +130,7 @@ std::string GenerateAndSolve(bool hybrid, bool hidden, unsigned size, unsigned s
     return problem.empty() ? problem : problem + "\n" + PrintBoard(board);
 }
 
-TEST(GeneratedBoardSweepTest, BoardsKeepTheRulesAndNoStepContradictsTheAnswer)
+TEST(GeneratedBoardSweepTest, NoStepContradictsTheAnswer)
 {
     FakeBoardSettings settings;
     settings.useAutoElimination = false;
