@@ -1,11 +1,9 @@
 #pragma once
 
-// Helpers shared by the tests of the puzzle records and the puzzle.
+// Records written to bytes and read back from a file, as the game loads them.
 
 #include "engine/core/ResourceStream.h"
-#include "engine/core/UlvoException.h"
 #include "engine/core/UlvoPath.h"
-#include "game/puzzle/board/Board.h"
 
 #include <gtest/gtest.h>
 
@@ -60,51 +58,6 @@ Record RoundTrip(const Record& record, ResourceStreamFormat format)
 {
     LoadedStream stream(WriteRecord(record, format));
     return Record(*stream);
-}
-
-// The message of the UlvoException the call throws; a test failure when it
-// throws none.
-template <typename Call>
-std::string MessageOfThrow(Call&& call)
-{
-    try {
-        call();
-    } catch (const UlvoException& error) {
-        return error.GetMessage();
-    }
-    ADD_FAILURE() << "no UlvoException was thrown";
-    return {};
-}
-
-// A generated-looking board: answers (x + y) mod N + 1, and numCages cages
-// with square i (row-major) in cage i mod numCages, each cage coloured with
-// its index mod 5.
-inline std::unique_ptr<Pemberquill::Board> MakeBoard(Clock& clock, unsigned size, unsigned boardIndex,
-                                                      unsigned numCages)
-{
-    using namespace Pemberquill;
-    auto board = std::make_unique<Board>(size, boardIndex, &clock, 1234);
-    for (unsigned c = 0; c < numCages; ++c) {
-        Cage cage;
-        cage.index = static_cast<int>(c);
-        cage.rule = CAGE_RULE_ADDITION;
-        cage.color = static_cast<int>(c % 5);
-        board->GetCages().push_back(cage);
-    }
-    std::vector<Square>& squares = board->GetSquares();
-    for (size_t i = 0; i < squares.size(); ++i) {
-        Square& square = squares[i];
-        square.solutionValue = (square.x + square.y) % size + 1;
-        if (numCages > 0) {
-            Cage& cage = board->GetCages()[i % numCages];
-            square.cageIndex = cage.index;
-            cage.squares.push_back(&square);
-        }
-    }
-    for (Cage& cage : board->GetCages()) {
-        cage.FindTopLeftSquare();
-    }
-    return board;
 }
 
 } // namespace puzzle_test

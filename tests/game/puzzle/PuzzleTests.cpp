@@ -13,6 +13,36 @@ using namespace puzzle_test;
 
 namespace {
 
+// A generated-looking board: answers (x + y) mod N + 1, and numCages cages
+// with square i (row-major) in cage i mod numCages, each cage coloured with
+// its index mod 5.
+std::unique_ptr<Board> MakeBoard(Clock& clock, unsigned size, unsigned boardIndex,
+                                                      unsigned numCages)
+{
+    auto board = std::make_unique<Board>(size, boardIndex, &clock, 1234);
+    for (unsigned c = 0; c < numCages; ++c) {
+        Cage cage;
+        cage.index = static_cast<int>(c);
+        cage.rule = CAGE_RULE_ADDITION;
+        cage.color = static_cast<int>(c % 5);
+        board->GetCages().push_back(cage);
+    }
+    std::vector<Square>& squares = board->GetSquares();
+    for (size_t i = 0; i < squares.size(); ++i) {
+        Square& square = squares[i];
+        square.solutionValue = (square.x + square.y) % size + 1;
+        if (numCages > 0) {
+            Cage& cage = board->GetCages()[i % numCages];
+            square.cageIndex = cage.index;
+            cage.squares.push_back(&square);
+        }
+    }
+    for (Cage& cage : board->GetCages()) {
+        cage.FindTopLeftSquare();
+    }
+    return board;
+}
+
 constexpr int DOWN = 1;
 constexpr int REPEAT = 2;
 constexpr int UP = 3;
