@@ -83,7 +83,7 @@ protected:
     // every run.
     std::unique_ptr<testsupport::TestCore> stillClock = std::make_unique<testsupport::TestCore>();
     EventLog log;
-    TemporaryWorkingFolder folder;
+    testsupport::ScopedDataFolder folder;
     Clock clock;
     PuzzleChef chef;
     RecordingChefUI ui;
@@ -93,7 +93,7 @@ protected:
 TEST_F(PuzzleChefTest, AGivenSeedTakesTheNextBookPuzzleAndBuildsIt)
 {
     const std::vector<PuzzleDescriptor> descriptors = MakeDescriptors(FourByFour(), 10);
-    folder.WriteRecipeBook("four.recipes", FourByFour(), descriptors);
+    chef_test::WriteRecipeBook(folder, "four.recipes", FourByFour(), descriptors);
     Start();
     PuzzleRequest request = FourByFour();
     request.difficultyRating = 2;
@@ -111,7 +111,7 @@ TEST_F(PuzzleChefTest, AGivenSeedTakesTheNextBookPuzzleAndBuildsIt)
 
 TEST_F(PuzzleChefTest, AnExhaustedBookShowsTheNoticeOncePerCallAndStillGenerates)
 {
-    folder.WriteRecipeBook("four.recipes", FourByFour(), MakeDescriptors(FourByFour(), 5));
+    chef_test::WriteRecipeBook(folder, "four.recipes", FourByFour(), MakeDescriptors(FourByFour(), 5));
     Start();
     PuzzleRequest request = FourByFour();
     request.difficultyRating = 4;

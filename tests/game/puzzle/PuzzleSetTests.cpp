@@ -57,7 +57,7 @@ protected:
             descriptors.push_back(MakeDescriptor(SetRequest(), 100 + i, SHUFFLED_COMPLEXITIES[i % 10] + 10.0f * (i / 10)));
         }
         if (bookSize > 0) {
-            folder.WriteRecipeBook("set.recipes", SetRequest(), descriptors);
+            chef_test::WriteRecipeBook(folder, "set.recipes", SetRequest(), descriptors);
         }
         chef.Startup(&clock);
     }
@@ -73,7 +73,7 @@ protected:
     static void SetState(const Puzzle& puzzle, int state) { puzzle.GetProgress()->SetState(state); }
 
     UlvoEventSystem events;
-    TemporaryWorkingFolder folder;
+    testsupport::ScopedDataFolder folder;
     Clock clock;
     PuzzleChef chef;
     std::unique_ptr<PuzzleSetProgress> progress;

@@ -1,13 +1,11 @@
-// Which requests match, reading recipe books and handing out their
-// descriptors.
+// Reading recipe books and handing out their descriptors. Which requests
+// match follows from the pattern names, pinned with the puzzle IDs.
 #include "game/puzzle/RecipeBook.h"
 
 #include "PuzzleChefTestSupport.h"
 #include "PuzzleTestSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 using namespace Pemberquill;
 using namespace chef_test;
@@ -23,41 +21,6 @@ RecipeBook LoadBook(const PuzzleRequest& request, std::vector<PuzzleDescriptor> 
 {
     puzzle_test::LoadedStream stream(RecipeBookBytes(request, descriptors));
     return RecipeBook(*stream, "book.recipes");
-}
-
-// Difficulty and required operators never matter; the generator, its
-// version and the pattern name do, and only the hybrid generator's names
-// carry the cage rules.
-TEST(PuzzleRequestTest, MatchingComparesGeneratorVersionAndPatternName)
-{
-    PuzzleRequest hybrid(6, 0, 1, 0, 0, 0, 1);
-    hybrid.generatorTypeIndex = GENERATOR_TYPE_HYBRID;
-    hybrid.cageRules1 = CageRules(ARITHMETIC_CAGE_RULES_MASK);
-    const PuzzleRequest simple = FiveByFive();
-    const struct {
-        const char* what;
-        PuzzleRequest base;
-        std::function<void(PuzzleRequest&)> change;
-        bool matches;
-    } cases[] = {
-        {"difficulty and required operators", hybrid,
-         [](PuzzleRequest& r) {
-             r.difficultyRating = 4;
-             r.requiredOperators1 = CageRules(0);
-             r.requiredOperators2 = CageRules(CAGE_RULE_ODD);
-         },
-         true},
-        {"generator version", hybrid, [](PuzzleRequest& r) { r.generatorVersion = 1.5f; }, false},
-        {"hybrid rules", hybrid, [](PuzzleRequest& r) { r.cageRules1 = CageRules(CAGE_RULE_EVEN); }, false},
-        {"simple rules", simple, [](PuzzleRequest& r) { r.cageRules1 = CageRules(CAGE_RULE_ADDITION); }, true},
-        {"generator", simple, [](PuzzleRequest& r) { r.generatorTypeIndex = 2; }, false},
-    };
-    for (const auto& c : cases) {
-        PuzzleRequest other = c.base;
-        c.change(other);
-        EXPECT_EQ(c.matches, c.base.Matches(other)) << c.what;
-        EXPECT_EQ(c.matches, other.Matches(c.base)) << c.what;
-    }
 }
 
 TEST(RecipeBook, DescriptorsAreSharedOutInFileOrderAndTheLeftoversDropped)
