@@ -98,15 +98,6 @@ protected:
         }
     }
 
-    std::vector<bool> ErrorFlags(size_t boardIndex)
-    {
-        std::vector<bool> flags;
-        for (const BoardMove& move : BoardProgressOf(boardIndex).GetMoves()) {
-            flags.push_back(move.errorState);
-        }
-        return flags;
-    }
-
     // Whether the undo and redo buttons were last shown enabled.
     std::pair<bool, bool> Buttons() const
     {
@@ -203,7 +194,8 @@ TEST_F(PuzzleTest, MistakesAreFlaggedRewoundAndFoundInPassOrder)
     ASSERT_TRUE(Type(0, 1, 0, 4)); // wrong: the answer is 2
     ASSERT_TRUE(Type(0, 2, 0, 3)); // right, but the wrong value still stands
     EXPECT_EQ(2, log.Count("HasMadeAMistakeEvent"));
-    EXPECT_EQ((std::vector<bool>{false, true, true}), ErrorFlags(0));
+    const std::vector<BoardMove>& moves = BoardProgressOf(0).GetMoves();
+    EXPECT_TRUE(!moves[0].errorState && moves[1].errorState && moves[2].errorState);
 
     puzzle->Rewind();
     EXPECT_EQ(1, BoardProgressOf(0).GetMoveTracker());
@@ -264,9 +256,7 @@ TEST_F(PuzzleTest, WrongPaintOnAHiddenCageBoardIsAMistakeWhenTheBrushIsLifted)
     EXPECT_EQ(1, log.Count("HasMadeAMistakeEvent"));
     ASSERT_EQ(1u, puzzle->GetMistakes().size());
     EXPECT_EQ(HINT_KIND_WRONG_COLOR, puzzle->GetMistakes()[0].kind);
-
-    puzzle->Rewind();
-    EXPECT_EQ(-1, GetBoard(0).GetSquareColorIndex(At(0, 1, 1)));
+    EXPECT_TRUE(BoardProgressOf(0).GetMoves()[0].errorState);
 }
 
 TEST_F(PuzzleTest, TwoBoardsStayInStepButKeepTheirOwnPaint)

@@ -11,6 +11,7 @@
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/board/BoardSettingsInterface.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -138,11 +139,8 @@ public:
 
     int Count(const std::string& name) const
     {
-        int count = 0;
-        for (const Entry& entry : entries) {
-            count += entry.name == name ? 1 : 0;
-        }
-        return count;
+        return static_cast<int>(
+            std::count_if(entries.begin(), entries.end(), [&name](const Entry& entry) { return entry.name == name; }));
     }
 
     std::vector<std::string> Names() const
