@@ -18,9 +18,6 @@ using namespace puzzle_test;
 
 namespace {
 
-const ResourceStreamFormat ALL_FORMATS[] = {RESOURCE_STREAM_FORMAT_BINARY, RESOURCE_STREAM_FORMAT_TEXT,
-                                            RESOURCE_STREAM_FORMAT_TEXT_COMPACT};
-
 std::string FromHex(const std::string& hex)
 {
     std::string bytes;
@@ -73,46 +70,6 @@ Square At(unsigned x, unsigned y)
     return square;
 }
 
-// Every field away from its default.
-PuzzleRequest MakeRequest()
-{
-    PuzzleRequest request(7, 3, 2, 1, 5, 4, SOLVABILITY_EITHER);
-    request.cageRules1 = CageRules(CAGE_RULE_ADDITION | CAGE_RULE_EVEN);
-    request.requiredOperators1 = CageRules(CAGE_RULE_DIVISION);
-    request.cageRules2 = CageRules(CAGE_RULE_STRAIGHT | CAGE_RULE_NOOP | CAGE_RULE_EQUALS);
-    request.requiredOperators2 = CageRules(0);
-    request.generatorTypeIndex = GENERATOR_TYPE_HYBRID;
-    request.generatorVersion = 1.5f;
-    request.forceReducedCageSize = true;
-    return request;
-}
-
-// A request in the layout an older game wrote for this version.
-std::string WriteOldRequest(int version, ResourceStreamFormat format)
-{
-    ResourceStream stream(format, 256);
-    stream.WriteBlockBegin();
-    for (int value : {version, 6, 2, 3, 1, 0, 2, 1}) { // version, size, boards, difficulty, types and attributes
-        stream.WriteInt32(value);
-    }
-    if (version <= 2) {
-        stream.WriteBool(version == 2);
-    } else {
-        stream.WriteInt32(SOLVABILITY_EITHER);
-    }
-    stream.WriteInt32(GENERATOR_TYPE_HYBRID);
-    stream.WriteFloat(1.5f);
-    const unsigned rules[] = {CAGE_RULE_ADDITION, CAGE_RULE_ODD, CAGE_RULE_MULTIPLICATION, CAGE_RULE_EVEN};
-    for (int block = 0; block < (version >= 2 ? 4 : 2); ++block) {
-        stream.WriteBlockBegin();
-        for (int i = 0; i < NUM_CAGE_RULES; ++i) {
-            stream.WriteBool(((rules[block] >> i) & 1u) != 0);
-        }
-        stream.WriteBlockEnd();
-    }
-    stream.WriteBlockEnd();
-    return BytesOf(stream);
-}
 
 } // namespace
 
@@ -167,9 +124,7 @@ TEST(PuzzleRecordTest, EveryRecordIsPinnedRoundTripsAndRefusesEveryCut)
 TEST(PuzzleRecordTest, OlderLayoutsReadWithWhatTheyLack)
 {
     // Version 1 board progress moves carry no originating board.
-    LoadedStream boardStream(std::string("\x01\x42\x2A\xFF\x01\x01\x00\x05\x00\x01\xFF\x00\x00\x01\x00\x01\x00"
-                                         "\x01\x01\x00\x01\x00\x00\x00\xFF\xFF",
-                                         26));
+    LoadedStream boardStream(FromHex("01422aff0101000500" "01ff0000" "01000100" "01010001000000ffff"));
     const BoardProgress board(*boardStream);
     EXPECT_EQ(5, board.GetSteps());
     EXPECT_EQ(1u, board.GetValue(At(0, 0)));
@@ -178,32 +133,42 @@ TEST(PuzzleRecordTest, OlderLayoutsReadWithWhatTheyLack)
     EXPECT_TRUE(board.GetMoves()[0].errorState);
     EXPECT_EQ(1, board.GetMoveTracker());
 
-    // Requests: version 1 has a solvable flag and no required operators,
-    // version 2 adds them, version 3 a solvability; none has the force flag.
-    // What a record lacks keeps what the request held.
+    // Requests of size 6, two boards, Addition and Odd rules, the hybrid
+    // generator 1.5: version 1 has a solvable flag (false) and no required
+    // operators, version 2 adds them (Multiplication, Even) and a true flag,
+    // version 3 a solvability; none has the force flag. What a record lacks
+    // keeps what the request held.
     const struct {
-        int version;
+        const char* hex;
         int solvability;
         unsigned required1;
         unsigned required2;
-    } cases[] = {{1, SOLVABILITY_UNSOLVABLE, CAGE_RULE_DIVISION, 0},
-                 {2, SOLVABILITY_SOLVABLE, CAGE_RULE_MULTIPLICATION, CAGE_RULE_EVEN},
-                 {3, SOLVABILITY_EITHER, CAGE_RULE_MULTIPLICATION, CAGE_RULE_EVEN}};
-    for (ResourceStreamFormat format : ALL_FORMATS) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(testing::Message() << "format " << format << " version " << c.version);
-            PuzzleRequest request = MakeRequest();
-            LoadedStream stream(WriteOldRequest(c.version, format));
-            request.Read(*stream);
-            EXPECT_EQ(6, request.size);
-            EXPECT_EQ(1, request.board2Attributes);
-            EXPECT_EQ(c.solvability, request.solvabilityType);
-            EXPECT_EQ(1.5f, request.generatorVersion);
-            EXPECT_EQ(static_cast<unsigned>(CAGE_RULE_ODD), request.cageRules2.GetMask());
-            EXPECT_EQ(c.required1, request.requiredOperators1.GetMask());
-            EXPECT_EQ(c.required2, request.requiredOperators2.GetMask());
-            EXPECT_TRUE(request.forceReducedCageSize);
-        }
+    } cases[] = {
+        {"01422aff010000000600000002000000030000000100000000000000020000000100000000010000000000c03f000100"
+         "0000000000000000000000000000000100",
+         SOLVABILITY_UNSOLVABLE, CAGE_RULE_DIVISION, 0},
+        {"01422aff020000000600000002000000030000000100000000000000020000000100000001010000000000c03f000100"
+         "00000000000000000000000000000001000000010000000000000000000000000000010000",
+         SOLVABILITY_SOLVABLE, CAGE_RULE_MULTIPLICATION, CAGE_RULE_EVEN},
+        {"01422aff030000000600000002000000030000000100000000000000020000000100000002000000010000000000c03f"
+         "00010000000000000000000000000000000001000000010000000000000000000000000000010000",
+         SOLVABILITY_EITHER, CAGE_RULE_MULTIPLICATION, CAGE_RULE_EVEN},
+    };
+    for (const auto& c : cases) {
+        PuzzleRequest request;
+        request.requiredOperators1 = CageRules(CAGE_RULE_DIVISION);
+        request.requiredOperators2 = CageRules(0);
+        request.forceReducedCageSize = true;
+        LoadedStream stream(FromHex(c.hex));
+        request.Read(*stream);
+        EXPECT_EQ(6, request.size) << c.hex;
+        EXPECT_EQ(1, request.board2Attributes);
+        EXPECT_EQ(c.solvability, request.solvabilityType);
+        EXPECT_EQ(1.5f, request.generatorVersion);
+        EXPECT_EQ(static_cast<unsigned>(CAGE_RULE_ODD), request.cageRules2.GetMask());
+        EXPECT_EQ(c.required1, request.requiredOperators1.GetMask());
+        EXPECT_EQ(c.required2, request.requiredOperators2.GetMask());
+        EXPECT_TRUE(request.forceReducedCageSize);
     }
 }
 

@@ -1,7 +1,10 @@
-// Puzzle sets: filling from the chef, ranges, pages and satisfaction.
+// Puzzle sets: filling from the chef, ranges, satisfaction, and the
+// player's record of a set. Its pages are followed through the campaign's
+// locations.
 #include "game/puzzle/PuzzleSet.h"
 
 #include "PuzzleChefTestSupport.h"
+#include "PuzzleTestSupport.h"
 #include "engine/core/Clock.h"
 #include "engine/core/Diagnostics.h"
 #include "engine/core/UlvoEventSystem.h"
@@ -152,6 +155,55 @@ TEST_F(PuzzleSetTest, SatisfactionComesOnceFromTheUnlockPuzzleOrFromEveryPuzzle)
     EXPECT_FALSE(custom.IsNewlySatisfied());
     SetState(*custom.GetPuzzles()[2], 4);
     EXPECT_TRUE(custom.IsNewlySatisfied());
+}
+
+// The player's record of the set keeps only the puzzles seen; loading makes
+// the rest again.
+TEST_F(PuzzleSetTest, TheProgressRecordKeepsSeenPuzzlesAndLoadingMakesTheRest)
+{
+    StartChef(0);
+    PuzzleSet set(MakeSetDescriptor("Beyond", 3), &clock);
+    LinkProgress(set);
+    SetState(*set.GetPuzzles()[0], PUZZLE_STATE_SOLVED);
+    SetState(*set.GetPuzzles()[2], 5);
+    puzzle_test::LoadedStream stream(puzzle_test::WriteRecord(*progress, RESOURCE_STREAM_FORMAT_BINARY));
+    PuzzleSetProgress read(*stream);
+    ASSERT_EQ(2u, read.GetPuzzleProgresses().size());
+
+    read.Load(set.GetPuzzles());
+    ASSERT_EQ(3u, read.GetPuzzleProgresses().size());
+    EXPECT_EQ(set.GetPuzzles()[1]->GetPuzzleID(), read.GetPuzzleProgresses()[1]->GetPuzzleID());
+    EXPECT_EQ(PUZZLE_STATE_SOLVED, set.GetPuzzles()[0]->GetProgress()->GetState());
+    EXPECT_EQ(PUZZLE_STATE_NEVER_SEEN, set.GetPuzzles()[1]->GetProgress()->GetState());
+    EXPECT_EQ(5, set.GetPuzzles()[2]->GetProgress()->GetState());
+}
+
+// Advancing skips solved and graded puzzles, wraps to the top, and returns
+// 0 (one found), 1 (none after, some left) or 2 (none left); -1 as the
+// current puzzle means none. An index at or past the count (a set that has
+// since lost puzzles) starts again from the top.
+TEST_F(PuzzleSetTest, AdvancingSkipsSolvedPuzzlesAndReportsWhatIsLeft)
+{
+    StartChef(0);
+    PuzzleSet set(MakeSetDescriptor("Beyond", 4), &clock);
+    LinkProgress(set);
+    EXPECT_EQ(0, progress->GetCurrentPuzzle());
+    SetState(*set.GetPuzzles()[1], PUZZLE_STATE_SOLVED);
+    SetState(*set.GetPuzzles()[2], 4);
+    const struct {
+        int current;
+        int result;
+        int next;
+    } cases[] = {{0, 0, 3}, {3, 1, -1}, {-1, 0, 0}, {4, 0, 0}};
+    for (const auto& c : cases) {
+        progress->SetCurrentPuzzle(c.current);
+        EXPECT_EQ(c.result, progress->AdvanceToNextPuzzle()) << c.current;
+        EXPECT_EQ(c.next, progress->GetCurrentPuzzle()) << c.current;
+    }
+    SetState(*set.GetPuzzles()[0], PUZZLE_STATE_SOLVED);
+    SetState(*set.GetPuzzles()[3], 5);
+    EXPECT_EQ(2, progress->AdvanceToNextPuzzle());
+    EXPECT_EQ(-1, progress->GetCurrentPuzzle());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
-// The four board edits, undo, redo and re-application, and the automatic
-// eliminations they keep up to date.
+// The four board edits, undo, redo and re-application, the automatic
+// eliminations they keep up to date, and the events they fire: once each,
+// with their arguments, and never for moves made elsewhere, undone, redone
+// or refused.
 #include "engine/core/Diagnostics.h"
 #include "tests/game/puzzle/board/BoardPlaySupport.h"
 
@@ -52,8 +54,12 @@ protected:
     {
         board.RecomputeAutoEliminations();
         board.UpdateCageSolutions();
+        log.Listen(events, {"OnSetSquareValue", "OnToggleCandidate", "CandidateEliminatedEvent",
+                            "OnToggleSolutionInvalid", "UpdateSolutionsEvent"});
     }
 
+    UlvoEventSystem events;
+    EventLog log;
     FakeBoardSettings settings;
     PlayableBoard play;
     Board& board = play.board;
@@ -214,6 +220,61 @@ TEST_F(BoardEditsTest, MovesOfAnotherBoardOrNamingWhatTheBoardLacksAreSteppedOve
     EXPECT_EQ(before, Capture(board));
     EXPECT_FALSE(play.Progress().IsSolutionMarkedInvalid(4, 5));
     EXPECT_EQ(0, play.Progress().GetSteps());
+}
+
+TEST_F(BoardEditsTest, EachEditFiresOnceWithItsArguments)
+{
+    board.SetSquareValue(play.At(2, 1), 1, false, true);
+    ASSERT_EQ(std::vector<std::string>{"OnSetSquareValue"}, log.Names());
+    EXPECT_EQ(&board, log.Get<Board*>("OnSetSquareValue", "board", nullptr));
+    EXPECT_EQ(&play.At(2, 1), log.Get<Square*>("OnSetSquareValue", "square", nullptr));
+    EXPECT_EQ(1u, log.Get<unsigned>("OnSetSquareValue", "solverValue", 99u));
+
+    log.entries.clear();
+    board.ToggleCandidate(play.At(3, 2), 2, false);
+    ASSERT_EQ((std::vector<std::string>{"OnToggleCandidate", "CandidateEliminatedEvent"}), log.Names());
+    EXPECT_EQ(&board, log.Get<Board*>("OnToggleCandidate", "board", nullptr));
+    EXPECT_EQ(&play.At(3, 2), log.Get<Square*>("OnToggleCandidate", "square", nullptr));
+    EXPECT_EQ(1, log.Get<int>("OnToggleCandidate", "candidateIndex", -1));
+    EXPECT_TRUE(log.Get<bool>("OnToggleCandidate", "wasJustEliminated", false));
+    log.entries.clear();
+    board.ToggleCandidate(play.At(3, 2), 2, false);
+    ASSERT_EQ(std::vector<std::string>{"OnToggleCandidate"}, log.Names()) << "restoring eliminates nothing";
+    EXPECT_FALSE(log.Get<bool>("OnToggleCandidate", "wasJustEliminated", true));
+
+    log.entries.clear();
+    board.MarkSolutionInvalid(5, 2, false);
+    ASSERT_EQ(std::vector<std::string>{"OnToggleSolutionInvalid"}, log.Names());
+    EXPECT_EQ(&board, log.Get<Board*>("OnToggleSolutionInvalid", "Board", nullptr));
+    EXPECT_EQ(5u, log.Get<unsigned>("OnToggleSolutionInvalid", "CageIndex", 99u));
+    EXPECT_EQ(2u, log.Get<unsigned>("OnToggleSolutionInvalid", "SolutionIndex", 99u));
+    EXPECT_FALSE(log.Get<bool>("OnToggleSolutionInvalid", "Validity", true));
+}
+
+TEST_F(BoardEditsTest, NothingFiresUnaskedForMovesMadeElsewhereOrRefused)
+{
+    const std::function<void()> silent[] = {
+        [&] { board.SetSquareValue(play.At(2, 1), 1, false, false); },
+        [&] { board.SetSquareValue(play.At(2, 1), 2, true, true); },
+        [&] { board.SetSquareValue(play.At(2, 1), 9, false, true); },
+        [&] { board.Undo(); },
+        [&] { board.Redo(); },
+        [&] { board.ApplyMove(board.SetSquareValue(play.At(3, 3), 1, true, true)); },
+        [&] { board.SetSquareColor(play.At(3, 3), 2, false); },
+        [&] { board.ToggleCandidate(play.At(3, 2), 2, true); },
+        [&] { board.ToggleCandidate(play.At(3, 2), 0, false); },
+        [&] { board.MarkSolutionInvalid(5, 2, true); },
+        [&] { board.MarkSolutionInvalid(5, 200, false); },
+        [&] {
+            settings.autoSolving = true;
+            board.UpdatePointer(play.CentreOf(1, 0), SOLUTIONS_LAYOUT_FIRST_BOARD);
+            board.FireUpdateSolutionsEvent(SOLUTIONS_LAYOUT_SINGLE_BOARD);
+        },
+    };
+    for (const auto& edit : silent) {
+        edit();
+        EXPECT_TRUE(log.entries.empty()) << &edit - silent;
+    }
 }
 
 } // namespace
