@@ -19,12 +19,7 @@ TEST(CageRulesTextTest, LetterCodes)
 
 TEST(CageSizeTest, SmallestAndLargestCagePerRuleAndBoardSize)
 {
-    const struct {
-        int rule;
-        unsigned n;
-        int minSize;
-        int maxSize;
-    } rows[] = {
+    const struct { int rule; unsigned n; int minSize; int maxSize; } rows[] = {
         {CAGE_RULE_EQUALS, 6, 1, 1},      {CAGE_RULE_ADDITION, 6, 2, 4}, {CAGE_RULE_MULTIPLICATION, 6, 2, 4},
         {CAGE_RULE_SUBTRACTION, 6, 2, 2}, {CAGE_RULE_DIVISION, 6, 2, 2}, {CAGE_RULE_STRAIGHT, 9, 3, 9},
         {CAGE_RULE_STRAIGHT, 2, 2, 2},    {CAGE_RULE_STRAIGHT, 1, 1, 1}, {CAGE_RULE_COMPARISONS, 5, 2, 25},

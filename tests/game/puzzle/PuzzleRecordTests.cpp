@@ -138,12 +138,7 @@ TEST(PuzzleRecordTest, OlderLayoutsReadWithWhatTheyLack)
     // operators, version 2 adds them (Multiplication, Even) and a true flag,
     // version 3 a solvability; none has the force flag. What a record lacks
     // keeps what the request held.
-    const struct {
-        const char* hex;
-        int solvability;
-        unsigned required1;
-        unsigned required2;
-    } cases[] = {
+    const struct { const char* hex; int solvability; unsigned required1; unsigned required2; } cases[] = {
         {"01422aff010000000600000002000000030000000100000000000000020000000100000000010000000000c03f000100"
          "0000000000000000000000000000000100",
          SOLVABILITY_UNSOLVABLE, CAGE_RULE_DIVISION, 0},

@@ -190,11 +190,7 @@ TEST_F(PuzzleSetTest, AdvancingSkipsSolvedPuzzlesAndReportsWhatIsLeft)
     EXPECT_EQ(0, progress->GetCurrentPuzzle());
     SetState(*set.GetPuzzles()[1], PUZZLE_STATE_SOLVED);
     SetState(*set.GetPuzzles()[2], 4);
-    const struct {
-        int current;
-        int result;
-        int next;
-    } cases[] = {{0, 0, 3}, {3, 1, -1}, {-1, 0, 0}, {4, 0, 0}};
+    const struct { int current; int result; int next; } cases[] = {{0, 0, 3}, {3, 1, -1}, {-1, 0, 0}, {4, 0, 0}};
     for (const auto& c : cases) {
         progress->SetCurrentPuzzle(c.current);
         EXPECT_EQ(c.result, progress->AdvanceToNextPuzzle()) << c.current;

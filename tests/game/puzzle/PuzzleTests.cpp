@@ -218,12 +218,7 @@ TEST_F(PuzzleTest, MistakesAreFlaggedRewoundAndFoundInPassOrder)
     second.SetColorIndex(At(1, 2, 0), 2);               // cage 2: right
     first.SetColorIndex(At(0, 1, 1), 0);                // wrong, but the board shows its cages
     ASSERT_TRUE(puzzle->FindMistakes());
-    const struct {
-        int kind;
-        size_t board;
-        int x;
-        int y;
-    } expected[] = {{HINT_KIND_WRONG_COLOR, 1, 1, 1},
+    const struct { int kind; size_t board; int x; int y; } expected[] = {{HINT_KIND_WRONG_COLOR, 1, 1, 1},
                     {HINT_KIND_WRONG_VALUE, 0, 3, 2},
                     {HINT_KIND_WRONG_VALUE, 0, 0, 3},
                     {HINT_KIND_WRONG_VALUE, 1, 0, 2},

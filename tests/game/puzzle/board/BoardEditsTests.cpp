@@ -115,10 +115,7 @@ TEST_F(BoardEditsTest, AValueMoveRecordsWhatItReplacesAndANewEditDropsTheRedoTai
 TEST_F(BoardEditsTest, RefusedEditsChangeAndRecordNothing)
 {
     const std::string before = Capture(board);
-    const struct {
-        BoardMove move;
-        int type;
-    } refused[] = {
+    const struct { BoardMove move; int type; } refused[] = {
         {board.SetSquareValue(play.At(1, 2), 5, false, true), MOVE_TYPE_BAD_VALUE},
         {board.SetSquareValue(play.At(1, 2), -1, false, true), MOVE_TYPE_BAD_VALUE},
         {board.ToggleCandidate(play.At(1, 2), 0, false), MOVE_TYPE_BAD_CANDIDATE},

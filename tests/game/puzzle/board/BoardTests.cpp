@@ -58,11 +58,7 @@ TEST(BoardTest, PointsMapToTheNearestSquareInside)
     Clock clock;
     const Board board(4, 0, &clock, 0);
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    const struct {
-        float x;
-        float y;
-        IntVector2 square;
-    } cases[] = {
+    const struct { float x; float y; IntVector2 square; } cases[] = {
         {1.0f, 1.0f, {3, 3}},    {0.26f, 0.74f, {1, 2}}, {-0.5f, 0.5f, {0, 2}},
         {1e30f, -1e30f, {3, 0}}, {nan, nan, {0, 0}},     {std::numeric_limits<float>::infinity(), 0.0f, {3, 0}},
     };
@@ -101,11 +97,7 @@ TEST(BoardTest, CandidatesFallInTheirOwnCells)
 // of a pair (a damaged cage) has no target instead of reading past it.
 TEST(CageTest, TargetFromTheAnswers)
 {
-    const struct {
-        int rule;
-        std::vector<unsigned> answers;
-        int expected;
-    } cases[] = {
+    const struct { int rule; std::vector<unsigned> answers; int expected; } cases[] = {
         {CAGE_RULE_SUBTRACTION, {2, 5}, 3}, {CAGE_RULE_SUBTRACTION, {5, 2}, 3}, {CAGE_RULE_DIVISION, {6, 2}, 3},
         {CAGE_RULE_DIVISION, {2, 6}, 3},    {CAGE_RULE_ADDITION, {1, 3, 4}, 8}, {CAGE_RULE_MULTIPLICATION, {1, 3, 4}, 12},
         {CAGE_RULE_EQUALS, {1}, 1},         {CAGE_RULE_ODD, {1, 3}, 77},        {CAGE_RULE_ADDITION, {}, 0},
