@@ -164,6 +164,10 @@ TEST(PuzzleRecordTest, OlderLayoutsReadWithWhatTheyLack)
 TEST(PuzzleRecordTest, OutOfRangeCountsAndFieldsAreRefusedOrKeptInside)
 {
     BoardProgress progress(2, 0u);
+    BoardMove paint = MakeMove(MOVE_TYPE_COLOR, 1, 0, -1);
+    paint.extraData = -1;
+    progress.RecordMove(paint);
+    EXPECT_EQ(-1, RoundTrip(progress, RESOURCE_STREAM_FORMAT_BINARY).GetMoves()[0].data) << "no colour, not 255";
     progress.SetSteps(12000);
     EXPECT_EQ(9999, RoundTrip(progress, RESOURCE_STREAM_FORMAT_BINARY).GetSteps());
     progress.SetSteps(-5);
@@ -172,7 +176,6 @@ TEST(PuzzleRecordTest, OutOfRangeCountsAndFieldsAreRefusedOrKeptInside)
     // A 2 x 2 record: marker, 5 header bytes, 4 squares of 4 bytes, then the
     // tracker.
     progress.RecordMove(MakeMove(MOVE_TYPE_VALUE, 1, 1, 2));
-    progress.RecordMove(MakeMove(MOVE_TYPE_CANDIDATE, 0, 1, 1));
     std::string bytes = WriteRecord(progress, RESOURCE_STREAM_FORMAT_BINARY);
     for (const auto& [tracker, expected] : {std::make_pair(3, 2), std::make_pair(-3, 0)}) {
         bytes[25] = static_cast<char>(tracker & 0xFF);

@@ -323,7 +323,11 @@ TEST_F(PuzzleTest, ProgressThatDoesNotFitTheBoardsStartsAfresh)
     MakePuzzle(2);
     BoardProgressOf(0).SetValue(At(0, 0, 0), 3);
     BoardProgressOf(0).SetSteps(4);
+    progress.SetState(PUZZLE_STATE_STARTED);
     const std::string stored = WriteRecord(progress, RESOURCE_STREAM_FORMAT_BINARY);
+    progress.SetState(PUZZLE_STATE_SOLVED);
+    EXPECT_LT(WriteRecord(progress, RESOURCE_STREAM_FORMAT_BINARY).size() + 100, stored.size())
+        << "a solved puzzle keeps no boards";
     const std::vector<std::vector<std::pair<unsigned, unsigned>>> cases = {
         {{5, 4}, {5, 4}}, {{4, 4}, {4, 9}}, {{4, 4}}}; // size, cages
     for (const auto& shapes : cases) {
