@@ -63,13 +63,6 @@ BoardMove MakeMove(int type, int x, int y, int data)
     return move;
 }
 
-Square At(unsigned x, unsigned y)
-{
-    Square square;
-    square.x = x;
-    square.y = y;
-    return square;
-}
 
 
 } // namespace
@@ -121,7 +114,7 @@ TEST(PuzzleRecordTest, OlderLayoutsReadWithWhatTheyLack)
     LoadedStream boardStream(FromHex("01422aff0101000500" "01ff0000" "01000100" "01010001000000ffff"));
     const BoardProgress board(*boardStream);
     EXPECT_EQ(5, board.GetSteps());
-    EXPECT_EQ(1u, board.GetValue(At(0, 0)));
+    EXPECT_EQ(1u, board.GetValue(Square()));
     ASSERT_EQ(1u, board.GetMoves().size());
     EXPECT_EQ(0, board.GetMoves()[0].originatingBoardIndex);
     EXPECT_TRUE(board.GetMoves()[0].errorState);

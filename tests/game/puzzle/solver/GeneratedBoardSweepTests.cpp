@@ -1,5 +1,7 @@
 // Boards from both generators, with visible and hidden cages, solved step by
-// step: no step may contradict the generator's answer.
+// step: no step may contradict the generator's answer. (What the generators
+// lay out, solutions included, is pinned by the pinned boards; the start's
+// automatic marks by the step digests.)
 #include "engine/core/Diagnostics.h"
 #include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "game/puzzle/solver/HiddenCageSolver.h"
@@ -16,12 +18,6 @@ using namespace Pemberquill;
 
 namespace {
 
-std::vector<int> Sorted(std::vector<int> values)
-{
-    std::sort(values.begin(), values.end());
-    return values;
-}
-
 // A solution is the cage's answer when it holds the same values, in any
 // order.
 bool IsAnswer(const Cage& cage, const CageSolution& solution)
@@ -30,26 +26,7 @@ bool IsAnswer(const Cage& cage, const CageSolution& solution)
     for (const Square* square : cage.squares) {
         answer.push_back(static_cast<int>(square->solutionValue));
     }
-    return Sorted(solution.values) == Sorted(answer);
-}
-
-// Why the started board hides a cage's answer: missing from its solutions,
-// or ruled out before any step. Empty when every answer is open. (The rest
-// of what the generators lay out is pinned by the pinned boards.)
-std::string FindHiddenAnswer(const Board& board, const BoardProgress& progress)
-{
-    for (const Cage& cage : board.GetCages()) {
-        const auto answer = std::find_if(cage.solutions.begin(), cage.solutions.end(),
-                                         [&cage](const CageSolution& solution) { return IsAnswer(cage, solution); });
-        if (!cage.solutions.empty() && answer == cage.solutions.end()) {
-            return Stringf("cage %d lacks its own answer among its solutions", cage.index);
-        }
-        if (answer != cage.solutions.end() &&
-            progress.IsSolutionAutoEliminated(cage.index, static_cast<int>(answer - cage.solutions.begin()))) {
-            return Stringf("the start ruled out the answer of cage %d", cage.index);
-        }
-    }
-    return {};
+    return std::is_permutation(answer.begin(), answer.end(), solution.values.begin(), solution.values.end());
 }
 
 // Why the step contradicts the answer; empty when it does not.
@@ -120,12 +97,9 @@ std::string GenerateAndSolve(bool hybrid, bool hidden, unsigned size, unsigned s
     }
     board.RecomputeAutoEliminations();
     board.UpdateCageSolutions();
-    std::string problem = FindHiddenAnswer(board, *progress);
     SimpleBoardSolver simpleSolver;
     HiddenCageSolver hiddenSolver;
-    if (problem.empty()) {
-        problem = SolveChecked(hidden ? static_cast<BoardSolver&>(hiddenSolver) : simpleSolver, board);
-    }
+    const std::string problem = SolveChecked(hidden ? static_cast<BoardSolver&>(hiddenSolver) : simpleSolver, board);
     board.SetProgress(nullptr);
     return problem.empty() ? problem : problem + "\n" + PrintBoard(board);
 }
