@@ -23,9 +23,9 @@ using namespace chef_test;
 
 namespace {
 
-PuzzleRequest FourByFour(int solvability = SOLVABILITY_SOLVABLE)
+PuzzleRequest FourByFour()
 {
-    return PuzzleRequest(4, 0, 1, 0, 0, 0, solvability);
+    return PuzzleRequest(4, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
 }
 
 // What the chef asks of the screens.
@@ -90,41 +90,34 @@ protected:
     testsupport::RecordingConsole console;
 };
 
-TEST_F(PuzzleChefTest, AGivenSeedTakesTheNextBookPuzzleAndBuildsIt)
+// A given seed takes the next puzzle of the matching book and builds it;
+// once the book has no list left for the request, every call shows the
+// notice and generates from the seed.
+TEST_F(PuzzleChefTest, AGivenSeedTakesTheNextBookPuzzleThenGeneratesWithANotice)
 {
     const std::vector<PuzzleDescriptor> descriptors = MakeDescriptors(FourByFour(), 10);
     chef_test::WriteRecipeBook(folder, "four.recipes", FourByFour(), descriptors);
     Start();
     PuzzleRequest request = FourByFour();
-    request.difficultyRating = 2;
-
-    const ServedPuzzle served = chef.GetPuzzle(request, 5, &clock);
-
-    ASSERT_TRUE(served);
-    EXPECT_EQ(descriptors[4].GetPuzzleID(), served.puzzle->GetPuzzleID());
-    EXPECT_EQ(descriptors[4].GetSolverSteps(), served.puzzle->GetPar());
-    EXPECT_EQ(served.progress.get(), served.puzzle->GetProgress());
-    EXPECT_NE(nullptr, served.puzzle->GetBoards()[0]->GetProgress());
-    EXPECT_EQ(1u, chef.GetRecipeBooks()[0].GetDifficultyList(2).size());
+    request.difficultyRating = 3;
+    for (const int expected : {6, 7, 8, 9}) {
+        const ServedPuzzle served = chef.GetPuzzle(request, 5, &clock);
+        ASSERT_TRUE(served);
+        EXPECT_EQ(descriptors[static_cast<size_t>(expected)].GetPuzzleID(), served.puzzle->GetPuzzleID());
+        EXPECT_EQ(descriptors[static_cast<size_t>(expected)].GetSolverSteps(), served.puzzle->GetPar());
+        EXPECT_EQ(served.progress.get(), served.puzzle->GetProgress());
+        EXPECT_NE(nullptr, served.puzzle->GetBoards()[0]->GetProgress());
+    }
     EXPECT_TRUE(log.entries.empty()) << "nothing was generated";
-}
-
-TEST_F(PuzzleChefTest, AnExhaustedBookShowsTheNoticeOncePerCallAndStillGenerates)
-{
-    chef_test::WriteRecipeBook(folder, "four.recipes", FourByFour(), MakeDescriptors(FourByFour(), 5));
-    Start();
-    PuzzleRequest request = FourByFour();
-    request.difficultyRating = 4;
-    ASSERT_TRUE(chef.GetPuzzle(request, 77, &clock));
     EXPECT_EQ(0, ui.dialogs);
 
-    const ServedPuzzle generated = chef.GetPuzzle(request, 77, &clock);
-    ASSERT_TRUE(generated);
-    EXPECT_EQ(77, generated.puzzle->GetDescriptor().GetSeed());
-    ASSERT_EQ(1, ui.dialogs);
-    EXPECT_EQ(std::vector<int>{INFORMATION_DIALOG_WINDOW}, ui.pushedWindows);
-    ASSERT_TRUE(chef.GetPuzzle(request, 78, &clock));
+    for (const int seed : {77, 78}) {
+        const ServedPuzzle generated = chef.GetPuzzle(request, seed, &clock);
+        ASSERT_TRUE(generated);
+        EXPECT_EQ(seed, generated.puzzle->GetDescriptor().GetSeed());
+    }
     EXPECT_EQ(2, ui.dialogs);
+    EXPECT_EQ((std::vector<int>{INFORMATION_DIALOG_WINDOW, INFORMATION_DIALOG_WINDOW}), ui.pushedWindows);
 }
 
 // The chef seeds before filling each board and lays out the cages of all
