@@ -230,12 +230,7 @@ enum class Cages { None, Equals, Parity };
 TEST_F(PuzzleChefTest, TheHintOnTwoBoardsTakesTheLowestComplexityStep)
 {
     Start();
-    const struct {
-        Cages first;
-        Cages second;
-        int stepId;
-        int board;
-    } cases[] = {{Cages::None, Cages::Equals, STEP_ID_SINGLE_SQUARE_CAGE, 1},
+    const struct { Cages first, second; int stepId, board; } cases[] = {{Cages::None, Cages::Equals, STEP_ID_SINGLE_SQUARE_CAGE, 1},
                  {Cages::Equals, Cages::None, STEP_ID_SINGLE_SQUARE_CAGE, 0},
                  {Cages::Parity, Cages::Equals, STEP_ID_SINGLE_SQUARE_CAGE, 1},
                  {Cages::Equals, Cages::Parity, STEP_ID_SINGLE_SQUARE_CAGE, 0},

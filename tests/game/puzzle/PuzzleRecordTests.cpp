@@ -47,11 +47,8 @@ ReadWrite Codec(Fresh fresh)
     };
 }
 
-struct RecordCase {
-    const char* name;
-    ReadWrite readWrite;
-    const char* binaryHex; // a sample with every saved field away from its default
-};
+// binaryHex: a sample with every saved field away from its default.
+struct RecordCase { const char* name; ReadWrite readWrite; const char* binaryHex; };
 
 BoardMove MakeMove(int type, int x, int y, int data)
 {

@@ -15,6 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 using namespace Pemberquill;
 using namespace chef_test;
 
@@ -44,10 +47,8 @@ PuzzleSetDescriptor MakeSetDescriptor(const std::string& name, int customCount =
 
 std::vector<float> ComplexitiesOf(const std::vector<Puzzle*>& puzzles)
 {
-    std::vector<float> complexities;
-    for (const Puzzle* puzzle : puzzles) {
-        complexities.push_back(puzzle->GetTotalComplexity());
-    }
+    std::vector<float> complexities(puzzles.size());
+    std::transform(puzzles.begin(), puzzles.end(), complexities.begin(), std::mem_fn(&Puzzle::GetTotalComplexity));
     return complexities;
 }
 

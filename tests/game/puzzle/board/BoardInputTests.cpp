@@ -60,7 +60,7 @@ protected:
     Board& board = play.board;
 };
 
-TEST_F(BoardInputTest, ThePointerFocusesTheSquareUnderIt)
+TEST_F(BoardInputTest, ThePointerFocusesTheSquareUnderItWithOrWithoutAProgress)
 {
     PointAtSquare(4, 2);
     EXPECT_EQ(16, board.GetFocusedSquareIndex());
@@ -70,17 +70,20 @@ TEST_F(BoardInputTest, ThePointerFocusesTheSquareUnderIt)
     PointAt(Vector2(1.01f, 0.5f));
     EXPECT_EQ(-1, board.GetFocusedSquareIndex());
     EXPECT_EQ(nullptr, board.GetFocusedSquare());
+
+    // Without a progress the pointer still works and input is left alone.
+    board.SetProgress(nullptr);
+    PointAt(play.CandidatePoint(1, 1, 2));
+    EXPECT_EQ(7, board.GetFocusedSquareIndex());
+    EXPECT_EQ(1, board.GetFocusedCandidate());
+    EXPECT_FALSE(board.HandleInput(KEY_3, DOWN));
+    EXPECT_FALSE(board.HandleInput(LEFT_BUTTON, DOWN));
 }
 
 TEST_F(BoardInputTest, KeysPlaceClearAndWithShiftToggleCandidates)
 {
     PointAtSquare(3, 3);
-    const struct {
-        int key;
-        int action;
-        bool handled;
-        unsigned value;
-    } keys[] = {{KEY_3, DOWN, true, 3},       {0x64, DOWN, true, 4},     {KEY_3, UP, false, 4},
+    const struct { int key, action; bool handled; unsigned value; } keys[] = {{KEY_3, DOWN, true, 3},       {0x64, DOWN, true, 4},     {KEY_3, UP, false, 4},
                 {KEY_3, REPEAT, false, 4},    {'5', CHARACTER, false, 4}, {KEY_DELETE, CHARACTER, false, 4},
                 {KEY_DELETE, DOWN, true, 0},  {KEY_3, DOWN, true, 3},     {' ', CHARACTER, true, 0},
                 {KEY_3, DOWN, true, 3},       {8, CHARACTER, true, 0}};
@@ -159,16 +162,6 @@ TEST_F(BoardInputTest, PaintingStrokeFromPressToRelease)
     EXPECT_EQ(1, log.Count("EndPaintingEvent"));
     PointAtSquare(1, 4);
     EXPECT_EQ(-1, play.Progress().GetColorIndex(play.At(1, 4))) << "the stroke has ended";
-}
-
-TEST_F(BoardInputTest, WithoutAProgressThePointerWorksAndInputIsLeftAlone)
-{
-    board.SetProgress(nullptr);
-    PointAt(play.CandidatePoint(1, 1, 2));
-    EXPECT_EQ(7, board.GetFocusedSquareIndex());
-    EXPECT_EQ(1, board.GetFocusedCandidate());
-    EXPECT_FALSE(board.HandleInput(KEY_3, DOWN));
-    EXPECT_FALSE(board.HandleInput(LEFT_BUTTON, DOWN));
 }
 
 TEST(BoardInputNineByNineTest, KeyNineAndNumpadNinePlaceTheLargestValue)

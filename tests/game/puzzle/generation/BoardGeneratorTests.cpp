@@ -19,15 +19,10 @@ using namespace Pemberquill;
 
 namespace {
 
-struct PinnedBoard {
-    const char* name;
-    bool hybrid;
-    unsigned seed;
-    GeneratorRecipe recipe;
-    bool generated;
-    int nextDraw; // the first draw after the board was built
-    uint64_t printHash; // FNV-1a of the printed board
-};
+// nextDraw: the first draw after the board was built; printHash: FNV-1a of
+// the printed board.
+struct PinnedBoard { const char* name; bool hybrid; unsigned seed; GeneratorRecipe recipe; bool generated;
+                     int nextDraw; uint64_t printHash; };
 
 const PinnedBoard PINNED_BOARDS[] = {
     {"SimpleReduced", false, 42u, {6, 1023u, 1023u, 0u, BOARD_TYPE_PEMBERQUILL, true}, true,

@@ -142,12 +142,8 @@ protected:
     Board& board = play.board;
 };
 
-struct HintCase {
-    int stepId;
-    BoardMove move;
-    const char* sentence;
-    const char* callOut; // nullptr: none
-};
+// callOut: what the instructor is asked to place; nullptr: nothing.
+struct HintCase { int stepId; BoardMove move; const char* sentence; const char* callOut; };
 
 // Column 3, row 1 (0-based) is square [4,2]; candidate index 8 is candidate 9.
 const BoardMove VALUE_5 = MakeMove(MOVE_TYPE_VALUE, 3, 1, 5);
