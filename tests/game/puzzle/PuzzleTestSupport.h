@@ -5,14 +5,10 @@
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoPath.h"
 
-#include <gtest/gtest.h>
+#include "tests/support/ServedPlayerFile.h"
 
-#include <cstdio>
-#include <fstream>
-#include <memory>
 #include <string>
-
-#include <unistd.h>
+#include <vector>
 
 namespace puzzle_test {
 
@@ -30,26 +26,21 @@ std::string WriteRecord(const Record& record, ResourceStreamFormat format)
     return BytesOf(stream);
 }
 
-// A stream loaded from a file that held exactly these bytes, the way the
-// game loads records.
+// A stream loaded from a player file that holds exactly these bytes, the
+// way the game loads player records.
 class LoadedStream {
 public:
     explicit LoadedStream(const std::string& bytes)
+        : m_file(std::vector<uint8_t>(bytes.begin(), bytes.end())),
+          m_stream(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "puzzle/record"))
     {
-        const std::string path = ::testing::TempDir() + "pq_puzzle_record_" + std::to_string(::getpid());
-        {
-            std::ofstream file(path, std::ios::binary | std::ios::trunc);
-            file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        }
-        m_stream = std::make_unique<ResourceStream>(UlvoPath(PATH_MARKER_NONE, path));
-        std::remove(path.c_str());
     }
 
-    ResourceStream& operator*() { return *m_stream; }
-    ResourceStream* operator->() { return m_stream.get(); }
+    ResourceStream& operator*() { return m_stream; }
 
 private:
-    std::unique_ptr<ResourceStream> m_stream;
+    testsupport::ServedPlayerFile m_file;
+    ResourceStream m_stream;
 };
 
 // Writes the record and returns a new one read from it.

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace Pemberquill;
 using namespace puzzle_test;
 
@@ -214,18 +216,14 @@ TEST_F(PuzzleTest, MistakesAreFlaggedRewoundAndFoundInPassOrder)
     second.SetColorIndex(At(1, 2, 0), 2);               // cage 2: right
     first.SetColorIndex(At(0, 1, 1), 0);                // wrong, but the board shows its cages
     ASSERT_TRUE(puzzle->FindMistakes());
-    const struct { int kind; size_t board; int x; int y; } expected[] = {{HINT_KIND_WRONG_COLOR, 1, 1, 1},
-                    {HINT_KIND_WRONG_VALUE, 0, 3, 2},
-                    {HINT_KIND_WRONG_VALUE, 0, 0, 3},
-                    {HINT_KIND_WRONG_VALUE, 1, 0, 2},
-                    {HINT_KIND_WRONGLY_ELIMINATED_CANDIDATE, 0, 2, 1}};
+    const std::tuple<int, Board*, int, int> expected[] = {
+        {HINT_KIND_WRONG_COLOR, &GetBoard(1), 1, 1}, {HINT_KIND_WRONG_VALUE, &GetBoard(0), 3, 2},
+        {HINT_KIND_WRONG_VALUE, &GetBoard(0), 0, 3}, {HINT_KIND_WRONG_VALUE, &GetBoard(1), 0, 2},
+        {HINT_KIND_WRONGLY_ELIMINATED_CANDIDATE, &GetBoard(0), 2, 1}};
     ASSERT_EQ(std::size(expected), puzzle->GetMistakes().size());
     for (size_t i = 0; i < std::size(expected); ++i) {
-        const HintRecord& mistake = puzzle->GetMistakes()[i];
-        EXPECT_EQ(expected[i].kind, mistake.kind) << i;
-        EXPECT_EQ(&GetBoard(expected[i].board), mistake.board) << i;
-        EXPECT_EQ(expected[i].x, mistake.move.x) << i;
-        EXPECT_EQ(expected[i].y, mistake.move.y) << i;
+        const HintRecord& m = puzzle->GetMistakes()[i];
+        EXPECT_EQ(expected[i], std::make_tuple(m.kind, m.board, m.move.x, m.move.y)) << i;
     }
 }
 

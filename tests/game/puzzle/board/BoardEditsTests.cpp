@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 using namespace Pemberquill;
 
@@ -92,13 +93,9 @@ TEST_F(BoardEditsTest, EachEditUndoesAndRedoesToTheSameBoardWithoutAStep)
 
 TEST_F(BoardEditsTest, AValueMoveRecordsWhatItReplacesAndANewEditDropsTheRedoTail)
 {
-    const BoardMove move = board.SetSquareValue(play.At(2, 1), 1, false, false);
-    EXPECT_EQ(MOVE_TYPE_VALUE, move.type);
-    EXPECT_EQ(2, move.x);
-    EXPECT_EQ(1, move.y);
-    EXPECT_EQ(1, move.data);
-    EXPECT_EQ(0, move.extraData);
-    EXPECT_EQ(0, move.originatingBoardIndex);
+    const BoardMove m = board.SetSquareValue(play.At(2, 1), 1, false, false);
+    EXPECT_EQ(std::make_tuple(MOVE_TYPE_VALUE, 2, 1, 1, 0, 0),
+              std::make_tuple(m.type, m.x, m.y, m.data, m.extraData, m.originatingBoardIndex));
     EXPECT_EQ(1, board.SetSquareValue(play.At(2, 1), 3, false, false).extraData) << "the value it replaces";
     board.SetSquareValue(play.At(2, 0), 3, false, false);
     board.Undo();
