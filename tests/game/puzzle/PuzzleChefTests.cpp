@@ -23,10 +23,7 @@ using namespace chef_test;
 
 namespace {
 
-PuzzleRequest FourByFour()
-{
-    return PuzzleRequest(4, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
-}
+const PuzzleRequest FOUR_BY_FOUR(4, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
 
 // What the chef asks of the screens.
 class RecordingChefUI final : public PuzzleChefUIInterface {
@@ -95,10 +92,10 @@ protected:
 // notice and generates from the seed.
 TEST_F(PuzzleChefTest, AGivenSeedTakesTheNextBookPuzzleThenGeneratesWithANotice)
 {
-    const std::vector<PuzzleDescriptor> descriptors = MakeDescriptors(FourByFour(), 10);
-    chef_test::WriteRecipeBook(folder, "four.recipes", FourByFour(), descriptors);
+    const std::vector<PuzzleDescriptor> descriptors = MakeDescriptors(FOUR_BY_FOUR, 10);
+    chef_test::WriteRecipeBook(folder, "four.recipes", FOUR_BY_FOUR, descriptors);
     Start();
-    PuzzleRequest request = FourByFour();
+    PuzzleRequest request = FOUR_BY_FOUR;
     request.difficultyRating = 3;
     for (const int expected : {6, 7, 8, 9}) {
         const ServedPuzzle served = chef.GetPuzzle(request, 5, &clock);
@@ -188,7 +185,7 @@ TEST_F(PuzzleChefTest, AnUnmeetableRequestEndsWithoutAPuzzleNeverRepeatingASeedA
 TEST_F(PuzzleChefTest, ADescriptorTheChefCannotBuildGivesNoPuzzleAndSaysWhy)
 {
     Start();
-    const PuzzleDescriptor good = PuzzleChef::InitDescriptorFromRequest(FourByFour());
+    const PuzzleDescriptor good = PuzzleChef::InitDescriptorFromRequest(FOUR_BY_FOUR);
     std::vector<PuzzleDescriptor> bad(5, good);
     bad[0].GetBoardRecipes().clear();
     bad[1].AddBoardRecipe(good.GetBoardRecipe(0));

@@ -23,10 +23,7 @@ using namespace chef_test;
 
 namespace {
 
-PuzzleRequest SetRequest()
-{
-    return PuzzleRequest(5, 2, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
-}
+const PuzzleRequest SET_REQUEST(5, 2, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
 
 // Book order and complexity differ: seeds 100 to 109 carry these.
 const float SHUFFLED_COMPLEXITIES[] = {5, 2, 9, 0, 7, 1, 8, 3, 6, 4};
@@ -38,9 +35,9 @@ PuzzleSetDescriptor MakeSetDescriptor(const std::string& name, int customCount =
     descriptor.setID = name;
     descriptor.baseColor = Rgba(10, 20, 30, 40);
     descriptor.backgroundImage = "Reef.png";
-    descriptor.request = SetRequest();
+    descriptor.request = SET_REQUEST;
     for (int i = 0; i < customCount; ++i) {
-        descriptor.descriptors.push_back(MakeDescriptor(SetRequest(), 500 + i, 100.0f - static_cast<float>(i)));
+        descriptor.descriptors.push_back(MakeDescriptor(SET_REQUEST, 500 + i, 100.0f - static_cast<float>(i)));
     }
     return descriptor;
 }
@@ -58,11 +55,9 @@ protected:
     {
         std::vector<PuzzleDescriptor> descriptors;
         for (int i = 0; i < bookSize; ++i) {
-            descriptors.push_back(MakeDescriptor(SetRequest(), 100 + i, SHUFFLED_COMPLEXITIES[i % 10] + 10.0f * (i / 10)));
+            descriptors.push_back(MakeDescriptor(SET_REQUEST, 100 + i, SHUFFLED_COMPLEXITIES[i]));
         }
-        if (bookSize > 0) {
-            chef_test::WriteRecipeBook(folder, "set.recipes", SetRequest(), descriptors);
-        }
+        chef_test::WriteRecipeBook(folder, "set.recipes", SET_REQUEST, descriptors);
         chef.Startup(&clock);
     }
 

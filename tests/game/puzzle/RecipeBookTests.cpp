@@ -12,10 +12,7 @@ using namespace chef_test;
 
 namespace {
 
-PuzzleRequest FiveByFive()
-{
-    return PuzzleRequest(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
-}
+const PuzzleRequest FIVE_BY_FIVE(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
 
 RecipeBook LoadBook(const PuzzleRequest& request, std::vector<PuzzleDescriptor> descriptors)
 {
@@ -48,17 +45,17 @@ TEST(RecipeBook, RecipesTakeTheRequiredOperatorsOfTheBooksRequest)
 // running out.
 TEST(RecipeBook, TakingMovesUpWhenAListIsUsedUp)
 {
-    EXPECT_TRUE(LoadBook(FiveByFive(), MakeDescriptors(FiveByFive(), 4)).IsEmpty()) << "fewer than one a list";
-    RecipeBook book = LoadBook(FiveByFive(), MakeDescriptors(FiveByFive(), 12));
-    EXPECT_EQ(FiveByFive(), book.GetRequest());
-    PuzzleRequest newer = FiveByFive();
+    EXPECT_TRUE(LoadBook(FIVE_BY_FIVE, MakeDescriptors(FIVE_BY_FIVE, 4)).IsEmpty()) << "fewer than one a list";
+    RecipeBook book = LoadBook(FIVE_BY_FIVE, MakeDescriptors(FIVE_BY_FIVE, 12));
+    EXPECT_EQ(FIVE_BY_FIVE, book.GetRequest());
+    PuzzleRequest newer = FIVE_BY_FIVE;
     newer.generatorVersion = 1.5f;
     PuzzleDescriptor out;
     EXPECT_TRUE(book.MatchesRequest(newer));
     EXPECT_FALSE(book.TakeNextDescriptor(newer, out));
     EXPECT_FALSE(book.IsExhaustedFor(newer));
 
-    PuzzleRequest request = FiveByFive();
+    PuzzleRequest request = FIVE_BY_FIVE;
     const struct { int difficulty, seed, difficultyAfter; } takes[] = {{1, 102, 1}, {1, 103, 1}, {1, 104, 2}, {-1, 100, 0}, {12, 108, 4}, {4, 109, 4}, {3, 106, 3}};
     for (const auto& take : takes) {
         request.difficultyRating = take.difficulty;
