@@ -23,13 +23,9 @@ namespace Pemberquill {
 // that every value fits anywhere a cage puts it.
 inline std::vector<std::string> NineByNineAnswer()
 {
-    std::vector<std::string> rows;
-    for (int y = 0; y < 9; ++y) {
-        std::string row;
-        for (int x = 0; x < 9; ++x) {
-            row += static_cast<char>('1' + (x + y) % 9);
-        }
-        rows.push_back(row);
+    std::vector<std::string> rows(9, std::string(9, ' '));
+    for (int i = 0; i < 81; ++i) {
+        rows[i / 9][i % 9] = static_cast<char>('1' + (i % 9 + i / 9) % 9);
     }
     return rows;
 }
@@ -52,11 +48,8 @@ public:
     {
         board.SetSolvingAttributes(solvingAttributes);
         board.SetCustomColors({});
-        const unsigned size = board.GetSize();
-        for (unsigned y = 0; y < size; ++y) {
-            for (unsigned x = 0; x < size; ++x) {
-                board.GetSquare(x, y).solutionValue = static_cast<unsigned>(answerRows[y][x] - '0');
-            }
+        for (Square& square : board.GetSquares()) {
+            square.solutionValue = static_cast<unsigned>(answerRows[square.y][square.x] - '0');
         }
         for (const CageSpec& wanted : cages) {
             Cage cage;
@@ -69,7 +62,7 @@ public:
                 cage.squares.push_back(&square);
             }
             cage.ComputeTargetFromSolution();
-            cage.GenerateSolutions(static_cast<int>(size), board.HasHiddenCages());
+            cage.GenerateSolutions(static_cast<int>(board.GetSize()), board.HasHiddenCages());
             cage.FindTopLeftSquare();
             board.GetCages().push_back(cage);
         }
@@ -145,10 +138,8 @@ public:
 
     std::vector<std::string> Names() const
     {
-        std::vector<std::string> names;
-        for (const Entry& entry : entries) {
-            names.push_back(entry.name);
-        }
+        std::vector<std::string> names(entries.size());
+        std::transform(entries.begin(), entries.end(), names.begin(), [](const Entry& entry) { return entry.name; });
         return names;
     }
 
