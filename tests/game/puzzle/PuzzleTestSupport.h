@@ -12,18 +12,13 @@
 
 namespace puzzle_test {
 
-inline std::string BytesOf(const ResourceStream& stream)
-{
-    return std::string(reinterpret_cast<const char*>(stream.GetData()), static_cast<size_t>(stream.GetSize()));
-}
-
 // Everything the record writes, in one encoding.
 template <typename Record>
 std::string WriteRecord(const Record& record, ResourceStreamFormat format)
 {
     ResourceStream stream(format, 8192);
     record.Write(stream);
-    return BytesOf(stream);
+    return std::string(reinterpret_cast<const char*>(stream.GetData()), static_cast<size_t>(stream.GetSize()));
 }
 
 // A stream loaded from a player file that holds exactly these bytes, the
