@@ -105,27 +105,6 @@ TEST_F(PuzzleSetTest, TenBookPuzzlesFillTheFiveRanges)
     EXPECT_EQ(Rgba(10, 20, 30, 255), set.GetBaseColor());
 }
 
-TEST_F(PuzzleSetTest, CustomPuzzlesAloneAreHomeworkAndNeverUnlock)
-{
-    StartChef(0);
-    PuzzleSetDescriptor descriptor = MakeSetDescriptor("Tutorial Bay", 2);
-    descriptor.descriptors[1].SetUnlockPuzzle(true);
-
-    PuzzleSet set(descriptor, &clock, chef);
-
-    ASSERT_EQ(2u, set.GetPuzzles().size());
-    EXPECT_EQ(descriptor.descriptors[0].GetPuzzleID(), set.GetPuzzles()[0]->GetPuzzleID());
-    EXPECT_EQ(descriptor.descriptors[1].GetPuzzleID(), set.GetPuzzles()[1]->GetPuzzleID());
-    EXPECT_FALSE(set.GetPuzzles()[1]->IsUnlockPuzzle());
-    EXPECT_EQ(nullptr, set.GetUnlockPuzzle());
-    EXPECT_EQ((PuzzleSetRange{0, 2}), set.GetRanges()[PUZZLE_SET_RANGE_HOMEWORK]);
-    for (int range = PUZZLE_SET_RANGE_UNLOCK; range < NUM_PUZZLE_SET_RANGES; ++range) {
-        EXPECT_EQ(0, set.GetRanges()[static_cast<size_t>(range)].GetCount());
-    }
-    EXPECT_TRUE(set.HasCustomPuzzles());
-    EXPECT_EQ(1, set.GetLastCustomIndex());
-}
-
 // The unlock puzzle alone decides; without one every puzzle must be solved.
 TEST_F(PuzzleSetTest, SatisfactionComesOnceFromTheUnlockPuzzleOrFromEveryPuzzle)
 {
@@ -144,7 +123,17 @@ TEST_F(PuzzleSetTest, SatisfactionComesOnceFromTheUnlockPuzzleOrFromEveryPuzzle)
     set.SetPlayerState(PUZZLE_SET_STATE_SATISFIED);
     EXPECT_FALSE(set.IsNewlySatisfied()) << "already satisfied";
 
-    PuzzleSet custom(MakeSetDescriptor("Beyond", 3), &clock);
+    // Custom puzzles alone are homework, and never an unlock puzzle.
+    PuzzleSetDescriptor descriptor = MakeSetDescriptor("Beyond", 3);
+    descriptor.descriptors[1].SetUnlockPuzzle(true);
+    PuzzleSet custom(descriptor, &clock, chef);
+    EXPECT_EQ(descriptor.descriptors[1].GetPuzzleID(), custom.GetPuzzles()[1]->GetPuzzleID());
+    EXPECT_EQ(nullptr, custom.GetUnlockPuzzle());
+    EXPECT_EQ((PuzzleSetRange{0, 3}), custom.GetRanges()[PUZZLE_SET_RANGE_HOMEWORK]);
+    for (int range = PUZZLE_SET_RANGE_UNLOCK; range < NUM_PUZZLE_SET_RANGES; ++range) {
+        EXPECT_EQ(0, custom.GetRanges()[static_cast<size_t>(range)].GetCount());
+    }
+    EXPECT_EQ(2, custom.GetLastCustomIndex());
     LinkProgress(custom);
     SetState(*custom.GetPuzzles()[0], PUZZLE_STATE_SOLVED);
     SetState(*custom.GetPuzzles()[1], 5);
