@@ -50,16 +50,6 @@ ReadWrite Codec(Fresh fresh)
 // binaryHex: a sample with every saved field away from its default.
 struct RecordCase { const char* name; ReadWrite readWrite; const char* binaryHex; };
 
-BoardMove MakeMove(int type, int x, int y, int data)
-{
-    BoardMove move;
-    move.type = type;
-    move.x = x;
-    move.y = y;
-    move.data = data;
-    return move;
-}
-
 
 
 } // namespace

@@ -1,9 +1,11 @@
 #pragma once
 
-// Records written to bytes and read back from a file, as the game loads them.
+// Moves, and records written to bytes and read back from a file, as the
+// game loads them.
 
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoPath.h"
+#include "game/puzzle/board/BoardMove.h"
 
 #include "tests/support/ServedPlayerFile.h"
 
@@ -37,6 +39,17 @@ private:
     testsupport::ServedPlayerFile m_file;
     ResourceStream m_stream;
 };
+
+// A move of the type at a square with its data; the rest as a new move has it.
+inline Pemberquill::BoardMove MakeMove(int type, int x, int y, int data)
+{
+    Pemberquill::BoardMove move;
+    move.type = type;
+    move.x = x;
+    move.y = y;
+    move.data = data;
+    return move;
+}
 
 // Writes the record and returns a new one read from it.
 template <typename Record>

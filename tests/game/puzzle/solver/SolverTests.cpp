@@ -6,6 +6,7 @@
 #include "engine/core/Diagnostics.h"
 #include "game/puzzle/solver/HintDriver.h"
 #include "game/puzzle/solver/SimpleBoardSolver.h"
+#include "tests/game/puzzle/PuzzleTestSupport.h"
 #include "tests/game/puzzle/board/BoardPlaySupport.h"
 #include "tests/support/RecordingHintCallOuts.h"
 
@@ -15,6 +16,7 @@
 #include <iterator>
 
 using namespace Pemberquill;
+using puzzle_test::MakeMove;
 
 namespace {
 
@@ -99,16 +101,6 @@ TEST(SolverFrameworkTest, EditTheBoardRefusesDoesNotCountAsAStep)
     EXPECT_EQ(step.stepId, STEP_ID_STUCK);
     EXPECT_EQ(step.complexity, 0.0f);
     EXPECT_TRUE(position.Progress().GetMoves().empty());
-}
-
-BoardMove MakeMove(int type, int x, int y, int data)
-{
-    BoardMove move;
-    move.type = type;
-    move.x = x;
-    move.y = y;
-    move.data = data;
-    return move;
 }
 
 StepResult MakeStep(int stepId, const BoardMove& move)
