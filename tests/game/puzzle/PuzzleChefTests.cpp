@@ -219,12 +219,13 @@ enum class Cages { None, Equals, Parity };
 TEST_F(PuzzleChefTest, TheHintOnTwoBoardsTakesTheLowestComplexityStep)
 {
     Start();
-    const struct { Cages first, second; int stepId, board; } cases[] = {{Cages::None, Cages::Equals, STEP_ID_SINGLE_SQUARE_CAGE, 1},
-                 {Cages::Equals, Cages::None, STEP_ID_SINGLE_SQUARE_CAGE, 0},
-                 {Cages::Parity, Cages::Equals, STEP_ID_SINGLE_SQUARE_CAGE, 1},
-                 {Cages::Equals, Cages::Parity, STEP_ID_SINGLE_SQUARE_CAGE, 0},
-                 {Cages::Equals, Cages::Equals, STEP_ID_SINGLE_SQUARE_CAGE, 0},
-                 {Cages::Parity, Cages::Parity, STEP_ID_ODD_IN_EVEN_CAGE, 0}};
+    const struct { Cages first, second; int stepId, board; } cases[] = {
+        {Cages::None, Cages::Equals, STEP_ID_SINGLE_SQUARE_CAGE, 1},
+        {Cages::Equals, Cages::None, STEP_ID_SINGLE_SQUARE_CAGE, 0},
+        {Cages::Parity, Cages::Equals, STEP_ID_SINGLE_SQUARE_CAGE, 1},
+        {Cages::Equals, Cages::Parity, STEP_ID_SINGLE_SQUARE_CAGE, 0},
+        {Cages::Equals, Cages::Equals, STEP_ID_SINGLE_SQUARE_CAGE, 0},
+        {Cages::Parity, Cages::Parity, STEP_ID_ODD_IN_EVEN_CAGE, 0}};
     for (const auto& c : cases) {
         Puzzle puzzle(&clock);
         std::vector<std::unique_ptr<Board>> boards;

@@ -1,14 +1,15 @@
 // Every record of the player's progress and of the recipe books, through one
 // table: the sample's exact binary bytes (the encoding player files use), a
 // round trip in each encoding, and every cut-short record refused without
-// touching the record read into. (Puzzle-set files are the campaign's.) Then the records' own boundaries and older layouts.
+// touching the record read into. (Puzzle-set files are the campaign's.) Then
+// the records' own boundaries and older layouts.
 #include "PuzzleTestSupport.h"
-#include "tests/support/CatchUlvoException.h"
 #include "game/puzzle/PuzzleDescriptor.h"
 #include "game/puzzle/PuzzleProgress.h"
 #include "game/puzzle/PuzzleRequest.h"
 #include "game/puzzle/PuzzleSetProgress.h"
 #include "game/puzzle/board/BoardProgress.h"
+#include "tests/support/CatchUlvoException.h"
 
 #include <gtest/gtest.h>
 
@@ -49,8 +50,6 @@ ReadWrite Codec(Fresh fresh)
 
 // binaryHex: a sample with every saved field away from its default.
 struct RecordCase { const char* name; ReadWrite readWrite; const char* binaryHex; };
-
-
 
 } // namespace
 

@@ -56,7 +56,8 @@ TEST(RecipeBook, TakingMovesUpWhenAListIsUsedUp)
     EXPECT_FALSE(book.IsExhaustedFor(newer));
 
     PuzzleRequest request = FIVE_BY_FIVE;
-    const struct { int difficulty, seed, difficultyAfter; } takes[] = {{1, 102, 1}, {1, 103, 1}, {1, 104, 2}, {-1, 100, 0}, {12, 108, 4}, {4, 109, 4}, {3, 106, 3}};
+    const struct { int difficulty, seed, difficultyAfter; } takes[] = {
+        {1, 102, 1}, {1, 103, 1}, {1, 104, 2}, {-1, 100, 0}, {12, 108, 4}, {4, 109, 4}, {3, 106, 3}};
     for (const auto& take : takes) {
         request.difficultyRating = take.difficulty;
         ASSERT_TRUE(book.TakeNextDescriptor(request, out)) << take.seed;

@@ -83,10 +83,11 @@ TEST_F(BoardInputTest, ThePointerFocusesTheSquareUnderItWithOrWithoutAProgress)
 TEST_F(BoardInputTest, KeysPlaceClearAndWithShiftToggleCandidates)
 {
     PointAtSquare(3, 3);
-    const struct { int key, action; bool handled; unsigned value; } keys[] = {{KEY_3, DOWN, true, 3},       {0x64, DOWN, true, 4},     {KEY_3, UP, false, 4},
-                {KEY_3, REPEAT, false, 4},    {'5', CHARACTER, false, 4}, {KEY_DELETE, CHARACTER, false, 4},
-                {KEY_DELETE, DOWN, true, 0},  {KEY_3, DOWN, true, 3},     {' ', CHARACTER, true, 0},
-                {KEY_3, DOWN, true, 3},       {8, CHARACTER, true, 0}};
+    const struct { int key, action; bool handled; unsigned value; } keys[] = {
+        {KEY_3, DOWN, true, 3},      {0x64, DOWN, true, 4},      {KEY_3, UP, false, 4},
+        {KEY_3, REPEAT, false, 4},   {'5', CHARACTER, false, 4}, {KEY_DELETE, CHARACTER, false, 4},
+        {KEY_DELETE, DOWN, true, 0}, {KEY_3, DOWN, true, 3},     {' ', CHARACTER, true, 0},
+        {KEY_3, DOWN, true, 3},      {8, CHARACTER, true, 0}};
     for (const auto& k : keys) {
         EXPECT_EQ(k.handled, board.HandleInput(k.key, k.action)) << &k - keys;
         EXPECT_EQ(k.value, play.ValueAt(3, 3)) << &k - keys;

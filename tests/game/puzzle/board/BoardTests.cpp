@@ -101,7 +101,8 @@ TEST(CageTest, TargetFromTheAnswers)
 {
     const struct { int rule; std::vector<unsigned> answers; int expected; } cases[] = {
         {CAGE_RULE_SUBTRACTION, {2, 5}, 3}, {CAGE_RULE_SUBTRACTION, {5, 2}, 3}, {CAGE_RULE_DIVISION, {6, 2}, 3},
-        {CAGE_RULE_DIVISION, {2, 6}, 3},    {CAGE_RULE_ADDITION, {1, 3, 4}, 8}, {CAGE_RULE_MULTIPLICATION, {1, 3, 4}, 12},
+        {CAGE_RULE_DIVISION, {2, 6}, 3},    {CAGE_RULE_ADDITION, {1, 3, 4}, 8},
+        {CAGE_RULE_MULTIPLICATION, {1, 3, 4}, 12},
         {CAGE_RULE_EQUALS, {1}, 1},         {CAGE_RULE_ODD, {1, 3}, 77},        {CAGE_RULE_ADDITION, {}, 0},
         {CAGE_RULE_SUBTRACTION, {4}, 0},    {CAGE_RULE_DIVISION, {4}, 0},
     };

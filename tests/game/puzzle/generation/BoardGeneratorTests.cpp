@@ -34,8 +34,8 @@ const PinnedBoard PINNED_BOARDS[] = {
     {"ComparisonsOnly", true, 77u, {9, CAGE_RULE_COMPARISONS, ALL_CAGE_RULES_MASK, 0u, BOARD_TYPE_PEMBERQUILL, false},
      true, 8060, 0xab3cda7b8d54d673ull},
     {"NoRuleAllowed", true, 5u, {4, 0u, 0u, 0u, BOARD_TYPE_PEMBERQUILL, false}, true, 14615, 0x877c1346f69e37f3ull},
-    {"RequiredRuleNoCageAdmits", true, 3u, {5, CAGE_RULE_ADDITION, CAGE_RULE_DIVISION, 0u, BOARD_TYPE_PEMBERQUILL, false},
-     false, 3448, 0x11e4d92f3dd5cbf9ull},
+    {"RequiredRuleNoCageAdmits", true, 3u,
+     {5, CAGE_RULE_ADDITION, CAGE_RULE_DIVISION, 0u, BOARD_TYPE_PEMBERQUILL, false}, false, 3448, 0x11e4d92f3dd5cbf9ull},
 };
 
 // Each board from a fresh generator, with the C library's own generator in

@@ -168,7 +168,8 @@ const HintCase HINT_CASES[] = {
     {18, MakeMove(MOVE_TYPE_SOLUTION_MARK, 5, 0, 0), "Removed solution  from  cage because of placed values.", nullptr},
     {18, MakeMove(MOVE_TYPE_SOLUTION_MARK, 0, 7, 0), "Removed solution  from 3+ cage because of placed values.", nullptr},
     {2, MakeMove(MOVE_TYPE_VALUE, 9, 0, 5), "Set [10,1] = 5 because it is a single square cage.", nullptr},
-    {11, MakeMove(MOVE_TYPE_CANDIDATE, 0, -1, 2), "Removed candidate 3 from [1,0] because no solutions use it.", nullptr},
+    {11, MakeMove(MOVE_TYPE_CANDIDATE, 0, -1, 2), "Removed candidate 3 from [1,0] because no solutions use it.",
+     nullptr},
 };
 
 // One step of each kind of move and call-out, and steps off the board.
