@@ -6,82 +6,53 @@ using namespace Pemberquill;
 
 namespace {
 
-// The letter code names recipe-book files, so its letters and their order
-// are checked letter by letter.
+// The letter code names recipe-book files: arithmetic letters in the order
+// A Q U X D, all five together as M, then E O C S N.
 TEST(CageRulesTextTest, LetterCodes)
 {
-    EXPECT_EQ("MEOCSN", GetCageRulesText(1023));
-    EXPECT_EQ("M", GetCageRulesText(31));
-    EXPECT_EQ("AQUX", GetCageRulesText(15));
-    EXPECT_EQ("AUE", GetCageRulesText(2 + 8 + 128));
-    EXPECT_EQ("", GetCageRulesText(0));
-    EXPECT_EQ("QUXD", GetCageRulesText(1 + 8 + 4 + 16));
-    EXPECT_EQ("AQUD", GetCageRulesText(1 + 2 + 8 + 16));
-    EXPECT_EQ("MS", GetCageRulesText(31 + 32));
-    EXPECT_EQ("EOCSN", GetCageRulesText(32 + 64 + 128 + 256 + 512));
+    const std::pair<unsigned, const char*> cases[] = {
+        {1023, "MEOCSN"}, {31, "M"}, {15, "AQUX"}, {1 + 4 + 8 + 16, "QUXD"}, {2 + 8 + 128, "AUE"}, {0, ""}};
+    for (const auto& [mask, text] : cases) {
+        EXPECT_EQ(text, GetCageRulesText(mask)) << mask;
+    }
 }
-
-struct SizeRow {
-    int rule;
-    unsigned n;
-    int minSize;
-    int maxSize;
-};
 
 TEST(CageSizeTest, SmallestAndLargestCagePerRuleAndBoardSize)
 {
-    const SizeRow rows[] = {
-        {CAGE_RULE_EQUALS, 6, 1, 1},         {CAGE_RULE_ADDITION, 6, 2, 4},   {CAGE_RULE_MULTIPLICATION, 6, 2, 4},
-        {CAGE_RULE_SUBTRACTION, 6, 2, 2},    {CAGE_RULE_DIVISION, 6, 2, 2},   {CAGE_RULE_STRAIGHT, 9, 3, 9},
-        {CAGE_RULE_STRAIGHT, 2, 2, 2},       {CAGE_RULE_STRAIGHT, 7, 3, 7},   {CAGE_RULE_STRAIGHT, 1, 1, 1},
-        {CAGE_RULE_COMPARISONS, 5, 2, 25},   {CAGE_RULE_EVEN, 4, 1, 16},      {CAGE_RULE_ODD, 9, 1, 81},
-        {CAGE_RULE_NOOP, 3, 1, 9},
+    const struct { int rule; unsigned n; int minSize; int maxSize; } rows[] = {
+        {CAGE_RULE_EQUALS, 6, 1, 1},      {CAGE_RULE_ADDITION, 6, 2, 4}, {CAGE_RULE_MULTIPLICATION, 6, 2, 4},
+        {CAGE_RULE_SUBTRACTION, 6, 2, 2}, {CAGE_RULE_DIVISION, 6, 2, 2}, {CAGE_RULE_STRAIGHT, 9, 3, 9},
+        {CAGE_RULE_STRAIGHT, 2, 2, 2},    {CAGE_RULE_STRAIGHT, 1, 1, 1}, {CAGE_RULE_COMPARISONS, 5, 2, 25},
+        {CAGE_RULE_EVEN, 4, 1, 16},       {CAGE_RULE_ODD, 9, 1, 81},     {CAGE_RULE_NOOP, 3, 1, 9},
     };
-    for (const SizeRow& row : rows) {
+    for (const auto& row : rows) {
         EXPECT_EQ(row.minSize, GetMinCageSize(row.rule, row.n)) << row.rule << " on " << row.n;
         EXPECT_EQ(row.maxSize, GetMaxCageSize(row.rule, row.n)) << row.rule << " on " << row.n;
     }
 }
 
-TEST(CageRulesTest, FlagsFollowTheMaskOrder)
+// Each flag is its own bit, every mask packs back to itself, and bits above
+// the ten are ignored.
+TEST(CageRulesTest, FlagsAndMasks)
 {
-    CageRules rules;
-    rules.SetFromMask(CAGE_RULE_MULTIPLICATION | CAGE_RULE_ODD);
-    EXPECT_FALSE(rules.equals);
-    EXPECT_FALSE(rules.addition);
-    EXPECT_TRUE(rules.multiplication);
-    EXPECT_FALSE(rules.subtraction);
-    EXPECT_FALSE(rules.even);
-    EXPECT_TRUE(rules.odd);
-    EXPECT_FALSE(rules.noOp);
-
-    CageRules noOpOnly;
-    noOpOnly.noOp = true;
-    EXPECT_EQ(512u, noOpOnly.GetMask());
+    const CageRules rules(CAGE_RULE_MULTIPLICATION | CAGE_RULE_ODD);
+    EXPECT_TRUE(rules.multiplication && rules.odd);
+    EXPECT_FALSE(rules.equals || rules.addition || rules.subtraction || rules.even || rules.noOp);
     CageRules equalsAndStraight;
     equalsAndStraight.equals = true;
     equalsAndStraight.straight = true;
     EXPECT_EQ(33u, equalsAndStraight.GetMask());
-}
 
-TEST(CageRulesTest, EveryMaskPacksBackToItself)
-{
     for (unsigned mask = 0; mask <= ALL_CAGE_RULES_MASK; ++mask) {
-        CageRules rules(mask);
-        ASSERT_EQ(mask, rules.GetMask());
         CageRules copy;
-        copy.SetFromMask(rules.GetMask());
-        ASSERT_EQ(rules, copy);
+        copy.SetFromMask(CageRules(mask).GetMask());
+        ASSERT_EQ(mask, copy.GetMask());
     }
-}
-
-TEST(CageRulesTest, UnpackingIgnoresBitsAboveTheTen)
-{
-    CageRules rules(ALL_CAGE_RULES_MASK);
-    rules.SetFromMask(1024);
-    EXPECT_EQ(0u, rules.GetMask());
-    rules.SetFromMask(0xFFFFF);
-    EXPECT_EQ(ALL_CAGE_RULES_MASK, rules.GetMask());
+    CageRules high(ALL_CAGE_RULES_MASK);
+    high.SetFromMask(1024);
+    EXPECT_EQ(0u, high.GetMask());
+    high.SetFromMask(0xFFFFF);
+    EXPECT_EQ(ALL_CAGE_RULES_MASK, high.GetMask());
 }
 
 } // namespace

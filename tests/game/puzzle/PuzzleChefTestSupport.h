@@ -1,23 +1,13 @@
 #pragma once
 
-// Helpers shared by the tests of the recipe books, the puzzle chef and the
-// puzzle sets.
+// Descriptors and recipe books for the tests of the recipe books, the puzzle
+// chef and the puzzle sets.
 
 #include "engine/core/ResourceStream.h"
-#include "engine/core/UlvoPath.h"
-#include "game/puzzle/PuzzleChefUIInterface.h"
-#include "game/puzzle/PuzzleDescriptor.h"
-#include "game/puzzle/PuzzleRequest.h"
+#include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/RecipeBook.h"
-#include "tests/support/FileBytes.h"
-#include "tests/support/ScopedWorkingDirectory.h"
-#include "tests/support/TemporaryFolder.h"
+#include "tests/support/ScopedDataFolder.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -25,30 +15,15 @@ namespace chef_test {
 
 using namespace Pemberquill;
 
-// A one-board descriptor as the cook writes them, with its own seed, rating
-// and complexity.
+// A descriptor of the request as the cook writes them, with its own seed,
+// complexity and par, rated 9 (the book's list decides the difficulty).
 inline PuzzleDescriptor MakeDescriptor(const PuzzleRequest& request, int seed, float complexity = 0.0f)
 {
-    PuzzleDescriptor descriptor;
+    PuzzleDescriptor descriptor = PuzzleChef::InitDescriptorFromRequest(request);
     descriptor.SetSeed(seed);
-    descriptor.SetSize(request.size);
-    descriptor.SetGeneratorIndex(request.generatorTypeIndex);
-    descriptor.SetGeneratorVersion(request.generatorVersion);
     descriptor.SetDifficultyRating(9);
     descriptor.SetTotalComplexity(complexity);
     descriptor.SetSolverSteps(seed % 50 + 1);
-    BoardRecipe recipe;
-    recipe.boardType = request.boardType1;
-    recipe.boardSize = request.size;
-    recipe.solvingAttributes = request.board1Attributes;
-    recipe.cageRules = request.cageRules1;
-    descriptor.AddBoardRecipe(recipe);
-    if (request.numberOfBoards > 1) {
-        recipe.boardType = request.boardType2;
-        recipe.solvingAttributes = request.board2Attributes;
-        recipe.cageRules = request.cageRules2;
-        descriptor.AddBoardRecipe(recipe);
-    }
     return descriptor;
 }
 
@@ -62,62 +37,18 @@ inline std::vector<PuzzleDescriptor> MakeDescriptors(const PuzzleRequest& reques
     return descriptors;
 }
 
-inline std::string RecipeBookBytes(const PuzzleRequest& request, const std::vector<PuzzleDescriptor>& descriptors,
-                                   ResourceStreamFormat format = RESOURCE_STREAM_FORMAT_TEXT_COMPACT)
+inline std::string RecipeBookBytes(const PuzzleRequest& request, const std::vector<PuzzleDescriptor>& descriptors)
 {
-    ResourceStream stream(format, 4096);
+    ResourceStream stream(RESOURCE_STREAM_FORMAT_TEXT_COMPACT, 4096);
     WriteRecipeBook(stream, request, descriptors);
     return std::string(reinterpret_cast<const char*>(stream.GetData()), static_cast<size_t>(stream.GetSize()));
 }
 
-// A fresh folder that is the working directory while the object lives, so
-// that "Data/..." paths land in it.
-class TemporaryWorkingFolder {
-public:
-    TemporaryWorkingFolder() : m_inFolder(m_folder.Path()) {}
-
-    // Writes Data/<relativePath>.
-    void WriteDataFile(const std::string& relativePath, const std::string& bytes) const
-    {
-        const std::filesystem::path path = std::filesystem::path(m_folder.Path()) / "Data" / relativePath;
-        std::filesystem::create_directories(path.parent_path());
-        testsupport::WriteFileBytes(path.string(), testsupport::Bytes(bytes.begin(), bytes.end()));
-    }
-
-    void WriteRecipeBook(const std::string& fileName, const PuzzleRequest& request,
-                         const std::vector<PuzzleDescriptor>& descriptors) const
-    {
-        WriteDataFile("Puzzles/Recipes/" + fileName, RecipeBookBytes(request, descriptors));
-    }
-
-private:
-    testsupport::TemporaryFolder m_folder;
-    testsupport::ScopedWorkingDirectory m_inFolder;
-};
-
-// What the chef asks of the screens.
-class RecordingChefUI final : public PuzzleChefUIInterface {
-public:
-    struct Dialog {
-        std::vector<TextLines> lines;
-        std::string title;
-        std::string buttonText;
-    };
-
-    void ShowInformationDialog(const std::vector<TextLines>& lines, const std::string& title,
-                               const std::string& buttonText) override
-    {
-        dialogs.push_back({lines, title, buttonText});
-    }
-    void PushWindow(int windowID, bool pushImmediately) override
-    {
-        pushedWindows.push_back(windowID);
-        pushedImmediately.push_back(pushImmediately);
-    }
-
-    std::vector<Dialog> dialogs;
-    std::vector<int> pushedWindows;
-    std::vector<bool> pushedImmediately;
-};
+// Writes the book where the chef looks for it, in the scope's data folder.
+inline void WriteRecipeBook(const testsupport::ScopedDataFolder& folder, const std::string& fileName,
+                            const PuzzleRequest& request, const std::vector<PuzzleDescriptor>& descriptors)
+{
+    folder.Write("Puzzles/Recipes/" + fileName, RecipeBookBytes(request, descriptors));
+}
 
 } // namespace chef_test

@@ -1,5 +1,6 @@
-// Puzzle sets: filling from the chef, ranges, pages, results and the
-// set's file record.
+// Puzzle sets: filling from the chef, ranges, satisfaction, and the
+// player's record of a set. Its pages are followed through the campaign's
+// locations.
 #include "game/puzzle/PuzzleSet.h"
 
 #include "PuzzleChefTestSupport.h"
@@ -7,10 +8,6 @@
 #include "engine/core/Clock.h"
 #include "engine/core/Diagnostics.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "engine/core/UlvoException.h"
-#include "engine/modules/imagestudio/Image.h"
-#include "engine/modules/imagestudio/UlvoImageStudioInterface.h"
-#include "engine/modules/renderer/Texture.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/PuzzleSetDescriptor.h"
@@ -18,18 +15,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 using namespace Pemberquill;
 using namespace chef_test;
-using puzzle_test::LoadedStream;
-using puzzle_test::MessageOfThrow;
-using puzzle_test::WriteRecord;
 
 namespace {
 
-PuzzleRequest SetRequest()
-{
-    return PuzzleRequest(5, 2, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
-}
+const PuzzleRequest SET_REQUEST(5, 2, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
 
 // Book order and complexity differ: seeds 100 to 109 carry these.
 const float SHUFFLED_COMPLEXITIES[] = {5, 2, 9, 0, 7, 1, 8, 3, 6, 4};
@@ -41,35 +35,19 @@ PuzzleSetDescriptor MakeSetDescriptor(const std::string& name, int customCount =
     descriptor.setID = name;
     descriptor.baseColor = Rgba(10, 20, 30, 40);
     descriptor.backgroundImage = "Reef.png";
-    descriptor.request = SetRequest();
+    descriptor.request = SET_REQUEST;
     for (int i = 0; i < customCount; ++i) {
-        descriptor.descriptors.push_back(MakeDescriptor(SetRequest(), 500 + i, 100.0f - static_cast<float>(i)));
+        descriptor.descriptors.push_back(MakeDescriptor(SET_REQUEST, 500 + i, 100.0f - static_cast<float>(i)));
     }
     return descriptor;
 }
 
 std::vector<float> ComplexitiesOf(const std::vector<Puzzle*>& puzzles)
 {
-    std::vector<float> complexities;
-    for (const Puzzle* puzzle : puzzles) {
-        complexities.push_back(puzzle->GetTotalComplexity());
-    }
+    std::vector<float> complexities(puzzles.size());
+    std::transform(puzzles.begin(), puzzles.end(), complexities.begin(), std::mem_fn(&Puzzle::GetTotalComplexity));
     return complexities;
 }
-
-// An image studio that hands out a small picture for one file only.
-class FakeImageStudio final : public UlvoImageStudioInterface {
-public:
-    std::unique_ptr<Image> LoadImage(const UlvoPath& path) override
-    {
-        requests.push_back(path.GetResolvedPath());
-        if (path.GetRelativePath() != "Images/Backgrounds/Reef.png") {
-            return nullptr;
-        }
-        return Image::Create(IntVector2(8, 4), Image::IMAGE_FORMAT_RGBA);
-    }
-    std::vector<std::string> requests;
-};
 
 class PuzzleSetTest : public ::testing::Test {
 protected:
@@ -77,11 +55,9 @@ protected:
     {
         std::vector<PuzzleDescriptor> descriptors;
         for (int i = 0; i < bookSize; ++i) {
-            descriptors.push_back(MakeDescriptor(SetRequest(), 100 + i, SHUFFLED_COMPLEXITIES[i % 10] + 10.0f * (i / 10)));
+            descriptors.push_back(MakeDescriptor(SET_REQUEST, 100 + i, SHUFFLED_COMPLEXITIES[i]));
         }
-        if (bookSize > 0) {
-            folder.WriteRecipeBook("set.recipes", SetRequest(), descriptors);
-        }
+        chef_test::WriteRecipeBook(folder, "set.recipes", SET_REQUEST, descriptors);
         chef.Startup(&clock);
     }
 
@@ -96,7 +72,7 @@ protected:
     static void SetState(const Puzzle& puzzle, int state) { puzzle.GetProgress()->SetState(state); }
 
     UlvoEventSystem events;
-    TemporaryWorkingFolder folder;
+    testsupport::ScopedDataFolder folder;
     Clock clock;
     PuzzleChef chef;
     std::unique_ptr<PuzzleSetProgress> progress;
@@ -121,70 +97,43 @@ TEST_F(PuzzleSetTest, TenBookPuzzlesFillTheFiveRanges)
         EXPECT_EQ(Stringf("Ocean #%zu", i + 1), puzzle.GetDisplayName());
         EXPECT_EQ(static_cast<int>(i) + 1, puzzle.GetNumberInSet());
         EXPECT_EQ(i == 3, puzzle.IsUnlockPuzzle()) << i;
-        EXPECT_FALSE(puzzle.HasBoards());
-        EXPECT_EQ(&set.GetClock(), puzzle.GetClock().GetParent());
     }
     EXPECT_EQ(set.GetPuzzles()[3].get(), set.GetUnlockPuzzle());
     EXPECT_EQ(6, set.GetDifficultyPuzzleCount());
     EXPECT_EQ(4, set.GetRequest().difficultyRating) << "the book was taken from difficulty 0 up";
-    EXPECT_TRUE(chef.GetRecipeBooks().empty());
-    EXPECT_FALSE(set.HasCustomPuzzles());
     EXPECT_EQ(-1, set.GetLastCustomIndex());
-    EXPECT_EQ("Ocean", set.GetSetID());
     EXPECT_EQ(Rgba(10, 20, 30, 255), set.GetBaseColor());
-    EXPECT_EQ(nullptr, set.GetBackgroundTexture()) << "no image studio";
 }
 
-TEST_F(PuzzleSetTest, CustomPuzzlesAloneAreHomeworkAndNeverUnlock)
-{
-    StartChef(0);
-    PuzzleSetDescriptor descriptor = MakeSetDescriptor("Tutorial Bay", 2);
-    descriptor.descriptors[1].SetUnlockPuzzle(true);
-
-    PuzzleSet set(descriptor, &clock, chef);
-
-    ASSERT_EQ(2u, set.GetPuzzles().size());
-    EXPECT_EQ(descriptor.descriptors[0].GetPuzzleID(), set.GetPuzzles()[0]->GetPuzzleID());
-    EXPECT_EQ(descriptor.descriptors[1].GetPuzzleID(), set.GetPuzzles()[1]->GetPuzzleID());
-    EXPECT_FALSE(set.GetPuzzles()[1]->IsUnlockPuzzle());
-    EXPECT_EQ(nullptr, set.GetUnlockPuzzle());
-    EXPECT_EQ((PuzzleSetRange{0, 2}), set.GetRanges()[PUZZLE_SET_RANGE_HOMEWORK]);
-    for (int range = PUZZLE_SET_RANGE_UNLOCK; range < NUM_PUZZLE_SET_RANGES; ++range) {
-        EXPECT_EQ(0, set.GetRanges()[static_cast<size_t>(range)].GetCount());
-    }
-    EXPECT_TRUE(set.HasCustomPuzzles());
-    EXPECT_EQ(1, set.GetLastCustomIndex());
-}
-
-TEST_F(PuzzleSetTest, TheUnlockPuzzleAloneDecidesSatisfaction)
+// The unlock puzzle alone decides; without one every puzzle must be solved.
+TEST_F(PuzzleSetTest, SatisfactionComesOnceFromTheUnlockPuzzleOrFromEveryPuzzle)
 {
     StartChef(10);
     PuzzleSet set(MakeSetDescriptor("Mountain"), &clock);
     LinkProgress(set);
     const Puzzle& unlock = *set.GetUnlockPuzzle();
-
     SetState(unlock, PUZZLE_STATE_SOLVED);
     EXPECT_TRUE(set.IsNewlySatisfied()) << "the others are unsolved";
-
     for (const std::unique_ptr<Puzzle>& puzzle : set.GetPuzzles()) {
         SetState(*puzzle, 5);
     }
     SetState(unlock, PUZZLE_STATE_STARTED);
     EXPECT_FALSE(set.IsNewlySatisfied());
-
     SetState(unlock, 4);
     set.SetPlayerState(PUZZLE_SET_STATE_SATISFIED);
     EXPECT_FALSE(set.IsNewlySatisfied()) << "already satisfied";
-}
 
-TEST_F(PuzzleSetTest, WithoutAnUnlockPuzzleEveryPuzzleMustBeSolved)
-{
-    StartChef(0);
-    PuzzleSet empty(MakeSetDescriptor("Nothing"), &clock);
-    LinkProgress(empty);
-    EXPECT_TRUE(empty.IsNewlySatisfied());
-
-    PuzzleSet custom(MakeSetDescriptor("Beyond", 3), &clock);
+    // Custom puzzles alone are homework, and never an unlock puzzle.
+    PuzzleSetDescriptor descriptor = MakeSetDescriptor("Beyond", 3);
+    descriptor.descriptors[1].SetUnlockPuzzle(true);
+    PuzzleSet custom(descriptor, &clock, chef);
+    EXPECT_EQ(descriptor.descriptors[1].GetPuzzleID(), custom.GetPuzzles()[1]->GetPuzzleID());
+    EXPECT_EQ(nullptr, custom.GetUnlockPuzzle());
+    EXPECT_EQ((PuzzleSetRange{0, 3}), custom.GetRanges()[PUZZLE_SET_RANGE_HOMEWORK]);
+    for (int range = PUZZLE_SET_RANGE_UNLOCK; range < NUM_PUZZLE_SET_RANGES; ++range) {
+        EXPECT_EQ(0, custom.GetRanges()[static_cast<size_t>(range)].GetCount());
+    }
+    EXPECT_EQ(2, custom.GetLastCustomIndex());
     LinkProgress(custom);
     SetState(*custom.GetPuzzles()[0], PUZZLE_STATE_SOLVED);
     SetState(*custom.GetPuzzles()[1], 5);
@@ -193,17 +142,49 @@ TEST_F(PuzzleSetTest, WithoutAnUnlockPuzzleEveryPuzzleMustBeSolved)
     EXPECT_TRUE(custom.IsNewlySatisfied());
 }
 
-TEST_F(PuzzleSetTest, ScoreWeighsSolvedAndGradedPuzzles)
+// The player's record of the set keeps only the puzzles seen; loading makes
+// the rest again.
+TEST_F(PuzzleSetTest, TheProgressRecordKeepsSeenPuzzlesAndLoadingMakesTheRest)
 {
-    StartChef(10);
-    PuzzleSet set(MakeSetDescriptor("Sky"), &clock);
-    EXPECT_EQ(0, set.GetScore(3)) << "no progress yet";
+    StartChef(0);
+    PuzzleSet set(MakeSetDescriptor("Beyond", 3), &clock);
     LinkProgress(set);
     SetState(*set.GetPuzzles()[0], PUZZLE_STATE_SOLVED);
-    SetState(*set.GetPuzzles()[1], 4);
     SetState(*set.GetPuzzles()[2], 5);
-    SetState(*set.GetPuzzles()[3], PUZZLE_STATE_STARTED);
-    EXPECT_EQ(30, set.GetScore(3));
+    puzzle_test::LoadedStream stream(puzzle_test::WriteRecord(*progress, RESOURCE_STREAM_FORMAT_BINARY));
+    PuzzleSetProgress read(*stream);
+    ASSERT_EQ(2u, read.GetPuzzleProgresses().size());
+
+    read.Load(set.GetPuzzles());
+    ASSERT_EQ(3u, read.GetPuzzleProgresses().size());
+    EXPECT_EQ(set.GetPuzzles()[1]->GetPuzzleID(), read.GetPuzzleProgresses()[1]->GetPuzzleID());
+    EXPECT_EQ(PUZZLE_STATE_SOLVED, set.GetPuzzles()[0]->GetProgress()->GetState());
+    EXPECT_EQ(PUZZLE_STATE_NEVER_SEEN, set.GetPuzzles()[1]->GetProgress()->GetState());
+    EXPECT_EQ(5, set.GetPuzzles()[2]->GetProgress()->GetState());
+}
+
+// Advancing skips solved and graded puzzles, wraps to the top, and returns
+// 0 (one found), 1 (none after, some left) or 2 (none left); -1 as the
+// current puzzle means none. An index at or past the count (a set that has
+// since lost puzzles) starts again from the top.
+TEST_F(PuzzleSetTest, AdvancingSkipsSolvedPuzzlesAndReportsWhatIsLeft)
+{
+    StartChef(0);
+    PuzzleSet set(MakeSetDescriptor("Beyond", 4), &clock);
+    LinkProgress(set);
+    EXPECT_EQ(0, progress->GetCurrentPuzzle());
+    SetState(*set.GetPuzzles()[1], PUZZLE_STATE_SOLVED);
+    SetState(*set.GetPuzzles()[2], 4);
+    const struct { int current; int result; int next; } cases[] = {{0, 0, 3}, {3, 1, -1}, {-1, 0, 0}, {4, 0, 0}};
+    for (const auto& c : cases) {
+        progress->SetCurrentPuzzle(c.current);
+        EXPECT_EQ(c.result, progress->AdvanceToNextPuzzle()) << c.current;
+        EXPECT_EQ(c.next, progress->GetCurrentPuzzle()) << c.current;
+    }
+    SetState(*set.GetPuzzles()[0], PUZZLE_STATE_SOLVED);
+    SetState(*set.GetPuzzles()[3], 5);
+    EXPECT_EQ(2, progress->AdvanceToNextPuzzle());
+    EXPECT_EQ(-1, progress->GetCurrentPuzzle());
 }
 
 } // namespace

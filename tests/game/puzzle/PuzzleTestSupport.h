@@ -1,27 +1,18 @@
 #pragma once
 
-// Helpers shared by the tests of the puzzle records and the puzzle.
+// Moves, and records written to bytes and read back from a file, as the
+// game loads them.
 
 #include "engine/core/ResourceStream.h"
-#include "engine/core/UlvoException.h"
 #include "engine/core/UlvoPath.h"
-#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardMove.h"
 
-#include <gtest/gtest.h>
+#include "tests/support/ServedPlayerFile.h"
 
-#include <cstdio>
-#include <fstream>
-#include <memory>
 #include <string>
-
-#include <unistd.h>
+#include <vector>
 
 namespace puzzle_test {
-
-inline std::string BytesOf(const ResourceStream& stream)
-{
-    return std::string(reinterpret_cast<const char*>(stream.GetData()), static_cast<size_t>(stream.GetSize()));
-}
 
 // Everything the record writes, in one encoding.
 template <typename Record>
@@ -29,84 +20,43 @@ std::string WriteRecord(const Record& record, ResourceStreamFormat format)
 {
     ResourceStream stream(format, 8192);
     record.Write(stream);
-    return BytesOf(stream);
+    return std::string(reinterpret_cast<const char*>(stream.GetData()), static_cast<size_t>(stream.GetSize()));
 }
 
-// A stream loaded from a file that held exactly these bytes, the way the
-// game loads records.
+// A stream loaded from a player file that holds exactly these bytes, the
+// way the game loads player records.
 class LoadedStream {
 public:
     explicit LoadedStream(const std::string& bytes)
+        : m_file(std::vector<uint8_t>(bytes.begin(), bytes.end())),
+          m_stream(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "puzzle/record"))
     {
-        const std::string path = ::testing::TempDir() + "pq_puzzle_record_" + std::to_string(::getpid());
-        {
-            std::ofstream file(path, std::ios::binary | std::ios::trunc);
-            file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        }
-        m_stream = std::make_unique<ResourceStream>(UlvoPath(PATH_MARKER_NONE, path));
-        std::remove(path.c_str());
     }
 
-    ResourceStream& operator*() { return *m_stream; }
-    ResourceStream* operator->() { return m_stream.get(); }
+    ResourceStream& operator*() { return m_stream; }
 
 private:
-    std::unique_ptr<ResourceStream> m_stream;
+    testsupport::ServedPlayerFile m_file;
+    ResourceStream m_stream;
 };
 
-// Writes the record, reads it back into a fresh one and returns that.
+// A move of the type at a square with its data; the rest as a new move has it.
+inline Pemberquill::BoardMove MakeMove(int type, int x, int y, int data)
+{
+    Pemberquill::BoardMove move;
+    move.type = type;
+    move.x = x;
+    move.y = y;
+    move.data = data;
+    return move;
+}
+
+// Writes the record and returns a new one read from it.
 template <typename Record>
 Record RoundTrip(const Record& record, ResourceStreamFormat format)
 {
     LoadedStream stream(WriteRecord(record, format));
-    Record read;
-    read.Read(*stream);
-    return read;
-}
-
-// The message of the UlvoException the call throws; a test failure when it
-// throws none.
-template <typename Call>
-std::string MessageOfThrow(Call&& call)
-{
-    try {
-        call();
-    } catch (const UlvoException& error) {
-        return error.GetMessage();
-    }
-    ADD_FAILURE() << "no UlvoException was thrown";
-    return {};
-}
-
-// A generated-looking board: answers (x + y) mod N + 1, and numCages cages
-// with square i (row-major) in cage i mod numCages, each cage coloured with
-// its index mod 5.
-inline std::unique_ptr<Pemberquill::Board> MakeBoard(Clock& clock, unsigned size, unsigned boardIndex,
-                                                      unsigned numCages)
-{
-    using namespace Pemberquill;
-    auto board = std::make_unique<Board>(size, boardIndex, &clock, 1234);
-    for (unsigned c = 0; c < numCages; ++c) {
-        Cage cage;
-        cage.index = static_cast<int>(c);
-        cage.rule = CAGE_RULE_ADDITION;
-        cage.color = static_cast<int>(c % 5);
-        board->GetCages().push_back(cage);
-    }
-    std::vector<Square>& squares = board->GetSquares();
-    for (size_t i = 0; i < squares.size(); ++i) {
-        Square& square = squares[i];
-        square.solutionValue = (square.x + square.y) % size + 1;
-        if (numCages > 0) {
-            Cage& cage = board->GetCages()[i % numCages];
-            square.cageIndex = cage.index;
-            cage.squares.push_back(&square);
-        }
-    }
-    for (Cage& cage : board->GetCages()) {
-        cage.FindTopLeftSquare();
-    }
-    return board;
+    return Record(*stream);
 }
 
 } // namespace puzzle_test

@@ -1,235 +1,347 @@
+// A puzzle in play: its states, keys, mistakes, two boards kept in step,
+// play time, the labels it publishes, and progress attached to its boards.
 #include "game/puzzle/Puzzle.h"
 
 #include "PuzzleTestSupport.h"
-#include "engine/core/Clock.h"
-#include "engine/core/UlvoEventSystem.h"
-#include "game/puzzle/board/Board.h"
 #include "game/puzzle/PuzzleProgress.h"
-#include "game/puzzle/PuzzleRequest.h"
+#include "tests/game/puzzle/board/BoardPlaySupport.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 using namespace Pemberquill;
 using namespace puzzle_test;
 
 namespace {
 
-// Records what the puzzle publishes.
-class Listener : public EventRecipient {
-public:
-    explicit Listener(UlvoEventSystem& events)
-    {
-        RegisterEventHandler("PuzzleStepsChangedEvent", &events, &Listener::OnSteps, this);
-        RegisterEventHandler("UndoButtonVisibilityEvent", &events, &Listener::OnUndo, this);
-        RegisterEventHandler("RedoButtonVisibilityEvent", &events, &Listener::OnRedo, this);
-    }
-
-    void OnSteps(NamedProperties& args)
-    {
-        std::string label;
-        EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("Label", label));
-        stepLabels.push_back(label);
-    }
-    void OnUndo(NamedProperties& args) { undo.push_back(GetEnabled(args)); }
-    void OnRedo(NamedProperties& args) { redo.push_back(GetEnabled(args)); }
-
-    std::vector<std::string> stepLabels;
-    std::vector<bool> undo;
-    std::vector<bool> redo;
-
-private:
-    static bool GetEnabled(const NamedProperties& args)
-    {
-        bool enabled = false;
-        EXPECT_EQ(PROPERTY_FETCH_OK, args.Get("Enabled", enabled));
-        return enabled;
-    }
-};
-
-BoardMove ValueMove(int x, int y, int value)
+// A generated-looking board: answers (x + y) mod N + 1, and numCages cages
+// with square i (row-major) in cage i mod numCages, each cage coloured with
+// its index mod 5.
+std::unique_ptr<Board> MakeBoard(Clock& clock, unsigned size, unsigned boardIndex, unsigned numCages)
 {
-    BoardMove move;
-    move.type = MOVE_TYPE_VALUE;
-    move.x = x;
-    move.y = y;
-    move.data = value;
-    return move;
+    auto board = std::make_unique<Board>(size, boardIndex, &clock, 1234);
+    for (unsigned c = 0; c < numCages; ++c) {
+        Cage cage;
+        cage.index = static_cast<int>(c);
+        cage.rule = CAGE_RULE_ADDITION;
+        cage.color = static_cast<int>(c % 5);
+        board->GetCages().push_back(cage);
+    }
+    std::vector<Square>& squares = board->GetSquares();
+    for (size_t i = 0; i < squares.size(); ++i) {
+        Square& square = squares[i];
+        square.solutionValue = (square.x + square.y) % size + 1;
+        square.cageIndex = static_cast<int>(i % numCages);
+        board->GetCages()[i % numCages].squares.push_back(&square);
+    }
+    for (Cage& cage : board->GetCages()) {
+        cage.FindTopLeftSquare();
+    }
+    return board;
 }
+
+constexpr int DOWN = 1;
+constexpr int REPEAT = 2;
+constexpr int UP = 3;
+constexpr int LEFT_BUTTON = 1;
 
 class PuzzleTest : public ::testing::Test {
 protected:
-    // A puzzle of numBoards 4 x 4 boards with four cages each.
-    std::unique_ptr<Puzzle> MakePuzzle(int numBoards)
+    PuzzleTest()
     {
-        auto puzzle = std::make_unique<Puzzle>(&m_clock);
+        log.Listen(events, {"HasMadeAMistakeEvent", "InstructorDestroyCallOutsByChannel", "PuzzleStepsChangedEvent",
+                            "UndoButtonVisibilityEvent", "RedoButtonVisibilityEvent"});
+    }
+
+    // A puzzle of numBoards 4 x 4 boards whose answers are (x + y) mod 4 + 1,
+    // square i in cage i mod 4 of colour i mod 4, par 10.
+    void MakePuzzle(int numBoards)
+    {
+        puzzle = std::make_unique<Puzzle>(&clock);
+        PuzzleDescriptor descriptor;
+        descriptor.SetSeed(5);
+        descriptor.SetSize(4);
+        descriptor.SetSolverSteps(10);
         std::vector<std::unique_ptr<Board>> boards;
         for (int i = 0; i < numBoards; ++i) {
+            descriptor.AddBoardRecipe(BoardRecipe());
             boards.push_back(MakeBoard(puzzle->GetClock(), 4, static_cast<unsigned>(i), 4));
         }
+        puzzle->SetDescriptor(descriptor);
         puzzle->SetBoards(std::move(boards));
-        return puzzle;
+        puzzle->SetProgress(&progress);
     }
 
-    static Board& BoardOf(const Puzzle& puzzle, size_t index) { return *puzzle.GetBoards()[index]; }
-    static BoardProgress& ProgressOf(const Puzzle& puzzle, size_t index)
+    Board& GetBoard(size_t index) { return *puzzle->GetBoards()[index]; }
+    BoardProgress& BoardProgressOf(size_t index) { return *GetBoard(index).GetProgress(); }
+    const Square& At(size_t board, unsigned x, unsigned y) { return GetBoard(board).GetSquare(x, y); }
+
+    // Types a digit into a square, the way a player does.
+    bool Type(int boardIndex, unsigned x, unsigned y, int digit)
     {
-        return *BoardOf(puzzle, index).GetProgress();
-    }
-    static const Square& SquareOf(const Puzzle& puzzle, size_t index, unsigned x, unsigned y)
-    {
-        return BoardOf(puzzle, index).GetSquare(x, y);
+        puzzle->SetFocusedBoardIndex(boardIndex);
+        GetBoard(static_cast<size_t>(boardIndex)).SetFocusedSquareIndex(static_cast<int>(4 * y + x));
+        return puzzle->HandleInput(DOWN, '0' + digit);
     }
 
-    UlvoEventSystem m_events;
-    Clock m_clock;
-    PuzzleProgress m_progress{"p"};
+    void TypeAllAnswersExcept(int boardIndex, unsigned skipX, unsigned skipY)
+    {
+        for (unsigned i = 0; i < 16; ++i) {
+            if (i % 4 != skipX || i / 4 != skipY) {
+                ASSERT_TRUE(Type(boardIndex, i % 4, i / 4, static_cast<int>((i % 4 + i / 4) % 4 + 1)));
+            }
+        }
+    }
+
+    // Whether the undo and redo buttons were last shown enabled.
+    std::pair<bool, bool> Buttons() const
+    {
+        return {log.Get("UndoButtonVisibilityEvent", "Enabled", false),
+                log.Get("RedoButtonVisibilityEvent", "Enabled", false)};
+    }
+
+    std::string StepsLabel() const { return log.Get<std::string>("PuzzleStepsChangedEvent", "Label", ""); }
+
+    UlvoEventSystem events;
+    EventLog log;
+    FakeBoardSettings settings;
+    Clock clock;
+    PuzzleProgress progress{"5-4x1x0x1"};
+    std::unique_ptr<Puzzle> puzzle;
 };
 
 } // namespace
 
-TEST_F(PuzzleTest, DeletingBoardsKeepsTheProgress)
+TEST_F(PuzzleTest, StatesRiseInOrderAndSolvingEndsPlay)
 {
-    const std::unique_ptr<Puzzle> puzzle = MakePuzzle(2);
-    puzzle->SetProgress(&m_progress);
-    ProgressOf(*puzzle, 0).SetValue(SquareOf(*puzzle, 0, 0, 0), 4);
+    MakePuzzle(1);
+    puzzle->SetFocusedBoardIndex(0);
+    EXPECT_FALSE(puzzle->HandleInput(DOWN, '1')) << "not started";
+
+    clock.Advance(4.0);
+    puzzle->Start();
+    EXPECT_EQ(PUZZLE_STATE_SEEN, progress.GetState());
+    EXPECT_TRUE(puzzle->IsActive());
+    EXPECT_EQ(4.0, puzzle->GetStartTime());
+    EXPECT_EQ("Steps:  0 (par is 10)", StepsLabel());
+    EXPECT_FALSE(puzzle->HandleInput(DOWN, 'Q')) << "the board has no use for it";
+
+    TypeAllAnswersExcept(0, 3, 3);
+    EXPECT_EQ(PUZZLE_STATE_STARTED, progress.GetState());
+    EXPECT_EQ("Steps:  15 (par is 10)", StepsLabel());
+
+    EXPECT_TRUE(Type(0, 3, 3, 3));
+    EXPECT_EQ(PUZZLE_STATE_SOLVED, progress.GetState());
+    EXPECT_FALSE(puzzle->IsActive());
+    EXPECT_FALSE(Type(0, 3, 3, 1)) << "a solved puzzle takes no more play";
+
+    puzzle->Start();
+    EXPECT_EQ(PUZZLE_STATE_SOLVED, progress.GetState()) << "starting never lowers the state";
+    progress.SetState(5); // graded by the campaign
+    puzzle->Start();
+    puzzle->MarkSolved();
+    EXPECT_EQ(5, progress.GetState());
+}
+
+TEST_F(PuzzleTest, UndoAndRedoKeysAndTheirButtons)
+{
+    MakePuzzle(2);
+    puzzle->Start();
+    ASSERT_TRUE(Type(0, 1, 1, 2));
+    ASSERT_TRUE(Type(0, 2, 1, 3));
+    settings.ctrlDown = true;
+    EXPECT_FALSE(puzzle->HandleInput(UP, 'Z')) << "key-up is not undo";
+    EXPECT_TRUE(puzzle->HandleInput(DOWN, 'Z'));
+    EXPECT_EQ(0u, GetBoard(0).GetSquareValue(2, 1));
+    EXPECT_TRUE(puzzle->HandleInput(REPEAT, 'Z'));
+    EXPECT_EQ(0, BoardProgressOf(1).GetMoveTracker()) << "one undo takes the move back on both boards";
+    EXPECT_TRUE(puzzle->HandleInput(DOWN, 'Y'));
+    EXPECT_EQ(2u, GetBoard(1).GetSquareValue(1, 1));
+    EXPECT_EQ(2, BoardProgressOf(0).GetSteps()) << "undo and redo are not steps";
+    EXPECT_EQ(3, log.Count("InstructorDestroyCallOutsByChannel"));
+
+    settings.ctrlDown = false;
+    EXPECT_FALSE(puzzle->HandleInput(DOWN, 'Z')) << "without Ctrl the board gets it";
+    puzzle->SetFocusedBoardIndex(-1);
+    settings.ctrlDown = true;
+    EXPECT_TRUE(puzzle->HandleInput(DOWN, 'Z')) << "keys work without a focused board";
+    EXPECT_EQ(0, BoardProgressOf(0).GetMoveTracker());
+
+    // The buttons follow the first board's history only.
+    BoardProgressOf(1).RecordMove(BoardProgressOf(1).GetMoves()[0]);
+    puzzle->UpdateUndoRedoVisibility();
+    EXPECT_EQ(std::make_pair(false, true), Buttons());
+    BoardMove move;
+    BoardProgressOf(0).PopRedoMove(move);
+    puzzle->UpdateUndoRedoVisibility();
+    EXPECT_EQ(std::make_pair(true, true), Buttons());
+    BoardProgressOf(0).PopRedoMove(move);
+    puzzle->UpdateUndoRedoVisibility();
+    EXPECT_EQ(std::make_pair(true, false), Buttons());
+}
+
+TEST_F(PuzzleTest, MistakesAreFlaggedRewoundAndFoundInPassOrder)
+{
+    MakePuzzle(2);
+    puzzle->Start();
+    ASSERT_TRUE(Type(0, 0, 0, 1)); // right
+    ASSERT_TRUE(Type(0, 1, 0, 4)); // wrong: the answer is 2
+    ASSERT_TRUE(Type(0, 2, 0, 3)); // right, but the wrong value still stands
+    EXPECT_EQ(2, log.Count("HasMadeAMistakeEvent"));
+    const std::vector<BoardMove>& moves = BoardProgressOf(0).GetMoves();
+    EXPECT_TRUE(!moves[0].errorState && moves[1].errorState && moves[2].errorState);
+
+    puzzle->Rewind();
+    EXPECT_EQ(1, BoardProgressOf(0).GetMoveTracker());
+    EXPECT_EQ(1u, GetBoard(1).GetSquareValue(0, 0));
+    EXPECT_EQ(0u, GetBoard(1).GetSquareValue(1, 0));
+    EXPECT_TRUE(puzzle->GetMistakes().empty());
+    puzzle->Rewind();
+    EXPECT_EQ(1, BoardProgressOf(0).GetMoveTracker()) << "nothing left to rewind: the history stays";
+
+    GetBoard(1).SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
+    BoardProgress& first = BoardProgressOf(0);
+    BoardProgress& second = BoardProgressOf(1);
+    first.SetValue(At(0, 0, 3), 1);                     // answer 4: wrong, and found after
+    first.SetValue(At(0, 3, 2), 1);                     // answer 2: wrong
+    first.SetPlayerCandidateBit(At(0, 2, 1), 3, true);  // answer 4 eliminated
+    first.SetPlayerCandidateBit(At(0, 0, 1), 0, true);  // 1 is not the answer: fine
+    second.SetValue(At(1, 0, 2), 2);                    // answer 3: wrong
+    second.SetPlayerCandidateBit(At(1, 0, 2), 2, true); // the square holds a value: not counted
+    second.SetColorIndex(At(1, 1, 1), 0);               // cage 1: wrong colour
+    second.SetColorIndex(At(1, 2, 0), 2);               // cage 2: right
+    first.SetColorIndex(At(0, 1, 1), 0);                // wrong, but the board shows its cages
+    ASSERT_TRUE(puzzle->FindMistakes());
+    const std::tuple<int, Board*, int, int> expected[] = {
+        {HINT_KIND_WRONG_COLOR, &GetBoard(1), 1, 1}, {HINT_KIND_WRONG_VALUE, &GetBoard(0), 3, 2},
+        {HINT_KIND_WRONG_VALUE, &GetBoard(0), 0, 3}, {HINT_KIND_WRONG_VALUE, &GetBoard(1), 0, 2},
+        {HINT_KIND_WRONGLY_ELIMINATED_CANDIDATE, &GetBoard(0), 2, 1}};
+    ASSERT_EQ(std::size(expected), puzzle->GetMistakes().size());
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        const HintRecord& m = puzzle->GetMistakes()[i];
+        EXPECT_EQ(expected[i], std::make_tuple(m.kind, m.board, m.move.x, m.move.y)) << i;
+    }
+}
+
+TEST_F(PuzzleTest, WrongPaintOnAHiddenCageBoardIsAMistakeWhenTheBrushIsLifted)
+{
+    MakePuzzle(1);
+    GetBoard(0).SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
+    puzzle->Start();
+    settings.paintingCages = true;
+    settings.paintColorIndex = 3;
+
+    // Square (1, 1) belongs to cage 1, whose colour is 1.
+    puzzle->SetFocusedBoardIndex(0);
+    GetBoard(0).SetFocusedSquareIndex(5);
+    ASSERT_TRUE(puzzle->HandleInput(DOWN, LEFT_BUTTON));
+    GetBoard(0).UpdatePointer(Vector2(0.375f, 0.375f), SOLUTIONS_LAYOUT_SINGLE_BOARD);
+    EXPECT_EQ(0, log.Count("HasMadeAMistakeEvent"));
+    ASSERT_TRUE(puzzle->HandleInput(UP, LEFT_BUTTON));
+    EXPECT_EQ(1, log.Count("HasMadeAMistakeEvent"));
+    ASSERT_EQ(1u, puzzle->GetMistakes().size());
+    EXPECT_EQ(HINT_KIND_WRONG_COLOR, puzzle->GetMistakes()[0].kind);
+    EXPECT_TRUE(BoardProgressOf(0).GetMoves()[0].errorState);
+}
+
+TEST_F(PuzzleTest, TwoBoardsStayInStepButKeepTheirOwnPaint)
+{
+    MakePuzzle(2);
+    puzzle->Start();
+    ASSERT_TRUE(Type(1, 2, 3, 2));
+    EXPECT_EQ(2u, GetBoard(0).GetSquareValue(2, 3));
+    EXPECT_EQ(1, BoardProgressOf(0).GetMoveTracker());
+    EXPECT_EQ(0, BoardProgressOf(0).GetSteps()) << "steps are each board's own";
+    EXPECT_TRUE(BoardProgressOf(0).IsCandidateEliminatedAutomatically(At(0, 0, 3), 1));
+
+    settings.shiftDown = true;
+    ASSERT_TRUE(Type(0, 0, 0, 3));
+    EXPECT_TRUE(BoardProgressOf(1).IsCandidateEliminatedByPlayer(At(1, 0, 0), 2));
+    settings.shiftDown = false;
+
+    const int colorBefore = GetBoard(0).GetSquareColorIndex(At(0, 1, 2));
+    puzzle->ApplyHintMove(&GetBoard(1), GetBoard(1).MakeMove(MOVE_TYPE_COLOR, 1, 2, 4));
+    EXPECT_EQ(4, GetBoard(1).GetSquareColorIndex(At(1, 1, 2)));
+    EXPECT_EQ(colorBefore, GetBoard(0).GetSquareColorIndex(At(0, 1, 2)));
+
+    TypeAllAnswersExcept(0, 9, 9);
+    EXPECT_EQ(PUZZLE_STATE_SOLVED, progress.GetState());
+    EXPECT_TRUE(GetBoard(1).IsSolutionGridValid());
+    EXPECT_EQ("Steps:  19 (par is 10)", StepsLabel()) << "both boards' steps";
+}
+
+TEST_F(PuzzleTest, PlayTimeIsCappedPerMoveAndRestartForgetsIt)
+{
+    MakePuzzle(1);
+    clock.Advance(100.0);
+    puzzle->Start();
+    clock.Advance(30.0);
+    ASSERT_TRUE(Type(0, 0, 0, 1));
+    EXPECT_FLOAT_EQ(30.0f, progress.GetPlayTime());
+    clock.Advance(15.0 * 60.0);
+    ASSERT_TRUE(Type(0, 1, 0, 2));
+    EXPECT_FLOAT_EQ(630.0f, progress.GetPlayTime());
+    clock.Advance(2.5);
+    puzzle->Undo();
+    EXPECT_FLOAT_EQ(632.5f, progress.GetPlayTime()) << "undo counts as play";
+
+    clock.Advance(50.0);
+    puzzle->Restart();
+    clock.Advance(1.0);
+    ASSERT_TRUE(Type(0, 0, 0, 1));
+    EXPECT_FLOAT_EQ(1.0f, progress.GetPlayTime());
+}
+
+TEST_F(PuzzleTest, DeletingBoardsKeepsTheProgressForTheRebuiltOnes)
+{
+    MakePuzzle(2);
+    BoardProgressOf(0).SetValue(At(0, 0, 0), 4);
     EXPECT_TRUE(puzzle->FindMistakes());
-
     puzzle->SetActive(true);
-    puzzle->SetFocusedBoardIndex(1);
     puzzle->DeleteBoards();
-    EXPECT_FALSE(puzzle->HasBoards());
     EXPECT_FALSE(puzzle->IsActive()) << "no board to play on";
-    EXPECT_EQ(-1, puzzle->GetFocusedBoardIndex());
     EXPECT_TRUE(puzzle->GetMistakes().empty()) << "mistakes point at the boards";
-    EXPECT_TRUE(puzzle->GetClock().GetChildren().empty()) << "the boards' clocks went with them";
-    EXPECT_EQ(2u, m_progress.GetBoardProgresses().size());
+    EXPECT_TRUE(puzzle->GetClock().GetChildren().empty());
 
-    // Rebuilt boards pick the stored play up again.
     std::vector<std::unique_ptr<Board>> boards;
     boards.push_back(MakeBoard(puzzle->GetClock(), 4, 0, 4));
     boards.push_back(MakeBoard(puzzle->GetClock(), 4, 1, 4));
     puzzle->SetBoards(std::move(boards));
-    EXPECT_EQ(4u, BoardOf(*puzzle, 0).GetSquareValue(0, 0));
+    EXPECT_EQ(4u, GetBoard(0).GetSquareValue(0, 0));
 }
 
-TEST_F(PuzzleTest, MistakesInPassOrder)
+// A stored progress for two 4 x 4 boards of four cages each meets boards
+// that differ: every board gets a fresh progress of its own shape.
+TEST_F(PuzzleTest, ProgressThatDoesNotFitTheBoardsStartsAfresh)
 {
-    const std::unique_ptr<Puzzle> puzzle = MakePuzzle(2);
-    puzzle->SetProgress(&m_progress);
-    EXPECT_FALSE(puzzle->FindMistakes());
-
-    Board& hidden = BoardOf(*puzzle, 1);
-    hidden.SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
-    BoardProgress& first = ProgressOf(*puzzle, 0);
-    BoardProgress& second = ProgressOf(*puzzle, 1);
-
-    // Answers are (x + y) mod 4 + 1; square i is in cage i mod 4, whose
-    // colour is its index.
-    first.SetValue(SquareOf(*puzzle, 0, 3, 2), 1);  // answer 2: wrong
-    first.SetValue(SquareOf(*puzzle, 0, 1, 0), 2);  // answer 2: right
-    second.SetValue(SquareOf(*puzzle, 1, 0, 1), 3); // answer 2: wrong
-    first.SetPlayerCandidateBit(SquareOf(*puzzle, 0, 2, 0), 2, true);  // answer 3 eliminated
-    first.SetPlayerCandidateBit(SquareOf(*puzzle, 0, 0, 0), 3, true);  // 4 is not the answer: fine
-    second.SetPlayerCandidateBit(SquareOf(*puzzle, 1, 0, 1), 1, true); // the square holds a value: not counted
-    second.SetColorIndex(SquareOf(*puzzle, 1, 1, 1), 0);  // cage 1: wrong colour
-    second.SetColorIndex(SquareOf(*puzzle, 1, 2, 0), 2);  // cage 2: right
-    first.SetColorIndex(SquareOf(*puzzle, 0, 1, 1), 0);   // wrong, but the board shows its cages
-
-    EXPECT_TRUE(puzzle->FindMistakes());
-    struct Expected {
-        int kind;
-        size_t board;
-        int x;
-        int y;
-    };
-    const Expected expected[] = {
-        {HINT_KIND_WRONG_COLOR, 1, 1, 1},
-        {HINT_KIND_WRONG_VALUE, 0, 3, 2},
-        {HINT_KIND_WRONG_VALUE, 1, 0, 1},
-        {HINT_KIND_WRONGLY_ELIMINATED_CANDIDATE, 0, 2, 0},
-    };
-    const std::vector<HintRecord>& mistakes = puzzle->GetMistakes();
-    ASSERT_EQ(std::size(expected), mistakes.size());
-    for (size_t i = 0; i < mistakes.size(); ++i) {
-        EXPECT_EQ(expected[i].kind, mistakes[i].kind) << i;
-        EXPECT_EQ(&BoardOf(*puzzle, expected[i].board), mistakes[i].board) << i;
-        EXPECT_EQ(expected[i].x, mistakes[i].move.x) << i;
-        EXPECT_EQ(expected[i].y, mistakes[i].move.y) << i;
-        EXPECT_EQ(MOVE_TYPE_EMPTY, mistakes[i].move.type) << i;
-        EXPECT_EQ(0u, mistakes[i].stage) << i;
-    }
-
-    // Squares within a board come row by row.
-    second.SetValue(SquareOf(*puzzle, 1, 0, 1), 0);
-    second.SetPlayerCandidateBit(SquareOf(*puzzle, 1, 0, 1), 1, false);
-    second.SetColorIndex(SquareOf(*puzzle, 1, 1, 1), -1);
-    first.SetPlayerCandidateBit(SquareOf(*puzzle, 0, 2, 0), 2, false);
-    first.SetValue(SquareOf(*puzzle, 0, 0, 3), 1);
-    ASSERT_TRUE(puzzle->FindMistakes());
-    ASSERT_EQ(2u, puzzle->GetMistakes().size());
-    EXPECT_EQ(2, puzzle->GetMistakes()[0].move.y);
-    EXPECT_EQ(3, puzzle->GetMistakes()[1].move.y);
-}
-
-TEST_F(PuzzleTest, SolvedDetectionAndState)
-{
-    const std::unique_ptr<Puzzle> puzzle = MakePuzzle(2);
-    puzzle->SetActive(true);
-    puzzle->MarkSolved();
-    EXPECT_TRUE(puzzle->IsActive()) << "without a progress nothing changes";
-
-    puzzle->SetProgress(&m_progress);
-    EXPECT_FALSE(puzzle->AreAllBoardsValid());
-    for (size_t b = 0; b < 2; ++b) {
-        for (const Square& square : BoardOf(*puzzle, b).GetSquares()) {
-            ProgressOf(*puzzle, b).SetValue(square, square.solutionValue);
+    MakePuzzle(2);
+    BoardProgressOf(0).SetValue(At(0, 0, 0), 3);
+    BoardProgressOf(0).SetSteps(4);
+    progress.SetState(PUZZLE_STATE_STARTED);
+    const std::string stored = WriteRecord(progress, RESOURCE_STREAM_FORMAT_BINARY);
+    progress.SetState(PUZZLE_STATE_SOLVED);
+    EXPECT_LT(WriteRecord(progress, RESOURCE_STREAM_FORMAT_BINARY).size() + 100, stored.size())
+        << "a solved puzzle keeps no boards";
+    const std::vector<std::vector<std::pair<unsigned, unsigned>>> cases = {
+        {{5, 4}, {5, 4}}, {{4, 4}, {4, 9}}, {{4, 4}}}; // size, cages
+    for (const auto& shapes : cases) {
+        std::vector<std::unique_ptr<Board>> boards;
+        for (const auto& [size, cages] : shapes) {
+            boards.push_back(MakeBoard(clock, size, static_cast<unsigned>(boards.size()), cages));
+        }
+        LoadedStream stream(stored);
+        PuzzleProgress read(*stream);
+        read.AttachToBoards(boards);
+        ASSERT_EQ(boards.size(), read.GetBoardProgresses().size());
+        for (size_t i = 0; i < boards.size(); ++i) {
+            const BoardProgress* attached = boards[i]->GetProgress();
+            EXPECT_EQ(read.GetBoardProgresses()[i].get(), attached);
+            EXPECT_EQ(boards[i]->GetSize(), attached->GetSize());
+            EXPECT_EQ(boards[i]->GetCages().size(), attached->GetNumberOfCages());
+            EXPECT_EQ(0, attached->GetSteps());
+            const Cage& cage = boards[i]->GetCages()[1];
+            EXPECT_EQ(cage.color, boards[i]->GetSquareColorIndex(*cage.GetKeySquare())) << "key squares coloured";
         }
     }
-    ProgressOf(*puzzle, 1).SetValue(SquareOf(*puzzle, 1, 3, 3), 0);
-    EXPECT_FALSE(puzzle->AreAllBoardsValid()) << "every board must be solved";
-    ProgressOf(*puzzle, 1).SetValue(SquareOf(*puzzle, 1, 3, 3), SquareOf(*puzzle, 1, 3, 3).solutionValue);
-    EXPECT_TRUE(puzzle->AreAllBoardsValid());
-
-    m_progress.SetState(PUZZLE_STATE_STARTED);
-    puzzle->MarkSolved();
-    EXPECT_EQ(PUZZLE_STATE_SOLVED, m_progress.GetState());
-    EXPECT_FALSE(puzzle->IsActive());
-
-    m_progress.SetState(5); // graded by the campaign
-    puzzle->MarkSolved();
-    EXPECT_EQ(5, m_progress.GetState());
-}
-
-TEST_F(PuzzleTest, StepsLabelAndUndoRedoStates)
-{
-    Listener listener(m_events);
-    PuzzleDescriptor descriptor;
-    descriptor.SetSeed(1);
-    descriptor.AddBoardRecipe(BoardRecipe());
-    descriptor.SetSolverSteps(12);
-
-    const std::unique_ptr<Puzzle> puzzle = MakePuzzle(2);
-    puzzle->SetDescriptor(descriptor);
-    puzzle->UpdateStepsLabel();
-    puzzle->SetProgress(&m_progress);
-    ProgressOf(*puzzle, 0).SetSteps(3);
-    ProgressOf(*puzzle, 1).SetSteps(4);
-    puzzle->UpdateStepsLabel();
-    EXPECT_EQ((std::vector<std::string>{"Steps:  0 (par is 12)", "Steps:  7 (par is 12)"}), listener.stepLabels);
-
-    BoardProgress& first = ProgressOf(*puzzle, 0);
-    puzzle->UpdateUndoRedoVisibility(); // empty history
-    first.RecordMove(ValueMove(0, 0, 1));
-    first.RecordMove(ValueMove(1, 0, 2));
-    puzzle->UpdateUndoRedoVisibility(); // at the end
-    BoardMove popped;
-    first.PopUndoMove(popped);
-    puzzle->UpdateUndoRedoVisibility(); // in the middle
-    first.PopUndoMove(popped);
-    puzzle->UpdateUndoRedoVisibility(); // at the start
-    // The second board's history plays no part.
-    ProgressOf(*puzzle, 1).RecordMove(ValueMove(0, 0, 1));
-    puzzle->UpdateUndoRedoVisibility();
-    EXPECT_EQ((std::vector<bool>{false, true, true, false, false}), listener.undo);
-    EXPECT_EQ((std::vector<bool>{false, false, true, true, true}), listener.redo);
 }

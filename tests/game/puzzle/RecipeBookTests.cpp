@@ -1,4 +1,5 @@
-// Reading recipe books and handing out their descriptors.
+// Reading recipe books and handing out their descriptors. Which requests
+// match follows from the pattern names, pinned with the puzzle IDs.
 #include "game/puzzle/RecipeBook.h"
 
 #include "PuzzleChefTestSupport.h"
@@ -8,53 +9,15 @@
 
 using namespace Pemberquill;
 using namespace chef_test;
-using puzzle_test::LoadedStream;
 
 namespace {
 
-PuzzleRequest FiveByFive()
+const PuzzleRequest FIVE_BY_FIVE(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
+
+RecipeBook LoadBook(const PuzzleRequest& request, std::vector<PuzzleDescriptor> descriptors)
 {
-    return PuzzleRequest(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
-}
-
-RecipeBook LoadBook(const std::string& bytes, const std::string& name = "book.recipes")
-{
-    LoadedStream stream(bytes);
-    return RecipeBook(*stream, name);
-}
-
-std::vector<int> SeedsOf(const std::vector<PuzzleDescriptor>& list)
-{
-    std::vector<int> seeds;
-    for (const PuzzleDescriptor& descriptor : list) {
-        seeds.push_back(descriptor.GetSeed());
-    }
-    return seeds;
-}
-
-TEST(RecipeBook, TwelveDescriptorsGiveFiveListsOfTwoInFileOrderAndDropTheLastTwo)
-{
-    const RecipeBook book = LoadBook(RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 12)));
-
-    EXPECT_EQ("book.recipes", book.GetName());
-    EXPECT_EQ(FiveByFive(), book.GetRequest());
-    for (int d = 0; d < NUM_DIFFICULTY_RATINGS; ++d) {
-        EXPECT_EQ((std::vector<int>{100 + 2 * d, 101 + 2 * d}), SeedsOf(book.GetDifficultyList(d))) << d;
-        for (const PuzzleDescriptor& descriptor : book.GetDifficultyList(d)) {
-            EXPECT_EQ(d, descriptor.GetDifficultyRating()) << "the file said 9";
-        }
-    }
-}
-
-TEST(RecipeBook, FewerThanFiveDescriptorsGiveNothing)
-{
-    RecipeBook book = LoadBook(RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 4)));
-    EXPECT_TRUE(book.IsEmpty());
-
-    PuzzleRequest request = FiveByFive();
-    PuzzleDescriptor out;
-    EXPECT_FALSE(book.TakeNextDescriptor(request, out));
-    EXPECT_TRUE(book.IsExhaustedFor(request));
+    puzzle_test::LoadedStream stream(RecipeBookBytes(request, descriptors));
+    return RecipeBook(*stream, "book.recipes");
 }
 
 TEST(RecipeBook, RecipesTakeTheRequiredOperatorsOfTheBooksRequest)
@@ -65,10 +28,9 @@ TEST(RecipeBook, RecipesTakeTheRequiredOperatorsOfTheBooksRequest)
     std::vector<PuzzleDescriptor> descriptors = MakeDescriptors(request, 5);
     descriptors[1].GetBoardRecipes().pop_back(); // a one-board descriptor in a two-board book
 
-    const RecipeBook book = LoadBook(RecipeBookBytes(request, descriptors));
+    const RecipeBook book = LoadBook(request, descriptors);
 
     const PuzzleDescriptor& twoBoards = book.GetDifficultyList(0).front();
-    ASSERT_EQ(2u, twoBoards.GetBoardRecipes().size());
     EXPECT_EQ(request.requiredOperators1, twoBoards.GetBoardRecipe(0).requiredOperators);
     EXPECT_EQ(request.requiredOperators2, twoBoards.GetBoardRecipe(1).requiredOperators);
     const PuzzleDescriptor& oneBoard = book.GetDifficultyList(1).front();
@@ -76,78 +38,39 @@ TEST(RecipeBook, RecipesTakeTheRequiredOperatorsOfTheBooksRequest)
     EXPECT_EQ(request.requiredOperators1, oneBoard.GetBoardRecipe(0).requiredOperators);
 }
 
-TEST(RecipeBook, TakingRemovesTheDescriptorAndMovesUpWhenAListIsUsedUp)
+// Twelve descriptors fill five lists of two in file order, the last two
+// dropped. Each take removes the descriptor; a used-up list moves the
+// request up to the next harder one, never down; difficulties outside the
+// lists are clamped; another generator version takes nothing without
+// running out.
+TEST(RecipeBook, TakingMovesUpWhenAListIsUsedUp)
 {
-    RecipeBook book = LoadBook(RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 10)));
-    PuzzleRequest request = FiveByFive();
-    request.difficultyRating = 1;
-    PuzzleDescriptor first;
-    PuzzleDescriptor second;
-    ASSERT_TRUE(book.TakeNextDescriptor(request, first));
-    ASSERT_TRUE(book.TakeNextDescriptor(request, second));
-    EXPECT_EQ(102, first.GetSeed());
-    EXPECT_EQ(103, second.GetSeed());
-    EXPECT_EQ(1, request.difficultyRating);
-
-    PuzzleDescriptor third;
-    ASSERT_TRUE(book.TakeNextDescriptor(request, third));
-    EXPECT_EQ(104, third.GetSeed()) << "the first of list 2";
-    EXPECT_EQ(2, request.difficultyRating) << "the caller's request follows";
-    EXPECT_EQ(2u, book.GetDifficultyList(0).size()) << "easier lists are never used";
-}
-
-TEST(RecipeBook, AHardRequestFailsOnlyWhenEveryHarderListIsEmpty)
-{
-    RecipeBook book = LoadBook(RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 5)));
-    PuzzleRequest request = FiveByFive();
-    request.difficultyRating = 3;
+    EXPECT_TRUE(LoadBook(FIVE_BY_FIVE, MakeDescriptors(FIVE_BY_FIVE, 4)).IsEmpty()) << "fewer than one a list";
+    RecipeBook book = LoadBook(FIVE_BY_FIVE, MakeDescriptors(FIVE_BY_FIVE, 12));
+    EXPECT_EQ(FIVE_BY_FIVE, book.GetRequest());
+    PuzzleRequest newer = FIVE_BY_FIVE;
+    newer.generatorVersion = 1.5f;
     PuzzleDescriptor out;
-    EXPECT_FALSE(book.IsExhaustedFor(request));
-    ASSERT_TRUE(book.TakeNextDescriptor(request, out));
-    ASSERT_TRUE(book.TakeNextDescriptor(request, out));
-    EXPECT_EQ(104, out.GetSeed());
-    EXPECT_EQ(4, request.difficultyRating);
+    EXPECT_TRUE(book.MatchesRequest(newer));
+    EXPECT_FALSE(book.TakeNextDescriptor(newer, out));
+    EXPECT_FALSE(book.IsExhaustedFor(newer));
 
+    PuzzleRequest request = FIVE_BY_FIVE;
+    const struct { int difficulty, seed, difficultyAfter; } takes[] = {
+        {1, 102, 1}, {1, 103, 1}, {1, 104, 2}, {-1, 100, 0}, {12, 108, 4}, {4, 109, 4}, {3, 106, 3}};
+    for (const auto& take : takes) {
+        request.difficultyRating = take.difficulty;
+        ASSERT_TRUE(book.TakeNextDescriptor(request, out)) << take.seed;
+        EXPECT_EQ(take.seed, out.GetSeed());
+        EXPECT_EQ(take.difficultyAfter, out.GetDifficultyRating()) << "the file said 9";
+        EXPECT_EQ(take.difficultyAfter, request.difficultyRating) << take.seed;
+    }
+    EXPECT_EQ(1u, book.GetDifficultyList(0).size()) << "easier lists are never used";
+    request.difficultyRating = 4;
     EXPECT_FALSE(book.TakeNextDescriptor(request, out));
     EXPECT_TRUE(book.IsExhaustedFor(request));
-    request.difficultyRating = 0;
-    EXPECT_FALSE(book.IsExhaustedFor(request)) << "lists 0 to 2 still hold puzzles";
-}
-
-TEST(RecipeBook, DifficultiesOutsideTheListsAreClamped)
-{
-    RecipeBook book = LoadBook(RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 5)));
-    PuzzleRequest request = FiveByFive();
-    PuzzleDescriptor out;
-
-    request.difficultyRating = -1; // a request that never set one
-    ASSERT_TRUE(book.TakeNextDescriptor(request, out));
-    EXPECT_EQ(100, out.GetSeed());
-    EXPECT_EQ(0, request.difficultyRating);
-
-    request.difficultyRating = 12;
-    ASSERT_TRUE(book.TakeNextDescriptor(request, out));
-    EXPECT_EQ(104, out.GetSeed());
-    EXPECT_EQ(4, request.difficultyRating);
-}
-
-TEST(RecipeBook, GeneratorVersionMattersForTakingButNotForMatching)
-{
-    RecipeBook book = LoadBook(RecipeBookBytes(FiveByFive(), MakeDescriptors(FiveByFive(), 5)));
-    PuzzleRequest sameVersion = FiveByFive();
-    PuzzleRequest newerVersion = FiveByFive();
-    newerVersion.generatorVersion = 1.5f;
-    PuzzleRequest otherPattern = FiveByFive();
-    otherPattern.board1Attributes = 1;
-
-    EXPECT_TRUE(book.MatchesRequest(sameVersion));
-    EXPECT_TRUE(book.MatchesRequest(newerVersion));
-    EXPECT_FALSE(book.MatchesRequest(otherPattern));
-
-    PuzzleDescriptor out;
-    EXPECT_FALSE(book.TakeNextDescriptor(newerVersion, out));
-    EXPECT_FALSE(book.IsExhaustedFor(newerVersion)) << "not run out: filed for another version";
-    EXPECT_TRUE(book.TakeNextDescriptor(sameVersion, out));
+    request.difficultyRating = 2;
+    EXPECT_FALSE(book.IsExhaustedFor(request)) << "lists 2 and 3 still hold puzzles";
 }
 
 } // namespace

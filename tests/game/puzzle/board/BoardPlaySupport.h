@@ -11,6 +11,7 @@
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/board/BoardSettingsInterface.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -22,13 +23,9 @@ namespace Pemberquill {
 // that every value fits anywhere a cage puts it.
 inline std::vector<std::string> NineByNineAnswer()
 {
-    std::vector<std::string> rows;
-    for (int y = 0; y < 9; ++y) {
-        std::string row;
-        for (int x = 0; x < 9; ++x) {
-            row += static_cast<char>('1' + (x + y) % 9);
-        }
-        rows.push_back(row);
+    std::vector<std::string> rows(9, std::string(9, ' '));
+    for (int i = 0; i < 81; ++i) {
+        rows[i / 9][i % 9] = static_cast<char>('1' + (i % 9 + i / 9) % 9);
     }
     return rows;
 }
@@ -51,11 +48,8 @@ public:
     {
         board.SetSolvingAttributes(solvingAttributes);
         board.SetCustomColors({});
-        const unsigned size = board.GetSize();
-        for (unsigned y = 0; y < size; ++y) {
-            for (unsigned x = 0; x < size; ++x) {
-                board.GetSquare(x, y).solutionValue = static_cast<unsigned>(answerRows[y][x] - '0');
-            }
+        for (Square& square : board.GetSquares()) {
+            square.solutionValue = static_cast<unsigned>(answerRows[square.y][square.x] - '0');
         }
         for (const CageSpec& wanted : cages) {
             Cage cage;
@@ -68,17 +62,11 @@ public:
                 cage.squares.push_back(&square);
             }
             cage.ComputeTargetFromSolution();
-            cage.GenerateSolutions(static_cast<int>(size), board.HasHiddenCages());
+            cage.GenerateSolutions(static_cast<int>(board.GetSize()), board.HasHiddenCages());
             cage.FindTopLeftSquare();
             board.GetCages().push_back(cage);
         }
-        Attach(board.CreateProgress(false));
-    }
-
-    // Replaces the progress, as a puzzle does when it loads or resets one.
-    void Attach(std::unique_ptr<BoardProgress> newProgress)
-    {
-        progress = std::move(newProgress);
+        progress = board.CreateProgress(false);
         board.SetProgress(progress.get());
     }
 
@@ -88,21 +76,6 @@ public:
     bool IsOpen(unsigned x, unsigned y, int value) const
     {
         return !progress->IsCandidateEliminated(board.GetSquare(x, y), value - 1);
-    }
-    bool IsAutoOut(int cageIndex, int solutionIndex) const
-    {
-        return progress->IsSolutionAutoEliminated(cageIndex, solutionIndex);
-    }
-    // The position of a solution by its description; -1 when the cage has none such.
-    int SolutionIndex(int cageIndex, const std::string& description) const
-    {
-        const std::vector<CageSolution>& solutions = board.GetCages()[static_cast<size_t>(cageIndex)].solutions;
-        for (size_t i = 0; i < solutions.size(); ++i) {
-            if (solutions[i].description == description) {
-                return static_cast<int>(i);
-            }
-        }
-        return -1;
     }
     // The centre of a square in board units.
     Vector2 CentreOf(unsigned x, unsigned y) const { return board.GetSquare(x, y).bounds.CalcCenter(); }
@@ -159,37 +132,27 @@ public:
 
     int Count(const std::string& name) const
     {
-        int count = 0;
-        for (const Entry& entry : entries) {
-            count += entry.name == name ? 1 : 0;
-        }
-        return count;
+        return static_cast<int>(
+            std::count_if(entries.begin(), entries.end(), [&name](const Entry& entry) { return entry.name == name; }));
     }
 
     std::vector<std::string> Names() const
     {
-        std::vector<std::string> names;
-        for (const Entry& entry : entries) {
-            names.push_back(entry.name);
-        }
+        std::vector<std::string> names(entries.size());
+        std::transform(entries.begin(), entries.end(), names.begin(), [](const Entry& entry) { return entry.name; });
         return names;
     }
 
-    // The arguments of the last firing of name; an empty bag when none.
-    NamedProperties Last(const std::string& name) const
-    {
-        for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-            if (it->name == name) {
-                return it->args;
-            }
-        }
-        return NamedProperties();
-    }
-
+    // A property of the last firing of the event; fallback when none.
     template <typename T>
     T Get(const std::string& eventName, const std::string& property, T fallback) const
     {
-        Last(eventName).Get(property, fallback);
+        for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
+            if (it->name == eventName) {
+                it->args.Get(property, fallback);
+                break;
+            }
+        }
         return fallback;
     }
 

@@ -1,107 +1,210 @@
+// The board's bounds, placement rules and geometry, a cage's target from its
+// answers, the solution marks kept across regenerated solutions, and when
+// board thumbnails are drawn.
 #include "game/puzzle/board/Board.h"
 
-#include "engine/core/Clock.h"
 #include "engine/core/UlvoException.h"
 #include "game/puzzle/board/BoardProgress.h"
+#include "tests/engine/modules/renderer/RendererTestSupport.h"
+#include "tests/game/puzzle/board/BoardPlaySupport.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using namespace Pemberquill;
 
 namespace {
 
-// Adds a cage of the given squares to the board, with its index and key square.
-Cage& AddCage(Board& board, int rule, int color, std::initializer_list<std::pair<unsigned, unsigned>> squares)
+TEST(BoardTest, OnlyBoardsOfOneToNineRowsExistAndLookupsStayInside)
 {
-    Cage cage;
-    cage.index = static_cast<int>(board.GetCages().size());
-    cage.rule = rule;
-    cage.color = color;
-    for (const auto& [x, y] : squares) {
-        Square& square = board.GetSquare(x, y);
-        square.cageIndex = cage.index;
-        cage.squares.push_back(&square);
-    }
-    cage.FindTopLeftSquare();
-    board.GetCages().push_back(cage);
-    return board.GetCages().back();
-}
-
-class BoardTest : public ::testing::Test {
-protected:
-    Clock m_clock;
-};
-
-TEST_F(BoardTest, OnlyBoardsOfOneToNineRowsExist)
-{
-    EXPECT_THROW(Board(0, 0, &m_clock, 0), UlvoException);
-    EXPECT_THROW(Board(10, 0, &m_clock, 0), UlvoException);
-    EXPECT_NO_THROW(Board(9, 0, &m_clock, 0));
-}
-
-TEST_F(BoardTest, LookupsRefuseTheColumnOrRowEqualToTheSize)
-{
-    Board board(4, 0, &m_clock, 0);
+    Clock clock;
+    EXPECT_THROW(Board(0, 0, &clock, 0), UlvoException);
+    EXPECT_THROW(Board(10, 0, &clock, 0), UlvoException);
+    Board board(4, 0, &clock, 0);
     EXPECT_THROW(board.GetSquare(4, 0), UlvoException);
     EXPECT_THROW(board.GetSquare(0, 4), UlvoException);
-    try {
-        board.GetCageFromSquare(4, 0);
-        FAIL() << "no error raised";
-    } catch (const UlvoException& error) {
-        EXPECT_EQ("Board::GetCageFromSquare", error.GetTitle());
-        EXPECT_EQ(0u, error.GetMessage().find("x out of range for puzzle size"));
-    }
+    EXPECT_THROW(board.GetCageFromSquare(4, 0), UlvoException);
     EXPECT_THROW(board.GetCageFromSquare(0, 4), UlvoException);
     EXPECT_THROW(board.GetSquareValue(2, 4), UlvoException);
     EXPECT_THROW(board.CanPlaceSolutionValue(4, 0, 1), UlvoException);
     EXPECT_FALSE(board.IsInside(4, 0));
     EXPECT_FALSE(board.IsInside(-1, 0));
     EXPECT_TRUE(board.IsInside(3, 3));
-}
 
-TEST_F(BoardTest, LatinSquareTest)
-{
-    Board board(3, 0, &m_clock, 0);
     board.GetSquare(0, 2).solutionValue = 2;
     board.GetSquare(2, 1).solutionValue = 3;
-    EXPECT_FALSE(board.CanPlaceSolutionValue(0, 0, 2)); // same column
-    EXPECT_FALSE(board.CanPlaceSolutionValue(1, 1, 3)); // same row
+    EXPECT_FALSE(board.CanPlaceSolutionValue(0, 0, 2)) << "same column";
+    EXPECT_FALSE(board.CanPlaceSolutionValue(1, 1, 3)) << "same row";
     EXPECT_TRUE(board.CanPlaceSolutionValue(1, 1, 2));
-    EXPECT_TRUE(board.CanPlaceSolutionValue(1, 0, 1));
 }
 
-TEST_F(BoardTest, SolvedWhenEveryValueIsItsAnswer)
+TEST(BoardTest, SolvedWhenEveryValueIsItsAnswerAndANewProgressColoursTheKeySquares)
 {
-    Board board(2, 0, &m_clock, 0);
-    const unsigned answers[] = {1, 2, 2, 1};
-    for (size_t i = 0; i < 4; ++i) {
-        board.GetSquares()[i].solutionValue = answers[i];
+    FakeBoardSettings settings;
+    PlayableBoard play({"12", "21"}, {{CAGE_RULE_ADDITION, {{1, 1}, {0, 1}}, 4}});
+    EXPECT_EQ(4, play.Progress().GetColorIndex(play.At(0, 1)));
+    EXPECT_EQ(-1, play.Progress().GetColorIndex(play.At(1, 1)));
+    EXPECT_FALSE(play.board.IsSolutionGridValid());
+    for (const Square& square : play.board.GetSquares()) {
+        play.Progress().SetValue(square, square.solutionValue);
     }
-    BoardProgress progress(2, 0u);
-    board.SetProgress(&progress);
-    EXPECT_FALSE(board.IsSolutionGridValid());
-    for (const Square& square : board.GetSquares()) {
-        progress.SetValue(square, square.solutionValue);
-    }
-    EXPECT_TRUE(board.IsSolutionGridValid());
-    EXPECT_EQ(2u, board.GetSquareValue(1, 0));
-    progress.SetValue(board.GetSquare(1, 1), 2);
-    EXPECT_FALSE(board.IsSolutionGridValid());
+    EXPECT_TRUE(play.board.IsSolutionGridValid());
+    play.Progress().SetValue(play.At(1, 1), 2);
+    EXPECT_FALSE(play.board.IsSolutionGridValid());
 }
 
-TEST_F(BoardTest, NewProgressColoursTheKeySquares)
+// Points that are no numbers at all, or far outside, still land inside.
+TEST(BoardTest, PointsMapToTheNearestSquareInside)
 {
-    Board board(3, 0, &m_clock, 0);
-    AddCage(board, CAGE_RULE_ADDITION, 4, {{1, 1}, {0, 1}, {0, 2}});
-    AddCage(board, CAGE_RULE_EQUALS, 2, {{2, 2}});
-    const std::unique_ptr<BoardProgress> progress = board.CreateProgress(false);
-    EXPECT_EQ(3u, progress->GetSize());
-    EXPECT_EQ(2u, progress->GetNumberOfCages());
-    EXPECT_EQ(4, progress->GetColorIndex(board.GetSquare(0, 1)));
-    EXPECT_EQ(-1, progress->GetColorIndex(board.GetSquare(1, 1)));
-    EXPECT_EQ(2, progress->GetColorIndex(board.GetSquare(2, 2)));
-    EXPECT_EQ(0u, progress->GetValue(board.GetSquare(2, 2)));
-    EXPECT_TRUE(progress->HasChanged());
+    Clock clock;
+    const Board board(4, 0, &clock, 0);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct { float x; float y; IntVector2 square; } cases[] = {
+        {1.0f, 1.0f, {3, 3}},    {0.26f, 0.74f, {1, 2}}, {-0.5f, 0.5f, {0, 2}},
+        {1e30f, -1e30f, {3, 0}}, {nan, nan, {0, 0}},     {std::numeric_limits<float>::infinity(), 0.0f, {3, 0}},
+    };
+    for (const auto& c : cases) {
+        unsigned column = 99;
+        unsigned row = 99;
+        board.GetSquareCoordsAt(Vector2(c.x, c.y), column, row);
+        EXPECT_EQ(c.square, IntVector2(static_cast<int>(column), static_cast<int>(row))) << c.x << "," << c.y;
+    }
+}
+
+// Each candidate falls in its own cell, a shared edge belongs to the lower
+// one, and candidates outside the grid take the table's first cell, which on
+// nine candidates is candidate 0's own.
+TEST(BoardTest, CandidatesFallInTheirOwnCells)
+{
+    Clock clock;
+    for (unsigned size : {4u, 6u, 9u}) {
+        const Board board(size, 0, &clock, 0);
+        const Square& square = board.GetSquare(1, size - 1);
+        for (int c = 0; c < static_cast<int>(size); ++c) {
+            EXPECT_EQ(c, board.GetCandidateAt(board.ComputeBoundsForCandidate(square, c).CalcCenter())) << size;
+        }
+        const AABB2 first = board.ComputeBoundsForCandidate(square, 0);
+        ASSERT_EQ(first.maxs.x, board.ComputeBoundsForCandidate(square, 1).mins.x) << size;
+        EXPECT_EQ(0, board.GetCandidateAt(Vector2(first.maxs.x, first.CalcCenter().y))) << size;
+    }
+    const Board nine(9, 0, &clock, 0);
+    const AABB2 first = nine.ComputeBoundsForCandidate(nine.GetSquare(0, 0), 0);
+    for (int outside : {-1, 9}) {
+        EXPECT_EQ(first.mins, nine.ComputeBoundsForCandidate(nine.GetSquare(0, 0), outside).mins) << outside;
+    }
+}
+
+// The pair rules take their two squares in either order; a pair rule short
+// of a pair (a damaged cage) has no target instead of reading past it.
+TEST(CageTest, TargetFromTheAnswers)
+{
+    const struct { int rule; std::vector<unsigned> answers; int expected; } cases[] = {
+        {CAGE_RULE_SUBTRACTION, {2, 5}, 3}, {CAGE_RULE_SUBTRACTION, {5, 2}, 3}, {CAGE_RULE_DIVISION, {6, 2}, 3},
+        {CAGE_RULE_DIVISION, {2, 6}, 3},    {CAGE_RULE_ADDITION, {1, 3, 4}, 8},
+        {CAGE_RULE_MULTIPLICATION, {1, 3, 4}, 12},
+        {CAGE_RULE_EQUALS, {1}, 1},         {CAGE_RULE_ODD, {1, 3}, 77},        {CAGE_RULE_ADDITION, {}, 0},
+        {CAGE_RULE_SUBTRACTION, {4}, 0},    {CAGE_RULE_DIVISION, {4}, 0},
+    };
+    Clock clock;
+    Board board(4, 0, &clock, 0);
+    for (const auto& c : cases) {
+        Cage cage;
+        cage.rule = c.rule;
+        cage.target = 77;
+        for (size_t i = 0; i < c.answers.size(); ++i) {
+            Square& square = board.GetSquare(static_cast<unsigned>(i), 0);
+            square.solutionValue = c.answers[i];
+            cage.squares.push_back(&square);
+        }
+        cage.ComputeTargetFromSolution();
+        EXPECT_EQ(c.expected, cage.target) << "rule " << c.rule << " of " << c.answers.size() << " squares";
+    }
+}
+
+// A cage whose solutions are generated again may keep the count of its
+// list; its automatic marks must then follow the new list.
+TEST(CageTest, MarksFollowASolutionListGeneratedAgainWithTheSameCount)
+{
+    FakeBoardSettings settings;
+    PlayableBoard play({"1234", "2341", "3412", "4123"}, {{CAGE_RULE_ADDITION, {{0, 0}, {1, 0}}, 0}});
+    Cage& cage = play.board.GetCages().front();
+    cage.target = 5; // 1+4 and 2+3: both fit two squares of one row
+    cage.GenerateSolutions(4, false);
+    play.board.UpdateCageSolutions();
+    ASSERT_EQ(2u, cage.solutions.size());
+    EXPECT_FALSE(play.Progress().IsSolutionAutoEliminated(0, 1));
+
+    cage.target = 6; // 2+4 and 3+3: a repeated value cannot sit twice in one row
+    cage.GenerateSolutions(4, false);
+    play.board.UpdateCageSolutions();
+    ASSERT_EQ(2u, cage.solutions.size());
+    EXPECT_FALSE(play.Progress().IsSolutionAutoEliminated(0, 0));
+    EXPECT_TRUE(play.Progress().IsSolutionAutoEliminated(0, 1));
+}
+
+// A 4 x 4 board with its progress attached, a started renderer on a
+// recording device, the thumbnail image installed, and a log of the
+// thumbnail drawings the renderer asks for.
+class BoardThumbnailTest : public renderer_test::RecordingRendererTest {
+protected:
+    void SetUp() override
+    {
+        RecordingRendererTest::SetUp();
+        m_image = renderer_test::MakeImage(64, 64, Image::IMAGE_FORMAT_RGBA,
+                                           std::vector<unsigned char>(64 * 64 * 4, 200));
+        BoardProgress::SetThumbnailImage(m_image.get());
+        m_board = std::make_unique<Board>(4, 0, nullptr, 1u);
+        m_progress = m_board->CreateProgress(false);
+        m_board->SetProgress(m_progress.get());
+    }
+
+    void TearDown() override
+    {
+        m_board.reset();
+        m_progress.reset();
+        BoardProgress::SetThumbnailImage(nullptr);
+        RecordingRendererTest::TearDown();
+    }
+
+    std::unique_ptr<Image> m_image;
+    std::unique_ptr<Board> m_board;
+    std::unique_ptr<BoardProgress> m_progress;
+    modules_test::EventLog m_drawings{"RenderBoardThumbnailToTexture"};
+};
+
+// A thumbnail is drawn inside the renderer's frame, not at once. One
+// released, or whose board is destroyed, before that frame is never drawn;
+// one drawn already outlives its board. (What is drawn is the drawing
+// tests' concern.)
+TEST_F(BoardThumbnailTest, OnlyThumbnailsStillWantedAreDrawn)
+{
+    BoardProgress drawn(4, 0u);
+    drawn.RenderThumbnail(*m_board);
+    EXPECT_EQ(m_drawings.count, 0);
+    m_renderer->Update();
+    BoardProgress released(4, 0u);
+    released.RenderThumbnail(*m_board);
+    released.ReleaseThumbnail();
+    m_renderer->Update();
+    ASSERT_EQ(m_drawings.count, 1);
+
+    std::unique_ptr<BoardProgress> saved = m_progress->Clone();
+    m_board->SetSavedProgress(saved.get());
+    m_progress->RenderThumbnail(*m_board);
+    saved->RenderThumbnail(*m_board);
+    BoardProgress detached(4, 0u);
+    detached.RenderThumbnail(*m_board);
+    m_board.reset();
+    for (const BoardProgress* progress : {m_progress.get(), saved.get(), &released, &detached}) {
+        EXPECT_EQ(progress->GetThumbnail(), nullptr);
+        EXPECT_TRUE(progress->HasChanged());
+    }
+    m_renderer->Update();
+    EXPECT_EQ(m_drawings.count, 1);
+    EXPECT_EQ(m_device->copies.size(), 1u);
+    EXPECT_NE(drawn.GetThumbnail(), nullptr);
+    EXPECT_FALSE(drawn.HasChanged());
 }
 
 } // namespace
