@@ -1,7 +1,6 @@
 // The campaign's screens on the real screen manager: location states on the
 // region map, pages of a satisfied location, and the route on the map.
 
-#include "engine/ui/ContainerWidget.h"
 #include "game/presentation/board/CampaignRoute.h"
 #include "game/shell/CampaignRegion.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
@@ -15,19 +14,6 @@ using screen_test::ScreenEnvironment;
 class CampaignScreensTest : public CampaignFixture {
 protected:
     void SetUp() override { env.ui.Startup(env.clock); }
-
-    // The direct children of a widget with that name.
-    std::vector<BaseWidget*> ChildrenNamed(int handle, const std::string& name)
-    {
-        std::vector<BaseWidget*> found;
-        auto* container = dynamic_cast<ContainerWidget*>(BaseWidget::FindWidgetByHandle(handle));
-        for (size_t i = 0; container != nullptr && i < container->GetChildCount(); ++i) {
-            if (container->GetChild(i)->GetName() == name) {
-                found.push_back(container->GetChild(i));
-            }
-        }
-        return found;
-    }
 
     ScreenEnvironment env;
 };
@@ -51,12 +37,12 @@ TEST_F(CampaignScreensTest, ASatisfiedLocationPagesItsEasyPuzzlesEightAtATime)
         env.ui.CreatePuzzleGroups(&node, GAME_WINDOW_EASY_PUZZLES);
         const int group = PemberquillUI::GetWindowHandle(GAME_WINDOW_EASY_PUZZLES);
         const auto& expected = pages[page];
-        EXPECT_EQ(ChildrenNamed(group, "PlayPuzzle").size(), expected.thumbnails) << "page " << page;
-        EXPECT_EQ(ChildrenNamed(group, "PrevPageButton").at(0)->GetProperty<bool>("Enabled"), expected.hasPrevious);
-        EXPECT_EQ(ChildrenNamed(group, "NextPageButton").at(0)->GetProperty<bool>("Enabled"), expected.hasNext);
+        EXPECT_EQ(screen_test::Children(group, "PlayPuzzle").size(), expected.thumbnails) << "page " << page;
+        EXPECT_EQ(screen_test::Children(group, "PrevPageButton").at(0)->GetProperty<bool>("Enabled"), expected.hasPrevious);
+        EXPECT_EQ(screen_test::Children(group, "NextPageButton").at(0)->GetProperty<bool>("Enabled"), expected.hasNext);
     }
     // One group per difficulty, the page turn replacing the old one.
-    EXPECT_EQ(ChildrenNamed(PemberquillUI::GetWindowHandle(GAME_WINDOW_PUZZLE_SET), "EasyPuzzlesGroup").size(), 1u);
+    EXPECT_EQ(screen_test::Children(PemberquillUI::GetWindowHandle(GAME_WINDOW_PUZZLE_SET), "EasyPuzzlesGroup").size(), 1u);
 }
 
 TEST_F(CampaignScreensTest, TheRegionMapShowsEachLocationsStateAndRecordsItAsSeen)
@@ -76,9 +62,9 @@ TEST_F(CampaignScreensTest, TheRegionMapShowsEachLocationsStateAndRecordsItAsSee
     for (int build = 0; build < 2; ++build) {
         env.ui.CreateCampaignRegion(&region);
         const int window = PemberquillUI::GetWindowHandle(GAME_WINDOW_CAMPAIGN_REGION);
-        EXPECT_TRUE(ChildrenNamed(window, "OpenCampaignNodeButton").at(0)->GetProperty<bool>("Enabled"));
-        EXPECT_FALSE(ChildrenNamed(window, "RevealedCampaignNodeButton").at(0)->GetProperty<bool>("Enabled"));
-        EXPECT_TRUE(ChildrenNamed(window, "SecretCampaignNodeButton").empty());
+        EXPECT_TRUE(screen_test::Children(window, "OpenCampaignNodeButton").at(0)->GetProperty<bool>("Enabled"));
+        EXPECT_FALSE(screen_test::Children(window, "RevealedCampaignNodeButton").at(0)->GetProperty<bool>("Enabled"));
+        EXPECT_TRUE(screen_test::Children(window, "SecretCampaignNodeButton").empty());
         EXPECT_EQ(StatesOf({"Open", "Revealed", "Secret"}), (std::vector<int>{4, 2, 0})) << "build " << build;
     }
 }

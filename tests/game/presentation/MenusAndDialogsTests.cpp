@@ -11,12 +11,10 @@
 #include "engine/core/FontDescriptor.h"
 #include "engine/ui/ActivatableWidget.h"
 #include "engine/ui/CheckBoxWidget.h"
-#include "engine/ui/ContainerWidget.h"
 #include "engine/ui/WindowWidget.h"
 #include "game/common/TextLines.h"
 #include "game/shell/PemberquillOptions.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
-#include "tests/game/shell/PemberquillOptionsTestSupport.h"
 
 namespace Pemberquill {
 namespace {
@@ -24,39 +22,21 @@ namespace {
 using screen_test::EventRecorder;
 using screen_test::ScreenEnvironment;
 
-class ScreenOf1024x768 : public options_test::RecordingApplication {
-public:
-    ScreenOf1024x768() : RecordingApplication("") {}
-    IntVector2 GetViewBoundsSize() const override { return IntVector2(1024, 768); }
-};
-
 class MenusAndDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override { env.ui.Startup(env.clock); }
 
-    static ContainerWidget* Window(int windowId)
-    {
-        return dynamic_cast<ContainerWidget*>(BaseWidget::FindWidgetByHandle(PemberquillUI::GetWindowHandle(windowId)));
-    }
-    // The children of the window of that name, in creation order.
     static std::vector<BaseWidget*> Children(int windowId, const std::string& name)
     {
-        std::vector<BaseWidget*> found;
-        const ContainerWidget* window = Window(windowId);
-        for (size_t index = 0; window != nullptr && index < window->GetChildCount(); ++index) {
-            if (window->GetChild(index)->GetName() == name) {
-                found.push_back(window->GetChild(index));
-            }
-        }
-        return found;
+        return screen_test::Children(PemberquillUI::GetWindowHandle(windowId), name);
     }
     template <typename T>
     static T WindowProperty(int windowId, const std::string& name)
     {
-        return Window(windowId)->GetProperty<T>(name);
+        return BaseWidget::FindWidgetByHandle(PemberquillUI::GetWindowHandle(windowId))->GetProperty<T>(name);
     }
 
-    ScreenOf1024x768 screen;
+    screen_test::ScreenOf1024x768 screen;
     ScreenEnvironment env;
 };
 
@@ -89,43 +69,41 @@ TEST_F(MenusAndDialogsTest, ConfirmationButtonsSendThePayloadOrPopTheDialog)
     EXPECT_EQ(pops.Get<int>(0, "OnActivationEventNameProperty"), dialog);
 }
 
+// Each row adds its height; the button stays below the rows.
 TEST_F(MenusAndDialogsTest, InformationAndAchievementDialogsGrowWithTheirRows)
 {
     const FontDescriptor bold("MainFont", 30, true, false);
     TextLines twoRuns("Kept as ", Rgba(0, 255, 255, 255), nullptr, 24.0f);
     twoRuns.runs.push_back({"copy", Rgba(255, 255, 255, 255), &bold});
     const TextLines plain("Hello", 20.0f);
-
-    const struct {
-        std::vector<TextLines> lines;
-        float height;
-        float buttonY;
-        size_t labelCount;
-    } cases[] = {
-        {{}, 120.0f, 60.0f, 0},
-        {{plain, twoRuns, plain}, 195.0f, 135.0f, 4},
+    const auto heightAndButton = [](int windowId, const char* button) {
+        return std::pair(WindowProperty<Vector2>(windowId, "Size").y,
+                         Children(windowId, button).at(0)->GetProperty<Vector2>("Offset").y);
     };
-    for (const auto& c : cases) {
-        env.ui.ShowInformationDialog("", c.lines, "OK");
-        EXPECT_EQ(WindowProperty<Vector2>(GAME_WINDOW_INFORMATION, "Size"), Vector2(512.0f, c.height));
-        EXPECT_EQ(WindowProperty<std::string>(GAME_WINDOW_INFORMATION, "EscapeEvent"), "WindowPopEvent");
-        EXPECT_EQ(Children(GAME_WINDOW_INFORMATION, "InformationOkButton")[0]->GetProperty<Vector2>("Offset"),
-                  Vector2(93.5f, c.buttonY));
-        EXPECT_EQ(Children(GAME_WINDOW_INFORMATION, "InfoLine").size(), c.labelCount);
-    }
+    env.ui.ShowInformationDialog("", {}, "OK");
+    const auto [emptyHeight, emptyButton] = heightAndButton(GAME_WINDOW_INFORMATION, "InformationOkButton");
+    env.ui.ShowInformationDialog("", {plain, twoRuns, plain}, "OK");
+    const auto [height, button] = heightAndButton(GAME_WINDOW_INFORMATION, "InformationOkButton");
+    EXPECT_GE(height - emptyHeight, 20.0f + 30.0f + 20.0f) << "the rows, the middle one at the named font's height";
+    EXPECT_EQ(button - emptyButton, height - emptyHeight);
+    EXPECT_EQ(WindowProperty<std::string>(GAME_WINDOW_INFORMATION, "EscapeEvent"), "WindowPopEvent");
     // The two runs of the middle line share its row; the named font wins.
     const std::vector<BaseWidget*> labels = Children(GAME_WINDOW_INFORMATION, "InfoLine");
+    ASSERT_EQ(labels.size(), 4u);
     EXPECT_EQ(labels[1]->GetProperty<Vector2>("Offset"), labels[2]->GetProperty<Vector2>("Offset"));
     EXPECT_EQ(labels[1]->GetProperty<float>("FontHeight"), 30.0f);
     EXPECT_EQ(labels[2]->GetProperty<float>("FontHeight"), 30.0f);
 
+    env.ui.ShowAchievementDialog({{"First", "a", "b", nullptr}}, "");
+    const auto [oneHeight, oneButton] = heightAndButton(GAME_WINDOW_ACHIEVEMENT_DIALOG, "AchievementOkButton");
     env.ui.ShowAchievementDialog({{"First", "a", "b", nullptr}, {"Second", "c", "d", nullptr}}, "");
-    EXPECT_EQ(WindowProperty<Vector2>(GAME_WINDOW_ACHIEVEMENT_DIALOG, "Size"), Vector2(512.0f, 278.0f));
+    const auto [twoHeight, twoButton] = heightAndButton(GAME_WINDOW_ACHIEVEMENT_DIALOG, "AchievementOkButton");
     const std::vector<BaseWidget*> icons = Children(GAME_WINDOW_ACHIEVEMENT_DIALOG, "AchievementIcon");
     ASSERT_EQ(icons.size(), 2u);
-    EXPECT_EQ(icons[1]->GetProperty<Vector2>("Offset"), Vector2(60.0f, 114.0f));
-    EXPECT_EQ(Children(GAME_WINDOW_ACHIEVEMENT_DIALOG, "AchievementOkButton")[0]->GetProperty<Vector2>("Offset"),
-              Vector2(93.5f, 228.0f));
+    const float row = icons[1]->GetProperty<Vector2>("Offset").y - icons[0]->GetProperty<Vector2>("Offset").y;
+    EXPECT_GT(row, 0.0f);
+    EXPECT_EQ(twoHeight - oneHeight, row);
+    EXPECT_EQ(twoButton - oneButton, row);
 }
 
 TEST_F(MenusAndDialogsTest, ProfileScreensOfferOnlyTheWaysOutTheyAreGiven)
@@ -134,26 +112,23 @@ TEST_F(MenusAndDialogsTest, ProfileScreensOfferOnlyTheWaysOutTheyAreGiven)
         std::vector<std::string> names;
         bool canCreate;
         bool canLeave;
-        float height;
     } cases[] = {
-        {{}, true, true, 135.0f},
-        {{"Ann", "Bob"}, false, false, 135.0f},
+        {{}, true, true},
+        {{"Ann", "Bob"}, false, false},
     };
     for (const auto& c : cases) {
         env.ui.CreateSelectProfileWindow(c.names, c.canCreate, c.canLeave);
-        EXPECT_EQ(WindowProperty<Vector2>(GAME_WINDOW_SELECT_PROFILE, "Size"), Vector2(335.0f, c.height));
         EXPECT_EQ(WindowProperty<bool>(GAME_WINDOW_SELECT_PROFILE, "EscapePops"), c.canLeave);
         EXPECT_EQ(Children(GAME_WINDOW_SELECT_PROFILE, "CreateProfileButton").size(), c.canCreate ? 1u : 0u);
         EXPECT_EQ(Children(GAME_WINDOW_SELECT_PROFILE, "LeaveSelectProfileButton").size(), c.canLeave ? 1u : 0u);
         EXPECT_EQ(Children(GAME_WINDOW_SELECT_PROFILE, "DeleteProfile").size(), c.names.size());
     }
-    const BaseWidget* deleteBob = Children(GAME_WINDOW_SELECT_PROFILE, "DeleteProfile")[1];
-    EXPECT_EQ(deleteBob->GetProperty<Vector2>("Offset"), Vector2(295.0f, 90.0f));
-    EXPECT_EQ(deleteBob->GetProperty<std::string>("OnActivationEventNameProperty"), "Bob");
+    EXPECT_EQ(Children(GAME_WINDOW_SELECT_PROFILE, "DeleteProfile")[1]->GetProperty<std::string>(
+                  "OnActivationEventNameProperty"),
+              "Bob");
 
     for (const bool isFirstPlayer : {true, false}) {
         env.ui.CreateCreateProfileDialog(isFirstPlayer);
-        EXPECT_EQ(WindowProperty<Vector2>(GAME_WINDOW_CREATE_PROFILE, "Size").y, isFirstPlayer ? 90.0f : 135.0f);
         EXPECT_EQ(WindowProperty<bool>(GAME_WINDOW_CREATE_PROFILE, "EscapePops"), !isFirstPlayer);
         EXPECT_EQ(Children(GAME_WINDOW_CREATE_PROFILE, "ConfirmationCancelButton").empty(), isFirstPlayer);
     }

@@ -152,7 +152,7 @@ TEST_F(PemberquillAudioTest, EveryRegionLoadsItsOwnSoundsFromFilesThatExistAndSt
     EXPECT_THAT(console.Text(), Not(HasSubstr("WARNING")));
 }
 
-TEST_F(PemberquillAudioTest, BackFromTheMenuARegionIsUnloadedBeforeItIsLoadedAgain)
+TEST_F(PemberquillAudioTest, TheMenuPlaysNoOneOffsAndBackFromItARegionIsUnloadedBeforeItIsLoadedAgain)
 {
     Start();
     EnterRegion("Ocean");
@@ -162,6 +162,12 @@ TEST_F(PemberquillAudioTest, BackFromTheMenuARegionIsUnloadedBeforeItIsLoadedAga
     EXPECT_THAT(EnterRegion("Menu"), ElementsAre("stop AMB_OCEAN", "stop " + oneOff, "play AMB_MENU loop"));
     EXPECT_EQ("Menu", audio.GetCurrentRegion());
     EXPECT_EQ("Ocean", audio.GetLoadedRegion());
+    // The menu has no one-offs and keeps the time it found.
+    const double due = audio.GetNextOneOffTime();
+    AdvanceTo(due + 1.0);
+    audio.PlayRandomOneOff();
+    EXPECT_TRUE(sound->TakeCalls().empty());
+    EXPECT_EQ(due, audio.GetNextOneOffTime());
 
     std::vector<std::string> expected = {"stop AMB_MENU"};
     for (const char* kind : {"free ", "load "}) {
@@ -208,20 +214,6 @@ TEST_F(PemberquillAudioTest, OneOffsNeverRepeatComeFiveToTwentySecondsApartAndEa
         heard.insert(chosen);
     }
     EXPECT_EQ(5u, heard.size());
-}
-
-TEST_F(PemberquillAudioTest, TheMenuHasNoOneOffsAndKeepsTheTimeItFound)
-{
-    Start();
-    EnterRegion("Ocean");
-    EnterRegion("Menu");
-    const double due = audio.GetNextOneOffTime();
-    AdvanceTo(due + 1.0);
-
-    audio.PlayRandomOneOff();
-
-    EXPECT_TRUE(sound->TakeCalls().empty());
-    EXPECT_EQ(due, audio.GetNextOneOffTime());
 }
 
 TEST_F(PemberquillAudioTest, SoundsOffStopsTheAmbienceAndOnStartsItAgainWithAOneOff)

@@ -1,5 +1,6 @@
-// The screen manager's window table: the windows of start-up, rebuilding,
-// destroying with dependants, and the window stack's events.
+// The screen manager's window table: destroying with dependants, and the
+// window stack's events. Rebuilding a window is the dialogs' and campaign
+// screens' test.
 
 #include <gtest/gtest.h>
 
@@ -31,16 +32,6 @@ protected:
 
     ScreenEnvironment env;
 };
-
-TEST_F(PemberquillUITest, BuildingAgainReplacesTheOldWindow)
-{
-    const int first = Handle(GAME_WINDOW_OPTIONS);
-    const size_t windowCount = env.uiModule.GetRootWindow()->GetChildCount();
-    const int second = env.ui.CreateOptionsWindow();
-    EXPECT_EQ(Handle(GAME_WINDOW_OPTIONS), second);
-    EXPECT_EQ(BaseWidget::FindWidgetByHandle(first), nullptr);
-    EXPECT_EQ(env.uiModule.GetRootWindow()->GetChildCount(), windowCount);
-}
 
 TEST_F(PemberquillUITest, DestroyingAWindowForgetsTheGroupsThatLivedInIt)
 {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/UlvoException.h"
-#include "engine/ui/ContainerWidget.h"
 #include "game/common/CageRules.h"
 #include "game/puzzle/board/Cage.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
@@ -20,23 +19,7 @@ class PlayScreensTest : public ::testing::Test {
 protected:
     void SetUp() override { env.ui.Startup(env.clock); }
 
-    // The first widget of that name below the window (depth first), or null.
-    static BaseWidget* Find(int windowId, const std::string& name) { return Find(Window(windowId), name); }
-
-    static BaseWidget* Find(BaseWidget* widget, const std::string& name)
-    {
-        if (widget == nullptr || widget->GetName() == name) {
-            return widget;
-        }
-        if (auto* container = dynamic_cast<ContainerWidget*>(widget)) {
-            for (size_t i = 0; i < container->GetChildCount(); ++i) {
-                if (BaseWidget* found = Find(container->GetChild(i), name)) {
-                    return found;
-                }
-            }
-        }
-        return nullptr;
-    }
+    static BaseWidget* Find(int windowId, const std::string& name) { return screen_test::Find(Window(windowId), name); }
 
     static BaseWidget* Window(int windowId)
     {

@@ -13,9 +13,11 @@
 #include "engine/modules/imagestudio/Image.h"
 #include "engine/modules/imagestudio/UlvoImageStudioInterface.h"
 #include "engine/ui/BaseWidget.h"
+#include "engine/ui/ContainerWidget.h"
 #include "engine/ui/UlvoUIBasic.h"
 #include "game/presentation/ui/PemberquillAnimations.h"
 #include "game/presentation/ui/PemberquillUI.h"
+#include "tests/game/shell/PemberquillOptionsTestSupport.h"
 
 namespace screen_test {
 
@@ -35,6 +37,41 @@ public:
     std::vector<UlvoPath> requests;
     std::set<std::string> missing;
 };
+
+// The layout the screens are measured against.
+class ScreenOf1024x768 : public options_test::RecordingApplication {
+public:
+    ScreenOf1024x768() : RecordingApplication("") {}
+    IntVector2 GetViewBoundsSize() const override { return IntVector2(1024, 768); }
+};
+
+// The direct children of the widget with that name, in creation order.
+inline std::vector<BaseWidget*> Children(int handle, const std::string& name)
+{
+    std::vector<BaseWidget*> found;
+    const auto* container = dynamic_cast<ContainerWidget*>(BaseWidget::FindWidgetByHandle(handle));
+    for (size_t i = 0; container != nullptr && i < container->GetChildCount(); ++i) {
+        if (container->GetChild(i)->GetName() == name) {
+            found.push_back(container->GetChild(i));
+        }
+    }
+    return found;
+}
+
+// The first widget of that name at or below the widget (depth first), or null.
+inline BaseWidget* Find(BaseWidget* widget, const std::string& name)
+{
+    if (widget == nullptr || widget->GetName() == name) {
+        return widget;
+    }
+    const auto* container = dynamic_cast<ContainerWidget*>(widget);
+    for (size_t i = 0; container != nullptr && i < container->GetChildCount(); ++i) {
+        if (BaseWidget* found = Find(container->GetChild(i), name)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
 
 // Every firing of one event, with a copy of its bag, and its name in a log
 // that several recorders may share to keep the order of events.
@@ -81,13 +118,6 @@ public:
         }
         animations.Shutdown();
         uiModule.Shutdown();
-    }
-
-    template <typename T>
-    static T Property(int handle, const std::string& name)
-    {
-        BaseWidget* widget = BaseWidget::FindWidgetByHandle(handle);
-        return widget != nullptr ? widget->GetProperty<T>(name) : T{};
     }
 
     UlvoEventSystem eventSystem;

@@ -39,18 +39,10 @@ TEST_F(InstructorCallOutTest, EachLookupFindsOnlyTheFirstCallOutOfItsKind)
     ASSERT_NE(squareCallOut, nullptr);
     EXPECT_EQ(squareCallOut->m_channelName, "hint") << "the earlier of two";
     EXPECT_EQ(instructor.FindCallOutForCandidate(&square, 2)->m_calledOutCandidateIndex, 2);
-    const struct {
-        const char* what;
-        const InstructorCallOut* found;
-    } misses[] = {
-        {"another candidate", instructor.FindCallOutForCandidate(&square, 1)},
-        {"another square", instructor.FindCallOutForSquare(&board.GetSquare(2, 1))},
-        {"another column", instructor.FindCallOutForColumn(&board, 0)},
-        {"a column as a row", instructor.FindCallOutForRow(&board, 3)},
-    };
-    for (const auto& miss : misses) {
-        EXPECT_EQ(miss.found, nullptr) << miss.what;
-    }
+    EXPECT_EQ(instructor.FindCallOutForCandidate(&square, 1), nullptr) << "another candidate";
+    EXPECT_EQ(instructor.FindCallOutForSquare(&board.GetSquare(2, 1)), nullptr) << "another square";
+    EXPECT_EQ(instructor.FindCallOutForColumn(&board, 0), nullptr) << "another column";
+    EXPECT_EQ(instructor.FindCallOutForRow(&board, 3), nullptr) << "a column as a row";
     EXPECT_NE(instructor.FindCallOutForCage(&cage), nullptr);
     EXPECT_NE(instructor.FindCallOutForColumn(&board, 3), nullptr);
     EXPECT_NE(instructor.FindCallOutForRow(&board, 0), nullptr);

@@ -24,7 +24,7 @@ public:
     int GetWindowHandle(int windowId) const override { return windowId == 12 || windowId == 4 ? 100 + windowId : -1; }
     void PushWindow(int windowId) override { pushed.push_back(windowId); }
     void PopWindow(int windowId, bool) override { popped.push_back(windowId); }
-    void SetInstructorTextRegion(const AABB2& region) override { textRegion = region; }
+    void SetInstructorTextRegion(const AABB2&) override {}
     void CreateInstructorTextArea(int parentHandle, const std::vector<TextLines>& lines) override
     {
         textAreaParent = parentHandle;
@@ -55,7 +55,6 @@ public:
 
     std::vector<int> pushed;
     std::vector<int> popped;
-    AABB2 textRegion;
     int textAreaParent = -1;
     std::vector<TextLines> shown;
     std::string dialogButton;

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -43,15 +42,8 @@ TEST_F(FileSystemTest, UserDataBaseFolderFollowsTheEnvironment) {
   }
 }
 
-TEST_F(FileSystemTest, CreateFolderRecursiveMakesEveryLevel) {
-  EXPECT_TRUE(CreateFolderRecursive(root_ + "/a/b/c/"));
-  EXPECT_TRUE(CreateFolderRecursive(root_ + "/a/b/c")) << "an existing folder is success";
-  EXPECT_TRUE(std::filesystem::is_directory(root_ + "/a/b/c"));
-  EXPECT_FALSE(CreateFolderRecursive(""));
-}
-
 // Exact bytes, a shorter file replacing a longer one, and on failure the old
-// contents kept with no temporary file left behind.
+// contents kept with no temporary file left behind; folders made at every level.
 TEST_F(FileSystemTest, AtomicWriteStoresExactBytesOrKeepsTheOldFile) {
   for (const std::string& text : {std::string("\x00\x01\xFFprofile\r\n", 12), std::string("shorter"), std::string()}) {
     ASSERT_TRUE(WriteFileAtomically(root_ + "/profile.dat", text.data(), text.size()));
@@ -59,7 +51,9 @@ TEST_F(FileSystemTest, AtomicWriteStoresExactBytesOrKeepsTheOldFile) {
   }
   EXPECT_FALSE(WriteFileAtomically(root_ + "/missing/file.txt", "a", 1));
   EXPECT_FALSE(WriteFileAtomically(root_ + "/", "a", 1));
-  ASSERT_TRUE(CreateFolderRecursive(root_ + "/taken"));
+  ASSERT_TRUE(CreateFolderRecursive(root_ + "/taken/a/b/"));
+  EXPECT_TRUE(CreateFolderRecursive(root_ + "/taken/a/b")) << "an existing folder is success";
+  EXPECT_FALSE(CreateFolderRecursive(""));
   Write("/taken/keep.txt", "kept");
   EXPECT_FALSE(WriteFileAtomically(root_ + "/taken", "new", 3));
   EXPECT_EQ(Read("/taken/keep.txt"), "kept");

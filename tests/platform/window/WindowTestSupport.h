@@ -7,22 +7,10 @@
 #include <SDL.h>
 
 #include <memory>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "tests/support/SdlWindowEventTest.h"
-
-namespace platform {
-
-inline void PrintTo(const WindowMessage& m, std::ostream* os) {
-  *os << "{type " << static_cast<int>(m.type) << ", origin (" << m.origin.x << "," << m.origin.y
-      << "), size (" << m.size.width << "," << m.size.height << "), active " << m.active
-      << ", key " << static_cast<int>(m.virtualKey) << ", repeat " << m.repeat << ", system "
-      << m.systemKey << ", char " << m.character << ", wheel " << m.wheelDelta << "}";
-}
-
-}  // namespace platform
 
 namespace platform_test {
 
