@@ -201,7 +201,7 @@ TEST(ResourceStreamReader, TheMarkerAloneMakesAFileBinary) {
   } cases[] = {
       {ToBytes("12"), RESOURCE_STREAM_FORMAT_TEXT, 2},
       {{0x01, 0x42, 0x2A, 0xFE, '7'}, RESOURCE_STREAM_FORMAT_TEXT, 5},
-      {Binary({9}), RESOURCE_STREAM_FORMAT_BINARY, 1},
+      {MARKER, RESOURCE_STREAM_FORMAT_BINARY, 0},
       {{}, RESOURCE_STREAM_FORMAT_TEXT, 0},
   };
   for (const auto& c : cases) {
@@ -258,7 +258,10 @@ TEST(ResourceStreamReader, StringLengthsAreBounded) {
   const std::string limit(32768, 's');
   EXPECT_EQ(Load("\"" + limit + "\"")->ReadString(), limit);
 
-  for (const Bytes& refused : {Binary({0x00, 0x80, 0x00, 0x00}), Binary({0xFF, 0xFF, 0xFF, 0xFF}),
+  // 32768 characters follow the absurd length: only the length refuses them.
+  Bytes absurd = Binary({0x00, 0x80, 0x00, 0x00});
+  absurd.insert(absurd.end(), 32768, 'z');
+  for (const Bytes& refused : {absurd, Binary({0xFF, 0xFF, 0xFF, 0xFF}),
                                Binary({10, 0, 0, 0, 'a', 'b', 'c'}),
                                ToBytes("\"" + limit + "s\"")}) {
     EXPECT_THROW(Load(refused)->ReadString(), UlvoException) << refused.size();

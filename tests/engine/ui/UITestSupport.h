@@ -92,6 +92,13 @@ inline void Describe(BaseWidget& widget, NamedProperties description) {
   widget.SetProperties(description);
 }
 
+// The press and release of the left button at point, roll-over first.
+inline void ClickAt(BaseWidget& widget, const Vector2& point) {
+  widget.UpdateMouseOver(point);
+  widget.OnKeyEvent(KEY_ACTION_DOWN, KEY_CODE_LEFT_BUTTON);
+  widget.OnKeyEvent(KEY_ACTION_UP, KEY_CODE_LEFT_BUTTON);
+}
+
 // The default application while it lives: a virtual screen of 1024 x 640 in
 // a client area of 800 x 500, and nothing else.
 class FakeApplication : public UlvoApplicationInterface {
@@ -138,12 +145,6 @@ class WidgetTest : public ::testing::Test {
     const double step = PropertyAnimationSystem::ANIMATION_CLOCK_MAXIMUM_STEP;
     for (; seconds > step; seconds -= step) Animations().GetAnimationClock().Advance(step);
     Animations().GetAnimationClock().Advance(seconds);
-  }
-  // The press and release of the left button at point, roll-over first.
-  static void ClickAt(BaseWidget& widget, const Vector2& point) {
-    widget.UpdateMouseOver(point);
-    widget.OnKeyEvent(KEY_ACTION_DOWN, KEY_CODE_LEFT_BUTTON);
-    widget.OnKeyEvent(KEY_ACTION_UP, KEY_CODE_LEFT_BUTTON);
   }
 
   UlvoEventSystem events;
