@@ -9,47 +9,38 @@
 
 #include "engine/core/UlvoEventSystem.h"
 #include "tests/engine/core/FileTestSupport.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/TemporaryFolder.h"
 
-using file_test::Bytes;
-using file_test::FakeApplication;
-using file_test::ReadFileBytes;
-using file_test::TemporaryFolder;
-using file_test::ToBytes;
-using file_test::WriteFileBytes;
+using testsupport::Bytes;
+using testsupport::ReadFileBytes;
+using testsupport::WriteFileBytes;
 
 namespace {
 
 class FileIOTest : public ::testing::Test {
  protected:
-  TemporaryFolder folder;
-  FakeApplication application{folder.File("")};
-
-  UlvoPath UserPath(const std::string& name) const {
+  static UlvoPath UserPath(const std::string& name) {
     return UlvoPath(PATH_MARKER_USER_DATA, name);
   }
-  Bytes BufferBytes(const std::unique_ptr<unsigned char[]>& buffer, int32_t count) const {
-    return Bytes(buffer.get(), buffer.get() + count);
+
+  testsupport::TemporaryFolder folder;
+  file_test::FakeApplication application{folder.File("")};
+};
+
+class ListedFileRecorder : public EventRecipient {
+ public:
+  void Event_OnFileListed(NamedProperties& args) {
+    std::string name;
+    int size = -1;
+    args.Get("File Name", name);
+    args.Get("File Size", size);
+    files.emplace_back(name, size);
   }
-  std::vector<std::string> FolderEntries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::pair<std::string, int>> files;
 };
 
 }  // namespace
-
-TEST_F(FileIOTest, ReadsAWholeFile) {
-  const Bytes content = {0x01, 0x42, 0x2A, 0xFF, 0x00, 0x7F};
-  WriteFileBytes(folder.File("data.bin"), content);
-  std::unique_ptr<unsigned char[]> buffer;
-  const int32_t count = ReadWholeFile(UserPath("data.bin"), buffer);
-  ASSERT_EQ(count, 6);
-  EXPECT_EQ(BufferBytes(buffer, count), content);
-}
 
 TEST_F(FileIOTest, AMissingFileIsToldFromOneThatCannotBeRead) {
   std::filesystem::create_directory(folder.File("Sub"));
@@ -79,53 +70,37 @@ TEST_F(FileIOTest, AMissingFileIsToldFromOneThatCannotBeRead) {
 }
 
 TEST_F(FileIOTest, WriteReplacesTheFileWithoutLeavingTemporaries) {
-  WriteFileBytes(folder.File("profile"), ToBytes("an older and longer profile"));
-  const Bytes content = ToBytes("new");
+  WriteFileBytes(folder.File("profile"), Bytes(30, 'o'));
+  const Bytes content = {'n', 'e', 'w'};
   EXPECT_EQ(WriteWholeFile(content.data(), UserPath("profile"), 3), 3);
   EXPECT_EQ(ReadFileBytes(folder.File("profile")), content);
-  EXPECT_EQ(FolderEntries(), std::vector<std::string>{"profile"});
-
   EXPECT_EQ(WriteWholeFile(nullptr, UserPath("zero"), 0), 0);
   EXPECT_EQ(ReadFileBytes(folder.File("zero")), Bytes());
-}
-
-namespace {
-
-class ListedFileRecorder : public EventRecipient {
- public:
-  void Event_OnFileListed(NamedProperties& args) {
-    std::string name;
-    int size = -1;
-    EXPECT_EQ(args.Get("File Name", name), PROPERTY_FETCH_OK);
-    EXPECT_EQ(args.Get("File Size", size), PROPERTY_FETCH_OK);
-    files.emplace_back(name, size);
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    names.push_back(entry.path().filename().string());
   }
-  std::vector<std::pair<std::string, int>> files;
-};
-
-}  // namespace
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"profile", "zero"}));
+}
 
 TEST_F(FileIOTest, ListFolderSortsIgnoringCaseAndFiresPerFile) {
   CreateFolder(UserPath("Recipes/Nested.recipes"));
-  WriteFileBytes(folder.File("Recipes/beta.recipes"), ToBytes("bb"));
-  WriteFileBytes(folder.File("Recipes/Alpha.recipes"), ToBytes("a"));
-  WriteFileBytes(folder.File("Recipes/gamma.RECIPES"), ToBytes("ggg"));
-  WriteFileBytes(folder.File("Recipes/notes.txt"), ToBytes("n"));
-
+  const std::pair<std::string, int> files[] = {
+      {"beta.recipes", 2}, {"Alpha.recipes", 1}, {"gamma.RECIPES", 3}, {"notes.txt", 1}};
+  for (const auto& [name, size] : files) {
+    WriteFileBytes(folder.File("Recipes/" + name), Bytes(static_cast<size_t>(size), 'x'));
+  }
   UlvoEventSystem events;
   ListedFileRecorder recorder;
   RegisterEventHandler("OnLoadRecipesFile", &events, &ListedFileRecorder::Event_OnFileListed,
                        &recorder);
 
   std::vector<std::string> names = {"stale entry"};
-  std::vector<std::string>& result =
-      ListFolder(names, "OnLoadRecipesFile", UserPath("Recipes"), "*.recipes");
-  EXPECT_EQ(&result, &names);
-  const std::vector<std::string> expected = {"Alpha.recipes", "beta.recipes", "gamma.RECIPES"};
-  EXPECT_EQ(names, expected);
-  const std::vector<std::pair<std::string, int>> fired = {
-      {"Alpha.recipes", 1}, {"beta.recipes", 2}, {"gamma.RECIPES", 3}};
-  EXPECT_EQ(recorder.files, fired);
+  EXPECT_EQ(&ListFolder(names, "OnLoadRecipesFile", UserPath("Recipes"), "*.recipes"), &names);
+  EXPECT_EQ(names, (std::vector<std::string>{"Alpha.recipes", "beta.recipes", "gamma.RECIPES"}));
+  EXPECT_EQ(recorder.files, (std::vector<std::pair<std::string, int>>{
+                                {"Alpha.recipes", 1}, {"beta.recipes", 2}, {"gamma.RECIPES", 3}}));
 
   recorder.files.clear();
   EXPECT_EQ(ListFolder(names, "", UserPath("Recipes"), "*.txt"),

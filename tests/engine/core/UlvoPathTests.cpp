@@ -5,49 +5,63 @@
 #include "tests/engine/core/FileTestSupport.h"
 
 using file_test::FakeApplication;
-using file_test::FakePlayerStorage;
-using file_test::RecordingConsole;
 
-TEST(UlvoPathResolve, EachBaseResolvesAgainstItsFolder) {
-  FakeApplication application("/home/player/.local/share/Pemberquill/");
-  EXPECT_EQ(UlvoPath(PATH_MARKER_NONE, "Puzzles/a.txt").GetResolvedPath(), "Puzzles/a.txt");
-  EXPECT_EQ(UlvoPath(PATH_MARKER_USER_DATA, "application.log").GetResolvedPath(),
-            "/home/player/.local/share/Pemberquill/application.log");
-  EXPECT_EQ(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "steamuser.playerProfile").GetResolvedPath(),
-            "/home/player/.local/share/Pemberquill/steamuser.playerProfile");
-  EXPECT_EQ(UlvoPath(PATH_MARKER_DATA, "Puzzles/Campaign.CampaignData").GetResolvedPath(),
-            "Data/Puzzles/Campaign.CampaignData");
-  EXPECT_EQ(UlvoPath(7, "odd/marker").GetResolvedPath(), "odd/marker");
+TEST(UlvoPathResolve, EachBaseResolvesAgainstItsFolderWithSlashesOnly) {
+  FakeApplication application("/user/");
+  const struct {
+    int marker;
+    const char* relative;
+    const char* resolved;
+  } cases[] = {
+      {PATH_MARKER_NONE, "a\\b.txt", "a/b.txt"},
+      {PATH_MARKER_USER_DATA, "a\\application.log", "/user/a/application.log"},
+      {PATH_MARKER_PLAYER_STORAGE, "steamuser.playerProfile", "/user/steamuser.playerProfile"},
+      {PATH_MARKER_DATA, "Puzzles\\Ocean\\Set1.PuzzleSet", "Data/Puzzles/Ocean/Set1.PuzzleSet"},
+      {7, "odd/marker", "odd/marker"},
+  };
+  for (const auto& c : cases) {
+    const UlvoPath path(c.marker, c.relative);
+    EXPECT_EQ(path.GetResolvedPath(), c.resolved);
+    EXPECT_EQ(path.GetRelativePath(), c.relative) << "kept as the caller gave it";
+  }
   EXPECT_EQ(UlvoPath().GetResolvedPath(), "");
 }
 
-TEST(UlvoPathResolve, BackslashesBecomeSlashes) {
-  FakeApplication application("/user/");
-  EXPECT_EQ(UlvoPath(PATH_MARKER_DATA, "Puzzles\\Ocean\\Set1.PuzzleSet").GetResolvedPath(),
-            "Data/Puzzles/Ocean/Set1.PuzzleSet");
-  EXPECT_EQ(UlvoPath(PATH_MARKER_USER_DATA, "a\\b").GetResolvedPath(), "/user/a/b");
-  EXPECT_EQ(UlvoPath(PATH_MARKER_NONE, "a\\b").GetResolvedPath(), "a/b");
-  // The relative text itself is kept as the caller gave it.
-  EXPECT_EQ(UlvoPath(PATH_MARKER_NONE, "a\\b").GetRelativePath(), "a\\b");
-}
-
+// The hooks serve player storage, under one flat name, only when all three
+// are installed.
 TEST(UlvoPathPlayerStorage, FewerThanThreeHooksResolveAsUserData) {
   FakeApplication application("/user/");
   const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, "Profiles/a:b\\c");
-  for (int hooks : {0, 1, 2, 4, 3, 5, 6}) {
-    FakePlayerStorage storage(hooks);
+  const PlayerStorageReadHook read = [](const UlvoPath&, std::unique_ptr<unsigned char[]>&) {
+    return -1;
+  };
+  const PlayerStorageWriteHook write = [](const UlvoPath&, const unsigned char*, int32_t) {
+    return -1;
+  };
+  const PlayerStorageRemoveHook remove = [](const UlvoPath&) {};
+  for (int hooks : {0, 1, 2, 4, 3, 5, 6, 7}) {
     SCOPED_TRACE(hooks);
-    EXPECT_FALSE(ArePlayerStorageHooksInstalled());
-    EXPECT_FALSE(IsHandledByPlayerStorageHooks(path));
-    EXPECT_EQ(path.GetResolvedPath(), "/user/Profiles/a:b/c");
+    playerStorageReadHook = (hooks & 1) ? read : nullptr;
+    playerStorageWriteHook = (hooks & 2) ? write : nullptr;
+    playerStorageRemoveHook = (hooks & 4) ? remove : nullptr;
+    EXPECT_EQ(ArePlayerStorageHooksInstalled(), hooks == 7);
+    EXPECT_EQ(IsHandledByPlayerStorageHooks(path), hooks == 7);
+    EXPECT_EQ(path.GetResolvedPath(), hooks == 7 ? "Profiles_a_b_c" : "/user/Profiles/a:b/c");
   }
+  playerStorageReadHook = nullptr;
+  playerStorageWriteHook = nullptr;
+  playerStorageRemoveHook = nullptr;
 }
 
 TEST(UlvoPathExtension, ComparesTheLastDotIgnoringCase) {
-  EXPECT_TRUE(UlvoPath(PATH_MARKER_DATA, "Images/Title.PNG").HasExtension(".png"));
-  EXPECT_TRUE(UlvoPath(PATH_MARKER_DATA, "Images/Title.png").HasExtension(".PnG"));
-  EXPECT_FALSE(UlvoPath(PATH_MARKER_DATA, "README").HasExtension(".png"));
-  EXPECT_FALSE(UlvoPath(PATH_MARKER_DATA, "a.b.png").HasExtension(".b.png"));
-  EXPECT_FALSE(UlvoPath(PATH_MARKER_DATA, "Title.pngx").HasExtension(".png"));
-  EXPECT_FALSE(UlvoPath(PATH_MARKER_DATA, "Title.png").HasExtension("png"));
+  const struct {
+    const char* name;
+    const char* extension;
+    bool has;
+  } cases[] = {{"Images/Title.PNG", ".png", true}, {"Images/Title.png", ".PnG", true},
+               {"README", ".png", false},          {"a.b.png", ".b.png", false},
+               {"Title.pngx", ".png", false},      {"Title.png", "png", false}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(UlvoPath(PATH_MARKER_DATA, c.name).HasExtension(c.extension), c.has) << c.name;
+  }
 }

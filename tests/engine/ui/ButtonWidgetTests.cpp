@@ -3,115 +3,97 @@
 #include <memory>
 #include <string>
 
-#include "engine/core/UlvoEventSystem.h"
-#include "engine/modules/renderer/Texture.h"
+#include "engine/modules/sound/UlvoSoundInterface.h"
 #include "engine/ui/ButtonWidget.h"
-#include "tests/engine/ui/RecordingWidgetRenderer.h"
-#include "tests/engine/ui/WidgetTestDoubles.h"
-#include "tests/support/RecordingConsole.h"
+#include "tests/engine/ui/UITestSupport.h"
 
 namespace {
 
 using namespace ui_test;
 
-const AABB2 BOX(100.0f, 100.0f, 200.0f, 130.0f);
 const Vector2 INSIDE(150.0f, 115.0f);
-const Vector2 OUTSIDE(500.0f, 500.0f);
 
-class ButtonWidgetTest : public ::testing::Test {
- protected:
-  ButtonWidgetTest() {
-    for (const char* name :
-         {"Pressed", "Selected", "Entered", "Left", "RolloverTextChangedEvent"}) {
-      m_log.Listen(name);
-    }
+// The default sound module while it lives: keeps the samples played.
+class RecordingSound : public UlvoSoundInterface {
+ public:
+  void PlaySample(int id, int, int loopMode, float, float, float) override {
+    plays.push_back(std::to_string(id) + (loopMode == LOOP_OFF ? " once" : " looped"));
   }
+  void StopSample(int) override {}
+  void DebugRender() override {}
+  bool IsFMODOk() override { return true; }
+  float GetSpectrumPeak(int) override { return 0.0f; }
+  void RegisterSample(int, const std::string&) override {}
+  void RegisterStream(int, const std::string&, unsigned) override {}
+  void UnregisterSample(int) override {}
+  void UnregisterStream(int) override {}
+  void UnregisterAll() override {}
+  float GetSampleVolume(int, int) override { return 0.0f; }
+  float GetStreamVolume(int) override { return 0.0f; }
+  void ChangeSampleFrequency(int, float) override {}
+  void SetPlaybackLimit(int, uint8_t) override {}
+  void PlaySampleEx(int, int, int, float, float, float) override {}
+  void PlayStream(int, float) override {}
+  void StopSampleByTag(int, int) override {}
+  void StopStream(int) override {}
+  void PauseSample(int) override {}
+  void UnpauseSample(int) override {}
+  void PauseStream(int) override {}
+  void UnpauseStream(int) override {}
+  void StopAll() override {}
+  void PauseAll() override {}
+  void UnpauseAll() override {}
+  void ChangeSampleVolume(int, int, float, int) override {}
+  void ChangeStreamVolume(int, float) override {}
 
-  // A shown button in BOX, described with description on top of an
-  // activation event "Pressed".
-  std::unique_ptr<ButtonWidget> MakeButton(NamedProperties description = NamedProperties()) {
-    auto button = std::make_unique<ButtonWidget>("PlayButton", nullptr);
-    NamedProperties full;
-    full.Set("Bounds", BOX);
-    full.Set("OnActivationEventName", std::string("Pressed"));
-    for (const auto& entry : description) {
-      full.Set(entry.first.GetText(), description);
-    }
-    Describe(*button, full);
-    button->Show();
-    button->LayoutContents();
-    return button;
-  }
-
-  UlvoEventSystem m_events;
-  EventLog m_log;
-  RecordingSound m_sound;
-  RecordingWidgetRenderer m_renderer;
+  std::vector<std::string> plays;
 };
 
-TEST_F(ButtonWidgetTest, ClickSelectsThenActivatesOnce) {
-  NamedProperties description;
-  description.Set("OnSelectionEventName", std::string("Selected"));
-  description.Set("ActivateSoundHandle", 21);
-  auto button = MakeButton(description);
-  ASSERT_TRUE(button->UpdateMouseOver(INSIDE));
-  EXPECT_EQ(button->GetState(), UI_STATE_FOCUSED);
+class ButtonWidgetTest : public WidgetTest {
+ protected:
+  ButtonWidgetTest() {
+    Describe(button, Bag("Bounds", AABB2(100.0f, 100.0f, 200.0f, 130.0f), "OnActivationEventName",
+                         std::string("Pressed"), "OnSelectionEventName", std::string("Selected"),
+                         "ActivateSoundHandle", 21));
+    button.Show();
+    button.UpdateMouseOver(INSIDE);
+  }
 
-  EXPECT_TRUE(button->OnKeyEvent(PRESS, LEFT_BUTTON));
-  EXPECT_EQ(button->GetState(), UI_STATE_SELECTED);
-  EXPECT_EQ(m_log.Count("Selected"), 1);
-  EXPECT_EQ(m_log.Count("Pressed"), 0);
-  EXPECT_TRUE(m_sound.plays.empty());
+  EventRecorder pressed{"Pressed"};
+  EventRecorder selected{"Selected"};
+  RecordingSound sound;
+  ButtonWidget button{"PlayButton", nullptr};
+};
 
-  EXPECT_TRUE(button->OnKeyEvent(RELEASE, LEFT_BUTTON));
-  EXPECT_EQ(button->GetState(), UI_STATE_FOCUSED);
-  EXPECT_EQ(m_log.Count("Pressed"), 1);
-  ASSERT_EQ(m_sound.plays.size(), 1u);
-  EXPECT_EQ(m_sound.plays[0].id, 21);
-  EXPECT_EQ(m_sound.plays[0].tag, 1);
-  EXPECT_EQ(m_sound.plays[0].loopMode, 1);
-  EXPECT_EQ(m_sound.plays[0].volume, 1.0f);
+TEST_F(ButtonWidgetTest, ClickSelectsThenActivatesOnceWithItsSound) {
+  EXPECT_TRUE(button.OnKeyEvent(KEY_ACTION_DOWN, KEY_CODE_LEFT_BUTTON));
+  EXPECT_EQ(button.GetState(), UI_STATE_SELECTED);
+  EXPECT_EQ(selected.Count(), 1);
+  EXPECT_EQ(pressed.Count(), 0);
 
-  // A second release is no click.
-  EXPECT_FALSE(button->OnKeyEvent(RELEASE, LEFT_BUTTON));
-  EXPECT_EQ(m_log.Count("Pressed"), 1);
+  EXPECT_TRUE(button.OnKeyEvent(KEY_ACTION_UP, KEY_CODE_LEFT_BUTTON));
+  EXPECT_EQ(button.GetState(), UI_STATE_FOCUSED);
+  EXPECT_EQ(pressed.Count(), 1);
+  EXPECT_EQ(sound.plays, std::vector<std::string>{"21 once"});
+  EXPECT_FALSE(button.OnKeyEvent(KEY_ACTION_UP, KEY_CODE_LEFT_BUTTON)) << "a second release";
+  EXPECT_EQ(pressed.Count(), 1);
 }
 
 TEST_F(ButtonWidgetTest, PressThenLeavingBeforeTheReleaseActivatesNothing) {
-  auto button = MakeButton();
-  button->UpdateMouseOver(INSIDE);
-  button->OnKeyEvent(PRESS, LEFT_BUTTON);
-  EXPECT_FALSE(button->UpdateMouseOver(OUTSIDE));
-  EXPECT_EQ(button->GetState(), UI_STATE_IDLE);
-  EXPECT_FALSE(button->OnKeyEvent(RELEASE, LEFT_BUTTON));
-  EXPECT_EQ(m_log.Count("Pressed"), 0);
+  button.OnKeyEvent(KEY_ACTION_DOWN, KEY_CODE_LEFT_BUTTON);
+  EXPECT_FALSE(button.UpdateMouseOver(Vector2(500.0f, 500.0f)));
+  EXPECT_EQ(button.GetState(), UI_STATE_IDLE);
+  EXPECT_FALSE(button.OnKeyEvent(KEY_ACTION_UP, KEY_CODE_LEFT_BUTTON));
+  EXPECT_EQ(pressed.Count(), 0);
 }
 
 TEST_F(ButtonWidgetTest, EnterActivatesOncePerPressAndRepeat) {
-  auto button = MakeButton();
-  button->UpdateMouseOver(INSIDE);
-  EXPECT_TRUE(button->OnKeyEvent(PRESS, KEY_ENTER));
-  EXPECT_TRUE(button->OnKeyEvent(REPEAT, KEY_ENTER));
-  EXPECT_TRUE(button->OnKeyEvent(REPEAT, KEY_ENTER));
-  EXPECT_FALSE(button->OnKeyEvent(RELEASE, KEY_ENTER));
-  EXPECT_FALSE(button->OnKeyEvent(CHARACTER, KEY_ENTER));
-  EXPECT_EQ(m_log.Count("Pressed"), 3);
-  EXPECT_EQ(button->GetState(), UI_STATE_FOCUSED);
-}
-
-TEST_F(ButtonWidgetTest, HandlerMayDestroyTheButtonItActivated) {
-  struct Closer : EventRecipient {
-    std::unique_ptr<ButtonWidget>* button = nullptr;
-    void OnPressed(NamedProperties&) { button->reset(); }
-  } closer;
-  auto button = MakeButton();
-  closer.button = &button;
-  RegisterEventHandler("Pressed", UlvoEventSystem::GetGlobal(), &Closer::OnPressed, &closer);
-  button->UpdateMouseOver(INSIDE);
-  ButtonWidget* raw = button.get();
-  raw->OnKeyEvent(PRESS, LEFT_BUTTON);
-  EXPECT_TRUE(raw->OnKeyEvent(RELEASE, LEFT_BUTTON));
-  EXPECT_EQ(button, nullptr);
+  EXPECT_TRUE(button.OnKeyEvent(KEY_ACTION_DOWN, KEY_ENTER));
+  EXPECT_TRUE(button.OnKeyEvent(KEY_ACTION_REPEAT, KEY_ENTER));
+  EXPECT_FALSE(button.OnKeyEvent(KEY_ACTION_UP, KEY_ENTER));
+  EXPECT_FALSE(button.OnKeyEvent(KEY_ACTION_CHARACTER, KEY_ENTER));
+  EXPECT_EQ(pressed.Count(), 2);
+  EXPECT_EQ(button.GetState(), UI_STATE_FOCUSED);
 }
 
 }  // namespace

@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "tests/engine/ui/CoreWidgetTestSupport.h"
+#include "tests/engine/ui/UITestSupport.h"
 
 namespace {
 
-using namespace ui_core_test;
+using namespace ui_test;
 
 class ContainerWidgetTest : public WidgetTest {
  protected:
@@ -36,7 +36,6 @@ TEST_F(ContainerWidgetTest, LayoutPlacesChildrenAndCutsThemAtTheMaximumCorner) {
 
   container.LayoutContents();
   EXPECT_EQ(fits->GetBounds(), AABB2(15.0f, 15.0f, 115.0f, 65.0f));
-  EXPECT_EQ(fits->GetProperty<Vector2>("Size"), Vector2(100.0f, 50.0f));
   EXPECT_EQ(grandchild->GetBounds(), AABB2(15.0f, 15.0f, 115.0f, 25.0f)) << "nested layout ran";
   EXPECT_EQ(fixed->GetBounds(), AABB2(1.0f, 2.0f, 3.0f, 4.0f));
   EXPECT_EQ(untouched->GetBounds(), AABB2());
@@ -50,18 +49,14 @@ TEST_F(ContainerWidgetTest, LayoutPlacesChildrenAndCutsThemAtTheMaximumCorner) {
 
 TEST_F(ContainerWidgetTest, ShowHideAndDrawingReachOnlyTheShownChildrenInOrder) {
   EXPECT_TRUE(container.AreChildrenHidden());
-  EXPECT_TRUE(container.Hide());
   Add(container, "First");
   TestWidget* invisible = Add(container, "Invisible", Bag("AbleToBeVisible", false));
   Add(container, "Last");
-
   EXPECT_TRUE(container.Show());
   EXPECT_EQ(invisible->GetState(), UI_STATE_HIDDEN);
   EXPECT_FALSE(container.AreChildrenHidden());
   container.Render();
-  EXPECT_EQ(journal.entries,
-            (std::vector<std::string>{"draw Container", "draw First", "draw Last"}));
-
+  EXPECT_EQ(journal, (Journal{"draw Container", "draw First", "draw Last"}));
   EXPECT_TRUE(container.Hide());
   EXPECT_TRUE(container.AreChildrenHidden());
 }
@@ -75,8 +70,6 @@ TEST_F(ContainerWidgetTest, RemoveChildHandsOverOwnershipAndForgetsTheRollover) 
 
   TestWidget stranger("Stranger", nullptr);
   EXPECT_EQ(container.RemoveChild(&stranger), nullptr);
-  EXPECT_EQ(container.GetChildCount(), 1u);
-
   const int handle = child->GetHandle();
   std::unique_ptr<BaseWidget> removed = container.RemoveChild(child);
   EXPECT_EQ(removed.get(), child);
@@ -88,10 +81,8 @@ TEST_F(ContainerWidgetTest, RemoveChildHandsOverOwnershipAndForgetsTheRollover) 
 TEST_F(ContainerWidgetTest, DestroyingTheContainerDestroysEveryChildOnce) {
   EventRecorder gone("Gone");
   auto owner = std::make_unique<TestContainer>("Owner", nullptr);
-  auto* nested = static_cast<TestContainer*>(
-      owner->AddChild(std::make_unique<TestContainer>("Nested", owner.get())));
-  BaseWidget* leaf = nested->AddChild(std::make_unique<TestWidget>("Leaf", nested));
-  Describe(*leaf, Bag("HideEventToFire", std::string("Gone")));
+  auto* nested = Add<TestContainer>(*owner, "Nested");
+  TestWidget* leaf = Add(*nested, "Leaf", Bag("HideEventToFire", std::string("Gone")));
   owner->Show();
   const int leafHandle = leaf->GetHandle();
   owner.reset();

@@ -2,14 +2,13 @@
 
 #include <memory>
 
-#include "tests/engine/ui/CoreWidgetTestSupport.h"
-#include "tests/engine/ui/FakeEngineModules.h"
+#include "engine/core/UlvoException.h"
+#include "tests/engine/ui/UITestSupport.h"
 
 namespace {
 
-using namespace ui_core_test;
+using namespace ui_test;
 
-constexpr int TYPED = 4;
 constexpr int ESCAPE = 27;
 
 class WindowStackTest : public WidgetTest {
@@ -39,8 +38,8 @@ class WindowStackTest : public WidgetTest {
     events.FireEvent("WindowPopEvent", args);
   }
 
-  std::deque<WindowWidget*> Stack(std::initializer_list<WindowWidget*> topDown) {
-    return std::deque<WindowWidget*>(topDown);
+  static std::deque<WindowWidget*> Stack(std::initializer_list<WindowWidget*> topDown) {
+    return topDown;
   }
 
   WindowWidget root{"Root", nullptr};
@@ -68,8 +67,7 @@ TEST_F(WindowStackTest, PushesTakeEffectAtOnceOrAtTheNextRenderPass) {
 
   Push(third, true);
   EXPECT_EQ(root.GetWindowStack(), Stack({third, second, first}));
-  EXPECT_EQ(ThrownMessage([&] { Push(first, true); }),
-            "Pushed window \"First\" onto the stack, but it was already present!");
+  EXPECT_THROW(Push(first, true), UlvoException) << "already on the stack";
 }
 
 TEST_F(WindowStackTest, PopsFireTheirEventOnceAndWaitForTheHideAnimationWhenAsked) {
@@ -125,8 +123,7 @@ TEST_F(WindowStackTest, PoppingAPendingWindowCancelsItsPush) {
 }
 
 TEST_F(WindowStackTest, UnderADialogLowerWindowsStayShownButTakeNeitherMouseNorKeys) {
-  FakeApplication application(IntVector2(1024, 640), IntVector2(800, 500));
-  ui_test::RecordingWidgetRenderer renderer;
+  FakeApplication application;
   WindowWidget* screen = AddWindow("Screen");
   TestWidget* screenButton = AddTo(screen, "ScreenButton", AABB2(0.0f, 0.0f, 100.0f, 100.0f));
   WindowWidget* dialog = AddWindow("Dialog", Bag("Dialog", true));
@@ -138,10 +135,11 @@ TEST_F(WindowStackTest, UnderADialogLowerWindowsStayShownButTakeNeitherMouseNorK
   root.Render();
   EXPECT_EQ(screen->GetState(), UI_STATE_IDLE);
   EXPECT_FALSE(screen->IsTopOfStack());
-  ASSERT_FALSE(renderer.boxes.empty());
-  EXPECT_EQ(renderer.boxes.front().box, AABB2(0.0f, 0.0f, 1024.0f, 640.0f));
-  EXPECT_EQ(renderer.boxes.front().color, Rgba(0, 0, 0, 128));
-  EXPECT_TRUE(renderer.boxes.front().filled);
+  const auto boxes = renderer.Of(testsupport::RecordingDrawCalls::BOX);
+  ASSERT_FALSE(boxes.empty());
+  EXPECT_EQ(boxes.front().Box(), AABB2(0.0f, 0.0f, 1024.0f, 640.0f));
+  EXPECT_EQ(boxes.front().color, Rgba(0, 0, 0, 128));
+  EXPECT_TRUE(boxes.front().filled);
   EXPECT_EQ(screenButton->drawCount, 1) << "drawn beneath the veil";
 
   EXPECT_FALSE(root.UpdateMouseOver(Vector2(50.0f, 50.0f)));
@@ -161,19 +159,19 @@ TEST_F(WindowStackTest, EscapePopsOrFiresOrPassesTheKeyOn) {
 
   Push(pops, true);
   root.Render();
-  EXPECT_TRUE(root.OnKeyEvent(TYPED, ESCAPE));
+  EXPECT_TRUE(root.OnKeyEvent(KEY_ACTION_CHARACTER, ESCAPE));
   EXPECT_TRUE(root.GetWindowStack().empty());
 
   Push(fires, true);
   root.Render();
-  EXPECT_TRUE(root.OnKeyEvent(TYPED, ESCAPE));
+  EXPECT_TRUE(root.OnKeyEvent(KEY_ACTION_CHARACTER, ESCAPE));
   EXPECT_EQ(escaped.Count(), 1);
   EXPECT_EQ(root.GetWindowStack(), Stack({fires}));
 
   Push(passes, true);
   root.Render();
-  EXPECT_FALSE(root.OnKeyEvent(TYPED, ESCAPE));
-  EXPECT_EQ(inner->keys, std::vector<int>{TYPED * 1000 + ESCAPE});
+  EXPECT_FALSE(root.OnKeyEvent(KEY_ACTION_CHARACTER, ESCAPE));
+  EXPECT_EQ(inner->keys, std::vector<int>{KEY_ACTION_CHARACTER * 1000 + ESCAPE});
   EXPECT_EQ(escaped.Count(), 1) << "the window below is not on top";
 }
 

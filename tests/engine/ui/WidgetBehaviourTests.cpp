@@ -1,0 +1,138 @@
+// Behaviours the widgets share: showing and hiding reach every part, scaling
+// the layout scales the text of every part, roll-over shows the widget's
+// help text, and the handler of its activation may destroy the widget.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "engine/ui/ButtonWidget.h"
+#include "engine/ui/CheckBoxWidget.h"
+#include "engine/ui/EditLineWidget.h"
+#include "engine/ui/GroupWidget.h"
+#include "engine/ui/SliderWidget.h"
+#include "tests/engine/ui/UITestSupport.h"
+
+namespace {
+
+using namespace ui_test;
+
+using Parts = std::vector<BaseWidget*>;
+
+struct WidgetCase {
+  const char* name;
+  std::function<std::unique_ptr<BaseWidget>()> make;
+  std::function<Parts(BaseWidget&)> parts;  // a button's caption among them
+  // The player's activation and the event the game hears of it.
+  std::function<void(BaseWidget&)> activate;
+  const char* activationEvent;
+};
+
+template <typename W>
+WidgetCase Case(const char* name, std::function<Parts(W&)> parts,
+                std::function<void(BaseWidget&)> activate = nullptr,
+                const char* activationEvent = nullptr) {
+  return {name, [] { return std::unique_ptr<BaseWidget>(std::make_unique<W>("Widget", nullptr)); },
+          [parts](BaseWidget& w) { return parts(static_cast<W&>(w)); }, activate, activationEvent};
+}
+
+// 300 x 30 at the origin: a check box's box and a slider's increase button
+// take its right tenth.
+const WidgetCase WIDGETS[] = {
+    Case<ButtonWidget>(
+        "Button", [](ButtonWidget& w) { return Parts{&w.GetCaption()}; },
+        [](BaseWidget& w) { ClickAt(w, Vector2(150.0f, 15.0f)); }, "Activated"),
+    Case<CheckBoxWidget>(
+        "CheckBox",
+        [](CheckBoxWidget& w) { return Parts{&w.GetCaption(), &w.GetBox(), &w.GetBox().GetCaption()}; },
+        [](BaseWidget& w) { ClickAt(w, Vector2(290.0f, 15.0f)); }, "ToggleActivated"),
+    Case<EditLineWidget>(
+        "EditLine", [](EditLineWidget& w) { return Parts{&w.GetTextLabel()}; },
+        [](BaseWidget& w) {
+          w.OnKeyEvent(KEY_ACTION_CHARACTER, 'a');
+          w.OnKeyEvent(KEY_ACTION_DOWN, KEY_ENTER);
+        },
+        "Activated"),
+    Case<SliderWidget>(
+        "Slider",
+        [](SliderWidget& w) {
+          return Parts{&w.GetCaption(), &w.GetValueLabel(), &w.GetIncreaseButton(),
+                       &w.GetIncreaseButton().GetCaption(), &w.GetDecreaseButton(),
+                       &w.GetDecreaseButton().GetCaption()};
+        },
+        [](BaseWidget& w) { ClickAt(w, Vector2(290.0f, 15.0f)); }, "IncreaseActivated"),
+    Case<GroupWidget>("Group", [](GroupWidget& w) { return Parts{&w.GetCaption()}; }),
+};
+const auto ACTIVATABLE = ::testing::ValuesIn(std::begin(WIDGETS), std::end(WIDGETS) - 1);
+
+class WidgetBehaviourTest : public WidgetTest, public ::testing::WithParamInterface<WidgetCase> {
+ protected:
+  // Shown and laid out, with a help text and an activation event.
+  std::unique_ptr<BaseWidget> MakeShown() {
+    std::unique_ptr<BaseWidget> widget = GetParam().make();
+    Describe(*widget, Bag("Bounds", AABB2(0.0f, 0.0f, 300.0f, 30.0f), "Size", Vector2(300.0f, 30.0f),
+                          "RolloverText", std::string("Help"), "OnActivationEventName",
+                          std::string("Activated")));
+    widget->Show();
+    widget->LayoutContents();
+    return widget;
+  }
+};
+class ActivatableBehaviourTest : public WidgetBehaviourTest {};
+
+void PrintTo(const WidgetCase& widgetCase, std::ostream* out) { *out << widgetCase.name; }
+
+TEST_P(WidgetBehaviourTest, ShowAndHideReachEveryPart) {
+  auto widget = MakeShown();
+  for (BaseWidget* part : GetParam().parts(*widget)) {
+    EXPECT_EQ(part->GetState(), UI_STATE_IDLE) << part->GetName();
+  }
+  EXPECT_TRUE(widget->Hide());
+  for (BaseWidget* part : GetParam().parts(*widget)) {
+    EXPECT_EQ(part->GetState(), UI_STATE_HIDDEN) << part->GetName();
+  }
+}
+
+TEST_P(WidgetBehaviourTest, ScaleLayoutScalesTheTextOfEveryPart) {
+  auto widget = GetParam().make();
+  widget->ScaleLayout(2.0f, 0.5f);
+  for (BaseWidget* part : GetParam().parts(*widget)) {
+    if (dynamic_cast<LabelWidget*>(part) != nullptr) {
+      EXPECT_FLOAT_EQ(part->GetProperty<float>("FontHeight"), 12.0f) << part->GetName();
+    }
+  }
+}
+
+TEST_P(ActivatableBehaviourTest, RolloverShowsTheHelpTextAndLeavingClearsIt) {
+  EventRecorder helpText("RolloverTextChangedEvent");
+  auto widget = MakeShown();
+  widget->UpdateMouseOver(Vector2(150.0f, 15.0f));
+  EXPECT_EQ(helpText.Get<std::string>("Label"), "Help");
+  widget->UpdateMouseOver(Vector2(500.0f, 500.0f));
+  EXPECT_EQ(helpText.Get<std::string>("Label"), "");
+}
+
+TEST_P(ActivatableBehaviourTest, HandlerMayDestroyTheWidgetItActivated) {
+  struct Closer : EventRecipient {
+    std::unique_ptr<BaseWidget> widget;
+    int calls = 0;
+    void OnActivated(NamedProperties&) {
+      ++calls;
+      widget.reset();
+    }
+  } closer;
+  closer.widget = MakeShown();
+  RegisterEventHandler(GetParam().activationEvent, UlvoEventSystem::GetGlobal(),
+                       &Closer::OnActivated, &closer);
+  GetParam().activate(*closer.widget);
+  EXPECT_EQ(closer.widget, nullptr);
+  EXPECT_EQ(closer.calls, 1);
+}
+
+const auto NAME = [](const auto& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(Widgets, WidgetBehaviourTest, ::testing::ValuesIn(WIDGETS), NAME);
+INSTANTIATE_TEST_SUITE_P(Widgets, ActivatableBehaviourTest, ACTIVATABLE, NAME);
+
+}  // namespace
