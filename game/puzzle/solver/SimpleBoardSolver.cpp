@@ -100,11 +100,26 @@ SimpleBoardSolver::StepViewScope::StepViewScope(SimpleBoardSolver& solver, const
     StepView& view = solver.m_view;
     view.size = board.GetSize();
     view.emptySquares = 0;
-    for (const Square& square : board.GetSquares()) {
-        const size_t index = square.y * view.size + square.x;
-        view.present[index] = GetPresentCandidates(board, square);
-        view.isEmpty[index] = IsSquareEmpty(board, square);
-        view.emptySquares += view.isEmpty[index] ? 1 : 0;
+    const BoardProgress& progress = *board.GetProgress();
+    const size_t numSquares = static_cast<size_t>(view.size) * view.size;
+    if (progress.GetSize() == view.size) {
+        // The board's squares are row-major, as the progress's are.
+        const unsigned allCandidates = (1u << view.size) - 1u;
+        for (size_t index = 0; index < numSquares; ++index) {
+            const bool isEmpty = progress.GetValueAt(index) == 0;
+            view.present[index] =
+                isEmpty ? static_cast<uint16_t>(allCandidates & ~static_cast<unsigned>(progress.GetEliminationsAt(index)))
+                        : uint16_t{0};
+            view.isEmpty[index] = isEmpty;
+            view.emptySquares += isEmpty ? 1 : 0;
+        }
+    } else {
+        for (const Square& square : board.GetSquares()) {
+            const size_t index = square.y * view.size + square.x;
+            view.present[index] = GetPresentCandidates(board, square);
+            view.isEmpty[index] = IsSquareEmpty(board, square);
+            view.emptySquares += view.isEmpty[index] ? 1 : 0;
+        }
     }
     const std::vector<Cage>& cages = board.GetCages();
     view.isCageFilled.resize(cages.size());

@@ -3,6 +3,7 @@
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/solver/BoardSolver.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -41,11 +42,15 @@ public:
         bool operator!=(const Iterator& other) const { return m_index != other.m_index; }
 
     private:
+        // Jumps to the next open mark in one bit scan: a cage may list many
+        // solutions, most of them ruled out late in a solve.
         void SkipEliminated()
         {
-            while (m_index < m_range->m_count && m_range->IsEliminated(m_index)) {
-                ++m_index;
+            if (m_index < MAX_TRACKED_SOLUTIONS && m_index < m_range->m_count) {
+                const uint64_t open = ~m_range->m_eliminated >> m_index;
+                m_index = open != 0 ? m_index + __builtin_ctzll(open) : MAX_TRACKED_SOLUTIONS;
             }
+            m_index = std::min(m_index, std::max(m_range->m_count, 0));
         }
         const RemainingSolutions* m_range;
         int m_index;
@@ -66,11 +71,6 @@ public:
     }
 
 private:
-    bool IsEliminated(int index) const
-    {
-        return index < MAX_TRACKED_SOLUTIONS && ((m_eliminated >> index) & 1u) != 0;
-    }
-
     uint64_t m_eliminated;
     int m_count;
 };
@@ -233,9 +233,25 @@ private:
     // and their values.
     void DescribeAssignmentInput(const Board& board, const Cage& cage, std::vector<int>& outKey) const;
 
+    // Per cage position: every solution's values as bits (bit v - 1 for
+    // value v), kept while the cage keeps its list, and those of the
+    // remaining solutions together, kept while the marks stay the same. A
+    // list without a stamp is read afresh every time.
+    struct CageSolutionBits {
+        unsigned stamp = 0;
+        size_t count = 0;
+        std::vector<uint16_t> values;
+        bool hasRemaining = false;
+        uint64_t eliminated = 0;
+        uint16_t remaining = 0;
+    };
+    const std::vector<uint16_t>& GetSolutionValueBits(const Board& board, const Cage& cage);
+    uint16_t GetRemainingValueBits(const Board& board, const Cage& cage);
+
+    StepView m_view;
+    std::vector<CageSolutionBits> m_solutionBits;
     // Per search variant and cage position, the input of the last search
     // that removed nothing: the same input would again remove nothing.
-    StepView m_view;
     std::vector<std::vector<int>> m_fruitlessSearches[2];
     std::vector<int> m_searchInput;
 };

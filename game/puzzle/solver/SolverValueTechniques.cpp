@@ -99,7 +99,8 @@ bool SimpleBoardSolver::StepOnlyCandidateLeft(Board& board, StepResult& step)
 {
     for (const Square& square : board.GetSquares()) {
         const uint16_t candidates = Present(board, square);
-        if (CountCandidates(candidates) == 1 && PlaceValue(board, square, LowestCandidate(candidates), step)) {
+        const bool isSingle = candidates != 0 && (candidates & (candidates - 1u)) == 0;
+        if (isSingle && PlaceValue(board, square, LowestCandidate(candidates), step)) {
             return true;
         }
     }
