@@ -11,6 +11,7 @@
 #include "game/puzzle/board/Cage.h"
 #include "game/puzzle/board/SolutionFit.h"
 #include "game/puzzle/board/SolutionsLayout.h"
+#include "game/puzzle/board/SquareMask.h"
 #include "game/puzzle/board/Square.h"
 
 #include <array>
@@ -297,6 +298,8 @@ private:
     // What the automatic marks of a visible cage were last computed from,
     // and the marks: the same solution list, values and candidates give the
     // same marks, so a cage that no edit touched is not weighed again.
+    // The cage's squares are told apart by where its list lives and its
+    // length: squares only ever join a cage's list.
     struct CageMarks {
         unsigned solutionsStamp = 0; // 0: nothing kept
         size_t numSolutions = 0;
@@ -304,14 +307,25 @@ private:
         uint32_t available = 0;
         bool isLinear = false;
         uint64_t eliminated = 0;
+        Square* const* squaresData = nullptr;
+        size_t numSquares = 0;
+        SquareMask members; // the squares of that list
     };
     // Each square's placed value and its available values (placed, or open
     // candidates), as value bits, by row-major index.
     struct SquareValues {
-        std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> placed;
-        std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> available;
+        std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> placed{};
+        std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> available{};
     };
-    void UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks);
+    // Brings m_markedSquareValues up to the progress, adding the squares
+    // whose values it changed.
+    void ReadSquareValues(SquareMask& outChanged);
+    // changed holds the squares whose values differ from the last update's.
+    void UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& values, const SquareMask& changed,
+                                    CageMarks& marks);
+    // Works the marks out again unless the group the cage's squares form is
+    // the one they were worked out for.
+    void WeighVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks);
     void UpdateHiddenCageSolutions();
     void PlayFocusSounds(int previousFocus);
     void ToggleCandidateAcrossCage(const Square& square, int candidateIndex);
@@ -323,6 +337,9 @@ private:
     unsigned m_puzzleSize;
     std::vector<Cage> m_cages;
     std::vector<CageMarks> m_cageMarks; // by position in m_cages
+    // The square values the visible cages' marks were last brought up to.
+    SquareValues m_markedSquareValues;
+    bool m_hasMarkedSquareValues = false;
     std::vector<Square> m_squares; // row-major; never resized, so square addresses stay valid
     unsigned m_seed;
     int m_boardType = 0;

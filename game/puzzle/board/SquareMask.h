@@ -24,6 +24,7 @@ struct SquareMask {
             high |= uint64_t{1} << (index - 64);
         }
     }
+    bool Intersects(const SquareMask& other) const { return ((low & other.low) | (high & other.high)) != 0; }
     bool operator==(const SquareMask& other) const { return low == other.low && high == other.high; }
 
     // Calls visit(index) for every square in increasing index order, which

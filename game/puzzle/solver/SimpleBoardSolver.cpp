@@ -122,11 +122,13 @@ SimpleBoardSolver::StepViewScope::StepViewScope(SimpleBoardSolver& solver, const
         }
     }
     const std::vector<Cage>& cages = board.GetCages();
-    view.isCageFilled.resize(cages.size());
+    view.cageEmpties.resize(cages.size());
     for (size_t i = 0; i < cages.size(); ++i) {
-        view.isCageFilled[i] = std::none_of(cages[i].squares.begin(), cages[i].squares.end(), [&](const Square* square) {
-            return view.isEmpty[square->y * view.size + square->x];
-        });
+        unsigned empties = 0;
+        for (const Square* square : cages[i].squares) {
+            empties += view.isEmpty[square->y * view.size + square->x] ? 1u : 0u;
+        }
+        view.cageEmpties[i] = static_cast<uint8_t>(std::min(empties, 255u));
     }
     view.isTaken = true;
 }

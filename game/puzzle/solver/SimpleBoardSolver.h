@@ -185,7 +185,7 @@ private:
         int emptySquares = 0;
         std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> present{}; // as GetPresentCandidates
         std::array<bool, MAX_BOARD_SIZE * MAX_BOARD_SIZE> isEmpty{};
-        std::vector<char> isCageFilled; // by position in the cage list
+        std::vector<uint8_t> cageEmpties; // empty squares, by position in the cage list
     };
     // Holds the view for the life of one step.
     class StepViewScope {
@@ -203,6 +203,10 @@ private:
     {
         return m_view.isTaken ? m_view.present[ViewIndex(square)] : GetPresentCandidates(board, square);
     }
+    uint16_t PresentAt(const Board& board, unsigned x, unsigned y) const
+    {
+        return m_view.isTaken ? m_view.present[y * m_view.size + x] : GetPresentCandidates(board, board.GetSquare(x, y));
+    }
     bool HasCandidate(const Board& board, const Square& square, int value) const
     {
         return value >= 1 && value <= static_cast<int>(board.GetSize()) &&
@@ -214,8 +218,13 @@ private:
     }
     bool IsFilled(const Board& board, const Cage& cage) const
     {
-        return m_view.isTaken ? m_view.isCageFilled[static_cast<size_t>(&cage - board.GetCages().data())] != 0
+        return m_view.isTaken ? m_view.cageEmpties[static_cast<size_t>(&cage - board.GetCages().data())] == 0
                               : cage.AreAllSquaresFilled(board);
+    }
+    // Without a view: -1, to be counted.
+    int CountEmptyInView(const Board& board, const Cage& cage) const
+    {
+        return m_view.isTaken ? m_view.cageEmpties[static_cast<size_t>(&cage - board.GetCages().data())] : -1;
     }
     // PassesCommonCageFilter, through the view.
     bool PassesCageFilter(const Board& board, const Cage& cage) const

@@ -177,7 +177,8 @@ uint16_t SimpleBoardSolver::GetRemainingValueBits(const Board& board, const Cage
 bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCageFilter(board, cage)) {
+        const int viewEmpties = CountEmptyInView(board, cage);
+        if ((viewEmpties >= 0 && viewEmpties != 1) || !PassesCageFilter(board, cage)) {
             continue;
         }
         const Square* emptySquare = nullptr;

@@ -269,7 +269,7 @@ bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
     for (unsigned y = 0; y < size; ++y) {
         unsigned rowTwice = 0;
         for (unsigned x = 0; x < size; ++x) {
-            const unsigned candidates = Present(board, board.GetSquare(x, y));
+            const unsigned candidates = PresentAt(board, x, y);
             rowTwice |= rowOnce[y] & candidates;
             rowOnce[y] |= candidates;
             columnTwice[x] |= columnOnce[x] & candidates;
@@ -318,14 +318,19 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
     const unsigned size = board.GetSize();
     std::array<const Square*, MAX_BOARD_SIZE> line{};
     std::array<uint16_t, MAX_BOARD_SIZE> candidates{};
+    std::array<unsigned, MAX_BOARD_SIZE> counts{};
+    unsigned countsSeen = 0; // bit k: some square of the line has k candidates
 
     // k squares of a line that offer the same k candidates hold those values
     // between them, so the rest of the line cannot. Returns k once a
     // candidate is removed, 0 when the line gives nothing.
     const auto removeOutsideSubset = [&]() -> int {
         for (unsigned k = 2; k + 1 < size; ++k) {
+            if ((countsSeen & (1u << k)) == 0) {
+                continue;
+            }
             for (unsigned a = 0; a < size; ++a) {
-                if (static_cast<unsigned>(CountCandidates(candidates[a])) != k) {
+                if (counts[a] != k) {
                     continue;
                 }
                 unsigned inSubset = 1u << a; // bit k: square k of the line
@@ -353,9 +358,12 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
 
     for (unsigned i = 0; i < size; ++i) {
         for (const bool isColumn : {true, false}) {
+            countsSeen = 0;
             for (unsigned k = 0; k < size; ++k) {
                 line[k] = isColumn ? &board.GetSquare(i, k) : &board.GetSquare(k, i);
                 candidates[k] = Present(board, *line[k]);
+                counts[k] = static_cast<unsigned>(CountCandidates(candidates[k]));
+                countsSeen |= 1u << counts[k];
             }
             if (const int subsetSize = removeOutsideSubset()) {
                 step.move.numCandidatesInvolved = subsetSize;
