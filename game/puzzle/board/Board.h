@@ -264,6 +264,8 @@ public:
     bool CanSquareValueFitCage(const Cage& cage, const Square& square, ValueMask remainingValues) const;
     // Bit v for every value v of a solution of the cage that is not ruled out.
     ValueMask GetRemainingSolutionValues(const Cage& cage) const;
+    // GetSolutionValueMask of each of the cage's solutions, in list order.
+    const std::vector<ValueMask>& GetSolutionValueMasks(const Cage& cage) const;
     // Whether a search growing the cage may take the square: it exists, is
     // unpainted, lies at or after the key square, is not in visited, and
     // its value fits.
@@ -337,6 +339,23 @@ private:
     unsigned m_puzzleSize;
     std::vector<Cage> m_cages;
     std::vector<CageMarks> m_cageMarks; // by position in m_cages
+    // What the solver and the hidden-cage marks ask of a cage's list many
+    // times a step: each solution's value mask, kept while the cage keeps
+    // its list (one without a stamp is read afresh), and those of the open
+    // solutions together, kept while the marks stay the same.
+    struct CageValueMasks {
+        unsigned stamp = 0;
+        size_t count = 0;
+        std::vector<ValueMask> solutions;
+        bool hasRemaining = false;
+        uint64_t eliminated = 0;
+        ValueMask remaining = 0;
+    };
+    // The entry of a cage of this board, brought up to its list; a cage from
+    // elsewhere gets a scratch entry.
+    CageValueMasks& GetCageValueMasks(const Cage& cage) const;
+    mutable std::vector<CageValueMasks> m_cageValueMasks; // by position in m_cages
+    mutable CageValueMasks m_scratchValueMasks;
     // The square values the visible cages' marks were last brought up to.
     SquareValues m_markedSquareValues;
     bool m_hasMarkedSquareValues = false;

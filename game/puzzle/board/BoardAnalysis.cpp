@@ -4,6 +4,8 @@
 #include "game/puzzle/board/SolutionFit.h"
 #include "game/puzzle/board/SquareMask.h"
 
+#include <functional>
+
 namespace Pemberquill {
 
 namespace {
@@ -118,15 +120,49 @@ std::vector<CageCandidate> Board::CollectCageCandidates(const Cage& cage) const
     return candidates;
 }
 
+Board::CageValueMasks& Board::GetCageValueMasks(const Cage& cage) const
+{
+    const std::less<const Cage*> before;
+    const bool isOwn = !before(&cage, m_cages.data()) && before(&cage, m_cages.data() + m_cages.size());
+    const size_t position = isOwn ? static_cast<size_t>(&cage - m_cages.data()) : 0;
+    if (isOwn && m_cageValueMasks.size() < m_cages.size()) {
+        m_cageValueMasks.resize(m_cages.size());
+    }
+    CageValueMasks& masks = isOwn ? m_cageValueMasks[position] : m_scratchValueMasks;
+    if (!isOwn || masks.stamp == 0 || masks.stamp != cage.solutionsStamp || masks.count != cage.solutions.size()) {
+        masks.stamp = isOwn ? cage.solutionsStamp : 0;
+        masks.count = cage.solutions.size();
+        masks.solutions.clear();
+        for (const CageSolution& solution : cage.solutions) {
+            masks.solutions.push_back(GetSolutionValueMask(solution));
+        }
+        masks.hasRemaining = false;
+    }
+    return masks;
+}
+
+const std::vector<ValueMask>& Board::GetSolutionValueMasks(const Cage& cage) const
+{
+    return GetCageValueMasks(cage).solutions;
+}
+
 ValueMask Board::GetRemainingSolutionValues(const Cage& cage) const
 {
-    ValueMask usedValues = 0;
-    for (size_t i = 0; i < cage.solutions.size(); ++i) {
-        if (m_progress == nullptr || !m_progress->IsSolutionEliminated(cage.index, static_cast<int>(i))) {
-            usedValues |= GetSolutionValueMask(cage.solutions[i]);
+    CageValueMasks& masks = GetCageValueMasks(cage);
+    // Solutions past the tracked ones are never marked.
+    const uint64_t eliminated = m_progress != nullptr ? m_progress->GetEliminatedSolutions(cage.index) : 0;
+    if (!masks.hasRemaining || masks.eliminated != eliminated) {
+        ValueMask usedValues = 0;
+        for (size_t i = 0; i < masks.solutions.size(); ++i) {
+            if (i >= static_cast<size_t>(MAX_TRACKED_SOLUTIONS) || ((eliminated >> i) & 1u) == 0) {
+                usedValues |= masks.solutions[i];
+            }
         }
+        masks.hasRemaining = true;
+        masks.eliminated = eliminated;
+        masks.remaining = usedValues;
     }
-    return usedValues;
+    return masks.remaining;
 }
 
 bool Board::CanSquareValueFitCage(const Cage& cage, const Square& square) const

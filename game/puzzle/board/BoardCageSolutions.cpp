@@ -97,10 +97,11 @@ void Board::WeighVisibleCageSolutions(const Cage& cage, const SquareValues& valu
                         marks.numSolutions == cage.solutions.size() && marks.placed == group.placed &&
                         marks.available == group.available && marks.isLinear == group.IsLinear();
     if (!isKept) {
+        const std::vector<ValueMask>& masks = GetSolutionValueMasks(cage);
         uint64_t eliminated = 0;
         for (size_t i = 0; i < tracked; ++i) {
             const CageSolution& solution = cage.solutions[i];
-            if (!DoesSolutionFitGroup(solution, GetSolutionValueMask(solution), group, false)) {
+            if (!DoesSolutionFitGroup(solution, masks[i], group, false)) {
                 eliminated |= uint64_t{1} << i;
             }
         }

@@ -102,13 +102,9 @@ private:
 void Board::UpdateHiddenCageSolutions()
 {
     const SquareSnapshot snapshot(*this);
-    std::vector<ValueMask> masks;
     std::vector<bool> collected;
     for (Cage& cage : m_cages) {
-        masks.clear();
-        for (const CageSolution& solution : cage.solutions) {
-            masks.push_back(GetSolutionValueMask(solution));
-        }
+        const std::vector<ValueMask>& masks = GetSolutionValueMasks(cage);
         const int paintedInCageColor = snapshot.CountInColor(cage);
         collected.assign(masks.size(), false);
         size_t numCollected = 0;
@@ -152,8 +148,9 @@ std::vector<int> Cage::CollectCompatibleSolutions(const Board& board, const Squa
         return compatible;
     }
     const SquareGroupValues group = SquareSnapshot(board).Summarize(shape);
+    const std::vector<ValueMask>& masks = board.GetSolutionValueMasks(*this);
     for (size_t i = 0; i < solutions.size(); ++i) {
-        if (DoesSolutionFitGroup(solutions[i], GetSolutionValueMask(solutions[i]), group, true)) {
+        if (DoesSolutionFitGroup(solutions[i], masks[i], group, true)) {
             compatible.push_back(static_cast<int>(i));
         }
     }
