@@ -272,6 +272,9 @@ public:
     bool CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited) const;
     bool CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited,
                            ValueMask remainingValues) const;
+    // Every square, by row-major index, for which CanSquareJoinCage(cage,
+    // square, nullptr, remainingValues) holds.
+    SquareMask FindJoinableSquares(const Cage& cage, ValueMask remainingValues) const;
     // Depth-first from square: adds joinable squares to visited until it
     // holds needed squares (true) or nothing more can join (false).
     bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const;

@@ -216,6 +216,41 @@ bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const Squa
     return CanSquareValueFitCage(cage, *square, remainingValues);
 }
 
+SquareMask Board::FindJoinableSquares(const Cage& cage, ValueMask remainingValues) const
+{
+    SquareMask joinable;
+    if (m_progress == nullptr || m_progress->GetSize() != m_puzzleSize || !HasHiddenCages()) {
+        for (const Square& square : m_squares) {
+            if (CanSquareJoinCage(cage, &square, nullptr, remainingValues)) {
+                joinable.Add(static_cast<int>(square.y * m_puzzleSize + square.x));
+            }
+        }
+        return joinable;
+    }
+    // CanSquareJoinCage and CanSquareValueFitCage on a hidden-cage board,
+    // read by index: the squares are row-major, as the progress's are.
+    const BoardProgress& progress = *m_progress;
+    const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
+    for (size_t index = 0; index < m_squares.size(); ++index) {
+        const Square& square = m_squares[index];
+        if (progress.GetColorIndexAt(index) != -1 || !cage.IsAtOrAfterKeySquare(square.x, square.y)) {
+            continue;
+        }
+        const unsigned value = progress.GetValueAt(index);
+        const bool isOdd = value % 2 == 1;
+        if (value != 0 && ((isOdd && cage.rule == CAGE_RULE_EVEN) || (!isOdd && cage.rule == CAGE_RULE_ODD))) {
+            continue;
+        }
+        const ValueMask open = value != 0 ? ValueBit(static_cast<int>(value))
+                                          : static_cast<ValueMask>(
+                                                (allCandidates & ~progress.GetEliminationsAt(index)) << 1);
+        if (cage.solutions.empty() || (remainingValues & open) != 0) {
+            joinable.Add(static_cast<int>(index));
+        }
+    }
+    return joinable;
+}
+
 bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const
 {
     VisitedInSet visit{visited};

@@ -1,6 +1,7 @@
 #include "game/puzzle/solver/HiddenCageSolver.h"
 
 #include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/SquareMask.h"
 
 #include <algorithm>
 #include <array>
@@ -74,44 +75,45 @@ using ChainLengths = std::array<int, MAX_SQUARES>;
 // over most of a board).
 ChainLengths MeasureChainsToCage(const Board& board, const Cage& cage)
 {
+    const int size = static_cast<int>(board.GetSize());
     const std::vector<Square>& squares = board.GetSquares();
-    std::array<bool, MAX_SQUARES> mayJoin{};
-    const ValueMask remainingValues = board.GetRemainingSolutionValues(cage);
-    for (const Square& square : squares) {
-        mayJoin[IndexOf(board, square)] = board.CanSquareJoinCage(cage, &square, nullptr, remainingValues);
-    }
+    const SquareMask mayJoin = board.FindJoinableSquares(cage, board.GetRemainingSolutionValues(cage));
+    // The squares by row-major index, so that a neighbour is an offset.
+    const auto neighbourOf = [&](int index, int direction) {
+        const IntVector2 offset = GetDirectionOffset(direction);
+        const int x = index % size + offset.x;
+        const int y = index / size + offset.y;
+        return board.IsInside(x, y) ? y * size + x : -1;
+    };
+    const auto isChainEndAt = [&](int index) {
+        const Square& square = squares[static_cast<size_t>(index)];
+        return IsPainted(board, square) && IsChainEnd(cage, square);
+    };
 
     ChainLengths chainLength{};
     // Breadth first: every square enters the queue once.
-    std::array<const Square*, MAX_SQUARES> open{};
+    std::array<int, MAX_SQUARES> open{};
     size_t head = 0;
     size_t tail = 0;
-    for (const Square& square : squares) {
-        if (!mayJoin[IndexOf(board, square)]) {
-            continue;
-        }
+    mayJoin.ForEach([&](int index) {
         for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
-            const Square* neighbour = FindNeighbour(board, square, direction);
-            if (neighbour != nullptr && IsPainted(board, *neighbour) && IsChainEnd(cage, *neighbour)) {
-                chainLength[IndexOf(board, square)] = 1;
-                open[tail++] = &square;
+            const int neighbour = neighbourOf(index, direction);
+            if (neighbour >= 0 && isChainEndAt(neighbour)) {
+                chainLength[static_cast<size_t>(index)] = 1;
+                open[tail++] = index;
                 break;
             }
         }
-    }
+    });
     while (head < tail) {
-        const Square& current = *open[head++];
+        const int current = open[head++];
         for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
-            const Square* neighbour = FindNeighbour(board, current, direction);
-            if (neighbour == nullptr) {
-                continue;
-            }
             // Squares that may join are unpainted, so no chain runs through
             // a painted square.
-            const size_t next = IndexOf(board, *neighbour);
-            if (mayJoin[next] && chainLength[next] == 0) {
-                chainLength[next] = chainLength[IndexOf(board, current)] + 1;
-                open[tail++] = neighbour;
+            const int next = neighbourOf(current, direction);
+            if (next >= 0 && mayJoin.Has(next) && chainLength[static_cast<size_t>(next)] == 0) {
+                chainLength[static_cast<size_t>(next)] = chainLength[static_cast<size_t>(current)] + 1;
+                open[tail++] = next;
             }
         }
     }
