@@ -182,29 +182,38 @@ Square* Cage::FindCornerSquare() const
 
 SquareSet Cage::IntersectActiveValueSets() const
 {
-    // As bits of y * MAX_BOARD_SIZE + x, which keeps the sets' row-major
-    // order; an intersection that comes out empty starts again from the
-    // next shape in use.
+    // On the shapes' masks, whose bits keep the sets' row-major order; an
+    // intersection that comes out empty starts again from the next shape in
+    // use, whose squares the result is then taken from.
     SquareMask result;
-    std::array<Square*, MAX_BOARD_SIZE * MAX_BOARD_SIZE> squareAt{};
+    const CageValueSet* first = nullptr;
     for (const CageValueSet& valueSet : valueSets) {
         if (!valueSet.inUse) {
             continue;
         }
-        const bool isFirst = result.low == 0 && result.high == 0;
-        SquareMask shape;
-        for (Square* square : valueSet.values) {
-            const int index = static_cast<int>(square->y * MAX_BOARD_SIZE + square->x);
-            shape.Add(index);
-            if (isFirst) {
-                squareAt[static_cast<size_t>(index)] = square;
-            }
+        if (result.low == 0 && result.high == 0) {
+            result = valueSet.mask;
+            first = &valueSet;
+        } else {
+            result.low &= valueSet.mask.low;
+            result.high &= valueSet.mask.high;
         }
-        result.low = isFirst ? shape.low : result.low & shape.low;
-        result.high = isFirst ? shape.high : result.high & shape.high;
     }
     SquareSet intersection;
-    result.ForEach([&](int index) { intersection.insert(intersection.end(), squareAt[static_cast<size_t>(index)]); });
+    if (first == nullptr || (result.low == 0 && result.high == 0)) {
+        return intersection;
+    }
+    // The set and the mask list the same squares in the same order.
+    auto square = first->values.begin();
+    first->mask.ForEach([&](int index) {
+        if (square == first->values.end()) {
+            return;
+        }
+        if (result.Has(index)) {
+            intersection.insert(intersection.end(), *square);
+        }
+        ++square;
+    });
     return intersection;
 }
 

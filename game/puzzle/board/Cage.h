@@ -3,6 +3,7 @@
 #include "game/common/CageRules.h"
 #include "game/puzzle/board/CageSolution.h"
 #include "game/puzzle/board/Square.h"
+#include "game/puzzle/board/SquareMask.h"
 
 #include <string>
 #include <vector>
@@ -11,10 +12,13 @@ namespace Pemberquill {
 
 class Board;
 
-// One candidate shape of a hidden cage: the squares it would cover.
+// One candidate shape of a hidden cage: the squares it would cover, as a
+// set and as bits of their board index (N * y + x), which the marks and the
+// solver test many times a step.
 struct CageValueSet {
     bool inUse = false;
     SquareSet values;
+    SquareMask mask;
 };
 
 // A group of squares under one rule. Copied by value, vectors and all; the

@@ -22,6 +22,9 @@ public:
         m_entries.reserve(board.GetSquares().size());
         for (const Square& square : board.GetSquares()) {
             Entry entry;
+            entry.cageIndex = square.cageIndex;
+            entry.x = square.x;
+            entry.y = square.y;
             if (progress != nullptr) {
                 entry.placed = GetPlacedValueBit(*progress, square);
                 entry.available = GetAvailableValueBits(*progress, square, m_size);
@@ -33,36 +36,47 @@ public:
 
     // Too many squares already carry the cage's colour for the shape, or the
     // shape takes in a painted square of another cage.
-    bool IsShapeFeasible(const Cage& cage, const SquareSet& shape, int paintedInCageColor) const
+    bool IsShapeFeasible(const Cage& cage, const SquareMask& shape, int paintedInCageColor) const
     {
-        if (paintedInCageColor > static_cast<int>(shape.size())) {
+        if (paintedInCageColor > CountSquares(shape)) {
             return false;
         }
-        for (const Square* square : shape) {
-            if (At(*square).color != -1 && square->cageIndex != cage.index) {
-                return false;
-            }
-        }
-        return true;
+        bool isFeasible = true;
+        shape.ForEach([&](int index) {
+            const Entry& entry = m_entries[static_cast<size_t>(index)];
+            isFeasible = isFeasible && (entry.color == -1 || entry.cageIndex == cage.index);
+        });
+        return isFeasible;
     }
 
     // IsShapeFeasible and Summarize in one walk over the shape; the group
     // is complete only when the shape is feasible.
-    bool SummarizeIfFeasible(const Cage& cage, const SquareSet& shape, int paintedInCageColor,
+    bool SummarizeIfFeasible(const Cage& cage, const SquareMask& shape, int paintedInCageColor,
                              SquareGroupValues& outGroup) const
     {
-        if (paintedInCageColor > static_cast<int>(shape.size())) {
+        const int count = CountSquares(shape);
+        if (paintedInCageColor > count) {
             return false;
         }
-        outGroup = SquareGroupValues();
-        for (const Square* square : shape) {
-            const Entry& entry = At(*square);
-            if (entry.color != -1 && square->cageIndex != cage.index) {
-                return false;
-            }
-            AddSquareToGroup(outGroup, **shape.begin(), *square, entry.placed, entry.available);
+        SquareGroupValues group;
+        bool isFeasible = true;
+        if (count != 0) {
+            // The first square in row-major order, as the set's first.
+            const Entry& first = m_entries[static_cast<size_t>(FirstIndex(shape))];
+            shape.ForEach([&](int index) {
+                const Entry& entry = m_entries[static_cast<size_t>(index)];
+                isFeasible = isFeasible && (entry.color == -1 || entry.cageIndex == cage.index);
+                group.placed |= entry.placed;
+                group.available |= entry.available;
+                group.inOneColumn = group.inOneColumn && entry.x == first.x;
+                group.inOneRow = group.inOneRow && entry.y == first.y;
+            });
         }
-        return true;
+        group.count = count;
+        if (isFeasible) {
+            outGroup = group;
+        }
+        return isFeasible;
     }
 
     SquareGroupValues Summarize(const SquareSet& shape) const
@@ -89,7 +103,19 @@ private:
         ValueMask placed = 0;
         ValueMask available = 0;
         int color = -1;
+        int cageIndex = -1;
+        unsigned x = 0;
+        unsigned y = 0;
     };
+
+    static int CountSquares(const SquareMask& shape)
+    {
+        return __builtin_popcountll(shape.low) + __builtin_popcountll(shape.high);
+    }
+    static int FirstIndex(const SquareMask& shape)
+    {
+        return shape.low != 0 ? __builtin_ctzll(shape.low) : 64 + __builtin_ctzll(shape.high);
+    }
 
     const Entry& At(const Square& square) const { return m_entries[square.y * m_size + square.x]; }
 
@@ -111,10 +137,10 @@ void Board::UpdateHiddenCageSolutions()
         SquareGroupValues group;
         for (CageValueSet& shape : cage.valueSets) {
             if (numCollected == masks.size()) {
-                shape.inUse = snapshot.IsShapeFeasible(cage, shape.values, paintedInCageColor);
+                shape.inUse = snapshot.IsShapeFeasible(cage, shape.mask, paintedInCageColor);
                 continue;
             }
-            shape.inUse = snapshot.SummarizeIfFeasible(cage, shape.values, paintedInCageColor, group);
+            shape.inUse = snapshot.SummarizeIfFeasible(cage, shape.mask, paintedInCageColor, group);
             if (!shape.inUse) {
                 continue;
             }
@@ -138,7 +164,7 @@ void Board::UpdateHiddenCageSolutions()
 bool Cage::IsShapeFeasible(const Board& board, const CageValueSet& shape) const
 {
     const SquareSnapshot snapshot(board);
-    return snapshot.IsShapeFeasible(*this, shape.values, snapshot.CountInColor(*this));
+    return snapshot.IsShapeFeasible(*this, shape.mask, snapshot.CountInColor(*this));
 }
 
 std::vector<int> Cage::CollectCompatibleSolutions(const Board& board, const SquareSet& shape) const
