@@ -332,6 +332,8 @@ private:
     // the one they were worked out for.
     void WeighVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks);
     void UpdateHiddenCageSolutions();
+    // Every square a hidden cage's marks read: those of its shapes and its own.
+    SquareMask WatchedSquares(const Cage& cage) const;
     void PlayFocusSounds(int previousFocus);
     void ToggleCandidateAcrossCage(const Square& square, int candidateIndex);
     BoardProgress& RequireProgress(const char* operation);
@@ -358,6 +360,32 @@ private:
     // elsewhere gets a scratch entry.
     CageValueMasks& GetCageValueMasks(const Cage& cage) const;
     mutable std::vector<CageValueMasks> m_cageValueMasks; // by position in m_cages
+    // What the hidden cages' marks were last worked out from: each square's
+    // state, by row-major index, and each cage's list of shapes, squares and
+    // solutions. A cage keeps its marks and its shapes' use until an edit
+    // changes a square it watches or the cage itself changes.
+    struct HiddenSquareState {
+        ValueMask placed = 0;
+        ValueMask available = 0;
+        int color = -1;
+        int cageIndex = -1;
+    };
+    struct HiddenCageState {
+        bool isKept = false;
+        unsigned solutionsStamp = 0;
+        size_t numSolutions = 0;
+        int index = -1;
+        int color = -1;
+        const CageValueSet* shapesData = nullptr;
+        size_t numShapes = 0;
+        Square* const* squaresData = nullptr;
+        size_t numSquares = 0;
+        SquareMask watched;
+        uint64_t eliminated = 0;
+    };
+    std::array<HiddenSquareState, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_hiddenSquares{};
+    bool m_hasHiddenSquares = false;
+    std::vector<HiddenCageState> m_hiddenCages; // by position in m_cages
     mutable CageValueMasks m_scratchValueMasks;
     // The square values the visible cages' marks were last brought up to.
     SquareValues m_markedSquareValues;

@@ -98,7 +98,6 @@ public:
         return count;
     }
 
-private:
     struct Entry {
         ValueMask placed = 0;
         ValueMask available = 0;
@@ -107,11 +106,13 @@ private:
         unsigned x = 0;
         unsigned y = 0;
     };
+    // By row-major index.
+    const Entry& EntryAt(size_t index) const { return m_entries[index]; }
+    size_t GetNumEntries() const { return m_entries.size(); }
 
-    static int CountSquares(const SquareMask& shape)
-    {
-        return __builtin_popcountll(shape.low) + __builtin_popcountll(shape.high);
-    }
+private:
+
+    static int CountSquares(const SquareMask& shape) { return shape.Count(); }
     static int FirstIndex(const SquareMask& shape)
     {
         return shape.low != 0 ? __builtin_ctzll(shape.low) : 64 + __builtin_ctzll(shape.high);
@@ -123,42 +124,100 @@ private:
     std::vector<Entry> m_entries;
 };
 
+// Marks each shape the painting still allows as in use, and returns the
+// solutions (bit i for solution i) that no such shape could hold.
+uint64_t WeighShapes(Cage& cage, const SquareSnapshot& snapshot, const std::vector<ValueMask>& masks,
+                     std::vector<bool>& collected)
+{
+    const int paintedInCageColor = snapshot.CountInColor(cage);
+    collected.assign(masks.size(), false);
+    size_t numCollected = 0;
+    SquareGroupValues group;
+    for (CageValueSet& shape : cage.valueSets) {
+        if (numCollected == masks.size()) {
+            shape.inUse = snapshot.IsShapeFeasible(cage, shape.mask, paintedInCageColor);
+            continue;
+        }
+        shape.inUse = snapshot.SummarizeIfFeasible(cage, shape.mask, paintedInCageColor, group);
+        if (!shape.inUse) {
+            continue;
+        }
+        for (size_t i = 0; i < masks.size(); ++i) {
+            if (!collected[i] && DoesSolutionFitGroup(cage.solutions[i], masks[i], group, true)) {
+                collected[i] = true;
+                ++numCollected;
+            }
+        }
+    }
+    uint64_t eliminated = 0;
+    const size_t tracked = std::min<size_t>(masks.size(), MAX_TRACKED_SOLUTIONS);
+    for (size_t i = 0; i < tracked; ++i) {
+        eliminated |= collected[i] ? 0 : uint64_t{1} << i;
+    }
+    return eliminated;
+}
+
 } // namespace
 
 void Board::UpdateHiddenCageSolutions()
 {
     const SquareSnapshot snapshot(*this);
-    std::vector<bool> collected;
-    for (Cage& cage : m_cages) {
-        const std::vector<ValueMask>& masks = GetSolutionValueMasks(cage);
-        const int paintedInCageColor = snapshot.CountInColor(cage);
-        collected.assign(masks.size(), false);
-        size_t numCollected = 0;
-        SquareGroupValues group;
-        for (CageValueSet& shape : cage.valueSets) {
-            if (numCollected == masks.size()) {
-                shape.inUse = snapshot.IsShapeFeasible(cage, shape.mask, paintedInCageColor);
-                continue;
-            }
-            shape.inUse = snapshot.SummarizeIfFeasible(cage, shape.mask, paintedInCageColor, group);
-            if (!shape.inUse) {
-                continue;
-            }
-            for (size_t i = 0; i < masks.size(); ++i) {
-                if (!collected[i] && DoesSolutionFitGroup(cage.solutions[i], masks[i], group, true)) {
-                    collected[i] = true;
-                    ++numCollected;
-                }
-            }
+    // The squares whose state an edit changed since the last update; a cage
+    // that watches none of them keeps its marks and its shapes' use.
+    SquareMask changed;
+    for (size_t index = 0; index < snapshot.GetNumEntries(); ++index) {
+        const auto& entry = snapshot.EntryAt(index);
+        HiddenSquareState& kept = m_hiddenSquares[index];
+        if (!m_hasHiddenSquares || kept.placed != entry.placed || kept.available != entry.available ||
+            kept.color != entry.color || kept.cageIndex != entry.cageIndex) {
+            kept = {entry.placed, entry.available, entry.color, entry.cageIndex};
+            changed.Add(static_cast<int>(index));
         }
-        uint64_t eliminated = 0;
-        const size_t tracked = std::min<size_t>(masks.size(), MAX_TRACKED_SOLUTIONS);
-        for (size_t i = 0; i < tracked; ++i) {
-            eliminated |= collected[i] ? 0 : uint64_t{1} << i;
-        }
-        const uint64_t covered = tracked == 64 ? ~uint64_t{0} : (uint64_t{1} << tracked) - 1u;
-        m_progress->SetAutoEliminatedSolutions(cage.index, covered, eliminated);
     }
+    m_hasHiddenSquares = true;
+    m_hiddenCages.resize(m_cages.size());
+    std::vector<bool> collected;
+    for (size_t position = 0; position < m_cages.size(); ++position) {
+        Cage& cage = m_cages[position];
+        HiddenCageState& state = m_hiddenCages[position];
+        const bool isSameCage = state.isKept && cage.solutionsStamp != 0 && state.solutionsStamp == cage.solutionsStamp &&
+                                state.numSolutions == cage.solutions.size() && state.index == cage.index &&
+                                state.color == cage.color && state.shapesData == cage.valueSets.data() &&
+                                state.numShapes == cage.valueSets.size() && state.squaresData == cage.squares.data() &&
+                                state.numSquares == cage.squares.size();
+        if (!isSameCage) {
+            state = {true,
+                     cage.solutionsStamp,
+                     cage.solutions.size(),
+                     cage.index,
+                     cage.color,
+                     cage.valueSets.data(),
+                     cage.valueSets.size(),
+                     cage.squares.data(),
+                     cage.squares.size(),
+                     WatchedSquares(cage),
+                     0};
+        }
+        if (!isSameCage || state.watched.Intersects(changed)) {
+            state.eliminated = WeighShapes(cage, snapshot, GetSolutionValueMasks(cage), collected);
+        }
+        const size_t tracked = std::min<size_t>(cage.solutions.size(), MAX_TRACKED_SOLUTIONS);
+        const uint64_t covered = tracked == 64 ? ~uint64_t{0} : (uint64_t{1} << tracked) - 1u;
+        m_progress->SetAutoEliminatedSolutions(cage.index, covered, state.eliminated);
+    }
+}
+
+SquareMask Board::WatchedSquares(const Cage& cage) const
+{
+    SquareMask watched;
+    for (const CageValueSet& shape : cage.valueSets) {
+        watched.low |= shape.mask.low;
+        watched.high |= shape.mask.high;
+    }
+    for (const Square* square : cage.squares) {
+        watched.Add(static_cast<int>(square->y * m_puzzleSize + square->x));
+    }
+    return watched;
 }
 
 bool Cage::IsShapeFeasible(const Board& board, const CageValueSet& shape) const
