@@ -4,6 +4,7 @@
 #include "game/puzzle/board/SolutionFit.h"
 #include "game/puzzle/board/SquareMask.h"
 
+#include <array>
 #include <functional>
 
 namespace Pemberquill {
@@ -17,22 +18,6 @@ struct VisitedInSet {
     bool Has(const Square& square) const { return squares.count(const_cast<Square*>(&square)) != 0; }
     void Add(const Square& square) { squares.insert(const_cast<Square*>(&square)); }
     size_t Size() const { return squares.size(); }
-};
-
-// The same as bits of row-major indices, for searches whose squares nobody
-// keeps.
-struct VisitedInMask {
-    unsigned boardSize;
-    SquareMask squares;
-    size_t count = 0;
-
-    bool Has(const Square& square) const { return squares.Has(static_cast<int>(square.y * boardSize + square.x)); }
-    void Add(const Square& square)
-    {
-        squares.Add(static_cast<int>(square.y * boardSize + square.x));
-        ++count;
-    }
-    size_t Size() const { return count; }
 };
 
 // Depth-first from square: adds joinable squares to visited until it holds
@@ -259,14 +244,46 @@ bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, S
 
 size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const
 {
-    VisitedInMask visit{m_puzzleSize, SquareMask(), 0};
-    const ValueMask remainingValues = HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0;
+    // A depth-first growth from each painted square stops at needed squares
+    // or once it has taken every joinable square connected to the painted
+    // ones, in whatever order it meets them: a breadth-first fill over the
+    // joinable squares counts the same.
+    if (needed == 0) {
+        return 0;
+    }
+    const SquareMask joinable = FindJoinableSquares(cage, HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0);
+    SquareMask reached;
+    std::array<const Square*, MAX_BOARD_SIZE * MAX_BOARD_SIZE> open{};
+    size_t head = 0;
+    size_t count = 0;
+    const auto reachFrom = [&](const Square& square) {
+        for (int direction = 0; direction < 4; ++direction) {
+            const IntVector2 offset = GetDirectionOffset(direction);
+            const int x = static_cast<int>(square.x) + offset.x;
+            const int y = static_cast<int>(square.y) + offset.y;
+            const int index = y * static_cast<int>(m_puzzleSize) + x;
+            if (!IsInside(x, y) || !joinable.Has(index) || reached.Has(index)) {
+                continue;
+            }
+            reached.Add(index);
+            open[count++] = &m_squares[static_cast<size_t>(index)];
+            if (count >= needed) {
+                return true;
+            }
+        }
+        return false;
+    };
     for (const Square* square : cage.squares) {
-        if (GetSquareColorIndex(*square) == cage.color && GrowCage(*this, cage, *square, needed, visit, remainingValues)) {
-            break;
+        if (GetSquareColorIndex(*square) == cage.color && reachFrom(*square)) {
+            return count;
         }
     }
-    return visit.count;
+    while (head < count) {
+        if (reachFrom(*open[head++])) {
+            return count;
+        }
+    }
+    return count;
 }
 
 } // namespace Pemberquill

@@ -78,33 +78,33 @@ ChainLengths MeasureChainsToCage(const Board& board, const Cage& cage)
     const int size = static_cast<int>(board.GetSize());
     const std::vector<Square>& squares = board.GetSquares();
     const SquareMask mayJoin = board.FindJoinableSquares(cage, board.GetRemainingSolutionValues(cage));
-    // The squares by row-major index, so that a neighbour is an offset.
     const auto neighbourOf = [&](int index, int direction) {
-        const IntVector2 offset = GetDirectionOffset(direction);
-        const int x = index % size + offset.x;
-        const int y = index / size + offset.y;
-        return board.IsInside(x, y) ? y * size + x : -1;
-    };
-    const auto isChainEndAt = [&](int index) {
         const Square& square = squares[static_cast<size_t>(index)];
-        return IsPainted(board, square) && IsChainEnd(cage, square);
+        const IntVector2 offset = GetDirectionOffset(direction);
+        const int x = static_cast<int>(square.x) + offset.x;
+        const int y = static_cast<int>(square.y) + offset.y;
+        return board.IsInside(x, y) ? y * size + x : -1;
     };
 
     ChainLengths chainLength{};
-    // Breadth first: every square enters the queue once.
+    // Breadth first: every square enters the queue once. Chains start next
+    // to the painted squares they attach to; the order squares enter in
+    // changes no length.
     std::array<int, MAX_SQUARES> open{};
     size_t head = 0;
     size_t tail = 0;
-    mayJoin.ForEach([&](int index) {
+    for (size_t end = 0; end < squares.size(); ++end) {
+        if (!IsChainEnd(cage, squares[end]) || !IsPainted(board, squares[end])) {
+            continue;
+        }
         for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
-            const int neighbour = neighbourOf(index, direction);
-            if (neighbour >= 0 && isChainEndAt(neighbour)) {
-                chainLength[static_cast<size_t>(index)] = 1;
-                open[tail++] = index;
-                break;
+            const int start = neighbourOf(static_cast<int>(end), direction);
+            if (start >= 0 && mayJoin.Has(start) && chainLength[static_cast<size_t>(start)] == 0) {
+                chainLength[static_cast<size_t>(start)] = 1;
+                open[tail++] = start;
             }
         }
-    });
+    }
     while (head < tail) {
         const int current = open[head++];
         for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
