@@ -275,6 +275,9 @@ public:
     // Every square, by row-major index, for which CanSquareJoinCage(cage,
     // square, nullptr, remainingValues) holds.
     SquareMask FindJoinableSquares(const Cage& cage, ValueMask remainingValues) const;
+    // CanSquareJoinCage(cage, square, nullptr, remainingValues) for the
+    // square at a row-major index of this board.
+    bool CanSquareJoinCageAt(const Cage& cage, size_t index, ValueMask remainingValues) const;
     // Depth-first from square: adds joinable squares to visited until it
     // holds needed squares (true) or nothing more can join (false).
     bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const;

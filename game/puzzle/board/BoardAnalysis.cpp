@@ -201,35 +201,37 @@ bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const Squa
     return CanSquareValueFitCage(cage, *square, remainingValues);
 }
 
-SquareMask Board::FindJoinableSquares(const Cage& cage, ValueMask remainingValues) const
+bool Board::CanSquareJoinCageAt(const Cage& cage, size_t index, ValueMask remainingValues) const
 {
-    SquareMask joinable;
+    const Square& square = m_squares[index];
     if (m_progress == nullptr || m_progress->GetSize() != m_puzzleSize || !HasHiddenCages()) {
-        for (const Square& square : m_squares) {
-            if (CanSquareJoinCage(cage, &square, nullptr, remainingValues)) {
-                joinable.Add(static_cast<int>(square.y * m_puzzleSize + square.x));
-            }
-        }
-        return joinable;
+        return CanSquareJoinCage(cage, &square, nullptr, remainingValues);
     }
     // CanSquareJoinCage and CanSquareValueFitCage on a hidden-cage board,
     // read by index: the squares are row-major, as the progress's are.
     const BoardProgress& progress = *m_progress;
+    if (progress.GetColorIndexAt(index) != -1 || !cage.IsAtOrAfterKeySquare(square.x, square.y)) {
+        return false;
+    }
+    const unsigned value = progress.GetValueAt(index);
+    const bool isOdd = value % 2 == 1;
+    if (value != 0 && ((isOdd && cage.rule == CAGE_RULE_EVEN) || (!isOdd && cage.rule == CAGE_RULE_ODD))) {
+        return false;
+    }
+    if (cage.solutions.empty()) {
+        return true;
+    }
     const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
+    const ValueMask open = value != 0 ? ValueBit(static_cast<int>(value))
+                                      : static_cast<ValueMask>((allCandidates & ~progress.GetEliminationsAt(index)) << 1);
+    return (remainingValues & open) != 0;
+}
+
+SquareMask Board::FindJoinableSquares(const Cage& cage, ValueMask remainingValues) const
+{
+    SquareMask joinable;
     for (size_t index = 0; index < m_squares.size(); ++index) {
-        const Square& square = m_squares[index];
-        if (progress.GetColorIndexAt(index) != -1 || !cage.IsAtOrAfterKeySquare(square.x, square.y)) {
-            continue;
-        }
-        const unsigned value = progress.GetValueAt(index);
-        const bool isOdd = value % 2 == 1;
-        if (value != 0 && ((isOdd && cage.rule == CAGE_RULE_EVEN) || (!isOdd && cage.rule == CAGE_RULE_ODD))) {
-            continue;
-        }
-        const ValueMask open = value != 0 ? ValueBit(static_cast<int>(value))
-                                          : static_cast<ValueMask>(
-                                                (allCandidates & ~progress.GetEliminationsAt(index)) << 1);
-        if (cage.solutions.empty() || (remainingValues & open) != 0) {
+        if (CanSquareJoinCageAt(cage, index, remainingValues)) {
             joinable.Add(static_cast<int>(index));
         }
     }
@@ -251,8 +253,8 @@ size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const
     if (needed == 0) {
         return 0;
     }
-    const SquareMask joinable = FindJoinableSquares(cage, HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0);
-    SquareMask reached;
+    const ValueMask remainingValues = HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0;
+    SquareMask reached; // looked at, joinable or not
     std::array<const Square*, MAX_BOARD_SIZE * MAX_BOARD_SIZE> open{};
     size_t head = 0;
     size_t count = 0;
@@ -262,10 +264,13 @@ size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const
             const int x = static_cast<int>(square.x) + offset.x;
             const int y = static_cast<int>(square.y) + offset.y;
             const int index = y * static_cast<int>(m_puzzleSize) + x;
-            if (!IsInside(x, y) || !joinable.Has(index) || reached.Has(index)) {
+            if (!IsInside(x, y) || reached.Has(index)) {
                 continue;
             }
             reached.Add(index);
+            if (!CanSquareJoinCageAt(cage, static_cast<size_t>(index), remainingValues)) {
+                continue;
+            }
             open[count++] = &m_squares[static_cast<size_t>(index)];
             if (count >= needed) {
                 return true;
