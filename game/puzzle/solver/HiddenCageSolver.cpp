@@ -27,14 +27,6 @@ bool IsPainted(const Board& board, const Square& square)
     return board.GetSquareColorIndex(square) != -1;
 }
 
-// A cage the painting techniques still work on. One without a colour of its
-// own can never be painted into: painting "its" colour would only clear
-// squares, and the step would repeat for ever.
-bool IsOpenForPainting(const Board& board, const Cage& cage)
-{
-    return cage.color != -1 && !cage.IsPaintComplete(board);
-}
-
 // How far a cage has been painted and how large it may still become, taken
 // once per step: both walk the board.
 struct CageRoom {
@@ -137,6 +129,7 @@ StepResult HiddenCageSolver::FindNextStep(Board& board, bool describeOnly)
     };
 
     BeginStep(board, describeOnly);
+    const StepMeasureScope measures(*this);
     StepResult step;
     if (IsBoardSolved(board)) {
         step.stepId = STEP_ID_BOARD_SOLVED;
@@ -145,6 +138,11 @@ StepResult HiddenCageSolver::FindNextStep(Board& board, bool describeOnly)
     }
     step.complexity = GetStepComplexity(step.stepId);
     return step;
+}
+
+bool HiddenCageSolver::IsOpenForPainting(const Board& board, const Cage& cage)
+{
+    return cage.color != -1 && !IsPaintComplete(board, cage);
 }
 
 bool HiddenCageSolver::CanReachCage(const Board& board, const Cage& cage, const Square& start)
@@ -175,7 +173,7 @@ bool HiddenCageSolver::StepOnlyLegalCage(Board& board, StepResult& step)
     std::vector<bool> hasChains(cages.size(), false);
     for (size_t i = 0; i < cages.size(); ++i) {
         const Cage& cage = cages[i];
-        rooms.push_back(MeasureCage(board, cage));
+        rooms.push_back({CountPaintedInCageColor(board, cage), GetMaxSolutionSize(board, cage)});
         hasChains[i] = cage.color != -1 && rooms.back().painted < rooms.back().maxSize;
         if (hasChains[i]) {
             chains[i] = MeasureChainsToCage(board, cage);
@@ -218,7 +216,7 @@ bool HiddenCageSolver::StepSmallestSolutionsInvalid(Board& board, StepResult& st
         for (int index : GetRemainingSolutions(board, cage)) {
             fewestValues = std::min(fewestValues, cage.solutions[static_cast<size_t>(index)].values.size());
         }
-        if (static_cast<size_t>(cage.CountSquaresInCageColor(board)) >= fewestValues) {
+        if (static_cast<size_t>(CountPaintedInCageColor(board, cage)) >= fewestValues) {
             continue;
         }
         // A square next to two painted squares of the cage counts twice, so

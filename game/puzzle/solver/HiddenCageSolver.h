@@ -24,6 +24,10 @@ public:
     static bool CanReachCage(const Board& board, const Cage& cage, const Square& start);
 
 protected:
+    // A cage the painting techniques still work on. One without a colour of
+    // its own can never be painted into: painting "its" colour would only
+    // clear squares, and the step would repeat for ever.
+    bool IsOpenForPainting(const Board& board, const Cage& cage);
     // An unpainted square that every shape the cage can still take holds.
     bool StepOnlySquareAvailable(Board& board, StepResult& step);
     // The only cage an unpainted square can still join.

@@ -5,6 +5,7 @@
 #include "game/puzzle/board/BoardProgress.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace Pemberquill {
 
@@ -71,6 +72,7 @@ StepResult SimpleBoardSolver::FindNextStep(Board& board, bool describeOnly)
     BeginStep(board, describeOnly);
     StepResult step;
     {
+        const StepMeasureScope measures(*this);
         const StepViewScope view(*this, board);
         ApplyFirstTechnique(*this, TECHNIQUES, board, step);
     }
@@ -131,6 +133,60 @@ SimpleBoardSolver::StepViewScope::StepViewScope(SimpleBoardSolver& solver, const
         view.cageEmpties[i] = static_cast<uint8_t>(std::min(empties, 255u));
     }
     view.isTaken = true;
+}
+
+SimpleBoardSolver::StepMeasureScope::StepMeasureScope(SimpleBoardSolver& solver) : m_solver(solver)
+{
+    // A scope within the step's own (a derived solver falling back on this
+    // one) keeps what the step has measured.
+    if (solver.m_measureDepth++ == 0) {
+        solver.m_measures.clear();
+    }
+}
+
+SimpleBoardSolver::CageMeasures* SimpleBoardSolver::FindMeasures(const Board& board, const Cage& cage)
+{
+    const std::vector<Cage>& cages = board.GetCages();
+    const std::less<const Cage*> before;
+    if (m_measureDepth == 0 || before(&cage, cages.data()) || !before(&cage, cages.data() + cages.size())) {
+        return nullptr;
+    }
+    m_measures.resize(cages.size());
+    return &m_measures[static_cast<size_t>(&cage - cages.data())];
+}
+
+int SimpleBoardSolver::CountPaintedInCageColor(const Board& board, const Cage& cage)
+{
+    CageMeasures* measures = FindMeasures(board, cage);
+    if (measures == nullptr) {
+        return cage.CountSquaresInCageColor(board);
+    }
+    if (measures->painted < 0) {
+        measures->painted = cage.CountSquaresInCageColor(board);
+    }
+    return measures->painted;
+}
+
+int SimpleBoardSolver::GetMaxSolutionSize(const Board& board, const Cage& cage)
+{
+    CageMeasures* measures = FindMeasures(board, cage);
+    if (measures == nullptr) {
+        return cage.GetMaxSolutionSize(board);
+    }
+    if (measures->maxSolutionSize < 0) {
+        measures->maxSolutionSize = cage.GetMaxSolutionSize(board);
+    }
+    return measures->maxSolutionSize;
+}
+
+bool SimpleBoardSolver::IsPaintComplete(const Board& board, const Cage& cage)
+{
+    // As Cage::IsPaintComplete.
+    if (!board.HasHiddenCages()) {
+        return true;
+    }
+    const int painted = CountPaintedInCageColor(board, cage);
+    return painted == static_cast<int>(cage.squares.size()) && painted == GetMaxSolutionSize(board, cage);
 }
 
 std::vector<int> SimpleBoardSolver::GetRemainingSolutions(const Board& board, const Cage& cage)

@@ -137,6 +137,25 @@ protected:
     static const std::vector<Square*>& GetSquaresForElimination(const Board& board, const Cage& cage,
                                                                 std::vector<Square*>& scratch);
 
+    // --- Cage measures, kept for the step while a StepMeasureScope lives ---
+    // The board does not change within a step until its one edit, which
+    // ends the step; CountSquaresInCageColor, GetMaxSolutionSize and
+    // IsPaintComplete walk the board and are asked of every cage by many
+    // techniques.
+    class StepMeasureScope {
+    public:
+        explicit StepMeasureScope(SimpleBoardSolver& solver);
+        ~StepMeasureScope() { --m_solver.m_measureDepth; }
+        StepMeasureScope(const StepMeasureScope&) = delete;
+        StepMeasureScope& operator=(const StepMeasureScope&) = delete;
+
+    private:
+        SimpleBoardSolver& m_solver;
+    };
+    int CountPaintedInCageColor(const Board& board, const Cage& cage);
+    int GetMaxSolutionSize(const Board& board, const Cage& cage);
+    bool IsPaintComplete(const Board& board, const Cage& cage);
+
     // --- The step's one edit ---
     // Each makes the edit in the step's describe-only mode and copies the
     // board's move into the step; false, with nothing changed, when the
@@ -227,9 +246,9 @@ private:
         return m_view.isTaken ? m_view.cageEmpties[static_cast<size_t>(&cage - board.GetCages().data())] : -1;
     }
     // PassesCommonCageFilter, through the view.
-    bool PassesCageFilter(const Board& board, const Cage& cage) const
+    bool PassesCageFilter(const Board& board, const Cage& cage)
     {
-        return !cage.solutions.empty() && !IsFilled(board, cage) && cage.IsPaintComplete(board);
+        return !cage.solutions.empty() && !IsFilled(board, cage) && IsPaintComplete(board, cage);
     }
 
     // The comparison techniques share their walk over Comparisons cages.
@@ -259,6 +278,14 @@ private:
 
     StepView m_view;
     std::vector<CageSolutionBits> m_solutionBits;
+    // By cage position, -1 until measured in the step.
+    struct CageMeasures {
+        int painted = -1;
+        int maxSolutionSize = -1;
+    };
+    int m_measureDepth = 0;
+    std::vector<CageMeasures> m_measures;
+    CageMeasures* FindMeasures(const Board& board, const Cage& cage);
     // Per search variant and cage position, the input of the last search
     // that removed nothing: the same input would again remove nothing.
     std::vector<std::vector<int>> m_fruitlessSearches[2];

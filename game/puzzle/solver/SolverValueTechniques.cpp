@@ -170,7 +170,7 @@ template <typename Examine>
 bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, Examine&& examine)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (cage.rule != CAGE_RULE_COMPARISONS || !cage.IsPaintComplete(board) || IsFilled(board, cage)) {
+        if (cage.rule != CAGE_RULE_COMPARISONS || !IsPaintComplete(board, cage) || IsFilled(board, cage)) {
             continue;
         }
         for (const Square* square : cage.squares) {
