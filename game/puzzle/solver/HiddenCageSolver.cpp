@@ -168,17 +168,29 @@ bool HiddenCageSolver::StepOnlySquareAvailable(Board& board, StepResult& step)
 bool HiddenCageSolver::StepOnlyLegalCage(Board& board, StepResult& step)
 {
     const std::vector<Cage>& cages = board.GetCages();
-    std::vector<CageRoom> rooms;
-    std::vector<ChainLengths> chains(cages.size());
-    std::vector<bool> hasChains(cages.size(), false);
-    for (size_t i = 0; i < cages.size(); ++i) {
-        const Cage& cage = cages[i];
-        rooms.push_back({CountPaintedInCageColor(board, cage), GetMaxSolutionSize(board, cage)});
-        hasChains[i] = cage.color != -1 && rooms.back().painted < rooms.back().maxSize;
-        if (hasChains[i]) {
-            chains[i] = MeasureChainsToCage(board, cage);
-        }
+    // Each cage is measured when a square first asks about it: the step
+    // often ends before every cage has been asked.
+    m_reach.resize(cages.size());
+    for (CageReach& reach : m_reach) {
+        reach.isMeasured = false;
     }
+    const auto measure = [&](size_t i) -> const CageReach& {
+        CageReach& reach = m_reach[i];
+        if (!reach.isMeasured) {
+            const Cage& cage = cages[i];
+            reach.isMeasured = true;
+            reach.hasChains = false;
+            if (cage.color != -1) {
+                reach.painted = CountPaintedInCageColor(board, cage);
+                reach.maxSize = GetMaxSolutionSize(board, cage);
+                reach.hasChains = reach.painted < reach.maxSize;
+            }
+            if (reach.hasChains) {
+                reach.chains = MeasureChainsToCage(board, cage);
+            }
+        }
+        return reach;
+    };
 
     for (const Square& square : board.GetSquares()) {
         if (IsPainted(board, square)) {
@@ -190,11 +202,13 @@ bool HiddenCageSolver::StepOnlyLegalCage(Board& board, StepResult& step)
             const Cage& cage = cages[i];
             // A Comparisons cage has no solutions to test a square against:
             // only its own squares may count it.
-            if (!hasChains[i] || (cage.rule == CAGE_RULE_COMPARISONS && square.cageIndex != cage.index)) {
+            if (cage.rule == CAGE_RULE_COMPARISONS && square.cageIndex != cage.index) {
                 continue;
             }
+            const CageReach& reach = measure(i);
             // Only squares that may join the cage have a chain to it.
-            if (IsWithinReach(chains[i][IndexOf(board, square)], rooms[i])) {
+            if (reach.hasChains &&
+                IsWithinReach(reach.chains[IndexOf(board, square)], CageRoom{reach.painted, reach.maxSize})) {
                 onlyCage = &cage;
                 ++numCages;
             }

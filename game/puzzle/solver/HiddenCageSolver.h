@@ -2,6 +2,9 @@
 
 #include "game/puzzle/solver/SimpleBoardSolver.h"
 
+#include <array>
+#include <vector>
+
 namespace Pemberquill {
 
 struct Cage;
@@ -38,6 +41,18 @@ protected:
     // The next square of a Comparisons cage: with no solutions to reason
     // from, its extent is taken from its own squares, one neighbour at a time.
     bool StepAdjacentToComparisonCage(Board& board, StepResult& step);
+
+private:
+    // What StepOnlyLegalCage measured of a cage: its room to grow and, by
+    // row-major index, the length of each square's chain to it.
+    struct CageReach {
+        bool isMeasured = false;
+        bool hasChains = false;
+        int painted = 0;
+        int maxSize = 0;
+        std::array<int, MAX_BOARD_SIZE * MAX_BOARD_SIZE> chains{};
+    };
+    std::vector<CageReach> m_reach; // by cage position
 };
 
 } // namespace Pemberquill
