@@ -6,7 +6,6 @@
 #include "game/puzzle/board/SquareMask.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 
 namespace Pemberquill {
@@ -180,41 +179,23 @@ Square* Cage::FindCornerSquare() const
     return nullptr;
 }
 
-SquareSet Cage::IntersectActiveValueSets() const
+SquareMask Cage::IntersectActiveShapes() const
 {
-    // On the shapes' masks, whose bits keep the sets' row-major order; an
-    // intersection that comes out empty starts again from the next shape in
-    // use, whose squares the result is then taken from.
+    // An intersection that comes out empty starts again from the next shape
+    // in use.
     SquareMask result;
-    const CageValueSet* first = nullptr;
     for (const CageValueSet& valueSet : valueSets) {
         if (!valueSet.inUse) {
             continue;
         }
         if (result.low == 0 && result.high == 0) {
             result = valueSet.mask;
-            first = &valueSet;
         } else {
             result.low &= valueSet.mask.low;
             result.high &= valueSet.mask.high;
         }
     }
-    SquareSet intersection;
-    if (first == nullptr || (result.low == 0 && result.high == 0)) {
-        return intersection;
-    }
-    // The set and the mask list the same squares in the same order.
-    auto square = first->values.begin();
-    first->mask.ForEach([&](int index) {
-        if (square == first->values.end()) {
-            return;
-        }
-        if (result.Has(index)) {
-            intersection.insert(intersection.end(), *square);
-        }
-        ++square;
-    });
-    return intersection;
+    return result;
 }
 
 int Cage::CountRemainingSolutions(const Board& board) const

@@ -71,8 +71,9 @@ struct Cage {
     // The square of a three-square L that shares a column with one of the
     // other two and a row with the other; null for any other cage.
     Square* FindCornerSquare() const;
-    // The squares common to every shape in use; empty when none is in use.
-    SquareSet IntersectActiveValueSets() const;
+    // The squares common to every shape in use, as bits of their board
+    // index (N * y + x); empty when none is in use.
+    SquareMask IntersectActiveShapes() const;
     // Solutions ruled out neither by the player nor automatically.
     int CountRemainingSolutions(const Board& board) const;
 

@@ -156,10 +156,17 @@ bool HiddenCageSolver::StepOnlySquareAvailable(Board& board, StepResult& step)
         if (!IsOpenForPainting(board, cage)) {
             continue;
         }
-        for (const Square* square : cage.IntersectActiveValueSets()) {
-            if (!IsPainted(board, *square)) {
-                return PaintSquare(board, *square, cage.color, step);
+        // Bit by bit in row-major order, as the set of those squares goes.
+        const std::vector<Square>& squares = board.GetSquares();
+        const Square* unpainted = nullptr;
+        cage.IntersectActiveShapes().ForEach([&](int index) {
+            const Square& square = squares[static_cast<size_t>(index)];
+            if (unpainted == nullptr && !IsPainted(board, square)) {
+                unpainted = &square;
             }
+        });
+        if (unpainted != nullptr) {
+            return PaintSquare(board, *unpainted, cage.color, step);
         }
     }
     return false;
