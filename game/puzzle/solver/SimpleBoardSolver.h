@@ -205,6 +205,9 @@ private:
         std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> present{}; // as GetPresentCandidates
         std::array<bool, MAX_BOARD_SIZE * MAX_BOARD_SIZE> isEmpty{};
         std::vector<uint8_t> cageEmpties; // empty squares, by position in the cage list
+        // Each square's compared neighbours (see GetComparedNeighbours),
+        // with COMPARED_KNOWN once found.
+        std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> compared{};
     };
     // Holds the view for the life of one step.
     class StepViewScope {
@@ -251,6 +254,11 @@ private:
         return !cage.solutions.empty() && !IsFilled(board, cage) && IsPaintComplete(board, cage);
     }
 
+    // Bit k for each neighbour, in the order column - 1, column + 1,
+    // row - 1, row + 1, in the square's own cage whose answer is greater
+    // (or smaller) than the square's; kept for the step.
+    static constexpr uint16_t COMPARED_KNOWN = 0x100;
+    unsigned GetComparedNeighbours(const Board& board, const Square& square, bool greater);
     // The comparison techniques share their walk over Comparisons cages.
     template <typename Examine>
     bool ForEachOpenComparisonSquare(Board& board, Examine&& examine);

@@ -12,8 +12,6 @@ namespace Pemberquill {
 
 namespace {
 
-enum class AnswerSide { Greater, Smaller };
-
 // A square's neighbours in its own cage whose answer lies on one side of
 // its own, in the order column - 1, column + 1, row - 1, row + 1.
 struct ComparedNeighbours {
@@ -25,13 +23,17 @@ struct ComparedNeighbours {
     const Square* const* end() const { return squares.data() + count; }
 };
 
-ComparedNeighbours CollectComparedNeighbours(const Board& board, const Square& square, AnswerSide side)
+constexpr int COMPARED_OFFSETS[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+
+// Bit k for offset k of COMPARED_OFFSETS: the neighbours of the square in
+// its own cage whose answer is greater, in bits 0 to 3, and smaller, in bits
+// 4 to 7.
+unsigned FindComparedNeighbours(const Board& board, const Square& square)
 {
-    static constexpr int OFFSETS[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    ComparedNeighbours neighbours;
-    for (const auto& offset : OFFSETS) {
-        const int x = static_cast<int>(square.x) + offset[0];
-        const int y = static_cast<int>(square.y) + offset[1];
+    unsigned bits = 0;
+    for (int k = 0; k < 4; ++k) {
+        const int x = static_cast<int>(square.x) + COMPARED_OFFSETS[k][0];
+        const int y = static_cast<int>(square.y) + COMPARED_OFFSETS[k][1];
         if (!board.IsInside(x, y)) {
             continue;
         }
@@ -39,10 +41,20 @@ ComparedNeighbours CollectComparedNeighbours(const Board& board, const Square& s
         if (neighbour.cageIndex != square.cageIndex) {
             continue;
         }
-        const bool onSide = side == AnswerSide::Greater ? neighbour.solutionValue > square.solutionValue
-                                                        : neighbour.solutionValue < square.solutionValue;
-        if (onSide) {
-            neighbours.squares[neighbours.count++] = &neighbour;
+        bits |= neighbour.solutionValue > square.solutionValue ? 1u << k : 0u;
+        bits |= neighbour.solutionValue < square.solutionValue ? 1u << (k + 4) : 0u;
+    }
+    return bits;
+}
+
+// The neighbours of one side (bits 0 to 3 of FindComparedNeighbours' form).
+ComparedNeighbours ListComparedNeighbours(const Board& board, const Square& square, unsigned sideBits)
+{
+    ComparedNeighbours neighbours;
+    for (int k = 0; k < 4; ++k) {
+        if ((sideBits >> k) & 1u) {
+            neighbours.squares[neighbours.count++] = &board.GetSquare(square.x + COMPARED_OFFSETS[k][0],
+                                                                      square.y + COMPARED_OFFSETS[k][1]);
         }
     }
     return neighbours;
@@ -166,6 +178,21 @@ bool SimpleBoardSolver::StepEvenInOddCage(Board& board, StepResult& step)
     return RemoveParityCandidates(board, CAGE_RULE_ODD, false, step);
 }
 
+unsigned SimpleBoardSolver::GetComparedNeighbours(const Board& board, const Square& square, bool greater)
+{
+    unsigned bits = 0;
+    if (m_view.isTaken) {
+        uint16_t& kept = m_view.compared[ViewIndex(square)];
+        if ((kept & COMPARED_KNOWN) == 0) {
+            kept = static_cast<uint16_t>(COMPARED_KNOWN | FindComparedNeighbours(board, square));
+        }
+        bits = kept;
+    } else {
+        bits = FindComparedNeighbours(board, square);
+    }
+    return greater ? bits & 0xFu : (bits >> 4) & 0xFu;
+}
+
 template <typename Examine>
 bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, Examine&& examine)
 {
@@ -188,7 +215,7 @@ bool SimpleBoardSolver::StepLowerCageNoMax(Board& board, StepResult& step)
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
         // The candidate test comes first: it is the cheaper one.
         return HasCandidate(board, square, maxValue) &&
-               !CollectComparedNeighbours(board, square, AnswerSide::Greater).empty() &&
+               GetComparedNeighbours(board, square, true) != 0 &&
                RemoveCandidate(board, square, maxValue, step);
     });
 }
@@ -197,7 +224,7 @@ bool SimpleBoardSolver::StepHigherCageNoMin(Board& board, StepResult& step)
 {
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
         return HasCandidate(board, square, 1) &&
-               !CollectComparedNeighbours(board, square, AnswerSide::Smaller).empty() &&
+               GetComparedNeighbours(board, square, false) != 0 &&
                RemoveCandidate(board, square, 1, step);
     });
 }
@@ -216,7 +243,7 @@ bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& ste
             return false;
         }
         const ComparedNeighbours lowerNeighbours =
-            CollectComparedNeighbours(board, square, AnswerSide::Smaller);
+            ListComparedNeighbours(board, square, GetComparedNeighbours(board, square, false));
         for (const Square* neighbour : lowerNeighbours) {
             int low = LowestCandidateUpTo(Present(board, *neighbour), belowMax);
             if (low == 0) {
@@ -243,7 +270,7 @@ bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& s
             return false;
         }
         const ComparedNeighbours higherNeighbours =
-            CollectComparedNeighbours(board, square, AnswerSide::Greater);
+            ListComparedNeighbours(board, square, GetComparedNeighbours(board, square, true));
         for (const Square* neighbour : higherNeighbours) {
             int high = HighestCandidate(Present(board, *neighbour));
             if (high == 0) {
