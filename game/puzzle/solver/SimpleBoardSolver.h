@@ -269,23 +269,7 @@ private:
     // and their values.
     void DescribeAssignmentInput(const Board& board, const Cage& cage, std::vector<int>& outKey) const;
 
-    // Per cage position: every solution's values as bits (bit v - 1 for
-    // value v), kept while the cage keeps its list, and those of the
-    // remaining solutions together, kept while the marks stay the same. A
-    // list without a stamp is read afresh every time.
-    struct CageSolutionBits {
-        unsigned stamp = 0;
-        size_t count = 0;
-        std::vector<uint16_t> values;
-        bool hasRemaining = false;
-        uint64_t eliminated = 0;
-        uint16_t remaining = 0;
-    };
-    const std::vector<uint16_t>& GetSolutionValueBits(const Board& board, const Cage& cage);
-    uint16_t GetRemainingValueBits(const Board& board, const Cage& cage);
-
     StepView m_view;
-    std::vector<CageSolutionBits> m_solutionBits;
     // By cage position, -1 until measured in the step.
     struct CageMeasures {
         int painted = -1;

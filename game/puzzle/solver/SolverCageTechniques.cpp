@@ -11,16 +11,11 @@ namespace Pemberquill {
 
 namespace {
 
-// Bit v - 1 for every value v of the list.
-uint16_t GetValueBits(const std::vector<int>& values)
+// The values 1 to 9 of a value mask (bit v for value v) as bits v - 1, the
+// candidates' form; other values drop out.
+uint16_t ToValueBits(ValueMask mask)
 {
-    unsigned bits = 0;
-    for (int value : values) {
-        if (value >= 1 && value <= static_cast<int>(MAX_BOARD_SIZE)) {
-            bits |= 1u << (value - 1);
-        }
-    }
-    return static_cast<uint16_t>(bits);
+    return static_cast<uint16_t>((mask >> 1) & ((1u << MAX_BOARD_SIZE) - 1u));
 }
 
 bool ContainsValue(const std::vector<int>& values, int value)
@@ -138,42 +133,6 @@ private:
 
 } // namespace
 
-const std::vector<uint16_t>& SimpleBoardSolver::GetSolutionValueBits(const Board& board, const Cage& cage)
-{
-    const size_t position = static_cast<size_t>(&cage - board.GetCages().data());
-    if (m_solutionBits.size() <= position) {
-        m_solutionBits.resize(position + 1);
-    }
-    CageSolutionBits& bits = m_solutionBits[position];
-    if (bits.stamp == 0 || bits.stamp != cage.solutionsStamp || bits.count != cage.solutions.size()) {
-        bits.stamp = cage.solutionsStamp;
-        bits.count = cage.solutions.size();
-        bits.values.clear();
-        for (const CageSolution& solution : cage.solutions) {
-            bits.values.push_back(GetValueBits(solution.values));
-        }
-        bits.hasRemaining = false;
-    }
-    return bits.values;
-}
-
-uint16_t SimpleBoardSolver::GetRemainingValueBits(const Board& board, const Cage& cage)
-{
-    const std::vector<uint16_t>& values = GetSolutionValueBits(board, cage);
-    CageSolutionBits& bits = m_solutionBits[static_cast<size_t>(&cage - board.GetCages().data())];
-    const uint64_t eliminated = board.GetProgress()->GetEliminatedSolutions(cage.index);
-    if (!bits.hasRemaining || bits.eliminated != eliminated) {
-        unsigned remaining = 0;
-        for (int index : WalkRemainingSolutions(board, cage)) {
-            remaining |= values[static_cast<size_t>(index)];
-        }
-        bits.hasRemaining = true;
-        bits.eliminated = eliminated;
-        bits.remaining = static_cast<uint16_t>(remaining);
-    }
-    return bits.remaining;
-}
-
 bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
@@ -232,7 +191,7 @@ bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& st
             open |= Present(board, *square);
         }
         if (open != 0) {
-            open &= ~static_cast<unsigned>(GetRemainingValueBits(board, cage));
+            open &= ~static_cast<unsigned>(ToValueBits(board.GetRemainingSolutionValues(cage)));
         }
         for (; open != 0; open &= open - 1) {
             const int value = __builtin_ctz(open) + 1;
@@ -378,9 +337,9 @@ bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResu
         if (placed == 0 && !placedOutsideValues) {
             continue;
         }
-        const std::vector<uint16_t>& solutionValues = GetSolutionValueBits(board, cage);
+        const std::vector<ValueMask>& solutionValues = board.GetSolutionValueMasks(cage);
         for (int index : WalkRemainingSolutions(board, cage)) {
-            const uint16_t values = solutionValues[static_cast<size_t>(index)];
+            const uint16_t values = ToValueBits(solutionValues[static_cast<size_t>(index)]);
             const bool lacksPlacedValue = placedOutsideValues || (placed & ~static_cast<unsigned>(values)) != 0;
             if (lacksPlacedValue && DeclareSolutionInvalid(board, cage, index, step)) {
                 return true;
@@ -401,9 +360,9 @@ bool SimpleBoardSolver::StepRemoveSolutionsByRemovedCandidates(Board& board, Ste
             const unsigned value = board.GetSquareValue(*square);
             available |= value != 0 ? 1u << (value - 1) : Present(board, *square);
         }
-        const std::vector<uint16_t>& solutionValues = GetSolutionValueBits(board, cage);
+        const std::vector<ValueMask>& solutionValues = board.GetSolutionValueMasks(cage);
         for (int index : WalkRemainingSolutions(board, cage)) {
-            const uint16_t needed = solutionValues[static_cast<size_t>(index)];
+            const uint16_t needed = ToValueBits(solutionValues[static_cast<size_t>(index)]);
             if ((needed & ~available) != 0 && DeclareSolutionInvalid(board, cage, index, step)) {
                 return true;
             }
