@@ -47,6 +47,26 @@ public:
         }
         m_isSquareTaken.assign(cage.squares.size() + 1, 0);
         m_numSquares = cage.squares.size();
+        // The dependents of each value, in list order: which dependents
+        // take part in a complete assignment does not depend on the order
+        // they are tried in, only on the values each position asks for.
+        m_valueStart.assign(MAX_VALUE + 2, 0);
+        for (const CageCandidate& dependent : dependents) {
+            if (dependent.value >= 1 && dependent.value <= MAX_VALUE) {
+                ++m_valueStart[static_cast<size_t>(dependent.value) + 1];
+            }
+        }
+        for (size_t value = 1; value < m_valueStart.size(); ++value) {
+            m_valueStart[value] += m_valueStart[value - 1];
+        }
+        m_byValue.assign(m_valueStart.back(), 0);
+        std::vector<size_t> next(m_valueStart.begin(), m_valueStart.end() - 1);
+        for (size_t i = 0; i < dependents.size(); ++i) {
+            const int value = dependents[i].value;
+            if (value >= 1 && value <= MAX_VALUE) {
+                m_byValue[next[static_cast<size_t>(value)]++] = i;
+            }
+        }
     }
 
     // True when any assignment is complete.
@@ -76,10 +96,14 @@ private:
             return m_memo[state] == COMPLETES;
         }
         bool anyComplete = false;
-        for (size_t i = 0; i < m_dependents.size(); ++i) {
+        const int value = values[first];
+        const size_t begin = value >= 1 && value <= MAX_VALUE ? m_valueStart[static_cast<size_t>(value)] : 0;
+        const size_t end = value >= 1 && value <= MAX_VALUE ? m_valueStart[static_cast<size_t>(value) + 1] : 0;
+        for (size_t k = begin; k < end; ++k) {
+            const size_t i = m_byValue[k];
             CageCandidate& dependent = m_dependents[i];
             const size_t square = m_squareOf[i];
-            if (m_isSquareTaken[square] != 0 || dependent.value != values[first]) {
+            if (m_isSquareTaken[square] != 0) {
                 continue;
             }
             if (m_keepDuplicatesOutOfLines && HasUsedTwinInLine(dependent)) {
@@ -113,6 +137,7 @@ private:
     }
 
     static constexpr size_t MAX_MEMO_SQUARES = 12;
+    static constexpr int MAX_VALUE = static_cast<int>(MAX_BOARD_SIZE);
     static constexpr uint8_t UNKNOWN = 0;
     static constexpr uint8_t FAILS = 1;
     static constexpr uint8_t COMPLETES = 2;
@@ -126,6 +151,8 @@ private:
     size_t m_takenMask = 0;            // the taken squares as bits, while memoizing
     std::vector<uint8_t> m_memo;       // per (position, taken squares)
     std::vector<size_t> m_squareOf;     // per dependent, its square's position in the cage
+    std::vector<size_t> m_valueStart;   // per value, where its dependents start in m_byValue
+    std::vector<size_t> m_byValue;      // dependent indices grouped by value
     std::vector<char> m_isSquareTaken;  // per square position
     std::vector<const CageCandidate*> m_used;
     const std::vector<int>* m_values = nullptr;
