@@ -149,17 +149,18 @@ bool SimpleBoardSolver::StepValueAlreadyPlaced(Board& board, StepResult& step)
 
 bool SimpleBoardSolver::RemoveParityCandidates(Board& board, int rule, bool removeOdd, StepResult& step)
 {
-    const int size = static_cast<int>(board.GetSize());
+    // Bit c stands for value c + 1: odd values sit at the even bits.
+    const unsigned allCandidates = (1u << board.GetSize()) - 1u;
+    const unsigned parityBits = allCandidates & (removeOdd ? 0x5555u : 0xAAAAu);
     for (const Cage& cage : board.GetCages()) {
         if (cage.rule != rule || IsFilled(board, cage)) {
             continue;
         }
         std::vector<Square*> painted;
         for (const Square* square : GetSquaresForElimination(board, cage, painted)) {
-            for (int value = 1; value <= size; ++value) {
-                const bool isOdd = value % 2 == 1;
-                if (isOdd == removeOdd && HasCandidate(board, *square, value) &&
-                    RemoveCandidate(board, *square, value, step)) {
+            // The candidates of the parity to remove, the lowest first.
+            for (unsigned open = Present(board, *square) & parityBits; open != 0; open &= open - 1) {
+                if (RemoveCandidate(board, *square, LowestCandidate(open), step)) {
                     return true;
                 }
             }
