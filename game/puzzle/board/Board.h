@@ -335,6 +335,9 @@ private:
     // the one they were worked out for.
     void WeighVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks);
     void UpdateHiddenCageSolutions();
+    // The progress can be read by square index for the joins: it has the
+    // board's size, and the board hides its cages.
+    bool CanReadJoinsByIndex() const;
     // Every square a hidden cage's marks read: those of its shapes and its own.
     SquareMask WatchedSquares(const Cage& cage) const;
     void PlayFocusSounds(int previousFocus);

@@ -48,6 +48,27 @@ bool GrowCage(const Board& board, const Cage& cage, const Square& square, size_t
     return false;
 }
 
+// CanSquareJoinCage and CanSquareValueFitCage on a hidden-cage board whose
+// progress has the board's size, read by row-major index.
+inline bool CanJoinByIndex(const BoardProgress& progress, const Square& square, size_t index, const Cage& cage,
+                           ValueMask remainingValues, unsigned allCandidates)
+{
+    if (progress.GetColorIndexAt(index) != -1 || !cage.IsAtOrAfterKeySquare(square.x, square.y)) {
+        return false;
+    }
+    const unsigned value = progress.GetValueAt(index);
+    const bool isOdd = value % 2 == 1;
+    if (value != 0 && ((isOdd && cage.rule == CAGE_RULE_EVEN) || (!isOdd && cage.rule == CAGE_RULE_ODD))) {
+        return false;
+    }
+    if (cage.solutions.empty()) {
+        return true;
+    }
+    const ValueMask open = value != 0 ? ValueBit(static_cast<int>(value))
+                                      : static_cast<ValueMask>((allCandidates & ~progress.GetEliminationsAt(index)) << 1);
+    return (remainingValues & open) != 0;
+}
+
 } // namespace
 
 TeachableGameMechanics Board::GetTeachableGameMechanics() const
@@ -203,39 +224,31 @@ bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const Squa
 
 bool Board::CanSquareJoinCageAt(const Cage& cage, size_t index, ValueMask remainingValues) const
 {
-    const Square& square = m_squares[index];
-    if (m_progress == nullptr || m_progress->GetSize() != m_puzzleSize || !HasHiddenCages()) {
-        return CanSquareJoinCage(cage, &square, nullptr, remainingValues);
+    if (!CanReadJoinsByIndex()) {
+        return CanSquareJoinCage(cage, &m_squares[index], nullptr, remainingValues);
     }
-    // CanSquareJoinCage and CanSquareValueFitCage on a hidden-cage board,
-    // read by index: the squares are row-major, as the progress's are.
-    const BoardProgress& progress = *m_progress;
-    if (progress.GetColorIndexAt(index) != -1 || !cage.IsAtOrAfterKeySquare(square.x, square.y)) {
-        return false;
-    }
-    const unsigned value = progress.GetValueAt(index);
-    const bool isOdd = value % 2 == 1;
-    if (value != 0 && ((isOdd && cage.rule == CAGE_RULE_EVEN) || (!isOdd && cage.rule == CAGE_RULE_ODD))) {
-        return false;
-    }
-    if (cage.solutions.empty()) {
-        return true;
-    }
-    const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
-    const ValueMask open = value != 0 ? ValueBit(static_cast<int>(value))
-                                      : static_cast<ValueMask>((allCandidates & ~progress.GetEliminationsAt(index)) << 1);
-    return (remainingValues & open) != 0;
+    return CanJoinByIndex(*m_progress, m_squares[index], index, cage, remainingValues, (1u << m_puzzleSize) - 1u);
 }
 
 SquareMask Board::FindJoinableSquares(const Cage& cage, ValueMask remainingValues) const
 {
     SquareMask joinable;
+    const bool byIndex = CanReadJoinsByIndex();
+    const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
     for (size_t index = 0; index < m_squares.size(); ++index) {
-        if (CanSquareJoinCageAt(cage, index, remainingValues)) {
+        const bool canJoin =
+            byIndex ? CanJoinByIndex(*m_progress, m_squares[index], index, cage, remainingValues, allCandidates)
+                    : CanSquareJoinCage(cage, &m_squares[index], nullptr, remainingValues);
+        if (canJoin) {
             joinable.Add(static_cast<int>(index));
         }
     }
     return joinable;
+}
+
+bool Board::CanReadJoinsByIndex() const
+{
+    return m_progress != nullptr && m_progress->GetSize() == m_puzzleSize && HasHiddenCages();
 }
 
 bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const
