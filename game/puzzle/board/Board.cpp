@@ -121,6 +121,8 @@ void Board::ClearCages()
 {
     m_cages.clear();
     m_cageMarks.clear();
+    m_cageValueMasks.clear();
+    m_hiddenCages.clear();
     for (Square& square : m_squares) {
         square.cageIndex = -1;
     }

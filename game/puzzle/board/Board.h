@@ -11,6 +11,7 @@
 #include "game/puzzle/board/Cage.h"
 #include "game/puzzle/board/SolutionFit.h"
 #include "game/puzzle/board/SolutionsLayout.h"
+#include "game/puzzle/board/SquareMask.h"
 #include "game/puzzle/board/Square.h"
 
 #include <array>
@@ -263,12 +264,20 @@ public:
     bool CanSquareValueFitCage(const Cage& cage, const Square& square, ValueMask remainingValues) const;
     // Bit v for every value v of a solution of the cage that is not ruled out.
     ValueMask GetRemainingSolutionValues(const Cage& cage) const;
+    // GetSolutionValueMask of each of the cage's solutions, in list order.
+    const std::vector<ValueMask>& GetSolutionValueMasks(const Cage& cage) const;
     // Whether a search growing the cage may take the square: it exists, is
     // unpainted, lies at or after the key square, is not in visited, and
     // its value fits.
     bool CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited) const;
     bool CanSquareJoinCage(const Cage& cage, const Square* square, const SquareSet* visited,
                            ValueMask remainingValues) const;
+    // Every square, by row-major index, for which CanSquareJoinCage(cage,
+    // square, nullptr, remainingValues) holds.
+    SquareMask FindJoinableSquares(const Cage& cage, ValueMask remainingValues) const;
+    // CanSquareJoinCage(cage, square, nullptr, remainingValues) for the
+    // square at a row-major index of this board.
+    bool CanSquareJoinCageAt(const Cage& cage, size_t index, ValueMask remainingValues) const;
     // Depth-first from square: adds joinable squares to visited until it
     // holds needed squares (true) or nothing more can join (false).
     bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const;
@@ -297,6 +306,8 @@ private:
     // What the automatic marks of a visible cage were last computed from,
     // and the marks: the same solution list, values and candidates give the
     // same marks, so a cage that no edit touched is not weighed again.
+    // The cage's squares are told apart by where its list lives and its
+    // length: squares only ever join a cage's list.
     struct CageMarks {
         unsigned solutionsStamp = 0; // 0: nothing kept
         size_t numSolutions = 0;
@@ -304,15 +315,31 @@ private:
         uint32_t available = 0;
         bool isLinear = false;
         uint64_t eliminated = 0;
+        Square* const* squaresData = nullptr;
+        size_t numSquares = 0;
+        SquareMask members; // the squares of that list
     };
     // Each square's placed value and its available values (placed, or open
     // candidates), as value bits, by row-major index.
     struct SquareValues {
-        std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> placed;
-        std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> available;
+        std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> placed{};
+        std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> available{};
     };
-    void UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks);
+    // Brings m_markedSquareValues up to the progress, adding the squares
+    // whose values it changed.
+    void ReadSquareValues(SquareMask& outChanged);
+    // changed holds the squares whose values differ from the last update's.
+    void UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& values, const SquareMask& changed,
+                                    CageMarks& marks);
+    // Works the marks out again unless the group the cage's squares form is
+    // the one they were worked out for.
+    void WeighVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks);
     void UpdateHiddenCageSolutions();
+    // The progress can be read by square index for the joins: it has the
+    // board's size, and the board hides its cages.
+    bool CanReadJoinsByIndex() const;
+    // Every square a hidden cage's marks read: those of its shapes and its own.
+    SquareMask WatchedSquares(const Cage& cage) const;
     void PlayFocusSounds(int previousFocus);
     void ToggleCandidateAcrossCage(const Square& square, int candidateIndex);
     BoardProgress& RequireProgress(const char* operation);
@@ -323,6 +350,52 @@ private:
     unsigned m_puzzleSize;
     std::vector<Cage> m_cages;
     std::vector<CageMarks> m_cageMarks; // by position in m_cages
+    // What the solver and the hidden-cage marks ask of a cage's list many
+    // times a step: each solution's value mask, kept while the cage keeps
+    // its list (one without a stamp is read afresh), and those of the open
+    // solutions together, kept while the marks stay the same.
+    struct CageValueMasks {
+        unsigned stamp = 0;
+        size_t count = 0;
+        std::vector<ValueMask> solutions;
+        bool hasRemaining = false;
+        uint64_t eliminated = 0;
+        ValueMask remaining = 0;
+    };
+    // The entry of a cage of this board, brought up to its list; a cage from
+    // elsewhere gets a scratch entry.
+    CageValueMasks& GetCageValueMasks(const Cage& cage) const;
+    mutable std::vector<CageValueMasks> m_cageValueMasks; // by position in m_cages
+    // What the hidden cages' marks were last worked out from: each square's
+    // state, by row-major index, and each cage's list of shapes, squares and
+    // solutions. A cage keeps its marks and its shapes' use until an edit
+    // changes a square it watches or the cage itself changes.
+    struct HiddenSquareState {
+        ValueMask placed = 0;
+        ValueMask available = 0;
+        int color = -1;
+        int cageIndex = -1;
+    };
+    struct HiddenCageState {
+        bool isKept = false;
+        unsigned solutionsStamp = 0;
+        size_t numSolutions = 0;
+        int index = -1;
+        int color = -1;
+        const CageValueSet* shapesData = nullptr;
+        size_t numShapes = 0;
+        Square* const* squaresData = nullptr;
+        size_t numSquares = 0;
+        SquareMask watched;
+        uint64_t eliminated = 0;
+    };
+    std::array<HiddenSquareState, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_hiddenSquares{};
+    bool m_hasHiddenSquares = false;
+    std::vector<HiddenCageState> m_hiddenCages; // by position in m_cages
+    mutable CageValueMasks m_scratchValueMasks;
+    // The square values the visible cages' marks were last brought up to.
+    SquareValues m_markedSquareValues;
+    bool m_hasMarkedSquareValues = false;
     std::vector<Square> m_squares; // row-major; never resized, so square addresses stay valid
     unsigned m_seed;
     int m_boardType = 0;

@@ -4,6 +4,9 @@
 #include "game/puzzle/board/SolutionFit.h"
 #include "game/puzzle/board/SquareMask.h"
 
+#include <array>
+#include <functional>
+
 namespace Pemberquill {
 
 namespace {
@@ -15,22 +18,6 @@ struct VisitedInSet {
     bool Has(const Square& square) const { return squares.count(const_cast<Square*>(&square)) != 0; }
     void Add(const Square& square) { squares.insert(const_cast<Square*>(&square)); }
     size_t Size() const { return squares.size(); }
-};
-
-// The same as bits of row-major indices, for searches whose squares nobody
-// keeps.
-struct VisitedInMask {
-    unsigned boardSize;
-    SquareMask squares;
-    size_t count = 0;
-
-    bool Has(const Square& square) const { return squares.Has(static_cast<int>(square.y * boardSize + square.x)); }
-    void Add(const Square& square)
-    {
-        squares.Add(static_cast<int>(square.y * boardSize + square.x));
-        ++count;
-    }
-    size_t Size() const { return count; }
 };
 
 // Depth-first from square: adds joinable squares to visited until it holds
@@ -59,6 +46,27 @@ bool GrowCage(const Board& board, const Cage& cage, const Square& square, size_t
         }
     }
     return false;
+}
+
+// CanSquareJoinCage and CanSquareValueFitCage on a hidden-cage board whose
+// progress has the board's size, read by row-major index.
+inline bool CanJoinByIndex(const BoardProgress& progress, const Square& square, size_t index, const Cage& cage,
+                           ValueMask remainingValues, unsigned allCandidates)
+{
+    if (progress.GetColorIndexAt(index) != -1 || !cage.IsAtOrAfterKeySquare(square.x, square.y)) {
+        return false;
+    }
+    const unsigned value = progress.GetValueAt(index);
+    const bool isOdd = value % 2 == 1;
+    if (value != 0 && ((isOdd && cage.rule == CAGE_RULE_EVEN) || (!isOdd && cage.rule == CAGE_RULE_ODD))) {
+        return false;
+    }
+    if (cage.solutions.empty()) {
+        return true;
+    }
+    const ValueMask open = value != 0 ? ValueBit(static_cast<int>(value))
+                                      : static_cast<ValueMask>((allCandidates & ~progress.GetEliminationsAt(index)) << 1);
+    return (remainingValues & open) != 0;
 }
 
 } // namespace
@@ -118,15 +126,49 @@ std::vector<CageCandidate> Board::CollectCageCandidates(const Cage& cage) const
     return candidates;
 }
 
+Board::CageValueMasks& Board::GetCageValueMasks(const Cage& cage) const
+{
+    const std::less<const Cage*> before;
+    const bool isOwn = !before(&cage, m_cages.data()) && before(&cage, m_cages.data() + m_cages.size());
+    const size_t position = isOwn ? static_cast<size_t>(&cage - m_cages.data()) : 0;
+    if (isOwn && m_cageValueMasks.size() < m_cages.size()) {
+        m_cageValueMasks.resize(m_cages.size());
+    }
+    CageValueMasks& masks = isOwn ? m_cageValueMasks[position] : m_scratchValueMasks;
+    if (!isOwn || masks.stamp == 0 || masks.stamp != cage.solutionsStamp || masks.count != cage.solutions.size()) {
+        masks.stamp = isOwn ? cage.solutionsStamp : 0;
+        masks.count = cage.solutions.size();
+        masks.solutions.clear();
+        for (const CageSolution& solution : cage.solutions) {
+            masks.solutions.push_back(GetSolutionValueMask(solution));
+        }
+        masks.hasRemaining = false;
+    }
+    return masks;
+}
+
+const std::vector<ValueMask>& Board::GetSolutionValueMasks(const Cage& cage) const
+{
+    return GetCageValueMasks(cage).solutions;
+}
+
 ValueMask Board::GetRemainingSolutionValues(const Cage& cage) const
 {
-    ValueMask usedValues = 0;
-    for (size_t i = 0; i < cage.solutions.size(); ++i) {
-        if (m_progress == nullptr || !m_progress->IsSolutionEliminated(cage.index, static_cast<int>(i))) {
-            usedValues |= GetSolutionValueMask(cage.solutions[i]);
+    CageValueMasks& masks = GetCageValueMasks(cage);
+    // Solutions past the tracked ones are never marked.
+    const uint64_t eliminated = m_progress != nullptr ? m_progress->GetEliminatedSolutions(cage.index) : 0;
+    if (!masks.hasRemaining || masks.eliminated != eliminated) {
+        ValueMask usedValues = 0;
+        for (size_t i = 0; i < masks.solutions.size(); ++i) {
+            if (i >= static_cast<size_t>(MAX_TRACKED_SOLUTIONS) || ((eliminated >> i) & 1u) == 0) {
+                usedValues |= masks.solutions[i];
+            }
         }
+        masks.hasRemaining = true;
+        masks.eliminated = eliminated;
+        masks.remaining = usedValues;
     }
-    return usedValues;
+    return masks.remaining;
 }
 
 bool Board::CanSquareValueFitCage(const Cage& cage, const Square& square) const
@@ -180,6 +222,35 @@ bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const Squa
     return CanSquareValueFitCage(cage, *square, remainingValues);
 }
 
+bool Board::CanSquareJoinCageAt(const Cage& cage, size_t index, ValueMask remainingValues) const
+{
+    if (!CanReadJoinsByIndex()) {
+        return CanSquareJoinCage(cage, &m_squares[index], nullptr, remainingValues);
+    }
+    return CanJoinByIndex(*m_progress, m_squares[index], index, cage, remainingValues, (1u << m_puzzleSize) - 1u);
+}
+
+SquareMask Board::FindJoinableSquares(const Cage& cage, ValueMask remainingValues) const
+{
+    SquareMask joinable;
+    const bool byIndex = CanReadJoinsByIndex();
+    const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
+    for (size_t index = 0; index < m_squares.size(); ++index) {
+        const bool canJoin =
+            byIndex ? CanJoinByIndex(*m_progress, m_squares[index], index, cage, remainingValues, allCandidates)
+                    : CanSquareJoinCage(cage, &m_squares[index], nullptr, remainingValues);
+        if (canJoin) {
+            joinable.Add(static_cast<int>(index));
+        }
+    }
+    return joinable;
+}
+
+bool Board::CanReadJoinsByIndex() const
+{
+    return m_progress != nullptr && m_progress->GetSize() == m_puzzleSize && HasHiddenCages();
+}
+
 bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const
 {
     VisitedInSet visit{visited};
@@ -188,14 +259,49 @@ bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, S
 
 size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const
 {
-    VisitedInMask visit{m_puzzleSize, SquareMask(), 0};
+    // A depth-first growth from each painted square stops at needed squares
+    // or once it has taken every joinable square connected to the painted
+    // ones, in whatever order it meets them: a breadth-first fill over the
+    // joinable squares counts the same.
+    if (needed == 0) {
+        return 0;
+    }
     const ValueMask remainingValues = HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0;
+    SquareMask reached; // looked at, joinable or not
+    std::array<const Square*, MAX_BOARD_SIZE * MAX_BOARD_SIZE> open{};
+    size_t head = 0;
+    size_t count = 0;
+    const auto reachFrom = [&](const Square& square) {
+        for (int direction = 0; direction < 4; ++direction) {
+            const IntVector2 offset = GetDirectionOffset(direction);
+            const int x = static_cast<int>(square.x) + offset.x;
+            const int y = static_cast<int>(square.y) + offset.y;
+            const int index = y * static_cast<int>(m_puzzleSize) + x;
+            if (!IsInside(x, y) || reached.Has(index)) {
+                continue;
+            }
+            reached.Add(index);
+            if (!CanSquareJoinCageAt(cage, static_cast<size_t>(index), remainingValues)) {
+                continue;
+            }
+            open[count++] = &m_squares[static_cast<size_t>(index)];
+            if (count >= needed) {
+                return true;
+            }
+        }
+        return false;
+    };
     for (const Square* square : cage.squares) {
-        if (GetSquareColorIndex(*square) == cage.color && GrowCage(*this, cage, *square, needed, visit, remainingValues)) {
-            break;
+        if (GetSquareColorIndex(*square) == cage.color && reachFrom(*square)) {
+            return count;
         }
     }
-    return visit.count;
+    while (head < count) {
+        if (reachFrom(*open[head++])) {
+            return count;
+        }
+    }
+    return count;
 }
 
 } // namespace Pemberquill

@@ -16,25 +16,77 @@ void Board::UpdateCageSolutions()
         UpdateHiddenCageSolutions();
         return;
     }
-    // What every square adds to a cage, read once for all cages.
-    SquareValues values;
-    for (const Square& square : m_squares) {
-        const size_t index = square.y * m_puzzleSize + square.x;
-        values.placed[index] = GetPlacedValueBit(*m_progress, square);
-        values.available[index] = GetAvailableValueBits(*m_progress, square, m_puzzleSize);
-    }
+    // What every square adds to a cage, read once for all cages; an edit
+    // changes a few squares, and only their cages are weighed again.
+    SquareMask changed;
+    ReadSquareValues(changed);
     m_cageMarks.resize(m_cages.size());
     for (size_t i = 0; i < m_cages.size(); ++i) {
-        UpdateVisibleCageSolutions(m_cages[i], values, m_cageMarks[i]);
+        UpdateVisibleCageSolutions(m_cages[i], m_markedSquareValues, changed, m_cageMarks[i]);
     }
 }
 
-void Board::UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks)
+void Board::ReadSquareValues(SquareMask& outChanged)
+{
+    SquareValues& values = m_markedSquareValues;
+    const auto store = [&](size_t index, ValueMask placed, ValueMask available) {
+        if (!m_hasMarkedSquareValues || values.placed[index] != placed || values.available[index] != available) {
+            values.placed[index] = placed;
+            values.available[index] = available;
+            outChanged.Add(static_cast<int>(index));
+        }
+    };
+    const BoardProgress& progress = *m_progress;
+    if (progress.GetSize() != m_puzzleSize) {
+        for (const Square& square : m_squares) {
+            store(square.y * m_puzzleSize + square.x, GetPlacedValueBit(progress, square),
+                  GetAvailableValueBits(progress, square, m_puzzleSize));
+        }
+    } else {
+        // As GetPlacedValueBit and GetAvailableValueBits, by index: the
+        // squares are row-major, as the progress's are.
+        const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
+        for (size_t index = 0; index < m_squares.size(); ++index) {
+            const unsigned value = progress.GetValueAt(index);
+            const ValueMask placed = value != 0 ? ValueBit(static_cast<int>(value)) : 0;
+            store(index, placed,
+                  placed != 0 ? placed
+                              : static_cast<ValueMask>((allCandidates & ~progress.GetEliminationsAt(index)) << 1));
+        }
+    }
+    m_hasMarkedSquareValues = true;
+}
+
+void Board::UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& values, const SquareMask& changed,
+                                       CageMarks& marks)
 {
     if (cage.solutions.empty()) {
         return;
     }
-    BoardProgress& progress = *m_progress;
+    const bool isSameList = marks.squaresData == cage.squares.data() && marks.numSquares == cage.squares.size();
+    if (!isSameList) {
+        marks.squaresData = cage.squares.data();
+        marks.numSquares = cage.squares.size();
+        marks.members = SquareMask();
+        for (const Square* square : cage.squares) {
+            marks.members.Add(static_cast<int>(square->y * m_puzzleSize + square->x));
+        }
+    }
+    const bool isUntouched = isSameList && !marks.members.Intersects(changed) && marks.solutionsStamp != 0 &&
+                             marks.solutionsStamp == cage.solutionsStamp &&
+                             marks.numSolutions == cage.solutions.size();
+    if (!isUntouched) {
+        WeighVisibleCageSolutions(cage, values, marks);
+    }
+    // Written every time: the marks on the progress may have been changed
+    // since (a progress read, reset or attached).
+    const size_t tracked = std::min<size_t>(cage.solutions.size(), MAX_TRACKED_SOLUTIONS);
+    const uint64_t covered = tracked == 64 ? ~uint64_t{0} : (uint64_t{1} << tracked) - 1u;
+    m_progress->SetAutoEliminatedSolutions(cage.index, covered, marks.eliminated);
+}
+
+void Board::WeighVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks)
+{
     SquareGroupValues group;
     for (const Square* square : cage.squares) {
         const size_t index = square->y * m_puzzleSize + square->x;
@@ -45,20 +97,21 @@ void Board::UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& val
                         marks.numSolutions == cage.solutions.size() && marks.placed == group.placed &&
                         marks.available == group.available && marks.isLinear == group.IsLinear();
     if (!isKept) {
+        const std::vector<ValueMask>& masks = GetSolutionValueMasks(cage);
         uint64_t eliminated = 0;
         for (size_t i = 0; i < tracked; ++i) {
             const CageSolution& solution = cage.solutions[i];
-            if (!DoesSolutionFitGroup(solution, GetSolutionValueMask(solution), group, false)) {
+            if (!DoesSolutionFitGroup(solution, masks[i], group, false)) {
                 eliminated |= uint64_t{1} << i;
             }
         }
-        marks = {cage.solutionsStamp, cage.solutions.size(), group.placed, group.available, group.IsLinear(),
-                 eliminated};
+        marks.solutionsStamp = cage.solutionsStamp;
+        marks.numSolutions = cage.solutions.size();
+        marks.placed = group.placed;
+        marks.available = group.available;
+        marks.isLinear = group.IsLinear();
+        marks.eliminated = eliminated;
     }
-    // Written every time: the marks on the progress may have been changed
-    // since (a progress read, reset or attached).
-    const uint64_t covered = tracked == 64 ? ~uint64_t{0} : (uint64_t{1} << tracked) - 1u;
-    progress.SetAutoEliminatedSolutions(cage.index, covered, marks.eliminated);
 }
 
 } // namespace Pemberquill

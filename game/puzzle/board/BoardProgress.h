@@ -101,6 +101,14 @@ public:
                          : static_cast<uint16_t>(m_playerEliminations[static_cast<size_t>(index)] |
                                                  m_autoEliminations[static_cast<size_t>(index)]);
     }
+    // The same by row-major index (y * size + x, below size * size), for
+    // loops over every square that have checked the size once.
+    unsigned GetValueAt(size_t index) const { return m_values[index]; }
+    int GetColorIndexAt(size_t index) const { return m_colors[index]; }
+    uint16_t GetEliminationsAt(size_t index) const
+    {
+        return static_cast<uint16_t>(m_playerEliminations[index] | m_autoEliminations[index]);
+    }
     void SetPlayerCandidateBit(const Square& square, int candidateIndex, bool set);
     void SetAutoCandidateBit(const Square& square, int candidateIndex, bool set);
     void ClearAutoEliminations();

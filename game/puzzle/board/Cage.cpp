@@ -6,7 +6,6 @@
 #include "game/puzzle/board/SquareMask.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 
 namespace Pemberquill {
@@ -180,32 +179,23 @@ Square* Cage::FindCornerSquare() const
     return nullptr;
 }
 
-SquareSet Cage::IntersectActiveValueSets() const
+SquareMask Cage::IntersectActiveShapes() const
 {
-    // As bits of y * MAX_BOARD_SIZE + x, which keeps the sets' row-major
-    // order; an intersection that comes out empty starts again from the
-    // next shape in use.
+    // An intersection that comes out empty starts again from the next shape
+    // in use.
     SquareMask result;
-    std::array<Square*, MAX_BOARD_SIZE * MAX_BOARD_SIZE> squareAt{};
     for (const CageValueSet& valueSet : valueSets) {
         if (!valueSet.inUse) {
             continue;
         }
-        const bool isFirst = result.low == 0 && result.high == 0;
-        SquareMask shape;
-        for (Square* square : valueSet.values) {
-            const int index = static_cast<int>(square->y * MAX_BOARD_SIZE + square->x);
-            shape.Add(index);
-            if (isFirst) {
-                squareAt[static_cast<size_t>(index)] = square;
-            }
+        if (result.low == 0 && result.high == 0) {
+            result = valueSet.mask;
+        } else {
+            result.low &= valueSet.mask.low;
+            result.high &= valueSet.mask.high;
         }
-        result.low = isFirst ? shape.low : result.low & shape.low;
-        result.high = isFirst ? shape.high : result.high & shape.high;
     }
-    SquareSet intersection;
-    result.ForEach([&](int index) { intersection.insert(intersection.end(), squareAt[static_cast<size_t>(index)]); });
-    return intersection;
+    return result;
 }
 
 int Cage::CountRemainingSolutions(const Board& board) const

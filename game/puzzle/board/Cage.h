@@ -3,6 +3,7 @@
 #include "game/common/CageRules.h"
 #include "game/puzzle/board/CageSolution.h"
 #include "game/puzzle/board/Square.h"
+#include "game/puzzle/board/SquareMask.h"
 
 #include <string>
 #include <vector>
@@ -11,10 +12,13 @@ namespace Pemberquill {
 
 class Board;
 
-// One candidate shape of a hidden cage: the squares it would cover.
+// One candidate shape of a hidden cage: the squares it would cover, as a
+// set and as bits of their board index (N * y + x), which the marks and the
+// solver test many times a step.
 struct CageValueSet {
     bool inUse = false;
     SquareSet values;
+    SquareMask mask;
 };
 
 // A group of squares under one rule. Copied by value, vectors and all; the
@@ -67,8 +71,9 @@ struct Cage {
     // The square of a three-square L that shares a column with one of the
     // other two and a row with the other; null for any other cage.
     Square* FindCornerSquare() const;
-    // The squares common to every shape in use; empty when none is in use.
-    SquareSet IntersectActiveValueSets() const;
+    // The squares common to every shape in use, as bits of their board
+    // index (N * y + x); empty when none is in use.
+    SquareMask IntersectActiveShapes() const;
     // Solutions ruled out neither by the player nor automatically.
     int CountRemainingSolutions(const Board& board) const;
 

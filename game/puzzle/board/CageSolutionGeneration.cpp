@@ -1,6 +1,7 @@
 #include "game/puzzle/board/Cage.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <vector>
 
 namespace Pemberquill {
@@ -112,6 +113,13 @@ void DealFactors(Cage& cage, FactorDeal& deal)
     deal.factors.pop_back();
     for (size_t i = 0; i < deal.slots.size(); ++i) {
         if (deal.slots[i] * factor > cage.maxValue) {
+            continue;
+        }
+        // Dealing into a slot that holds what an earlier slot holds only
+        // repeats, with the two slots swapped, the deals already made from
+        // that earlier slot: every solution it could list is listed already.
+        const auto slotEnd = deal.slots.begin() + static_cast<std::ptrdiff_t>(i);
+        if (std::find(deal.slots.begin(), slotEnd, deal.slots[i]) != slotEnd) {
             continue;
         }
         deal.slots[i] *= factor;

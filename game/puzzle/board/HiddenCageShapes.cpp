@@ -108,6 +108,7 @@ private:
         // insertion lands at the end.
         shape.ForEach(
             [&](int index) { record.values.insert(record.values.end(), &squares[static_cast<size_t>(index)]); });
+        record.mask = shape;
         m_cage.valueSets.push_back(std::move(record));
     }
 

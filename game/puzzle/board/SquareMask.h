@@ -24,6 +24,17 @@ struct SquareMask {
             high |= uint64_t{1} << (index - 64);
         }
     }
+    // Bit arithmetic: the builtin becomes a library call on the baseline
+    // instruction set.
+    int Count() const { return CountBits(low) + CountBits(high); }
+    static int CountBits(uint64_t bits)
+    {
+        bits = bits - ((bits >> 1) & 0x5555555555555555ull);
+        bits = (bits & 0x3333333333333333ull) + ((bits >> 2) & 0x3333333333333333ull);
+        bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+        return static_cast<int>((bits * 0x0101010101010101ull) >> 56);
+    }
+    bool Intersects(const SquareMask& other) const { return ((low & other.low) | (high & other.high)) != 0; }
     bool operator==(const SquareMask& other) const { return low == other.low && high == other.high; }
 
     // Calls visit(index) for every square in increasing index order, which

@@ -1,6 +1,7 @@
 #include "game/puzzle/solver/HiddenCageSolver.h"
 
 #include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/SquareMask.h"
 
 #include <algorithm>
 #include <array>
@@ -24,14 +25,6 @@ const Square* FindNeighbour(const Board& board, const Square& square, int direct
 bool IsPainted(const Board& board, const Square& square)
 {
     return board.GetSquareColorIndex(square) != -1;
-}
-
-// A cage the painting techniques still work on. One without a colour of its
-// own can never be painted into: painting "its" colour would only clear
-// squares, and the step would repeat for ever.
-bool IsOpenForPainting(const Board& board, const Cage& cage)
-{
-    return cage.color != -1 && !cage.IsPaintComplete(board);
 }
 
 // How far a cage has been painted and how large it may still become, taken
@@ -74,44 +67,45 @@ using ChainLengths = std::array<int, MAX_SQUARES>;
 // over most of a board).
 ChainLengths MeasureChainsToCage(const Board& board, const Cage& cage)
 {
+    const int size = static_cast<int>(board.GetSize());
     const std::vector<Square>& squares = board.GetSquares();
-    std::array<bool, MAX_SQUARES> mayJoin{};
-    const ValueMask remainingValues = board.GetRemainingSolutionValues(cage);
-    for (const Square& square : squares) {
-        mayJoin[IndexOf(board, square)] = board.CanSquareJoinCage(cage, &square, nullptr, remainingValues);
-    }
+    const SquareMask mayJoin = board.FindJoinableSquares(cage, board.GetRemainingSolutionValues(cage));
+    const auto neighbourOf = [&](int index, int direction) {
+        const Square& square = squares[static_cast<size_t>(index)];
+        const IntVector2 offset = GetDirectionOffset(direction);
+        const int x = static_cast<int>(square.x) + offset.x;
+        const int y = static_cast<int>(square.y) + offset.y;
+        return board.IsInside(x, y) ? y * size + x : -1;
+    };
 
     ChainLengths chainLength{};
-    // Breadth first: every square enters the queue once.
-    std::array<const Square*, MAX_SQUARES> open{};
+    // Breadth first: every square enters the queue once. Chains start next
+    // to the painted squares they attach to; the order squares enter in
+    // changes no length.
+    std::array<int, MAX_SQUARES> open{};
     size_t head = 0;
     size_t tail = 0;
-    for (const Square& square : squares) {
-        if (!mayJoin[IndexOf(board, square)]) {
+    for (size_t end = 0; end < squares.size(); ++end) {
+        if (!IsChainEnd(cage, squares[end]) || !IsPainted(board, squares[end])) {
             continue;
         }
         for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
-            const Square* neighbour = FindNeighbour(board, square, direction);
-            if (neighbour != nullptr && IsPainted(board, *neighbour) && IsChainEnd(cage, *neighbour)) {
-                chainLength[IndexOf(board, square)] = 1;
-                open[tail++] = &square;
-                break;
+            const int start = neighbourOf(static_cast<int>(end), direction);
+            if (start >= 0 && mayJoin.Has(start) && chainLength[static_cast<size_t>(start)] == 0) {
+                chainLength[static_cast<size_t>(start)] = 1;
+                open[tail++] = start;
             }
         }
     }
     while (head < tail) {
-        const Square& current = *open[head++];
+        const int current = open[head++];
         for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
-            const Square* neighbour = FindNeighbour(board, current, direction);
-            if (neighbour == nullptr) {
-                continue;
-            }
             // Squares that may join are unpainted, so no chain runs through
             // a painted square.
-            const size_t next = IndexOf(board, *neighbour);
-            if (mayJoin[next] && chainLength[next] == 0) {
-                chainLength[next] = chainLength[IndexOf(board, current)] + 1;
-                open[tail++] = neighbour;
+            const int next = neighbourOf(current, direction);
+            if (next >= 0 && mayJoin.Has(next) && chainLength[static_cast<size_t>(next)] == 0) {
+                chainLength[static_cast<size_t>(next)] = chainLength[static_cast<size_t>(current)] + 1;
+                open[tail++] = next;
             }
         }
     }
@@ -135,6 +129,7 @@ StepResult HiddenCageSolver::FindNextStep(Board& board, bool describeOnly)
     };
 
     BeginStep(board, describeOnly);
+    const StepMeasureScope measures(*this);
     StepResult step;
     if (IsBoardSolved(board)) {
         step.stepId = STEP_ID_BOARD_SOLVED;
@@ -143,6 +138,11 @@ StepResult HiddenCageSolver::FindNextStep(Board& board, bool describeOnly)
     }
     step.complexity = GetStepComplexity(step.stepId);
     return step;
+}
+
+bool HiddenCageSolver::IsOpenForPainting(const Board& board, const Cage& cage)
+{
+    return cage.color != -1 && !IsPaintComplete(board, cage);
 }
 
 bool HiddenCageSolver::CanReachCage(const Board& board, const Cage& cage, const Square& start)
@@ -156,10 +156,17 @@ bool HiddenCageSolver::StepOnlySquareAvailable(Board& board, StepResult& step)
         if (!IsOpenForPainting(board, cage)) {
             continue;
         }
-        for (const Square* square : cage.IntersectActiveValueSets()) {
-            if (!IsPainted(board, *square)) {
-                return PaintSquare(board, *square, cage.color, step);
+        // Bit by bit in row-major order, as the set of those squares goes.
+        const std::vector<Square>& squares = board.GetSquares();
+        const Square* unpainted = nullptr;
+        cage.IntersectActiveShapes().ForEach([&](int index) {
+            const Square& square = squares[static_cast<size_t>(index)];
+            if (unpainted == nullptr && !IsPainted(board, square)) {
+                unpainted = &square;
             }
+        });
+        if (unpainted != nullptr) {
+            return PaintSquare(board, *unpainted, cage.color, step);
         }
     }
     return false;
@@ -168,17 +175,29 @@ bool HiddenCageSolver::StepOnlySquareAvailable(Board& board, StepResult& step)
 bool HiddenCageSolver::StepOnlyLegalCage(Board& board, StepResult& step)
 {
     const std::vector<Cage>& cages = board.GetCages();
-    std::vector<CageRoom> rooms;
-    std::vector<ChainLengths> chains(cages.size());
-    std::vector<bool> hasChains(cages.size(), false);
-    for (size_t i = 0; i < cages.size(); ++i) {
-        const Cage& cage = cages[i];
-        rooms.push_back(MeasureCage(board, cage));
-        hasChains[i] = cage.color != -1 && rooms.back().painted < rooms.back().maxSize;
-        if (hasChains[i]) {
-            chains[i] = MeasureChainsToCage(board, cage);
-        }
+    // Each cage is measured when a square first asks about it: the step
+    // often ends before every cage has been asked.
+    m_reach.resize(cages.size());
+    for (CageReach& reach : m_reach) {
+        reach.isMeasured = false;
     }
+    const auto measure = [&](size_t i) -> const CageReach& {
+        CageReach& reach = m_reach[i];
+        if (!reach.isMeasured) {
+            const Cage& cage = cages[i];
+            reach.isMeasured = true;
+            reach.hasChains = false;
+            if (cage.color != -1) {
+                reach.painted = CountPaintedInCageColor(board, cage);
+                reach.maxSize = GetMaxSolutionSize(board, cage);
+                reach.hasChains = reach.painted < reach.maxSize;
+            }
+            if (reach.hasChains) {
+                reach.chains = MeasureChainsToCage(board, cage);
+            }
+        }
+        return reach;
+    };
 
     for (const Square& square : board.GetSquares()) {
         if (IsPainted(board, square)) {
@@ -190,11 +209,13 @@ bool HiddenCageSolver::StepOnlyLegalCage(Board& board, StepResult& step)
             const Cage& cage = cages[i];
             // A Comparisons cage has no solutions to test a square against:
             // only its own squares may count it.
-            if (!hasChains[i] || (cage.rule == CAGE_RULE_COMPARISONS && square.cageIndex != cage.index)) {
+            if (cage.rule == CAGE_RULE_COMPARISONS && square.cageIndex != cage.index) {
                 continue;
             }
+            const CageReach& reach = measure(i);
             // Only squares that may join the cage have a chain to it.
-            if (IsWithinReach(chains[i][IndexOf(board, square)], rooms[i])) {
+            if (reach.hasChains &&
+                IsWithinReach(reach.chains[IndexOf(board, square)], CageRoom{reach.painted, reach.maxSize})) {
                 onlyCage = &cage;
                 ++numCages;
             }
@@ -216,7 +237,7 @@ bool HiddenCageSolver::StepSmallestSolutionsInvalid(Board& board, StepResult& st
         for (int index : GetRemainingSolutions(board, cage)) {
             fewestValues = std::min(fewestValues, cage.solutions[static_cast<size_t>(index)].values.size());
         }
-        if (static_cast<size_t>(cage.CountSquaresInCageColor(board)) >= fewestValues) {
+        if (static_cast<size_t>(CountPaintedInCageColor(board, cage)) >= fewestValues) {
             continue;
         }
         // A square next to two painted squares of the cage counts twice, so

@@ -2,6 +2,9 @@
 
 #include "game/puzzle/solver/SimpleBoardSolver.h"
 
+#include <array>
+#include <vector>
+
 namespace Pemberquill {
 
 struct Cage;
@@ -24,6 +27,10 @@ public:
     static bool CanReachCage(const Board& board, const Cage& cage, const Square& start);
 
 protected:
+    // A cage the painting techniques still work on. One without a colour of
+    // its own can never be painted into: painting "its" colour would only
+    // clear squares, and the step would repeat for ever.
+    bool IsOpenForPainting(const Board& board, const Cage& cage);
     // An unpainted square that every shape the cage can still take holds.
     bool StepOnlySquareAvailable(Board& board, StepResult& step);
     // The only cage an unpainted square can still join.
@@ -34,6 +41,18 @@ protected:
     // The next square of a Comparisons cage: with no solutions to reason
     // from, its extent is taken from its own squares, one neighbour at a time.
     bool StepAdjacentToComparisonCage(Board& board, StepResult& step);
+
+private:
+    // What StepOnlyLegalCage measured of a cage: its room to grow and, by
+    // row-major index, the length of each square's chain to it.
+    struct CageReach {
+        bool isMeasured = false;
+        bool hasChains = false;
+        int painted = 0;
+        int maxSize = 0;
+        std::array<int, MAX_BOARD_SIZE * MAX_BOARD_SIZE> chains{};
+    };
+    std::vector<CageReach> m_reach; // by cage position
 };
 
 } // namespace Pemberquill

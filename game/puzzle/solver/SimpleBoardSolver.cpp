@@ -5,6 +5,7 @@
 #include "game/puzzle/board/BoardProgress.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace Pemberquill {
 
@@ -71,6 +72,7 @@ StepResult SimpleBoardSolver::FindNextStep(Board& board, bool describeOnly)
     BeginStep(board, describeOnly);
     StepResult step;
     {
+        const StepMeasureScope measures(*this);
         const StepViewScope view(*this, board);
         ApplyFirstTechnique(*this, TECHNIQUES, board, step);
     }
@@ -100,20 +102,92 @@ SimpleBoardSolver::StepViewScope::StepViewScope(SimpleBoardSolver& solver, const
     StepView& view = solver.m_view;
     view.size = board.GetSize();
     view.emptySquares = 0;
-    for (const Square& square : board.GetSquares()) {
-        const size_t index = square.y * view.size + square.x;
-        view.present[index] = GetPresentCandidates(board, square);
-        view.isEmpty[index] = IsSquareEmpty(board, square);
-        view.emptySquares += view.isEmpty[index] ? 1 : 0;
+    view.compared.fill(0);
+    const BoardProgress& progress = *board.GetProgress();
+    const size_t numSquares = static_cast<size_t>(view.size) * view.size;
+    if (progress.GetSize() == view.size) {
+        // The board's squares are row-major, as the progress's are.
+        const unsigned allCandidates = (1u << view.size) - 1u;
+        for (size_t index = 0; index < numSquares; ++index) {
+            const bool isEmpty = progress.GetValueAt(index) == 0;
+            view.present[index] =
+                isEmpty ? static_cast<uint16_t>(allCandidates & ~static_cast<unsigned>(progress.GetEliminationsAt(index)))
+                        : uint16_t{0};
+            view.isEmpty[index] = isEmpty;
+            view.emptySquares += isEmpty ? 1 : 0;
+        }
+    } else {
+        for (const Square& square : board.GetSquares()) {
+            const size_t index = square.y * view.size + square.x;
+            view.present[index] = GetPresentCandidates(board, square);
+            view.isEmpty[index] = IsSquareEmpty(board, square);
+            view.emptySquares += view.isEmpty[index] ? 1 : 0;
+        }
     }
     const std::vector<Cage>& cages = board.GetCages();
-    view.isCageFilled.resize(cages.size());
+    view.cageEmpties.resize(cages.size());
     for (size_t i = 0; i < cages.size(); ++i) {
-        view.isCageFilled[i] = std::none_of(cages[i].squares.begin(), cages[i].squares.end(), [&](const Square* square) {
-            return view.isEmpty[square->y * view.size + square->x];
-        });
+        unsigned empties = 0;
+        for (const Square* square : cages[i].squares) {
+            empties += view.isEmpty[square->y * view.size + square->x] ? 1u : 0u;
+        }
+        view.cageEmpties[i] = static_cast<uint8_t>(std::min(empties, 255u));
     }
     view.isTaken = true;
+}
+
+SimpleBoardSolver::StepMeasureScope::StepMeasureScope(SimpleBoardSolver& solver) : m_solver(solver)
+{
+    // A scope within the step's own (a derived solver falling back on this
+    // one) keeps what the step has measured.
+    if (solver.m_measureDepth++ == 0) {
+        solver.m_measures.clear();
+    }
+}
+
+SimpleBoardSolver::CageMeasures* SimpleBoardSolver::FindMeasures(const Board& board, const Cage& cage)
+{
+    const std::vector<Cage>& cages = board.GetCages();
+    const std::less<const Cage*> before;
+    if (m_measureDepth == 0 || before(&cage, cages.data()) || !before(&cage, cages.data() + cages.size())) {
+        return nullptr;
+    }
+    m_measures.resize(cages.size());
+    return &m_measures[static_cast<size_t>(&cage - cages.data())];
+}
+
+int SimpleBoardSolver::CountPaintedInCageColor(const Board& board, const Cage& cage)
+{
+    CageMeasures* measures = FindMeasures(board, cage);
+    if (measures == nullptr) {
+        return cage.CountSquaresInCageColor(board);
+    }
+    if (measures->painted < 0) {
+        measures->painted = cage.CountSquaresInCageColor(board);
+    }
+    return measures->painted;
+}
+
+int SimpleBoardSolver::GetMaxSolutionSize(const Board& board, const Cage& cage)
+{
+    CageMeasures* measures = FindMeasures(board, cage);
+    if (measures == nullptr) {
+        return cage.GetMaxSolutionSize(board);
+    }
+    if (measures->maxSolutionSize < 0) {
+        measures->maxSolutionSize = cage.GetMaxSolutionSize(board);
+    }
+    return measures->maxSolutionSize;
+}
+
+bool SimpleBoardSolver::IsPaintComplete(const Board& board, const Cage& cage)
+{
+    // As Cage::IsPaintComplete.
+    if (!board.HasHiddenCages()) {
+        return true;
+    }
+    const int painted = CountPaintedInCageColor(board, cage);
+    return painted == static_cast<int>(cage.squares.size()) && painted == GetMaxSolutionSize(board, cage);
 }
 
 std::vector<int> SimpleBoardSolver::GetRemainingSolutions(const Board& board, const Cage& cage)

@@ -3,6 +3,7 @@
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/solver/BoardSolver.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -41,11 +42,15 @@ public:
         bool operator!=(const Iterator& other) const { return m_index != other.m_index; }
 
     private:
+        // Jumps to the next open mark in one bit scan: a cage may list many
+        // solutions, most of them ruled out late in a solve.
         void SkipEliminated()
         {
-            while (m_index < m_range->m_count && m_range->IsEliminated(m_index)) {
-                ++m_index;
+            if (m_index < MAX_TRACKED_SOLUTIONS && m_index < m_range->m_count) {
+                const uint64_t open = ~m_range->m_eliminated >> m_index;
+                m_index = open != 0 ? m_index + __builtin_ctzll(open) : MAX_TRACKED_SOLUTIONS;
             }
+            m_index = std::min(m_index, std::max(m_range->m_count, 0));
         }
         const RemainingSolutions* m_range;
         int m_index;
@@ -66,11 +71,6 @@ public:
     }
 
 private:
-    bool IsEliminated(int index) const
-    {
-        return index < MAX_TRACKED_SOLUTIONS && ((m_eliminated >> index) & 1u) != 0;
-    }
-
     uint64_t m_eliminated;
     int m_count;
 };
@@ -137,6 +137,25 @@ protected:
     static const std::vector<Square*>& GetSquaresForElimination(const Board& board, const Cage& cage,
                                                                 std::vector<Square*>& scratch);
 
+    // --- Cage measures, kept for the step while a StepMeasureScope lives ---
+    // The board does not change within a step until its one edit, which
+    // ends the step; CountSquaresInCageColor, GetMaxSolutionSize and
+    // IsPaintComplete walk the board and are asked of every cage by many
+    // techniques.
+    class StepMeasureScope {
+    public:
+        explicit StepMeasureScope(SimpleBoardSolver& solver);
+        ~StepMeasureScope() { --m_solver.m_measureDepth; }
+        StepMeasureScope(const StepMeasureScope&) = delete;
+        StepMeasureScope& operator=(const StepMeasureScope&) = delete;
+
+    private:
+        SimpleBoardSolver& m_solver;
+    };
+    int CountPaintedInCageColor(const Board& board, const Cage& cage);
+    int GetMaxSolutionSize(const Board& board, const Cage& cage);
+    bool IsPaintComplete(const Board& board, const Cage& cage);
+
     // --- The step's one edit ---
     // Each makes the edit in the step's describe-only mode and copies the
     // board's move into the step; false, with nothing changed, when the
@@ -185,7 +204,10 @@ private:
         int emptySquares = 0;
         std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> present{}; // as GetPresentCandidates
         std::array<bool, MAX_BOARD_SIZE * MAX_BOARD_SIZE> isEmpty{};
-        std::vector<char> isCageFilled; // by position in the cage list
+        std::vector<uint8_t> cageEmpties; // empty squares, by position in the cage list
+        // Each square's compared neighbours (see GetComparedNeighbours),
+        // with COMPARED_KNOWN once found.
+        std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> compared{};
     };
     // Holds the view for the life of one step.
     class StepViewScope {
@@ -203,6 +225,10 @@ private:
     {
         return m_view.isTaken ? m_view.present[ViewIndex(square)] : GetPresentCandidates(board, square);
     }
+    uint16_t PresentAt(const Board& board, unsigned x, unsigned y) const
+    {
+        return m_view.isTaken ? m_view.present[y * m_view.size + x] : GetPresentCandidates(board, board.GetSquare(x, y));
+    }
     bool HasCandidate(const Board& board, const Square& square, int value) const
     {
         return value >= 1 && value <= static_cast<int>(board.GetSize()) &&
@@ -214,15 +240,25 @@ private:
     }
     bool IsFilled(const Board& board, const Cage& cage) const
     {
-        return m_view.isTaken ? m_view.isCageFilled[static_cast<size_t>(&cage - board.GetCages().data())] != 0
+        return m_view.isTaken ? m_view.cageEmpties[static_cast<size_t>(&cage - board.GetCages().data())] == 0
                               : cage.AreAllSquaresFilled(board);
     }
-    // PassesCommonCageFilter, through the view.
-    bool PassesCageFilter(const Board& board, const Cage& cage) const
+    // Without a view: -1, to be counted.
+    int CountEmptyInView(const Board& board, const Cage& cage) const
     {
-        return !cage.solutions.empty() && !IsFilled(board, cage) && cage.IsPaintComplete(board);
+        return m_view.isTaken ? m_view.cageEmpties[static_cast<size_t>(&cage - board.GetCages().data())] : -1;
+    }
+    // PassesCommonCageFilter, through the view.
+    bool PassesCageFilter(const Board& board, const Cage& cage)
+    {
+        return !cage.solutions.empty() && !IsFilled(board, cage) && IsPaintComplete(board, cage);
     }
 
+    // Bit k for each neighbour, in the order column - 1, column + 1,
+    // row - 1, row + 1, in the square's own cage whose answer is greater
+    // (or smaller) than the square's; kept for the step.
+    static constexpr uint16_t COMPARED_KNOWN = 0x100;
+    unsigned GetComparedNeighbours(const Board& board, const Square& square, bool greater);
     // The comparison techniques share their walk over Comparisons cages.
     template <typename Examine>
     bool ForEachOpenComparisonSquare(Board& board, Examine&& examine);
@@ -233,9 +269,17 @@ private:
     // and their values.
     void DescribeAssignmentInput(const Board& board, const Cage& cage, std::vector<int>& outKey) const;
 
+    StepView m_view;
+    // By cage position, -1 until measured in the step.
+    struct CageMeasures {
+        int painted = -1;
+        int maxSolutionSize = -1;
+    };
+    int m_measureDepth = 0;
+    std::vector<CageMeasures> m_measures;
+    CageMeasures* FindMeasures(const Board& board, const Cage& cage);
     // Per search variant and cage position, the input of the last search
     // that removed nothing: the same input would again remove nothing.
-    StepView m_view;
     std::vector<std::vector<int>> m_fruitlessSearches[2];
     std::vector<int> m_searchInput;
 };

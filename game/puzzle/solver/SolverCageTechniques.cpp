@@ -11,16 +11,11 @@ namespace Pemberquill {
 
 namespace {
 
-// Bit v - 1 for every value v of the list.
-uint16_t GetValueBits(const std::vector<int>& values)
+// The values 1 to 9 of a value mask (bit v for value v) as bits v - 1, the
+// candidates' form; other values drop out.
+uint16_t ToValueBits(ValueMask mask)
 {
-    unsigned bits = 0;
-    for (int value : values) {
-        if (value >= 1 && value <= static_cast<int>(MAX_BOARD_SIZE)) {
-            bits |= 1u << (value - 1);
-        }
-    }
-    return static_cast<uint16_t>(bits);
+    return static_cast<uint16_t>((mask >> 1) & ((1u << MAX_BOARD_SIZE) - 1u));
 }
 
 bool ContainsValue(const std::vector<int>& values, int value)
@@ -52,6 +47,26 @@ public:
         }
         m_isSquareTaken.assign(cage.squares.size() + 1, 0);
         m_numSquares = cage.squares.size();
+        // The dependents of each value, in list order: which dependents
+        // take part in a complete assignment does not depend on the order
+        // they are tried in, only on the values each position asks for.
+        m_valueStart.assign(MAX_VALUE + 2, 0);
+        for (const CageCandidate& dependent : dependents) {
+            if (dependent.value >= 1 && dependent.value <= MAX_VALUE) {
+                ++m_valueStart[static_cast<size_t>(dependent.value) + 1];
+            }
+        }
+        for (size_t value = 1; value < m_valueStart.size(); ++value) {
+            m_valueStart[value] += m_valueStart[value - 1];
+        }
+        m_byValue.assign(m_valueStart.back(), 0);
+        std::vector<size_t> next(m_valueStart.begin(), m_valueStart.end() - 1);
+        for (size_t i = 0; i < dependents.size(); ++i) {
+            const int value = dependents[i].value;
+            if (value >= 1 && value <= MAX_VALUE) {
+                m_byValue[next[static_cast<size_t>(value)]++] = i;
+            }
+        }
     }
 
     // True when any assignment is complete.
@@ -81,10 +96,14 @@ private:
             return m_memo[state] == COMPLETES;
         }
         bool anyComplete = false;
-        for (size_t i = 0; i < m_dependents.size(); ++i) {
+        const int value = values[first];
+        const size_t begin = value >= 1 && value <= MAX_VALUE ? m_valueStart[static_cast<size_t>(value)] : 0;
+        const size_t end = value >= 1 && value <= MAX_VALUE ? m_valueStart[static_cast<size_t>(value) + 1] : 0;
+        for (size_t k = begin; k < end; ++k) {
+            const size_t i = m_byValue[k];
             CageCandidate& dependent = m_dependents[i];
             const size_t square = m_squareOf[i];
-            if (m_isSquareTaken[square] != 0 || dependent.value != values[first]) {
+            if (m_isSquareTaken[square] != 0) {
                 continue;
             }
             if (m_keepDuplicatesOutOfLines && HasUsedTwinInLine(dependent)) {
@@ -118,6 +137,7 @@ private:
     }
 
     static constexpr size_t MAX_MEMO_SQUARES = 12;
+    static constexpr int MAX_VALUE = static_cast<int>(MAX_BOARD_SIZE);
     static constexpr uint8_t UNKNOWN = 0;
     static constexpr uint8_t FAILS = 1;
     static constexpr uint8_t COMPLETES = 2;
@@ -131,6 +151,8 @@ private:
     size_t m_takenMask = 0;            // the taken squares as bits, while memoizing
     std::vector<uint8_t> m_memo;       // per (position, taken squares)
     std::vector<size_t> m_squareOf;     // per dependent, its square's position in the cage
+    std::vector<size_t> m_valueStart;   // per value, where its dependents start in m_byValue
+    std::vector<size_t> m_byValue;      // dependent indices grouped by value
     std::vector<char> m_isSquareTaken;  // per square position
     std::vector<const CageCandidate*> m_used;
     const std::vector<int>* m_values = nullptr;
@@ -141,7 +163,8 @@ private:
 bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& step)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (!PassesCageFilter(board, cage)) {
+        const int viewEmpties = CountEmptyInView(board, cage);
+        if ((viewEmpties >= 0 && viewEmpties != 1) || !PassesCageFilter(board, cage)) {
             continue;
         }
         const Square* emptySquare = nullptr;
@@ -194,11 +217,8 @@ bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& st
         for (const Square* square : squares) {
             open |= Present(board, *square);
         }
-        for (int index : WalkRemainingSolutions(board, cage)) {
-            if (open == 0) {
-                break;
-            }
-            open &= ~static_cast<unsigned>(GetValueBits(cage.solutions[static_cast<size_t>(index)].values));
+        if (open != 0) {
+            open &= ~static_cast<unsigned>(ToValueBits(board.GetRemainingSolutionValues(cage)));
         }
         for (; open != 0; open &= open - 1) {
             const int value = __builtin_ctz(open) + 1;
@@ -344,8 +364,9 @@ bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResu
         if (placed == 0 && !placedOutsideValues) {
             continue;
         }
+        const std::vector<ValueMask>& solutionValues = board.GetSolutionValueMasks(cage);
         for (int index : WalkRemainingSolutions(board, cage)) {
-            const uint16_t values = GetValueBits(cage.solutions[static_cast<size_t>(index)].values);
+            const uint16_t values = ToValueBits(solutionValues[static_cast<size_t>(index)]);
             const bool lacksPlacedValue = placedOutsideValues || (placed & ~static_cast<unsigned>(values)) != 0;
             if (lacksPlacedValue && DeclareSolutionInvalid(board, cage, index, step)) {
                 return true;
@@ -366,8 +387,9 @@ bool SimpleBoardSolver::StepRemoveSolutionsByRemovedCandidates(Board& board, Ste
             const unsigned value = board.GetSquareValue(*square);
             available |= value != 0 ? 1u << (value - 1) : Present(board, *square);
         }
+        const std::vector<ValueMask>& solutionValues = board.GetSolutionValueMasks(cage);
         for (int index : WalkRemainingSolutions(board, cage)) {
-            const uint16_t needed = GetValueBits(cage.solutions[static_cast<size_t>(index)].values);
+            const uint16_t needed = ToValueBits(solutionValues[static_cast<size_t>(index)]);
             if ((needed & ~available) != 0 && DeclareSolutionInvalid(board, cage, index, step)) {
                 return true;
             }

@@ -12,8 +12,6 @@ namespace Pemberquill {
 
 namespace {
 
-enum class AnswerSide { Greater, Smaller };
-
 // A square's neighbours in its own cage whose answer lies on one side of
 // its own, in the order column - 1, column + 1, row - 1, row + 1.
 struct ComparedNeighbours {
@@ -25,13 +23,17 @@ struct ComparedNeighbours {
     const Square* const* end() const { return squares.data() + count; }
 };
 
-ComparedNeighbours CollectComparedNeighbours(const Board& board, const Square& square, AnswerSide side)
+constexpr int COMPARED_OFFSETS[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+
+// Bit k for offset k of COMPARED_OFFSETS: the neighbours of the square in
+// its own cage whose answer is greater, in bits 0 to 3, and smaller, in bits
+// 4 to 7.
+unsigned FindComparedNeighbours(const Board& board, const Square& square)
 {
-    static constexpr int OFFSETS[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    ComparedNeighbours neighbours;
-    for (const auto& offset : OFFSETS) {
-        const int x = static_cast<int>(square.x) + offset[0];
-        const int y = static_cast<int>(square.y) + offset[1];
+    unsigned bits = 0;
+    for (int k = 0; k < 4; ++k) {
+        const int x = static_cast<int>(square.x) + COMPARED_OFFSETS[k][0];
+        const int y = static_cast<int>(square.y) + COMPARED_OFFSETS[k][1];
         if (!board.IsInside(x, y)) {
             continue;
         }
@@ -39,10 +41,20 @@ ComparedNeighbours CollectComparedNeighbours(const Board& board, const Square& s
         if (neighbour.cageIndex != square.cageIndex) {
             continue;
         }
-        const bool onSide = side == AnswerSide::Greater ? neighbour.solutionValue > square.solutionValue
-                                                        : neighbour.solutionValue < square.solutionValue;
-        if (onSide) {
-            neighbours.squares[neighbours.count++] = &neighbour;
+        bits |= neighbour.solutionValue > square.solutionValue ? 1u << k : 0u;
+        bits |= neighbour.solutionValue < square.solutionValue ? 1u << (k + 4) : 0u;
+    }
+    return bits;
+}
+
+// The neighbours of one side (bits 0 to 3 of FindComparedNeighbours' form).
+ComparedNeighbours ListComparedNeighbours(const Board& board, const Square& square, unsigned sideBits)
+{
+    ComparedNeighbours neighbours;
+    for (int k = 0; k < 4; ++k) {
+        if ((sideBits >> k) & 1u) {
+            neighbours.squares[neighbours.count++] = &board.GetSquare(square.x + COMPARED_OFFSETS[k][0],
+                                                                      square.y + COMPARED_OFFSETS[k][1]);
         }
     }
     return neighbours;
@@ -99,7 +111,8 @@ bool SimpleBoardSolver::StepOnlyCandidateLeft(Board& board, StepResult& step)
 {
     for (const Square& square : board.GetSquares()) {
         const uint16_t candidates = Present(board, square);
-        if (CountCandidates(candidates) == 1 && PlaceValue(board, square, LowestCandidate(candidates), step)) {
+        const bool isSingle = candidates != 0 && (candidates & (candidates - 1u)) == 0;
+        if (isSingle && PlaceValue(board, square, LowestCandidate(candidates), step)) {
             return true;
         }
     }
@@ -136,17 +149,18 @@ bool SimpleBoardSolver::StepValueAlreadyPlaced(Board& board, StepResult& step)
 
 bool SimpleBoardSolver::RemoveParityCandidates(Board& board, int rule, bool removeOdd, StepResult& step)
 {
-    const int size = static_cast<int>(board.GetSize());
+    // Bit c stands for value c + 1: odd values sit at the even bits.
+    const unsigned allCandidates = (1u << board.GetSize()) - 1u;
+    const unsigned parityBits = allCandidates & (removeOdd ? 0x5555u : 0xAAAAu);
     for (const Cage& cage : board.GetCages()) {
         if (cage.rule != rule || IsFilled(board, cage)) {
             continue;
         }
         std::vector<Square*> painted;
         for (const Square* square : GetSquaresForElimination(board, cage, painted)) {
-            for (int value = 1; value <= size; ++value) {
-                const bool isOdd = value % 2 == 1;
-                if (isOdd == removeOdd && HasCandidate(board, *square, value) &&
-                    RemoveCandidate(board, *square, value, step)) {
+            // The candidates of the parity to remove, the lowest first.
+            for (unsigned open = Present(board, *square) & parityBits; open != 0; open &= open - 1) {
+                if (RemoveCandidate(board, *square, LowestCandidate(open), step)) {
                     return true;
                 }
             }
@@ -165,11 +179,26 @@ bool SimpleBoardSolver::StepEvenInOddCage(Board& board, StepResult& step)
     return RemoveParityCandidates(board, CAGE_RULE_ODD, false, step);
 }
 
+unsigned SimpleBoardSolver::GetComparedNeighbours(const Board& board, const Square& square, bool greater)
+{
+    unsigned bits = 0;
+    if (m_view.isTaken) {
+        uint16_t& kept = m_view.compared[ViewIndex(square)];
+        if ((kept & COMPARED_KNOWN) == 0) {
+            kept = static_cast<uint16_t>(COMPARED_KNOWN | FindComparedNeighbours(board, square));
+        }
+        bits = kept;
+    } else {
+        bits = FindComparedNeighbours(board, square);
+    }
+    return greater ? bits & 0xFu : (bits >> 4) & 0xFu;
+}
+
 template <typename Examine>
 bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, Examine&& examine)
 {
     for (const Cage& cage : board.GetCages()) {
-        if (cage.rule != CAGE_RULE_COMPARISONS || !cage.IsPaintComplete(board) || IsFilled(board, cage)) {
+        if (cage.rule != CAGE_RULE_COMPARISONS || !IsPaintComplete(board, cage) || IsFilled(board, cage)) {
             continue;
         }
         for (const Square* square : cage.squares) {
@@ -187,7 +216,7 @@ bool SimpleBoardSolver::StepLowerCageNoMax(Board& board, StepResult& step)
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
         // The candidate test comes first: it is the cheaper one.
         return HasCandidate(board, square, maxValue) &&
-               !CollectComparedNeighbours(board, square, AnswerSide::Greater).empty() &&
+               GetComparedNeighbours(board, square, true) != 0 &&
                RemoveCandidate(board, square, maxValue, step);
     });
 }
@@ -196,7 +225,7 @@ bool SimpleBoardSolver::StepHigherCageNoMin(Board& board, StepResult& step)
 {
     return ForEachOpenComparisonSquare(board, [&](const Square& square) {
         return HasCandidate(board, square, 1) &&
-               !CollectComparedNeighbours(board, square, AnswerSide::Smaller).empty() &&
+               GetComparedNeighbours(board, square, false) != 0 &&
                RemoveCandidate(board, square, 1, step);
     });
 }
@@ -215,7 +244,7 @@ bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& ste
             return false;
         }
         const ComparedNeighbours lowerNeighbours =
-            CollectComparedNeighbours(board, square, AnswerSide::Smaller);
+            ListComparedNeighbours(board, square, GetComparedNeighbours(board, square, false));
         for (const Square* neighbour : lowerNeighbours) {
             int low = LowestCandidateUpTo(Present(board, *neighbour), belowMax);
             if (low == 0) {
@@ -242,7 +271,7 @@ bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& s
             return false;
         }
         const ComparedNeighbours higherNeighbours =
-            CollectComparedNeighbours(board, square, AnswerSide::Greater);
+            ListComparedNeighbours(board, square, GetComparedNeighbours(board, square, true));
         for (const Square* neighbour : higherNeighbours) {
             int high = HighestCandidate(Present(board, *neighbour));
             if (high == 0) {
@@ -268,7 +297,7 @@ bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
     for (unsigned y = 0; y < size; ++y) {
         unsigned rowTwice = 0;
         for (unsigned x = 0; x < size; ++x) {
-            const unsigned candidates = Present(board, board.GetSquare(x, y));
+            const unsigned candidates = PresentAt(board, x, y);
             rowTwice |= rowOnce[y] & candidates;
             rowOnce[y] |= candidates;
             columnTwice[x] |= columnOnce[x] & candidates;
@@ -317,14 +346,19 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
     const unsigned size = board.GetSize();
     std::array<const Square*, MAX_BOARD_SIZE> line{};
     std::array<uint16_t, MAX_BOARD_SIZE> candidates{};
+    std::array<unsigned, MAX_BOARD_SIZE> counts{};
+    unsigned countsSeen = 0; // bit k: some square of the line has k candidates
 
     // k squares of a line that offer the same k candidates hold those values
     // between them, so the rest of the line cannot. Returns k once a
     // candidate is removed, 0 when the line gives nothing.
     const auto removeOutsideSubset = [&]() -> int {
         for (unsigned k = 2; k + 1 < size; ++k) {
+            if ((countsSeen & (1u << k)) == 0) {
+                continue;
+            }
             for (unsigned a = 0; a < size; ++a) {
-                if (static_cast<unsigned>(CountCandidates(candidates[a])) != k) {
+                if (counts[a] != k) {
                     continue;
                 }
                 unsigned inSubset = 1u << a; // bit k: square k of the line
@@ -352,9 +386,12 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
 
     for (unsigned i = 0; i < size; ++i) {
         for (const bool isColumn : {true, false}) {
+            countsSeen = 0;
             for (unsigned k = 0; k < size; ++k) {
                 line[k] = isColumn ? &board.GetSquare(i, k) : &board.GetSquare(k, i);
                 candidates[k] = Present(board, *line[k]);
+                counts[k] = static_cast<unsigned>(CountCandidates(candidates[k]));
+                countsSeen |= 1u << counts[k];
             }
             if (const int subsetSize = removeOutsideSubset()) {
                 step.move.numCandidatesInvolved = subsetSize;
