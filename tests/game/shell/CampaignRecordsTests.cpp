@@ -4,7 +4,6 @@
 // puzzle, and the pages of a satisfied location. (The record's bytes are in
 // ShellRecordFilesTests.)
 #include "CampaignTestSupport.h"
-#include "engine/core/UlvoException.h"
 #include "game/puzzle/PuzzleSetProgress.h"
 #include "game/shell/CampaignRegion.h"
 #include "tests/game/steam/RecordStreamTestSupport.h"
@@ -85,15 +84,6 @@ TEST_F(CampaignRecordsTest, OpeningAndSatisfyingRaiseTheStatesOfTheNamedLocation
     EXPECT_EQ((std::vector<int>{7, 3, 3, 7, 7}), StatesOf(all));
 }
 
-TEST_F(CampaignRecordsTest, TheMapMarkerIsCentredOnTheLocationInsideTheMap)
-{
-    CampaignNode node;
-    node.SetMapCoords(Vector2(0.5f, 0.25f));
-    const AABB2 box = node.GetMapMarkerBounds(Vector2(100.0f, 40.0f), Vector2(900.0f, 440.0f));
-    // Centre (500, 140); half-extents 1% of the area size.
-    EXPECT_EQ(AABB2(Vector2(491.0f, 135.6f), Vector2(509.0f, 144.4f)), box);
-}
-
 // A region resolves its names in order, skipping unknown ones; whether it
 // is started or completed is decided by its required locations alone.
 TEST_F(CampaignRecordsTest, RequiredLocationsAloneDecideWhetherARegionIsStartedOrCompleted)
@@ -167,20 +157,6 @@ TEST_F(CampaignRecordsTest, AttachingAnOlderRecordKeepsMatchesAndDropsTheRest)
     EXPECT_EQ(INDEX_INVALID, loaded->GetActiveCampaignNodeIndex()) << "index 5 names no location any more";
 }
 
-TEST_F(CampaignRecordsTest, OnlyThePuzzlesSeenAreWritten)
-{
-    AddNode("Shore", {}, {}, false, 3);
-    AddNode("Reef");
-    Attach();
-    Solve(Node("Shore"), 2, 4);
-    ASSERT_TRUE(progress.SetActiveCampaignNode(Node("Reef")));
-    const std::unique_ptr<CampaignProgress> loaded = ReadProgress(WriteRecord(progress, RESOURCE_STREAM_FORMAT_TEXT));
-    EXPECT_EQ(1, loaded->GetActiveCampaignNodeIndex());
-    const auto& shore = loaded->FindPuzzleSetProgress("Shore")->GetPuzzleProgresses();
-    ASSERT_EQ(1u, shore.size());
-    EXPECT_EQ(4, shore[0]->GetState());
-}
-
 TEST_F(CampaignRecordsTest, AdvancingFindsTheNextUnsolvedPuzzleOrSaysAllAreSolved)
 {
     AddNode("Shore", {}, {}, false, 3);
@@ -203,25 +179,6 @@ TEST_F(CampaignRecordsTest, AdvancingFindsTheNextUnsolvedPuzzleOrSaysAllAreSolve
     EXPECT_EQ(CAMPAIGN_ADVANCE_NONE, started->AdvanceToNextPuzzle()) << "no location active";
     EXPECT_EQ(CAMPAIGN_ADVANCE_NONE, ReadProgress("{ 0.2 false -1 { \"\" 0 } 0 }")->AdvanceToNextPuzzle())
         << "a campaign without locations";
-}
-
-TEST_F(CampaignRecordsTest, ThePuzzleMustBelongToTheActiveLocation)
-{
-    AddNode("Shore", {}, {}, false, 3);
-    AddNode("Reef", {}, {}, false, 2);
-    Attach();
-    const Puzzle& reefPuzzle = *Node("Reef").GetPuzzleSet()->GetPuzzles()[1];
-    EXPECT_THROW(progress.SetActiveCampaignNodeIndexFromPuzzle(reefPuzzle), UlvoException) << "none active";
-    ASSERT_TRUE(progress.SetActiveCampaignNode(Node("Shore")));
-    EXPECT_FALSE(progress.SetActiveCampaignNodeIndexFromPuzzle(reefPuzzle));
-    EXPECT_FALSE(progress.HasStartedCampaign());
-    ASSERT_TRUE(progress.SetActiveCampaignNode(Node("Reef")));
-    EXPECT_TRUE(progress.SetActiveCampaignNodeIndexFromPuzzle(reefPuzzle));
-    EXPECT_TRUE(progress.HasStartedCampaign());
-    EXPECT_EQ(1, Entry("Reef").GetCurrentPuzzle());
-    CampaignNode bare;
-    EXPECT_FALSE(progress.SetActiveCampaignNode(bare));
-    EXPECT_EQ(1, progress.GetActiveCampaignNodeIndex());
 }
 
 TEST_F(CampaignRecordsTest, ResetClearsTheLocationsButKeepsRankAndBadges)
