@@ -54,7 +54,7 @@ protected:
         // the sounds off.
         Fire("ToggleIsPlayingSoundsEvent", "PlaySounds", true);
         log.Listen({"PlaySoundEvent", "HintStageChangedEvent", "HasTakenAHintEvent", "SetPauseWindowVisibilityEvent",
-                    "SetIsBoardInteractionPermitted", "WindowPushEvent", "WindowPopEvent",
+                    "SetIsBoardInteractionPermitted", "StartNewPuzzleEvent", "WindowPushEvent", "WindowPopEvent",
                     "SetWhatIfAcceptRejectVisibilityEvent"});
     }
 
@@ -86,6 +86,8 @@ protected:
         shown.Set("ShowEventToFireProperty", served.puzzle.get());
         shown.Set("Bounds", AABB2(Vector2(0.0f, 0.0f), Vector2(600.0f, 600.0f)));
         Fire("PlayablePuzzleShownEvent", shown);
+        // The new puzzle's solve counts as clean until a mistake on it.
+        EXPECT_EQ(1, log.Count("StartNewPuzzleEvent"));
         log.events.clear();
         return served;
     }

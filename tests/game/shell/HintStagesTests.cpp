@@ -2,7 +2,6 @@
 // and stage as the player keeps asking, the sentence of each stage with its
 // numbers and words filled in, and the bubbles it places.
 #include "engine/core/Diagnostics.h"
-#include "engine/core/Rgba.h"
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/solver/StepResult.h"
 #include "game/shell/HintStages.h"

@@ -34,6 +34,33 @@ public:
     int count = 0;
 };
 
+// Screens that keep only the windows pushed and popped and which puzzle
+// groups were rebuilt.
+class GroupScreens : public CampaignScreens {
+public:
+    void CreatePuzzleWindow(Puzzle*, const std::string&, bool, bool) override {}
+    void PushWindow(int windowId, bool) override { windows.push_back("push " + std::to_string(windowId)); }
+    void PopWindow(int windowId, bool) override { windows.push_back("pop " + std::to_string(windowId)); }
+    int GetWindowHandle(int) override { return 0; }
+    void CreateCampaignWindow(std::vector<CampaignRegion>&) override {}
+    void CreateCampaignRegion(CampaignRegion*) override {}
+    void CreateCampaignNodeWindow(CampaignNode*) override {}
+    void CreatePuzzleGroups(CampaignNode*, int windowId) override { groups.push_back(windowId); }
+    void CreatePuzzleSolvedDialog(Puzzle*) override {}
+    void ShowConfirmationDialog(const std::string&, const std::string&, const std::string&, const std::string&,
+                                NamedProperties&) override
+    {
+    }
+    void SetLessonBox(const AABB2&) override {}
+    Vector2 GetFirstHomeworkLocation() override { return Vector2(0.0f, 0.0f); }
+    void DrawCampaignRegion(const CampaignRegion*, std::vector<CampaignNode>&) override {}
+    void DrawCampaignRegionBackground(const CampaignRegion*) override {}
+    void DrawCampaignRegionFullScreenTexture(const CampaignRegion*) override {}
+
+    std::vector<std::string> windows;
+    std::vector<int> groups;
+};
+
 TEST(CampaignGradeTest, StepsAgainstParAndRewardsByStateAndRegionWeight)
 {
     const struct {
@@ -66,6 +93,7 @@ protected:
         WriteCampaign();
         chef.Startup(&clock);
         campaign.SetAccomplishmentsReceiver(&receiver);
+        campaign.SetScreens(&screens);
         campaign.Startup(&clock);
         campaign.SelectProgress(&progress);
     }
@@ -159,6 +187,8 @@ protected:
     CampaignProgress progress;
     EventCounter solves{"SolvePuzzleEvent"};
     EventCounter saves{"SaveGameEvent"};
+    EventCounter lessons{"TeachMechanicsEvent"};
+    GroupScreens screens;
 };
 
 TEST_F(PemberquillCampaignTest, GradesByStepsAndNeverLowersAGrade)
@@ -236,7 +266,9 @@ TEST_F(PemberquillCampaignTest, TheWayBackSavesAndLeadsOneScreenUpAtATime)
     Solve("Cove", 0);
     Fire("PlayNextCampaignPuzzleEvent", "OnActivationEventNameProperty", &PuzzleOf("Cove", 0));
     EXPECT_EQ(campaign.GetActivePuzzle(), &PuzzleOf("Cove", 1));
+    screens.windows.clear();
     FireGlobalEvent("QuitCampaignPuzzleEvent");
+    EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 13", "pop 12", "push 8"}));
     EXPECT_EQ(saves.count, 1);
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
     Solve("Cove", 1);
@@ -244,13 +276,31 @@ TEST_F(PemberquillCampaignTest, TheWayBackSavesAndLeadsOneScreenUpAtATime)
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_REGION);
     EXPECT_EQ(Node("Cove").GetPlayerState(), CAMPAIGN_NODE_COMPLETED);
     Fire("PlayCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Reef"));
+    screens.windows.clear();
     FireGlobalEvent("QuitCampaignNodeEvent");
+    EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 8", "pop 12", "pop 6", "push 7"}));
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_REGION);
+    const int lessonsBefore = lessons.count;
     FireGlobalEvent("QuitCampaignRegionEvent");
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_MAP);
+    EXPECT_EQ(lessons.count, lessonsBefore + 1) << "the map's lesson";
     EXPECT_EQ(campaign.GetSelectedRegion(), nullptr);
+    screens.windows.clear();
     FireGlobalEvent("QuitCampaignEvent");
+    EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 6", "push 0"}));
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_OFF);
+}
+
+// Each page turn rebuilds its own group of the selected location.
+TEST_F(PemberquillCampaignTest, PageTurnsRebuildTheirOwnGroup)
+{
+    Fire("SatisfiedCampaignNodeNextMediumPageEvent", "OnActivationEventNameProperty", 1);
+    campaign.SetSelectedNode(&Node("Reef"));
+    for (const char* page : {"SatisfiedCampaignNodePrevEasyPageEvent", "SatisfiedCampaignNodeNextMediumPageEvent",
+                             "SatisfiedCampaignNodeNextHardPageEvent"}) {
+        Fire(page, "OnActivationEventNameProperty", 1);
+    }
+    EXPECT_EQ(screens.groups, (std::vector<int>{27, 28, 29}));
 }
 
 } // namespace

@@ -52,7 +52,7 @@ protected:
     PlayerProfileManagerTest()
     {
         screens.ui.Startup(screens.clock);
-        log.Listen({"OnPlayerProfileSelected", "ShowSelectProfileDialogEvent"});
+        log.Listen({"OnPlayerProfileSelected", "ShowSelectProfileDialogEvent", "TeachMechanicsEvent"});
     }
 
     std::string Path(const std::string& name) const { return folder.File(name); }
@@ -183,6 +183,10 @@ TEST_F(PlayerProfileManagerTest, LaterProfilesTakeTheirOwnStemsAndDeletingOneTou
     for (const auto& [name, bytes] : kept) {
         EXPECT_EQ(Bytes(name), bytes) << name;
     }
+    // A later stem is found past a gap.
+    Fire("DeleteProfileEvent", "Bob");
+    manager.Startup("Ann");
+    EXPECT_EQ(manager.GetProfileFileStem("Dan"), "steamuser-2");
 }
 
 // An existing or empty name makes no profile; only a switch away saves the
@@ -194,6 +198,11 @@ TEST_F(PlayerProfileManagerTest, OnlyANewNameMakesAProfileAndOnlyASwitchAwaySave
     Fire("CreateProfileEvent", "");
     Fire("CreateProfileEvent", "Bob");
     EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "Bob", "", "", "", ""}));
+    // Each new player is welcomed on the title screen.
+    EXPECT_EQ(log.Count("TeachMechanicsEvent"), 2);
+    EXPECT_EQ(options_test::Fetch<TeachableGameMechanics>(log.Last("TeachMechanicsEvent"), "GameMechanicsToTeach")
+                  .mechanics,
+              std::set<int>{1680});
     manager.GetActiveProfile()->GetGameMechanicsKnown().mechanics.insert(99);
     const int selections = log.Count("OnPlayerProfileSelected");
 
