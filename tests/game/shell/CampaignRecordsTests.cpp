@@ -173,6 +173,8 @@ TEST_F(CampaignRecordsTest, AdvancingFindsTheNextUnsolvedPuzzleOrSaysAllAreSolve
     Solve(Node("Shore"), 1);
     Entry("Shore").SetCurrentPuzzle(1);
     EXPECT_EQ(CAMPAIGN_ADVANCE_ALL_SOLVED, progress.AdvanceToNextPuzzle());
+    EXPECT_FALSE(progress.SetActiveCampaignNodeIndexFromPuzzle(*Node("Reef").GetPuzzleSet()->GetPuzzles()[1]))
+        << "not a puzzle of the active location";
 
     std::unique_ptr<CampaignProgress> started = ReadProgress("{ 0.2 true -1 { \"\" 0 } 0 }");
     started->AttachPuzzleSetProgresses(nodes);

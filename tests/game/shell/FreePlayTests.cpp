@@ -93,6 +93,7 @@ protected:
 TEST_F(FreePlayTest, TheRequestFollowsTheOptions)
 {
     NamedProperties none;
+    Options().Event_OnDecreaseSolvabilityType(none);
     Options().Event_OnIncreaseBoard2Type(none);
     Options().Event_OnToggleShouldBoard2BeCageless(none);
     Fire("ShowCageRules2DialogEvent");
@@ -102,8 +103,10 @@ TEST_F(FreePlayTest, TheRequestFollowsTheOptions)
     toggle.Set("OnActivationEventNameProperty", screens.dialogRules);
     Fire("ToggleCanUseOddEvent", toggle);
     const PuzzleRequest request = FreePlay::BuildPuzzleRequest(Options());
+    Options().Event_OnIncreaseSolvabilityType(none);
     Options().Event_OnDecreaseBoard2Type(none);
     Options().Event_OnToggleShouldBoard2BeCageless(none);
+    EXPECT_EQ(Options().GetSolvabilityType() - 1, request.solvabilityType);
     toggle.Set("Value", true);
     Fire("ToggleCanUseOddEvent", toggle);
     EXPECT_EQ(1, request.boardType2);

@@ -252,6 +252,7 @@ TEST_F(GamePlayEventsTest, PausingTwiceStopsAndRestartsTheGameClockAndTellsTheSc
     EXPECT_FALSE(Fetch<bool>(log.Last("SetPauseWindowVisibilityEvent"), "AbleToBeVisible"));
 }
 
+// Undo and redo act on the given puzzle only; the view follows its bounds.
 TEST_F(GamePlayEventsTest, UndoAndRedoActOnTheGivenPuzzleOnly)
 {
     ServedPuzzle served = PlayAndShow();
@@ -266,6 +267,9 @@ TEST_F(GamePlayEventsTest, UndoAndRedoActOnTheGivenPuzzleOnly)
     EXPECT_EQ(0u, board.GetSquareValue(square));
     Fire("RedoEvent", "OnActivationEventNameProperty", served.puzzle.get());
     EXPECT_EQ(square.solutionValue, board.GetSquareValue(square));
+    const AABB2 moved(Vector2(10.0f, 20.0f), Vector2(300.0f, 320.0f));
+    Fire("PlayablePuzzleUpdateEvent", "Bounds", moved);
+    EXPECT_EQ(moved, game->GetActivePuzzleView()->GetBounds());
 }
 
 } // namespace
