@@ -1,8 +1,7 @@
-// Staged hints: the button label and stage as the player keeps asking, the
-// sentence of each stage with its numbers and words filled in, and the
-// bubbles it places.
+// Which hint explains which solver step, and staged hints: the button label
+// and stage as the player keeps asking, the sentence of each stage with its
+// numbers and words filled in, and the bubbles it places.
 #include "engine/core/Diagnostics.h"
-#include "engine/core/Rgba.h"
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/solver/StepResult.h"
 #include "game/shell/HintStages.h"
@@ -84,42 +83,33 @@ TEST_F(HintStagesTest, AskingAgainAboutOneStepWalksThroughItsStages)
         EXPECT_EQ((std::vector<std::string>{"destroy hint", bubbles[request]}), callOuts.calls);
     }
     EXPECT_EQ(5, log.Count("HasTakenAHintEvent"));
-    const NamedProperties& text = log.Last("HintTextChangedEvent");
-    EXPECT_EQ(Rgba(0, 255, 0, 255), Fetch<Rgba>(text, "FontColor"));
-    EXPECT_EQ(Rgba(0, 0, 0, 150), Fetch<Rgba>(text, "BaseColor"));
 }
 
-TEST_F(HintStagesTest, AOneStageKindGoesStraightToThatsIt)
+// Another step, even of the same kind or on another board, or a reset,
+// starts over; the reset relabels the button.
+TEST_F(HintStagesTest, AnotherStepOrAResetStartsOver)
 {
-    const HintRecord single = Step(STEP_ID_SINGLE_SQUARE_CAGE, 0, 0, 3);
-    Ask(single);
-    EXPECT_EQ("Another Tip", StageLabel());
-    EXPECT_EQ("TIP: Look at this Equals = cage.", Tip());
-    Ask(single);
-    EXPECT_EQ("That's it!", StageLabel());
-    EXPECT_EQ(1u, Stage());
-    EXPECT_EQ("TIP: Put a 3 in this cage.  The solution for an = cage is the same as the number in the top-left "
-              "corner.",
-              Tip());
-}
-
-TEST_F(HintStagesTest, AnotherStepStartsOverEvenOfTheSameKind)
-{
-    Ask(Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2));
-    Ask(Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2));
+    const HintRecord oddInEven = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
+    Ask(oddInEven);
+    Ask(oddInEven);
     ASSERT_EQ(1u, Stage());
-
     Ask(Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 0, 2));
     EXPECT_EQ(0u, Stage());
-    EXPECT_EQ("Another Tip", StageLabel());
     EXPECT_EQ(1, current.move.x);
-
     PlayableBoard other(NineByNineAnswer(), {});
     HintRecord onOtherBoard = Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 0, 2);
     onOtherBoard.board = &other.board;
     Ask(onOtherBoard);
     EXPECT_EQ(0u, Stage());
-    EXPECT_EQ(&other.board, current.board);
+
+    Ask(oddInEven);
+    Ask(oddInEven);
+    ResetHintStage(current);
+    EXPECT_EQ(HINT_KIND_NONE, current.kind);
+    EXPECT_EQ("Solving Tip", StageLabel());
+    EXPECT_EQ(0u, Stage());
+    Ask(oddInEven);
+    EXPECT_EQ(0u, Stage());
 }
 
 TEST_F(HintStagesTest, LineHintsNameAndPointAtTheRowOrTheColumn)
@@ -158,37 +148,19 @@ TEST_F(HintStagesTest, TheNakedSetSentenceCountsTheSquaresInvolved)
     EXPECT_EQ("TIP: Remove (right-click) candidate 5 in this square, since 5 is already used in this column", Tip());
 }
 
-TEST_F(HintStagesTest, AStepWithoutSentencesShowsAnEmptyTransparentTip)
-{
-    const HintRecord solved = Step(STEP_ID_BOARD_SOLVED, 0, 0, 0);
-    Ask(solved);
-    EXPECT_EQ("Another Tip", StageLabel());
-    EXPECT_EQ("TIP: ", Tip());
-    EXPECT_EQ(Rgba(0, 0, 0, 0), Fetch<Rgba>(log.Last("HintTextChangedEvent"), "BaseColor"));
-    EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
-    Ask(solved);
-    EXPECT_EQ("That's it!", StageLabel());
-    EXPECT_EQ(2, log.Count("HasTakenAHintEvent"));
-}
-
-// Without a board nothing is shown; without an instructor only the text.
-TEST_F(HintStagesTest, NoBoardShowsNothingAndNoInstructorOnlyTheText)
+// Without a board nothing is shown; without an instructor only the text; a
+// step off the board places no square bubble.
+TEST_F(HintStagesTest, NoBoardNoInstructorOrAStepOffTheBoard)
 {
     HintRecord boardless = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
     boardless.board = nullptr;
-    SetHintStage(boardless, current);
-    ShowHintText(current, &callOuts);
+    Ask(boardless);
     EXPECT_EQ(0, log.Count("HintTextChangedEvent"));
     EXPECT_TRUE(callOuts.calls.empty());
-
     SetHintStage(Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2), current);
     ShowHintText(current, nullptr);
     EXPECT_EQ("TIP: Look at this Even cage.", Tip());
-    EXPECT_EQ(1, log.Count("HasTakenAHintEvent"));
-}
 
-TEST_F(HintStagesTest, AStepOffTheBoardPlacesNoSquareBubble)
-{
     // A solution mark names a cage and a solution, not a square.
     const HintRecord mark = Step(STEP_ID_NO_SOLUTION_USES_CANDIDATE, 12, -1, 40);
     for (int request = 0; request < 3; ++request) {
@@ -196,7 +168,6 @@ TEST_F(HintStagesTest, AStepOffTheBoardPlacesNoSquareBubble)
     }
     EXPECT_EQ("TIP: Remove (right-click) candidate 41 from this square, since none of the solutions use it.", Tip());
     EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
-
     const HintRecord badCandidate = Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 1, 9);
     for (int request = 0; request < 4; ++request) {
         Ask(badCandidate);
@@ -204,21 +175,67 @@ TEST_F(HintStagesTest, AStepOffTheBoardPlacesNoSquareBubble)
     EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
 }
 
-TEST_F(HintStagesTest, ResettingForgetsTheStepAndRelabelsTheButton)
+BoardMove MakeMove()
 {
-    const HintRecord oddInEven = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
-    Ask(oddInEven);
-    Ask(oddInEven);
+    BoardMove move;
+    move.type = MOVE_TYPE_CANDIDATE;
+    move.x = 2;
+    move.y = 3;
+    move.data = 1;
+    move.extraData = 1;
+    move.rowIndex = 3;
+    move.columnIndex = -1;
+    move.numCandidatesInvolved = 2;
+    move.originatingBoardIndex = 1;
+    return move;
+}
 
-    ResetHintStage(current);
-    EXPECT_EQ(HINT_KIND_NONE, current.kind);
-    EXPECT_EQ(0u, current.stage);
-    EXPECT_EQ("Solving Tip", StageLabel());
-    EXPECT_EQ(0u, Stage());
+HintRecord RecordOf(const BoardMove& move)
+{
+    HintRecord record;
+    record.kind = 7;
+    record.move = move;
+    return record;
+}
 
-    Ask(oddInEven);
-    EXPECT_EQ(0u, Stage());
-    EXPECT_EQ("Another Tip", StageLabel());
+TEST(HintRecordTest, FromSolverStepTakesTheMoveAndTheBoardAtStageZero)
+{
+    StepResult step;
+    step.stepId = STEP_ID_ONLY_CANDIDATE_LEFT;
+    step.move = MakeMove();
+    Board* board = reinterpret_cast<Board*>(0x10);
+
+    const HintRecord record = HintRecord::FromSolverStep(step, board);
+
+    EXPECT_EQ(13, record.kind);
+    EXPECT_EQ(0u, record.stage);
+    EXPECT_EQ(board, record.board);
+    EXPECT_TRUE(record.IsSameStep(RecordOf(step.move)));
+
+    step.stepId = STEP_ID_BOARD_SOLVED;
+    EXPECT_EQ(HINT_KIND_NONE, HintRecord::FromSolverStep(step, board).kind);
+}
+
+TEST(HintRecordTest, SameStepIgnoresOnlyTheTextAndTheErrorFlag)
+{
+    const HintRecord original = RecordOf(MakeMove());
+    HintRecord annotated = original;
+    annotated.move.text = "explained";
+    annotated.move.errorState = true;
+    annotated.stage = 2;
+    EXPECT_TRUE(original.IsSameStep(annotated));
+
+    const std::vector<void (*)(BoardMove&)> changes = {
+        [](BoardMove& m) { m.type = MOVE_TYPE_VALUE; },  [](BoardMove& m) { ++m.x; },
+        [](BoardMove& m) { ++m.y; },                     [](BoardMove& m) { ++m.data; },
+        [](BoardMove& m) { ++m.extraData; },             [](BoardMove& m) { m.rowIndex = -1; },
+        [](BoardMove& m) { m.columnIndex = 4; },         [](BoardMove& m) { ++m.numCandidatesInvolved; },
+        [](BoardMove& m) { m.originatingBoardIndex = 0; }};
+    for (size_t index = 0; index < changes.size(); ++index) {
+        HintRecord changed = original;
+        changes[index](changed.move);
+        EXPECT_FALSE(original.IsSameStep(changed)) << "change " << index;
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// The campaign controller on a small campaign of its own: grading, rewards,
-// satisfying and unlocking, and the solve timer.
+// The campaign controller on a small campaign of its own: grading against
+// par, rewards by region weight, satisfying and unlocking, the solve timer,
+// and the way back (the way forward is played in PlayerSessionTests).
 
 #include "engine/core/EventRecipient.h"
 #include "game/puzzle/board/Board.h"
@@ -12,8 +13,6 @@ namespace campaign_test {
 namespace {
 
 constexpr int PAR = 20;
-// Two of these make the three seconds a solved puzzle stays on screen.
-constexpr double SOLVED_DISPLAY_STEP = 1.5;
 
 class RecordingReceiver : public CampaignAccomplishmentsReceiver {
 public:
@@ -24,6 +23,7 @@ public:
     std::vector<CampaignAccomplishments> reports;
 };
 
+// Counts the firings of one event.
 class EventCounter : public EventRecipient {
 public:
     explicit EventCounter(const std::string& eventName)
@@ -34,34 +34,22 @@ public:
     int count = 0;
 };
 
-// The screens as a log of what the campaign asked of them; window handles
-// are ten times the identifier.
-class RecordingScreens : public CampaignScreens, public EventRecipient {
+// Screens that keep only the windows pushed and popped and which puzzle
+// groups were rebuilt.
+class GroupScreens : public CampaignScreens {
 public:
-    RecordingScreens()
+    void CreatePuzzleWindow(Puzzle*, const std::string&, bool, bool) override {}
+    void PushWindow(int windowId, bool) override { windows.push_back("push " + std::to_string(windowId)); }
+    void PopWindow(int windowId, bool) override { windows.push_back("pop " + std::to_string(windowId)); }
+    int GetWindowHandle(int) override { return 0; }
+    void CreateCampaignWindow(std::vector<CampaignRegion>&) override {}
+    void CreateCampaignRegion(CampaignRegion*) override {}
+    void CreateCampaignNodeWindow(CampaignNode*) override {}
+    void CreatePuzzleGroups(CampaignNode*, int windowId) override { groups.push_back(windowId); }
+    void CreatePuzzleSolvedDialog(Puzzle*) override {}
+    void ShowConfirmationDialog(const std::string&, const std::string&, const std::string&, const std::string&,
+                                NamedProperties&) override
     {
-        RegisterEventHandler("SaveGameEvent", UlvoEventSystem::GetGlobal(), &RecordingScreens::OnSave, this);
-        RegisterEventHandler("TeachMechanicsEvent", UlvoEventSystem::GetGlobal(), &RecordingScreens::OnTeach, this);
-    }
-    void CreatePuzzleWindow(Puzzle* puzzle, const std::string&, bool, bool) override
-    {
-        log.push_back("puzzle " + puzzle->GetDisplayName());
-    }
-    void PushWindow(int windowId, bool) override { log.push_back("push " + std::to_string(windowId)); }
-    void PopWindow(int windowId, bool) override { log.push_back("pop " + std::to_string(windowId)); }
-    int GetWindowHandle(int windowId) override { return windowId * 10; }
-    void CreateCampaignWindow(std::vector<CampaignRegion>&) override { log.push_back("map"); }
-    void CreateCampaignRegion(CampaignRegion* region) override { log.push_back("region " + region->GetName()); }
-    void CreateCampaignNodeWindow(CampaignNode* node) override { log.push_back("location " + node->GetName()); }
-    void CreatePuzzleGroups(CampaignNode* node, int windowId) override
-    {
-        log.push_back("group " + std::to_string(windowId) + " of " + node->GetName());
-    }
-    void CreatePuzzleSolvedDialog(Puzzle* puzzle) override { log.push_back("solved " + puzzle->GetDisplayName()); }
-    void ShowConfirmationDialog(const std::string& question, const std::string&, const std::string&,
-                                const std::string&, NamedProperties&) override
-    {
-        log.push_back("confirm " + question);
     }
     void SetLessonBox(const AABB2&) override {}
     Vector2 GetFirstHomeworkLocation() override { return Vector2(0.0f, 0.0f); }
@@ -69,39 +57,18 @@ public:
     void DrawCampaignRegionBackground(const CampaignRegion*) override {}
     void DrawCampaignRegionFullScreenTexture(const CampaignRegion*) override {}
 
-    void OnSave(NamedProperties&) { log.push_back("save"); }
-    void OnTeach(NamedProperties& args)
-    {
-        TeachableGameMechanics mechanics;
-        int handle = -1;
-        args.Get("GameMechanicsToTeach", mechanics);
-        args.Get("ParentWindowContextHandle", handle);
-        for (int mechanic : mechanics.mechanics) {
-            log.push_back("teach " + std::to_string(mechanic) + " over " + std::to_string(handle));
-        }
-    }
-
-    std::vector<std::string> log;
+    std::vector<std::string> windows;
+    std::vector<int> groups;
 };
 
-TEST(CampaignGradeTest, StepsAgainstPar)
+TEST(CampaignGradeTest, StepsAgainstParAndRewardsByStateAndRegionWeight)
 {
     const struct {
-        int par;
-        int steps;
-        int grade;
-    } cases[] = {
-        {20, 20, 5}, {20, 15, 5}, {20, 0, 5}, // no step counted counts as par
-        {20, 22, 4}, {20, 23, 3}, {9, 10, 4}, // 0.9 in single precision is good enough
-        {10, 12, 3},
-    };
-    for (const auto& c : cases) {
+        int par, steps, grade;
+    } grades[] = {{20, 20, 5}, {20, 0, 5}, {20, 22, 4}, {20, 23, 3}, {9, 10, 4}, {10, 12, 3}};
+    for (const auto& c : grades) {
         EXPECT_EQ(GradeForSteps(c.par, c.steps), c.grade) << c.par << " par, " << c.steps << " steps";
     }
-}
-
-TEST(CampaignRewardTest, ByRegionWeightAndGrade)
-{
     EXPECT_EQ(GetRegionRewardWeight("Beyond"), 16);
     EXPECT_EQ(GetRegionRewardWeight("beyond"), 1) << "names are compared exactly";
     Clock clock;
@@ -129,21 +96,15 @@ protected:
         campaign.SetScreens(&screens);
         campaign.Startup(&clock);
         campaign.SelectProgress(&progress);
-        receiver.reports.clear();
     }
     void TearDown() override { campaign.Shutdown(); }
 
-    // What the screens were asked for by firing the event.
-    template <typename T = int*>
-    std::vector<std::string> Fire(const char* eventName, const char* key = nullptr, T payload = T{})
+    template <typename T>
+    void Fire(const char* eventName, const char* key, T payload)
     {
-        screens.log.clear();
         NamedProperties args;
-        if (key != nullptr) {
-            args.Set(key, payload);
-        }
+        args.Set(key, payload);
         FireGlobalEvent(eventName, args);
-        return screens.log;
     }
 
     void WriteCampaign()
@@ -151,22 +112,26 @@ protected:
         CampaignData data;
         data.startNodeName = "Cove";
         const struct {
-            const char* name;
-            const char* unlock;
-            const char* rank;
+            const char *name, *unlock, *rank;
         } locations[] = {{"Cove", "Reef", ""}, {"Reef", "Gate", "Sailor"}, {"Gate", nullptr, ""}};
         for (const auto& location : locations) {
             CampaignNode node;
             node.SetName(location.name);
             node.SetPuzzleSetFileName(std::string(location.name) + ".PuzzleSet");
             node.SetAchievement(location.rank);
-            node.SetOptional(false);
             if (location.unlock != nullptr) {
                 node.SetConnections({location.unlock});
                 node.SetUnlocks({location.unlock});
             }
             data.nodes.push_back(std::move(node));
-            WriteSet(location.name);
+            PuzzleSetDescriptor set;
+            set.name = set.setID = location.name;
+            set.request = CustomRequest();
+            for (int seed : {300, 301}) {
+                set.descriptors.push_back(MakeDescriptor(CustomRequest(), seed + 2 * int(data.nodes.size() - 1), 0.0f));
+                set.descriptors.back().SetSolverSteps(PAR);
+            }
+            folder.Write("Puzzles/" + set.name + ".PuzzleSet", WriteRecord(set, RESOURCE_STREAM_FORMAT_TEXT));
         }
         data.regions.resize(2);
         data.regions[0].SetName("Ocean");
@@ -176,25 +141,8 @@ protected:
         folder.Write(CAMPAIGN_DATA_FILE, WriteRecord(data, RESOURCE_STREAM_FORMAT_TEXT));
     }
 
-    void WriteSet(const std::string& name)
-    {
-        PuzzleSetDescriptor set;
-        set.name = name;
-        set.setID = name;
-        set.request = CustomRequest();
-        for (int i = 0; i < 2; ++i) {
-            PuzzleDescriptor descriptor = MakeDescriptor(CustomRequest(), m_nextSeed++, 0.0f);
-            descriptor.SetSolverSteps(PAR);
-            set.descriptors.push_back(descriptor);
-        }
-        folder.Write("Puzzles/" + name + ".PuzzleSet", WriteRecord(set, RESOURCE_STREAM_FORMAT_TEXT));
-    }
-
     CampaignNode& Node(const std::string& name) { return *Campaign::FindNodeByName(campaign.GetNodes(), name); }
-    Puzzle& PuzzleOf(const std::string& name, size_t index)
-    {
-        return *Node(name).GetPuzzleSet()->GetPuzzles()[index];
-    }
+    Puzzle& PuzzleOf(const std::string& name, size_t index) { return *Node(name).GetPuzzleSet()->GetPuzzles()[index]; }
 
     // Makes the puzzle the one in play, solved in the given steps, and
     // grades it; the last report.
@@ -209,13 +157,25 @@ protected:
         }
         puzzle.GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
         campaign.SubmitPlayerAccomplishments();
-        EXPECT_FALSE(receiver.reports.empty());
         return receiver.reports.empty() ? CampaignAccomplishments{} : receiver.reports.back();
     }
 
     std::vector<int> States()
     {
         return {Node("Cove").GetPlayerState(), Node("Reef").GetPlayerState(), Node("Gate").GetPlayerState()};
+    }
+
+    // A solved puzzle in play, noticed by the first update.
+    Puzzle& PlayAndSolveFirst()
+    {
+        Puzzle& puzzle = *campaign.GetActivePuzzle();
+        campaign.Play(nullptr);
+        EXPECT_TRUE(chef.BuildBoardsForPuzzle(&puzzle));
+        puzzle.Start();
+        campaign.Update();
+        puzzle.GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
+        campaign.Update();
+        return puzzle;
     }
 
     testsupport::ScopedDataFolder folder;
@@ -225,45 +185,34 @@ protected:
     RecordingReceiver receiver;
     PemberquillCampaign campaign;
     CampaignProgress progress;
-    RecordingScreens screens;
-
-private:
-    int m_nextSeed = 300;
+    EventCounter solves{"SolvePuzzleEvent"};
+    EventCounter saves{"SaveGameEvent"};
+    EventCounter lessons{"TeachMechanicsEvent"};
+    GroupScreens screens;
 };
-
-TEST_F(PemberquillCampaignTest, AProfileOpensTheStartAndReportsItsScore)
-{
-    campaign.SelectProgress(&progress);
-    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED, CAMPAIGN_NODE_LOCKED}));
-    ASSERT_EQ(receiver.reports.size(), 1u);
-    EXPECT_EQ(receiver.reports[0].flags, ACCOMPLISHED_RANK_PROGRESS_ONLY);
-    EXPECT_EQ(receiver.reports[0].reward, 0);
-}
 
 TEST_F(PemberquillCampaignTest, GradesByStepsAndNeverLowersAGrade)
 {
-    CampaignAccomplishments report = Solve("Cove", 0, PAR + 2);
-    EXPECT_EQ(PuzzleOf("Cove", 0).GetProgress()->GetState(), 4);
-    EXPECT_EQ(report.reward, 4);
-    EXPECT_EQ(report.stepsOverPar, 2);
-
-    // Replayed badly: the good grade and its reward stay.
-    report = Solve("Cove", 0, PAR * 2);
-    EXPECT_EQ(PuzzleOf("Cove", 0).GetProgress()->GetState(), 4);
-    EXPECT_EQ(report.reward, 4);
-
-    report = Solve("Cove", 0, PAR);
-    EXPECT_EQ(PuzzleOf("Cove", 0).GetProgress()->GetState(), 5);
-    EXPECT_EQ(report.reward, 5);
+    const struct {
+        int steps, state;
+    } solves[] = {{PAR + 2, 4}, {PAR * 2, 4}, {PAR, 5}};
+    for (const auto& solve : solves) {
+        const CampaignAccomplishments report = Solve("Cove", 0, solve.steps);
+        EXPECT_EQ(PuzzleOf("Cove", 0).GetProgress()->GetState(), solve.state) << solve.steps;
+        EXPECT_EQ(report.reward, solve.state) << solve.steps;
+    }
+    EXPECT_EQ(Solve("Cove", 0, PAR + 2).stepsOverPar, 2);
 }
 
-TEST_F(PemberquillCampaignTest, SatisfyingOpensTheNextLocationThenTheNextRegion)
+TEST_F(PemberquillCampaignTest, SatisfyingOpensTheNextLocationThenTheNextRegionOnce)
 {
-    CampaignAccomplishments report = Solve("Cove", 0);
-    EXPECT_EQ(report.flags, ACCOMPLISHED_PUZZLE_SOLVED);
-    EXPECT_EQ(States()[1], CAMPAIGN_NODE_REVEALED);
+    // Selecting the profile opened the start and reported the score alone.
+    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED, CAMPAIGN_NODE_LOCKED}));
+    ASSERT_EQ(receiver.reports.size(), 1u);
+    EXPECT_EQ(receiver.reports[0].flags, ACCOMPLISHED_RANK_PROGRESS_ONLY);
 
-    report = Solve("Cove", 1);
+    EXPECT_EQ(Solve("Cove", 0).flags, ACCOMPLISHED_PUZZLE_SOLVED);
+    CampaignAccomplishments report = Solve("Cove", 1);
     EXPECT_EQ(report.flags, ACCOMPLISHED_PUZZLE_SOLVED | ACCOMPLISHED_NODE_SATISFIED | ACCOMPLISHED_NODE_UNLOCKED);
     EXPECT_EQ(report.unlockedLocationName, "Reef");
     EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_SATISFIED, CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED}));
@@ -276,10 +225,7 @@ TEST_F(PemberquillCampaignTest, SatisfyingOpensTheNextLocationThenTheNextRegion)
     EXPECT_EQ(report.rankName, "Sailor");
     EXPECT_EQ(report.unlockedRegionName, "Beyond");
     EXPECT_EQ(States()[2], CAMPAIGN_NODE_OPEN);
-
-    // Satisfied once: solving again reports no second rank or unlock.
-    report = Solve("Reef", 1);
-    EXPECT_EQ(report.flags, ACCOMPLISHED_PUZZLE_SOLVED);
+    EXPECT_EQ(Solve("Reef", 1).flags, ACCOMPLISHED_PUZZLE_SOLVED) << "satisfied once";
 
     // Beyond pays sixteen times; the score adds every region at its weight.
     report = Solve("Gate", 0);
@@ -288,25 +234,17 @@ TEST_F(PemberquillCampaignTest, SatisfyingOpensTheNextLocationThenTheNextRegion)
     EXPECT_EQ(campaign.GetCampaignScore(), 4 * 5 + 5 * 16);
 }
 
-// The solve is noticed once, shown for three seconds of campaign time, and
-// graded on the first frame after that.
+// The solve is noticed once, shown for three seconds of campaign time with
+// no pause allowed, and graded on the first frame after that.
 TEST_F(PemberquillCampaignTest, ASolveIsGradedOnceAfterTheDisplayTime)
 {
-    EventCounter solves("SolvePuzzleEvent");
-    Puzzle& puzzle = *campaign.GetActivePuzzle();
-    ASSERT_EQ(&puzzle, &PuzzleOf("Cove", 0));
-    campaign.Play(nullptr);
-    ASSERT_TRUE(chef.BuildBoardsForPuzzle(&puzzle));
-    puzzle.Start();
-    campaign.Update();
-    EXPECT_EQ(solves.count, 0);
-
-    puzzle.GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
-    campaign.Update();
+    receiver.reports.clear();
+    Puzzle& puzzle = PlayAndSolveFirst();
     campaign.Update();
     EXPECT_EQ(solves.count, 1);
-    clock.Advance(SOLVED_DISPLAY_STEP);
-    clock.Advance(SOLVED_DISPLAY_STEP);
+    FireGlobalEvent("ShowCampaignEscapeDialogEvent");
+    EXPECT_TRUE(puzzle.IsActive());
+    clock.Advance(3.0);
     campaign.Update();
     EXPECT_TRUE(receiver.reports.empty()) << "graded before the display time was over";
 
@@ -318,96 +256,51 @@ TEST_F(PemberquillCampaignTest, ASolveIsGradedOnceAfterTheDisplayTime)
     EXPECT_EQ(solves.count, 1);
 }
 
-using Log = std::vector<std::string>;
-
-TEST_F(PemberquillCampaignTest, TheRoadForwardToAPuzzleAndBackToTheTitle)
+// Leaving a puzzle saves and returns to its location; the last puzzle of a
+// location runs out into the region; each step back leads one screen up.
+TEST_F(PemberquillCampaignTest, TheWayBackSavesAndLeadsOneScreenUpAtATime)
 {
-    CampaignRegion* ocean = &campaign.GetRegions()[0];
-    Puzzle* first = &PuzzleOf("Cove", 0);
-    const std::string name = first->GetDisplayName();
-    EXPECT_EQ(Fire("PlayCampaignEvent"), (Log{"pop 0", "map", "push 6", "teach 1700 over 60"}));
+    Fire("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", &campaign.GetRegions()[0]);
+    FireGlobalEvent("PlayCampaignRegionEvent");
+    Fire("PlayCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Cove"));
+    Solve("Cove", 0);
+    Fire("PlayNextCampaignPuzzleEvent", "OnActivationEventNameProperty", &PuzzleOf("Cove", 0));
+    EXPECT_EQ(campaign.GetActivePuzzle(), &PuzzleOf("Cove", 1));
+    screens.windows.clear();
+    FireGlobalEvent("QuitCampaignPuzzleEvent");
+    EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 13", "pop 12", "push 8"}));
+    EXPECT_EQ(saves.count, 1);
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
+    Solve("Cove", 1);
+    FireGlobalEvent("PlayNextCampaignPuzzleEvent");
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_REGION);
+    EXPECT_EQ(Node("Cove").GetPlayerState(), CAMPAIGN_NODE_COMPLETED);
+    Fire("PlayCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Reef"));
+    screens.windows.clear();
+    FireGlobalEvent("QuitCampaignNodeEvent");
+    EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 8", "pop 12", "pop 6", "push 7"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_REGION);
+    const int lessonsBefore = lessons.count;
+    FireGlobalEvent("QuitCampaignRegionEvent");
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_MAP);
-    EXPECT_EQ(Fire("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", ocean), Log{});
-    EXPECT_EQ(Fire("PlayCampaignRegionEvent"),
-              (Log{"pop 12", "pop 6", "region Ocean", "push 7", "teach 1800 over 70"}));
-    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_REGION);
-    EXPECT_EQ(Fire("PlayCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Cove")),
-              (Log{"pop 12", "pop 7", "location Cove", "push 8", "teach 1900 over 80"}));
-    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
-    EXPECT_EQ(Fire("PlayCampaignPuzzleEvent", "OnActivationEventNameProperty", first),
-              (Log{"pop 8", "puzzle " + name, "push 12"}));
-    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_PUZZLE);
-
-    // The profile is saved before the location is shown again.
-    EXPECT_EQ(Fire("QuitCampaignPuzzleEvent"), (Log{"pop 13", "pop 12", "save", "location Cove", "push 8"}));
-    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
-    EXPECT_EQ(Fire("QuitCampaignNodeEvent"),
-              (Log{"pop 8", "pop 12", "pop 6", "region Ocean", "push 7", "teach 1800 over 70"}));
-    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_REGION);
-    EXPECT_EQ(Fire("QuitCampaignRegionEvent"), (Log{"pop 7", "pop 0", "map", "push 6", "teach 1700 over 60"}));
+    EXPECT_EQ(lessons.count, lessonsBefore + 1) << "the map's lesson";
     EXPECT_EQ(campaign.GetSelectedRegion(), nullptr);
-    EXPECT_EQ(Fire("QuitCampaignEvent"), (Log{"pop 6", "push 0"}));
+    screens.windows.clear();
+    FireGlobalEvent("QuitCampaignEvent");
+    EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 6", "push 0"}));
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_OFF);
 }
 
-TEST_F(PemberquillCampaignTest, ASolvedPuzzleOffersItsDialogAndTheNextPuzzlesRunOutIntoTheRegion)
+// Each page turn rebuilds its own group of the selected location.
+TEST_F(PemberquillCampaignTest, PageTurnsRebuildTheirOwnGroup)
 {
-    Fire("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", &campaign.GetRegions()[0]);
-    Fire("PlayCampaignRegionEvent");
-    Fire("PlayCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Cove"));
-    Solve("Cove", 0);
-    Puzzle* first = &PuzzleOf("Cove", 0);
-    Puzzle* second = &PuzzleOf("Cove", 1);
-    EXPECT_EQ(Fire("PlayCampaignPuzzleEvent", "OnActivationEventNameProperty", first),
-              (Log{"solved " + first->GetDisplayName(), "push 36"}));
-    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
-    EXPECT_EQ(Fire("PlayNextCampaignPuzzleEvent", "OnActivationEventNameProperty", first),
-              (Log{"pop 36", "pop 8", "puzzle " + second->GetDisplayName(), "push 12"}));
-    Solve("Cove", 1);
-    EXPECT_EQ(Fire("PlayNextCampaignPuzzleEvent"),
-              (Log{"pop 36", "pop 8", "pop 12", "pop 12", "pop 6", "region Ocean", "push 7", "teach 1800 over 70"}));
-    EXPECT_EQ(Node("Cove").GetPlayerState(), CAMPAIGN_NODE_COMPLETED);
-}
-
-TEST_F(PemberquillCampaignTest, PageTurnsRebuildTheirOwnGroupOfTheSelectedLocation)
-{
-    EXPECT_EQ(Fire("SatisfiedCampaignNodeNextMediumPageEvent", "OnActivationEventNameProperty", 1), Log{})
-        << "no location selected";
+    Fire("SatisfiedCampaignNodeNextMediumPageEvent", "OnActivationEventNameProperty", 1);
     campaign.SetSelectedNode(&Node("Reef"));
-    const std::pair<const char*, const char*> pages[] = {{"SatisfiedCampaignNodePrevEasyPageEvent", "group 27 of Reef"},
-                                                         {"SatisfiedCampaignNodeNextMediumPageEvent", "group 28 of Reef"},
-                                                         {"SatisfiedCampaignNodeNextHardPageEvent", "group 29 of Reef"}};
-    for (const auto& [event, group] : pages) {
-        EXPECT_EQ(Fire(event, "OnActivationEventNameProperty", 1), Log{group});
+    for (const char* page : {"SatisfiedCampaignNodePrevEasyPageEvent", "SatisfiedCampaignNodeNextMediumPageEvent",
+                             "SatisfiedCampaignNodeNextHardPageEvent"}) {
+        Fire(page, "OnActivationEventNameProperty", 1);
     }
-}
-
-// Nothing to enter, no profile, a solve being graded: each step that needs
-// the missing thing is skipped, nothing is dereferenced.
-TEST_F(PemberquillCampaignTest, WhatIsMissingIsSkipped)
-{
-    EXPECT_EQ(Fire("PlayCampaignRegionEvent"), Log{}) << "no region selected";
-    EXPECT_EQ(Fire("PlayCampaignNodeEvent"), Log{}) << "no location selected";
-    Puzzle* none = nullptr;
-    EXPECT_EQ(Fire("PlayCampaignPuzzleEvent", "OnActivationEventNameProperty", none), Log{});
-    EXPECT_EQ(Fire("ResetAndPlayPuzzleEvent", "OnActivationEventNameProperty", none), Log{"pop 36"});
-
-    campaign.SelectProgress(nullptr);
-    EXPECT_EQ(Fire("PlayCampaignEvent"), Log{}) << "no progress to show";
-    EXPECT_EQ(campaign.GetActivePuzzle(), nullptr);
-    EXPECT_EQ(Fire("ShowCampaignEscapeDialogEvent"), Log{"push 13"});
-}
-
-TEST_F(PemberquillCampaignTest, NoPauseWhileASolveWaitsToBeGraded)
-{
-    Puzzle& puzzle = *campaign.GetActivePuzzle();
-    campaign.Play(nullptr);
-    ASSERT_TRUE(chef.BuildBoardsForPuzzle(&puzzle));
-    puzzle.Start();
-    puzzle.GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
-    campaign.Update();
-    EXPECT_EQ(Fire("ShowCampaignEscapeDialogEvent"), Log{});
-    EXPECT_TRUE(puzzle.IsActive());
+    EXPECT_EQ(screens.groups, (std::vector<int>{27, 28, 29}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-// The profile manager over real files: start-up with no, a stored, a
-// damaged and an older profile; the stems of later profiles; deleting one
-// profile without touching another; when a switch saves.
+// The profile manager over real files (a first start, a stored profile and
+// deleting one are in PlayerSessionTests): a damaged and an older profile,
+// the stems of later profiles, deleting one profile without touching
+// another, when a switch saves.
 #include "game/shell/KeepFileAside.h"
 #include "game/shell/PlayerProfileManager.h"
 
@@ -23,7 +24,6 @@
 #include "tests/support/TemporaryFolder.h"
 
 using namespace Pemberquill;
-using options_test::Fetch;
 
 namespace {
 
@@ -52,8 +52,7 @@ protected:
     PlayerProfileManagerTest()
     {
         screens.ui.Startup(screens.clock);
-        log.Listen({"OnPlayerProfileSelected", "TeachMechanicsEvent", "SetChangeProfileLabelEvent",
-                    "ShowSelectProfileDialogEvent"});
+        log.Listen({"OnPlayerProfileSelected", "ShowSelectProfileDialogEvent", "TeachMechanicsEvent"});
     }
 
     std::string Path(const std::string& name) const { return folder.File(name); }
@@ -62,15 +61,6 @@ protected:
     void WriteBytes(const std::string& name, const std::string& text) const
     {
         testsupport::WriteFileBytes(Path(name), AsBytes(text));
-    }
-    // A stored profile of that name knowing the one mechanic.
-    void WriteProfile(const std::string& stem, const std::string& name, int mechanic) const
-    {
-        PlayerProfile profile(name);
-        profile.GetGameMechanicsKnown().mechanics.insert(mechanic);
-        ResourceStream stream(RESOURCE_STREAM_FORMAT_BINARY, 1024);
-        profile.Write(stream);
-        ASSERT_TRUE(stream.SaveToFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, stem + ".playerProfile")));
     }
     std::set<int> StoredMechanics(const std::string& stem) const
     {
@@ -99,45 +89,6 @@ protected:
     options_test::EventLog log;
     PlayerProfileManager manager;
 };
-
-TEST_F(PlayerProfileManagerTest, WithoutAStoredProfileTheOwnOneIsCreatedSavedSelectedAndWelcomed)
-{
-    for (const bool isEmptyFilePresent : {false, true}) {
-        SCOPED_TRACE(isEmptyFilePresent);
-        std::filesystem::remove(Path(OWN_FILE));
-        if (isEmptyFilePresent) {
-            WriteBytes(OWN_FILE, "");
-        }
-        log.events.clear();
-        manager.Startup("Ann");
-
-        EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "", "", "", "", ""}));
-        EXPECT_EQ(manager.GetActiveSlotIndex(), 0);
-        EXPECT_EQ(manager.GetActiveProfileFileStem(), "steamuser");
-        ResourceStream stored(UlvoPath(PATH_MARKER_PLAYER_STORAGE, OWN_FILE));
-        EXPECT_EQ(PlayerProfile(stored).GetName(), "Ann");
-        EXPECT_EQ(log.Count("OnPlayerProfileSelected"), 1);
-        const NamedProperties& lesson = log.Last("TeachMechanicsEvent");
-        EXPECT_EQ(Fetch<TeachableGameMechanics>(lesson, "GameMechanicsToTeach").mechanics, std::set<int>{1680});
-        EXPECT_EQ(Fetch<int>(lesson, "ParentWindowContextHandle"), PemberquillUI::GetWindowHandle(GAME_WINDOW_TITLE));
-    }
-}
-
-TEST_F(PlayerProfileManagerTest, StoredProfilesAreLoadedUnderTheirStemsWithoutBeingWritten)
-{
-    WriteProfile("steamuser", "OldName", 7);
-    WriteProfile("steamuser-3", "Bea", 9);
-    const testsupport::Bytes own = Bytes(OWN_FILE);
-    manager.Startup("Ann");
-
-    EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "Bea", "", "", "", ""}));
-    EXPECT_EQ(manager.GetActiveProfile()->GetGameMechanicsKnown().mechanics, std::set<int>{7});
-    EXPECT_EQ(manager.GetProfileFileStem("Bea"), "steamuser-3");
-    EXPECT_EQ(Bytes(OWN_FILE), own);
-    EXPECT_EQ(log.Count("OnPlayerProfileSelected"), 1);
-    EXPECT_EQ(log.Count("TeachMechanicsEvent"), 0);
-    EXPECT_EQ(Fetch<std::string>(log.Last("SetChangeProfileLabelEvent"), "Label"), "Click here if you're not Ann");
-}
 
 TEST_F(PlayerProfileManagerTest, ADamagedProfileIsKeptAsideNeverReplacedAndThePlayerIsTold)
 {
@@ -232,22 +183,26 @@ TEST_F(PlayerProfileManagerTest, LaterProfilesTakeTheirOwnStemsAndDeletingOneTou
     for (const auto& [name, bytes] : kept) {
         EXPECT_EQ(Bytes(name), bytes) << name;
     }
+    // A later stem is found past a gap.
+    Fire("DeleteProfileEvent", "Bob");
+    manager.Startup("Ann");
+    EXPECT_EQ(manager.GetProfileFileStem("Dan"), "steamuser-2");
 }
 
-TEST_F(PlayerProfileManagerTest, AnExistingOrEmptyNameIsRefused)
+// An existing or empty name makes no profile; only a switch away saves the
+// profile left.
+TEST_F(PlayerProfileManagerTest, OnlyANewNameMakesAProfileAndOnlyASwitchAwaySavesTheProfileLeft)
 {
     manager.Startup("Ann");
-    const int selections = log.Count("OnPlayerProfileSelected");
     Fire("CreateProfileEvent", "Ann");
     Fire("CreateProfileEvent", "");
-    EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "", "", "", "", ""}));
-    EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections);
-}
-
-TEST_F(PlayerProfileManagerTest, OnlyASwitchAwaySavesTheProfileLeft)
-{
-    manager.Startup("Ann");
     Fire("CreateProfileEvent", "Bob");
+    EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "Bob", "", "", "", ""}));
+    // Each new player is welcomed on the title screen.
+    EXPECT_EQ(log.Count("TeachMechanicsEvent"), 2);
+    EXPECT_EQ(options_test::Fetch<TeachableGameMechanics>(log.Last("TeachMechanicsEvent"), "GameMechanicsToTeach")
+                  .mechanics,
+              std::set<int>{1680});
     manager.GetActiveProfile()->GetGameMechanicsKnown().mechanics.insert(99);
     const int selections = log.Count("OnPlayerProfileSelected");
 
@@ -258,30 +213,6 @@ TEST_F(PlayerProfileManagerTest, OnlyASwitchAwaySavesTheProfileLeft)
     Fire("SelectProfileEvent", "Ann");
     EXPECT_EQ(StoredMechanics("steamuser-1"), std::set<int>{99});
     EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections + 1);
-}
-
-TEST_F(PlayerProfileManagerTest, TheDeleteConfirmationCarriesTheNameAndItsCancelPopsOnlyTheDialog)
-{
-    manager.Startup("Ann");
-    Fire("CreateProfileEvent", "Bob");
-    std::vector<std::string> order;
-    screen_test::EventRecorder pushes("WindowPushEvent", order);
-    screen_test::EventRecorder pops("WindowPopEvent", order);
-    const auto activate = [](const char* buttonName) {
-        auto* button = dynamic_cast<ActivatableWidget*>(FindChild(GAME_WINDOW_CONFIRMATION, buttonName));
-        ASSERT_NE(button, nullptr) << buttonName;
-        button->Activate();
-    };
-    Fire("ConfirmDeleteProfileEvent", "Bob");
-    const int dialog = PemberquillUI::GetWindowHandle(GAME_WINDOW_CONFIRMATION);
-    EXPECT_EQ(pushes.Get<int>(0, "Handle"), dialog);
-    activate("ConfirmationCancelButton");
-    EXPECT_EQ(pops.Get<int>(0, "OnActivationEventNameProperty"), dialog);
-    EXPECT_EQ(manager.GetProfileFileStem("Bob"), "steamuser-1");
-
-    Fire("ConfirmDeleteProfileEvent", "Bob");
-    activate("ConfirmationOkButton");
-    EXPECT_EQ(manager.GetProfileFileStem("Bob"), "");
 }
 
 } // namespace

@@ -1,10 +1,10 @@
-// The files the shell keeps, in one table: the campaign file, the campaign
-// progress record, the player profile and the options file. For each: the
-// exact bytes (and text) of a sample with no value at its default, the round
-// trip through every form it writes, every truncation refused without
-// touching what was read before, and the older or hand-edited files it still
-// reads. (The campaign file's text layout is pinned by the campaign maker's
-// test against the committed campaign.)
+// The files the player keeps, in one table: the campaign progress record,
+// the player profile and the options file. For each: the exact bytes (and
+// text) of a sample with no value at its default, the round trip through
+// every form it writes, every truncation refused without touching what was
+// read before, and the older or hand-edited files it still reads. (The
+// campaign file is pinned by the campaign maker's test and read whole by
+// PlayerSessionTests.)
 #include "engine/core/UlvoException.h"
 #include "game/shell/CampaignData.h"
 #include "game/shell/CampaignProgress.h"
@@ -59,72 +59,6 @@ Reread RereadOver(std::function<std::unique_ptr<Record>()> makeOther)
         }
         return WriteRecord(*record, RESOURCE_STREAM_FORMAT_BINARY);
     };
-}
-
-// --- The campaign file.
-
-std::unique_ptr<CampaignData> SampleCampaign()
-{
-    auto campaign = std::make_unique<CampaignData>();
-    campaign->campaignName = "Harrowmere";
-    campaign->startNodeName = "Shore";
-    CampaignNode node;
-    node.SetName("Shore");
-    node.SetPuzzleSetFileName("Shore.PuzzleSet");
-    node.SetAchievement("Deckhand");
-    node.SetOptional(true);
-    node.SetRegionIndex(2);
-    node.SetMapCoords(Vector2(0.25f, 0.75f));
-    node.SetConnections({"Reef"});
-    campaign->nodes.push_back(std::move(node));
-    CampaignRegion ocean;
-    ocean.SetName("Ocean");
-    const char* paths[] = {"b.png", "l.png", "u.png", "h.png"};
-    for (int image = 0; image < NUM_CAMPAIGN_REGION_IMAGES; ++image) {
-        ocean.SetImagePath(CampaignRegionImage(image), paths[image]);
-    }
-    ocean.SetMapCoords(Vector2(0.5f, 0.25f));
-    ocean.SetNodeNames({"Shore"});
-    ocean.SetPalette({Rgba(1, 2, 3, 4)});
-    campaign->regions.push_back(ocean);
-    return campaign;
-}
-
-RecordCase CampaignFile()
-{
-    ByteWriter binary;
-    binary.Marker().String("Harrowmere").String("Shore").Int32(1);
-    binary.String("Shore").String("Shore.PuzzleSet").String("Deckhand").Bool(true).Int32(2).Float(0.25f).Float(0.75f);
-    binary.String("Connections").Int32(1).String("Reef").String("Unlocks").Int32(0);
-    binary.Int32(1).Int32(1).String("Ocean").String("b.png").String("l.png").String("u.png").String("h.png");
-    binary.Float(0.5f).Float(0.25f).String("Nodes").Int32(1).String("Shore").String("Palette").Int32(1);
-    binary.Int8(1).Int8(2).Int8(3).Int8(4);
-    // Tags are not checked, comments are skipped, counts are truncated, and
-    // a count of 0 or less lists nothing.
-    const std::string handEdited = "// The campaign\n\"Name\" \"Start\"\n1.9 /* one location */\n"
-                                   "{ \"Start\" \"Start.PuzzleSet\" \"\" true 3 Vector2(0.1,0.9)\n"
-                                   "  \"links\" -2 { }\n  \"opens\" 1 { \"A\" } }\n1\n"
-                                   "{ 1 \"Sky\" \"a\" \"b\" \"c\" \"d\" Vector2(1,0)\n"
-                                   "  \"whatever\" 0 { }\n  \"colours\" 1 { Rgba(9,8,7,6) } }\n";
-    ByteWriter handEditedBinary;
-    handEditedBinary.Marker().String("Name").String("Start").Int32(1);
-    handEditedBinary.String("Start").String("Start.PuzzleSet").String("").Bool(true).Int32(3).Float(0.1f).Float(0.9f);
-    handEditedBinary.String("Connections").Int32(0).String("Unlocks").Int32(1).String("A");
-    handEditedBinary.Int32(1).Int32(1).String("Sky").String("a").String("b").String("c").String("d");
-    handEditedBinary.Float(1.0f).Float(0.0f).String("Nodes").Int32(0).String("Palette").Int32(1);
-    handEditedBinary.Int8(9).Int8(8).Int8(7).Int8(6);
-    return {"campaign file",
-            [](ResourceStreamFormat format) { return WriteRecord(*SampleCampaign(), format); },
-            binary.bytes,
-            "",
-            RereadOver<CampaignData>([] {
-                auto other = std::make_unique<CampaignData>();
-                other->campaignName = "Other";
-                other->nodes.resize(2);
-                return other;
-            }),
-            "}",
-            {{handEdited, handEditedBinary.bytes}}};
 }
 
 // --- The campaign progress record.
@@ -283,7 +217,7 @@ RecordCase OptionsFile()
 
 std::vector<RecordCase> Records()
 {
-    return {CampaignFile(), ProgressRecord(), ProfileFile(), OptionsFile()};
+    return {ProgressRecord(), ProfileFile(), OptionsFile()};
 }
 
 std::optional<std::string> MessageOfRefusal(const Reread& reread, const std::string& bytes)
@@ -358,7 +292,7 @@ TEST(ShellRecordFilesTest, EveryTruncationIsRefused)
 // and the message says what was counted.
 TEST(ShellRecordFilesTest, AbsurdCountsAndMissingBracesAreRefused)
 {
-    const Reread campaign = CampaignFile().reread;
+    const Reread campaign = RereadOver<CampaignData>([] { return std::make_unique<CampaignData>(); });
     const Reread progress = ProgressRecord().reread;
     const Reread profile = ProfileFile().reread;
     const std::string rules = "false false false false false false false false false false";
