@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/core/Animatable.h"
+#include "engine/core/AnimatableInstanceSet.h"
 #include "engine/core/Clock.h"
 #include "engine/core/EventRecipient.h"
 #include "engine/core/NamedProperties.h"
