@@ -1,62 +1,38 @@
 // The controls: button, check box, slider and group.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
 #include <string>
 
-#include "engine/modules/sound/UlvoSoundInterface.h"
+#include "engine/modules/sound/UlvoSoundBasic_FMOD.h"
 #include "engine/ui/ButtonWidget.h"
 #include "engine/ui/CheckBoxWidget.h"
 #include "engine/ui/GroupWidget.h"
 #include "engine/ui/SliderWidget.h"
 #include "tests/engine/ui/UITestSupport.h"
+#include "tests/support/FakeAudioDevice.h"
+#include "tests/support/ScopedDataFolder.h"
 
 namespace {
 
 using namespace ui_test;
 using ControlWidgetTest = WidgetTest;
-
-// The default sound module while it lives: keeps the samples played.
-class RecordingSound : public UlvoSoundInterface {
- public:
-  void PlaySample(int id, int, int loopMode, float, float, float) override {
-    plays.push_back(std::to_string(id) + (loopMode == LOOP_OFF ? " once" : " looped"));
-  }
-  void StopSample(int) override {}
-  void DebugRender() override {}
-  bool IsFMODOk() override { return true; }
-  float GetSpectrumPeak(int) override { return 0.0f; }
-  void RegisterSample(int, const std::string&) override {}
-  void RegisterStream(int, const std::string&, unsigned) override {}
-  void UnregisterSample(int) override {}
-  void UnregisterStream(int) override {}
-  void UnregisterAll() override {}
-  float GetSampleVolume(int, int) override { return 0.0f; }
-  float GetStreamVolume(int) override { return 0.0f; }
-  void ChangeSampleFrequency(int, float) override {}
-  void SetPlaybackLimit(int, uint8_t) override {}
-  void PlaySampleEx(int, int, int, float, float, float) override {}
-  void PlayStream(int, float) override {}
-  void StopSampleByTag(int, int) override {}
-  void StopStream(int) override {}
-  void PauseSample(int) override {}
-  void UnpauseSample(int) override {}
-  void PauseStream(int) override {}
-  void UnpauseStream(int) override {}
-  void StopAll() override {}
-  void PauseAll() override {}
-  void UnpauseAll() override {}
-  void ChangeSampleVolume(int, int, float, int) override {}
-  void ChangeStreamVolume(int, float) override {}
-
-  std::vector<std::string> plays;
-};
+using ::testing::Contains;
+using ::testing::StartsWith;
 
 TEST_F(ControlWidgetTest, ClickSelectsThenActivatesOnceAndEnterActivatesPerPressAndRepeat) {
   EventRecorder pressed("Pressed");
   EventRecorder selected("Selected");
-  RecordingSound sound;
+  // The default sound module while it lives, its sound 21 a file of its own.
+  testsupport::ScopedDataFolder data;
+  data.Write("Audio/Click.wav", "x");
+  auto* device = new testsupport::FakeAudioDevice();
+  UlvoSoundBasic_FMOD sound{std::unique_ptr<platform::AudioDevice>(device)};
+  sound.Startup();
+  sound.RegisterSample(21, "Audio/Click");
+  device->ClearCalls();
   ButtonWidget button("PlayButton", nullptr);
   Describe(button, Bag("Bounds", AABB2(100.0f, 100.0f, 200.0f, 130.0f), "OnActivationEventName",
                        std::string("Pressed"), "OnSelectionEventName", std::string("Selected"),
@@ -69,7 +45,7 @@ TEST_F(ControlWidgetTest, ClickSelectsThenActivatesOnceAndEnterActivatesPerPress
   EXPECT_EQ(pressed.Count(), 0);
   EXPECT_TRUE(button.OnKeyEvent(KEY_ACTION_UP, KEY_CODE_LEFT_BUTTON));
   EXPECT_EQ(button.GetState(), UI_STATE_FOCUSED);
-  EXPECT_EQ(sound.plays, std::vector<std::string>{"21 once"});
+  EXPECT_THAT(device->Calls(), Contains(StartsWith("Play 1 once ")).Times(1));
   EXPECT_FALSE(button.OnKeyEvent(KEY_ACTION_UP, KEY_CODE_LEFT_BUTTON)) << "a second release";
   EXPECT_EQ(pressed.Count(), 1);
 

@@ -50,7 +50,7 @@ class UlvoUIBasicTest : public ::testing::Test {
 
   UlvoEventSystem events;
   testsupport::RecordingConsole console;
-  FakeApplication application;
+  OffscreenApplication application;
   FakeInput input;
   ProjectionRecorder projections;
   std::unique_ptr<UlvoUIBasic> ui = UlvoUIBasic::Create();

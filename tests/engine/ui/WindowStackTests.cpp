@@ -125,7 +125,7 @@ TEST_F(WindowStackTest, PopsFireTheirEventOnceAndWaitForTheHideAnimationWhenAske
 }
 
 TEST_F(WindowStackTest, UnderADialogLowerWindowsStayShownButTakeNeitherMouseNorKeys) {
-  FakeApplication application;
+  OffscreenApplication application;
   WindowWidget* screen = AddWindow("Screen");
   TestWidget* screenButton = AddTo(screen, "ScreenButton", AABB2(0.0f, 0.0f, 100.0f, 100.0f));
   WindowWidget* dialog = AddWindow("Dialog", Bag("Dialog", true));
