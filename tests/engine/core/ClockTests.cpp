@@ -87,14 +87,12 @@ TEST(TimeSystem, StartupAndUpdateDriveMasterAndFrameClocks) {
   timeSystem.Startup();
   Clock& master = timeSystem.GetMasterClock();
   Clock& frame = timeSystem.GetFrameClock();
-  EXPECT_EQ(frame.GetParent(), &master);
   EXPECT_DOUBLE_EQ(frame.GetTime(), 4.0);
 
   milliseconds += 250;
   timeSystem.Update();
   EXPECT_DOUBLE_EQ(master.GetTime(), 4.25);
   EXPECT_DOUBLE_EQ(frame.GetLastStep(), 0.25);
-  EXPECT_EQ(timeSystem.GetFrameCount(), 1u);
 
   // A stall: the master follows real time, the frame clock takes at most 1 s.
   milliseconds += 5000;

@@ -1,14 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <memory>
 #include <string>
 
-#include "engine/core/UlvoCore.h"
-#include "engine/core/UlvoTimeSystem_Win32.h"
 #include "engine/ui/EditLineWidget.h"
 #include "engine/ui/LabelWidget.h"
 #include "tests/engine/ui/UITestSupport.h"
+#include "tests/support/TestCore.h"
 
 namespace {
 
@@ -48,9 +45,7 @@ TEST_F(LabelWidgetTest, DrawsShadowOneUnitRightAndDownBeforeTheTextBothOffsetAnd
 
 // The cursor blinks on the core's clock, which the test holds still.
 TEST_F(LabelWidgetTest, EditableCursorStandsAfterTheCharactersBeforeIt) {
-  PropertyAnimationSystem animations;
-  UlvoCore core(std::make_unique<UlvoTimeSystem_Win32>([] { return int64_t{100}; }, 1000),
-                animations);
+  testsupport::TestCore core;
   // Glyphs are half a size wide: "abc" at size 24 is 36 wide, centred in a
   // 200-wide box it starts at 82; the line is 24 high, centred in 40.
   Describe(label, Bag("Editable", true, "Label", std::string("abc"), "HorizontalTextAlignment",
@@ -68,91 +63,74 @@ TEST_F(LabelWidgetTest, EditableCursorStandsAfterTheCharactersBeforeIt) {
   }
 }
 
-constexpr int KEY_BACKSPACE = 8;
-constexpr int KEY_END = 35;
-constexpr int KEY_HOME = 36;
-constexpr int KEY_LEFT = 37;
-constexpr int KEY_DELETE = 46;
-
-class EditLineWidgetTest : public WidgetTest {
- protected:
-  EditLineWidgetTest() {
-    Describe(editLine, Bag("Bounds", AABB2(10.0f, 10.0f, 310.0f, 45.0f), "OnActivationEventName",
-                           std::string("CreateProfileEvent"), "Label", std::string(),
-                           "MaxLineLength", 8));
-    editLine.Show();
-  }
-  void Type(const std::string& text) {
+// Typing, moving and removing around the cursor: every key answered fires a
+// keypress; Enter fires the text as is, but never a blank one.
+TEST_F(WidgetTest, EditLineEditsAroundTheCursorAndEnterFiresTheText) {
+  constexpr int KEY_BACKSPACE = 8;
+  constexpr int KEY_END = 35;
+  constexpr int KEY_HOME = 36;
+  constexpr int KEY_LEFT = 37;
+  constexpr int KEY_DELETE = 46;
+  EventRecorder keypresses("EditBoxKeypressEvent");
+  EventRecorder created("CreateProfileEvent");
+  EditLineWidget editLine("NameBox", nullptr);
+  Describe(editLine, Bag("Bounds", AABB2(10.0f, 10.0f, 310.0f, 45.0f), "OnActivationEventName",
+                         std::string("CreateProfileEvent"), "Label", std::string(),
+                         "MaxLineLength", 8));
+  editLine.Show();
+  const auto type = [&editLine](const std::string& text) {
     for (const char character : text) {
       EXPECT_TRUE(editLine.OnKeyEvent(KEY_ACTION_CHARACTER, static_cast<unsigned char>(character)));
     }
-  }
-  bool Press(int key) { return editLine.OnKeyEvent(KEY_ACTION_DOWN, key); }
-  int Cursor() { return editLine.GetTextLabel().GetProperty<int>("CursorPosition"); }
+  };
+  const auto press = [&editLine](int key) { return editLine.OnKeyEvent(KEY_ACTION_DOWN, key); };
+  const auto cursor = [&editLine] {
+    return editLine.GetTextLabel().GetProperty<int>("CursorPosition");
+  };
 
-  EventRecorder keypresses{"EditBoxKeypressEvent"};
-  EventRecorder created{"CreateProfileEvent"};
-  EditLineWidget editLine{"NameBox", nullptr};
-};
-
-TEST_F(EditLineWidgetTest, PrintableCharactersInsertAtTheCursorAndEachFiresAKeypress) {
-  Type("Ada");
-  EXPECT_EQ(Cursor(), 3);
-  EXPECT_TRUE(Press(KEY_LEFT));
-  EXPECT_TRUE(Press(KEY_LEFT));
-  Type("l ");
-  EXPECT_EQ(editLine.GetText(), "Al da");
-  EXPECT_EQ(editLine.GetCursor(), 3);
-  EXPECT_EQ(Cursor(), 3);
-  EXPECT_EQ(keypresses.Count(), 7);
-
-  // Only the characters 32 to 126 are typed.
-  for (const int refused : {31, 127, 255}) EXPECT_FALSE(editLine.OnKeyEvent(KEY_ACTION_CHARACTER, refused));
-  Type(" ~");
-  EXPECT_EQ(editLine.GetText(), "Al  ~da");
-  EXPECT_EQ(keypresses.Count(), 9);
-}
-
-TEST_F(EditLineWidgetTest, BackspaceAndDeleteRemoveAroundTheCursorAndTheLengthIsCapped) {
-  Type("abcd");
-  EXPECT_TRUE(Press(KEY_BACKSPACE));
-  EXPECT_EQ(editLine.GetText(), "abc");
-  Press(KEY_HOME);
-  EXPECT_EQ(Cursor(), 0);
-  EXPECT_TRUE(Press(KEY_DELETE));
-  EXPECT_EQ(editLine.GetText(), "bc");
-  EXPECT_EQ(editLine.GetCursor(), 0);
-  EXPECT_TRUE(Press(KEY_BACKSPACE)) << "at the start: nothing to remove";
-  Press(KEY_END);
-  EXPECT_EQ(editLine.GetCursor(), 2);
-  EXPECT_TRUE(Press(KEY_DELETE)) << "at the end: nothing to remove";
-  EXPECT_EQ(editLine.GetText(), "bc");
-
-  Type("defghi");
-  keypresses.firings.clear();
-  EXPECT_TRUE(editLine.OnKeyEvent(KEY_ACTION_CHARACTER, 'j')) << "refused but answered";
-  EXPECT_EQ(editLine.GetText(), "bcdefghi");
-  EXPECT_EQ(keypresses.Count(), 1);
-}
-
-TEST_F(EditLineWidgetTest, EnterFiresTheTextAsIsButNeverABlankOneAndAHiddenLineTakesNoKeys) {
-  EXPECT_TRUE(Press(KEY_ENTER));
-  Type("   ");
-  EXPECT_TRUE(Press(KEY_ENTER));
+  EXPECT_TRUE(press(KEY_ENTER));
+  type("   ");
+  EXPECT_TRUE(press(KEY_ENTER));
   EXPECT_EQ(created.Count(), 0);
-  EXPECT_EQ(keypresses.Count(), 5);
+  EXPECT_TRUE(press(KEY_HOME));
+  type("Ada");
+  EXPECT_EQ(cursor(), 3);
+  EXPECT_TRUE(press(KEY_LEFT));
+  EXPECT_TRUE(press(KEY_LEFT));
+  type("l");
+  EXPECT_EQ(editLine.GetText(), "Alda   ");
+  EXPECT_EQ(editLine.GetCursor(), 2);
+  EXPECT_EQ(cursor(), 2);
+  EXPECT_EQ(keypresses.Count(), 12);
+  // Only the characters 32 to 126 are typed.
+  for (const int refused : {31, 127, 255}) {
+    EXPECT_FALSE(editLine.OnKeyEvent(KEY_ACTION_CHARACTER, refused));
+  }
+  type("~");
+  EXPECT_EQ(editLine.GetText(), "Al~da   ");
+  EXPECT_TRUE(editLine.OnKeyEvent(KEY_ACTION_CHARACTER, 'j')) << "refused at the cap, answered";
+  EXPECT_EQ(editLine.GetText(), "Al~da   ");
+  EXPECT_EQ(keypresses.Count(), 14);
 
-  Press(KEY_HOME);
-  Type(" Mo");
-  EXPECT_TRUE(Press(KEY_ENTER));
+  EXPECT_TRUE(press(KEY_BACKSPACE));
+  EXPECT_EQ(editLine.GetText(), "Alda   ");
+  EXPECT_TRUE(press(KEY_HOME));
+  EXPECT_TRUE(press(KEY_DELETE));
+  EXPECT_EQ(editLine.GetText(), "lda   ");
+  EXPECT_EQ(cursor(), 0);
+  EXPECT_TRUE(press(KEY_BACKSPACE)) << "at the start: nothing to remove";
+  EXPECT_TRUE(press(KEY_END));
+  EXPECT_EQ(editLine.GetCursor(), 6);
+  EXPECT_TRUE(press(KEY_DELETE)) << "at the end: nothing to remove";
+  EXPECT_TRUE(press(KEY_ENTER));
   EXPECT_EQ(created.Count(), 1);
-  EXPECT_EQ(created.Get<std::string>("OnActivationEventNameProperty"), " Mo   ");
-  EXPECT_EQ(editLine.GetText(), " Mo   ") << "the text stays";
+  EXPECT_EQ(created.Get<std::string>("OnActivationEventNameProperty"), "lda   ");
+  EXPECT_EQ(editLine.GetText(), "lda   ") << "the text stays";
 
   editLine.Hide();
   EXPECT_FALSE(editLine.OnKeyEvent(KEY_ACTION_CHARACTER, 'a'));
-  EXPECT_FALSE(Press(KEY_ENTER));
-  EXPECT_EQ(editLine.GetText(), " Mo   ");
+  EXPECT_FALSE(press(KEY_ENTER));
+  EXPECT_EQ(editLine.GetText(), "lda   ");
 }
 
 }  // namespace
