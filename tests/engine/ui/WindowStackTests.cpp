@@ -10,6 +10,8 @@ namespace {
 using namespace ui_test;
 
 constexpr int ESCAPE = 27;
+// A window stack, top first.
+using Stack = std::deque<WindowWidget*>;
 
 class WindowStackTest : public WidgetTest {
  protected:
@@ -38,10 +40,6 @@ class WindowStackTest : public WidgetTest {
     events.FireEvent("WindowPopEvent", args);
   }
 
-  static std::deque<WindowWidget*> Stack(std::initializer_list<WindowWidget*> topDown) {
-    return topDown;
-  }
-
   WindowWidget root{"Root", nullptr};
 };
 
@@ -55,22 +53,22 @@ TEST_F(WindowStackTest, PushesTakeEffectAtOnceOrAtTheNextRenderPassButNeverTwice
   Push(first, true);
   Push(second, false);
   Push(second, false);
-  EXPECT_EQ(root.GetWindowStack(), Stack({first}));
+  EXPECT_EQ(root.GetWindowStack(), Stack{first});
   EXPECT_EQ(root.GetPendingWindow(), second);
   Push(third, false);
-  EXPECT_EQ(root.GetWindowStack(), Stack({second, first})) << "the earlier pending push lands";
+  EXPECT_EQ(root.GetWindowStack(), (Stack{second, first})) << "the earlier pending push lands";
   // Popping a pending window cancels its push, silently.
   Pop(third);
   Pop(stranger);
   root.Render();
-  EXPECT_EQ(root.GetWindowStack(), Stack({second, first}));
+  EXPECT_EQ(root.GetWindowStack(), (Stack{second, first}));
   EXPECT_EQ(gone.Count(), 0);
 
   Push(third, false);
   Push(third, true);
-  EXPECT_EQ(root.GetWindowStack(), Stack({third, second, first}));
+  EXPECT_EQ(root.GetWindowStack(), (Stack{third, second, first}));
   root.Render();
-  EXPECT_EQ(root.GetWindowStack(), Stack({third, second, first}));
+  EXPECT_EQ(root.GetWindowStack(), (Stack{third, second, first}));
   EXPECT_EQ(third->GetState(), UI_STATE_IDLE);
   EXPECT_TRUE(third->IsTopOfStack());
   EXPECT_EQ(second->GetState(), UI_STATE_HIDDEN) << "not a dialog: only the top is shown";
@@ -111,16 +109,18 @@ TEST_F(WindowStackTest, PopsFireTheirEventOnceAndWaitForTheHideAnimationWhenAske
   EXPECT_EQ(secondGone.Count(), 0) << "fires in the pass after the window is hidden";
   root.Render();
   EXPECT_EQ(secondGone.Count(), 1);
-  EXPECT_EQ(root.GetWindowStack(), Stack({third}));
+  EXPECT_EQ(root.GetWindowStack(), Stack{third});
   root.Render();
   EXPECT_EQ(secondGone.Count(), 1);
 
   Push(second, true);
+  root.Render();
   Pop(second, true);
+  ASSERT_EQ(root.GetPoppingWindow(), second);
   Push(second, true);
   EXPECT_EQ(root.GetPoppingWindow(), nullptr) << "pushed back while hiding: the pop is off";
   root.Render();
-  EXPECT_EQ(root.GetWindowStack(), Stack({second, third}));
+  EXPECT_EQ(root.GetWindowStack(), (Stack{second, third}));
   EXPECT_EQ(second->GetState(), UI_STATE_IDLE) << "shown again";
 }
 
@@ -168,7 +168,7 @@ TEST_F(WindowStackTest, EscapePopsOrFiresOrPassesTheKeyOn) {
   root.Render();
   EXPECT_TRUE(root.OnKeyEvent(KEY_ACTION_CHARACTER, ESCAPE));
   EXPECT_EQ(escaped.Count(), 1);
-  EXPECT_EQ(root.GetWindowStack(), Stack({fires}));
+  EXPECT_EQ(root.GetWindowStack(), Stack{fires});
 
   Push(passes, true);
   root.Render();
