@@ -110,6 +110,7 @@ TEST(PropertyKeyTest, HashMatchesTheStoredValuesAndIgnoresAsciiCase) {
   }
   EXPECT_EQ(PropertyKey("SaveGameEvent").GetHash(), 3448858891u);
   // Names differing only in ASCII case are one key.
+  EXPECT_EQ(PropertyKey::ComputeHash("AZ"), PropertyKey::ComputeHash("az"));
   const PropertyKey lower("quitgameevent");
   const PropertyKey mixed("QuitGameEvent");
   EXPECT_FALSE(lower < mixed);

@@ -63,7 +63,6 @@ TEST_F(ControlWidgetTest, ClickSelectsThenActivatesOnceAndEnterActivatesPerPress
   EXPECT_EQ(pressed.Count(), 3);
 }
 
-
 // 200 x 20 at (100, 50): the box takes the right tenth.
 TEST_F(ControlWidgetTest, EachClickOnTheCheckBoxTogglesOnceAndTheSetEventFollowsARename) {
   const AABB2 bounds(100.0f, 50.0f, 300.0f, 70.0f);
