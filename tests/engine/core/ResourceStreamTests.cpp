@@ -54,9 +54,7 @@ void WriteEveryValue(ResourceStream& stream) {
   stream.WriteInt8(-128);
   stream.WriteInt8(127);
   stream.WriteUInt8(255);
-  stream.WriteBlockBegin("Floats");
   for (const float value : {1e6f, 1e-5f, 0.1f, -3.25f}) stream.WriteFloat(value);
-  stream.WriteBlockEnd();
   stream.WriteString("", "empty");
   stream.WriteString("line\r\nbreak // not a comment");
   stream.WriteString(std::string(3000, 'q'));
@@ -86,9 +84,7 @@ void ReadEveryValue(ResourceStream& stream, bool check) {
   expect(stream.ReadInt8(), -128);
   expect(stream.ReadInt8(), 127);
   expect(stream.ReadUInt8(), 255);
-  brace('{');
   for (const float value : {1e6f, 1e-5f, 0.1f, -3.25f}) expect(stream.ReadFloat(), value);
-  brace('}');
   expect(stream.ReadString(), std::string());
   expect(stream.ReadString(), std::string("line\r\nbreak // not a comment"));
   expect(stream.ReadString(), std::string(3000, 'q'));
@@ -109,8 +105,6 @@ TEST_P(ResourceStreamTest, EveryValueReadsBackFromAFileAndEveryCutOfItIsRefused)
   EXPECT_FALSE(written.SaveToFile(UlvoPath(PATH_MARKER_USER_DATA, "no/such/folder/x")));
 
   ResourceStream read(UlvoPath(PATH_MARKER_USER_DATA, "record"));
-  EXPECT_EQ(read.GetInternalFormat() == RESOURCE_STREAM_FORMAT_BINARY,
-            GetParam() == RESOURCE_STREAM_FORMAT_BINARY);
   ReadEveryValue(read, true);
   read.ReadPastWhitespaceAndComments();
   EXPECT_EQ(read.DataBytesRemaining(), 0);
@@ -122,7 +116,6 @@ TEST_P(ResourceStreamTest, EveryValueReadsBackFromAFileAndEveryCutOfItIsRefused)
   while (full[meaningful - 1] == '\r' || full[meaningful - 1] == '\n') --meaningful;
   for (size_t length = 0; length < meaningful; ++length) {
     auto cut = Load(Bytes(full.begin(), full.begin() + static_cast<long>(length)));
-    ASSERT_TRUE(cut->IsValid());
     EXPECT_THROW(ReadEveryValue(*cut, false), UlvoException) << "cut at " << length;
   }
 }
@@ -218,17 +211,12 @@ TEST(ResourceStreamReader, TextTokens) {
       "// comment\r\n  42 /* c */ 7\t\v\f/**/-3.5 1-2 // line\n1e-005 2.5E+3 1e+06 3.9 -3.9 300 "
       "70000 -1 4294967297 false true \"a b\" Rgba(255,0,300,1) Rgba (1, 2,3 ,4) "
       "Vector2( 0.5 ,-2) AABB2[(1,2),(3,4.5)] Object = { 1, 2, 300, 4 } // last");
-  EXPECT_EQ(stream->ReadInt32(), 42);
-  EXPECT_EQ(stream->ReadInt32(), 7);
+  for (const int32_t expected : {42, 7}) EXPECT_EQ(stream->ReadInt32(), expected);
   EXPECT_EQ(stream->ReadFloat(), -3.5f);
-  EXPECT_EQ(stream->ReadInt32(), 1);
-  EXPECT_EQ(stream->ReadInt32(), -2);
-  EXPECT_EQ(stream->ReadFloat(), 1e-5f);
-  EXPECT_EQ(stream->ReadFloat(), 2500.0f);
-  EXPECT_EQ(stream->ReadInt32(), 1000000);
+  for (const int32_t expected : {1, -2}) EXPECT_EQ(stream->ReadInt32(), expected);
+  for (const float expected : {1e-5f, 2500.0f}) EXPECT_EQ(stream->ReadFloat(), expected);
   // Integers are truncated toward zero and keep the low bits of their type.
-  EXPECT_EQ(stream->ReadInt32(), 3);
-  EXPECT_EQ(stream->ReadInt32(), -3);
+  for (const int32_t expected : {1000000, 3, -3}) EXPECT_EQ(stream->ReadInt32(), expected);
   EXPECT_EQ(stream->ReadUInt8(), 44);
   EXPECT_EQ(stream->ReadInt16(), 70000 - 65536);
   EXPECT_EQ(stream->ReadUInt16(), 65535);
@@ -239,9 +227,7 @@ TEST(ResourceStreamReader, TextTokens) {
   EXPECT_EQ(stream->ReadRgba(), Rgba(255, 0, 44, 1));
   EXPECT_EQ(stream->ReadRgba(), Rgba(1, 2, 3, 4));
   EXPECT_EQ(stream->ReadVector2(), Vector2(0.5f, -2.0f));
-  const AABB2 box = stream->ReadAABB2();
-  EXPECT_EQ(box.mins, Vector2(1.0f, 2.0f));
-  EXPECT_EQ(box.maxs, Vector2(3.0f, 4.5f));
+  EXPECT_EQ(stream->ReadAABB2(), AABB2(1.0f, 2.0f, 3.0f, 4.5f));
   unsigned char object[4] = {};
   stream->ReadRawObject(object, 4);
   EXPECT_EQ(Bytes(object, object + 4), (Bytes{1, 2, 44, 4}));

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "engine/core/AABB2.h"
 #include "engine/core/IntVector2.h"
+#include "engine/core/NamedProperties.h"
 #include "engine/core/PropertyKey.h"
 #include "engine/core/Rgba.h"
 #include "engine/core/Vector2.h"
@@ -13,14 +15,11 @@ namespace {
 
 constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 
-TEST(Vector2Test, DivisionByZeroGivesZero) {
-  EXPECT_EQ(Vector2(3.0f, 4.0f) / 0.0f, Vector2());
+TEST(Vector2Test, ToIntVector2RoundsHalvesUpwardAndSaturatesAndDivisionByZeroGivesZero) {
   Vector2 v(1.0f, 1.0f);
   v /= 0.0f;
   EXPECT_EQ(v, Vector2());
-}
-
-TEST(Vector2Test, ToIntVector2RoundsHalvesUpwardAndSaturates) {
+  EXPECT_EQ(Vector2(3.0f, 4.0f) / 0.0f, Vector2());
   const struct {
     Vector2 value;
     float unit;
@@ -36,17 +35,12 @@ TEST(Vector2Test, ToIntVector2RoundsHalvesUpwardAndSaturates) {
   }
 }
 
-TEST(AABB2Test, PointInsideIncludesEdgesAndCorners) {
+TEST(AABB2Test, PointInsideIncludesEdgesAndCenteredBoxKeepsTheAspectRatio) {
   const AABB2 box(0.0f, 0.0f, 10.0f, 5.0f);
-  for (const Vector2& inside : {Vector2(0.0f, 0.0f), Vector2(10.0f, 5.0f), Vector2(10.0f, 0.0f)}) {
-    EXPECT_TRUE(box.IsPointInside(inside));
-  }
-  for (const Vector2& outside : {Vector2(10.01f, 2.0f), Vector2(3.0f, -0.01f)}) {
-    EXPECT_FALSE(box.IsPointInside(outside));
-  }
-}
-
-TEST(AABB2Test, CenteredBoxWithAspectRatio) {
+  EXPECT_TRUE(box.IsPointInside(Vector2(0.0f, 0.0f)));
+  EXPECT_TRUE(box.IsPointInside(Vector2(10.0f, 5.0f)));
+  EXPECT_FALSE(box.IsPointInside(Vector2(10.01f, 2.0f)));
+  EXPECT_FALSE(box.IsPointInside(Vector2(3.0f, -0.01f)));
   const struct {
     AABB2 box;
     float ratio;
@@ -61,11 +55,6 @@ TEST(AABB2Test, CenteredBoxWithAspectRatio) {
   for (const auto& c : cases) {
     EXPECT_EQ(c.box.GetCenteredBoxWithAspectRatio(c.ratio), c.expected) << c.ratio;
   }
-}
-
-TEST(RgbaTest, OutOfRangeInputClamps) {
-  EXPECT_EQ(Rgba(1.5f, -0.2f, NaN, 2.0f), Rgba(255, 0, 0, 255));
-  EXPECT_EQ(Rgba(300, -5, 128, 999), Rgba(255, 0, 128, 255));
 }
 
 TEST(RgbaTest, SetBrightness) {
@@ -91,7 +80,9 @@ TEST(RgbaTest, SetBrightness) {
   EXPECT_EQ(blue.GetBrightness(), 128u);
 }
 
-TEST(RgbaTest, ScalingClampsToAByte) {
+TEST(RgbaTest, OutOfRangeInputAndScalingClampToAByte) {
+  EXPECT_EQ(Rgba(1.5f, -0.2f, NaN, 2.0f), Rgba(255, 0, 0, 255));
+  EXPECT_EQ(Rgba(300, -5, 128, 999), Rgba(255, 0, 128, 255));
   Rgba color(200, 10, 0, 255);
   color.ScaleAlpha(0.5f);
   EXPECT_EQ(color, Rgba(200, 10, 0, 127));
@@ -104,7 +95,7 @@ TEST(RgbaTest, ScalingClampsToAByte) {
 
 // Stored bags and event tables depend on these exact values. Only A..Z are
 // lowered; bytes above 0x7F count as negative.
-TEST(PropertyKeyTest, HashMatchesTheStoredValues) {
+TEST(PropertyKeyTest, HashMatchesTheStoredValuesAndIgnoresAsciiCase) {
   const struct {
     const char* name;
     uint32_t hash;
@@ -118,15 +109,67 @@ TEST(PropertyKeyTest, HashMatchesTheStoredValues) {
     EXPECT_EQ(PropertyKey::ComputeHash(c.name), c.hash) << c.name;
   }
   EXPECT_EQ(PropertyKey("SaveGameEvent").GetHash(), 3448858891u);
-}
-
-TEST(PropertyKeyTest, NamesDifferingOnlyInAsciiCaseAreOneKey) {
+  // Names differing only in ASCII case are one key.
+  EXPECT_EQ(PropertyKey::ComputeHash("AZ"), PropertyKey::ComputeHash("az"));
   const PropertyKey lower("quitgameevent");
   const PropertyKey mixed("QuitGameEvent");
   EXPECT_FALSE(lower < mixed);
   EXPECT_FALSE(mixed < lower);
   EXPECT_TRUE(PropertyKey("\xC9") < PropertyKey("\xE9"));
   EXPECT_EQ(mixed.GetText(), "QuitGameEvent");
+}
+
+// Counts live copies, so that a value that is leaked, freed twice or shared
+// between bags instead of cloned (copies of a bag are deep) shows up in the count.
+struct Tracked {
+  static int live;
+  int value = 0;
+  explicit Tracked(int v) : value(v) { ++live; }
+  Tracked(const Tracked& other) : value(other.value) { ++live; }
+  Tracked& operator=(const Tracked&) = default;
+  ~Tracked() { --live; }
+};
+int Tracked::live = 0;
+
+TEST(NamedPropertiesTest, GetTellsEachFailureApartAndLeavesTheDefault) {
+  NamedProperties bag;
+  int out = -7;
+  EXPECT_EQ(bag.Get("Anything", out), PROPERTY_FETCH_EMPTY);
+  bag.Set<unsigned int>("Count", 5u);
+  EXPECT_EQ(bag.Get("Missing", out), PROPERTY_FETCH_NOT_FOUND);
+  EXPECT_EQ(bag.Get("Count", out), PROPERTY_FETCH_WRONG_TYPE);
+  EXPECT_EQ(out, -7);
+  unsigned int count = 0;
+  EXPECT_EQ(bag.Get("count", count), PROPERTY_FETCH_OK);
+  EXPECT_EQ(count, 5u);
+}
+
+TEST(NamedPropertiesTest, EveryValueIsFreedExactlyOnce) {
+  Tracked::live = 0;
+  {
+    NamedProperties bag;
+    bag.Set("A", Tracked(1));
+    bag.Set("B", Tracked(2));
+    bag.Set("a", Tracked(3));  // replaces A
+    EXPECT_EQ(Tracked::live, 2);
+    {
+      NamedProperties copy(bag);
+      NamedProperties assigned;
+      assigned.Set("C", Tracked(4));
+      assigned = bag;
+      EXPECT_EQ(Tracked::live, 6);
+    }
+    EXPECT_EQ(Tracked::live, 2);
+    EXPECT_TRUE(bag.Remove("B"));
+    bag.Set<int>("A", 0);  // another type over A
+    EXPECT_EQ(Tracked::live, 0);
+    bag.Set("D", Tracked(5));
+    bag.Clear();
+    EXPECT_TRUE(bag.IsEmpty());
+    EXPECT_EQ(Tracked::live, 0);
+    bag.Set("E", Tracked(6));
+  }
+  EXPECT_EQ(Tracked::live, 0);
 }
 
 }  // namespace

@@ -2,23 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/core/NamedProperties.h"
-#include "engine/core/PropertyAnimationSystem.h"
-#include "engine/core/UlvoCore.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "engine/core/UlvoTimeSystem_Win32.h"
 #include "engine/modules/application/UlvoGameInterface.h"
 #include "tests/platform/ScopedEnvironment.h"
 #include "tests/support/RecordingConsole.h"
-#include "tests/support/ScopedWorkingDirectory.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestCore.h"
 
@@ -95,26 +89,11 @@ class EventLog : public EventRecipient {
 };
 
 using testsupport::TestCore;
-using testsupport::ScopedWorkingDirectory;
 using testsupport::TemporaryFolder;
 
 inline std::string ReadTextFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-inline std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) {
-      end = text.size();
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return lines;
 }
 
 }  // namespace modules_test

@@ -48,7 +48,6 @@ TEST_F(ContainerWidgetTest, LayoutPlacesChildrenAndCutsThemAtTheMaximumCorner) {
 }
 
 TEST_F(ContainerWidgetTest, ShowHideAndDrawingReachOnlyTheShownChildrenInOrder) {
-  EXPECT_TRUE(container.AreChildrenHidden());
   Add(container, "First");
   TestWidget* invisible = Add(container, "Invisible", Bag("AbleToBeVisible", false));
   Add(container, "Last");

@@ -9,7 +9,7 @@
 #include "engine/core/Animatable.h"
 #include "engine/core/PropertyAnimationSystem.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "engine/modules/application/UlvoApplicationInterface.h"
+#include "engine/modules/application/UlvoApplicationBasic_Win32.h"
 #include "engine/modules/input/UlvoInputInterface.h"
 #include "engine/ui/ContainerWidget.h"
 #include "engine/ui/WindowWidget.h"
@@ -99,29 +99,14 @@ inline void ClickAt(BaseWidget& widget, const Vector2& point) {
   widget.OnKeyEvent(KEY_ACTION_UP, KEY_CODE_LEFT_BUTTON);
 }
 
-// The default application while it lives: a virtual screen of 1024 x 640 in
-// a client area of 800 x 500, and nothing else.
-class FakeApplication : public UlvoApplicationInterface {
+// The default application while it lives: a window on the test's offscreen
+// display, under a virtual screen of 1024 x 640.
+class OffscreenApplication {
  public:
-  IntVector2 GetViewBoundsSize() const override { return IntVector2(1024, 640); }
-  IntVector2 GetClientSize() const override { return IntVector2(800, 500); }
-  void OpenWindow(const IntVector2&, int, int) override {}
-  void SetFullscreen() override {}
-  void SetWindowed() override {}
-  bool IsWindowed() const override { return true; }
-  void SetAspectRatio(float) override {}
-  platform::Window* GetDeviceContext() override { return nullptr; }
-  IntVector2 GetDesktopSize() const override { return IntVector2(); }
-  IntVector2 GetScreenBoundsSize() const override { return IntVector2(); }
-  AABB2 GetScreenBounds() const override { return AABB2(); }
-  AABB2 GetViewBounds() const override { return AABB2(); }
-  Vector2 GetViewScale() const override { return Vector2(1.0f, 1.0f); }
-  void ClientToWindowOffset(int, int, int&, int&) const override {}
-  void WindowToClientOffset(int, int, int&, int&) const override {}
-  bool GetCursorScreenPosition(IntVector2&) const override { return false; }
-  void SetCustomCursor(const std::string&) override {}
-  void ApplyWindowProperties() override {}
-  std::string GetUserDataPath() const override { return std::string(); }
+  OffscreenApplication() { m_application->OpenWindow(IntVector2(800, 500), 0, 101); }
+
+ private:
+  std::unique_ptr<UlvoApplicationBasic_Win32> m_application = UlvoApplicationBasic_Win32::Create();
 };
 
 // An event system of the test's own (the global one while it lives), a

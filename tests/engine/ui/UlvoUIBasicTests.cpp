@@ -50,16 +50,14 @@ class UlvoUIBasicTest : public ::testing::Test {
 
   UlvoEventSystem events;
   testsupport::RecordingConsole console;
-  FakeApplication application;
+  OffscreenApplication application;
   FakeInput input;
   ProjectionRecorder projections;
   std::unique_ptr<UlvoUIBasic> ui = UlvoUIBasic::Create();
 };
 
 TEST_F(UlvoUIBasicTest, StartupShowsARootWindowOverTheViewBounds) {
-  WindowWidget* root = ui->GetRootWindow();
-  ASSERT_NE(root, nullptr);
-  EXPECT_EQ(root->GetBounds(), AABB2(0.0f, 0.0f, 1024.0f, 640.0f));
+  EXPECT_EQ(ui->GetRootWindow()->GetBounds(), AABB2(0.0f, 0.0f, 1024.0f, 640.0f));
   EXPECT_THROW(ui->Startup(), UlvoException) << "started twice";
 
   ui->Shutdown();
@@ -78,10 +76,8 @@ TEST_F(UlvoUIBasicTest, DeleteComponentDestroysTheWidgetWithItsChildrenOnce) {
   NamedProperties push = Bag("Handle", window, "PushImmediately", true);
   events.FireEvent("WindowPushEvent", push);
   ui->Render();
-  ASSERT_EQ(BaseWidget::FindWidgetByHandle(label)->GetState(), UI_STATE_IDLE);
 
   const int caption = button + 1;
-  ASSERT_EQ(BaseWidget::FindWidgetByHandle(caption)->GetName(), "ButtonLabel");
   EXPECT_FALSE(ui->DeleteComponent(caption)) << "a part dies with its owner";
   EXPECT_NE(BaseWidget::FindWidgetByHandle(caption), nullptr);
 

@@ -84,10 +84,14 @@ class ActivatableBehaviourTest : public WidgetBehaviourTest {};
 
 void PrintTo(const WidgetCase& widgetCase, std::ostream* out) { *out << widgetCase.name; }
 
-TEST_P(WidgetBehaviourTest, ShowAndHideReachEveryPart) {
+TEST_P(WidgetBehaviourTest, ShowHideAndScaleLayoutReachEveryPart) {
   auto widget = MakeShown();
+  widget->ScaleLayout(2.0f, 0.5f);
   for (BaseWidget* part : GetParam().parts(*widget)) {
     EXPECT_EQ(part->GetState(), UI_STATE_IDLE) << part->GetName();
+    if (dynamic_cast<LabelWidget*>(part) != nullptr) {
+      EXPECT_FLOAT_EQ(part->GetProperty<float>("FontHeight"), 12.0f) << part->GetName();
+    }
   }
   EXPECT_TRUE(widget->Hide());
   for (BaseWidget* part : GetParam().parts(*widget)) {
@@ -95,26 +99,10 @@ TEST_P(WidgetBehaviourTest, ShowAndHideReachEveryPart) {
   }
 }
 
-TEST_P(WidgetBehaviourTest, ScaleLayoutScalesTheTextOfEveryPart) {
-  auto widget = GetParam().make();
-  widget->ScaleLayout(2.0f, 0.5f);
-  for (BaseWidget* part : GetParam().parts(*widget)) {
-    if (dynamic_cast<LabelWidget*>(part) != nullptr) {
-      EXPECT_FLOAT_EQ(part->GetProperty<float>("FontHeight"), 12.0f) << part->GetName();
-    }
-  }
-}
-
-TEST_P(ActivatableBehaviourTest, RolloverShowsTheHelpTextAndLeavingClearsIt) {
+// Roll-over shows the help text, leaving clears it; the handler of the
+// activation may destroy the widget.
+TEST_P(ActivatableBehaviourTest, RolloverHelpTextAndAHandlerDestroyingTheWidget) {
   EventRecorder helpText("RolloverTextChangedEvent");
-  auto widget = MakeShown();
-  widget->UpdateMouseOver(Vector2(150.0f, 15.0f));
-  EXPECT_EQ(helpText.Get<std::string>("Label"), "Help");
-  widget->UpdateMouseOver(Vector2(500.0f, 500.0f));
-  EXPECT_EQ(helpText.Get<std::string>("Label"), "");
-}
-
-TEST_P(ActivatableBehaviourTest, HandlerMayDestroyTheWidgetItActivated) {
   struct Closer : EventRecipient {
     std::unique_ptr<BaseWidget> widget;
     int calls = 0;
@@ -124,6 +112,10 @@ TEST_P(ActivatableBehaviourTest, HandlerMayDestroyTheWidgetItActivated) {
     }
   } closer;
   closer.widget = MakeShown();
+  closer.widget->UpdateMouseOver(Vector2(150.0f, 15.0f));
+  EXPECT_EQ(helpText.Get<std::string>("Label"), "Help");
+  closer.widget->UpdateMouseOver(Vector2(500.0f, 500.0f));
+  EXPECT_EQ(helpText.Get<std::string>("Label"), "");
   RegisterEventHandler(GetParam().activationEvent, UlvoEventSystem::GetGlobal(),
                        &Closer::OnActivated, &closer);
   GetParam().activate(*closer.widget);

@@ -10,6 +10,8 @@ namespace {
 using namespace ui_test;
 
 constexpr int ESCAPE = 27;
+// A window stack, top first.
+using Stack = std::deque<WindowWidget*>;
 
 class WindowStackTest : public WidgetTest {
  protected:
@@ -38,35 +40,39 @@ class WindowStackTest : public WidgetTest {
     events.FireEvent("WindowPopEvent", args);
   }
 
-  static std::deque<WindowWidget*> Stack(std::initializer_list<WindowWidget*> topDown) {
-    return topDown;
-  }
-
   WindowWidget root{"Root", nullptr};
 };
 
-TEST_F(WindowStackTest, PushesTakeEffectAtOnceOrAtTheNextRenderPass) {
+TEST_F(WindowStackTest, PushesTakeEffectAtOnceOrAtTheNextRenderPassButNeverTwice) {
+  EventRecorder gone("Gone");
   WindowWidget* first = AddWindow("First");
   WindowWidget* second = AddWindow("Second");
-  WindowWidget* third = AddWindow("Third");
+  WindowWidget* third = AddWindow("Third", Bag("WindowPopEventToFire", std::string("Gone")));
+  WindowWidget* stranger = AddWindow("Stranger", Bag("WindowPopEventToFire", std::string("Gone")));
 
   Push(first, true);
-  EXPECT_EQ(root.GetWindowStack(), Stack({first}));
   Push(second, false);
+  Push(second, false);
+  EXPECT_EQ(root.GetWindowStack(), Stack{first});
   EXPECT_EQ(root.GetPendingWindow(), second);
   Push(third, false);
-  EXPECT_EQ(root.GetWindowStack(), Stack({second, first})) << "the earlier pending push lands";
-  EXPECT_EQ(root.GetPendingWindow(), third);
-
+  EXPECT_EQ(root.GetWindowStack(), (Stack{second, first})) << "the earlier pending push lands";
+  // Popping a pending window cancels its push, silently.
+  Pop(third);
+  Pop(stranger);
   root.Render();
-  EXPECT_EQ(root.GetWindowStack(), Stack({third, second, first}));
+  EXPECT_EQ(root.GetWindowStack(), (Stack{second, first}));
+  EXPECT_EQ(gone.Count(), 0);
+
+  Push(third, false);
+  Push(third, true);
+  EXPECT_EQ(root.GetWindowStack(), (Stack{third, second, first}));
+  root.Render();
+  EXPECT_EQ(root.GetWindowStack(), (Stack{third, second, first}));
   EXPECT_EQ(third->GetState(), UI_STATE_IDLE);
   EXPECT_TRUE(third->IsTopOfStack());
   EXPECT_EQ(second->GetState(), UI_STATE_HIDDEN) << "not a dialog: only the top is shown";
   EXPECT_FALSE(second->IsTopOfStack());
-
-  Push(third, true);
-  EXPECT_EQ(root.GetWindowStack(), Stack({third, second, first}));
   EXPECT_THROW(Push(first, true), UlvoException) << "already on the stack";
 }
 
@@ -103,27 +109,23 @@ TEST_F(WindowStackTest, PopsFireTheirEventOnceAndWaitForTheHideAnimationWhenAske
   EXPECT_EQ(secondGone.Count(), 0) << "fires in the pass after the window is hidden";
   root.Render();
   EXPECT_EQ(secondGone.Count(), 1);
-  EXPECT_EQ(root.GetWindowStack(), Stack({third}));
+  EXPECT_EQ(root.GetWindowStack(), Stack{third});
   root.Render();
   EXPECT_EQ(secondGone.Count(), 1);
-}
 
-TEST_F(WindowStackTest, PoppingAPendingWindowCancelsItsPush) {
-  EventRecorder gone("Gone");
-  WindowWidget* shown = AddWindow("Shown");
-  WindowWidget* pending = AddWindow("Pending", Bag("WindowPopEventToFire", std::string("Gone")));
-  WindowWidget* stranger = AddWindow("Stranger", Bag("WindowPopEventToFire", std::string("Gone")));
-  Push(shown, true);
-  Push(pending, false);
-  Pop(pending);
-  Pop(stranger);
+  Push(second, true);
   root.Render();
-  EXPECT_EQ(root.GetWindowStack(), Stack({shown}));
-  EXPECT_EQ(gone.Count(), 0);
+  Pop(second, true);
+  ASSERT_EQ(root.GetPoppingWindow(), second);
+  Push(second, true);
+  EXPECT_EQ(root.GetPoppingWindow(), nullptr) << "pushed back while hiding: the pop is off";
+  root.Render();
+  EXPECT_EQ(root.GetWindowStack(), (Stack{second, third}));
+  EXPECT_EQ(second->GetState(), UI_STATE_IDLE) << "shown again";
 }
 
 TEST_F(WindowStackTest, UnderADialogLowerWindowsStayShownButTakeNeitherMouseNorKeys) {
-  FakeApplication application;
+  OffscreenApplication application;
   WindowWidget* screen = AddWindow("Screen");
   TestWidget* screenButton = AddTo(screen, "ScreenButton", AABB2(0.0f, 0.0f, 100.0f, 100.0f));
   WindowWidget* dialog = AddWindow("Dialog", Bag("Dialog", true));
@@ -166,36 +168,13 @@ TEST_F(WindowStackTest, EscapePopsOrFiresOrPassesTheKeyOn) {
   root.Render();
   EXPECT_TRUE(root.OnKeyEvent(KEY_ACTION_CHARACTER, ESCAPE));
   EXPECT_EQ(escaped.Count(), 1);
-  EXPECT_EQ(root.GetWindowStack(), Stack({fires}));
+  EXPECT_EQ(root.GetWindowStack(), Stack{fires});
 
   Push(passes, true);
   root.Render();
   EXPECT_FALSE(root.OnKeyEvent(KEY_ACTION_CHARACTER, ESCAPE));
   EXPECT_EQ(inner->keys, std::vector<int>{KEY_ACTION_CHARACTER * 1000 + ESCAPE});
   EXPECT_EQ(escaped.Count(), 1) << "the window below is not on top";
-}
-
-TEST_F(WindowStackTest, RepeatedPushesNeverStackAWindowTwice) {
-  WindowWidget* first = AddWindow("First");
-  WindowWidget* again = AddWindow(
-      "Again", Bag("HideAnim", MakeFloatAnimation("BaseAlpha", 1.0f, 0.0f, 1.0)));
-  Push(first, true);
-  Push(again, false);
-  Push(again, false);
-  EXPECT_EQ(root.GetWindowStack(), Stack({first}));
-  EXPECT_EQ(root.GetPendingWindow(), again);
-  Push(again, true);
-  EXPECT_EQ(root.GetWindowStack(), Stack({again, first}));
-  root.Render();
-  EXPECT_EQ(root.GetWindowStack(), Stack({again, first}));
-
-  Pop(again, true);
-  ASSERT_EQ(root.GetPoppingWindow(), again);
-  Push(again, true);
-  EXPECT_EQ(root.GetPoppingWindow(), nullptr) << "pushed back while hiding: the pop is off";
-  root.Render();
-  EXPECT_EQ(root.GetWindowStack(), Stack({again, first}));
-  EXPECT_EQ(again->GetState(), UI_STATE_IDLE) << "shown again";
 }
 
 }  // namespace
