@@ -1,7 +1,6 @@
 #include "game/tutorial/Credits.h"
 
 #include "engine/core/Clock.h"
-#include "engine/core/NamedProperties.h"
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "tests/support/RecordingConsole.h"
@@ -29,19 +28,6 @@ std::string Outline(const std::vector<CreditsEntry>& entries)
 
 class CreditsTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        if (credits.IsInitialized()) {
-            credits.Shutdown();
-        }
-    }
-
-    void StartWith(const std::string& fileText)
-    {
-        data.Write(Credits::CREDITS_FILE, fileText);
-        credits.Startup(&clock);
-    }
-
     UlvoEventSystem events;
     testsupport::RecordingConsole console;
     testsupport::ScopedDataFolder data;
@@ -67,12 +53,12 @@ TEST_F(CreditsTest, EveryEncodingReadsTheSameRoll)
 
 TEST_F(CreditsTest, TheRollMovesUpByItsHeightOverAHundredSecondsAndStays)
 {
-    StartWith(ONE_GROUP_ROLL);
+    data.Write(Credits::CREDITS_FILE, ONE_GROUP_ROLL);
+    credits.Startup(&clock);
     EXPECT_EQ(Outline(credits.GetSections()), "Section(Group(a()b()c()))") << "STOP and Stop end lists";
     EXPECT_FLOAT_EQ(credits.GetRollHeight(), ONE_GROUP_HEIGHT);
 
-    NamedProperties none;
-    events.FireEvent("PlayCreditsEvent", none);
+    events.FireEvent("PlayCreditsEvent");
     const struct {
         double seconds;
         float offset;
@@ -82,31 +68,26 @@ TEST_F(CreditsTest, TheRollMovesUpByItsHeightOverAHundredSecondsAndStays)
         EXPECT_FLOAT_EQ(credits.GetScrollOffset(), row.offset) << row.seconds << " s";
     }
 
-    events.FireEvent("PlayCreditsEvent", none);
+    events.FireEvent("PlayCreditsEvent");
     EXPECT_FLOAT_EQ(credits.GetScrollOffset(), 0.0f) << "opening again starts from the top";
-    events.FireEvent("QuitCreditsEvent", none);
+    events.FireEvent("QuitCreditsEvent");
     EXPECT_FALSE(credits.IsPlaying());
+    credits.Shutdown();
 }
 
+// No file at all, then one cut short.
 TEST_F(CreditsTest, AnUnreadableFileIsAnErrorAndAnEmptyRoll)
 {
-    const struct {
-        const char* what;
-        const char* text; // null: no file at all
-    } cases[] = {
-        {"missing", nullptr},
-        {"cut short", "\"Section\" { \"Group\" { \"a\""},
-    };
-    for (const auto& testCase : cases) {
+    for (const char* text : {static_cast<const char*>(nullptr), "\"Section\" { \"Group\" { \"a\""}) {
+        SCOPED_TRACE(text != nullptr ? text : "missing");
         console.lines.clear();
-        if (testCase.text != nullptr) {
-            StartWith(testCase.text);
-        } else {
-            credits.Startup(&clock);
+        if (text != nullptr) {
+            data.Write(Credits::CREDITS_FILE, text);
         }
-        EXPECT_TRUE(credits.GetSections().empty()) << testCase.what;
-        EXPECT_FLOAT_EQ(credits.GetRollHeight(), 1200.0f) << testCase.what;
-        EXPECT_NE(console.Text().find("ERROR: Credits file"), std::string::npos) << testCase.what;
+        credits.Startup(&clock);
+        EXPECT_TRUE(credits.GetSections().empty());
+        EXPECT_FLOAT_EQ(credits.GetRollHeight(), 1200.0f);
+        EXPECT_NE(console.Text().find("ERROR: Credits file"), std::string::npos);
         credits.Shutdown();
     }
 }
