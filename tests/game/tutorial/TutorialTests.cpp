@@ -1,9 +1,11 @@
-// The instructor: call-outs, lessons per game mechanic, and the scripted
-// tutorial with its pages and demonstrations.
+// The instructor: call-outs, lessons per game mechanic, the scripted
+// tutorial with its pages and demonstrations, and the tutorial's puzzles;
+// the credits' file and roll.
 #include "game/tutorial/Instructor.h"
 
 #include "engine/core/Clock.h"
 #include "engine/core/NamedProperties.h"
+#include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/modules/renderer/Texture.h"
 #include "game/common/CageRules.h"
@@ -13,9 +15,14 @@
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/board/Board.h"
 #include "game/shell/PlayerProfile.h"
+#include "game/tutorial/Credits.h"
 #include "game/tutorial/InstructorScreensInterface.h"
+#include "game/tutorial/TutorialPuzzles.h"
+#include "tests/support/CatchUlvoException.h"
+#include "tests/support/RecordingConsole.h"
 #include "tests/support/RecordingDrawCalls.h"
 #include "tests/support/ScopedDataFolder.h"
+#include "tests/support/ScopedWorkingDirectory.h"
 #include "tests/support/SilentConsole.h"
 #include "tests/support/TestPuzzle.h"
 
@@ -110,8 +117,6 @@ protected:
         instructor.SetScreens(&screens);
         instructor.SetActiveProfileLookup([this] { return &profile; });
     }
-
-    void Fire(const std::string& name) { events.FireEvent(name); }
 
     void Teach(const TeachableGameMechanics& mechanics, Puzzle* puzzle = nullptr, int handle = 112)
     {
@@ -310,7 +315,7 @@ TEST_F(InstructorTest, TwoBoardsTakeTheLessonToTheDialog)
     EXPECT_EQ(screens.dialogButton, "OK:HideTeachAGameMechanicEvent");
     EXPECT_EQ(screens.pushed, std::vector<int>{19});
     EXPECT_TRUE(instructor.IsMiniLessonDialogOpen());
-    Fire("HideTeachAGameMechanicEvent");
+    events.FireEvent("HideTeachAGameMechanicEvent");
     EXPECT_FALSE(instructor.IsMiniLessonDialogOpen());
     EXPECT_EQ(screens.popped, std::vector<int>{19});
 }
@@ -355,12 +360,12 @@ TEST_F(InstructorTest, PagesRunToTheEndPageAndStartAgain)
     EXPECT_EQ(instructor.GetCallOutCount(), 0u);
     EXPECT_FALSE(Instructor::IsTutorialRunning());
 
-    Fire("InstructorAdvanceToNextLesson");
+    events.FireEvent("InstructorAdvanceToNextLesson");
     EXPECT_EQ(instructor.GetCurrentLesson(), 0);
     EXPECT_EQ(started.count, 2);
     EXPECT_TRUE(Instructor::IsTutorialRunning());
 
-    Fire("InstructorExitTutorial");
+    events.FireEvent("InstructorExitTutorial");
     EXPECT_EQ(instructor.GetInstructorPuzzle(), nullptr);
     EXPECT_FALSE(Instructor::IsTutorialRunning());
     EXPECT_FALSE(instructor.OnKeyEvent(1, ' '));
@@ -423,9 +428,144 @@ TEST_F(InstructorTest, TheTutorialWindowDrawsTheInstructorsPictureOncePerRender)
     const std::unique_ptr<Texture> picture = Texture::Create();
     screens.picture = picture.get();
     instructor.SetScreens(&screens);
-    Fire("TutorialWindowPostRenderEvent");
+    events.FireEvent("TutorialWindowPostRenderEvent");
     ASSERT_EQ(renderer.calls.size(), 1u);
     EXPECT_EQ(renderer.calls[0].texture, picture.get());
+}
+
+TEST_F(InstructorTest, EachTutorialPuzzleHasTheTargetsAndAnswersTheLessonsName)
+{
+    chef.SetPalette(GetTutorialPalette());
+    const struct {
+        int puzzleID;
+        std::vector<int> targets; // -1: a rule without a target
+        bool isSolvable;
+    } rows[] = {
+        {INSTRUCTOR_PUZZLE_WHOLE_BOARD, {-1}, false},
+        {INSTRUCTOR_PUZZLE_CAGES, {-1, -1, -1, -1, -1, -1, -1, -1}, false},
+        {INSTRUCTOR_PUZZLE_RULES, {2, 5, 4, 1, 12, 36, -1, 3}, true},
+        {INSTRUCTOR_PUZZLE_SINGLE_SQUARE, {1}, true},
+        {INSTRUCTOR_PUZZLE_DIVISION_AND_STRAIGHT, {4, 2, 3, 1, 6, 4, -1, 7}, true},
+    };
+    for (const auto& row : rows) {
+        ServedPuzzle served = CreateCustomPuzzle(chef, &clock, *GetTutorialPuzzleDefinition(row.puzzleID));
+        const Board& board = *served.puzzle->GetBoards()[0];
+        const TutorialPuzzleDefinition& definition = *GetTutorialPuzzleDefinition(row.puzzleID);
+        ASSERT_EQ(board.GetCages().size(), row.targets.size()) << "puzzle " << row.puzzleID;
+        for (size_t i = 0; i < row.targets.size(); ++i) {
+            const Cage& cage = board.GetCages()[i];
+            if (row.targets[i] >= 0) {
+                EXPECT_EQ(cage.target, row.targets[i]) << "puzzle " << row.puzzleID << " cage " << i;
+            }
+            EXPECT_EQ(cage.color, definition.cageRules[i].second);
+            if ((cage.rule & ARITHMETIC_CAGE_RULES_MASK) != 0) {
+                EXPECT_FALSE(cage.solutions.empty()) << "puzzle " << row.puzzleID << " cage " << i;
+            }
+        }
+        for (size_t i = 0; i < definition.squareValues.size(); ++i) {
+            EXPECT_EQ(static_cast<int>(board.GetSquares()[i].solutionValue), definition.squareValues[i]) << i;
+        }
+        EXPECT_EQ(chef.SolvePuzzle(*served.puzzle).isSolvable, row.isSolvable) << "puzzle " << row.puzzleID;
+    }
+}
+
+TEST_F(InstructorTest, ATutorialAnswerOutsideOneToTheSizeIsRejected)
+{
+    chef.SetPalette(GetTutorialPalette());
+    for (int badValue : {0, -1, 5}) {
+        TutorialPuzzleDefinition definition = *GetTutorialPuzzleDefinition(INSTRUCTOR_PUZZLE_RULES);
+        definition.squareValues[6] = badValue;
+        const auto error = testsupport::CatchUlvoException([&] { CreateCustomPuzzle(chef, &clock, definition); });
+        EXPECT_EQ(error.message.rfind(Stringf("Illegal square value %d in 4-sized puzzle (at 2,1)\n", badValue), 0), 0u)
+            << error.message;
+    }
+}
+
+// One section, one group of three lines: 1200 + 192 + 104 + 3 x 52.
+const char* const ONE_GROUP_ROLL = "\"Section\" { \"Group\" { \"a\" \"b\" \"c\" \"STOP\" } \"Stop\" } \"stop\"";
+constexpr float ONE_GROUP_HEIGHT = 1652.0f;
+
+std::string Outline(const std::vector<CreditsEntry>& entries)
+{
+    std::string text;
+    for (const CreditsEntry& entry : entries) {
+        text += entry.text + "(" + Outline(entry.children) + ")";
+    }
+    return text;
+}
+
+class CreditsTest : public ::testing::Test {
+protected:
+    UlvoEventSystem events;
+    testsupport::RecordingConsole console;
+    testsupport::ScopedDataFolder data;
+    Clock clock;
+    Credits credits;
+};
+
+TEST_F(CreditsTest, EveryEncodingReadsTheSameRoll)
+{
+    std::vector<CreditsEntry> roll = {Credits::MakeEntry(0, "S1"), Credits::MakeEntry(0, "S2")};
+    roll[0].children = {Credits::MakeEntry(1, "G1"), Credits::MakeEntry(1, "G2")};
+    roll[0].children[0].children = {Credits::MakeEntry(2, "x"), Credits::MakeEntry(2, "y")};
+    for (ResourceStreamFormat format :
+         {RESOURCE_STREAM_FORMAT_BINARY, RESOURCE_STREAM_FORMAT_TEXT, RESOURCE_STREAM_FORMAT_TEXT_COMPACT}) {
+        ResourceStream written(format, 64);
+        Credits::WriteSections(written, roll);
+        const std::string path = data.PathOf("roll.pqdf");
+        ASSERT_TRUE(written.SaveToFile(UlvoPath(PATH_MARKER_NONE, path)));
+        ResourceStream read{UlvoPath(PATH_MARKER_NONE, path)};
+        EXPECT_EQ(Outline(Credits::ReadSections(read)), "S1(G1(x()y())G2())S2()") << "format " << format;
+    }
+}
+
+TEST_F(CreditsTest, TheRollMovesUpByItsHeightOverAHundredSecondsAndStays)
+{
+    data.Write(Credits::CREDITS_FILE, ONE_GROUP_ROLL);
+    credits.Startup(&clock);
+    EXPECT_EQ(Outline(credits.GetSections()), "Section(Group(a()b()c()))") << "STOP and Stop end lists";
+    EXPECT_FLOAT_EQ(credits.GetRollHeight(), ONE_GROUP_HEIGHT);
+
+    events.FireEvent("PlayCreditsEvent");
+    const struct {
+        double seconds;
+        float offset;
+    } rows[] = {{0.0, 0.0f}, {50.0, -826.0f}, {100.0, -ONE_GROUP_HEIGHT}, {150.0, -ONE_GROUP_HEIGHT}};
+    for (const auto& row : rows) {
+        credits.GetClock()->SetTime(row.seconds);
+        EXPECT_FLOAT_EQ(credits.GetScrollOffset(), row.offset) << row.seconds << " s";
+    }
+
+    events.FireEvent("PlayCreditsEvent");
+    EXPECT_FLOAT_EQ(credits.GetScrollOffset(), 0.0f) << "opening again starts from the top";
+    events.FireEvent("QuitCreditsEvent");
+    EXPECT_FALSE(credits.IsPlaying());
+    credits.Shutdown();
+}
+
+// No file at all, then one cut short.
+TEST_F(CreditsTest, AnUnreadableFileIsAnErrorAndAnEmptyRoll)
+{
+    for (const char* text : {static_cast<const char*>(nullptr), "\"Section\" { \"Group\" { \"a\""}) {
+        SCOPED_TRACE(text != nullptr ? text : "missing");
+        console.lines.clear();
+        if (text != nullptr) {
+            data.Write(Credits::CREDITS_FILE, text);
+        }
+        credits.Startup(&clock);
+        EXPECT_TRUE(credits.GetSections().empty());
+        EXPECT_FLOAT_EQ(credits.GetRollHeight(), 1200.0f);
+        EXPECT_NE(console.Text().find("ERROR: Credits file"), std::string::npos);
+        credits.Shutdown();
+    }
+}
+
+TEST(ShippedCredits, TheGameReadsItsOwnCreditsFile)
+{
+    testsupport::ScopedWorkingDirectory inProject(PQ_SOURCE_DIR);
+    ResourceStream stream{UlvoPath(PATH_MARKER_DATA, Credits::CREDITS_FILE)};
+    ASSERT_TRUE(stream.IsValid());
+    EXPECT_FALSE(Credits::ReadSections(stream).empty());
 }
 
 } // namespace
