@@ -1,7 +1,9 @@
 // The achievement system: its definition files, what it counts, when it
 // earns, the dialogs after a campaign result, and the statistics it hands on;
-// the game's side of the online service: player files in remote storage,
-// statistics answered inside the frame update, and the high score board.
+// the player's achievement record: its bytes, older versions, damaged or
+// oversized records; the game's side of the online service: player files in
+// remote storage, statistics answered inside the frame update, and the high
+// score board.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -14,6 +16,7 @@
 #include "engine/core/Clock.h"
 #include "engine/core/FileIO.h"
 #include "engine/core/ResourceStream.h"
+#include "engine/core/UlvoException.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "game/steam/AchievementSystem.h"
 #include "game/steam/PlayerAchievements.h"
@@ -25,6 +28,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/ScopedDataFolder.h"
+#include "tests/support/SilentConsole.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace {
@@ -310,6 +314,80 @@ TEST_F(AchievementSystemTest, StatisticsReachTheServiceOnlyInsideTheFrameUpdate)
             "int\t2\tNUMBER_OF_PUZZLES_SOLVED\nint\t2\tNUMBER_OF_PUZZLES_SOLVED_IN_Coral Reef\n");
   counted.Shutdown();
   steam.Shutdown();
+}
+
+// A record with every stored field at a value of its own, at the given
+// version, with or without the board-kind counts.
+std::string FullRecordBytes(int version, bool withBoardKinds) {
+  record_test::ByteWriter record;
+  record.Marker().Int8(version).String("Able Seaman").Int32(int32_t(0x80000005u)).Int32(123456).Int32(7001);
+  record.Float(5400.5f).Int8(11).Int8(3).Int16(300).Int16(120);
+  record.Int16(101).Int16(102).Int16(103).Int16(104).Int16(105).Int16(106);
+  record.Int8(7).Int8(2).Int16(17).Int32(90210).Bool(true);
+  record.Int16(201).Int16(202).Int16(203).Int16(204).Int32(33).Int32(44).Int8(5).Int8(4);
+  if (withBoardKinds) record.Int16(21).Int16(22);
+  record.Int8(2).String("Beginnings").Int32(30).String("Reef Point").Int32(12);
+  record.Int8(1).String("Beginnings").Int32(9);
+  record.Int8(0);
+  return record.bytes;
+}
+
+PlayerAchievements ReadFrom(const std::string& bytes, PlayerAchievements record = {}) {
+  record_test::ServedStream stream(bytes);
+  record.Read(*stream);
+  return record;
+}
+
+// Distinct values in every field: a field read or written in the wrong place
+// or width changes the bytes written back.
+TEST(PlayerAchievementsTest, AFullRecordReadsAndWritesBackTheSameBytes) {
+  testsupport::SilentConsole console;
+  const std::string bytes = FullRecordBytes(9, true);
+  EXPECT_EQ(record_test::WriteRecord(ReadFrom(bytes), RESOURCE_STREAM_FORMAT_BINARY), bytes);
+}
+
+// Version 7 records predate the hidden-cage and double-board counts.
+TEST(PlayerAchievementsTest, AnOlderRecordKeepsTheCountsItLacksAndMergesTheTables) {
+  testsupport::SilentConsole console;
+  PlayerAchievements record;
+  record.hiddenCagePuzzles = 8;
+  record.doubleBoardPuzzles = 9;
+  record.puzzlesSolvedPerLocation = {{"Beginnings", 1}, {"Lagoon", 2}};
+  record.errorsMadePerLocation = {{"Lagoon", 3}};
+  record = ReadFrom(FullRecordBytes(7, false), record);
+  EXPECT_EQ(std::make_tuple(record.hiddenCagePuzzles, record.doubleBoardPuzzles, int{record.tutorialCompletions}),
+            std::make_tuple(int16_t{8}, int16_t{9}, 4));
+  EXPECT_EQ(record.puzzlesSolvedPerLocation,
+            (PlayerAchievements::LocationTable{{"Beginnings", 30}, {"Lagoon", 2}, {"Reef Point", 12}}));
+  EXPECT_EQ(record.errorsMadePerLocation, (PlayerAchievements::LocationTable{{"Lagoon", 3}}));
+}
+
+TEST(PlayerAchievementsTest, EveryTruncationThrowsAndLeavesTheRecordAsItWas) {
+  testsupport::SilentConsole console;
+  const std::string binary = FullRecordBytes(9, true);
+  PlayerAchievements record = ReadFrom(binary);
+  // A text record ends at its closing brace; only what follows it may go.
+  const std::string text = record_test::WriteRecord(PlayerAchievements(), RESOURCE_STREAM_FORMAT_TEXT);
+  for (const auto& [whole, end] : {std::make_pair(binary, binary.size()), std::make_pair(text, text.rfind('}') + 1)}) {
+    for (size_t length = 0; length < end; ++length) {
+      record_test::ServedStream stream(whole.substr(0, length));
+      EXPECT_THROW(record.Read(*stream), UlvoException) << length;
+    }
+  }
+  EXPECT_EQ(binary, record_test::WriteRecord(record, RESOURCE_STREAM_FORMAT_BINARY));
+}
+
+// The count is one signed byte: a larger table would wrap it and scramble
+// everything stored after it.
+TEST(PlayerAchievementsTest, ATableBeyondItsCountKeepsItsFirstEntriesAndTheFileStaysReadable) {
+  testsupport::SilentConsole console;
+  PlayerAchievements record;
+  for (int i = 0; i < 130; ++i) record.hintsTakenPerLocation[Stringf("Location %03d", i)] = i;
+  record.errorsMadePerLocation["Lagoon"] = 6;
+  const PlayerAchievements read = ReadFrom(record_test::WriteRecord(record, RESOURCE_STREAM_FORMAT_BINARY));
+  ASSERT_EQ(read.hintsTakenPerLocation.size(), 127u);
+  EXPECT_EQ(read.hintsTakenPerLocation.rbegin()->first, "Location 126");
+  EXPECT_EQ(read.errorsMadePerLocation, (PlayerAchievements::LocationTable{{"Lagoon", 6}}));
 }
 
 // Larger than any buffer a reader might start with.
