@@ -42,10 +42,10 @@ AchievementDefinition Achievement(const std::string& title, const std::string& s
 }
 
 template <typename Write>
-void WriteDataFile(const char* name, ResourceStreamFormat format, Write write) {
+std::string Serialized(ResourceStreamFormat format, Write write) {
   ResourceStream stream(format, 256);
   write(stream);
-  ASSERT_TRUE(stream.SaveToFile(UlvoPath(PATH_MARKER_DATA, name)));
+  return std::string(reinterpret_cast<const char*>(stream.GetData()), static_cast<size_t>(stream.GetSize()));
 }
 
 std::string ReadText(const std::string& path) {
@@ -99,8 +99,9 @@ class AchievementSystemTest : public ::testing::Test, public AchievementPlayerCo
   }
 
   void StartWith(const std::vector<AchievementDefinition>& achievements) {
-    WriteDataFile(AchievementSystem::ACHIEVEMENTS_FILE, RESOURCE_STREAM_FORMAT_BINARY,
-                  [&](ResourceStream& stream) { WriteAchievementDefinitions(stream, achievements); });
+    data.Write(AchievementSystem::ACHIEVEMENTS_FILE,
+               Serialized(RESOURCE_STREAM_FORMAT_BINARY,
+                          [&](ResourceStream& stream) { WriteAchievementDefinitions(stream, achievements); }));
     system.Startup(&clock);
   }
 
@@ -133,32 +134,27 @@ class AchievementSystemTest : public ::testing::Test, public AchievementPlayerCo
   std::string location;
 };
 
+// Written back, what was read gives the bytes it was read from.
 TEST_F(AchievementSystemTest, DefinitionsReadBackInBothEncodings) {
-  const auto achievement = [](const AchievementDefinition& d) {
-    return std::tie(d.title, d.line1, d.line2, d.imageName, d.steamName, d.statName, d.threshold, d.bitIndex);
-  };
-  const auto stat = [](const StatDefinition& s) {
-    return std::tie(s.text, s.steamName, s.type, s.countName, s.lengthName, s.isPerLocation);
-  };
-  std::vector<AchievementDefinition> achievements = {Achievement("First", "NUMBER_OF_PUZZLES_SOLVED", 1),
-                                                     Achievement("Two words", "NUMBER_OF_HARD_PUZZLES", -3)};
-  achievements[1].bitIndex = 1;
+  const std::vector<AchievementDefinition> achievements = {Achievement("First", "NUMBER_OF_PUZZLES_SOLVED", 1),
+                                                           Achievement("Two words", "NUMBER_OF_HARD_PUZZLES", -3)};
   std::vector<StatDefinition> stats(2);
   stats[0] = {"Rate", "", "RATE", "FLOAT_CONSTANT_1", "PUZZLE_SOLVING_TIME", STAT_TYPE_AVERAGE_RATE};
   stats[1].steamName = "NUMBER_OF_PUZZLES_SOLVED_IN";
   stats[1].isPerLocation = true;
   for (const ResourceStreamFormat format : {RESOURCE_STREAM_FORMAT_BINARY, RESOURCE_STREAM_FORMAT_TEXT}) {
     SCOPED_TRACE(format);
-    WriteDataFile(AchievementSystem::ACHIEVEMENTS_FILE, format,
-                  [&](ResourceStream& stream) { WriteAchievementDefinitions(stream, achievements); });
-    WriteDataFile(AchievementSystem::STATS_FILE, format,
-                  [&](ResourceStream& stream) { WriteStatDefinitions(stream, stats); });
+    const auto definitionsFile = [format](const std::vector<AchievementDefinition>& definitions) {
+      return Serialized(format, [&](ResourceStream& stream) { WriteAchievementDefinitions(stream, definitions); });
+    };
+    const auto statsFile = [format](const std::vector<StatDefinition>& definitions) {
+      return Serialized(format, [&](ResourceStream& stream) { WriteStatDefinitions(stream, definitions); });
+    };
+    data.Write(AchievementSystem::ACHIEVEMENTS_FILE, definitionsFile(achievements));
+    data.Write(AchievementSystem::STATS_FILE, statsFile(stats));
     system.Startup(&clock);
-    ASSERT_EQ(system.GetDefinitions().size(), 2u);
-    EXPECT_EQ(achievement(system.GetDefinitions()[1]), achievement(achievements[1]));
-    ASSERT_EQ(system.GetStatistics().size(), 2u);
-    EXPECT_EQ(stat(system.GetStatistics()[0]), stat(stats[0]));
-    EXPECT_EQ(stat(system.GetStatistics()[1]), stat(stats[1]));
+    EXPECT_EQ(definitionsFile(system.GetDefinitions()), definitionsFile(achievements));
+    EXPECT_EQ(statsFile(system.GetStatistics()), statsFile(stats));
     system.Shutdown();
   }
 }
@@ -299,8 +295,8 @@ TEST_F(AchievementSystemTest, StatisticsReachTheServiceOnlyInsideTheFrameUpdate)
   stats[0].steamName = "NUMBER_OF_PUZZLES_SOLVED";
   stats[1].steamName = "NUMBER_OF_PUZZLES_SOLVED_IN";
   stats[1].isPerLocation = true;
-  WriteDataFile(AchievementSystem::STATS_FILE, RESOURCE_STREAM_FORMAT_TEXT,
-                [&](ResourceStream& stream) { WriteStatDefinitions(stream, stats); });
+  data.Write(AchievementSystem::STATS_FILE,
+             Serialized(RESOURCE_STREAM_FORMAT_TEXT, [&](ResourceStream& stream) { WriteStatDefinitions(stream, stats); }));
   counted.Startup(&clock);
   const std::string storedStats = userData.File("online/stats.txt");
   counted.OnCampaignPuzzleFinished(Solved());
