@@ -1,19 +1,29 @@
+// Drawing a board: the board view's layout and zoom, the drawing passes
+// through the recording renderer, call-outs, thumbnails, and a few pixel
+// checks through the software renderer.
 #include "game/presentation/board/PemberquillRenderer.h"
 
+#include "engine/core/Clock.h"
 #include "engine/core/NamedProperties.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/modules/imagestudio/Image.h"
+#include "engine/modules/imagestudio/UlvoImageStudioBasic_Win32.h"
+#include "engine/modules/renderer/Texture.h"
 #include "game/common/CageRules.h"
+#include "game/presentation/board/BoardView.h"
 #include "game/presentation/board/PuzzleDisplay.h"
 #include "game/shell/PemberquillOptions.h"
-#include "tests/support/TestPuzzle.h"
+#include "game/tutorial/Instructor.h"
+#include "platform/gpu/SdlGpuDevice.h"
 #include "tests/support/RecordingDrawCalls.h"
+#include "tests/support/SoftwareRendererTest.h"
+#include "tests/support/TestPuzzle.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
-
 
 using namespace Pemberquill;
 using Calls = testsupport::RecordingDrawCalls;
@@ -207,6 +217,330 @@ TEST_F(BoardDrawingTest, AThumbnailIsDrawnIntoItsTextureOnceAndShownFromItThen)
     events.FireEvent("RenderBoardThumbnailToTexture", noBoard);
     ASSERT_EQ(renderer.calls.size(), 1u);
     EXPECT_EQ(renderer.calls[0].color, Rgba(255, 255, 255, 255));
+}
+
+// Call-outs on boards of 100-unit squares whose view is at (0, 0).
+class CallOutDrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override { instructor.Startup(&clock); }
+
+    void Draw(TestPuzzle& test, bool thumbnail = false)
+    {
+        renderer.calls.clear();
+        PuzzleDisplay display(test.puzzle.get(), thumbnail, AABB2(0, 0, 100.0f * test.GetBoard().GetSize(),
+                                                                   100.0f * test.GetBoard().GetSize()));
+        display.UpdateBoardViews();
+        PemberquillRenderer::DrawInstructorCallOuts(display);
+    }
+
+    std::vector<Calls::Call> Lines() const { return renderer.Of(Calls::LINE); }
+
+    Calls renderer;
+    Clock clock;
+    Instructor instructor;
+};
+
+TEST_F(CallOutDrawingTest, ANewCallOutFadesInWhileItsArrowFliesInOpaqueFromFarUpAndRight)
+{
+    TestPuzzle test(4, {});
+    const Square& square = test.GetBoard().GetSquare(1, 2);
+    instructor.CallOutSquare(&square, "hint");
+    Draw(test);
+    const std::vector<Calls::Call> lines = Lines();
+    ASSERT_EQ(lines.size(), 6u) << "shadow arrow and arrow, each a line and two barbs";
+    const Vector2 tip = Vector2(165, 225) + Vector2(1010, -2020);
+    EXPECT_TRUE(renderer.HasLine(tip + Vector2(30, -60), tip));
+    EXPECT_EQ(lines[3].color, Rgba(255, 0, 0, 255));
+
+    const struct {
+        double t;
+        int highlightAlpha;
+        float shadowShift;
+    } cases[] = {{0.0, 0, 0.0f}, {0.2, 255, 3.0f}};
+    for (const auto& c : cases) {
+        clock.Advance(c.t - instructor.FindCallOutForSquare(&square)->GetTime());
+        Draw(test);
+        const std::vector<Calls::Call> boxes = renderer.Of(Calls::BOX);
+        ASSERT_EQ(boxes.size(), 2u);
+        EXPECT_EQ(boxes[0].points[0], Vector2(96, 196) + Vector2(c.shadowShift, c.shadowShift)) << c.t;
+        EXPECT_EQ(boxes[1].Box(), AABB2(96, 196, 204, 304));
+        EXPECT_EQ(boxes[1].color.a, c.highlightAlpha) << c.t;
+    }
+}
+
+TEST_F(CallOutDrawingTest, NearTheTopOfTheViewTheArrowComesFromBelow)
+{
+    TestPuzzle test(4, {});
+    instructor.CallOutSquare(&test.GetBoard().GetSquare(1, 0), "hint");
+    Draw(test);
+    const Vector2 tip = Vector2(165, 25) + Vector2(1010, 2020);
+    EXPECT_TRUE(renderer.HasLine(tip + Vector2(30, 60), tip));
+}
+
+TEST_F(CallOutDrawingTest, ACandidateToBeRemovedIsCrossedOutInPureRedWithoutAnArrow)
+{
+    TestPuzzle test(4, {});
+    const Square& square = test.GetBoard().GetSquare(0, 0);
+    instructor.CallOutCandidateForRemoval(&square, 3, "hint");
+    instructor.CallOutCandidate(&square, 1, "hint");
+    clock.Advance(std::acos(-1.0) / 4.0); // the top of the pulse: yellowest
+    Draw(test);
+    const std::vector<Calls::Call> boxes = renderer.Of(Calls::BOX);
+    ASSERT_EQ(boxes.size(), 4u);
+    EXPECT_EQ(boxes[1].color, Rgba(255, 255, 0, 255)) << "plain candidate";
+    EXPECT_EQ(boxes[3].color, Rgba(255, 0, 0, 255)) << "removal";
+    // Two passes of four strokes for the removal, one arrow for the other.
+    EXPECT_EQ(Lines().size(), 8u + 6u);
+}
+
+TEST_F(CallOutDrawingTest, ACageOutlineStopsShortAtItsInnerCorner)
+{
+    TestPuzzle test(2, {{CAGE_RULE_ADDITION, {{0, 0}, {1, 0}, {0, 1}}}});
+    instructor.CallOutCage(&test.GetBoard().GetCages()[0], "hint");
+    clock.Advance(1.0);
+    Draw(test);
+    std::vector<Calls::Call> lines = Lines();
+    ASSERT_EQ(lines.size(), 8u + 8u + 6u);
+    EXPECT_TRUE(renderer.HasLine({102, 102}, {102, 202}));
+    EXPECT_TRUE(renderer.HasLine({102, 102}, {202, 102}));
+    EXPECT_TRUE(renderer.HasLine({-2, -2}, {-2, 102}));
+    EXPECT_TRUE(renderer.HasLine({202, -2}, {202, 102}));
+    EXPECT_TRUE(renderer.HasLine({-2, 202}, {102, 202}));
+    EXPECT_EQ(lines[8].width, 3.0f) << "the highlights after the eight shadows";
+    EXPECT_EQ(lines[0].width, 3.0f + 3.0f * (1.0f - 1.0f / 6.0f)) << "the shadow widens as it eases in";
+}
+
+::testing::AssertionResult NearBox(const AABB2& actual, const AABB2& expected)
+{
+    const Vector2 errors[] = {actual.mins - expected.mins, actual.maxs - expected.maxs};
+    for (const Vector2& e : errors) {
+        if (std::abs(e.x) > 1e-3f || std::abs(e.y) > 1e-3f) {
+            return ::testing::AssertionFailure() << actual.mins.x << ", " << actual.mins.y << " - " << actual.maxs.x
+                                                 << ", " << actual.maxs.y;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST(PuzzleDisplayTest, BoardsAreSquaresCentredInTheBounds)
+{
+    const struct {
+        unsigned boards;
+        AABB2 bounds;
+        std::vector<AABB2> rects;
+    } cases[] = {
+        {1, AABB2(0, 0, 1000, 600), {AABB2(200, 0, 800, 600)}},
+        // g = 15, s = min((1000 - 30) / 2, 600) = 485, centres cx -/+ 257.5.
+        {2, AABB2(0, 0, 1000, 600), {AABB2(0, 57.5f, 485, 542.5f), AABB2(515, 57.5f, 1000, 542.5f)}},
+        // Taller than wide: still side by side, each as wide as the bounds.
+        {2, AABB2(0, 0, 400, 1000), {AABB2(-210, 300, 190, 700), AABB2(210, 300, 610, 700)}},
+        {3, AABB2(0, 0, 1000, 600), {}},
+    };
+    for (const auto& c : cases) {
+        TestPuzzle test(4, {}, c.boards);
+        const PuzzleDisplay display(test.puzzle.get(), false, c.bounds);
+        ASSERT_EQ(display.GetBoardViews().size(), c.rects.size()) << c.boards << " boards";
+        for (size_t i = 0; i < c.rects.size(); ++i) {
+            EXPECT_TRUE(NearBox(display.GetBoardViews()[i].rect, c.rects[i]));
+        }
+    }
+}
+
+TEST(BoardViewTest, TextIsShownOnlyWhereItIsLegible)
+{
+    // e = side / N; value 0.75 e, candidate 1.3 x 0.65 e / 3 on 9 x 9 (0.5 x
+    // 0.35 e on 1 x 1), label 0.25 e; more than 8 points is legible.
+    const struct {
+        unsigned size;
+        float side;
+        bool values, candidates, labels;
+        float lineWidth;
+    } cases[] = {
+        {9, 900, true, true, true, 2.0f},
+        {9, 330, true, true, true, 1.0f},    // candidate 10, label 9 points
+        {9, 300, true, true, false, 1.0f},   // candidate 9, label 8 points
+        {9, 108, true, false, false, 1.0f},  // value 9; narrower than 200
+        {9, 104, false, false, false, 1.0f}, // value 8
+        {1, 300, true, true, true, 5.0f},
+    };
+    for (const auto& c : cases) {
+        TestPuzzle test(c.size, {});
+        BoardView view(&test.GetBoard(), AABB2(0, 0, c.side, c.side));
+        view.UpdateLayout(false, false, false);
+        SCOPED_TRACE(::testing::Message() << c.size << " x " << c.size << " at " << c.side);
+        EXPECT_EQ(view.showValues, c.values);
+        EXPECT_EQ(view.showCandidates, c.candidates);
+        EXPECT_EQ(view.showCageLabels, c.labels);
+        EXPECT_FLOAT_EQ(view.lineWidth, c.lineWidth);
+    }
+}
+
+TEST(BoardViewTest, BoardsZoomInOverTheFirstSecondUnlessNamelessAndUnlockPuzzlesDropIn)
+{
+    const struct {
+        double shownFor;
+        bool named, unlock;
+        float side;
+        float bottomRowDrop; // square (1, 3), whose column has no stagger
+    } cases[] = {
+        {0.0, true, false, 480, 0},
+        {0.5, true, false, 600 * (0.8f + 0.2f * 0.875f), 0},
+        {1.5, true, false, 600, 0},
+        {0.0, false, false, 600, 0},
+        {0.4, true, true, 600, (0.16f - 1.0f) * 1200},
+    };
+    for (const auto& c : cases) {
+        TestPuzzle test(4, {});
+        test.puzzle->SetDisplayName(c.named ? "Test #1" : "");
+        test.puzzle->SetUnlockPuzzle(c.unlock);
+        test.SetTime(c.shownFor);
+        PuzzleDisplay display(test.puzzle.get(), false, AABB2(0, 0, 1000, 600));
+        display.UpdateBoardViews();
+        const BoardView& view = display.GetBoardViews()[0];
+        EXPECT_NEAR(view.rect.CalcSize().x, c.side, 0.01f) << c.shownFor;
+        EXPECT_NEAR(view.rect.CalcCenter().x, 500.0f, 0.01f);
+        EXPECT_NEAR(view.squareRects[13].mins.y, 0.75f * c.side + c.bottomRowDrop, 0.01f) << c.shownFor;
+    }
+}
+
+TEST(PuzzleDisplayTest, TheMouseMapsOntoTheBoardWhoseEdgeItTouches)
+{
+    TestPuzzle test(4, {}, 2);
+    test.puzzle->SetActive(true);
+    PuzzleDisplay display(test.puzzle.get(), false, AABB2(0, 0, 1000, 600));
+    const struct {
+        Vector2 mouse;
+        int board;
+    } cases[] = {{{0, 57.5f}, 0}, {{485, 300}, 0}, {{515, 542.5f}, 1}, {{500, 300}, -1}, {{0, 0}, -1}};
+    for (const auto& c : cases) {
+        display.UpdateBoards(c.mouse);
+        EXPECT_EQ(test.puzzle->GetFocusedBoardIndex(), c.board) << c.mouse.x << ", " << c.mouse.y;
+    }
+    display.UpdateBoards(Vector2(485 * 0.3f, 57.5f + 485 * 0.9f));
+    EXPECT_EQ(test.GetBoard(0).GetFocusedSquareIndex(), 4 * 3 + 1);
+    EXPECT_EQ(test.GetBoard(1).GetFocusedSquareIndex(), -1);
+
+    test.puzzle->SetActive(false);
+    display.UpdateBoards(Vector2(100, 100));
+    EXPECT_EQ(test.puzzle->GetFocusedBoardIndex(), -1);
+    EXPECT_EQ(test.GetBoard(0).GetFocusedSquareIndex(), -1);
+}
+
+// A 4 x 4 board on a 400 x 400 back buffer, one pixel a unit: squares of
+// 100, lines 2 wide. Cage 0 is the two left squares of row 0 ("3+"), cage 1
+// every other square, without a rule text.
+class BoardPixelTest : public testsupport::SoftwareRendererTest {
+protected:
+    BoardPixelTest() : SoftwareRendererTest(IntVector2(400, 400)) {}
+
+    void SetUp() override
+    {
+        SoftwareRendererTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        m_renderer->LoadFont("MainFont", "EN");
+        std::vector<std::pair<unsigned, unsigned>> rest;
+        for (unsigned i = 2; i < 16; ++i) {
+            rest.emplace_back(i % 4, i / 4);
+        }
+        m_test = std::make_unique<TestPuzzle>(
+            4, std::vector<TestCage>{{CAGE_RULE_ADDITION, {{0, 0}, {1, 0}}}, {CAGE_RULE_NOOP, rest}});
+        DrawBoard(false);
+    }
+
+    void DrawBoard(bool isTextItalic)
+    {
+        BeginFrameInPixels(Rgba(255, 255, 255, 255));
+        PuzzleDisplay display(m_test->puzzle.get(), false, AABB2(0, 0, 400, 400));
+        display.SetTextItalic(isTextItalic);
+        PemberquillRenderer::DrawPuzzle(display);
+    }
+
+    std::vector<platform::GpuColor> Read(int x, int y, int width, int height)
+    {
+        return m_device->ReadBackBuffer({x, y, width, height});
+    }
+
+    static bool IsDark(const platform::GpuColor& pixel) { return pixel.r < 80 && pixel.g < 80 && pixel.b < 80; }
+
+    // Pixels of the box darker than (80, 80, 80).
+    int CountDark(int x, int y, int width, int height)
+    {
+        int dark = 0;
+        for (const platform::GpuColor& pixel : Read(x, y, width, height)) {
+            dark += IsDark(pixel) ? 1 : 0;
+        }
+        return dark;
+    }
+
+    // The mean column of the dark pixels of the box.
+    float DarkCentreX(int x, int y, int width, int height)
+    {
+        const std::vector<platform::GpuColor> pixels = Read(x, y, width, height);
+        float sum = 0.0f;
+        int count = 0;
+        for (size_t i = 0; i < pixels.size(); ++i) {
+            if (IsDark(pixels[i])) {
+                sum += static_cast<float>(x + static_cast<int>(i) % width);
+                ++count;
+            }
+        }
+        return count > 0 ? sum / static_cast<float>(count) : 0.0f;
+    }
+
+    // How far the upper half of the ink of the cage label "3+" (rows 4 to
+    // 19) stands right of its lower half.
+    float LabelLean() { return DarkCentreX(5, 4, 60, 8) - DarkCentreX(5, 12, 60, 8); }
+
+    std::unique_ptr<UlvoImageStudioBasic_Win32> m_imageStudio = UlvoImageStudioBasic_Win32::Create();
+    std::unique_ptr<TestPuzzle> m_test;
+};
+
+TEST_F(BoardPixelTest, TheCageBorderRunsBetweenTheCagesAndTheTargetStandsInTheKeySquare)
+{
+    EXPECT_EQ(CountDark(199, 10, 2, 80), 2 * 80) << "right of the cage";
+    EXPECT_EQ(CountDark(10, 99, 80, 2), 2 * 80) << "below the cage";
+    EXPECT_EQ(CountDark(110, 99, 80, 2), 2 * 80) << "below the cage";
+    EXPECT_EQ(CountDark(95, 30, 10, 60), 0) << "inside the cage";
+    EXPECT_EQ(CountDark(299, 110, 2, 80), 0) << "inside the other cage";
+    EXPECT_GT(CountDark(5, 2, 40, 22), 40) << "\"3+\" at the top left of square (0, 0)";
+    EXPECT_EQ(CountDark(105, 2, 90, 22), 0) << "the second square of the cage has no label";
+}
+
+TEST_F(BoardPixelTest, SlantedTextLeansRight)
+{
+    const float upright = LabelLean();
+    DrawBoard(true);
+    EXPECT_GT(CountDark(5, 2, 40, 22), 40) << "the slanted label is drawn";
+    // A fifth of the 8 rows between the halves, give or take the pixels.
+    EXPECT_GT(LabelLean() - upright, 0.8f);
+}
+
+// A picture whose top five of eight rows are red and the rest blue, drawn
+// over a view of 400 x 250.
+class BackdropPixelTest : public testsupport::SoftwareRendererTest {
+protected:
+    BackdropPixelTest() : SoftwareRendererTest(IntVector2(400, 250)) {}
+};
+
+TEST_F(BackdropPixelTest, OnlyTheTopFiveEighthsOfTheBackdropFillTheView)
+{
+    std::unique_ptr<Image> image = Image::Create(IntVector2(2, 8), Image::IMAGE_FORMAT_RGBA);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 2; ++x) {
+            image->SetPixel(x, y, y < 5 ? Rgba(255, 0, 0, 255) : Rgba(0, 0, 255, 255));
+        }
+    }
+    const std::unique_ptr<Texture> texture = Texture::Create();
+    texture->PopulateFromImage(*image, false);
+    BeginFrameInPixels(Rgba(255, 255, 255, 255));
+    const Vector2 view = PemberquillRenderer::GetViewSize();
+    m_renderer->SetTransform(0.0f, 0.0f, view.x, view.y);
+    PemberquillRenderer::DrawFullScreenBackdrop(texture.get());
+    for (const IntVector2& at : {IntVector2(0, 0), IntVector2(399, 0), IntVector2(200, 200), IntVector2(399, 200)}) {
+        const platform::GpuColor pixel = m_device->ReadBackBuffer({at.x, at.y, 1, 1})[0];
+        EXPECT_GT(pixel.r, 200) << at.x << ", " << at.y;
+        EXPECT_LT(pixel.b, 60) << at.x << ", " << at.y;
+    }
 }
 
 } // namespace

@@ -1,33 +1,117 @@
 // The game audio against the sound module on the recording audio device,
 // with the game's own sound files: what it registers and when, how it
-// switches the ambience between regions, its one-offs and its switches.
+// switches the ambience between regions, its one-offs and its switches; and
+// the game object driving it: started as the first loading task, the menu's
+// ambience as the last, one-offs from the frame update when due, and shut
+// down with the game.
 #include "game/presentation/audio/PemberquillAudio.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/core/Clock.h"
 #include "engine/core/NamedProperties.h"
 #include "engine/core/UlvoEventSystem.h"
+#include "engine/modules/sound/UlvoSoundBasic_FMOD.h"
 #include "game/common/GameSounds.h"
+#include "game/shell/PemberquillGame.h"
 #include "game/shell/PemberquillOptions.h"
-#include "tests/game/presentation/AudioTestSupport.h"
+#include "tests/game/shell/PemberquillOptionsTestSupport.h"
+#include "tests/support/FakeAudioDevice.h"
 #include "tests/support/RecordingConsole.h"
+#include "tests/support/ScopedDataFolder.h"
 
 using namespace Pemberquill;
-using ::testing::ElementsAre;
 using ::testing::Contains;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
+using ::testing::SizeIs;
 
 namespace {
+
+// The sound module on the recording audio device, started for the scope;
+// it is the default sound module while it lives.
+class RecordingSoundModule {
+public:
+    RecordingSoundModule()
+    {
+        auto device = std::make_unique<testsupport::FakeAudioDevice>();
+        m_device = device.get();
+        m_module = std::make_unique<UlvoSoundBasic_FMOD>(std::move(device));
+        m_module->Startup();
+    }
+    ~RecordingSoundModule() { m_module->Shutdown(); }
+    RecordingSoundModule(const RecordingSoundModule&) = delete;
+    RecordingSoundModule& operator=(const RecordingSoundModule&) = delete;
+
+    // The device calls since the last take, as "load NAME", "free NAME",
+    // "play NAME once|loop" and "stop NAME", NAME being the sound's name
+    // without its "SOUND_" prefix.
+    std::vector<std::string> TakeCalls()
+    {
+        std::vector<std::string> lines;
+        const std::vector<std::string>& calls = m_device->Calls();
+        for (; m_seen < calls.size(); ++m_seen) {
+            std::istringstream call(calls[m_seen]);
+            std::string operation;
+            call >> operation;
+            int handle = 0;
+            if (operation == "LoadSample") {
+                std::string path;
+                call >> path;
+                const size_t start = path.rfind("/SOUND_") + 7;
+                // The device numbers the samples it loads from 1 on.
+                m_samples[++m_loads] = path.substr(start, path.rfind('.') - start);
+                lines.push_back("load " + m_samples[m_loads]);
+            } else if (operation == "FreeSample" && call >> handle) {
+                lines.push_back("free " + m_samples[handle]);
+            } else if (operation == "Play" && call >> handle) {
+                std::string loop;
+                call >> loop;
+                m_lastPlayed = m_samples[handle];
+                lines.push_back("play " + m_lastPlayed + " " + loop);
+            } else if (operation == "SetFrequency" && call >> handle) {
+                // Every play sets its channel's frequency right after it starts.
+                m_channels[handle] = m_lastPlayed;
+            } else if (operation == "Stop" && call >> handle) {
+                lines.push_back("stop " + m_channels[handle]);
+            }
+        }
+        return lines;
+    }
+
+private:
+    testsupport::FakeAudioDevice* m_device = nullptr;
+    std::unique_ptr<UlvoSoundBasic_FMOD> m_module;
+    size_t m_seen = 0;
+    int m_loads = 0;
+    std::map<int, std::string> m_samples;
+    std::map<int, std::string> m_channels;
+    std::string m_lastPlayed;
+};
+
+// The calls of the given kind ("load", "play", ...) among lines.
+inline std::vector<std::string> Only(const std::string& kind, const std::vector<std::string>& lines)
+{
+    std::vector<std::string> found;
+    for (const std::string& line : lines) {
+        if (line.compare(0, kind.size() + 1, kind + " ") == 0) {
+            found.push_back(line);
+        }
+    }
+    return found;
+}
 
 const char* const REGIONS[] = {"Ocean", "Canyon", "Forest", "Mountain", "Sky", "Beyond"};
 
@@ -51,7 +135,7 @@ protected:
     void Start(bool playSounds = true)
     {
         SetPlaySoundsOption(playSounds);
-        sound = std::make_unique<audio_test::RecordingSoundModule>();
+        sound = std::make_unique<RecordingSoundModule>();
         audio.Startup(&parentClock);
     }
 
@@ -94,7 +178,7 @@ protected:
     testsupport::RecordingConsole console;
     UlvoEventSystem events;
     Clock parentClock;
-    std::unique_ptr<audio_test::RecordingSoundModule> sound;
+    std::unique_ptr<RecordingSoundModule> sound;
     PemberquillAudio audio;
 };
 
@@ -108,7 +192,7 @@ TEST_F(PemberquillAudioTest, StartupReportsALoadingStepBeforeEachOfTheFirst27Reg
     } steps;
     std::vector<std::string> loads;
     steps.countLoads = [&] {
-        const std::vector<std::string> calls = audio_test::Only("load", sound->TakeCalls());
+        const std::vector<std::string> calls = Only("load", sound->TakeCalls());
         loads.insert(loads.end(), calls.begin(), calls.end());
         return loads.size();
     };
@@ -135,10 +219,10 @@ TEST_F(PemberquillAudioTest, EveryRegionLoadsItsOwnSoundsFromFilesThatExistAndSt
     std::multiset<std::string> loaded;
     for (const char* region : REGIONS) {
         const std::vector<std::string> calls = EnterRegion(region);
-        const std::vector<std::string> loads = audio_test::Only("load", calls);
+        const std::vector<std::string> loads = Only("load", calls);
         ASSERT_FALSE(loads.empty()) << region;
         loaded.insert(loads.begin(), loads.end());
-        const std::vector<std::string> plays = audio_test::Only("play", calls);
+        const std::vector<std::string> plays = Only("play", calls);
         ASSERT_EQ(2u, plays.size()) << region;
         EXPECT_EQ("play " + loads.front().substr(5) + " loop", plays[0]) << region;
         EXPECT_THAT(plays[1], HasSubstr(" once")) << region;
@@ -186,7 +270,7 @@ TEST_F(PemberquillAudioTest, TheMenuPlaysNoOneOffsAndBackFromItARegionIsUnloaded
               log.find("Dynamically LOADING sound \"Audio/SOUND_AMB_OCEAN\"...\n"));
 
     // The same region, spelt in another case, is not loaded again.
-    EXPECT_TRUE(audio_test::Only("load", EnterRegion("ocean")).empty());
+    EXPECT_TRUE(Only("load", EnterRegion("ocean")).empty());
 }
 
 TEST_F(PemberquillAudioTest, OneOffsNeverRepeatComeFiveToTwentySecondsApartAndEachGetsItsTurn)
@@ -216,27 +300,6 @@ TEST_F(PemberquillAudioTest, OneOffsNeverRepeatComeFiveToTwentySecondsApartAndEa
     EXPECT_EQ(5u, heard.size());
 }
 
-TEST_F(PemberquillAudioTest, SoundsOffStopsTheAmbienceAndOnStartsItAgainWithAOneOff)
-{
-    Start();
-    EnterRegion("Canyon");
-    const std::string oneOff = ShortName(audio.GetLastOneOff());
-
-    EXPECT_THAT(SetSounds(false), ElementsAre("stop AMB_CANYON", "stop " + oneOff));
-    EXPECT_EQ(PemberquillAudio::NO_SOUND, audio.GetLoopSound());
-    const double due = audio.GetNextOneOffTime();
-    AdvanceTo(due);
-    audio.PlayRandomOneOff();
-    EXPECT_TRUE(sound->TakeCalls().empty());
-    EXPECT_EQ(due, audio.GetNextOneOffTime());
-
-    const std::vector<std::string> on = SetSounds(true);
-    ASSERT_EQ(2u, on.size());
-    EXPECT_EQ("play AMB_CANYON loop", on[0]);
-    EXPECT_THAT(on[1], HasSubstr(" once"));
-    EXPECT_TRUE(audio_test::Only("load", on).empty());
-}
-
 TEST_F(PemberquillAudioTest, PlaySoundEventPlaysOnceAndOnlyWhatIsAGameSoundId)
 {
     Start();
@@ -250,24 +313,82 @@ TEST_F(PemberquillAudioTest, WithThePlaySoundsOptionOffOnlyTheAmbienceLoopIsHear
     Start(false);
     sound->TakeCalls();
     EXPECT_THAT(PlaySoundEvent<GameSoundID>(), IsEmpty());
-    EXPECT_THAT(audio_test::Only("play", EnterRegion("Sky")), ElementsAre("play AMB_SKY loop"));
+    EXPECT_THAT(Only("play", EnterRegion("Sky")), ElementsAre("play AMB_SKY loop"));
     EXPECT_NE(PemberquillAudio::NO_ONE_OFF_TIME, audio.GetNextOneOffTime());
 }
 
-TEST_F(PemberquillAudioTest, AnUnknownRegionIsWarnedAboutAndHasNoAmbience)
+// Sounds off stops the ambience and its one-offs, on starts it again with a
+// one-off; an unknown region is warned about and has no ambience.
+TEST_F(PemberquillAudioTest, SoundsOffAndAnUnknownRegionLeaveNoAmbience)
 {
     Start();
-    EnterRegion("Forest");
+    EnterRegion("Canyon");
     const std::string oneOff = ShortName(audio.GetLastOneOff());
-    console.lines.clear();
+    EXPECT_THAT(SetSounds(false), ElementsAre("stop AMB_CANYON", "stop " + oneOff));
+    EXPECT_EQ(PemberquillAudio::NO_SOUND, audio.GetLoopSound());
+    const double due = audio.GetNextOneOffTime();
+    AdvanceTo(due);
+    audio.PlayRandomOneOff();
+    EXPECT_TRUE(sound->TakeCalls().empty());
+    EXPECT_EQ(due, audio.GetNextOneOffTime());
+
+    const std::vector<std::string> on = SetSounds(true);
+    ASSERT_EQ(2u, on.size());
+    EXPECT_EQ("play AMB_CANYON loop", on[0]);
+    EXPECT_THAT(on[1], HasSubstr(" once"));
+    EXPECT_TRUE(Only("load", on).empty());
 
     const std::vector<std::string> calls = EnterRegion("Atlantis");
-
-    EXPECT_THAT(audio_test::Only("stop", calls), ElementsAre("stop AMB_FOREST", "stop " + oneOff));
-    EXPECT_THAT(audio_test::Only("play", calls), IsEmpty());
+    EXPECT_THAT(Only("stop", calls), ElementsAre("stop AMB_CANYON", "stop " + ShortName(audio.GetLastOneOff())));
+    EXPECT_THAT(Only("play", calls), IsEmpty());
     EXPECT_THAT(console.Text(), HasSubstr("Unrecognized region name \"Atlantis\""));
     EXPECT_EQ(PemberquillAudio::NO_SOUND, audio.GetLoopSound());
-    EXPECT_THAT(EnterRegion("Forest"), Contains("play AMB_FOREST loop"));
+    EXPECT_THAT(EnterRegion("Canyon"), Contains("play AMB_CANYON loop"));
+}
+
+std::string ProfilingLabel(const std::string& label)
+{
+    return "Starting profiling for label \"" + label + "\"";
+}
+
+TEST(GameAudioTest, TheGameStartsItsAudioFirstPlaysTheMenuLastAndOneOffsWhenDue)
+{
+    options_test::OptionsEnvironment env;
+    testsupport::ScopedDataFolder data;
+    for (int id = 0; id < NUM_GAME_SOUNDS; ++id) {
+        data.Write(std::string("Audio/") + GetGameSoundName(id) + ".ogg", testsupport::Bytes(1, 0));
+    }
+    RecordingSoundModule sound;
+    Clock gameClock;
+    auto game = std::make_unique<PemberquillGame>(&gameClock);
+
+    const std::string log = env.console.Text();
+    EXPECT_LT(log.find(ProfilingLabel("Audio startup")), log.find(ProfilingLabel("PuzzleChef startup")));
+    EXPECT_LT(log.find(ProfilingLabel("Load splash screens")), log.find(ProfilingLabel("Start regional sounds")));
+    const std::vector<std::string> startup = sound.TakeCalls();
+    EXPECT_THAT(Only("load", startup), SizeIs(SOUND_AMB_OCEAN));
+    // A first start may also greet the new player with a lesson's sound.
+    const std::vector<std::string> plays = Only("play", startup);
+    ASSERT_THAT(plays, Not(IsEmpty()));
+    EXPECT_EQ(plays.back(), "play AMB_MENU loop");
+    EXPECT_EQ(std::count(plays.begin(), plays.end(), "play AMB_MENU loop"), 1);
+
+    StartRegionSounds("Mountain");
+    sound.TakeCalls();
+    PemberquillAudio& audio = game->GetAudio();
+    // The game's clock takes at most a tenth of a second a frame.
+    while (audio.GetNextOneOffTime() - audio.GetClock()->GetTime() > 0.04) {
+        gameClock.Advance(0.05);
+        game->Update();
+        ASSERT_THAT(sound.TakeCalls(), IsEmpty());
+    }
+    gameClock.Advance(0.05);
+    game->Update();
+    EXPECT_THAT(Only("play", sound.TakeCalls()), ElementsAre(HasSubstr("AMB_MOUNTAIN_1OFF_")));
+
+    game.reset();
+    EXPECT_THAT(env.console.Text(), HasSubstr("PemberquillAudio Shutdown complete.\n"));
+    EXPECT_THAT(env.console.Text(), Not(HasSubstr("without Shutdown")));
 }
 
 } // namespace

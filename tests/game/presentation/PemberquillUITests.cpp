@@ -1,18 +1,41 @@
-// The screen manager's window table: destroying with dependants, and the
-// window stack's events. Rebuilding a window is the dialogs' and campaign
-// screens' test.
+// The screen manager and its screens on a 1024 x 768 screen: the window
+// table with its dependants and the window stack's events; the house look of
+// the controls and the interface images; the profile screens, dialogs, the
+// instructor's text area, the options window and the achievements window as
+// the player sees them and what their buttons send; and the screens of play:
+// the puzzle window by board count, the solutions panel, the rewind dialog
+// and the splash dialog.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/core/FontDescriptor.h"
+#include "engine/core/UlvoException.h"
+#include "engine/ui/ActivatableWidget.h"
+#include "engine/ui/CheckBoxWidget.h"
+#include "engine/ui/SliderWidget.h"
 #include "engine/ui/UIWidgetType.h"
 #include "engine/ui/WindowWidget.h"
+#include "game/common/CageRules.h"
+#include "game/common/GameSoundID.h"
+#include "game/common/TextLines.h"
+#include "game/presentation/ui/UITextureNames.h"
+#include "game/puzzle/board/Cage.h"
+#include "game/shell/PemberquillOptions.h"
+#include "game/steam/AchievementDefinitions.h"
+#include "game/steam/PlayerAchievements.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
+#include "tests/support/TestPuzzle.h"
 
 namespace Pemberquill {
 namespace {
 
 using screen_test::EventRecorder;
 using screen_test::ScreenEnvironment;
+using Style = int (PemberquillUI::*)(int, NamedProperties&);
 
 class PemberquillUITest : public ::testing::Test {
 protected:
@@ -109,6 +132,448 @@ TEST_F(PemberquillUITest, PushAndPopMoveTheStackThenClearTheRolloverLine)
     EXPECT_TRUE(pushes.Get<bool>(0, "PushImmediately"));
     EXPECT_FALSE(pops.Get<bool>(0, "AllowAnimationsToFinish"));
     EXPECT_EQ(pushes.Get<int>(1, "Handle"), PemberquillUI::NO_WINDOW);
+}
+
+class UIStylesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        env.ui.Startup(env.clock);
+        NamedProperties window;
+        window.Set("Type", UI_WIDGET_TYPE_WINDOW);
+        window.Set<std::string>("Name", "Host");
+        m_host = env.ui.BuildWindow(GAME_WINDOW_INFORMATION, window);
+    }
+
+    // A control of the style with a caller's size and colour that the style
+    // must replace.
+    BaseWidget* Create(Style style, int sizeClass)
+    {
+        NamedProperties bag = Description();
+        bag.Set("Size", Vector2(1.0f, 1.0f));
+        bag.Set("FontColor", Rgba(1, 2, 3, 4));
+        return BaseWidget::FindWidgetByHandle((env.ui.*style)(sizeClass, bag));
+    }
+
+    NamedProperties Description() const
+    {
+        NamedProperties bag;
+        bag.Set<std::string>("Name", "Control");
+        bag.Set("Parent", m_host);
+        // Compound controls hand their parts the description only with it.
+        bag.Set<std::string>("OnActivationEventName", "ControlEvent");
+        return bag;
+    }
+
+    ScreenEnvironment env;
+
+private:
+    int m_host = PemberquillUI::NO_WINDOW;
+};
+
+TEST_F(UIStylesTest, ControlsTakeTheHouseSizeSoundsAndColour)
+{
+    for (Style style : {&PemberquillUI::CreateStyledButton, &PemberquillUI::CreateStyledEditLine,
+                        &PemberquillUI::CreateStyledSlider, &PemberquillUI::CreateStyledCheckBox}) {
+        BaseWidget* control = Create(style, 0);
+        SCOPED_TRACE(typeid(*control).name());
+        EXPECT_NE(control->GetProperty<Vector2>("Size"), Vector2(1.0f, 1.0f));
+        // A slider's buttons are what the player presses.
+        auto* slider = dynamic_cast<SliderWidget*>(control);
+        const BaseWidget& sounding = slider != nullptr ? slider->GetIncreaseButton() : *control;
+        EXPECT_EQ(sounding.GetProperty<int>("GrabFocusSoundHandle"), SOUND_UI_BUTTON_GAINFOCUS);
+        EXPECT_EQ(sounding.GetProperty<int>("ActivateSoundHandle"), SOUND_UI_BUTTON_ACTIVATED);
+    }
+    EXPECT_EQ(Create(&PemberquillUI::CreateStyledLabel, 3)->GetProperty<Rgba>("FontColor"), Rgba(255, 255, 255, 255));
+}
+
+TEST(ImagePreloadTest, LoadsEveryImageAndBuildsTheScreensWithoutTheMissingOnes)
+{
+    ScreenEnvironment env;
+    env.images.missing = {UI_IMAGE_TITLE_BACKGROUND, UI_IMAGE_BUTTON_ORANGE_DEFAULT, UI_IMAGE_POPUP_BACK_VERTICAL,
+                          UI_IMAGE_THUMBNAIL_PLACEHOLDER};
+    env.ui.Startup(env.clock);
+    const std::vector<UlvoPath>& requests = env.images.requests;
+    for (const UlvoPath& path : requests) {
+        EXPECT_EQ(path.GetMarker(), PATH_MARKER_DATA) << path.GetRelativePath();
+    }
+    // The thumbnail placeholder stays an image, loaded after the textures.
+    ASSERT_FALSE(requests.empty());
+    EXPECT_EQ(requests.back().GetRelativePath(), UI_IMAGE_THUMBNAIL_PLACEHOLDER);
+    ASSERT_EQ(env.ui.GetPreloadedTextures().size(), requests.size() - 1);
+    for (const PemberquillUI::PreloadedTexture& preloaded : env.ui.GetPreloadedTextures()) {
+        EXPECT_EQ(preloaded.texture == nullptr, env.images.missing.count(preloaded.imagePath) == 1)
+            << preloaded.imagePath;
+    }
+    for (int id : {GAME_WINDOW_TITLE, GAME_WINDOW_MESSAGE, GAME_WINDOW_OPTIONS, GAME_WINDOW_CAMPAIGN_ESCAPE_MENU}) {
+        EXPECT_NE(BaseWidget::FindWidgetByHandle(PemberquillUI::GetWindowHandle(id)), nullptr) << id;
+    }
+}
+
+class MenusAndDialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override { env.ui.Startup(env.clock); }
+
+    static std::vector<BaseWidget*> Children(int windowId, const std::string& name)
+    {
+        return screen_test::Children(PemberquillUI::GetWindowHandle(windowId), name);
+    }
+    template <typename T>
+    static T WindowProperty(int windowId, const std::string& name)
+    {
+        return BaseWidget::FindWidgetByHandle(PemberquillUI::GetWindowHandle(windowId))->GetProperty<T>(name);
+    }
+
+    screen_test::ScreenOf1024x768 screen;
+    ScreenEnvironment env;
+};
+
+TEST_F(MenusAndDialogsTest, ConfirmationDialogIsNeverDoubledAndHasNoCancelWithoutALabel)
+{
+    for (const char* cancelLabel : {"No", ""}) {
+        SCOPED_TRACE(cancelLabel);
+        const size_t windowCount = env.uiModule.GetRootWindow()->GetChildCount();
+        env.ui.ShowConfirmationDialog("Reset?", "Yes", cancelLabel, "ResetEvent", std::string("payload"));
+        env.ui.ShowConfirmationDialog("Reset?", "Yes", cancelLabel, "ResetEvent", std::string("payload"));
+        EXPECT_LE(env.uiModule.GetRootWindow()->GetChildCount(), windowCount + 1);
+        EXPECT_EQ(Children(GAME_WINDOW_CONFIRMATION, "ConfirmationOkButton").size(), 1u);
+        EXPECT_EQ(Children(GAME_WINDOW_CONFIRMATION, "ConfirmationCancelButton").size(), *cancelLabel != 0 ? 1u : 0u);
+    }
+}
+
+TEST_F(MenusAndDialogsTest, ConfirmationButtonsSendThePayloadOrPopTheDialog)
+{
+    std::vector<std::string> log;
+    EventRecorder accepts("ResetRegionEvent", log);
+    EventRecorder pops("WindowPopEvent", log);
+    int region = 0;
+    int* const payload = &region;
+    env.ui.ShowConfirmationDialog("Reset the region?", "Yes", "No", "ResetRegionEvent", payload);
+    const int dialog = PemberquillUI::GetWindowHandle(GAME_WINDOW_CONFIRMATION);
+    dynamic_cast<ActivatableWidget*>(Children(GAME_WINDOW_CONFIRMATION, "ConfirmationOkButton")[0])->Activate();
+    dynamic_cast<ActivatableWidget*>(Children(GAME_WINDOW_CONFIRMATION, "ConfirmationCancelButton")[0])->Activate();
+    EXPECT_EQ(log, (std::vector<std::string>{"ResetRegionEvent", "WindowPopEvent"}));
+    EXPECT_EQ(accepts.Get<int*>(0, "OnActivationEventNameProperty"), payload);
+    EXPECT_EQ(pops.Get<int>(0, "OnActivationEventNameProperty"), dialog);
+}
+
+// Each row adds its height; the button stays below the rows.
+TEST_F(MenusAndDialogsTest, InformationAndAchievementDialogsGrowWithTheirRows)
+{
+    const FontDescriptor bold("MainFont", 30, true, false);
+    TextLines twoRuns("Kept as ", Rgba(0, 255, 255, 255), nullptr, 24.0f);
+    twoRuns.runs.push_back({"copy", Rgba(255, 255, 255, 255), &bold});
+    const TextLines plain("Hello", 20.0f);
+    const auto heightAndButton = [](int windowId, const char* button) {
+        return std::pair(WindowProperty<Vector2>(windowId, "Size").y,
+                         Children(windowId, button).at(0)->GetProperty<Vector2>("Offset").y);
+    };
+    env.ui.ShowInformationDialog("", {}, "OK");
+    const auto [emptyHeight, emptyButton] = heightAndButton(GAME_WINDOW_INFORMATION, "InformationOkButton");
+    env.ui.ShowInformationDialog("", {plain, twoRuns, plain}, "OK");
+    const auto [height, button] = heightAndButton(GAME_WINDOW_INFORMATION, "InformationOkButton");
+    EXPECT_GE(height - emptyHeight, 20.0f + 30.0f + 20.0f) << "the rows, the middle one at the named font's height";
+    EXPECT_EQ(button - emptyButton, height - emptyHeight);
+    EXPECT_EQ(WindowProperty<std::string>(GAME_WINDOW_INFORMATION, "EscapeEvent"), "WindowPopEvent");
+    // The two runs of the middle line share its row; the named font wins.
+    const std::vector<BaseWidget*> labels = Children(GAME_WINDOW_INFORMATION, "InfoLine");
+    ASSERT_EQ(labels.size(), 4u);
+    EXPECT_EQ(labels[1]->GetProperty<Vector2>("Offset"), labels[2]->GetProperty<Vector2>("Offset"));
+    EXPECT_EQ(labels[1]->GetProperty<float>("FontHeight"), 30.0f);
+    EXPECT_EQ(labels[2]->GetProperty<float>("FontHeight"), 30.0f);
+
+    env.ui.ShowAchievementDialog({{"First", "a", "b", nullptr}}, "");
+    const auto [oneHeight, oneButton] = heightAndButton(GAME_WINDOW_ACHIEVEMENT_DIALOG, "AchievementOkButton");
+    env.ui.ShowAchievementDialog({{"First", "a", "b", nullptr}, {"Second", "c", "d", nullptr}}, "");
+    const auto [twoHeight, twoButton] = heightAndButton(GAME_WINDOW_ACHIEVEMENT_DIALOG, "AchievementOkButton");
+    const std::vector<BaseWidget*> icons = Children(GAME_WINDOW_ACHIEVEMENT_DIALOG, "AchievementIcon");
+    ASSERT_EQ(icons.size(), 2u);
+    const float row = icons[1]->GetProperty<Vector2>("Offset").y - icons[0]->GetProperty<Vector2>("Offset").y;
+    EXPECT_GT(row, 0.0f);
+    EXPECT_EQ(twoHeight - oneHeight, row);
+    EXPECT_EQ(twoButton - oneButton, row);
+}
+
+TEST_F(MenusAndDialogsTest, ProfileScreensOfferOnlyTheWaysOutTheyAreGiven)
+{
+    const struct {
+        std::vector<std::string> names;
+        bool canCreate;
+        bool canLeave;
+    } cases[] = {
+        {{}, true, true},
+        {{"Ann", "Bob"}, false, false},
+    };
+    for (const auto& c : cases) {
+        env.ui.CreateSelectProfileWindow(c.names, c.canCreate, c.canLeave);
+        EXPECT_EQ(WindowProperty<bool>(GAME_WINDOW_SELECT_PROFILE, "EscapePops"), c.canLeave);
+        EXPECT_EQ(Children(GAME_WINDOW_SELECT_PROFILE, "CreateProfileButton").size(), c.canCreate ? 1u : 0u);
+        EXPECT_EQ(Children(GAME_WINDOW_SELECT_PROFILE, "LeaveSelectProfileButton").size(), c.canLeave ? 1u : 0u);
+        EXPECT_EQ(Children(GAME_WINDOW_SELECT_PROFILE, "DeleteProfile").size(), c.names.size());
+    }
+    EXPECT_EQ(Children(GAME_WINDOW_SELECT_PROFILE, "DeleteProfile")[1]->GetProperty<std::string>(
+                  "OnActivationEventNameProperty"),
+              "Bob");
+
+    for (const bool isFirstPlayer : {true, false}) {
+        env.ui.CreateCreateProfileDialog(isFirstPlayer);
+        EXPECT_EQ(WindowProperty<bool>(GAME_WINDOW_CREATE_PROFILE, "EscapePops"), !isFirstPlayer);
+        EXPECT_EQ(Children(GAME_WINDOW_CREATE_PROFILE, "ConfirmationCancelButton").empty(), isFirstPlayer);
+    }
+}
+
+TEST_F(MenusAndDialogsTest, TheTextAreaSitsInItsRegionAndSqueezesWhatDoesNotFit)
+{
+    const int tutorial = env.ui.CreateTutorialWindow();
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_INSTRUCTOR_TEXT_AREA), PemberquillUI::NO_WINDOW);
+    env.ui.SetInstructorTextRegion(AABB2(100.0f, 50.0f, 500.0f, 450.0f));
+    const TextLines line("Lesson", 16.0f);
+    const struct {
+        size_t lineCount;
+        Vector2 size;
+        Vector2 offset;
+        float rowHeight;
+    } cases[] = {
+        {3, Vector2(400.0f, 80.0f), Vector2(100.0f, 130.0f), 16.0f},
+        {40, Vector2(400.0f, 420.0f), Vector2(100.0f, 50.0f), 10.0f},
+    };
+    for (const auto& c : cases) {
+        const int area = env.ui.CreateInstructorTextArea(tutorial, std::vector<TextLines>(c.lineCount, line));
+        const BaseWidget* group = BaseWidget::FindWidgetByHandle(area);
+        ASSERT_NE(group, nullptr);
+        EXPECT_EQ(group->GetProperty<Vector2>("Size"), c.size);
+        EXPECT_EQ(group->GetProperty<Vector2>("Offset"), c.offset);
+        const auto* rows = dynamic_cast<const ContainerWidget*>(group);
+        ASSERT_EQ(rows->GetChildCount(), c.lineCount);
+        EXPECT_EQ(rows->GetChild(1)->GetProperty<Vector2>("Offset"), Vector2(0.0f, 2.0f * c.rowHeight));
+    }
+    for (const int parent : {tutorial, static_cast<int>(PemberquillUI::NO_WINDOW)}) {
+        const std::vector<TextLines> lines = parent == tutorial ? std::vector<TextLines>{} : std::vector<TextLines>{line};
+        EXPECT_EQ(env.ui.CreateInstructorTextArea(parent, lines), PemberquillUI::NO_WINDOW);
+        EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_INSTRUCTOR_TEXT_AREA), PemberquillUI::NO_WINDOW);
+    }
+}
+
+TEST_F(MenusAndDialogsTest, OptionsWindowCheckBoxesChangeTheOptionsAndFollowThem)
+{
+    PemberquillOptions options;
+    options.RegisterEventHandlers();
+    options.FireAllEvents();
+    const struct {
+        const char* checkBox;
+        bool (PemberquillOptions::*value)() const;
+    } cases[] = {
+        {"ToggleSolutionsCheckBox", &PemberquillOptions::IsShowingSolutions},
+        {"ToggleIsHighlightingErrorsCheckBox", &PemberquillOptions::IsHighlightingErrors},
+        {"ToggleUseAutoEliminationCheckBox", &PemberquillOptions::UseAutoElimination},
+        {"RunInAWindowCheckBox", &PemberquillOptions::IsWindowed},
+        {"PlaySoundsCheckBox", &PemberquillOptions::IsPlayingSounds},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.checkBox);
+        auto* checkBox = dynamic_cast<CheckBoxWidget*>(Children(GAME_WINDOW_OPTIONS, c.checkBox).at(0));
+        const bool before = (options.*c.value)();
+        EXPECT_EQ(checkBox->GetProperty<bool>("Value"), before);
+        checkBox->GetBox().Activate();
+        EXPECT_EQ((options.*c.value)(), !before);
+        EXPECT_EQ(checkBox->GetProperty<bool>("Value"), !before);
+    }
+}
+
+BaseWidget* Child(int parent, const std::string& name)
+{
+    return screen_test::Children(parent, name).at(0);
+}
+
+TEST(AchievementsWindowTest, OnlyEarnedAchievementsShowBrightAndTheStatisticsReadTheRecord)
+{
+    screen_test::ScreenOf1024x768 screen;
+    screen_test::ScreenEnvironment env;
+    env.ui.Startup(env.clock);
+    std::vector<AchievementDefinition> definitions(3);
+    for (int8_t bit = 0; bit < 3; ++bit) {
+        definitions[bit].imageName = std::to_string(bit) + ".png";
+        definitions[bit].bitIndex = bit;
+    }
+    PlayerAchievements record;
+    record.SetAchievement(1);
+    record.totalSolvingTime = 7384.9f;
+    // Opened twice: the second window replaces the first and loads nothing new.
+    env.ui.CreateAchievementsWindow(record, definitions);
+    const int window = env.ui.CreateAchievementsWindow(record, definitions);
+
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const bool isEarned = i == 1;
+        const int group = Child(window, "AchievementGroup" + std::to_string(i))->GetHandle();
+        const std::string image = isEarned ? definitions[i].GetAchievedImagePath()
+                                                     : definitions[i].GetUnachievedImagePath();
+        EXPECT_EQ(Child(group, "AchievementIcon" + std::to_string(i))->GetProperty<Texture*>("BaseTexture"),
+                  env.ui.LoadSharedTexture(image));
+        EXPECT_EQ(Child(group, "AchievementTitle" + std::to_string(i))->GetProperty<Rgba>("FontColor"),
+                  isEarned ? Rgba(255, 180, 0, 255) : Rgba(128, 90, 0, 255));
+        EXPECT_EQ(std::count_if(env.images.requests.begin(), env.images.requests.end(),
+                                [&](const UlvoPath& path) { return path.GetRelativePath() == image; }),
+                  1);
+    }
+
+    const int stats = Child(window, "StatsGroup")->GetHandle();
+    EXPECT_EQ(Child(stats, "AchievementStatValue0")->GetProperty<std::string>("Label"), "Beginner");
+    EXPECT_EQ(Child(stats, "AchievementStatValue1")->GetProperty<std::string>("Label"), "2hr 3m 4s");
+}
+
+class PlayScreensTest : public ::testing::Test {
+protected:
+    void SetUp() override { env.ui.Startup(env.clock); }
+
+    static BaseWidget* Find(int windowId, const std::string& name) { return screen_test::Find(Window(windowId), name); }
+
+    static BaseWidget* Window(int windowId)
+    {
+        return BaseWidget::FindWidgetByHandle(PemberquillUI::GetWindowHandle(windowId));
+    }
+
+    template <typename T>
+    static T Property(int windowId, const std::string& name, const std::string& property)
+    {
+        const BaseWidget* widget = Find(windowId, name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget != nullptr ? widget->GetProperty<T>(property) : T{};
+    }
+
+    void ShowSolutions(size_t count, const std::vector<bool>& solverEliminated = {},
+                       const std::vector<bool>& autoEliminated = {})
+    {
+        NamedProperties args;
+        args.Set("SolutionDescriptions", std::vector<std::string>(count, "1+2+3"));
+        args.Set("SolutionsSolverEliminated", solverEliminated);
+        args.Set("SolutionsAutoEliminated", autoEliminated);
+        env.eventSystem.FireEvent("UpdateSolutionsEvent", args);
+    }
+
+    ScreenEnvironment env;
+    TestPuzzle game{4, {{CAGE_RULE_STRAIGHT, {{0, 0}, {1, 0}}}, {CAGE_RULE_ADDITION, {{2, 0}, {3, 0}}}}};
+};
+
+TEST_F(PlayScreensTest, AHiddenCageBoardGetsASwatchForEachColourItCanPaint)
+{
+    for (const bool hiddenCages : {false, true}) {
+        TestPuzzle shown(4, {});
+        shown.GetBoard().SetSolvingAttributes(hiddenCages ? SOLVING_ATTRIBUTE_HIDDEN_CAGES : 0u);
+        env.ui.CreatePuzzleWindow(shown.puzzle.get(), "MenuEvent", false, false);
+        ASSERT_EQ(Window(GAME_WINDOW_PAINT_BUTTONS) != nullptr, hiddenCages);
+        const Board& board = shown.GetBoard();
+        for (unsigned index : hiddenCages ? board.GetColorChoices() : std::vector<unsigned>{}) {
+            const BaseWidget* swatch = Find(GAME_WINDOW_PAINT_BUTTONS, "PaintButton" + std::to_string(index));
+            ASSERT_NE(swatch, nullptr) << index;
+            EXPECT_EQ(swatch->GetProperty<Rgba>("BaseColor"), board.GetPaletteColor(static_cast<int>(index)));
+        }
+        env.ui.DestroyWindow(GAME_WINDOW_PUZZLE);
+    }
+}
+
+TEST_F(PlayScreensTest, ASolutionRuledOutByEitherListIsRedAndShortListsReadAsPossible)
+{
+    env.ui.CreatePuzzleWindow(game.puzzle.get(), "MenuEvent", false, false);
+    ShowSolutions(4, {true, false, false}, {false, true});
+    const Rgba red(255, 50, 50, 255);
+    const Rgba green(0, 255, 0, 255);
+    const Rgba expected[] = {red, red, green, green};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(Property<Rgba>(GAME_WINDOW_SOLUTIONS_PANEL, "Solution" + std::to_string(i), "FontColor"),
+                  expected[i])
+            << i;
+    }
+}
+
+TEST_F(PlayScreensTest, TheHeaderNamesTheCageRuleOnTheCageColourDimmedTo150)
+{
+    env.ui.CreatePuzzleWindow(game.puzzle.get(), "MenuEvent", false, false);
+    const Board& board = game.GetBoard();
+    const std::string addition = board.GetCages()[1].GetRuleText() + " solutions";
+    const struct {
+        size_t cage;
+        std::string header;
+    } cases[] = {{0, "Straights"}, {1, addition}};
+    for (const auto& c : cases) {
+        const Cage& cage = board.GetCages()[c.cage];
+        env.ui.CreateSolutionsPanel(0, &board, &cage, {"a", "b"}, {}, {});
+        Rgba expected = board.GetCageColor(cage);
+        expected.SetBrightness(150);
+        const Rgba color = Property<Rgba>(GAME_WINDOW_SOLUTIONS_PANEL, "Solution Panel Header", "BaseColor");
+        EXPECT_EQ(color, expected) << c.cage;
+        EXPECT_NE(color, board.GetCageColor(cage)) << c.cage;
+        EXPECT_EQ(Property<std::string>(GAME_WINDOW_SOLUTIONS_PANEL, "Solution Panel Header", "Label"), c.header);
+    }
+}
+
+TEST_F(PlayScreensTest, ThePanelNeedsThePuzzleWindowAndGoesWithNoSolutionsOrTheOptionOff)
+{
+    ShowSolutions(3);
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_SOLUTIONS_PANEL), PemberquillUI::NO_WINDOW);
+
+    env.ui.CreatePuzzleWindow(game.puzzle.get(), "MenuEvent", false, false);
+    ShowSolutions(3);
+    const int panel = PemberquillUI::GetWindowHandle(GAME_WINDOW_SOLUTIONS_PANEL);
+    ASSERT_NE(Window(GAME_WINDOW_SOLUTIONS_PANEL), nullptr);
+    NamedProperties on;
+    on.Set("Value", true);
+    env.eventSystem.FireEvent("SetSolutionsEvent", on);
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_SOLUTIONS_PANEL), panel);
+    NamedProperties off;
+    off.Set("Value", false);
+    env.eventSystem.FireEvent("SetSolutionsEvent", off);
+    EXPECT_EQ(BaseWidget::FindWidgetByHandle(panel), nullptr);
+
+    ShowSolutions(3);
+    ShowSolutions(0);
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_SOLUTIONS_PANEL), PemberquillUI::NO_WINDOW);
+    EXPECT_EQ(Find(GAME_WINDOW_PUZZLE, "SolutionsPanel"), nullptr);
+}
+
+TEST_F(PlayScreensTest, TheRewindDialogCountsTwoMistakesAndRewindsOrClosesItself)
+{
+    Board& board = game.GetBoard();
+    for (unsigned column : {1u, 3u}) {
+        const Square& square = board.GetSquare(column, 2);
+        board.SetSquareValue(square, static_cast<int>(square.solutionValue % 4 + 1), false, false);
+    }
+    ASSERT_TRUE(game.puzzle->FindMistakes());
+    const int dialog = env.ui.CreateRewindPuzzleDialog(game.puzzle.get());
+
+    EXPECT_EQ(Property<std::string>(GAME_WINDOW_REWIND_PUZZLE, "PuzzleSolvedLabel1", "Label"),
+              "Test #1 has 2 errors in it.");
+    const BaseWidget* rewind = Find(GAME_WINDOW_REWIND_PUZZLE, "ResetSolvedPuzzleButton");
+    ASSERT_NE(rewind, nullptr);
+    EXPECT_EQ(rewind->GetProperty<std::string>("OnActivationEventName"), "RewindPuzzleEvent");
+    EXPECT_EQ(rewind->GetProperty<Puzzle*>("OnActivationEventNameProperty"), game.puzzle.get());
+    EXPECT_EQ(Property<int>(GAME_WINDOW_REWIND_PUZZLE, "CancelPuzzleRewindButton", "OnActivationEventNameProperty"),
+              dialog);
+
+    EXPECT_THROW(env.ui.CreateRewindPuzzleDialog(nullptr), UlvoException);
+}
+
+TEST_F(PlayScreensTest, TheSplashImageIsCentredAndAMissingOneLeavesADismissableBlackScreen)
+{
+    const Vector2 screen = PemberquillUI::GetScreenSize();
+    env.images.missing = {"Images/SplashScreens/missing.png"};
+    const struct {
+        const char* image;
+        Vector2 size;
+        Vector2 offset;
+    } cases[] = {
+        {"Images/SplashScreens/splash00.png", {1, 1}, {(screen.x - 1) * 0.5f, (screen.y - 1) * 0.5f}},
+        {"Images/SplashScreens/missing.png", {0, 0}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        env.ui.CreateSplashScreenDialog(c.image, "Dismiss");
+        EXPECT_EQ(Property<Vector2>(GAME_WINDOW_SPLASH_SCREEN, "SplashScreenCanvas", "Size"), c.size) << c.image;
+        EXPECT_EQ(Property<Vector2>(GAME_WINDOW_SPLASH_SCREEN, "SplashScreenCanvas", "Offset"), c.offset);
+        EXPECT_EQ(Property<std::string>(GAME_WINDOW_SPLASH_SCREEN, "SplashScreenHiddenButton",
+                                        "OnActivationEventName"),
+                  "Dismiss");
+        EXPECT_EQ(Window(GAME_WINDOW_SPLASH_SCREEN)->GetProperty<std::string>("EscapeEvent"), "Dismiss");
+    }
 }
 
 } // namespace

@@ -29,12 +29,7 @@ public:
         std::memcpy(&bits, &value, sizeof(bits));
         return Raw(bits, 4);
     }
-    ByteWriter& String(const std::string& text)
-    {
-        Int32(static_cast<int32_t>(text.size()));
-        bytes += text;
-        return *this;
-    }
+    ByteWriter& String(const std::string& text) { return Int32(static_cast<int32_t>(text.size())).Append(text); }
     ByteWriter& Append(const std::string& more)
     {
         bytes += more;
@@ -67,7 +62,7 @@ inline std::string NewAchievementRecordBytes(int32_t highScore = 0)
 }
 
 template <typename Record>
-std::string WriteRecord(Record& record, ResourceStreamFormat format)
+std::string WriteRecord(Record&& record, ResourceStreamFormat format)
 {
     ResourceStream stream(format, 256);
     record.Write(stream);

@@ -1,6 +1,7 @@
-// The local stand-in for the online service: statistics and achievements
-// delivered inside the callback run and kept across runs, damaged files kept
-// aside, and leaderboards that keep the best score.
+// The local stand-in for the online service: its callback queue, remote
+// storage, statistics and achievements delivered inside the callback run and
+// kept across runs, damaged files kept aside, and leaderboards that keep the
+// best score.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -12,7 +13,9 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/steam/CallbackQueue.h"
 #include "platform/steam/OnlineService.h"
+#include "platform/steam/RemoteStorage.h"
 #include "platform/steam/UserStatsStore.h"
 #include "platform/system/FileSystem.h"
 #include "tests/platform/ScopedEnvironment.h"
@@ -69,8 +72,7 @@ class OnlineServiceTest : public ::testing::Test {
 };
 
 TEST_F(OnlineServiceTest, UserNameComesFromTheEnvironment) {
-  const std::pair<const char*, const char*> cases[] = {{"ada", "ada"}, {"", "Player"}};
-  for (const auto& [user, name] : cases) {
+  for (const auto& [user, name] : {std::pair{"ada", "ada"}, {"", "Player"}}) {
     platform_test::ScopedEnvironment environment("USER", user);
     EXPECT_EQ(OnlineService::GetUserName(), name);
   }
@@ -84,13 +86,10 @@ TEST_F(OnlineServiceTest, StoredValuesSurviveARestartAndUnstoredOnesDoNot) {
   EXPECT_TRUE(listener.heard.empty());
   service->RunCallbacks();
   EXPECT_EQ(listener.heard, std::vector<std::string>{"received"});
-  ASSERT_TRUE(service->SetStat("SOLVED_IN_Sunken Reef", 12));
-  ASSERT_TRUE(service->SetStat("TIME", 2.5f));
-  ASSERT_TRUE(service->UpdateAverageRateStat("RATE", 3.0f, 1.5));
-  ASSERT_TRUE(service->SetAchievement("FIRST"));
-  EXPECT_FALSE(service->SetStat("SOLVED_IN_Sunken Reef", 1.0f));
-  EXPECT_FALSE(service->SetStat("bad\tname", 1));
-  EXPECT_FALSE(service->UpdateAverageRateStat("RATE", 1.0f, 0.0));
+  ASSERT_TRUE(service->SetStat("SOLVED_IN_Sunken Reef", 12) && service->SetStat("TIME", 2.5f) &&
+              service->UpdateAverageRateStat("RATE", 3.0f, 1.5) && service->SetAchievement("FIRST"));
+  EXPECT_FALSE(service->SetStat("SOLVED_IN_Sunken Reef", 1.0f) || service->SetStat("bad\tname", 1) ||
+               service->UpdateAverageRateStat("RATE", 1.0f, 0.0));
   ASSERT_TRUE(service->StoreStats());
   ASSERT_TRUE(service->SetStat("SOLVED_IN_Sunken Reef", 99));
   Restart();
@@ -109,10 +108,8 @@ TEST_F(OnlineServiceTest, AStoreReportsEachNewUnlockOnce) {
   ReceiveStats();
   const std::vector<std::string> expected[] = {{"received", "stored", "unlocked A"}, {"received", "stored", "unlocked A", "stored"}};
   for (const auto& heard : expected) {
-    ASSERT_TRUE(service->SetAchievement("A"));
-    ASSERT_TRUE(service->SetAchievement("B"));
-    ASSERT_TRUE(service->ClearAchievement("B"));
-    ASSERT_TRUE(service->StoreStats());
+    ASSERT_TRUE(service->SetAchievement("A") && service->SetAchievement("B") && service->ClearAchievement("B") &&
+                service->StoreStats());
     service->RunCallbacks();
     EXPECT_EQ(listener.heard, heard);
   }
@@ -196,6 +193,56 @@ TEST_F(OnlineServiceTest, StoppedEverythingIsRefused) {
   EXPECT_EQ(service->FindOrCreateLeaderboard("High Score", false, [](auto, bool) {}), 0u);
   EXPECT_FALSE(service->IsLoggedOn());
   EXPECT_EQ(service->GetRemoteStorage(), nullptr);
+}
+
+// Calls run only inside a run, in posting order, once; what a call posts
+// waits for the next run; a cancelled call never runs, even when it is
+// cancelled from inside the run, and nothing posted takes its place.
+TEST(CallbackQueue, RunsEachCallOnceInOrderOnlyInsideARun) {
+  platform::CallbackQueue queue;
+  std::string ran;
+  platform::CallbackQueue::CallId fourth = 0;
+  const auto first = queue.Post([&] { ran += "a"; });
+  queue.Post([&] {
+    ran += "b";
+    queue.Cancel(fourth);
+    queue.Post([&] { ran += "e"; });
+  });
+  queue.Post([&] { ran += "c"; });
+  fourth = queue.Post([&] { ran += "d"; });
+  queue.Cancel(first);
+  queue.Cancel(12345);
+  EXPECT_EQ(ran, "");
+  const char* afterRun[] = {"bc", "bce", "bce"};
+  for (const char* expected : afterRun) {
+    queue.RunPending();
+    EXPECT_EQ(ran, expected);
+  }
+  EXPECT_EQ(queue.PendingCount(), 0u);
+}
+
+TEST_F(OnlineServiceTest, RemoteStorageWriteReplacesTheWholeFileAndNamesStayInside) {
+  platform::RemoteStorage storage(userData.File("storage"));
+  // Whole files through the game's hooks are the game's test; here a smaller
+  // buffer takes only what fits, and a shorter write leaves nothing of the longer file.
+  ASSERT_TRUE(storage.Write("profile", "longer", 6));
+  char read[4] = {};
+  EXPECT_EQ(storage.Read("profile", read, 4), 4);
+  EXPECT_EQ(std::string(read, 4), "long");
+  ASSERT_TRUE(storage.Write("profile", "new", 3));
+  EXPECT_EQ(storage.GetFileSize("profile"), 3);
+  ASSERT_TRUE(storage.Write("empty", nullptr, 0));
+  EXPECT_TRUE(storage.FileExists("empty"));
+  EXPECT_EQ(storage.GetFileSize("empty"), 0);
+  EXPECT_FALSE(storage.FileExists("absent"));
+
+  // Names that could leave the folder, and sizes that lie, are refused.
+  for (const char* name : {"", ".", "..", "../escape", "sub/file", "a\nb"}) {
+    EXPECT_FALSE(storage.Write(name, "x", 1)) << name;
+  }
+  EXPECT_TRUE(platform::RemoteStorage::IsValidName("back\\slash"));
+  EXPECT_FALSE(storage.Write("bad size", "x", -1));
+  EXPECT_FALSE(storage.Write("null data", nullptr, 3));
 }
 
 }  // namespace
