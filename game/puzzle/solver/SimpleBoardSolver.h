@@ -281,6 +281,13 @@ private:
     // Per search variant and cage position, the input of the last search
     // that removed nothing: the same input would again remove nothing.
     std::vector<std::vector<int>> m_fruitlessSearches[2];
+    // Per column (then row), the candidates of the line when
+    // StepCombinationElsewhere last found nothing in it; size 0 for none.
+    struct FruitlessLine {
+        unsigned size = 0;
+        std::array<uint16_t, MAX_BOARD_SIZE> candidates{};
+    };
+    std::array<FruitlessLine, 2 * MAX_BOARD_SIZE> m_fruitlessLines{};
     std::vector<int> m_searchInput;
 };
 
