@@ -12,22 +12,24 @@ void Board::UpdateCageSolutions()
     if (m_progress == nullptr || m_suppressMoveRecording) {
         return;
     }
-    if (HasHiddenCages()) {
-        m_marksProgress = nullptr;
-        UpdateHiddenCageSolutions();
-        return;
-    }
-    // What every square adds to a cage, read once for all cages; an edit
-    // changes a few squares, and only their cages are weighed again.
-    SquareMask changed;
-    ReadSquareValues(changed);
-    const bool isInSync = m_marksProgress == m_progress && m_marksRevision == m_progress->GetAutoSolutionsRevision();
-    m_cageMarks.resize(m_cages.size());
-    for (size_t i = 0; i < m_cages.size(); ++i) {
-        UpdateVisibleCageSolutions(m_cages[i], m_markedSquareValues, changed, isInSync, m_cageMarks[i]);
+    const bool isHidden = HasHiddenCages();
+    const bool isInSync = m_marksProgress == m_progress && m_marksRevision == m_progress->GetAutoSolutionsRevision() &&
+                          m_marksWereHidden == isHidden;
+    if (isHidden) {
+        UpdateHiddenCageSolutions(isInSync);
+    } else {
+        // What every square adds to a cage, read once for all cages; an edit
+        // changes a few squares, and only their cages are weighed again.
+        SquareMask changed;
+        ReadSquareValues(changed);
+        m_cageMarks.resize(m_cages.size());
+        for (size_t i = 0; i < m_cages.size(); ++i) {
+            UpdateVisibleCageSolutions(m_cages[i], m_markedSquareValues, changed, isInSync, m_cageMarks[i]);
+        }
     }
     m_marksProgress = m_progress;
     m_marksRevision = m_progress->GetAutoSolutionsRevision();
+    m_marksWereHidden = isHidden;
 }
 
 void Board::ReadSquareValues(SquareMask& outChanged)
