@@ -240,7 +240,7 @@ bool HiddenCageSolver::StepSmallestSolutionsInvalid(Board& board, StepResult& st
             continue;
         }
         size_t fewestValues = 100;
-        for (int index : GetRemainingSolutions(board, cage)) {
+        for (int index : WalkRemainingSolutions(board, cage)) {
             fewestValues = std::min(fewestValues, cage.solutions[static_cast<size_t>(index)].values.size());
         }
         if (static_cast<size_t>(CountPaintedInCageColor(board, cage)) >= fewestValues) {

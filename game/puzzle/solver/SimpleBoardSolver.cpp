@@ -191,15 +191,6 @@ bool SimpleBoardSolver::IsPaintComplete(const Board& board, const Cage& cage)
     return painted == static_cast<int>(cage.squares.size()) && painted == GetMaxSolutionSize(board, cage);
 }
 
-std::vector<int> SimpleBoardSolver::GetRemainingSolutions(const Board& board, const Cage& cage)
-{
-    std::vector<int> remaining;
-    for (int index : WalkRemainingSolutions(board, cage)) {
-        remaining.push_back(index);
-    }
-    return remaining;
-}
-
 bool SimpleBoardSolver::PassesCommonCageFilter(const Board& board, const Cage& cage)
 {
     return !cage.solutions.empty() && !cage.AreAllSquaresFilled(board) && cage.IsPaintComplete(board);

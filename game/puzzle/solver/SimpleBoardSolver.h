@@ -118,9 +118,8 @@ protected:
     {
         return !board.GetProgress()->IsSolutionEliminated(cage.index, solutionIndex);
     }
-    // Indices of the remaining solutions, in list order.
-    static std::vector<int> GetRemainingSolutions(const Board& board, const Cage& cage);
-    // The same, walked without a list.
+    // Indices of the remaining solutions, in list order, walked without a
+    // list.
     static RemainingSolutions WalkRemainingSolutions(const Board& board, const Cage& cage)
     {
         return RemainingSolutions(board.GetProgress()->GetEliminatedSolutions(cage.index),
