@@ -502,7 +502,13 @@ StepResult PuzzleChef::FindNextBoardStep(Board& board)
     BoardSolver& solver = GetSolverFor(board);
     StepResult step = solver.FindNextStep(board, true);
     for (int applied = 0; IsSolutionMarkStep(step.stepId) && applied < MAX_SOLVE_STEPS; ++applied) {
-        solver.FindNextStep(board, false);
+        // The described mark is the one the solver would make: making it
+        // here spares finding the same step a second time.
+        if (step.move.type == MOVE_TYPE_SOLUTION_MARK) {
+            board.MarkSolutionInvalid(step.move.x, step.move.y, false);
+        } else {
+            solver.FindNextStep(board, false);
+        }
         step = solver.FindNextStep(board, true);
     }
     return step;

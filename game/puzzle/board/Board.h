@@ -318,6 +318,7 @@ private:
         Square* const* squaresData = nullptr;
         size_t numSquares = 0;
         SquareMask members; // the squares of that list
+        int writtenCageIndex = -1; // where the marks were last written
     };
     // Each square's placed value and its available values (placed, or open
     // candidates), as value bits, by row-major index.
@@ -329,12 +330,13 @@ private:
     // whose values it changed.
     void ReadSquareValues(SquareMask& outChanged);
     // changed holds the squares whose values differ from the last update's.
+    // isInSync: the progress still holds the marks of the last update.
     void UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& values, const SquareMask& changed,
-                                    CageMarks& marks);
+                                    bool isInSync, CageMarks& marks);
     // Works the marks out again unless the group the cage's squares form is
     // the one they were worked out for.
     void WeighVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks);
-    void UpdateHiddenCageSolutions();
+    void UpdateHiddenCageSolutions(bool isInSync);
     // The progress can be read by square index for the joins: it has the
     // board's size, and the board hides its cages.
     bool CanReadJoinsByIndex() const;
@@ -350,6 +352,11 @@ private:
     unsigned m_puzzleSize;
     std::vector<Cage> m_cages;
     std::vector<CageMarks> m_cageMarks; // by position in m_cages
+    // The progress the marks were last written to, its revision then, and
+    // whether they were the hidden-cage marks.
+    const BoardProgress* m_marksProgress = nullptr;
+    uint64_t m_marksRevision = 0;
+    bool m_marksWereHidden = false;
     // What the solver and the hidden-cage marks ask of a cage's list many
     // times a step: each solution's value mask, kept while the cage keeps
     // its list (one without a stamp is read afresh), and those of the open

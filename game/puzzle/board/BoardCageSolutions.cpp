@@ -12,18 +12,24 @@ void Board::UpdateCageSolutions()
     if (m_progress == nullptr || m_suppressMoveRecording) {
         return;
     }
-    if (HasHiddenCages()) {
-        UpdateHiddenCageSolutions();
-        return;
+    const bool isHidden = HasHiddenCages();
+    const bool isInSync = m_marksProgress == m_progress && m_marksRevision == m_progress->GetAutoSolutionsRevision() &&
+                          m_marksWereHidden == isHidden;
+    if (isHidden) {
+        UpdateHiddenCageSolutions(isInSync);
+    } else {
+        // What every square adds to a cage, read once for all cages; an edit
+        // changes a few squares, and only their cages are weighed again.
+        SquareMask changed;
+        ReadSquareValues(changed);
+        m_cageMarks.resize(m_cages.size());
+        for (size_t i = 0; i < m_cages.size(); ++i) {
+            UpdateVisibleCageSolutions(m_cages[i], m_markedSquareValues, changed, isInSync, m_cageMarks[i]);
+        }
     }
-    // What every square adds to a cage, read once for all cages; an edit
-    // changes a few squares, and only their cages are weighed again.
-    SquareMask changed;
-    ReadSquareValues(changed);
-    m_cageMarks.resize(m_cages.size());
-    for (size_t i = 0; i < m_cages.size(); ++i) {
-        UpdateVisibleCageSolutions(m_cages[i], m_markedSquareValues, changed, m_cageMarks[i]);
-    }
+    m_marksProgress = m_progress;
+    m_marksRevision = m_progress->GetAutoSolutionsRevision();
+    m_marksWereHidden = isHidden;
 }
 
 void Board::ReadSquareValues(SquareMask& outChanged)
@@ -58,7 +64,7 @@ void Board::ReadSquareValues(SquareMask& outChanged)
 }
 
 void Board::UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& values, const SquareMask& changed,
-                                       CageMarks& marks)
+                                       bool isInSync, CageMarks& marks)
 {
     if (cage.solutions.empty()) {
         return;
@@ -78,8 +84,12 @@ void Board::UpdateVisibleCageSolutions(const Cage& cage, const SquareValues& val
     if (!isUntouched) {
         WeighVisibleCageSolutions(cage, values, marks);
     }
-    // Written every time: the marks on the progress may have been changed
-    // since (a progress read, reset or attached).
+    // Written again unless the progress still holds them: it may have been
+    // read, reset, swapped or marked by another board since.
+    if (isUntouched && isInSync && marks.writtenCageIndex == cage.index) {
+        return;
+    }
+    marks.writtenCageIndex = cage.index;
     const size_t tracked = std::min<size_t>(cage.solutions.size(), MAX_TRACKED_SOLUTIONS);
     const uint64_t covered = tracked == 64 ? ~uint64_t{0} : (uint64_t{1} << tracked) - 1u;
     m_progress->SetAutoEliminatedSolutions(cage.index, covered, marks.eliminated);

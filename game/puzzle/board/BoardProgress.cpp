@@ -4,6 +4,7 @@
 #include "game/puzzle/board/Square.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace Pemberquill {
 
@@ -38,6 +39,12 @@ std::unique_ptr<BoardProgress> BoardProgress::Clone() const
     return std::make_unique<BoardProgress>(*this);
 }
 
+uint64_t BoardProgress::NewAutoSolutionsRevision()
+{
+    static std::atomic<uint64_t> last{0};
+    return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 void BoardProgress::Resize(unsigned size, unsigned numberOfCages, const std::vector<Cage>* cages)
 {
     m_size = static_cast<uint8_t>(size);
@@ -49,6 +56,7 @@ void BoardProgress::Resize(unsigned size, unsigned numberOfCages, const std::vec
     m_autoEliminations.assign(numSquares, 0);
     m_invalidSolutions.assign(numberOfCages, 0);
     m_autoSolutions.assign(numberOfCages, 0);
+    m_autoSolutionsRevision = NewAutoSolutionsRevision();
     m_moves.clear();
     m_moveTracker = 0;
     if (cages == nullptr) {
@@ -70,6 +78,7 @@ void BoardProgress::Reset()
     std::fill(m_autoEliminations.begin(), m_autoEliminations.end(), 0);
     std::fill(m_invalidSolutions.begin(), m_invalidSolutions.end(), 0);
     std::fill(m_autoSolutions.begin(), m_autoSolutions.end(), 0);
+    m_autoSolutionsRevision = NewAutoSolutionsRevision();
     m_steps = 0;
     m_hasChanged = true;
     m_moves.clear();
@@ -159,6 +168,7 @@ void BoardProgress::SetSolutionAutoBit(int cageIndex, int solutionIndex, bool se
 {
     if (cageIndex >= 0 && cageIndex < static_cast<int>(m_autoSolutions.size()) && IsTrackedSolution(solutionIndex)) {
         ChangeBit(m_autoSolutions[static_cast<size_t>(cageIndex)], solutionIndex, set);
+        m_autoSolutionsRevision = NewAutoSolutionsRevision();
         m_hasChanged = true;
     }
 }

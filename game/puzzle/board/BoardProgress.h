@@ -158,10 +158,18 @@ public:
     {
         if (IsTrackedCage(cageIndex) && covered != 0) {
             uint64_t& marks = m_autoSolutions[static_cast<size_t>(cageIndex)];
-            marks = (marks & ~covered) | (eliminated & covered);
+            const uint64_t updated = (marks & ~covered) | (eliminated & covered);
+            if (updated != marks) {
+                marks = updated;
+                m_autoSolutionsRevision = NewAutoSolutionsRevision();
+            }
             m_hasChanged = true;
         }
     }
+    // Changes whenever any automatic solution mark changes, and differs
+    // between progresses: a board that finds the revision it last wrote
+    // knows the marks are still its own.
+    uint64_t GetAutoSolutionsRevision() const { return m_autoSolutionsRevision; }
     // Replaces a square's automatic eliminations; candidates past this
     // progress's size stay clear.
     void SetAutoEliminations(const Square& square, uint16_t eliminations);
@@ -232,6 +240,7 @@ private:
     void ReadSquares(ResourceStream& stream);
     void ReadMoveHistory(ResourceStream& stream, uint8_t version);
     bool IsMoveInsideBoard(const BoardMove& move) const;
+    static uint64_t NewAutoSolutionsRevision();
 
     bool m_isPainting = false;
     bool m_hasChanged = true;
@@ -243,6 +252,7 @@ private:
     std::vector<uint16_t> m_autoEliminations;
     std::vector<uint64_t> m_invalidSolutions;
     std::vector<uint64_t> m_autoSolutions;
+    uint64_t m_autoSolutionsRevision = NewAutoSolutionsRevision();
     std::vector<BoardMove> m_moves;
     int m_moveTracker = 0;
     ThumbnailTexture m_thumbnail;

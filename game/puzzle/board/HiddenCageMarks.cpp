@@ -159,7 +159,7 @@ uint64_t WeighShapes(Cage& cage, const SquareSnapshot& snapshot, const std::vect
 
 } // namespace
 
-void Board::UpdateHiddenCageSolutions()
+void Board::UpdateHiddenCageSolutions(bool isInSync)
 {
     const SquareSnapshot snapshot(*this);
     // The squares whose state an edit changed since the last update; a cage
@@ -198,8 +198,11 @@ void Board::UpdateHiddenCageSolutions()
                      WatchedSquares(cage),
                      0};
         }
-        if (!isSameCage || state.watched.Intersects(changed)) {
+        const bool isWeighed = !isSameCage || state.watched.Intersects(changed);
+        if (isWeighed) {
             state.eliminated = WeighShapes(cage, snapshot, GetSolutionValueMasks(cage), collected);
+        } else if (isInSync) {
+            continue; // the progress still holds these marks
         }
         const size_t tracked = std::min<size_t>(cage.solutions.size(), MAX_TRACKED_SOLUTIONS);
         const uint64_t covered = tracked == 64 ? ~uint64_t{0} : (uint64_t{1} << tracked) - 1u;

@@ -57,7 +57,8 @@ using ChainLengths = std::array<int, MAX_SQUARES>;
 // For every square, by row-major index: the number of squares in the
 // shortest chain of unpainted squares that may join the cage, leading from
 // it to a square next to one of the cage's painted squares (see
-// CanReachCage); 0 when there is no such chain.
+// CanReachCage); 0 when there is no such chain, or when it is longer than
+// maxLength: the cage could not grow that far.
 //
 // A chain that works can always be shortened to a shortest one, which never
 // visits a square twice, so one breadth-first search back from the painted
@@ -65,7 +66,7 @@ using ChainLengths = std::array<int, MAX_SQUARES>;
 // square-avoiding chain from that start would, without that walk's
 // exponential cost in large open regions (Even, Odd and NoOp cages may grow
 // over most of a board).
-ChainLengths MeasureChainsToCage(const Board& board, const Cage& cage)
+ChainLengths MeasureChainsToCage(const Board& board, const Cage& cage, int maxLength)
 {
     const int size = static_cast<int>(board.GetSize());
     const std::vector<Square>& squares = board.GetSquares();
@@ -99,6 +100,10 @@ ChainLengths MeasureChainsToCage(const Board& board, const Cage& cage)
     }
     while (head < tail) {
         const int current = open[head++];
+        // Breadth first, the rest of the queue is no shorter.
+        if (chainLength[static_cast<size_t>(current)] >= maxLength) {
+            break;
+        }
         for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
             // Squares that may join are unpainted, so no chain runs through
             // a painted square.
@@ -147,7 +152,8 @@ bool HiddenCageSolver::IsOpenForPainting(const Board& board, const Cage& cage)
 
 bool HiddenCageSolver::CanReachCage(const Board& board, const Cage& cage, const Square& start)
 {
-    return IsWithinReach(MeasureChainsToCage(board, cage)[IndexOf(board, start)], MeasureCage(board, cage));
+    const CageRoom room = MeasureCage(board, cage);
+    return IsWithinReach(MeasureChainsToCage(board, cage, room.maxSize - room.painted)[IndexOf(board, start)], room);
 }
 
 bool HiddenCageSolver::StepOnlySquareAvailable(Board& board, StepResult& step)
@@ -193,7 +199,7 @@ bool HiddenCageSolver::StepOnlyLegalCage(Board& board, StepResult& step)
                 reach.hasChains = reach.painted < reach.maxSize;
             }
             if (reach.hasChains) {
-                reach.chains = MeasureChainsToCage(board, cage);
+                reach.chains = MeasureChainsToCage(board, cage, reach.maxSize - reach.painted);
             }
         }
         return reach;
@@ -234,7 +240,7 @@ bool HiddenCageSolver::StepSmallestSolutionsInvalid(Board& board, StepResult& st
             continue;
         }
         size_t fewestValues = 100;
-        for (int index : GetRemainingSolutions(board, cage)) {
+        for (int index : WalkRemainingSolutions(board, cage)) {
             fewestValues = std::min(fewestValues, cage.solutions[static_cast<size_t>(index)].values.size());
         }
         if (static_cast<size_t>(CountPaintedInCageColor(board, cage)) >= fewestValues) {

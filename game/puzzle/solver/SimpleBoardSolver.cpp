@@ -124,16 +124,17 @@ SimpleBoardSolver::StepViewScope::StepViewScope(SimpleBoardSolver& solver, const
             view.emptySquares += view.isEmpty[index] ? 1 : 0;
         }
     }
-    const std::vector<Cage>& cages = board.GetCages();
-    view.cageEmpties.resize(cages.size());
-    for (size_t i = 0; i < cages.size(); ++i) {
-        unsigned empties = 0;
-        for (const Square* square : cages[i].squares) {
-            empties += view.isEmpty[square->y * view.size + square->x] ? 1u : 0u;
-        }
-        view.cageEmpties[i] = static_cast<uint8_t>(std::min(empties, 255u));
-    }
+    view.cageEmpties.assign(board.GetCages().size(), EMPTIES_UNCOUNTED);
     view.isTaken = true;
+}
+
+uint8_t SimpleBoardSolver::CountEmptiesInView(const Cage& cage) const
+{
+    unsigned empties = 0;
+    for (const Square* square : cage.squares) {
+        empties += m_view.isEmpty[ViewIndex(*square)] ? 1u : 0u;
+    }
+    return static_cast<uint8_t>(std::min(empties, EMPTIES_UNCOUNTED - 1u));
 }
 
 SimpleBoardSolver::StepMeasureScope::StepMeasureScope(SimpleBoardSolver& solver) : m_solver(solver)
@@ -188,15 +189,6 @@ bool SimpleBoardSolver::IsPaintComplete(const Board& board, const Cage& cage)
     }
     const int painted = CountPaintedInCageColor(board, cage);
     return painted == static_cast<int>(cage.squares.size()) && painted == GetMaxSolutionSize(board, cage);
-}
-
-std::vector<int> SimpleBoardSolver::GetRemainingSolutions(const Board& board, const Cage& cage)
-{
-    std::vector<int> remaining;
-    for (int index : WalkRemainingSolutions(board, cage)) {
-        remaining.push_back(index);
-    }
-    return remaining;
 }
 
 bool SimpleBoardSolver::PassesCommonCageFilter(const Board& board, const Cage& cage)

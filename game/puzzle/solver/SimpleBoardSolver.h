@@ -118,9 +118,8 @@ protected:
     {
         return !board.GetProgress()->IsSolutionEliminated(cage.index, solutionIndex);
     }
-    // Indices of the remaining solutions, in list order.
-    static std::vector<int> GetRemainingSolutions(const Board& board, const Cage& cage);
-    // The same, walked without a list.
+    // Indices of the remaining solutions, in list order, walked without a
+    // list.
     static RemainingSolutions WalkRemainingSolutions(const Board& board, const Cage& cage)
     {
         return RemainingSolutions(board.GetProgress()->GetEliminatedSolutions(cage.index),
@@ -204,7 +203,9 @@ private:
         int emptySquares = 0;
         std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> present{}; // as GetPresentCandidates
         std::array<bool, MAX_BOARD_SIZE * MAX_BOARD_SIZE> isEmpty{};
-        std::vector<uint8_t> cageEmpties; // empty squares, by position in the cage list
+        // Empty squares, by position in the cage list, counted when first
+        // asked: a step found early asks of no cage.
+        mutable std::vector<uint8_t> cageEmpties;
         // Each square's compared neighbours (see GetComparedNeighbours),
         // with COMPARED_KNOWN once found.
         std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> compared{};
@@ -240,14 +241,23 @@ private:
     }
     bool IsFilled(const Board& board, const Cage& cage) const
     {
-        return m_view.isTaken ? m_view.cageEmpties[static_cast<size_t>(&cage - board.GetCages().data())] == 0
-                              : cage.AreAllSquaresFilled(board);
+        return m_view.isTaken ? ViewCageEmpties(board, cage) == 0 : cage.AreAllSquaresFilled(board);
     }
     // Without a view: -1, to be counted.
     int CountEmptyInView(const Board& board, const Cage& cage) const
     {
-        return m_view.isTaken ? m_view.cageEmpties[static_cast<size_t>(&cage - board.GetCages().data())] : -1;
+        return m_view.isTaken ? ViewCageEmpties(board, cage) : -1;
     }
+    static constexpr uint8_t EMPTIES_UNCOUNTED = 0xFF;
+    int ViewCageEmpties(const Board& board, const Cage& cage) const
+    {
+        uint8_t& empties = m_view.cageEmpties[static_cast<size_t>(&cage - board.GetCages().data())];
+        if (empties == EMPTIES_UNCOUNTED) {
+            empties = CountEmptiesInView(cage);
+        }
+        return empties;
+    }
+    uint8_t CountEmptiesInView(const Cage& cage) const;
     // PassesCommonCageFilter, through the view.
     bool PassesCageFilter(const Board& board, const Cage& cage)
     {
@@ -281,6 +291,13 @@ private:
     // Per search variant and cage position, the input of the last search
     // that removed nothing: the same input would again remove nothing.
     std::vector<std::vector<int>> m_fruitlessSearches[2];
+    // Per column (then row), the candidates of the line when
+    // StepCombinationElsewhere last found nothing in it; size 0 for none.
+    struct FruitlessLine {
+        unsigned size = 0;
+        std::array<uint16_t, MAX_BOARD_SIZE> candidates{};
+    };
+    std::array<FruitlessLine, 2 * MAX_BOARD_SIZE> m_fruitlessLines{};
     std::vector<int> m_searchInput;
 };
 

@@ -344,15 +344,17 @@ bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
 bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
-    std::array<const Square*, MAX_BOARD_SIZE> line{};
     std::array<uint16_t, MAX_BOARD_SIZE> candidates{};
     std::array<unsigned, MAX_BOARD_SIZE> counts{};
     unsigned countsSeen = 0; // bit k: some square of the line has k candidates
+    const auto lineSquare = [&](unsigned line, bool isColumn, unsigned k) -> const Square& {
+        return isColumn ? board.GetSquare(line, k) : board.GetSquare(k, line);
+    };
 
     // k squares of a line that offer the same k candidates hold those values
     // between them, so the rest of the line cannot. Returns k once a
     // candidate is removed, 0 when the line gives nothing.
-    const auto removeOutsideSubset = [&]() -> int {
+    const auto removeOutsideSubset = [&](unsigned line, bool isColumn) -> int {
         for (unsigned k = 2; k + 1 < size; ++k) {
             if ((countsSeen & (1u << k)) == 0) {
                 continue;
@@ -375,7 +377,7 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
                 for (unsigned c = 0; c < size; ++c) {
                     const uint16_t shared = candidates[a] & candidates[c];
                     if ((inSubset & (1u << c)) == 0 && shared != 0 &&
-                        RemoveCandidate(board, *line[c], LowestCandidate(shared), step)) {
+                        RemoveCandidate(board, lineSquare(line, isColumn, c), LowestCandidate(shared), step)) {
                         return static_cast<int>(k);
                     }
                 }
@@ -388,16 +390,24 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
         for (const bool isColumn : {true, false}) {
             countsSeen = 0;
             for (unsigned k = 0; k < size; ++k) {
-                line[k] = isColumn ? &board.GetSquare(i, k) : &board.GetSquare(k, i);
-                candidates[k] = Present(board, *line[k]);
+                candidates[k] = isColumn ? PresentAt(board, i, k) : PresentAt(board, k, i);
                 counts[k] = static_cast<unsigned>(CountCandidates(candidates[k]));
                 countsSeen |= 1u << counts[k];
             }
-            if (const int subsetSize = removeOutsideSubset()) {
+            // What a line gives depends on its candidates alone (an open
+            // candidate can always be removed): a line that gave nothing
+            // gives nothing again until they change.
+            FruitlessLine& fruitless = m_fruitlessLines[(isColumn ? MAX_BOARD_SIZE : 0) + i];
+            if (fruitless.size == size && fruitless.candidates == candidates) {
+                continue;
+            }
+            if (const int subsetSize = removeOutsideSubset(i, isColumn)) {
                 step.move.numCandidatesInvolved = subsetSize;
                 (isColumn ? step.move.columnIndex : step.move.rowIndex) = static_cast<int>(i);
                 return true;
             }
+            fruitless.size = size;
+            fruitless.candidates = candidates;
         }
     }
     return false;
