@@ -62,37 +62,32 @@ protected:
     HintRecord current;
 };
 
-TEST_F(HintStagesTest, AskingAgainAboutOneStepWalksThroughItsStages)
+// Asking again about one step walks through its stages; another step, even
+// of the same kind or on another board, or a reset, starts over.
+TEST_F(HintStagesTest, AskingAgainWalksTheStagesUntilAnotherStepOrAReset)
 {
     const HintRecord oddInEven = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
-    const std::vector<std::string> labels = {"Another Tip", "Give me more...", "Just tell me...", "That's it!",
-                                             "That's it!"};
-    const std::vector<std::string> tips = {
-        "TIP: Look at this Even cage.",
-        "TIP: All of the candidates in this cage must be Even numbers. Remove any that are not.",
-        "TIP: Candidate 3 is an Odd number.",
-        "TIP: Remove (right-click) candidate 3, because it is an Odd number in an Even cage.",
-        "TIP: Remove (right-click) candidate 3, because it is an Odd number in an Even cage."};
-    const std::vector<std::string> bubbles = {"cage 0 hint", "square 0,0 hint", "square 0,0 hint",
-                                              "flagged 0,0 #2 hint", "flagged 0,0 #2 hint"};
-    for (unsigned request = 0; request < labels.size(); ++request) {
+    const struct {
+        const char *label, *tip, *bubble;
+    } stages[] = {
+        {"Another Tip", "TIP: Look at this Even cage.", "cage 0 hint"},
+        {"Give me more...", "TIP: All of the candidates in this cage must be Even numbers. Remove any that are not.",
+         "square 0,0 hint"},
+        {"Just tell me...", "TIP: Candidate 3 is an Odd number.", "square 0,0 hint"},
+        {"That's it!", "TIP: Remove (right-click) candidate 3, because it is an Odd number in an Even cage.",
+         "flagged 0,0 #2 hint"},
+        {"That's it!", "TIP: Remove (right-click) candidate 3, because it is an Odd number in an Even cage.",
+         "flagged 0,0 #2 hint"},
+    };
+    for (unsigned request = 0; request < 5; ++request) {
         Ask(oddInEven);
         EXPECT_EQ(request, Stage());
-        EXPECT_EQ(labels[request], StageLabel());
-        EXPECT_EQ(tips[request], Tip());
-        EXPECT_EQ((std::vector<std::string>{"destroy hint", bubbles[request]}), callOuts.calls);
+        EXPECT_EQ(stages[request].label, StageLabel());
+        EXPECT_EQ(stages[request].tip, Tip());
+        EXPECT_EQ((std::vector<std::string>{"destroy hint", stages[request].bubble}), callOuts.calls);
     }
     EXPECT_EQ(5, log.Count("HasTakenAHintEvent"));
-}
 
-// Another step, even of the same kind or on another board, or a reset,
-// starts over; the reset relabels the button.
-TEST_F(HintStagesTest, AnotherStepOrAResetStartsOver)
-{
-    const HintRecord oddInEven = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
-    Ask(oddInEven);
-    Ask(oddInEven);
-    ASSERT_EQ(1u, Stage());
     Ask(Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 0, 2));
     EXPECT_EQ(0u, Stage());
     EXPECT_EQ(1, current.move.x);
@@ -105,7 +100,6 @@ TEST_F(HintStagesTest, AnotherStepOrAResetStartsOver)
     Ask(oddInEven);
     Ask(oddInEven);
     ResetHintStage(current);
-    EXPECT_EQ(HINT_KIND_NONE, current.kind);
     EXPECT_EQ("Solving Tip", StageLabel());
     EXPECT_EQ(0u, Stage());
     Ask(oddInEven);
@@ -175,56 +169,30 @@ TEST_F(HintStagesTest, NoBoardNoInstructorOrAStepOffTheBoard)
     EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
 }
 
-BoardMove MakeMove()
+TEST(HintRecordTest, FromSolverStepKeepsTheMoveAndSameStepIgnoresOnlyTheTextAndTheErrorFlag)
 {
-    BoardMove move;
+    StepResult step;
+    step.stepId = STEP_ID_ONLY_CANDIDATE_LEFT;
+    BoardMove& move = step.move;
     move.type = MOVE_TYPE_CANDIDATE;
     move.x = 2;
     move.y = 3;
-    move.data = 1;
-    move.extraData = 1;
+    move.data = move.extraData = 1;
     move.rowIndex = 3;
     move.columnIndex = -1;
     move.numCandidatesInvolved = 2;
     move.originatingBoardIndex = 1;
-    return move;
-}
-
-HintRecord RecordOf(const BoardMove& move)
-{
-    HintRecord record;
-    record.kind = 7;
-    record.move = move;
-    return record;
-}
-
-TEST(HintRecordTest, FromSolverStepTakesTheMoveAndTheBoardAtStageZero)
-{
-    StepResult step;
-    step.stepId = STEP_ID_ONLY_CANDIDATE_LEFT;
-    step.move = MakeMove();
     Board* board = reinterpret_cast<Board*>(0x10);
+    const HintRecord original = HintRecord::FromSolverStep(step, board);
+    EXPECT_EQ(13, original.kind);
+    EXPECT_EQ(0u, original.stage);
+    EXPECT_EQ(board, original.board);
 
-    const HintRecord record = HintRecord::FromSolverStep(step, board);
-
-    EXPECT_EQ(13, record.kind);
-    EXPECT_EQ(0u, record.stage);
-    EXPECT_EQ(board, record.board);
-    EXPECT_TRUE(record.IsSameStep(RecordOf(step.move)));
-
-    step.stepId = STEP_ID_BOARD_SOLVED;
-    EXPECT_EQ(HINT_KIND_NONE, HintRecord::FromSolverStep(step, board).kind);
-}
-
-TEST(HintRecordTest, SameStepIgnoresOnlyTheTextAndTheErrorFlag)
-{
-    const HintRecord original = RecordOf(MakeMove());
     HintRecord annotated = original;
     annotated.move.text = "explained";
     annotated.move.errorState = true;
     annotated.stage = 2;
     EXPECT_TRUE(original.IsSameStep(annotated));
-
     const std::vector<void (*)(BoardMove&)> changes = {
         [](BoardMove& m) { m.type = MOVE_TYPE_VALUE; },  [](BoardMove& m) { ++m.x; },
         [](BoardMove& m) { ++m.y; },                     [](BoardMove& m) { ++m.data; },
@@ -236,6 +204,8 @@ TEST(HintRecordTest, SameStepIgnoresOnlyTheTextAndTheErrorFlag)
         changes[index](changed.move);
         EXPECT_FALSE(original.IsSameStep(changed)) << "change " << index;
     }
+    step.stepId = STEP_ID_BOARD_SOLVED;
+    EXPECT_EQ(HINT_KIND_NONE, HintRecord::FromSolverStep(step, board).kind);
 }
 
 } // namespace

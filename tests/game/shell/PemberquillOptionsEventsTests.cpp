@@ -302,14 +302,12 @@ TEST_F(PemberquillOptionsEvents, OutOfRangeValuesAreBroughtWithinTheirLimits)
     WriteFile("dave.pqoptions", "1 true true true true false false true false true true\n"
                                 "12 250 7 -1 5 -3 2 1023 1023 false false -1\n");
     ASSERT_TRUE(options.LoadOptions("dave"));
-    EXPECT_EQ(options.GetPuzzleSize(), 9u);
-    EXPECT_EQ(options.GetMasterVolume(), 100u);
-    EXPECT_EQ(options.GetDifficultyRating(), 4);
-    EXPECT_EQ(options.GetSolvabilityType(), 0);
-    EXPECT_EQ(options.GetBoard1Type(), 1);
-    EXPECT_EQ(options.GetBoard2Type(), 0);
+    EXPECT_EQ((std::vector<int>{9, 100, 4, 0, 1, 0}),
+              (std::vector<int>{int(options.GetPuzzleSize()), int(options.GetMasterVolume()),
+                                options.GetDifficultyRating(), options.GetSolvabilityType(), options.GetBoard1Type(),
+                                options.GetBoard2Type()}));
     EXPECT_NE(environment.console.Text().find("\"Puzzle size\" 12 is outside 1 to 9; using 9.\n"), std::string::npos);
-    EXPECT_EQ(Fetch<std::string>(log.Last("DifficultyRatingChangedEvent"), "Label"), "Very Hard");
+    EXPECT_EQ(LastLabel("DifficultyRatingChangedEvent"), "Very Hard");
 }
 
 TEST_F(PemberquillOptionsEvents, AMalformedFileChangesNothingAndACopyIsKeptBeforeItIsSavedOver)
