@@ -92,14 +92,6 @@ protected:
         return served;
     }
 
-    void Hide(Puzzle* puzzle)
-    {
-        NamedProperties hide;
-        hide.Set("HideEventToFireProperty", puzzle);
-        hide.Set("Bounds", AABB2());
-        Fire("PlayablePuzzleHiddenEvent", hide);
-    }
-
     options_test::OptionsEnvironment env;
     UlvoUIBasic uiModule;
     testsupport::ScopedDataFolder data;
@@ -231,7 +223,10 @@ TEST_F(GamePlayEventsTest, AWhatIfTrialIsKeptOnAcceptAndUndoneOnReject)
         EXPECT_EQ(c.keepsTrial ? square.solutionValue : 0u, board.GetSquareValue(square)) << c.endEvent;
         EXPECT_EQ((std::vector<GameSoundID>{SOUND_PLAYINGPUZZLE_WHATIF_STARTED, c.endSound}), Sounds());
         EXPECT_FALSE(Fetch<bool>(log.Last("SetWhatIfAcceptRejectVisibilityEvent"), "AbleToBeVisible"));
-        Hide(served.puzzle.get());
+        NamedProperties hide;
+        hide.Set("HideEventToFireProperty", served.puzzle.get());
+        hide.Set("Bounds", AABB2());
+        Fire("PlayablePuzzleHiddenEvent", hide);
     }
 }
 
