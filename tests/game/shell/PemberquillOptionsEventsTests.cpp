@@ -198,22 +198,9 @@ TEST_F(PemberquillOptionsEvents, DifficultyWalksTenStepsAcrossTheCagesFlag)
     EXPECT_TRUE(options.IsShowingCages());
 }
 
-TEST_F(PemberquillOptionsEvents, SoundsAndWindowTogglesTellTheAudioAndTheWindowOnce)
-{
-    FireGlobalEvent("ToggleIsPlayingSoundsEvent");
-    EXPECT_EQ(log.Count("MuteAllAudio"), 1);
-    EXPECT_EQ(log.Count("UnmuteAllAudio"), 0);
-    ASSERT_EQ(log.Count("SetSoundsEvent"), 1);
-    EXPECT_EQ(log.Names().back(), "SetSoundsEvent");
-
-    FireGlobalEvent("ToggleFullscreenEvent");
-    Fire("ToggleIsWindowedEvent", "IsWindowed", true);
-    Fire("ToggleIsWindowedEvent", "IsWindowed", false);
-    EXPECT_EQ(environment.application.windowModeCalls,
-              (std::vector<std::string>{"SetWindowed", "SetWindowed", "SetFullscreen"}));
-}
-
-TEST_F(PemberquillOptionsEvents, PaintingSetsTheBrushWithoutRepublishing)
+// Painting sets the brush and the cursor without republishing; the sounds
+// and window toggles tell the audio and the window once.
+TEST_F(PemberquillOptionsEvents, PaintingSoundsAndWindowReachTheCursorTheAudioAndTheWindow)
 {
     Fire("BeginPaintingEvent", "OnActivationEventNameProperty", 3);
     EXPECT_EQ(options.GetPaintColorIndex(), 3);
@@ -230,6 +217,18 @@ TEST_F(PemberquillOptionsEvents, PaintingSetsTheBrushWithoutRepublishing)
     FireGlobalEvent("EndDroppingBallsEvent");
     EXPECT_FALSE(options.IsDroppingBalls());
     EXPECT_EQ(log.Count("SetCagesEvent"), 0);
+
+    FireGlobalEvent("ToggleIsPlayingSoundsEvent");
+    EXPECT_EQ(log.Count("MuteAllAudio"), 1);
+    EXPECT_EQ(log.Count("UnmuteAllAudio"), 0);
+    ASSERT_EQ(log.Count("SetSoundsEvent"), 1);
+    EXPECT_EQ(log.Names().back(), "SetSoundsEvent");
+
+    FireGlobalEvent("ToggleFullscreenEvent");
+    Fire("ToggleIsWindowedEvent", "IsWindowed", true);
+    Fire("ToggleIsWindowedEvent", "IsWindowed", false);
+    EXPECT_EQ(environment.application.windowModeCalls,
+              (std::vector<std::string>{"SetWindowed", "SetWindowed", "SetFullscreen"}));
 }
 
 TEST(PemberquillOptionsWithoutApplication, WindowAndCursorRequestsAreSkipped)
@@ -243,7 +242,7 @@ TEST(PemberquillOptionsWithoutApplication, WindowAndCursorRequestsAreSkipped)
     EXPECT_TRUE(options.IsWindowed());
 }
 
-TEST_F(PemberquillOptionsEvents, SeedIsTheNumberTypedOrNone)
+TEST_F(PemberquillOptionsEvents, SeedIsTheNumberTypedOrNoneAndTheOperatorModeCycles)
 {
     const std::string key = "OnActivationEventNameProperty";
     Fire("SetPuzzleSeedEvent", key, std::string("12345"));
@@ -260,10 +259,8 @@ TEST_F(PemberquillOptionsEvents, SeedIsTheNumberTypedOrNone)
     Fire("SetPuzzleSeedEvent", key, std::string("2147483647"));
     options.FireAllEvents();
     EXPECT_EQ(LastLabel("PuzzleSeedChangedEvent"), "2147483647");
-}
 
-TEST_F(PemberquillOptionsEvents, OperatorDisplayModeCyclesOrTakesAValidMode)
-{
+    // The operator display mode cycles, or takes a valid mode given.
     std::vector<int> modes;
     for (int i = 0; i < 4; ++i) {
         FireGlobalEvent("SetOperatorDisplayMode");
