@@ -151,7 +151,7 @@ TEST_F(GamePlayEventsTest, BoardEditsPlayTheirSoundsOnceEachAndResetTheHint)
     }
 }
 
-TEST_F(GamePlayEventsTest, AskingAgainAboutTheSameStepRaisesTheStageUntilAMoveResetsIt)
+TEST_F(GamePlayEventsTest, AskingAgainRaisesTheStageUntilAMoveAndTwoMistakesOfferTheRewind)
 {
     InstalledRecordingHintCallOuts callOuts;
     Fire("GiveHintEvent");
@@ -172,12 +172,8 @@ TEST_F(GamePlayEventsTest, AskingAgainAboutTheSameStepRaisesTheStageUntilAMoveRe
     log.events.clear();
     Fire("GiveHintEvent");
     EXPECT_EQ((std::vector<unsigned>{0}), log.All<unsigned>("HintStageChangedEvent", "Stage"));
-}
 
-TEST_F(GamePlayEventsTest, AHintWithTwoMistakesOffersTheRewindWhichUndoesThem)
-{
-    InstalledRecordingHintCallOuts callOuts;
-    ServedPuzzle served = PlayAndShow();
+    // Two mistakes make a hint offer the rewind, which undoes them.
     Puzzle& puzzle = *served.puzzle;
     Board& board = *puzzle.GetBoards()[0];
     puzzle.SetFocusedBoardIndex(0);
