@@ -191,7 +191,7 @@ TEST_F(FreePlayTest, TheNKeySkipsToANewPuzzleOnlyDuringPlay)
     EXPECT_EQ(2, log.Count("PlayPuzzleEvent"));
 }
 
-TEST_F(FreePlayTest, QuittingAPuzzleKeepsItAndTheNextPlayUsesTheOptionsOfThatMoment)
+TEST_F(FreePlayTest, QuittingOrRunningOutKeepsThePuzzleAndTheNextPlayUsesTheOptionsOfThatMoment)
 {
     Puzzle* first = PlayNewPuzzle();
     Fire("ShowFreePlayEscapeDialogEvent");
@@ -213,18 +213,16 @@ TEST_F(FreePlayTest, QuittingAPuzzleKeepsItAndTheNextPlayUsesTheOptionsOfThatMom
     Options().Event_OnDecreasePuzzleSize(none);
     ASSERT_NE(nullptr, freePlay.GetCurrentPuzzle());
     EXPECT_EQ(5u, freePlay.GetCurrentPuzzle()->GetBoards().at(0)->GetSize());
-}
 
-TEST_F(FreePlayTest, WithoutANextPuzzleFreePlayReturnsToTheBuilderAndOffersTheKeptOne)
-{
-    Puzzle* first = PlayNewPuzzle();
+    // Without a next puzzle free play returns to the builder and offers the kept one.
+    Puzzle* kept = PlayNewPuzzle();
     chef.reset();
     EXPECT_FALSE(freePlay.OnKeyEvent(TYPED_CHARACTER, 'n'));
     EXPECT_FALSE(freePlay.IsPlaying());
     EXPECT_EQ((std::vector<std::string>{"pop 12"}), screens.calls);
     Fire("PlayFreePlayPuzzleEvent");
     EXPECT_TRUE(freePlay.IsPlaying());
-    EXPECT_EQ(first, Fetch<Puzzle*>(log.Last("PlayPuzzleEvent"), "Puzzle"));
+    EXPECT_EQ(kept, Fetch<Puzzle*>(log.Last("PlayPuzzleEvent"), "Puzzle"));
 }
 
 } // namespace

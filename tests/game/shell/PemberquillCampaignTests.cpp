@@ -246,7 +246,7 @@ TEST_F(PemberquillCampaignTest, ASolveIsGradedOnceAfterTheDisplayTime)
 
 // Leaving a puzzle saves and returns to its location; the last puzzle of a
 // location runs out into the region; each step back leads one screen up.
-TEST_F(PemberquillCampaignTest, TheWayBackSavesAndLeadsOneScreenUpAtATime)
+TEST_F(PemberquillCampaignTest, TheWayBackSavesAndLeadsOneScreenUpAtATimeAndPagesRebuildTheirGroup)
 {
     Fire("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", &campaign.GetRegions()[0]);
     FireGlobalEvent("PlayCampaignRegionEvent");
@@ -277,11 +277,8 @@ TEST_F(PemberquillCampaignTest, TheWayBackSavesAndLeadsOneScreenUpAtATime)
     FireGlobalEvent("QuitCampaignEvent");
     EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 6", "push 0"}));
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_OFF);
-}
 
-// Each page turn rebuilds its own group of the selected location.
-TEST_F(PemberquillCampaignTest, PageTurnsRebuildTheirOwnGroup)
-{
+    // Each page turn rebuilds its own group of the selected location.
     Fire("SatisfiedCampaignNodeNextMediumPageEvent", "OnActivationEventNameProperty", 1);
     campaign.SetSelectedNode(&Node("Reef"));
     for (const char* page : {"SatisfiedCampaignNodePrevEasyPageEvent", "SatisfiedCampaignNodeNextMediumPageEvent",
