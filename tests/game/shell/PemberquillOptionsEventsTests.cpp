@@ -307,7 +307,7 @@ TEST_F(PemberquillOptionsEvents, OutOfRangeValuesAreBroughtWithinTheirLimits)
     EXPECT_EQ(LastLabel("DifficultyRatingChangedEvent"), "Very Hard");
 }
 
-TEST_F(PemberquillOptionsEvents, AMalformedFileChangesNothingAndACopyIsKeptBeforeItIsSavedOver)
+TEST_F(PemberquillOptionsEvents, AMalformedFileIsCopiedBeforeItIsSavedOverAndOneNotSafelyKeptNever)
 {
     const std::string malformed = "1 // Version\r\nfalse // Showing candidates\r\nfalse\r\nbanana\r\n";
     WriteFile("erin.pqoptions", malformed);
@@ -323,12 +323,9 @@ TEST_F(PemberquillOptionsEvents, AMalformedFileChangesNothingAndACopyIsKeptBefor
     EXPECT_FALSE(restarted.LoadOptions("erin"));
     EXPECT_EQ(ReadFile("erin.pqoptions.malformed"), malformed);
     EXPECT_EQ(ReadFile("erin.pqoptions.malformed2"), "1 true");
-}
 
-// A file that cannot be read, or a malformed one of which no copy could be
-// kept, is not saved over while that player plays.
-TEST_F(PemberquillOptionsEvents, AFileNotSafelyKeptIsNeverSavedOver)
-{
+    // A file that cannot be read, or a malformed one of which no copy could
+    // be kept, is not saved over while that player plays.
     // A link to itself cannot be read even by root, which no file mode stops.
     std::filesystem::create_symlink("ida.pqoptions", FilePath("ida.pqoptions"));
     EXPECT_FALSE(options.LoadOptions("ida"));
