@@ -109,7 +109,7 @@ TEST_F(HintStagesTest, AskingAgainWalksTheStagesUntilAnotherStepOrAReset)
 
 // Line hints name and point at the row or the column; the sentences fill in
 // the numbers and words of the step.
-TEST_F(HintStagesTest, SentencesNameTheLineAndFillInTheNumbers)
+TEST_F(HintStagesTest, SentencesNameTheLineFillInTheNumbersAndNeedABoard)
 {
     Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 4, 3, 6, 3, -1));
     EXPECT_EQ("TIP: Look at this row.", Tip());
@@ -131,12 +131,10 @@ TEST_F(HintStagesTest, SentencesNameTheLineAndFillInTheNumbers)
               Tip());
     Ask(Step(STEP_ID_VALUE_ALREADY_PLACED, 2, 6, 4, -1, 2), 4);
     EXPECT_EQ("TIP: Remove (right-click) candidate 5 in this square, since 5 is already used in this column", Tip());
-}
 
-// Without a board nothing is shown; without an instructor only the text; a
-// step off the board places no square bubble.
-TEST_F(HintStagesTest, NoBoardNoInstructorOrAStepOffTheBoard)
-{
+    // Without a board nothing is shown; without an instructor only the text;
+    // a step off the board places no square bubble.
+    log.events.clear();
     HintRecord boardless = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
     boardless.board = nullptr;
     Ask(boardless);

@@ -114,7 +114,7 @@ TEST_F(PemberquillOptionsEvents, EveryToggleRunsOnceAndTakesTheValueItCarries)
     }
 }
 
-TEST_F(PemberquillOptionsEvents, SteppedValuesStayWithinTheirLimits)
+TEST_F(PemberquillOptionsEvents, SteppedValuesStayWithinTheirLimitsAndDifficultyCrossesTheCagesFlag)
 {
     const struct {
         const char* increase;
@@ -151,6 +151,28 @@ TEST_F(PemberquillOptionsEvents, SteppedValuesStayWithinTheirLimits)
     EXPECT_EQ(options.GetPuzzleSize(), 9u);
     Fire("SetPuzzleSizeEvent", "PuzzleSize", -3);
     EXPECT_EQ(options.GetPuzzleSize(), 1u);
+
+    // Difficulty walks ten steps across the cages flag.
+    FireTimes("DecreaseDifficultyRatingEvent", 2);
+    EXPECT_EQ(options.GetDifficultyRating(), 0);
+    EXPECT_TRUE(options.IsShowingCages());
+    FireTimes("IncreaseDifficultyRatingEvent", 4);
+    EXPECT_EQ(options.GetDifficultyRating(), 4);
+    EXPECT_EQ(LastLabel("DifficultyRatingChangedEvent"), "Very Hard");
+
+    FireGlobalEvent("IncreaseDifficultyRatingEvent");
+    EXPECT_EQ(options.GetDifficultyRating(), 0);
+    EXPECT_FALSE(options.IsShowingCages());
+    EXPECT_FALSE(Fetch<bool>(log.Last("SetCagesEvent"), "Value"));
+    // The visibility events get a bag of their own key only.
+    const NamedProperties& paint = log.Last("SetPaintVisibilityEvent");
+    EXPECT_TRUE(Fetch<bool>(paint, "AbleToBeVisible"));
+    bool stale = false;
+    EXPECT_NE(paint.Get("Value", stale), PROPERTY_FETCH_OK);
+
+    FireGlobalEvent("DecreaseDifficultyRatingEvent");
+    EXPECT_EQ(options.GetDifficultyRating(), 4);
+    EXPECT_TRUE(options.IsShowingCages());
 }
 
 // A new game is asked for before the new values are published, and only
@@ -172,30 +194,6 @@ TEST_F(PemberquillOptionsEvents, NewGamesAreAskedForFirstAndOnlyWhenWanted)
         EXPECT_EQ(log.Names().front(), "NewGameEvent");
     }
     EXPECT_EQ(options.GetPuzzleSize(), 5u);
-}
-
-TEST_F(PemberquillOptionsEvents, DifficultyWalksTenStepsAcrossTheCagesFlag)
-{
-    FireTimes("DecreaseDifficultyRatingEvent", 2);
-    EXPECT_EQ(options.GetDifficultyRating(), 0);
-    EXPECT_TRUE(options.IsShowingCages());
-    FireTimes("IncreaseDifficultyRatingEvent", 4);
-    EXPECT_EQ(options.GetDifficultyRating(), 4);
-    EXPECT_EQ(LastLabel("DifficultyRatingChangedEvent"), "Very Hard");
-
-    FireGlobalEvent("IncreaseDifficultyRatingEvent");
-    EXPECT_EQ(options.GetDifficultyRating(), 0);
-    EXPECT_FALSE(options.IsShowingCages());
-    EXPECT_FALSE(Fetch<bool>(log.Last("SetCagesEvent"), "Value"));
-    // The visibility events get a bag of their own key only.
-    const NamedProperties& paint = log.Last("SetPaintVisibilityEvent");
-    EXPECT_TRUE(Fetch<bool>(paint, "AbleToBeVisible"));
-    bool stale = false;
-    EXPECT_NE(paint.Get("Value", stale), PROPERTY_FETCH_OK);
-
-    FireGlobalEvent("DecreaseDifficultyRatingEvent");
-    EXPECT_EQ(options.GetDifficultyRating(), 4);
-    EXPECT_TRUE(options.IsShowingCages());
 }
 
 // Painting sets the brush and the cursor without republishing; the sounds
