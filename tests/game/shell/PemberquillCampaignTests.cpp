@@ -179,8 +179,14 @@ protected:
     GroupScreens screens;
 };
 
-TEST_F(PemberquillCampaignTest, GradesByStepsAndNeverLowersAGrade)
+TEST_F(PemberquillCampaignTest, GradesNeverFallAndSatisfyingOpensTheNextLocationThenTheNextRegionOnce)
 {
+    // Selecting the profile opened the start and reported the score alone.
+    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED, CAMPAIGN_NODE_LOCKED}));
+    ASSERT_EQ(receiver.reports.size(), 1u);
+    EXPECT_EQ(receiver.reports[0].flags, ACCOMPLISHED_RANK_PROGRESS_ONLY);
+
+    // Grades by steps against par, never lowered.
     const struct {
         int steps, state;
     } solves[] = {{PAR + 2, 4}, {PAR * 2, 4}, {PAR, 5}};
@@ -190,16 +196,7 @@ TEST_F(PemberquillCampaignTest, GradesByStepsAndNeverLowersAGrade)
         EXPECT_EQ(report.reward, solve.state) << solve.steps;
     }
     EXPECT_EQ(Solve("Cove", 0, PAR + 2).stepsOverPar, 2);
-}
-
-TEST_F(PemberquillCampaignTest, SatisfyingOpensTheNextLocationThenTheNextRegionOnce)
-{
-    // Selecting the profile opened the start and reported the score alone.
-    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED, CAMPAIGN_NODE_LOCKED}));
-    ASSERT_EQ(receiver.reports.size(), 1u);
-    EXPECT_EQ(receiver.reports[0].flags, ACCOMPLISHED_RANK_PROGRESS_ONLY);
-
-    EXPECT_EQ(Solve("Cove", 0).flags, ACCOMPLISHED_PUZZLE_SOLVED);
+    EXPECT_EQ(Solve("Cove", 0).flags, ACCOMPLISHED_PUZZLE_SOLVED) << "solved again";
     CampaignAccomplishments report = Solve("Cove", 1);
     EXPECT_EQ(report.flags, ACCOMPLISHED_PUZZLE_SOLVED | ACCOMPLISHED_NODE_SATISFIED | ACCOMPLISHED_NODE_UNLOCKED);
     EXPECT_EQ(report.unlockedLocationName, "Reef");
