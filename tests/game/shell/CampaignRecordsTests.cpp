@@ -157,7 +157,7 @@ TEST_F(CampaignRecordsTest, AttachingAnOlderRecordKeepsMatchesAndDropsTheRest)
     EXPECT_EQ(INDEX_INVALID, loaded->GetActiveCampaignNodeIndex()) << "index 5 names no location any more";
 }
 
-TEST_F(CampaignRecordsTest, AdvancingFindsTheNextUnsolvedPuzzleOrSaysAllAreSolved)
+TEST_F(CampaignRecordsTest, AdvancingFindsTheNextUnsolvedPuzzleAndAResetKeepsOnlyRankAndBadges)
 {
     AddNode("Shore", {}, {}, false, 3);
     AddNode("Reef");
@@ -176,22 +176,11 @@ TEST_F(CampaignRecordsTest, AdvancingFindsTheNextUnsolvedPuzzleOrSaysAllAreSolve
     EXPECT_FALSE(progress.SetActiveCampaignNodeIndexFromPuzzle(*Node("Reef").GetPuzzleSet()->GetPuzzles()[1]))
         << "not a puzzle of the active location";
 
-    std::unique_ptr<CampaignProgress> started = ReadProgress("{ 0.2 true -1 { \"\" 0 } 0 }");
-    started->AttachPuzzleSetProgresses(nodes);
-    EXPECT_EQ(CAMPAIGN_ADVANCE_NONE, started->AdvanceToNextPuzzle()) << "no location active";
-    EXPECT_EQ(CAMPAIGN_ADVANCE_NONE, ReadProgress("{ 0.2 false -1 { \"\" 0 } 0 }")->AdvanceToNextPuzzle())
-        << "a campaign without locations";
-}
-
-TEST_F(CampaignRecordsTest, ResetClearsTheLocationsButKeepsRankAndBadges)
-{
-    AddNode("Shore");
-    AddNode("Reef");
-    Attach();
+    // A reset clears the locations but keeps rank and badges.
     progress.SetHighestRank("Captain");
     progress.SetBadges({"First"});
-    progress.AdvanceToNextPuzzle();
     Node("Reef").SetPlayerState(3);
+    Entry("Shore").SetCurrentPuzzle(1);
     Solve(Node("Reef"), 1, 5);
     progress.Reset();
     EXPECT_EQ(INDEX_INVALID, progress.GetActiveCampaignNodeIndex());
@@ -200,6 +189,12 @@ TEST_F(CampaignRecordsTest, ResetClearsTheLocationsButKeepsRankAndBadges)
     EXPECT_EQ(-1, Entry("Shore").GetCurrentPuzzle());
     EXPECT_EQ("Captain", progress.GetHighestRank());
     EXPECT_EQ((std::vector<std::string>{"First"}), progress.GetBadges());
+
+    std::unique_ptr<CampaignProgress> started = ReadProgress("{ 0.2 true -1 { \"\" 0 } 0 }");
+    started->AttachPuzzleSetProgresses(nodes);
+    EXPECT_EQ(CAMPAIGN_ADVANCE_NONE, started->AdvanceToNextPuzzle()) << "no location active";
+    EXPECT_EQ(CAMPAIGN_ADVANCE_NONE, ReadProgress("{ 0.2 false -1 { \"\" 0 } 0 }")->AdvanceToNextPuzzle())
+        << "a campaign without locations";
 }
 
 // The chef starts with a recipe book of its own.

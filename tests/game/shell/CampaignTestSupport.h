@@ -16,6 +16,7 @@
 #include "game/puzzle/RecipeBook.h"
 #include "game/shell/CampaignNode.h"
 #include "game/shell/CampaignProgress.h"
+#include "tests/game/steam/RecordStreamTestSupport.h"
 #include "tests/support/ScopedDataFolder.h"
 
 #include <gtest/gtest.h>
@@ -28,18 +29,7 @@ namespace campaign_test {
 
 using namespace Pemberquill;
 
-inline std::string BytesOf(const ResourceStream& stream)
-{
-    return std::string(reinterpret_cast<const char*>(stream.GetData()), static_cast<size_t>(stream.GetSize()));
-}
-
-template <typename Record>
-std::string WriteRecord(Record& record, ResourceStreamFormat format)
-{
-    ResourceStream stream(format, 4096);
-    record.Write(stream);
-    return BytesOf(stream);
-}
+using record_test::WriteRecord;
 
 // Sets with their own puzzles use this request; the one recipe book answers
 // the other.
@@ -86,7 +76,8 @@ protected:
             }
             ResourceStream stream(RESOURCE_STREAM_FORMAT_TEXT_COMPACT, 4096);
             WriteRecipeBook(stream, BookRequest(), descriptors);
-            folder.Write("Puzzles/Recipes/book.recipes", BytesOf(stream));
+            folder.Write("Puzzles/Recipes/book.recipes",
+                         std::string(reinterpret_cast<const char*>(stream.GetData()), size_t(stream.GetSize())));
         }
         chef.Startup(&clock);
     }

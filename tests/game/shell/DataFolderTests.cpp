@@ -57,19 +57,17 @@ TEST_F(DataFolderTest, TheWorkingFolderFirstThenTheProgramsFolderAndItsParents)
     }
 }
 
-TEST_F(DataFolderTest, AStartFromElsewhereWorksFromTheFolderThatHoldsData)
+TEST_F(DataFolderTest, AStartFromElsewhereWorksFromTheFolderThatHoldsDataOrNamesWhereItLooked)
 {
     testsupport::RecordingConsole console;
     testsupport::ScopedWorkingDirectory startedElsewhere(Elsewhere());
     UseDataFolder(Program());
     EXPECT_EQ(fs::current_path(), fs::path(Install()));
     EXPECT_EQ(console.Text(), "Using the data folder \"" + Install() + "/Data\".\n");
-}
 
-TEST_F(DataFolderTest, WithoutDataAnywhereTheErrorNamesEveryFolderLookedIn)
-{
+    // Without Data anywhere the error names every folder looked in.
     fs::remove_all(Install() + "/Data");
-    testsupport::ScopedWorkingDirectory startedElsewhere(Elsewhere());
+    fs::current_path(Elsewhere());
     const testsupport::CaughtError error = testsupport::CatchUlvoException([&] { UseDataFolder(Program()); });
     EXPECT_EQ(fs::current_path(), fs::path(Elsewhere()));
     EXPECT_EQ(error.title, "Data folder not found");

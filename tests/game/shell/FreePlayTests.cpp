@@ -141,8 +141,10 @@ TEST_F(FreePlayTest, TheBuilderPlaysAnnouncedPuzzlesAndItsExitEventFiresOnQuitti
     EXPECT_EQ(1, log.Count("LeftFreePlayEvent"));
 }
 
-TEST_F(FreePlayTest, ASolvedPuzzleStaysThreeSecondsThenTheNextFollows)
+TEST_F(FreePlayTest, ASolvedPuzzleStaysThreeSecondsThenTheNextFollowsUnlessReset)
 {
+    Fire("ResetFreePlayPuzzleEvent");
+    EXPECT_TRUE(screens.calls.empty());
     Frame(10.0);
     Puzzle* first = PlayNewPuzzle();
     MarkSolved(*first);
@@ -156,6 +158,17 @@ TEST_F(FreePlayTest, ASolvedPuzzleStaysThreeSecondsThenTheNextFollows)
     EXPECT_EQ(2, log.Count("PlayPuzzleEvent"));
     EXPECT_EQ(1, log.Count("SolvePuzzleEvent"));
     EXPECT_EQ(-1.0, freePlay.GetNextPuzzleTime());
+
+    // Resetting puts the puzzle back and cancels the pause.
+    Puzzle* second = freePlay.GetCurrentPuzzle();
+    MarkSolved(*second);
+    freePlay.Update();
+    screens.calls.clear();
+    Fire("ResetFreePlayPuzzleEvent");
+    EXPECT_EQ((std::vector<std::string>{"pop 15"}), screens.calls);
+    EXPECT_FALSE(second->GetProgress()->IsSolved());
+    Frame(5.0);
+    EXPECT_EQ(second, freePlay.GetCurrentPuzzle());
 }
 
 // 'n' typed skips to a new puzzle during play only; a skip during the
@@ -178,7 +191,7 @@ TEST_F(FreePlayTest, TheNKeySkipsToANewPuzzleOnlyDuringPlay)
     EXPECT_EQ(2, log.Count("PlayPuzzleEvent"));
 }
 
-TEST_F(FreePlayTest, QuittingAPuzzleKeepsItAndTheNextPlayUsesTheOptionsOfThatMoment)
+TEST_F(FreePlayTest, QuittingOrRunningOutKeepsThePuzzleAndTheNextPlayUsesTheOptionsOfThatMoment)
 {
     Puzzle* first = PlayNewPuzzle();
     Fire("ShowFreePlayEscapeDialogEvent");
@@ -200,32 +213,16 @@ TEST_F(FreePlayTest, QuittingAPuzzleKeepsItAndTheNextPlayUsesTheOptionsOfThatMom
     Options().Event_OnDecreasePuzzleSize(none);
     ASSERT_NE(nullptr, freePlay.GetCurrentPuzzle());
     EXPECT_EQ(5u, freePlay.GetCurrentPuzzle()->GetBoards().at(0)->GetSize());
-}
 
-TEST_F(FreePlayTest, ResettingPutsThePuzzleBackAndCancelsThePause)
-{
-    Fire("ResetFreePlayPuzzleEvent");
-    EXPECT_TRUE(screens.calls.empty());
-    Puzzle* puzzle = PlayNewPuzzle();
-    MarkSolved(*puzzle);
-    freePlay.Update();
-    Fire("ResetFreePlayPuzzleEvent");
-    EXPECT_EQ((std::vector<std::string>{"pop 15"}), screens.calls);
-    EXPECT_FALSE(puzzle->GetProgress()->IsSolved());
-    Frame(5.0);
-    EXPECT_EQ(puzzle, freePlay.GetCurrentPuzzle());
-}
-
-TEST_F(FreePlayTest, WithoutANextPuzzleFreePlayReturnsToTheBuilderAndOffersTheKeptOne)
-{
-    Puzzle* first = PlayNewPuzzle();
+    // Without a next puzzle free play returns to the builder and offers the kept one.
+    Puzzle* kept = PlayNewPuzzle();
     chef.reset();
     EXPECT_FALSE(freePlay.OnKeyEvent(TYPED_CHARACTER, 'n'));
     EXPECT_FALSE(freePlay.IsPlaying());
     EXPECT_EQ((std::vector<std::string>{"pop 12"}), screens.calls);
     Fire("PlayFreePlayPuzzleEvent");
     EXPECT_TRUE(freePlay.IsPlaying());
-    EXPECT_EQ(first, Fetch<Puzzle*>(log.Last("PlayPuzzleEvent"), "Puzzle"));
+    EXPECT_EQ(kept, Fetch<Puzzle*>(log.Last("PlayPuzzleEvent"), "Puzzle"));
 }
 
 } // namespace

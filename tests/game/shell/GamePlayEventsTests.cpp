@@ -92,14 +92,6 @@ protected:
         return served;
     }
 
-    void Hide(Puzzle* puzzle)
-    {
-        NamedProperties hide;
-        hide.Set("HideEventToFireProperty", puzzle);
-        hide.Set("Bounds", AABB2());
-        Fire("PlayablePuzzleHiddenEvent", hide);
-    }
-
     options_test::OptionsEnvironment env;
     UlvoUIBasic uiModule;
     testsupport::ScopedDataFolder data;
@@ -159,7 +151,7 @@ TEST_F(GamePlayEventsTest, BoardEditsPlayTheirSoundsOnceEachAndResetTheHint)
     }
 }
 
-TEST_F(GamePlayEventsTest, AskingAgainAboutTheSameStepRaisesTheStageUntilAMoveResetsIt)
+TEST_F(GamePlayEventsTest, AskingAgainRaisesTheStageUntilAMoveAndTwoMistakesOfferTheRewind)
 {
     InstalledRecordingHintCallOuts callOuts;
     Fire("GiveHintEvent");
@@ -180,12 +172,8 @@ TEST_F(GamePlayEventsTest, AskingAgainAboutTheSameStepRaisesTheStageUntilAMoveRe
     log.events.clear();
     Fire("GiveHintEvent");
     EXPECT_EQ((std::vector<unsigned>{0}), log.All<unsigned>("HintStageChangedEvent", "Stage"));
-}
 
-TEST_F(GamePlayEventsTest, AHintWithTwoMistakesOffersTheRewindWhichUndoesThem)
-{
-    InstalledRecordingHintCallOuts callOuts;
-    ServedPuzzle served = PlayAndShow();
+    // Two mistakes make a hint offer the rewind, which undoes them.
     Puzzle& puzzle = *served.puzzle;
     Board& board = *puzzle.GetBoards()[0];
     puzzle.SetFocusedBoardIndex(0);
@@ -231,7 +219,10 @@ TEST_F(GamePlayEventsTest, AWhatIfTrialIsKeptOnAcceptAndUndoneOnReject)
         EXPECT_EQ(c.keepsTrial ? square.solutionValue : 0u, board.GetSquareValue(square)) << c.endEvent;
         EXPECT_EQ((std::vector<GameSoundID>{SOUND_PLAYINGPUZZLE_WHATIF_STARTED, c.endSound}), Sounds());
         EXPECT_FALSE(Fetch<bool>(log.Last("SetWhatIfAcceptRejectVisibilityEvent"), "AbleToBeVisible"));
-        Hide(served.puzzle.get());
+        NamedProperties hide;
+        hide.Set("HideEventToFireProperty", served.puzzle.get());
+        hide.Set("Bounds", AABB2());
+        Fire("PlayablePuzzleHiddenEvent", hide);
     }
 }
 

@@ -42,12 +42,14 @@ protected:
         return HintRecord::FromSolverStep(step, &play.board);
     }
 
-    // One request for a hint, as the game object makes it.
-    void Ask(const HintRecord& found)
+    // Requests for a hint, as the game object makes them.
+    void Ask(const HintRecord& found, int times = 1)
     {
-        callOuts.calls.clear();
-        SetHintStage(found, current);
-        ShowHintText(current, &callOuts);
+        for (int request = 0; request < times; ++request) {
+            callOuts.calls.clear();
+            SetHintStage(found, current);
+            ShowHintText(current, &callOuts);
+        }
     }
 
     std::string StageLabel() const { return Fetch<std::string>(log.Last("HintStageChangedEvent"), "Label"); }
@@ -62,37 +64,32 @@ protected:
     HintRecord current;
 };
 
-TEST_F(HintStagesTest, AskingAgainAboutOneStepWalksThroughItsStages)
+// Asking again about one step walks through its stages; another step, even
+// of the same kind or on another board, or a reset, starts over.
+TEST_F(HintStagesTest, AskingAgainWalksTheStagesUntilAnotherStepOrAReset)
 {
     const HintRecord oddInEven = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
-    const std::vector<std::string> labels = {"Another Tip", "Give me more...", "Just tell me...", "That's it!",
-                                             "That's it!"};
-    const std::vector<std::string> tips = {
-        "TIP: Look at this Even cage.",
-        "TIP: All of the candidates in this cage must be Even numbers. Remove any that are not.",
-        "TIP: Candidate 3 is an Odd number.",
-        "TIP: Remove (right-click) candidate 3, because it is an Odd number in an Even cage.",
-        "TIP: Remove (right-click) candidate 3, because it is an Odd number in an Even cage."};
-    const std::vector<std::string> bubbles = {"cage 0 hint", "square 0,0 hint", "square 0,0 hint",
-                                              "flagged 0,0 #2 hint", "flagged 0,0 #2 hint"};
-    for (unsigned request = 0; request < labels.size(); ++request) {
+    const struct {
+        const char *label, *tip, *bubble;
+    } stages[] = {
+        {"Another Tip", "TIP: Look at this Even cage.", "cage 0 hint"},
+        {"Give me more...", "TIP: All of the candidates in this cage must be Even numbers. Remove any that are not.",
+         "square 0,0 hint"},
+        {"Just tell me...", "TIP: Candidate 3 is an Odd number.", "square 0,0 hint"},
+        {"That's it!", "TIP: Remove (right-click) candidate 3, because it is an Odd number in an Even cage.",
+         "flagged 0,0 #2 hint"},
+        {"That's it!", "TIP: Remove (right-click) candidate 3, because it is an Odd number in an Even cage.",
+         "flagged 0,0 #2 hint"},
+    };
+    for (unsigned request = 0; request < 5; ++request) {
         Ask(oddInEven);
         EXPECT_EQ(request, Stage());
-        EXPECT_EQ(labels[request], StageLabel());
-        EXPECT_EQ(tips[request], Tip());
-        EXPECT_EQ((std::vector<std::string>{"destroy hint", bubbles[request]}), callOuts.calls);
+        EXPECT_EQ(stages[request].label, StageLabel());
+        EXPECT_EQ(stages[request].tip, Tip());
+        EXPECT_EQ((std::vector<std::string>{"destroy hint", stages[request].bubble}), callOuts.calls);
     }
     EXPECT_EQ(5, log.Count("HasTakenAHintEvent"));
-}
 
-// Another step, even of the same kind or on another board, or a reset,
-// starts over; the reset relabels the button.
-TEST_F(HintStagesTest, AnotherStepOrAResetStartsOver)
-{
-    const HintRecord oddInEven = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
-    Ask(oddInEven);
-    Ask(oddInEven);
-    ASSERT_EQ(1u, Stage());
     Ask(Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 0, 2));
     EXPECT_EQ(0u, Stage());
     EXPECT_EQ(1, current.move.x);
@@ -102,56 +99,42 @@ TEST_F(HintStagesTest, AnotherStepOrAResetStartsOver)
     Ask(onOtherBoard);
     EXPECT_EQ(0u, Stage());
 
-    Ask(oddInEven);
-    Ask(oddInEven);
+    Ask(oddInEven, 2);
     ResetHintStage(current);
-    EXPECT_EQ(HINT_KIND_NONE, current.kind);
     EXPECT_EQ("Solving Tip", StageLabel());
     EXPECT_EQ(0u, Stage());
     Ask(oddInEven);
     EXPECT_EQ(0u, Stage());
 }
 
-TEST_F(HintStagesTest, LineHintsNameAndPointAtTheRowOrTheColumn)
+// Line hints name and point at the row or the column; the sentences fill in
+// the numbers and words of the step.
+TEST_F(HintStagesTest, SentencesNameTheLineFillInTheNumbersAndNeedABoard)
 {
     Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 4, 3, 6, 3, -1));
     EXPECT_EQ("TIP: Look at this row.", Tip());
     EXPECT_EQ((std::vector<std::string>{"destroy hint", "row 3 hint"}), callOuts.calls);
-
-    Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 5, 4, 6, -1, 5));
+    const HintRecord inColumn = Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 5, 4, 6, -1, 5);
+    Ask(inColumn);
     EXPECT_EQ("TIP: Look at this column.", Tip());
     EXPECT_EQ((std::vector<std::string>{"destroy hint", "column 5 hint"}), callOuts.calls);
-    Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 5, 4, 6, -1, 5));
-    Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 5, 4, 6, -1, 5));
+    Ask(inColumn, 2);
     EXPECT_EQ("TIP: Only one square in this column still has the candidate 6, so the 6 must go here.", Tip());
     EXPECT_EQ((std::vector<std::string>{"destroy hint", "column 5 hint", "candidate 5,4 #5 hint"}), callOuts.calls);
-}
 
-TEST_F(HintStagesTest, TheNakedSetSentenceCountsTheSquaresInvolved)
-{
     HintRecord combination = Step(STEP_ID_COMBINATION_ELSEWHERE, 2, 6, 4, 6, -1);
     combination.move.numCandidatesInvolved = 3;
-    Ask(combination);
-    Ask(combination);
-    EXPECT_EQ("TIP: If 3 squares share exactly 3 candidates, those numbers are \"taken\" and cannot be used "
-              "elsewhere.",
-              Tip());
-    Ask(combination);
-    Ask(combination);
+    Ask(combination, 2);
+    EXPECT_NE(Tip().find("If 3 squares share exactly 3 candidates"), std::string::npos) << Tip();
+    Ask(combination, 2);
     EXPECT_EQ("TIP: Remove (right-click) candidate 5 in this square, since it is \"taken\" elsewhere in this row",
               Tip());
-
-    const HintRecord placed = Step(STEP_ID_VALUE_ALREADY_PLACED, 2, 6, 4, -1, 2);
-    for (int request = 0; request < 4; ++request) {
-        Ask(placed);
-    }
+    Ask(Step(STEP_ID_VALUE_ALREADY_PLACED, 2, 6, 4, -1, 2), 4);
     EXPECT_EQ("TIP: Remove (right-click) candidate 5 in this square, since 5 is already used in this column", Tip());
-}
 
-// Without a board nothing is shown; without an instructor only the text; a
-// step off the board places no square bubble.
-TEST_F(HintStagesTest, NoBoardNoInstructorOrAStepOffTheBoard)
-{
+    // Without a board nothing is shown; without an instructor only the text;
+    // a step off the board places no square bubble.
+    log.events.clear();
     HintRecord boardless = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
     boardless.board = nullptr;
     Ask(boardless);
@@ -162,69 +145,37 @@ TEST_F(HintStagesTest, NoBoardNoInstructorOrAStepOffTheBoard)
     EXPECT_EQ("TIP: Look at this Even cage.", Tip());
 
     // A solution mark names a cage and a solution, not a square.
-    const HintRecord mark = Step(STEP_ID_NO_SOLUTION_USES_CANDIDATE, 12, -1, 40);
-    for (int request = 0; request < 3; ++request) {
-        Ask(mark);
-    }
+    Ask(Step(STEP_ID_NO_SOLUTION_USES_CANDIDATE, 12, -1, 40), 3);
     EXPECT_EQ("TIP: Remove (right-click) candidate 41 from this square, since none of the solutions use it.", Tip());
     EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
-    const HintRecord badCandidate = Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 1, 9);
-    for (int request = 0; request < 4; ++request) {
-        Ask(badCandidate);
-    }
+    Ask(Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 1, 9), 4);
     EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
 }
 
-BoardMove MakeMove()
+TEST(HintRecordTest, FromSolverStepKeepsTheMoveAndSameStepIgnoresOnlyTheTextAndTheErrorFlag)
 {
-    BoardMove move;
+    StepResult step;
+    step.stepId = STEP_ID_ONLY_CANDIDATE_LEFT;
+    BoardMove& move = step.move;
     move.type = MOVE_TYPE_CANDIDATE;
     move.x = 2;
     move.y = 3;
-    move.data = 1;
-    move.extraData = 1;
+    move.data = move.extraData = 1;
     move.rowIndex = 3;
     move.columnIndex = -1;
     move.numCandidatesInvolved = 2;
     move.originatingBoardIndex = 1;
-    return move;
-}
-
-HintRecord RecordOf(const BoardMove& move)
-{
-    HintRecord record;
-    record.kind = 7;
-    record.move = move;
-    return record;
-}
-
-TEST(HintRecordTest, FromSolverStepTakesTheMoveAndTheBoardAtStageZero)
-{
-    StepResult step;
-    step.stepId = STEP_ID_ONLY_CANDIDATE_LEFT;
-    step.move = MakeMove();
     Board* board = reinterpret_cast<Board*>(0x10);
+    const HintRecord original = HintRecord::FromSolverStep(step, board);
+    EXPECT_EQ(13, original.kind);
+    EXPECT_EQ(0u, original.stage);
+    EXPECT_EQ(board, original.board);
 
-    const HintRecord record = HintRecord::FromSolverStep(step, board);
-
-    EXPECT_EQ(13, record.kind);
-    EXPECT_EQ(0u, record.stage);
-    EXPECT_EQ(board, record.board);
-    EXPECT_TRUE(record.IsSameStep(RecordOf(step.move)));
-
-    step.stepId = STEP_ID_BOARD_SOLVED;
-    EXPECT_EQ(HINT_KIND_NONE, HintRecord::FromSolverStep(step, board).kind);
-}
-
-TEST(HintRecordTest, SameStepIgnoresOnlyTheTextAndTheErrorFlag)
-{
-    const HintRecord original = RecordOf(MakeMove());
     HintRecord annotated = original;
     annotated.move.text = "explained";
     annotated.move.errorState = true;
     annotated.stage = 2;
     EXPECT_TRUE(original.IsSameStep(annotated));
-
     const std::vector<void (*)(BoardMove&)> changes = {
         [](BoardMove& m) { m.type = MOVE_TYPE_VALUE; },  [](BoardMove& m) { ++m.x; },
         [](BoardMove& m) { ++m.y; },                     [](BoardMove& m) { ++m.data; },
@@ -236,6 +187,8 @@ TEST(HintRecordTest, SameStepIgnoresOnlyTheTextAndTheErrorFlag)
         changes[index](changed.move);
         EXPECT_FALSE(original.IsSameStep(changed)) << "change " << index;
     }
+    step.stepId = STEP_ID_BOARD_SOLVED;
+    EXPECT_EQ(HINT_KIND_NONE, HintRecord::FromSolverStep(step, board).kind);
 }
 
 } // namespace

@@ -2,12 +2,12 @@
 // par, rewards by region weight, satisfying and unlocking, the solve timer,
 // and the way back (the way forward is played in PlayerSessionTests).
 
-#include "engine/core/EventRecipient.h"
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/shell/CampaignData.h"
 #include "game/shell/PemberquillCampaign.h"
 #include "tests/game/shell/CampaignTestSupport.h"
+#include "tests/game/shell/PemberquillOptionsTestSupport.h"
 
 namespace campaign_test {
 namespace {
@@ -21,17 +21,6 @@ public:
         reports.push_back(accomplishments);
     }
     std::vector<CampaignAccomplishments> reports;
-};
-
-// Counts the firings of one event.
-class EventCounter : public EventRecipient {
-public:
-    explicit EventCounter(const std::string& eventName)
-    {
-        RegisterEventHandler(eventName, UlvoEventSystem::GetGlobal(), &EventCounter::Count, this);
-    }
-    void Count(NamedProperties&) { ++count; }
-    int count = 0;
 };
 
 // Screens that keep only the windows pushed and popped and which puzzle
@@ -91,6 +80,7 @@ protected:
     void SetUp() override
     {
         WriteCampaign();
+        log.Listen({"SolvePuzzleEvent", "SaveGameEvent", "TeachMechanicsEvent"});
         chef.Startup(&clock);
         campaign.SetAccomplishmentsReceiver(&receiver);
         campaign.SetScreens(&screens);
@@ -185,14 +175,18 @@ protected:
     RecordingReceiver receiver;
     PemberquillCampaign campaign;
     CampaignProgress progress;
-    EventCounter solves{"SolvePuzzleEvent"};
-    EventCounter saves{"SaveGameEvent"};
-    EventCounter lessons{"TeachMechanicsEvent"};
+    options_test::EventLog log;
     GroupScreens screens;
 };
 
-TEST_F(PemberquillCampaignTest, GradesByStepsAndNeverLowersAGrade)
+TEST_F(PemberquillCampaignTest, GradesNeverFallAndSatisfyingOpensTheNextLocationThenTheNextRegionOnce)
 {
+    // Selecting the profile opened the start and reported the score alone.
+    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED, CAMPAIGN_NODE_LOCKED}));
+    ASSERT_EQ(receiver.reports.size(), 1u);
+    EXPECT_EQ(receiver.reports[0].flags, ACCOMPLISHED_RANK_PROGRESS_ONLY);
+
+    // Grades by steps against par, never lowered.
     const struct {
         int steps, state;
     } solves[] = {{PAR + 2, 4}, {PAR * 2, 4}, {PAR, 5}};
@@ -202,16 +196,7 @@ TEST_F(PemberquillCampaignTest, GradesByStepsAndNeverLowersAGrade)
         EXPECT_EQ(report.reward, solve.state) << solve.steps;
     }
     EXPECT_EQ(Solve("Cove", 0, PAR + 2).stepsOverPar, 2);
-}
-
-TEST_F(PemberquillCampaignTest, SatisfyingOpensTheNextLocationThenTheNextRegionOnce)
-{
-    // Selecting the profile opened the start and reported the score alone.
-    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED, CAMPAIGN_NODE_LOCKED}));
-    ASSERT_EQ(receiver.reports.size(), 1u);
-    EXPECT_EQ(receiver.reports[0].flags, ACCOMPLISHED_RANK_PROGRESS_ONLY);
-
-    EXPECT_EQ(Solve("Cove", 0).flags, ACCOMPLISHED_PUZZLE_SOLVED);
+    EXPECT_EQ(Solve("Cove", 0).flags, ACCOMPLISHED_PUZZLE_SOLVED) << "solved again";
     CampaignAccomplishments report = Solve("Cove", 1);
     EXPECT_EQ(report.flags, ACCOMPLISHED_PUZZLE_SOLVED | ACCOMPLISHED_NODE_SATISFIED | ACCOMPLISHED_NODE_UNLOCKED);
     EXPECT_EQ(report.unlockedLocationName, "Reef");
@@ -241,7 +226,7 @@ TEST_F(PemberquillCampaignTest, ASolveIsGradedOnceAfterTheDisplayTime)
     receiver.reports.clear();
     Puzzle& puzzle = PlayAndSolveFirst();
     campaign.Update();
-    EXPECT_EQ(solves.count, 1);
+    EXPECT_EQ(log.Count("SolvePuzzleEvent"), 1);
     FireGlobalEvent("ShowCampaignEscapeDialogEvent");
     EXPECT_TRUE(puzzle.IsActive());
     clock.Advance(3.0);
@@ -253,12 +238,12 @@ TEST_F(PemberquillCampaignTest, ASolveIsGradedOnceAfterTheDisplayTime)
     campaign.Update();
     ASSERT_EQ(receiver.reports.size(), 1u);
     EXPECT_EQ(receiver.reports[0].locationName, "Cove");
-    EXPECT_EQ(solves.count, 1);
+    EXPECT_EQ(log.Count("SolvePuzzleEvent"), 1);
 }
 
 // Leaving a puzzle saves and returns to its location; the last puzzle of a
 // location runs out into the region; each step back leads one screen up.
-TEST_F(PemberquillCampaignTest, TheWayBackSavesAndLeadsOneScreenUpAtATime)
+TEST_F(PemberquillCampaignTest, TheWayBackSavesAndLeadsOneScreenUpAtATimeAndPagesRebuildTheirGroup)
 {
     Fire("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", &campaign.GetRegions()[0]);
     FireGlobalEvent("PlayCampaignRegionEvent");
@@ -269,7 +254,7 @@ TEST_F(PemberquillCampaignTest, TheWayBackSavesAndLeadsOneScreenUpAtATime)
     screens.windows.clear();
     FireGlobalEvent("QuitCampaignPuzzleEvent");
     EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 13", "pop 12", "push 8"}));
-    EXPECT_EQ(saves.count, 1);
+    EXPECT_EQ(log.Count("SaveGameEvent"), 1);
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
     Solve("Cove", 1);
     FireGlobalEvent("PlayNextCampaignPuzzleEvent");
@@ -280,20 +265,17 @@ TEST_F(PemberquillCampaignTest, TheWayBackSavesAndLeadsOneScreenUpAtATime)
     FireGlobalEvent("QuitCampaignNodeEvent");
     EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 8", "pop 12", "pop 6", "push 7"}));
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_REGION);
-    const int lessonsBefore = lessons.count;
+    const int lessonsBefore = log.Count("TeachMechanicsEvent");
     FireGlobalEvent("QuitCampaignRegionEvent");
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_MAP);
-    EXPECT_EQ(lessons.count, lessonsBefore + 1) << "the map's lesson";
+    EXPECT_EQ(log.Count("TeachMechanicsEvent"), lessonsBefore + 1) << "the map's lesson";
     EXPECT_EQ(campaign.GetSelectedRegion(), nullptr);
     screens.windows.clear();
     FireGlobalEvent("QuitCampaignEvent");
     EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 6", "push 0"}));
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_OFF);
-}
 
-// Each page turn rebuilds its own group of the selected location.
-TEST_F(PemberquillCampaignTest, PageTurnsRebuildTheirOwnGroup)
-{
+    // Each page turn rebuilds its own group of the selected location.
     Fire("SatisfiedCampaignNodeNextMediumPageEvent", "OnActivationEventNameProperty", 1);
     campaign.SetSelectedNode(&Node("Reef"));
     for (const char* page : {"SatisfiedCampaignNodePrevEasyPageEvent", "SatisfiedCampaignNodeNextMediumPageEvent",

@@ -114,7 +114,7 @@ TEST_F(PemberquillOptionsEvents, EveryToggleRunsOnceAndTakesTheValueItCarries)
     }
 }
 
-TEST_F(PemberquillOptionsEvents, SteppedValuesStayWithinTheirLimits)
+TEST_F(PemberquillOptionsEvents, SteppedValuesStayWithinTheirLimitsAndDifficultyCrossesTheCagesFlag)
 {
     const struct {
         const char* increase;
@@ -151,6 +151,28 @@ TEST_F(PemberquillOptionsEvents, SteppedValuesStayWithinTheirLimits)
     EXPECT_EQ(options.GetPuzzleSize(), 9u);
     Fire("SetPuzzleSizeEvent", "PuzzleSize", -3);
     EXPECT_EQ(options.GetPuzzleSize(), 1u);
+
+    // Difficulty walks ten steps across the cages flag.
+    FireTimes("DecreaseDifficultyRatingEvent", 2);
+    EXPECT_EQ(options.GetDifficultyRating(), 0);
+    EXPECT_TRUE(options.IsShowingCages());
+    FireTimes("IncreaseDifficultyRatingEvent", 4);
+    EXPECT_EQ(options.GetDifficultyRating(), 4);
+    EXPECT_EQ(LastLabel("DifficultyRatingChangedEvent"), "Very Hard");
+
+    FireGlobalEvent("IncreaseDifficultyRatingEvent");
+    EXPECT_EQ(options.GetDifficultyRating(), 0);
+    EXPECT_FALSE(options.IsShowingCages());
+    EXPECT_FALSE(Fetch<bool>(log.Last("SetCagesEvent"), "Value"));
+    // The visibility events get a bag of their own key only.
+    const NamedProperties& paint = log.Last("SetPaintVisibilityEvent");
+    EXPECT_TRUE(Fetch<bool>(paint, "AbleToBeVisible"));
+    bool stale = false;
+    EXPECT_NE(paint.Get("Value", stale), PROPERTY_FETCH_OK);
+
+    FireGlobalEvent("DecreaseDifficultyRatingEvent");
+    EXPECT_EQ(options.GetDifficultyRating(), 4);
+    EXPECT_TRUE(options.IsShowingCages());
 }
 
 // A new game is asked for before the new values are published, and only
@@ -174,46 +196,9 @@ TEST_F(PemberquillOptionsEvents, NewGamesAreAskedForFirstAndOnlyWhenWanted)
     EXPECT_EQ(options.GetPuzzleSize(), 5u);
 }
 
-TEST_F(PemberquillOptionsEvents, DifficultyWalksTenStepsAcrossTheCagesFlag)
-{
-    FireTimes("DecreaseDifficultyRatingEvent", 2);
-    EXPECT_EQ(options.GetDifficultyRating(), 0);
-    EXPECT_TRUE(options.IsShowingCages());
-    FireTimes("IncreaseDifficultyRatingEvent", 4);
-    EXPECT_EQ(options.GetDifficultyRating(), 4);
-    EXPECT_EQ(LastLabel("DifficultyRatingChangedEvent"), "Very Hard");
-
-    FireGlobalEvent("IncreaseDifficultyRatingEvent");
-    EXPECT_EQ(options.GetDifficultyRating(), 0);
-    EXPECT_FALSE(options.IsShowingCages());
-    EXPECT_FALSE(Fetch<bool>(log.Last("SetCagesEvent"), "Value"));
-    // The visibility events get a bag of their own key only.
-    const NamedProperties& paint = log.Last("SetPaintVisibilityEvent");
-    EXPECT_TRUE(Fetch<bool>(paint, "AbleToBeVisible"));
-    bool stale = false;
-    EXPECT_NE(paint.Get("Value", stale), PROPERTY_FETCH_OK);
-
-    FireGlobalEvent("DecreaseDifficultyRatingEvent");
-    EXPECT_EQ(options.GetDifficultyRating(), 4);
-    EXPECT_TRUE(options.IsShowingCages());
-}
-
-TEST_F(PemberquillOptionsEvents, SoundsAndWindowTogglesTellTheAudioAndTheWindowOnce)
-{
-    FireGlobalEvent("ToggleIsPlayingSoundsEvent");
-    EXPECT_EQ(log.Count("MuteAllAudio"), 1);
-    EXPECT_EQ(log.Count("UnmuteAllAudio"), 0);
-    ASSERT_EQ(log.Count("SetSoundsEvent"), 1);
-    EXPECT_EQ(log.Names().back(), "SetSoundsEvent");
-
-    FireGlobalEvent("ToggleFullscreenEvent");
-    Fire("ToggleIsWindowedEvent", "IsWindowed", true);
-    Fire("ToggleIsWindowedEvent", "IsWindowed", false);
-    EXPECT_EQ(environment.application.windowModeCalls,
-              (std::vector<std::string>{"SetWindowed", "SetWindowed", "SetFullscreen"}));
-}
-
-TEST_F(PemberquillOptionsEvents, PaintingSetsTheBrushWithoutRepublishing)
+// Painting sets the brush and the cursor without republishing; the sounds
+// and window toggles tell the audio and the window once.
+TEST_F(PemberquillOptionsEvents, PaintingSoundsAndWindowReachTheCursorTheAudioAndTheWindow)
 {
     Fire("BeginPaintingEvent", "OnActivationEventNameProperty", 3);
     EXPECT_EQ(options.GetPaintColorIndex(), 3);
@@ -230,6 +215,18 @@ TEST_F(PemberquillOptionsEvents, PaintingSetsTheBrushWithoutRepublishing)
     FireGlobalEvent("EndDroppingBallsEvent");
     EXPECT_FALSE(options.IsDroppingBalls());
     EXPECT_EQ(log.Count("SetCagesEvent"), 0);
+
+    FireGlobalEvent("ToggleIsPlayingSoundsEvent");
+    EXPECT_EQ(log.Count("MuteAllAudio"), 1);
+    EXPECT_EQ(log.Count("UnmuteAllAudio"), 0);
+    ASSERT_EQ(log.Count("SetSoundsEvent"), 1);
+    EXPECT_EQ(log.Names().back(), "SetSoundsEvent");
+
+    FireGlobalEvent("ToggleFullscreenEvent");
+    Fire("ToggleIsWindowedEvent", "IsWindowed", true);
+    Fire("ToggleIsWindowedEvent", "IsWindowed", false);
+    EXPECT_EQ(environment.application.windowModeCalls,
+              (std::vector<std::string>{"SetWindowed", "SetWindowed", "SetFullscreen"}));
 }
 
 TEST(PemberquillOptionsWithoutApplication, WindowAndCursorRequestsAreSkipped)
@@ -243,7 +240,7 @@ TEST(PemberquillOptionsWithoutApplication, WindowAndCursorRequestsAreSkipped)
     EXPECT_TRUE(options.IsWindowed());
 }
 
-TEST_F(PemberquillOptionsEvents, SeedIsTheNumberTypedOrNone)
+TEST_F(PemberquillOptionsEvents, SeedIsTheNumberTypedOrNoneAndTheOperatorModeCycles)
 {
     const std::string key = "OnActivationEventNameProperty";
     Fire("SetPuzzleSeedEvent", key, std::string("12345"));
@@ -260,10 +257,8 @@ TEST_F(PemberquillOptionsEvents, SeedIsTheNumberTypedOrNone)
     Fire("SetPuzzleSeedEvent", key, std::string("2147483647"));
     options.FireAllEvents();
     EXPECT_EQ(LastLabel("PuzzleSeedChangedEvent"), "2147483647");
-}
 
-TEST_F(PemberquillOptionsEvents, OperatorDisplayModeCyclesOrTakesAValidMode)
-{
+    // The operator display mode cycles, or takes a valid mode given.
     std::vector<int> modes;
     for (int i = 0; i < 4; ++i) {
         FireGlobalEvent("SetOperatorDisplayMode");
@@ -302,17 +297,15 @@ TEST_F(PemberquillOptionsEvents, OutOfRangeValuesAreBroughtWithinTheirLimits)
     WriteFile("dave.pqoptions", "1 true true true true false false true false true true\n"
                                 "12 250 7 -1 5 -3 2 1023 1023 false false -1\n");
     ASSERT_TRUE(options.LoadOptions("dave"));
-    EXPECT_EQ(options.GetPuzzleSize(), 9u);
-    EXPECT_EQ(options.GetMasterVolume(), 100u);
-    EXPECT_EQ(options.GetDifficultyRating(), 4);
-    EXPECT_EQ(options.GetSolvabilityType(), 0);
-    EXPECT_EQ(options.GetBoard1Type(), 1);
-    EXPECT_EQ(options.GetBoard2Type(), 0);
+    EXPECT_EQ((std::vector<int>{9, 100, 4, 0, 1, 0}),
+              (std::vector<int>{int(options.GetPuzzleSize()), int(options.GetMasterVolume()),
+                                options.GetDifficultyRating(), options.GetSolvabilityType(), options.GetBoard1Type(),
+                                options.GetBoard2Type()}));
     EXPECT_NE(environment.console.Text().find("\"Puzzle size\" 12 is outside 1 to 9; using 9.\n"), std::string::npos);
-    EXPECT_EQ(Fetch<std::string>(log.Last("DifficultyRatingChangedEvent"), "Label"), "Very Hard");
+    EXPECT_EQ(LastLabel("DifficultyRatingChangedEvent"), "Very Hard");
 }
 
-TEST_F(PemberquillOptionsEvents, AMalformedFileChangesNothingAndACopyIsKeptBeforeItIsSavedOver)
+TEST_F(PemberquillOptionsEvents, AMalformedFileIsCopiedBeforeItIsSavedOverAndOneNotSafelyKeptNever)
 {
     const std::string malformed = "1 // Version\r\nfalse // Showing candidates\r\nfalse\r\nbanana\r\n";
     WriteFile("erin.pqoptions", malformed);
@@ -328,12 +321,9 @@ TEST_F(PemberquillOptionsEvents, AMalformedFileChangesNothingAndACopyIsKeptBefor
     EXPECT_FALSE(restarted.LoadOptions("erin"));
     EXPECT_EQ(ReadFile("erin.pqoptions.malformed"), malformed);
     EXPECT_EQ(ReadFile("erin.pqoptions.malformed2"), "1 true");
-}
 
-// A file that cannot be read, or a malformed one of which no copy could be
-// kept, is not saved over while that player plays.
-TEST_F(PemberquillOptionsEvents, AFileNotSafelyKeptIsNeverSavedOver)
-{
+    // A file that cannot be read, or a malformed one of which no copy could
+    // be kept, is not saved over while that player plays.
     // A link to itself cannot be read even by root, which no file mode stops.
     std::filesystem::create_symlink("ida.pqoptions", FilePath("ida.pqoptions"));
     EXPECT_FALSE(options.LoadOptions("ida"));

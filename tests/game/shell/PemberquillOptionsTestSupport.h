@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -42,16 +43,8 @@ public:
     AABB2 GetScreenBounds() const override { return AABB2(); }
     AABB2 GetViewBounds() const override { return AABB2(); }
     Vector2 GetViewScale() const override { return Vector2(1.0f, 1.0f); }
-    void ClientToWindowOffset(int x, int y, int& outX, int& outY) const override
-    {
-        outX = x;
-        outY = y;
-    }
-    void WindowToClientOffset(int x, int y, int& outX, int& outY) const override
-    {
-        outX = x;
-        outY = y;
-    }
+    void ClientToWindowOffset(int x, int y, int& outX, int& outY) const override { outX = x, outY = y; }
+    void WindowToClientOffset(int x, int y, int& outX, int& outY) const override { outX = x, outY = y; }
     bool GetCursorScreenPosition(IntVector2&) const override { return false; }
     void ApplyWindowProperties() override {}
 
@@ -99,11 +92,7 @@ public:
 
     int Count(const std::string& name) const
     {
-        int count = 0;
-        for (const FiredEvent& event : events) {
-            count += event.name == name ? 1 : 0;
-        }
-        return count;
+        return int(std::count_if(events.begin(), events.end(), [&](const FiredEvent& e) { return e.name == name; }));
     }
 
     // The value under key of every firing of name, in order.

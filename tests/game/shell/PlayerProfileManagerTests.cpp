@@ -90,7 +90,7 @@ protected:
     PlayerProfileManager manager;
 };
 
-TEST_F(PlayerProfileManagerTest, ADamagedProfileIsKeptAsideNeverReplacedAndThePlayerIsTold)
+TEST_F(PlayerProfileManagerTest, ADamagedProfileIsKeptAsideOrNeverSavedOverAndThePlayerIsTold)
 {
     WriteBytes(OWN_FILE, "first damage");
     manager.Startup("Ann");
@@ -113,16 +113,12 @@ TEST_F(PlayerProfileManagerTest, ADamagedProfileIsKeptAsideNeverReplacedAndThePl
     // Told once.
     manager.ShowPendingNotice();
     EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_INFORMATION), dialog);
-}
 
-TEST_F(PlayerProfileManagerTest, ADamagedProfileThatCannotBeKeptAsideIsNeverSavedOver)
-{
-    WriteBytes(OWN_FILE, "damage");
-    // Folders stand wherever a copy could go.
-    std::filesystem::create_directory(Path(OWN_FILE + ".damaged"));
-    for (int copy = 2; copy <= MAX_KEPT_ASIDE_COPIES; ++copy) {
+    // Where no copy can go, the damaged profile is never saved over.
+    for (int copy = 3; copy <= MAX_KEPT_ASIDE_COPIES; ++copy) {
         std::filesystem::create_directory(Path(OWN_FILE + ".damaged" + std::to_string(copy)));
     }
+    WriteBytes(OWN_FILE, "damage");
     manager.Startup("Ann");
     FireGlobalEvent("SaveGameEvent");
     EXPECT_EQ(Bytes(OWN_FILE), AsBytes("damage"));

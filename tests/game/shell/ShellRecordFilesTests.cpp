@@ -240,7 +240,9 @@ std::string ReadBack(const Reread& reread, const std::string& bytes)
     }
 }
 
-TEST(ShellRecordFilesTest, TheSampleWritesExactlyTheseBytesAndText)
+// Each file: the sample's exact bytes and text, every form read back to the
+// sample, the older files it reads, and every truncation refused.
+TEST(ShellRecordFilesTest, ExactBytesRoundTripsOlderFilesAndTruncations)
 {
     for (const RecordCase& record : Records()) {
         SCOPED_TRACE(record.name);
@@ -250,30 +252,14 @@ TEST(ShellRecordFilesTest, TheSampleWritesExactlyTheseBytesAndText)
         if (!record.text.empty()) {
             EXPECT_EQ(record.text, record.write(RESOURCE_STREAM_FORMAT_TEXT));
         }
-    }
-}
-
-TEST(ShellRecordFilesTest, EveryFormReadsBackToTheSample)
-{
-    for (const RecordCase& record : Records()) {
-        SCOPED_TRACE(record.name);
         const std::string canonical = record.binary.empty() ? record.text : record.binary;
         for (const ResourceStreamFormat format :
              {RESOURCE_STREAM_FORMAT_TEXT, RESOURCE_STREAM_FORMAT_TEXT_COMPACT, RESOURCE_STREAM_FORMAT_BINARY}) {
-            SCOPED_TRACE(format);
-            EXPECT_EQ(canonical, ReadBack(record.reread, record.write(format)));
+            EXPECT_EQ(canonical, ReadBack(record.reread, record.write(format))) << "format " << format;
         }
         for (const auto& [file, writtenBack] : record.alsoReads) {
-            SCOPED_TRACE(file);
-            EXPECT_EQ(writtenBack, ReadBack(record.reread, file));
+            EXPECT_EQ(writtenBack, ReadBack(record.reread, file)) << file;
         }
-    }
-}
-
-TEST(ShellRecordFilesTest, EveryTruncationIsRefused)
-{
-    for (const RecordCase& record : Records()) {
-        SCOPED_TRACE(record.name);
         for (size_t length = 0; length < record.binary.size(); ++length) {
             EXPECT_TRUE(MessageOfRefusal(record.reread, record.binary.substr(0, length))) << "binary cut at " << length;
         }
