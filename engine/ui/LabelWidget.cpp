@@ -80,12 +80,11 @@ void LabelWidget::ApplyProperties(NamedProperties& source, NamedProperties& dest
   ReadProperty<HorizontalTextAlignment>("HorizontalTextAlignment", source, destination,
                                         PROPERTY_READ_SET_LAYOUT_DIRTY);
   ReadProperty<std::string>("SetDefaultLabelEvent", source, destination, PROPERTY_READ_SUBSCRIBE);
-  // Bitwise or: all three readers must run.
-  const bool fontChanged =
-      ReadProperty<float>("FontHeight", source, destination, PROPERTY_READ_COPY) |
-      ReadProperty<bool>("FontBold", source, destination, PROPERTY_READ_COPY) |
-      ReadProperty<std::string>("FontName", source, destination, PROPERTY_READ_COPY);
-  if (fontChanged) {
+  // All three readers must run, so none may be cut short by another.
+  const bool heightChanged = ReadProperty<float>("FontHeight", source, destination, PROPERTY_READ_COPY);
+  const bool boldChanged = ReadProperty<bool>("FontBold", source, destination, PROPERTY_READ_COPY);
+  const bool nameChanged = ReadProperty<std::string>("FontName", source, destination, PROPERTY_READ_COPY);
+  if (heightChanged || boldChanged || nameChanged) {
     RebuildFontDescriptor();
   }
   BaseWidget::ApplyProperties(source, destination);
