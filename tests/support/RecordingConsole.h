@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdint>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,7 @@ class RecordingConsole : public UlvoConsoleInterface {
 
   // Everything printed, as one text.
   std::string Text() const {
-    std::string text;
-    for (const std::string& line : lines) {
-      text += line;
-    }
-    return text;
+    return std::accumulate(lines.begin(), lines.end(), std::string());
   }
 
   std::vector<std::string> lines;

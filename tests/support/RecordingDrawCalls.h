@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -50,11 +52,7 @@ class RecordingDrawCalls : public testsupport::DevicelessRenderer {
 
   std::vector<Call> Of(Kind kind) const {
     std::vector<Call> found;
-    for (const Call& call : calls) {
-      if (call.kind == kind) {
-        found.push_back(call);
-      }
-    }
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(found), [kind](const Call& c) { return c.kind == kind; });
     return found;
   }
 
@@ -63,23 +61,17 @@ class RecordingDrawCalls : public testsupport::DevicelessRenderer {
     const auto near = [](const Vector2& a, const Vector2& b) {
       return std::abs(a.x - b.x) < 1e-2f && std::abs(a.y - b.y) < 1e-2f;
     };
-    for (const Call& call : calls) {
-      if (call.kind == LINE && ((near(call.points[0], from) && near(call.points[1], to)) ||
-                                (near(call.points[0], to) && near(call.points[1], from)))) {
-        return true;
-      }
-    }
-    return false;
+    return std::any_of(calls.begin(), calls.end(), [&](const Call& call) {
+      return call.kind == LINE && ((near(call.points[0], from) && near(call.points[1], to)) ||
+                                   (near(call.points[0], to) && near(call.points[1], from)));
+    });
   }
 
   // The first text of the call list that reads so; a kind-less call if none.
   Call FindText(const std::string& text) const {
-    for (const Call& call : calls) {
-      if (call.kind == TEXT && call.text == text) {
-        return call;
-      }
-    }
-    return Call();
+    const auto found = std::find_if(calls.begin(), calls.end(),
+                                    [&](const Call& call) { return call.kind == TEXT && call.text == text; });
+    return found != calls.end() ? *found : Call();
   }
 
   BitmapFont* GetFont(const std::string& face) override {
