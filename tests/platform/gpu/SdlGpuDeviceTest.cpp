@@ -372,15 +372,6 @@ TEST(TextureSeamsTest, EachPieceTakesItsRepeatOrItsEdge) {
   }
 }
 
-TEST(TextureSeamsTest, TriangleFlatOnASeamIsDrawnOnce) {
-  const GpuVertex a{0, 0, {}, 1, 0}, b{10, 0, {}, 1, 0.5f}, c{0, 10, {}, 1, 1};
-  for (GpuAddressMode mode : {GpuAddressMode::Clamp, GpuAddressMode::Wrap}) {
-    std::vector<GpuVertex> pieces;
-    ASSERT_TRUE(SplitTriangleAtTextureSeams(a, b, c, mode, 4, 4, pieces));
-    EXPECT_NEAR(TotalArea(pieces), 50.0, 1e-4);
-  }
-}
-
 TEST(TextureSeamsTest, RefusesWhatCannotBeCutSensibly) {
   const float huge = 1e30f;
   std::vector<GpuVertex> pieces;
