@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "engine/core/Diagnostics.h"
-#include "engine/core/UlvoConsoleInterface.h"
+#include "tests/support/SilentConsole.h"
 
 namespace testsupport {
 
 // The default console while it lives: keeps every printed line, formatted.
-class RecordingConsole : public UlvoConsoleInterface {
+class RecordingConsole : public SilentConsole {
  public:
   void VPrintf(uint32_t, const Rgba&, const char* format, va_list args) override {
     Record(format, args);
@@ -24,8 +24,6 @@ class RecordingConsole : public UlvoConsoleInterface {
     Record(format, args);
   }
   void VPrint(const char* format, va_list args) override { Record(format, args); }
-  void SetFont(const std::string&, int, bool, bool) override {}
-  bool OnKeyEvent(int, int) override { return false; }
 
   // Everything printed, as one text.
   std::string Text() const {

@@ -135,28 +135,25 @@ class AchievementSystemTest : public ::testing::Test, public AchievementPlayerCo
 };
 
 // Written back, what was read gives the bytes it was read from.
-TEST_F(AchievementSystemTest, DefinitionsReadBackInBothEncodings) {
+TEST_F(AchievementSystemTest, DefinitionsReadBackAsWritten) {
   const std::vector<AchievementDefinition> achievements = {Achievement("First", "NUMBER_OF_PUZZLES_SOLVED", 1),
                                                            Achievement("Two words", "NUMBER_OF_HARD_PUZZLES", -3)};
   std::vector<StatDefinition> stats(2);
   stats[0] = {"Rate", "", "RATE", "FLOAT_CONSTANT_1", "PUZZLE_SOLVING_TIME", STAT_TYPE_AVERAGE_RATE};
   stats[1].steamName = "NUMBER_OF_PUZZLES_SOLVED_IN";
   stats[1].isPerLocation = true;
-  for (const ResourceStreamFormat format : {RESOURCE_STREAM_FORMAT_BINARY, RESOURCE_STREAM_FORMAT_TEXT}) {
-    SCOPED_TRACE(format);
-    const auto definitionsFile = [format](const std::vector<AchievementDefinition>& definitions) {
-      return Serialized(format, [&](ResourceStream& stream) { WriteAchievementDefinitions(stream, definitions); });
-    };
-    const auto statsFile = [format](const std::vector<StatDefinition>& definitions) {
-      return Serialized(format, [&](ResourceStream& stream) { WriteStatDefinitions(stream, definitions); });
-    };
-    data.Write(AchievementSystem::ACHIEVEMENTS_FILE, definitionsFile(achievements));
-    data.Write(AchievementSystem::STATS_FILE, statsFile(stats));
-    system.Startup(&clock);
-    EXPECT_EQ(definitionsFile(system.GetDefinitions()), definitionsFile(achievements));
-    EXPECT_EQ(statsFile(system.GetStatistics()), statsFile(stats));
-    system.Shutdown();
-  }
+  const auto definitionsFile = [](const std::vector<AchievementDefinition>& definitions) {
+    return Serialized(RESOURCE_STREAM_FORMAT_TEXT,
+                      [&](ResourceStream& stream) { WriteAchievementDefinitions(stream, definitions); });
+  };
+  const auto statsFile = [](const std::vector<StatDefinition>& definitions) {
+    return Serialized(RESOURCE_STREAM_FORMAT_TEXT, [&](ResourceStream& stream) { WriteStatDefinitions(stream, definitions); });
+  };
+  data.Write(AchievementSystem::ACHIEVEMENTS_FILE, definitionsFile(achievements));
+  data.Write(AchievementSystem::STATS_FILE, statsFile(stats));
+  system.Startup(&clock);
+  EXPECT_EQ(definitionsFile(system.GetDefinitions()), definitionsFile(achievements));
+  EXPECT_EQ(statsFile(system.GetStatistics()), statsFile(stats));
 }
 
 TEST_F(AchievementSystemTest, ABadDefinitionFileIsAnErrorAndTheGameGoesOnWithoutIt) {

@@ -20,17 +20,7 @@
 
 namespace {
 
-using platform::GpuAddressMode;
-using platform::GpuBlendFactor;
-using platform::GpuLockedRect;
-using platform::GpuRect;
-using platform::GpuTexture;
-using platform::GpuTextureFormat;
-using platform::GpuVertex;
-using platform::OrthographicProjection;
-using platform::SplitTriangleAtTextureSeams;
-using platform::GpuColor;
-using platform::GpuResult;
+using namespace platform;
 constexpr GpuColor kBlack{0, 0, 0, 255};
 constexpr GpuColor kRed{255, 0, 0, 255};
 constexpr GpuColor kGreen{0, 255, 0, 255};
