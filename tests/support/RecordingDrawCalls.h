@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <memory>
@@ -18,16 +19,28 @@
 #include "engine/modules/renderer/FontDefinition.h"
 #include "engine/modules/renderer/Texture.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
-#include "tests/support/DevicelessRenderer.h"
 
 namespace testsupport {
 
 // The default renderer while it lives: rasterises nothing and keeps every
 // drawing call in one ordered list, so that a test can check both what a
 // pass drew and the order of the passes. "MainFont" is known, with the
-// default glyph table.
-class RecordingDrawCalls : public testsupport::DevicelessRenderer {
+// default glyph table. The calls that are not drawing do nothing.
+class RecordingDrawCalls : public UlvoRendererInterface {
  public:
+  void SetDeviceContext(platform::Window*) override {}
+  void EnqueueDynamicTextureUpdateRequest(Texture*, const AABB2&, const std::string&,
+                                          const NamedProperties*) override {}
+  void CancelDynamicTextureUpdateRequests(
+      const std::function<bool(const DynamicTextureUpdateRequest&)>&) override {}
+  void SetDefaultFont(std::unique_ptr<FontDescriptor>) override {}
+  FontDescriptor* GetDefaultFont() const override { return nullptr; }
+  void SetViewport(const IntVector2&, const IntVector2&) override {}
+  void SetBlendMode(int, int) override {}
+  void SetTransform(float, float, float, float) override {}
+  void SetTexture(Texture*) override {}
+  void OnWindowResize(const IntVector2&) override {}
+
   enum Kind { NONE, LINE, BOX, QUAD, TEXT, TEXTURE, CLEAR };
 
   struct Call {
