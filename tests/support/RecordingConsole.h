@@ -2,16 +2,17 @@
 
 #include <cstdarg>
 #include <cstdint>
+#include <numeric>
 #include <string>
 #include <vector>
 
 #include "engine/core/Diagnostics.h"
-#include "engine/core/UlvoConsoleInterface.h"
+#include "tests/support/SilentConsole.h"
 
 namespace testsupport {
 
 // The default console while it lives: keeps every printed line, formatted.
-class RecordingConsole : public UlvoConsoleInterface {
+class RecordingConsole : public SilentConsole {
  public:
   void VPrintf(uint32_t, const Rgba&, const char* format, va_list args) override {
     Record(format, args);
@@ -23,16 +24,10 @@ class RecordingConsole : public UlvoConsoleInterface {
     Record(format, args);
   }
   void VPrint(const char* format, va_list args) override { Record(format, args); }
-  void SetFont(const std::string&, int, bool, bool) override {}
-  bool OnKeyEvent(int, int) override { return false; }
 
   // Everything printed, as one text.
   std::string Text() const {
-    std::string text;
-    for (const std::string& line : lines) {
-      text += line;
-    }
-    return text;
+    return std::accumulate(lines.begin(), lines.end(), std::string());
   }
 
   std::vector<std::string> lines;

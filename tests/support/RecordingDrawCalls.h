@@ -1,6 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -16,16 +19,28 @@
 #include "engine/modules/renderer/FontDefinition.h"
 #include "engine/modules/renderer/Texture.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
-#include "tests/support/DevicelessRenderer.h"
 
 namespace testsupport {
 
 // The default renderer while it lives: rasterises nothing and keeps every
 // drawing call in one ordered list, so that a test can check both what a
 // pass drew and the order of the passes. "MainFont" is known, with the
-// default glyph table.
-class RecordingDrawCalls : public testsupport::DevicelessRenderer {
+// default glyph table. The calls that are not drawing do nothing.
+class RecordingDrawCalls : public UlvoRendererInterface {
  public:
+  void SetDeviceContext(platform::Window*) override {}
+  void EnqueueDynamicTextureUpdateRequest(Texture*, const AABB2&, const std::string&,
+                                          const NamedProperties*) override {}
+  void CancelDynamicTextureUpdateRequests(
+      const std::function<bool(const DynamicTextureUpdateRequest&)>&) override {}
+  void SetDefaultFont(std::unique_ptr<FontDescriptor>) override {}
+  FontDescriptor* GetDefaultFont() const override { return nullptr; }
+  void SetViewport(const IntVector2&, const IntVector2&) override {}
+  void SetBlendMode(int, int) override {}
+  void SetTransform(float, float, float, float) override {}
+  void SetTexture(Texture*) override {}
+  void OnWindowResize(const IntVector2&) override {}
+
   enum Kind { NONE, LINE, BOX, QUAD, TEXT, TEXTURE, CLEAR };
 
   struct Call {
@@ -50,11 +65,7 @@ class RecordingDrawCalls : public testsupport::DevicelessRenderer {
 
   std::vector<Call> Of(Kind kind) const {
     std::vector<Call> found;
-    for (const Call& call : calls) {
-      if (call.kind == kind) {
-        found.push_back(call);
-      }
-    }
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(found), [kind](const Call& c) { return c.kind == kind; });
     return found;
   }
 
@@ -63,23 +74,17 @@ class RecordingDrawCalls : public testsupport::DevicelessRenderer {
     const auto near = [](const Vector2& a, const Vector2& b) {
       return std::abs(a.x - b.x) < 1e-2f && std::abs(a.y - b.y) < 1e-2f;
     };
-    for (const Call& call : calls) {
-      if (call.kind == LINE && ((near(call.points[0], from) && near(call.points[1], to)) ||
-                                (near(call.points[0], to) && near(call.points[1], from)))) {
-        return true;
-      }
-    }
-    return false;
+    return std::any_of(calls.begin(), calls.end(), [&](const Call& call) {
+      return call.kind == LINE && ((near(call.points[0], from) && near(call.points[1], to)) ||
+                                   (near(call.points[0], to) && near(call.points[1], from)));
+    });
   }
 
   // The first text of the call list that reads so; a kind-less call if none.
   Call FindText(const std::string& text) const {
-    for (const Call& call : calls) {
-      if (call.kind == TEXT && call.text == text) {
-        return call;
-      }
-    }
-    return Call();
+    const auto found = std::find_if(calls.begin(), calls.end(),
+                                    [&](const Call& call) { return call.kind == TEXT && call.text == text; });
+    return found != calls.end() ? *found : Call();
   }
 
   BitmapFont* GetFont(const std::string& face) override {

@@ -16,10 +16,6 @@ class ScopedDataFolder {
     std::filesystem::create_directories(m_folder.File("Data"));
   }
 
-  void MakeFolder(const std::string& pathInDataFolder) const {
-    std::filesystem::create_directories(m_folder.File("Data/" + pathInDataFolder));
-  }
-
   // The path of a file of the data folder; its folders are made.
   std::string PathOf(const std::string& pathInDataFolder) const {
     const std::filesystem::path path = m_folder.File("Data/" + pathInDataFolder);

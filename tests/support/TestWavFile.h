@@ -1,9 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/FileBytes.h"
 
 namespace testsupport {
 
@@ -22,40 +23,23 @@ inline TestSound SteadyTone(int frequency, int channels, int frames, int16_t val
 }
 
 // The bytes of a canonical RIFF/WAVE file holding the sound.
-inline std::vector<char> WavBytes(const TestSound& sound) {
-  std::vector<char> bytes;
-  auto put16 = [&bytes](uint32_t v) {
-    bytes.push_back(static_cast<char>(v & 0xFF));
-    bytes.push_back(static_cast<char>((v >> 8) & 0xFF));
+inline Bytes WavBytes(const TestSound& sound) {
+  Bytes bytes;
+  auto put = [&bytes](uint32_t v, int width) {
+    for (int i = 0; i < width; ++i) bytes.push_back(static_cast<unsigned char>((v >> (8 * i)) & 0xFF));
   };
-  auto put32 = [&put16](uint32_t v) {
-    put16(v & 0xFFFF);
-    put16(v >> 16);
-  };
-  auto tag = [&bytes](const char* t) { bytes.insert(bytes.end(), t, t + 4); };
-
-  const uint32_t dataSize = static_cast<uint32_t>(sound.samples.size() * 2);
-  const uint32_t blockAlign = static_cast<uint32_t>(sound.channels * 2);
-  tag("RIFF");
-  put32(36 + dataSize);
-  tag("WAVE");
-  tag("fmt ");
-  put32(16);
-  put16(1);  // PCM
-  put16(static_cast<uint32_t>(sound.channels));
-  put32(static_cast<uint32_t>(sound.frequency));
-  put32(static_cast<uint32_t>(sound.frequency) * blockAlign);
-  put16(blockAlign);
-  put16(16);
-  tag("data");
-  put32(dataSize);
-  for (int16_t s : sound.samples) put16(static_cast<uint16_t>(s));
+  const auto dataSize = static_cast<uint32_t>(sound.samples.size() * 2);
+  const auto blockAlign = static_cast<uint32_t>(sound.channels * 2);
+  const auto frequency = static_cast<uint32_t>(sound.frequency);
+  bytes = {'R', 'I', 'F', 'F'};
+  put(36 + dataSize, 4);
+  for (char c : std::string("WAVEfmt ")) bytes.push_back(c);
+  put(16, 4), put(1, 2), put(static_cast<uint32_t>(sound.channels), 2);  // PCM
+  put(frequency, 4), put(frequency * blockAlign, 4), put(blockAlign, 2), put(16, 2);
+  for (char c : std::string("data")) bytes.push_back(c);
+  put(dataSize, 4);
+  for (int16_t s : sound.samples) put(static_cast<uint16_t>(s), 2);
   return bytes;
-}
-
-inline void WriteFileBytes(const std::string& path, const std::vector<char>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 inline void WriteWav(const std::string& path, const TestSound& sound) {
