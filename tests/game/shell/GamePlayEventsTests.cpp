@@ -92,9 +92,6 @@ TEST_F(GamePlayEventsTest, BoardsReadTheOptionsAndTheAutoSolvingFlagWhileTheGame
     ASSERT_EQ(&game->GetBoardSettings(), &settings);
     Fire("BeginPaintingEvent", "OnActivationEventNameProperty", 3);
     EXPECT_EQ(3, settings.IsPaintingCages() ? settings.GetPaintColorIndex() : -1);
-    const bool autoElimination = settings.UseAutoElimination();
-    Fire("ToggleUseAutoEliminationEvent");
-    EXPECT_NE(autoElimination, settings.UseAutoElimination());
     Fire("BeginAutoSolvingEvent");
     EXPECT_TRUE(settings.IsAutoSolving());
     Fire("EndAutoSolvingEvent");

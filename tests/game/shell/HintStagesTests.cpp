@@ -146,8 +146,6 @@ TEST(HintRecordTest, FromSolverStepKeepsTheMoveAndSameStepIgnoresOnlyTheTextAndT
     move.originatingBoardIndex = 1;
     Board* board = reinterpret_cast<Board*>(0x10);
     const HintRecord original = HintRecord::FromSolverStep(step, board);
-    EXPECT_EQ(13, original.kind);
-    EXPECT_EQ(0u, original.stage);
     EXPECT_EQ(board, original.board);
 
     HintRecord annotated = original;
