@@ -36,44 +36,27 @@ protected:
     testsupport::TemporaryFolder m_root;
 };
 
-TEST_F(DataFolderTest, TheWorkingFolderFirstThenTheProgramsFolderAndItsParents)
-{
-    const std::string build = Install() + "/build";
-    // A file named Data is no data folder.
-    std::ofstream(build + "/Data") << "not a folder";
-    const struct {
-        std::string working;
-        std::string expectedHolder;
-        std::vector<std::string> expectedLookedIn;
-    } cases[] = {
-        {Install(), Install(), {Install()}},
-        {Elsewhere(), Install(), {Elsewhere(), Program(), build, Install()}},
-        {Program(), Install(), {Program(), build, Install()}},
-    };
-    for (const auto& c : cases) {
-        const DataFolderSearch search = FindDataFolder(c.working, Program());
-        EXPECT_EQ(search.holdingFolder, c.expectedHolder) << c.working;
-        EXPECT_EQ(search.foldersLookedIn, c.expectedLookedIn) << c.working;
-    }
-}
-
 TEST_F(DataFolderTest, AStartFromElsewhereWorksFromTheFolderThatHoldsDataOrNamesWhereItLooked)
 {
     testsupport::RecordingConsole console;
+    // The working folder is looked in first; a file named Data is no data folder.
+    EXPECT_EQ(FindDataFolder(Install(), Program()).foldersLookedIn, std::vector<std::string>{Install()});
+    std::ofstream(Install() + "/build/Data") << "not a folder";
     testsupport::ScopedWorkingDirectory startedElsewhere(Elsewhere());
     UseDataFolder(Program());
     EXPECT_EQ(fs::current_path(), fs::path(Install()));
     EXPECT_EQ(console.Text(), "Using the data folder \"" + Install() + "/Data\".\n");
 
-    // Without Data anywhere the error names every folder looked in.
+    // Without Data anywhere the error names every folder looked in, in order.
     fs::remove_all(Install() + "/Data");
     fs::current_path(Elsewhere());
     const testsupport::CaughtError error = testsupport::CatchUlvoException([&] { UseDataFolder(Program()); });
     EXPECT_EQ(fs::current_path(), fs::path(Elsewhere()));
     EXPECT_EQ(error.title, "Data folder not found");
-    EXPECT_EQ(error.message.rfind("The game's data folder \"Data\" was not found", 0), 0u) << error.message;
+    size_t at = 0;
     for (const std::string& folder : {Elsewhere(), Program(), Install() + "/build", Install(), m_root.Path()}) {
-        EXPECT_NE(error.message.find("\n    " + folder + "\n"), std::string::npos) << folder << " in\n" << error.message;
+        at = error.message.find("\n    " + folder + "\n", at);
+        EXPECT_NE(at, std::string::npos) << folder << " in\n" << error.message;
     }
     EXPECT_NE(error.message.find("    /\n"), std::string::npos) << error.message;
 }

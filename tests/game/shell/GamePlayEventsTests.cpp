@@ -6,7 +6,6 @@
 #include "engine/core/AABB2.h"
 #include "engine/core/Clock.h"
 #include "engine/core/UlvoException.h"
-#include "engine/modules/input/UlvoInputInterface.h"
 #include "engine/ui/UlvoUIBasic.h"
 #include "game/common/GameSoundID.h"
 #include "game/puzzle/board/Board.h"
@@ -16,7 +15,6 @@
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/PuzzleRequest.h"
 #include "game/shell/PemberquillGame.h"
-#include "platform/window/VirtualKey.h"
 #include "tests/game/shell/PemberquillOptionsTestSupport.h"
 #include "tests/support/RecordingHintCallOuts.h"
 #include "tests/support/ScopedDataFolder.h"
@@ -24,7 +22,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -32,17 +29,6 @@ using namespace Pemberquill;
 using options_test::Fetch;
 
 namespace {
-
-// An input module whose held keys the test chooses.
-class FakeInput final : public UlvoInputInterface {
-public:
-    bool OnKeyEvent(int, int) override { return false; }
-    bool IsKeyDown(uint8_t code) const override { return heldKeys.count(code) != 0; }
-    void GetMouseClientPosition(int& x, int& y) const override { x = y = 0; }
-    void GetMousePosition(int& x, int& y) const override { x = y = 0; }
-
-    std::set<uint8_t> heldKeys;
-};
 
 class GamePlayEventsTest : public ::testing::Test {
 protected:
@@ -100,23 +86,12 @@ protected:
     options_test::EventLog log;
 };
 
-TEST_F(GamePlayEventsTest, BoardsReadTheOptionsTheModifierKeysAndTheAutoSolvingFlagWhileTheGameLives)
+TEST_F(GamePlayEventsTest, BoardsReadTheOptionsAndTheAutoSolvingFlagWhileTheGameLives)
 {
     const BoardSettingsInterface& settings = Pemberquill::GetBoardSettings();
     ASSERT_EQ(&game->GetBoardSettings(), &settings);
     Fire("BeginPaintingEvent", "OnActivationEventNameProperty", 3);
     EXPECT_EQ(3, settings.IsPaintingCages() ? settings.GetPaintColorIndex() : -1);
-    const bool autoElimination = settings.UseAutoElimination();
-    Fire("ToggleUseAutoEliminationEvent");
-    EXPECT_NE(autoElimination, settings.UseAutoElimination());
-    EXPECT_FALSE(settings.IsShiftKeyDown());
-    {
-        FakeInput input;
-        input.heldKeys = {platform::VK_SHIFT};
-        EXPECT_TRUE(settings.IsShiftKeyDown() && !settings.IsCtrlKeyDown());
-        input.heldKeys = {platform::VK_CONTROL};
-        EXPECT_TRUE(!settings.IsShiftKeyDown() && settings.IsCtrlKeyDown());
-    }
     Fire("BeginAutoSolvingEvent");
     EXPECT_TRUE(settings.IsAutoSolving());
     Fire("EndAutoSolvingEvent");

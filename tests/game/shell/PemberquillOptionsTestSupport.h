@@ -11,16 +11,16 @@
 #include "engine/core/EventRecipient.h"
 #include "engine/core/NamedProperties.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "engine/modules/application/UlvoApplicationInterface.h"
+#include "engine/modules/application/UlvoApplicationBasic.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/TemporaryFolder.h"
 
 namespace options_test {
 
-// The default application while it lives: keeps every window-mode and
-// cursor request, and puts the user-data folder (so player storage too) in
-// a folder of the test's own.
-class RecordingApplication : public UlvoApplicationInterface {
+// The default application while it lives, with no window open: keeps every
+// window-mode and cursor request, and puts the user-data folder (so player
+// storage too) in a folder of the test's own.
+class RecordingApplication : public UlvoApplicationBasic {
 public:
     explicit RecordingApplication(std::string userDataPath)
         : m_userDataPath(std::move(userDataPath))
@@ -33,20 +33,12 @@ public:
     std::string GetUserDataPath() const override { return m_userDataPath; }
 
     void OpenWindow(const IntVector2&, int, int) override {}
-    bool IsWindowed() const override { return true; }
-    void SetAspectRatio(float) override {}
     platform::Window* GetDeviceContext() override { return nullptr; }
     IntVector2 GetDesktopSize() const override { return IntVector2(); }
     IntVector2 GetClientSize() const override { return IntVector2(); }
-    IntVector2 GetScreenBoundsSize() const override { return IntVector2(); }
-    IntVector2 GetViewBoundsSize() const override { return IntVector2(); }
-    AABB2 GetScreenBounds() const override { return AABB2(); }
-    AABB2 GetViewBounds() const override { return AABB2(); }
-    Vector2 GetViewScale() const override { return Vector2(1.0f, 1.0f); }
     void ClientToWindowOffset(int x, int y, int& outX, int& outY) const override { outX = x, outY = y; }
     void WindowToClientOffset(int x, int y, int& outX, int& outY) const override { outX = x, outY = y; }
     bool GetCursorScreenPosition(IntVector2&) const override { return false; }
-    void ApplyWindowProperties() override {}
 
     std::vector<std::string> windowModeCalls;
     std::vector<std::string> cursors;

@@ -196,9 +196,6 @@ TEST_F(PlayerProfileManagerTest, OnlyANewNameMakesAProfileAndOnlyASwitchAwaySave
     EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "Bob", "", "", "", ""}));
     // Each new player is welcomed on the title screen.
     EXPECT_EQ(log.Count("TeachMechanicsEvent"), 2);
-    EXPECT_EQ(options_test::Fetch<TeachableGameMechanics>(log.Last("TeachMechanicsEvent"), "GameMechanicsToTeach")
-                  .mechanics,
-              std::set<int>{1680});
     manager.GetActiveProfile()->GetGameMechanicsKnown().mechanics.insert(99);
     const int selections = log.Count("OnPlayerProfileSelected");
 

@@ -20,12 +20,10 @@ TEST(StartupWindowSizeTest, TheSizeAskedForOrTheDefault)
     } cases[] = {
         {1920, 1080, "", 640, 400, nullptr},
         {800, 600, "", 600, 375, nullptr},
-        {1000, 560, "", 576, 360, nullptr},
         {1920, 1080, "-windowed 1024", 1024, 640, nullptr},
         {1920, 1080, "-WINDOWED 800 600", 800, 600, nullptr},
         {1920, 1080, "-windowed 90 600", 640, 400, nullptr},
         {1920, 1080, "-windowed big", 640, 400, nullptr},
-        {1920, 1080, "-windowed 800 0", 640, 400, nullptr},
         {1600, 900, "-windowed 1920 1200", 1920, 1200, nullptr},
         {1920, 1080, "-windowed 2147483647", 640, 400, "2147483647 x 1342177279"},
         {1920, 1080, "-windowed 99999999999 500", 640, 400, "2147483647 x 500"},
