@@ -16,9 +16,6 @@ namespace {
 constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 
 TEST(Vector2Test, ToIntVector2RoundsHalvesUpwardAndSaturatesAndDivisionByZeroGivesZero) {
-  Vector2 v(1.0f, 1.0f);
-  v /= 0.0f;
-  EXPECT_EQ(v, Vector2());
   EXPECT_EQ(Vector2(3.0f, 4.0f) / 0.0f, Vector2());
   const struct {
     Vector2 value;
@@ -73,17 +70,9 @@ TEST(RgbaTest, SetBrightness) {
   }
 }
 
-TEST(RgbaTest, OutOfRangeInputAndScalingClampToAByte) {
+TEST(RgbaTest, OutOfRangeInputClampsToAByte) {
   EXPECT_EQ(Rgba(1.5f, -0.2f, NaN, 2.0f), Rgba(255, 0, 0, 255));
   EXPECT_EQ(Rgba(300, -5, 128, 999), Rgba(255, 0, 128, 255));
-  Rgba color(200, 10, 0, 255);
-  color.ScaleAlpha(0.5f);
-  EXPECT_EQ(color, Rgba(200, 10, 0, 127));
-  color.ScaleAlpha(3.0f);
-  color.ScaleRGB(2.0f);
-  EXPECT_EQ(color, Rgba(255, 20, 0, 255));
-  color.ScaleRGB(-1.0f);
-  EXPECT_EQ(color, Rgba(0, 0, 0, 255));
 }
 
 // Stored bags and event tables depend on these exact values. Only A..Z are

@@ -40,7 +40,6 @@ TEST_F(ControlWidgetTest, ClickSelectsThenActivatesOnceAndEnterActivatesPerPress
   EXPECT_TRUE(button.OnKeyEvent(KEY_ACTION_DOWN, KEY_CODE_LEFT_BUTTON));
   EXPECT_EQ(button.GetState(), UI_STATE_SELECTED);
   EXPECT_EQ(selected.Count(), 1);
-  EXPECT_EQ(pressed.Count(), 0);
   EXPECT_TRUE(button.OnKeyEvent(KEY_ACTION_UP, KEY_CODE_LEFT_BUTTON));
   EXPECT_EQ(button.GetState(), UI_STATE_FOCUSED);
   EXPECT_THAT(device->Calls(), Contains(StartsWith("Play 1 once ")).Times(1));
@@ -125,7 +124,7 @@ TEST_F(ControlWidgetTest, SliderButtonsTellTheGameWhoseAnswerReachesTheValueLabe
   NamedProperties answer = Bag("Label", std::string("2"));
   events.FireEvent("MusicVolumeChangedEvent", answer);
   EXPECT_EQ(slider.GetValueLabel().GetProperty<std::string>("Label"), "2");
-  EXPECT_EQ(slider.GetCaption().GetProperty<std::string>("Label"), "Music");
+  EXPECT_EQ(slider.GetCaption().GetProperty<std::string>("Label"), "Music") << "untouched";
 }
 
 }  // namespace
