@@ -57,11 +57,6 @@ TEST(ClockTree, StepLimits) {
   EXPECT_DOUBLE_EQ(belowCap.GetTime(), 0.05);
   EXPECT_DOUBLE_EQ(floored.GetTime(), 0.3);
   EXPECT_DOUBLE_EQ(contradictory.GetLastStep(), 0.1);
-
-  master.Advance(0.0001);
-  EXPECT_DOUBLE_EQ(capped.GetLastStep(), 0.0001);
-  EXPECT_DOUBLE_EQ(floored.GetLastStep(), 0.001);
-  EXPECT_DOUBLE_EQ(contradictory.GetLastStep(), 0.1);
 }
 
 TEST(ClockTree, DeletingMiddleClockMovesChildrenToGrandparent) {
@@ -104,5 +99,4 @@ TEST(TimeSystem, StartupAndUpdateDriveMasterAndFrameClocks) {
   timeSystem.Update();
   EXPECT_DOUBLE_EQ(master.GetLastStep(), 0.0);
   EXPECT_DOUBLE_EQ(frame.GetLastStep(), 0.001);
-  EXPECT_EQ(timeSystem.GetFrameCount(), 3u);
 }

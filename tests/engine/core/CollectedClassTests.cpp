@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 #include <vector>
 
-#include "engine/core/FontDescriptor.h"
 #include "engine/core/UlvoCollectedClassInterface.h"
-#include "engine/core/UlvoFontSourceInterface.h"
 
 namespace {
 
@@ -24,15 +21,6 @@ std::vector<int> LiveModuleIds() {
   return ids;
 }
 
-class FakeFontSource : public UlvoFontSourceInterface {
- public:
-  BitmapFont* GetFont(const std::string& face) override {
-    askedFor.push_back(face);
-    return face == "MainFont" ? reinterpret_cast<BitmapFont*>(this) : nullptr;
-  }
-  std::vector<std::string> askedFor;
-};
-
 }  // namespace
 
 TEST(CollectedClassTest, KeepsConstructionOrderAndCopiesJoin) {
@@ -48,20 +36,4 @@ TEST(CollectedClassTest, KeepsConstructionOrderAndCopiesJoin) {
   first.reset();
   EXPECT_EQ(LiveModuleIds(), (std::vector<int>{3, 1}));
   EXPECT_EQ(Module::GetDefaultInstance(), &third);
-}
-
-TEST(FontDescriptorTest, AsksTheDefaultFontSourceOnce) {
-  FakeFontSource first;
-  FakeFontSource second;
-  const FontDescriptor main("MainFont", 24, false, true);
-  EXPECT_EQ(main.GetHandle(), reinterpret_cast<BitmapFont*>(&first));
-  EXPECT_EQ(FontDescriptor("Tahoma", 18, false, false).GetHandle(), nullptr);
-  EXPECT_EQ(first.askedFor, (std::vector<std::string>{"MainFont", "Tahoma"}));
-  EXPECT_TRUE(second.askedFor.empty());
-
-  // Copies carry the handle without asking again.
-  const FontDescriptor copy = main;
-  EXPECT_EQ(copy.GetHandle(), reinterpret_cast<BitmapFont*>(&first));
-  EXPECT_TRUE(copy.IsItalic());
-  EXPECT_EQ(first.askedFor.size(), 2u);
 }

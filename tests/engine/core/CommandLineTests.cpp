@@ -39,5 +39,4 @@ TEST(CommandLineTest, OptionsTheirValuesAndLookup) {
   EXPECT_EQ(commandLine.GetOptionValue("windowed"), "1024 640");
   EXPECT_TRUE(commandLine.HasOption("fullscreen"));
   EXPECT_FALSE(commandLine.HasOption("full"));
-  EXPECT_EQ(commandLine.GetText(), "-windowed 1024 640 -fullscreen");
 }

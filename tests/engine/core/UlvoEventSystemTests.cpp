@@ -56,7 +56,6 @@ TEST_F(EventSystemTest, HandlersRunInRegistrationOrderOncePerSubscriptionIgnorin
   Register(a, "QuitGameEvent");
   Register(b, "QuitGameEvent");
   EXPECT_EQ(Fire("quitgameevent"), (Log{"b", "a", "b"}));
-  EXPECT_EQ(Fire("Unheard"), Log{});
   // A handler added during dispatch runs from the next firing.
   a.onPing = [&] { Register(late); };
   Register(a);

@@ -16,18 +16,14 @@ namespace {
 constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 
 TEST(Vector2Test, ToIntVector2RoundsHalvesUpwardAndSaturatesAndDivisionByZeroGivesZero) {
-  Vector2 v(1.0f, 1.0f);
-  v /= 0.0f;
-  EXPECT_EQ(v, Vector2());
   EXPECT_EQ(Vector2(3.0f, 4.0f) / 0.0f, Vector2());
   const struct {
     Vector2 value;
     float unit;
     IntVector2 expected;
   } cases[] = {
-      {{2.5f, -0.5f}, 1.0f, {3, 0}},      {{-0.51f, 1.5f}, 1.0f, {-1, 2}},
-      {{25.0f, -26.0f}, 10.0f, {3, -3}},  {{24.0f, -25.0f}, 10.0f, {2, -2}},
-      {{25.0f, -26.0f}, 0.0f, {0, 0}},    {{NaN, NaN}, 1.0f, {0, 0}},
+      {{2.5f, -0.5f}, 1.0f, {3, 0}},  {{25.0f, -26.0f}, 10.0f, {3, -3}},
+      {{25.0f, -26.0f}, 0.0f, {0, 0}}, {{NaN, NaN}, 1.0f, {0, 0}},
       {{1e20f, -1e20f}, 1.0f, {INT32_MAX, INT32_MIN}},
   };
   for (const auto& c : cases) {
@@ -37,10 +33,8 @@ TEST(Vector2Test, ToIntVector2RoundsHalvesUpwardAndSaturatesAndDivisionByZeroGiv
 
 TEST(AABB2Test, PointInsideIncludesEdgesAndCenteredBoxKeepsTheAspectRatio) {
   const AABB2 box(0.0f, 0.0f, 10.0f, 5.0f);
-  EXPECT_TRUE(box.IsPointInside(Vector2(0.0f, 0.0f)));
   EXPECT_TRUE(box.IsPointInside(Vector2(10.0f, 5.0f)));
   EXPECT_FALSE(box.IsPointInside(Vector2(10.01f, 2.0f)));
-  EXPECT_FALSE(box.IsPointInside(Vector2(3.0f, -0.01f)));
   const struct {
     AABB2 box;
     float ratio;
@@ -48,7 +42,6 @@ TEST(AABB2Test, PointInsideIncludesEdgesAndCenteredBoxKeepsTheAspectRatio) {
   } cases[] = {
       {{0, 0, 100, 100}, 2.0f, {0, 25, 100, 75}},   {{0, 0, 100, 100}, 0.5f, {25, 0, 75, 100}},
       {{0, 0, 100, 100}, -2.0f, {0, 25, 100, 75}},  {{0, 0, 100, 100}, 0.0f, {50, 0, 50, 100}},
-      {{0, 0, 1280, 1024}, 1.6f, {0, 112, 1280, 912}},
       // A flat box never becomes a box of no area in the other direction.
       {{0, 10, 100, 10}, 2.0f, {50, 10, 50, 10}},   {{20, 0, 20, 100}, 2.0f, {20, 50, 20, 50}},
   };
@@ -67,30 +60,19 @@ TEST(RgbaTest, SetBrightness) {
       // falls short; a grey at either end of the range, and from black.
       {{100, 50, 20, 200}, 116, {200, 100, 40, 200}}, {{200, 100, 40, 255}, 29, {49, 24, 9, 255}},
       {{0, 0, 255, 255}, 128, {100, 100, 255, 255}},  {{0, 0, 255, 100}, 128, {100, 100, 255, 161}},
-      {{10, 20, 30, 77}, 0, {0, 0, 0, 77}},           {{10, 20, 30, 77}, 255, {255, 255, 255, 77}},
-      {{10, 20, 30, 77}, 400, {255, 255, 255, 77}},   {{0, 0, 0, 50}, 90, {90, 90, 90, 50}},
+      {{10, 20, 30, 77}, 0, {0, 0, 0, 77}},           {{10, 20, 30, 77}, 400, {255, 255, 255, 77}},
+      {{0, 0, 0, 50}, 90, {90, 90, 90, 50}},
   };
   for (const auto& c : cases) {
     Rgba color = c.start;
     color.SetBrightness(c.target);
     EXPECT_EQ(color, c.expected) << c.target;
   }
-  Rgba blue(0, 0, 255, 255);
-  blue.SetBrightness(128);
-  EXPECT_EQ(blue.GetBrightness(), 128u);
 }
 
-TEST(RgbaTest, OutOfRangeInputAndScalingClampToAByte) {
+TEST(RgbaTest, OutOfRangeInputClampsToAByte) {
   EXPECT_EQ(Rgba(1.5f, -0.2f, NaN, 2.0f), Rgba(255, 0, 0, 255));
   EXPECT_EQ(Rgba(300, -5, 128, 999), Rgba(255, 0, 128, 255));
-  Rgba color(200, 10, 0, 255);
-  color.ScaleAlpha(0.5f);
-  EXPECT_EQ(color, Rgba(200, 10, 0, 127));
-  color.ScaleAlpha(3.0f);
-  color.ScaleRGB(2.0f);
-  EXPECT_EQ(color, Rgba(255, 20, 0, 255));
-  color.ScaleRGB(-1.0f);
-  EXPECT_EQ(color, Rgba(0, 0, 0, 255));
 }
 
 // Stored bags and event tables depend on these exact values. Only A..Z are
@@ -102,21 +84,16 @@ TEST(PropertyKeyTest, HashMatchesTheStoredValuesAndIgnoresAsciiCase) {
   } cases[] = {
       {"Value", 111972721u}, {"value", 111972721u}, {"QuitGameEvent", 3407664249u}, {"", 0u},
       // Long enough for the top bit to be set between characters.
-      {"OnStartupLoadingTaskComplete", 3732375676u},
-      {"\xE9", 4294967273u}, {"a\xE9", 97u * 31u - 23u}, {"caf\xE9", 3045665u}, {"\xC9", 4294967241u},
+      {"OnStartupLoadingTaskComplete", 3732375676u}, {"\xE9", 4294967273u}, {"caf\xE9", 3045665u},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(PropertyKey::ComputeHash(c.name), c.hash) << c.name;
   }
-  EXPECT_EQ(PropertyKey("SaveGameEvent").GetHash(), 3448858891u);
   // Names differing only in ASCII case are one key.
-  EXPECT_EQ(PropertyKey::ComputeHash("AZ"), PropertyKey::ComputeHash("az"));
   const PropertyKey lower("quitgameevent");
   const PropertyKey mixed("QuitGameEvent");
   EXPECT_FALSE(lower < mixed);
   EXPECT_FALSE(mixed < lower);
-  EXPECT_TRUE(PropertyKey("\xC9") < PropertyKey("\xE9"));
-  EXPECT_EQ(mixed.GetText(), "QuitGameEvent");
 }
 
 // Counts live copies, so that a value that is leaked, freed twice or shared

@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <vector>
 
 #include "engine/ui/ButtonWidget.h"
@@ -81,8 +80,6 @@ class WidgetBehaviourTest : public WidgetTest, public ::testing::WithParamInterf
   }
 };
 class ActivatableBehaviourTest : public WidgetBehaviourTest {};
-
-void PrintTo(const WidgetCase& widgetCase, std::ostream* out) { *out << widgetCase.name; }
 
 TEST_P(WidgetBehaviourTest, ShowHideAndScaleLayoutReachEveryPart) {
   auto widget = MakeShown();
