@@ -140,8 +140,13 @@ Vector2 BoardView::ComputeSquareDrop(unsigned column, unsigned row) const
     return Vector2(0.0f, static_cast<float>((fallOut + dropIn - 1.0) * 2.0) * rect.CalcSize().y);
 }
 
+// The rectangles are laid out by UpdateLayout; a call-out asked for before
+// that (or for a square off the board) is anchored on the whole board.
 AABB2 BoardView::GetSquareRect(unsigned squareIndex) const
 {
+    if (squareIndex >= squareRects.size()) {
+        return rect;
+    }
     return squareRects[squareIndex] + rect.mins;
 }
 
@@ -152,6 +157,9 @@ AABB2 BoardView::GetSquareRect(const Square& square) const
 
 AABB2 BoardView::GetCandidateRect(int candidateIndex, const Square& square) const
 {
+    if (candidateIndex < 0 || static_cast<size_t>(candidateIndex) >= candidateRects.size()) {
+        return GetSquareRect(square);
+    }
     return candidateRects[static_cast<size_t>(candidateIndex)] + GetSquareRect(square).mins;
 }
 

@@ -375,6 +375,16 @@ TEST(BoardViewTest, TextIsShownOnlyWhereItIsLegible)
     }
 }
 
+TEST(BoardViewTest, CallOutsAskedForBeforeTheFirstLayoutPointAtTheBoard)
+{
+    TestPuzzle test(4, {});
+    const AABB2 bounds(10, 20, 110, 120);
+    const BoardView view(&test.GetBoard(), bounds);
+    const Square& corner = test.GetBoard().GetSquare(3, 3);
+    EXPECT_TRUE(NearBox(view.GetSquareRect(corner), bounds));
+    EXPECT_TRUE(NearBox(view.GetCandidateRect(3, corner), bounds));
+}
+
 TEST(BoardViewTest, BoardsZoomInOverTheFirstSecondUnlessNamelessAndUnlockPuzzlesDropIn)
 {
     const struct {
