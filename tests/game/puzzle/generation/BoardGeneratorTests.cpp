@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -38,13 +37,10 @@ const PinnedBoard PINNED_BOARDS[] = {
      {5, CAGE_RULE_ADDITION, CAGE_RULE_DIVISION, 0u, BOARD_TYPE_PEMBERQUILL, false}, false, 3448, 0x11e4d92f3dd5cbf9ull},
 };
 
-// Each board from a fresh generator, with the C library's own generator in
-// use just before: neither may matter.
+// Each board from a fresh generator.
 TEST(BoardGeneratorTest, PinnedBoards)
 {
     for (const PinnedBoard& pinned : PINNED_BOARDS) {
-        std::srand(pinned.seed + 1);
-        std::rand();
         Clock clock;
         SimpleBoardGenerator simple;
         HybridBoardGenerator hybrid;
