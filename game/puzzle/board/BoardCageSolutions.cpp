@@ -49,15 +49,11 @@ void Board::ReadSquareValues(SquareMask& outChanged)
                   GetAvailableValueBits(progress, square, m_puzzleSize));
         }
     } else {
-        // As GetPlacedValueBit and GetAvailableValueBits, by index: the
-        // squares are row-major, as the progress's are.
-        const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
+        // By index: the squares are row-major, as the progress's are.
         for (size_t index = 0; index < m_squares.size(); ++index) {
-            const unsigned value = progress.GetValueAt(index);
-            const ValueMask placed = value != 0 ? ValueBit(static_cast<int>(value)) : 0;
+            const ValueMask placed = PlacedValueBit(progress.GetValueAt(index));
             store(index, placed,
-                  placed != 0 ? placed
-                              : static_cast<ValueMask>((allCandidates & ~progress.GetEliminationsAt(index)) << 1));
+                  AvailableValueBits(placed, progress.GetEliminationsAt(index), m_puzzleSize, m_puzzleSize));
         }
     }
     m_hasMarkedSquareValues = true;

@@ -39,25 +39,37 @@ struct SquareGroupValues {
 };
 
 // What one square adds to a group: its value when it holds one, its open
-// candidates when it is empty.
-inline ValueMask GetPlacedValueBit(const BoardProgress& progress, const Square& square)
+// candidates when it is empty. The first two read a square's value and
+// eliminations as stored, the last two from the progress by square.
+inline ValueMask PlacedValueBit(unsigned value)
 {
-    const unsigned value = progress.GetValue(square);
     return value != 0 ? ValueBit(static_cast<int>(value)) : 0;
 }
 
-inline ValueMask GetAvailableValueBits(const BoardProgress& progress, const Square& square, unsigned boardSize)
+inline ValueMask AvailableValueBits(ValueMask placed, unsigned eliminations, unsigned progressSize,
+                                    unsigned boardSize)
 {
     // A placed value stays available to the solutions: the square's own
     // candidates are all ruled out once it holds a value, and without this
     // a cage's true solution would be ruled out by its own values.
-    if (const ValueMask placed = GetPlacedValueBit(progress, square)) {
+    if (placed != 0) {
         return placed;
     }
     // Candidate c is value c + 1, which is bit c + 1 of a value mask.
-    const unsigned tracked = (1u << progress.GetSize()) - 1u;
+    const unsigned tracked = (1u << progressSize) - 1u;
     const unsigned all = (1u << boardSize) - 1u;
-    return static_cast<ValueMask>((all & ~(progress.GetEliminations(square) & tracked)) << 1);
+    return static_cast<ValueMask>((all & ~(eliminations & tracked)) << 1);
+}
+
+inline ValueMask GetPlacedValueBit(const BoardProgress& progress, const Square& square)
+{
+    return PlacedValueBit(progress.GetValue(square));
+}
+
+inline ValueMask GetAvailableValueBits(const BoardProgress& progress, const Square& square, unsigned boardSize)
+{
+    return AvailableValueBits(GetPlacedValueBit(progress, square), progress.GetEliminations(square),
+                              progress.GetSize(), boardSize);
 }
 
 // Adds a square to the group; first and square give the line test.
