@@ -1,26 +1,19 @@
 #include "game/common/TeachableGameMechanics.h"
 
-
 #include <gtest/gtest.h>
+
+#include "tests/game/common/MechanicsTestSupport.h"
 
 using namespace Pemberquill;
 
 namespace {
 
-TeachableGameMechanics Make(unsigned ruleMask, std::initializer_list<int> mechanics)
-{
-    TeachableGameMechanics result;
-    result.rules.SetFromMask(ruleMask);
-    for (int id : mechanics) {
-        result.AddMechanic(id);
-    }
-    return result;
-}
+using mechanics_test::Mechanics;
 
 TEST(TeachableGameMechanicsTest, DifferenceKeepsWhatTheSecondLacks)
 {
-    const TeachableGameMechanics a = Make(CAGE_RULE_ADDITION | CAGE_RULE_EVEN, {1300, 1400});
-    const TeachableGameMechanics b = Make(CAGE_RULE_EVEN, {1400});
+    const TeachableGameMechanics a = Mechanics(CAGE_RULE_ADDITION | CAGE_RULE_EVEN, {1300, 1400});
+    const TeachableGameMechanics b = Mechanics(CAGE_RULE_EVEN, {1400});
     const TeachableGameMechanics difference = a - b;
     EXPECT_EQ(static_cast<unsigned>(CAGE_RULE_ADDITION), difference.rules.GetMask());
     EXPECT_EQ(std::set<int>{1300}, difference.mechanics);
@@ -30,8 +23,8 @@ TEST(TeachableGameMechanicsTest, DifferenceKeepsWhatTheSecondLacks)
 
 TEST(TeachableGameMechanicsTest, MergeUnitesRulesAndMechanics)
 {
-    TeachableGameMechanics a = Make(CAGE_RULE_ADDITION, {1300});
-    a.Merge(Make(CAGE_RULE_ODD, {1300, 1000}));
+    TeachableGameMechanics a = Mechanics(CAGE_RULE_ADDITION, {1300});
+    a.Merge(Mechanics(CAGE_RULE_ODD, {1300, 1000}));
     EXPECT_EQ(static_cast<unsigned>(CAGE_RULE_ADDITION | CAGE_RULE_ODD), a.rules.GetMask());
     EXPECT_EQ((std::set<int>{1000, 1300}), a.mechanics);
     EXPECT_EQ(4, a.GetCount());

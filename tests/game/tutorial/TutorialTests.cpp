@@ -18,6 +18,7 @@
 #include "game/tutorial/Credits.h"
 #include "game/tutorial/InstructorScreensInterface.h"
 #include "game/tutorial/TutorialPuzzles.h"
+#include "tests/game/common/MechanicsTestSupport.h"
 #include "tests/support/CatchUlvoException.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/RecordingDrawCalls.h"
@@ -98,15 +99,7 @@ public:
     bool lastEnabled = false;
 };
 
-TeachableGameMechanics Mechanics(unsigned rules, std::initializer_list<int> ids)
-{
-    TeachableGameMechanics mechanics;
-    mechanics.rules.SetFromMask(rules);
-    for (int id : ids) {
-        mechanics.AddMechanic(id);
-    }
-    return mechanics;
-}
+using mechanics_test::Mechanics;
 
 class InstructorTest : public ::testing::Test {
 protected:
