@@ -102,7 +102,6 @@ SimpleBoardSolver::StepViewScope::StepViewScope(SimpleBoardSolver& solver, const
     StepView& view = solver.m_view;
     view.size = board.GetSize();
     view.emptySquares = 0;
-    view.compared.fill(0);
     const BoardProgress& progress = *board.GetProgress();
     const size_t numSquares = static_cast<size_t>(view.size) * view.size;
     if (progress.GetSize() == view.size) {

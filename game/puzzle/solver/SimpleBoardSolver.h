@@ -206,9 +206,6 @@ private:
         // Empty squares, by position in the cage list, counted when first
         // asked: a step found early asks of no cage.
         mutable std::vector<uint8_t> cageEmpties;
-        // Each square's compared neighbours (see GetComparedNeighbours),
-        // with COMPARED_KNOWN once found.
-        std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> compared{};
     };
     // Holds the view for the life of one step.
     class StepViewScope {
@@ -264,14 +261,29 @@ private:
         return !cage.solutions.empty() && !IsFilled(board, cage) && IsPaintComplete(board, cage);
     }
 
-    // Bit k for each neighbour, in the order column - 1, column + 1,
-    // row - 1, row + 1, in the square's own cage whose answer is greater
-    // (or smaller) than the square's; kept for the step.
-    static constexpr uint16_t COMPARED_KNOWN = 0x100;
-    unsigned GetComparedNeighbours(const Board& board, const Square& square, bool greater);
-    // The comparison techniques share their walk over Comparisons cages.
+    // --- Compared neighbours (SolverValueTechniques.cpp) ---
+    // Per square of a Comparisons cage, in the cage's order: bit k for each
+    // neighbour, in the order column - 1, column + 1, row - 1, row + 1, in
+    // the square's own cage whose answer is greater (bits 0 to 3) or
+    // smaller (bits 4 to 7) than the square's. They read only the squares'
+    // answers and cages, which the generator settles before it lists the
+    // cages' solutions, so they are kept per cage position while the cage
+    // keeps its list: the same solutions stamp (new for every list, on any
+    // board), the same squares list and length. A cage without a stamp is
+    // worked out afresh every time.
+    struct ComparedCage {
+        unsigned solutionsStamp = 0;
+        Square* const* squaresData = nullptr;
+        size_t numSquares = 0;
+        std::vector<uint8_t> bits;
+    };
+    const std::vector<uint8_t>& GetComparedNeighbours(const Board& board, const Cage& cage);
+    // The comparison techniques share their walk over Comparisons cages;
+    // examine gets each square and its compared neighbours.
     template <typename Examine>
     bool ForEachOpenComparisonSquare(Board& board, Examine&& examine);
+    std::vector<ComparedCage> m_comparedCages; // by cage position
+    ComparedCage m_scratchCompared;
     bool RemoveParityCandidates(Board& board, int rule, bool removeOdd, StepResult& step);
     bool RemoveUnassignableCandidate(Board& board, bool keepDuplicatesOutOfLines, StepResult& step);
     // Everything the assignment search reads of a cage: its size, each

@@ -12,23 +12,14 @@ namespace Pemberquill {
 
 namespace {
 
-// A square's neighbours in its own cage whose answer lies on one side of
-// its own, in the order column - 1, column + 1, row - 1, row + 1.
-struct ComparedNeighbours {
-    std::array<const Square*, 4> squares{};
-    size_t count = 0;
-
-    bool empty() const { return count == 0; }
-    const Square* const* begin() const { return squares.data(); }
-    const Square* const* end() const { return squares.data() + count; }
-};
-
 constexpr int COMPARED_OFFSETS[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+constexpr unsigned GREATER_NEIGHBOURS = 0x0Fu;
+constexpr unsigned SMALLER_SHIFT = 4;
 
 // Bit k for offset k of COMPARED_OFFSETS: the neighbours of the square in
 // its own cage whose answer is greater, in bits 0 to 3, and smaller, in bits
 // 4 to 7.
-unsigned FindComparedNeighbours(const Board& board, const Square& square)
+uint8_t FindComparedNeighbours(const Board& board, const Square& square)
 {
     unsigned bits = 0;
     for (int k = 0; k < 4; ++k) {
@@ -42,22 +33,23 @@ unsigned FindComparedNeighbours(const Board& board, const Square& square)
             continue;
         }
         bits |= neighbour.solutionValue > square.solutionValue ? 1u << k : 0u;
-        bits |= neighbour.solutionValue < square.solutionValue ? 1u << (k + 4) : 0u;
+        bits |= neighbour.solutionValue < square.solutionValue ? 1u << (k + SMALLER_SHIFT) : 0u;
     }
-    return bits;
+    return static_cast<uint8_t>(bits);
 }
 
-// The neighbours of one side (bits 0 to 3 of FindComparedNeighbours' form).
-ComparedNeighbours ListComparedNeighbours(const Board& board, const Square& square, unsigned sideBits)
+// Calls visit(x, y) for each neighbour of one side (bits 0 to 3 of
+// FindComparedNeighbours' form), in offset order, until it returns true.
+template <typename Visit>
+bool AnyComparedNeighbour(const Square& square, unsigned sideBits, Visit&& visit)
 {
-    ComparedNeighbours neighbours;
-    for (int k = 0; k < 4; ++k) {
-        if ((sideBits >> k) & 1u) {
-            neighbours.squares[neighbours.count++] = &board.GetSquare(square.x + COMPARED_OFFSETS[k][0],
-                                                                      square.y + COMPARED_OFFSETS[k][1]);
+    for (; sideBits != 0; sideBits &= sideBits - 1) {
+        const int k = __builtin_ctz(sideBits);
+        if (visit(square.x + COMPARED_OFFSETS[k][0], square.y + COMPARED_OFFSETS[k][1])) {
+            return true;
         }
     }
-    return neighbours;
+    return false;
 }
 
 // The smallest value in the candidate bits; 0 when none.
@@ -179,19 +171,26 @@ bool SimpleBoardSolver::StepEvenInOddCage(Board& board, StepResult& step)
     return RemoveParityCandidates(board, CAGE_RULE_ODD, false, step);
 }
 
-unsigned SimpleBoardSolver::GetComparedNeighbours(const Board& board, const Square& square, bool greater)
+const std::vector<uint8_t>& SimpleBoardSolver::GetComparedNeighbours(const Board& board, const Cage& cage)
 {
-    unsigned bits = 0;
-    if (m_view.isTaken) {
-        uint16_t& kept = m_view.compared[ViewIndex(square)];
-        if ((kept & COMPARED_KNOWN) == 0) {
-            kept = static_cast<uint16_t>(COMPARED_KNOWN | FindComparedNeighbours(board, square));
-        }
-        bits = kept;
-    } else {
-        bits = FindComparedNeighbours(board, square);
+    const size_t position = static_cast<size_t>(&cage - board.GetCages().data());
+    const bool isKeepable = cage.solutionsStamp != 0 && position < board.GetCages().size();
+    if (isKeepable && m_comparedCages.size() < board.GetCages().size()) {
+        m_comparedCages.resize(board.GetCages().size());
     }
-    return greater ? bits & 0xFu : (bits >> 4) & 0xFu;
+    ComparedCage& kept = isKeepable ? m_comparedCages[position] : m_scratchCompared;
+    if (isKeepable && kept.solutionsStamp == cage.solutionsStamp && kept.squaresData == cage.squares.data() &&
+        kept.numSquares == cage.squares.size()) {
+        return kept.bits;
+    }
+    kept.solutionsStamp = isKeepable ? cage.solutionsStamp : 0;
+    kept.squaresData = cage.squares.data();
+    kept.numSquares = cage.squares.size();
+    kept.bits.clear();
+    for (const Square* square : cage.squares) {
+        kept.bits.push_back(FindComparedNeighbours(board, *square));
+    }
+    return kept.bits;
 }
 
 template <typename Examine>
@@ -201,8 +200,9 @@ bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, Examine&& exam
         if (cage.rule != CAGE_RULE_COMPARISONS || !IsPaintComplete(board, cage) || IsFilled(board, cage)) {
             continue;
         }
-        for (const Square* square : cage.squares) {
-            if (examine(*square)) {
+        const std::vector<uint8_t>& compared = GetComparedNeighbours(board, cage);
+        for (size_t i = 0; i < cage.squares.size(); ++i) {
+            if (examine(*cage.squares[i], compared[i])) {
                 return true;
             }
         }
@@ -213,19 +213,16 @@ bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, Examine&& exam
 bool SimpleBoardSolver::StepLowerCageNoMax(Board& board, StepResult& step)
 {
     const int maxValue = static_cast<int>(board.GetSize());
-    return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        // The candidate test comes first: it is the cheaper one.
-        return HasCandidate(board, square, maxValue) &&
-               GetComparedNeighbours(board, square, true) != 0 &&
+    return ForEachOpenComparisonSquare(board, [&](const Square& square, unsigned compared) {
+        return (compared & GREATER_NEIGHBOURS) != 0 && HasCandidate(board, square, maxValue) &&
                RemoveCandidate(board, square, maxValue, step);
     });
 }
 
 bool SimpleBoardSolver::StepHigherCageNoMin(Board& board, StepResult& step)
 {
-    return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        return HasCandidate(board, square, 1) &&
-               GetComparedNeighbours(board, square, false) != 0 &&
+    return ForEachOpenComparisonSquare(board, [&](const Square& square, unsigned compared) {
+        return (compared >> SMALLER_SHIFT) != 0 && HasCandidate(board, square, 1) &&
                RemoveCandidate(board, square, 1, step);
     });
 }
@@ -233,8 +230,9 @@ bool SimpleBoardSolver::StepHigherCageNoMin(Board& board, StepResult& step)
 bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& step)
 {
     const int belowMax = static_cast<int>(board.GetSize()) - 1;
-    return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        if (!IsEmpty(board, square)) {
+    return ForEachOpenComparisonSquare(board, [&](const Square& square, unsigned compared) {
+        const unsigned smaller = compared >> SMALLER_SHIFT;
+        if (smaller == 0 || !IsEmpty(board, square)) {
             return false;
         }
         // The square is HIGHER than these, so it must exceed their lowest
@@ -243,25 +241,23 @@ bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& ste
         if (lowest == 0) {
             return false;
         }
-        const ComparedNeighbours lowerNeighbours =
-            ListComparedNeighbours(board, square, GetComparedNeighbours(board, square, false));
-        for (const Square* neighbour : lowerNeighbours) {
-            int low = LowestCandidateUpTo(Present(board, *neighbour), belowMax);
+        return AnyComparedNeighbour(square, smaller, [&](unsigned x, unsigned y) {
+            int low = LowestCandidateUpTo(PresentAt(board, x, y), belowMax);
             if (low == 0) {
-                low = static_cast<int>(board.GetSquareValue(*neighbour));
+                low = static_cast<int>(board.GetSquareValue(x, y));
             }
-            if (lowest <= low) {
-                return RemoveCandidate(board, square, lowest, step);
-            }
-        }
-        return false;
+            // The first neighbour that allows the removal decides, whether
+            // the board takes it or not.
+            return lowest <= low;
+        }) && RemoveCandidate(board, square, lowest, step);
     });
 }
 
 bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& step)
 {
-    return ForEachOpenComparisonSquare(board, [&](const Square& square) {
-        if (!IsEmpty(board, square)) {
+    return ForEachOpenComparisonSquare(board, [&](const Square& square, unsigned compared) {
+        const unsigned greater = compared & GREATER_NEIGHBOURS;
+        if (greater == 0 || !IsEmpty(board, square)) {
             return false;
         }
         // The square is LOWER than these, so it must stay below their
@@ -270,18 +266,13 @@ bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& s
         if (highest == 0) {
             return false;
         }
-        const ComparedNeighbours higherNeighbours =
-            ListComparedNeighbours(board, square, GetComparedNeighbours(board, square, true));
-        for (const Square* neighbour : higherNeighbours) {
-            int high = HighestCandidate(Present(board, *neighbour));
+        return AnyComparedNeighbour(square, greater, [&](unsigned x, unsigned y) {
+            int high = HighestCandidate(PresentAt(board, x, y));
             if (high == 0) {
-                high = static_cast<int>(board.GetSquareValue(*neighbour));
+                high = static_cast<int>(board.GetSquareValue(x, y));
             }
-            if (highest >= high) {
-                return RemoveCandidate(board, square, highest, step);
-            }
-        }
-        return false;
+            return highest >= high;
+        }) && RemoveCandidate(board, square, highest, step);
     });
 }
 
