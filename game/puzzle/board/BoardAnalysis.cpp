@@ -101,9 +101,9 @@ Cage* Board::FindCageWithRule(int rule)
     return nullptr;
 }
 
-std::vector<CageCandidate> Board::CollectCageCandidates(const Cage& cage) const
+void Board::CollectCageCandidates(const Cage& cage, std::vector<CageCandidate>& outCandidates) const
 {
-    std::vector<CageCandidate> candidates;
+    outCandidates.clear();
     for (Square* square : cage.squares) {
         const unsigned value = GetSquareValue(*square);
         if (value != 0) {
@@ -111,7 +111,7 @@ std::vector<CageCandidate> Board::CollectCageCandidates(const Cage& cage) const
             entry.value = static_cast<int>(value);
             entry.square = square;
             entry.fixed = true;
-            candidates.push_back(entry);
+            outCandidates.push_back(entry);
             continue;
         }
         for (int c = 0; c < static_cast<int>(m_puzzleSize); ++c) {
@@ -119,11 +119,10 @@ std::vector<CageCandidate> Board::CollectCageCandidates(const Cage& cage) const
                 CageCandidate entry;
                 entry.value = c + 1;
                 entry.square = square;
-                candidates.push_back(entry);
+                outCandidates.push_back(entry);
             }
         }
     }
-    return candidates;
 }
 
 Board::CageValueMasks& Board::GetCageValueMasks(const Cage& cage) const

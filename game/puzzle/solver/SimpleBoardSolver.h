@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/puzzle/board/Board.h"
+#include "game/puzzle/solver/AssignmentSearch.h"
 #include "game/puzzle/solver/BoardSolver.h"
 
 #include <algorithm>
@@ -311,6 +312,10 @@ private:
     };
     std::array<FruitlessLine, 2 * MAX_BOARD_SIZE> m_fruitlessLines{};
     std::vector<int> m_searchInput;
+    // The assignment search and the dependents it weighs, reused from cage
+    // to cage.
+    AssignmentSearch m_assignmentSearch;
+    std::vector<CageCandidate> m_dependents;
 };
 
 } // namespace Pemberquill

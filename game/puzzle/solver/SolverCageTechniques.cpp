@@ -23,141 +23,6 @@ bool ContainsValue(const std::vector<int>& values, int value)
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
-// Gives the values of a solution, one each, to distinct squares of the
-// cage, exploring every assignment; every dependent that takes part in a
-// complete one is marked validated. A square is taken while one of its
-// dependents is used, so availability is kept per square, and the used
-// dependents are kept on a stack for the line test.
-//
-// Whether the values from one position on can still be given out depends
-// only on the squares already taken, unless the line test looks at which
-// square took an equal value; so each (position, taken squares) state is
-// explored once: a second visit would mark the same dependents again.
-class AssignmentSearch {
-public:
-    AssignmentSearch(std::vector<CageCandidate>& dependents, const Cage& cage, bool keepDuplicatesOutOfLines)
-        : m_dependents(dependents), m_keepDuplicatesOutOfLines(keepDuplicatesOutOfLines)
-    {
-        // Dependents name their square by address; the first listing of an
-        // address stands for it.
-        m_squareOf.reserve(dependents.size());
-        for (const CageCandidate& dependent : dependents) {
-            const auto listed = std::find(cage.squares.begin(), cage.squares.end(), dependent.square);
-            m_squareOf.push_back(static_cast<size_t>(listed - cage.squares.begin()));
-        }
-        m_isSquareTaken.assign(cage.squares.size() + 1, 0);
-        m_numSquares = cage.squares.size();
-        // The dependents of each value, in list order: which dependents
-        // take part in a complete assignment does not depend on the order
-        // they are tried in, only on the values each position asks for.
-        m_valueStart.assign(MAX_VALUE + 2, 0);
-        for (const CageCandidate& dependent : dependents) {
-            if (dependent.value >= 1 && dependent.value <= MAX_VALUE) {
-                ++m_valueStart[static_cast<size_t>(dependent.value) + 1];
-            }
-        }
-        for (size_t value = 1; value < m_valueStart.size(); ++value) {
-            m_valueStart[value] += m_valueStart[value - 1];
-        }
-        m_byValue.assign(m_valueStart.back(), 0);
-        std::vector<size_t> next(m_valueStart.begin(), m_valueStart.end() - 1);
-        for (size_t i = 0; i < dependents.size(); ++i) {
-            const int value = dependents[i].value;
-            if (value >= 1 && value <= MAX_VALUE) {
-                m_byValue[next[static_cast<size_t>(value)]++] = i;
-            }
-        }
-    }
-
-    // True when any assignment is complete.
-    bool Run(const std::vector<int>& values)
-    {
-        m_values = &values;
-        const bool hasEqualValues = std::any_of(values.begin(), values.end(), [&](int value) {
-            return std::count(values.begin(), values.end(), value) > 1;
-        });
-        m_useMemo = m_numSquares <= MAX_MEMO_SQUARES && !(m_keepDuplicatesOutOfLines && hasEqualValues);
-        if (m_useMemo) {
-            m_memo.assign((values.size() + 1) << m_numSquares, UNKNOWN);
-        }
-        m_takenMask = 0;
-        return Search(0);
-    }
-
-private:
-    bool Search(size_t first)
-    {
-        const std::vector<int>& values = *m_values;
-        if (first == values.size()) {
-            return true;
-        }
-        const size_t state = (first << m_numSquares) | m_takenMask;
-        if (m_useMemo && m_memo[state] != UNKNOWN) {
-            return m_memo[state] == COMPLETES;
-        }
-        bool anyComplete = false;
-        const int value = values[first];
-        const size_t begin = value >= 1 && value <= MAX_VALUE ? m_valueStart[static_cast<size_t>(value)] : 0;
-        const size_t end = value >= 1 && value <= MAX_VALUE ? m_valueStart[static_cast<size_t>(value) + 1] : 0;
-        for (size_t k = begin; k < end; ++k) {
-            const size_t i = m_byValue[k];
-            CageCandidate& dependent = m_dependents[i];
-            const size_t square = m_squareOf[i];
-            if (m_isSquareTaken[square] != 0) {
-                continue;
-            }
-            if (m_keepDuplicatesOutOfLines && HasUsedTwinInLine(dependent)) {
-                continue;
-            }
-            m_isSquareTaken[square] = 1;
-            m_takenMask ^= TakenBit(square);
-            m_used.push_back(&dependent);
-            if (Search(first + 1)) {
-                dependent.validated = true;
-                anyComplete = true;
-            }
-            m_used.pop_back();
-            m_takenMask ^= TakenBit(square);
-            m_isSquareTaken[square] = 0;
-        }
-        if (m_useMemo) {
-            m_memo[state] = anyComplete ? COMPLETES : FAILS;
-        }
-        return anyComplete;
-    }
-
-    // Whether a dependent with the same value already used in this
-    // assignment shares the candidate's column or row.
-    bool HasUsedTwinInLine(const CageCandidate& candidate) const
-    {
-        return std::any_of(m_used.begin(), m_used.end(), [&](const CageCandidate* other) {
-            return other->value == candidate.value &&
-                   (other->square->x == candidate.square->x || other->square->y == candidate.square->y);
-        });
-    }
-
-    static constexpr size_t MAX_MEMO_SQUARES = 12;
-    static constexpr int MAX_VALUE = static_cast<int>(MAX_BOARD_SIZE);
-    static constexpr uint8_t UNKNOWN = 0;
-    static constexpr uint8_t FAILS = 1;
-    static constexpr uint8_t COMPLETES = 2;
-
-    size_t TakenBit(size_t square) const { return square < m_numSquares && m_useMemo ? size_t{1} << square : 0; }
-
-    std::vector<CageCandidate>& m_dependents;
-    bool m_keepDuplicatesOutOfLines;
-    size_t m_numSquares = 0;
-    bool m_useMemo = false;
-    size_t m_takenMask = 0;            // the taken squares as bits, while memoizing
-    std::vector<uint8_t> m_memo;       // per (position, taken squares)
-    std::vector<size_t> m_squareOf;     // per dependent, its square's position in the cage
-    std::vector<size_t> m_valueStart;   // per value, where its dependents start in m_byValue
-    std::vector<size_t> m_byValue;      // dependent indices grouped by value
-    std::vector<char> m_isSquareTaken;  // per square position
-    std::vector<const CageCandidate*> m_used;
-    const std::vector<int>* m_values = nullptr;
-};
-
 } // namespace
 
 bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& step)
@@ -437,11 +302,24 @@ void SimpleBoardSolver::DescribeAssignmentInput(const Board& board, const Cage& 
     outKey.clear();
     outKey.push_back(static_cast<int>(board.GetSize()));
     outKey.push_back(static_cast<int>(cage.squares.size()));
+    // Each square's place, and its value (flagged) or its open candidates.
+    constexpr int PLACED_FLAG = 0x8000;
     for (const Square* square : cage.squares) {
         const unsigned value = board.GetSquareValue(*square);
-        outKey.push_back(static_cast<int>(square->x));
-        outKey.push_back(static_cast<int>(square->y));
-        outKey.push_back(value != 0 ? -static_cast<int>(value) : Present(board, *square));
+        const int state = value != 0 ? PLACED_FLAG | static_cast<int>(value) : Present(board, *square);
+        outKey.push_back(static_cast<int>(square->x << 24 | square->y << 16) | state);
+    }
+    // A stamped list stands for its values, so the remaining solutions are
+    // told by the stamp and the marks; a list without a stamp is described
+    // by the values themselves, each solution after its length (never -1).
+    if (cage.solutionsStamp != 0) {
+        const uint64_t eliminated = board.GetProgress()->GetEliminatedSolutions(cage.index);
+        outKey.push_back(-1);
+        outKey.push_back(static_cast<int>(cage.solutionsStamp));
+        outKey.push_back(static_cast<int>(cage.solutions.size()));
+        outKey.push_back(static_cast<int>(eliminated & 0xFFFFFFFFu));
+        outKey.push_back(static_cast<int>(eliminated >> 32));
+        return;
     }
     for (int index : WalkRemainingSolutions(board, cage)) {
         const std::vector<int>& values = cage.solutions[static_cast<size_t>(index)].values;
@@ -466,15 +344,15 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
         if (m_searchInput == fruitless[i]) {
             continue;
         }
-        std::vector<CageCandidate> dependents = board.CollectCageCandidates(cage);
-        AssignmentSearch search(dependents, cage, keepDuplicatesOutOfLines);
+        board.CollectCageCandidates(cage, m_dependents);
+        m_assignmentSearch.Prepare(m_dependents, cage, keepDuplicatesOutOfLines);
         for (int index : WalkRemainingSolutions(board, cage)) {
-            search.Run(cage.solutions[static_cast<size_t>(index)].values);
+            m_assignmentSearch.Run(cage.solutions[static_cast<size_t>(index)].values);
         }
-        const auto unused = std::find_if(dependents.begin(), dependents.end(), [](const CageCandidate& dependent) {
+        const auto unused = std::find_if(m_dependents.begin(), m_dependents.end(), [](const CageCandidate& dependent) {
             return !dependent.validated && !dependent.fixed;
         });
-        if (unused == dependents.end()) {
+        if (unused == m_dependents.end()) {
             fruitless[i].swap(m_searchInput);
             continue;
         }
