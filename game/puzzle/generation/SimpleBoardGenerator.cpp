@@ -8,6 +8,7 @@
 #include "platform/system/HighResolutionCounter.h"
 
 #include <algorithm>
+#include <array>
 
 namespace Pemberquill {
 
@@ -43,20 +44,35 @@ void ClearSolutionValues(Board& board)
     }
 }
 
-void ClearRow(Board& board, unsigned row)
+// The answers placed so far in each row and column, as bits v - 1 for value
+// v: what Board::CanPlaceSolutionValue would find walking the lines.
+struct PlacedValues {
+    std::array<unsigned, MAX_BOARD_SIZE> rows{};
+    std::array<unsigned, MAX_BOARD_SIZE> columns{};
+};
+
+void ClearRow(Board& board, unsigned row, PlacedValues& placed)
 {
     for (unsigned column = 0; column < board.GetSize(); ++column) {
-        board.GetSquare(column, row).solutionValue = 0;
+        Square& square = board.GetSquare(column, row);
+        if (square.solutionValue != 0) {
+            placed.columns[column] &= ~(1u << (square.solutionValue - 1));
+        }
+        square.solutionValue = 0;
     }
+    placed.rows[row] = 0;
 }
 
-bool TryPlaceRandomValue(Board& board, unsigned column, unsigned row)
+bool TryPlaceRandomValue(Board& board, unsigned column, unsigned row, PlacedValues& placed)
 {
     for (int attempt = 0; attempt < VALUE_TRIES_PER_SQUARE; ++attempt) {
         const int draw = platform::CrtRand();
         const unsigned value = static_cast<unsigned>(draw) % board.GetSize() + 1;
-        if (board.CanPlaceSolutionValue(column, row, value)) {
+        const unsigned bit = 1u << (value - 1);
+        if (((placed.rows[row] | placed.columns[column]) & bit) == 0) {
             board.GetSquare(column, row).solutionValue = value;
+            placed.rows[row] |= bit;
+            placed.columns[column] |= bit;
             return true;
         }
     }
@@ -224,13 +240,14 @@ void SimpleBoardGenerator::FillSolutionValues(Board& board)
         return;
     }
     ClearSolutionValues(board);
+    PlacedValues placed;
     for (unsigned row = 0; row < board.GetSize(); ++row) {
         unsigned column = 0;
         while (column < board.GetSize()) {
-            if (TryPlaceRandomValue(board, column, row)) {
+            if (TryPlaceRandomValue(board, column, row, placed)) {
                 ++column;
             } else {
-                ClearRow(board, row);
+                ClearRow(board, row, placed);
                 column = 0;
             }
         }

@@ -2,7 +2,9 @@
 
 #include "engine/core/Diagnostics.h"
 
-#include <set>
+#include <array>
+#include <cstdint>
+#include <vector>
 
 namespace Pemberquill {
 
@@ -10,15 +12,49 @@ namespace {
 
 constexpr int NO_COLOR = -1;
 
-using CageNeighbours = std::vector<std::set<int>>;
+// Per cage, its neighbouring cages as bits of their index: a board has at
+// most one cage per square.
+constexpr size_t MAX_CAGES = MAX_BOARD_SIZE * MAX_BOARD_SIZE;
+constexpr size_t LINK_WORDS = (MAX_CAGES + 63) / 64;
+
+struct CageLinks {
+    std::array<uint64_t, LINK_WORDS> words{};
+    int degree = 0;
+
+    void Add(int cage)
+    {
+        uint64_t& word = words[static_cast<size_t>(cage) / 64];
+        const uint64_t bit = uint64_t{1} << (static_cast<unsigned>(cage) % 64);
+        degree += (word & bit) == 0 ? 1 : 0;
+        word |= bit;
+    }
+    // Calls visit with each neighbour, lowest index first, until it returns
+    // true.
+    template <typename Visit>
+    bool Any(Visit&& visit) const
+    {
+        for (size_t w = 0; w < LINK_WORDS; ++w) {
+            for (uint64_t bits = words[w]; bits != 0; bits &= bits - 1) {
+                if (visit(static_cast<int>(w * 64 + static_cast<size_t>(__builtin_ctzll(bits))))) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+};
+
+using CageNeighbours = std::vector<CageLinks>;
 
 CageNeighbours FindNeighbouringCages(const Board& board)
 {
+    ULVO_ASSERT(board.GetCages().size() <= MAX_CAGES, "A board has more cages than squares.",
+                "SimpleBoardGenerator::AdjustNeighboringCageColors");
     CageNeighbours neighbours(board.GetCages().size());
     const auto link = [&neighbours](const Square& a, const Square& b) {
         if (a.cageIndex != b.cageIndex) {
-            neighbours[static_cast<size_t>(a.cageIndex)].insert(b.cageIndex);
-            neighbours[static_cast<size_t>(b.cageIndex)].insert(a.cageIndex);
+            neighbours[static_cast<size_t>(a.cageIndex)].Add(b.cageIndex);
+            neighbours[static_cast<size_t>(b.cageIndex)].Add(a.cageIndex);
         }
     };
     const unsigned size = board.GetSize();
@@ -46,19 +82,19 @@ std::vector<int> OrderCagesForColoring(const CageNeighbours& neighbours)
     const int count = static_cast<int>(neighbours.size());
     std::vector<bool> chosen(neighbours.size(), false);
     std::vector<int> order;
-    const auto degree = [&neighbours](int cage) { return neighbours[static_cast<size_t>(cage)].size(); };
+    order.reserve(neighbours.size());
+    const auto degree = [&neighbours](int cage) { return neighbours[static_cast<size_t>(cage)].degree; };
     const auto offer = [&](int cage, int& best) {
         if (!chosen[static_cast<size_t>(cage)] && (best == -1 || degree(cage) > degree(best))) {
             best = cage;
         }
+        return false;
     };
     while (static_cast<int>(order.size()) < count) {
         int best = -1;
         for (int cage = 0; cage < count; ++cage) {
             if (chosen[static_cast<size_t>(cage)]) {
-                for (int neighbour : neighbours[static_cast<size_t>(cage)]) {
-                    offer(neighbour, best);
-                }
+                neighbours[static_cast<size_t>(cage)].Any([&](int neighbour) { return offer(neighbour, best); });
             }
         }
         if (best == -1) {
@@ -75,12 +111,8 @@ std::vector<int> OrderCagesForColoring(const CageNeighbours& neighbours)
 bool ClashesWithNeighbour(int cage, const std::vector<int>& colors, const CageNeighbours& neighbours)
 {
     const int color = colors[static_cast<size_t>(cage)];
-    for (int neighbour : neighbours[static_cast<size_t>(cage)]) {
-        if (colors[static_cast<size_t>(neighbour)] == color) {
-            return true;
-        }
-    }
-    return false;
+    return neighbours[static_cast<size_t>(cage)].Any(
+        [&](int neighbour) { return colors[static_cast<size_t>(neighbour)] == color; });
 }
 
 // Gives the cage its start colour, or the colour after its current one, and
