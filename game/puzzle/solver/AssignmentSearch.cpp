@@ -52,6 +52,9 @@ void AssignmentSearch::Prepare(std::vector<CageCandidate>& dependents, const Cag
         }
     }
     m_used.clear();
+    m_unvalidated = static_cast<size_t>(std::count_if(dependents.begin(), dependents.end(), [](const CageCandidate& dependent) {
+        return !dependent.fixed && !dependent.validated;
+    }));
 }
 
 bool AssignmentSearch::Run(const std::vector<int>& values)
@@ -103,6 +106,7 @@ bool AssignmentSearch::Search(size_t first)
         m_takenMask ^= TakenBit(square);
         m_used.push_back(&dependent);
         if (Search(first + 1)) {
+            m_unvalidated -= !dependent.validated && !dependent.fixed ? 1 : 0;
             dependent.validated = true;
             anyComplete = true;
         }

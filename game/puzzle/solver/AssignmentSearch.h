@@ -28,6 +28,9 @@ public:
     void Prepare(std::vector<CageCandidate>& dependents, const Cage& cage, bool keepDuplicatesOutOfLines);
     // True when any assignment of the values is complete.
     bool Run(const std::vector<int>& values);
+    // Some dependent that is not fixed is not yet validated: once every one
+    // is, further runs can mark nothing new.
+    bool HasUnvalidated() const { return m_unvalidated > 0; }
 
 private:
     bool Search(size_t first);
@@ -37,6 +40,7 @@ private:
     size_t TakenBit(size_t square) const { return square < m_numSquares && m_useMemo ? size_t{1} << square : 0; }
 
     std::vector<CageCandidate>* m_dependents = nullptr;
+    size_t m_unvalidated = 0; // dependents neither fixed nor validated
     bool m_keepDuplicatesOutOfLines = false;
     size_t m_numSquares = 0;
     bool m_useMemo = false;

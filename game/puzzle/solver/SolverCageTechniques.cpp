@@ -347,6 +347,9 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
         board.CollectCageCandidates(cage, m_dependents);
         m_assignmentSearch.Prepare(m_dependents, cage, keepDuplicatesOutOfLines);
         for (int index : WalkRemainingSolutions(board, cage)) {
+            if (!m_assignmentSearch.HasUnvalidated()) {
+                break;
+            }
             m_assignmentSearch.Run(cage.solutions[static_cast<size_t>(index)].values);
         }
         const auto unused = std::find_if(m_dependents.begin(), m_dependents.end(), [](const CageCandidate& dependent) {
