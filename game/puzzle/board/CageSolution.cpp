@@ -7,6 +7,29 @@
 
 namespace Pemberquill {
 
+namespace {
+
+// Decimal digits, with a minus sign for negative numbers, without building
+// a string for each.
+void AppendNumber(std::string& text, int number)
+{
+    char digits[12];
+    size_t count = 0;
+    unsigned magnitude = number < 0 ? 0u - static_cast<unsigned>(number) : static_cast<unsigned>(number);
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (number < 0) {
+        text += '-';
+    }
+    while (count > 0) {
+        text += digits[--count];
+    }
+}
+
+} // namespace
+
 void CageSolution::BuildDescription()
 {
     // Every cage of every generated board lists its solutions with their
@@ -17,21 +40,12 @@ void CageSolution::BuildDescription()
         if (i != 0) {
             description += symbol;
         }
-        description += std::to_string(values[i]);
+        AppendNumber(description, values[i]);
     }
     if (result != 0) {
         description += '=';
-        description += std::to_string(result);
+        AppendNumber(description, result);
     }
-}
-
-int CageSolution::CountMaxRepeats(int maxValue) const
-{
-    int maxCount = 0;
-    for (int v = 0; v <= maxValue; ++v) {
-        maxCount = std::max(maxCount, static_cast<int>(std::count(values.begin(), values.end(), v)));
-    }
-    return maxCount;
 }
 
 bool CageSolution::SortAndCheckRepeats()

@@ -20,9 +20,6 @@ struct CageSolution {
     // "1+2+4=7", "6-2=4", "1,2,3": the text of the solutions panel.
     void BuildDescription();
 
-    // The largest number of times any one value from 0 to maxValue occurs.
-    int CountMaxRepeats(int maxValue) const;
-
     // Sorts the values and sets the repeat flags; false when a value occurs
     // three times or more.
     bool SortAndCheckRepeats();

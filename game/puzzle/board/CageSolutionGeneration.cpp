@@ -31,25 +31,30 @@ void GenerateEquals(Cage& cage)
 }
 
 // Non-decreasing sequences in ascending lexicographic order; a value may
-// appear at most twice (twice only where the squares share no line).
+// appear at most twice (twice only where the squares share no line). The
+// walk leaves out the branches that cannot reach the target (the values
+// after one are no smaller, and no larger than maxValue) or that would hold
+// a value three times: they list nothing, so the order is kept.
 void WalkAdditions(Cage& cage, std::vector<int>& sequence, int from, int sum)
 {
-    if (static_cast<int>(sequence.size()) == cage.solutionSize) {
+    const int slotsLeft = cage.solutionSize - static_cast<int>(sequence.size());
+    if (slotsLeft == 0) {
         if (sum != cage.target) {
             return;
         }
         CageSolution solution = MakeSolution(CAGE_RULE_ADDITION);
         solution.values = sequence;
-        const int repeats = solution.CountMaxRepeats(cage.maxValue);
-        if (repeats < 3) {
-            solution.hasNoRepeats = repeats <= 1;
-            solution.hasRepeats = repeats > 1;
-            solution.result = cage.target;
-            Append(cage, std::move(solution));
-        }
+        solution.hasRepeats = std::adjacent_find(sequence.begin(), sequence.end()) != sequence.end();
+        solution.hasNoRepeats = !solution.hasRepeats;
+        solution.result = cage.target;
+        Append(cage, std::move(solution));
         return;
     }
-    for (int value = from; value <= cage.maxValue && sum + value <= cage.target; ++value) {
+    for (int value = from; value <= cage.maxValue && sum + value * slotsLeft <= cage.target; ++value) {
+        const bool isThird = sequence.size() >= 2 && sequence[sequence.size() - 2] == value;
+        if (isThird || sum + value + cage.maxValue * (slotsLeft - 1) < cage.target) {
+            continue;
+        }
         sequence.push_back(value);
         WalkAdditions(cage, sequence, value, sum + value);
         sequence.pop_back();
