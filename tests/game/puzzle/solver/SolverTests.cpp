@@ -4,10 +4,12 @@
 // themselves are pinned by the digests and checked against the answer by
 // the sweep.
 #include "engine/core/Diagnostics.h"
+#include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "game/puzzle/solver/HintDriver.h"
 #include "game/puzzle/solver/SimpleBoardSolver.h"
 #include "tests/game/puzzle/PuzzleTestSupport.h"
 #include "tests/game/puzzle/board/BoardPlaySupport.h"
+#include "tests/support/GeneratedBoard.h"
 #include "tests/support/RecordingHintCallOuts.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +103,48 @@ TEST(SolverFrameworkTest, EditTheBoardRefusesDoesNotCountAsAStep)
     EXPECT_EQ(step.stepId, STEP_ID_STUCK);
     EXPECT_EQ(step.complexity, 0.0f);
     EXPECT_TRUE(position.Progress().GetMoves().empty());
+}
+
+// Generates a 9 x 9 board of every rule and solves it with solver: each
+// step's id and move, one line each. The board is freed on return, so the
+// next board is likely built where this one was.
+std::string SolveGeneratedBoard(SimpleBoardSolver& solver, unsigned seed)
+{
+    HybridBoardGenerator generator;
+    GeneratorRecipe recipe;
+    recipe.size = 9;
+    Clock clock;
+    const GeneratedBoard built = BuildGeneratedBoard(generator, seed, recipe, clock);
+    Board& board = *built.board;
+    const std::unique_ptr<BoardProgress> progress = board.CreateProgress(false);
+    board.SetProgress(progress.get());
+    board.RecomputeAutoEliminations();
+    board.UpdateCageSolutions();
+    std::string steps;
+    for (int call = 0; call < MAX_SOLVE_STEPS; ++call) {
+        const StepResult step = solver.FindNextStep(board, false);
+        const BoardMove& m = step.move;
+        steps += Stringf("%d: %d %d %d %d\n", step.stepId, m.type, m.x, m.y, m.data);
+        if (step.stepId <= STEP_ID_BOARD_SOLVED) {
+            break;
+        }
+    }
+    board.SetProgress(nullptr);
+    return steps;
+}
+
+// The chef keeps one solver for every board it tries: nothing the solver
+// keeps from one board (compared neighbours, fruitless searches) may change
+// the steps it finds on the next.
+TEST(SolverFrameworkTest, ASolverMovedToAnotherBoardFindsTheStepsOfAFreshOne)
+{
+    FakeBoardSettings settings;
+    SimpleBoardSolver reused;
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        SimpleBoardSolver fresh;
+        const std::string expected = SolveGeneratedBoard(fresh, seed);
+        EXPECT_EQ(expected, SolveGeneratedBoard(reused, seed)) << "seed " << seed;
+    }
 }
 
 StepResult MakeStep(int stepId, const BoardMove& move)
