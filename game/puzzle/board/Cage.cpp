@@ -6,6 +6,7 @@
 #include "game/puzzle/board/SquareMask.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdlib>
 
 namespace Pemberquill {
@@ -131,15 +132,22 @@ bool Cage::CanUseStraight() const
     if (squares.size() < 3) {
         return false;
     }
-    std::vector<unsigned> values;
-    for (const Square* square : squares) {
-        values.push_back(square->solutionValue);
+    // Consecutive once sorted: as many values as the span from the lowest
+    // to the highest holds, none twice.
+    const auto [lowest, highest] = std::minmax_element(
+        squares.begin(), squares.end(), [](const Square* a, const Square* b) { return a->solutionValue < b->solutionValue; });
+    const unsigned low = (*lowest)->solutionValue;
+    // A cage holds at most a board's squares.
+    std::bitset<MAX_BOARD_SIZE * MAX_BOARD_SIZE> seen;
+    if ((*highest)->solutionValue - low + 1 != squares.size() || squares.size() > seen.size()) {
+        return false;
     }
-    std::sort(values.begin(), values.end());
-    for (size_t i = 1; i < values.size(); ++i) {
-        if (values[i] != values[i - 1] + 1) {
+    for (const Square* square : squares) {
+        const size_t offset = square->solutionValue - low;
+        if (seen[offset]) {
             return false;
         }
+        seen[offset] = true;
     }
     return true;
 }

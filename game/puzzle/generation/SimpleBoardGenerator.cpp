@@ -306,18 +306,23 @@ void SimpleBoardGenerator::LayOutCages(Board& board, bool forceReducedCageSize) 
         GrowWholeBoardCage(board);
         return;
     }
-    unsigned x = 0;
-    unsigned y = 0;
-    while (board.FindSquareWithoutCage(x, y)) {
-        GrowRandomWalkCage(board, x, y, forceReducedCageSize);
+    // Squares only ever gain a cage here, so the first square without one
+    // never lies before the last one found: each search resumes there.
+    board.GetCages().reserve(board.GetSquares().size());
+    const std::vector<Square>& squares = board.GetSquares();
+    for (size_t next = 0; next < squares.size(); ++next) {
+        if (squares[next].cageIndex == -1) {
+            GrowRandomWalkCage(board, squares[next].x, squares[next].y, forceReducedCageSize);
+        }
     }
 }
 
 bool SimpleBoardGenerator::AssignCageOperations(Board& board)
 {
+    std::vector<int> candidates;
     for (Cage& cage : board.GetCages()) {
         SortSquaresLargestValueFirst(cage);
-        std::vector<int> candidates;
+        candidates.clear();
         GetCageOperatorCandidates(board, cage, candidates);
         ULVO_ASSERT(!candidates.empty(), Stringf("Cage %d of %zu squares can take no rule.", cage.index,
                                                  cage.squares.size()),
