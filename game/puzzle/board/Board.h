@@ -253,9 +253,8 @@ public:
     // from the bottom up, whose cage has exactly this rule; null when none.
     Cage* FindCageWithRule(int rule);
     // In the cage's square order: one entry per open candidate of an empty
-    // square, one fixed entry per filled square; into outCandidates, whose
-    // room is reused.
-    void CollectCageCandidates(const Cage& cage, std::vector<CageCandidate>& outCandidates) const;
+    // square, one fixed entry per filled square.
+    std::vector<CageCandidate> CollectCageCandidates(const Cage& cage) const;
     // Whether the square's value, or one of its open candidates, is used by
     // a solution of the cage that is not ruled out. Always true on boards
     // without hidden cages.

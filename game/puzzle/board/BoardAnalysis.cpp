@@ -101,9 +101,9 @@ Cage* Board::FindCageWithRule(int rule)
     return nullptr;
 }
 
-void Board::CollectCageCandidates(const Cage& cage, std::vector<CageCandidate>& outCandidates) const
+std::vector<CageCandidate> Board::CollectCageCandidates(const Cage& cage) const
 {
-    outCandidates.clear();
+    std::vector<CageCandidate> candidates;
     for (Square* square : cage.squares) {
         const unsigned value = GetSquareValue(*square);
         if (value != 0) {
@@ -111,7 +111,7 @@ void Board::CollectCageCandidates(const Cage& cage, std::vector<CageCandidate>& 
             entry.value = static_cast<int>(value);
             entry.square = square;
             entry.fixed = true;
-            outCandidates.push_back(entry);
+            candidates.push_back(entry);
             continue;
         }
         for (int c = 0; c < static_cast<int>(m_puzzleSize); ++c) {
@@ -119,10 +119,11 @@ void Board::CollectCageCandidates(const Cage& cage, std::vector<CageCandidate>& 
                 CageCandidate entry;
                 entry.value = c + 1;
                 entry.square = square;
-                outCandidates.push_back(entry);
+                candidates.push_back(entry);
             }
         }
     }
+    return candidates;
 }
 
 Board::CageValueMasks& Board::GetCageValueMasks(const Cage& cage) const

@@ -15,46 +15,44 @@ constexpr uint32_t OUTCOME_BITS = 2;
 // stays inside 32 bits.
 constexpr uint32_t RUN_LIMIT = 1u << 30;
 
+// The candidate bit of a value; 0 for a value no square can hold.
+uint16_t ValueBit(int value)
+{
+    return value >= 1 && value <= MAX_VALUE ? static_cast<uint16_t>(1u << (value - 1)) : uint16_t{0};
+}
+
+int CountBits(unsigned bits)
+{
+    int count = 0;
+    for (; bits != 0; bits &= bits - 1) {
+        ++count;
+    }
+    return count;
+}
+
 } // namespace
 
-void AssignmentSearch::Prepare(std::vector<CageCandidate>& dependents, const Cage& cage,
-                               bool keepDuplicatesOutOfLines)
+void AssignmentSearch::Prepare(const Cage& cage, const std::vector<unsigned>& placed,
+                               const std::vector<uint16_t>& open, bool keepDuplicatesOutOfLines)
 {
-    m_dependents = &dependents;
+    m_cage = &cage;
     m_keepDuplicatesOutOfLines = keepDuplicatesOutOfLines;
-    // Dependents name their square by address; the first listing of an
-    // address stands for it.
-    m_squareOf.clear();
-    for (const CageCandidate& dependent : dependents) {
-        const auto listed = std::find(cage.squares.begin(), cage.squares.end(), dependent.square);
-        m_squareOf.push_back(static_cast<size_t>(listed - cage.squares.begin()));
-    }
-    m_isSquareTaken.assign(cage.squares.size() + 1, 0);
     m_numSquares = cage.squares.size();
-    // The dependents of each value, in list order: which dependents take
-    // part in a complete assignment does not depend on the order they are
-    // tried in, only on the values each position asks for.
-    m_valueStart.assign(MAX_VALUE + 2, 0);
-    for (const CageCandidate& dependent : dependents) {
-        if (dependent.value >= 1 && dependent.value <= MAX_VALUE) {
-            ++m_valueStart[static_cast<size_t>(dependent.value) + 1];
-        }
+    m_allowed.resize(m_numSquares);
+    m_open.resize(m_numSquares);
+    m_validated.assign(m_numSquares, 0);
+    m_squareOf.resize(m_numSquares);
+    m_unvalidated = 0;
+    for (size_t i = 0; i < m_numSquares; ++i) {
+        // A square listed twice is one square: its first listing is taken
+        // for both.
+        const auto listed = std::find(cage.squares.begin(), cage.squares.end(), cage.squares[i]);
+        m_squareOf[i] = static_cast<size_t>(listed - cage.squares.begin());
+        m_open[i] = placed[i] != 0 ? uint16_t{0} : open[i];
+        m_allowed[i] = placed[i] != 0 ? ValueBit(static_cast<int>(placed[i])) : open[i];
+        m_unvalidated += static_cast<size_t>(CountBits(m_open[i]));
     }
-    for (size_t value = 1; value < m_valueStart.size(); ++value) {
-        m_valueStart[value] += m_valueStart[value - 1];
-    }
-    m_byValue.assign(m_valueStart.back(), 0);
-    m_nextByValue.assign(m_valueStart.begin(), m_valueStart.end() - 1);
-    for (size_t i = 0; i < dependents.size(); ++i) {
-        const int value = dependents[i].value;
-        if (value >= 1 && value <= MAX_VALUE) {
-            m_byValue[m_nextByValue[static_cast<size_t>(value)]++] = i;
-        }
-    }
-    m_used.clear();
-    m_unvalidated = static_cast<size_t>(std::count_if(dependents.begin(), dependents.end(), [](const CageCandidate& dependent) {
-        return !dependent.fixed && !dependent.validated;
-    }));
+    m_isSquareTaken.assign(m_numSquares + 1, 0);
 }
 
 bool AssignmentSearch::Run(const std::vector<int>& values)
@@ -74,6 +72,7 @@ bool AssignmentSearch::Run(const std::vector<int>& values)
             m_memo.resize(states, 0u);
         }
     }
+    m_takenBy.resize(values.size());
     m_takenMask = 0;
     return Search(0);
 }
@@ -90,27 +89,25 @@ bool AssignmentSearch::Search(size_t first)
     }
     bool anyComplete = false;
     const int value = values[first];
-    const size_t begin = value >= 1 && value <= MAX_VALUE ? m_valueStart[static_cast<size_t>(value)] : 0;
-    const size_t end = value >= 1 && value <= MAX_VALUE ? m_valueStart[static_cast<size_t>(value) + 1] : 0;
-    for (size_t k = begin; k < end; ++k) {
-        const size_t i = m_byValue[k];
-        CageCandidate& dependent = (*m_dependents)[i];
+    const uint16_t bit = ValueBit(value);
+    for (size_t i = 0; i < m_numSquares && bit != 0; ++i) {
         const size_t square = m_squareOf[i];
-        if (m_isSquareTaken[square] != 0) {
+        if ((m_allowed[i] & bit) == 0 || m_isSquareTaken[square] != 0) {
             continue;
         }
-        if (m_keepDuplicatesOutOfLines && HasUsedTwinInLine(dependent)) {
+        if (m_keepDuplicatesOutOfLines && HasUsedTwinInLine(i, value, first)) {
             continue;
         }
         m_isSquareTaken[square] = 1;
         m_takenMask ^= TakenBit(square);
-        m_used.push_back(&dependent);
+        m_takenBy[first] = i;
         if (Search(first + 1)) {
-            m_unvalidated -= !dependent.validated && !dependent.fixed ? 1 : 0;
-            dependent.validated = true;
+            if ((m_open[i] & bit) != 0 && (m_validated[i] & bit) == 0) {
+                --m_unvalidated;
+            }
+            m_validated[i] |= bit;
             anyComplete = true;
         }
-        m_used.pop_back();
         m_takenMask ^= TakenBit(square);
         m_isSquareTaken[square] = 0;
     }
@@ -120,12 +117,29 @@ bool AssignmentSearch::Search(size_t first)
     return anyComplete;
 }
 
-bool AssignmentSearch::HasUsedTwinInLine(const CageCandidate& candidate) const
+bool AssignmentSearch::HasUsedTwinInLine(size_t square, int value, size_t first) const
 {
-    return std::any_of(m_used.begin(), m_used.end(), [&](const CageCandidate* other) {
-        return other->value == candidate.value &&
-               (other->square->x == candidate.square->x || other->square->y == candidate.square->y);
-    });
+    const Square& candidate = *m_cage->squares[square];
+    for (size_t j = 0; j < first; ++j) {
+        const Square& other = *m_cage->squares[m_takenBy[j]];
+        if ((*m_values)[j] == value && (other.x == candidate.x || other.y == candidate.y)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool AssignmentSearch::FindUnvalidated(size_t& outPosition, int& outValue) const
+{
+    for (size_t i = 0; i < m_numSquares; ++i) {
+        const unsigned unvalidated = static_cast<unsigned>(m_open[i] & ~m_validated[i]);
+        if (unvalidated != 0) {
+            outPosition = i;
+            outValue = __builtin_ctz(unvalidated) + 1;
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace Pemberquill

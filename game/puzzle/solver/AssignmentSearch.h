@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/Cage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,40 +9,51 @@
 namespace Pemberquill {
 
 // Gives the values of a solution, one each, to distinct squares of the
-// cage, exploring every assignment; every dependent that takes part in a
-// complete one is marked validated. A square is taken while one of its
-// dependents is used, so availability is kept per square, and the used
-// dependents are kept on a stack for the line test.
+// cage, exploring every assignment; every (square, value) pair that takes
+// part in a complete one is validated. A square takes its placed value, or
+// one of its open candidates; with the line test, no two squares in one
+// column or row take an equal value.
 //
 // Whether the values from one position on can still be given out depends
 // only on the squares already taken, unless the line test looks at which
 // square took an equal value; so each (position, taken squares) state is
-// explored once: a second visit would mark the same dependents again.
+// explored once: a second visit would validate the same pairs again.
 //
 // One search object serves every cage of a solve: its buffers keep their
 // room from one cage to the next.
 class AssignmentSearch {
 public:
-    // Readies the search for the cage's dependents, which it marks and so
-    // keeps until the next Prepare.
-    void Prepare(std::vector<CageCandidate>& dependents, const Cage& cage, bool keepDuplicatesOutOfLines);
+    // Readies the search for the cage's squares. placed holds each square's
+    // value (0 when empty) and open its open candidates (bit v - 1 for value
+    // v), in the cage's square order.
+    void Prepare(const Cage& cage, const std::vector<unsigned>& placed, const std::vector<uint16_t>& open,
+                 bool keepDuplicatesOutOfLines);
     // True when any assignment of the values is complete.
     bool Run(const std::vector<int>& values);
-    // Some dependent that is not fixed is not yet validated: once every one
-    // is, further runs can mark nothing new.
+    // Some open candidate is not yet validated: once every one is, further
+    // runs can validate nothing new.
     bool HasUnvalidated() const { return m_unvalidated > 0; }
+    // The first open candidate not validated, in square order and then by
+    // value; false when there is none.
+    bool FindUnvalidated(size_t& outPosition, int& outValue) const;
 
 private:
     bool Search(size_t first);
-    // Whether a dependent with the same value already used in this
-    // assignment shares the candidate's column or row.
-    bool HasUsedTwinInLine(const CageCandidate& candidate) const;
+    // Whether a value equal to the one given square takes was already given
+    // in this assignment to a square sharing its column or row.
+    bool HasUsedTwinInLine(size_t square, int value, size_t first) const;
     size_t TakenBit(size_t square) const { return square < m_numSquares && m_useMemo ? size_t{1} << square : 0; }
 
-    std::vector<CageCandidate>* m_dependents = nullptr;
-    size_t m_unvalidated = 0; // dependents neither fixed nor validated
+    const Cage* m_cage = nullptr;
     bool m_keepDuplicatesOutOfLines = false;
     size_t m_numSquares = 0;
+    std::vector<uint16_t> m_allowed;   // per square position: the values it may take, as bits
+    std::vector<uint16_t> m_open;      // per square position: its open candidates
+    std::vector<uint16_t> m_validated; // per square position: the values validated for it
+    std::vector<size_t> m_squareOf;    // per position, the first position listing the same square
+    std::vector<char> m_isSquareTaken; // per square position
+    std::vector<size_t> m_takenBy;     // per value position, the square position that took it
+    size_t m_unvalidated = 0;          // open candidates not yet validated
     bool m_useMemo = false;
     size_t m_takenMask = 0; // the taken squares as bits, while memoizing
     // Per (position, taken squares): the run that explored the state, shifted
@@ -50,12 +61,6 @@ private:
     // is unexplored, so no run needs to clear the table.
     std::vector<uint32_t> m_memo;
     uint32_t m_run = 0;
-    std::vector<size_t> m_squareOf;    // per dependent, its square's position in the cage
-    std::vector<size_t> m_valueStart;  // per value, where its dependents start in m_byValue
-    std::vector<size_t> m_byValue;     // dependent indices grouped by value
-    std::vector<size_t> m_nextByValue; // where the next dependent of each value goes, while grouping
-    std::vector<char> m_isSquareTaken; // per square position
-    std::vector<const CageCandidate*> m_used;
     const std::vector<int>* m_values = nullptr;
 };
 

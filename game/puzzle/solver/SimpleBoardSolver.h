@@ -312,10 +312,11 @@ private:
     };
     std::array<FruitlessLine, 2 * MAX_BOARD_SIZE> m_fruitlessLines{};
     std::vector<int> m_searchInput;
-    // The assignment search and the dependents it weighs, reused from cage
-    // to cage.
+    // The assignment search and each square's value and open candidates it
+    // weighs, reused from cage to cage.
     AssignmentSearch m_assignmentSearch;
-    std::vector<CageCandidate> m_dependents;
+    std::vector<unsigned> m_assignPlaced;
+    std::vector<uint16_t> m_assignOpen;
 };
 
 } // namespace Pemberquill

@@ -344,22 +344,26 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
         if (m_searchInput == fruitless[i]) {
             continue;
         }
-        board.CollectCageCandidates(cage, m_dependents);
-        m_assignmentSearch.Prepare(m_dependents, cage, keepDuplicatesOutOfLines);
+        m_assignPlaced.clear();
+        m_assignOpen.clear();
+        for (const Square* square : cage.squares) {
+            m_assignPlaced.push_back(board.GetSquareValue(*square));
+            m_assignOpen.push_back(Present(board, *square));
+        }
+        m_assignmentSearch.Prepare(cage, m_assignPlaced, m_assignOpen, keepDuplicatesOutOfLines);
         for (int index : WalkRemainingSolutions(board, cage)) {
             if (!m_assignmentSearch.HasUnvalidated()) {
                 break;
             }
             m_assignmentSearch.Run(cage.solutions[static_cast<size_t>(index)].values);
         }
-        const auto unused = std::find_if(m_dependents.begin(), m_dependents.end(), [](const CageCandidate& dependent) {
-            return !dependent.validated && !dependent.fixed;
-        });
-        if (unused == m_dependents.end()) {
+        size_t position = 0;
+        int value = 0;
+        if (!m_assignmentSearch.FindUnvalidated(position, value)) {
             fruitless[i].swap(m_searchInput);
             continue;
         }
-        if (RemoveCandidate(board, *unused->square, unused->value, step)) {
+        if (RemoveCandidate(board, *cage.squares[position], value, step)) {
             return true;
         }
     }
