@@ -110,6 +110,11 @@ bool AssignmentSearch::Search(size_t first)
         }
         m_takenMask ^= TakenBit(square);
         m_isSquareTaken[square] = 0;
+        if (m_unvalidated == 0) {
+            // Nothing is left to validate: the rest of the run can change
+            // nothing, and its table entries die with the run.
+            return true;
+        }
     }
     if (m_useMemo) {
         m_memo[state] = (m_run << OUTCOME_BITS) | (anyComplete ? COMPLETES : FAILS);
