@@ -278,7 +278,9 @@ private:
         size_t numSquares = 0;
         std::vector<uint8_t> bits;
     };
-    const std::vector<uint8_t>& GetComparedNeighbours(const Board& board, const Cage& cage);
+    // The cage lies at position in the board's cage list.
+    const std::vector<uint8_t>& GetComparedNeighbours(const Board& board, const Cage& cage, size_t position);
+    const std::vector<uint8_t>& WorkOutComparedNeighbours(const Board& board, const Cage& cage, size_t position);
     // The comparison techniques share their walk over Comparisons cages;
     // examine gets each square and its compared neighbours.
     template <typename Examine>

@@ -171,19 +171,28 @@ bool SimpleBoardSolver::StepEvenInOddCage(Board& board, StepResult& step)
     return RemoveParityCandidates(board, CAGE_RULE_ODD, false, step);
 }
 
-const std::vector<uint8_t>& SimpleBoardSolver::GetComparedNeighbours(const Board& board, const Cage& cage)
+const std::vector<uint8_t>& SimpleBoardSolver::GetComparedNeighbours(const Board& board, const Cage& cage,
+                                                                     size_t position)
 {
-    const size_t position = static_cast<size_t>(&cage - board.GetCages().data());
-    const bool isKeepable = cage.solutionsStamp != 0 && position < board.GetCages().size();
-    if (isKeepable && m_comparedCages.size() < board.GetCages().size()) {
+    if (position < m_comparedCages.size()) {
+        const ComparedCage& kept = m_comparedCages[position];
+        if (cage.solutionsStamp != 0 && kept.solutionsStamp == cage.solutionsStamp &&
+            kept.squaresData == cage.squares.data() && kept.numSquares == cage.squares.size()) {
+            return kept.bits;
+        }
+    }
+    return WorkOutComparedNeighbours(board, cage, position);
+}
+
+const std::vector<uint8_t>& SimpleBoardSolver::WorkOutComparedNeighbours(const Board& board, const Cage& cage,
+                                                                         size_t position)
+{
+    const bool isKeepable = cage.solutionsStamp != 0;
+    if (isKeepable && m_comparedCages.size() <= position) {
         m_comparedCages.resize(board.GetCages().size());
     }
     ComparedCage& kept = isKeepable ? m_comparedCages[position] : m_scratchCompared;
-    if (isKeepable && kept.solutionsStamp == cage.solutionsStamp && kept.squaresData == cage.squares.data() &&
-        kept.numSquares == cage.squares.size()) {
-        return kept.bits;
-    }
-    kept.solutionsStamp = isKeepable ? cage.solutionsStamp : 0;
+    kept.solutionsStamp = cage.solutionsStamp;
     kept.squaresData = cage.squares.data();
     kept.numSquares = cage.squares.size();
     kept.bits.clear();
@@ -196,11 +205,13 @@ const std::vector<uint8_t>& SimpleBoardSolver::GetComparedNeighbours(const Board
 template <typename Examine>
 bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, Examine&& examine)
 {
-    for (const Cage& cage : board.GetCages()) {
+    const std::vector<Cage>& cages = board.GetCages();
+    for (size_t position = 0; position < cages.size(); ++position) {
+        const Cage& cage = cages[position];
         if (cage.rule != CAGE_RULE_COMPARISONS || !IsPaintComplete(board, cage) || IsFilled(board, cage)) {
             continue;
         }
-        const std::vector<uint8_t>& compared = GetComparedNeighbours(board, cage);
+        const std::vector<uint8_t>& compared = GetComparedNeighbours(board, cage, position);
         for (size_t i = 0; i < cage.squares.size(); ++i) {
             if (examine(*cage.squares[i], compared[i])) {
                 return true;
