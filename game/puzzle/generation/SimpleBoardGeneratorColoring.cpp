@@ -2,8 +2,10 @@
 
 #include "engine/core/Diagnostics.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace Pemberquill {
@@ -81,29 +83,41 @@ std::vector<int> OrderCagesForColoring(const CageNeighbours& neighbours)
 {
     const int count = static_cast<int>(neighbours.size());
     std::vector<bool> chosen(neighbours.size(), false);
+    // Per cage, the lowest chosen cage next to it: the walk over the chosen
+    // cages by index meets the cage there first, so among neighbours of
+    // equal degree the one with the lower first chosen cage wins, then the
+    // lower index.
+    constexpr int NOT_REACHED = std::numeric_limits<int>::max();
+    std::vector<int> firstChosen(neighbours.size(), NOT_REACHED);
     std::vector<int> order;
     order.reserve(neighbours.size());
     const auto degree = [&neighbours](int cage) { return neighbours[static_cast<size_t>(cage)].degree; };
-    const auto offer = [&](int cage, int& best) {
-        if (!chosen[static_cast<size_t>(cage)] && (best == -1 || degree(cage) > degree(best))) {
-            best = cage;
-        }
-        return false;
-    };
     while (static_cast<int>(order.size()) < count) {
         int best = -1;
         for (int cage = 0; cage < count; ++cage) {
-            if (chosen[static_cast<size_t>(cage)]) {
-                neighbours[static_cast<size_t>(cage)].Any([&](int neighbour) { return offer(neighbour, best); });
+            const int first = firstChosen[static_cast<size_t>(cage)];
+            if (chosen[static_cast<size_t>(cage)] || first == NOT_REACHED) {
+                continue;
+            }
+            if (best == -1 || degree(cage) > degree(best) ||
+                (degree(cage) == degree(best) && first < firstChosen[static_cast<size_t>(best)])) {
+                best = cage;
             }
         }
         if (best == -1) {
             for (int cage = 0; cage < count; ++cage) {
-                offer(cage, best);
+                if (!chosen[static_cast<size_t>(cage)] && (best == -1 || degree(cage) > degree(best))) {
+                    best = cage;
+                }
             }
         }
         chosen[static_cast<size_t>(best)] = true;
         order.push_back(best);
+        neighbours[static_cast<size_t>(best)].Any([&](int neighbour) {
+            int& first = firstChosen[static_cast<size_t>(neighbour)];
+            first = std::min(first, best);
+            return false;
+        });
     }
     return order;
 }
