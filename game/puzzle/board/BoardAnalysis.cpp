@@ -235,7 +235,10 @@ SquareMask Board::FindJoinableSquares(const Cage& cage, ValueMask remainingValue
     SquareMask joinable;
     const bool byIndex = CanReadJoinsByIndex();
     const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
-    for (size_t index = 0; index < m_squares.size(); ++index) {
+    // No square before the key square in reading order can join.
+    const Square* key = cage.GetKeySquare();
+    const size_t first = key != nullptr ? static_cast<size_t>(key->y) * m_puzzleSize + key->x : 0;
+    for (size_t index = first; index < m_squares.size(); ++index) {
         const bool canJoin =
             byIndex ? CanJoinByIndex(*m_progress, m_squares[index], index, cage, remainingValues, allCandidates)
                     : CanSquareJoinCage(cage, &m_squares[index], nullptr, remainingValues);
