@@ -291,7 +291,8 @@ private:
     bool RemoveUnassignableCandidate(Board& board, bool keepDuplicatesOutOfLines, StepResult& step);
     // Everything the assignment search reads of a cage: its size, each
     // square's place and value or open candidates, the remaining solutions
-    // and their values.
+    // and their values (named by the list's stamp and marks when it has a
+    // stamp).
     void DescribeAssignmentInput(const Board& board, const Cage& cage, std::vector<int>& outKey) const;
 
     StepView m_view;
