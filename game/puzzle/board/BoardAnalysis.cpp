@@ -271,7 +271,10 @@ size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const
     }
     const ValueMask remainingValues = HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0;
     SquareMask reached; // looked at, joinable or not
-    std::array<const Square*, MAX_BOARD_SIZE * MAX_BOARD_SIZE> open{};
+    // Written before it is read (up to count): clearing it first would cost
+    // more than the search, which is asked of every hidden cage many times
+    // a step.
+    std::array<const Square*, MAX_BOARD_SIZE * MAX_BOARD_SIZE> open;
     size_t head = 0;
     size_t count = 0;
     const auto reachFrom = [&](const Square& square) {
