@@ -2,6 +2,7 @@
 
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/solver/BoardSolver.h"
+#include "game/puzzle/solver/StepView.h"
 
 #include <algorithm>
 #include <array>
@@ -197,24 +198,10 @@ private:
     // the step begins: a technique that edits the board ends the step, so
     // none reads the board after another has changed it. Techniques called
     // on their own read the board itself.
-    struct StepView {
-        bool isTaken = false;
-        unsigned size = 0;
-        int emptySquares = 0;
-        std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> present{}; // as GetPresentCandidates
-        std::array<bool, MAX_BOARD_SIZE * MAX_BOARD_SIZE> isEmpty{};
-        // Empty squares, by position in the cage list, counted when first
-        // asked: a step found early asks of no cage.
-        mutable std::vector<uint8_t> cageEmpties;
-        // Each square's compared neighbours (see GetComparedNeighbours),
-        // with COMPARED_KNOWN once found.
-        std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> compared{};
-    };
-    // Holds the view for the life of one step.
     class StepViewScope {
     public:
         StepViewScope(SimpleBoardSolver& solver, const Board& board);
-        ~StepViewScope() { m_solver.m_view.isTaken = false; }
+        ~StepViewScope() { m_solver.m_view.Release(); }
         StepViewScope(const StepViewScope&) = delete;
         StepViewScope& operator=(const StepViewScope&) = delete;
 
@@ -248,20 +235,39 @@ private:
     {
         return m_view.isTaken ? ViewCageEmpties(board, cage) : -1;
     }
-    static constexpr uint8_t EMPTIES_UNCOUNTED = 0xFF;
     int ViewCageEmpties(const Board& board, const Cage& cage) const
     {
-        uint8_t& empties = m_view.cageEmpties[static_cast<size_t>(&cage - board.GetCages().data())];
-        if (empties == EMPTIES_UNCOUNTED) {
-            empties = CountEmptiesInView(cage);
-        }
-        return empties;
+        return m_view.cageEmpties[static_cast<size_t>(&cage - board.GetCages().data())];
     }
-    uint8_t CountEmptiesInView(const Cage& cage) const;
     // PassesCommonCageFilter, through the view.
     bool PassesCageFilter(const Board& board, const Cage& cage)
     {
         return !cage.solutions.empty() && !IsFilled(board, cage) && IsPaintComplete(board, cage);
+    }
+
+    // Tries each cage in list order until tryCage makes its edit, passing
+    // over the cages whose last scan by the technique found nothing while
+    // the cage's revision (with withLine, also the revision of the line the
+    // cage lies in) has not moved since: tryCage must read nothing else of
+    // the board but the board's size and its cages' structure.
+    template <typename TryCage>
+    bool ScanCages(const Board& board, FruitlessSlot slot, bool withLine, TryCage&& tryCage)
+    {
+        const std::vector<Cage>& cages = board.GetCages();
+        for (size_t position = 0; position < cages.size(); ++position) {
+            if (m_view.isTaken) {
+                const uint64_t revision =
+                    withLine ? m_view.CageAndLineRevision(position) : m_view.CageRevision(position);
+                if (m_view.IsFruitless(slot, position, revision)) {
+                    continue;
+                }
+            }
+            if (tryCage(cages[position])) {
+                return true;
+            }
+            m_view.MarkFruitless(slot, position);
+        }
+        return false;
     }
 
     // Bit k for each neighbour, in the order column - 1, column + 1,
@@ -291,14 +297,9 @@ private:
     // Per search variant and cage position, the input of the last search
     // that removed nothing: the same input would again remove nothing.
     std::vector<std::vector<int>> m_fruitlessSearches[2];
-    // Per column (then row), the candidates of the line when
-    // StepCombinationElsewhere last found nothing in it; size 0 for none.
-    struct FruitlessLine {
-        unsigned size = 0;
-        std::array<uint16_t, MAX_BOARD_SIZE> candidates{};
-    };
-    std::array<FruitlessLine, 2 * MAX_BOARD_SIZE> m_fruitlessLines{};
     std::vector<int> m_searchInput;
+    // The painted squares of a hidden cage, for GetSquaresForElimination.
+    std::vector<Square*> m_paintedScratch;
 };
 
 } // namespace Pemberquill

@@ -98,23 +98,30 @@ bool SimpleBoardSolver::StepBoardSolved(Board& board, StepResult&)
 
 bool SimpleBoardSolver::StepSingleSquareCage(Board& board, StepResult& step)
 {
-    for (const Cage& cage : board.GetCages()) {
-        if (cage.rule == CAGE_RULE_EQUALS && cage.squares.size() == 1 && IsEmpty(board, *cage.squares[0]) &&
-            PlaceValue(board, *cage.squares[0], cage.target, step)) {
-            return true;
-        }
-    }
-    return false;
+    // Reads the cage's one square.
+    return ScanCages(board, FRUITLESS_SINGLE_SQUARE_CAGE, false, [&](const Cage& cage) {
+        return cage.rule == CAGE_RULE_EQUALS && cage.squares.size() == 1 && IsEmpty(board, *cage.squares[0]) &&
+               PlaceValue(board, *cage.squares[0], cage.target, step);
+    });
 }
 
 bool SimpleBoardSolver::StepOnlyCandidateLeft(Board& board, StepResult& step)
 {
-    for (const Square& square : board.GetSquares()) {
-        const uint16_t candidates = Present(board, square);
-        const bool isSingle = candidates != 0 && (candidates & (candidates - 1u)) == 0;
-        if (isSingle && PlaceValue(board, square, LowestCandidate(candidates), step)) {
-            return true;
+    // Row by row, as the squares go; a row reads its own squares only.
+    const unsigned size = board.GetSize();
+    for (unsigned y = 0; y < size; ++y) {
+        const size_t row = StepView::LineOfRow(y);
+        if (m_view.IsFruitless(FRUITLESS_ONLY_CANDIDATE_LEFT, row, m_view.LineRevision(row))) {
+            continue;
         }
+        for (unsigned x = 0; x < size; ++x) {
+            const uint16_t candidates = PresentAt(board, x, y);
+            const bool isSingle = candidates != 0 && (candidates & (candidates - 1u)) == 0;
+            if (isSingle && PlaceValue(board, board.GetSquare(x, y), LowestCandidate(candidates), step)) {
+                return true;
+            }
+        }
+        m_view.MarkFruitless(FRUITLESS_ONLY_CANDIDATE_LEFT, row);
     }
     return false;
 }
@@ -152,12 +159,13 @@ bool SimpleBoardSolver::RemoveParityCandidates(Board& board, int rule, bool remo
     // Bit c stands for value c + 1: odd values sit at the even bits.
     const unsigned allCandidates = (1u << board.GetSize()) - 1u;
     const unsigned parityBits = allCandidates & (removeOdd ? 0x5555u : 0xAAAAu);
-    for (const Cage& cage : board.GetCages()) {
+    // Reads the cage's squares (on hidden-cage boards, its painted ones).
+    const FruitlessSlot slot = removeOdd ? FRUITLESS_ODD_IN_EVEN_CAGE : FRUITLESS_EVEN_IN_ODD_CAGE;
+    return ScanCages(board, slot, false, [&](const Cage& cage) {
         if (cage.rule != rule || IsFilled(board, cage)) {
-            continue;
+            return false;
         }
-        std::vector<Square*> painted;
-        for (const Square* square : GetSquaresForElimination(board, cage, painted)) {
+        for (const Square* square : GetSquaresForElimination(board, cage, m_paintedScratch)) {
             // The candidates of the parity to remove, the lowest first.
             for (unsigned open = Present(board, *square) & parityBits; open != 0; open &= open - 1) {
                 if (RemoveCandidate(board, *square, LowestCandidate(open), step)) {
@@ -165,8 +173,8 @@ bool SimpleBoardSolver::RemoveParityCandidates(Board& board, int rule, bool remo
                 }
             }
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool SimpleBoardSolver::StepOddInEvenCage(Board& board, StepResult& step)
@@ -289,26 +297,35 @@ bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
     // Per line, the values open in exactly one of its squares: a value
-    // seen a second time moves from once to twice.
+    // seen a second time moves from once to twice. The view keeps each
+    // line's until the line changes.
     std::array<unsigned, MAX_BOARD_SIZE> rowOnce{};
     std::array<unsigned, MAX_BOARD_SIZE> columnOnce{};
-    std::array<unsigned, MAX_BOARD_SIZE> columnTwice{};
     unsigned anyOnce = 0;
-    for (unsigned y = 0; y < size; ++y) {
-        unsigned rowTwice = 0;
-        for (unsigned x = 0; x < size; ++x) {
-            const unsigned candidates = PresentAt(board, x, y);
-            rowTwice |= rowOnce[y] & candidates;
-            rowOnce[y] |= candidates;
-            columnTwice[x] |= columnOnce[x] & candidates;
-            columnOnce[x] |= candidates;
+    if (m_view.isTaken) {
+        for (unsigned line = 0; line < size; ++line) {
+            rowOnce[line] = m_view.GetValuesOpenOnce(StepView::LineOfRow(line));
+            columnOnce[line] = m_view.GetValuesOpenOnce(StepView::LineOfColumn(line));
+            anyOnce |= rowOnce[line] | columnOnce[line];
         }
-        rowOnce[y] &= ~rowTwice;
-        anyOnce |= rowOnce[y];
-    }
-    for (unsigned x = 0; x < size; ++x) {
-        columnOnce[x] &= ~columnTwice[x];
-        anyOnce |= columnOnce[x];
+    } else {
+        std::array<unsigned, MAX_BOARD_SIZE> columnTwice{};
+        for (unsigned y = 0; y < size; ++y) {
+            unsigned rowTwice = 0;
+            for (unsigned x = 0; x < size; ++x) {
+                const unsigned candidates = PresentAt(board, x, y);
+                rowTwice |= rowOnce[y] & candidates;
+                rowOnce[y] |= candidates;
+                columnTwice[x] |= columnOnce[x] & candidates;
+                columnOnce[x] |= candidates;
+            }
+            rowOnce[y] &= ~rowTwice;
+            anyOnce |= rowOnce[y];
+        }
+        for (unsigned x = 0; x < size; ++x) {
+            columnOnce[x] &= ~columnTwice[x];
+            anyOnce |= columnOnce[x];
+        }
     }
     if (anyOnce == 0) {
         return false;
@@ -388,26 +405,24 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
 
     for (unsigned i = 0; i < size; ++i) {
         for (const bool isColumn : {true, false}) {
+            // What a line gives depends on its candidates alone (an open
+            // candidate can always be removed).
+            const size_t line = isColumn ? StepView::LineOfColumn(i) : StepView::LineOfRow(i);
+            if (m_view.IsFruitless(FRUITLESS_COMBINATION_ELSEWHERE, line, m_view.LineRevision(line))) {
+                continue;
+            }
             countsSeen = 0;
             for (unsigned k = 0; k < size; ++k) {
                 candidates[k] = isColumn ? PresentAt(board, i, k) : PresentAt(board, k, i);
                 counts[k] = static_cast<unsigned>(CountCandidates(candidates[k]));
                 countsSeen |= 1u << counts[k];
             }
-            // What a line gives depends on its candidates alone (an open
-            // candidate can always be removed): a line that gave nothing
-            // gives nothing again until they change.
-            FruitlessLine& fruitless = m_fruitlessLines[(isColumn ? MAX_BOARD_SIZE : 0) + i];
-            if (fruitless.size == size && fruitless.candidates == candidates) {
-                continue;
-            }
             if (const int subsetSize = removeOutsideSubset(i, isColumn)) {
                 step.move.numCandidatesInvolved = subsetSize;
                 (isColumn ? step.move.columnIndex : step.move.rowIndex) = static_cast<int>(i);
                 return true;
             }
-            fruitless.size = size;
-            fruitless.candidates = candidates;
+            m_view.MarkFruitless(FRUITLESS_COMBINATION_ELSEWHERE, line);
         }
     }
     return false;
