@@ -246,22 +246,16 @@ private:
     }
 
     // Tries each cage in list order until tryCage makes its edit, passing
-    // over the cages whose last scan by the technique found nothing while
-    // the cage's revision (with withLine, also the revision of the line the
-    // cage lies in) has not moved since: tryCage must read nothing else of
-    // the board but the board's size and its cages' structure.
+    // over the cages the view has dropped from the technique's scan (see
+    // StepView): tryCage must read nothing of the board but the cage's
+    // squares and solutions, the board's size and its cages' structure, or,
+    // for FRUITLESS_REQUIRED_BY_OTHER_CAGE, also the line the cage lies in.
     template <typename TryCage>
-    bool ScanCages(const Board& board, FruitlessSlot slot, bool withLine, TryCage&& tryCage)
+    bool ScanCages(const Board& board, FruitlessSlot slot, TryCage&& tryCage)
     {
         const std::vector<Cage>& cages = board.GetCages();
-        for (size_t position = 0; position < cages.size(); ++position) {
-            if (m_view.isTaken) {
-                const uint64_t revision =
-                    withLine ? m_view.CageAndLineRevision(position) : m_view.CageRevision(position);
-                if (m_view.IsFruitless(slot, position, revision)) {
-                    continue;
-                }
-            }
+        for (size_t position = m_view.NextToScan(slot, 0); position < cages.size();
+             position = m_view.NextToScan(slot, position + 1)) {
             if (tryCage(cages[position])) {
                 return true;
             }

@@ -163,7 +163,7 @@ private:
 bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& step)
 {
     // Reads the cage's squares and remaining solutions.
-    return ScanCages(board, FRUITLESS_LAST_VALUE_OF_ONLY_SOLUTION, false, [&](const Cage& cage) {
+    return ScanCages(board, FRUITLESS_LAST_VALUE_OF_ONLY_SOLUTION, [&](const Cage& cage) {
         const int viewEmpties = CountEmptyInView(board, cage);
         if ((viewEmpties >= 0 && viewEmpties != 1) || !PassesCageFilter(board, cage)) {
             return false;
@@ -207,7 +207,7 @@ bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& st
 {
     // Reads the cage's squares (on hidden-cage boards, its painted ones)
     // and remaining solutions.
-    return ScanCages(board, FRUITLESS_NO_SOLUTION_USES_CANDIDATE, false, [&](const Cage& cage) {
+    return ScanCages(board, FRUITLESS_NO_SOLUTION_USES_CANDIDATE, [&](const Cage& cage) {
         if (cage.solutions.empty()) {
             return false;
         }
@@ -241,7 +241,7 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
 {
     const int size = static_cast<int>(board.GetSize());
     // Reads the cage's squares and remaining solutions.
-    return ScanCages(board, FRUITLESS_ONLY_SOLUTION_LACKS_NUMBER, false, [&](const Cage& cage) {
+    return ScanCages(board, FRUITLESS_ONLY_SOLUTION_LACKS_NUMBER, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage)) {
             return false;
         }
@@ -288,7 +288,7 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
 bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step)
 {
     // Reads the cage's squares and remaining solutions.
-    return ScanCages(board, FRUITLESS_UNIQUE_ORDERED_SOLUTION, false, [&](const Cage& cage) {
+    return ScanCages(board, FRUITLESS_UNIQUE_ORDERED_SOLUTION, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage) || cage.squares.size() != 3 || cage.IsInOneLine()) {
             return false;
         }
@@ -316,7 +316,7 @@ bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step
 bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepResult& step)
 {
     // Reads the cage's squares and remaining solutions.
-    return ScanCages(board, FRUITLESS_REMOVE_LINEAR_DUPLICATE_SOLUTIONS, false, [&](const Cage& cage) {
+    return ScanCages(board, FRUITLESS_REMOVE_LINEAR_DUPLICATE_SOLUTIONS, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage) || cage.squares.size() != 3) {
             return false;
         }
@@ -353,7 +353,7 @@ bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepRes
 bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResult& step)
 {
     // Reads the cage's squares and remaining solutions.
-    return ScanCages(board, FRUITLESS_REMOVE_SOLUTIONS_BY_PLACED_VALUES, false, [&](const Cage& cage) {
+    return ScanCages(board, FRUITLESS_REMOVE_SOLUTIONS_BY_PLACED_VALUES, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage)) {
             return false;
         }
@@ -385,7 +385,7 @@ bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResu
 bool SimpleBoardSolver::StepRemoveSolutionsByRemovedCandidates(Board& board, StepResult& step)
 {
     // Reads the cage's squares and remaining solutions.
-    return ScanCages(board, FRUITLESS_REMOVE_SOLUTIONS_BY_REMOVED_CANDIDATES, false, [&](const Cage& cage) {
+    return ScanCages(board, FRUITLESS_REMOVE_SOLUTIONS_BY_REMOVED_CANDIDATES, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage)) {
             return false;
         }
@@ -409,7 +409,7 @@ bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
     // Reads the cage's squares and remaining solutions, and the other squares of the line it lies in.
-    return ScanCages(board, FRUITLESS_REQUIRED_BY_OTHER_CAGE, true, [&](const Cage& cage) {
+    return ScanCages(board, FRUITLESS_REQUIRED_BY_OTHER_CAGE, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage) || !cage.IsInOneLine()) {
             return false;
         }

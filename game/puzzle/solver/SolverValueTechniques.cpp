@@ -99,7 +99,7 @@ bool SimpleBoardSolver::StepBoardSolved(Board& board, StepResult&)
 bool SimpleBoardSolver::StepSingleSquareCage(Board& board, StepResult& step)
 {
     // Reads the cage's one square.
-    return ScanCages(board, FRUITLESS_SINGLE_SQUARE_CAGE, false, [&](const Cage& cage) {
+    return ScanCages(board, FRUITLESS_SINGLE_SQUARE_CAGE, [&](const Cage& cage) {
         return cage.rule == CAGE_RULE_EQUALS && cage.squares.size() == 1 && IsEmpty(board, *cage.squares[0]) &&
                PlaceValue(board, *cage.squares[0], cage.target, step);
     });
@@ -109,11 +109,9 @@ bool SimpleBoardSolver::StepOnlyCandidateLeft(Board& board, StepResult& step)
 {
     // Row by row, as the squares go; a row reads its own squares only.
     const unsigned size = board.GetSize();
-    for (unsigned y = 0; y < size; ++y) {
-        const size_t row = StepView::LineOfRow(y);
-        if (m_view.IsFruitless(FRUITLESS_ONLY_CANDIDATE_LEFT, row, m_view.LineRevision(row))) {
-            continue;
-        }
+    for (size_t row = m_view.NextToScan(FRUITLESS_ONLY_CANDIDATE_LEFT, StepView::LineOfRow(0));
+         row < StepView::LineOfRow(size); row = m_view.NextToScan(FRUITLESS_ONLY_CANDIDATE_LEFT, row + 1)) {
+        const unsigned y = static_cast<unsigned>(row - StepView::LineOfRow(0));
         for (unsigned x = 0; x < size; ++x) {
             const uint16_t candidates = PresentAt(board, x, y);
             const bool isSingle = candidates != 0 && (candidates & (candidates - 1u)) == 0;
@@ -161,7 +159,7 @@ bool SimpleBoardSolver::RemoveParityCandidates(Board& board, int rule, bool remo
     const unsigned parityBits = allCandidates & (removeOdd ? 0x5555u : 0xAAAAu);
     // Reads the cage's squares (on hidden-cage boards, its painted ones).
     const FruitlessSlot slot = removeOdd ? FRUITLESS_ODD_IN_EVEN_CAGE : FRUITLESS_EVEN_IN_ODD_CAGE;
-    return ScanCages(board, slot, false, [&](const Cage& cage) {
+    return ScanCages(board, slot, [&](const Cage& cage) {
         if (cage.rule != rule || IsFilled(board, cage)) {
             return false;
         }
@@ -408,7 +406,7 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
             // What a line gives depends on its candidates alone (an open
             // candidate can always be removed).
             const size_t line = isColumn ? StepView::LineOfColumn(i) : StepView::LineOfRow(i);
-            if (m_view.IsFruitless(FRUITLESS_COMBINATION_ELSEWHERE, line, m_view.LineRevision(line))) {
+            if (m_view.NextToScan(FRUITLESS_COMBINATION_ELSEWHERE, line) != line) {
                 continue;
             }
             countsSeen = 0;

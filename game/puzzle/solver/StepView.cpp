@@ -6,48 +6,67 @@
 
 namespace Pemberquill {
 
-bool StepView::CageKey::operator==(const CageKey& other) const
+StepView::UnitMask StepView::UnitMask::First(size_t count)
 {
-    return solutionsStamp != 0 && solutionsStamp == other.solutionsStamp && squares == other.squares &&
-           numSquares == other.numSquares && numSolutions == other.numSolutions && index == other.index &&
-           rule == other.rule && target == other.target && color == other.color;
+    UnitMask mask;
+    for (size_t word = 0; word < mask.bits.size(); ++word) {
+        const size_t inWord = std::min<size_t>(count > word * 64 ? count - word * 64 : 0, 64);
+        mask.bits[word] = inWord == 64 ? ~uint64_t{0} : (uint64_t{1} << inWord) - 1u;
+    }
+    return mask;
 }
 
 StepView::CageKey StepView::KeyOf(const Cage& cage)
 {
     CageKey key;
     key.solutionsStamp = cage.solutionsStamp;
-    key.squares = cage.squares.data();
-    key.numSquares = cage.squares.size();
-    key.numSolutions = cage.solutions.size();
+    key.squaresBegin = cage.squares.data();
+    key.squaresEnd = cage.squares.data() + cage.squares.size();
     key.index = cage.index;
-    key.rule = cage.rule;
-    key.target = cage.target;
     key.color = cage.color;
     return key;
 }
 
 void StepView::Take(const Board& board)
 {
-    ++m_step;
-    if (!IsSameBoard(board)) {
+    m_changedCages = UnitMask();
+    m_changedLines = UnitMask();
+    if (!ReadCages(board)) {
         Restart(board);
+        ReadCages(board);
     }
     ReadSquares(board);
-    ReadCages(board);
+    RescanChanged();
     isTaken = true;
+    m_isMemoInUse = !m_isMemoOff;
 }
 
-bool StepView::IsSameBoard(const Board& board) const
+bool StepView::ReadCages(const Board& board)
 {
     const std::vector<Cage>& cages = board.GetCages();
-    if (!m_isRead || m_board != &board || size != board.GetSize() || m_seed != board.GetSeed() ||
+    if (m_board != &board || size != board.GetSize() || m_seed != board.GetSeed() ||
         m_hasHiddenCages != board.HasHiddenCages() || m_cageKeys.size() != cages.size()) {
         return false;
     }
+    const BoardProgress& progress = *board.GetProgress();
     for (size_t position = 0; position < cages.size(); ++position) {
-        if (!(m_cageKeys[position] == KeyOf(cages[position]))) {
+        const Cage& cage = cages[position];
+        const CageKey& key = m_cageKeys[position];
+        // One test for the lot, as it runs for every cage every step. A
+        // cage's rule and target only change with a new solution list.
+        const auto differs = [](auto a, auto b) { return static_cast<unsigned>(a != b); };
+        const unsigned isOther = differs(cage.solutionsStamp, key.solutionsStamp) |
+                                 static_cast<unsigned>(key.solutionsStamp == 0) |
+                                 differs(cage.squares.data(), key.squaresBegin) |
+                                 differs(cage.squares.data() + cage.squares.size(), key.squaresEnd) |
+                                 differs(cage.index, key.index) | differs(cage.color, key.color);
+        if (isOther != 0) {
             return false;
+        }
+        const uint64_t eliminated = progress.GetEliminatedSolutions(cage.index);
+        if (eliminated != m_eliminated[position]) {
+            m_eliminated[position] = eliminated;
+            m_changedCages.Add(std::min(position, UnitMask::CAPACITY - 1));
         }
     }
     return true;
@@ -60,34 +79,33 @@ void StepView::Restart(const Board& board)
     size = board.GetSize();
     m_seed = board.GetSeed();
     m_hasHiddenCages = board.HasHiddenCages();
-    m_isRead = false;
+    m_isMemoOff = cages.size() > UnitMask::CAPACITY;
     m_cageKeys.clear();
     m_squareCages.fill(NO_CAGE);
-    m_cageLines.assign(cages.size(), -1);
+    m_cagesInLine.fill(UnitMask());
     for (size_t position = 0; position < cages.size(); ++position) {
         const Cage& cage = cages[position];
         m_cageKeys.push_back(KeyOf(cage));
         for (const Square* square : cage.squares) {
-            const size_t index = square->y * size + square->x;
             if (square->x < size && square->y < size) {
-                int16_t& owner = m_squareCages[index];
+                int16_t& owner = m_squareCages[square->y * size + square->x];
                 owner = owner == NO_CAGE ? static_cast<int16_t>(position) : SEVERAL_CAGES;
             }
         }
-        if (!cage.squares.empty() && cage.IsInOneLine()) {
+        // The line StepRequiredByOtherCage reads besides the cage.
+        if (!m_isMemoOff && !cage.squares.empty() && cage.IsInOneLine()) {
             const Square& first = *cage.squares[0];
             const bool isColumn = cage.squares.size() > 1 && cage.squares[1]->y != first.y;
-            m_cageLines[position] = static_cast<int>(isColumn ? LineOfColumn(first.x) : LineOfRow(first.y));
+            m_cagesInLine[isColumn ? LineOfColumn(first.x) : LineOfRow(first.y)].Add(position);
         }
     }
+    m_allCages = UnitMask::First(cages.size());
     m_eliminated.assign(cages.size(), 0);
     cageEmpties.assign(cages.size(), 0);
-    m_cageRevisions.assign(cages.size(), m_step);
-    m_allCagesRevision = m_step;
-    m_lineRevisions.fill(m_step);
-    for (std::vector<uint64_t>& units : m_fruitless) {
-        units.resize(std::max(cages.size(), m_lineRevisions.size()));
-    }
+    m_changedCages = m_allCages;
+    m_changedLines = UnitMask::First(2 * MAX_BOARD_SIZE);
+    // Every square reads as changed, and empty ones count into their cages.
+    m_states.fill(UNREAD_SQUARE);
     emptySquares = 0;
     isEmpty.fill(false);
     compared.fill(0);
@@ -98,62 +116,92 @@ void StepView::ReadSquares(const Board& board)
     const BoardProgress& progress = *board.GetProgress();
     const size_t numSquares = static_cast<size_t>(size) * size;
     const unsigned allCandidates = (1u << size) - 1u;
+    // The squares that changed, collected first: the read, which runs for
+    // every square every step, then writes nothing that could alias the
+    // progress.
+    std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> changed;
+    std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> changedStates;
+    size_t numChanged = 0;
     // The board's squares are row-major, as the progress's are; a progress
     // of another size is read square by square, as the board reads it.
-    const bool isByIndex = progress.GetSize() == size;
-    const std::vector<Square>& squares = board.GetSquares();
-    for (size_t index = 0; index < numSquares; ++index) {
-        const unsigned value = isByIndex ? progress.GetValueAt(index) : progress.GetValue(squares[index]);
-        const uint16_t eliminations =
-            isByIndex ? progress.GetEliminationsAt(index) : progress.GetEliminations(squares[index]);
-        const uint16_t candidates =
-            value == 0 ? static_cast<uint16_t>(allCandidates & ~static_cast<unsigned>(eliminations)) : uint16_t{0};
-        const int8_t color = !m_hasHiddenCages ? int8_t{-1}
-                             : isByIndex       ? static_cast<int8_t>(progress.GetColorIndexAt(index))
-                                               : static_cast<int8_t>(progress.GetColorIndex(squares[index]));
-        if (m_isRead && value == m_values[index] && candidates == present[index] && color == m_colors[index]) {
-            continue;
+    if (progress.GetSize() == size && !m_hasHiddenCages) {
+        for (size_t index = 0; index < numSquares; ++index) {
+            const unsigned value = progress.GetValueAt(index);
+            const unsigned open =
+                value == 0 ? allCandidates & ~static_cast<unsigned>(progress.GetEliminationsAt(index)) : 0u;
+            const uint32_t state = (value & 0xFFu) << 16 | open;
+            if (state != m_states[index]) {
+                changed[numChanged] = static_cast<uint32_t>(index);
+                changedStates[numChanged++] = state;
+            }
         }
-        m_values[index] = static_cast<uint8_t>(value);
-        m_colors[index] = color;
-        present[index] = candidates;
-        emptySquares += (value == 0 ? 1 : 0) - (isEmpty[index] ? 1 : 0);
-        isEmpty[index] = value == 0;
-        MarkSquareChanged(index);
-    }
-}
-
-void StepView::MarkSquareChanged(size_t index)
-{
-    m_lineRevisions[LineOfRow(static_cast<unsigned>(index / size))] = m_step;
-    m_lineRevisions[LineOfColumn(static_cast<unsigned>(index % size))] = m_step;
-    const int16_t owner = m_squareCages[index];
-    if (m_hasHiddenCages || owner == SEVERAL_CAGES) {
-        m_allCagesRevision = m_step;
-    } else if (owner != NO_CAGE) {
-        m_cageRevisions[static_cast<size_t>(owner)] = m_step;
-    }
-}
-
-void StepView::ReadCages(const Board& board)
-{
-    const BoardProgress& progress = *board.GetProgress();
-    const std::vector<Cage>& cages = board.GetCages();
-    for (size_t position = 0; position < cages.size(); ++position) {
-        const uint64_t eliminated = progress.GetEliminatedSolutions(cages[position].index);
-        if (eliminated != m_eliminated[position]) {
-            m_eliminated[position] = eliminated;
-            m_cageRevisions[position] = m_step;
-            m_allCagesRevision = m_hasHiddenCages ? m_step : m_allCagesRevision;
+    } else {
+        const std::vector<Square>& squares = board.GetSquares();
+        for (size_t index = 0; index < numSquares; ++index) {
+            const Square& square = squares[index];
+            const unsigned value = progress.GetValue(square);
+            const unsigned open =
+                value == 0 ? allCandidates & ~static_cast<unsigned>(progress.GetEliminations(square)) : 0u;
+            const int paint = m_hasHiddenCages ? progress.GetColorIndex(square) : 0;
+            const uint32_t state =
+                static_cast<uint32_t>(static_cast<uint8_t>(paint)) << 24 | (value & 0xFFu) << 16 | open;
+            if (state != m_states[index]) {
+                changed[numChanged] = static_cast<uint32_t>(index);
+                changedStates[numChanged++] = state;
+            }
         }
     }
-    // Empties change only where squares did.
-    for (size_t position = 0; position < cages.size(); ++position) {
-        if (CageRevision(position) == m_step) {
+    for (size_t k = 0; k < numChanged; ++k) {
+        const size_t index = changed[k];
+        const uint32_t state = changedStates[k];
+        m_states[index] = state;
+        present[index] = static_cast<uint16_t>(state);
+        const bool wasEmpty = isEmpty[index];
+        isEmpty[index] = (state & 0xFF0000u) == 0;
+        MarkSquareChanged(index, static_cast<int>(isEmpty[index]) - static_cast<int>(wasEmpty));
+    }
+    if (m_isEmptiesRecountDue) {
+        const std::vector<Cage>& cages = board.GetCages();
+        for (size_t position = 0; position < cages.size(); ++position) {
             cageEmpties[position] = CountEmpties(cages[position]);
         }
+        m_isEmptiesRecountDue = false;
     }
-    m_isRead = true;
+}
+
+void StepView::MarkSquareChanged(size_t index, int emptiesChange)
+{
+    emptySquares += emptiesChange;
+    m_changedLines.Add(LineOfRow(static_cast<unsigned>(index / size)));
+    m_changedLines.Add(LineOfColumn(static_cast<unsigned>(index % size)));
+    const int16_t owner = m_squareCages[index];
+    if (owner >= 0) {
+        const size_t position = static_cast<size_t>(owner);
+        m_changedCages.Add(std::min(position, UnitMask::CAPACITY - 1));
+        cageEmpties[position] = static_cast<uint8_t>(cageEmpties[position] + emptiesChange);
+    } else if (owner == SEVERAL_CAGES) {
+        m_changedCages = m_allCages;
+        m_isEmptiesRecountDue = m_isEmptiesRecountDue || emptiesChange != 0;
+    }
+}
+
+void StepView::RescanChanged()
+{
+    if (m_hasHiddenCages && !(m_changedCages.IsEmpty() && m_changedLines.IsEmpty())) {
+        m_changedCages = m_allCages;
+    }
+    for (size_t slot = 0; slot < NUM_CAGE_SLOTS; ++slot) {
+        m_toScan[slot] |= m_changedCages;
+    }
+    UnitMask cagesWithLine = m_changedCages;
+    for (size_t line = m_changedLines.NextFrom(0); line < m_cagesInLine.size();
+         line = m_changedLines.NextFrom(line + 1)) {
+        cagesWithLine |= m_cagesInLine[line];
+    }
+    m_toScan[FRUITLESS_REQUIRED_BY_OTHER_CAGE] |= cagesWithLine;
+    m_toScan[FRUITLESS_ONLY_CANDIDATE_LEFT] |= m_changedLines;
+    m_toScan[FRUITLESS_COMBINATION_ELSEWHERE] |= m_changedLines;
+    m_valuesOpenOnceDue |= m_changedLines;
 }
 
 uint8_t StepView::CountEmpties(const Cage& cage) const
@@ -167,7 +215,7 @@ uint8_t StepView::CountEmpties(const Cage& cage) const
 
 unsigned StepView::GetValuesOpenOnce(size_t line)
 {
-    if (m_valuesOpenOnceStep[line] >= m_lineRevisions[line]) {
+    if (!m_valuesOpenOnceDue.Has(line)) {
         return m_valuesOpenOnce[line];
     }
     const bool isRow = line < MAX_BOARD_SIZE;
@@ -181,7 +229,7 @@ unsigned StepView::GetValuesOpenOnce(size_t line)
         once |= candidates;
     }
     m_valuesOpenOnce[line] = once & ~twice;
-    m_valuesOpenOnceStep[line] = m_step;
+    m_valuesOpenOnceDue.Remove(line);
     return m_valuesOpenOnce[line];
 }
 

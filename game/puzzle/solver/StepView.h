@@ -2,7 +2,6 @@
 
 #include "game/puzzle/board/Board.h"
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -10,22 +9,24 @@
 
 namespace Pemberquill {
 
-// The techniques whose fruitless scans a StepView remembers. A slot counts
-// its units by cage position, or by line (LineOfRow, LineOfColumn).
+// The techniques whose fruitless scans a StepView remembers, one slot each.
+// A slot counts its units by cage position, or by line (LineOfRow,
+// LineOfColumn).
 enum FruitlessSlot {
     FRUITLESS_SINGLE_SQUARE_CAGE,
-    FRUITLESS_ONLY_CANDIDATE_LEFT, // by row
     FRUITLESS_ODD_IN_EVEN_CAGE,
     FRUITLESS_EVEN_IN_ODD_CAGE,
     FRUITLESS_LAST_VALUE_OF_ONLY_SOLUTION,
     FRUITLESS_NO_SOLUTION_USES_CANDIDATE,
     FRUITLESS_ONLY_SOLUTION_LACKS_NUMBER,
-    FRUITLESS_COMBINATION_ELSEWHERE, // by line
     FRUITLESS_UNIQUE_ORDERED_SOLUTION,
     FRUITLESS_REMOVE_LINEAR_DUPLICATE_SOLUTIONS,
     FRUITLESS_REMOVE_SOLUTIONS_BY_PLACED_VALUES,
     FRUITLESS_REMOVE_SOLUTIONS_BY_REMOVED_CANDIDATES,
-    FRUITLESS_REQUIRED_BY_OTHER_CAGE, // by cage, with the line it lies in
+    NUM_CAGE_SLOTS,                                    // the slots above read one cage each
+    FRUITLESS_REQUIRED_BY_OTHER_CAGE = NUM_CAGE_SLOTS, // a cage and the line it lies in
+    FRUITLESS_ONLY_CANDIDATE_LEFT,                     // by line: rows only
+    FRUITLESS_COMBINATION_ELSEWHERE,                   // by line
     NUM_FRUITLESS_SLOTS
 };
 
@@ -34,58 +35,53 @@ enum FruitlessSlot {
 //
 // Each step the view is brought up to the board by comparing it with the
 // previous step's: a step makes one edit, and with it the board's own
-// eliminations and solution marks change a few rows, columns and cages.
-// Every cage and every line carries a revision, the number of the last step
-// in which something it holds changed: a square's value or open candidates,
-// a cage's eliminated solutions. A technique that scanned a unit and found
-// nothing records the step number (MarkFruitless); while the unit's
-// revision is no later, the same scan would again find nothing, and it is
-// passed over. Since a technique returns the first hit of a fixed order,
-// passing over units that give no hit never changes which step is found.
+// eliminations and solution marks change a few rows, columns and cages. A
+// cage changes with a square it lists (its value or open candidates) or its
+// eliminated solutions; a line with one of its squares.
 //
-// Everything is read afresh (every revision moves) when the view meets
-// another board, or a board whose size, cages, cage lists or solution lists
-// (Cage::solutionsStamp) changed; a board with a cage whose list has no
-// stamp is read afresh every step. On boards with hidden cages any change,
-// paint included, moves every cage's revision: there a cage's extent and
-// the squares it may still take depend on the whole board.
+// Per technique the view keeps the units (cages, lines) still to scan. A
+// technique that scanned a unit and found nothing drops it
+// (MarkFruitless); a change to the unit puts it back. The same scan of an
+// unchanged unit would again find nothing, and a technique returns the
+// first hit of a fixed order, so passing over dropped units never changes
+// which step is found.
+//
+// Everything is to be scanned again when the view meets another board, or a
+// board whose size, cages, cages' squares, colours or solution lists
+// (Cage::solutionsStamp: a new list comes with every new rule or target)
+// changed; a board with a cage whose list has no
+// stamp, or with more cages than the view can name, is scanned in full
+// every step. On boards with hidden cages any change, paint included, puts
+// every cage back: there a cage's extent and the squares it may still take
+// depend on the whole board.
 class StepView {
 public:
     // Brings the view up to the board, which must have its progress.
     void Take(const Board& board);
-    void Release() { isTaken = false; }
+    void Release()
+    {
+        isTaken = false;
+        m_isMemoInUse = false;
+    }
 
     static size_t LineOfRow(unsigned y) { return y; }
     static size_t LineOfColumn(unsigned x) { return MAX_BOARD_SIZE + x; }
 
-    // A technique's scan of a unit found nothing at the current step.
+    // The first unit from `from` on that the technique must scan: every
+    // unit while the view is not taken.
+    size_t NextToScan(FruitlessSlot slot, size_t from) const
+    {
+        return m_isMemoInUse ? m_toScan[slot].NextFrom(from) : from;
+    }
+    // The technique's scan of the unit found nothing.
     void MarkFruitless(FruitlessSlot slot, size_t unit)
     {
-        if (isTaken) {
-            m_fruitless[slot][unit] = m_step;
+        if (m_isMemoInUse) {
+            m_toScan[slot].Remove(unit);
         }
     }
-    // Whether the unit's last scan by the technique found nothing and
-    // nothing it read has changed since (revision: the unit's).
-    bool IsFruitless(FruitlessSlot slot, size_t unit, uint64_t revision) const
-    {
-        return isTaken && m_fruitless[slot][unit] >= revision;
-    }
-    uint64_t CageRevision(size_t cagePosition) const
-    {
-        return std::max(m_cageRevisions[cagePosition], m_allCagesRevision);
-    }
-    uint64_t LineRevision(size_t line) const { return m_lineRevisions[line]; }
-    // The cage's revision, and that of the line it lies in when it lies in
-    // one (as StepRequiredByOtherCage finds it).
-    uint64_t CageAndLineRevision(size_t cagePosition) const
-    {
-        const int line = m_cageLines[cagePosition];
-        return line < 0 ? CageRevision(cagePosition)
-                        : std::max(CageRevision(cagePosition), m_lineRevisions[static_cast<size_t>(line)]);
-    }
-    // The values open in exactly one square of the line, kept while the
-    // line's revision stays.
+    // The values open in exactly one square of the line, kept until the
+    // line changes.
     unsigned GetValuesOpenOnce(size_t line);
 
     // --- What the techniques read while the view is taken ---
@@ -101,48 +97,85 @@ public:
     std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> compared{};
 
 private:
-    // What the revisions stand for, compared every step; a stamp of 0 never
+    // A set of units, cage positions or lines, as bits.
+    struct UnitMask {
+        static constexpr size_t CAPACITY = 128;
+        std::array<uint64_t, 2> bits{};
+
+        // The first unit from `from` on; CAPACITY when none.
+        size_t NextFrom(size_t from) const
+        {
+            for (size_t word = from / 64; word < bits.size(); ++word) {
+                const uint64_t left = word == from / 64 ? bits[word] & (~uint64_t{0} << (from % 64)) : bits[word];
+                if (left != 0) {
+                    return word * 64 + static_cast<size_t>(__builtin_ctzll(left));
+                }
+            }
+            return CAPACITY;
+        }
+        void Add(size_t unit) { bits[unit / 64] |= uint64_t{1} << (unit % 64); }
+        void Remove(size_t unit) { bits[unit / 64] &= ~(uint64_t{1} << (unit % 64)); }
+        bool Has(size_t unit) const { return ((bits[unit / 64] >> (unit % 64)) & 1u) != 0; }
+        bool IsEmpty() const { return (bits[0] | bits[1]) == 0; }
+        // Units 0 to count - 1.
+        static UnitMask First(size_t count);
+        UnitMask& operator|=(const UnitMask& other)
+        {
+            bits[0] |= other.bits[0];
+            bits[1] |= other.bits[1];
+            return *this;
+        }
+    };
+    // What the view was taken of, compared every step; a stamp of 0 never
     // matches.
     struct CageKey {
         unsigned solutionsStamp = 0;
-        Square* const* squares = nullptr;
-        size_t numSquares = 0;
-        size_t numSolutions = 0;
+        Square* const* squaresBegin = nullptr;
+        Square* const* squaresEnd = nullptr;
         int index = -1;
-        int rule = 0;
-        int target = 0;
         int color = -1;
-        bool operator==(const CageKey& other) const;
     };
     static CageKey KeyOf(const Cage& cage);
-    bool IsSameBoard(const Board& board) const;
-    // Starts over on the board: every revision moves to this step.
+    // Reads each cage's eliminated solutions; false, having read nothing
+    // for certain, when the board is not the one the view was taken of.
+    bool ReadCages(const Board& board);
+    // Starts over on the board: every unit is to be scanned.
     void Restart(const Board& board);
     void ReadSquares(const Board& board);
-    void ReadCages(const Board& board);
-    void MarkSquareChanged(size_t index);
+    // emptiesChange: 1 when the square became empty, -1 when it was filled.
+    void MarkSquareChanged(size_t index, int emptiesChange);
+    // Puts the changed units back into every technique's scan.
+    void RescanChanged();
     uint8_t CountEmpties(const Cage& cage) const;
 
     static constexpr int16_t NO_CAGE = -1;
     static constexpr int16_t SEVERAL_CAGES = -2;
+    // No colour, no value: never read from a progress.
+    static constexpr uint32_t UNREAD_SQUARE = 0xFFFFFFFFu;
 
-    uint64_t m_step = 0; // numbers the steps; revisions and fruitless scans hold these
     const Board* m_board = nullptr;
     unsigned m_seed = 0;
     bool m_hasHiddenCages = false;
-    bool m_isRead = false; // the squares and marks below hold the board's
+    bool m_isRead = false;      // the squares and marks below hold the board's
+    bool m_isMemoOff = false;   // more cages than a UnitMask holds
+    bool m_isMemoInUse = false; // taken, and not off
+    // A square listed in more than one cage changed between empty and
+    // filled: the cages' empties are counted again.
+    bool m_isEmptiesRecountDue = false;
     std::vector<CageKey> m_cageKeys;
-    std::array<uint8_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_values{};
-    std::array<int8_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_colors{};
+    // Per square, its value (bits 16 to 23), open candidates (bits 0 to 15)
+    // and, on hidden-cage boards, paint (bits 24 to 31); by row-major index.
+    std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_states{};
     std::array<int16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_squareCages{}; // cage position, or the two above
-    std::vector<uint64_t> m_eliminated;  // by cage position
-    std::vector<int> m_cageLines;        // by cage position; -1 when not in one line
-    std::vector<uint64_t> m_cageRevisions;
-    uint64_t m_allCagesRevision = 0;
-    std::array<uint64_t, 2 * MAX_BOARD_SIZE> m_lineRevisions{};
+    std::vector<uint64_t> m_eliminated;                                   // by cage position
+    std::array<UnitMask, 2 * MAX_BOARD_SIZE> m_cagesInLine{};
+    UnitMask m_allCages;
+    // What changed since the last step.
+    UnitMask m_changedCages;
+    UnitMask m_changedLines;
+    std::array<UnitMask, NUM_FRUITLESS_SLOTS> m_toScan{};
     std::array<unsigned, 2 * MAX_BOARD_SIZE> m_valuesOpenOnce{};
-    std::array<uint64_t, 2 * MAX_BOARD_SIZE> m_valuesOpenOnceStep{};
-    std::array<std::vector<uint64_t>, NUM_FRUITLESS_SLOTS> m_fruitless; // per slot, by unit
+    UnitMask m_valuesOpenOnceDue; // lines whose values open once are to be found again
 };
 
 } // namespace Pemberquill
