@@ -271,7 +271,7 @@ private:
     unsigned GetComparedNeighbours(const Board& board, const Square& square, bool greater);
     // The comparison techniques share their walk over Comparisons cages.
     template <typename Examine>
-    bool ForEachOpenComparisonSquare(Board& board, Examine&& examine);
+    bool ForEachOpenComparisonSquare(Board& board, FruitlessSlot slot, Examine&& examine);
     bool RemoveParityCandidates(Board& board, int rule, bool removeOdd, StepResult& step);
     bool RemoveUnassignableCandidate(Board& board, bool keepDuplicatesOutOfLines, StepResult& step);
     // Everything the assignment search reads of a cage: its size, each

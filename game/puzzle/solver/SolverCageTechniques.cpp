@@ -463,15 +463,20 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
     std::vector<std::vector<int>>& fruitless = m_fruitlessSearches[keepDuplicatesOutOfLines ? 1 : 0];
     const std::vector<Cage>& cages = board.GetCages();
     fruitless.resize(std::max(fruitless.size(), cages.size()));
-    for (size_t i = 0; i < cages.size(); ++i) {
+    // Reads the cage's squares and remaining solutions (DescribeAssignmentInput).
+    const FruitlessSlot slot = keepDuplicatesOutOfLines ? FRUITLESS_DUPLICATE_DEPENDENTS_LINEAR
+                                                        : FRUITLESS_DEPENDENTS_NOT_VALIDATED;
+    for (size_t i = m_view.NextToScan(slot, 0); i < cages.size(); i = m_view.NextToScan(slot, i + 1)) {
         const Cage& cage = cages[i];
         if (!PassesCageFilter(board, cage)) {
+            m_view.MarkFruitless(slot, i);
             continue;
         }
         // The search is exhaustive and dear; its answer only changes with
         // its input.
         DescribeAssignmentInput(board, cage, m_searchInput);
         if (m_searchInput == fruitless[i]) {
+            m_view.MarkFruitless(slot, i);
             continue;
         }
         std::vector<CageCandidate> dependents = board.CollectCageCandidates(cage);
@@ -484,11 +489,13 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
         });
         if (unused == dependents.end()) {
             fruitless[i].swap(m_searchInput);
+            m_view.MarkFruitless(slot, i);
             continue;
         }
         if (RemoveCandidate(board, *unused->square, unused->value, step)) {
             return true;
         }
+        m_view.MarkFruitless(slot, i);
     }
     return false;
 }

@@ -201,25 +201,26 @@ unsigned SimpleBoardSolver::GetComparedNeighbours(const Board& board, const Squa
 }
 
 template <typename Examine>
-bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, Examine&& examine)
+bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, FruitlessSlot slot, Examine&& examine)
 {
-    for (const Cage& cage : board.GetCages()) {
+    // Reads the cage's squares and their compared neighbours.
+    return ScanCages(board, slot, [&](const Cage& cage) {
         if (cage.rule != CAGE_RULE_COMPARISONS || !IsPaintComplete(board, cage) || IsFilled(board, cage)) {
-            continue;
+            return false;
         }
         for (const Square* square : cage.squares) {
             if (examine(*square)) {
                 return true;
             }
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool SimpleBoardSolver::StepLowerCageNoMax(Board& board, StepResult& step)
 {
     const int maxValue = static_cast<int>(board.GetSize());
-    return ForEachOpenComparisonSquare(board, [&](const Square& square) {
+    return ForEachOpenComparisonSquare(board, FRUITLESS_LOWER_CAGE_NO_MAX, [&](const Square& square) {
         // The candidate test comes first: it is the cheaper one.
         return HasCandidate(board, square, maxValue) &&
                GetComparedNeighbours(board, square, true) != 0 &&
@@ -229,7 +230,7 @@ bool SimpleBoardSolver::StepLowerCageNoMax(Board& board, StepResult& step)
 
 bool SimpleBoardSolver::StepHigherCageNoMin(Board& board, StepResult& step)
 {
-    return ForEachOpenComparisonSquare(board, [&](const Square& square) {
+    return ForEachOpenComparisonSquare(board, FRUITLESS_HIGHER_CAGE_NO_MIN, [&](const Square& square) {
         return HasCandidate(board, square, 1) &&
                GetComparedNeighbours(board, square, false) != 0 &&
                RemoveCandidate(board, square, 1, step);
@@ -239,7 +240,7 @@ bool SimpleBoardSolver::StepHigherCageNoMin(Board& board, StepResult& step)
 bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& step)
 {
     const int belowMax = static_cast<int>(board.GetSize()) - 1;
-    return ForEachOpenComparisonSquare(board, [&](const Square& square) {
+    return ForEachOpenComparisonSquare(board, FRUITLESS_BELOW_LOWEST_OF_LOWER_CAGE, [&](const Square& square) {
         if (!IsEmpty(board, square)) {
             return false;
         }
@@ -266,7 +267,7 @@ bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& ste
 
 bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& step)
 {
-    return ForEachOpenComparisonSquare(board, [&](const Square& square) {
+    return ForEachOpenComparisonSquare(board, FRUITLESS_ABOVE_HIGHEST_OF_HIGHER_CAGE, [&](const Square& square) {
         if (!IsEmpty(board, square)) {
             return false;
         }

@@ -82,16 +82,12 @@ void StepView::Restart(const Board& board)
     m_isMemoOff = cages.size() > UnitMask::CAPACITY;
     m_cageKeys.clear();
     m_squareCages.fill(NO_CAGE);
+    m_watchers.fill(UnitMask());
     m_cagesInLine.fill(UnitMask());
     for (size_t position = 0; position < cages.size(); ++position) {
         const Cage& cage = cages[position];
         m_cageKeys.push_back(KeyOf(cage));
-        for (const Square* square : cage.squares) {
-            if (square->x < size && square->y < size) {
-                int16_t& owner = m_squareCages[square->y * size + square->x];
-                owner = owner == NO_CAGE ? static_cast<int16_t>(position) : SEVERAL_CAGES;
-            }
-        }
+        WatchSquares(board, cage, position);
         // The line StepRequiredByOtherCage reads besides the cage.
         if (!m_isMemoOff && !cage.squares.empty() && cage.IsInOneLine()) {
             const Square& first = *cage.squares[0];
@@ -109,6 +105,34 @@ void StepView::Restart(const Board& board)
     emptySquares = 0;
     isEmpty.fill(false);
     compared.fill(0);
+}
+
+void StepView::WatchSquares(const Board& board, const Cage& cage, size_t position)
+{
+    const size_t unit = std::min(position, UnitMask::CAPACITY - 1);
+    for (const Square* square : cage.squares) {
+        if (square->x >= size || square->y >= size) {
+            continue;
+        }
+        const size_t index = square->y * size + square->x;
+        int16_t& owner = m_squareCages[index];
+        owner = owner == NO_CAGE ? static_cast<int16_t>(position) : SEVERAL_CAGES;
+        m_watchers[index].Add(unit);
+        if (cage.rule != CAGE_RULE_COMPARISONS) {
+            continue;
+        }
+        // The comparison techniques read the neighbours in the square's own
+        // answer cage, listed in this cage or not.
+        static constexpr int OFFSETS[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+        for (const auto& offset : OFFSETS) {
+            const int x = static_cast<int>(square->x) + offset[0];
+            const int y = static_cast<int>(square->y) + offset[1];
+            if (board.IsInside(x, y) &&
+                board.GetSquare(static_cast<unsigned>(x), static_cast<unsigned>(y)).cageIndex == square->cageIndex) {
+                m_watchers[static_cast<size_t>(y) * size + static_cast<size_t>(x)].Add(unit);
+            }
+        }
+    }
 }
 
 void StepView::ReadSquares(const Board& board)
@@ -174,13 +198,12 @@ void StepView::MarkSquareChanged(size_t index, int emptiesChange)
     emptySquares += emptiesChange;
     m_changedLines.Add(LineOfRow(static_cast<unsigned>(index / size)));
     m_changedLines.Add(LineOfColumn(static_cast<unsigned>(index % size)));
+    m_changedCages |= m_watchers[index];
     const int16_t owner = m_squareCages[index];
     if (owner >= 0) {
         const size_t position = static_cast<size_t>(owner);
-        m_changedCages.Add(std::min(position, UnitMask::CAPACITY - 1));
         cageEmpties[position] = static_cast<uint8_t>(cageEmpties[position] + emptiesChange);
     } else if (owner == SEVERAL_CAGES) {
-        m_changedCages = m_allCages;
         m_isEmptiesRecountDue = m_isEmptiesRecountDue || emptiesChange != 0;
     }
 }

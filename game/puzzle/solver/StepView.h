@@ -23,6 +23,12 @@ enum FruitlessSlot {
     FRUITLESS_REMOVE_LINEAR_DUPLICATE_SOLUTIONS,
     FRUITLESS_REMOVE_SOLUTIONS_BY_PLACED_VALUES,
     FRUITLESS_REMOVE_SOLUTIONS_BY_REMOVED_CANDIDATES,
+    FRUITLESS_LOWER_CAGE_NO_MAX,
+    FRUITLESS_HIGHER_CAGE_NO_MIN,
+    FRUITLESS_BELOW_LOWEST_OF_LOWER_CAGE,
+    FRUITLESS_ABOVE_HIGHEST_OF_HIGHER_CAGE,
+    FRUITLESS_DEPENDENTS_NOT_VALIDATED,
+    FRUITLESS_DUPLICATE_DEPENDENTS_LINEAR,
     NUM_CAGE_SLOTS,                                    // the slots above read one cage each
     FRUITLESS_REQUIRED_BY_OTHER_CAGE = NUM_CAGE_SLOTS, // a cage and the line it lies in
     FRUITLESS_ONLY_CANDIDATE_LEFT,                     // by line: rows only
@@ -36,8 +42,10 @@ enum FruitlessSlot {
 // Each step the view is brought up to the board by comparing it with the
 // previous step's: a step makes one edit, and with it the board's own
 // eliminations and solution marks change a few rows, columns and cages. A
-// cage changes with a square it lists (its value or open candidates) or its
-// eliminated solutions; a line with one of its squares.
+// cage changes with a square it lists (its value or open candidates), or,
+// for a Comparisons cage, a compared neighbour of one (the same answer cage,
+// next to it), or with its eliminated solutions; a line with one of its
+// squares.
 //
 // Per technique the view keeps the units (cages, lines) still to scan. A
 // technique that scanned a unit and found nothing drops it
@@ -141,6 +149,7 @@ private:
     bool ReadCages(const Board& board);
     // Starts over on the board: every unit is to be scanned.
     void Restart(const Board& board);
+    void WatchSquares(const Board& board, const Cage& cage, size_t position);
     void ReadSquares(const Board& board);
     // emptiesChange: 1 when the square became empty, -1 when it was filled.
     void MarkSquareChanged(size_t index, int emptiesChange);
@@ -166,7 +175,10 @@ private:
     // Per square, its value (bits 16 to 23), open candidates (bits 0 to 15)
     // and, on hidden-cage boards, paint (bits 24 to 31); by row-major index.
     std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_states{};
-    std::array<int16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_squareCages{}; // cage position, or the two above
+    // Per square, the cage listing it (for its empties), or the two above.
+    std::array<int16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_squareCages{};
+    // Per square, the cages whose scans read it.
+    std::array<UnitMask, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_watchers{};
     std::vector<uint64_t> m_eliminated;                                   // by cage position
     std::array<UnitMask, 2 * MAX_BOARD_SIZE> m_cagesInLine{};
     UnitMask m_allCages;
