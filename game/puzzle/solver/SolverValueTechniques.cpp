@@ -295,36 +295,16 @@ bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& s
 bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
-    // Per line, the values open in exactly one of its squares: a value
-    // seen a second time moves from once to twice. The view keeps each
-    // line's until the line changes.
-    std::array<unsigned, MAX_BOARD_SIZE> rowOnce{};
-    std::array<unsigned, MAX_BOARD_SIZE> columnOnce{};
+    // Per line, the values open in exactly one of its squares. The view
+    // keeps each line's until the line changes.
+    std::array<unsigned, 2 * MAX_BOARD_SIZE> found{};
+    if (!m_view.isTaken) {
+        FindValuesOpenOnce(size, [&](unsigned x, unsigned y) { return PresentAt(board, x, y); }, found);
+    }
+    const std::array<unsigned, 2 * MAX_BOARD_SIZE>& once = m_view.isTaken ? m_view.GetValuesOpenOnce() : found;
     unsigned anyOnce = 0;
-    if (m_view.isTaken) {
-        for (unsigned line = 0; line < size; ++line) {
-            rowOnce[line] = m_view.GetValuesOpenOnce(StepView::LineOfRow(line));
-            columnOnce[line] = m_view.GetValuesOpenOnce(StepView::LineOfColumn(line));
-            anyOnce |= rowOnce[line] | columnOnce[line];
-        }
-    } else {
-        std::array<unsigned, MAX_BOARD_SIZE> columnTwice{};
-        for (unsigned y = 0; y < size; ++y) {
-            unsigned rowTwice = 0;
-            for (unsigned x = 0; x < size; ++x) {
-                const unsigned candidates = PresentAt(board, x, y);
-                rowTwice |= rowOnce[y] & candidates;
-                rowOnce[y] |= candidates;
-                columnTwice[x] |= columnOnce[x] & candidates;
-                columnOnce[x] |= candidates;
-            }
-            rowOnce[y] &= ~rowTwice;
-            anyOnce |= rowOnce[y];
-        }
-        for (unsigned x = 0; x < size; ++x) {
-            columnOnce[x] &= ~columnTwice[x];
-            anyOnce |= columnOnce[x];
-        }
+    for (const unsigned values : once) {
+        anyOnce |= values;
     }
     if (anyOnce == 0) {
         return false;
@@ -344,11 +324,13 @@ bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
             continue;
         }
         for (unsigned line = 0; line < size; ++line) {
-            if ((rowOnce[line] & bit) != 0 && PlaceValue(board, findLocation(value, line, true), value, step)) {
+            if ((once[StepView::LineOfRow(line)] & bit) != 0 &&
+                PlaceValue(board, findLocation(value, line, true), value, step)) {
                 step.move.rowIndex = static_cast<int>(line);
                 return true;
             }
-            if ((columnOnce[line] & bit) != 0 && PlaceValue(board, findLocation(value, line, false), value, step)) {
+            if ((once[StepView::LineOfColumn(line)] & bit) != 0 &&
+                PlaceValue(board, findLocation(value, line, false), value, step)) {
                 step.move.columnIndex = static_cast<int>(line);
                 return true;
             }

@@ -236,11 +236,33 @@ uint8_t StepView::CountEmpties(const Cage& cage) const
     return static_cast<uint8_t>(std::min(empties, 0xFEu));
 }
 
-unsigned StepView::GetValuesOpenOnce(size_t line)
+const std::array<unsigned, 2 * MAX_BOARD_SIZE>& StepView::GetValuesOpenOnce()
 {
-    if (!m_valuesOpenOnceDue.Has(line)) {
-        return m_valuesOpenOnce[line];
+    if (m_valuesOpenOnceDue.IsEmpty()) {
+        return m_valuesOpenOnce;
     }
+    // A placed value changes every line through its automatic
+    // eliminations; a removed candidate two.
+    size_t numDue = 0;
+    for (size_t line = m_valuesOpenOnceDue.NextFrom(0); line < UnitMask::CAPACITY;
+         line = m_valuesOpenOnceDue.NextFrom(line + 1)) {
+        ++numDue;
+    }
+    if (numDue > size) {
+        FindValuesOpenOnce(
+            size, [&](unsigned x, unsigned y) { return present[y * size + x]; }, m_valuesOpenOnce);
+    } else {
+        for (size_t line = m_valuesOpenOnceDue.NextFrom(0); line < UnitMask::CAPACITY;
+             line = m_valuesOpenOnceDue.NextFrom(line + 1)) {
+            FindLineValuesOpenOnce(line);
+        }
+    }
+    m_valuesOpenOnceDue = UnitMask();
+    return m_valuesOpenOnce;
+}
+
+void StepView::FindLineValuesOpenOnce(size_t line)
+{
     const bool isRow = line < MAX_BOARD_SIZE;
     const size_t first = isRow ? line * size : line - MAX_BOARD_SIZE;
     const size_t stride = isRow ? 1 : size;
@@ -252,8 +274,6 @@ unsigned StepView::GetValuesOpenOnce(size_t line)
         once |= candidates;
     }
     m_valuesOpenOnce[line] = once & ~twice;
-    m_valuesOpenOnceDue.Remove(line);
-    return m_valuesOpenOnce[line];
 }
 
 } // namespace Pemberquill

@@ -36,6 +36,29 @@ enum FruitlessSlot {
     NUM_FRUITLESS_SLOTS
 };
 
+// Per line (rows, then columns from MAX_BOARD_SIZE on), the values open in
+// exactly one of its squares; candidatesAt(x, y) gives a square's open
+// candidates.
+template <typename CandidatesAt>
+void FindValuesOpenOnce(unsigned size, CandidatesAt&& candidatesAt, std::array<unsigned, 2 * MAX_BOARD_SIZE>& outOnce)
+{
+    // A value seen a second time in a line moves from once to twice.
+    std::array<unsigned, 2 * MAX_BOARD_SIZE> twice{};
+    outOnce.fill(0);
+    for (unsigned y = 0; y < size; ++y) {
+        for (unsigned x = 0; x < size; ++x) {
+            const unsigned candidates = candidatesAt(x, y);
+            twice[y] |= outOnce[y] & candidates;
+            outOnce[y] |= candidates;
+            twice[MAX_BOARD_SIZE + x] |= outOnce[MAX_BOARD_SIZE + x] & candidates;
+            outOnce[MAX_BOARD_SIZE + x] |= candidates;
+        }
+    }
+    for (size_t line = 0; line < outOnce.size(); ++line) {
+        outOnce[line] &= ~twice[line];
+    }
+}
+
 // The board as a solver's techniques read it during one step, and what the
 // solver remembers from step to step.
 //
@@ -88,9 +111,9 @@ public:
             m_toScan[slot].Remove(unit);
         }
     }
-    // The values open in exactly one square of the line, kept until the
-    // line changes.
-    unsigned GetValuesOpenOnce(size_t line);
+    // By line, the values open in exactly one square of the line, each kept
+    // until the line changes.
+    const std::array<unsigned, 2 * MAX_BOARD_SIZE>& GetValuesOpenOnce();
 
     // --- What the techniques read while the view is taken ---
     bool isTaken = false;
@@ -155,6 +178,7 @@ private:
     void MarkSquareChanged(size_t index, int emptiesChange);
     // Puts the changed units back into every technique's scan.
     void RescanChanged();
+    void FindLineValuesOpenOnce(size_t line);
     uint8_t CountEmpties(const Cage& cage) const;
 
     static constexpr int16_t NO_CAGE = -1;
@@ -179,7 +203,7 @@ private:
     std::array<int16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_squareCages{};
     // Per square, the cages whose scans read it.
     std::array<UnitMask, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_watchers{};
-    std::vector<uint64_t> m_eliminated;                                   // by cage position
+    std::vector<uint64_t> m_eliminated; // by cage position
     std::array<UnitMask, 2 * MAX_BOARD_SIZE> m_cagesInLine{};
     UnitMask m_allCages;
     // What changed since the last step.
