@@ -107,19 +107,15 @@ bool SimpleBoardSolver::StepSingleSquareCage(Board& board, StepResult& step)
 
 bool SimpleBoardSolver::StepOnlyCandidateLeft(Board& board, StepResult& step)
 {
-    // Row by row, as the squares go; a row reads its own squares only.
-    const unsigned size = board.GetSize();
-    for (size_t row = m_view.NextToScan(FRUITLESS_ONLY_CANDIDATE_LEFT, StepView::LineOfRow(0));
-         row < StepView::LineOfRow(size); row = m_view.NextToScan(FRUITLESS_ONLY_CANDIDATE_LEFT, row + 1)) {
-        const unsigned y = static_cast<unsigned>(row - StepView::LineOfRow(0));
-        for (unsigned x = 0; x < size; ++x) {
-            const uint16_t candidates = PresentAt(board, x, y);
-            const bool isSingle = candidates != 0 && (candidates & (candidates - 1u)) == 0;
-            if (isSingle && PlaceValue(board, board.GetSquare(x, y), LowestCandidate(candidates), step)) {
-                return true;
-            }
+    const std::vector<Square>& squares = board.GetSquares();
+    for (size_t index = m_view.NextSingleCandidate(0); index < squares.size();
+         index = m_view.NextSingleCandidate(index + 1)) {
+        const Square& square = squares[index];
+        const uint16_t candidates = Present(board, square);
+        const bool isSingle = candidates != 0 && (candidates & (candidates - 1u)) == 0;
+        if (isSingle && PlaceValue(board, square, LowestCandidate(candidates), step)) {
+            return true;
         }
-        m_view.MarkFruitless(FRUITLESS_ONLY_CANDIDATE_LEFT, row);
     }
     return false;
 }

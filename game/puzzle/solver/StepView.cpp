@@ -102,6 +102,7 @@ void StepView::Restart(const Board& board)
     m_changedLines = UnitMask::First(2 * MAX_BOARD_SIZE);
     // Every square reads as changed, and empty ones count into their cages.
     m_states.fill(UNREAD_SQUARE);
+    m_singleCandidates = UnitMask();
     emptySquares = 0;
     isEmpty.fill(false);
     compared.fill(0);
@@ -180,6 +181,12 @@ void StepView::ReadSquares(const Board& board)
         const uint32_t state = changedStates[k];
         m_states[index] = state;
         present[index] = static_cast<uint16_t>(state);
+        const bool isSingle = present[index] != 0 && (present[index] & (present[index] - 1u)) == 0;
+        if (isSingle) {
+            m_singleCandidates.Add(index);
+        } else {
+            m_singleCandidates.Remove(index);
+        }
         const bool wasEmpty = isEmpty[index];
         isEmpty[index] = (state & 0xFF0000u) == 0;
         MarkSquareChanged(index, static_cast<int>(isEmpty[index]) - static_cast<int>(wasEmpty));
@@ -222,7 +229,6 @@ void StepView::RescanChanged()
         cagesWithLine |= m_cagesInLine[line];
     }
     m_toScan[FRUITLESS_REQUIRED_BY_OTHER_CAGE] |= cagesWithLine;
-    m_toScan[FRUITLESS_ONLY_CANDIDATE_LEFT] |= m_changedLines;
     m_toScan[FRUITLESS_COMBINATION_ELSEWHERE] |= m_changedLines;
     m_valuesOpenOnceDue |= m_changedLines;
 }

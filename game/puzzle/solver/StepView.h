@@ -31,7 +31,6 @@ enum FruitlessSlot {
     FRUITLESS_DUPLICATE_DEPENDENTS_LINEAR,
     NUM_CAGE_SLOTS,                                    // the slots above read one cage each
     FRUITLESS_REQUIRED_BY_OTHER_CAGE = NUM_CAGE_SLOTS, // a cage and the line it lies in
-    FRUITLESS_ONLY_CANDIDATE_LEFT,                     // by line: rows only
     FRUITLESS_COMBINATION_ELSEWHERE,                   // by line
     NUM_FRUITLESS_SLOTS
 };
@@ -111,6 +110,9 @@ public:
             m_toScan[slot].Remove(unit);
         }
     }
+    // The first square from row-major index `from` on with a single open
+    // candidate; every square while the view is not taken.
+    size_t NextSingleCandidate(size_t from) const { return isTaken ? m_singleCandidates.NextFrom(from) : from; }
     // By line, the values open in exactly one square of the line, each kept
     // until the line changes.
     const std::array<unsigned, 2 * MAX_BOARD_SIZE>& GetValuesOpenOnce();
@@ -210,6 +212,7 @@ private:
     UnitMask m_changedCages;
     UnitMask m_changedLines;
     std::array<UnitMask, NUM_FRUITLESS_SLOTS> m_toScan{};
+    UnitMask m_singleCandidates; // squares by row-major index
     std::array<unsigned, 2 * MAX_BOARD_SIZE> m_valuesOpenOnce{};
     UnitMask m_valuesOpenOnceDue; // lines whose values open once are to be found again
 };
