@@ -6,7 +6,7 @@
 
 namespace Pemberquill {
 
-StepView::UnitMask StepView::UnitMask::First(size_t count)
+BoardStepMemo::UnitMask BoardStepMemo::UnitMask::First(size_t count)
 {
     UnitMask mask;
     for (size_t word = 0; word < mask.bits.size(); ++word) {
@@ -16,7 +16,7 @@ StepView::UnitMask StepView::UnitMask::First(size_t count)
     return mask;
 }
 
-StepView::CageKey StepView::KeyOf(const Cage& cage)
+BoardStepMemo::CageKey BoardStepMemo::KeyOf(const Cage& cage)
 {
     CageKey key;
     key.solutionsStamp = cage.solutionsStamp;
@@ -27,7 +27,7 @@ StepView::CageKey StepView::KeyOf(const Cage& cage)
     return key;
 }
 
-void StepView::Take(const Board& board)
+void BoardStepMemo::Take(const Board& board)
 {
     m_changedCages = UnitMask();
     m_changedLines = UnitMask();
@@ -41,10 +41,10 @@ void StepView::Take(const Board& board)
     m_isMemoInUse = !m_isMemoOff;
 }
 
-bool StepView::ReadCages(const Board& board)
+bool BoardStepMemo::ReadCages(const Board& board)
 {
     const std::vector<Cage>& cages = board.GetCages();
-    if (m_board != &board || size != board.GetSize() || m_seed != board.GetSeed() ||
+    if (m_board != &board || m_hasUnstampedCage || size != board.GetSize() || m_seed != board.GetSeed() ||
         m_hasHiddenCages != board.HasHiddenCages() || m_cageKeys.size() != cages.size()) {
         return false;
     }
@@ -54,13 +54,12 @@ bool StepView::ReadCages(const Board& board)
         const CageKey& key = m_cageKeys[position];
         // One test for the lot, as it runs for every cage every step. A
         // cage's rule and target only change with a new solution list.
-        const auto differs = [](auto a, auto b) { return static_cast<unsigned>(a != b); };
-        const unsigned isOther = differs(cage.solutionsStamp, key.solutionsStamp) |
-                                 static_cast<unsigned>(key.solutionsStamp == 0) |
-                                 differs(cage.squares.data(), key.squaresBegin) |
-                                 differs(cage.squares.data() + cage.squares.size(), key.squaresEnd) |
-                                 differs(cage.index, key.index) | differs(cage.color, key.color);
-        if (isOther != 0) {
+        const auto bits = [](const auto* pointer) { return reinterpret_cast<uintptr_t>(pointer); };
+        const uint64_t differences =
+            (cage.solutionsStamp ^ key.solutionsStamp) | (bits(cage.squares.data()) ^ bits(key.squaresBegin)) |
+            (bits(cage.squares.data() + cage.squares.size()) ^ bits(key.squaresEnd)) |
+            static_cast<unsigned>(cage.index ^ key.index) | static_cast<unsigned>(cage.color ^ key.color);
+        if (differences != 0) {
             return false;
         }
         const uint64_t eliminated = progress.GetEliminatedSolutions(cage.index);
@@ -72,7 +71,7 @@ bool StepView::ReadCages(const Board& board)
     return true;
 }
 
-void StepView::Restart(const Board& board)
+void BoardStepMemo::Restart(const Board& board)
 {
     const std::vector<Cage>& cages = board.GetCages();
     m_board = &board;
@@ -81,12 +80,14 @@ void StepView::Restart(const Board& board)
     m_hasHiddenCages = board.HasHiddenCages();
     m_isMemoOff = cages.size() > UnitMask::CAPACITY;
     m_cageKeys.clear();
+    m_hasUnstampedCage = false;
     m_squareCages.fill(NO_CAGE);
     m_watchers.fill(UnitMask());
     m_cagesInLine.fill(UnitMask());
     for (size_t position = 0; position < cages.size(); ++position) {
         const Cage& cage = cages[position];
         m_cageKeys.push_back(KeyOf(cage));
+        m_hasUnstampedCage = m_hasUnstampedCage || cage.solutionsStamp == 0;
         WatchSquares(board, cage, position);
         // The line StepRequiredByOtherCage reads besides the cage.
         if (!m_isMemoOff && !cage.squares.empty() && cage.IsInOneLine()) {
@@ -108,7 +109,7 @@ void StepView::Restart(const Board& board)
     compared.fill(0);
 }
 
-void StepView::WatchSquares(const Board& board, const Cage& cage, size_t position)
+void BoardStepMemo::WatchSquares(const Board& board, const Cage& cage, size_t position)
 {
     const size_t unit = std::min(position, UnitMask::CAPACITY - 1);
     for (const Square* square : cage.squares) {
@@ -136,7 +137,21 @@ void StepView::WatchSquares(const Board& board, const Cage& cage, size_t positio
     }
 }
 
-void StepView::ReadSquares(const Board& board)
+namespace {
+
+// A square as the memo keeps it: its value in bits 16 to 23, its open
+// candidates in bits 0 to 15, its paint in bits 24 to 31. Without a branch:
+// it is worked out for every square every step.
+uint32_t SquareState(unsigned value, uint16_t eliminations, unsigned allCandidates, int paint)
+{
+    const unsigned open =
+        allCandidates & ~static_cast<unsigned>(eliminations) & (0u - static_cast<unsigned>(value == 0));
+    return static_cast<uint32_t>(static_cast<uint8_t>(paint)) << 24 | (value & 0xFFu) << 16 | open;
+}
+
+} // namespace
+
+void BoardStepMemo::ReadSquares(const Board& board)
 {
     const BoardProgress& progress = *board.GetProgress();
     const size_t numSquares = static_cast<size_t>(size) * size;
@@ -151,10 +166,8 @@ void StepView::ReadSquares(const Board& board)
     // of another size is read square by square, as the board reads it.
     if (progress.GetSize() == size && !m_hasHiddenCages) {
         for (size_t index = 0; index < numSquares; ++index) {
-            const unsigned value = progress.GetValueAt(index);
-            const unsigned open =
-                value == 0 ? allCandidates & ~static_cast<unsigned>(progress.GetEliminationsAt(index)) : 0u;
-            const uint32_t state = (value & 0xFFu) << 16 | open;
+            const uint32_t state =
+                SquareState(progress.GetValueAt(index), progress.GetEliminationsAt(index), allCandidates, 0);
             if (state != m_states[index]) {
                 changed[numChanged] = static_cast<uint32_t>(index);
                 changedStates[numChanged++] = state;
@@ -164,12 +177,9 @@ void StepView::ReadSquares(const Board& board)
         const std::vector<Square>& squares = board.GetSquares();
         for (size_t index = 0; index < numSquares; ++index) {
             const Square& square = squares[index];
-            const unsigned value = progress.GetValue(square);
-            const unsigned open =
-                value == 0 ? allCandidates & ~static_cast<unsigned>(progress.GetEliminations(square)) : 0u;
             const int paint = m_hasHiddenCages ? progress.GetColorIndex(square) : 0;
             const uint32_t state =
-                static_cast<uint32_t>(static_cast<uint8_t>(paint)) << 24 | (value & 0xFFu) << 16 | open;
+                SquareState(progress.GetValue(square), progress.GetEliminations(square), allCandidates, paint);
             if (state != m_states[index]) {
                 changed[numChanged] = static_cast<uint32_t>(index);
                 changedStates[numChanged++] = state;
@@ -200,7 +210,7 @@ void StepView::ReadSquares(const Board& board)
     }
 }
 
-void StepView::MarkSquareChanged(size_t index, int emptiesChange)
+void BoardStepMemo::MarkSquareChanged(size_t index, int emptiesChange)
 {
     emptySquares += emptiesChange;
     m_changedLines.Add(LineOfRow(static_cast<unsigned>(index / size)));
@@ -215,7 +225,7 @@ void StepView::MarkSquareChanged(size_t index, int emptiesChange)
     }
 }
 
-void StepView::RescanChanged()
+void BoardStepMemo::RescanChanged()
 {
     if (m_hasHiddenCages && !(m_changedCages.IsEmpty() && m_changedLines.IsEmpty())) {
         m_changedCages = m_allCages;
@@ -224,16 +234,15 @@ void StepView::RescanChanged()
         m_toScan[slot] |= m_changedCages;
     }
     UnitMask cagesWithLine = m_changedCages;
-    for (size_t line = m_changedLines.NextFrom(0); line < m_cagesInLine.size();
-         line = m_changedLines.NextFrom(line + 1)) {
-        cagesWithLine |= m_cagesInLine[line];
+    for (uint64_t lines = m_changedLines.bits[0]; lines != 0; lines &= lines - 1) {
+        cagesWithLine |= m_cagesInLine[static_cast<size_t>(__builtin_ctzll(lines))];
     }
     m_toScan[FRUITLESS_REQUIRED_BY_OTHER_CAGE] |= cagesWithLine;
     m_toScan[FRUITLESS_COMBINATION_ELSEWHERE] |= m_changedLines;
     m_valuesOpenOnceDue |= m_changedLines;
 }
 
-uint8_t StepView::CountEmpties(const Cage& cage) const
+uint8_t BoardStepMemo::CountEmpties(const Cage& cage) const
 {
     unsigned empties = 0;
     for (const Square* square : cage.squares) {
@@ -242,19 +251,14 @@ uint8_t StepView::CountEmpties(const Cage& cage) const
     return static_cast<uint8_t>(std::min(empties, 0xFEu));
 }
 
-const std::array<unsigned, 2 * MAX_BOARD_SIZE>& StepView::GetValuesOpenOnce()
+const std::array<unsigned, 2 * MAX_BOARD_SIZE>& BoardStepMemo::GetValuesOpenOnce()
 {
     if (m_valuesOpenOnceDue.IsEmpty()) {
         return m_valuesOpenOnce;
     }
     // A placed value changes every line through its automatic
     // eliminations; a removed candidate two.
-    size_t numDue = 0;
-    for (size_t line = m_valuesOpenOnceDue.NextFrom(0); line < UnitMask::CAPACITY;
-         line = m_valuesOpenOnceDue.NextFrom(line + 1)) {
-        ++numDue;
-    }
-    if (numDue > size) {
+    if (m_valuesOpenOnceDue.Count() > size) {
         FindValuesOpenOnce(
             size, [&](unsigned x, unsigned y) { return present[y * size + x]; }, m_valuesOpenOnce);
     } else {
@@ -267,7 +271,7 @@ const std::array<unsigned, 2 * MAX_BOARD_SIZE>& StepView::GetValuesOpenOnce()
     return m_valuesOpenOnce;
 }
 
-void StepView::FindLineValuesOpenOnce(size_t line)
+void BoardStepMemo::FindLineValuesOpenOnce(size_t line)
 {
     const bool isRow = line < MAX_BOARD_SIZE;
     const size_t first = isRow ? line * size : line - MAX_BOARD_SIZE;
@@ -280,6 +284,29 @@ void StepView::FindLineValuesOpenOnce(size_t line)
         once |= candidates;
     }
     m_valuesOpenOnce[line] = once & ~twice;
+}
+
+void StepView::Take(const Board& board)
+{
+    // The memo of this board, or the one asked about less recently.
+    if (m_memos[m_current].GetBoard() != &board) {
+        m_current = 1 - m_current;
+    }
+    BoardStepMemo& memo = m_memos[m_current];
+    memo.Take(board);
+    size = memo.size;
+    emptySquares = memo.emptySquares;
+    present = memo.present.data();
+    isEmpty = memo.isEmpty.data();
+    cageEmpties = memo.cageEmpties.data();
+    compared = memo.compared.data();
+    isTaken = true;
+}
+
+void StepView::Release()
+{
+    m_memos[m_current].Release();
+    isTaken = false;
 }
 
 } // namespace Pemberquill

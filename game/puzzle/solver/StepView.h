@@ -58,10 +58,10 @@ void FindValuesOpenOnce(unsigned size, CandidatesAt&& candidatesAt, std::array<u
     }
 }
 
-// The board as a solver's techniques read it during one step, and what the
-// solver remembers from step to step.
+// One board as a solver's techniques read it during a step, and what the
+// solver remembers of the board from step to step (see StepView).
 //
-// Each step the view is brought up to the board by comparing it with the
+// Each step the memo is brought up to the board by comparing it with the
 // previous step's: a step makes one edit, and with it the board's own
 // eliminations and solution marks change a few rows, columns and cages. A
 // cage changes with a square it lists (its value or open candidates), or,
@@ -69,24 +69,24 @@ void FindValuesOpenOnce(unsigned size, CandidatesAt&& candidatesAt, std::array<u
 // next to it), or with its eliminated solutions; a line with one of its
 // squares.
 //
-// Per technique the view keeps the units (cages, lines) still to scan. A
+// Per technique the memo keeps the units (cages, lines) still to scan. A
 // technique that scanned a unit and found nothing drops it
 // (MarkFruitless); a change to the unit puts it back. The same scan of an
 // unchanged unit would again find nothing, and a technique returns the
 // first hit of a fixed order, so passing over dropped units never changes
 // which step is found.
 //
-// Everything is to be scanned again when the view meets another board, or a
+// Everything is to be scanned again when the memo meets another board, or a
 // board whose size, cages, cages' squares, colours or solution lists
 // (Cage::solutionsStamp: a new list comes with every new rule or target)
 // changed; a board with a cage whose list has no
-// stamp, or with more cages than the view can name, is scanned in full
+// stamp, or with more cages than the memo can name, is scanned in full
 // every step. On boards with hidden cages any change, paint included, puts
 // every cage back: there a cage's extent and the squares it may still take
 // depend on the whole board.
-class StepView {
+class BoardStepMemo {
 public:
-    // Brings the view up to the board, which must have its progress.
+    // Brings the memo up to the board, which must have its progress.
     void Take(const Board& board);
     void Release()
     {
@@ -98,7 +98,7 @@ public:
     static size_t LineOfColumn(unsigned x) { return MAX_BOARD_SIZE + x; }
 
     // The first unit from `from` on that the technique must scan: every
-    // unit while the view is not taken.
+    // unit while the memo is not taken.
     size_t NextToScan(FruitlessSlot slot, size_t from) const
     {
         return m_isMemoInUse ? m_toScan[slot].NextFrom(from) : from;
@@ -111,13 +111,16 @@ public:
         }
     }
     // The first square from row-major index `from` on with a single open
-    // candidate; every square while the view is not taken.
-    size_t NextSingleCandidate(size_t from) const { return isTaken ? m_singleCandidates.NextFrom(from) : from; }
+    // candidate; every square while the memo is not taken.
+    size_t NextSingleCandidate(size_t from) const { return m_isMemoInUse ? m_singleCandidates.NextFrom(from) : from; }
     // By line, the values open in exactly one square of the line, each kept
     // until the line changes.
     const std::array<unsigned, 2 * MAX_BOARD_SIZE>& GetValuesOpenOnce();
 
-    // --- What the techniques read while the view is taken ---
+    // What the board was last read for, or null.
+    const Board* GetBoard() const { return m_board; }
+
+    // --- What the techniques read while the memo is taken ---
     bool isTaken = false;
     unsigned size = 0;
     int emptySquares = 0;
@@ -126,7 +129,7 @@ public:
     std::vector<uint8_t> cageEmpties; // by cage position
     // Each square's compared neighbours (see GetComparedNeighbours), with
     // COMPARED_KNOWN once found: they depend on the answers and the cages
-    // only, so they are kept until the view meets another board.
+    // only, so they are kept until the memo meets another board.
     std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> compared{};
 
 private:
@@ -150,6 +153,10 @@ private:
         void Remove(size_t unit) { bits[unit / 64] &= ~(uint64_t{1} << (unit % 64)); }
         bool Has(size_t unit) const { return ((bits[unit / 64] >> (unit % 64)) & 1u) != 0; }
         bool IsEmpty() const { return (bits[0] | bits[1]) == 0; }
+        size_t Count() const
+        {
+            return static_cast<size_t>(SquareMask::CountBits(bits[0]) + SquareMask::CountBits(bits[1]));
+        }
         // Units 0 to count - 1.
         static UnitMask First(size_t count);
         UnitMask& operator|=(const UnitMask& other)
@@ -159,8 +166,7 @@ private:
             return *this;
         }
     };
-    // What the view was taken of, compared every step; a stamp of 0 never
-    // matches.
+    // What the memo was taken of, compared every step.
     struct CageKey {
         unsigned solutionsStamp = 0;
         Square* const* squaresBegin = nullptr;
@@ -191,9 +197,10 @@ private:
     const Board* m_board = nullptr;
     unsigned m_seed = 0;
     bool m_hasHiddenCages = false;
-    bool m_isRead = false;      // the squares and marks below hold the board's
-    bool m_isMemoOff = false;   // more cages than a UnitMask holds
-    bool m_isMemoInUse = false; // taken, and not off
+    bool m_isRead = false;           // the squares and marks below hold the board's
+    bool m_hasUnstampedCage = false; // read afresh every step
+    bool m_isMemoOff = false;        // more cages than a UnitMask holds
+    bool m_isMemoInUse = false;      // taken, and not off
     // A square listed in more than one cage changed between empty and
     // filled: the cages' empties are counted again.
     bool m_isEmptiesRecountDue = false;
@@ -215,6 +222,40 @@ private:
     UnitMask m_singleCandidates; // squares by row-major index
     std::array<unsigned, 2 * MAX_BOARD_SIZE> m_valuesOpenOnce{};
     UnitMask m_valuesOpenOnceDue; // lines whose values open once are to be found again
+};
+
+// The board as the techniques of one FindNextStep read it, and what the
+// solver remembers of the last two boards it was asked about: the two boards
+// of a puzzle are asked in turn. A technique reads the fields below only
+// while the view is taken; they point into the memo of the board asked.
+class StepView {
+public:
+    void Take(const Board& board);
+    void Release();
+
+    static size_t LineOfRow(unsigned y) { return BoardStepMemo::LineOfRow(y); }
+    static size_t LineOfColumn(unsigned x) { return BoardStepMemo::LineOfColumn(x); }
+    size_t NextToScan(FruitlessSlot slot, size_t from) const { return Memo().NextToScan(slot, from); }
+    void MarkFruitless(FruitlessSlot slot, size_t unit) { m_memos[m_current].MarkFruitless(slot, unit); }
+    size_t NextSingleCandidate(size_t from) const { return Memo().NextSingleCandidate(from); }
+    const std::array<unsigned, 2 * MAX_BOARD_SIZE>& GetValuesOpenOnce()
+    {
+        return m_memos[m_current].GetValuesOpenOnce();
+    }
+
+    bool isTaken = false;
+    unsigned size = 0;
+    int emptySquares = 0;
+    const uint16_t* present = nullptr; // as GetPresentCandidates, by row-major index
+    const bool* isEmpty = nullptr;
+    const uint8_t* cageEmpties = nullptr; // by cage position
+    uint16_t* compared = nullptr;         // see BoardStepMemo::compared
+
+private:
+    const BoardStepMemo& Memo() const { return m_memos[m_current]; }
+
+    std::array<BoardStepMemo, 2> m_memos;
+    size_t m_current = 0;
 };
 
 } // namespace Pemberquill
