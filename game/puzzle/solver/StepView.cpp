@@ -234,6 +234,7 @@ void BoardStepMemo::RescanChanged()
         m_toScan[slot] |= m_changedCages;
     }
     UnitMask cagesWithLine = m_changedCages;
+    static_assert(2 * MAX_BOARD_SIZE <= 64, "the lines fit in the mask's first word");
     for (uint64_t lines = m_changedLines.bits[0]; lines != 0; lines &= lines - 1) {
         cagesWithLine |= m_cagesInLine[static_cast<size_t>(__builtin_ctzll(lines))];
     }

@@ -79,11 +79,11 @@ void FindValuesOpenOnce(unsigned size, CandidatesAt&& candidatesAt, std::array<u
 // Everything is to be scanned again when the memo meets another board, or a
 // board whose size, cages, cages' squares, colours or solution lists
 // (Cage::solutionsStamp: a new list comes with every new rule or target)
-// changed; a board with a cage whose list has no
-// stamp, or with more cages than the memo can name, is scanned in full
-// every step. On boards with hidden cages any change, paint included, puts
-// every cage back: there a cage's extent and the squares it may still take
-// depend on the whole board.
+// changed. A board with a cage whose list has no stamp is read afresh every
+// step, and one with more cages than the memo can name scanned in full. On
+// boards with hidden cages any change, paint included, puts every cage
+// back: there a cage's extent and the squares it may still take depend on
+// the whole board.
 class BoardStepMemo {
 public:
     // Brings the memo up to the board, which must have its progress.
@@ -98,7 +98,7 @@ public:
     static size_t LineOfColumn(unsigned x) { return MAX_BOARD_SIZE + x; }
 
     // The first unit from `from` on that the technique must scan: every
-    // unit while the memo is not taken.
+    // unit while the memo is not taken or not in use.
     size_t NextToScan(FruitlessSlot slot, size_t from) const
     {
         return m_isMemoInUse ? m_toScan[slot].NextFrom(from) : from;
@@ -111,7 +111,7 @@ public:
         }
     }
     // The first square from row-major index `from` on with a single open
-    // candidate; every square while the memo is not taken.
+    // candidate; every square while the memo is not taken or not in use.
     size_t NextSingleCandidate(size_t from) const { return m_isMemoInUse ? m_singleCandidates.NextFrom(from) : from; }
     // By line, the values open in exactly one square of the line, each kept
     // until the line changes.
@@ -176,7 +176,7 @@ private:
     };
     static CageKey KeyOf(const Cage& cage);
     // Reads each cage's eliminated solutions; false, having read nothing
-    // for certain, when the board is not the one the view was taken of.
+    // for certain, when the board is not the one the memo was taken of.
     bool ReadCages(const Board& board);
     // Starts over on the board: every unit is to be scanned.
     void Restart(const Board& board);
@@ -197,7 +197,6 @@ private:
     const Board* m_board = nullptr;
     unsigned m_seed = 0;
     bool m_hasHiddenCages = false;
-    bool m_isRead = false;           // the squares and marks below hold the board's
     bool m_hasUnstampedCage = false; // read afresh every step
     bool m_isMemoOff = false;        // more cages than a UnitMask holds
     bool m_isMemoInUse = false;      // taken, and not off
