@@ -49,9 +49,12 @@ bool BoardStepMemo::ReadCages(const Board& board)
         return false;
     }
     const BoardProgress& progress = *board.GetProgress();
-    for (size_t position = 0; position < cages.size(); ++position) {
+    const size_t numCages = cages.size();
+    const CageKey* const keys = m_cageKeys.data();
+    uint64_t* const marks = m_eliminated.data();
+    for (size_t position = 0; position < numCages; ++position) {
         const Cage& cage = cages[position];
-        const CageKey& key = m_cageKeys[position];
+        const CageKey& key = keys[position];
         // One test for the lot, as it runs for every cage every step. A
         // cage's rule and target only change with a new solution list.
         const auto bits = [](const auto* pointer) { return reinterpret_cast<uintptr_t>(pointer); };
@@ -63,8 +66,8 @@ bool BoardStepMemo::ReadCages(const Board& board)
             return false;
         }
         const uint64_t eliminated = progress.GetEliminatedSolutions(cage.index);
-        if (eliminated != m_eliminated[position]) {
-            m_eliminated[position] = eliminated;
+        if (eliminated != marks[position]) {
+            marks[position] = eliminated;
             m_changedCages.Add(std::min(position, UnitMask::CAPACITY - 1));
         }
     }
