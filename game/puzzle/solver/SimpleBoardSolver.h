@@ -247,9 +247,12 @@ private:
 
     // Tries each cage in list order until tryCage makes its edit, passing
     // over the cages the view has dropped from the technique's scan (see
-    // StepView): tryCage must read nothing of the board but the cage's
-    // squares and solutions, the board's size and its cages' structure, or,
-    // for FRUITLESS_REQUIRED_BY_OTHER_CAGE, also the line the cage lies in.
+    // BoardStepMemo). tryCage may read of the board only its size, its
+    // cages' structure, answers and solution lists, and the cage's own
+    // squares and eliminated solutions (on hidden-cage boards anything: the
+    // memo drops nothing there for long); besides, a Comparisons cage's
+    // compared neighbours, and for FRUITLESS_REQUIRED_BY_OTHER_CAGE the line
+    // the cage lies in.
     template <typename TryCage>
     bool ScanCages(const Board& board, FruitlessSlot slot, TryCage&& tryCage)
     {

@@ -162,7 +162,8 @@ private:
 
 bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& step)
 {
-    // Reads the cage's squares and remaining solutions.
+    // Reads the cage's squares (values, open candidates), solution list and
+    // eliminated solutions; on hidden-cage boards its paint measures.
     return ScanCages(board, FRUITLESS_LAST_VALUE_OF_ONLY_SOLUTION, [&](const Cage& cage) {
         const int viewEmpties = CountEmptyInView(board, cage);
         if ((viewEmpties >= 0 && viewEmpties != 1) || !PassesCageFilter(board, cage)) {
@@ -205,8 +206,8 @@ bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& st
 
 bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& step)
 {
-    // Reads the cage's squares (on hidden-cage boards, its painted ones)
-    // and remaining solutions.
+    // Reads the cage's squares (on hidden-cage boards, its painted ones),
+    // solution list and eliminated solutions.
     return ScanCages(board, FRUITLESS_NO_SOLUTION_USES_CANDIDATE, [&](const Cage& cage) {
         if (cage.solutions.empty()) {
             return false;
@@ -240,7 +241,8 @@ bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& st
 bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& step)
 {
     const int size = static_cast<int>(board.GetSize());
-    // Reads the cage's squares and remaining solutions.
+    // Reads the cage's squares (values, open candidates), solution list and
+    // eliminated solutions; on hidden-cage boards its paint measures.
     return ScanCages(board, FRUITLESS_ONLY_SOLUTION_LACKS_NUMBER, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage)) {
             return false;
@@ -287,7 +289,8 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
 
 bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step)
 {
-    // Reads the cage's squares and remaining solutions.
+    // Reads the cage's squares (values, open candidates), solution list and
+    // eliminated solutions; on hidden-cage boards its paint measures.
     return ScanCages(board, FRUITLESS_UNIQUE_ORDERED_SOLUTION, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage) || cage.squares.size() != 3 || cage.IsInOneLine()) {
             return false;
@@ -315,7 +318,8 @@ bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step
 
 bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepResult& step)
 {
-    // Reads the cage's squares and remaining solutions.
+    // Reads the cage's squares (values, open candidates), solution list and
+    // eliminated solutions; on hidden-cage boards its paint measures.
     return ScanCages(board, FRUITLESS_REMOVE_LINEAR_DUPLICATE_SOLUTIONS, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage) || cage.squares.size() != 3) {
             return false;
@@ -352,7 +356,8 @@ bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepRes
 
 bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResult& step)
 {
-    // Reads the cage's squares and remaining solutions.
+    // Reads the cage's squares (values, open candidates), solution list and
+    // eliminated solutions; on hidden-cage boards its paint measures.
     return ScanCages(board, FRUITLESS_REMOVE_SOLUTIONS_BY_PLACED_VALUES, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage)) {
             return false;
@@ -384,7 +389,8 @@ bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResu
 
 bool SimpleBoardSolver::StepRemoveSolutionsByRemovedCandidates(Board& board, StepResult& step)
 {
-    // Reads the cage's squares and remaining solutions.
+    // Reads the cage's squares (values, open candidates), solution list and
+    // eliminated solutions; on hidden-cage boards its paint measures.
     return ScanCages(board, FRUITLESS_REMOVE_SOLUTIONS_BY_REMOVED_CANDIDATES, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage)) {
             return false;
@@ -408,7 +414,8 @@ bool SimpleBoardSolver::StepRemoveSolutionsByRemovedCandidates(Board& board, Ste
 bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
-    // Reads the cage's squares and remaining solutions, and the other squares of the line it lies in.
+    // Reads the cage's squares, solution list and eliminated solutions, and
+    // the open candidates and cages of the other squares of its line.
     return ScanCages(board, FRUITLESS_REQUIRED_BY_OTHER_CAGE, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage) || !cage.IsInOneLine()) {
             return false;
@@ -463,7 +470,8 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
     std::vector<std::vector<int>>& fruitless = m_fruitlessSearches[keepDuplicatesOutOfLines ? 1 : 0];
     const std::vector<Cage>& cages = board.GetCages();
     fruitless.resize(std::max(fruitless.size(), cages.size()));
-    // Reads the cage's squares and remaining solutions (DescribeAssignmentInput).
+    // Reads the cage's squares (their places, values and open candidates),
+    // solution list and eliminated solutions: DescribeAssignmentInput.
     const FruitlessSlot slot = keepDuplicatesOutOfLines ? FRUITLESS_DUPLICATE_DEPENDENTS_LINEAR
                                                         : FRUITLESS_DEPENDENTS_NOT_VALIDATED;
     for (size_t i = m_view.NextToScan(slot, 0); i < cages.size(); i = m_view.NextToScan(slot, i + 1)) {

@@ -98,7 +98,7 @@ bool SimpleBoardSolver::StepBoardSolved(Board& board, StepResult&)
 
 bool SimpleBoardSolver::StepSingleSquareCage(Board& board, StepResult& step)
 {
-    // Reads the cage's one square.
+    // Reads the rule, target and one square of the cage.
     return ScanCages(board, FRUITLESS_SINGLE_SQUARE_CAGE, [&](const Cage& cage) {
         return cage.rule == CAGE_RULE_EQUALS && cage.squares.size() == 1 && IsEmpty(board, *cage.squares[0]) &&
                PlaceValue(board, *cage.squares[0], cage.target, step);
@@ -153,7 +153,8 @@ bool SimpleBoardSolver::RemoveParityCandidates(Board& board, int rule, bool remo
     // Bit c stands for value c + 1: odd values sit at the even bits.
     const unsigned allCandidates = (1u << board.GetSize()) - 1u;
     const unsigned parityBits = allCandidates & (removeOdd ? 0x5555u : 0xAAAAu);
-    // Reads the cage's squares (on hidden-cage boards, its painted ones).
+    // Reads the rule and squares of the cage (on hidden-cage boards, its
+    // painted ones).
     const FruitlessSlot slot = removeOdd ? FRUITLESS_ODD_IN_EVEN_CAGE : FRUITLESS_EVEN_IN_ODD_CAGE;
     return ScanCages(board, slot, [&](const Cage& cage) {
         if (cage.rule != rule || IsFilled(board, cage)) {
@@ -199,7 +200,8 @@ unsigned SimpleBoardSolver::GetComparedNeighbours(const Board& board, const Squa
 template <typename Examine>
 bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, FruitlessSlot slot, Examine&& examine)
 {
-    // Reads the cage's squares and their compared neighbours.
+    // Reads the cage's squares, their answers and compared neighbours (the
+    // squares next to them in the same answer cage), and its paint measures.
     return ScanCages(board, slot, [&](const Cage& cage) {
         if (cage.rule != CAGE_RULE_COMPARISONS || !IsPaintComplete(board, cage) || IsFilled(board, cage)) {
             return false;
