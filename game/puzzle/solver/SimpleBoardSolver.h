@@ -249,10 +249,10 @@ private:
     // over the cages the view has dropped from the technique's scan (see
     // BoardStepMemo). tryCage may read of the board only its size, its
     // cages' structure, answers and solution lists, and the cage's own
-    // squares and eliminated solutions (on hidden-cage boards anything: the
-    // memo drops nothing there for long); besides, a Comparisons cage's
-    // compared neighbours, and for FRUITLESS_REQUIRED_BY_OTHER_CAGE the line
-    // the cage lies in.
+    // squares and eliminated solutions (on hidden-cage boards anything on
+    // the board: there any change puts every cage back); besides, a
+    // Comparisons cage's compared neighbours, and for
+    // FRUITLESS_REQUIRED_BY_OTHER_CAGE the line the cage lies in.
     template <typename TryCage>
     bool ScanCages(const Board& board, FruitlessSlot slot, TryCage&& tryCage)
     {
