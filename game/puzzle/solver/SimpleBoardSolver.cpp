@@ -99,41 +99,7 @@ void SimpleBoardSolver::BeginStep(const Board& board, bool describeOnly)
 
 SimpleBoardSolver::StepViewScope::StepViewScope(SimpleBoardSolver& solver, const Board& board) : m_solver(solver)
 {
-    StepView& view = solver.m_view;
-    view.size = board.GetSize();
-    view.emptySquares = 0;
-    const BoardProgress& progress = *board.GetProgress();
-    const size_t numSquares = static_cast<size_t>(view.size) * view.size;
-    if (progress.GetSize() == view.size) {
-        // The board's squares are row-major, as the progress's are.
-        const unsigned allCandidates = (1u << view.size) - 1u;
-        for (size_t index = 0; index < numSquares; ++index) {
-            const bool isEmpty = progress.GetValueAt(index) == 0;
-            view.present[index] =
-                isEmpty ? static_cast<uint16_t>(allCandidates & ~static_cast<unsigned>(progress.GetEliminationsAt(index)))
-                        : uint16_t{0};
-            view.isEmpty[index] = isEmpty;
-            view.emptySquares += isEmpty ? 1 : 0;
-        }
-    } else {
-        for (const Square& square : board.GetSquares()) {
-            const size_t index = square.y * view.size + square.x;
-            view.present[index] = GetPresentCandidates(board, square);
-            view.isEmpty[index] = IsSquareEmpty(board, square);
-            view.emptySquares += view.isEmpty[index] ? 1 : 0;
-        }
-    }
-    view.cageEmpties.assign(board.GetCages().size(), EMPTIES_UNCOUNTED);
-    view.isTaken = true;
-}
-
-uint8_t SimpleBoardSolver::CountEmptiesInView(const Cage& cage) const
-{
-    unsigned empties = 0;
-    for (const Square* square : cage.squares) {
-        empties += m_view.isEmpty[ViewIndex(*square)] ? 1u : 0u;
-    }
-    return static_cast<uint8_t>(std::min(empties, EMPTIES_UNCOUNTED - 1u));
+    solver.m_view.Take(board);
 }
 
 SimpleBoardSolver::StepMeasureScope::StepMeasureScope(SimpleBoardSolver& solver) : m_solver(solver)

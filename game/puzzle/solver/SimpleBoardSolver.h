@@ -3,6 +3,7 @@
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/solver/AssignmentSearch.h"
 #include "game/puzzle/solver/BoardSolver.h"
+#include "game/puzzle/solver/StepView.h"
 
 #include <algorithm>
 #include <array>
@@ -198,21 +199,10 @@ private:
     // the step begins: a technique that edits the board ends the step, so
     // none reads the board after another has changed it. Techniques called
     // on their own read the board itself.
-    struct StepView {
-        bool isTaken = false;
-        unsigned size = 0;
-        int emptySquares = 0;
-        std::array<uint16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> present{}; // as GetPresentCandidates
-        std::array<bool, MAX_BOARD_SIZE * MAX_BOARD_SIZE> isEmpty{};
-        // Empty squares, by position in the cage list, counted when first
-        // asked: a step found early asks of no cage.
-        mutable std::vector<uint8_t> cageEmpties;
-    };
-    // Holds the view for the life of one step.
     class StepViewScope {
     public:
         StepViewScope(SimpleBoardSolver& solver, const Board& board);
-        ~StepViewScope() { m_solver.m_view.isTaken = false; }
+        ~StepViewScope() { m_solver.m_view.Release(); }
         StepViewScope(const StepViewScope&) = delete;
         StepViewScope& operator=(const StepViewScope&) = delete;
 
@@ -246,20 +236,36 @@ private:
     {
         return m_view.isTaken ? ViewCageEmpties(board, cage) : -1;
     }
-    static constexpr uint8_t EMPTIES_UNCOUNTED = 0xFF;
     int ViewCageEmpties(const Board& board, const Cage& cage) const
     {
-        uint8_t& empties = m_view.cageEmpties[static_cast<size_t>(&cage - board.GetCages().data())];
-        if (empties == EMPTIES_UNCOUNTED) {
-            empties = CountEmptiesInView(cage);
-        }
-        return empties;
+        return m_view.cageEmpties[static_cast<size_t>(&cage - board.GetCages().data())];
     }
-    uint8_t CountEmptiesInView(const Cage& cage) const;
     // PassesCommonCageFilter, through the view.
     bool PassesCageFilter(const Board& board, const Cage& cage)
     {
         return !cage.solutions.empty() && !IsFilled(board, cage) && IsPaintComplete(board, cage);
+    }
+
+    // Tries each cage in list order until tryCage makes its edit, passing
+    // over the cages the view has dropped from the technique's scan (see
+    // BoardStepMemo). tryCage may read of the board only its size, its
+    // cages' structure, answers and solution lists, and the cage's own
+    // squares and eliminated solutions (on hidden-cage boards anything on
+    // the board: there any change puts every cage back); besides, a
+    // Comparisons cage's compared neighbours, and for
+    // FRUITLESS_REQUIRED_BY_OTHER_CAGE the line the cage lies in.
+    template <typename TryCage>
+    bool ScanCages(const Board& board, FruitlessSlot slot, TryCage&& tryCage)
+    {
+        const std::vector<Cage>& cages = board.GetCages();
+        for (size_t position = m_view.NextToScan(slot, 0); position < cages.size();
+             position = m_view.NextToScan(slot, position + 1)) {
+            if (tryCage(cages[position])) {
+                return true;
+            }
+            m_view.MarkFruitless(slot, position);
+        }
+        return false;
     }
 
     // --- Compared neighbours (SolverValueTechniques.cpp) ---
@@ -284,7 +290,7 @@ private:
     // The comparison techniques share their walk over Comparisons cages;
     // examine gets each square and its compared neighbours.
     template <typename Examine>
-    bool ForEachOpenComparisonSquare(Board& board, Examine&& examine);
+    bool ForEachOpenComparisonSquare(Board& board, FruitlessSlot slot, Examine&& examine);
     std::vector<ComparedCage> m_comparedCages; // by cage position
     ComparedCage m_scratchCompared;
     bool RemoveParityCandidates(Board& board, int rule, bool removeOdd, StepResult& step);
@@ -307,19 +313,14 @@ private:
     // Per search variant and cage position, the input of the last search
     // that removed nothing: the same input would again remove nothing.
     std::vector<std::vector<int>> m_fruitlessSearches[2];
-    // Per column (then row), the candidates of the line when
-    // StepCombinationElsewhere last found nothing in it; size 0 for none.
-    struct FruitlessLine {
-        unsigned size = 0;
-        std::array<uint16_t, MAX_BOARD_SIZE> candidates{};
-    };
-    std::array<FruitlessLine, 2 * MAX_BOARD_SIZE> m_fruitlessLines{};
     std::vector<int> m_searchInput;
     // The assignment search and each square's value and open candidates it
     // weighs, reused from cage to cage.
     AssignmentSearch m_assignmentSearch;
     std::vector<unsigned> m_assignPlaced;
     std::vector<uint16_t> m_assignOpen;
+    // The painted squares of a hidden cage, for GetSquaresForElimination.
+    std::vector<Square*> m_paintedScratch;
 };
 
 } // namespace Pemberquill

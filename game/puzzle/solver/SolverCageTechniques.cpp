@@ -27,10 +27,12 @@ bool ContainsValue(const std::vector<int>& values, int value)
 
 bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& step)
 {
-    for (const Cage& cage : board.GetCages()) {
+    // Reads the cage's squares (values, open candidates), solution list and
+    // eliminated solutions; on hidden-cage boards its paint measures.
+    return ScanCages(board, FRUITLESS_LAST_VALUE_OF_ONLY_SOLUTION, [&](const Cage& cage) {
         const int viewEmpties = CountEmptyInView(board, cage);
         if ((viewEmpties >= 0 && viewEmpties != 1) || !PassesCageFilter(board, cage)) {
-            continue;
+            return false;
         }
         const Square* emptySquare = nullptr;
         int empties = 0;
@@ -41,11 +43,11 @@ bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& st
             }
         }
         if (empties != 1) {
-            continue;
+            return false;
         }
         const int only = WalkRemainingSolutions(board, cage).GetOnly();
         if (only < 0) {
-            continue;
+            return false;
         }
         // What the solution leaves once the placed values have taken theirs.
         std::vector<int> left = cage.solutions[static_cast<size_t>(only)].values;
@@ -63,18 +65,19 @@ bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& st
         if (left.size() == 1 && PlaceValue(board, *emptySquare, left[0], step)) {
             return true;
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& step)
 {
-    std::vector<Square*> painted;
-    for (const Cage& cage : board.GetCages()) {
+    // Reads the cage's squares (on hidden-cage boards, its painted ones),
+    // solution list and eliminated solutions.
+    return ScanCages(board, FRUITLESS_NO_SOLUTION_USES_CANDIDATE, [&](const Cage& cage) {
         if (cage.solutions.empty()) {
-            continue;
+            return false;
         }
-        const std::vector<Square*>& squares = GetSquaresForElimination(board, cage, painted);
+        const std::vector<Square*>& squares = GetSquaresForElimination(board, cage, m_paintedScratch);
         // Only a value open in some square can be removed, so the walk over
         // the solutions ends once they use every open value. A filled cage
         // has none.
@@ -96,20 +99,22 @@ bool SimpleBoardSolver::StepNoSolutionUsesCandidate(Board& board, StepResult& st
                 }
             }
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& step)
 {
     const int size = static_cast<int>(board.GetSize());
-    for (const Cage& cage : board.GetCages()) {
+    // Reads the cage's squares (values, open candidates), solution list and
+    // eliminated solutions; on hidden-cage boards its paint measures.
+    return ScanCages(board, FRUITLESS_ONLY_SOLUTION_LACKS_NUMBER, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage)) {
-            continue;
+            return false;
         }
         const int only = WalkRemainingSolutions(board, cage).GetOnly();
         if (only < 0) {
-            continue;
+            return false;
         }
         std::vector<const Square*> filled;
         std::vector<const Square*> empty;
@@ -117,7 +122,7 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
             (IsEmpty(board, *square) ? empty : filled).push_back(square);
         }
         if (filled.empty() || empty.empty()) {
-            continue;
+            return false;
         }
         // What the empty squares must take: the solution less the values
         // already placed. A placed value the solution lacks means the
@@ -133,7 +138,7 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
             needed.RemoveValue(value);
         }
         if (!consistent) {
-            continue;
+            return false;
         }
         for (const Square* square : empty) {
             for (int value = 1; value <= size; ++value) {
@@ -143,25 +148,27 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
                 }
             }
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step)
 {
-    for (const Cage& cage : board.GetCages()) {
+    // Reads the cage's squares (values, open candidates), solution list and
+    // eliminated solutions; on hidden-cage boards its paint measures.
+    return ScanCages(board, FRUITLESS_UNIQUE_ORDERED_SOLUTION, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage) || cage.squares.size() != 3 || cage.IsInOneLine()) {
-            continue;
+            return false;
         }
         const int only = WalkRemainingSolutions(board, cage).GetOnly();
         if (only < 0) {
-            continue;
+            return false;
         }
         // In an L the two squares off the corner share no line, so they
         // hold the repeated value and the corner the single one.
         const CageSolution& solution = cage.solutions[static_cast<size_t>(only)];
         if (!solution.hasRepeats) {
-            continue;
+            return false;
         }
         const Square* corner = cage.FindCornerSquare();
         const auto firstEmpty = std::find_if(cage.squares.begin(), cage.squares.end(),
@@ -170,20 +177,22 @@ bool SimpleBoardSolver::StepUniqueOrderedSolution(Board& board, StepResult& step
         if (PlaceValue(board, **firstEmpty, value, step)) {
             return true;
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepResult& step)
 {
-    for (const Cage& cage : board.GetCages()) {
+    // Reads the cage's squares (values, open candidates), solution list and
+    // eliminated solutions; on hidden-cage boards its paint measures.
+    return ScanCages(board, FRUITLESS_REMOVE_LINEAR_DUPLICATE_SOLUTIONS, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage) || cage.squares.size() != 3) {
-            continue;
+            return false;
         }
         const bool anyFilled = std::any_of(cage.squares.begin(), cage.squares.end(),
                                            [&](const Square* square) { return !IsEmpty(board, *square); });
         if (!anyFilled) {
-            continue;
+            return false;
         }
         for (int index : WalkRemainingSolutions(board, cage)) {
             const CageSolution& solution = cage.solutions[static_cast<size_t>(index)];
@@ -206,15 +215,17 @@ bool SimpleBoardSolver::StepRemoveLinearDuplicateSolutions(Board& board, StepRes
                 }
             }
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResult& step)
 {
-    for (const Cage& cage : board.GetCages()) {
+    // Reads the cage's squares (values, open candidates), solution list and
+    // eliminated solutions; on hidden-cage boards its paint measures.
+    return ScanCages(board, FRUITLESS_REMOVE_SOLUTIONS_BY_PLACED_VALUES, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage)) {
-            continue;
+            return false;
         }
         // Bit v - 1 for every placed value v; a value no solution can hold
         // (outside 1 to 9) is missing from every solution.
@@ -227,7 +238,7 @@ bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResu
             }
         }
         if (placed == 0 && !placedOutsideValues) {
-            continue;
+            return false;
         }
         const std::vector<ValueMask>& solutionValues = board.GetSolutionValueMasks(cage);
         for (int index : WalkRemainingSolutions(board, cage)) {
@@ -237,15 +248,17 @@ bool SimpleBoardSolver::StepRemoveSolutionsByPlacedValues(Board& board, StepResu
                 return true;
             }
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool SimpleBoardSolver::StepRemoveSolutionsByRemovedCandidates(Board& board, StepResult& step)
 {
-    for (const Cage& cage : board.GetCages()) {
+    // Reads the cage's squares (values, open candidates), solution list and
+    // eliminated solutions; on hidden-cage boards its paint measures.
+    return ScanCages(board, FRUITLESS_REMOVE_SOLUTIONS_BY_REMOVED_CANDIDATES, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage)) {
-            continue;
+            return false;
         }
         unsigned available = 0;
         for (const Square* square : cage.squares) {
@@ -259,20 +272,22 @@ bool SimpleBoardSolver::StepRemoveSolutionsByRemovedCandidates(Board& board, Ste
                 return true;
             }
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
-    for (const Cage& cage : board.GetCages()) {
+    // Reads the cage's squares, solution list and eliminated solutions, and
+    // the open candidates and cages of the other squares of its line.
+    return ScanCages(board, FRUITLESS_REQUIRED_BY_OTHER_CAGE, [&](const Cage& cage) {
         if (!PassesCageFilter(board, cage) || !cage.IsInOneLine()) {
-            continue;
+            return false;
         }
         const RemainingSolutions remaining = WalkRemainingSolutions(board, cage);
         if (remaining.IsEmpty()) {
-            continue;
+            return false;
         }
         const int firstRemaining = *remaining.begin();
         const Square& first = *cage.squares[0];
@@ -293,8 +308,8 @@ bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
                 }
             }
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 void SimpleBoardSolver::DescribeAssignmentInput(const Board& board, const Cage& cage, std::vector<int>& outKey) const
@@ -333,15 +348,21 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
     std::vector<std::vector<int>>& fruitless = m_fruitlessSearches[keepDuplicatesOutOfLines ? 1 : 0];
     const std::vector<Cage>& cages = board.GetCages();
     fruitless.resize(std::max(fruitless.size(), cages.size()));
-    for (size_t i = 0; i < cages.size(); ++i) {
+    // Reads the cage's squares (their places, values and open candidates),
+    // solution list and eliminated solutions: DescribeAssignmentInput.
+    const FruitlessSlot slot = keepDuplicatesOutOfLines ? FRUITLESS_DUPLICATE_DEPENDENTS_LINEAR
+                                                        : FRUITLESS_DEPENDENTS_NOT_VALIDATED;
+    for (size_t i = m_view.NextToScan(slot, 0); i < cages.size(); i = m_view.NextToScan(slot, i + 1)) {
         const Cage& cage = cages[i];
         if (!PassesCageFilter(board, cage)) {
+            m_view.MarkFruitless(slot, i);
             continue;
         }
         // The search is exhaustive and dear; its answer only changes with
         // its input.
         DescribeAssignmentInput(board, cage, m_searchInput);
         if (m_searchInput == fruitless[i]) {
+            m_view.MarkFruitless(slot, i);
             continue;
         }
         m_assignPlaced.clear();
@@ -361,11 +382,13 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
         int value = 0;
         if (!m_assignmentSearch.FindUnvalidated(position, value)) {
             fruitless[i].swap(m_searchInput);
+            m_view.MarkFruitless(slot, i);
             continue;
         }
         if (RemoveCandidate(board, *cage.squares[position], value, step)) {
             return true;
         }
+        m_view.MarkFruitless(slot, i);
     }
     return false;
 }

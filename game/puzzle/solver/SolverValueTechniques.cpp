@@ -90,18 +90,19 @@ bool SimpleBoardSolver::StepBoardSolved(Board& board, StepResult&)
 
 bool SimpleBoardSolver::StepSingleSquareCage(Board& board, StepResult& step)
 {
-    for (const Cage& cage : board.GetCages()) {
-        if (cage.rule == CAGE_RULE_EQUALS && cage.squares.size() == 1 && IsEmpty(board, *cage.squares[0]) &&
-            PlaceValue(board, *cage.squares[0], cage.target, step)) {
-            return true;
-        }
-    }
-    return false;
+    // Reads the rule, target and one square of the cage.
+    return ScanCages(board, FRUITLESS_SINGLE_SQUARE_CAGE, [&](const Cage& cage) {
+        return cage.rule == CAGE_RULE_EQUALS && cage.squares.size() == 1 && IsEmpty(board, *cage.squares[0]) &&
+               PlaceValue(board, *cage.squares[0], cage.target, step);
+    });
 }
 
 bool SimpleBoardSolver::StepOnlyCandidateLeft(Board& board, StepResult& step)
 {
-    for (const Square& square : board.GetSquares()) {
+    const std::vector<Square>& squares = board.GetSquares();
+    for (size_t index = m_view.NextSingleCandidate(0); index < squares.size();
+         index = m_view.NextSingleCandidate(index + 1)) {
+        const Square& square = squares[index];
         const uint16_t candidates = Present(board, square);
         const bool isSingle = candidates != 0 && (candidates & (candidates - 1u)) == 0;
         if (isSingle && PlaceValue(board, square, LowestCandidate(candidates), step)) {
@@ -144,12 +145,14 @@ bool SimpleBoardSolver::RemoveParityCandidates(Board& board, int rule, bool remo
     // Bit c stands for value c + 1: odd values sit at the even bits.
     const unsigned allCandidates = (1u << board.GetSize()) - 1u;
     const unsigned parityBits = allCandidates & (removeOdd ? 0x5555u : 0xAAAAu);
-    for (const Cage& cage : board.GetCages()) {
+    // Reads the rule and squares of the cage (on hidden-cage boards, its
+    // painted ones).
+    const FruitlessSlot slot = removeOdd ? FRUITLESS_ODD_IN_EVEN_CAGE : FRUITLESS_EVEN_IN_ODD_CAGE;
+    return ScanCages(board, slot, [&](const Cage& cage) {
         if (cage.rule != rule || IsFilled(board, cage)) {
-            continue;
+            return false;
         }
-        std::vector<Square*> painted;
-        for (const Square* square : GetSquaresForElimination(board, cage, painted)) {
+        for (const Square* square : GetSquaresForElimination(board, cage, m_paintedScratch)) {
             // The candidates of the parity to remove, the lowest first.
             for (unsigned open = Present(board, *square) & parityBits; open != 0; open &= open - 1) {
                 if (RemoveCandidate(board, *square, LowestCandidate(open), step)) {
@@ -157,8 +160,8 @@ bool SimpleBoardSolver::RemoveParityCandidates(Board& board, int rule, bool remo
                 }
             }
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool SimpleBoardSolver::StepOddInEvenCage(Board& board, StepResult& step)
@@ -203,13 +206,15 @@ const std::vector<uint8_t>& SimpleBoardSolver::WorkOutComparedNeighbours(const B
 }
 
 template <typename Examine>
-bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, Examine&& examine)
+bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, FruitlessSlot slot, Examine&& examine)
 {
-    const std::vector<Cage>& cages = board.GetCages();
-    for (size_t position = 0; position < cages.size(); ++position) {
-        const Cage& cage = cages[position];
+    // Reads the cage's squares, their answers and compared neighbours (the
+    // squares next to them in the same answer cage), and its paint measures.
+    const Cage* const first = board.GetCages().data();
+    return ScanCages(board, slot, [&](const Cage& cage) {
+        const size_t position = static_cast<size_t>(&cage - first);
         if (cage.rule != CAGE_RULE_COMPARISONS || !IsPaintComplete(board, cage) || IsFilled(board, cage)) {
-            continue;
+            return false;
         }
         const std::vector<uint8_t>& compared = GetComparedNeighbours(board, cage, position);
         for (size_t i = 0; i < cage.squares.size(); ++i) {
@@ -217,14 +222,14 @@ bool SimpleBoardSolver::ForEachOpenComparisonSquare(Board& board, Examine&& exam
                 return true;
             }
         }
-    }
-    return false;
+        return false;
+    });
 }
 
 bool SimpleBoardSolver::StepLowerCageNoMax(Board& board, StepResult& step)
 {
     const int maxValue = static_cast<int>(board.GetSize());
-    return ForEachOpenComparisonSquare(board, [&](const Square& square, unsigned compared) {
+    return ForEachOpenComparisonSquare(board, FRUITLESS_LOWER_CAGE_NO_MAX, [&](const Square& square, unsigned compared) {
         return (compared & GREATER_NEIGHBOURS) != 0 && HasCandidate(board, square, maxValue) &&
                RemoveCandidate(board, square, maxValue, step);
     });
@@ -232,7 +237,7 @@ bool SimpleBoardSolver::StepLowerCageNoMax(Board& board, StepResult& step)
 
 bool SimpleBoardSolver::StepHigherCageNoMin(Board& board, StepResult& step)
 {
-    return ForEachOpenComparisonSquare(board, [&](const Square& square, unsigned compared) {
+    return ForEachOpenComparisonSquare(board, FRUITLESS_HIGHER_CAGE_NO_MIN, [&](const Square& square, unsigned compared) {
         return (compared >> SMALLER_SHIFT) != 0 && HasCandidate(board, square, 1) &&
                RemoveCandidate(board, square, 1, step);
     });
@@ -241,7 +246,8 @@ bool SimpleBoardSolver::StepHigherCageNoMin(Board& board, StepResult& step)
 bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& step)
 {
     const int belowMax = static_cast<int>(board.GetSize()) - 1;
-    return ForEachOpenComparisonSquare(board, [&](const Square& square, unsigned compared) {
+    return ForEachOpenComparisonSquare(board, FRUITLESS_BELOW_LOWEST_OF_LOWER_CAGE,
+                                       [&](const Square& square, unsigned compared) {
         const unsigned smaller = compared >> SMALLER_SHIFT;
         if (smaller == 0 || !IsEmpty(board, square)) {
             return false;
@@ -266,7 +272,8 @@ bool SimpleBoardSolver::StepBelowLowestOfLowerCage(Board& board, StepResult& ste
 
 bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& step)
 {
-    return ForEachOpenComparisonSquare(board, [&](const Square& square, unsigned compared) {
+    return ForEachOpenComparisonSquare(board, FRUITLESS_ABOVE_HIGHEST_OF_HIGHER_CAGE,
+                                       [&](const Square& square, unsigned compared) {
         const unsigned greater = compared & GREATER_NEIGHBOURS;
         if (greater == 0 || !IsEmpty(board, square)) {
             return false;
@@ -290,27 +297,16 @@ bool SimpleBoardSolver::StepAboveHighestOfHigherCage(Board& board, StepResult& s
 bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
 {
     const unsigned size = board.GetSize();
-    // Per line, the values open in exactly one of its squares: a value
-    // seen a second time moves from once to twice.
-    std::array<unsigned, MAX_BOARD_SIZE> rowOnce{};
-    std::array<unsigned, MAX_BOARD_SIZE> columnOnce{};
-    std::array<unsigned, MAX_BOARD_SIZE> columnTwice{};
-    unsigned anyOnce = 0;
-    for (unsigned y = 0; y < size; ++y) {
-        unsigned rowTwice = 0;
-        for (unsigned x = 0; x < size; ++x) {
-            const unsigned candidates = PresentAt(board, x, y);
-            rowTwice |= rowOnce[y] & candidates;
-            rowOnce[y] |= candidates;
-            columnTwice[x] |= columnOnce[x] & candidates;
-            columnOnce[x] |= candidates;
-        }
-        rowOnce[y] &= ~rowTwice;
-        anyOnce |= rowOnce[y];
+    // Per line, the values open in exactly one of its squares. The view
+    // keeps each line's until the line changes.
+    std::array<unsigned, 2 * MAX_BOARD_SIZE> found{};
+    if (!m_view.isTaken) {
+        FindValuesOpenOnce(size, [&](unsigned x, unsigned y) { return PresentAt(board, x, y); }, found);
     }
-    for (unsigned x = 0; x < size; ++x) {
-        columnOnce[x] &= ~columnTwice[x];
-        anyOnce |= columnOnce[x];
+    const std::array<unsigned, 2 * MAX_BOARD_SIZE>& once = m_view.isTaken ? m_view.GetValuesOpenOnce() : found;
+    unsigned anyOnce = 0;
+    for (const unsigned values : once) {
+        anyOnce |= values;
     }
     if (anyOnce == 0) {
         return false;
@@ -330,11 +326,13 @@ bool SimpleBoardSolver::StepOnlyLocationForValue(Board& board, StepResult& step)
             continue;
         }
         for (unsigned line = 0; line < size; ++line) {
-            if ((rowOnce[line] & bit) != 0 && PlaceValue(board, findLocation(value, line, true), value, step)) {
+            if ((once[StepView::LineOfRow(line)] & bit) != 0 &&
+                PlaceValue(board, findLocation(value, line, true), value, step)) {
                 step.move.rowIndex = static_cast<int>(line);
                 return true;
             }
-            if ((columnOnce[line] & bit) != 0 && PlaceValue(board, findLocation(value, line, false), value, step)) {
+            if ((once[StepView::LineOfColumn(line)] & bit) != 0 &&
+                PlaceValue(board, findLocation(value, line, false), value, step)) {
                 step.move.columnIndex = static_cast<int>(line);
                 return true;
             }
@@ -390,26 +388,24 @@ bool SimpleBoardSolver::StepCombinationElsewhere(Board& board, StepResult& step)
 
     for (unsigned i = 0; i < size; ++i) {
         for (const bool isColumn : {true, false}) {
+            // What a line gives depends on its candidates alone (an open
+            // candidate can always be removed).
+            const size_t line = isColumn ? StepView::LineOfColumn(i) : StepView::LineOfRow(i);
+            if (m_view.NextToScan(FRUITLESS_COMBINATION_ELSEWHERE, line) != line) {
+                continue;
+            }
             countsSeen = 0;
             for (unsigned k = 0; k < size; ++k) {
                 candidates[k] = isColumn ? PresentAt(board, i, k) : PresentAt(board, k, i);
                 counts[k] = static_cast<unsigned>(CountCandidates(candidates[k]));
                 countsSeen |= 1u << counts[k];
             }
-            // What a line gives depends on its candidates alone (an open
-            // candidate can always be removed): a line that gave nothing
-            // gives nothing again until they change.
-            FruitlessLine& fruitless = m_fruitlessLines[(isColumn ? MAX_BOARD_SIZE : 0) + i];
-            if (fruitless.size == size && fruitless.candidates == candidates) {
-                continue;
-            }
             if (const int subsetSize = removeOutsideSubset(i, isColumn)) {
                 step.move.numCandidatesInvolved = subsetSize;
                 (isColumn ? step.move.columnIndex : step.move.rowIndex) = static_cast<int>(i);
                 return true;
             }
-            fruitless.size = size;
-            fruitless.candidates = candidates;
+            m_view.MarkFruitless(FRUITLESS_COMBINATION_ELSEWHERE, line);
         }
     }
     return false;
