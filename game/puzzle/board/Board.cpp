@@ -121,6 +121,7 @@ void Board::ClearCages()
 {
     m_cages.clear();
     m_cageMarks.clear();
+    m_hasCagesOfSquares = false;
     m_cageValueMasks.clear();
     m_hiddenCages.clear();
     for (Square& square : m_squares) {

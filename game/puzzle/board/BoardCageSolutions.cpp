@@ -22,14 +22,78 @@ void Board::UpdateCageSolutions()
         // changes a few squares, and only their cages are weighed again.
         SquareMask changed;
         ReadSquareValues(changed);
-        m_cageMarks.resize(m_cages.size());
-        for (size_t i = 0; i < m_cages.size(); ++i) {
-            UpdateVisibleCageSolutions(m_cages[i], m_markedSquareValues, changed, isInSync, m_cageMarks[i]);
+        if (isInSync && AreCageMarksKept()) {
+            // Every other cage is untouched and the progress holds its marks.
+            SquareMask owners;
+            changed.ForEach([&](int index) {
+                const SquareMask& ownersOfSquare = m_cagesOfSquare[static_cast<size_t>(index)];
+                owners.low |= ownersOfSquare.low;
+                owners.high |= ownersOfSquare.high;
+            });
+            owners.ForEach([&](int position) {
+                const size_t i = static_cast<size_t>(position);
+                UpdateVisibleCageSolutions(m_cages[i], m_markedSquareValues, changed, true, m_cageMarks[i]);
+            });
+        } else {
+            m_cageMarks.resize(m_cages.size());
+            for (size_t i = 0; i < m_cages.size(); ++i) {
+                UpdateVisibleCageSolutions(m_cages[i], m_markedSquareValues, changed, isInSync, m_cageMarks[i]);
+            }
+            MapCagesOfSquares();
         }
     }
     m_marksProgress = m_progress;
     m_marksRevision = m_progress->GetAutoSolutionsRevision();
     m_marksWereHidden = isHidden;
+}
+
+Board::CageKey Board::KeyOf(const Cage& cage)
+{
+    // A cage without solutions is never weighed nor written: only gaining
+    // solutions matters.
+    if (cage.solutions.empty()) {
+        return CageKey{};
+    }
+    return CageKey{cage.squares.data(), cage.squares.size(), cage.solutionsStamp, cage.solutions.size(), cage.index};
+}
+
+bool Board::AreCageMarksKept() const
+{
+    const size_t numCages = m_cages.size();
+    if (!m_hasCagesOfSquares || m_cageKeys.size() != numCages) {
+        return false;
+    }
+    const Cage* cages = m_cages.data();
+    const CageKey* keys = m_cageKeys.data();
+    for (size_t i = 0; i < numCages; ++i) {
+        if (!(KeyOf(cages[i]) == keys[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Board::MapCagesOfSquares()
+{
+    const size_t numCages = m_cages.size();
+    m_hasCagesOfSquares = numCages <= MAX_MAPPED_CAGES;
+    m_cageKeys.clear();
+    if (!m_hasCagesOfSquares) {
+        return;
+    }
+    m_cagesOfSquare.fill(SquareMask());
+    for (size_t i = 0; i < numCages; ++i) {
+        const Cage& cage = m_cages[i];
+        const CageMarks& marks = m_cageMarks[i];
+        // Marks never weighed (stamp 0) or written under another index do
+        // not count as kept: such a cage gets a key no cage matches.
+        const bool isKept = marks.solutionsStamp != 0 && marks.writtenCageIndex == cage.index;
+        m_cageKeys.push_back(cage.solutions.empty() ? CageKey{} : isKept ? KeyOf(cage) : CageKey{nullptr, 0, 0, 0, -2});
+        if (!cage.solutions.empty()) {
+            marks.members.ForEach(
+                [&](int index) { m_cagesOfSquare[static_cast<size_t>(index)].Add(static_cast<int>(i)); });
+        }
+    }
 }
 
 void Board::ReadSquareValues(SquareMask& outChanged)
@@ -43,19 +107,31 @@ void Board::ReadSquareValues(SquareMask& outChanged)
         }
     };
     const BoardProgress& progress = *m_progress;
+    const auto storeAt = [&](size_t index) {
+        const ValueMask placed = PlacedValueBit(progress.GetValueAt(index));
+        store(index, placed, AvailableValueBits(placed, progress.GetEliminationsAt(index), m_puzzleSize, m_puzzleSize));
+    };
     if (progress.GetSize() != m_puzzleSize) {
         for (const Square& square : m_squares) {
             store(square.y * m_puzzleSize + square.x, GetPlacedValueBit(progress, square),
                   GetAvailableValueBits(progress, square, m_puzzleSize));
         }
+        m_valuesRevision = 0;
+        m_hasMarkedSquareValues = true;
+        return;
+    }
+    // The values kept were read at m_valuesRevision: only the squares the
+    // journal names since can differ.
+    SquareMask written;
+    if (m_hasMarkedSquareValues && m_valuesRevision != 0 && progress.CollectChangedSquares(m_valuesRevision, written)) {
+        written.ForEach([&](int index) { storeAt(static_cast<size_t>(index)); });
     } else {
         // By index: the squares are row-major, as the progress's are.
         for (size_t index = 0; index < m_squares.size(); ++index) {
-            const ValueMask placed = PlacedValueBit(progress.GetValueAt(index));
-            store(index, placed,
-                  AvailableValueBits(placed, progress.GetEliminationsAt(index), m_puzzleSize, m_puzzleSize));
+            storeAt(index);
         }
     }
+    m_valuesRevision = progress.GetSquaresRevision();
     m_hasMarkedSquareValues = true;
 }
 
