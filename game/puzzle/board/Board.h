@@ -367,6 +367,14 @@ private:
     static CageKey KeyOf(const Cage& cage);
     void MapCagesOfSquares();
     void UpdateHiddenCageSolutions(bool isInSync);
+    // Brings m_hiddenSquares up to the progress and the squares' cages,
+    // adding the squares whose state it changed.
+    void ReadHiddenSquares(SquareMask& outChanged);
+    // Marks each shape the painting still allows as in use, and returns the
+    // solutions (bit i for solution i) that no such shape could hold.
+    uint64_t WeighShapes(Cage& cage, const std::vector<ValueMask>& masks);
+    // What the squares of a shape of count squares say about its values.
+    SquareGroupValues SummarizeShape(const SquareMask& shape, int count) const;
     // The progress can be read by square index for the joins: it has the
     // board's size, and the board hides its cages.
     bool CanReadJoinsByIndex() const;
@@ -434,6 +442,14 @@ private:
     };
     std::array<HiddenSquareState, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_hiddenSquares{};
     bool m_hasHiddenSquares = false;
+    // The progress's squares revision m_hiddenSquares were read at (0: read
+    // them all).
+    uint64_t m_hiddenRevision = 0;
+    SquareMask m_paintedSquares; // those of m_hiddenSquares with a colour
+    std::vector<bool> m_collectedSolutions; // WeighShapes's scratch
+    // The squares of each row and of each column.
+    std::array<SquareMask, MAX_BOARD_SIZE> m_rowSquares{};
+    std::array<SquareMask, MAX_BOARD_SIZE> m_columnSquares{};
     std::vector<HiddenCageState> m_hiddenCages; // by position in m_cages
     mutable CageValueMasks m_scratchValueMasks;
     // The square values the visible cages' marks were last brought up to.
