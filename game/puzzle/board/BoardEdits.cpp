@@ -242,22 +242,21 @@ void Board::RecomputeAutoEliminations()
         dirtyRows.fill(true);
         dirtyColumns.fill(true);
     }
+    // A line whose values changed: its values again, and every square of it.
+    const auto refreshLine = [&](size_t first, size_t step, unsigned& outLineValues) {
+        outLineValues = 0;
+        for (size_t i = 0; i < size; ++i) {
+            const size_t square = first + i * step;
+            outLineValues |= LineValueBit(m_autoValues[square]);
+            recompute.Add(static_cast<int>(square));
+        }
+    };
     for (unsigned line = 0; line < size; ++line) {
         if (dirtyRows[line]) {
-            unsigned rowValues = 0;
-            for (unsigned i = 0; i < size; ++i) {
-                rowValues |= LineValueBit(m_autoValues[line * size + i]);
-                recompute.Add(static_cast<int>(line * size + i));
-            }
-            m_autoRowValues[line] = rowValues;
+            refreshLine(line * size, 1, m_autoRowValues[line]);
         }
         if (dirtyColumns[line]) {
-            unsigned columnValues = 0;
-            for (unsigned i = 0; i < size; ++i) {
-                columnValues |= LineValueBit(m_autoValues[i * size + line]);
-                recompute.Add(static_cast<int>(i * size + line));
-            }
-            m_autoColumnValues[line] = columnValues;
+            refreshLine(line, size, m_autoColumnValues[line]);
         }
     }
     const unsigned allCandidates = (1u << size) - 1u;

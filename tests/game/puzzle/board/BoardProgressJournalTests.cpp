@@ -28,16 +28,17 @@ std::vector<CageSpec> Cages()
     };
 }
 
-std::string Capture(const Board& board)
+// What the board works out: each square's automatic eliminations and each
+// cage's ruled-out solutions.
+std::string DerivedState(const Board& board)
 {
     const BoardProgress& progress = *board.GetProgress();
     std::string state;
     for (const Square& square : board.GetSquares()) {
-        state += Stringf("%u %d %x %x|", progress.GetValue(square), progress.GetColorIndex(square),
-                         progress.GetPlayerEliminations(square), progress.GetAutoEliminations(square));
+        state += Stringf("%x ", progress.GetAutoEliminations(square));
     }
     for (const Cage& cage : board.GetCages()) {
-        state += Stringf("%llx|", static_cast<unsigned long long>(progress.GetEliminatedSolutions(cage.index)));
+        state += Stringf("|%llx", static_cast<unsigned long long>(progress.GetEliminatedSolutions(cage.index)));
     }
     return state;
 }
@@ -179,7 +180,7 @@ TEST(BoardProgressJournalTest, DerivedStateMatchesAFreshBoardWhateverHappenedToT
             const auto copy = boards.main.Progress().Clone();
             Play fresh(attributes, 2);
             fresh.Attach(*copy);
-            EXPECT_EQ(Capture(boards.main.play.board), Capture(fresh.play.board));
+            EXPECT_EQ(DerivedState(boards.main.play.board), DerivedState(fresh.play.board));
         }
     }
 }
