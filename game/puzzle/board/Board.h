@@ -355,14 +355,9 @@ private:
     struct CageKey {
         Square* const* squaresData = nullptr;
         size_t numSquares = 0;
-        unsigned solutionsStamp = 0;
         size_t numSolutions = 0;
+        unsigned solutionsStamp = 0;
         int index = -1;
-        bool operator==(const CageKey& other) const
-        {
-            return squaresData == other.squaresData && numSquares == other.numSquares &&
-                   solutionsStamp == other.solutionsStamp && numSolutions == other.numSolutions && index == other.index;
-        }
     };
     static CageKey KeyOf(const Cage& cage);
     void MapCagesOfSquares();

@@ -4,6 +4,7 @@
 #include "game/puzzle/board/SolutionFit.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace Pemberquill {
 
@@ -49,12 +50,7 @@ void Board::UpdateCageSolutions()
 
 Board::CageKey Board::KeyOf(const Cage& cage)
 {
-    // A cage without solutions is never weighed nor written: only gaining
-    // solutions matters.
-    if (cage.solutions.empty()) {
-        return CageKey{};
-    }
-    return CageKey{cage.squares.data(), cage.squares.size(), cage.solutionsStamp, cage.solutions.size(), cage.index};
+    return CageKey{cage.squares.data(), cage.squares.size(), cage.solutions.size(), cage.solutionsStamp, cage.index};
 }
 
 bool Board::AreCageMarksKept() const
@@ -63,14 +59,19 @@ bool Board::AreCageMarksKept() const
     if (!m_hasCagesOfSquares || m_cageKeys.size() != numCages) {
         return false;
     }
+    // Asked after every edit: every key is compared, without a branch per
+    // field.
     const Cage* cages = m_cages.data();
     const CageKey* keys = m_cageKeys.data();
+    uintptr_t differences = 0;
     for (size_t i = 0; i < numCages; ++i) {
-        if (!(KeyOf(cages[i]) == keys[i])) {
-            return false;
-        }
+        const CageKey key = KeyOf(cages[i]);
+        differences |= (reinterpret_cast<uintptr_t>(key.squaresData) ^ reinterpret_cast<uintptr_t>(keys[i].squaresData)) |
+                       (key.numSquares ^ keys[i].numSquares) | (key.numSolutions ^ keys[i].numSolutions) |
+                       (key.solutionsStamp ^ keys[i].solutionsStamp) |
+                       static_cast<unsigned>(key.index ^ keys[i].index);
     }
-    return true;
+    return differences == 0;
 }
 
 void Board::MapCagesOfSquares()
@@ -85,14 +86,17 @@ void Board::MapCagesOfSquares()
     for (size_t i = 0; i < numCages; ++i) {
         const Cage& cage = m_cages[i];
         const CageMarks& marks = m_cageMarks[i];
+        if (cage.solutions.empty()) {
+            // Never weighed nor written; it only matters once it changes.
+            m_cageKeys.push_back(KeyOf(cage));
+            continue;
+        }
         // Marks never weighed (stamp 0) or written under another index do
         // not count as kept: such a cage gets a key no cage matches.
         const bool isKept = marks.solutionsStamp != 0 && marks.writtenCageIndex == cage.index;
-        m_cageKeys.push_back(cage.solutions.empty() ? CageKey{} : isKept ? KeyOf(cage) : CageKey{nullptr, 0, 0, 0, -2});
-        if (!cage.solutions.empty()) {
-            marks.members.ForEach(
-                [&](int index) { m_cagesOfSquare[static_cast<size_t>(index)].Add(static_cast<int>(i)); });
-        }
+        m_cageKeys.push_back(isKept ? KeyOf(cage) : CageKey{nullptr, 0, SIZE_MAX, 0, -1});
+        marks.members.ForEach(
+            [&](int index) { m_cagesOfSquare[static_cast<size_t>(index)].Add(static_cast<int>(i)); });
     }
 }
 
