@@ -301,7 +301,8 @@ private:
     // Null when (x, y) lies outside the board.
     const Square* FindSquare(int x, int y) const;
     bool HasMoveTarget(const BoardMove& move) const;
-    // Today's rebuild square by square, for a progress of another size.
+    // The whole rebuild by square coordinates, for a progress of another
+    // size: its squares past the board's are cleared.
     void RecomputeAutoEliminationsBySquare(bool eliminateInLines);
     // Applies move in the direction of the edit (forward) or back.
     void ReplayMove(const BoardMove& move, bool forward);

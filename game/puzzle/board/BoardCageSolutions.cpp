@@ -66,10 +66,10 @@ bool Board::AreCageMarksKept() const
     uintptr_t differences = 0;
     for (size_t i = 0; i < numCages; ++i) {
         const CageKey key = KeyOf(cages[i]);
-        differences |= (reinterpret_cast<uintptr_t>(key.squaresData) ^ reinterpret_cast<uintptr_t>(keys[i].squaresData)) |
-                       (key.numSquares ^ keys[i].numSquares) | (key.numSolutions ^ keys[i].numSolutions) |
-                       (key.solutionsStamp ^ keys[i].solutionsStamp) |
-                       static_cast<unsigned>(key.index ^ keys[i].index);
+        const CageKey& kept = keys[i];
+        differences |= (reinterpret_cast<uintptr_t>(key.squaresData) ^ reinterpret_cast<uintptr_t>(kept.squaresData)) |
+                       (key.numSquares ^ kept.numSquares) | (key.numSolutions ^ kept.numSolutions) |
+                       (key.solutionsStamp ^ kept.solutionsStamp) | static_cast<unsigned>(key.index ^ kept.index);
     }
     return differences == 0;
 }

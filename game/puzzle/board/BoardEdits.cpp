@@ -264,8 +264,9 @@ void Board::RecomputeAutoEliminations()
         const size_t square = static_cast<size_t>(index);
         const size_t y = square / size;
         const size_t x = square - y * size;
-        const unsigned eliminated = AutoEliminationsFor(m_autoValues[square], m_autoRowValues[y] | m_autoColumnValues[x],
-                                                        allCandidates, eliminateInLines);
+        const unsigned lineValues = m_autoRowValues[y] | m_autoColumnValues[x];
+        const unsigned eliminated =
+            AutoEliminationsFor(m_autoValues[square], lineValues, allCandidates, eliminateInLines);
         progress.SetAutoEliminationsAt(square, static_cast<uint16_t>(eliminated));
     });
     m_autoInLines = eliminateInLines;
@@ -285,8 +286,9 @@ void Board::RecomputeAutoEliminationsBySquare(bool eliminateInLines)
     }
     const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
     for (const Square& square : m_squares) {
-        const unsigned eliminated = AutoEliminationsFor(progress.GetValue(square), rowValues[square.y] | columnValues[square.x],
-                                                        allCandidates, eliminateInLines);
+        const unsigned lineValues = rowValues[square.y] | columnValues[square.x];
+        const unsigned eliminated =
+            AutoEliminationsFor(progress.GetValue(square), lineValues, allCandidates, eliminateInLines);
         if (eliminated != 0) {
             progress.SetAutoEliminations(square, static_cast<uint16_t>(eliminated));
         }

@@ -176,7 +176,6 @@ public:
     // progress's size stay clear.
     void SetAutoEliminations(const Square& square, uint16_t eliminations);
     // The same by row-major index (below size * size).
-    uint16_t GetAutoEliminationsAt(size_t index) const { return m_autoEliminations[index]; }
     void SetAutoEliminationsAt(size_t index, uint16_t eliminations);
 
     // --- Square-change journal ---
