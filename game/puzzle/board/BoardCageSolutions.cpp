@@ -24,7 +24,9 @@ void Board::UpdateCageSolutions()
         SquareMask changed;
         ReadSquareValues(changed);
         if (isInSync && AreCageMarksKept()) {
-            // Every other cage is untouched and the progress holds its marks.
+            // Only the cages reading a changed square are weighed (bit p for
+            // position p): every other cage is untouched and the progress
+            // still holds its marks.
             SquareMask owners;
             changed.ForEach([&](int index) {
                 const SquareMask& ownersOfSquare = m_cagesOfSquare[static_cast<size_t>(index)];
