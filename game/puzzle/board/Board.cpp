@@ -24,6 +24,8 @@ Board::Board(unsigned size, unsigned boardIndex, Clock* parentClock, unsigned se
             square.y = y;
             square.bounds = ComputeBoundsForSquare(x, y);
             m_squares.push_back(square);
+            m_rowSquares[y].Add(static_cast<int>(y * size + x));
+            m_columnSquares[x].Add(static_cast<int>(y * size + x));
         }
     }
 }
@@ -74,8 +76,20 @@ const Cage* Board::GetCageFromSquare(unsigned x, unsigned y) const
 
 bool Board::CanPlaceSolutionValue(unsigned x, unsigned y, unsigned value) const
 {
-    for (unsigned i = 0; i < m_puzzleSize; ++i) {
-        if (GetSquare(x, i).solutionValue == value || GetSquare(i, y).solutionValue == value) {
+    // The generator asks this for every draw: the squares are read by index,
+    // with the checks GetSquare would make, in the order it would make them.
+    if (x >= m_puzzleSize) {
+        RaiseSquareOutside(x, 0);
+    }
+    const size_t size = m_puzzleSize;
+    for (size_t i = 0; i < size; ++i) {
+        if (m_squares[i * size + x].solutionValue == value) {
+            return false;
+        }
+        if (y >= m_puzzleSize) {
+            RaiseSquareOutside(static_cast<unsigned>(i), y);
+        }
+        if (m_squares[y * size + i].solutionValue == value) {
             return false;
         }
     }
@@ -121,6 +135,7 @@ void Board::ClearCages()
 {
     m_cages.clear();
     m_cageMarks.clear();
+    m_hasCagesOfSquares = false;
     m_cageValueMasks.clear();
     m_hiddenCages.clear();
     for (Square& square : m_squares) {

@@ -301,8 +301,20 @@ private:
     // Null when (x, y) lies outside the board.
     const Square* FindSquare(int x, int y) const;
     bool HasMoveTarget(const BoardMove& move) const;
+    // The whole rebuild by square coordinates, for a progress of another
+    // size: its squares past the board's are cleared.
+    void RecomputeAutoEliminationsBySquare(bool eliminateInLines);
     // Applies move in the direction of the edit (forward) or back.
     void ReplayMove(const BoardMove& move, bool forward);
+    // What the automatic eliminations were last written from: the progress's
+    // squares revision right after (0: nothing kept), the line setting, each
+    // square's value by row-major index, and each row's and column's values
+    // (bit v - 1 for value v). The journal names the squares written since.
+    uint64_t m_autoRevision = 0;
+    bool m_autoInLines = false;
+    std::array<uint8_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_autoValues{};
+    std::array<unsigned, MAX_BOARD_SIZE> m_autoRowValues{};
+    std::array<unsigned, MAX_BOARD_SIZE> m_autoColumnValues{};
     // What the automatic marks of a visible cage were last computed from,
     // and the marks: the same solution list, values and candidates give the
     // same marks, so a cage that no edit touched is not weighed again.
@@ -336,7 +348,29 @@ private:
     // Works the marks out again unless the group the cage's squares form is
     // the one they were worked out for.
     void WeighVisibleCageSolutions(const Cage& cage, const SquareValues& values, CageMarks& marks);
+    // Each cage with solutions still has the list, solutions and index its
+    // marks were worked out for and written under, and m_cagesOfSquare was
+    // built from those lists.
+    bool AreCageMarksKept() const;
+    // What the marks of a cage are kept under: its list, solutions and index.
+    struct CageKey {
+        Square* const* squaresData = nullptr;
+        size_t numSquares = 0;
+        size_t numSolutions = 0;
+        unsigned solutionsStamp = 0;
+        int index = -1;
+    };
+    static CageKey KeyOf(const Cage& cage);
+    void MapCagesOfSquares();
     void UpdateHiddenCageSolutions(bool isInSync);
+    // Brings m_hiddenSquares up to the progress and the squares' cages,
+    // adding the squares whose state it changed.
+    void ReadHiddenSquares(SquareMask& outChanged);
+    // Marks each shape the painting still allows as in use, and returns the
+    // solutions (bit i for solution i) that no such shape could hold.
+    uint64_t WeighShapes(Cage& cage, const std::vector<ValueMask>& masks);
+    // What the squares of a shape of count squares say about its values.
+    SquareGroupValues SummarizeShape(const SquareMask& shape, int count) const;
     // The progress can be read by square index for the joins: it has the
     // board's size, and the board hides its cages.
     bool CanReadJoinsByIndex() const;
@@ -352,6 +386,12 @@ private:
     unsigned m_puzzleSize;
     std::vector<Cage> m_cages;
     std::vector<CageMarks> m_cageMarks; // by position in m_cages
+    // By row-major square index, the positions in m_cages (bit p for
+    // position p) of the cages with solutions whose marks read the square.
+    static constexpr size_t MAX_MAPPED_CAGES = 128;
+    std::array<SquareMask, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_cagesOfSquare{};
+    bool m_hasCagesOfSquares = false;
+    std::vector<CageKey> m_cageKeys; // by position in m_cages, as m_cagesOfSquare was built
     // The progress the marks were last written to, its revision then, and
     // whether they were the hidden-cage marks.
     const BoardProgress* m_marksProgress = nullptr;
@@ -398,11 +438,21 @@ private:
     };
     std::array<HiddenSquareState, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_hiddenSquares{};
     bool m_hasHiddenSquares = false;
+    // The progress's squares revision m_hiddenSquares were read at (0: read
+    // them all).
+    uint64_t m_hiddenRevision = 0;
+    SquareMask m_paintedSquares; // those of m_hiddenSquares with a colour
+    std::vector<bool> m_collectedSolutions; // WeighShapes's scratch
+    // The squares of each row and of each column.
+    std::array<SquareMask, MAX_BOARD_SIZE> m_rowSquares{};
+    std::array<SquareMask, MAX_BOARD_SIZE> m_columnSquares{};
     std::vector<HiddenCageState> m_hiddenCages; // by position in m_cages
     mutable CageValueMasks m_scratchValueMasks;
     // The square values the visible cages' marks were last brought up to.
     SquareValues m_markedSquareValues;
     bool m_hasMarkedSquareValues = false;
+    // The progress's squares revision they were read at (0: read them all).
+    uint64_t m_valuesRevision = 0;
     std::vector<Square> m_squares; // row-major; never resized, so square addresses stay valid
     unsigned m_seed;
     int m_boardType = 0;

@@ -4,6 +4,7 @@
 #include "game/puzzle/board/SolutionFit.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace Pemberquill {
 
@@ -22,14 +23,83 @@ void Board::UpdateCageSolutions()
         // changes a few squares, and only their cages are weighed again.
         SquareMask changed;
         ReadSquareValues(changed);
-        m_cageMarks.resize(m_cages.size());
-        for (size_t i = 0; i < m_cages.size(); ++i) {
-            UpdateVisibleCageSolutions(m_cages[i], m_markedSquareValues, changed, isInSync, m_cageMarks[i]);
+        if (isInSync && AreCageMarksKept()) {
+            // Only the cages reading a changed square are weighed (bit p for
+            // position p): every other cage is untouched and the progress
+            // still holds its marks.
+            SquareMask owners;
+            changed.ForEach([&](int index) {
+                const SquareMask& ownersOfSquare = m_cagesOfSquare[static_cast<size_t>(index)];
+                owners.low |= ownersOfSquare.low;
+                owners.high |= ownersOfSquare.high;
+            });
+            owners.ForEach([&](int position) {
+                const size_t i = static_cast<size_t>(position);
+                UpdateVisibleCageSolutions(m_cages[i], m_markedSquareValues, changed, true, m_cageMarks[i]);
+            });
+        } else {
+            m_cageMarks.resize(m_cages.size());
+            for (size_t i = 0; i < m_cages.size(); ++i) {
+                UpdateVisibleCageSolutions(m_cages[i], m_markedSquareValues, changed, isInSync, m_cageMarks[i]);
+            }
+            MapCagesOfSquares();
         }
     }
     m_marksProgress = m_progress;
     m_marksRevision = m_progress->GetAutoSolutionsRevision();
     m_marksWereHidden = isHidden;
+}
+
+Board::CageKey Board::KeyOf(const Cage& cage)
+{
+    return CageKey{cage.squares.data(), cage.squares.size(), cage.solutions.size(), cage.solutionsStamp, cage.index};
+}
+
+bool Board::AreCageMarksKept() const
+{
+    const size_t numCages = m_cages.size();
+    if (!m_hasCagesOfSquares || m_cageKeys.size() != numCages) {
+        return false;
+    }
+    // Asked after every edit: every key is compared, without a branch per
+    // field.
+    const Cage* cages = m_cages.data();
+    const CageKey* keys = m_cageKeys.data();
+    uintptr_t differences = 0;
+    for (size_t i = 0; i < numCages; ++i) {
+        const CageKey key = KeyOf(cages[i]);
+        const CageKey& kept = keys[i];
+        differences |= (reinterpret_cast<uintptr_t>(key.squaresData) ^ reinterpret_cast<uintptr_t>(kept.squaresData)) |
+                       (key.numSquares ^ kept.numSquares) | (key.numSolutions ^ kept.numSolutions) |
+                       (key.solutionsStamp ^ kept.solutionsStamp) | static_cast<unsigned>(key.index ^ kept.index);
+    }
+    return differences == 0;
+}
+
+void Board::MapCagesOfSquares()
+{
+    const size_t numCages = m_cages.size();
+    m_hasCagesOfSquares = numCages <= MAX_MAPPED_CAGES;
+    m_cageKeys.clear();
+    if (!m_hasCagesOfSquares) {
+        return;
+    }
+    m_cagesOfSquare.fill(SquareMask());
+    for (size_t i = 0; i < numCages; ++i) {
+        const Cage& cage = m_cages[i];
+        const CageMarks& marks = m_cageMarks[i];
+        if (cage.solutions.empty()) {
+            // Never weighed nor written; it only matters once it changes.
+            m_cageKeys.push_back(KeyOf(cage));
+            continue;
+        }
+        // Marks never weighed (stamp 0) or written under another index do
+        // not count as kept: such a cage gets a key no cage matches.
+        const bool isKept = marks.solutionsStamp != 0 && marks.writtenCageIndex == cage.index;
+        m_cageKeys.push_back(isKept ? KeyOf(cage) : CageKey{nullptr, 0, SIZE_MAX, 0, -1});
+        marks.members.ForEach(
+            [&](int index) { m_cagesOfSquare[static_cast<size_t>(index)].Add(static_cast<int>(i)); });
+    }
 }
 
 void Board::ReadSquareValues(SquareMask& outChanged)
@@ -43,19 +113,31 @@ void Board::ReadSquareValues(SquareMask& outChanged)
         }
     };
     const BoardProgress& progress = *m_progress;
+    const auto storeAt = [&](size_t index) {
+        const ValueMask placed = PlacedValueBit(progress.GetValueAt(index));
+        store(index, placed, AvailableValueBits(placed, progress.GetEliminationsAt(index), m_puzzleSize, m_puzzleSize));
+    };
     if (progress.GetSize() != m_puzzleSize) {
         for (const Square& square : m_squares) {
             store(square.y * m_puzzleSize + square.x, GetPlacedValueBit(progress, square),
                   GetAvailableValueBits(progress, square, m_puzzleSize));
         }
+        m_valuesRevision = 0;
+        m_hasMarkedSquareValues = true;
+        return;
+    }
+    // The values kept were read at m_valuesRevision: only the squares the
+    // journal names since can differ.
+    SquareMask written;
+    if (m_hasMarkedSquareValues && m_valuesRevision != 0 && progress.CollectChangedSquares(m_valuesRevision, written)) {
+        written.ForEach([&](int index) { storeAt(static_cast<size_t>(index)); });
     } else {
         // By index: the squares are row-major, as the progress's are.
         for (size_t index = 0; index < m_squares.size(); ++index) {
-            const ValueMask placed = PlacedValueBit(progress.GetValueAt(index));
-            store(index, placed,
-                  AvailableValueBits(placed, progress.GetEliminationsAt(index), m_puzzleSize, m_puzzleSize));
+            storeAt(index);
         }
     }
+    m_valuesRevision = progress.GetSquaresRevision();
     m_hasMarkedSquareValues = true;
 }
 

@@ -184,35 +184,111 @@ void Board::SetSquareColorIndex(const Square& square, int colorIndex)
     UpdateCageSolutions();
 }
 
+namespace {
+
+// A square's automatic eliminations: every candidate once it holds a value,
+// and, with eliminateInLines, the values placed in its row and column (bit
+// v - 1 for value v in lineValues).
+unsigned AutoEliminationsFor(unsigned value, unsigned lineValues, unsigned allCandidates, bool eliminateInLines)
+{
+    unsigned eliminated = value != 0 ? allCandidates : 0u;
+    if (eliminateInLines) {
+        eliminated |= lineValues;
+    }
+    return eliminated;
+}
+
+unsigned LineValueBit(unsigned value)
+{
+    return value != 0 && value <= 16 ? 1u << (value - 1) : 0u;
+}
+
+} // namespace
+
 void Board::RecomputeAutoEliminations()
 {
     if (m_progress == nullptr) {
         return;
     }
     BoardProgress& progress = *m_progress;
-    progress.ClearAutoEliminations();
     const bool eliminateInLines = GetBoardSettings().UseAutoElimination();
-    // Bit v - 1 for every value v placed in the row, and in the column.
+    if (progress.GetSize() != m_puzzleSize) {
+        RecomputeAutoEliminationsBySquare(eliminateInLines);
+        m_autoRevision = 0;
+        return;
+    }
+    // The masks were right at m_autoRevision; only squares written since can
+    // be wrong, and the rows and columns of those whose value changed.
+    SquareMask recompute;
+    const bool isIncremental = m_autoRevision != 0 && m_autoInLines == eliminateInLines &&
+                               progress.CollectChangedSquares(m_autoRevision, recompute);
+    const unsigned size = m_puzzleSize;
+    std::array<bool, MAX_BOARD_SIZE> dirtyRows{};
+    std::array<bool, MAX_BOARD_SIZE> dirtyColumns{};
+    if (isIncremental) {
+        recompute.ForEach([&](int index) {
+            const size_t square = static_cast<size_t>(index);
+            const uint8_t value = static_cast<uint8_t>(progress.GetValueAt(square));
+            if (value != m_autoValues[square]) {
+                m_autoValues[square] = value;
+                dirtyRows[square / size] = true;
+                dirtyColumns[square % size] = true;
+            }
+        });
+    } else {
+        for (size_t square = 0; square < m_squares.size(); ++square) {
+            m_autoValues[square] = static_cast<uint8_t>(progress.GetValueAt(square));
+        }
+        dirtyRows.fill(true);
+        dirtyColumns.fill(true);
+    }
+    // A line whose values changed: its values again, and every square of it.
+    const auto refreshLine = [&](size_t first, size_t step, unsigned& outLineValues) {
+        outLineValues = 0;
+        for (size_t i = 0; i < size; ++i) {
+            const size_t square = first + i * step;
+            outLineValues |= LineValueBit(m_autoValues[square]);
+            recompute.Add(static_cast<int>(square));
+        }
+    };
+    for (unsigned line = 0; line < size; ++line) {
+        if (dirtyRows[line]) {
+            refreshLine(line * size, 1, m_autoRowValues[line]);
+        }
+        if (dirtyColumns[line]) {
+            refreshLine(line, size, m_autoColumnValues[line]);
+        }
+    }
+    const unsigned allCandidates = (1u << size) - 1u;
+    recompute.ForEach([&](int index) {
+        const size_t square = static_cast<size_t>(index);
+        const size_t y = square / size;
+        const size_t x = square - y * size;
+        const unsigned lineValues = m_autoRowValues[y] | m_autoColumnValues[x];
+        const unsigned eliminated =
+            AutoEliminationsFor(m_autoValues[square], lineValues, allCandidates, eliminateInLines);
+        progress.SetAutoEliminationsAt(square, static_cast<uint16_t>(eliminated));
+    });
+    m_autoInLines = eliminateInLines;
+    m_autoRevision = progress.GetSquaresRevision();
+}
+
+void Board::RecomputeAutoEliminationsBySquare(bool eliminateInLines)
+{
+    BoardProgress& progress = *m_progress;
+    progress.ClearAutoEliminations();
     std::array<unsigned, MAX_BOARD_SIZE> rowValues{};
     std::array<unsigned, MAX_BOARD_SIZE> columnValues{};
-    bool anyPlaced = false;
     for (const Square& square : m_squares) {
         const unsigned value = progress.GetValue(square);
-        if (value != 0 && value <= 16) {
-            rowValues[square.y] |= 1u << (value - 1);
-            columnValues[square.x] |= 1u << (value - 1);
-        }
-        anyPlaced = anyPlaced || value != 0;
-    }
-    if (!anyPlaced) {
-        return;
+        rowValues[square.y] |= LineValueBit(value);
+        columnValues[square.x] |= LineValueBit(value);
     }
     const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
     for (const Square& square : m_squares) {
-        unsigned eliminated = progress.GetValue(square) != 0 ? allCandidates : 0u;
-        if (eliminateInLines) {
-            eliminated |= rowValues[square.y] | columnValues[square.x];
-        }
+        const unsigned lineValues = rowValues[square.y] | columnValues[square.x];
+        const unsigned eliminated =
+            AutoEliminationsFor(progress.GetValue(square), lineValues, allCandidates, eliminateInLines);
         if (eliminated != 0) {
             progress.SetAutoEliminations(square, static_cast<uint16_t>(eliminated));
         }

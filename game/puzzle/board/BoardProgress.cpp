@@ -10,11 +10,14 @@ namespace Pemberquill {
 
 namespace {
 
+// True when the mask changed.
 template <typename Mask>
-void ChangeBit(Mask& mask, int bit, bool set)
+bool ChangeBit(Mask& mask, int bit, bool set)
 {
     const Mask bitMask = static_cast<Mask>(Mask{1} << bit);
+    const Mask before = mask;
     mask = set ? static_cast<Mask>(mask | bitMask) : static_cast<Mask>(mask & ~bitMask);
+    return mask != before;
 }
 
 } // namespace
@@ -39,7 +42,7 @@ std::unique_ptr<BoardProgress> BoardProgress::Clone() const
     return std::make_unique<BoardProgress>(*this);
 }
 
-uint64_t BoardProgress::NewAutoSolutionsRevision()
+uint64_t BoardProgress::NewRevision()
 {
     static std::atomic<uint64_t> last{0};
     return last.fetch_add(1, std::memory_order_relaxed) + 1;
@@ -56,9 +59,10 @@ void BoardProgress::Resize(unsigned size, unsigned numberOfCages, const std::vec
     m_autoEliminations.assign(numSquares, 0);
     m_invalidSolutions.assign(numberOfCages, 0);
     m_autoSolutions.assign(numberOfCages, 0);
-    m_autoSolutionsRevision = NewAutoSolutionsRevision();
+    m_autoSolutionsRevision = NewRevision();
     m_moves.clear();
     m_moveTracker = 0;
+    StartJournal();
     if (cages == nullptr) {
         return;
     }
@@ -78,18 +82,23 @@ void BoardProgress::Reset()
     std::fill(m_autoEliminations.begin(), m_autoEliminations.end(), 0);
     std::fill(m_invalidSolutions.begin(), m_invalidSolutions.end(), 0);
     std::fill(m_autoSolutions.begin(), m_autoSolutions.end(), 0);
-    m_autoSolutionsRevision = NewAutoSolutionsRevision();
+    m_autoSolutionsRevision = NewRevision();
     m_steps = 0;
     m_hasChanged = true;
     m_moves.clear();
     m_moveTracker = 0;
+    StartJournal();
 }
 
 void BoardProgress::SetValue(const Square& square, unsigned value)
 {
     const int index = IndexOf(square);
     if (index >= 0) {
-        m_values[static_cast<size_t>(index)] = static_cast<uint8_t>(value);
+        uint8_t& stored = m_values[static_cast<size_t>(index)];
+        if (stored != static_cast<uint8_t>(value)) {
+            stored = static_cast<uint8_t>(value);
+            NoteSquareChanged(static_cast<size_t>(index));
+        }
         m_hasChanged = true;
     }
 }
@@ -98,7 +107,11 @@ void BoardProgress::SetColorIndex(const Square& square, int colorIndex)
 {
     const int index = IndexOf(square);
     if (index >= 0) {
-        m_colors[static_cast<size_t>(index)] = static_cast<int8_t>(colorIndex);
+        int8_t& stored = m_colors[static_cast<size_t>(index)];
+        if (stored != static_cast<int8_t>(colorIndex)) {
+            stored = static_cast<int8_t>(colorIndex);
+            NoteSquareChanged(static_cast<size_t>(index));
+        }
         m_hasChanged = true;
     }
 }
@@ -107,7 +120,9 @@ void BoardProgress::SetPlayerCandidateBit(const Square& square, int candidateInd
 {
     const int index = IndexOf(square);
     if (index >= 0 && IsTrackedCandidate(candidateIndex)) {
-        ChangeBit(m_playerEliminations[static_cast<size_t>(index)], candidateIndex, set);
+        if (ChangeBit(m_playerEliminations[static_cast<size_t>(index)], candidateIndex, set)) {
+            NoteSquareChanged(static_cast<size_t>(index));
+        }
         m_hasChanged = true;
     }
 }
@@ -116,7 +131,9 @@ void BoardProgress::SetAutoCandidateBit(const Square& square, int candidateIndex
 {
     const int index = IndexOf(square);
     if (index >= 0 && IsTrackedCandidate(candidateIndex)) {
-        ChangeBit(m_autoEliminations[static_cast<size_t>(index)], candidateIndex, set);
+        if (ChangeBit(m_autoEliminations[static_cast<size_t>(index)], candidateIndex, set)) {
+            NoteSquareChanged(static_cast<size_t>(index));
+        }
         m_hasChanged = true;
     }
 }
@@ -124,15 +141,26 @@ void BoardProgress::SetAutoCandidateBit(const Square& square, int candidateIndex
 void BoardProgress::ClearAutoEliminations()
 {
     std::fill(m_autoEliminations.begin(), m_autoEliminations.end(), 0);
+    StartJournal();
 }
 
 void BoardProgress::SetAutoEliminations(const Square& square, uint16_t eliminations)
 {
     const int index = IndexOf(square);
     if (index >= 0) {
-        m_autoEliminations[static_cast<size_t>(index)] = static_cast<uint16_t>(eliminations & ((1u << m_size) - 1u));
-        m_hasChanged = true;
+        SetAutoEliminationsAt(static_cast<size_t>(index), eliminations);
     }
+}
+
+void BoardProgress::SetAutoEliminationsAt(size_t index, uint16_t eliminations)
+{
+    uint16_t& stored = m_autoEliminations[index];
+    const uint16_t tracked = static_cast<uint16_t>(eliminations & ((1u << m_size) - 1u));
+    if (stored != tracked) {
+        stored = tracked;
+        NoteSquareChanged(index);
+    }
+    m_hasChanged = true;
 }
 
 bool BoardProgress::HaveSameEliminatedCandidates(const Square& a, const Square& b) const
@@ -168,7 +196,7 @@ void BoardProgress::SetSolutionAutoBit(int cageIndex, int solutionIndex, bool se
 {
     if (cageIndex >= 0 && cageIndex < static_cast<int>(m_autoSolutions.size()) && IsTrackedSolution(solutionIndex)) {
         ChangeBit(m_autoSolutions[static_cast<size_t>(cageIndex)], solutionIndex, set);
-        m_autoSolutionsRevision = NewAutoSolutionsRevision();
+        m_autoSolutionsRevision = NewRevision();
         m_hasChanged = true;
     }
 }
@@ -220,6 +248,54 @@ bool BoardProgress::CopySharedPlayFrom(const BoardProgress& other)
     m_moves = other.m_moves;
     m_moveTracker = other.m_moveTracker;
     m_hasChanged = true;
+    StartJournal();
+    return true;
+}
+
+void BoardProgress::NoteSquareChanged(size_t index)
+{
+    m_squaresRevision = NewRevision();
+    if (m_journalCount == JOURNAL_LENGTH) {
+        // The oldest entry drops out; what every later entry builds on is
+        // the state just after it.
+        m_journalBase = m_journalRevisions[m_journalNext];
+        --m_journalCount;
+    }
+    m_journalRevisions[m_journalNext] = m_squaresRevision;
+    m_journalSquares[m_journalNext] = static_cast<uint8_t>(index);
+    m_journalNext = (m_journalNext + 1) % JOURNAL_LENGTH;
+    ++m_journalCount;
+}
+
+void BoardProgress::StartJournal()
+{
+    m_squaresRevision = NewRevision();
+    m_journalBase = m_squaresRevision;
+    m_journalCount = 0;
+}
+
+bool BoardProgress::CollectChangedSquares(uint64_t sinceRevision, SquareMask& out) const
+{
+    if (sinceRevision == m_squaresRevision) {
+        return true;
+    }
+    // Newest first: a reader is usually a few writes behind.
+    SquareMask changed;
+    size_t position = m_journalNext;
+    for (size_t i = 0; i < m_journalCount; ++i) {
+        position = (position + JOURNAL_LENGTH - 1) % JOURNAL_LENGTH;
+        if (m_journalRevisions[position] == sinceRevision) {
+            out.low |= changed.low;
+            out.high |= changed.high;
+            return true;
+        }
+        changed.Add(m_journalSquares[position]);
+    }
+    if (sinceRevision != m_journalBase) {
+        return false;
+    }
+    out.low |= changed.low;
+    out.high |= changed.high;
     return true;
 }
 

@@ -2,8 +2,10 @@
 
 #include "game/puzzle/board/BoardMove.h"
 #include "game/puzzle/board/Square.h"
+#include "game/puzzle/board/SquareMask.h"
 #include "game/puzzle/board/ThumbnailTexture.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -161,7 +163,7 @@ public:
             const uint64_t updated = (marks & ~covered) | (eliminated & covered);
             if (updated != marks) {
                 marks = updated;
-                m_autoSolutionsRevision = NewAutoSolutionsRevision();
+                m_autoSolutionsRevision = NewRevision();
             }
             m_hasChanged = true;
         }
@@ -173,6 +175,22 @@ public:
     // Replaces a square's automatic eliminations; candidates past this
     // progress's size stay clear.
     void SetAutoEliminations(const Square& square, uint16_t eliminations);
+    // The same by row-major index (below size * size).
+    void SetAutoEliminationsAt(size_t index, uint16_t eliminations);
+
+    // --- Square-change journal ---
+    // Every write that really changes a square (its value, colour or either
+    // elimination mask) takes a new revision and notes the square; revisions
+    // come from one counter for all progresses, so no two writes anywhere
+    // share one. Bulk changes (resize, reset, read, shared play, clearing
+    // the automatic eliminations) start the journal afresh.
+    uint64_t GetSquaresRevision() const { return m_squaresRevision; }
+    // Adds to out, by row-major index, every square changed after the
+    // revision sinceRevision; false, with out untouched, when the journal no
+    // longer reaches back that far or never held that revision (the reader
+    // must then read every square). A revision found proves the reader saw
+    // this very history: a copy shares its original's up to the copy.
+    bool CollectChangedSquares(uint64_t sinceRevision, SquareMask& out) const;
 
     // --- Move history ---
     // Drops the redo tail, appends, and moves the tracker past the move.
@@ -240,7 +258,9 @@ private:
     void ReadSquares(ResourceStream& stream);
     void ReadMoveHistory(ResourceStream& stream, uint8_t version);
     bool IsMoveInsideBoard(const BoardMove& move) const;
-    static uint64_t NewAutoSolutionsRevision();
+    static uint64_t NewRevision();
+    void NoteSquareChanged(size_t index);
+    void StartJournal();
 
     bool m_isPainting = false;
     bool m_hasChanged = true;
@@ -252,7 +272,17 @@ private:
     std::vector<uint16_t> m_autoEliminations;
     std::vector<uint64_t> m_invalidSolutions;
     std::vector<uint64_t> m_autoSolutions;
-    uint64_t m_autoSolutionsRevision = NewAutoSolutionsRevision();
+    uint64_t m_autoSolutionsRevision = NewRevision();
+    // The last square writes as a ring: m_journalCount entries ending just
+    // before m_journalNext. m_journalBase is the revision the oldest entry
+    // follows, the state every entry builds on.
+    static constexpr size_t JOURNAL_LENGTH = 64;
+    uint64_t m_squaresRevision = 0;
+    uint64_t m_journalBase = 0;
+    std::array<uint64_t, JOURNAL_LENGTH> m_journalRevisions{};
+    std::array<uint8_t, JOURNAL_LENGTH> m_journalSquares{};
+    size_t m_journalNext = 0;
+    size_t m_journalCount = 0;
     std::vector<BoardMove> m_moves;
     int m_moveTracker = 0;
     ThumbnailTexture m_thumbnail;

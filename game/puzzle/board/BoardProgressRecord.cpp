@@ -128,6 +128,8 @@ void BoardProgress::Read(ResourceStream& stream)
     *this = std::move(loaded);
     m_isPainting = isPainting;
     m_hasChanged = true;
+    // The squares were read in whole, past the journal.
+    StartJournal();
 }
 
 void BoardProgress::ReadSquares(ResourceStream& stream)

@@ -12,8 +12,9 @@ namespace Pemberquill {
 
 namespace {
 
-// What the marks need of every square, read once from the progress: a
-// hidden cage may list tens of thousands of shapes, each visited per edit.
+// What a cage's questions about shapes need of every square, read once from
+// the progress. The board's own marks keep theirs up to date instead
+// (ReadHiddenSquares).
 class SquareSnapshot {
 public:
     explicit SquareSnapshot(const Board& board) : m_size(board.GetSize())
@@ -23,8 +24,6 @@ public:
         for (const Square& square : board.GetSquares()) {
             Entry entry;
             entry.cageIndex = square.cageIndex;
-            entry.x = square.x;
-            entry.y = square.y;
             if (progress != nullptr) {
                 entry.placed = GetPlacedValueBit(*progress, square);
                 entry.available = GetAvailableValueBits(*progress, square, m_size);
@@ -49,36 +48,6 @@ public:
         return isFeasible;
     }
 
-    // IsShapeFeasible and Summarize in one walk over the shape; the group
-    // is complete only when the shape is feasible.
-    bool SummarizeIfFeasible(const Cage& cage, const SquareMask& shape, int paintedInCageColor,
-                             SquareGroupValues& outGroup) const
-    {
-        const int count = CountSquares(shape);
-        if (paintedInCageColor > count) {
-            return false;
-        }
-        SquareGroupValues group;
-        bool isFeasible = true;
-        if (count != 0) {
-            // The first square in row-major order, as the set's first.
-            const Entry& first = m_entries[static_cast<size_t>(FirstIndex(shape))];
-            shape.ForEach([&](int index) {
-                const Entry& entry = m_entries[static_cast<size_t>(index)];
-                isFeasible = isFeasible && (entry.color == -1 || entry.cageIndex == cage.index);
-                group.placed |= entry.placed;
-                group.available |= entry.available;
-                group.inOneColumn = group.inOneColumn && entry.x == first.x;
-                group.inOneRow = group.inOneRow && entry.y == first.y;
-            });
-        }
-        group.count = count;
-        if (isFeasible) {
-            outGroup = group;
-        }
-        return isFeasible;
-    }
-
     SquareGroupValues Summarize(const SquareSet& shape) const
     {
         SquareGroupValues group;
@@ -98,25 +67,15 @@ public:
         return count;
     }
 
+private:
     struct Entry {
         ValueMask placed = 0;
         ValueMask available = 0;
         int color = -1;
         int cageIndex = -1;
-        unsigned x = 0;
-        unsigned y = 0;
     };
-    // By row-major index.
-    const Entry& EntryAt(size_t index) const { return m_entries[index]; }
-    size_t GetNumEntries() const { return m_entries.size(); }
-
-private:
 
     static int CountSquares(const SquareMask& shape) { return shape.Count(); }
-    static int FirstIndex(const SquareMask& shape)
-    {
-        return shape.low != 0 ? __builtin_ctzll(shape.low) : 64 + __builtin_ctzll(shape.high);
-    }
 
     const Entry& At(const Square& square) const { return m_entries[square.y * m_size + square.x]; }
 
@@ -124,59 +83,15 @@ private:
     std::vector<Entry> m_entries;
 };
 
-// Marks each shape the painting still allows as in use, and returns the
-// solutions (bit i for solution i) that no such shape could hold.
-uint64_t WeighShapes(Cage& cage, const SquareSnapshot& snapshot, const std::vector<ValueMask>& masks,
-                     std::vector<bool>& collected)
-{
-    const int paintedInCageColor = snapshot.CountInColor(cage);
-    collected.assign(masks.size(), false);
-    size_t numCollected = 0;
-    SquareGroupValues group;
-    for (CageValueSet& shape : cage.valueSets) {
-        if (numCollected == masks.size()) {
-            shape.inUse = snapshot.IsShapeFeasible(cage, shape.mask, paintedInCageColor);
-            continue;
-        }
-        shape.inUse = snapshot.SummarizeIfFeasible(cage, shape.mask, paintedInCageColor, group);
-        if (!shape.inUse) {
-            continue;
-        }
-        for (size_t i = 0; i < masks.size(); ++i) {
-            if (!collected[i] && DoesSolutionFitGroup(cage.solutions[i], masks[i], group, true)) {
-                collected[i] = true;
-                ++numCollected;
-            }
-        }
-    }
-    uint64_t eliminated = 0;
-    const size_t tracked = std::min<size_t>(masks.size(), MAX_TRACKED_SOLUTIONS);
-    for (size_t i = 0; i < tracked; ++i) {
-        eliminated |= collected[i] ? 0 : uint64_t{1} << i;
-    }
-    return eliminated;
-}
-
 } // namespace
 
 void Board::UpdateHiddenCageSolutions(bool isInSync)
 {
-    const SquareSnapshot snapshot(*this);
     // The squares whose state an edit changed since the last update; a cage
     // that watches none of them keeps its marks and its shapes' use.
     SquareMask changed;
-    for (size_t index = 0; index < snapshot.GetNumEntries(); ++index) {
-        const auto& entry = snapshot.EntryAt(index);
-        HiddenSquareState& kept = m_hiddenSquares[index];
-        if (!m_hasHiddenSquares || kept.placed != entry.placed || kept.available != entry.available ||
-            kept.color != entry.color || kept.cageIndex != entry.cageIndex) {
-            kept = {entry.placed, entry.available, entry.color, entry.cageIndex};
-            changed.Add(static_cast<int>(index));
-        }
-    }
-    m_hasHiddenSquares = true;
+    ReadHiddenSquares(changed);
     m_hiddenCages.resize(m_cages.size());
-    std::vector<bool> collected;
     for (size_t position = 0; position < m_cages.size(); ++position) {
         Cage& cage = m_cages[position];
         HiddenCageState& state = m_hiddenCages[position];
@@ -200,7 +115,7 @@ void Board::UpdateHiddenCageSolutions(bool isInSync)
         }
         const bool isWeighed = !isSameCage || state.watched.Intersects(changed);
         if (isWeighed) {
-            state.eliminated = WeighShapes(cage, snapshot, GetSolutionValueMasks(cage), collected);
+            state.eliminated = WeighShapes(cage, GetSolutionValueMasks(cage));
         } else if (isInSync) {
             continue; // the progress still holds these marks
         }
@@ -208,6 +123,105 @@ void Board::UpdateHiddenCageSolutions(bool isInSync)
         const uint64_t covered = tracked == 64 ? ~uint64_t{0} : (uint64_t{1} << tracked) - 1u;
         m_progress->SetAutoEliminatedSolutions(cage.index, covered, state.eliminated);
     }
+}
+
+void Board::ReadHiddenSquares(SquareMask& outChanged)
+{
+    const BoardProgress& progress = *m_progress;
+    const bool isSameSize = progress.GetSize() == m_puzzleSize;
+    // The progress's part was read at m_hiddenRevision: only the squares the
+    // journal names since can differ there. The cage index belongs to the
+    // board's squares and is compared everywhere.
+    SquareMask written;
+    SquareMask painted;
+    const bool isJournaled = isSameSize && m_hasHiddenSquares && m_hiddenRevision != 0 &&
+                             progress.CollectChangedSquares(m_hiddenRevision, written);
+    for (size_t index = 0; index < m_squares.size(); ++index) {
+        const Square& square = m_squares[index];
+        HiddenSquareState& kept = m_hiddenSquares[index];
+        if (isJournaled && !written.Has(static_cast<int>(index))) {
+            if (kept.cageIndex != square.cageIndex) {
+                kept.cageIndex = square.cageIndex;
+                outChanged.Add(static_cast<int>(index));
+            }
+        } else {
+            const HiddenSquareState state{GetPlacedValueBit(progress, square),
+                                          GetAvailableValueBits(progress, square, m_puzzleSize),
+                                          progress.GetColorIndex(square), square.cageIndex};
+            if (!m_hasHiddenSquares || kept.placed != state.placed || kept.available != state.available ||
+                kept.color != state.color || kept.cageIndex != state.cageIndex) {
+                kept = state;
+                outChanged.Add(static_cast<int>(index));
+            }
+        }
+        if (kept.color != -1) {
+            painted.Add(static_cast<int>(index));
+        }
+    }
+    m_paintedSquares = painted;
+    m_hiddenRevision = isSameSize ? progress.GetSquaresRevision() : 0;
+    m_hasHiddenSquares = true;
+}
+
+uint64_t Board::WeighShapes(Cage& cage, const std::vector<ValueMask>& masks)
+{
+    // A shape is out when it takes in a painted square of another cage, or
+    // when more squares already carry the cage's colour than it holds.
+    SquareMask blocked;
+    m_paintedSquares.ForEach([&](int index) {
+        if (m_hiddenSquares[static_cast<size_t>(index)].cageIndex != cage.index) {
+            blocked.Add(index);
+        }
+    });
+    int paintedInCageColor = 0;
+    for (const Square* square : cage.squares) {
+        paintedInCageColor += m_hiddenSquares[square->y * m_puzzleSize + square->x].color == cage.color ? 1 : 0;
+    }
+    std::vector<bool>& collected = m_collectedSolutions;
+    collected.assign(masks.size(), false);
+    size_t numCollected = 0;
+    for (CageValueSet& shape : cage.valueSets) {
+        shape.inUse = !shape.mask.Intersects(blocked) &&
+                      (paintedInCageColor == 0 || paintedInCageColor <= shape.mask.Count());
+        if (!shape.inUse || numCollected == masks.size()) {
+            continue;
+        }
+        const SquareGroupValues group = SummarizeShape(shape.mask, shape.mask.Count());
+        for (size_t i = 0; i < masks.size(); ++i) {
+            if (!collected[i] && DoesSolutionFitGroup(cage.solutions[i], masks[i], group, true)) {
+                collected[i] = true;
+                ++numCollected;
+            }
+        }
+    }
+    uint64_t eliminated = 0;
+    const size_t tracked = std::min<size_t>(masks.size(), MAX_TRACKED_SOLUTIONS);
+    for (size_t i = 0; i < tracked; ++i) {
+        eliminated |= collected[i] ? 0 : uint64_t{1} << i;
+    }
+    return eliminated;
+}
+
+SquareGroupValues Board::SummarizeShape(const SquareMask& shape, int count) const
+{
+    SquareGroupValues group;
+    group.count = count;
+    if (count == 0) {
+        return group;
+    }
+    shape.ForEach([&](int index) {
+        const HiddenSquareState& square = m_hiddenSquares[static_cast<size_t>(index)];
+        group.placed |= square.placed;
+        group.available |= square.available;
+    });
+    // In one line with the first square in row-major order.
+    const unsigned first = static_cast<unsigned>(shape.low != 0 ? __builtin_ctzll(shape.low)
+                                                                 : 64 + __builtin_ctzll(shape.high));
+    const SquareMask& row = m_rowSquares[first / m_puzzleSize];
+    const SquareMask& column = m_columnSquares[first % m_puzzleSize];
+    group.inOneRow = (shape.low & ~row.low) == 0 && (shape.high & ~row.high) == 0;
+    group.inOneColumn = (shape.low & ~column.low) == 0 && (shape.high & ~column.high) == 0;
+    return group;
 }
 
 SquareMask Board::WatchedSquares(const Cage& cage) const
