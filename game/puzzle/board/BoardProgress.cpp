@@ -60,6 +60,7 @@ void BoardProgress::Resize(unsigned size, unsigned numberOfCages, const std::vec
     m_invalidSolutions.assign(numberOfCages, 0);
     m_autoSolutions.assign(numberOfCages, 0);
     m_autoSolutionsRevision = NewRevision();
+    m_solutionMarksRevision = NewRevision();
     m_moves.clear();
     m_moveTracker = 0;
     StartJournal();
@@ -83,6 +84,7 @@ void BoardProgress::Reset()
     std::fill(m_invalidSolutions.begin(), m_invalidSolutions.end(), 0);
     std::fill(m_autoSolutions.begin(), m_autoSolutions.end(), 0);
     m_autoSolutionsRevision = NewRevision();
+    m_solutionMarksRevision = NewRevision();
     m_steps = 0;
     m_hasChanged = true;
     m_moves.clear();
@@ -187,7 +189,9 @@ int BoardProgress::CountOpenCandidates(const Square& square) const
 void BoardProgress::SetSolutionInvalidBit(int cageIndex, int solutionIndex, bool set)
 {
     if (cageIndex >= 0 && cageIndex < static_cast<int>(m_invalidSolutions.size()) && IsTrackedSolution(solutionIndex)) {
-        ChangeBit(m_invalidSolutions[static_cast<size_t>(cageIndex)], solutionIndex, set);
+        if (ChangeBit(m_invalidSolutions[static_cast<size_t>(cageIndex)], solutionIndex, set)) {
+            m_solutionMarksRevision = NewRevision();
+        }
         m_hasChanged = true;
     }
 }
@@ -195,7 +199,9 @@ void BoardProgress::SetSolutionInvalidBit(int cageIndex, int solutionIndex, bool
 void BoardProgress::SetSolutionAutoBit(int cageIndex, int solutionIndex, bool set)
 {
     if (cageIndex >= 0 && cageIndex < static_cast<int>(m_autoSolutions.size()) && IsTrackedSolution(solutionIndex)) {
-        ChangeBit(m_autoSolutions[static_cast<size_t>(cageIndex)], solutionIndex, set);
+        if (ChangeBit(m_autoSolutions[static_cast<size_t>(cageIndex)], solutionIndex, set)) {
+            m_solutionMarksRevision = NewRevision();
+        }
         m_autoSolutionsRevision = NewRevision();
         m_hasChanged = true;
     }

@@ -164,6 +164,7 @@ public:
             if (updated != marks) {
                 marks = updated;
                 m_autoSolutionsRevision = NewRevision();
+                m_solutionMarksRevision = m_autoSolutionsRevision;
             }
             m_hasChanged = true;
         }
@@ -172,6 +173,12 @@ public:
     // between progresses: a board that finds the revision it last wrote
     // knows the marks are still its own.
     uint64_t GetAutoSolutionsRevision() const { return m_autoSolutionsRevision; }
+    // Changes whenever any solution mark, invalid or automatic, changes, or
+    // the marks are replaced whole; from the same counter as the squares
+    // revision, so a reader that finds the revision it last read knows
+    // every mark is as it read it (a copy keeps its original's revision
+    // and marks).
+    uint64_t GetSolutionMarksRevision() const { return m_solutionMarksRevision; }
     // Replaces a square's automatic eliminations; candidates past this
     // progress's size stay clear.
     void SetAutoEliminations(const Square& square, uint16_t eliminations);
@@ -273,6 +280,7 @@ private:
     std::vector<uint64_t> m_invalidSolutions;
     std::vector<uint64_t> m_autoSolutions;
     uint64_t m_autoSolutionsRevision = NewRevision();
+    uint64_t m_solutionMarksRevision = NewRevision();
     // The last square writes as a ring: m_journalCount entries ending just
     // before m_journalNext. m_journalBase is the revision the oldest entry
     // follows, the state every entry builds on.

@@ -128,8 +128,9 @@ void BoardProgress::Read(ResourceStream& stream)
     *this = std::move(loaded);
     m_isPainting = isPainting;
     m_hasChanged = true;
-    // The squares were read in whole, past the journal.
+    // The squares and marks were read in whole, past the journal.
     StartJournal();
+    m_solutionMarksRevision = NewRevision();
 }
 
 void BoardProgress::ReadSquares(ResourceStream& stream)

@@ -48,29 +48,39 @@ bool BoardStepMemo::ReadCages(const Board& board)
         m_hasHiddenCages != board.HasHiddenCages() || m_cageKeys.size() != cages.size()) {
         return false;
     }
-    const BoardProgress& progress = *board.GetProgress();
     const size_t numCages = cages.size();
     const CageKey* const keys = m_cageKeys.data();
-    uint64_t* const marks = m_eliminated.data();
+    // Cages are plain data anyone holding the board may change, so every
+    // key is compared every step: one test for the lot. A cage's rule and
+    // target only change with a new solution list.
+    const auto bits = [](const auto* pointer) { return reinterpret_cast<uintptr_t>(pointer); };
+    uint64_t differences = 0;
     for (size_t position = 0; position < numCages; ++position) {
         const Cage& cage = cages[position];
         const CageKey& key = keys[position];
-        // One test for the lot, as it runs for every cage every step. A
-        // cage's rule and target only change with a new solution list.
-        const auto bits = [](const auto* pointer) { return reinterpret_cast<uintptr_t>(pointer); };
-        const uint64_t differences =
-            (cage.solutionsStamp ^ key.solutionsStamp) | (bits(cage.squares.data()) ^ bits(key.squaresBegin)) |
-            (bits(cage.squares.data() + cage.squares.size()) ^ bits(key.squaresEnd)) |
-            static_cast<unsigned>(cage.index ^ key.index) | static_cast<unsigned>(cage.color ^ key.color);
-        if (differences != 0) {
-            return false;
-        }
-        const uint64_t eliminated = progress.GetEliminatedSolutions(cage.index);
+        differences |= (cage.solutionsStamp ^ key.solutionsStamp) | (bits(cage.squares.data()) ^ bits(key.squaresBegin)) |
+                       (bits(cage.squares.data() + cage.squares.size()) ^ bits(key.squaresEnd)) |
+                       static_cast<unsigned>(cage.index ^ key.index) | static_cast<unsigned>(cage.color ^ key.color);
+    }
+    if (differences != 0) {
+        return false;
+    }
+    // The marks kept were read at m_marksRevision; the same revision proves
+    // them unchanged, the indices being the keys'.
+    const BoardProgress& progress = *board.GetProgress();
+    const uint64_t revision = progress.GetSolutionMarksRevision();
+    if (revision == m_marksRevision) {
+        return true;
+    }
+    uint64_t* const marks = m_eliminated.data();
+    for (size_t position = 0; position < numCages; ++position) {
+        const uint64_t eliminated = progress.GetEliminatedSolutions(keys[position].index);
         if (eliminated != marks[position]) {
             marks[position] = eliminated;
             m_changedCages.Add(std::min(position, UnitMask::CAPACITY - 1));
         }
     }
+    m_marksRevision = revision;
     return true;
 }
 
@@ -101,11 +111,13 @@ void BoardStepMemo::Restart(const Board& board)
     }
     m_allCages = UnitMask::First(cages.size());
     m_eliminated.assign(cages.size(), 0);
+    m_marksRevision = 0;
     cageEmpties.assign(cages.size(), 0);
     m_changedCages = m_allCages;
     m_changedLines = UnitMask::First(2 * MAX_BOARD_SIZE);
     // Every square reads as changed, and empty ones count into their cages.
     m_states.fill(UNREAD_SQUARE);
+    m_squaresRevision = 0;
     m_singleCandidates = UnitMask();
     emptySquares = 0;
     isEmpty.fill(false);
@@ -143,7 +155,7 @@ namespace {
 
 // A square as the memo keeps it: its value in bits 16 to 23, its open
 // candidates in bits 0 to 15, its paint in bits 24 to 31. Without a branch:
-// it is worked out for every square every step.
+// a full read works it out for every square.
 uint32_t SquareState(unsigned value, uint16_t eliminations, unsigned allCandidates, int paint)
 {
     const unsigned open =
@@ -158,35 +170,48 @@ void BoardStepMemo::ReadSquares(const Board& board)
     const BoardProgress& progress = *board.GetProgress();
     const size_t numSquares = static_cast<size_t>(size) * size;
     const unsigned allCandidates = (1u << size) - 1u;
-    // The squares that changed, collected first: the read, which runs for
-    // every square every step, then writes nothing that could alias the
-    // progress.
+    // The squares that changed, collected first: the read then writes
+    // nothing that could alias the progress.
     std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> changed;
     std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> changedStates;
     size_t numChanged = 0;
+    const auto compare = [&](size_t index, uint32_t state) {
+        if (state != m_states[index]) {
+            changed[numChanged] = static_cast<uint32_t>(index);
+            changedStates[numChanged++] = state;
+        }
+    };
     // The board's squares are row-major, as the progress's are; a progress
     // of another size is read square by square, as the board reads it.
-    if (progress.GetSize() == size && !m_hasHiddenCages) {
-        for (size_t index = 0; index < numSquares; ++index) {
-            const uint32_t state =
-                SquareState(progress.GetValueAt(index), progress.GetEliminationsAt(index), allCandidates, 0);
-            if (state != m_states[index]) {
-                changed[numChanged] = static_cast<uint32_t>(index);
-                changedStates[numChanged++] = state;
+    if (progress.GetSize() == size) {
+        const bool withPaint = m_hasHiddenCages;
+        const auto readAt = [&](size_t index) {
+            const int paint = withPaint ? progress.GetColorIndexAt(index) : 0;
+            compare(index, SquareState(progress.GetValueAt(index), progress.GetEliminationsAt(index), allCandidates,
+                                       paint));
+        };
+        // The states kept were read at m_squaresRevision: only the squares
+        // the journal names since can differ (paint is a square write too).
+        // The journal's revisions are unique to one history, so it also
+        // tells when the progress is another one.
+        SquareMask written;
+        if (m_squaresRevision != 0 && progress.CollectChangedSquares(m_squaresRevision, written)) {
+            written.ForEach([&](int index) { readAt(static_cast<size_t>(index)); });
+        } else {
+            for (size_t index = 0; index < numSquares; ++index) {
+                readAt(index);
             }
         }
+        m_squaresRevision = progress.GetSquaresRevision();
     } else {
         const std::vector<Square>& squares = board.GetSquares();
         for (size_t index = 0; index < numSquares; ++index) {
             const Square& square = squares[index];
             const int paint = m_hasHiddenCages ? progress.GetColorIndex(square) : 0;
-            const uint32_t state =
-                SquareState(progress.GetValue(square), progress.GetEliminations(square), allCandidates, paint);
-            if (state != m_states[index]) {
-                changed[numChanged] = static_cast<uint32_t>(index);
-                changedStates[numChanged++] = state;
-            }
+            compare(index,
+                    SquareState(progress.GetValue(square), progress.GetEliminations(square), allCandidates, paint));
         }
+        m_squaresRevision = 0;
     }
     for (size_t k = 0; k < numChanged; ++k) {
         const size_t index = changed[k];

@@ -171,8 +171,9 @@ private:
         int color = -1;
     };
     static CageKey KeyOf(const Cage& cage);
-    // Reads each cage's eliminated solutions; false, having read nothing
-    // for certain, when the board is not the one the memo was taken of.
+    // Reads each cage's eliminated solutions unless the progress's marks
+    // revision proves them unchanged; false, having read nothing, when the
+    // board is not the one the memo was taken of.
     bool ReadCages(const Board& board);
     // Starts over on the board: every unit is to be scanned.
     void Restart(const Board& board);
@@ -203,11 +204,17 @@ private:
     // Per square, its value (bits 16 to 23), open candidates (bits 0 to 15)
     // and, on hidden-cage boards, paint (bits 24 to 31); by row-major index.
     std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_states{};
+    // The progress's squares revision m_states were read at (0: read every
+    // square).
+    uint64_t m_squaresRevision = 0;
     // Per square, the cage listing it (for its empties), or the two above.
     std::array<int16_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_squareCages{};
     // Per square, the cages whose scans read it.
     std::array<UnitMask, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_watchers{};
     std::vector<uint64_t> m_eliminated; // by cage position
+    // The progress's solution marks revision m_eliminated was read at (0:
+    // read them all).
+    uint64_t m_marksRevision = 0;
     std::array<UnitMask, 2 * MAX_BOARD_SIZE> m_cagesInLine{};
     UnitMask m_allCages;
     // What changed since the last step.
