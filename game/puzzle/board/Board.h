@@ -353,10 +353,13 @@ private:
     // built from those lists.
     bool AreCageMarksKept() const;
     // What the marks of a cage are kept under: its list, solutions and index.
+    // The lists by where they begin and end, as addresses: the same begin
+    // and end mean the same length, compared without a division.
     struct CageKey {
-        Square* const* squaresData = nullptr;
-        size_t numSquares = 0;
-        size_t numSolutions = 0;
+        uintptr_t squaresBegin = 0;
+        uintptr_t squaresEnd = 0;
+        uintptr_t solutionsBegin = 0;
+        uintptr_t solutionsEnd = 0;
         unsigned solutionsStamp = 0;
         int index = -1;
     };
