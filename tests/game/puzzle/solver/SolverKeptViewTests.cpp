@@ -1,7 +1,8 @@
 // A solver keeps what it read of a board from one step to the next and
 // passes over what gave nothing before. Whatever happens to its boards in
 // between (another board asked, the progress swapped, moves undone, the
-// play reset), it must find exactly the step a fresh solver finds.
+// play reset, solutions marked by the player), it must find exactly the step
+// a fresh solver finds.
 #include "engine/core/Diagnostics.h"
 #include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "game/puzzle/solver/HiddenCageSolver.h"
@@ -11,11 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace Pemberquill;
 
 namespace {
 
-enum class Between { OTHER_BOARD, SWAPPED_PROGRESS, UNDO, RESET };
+enum class Between { OTHER_BOARD, SWAPPED_PROGRESS, UNDO, RESET, MARKED };
 
 struct KeptViewCase {
     const char* name;
@@ -50,6 +53,26 @@ struct PlayedBoard {
     std::unique_ptr<BoardProgress> progress;
 };
 
+// The player rules out every open solution but the first of the first cage
+// with two or more open; returns the marks made.
+int MarkSolutions(Board& board)
+{
+    const BoardProgress& progress = *board.GetProgress();
+    for (const Cage& cage : board.GetCages()) {
+        const size_t tracked = std::min<size_t>(cage.solutions.size(), MAX_TRACKED_SOLUTIONS);
+        const uint64_t open = ~progress.GetEliminatedSolutions(cage.index) &
+                              (tracked == 64 ? ~uint64_t{0} : (uint64_t{1} << tracked) - 1u);
+        if ((open & (open - 1u)) != 0) {
+            int marks = 0;
+            for (uint64_t rest = open & (open - 1u); rest != 0; rest &= rest - 1u, ++marks) {
+                board.MarkSolutionInvalid(cage.index, __builtin_ctzll(rest), false);
+            }
+            return marks;
+        }
+    }
+    return 0;
+}
+
 std::unique_ptr<BoardSolver> MakeSolver(bool hidden)
 {
     return hidden ? std::unique_ptr<BoardSolver>(std::make_unique<HiddenCageSolver>())
@@ -82,6 +105,17 @@ TEST_P(SolverKeptViewTest, AKeptSolverFindsTheStepAFreshOneFinds)
         Board& asked = kept.between == Between::OTHER_BOARD && call % 2 == 1 ? *other.built.board : board;
         const StepResult expected = MakeSolver(kept.hidden)->FindNextStep(asked, true);
         ASSERT_EQ(Describe(expected), Describe(solver->FindNextStep(asked, true))) << "step " << call;
+        if (kept.between == Between::MARKED) {
+            // Marks made after the solver read the board, taken back before
+            // its step is made.
+            const int marks = MarkSolutions(board);
+            ASSERT_EQ(Describe(MakeSolver(false)->FindNextStep(board, true)),
+                      Describe(solver->FindNextStep(board, true)))
+                << "marked at step " << call;
+            for (int undone = 0; undone < marks; ++undone) {
+                board.Undo();
+            }
+        }
         if (expected.stepId <= STEP_ID_BOARD_SOLVED && &asked == &board) {
             return;
         }
@@ -110,6 +144,7 @@ TEST_P(SolverKeptViewTest, AKeptSolverFindsTheStepAFreshOneFinds)
                 played.Attach(played.progress.get());
             }
             break;
+        case Between::MARKED: break;
         }
     }
     FAIL() << "no end";
@@ -119,6 +154,7 @@ const KeptViewCase CASES[] = {
     {"OtherBoard", false, Between::OTHER_BOARD},   {"SwappedProgress", false, Between::SWAPPED_PROGRESS},
     {"Undo", false, Between::UNDO},                {"Reset", false, Between::RESET},
     {"HiddenUndo", true, Between::UNDO},           {"HiddenOtherBoard", true, Between::OTHER_BOARD},
+    {"Marked", false, Between::MARKED},
 };
 
 INSTANTIATE_TEST_SUITE_P(Disturbances, SolverKeptViewTest, ::testing::ValuesIn(CASES),
