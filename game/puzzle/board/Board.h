@@ -275,9 +275,8 @@ public:
     // Every square, by row-major index, for which CanSquareJoinCage(cage,
     // square, nullptr, remainingValues) holds.
     SquareMask FindJoinableSquares(const Cage& cage, ValueMask remainingValues) const;
-    // CanSquareJoinCage(cage, square, nullptr, remainingValues) for the
-    // square at a row-major index of this board.
-    bool CanSquareJoinCageAt(const Cage& cage, size_t index, ValueMask remainingValues) const;
+    // The squares next to any of squares, by row-major index.
+    SquareMask SpreadToNeighbours(const SquareMask& squares) const;
     // Depth-first from square: adds joinable squares to visited until it
     // holds needed squares (true) or nothing more can join (false).
     bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const;
@@ -448,6 +447,30 @@ private:
     std::array<SquareMask, MAX_BOARD_SIZE> m_columnSquares{};
     std::vector<HiddenCageState> m_hiddenCages; // by position in m_cages
     mutable CageValueMasks m_scratchValueMasks;
+    // What FindJoinableSquares and CountCageGrowth work out for a cage of
+    // this board when the joins are read by index, asked many times a step.
+    // Kept while the progress's squares stay at the revision they were read
+    // at (every write to a square's value, colour or candidates moves it to
+    // a number no other state has; a copy shares its original's state with
+    // its revision) and the cage keeps its squares, key square, rule, colour
+    // and the values of its remaining solutions.
+    struct CageJoins {
+        uint64_t revision = 0;
+        Square* const* squaresData = nullptr;
+        size_t numSquares = 0;
+        int keySquare = -1;
+        int rule = CAGE_RULE_NONE;
+        int color = -1;
+        bool hasSolutions = false;
+        ValueMask remainingValues = 0;
+        SquareMask joinable;
+        bool hasGrowth = false;
+        SquareMask growth; // the joinable squares connected to those in the cage's colour
+    };
+    // The kept entry of a cage of this board, brought up to date; null when
+    // nothing may be kept.
+    CageJoins* KeepJoins(const Cage& cage, ValueMask remainingValues) const;
+    mutable std::vector<CageJoins> m_cageJoins; // by position in m_cages
     // The square values the visible cages' marks were last brought up to.
     SquareValues m_markedSquareValues;
     bool m_hasMarkedSquareValues = false;

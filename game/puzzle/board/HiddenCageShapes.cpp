@@ -56,7 +56,7 @@ public:
           m_maxSize(cage.GetMaxSolutionLength())
     {
         for (const CageValueSet& listed : cage.valueSets) {
-            m_listedBefore.insert(ToMask(listed.values));
+            m_listedBefore.insert(listed.mask);
         }
     }
 
@@ -66,15 +66,6 @@ private:
     int IndexOf(const Square& square) const
     {
         return static_cast<int>(square.y * m_board.GetSize() + square.x);
-    }
-
-    SquareMask ToMask(const SquareSet& squares) const
-    {
-        SquareMask mask;
-        for (const Square* square : squares) {
-            mask.Add(IndexOf(*square));
-        }
-        return mask;
     }
 
     void Grow(const SquareMask& shape, int shapeSize, int squareIndex)
@@ -103,13 +94,8 @@ private:
     void List(const SquareMask& shape)
     {
         CageValueSet record;
-        std::vector<Square>& squares = m_board.GetSquares();
-        // Indices come in reading order, the set's own order, so each
-        // insertion lands at the end.
-        shape.ForEach(
-            [&](int index) { record.values.insert(record.values.end(), &squares[static_cast<size_t>(index)]); });
         record.mask = shape;
-        m_cage.valueSets.push_back(std::move(record));
+        m_cage.valueSets.push_back(record);
     }
 
     Board& m_board;

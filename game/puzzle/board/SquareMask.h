@@ -35,6 +35,10 @@ struct SquareMask {
         return static_cast<int>((bits * 0x0101010101010101ull) >> 56);
     }
     bool Intersects(const SquareMask& other) const { return ((low & other.low) | (high & other.high)) != 0; }
+    bool IsEmpty() const { return (low | high) == 0; }
+    SquareMask operator&(const SquareMask& other) const { return {low & other.low, high & other.high}; }
+    SquareMask operator|(const SquareMask& other) const { return {low | other.low, high | other.high}; }
+    SquareMask Without(const SquareMask& other) const { return {low & ~other.low, high & ~other.high}; }
     bool operator==(const SquareMask& other) const { return low == other.low && high == other.high; }
 
     // Calls visit(index) for every square in increasing index order, which

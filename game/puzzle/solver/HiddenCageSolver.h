@@ -1,8 +1,8 @@
 #pragma once
 
+#include "game/puzzle/board/SquareMask.h"
 #include "game/puzzle/solver/SimpleBoardSolver.h"
 
-#include <array>
 #include <vector>
 
 namespace Pemberquill {
@@ -43,14 +43,11 @@ protected:
     bool StepAdjacentToComparisonCage(Board& board, StepResult& step);
 
 private:
-    // What StepOnlyLegalCage measured of a cage: its room to grow and, by
-    // row-major index, the length of each square's chain to it.
+    // What StepOnlyLegalCage measured of a cage: the squares within its
+    // reach (FindSquaresWithinReach), by row-major index.
     struct CageReach {
         bool isMeasured = false;
-        bool hasChains = false;
-        int painted = 0;
-        int maxSize = 0;
-        std::array<int, MAX_BOARD_SIZE * MAX_BOARD_SIZE> chains{};
+        SquareMask within;
     };
     std::vector<CageReach> m_reach; // by cage position
 };
