@@ -464,13 +464,35 @@ private:
         bool hasSolutions = false;
         ValueMask remainingValues = 0;
         SquareMask joinable;
+        // The joinable squares connected to those in the cage's colour, as
+        // far as a fill has gone (all of them once it is complete).
         bool hasGrowth = false;
-        SquareMask growth; // the joinable squares connected to those in the cage's colour
+        bool isGrowthComplete = false;
+        SquareMask growth;
     };
     // The kept entry of a cage of this board, brought up to date; null when
     // nothing may be kept.
     CageJoins* KeepJoins(const Cage& cage, ValueMask remainingValues) const;
     mutable std::vector<CageJoins> m_cageJoins; // by position in m_cages
+    // What the joins of every cage read of the squares, as square masks by
+    // row-major index, so that a cage's joinable squares take a few mask
+    // operations. Brought up to the progress's squares revision by reading
+    // only the squares its journal names since the last read (all of them
+    // when the journal does not reach back, as after a swap or a reset).
+    struct JoinMasks {
+        uint64_t revision = 0; // 0: never read
+        SquareMask painted;
+        SquareMask placedOdd;
+        SquareMask placedEven;
+        // By value bit (ValueBit): the squares holding the value, and the
+        // empty squares that still have it as a candidate.
+        std::array<SquareMask, 32> open{};
+    };
+    // Needs CanReadJoinsByIndex.
+    const JoinMasks& ReadJoinMasks() const;
+    void ReadJoinMaskSquare(size_t index) const;
+    SquareMask FindJoinableSquaresByMasks(const Cage& cage, ValueMask remainingValues) const;
+    mutable JoinMasks m_joinMasks;
     // The square values the visible cages' marks were last brought up to.
     SquareValues m_markedSquareValues;
     bool m_hasMarkedSquareValues = false;

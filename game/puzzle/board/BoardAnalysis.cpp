@@ -107,6 +107,17 @@ SquareMask AllSquares(unsigned size)
             count <= 64 ? 0 : (uint64_t{1} << (count - 64)) - 1u};
 }
 
+// The squares from a row-major index on.
+SquareMask SquaresFrom(size_t first)
+{
+    return {first >= 64 ? 0 : ~uint64_t{0} << first, first <= 64 ? ~uint64_t{0} : ~uint64_t{0} << (first - 64)};
+}
+
+int IndexOfBit(ValueMask bit)
+{
+    return __builtin_ctz(bit);
+}
+
 // The position of cage in cages; -1 for a cage from elsewhere.
 int PositionIn(const std::vector<Cage>& cages, const Cage& cage)
 {
@@ -302,35 +313,35 @@ size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const
     // A depth-first growth from each painted square stops at needed squares
     // or once it has taken every joinable square connected to the painted
     // ones, in whatever order it meets them: so the count is the smaller of
-    // needed and the size of that connected part.
+    // needed and the size of that connected part, which a fill one step at
+    // a time finds without going further than needed.
     if (needed == 0) {
         return 0;
     }
     const ValueMask remainingValues = HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0;
     CageJoins* kept = KeepJoins(cage, remainingValues);
-    SquareMask growth;
-    if (kept != nullptr && kept->hasGrowth) {
-        growth = kept->growth;
-    } else {
-        const SquareMask joinable =
-            kept != nullptr ? kept->joinable : ScanJoinableSquares(*this, cage, remainingValues, CanReadJoinsByIndex());
+    CageJoins scratch;
+    CageJoins& joins = kept != nullptr ? *kept : scratch;
+    if (kept == nullptr) {
+        joins.joinable = ScanJoinableSquares(*this, cage, remainingValues, CanReadJoinsByIndex());
+    }
+    if (!joins.hasGrowth) {
         SquareMask seeds;
         for (const Square* square : cage.squares) {
             if (GetSquareColorIndex(*square) == cage.color) {
                 seeds.Add(static_cast<int>(square->y * m_puzzleSize + square->x));
             }
         }
-        SquareMask grown = SpreadToNeighbours(seeds) & joinable;
-        while (!(grown == growth)) {
-            growth = grown;
-            grown = growth | (SpreadToNeighbours(growth) & joinable);
-        }
-        if (kept != nullptr) {
-            kept->growth = growth;
-            kept->hasGrowth = true;
-        }
+        joins.growth = SpreadToNeighbours(seeds) & joins.joinable;
+        joins.hasGrowth = true;
+        joins.isGrowthComplete = false;
     }
-    return std::min(needed, static_cast<size_t>(growth.Count()));
+    while (!joins.isGrowthComplete && static_cast<size_t>(joins.growth.Count()) < needed) {
+        const SquareMask grown = joins.growth | (SpreadToNeighbours(joins.growth) & joins.joinable);
+        joins.isGrowthComplete = grown == joins.growth;
+        joins.growth = grown;
+    }
+    return std::min(needed, static_cast<size_t>(joins.growth.Count()));
 }
 
 Board::CageJoins* Board::KeepJoins(const Cage& cage, ValueMask remainingValues) const
@@ -357,10 +368,81 @@ Board::CageJoins* Board::KeepJoins(const Cage& cage, ValueMask remainingValues) 
         joins.color = cage.color;
         joins.hasSolutions = !cage.solutions.empty();
         joins.remainingValues = remainingValues;
-        joins.joinable = ScanJoinableSquares(*this, cage, remainingValues, true);
+        joins.joinable = FindJoinableSquaresByMasks(cage, remainingValues);
         joins.hasGrowth = false;
     }
     return &joins;
+}
+
+const Board::JoinMasks& Board::ReadJoinMasks() const
+{
+    const uint64_t revision = m_progress->GetSquaresRevision();
+    if (m_joinMasks.revision == revision && revision != 0) {
+        return m_joinMasks;
+    }
+    SquareMask changed;
+    if (m_joinMasks.revision != 0 && m_progress->CollectChangedSquares(m_joinMasks.revision, changed)) {
+        changed.ForEach([&](int index) { ReadJoinMaskSquare(static_cast<size_t>(index)); });
+    } else {
+        m_joinMasks = JoinMasks();
+        for (size_t index = 0; index < m_squares.size(); ++index) {
+            ReadJoinMaskSquare(index);
+        }
+    }
+    m_joinMasks.revision = revision;
+    return m_joinMasks;
+}
+
+void Board::ReadJoinMaskSquare(size_t index) const
+{
+    SquareMask square;
+    square.Add(static_cast<int>(index));
+    JoinMasks& masks = m_joinMasks;
+    masks.painted = masks.painted.Without(square);
+    masks.placedOdd = masks.placedOdd.Without(square);
+    masks.placedEven = masks.placedEven.Without(square);
+    for (SquareMask& open : masks.open) {
+        open = open.Without(square);
+    }
+    if (m_progress->GetColorIndexAt(index) != -1) {
+        masks.painted = masks.painted | square;
+    }
+    const unsigned value = m_progress->GetValueAt(index);
+    if (value != 0) {
+        SquareMask& placed = value % 2 == 1 ? masks.placedOdd : masks.placedEven;
+        placed = placed | square;
+        SquareMask& open = masks.open[static_cast<size_t>(IndexOfBit(ValueBit(static_cast<int>(value))))];
+        open = open | square;
+        return;
+    }
+    const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
+    for (ValueMask bits = static_cast<ValueMask>((allCandidates & ~m_progress->GetEliminationsAt(index)) << 1);
+         bits != 0; bits &= bits - 1) {
+        SquareMask& open = masks.open[static_cast<size_t>(IndexOfBit(bits))];
+        open = open | square;
+    }
+}
+
+SquareMask Board::FindJoinableSquaresByMasks(const Cage& cage, ValueMask remainingValues) const
+{
+    // As CanJoinByIndex, square by square.
+    const JoinMasks& masks = ReadJoinMasks();
+    const Square* key = cage.GetKeySquare();
+    const size_t first = key != nullptr ? static_cast<size_t>(key->y) * m_puzzleSize + key->x : 0;
+    SquareMask joinable = (AllSquares(m_puzzleSize) & SquaresFrom(first)).Without(masks.painted);
+    if (cage.rule == CAGE_RULE_EVEN) {
+        joinable = joinable.Without(masks.placedOdd);
+    } else if (cage.rule == CAGE_RULE_ODD) {
+        joinable = joinable.Without(masks.placedEven);
+    }
+    if (cage.solutions.empty()) {
+        return joinable;
+    }
+    SquareMask fits;
+    for (ValueMask bits = remainingValues; bits != 0; bits &= bits - 1) {
+        fits = fits | masks.open[static_cast<size_t>(IndexOfBit(bits))];
+    }
+    return joinable & fits;
 }
 
 } // namespace Pemberquill
