@@ -441,7 +441,7 @@ private:
     // them all).
     uint64_t m_hiddenRevision = 0;
     SquareMask m_paintedSquares; // those of m_hiddenSquares with a colour
-    std::vector<bool> m_collectedSolutions; // WeighShapes's scratch
+    std::vector<uint8_t> m_collectedSolutions; // WeighShapes's scratch, by solution: 1 once a shape can hold it
     // The squares of each row and of each column.
     std::array<SquareMask, MAX_BOARD_SIZE> m_rowSquares{};
     std::array<SquareMask, MAX_BOARD_SIZE> m_columnSquares{};

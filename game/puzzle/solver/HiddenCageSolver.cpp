@@ -38,9 +38,23 @@ bool IsChainEnd(const Cage& cage, const Square& square)
     return square.cageIndex == cage.index && cage.IsAtOrAfterKeySquare(square.x, square.y);
 }
 
+// The cage's painted squares a chain may attach to, among painted: the
+// painted squares, by row-major index, whose cageIndex is the cage's.
+SquareMask FindChainEnds(const Board& board, const Cage& cage, const SquareMask& painted)
+{
+    const std::vector<Square>& squares = board.GetSquares();
+    SquareMask ends;
+    painted.ForEach([&](int index) {
+        if (IsChainEnd(cage, squares[static_cast<size_t>(index)])) {
+            ends.Add(index);
+        }
+    });
+    return ends;
+}
+
 // The squares, by row-major index, with a chain of at most maxLength
 // unpainted squares that may join the cage, leading from the square to one
-// next to one of the cage's painted squares (see CanReachCage).
+// next to one of the chain ends (see CanReachCage).
 //
 // A chain that works can always be shortened to a shortest one, which never
 // visits a square twice, so a breadth-first search back from the painted
@@ -48,18 +62,11 @@ bool IsChainEnd(const Cage& cage, const Square& square)
 // depth-first walk over every square-avoiding chain from that start would,
 // without that walk's exponential cost in large open regions (Even, Odd and
 // NoOp cages may grow over most of a board).
-SquareMask FindSquaresWithinReach(const Board& board, const Cage& cage, int maxLength)
+SquareMask FindSquaresWithinReach(const Board& board, const Cage& cage, const SquareMask& ends, int maxLength)
 {
     SquareMask within;
     if (maxLength < 1) {
         return within;
-    }
-    const std::vector<Square>& squares = board.GetSquares();
-    SquareMask ends;
-    for (const Square& square : squares) {
-        if (IsChainEnd(cage, square) && IsPainted(board, square)) {
-            ends.Add(IndexOf(board, square));
-        }
     }
     // Squares that may join are unpainted, so no chain runs through a
     // painted square.
@@ -104,7 +111,13 @@ bool HiddenCageSolver::IsOpenForPainting(const Board& board, const Cage& cage)
 bool HiddenCageSolver::CanReachCage(const Board& board, const Cage& cage, const Square& start)
 {
     const int room = cage.GetMaxSolutionSize(board) - cage.CountSquaresInCageColor(board);
-    return FindSquaresWithinReach(board, cage, room).Has(IndexOf(board, start));
+    SquareMask painted;
+    for (const Square& square : board.GetSquares()) {
+        if (IsPainted(board, square)) {
+            painted.Add(IndexOf(board, square));
+        }
+    }
+    return FindSquaresWithinReach(board, cage, FindChainEnds(board, cage, painted), room).Has(IndexOf(board, start));
 }
 
 bool HiddenCageSolver::StepOnlySquareAvailable(Board& board, StepResult& step)
@@ -132,47 +145,59 @@ bool HiddenCageSolver::StepOnlySquareAvailable(Board& board, StepResult& step)
 bool HiddenCageSolver::StepOnlyLegalCage(Board& board, StepResult& step)
 {
     const std::vector<Cage>& cages = board.GetCages();
-    // Each cage is measured when a square first asks about it: the step
-    // often ends before every cage has been asked.
-    m_reach.resize(cages.size());
-    for (CageReach& reach : m_reach) {
-        reach.isMeasured = false;
-    }
-    const auto measure = [&](size_t i) -> const SquareMask& {
-        CageReach& reach = m_reach[i];
-        if (!reach.isMeasured) {
-            const Cage& cage = cages[i];
-            reach.isMeasured = true;
-            reach.within = SquareMask();
-            if (cage.color != -1) {
-                const int room = GetMaxSolutionSize(board, cage) - CountPaintedInCageColor(board, cage);
-                reach.within = FindSquaresWithinReach(board, cage, room);
+    const std::vector<Square>& squares = board.GetSquares();
+    // The painted squares by the cage index they carry, read once for the
+    // chain ends of every cage.
+    m_paintedByCage.assign(cages.size(), SquareMask());
+    SquareMask painted;
+    for (const Square& square : squares) {
+        if (IsPainted(board, square)) {
+            painted.Add(IndexOf(board, square));
+            if (square.cageIndex >= 0 && static_cast<size_t>(square.cageIndex) < cages.size()) {
+                m_paintedByCage[static_cast<size_t>(square.cageIndex)].Add(IndexOf(board, square));
             }
         }
-        return reach.within;
-    };
-
-    for (const Square& square : board.GetSquares()) {
-        if (IsPainted(board, square)) {
+    }
+    // What each cage reaches does not depend on the order cages are asked
+    // in, so every cage is measured and the squares reached by exactly one
+    // of them come out of two masks. Reaches hold unpainted squares only.
+    m_reach.assign(cages.size(), SquareMask());
+    SquareMask reachedOnce;
+    SquareMask reachedTwice;
+    for (size_t i = 0; i < cages.size(); ++i) {
+        const Cage& cage = cages[i];
+        if (cage.color == -1) {
             continue;
         }
-        const Cage* onlyCage = nullptr;
-        int numCages = 0;
-        for (size_t i = 0; i < cages.size() && numCages < 2; ++i) {
-            const Cage& cage = cages[i];
-            // A Comparisons cage has no solutions to test a square against:
-            // only its own squares may count it.
-            if (cage.rule == CAGE_RULE_COMPARISONS && square.cageIndex != cage.index) {
-                continue;
-            }
-            // Only squares that may join the cage have a chain to it.
-            if (measure(i).Has(IndexOf(board, square))) {
-                onlyCage = &cage;
-                ++numCages;
-            }
+        const int room = GetMaxSolutionSize(board, cage) - CountPaintedInCageColor(board, cage);
+        const bool isOwnIndex = cage.index >= 0 && static_cast<size_t>(cage.index) < cages.size();
+        const SquareMask ends =
+            FindChainEnds(board, cage, isOwnIndex ? m_paintedByCage[static_cast<size_t>(cage.index)] : painted);
+        SquareMask reach = FindSquaresWithinReach(board, cage, ends, room);
+        // A Comparisons cage has no solutions to test a square against:
+        // only its own squares may count it.
+        if (cage.rule == CAGE_RULE_COMPARISONS) {
+            SquareMask own;
+            reach.ForEach([&](int index) {
+                if (squares[static_cast<size_t>(index)].cageIndex == cage.index) {
+                    own.Add(index);
+                }
+            });
+            reach = own;
         }
-        if (numCages == 1) {
-            return PaintSquare(board, square, onlyCage->color, step);
+        m_reach[i] = reach;
+        reachedTwice = reachedTwice | (reachedOnce & reach);
+        reachedOnce = reachedOnce | reach;
+    }
+    const SquareMask reachedByOne = reachedOnce.Without(reachedTwice);
+    if (reachedByOne.IsEmpty()) {
+        return false;
+    }
+    // The first such square in row-major order, as the squares go.
+    const int first = reachedByOne.low != 0 ? __builtin_ctzll(reachedByOne.low) : 64 + __builtin_ctzll(reachedByOne.high);
+    for (size_t i = 0; i < cages.size(); ++i) {
+        if (m_reach[i].Has(first)) {
+            return PaintSquare(board, squares[static_cast<size_t>(first)], cages[i].color, step);
         }
     }
     return false;

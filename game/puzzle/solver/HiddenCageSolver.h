@@ -43,13 +43,10 @@ protected:
     bool StepAdjacentToComparisonCage(Board& board, StepResult& step);
 
 private:
-    // What StepOnlyLegalCage measured of a cage: the squares within its
-    // reach (FindSquaresWithinReach), by row-major index.
-    struct CageReach {
-        bool isMeasured = false;
-        SquareMask within;
-    };
-    std::vector<CageReach> m_reach; // by cage position
+    // StepOnlyLegalCage's buffers: the squares within each cage's reach, by
+    // cage position, and the painted squares by the cage index they carry.
+    std::vector<SquareMask> m_reach;
+    std::vector<SquareMask> m_paintedByCage;
 };
 
 } // namespace Pemberquill
