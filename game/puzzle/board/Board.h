@@ -276,7 +276,16 @@ public:
     // square, nullptr, remainingValues) holds.
     SquareMask FindJoinableSquares(const Cage& cage, ValueMask remainingValues) const;
     // The squares next to any of squares, by row-major index.
-    SquareMask SpreadToNeighbours(const SquareMask& squares) const;
+    SquareMask SpreadToNeighbours(const SquareMask& squares) const
+    {
+        // Row-major: a step left or right moves one bit, up or down a row's
+        // width; a step left from the first column would land on the row
+        // above.
+        const SquareMask spread = squares.Without(m_columnSquares[0]).ShiftedDown(1) |
+                                  squares.Without(m_columnSquares[m_puzzleSize - 1]).ShiftedUp(1) |
+                                  squares.ShiftedDown(m_puzzleSize) | squares.ShiftedUp(m_puzzleSize);
+        return spread & SquareMask::FirstSquares(m_puzzleSize * m_puzzleSize);
+    }
     // Depth-first from square: adds joinable squares to visited until it
     // holds needed squares (true) or nothing more can join (false).
     bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const;

@@ -89,24 +89,6 @@ SquareMask ScanJoinableSquares(const Board& board, const Cage& cage, ValueMask r
     return joinable;
 }
 
-// Squares moved by shift row-major indices (below 64) up or down.
-SquareMask ShiftUp(const SquareMask& squares, unsigned shift)
-{
-    return {squares.low << shift, (squares.high << shift) | (squares.low >> (64 - shift))};
-}
-
-SquareMask ShiftDown(const SquareMask& squares, unsigned shift)
-{
-    return {(squares.low >> shift) | (squares.high << (64 - shift)), squares.high >> shift};
-}
-
-SquareMask AllSquares(unsigned size)
-{
-    const unsigned count = size * size;
-    return {count >= 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1u,
-            count <= 64 ? 0 : (uint64_t{1} << (count - 64)) - 1u};
-}
-
 // The squares from a row-major index on.
 SquareMask SquaresFrom(size_t first)
 {
@@ -285,18 +267,6 @@ SquareMask Board::FindJoinableSquares(const Cage& cage, ValueMask remainingValue
     return kept != nullptr ? kept->joinable : ScanJoinableSquares(*this, cage, remainingValues, CanReadJoinsByIndex());
 }
 
-SquareMask Board::SpreadToNeighbours(const SquareMask& squares) const
-{
-    const unsigned size = m_puzzleSize;
-    const SquareMask& firstColumn = m_columnSquares[0];
-    const SquareMask& lastColumn = m_columnSquares[size - 1];
-    // Row-major: a step left or right moves one bit, up or down a row's
-    // width; a step left from the first column would land on the row above.
-    const SquareMask spread = ShiftDown(squares.Without(firstColumn), 1) | ShiftUp(squares.Without(lastColumn), 1) |
-                              ShiftDown(squares, size) | ShiftUp(squares, size);
-    return spread & AllSquares(size);
-}
-
 bool Board::CanReadJoinsByIndex() const
 {
     return m_progress != nullptr && m_progress->GetSize() == m_puzzleSize && HasHiddenCages();
@@ -429,7 +399,7 @@ SquareMask Board::FindJoinableSquaresByMasks(const Cage& cage, ValueMask remaini
     const JoinMasks& masks = ReadJoinMasks();
     const Square* key = cage.GetKeySquare();
     const size_t first = key != nullptr ? static_cast<size_t>(key->y) * m_puzzleSize + key->x : 0;
-    SquareMask joinable = (AllSquares(m_puzzleSize) & SquaresFrom(first)).Without(masks.painted);
+    SquareMask joinable = (SquareMask::FirstSquares(m_puzzleSize * m_puzzleSize) & SquaresFrom(first)).Without(masks.painted);
     if (cage.rule == CAGE_RULE_EVEN) {
         joinable = joinable.Without(masks.placedOdd);
     } else if (cage.rule == CAGE_RULE_ODD) {

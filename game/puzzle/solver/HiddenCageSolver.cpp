@@ -220,14 +220,14 @@ bool HiddenCageSolver::StepSmallestSolutionsInvalid(Board& board, StepResult& st
         // it does not pass for the only way to grow.
         const Square* growInto = nullptr;
         int numWays = 0;
-        const ValueMask remainingValues = board.GetRemainingSolutionValues(cage);
+        const SquareMask joinable = board.FindJoinableSquares(cage, board.GetRemainingSolutionValues(cage));
         for (const Square* painted : cage.squares) {
             if (!IsPainted(board, *painted)) {
                 continue;
             }
             for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
                 const Square* neighbour = FindNeighbour(board, *painted, direction);
-                if (board.CanSquareJoinCage(cage, neighbour, nullptr, remainingValues)) {
+                if (neighbour != nullptr && joinable.Has(IndexOf(board, *neighbour))) {
                     growInto = neighbour;
                     ++numWays;
                 }
