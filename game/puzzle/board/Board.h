@@ -275,9 +275,17 @@ public:
     // Every square, by row-major index, for which CanSquareJoinCage(cage,
     // square, nullptr, remainingValues) holds.
     SquareMask FindJoinableSquares(const Cage& cage, ValueMask remainingValues) const;
-    // CanSquareJoinCage(cage, square, nullptr, remainingValues) for the
-    // square at a row-major index of this board.
-    bool CanSquareJoinCageAt(const Cage& cage, size_t index, ValueMask remainingValues) const;
+    // The squares next to any of squares, by row-major index.
+    SquareMask SpreadToNeighbours(const SquareMask& squares) const
+    {
+        // Row-major: a step left or right moves one bit, up or down a row's
+        // width; a step left from the first column would land on the row
+        // above.
+        const SquareMask spread = squares.Without(m_columnSquares[0]).ShiftedDown(1) |
+                                  squares.Without(m_columnSquares[m_puzzleSize - 1]).ShiftedUp(1) |
+                                  squares.ShiftedDown(m_puzzleSize) | squares.ShiftedUp(m_puzzleSize);
+        return spread & SquareMask::FirstSquares(m_puzzleSize * m_puzzleSize);
+    }
     // Depth-first from square: adds joinable squares to visited until it
     // holds needed squares (true) or nothing more can join (false).
     bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const;
@@ -445,12 +453,58 @@ private:
     // them all).
     uint64_t m_hiddenRevision = 0;
     SquareMask m_paintedSquares; // those of m_hiddenSquares with a colour
-    std::vector<bool> m_collectedSolutions; // WeighShapes's scratch
+    std::vector<uint8_t> m_collectedSolutions; // WeighShapes's scratch, by solution: 1 once a shape can hold it
     // The squares of each row and of each column.
     std::array<SquareMask, MAX_BOARD_SIZE> m_rowSquares{};
     std::array<SquareMask, MAX_BOARD_SIZE> m_columnSquares{};
     std::vector<HiddenCageState> m_hiddenCages; // by position in m_cages
     mutable CageValueMasks m_scratchValueMasks;
+    // What FindJoinableSquares and CountCageGrowth work out for a cage of
+    // this board when the joins are read by index, asked many times a step.
+    // Kept while the progress's squares stay at the revision they were read
+    // at (every write to a square's value, colour or candidates moves it to
+    // a number no other state has; a copy shares its original's state with
+    // its revision) and the cage keeps its squares, key square, rule, colour
+    // and the values of its remaining solutions.
+    struct CageJoins {
+        uint64_t revision = 0;
+        Square* const* squaresData = nullptr;
+        size_t numSquares = 0;
+        int keySquare = -1;
+        int rule = CAGE_RULE_NONE;
+        int color = -1;
+        bool hasSolutions = false;
+        ValueMask remainingValues = 0;
+        SquareMask joinable;
+        // The joinable squares connected to those in the cage's colour, as
+        // far as a fill has gone (all of them once it is complete).
+        bool hasGrowth = false;
+        bool isGrowthComplete = false;
+        SquareMask growth;
+    };
+    // The kept entry of a cage of this board, brought up to date; null when
+    // nothing may be kept.
+    CageJoins* KeepJoins(const Cage& cage, ValueMask remainingValues) const;
+    mutable std::vector<CageJoins> m_cageJoins; // by position in m_cages
+    // What the joins of every cage read of the squares, as square masks by
+    // row-major index, so that a cage's joinable squares take a few mask
+    // operations. Brought up to the progress's squares revision by reading
+    // only the squares its journal names since the last read (all of them
+    // when the journal does not reach back, as after a swap or a reset).
+    struct JoinMasks {
+        uint64_t revision = 0; // 0: never read
+        SquareMask painted;
+        SquareMask placedOdd;
+        SquareMask placedEven;
+        // By value bit (ValueBit): the squares holding the value, and the
+        // empty squares that still have it as a candidate.
+        std::array<SquareMask, 32> open{};
+    };
+    // Needs CanReadJoinsByIndex.
+    const JoinMasks& ReadJoinMasks() const;
+    void ReadJoinMaskSquare(size_t index) const;
+    SquareMask FindJoinableSquaresByMasks(const Cage& cage, ValueMask remainingValues) const;
+    mutable JoinMasks m_joinMasks;
     // The square values the visible cages' marks were last brought up to.
     SquareValues m_markedSquareValues;
     bool m_hasMarkedSquareValues = false;

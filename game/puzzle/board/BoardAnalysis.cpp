@@ -4,8 +4,9 @@
 #include "game/puzzle/board/SolutionFit.h"
 #include "game/puzzle/board/SquareMask.h"
 
-#include <array>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace Pemberquill {
 
@@ -69,6 +70,44 @@ inline bool CanJoinByIndex(const BoardProgress& progress, const Square& square, 
     return (remainingValues & open) != 0;
 }
 
+SquareMask ScanJoinableSquares(const Board& board, const Cage& cage, ValueMask remainingValues, bool byIndex)
+{
+    SquareMask joinable;
+    const std::vector<Square>& squares = board.GetSquares();
+    const unsigned allCandidates = (1u << board.GetSize()) - 1u;
+    // No square before the key square in reading order can join.
+    const Square* key = cage.GetKeySquare();
+    const size_t first = key != nullptr ? static_cast<size_t>(key->y) * board.GetSize() + key->x : 0;
+    for (size_t index = first; index < squares.size(); ++index) {
+        const bool canJoin =
+            byIndex ? CanJoinByIndex(*board.GetProgress(), squares[index], index, cage, remainingValues, allCandidates)
+                    : board.CanSquareJoinCage(cage, &squares[index], nullptr, remainingValues);
+        if (canJoin) {
+            joinable.Add(static_cast<int>(index));
+        }
+    }
+    return joinable;
+}
+
+// The squares from a row-major index on.
+SquareMask SquaresFrom(size_t first)
+{
+    return {first >= 64 ? 0 : ~uint64_t{0} << first, first <= 64 ? ~uint64_t{0} : ~uint64_t{0} << (first - 64)};
+}
+
+int IndexOfBit(ValueMask bit)
+{
+    return __builtin_ctz(bit);
+}
+
+// The position of cage in cages; -1 for a cage from elsewhere.
+int PositionIn(const std::vector<Cage>& cages, const Cage& cage)
+{
+    const std::less<const Cage*> before;
+    const bool isOwn = !before(&cage, cages.data()) && before(&cage, cages.data() + cages.size());
+    return isOwn ? static_cast<int>(&cage - cages.data()) : -1;
+}
+
 } // namespace
 
 TeachableGameMechanics Board::GetTeachableGameMechanics() const
@@ -128,9 +167,9 @@ std::vector<CageCandidate> Board::CollectCageCandidates(const Cage& cage) const
 
 Board::CageValueMasks& Board::GetCageValueMasks(const Cage& cage) const
 {
-    const std::less<const Cage*> before;
-    const bool isOwn = !before(&cage, m_cages.data()) && before(&cage, m_cages.data() + m_cages.size());
-    const size_t position = isOwn ? static_cast<size_t>(&cage - m_cages.data()) : 0;
+    const int ownPosition = PositionIn(m_cages, cage);
+    const bool isOwn = ownPosition >= 0;
+    const size_t position = isOwn ? static_cast<size_t>(ownPosition) : 0;
     if (isOwn && m_cageValueMasks.size() < m_cages.size()) {
         m_cageValueMasks.resize(m_cages.size());
     }
@@ -222,31 +261,10 @@ bool Board::CanSquareJoinCage(const Cage& cage, const Square* square, const Squa
     return CanSquareValueFitCage(cage, *square, remainingValues);
 }
 
-bool Board::CanSquareJoinCageAt(const Cage& cage, size_t index, ValueMask remainingValues) const
-{
-    if (!CanReadJoinsByIndex()) {
-        return CanSquareJoinCage(cage, &m_squares[index], nullptr, remainingValues);
-    }
-    return CanJoinByIndex(*m_progress, m_squares[index], index, cage, remainingValues, (1u << m_puzzleSize) - 1u);
-}
-
 SquareMask Board::FindJoinableSquares(const Cage& cage, ValueMask remainingValues) const
 {
-    SquareMask joinable;
-    const bool byIndex = CanReadJoinsByIndex();
-    const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
-    // No square before the key square in reading order can join.
-    const Square* key = cage.GetKeySquare();
-    const size_t first = key != nullptr ? static_cast<size_t>(key->y) * m_puzzleSize + key->x : 0;
-    for (size_t index = first; index < m_squares.size(); ++index) {
-        const bool canJoin =
-            byIndex ? CanJoinByIndex(*m_progress, m_squares[index], index, cage, remainingValues, allCandidates)
-                    : CanSquareJoinCage(cage, &m_squares[index], nullptr, remainingValues);
-        if (canJoin) {
-            joinable.Add(static_cast<int>(index));
-        }
-    }
-    return joinable;
+    const CageJoins* kept = KeepJoins(cage, remainingValues);
+    return kept != nullptr ? kept->joinable : ScanJoinableSquares(*this, cage, remainingValues, CanReadJoinsByIndex());
 }
 
 bool Board::CanReadJoinsByIndex() const
@@ -264,50 +282,137 @@ size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const
 {
     // A depth-first growth from each painted square stops at needed squares
     // or once it has taken every joinable square connected to the painted
-    // ones, in whatever order it meets them: a breadth-first fill over the
-    // joinable squares counts the same.
+    // ones, in whatever order it meets them: so the count is the smaller of
+    // needed and the size of that connected part, which a fill one step at
+    // a time finds without going further than needed.
     if (needed == 0) {
         return 0;
     }
     const ValueMask remainingValues = HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0;
-    SquareMask reached; // looked at, joinable or not
-    // Written before it is read (up to count): clearing it first would cost
-    // more than the search, which is asked of every hidden cage many times
-    // a step.
-    std::array<const Square*, MAX_BOARD_SIZE * MAX_BOARD_SIZE> open;
-    size_t head = 0;
-    size_t count = 0;
-    const auto reachFrom = [&](const Square& square) {
-        for (int direction = 0; direction < 4; ++direction) {
-            const IntVector2 offset = GetDirectionOffset(direction);
-            const int x = static_cast<int>(square.x) + offset.x;
-            const int y = static_cast<int>(square.y) + offset.y;
-            const int index = y * static_cast<int>(m_puzzleSize) + x;
-            if (!IsInside(x, y) || reached.Has(index)) {
-                continue;
-            }
-            reached.Add(index);
-            if (!CanSquareJoinCageAt(cage, static_cast<size_t>(index), remainingValues)) {
-                continue;
-            }
-            open[count++] = &m_squares[static_cast<size_t>(index)];
-            if (count >= needed) {
-                return true;
+    CageJoins* kept = KeepJoins(cage, remainingValues);
+    CageJoins scratch;
+    CageJoins& joins = kept != nullptr ? *kept : scratch;
+    if (kept == nullptr) {
+        joins.joinable = ScanJoinableSquares(*this, cage, remainingValues, CanReadJoinsByIndex());
+    }
+    if (!joins.hasGrowth) {
+        SquareMask seeds;
+        for (const Square* square : cage.squares) {
+            if (GetSquareColorIndex(*square) == cage.color) {
+                seeds.Add(static_cast<int>(square->y * m_puzzleSize + square->x));
             }
         }
-        return false;
-    };
-    for (const Square* square : cage.squares) {
-        if (GetSquareColorIndex(*square) == cage.color && reachFrom(*square)) {
-            return count;
+        joins.growth = SpreadToNeighbours(seeds) & joins.joinable;
+        joins.hasGrowth = true;
+        joins.isGrowthComplete = false;
+    }
+    while (!joins.isGrowthComplete && static_cast<size_t>(joins.growth.Count()) < needed) {
+        const SquareMask grown = joins.growth | (SpreadToNeighbours(joins.growth) & joins.joinable);
+        joins.isGrowthComplete = grown == joins.growth;
+        joins.growth = grown;
+    }
+    return std::min(needed, static_cast<size_t>(joins.growth.Count()));
+}
+
+Board::CageJoins* Board::KeepJoins(const Cage& cage, ValueMask remainingValues) const
+{
+    const int position = PositionIn(m_cages, cage);
+    if (position < 0 || !CanReadJoinsByIndex() || m_progress->GetSquaresRevision() == 0) {
+        return nullptr;
+    }
+    if (m_cageJoins.size() < m_cages.size()) {
+        m_cageJoins.resize(m_cages.size());
+    }
+    CageJoins& joins = m_cageJoins[static_cast<size_t>(position)];
+    const uint64_t revision = m_progress->GetSquaresRevision();
+    const bool isKept = joins.revision == revision && joins.squaresData == cage.squares.data() &&
+                        joins.numSquares == cage.squares.size() && joins.keySquare == cage.keySquare &&
+                        joins.rule == cage.rule && joins.color == cage.color &&
+                        joins.hasSolutions == !cage.solutions.empty() && joins.remainingValues == remainingValues;
+    if (!isKept) {
+        joins.revision = revision;
+        joins.squaresData = cage.squares.data();
+        joins.numSquares = cage.squares.size();
+        joins.keySquare = cage.keySquare;
+        joins.rule = cage.rule;
+        joins.color = cage.color;
+        joins.hasSolutions = !cage.solutions.empty();
+        joins.remainingValues = remainingValues;
+        joins.joinable = FindJoinableSquaresByMasks(cage, remainingValues);
+        joins.hasGrowth = false;
+    }
+    return &joins;
+}
+
+const Board::JoinMasks& Board::ReadJoinMasks() const
+{
+    const uint64_t revision = m_progress->GetSquaresRevision();
+    if (m_joinMasks.revision == revision && revision != 0) {
+        return m_joinMasks;
+    }
+    SquareMask changed;
+    if (m_joinMasks.revision != 0 && m_progress->CollectChangedSquares(m_joinMasks.revision, changed)) {
+        changed.ForEach([&](int index) { ReadJoinMaskSquare(static_cast<size_t>(index)); });
+    } else {
+        m_joinMasks = JoinMasks();
+        for (size_t index = 0; index < m_squares.size(); ++index) {
+            ReadJoinMaskSquare(index);
         }
     }
-    while (head < count) {
-        if (reachFrom(*open[head++])) {
-            return count;
-        }
+    m_joinMasks.revision = revision;
+    return m_joinMasks;
+}
+
+void Board::ReadJoinMaskSquare(size_t index) const
+{
+    SquareMask square;
+    square.Add(static_cast<int>(index));
+    JoinMasks& masks = m_joinMasks;
+    masks.painted = masks.painted.Without(square);
+    masks.placedOdd = masks.placedOdd.Without(square);
+    masks.placedEven = masks.placedEven.Without(square);
+    for (SquareMask& open : masks.open) {
+        open = open.Without(square);
     }
-    return count;
+    if (m_progress->GetColorIndexAt(index) != -1) {
+        masks.painted = masks.painted | square;
+    }
+    const unsigned value = m_progress->GetValueAt(index);
+    if (value != 0) {
+        SquareMask& placed = value % 2 == 1 ? masks.placedOdd : masks.placedEven;
+        placed = placed | square;
+        SquareMask& open = masks.open[static_cast<size_t>(IndexOfBit(ValueBit(static_cast<int>(value))))];
+        open = open | square;
+        return;
+    }
+    const unsigned allCandidates = (1u << m_puzzleSize) - 1u;
+    for (ValueMask bits = static_cast<ValueMask>((allCandidates & ~m_progress->GetEliminationsAt(index)) << 1);
+         bits != 0; bits &= bits - 1) {
+        SquareMask& open = masks.open[static_cast<size_t>(IndexOfBit(bits))];
+        open = open | square;
+    }
+}
+
+SquareMask Board::FindJoinableSquaresByMasks(const Cage& cage, ValueMask remainingValues) const
+{
+    // As CanJoinByIndex, square by square.
+    const JoinMasks& masks = ReadJoinMasks();
+    const Square* key = cage.GetKeySquare();
+    const size_t first = key != nullptr ? static_cast<size_t>(key->y) * m_puzzleSize + key->x : 0;
+    SquareMask joinable = (SquareMask::FirstSquares(m_puzzleSize * m_puzzleSize) & SquaresFrom(first)).Without(masks.painted);
+    if (cage.rule == CAGE_RULE_EVEN) {
+        joinable = joinable.Without(masks.placedOdd);
+    } else if (cage.rule == CAGE_RULE_ODD) {
+        joinable = joinable.Without(masks.placedEven);
+    }
+    if (cage.solutions.empty()) {
+        return joinable;
+    }
+    SquareMask fits;
+    for (ValueMask bits = remainingValues; bits != 0; bits &= bits - 1) {
+        fits = fits | masks.open[static_cast<size_t>(IndexOfBit(bits))];
+    }
+    return joinable & fits;
 }
 
 } // namespace Pemberquill

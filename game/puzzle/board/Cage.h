@@ -12,12 +12,12 @@ namespace Pemberquill {
 
 class Board;
 
-// One candidate shape of a hidden cage: the squares it would cover, as a
-// set and as bits of their board index (N * y + x), which the marks and the
-// solver test many times a step.
+// One candidate shape of a hidden cage: the squares it would cover, as bits
+// of their board index (N * y + x), which the marks and the solver test many
+// times a step. A board lists thousands of shapes per attempt, so a shape
+// holds no allocated set of its squares.
 struct CageValueSet {
     bool inUse = false;
-    SquareSet values;
     SquareMask mask;
 };
 

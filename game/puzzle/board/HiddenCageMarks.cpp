@@ -177,8 +177,8 @@ uint64_t Board::WeighShapes(Cage& cage, const std::vector<ValueMask>& masks)
     for (const Square* square : cage.squares) {
         paintedInCageColor += m_hiddenSquares[square->y * m_puzzleSize + square->x].color == cage.color ? 1 : 0;
     }
-    std::vector<bool>& collected = m_collectedSolutions;
-    collected.assign(masks.size(), false);
+    std::vector<uint8_t>& collected = m_collectedSolutions;
+    collected.assign(masks.size(), 0);
     size_t numCollected = 0;
     for (CageValueSet& shape : cage.valueSets) {
         shape.inUse = !shape.mask.Intersects(blocked) &&
@@ -188,8 +188,8 @@ uint64_t Board::WeighShapes(Cage& cage, const std::vector<ValueMask>& masks)
         }
         const SquareGroupValues group = SummarizeShape(shape.mask, shape.mask.Count());
         for (size_t i = 0; i < masks.size(); ++i) {
-            if (!collected[i] && DoesSolutionFitGroup(cage.solutions[i], masks[i], group, true)) {
-                collected[i] = true;
+            if (collected[i] == 0 && DoesSolutionFitGroup(cage.solutions[i], masks[i], group, true)) {
+                collected[i] = 1;
                 ++numCollected;
             }
         }
@@ -197,7 +197,7 @@ uint64_t Board::WeighShapes(Cage& cage, const std::vector<ValueMask>& masks)
     uint64_t eliminated = 0;
     const size_t tracked = std::min<size_t>(masks.size(), MAX_TRACKED_SOLUTIONS);
     for (size_t i = 0; i < tracked; ++i) {
-        eliminated |= collected[i] ? 0 : uint64_t{1} << i;
+        eliminated |= collected[i] != 0 ? 0 : uint64_t{1} << i;
     }
     return eliminated;
 }

@@ -9,14 +9,59 @@
 #include "game/puzzle/board/SquareMask.h"
 
 #include <array>
-#include <unordered_set>
 #include <vector>
 
 namespace Pemberquill {
 
 namespace {
 
-using ShapeSet = std::unordered_set<SquareMask, SquareMaskHash>;
+// A set of non-empty shapes in one flat table, open addressing with linear
+// probing: the growth asks it once per shape it meets, thousands of times
+// a board, and a node per shape would cost an allocation each.
+class ShapeSet {
+public:
+    // True when the shape was not in the set before.
+    bool Insert(const SquareMask& shape)
+    {
+        if ((m_count + 1) * 2 > m_slots.size()) {
+            Rehash(m_slots.empty() ? 256 : m_slots.size() * 2);
+        }
+        SquareMask& slot = m_slots[FindSlot(shape)];
+        if (!slot.IsEmpty()) {
+            return false;
+        }
+        slot = shape;
+        ++m_count;
+        return true;
+    }
+    bool Has(const SquareMask& shape) const { return m_count != 0 && !m_slots[FindSlot(shape)].IsEmpty(); }
+    bool IsEmpty() const { return m_count == 0; }
+
+private:
+    // The shape's slot, or the empty one where it would go.
+    size_t FindSlot(const SquareMask& shape) const
+    {
+        const size_t mask = m_slots.size() - 1;
+        size_t slot = SquareMaskHash()(shape) & mask;
+        while (!m_slots[slot].IsEmpty() && !(m_slots[slot] == shape)) {
+            slot = (slot + 1) & mask;
+        }
+        return slot;
+    }
+    void Rehash(size_t size)
+    {
+        std::vector<SquareMask> old(size);
+        old.swap(m_slots);
+        for (const SquareMask& shape : old) {
+            if (!shape.IsEmpty()) {
+                m_slots[FindSlot(shape)] = shape;
+            }
+        }
+    }
+
+    std::vector<SquareMask> m_slots; // empty masks mark free slots; the size is a power of two
+    size_t m_count = 0;
+};
 
 // Where growth may go on a board, the same for every cage.
 struct GrowthMap {
@@ -56,7 +101,7 @@ public:
           m_maxSize(cage.GetMaxSolutionLength())
     {
         for (const CageValueSet& listed : cage.valueSets) {
-            m_listedBefore.insert(ToMask(listed.values));
+            m_listedBefore.Insert(listed.mask);
         }
     }
 
@@ -68,24 +113,15 @@ private:
         return static_cast<int>(square.y * m_board.GetSize() + square.x);
     }
 
-    SquareMask ToMask(const SquareSet& squares) const
-    {
-        SquareMask mask;
-        for (const Square* square : squares) {
-            mask.Add(IndexOf(*square));
-        }
-        return mask;
-    }
-
     void Grow(const SquareMask& shape, int shapeSize, int squareIndex)
     {
         SquareMask grown = shape;
         grown.Add(squareIndex);
         const int grownSize = shapeSize + 1;
-        if (grownSize > m_maxSize || !m_explored.insert(grown).second) {
+        if (grownSize > m_maxSize || !m_explored.Insert(grown)) {
             return;
         }
-        if (grownSize >= m_minSize && (m_listedBefore.empty() || m_listedBefore.count(grown) == 0)) {
+        if (grownSize >= m_minSize && !m_listedBefore.Has(grown)) {
             List(grown);
         }
         if (grownSize == m_maxSize) {
@@ -103,13 +139,8 @@ private:
     void List(const SquareMask& shape)
     {
         CageValueSet record;
-        std::vector<Square>& squares = m_board.GetSquares();
-        // Indices come in reading order, the set's own order, so each
-        // insertion lands at the end.
-        shape.ForEach(
-            [&](int index) { record.values.insert(record.values.end(), &squares[static_cast<size_t>(index)]); });
         record.mask = shape;
-        m_cage.valueSets.push_back(std::move(record));
+        m_cage.valueSets.push_back(record);
     }
 
     Board& m_board;

@@ -35,6 +35,20 @@ struct SquareMask {
         return static_cast<int>((bits * 0x0101010101010101ull) >> 56);
     }
     bool Intersects(const SquareMask& other) const { return ((low & other.low) | (high & other.high)) != 0; }
+    bool IsEmpty() const { return (low | high) == 0; }
+    SquareMask operator&(const SquareMask& other) const { return {low & other.low, high & other.high}; }
+    SquareMask operator|(const SquareMask& other) const { return {low | other.low, high | other.high}; }
+    SquareMask Without(const SquareMask& other) const { return {low & ~other.low, high & ~other.high}; }
+    // Every index moved up or down by shift (1 to 63); bits moved past
+    // either end are lost.
+    SquareMask ShiftedUp(unsigned shift) const { return {low << shift, (high << shift) | (low >> (64 - shift))}; }
+    SquareMask ShiftedDown(unsigned shift) const { return {(low >> shift) | (high << (64 - shift)), high >> shift}; }
+    // The squares 0 to count - 1.
+    static SquareMask FirstSquares(unsigned count)
+    {
+        return {count >= 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1u,
+                count <= 64 ? 0 : (uint64_t{1} << (count - 64)) - 1u};
+    }
     bool operator==(const SquareMask& other) const { return low == other.low && high == other.high; }
 
     // Calls visit(index) for every square in increasing index order, which

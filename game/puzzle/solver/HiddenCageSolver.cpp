@@ -4,7 +4,6 @@
 #include "game/puzzle/board/SquareMask.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace Pemberquill {
@@ -27,21 +26,9 @@ bool IsPainted(const Board& board, const Square& square)
     return board.GetSquareColorIndex(square) != -1;
 }
 
-// How far a cage has been painted and how large it may still become, taken
-// once per step: both walk the board.
-struct CageRoom {
-    int painted = 0;
-    int maxSize = 0;
-};
-
-CageRoom MeasureCage(const Board& board, const Cage& cage)
+int IndexOf(const Board& board, const Square& square)
 {
-    return {cage.CountSquaresInCageColor(board), cage.GetMaxSolutionSize(board)};
-}
-
-size_t IndexOf(const Board& board, const Square& square)
-{
-    return square.y * board.GetSize() + square.x;
+    return static_cast<int>(square.y * board.GetSize() + square.x);
 }
 
 bool IsChainEnd(const Cage& cage, const Square& square)
@@ -51,75 +38,46 @@ bool IsChainEnd(const Cage& cage, const Square& square)
     return square.cageIndex == cage.index && cage.IsAtOrAfterKeySquare(square.x, square.y);
 }
 
-constexpr size_t MAX_SQUARES = MAX_BOARD_SIZE * MAX_BOARD_SIZE;
-using ChainLengths = std::array<int, MAX_SQUARES>;
-
-// For every square, by row-major index: the number of squares in the
-// shortest chain of unpainted squares that may join the cage, leading from
-// it to a square next to one of the cage's painted squares (see
-// CanReachCage); 0 when there is no such chain, or when it is longer than
-// maxLength: the cage could not grow that far.
-//
-// A chain that works can always be shortened to a shortest one, which never
-// visits a square twice, so one breadth-first search back from the painted
-// squares answers for every start what a depth-first walk over every
-// square-avoiding chain from that start would, without that walk's
-// exponential cost in large open regions (Even, Odd and NoOp cages may grow
-// over most of a board).
-ChainLengths MeasureChainsToCage(const Board& board, const Cage& cage, int maxLength)
+// The cage's painted squares a chain may attach to, among painted: the
+// painted squares, by row-major index, whose cageIndex is the cage's.
+SquareMask FindChainEnds(const Board& board, const Cage& cage, const SquareMask& painted)
 {
-    const int size = static_cast<int>(board.GetSize());
     const std::vector<Square>& squares = board.GetSquares();
-    const SquareMask mayJoin = board.FindJoinableSquares(cage, board.GetRemainingSolutionValues(cage));
-    const auto neighbourOf = [&](int index, int direction) {
-        const Square& square = squares[static_cast<size_t>(index)];
-        const IntVector2 offset = GetDirectionOffset(direction);
-        const int x = static_cast<int>(square.x) + offset.x;
-        const int y = static_cast<int>(square.y) + offset.y;
-        return board.IsInside(x, y) ? y * size + x : -1;
-    };
-
-    ChainLengths chainLength{};
-    // Breadth first: every square enters the queue once. Chains start next
-    // to the painted squares they attach to; the order squares enter in
-    // changes no length.
-    std::array<int, MAX_SQUARES> open{};
-    size_t head = 0;
-    size_t tail = 0;
-    for (size_t end = 0; end < squares.size(); ++end) {
-        if (!IsChainEnd(cage, squares[end]) || !IsPainted(board, squares[end])) {
-            continue;
+    SquareMask ends;
+    painted.ForEach([&](int index) {
+        if (IsChainEnd(cage, squares[static_cast<size_t>(index)])) {
+            ends.Add(index);
         }
-        for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
-            const int start = neighbourOf(static_cast<int>(end), direction);
-            if (start >= 0 && mayJoin.Has(start) && chainLength[static_cast<size_t>(start)] == 0) {
-                chainLength[static_cast<size_t>(start)] = 1;
-                open[tail++] = start;
-            }
-        }
-    }
-    while (head < tail) {
-        const int current = open[head++];
-        // Breadth first, the rest of the queue is no shorter.
-        if (chainLength[static_cast<size_t>(current)] >= maxLength) {
-            break;
-        }
-        for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
-            // Squares that may join are unpainted, so no chain runs through
-            // a painted square.
-            const int next = neighbourOf(current, direction);
-            if (next >= 0 && mayJoin.Has(next) && chainLength[static_cast<size_t>(next)] == 0) {
-                chainLength[static_cast<size_t>(next)] = chainLength[static_cast<size_t>(current)] + 1;
-                open[tail++] = next;
-            }
-        }
-    }
-    return chainLength;
+    });
+    return ends;
 }
 
-bool IsWithinReach(int chainLength, const CageRoom& room)
+// The squares, by row-major index, with a chain of at most maxLength
+// unpainted squares that may join the cage, leading from the square to one
+// next to one of the chain ends (see CanReachCage).
+//
+// A chain that works can always be shortened to a shortest one, which never
+// visits a square twice, so a breadth-first search back from the painted
+// squares, one chain length at a time, answers for every start what a
+// depth-first walk over every square-avoiding chain from that start would,
+// without that walk's exponential cost in large open regions (Even, Odd and
+// NoOp cages may grow over most of a board).
+SquareMask FindSquaresWithinReach(const Board& board, const Cage& cage, const SquareMask& ends, int maxLength)
 {
-    return chainLength != 0 && chainLength <= room.maxSize - room.painted;
+    SquareMask within;
+    if (maxLength < 1) {
+        return within;
+    }
+    // Squares that may join are unpainted, so no chain runs through a
+    // painted square.
+    const SquareMask mayJoin = board.FindJoinableSquares(cage, board.GetRemainingSolutionValues(cage));
+    SquareMask chainsOfLength = board.SpreadToNeighbours(ends) & mayJoin;
+    within = chainsOfLength;
+    for (int length = 2; length <= maxLength && !chainsOfLength.IsEmpty(); ++length) {
+        chainsOfLength = (board.SpreadToNeighbours(chainsOfLength) & mayJoin).Without(within);
+        within = within | chainsOfLength;
+    }
+    return within;
 }
 
 } // namespace
@@ -152,8 +110,14 @@ bool HiddenCageSolver::IsOpenForPainting(const Board& board, const Cage& cage)
 
 bool HiddenCageSolver::CanReachCage(const Board& board, const Cage& cage, const Square& start)
 {
-    const CageRoom room = MeasureCage(board, cage);
-    return IsWithinReach(MeasureChainsToCage(board, cage, room.maxSize - room.painted)[IndexOf(board, start)], room);
+    const int room = cage.GetMaxSolutionSize(board) - cage.CountSquaresInCageColor(board);
+    SquareMask painted;
+    for (const Square& square : board.GetSquares()) {
+        if (IsPainted(board, square)) {
+            painted.Add(IndexOf(board, square));
+        }
+    }
+    return FindSquaresWithinReach(board, cage, FindChainEnds(board, cage, painted), room).Has(IndexOf(board, start));
 }
 
 bool HiddenCageSolver::StepOnlySquareAvailable(Board& board, StepResult& step)
@@ -181,53 +145,59 @@ bool HiddenCageSolver::StepOnlySquareAvailable(Board& board, StepResult& step)
 bool HiddenCageSolver::StepOnlyLegalCage(Board& board, StepResult& step)
 {
     const std::vector<Cage>& cages = board.GetCages();
-    // Each cage is measured when a square first asks about it: the step
-    // often ends before every cage has been asked.
-    m_reach.resize(cages.size());
-    for (CageReach& reach : m_reach) {
-        reach.isMeasured = false;
-    }
-    const auto measure = [&](size_t i) -> const CageReach& {
-        CageReach& reach = m_reach[i];
-        if (!reach.isMeasured) {
-            const Cage& cage = cages[i];
-            reach.isMeasured = true;
-            reach.hasChains = false;
-            if (cage.color != -1) {
-                reach.painted = CountPaintedInCageColor(board, cage);
-                reach.maxSize = GetMaxSolutionSize(board, cage);
-                reach.hasChains = reach.painted < reach.maxSize;
-            }
-            if (reach.hasChains) {
-                reach.chains = MeasureChainsToCage(board, cage, reach.maxSize - reach.painted);
+    const std::vector<Square>& squares = board.GetSquares();
+    // The painted squares by the cage index they carry, read once for the
+    // chain ends of every cage.
+    m_paintedByCage.assign(cages.size(), SquareMask());
+    SquareMask painted;
+    for (const Square& square : squares) {
+        if (IsPainted(board, square)) {
+            painted.Add(IndexOf(board, square));
+            if (square.cageIndex >= 0 && static_cast<size_t>(square.cageIndex) < cages.size()) {
+                m_paintedByCage[static_cast<size_t>(square.cageIndex)].Add(IndexOf(board, square));
             }
         }
-        return reach;
-    };
-
-    for (const Square& square : board.GetSquares()) {
-        if (IsPainted(board, square)) {
+    }
+    // What each cage reaches does not depend on the order cages are asked
+    // in, so every cage is measured and the squares reached by exactly one
+    // of them come out of two masks. Reaches hold unpainted squares only.
+    m_reach.assign(cages.size(), SquareMask());
+    SquareMask reachedOnce;
+    SquareMask reachedTwice;
+    for (size_t i = 0; i < cages.size(); ++i) {
+        const Cage& cage = cages[i];
+        if (cage.color == -1) {
             continue;
         }
-        const Cage* onlyCage = nullptr;
-        int numCages = 0;
-        for (size_t i = 0; i < cages.size() && numCages < 2; ++i) {
-            const Cage& cage = cages[i];
-            // A Comparisons cage has no solutions to test a square against:
-            // only its own squares may count it.
-            if (cage.rule == CAGE_RULE_COMPARISONS && square.cageIndex != cage.index) {
-                continue;
-            }
-            const CageReach& reach = measure(i);
-            // Only squares that may join the cage have a chain to it.
-            if (reach.hasChains &&
-                IsWithinReach(reach.chains[IndexOf(board, square)], CageRoom{reach.painted, reach.maxSize})) {
-                onlyCage = &cage;
-                ++numCages;
-            }
+        const int room = GetMaxSolutionSize(board, cage) - CountPaintedInCageColor(board, cage);
+        const bool isOwnIndex = cage.index >= 0 && static_cast<size_t>(cage.index) < cages.size();
+        const SquareMask ends =
+            FindChainEnds(board, cage, isOwnIndex ? m_paintedByCage[static_cast<size_t>(cage.index)] : painted);
+        SquareMask reach = FindSquaresWithinReach(board, cage, ends, room);
+        // A Comparisons cage has no solutions to test a square against:
+        // only its own squares may count it.
+        if (cage.rule == CAGE_RULE_COMPARISONS) {
+            SquareMask own;
+            reach.ForEach([&](int index) {
+                if (squares[static_cast<size_t>(index)].cageIndex == cage.index) {
+                    own.Add(index);
+                }
+            });
+            reach = own;
         }
-        if (numCages == 1) {
-            return PaintSquare(board, square, onlyCage->color, step);
+        m_reach[i] = reach;
+        reachedTwice = reachedTwice | (reachedOnce & reach);
+        reachedOnce = reachedOnce | reach;
+    }
+    const SquareMask reachedByOne = reachedOnce.Without(reachedTwice);
+    if (reachedByOne.IsEmpty()) {
+        return false;
+    }
+    // The first such square in row-major order, as the squares go.
+    const int first = reachedByOne.low != 0 ? __builtin_ctzll(reachedByOne.low) : 64 + __builtin_ctzll(reachedByOne.high);
+    for (size_t i = 0; i < cages.size(); ++i) {
+        if (m_reach[i].Has(first)) {
+            return PaintSquare(board, squares[static_cast<size_t>(first)], cages[i].color, step);
         }
     }
     return false;
@@ -250,11 +220,14 @@ bool HiddenCageSolver::StepSmallestSolutionsInvalid(Board& board, StepResult& st
         // it does not pass for the only way to grow.
         const Square* growInto = nullptr;
         int numWays = 0;
-        const ValueMask remainingValues = board.GetRemainingSolutionValues(cage);
-        for (const Square* painted : cage.GetPaintedSquares(board)) {
+        const SquareMask joinable = board.FindJoinableSquares(cage, board.GetRemainingSolutionValues(cage));
+        for (const Square* painted : cage.squares) {
+            if (!IsPainted(board, *painted)) {
+                continue;
+            }
             for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
                 const Square* neighbour = FindNeighbour(board, *painted, direction);
-                if (board.CanSquareJoinCage(cage, neighbour, nullptr, remainingValues)) {
+                if (neighbour != nullptr && joinable.Has(IndexOf(board, *neighbour))) {
                     growInto = neighbour;
                     ++numWays;
                 }
@@ -273,7 +246,10 @@ bool HiddenCageSolver::StepAdjacentToComparisonCage(Board& board, StepResult& st
         if (cage.rule != CAGE_RULE_COMPARISONS || !IsOpenForPainting(board, cage)) {
             continue;
         }
-        for (const Square* painted : cage.GetPaintedSquares(board)) {
+        for (const Square* painted : cage.squares) {
+            if (!IsPainted(board, *painted)) {
+                continue;
+            }
             for (int direction = 0; direction < NUM_DIRECTIONS; ++direction) {
                 const Square* neighbour = FindNeighbour(board, *painted, direction);
                 if (neighbour != nullptr && !IsPainted(board, *neighbour) && neighbour->cageIndex == cage.index) {

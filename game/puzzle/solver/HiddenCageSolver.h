@@ -1,8 +1,8 @@
 #pragma once
 
+#include "game/puzzle/board/SquareMask.h"
 #include "game/puzzle/solver/SimpleBoardSolver.h"
 
-#include <array>
 #include <vector>
 
 namespace Pemberquill {
@@ -43,16 +43,10 @@ protected:
     bool StepAdjacentToComparisonCage(Board& board, StepResult& step);
 
 private:
-    // What StepOnlyLegalCage measured of a cage: its room to grow and, by
-    // row-major index, the length of each square's chain to it.
-    struct CageReach {
-        bool isMeasured = false;
-        bool hasChains = false;
-        int painted = 0;
-        int maxSize = 0;
-        std::array<int, MAX_BOARD_SIZE * MAX_BOARD_SIZE> chains{};
-    };
-    std::vector<CageReach> m_reach; // by cage position
+    // StepOnlyLegalCage's buffers: the squares within each cage's reach, by
+    // cage position, and the painted squares by the cage index they carry.
+    std::vector<SquareMask> m_reach;
+    std::vector<SquareMask> m_paintedByCage;
 };
 
 } // namespace Pemberquill
