@@ -61,6 +61,13 @@ bool AssignmentSearch::Run(const std::vector<int>& values)
     const bool hasEqualValues = std::any_of(values.begin(), values.end(), [&](int value) {
         return std::count(values.begin(), values.end(), value) > 1;
     });
+    // Only a repeated value can meet its twin in a line.
+    m_repeatedValues = 0;
+    uint16_t seen = 0;
+    for (int value : values) {
+        m_repeatedValues |= seen & ValueBit(value);
+        seen |= ValueBit(value);
+    }
     m_useMemo = m_numSquares <= MAX_MEMO_SQUARES && !(m_keepDuplicatesOutOfLines && hasEqualValues);
     if (m_useMemo) {
         if (++m_run == RUN_LIMIT) {
@@ -90,13 +97,19 @@ bool AssignmentSearch::Search(size_t first)
     bool anyComplete = false;
     const int value = values[first];
     const uint16_t bit = ValueBit(value);
+    const bool mayHaveTwin = m_keepDuplicatesOutOfLines && (m_repeatedValues & bit) != 0;
     for (size_t i = 0; i < m_numSquares && bit != 0; ++i) {
         const size_t square = m_squareOf[i];
         if ((m_allowed[i] & bit) == 0 || m_isSquareTaken[square] != 0) {
             continue;
         }
-        if (m_keepDuplicatesOutOfLines && HasUsedTwinInLine(i, value, first)) {
+        if (mayHaveTwin && HasUsedTwinInLine(i, value, first)) {
             continue;
+        }
+        if (anyComplete && !CanValidateFrom(first)) {
+            // The state completes, and nothing it could still reach is
+            // unvalidated: further assignments would change nothing.
+            break;
         }
         m_isSquareTaken[square] = 1;
         m_takenMask ^= TakenBit(square);
@@ -120,6 +133,21 @@ bool AssignmentSearch::Search(size_t first)
         m_memo[state] = (m_run << OUTCOME_BITS) | (anyComplete ? COMPLETES : FAILS);
     }
     return anyComplete;
+}
+
+bool AssignmentSearch::CanValidateFrom(size_t first) const
+{
+    unsigned unvalidated = 0;
+    for (size_t i = 0; i < m_numSquares; ++i) {
+        if (m_isSquareTaken[m_squareOf[i]] == 0) {
+            unvalidated |= static_cast<unsigned>(m_open[i] & ~m_validated[i]);
+        }
+    }
+    unsigned wanted = 0;
+    for (size_t j = first; j < m_values->size(); ++j) {
+        wanted |= ValueBit((*m_values)[j]);
+    }
+    return (unvalidated & wanted) != 0;
 }
 
 bool AssignmentSearch::HasUsedTwinInLine(size_t square, int value, size_t first) const

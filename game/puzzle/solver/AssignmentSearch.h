@@ -42,6 +42,9 @@ private:
     // Whether a value equal to the one given square takes was already given
     // in this assignment to a square sharing its column or row.
     bool HasUsedTwinInLine(size_t square, int value, size_t first) const;
+    // Whether some value from the given position on could still be validated
+    // in a square not yet taken.
+    bool CanValidateFrom(size_t first) const;
     size_t TakenBit(size_t square) const { return square < m_numSquares && m_useMemo ? size_t{1} << square : 0; }
 
     const Cage* m_cage = nullptr;
@@ -54,6 +57,7 @@ private:
     std::vector<char> m_isSquareTaken; // per square position
     std::vector<size_t> m_takenBy;     // per value position, the square position that took it
     size_t m_unvalidated = 0;          // open candidates not yet validated
+    uint16_t m_repeatedValues = 0;     // the values a run gives out more than once, as bits
     bool m_useMemo = false;
     size_t m_takenMask = 0; // the taken squares as bits, while memoizing
     // Per (position, taken squares): the run that explored the state, shifted
