@@ -321,6 +321,9 @@ private:
     std::vector<uint16_t> m_assignOpen;
     // The painted squares of a hidden cage, for GetSquaresForElimination.
     std::vector<Square*> m_paintedScratch;
+    // A cage's only solution less the values already placed, for the
+    // techniques that read what its empty squares must take.
+    std::vector<int> m_valuesLeft;
 };
 
 } // namespace Pemberquill
