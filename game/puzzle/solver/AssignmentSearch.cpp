@@ -53,6 +53,7 @@ void AssignmentSearch::Prepare(const Cage& cage, const std::vector<unsigned>& pl
         m_unvalidated += static_cast<size_t>(CountBits(m_open[i]));
     }
     m_isSquareTaken.assign(m_numSquares + 1, 0);
+    GatherUnvalidatedValues();
     // The positions that may take each value, in square order: the order
     // the search tries them in.
     m_positions.clear();
@@ -140,6 +141,8 @@ bool AssignmentSearch::Search(size_t first)
         if (Search(first + 1)) {
             if ((m_open[i] & bit) != 0 && (m_validated[i] & bit) == 0) {
                 --m_unvalidated;
+                m_validated[i] |= bit;
+                GatherUnvalidatedValues();
             }
             m_validated[i] |= bit;
             anyComplete = true;
@@ -158,8 +161,19 @@ bool AssignmentSearch::Search(size_t first)
     return anyComplete;
 }
 
+void AssignmentSearch::GatherUnvalidatedValues()
+{
+    m_unvalidatedValues = 0;
+    for (size_t i = 0; i < m_numSquares; ++i) {
+        m_unvalidatedValues |= m_open[i] & ~m_validated[i];
+    }
+}
+
 bool AssignmentSearch::CanValidateFrom(size_t first) const
 {
+    if ((m_unvalidatedValues & m_wantedFrom[first]) == 0) {
+        return false;
+    }
     unsigned unvalidated = 0;
     for (size_t i = 0; i < m_numSquares; ++i) {
         if (m_isSquareTaken[m_squareOf[i]] == 0) {

@@ -343,6 +343,27 @@ void SimpleBoardSolver::DescribeAssignmentInput(const Board& board, const Cage& 
     }
 }
 
+bool SimpleBoardSolver::IsFruitlessWithoutLineTest(const Board& board, const Cage& cage, size_t position,
+                                                    bool keepDuplicatesOutOfLines) const
+{
+    // The line test only weighs a value given out twice: without one, the
+    // search with it validates what the search without it validated.
+    const std::vector<std::vector<int>>& withoutLineTest = m_fruitlessSearches[0];
+    if (!keepDuplicatesOutOfLines || position >= withoutLineTest.size() || m_searchInput != withoutLineTest[position]) {
+        return false;
+    }
+    for (int index : WalkRemainingSolutions(board, cage)) {
+        const std::vector<int>& values = cage.solutions[static_cast<size_t>(index)].values;
+        const bool repeats = std::any_of(values.begin(), values.end(), [&](int value) {
+            return std::count(values.begin(), values.end(), value) > 1;
+        });
+        if (repeats) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDuplicatesOutOfLines, StepResult& step)
 {
     std::vector<std::vector<int>>& fruitless = m_fruitlessSearches[keepDuplicatesOutOfLines ? 1 : 0];
@@ -361,7 +382,7 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
         // The search is exhaustive and dear; its answer only changes with
         // its input.
         DescribeAssignmentInput(board, cage, m_searchInput);
-        if (m_searchInput == fruitless[i]) {
+        if (m_searchInput == fruitless[i] || IsFruitlessWithoutLineTest(board, cage, i, keepDuplicatesOutOfLines)) {
             m_view.MarkFruitless(slot, i);
             continue;
         }
