@@ -53,7 +53,6 @@ void AssignmentSearch::Prepare(const Cage& cage, const std::vector<unsigned>& pl
         m_unvalidated += static_cast<size_t>(CountBits(m_open[i]));
     }
     m_isSquareTaken.assign(m_numSquares + 1, 0);
-    GatherUnvalidatedValues();
     // The positions that may take each value, in square order: the order
     // the search tries them in.
     m_positions.clear();
@@ -120,6 +119,7 @@ bool AssignmentSearch::Search(size_t first)
     const int value = values[first];
     const uint16_t bit = ValueBit(value);
     const bool mayHaveTwin = m_keepDuplicatesOutOfLines && (m_repeatedValues & bit) != 0;
+    size_t unvalidatedAtCheck = SIZE_MAX;
     const size_t end = bit != 0 ? m_positionsBegin[static_cast<size_t>(value)] : 0;
     for (size_t next = bit != 0 ? m_positionsBegin[static_cast<size_t>(value - 1)] : 0; next < end; ++next) {
         const size_t i = m_positions[next];
@@ -130,10 +130,14 @@ bool AssignmentSearch::Search(size_t first)
         if (mayHaveTwin && HasUsedTwinInLine(i, value, first)) {
             continue;
         }
-        if (anyComplete && !CanValidateFrom(first)) {
-            // The state completes, and nothing it could still reach is
-            // unvalidated: further assignments would change nothing.
-            break;
+        // Once the state completes, it goes on only while something it can
+        // still reach is unvalidated; that can only change with a new
+        // validation.
+        if (anyComplete && m_unvalidated != unvalidatedAtCheck) {
+            unvalidatedAtCheck = m_unvalidated;
+            if (!CanValidateFrom(first)) {
+                break;
+            }
         }
         m_isSquareTaken[square] = 1;
         m_takenMask ^= TakenBit(square);
@@ -141,8 +145,6 @@ bool AssignmentSearch::Search(size_t first)
         if (Search(first + 1)) {
             if ((m_open[i] & bit) != 0 && (m_validated[i] & bit) == 0) {
                 --m_unvalidated;
-                m_validated[i] |= bit;
-                GatherUnvalidatedValues();
             }
             m_validated[i] |= bit;
             anyComplete = true;
@@ -161,19 +163,8 @@ bool AssignmentSearch::Search(size_t first)
     return anyComplete;
 }
 
-void AssignmentSearch::GatherUnvalidatedValues()
-{
-    m_unvalidatedValues = 0;
-    for (size_t i = 0; i < m_numSquares; ++i) {
-        m_unvalidatedValues |= m_open[i] & ~m_validated[i];
-    }
-}
-
 bool AssignmentSearch::CanValidateFrom(size_t first) const
 {
-    if ((m_unvalidatedValues & m_wantedFrom[first]) == 0) {
-        return false;
-    }
     unsigned unvalidated = 0;
     for (size_t i = 0; i < m_numSquares; ++i) {
         if (m_isSquareTaken[m_squareOf[i]] == 0) {

@@ -48,7 +48,6 @@ private:
     // Whether some value from the given position on could still be validated
     // in a square not yet taken.
     bool CanValidateFrom(size_t first) const;
-    void GatherUnvalidatedValues();
     size_t TakenBit(size_t square) const { return square < m_numSquares && m_useMemo ? size_t{1} << square : 0; }
 
     const Cage* m_cage = nullptr;
@@ -66,7 +65,6 @@ private:
     std::array<size_t, MAX_BOARD_SIZE + 1> m_positionsBegin{};
     std::vector<uint16_t> m_wantedFrom; // per value position, the bits of the values from there on
     size_t m_unvalidated = 0;          // open candidates not yet validated
-    uint16_t m_unvalidatedValues = 0;  // the values open and not yet validated in some square, as bits
     uint16_t m_repeatedValues = 0;     // the values a run gives out more than once, as bits
     bool m_useMemo = false;
     size_t m_takenMask = 0; // the taken squares as bits, while memoizing
