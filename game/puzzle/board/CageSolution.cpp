@@ -9,22 +9,23 @@ namespace Pemberquill {
 
 namespace {
 
-// Decimal digits, with a minus sign for negative numbers, written from the
-// end of a buffer and appended at once, without building a string for each.
+// Decimal digits, with a minus sign for negative numbers, without building
+// a string for each.
 void AppendNumber(std::string& text, int number)
 {
-    char digits[12]; // a sign and the ten digits of the largest magnitude
-    char* const end = digits + sizeof digits;
-    char* start = end;
+    char digits[12];
+    size_t count = 0;
     unsigned magnitude = number < 0 ? 0u - static_cast<unsigned>(number) : static_cast<unsigned>(number);
     do {
-        *--start = static_cast<char>('0' + magnitude % 10);
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
     if (number < 0) {
-        *--start = '-';
+        text += '-';
     }
-    text.append(start, end);
+    while (count > 0) {
+        text += digits[--count];
+    }
 }
 
 } // namespace
