@@ -310,6 +310,11 @@ void Puzzle::CheckForMistakes(Board* board, bool checkMistakes)
     UpdateUndoRedoVisibility();
     UpdateStepsLabel();
     AddPlayTime();
+    // The chef applies every step of its solves through here, usually with
+    // no event system to hear it: the bag would be built for nobody.
+    if (UlvoEventSystem::GetGlobal() == nullptr) {
+        return;
+    }
     NamedProperties args;
     args.Set("Puzzle", this);
     FireGlobalEvent("CheckForDynamicLessonOpportunity", args);

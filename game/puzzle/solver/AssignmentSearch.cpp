@@ -53,15 +53,43 @@ void AssignmentSearch::Prepare(const Cage& cage, const std::vector<unsigned>& pl
         m_unvalidated += static_cast<size_t>(CountBits(m_open[i]));
     }
     m_isSquareTaken.assign(m_numSquares + 1, 0);
+    // The positions that may take each value, in square order: the order
+    // the search tries them in.
+    m_positions.clear();
+    for (int value = 1; value <= MAX_VALUE; ++value) {
+        m_positionsBegin[static_cast<size_t>(value - 1)] = m_positions.size();
+        for (size_t i = 0; i < m_numSquares; ++i) {
+            if ((m_allowed[i] & ValueBit(value)) != 0) {
+                m_positions.push_back(i);
+            }
+        }
+    }
+    m_positionsBegin[MAX_BOARD_SIZE] = m_positions.size();
 }
 
-bool AssignmentSearch::Run(const std::vector<int>& values)
+void AssignmentSearch::Run(const std::vector<int>& values)
 {
     m_values = &values;
-    const bool hasEqualValues = std::any_of(values.begin(), values.end(), [&](int value) {
-        return std::count(values.begin(), values.end(), value) > 1;
-    });
-    m_useMemo = m_numSquares <= MAX_MEMO_SQUARES && !(m_keepDuplicatesOutOfLines && hasEqualValues);
+    m_wantedFrom.resize(values.size() + 1);
+    m_wantedFrom[values.size()] = 0;
+    for (size_t j = values.size(); j-- > 0;) {
+        m_wantedFrom[j] = m_wantedFrom[j + 1] | ValueBit(values[j]);
+    }
+    // A run that validated the last candidate stopped with squares taken.
+    std::fill(m_isSquareTaken.begin(), m_isSquareTaken.end(), 0);
+    if (!CanValidateFrom(0)) {
+        return;
+    }
+    // Only a repeated value can meet its twin in a line. A value no square
+    // can hold ends every assignment where it stands, so whether it repeats
+    // changes nothing.
+    m_repeatedValues = 0;
+    uint16_t seen = 0;
+    for (int value : values) {
+        m_repeatedValues |= seen & ValueBit(value);
+        seen |= ValueBit(value);
+    }
+    m_useMemo = m_numSquares <= MAX_MEMO_SQUARES && !(m_keepDuplicatesOutOfLines && m_repeatedValues != 0);
     if (m_useMemo) {
         if (++m_run == RUN_LIMIT) {
             std::fill(m_memo.begin(), m_memo.end(), 0u);
@@ -74,7 +102,7 @@ bool AssignmentSearch::Run(const std::vector<int>& values)
     }
     m_takenBy.resize(values.size());
     m_takenMask = 0;
-    return Search(0);
+    Search(0);
 }
 
 bool AssignmentSearch::Search(size_t first)
@@ -90,13 +118,26 @@ bool AssignmentSearch::Search(size_t first)
     bool anyComplete = false;
     const int value = values[first];
     const uint16_t bit = ValueBit(value);
-    for (size_t i = 0; i < m_numSquares && bit != 0; ++i) {
+    const bool mayHaveTwin = m_keepDuplicatesOutOfLines && (m_repeatedValues & bit) != 0;
+    size_t unvalidatedAtCheck = SIZE_MAX;
+    const size_t end = bit != 0 ? m_positionsBegin[static_cast<size_t>(value)] : 0;
+    for (size_t next = bit != 0 ? m_positionsBegin[static_cast<size_t>(value - 1)] : 0; next < end; ++next) {
+        const size_t i = m_positions[next];
         const size_t square = m_squareOf[i];
-        if ((m_allowed[i] & bit) == 0 || m_isSquareTaken[square] != 0) {
+        if (m_isSquareTaken[square] != 0) {
             continue;
         }
-        if (m_keepDuplicatesOutOfLines && HasUsedTwinInLine(i, value, first)) {
+        if (mayHaveTwin && HasUsedTwinInLine(i, value, first)) {
             continue;
+        }
+        // Once the state completes, it goes on only while something it can
+        // still reach is unvalidated; that can only change with a new
+        // validation.
+        if (anyComplete && m_unvalidated != unvalidatedAtCheck) {
+            unvalidatedAtCheck = m_unvalidated;
+            if (!CanValidateFrom(first)) {
+                break;
+            }
         }
         m_isSquareTaken[square] = 1;
         m_takenMask ^= TakenBit(square);
@@ -120,6 +161,17 @@ bool AssignmentSearch::Search(size_t first)
         m_memo[state] = (m_run << OUTCOME_BITS) | (anyComplete ? COMPLETES : FAILS);
     }
     return anyComplete;
+}
+
+bool AssignmentSearch::CanValidateFrom(size_t first) const
+{
+    unsigned unvalidated = 0;
+    for (size_t i = 0; i < m_numSquares; ++i) {
+        if (m_isSquareTaken[m_squareOf[i]] == 0) {
+            unvalidated |= static_cast<unsigned>(m_open[i] & ~m_validated[i]);
+        }
+    }
+    return (unvalidated & m_wantedFrom[first]) != 0;
 }
 
 bool AssignmentSearch::HasUsedTwinInLine(size_t square, int value, size_t first) const

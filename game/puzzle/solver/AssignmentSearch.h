@@ -2,6 +2,7 @@
 
 #include "game/puzzle/board/Cage.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -28,8 +29,10 @@ public:
     // v), in the cage's square order.
     void Prepare(const Cage& cage, const std::vector<unsigned>& placed, const std::vector<uint16_t>& open,
                  bool keepDuplicatesOutOfLines);
-    // True when any assignment of the values is complete.
-    bool Run(const std::vector<int>& values);
+    // Validates every (square, value) pair that takes part in a complete
+    // assignment of the values. A run none of whose values is open and
+    // unvalidated in some square could validate nothing, and is skipped.
+    void Run(const std::vector<int>& values);
     // Some open candidate is not yet validated: once every one is, further
     // runs can validate nothing new.
     bool HasUnvalidated() const { return m_unvalidated > 0; }
@@ -42,6 +45,9 @@ private:
     // Whether a value equal to the one given square takes was already given
     // in this assignment to a square sharing its column or row.
     bool HasUsedTwinInLine(size_t square, int value, size_t first) const;
+    // Whether some value from the given position on could still be validated
+    // in a square not yet taken.
+    bool CanValidateFrom(size_t first) const;
     size_t TakenBit(size_t square) const { return square < m_numSquares && m_useMemo ? size_t{1} << square : 0; }
 
     const Cage* m_cage = nullptr;
@@ -53,7 +59,13 @@ private:
     std::vector<size_t> m_squareOf;    // per position, the first position listing the same square
     std::vector<char> m_isSquareTaken; // per square position
     std::vector<size_t> m_takenBy;     // per value position, the square position that took it
+    // The positions that may take value v, in square order, are
+    // m_positions[m_positionsBegin[v - 1]] up to m_positionsBegin[v].
+    std::vector<size_t> m_positions;
+    std::array<size_t, MAX_BOARD_SIZE + 1> m_positionsBegin{};
+    std::vector<uint16_t> m_wantedFrom; // per value position, the bits of the values from there on
     size_t m_unvalidated = 0;          // open candidates not yet validated
+    uint16_t m_repeatedValues = 0;     // the values a run gives out more than once, as bits
     bool m_useMemo = false;
     size_t m_takenMask = 0; // the taken squares as bits, while memoizing
     // Per (position, taken squares): the run that explored the state, shifted

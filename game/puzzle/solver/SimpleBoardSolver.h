@@ -295,6 +295,10 @@ private:
     ComparedCage m_scratchCompared;
     bool RemoveParityCandidates(Board& board, int rule, bool removeOdd, StepResult& step);
     bool RemoveUnassignableCandidate(Board& board, bool keepDuplicatesOutOfLines, StepResult& step);
+    // Whether the search with the line test would validate every candidate
+    // because the one without it did, on the input in m_searchInput.
+    bool IsFruitlessWithoutLineTest(const Board& board, const Cage& cage, size_t position,
+                                    bool keepDuplicatesOutOfLines) const;
     // Everything the assignment search reads of a cage: its size, each
     // square's place and value or open candidates, the remaining solutions
     // and their values (named by the list's stamp and marks when it has a
@@ -321,6 +325,9 @@ private:
     std::vector<uint16_t> m_assignOpen;
     // The painted squares of a hidden cage, for GetSquaresForElimination.
     std::vector<Square*> m_paintedScratch;
+    // A cage's only solution less the values already placed, for the
+    // techniques that read what its empty squares must take.
+    std::vector<int> m_valuesLeft;
 };
 
 } // namespace Pemberquill

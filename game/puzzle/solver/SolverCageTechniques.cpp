@@ -50,7 +50,8 @@ bool SimpleBoardSolver::StepLastValueOfOnlySolution(Board& board, StepResult& st
             return false;
         }
         // What the solution leaves once the placed values have taken theirs.
-        std::vector<int> left = cage.solutions[static_cast<size_t>(only)].values;
+        std::vector<int>& left = m_valuesLeft;
+        left = cage.solutions[static_cast<size_t>(only)].values;
         for (const Square* square : cage.squares) {
             const int value = static_cast<int>(board.GetSquareValue(*square));
             if (value == 0) {
@@ -116,33 +117,32 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
         if (only < 0) {
             return false;
         }
-        std::vector<const Square*> filled;
-        std::vector<const Square*> empty;
-        for (const Square* square : cage.squares) {
-            (IsEmpty(board, *square) ? empty : filled).push_back(square);
-        }
-        if (filled.empty() || empty.empty()) {
+        const size_t empties = static_cast<size_t>(std::count_if(
+            cage.squares.begin(), cage.squares.end(), [&](const Square* square) { return IsEmpty(board, *square); }));
+        if (empties == 0 || empties == cage.squares.size()) {
             return false;
         }
         // What the empty squares must take: the solution less the values
         // already placed. A placed value the solution lacks means the
         // solution cannot be the cage's, and it tells nothing.
-        CageSolution needed = cage.solutions[static_cast<size_t>(only)];
-        bool consistent = true;
-        for (const Square* square : filled) {
-            const int value = static_cast<int>(board.GetSquareValue(*square));
-            consistent = needed.ContainsValue(value);
-            if (!consistent) {
-                break;
+        std::vector<int>& needed = m_valuesLeft;
+        needed = cage.solutions[static_cast<size_t>(only)].values;
+        for (const Square* square : cage.squares) {
+            if (IsEmpty(board, *square)) {
+                continue;
             }
-            needed.RemoveValue(value);
+            const auto found = std::find(needed.begin(), needed.end(), static_cast<int>(board.GetSquareValue(*square)));
+            if (found == needed.end()) {
+                return false;
+            }
+            needed.erase(found);
         }
-        if (!consistent) {
-            return false;
-        }
-        for (const Square* square : empty) {
+        for (const Square* square : cage.squares) {
+            if (!IsEmpty(board, *square)) {
+                continue;
+            }
             for (int value = 1; value <= size; ++value) {
-                if (!needed.ContainsValue(value) && HasCandidate(board, *square, value) &&
+                if (!ContainsValue(needed, value) && HasCandidate(board, *square, value) &&
                     RemoveCandidate(board, *square, value, step)) {
                     return true;
                 }
@@ -343,6 +343,27 @@ void SimpleBoardSolver::DescribeAssignmentInput(const Board& board, const Cage& 
     }
 }
 
+bool SimpleBoardSolver::IsFruitlessWithoutLineTest(const Board& board, const Cage& cage, size_t position,
+                                                    bool keepDuplicatesOutOfLines) const
+{
+    // The line test only weighs a value given out twice: without one, the
+    // search with it validates what the search without it validated.
+    const std::vector<std::vector<int>>& withoutLineTest = m_fruitlessSearches[0];
+    if (!keepDuplicatesOutOfLines || position >= withoutLineTest.size() || m_searchInput != withoutLineTest[position]) {
+        return false;
+    }
+    for (int index : WalkRemainingSolutions(board, cage)) {
+        const std::vector<int>& values = cage.solutions[static_cast<size_t>(index)].values;
+        const bool repeats = std::any_of(values.begin(), values.end(), [&](int value) {
+            return std::count(values.begin(), values.end(), value) > 1;
+        });
+        if (repeats) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDuplicatesOutOfLines, StepResult& step)
 {
     std::vector<std::vector<int>>& fruitless = m_fruitlessSearches[keepDuplicatesOutOfLines ? 1 : 0];
@@ -361,7 +382,7 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
         // The search is exhaustive and dear; its answer only changes with
         // its input.
         DescribeAssignmentInput(board, cage, m_searchInput);
-        if (m_searchInput == fruitless[i]) {
+        if (m_searchInput == fruitless[i] || IsFruitlessWithoutLineTest(board, cage, i, keepDuplicatesOutOfLines)) {
             m_view.MarkFruitless(slot, i);
             continue;
         }
