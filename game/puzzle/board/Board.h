@@ -9,6 +9,7 @@
 #include "game/puzzle/board/BoardMove.h"
 #include "game/puzzle/board/BoardProgress.h"
 #include "game/puzzle/board/Cage.h"
+#include "game/puzzle/board/CageKey.h"
 #include "game/puzzle/board/SolutionFit.h"
 #include "game/puzzle/board/SolutionsLayout.h"
 #include "game/puzzle/board/SquareMask.h"
@@ -360,18 +361,6 @@ private:
     // marks were worked out for and written under, and m_cagesOfSquare was
     // built from those lists.
     bool AreCageMarksKept() const;
-    // What the marks of a cage are kept under: its list, solutions and index.
-    // The lists by where they begin and end, as addresses: the same begin
-    // and end mean the same length, compared without a division.
-    struct CageKey {
-        uintptr_t squaresBegin = 0;
-        uintptr_t squaresEnd = 0;
-        uintptr_t solutionsBegin = 0;
-        uintptr_t solutionsEnd = 0;
-        unsigned solutionsStamp = 0;
-        int index = -1;
-    };
-    static CageKey KeyOf(const Cage& cage);
     void MapCagesOfSquares();
     void UpdateHiddenCageSolutions(bool isInSync);
     // Brings m_hiddenSquares up to the progress and the squares' cages,

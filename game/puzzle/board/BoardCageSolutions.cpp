@@ -50,34 +50,13 @@ void Board::UpdateCageSolutions()
     m_marksWereHidden = isHidden;
 }
 
-Board::CageKey Board::KeyOf(const Cage& cage)
-{
-    const auto address = [](const auto* pointer) { return reinterpret_cast<uintptr_t>(pointer); };
-    return CageKey{address(cage.squares.data()),   address(cage.squares.data() + cage.squares.size()),
-                   address(cage.solutions.data()), address(cage.solutions.data() + cage.solutions.size()),
-                   cage.solutionsStamp,            cage.index};
-}
-
 bool Board::AreCageMarksKept() const
 {
     const size_t numCages = m_cages.size();
     if (!m_hasCagesOfSquares || m_cageKeys.size() != numCages) {
         return false;
     }
-    // Asked after every edit: every key is compared, without a branch per
-    // field. Cages are plain data their holders may change, so nothing
-    // short of the comparison proves them unchanged.
-    const Cage* cages = m_cages.data();
-    const CageKey* keys = m_cageKeys.data();
-    uintptr_t differences = 0;
-    for (size_t i = 0; i < numCages; ++i) {
-        const CageKey key = KeyOf(cages[i]);
-        const CageKey& kept = keys[i];
-        differences |= (key.squaresBegin ^ kept.squaresBegin) | (key.squaresEnd ^ kept.squaresEnd) |
-                       (key.solutionsBegin ^ kept.solutionsBegin) | (key.solutionsEnd ^ kept.solutionsEnd) |
-                       (key.solutionsStamp ^ kept.solutionsStamp) | static_cast<unsigned>(key.index ^ kept.index);
-    }
-    return differences == 0;
+    return DoCagesMatchKeys(m_cages.data(), m_cageKeys.data(), numCages);
 }
 
 void Board::MapCagesOfSquares()
@@ -94,13 +73,13 @@ void Board::MapCagesOfSquares()
         const CageMarks& marks = m_cageMarks[i];
         if (cage.solutions.empty()) {
             // Never weighed nor written; it only matters once it changes.
-            m_cageKeys.push_back(KeyOf(cage));
+            m_cageKeys.push_back(CageKey::Of(cage));
             continue;
         }
         // Marks never weighed (stamp 0) or written under another index do
         // not count as kept: such a cage gets a key no cage matches.
         const bool isKept = marks.solutionsStamp != 0 && marks.writtenCageIndex == cage.index;
-        m_cageKeys.push_back(isKept ? KeyOf(cage) : CageKey{0, 0, 0, UINTPTR_MAX, 0, -1});
+        m_cageKeys.push_back(isKept ? CageKey::Of(cage) : CageKey::Unmatched());
         marks.members.ForEach(
             [&](int index) { m_cagesOfSquare[static_cast<size_t>(index)].Add(static_cast<int>(i)); });
     }

@@ -16,17 +16,6 @@ BoardStepMemo::UnitMask BoardStepMemo::UnitMask::First(size_t count)
     return mask;
 }
 
-BoardStepMemo::CageKey BoardStepMemo::KeyOf(const Cage& cage)
-{
-    CageKey key;
-    key.solutionsStamp = cage.solutionsStamp;
-    key.squaresBegin = cage.squares.data();
-    key.squaresEnd = cage.squares.data() + cage.squares.size();
-    key.index = cage.index;
-    key.color = cage.color;
-    return key;
-}
-
 void BoardStepMemo::Take(const Board& board)
 {
     m_changedCages = UnitMask();
@@ -49,20 +38,7 @@ bool BoardStepMemo::ReadCages(const Board& board)
         return false;
     }
     const size_t numCages = cages.size();
-    const CageKey* const keys = m_cageKeys.data();
-    // Cages are plain data anyone holding the board may change, so every
-    // key is compared every step: one test for the lot. A cage's rule and
-    // target only change with a new solution list.
-    const auto bits = [](const auto* pointer) { return reinterpret_cast<uintptr_t>(pointer); };
-    uint64_t differences = 0;
-    for (size_t position = 0; position < numCages; ++position) {
-        const Cage& cage = cages[position];
-        const CageKey& key = keys[position];
-        differences |= (cage.solutionsStamp ^ key.solutionsStamp) | (bits(cage.squares.data()) ^ bits(key.squaresBegin)) |
-                       (bits(cage.squares.data() + cage.squares.size()) ^ bits(key.squaresEnd)) |
-                       static_cast<unsigned>(cage.index ^ key.index) | static_cast<unsigned>(cage.color ^ key.color);
-    }
-    if (differences != 0) {
+    if (!DoCagesMatchKeys(cages.data(), m_cageKeys.data(), numCages)) {
         return false;
     }
     // The marks kept were read at m_marksRevision; the same revision proves
@@ -74,7 +50,7 @@ bool BoardStepMemo::ReadCages(const Board& board)
     }
     uint64_t* const marks = m_eliminated.data();
     for (size_t position = 0; position < numCages; ++position) {
-        const uint64_t eliminated = progress.GetEliminatedSolutions(keys[position].index);
+        const uint64_t eliminated = progress.GetEliminatedSolutions(m_cageKeys[position].index);
         if (eliminated != marks[position]) {
             marks[position] = eliminated;
             m_changedCages.Add(std::min(position, UnitMask::CAPACITY - 1));
@@ -99,7 +75,7 @@ void BoardStepMemo::Restart(const Board& board)
     m_cagesInLine.fill(UnitMask());
     for (size_t position = 0; position < cages.size(); ++position) {
         const Cage& cage = cages[position];
-        m_cageKeys.push_back(KeyOf(cage));
+        m_cageKeys.push_back(CageKey::Of(cage));
         m_hasUnstampedCage = m_hasUnstampedCage || cage.solutionsStamp == 0;
         WatchSquares(board, cage, position);
         // The line StepRequiredByOtherCage reads besides the cage.

@@ -162,15 +162,6 @@ private:
             return *this;
         }
     };
-    // What the memo was taken of, compared every step.
-    struct CageKey {
-        unsigned solutionsStamp = 0;
-        Square* const* squaresBegin = nullptr;
-        Square* const* squaresEnd = nullptr;
-        int index = -1;
-        int color = -1;
-    };
-    static CageKey KeyOf(const Cage& cage);
     // Reads each cage's eliminated solutions unless the progress's marks
     // revision proves them unchanged; false, having read nothing, when the
     // board is not the one the memo was taken of.
@@ -200,7 +191,7 @@ private:
     // A square listed in more than one cage changed between empty and
     // filled: the cages' empties are counted again.
     bool m_isEmptiesRecountDue = false;
-    std::vector<CageKey> m_cageKeys;
+    std::vector<CageKey> m_cageKeys; // what the memo was taken of, compared every step
     // Per square, its value (bits 16 to 23), open candidates (bits 0 to 15)
     // and, on hidden-cage boards, paint (bits 24 to 31); by row-major index.
     std::array<uint32_t, MAX_BOARD_SIZE * MAX_BOARD_SIZE> m_states{};
