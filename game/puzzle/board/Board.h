@@ -287,11 +287,9 @@ public:
                                   squares.ShiftedDown(m_puzzleSize) | squares.ShiftedUp(m_puzzleSize);
         return spread & SquareMask::FirstSquares(m_puzzleSize * m_puzzleSize);
     }
-    // Depth-first from square: adds joinable squares to visited until it
-    // holds needed squares (true) or nothing more can join (false).
-    bool CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const;
-    // The squares such a search from the cage's squares in its colour takes,
-    // stopping once it has needed: how far a hidden cage can still grow.
+    // The squares a depth-first search for joinable squares from the cage's
+    // squares in its colour takes, stopping once it has needed: how far a
+    // hidden cage can still grow.
     size_t CountCageGrowth(const Cage& cage, size_t needed) const;
 
     // --- Hidden cages (HiddenCageShapes.cpp, HiddenCageMarks.cpp) ---

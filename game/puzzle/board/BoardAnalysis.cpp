@@ -12,43 +12,6 @@ namespace Pemberquill {
 
 namespace {
 
-// The squares a cage-growing search has taken, as the caller's square set.
-struct VisitedInSet {
-    SquareSet& squares;
-
-    bool Has(const Square& square) const { return squares.count(const_cast<Square*>(&square)) != 0; }
-    void Add(const Square& square) { squares.insert(const_cast<Square*>(&square)); }
-    size_t Size() const { return squares.size(); }
-};
-
-// Depth-first from square: adds joinable squares to visited until it holds
-// needed squares (true) or nothing more can join (false).
-template <typename Visited>
-bool GrowCage(const Board& board, const Cage& cage, const Square& square, size_t needed, Visited& visited,
-              ValueMask remainingValues)
-{
-    if (visited.Size() >= needed) {
-        return true;
-    }
-    for (int direction = 0; direction < 4; ++direction) {
-        const IntVector2 offset = GetDirectionOffset(direction);
-        const int x = static_cast<int>(square.x) + offset.x;
-        const int y = static_cast<int>(square.y) + offset.y;
-        if (!board.IsInside(x, y)) {
-            continue;
-        }
-        const Square& neighbour = board.GetSquare(static_cast<unsigned>(x), static_cast<unsigned>(y));
-        if (visited.Has(neighbour) || !board.CanSquareJoinCage(cage, &neighbour, nullptr, remainingValues)) {
-            continue;
-        }
-        visited.Add(neighbour);
-        if (visited.Size() >= needed || GrowCage(board, cage, neighbour, needed, visited, remainingValues)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // CanSquareJoinCage and CanSquareValueFitCage on a hidden-cage board whose
 // progress has the board's size, read by row-major index.
 inline bool CanJoinByIndex(const BoardProgress& progress, const Square& square, size_t index, const Cage& cage,
@@ -270,12 +233,6 @@ SquareMask Board::FindJoinableSquares(const Cage& cage, ValueMask remainingValue
 bool Board::CanReadJoinsByIndex() const
 {
     return m_progress != nullptr && m_progress->GetSize() == m_puzzleSize && HasHiddenCages();
-}
-
-bool Board::CanGrowCage(const Cage& cage, const Square& square, size_t needed, SquareSet& visited) const
-{
-    VisitedInSet visit{visited};
-    return GrowCage(*this, cage, square, needed, visit, HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0);
 }
 
 size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const

@@ -54,7 +54,8 @@ SquareMask FindChainEnds(const Board& board, const Cage& cage, const SquareMask&
 
 // The squares, by row-major index, with a chain of at most maxLength
 // unpainted squares that may join the cage, leading from the square to one
-// next to one of the chain ends (see CanReachCage).
+// next to one of the chain ends (FindChainEnds: the cage's painted squares
+// at or after its key square).
 //
 // A chain that works can always be shortened to a shortest one, which never
 // visits a square twice, so a breadth-first search back from the painted
@@ -106,18 +107,6 @@ StepResult HiddenCageSolver::FindNextStep(Board& board, bool describeOnly)
 bool HiddenCageSolver::IsOpenForPainting(const Board& board, const Cage& cage)
 {
     return cage.color != -1 && !IsPaintComplete(board, cage);
-}
-
-bool HiddenCageSolver::CanReachCage(const Board& board, const Cage& cage, const Square& start)
-{
-    const int room = cage.GetMaxSolutionSize(board) - cage.CountSquaresInCageColor(board);
-    SquareMask painted;
-    for (const Square& square : board.GetSquares()) {
-        if (IsPainted(board, square)) {
-            painted.Add(IndexOf(board, square));
-        }
-    }
-    return FindSquaresWithinReach(board, cage, FindChainEnds(board, cage, painted), room).Has(IndexOf(board, start));
 }
 
 bool HiddenCageSolver::StepOnlySquareAvailable(Board& board, StepResult& step)

@@ -20,12 +20,6 @@ class HiddenCageSolver : public SimpleBoardSolver {
 public:
     StepResult FindNextStep(Board& board, bool describeOnly) override;
 
-    // Whether the square start may join the cage and connect to it: by a
-    // chain of unpainted squares that may all join the cage, starting at
-    // start, no longer than the cage can still grow, and ending next to one
-    // of the cage's painted squares at or after its key square.
-    static bool CanReachCage(const Board& board, const Cage& cage, const Square& start);
-
 protected:
     // A cage the painting techniques still work on. One without a colour of
     // its own can never be painted into: painting "its" colour would only
