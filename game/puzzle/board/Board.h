@@ -451,16 +451,14 @@ private:
     // Kept while the progress's squares stay at the revision they were read
     // at (every write to a square's value, colour or candidates moves it to
     // a number no other state has; a copy shares its original's state with
-    // its revision) and the cage keeps its squares, key square, rule, colour
-    // and the values of its remaining solutions.
+    // its revision) and the cage keeps its key (CageKey: squares, solution
+    // list, index, colour), key square, rule and the values of its remaining
+    // solutions.
     struct CageJoins {
         uint64_t revision = 0;
-        Square* const* squaresData = nullptr;
-        size_t numSquares = 0;
+        CageKey cage;
         int keySquare = -1;
         int rule = CAGE_RULE_NONE;
-        int color = -1;
-        bool hasSolutions = false;
         ValueMask remainingValues = 0;
         SquareMask joinable;
         // The joinable squares connected to those in the cage's colour, as

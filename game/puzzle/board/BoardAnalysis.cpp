@@ -282,18 +282,14 @@ Board::CageJoins* Board::KeepJoins(const Cage& cage, ValueMask remainingValues) 
     }
     CageJoins& joins = m_cageJoins[static_cast<size_t>(position)];
     const uint64_t revision = m_progress->GetSquaresRevision();
-    const bool isKept = joins.revision == revision && joins.squaresData == cage.squares.data() &&
-                        joins.numSquares == cage.squares.size() && joins.keySquare == cage.keySquare &&
-                        joins.rule == cage.rule && joins.color == cage.color &&
-                        joins.hasSolutions == !cage.solutions.empty() && joins.remainingValues == remainingValues;
+    const bool isKept = joins.revision == revision && DoCagesMatchKeys(&cage, &joins.cage, 1) &&
+                        joins.keySquare == cage.keySquare && joins.rule == cage.rule &&
+                        joins.remainingValues == remainingValues;
     if (!isKept) {
         joins.revision = revision;
-        joins.squaresData = cage.squares.data();
-        joins.numSquares = cage.squares.size();
+        joins.cage = CageKey::Of(cage);
         joins.keySquare = cage.keySquare;
         joins.rule = cage.rule;
-        joins.color = cage.color;
-        joins.hasSolutions = !cage.solutions.empty();
         joins.remainingValues = remainingValues;
         joins.joinable = FindJoinableSquaresByMasks(cage, remainingValues);
         joins.hasGrowth = false;
@@ -307,15 +303,8 @@ const Board::JoinMasks& Board::ReadJoinMasks() const
     if (m_joinMasks.revision == revision && revision != 0) {
         return m_joinMasks;
     }
-    SquareMask changed;
-    if (m_joinMasks.revision != 0 && m_progress->CollectChangedSquares(m_joinMasks.revision, changed)) {
-        changed.ForEach([&](int index) { ReadJoinMaskSquare(static_cast<size_t>(index)); });
-    } else {
-        m_joinMasks = JoinMasks();
-        for (size_t index = 0; index < m_squares.size(); ++index) {
-            ReadJoinMaskSquare(index);
-        }
-    }
+    // Each square read clears its own bits first.
+    m_progress->ForEachSquareWrittenSince(m_joinMasks.revision, [&](size_t index) { ReadJoinMaskSquare(index); });
     m_joinMasks.revision = revision;
     return m_joinMasks;
 }

@@ -110,16 +110,9 @@ void Board::ReadSquareValues(SquareMask& outChanged)
         return;
     }
     // The values kept were read at m_valuesRevision: only the squares the
-    // journal names since can differ.
-    SquareMask written;
-    if (m_hasMarkedSquareValues && m_valuesRevision != 0 && progress.CollectChangedSquares(m_valuesRevision, written)) {
-        written.ForEach([&](int index) { storeAt(static_cast<size_t>(index)); });
-    } else {
-        // By index: the squares are row-major, as the progress's are.
-        for (size_t index = 0; index < m_squares.size(); ++index) {
-            storeAt(index);
-        }
-    }
+    // journal names since can differ. The squares are row-major, as the
+    // progress's are.
+    progress.ForEachSquareWrittenSince(m_hasMarkedSquareValues ? m_valuesRevision : 0, storeAt);
     m_valuesRevision = progress.GetSquaresRevision();
     m_hasMarkedSquareValues = true;
 }

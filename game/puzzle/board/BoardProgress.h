@@ -198,6 +198,22 @@ public:
     // must then read every square). A revision found proves the reader saw
     // this very history: a copy shares its original's up to the copy.
     bool CollectChangedSquares(uint64_t sinceRevision, SquareMask& out) const;
+    // Calls read(index) for every square written after sinceRevision, or
+    // for every square, by row-major index, when the journal cannot tell
+    // (sinceRevision 0 included). A reader keeps GetSquaresRevision() for
+    // the next time.
+    template <typename Read>
+    void ForEachSquareWrittenSince(uint64_t sinceRevision, Read&& read) const
+    {
+        SquareMask written;
+        if (sinceRevision != 0 && CollectChangedSquares(sinceRevision, written)) {
+            written.ForEach([&](int index) { read(static_cast<size_t>(index)); });
+            return;
+        }
+        for (size_t index = 0; index < m_values.size(); ++index) {
+            read(index);
+        }
+    }
 
     // --- Move history ---
     // Drops the redo tail, appends, and moves the tracker past the move.

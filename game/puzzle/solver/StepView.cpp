@@ -170,14 +170,7 @@ void BoardStepMemo::ReadSquares(const Board& board)
         // the journal names since can differ (paint is a square write too).
         // The journal's revisions are unique to one history, so it also
         // tells when the progress is another one.
-        SquareMask written;
-        if (m_squaresRevision != 0 && progress.CollectChangedSquares(m_squaresRevision, written)) {
-            written.ForEach([&](int index) { readAt(static_cast<size_t>(index)); });
-        } else {
-            for (size_t index = 0; index < numSquares; ++index) {
-                readAt(index);
-            }
-        }
+        progress.ForEachSquareWrittenSince(m_squaresRevision, readAt);
         m_squaresRevision = progress.GetSquaresRevision();
     } else {
         const std::vector<Square>& squares = board.GetSquares();
