@@ -87,20 +87,7 @@ int PemberquillUI::ShowAchievementDialog(const std::vector<AchievementEntry>& en
         y += ACHIEVEMENT_ROW_HEIGHT;
     }
     const Vector2 okOffset((halfWidth - GetElementWidth(0)) * 0.5f, rowsHeight + 100.0f);
-    if (escapeEvent.empty()) {
-        CreatePopButton(window, 0, "AchievementOkButton", okOffset, "OK", "Close this Achievement Dialog.");
-        return window;
-    }
-    // The close event also carries the game on to what follows the dialog;
-    // a plain pop would leave the player where the dialog was.
-    bag.Clear();
-    bag.Set<std::string>("Name", "AchievementOkButton");
-    bag.Set("Parent", window);
-    bag.Set("Offset", okOffset);
-    bag.Set<std::string>("Label", "OK");
-    bag.Set<std::string>("RolloverText", "Close this Achievement Dialog.");
-    bag.Set<std::string>("OnActivationEventName", escapeEvent);
-    CreateStyledButton(0, bag);
+    CreateCloseButton(window, 0, "AchievementOkButton", okOffset, "OK", "Close this Achievement Dialog.", escapeEvent);
     return window;
 }
 

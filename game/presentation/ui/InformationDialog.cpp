@@ -61,9 +61,9 @@ int PemberquillUI::ShowInformationDialog(const std::string& escapeEvent, const s
                                Vector2(0.1f * halfWidth, y));
         }
     }
-    CreatePopButton(window, 0, "InformationOkButton",
-                    Vector2((halfWidth - GetElementWidth(0)) * 0.5f, linesHeight + 60.0f), buttonLabel,
-                    "Close this information box.");
+    CreateCloseButton(window, 0, "InformationOkButton",
+                      Vector2((halfWidth - GetElementWidth(0)) * 0.5f, linesHeight + 60.0f), buttonLabel,
+                      "Close this information box.", escapeEvent);
     return window;
 }
 

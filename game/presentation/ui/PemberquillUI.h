@@ -289,6 +289,10 @@ private:
     // A styled button that pops the window of the handle.
     void CreatePopButton(int window, int sizeClass, const char* name, const Vector2& offset,
                          const std::string& label, const char* rolloverText);
+    // A dialog's button that closes it as Escape does: with the dialog's
+    // close event, or by popping it when the dialog has none.
+    void CreateCloseButton(int window, int sizeClass, const char* name, const Vector2& offset,
+                           const std::string& label, const char* rolloverText, const std::string& closeEvent);
     // One styled button of the column in a campaign screen's top-left corner.
     struct CornerButton {
         const char* name;

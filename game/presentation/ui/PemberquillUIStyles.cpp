@@ -298,4 +298,24 @@ void PemberquillUI::CreatePopButton(int window, int sizeClass, const char* name,
     CreateStyledButton(sizeClass, bag);
 }
 
+void PemberquillUI::CreateCloseButton(int window, int sizeClass, const char* name, const Vector2& offset,
+                                      const std::string& label, const char* rolloverText,
+                                      const std::string& closeEvent)
+{
+    if (closeEvent.empty() || closeEvent == "WindowPopEvent") {
+        CreatePopButton(window, sizeClass, name, offset, label, rolloverText);
+        return;
+    }
+    // The close event carries the game on to what follows the dialog; a
+    // plain pop would leave the player where the dialog was.
+    NamedProperties bag;
+    bag.Set<std::string>("Name", name);
+    bag.Set("Parent", window);
+    bag.Set("Offset", offset);
+    bag.Set<std::string>("Label", label);
+    bag.Set<std::string>("RolloverText", rolloverText);
+    bag.Set<std::string>("OnActivationEventName", closeEvent);
+    CreateStyledButton(sizeClass, bag);
+}
+
 } // namespace Pemberquill

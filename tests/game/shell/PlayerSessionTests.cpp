@@ -5,41 +5,21 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "engine/core/Clock.h"
-#include "engine/core/UlvoCore.h"
-#include "engine/core/UlvoTimeSystem.h"
-#include "engine/modules/application/UlvoApplicationInterface.h"
-#include "engine/modules/application/UlvoApplicationSetup.h"
-#include "engine/ui/ContainerWidget.h"
-#include "engine/ui/UlvoUIBasic.h"
-#include "engine/ui/WindowWidget.h"
-#include "game/presentation/board/PuzzleDisplay.h"
+#include "game/campaign/CampaignNode.h"
+#include "game/options/PemberquillOptions.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleProgress.h"
 #include "game/puzzle/PuzzleSet.h"
-#include "game/puzzle/board/Board.h"
-#include "game/campaign/CampaignNode.h"
-#include "game/shell/PemberquillGame.h"
-#include "game/options/PemberquillOptions.h"
-#include "game/shell/TheGame.h"
-#include "platform/window/Window.h"
-#include "tests/support/ScopedWorkingDirectory.h"
-#include "tests/support/TemporaryFolder.h"
+#include "tests/game/shell/PlayerSessionSupport.h"
 
 namespace Pemberquill {
 namespace {
 
-constexpr double FRAME_SECONDS = 0.1;
-constexpr int SETTLE_FRAMES = 8;  // longer than the show and hide animations
-constexpr int ENOUGH_FRAMES = 400;
+using namespace player_session;
+
 const char* const PLAYER_NAME = "Ada";
 
 // Each label closes the one before it.
@@ -59,191 +39,7 @@ const std::vector<std::string> SHUTDOWN_LINES = {
     "AchievementSystem Shutdown started.", "AchievementSystem Shutodwn completed.", "SteamInterface Shutdown begun.",
     "SteamInterface Shutdown complete.\n::: Shutdown : UlvoCommandConsole (starting)"};
 
-// The first shown widget of that name below the widget, depth first; with
-// a payload, the one whose activation carries it (the profile buttons carry
-// the player's name).
-BaseWidget* FindShown(BaseWidget* widget, const std::string& name, const std::string& payload = "")
-{
-    if (widget == nullptr || widget->GetState() == UI_STATE_HIDDEN) {
-        return nullptr;
-    }
-    if (widget->GetName() == name &&
-        (payload.empty() || widget->GetProperty<std::string>("OnActivationEventNameProperty") == payload)) {
-        return widget;
-    }
-    auto* container = dynamic_cast<ContainerWidget*>(widget);
-    BaseWidget* found = nullptr;
-    for (size_t index = 0; container != nullptr && index < container->GetChildCount() && found == nullptr; ++index) {
-        found = FindShown(container->GetChild(index), name, payload);
-    }
-    return found;
-}
-
-WindowWidget* TopWindow()
-{
-    return dynamic_cast<UlvoUIBasic&>(*UlvoUIInterface::GetDefaultInstance()).GetRootWindow()->GetTopWindow();
-}
-
-class PlayerSessionTest : public ::testing::Test {
-protected:
-    void StartGame()
-    {
-        setenv("XDG_DATA_HOME", m_userData.Path().c_str(), 1);
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        UlvoApplicationSetup("-windowed 1024 640");
-        m_game = std::make_unique<TheGame>();
-        m_game->Startup();
-        Clock& master = UlvoCore::GetGlobal()->GetTimeSystem().GetMasterClock();
-        master.SetMinimumStep(FRAME_SECONDS);
-        master.SetMaximumStep(FRAME_SECONDS);
-        m_window = UlvoApplicationInterface::GetDefaultInstance()->GetDeviceContext()->NativeHandle();
-        // The window the player brings to the front; without the focus it
-        // takes no input.
-        SDL_Event focus{};
-        focus.window = {SDL_WINDOWEVENT, 0, SDL_GetWindowID(m_window), SDL_WINDOWEVENT_FOCUS_GAINED, 0, 0, 0, 0, 0};
-        SDL_PushEvent(&focus);
-    }
-
-    // Each text must follow the one before it in the run's log; no warning
-    // or error anywhere.
-    void QuitGameAndExpectCleanLogWith(const std::vector<std::string>& texts)
-    {
-        m_game->Run();
-        m_game->Shutdown();
-        m_game.reset();
-        std::ostringstream log;
-        log << std::ifstream(std::filesystem::path(m_userData.Path()) / "Pemberquill" / "application.log").rdbuf();
-        size_t position = 0;
-        for (const std::string& text : texts) {
-            position = log.str().find(text, position);
-            ASSERT_NE(position, std::string::npos) << "missing or out of order: " << text;
-        }
-        EXPECT_EQ(log.str().find("WARNING:"), std::string::npos) << log.str();
-        EXPECT_EQ(log.str().find("ERROR:"), std::string::npos) << log.str();
-    }
-
-    PemberquillGame& Game() { return *m_game->GetGameObject(); }
-
-    // False when it does not come true in time.
-    bool FramesUntil(const std::function<bool()>& isDone)
-    {
-        for (int frame = 0; frame < ENOUGH_FRAMES && !isDone(); ++frame) {
-            m_game->RunFrame();
-        }
-        return isDone();
-    }
-
-    void Frames(int count) { FramesUntil([&count] { return count-- <= 0; }); }
-
-    void WaitFor(const std::string& windowName)
-    {
-        ASSERT_TRUE(FramesUntil([&windowName] { return TopWindow() != nullptr && TopWindow()->GetName() == windowName; }))
-            << windowName << " never came";
-        Frames(SETTLE_FRAMES);
-    }
-
-    void MoveMouse(const Vector2& virtualPoint)
-    {
-        const UlvoApplicationInterface& application = *UlvoApplicationInterface::GetDefaultInstance();
-        const Vector2 scale = application.GetViewScale();
-        const Vector2 pixels =
-            application.GetScreenBounds().mins + Vector2(virtualPoint.x / scale.x, virtualPoint.y / scale.y);
-        SDL_WarpMouseInWindow(m_window, static_cast<int>(pixels.x), static_cast<int>(pixels.y));
-        Frames(2);
-    }
-
-    // Each event to the game's window, a frame after each.
-    void Push(std::initializer_list<SDL_Event> events)
-    {
-        for (SDL_Event event : events) {
-            event.key.windowID = SDL_GetWindowID(m_window);
-            ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
-            Frames(1);
-        }
-    }
-
-    void PressMouseButton()
-    {
-        SDL_Event down{}, up{};
-        down.button = {SDL_MOUSEBUTTONDOWN, 0, 0, 0, SDL_BUTTON_LEFT, SDL_PRESSED, 1, 0, 0, 0};
-        up.button = {SDL_MOUSEBUTTONUP, 0, 0, 0, SDL_BUTTON_LEFT, SDL_RELEASED, 1, 0, 0, 0};
-        Push({down, up});
-    }
-
-    void PressKey(SDL_Keycode key, SDL_Scancode scancode, Uint16 modifiers = KMOD_NONE)
-    {
-        SDL_Event down{}, up{};
-        down.key = {SDL_KEYDOWN, 0, 0, SDL_PRESSED, 0, 0, 0, {scancode, key, modifiers, 0}};
-        up.key = {SDL_KEYUP, 0, 0, SDL_RELEASED, 0, 0, 0, {scancode, key, modifiers, 0}};
-        Push({down, up});
-    }
-
-    // A widget takes the press once it has the focus under the mouse.
-    void Click(const BaseWidget& widget)
-    {
-        MoveMouse(widget.GetBounds().CalcCenter());
-        FramesUntil([&widget] { return widget.GetState() == UI_STATE_FOCUSED; });
-        PressMouseButton();
-        Frames(SETTLE_FRAMES);
-    }
-
-    // The widget of that name in the top window, once it takes input.
-    void Click(const std::string& widgetName, const std::string& payload = "")
-    {
-        BaseWidget* widget = nullptr;
-        ASSERT_TRUE(FramesUntil([&] {
-            widget = FindShown(TopWindow(), widgetName, payload);
-            return widget != nullptr && widget->IsTakingInput();
-        })) << widgetName << " is not shown in " << (TopWindow() != nullptr ? TopWindow()->GetName() : "");
-        Click(*widget);
-    }
-
-    void Clicks(std::initializer_list<const char*> widgetNames)
-    {
-        for (const char* widgetName : widgetNames) {
-            ASSERT_NO_FATAL_FAILURE(Click(widgetName)) << widgetName;
-        }
-    }
-
-    // To the centre of a box of the board's own geometry, whose unit box
-    // runs over the board's rect on screen.
-    void MoveMouse(const BoardView& view, const AABB2& inBoard)
-    {
-        const Vector2 centre = inBoard.CalcCenter();
-        MoveMouse(view.rect.mins + Vector2(centre.x * view.rect.CalcSize().x, centre.y * view.rect.CalcSize().y));
-    }
-
-    void PressDigitOver(const BoardView& view, const Square& square)
-    {
-        MoveMouse(view, square.bounds);
-        const int value = static_cast<int>(square.solutionValue);
-        PressKey(SDLK_0 + value, static_cast<SDL_Scancode>(SDL_SCANCODE_1 + value - 1));
-    }
-
-    // The answer of every square of the puzzle in play: on half of them a
-    // click on the answer among the candidates, on the others its digit key
-    // with the mouse over the square.
-    void PlaceTheAnswer()
-    {
-        ASSERT_NE(Game().GetActivePuzzleView(), nullptr);
-        for (const BoardView& view : std::vector<BoardView>(Game().GetActivePuzzleView()->GetBoardViews())) {
-            for (const Square& square : view.board->GetSquares()) {
-                if ((square.x + square.y) % 2 == 0) {
-                    MoveMouse(view, view.board->ComputeBoundsForCandidate(square, square.solutionValue - 1));
-                    PressMouseButton();
-                } else {
-                    PressDigitOver(view, square);
-                }
-                ASSERT_EQ(view.board->GetSquareValue(square), square.solutionValue) << square.x << "," << square.y;
-            }
-        }
-    }
-
-    testsupport::TemporaryFolder m_userData;
-    testsupport::ScopedWorkingDirectory m_inProject{PQ_SOURCE_DIR};
-    std::unique_ptr<TheGame> m_game;
-    SDL_Window* m_window = nullptr;
-};
+class PlayerSessionTest : public PlayerSession {};
 
 TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNextStart)
 {
