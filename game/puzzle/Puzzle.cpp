@@ -34,6 +34,7 @@ constexpr int PUZZLE_MECHANICS[] = {1300, MECHANIC_ELIMINATE_WITH_RIGHT_BUTTON, 
 
 Puzzle::Puzzle(Clock* parentClock)
     : m_clock(std::make_unique<Clock>(parentClock))
+    , m_startTime(m_clock->GetTime())
 {
 }
 

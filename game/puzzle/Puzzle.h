@@ -73,7 +73,7 @@ public:
     void DeleteBoards();
 
     Clock& GetClock() const { return *m_clock; }
-    // Clock time at which play last started.
+    // Clock time at which the puzzle was made or play last started.
     double GetStartTime() const { return m_startTime; }
     // Clock time at which the owner noticed the solution.
     double GetSolveTime() const { return m_solveTime; }

@@ -109,6 +109,7 @@ public:
     int GetCurrentLesson() const { return m_currentLesson; }
     bool IsTutorialPuzzleShown() const { return m_isTutorialPuzzleShown; }
     static bool IsTutorialRunning();
+    bool IsScriptedTutorialRunning() const override { return IsTutorialRunning(); }
     // Null until the screens are set, or when the picture does not load.
     Texture* GetBackgroundTexture() const override { return m_backgroundTexture; }
     float GetBodyTextSize() const { return m_bodyTextSize; }

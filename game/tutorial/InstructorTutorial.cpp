@@ -112,6 +112,9 @@ void Instructor::FillAllSquares()
             FillSquare(column, row);
         }
     }
+    // The board's solve wave runs from this moment.
+    Puzzle& puzzle = *GetInstructorPuzzle();
+    puzzle.SetSolveTime(puzzle.GetClock().GetTime());
 }
 
 void Instructor::SetTutorialTextItalic(bool isItalic)

@@ -11,9 +11,10 @@ class InstructorCallOut;
 struct Cage;
 struct Square;
 
-// The instructor as the renderer draws it: its call-outs and the tutorial's
-// backdrop. The tutorial stands above the screens, so the instructor
-// implements this and installs itself while it exists; tests install a fake.
+// The instructor as the screens see it: its call-outs, the tutorial's
+// backdrop and whether the tutorial runs. The tutorial stands above the
+// screens, so the instructor implements this and installs itself while it
+// exists; tests install a fake.
 class InstructorView {
 public:
     // The first call-out, in creation order, that names the target; null for
@@ -27,6 +28,9 @@ public:
     virtual std::vector<InstructorCallOut*> CollectPositionedCallOuts() const = 0;
     // Null when the picture did not load.
     virtual Texture* GetBackgroundTexture() const = 0;
+    // The scripted tutorial's pages are showing; its puzzle's boards then
+    // publish nothing the play screen should show.
+    virtual bool IsScriptedTutorialRunning() const = 0;
 
 protected:
     ~InstructorView() = default;

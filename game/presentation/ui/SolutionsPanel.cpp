@@ -11,6 +11,7 @@
 #include "engine/ui/UIWidgetType.h"
 #include "game/common/CageRules.h"
 #include "game/common/GameSounds.h"
+#include "game/presentation/board/InstructorView.h"
 #include "game/presentation/ui/PemberquillUI.h"
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardSettingsInterface.h"
@@ -82,7 +83,9 @@ void PemberquillUI::Event_OnSetSolutions(NamedProperties& args)
 
 void PemberquillUI::Event_OnUpdateSolutions(NamedProperties& args)
 {
+    const InstructorView* instructor = GetInstructorView();
     if (GetBoardSettings().IsAutoSolving() || !GetPemberquillOptions().IsShowingSolutions() ||
+        (instructor != nullptr && instructor->IsScriptedTutorialRunning()) ||
         GetWindowHandle(GAME_WINDOW_PUZZLE) == NO_WINDOW) {
         return;
     }

@@ -22,6 +22,7 @@
 #include "game/common/CageRules.h"
 #include "game/common/GameSoundID.h"
 #include "game/common/TextLines.h"
+#include "game/presentation/board/InstructorView.h"
 #include "game/presentation/ui/UITextureNames.h"
 #include "game/puzzle/board/Cage.h"
 #include "game/options/PemberquillOptions.h"
@@ -529,6 +530,35 @@ TEST_F(PlayScreensTest, ThePanelNeedsThePuzzleWindowAndGoesWithNoSolutionsOrTheO
     ShowSolutions(0);
     EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_SOLUTIONS_PANEL), PemberquillUI::NO_WINDOW);
     EXPECT_EQ(Find(GAME_WINDOW_PUZZLE, "SolutionsPanel"), nullptr);
+}
+
+// An instructor with no call-outs, installed while it lives.
+class TutorialInstructor : public InstructorView {
+public:
+    TutorialInstructor() { SetInstructorView(this); }
+    ~TutorialInstructor() { SetInstructorView(nullptr); }
+    InstructorCallOut* FindCallOutForCage(const Cage*) const override { return nullptr; }
+    InstructorCallOut* FindCallOutForSquare(const Square*) const override { return nullptr; }
+    InstructorCallOut* FindCallOutForCandidate(const Square*, int) const override { return nullptr; }
+    InstructorCallOut* FindCallOutForColumn(const Board*, int) const override { return nullptr; }
+    InstructorCallOut* FindCallOutForRow(const Board*, int) const override { return nullptr; }
+    std::vector<InstructorCallOut*> CollectPositionedCallOuts() const override { return {}; }
+    Texture* GetBackgroundTexture() const override { return nullptr; }
+    bool IsScriptedTutorialRunning() const override { return isRunning; }
+
+    bool isRunning = true;
+};
+
+// The tutorial opened over a puzzle publishes its own board's solutions.
+TEST_F(PlayScreensTest, NoPanelIsBuiltWhileTheTutorialRuns)
+{
+    TutorialInstructor instructor;
+    env.ui.CreatePuzzleWindow(game.puzzle.get(), "MenuEvent", false, false);
+    ShowSolutions(3);
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_SOLUTIONS_PANEL), PemberquillUI::NO_WINDOW);
+    instructor.isRunning = false;
+    ShowSolutions(3);
+    EXPECT_NE(Window(GAME_WINDOW_SOLUTIONS_PANEL), nullptr);
 }
 
 TEST_F(PlayScreensTest, TheRewindDialogCountsTwoMistakesAndRewindsOrClosesItself)

@@ -364,6 +364,22 @@ TEST_F(InstructorTest, PagesRunToTheEndPageAndStartAgain)
     EXPECT_FALSE(instructor.OnKeyEvent(1, ' '));
 }
 
+// A page opened well into the game: the board's fade-in and, on the filled
+// first page, its solve wave start with the page, not at the clock's zero.
+TEST_F(InstructorTest, TheFirstPagesBoardIsShownAndSolvedFromTheMomentItOpens)
+{
+    clock.Advance(100.0);
+    ShowTutorial();
+    clock.Advance(0.5);
+    PuzzleDisplay& display = *instructor.GetInstructorPuzzleView();
+    display.UpdateBoardViews();
+    const BoardView& view = display.GetBoardViews().at(0);
+    const double boardTime = view.board->GetClock().GetTime();
+    EXPECT_DOUBLE_EQ(view.timeSinceShown, 0.5);
+    EXPECT_TRUE(view.isSolved);
+    EXPECT_DOUBLE_EQ(boardTime - view.solveTimeOnBoardClock, 0.5) << "time since solved";
+}
+
 TEST_F(InstructorTest, TheCageWalkTakesOneStepPerBoundaryCrossed)
 {
     ShowTutorial();
