@@ -172,6 +172,10 @@ public:
     void Event_OnSelectCampaignNode(NamedProperties& args);
     void Event_OnDeselectCampaignNode(NamedProperties& args);
     void Event_OnCallOutCampaignRegionNode(NamedProperties& args);
+    // The location's first homework puzzle, called out while a location is
+    // shown: asked for by the location lesson and on entering a location not
+    // yet started. One call-out stands however often it is asked for.
+    void Event_OnCallOutInitialHomework(NamedProperties& args);
     void Event_OnConfirmTakeTheChallenge(NamedProperties& args);
     void Event_OnTakeTheChallenge(NamedProperties& args);
 

@@ -96,6 +96,7 @@ void PemberquillCampaign::SubscribeHandlers()
         {"SelectCampaignNodeEvent", &PemberquillCampaign::Event_OnSelectCampaignNode},
         {"DeselectCampaignNodeEvent", &PemberquillCampaign::Event_OnDeselectCampaignNode},
         {"CallOutCampaignRegionNodeEvent", &PemberquillCampaign::Event_OnCallOutCampaignRegionNode},
+        {"CallOutInitialHomeworkEvent", &PemberquillCampaign::Event_OnCallOutInitialHomework},
         {"ConfirmTakeTheChallengeEvent", &PemberquillCampaign::Event_OnConfirmTakeTheChallenge},
         {"TakeTheChallengeEvent", &PemberquillCampaign::Event_OnTakeTheChallenge},
     };
@@ -211,8 +212,8 @@ void PemberquillCampaign::Event_OnPlayCampaignNode(NamedProperties& args)
     }
     m_mode = CAMPAIGN_MODE_LOCATION;
     TeachMechanic(MECHANIC_FIRST_LOCATION, LOCATION_WINDOW, LOCATION_LESSON_BOX);
-    if (node->GetPlayerStateOrLocked() < CAMPAIGN_NODE_STARTED && m_screens != nullptr) {
-        CallOutPosition(m_screens->GetFirstHomeworkLocation(), "FirstHomeworkLocation");
+    if (node->GetPlayerStateOrLocked() < CAMPAIGN_NODE_STARTED) {
+        FireGlobalEvent("CallOutInitialHomeworkEvent");
     }
 }
 

@@ -16,6 +16,8 @@ namespace Pemberquill {
 
 namespace {
 
+const char* const FIRST_HOMEWORK_CHANNEL = "FirstHomeworkLocation";
+
 bool EqualsNoCase(const std::string& a, const std::string& b)
 {
     return strcasecmp(a.c_str(), b.c_str()) == 0;
@@ -66,6 +68,16 @@ void PemberquillCampaign::Event_OnCallOutCampaignRegionNode(NamedProperties& arg
         const float height = box.maxs.y - box.mins.y;
         CallOutPosition(Vector2(box.maxs.x, box.mins.y - height), "MapLocation");
     }
+}
+
+void PemberquillCampaign::Event_OnCallOutInitialHomework(NamedProperties& /*args*/)
+{
+    HintCallOutInterface* callOuts = GetHintCallOuts();
+    if (callOuts == nullptr || m_screens == nullptr || m_mode != CAMPAIGN_MODE_LOCATION) {
+        return;
+    }
+    callOuts->DestroyCallOutsByChannel(FIRST_HOMEWORK_CHANNEL);
+    callOuts->CallOutScreenPosition(m_screens->GetFirstHomeworkLocation(), FIRST_HOMEWORK_CHANNEL);
 }
 
 void PemberquillCampaign::CallOutPosition(const Vector2& position, const std::string& channelName)

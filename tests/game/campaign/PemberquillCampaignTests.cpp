@@ -8,6 +8,7 @@
 #include "game/campaign/PemberquillCampaign.h"
 #include "tests/game/campaign/CampaignTestSupport.h"
 #include "tests/game/options/PemberquillOptionsTestSupport.h"
+#include "tests/support/RecordingHintCallOuts.h"
 
 namespace campaign_test {
 namespace {
@@ -282,6 +283,23 @@ TEST_F(PemberquillCampaignTest, TheWayBackSavesAndLeadsOneScreenUpAtATimeAndPage
         Fire(page, "OnActivationEventNameProperty", 1);
     }
     EXPECT_EQ(screens.groups, (std::vector<int>{27, 28, 29}));
+}
+
+// The location lesson asks for the call-out on the first homework puzzle;
+// a location not yet started asks by itself. Asked twice, one stands.
+TEST_F(PemberquillCampaignTest, TheFirstHomeworkIsCalledOutOnceAndOnlyInALocation)
+{
+    InstalledRecordingHintCallOuts callOuts;
+    const std::vector<std::string> oneCallOut = {"destroy FirstHomeworkLocation", "position 0,0 FirstHomeworkLocation"};
+    Fire("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", &campaign.GetRegions()[0]);
+    FireGlobalEvent("PlayCampaignRegionEvent");
+    FireGlobalEvent("CallOutInitialHomeworkEvent");
+    EXPECT_TRUE(callOuts.calls.empty()) << "no location shown";
+    Fire("PlayCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Cove"));
+    EXPECT_EQ(callOuts.calls, oneCallOut);
+    callOuts.calls.clear();
+    FireGlobalEvent("CallOutInitialHomeworkEvent");
+    EXPECT_EQ(callOuts.calls, oneCallOut);
 }
 
 } // namespace
