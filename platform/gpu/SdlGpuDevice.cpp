@@ -106,6 +106,20 @@ void ClipCopyAxis(int64_t& source, int64_t& destination, int64_t& length, int64_
   length = std::min({length, sourceSize - source, destinationSize - destination});
 }
 
+// Present once per display refresh, as SDL offers it (or stands in for it
+// with a timed wait); the drivers that show nothing have no refresh to wait
+// for, and frames drawn for tests must not wait.
+Uint32 RendererFlags() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool hasDisplay =
+      driver != nullptr && SDL_strcmp(driver, "offscreen") != 0 && SDL_strcmp(driver, "dummy") != 0;
+  Uint32 flags = SDL_RENDERER_TARGETTEXTURE;
+  if (hasDisplay) {
+    flags |= SDL_RENDERER_PRESENTVSYNC;
+  }
+  return flags;
+}
+
 }  // namespace
 
 std::unique_ptr<SdlGpuDevice> SdlGpuDevice::Create(SDL_Window* window, int backBufferWidth,
@@ -118,7 +132,7 @@ std::unique_ptr<SdlGpuDevice> SdlGpuDevice::Create(SDL_Window* window, int backB
     *error = "no window to draw in";
     return nullptr;
   }
-  SdlRendererPtr renderer(SDL_CreateRenderer(window, -1, SDL_RENDERER_TARGETTEXTURE));
+  SdlRendererPtr renderer(SDL_CreateRenderer(window, -1, RendererFlags()));
   if (!renderer) {
     *error = SDL_GetError();
     return nullptr;
