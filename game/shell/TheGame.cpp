@@ -19,7 +19,7 @@
 #include "game/shell/DataFolder.h"
 #include "game/shell/EngineModules.h"
 #include "game/shell/PemberquillGame.h"
-#include "game/shell/PemberquillOptions.h"
+#include "game/options/PemberquillOptions.h"
 #include "game/shell/StartupWindowSize.h"
 #include "platform/crt/CrtRandom.h"
 #include "platform/system/ExecutableFolder.h"

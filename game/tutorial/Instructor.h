@@ -6,8 +6,9 @@
 #include "game/common/TextLines.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/solver/HintCallOutInterface.h"
-#include "game/shell/GameSubsystem.h"
-#include "game/tutorial/InstructorCallOut.h"
+#include "game/common/GameSubsystem.h"
+#include "game/presentation/board/InstructorCallOut.h"
+#include "game/presentation/board/InstructorView.h"
 #include "game/tutorial/TutorialPuzzles.h"
 
 #include <functional>
@@ -39,7 +40,7 @@ extern const char* const GAME_SHORT_NAME;
 // drawing finds them by what they name, and undo, redo and the owners
 // remove them by channel. It is the call-out side of the hints
 // (HintCallOutInterface) while it lives.
-class Instructor : public GameSubsystem, public HintCallOutInterface {
+class Instructor : public GameSubsystem, public HintCallOutInterface, public InstructorView {
 public:
     static constexpr int LAST_TUTORIAL_LESSON = 11;
     static constexpr int END_PAGE = -1;
@@ -109,7 +110,7 @@ public:
     bool IsTutorialPuzzleShown() const { return m_isTutorialPuzzleShown; }
     static bool IsTutorialRunning();
     // Null until the screens are set, or when the picture does not load.
-    Texture* GetBackgroundTexture() const { return m_backgroundTexture; }
+    Texture* GetBackgroundTexture() const override { return m_backgroundTexture; }
     float GetBodyTextSize() const { return m_bodyTextSize; }
     float GetTitleTextSize() const { return m_titleTextSize; }
 
@@ -161,14 +162,14 @@ public:
 
     // --- Lookup: the first call-out, in creation order, that names it;
     // null for a null target. ---
-    InstructorCallOut* FindCallOutForCage(const Cage* cage) const;
-    InstructorCallOut* FindCallOutForSquare(const Square* square) const;
-    InstructorCallOut* FindCallOutForCandidate(const Square* square, int candidateIndex) const;
-    InstructorCallOut* FindCallOutForColumn(const Board* board, int columnIndex) const;
-    InstructorCallOut* FindCallOutForRow(const Board* board, int rowIndex) const;
+    InstructorCallOut* FindCallOutForCage(const Cage* cage) const override;
+    InstructorCallOut* FindCallOutForSquare(const Square* square) const override;
+    InstructorCallOut* FindCallOutForCandidate(const Square* square, int candidateIndex) const override;
+    InstructorCallOut* FindCallOutForColumn(const Board* board, int columnIndex) const override;
+    InstructorCallOut* FindCallOutForRow(const Board* board, int rowIndex) const override;
     // Every call-out with a screen point, in creation order; a board
     // call-out has one once it has been drawn.
-    std::vector<InstructorCallOut*> CollectPositionedCallOuts() const;
+    std::vector<InstructorCallOut*> CollectPositionedCallOuts() const override;
     const std::list<std::unique_ptr<InstructorCallOut>>& GetCallOuts() const { return m_callOuts; }
 
     // --- Removal ---
@@ -183,6 +184,7 @@ public:
     void CallOutCandidateVariant(const Square& square, int candidateIndex, const std::string& channelName) override;
     void CallOutRow(const Board& board, int rowIndex, const std::string& channelName) override;
     void CallOutColumn(const Board& board, int columnIndex, const std::string& channelName) override;
+    void CallOutScreenPosition(const Vector2& position, const std::string& channelName) override;
 
 private:
     struct Lesson {

@@ -6,12 +6,12 @@
 #include "engine/core/UlvoEventSystem.h"
 #include "game/presentation/board/PemberquillRenderer.h"
 #include "game/presentation/board/PuzzleDisplay.h"
-#include "game/presentation/ui/GameWindowID.h"
+#include "game/common/GameWindowID.h"
 #include "game/presentation/ui/PemberquillUI.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/board/Board.h"
-#include "game/shell/PlayerProfile.h"
-#include "game/tutorial/InstructorScreensInterface.h"
+#include "game/player/PlayerProfile.h"
+#include "game/presentation/ui/InstructorScreensInterface.h"
 
 namespace Pemberquill {
 

@@ -7,7 +7,7 @@
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/modules/sound/UlvoSoundInterface.h"
 #include "game/common/GameSounds.h"
-#include "game/shell/PemberquillOptions.h"
+#include "game/options/PemberquillOptions.h"
 #include "platform/crt/CrtRandom.h"
 
 namespace Pemberquill {

@@ -8,7 +8,8 @@
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardSettingsInterface.h"
-#include "game/tutorial/Instructor.h"
+#include "game/presentation/board/InstructorCallOut.h"
+#include "game/presentation/board/InstructorView.h"
 
 #include <algorithm>
 #include <cmath>
@@ -255,7 +256,7 @@ void PemberquillRenderer::DrawInstructorCallOuts(const PuzzleDisplay& display)
 
 void PemberquillRenderer::DrawInstructorCallOutsForBoardView(const BoardView& view)
 {
-    const Instructor* instructor = Instructor::GetInstance();
+    const InstructorView* instructor = GetInstructorView();
     if (instructor == nullptr || Renderer() == nullptr) {
         return;
     }
@@ -292,7 +293,7 @@ void PemberquillRenderer::DrawInstructorCallOutsForBoardView(const BoardView& vi
 
 void PemberquillRenderer::DrawPositionedInstructorCallOuts()
 {
-    if (const Instructor* instructor = Instructor::GetInstance()) {
+    if (const InstructorView* instructor = GetInstructorView()) {
         for (InstructorCallOut* callOut : instructor->CollectPositionedCallOuts()) {
             DrawInstructorCallOutPointer(*callOut, nullptr);
         }

@@ -4,7 +4,7 @@
 #include "engine/core/Vector2.h"
 #include "game/presentation/board/CampaignRoute.h"
 #include "game/presentation/board/CreditsEntry.h"
-#include "game/shell/GameSubsystem.h"
+#include "game/common/GameSubsystem.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "game/presentation/ui/AchievementScreensUI.h"
 
-#include "game/presentation/ui/GameWindowID.h"
+#include "game/common/GameWindowID.h"
 #include "game/presentation/ui/PemberquillUI.h"
 
 namespace Pemberquill {

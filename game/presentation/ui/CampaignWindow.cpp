@@ -9,7 +9,7 @@
 #include "game/common/GameSoundID.h"
 #include "game/presentation/ui/PemberquillUI.h"
 #include "game/presentation/ui/UITextureNames.h"
-#include "game/shell/CampaignRegion.h"
+#include "game/campaign/CampaignRegion.h"
 
 namespace Pemberquill {
 

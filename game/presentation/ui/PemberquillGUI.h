@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/core/Vector2.h"
-#include "game/shell/GameSubsystem.h"
+#include "game/common/GameSubsystem.h"
 
 namespace Pemberquill {
 

@@ -16,7 +16,7 @@
 #include "game/puzzle/board/BoardSettingsInterface.h"
 #include "game/puzzle/board/Cage.h"
 #include "game/puzzle/board/SolutionsLayout.h"
-#include "game/shell/PemberquillOptions.h"
+#include "game/options/PemberquillOptions.h"
 
 namespace Pemberquill {
 

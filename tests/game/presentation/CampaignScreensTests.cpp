@@ -2,9 +2,9 @@
 // region map, pages of a satisfied location, and the route on the map.
 
 #include "game/presentation/board/CampaignRoute.h"
-#include "game/shell/CampaignRegion.h"
+#include "game/campaign/CampaignRegion.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
-#include "tests/game/shell/CampaignTestSupport.h"
+#include "tests/game/campaign/CampaignTestSupport.h"
 
 namespace campaign_test {
 namespace {

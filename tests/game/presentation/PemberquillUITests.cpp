@@ -24,7 +24,7 @@
 #include "game/common/TextLines.h"
 #include "game/presentation/ui/UITextureNames.h"
 #include "game/puzzle/board/Cage.h"
-#include "game/shell/PemberquillOptions.h"
+#include "game/options/PemberquillOptions.h"
 #include "game/steam/AchievementDefinitions.h"
 #include "game/steam/PlayerAchievements.h"
 #include "tests/game/presentation/ScreenTestSupport.h"

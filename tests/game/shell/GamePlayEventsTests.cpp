@@ -15,7 +15,7 @@
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/PuzzleRequest.h"
 #include "game/shell/PemberquillGame.h"
-#include "tests/game/shell/PemberquillOptionsTestSupport.h"
+#include "tests/game/options/PemberquillOptionsTestSupport.h"
 #include "tests/support/RecordingHintCallOuts.h"
 #include "tests/support/ScopedDataFolder.h"
 

@@ -17,7 +17,7 @@
 #include "engine/ui/UlvoUIBasic.h"
 #include "engine/ui/WindowWidget.h"
 #include "game/shell/EngineModules.h"
-#include "game/shell/FreePlay.h"
+#include "game/campaign/FreePlay.h"
 #include "game/shell/GameEntry.h"
 #include "game/shell/LoadingScreen.h"
 #include "game/shell/PemberquillGame.h"
