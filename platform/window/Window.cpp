@@ -1,6 +1,7 @@
 #include "platform/window/Window.h"
 
 #include "platform/window/Cursor.h"
+#include "platform/window/NativeGeometry.h"
 
 #include <SDL.h>
 
@@ -48,6 +49,7 @@ std::unique_ptr<Window> Window::Create(const WindowSettings& settings, std::stri
     return nullptr;
   }
   SDL_StartTextInput();
+  ListenToNativeMessages();
   error.clear();
   return std::unique_ptr<Window>(new Window(window));
 }
@@ -110,11 +112,7 @@ IntPoint Window::ClientOrigin() const {
   return origin;
 }
 
-IntSize Window::ClientSize() const {
-  IntSize size;
-  SDL_GetWindowSize(window_, &size.width, &size.height);
-  return size;
-}
+IntSize Window::ClientSize() const { return ClientSizeOf(window_); }
 
 WindowBorders Window::Borders() const {
   WindowBorders borders;
