@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+bash scripts/check-floors.sh
 
 jobs=$(nproc)
 fuzz_seconds=${PQ_FUZZ_SECONDS:-8}

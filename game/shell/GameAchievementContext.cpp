@@ -1,8 +1,8 @@
 #include "game/shell/GameAchievementContext.h"
 
-#include "game/shell/CampaignNode.h"
-#include "game/shell/PemberquillCampaign.h"
-#include "game/shell/PlayerProfileManager.h"
+#include "game/campaign/CampaignNode.h"
+#include "game/campaign/PemberquillCampaign.h"
+#include "game/player/PlayerProfileManager.h"
 
 namespace Pemberquill {
 

@@ -16,10 +16,10 @@
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/shell/GameAchievementContext.h"
-#include "game/shell/GameBoardSettings.h"
-#include "game/shell/PemberquillCampaign.h"
+#include "game/options/GameBoardSettings.h"
+#include "game/campaign/PemberquillCampaign.h"
 #include "game/shell/LoadingScreen.h"
-#include "game/shell/PlayerProfileManager.h"
+#include "game/player/PlayerProfileManager.h"
 #include "game/presentation/board/PemberquillRenderer.h"
 #include "game/presentation/board/PuzzleDisplay.h"
 #include "game/tutorial/Instructor.h"
@@ -99,6 +99,7 @@ public:
     PemberquillCampaign& GetCampaign() { return m_campaign; }
     PlayerProfileManager& GetProfileManager() { return m_profileManager; }
     Instructor& GetInstructor() { return m_instructor; }
+    const PemberquillGUI* GetGUI() const { return m_gui.get(); }
     const LoadingScreen& GetLoadingScreen() const { return m_loadingScreen; }
     size_t GetSplashScreenCount() const { return m_splashScreens.size(); }
     int GetMouseX() const { return m_mouseX; }

@@ -8,7 +8,7 @@
 #include "engine/core/UlvoException.h"
 #include "engine/core/UlvoPath.h"
 #include "game/presentation/board/PemberquillRenderer.h"
-#include "game/presentation/ui/GameWindowID.h"
+#include "game/common/GameWindowID.h"
 #include "game/presentation/ui/PemberquillUI.h"
 
 #include <strings.h>

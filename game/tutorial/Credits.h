@@ -6,7 +6,7 @@
 
 #include "engine/core/Animatable.h"
 #include "game/presentation/board/CreditsEntry.h"
-#include "game/shell/GameSubsystem.h"
+#include "game/common/GameSubsystem.h"
 
 class Clock;
 class NamedProperties;

@@ -4,7 +4,7 @@
 #include "engine/core/Diagnostics.h"
 #include "game/presentation/board/PuzzleDisplay.h"
 #include "game/puzzle/Puzzle.h"
-#include "game/tutorial/InstructorScreensInterface.h"
+#include "game/presentation/ui/InstructorScreensInterface.h"
 
 namespace Pemberquill {
 
@@ -20,12 +20,16 @@ const char* const BACKGROUND_IMAGE = "Images/Backgrounds/Instructor1024x1024.png
 Instructor::Instructor()
 {
     g_instructor = this;
+    SetInstructorView(this);
 }
 
 Instructor::~Instructor()
 {
     if (GetHintCallOuts() == this) {
         SetHintCallOuts(nullptr);
+    }
+    if (GetInstructorView() == this) {
+        SetInstructorView(nullptr);
     }
     m_callOuts.clear();
     if (g_instructor == this) {
@@ -213,6 +217,11 @@ void Instructor::CallOutRow(const Board& board, int rowIndex, const std::string&
 void Instructor::CallOutColumn(const Board& board, int columnIndex, const std::string& channelName)
 {
     CallOutColumn(&board, columnIndex, channelName);
+}
+
+void Instructor::CallOutScreenPosition(const Vector2& position, const std::string& channelName)
+{
+    CallOutPosition(position, channelName);
 }
 
 } // namespace Pemberquill

@@ -6,8 +6,9 @@
 #include "game/common/TextLines.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/solver/HintCallOutInterface.h"
-#include "game/shell/GameSubsystem.h"
-#include "game/tutorial/InstructorCallOut.h"
+#include "game/common/GameSubsystem.h"
+#include "game/presentation/board/InstructorCallOut.h"
+#include "game/presentation/board/InstructorView.h"
 #include "game/tutorial/TutorialPuzzles.h"
 
 #include <functional>
@@ -22,6 +23,7 @@ class Texture;
 
 namespace Pemberquill {
 
+class Board;
 class InstructorScreensInterface;
 class PlayerProfile;
 class Puzzle;
@@ -39,7 +41,7 @@ extern const char* const GAME_SHORT_NAME;
 // drawing finds them by what they name, and undo, redo and the owners
 // remove them by channel. It is the call-out side of the hints
 // (HintCallOutInterface) while it lives.
-class Instructor : public GameSubsystem, public HintCallOutInterface {
+class Instructor : public GameSubsystem, public HintCallOutInterface, public InstructorView {
 public:
     static constexpr int LAST_TUTORIAL_LESSON = 11;
     static constexpr int END_PAGE = -1;
@@ -93,6 +95,8 @@ public:
     // taught as known. step may be null.
     void TeachGameMechanic(int parentWindowHandle, const TeachableGameMechanics& mechanics, Puzzle* puzzle,
                            const PuzzleStep* step);
+    // The lesson dialog's OK: closes the dialog.
+    void HideTeachAGameMechanic();
     bool IsMiniLessonDialogOpen() const { return m_isMiniLessonDialogOpen; }
 
     // --- The scripted tutorial ---
@@ -109,7 +113,7 @@ public:
     bool IsTutorialPuzzleShown() const { return m_isTutorialPuzzleShown; }
     static bool IsTutorialRunning();
     // Null until the screens are set, or when the picture does not load.
-    Texture* GetBackgroundTexture() const { return m_backgroundTexture; }
+    Texture* GetBackgroundTexture() const override { return m_backgroundTexture; }
     float GetBodyTextSize() const { return m_bodyTextSize; }
     float GetTitleTextSize() const { return m_titleTextSize; }
 
@@ -119,6 +123,9 @@ public:
     Puzzle* SwitchToInstructorPuzzle(int puzzleID);
     Puzzle* GetInstructorPuzzle() const { return m_tutorialPuzzle.puzzle.get(); }
     PuzzleDisplay* GetInstructorPuzzleView() const { return m_instructorPuzzleView.get(); }
+    // A one-board puzzle from the chef whose board is then filled from the
+    // definition. A definition that does not fit its size is an assertion.
+    static ServedPuzzle CreateCustomPuzzle(PuzzleChef& chef, Clock* clock, const TutorialPuzzleDefinition& definition);
     // Board 0 of the tutorial puzzle; an assertion when there is none.
     Board& GetCurrentPuzzleBoard() const;
     // The answer into the square on every board, or 0 (clear).
@@ -161,14 +168,14 @@ public:
 
     // --- Lookup: the first call-out, in creation order, that names it;
     // null for a null target. ---
-    InstructorCallOut* FindCallOutForCage(const Cage* cage) const;
-    InstructorCallOut* FindCallOutForSquare(const Square* square) const;
-    InstructorCallOut* FindCallOutForCandidate(const Square* square, int candidateIndex) const;
-    InstructorCallOut* FindCallOutForColumn(const Board* board, int columnIndex) const;
-    InstructorCallOut* FindCallOutForRow(const Board* board, int rowIndex) const;
+    InstructorCallOut* FindCallOutForCage(const Cage* cage) const override;
+    InstructorCallOut* FindCallOutForSquare(const Square* square) const override;
+    InstructorCallOut* FindCallOutForCandidate(const Square* square, int candidateIndex) const override;
+    InstructorCallOut* FindCallOutForColumn(const Board* board, int columnIndex) const override;
+    InstructorCallOut* FindCallOutForRow(const Board* board, int rowIndex) const override;
     // Every call-out with a screen point, in creation order; a board
     // call-out has one once it has been drawn.
-    std::vector<InstructorCallOut*> CollectPositionedCallOuts() const;
+    std::vector<InstructorCallOut*> CollectPositionedCallOuts() const override;
     const std::list<std::unique_ptr<InstructorCallOut>>& GetCallOuts() const { return m_callOuts; }
 
     // --- Removal ---
@@ -183,6 +190,7 @@ public:
     void CallOutCandidateVariant(const Square& square, int candidateIndex, const std::string& channelName) override;
     void CallOutRow(const Board& board, int rowIndex, const std::string& channelName) override;
     void CallOutColumn(const Board& board, int columnIndex, const std::string& channelName) override;
+    void CallOutScreenPosition(const Vector2& position, const std::string& channelName) override;
 
 private:
     struct Lesson {
@@ -197,12 +205,21 @@ private:
     template <typename Matches>
     InstructorCallOut* FindFirst(const void* target, Matches matches) const;
 
+    // Fills the board's cages and squares from the definition, with each
+    // cage's key square, target and solutions as a generated board has
+    // them. The board arrives without cages and with a progress.
+    static void PopulateCustomBoard(Board& board, const TutorialPuzzleDefinition& definition);
     static void SetTutorialRunning(bool isRunning);
     void RegisterEventHandlers();
     void SetPuzzleViewBounds(const AABB2& bounds);
     void DestroyInstructorPuzzle();
     PlayerProfile* GetActiveProfile() const;
     void RecordProvenMechanics(Puzzle& puzzle);
+    // The error-notification lesson once the puzzle has a mistake.
+    static TeachableGameMechanics GetMistakeMechanics(const Puzzle& puzzle);
+    // Adds what the solver's next step calls for to requested and teaches
+    // what the player does not know yet, or empties the play window's text.
+    void TeachNextStepMechanics(Puzzle* puzzle, const PuzzleStep& step, TeachableGameMechanics requested);
     void ShowLesson(int parentWindowHandle, const std::vector<TextLines>& lines);
     void ShowEmptyTextArea(int windowId);
     // Builds page n's board, call-outs and lines.

@@ -5,11 +5,11 @@
 #include "engine/core/UlvoEventSystem.h"
 #include "game/common/CageRules.h"
 #include "game/common/GameSounds.h"
-#include "game/presentation/ui/GameWindowID.h"
+#include "game/common/GameWindowID.h"
 #include "game/presentation/ui/PemberquillUI.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/board/Board.h"
-#include "game/tutorial/InstructorScreensInterface.h"
+#include "game/presentation/ui/InstructorScreensInterface.h"
 #include "game/tutorial/LessonText.h"
 
 namespace Pemberquill {

@@ -5,10 +5,10 @@
 #include "engine/core/NamedProperties.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "game/presentation/board/PuzzleDisplay.h"
-#include "game/presentation/ui/GameWindowID.h"
+#include "game/common/GameWindowID.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/board/Board.h"
-#include "game/tutorial/InstructorScreensInterface.h"
+#include "game/presentation/ui/InstructorScreensInterface.h"
 #include "game/tutorial/LessonText.h"
 
 #include <cmath>

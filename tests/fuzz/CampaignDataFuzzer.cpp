@@ -1,6 +1,6 @@
 // The campaign file: locations, regions and how they connect.
 
-#include "game/shell/CampaignData.h"
+#include "game/campaign/CampaignData.h"
 #include "tests/fuzz/RecordRoundTrip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -1,6 +1,6 @@
 // The player's progress through the campaign.
 
-#include "game/shell/CampaignProgress.h"
+#include "game/campaign/CampaignProgress.h"
 #include "tests/fuzz/RecordRoundTrip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

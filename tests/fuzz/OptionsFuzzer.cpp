@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/core/UlvoEventSystem.h"
-#include "game/shell/PemberquillOptions.h"
+#include "game/options/PemberquillOptions.h"
 #include "tests/fuzz/RecordRoundTrip.h"
 
 using Pemberquill::PemberquillOptions;

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "game/shell/CampaignProgress.h"
-#include "game/shell/PlayerProfile.h"
+#include "game/campaign/CampaignProgress.h"
+#include "game/player/PlayerProfile.h"
 #include "tests/fuzz/RecordRoundTrip.h"
 
 using Pemberquill::PlayerProfile;

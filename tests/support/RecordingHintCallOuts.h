@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/core/Diagnostics.h"
+#include "engine/core/Vector2.h"
 #include "game/puzzle/board/Cage.h"
 #include "game/puzzle/solver/HintCallOutInterface.h"
 #include "game/puzzle/board/Square.h"
@@ -38,6 +39,10 @@ public:
     void CallOutColumn(const Board&, int columnIndex, const std::string& channelName) override
     {
         calls.push_back(Stringf("column %d ", columnIndex) + channelName);
+    }
+    void CallOutScreenPosition(const Vector2& position, const std::string& channelName) override
+    {
+        calls.push_back(Stringf("position %g,%g ", position.x, position.y) + channelName);
     }
 
     std::vector<std::string> calls;

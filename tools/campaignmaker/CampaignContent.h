@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/puzzle/PuzzleSetDescriptor.h"
-#include "game/shell/CampaignData.h"
+#include "game/campaign/CampaignData.h"
 
 #include <string>
 #include <vector>

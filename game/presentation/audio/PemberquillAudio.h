@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "game/common/GameSoundID.h"
-#include "game/shell/GameSubsystem.h"
+#include "game/common/GameSubsystem.h"
 
 class Clock;
 class NamedProperties;

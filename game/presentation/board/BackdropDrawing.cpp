@@ -4,7 +4,7 @@
 #include "engine/modules/application/UlvoApplicationInterface.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
 #include "game/presentation/board/PemberquillRenderer.h"
-#include "game/tutorial/Instructor.h"
+#include "game/presentation/board/InstructorView.h"
 
 namespace Pemberquill {
 
@@ -31,7 +31,7 @@ void PemberquillRenderer::DrawFullScreenBackdrop(Texture* texture)
 
 void PemberquillRenderer::DrawInstructorBackground()
 {
-    if (const Instructor* instructor = Instructor::GetInstance()) {
+    if (const InstructorView* instructor = GetInstructorView()) {
         DrawFullScreenBackdrop(instructor->GetBackgroundTexture());
     }
 }

@@ -8,7 +8,7 @@
 #include "game/presentation/board/SlantedText.h"
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardProgress.h"
-#include "game/shell/PemberquillOptions.h"
+#include "game/options/PemberquillOptions.h"
 
 #include <cmath>
 

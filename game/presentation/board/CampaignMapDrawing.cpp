@@ -6,8 +6,8 @@
 #include "engine/core/UlvoTimeSystem.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
 #include "game/presentation/board/PemberquillRenderer.h"
-#include "game/shell/CampaignNode.h"
-#include "game/shell/CampaignRegion.h"
+#include "game/campaign/CampaignNode.h"
+#include "game/campaign/CampaignRegion.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "game/presentation/board/CampaignRoute.h"
 
-#include "game/shell/CampaignNode.h"
-#include "game/shell/CampaignRegion.h"
+#include "game/campaign/CampaignNode.h"
+#include "game/campaign/CampaignRegion.h"
 
 #include <algorithm>
 

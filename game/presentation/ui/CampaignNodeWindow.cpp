@@ -20,7 +20,7 @@
 #include "game/puzzle/PuzzleSetProgress.h"
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardProgress.h"
-#include "game/shell/CampaignNode.h"
+#include "game/campaign/CampaignNode.h"
 
 namespace Pemberquill {
 

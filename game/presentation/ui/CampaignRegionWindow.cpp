@@ -10,8 +10,8 @@
 #include "game/common/GameSoundID.h"
 #include "game/presentation/ui/PemberquillUI.h"
 #include "game/puzzle/PuzzleSet.h"
-#include "game/shell/CampaignNode.h"
-#include "game/shell/CampaignRegion.h"
+#include "game/campaign/CampaignNode.h"
+#include "game/campaign/CampaignRegion.h"
 
 namespace Pemberquill {
 

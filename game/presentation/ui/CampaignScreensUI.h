@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/shell/PemberquillCampaign.h"
+#include "game/campaign/PemberquillCampaign.h"
 
 namespace Pemberquill {
 

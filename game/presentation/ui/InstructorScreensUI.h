@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/tutorial/InstructorScreensInterface.h"
+#include "game/presentation/ui/InstructorScreensInterface.h"
 
 namespace Pemberquill {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/shell/GameSubsystem.h"
+#include "game/common/GameSubsystem.h"
 
 namespace Pemberquill {
 

@@ -34,6 +34,7 @@ PemberquillUI::PemberquillUI()
         m_windowHandles[windowId] = NO_WINDOW;
     }
     g_pemberquillUI = this;
+    SetPlayerProfileScreens(&m_profileScreens);
 }
 
 PemberquillUI::~PemberquillUI()
@@ -43,6 +44,9 @@ PemberquillUI::~PemberquillUI()
     ReleaseImages();
     if (g_pemberquillUI == this) {
         g_pemberquillUI = nullptr;
+    }
+    if (GetPlayerProfileScreens() == &m_profileScreens) {
+        SetPlayerProfileScreens(nullptr);
     }
 }
 

@@ -10,8 +10,9 @@
 #include "engine/core/Rgba.h"
 #include "engine/core/Vector2.h"
 #include "game/common/TextLines.h"
-#include "game/presentation/ui/GameWindowID.h"
-#include "game/shell/GameSubsystem.h"
+#include "game/common/GameWindowID.h"
+#include "game/common/GameSubsystem.h"
+#include "game/presentation/ui/PlayerProfileScreensUI.h"
 
 class Clock;
 class Image;
@@ -307,7 +308,7 @@ private:
     void CreateAchievementGroups(int window, const PlayerAchievements& record,
                                  const std::vector<AchievementDefinition>& definitions);
     void CreateStatsPanel(int window, const PlayerAchievements& record);
-    // The region's image, loaded into the region's cache when missing there.
+    // The region's image, put into the region's cache when missing there.
     Texture* LoadRegionTexture(CampaignRegion& region, int image);
     void CreatePageButton(int group, const char* name, const Vector2& offset, const std::string& eventName,
                           int targetPage, bool isEnabled, const std::string& rolloverText, const char* arrowImage);
@@ -345,6 +346,7 @@ private:
 
     std::map<int, int> m_windowHandles;
     std::unique_ptr<Clock> m_clock;
+    PlayerProfileScreensUI m_profileScreens{*this};
     bool m_isInitialized = false;
     UlvoUIInterface* m_uiModule = nullptr;
     std::vector<std::unique_ptr<Texture>> m_loadedTextures;

@@ -2,14 +2,17 @@
 
 #include <string>
 
+class Vector2;
+
 namespace Pemberquill {
 
 class Board;
 struct Cage;
 struct Square;
 
-// The instructor's call-out bubbles, as hints place them: the solver's
-// one-line explanations and the game's staged hints both point through this.
+// The instructor's call-out bubbles, as the floors below the tutorial place
+// them: the solver's one-line explanations, the game's staged hints and the
+// campaign map's locations all point through this.
 // The tutorial sits above the puzzle logic, so it implements this once and
 // installs itself with SetHintCallOuts; tests install a recording fake.
 class HintCallOutInterface {
@@ -26,6 +29,8 @@ public:
                                          const std::string& channelName) = 0;
     virtual void CallOutRow(const Board& board, int rowIndex, const std::string& channelName) = 0;
     virtual void CallOutColumn(const Board& board, int columnIndex, const std::string& channelName) = 0;
+    // A bubble pointing at a point of the screen, such as a location on a map.
+    virtual void CallOutScreenPosition(const Vector2& position, const std::string& channelName) = 0;
 
 protected:
     ~HintCallOutInterface() = default;

@@ -12,7 +12,7 @@
 #include "game/common/CageRules.h"
 #include "game/presentation/board/BoardView.h"
 #include "game/presentation/board/PuzzleDisplay.h"
-#include "game/shell/PemberquillOptions.h"
+#include "game/options/PemberquillOptions.h"
 #include "game/tutorial/Instructor.h"
 #include "platform/gpu/SdlGpuDevice.h"
 #include "tests/support/RecordingDrawCalls.h"

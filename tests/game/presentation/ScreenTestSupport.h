@@ -17,7 +17,7 @@
 #include "engine/ui/UlvoUIBasic.h"
 #include "game/presentation/ui/PemberquillAnimations.h"
 #include "game/presentation/ui/PemberquillUI.h"
-#include "tests/game/shell/PemberquillOptionsTestSupport.h"
+#include "tests/game/options/PemberquillOptionsTestSupport.h"
 
 namespace screen_test {
 

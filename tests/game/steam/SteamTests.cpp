@@ -18,6 +18,7 @@
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoException.h"
 #include "engine/core/UlvoEventSystem.h"
+#include "engine/modules/renderer/Texture.h"
 #include "game/steam/AchievementSystem.h"
 #include "game/steam/PlayerAchievements.h"
 #include "game/steam/SteamInterface.h"
@@ -76,12 +77,19 @@ class Shown : public AchievementScreens, public EventRecipient {
   void CloseDialogs() override { log.push_back("close"); }
   void ShowAchievementsWindow(const PlayerAchievements&, const std::vector<AchievementDefinition>&) override {}
   void CloseAchievementsWindow() override {}
+  Texture* LoadTexture(const std::string& imagePath) override {
+    loadedImages.push_back(imagePath);
+    textures.push_back(std::make_unique<Texture>());
+    return textures.back().get();
+  }
   void PlayNext(NamedProperties&) { log.push_back("PlayNext"); }
   void QuitPuzzle(NamedProperties&) { log.push_back("QuitPuzzle"); }
   void QuitLocation(NamedProperties&) { log.push_back("QuitLocation"); }
   void QuitRegion(NamedProperties&) { log.push_back("QuitRegion"); }
 
   std::vector<std::string> log;
+  std::vector<std::string> loadedImages;
+  std::vector<std::unique_ptr<Texture>> textures;
 };
 
 // The fixture stands in for the player's profile and the campaign.
@@ -154,6 +162,27 @@ TEST_F(AchievementSystemTest, DefinitionsReadBackAsWritten) {
   system.Startup(&clock);
   EXPECT_EQ(definitionsFile(system.GetDefinitions()), definitionsFile(achievements));
   EXPECT_EQ(statsFile(system.GetStatistics()), statsFile(stats));
+}
+
+// The images load with the definitions, so that a missing one is reported
+// at start-up; they belong to the screens that loaded them.
+TEST_F(AchievementSystemTest, ImagesLoadWithTheDefinitionsThroughTheScreens) {
+  StartWith({Achievement("First", "NUMBER_OF_PUZZLES_SOLVED", 1), Achievement("Second", "NUMBER_OF_PUZZLES_SOLVED", 2)});
+  EXPECT_EQ(shown.loadedImages, (std::vector<std::string>{"Images/Achievements/png/Unachieved/First.png",
+                                                          "Images/Achievements/png/Achieved/First.png",
+                                                          "Images/Achievements/png/Unachieved/Second.png",
+                                                          "Images/Achievements/png/Achieved/Second.png"}));
+  const std::vector<AchievementDefinition>& definitions = system.GetDefinitions();
+  ASSERT_EQ(definitions.size(), 2u);
+  for (size_t i = 0; i < definitions.size(); ++i) {
+    EXPECT_EQ(definitions[i].unachievedImage, shown.textures[2 * i].get()) << i;
+    EXPECT_EQ(definitions[i].achievedImage, shown.textures[2 * i + 1].get()) << i;
+  }
+  system.SetScreens(nullptr);
+  for (const AchievementDefinition& definition : definitions) {
+    EXPECT_EQ(definition.unachievedImage, nullptr);
+    EXPECT_EQ(definition.achievedImage, nullptr);
+  }
 }
 
 TEST_F(AchievementSystemTest, ABadDefinitionFileIsAnErrorAndTheGameGoesOnWithoutIt) {

@@ -14,9 +14,9 @@
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/board/Board.h"
-#include "game/shell/PlayerProfile.h"
+#include "game/player/PlayerProfile.h"
 #include "game/tutorial/Credits.h"
-#include "game/tutorial/InstructorScreensInterface.h"
+#include "game/presentation/ui/InstructorScreensInterface.h"
 #include "game/tutorial/TutorialPuzzles.h"
 #include "tests/game/common/MechanicsTestSupport.h"
 #include "tests/support/CatchUlvoException.h"
@@ -441,7 +441,7 @@ TEST_F(InstructorTest, EachTutorialPuzzleHasTheTargetsAndAnswersTheLessonsName)
         {INSTRUCTOR_PUZZLE_DIVISION_AND_STRAIGHT, {4, 2, 3, 1, 6, 4, -1, 7}, true},
     };
     for (const auto& row : rows) {
-        ServedPuzzle served = CreateCustomPuzzle(chef, &clock, *GetTutorialPuzzleDefinition(row.puzzleID));
+        ServedPuzzle served = Instructor::CreateCustomPuzzle(chef, &clock, *GetTutorialPuzzleDefinition(row.puzzleID));
         const Board& board = *served.puzzle->GetBoards()[0];
         const TutorialPuzzleDefinition& definition = *GetTutorialPuzzleDefinition(row.puzzleID);
         ASSERT_EQ(board.GetCages().size(), row.targets.size()) << "puzzle " << row.puzzleID;
@@ -468,7 +468,7 @@ TEST_F(InstructorTest, ATutorialAnswerOutsideOneToTheSizeIsRejected)
     for (int badValue : {0, -1, 5}) {
         TutorialPuzzleDefinition definition = *GetTutorialPuzzleDefinition(INSTRUCTOR_PUZZLE_RULES);
         definition.squareValues[6] = badValue;
-        const auto error = testsupport::CatchUlvoException([&] { CreateCustomPuzzle(chef, &clock, definition); });
+        const auto error = testsupport::CatchUlvoException([&] { Instructor::CreateCustomPuzzle(chef, &clock, definition); });
         EXPECT_EQ(error.message.rfind(Stringf("Illegal square value %d in 4-sized puzzle (at 2,1)\n", badValue), 0), 0u)
             << error.message;
     }

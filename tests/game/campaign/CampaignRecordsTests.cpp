@@ -1,0 +1,248 @@
+// The campaign's locations, regions and the player's progress record over
+// them: states only ever rise, opening and satisfying along the links (a
+// cycle ends), what a region asks of its locations, advancing to the next
+// puzzle, and the pages of a satisfied location. (The record's bytes are in
+// PlayerRecordFilesTests.)
+#include "tests/game/campaign/CampaignTestSupport.h"
+#include "game/puzzle/PuzzleSetProgress.h"
+#include "game/campaign/CampaignRegion.h"
+#include "tests/game/steam/RecordStreamTestSupport.h"
+
+using namespace Pemberquill;
+using namespace campaign_test;
+
+namespace {
+
+std::unique_ptr<CampaignProgress> ReadProgress(const std::string& bytes)
+{
+    record_test::ServedStream stream(bytes);
+    return std::make_unique<CampaignProgress>(*stream);
+}
+
+class CampaignRecordsTest : public CampaignFixture {
+protected:
+    void SetUp() override { StartChef(); }
+    PuzzleSetProgress& Entry(const std::string& name) { return *Node(name).GetPuzzleSet()->GetProgress(); }
+    CampaignRegion Region(const std::vector<std::string>& nodeNames)
+    {
+        CampaignRegion region;
+        region.SetNodeNames(nodeNames);
+        region.ResolveNodes(nodes);
+        return region;
+    }
+};
+
+TEST_F(CampaignRecordsTest, StatesOnlyRiseAndTheirTestsFollowTheThresholds)
+{
+    CampaignNode& node = AddNode("Shore");
+    Attach();
+    node.SetPlayerState(CAMPAIGN_NODE_STARTED);
+    node.SetPlayerState(CAMPAIGN_NODE_OPEN);
+    EXPECT_EQ(5, Entry("Shore").GetPlayerState()) << "a lower state must not replace a higher one";
+    const struct {
+        int state;
+        bool open, started, satisfied, completed;
+        int seen;
+    } cases[] = {
+        {0, false, false, false, false, 0}, {1, false, false, false, false, 2}, {2, false, false, false, false, 2},
+        {3, true, false, false, false, 4},  {4, true, false, false, false, 4},  {5, true, true, false, false, 6},
+        {6, true, true, false, false, 6},   {7, true, true, true, false, 8},    {8, true, true, true, false, 8},
+        {9, true, true, true, true, 10},    {10, true, true, true, true, 10},   {11, true, true, true, true, 11},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        node.GetPuzzleSet()->SetPlayerState(c.state);
+        EXPECT_EQ(c.open, node.IsOpen());
+        EXPECT_EQ(c.started, node.IsStarted());
+        EXPECT_EQ(c.satisfied, node.IsSatisfied());
+        EXPECT_EQ(c.completed, node.IsCompleted());
+        node.FirstOccurenceOfCurrentStateSeenByPlayer();
+        EXPECT_EQ(c.seen, node.GetPlayerState());
+    }
+}
+
+// Opening reveals the connections; satisfying opens each unlock and reveals
+// its connections; a state is never lowered; unknown names change nothing.
+TEST_F(CampaignRecordsTest, OpeningAndSatisfyingRaiseTheStatesOfTheNamedLocations)
+{
+    AddNode("Shore", {"Reef", "Nowhere", "Gorge"}, {"Gorge", "Missing", "Loop"});
+    AddNode("Reef");
+    AddNode("Gorge", {"Cove"});
+    AddNode("Cove");
+    AddNode("Loop", {"Loop"}, {"Loop", "Reef"});
+    Attach();
+    Node("Cove").SetPlayerState(CAMPAIGN_NODE_SATISFIED);
+    const std::vector<std::string> all = {"Shore", "Reef", "Gorge", "Cove", "Loop"};
+
+    CampaignNode::UnlockConnectedNodes(nodes, "Shore");
+    CampaignNode::UnlockConnectedNodes(nodes, "Nowhere");
+    EXPECT_EQ((std::vector<int>{3, 1, 1, 7, 0}), StatesOf(all));
+    CampaignNode::SatisfyNode(nodes, "Shore");
+    EXPECT_EQ((std::vector<int>{7, 1, 3, 7, 3}), StatesOf(all)) << "a connection is not an unlock";
+    CampaignNode::SatisfyNode(nodes, "Loop");
+    CampaignNode::SatisfyNode(nodes, "Absent");
+    EXPECT_EQ((std::vector<int>{7, 3, 3, 7, 7}), StatesOf(all));
+}
+
+// A region resolves its names in order, skipping unknown ones; whether it
+// is started or completed is decided by its required locations alone.
+TEST_F(CampaignRecordsTest, RequiredLocationsAloneDecideWhetherARegionIsStartedOrCompleted)
+{
+    AddNode("Shore", {}, {}, false);
+    AddNode("Pier", {}, {}, false);
+    AddNode("Reef", {}, {}, true);
+    AddNode("Away");
+    Attach();
+    EXPECT_TRUE(Region({}).IsAnyRequiredNodeStarted());
+    EXPECT_TRUE(Region({}).AreRequiredNodesCompleted());
+    const CampaignRegion region = Region({"Reef", "Lost", "Shore", "Pier"});
+    EXPECT_EQ((std::vector<CampaignNode*>{&Node("Reef"), &Node("Shore"), &Node("Pier")}), region.GetNodes());
+    EXPECT_FALSE(region.ContainsNode(&Node("Away")));
+    EXPECT_FALSE(region.ContainsNode(nullptr));
+    Node("Reef").SetPlayerState(CAMPAIGN_NODE_COMPLETED);
+    Node("Shore").SetPlayerState(2);
+    EXPECT_FALSE(region.IsAnyRequiredNodeStarted()) << "revealed is not open";
+    Node("Shore").SetPlayerState(CAMPAIGN_NODE_OPEN);
+    EXPECT_TRUE(region.IsAnyRequiredNodeStarted());
+
+    Node("Shore").SetPlayerState(CAMPAIGN_NODE_COMPLETED);
+    Node("Pier").SetPlayerState(8);
+    EXPECT_FALSE(region.AreRequiredNodesCompleted()) << "satisfied is not completed";
+    Node("Pier").SetPlayerState(10);
+    Node("Reef").GetPuzzleSet()->SetPlayerState(0);
+    EXPECT_TRUE(region.AreRequiredNodesCompleted()) << "the optional location stays locked";
+}
+
+TEST_F(CampaignRecordsTest, ARegionScoresAndResetsItsOwnLocationsOnly)
+{
+    AddNode("Shore", {}, {}, false, 3);
+    AddNode("Reef", {}, {}, false, 2);
+    AddNode("Away", {}, {}, false, 1);
+    Attach();
+    Solve(Node("Shore"), 0, 3);
+    Solve(Node("Shore"), 1, 5);
+    Solve(Node("Shore"), 2, 2);
+    Solve(Node("Reef"), 1, 4);
+    Solve(Node("Away"), 0, 5);
+    CampaignRegion region = Region({"Shore", "Reef"});
+    EXPECT_EQ((1 + 5 + 4) * 7, region.GetScore(7));
+
+    Node("Away").SetPlayerState(CAMPAIGN_NODE_SATISFIED);
+    Node("Shore").SetPlayerState(CAMPAIGN_NODE_SATISFIED);
+    Entry("Shore").SetCurrentPuzzle(1);
+    region.ResetProgress();
+    EXPECT_EQ(0, Node("Shore").GetPlayerState());
+    EXPECT_EQ(0, Node("Shore").GetPuzzleSet()->GetPuzzles()[1]->GetProgress()->GetState());
+    EXPECT_EQ(-1, Entry("Shore").GetCurrentPuzzle());
+    EXPECT_EQ(7, Node("Away").GetPlayerState());
+    EXPECT_EQ(5, Node("Away").GetPuzzleSet()->GetPuzzles()[0]->GetProgress()->GetState());
+}
+
+// A profile saved under an older campaign: entries that still match by
+// exact name are kept, new locations get fresh ones, the rest are dropped.
+TEST_F(CampaignRecordsTest, AttachingAnOlderRecordKeepsMatchesAndDropsTheRest)
+{
+    std::unique_ptr<CampaignProgress> loaded = ReadProgress("{ 0.2 true 5 { \"\" 0 } 4\n"
+                                                            "{ 2 \"Gone\" -1 0 0 0 9 0 }\n"
+                                                            "{ 2 \"Reef\" 1 0 0 0 7 1 { 1 \"103-4x1x0x1\" 5 0 0 } }\n"
+                                                            "{ 2 \"shore\" 0 0 0 0 6 0 }\n"
+                                                            "{ 2 \"Shore\" 0 0 0 0 4 0 } }");
+    AddNode("Shore");
+    AddNode("Reef");
+    AddNode("New");
+    loaded->AttachPuzzleSetProgresses(nodes);
+    ASSERT_EQ(3u, loaded->GetPuzzleSetProgresses().size());
+    EXPECT_EQ((std::vector<int>{4, 7, 0}), StatesOf({"Shore", "Reef", "New"}));
+    EXPECT_EQ(5, Node("Reef").GetPuzzleSet()->GetPuzzles()[1]->GetProgress()->GetState());
+    EXPECT_EQ(INDEX_INVALID, loaded->GetActiveCampaignNodeIndex()) << "index 5 names no location any more";
+}
+
+TEST_F(CampaignRecordsTest, AdvancingFindsTheNextUnsolvedPuzzleAndAResetKeepsOnlyRankAndBadges)
+{
+    AddNode("Shore", {}, {}, false, 3);
+    AddNode("Reef");
+    Attach();
+    Solve(Node("Shore"), 0);
+    // A new profile starts at location zero, past what is solved.
+    EXPECT_EQ(CAMPAIGN_ADVANCE_FOUND, progress.AdvanceToNextPuzzle());
+    EXPECT_EQ(0, progress.GetActiveCampaignNodeIndex());
+    EXPECT_EQ(1, Entry("Shore").GetCurrentPuzzle());
+    Solve(Node("Shore"), 2);
+    EXPECT_EQ(CAMPAIGN_ADVANCE_NONE, progress.AdvanceToNextPuzzle()) << "puzzle 1 is still unsolved";
+    EXPECT_EQ(-1, Entry("Shore").GetCurrentPuzzle());
+    Solve(Node("Shore"), 1);
+    Entry("Shore").SetCurrentPuzzle(1);
+    EXPECT_EQ(CAMPAIGN_ADVANCE_ALL_SOLVED, progress.AdvanceToNextPuzzle());
+    EXPECT_FALSE(progress.SetActiveCampaignNodeIndexFromPuzzle(*Node("Reef").GetPuzzleSet()->GetPuzzles()[1]))
+        << "not a puzzle of the active location";
+
+    // A reset clears the locations but keeps rank and badges.
+    progress.SetHighestRank("Captain");
+    progress.SetBadges({"First"});
+    Node("Reef").SetPlayerState(3);
+    Entry("Shore").SetCurrentPuzzle(1);
+    Solve(Node("Reef"), 1, 5);
+    progress.Reset();
+    EXPECT_EQ(INDEX_INVALID, progress.GetActiveCampaignNodeIndex());
+    EXPECT_EQ((std::vector<int>{0, 0}), StatesOf({"Shore", "Reef"}));
+    EXPECT_EQ(0, Node("Reef").GetPuzzleSet()->GetPuzzles()[1]->GetProgress()->GetState());
+    EXPECT_EQ(-1, Entry("Shore").GetCurrentPuzzle());
+    EXPECT_EQ("Captain", progress.GetHighestRank());
+    EXPECT_EQ((std::vector<std::string>{"First"}), progress.GetBadges());
+
+    std::unique_ptr<CampaignProgress> started = ReadProgress("{ 0.2 true -1 { \"\" 0 } 0 }");
+    started->AttachPuzzleSetProgresses(nodes);
+    EXPECT_EQ(CAMPAIGN_ADVANCE_NONE, started->AdvanceToNextPuzzle()) << "no location active";
+    EXPECT_EQ(CAMPAIGN_ADVANCE_NONE, ReadProgress("{ 0.2 false -1 { \"\" 0 } 0 }")->AdvanceToNextPuzzle())
+        << "a campaign without locations";
+}
+
+// The chef starts with a recipe book of its own.
+class CampaignPagesTest : public CampaignRecordsTest {
+protected:
+    void SetUp() override {}
+};
+
+// 60 book puzzles: easy 14, medium 18, hard 15 after the unlock puzzle and
+// the homework are taken out; pages of eight.
+TEST_F(CampaignPagesTest, OnlyASatisfiedLocationMovesItsPageAndReleasesTheOldOne)
+{
+    StartChef(60);
+    CampaignNode& node = AddBookNode("Deep");
+    AddNode("Shore", {}, {}, false, 3);
+    Attach();
+    PuzzleSet& set = *node.GetPuzzleSet();
+    EXPECT_EQ(14 + 18 + 15, Region({"Deep", "Shore"}).GetActivePuzzleCount())
+        << "homework and the unlock puzzle do not count";
+    const auto hasBoards = [&set](int range, int page) {
+        bool hasMore = false;
+        const std::vector<Puzzle*> puzzles = set.GetPagePuzzles(range, page, hasMore);
+        return !puzzles.empty() && !puzzles.front()->GetBoards().empty();
+    };
+    const auto build = [&](int range, int page) {
+        bool hasMore = false;
+        for (Puzzle* puzzle : set.GetPagePuzzles(range, page, hasMore)) {
+            ASSERT_TRUE(chef.BuildBoardsForPuzzle(puzzle));
+        }
+    };
+    node.SetPlayerState(CAMPAIGN_NODE_STARTED);
+    build(PUZZLE_SET_RANGE_EASY, 0);
+    node.SetSatisfiedPuzzleEasyPage(1);
+    EXPECT_EQ(0, set.GetProgress()->GetEasyPage());
+    EXPECT_TRUE(hasBoards(PUZZLE_SET_RANGE_EASY, 0));
+
+    node.SetPlayerState(CAMPAIGN_NODE_SATISFIED);
+    build(PUZZLE_SET_RANGE_MEDIUM, 0);
+    node.SetSatisfiedPuzzleEasyPage(1);
+    EXPECT_EQ(1, set.GetProgress()->GetEasyPage());
+    EXPECT_FALSE(hasBoards(PUZZLE_SET_RANGE_EASY, 0)) << "the page left behind gives up its boards";
+    EXPECT_TRUE(hasBoards(PUZZLE_SET_RANGE_MEDIUM, 0));
+    node.SetSatisfiedPuzzleMediumPage(3);
+    EXPECT_EQ(0, set.GetProgress()->GetMediumPage()) << "the medium range has three pages only";
+    node.SetSatisfiedPuzzleMediumPage(2);
+    EXPECT_EQ(2, set.GetProgress()->GetMediumPage());
+    node.SetSatisfiedPuzzleHardPage(-1);
+    EXPECT_EQ(0, set.GetProgress()->GetHardPage());
+}
+
+} // namespace

@@ -1,0 +1,171 @@
+// Which hint explains which solver step, and staged hints: the stage as the
+// player keeps asking, the sentence of each stage with its numbers and words
+// filled in, and the bubbles it places.
+#include "engine/core/Diagnostics.h"
+#include "game/puzzle/solver/HintRecord.h"
+#include "game/puzzle/solver/StepResult.h"
+#include "game/campaign/HintStages.h"
+#include "tests/game/puzzle/board/BoardPlaySupport.h"
+#include "tests/game/options/PemberquillOptionsTestSupport.h"
+#include "tests/support/RecordingHintCallOuts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace Pemberquill;
+
+using options_test::Fetch;
+
+namespace {
+
+class HintStagesTest : public ::testing::Test {
+protected:
+    HintStagesTest()
+        // An Addition cage "3+" over (0,0)-(1,0); every other square is in no cage.
+        : play(NineByNineAnswer(), {{CAGE_RULE_ADDITION, {{0, 0}, {1, 0}}, 0}})
+    {
+        log.Listen({"HintStageChangedEvent", "HintTextChangedEvent", "HasTakenAHintEvent"});
+    }
+
+    HintRecord Step(int stepId, int x, int y, int data, int rowIndex = -1, int columnIndex = -1)
+    {
+        StepResult step;
+        step.stepId = stepId;
+        step.move.type = MOVE_TYPE_CANDIDATE;
+        step.move.x = x;
+        step.move.y = y;
+        step.move.data = data;
+        step.move.rowIndex = rowIndex;
+        step.move.columnIndex = columnIndex;
+        return HintRecord::FromSolverStep(step, &play.board);
+    }
+
+    // Requests for a hint, as the game object makes them.
+    void Ask(const HintRecord& found, int times = 1)
+    {
+        for (int request = 0; request < times; ++request) {
+            callOuts.calls.clear();
+            SetHintStage(found, current);
+            ShowHintText(current, &callOuts);
+        }
+    }
+
+    unsigned Stage() const { return Fetch<unsigned>(log.Last("HintStageChangedEvent"), "Stage"); }
+    std::string Tip() const { return Fetch<std::string>(log.Last("HintTextChangedEvent"), "Label"); }
+
+    testsupport::RecordingConsole console;
+    UlvoEventSystem eventSystem;
+    options_test::EventLog log;
+    PlayableBoard play;
+    RecordingHintCallOuts callOuts;
+    HintRecord current;
+};
+
+// Asking again about one step walks through its stages; another step, even
+// of the same kind or on another board, or a reset, starts over.
+TEST_F(HintStagesTest, AskingAgainWalksTheStagesUntilAnotherStepOrAReset)
+{
+    const HintRecord oddInEven = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
+    const char* const bubbles[] = {"cage 0 hint", "square 0,0 hint", "square 0,0 hint", "flagged 0,0 #2 hint",
+                                   "flagged 0,0 #2 hint"};
+    for (unsigned request = 0; request < 5; ++request) {
+        Ask(oddInEven);
+        EXPECT_EQ(request, Stage());
+        EXPECT_EQ((std::vector<std::string>{"destroy hint", bubbles[request]}), callOuts.calls);
+    }
+    EXPECT_NE(Tip().find("candidate 3"), std::string::npos) << Tip();
+    EXPECT_EQ(5, log.Count("HasTakenAHintEvent"));
+
+    Ask(Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 0, 2));
+    EXPECT_EQ(0u, Stage());
+    EXPECT_EQ(1, current.move.x);
+    PlayableBoard other(NineByNineAnswer(), {});
+    HintRecord onOtherBoard = Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 0, 2);
+    onOtherBoard.board = &other.board;
+    Ask(onOtherBoard);
+    EXPECT_EQ(0u, Stage());
+
+    Ask(oddInEven, 2);
+    ResetHintStage(current);
+    EXPECT_EQ(0u, Stage());
+    Ask(oddInEven);
+    EXPECT_EQ(0u, Stage());
+}
+
+// Line hints name and point at the row or the column; the sentences fill in
+// the numbers and words of the step.
+TEST_F(HintStagesTest, SentencesNameTheLineFillInTheNumbersAndNeedABoard)
+{
+    Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 4, 3, 6, 3, -1));
+    EXPECT_EQ("TIP: Look at this row.", Tip());
+    EXPECT_EQ((std::vector<std::string>{"destroy hint", "row 3 hint"}), callOuts.calls);
+    const HintRecord inColumn = Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 5, 4, 6, -1, 5);
+    Ask(inColumn, 3);
+    EXPECT_EQ("TIP: Only one square in this column still has the candidate 6, so the 6 must go here.", Tip());
+    EXPECT_EQ((std::vector<std::string>{"destroy hint", "column 5 hint", "candidate 5,4 #5 hint"}), callOuts.calls);
+
+    HintRecord combination = Step(STEP_ID_COMBINATION_ELSEWHERE, 2, 6, 4, 6, -1);
+    combination.move.numCandidatesInvolved = 3;
+    Ask(combination, 2);
+    EXPECT_NE(Tip().find("If 3 squares share exactly 3 candidates"), std::string::npos) << Tip();
+
+    // Without a board nothing is shown; without an instructor only the text;
+    // a step off the board places no square bubble.
+    log.events.clear();
+    HintRecord boardless = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
+    boardless.board = nullptr;
+    Ask(boardless);
+    EXPECT_EQ(0, log.Count("HintTextChangedEvent"));
+    EXPECT_TRUE(callOuts.calls.empty());
+    SetHintStage(Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2), current);
+    ShowHintText(current, nullptr);
+    EXPECT_EQ("TIP: Look at this Even cage.", Tip());
+
+    // A solution mark names a cage and a solution, not a square.
+    Ask(Step(STEP_ID_NO_SOLUTION_USES_CANDIDATE, 12, -1, 40), 3);
+    EXPECT_EQ("TIP: Remove (right-click) candidate 41 from this square, since none of the solutions use it.", Tip());
+    EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
+    Ask(Step(STEP_ID_ODD_IN_EVEN_CAGE, 1, 1, 9), 4);
+    EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
+}
+
+TEST(HintRecordTest, FromSolverStepKeepsTheMoveAndSameStepIgnoresOnlyTheTextAndTheErrorFlag)
+{
+    StepResult step;
+    step.stepId = STEP_ID_ONLY_CANDIDATE_LEFT;
+    BoardMove& move = step.move;
+    move.type = MOVE_TYPE_CANDIDATE;
+    move.x = 2;
+    move.y = 3;
+    move.data = move.extraData = 1;
+    move.rowIndex = 3;
+    move.columnIndex = -1;
+    move.numCandidatesInvolved = 2;
+    move.originatingBoardIndex = 1;
+    Board* board = reinterpret_cast<Board*>(0x10);
+    const HintRecord original = HintRecord::FromSolverStep(step, board);
+    EXPECT_EQ(board, original.board);
+
+    HintRecord annotated = original;
+    annotated.move.text = "explained";
+    annotated.move.errorState = true;
+    annotated.stage = 2;
+    EXPECT_TRUE(original.IsSameStep(annotated));
+    const std::vector<void (*)(BoardMove&)> changes = {
+        [](BoardMove& m) { m.type = MOVE_TYPE_VALUE; },  [](BoardMove& m) { ++m.x; },
+        [](BoardMove& m) { ++m.y; },                     [](BoardMove& m) { ++m.data; },
+        [](BoardMove& m) { ++m.extraData; },             [](BoardMove& m) { m.rowIndex = -1; },
+        [](BoardMove& m) { m.columnIndex = 4; },         [](BoardMove& m) { ++m.numCandidatesInvolved; },
+        [](BoardMove& m) { m.originatingBoardIndex = 0; }};
+    for (size_t index = 0; index < changes.size(); ++index) {
+        HintRecord changed = original;
+        changes[index](changed.move);
+        EXPECT_FALSE(original.IsSameStep(changed)) << "change " << index;
+    }
+    step.stepId = STEP_ID_BOARD_SOLVED;
+    EXPECT_EQ(HINT_KIND_NONE, HintRecord::FromSolverStep(step, board).kind);
+}
+
+} // namespace

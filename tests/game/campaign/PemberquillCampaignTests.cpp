@@ -1,0 +1,288 @@
+// The campaign controller on a small campaign of its own: grading against
+// par, rewards by region weight, satisfying and unlocking, the solve timer,
+// and the way back (the way forward is played in PlayerSessionTests).
+
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardProgress.h"
+#include "game/campaign/CampaignData.h"
+#include "game/campaign/PemberquillCampaign.h"
+#include "tests/game/campaign/CampaignTestSupport.h"
+#include "tests/game/options/PemberquillOptionsTestSupport.h"
+
+namespace campaign_test {
+namespace {
+
+constexpr int PAR = 20;
+
+class RecordingReceiver : public CampaignAccomplishmentsReceiver {
+public:
+    void OnCampaignPuzzleFinished(const CampaignAccomplishments& accomplishments) override
+    {
+        reports.push_back(accomplishments);
+    }
+    std::vector<CampaignAccomplishments> reports;
+};
+
+// Screens that keep only the windows pushed and popped and which puzzle
+// groups were rebuilt.
+class GroupScreens : public CampaignScreens {
+public:
+    void CreatePuzzleWindow(Puzzle*, const std::string&, bool, bool) override {}
+    void PushWindow(int windowId, bool) override { windows.push_back("push " + std::to_string(windowId)); }
+    void PopWindow(int windowId, bool) override { windows.push_back("pop " + std::to_string(windowId)); }
+    int GetWindowHandle(int) override { return 0; }
+    void CreateCampaignWindow(std::vector<CampaignRegion>&) override {}
+    void CreateCampaignRegion(CampaignRegion*) override {}
+    void CreateCampaignNodeWindow(CampaignNode*) override {}
+    void CreatePuzzleGroups(CampaignNode*, int windowId) override { groups.push_back(windowId); }
+    void CreatePuzzleSolvedDialog(Puzzle*) override {}
+    void ShowConfirmationDialog(const std::string&, const std::string&, const std::string&, const std::string&,
+                                NamedProperties&) override
+    {
+    }
+    void SetLessonBox(const AABB2&) override {}
+    Vector2 GetFirstHomeworkLocation() override { return Vector2(0.0f, 0.0f); }
+    void DrawCampaignRegion(const CampaignRegion*, std::vector<CampaignNode>&) override {}
+    void DrawCampaignRegionBackground(const CampaignRegion*) override {}
+    void DrawCampaignRegionFullScreenTexture(const CampaignRegion*) override {}
+
+    std::vector<std::string> windows;
+    std::vector<int> groups;
+};
+
+TEST(CampaignGradeTest, StepsAgainstParAndRewardsByStateAndRegionWeight)
+{
+    const struct {
+        int par, steps, grade;
+    } grades[] = {{20, 20, 5}, {20, 0, 5}, {20, 22, 4}, {20, 23, 3}, {9, 10, 4}, {10, 12, 3}};
+    for (const auto& c : grades) {
+        EXPECT_EQ(GradeForSteps(c.par, c.steps), c.grade) << c.par << " par, " << c.steps << " steps";
+    }
+    EXPECT_EQ(GetRegionRewardWeight("Beyond"), 16);
+    Clock clock;
+    Puzzle puzzle(&clock);
+    EXPECT_EQ(GetPuzzleReward(puzzle, 16), 0) << "no progress record";
+    PuzzleProgress progress("id");
+    puzzle.SetProgress(&progress);
+    const int multiplierOfState[] = {0, 0, 0, 1, 4, 5};
+    for (int state = 0; state <= 5; ++state) {
+        progress.SetState(state);
+        EXPECT_EQ(GetPuzzleReward(puzzle, 7), multiplierOfState[state] * 7) << "state " << state;
+    }
+    puzzle.SetProgress(nullptr);
+}
+
+// Ocean: "Cove" leads to "Reef", which leads to "Gate" in Beyond. Each set
+// holds two puzzles of its own, so it is satisfied once both are solved.
+class PemberquillCampaignTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteCampaign();
+        log.Listen({"SolvePuzzleEvent", "SaveGameEvent", "TeachMechanicsEvent"});
+        chef.Startup(&clock);
+        campaign.SetAccomplishmentsReceiver(&receiver);
+        campaign.SetScreens(&screens);
+        campaign.Startup(&clock);
+        campaign.SelectProgress(&progress);
+    }
+    void TearDown() override { campaign.Shutdown(); }
+
+    template <typename T>
+    void Fire(const char* eventName, const char* key, T payload)
+    {
+        NamedProperties args;
+        args.Set(key, payload);
+        FireGlobalEvent(eventName, args);
+    }
+
+    void WriteCampaign()
+    {
+        CampaignData data;
+        data.startNodeName = "Cove";
+        const struct {
+            const char *name, *unlock, *rank;
+        } locations[] = {{"Cove", "Reef", ""}, {"Reef", "Gate", "Sailor"}, {"Gate", nullptr, ""}};
+        for (const auto& location : locations) {
+            CampaignNode node;
+            node.SetName(location.name);
+            node.SetPuzzleSetFileName(std::string(location.name) + ".PuzzleSet");
+            node.SetAchievement(location.rank);
+            if (location.unlock != nullptr) {
+                node.SetConnections({location.unlock});
+                node.SetUnlocks({location.unlock});
+            }
+            data.nodes.push_back(std::move(node));
+            PuzzleSetDescriptor set;
+            set.name = set.setID = location.name;
+            set.request = CustomRequest();
+            for (int seed : {300, 301}) {
+                set.descriptors.push_back(MakeDescriptor(CustomRequest(), seed + 2 * int(data.nodes.size() - 1), 0.0f));
+                set.descriptors.back().SetSolverSteps(PAR);
+            }
+            folder.Write("Puzzles/" + set.name + ".PuzzleSet", WriteRecord(set, RESOURCE_STREAM_FORMAT_TEXT));
+        }
+        data.regions.resize(2);
+        data.regions[0].SetName("Ocean");
+        data.regions[0].SetNodeNames({"Cove", "Reef"});
+        data.regions[1].SetName("Beyond");
+        data.regions[1].SetNodeNames({"Gate"});
+        folder.Write(CAMPAIGN_DATA_FILE, WriteRecord(data, RESOURCE_STREAM_FORMAT_TEXT));
+    }
+
+    CampaignNode& Node(const std::string& name) { return *Campaign::FindNodeByName(campaign.GetNodes(), name); }
+    Puzzle& PuzzleOf(const std::string& name, size_t index) { return *Node(name).GetPuzzleSet()->GetPuzzles()[index]; }
+
+    // Makes the puzzle the one in play, solved in the given steps, and
+    // grades it; the last report.
+    CampaignAccomplishments Solve(const std::string& location, size_t index, int steps = 0)
+    {
+        EXPECT_TRUE(progress.SetActiveCampaignNode(Node(location)));
+        Puzzle& puzzle = PuzzleOf(location, index);
+        EXPECT_TRUE(campaign.SetActivePuzzle(&puzzle));
+        if (steps > 0) {
+            EXPECT_TRUE(chef.BuildBoardsForPuzzle(&puzzle));
+            puzzle.GetBoards().front()->GetProgress()->SetSteps(steps);
+        }
+        puzzle.GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
+        campaign.SubmitPlayerAccomplishments();
+        return receiver.reports.empty() ? CampaignAccomplishments{} : receiver.reports.back();
+    }
+
+    std::vector<int> States()
+    {
+        return {Node("Cove").GetPlayerState(), Node("Reef").GetPlayerState(), Node("Gate").GetPlayerState()};
+    }
+
+    // A solved puzzle in play, noticed by the first update.
+    Puzzle& PlayAndSolveFirst()
+    {
+        Puzzle& puzzle = *campaign.GetActivePuzzle();
+        campaign.Play(nullptr);
+        EXPECT_TRUE(chef.BuildBoardsForPuzzle(&puzzle));
+        puzzle.Start();
+        campaign.Update();
+        puzzle.GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
+        campaign.Update();
+        return puzzle;
+    }
+
+    testsupport::ScopedDataFolder folder;
+    UlvoEventSystem events;
+    Clock clock;
+    PuzzleChef chef;
+    RecordingReceiver receiver;
+    PemberquillCampaign campaign;
+    CampaignProgress progress;
+    options_test::EventLog log;
+    GroupScreens screens;
+};
+
+TEST_F(PemberquillCampaignTest, GradesNeverFallAndSatisfyingOpensTheNextLocationThenTheNextRegionOnce)
+{
+    // Selecting the profile opened the start and reported the score alone.
+    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED, CAMPAIGN_NODE_LOCKED}));
+    ASSERT_EQ(receiver.reports.size(), 1u);
+    EXPECT_EQ(receiver.reports[0].flags, ACCOMPLISHED_RANK_PROGRESS_ONLY);
+
+    // Grades by steps against par, never lowered.
+    const struct {
+        int steps, state;
+    } solves[] = {{PAR + 2, 4}, {PAR * 2, 4}, {PAR, 5}};
+    for (const auto& solve : solves) {
+        const CampaignAccomplishments report = Solve("Cove", 0, solve.steps);
+        EXPECT_EQ(PuzzleOf("Cove", 0).GetProgress()->GetState(), solve.state) << solve.steps;
+        EXPECT_EQ(report.reward, solve.state) << solve.steps;
+    }
+    EXPECT_EQ(Solve("Cove", 0, PAR + 2).stepsOverPar, 2);
+    EXPECT_EQ(Solve("Cove", 0).flags, ACCOMPLISHED_PUZZLE_SOLVED) << "solved again";
+    CampaignAccomplishments report = Solve("Cove", 1);
+    EXPECT_EQ(report.flags, ACCOMPLISHED_PUZZLE_SOLVED | ACCOMPLISHED_NODE_SATISFIED | ACCOMPLISHED_NODE_UNLOCKED);
+    EXPECT_EQ(report.unlockedLocationName, "Reef");
+    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_SATISFIED, CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED}));
+
+    Solve("Reef", 0);
+    report = Solve("Reef", 1);
+    EXPECT_EQ(report.flags, ACCOMPLISHED_PUZZLE_SOLVED | ACCOMPLISHED_RANK_EARNED | ACCOMPLISHED_NODE_SATISFIED |
+                                ACCOMPLISHED_NODE_UNLOCKED | ACCOMPLISHED_REGION_UNLOCKED |
+                                ACCOMPLISHED_BEYOND_UNLOCKED);
+    EXPECT_EQ(report.rankName, "Sailor");
+    EXPECT_EQ(report.unlockedRegionName, "Beyond");
+    EXPECT_EQ(States()[2], CAMPAIGN_NODE_OPEN);
+    EXPECT_EQ(Solve("Reef", 1).flags, ACCOMPLISHED_PUZZLE_SOLVED) << "satisfied once";
+
+    // Beyond pays sixteen times; the score adds every region at its weight.
+    report = Solve("Gate", 0);
+    EXPECT_EQ(report.reward, 5 * 16);
+    EXPECT_EQ(report.regionName, "Beyond");
+    EXPECT_EQ(campaign.GetCampaignScore(), 4 * 5 + 5 * 16);
+}
+
+// The solve is noticed once, shown for three seconds of campaign time with
+// no pause allowed, and graded on the first frame after that.
+TEST_F(PemberquillCampaignTest, ASolveIsGradedOnceAfterTheDisplayTime)
+{
+    receiver.reports.clear();
+    Puzzle& puzzle = PlayAndSolveFirst();
+    campaign.Update();
+    EXPECT_EQ(log.Count("SolvePuzzleEvent"), 1);
+    FireGlobalEvent("ShowCampaignEscapeDialogEvent");
+    EXPECT_TRUE(puzzle.IsActive());
+    clock.Advance(3.0);
+    campaign.Update();
+    EXPECT_TRUE(receiver.reports.empty()) << "graded before the display time was over";
+
+    clock.Advance(0.25);
+    campaign.Update();
+    campaign.Update();
+    ASSERT_EQ(receiver.reports.size(), 1u);
+    EXPECT_EQ(receiver.reports[0].locationName, "Cove");
+    EXPECT_EQ(log.Count("SolvePuzzleEvent"), 1);
+}
+
+// Leaving a puzzle saves and returns to its location; the last puzzle of a
+// location runs out into the region; each step back leads one screen up.
+TEST_F(PemberquillCampaignTest, TheWayBackSavesAndLeadsOneScreenUpAtATimeAndPagesRebuildTheirGroup)
+{
+    Fire("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", &campaign.GetRegions()[0]);
+    FireGlobalEvent("PlayCampaignRegionEvent");
+    Fire("PlayCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Cove"));
+    Solve("Cove", 0);
+    Fire("PlayNextCampaignPuzzleEvent", "OnActivationEventNameProperty", &PuzzleOf("Cove", 0));
+    EXPECT_EQ(campaign.GetActivePuzzle(), &PuzzleOf("Cove", 1));
+    screens.windows.clear();
+    FireGlobalEvent("QuitCampaignPuzzleEvent");
+    EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 13", "pop 12", "push 8"}));
+    EXPECT_EQ(log.Count("SaveGameEvent"), 1);
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
+    Solve("Cove", 1);
+    FireGlobalEvent("PlayNextCampaignPuzzleEvent");
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_REGION);
+    EXPECT_EQ(Node("Cove").GetPlayerState(), CAMPAIGN_NODE_COMPLETED);
+    Fire("PlayCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Reef"));
+    screens.windows.clear();
+    FireGlobalEvent("QuitCampaignNodeEvent");
+    EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 8", "pop 12", "pop 6", "push 7"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_REGION);
+    const int lessonsBefore = log.Count("TeachMechanicsEvent");
+    FireGlobalEvent("QuitCampaignRegionEvent");
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_MAP);
+    EXPECT_EQ(log.Count("TeachMechanicsEvent"), lessonsBefore + 1) << "the map's lesson";
+    EXPECT_EQ(campaign.GetSelectedRegion(), nullptr);
+    screens.windows.clear();
+    FireGlobalEvent("QuitCampaignEvent");
+    EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 6", "push 0"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_OFF);
+
+    // Each page turn rebuilds its own group of the selected location.
+    Fire("SatisfiedCampaignNodeNextMediumPageEvent", "OnActivationEventNameProperty", 1);
+    campaign.SetSelectedNode(&Node("Reef"));
+    for (const char* page : {"SatisfiedCampaignNodePrevEasyPageEvent", "SatisfiedCampaignNodeNextMediumPageEvent",
+                             "SatisfiedCampaignNodeNextHardPageEvent"}) {
+        Fire(page, "OnActivationEventNameProperty", 1);
+    }
+    EXPECT_EQ(screens.groups, (std::vector<int>{27, 28, 29}));
+}
+
+} // namespace
+} // namespace campaign_test

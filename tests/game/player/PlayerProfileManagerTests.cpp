@@ -1,0 +1,211 @@
+// The profile manager over real files (a first start, a stored profile and
+// deleting one are in PlayerSessionTests): a damaged and an older profile,
+// the stems of later profiles, deleting one profile without touching
+// another, when a switch saves.
+#include "game/common/KeepFileAside.h"
+#include "game/player/PlayerProfileManager.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/core/ResourceStream.h"
+#include "engine/core/UlvoPath.h"
+#include "engine/ui/ActivatableWidget.h"
+#include "engine/ui/ContainerWidget.h"
+#include "tests/game/presentation/ScreenTestSupport.h"
+#include "tests/game/options/PemberquillOptionsTestSupport.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RecordingConsole.h"
+#include "tests/support/TemporaryFolder.h"
+
+using namespace Pemberquill;
+
+namespace {
+
+const std::string OWN_FILE = "steamuser.playerProfile";
+
+testsupport::Bytes AsBytes(const std::string& text)
+{
+    return testsupport::Bytes(text.begin(), text.end());
+}
+
+// A child of a built window by its name; null when there is none.
+BaseWidget* FindChild(int windowId, const std::string& name, size_t skip = 0)
+{
+    auto* window =
+        dynamic_cast<ContainerWidget*>(BaseWidget::FindWidgetByHandle(PemberquillUI::GetWindowHandle(windowId)));
+    for (size_t index = 0; window != nullptr && index < window->GetChildCount(); ++index) {
+        if (window->GetChild(index)->GetName() == name && skip-- == 0) {
+            return window->GetChild(index);
+        }
+    }
+    return nullptr;
+}
+
+class PlayerProfileManagerTest : public ::testing::Test {
+protected:
+    PlayerProfileManagerTest()
+    {
+        screens.ui.Startup(screens.clock);
+        log.Listen({"OnPlayerProfileSelected", "ShowSelectProfileDialogEvent", "TeachMechanicsEvent"});
+    }
+
+    std::string Path(const std::string& name) const { return folder.File(name); }
+    bool Exists(const std::string& name) const { return std::filesystem::exists(Path(name)); }
+    testsupport::Bytes Bytes(const std::string& name) const { return testsupport::ReadFileBytes(Path(name)); }
+    void WriteBytes(const std::string& name, const std::string& text) const
+    {
+        testsupport::WriteFileBytes(Path(name), AsBytes(text));
+    }
+    std::set<int> StoredMechanics(const std::string& stem) const
+    {
+        ResourceStream stream(UlvoPath(PATH_MARKER_PLAYER_STORAGE, stem + ".playerProfile"));
+        return PlayerProfile(stream).GetGameMechanicsKnown().mechanics;
+    }
+    void Fire(const std::string& eventName, const std::string& name)
+    {
+        NamedProperties args;
+        args.Set<std::string>("OnActivationEventNameProperty", name);
+        FireGlobalEvent(eventName, args);
+    }
+    std::vector<std::string> SlotNames() const
+    {
+        std::vector<std::string> names;
+        for (int slot = 0; slot < PlayerProfileManager::NUM_PROFILE_SLOTS; ++slot) {
+            names.push_back(manager.GetProfileNameInSlot(slot));
+        }
+        return names;
+    }
+
+    testsupport::RecordingConsole console;
+    screen_test::ScreenEnvironment screens;
+    testsupport::TemporaryFolder folder;
+    options_test::RecordingApplication application{folder.File("")};
+    options_test::EventLog log;
+    PlayerProfileManager manager;
+};
+
+TEST_F(PlayerProfileManagerTest, ADamagedProfileIsKeptAsideOrNeverSavedOverAndThePlayerIsTold)
+{
+    WriteBytes(OWN_FILE, "first damage");
+    manager.Startup("Ann");
+    WriteBytes(OWN_FILE, "second damage");
+    manager.Startup("Ann");
+
+    EXPECT_EQ(Bytes(OWN_FILE + ".damaged"), AsBytes("first damage"));
+    EXPECT_EQ(Bytes(OWN_FILE + ".damaged2"), AsBytes("second damage"));
+    EXPECT_EQ(manager.GetActiveProfileName(), "Ann");
+    EXPECT_EQ(StoredMechanics("steamuser"), std::set<int>{});
+
+    manager.ShowPendingNotice();
+    const int dialog = PemberquillUI::GetWindowHandle(GAME_WINDOW_INFORMATION);
+    ASSERT_NE(dialog, PemberquillUI::NO_WINDOW);
+    std::string text;
+    for (size_t line = 0; BaseWidget* label = FindChild(GAME_WINDOW_INFORMATION, "InfoLine", line); ++line) {
+        text += label->GetProperty<std::string>("Label") + "\n";
+    }
+    EXPECT_NE(text.find("steamuser.playerProfile.damaged2"), std::string::npos) << text;
+    // Told once.
+    manager.ShowPendingNotice();
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_INFORMATION), dialog);
+
+    // Where no copy can go, the damaged profile is never saved over.
+    for (int copy = 3; copy <= MAX_KEPT_ASIDE_COPIES; ++copy) {
+        std::filesystem::create_directory(Path(OWN_FILE + ".damaged" + std::to_string(copy)));
+    }
+    WriteBytes(OWN_FILE, "damage");
+    manager.Startup("Ann");
+    FireGlobalEvent("SaveGameEvent");
+    EXPECT_EQ(Bytes(OWN_FILE), AsBytes("damage"));
+    EXPECT_EQ(manager.GetActiveProfileName(), "Ann");
+}
+
+TEST_F(PlayerProfileManagerTest, AnOlderProfileIsCopiedAsideBeforeItsFirstSaveOnly)
+{
+    ResourceStream older(RESOURCE_STREAM_FORMAT_BINARY, 64);
+    older.WriteString("Old");
+    older.WriteInt32(PLAYER_PROFILE_VERSION - 1);
+    ASSERT_TRUE(older.SaveToFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, OWN_FILE)));
+    const testsupport::Bytes olderBytes = Bytes(OWN_FILE);
+    manager.Startup("Ann");
+    EXPECT_EQ(Bytes(OWN_FILE), olderBytes);
+
+    FireGlobalEvent("SaveGameEvent");
+    FireGlobalEvent("SaveGameEvent");
+    EXPECT_EQ(Bytes(OWN_FILE + ".oldversion"), olderBytes);
+    EXPECT_FALSE(Exists(OWN_FILE + ".oldversion2"));
+    ResourceStream saved(UlvoPath(PATH_MARKER_PLAYER_STORAGE, OWN_FILE));
+    EXPECT_EQ(PlayerProfile(saved).GetName(), "Ann");
+}
+
+TEST_F(PlayerProfileManagerTest, LaterProfilesTakeTheirOwnStemsAndDeletingOneTouchesNoOtherFile)
+{
+    manager.Startup("Ann");
+    Fire("CreateProfileEvent", "Bob");
+    Fire("CreateProfileEvent", "Cid");
+    EXPECT_EQ(manager.GetProfileFileStem("Bob"), "steamuser-1");
+    EXPECT_EQ(manager.GetProfileFileStem("Cid"), "steamuser-2");
+    EXPECT_EQ(manager.GetActiveProfileName(), "Cid");
+    std::map<std::string, testsupport::Bytes> kept;
+    for (const std::string stem : {"steamuser", "steamuser-1", "steamuser-2"}) {
+        WriteBytes(stem + ".pqoptions", stem);
+    }
+    for (const std::string name :
+         {"steamuser.playerProfile", "steamuser.pqoptions", "steamuser-1.playerProfile", "steamuser-1.pqoptions"}) {
+        kept[name] = Bytes(name);
+    }
+
+    Fire("DeleteProfileEvent", "Cid");
+    EXPECT_FALSE(Exists("steamuser-2.playerProfile"));
+    EXPECT_FALSE(Exists("steamuser-2.pqoptions"));
+    for (const auto& [name, bytes] : kept) {
+        EXPECT_EQ(Bytes(name), bytes) << name;
+    }
+    EXPECT_EQ(manager.GetActiveProfile(), nullptr);
+    EXPECT_EQ(log.Count("ShowSelectProfileDialogEvent"), 1);
+    // The remaining players, and no way back to a player who is gone.
+    EXPECT_EQ(FindChild(GAME_WINDOW_SELECT_PROFILE, "SelectProfile", 1)
+                  ->GetProperty<std::string>("OnActivationEventNameProperty"),
+              "Bob");
+    EXPECT_EQ(FindChild(GAME_WINDOW_SELECT_PROFILE, "LeaveSelectProfileButton"), nullptr);
+
+    Fire("CreateProfileEvent", "Dan");
+    EXPECT_EQ(manager.GetProfileFileStem("Dan"), "steamuser-2");
+    for (const auto& [name, bytes] : kept) {
+        EXPECT_EQ(Bytes(name), bytes) << name;
+    }
+    // A later stem is found past a gap.
+    Fire("DeleteProfileEvent", "Bob");
+    manager.Startup("Ann");
+    EXPECT_EQ(manager.GetProfileFileStem("Dan"), "steamuser-2");
+}
+
+// An existing or empty name makes no profile; only a switch away saves the
+// profile left.
+TEST_F(PlayerProfileManagerTest, OnlyANewNameMakesAProfileAndOnlyASwitchAwaySavesTheProfileLeft)
+{
+    manager.Startup("Ann");
+    Fire("CreateProfileEvent", "Ann");
+    Fire("CreateProfileEvent", "");
+    Fire("CreateProfileEvent", "Bob");
+    EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "Bob", "", "", "", ""}));
+    // Each new player is welcomed on the title screen.
+    EXPECT_EQ(log.Count("TeachMechanicsEvent"), 2);
+    manager.GetActiveProfile()->GetGameMechanicsKnown().mechanics.insert(99);
+    const int selections = log.Count("OnPlayerProfileSelected");
+
+    Fire("SelectProfileEvent", "Bob");
+    EXPECT_EQ(StoredMechanics("steamuser-1"), std::set<int>{});
+    EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections);
+
+    Fire("SelectProfileEvent", "Ann");
+    EXPECT_EQ(StoredMechanics("steamuser-1"), std::set<int>{99});
+    EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections + 1);
+}
+
+} // namespace
