@@ -2,6 +2,7 @@
 
 #include "platform/window/Cursor.h"
 #include "platform/window/NativeGeometry.h"
+#include "platform/window/VideoSystem.h"
 
 #include <SDL.h>
 
@@ -35,8 +36,7 @@ std::unique_ptr<Window> Window::Create(const WindowSettings& settings, std::stri
   // decision too.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    error = std::string("video system unavailable: ") + SDL_GetError();
+  if (!StartVideo(error)) {
     return nullptr;
   }
   SDL_Window* window = SDL_CreateWindow(
@@ -45,7 +45,7 @@ std::unique_ptr<Window> Window::Create(const WindowSettings& settings, std::stri
       SDL_WINDOW_RESIZABLE | FullscreenFlags(settings.mode));
   if (window == nullptr) {
     error = std::string("window not created: ") + SDL_GetError();
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    StopVideo();
     return nullptr;
   }
   SDL_StartTextInput();
@@ -55,7 +55,8 @@ std::unique_ptr<Window> Window::Create(const WindowSettings& settings, std::stri
 }
 
 IntSize Window::DesktopSize() {
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+  std::string error;
+  if (!StartVideo(error)) {
     return {};
   }
   SDL_Rect bounds{};
@@ -63,12 +64,13 @@ IntSize Window::DesktopSize() {
   if (SDL_GetDisplayBounds(0, &bounds) == 0) {
     size = {bounds.w, bounds.h};
   }
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  StopVideo();
   return size;
 }
 
 IntPoint Window::DesktopOrigin() {
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+  std::string error;
+  if (!StartVideo(error)) {
     return {};
   }
   SDL_Rect bounds{};
@@ -76,7 +78,7 @@ IntPoint Window::DesktopOrigin() {
   if (SDL_GetDisplayBounds(0, &bounds) == 0) {
     origin = {bounds.x, bounds.y};
   }
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  StopVideo();
   return origin;
 }
 
@@ -86,7 +88,7 @@ Window::Window(SDL_Window* window) : window_(window), translator_(SDL_GetWindowI
 
 Window::~Window() {
   SDL_DestroyWindow(window_);
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  StopVideo();
 }
 
 bool Window::HasMessage() {
