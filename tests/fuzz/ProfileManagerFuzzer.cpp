@@ -1,14 +1,15 @@
 // The profile manager starting over a folder of up to six profiles, each
 // present, absent, damaged or unreadable, then making one new player. The
-// manager may write the files it makes and move a file it cannot read
-// aside; every other file stays as it was, under its name or a kept-aside
-// name of it.
+// manager may write the files it makes or loaded and move a file it cannot
+// read aside; every other file stays as it was, under its name or a
+// kept-aside name of it.
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <system_error>
 
@@ -40,7 +41,8 @@ std::string TakeText(const uint8_t*& data, const uint8_t* end) {
   if (data == end) {
     return "";
   }
-  const size_t length = std::min<size_t>(*data++, static_cast<size_t>(end - data));
+  const size_t length = std::min<size_t>(*data, static_cast<size_t>(end - data - 1));
+  ++data;
   const std::string text(reinterpret_cast<const char*>(data), length);
   data += length;
   return text;
@@ -49,7 +51,7 @@ std::string TakeText(const uint8_t*& data, const uint8_t* end) {
 void MakeProfile(const std::string& path, FileState state, const std::string& text) {
   switch (state) {
     case PRESENT: {
-      const PlayerProfile profile(text);
+      PlayerProfile profile(text);
       ResourceStream stream(RESOURCE_STREAM_FORMAT_BINARY, 256);
       profile.Write(stream);
       platform::WriteFileAtomically(path, stream.GetData(), static_cast<size_t>(stream.GetSize()));
@@ -97,11 +99,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const std::string newName = TakeText(at, end);
   const auto before = record_fuzz::SnapshotFolder(folder.Path());
+  // A profile the manager loaded is its own: a switch away saves it.
+  std::set<std::string> loaded;
 
   {
     file_test::FakeApplication application(folder.Path() + "/");
     PlayerProfileManager manager;
     manager.Startup("fuzz");
+    for (int slot = 0; slot < PlayerProfileManager::NUM_PROFILE_SLOTS; ++slot) {
+      const std::string name = manager.GetProfileNameInSlot(slot);
+      if (!name.empty()) {
+        loaded.insert(PlayerProfileManager::GetProfileFileName(manager.GetProfileFileStem(name)));
+      }
+    }
     NamedProperties args;
     args.Set<std::string>("OnActivationEventNameProperty", newName);
     FireGlobalEvent("CreateProfileEvent", args);
@@ -109,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const auto after = record_fuzz::SnapshotFolder(folder.Path());
   for (const auto& [name, identity] : before) {
-    if (!IsKept(after, name, identity)) {
+    if (loaded.count(name) != 0 ? after.count(name) == 0 : !IsKept(after, name, identity)) {
       record_fuzz::Finding("a profile file the manager did not make was changed or removed");
     }
   }
