@@ -177,7 +177,7 @@ void PlayerProfileManager::LoadOwnProfile()
         const bool isLoaded = LoadStoredProfile(slot, stream, OWN_PROFILE_STEM);
         ConsolePrintf("End LoadPlayerProfileIntoSlot\n");
         if (isLoaded) {
-            m_slots[slot].profile->SetName(m_userName);
+            m_activeProfiles[slot].profile->SetName(m_userName);
             return;
         }
         ConsolePrintf("PlayerProfile could not be read.  Creating a new one.\n");
@@ -233,7 +233,7 @@ bool PlayerProfileManager::LoadStoredProfile(int slot, ResourceStream& stream, c
         KeepDamagedProfileAside(stem);
         return false;
     }
-    m_slots[slot].isBackupDue =
+    m_activeProfiles[slot].isBackupDue =
         ReadStoredVersion(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName)) < PLAYER_PROFILE_VERSION;
     return true;
 }
@@ -286,7 +286,7 @@ void PlayerProfileManager::ShowPendingNotice()
 int PlayerProfileManager::CountProfiles() const
 {
     int count = 0;
-    for (const Slot& slot : m_slots) {
+    for (const Slot& slot : m_activeProfiles) {
         count += slot.profile != nullptr ? 1 : 0;
     }
     return count;
@@ -294,18 +294,18 @@ int PlayerProfileManager::CountProfiles() const
 
 bool PlayerProfileManager::IsOccupied(int slot) const
 {
-    return slot >= 0 && slot < NUM_PROFILE_SLOTS && m_slots[slot].profile != nullptr;
+    return slot >= 0 && slot < NUM_PROFILE_SLOTS && m_activeProfiles[slot].profile != nullptr;
 }
 
 PlayerProfile* PlayerProfileManager::GetActiveProfile() const
 {
-    return IsOccupied(m_activeSlotIndex) ? m_slots[m_activeSlotIndex].profile.get() : nullptr;
+    return IsOccupied(m_activeSlotIndex) ? m_activeProfiles[m_activeSlotIndex].profile.get() : nullptr;
 }
 
 void PlayerProfileManager::ClearPlayerProfiles()
 {
     m_activeSlotIndex = NO_SLOT;
-    for (Slot& slot : m_slots) {
+    for (Slot& slot : m_activeProfiles) {
         slot = Slot();
     }
 }
@@ -323,7 +323,7 @@ int PlayerProfileManager::FindFreeProfileSlot() const
 int PlayerProfileManager::FindProfileSlotByName(const std::string& name) const
 {
     for (int slot = 0; slot < NUM_PROFILE_SLOTS; ++slot) {
-        if (IsOccupied(slot) && m_slots[slot].profile->GetName() == name) {
+        if (IsOccupied(slot) && m_activeProfiles[slot].profile->GetName() == name) {
             return slot;
         }
     }
@@ -332,7 +332,7 @@ int PlayerProfileManager::FindProfileSlotByName(const std::string& name) const
 
 std::string PlayerProfileManager::GetProfileNameInSlot(int slot) const
 {
-    return IsOccupied(slot) ? m_slots[slot].profile->GetName() : "";
+    return IsOccupied(slot) ? m_activeProfiles[slot].profile->GetName() : "";
 }
 
 std::string PlayerProfileManager::GetActiveProfileName() const
@@ -342,13 +342,13 @@ std::string PlayerProfileManager::GetActiveProfileName() const
 
 std::string PlayerProfileManager::GetActiveProfileFileStem() const
 {
-    return IsOccupied(m_activeSlotIndex) ? m_slots[m_activeSlotIndex].stem : "";
+    return IsOccupied(m_activeSlotIndex) ? m_activeProfiles[m_activeSlotIndex].stem : "";
 }
 
 std::string PlayerProfileManager::GetProfileFileStem(const std::string& name) const
 {
     const int slot = FindProfileSlotByName(name);
-    return slot != NO_SLOT ? m_slots[slot].stem : "";
+    return slot != NO_SLOT ? m_activeProfiles[slot].stem : "";
 }
 
 std::string PlayerProfileManager::FindFreeFurtherStem() const
@@ -356,7 +356,7 @@ std::string PlayerProfileManager::FindFreeFurtherStem() const
     for (int number = 1; number <= MAX_FURTHER_STEM; ++number) {
         const std::string stem = Stringf("%s-%d", OWN_PROFILE_STEM, number);
         bool isTaken = false;
-        for (const Slot& slot : m_slots) {
+        for (const Slot& slot : m_activeProfiles) {
             isTaken = isTaken || (slot.profile != nullptr && slot.stem == stem);
         }
         // A file nobody loaded is still somebody's, readable or not.
@@ -374,16 +374,16 @@ void PlayerProfileManager::LoadPlayerProfileIntoSlot(int slot, ResourceStream& s
                 Stringf("Couldn't load a profile; newProfileSlotIndex was passed as %d; must be in range [0,%d].",
                         slot, NUM_PROFILE_SLOTS - 1),
                 title);
-    ULVO_ASSERT(m_slots[slot].profile == nullptr,
+    ULVO_ASSERT(m_activeProfiles[slot].profile == nullptr,
                 Stringf("Cannot load a Player Profile in slot #%d; profile \"%s\" currently occupies that slot!",
-                        slot, m_slots[slot].profile->GetName().c_str()),
+                        slot, m_activeProfiles[slot].profile->GetName().c_str()),
                 title);
     ConsolePrintf("Begin constructing a new PlayerProfile\n");
     auto profile = std::make_unique<PlayerProfile>(stream);
     ConsolePrintf("End constructing a new PlayerProfile\n");
-    m_slots[slot] = Slot();
-    m_slots[slot].profile = std::move(profile);
-    m_slots[slot].stem = stem;
+    m_activeProfiles[slot] = Slot();
+    m_activeProfiles[slot].profile = std::move(profile);
+    m_activeProfiles[slot].stem = stem;
 }
 
 bool PlayerProfileManager::CreateProfileInSlot(int slot, const std::string& name)
@@ -397,10 +397,10 @@ bool PlayerProfileManager::CreateProfileInSlot(int slot, const std::string& name
         ConsolePrintf("ERROR: Every player profile file is in use; \"%s\" was not created.\n", name.c_str());
         return false;
     }
-    m_slots[slot] = Slot();
-    m_slots[slot].profile = std::make_unique<PlayerProfile>(name);
-    m_slots[slot].stem = stem;
-    m_slots[slot].isSaveBlocked = m_blockedStems.count(stem) != 0;
+    m_activeProfiles[slot] = Slot();
+    m_activeProfiles[slot].profile = std::make_unique<PlayerProfile>(name);
+    m_activeProfiles[slot].stem = stem;
+    m_activeProfiles[slot].isSaveBlocked = m_blockedStems.count(stem) != 0;
     SavePlayerProfile(slot);
     return true;
 }
@@ -433,7 +433,7 @@ bool PlayerProfileManager::SavePlayerProfile(int slot)
     if (!IsOccupied(slot)) {
         return false;
     }
-    Slot& saved = m_slots[slot];
+    Slot& saved = m_activeProfiles[slot];
     const std::string fileName = GetProfileFileName(saved.stem);
     if (saved.isSaveBlocked) {
         ConsolePrintf("ERROR: Player profile \"%s\" not saved: its stored file is damaged and no copy of it "
@@ -460,10 +460,10 @@ bool PlayerProfileManager::SavePlayerProfile(int slot)
 
 void PlayerProfileManager::DeleteProfileFiles(int slot)
 {
-    if (!IsOccupied(slot) || m_slots[slot].stem.empty()) {
+    if (!IsOccupied(slot) || m_activeProfiles[slot].stem.empty()) {
         return;
     }
-    const std::string& stem = m_slots[slot].stem;
+    const std::string& stem = m_activeProfiles[slot].stem;
     RemoveFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, GetProfileFileName(stem)));
     RemoveFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, PemberquillOptions::GetOptionsFileName(stem)));
 }
@@ -474,7 +474,7 @@ void PlayerProfileManager::DeleteProfileInSlot(int slot)
         return;
     }
     DeleteProfileFiles(slot);
-    m_slots[slot] = Slot();
+    m_activeProfiles[slot] = Slot();
     if (slot == m_activeSlotIndex) {
         // Or the next save of the options would bring its file back.
         GetPemberquillOptions().ForgetUser();
@@ -497,7 +497,7 @@ void PlayerProfileManager::SelectProfileSlot(int slot)
 {
     DebuggerPrintf("Selected profile slot #%d (\"%s\")\n", slot, GetProfileNameInSlot(slot).c_str());
     NamedProperties args;
-    PlayerProfile* profile = IsOccupied(slot) ? m_slots[slot].profile.get() : nullptr;
+    PlayerProfile* profile = IsOccupied(slot) ? m_activeProfiles[slot].profile.get() : nullptr;
     args.Set("NewlySelectedPlayerProfile", profile);
     args.Set<std::string>("NewlySelectedPlayerProfileName", GetProfileNameInSlot(slot));
     FireGlobalEvent("OnPlayerProfileSelected", args);
@@ -629,7 +629,7 @@ void PlayerProfileManager::Event_OnShowSelectProfileDialog(NamedProperties& /*ar
     std::vector<std::string> names;
     const std::string activeName = GetActiveProfileName();
     bool isActiveListed = false;
-    for (const Slot& slot : m_slots) {
+    for (const Slot& slot : m_activeProfiles) {
         if (slot.profile != nullptr) {
             names.push_back(slot.profile->GetName());
             isActiveListed = isActiveListed || (GetActiveProfile() != nullptr && names.back() == activeName);
@@ -663,7 +663,7 @@ void PlayerProfileManager::Event_OnLoadPlayerProfileFile(NamedProperties& args)
                                fileName.compare(fileName.size() - suffixLength, suffixLength, PROFILE_FILE_SUFFIX) == 0;
     const std::string stem = isProfileFile ? fileName.substr(0, fileName.size() - suffixLength) : "";
     bool isStemHeld = false;
-    for (const Slot& slot : m_slots) {
+    for (const Slot& slot : m_activeProfiles) {
         isStemHeld = isStemHeld || (slot.profile != nullptr && slot.stem == stem);
     }
     const int slot = FindFreeProfileSlot();

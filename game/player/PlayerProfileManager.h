@@ -117,7 +117,7 @@ private:
     bool BackUpOlderFile(Slot& slot);
 
     PlayerProfile m_defaultPlayerPrototype{"DefaultPlayer"};
-    std::array<Slot, NUM_PROFILE_SLOTS> m_slots;
+    std::array<Slot, NUM_PROFILE_SLOTS> m_activeProfiles;
     int m_activeSlotIndex = 0;
     std::string m_userName;
     // The start-up's own profile is the one created under "steamuser".

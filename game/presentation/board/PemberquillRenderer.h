@@ -44,6 +44,16 @@ public:
     static void DrawInstructorCallOutsForBoardView(const BoardView& view);
     // Call-outs anchored at a screen point (the campaign map).
     static void DrawPositionedInstructorCallOuts();
+    // The highlights of a board view's call-outs, each around what its
+    // call-out names; a call-out without that target is an assertion.
+    static void DrawInstructorCallOutCage(const InstructorCallOut& callOut, const BoardView& view);
+    // A hidden cage is not shown, so a corner bracket marks its key square.
+    static void DrawInstructorCallOutHiddenCage(const InstructorCallOut& callOut, const BoardView& view);
+    static void DrawInstructorCallOutSquare(const InstructorCallOut& callOut, const BoardView& view);
+    // A candidate to be removed is crossed out as well.
+    static void DrawInstructorCallOutCandidate(const InstructorCallOut& callOut, const BoardView& view);
+    static void DrawInstructorCallOutColumn(const InstructorCallOut& callOut, const BoardView& view);
+    static void DrawInstructorCallOutRow(const InstructorCallOut& callOut, const BoardView& view);
     // The arrow of a call-out; with a view, its anchor follows the view.
     static void DrawInstructorCallOutPointer(InstructorCallOut& callOut, const BoardView* view);
     // A line from a to b with two barbs at the fraction headFraction of the
