@@ -5,7 +5,7 @@
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/modules/application/UlvoApplicationInterface.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
-#include "game/presentation/board/BoardPainter.h"
+#include "game/presentation/board/BoardDrawing.h"
 #include "game/presentation/board/BoardView.h"
 #include "game/presentation/board/PuzzleDisplay.h"
 #include "game/puzzle/board/Board.h"
@@ -92,7 +92,11 @@ void PemberquillRenderer::DrawBoardView(const BoardView& view)
         }
         return;
     }
-    BoardPainter(*renderer, view).Draw();
+    const BoardDrawing drawing(*renderer, view);
+    DrawSquares(drawing);
+    DrawCageBorders(drawing);
+    DrawComparisonSigns(drawing);
+    DrawFocusedCageOutline(drawing);
 }
 
 void PemberquillRenderer::Event_OnRenderBoardThumbnailToTexture(NamedProperties& args)
