@@ -4,7 +4,7 @@
 #include "engine/core/Rgba.h"
 #include "engine/core/Vector2.h"
 #include "game/presentation/board/CampaignRoute.h"
-#include "game/presentation/board/CreditsEntry.h"
+#include "game/presentation/board/CreditsSection.h"
 #include "game/common/GameSubsystem.h"
 
 #include <vector>
@@ -67,7 +67,7 @@ public:
     static void DrawPaintCursor(const PuzzleDisplay& display);
 
     // The rolling credits over a dimmed screen; scrollOffset moves them up.
-    static void DrawCredits(const std::vector<CreditsEntry>& entries, float scrollOffset);
+    static void DrawCredits(const std::vector<CreditsSection>& sections, float scrollOffset);
 
     // The instructor's picture behind the tutorial window's buttons and
     // puzzle; nothing without an instructor or without its picture.
