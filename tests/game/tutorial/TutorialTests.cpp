@@ -30,6 +30,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -571,3 +572,19 @@ TEST(ShippedCredits, TheGameReadsItsOwnCreditsFile)
 }
 
 } // namespace
+
+// The tutorial's puzzles are numbered from 0; either side of the range
+// there is none, and every one inside is a puzzle of its own.
+TEST(TutorialPuzzleDefinitionTest, EveryIdentifierInsideTheRangeHasItsOwnPuzzleAndNoneOutside)
+{
+    std::set<const TutorialPuzzleDefinition*> seen;
+    for (int id = INSTRUCTOR_PUZZLE_NONE - 1; id <= NUM_INSTRUCTOR_PUZZLES; ++id) {
+        const TutorialPuzzleDefinition* definition = GetTutorialPuzzleDefinition(id);
+        const bool isInside = id >= INSTRUCTOR_PUZZLE_WHOLE_BOARD && id <= INSTRUCTOR_PUZZLE_DIVISION_AND_STRAIGHT;
+        ASSERT_EQ(definition != nullptr, isInside) << "puzzle " << id;
+        if (isInside) {
+            EXPECT_EQ(definition->squareValues.size(), size_t(definition->size * definition->size)) << "puzzle " << id;
+            EXPECT_TRUE(seen.insert(definition).second) << "puzzle " << id;
+        }
+    }
+}
