@@ -6,22 +6,16 @@
 #include "engine/core/Diagnostics.h"
 #include "engine/core/NamedProperties.h"
 #include "engine/modules/application/UlvoApplicationInterface.h"
+#include "game/common/CompareNoCase.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleSet.h"
 #include "game/puzzle/solver/HintCallOutInterface.h"
-
-#include <strings.h>
 
 namespace Pemberquill {
 
 namespace {
 
 const char* const FIRST_HOMEWORK_CHANNEL = "FirstHomeworkLocation";
-
-bool EqualsNoCase(const std::string& a, const std::string& b)
-{
-    return strcasecmp(a.c_str(), b.c_str()) == 0;
-}
 
 } // namespace
 
@@ -50,7 +44,7 @@ void PemberquillCampaign::Event_OnCallOutCampaignRegionNode(NamedProperties& arg
     args.Get("RegionName", regionName);
     args.Get("NodeName", nodeName);
     if (nodeName.empty() || m_selectedCampaignRegion == nullptr ||
-        !EqualsNoCase(regionName, m_selectedCampaignRegion->GetName())) {
+        CompareNoCase(regionName, m_selectedCampaignRegion->GetName().c_str()) != 0) {
         return;
     }
     const UlvoApplicationInterface* application = UlvoApplicationInterface::GetDefaultInstance();
@@ -60,7 +54,7 @@ void PemberquillCampaign::Event_OnCallOutCampaignRegionNode(NamedProperties& arg
     const IntVector2 view = application->GetViewBoundsSize();
     const Vector2 viewSize(static_cast<float>(view.x), static_cast<float>(view.y));
     for (const CampaignNode* node : m_selectedCampaignRegion->GetNodes()) {
-        if (!EqualsNoCase(node->GetName(), nodeName)) {
+        if (CompareNoCase(node->GetName(), nodeName.c_str()) != 0) {
             continue;
         }
         // One marker height above the marker's top edge, at its right edge.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/core/Rgba.h"
+#include "engine/ui/UITextAlignment.h"
 
 #include <string>
 #include <vector>
@@ -20,9 +21,10 @@ struct TextLines {
     Rgba color;                            // the colour of new runs
     float defaultFontSize = 0.0f;          // the size of runs without a font
     const FontDescriptor* font = nullptr;  // the font of new runs
-    // How the screens place the line; both set by the constructors.
-    bool isVerticallyCentered = true;
-    bool isHorizontallyCentered = true;
+    // Where the screens place the line in its row: centred both ways unless
+    // the caller says otherwise.
+    VerticalTextAlignment verticalAlignment = VERTICAL_TEXT_ALIGNMENT_CENTER;
+    HorizontalTextAlignment horizontalAlignment = HORIZONTAL_TEXT_ALIGNMENT_CENTER;
 
     TextLines(const char* text, const Rgba& color, const FontDescriptor* font, float defaultFontSize);
     TextLines(const std::string& text, const Rgba& color, const FontDescriptor* font, float defaultFontSize);

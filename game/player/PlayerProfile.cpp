@@ -10,14 +10,14 @@
 
 namespace Pemberquill {
 
-PlayerProfile::PlayerProfile(const std::string& name)
-    : m_name(name), m_campaignProgress(std::make_unique<CampaignProgress>())
+PlayerProfile::PlayerProfile(const std::string& name) : m_name(name)
 {
+    CreateDefaultCampaignProgress();
 }
 
-PlayerProfile::PlayerProfile(ResourceStream& stream)
-    : m_name("UNNAMED"), m_campaignProgress(std::make_unique<CampaignProgress>())
+PlayerProfile::PlayerProfile(ResourceStream& stream) : m_name("UNNAMED")
 {
+    CreateDefaultCampaignProgress();
     Read(stream);
 }
 
@@ -49,11 +49,10 @@ void PlayerProfile::Read(ResourceStream& stream)
                              "Unable to load player profile from \"%s\" - file was format version #%d (current "
                              "version is #%d).\n",
                              stream.GetPath().GetResolvedPath().c_str(), version, PLAYER_PROFILE_VERSION);
-        campaignProgress = std::make_unique<CampaignProgress>();
     } else {
-        const bool hasCampaignProgress = stream.ReadBool();
-        campaignProgress = hasCampaignProgress ? std::make_unique<CampaignProgress>(stream)
-                                               : std::make_unique<CampaignProgress>();
+        if (stream.ReadBool()) {
+            campaignProgress = std::make_unique<CampaignProgress>(stream);
+        }
         ReadRecordBlockBegin(stream);
         known = ReadGameMechanicsKnown(stream);
         ReadRecordBlockEnd(stream);
@@ -61,8 +60,16 @@ void PlayerProfile::Read(ResourceStream& stream)
     }
     m_name = std::move(name);
     m_campaignProgress = std::move(campaignProgress);
+    if (m_campaignProgress == nullptr) {
+        CreateDefaultCampaignProgress();
+    }
     m_gameMechanicsKnown = std::move(known);
     m_achievements = std::move(achievements);
+}
+
+void PlayerProfile::CreateDefaultCampaignProgress()
+{
+    m_campaignProgress = std::make_unique<CampaignProgress>();
 }
 
 void PlayerProfile::WriteCageRulesKnown(ResourceStream& stream, const CageRules& rules)

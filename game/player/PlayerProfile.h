@@ -60,6 +60,8 @@ public:
     static void ReadCageRulesKnown(ResourceStream& stream, CageRules& rules);
 
 private:
+    // A new campaign progress of its own; only while the profile has none.
+    void CreateDefaultCampaignProgress();
     // The mechanic identifiers and the rule block, inside the caller's block.
     static void WriteGameMechanicsKnown(ResourceStream& stream, const TeachableGameMechanics& known);
     static TeachableGameMechanics ReadGameMechanicsKnown(ResourceStream& stream);

@@ -177,10 +177,13 @@ void PlayerProfileManager::LoadOwnProfile()
         const bool isLoaded = LoadStoredProfile(slot, stream, OWN_PROFILE_STEM);
         ConsolePrintf("End LoadPlayerProfileIntoSlot\n");
         if (isLoaded) {
-            m_slots[slot].profile->SetName(m_userName);
+            m_activeProfiles[slot].profile->SetName(m_userName);
             return;
         }
         ConsolePrintf("PlayerProfile could not be read.  Creating a new one.\n");
+    } else if (IsUnreadable(stream, fileName)) {
+        KeepDamagedProfileAside(OWN_PROFILE_STEM);
+        ConsolePrintf("Creating a new PlayerProfile beside it.\n");
     } else if (stream.IsValid()) {
         ConsolePrintf("PlayerProfile was found on Steam, but it contained 0 bytes!!!  Creating a new one.\n");
     } else {
@@ -204,6 +207,10 @@ void PlayerProfileManager::LoadFurtherProfiles()
     for (int number = 1; number <= MAX_FURTHER_STEM; ++number) {
         const std::string stem = Stringf("%s-%d", OWN_PROFILE_STEM, number);
         ResourceStream stream(UlvoPath(PATH_MARKER_PLAYER_STORAGE, GetProfileFileName(stem)));
+        if (IsUnreadable(stream, GetProfileFileName(stem))) {
+            KeepDamagedProfileAside(stem);
+            continue;
+        }
         if (!stream.IsValid() || stream.GetSize() == 0) {
             continue;
         }
@@ -223,26 +230,40 @@ bool PlayerProfileManager::LoadStoredProfile(int slot, ResourceStream& stream, c
     } catch (const UlvoException& error) {
         ConsolePrintf("ERROR: Player profile \"%s\" is damaged and cannot be read.\n%s\n", fileName.c_str(),
                       error.GetMessage().c_str());
-        const std::string copyName = KeepFileAside(stream.GetData(), stream.GetSize(), fileName, ".damaged");
-        if (copyName.empty()) {
-            // Nothing may write over the only copy of the player's data.
-            ConsolePrintf("ERROR: No copy of \"%s\" could be kept; it will not be saved over.\n", fileName.c_str());
-            m_blockedStems.insert(stem);
-            m_damagedFileNotes.push_back(Stringf("\"%s\" is left as it is.", fileName.c_str()));
-            return false;
-        }
-        ConsolePrintf("WARNING: The damaged player profile was kept as \"%s\".\n", copyName.c_str());
-        m_damagedFileNotes.push_back(Stringf("It was kept as \"%s\".", copyName.c_str()));
-        if (stem != OWN_PROFILE_STEM) {
-            // The stem is free again; the player's own file is replaced by
-            // the new profile instead.
-            RemoveFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName));
-        }
+        KeepDamagedProfileAside(stem);
         return false;
     }
-    m_slots[slot].isBackupDue =
+    m_activeProfiles[slot].isBackupDue =
         ReadStoredVersion(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName)) < PLAYER_PROFILE_VERSION;
     return true;
+}
+
+bool PlayerProfileManager::IsUnreadable(const ResourceStream& stream, const std::string& fileName) const
+{
+    if (stream.GetUnreadableReason().empty()) {
+        return false;
+    }
+    ConsolePrintf("ERROR: Player profile \"%s\" is there but cannot be read (%s).\n", fileName.c_str(),
+                  stream.GetUnreadableReason().c_str());
+    return true;
+}
+
+// Renamed, never copied: a file of any size, or one that cannot be read,
+// is kept whole, and the stem is free for a new profile. In remote storage,
+// where nothing is removed, the rename is what frees it.
+void PlayerProfileManager::KeepDamagedProfileAside(const std::string& stem)
+{
+    const std::string fileName = GetProfileFileName(stem);
+    const std::string keptName = MoveFileAside(fileName, ".damaged");
+    if (keptName.empty()) {
+        // Nothing may write over the only copy of the player's data.
+        ConsolePrintf("ERROR: \"%s\" could not be kept aside; it will not be saved over.\n", fileName.c_str());
+        m_blockedStems.insert(stem);
+        m_damagedFileNotes.push_back(Stringf("\"%s\" is left as it is.", fileName.c_str()));
+        return;
+    }
+    ConsolePrintf("WARNING: The damaged player profile was kept as \"%s\".\n", keptName.c_str());
+    m_damagedFileNotes.push_back(Stringf("It was kept as \"%s\".", keptName.c_str()));
 }
 
 void PlayerProfileManager::ShowPendingNotice()
@@ -265,7 +286,7 @@ void PlayerProfileManager::ShowPendingNotice()
 int PlayerProfileManager::CountProfiles() const
 {
     int count = 0;
-    for (const Slot& slot : m_slots) {
+    for (const Slot& slot : m_activeProfiles) {
         count += slot.profile != nullptr ? 1 : 0;
     }
     return count;
@@ -273,18 +294,18 @@ int PlayerProfileManager::CountProfiles() const
 
 bool PlayerProfileManager::IsOccupied(int slot) const
 {
-    return slot >= 0 && slot < NUM_PROFILE_SLOTS && m_slots[slot].profile != nullptr;
+    return slot >= 0 && slot < NUM_PROFILE_SLOTS && m_activeProfiles[slot].profile != nullptr;
 }
 
 PlayerProfile* PlayerProfileManager::GetActiveProfile() const
 {
-    return IsOccupied(m_activeSlotIndex) ? m_slots[m_activeSlotIndex].profile.get() : nullptr;
+    return IsOccupied(m_activeSlotIndex) ? m_activeProfiles[m_activeSlotIndex].profile.get() : nullptr;
 }
 
 void PlayerProfileManager::ClearPlayerProfiles()
 {
     m_activeSlotIndex = NO_SLOT;
-    for (Slot& slot : m_slots) {
+    for (Slot& slot : m_activeProfiles) {
         slot = Slot();
     }
 }
@@ -302,7 +323,7 @@ int PlayerProfileManager::FindFreeProfileSlot() const
 int PlayerProfileManager::FindProfileSlotByName(const std::string& name) const
 {
     for (int slot = 0; slot < NUM_PROFILE_SLOTS; ++slot) {
-        if (IsOccupied(slot) && m_slots[slot].profile->GetName() == name) {
+        if (IsOccupied(slot) && m_activeProfiles[slot].profile->GetName() == name) {
             return slot;
         }
     }
@@ -311,7 +332,7 @@ int PlayerProfileManager::FindProfileSlotByName(const std::string& name) const
 
 std::string PlayerProfileManager::GetProfileNameInSlot(int slot) const
 {
-    return IsOccupied(slot) ? m_slots[slot].profile->GetName() : "";
+    return IsOccupied(slot) ? m_activeProfiles[slot].profile->GetName() : "";
 }
 
 std::string PlayerProfileManager::GetActiveProfileName() const
@@ -321,13 +342,13 @@ std::string PlayerProfileManager::GetActiveProfileName() const
 
 std::string PlayerProfileManager::GetActiveProfileFileStem() const
 {
-    return IsOccupied(m_activeSlotIndex) ? m_slots[m_activeSlotIndex].stem : "";
+    return IsOccupied(m_activeSlotIndex) ? m_activeProfiles[m_activeSlotIndex].stem : "";
 }
 
 std::string PlayerProfileManager::GetProfileFileStem(const std::string& name) const
 {
     const int slot = FindProfileSlotByName(name);
-    return slot != NO_SLOT ? m_slots[slot].stem : "";
+    return slot != NO_SLOT ? m_activeProfiles[slot].stem : "";
 }
 
 std::string PlayerProfileManager::FindFreeFurtherStem() const
@@ -335,12 +356,11 @@ std::string PlayerProfileManager::FindFreeFurtherStem() const
     for (int number = 1; number <= MAX_FURTHER_STEM; ++number) {
         const std::string stem = Stringf("%s-%d", OWN_PROFILE_STEM, number);
         bool isTaken = false;
-        for (const Slot& slot : m_slots) {
+        for (const Slot& slot : m_activeProfiles) {
             isTaken = isTaken || (slot.profile != nullptr && slot.stem == stem);
         }
-        // A file nobody loaded is still somebody's.
-        std::unique_ptr<unsigned char[]> bytes;
-        if (!isTaken && ReadWholeFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, GetProfileFileName(stem)), bytes) < 0) {
+        // A file nobody loaded is still somebody's, readable or not.
+        if (!isTaken && !IsPlayerFileNameTaken(GetProfileFileName(stem))) {
             return stem;
         }
     }
@@ -354,16 +374,16 @@ void PlayerProfileManager::LoadPlayerProfileIntoSlot(int slot, ResourceStream& s
                 Stringf("Couldn't load a profile; newProfileSlotIndex was passed as %d; must be in range [0,%d].",
                         slot, NUM_PROFILE_SLOTS - 1),
                 title);
-    ULVO_ASSERT(m_slots[slot].profile == nullptr,
+    ULVO_ASSERT(m_activeProfiles[slot].profile == nullptr,
                 Stringf("Cannot load a Player Profile in slot #%d; profile \"%s\" currently occupies that slot!",
-                        slot, m_slots[slot].profile->GetName().c_str()),
+                        slot, m_activeProfiles[slot].profile->GetName().c_str()),
                 title);
     ConsolePrintf("Begin constructing a new PlayerProfile\n");
     auto profile = std::make_unique<PlayerProfile>(stream);
     ConsolePrintf("End constructing a new PlayerProfile\n");
-    m_slots[slot] = Slot();
-    m_slots[slot].profile = std::move(profile);
-    m_slots[slot].stem = stem;
+    m_activeProfiles[slot] = Slot();
+    m_activeProfiles[slot].profile = std::move(profile);
+    m_activeProfiles[slot].stem = stem;
 }
 
 bool PlayerProfileManager::CreateProfileInSlot(int slot, const std::string& name)
@@ -377,10 +397,10 @@ bool PlayerProfileManager::CreateProfileInSlot(int slot, const std::string& name
         ConsolePrintf("ERROR: Every player profile file is in use; \"%s\" was not created.\n", name.c_str());
         return false;
     }
-    m_slots[slot] = Slot();
-    m_slots[slot].profile = std::make_unique<PlayerProfile>(name);
-    m_slots[slot].stem = stem;
-    m_slots[slot].isSaveBlocked = m_blockedStems.count(stem) != 0;
+    m_activeProfiles[slot] = Slot();
+    m_activeProfiles[slot].profile = std::make_unique<PlayerProfile>(name);
+    m_activeProfiles[slot].stem = stem;
+    m_activeProfiles[slot].isSaveBlocked = m_blockedStems.count(stem) != 0;
     SavePlayerProfile(slot);
     return true;
 }
@@ -390,6 +410,11 @@ bool PlayerProfileManager::BackUpOlderFile(Slot& slot)
     const std::string fileName = GetProfileFileName(slot.stem);
     std::unique_ptr<unsigned char[]> bytes;
     const int32_t byteCount = ReadWholeFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName), bytes);
+    if (byteCount == WHOLE_FILE_UNREADABLE) {
+        ConsolePrintf("ERROR: Player profile \"%s\" not saved: its older version can no longer be read.\n",
+                      fileName.c_str());
+        return false;
+    }
     if (byteCount > 0) {
         const std::string copyName = KeepFileAside(bytes.get(), byteCount, fileName, ".oldversion");
         if (copyName.empty()) {
@@ -408,7 +433,7 @@ bool PlayerProfileManager::SavePlayerProfile(int slot)
     if (!IsOccupied(slot)) {
         return false;
     }
-    Slot& saved = m_slots[slot];
+    Slot& saved = m_activeProfiles[slot];
     const std::string fileName = GetProfileFileName(saved.stem);
     if (saved.isSaveBlocked) {
         ConsolePrintf("ERROR: Player profile \"%s\" not saved: its stored file is damaged and no copy of it "
@@ -435,10 +460,10 @@ bool PlayerProfileManager::SavePlayerProfile(int slot)
 
 void PlayerProfileManager::DeleteProfileFiles(int slot)
 {
-    if (!IsOccupied(slot) || m_slots[slot].stem.empty()) {
+    if (!IsOccupied(slot) || m_activeProfiles[slot].stem.empty()) {
         return;
     }
-    const std::string& stem = m_slots[slot].stem;
+    const std::string& stem = m_activeProfiles[slot].stem;
     RemoveFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, GetProfileFileName(stem)));
     RemoveFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, PemberquillOptions::GetOptionsFileName(stem)));
 }
@@ -449,7 +474,7 @@ void PlayerProfileManager::DeleteProfileInSlot(int slot)
         return;
     }
     DeleteProfileFiles(slot);
-    m_slots[slot] = Slot();
+    m_activeProfiles[slot] = Slot();
     if (slot == m_activeSlotIndex) {
         // Or the next save of the options would bring its file back.
         GetPemberquillOptions().ForgetUser();
@@ -472,7 +497,7 @@ void PlayerProfileManager::SelectProfileSlot(int slot)
 {
     DebuggerPrintf("Selected profile slot #%d (\"%s\")\n", slot, GetProfileNameInSlot(slot).c_str());
     NamedProperties args;
-    PlayerProfile* profile = IsOccupied(slot) ? m_slots[slot].profile.get() : nullptr;
+    PlayerProfile* profile = IsOccupied(slot) ? m_activeProfiles[slot].profile.get() : nullptr;
     args.Set("NewlySelectedPlayerProfile", profile);
     args.Set<std::string>("NewlySelectedPlayerProfileName", GetProfileNameInSlot(slot));
     FireGlobalEvent("OnPlayerProfileSelected", args);
@@ -604,7 +629,7 @@ void PlayerProfileManager::Event_OnShowSelectProfileDialog(NamedProperties& /*ar
     std::vector<std::string> names;
     const std::string activeName = GetActiveProfileName();
     bool isActiveListed = false;
-    for (const Slot& slot : m_slots) {
+    for (const Slot& slot : m_activeProfiles) {
         if (slot.profile != nullptr) {
             names.push_back(slot.profile->GetName());
             isActiveListed = isActiveListed || (GetActiveProfile() != nullptr && names.back() == activeName);
@@ -638,7 +663,7 @@ void PlayerProfileManager::Event_OnLoadPlayerProfileFile(NamedProperties& args)
                                fileName.compare(fileName.size() - suffixLength, suffixLength, PROFILE_FILE_SUFFIX) == 0;
     const std::string stem = isProfileFile ? fileName.substr(0, fileName.size() - suffixLength) : "";
     bool isStemHeld = false;
-    for (const Slot& slot : m_slots) {
+    for (const Slot& slot : m_activeProfiles) {
         isStemHeld = isStemHeld || (slot.profile != nullptr && slot.stem == stem);
     }
     const int slot = FindFreeProfileSlot();

@@ -105,13 +105,19 @@ private:
     // Reads the stored file of the stem into the slot; false (with the file
     // kept aside and the notice noted) when it is damaged.
     bool LoadStoredProfile(int slot, ResourceStream& stream, const std::string& stem);
+    // True, with the reason logged, for a stored file that is there but
+    // cannot be read.
+    bool IsUnreadable(const ResourceStream& stream, const std::string& fileName) const;
+    // Moves the stem's profile file aside and notes the notice; where it
+    // cannot move, the stem is never written.
+    void KeepDamagedProfileAside(const std::string& stem);
     std::string FindFreeFurtherStem() const;
     bool IsOccupied(int slot) const;
     int CountProfiles() const;
     bool BackUpOlderFile(Slot& slot);
 
     PlayerProfile m_defaultPlayerPrototype{"DefaultPlayer"};
-    std::array<Slot, NUM_PROFILE_SLOTS> m_slots;
+    std::array<Slot, NUM_PROFILE_SLOTS> m_activeProfiles;
     int m_activeSlotIndex = 0;
     std::string m_userName;
     // The start-up's own profile is the one created under "steamuser".

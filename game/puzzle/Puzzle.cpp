@@ -389,13 +389,9 @@ void Puzzle::FindWrongValues(Board& board)
 
 void Puzzle::FindEliminatedAnswers(Board& board)
 {
-    const BoardProgress* progress = board.GetProgress();
-    if (progress == nullptr) {
-        return;
-    }
     for (const Square& square : board.GetSquares()) {
-        if (square.solutionValue != 0 && progress->GetValue(square) == 0 &&
-            progress->IsCandidateEliminatedByPlayer(square, static_cast<int>(square.solutionValue) - 1)) {
+        if (square.solutionValue != 0 && board.GetSquareValue(square) == 0 &&
+            board.IsSquareFlagSet(square.x, square.y, static_cast<int>(square.solutionValue) - 1)) {
             m_mistakes.emplace_back(HINT_KIND_WRONGLY_ELIMINATED_CANDIDATE, &board, square.x, square.y);
         }
     }

@@ -17,7 +17,7 @@
 #include "game/campaign/FreePlay.h"
 #include "game/campaign/HintStages.h"
 #include "game/options/PemberquillOptions.h"
-#include "game/shell/StartupProfiling.h"
+#include "game/shell/PemberquillShared.h"
 #include "game/steam/AchievementSystem.h"
 #include "game/steam/SteamInterface.h"
 #include "game/tutorial/Credits.h"
@@ -208,6 +208,8 @@ void PemberquillGame::RunLoadingTasks()
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("AchievementSystem startup");
+    // Before its start-up, which loads the achievements' images through them.
+    GetAchievementSystem().SetScreens(&m_achievementScreens);
     GetAchievementSystem().Startup(m_clock.get());
     GetAchievementSystem().SetPlayerContext(&m_achievementContext);
     FireGlobalEvent("OnStartupLoadingTaskComplete");
@@ -246,7 +248,6 @@ void PemberquillGame::RunLoadingTasks()
     m_ui.Startup(*m_clock);
     m_campaign.SetScreens(&m_campaignScreens);
     m_instructor.SetScreens(&m_instructorScreens);
-    GetAchievementSystem().SetScreens(&m_achievementScreens);
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 
     StartProfiling("ProfileManager startup");
@@ -570,7 +571,7 @@ void PemberquillGame::Event_OnShowOptions(NamedProperties& /*args*/)
 
 void PemberquillGame::Event_OnHideOptions(NamedProperties& /*args*/)
 {
-    m_ui.PopWindow(GAME_WINDOW_OPTIONS, true);
+    m_ui.PopWindow(GAME_WINDOW_OPTIONS, false);
 }
 
 // ------------------------------------------------------------ play screen
@@ -667,7 +668,10 @@ void PemberquillGame::Event_OnShowInstructions(NamedProperties& /*args*/)
 void PemberquillGame::Event_OnHideInstructions(NamedProperties& /*args*/)
 {
     m_isAutoSolving = false;
-    m_ui.PopWindow(GAME_WINDOW_TUTORIAL, true);
+    if (m_gui != nullptr) {
+        m_gui->SetInstructionsHidden(true);
+    }
+    m_ui.PopWindow(GAME_WINDOW_TUTORIAL, false);
     if (HintCallOutInterface* callOuts = GetHintCallOuts()) {
         callOuts->DestroyCallOutsByChannel(INSTRUCTOR_HINT_CHANNEL);
     }

@@ -99,6 +99,7 @@ public:
     PemberquillCampaign& GetCampaign() { return m_campaign; }
     PlayerProfileManager& GetProfileManager() { return m_profileManager; }
     Instructor& GetInstructor() { return m_instructor; }
+    const PemberquillGUI* GetGUI() const { return m_gui.get(); }
     const LoadingScreen& GetLoadingScreen() const { return m_loadingScreen; }
     size_t GetSplashScreenCount() const { return m_splashScreens.size(); }
     int GetMouseX() const { return m_mouseX; }

@@ -7,20 +7,13 @@
 
 class Clock;
 class NamedProperties;
-class UlvoCore;
-class UlvoCommandConsoleBasic;
-class UlvoApplicationBasic_Win32;
-class UlvoRendererBasic_Win32_DirectX81;
-class UlvoImageStudioBasic_Win32;
-class UlvoInputBasic_Win32;
-class UlvoSoundBasic_FMOD;
-class UlvoUIBasic;
 
 namespace Pemberquill {
 
 class PemberquillGame;
 
-// The driver: creates and owns the eight engine modules, opens the window,
+// The driver: creates the eight engine modules (kept in the global module
+// pointers of PemberquillShared.h), opens the window,
 // creates the game object, runs one update pass and one render pass over
 // the modules per frame at no more than 102 frames a second, and stops when
 // "QuitGameEvent" has been fired. The entry function calls Startup, Run and
@@ -71,15 +64,6 @@ private:
     std::unique_ptr<Clock> m_gameClock;
     std::unique_ptr<PemberquillGame> m_game;
     double m_lastFrameLimitTime = -1.0;
-
-    std::unique_ptr<UlvoCore> m_core;
-    std::unique_ptr<UlvoCommandConsoleBasic> m_console;
-    std::unique_ptr<UlvoApplicationBasic_Win32> m_app;
-    std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> m_renderer;
-    std::unique_ptr<UlvoImageStudioBasic_Win32> m_imageStudio;
-    std::unique_ptr<UlvoInputBasic_Win32> m_input;
-    std::unique_ptr<UlvoSoundBasic_FMOD> m_sound;
-    std::unique_ptr<UlvoUIBasic> m_ui;
 };
 
 }  // namespace Pemberquill

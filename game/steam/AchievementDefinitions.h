@@ -5,6 +5,7 @@
 #include <vector>
 
 class ResourceStream;
+class Texture;
 
 namespace Pemberquill {
 
@@ -24,6 +25,10 @@ struct AchievementDefinition {
   std::string imageName;
   std::string steamName;
   std::string statName;
+  // Loaded with the definitions by the screens, which own them; null when
+  // an image is missing or while no screens are there.
+  Texture* achievedImage = nullptr;
+  Texture* unachievedImage = nullptr;
   int32_t threshold = 0;
   // Its position in the file: the bit of the record's achievement bits.
   int8_t bitIndex = 0;

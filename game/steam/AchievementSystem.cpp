@@ -175,7 +175,28 @@ void AchievementSystem::LoadDefinitions() {
                   ACHIEVEMENTS_FILE, static_cast<int>(m_definitions.size()), NUM_ACHIEVEMENT_BITS);
     m_definitions.resize(NUM_ACHIEVEMENT_BITS);
   }
+  LoadImages();
   m_statistics = LoadDefinitionFile(STATS_FILE, &ReadStatDefinitions);
+}
+
+void AchievementSystem::LoadImages() {
+  if (m_screens == nullptr) {
+    return;
+  }
+  for (AchievementDefinition& definition : m_definitions) {
+    definition.unachievedImage = m_screens->LoadTexture(definition.GetUnachievedImagePath());
+    definition.achievedImage = m_screens->LoadTexture(definition.GetAchievedImagePath());
+  }
+}
+
+void AchievementSystem::SetScreens(AchievementScreens* screens) {
+  if (screens != m_screens) {
+    for (AchievementDefinition& definition : m_definitions) {
+      definition.unachievedImage = nullptr;
+      definition.achievedImage = nullptr;
+    }
+  }
+  m_screens = screens;
 }
 
 void AchievementSystem::RegisterEventHandlers() {

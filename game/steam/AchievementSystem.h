@@ -11,6 +11,7 @@
 #include "game/steam/CampaignAccomplishments.h"
 
 class NamedProperties;
+class Texture;
 
 namespace Pemberquill {
 
@@ -48,6 +49,9 @@ class AchievementScreens {
   virtual void ShowAchievementsWindow(const PlayerAchievements& record,
                                       const std::vector<AchievementDefinition>& definitions) = 0;
   virtual void CloseAchievementsWindow() = 0;
+  // The data folder's image as a texture the screens own; null when it
+  // cannot be read, which the screens log.
+  virtual Texture* LoadTexture(const std::string& imagePath) = 0;
 };
 
 // Turns what the player does into numbers and achievements: counts the
@@ -67,7 +71,8 @@ class AchievementSystem : public EventRecipient, public CampaignAccomplishmentsR
   AchievementSystem& operator=(const AchievementSystem&) = delete;
 
   // Loads both definition files from the data folder; a missing or
-  // malformed one is logged as an ERROR and leaves its list empty.
+  // malformed one is logged as an ERROR and leaves its list empty. The
+  // achievements' images load with them, through the screens set before.
   void Startup(Clock* parentClock);
   // Drops the event subscriptions, so that a later Startup does not count
   // every event twice.
@@ -75,9 +80,10 @@ class AchievementSystem : public EventRecipient, public CampaignAccomplishmentsR
   bool IsInitialized() const { return m_isInitialized; }
 
   // Both may be null: without a context nothing is counted, without screens
-  // each dialog counts as closed at once.
+  // each dialog counts as closed at once and no image is loaded. Other
+  // screens drop the images of the old ones, which own them.
   void SetPlayerContext(AchievementPlayerContext* context) { m_context = context; }
-  void SetScreens(AchievementScreens* screens) { m_screens = screens; }
+  void SetScreens(AchievementScreens* screens);
 
   // Counts a campaign result and shows what it earned.
   void OnCampaignPuzzleFinished(const CampaignAccomplishments& result) override;
@@ -110,6 +116,7 @@ class AchievementSystem : public EventRecipient, public CampaignAccomplishmentsR
 
  private:
   void LoadDefinitions();
+  void LoadImages();
   void RegisterEventHandlers();
   PlayerAchievements* GetCurrentRecord() const;
   std::string GetActiveLocationName() const;

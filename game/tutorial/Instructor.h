@@ -23,6 +23,7 @@ class Texture;
 
 namespace Pemberquill {
 
+class Board;
 class InstructorScreensInterface;
 class PlayerProfile;
 class Puzzle;
@@ -94,6 +95,8 @@ public:
     // taught as known. step may be null.
     void TeachGameMechanic(int parentWindowHandle, const TeachableGameMechanics& mechanics, Puzzle* puzzle,
                            const PuzzleStep* step);
+    // The lesson dialog's OK: closes the dialog.
+    void HideTeachAGameMechanic();
     bool IsMiniLessonDialogOpen() const { return m_isMiniLessonDialogOpen; }
 
     // --- The scripted tutorial ---
@@ -121,6 +124,9 @@ public:
     Puzzle* SwitchToInstructorPuzzle(int puzzleID);
     Puzzle* GetInstructorPuzzle() const { return m_tutorialPuzzle.puzzle.get(); }
     PuzzleDisplay* GetInstructorPuzzleView() const { return m_instructorPuzzleView.get(); }
+    // A one-board puzzle from the chef whose board is then filled from the
+    // definition. A definition that does not fit its size is an assertion.
+    static ServedPuzzle CreateCustomPuzzle(PuzzleChef& chef, Clock* clock, const TutorialPuzzleDefinition& definition);
     // Board 0 of the tutorial puzzle; an assertion when there is none.
     Board& GetCurrentPuzzleBoard() const;
     // The answer into the square on every board, or 0 (clear).
@@ -200,12 +206,21 @@ private:
     template <typename Matches>
     InstructorCallOut* FindFirst(const void* target, Matches matches) const;
 
+    // Fills the board's cages and squares from the definition, with each
+    // cage's key square, target and solutions as a generated board has
+    // them. The board arrives without cages and with a progress.
+    static void PopulateCustomBoard(Board& board, const TutorialPuzzleDefinition& definition);
     static void SetTutorialRunning(bool isRunning);
     void RegisterEventHandlers();
     void SetPuzzleViewBounds(const AABB2& bounds);
     void DestroyInstructorPuzzle();
     PlayerProfile* GetActiveProfile() const;
     void RecordProvenMechanics(Puzzle& puzzle);
+    // The error-notification lesson once the puzzle has a mistake.
+    static TeachableGameMechanics GetMistakeMechanics(const Puzzle& puzzle);
+    // Adds what the solver's next step calls for to requested and teaches
+    // what the player does not know yet, or empties the play window's text.
+    void TeachNextStepMechanics(Puzzle* puzzle, const PuzzleStep& step, TeachableGameMechanics requested);
     void ShowLesson(int parentWindowHandle, const std::vector<TextLines>& lines);
     void ShowEmptyTextArea(int windowId);
     // Builds page n's board, call-outs and lines.

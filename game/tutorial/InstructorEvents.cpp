@@ -210,18 +210,23 @@ void Instructor::CheckForDynamicLessonOpportunity(Puzzle* puzzle)
     if (puzzle->GetBoards().size() != 1) {
         return;
     }
-    TeachableGameMechanics requested;
-    if (!puzzle->GetMistakes().empty()) {
-        requested.AddMechanic(MECHANIC_ERROR_NOTIFICATION);
-    }
+    // The mistakes are read before the solver looks for the next step.
+    const TeachableGameMechanics requested = GetMistakeMechanics(*puzzle);
     PuzzleChef* chef = PuzzleChef::GetDefaultInstance();
-    PuzzleStep step;
-    if (chef != nullptr) {
-        step = chef->FindNextPuzzleStep(*puzzle);
-        // A mistake comes back as its hint kind, which is no solver step.
-        if (!step.isMistake) {
-            AddNextStepMechanics(step.step.stepId, requested);
-        }
+    const PuzzleStep step = chef != nullptr ? chef->FindNextPuzzleStep(*puzzle) : PuzzleStep();
+    TeachNextStepMechanics(puzzle, step, requested);
+}
+
+TeachableGameMechanics Instructor::GetMistakeMechanics(const Puzzle& puzzle)
+{
+    return puzzle.GetMistakes().empty() ? TeachableGameMechanics() : OneMechanic(MECHANIC_ERROR_NOTIFICATION);
+}
+
+void Instructor::TeachNextStepMechanics(Puzzle* puzzle, const PuzzleStep& step, TeachableGameMechanics requested)
+{
+    // A mistake comes back as its hint kind, which is no solver step.
+    if (!step.isMistake) {
+        AddNextStepMechanics(step.step.stepId, requested);
     }
     const PlayerProfile* profile = GetActiveProfile();
     const TeachableGameMechanics unknown =
@@ -288,6 +293,11 @@ void Instructor::Event_OnInstructorAdvanceToNextLesson(NamedProperties& /*args*/
 }
 
 void Instructor::Event_OnHideTeachAGameMechanic(NamedProperties& /*args*/)
+{
+    HideTeachAGameMechanic();
+}
+
+void Instructor::HideTeachAGameMechanic()
 {
     m_isMiniLessonDialogOpen = false;
     if (m_screens != nullptr) {

@@ -1,5 +1,7 @@
 #include "game/tutorial/TutorialPuzzles.h"
 
+#include "game/tutorial/Instructor.h"
+
 #include "engine/core/Diagnostics.h"
 #include "game/common/CageRules.h"
 #include "game/puzzle/Puzzle.h"
@@ -70,7 +72,7 @@ const std::vector<Rgba>& GetTutorialPalette()
     return palette;
 }
 
-ServedPuzzle CreateCustomPuzzle(PuzzleChef& chef, Clock* clock, const TutorialPuzzleDefinition& definition)
+ServedPuzzle Instructor::CreateCustomPuzzle(PuzzleChef& chef, Clock* clock, const TutorialPuzzleDefinition& definition)
 {
     const int numSquares = definition.size * definition.size;
     const int numValues = static_cast<int>(definition.squareValues.size());
@@ -87,7 +89,7 @@ ServedPuzzle CreateCustomPuzzle(PuzzleChef& chef, Clock* clock, const TutorialPu
     return served;
 }
 
-void PopulateCustomBoard(Board& board, const TutorialPuzzleDefinition& definition)
+void Instructor::PopulateCustomBoard(Board& board, const TutorialPuzzleDefinition& definition)
 {
     const int size = definition.size;
     const int numSquares = size * size;

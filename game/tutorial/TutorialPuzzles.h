@@ -1,16 +1,11 @@
 #pragma once
 
 #include "engine/core/Rgba.h"
-#include "game/puzzle/PuzzleChef.h"
 
 #include <utility>
 #include <vector>
 
-class Clock;
-
 namespace Pemberquill {
-
-class Board;
 
 // The tutorial's hand-made puzzles.
 enum InstructorPuzzleID : int {
@@ -38,14 +33,5 @@ const TutorialPuzzleDefinition* GetTutorialPuzzleDefinition(int puzzleID);
 
 // The colours the tutorial's cage colour indices name.
 const std::vector<Rgba>& GetTutorialPalette();
-
-// A one-board puzzle from the chef whose board is then filled from the
-// definition. A definition that does not fit its size is an assertion.
-ServedPuzzle CreateCustomPuzzle(PuzzleChef& chef, Clock* clock, const TutorialPuzzleDefinition& definition);
-
-// Fills the board's cages and squares from the definition, with each cage's
-// key square, target and solutions as a generated board has them. The
-// board arrives without cages and with a progress.
-void PopulateCustomBoard(Board& board, const TutorialPuzzleDefinition& definition);
 
 } // namespace Pemberquill

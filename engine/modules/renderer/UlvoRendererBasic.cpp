@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/core/Diagnostics.h"
 #include "engine/core/FontDescriptor.h"
 
 namespace {
@@ -80,4 +81,11 @@ void UlvoRendererBasic::DrawBox(const Vector2& mins, const Vector2& maxs, const 
   }
   DrawAlignedQuad(mins, maxs, topLeft, offDiagonal, bottomRight, offDiagonal, filled,
                   outlineThickness);
+}
+
+void UlvoRendererBasic::TransformCoordinateSystem2dToMapRectAOntoRectB() {
+  ULVO_ERROR(
+      "UlvoRendererBasic::TransformCoordinateSystem2dToMapRectAOntoRectB() has not yet been "
+      "implemented!",
+      "Ulvo Engine internal error");
 }

@@ -60,6 +60,10 @@ class UlvoRendererBasic : public UlvoRendererInterface {
   void DrawBox(const Vector2& mins, const Vector2& maxs, const Rgba& color, bool filled,
                float shade, float outlineThickness) override;
 
+  // Mapping one rectangle's coordinate system onto another's is not
+  // available: always raises the engine's internal error.
+  [[noreturn]] void TransformCoordinateSystem2dToMapRectAOntoRectB();
+
  protected:
   UlvoRendererBasic();
 

@@ -3,9 +3,9 @@
 #include "engine/core/Clock.h"
 #include "engine/core/Diagnostics.h"
 #include "engine/core/NamedProperties.h"
-#include "engine/core/PropertyKey.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/modules/sound/UlvoSoundInterface.h"
+#include "game/common/CompareNoCase.h"
 #include "game/common/GameSounds.h"
 #include "game/options/PemberquillOptions.h"
 #include "platform/crt/CrtRandom.h"
@@ -38,15 +38,10 @@ const RegionSounds REGIONS[] = {
     {"Menu", SOUND_AMB_MENU, NONE, NONE},
 };
 
-bool IsSameName(const std::string& a, const std::string& b)
-{
-    return PropertyKey::CompareIgnoringCase(a, b) == 0;
-}
-
 const RegionSounds* FindRegion(const std::string& regionName)
 {
     for (const RegionSounds& region : REGIONS) {
-        if (IsSameName(regionName, region.name)) {
+        if (CompareNoCase(regionName, region.name) == 0) {
             return &region;
         }
     }
@@ -246,8 +241,8 @@ void PemberquillAudio::Event_OnStartRegionSounds(NamedProperties& args)
     ULVO_ASSERT(hasName, "Couldn't find \"RegionName\" property key in event properties!",
                 "PemberquillAudio::Event_OnStartRegionSounds");
     StopRegionSounds();
-    const bool reload = !regionName.empty() && !IsSameName(regionName, "Menu") &&
-                        !IsSameName(regionName, m_currentRegion);
+    const bool reload = !regionName.empty() && CompareNoCase(regionName, "Menu") != 0 &&
+                        CompareNoCase(regionName, m_currentRegion.c_str()) != 0;
     if (reload) {
         UnloadRegionSounds(m_loadedRegion);
     }

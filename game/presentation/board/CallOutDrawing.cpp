@@ -169,15 +169,16 @@ std::vector<Segment> CollectCageOutline(const BoardView& view, const Cage& cage)
     return segments;
 }
 
-void DrawCageCallOut(const InstructorCallOut& callOut, const BoardView& view)
+} // namespace
+
+void PemberquillRenderer::DrawInstructorCallOutCage(const InstructorCallOut& callOut, const BoardView& view)
 {
     ULVO_ASSERT(callOut.m_calledOutCage != NULL, "Called with a callOut whose m_calledOutCage was NULL!",
                 "PemberquillRenderer::DrawInstructorCallOutCage");
     DrawSegments(CollectCageOutline(view, *callOut.m_calledOutCage), CallOutLook(callOut));
 }
 
-// A hidden cage is not shown, so only a corner bracket marks its key square.
-void DrawHiddenCageCallOut(const InstructorCallOut& callOut, const BoardView& view)
+void PemberquillRenderer::DrawInstructorCallOutHiddenCage(const InstructorCallOut& callOut, const BoardView& view)
 {
     ULVO_ASSERT(callOut.m_calledOutCage != NULL, "Called with a callOut whose m_calledOutCage was NULL!",
                 "PemberquillRenderer::DrawInstructorCallOutHiddenCage");
@@ -190,7 +191,7 @@ void DrawHiddenCageCallOut(const InstructorCallOut& callOut, const BoardView& vi
                  CallOutLook(callOut));
 }
 
-void DrawSquareCallOut(const InstructorCallOut& callOut, const BoardView& view)
+void PemberquillRenderer::DrawInstructorCallOutSquare(const InstructorCallOut& callOut, const BoardView& view)
 {
     const char* const title = "PemberquillRenderer::DrawInstructorCallOutSquare";
     ULVO_ASSERT(callOut.m_calledOutSquare != NULL, "Called with a callOut whose calledOutSquare was NULL!", title);
@@ -200,7 +201,7 @@ void DrawSquareCallOut(const InstructorCallOut& callOut, const BoardView& view)
                     6.0f);
 }
 
-void DrawCandidateCallOut(const InstructorCallOut& callOut, const BoardView& view)
+void PemberquillRenderer::DrawInstructorCallOutCandidate(const InstructorCallOut& callOut, const BoardView& view)
 {
     const char* const title = "PemberquillRenderer::DrawInstructorCallOutCandidate";
     ULVO_ASSERT(callOut.m_calledOutSquare != NULL, "Called with a callOut whose calledOutSquare was NULL!", title);
@@ -221,7 +222,7 @@ void DrawCandidateCallOut(const InstructorCallOut& callOut, const BoardView& vie
     Renderer()->DrawBounds(box, look.highlight, false, 0.0f, 2.0f);
 }
 
-void DrawColumnCallOut(const InstructorCallOut& callOut, const BoardView& view)
+void PemberquillRenderer::DrawInstructorCallOutColumn(const InstructorCallOut& callOut, const BoardView& view)
 {
     ULVO_ASSERT(callOut.m_calledOutColumnIndex != INDEX_INVALID,
                 "Called with a callOut whose m_calledOutColumnIndex was INDEX_INVALID!",
@@ -232,7 +233,7 @@ void DrawColumnCallOut(const InstructorCallOut& callOut, const BoardView& view)
     DrawOutlinedBox(Grown(box, BOARD_GROWTH), CallOutLook(callOut), 3.0f, 6.0f);
 }
 
-void DrawRowCallOut(const InstructorCallOut& callOut, const BoardView& view)
+void PemberquillRenderer::DrawInstructorCallOutRow(const InstructorCallOut& callOut, const BoardView& view)
 {
     ULVO_ASSERT(callOut.m_calledOutRowIndex != INDEX_INVALID,
                 "Called with a callOut whose m_calledOutRowIndex was INDEX_INVALID!",
@@ -242,8 +243,6 @@ void DrawRowCallOut(const InstructorCallOut& callOut, const BoardView& view)
     box.StretchToIncludeBox(view.GetSquareRect(first + view.size - 1));
     DrawOutlinedBox(Grown(box, BOARD_GROWTH), CallOutLook(callOut), 3.0f, 6.0f);
 }
-
-} // namespace
 
 void PemberquillRenderer::DrawInstructorCallOuts(const PuzzleDisplay& display)
 {
@@ -272,21 +271,21 @@ void PemberquillRenderer::DrawInstructorCallOutsForBoardView(const BoardView& vi
         }
     };
     for (int column = 0; column < n; ++column) {
-        draw(instructor->FindCallOutForColumn(board, column), DrawColumnCallOut, true);
+        draw(instructor->FindCallOutForColumn(board, column), DrawInstructorCallOutColumn, true);
     }
     for (int row = 0; row < n; ++row) {
-        draw(instructor->FindCallOutForRow(board, row), DrawRowCallOut, true);
+        draw(instructor->FindCallOutForRow(board, row), DrawInstructorCallOutRow, true);
     }
     for (const Cage& cage : board->GetCages()) {
-        draw(instructor->FindCallOutForCage(&cage), view.isCageless ? DrawHiddenCageCallOut : DrawCageCallOut, true);
+        draw(instructor->FindCallOutForCage(&cage), view.isCageless ? DrawInstructorCallOutHiddenCage : DrawInstructorCallOutCage, true);
     }
     for (const Square& square : board->GetSquares()) {
-        draw(instructor->FindCallOutForSquare(&square), DrawSquareCallOut, true);
+        draw(instructor->FindCallOutForSquare(&square), DrawInstructorCallOutSquare, true);
     }
     for (const Square& square : board->GetSquares()) {
         for (int k = 0; k < n; ++k) {
             InstructorCallOut* callOut = instructor->FindCallOutForCandidate(&square, k);
-            draw(callOut, DrawCandidateCallOut, callOut != nullptr && !callOut->m_isCalledOutForRemoval);
+            draw(callOut, DrawInstructorCallOutCandidate, callOut != nullptr && !callOut->m_isCalledOutForRemoval);
         }
     }
 }

@@ -14,7 +14,7 @@ void AchievementScreensUI::ShowAchievementDialog(const std::vector<AchievementDe
         entry.title = definition.title;
         entry.description1 = definition.line1;
         entry.description2 = definition.line2;
-        entry.icon = m_ui.LoadSharedTexture(definition.GetAchievedImagePath());
+        entry.icon = definition.achievedImage;
         entries.push_back(entry);
     }
     m_ui.ShowAchievementDialog(entries, closeEvent);
@@ -45,6 +45,11 @@ void AchievementScreensUI::ShowAchievementsWindow(const PlayerAchievements& reco
 void AchievementScreensUI::CloseAchievementsWindow()
 {
     m_ui.PopWindow(GAME_WINDOW_ACHIEVEMENTS, false);
+}
+
+Texture* AchievementScreensUI::LoadTexture(const std::string& imagePath)
+{
+    return m_ui.LoadTexture(imagePath);
 }
 
 } // namespace Pemberquill

@@ -21,6 +21,7 @@ public:
     void ShowAchievementsWindow(const PlayerAchievements& record,
                                 const std::vector<AchievementDefinition>& definitions) override;
     void CloseAchievementsWindow() override;
+    Texture* LoadTexture(const std::string& imagePath) override;
 
 private:
     PemberquillUI& m_ui;

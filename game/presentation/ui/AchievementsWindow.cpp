@@ -160,8 +160,7 @@ void PemberquillUI::CreateAchievementGroups(int window, const PlayerAchievements
         DescribePart(bag, UI_WIDGET_TYPE_GROUP, "AchievementIcon" + number, group,
                      Vector2(groupHeight, groupHeight), Vector2(margin, margin));
         SetOpaquePanel(bag);
-        bag.Set("BaseTexture", LoadSharedTexture(isEarned ? definition.GetAchievedImagePath()
-                                                          : definition.GetUnachievedImagePath()));
+        bag.Set("BaseTexture", isEarned ? definition.achievedImage : definition.unachievedImage);
         CreateComponent(bag);
 
         const struct {

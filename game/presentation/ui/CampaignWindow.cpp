@@ -104,7 +104,9 @@ Texture* PemberquillUI::LoadRegionTexture(CampaignRegion& region, int image)
 {
     const CampaignRegionImage kind = static_cast<CampaignRegionImage>(image);
     if (region.GetTexture(kind) == nullptr) {
-        region.SetTexture(kind, LoadTexture("Images/Backgrounds/" + region.GetImagePath(kind)));
+        // Shared, so that an image that is missing is looked for once, not
+        // at every build of the window.
+        region.SetTexture(kind, LoadSharedTexture("Images/Backgrounds/" + region.GetImagePath(kind)));
     }
     return region.GetTexture(kind);
 }

@@ -24,10 +24,8 @@ void PemberquillUI::CreateTextRunLabel(int parent, const char* name, const TextL
     bag.Set("Parent", parent);
     bag.Set("Size", size);
     bag.Set("Offset", offset);
-    bag.Set("VerticalTextAlignment",
-            line.isVerticallyCentered ? VERTICAL_TEXT_ALIGNMENT_CENTER : VERTICAL_TEXT_ALIGNMENT_TOP);
-    bag.Set("HorizontalTextAlignment",
-            line.isHorizontallyCentered ? HORIZONTAL_TEXT_ALIGNMENT_CENTER : HORIZONTAL_TEXT_ALIGNMENT_LEFT);
+    bag.Set("VerticalTextAlignment", line.verticalAlignment);
+    bag.Set("HorizontalTextAlignment", line.horizontalAlignment);
     bag.Set<std::string>("ShowAnim", "GameButtonsShow");
     bag.Set<std::string>("HideAnim", "GameButtonsHide");
     if (run.font != nullptr) {

@@ -14,8 +14,13 @@ public:
 
     const Vector2& GetScreenSize() const { return m_screenSize; }
 
+    // Set once the player has closed the instructions window.
+    void SetInstructionsHidden(bool isHidden) { m_areInstructionsHidden = isHidden; }
+    bool AreInstructionsHidden() const { return m_areInstructionsHidden; }
+
 private:
     Vector2 m_screenSize;
+    bool m_areInstructionsHidden = false;
 };
 
 } // namespace Pemberquill

@@ -312,7 +312,7 @@ private:
     void CreateAchievementGroups(int window, const PlayerAchievements& record,
                                  const std::vector<AchievementDefinition>& definitions);
     void CreateStatsPanel(int window, const PlayerAchievements& record);
-    // The region's image, loaded into the region's cache when missing there.
+    // The region's image, put into the region's cache when missing there.
     Texture* LoadRegionTexture(CampaignRegion& region, int image);
     void CreatePageButton(int group, const char* name, const Vector2& offset, const std::string& eventName,
                           int targetPage, bool isEnabled, const std::string& rolloverText, const char* arrowImage);

@@ -95,9 +95,13 @@ void PemberquillUI::Event_OnUpdateSolutions(NamedProperties& args)
     Board* board = nullptr;
     Cage* cage = nullptr;
     SolutionsLayout layout = SOLUTIONS_LAYOUT_SINGLE_BOARD;
+    // Read with the rest of the publication; the panel's lines are for
+    // reading only, so whether the board lets them be edited changes nothing.
+    bool areEditable = false;
     args.Get("SolutionDescriptions", descriptions);
     args.Get("SolutionsSolverEliminated", solverEliminated);
     args.Get("SolutionsAutoEliminated", autoEliminated);
+    args.Get("AreSolutionsEditable", areEditable);
     args.Get("FocusBoard", board);
     args.Get("FocusCage", cage);
     args.Get("SolutionsLayout", layout);

@@ -6,8 +6,6 @@
 #include "engine/ui/UIWidgetType.h"
 #include "game/presentation/ui/PemberquillUI.h"
 
-class Puzzle;
-
 namespace Pemberquill {
 
 int PemberquillUI::CreateTutorialWindow()

@@ -148,6 +148,12 @@ public:
     {
         return m_progress != nullptr ? m_progress->GetColorIndex(square) : -1;
     }
+    // Whether the player has eliminated the candidate flag (value - 1) of
+    // the square at (x, y); false without a progress.
+    bool IsSquareFlagSet(unsigned x, unsigned y, int flag) const
+    {
+        return m_progress != nullptr && m_progress->IsCandidateEliminatedByPlayer(GetSquare(x, y), flag);
+    }
 
     // --- Palette ---
     // Installs the palette (or the built-in one when it has fewer than five
@@ -287,10 +293,10 @@ public:
                                   squares.ShiftedDown(m_puzzleSize) | squares.ShiftedUp(m_puzzleSize);
         return spread & SquareMask::FirstSquares(m_puzzleSize * m_puzzleSize);
     }
-    // The squares a depth-first search for joinable squares from the cage's
-    // squares in its colour takes, stopping once it has needed: how far a
-    // hidden cage can still grow.
-    size_t CountCageGrowth(const Cage& cage, size_t needed) const;
+    // Whether a hidden cage can still take needed joinable squares, grown
+    // from its squares in its colour; grown is how many it can take, at
+    // most needed.
+    bool CanGrowCage(const Cage& cage, size_t needed, size_t& grown) const;
 
     // --- Hidden cages (HiddenCageShapes.cpp, HiddenCageMarks.cpp) ---
     // Appends to every cage with solutions each connected shape it could
@@ -301,6 +307,14 @@ public:
     bool IsKeySquareOfAnyCage(const Square& square) const;
 
 private:
+    // One cage's shape growth: where it may go, its sizes, the shapes met.
+    struct ShapeGrowth;
+    // Adds the square at squareIndex to shape; lists the result on the cage
+    // when it is large enough, and grows it on through each open neighbour
+    // of each of its squares while it is below the largest size. A shape met
+    // before is not grown again: growing it can only meet shapes already met.
+    void GrowCageShape(Cage& cage, ShapeGrowth& growth, const SquareMask& shape, int shapeSize, int squareIndex);
+
     [[noreturn]] void RaiseSquareOutside(unsigned x, unsigned y) const;
     // The board's own square at the coordinates of square, which may belong
     // to another board of the puzzle.
@@ -446,7 +460,7 @@ private:
     std::array<SquareMask, MAX_BOARD_SIZE> m_columnSquares{};
     std::vector<HiddenCageState> m_hiddenCages; // by position in m_cages
     mutable CageValueMasks m_scratchValueMasks;
-    // What FindJoinableSquares and CountCageGrowth work out for a cage of
+    // What FindJoinableSquares and CanGrowCage work out for a cage of
     // this board when the joins are read by index, asked many times a step.
     // Kept while the progress's squares stay at the revision they were read
     // at (every write to a square's value, colour or candidates moves it to

@@ -235,7 +235,7 @@ bool Board::CanReadJoinsByIndex() const
     return m_progress != nullptr && m_progress->GetSize() == m_puzzleSize && HasHiddenCages();
 }
 
-size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const
+bool Board::CanGrowCage(const Cage& cage, size_t needed, size_t& grown) const
 {
     // A depth-first growth from each painted square stops at needed squares
     // or once it has taken every joinable square connected to the painted
@@ -243,7 +243,8 @@ size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const
     // needed and the size of that connected part, which a fill one step at
     // a time finds without going further than needed.
     if (needed == 0) {
-        return 0;
+        grown = 0;
+        return true;
     }
     const ValueMask remainingValues = HasHiddenCages() ? GetRemainingSolutionValues(cage) : 0;
     CageJoins* kept = KeepJoins(cage, remainingValues);
@@ -268,7 +269,8 @@ size_t Board::CountCageGrowth(const Cage& cage, size_t needed) const
         joins.isGrowthComplete = grown == joins.growth;
         joins.growth = grown;
     }
-    return std::min(needed, static_cast<size_t>(joins.growth.Count()));
+    grown = std::min(needed, static_cast<size_t>(joins.growth.Count()));
+    return grown == needed;
 }
 
 Board::CageJoins* Board::KeepJoins(const Cage& cage, ValueMask remainingValues) const

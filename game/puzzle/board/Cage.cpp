@@ -187,7 +187,7 @@ Square* Cage::FindCornerSquare() const
     return nullptr;
 }
 
-SquareMask Cage::IntersectActiveShapes() const
+SquareMask Cage::IntersectActiveValueSets() const
 {
     // An intersection that comes out empty starts again from the next shape
     // in use.

@@ -11,6 +11,7 @@
 namespace Pemberquill {
 
 class Board;
+class SquareMaskSet;
 
 // One candidate shape of a hidden cage: the squares it would cover, as bits
 // of their board index (N * y + x), which the marks and the solver test many
@@ -73,7 +74,7 @@ struct Cage {
     Square* FindCornerSquare() const;
     // The squares common to every shape in use, as bits of their board
     // index (N * y + x); empty when none is in use.
-    SquareMask IntersectActiveShapes() const;
+    SquareMask IntersectActiveValueSets() const;
     // Solutions ruled out neither by the player nor automatically.
     int CountRemainingSolutions(const Board& board) const;
 
@@ -111,6 +112,9 @@ struct Cage {
     // Every square of the cage, and no more, painted in its colour (always
     // true on boards without hidden cages).
     bool IsPaintComplete(const Board& board) const;
+    // Appends the shape, not in use, unless listed has it: the shapes
+    // valueSets held before a growth that offers each shape only once.
+    void AddShapeIfNew(const SquareMask& shape, const SquareMaskSet& listed);
     // Whether the painting so far still allows the cage to take the shape.
     bool IsShapeFeasible(const Board& board, const CageValueSet& shape) const;
     // Indices of the solutions whose values could fill the shape.

@@ -101,7 +101,9 @@ int Cage::GetReachableSize(const Board& board) const
     }
     // One search for every start: it reports how far the cage can reach,
     // stopping once that is far enough.
-    return painted + static_cast<int>(board.CountCageGrowth(*this, static_cast<size_t>(maxSize - painted)));
+    size_t grown = 0;
+    return board.CanGrowCage(*this, static_cast<size_t>(maxSize - painted), grown) ? maxSize
+                                                                                    : painted + static_cast<int>(grown);
 }
 
 int Cage::GetMaxSolutionSize(const Board& board) const

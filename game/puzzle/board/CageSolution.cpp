@@ -61,6 +61,19 @@ bool CageSolution::SortAndCheckRepeats()
     return true;
 }
 
+int CageSolution::CountMaxRepeats(int maxValue) const
+{
+    // A handful of values: each counted against those after it, without a
+    // table to allocate.
+    int most = 0;
+    for (auto value = values.begin(); value != values.end(); ++value) {
+        if (*value >= 0 && *value <= maxValue) {
+            most = std::max(most, static_cast<int>(std::count(value, values.end(), *value)));
+        }
+    }
+    return most;
+}
+
 bool CageSolution::HasSameValues(const CageSolution& other) const
 {
     return values == other.values;

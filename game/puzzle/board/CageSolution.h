@@ -23,6 +23,8 @@ struct CageSolution {
     // Sorts the values and sets the repeat flags; false when a value occurs
     // three times or more.
     bool SortAndCheckRepeats();
+    // The most times any one value from 0 to maxValue occurs.
+    int CountMaxRepeats(int maxValue) const;
 
     bool HasSameValues(const CageSolution& other) const;
     bool ContainsValue(int value) const;

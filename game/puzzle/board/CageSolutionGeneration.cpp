@@ -44,8 +44,9 @@ void WalkAdditions(Cage& cage, std::vector<int>& sequence, int from, int sum)
         }
         CageSolution solution = MakeSolution(CAGE_RULE_ADDITION);
         solution.values = sequence;
-        solution.hasRepeats = std::adjacent_find(sequence.begin(), sequence.end()) != sequence.end();
-        solution.hasNoRepeats = !solution.hasRepeats;
+        const int repeats = solution.CountMaxRepeats(cage.maxValue);
+        solution.hasNoRepeats = repeats <= 1;
+        solution.hasRepeats = repeats > 1;
         solution.result = cage.target;
         Append(cage, std::move(solution));
         return;

@@ -7,6 +7,7 @@
 #include "game/puzzle/board/Board.h"
 
 #include "game/puzzle/board/SquareMask.h"
+#include "game/puzzle/board/SquareMaskSet.h"
 
 #include <array>
 #include <vector>
@@ -14,54 +15,6 @@
 namespace Pemberquill {
 
 namespace {
-
-// A set of non-empty shapes in one flat table, open addressing with linear
-// probing: the growth asks it once per shape it meets, thousands of times
-// a board, and a node per shape would cost an allocation each.
-class ShapeSet {
-public:
-    // True when the shape was not in the set before.
-    bool Insert(const SquareMask& shape)
-    {
-        if ((m_count + 1) * 2 > m_slots.size()) {
-            Rehash(m_slots.empty() ? 256 : m_slots.size() * 2);
-        }
-        SquareMask& slot = m_slots[FindSlot(shape)];
-        if (!slot.IsEmpty()) {
-            return false;
-        }
-        slot = shape;
-        ++m_count;
-        return true;
-    }
-    bool Has(const SquareMask& shape) const { return m_count != 0 && !m_slots[FindSlot(shape)].IsEmpty(); }
-    bool IsEmpty() const { return m_count == 0; }
-
-private:
-    // The shape's slot, or the empty one where it would go.
-    size_t FindSlot(const SquareMask& shape) const
-    {
-        const size_t mask = m_slots.size() - 1;
-        size_t slot = SquareMaskHash()(shape) & mask;
-        while (!m_slots[slot].IsEmpty() && !(m_slots[slot] == shape)) {
-            slot = (slot + 1) & mask;
-        }
-        return slot;
-    }
-    void Rehash(size_t size)
-    {
-        std::vector<SquareMask> old(size);
-        old.swap(m_slots);
-        for (const SquareMask& shape : old) {
-            if (!shape.IsEmpty()) {
-                m_slots[FindSlot(shape)] = shape;
-            }
-        }
-    }
-
-    std::vector<SquareMask> m_slots; // empty masks mark free slots; the size is a power of two
-    size_t m_count = 0;
-};
 
 // Where growth may go on a board, the same for every cage.
 struct GrowthMap {
@@ -91,68 +44,6 @@ GrowthMap MakeGrowthMap(const Board& board)
     return map;
 }
 
-class ShapeGrower {
-public:
-    ShapeGrower(Board& board, const GrowthMap& map, Cage& cage)
-        : m_board(board),
-          m_map(map),
-          m_cage(cage),
-          m_minSize(cage.GetMinSolutionLength()),
-          m_maxSize(cage.GetMaxSolutionLength())
-    {
-        for (const CageValueSet& listed : cage.valueSets) {
-            m_listedBefore.Insert(listed.mask);
-        }
-    }
-
-    void GrowFrom(const Square& keySquare) { Grow(SquareMask(), 0, IndexOf(keySquare)); }
-
-private:
-    int IndexOf(const Square& square) const
-    {
-        return static_cast<int>(square.y * m_board.GetSize() + square.x);
-    }
-
-    void Grow(const SquareMask& shape, int shapeSize, int squareIndex)
-    {
-        SquareMask grown = shape;
-        grown.Add(squareIndex);
-        const int grownSize = shapeSize + 1;
-        if (grownSize > m_maxSize || !m_explored.Insert(grown)) {
-            return;
-        }
-        if (grownSize >= m_minSize && !m_listedBefore.Has(grown)) {
-            List(grown);
-        }
-        if (grownSize == m_maxSize) {
-            return;
-        }
-        grown.ForEach([&](int index) {
-            for (int neighbour : m_map.neighbours[static_cast<size_t>(index)]) {
-                if (neighbour >= 0 && !m_map.closed.Has(neighbour) && !grown.Has(neighbour)) {
-                    Grow(grown, grownSize, neighbour);
-                }
-            }
-        });
-    }
-
-    void List(const SquareMask& shape)
-    {
-        CageValueSet record;
-        record.mask = shape;
-        m_cage.valueSets.push_back(record);
-    }
-
-    Board& m_board;
-    const GrowthMap& m_map;
-    Cage& m_cage;
-    int m_minSize;
-    int m_maxSize;
-    ShapeSet m_explored;
-    // Shapes listed by an earlier build (the puzzle builds again on restart).
-    ShapeSet m_listedBefore;
-};
-
 bool IsShapedRule(int rule)
 {
     return rule != CAGE_RULE_COMPARISONS && rule != CAGE_RULE_EVEN && rule != CAGE_RULE_ODD && rule != CAGE_RULE_NOOP;
@@ -160,14 +51,65 @@ bool IsShapedRule(int rule)
 
 } // namespace
 
+// One cage's growth: where it may go, its sizes, and the shapes it has met.
+struct Board::ShapeGrowth {
+    ShapeGrowth(const GrowthMap& growthMap, const Cage& cage)
+        : map(growthMap), minSize(cage.GetMinSolutionLength()), maxSize(cage.GetMaxSolutionLength())
+    {
+        for (const CageValueSet& listed : cage.valueSets) {
+            listedBefore.Insert(listed.mask);
+        }
+    }
+
+    const GrowthMap& map;
+    int minSize;
+    int maxSize;
+    SquareMaskSet explored;
+    // Shapes listed by an earlier build (the puzzle builds again on restart).
+    SquareMaskSet listedBefore;
+};
+
 void Board::BuildHiddenCageShapes()
 {
     const GrowthMap map = MakeGrowthMap(*this);
     for (Cage& cage : m_cages) {
         const Square* keySquare = cage.GetKeySquare();
         if (IsShapedRule(cage.rule) && keySquare != nullptr) {
-            ShapeGrower(*this, map, cage).GrowFrom(*keySquare);
+            ShapeGrowth growth(map, cage);
+            GrowCageShape(cage, growth, SquareMask(), 0, static_cast<int>(keySquare->y * m_puzzleSize + keySquare->x));
         }
+    }
+}
+
+void Board::GrowCageShape(Cage& cage, ShapeGrowth& growth, const SquareMask& shape, int shapeSize, int squareIndex)
+{
+    SquareMask grown = shape;
+    grown.Add(squareIndex);
+    const int grownSize = shapeSize + 1;
+    if (grownSize > growth.maxSize || !growth.explored.Insert(grown)) {
+        return;
+    }
+    if (grownSize >= growth.minSize) {
+        cage.AddShapeIfNew(grown, growth.listedBefore);
+    }
+    if (grownSize == growth.maxSize) {
+        return;
+    }
+    grown.ForEach([&](int index) {
+        for (int neighbour : growth.map.neighbours[static_cast<size_t>(index)]) {
+            if (neighbour >= 0 && !growth.map.closed.Has(neighbour) && !grown.Has(neighbour)) {
+                GrowCageShape(cage, growth, grown, grownSize, neighbour);
+            }
+        }
+    });
+}
+
+void Cage::AddShapeIfNew(const SquareMask& shape, const SquareMaskSet& listed)
+{
+    if (!listed.Has(shape)) {
+        CageValueSet record;
+        record.mask = shape;
+        valueSets.push_back(record);
     }
 }
 

@@ -118,7 +118,7 @@ bool HiddenCageSolver::StepOnlySquareAvailable(Board& board, StepResult& step)
         // Bit by bit in row-major order, as the set of those squares goes.
         const std::vector<Square>& squares = board.GetSquares();
         const Square* unpainted = nullptr;
-        cage.IntersectActiveShapes().ForEach([&](int index) {
+        cage.IntersectActiveValueSets().ForEach([&](int index) {
             const Square& square = squares[static_cast<size_t>(index)];
             if (unpainted == nullptr && !IsPainted(board, square)) {
                 unpainted = &square;

@@ -1,6 +1,8 @@
 // The campaign's screens on the real screen manager: location states on the
 // region map, pages of a satisfied location, and the route on the map.
 
+#include <algorithm>
+
 #include "game/presentation/board/CampaignRoute.h"
 #include "game/campaign/CampaignRegion.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
@@ -48,7 +50,7 @@ TEST_F(CampaignScreensTest, ASatisfiedLocationPagesItsEasyPuzzlesEightAtATime)
 TEST_F(CampaignScreensTest, TheRegionMapShowsEachLocationsStateAndRecordsItAsSeen)
 {
     StartChef();
-    AddNode("Open");
+    AddNode("Open", {}, {"Secret"});
     AddNode("Revealed");
     AddNode("Secret", {}, {}, true);
     Attach();
@@ -67,6 +69,35 @@ TEST_F(CampaignScreensTest, TheRegionMapShowsEachLocationsStateAndRecordsItAsSee
         EXPECT_TRUE(screen_test::Children(window, "SecretCampaignNodeButton").empty());
         EXPECT_EQ(StatesOf({"Open", "Revealed", "Secret"}), (std::vector<int>{4, 2, 0})) << "build " << build;
     }
+    // Satisfying the location that unlocks it puts the optional one on the map.
+    CampaignNode::SatisfyNode(nodes, "Open");
+    env.ui.CreateCampaignRegion(&region);
+    const auto secret = screen_test::Children(PemberquillUI::GetWindowHandle(GAME_WINDOW_CAMPAIGN_REGION),
+                                              "SecretCampaignNodeButton");
+    ASSERT_EQ(secret.size(), 1u);
+    EXPECT_TRUE(secret.at(0)->GetProperty<bool>("Enabled"));
+}
+
+// A region image that is not there is looked for at the first build only.
+TEST_F(CampaignScreensTest, AMissingRegionImageIsLookedForOnceAcrossBuilds)
+{
+    std::vector<CampaignRegion> regions(1);
+    regions[0].SetName("Ocean");
+    regions[0].SetImagePath(CAMPAIGN_REGION_IMAGE_UNLOCKED, "Ocean_Unlocked.png");
+    regions[0].SetImagePath(CAMPAIGN_REGION_IMAGE_LOCKED, "Ocean_Locked.png");
+    regions[0].SetImagePath(CAMPAIGN_REGION_IMAGE_HIGHLIGHTED, "Ocean_Highlighted.png");
+    const std::string missing = "Images/Backgrounds/Ocean_Locked.png";
+    env.images.missing = {missing};
+    env.images.requests.clear();
+
+    env.ui.CreateCampaignWindow(regions);
+    env.ui.CreateCampaignWindow(regions);
+    std::vector<std::string> requested;
+    for (const UlvoPath& path : env.images.requests) {
+        requested.push_back(path.GetRelativePath());
+    }
+    EXPECT_EQ(std::count(requested.begin(), requested.end(), missing), 1);
+    EXPECT_EQ(requested.size(), 3u) << "the two found images stay cached in the region";
 }
 
 // Locations without puzzle sets: the route reads only names, flags and map

@@ -9,9 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "engine/core/Diagnostics.h"
 #include "engine/core/FontDescriptor.h"
 #include "engine/core/UlvoException.h"
 #include "engine/ui/ActivatableWidget.h"
@@ -295,6 +297,28 @@ TEST_F(MenusAndDialogsTest, InformationAndAchievementDialogsGrowWithTheirRows)
     EXPECT_EQ(twoButton - oneButton, row);
 }
 
+// Each line's labels take the line's own placement, right or bottom included.
+TEST_F(MenusAndDialogsTest, InformationLinesKeepTheirOwnAlignment)
+{
+    TextLines centred("Centred", 20.0f);
+    TextLines right("Right", 20.0f);
+    right.horizontalAlignment = HORIZONTAL_TEXT_ALIGNMENT_RIGHT;
+    right.verticalAlignment = VERTICAL_TEXT_ALIGNMENT_BOTTOM;
+    right.AppendText(" and more");
+    right.runs.push_back({"second run", Rgba(255, 0, 0, 255), nullptr});
+    env.ui.ShowInformationDialog("", {centred, right}, "OK");
+    const std::vector<BaseWidget*> labels = Children(GAME_WINDOW_INFORMATION, "InfoLine");
+    ASSERT_EQ(labels.size(), 3u);
+    const std::pair<HorizontalTextAlignment, VerticalTextAlignment> expected[] = {
+        {HORIZONTAL_TEXT_ALIGNMENT_CENTER, VERTICAL_TEXT_ALIGNMENT_CENTER},
+        {HORIZONTAL_TEXT_ALIGNMENT_RIGHT, VERTICAL_TEXT_ALIGNMENT_BOTTOM},
+        {HORIZONTAL_TEXT_ALIGNMENT_RIGHT, VERTICAL_TEXT_ALIGNMENT_BOTTOM}};
+    for (size_t i = 0; i < labels.size(); ++i) {
+        EXPECT_EQ(labels[i]->GetProperty<HorizontalTextAlignment>("HorizontalTextAlignment"), expected[i].first) << i;
+        EXPECT_EQ(labels[i]->GetProperty<VerticalTextAlignment>("VerticalTextAlignment"), expected[i].second) << i;
+    }
+}
+
 TEST_F(MenusAndDialogsTest, ProfileScreensOfferOnlyTheWaysOutTheyAreGiven)
 {
     const struct {
@@ -395,32 +419,148 @@ TEST(AchievementsWindowTest, OnlyEarnedAchievementsShowBrightAndTheStatisticsRea
     for (int8_t bit = 0; bit < 3; ++bit) {
         definitions[bit].imageName = std::to_string(bit) + ".png";
         definitions[bit].bitIndex = bit;
+        definitions[bit].achievedImage = env.ui.LoadTexture(definitions[bit].GetAchievedImagePath());
+        definitions[bit].unachievedImage = env.ui.LoadTexture(definitions[bit].GetUnachievedImagePath());
     }
     PlayerAchievements record;
     record.SetAchievement(1);
     record.totalSolvingTime = 7384.9f;
-    // Opened twice: the second window replaces the first and loads nothing new.
-    env.ui.CreateAchievementsWindow(record, definitions);
+    // The images came with the definitions: opening the window loads none.
+    const size_t requests = env.images.requests.size();
     const int window = env.ui.CreateAchievementsWindow(record, definitions);
+    EXPECT_EQ(env.images.requests.size(), requests);
 
     for (size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         const bool isEarned = i == 1;
         const int group = Child(window, "AchievementGroup" + std::to_string(i))->GetHandle();
-        const std::string image = isEarned ? definitions[i].GetAchievedImagePath()
-                                                     : definitions[i].GetUnachievedImagePath();
         EXPECT_EQ(Child(group, "AchievementIcon" + std::to_string(i))->GetProperty<Texture*>("BaseTexture"),
-                  env.ui.LoadSharedTexture(image));
+                  isEarned ? definitions[i].achievedImage : definitions[i].unachievedImage);
         EXPECT_EQ(Child(group, "AchievementTitle" + std::to_string(i))->GetProperty<Rgba>("FontColor"),
                   isEarned ? Rgba(255, 180, 0, 255) : Rgba(128, 90, 0, 255));
-        EXPECT_EQ(std::count_if(env.images.requests.begin(), env.images.requests.end(),
-                                [&](const UlvoPath& path) { return path.GetRelativePath() == image; }),
-                  1);
     }
 
     const int stats = Child(window, "StatsGroup")->GetHandle();
     EXPECT_EQ(Child(stats, "AchievementStatValue0")->GetProperty<std::string>("Label"), "Beginner");
     EXPECT_EQ(Child(stats, "AchievementStatValue1")->GetProperty<std::string>("Label"), "2hr 3m 4s");
+}
+
+// A widget's name, parent, size and place, as the window builds them.
+std::string Layout(const BaseWidget* widget)
+{
+    if (widget == nullptr) {
+        return "missing";
+    }
+    const Vector2 size = widget->GetProperty<Vector2>("Size");
+    const Vector2 offset = widget->GetProperty<Vector2>("Offset");
+    return Stringf("%s %.1f x %.1f at (%.1f, %.1f)", widget->GetName().c_str(), size.x, size.y, offset.x, offset.y);
+}
+
+// Seven achievements make four rows of 140 on a 768-high screen, the
+// columns starting 104 down; the statistics panel holds 19 lines. Every
+// widget has its place, and only earned achievements their bright colours.
+TEST(AchievementsWindowTest, EachWidgetTakesItsPlaceFromTheRowsAndItsColoursFromTheRecord)
+{
+    screen_test::ScreenOf1024x768 screen;
+    screen_test::ScreenEnvironment env;
+    env.ui.Startup(env.clock);
+    std::vector<AchievementDefinition> definitions(7);
+    for (int8_t bit = 0; bit < 7; ++bit) {
+        definitions[bit].bitIndex = bit;
+    }
+    PlayerAchievements record;
+    record.SetAchievement(0);
+    record.SetAchievement(5);
+    const int window = env.ui.CreateAchievementsWindow(record, definitions);
+
+    const struct {
+        const char* group;
+        bool isEarned;
+    } groups[] = {
+        {"AchievementGroup0 350.0 x 140.0 at (305.0, 104.0)", true},
+        {"AchievementGroup1 350.0 x 140.0 at (305.0, 244.0)", false},
+        {"AchievementGroup2 350.0 x 140.0 at (305.0, 384.0)", false},
+        {"AchievementGroup3 350.0 x 140.0 at (305.0, 524.0)", false},
+        {"AchievementGroup4 350.0 x 140.0 at (660.0, 104.0)", false},
+        {"AchievementGroup5 350.0 x 140.0 at (660.0, 244.0)", true},
+        {"AchievementGroup6 350.0 x 140.0 at (660.0, 384.0)", false},
+    };
+    for (size_t i = 0; i < std::size(groups); ++i) {
+        SCOPED_TRACE(i);
+        const std::string n = std::to_string(i);
+        const BaseWidget* group = Child(window, "AchievementGroup" + n);
+        EXPECT_EQ(Layout(group), groups[i].group);
+        const int handle = group->GetHandle();
+        EXPECT_EQ(Layout(Child(handle, "AchievementIcon" + n)), "AchievementIcon" + n + " 126.0 x 126.0 at (7.0, 7.0)");
+        EXPECT_EQ(Layout(Child(handle, "AchievementTitle" + n)), "AchievementTitle" + n + " 238.0 x 42.0 at (154.0, 7.0)");
+        EXPECT_EQ(Layout(Child(handle, "Achievement" + n + "Line1")), "Achievement" + n + "Line1 238.0 x 42.0 at (154.0, 49.0)");
+        EXPECT_EQ(Layout(Child(handle, "Achievement" + n + "Line2")), "Achievement" + n + "Line2 238.0 x 42.0 at (154.0, 91.0)");
+        const Rgba line = groups[i].isEarned ? Rgba(255, 255, 255, 255) : Rgba(100, 100, 100, 255);
+        EXPECT_EQ(Child(handle, "Achievement" + n + "Line2")->GetProperty<Rgba>("FontColor"), line);
+        EXPECT_EQ(Child(handle, "AchievementTitle" + n)->GetProperty<Rgba>("FontColor"),
+                  groups[i].isEarned ? Rgba(255, 180, 0, 255) : Rgba(128, 90, 0, 255));
+    }
+    EXPECT_TRUE(screen_test::Children(window, "AchievementGroup7").empty());
+    EXPECT_EQ(Layout(Child(window, "StatsGroup")), "StatsGroup 290.0 x 440.0 at (4.5, 164.0)");
+    EXPECT_EQ(Layout(Child(window, "AchievementsWindowTitle")), "AchievementsWindowTitle 512.0 x 32.0 at (256.0, 0.0)");
+    EXPECT_EQ(Child(window, "AchievementsBackButton")->GetProperty<Vector2>("Offset"), Vector2(20.0f, 20.0f));
+}
+
+// Each line of the statistics panel, from a record with a value of its own
+// in every counter: a line reading another counter shows another number.
+TEST(AchievementsWindowTest, EachStatisticLineShowsItsOwnCounterInItsRow)
+{
+    screen_test::ScreenOf1024x768 screen;
+    screen_test::ScreenEnvironment env;
+    env.ui.Startup(env.clock);
+    PlayerAchievements record;
+    record.rank = "Navigator", record.totalSolvingTime = 3661.0f, record.highScore = 2, record.puzzlesSolved = 3;
+    record.puzzlesUnderPar = 4, record.totalSteps = 5, record.locationsUnlocked = 6, record.locationsCompleted = 7;
+    record.regionsUnlocked = 8, record.regionsCompleted = 9, record.noMistakeCount = 10;
+    record.candidatesEliminated = 11, record.hiddenCagePuzzles = 12, record.doubleBoardPuzzles = 13;
+    record.oceanPuzzles = 14, record.canyonPuzzles = 15, record.forestPuzzles = 16, record.mountainPuzzles = 17;
+    record.skyPuzzles = 18, record.beyondPuzzles = 19, record.hintsTaken = 20, record.errorsMade = 21;
+    const int stats = Child(env.ui.CreateAchievementsWindow(record, {}), "StatsGroup")->GetHandle();
+    const char* const lines[][2] = {
+        {"Rank:", "Navigator"},
+        {"Total Solving Time:", "1hr 1m 1s"},
+        {"Total Score:", "2"},
+        {"Total puzzles solved:", "3"},
+        {"Total puzzles under par:", "4"},
+        {"Total steps taken:", "5"},
+        {"Locations unlocked:", "6"},
+        {"Locations completed:", "7"},
+        {"Regions unlocked:", "8"},
+        {"Regions completed:", "9"},
+        {"No Mistakes Streak:", "10"},
+        {"Candidates Eliminated:", "11"},
+        {"Hidden Cages solved:", "12"},
+        {"Double Boards solved:", "13"},
+        {"Ocean puzzles solved:", "14"},
+        {"Canyon puzzles solved:", "15"},
+        {"Forest puzzles solved:", "16"},
+        {"Mountain puzzles solved:", "17"},
+        {"Sky puzzles solved:", "18"},
+    };
+    for (size_t j = 0; j < std::size(lines); ++j) {
+        SCOPED_TRACE(j);
+        const std::string n = std::to_string(j);
+        const BaseWidget* caption = Child(stats, "AchievementStatDesc" + n);
+        const BaseWidget* value = Child(stats, "AchievementStatValue" + n);
+        EXPECT_EQ(caption->GetProperty<std::string>("Label"), lines[j][0]);
+        EXPECT_EQ(value->GetProperty<std::string>("Label"), lines[j][1]);
+        const float y = 11.0f + 22.0f * static_cast<float>(j);
+        EXPECT_EQ(caption->GetProperty<Vector2>("Offset"), Vector2(14.5f, y));
+        EXPECT_FLOAT_EQ(value->GetProperty<Vector2>("Offset").y, y);
+        EXPECT_GE(value->GetProperty<Vector2>("Offset").x, 14.5f + caption->GetProperty<Vector2>("Size").x);
+        if (j >= 2) {
+            EXPECT_EQ(Layout(caption), "AchievementStatDesc" + n + Stringf(" 197.2 x 22.0 at (14.5, %.1f)", y));
+            EXPECT_EQ(value->GetProperty<Vector2>("Size"), Vector2(49.3f, 22.0f));
+        }
+    }
+    EXPECT_EQ(Child(stats, "AchievementStatDesc0")->GetProperty<Vector2>("Size"), Vector2(145.0f, 22.0f));
+    EXPECT_EQ(Child(stats, "AchievementStatValue0")->GetProperty<Vector2>("Size"), Vector2(116.0f, 22.0f));
+    EXPECT_TRUE(screen_test::Children(stats, "AchievementStatDesc19").empty());
 }
 
 class PlayScreensTest : public ::testing::Test {

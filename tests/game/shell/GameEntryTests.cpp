@@ -10,8 +10,8 @@
 
 #include "engine/core/Diagnostics.h"
 #include "engine/core/UlvoException.h"
-#include "game/shell/EngineModules.h"
 #include "game/shell/GameEntry.h"
+#include "game/shell/PemberquillShared.h"
 
 namespace Pemberquill {
 namespace {

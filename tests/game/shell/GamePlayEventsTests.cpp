@@ -174,6 +174,33 @@ TEST_F(GamePlayEventsTest, AskingAgainRaisesTheStageUntilAMoveAndTwoMistakesOffe
     EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
 }
 
+// Both windows go from the stack at once, without waiting for their hide
+// animations; closing the instructions also ends automatic play and tells
+// the GUI.
+TEST_F(GamePlayEventsTest, OptionsAndInstructionsPopAtOnceWhenHidden)
+{
+    const struct {
+        const char* showEvent;
+        const char* hideEvent;
+        int windowId;
+    } windows[] = {{"ShowOptionsEvent", "HideOptionsEvent", GAME_WINDOW_OPTIONS},
+                   {"ShowInstructionsEvent", "HideInstructionsEvent", GAME_WINDOW_TUTORIAL}};
+    for (const auto& window : windows) {
+        SCOPED_TRACE(window.hideEvent);
+        Fire(window.showEvent);
+        Fire("BeginAutoSolvingEvent");
+        log.events.clear();
+        Fire(window.hideEvent);
+        ASSERT_EQ(1, log.Count("WindowPopEvent"));
+        EXPECT_EQ(PemberquillUI::GetWindowHandle(window.windowId), Fetch<int>(log.Last("WindowPopEvent"), "Handle"));
+        EXPECT_FALSE(Fetch<bool>(log.Last("WindowPopEvent"), "AllowAnimationsToFinish"));
+        const bool isInstructions = window.windowId == GAME_WINDOW_TUTORIAL;
+        EXPECT_EQ(isInstructions, game->GetGUI()->AreInstructionsHidden());
+        EXPECT_EQ(!isInstructions, game->IsAutoSolving());
+        Fire("EndAutoSolvingEvent");
+    }
+}
+
 TEST_F(GamePlayEventsTest, AWhatIfTrialIsKeptOnAcceptAndUndoneOnReject)
 {
     const struct {

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -18,6 +20,8 @@
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoException.h"
 #include "engine/core/UlvoEventSystem.h"
+#include "engine/modules/renderer/Texture.h"
+#include "game/steam/AchievementStats.h"
 #include "game/steam/AchievementSystem.h"
 #include "game/steam/PlayerAchievements.h"
 #include "game/steam/SteamInterface.h"
@@ -76,12 +80,19 @@ class Shown : public AchievementScreens, public EventRecipient {
   void CloseDialogs() override { log.push_back("close"); }
   void ShowAchievementsWindow(const PlayerAchievements&, const std::vector<AchievementDefinition>&) override {}
   void CloseAchievementsWindow() override {}
+  Texture* LoadTexture(const std::string& imagePath) override {
+    loadedImages.push_back(imagePath);
+    textures.push_back(std::make_unique<Texture>());
+    return textures.back().get();
+  }
   void PlayNext(NamedProperties&) { log.push_back("PlayNext"); }
   void QuitPuzzle(NamedProperties&) { log.push_back("QuitPuzzle"); }
   void QuitLocation(NamedProperties&) { log.push_back("QuitLocation"); }
   void QuitRegion(NamedProperties&) { log.push_back("QuitRegion"); }
 
   std::vector<std::string> log;
+  std::vector<std::string> loadedImages;
+  std::vector<std::unique_ptr<Texture>> textures;
 };
 
 // The fixture stands in for the player's profile and the campaign.
@@ -154,6 +165,27 @@ TEST_F(AchievementSystemTest, DefinitionsReadBackAsWritten) {
   system.Startup(&clock);
   EXPECT_EQ(definitionsFile(system.GetDefinitions()), definitionsFile(achievements));
   EXPECT_EQ(statsFile(system.GetStatistics()), statsFile(stats));
+}
+
+// The images load with the definitions, so that a missing one is reported
+// at start-up; they belong to the screens that loaded them.
+TEST_F(AchievementSystemTest, ImagesLoadWithTheDefinitionsThroughTheScreens) {
+  StartWith({Achievement("First", "NUMBER_OF_PUZZLES_SOLVED", 1), Achievement("Second", "NUMBER_OF_PUZZLES_SOLVED", 2)});
+  EXPECT_EQ(shown.loadedImages, (std::vector<std::string>{"Images/Achievements/png/Unachieved/First.png",
+                                                          "Images/Achievements/png/Achieved/First.png",
+                                                          "Images/Achievements/png/Unachieved/Second.png",
+                                                          "Images/Achievements/png/Achieved/Second.png"}));
+  const std::vector<AchievementDefinition>& definitions = system.GetDefinitions();
+  ASSERT_EQ(definitions.size(), 2u);
+  for (size_t i = 0; i < definitions.size(); ++i) {
+    EXPECT_EQ(definitions[i].unachievedImage, shown.textures[2 * i].get()) << i;
+    EXPECT_EQ(definitions[i].achievedImage, shown.textures[2 * i + 1].get()) << i;
+  }
+  system.SetScreens(nullptr);
+  for (const AchievementDefinition& definition : definitions) {
+    EXPECT_EQ(definition.unachievedImage, nullptr);
+    EXPECT_EQ(definition.achievedImage, nullptr);
+  }
 }
 
 TEST_F(AchievementSystemTest, ABadDefinitionFileIsAnErrorAndTheGameGoesOnWithoutIt) {
@@ -307,6 +339,102 @@ TEST_F(AchievementSystemTest, StatisticsReachTheServiceOnlyInsideTheFrameUpdate)
   steam.Shutdown();
 }
 
+// Every counter at the most its stored width holds, each table entry too.
+PlayerAchievements FullCounters(const std::string& location) {
+  PlayerAchievements record;
+  record.candidatesEliminated = record.hintsTaken = record.errorsMade = INT32_MAX;
+  record.locationsUnlocked = record.locationsCompleted = record.regionsUnlocked = record.regionsCompleted = INT8_MAX;
+  record.tutorialViews = record.tutorialCompletions = INT8_MAX;
+  for (int16_t* counter : {&record.puzzlesSolved, &record.puzzlesUnderPar, &record.oceanPuzzles, &record.canyonPuzzles,
+                           &record.forestPuzzles, &record.mountainPuzzles, &record.skyPuzzles, &record.beyondPuzzles,
+                           &record.noMistakeCount, &record.hiddenCagePuzzles, &record.doubleBoardPuzzles,
+                           &record.easyPuzzles, &record.mediumPuzzles, &record.hardPuzzles, &record.practicePuzzles}) {
+    *counter = INT16_MAX;
+  }
+  record.puzzlesSolvedPerLocation[location] = record.hintsTakenPerLocation[location] =
+      record.errorsMadePerLocation[location] = INT32_MAX;
+  return record;
+}
+
+// Full counters stay full whatever the player does next; only the streak a
+// mistake ends starts again.
+TEST_F(AchievementSystemTest, EveryCounterStopsAtItsMaximum) {
+  StartWith({});
+  location = "Coral Reef";
+  record = FullCounters(location);
+  int page = 0;
+  for (const char* region : {"Ocean", "Canyon", "Forest", "Mountain", "Sky", "Beyond"}) {
+    CampaignAccomplishments result = Solved(ACCOMPLISHED_NODE_UNLOCKED | ACCOMPLISHED_REGION_UNLOCKED, location);
+    result.regionName = region;
+    result.difficultyPage = page++ % 5;
+    result.stepsOverPar = -1;
+    result.locationCompleted = result.regionCompleted = result.severalBoards = result.boardAttribute = true;
+    Play(result);
+  }
+  for (const char* event : {"CandidateEliminatedEvent", "HasTakenAHintEvent", "HasStartedTutorialEvent",
+                            "HasCompletedTutorialEvent", "HasMadeAMistakeEvent"}) {
+    events.FireEvent(event);
+  }
+  PlayerAchievements expected = FullCounters(location);
+  expected.noMistakeCount = 0;
+  expected.hasMadeAMistake = true;
+  EXPECT_EQ(record_test::WriteRecord(record, RESOURCE_STREAM_FORMAT_TEXT),
+            record_test::WriteRecord(expected, RESOURCE_STREAM_FORMAT_TEXT));
+}
+
+// Each counter at a value of its own: a name that reads another counter, or
+// another location's entry, gives another value. Reading a per-location
+// name makes the location's entry, but never one without a location.
+TEST(AchievementStatsTest, EachNameReadsItsOwnCounter) {
+  PlayerAchievements record;
+  record.locationsUnlocked = 1, record.regionsUnlocked = 2, record.puzzlesSolved = 3, record.puzzlesUnderPar = 4;
+  record.totalSteps = 5, record.candidatesEliminated = 6, record.locationsCompleted = 7, record.regionsCompleted = 8;
+  record.noMistakeCount = 9, record.hiddenCagePuzzles = 10, record.doubleBoardPuzzles = 11, record.oceanPuzzles = 12;
+  record.canyonPuzzles = 13, record.forestPuzzles = 14, record.mountainPuzzles = 15, record.skyPuzzles = 16;
+  record.beyondPuzzles = 17, record.hintsTaken = 18, record.errorsMade = 19, record.tutorialViews = 20;
+  record.tutorialCompletions = 21, record.easyPuzzles = 22, record.mediumPuzzles = 23, record.hardPuzzles = 24;
+  record.practicePuzzles = 25, record.highScore = 26, record.totalSolvingTime = 27.0f, record.lastSolvingTime = 0.5f;
+  record.puzzlesSolvedPerLocation = {{"Reef", 31}, {"Dune", 41}};
+  record.hintsTakenPerLocation = {{"Reef", 32}, {"Dune", 42}};
+  record.errorsMadePerLocation = {{"Reef", 33}, {"Dune", 43}};
+  const struct {
+    const char* name;
+    const char* location;
+    float value;
+  } cases[] = {
+      {"NUMBER_OF_LOCATIONS_UNLOCKED", "", 1},          {"NUMBER_OF_REGIONS_UNLOCKED", "", 2},
+      {"NUMBER_OF_PUZZLES_SOLVED", "Reef", 3},          {"NUMBER_OF_PUZZLES_UNDER_PAR", "", 4},
+      {"NUMBER_OF_TOTAL_STEPS_TAKEN", "", 5},           {"NUMBER_OF_CANDIDATES_ELIMINATED", "", 6},
+      {"NUMBER_OF_LOCATIONS_COMPLETED", "", 7},         {"NUMBER_OF_REGIONS_COMPLETED", "", 8},
+      {"NUMBER_OF_PUZZLES_WITHOUT_A_MISTAKE", "", 9},   {"NUMBER_OF_HIDDEN_CAGE_PUZZLES_SOLVED", "", 10},
+      {"NUMBER_OF_DOUBLE_BOARD_PUZZLES_SOLVED", "", 11}, {"NUMBER_OF_OCEAN_PUZZLES_SOLVED", "", 12},
+      {"NUMBER_OF_CANYON_PUZZLES_SOLVED", "", 13},      {"NUMBER_OF_FOREST_PUZZLES_SOLVED", "", 14},
+      {"NUMBER_OF_MOUNTAIN_PUZZLES_SOLVED", "", 15},    {"NUMBER_OF_SKY_PUZZLES_SOLVED", "", 16},
+      {"NUMBER_OF_BEYOND_PUZZLES_SOLVED", "", 17},      {"NUMBER_OF_TOTAL_HINTS_TAKEN", "", 18},
+      {"NUMBER_OF_TOTAL_ERRORS_MADE", "", 19},          {"NUMBER_OF_TUTORIAL_VIEWS", "", 20},
+      {"NUMBER_OF_TUTORIAL_COMPLETIONS", "", 21},       {"NUMBER_OF_EASY_PUZZLES", "", 22},
+      {"NUMBER_OF_MEDIUM_PUZZLES", "", 23},             {"NUMBER_OF_HARD_PUZZLES", "", 24},
+      {"NUMBER_OF_PRACTICE_PUZZLES", "", 25},           {"NUMBER_OF_PUZZLES_SOLVED_IN", "Reef", 31},
+      {"NUMBER_OF_HINTS_TAKEN_IN", "Reef", 32},         {"NUMBER_OF_ERRORS_MADE_IN", "Reef", 33},
+      {"NUMBER_OF_PUZZLES_SOLVED_IN", "Dune", 41},      {"NUMBER_OF_HINTS_TAKEN_IN", "Dune", 42},
+      {"NUMBER_OF_ERRORS_MADE_IN", "Dune", 43},         {"NUMBER_OF_PUZZLES_SOLVED_IN", "", 0},
+      {"NUMBER_OF_HINTS_TAKEN_IN", "", 0},              {"NUMBER_OF_ERRORS_MADE_IN", "", 0},
+      {"NUMBER_OF_HINTS_TAKEN_IN", "Lagoon", 0},        {"number_of_puzzles_solved", "", 0},
+      {"NUMBER_OF_PUZZLES_SOLVED_I", "Reef", 0},        {"PUZZLE_SOLVING_TIME", "", 0.5f},
+      {"FLOAT_CONSTANT_1", "", 1},
+  };
+  for (const auto& test : cases) {
+    SCOPED_TRACE(std::string(test.name) + " in \"" + test.location + "\"");
+    EXPECT_EQ(FloatStat(record, test.name, test.location), test.value);
+    const bool isCounter = std::string(test.name).rfind("NUMBER_OF_", 0) == 0;
+    EXPECT_EQ(IntegerStat(record, test.name, test.location), isCounter ? static_cast<int32_t>(test.value) : 0);
+  }
+  const PlayerAchievements::LocationTable withLagoon = {{"Dune", 42}, {"Lagoon", 0}, {"Reef", 32}};
+  EXPECT_EQ(record.hintsTakenPerLocation, withLagoon);
+  EXPECT_EQ(record.puzzlesSolvedPerLocation, (PlayerAchievements::LocationTable{{"Dune", 41}, {"Reef", 31}}));
+  EXPECT_EQ(record.errorsMadePerLocation, (PlayerAchievements::LocationTable{{"Dune", 43}, {"Reef", 33}}));
+}
+
 // A record with every stored field at a value of its own, at the given
 // version, with or without the board-kind counts.
 std::string FullRecordBytes(int version, bool withBoardKinds) {
@@ -330,11 +458,15 @@ PlayerAchievements ReadFrom(const std::string& bytes, PlayerAchievements record 
 }
 
 // Distinct values in every field: a field read or written in the wrong place
-// or width changes the bytes written back.
+// or width changes the bytes written back. Version 8 and every later one
+// hold the board-kind counts.
 TEST(PlayerAchievementsTest, AFullRecordReadsAndWritesBackTheSameBytes) {
   testsupport::SilentConsole console;
   const std::string bytes = FullRecordBytes(9, true);
-  EXPECT_EQ(record_test::WriteRecord(ReadFrom(bytes), RESOURCE_STREAM_FORMAT_BINARY), bytes);
+  for (const int version : {8, 9, 12}) {
+    EXPECT_EQ(record_test::WriteRecord(ReadFrom(FullRecordBytes(version, true)), RESOURCE_STREAM_FORMAT_BINARY), bytes)
+        << version;
+  }
 }
 
 // Version 7 records predate the hidden-cage and double-board counts.
@@ -395,6 +527,7 @@ class SteamInterfaceTest : public ::testing::Test {
     playerStorageReadHook = nullptr;
     playerStorageWriteHook = nullptr;
     playerStorageRemoveHook = nullptr;
+    playerStorageRenameHook = nullptr;
   }
   std::string StoredFile(const std::string& name) const {
     return userData.File(std::string(SteamInterface::DEFAULT_SERVICE_FOLDER) + "/storage/" + name);
@@ -450,6 +583,25 @@ TEST_F(SteamInterfaceTest, WithoutTheServicePlayerStorageStaysLocal) {
   offline.Shutdown();
 }
 
+// Each damaged file is an error line of its own in the log.
+TEST_F(SteamInterfaceTest, EveryStatisticsFileThatFailsToLoadIsLoggedAsAnError) {
+  const std::string service = userData.File(SteamInterface::DEFAULT_SERVICE_FOLDER);
+  ASSERT_TRUE(platform::CreateFolderRecursive(service));
+  for (const char* name : {"/stats.txt", "/leaderboards.txt"}) {
+    ASSERT_TRUE(platform::WriteFileAtomically(service + name, "not\ta line\n", 11));
+  }
+  steam.Startup(&gameClock);
+  std::istringstream log(console.Text());
+  int errors = 0;
+  for (std::string line; std::getline(log, line);) {
+    if (line.find("malformed") != std::string::npos) {
+      EXPECT_EQ(line.rfind("ERROR: ", 0), 0u) << line;
+      ++errors;
+    }
+  }
+  EXPECT_EQ(errors, 2);
+}
+
 TEST_F(SteamInterfaceTest, PlayerFilesOfAnOfflineRunMoveIntoRemoteStorageOnce) {
   file_test::FakeApplication application(userData.File("Pemberquill/"));
   ASSERT_TRUE(platform::CreateFolderRecursive(userData.File("Pemberquill")));
@@ -480,6 +632,21 @@ TEST_F(SteamInterfaceTest, PlayerFilesOfAnOfflineRunMoveIntoRemoteStorageOnce) {
   EXPECT_EQ(ReadText(StoredFile("steamuser.pqoptions")), "options");
   EXPECT_EQ(ReadText(local("steamuser.pqoptions.superseded")), "offline");
   EXPECT_FALSE(platform::IsRegularFile(StoredFile("steamuser.pqoptions.superseded")));
+}
+
+// Beyond a 32-bit count (a sparse file, nothing of it read): the storage
+// cannot take it whole, so it stays where it is.
+TEST_F(SteamInterfaceTest, AnOldPlayerFileTooLargeForStorageStaysWhereItIs) {
+  file_test::FakeApplication application(userData.File("Pemberquill/"));
+  ASSERT_TRUE(platform::CreateFolderRecursive(userData.File("Pemberquill")));
+  const std::string local = userData.File("Pemberquill/steamuser.playerProfile");
+  const std::uintmax_t size = (std::uintmax_t{1} << 32) + 10;
+  ASSERT_TRUE(platform::WriteFileAtomically(local, "profile", 7));
+  std::filesystem::resize_file(local, size);
+  steam.Startup(&gameClock);
+  EXPECT_EQ(std::filesystem::file_size(local), size);
+  EXPECT_FALSE(std::filesystem::exists(StoredFile("steamuser.playerProfile")));
+  EXPECT_NE(console.Text().find("stays in the user-data folder"), std::string::npos);
 }
 
 TEST_F(SteamInterfaceTest, TheHighScoreBoardKeepsTheHighestScore) {

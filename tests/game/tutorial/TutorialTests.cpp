@@ -30,6 +30,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -457,7 +458,7 @@ TEST_F(InstructorTest, EachTutorialPuzzleHasTheTargetsAndAnswersTheLessonsName)
         {INSTRUCTOR_PUZZLE_DIVISION_AND_STRAIGHT, {4, 2, 3, 1, 6, 4, -1, 7}, true},
     };
     for (const auto& row : rows) {
-        ServedPuzzle served = CreateCustomPuzzle(chef, &clock, *GetTutorialPuzzleDefinition(row.puzzleID));
+        ServedPuzzle served = Instructor::CreateCustomPuzzle(chef, &clock, *GetTutorialPuzzleDefinition(row.puzzleID));
         const Board& board = *served.puzzle->GetBoards()[0];
         const TutorialPuzzleDefinition& definition = *GetTutorialPuzzleDefinition(row.puzzleID);
         ASSERT_EQ(board.GetCages().size(), row.targets.size()) << "puzzle " << row.puzzleID;
@@ -484,7 +485,7 @@ TEST_F(InstructorTest, ATutorialAnswerOutsideOneToTheSizeIsRejected)
     for (int badValue : {0, -1, 5}) {
         TutorialPuzzleDefinition definition = *GetTutorialPuzzleDefinition(INSTRUCTOR_PUZZLE_RULES);
         definition.squareValues[6] = badValue;
-        const auto error = testsupport::CatchUlvoException([&] { CreateCustomPuzzle(chef, &clock, definition); });
+        const auto error = testsupport::CatchUlvoException([&] { Instructor::CreateCustomPuzzle(chef, &clock, definition); });
         EXPECT_EQ(error.message.rfind(Stringf("Illegal square value %d in 4-sized puzzle (at 2,1)\n", badValue), 0), 0u)
             << error.message;
     }
@@ -494,11 +495,19 @@ TEST_F(InstructorTest, ATutorialAnswerOutsideOneToTheSizeIsRejected)
 const char* const ONE_GROUP_ROLL = "\"Section\" { \"Group\" { \"a\" \"b\" \"c\" \"STOP\" } \"Stop\" } \"stop\"";
 constexpr float ONE_GROUP_HEIGHT = 1652.0f;
 
-std::string Outline(const std::vector<CreditsEntry>& entries)
+std::string Outline(const std::vector<CreditsSection>& sections)
 {
     std::string text;
-    for (const CreditsEntry& entry : entries) {
-        text += entry.text + "(" + Outline(entry.children) + ")";
+    for (const CreditsSection& section : sections) {
+        text += section.name + "(";
+        for (const CreditsGroup& group : section.groups) {
+            text += group.name + "(";
+            for (const CreditsLine& line : group.lines) {
+                text += line.text + "()";
+            }
+            text += ")";
+        }
+        text += ")";
     }
     return text;
 }
@@ -514,9 +523,10 @@ protected:
 
 TEST_F(CreditsTest, EveryEncodingReadsTheSameRoll)
 {
-    std::vector<CreditsEntry> roll = {Credits::MakeEntry(0, "S1"), Credits::MakeEntry(0, "S2")};
-    roll[0].children = {Credits::MakeEntry(1, "G1"), Credits::MakeEntry(1, "G2")};
-    roll[0].children[0].children = {Credits::MakeEntry(2, "x"), Credits::MakeEntry(2, "y")};
+    const std::vector<CreditsSection> roll = {
+        {"S1", {{"G1", {{"x"}, {"y"}}}, {"G2", {}}}},
+        {"S2", {}},
+    };
     for (ResourceStreamFormat format :
          {RESOURCE_STREAM_FORMAT_BINARY, RESOURCE_STREAM_FORMAT_TEXT, RESOURCE_STREAM_FORMAT_TEXT_COMPACT}) {
         ResourceStream written(format, 64);
@@ -578,3 +588,19 @@ TEST(ShippedCredits, TheGameReadsItsOwnCreditsFile)
 }
 
 } // namespace
+
+// The tutorial's puzzles are numbered from 0; either side of the range
+// there is none, and every one inside is a puzzle of its own.
+TEST(TutorialPuzzleDefinitionTest, EveryIdentifierInsideTheRangeHasItsOwnPuzzleAndNoneOutside)
+{
+    std::set<const TutorialPuzzleDefinition*> seen;
+    for (int id = INSTRUCTOR_PUZZLE_NONE - 1; id <= NUM_INSTRUCTOR_PUZZLES; ++id) {
+        const TutorialPuzzleDefinition* definition = GetTutorialPuzzleDefinition(id);
+        const bool isInside = id >= INSTRUCTOR_PUZZLE_WHOLE_BOARD && id <= INSTRUCTOR_PUZZLE_DIVISION_AND_STRAIGHT;
+        ASSERT_EQ(definition != nullptr, isInside) << "puzzle " << id;
+        if (isInside) {
+            EXPECT_EQ(definition->squareValues.size(), size_t(definition->size * definition->size)) << "puzzle " << id;
+            EXPECT_TRUE(seen.insert(definition).second) << "puzzle " << id;
+        }
+    }
+}

@@ -208,3 +208,50 @@ TEST_F(BoardThumbnailTest, OnlyThumbnailsStillWantedAreDrawn)
 }
 
 } // namespace
+
+// A kept view compares each cage with the key it kept; any one field
+// changed, in any cage of the list, is a different cage.
+TEST(CageKeyTest, AChangeToAnyKeyedFieldOfAnyCageIsSeen)
+{
+    Clock clock;
+    Board board(4, 0, &clock, 0);
+    std::vector<Cage> cages(3);
+    for (size_t i = 0; i < cages.size(); ++i) {
+        Cage& cage = cages[i];
+        cage.index = static_cast<int>(i);
+        cage.color = 2;
+        cage.solutionsStamp = NewSolutionsStamp();
+        cage.squares = {&board.GetSquare(static_cast<unsigned>(i), 0), &board.GetSquare(static_cast<unsigned>(i), 1)};
+        cage.solutions.resize(3);
+    }
+    const struct {
+        const char* name;
+        void (*change)(Cage& cage);
+        bool isSame;
+    } cases[] = {
+        {"nothing", [](Cage&) {}, true},
+        {"a copy of the same cage", [](Cage& cage) { cage = Cage(cage); }, false},
+        {"colour", [](Cage& cage) { cage.color = 3; }, false},
+        {"index", [](Cage& cage) { cage.index += 8; }, false},
+        {"solution list stamp", [](Cage& cage) { cage.solutionsStamp = NewSolutionsStamp(); }, false},
+        {"squares moved", [](Cage& cage) { cage.squares = std::vector<Square*>(cage.squares); }, false},
+        {"a square dropped", [](Cage& cage) { cage.squares.pop_back(); }, false},
+        {"solutions moved", [](Cage& cage) { cage.solutions = std::vector<CageSolution>(cage.solutions); }, false},
+        {"a solution dropped", [](Cage& cage) { cage.solutions.pop_back(); }, false},
+    };
+    for (const auto& test : cases) {
+        for (size_t changed = 0; changed < cages.size(); ++changed) {
+            SCOPED_TRACE(std::string(test.name) + " in cage " + std::to_string(changed));
+            std::vector<Cage> edited = cages;
+            std::vector<CageKey> keys;
+            for (const Cage& cage : edited) {
+                keys.push_back(CageKey::Of(cage));
+            }
+            test.change(edited[changed]);
+            EXPECT_EQ(DoCagesMatchKeys(edited.data(), keys.data(), edited.size()), test.isSame);
+        }
+    }
+    const Cage empty;
+    const CageKey unmatched = CageKey::Unmatched();
+    EXPECT_FALSE(DoCagesMatchKeys(&empty, &unmatched, 1));
+}

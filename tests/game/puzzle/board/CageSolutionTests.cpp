@@ -49,4 +49,27 @@ TEST(CageSolutionTest, ListsKeepTheirOrderAndTexts)
     }
 }
 
+TEST(CageSolutionTest, AdditionsFlagTheirRepeatedValues)
+{
+    std::array<Square, 3> squares{};
+    Cage cage;
+    cage.rule = CAGE_RULE_ADDITION;
+    cage.target = 7;
+    for (Square& square : squares) {
+        cage.squares.push_back(&square);
+    }
+    cage.GenerateSolutions(4, false);
+    std::string flagged; // '=' repeats, '-' none, per solution
+    for (const CageSolution& solution : cage.solutions) {
+        EXPECT_NE(solution.hasRepeats, solution.hasNoRepeats) << solution.description;
+        flagged += solution.hasRepeats ? '=' : '-';
+    }
+    EXPECT_EQ("-==", flagged); // 1+2+4, 1+3+3, 2+2+3
+
+    CageSolution solution;
+    solution.values = {5, 2, 5, 9, 9, 9};
+    EXPECT_EQ(2, solution.CountMaxRepeats(5)); // the nines lie outside 0 to 5
+    EXPECT_EQ(3, solution.CountMaxRepeats(9));
+}
+
 } // namespace
