@@ -1,5 +1,7 @@
 #include "platform/window/Cursor.h"
 
+#include "platform/window/VideoSystem.h"
+
 #include <SDL.h>
 
 #include <vector>
@@ -35,8 +37,7 @@ std::unique_ptr<Cursor> Cursor::FromPixels(const uint8_t* rgba, size_t byteCount
   if (!error.empty()) {
     return nullptr;
   }
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    error = std::string("video system unavailable: ") + SDL_GetError();
+  if (!StartVideo(error)) {
     return nullptr;
   }
   // SDL wants writable pixels; it copies them into the cursor.
@@ -47,7 +48,7 @@ std::unique_ptr<Cursor> Cursor::FromPixels(const uint8_t* rgba, size_t byteCount
   SDL_FreeSurface(surface);
   if (cursor == nullptr) {
     error = std::string("cursor not created: ") + SDL_GetError();
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    StopVideo();
     return nullptr;
   }
   return std::unique_ptr<Cursor>(new Cursor(cursor));
@@ -55,7 +56,7 @@ std::unique_ptr<Cursor> Cursor::FromPixels(const uint8_t* rgba, size_t byteCount
 
 Cursor::~Cursor() {
   SDL_FreeCursor(cursor_);
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  StopVideo();
 }
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/window/MessageTranslator.h"
 
+#include "platform/window/NativeGeometry.h"
+
 #include <SDL_video.h>
 
 #include <cmath>
@@ -128,6 +130,9 @@ void MessageTranslator::Translate(const SDL_Event& event, std::deque<WindowMessa
     case SDL_MOUSEWHEEL:
       TranslateWheel(event.wheel, out);
       break;
+    case SDL_SYSWMEVENT:
+      TranslateNativeMessage(event, out);
+      break;
     default:
       break;
   }
@@ -148,20 +153,21 @@ void MessageTranslator::TranslateWindowEvent(const SDL_WindowEvent& event,
     case SDL_WINDOWEVENT_MOVED:
       ReportMove({event.data1, event.data2}, out);
       break;
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
-      ReportSize({event.data1, event.data2}, out);
+    case SDL_WINDOWEVENT_SIZE_CHANGED: {
+      IntSize size{event.data1, event.data2};
+      NativeClientSize(SDL_GetWindowFromID(windowId_), size);
+      ReportSize(size, out);
       break;
+    }
     case SDL_WINDOWEVENT_MINIMIZED:
       // The window procedure learns of minimising as a client area of 0 x 0.
       ReportSize({0, 0}, out);
       break;
     case SDL_WINDOWEVENT_RESTORED:
     case SDL_WINDOWEVENT_MAXIMIZED: {
-      IntSize size;
       SDL_Window* window = SDL_GetWindowFromID(windowId_);
       if (window != nullptr) {
-        SDL_GetWindowSize(window, &size.width, &size.height);
-        ReportSize(size, out);
+        ReportSize(ClientSizeOf(window), out);
       }
       break;
     }
@@ -177,6 +183,16 @@ void MessageTranslator::TranslateWindowEvent(const SDL_WindowEvent& event,
       break;
     default:
       break;
+  }
+}
+
+// SDL passes on no size change of the window system's that matches a size
+// it already claims, so the window system's own message is followed too.
+void MessageTranslator::TranslateNativeMessage(const SDL_Event& event,
+                                               std::deque<WindowMessage>& out) {
+  IntSize size;
+  if (NativeResize(event, SDL_GetWindowFromID(windowId_), size)) {
+    ReportSize(size, out);
   }
 }
 

@@ -29,6 +29,7 @@ class MessageTranslator {
 
  private:
   void TranslateWindowEvent(const SDL_WindowEvent& event, std::deque<WindowMessage>& out);
+  void TranslateNativeMessage(const SDL_Event& event, std::deque<WindowMessage>& out);
   void TranslateKeyDown(const SDL_KeyboardEvent& event, std::deque<WindowMessage>& out);
   void TranslateKeyUp(const SDL_KeyboardEvent& event, std::deque<WindowMessage>& out);
   void TranslateText(const SDL_TextInputEvent& event, std::deque<WindowMessage>& out);

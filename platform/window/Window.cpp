@@ -1,6 +1,8 @@
 #include "platform/window/Window.h"
 
 #include "platform/window/Cursor.h"
+#include "platform/window/NativeGeometry.h"
+#include "platform/window/VideoSystem.h"
 
 #include <SDL.h>
 
@@ -34,8 +36,7 @@ std::unique_ptr<Window> Window::Create(const WindowSettings& settings, std::stri
   // decision too.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    error = std::string("video system unavailable: ") + SDL_GetError();
+  if (!StartVideo(error)) {
     return nullptr;
   }
   SDL_Window* window = SDL_CreateWindow(
@@ -44,16 +45,18 @@ std::unique_ptr<Window> Window::Create(const WindowSettings& settings, std::stri
       SDL_WINDOW_RESIZABLE | FullscreenFlags(settings.mode));
   if (window == nullptr) {
     error = std::string("window not created: ") + SDL_GetError();
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    StopVideo();
     return nullptr;
   }
   SDL_StartTextInput();
+  ListenToNativeMessages();
   error.clear();
   return std::unique_ptr<Window>(new Window(window));
 }
 
 IntSize Window::DesktopSize() {
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+  std::string error;
+  if (!StartVideo(error)) {
     return {};
   }
   SDL_Rect bounds{};
@@ -61,12 +64,13 @@ IntSize Window::DesktopSize() {
   if (SDL_GetDisplayBounds(0, &bounds) == 0) {
     size = {bounds.w, bounds.h};
   }
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  StopVideo();
   return size;
 }
 
 IntPoint Window::DesktopOrigin() {
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+  std::string error;
+  if (!StartVideo(error)) {
     return {};
   }
   SDL_Rect bounds{};
@@ -74,7 +78,7 @@ IntPoint Window::DesktopOrigin() {
   if (SDL_GetDisplayBounds(0, &bounds) == 0) {
     origin = {bounds.x, bounds.y};
   }
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  StopVideo();
   return origin;
 }
 
@@ -84,7 +88,7 @@ Window::Window(SDL_Window* window) : window_(window), translator_(SDL_GetWindowI
 
 Window::~Window() {
   SDL_DestroyWindow(window_);
-  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  StopVideo();
 }
 
 bool Window::HasMessage() {
@@ -110,11 +114,7 @@ IntPoint Window::ClientOrigin() const {
   return origin;
 }
 
-IntSize Window::ClientSize() const {
-  IntSize size;
-  SDL_GetWindowSize(window_, &size.width, &size.height);
-  return size;
-}
+IntSize Window::ClientSize() const { return ClientSizeOf(window_); }
 
 WindowBorders Window::Borders() const {
   WindowBorders borders;

@@ -156,9 +156,13 @@ void UlvoApplicationBasic_Win32::SetFullscreen() {
       "mins=(0,0) and size=(%d,%d)\n",
       native.x, native.y);
   m_window->SetDisplayMode(platform::DisplayMode::FullscreenDesktop);
+  // The window system may refuse the switch or carry it out later: the game
+  // is laid out for the size the window has now, and the size message that
+  // comes with a later change lays it out again.
+  const platform::IntSize granted = m_window->ClientSize();
   ConsolePrintf("UlvoApplicationBasic_Win32::SetFullscreen : calling OnWindowResized size=(%d,%d)\n",
-                native.x, native.y);
-  OnWindowResized(native.x, native.y);
+                granted.width, granted.height);
+  OnWindowResized(granted.width, granted.height);
   DebuggerPrintf("nativeRes = (%d, %d); m_physicalSize = (%d, %d)\n", native.x, native.y,
                  properties->m_physicalSize.x, properties->m_physicalSize.y);
 }

@@ -94,8 +94,10 @@ int PemberquillUI::CreateCampaignRegion(CampaignRegion* region)
     bag.Set("OnActivationEventNameProperty", region);
     CreateCornerButton(window, RESET, bag);
 
+    // An optional location stays off the map only while it is locked: once
+    // play reveals or opens it, its button is the only way to its puzzles.
     for (CampaignNode* node : region->GetNodes()) {
-        if (node != nullptr && !node->IsOptional()) {
+        if (node != nullptr) {
             CreateCampaignNodeWidgets(window, *node);
         }
     }

@@ -162,15 +162,18 @@ TEST_F(CampaignRecordsTest, AdvancingFindsTheNextUnsolvedPuzzleAndAResetKeepsOnl
     AddNode("Shore", {}, {}, false, 3);
     AddNode("Reef");
     Attach();
-    Solve(Node("Shore"), 0);
-    // A new profile starts at location zero, past what is solved.
+    // A new profile starts at location zero, at its first puzzle; each
+    // advance steps past what is solved.
     EXPECT_EQ(CAMPAIGN_ADVANCE_FOUND, progress.AdvanceToNextPuzzle());
     EXPECT_EQ(0, progress.GetActiveCampaignNodeIndex());
-    EXPECT_EQ(1, Entry("Shore").GetCurrentPuzzle());
-    Solve(Node("Shore"), 2);
-    EXPECT_EQ(CAMPAIGN_ADVANCE_NONE, progress.AdvanceToNextPuzzle()) << "puzzle 1 is still unsolved";
-    EXPECT_EQ(-1, Entry("Shore").GetCurrentPuzzle());
+    EXPECT_EQ(0, Entry("Shore").GetCurrentPuzzle());
     Solve(Node("Shore"), 1);
+    EXPECT_EQ(CAMPAIGN_ADVANCE_FOUND, progress.AdvanceToNextPuzzle());
+    EXPECT_EQ(2, Entry("Shore").GetCurrentPuzzle());
+    EXPECT_EQ(CAMPAIGN_ADVANCE_NONE, progress.AdvanceToNextPuzzle()) << "puzzles 0 and 2 are still unsolved";
+    EXPECT_EQ(-1, Entry("Shore").GetCurrentPuzzle());
+    Solve(Node("Shore"), 0);
+    Solve(Node("Shore"), 2);
     Entry("Shore").SetCurrentPuzzle(1);
     EXPECT_EQ(CAMPAIGN_ADVANCE_ALL_SOLVED, progress.AdvanceToNextPuzzle());
     EXPECT_FALSE(progress.SetActiveCampaignNodeIndexFromPuzzle(*Node("Reef").GetPuzzleSet()->GetPuzzles()[1]))

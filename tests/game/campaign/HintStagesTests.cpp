@@ -1,6 +1,6 @@
-// Which hint explains which solver step, and staged hints: the stage as the
-// player keeps asking, the sentence of each stage with its numbers and words
-// filled in, and the bubbles it places.
+// Which hint explains which solver step, and staged hints: the stage and the
+// button's label as the player keeps asking, the sentence of each stage with
+// its numbers and words filled in, and the bubbles it places.
 #include "engine/core/Diagnostics.h"
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/puzzle/solver/StepResult.h"
@@ -53,6 +53,7 @@ protected:
     }
 
     unsigned Stage() const { return Fetch<unsigned>(log.Last("HintStageChangedEvent"), "Stage"); }
+    std::string StageLabel() const { return Fetch<std::string>(log.Last("HintStageChangedEvent"), "Label"); }
     std::string Tip() const { return Fetch<std::string>(log.Last("HintTextChangedEvent"), "Label"); }
 
     testsupport::RecordingConsole console;
@@ -68,12 +69,18 @@ protected:
 TEST_F(HintStagesTest, AskingAgainWalksTheStagesUntilAnotherStepOrAReset)
 {
     const HintRecord oddInEven = Step(STEP_ID_ODD_IN_EVEN_CAGE, 0, 0, 2);
-    const char* const bubbles[] = {"cage 0 hint", "square 0,0 hint", "square 0,0 hint", "flagged 0,0 #2 hint",
-                                   "flagged 0,0 #2 hint"};
+    const struct {
+        const char *label, *bubble;
+    } stages[] = {{"Another Tip", "cage 0 hint"},
+                  {"Give me more...", "square 0,0 hint"},
+                  {"Just tell me...", "square 0,0 hint"},
+                  {"That's it!", "flagged 0,0 #2 hint"},
+                  {"That's it!", "flagged 0,0 #2 hint"}};
     for (unsigned request = 0; request < 5; ++request) {
         Ask(oddInEven);
         EXPECT_EQ(request, Stage());
-        EXPECT_EQ((std::vector<std::string>{"destroy hint", bubbles[request]}), callOuts.calls);
+        EXPECT_EQ(stages[request].label, StageLabel());
+        EXPECT_EQ((std::vector<std::string>{"destroy hint", stages[request].bubble}), callOuts.calls);
     }
     EXPECT_NE(Tip().find("candidate 3"), std::string::npos) << Tip();
     EXPECT_EQ(5, log.Count("HasTakenAHintEvent"));

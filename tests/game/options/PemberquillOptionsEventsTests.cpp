@@ -5,6 +5,7 @@
 // and a file that cannot be read or is malformed is never lost.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -126,14 +127,17 @@ TEST_F(PemberquillOptionsEvents, SteppedValuesStayWithinTheirLimitsAndDifficulty
         {"IncreaseSolvabilityTypeEvent", "DecreaseSolvabilityTypeEvent", &PemberquillOptions::GetSolvabilityType, 0, 2},
         {"IncreaseZoomLevelEvent", "DecreaseZoomLevelEvent", &PemberquillOptions::GetZoomLevel, 0, 4},
     };
+    // From the lowest each step climbs, the last one onto the highest, and
+    // no further.
     for (const auto& value : values) {
         SCOPED_TRACE(value.increase);
-        FireTimes(value.increase, 12);
-        EXPECT_EQ(value.highest, value.read(options));
         FireTimes(value.decrease, 12);
         EXPECT_EQ(value.lowest, value.read(options));
-        FireGlobalEvent(value.increase);
-        EXPECT_EQ(value.lowest + (value.highest == 100 ? 10 : 1), value.read(options));
+        const int step = value.highest == 100 ? 10 : 1;
+        for (int expected = value.lowest + step; expected <= value.highest + step; expected += step) {
+            FireGlobalEvent(value.increase);
+            EXPECT_EQ(std::min(expected, value.highest), value.read(options));
+        }
     }
     Fire("SetPuzzleSizeEvent", "PuzzleSize", 12u);
     EXPECT_EQ(options.GetPuzzleSize(), 9u);

@@ -64,7 +64,7 @@ TEST_F(CampaignScreensTest, ASatisfiedLocationPagesItsEasyPuzzlesEightAtATime)
 TEST_F(CampaignScreensTest, TheRegionMapShowsEachLocationsStateAndRecordsItAsSeen)
 {
     StartChef();
-    AddNode("Open");
+    AddNode("Open", {}, {"Secret"});
     AddNode("Revealed");
     AddNode("Secret", {}, {}, true);
     Attach();
@@ -83,6 +83,13 @@ TEST_F(CampaignScreensTest, TheRegionMapShowsEachLocationsStateAndRecordsItAsSee
         EXPECT_TRUE(screen_test::Children(window, "SecretCampaignNodeButton").empty());
         EXPECT_EQ(StatesOf({"Open", "Revealed", "Secret"}), (std::vector<int>{4, 2, 0})) << "build " << build;
     }
+    // Satisfying the location that unlocks it puts the optional one on the map.
+    CampaignNode::SatisfyNode(nodes, "Open");
+    env.ui.CreateCampaignRegion(&region);
+    const auto secret = screen_test::Children(PemberquillUI::GetWindowHandle(GAME_WINDOW_CAMPAIGN_REGION),
+                                              "SecretCampaignNodeButton");
+    ASSERT_EQ(secret.size(), 1u);
+    EXPECT_TRUE(secret.at(0)->GetProperty<bool>("Enabled"));
 }
 
 // A region image that is not there is looked for at the first build only.

@@ -20,6 +20,7 @@ TEST(StartupWindowSizeTest, TheSizeAskedForOrTheDefault)
     } cases[] = {
         {1920, 1080, "", 640, 400, nullptr},
         {800, 600, "", 600, 375, nullptr},
+        {1000, 560, "", 576, 360, nullptr},
         {1920, 1080, "-windowed 1024", 1024, 640, nullptr},
         {1920, 1080, "-WINDOWED 800 600", 800, 600, nullptr},
         {1920, 1080, "-windowed 90 600", 640, 400, nullptr},

@@ -99,6 +99,20 @@ TEST_F(SdlAudioDeviceTest, AStaleHandleNeverReachesTheNextPlayAndBusyChannelsRef
   EXPECT_TRUE(device.IsPaused(second));
 }
 
+// Handles the device never gave out: none of the channel numbers, in use or
+// not, with a serial it never issued, nor a sample it never loaded.
+TEST_F(SdlAudioDeviceTest, MadeUpHandlesAreRefused) {
+  Loop();
+  for (ChannelHandle made : {kNoChannel, 0, 1, 5, 254, 255, 256 * 9999 + 1}) {
+    EXPECT_FALSE(device.IsPlaying(made) || device.SetVolume(made, 1)) << made;
+    EXPECT_FALSE(device.LastError().empty()) << made;
+  }
+  EXPECT_EQ(device.Play(tone + 1, PlaySettings{}), kNoChannel);
+  EXPECT_EQ(device.GetSampleInfo(tone + 1).frames, 0u);
+  device.FreeSample(tone + 1);
+  EXPECT_FALSE(device.LastError().empty());
+}
+
 TEST_F(SdlAudioDeviceTest, OneStreamPlaysAtATimeBesideTheSamples) {
   const StreamHandle first = device.OpenStream(tonePath, LoopMode::Loop);
   const StreamHandle second = device.OpenStream(tonePath, LoopMode::Loop);

@@ -266,6 +266,16 @@ TEST_F(SdlGpuDeviceTest, CopiesFromTheBackBufferAreOpaqueAndLeaveOutWhatLiesOffE
   EXPECT_EQ(device_->CopyBackBufferToTexture({kSize, 0, 4, 4}, *texture, 0, 0), GpuResult::InvalidCall);
   EXPECT_EQ(device_->CopyBackBufferToTexture({0, 0, 4, 4}, *texture, 0, 0), GpuResult::InvalidCall);
   texture->Unlock();
+  // Grey textures take the luminance, in which blue weighs least, and are opaque.
+  for (GpuTextureFormat format : {GpuTextureFormat::Luminance, GpuTextureFormat::LuminanceAlpha}) {
+    auto grey = device_->CreateTexture(4, 4, format);
+    ASSERT_EQ(device_->CopyBackBufferToTexture({0, 8, 4, 4}, *grey, 0, 0), GpuResult::Ok);
+    const std::vector<uint8_t> expected =
+        format == GpuTextureFormat::Luminance ? std::vector<uint8_t>{29} : std::vector<uint8_t>{29, 255};
+    const uint8_t* texel = grey->Lock().bits;
+    EXPECT_EQ(std::vector<uint8_t>(texel, texel + expected.size()), expected);
+    grey->Unlock();
+  }
 }
 
 // A texture that some other device made.

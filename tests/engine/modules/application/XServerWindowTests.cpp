@@ -1,60 +1,26 @@
 // The application on a real X server through SDL's X11 driver: what needs
-// a real display, the custom cursor. Skipped, with the reason, where no X
-// server can start.
+// a real display, the custom cursor and a full-screen switch that no window
+// manager carries out. Skipped, with the reason, where no X server can
+// start.
 #include <SDL.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/prctl.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <sstream>
 
 #include "engine/modules/application/UlvoApplicationBasic_Win32.h"
 #include "platform/window/Window.h"
 #include "tests/engine/modules/ModuleTestSupport.h"
+#include "tests/support/VirtualXServer.h"
+
+// Xlib's macros (None, Bool, ...) would break the headers above.
+#include <SDL_syswm.h>
 
 namespace {
 
 using platform_test::ScopedEnvironment;
 
-// Starts a virtual X server of the test suite's own and waits until it
-// takes clients: it writes its display number and a newline then. The server
-// picks a free display itself (-displayfd), so suites running side by side
-// need no lock, and goes with the test suite's process. Empty when it
-// started, the reason why not otherwise.
-std::string StartVirtualXServer(std::string& display) {
-  std::string program;
-  std::istringstream folders(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "");
-  for (std::string folder; program.empty() && std::getline(folders, folder, ':');) {
-    program = access((folder + "/Xvfb").c_str(), X_OK) == 0 ? folder + "/Xvfb" : "";
-  }
-  int fds[2];
-  if (program.empty() || pipe(fds) != 0) return "Xvfb is not installed";
-  if (fork() == 0) {
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-    const int devNull = open("/dev/null", O_WRONLY);
-    dup2(devNull, STDOUT_FILENO);
-    dup2(devNull, STDERR_FILENO);
-    execl(program.c_str(), program.c_str(), "-displayfd", std::to_string(fds[1]).c_str(), "-screen",
-          "0", "1280x1024x24", "-nolisten", "tcp", "-noreset", nullptr);
-    _exit(127);
-  }
-  close(fds[1]);
-  pollfd reply{fds[0], POLLIN, 0};
-  char c = 0;
-  while (poll(&reply, 1, 15000) == 1 && read(fds[0], &c, 1) == 1 && c != '\n') display += c;
-  close(fds[0]);
-  display = ":" + display;
-  return c == '\n' && display.size() > 1 ? "" : program + " did not report a display";
-}
-
 class XServerWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    s_unavailable = StartVirtualXServer(s_display);
+    s_unavailable = testsupport::StartVirtualXServer(s_display);
     ScopedEnvironment display("DISPLAY", s_display.c_str());
     if (s_unavailable.empty() && SDL_VideoInit("x11") != 0) {
       s_unavailable = "the X server takes no clients: " + std::string(SDL_GetError());
@@ -88,11 +54,56 @@ class XServerWindowTest : public ::testing::Test {
     return false;
   }
 
+  // The client size the X server itself gives the window.
+  IntVector2 ServerClientSize() const {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    XWindowAttributes attributes{};
+    if (SDL_GetWindowWMInfo(NativeWindow(), &info) == SDL_TRUE) {
+      XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes);
+    }
+    return IntVector2(attributes.width, attributes.height);
+  }
+
+  // Resizes the window as a window manager would, on its own.
+  void ResizeOnTheServer(int width, int height) const {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    ASSERT_EQ(SDL_GetWindowWMInfo(NativeWindow(), &info), SDL_TRUE) << SDL_GetError();
+    XResizeWindow(info.info.x11.display, info.info.x11.window, width, height);
+    XSync(info.info.x11.display, False);
+  }
+
+  // Runs frames until the server has answered every request so far.
+  void Settle() {
+    for (int frame = 0; frame < 10; ++frame) {
+      SDL_WaitEventTimeout(nullptr, 20);
+      m_application->Update();
+    }
+  }
+
+  // The virtual screen, in client pixels, lies inside the client area the
+  // window really has.
+  void ExpectLaidOutForTheRealWindow(const char* step) const {
+    const IntVector2 real = ServerClientSize();
+    EXPECT_EQ(m_application->GetClientSize(), real) << step;
+    const AABB2 screen = m_application->GetScreenBounds();
+    EXPECT_TRUE(screen.mins.x >= 0.0f && screen.mins.y >= 0.0f &&
+                screen.maxs.x <= static_cast<float>(real.x) &&
+                screen.maxs.y <= static_cast<float>(real.y))
+        << step << ": virtual screen (" << screen.mins.x << "," << screen.mins.y << ")-("
+        << screen.maxs.x << "," << screen.maxs.y << ") in a client area of " << real.x << " x "
+        << real.y;
+  }
+
+  SDL_Window* NativeWindow() const { return m_application->GetDeviceContext()->NativeHandle(); }
+
   inline static std::string s_display;
   inline static std::string s_unavailable;
   ScopedEnvironment m_display{"DISPLAY", s_display.c_str()};
   ScopedEnvironment m_driver{"SDL_VIDEODRIVER", "x11"};
   modules_test::RecordingConsole m_console;
+  modules_test::RecordingGame m_game;
   std::unique_ptr<UlvoApplicationBasic_Win32> m_application;
 };
 
@@ -110,6 +121,29 @@ TEST_F(XServerWindowTest, ThePaintBrushCursorReplacesTheArrowInsideTheClientArea
   m_application->SetCustomCursor("");
   m_application->Update();
   EXPECT_EQ(SDL_GetCursor(), SDL_GetDefaultCursor());
+}
+
+// No window manager runs, so the server never carries out a full-screen
+// request, though SDL reports the desktop's size at once. The game is laid
+// out for the window it has, each time; when the window system resizes the
+// window later, the game follows.
+TEST_F(XServerWindowTest, AFullScreenSwitchIsLaidOutForTheSizeTheWindowGets) {
+  for (const char* step : {"first switch", "second switch"}) {
+    m_application->SetFullscreen();
+    ExpectLaidOutForTheRealWindow(step);
+    Settle();
+    ExpectLaidOutForTheRealWindow(step);
+    m_application->SetWindowed();
+    Settle();
+    ExpectLaidOutForTheRealWindow("windowed");
+  }
+  m_application->SetFullscreen();
+  Settle();
+  const IntVector2 desktop = m_application->GetDesktopSize();
+  ResizeOnTheServer(desktop.x, desktop.y);
+  Settle();
+  EXPECT_EQ(m_application->GetClientSize(), desktop);
+  EXPECT_EQ(m_application->GetScreenBounds(), AABB2(0, 112, 1280, 912));
 }
 
 }  // namespace

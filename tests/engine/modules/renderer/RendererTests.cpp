@@ -1,5 +1,6 @@
 // The renderer on the recording device (frames, lost devices, textures, the
-// draws into them and bitmap fonts), and once on SDL's software renderer.
+// draws into them and bitmap fonts), the table of animated-texture
+// definitions, and once on SDL's software renderer.
 #include <gmock/gmock.h>
 
 #include <array>
@@ -7,6 +8,7 @@
 #include <set>
 
 #include "engine/modules/imagestudio/UlvoImageStudioBasic_Win32.h"
+#include "engine/modules/renderer/AnimatedTextureDefinition.h"
 #include "engine/modules/renderer/BitmapFont.h"
 #include "engine/modules/renderer/Texture_Win32_DirectX81.h"
 #include "tests/engine/modules/renderer/FontTestSupport.h"
@@ -214,6 +216,21 @@ TEST_F(FontTest, TextIsAlignedAgainstItsAnchorOrInsideItsBox) {
   EXPECT_EQ(Quads().front(), (Quad{5, 17.5f, 20, 32.5f}));
 }
 
+// With an application a line is drawn while any of it may show in the view:
+// from its top at the view's bottom edge to its top two sizes above the view.
+TEST_F(FontTest, LinesAboveOrBelowTheApplicationsViewAreSkipped) {
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  m_application = UlvoApplicationBasic_Win32::Create();
+  m_application->OpenWindow(IntVector2(1024, 640), 0, 101);
+  ASSERT_EQ(m_application->GetViewBoundsSize(), IntVector2(1024, 640));
+  for (const auto& [top, drawn] : {std::pair{640.0f, true}, {641.0f, false}, {-40.0f, true}, {-41.0f, false}}) {
+    ForgetDrawing();
+    m_renderer->DrawText(m_font, Vector2(0, top), "w", 20.0f, Rgba::WHITE, 2, 2);
+    EXPECT_EQ(m_device->fans.size(), drawn ? 1u : 0u) << top;
+  }
+}
+
 // A font is entered only when its definition and all of its pages, named
 // after the name inside the definition and loaded from 0 on, load.
 TEST_F(FontTest, AFontThatCannotBeLoadedWholeThrowsAndIsNotEntered) {
@@ -227,6 +244,22 @@ TEST_F(FontTest, AFontThatCannotBeLoadedWholeThrowsAndIsNotEntered) {
                 ::testing::HasSubstr(message));
     EXPECT_EQ(m_renderer->GetFont(face), nullptr);
   }
+}
+
+// A definition read later under a name (in any letter case) takes the name's
+// entry; the one it replaced going away leaves the entry alone, the holder
+// of the entry going away empties it.
+TEST(AnimatedTextureTest, AReplacedDefinitionGoingAwayLeavesTheNewerOneFound) {
+  testsupport::ScopedDataFolder data;
+  data.Write("Animations/a.AnimTextureDefinition", "{ 3 \"sparkle\" \"\" \"*.png\" 0 false 12.5 1 1 0 0 }");
+  data.Write("Animations/b.AnimTextureDefinition", "{ 3 \"SPARKLE\" \"\" \"*.png\" 0 false 12.5 1 1 0 0 }");
+  std::vector<std::unique_ptr<AnimatedTextureDefinition>> loaded = AnimatedTextureDefinition::LoadAll();
+  ASSERT_EQ(loaded.size(), 2u);
+  EXPECT_EQ(AnimatedTextureDefinition::Find("Sparkle"), loaded[1].get());
+  loaded[0].reset();
+  EXPECT_EQ(AnimatedTextureDefinition::Find("Sparkle"), loaded[1].get());
+  loaded[1].reset();
+  EXPECT_EQ(AnimatedTextureDefinition::Find("Sparkle"), nullptr);
 }
 
 class RendererPixelTest : public testsupport::SoftwareRendererTest {

@@ -125,6 +125,11 @@ TEST_F(BoardEditsTest, RefusedEditsChangeAndRecordNothing)
         EXPECT_EQ(r.type, r.move.type) << &r - refused;
     }
     EXPECT_EQ(5, refused[0].move.data);
+    // The progress keeps to the board's candidates also when asked directly.
+    play.Progress().SetChanged(false);
+    play.Progress().SetPlayerCandidateBit(play.At(1, 2), 4, true);
+    play.Progress().SetAutoCandidateBit(play.At(1, 2), 4, true);
+    EXPECT_FALSE(play.Progress().HasChanged());
     EXPECT_EQ(before, Capture(board));
     EXPECT_TRUE(play.Progress().GetMoves().empty());
     EXPECT_EQ(0, play.Progress().GetSteps());

@@ -2,7 +2,7 @@
 // refused edit that is no step) and the hint a step makes: its sentence in
 // the hint line and the call-out the instructor places for it. The steps
 // themselves are pinned by the digests and checked against the answer by
-// the sweep.
+// the sweep; a hand-made position holds the comparison edge they miss.
 #include "engine/core/Diagnostics.h"
 #include "game/puzzle/generation/HybridBoardGenerator.h"
 #include "game/puzzle/solver/HintDriver.h"
@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <tuple>
 
 using namespace Pemberquill;
 using puzzle_test::MakeMove;
@@ -144,6 +145,44 @@ TEST(SolverFrameworkTest, ASolverMovedToAnotherBoardFindsTheStepsOfAFreshOne)
         SimpleBoardSolver fresh;
         const std::string expected = SolveGeneratedBoard(fresh, seed);
         EXPECT_EQ(expected, SolveGeneratedBoard(reused, seed)) << "seed " << seed;
+    }
+}
+
+// Runs the one technique alone, outside the solver's order.
+class BelowLowestProbe : public SimpleBoardSolver {
+public:
+    BelowLowestProbe() { SetDescribeOnly(true); }
+    using SimpleBoardSolver::StepBelowLowestOfLowerCage;
+};
+
+// A Comparisons cage (1, 0) < (2, 0) with the answers 2 and 3; (2, 0) holds
+// 2, 3 and 4. It must exceed the lowest value below the maximum that its
+// empty lower neighbour holds; a neighbour holding only the maximum offers
+// no such value and rules nothing out.
+TEST(SolverTechniqueTest, AHigherSquareExceedsTheLowestValueBelowTheMaximumOfItsLowerNeighbour)
+{
+    FakeBoardSettings settings;
+    const struct {
+        std::vector<int> lowerHolds;
+        bool removesTheTwo;
+    } cases[] = {{{2, 3}, true}, {{4}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lowerHolds.size());
+        PlayableBoard position({"1234", "2341", "3412", "4123"}, {{CAGE_RULE_COMPARISONS, {{1, 0}, {2, 0}}}});
+        for (int value = 1; value <= 4; ++value) {
+            const bool held = std::find(c.lowerHolds.begin(), c.lowerHolds.end(), value) != c.lowerHolds.end();
+            position.Progress().SetPlayerCandidateBit(position.At(1, 0), value - 1, !held);
+        }
+        position.Progress().SetPlayerCandidateBit(position.At(2, 0), 0, true);
+        position.board.RecomputeAutoEliminations();
+        position.board.UpdateCageSolutions();
+        BelowLowestProbe probe;
+        StepResult step;
+        ASSERT_EQ(c.removesTheTwo, probe.StepBelowLowestOfLowerCage(position.board, step));
+        if (c.removesTheTwo) {
+            EXPECT_EQ(std::make_tuple(MOVE_TYPE_CANDIDATE, 2, 0, 1),
+                      std::make_tuple(step.move.type, step.move.x, step.move.y, step.move.data));
+        }
     }
 }
 

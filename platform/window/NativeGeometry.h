@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/window/WindowGeometry.h"
+
+#include <SDL_events.h>
+#include <SDL_video.h>
+
+namespace platform {
+
+// SDL takes a full-screen request on X11 at its word: it reports the
+// display's size at once, whether or not the window system ever grants it
+// (without a window manager it never does), and afterwards drops the window
+// system's own size changes that match what it already claims. The size the
+// window really has comes from the window system itself.
+
+// The client size the window system gives the window; false where the video
+// driver has no window-system window to ask, and SDL's size holds.
+bool NativeClientSize(SDL_Window* window, IntSize& size);
+// The window system's client size where there is one to ask, else SDL's.
+IntSize ClientSizeOf(SDL_Window* window);
+
+// Lets the window system's messages through SDL's queue where the video
+// driver can pass them, so that NativeResize sees them.
+void ListenToNativeMessages();
+
+// Whether the event is the window system's message that the window's size
+// changed; its new size in size.
+bool NativeResize(const SDL_Event& event, SDL_Window* window, IntSize& size);
+
+}  // namespace platform
