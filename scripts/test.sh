@@ -44,7 +44,7 @@ if cmake --build build/fuzz --target help | grep '^\.\.\. fuzzers$' >/dev/null; 
       cp "$seeds"/* "$corpus"/
     fi
     echo "--- $(basename "$fuzzer")"
-    "$fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+    "$fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=512 \
       -print_final_stats=0 \
       -artifact_prefix=build/fuzz/artifacts/ "$corpus" 2>&1 | tail -n 3
     rm -rf "$corpus"

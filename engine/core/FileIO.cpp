@@ -81,6 +81,16 @@ void RemoveFile(const UlvoPath& path) {
   platform::RemoveFile(path.GetResolvedPath());
 }
 
+bool RenameFile(const UlvoPath& from, const UlvoPath& to) {
+  if (from.GetMarker() != to.GetMarker()) {
+    return false;
+  }
+  if (IsHandledByPlayerStorageHooks(from)) {
+    return playerStorageRenameHook != nullptr && playerStorageRenameHook(from, to);
+  }
+  return platform::RenameWithoutReplacing(from.GetResolvedPath(), to.GetResolvedPath());
+}
+
 void CreateFolder(const UlvoPath& path) {
   platform::CreateFolderRecursive(path.GetResolvedPath());
 }

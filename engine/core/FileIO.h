@@ -39,6 +39,11 @@ int32_t WriteWholeFile(const unsigned char* bytes, const UlvoPath& path, int32_t
 
 void RemoveFile(const UlvoPath& path);
 
+// Renames the file unless something is already at the new path, which is
+// never replaced; true when it moved. Both paths are of one kind; the file
+// is never read, whatever its size.
+bool RenameFile(const UlvoPath& from, const UlvoPath& to);
+
 // Creates the folder and its missing parents; an existing folder is fine.
 void CreateFolder(const UlvoPath& path);
 

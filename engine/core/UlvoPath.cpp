@@ -9,6 +9,7 @@
 PlayerStorageReadHook playerStorageReadHook = nullptr;
 PlayerStorageWriteHook playerStorageWriteHook = nullptr;
 PlayerStorageRemoveHook playerStorageRemoveHook = nullptr;
+PlayerStorageRenameHook playerStorageRenameHook = nullptr;
 
 namespace {
 

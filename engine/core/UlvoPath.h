@@ -53,9 +53,15 @@ using PlayerStorageWriteHook = int32_t (*)(const UlvoPath& path, const unsigned 
                                            int32_t byteCount);
 using PlayerStorageRemoveHook = void (*)(const UlvoPath& path);
 
+// Renames a file without replacing anything at the new name; true when it
+// moved. Installed beside the three: while they serve player storage and it
+// is not set, no player-storage file is renamed.
+using PlayerStorageRenameHook = bool (*)(const UlvoPath& from, const UlvoPath& to);
+
 extern PlayerStorageReadHook playerStorageReadHook;
 extern PlayerStorageWriteHook playerStorageWriteHook;
 extern PlayerStorageRemoveHook playerStorageRemoveHook;
+extern PlayerStorageRenameHook playerStorageRenameHook;
 
 bool ArePlayerStorageHooksInstalled();
 

@@ -2,6 +2,7 @@
 
 #include "engine/core/Diagnostics.h"
 #include "engine/core/ResourceStream.h"
+#include "engine/core/UlvoException.h"
 #include "engine/core/UlvoPath.h"
 #include "game/campaign/CampaignRecordHelpers.h"
 
@@ -17,7 +18,15 @@ CampaignData CampaignData::LoadFromFile(const UlvoPath& path)
     ResourceStream stream(path);
     ULVO_ASSERT(stream.IsValid(), Stringf("Unable to read the campaign file %s.", path.GetResolvedPath().c_str()),
                 "CampaignData::LoadFromFile");
-    return CampaignData(stream);
+    try {
+        return CampaignData(stream);
+    } catch (const UlvoException& error) {
+        // The reader says what was wrong but not in which file, and this
+        // stops the game: the player must be able to tell which file to mend.
+        ULVO_ERROR(Stringf("The campaign file %s is damaged and cannot be read: %s", path.GetResolvedPath().c_str(),
+                           error.GetMessage().c_str()),
+                   "CampaignData::LoadFromFile");
+    }
 }
 
 void CampaignData::Write(ResourceStream& stream) const

@@ -1,5 +1,6 @@
 #include "game/common/KeepFileAside.h"
 
+#include <functional>
 #include <memory>
 
 #include "engine/core/Diagnostics.h"
@@ -8,24 +9,47 @@
 
 namespace Pemberquill {
 
-std::string KeepFileAside(const unsigned char* bytes, int32_t byteCount, const std::string& fileName,
-                          const std::string& suffix)
+namespace {
+
+// Offers the free names of the series in turn until store takes one.
+std::string StoreUnderFreeName(const std::string& fileName, const std::string& suffix,
+                               const std::function<bool(const UlvoPath&)>& store)
 {
     for (int copy = 1; copy <= MAX_KEPT_ASIDE_COPIES; ++copy) {
         const std::string copyName =
             copy == 1 ? fileName + suffix : Stringf("%s%s%d", fileName.c_str(), suffix.c_str(), copy);
-        const UlvoPath copyPath(PATH_MARKER_PLAYER_STORAGE, copyName);
-        std::unique_ptr<unsigned char[]> existing;
-        // A name that is there but unreadable is taken too: never write over it.
-        if (ReadWholeFile(copyPath, existing) != WHOLE_FILE_MISSING) {
+        if (IsPlayerFileNameTaken(copyName)) {
             continue;
         }
-        if (WriteWholeFile(bytes, copyPath, byteCount) == byteCount) {
+        if (store(UlvoPath(PATH_MARKER_PLAYER_STORAGE, copyName))) {
             return copyName;
         }
         break;
     }
     return "";
+}
+
+} // namespace
+
+bool IsPlayerFileNameTaken(const std::string& fileName)
+{
+    std::unique_ptr<unsigned char[]> existing;
+    return ReadWholeFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName), existing) != WHOLE_FILE_MISSING;
+}
+
+std::string KeepFileAside(const unsigned char* bytes, int32_t byteCount, const std::string& fileName,
+                          const std::string& suffix)
+{
+    return StoreUnderFreeName(fileName, suffix, [&](const UlvoPath& copyPath) {
+        return WriteWholeFile(bytes, copyPath, byteCount) == byteCount;
+    });
+}
+
+std::string MoveFileAside(const std::string& fileName, const std::string& suffix)
+{
+    const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, fileName);
+    return StoreUnderFreeName(fileName, suffix,
+                              [&](const UlvoPath& copyPath) { return RenameFile(path, copyPath); });
 }
 
 } // namespace Pemberquill

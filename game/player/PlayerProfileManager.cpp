@@ -181,6 +181,9 @@ void PlayerProfileManager::LoadOwnProfile()
             return;
         }
         ConsolePrintf("PlayerProfile could not be read.  Creating a new one.\n");
+    } else if (IsUnreadable(stream, fileName)) {
+        KeepDamagedProfileAside(OWN_PROFILE_STEM);
+        ConsolePrintf("Creating a new PlayerProfile beside it.\n");
     } else if (stream.IsValid()) {
         ConsolePrintf("PlayerProfile was found on Steam, but it contained 0 bytes!!!  Creating a new one.\n");
     } else {
@@ -204,6 +207,10 @@ void PlayerProfileManager::LoadFurtherProfiles()
     for (int number = 1; number <= MAX_FURTHER_STEM; ++number) {
         const std::string stem = Stringf("%s-%d", OWN_PROFILE_STEM, number);
         ResourceStream stream(UlvoPath(PATH_MARKER_PLAYER_STORAGE, GetProfileFileName(stem)));
+        if (IsUnreadable(stream, GetProfileFileName(stem))) {
+            KeepDamagedProfileAside(stem);
+            continue;
+        }
         if (!stream.IsValid() || stream.GetSize() == 0) {
             continue;
         }
@@ -223,26 +230,40 @@ bool PlayerProfileManager::LoadStoredProfile(int slot, ResourceStream& stream, c
     } catch (const UlvoException& error) {
         ConsolePrintf("ERROR: Player profile \"%s\" is damaged and cannot be read.\n%s\n", fileName.c_str(),
                       error.GetMessage().c_str());
-        const std::string copyName = KeepFileAside(stream.GetData(), stream.GetSize(), fileName, ".damaged");
-        if (copyName.empty()) {
-            // Nothing may write over the only copy of the player's data.
-            ConsolePrintf("ERROR: No copy of \"%s\" could be kept; it will not be saved over.\n", fileName.c_str());
-            m_blockedStems.insert(stem);
-            m_damagedFileNotes.push_back(Stringf("\"%s\" is left as it is.", fileName.c_str()));
-            return false;
-        }
-        ConsolePrintf("WARNING: The damaged player profile was kept as \"%s\".\n", copyName.c_str());
-        m_damagedFileNotes.push_back(Stringf("It was kept as \"%s\".", copyName.c_str()));
-        if (stem != OWN_PROFILE_STEM) {
-            // The stem is free again; the player's own file is replaced by
-            // the new profile instead.
-            RemoveFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName));
-        }
+        KeepDamagedProfileAside(stem);
         return false;
     }
     m_activeProfiles[slot].isBackupDue =
         ReadStoredVersion(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName)) < PLAYER_PROFILE_VERSION;
     return true;
+}
+
+bool PlayerProfileManager::IsUnreadable(const ResourceStream& stream, const std::string& fileName) const
+{
+    if (stream.GetUnreadableReason().empty()) {
+        return false;
+    }
+    ConsolePrintf("ERROR: Player profile \"%s\" is there but cannot be read (%s).\n", fileName.c_str(),
+                  stream.GetUnreadableReason().c_str());
+    return true;
+}
+
+// Renamed, never copied: a file of any size, or one that cannot be read,
+// is kept whole, and the stem is free for a new profile. In remote storage,
+// where nothing is removed, the rename is what frees it.
+void PlayerProfileManager::KeepDamagedProfileAside(const std::string& stem)
+{
+    const std::string fileName = GetProfileFileName(stem);
+    const std::string keptName = MoveFileAside(fileName, ".damaged");
+    if (keptName.empty()) {
+        // Nothing may write over the only copy of the player's data.
+        ConsolePrintf("ERROR: \"%s\" could not be kept aside; it will not be saved over.\n", fileName.c_str());
+        m_blockedStems.insert(stem);
+        m_damagedFileNotes.push_back(Stringf("\"%s\" is left as it is.", fileName.c_str()));
+        return;
+    }
+    ConsolePrintf("WARNING: The damaged player profile was kept as \"%s\".\n", keptName.c_str());
+    m_damagedFileNotes.push_back(Stringf("It was kept as \"%s\".", keptName.c_str()));
 }
 
 void PlayerProfileManager::ShowPendingNotice()
@@ -338,9 +359,8 @@ std::string PlayerProfileManager::FindFreeFurtherStem() const
         for (const Slot& slot : m_activeProfiles) {
             isTaken = isTaken || (slot.profile != nullptr && slot.stem == stem);
         }
-        // A file nobody loaded is still somebody's.
-        std::unique_ptr<unsigned char[]> bytes;
-        if (!isTaken && ReadWholeFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, GetProfileFileName(stem)), bytes) < 0) {
+        // A file nobody loaded is still somebody's, readable or not.
+        if (!isTaken && !IsPlayerFileNameTaken(GetProfileFileName(stem))) {
             return stem;
         }
     }
@@ -390,6 +410,11 @@ bool PlayerProfileManager::BackUpOlderFile(Slot& slot)
     const std::string fileName = GetProfileFileName(slot.stem);
     std::unique_ptr<unsigned char[]> bytes;
     const int32_t byteCount = ReadWholeFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName), bytes);
+    if (byteCount == WHOLE_FILE_UNREADABLE) {
+        ConsolePrintf("ERROR: Player profile \"%s\" not saved: its older version can no longer be read.\n",
+                      fileName.c_str());
+        return false;
+    }
     if (byteCount > 0) {
         const std::string copyName = KeepFileAside(bytes.get(), byteCount, fileName, ".oldversion");
         if (copyName.empty()) {

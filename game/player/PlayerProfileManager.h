@@ -105,6 +105,12 @@ private:
     // Reads the stored file of the stem into the slot; false (with the file
     // kept aside and the notice noted) when it is damaged.
     bool LoadStoredProfile(int slot, ResourceStream& stream, const std::string& stem);
+    // True, with the reason logged, for a stored file that is there but
+    // cannot be read.
+    bool IsUnreadable(const ResourceStream& stream, const std::string& fileName) const;
+    // Moves the stem's profile file aside and notes the notice; where it
+    // cannot move, the stem is never written.
+    void KeepDamagedProfileAside(const std::string& stem);
     std::string FindFreeFurtherStem() const;
     bool IsOccupied(int slot) const;
     int CountProfiles() const;

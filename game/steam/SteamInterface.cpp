@@ -1,8 +1,6 @@
 #include "game/steam/SteamInterface.h"
 
-#include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -50,10 +48,18 @@ int32_t ReadPlayerStorageFile(const UlvoPath& path, std::unique_ptr<unsigned cha
 int32_t WritePlayerStorageFile(const UlvoPath& path, const unsigned char* bytes,
                                int32_t byteCount) {
   platform::RemoteStorage* storage = AvailableRemoteStorage();
-  if (storage == nullptr || !storage->Write(path.GetResolvedPath(), bytes, byteCount)) {
+  if (storage == nullptr || byteCount < 0 ||
+      !storage->Write(path.GetResolvedPath(), bytes, static_cast<size_t>(byteCount))) {
     return 0;
   }
   return byteCount;
+}
+
+// How a file is kept aside in remote storage, where nothing is removed: it
+// moves to its new name whole, whatever its size.
+bool RenamePlayerStorageFile(const UlvoPath& from, const UlvoPath& to) {
+  platform::RemoteStorage* storage = AvailableRemoteStorage();
+  return storage != nullptr && storage->Rename(from.GetResolvedPath(), to.GetResolvedPath());
 }
 
 // Files in remote storage are never removed: the player's profile there is
@@ -63,14 +69,23 @@ void KeepPlayerStorageFile(const UlvoPath&) {}
 // Where a local player file goes when remote storage already holds one of
 // its name: out of the patterns' reach, so it is looked at only once.
 const char* const SUPERSEDED_SUFFIX = ".superseded";
+constexpr int MAX_SUPERSEDED_COPIES = 100;
 
-bool ReadLocalFile(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    return false;
+// Under the first free name of "<file>.superseded", "<file>.superseded2", ...
+// so that no copy kept by an earlier start is replaced.
+void KeepSupersededFile(const std::string& localPath, const std::string& name) {
+  for (int copy = 1; copy <= MAX_SUPERSEDED_COPIES; ++copy) {
+    const std::string asidePath =
+        localPath + SUPERSEDED_SUFFIX + (copy == 1 ? std::string() : std::to_string(copy));
+    if (platform::RenameWithoutReplacing(localPath, asidePath)) {
+      ConsolePrintf(
+          "WARNING: Remote storage already holds \"%s\"; the local copy was kept as \"%s\".\n",
+          name.c_str(), asidePath.c_str());
+      return;
+    }
   }
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+  ConsolePrintf("ERROR: Remote storage already holds \"%s\"; the local copy stays as it is.\n",
+                name.c_str());
 }
 
 }  // namespace
@@ -106,9 +121,8 @@ void SteamInterface::Startup(Clock* parentClock) {
   if (m_isSteamAvailable) {
     m_userName = platform::OnlineService::GetUserName();
     ConsolePrintf("Logged in as Steam User: %s\n", m_userName.c_str());
-    const std::string problems = m_service.GetLoadProblems();
-    if (!problems.empty()) {
-      ConsolePrintf("ERROR: %s", problems.c_str());
+    for (const std::string& problem : m_service.GetLoadProblems()) {
+      ConsolePrintf("ERROR: %s\n", problem.c_str());
     }
     InstallPlayerStorageHooks();
     MoveLocalPlayerFilesToRemoteStorage();
@@ -128,6 +142,7 @@ void SteamInterface::InstallPlayerStorageHooks() {
   playerStorageReadHook = ReadPlayerStorageFile;
   playerStorageWriteHook = WritePlayerStorageFile;
   playerStorageRemoveHook = KeepPlayerStorageFile;
+  playerStorageRenameHook = RenamePlayerStorageFile;
 }
 
 // A profile saved while the service was unavailable would otherwise be
@@ -150,21 +165,25 @@ void SteamInterface::MoveLocalPlayerFile(const std::string& folder, const std::s
   platform::RemoteStorage* storage = m_service.GetRemoteStorage();
   const std::string localPath = folder + name;
   if (storage->FileExists(name)) {
-    const std::string asidePath = localPath + SUPERSEDED_SUFFIX;
-    if (std::rename(localPath.c_str(), asidePath.c_str()) == 0) {
-      ConsolePrintf(
-          "WARNING: Remote storage already holds \"%s\"; the local copy was kept as "
-          "\"%s\".\n",
-          name.c_str(), asidePath.c_str());
-    }
+    KeepSupersededFile(localPath, name);
     return;
   }
-  std::string bytes;
-  if (!ReadLocalFile(localPath, bytes) ||
-      !storage->Write(name, bytes.data(), static_cast<int32_t>(bytes.size())) ||
-      storage->GetFileSize(name) != static_cast<int32_t>(bytes.size())) {
+  // Sized before it is read: a file larger than the storage takes stays
+  // where it is, whole.
+  std::vector<unsigned char> bytes;
+  std::string error;
+  if (platform::ReadWholeFile(localPath, platform::RemoteStorage::MAX_FILE_SIZE, bytes, error) !=
+      platform::FileReadStatus::READ) {
     ConsolePrintf(
-        "ERROR: \"%s\" could not be moved into remote storage; it stays in the "
+        "ERROR: \"%s\" could not be moved into remote storage (%s); it stays in the "
+        "user-data folder.\n",
+        localPath.c_str(), error.c_str());
+    return;
+  }
+  if (!storage->Write(name, bytes.data(), bytes.size()) ||
+      storage->GetFileSize(name) != static_cast<int64_t>(bytes.size())) {
+    ConsolePrintf(
+        "ERROR: \"%s\" could not be stored whole in remote storage; it stays in the "
         "user-data folder.\n",
         localPath.c_str());
     return;

@@ -13,25 +13,13 @@
 
 #include <strings.h>
 
+#include <utility>
+
 namespace Pemberquill {
 
 namespace {
 
 constexpr float ROLL_LEAD_IN = 1200.0f;
-constexpr size_t LEVEL_COUNT = 3;
-
-struct LevelSpacing {
-    float pointSize;
-    float spare;
-    float offsetBefore;
-    float gapAfter;
-};
-// Section, group, line.
-constexpr LevelSpacing LEVEL_SPACINGS[LEVEL_COUNT] = {
-    {52.0f, 40.0f, 40.0f, 100.0f},
-    {44.0f, 0.0f, 20.0f, 40.0f},
-    {32.0f, 0.0f, 10.0f, 10.0f},
-};
 
 const char* const LIST_END = "stop";
 
@@ -40,51 +28,57 @@ bool IsListEnd(const std::string& text)
     return strcasecmp(text.c_str(), LIST_END) == 0;
 }
 
-// One "stop"-ended list of the level; below the top level the list stands
-// in a block.
-std::vector<CreditsEntry> ReadLevel(ResourceStream& stream, size_t level)
+// One "stop"-ended list, handing each string to readItem; below the top
+// level the list stands in a block.
+template <typename ReadItem>
+void ReadList(ResourceStream& stream, bool isBlock, ReadItem readItem)
 {
-    const bool isBlock = level > 0;
     if (isBlock && stream.IsTextFormat()) {
         stream.ReadExpectedToken('{');
     }
-    std::vector<CreditsEntry> entries;
     for (std::string text = stream.ReadString(); !IsListEnd(text); text = stream.ReadString()) {
-        entries.push_back(Credits::MakeEntry(level, text));
-        if (level + 1 < LEVEL_COUNT) {
-            entries.back().children = ReadLevel(stream, level + 1);
-        }
+        readItem(std::move(text));
     }
     if (isBlock && stream.IsTextFormat()) {
         stream.ReadExpectedToken('}');
     }
-    return entries;
 }
 
-void WriteLevel(ResourceStream& stream, const std::vector<CreditsEntry>& entries, size_t level)
+std::vector<CreditsLine> ReadLines(ResourceStream& stream)
 {
-    if (level > 0) {
+    std::vector<CreditsLine> lines;
+    ReadList(stream, true, [&lines](std::string text) { lines.push_back(CreditsLine{std::move(text)}); });
+    return lines;
+}
+
+std::vector<CreditsGroup> ReadGroups(ResourceStream& stream)
+{
+    std::vector<CreditsGroup> groups;
+    ReadList(stream, true,
+             [&](std::string name) { groups.push_back(CreditsGroup{std::move(name), ReadLines(stream)}); });
+    return groups;
+}
+
+// The "stop"-ended list of the items, each written by writeItem; below the
+// top level the list stands in a block.
+template <typename Item, typename WriteItem>
+void WriteList(ResourceStream& stream, bool isBlock, const std::vector<Item>& items, WriteItem writeItem)
+{
+    if (isBlock) {
         stream.WriteBlockBegin();
     }
-    for (const CreditsEntry& entry : entries) {
-        stream.WriteString(entry.text);
-        if (level + 1 < LEVEL_COUNT) {
-            WriteLevel(stream, entry.children, level + 1);
-        }
+    for (const Item& item : items) {
+        writeItem(item);
     }
     stream.WriteString(LIST_END);
-    if (level > 0) {
+    if (isBlock) {
         stream.WriteBlockEnd();
     }
 }
 
-float HeightOf(const std::vector<CreditsEntry>& entries)
+float HeightOf(const CreditsSpacing& spacing)
 {
-    float height = 0.0f;
-    for (const CreditsEntry& entry : entries) {
-        height += entry.offsetBefore + entry.pointSize + HeightOf(entry.children) + entry.gapAfter;
-    }
-    return height;
+    return spacing.offsetBefore + spacing.pointSize + spacing.gapAfter;
 }
 
 } // namespace
@@ -95,26 +89,23 @@ Credits::~Credits()
                               "Credits::~Credits");
 }
 
-CreditsEntry Credits::MakeEntry(size_t level, const std::string& text)
+std::vector<CreditsSection> Credits::ReadSections(ResourceStream& stream)
 {
-    const LevelSpacing& spacing = LEVEL_SPACINGS[level];
-    CreditsEntry entry;
-    entry.text = text;
-    entry.pointSize = spacing.pointSize;
-    entry.spare = spacing.spare;
-    entry.offsetBefore = spacing.offsetBefore;
-    entry.gapAfter = spacing.gapAfter;
-    return entry;
+    std::vector<CreditsSection> sections;
+    ReadList(stream, false,
+             [&](std::string name) { sections.push_back(CreditsSection{std::move(name), ReadGroups(stream)}); });
+    return sections;
 }
 
-std::vector<CreditsEntry> Credits::ReadSections(ResourceStream& stream)
+void Credits::WriteSections(ResourceStream& stream, const std::vector<CreditsSection>& sections)
 {
-    return ReadLevel(stream, 0);
-}
-
-void Credits::WriteSections(ResourceStream& stream, const std::vector<CreditsEntry>& sections)
-{
-    WriteLevel(stream, sections, 0);
+    WriteList(stream, false, sections, [&stream](const CreditsSection& section) {
+        stream.WriteString(section.name);
+        WriteList(stream, true, section.groups, [&stream](const CreditsGroup& group) {
+            stream.WriteString(group.name);
+            WriteList(stream, true, group.lines, [&stream](const CreditsLine& line) { stream.WriteString(line.text); });
+        });
+    });
 }
 
 void Credits::Startup(Clock* parentClock)
@@ -167,7 +158,17 @@ void Credits::Shutdown()
 
 float Credits::GetRollHeight() const
 {
-    return ROLL_LEAD_IN + HeightOf(m_sections);
+    float height = ROLL_LEAD_IN;
+    for (const CreditsSection& section : m_sections) {
+        height += HeightOf(section.spacing);
+        for (const CreditsGroup& group : section.groups) {
+            height += HeightOf(group.spacing);
+            for (const CreditsLine& line : group.lines) {
+                height += HeightOf(line.spacing);
+            }
+        }
+    }
+    return height;
 }
 
 float Credits::GetScrollOffset()

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/core/Animatable.h"
-#include "game/presentation/board/CreditsEntry.h"
+#include "game/presentation/board/CreditsSection.h"
 #include "game/common/GameSubsystem.h"
 
 class Clock;
@@ -39,7 +39,7 @@ public:
     void Event_OnCreditsViewRender(NamedProperties& args);
 
     bool IsPlaying() const { return m_isPlaying; }
-    const std::vector<CreditsEntry>& GetSections() const { return m_sections; }
+    const std::vector<CreditsSection>& GetSections() const { return m_sections; }
     float GetRollHeight() const;
     // The roll's offset at the credits clock's time.
     float GetScrollOffset();
@@ -47,11 +47,9 @@ public:
 
     // The roll of a credits stream, either encoding; a malformed stream
     // throws the stream's UlvoException.
-    static std::vector<CreditsEntry> ReadSections(ResourceStream& stream);
+    static std::vector<CreditsSection> ReadSections(ResourceStream& stream);
     // The inverse of ReadSections.
-    static void WriteSections(ResourceStream& stream, const std::vector<CreditsEntry>& sections);
-    // An entry of the level (0 section, 1 group, 2 line) with its spacing.
-    static CreditsEntry MakeEntry(size_t level, const std::string& text);
+    static void WriteSections(ResourceStream& stream, const std::vector<CreditsSection>& sections);
 
 private:
     void LoadSections();
@@ -59,7 +57,7 @@ private:
     std::unique_ptr<Clock> m_clock;
     bool m_isInitialized = false;
     bool m_isPlaying = false;
-    std::vector<CreditsEntry> m_sections;
+    std::vector<CreditsSection> m_sections;
     Animatable<float> m_scrollTrack;
     AnimationInstanceState m_scrollState;
 };

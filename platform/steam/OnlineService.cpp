@@ -50,11 +50,11 @@ void OnlineService::Shutdown() {
   m_storage.reset();
 }
 
-std::string OnlineService::GetLoadProblems() const {
-  std::string problems;
+std::vector<std::string> OnlineService::GetLoadProblems() const {
+  std::vector<std::string> problems;
   for (const UserStatsStore* store : {m_stats.get(), m_scores.get()}) {
     if (store != nullptr && !store->GetLoadProblem().empty()) {
-      problems += store->GetLoadProblem() + "\n";
+      problems.push_back(store->GetLoadProblem());
     }
   }
   return problems;

@@ -53,8 +53,9 @@ class OnlineService {
   // Null unless running.
   RemoteStorage* GetRemoteStorage();
   // What went wrong reading the statistics and scores files when the
-  // service started, one line each, for the game's log; empty when nothing.
-  std::string GetLoadProblems() const;
+  // service started, one entry a file, for the game's log; empty when
+  // nothing did.
+  std::vector<std::string> GetLoadProblems() const;
 
   // The listener must outlive its registration.
   void AddStatsListener(OnlineStatsListener* listener);

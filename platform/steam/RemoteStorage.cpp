@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <limits>
 #include <memory>
 #include <system_error>
 #include <utility>
@@ -37,16 +36,13 @@ bool RemoteStorage::FileExists(const std::string& name) const {
   return IsValidName(name) && IsRegularFile(PathOf(name));
 }
 
-int32_t RemoteStorage::GetFileSize(const std::string& name) const {
+int64_t RemoteStorage::GetFileSize(const std::string& name) const {
   if (!FileExists(name)) {
     return -1;
   }
   std::error_code error;
   const std::uintmax_t size = std::filesystem::file_size(PathOf(name), error);
-  if (error || size > static_cast<std::uintmax_t>(std::numeric_limits<int32_t>::max())) {
-    return -1;
-  }
-  return static_cast<int32_t>(size);
+  return error ? -1 : static_cast<int64_t>(size);
 }
 
 int32_t RemoteStorage::Read(const std::string& name, void* buffer, int32_t capacity) const {
@@ -72,17 +68,22 @@ FileReadStatus RemoteStorage::ReadWholeFile(const std::string& name,
     error.clear();
     return FileReadStatus::MISSING;
   }
-  return platform::ReadWholeFile(PathOf(name), std::numeric_limits<int32_t>::max(), bytes, error);
+  return platform::ReadWholeFile(PathOf(name), MAX_FILE_SIZE, bytes, error);
 }
 
-bool RemoteStorage::Write(const std::string& name, const void* data, int32_t size) {
-  if (!IsValidName(name) || size < 0 || (data == nullptr && size > 0)) {
+bool RemoteStorage::Write(const std::string& name, const void* data, size_t size) {
+  if (!IsValidName(name) || size > static_cast<uint64_t>(MAX_FILE_SIZE) ||
+      (data == nullptr && size > 0)) {
     return false;
   }
   if (!CreateFolderRecursive(m_folder)) {
     return false;
   }
-  return WriteFileAtomically(PathOf(name), data, static_cast<size_t>(size));
+  return WriteFileAtomically(PathOf(name), data, size);
+}
+
+bool RemoteStorage::Rename(const std::string& from, const std::string& to) {
+  return FileExists(from) && IsValidName(to) && RenameWithoutReplacing(PathOf(from), PathOf(to));
 }
 
 bool RemoteStorage::Delete(const std::string& name) {

@@ -19,18 +19,25 @@ class RemoteStorage {
   // '/', '\0' or control character; every operation refuses any other.
   static bool IsValidName(const std::string& name);
 
+  // The largest file the storage takes, as its count of bytes is 32-bit.
+  static constexpr int64_t MAX_FILE_SIZE = INT32_MAX;
+
   bool FileExists(const std::string& name) const;
-  // -1 when the file is missing or too large for a 32-bit count.
-  int32_t GetFileSize(const std::string& name) const;
+  // -1 when the file is missing.
+  int64_t GetFileSize(const std::string& name) const;
   // Reads at most capacity bytes; returns the count read, or -1 when the
   // file is missing or unreadable.
   int32_t Read(const std::string& name, void* buffer, int32_t capacity) const;
   // The whole file. MISSING for an invalid name or nothing there;
   // UNREADABLE, with the system's error text, for a file that is there but
-  // cannot be read.
+  // cannot be read or is larger than MAX_FILE_SIZE.
   FileReadStatus ReadWholeFile(const std::string& name, std::vector<unsigned char>& bytes,
                                std::string& error) const;
-  bool Write(const std::string& name, const void* data, int32_t size);
+  // Refuses more than MAX_FILE_SIZE bytes.
+  bool Write(const std::string& name, const void* data, size_t size);
+  // Renames the file unless the new name is taken; what is there is never
+  // replaced.
+  bool Rename(const std::string& from, const std::string& to);
   bool Delete(const std::string& name);
 
  private:

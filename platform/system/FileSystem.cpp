@@ -144,11 +144,31 @@ bool CreateFolderRecursive(const std::string& path) {
 
 bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
+bool RenameWithoutReplacing(const std::string& from, const std::string& to) {
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+    SyncFolder(FolderOf(to));
+    return true;
+  }
+  if (errno != EINVAL && errno != ENOSYS) {
+    return false;
+  }
+  // A file system without the no-replace rename: a hard link fails just as
+  // surely on a name that is taken.
+  if (link(from.c_str(), to.c_str()) != 0) {
+    return false;
+  }
+  unlink(from.c_str());
+  SyncFolder(FolderOf(to));
+  return true;
+}
+
 bool WriteFileAtomically(const std::string& path, const void* data, size_t size) {
   if (path.empty() || path.back() == '/') {
     return false;
   }
-  std::string temporary = path + ".XXXXXX";
+  // Named after no player file, so a write cut short leaves nothing that a
+  // later start could take for one.
+  std::string temporary = FolderOf(path) + "/" + TEMPORARY_FILE_PREFIX + "XXXXXX";
   const int fd = mkstemp(temporary.data());
   if (fd < 0) {
     return false;

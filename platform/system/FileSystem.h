@@ -16,6 +16,14 @@ bool CreateFolderRecursive(const std::string& path);
 
 bool RemoveFile(const std::string& path);
 
+// Renames the file unless something is already at the new name, which is
+// never replaced; true when the file moved.
+bool RenameWithoutReplacing(const std::string& from, const std::string& to);
+
+// How the temporary files of WriteFileAtomically begin: a write cut short
+// (a crash, a kill) may leave one behind.
+constexpr const char* TEMPORARY_FILE_PREFIX = ".pq-partial-";
+
 // Writes to a temporary file in the destination's folder, flushes it to disk
 // and renames it into place, so a crash never leaves half a file behind.
 bool WriteFileAtomically(const std::string& path, const void* data, size_t size);

@@ -1,6 +1,7 @@
 #include "platform/window/NativeGeometry.h"
 
 #include <SDL_syswm.h>
+#include <X11/Xatom.h>
 
 namespace platform {
 
@@ -14,7 +15,40 @@ bool X11Info(SDL_Window* window, SDL_SysWMinfo& info) {
   return SDL_GetWindowWMInfo(window, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11;
 }
 
+// A window manager that follows the common conventions names its own check
+// window on the root window.
+bool IsWindowManagerRunning(Display* display) {
+  const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+  if (check == None) {
+    return false;
+  }
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0;
+  unsigned long remaining = 0;
+  unsigned char* data = nullptr;
+  const int status = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
+                                        XA_WINDOW, &type, &format, &count, &remaining, &data);
+  const bool found = status == Success && type == XA_WINDOW && count == 1;
+  if (data != nullptr) {
+    XFree(data);
+  }
+  return found;
+}
+
 }  // namespace
+
+void CoverDisplayWithoutWindowManager(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_Rect bounds{};
+  if (!X11Info(window, info) || IsWindowManagerRunning(info.info.x11.display) ||
+      SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds) != 0) {
+    return;
+  }
+  XMoveResizeWindow(info.info.x11.display, info.info.x11.window, bounds.x, bounds.y,
+                    static_cast<unsigned>(bounds.w), static_cast<unsigned>(bounds.h));
+  XSync(info.info.x11.display, False);
+}
 
 bool NativeClientSize(SDL_Window* window, IntSize& size) {
   SDL_SysWMinfo info;

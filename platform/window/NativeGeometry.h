@@ -19,6 +19,13 @@ bool NativeClientSize(SDL_Window* window, IntSize& size);
 // The window system's client size where there is one to ask, else SDL's.
 IntSize ClientSizeOf(SDL_Window* window);
 
+// Where no window manager runs, nobody grants a full-screen request: the
+// window keeps its size while SDL claims the display's. There the window is
+// placed over the whole display itself, so that what SDL draws for and what
+// the window shows agree. Nothing where a window manager runs or the video
+// driver has no window-system window.
+void CoverDisplayWithoutWindowManager(SDL_Window* window);
+
 // Lets the window system's messages through SDL's queue where the video
 // driver can pass them, so that NativeResize sees them.
 void ListenToNativeMessages();

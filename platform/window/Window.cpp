@@ -48,6 +48,9 @@ std::unique_ptr<Window> Window::Create(const WindowSettings& settings, std::stri
     StopVideo();
     return nullptr;
   }
+  if (settings.mode == DisplayMode::FullscreenDesktop) {
+    CoverDisplayWithoutWindowManager(window);
+  }
   SDL_StartTextInput();
   ListenToNativeMessages();
   error.clear();
@@ -151,6 +154,9 @@ DisplayMode Window::GetDisplayMode() const {
 
 void Window::SetDisplayMode(DisplayMode mode) {
   SDL_SetWindowFullscreen(window_, FullscreenFlags(mode));
+  if (mode == DisplayMode::FullscreenDesktop) {
+    CoverDisplayWithoutWindowManager(window_);
+  }
   translator_.ReportGeometry(ClientOrigin(), ClientSize(), pending_);
 }
 

@@ -171,6 +171,23 @@ void WriteOtherSeeds(const fs::path& root) {
          s.WriteString("Animations/Sparkle/00.png");
          s.WriteBlockEnd();
        }));
+  // The first byte picks the file: even for the achievements.
+  for (const auto& [file, pick] : {std::pair<const char*, uint8_t>{"Achievements.pqdf", 0},
+                                   std::pair<const char*, uint8_t>{"Stats.pqdf", 1}}) {
+    std::vector<uint8_t> bytes = {pick};
+    const std::vector<uint8_t> content = testsupport::ReadFileBytes((root / "Data" / file).string());
+    bytes.insert(bytes.end(), content.begin(), content.end());
+    Save("fuzz_definitions", file, bytes);
+  }
+  Save("fuzz_credits", "Credits.pqdf", testsupport::ReadFileBytes((root / "Data/Credits.pqdf").string()));
+  // (name, place, length, bytes): a profile in the user-data folder, options
+  // in both places, a kept-aside copy too large to store.
+  // Per profile (state, length, text): own present, one damaged, one
+  // absent, one unreadable, one present; then the new player's name.
+  Save("fuzz_profile_manager", "profiles",
+       {1, 3, 'A', 'n', 'n', 2, 4, 'd', 'a', 'm', 'g', 0, 0, 3, 1, 'u', 1, 3, 'B', 'o', 'b', 3, 'C', 'i', 'd'});
+  Save("fuzz_player_file_move", "files",
+       {0, 1, 4, 'p', 'r', 'o', 'f', 2, 3, 2, 'o', 'p', 3, 5, 1, 'm'});
   const std::pair<const char*, const char*> commandLines[] = {
       {"windowed-size", "-windowed 800 500"}, {"windowed-width", "-windowed 1200"},
       {"fullscreen", "-fullscreen"}};

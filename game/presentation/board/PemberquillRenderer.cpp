@@ -5,7 +5,7 @@
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/modules/application/UlvoApplicationInterface.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
-#include "game/presentation/board/BoardPainter.h"
+#include "game/presentation/board/BoardDrawing.h"
 #include "game/presentation/board/BoardView.h"
 #include "game/presentation/board/PuzzleDisplay.h"
 #include "game/puzzle/board/Board.h"
@@ -27,6 +27,9 @@ constexpr Rgba CREDITS_SHADOW{0, 0, 0, 192};
 // Per level: the colour and where the text ends, as a fraction of the width.
 constexpr Rgba CREDITS_COLORS[3] = {{255, 128, 0, 255}, {230, 230, 185, 255}, {200, 180, 50, 255}};
 constexpr float CREDITS_RIGHT_EDGES[3] = {0.7f, 0.75f, 0.8f};
+constexpr size_t CREDITS_SECTION_LEVEL = 0;
+constexpr size_t CREDITS_GROUP_LEVEL = 1;
+constexpr size_t CREDITS_LINE_LEVEL = 2;
 
 struct CreditsPen {
     UlvoRendererInterface& renderer;
@@ -35,18 +38,14 @@ struct CreditsPen {
     float y;
 };
 
-void DrawCreditsLevel(CreditsPen& pen, const std::vector<CreditsEntry>& entries, size_t level)
+// One record at its level: its space before and its text size down the
+// page, then its text, ending at the level's edge.
+void DrawCreditsText(CreditsPen& pen, const std::string& text, const CreditsSpacing& spacing, size_t level)
 {
-    for (const CreditsEntry& entry : entries) {
-        pen.y += entry.offsetBefore + entry.pointSize;
-        const Vector2 point(CREDITS_RIGHT_EDGES[level] * pen.width, pen.y);
-        pen.renderer.DrawText(pen.font, point + Vector2(2.0f, 2.0f), entry.text, entry.pointSize, CREDITS_SHADOW, 1, 0);
-        pen.renderer.DrawText(pen.font, point, entry.text, entry.pointSize, CREDITS_COLORS[level], 1, 0);
-        if (level + 1 < std::size(CREDITS_COLORS)) {
-            DrawCreditsLevel(pen, entry.children, level + 1);
-        }
-        pen.y += entry.gapAfter;
-    }
+    pen.y += spacing.offsetBefore + spacing.pointSize;
+    const Vector2 point(CREDITS_RIGHT_EDGES[level] * pen.width, pen.y);
+    pen.renderer.DrawText(pen.font, point + Vector2(2.0f, 2.0f), text, spacing.pointSize, CREDITS_SHADOW, 1, 0);
+    pen.renderer.DrawText(pen.font, point, text, spacing.pointSize, CREDITS_COLORS[level], 1, 0);
 }
 
 } // namespace
@@ -92,7 +91,11 @@ void PemberquillRenderer::DrawBoardView(const BoardView& view)
         }
         return;
     }
-    BoardPainter(*renderer, view).Draw();
+    const BoardDrawing drawing(*renderer, view);
+    DrawSquares(drawing);
+    DrawCageBorders(drawing);
+    DrawComparisonSigns(drawing);
+    DrawFocusedCageOutline(drawing);
 }
 
 void PemberquillRenderer::Event_OnRenderBoardThumbnailToTexture(NamedProperties& args)
@@ -132,7 +135,7 @@ void PemberquillRenderer::Event_OnRenderBoardThumbnailToTexture(NamedProperties&
     }
 }
 
-void PemberquillRenderer::DrawCredits(const std::vector<CreditsEntry>& entries, float scrollOffset)
+void PemberquillRenderer::DrawCredits(const std::vector<CreditsSection>& sections, float scrollOffset)
 {
     UlvoRendererInterface* renderer = UlvoRendererInterface::GetDefaultInstance();
     const UlvoApplicationInterface* application = UlvoApplicationInterface::GetDefaultInstance();
@@ -143,7 +146,18 @@ void PemberquillRenderer::DrawCredits(const std::vector<CreditsEntry>& entries, 
     const Vector2 screen(static_cast<float>(viewSize.x), static_cast<float>(viewSize.y));
     renderer->DrawBounds(AABB2(Vector2(), screen), CREDITS_BACKDROP, true, 0.0f, 1.0f);
     CreditsPen pen{*renderer, renderer->GetFont("MainFont"), screen.x, screen.y + scrollOffset - 40.0f};
-    DrawCreditsLevel(pen, entries, 0);
+    for (const CreditsSection& section : sections) {
+        DrawCreditsText(pen, section.name, section.spacing, CREDITS_SECTION_LEVEL);
+        for (const CreditsGroup& group : section.groups) {
+            DrawCreditsText(pen, group.name, group.spacing, CREDITS_GROUP_LEVEL);
+            for (const CreditsLine& line : group.lines) {
+                DrawCreditsText(pen, line.text, line.spacing, CREDITS_LINE_LEVEL);
+                pen.y += line.spacing.gapAfter;
+            }
+            pen.y += group.spacing.gapAfter;
+        }
+        pen.y += section.spacing.gapAfter;
+    }
 }
 
 } // namespace Pemberquill

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "engine/core/AABB2.h"
 #include "engine/core/Rgba.h"
 #include "engine/core/Vector2.h"
 #include "game/presentation/board/CampaignRoute.h"
-#include "game/presentation/board/CreditsEntry.h"
+#include "game/presentation/board/CreditsSection.h"
 #include "game/common/GameSubsystem.h"
 
 #include <vector>
@@ -13,10 +14,12 @@ class Texture;
 
 namespace Pemberquill {
 
+struct BoardDrawing;
 class BoardView;
 class CampaignRegion;
 class InstructorCallOut;
 class PuzzleDisplay;
+struct Square;
 
 // The board drawing of the game: puzzles with their call-outs, board
 // thumbnails rendered into textures, and the credits text. Everything is
@@ -64,7 +67,7 @@ public:
     static void DrawPaintCursor(const PuzzleDisplay& display);
 
     // The rolling credits over a dimmed screen; scrollOffset moves them up.
-    static void DrawCredits(const std::vector<CreditsEntry>& entries, float scrollOffset);
+    static void DrawCredits(const std::vector<CreditsSection>& sections, float scrollOffset);
 
     // The instructor's picture behind the tutorial window's buttons and
     // puzzle; nothing without an instructor or without its picture.
@@ -90,6 +93,31 @@ public:
     void Event_OnRenderBoardThumbnailToTexture(NamedProperties& args);
 
 private:
+    // The passes of DrawBoardView, in order; later passes draw over earlier
+    // ones. Every square in rows: DrawSquare.
+    static void DrawSquares(const BoardDrawing& drawing);
+    // Fill and outline, then the value or the candidates, the cage label,
+    // and the clear box when the mouse is over the square.
+    static void DrawSquare(const BoardDrawing& drawing, const Square& square);
+    // Blinks when wrong and errors are highlighted; runs the solve wave.
+    static void DrawSquareValue(const BoardDrawing& drawing, const Square& square, const AABB2& rect,
+                                unsigned value, bool isUnderMouse);
+    // The square under the mouse shows all candidates in boxes; another only
+    // the possible ones, and an eliminated answer while errors are
+    // highlighted.
+    static void DrawSquareCandidates(const BoardDrawing& drawing, const Square& square, bool isUnderMouse);
+    // The rule text, on its cage's key square only.
+    static void DrawCageLabel(const BoardDrawing& drawing, const Square& square);
+    static void DrawClearBox(const BoardDrawing& drawing, const AABB2& rect, unsigned value);
+    // The edges between cages (paint colours on a hidden-cage board), then
+    // the board's frame.
+    static void DrawCageBorders(const BoardDrawing& drawing);
+    static void DrawComparisonSigns(const BoardDrawing& drawing);
+    static void DrawFocusedCageOutline(const BoardDrawing& drawing);
+    // A line faded with the board, widthFactor times the view's line width.
+    static void DrawBoardLine(const BoardDrawing& drawing, const Vector2& from, const Vector2& to, const Rgba& color,
+                              float widthFactor);
+
     bool m_isStarted = false;
 };
 

@@ -8,6 +8,7 @@
 #include "game/campaign/PemberquillCampaign.h"
 #include "tests/game/campaign/CampaignTestSupport.h"
 #include "tests/game/options/PemberquillOptionsTestSupport.h"
+#include "tests/support/CatchUlvoException.h"
 
 namespace campaign_test {
 namespace {
@@ -49,6 +50,23 @@ public:
     std::vector<std::string> windows;
     std::vector<int> groups;
 };
+
+// The game stops on a damaged campaign file; its message names the file and
+// what the reader found wrong.
+TEST(CampaignDataFileTest, ADamagedCampaignFileIsNamedInTheError)
+{
+    testsupport::SilentConsole console;
+    testsupport::ScopedDataFolder folder;
+    CampaignData data;
+    data.nodes.emplace_back();
+    std::string bytes = WriteRecord(data, RESOURCE_STREAM_FORMAT_BINARY);
+    bytes.resize(bytes.size() / 2);
+    folder.Write(CAMPAIGN_DATA_FILE, bytes);
+    const testsupport::CaughtError error =
+        testsupport::CatchUlvoException([] { CampaignData::LoadFromFile(UlvoPath(PATH_MARKER_DATA, CAMPAIGN_DATA_FILE)); });
+    EXPECT_NE(error.message.find("Data/Puzzles/Campaign.CampaignData is damaged"), std::string::npos) << error.message;
+    EXPECT_NE(error.message.find("remain in buffer"), std::string::npos) << error.message;
+}
 
 TEST(CampaignGradeTest, StepsAgainstParAndRewardsByStateAndRegionWeight)
 {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -17,6 +18,8 @@
 #include "engine/core/UlvoPath.h"
 #include "engine/ui/ActivatableWidget.h"
 #include "engine/ui/ContainerWidget.h"
+#include "game/steam/SteamInterface.h"
+#include "tests/platform/ScopedEnvironment.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
 #include "tests/game/options/PemberquillOptionsTestSupport.h"
 #include "tests/support/FileBytes.h"
@@ -47,6 +50,10 @@ BaseWidget* FindChild(int windowId, const std::string& name, size_t skip = 0)
     return nullptr;
 }
 
+// Larger than any profile the reader takes: it refuses it for its size
+// without reading a byte (a sparse file costs no disk).
+constexpr std::uintmax_t UNREADABLE_SIZE = (std::uintmax_t{1} << 31) + 5;
+
 class PlayerProfileManagerTest : public ::testing::Test {
 protected:
     PlayerProfileManagerTest()
@@ -58,6 +65,20 @@ protected:
     std::string Path(const std::string& name) const { return folder.File(name); }
     bool Exists(const std::string& name) const { return std::filesystem::exists(Path(name)); }
     testsupport::Bytes Bytes(const std::string& name) const { return testsupport::ReadFileBytes(Path(name)); }
+    std::uintmax_t Size(const std::string& name) const { return std::filesystem::file_size(Path(name)); }
+    void WriteUnreadable(const std::string& name) const
+    {
+        WriteBytes(name, "unreadable");
+        std::filesystem::resize_file(Path(name), UNREADABLE_SIZE);
+    }
+    std::string NoticeText() const
+    {
+        std::string text;
+        for (size_t line = 0; BaseWidget* label = FindChild(GAME_WINDOW_INFORMATION, "InfoLine", line); ++line) {
+            text += label->GetProperty<std::string>("Label") + "\n";
+        }
+        return text;
+    }
     void WriteBytes(const std::string& name, const std::string& text) const
     {
         testsupport::WriteFileBytes(Path(name), AsBytes(text));
@@ -105,11 +126,7 @@ TEST_F(PlayerProfileManagerTest, ADamagedProfileIsKeptAsideOrNeverSavedOverAndTh
     manager.ShowPendingNotice();
     const int dialog = PemberquillUI::GetWindowHandle(GAME_WINDOW_INFORMATION);
     ASSERT_NE(dialog, PemberquillUI::NO_WINDOW);
-    std::string text;
-    for (size_t line = 0; BaseWidget* label = FindChild(GAME_WINDOW_INFORMATION, "InfoLine", line); ++line) {
-        text += label->GetProperty<std::string>("Label") + "\n";
-    }
-    EXPECT_NE(text.find("steamuser.playerProfile.damaged2"), std::string::npos) << text;
+    EXPECT_NE(NoticeText().find("steamuser.playerProfile.damaged2"), std::string::npos) << NoticeText();
     // Told once.
     manager.ShowPendingNotice();
     EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_INFORMATION), dialog);
@@ -206,6 +223,96 @@ TEST_F(PlayerProfileManagerTest, OnlyANewNameMakesAProfileAndOnlyASwitchAwaySave
     Fire("SelectProfileEvent", "Ann");
     EXPECT_EQ(StoredMechanics("steamuser-1"), std::set<int>{99});
     EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections + 1);
+}
+
+// A profile the reader refuses for its size is moved aside whole, never
+// read into memory nor saved over; the new profile goes beside it and the
+// player is told once.
+TEST_F(PlayerProfileManagerTest, AnUnreadableOwnProfileIsKeptAsideWholeAndTheNewOneGoesBesideIt)
+{
+    WriteUnreadable(OWN_FILE);
+    manager.Startup("Ann");
+    EXPECT_EQ(Size(OWN_FILE + ".damaged"), UNREADABLE_SIZE);
+    EXPECT_EQ(StoredMechanics("steamuser"), std::set<int>{});
+    EXPECT_EQ(manager.GetActiveProfileName(), "Ann");
+    manager.ShowPendingNotice();
+    EXPECT_NE(NoticeText().find("steamuser.playerProfile.damaged"), std::string::npos) << NoticeText();
+
+    manager.Startup("Ann");
+    EXPECT_EQ(Size(OWN_FILE + ".damaged"), UNREADABLE_SIZE);
+    EXPECT_FALSE(Exists(OWN_FILE + ".damaged2"));
+}
+
+// A later profile file that cannot be read is still somebody's: a new
+// profile takes the next stem. A current profile is never copied aside.
+TEST_F(PlayerProfileManagerTest, ANewProfileNeverTakesTheStemOfAnUnreadableFileNorCopiesACurrentOne)
+{
+    manager.Startup("Ann");
+    WriteUnreadable("steamuser-1.playerProfile");
+    Fire("CreateProfileEvent", "Bob");
+    EXPECT_EQ(manager.GetProfileFileStem("Bob"), "steamuser-2");
+    EXPECT_EQ(Size("steamuser-1.playerProfile"), UNREADABLE_SIZE);
+
+    manager.Startup("Ann");
+    FireGlobalEvent("SaveGameEvent");
+    Fire("SelectProfileEvent", "Bob");
+    Fire("SelectProfileEvent", "Ann");
+    for (const std::string stem : {"steamuser", "steamuser-2"}) {
+        EXPECT_FALSE(Exists(stem + ".playerProfile.oldversion")) << stem;
+    }
+}
+
+// Six players fill the six slots under six stems and all come back after a
+// restart; a seventh is refused and writes nothing. A damaged later profile
+// is moved aside, so its stem is free for the next player.
+TEST_F(PlayerProfileManagerTest, SixPlayersComeBackAfterARestartAndADamagedOneFreesItsStem)
+{
+    manager.Startup("Ann");
+    const std::vector<std::string> names = {"Ann", "Bob", "Cid", "Dan", "Eve", "Fay"};
+    for (size_t i = 1; i < names.size(); ++i) {
+        Fire("CreateProfileEvent", names[i]);
+    }
+    Fire("CreateProfileEvent", "Gus");
+    EXPECT_EQ(manager.FindProfileSlotByName("Gus"), PlayerProfileManager::NO_SLOT);
+    EXPECT_FALSE(Exists("steamuser-6.playerProfile"));
+
+    manager.Startup("Ann");
+    EXPECT_EQ(SlotNames(), names);
+    for (size_t i = 1; i < names.size(); ++i) {
+        EXPECT_EQ(manager.GetProfileFileStem(names[i]), "steamuser-" + std::to_string(i));
+    }
+
+    WriteBytes("steamuser-3.playerProfile", "damage");
+    manager.Startup("Ann");
+    EXPECT_EQ(Bytes("steamuser-3.playerProfile.damaged"), AsBytes("damage"));
+    EXPECT_EQ(manager.FindProfileSlotByName("Dan"), PlayerProfileManager::NO_SLOT);
+    Fire("CreateProfileEvent", "Gus");
+    EXPECT_EQ(manager.GetProfileFileStem("Gus"), "steamuser-3");
+    EXPECT_EQ(Bytes("steamuser-3.playerProfile.damaged"), AsBytes("damage"));
+}
+
+// In remote storage nothing is removed: the damaged profile is moved aside
+// there once, and the next start finds nothing damaged.
+TEST_F(PlayerProfileManagerTest, ADamagedLaterProfileInRemoteStorageIsKeptAsideOnce)
+{
+    platform_test::ScopedEnvironment xdg{"XDG_DATA_HOME", folder.File("").c_str()};
+    SteamInterface steam;
+    Clock steamClock;
+    steam.Startup(&steamClock);
+    const std::string storage = std::string(SteamInterface::DEFAULT_SERVICE_FOLDER) + "/storage/";
+    ASSERT_TRUE(std::filesystem::create_directories(Path(storage)));
+    WriteBytes(storage + "steamuser-1.playerProfile", "damage");
+    for (int start = 0; start < 3; ++start) {
+        manager.Startup("Ann");
+    }
+    steam.Shutdown();
+    playerStorageReadHook = nullptr;
+    playerStorageWriteHook = nullptr;
+    playerStorageRemoveHook = nullptr;
+    playerStorageRenameHook = nullptr;
+    EXPECT_EQ(Bytes(storage + "steamuser-1.playerProfile.damaged"), AsBytes("damage"));
+    EXPECT_FALSE(Exists(storage + "steamuser-1.playerProfile"));
+    EXPECT_FALSE(Exists(storage + "steamuser-1.playerProfile.damaged2"));
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include "tests/support/RecordingDrawCalls.h"
 #include "tests/support/SoftwareRendererTest.h"
 #include "tests/support/TestPuzzle.h"
+#include "tests/game/presentation/ScreenTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -550,6 +551,45 @@ TEST_F(BackdropPixelTest, OnlyTheTopFiveEighthsOfTheBackdropFillTheView)
         const platform::GpuColor pixel = m_device->ReadBackBuffer({at.x, at.y, 1, 1})[0];
         EXPECT_GT(pixel.r, 200) << at.x << ", " << at.y;
         EXPECT_LT(pixel.b, 60) << at.x << ", " << at.y;
+    }
+}
+
+// Each record steps down by its space before and its size, draws its text
+// ending at its level's edge over a shadow, and steps down by its space after
+// only once its children are drawn.
+TEST(CreditsDrawingTest, EachLevelStepsDownByItsSpacingAndEndsAtItsOwnEdge)
+{
+    const screen_test::ScreenOf1024x768 application;
+    Calls renderer;
+    const std::vector<CreditsSection> roll = {{"S", {{"G", {{"a"}, {"b"}}}}}, {"T", {}}};
+    PemberquillRenderer::DrawCredits(roll, -8.0f);
+
+    const Rgba section(255, 128, 0, 255);
+    const Rgba group(230, 230, 185, 255);
+    const Rgba line(200, 180, 50, 255);
+    // The roll starts at 768 - 40 - 8 = 720.
+    const struct {
+        const char* text;
+        Vector2 at;
+        float size;
+        Rgba color;
+    } rows[] = {{"S", {716.8f, 812.0f}, 52.0f, section}, {"G", {768.0f, 876.0f}, 44.0f, group},
+                {"a", {819.2f, 918.0f}, 32.0f, line},    {"b", {819.2f, 970.0f}, 32.0f, line},
+                {"T", {716.8f, 1212.0f}, 52.0f, section}};
+    const std::vector<Calls::Call> texts = renderer.Of(Calls::TEXT);
+    ASSERT_EQ(texts.size(), 2 * std::size(rows));
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(rows[i].text);
+        const Calls::Call& shadow = texts[2 * i];
+        const Calls::Call& text = texts[2 * i + 1];
+        EXPECT_EQ(text.text, rows[i].text);
+        EXPECT_NEAR(text.points[0].x, rows[i].at.x, 0.01f);
+        EXPECT_NEAR(text.points[0].y, rows[i].at.y, 0.01f);
+        EXPECT_EQ(text.width, rows[i].size);
+        EXPECT_EQ(text.color, rows[i].color);
+        EXPECT_EQ(text.horizontal, 0);
+        EXPECT_EQ(shadow.color, Rgba(0, 0, 0, 192));
+        EXPECT_NEAR(shadow.points[0].y, rows[i].at.y + 2.0f, 0.01f);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -526,6 +527,7 @@ class SteamInterfaceTest : public ::testing::Test {
     playerStorageReadHook = nullptr;
     playerStorageWriteHook = nullptr;
     playerStorageRemoveHook = nullptr;
+    playerStorageRenameHook = nullptr;
   }
   std::string StoredFile(const std::string& name) const {
     return userData.File(std::string(SteamInterface::DEFAULT_SERVICE_FOLDER) + "/storage/" + name);
@@ -581,6 +583,25 @@ TEST_F(SteamInterfaceTest, WithoutTheServicePlayerStorageStaysLocal) {
   offline.Shutdown();
 }
 
+// Each damaged file is an error line of its own in the log.
+TEST_F(SteamInterfaceTest, EveryStatisticsFileThatFailsToLoadIsLoggedAsAnError) {
+  const std::string service = userData.File(SteamInterface::DEFAULT_SERVICE_FOLDER);
+  ASSERT_TRUE(platform::CreateFolderRecursive(service));
+  for (const char* name : {"/stats.txt", "/leaderboards.txt"}) {
+    ASSERT_TRUE(platform::WriteFileAtomically(service + name, "not\ta line\n", 11));
+  }
+  steam.Startup(&gameClock);
+  std::istringstream log(console.Text());
+  int errors = 0;
+  for (std::string line; std::getline(log, line);) {
+    if (line.find("malformed") != std::string::npos) {
+      EXPECT_EQ(line.rfind("ERROR: ", 0), 0u) << line;
+      ++errors;
+    }
+  }
+  EXPECT_EQ(errors, 2);
+}
+
 TEST_F(SteamInterfaceTest, PlayerFilesOfAnOfflineRunMoveIntoRemoteStorageOnce) {
   file_test::FakeApplication application(userData.File("Pemberquill/"));
   ASSERT_TRUE(platform::CreateFolderRecursive(userData.File("Pemberquill")));
@@ -611,6 +632,21 @@ TEST_F(SteamInterfaceTest, PlayerFilesOfAnOfflineRunMoveIntoRemoteStorageOnce) {
   EXPECT_EQ(ReadText(StoredFile("steamuser.pqoptions")), "options");
   EXPECT_EQ(ReadText(local("steamuser.pqoptions.superseded")), "offline");
   EXPECT_FALSE(platform::IsRegularFile(StoredFile("steamuser.pqoptions.superseded")));
+}
+
+// Beyond a 32-bit count (a sparse file, nothing of it read): the storage
+// cannot take it whole, so it stays where it is.
+TEST_F(SteamInterfaceTest, AnOldPlayerFileTooLargeForStorageStaysWhereItIs) {
+  file_test::FakeApplication application(userData.File("Pemberquill/"));
+  ASSERT_TRUE(platform::CreateFolderRecursive(userData.File("Pemberquill")));
+  const std::string local = userData.File("Pemberquill/steamuser.playerProfile");
+  const std::uintmax_t size = (std::uintmax_t{1} << 32) + 10;
+  ASSERT_TRUE(platform::WriteFileAtomically(local, "profile", 7));
+  std::filesystem::resize_file(local, size);
+  steam.Startup(&gameClock);
+  EXPECT_EQ(std::filesystem::file_size(local), size);
+  EXPECT_FALSE(std::filesystem::exists(StoredFile("steamuser.playerProfile")));
+  EXPECT_NE(console.Text().find("stays in the user-data folder"), std::string::npos);
 }
 
 TEST_F(SteamInterfaceTest, TheHighScoreBoardKeepsTheHighestScore) {

@@ -479,11 +479,19 @@ TEST_F(InstructorTest, ATutorialAnswerOutsideOneToTheSizeIsRejected)
 const char* const ONE_GROUP_ROLL = "\"Section\" { \"Group\" { \"a\" \"b\" \"c\" \"STOP\" } \"Stop\" } \"stop\"";
 constexpr float ONE_GROUP_HEIGHT = 1652.0f;
 
-std::string Outline(const std::vector<CreditsEntry>& entries)
+std::string Outline(const std::vector<CreditsSection>& sections)
 {
     std::string text;
-    for (const CreditsEntry& entry : entries) {
-        text += entry.text + "(" + Outline(entry.children) + ")";
+    for (const CreditsSection& section : sections) {
+        text += section.name + "(";
+        for (const CreditsGroup& group : section.groups) {
+            text += group.name + "(";
+            for (const CreditsLine& line : group.lines) {
+                text += line.text + "()";
+            }
+            text += ")";
+        }
+        text += ")";
     }
     return text;
 }
@@ -499,9 +507,10 @@ protected:
 
 TEST_F(CreditsTest, EveryEncodingReadsTheSameRoll)
 {
-    std::vector<CreditsEntry> roll = {Credits::MakeEntry(0, "S1"), Credits::MakeEntry(0, "S2")};
-    roll[0].children = {Credits::MakeEntry(1, "G1"), Credits::MakeEntry(1, "G2")};
-    roll[0].children[0].children = {Credits::MakeEntry(2, "x"), Credits::MakeEntry(2, "y")};
+    const std::vector<CreditsSection> roll = {
+        {"S1", {{"G1", {{"x"}, {"y"}}}, {"G2", {}}}},
+        {"S2", {}},
+    };
     for (ResourceStreamFormat format :
          {RESOURCE_STREAM_FORMAT_BINARY, RESOURCE_STREAM_FORMAT_TEXT, RESOURCE_STREAM_FORMAT_TEXT_COMPACT}) {
         ResourceStream written(format, 64);

@@ -125,8 +125,9 @@ TEST_F(OnlineServiceTest, AFileThatDoesNotLoadIsNeverStoredOver) {
       ASSERT_EQ(symlink("stats.txt", StatsFile().c_str()), 0);
     }
     Restart(text);
-    EXPECT_NE(service->GetLoadProblems().find(text ? "malformed at line 1" : "Too many levels of symbolic links"),
-              std::string::npos);
+    const std::vector<std::string> problems = service->GetLoadProblems();
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].find(text ? "malformed at line 1" : "Too many levels of symbolic links"), std::string::npos);
     ReceiveStats();
     ASSERT_TRUE(service->SetStat("A", 1));
     ASSERT_TRUE(service->StoreStats());
