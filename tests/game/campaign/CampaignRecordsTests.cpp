@@ -200,11 +200,74 @@ TEST_F(CampaignRecordsTest, AdvancingFindsTheNextUnsolvedPuzzleAndAResetKeepsOnl
         << "a campaign without locations";
 }
 
+// A campaign never started begins at location 0 at its first unsolved
+// puzzle, which a record kept from earlier play may put anywhere, the very
+// last included.
+TEST_F(CampaignRecordsTest, AFreshCampaignStartsAtTheFirstUnsolvedPuzzleFromTheTop)
+{
+    AddNode("Shore", {}, {}, false, 3);
+    const struct {
+        std::vector<size_t> solved;
+        int result;
+        int current;
+    } cases[] = {
+        {{1, 2}, CAMPAIGN_ADVANCE_FOUND, 0},
+        {{0, 1}, CAMPAIGN_ADVANCE_FOUND, 2},
+        {{0, 1, 2}, CAMPAIGN_ADVANCE_ALL_SOLVED, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.current);
+        CampaignProgress fresh;
+        fresh.AttachPuzzleSetProgresses(nodes);
+        for (size_t index : c.solved) {
+            Solve(Node("Shore"), index);
+        }
+        EXPECT_EQ(c.result, fresh.AdvanceToNextPuzzle());
+        EXPECT_EQ(0, fresh.GetActiveCampaignNodeIndex());
+        EXPECT_EQ(c.current, Entry("Shore").GetCurrentPuzzle());
+    }
+}
+
 // The chef starts with a recipe book of its own.
 class CampaignPagesTest : public CampaignRecordsTest {
 protected:
     void SetUp() override {}
 };
+
+// 66 book puzzles: easy 16, medium 20 and hard 16 once the homework and the
+// unlock puzzle are taken out. A range of two full pages has no third.
+TEST_F(CampaignPagesTest, APageHoldsEightAndTheNextOneExistsOnlyBeforeTheRangesEnd)
+{
+    StartChef(66);
+    const PuzzleSet& set = *AddBookNode("Deep").GetPuzzleSet();
+    const PuzzleSetRanges& ranges = set.GetRanges();
+    ASSERT_EQ((std::vector<int>{16, 20, 16}),
+              (std::vector<int>{ranges[PUZZLE_SET_RANGE_EASY].GetCount(), ranges[PUZZLE_SET_RANGE_MEDIUM].GetCount(),
+                                ranges[PUZZLE_SET_RANGE_HARD].GetCount()}));
+    const struct {
+        int range;
+        int page;
+        size_t count;
+        int first; // within the range
+        bool hasMore;
+    } cases[] = {
+        {PUZZLE_SET_RANGE_EASY, 0, 8, 0, true},    {PUZZLE_SET_RANGE_EASY, 1, 8, 8, false},
+        {PUZZLE_SET_RANGE_EASY, 2, 0, 0, false},   {PUZZLE_SET_RANGE_MEDIUM, 1, 8, 8, true},
+        {PUZZLE_SET_RANGE_MEDIUM, 2, 4, 16, false}, {PUZZLE_SET_RANGE_HARD, 1, 8, 8, false},
+        {PUZZLE_SET_RANGE_HARD, -1, 0, 0, false},  {NUM_PUZZLE_SET_RANGES, 0, 0, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "range " << c.range << " page " << c.page);
+        bool hasMore = !c.hasMore;
+        const std::vector<Puzzle*> page = set.GetPagePuzzles(c.range, c.page, hasMore);
+        EXPECT_EQ(c.hasMore, hasMore);
+        ASSERT_EQ(c.count, page.size());
+        for (size_t k = 0; k < page.size(); ++k) {
+            const size_t index = static_cast<size_t>(ranges[static_cast<size_t>(c.range)].begin + c.first) + k;
+            EXPECT_EQ(set.GetPuzzles()[index].get(), page[k]) << k;
+        }
+    }
+}
 
 // 60 book puzzles: easy 14, medium 18, hard 15 after the unlock puzzle and
 // the homework are taken out; pages of eight.

@@ -37,6 +37,7 @@ namespace Pemberquill {
 namespace {
 
 using screen_test::EventRecorder;
+using screen_test::Layout;
 using screen_test::ScreenEnvironment;
 using Style = int (PemberquillUI::*)(int, NamedProperties&);
 
@@ -443,17 +444,6 @@ TEST(AchievementsWindowTest, OnlyEarnedAchievementsShowBrightAndTheStatisticsRea
     const int stats = Child(window, "StatsGroup")->GetHandle();
     EXPECT_EQ(Child(stats, "AchievementStatValue0")->GetProperty<std::string>("Label"), "Beginner");
     EXPECT_EQ(Child(stats, "AchievementStatValue1")->GetProperty<std::string>("Label"), "2hr 3m 4s");
-}
-
-// A widget's name, parent, size and place, as the window builds them.
-std::string Layout(const BaseWidget* widget)
-{
-    if (widget == nullptr) {
-        return "missing";
-    }
-    const Vector2 size = widget->GetProperty<Vector2>("Size");
-    const Vector2 offset = widget->GetProperty<Vector2>("Offset");
-    return Stringf("%s %.1f x %.1f at (%.1f, %.1f)", widget->GetName().c_str(), size.x, size.y, offset.x, offset.y);
 }
 
 // Seven achievements make four rows of 140 on a 768-high screen, the

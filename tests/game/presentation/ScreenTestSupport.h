@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/core/Clock.h"
+#include "engine/core/Diagnostics.h"
 #include "engine/core/NamedProperties.h"
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/modules/imagestudio/Image.h"
@@ -71,6 +72,17 @@ inline BaseWidget* Find(BaseWidget* widget, const std::string& name)
         }
     }
     return nullptr;
+}
+
+// A widget's name, size and place, as the window builds them.
+inline std::string Layout(const BaseWidget* widget)
+{
+    if (widget == nullptr) {
+        return "missing";
+    }
+    const Vector2 size = widget->GetProperty<Vector2>("Size");
+    const Vector2 offset = widget->GetProperty<Vector2>("Offset");
+    return Stringf("%s %.1f x %.1f at (%.1f, %.1f)", widget->GetName().c_str(), size.x, size.y, offset.x, offset.y);
 }
 
 // Every firing of one event, with a copy of its bag, and its name in a log
