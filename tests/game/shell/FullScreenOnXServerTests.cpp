@@ -6,25 +6,12 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
 #include <string>
 
-#include "engine/core/Clock.h"
-#include "engine/core/UlvoCore.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "engine/core/UlvoTimeSystem.h"
-#include "engine/modules/application/UlvoApplicationInterface.h"
-#include "engine/modules/application/UlvoApplicationSetup.h"
-#include "engine/ui/ContainerWidget.h"
-#include "engine/ui/UlvoUIBasic.h"
-#include "engine/ui/WindowWidget.h"
 #include "game/options/PemberquillOptions.h"
-#include "game/shell/TheGame.h"
-#include "platform/window/Window.h"
+#include "tests/game/shell/PlayerSessionSupport.h"
 #include "tests/platform/ScopedEnvironment.h"
-#include "tests/support/ScopedWorkingDirectory.h"
-#include "tests/support/TemporaryFolder.h"
 #include "tests/support/VirtualXServer.h"
 
 // Xlib's macros (None, Bool, ...) would break the headers above.
@@ -33,31 +20,10 @@
 namespace Pemberquill {
 namespace {
 
+using namespace player_session;
 using platform_test::ScopedEnvironment;
 
-constexpr double FRAME_SECONDS = 0.1;
-constexpr int ENOUGH_FRAMES = 400;
-constexpr int SETTLE_FRAMES = 10;
-
-WindowWidget* TopWindow()
-{
-    return dynamic_cast<UlvoUIBasic&>(*UlvoUIInterface::GetDefaultInstance()).GetRootWindow()->GetTopWindow();
-}
-
-BaseWidget* FindChild(BaseWidget* widget, const std::string& name)
-{
-    if (widget == nullptr || widget->GetName() == name) {
-        return widget;
-    }
-    auto* container = dynamic_cast<ContainerWidget*>(widget);
-    BaseWidget* found = nullptr;
-    for (size_t index = 0; container != nullptr && index < container->GetChildCount() && found == nullptr; ++index) {
-        found = FindChild(container->GetChild(index), name);
-    }
-    return found;
-}
-
-class FullScreenOnXServerTest : public ::testing::Test {
+class FullScreenOnXServerTest : public PlayerSession {
 protected:
     static void SetUpTestSuite() { s_unavailable = testsupport::StartVirtualXServer(s_display); }
 
@@ -66,14 +32,8 @@ protected:
         if (!s_unavailable.empty()) {
             GTEST_SKIP() << "no X server: " << s_unavailable;
         }
-        setenv("XDG_DATA_HOME", m_userData.Path().c_str(), 1);
-        UlvoApplicationSetup("");
-        m_game = std::make_unique<TheGame>();
-        m_game->Startup();
-        Clock& master = UlvoCore::GetGlobal()->GetTimeSystem().GetMasterClock();
-        master.SetMinimumStep(FRAME_SECONDS);
-        master.SetMaximumStep(FRAME_SECONDS);
-        m_window = UlvoApplicationInterface::GetDefaultInstance()->GetDeviceContext()->NativeHandle();
+        m_serverWaitMilliseconds = 5;
+        StartGame("");
     }
 
     void TearDown() override
@@ -85,18 +45,6 @@ protected:
         }
     }
 
-    // Frames with the server's events taken in between.
-    bool FramesUntil(const std::function<bool()>& isDone)
-    {
-        for (int frame = 0; frame < ENOUGH_FRAMES && !isDone(); ++frame) {
-            SDL_WaitEventTimeout(nullptr, 5);
-            m_game->RunFrame();
-        }
-        return isDone();
-    }
-
-    void Frames(int count) { FramesUntil([&count] { return count-- <= 0; }); }
-
     void PressAltEnter()
     {
         SDL_Event down{}, up{};
@@ -104,8 +52,7 @@ protected:
                     {SDL_SCANCODE_RETURN, SDLK_RETURN, KMOD_LALT, 0}};
         up.key = {SDL_KEYUP, 0, SDL_GetWindowID(m_window), SDL_RELEASED, 0, 0, 0,
                   {SDL_SCANCODE_RETURN, SDLK_RETURN, KMOD_LALT, 0}};
-        ASSERT_EQ(SDL_PushEvent(&down), 1);
-        ASSERT_EQ(SDL_PushEvent(&up), 1);
+        Push({down, up});
         Frames(SETTLE_FRAMES);
     }
 
@@ -139,7 +86,7 @@ protected:
         Frames(SETTLE_FRAMES);
         const AABB2 client = ClientArea();
         for (const char* name : {"TitleWindow", "PlayButton"}) {
-            const BaseWidget* widget = FindChild(TopWindow(), name);
+            const BaseWidget* widget = FindShown(TopWindow(), name);
             ASSERT_NE(widget, nullptr) << name;
             const AABB2 box = OnTheClient(*widget);
             EXPECT_TRUE(box.mins.x >= client.mins.x && box.mins.y >= client.mins.y && box.maxs.x <= client.maxs.x &&
@@ -153,10 +100,6 @@ protected:
     inline static std::string s_unavailable;
     ScopedEnvironment m_displayName{"DISPLAY", s_display.c_str()};
     ScopedEnvironment m_driver{"SDL_VIDEODRIVER", "x11"};
-    testsupport::TemporaryFolder m_userData;
-    testsupport::ScopedWorkingDirectory m_inProject{PQ_SOURCE_DIR};
-    std::unique_ptr<TheGame> m_game;
-    SDL_Window* m_window = nullptr;
 };
 
 TEST_F(FullScreenOnXServerTest, TheTitleLiesInsideTheWindowAtTheFirstStartAndAfterEachAltEnter)

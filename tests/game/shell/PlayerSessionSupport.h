@@ -72,11 +72,11 @@ inline WindowWidget* TopWindow()
 
 class PlayerSession : public ::testing::Test {
 protected:
-    void StartGame()
+    void StartGame(const std::string& commandLine = "-windowed 1024 640")
     {
         setenv("XDG_DATA_HOME", m_userData.Path().c_str(), 1);
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        UlvoApplicationSetup("-windowed 1024 640");
+        UlvoApplicationSetup(commandLine);
         m_game = std::make_unique<TheGame>();
         m_game->Startup();
         Clock& master = UlvoCore::GetGlobal()->GetTimeSystem().GetMasterClock();
@@ -114,6 +114,9 @@ protected:
     bool FramesUntil(const std::function<bool()>& isDone)
     {
         for (int frame = 0; frame < ENOUGH_FRAMES && !isDone(); ++frame) {
+            if (m_serverWaitMilliseconds > 0) {
+                SDL_WaitEventTimeout(nullptr, m_serverWaitMilliseconds);
+            }
             m_game->RunFrame();
         }
         return isDone();
@@ -229,6 +232,9 @@ protected:
     testsupport::ScopedWorkingDirectory m_inProject{PQ_SOURCE_DIR};
     std::unique_ptr<TheGame> m_game;
     SDL_Window* m_window = nullptr;
+    // On a real window system, how long each frame first waits for the
+    // server's answers to what the game asked of it.
+    int m_serverWaitMilliseconds = 0;
 };
 
 }  // namespace player_session
