@@ -275,6 +275,14 @@ void PlayFirstPuzzleOfBeginnings() {
   }
 }
 
+// Satisfying Tide Pools opens Sandbar, an optional location that stays off
+// the map until then. Last on the tour: the progress keeps it.
+void EnterOceanWithSandbarOpen() {
+  EnsureCampaignProgress();
+  Pemberquill::CampaignNode::SatisfyNode(PemberquillCampaign::GetGlobal()->GetNodes(), "Tide Pools");
+  EnterRegion("Ocean");
+}
+
 void LeaveCampaignPuzzle() {
   for (const char* eventName : {"QuitCampaignPuzzleEvent", "QuitCampaignNodeEvent", "QuitCampaignRegionEvent"}) {
     FireGlobalEvent(eventName);
@@ -323,6 +331,8 @@ std::vector<TourStop> GetTourStops() {
       {"PuzzleSetWindow", [] { EnterLocation("Ocean", "Beginnings"); },
        [] { Fire("QuitCampaignNodeEvent")(); Fire("QuitCampaignRegionEvent")(); LeaveCampaign(); }},
       {"CampaignPuzzleWindow", PlayFirstPuzzleOfBeginnings, LeaveCampaignPuzzle},
+      {"CampaignRegionWindowWithOptionalLocation", EnterOceanWithSandbarOpen,
+       [] { Fire("QuitCampaignRegionEvent")(); LeaveCampaign(); }},
   };
 }
 
