@@ -115,8 +115,8 @@ void TheGame::RunFrame()
     ulvoSound->Render();
     ulvoApp->Render();
     ulvoCore->Render();
-    // The boards are drawn inside the UI render pass, so the game has nothing
-    // left to draw here; the renderer ends the scene and presents it last.
+    RenderGame();
+    // The renderer ends the scene and presents it last.
     ulvoRenderer->Render();
 
     platform::SleepMilliseconds(1);

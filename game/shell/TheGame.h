@@ -55,6 +55,9 @@ private:
     void CreateEngineModules();
     void OpenWindow();
     void UpdateGame();
+    // The game's own drawing after the screens'; the game object has none,
+    // since its boards are drawn inside the UI's render pass.
+    void RenderGame() {}
     void SetUpScreenProjection();
     void SetUpVirtualScreenProjection();
     void LimitFrameRate(int framesPerSecond);
