@@ -287,34 +287,27 @@ void PemberquillUI::DescribePopupDialog(NamedProperties& bag, const char* name, 
 void PemberquillUI::CreatePopButton(int window, int sizeClass, const char* name, const Vector2& offset,
                                     const std::string& label, const char* rolloverText)
 {
-    NamedProperties bag;
-    bag.Set<std::string>("Name", name);
-    bag.Set("Parent", window);
-    bag.Set("Offset", offset);
-    bag.Set<std::string>("Label", label);
-    bag.Set<std::string>("RolloverText", rolloverText);
-    bag.Set<std::string>("OnActivationEventName", "WindowPopEvent");
-    bag.Set("OnActivationEventNameProperty", window);
-    CreateStyledButton(sizeClass, bag);
+    CreateCloseButton(window, sizeClass, name, offset, label, rolloverText, "");
 }
 
 void PemberquillUI::CreateCloseButton(int window, int sizeClass, const char* name, const Vector2& offset,
                                       const std::string& label, const char* rolloverText,
                                       const std::string& closeEvent)
 {
-    if (closeEvent.empty() || closeEvent == "WindowPopEvent") {
-        CreatePopButton(window, sizeClass, name, offset, label, rolloverText);
-        return;
-    }
-    // The close event carries the game on to what follows the dialog; a
-    // plain pop would leave the player where the dialog was.
     NamedProperties bag;
     bag.Set<std::string>("Name", name);
     bag.Set("Parent", window);
     bag.Set("Offset", offset);
     bag.Set<std::string>("Label", label);
     bag.Set<std::string>("RolloverText", rolloverText);
-    bag.Set<std::string>("OnActivationEventName", closeEvent);
+    if (closeEvent.empty() || closeEvent == "WindowPopEvent") {
+        bag.Set<std::string>("OnActivationEventName", "WindowPopEvent");
+        bag.Set("OnActivationEventNameProperty", window);
+    } else {
+        // The close event carries the game on to what follows the dialog; a
+        // plain pop would leave the player where the dialog was.
+        bag.Set<std::string>("OnActivationEventName", closeEvent);
+    }
     CreateStyledButton(sizeClass, bag);
 }
 
