@@ -7,15 +7,15 @@
 #include "tests/fuzz/RecordRoundTrip.h"
 
 using Pemberquill::Credits;
-using Pemberquill::CreditsEntry;
+using Pemberquill::CreditsSection;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   record_fuzz::CheckRoundTrip(
-      data, size, [] { return std::make_unique<std::vector<CreditsEntry>>(); },
-      [](std::vector<CreditsEntry>& sections, ResourceStream& stream) {
+      data, size, [] { return std::make_unique<std::vector<CreditsSection>>(); },
+      [](std::vector<CreditsSection>& sections, ResourceStream& stream) {
         sections = Credits::ReadSections(stream);
       },
-      [](std::vector<CreditsEntry>& sections, ResourceStream& stream) {
+      [](std::vector<CreditsSection>& sections, ResourceStream& stream) {
         Credits::WriteSections(stream, sections);
       });
   return 0;
