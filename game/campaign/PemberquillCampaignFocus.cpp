@@ -71,7 +71,7 @@ void PemberquillCampaign::Event_OnCallOutInitialHomework(NamedProperties& /*args
         return;
     }
     callOuts->DestroyCallOutsByChannel(FIRST_HOMEWORK_CHANNEL);
-    callOuts->CallOutScreenPosition(m_screens->GetFirstHomeworkLocation(), FIRST_HOMEWORK_CHANNEL);
+    CallOutPosition(m_screens->GetFirstHomeworkLocation(), FIRST_HOMEWORK_CHANNEL);
 }
 
 void PemberquillCampaign::CallOutPosition(const Vector2& position, const std::string& channelName)

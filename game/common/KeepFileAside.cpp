@@ -16,8 +16,7 @@ std::string StoreUnderFreeName(const std::string& fileName, const std::string& s
                                const std::function<bool(const UlvoPath&)>& store)
 {
     for (int copy = 1; copy <= MAX_KEPT_ASIDE_COPIES; ++copy) {
-        const std::string copyName =
-            copy == 1 ? fileName + suffix : Stringf("%s%s%d", fileName.c_str(), suffix.c_str(), copy);
+        const std::string copyName = KeptAsideName(fileName, suffix, copy);
         if (IsPlayerFileNameTaken(copyName)) {
             continue;
         }
@@ -30,6 +29,11 @@ std::string StoreUnderFreeName(const std::string& fileName, const std::string& s
 }
 
 } // namespace
+
+std::string KeptAsideName(const std::string& fileName, const std::string& suffix, int copy)
+{
+    return copy == 1 ? fileName + suffix : Stringf("%s%s%d", fileName.c_str(), suffix.c_str(), copy);
+}
 
 bool IsPlayerFileNameTaken(const std::string& fileName)
 {

@@ -8,6 +8,10 @@ namespace Pemberquill {
 // How many copies of one player file may pile up beside it.
 constexpr int MAX_KEPT_ASIDE_COPIES = 100;
 
+// The name of the copy-th copy (from 1) of the series "<fileName><suffix>",
+// "<fileName><suffix>2", ... that kept copies of a file are named in.
+std::string KeptAsideName(const std::string& fileName, const std::string& suffix, int copy);
+
 // True when player storage holds something under the name, whether it can
 // be read or not: such a name is never written over.
 bool IsPlayerFileNameTaken(const std::string& fileName);

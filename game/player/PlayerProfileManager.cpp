@@ -594,8 +594,8 @@ void PlayerProfileManager::Event_OnConfirmDeleteProfile(NamedProperties& args)
         return;
     }
     if (PlayerProfileScreens* screens = GetPlayerProfileScreens()) {
-        screens->ShowConfirmationDialog(Stringf("Are you sure you want to delete %s?", name.c_str()), "Yes, delete it.",
-                                   "No, leave it.", "DeleteProfileEvent", name);
+        screens->ShowConfirmationDialog(Stringf("Are you sure you want to delete %s?", name.c_str()),
+                                        "Yes, delete it.", "No, leave it.", "DeleteProfileEvent", name);
         screens->PushWindow(GAME_WINDOW_CONFIRMATION, false);
     }
     PlaySound(SOUND_UI_DIALOG_CONFIRMATION);

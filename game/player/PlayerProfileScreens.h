@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/core/AABB2.h"
+#include "game/common/InstalledInterface.h"
 #include "game/common/TextLines.h"
 
 #include <string>
@@ -34,9 +35,15 @@ protected:
 
 // Installs the screens the profile manager uses from now on; the caller
 // keeps ownership and installs null before they go away.
-void SetPlayerProfileScreens(PlayerProfileScreens* screens);
+inline void SetPlayerProfileScreens(PlayerProfileScreens* screens)
+{
+    InstalledInterface<PlayerProfileScreens>::Set(screens);
+}
 
 // The installed screens; null when none exist (tools, tests without screens).
-PlayerProfileScreens* GetPlayerProfileScreens();
+inline PlayerProfileScreens* GetPlayerProfileScreens()
+{
+    return InstalledInterface<PlayerProfileScreens>::Get();
+}
 
 } // namespace Pemberquill

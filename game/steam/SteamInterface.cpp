@@ -8,6 +8,7 @@
 #include "engine/core/FileIO.h"
 #include "engine/core/UlvoPath.h"
 #include "engine/core/UlvoUserDataPathInterface.h"
+#include "game/common/KeepFileAside.h"
 #include "platform/system/FileSystem.h"
 
 namespace Pemberquill {
@@ -69,14 +70,12 @@ void KeepPlayerStorageFile(const UlvoPath&) {}
 // Where a local player file goes when remote storage already holds one of
 // its name: out of the patterns' reach, so it is looked at only once.
 const char* const SUPERSEDED_SUFFIX = ".superseded";
-constexpr int MAX_SUPERSEDED_COPIES = 100;
 
 // Under the first free name of "<file>.superseded", "<file>.superseded2", ...
 // so that no copy kept by an earlier start is replaced.
 void KeepSupersededFile(const std::string& localPath, const std::string& name) {
-  for (int copy = 1; copy <= MAX_SUPERSEDED_COPIES; ++copy) {
-    const std::string asidePath =
-        localPath + SUPERSEDED_SUFFIX + (copy == 1 ? std::string() : std::to_string(copy));
+  for (int copy = 1; copy <= MAX_KEPT_ASIDE_COPIES; ++copy) {
+    const std::string asidePath = KeptAsideName(localPath, SUPERSEDED_SUFFIX, copy);
     if (platform::RenameWithoutReplacing(localPath, asidePath)) {
       ConsolePrintf(
           "WARNING: Remote storage already holds \"%s\"; the local copy was kept as \"%s\".\n",

@@ -6,6 +6,7 @@
 #include "platform/gpu/SdlGpuTexture.h"
 #include "platform/gpu/TexelConversion.h"
 #include "platform/gpu/TextureSeams.h"
+#include "platform/window/VideoSystem.h"
 
 namespace platform {
 
@@ -111,8 +112,7 @@ void ClipCopyAxis(int64_t& source, int64_t& destination, int64_t& length, int64_
 // for, and frames drawn for tests must not wait.
 Uint32 RendererFlags() {
   const char* driver = SDL_GetCurrentVideoDriver();
-  const bool hasDisplay =
-      driver != nullptr && SDL_strcmp(driver, "offscreen") != 0 && SDL_strcmp(driver, "dummy") != 0;
+  const bool hasDisplay = driver != nullptr && !ShowsNoPicture(driver);
   Uint32 flags = SDL_RENDERER_TARGETTEXTURE;
   if (hasDisplay) {
     flags |= SDL_RENDERER_PRESENTVSYNC;

@@ -10,10 +10,6 @@ namespace platform {
 
 namespace {
 
-bool ShowsNothing(const std::string& driver) {
-  return driver == "offscreen" || driver == "dummy" || driver == "evdev";
-}
-
 // SDL_VIDEODRIVER (or its hint) may list several drivers, separated by commas.
 bool IsAskedFor(const std::string& driver) {
   const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
@@ -28,6 +24,10 @@ bool IsAskedFor(const std::string& driver) {
 
 }  // namespace
 
+bool ShowsNoPicture(const std::string& driver) {
+  return driver == "offscreen" || driver == "dummy" || driver == "evdev";
+}
+
 bool StartVideo(std::string& error) {
   for (int attempt = 0; attempt < VIDEO_START_ATTEMPTS; ++attempt) {
     if (attempt > 0) {
@@ -39,7 +39,7 @@ bool StartVideo(std::string& error) {
     }
     const char* current = SDL_GetCurrentVideoDriver();
     const std::string driver = current != nullptr ? current : "";
-    if (!ShowsNothing(driver) || IsAskedFor(driver)) {
+    if (!ShowsNoPicture(driver) || IsAskedFor(driver)) {
       error.clear();
       return true;
     }

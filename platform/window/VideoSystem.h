@@ -9,6 +9,10 @@ namespace platform {
 constexpr int VIDEO_START_ATTEMPTS = 5;
 constexpr unsigned VIDEO_START_RETRY_MILLISECONDS = 100;
 
+// Whether SDL's video driver of that name shows no picture (offscreen,
+// dummy and its variants): nothing drawn on it reaches a display.
+bool ShowsNoPicture(const std::string& driver);
+
 // Starts SDL's video system (one more user when it runs already) on a
 // driver that shows a picture. A busy X server now and then turns a
 // connection away; SDL then falls back, unasked, to a driver that shows

@@ -23,6 +23,21 @@ bool HasGlobalCursorPosition() {
   return driver != nullptr && std::strcmp(driver, "x11") == 0;
 }
 
+// The first display's bounds, with the video system started for the
+// question; all zero when it cannot start or answer.
+SDL_Rect PrimaryDisplayBounds() {
+  SDL_Rect bounds{};
+  std::string error;
+  if (!StartVideo(error)) {
+    return bounds;
+  }
+  if (SDL_GetDisplayBounds(0, &bounds) != 0) {
+    bounds = SDL_Rect{};
+  }
+  StopVideo();
+  return bounds;
+}
+
 }  // namespace
 
 std::unique_ptr<Window> Window::Create(const WindowSettings& settings, std::string& error) {
@@ -58,31 +73,13 @@ std::unique_ptr<Window> Window::Create(const WindowSettings& settings, std::stri
 }
 
 IntSize Window::DesktopSize() {
-  std::string error;
-  if (!StartVideo(error)) {
-    return {};
-  }
-  SDL_Rect bounds{};
-  IntSize size;
-  if (SDL_GetDisplayBounds(0, &bounds) == 0) {
-    size = {bounds.w, bounds.h};
-  }
-  StopVideo();
-  return size;
+  const SDL_Rect bounds = PrimaryDisplayBounds();
+  return {bounds.w, bounds.h};
 }
 
 IntPoint Window::DesktopOrigin() {
-  std::string error;
-  if (!StartVideo(error)) {
-    return {};
-  }
-  SDL_Rect bounds{};
-  IntPoint origin;
-  if (SDL_GetDisplayBounds(0, &bounds) == 0) {
-    origin = {bounds.x, bounds.y};
-  }
-  StopVideo();
-  return origin;
+  const SDL_Rect bounds = PrimaryDisplayBounds();
+  return {bounds.x, bounds.y};
 }
 
 Window::Window(SDL_Window* window) : window_(window), translator_(SDL_GetWindowID(window)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/common/InstalledInterface.h"
+
 #include <vector>
 
 class Texture;
@@ -38,9 +40,15 @@ protected:
 
 // Installs the instructor the renderer draws from now on; the caller keeps
 // ownership and installs null before it goes away.
-void SetInstructorView(InstructorView* view);
+inline void SetInstructorView(InstructorView* view)
+{
+    InstalledInterface<InstructorView>::Set(view);
+}
 
 // The installed instructor; null when there is none (tools, most tests).
-InstructorView* GetInstructorView();
+inline InstructorView* GetInstructorView()
+{
+    return InstalledInterface<InstructorView>::Get();
+}
 
 } // namespace Pemberquill

@@ -33,15 +33,20 @@ inline bool CanJoinByIndex(const BoardProgress& progress, const Square& square, 
     return (remainingValues & open) != 0;
 }
 
+// No square before the key square in reading order can join: the row-major
+// index joins may start at.
+size_t FirstJoinableIndex(const Cage& cage, unsigned boardSize)
+{
+    const Square* key = cage.GetKeySquare();
+    return key != nullptr ? static_cast<size_t>(key->y) * boardSize + key->x : 0;
+}
+
 SquareMask ScanJoinableSquares(const Board& board, const Cage& cage, ValueMask remainingValues, bool byIndex)
 {
     SquareMask joinable;
     const std::vector<Square>& squares = board.GetSquares();
     const unsigned allCandidates = (1u << board.GetSize()) - 1u;
-    // No square before the key square in reading order can join.
-    const Square* key = cage.GetKeySquare();
-    const size_t first = key != nullptr ? static_cast<size_t>(key->y) * board.GetSize() + key->x : 0;
-    for (size_t index = first; index < squares.size(); ++index) {
+    for (size_t index = FirstJoinableIndex(cage, board.GetSize()); index < squares.size(); ++index) {
         const bool canJoin =
             byIndex ? CanJoinByIndex(*board.GetProgress(), squares[index], index, cage, remainingValues, allCandidates)
                     : board.CanSquareJoinCage(cage, &squares[index], nullptr, remainingValues);
@@ -50,12 +55,6 @@ SquareMask ScanJoinableSquares(const Board& board, const Cage& cage, ValueMask r
         }
     }
     return joinable;
-}
-
-// The squares from a row-major index on.
-SquareMask SquaresFrom(size_t first)
-{
-    return {first >= 64 ? 0 : ~uint64_t{0} << first, first <= 64 ? ~uint64_t{0} : ~uint64_t{0} << (first - 64)};
 }
 
 int IndexOfBit(ValueMask bit)
@@ -345,9 +344,10 @@ SquareMask Board::FindJoinableSquaresByMasks(const Cage& cage, ValueMask remaini
 {
     // As CanJoinByIndex, square by square.
     const JoinMasks& masks = ReadJoinMasks();
-    const Square* key = cage.GetKeySquare();
-    const size_t first = key != nullptr ? static_cast<size_t>(key->y) * m_puzzleSize + key->x : 0;
-    SquareMask joinable = (SquareMask::FirstSquares(m_puzzleSize * m_puzzleSize) & SquaresFrom(first)).Without(masks.painted);
+    const unsigned first = static_cast<unsigned>(FirstJoinableIndex(cage, m_puzzleSize));
+    SquareMask joinable = SquareMask::FirstSquares(m_puzzleSize * m_puzzleSize)
+                              .Without(SquareMask::FirstSquares(first))
+                              .Without(masks.painted);
     if (cage.rule == CAGE_RULE_EVEN) {
         joinable = joinable.Without(masks.placedOdd);
     } else if (cage.rule == CAGE_RULE_ODD) {

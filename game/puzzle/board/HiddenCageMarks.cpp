@@ -215,8 +215,7 @@ SquareGroupValues Board::SummarizeShape(const SquareMask& shape, int count) cons
         group.available |= square.available;
     });
     // In one line with the first square in row-major order.
-    const unsigned first = static_cast<unsigned>(shape.low != 0 ? __builtin_ctzll(shape.low)
-                                                                 : 64 + __builtin_ctzll(shape.high));
+    const unsigned first = static_cast<unsigned>(shape.First());
     const SquareMask& row = m_rowSquares[first / m_puzzleSize];
     const SquareMask& column = m_columnSquares[first % m_puzzleSize];
     group.inOneRow = (shape.low & ~row.low) == 0 && (shape.high & ~row.high) == 0;

@@ -36,6 +36,9 @@ struct SquareMask {
     }
     bool Intersects(const SquareMask& other) const { return ((low & other.low) | (high & other.high)) != 0; }
     bool IsEmpty() const { return (low | high) == 0; }
+    // The lowest index in the mask, the first in row-major order; the mask
+    // must not be empty.
+    int First() const { return low != 0 ? __builtin_ctzll(low) : 64 + __builtin_ctzll(high); }
     SquareMask operator&(const SquareMask& other) const { return {low & other.low, high & other.high}; }
     SquareMask operator|(const SquareMask& other) const { return {low | other.low, high | other.high}; }
     SquareMask Without(const SquareMask& other) const { return {low & ~other.low, high & ~other.high}; }

@@ -183,7 +183,7 @@ bool HiddenCageSolver::StepOnlyLegalCage(Board& board, StepResult& step)
         return false;
     }
     // The first such square in row-major order, as the squares go.
-    const int first = reachedByOne.low != 0 ? __builtin_ctzll(reachedByOne.low) : 64 + __builtin_ctzll(reachedByOne.high);
+    const int first = reachedByOne.First();
     for (size_t i = 0; i < cages.size(); ++i) {
         if (m_reach[i].Has(first)) {
             return PaintSquare(board, squares[static_cast<size_t>(first)], cages[i].color, step);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/common/InstalledInterface.h"
+
 #include <string>
 
 class Vector2;
@@ -38,10 +40,16 @@ protected:
 
 // Installs the call-outs that hints use from now on; the caller keeps
 // ownership and installs null before the object goes away.
-void SetHintCallOuts(HintCallOutInterface* callOuts);
+inline void SetHintCallOuts(HintCallOutInterface* callOuts)
+{
+    InstalledInterface<HintCallOutInterface>::Set(callOuts);
+}
 
 // The installed call-outs; null while no instructor exists (tools, tests,
 // and start-up before the tutorial is ready), when hints show text only.
-HintCallOutInterface* GetHintCallOuts();
+inline HintCallOutInterface* GetHintCallOuts()
+{
+    return InstalledInterface<HintCallOutInterface>::Get();
+}
 
 } // namespace Pemberquill
