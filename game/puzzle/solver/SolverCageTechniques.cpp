@@ -352,12 +352,9 @@ bool SimpleBoardSolver::IsFruitlessWithoutLineTest(const Board& board, const Cag
     if (!keepDuplicatesOutOfLines || position >= withoutLineTest.size() || m_searchInput != withoutLineTest[position]) {
         return false;
     }
+    const int maxValue = static_cast<int>(board.GetSize());
     for (int index : WalkRemainingSolutions(board, cage)) {
-        const std::vector<int>& values = cage.solutions[static_cast<size_t>(index)].values;
-        const bool repeats = std::any_of(values.begin(), values.end(), [&](int value) {
-            return std::count(values.begin(), values.end(), value) > 1;
-        });
-        if (repeats) {
+        if (cage.solutions[static_cast<size_t>(index)].CountMaxRepeats(maxValue) > 1) {
             return false;
         }
     }
