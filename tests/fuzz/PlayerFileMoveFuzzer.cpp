@@ -78,16 +78,6 @@ void MakeFiles(const Folders& folders, const uint8_t* data, size_t size) {
   }
 }
 
-bool IsKeptAside(const std::map<std::string, record_fuzz::FileIdentity>& after, const std::string& name,
-                 const record_fuzz::FileIdentity& identity) {
-  for (const auto& [afterName, afterIdentity] : after) {
-    if (afterIdentity == identity && afterName.rfind(name, 0) == 0) {
-      return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -120,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
   for (const auto& [name, identity] : localBefore) {
-    if (IsKeptAside(localAfter, name, identity)) {
+    if (record_fuzz::HasFileUnder(localAfter, name, identity)) {
       continue;
     }
     if (storedBefore.count(name) != 0 || storedAfter.count(name) == 0 ||

@@ -74,13 +74,8 @@ void MakeProfile(const std::string& path, FileState state, const std::string& te
 // The file is under its own name or kept aside as "<name>.damaged<n>".
 bool IsKept(const std::map<std::string, record_fuzz::FileIdentity>& after, const std::string& name,
             const record_fuzz::FileIdentity& identity) {
-  for (const auto& [afterName, afterIdentity] : after) {
-    const bool isItsName = afterName == name || afterName.rfind(name + ".damaged", 0) == 0;
-    if (isItsName && afterIdentity == identity) {
-      return true;
-    }
-  }
-  return false;
+  const auto own = after.find(name);
+  return (own != after.end() && own->second == identity) || record_fuzz::HasFileUnder(after, name + ".damaged", identity);
 }
 
 }  // namespace

@@ -63,4 +63,16 @@ inline std::map<std::string, FileIdentity> SnapshotFolder(const std::string& fol
   return files;
 }
 
+// Whether the snapshot holds the file of that identity under a name that
+// begins with prefix: the file itself, renamed.
+inline bool HasFileUnder(const std::map<std::string, FileIdentity>& files, const std::string& prefix,
+                         const FileIdentity& identity) {
+  for (const auto& [name, fileIdentity] : files) {
+    if (fileIdentity == identity && name.rfind(prefix, 0) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace record_fuzz
