@@ -6,10 +6,8 @@
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoPath.h"
 #include "game/puzzle/PuzzleChef.h"
-#include "tools/campaignmaker/CampaignContent.h"
-#include "tools/cook/RecipeBookCook.h"
+#include "tools/campaignmaker/CampaignBooks.h"
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -31,18 +29,17 @@ bool SaveText(const std::string& path, const std::function<void(ResourceStream&)
     return true;
 }
 
-bool CookBook(PuzzleChef& chef, Clock& clock, const PuzzleRequest& request, const std::string& path)
+bool WriteBook(const CampaignBook& book, const std::string& folder)
 {
-    const auto start = std::chrono::steady_clock::now();
-    const CookedBook book = CookRecipeBook(chef, clock, request, CAMPAIGN_BOOK_PUZZLE_COUNT, 0, 100000);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::fprintf(stderr, "campaignmaker: %-28s %zu puzzles from %d seeds in %.2f s\n",
-                 request.GetPatternName().c_str(), book.descriptors.size(), book.seedsTried, seconds);
-    if (static_cast<int>(book.descriptors.size()) != CAMPAIGN_BOOK_PUZZLE_COUNT) {
-        std::fprintf(stderr, "campaignmaker: too few puzzles for %s\n", request.GetPatternName().c_str());
+    const std::string patternName = book.request.GetPatternName();
+    const int seedCount = book.cooked.seedsTried;
+    std::fprintf(stderr, "campaignmaker: %-28s %zu puzzles from seeds %d to %d\n", patternName.c_str(),
+                 book.cooked.descriptors.size(), book.firstSeed, book.firstSeed + seedCount - 1);
+    if (static_cast<int>(book.cooked.descriptors.size()) != CAMPAIGN_BOOK_PUZZLE_COUNT) {
+        std::fprintf(stderr, "campaignmaker: too few puzzles for %s\n", patternName.c_str());
         return false;
     }
-    return WriteCookedBook(path, request, book);
+    return WriteCookedBook(folder + "/" + GetCampaignBookFileName(book.request), book.request, book.cooked);
 }
 
 } // namespace
@@ -76,8 +73,12 @@ int main(int argc, char** argv)
             return 1;
         }
         if (!SaveText(folder + "/" + set.fileName,
-                      [&set](ResourceStream& stream) { set.descriptor.Write(stream); }) ||
-            !CookBook(chef, clock, request, folder + "/Recipes/" + request.GetPatternName() + ".recipes")) {
+                      [&set](ResourceStream& stream) { set.descriptor.Write(stream); })) {
+            return 1;
+        }
+    }
+    for (const CampaignBook& book : CookCampaignBooks(chef, clock, content.sets)) {
+        if (!WriteBook(book, folder)) {
             return 1;
         }
     }

@@ -13,9 +13,6 @@ namespace Pemberquill {
 
 namespace {
 
-// The generators' seeds lie below this.
-constexpr int SEED_RANGE = 100000;
-
 // Solved and rated, or null when the seed builds no puzzle.
 std::unique_ptr<Puzzle> CookPuzzle(PuzzleChef& chef, Clock& clock, const PuzzleRequest& request, int seed,
                                    bool& outAccepted)
@@ -33,18 +30,59 @@ std::unique_ptr<Puzzle> CookPuzzle(PuzzleChef& chef, Clock& clock, const PuzzleR
     return puzzle;
 }
 
+// One cage as the player sees it: rule, target and squares in board order.
+std::string DescribeCage(const Cage& cage)
+{
+    const SquareSet squares(cage.squares.begin(), cage.squares.end());
+    std::string text = Stringf("%d %d:", cage.rule, cage.target);
+    for (const Square* square : squares) {
+        text += Stringf(" %u,%u", square->x, square->y);
+    }
+    return text;
+}
+
 } // namespace
+
+std::string DescribePuzzleAsSeen(const Puzzle& puzzle)
+{
+    std::string text;
+    for (const std::unique_ptr<Board>& board : puzzle.GetBoards()) {
+        text += "board";
+        for (unsigned y = 0; y < board->GetSize(); ++y) {
+            for (unsigned x = 0; x < board->GetSize(); ++x) {
+                text += Stringf(" %u", board->GetSquare(x, y).solutionValue);
+            }
+        }
+        std::set<std::string> cages;
+        for (const Cage& cage : board->GetCages()) {
+            cages.insert(DescribeCage(cage));
+        }
+        for (const std::string& cage : cages) {
+            text += " | " + cage;
+        }
+        text += "\n";
+    }
+    return text;
+}
 
 CookedBook CookRecipeBook(PuzzleChef& chef, Clock& clock, const PuzzleRequest& request, int count, int firstSeed,
                           int maxSeeds)
 {
+    std::set<std::string> seen;
+    return CookRecipeBook(chef, clock, request, count, firstSeed, maxSeeds, seen);
+}
+
+CookedBook CookRecipeBook(PuzzleChef& chef, Clock& clock, const PuzzleRequest& request, int count, int firstSeed,
+                          int maxSeeds, std::set<std::string>& seen)
+{
     CookedBook book;
-    while (static_cast<int>(book.descriptors.size()) < count && book.seedsTried < std::min(maxSeeds, SEED_RANGE)) {
-        const int seed = (firstSeed + book.seedsTried) % SEED_RANGE;
+    const int seedLimit = std::min(maxSeeds, COOK_SEED_RANGE);
+    while (static_cast<int>(book.descriptors.size()) < count && book.seedsTried < seedLimit) {
+        const int seed = (firstSeed + book.seedsTried) % COOK_SEED_RANGE;
         ++book.seedsTried;
         bool accepted = false;
         const std::unique_ptr<Puzzle> puzzle = CookPuzzle(chef, clock, request, seed, accepted);
-        if (accepted) {
+        if (accepted && seen.insert(DescribePuzzleAsSeen(*puzzle)).second) {
             PuzzleDescriptor descriptor = puzzle->GetDescriptor();
             descriptor.SetBuildTime(0);
             descriptor.SetSolveTime(0);

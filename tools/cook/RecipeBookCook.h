@@ -4,6 +4,7 @@
 #include "game/puzzle/PuzzleRequest.h"
 
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,11 @@ class Clock;
 
 namespace Pemberquill {
 
+class Puzzle;
 class PuzzleChef;
+
+// The generators' seeds lie below this.
+constexpr int COOK_SEED_RANGE = 100000;
 
 struct CookedBook {
     // Easiest first, each rated by the difficulty list it will land in.
@@ -19,10 +24,19 @@ struct CookedBook {
     int seedsTried = 0;
 };
 
+// A built puzzle as the player sees it: every board's answer and each
+// cage's rule, target and squares; colours and the order of the cages play
+// no part. Two seeds can make the same puzzle, most often on small boards.
+std::string DescribePuzzleAsSeen(const Puzzle& puzzle);
+
 // Builds and solves the puzzle of every seed from firstSeed on (at most
 // maxSeeds of them, wrapping below the generators' seed range) and keeps the
-// first count that are as solvable as the request asks. Timings are left out
-// of the descriptors, so that the same request cooks the same book.
+// first count that are as solvable as the request asks and look like none
+// in seen (DescribePuzzleAsSeen), adding each kept one to it. Timings are
+// left out of the descriptors, so that the same request cooks the same book.
+CookedBook CookRecipeBook(PuzzleChef& chef, Clock& clock, const PuzzleRequest& request, int count, int firstSeed,
+                          int maxSeeds, std::set<std::string>& seen);
+// A book that repeats no puzzle of its own.
 CookedBook CookRecipeBook(PuzzleChef& chef, Clock& clock, const PuzzleRequest& request, int count, int firstSeed,
                           int maxSeeds);
 

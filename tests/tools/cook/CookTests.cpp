@@ -5,12 +5,15 @@
 
 #include "engine/core/Clock.h"
 #include "engine/core/ResourceStream.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/RecipeBook.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 #include <sys/wait.h>
@@ -108,6 +111,44 @@ TEST(RecipeBookCook, CooksTheSameBookEveryTimeAndTheProgramSaysHowItWent)
     EXPECT_EQ(2, run("--size 1 --count 5 --solvability 0 --max-seeds 20 --output short.recipes"));
     EXPECT_EQ(1, run("--size 4 --count 5 --colour red"));
     EXPECT_EQ(1, run("--size 4 --count 5 --output missing/folder/book.recipes"));
+}
+
+// Seeds 30 and 41 of this request make one puzzle, each in colours of its
+// own: a book keeps the first, and a book cooked after another that took it
+// keeps neither.
+TEST(RecipeBookCook, NoBookRepeatsAPuzzleThatAnotherSeedMade)
+{
+    Clock clock;
+    PuzzleChef chef;
+    chef.Startup(&clock);
+    PuzzleRequest request(3, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
+    request.generatorTypeIndex = GENERATOR_TYPE_HYBRID;
+    request.cageRules1.SetFromMask(CAGE_RULE_EQUALS | CAGE_RULE_ADDITION);
+    const auto seedsOf = [](const CookedBook& book) {
+        std::vector<int> seeds;
+        for (const PuzzleDescriptor& descriptor : book.descriptors) {
+            seeds.push_back(descriptor.GetSeed());
+        }
+        std::sort(seeds.begin(), seeds.end());
+        return seeds;
+    };
+    const std::vector<int> alone = seedsOf(CookRecipeBook(chef, clock, request, 2, 41, 1));
+    ASSERT_EQ(std::vector<int>{41}, alone);
+    const CookedBook book = CookRecipeBook(chef, clock, request, 25, 30, 12);
+    const std::vector<int> kept = seedsOf(book);
+    EXPECT_TRUE(std::binary_search(kept.begin(), kept.end(), 30));
+    EXPECT_FALSE(std::binary_search(kept.begin(), kept.end(), 41));
+
+    std::set<std::string> seen;
+    CookRecipeBook(chef, clock, request, 1, 30, 1, seen);
+    EXPECT_TRUE(CookRecipeBook(chef, clock, request, 1, 41, 1, seen).descriptors.empty());
+    EXPECT_EQ(1u, seen.size());
+    PuzzleDescriptor descriptor = PuzzleChef::InitDescriptorFromRequest(request);
+    descriptor.SetSeed(30);
+    const auto first = chef.CreatePuzzleFromDescriptor(descriptor, &clock, true);
+    descriptor.SetSeed(41);
+    const auto second = chef.CreatePuzzleFromDescriptor(descriptor, &clock, true);
+    EXPECT_NE(first->GetBoards()[0]->GetCages()[0].color, second->GetBoards()[0]->GetCages()[0].color);
 }
 
 } // namespace
