@@ -47,6 +47,16 @@ void PuzzleSetProgress::Load(const std::vector<std::unique_ptr<Puzzle>>& puzzles
         puzzle->SetProgress(progress.get());
         attached.push_back(std::move(progress));
     }
+    // What is left belongs to puzzles the set no longer holds (its recipe
+    // book was cooked again): the player's work on them cannot go to any
+    // other puzzle.
+    for (const std::unique_ptr<PuzzleProgress>& dropped : m_puzzleProgresses) {
+        if (dropped != nullptr) {
+            ConsolePrintf("WARNING: Puzzle set \"%s\" no longer holds puzzle \"%s\"; its saved progress is "
+                          "dropped.\n",
+                          m_setID.c_str(), dropped->GetPuzzleID().c_str());
+        }
+    }
     m_puzzleProgresses = std::move(attached);
 }
 

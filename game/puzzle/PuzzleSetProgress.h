@@ -51,7 +51,7 @@ public:
     // Gives every puzzle of the set the progress with its ID (exact
     // comparison), or a new one when there is none or the puzzle refuses
     // it. The list then follows the set's order; progresses of puzzles the
-    // set no longer holds are dropped.
+    // set no longer holds are dropped, each with a warning in the log.
     void Load(const std::vector<std::unique_ptr<Puzzle>>& puzzles);
 
     // Index of the progress with that ID; -1 when none.

@@ -7,6 +7,7 @@
 #include "game/puzzle/PuzzleSetProgress.h"
 #include "game/campaign/CampaignRegion.h"
 #include "tests/game/steam/RecordStreamTestSupport.h"
+#include "tests/support/RecordingConsole.h"
 
 using namespace Pemberquill;
 using namespace campaign_test;
@@ -140,21 +141,35 @@ TEST_F(CampaignRecordsTest, ARegionScoresAndResetsItsOwnLocationsOnly)
 
 // A profile saved under an older campaign: entries that still match by
 // exact name are kept, new locations get fresh ones, the rest are dropped.
+// Within an entry, the progress of a puzzle that its location's book no
+// longer holds (the book was cooked again) is dropped with a warning, and
+// never lands on another puzzle: not on one of the same seed under another
+// pattern (Reef's first puzzle is seed 102), nor on the one at its place.
 TEST_F(CampaignRecordsTest, AttachingAnOlderRecordKeepsMatchesAndDropsTheRest)
 {
     std::unique_ptr<CampaignProgress> loaded = ReadProgress("{ 0.2 true 5 { \"\" 0 } 4\n"
                                                             "{ 2 \"Gone\" -1 0 0 0 9 0 }\n"
-                                                            "{ 2 \"Reef\" 1 0 0 0 7 1 { 1 \"103-4x1x0x1\" 5 0 0 } }\n"
+                                                            "{ 2 \"Reef\" 1 0 0 0 7 3 { 1 \"102-4x1x0x2\" 5 0 0 }\n"
+                                                            "  { 1 \"103-4x1x0x1\" 5 0 0 } { 1 \"7-4x1x0x1\" 2 0 0 } }\n"
                                                             "{ 2 \"shore\" 0 0 0 0 6 0 }\n"
                                                             "{ 2 \"Shore\" 0 0 0 0 4 0 } }");
     AddNode("Shore");
     AddNode("Reef");
     AddNode("New");
+    testsupport::RecordingConsole console;
     loaded->AttachPuzzleSetProgresses(nodes);
     ASSERT_EQ(3u, loaded->GetPuzzleSetProgresses().size());
     EXPECT_EQ((std::vector<int>{4, 7, 0}), StatesOf({"Shore", "Reef", "New"}));
-    EXPECT_EQ(5, Node("Reef").GetPuzzleSet()->GetPuzzles()[1]->GetProgress()->GetState());
+    const std::vector<std::unique_ptr<Puzzle>>& reef = Node("Reef").GetPuzzleSet()->GetPuzzles();
+    EXPECT_EQ(0, reef[0]->GetProgress()->GetState());
+    EXPECT_EQ(5, reef[1]->GetProgress()->GetState());
     EXPECT_EQ(INDEX_INVALID, loaded->GetActiveCampaignNodeIndex()) << "index 5 names no location any more";
+    EXPECT_EQ((std::vector<std::string>{
+                  "WARNING: Puzzle set \"Reef\" no longer holds puzzle \"102-4x1x0x2\"; its saved progress is "
+                  "dropped.\n",
+                  "WARNING: Puzzle set \"Reef\" no longer holds puzzle \"7-4x1x0x1\"; its saved progress is "
+                  "dropped.\n"}),
+              console.lines);
 }
 
 TEST_F(CampaignRecordsTest, AdvancingFindsTheNextUnsolvedPuzzleAndAResetKeepsOnlyRankAndBadges)
