@@ -169,8 +169,8 @@ const char* GetCookUsage()
 {
     return "Usage: cook --size N --count N [options]\n"
            "Cooks a recipe book: generates puzzles for a request, keeps those the solver finds as\n"
-           "solvable as asked, and writes them easiest first. The game hands out the books it\n"
-           "finds in Data/Puzzles/Recipes.\n"
+           "solvable as asked (a puzzle that another seed already made is skipped), and writes\n"
+           "them easiest first. The game hands out the books it finds in Data/Puzzles/Recipes.\n"
            "\n"
            "  --size N                 board size, 1 to 9\n"
            "  --count N                puzzles in the book (a multiple of 5 uses them all)\n"
