@@ -65,7 +65,7 @@ bool TakeSaveFailureNotice(SaveFailure& failure)
 std::vector<std::string> DescribeSaveFailure(const SaveFailure& failure)
 {
     return {
-        "Your progress could not be saved.",
+        "Saving failed.",
         Stringf("%s could not be written to", failure.what.c_str()),
         Stringf("\"%s\":", failure.path.c_str()),
         Stringf("%s.", failure.reason.c_str()),

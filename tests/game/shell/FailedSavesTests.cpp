@@ -180,7 +180,7 @@ protected:
         const std::string failure = "The player profile could not be written to\n\"steamuser.playerProfile\":\n" +
                                     restriction.reason + ".\n";
         EXPECT_EQ(TopWindowName(), "Information Dialog");
-        EXPECT_EQ(NoticeText(), "Your progress could not be saved.\n" + failure +
+        EXPECT_EQ(NoticeText(), "Saving failed.\n" + failure +
                                     "The game plays on and tries again at each save.\n");
         EXPECT_EQ(ExitPuzzleLabel(), "Exit Puzzle (NOT saved)");
         EXPECT_EQ(ChildLabel(GAME_WINDOW_CAMPAIGN_ESCAPE_MENU, "QuitGameButton"), "Quit Game (NOT saved)");
@@ -205,7 +205,7 @@ protected:
         Quit();
         restriction.lift(Storage());
         const std::string box = testing::internal::GetCapturedStderr();
-        EXPECT_NE(box.find("Your progress could not be saved.\nThe options could not be written to\n"
+        EXPECT_NE(box.find("Saving failed.\nThe options could not be written to\n"
                            "\"steamuser.pqoptions\":\n" +
                            restriction.reason + ".\n"),
                   std::string::npos)
