@@ -61,15 +61,19 @@ int32_t ToWholeFileResult(platform::FileReadStatus status, const std::vector<uns
   return static_cast<int32_t>(bytes.size());
 }
 
-int32_t WriteWholeFile(const unsigned char* bytes, const UlvoPath& path, int32_t byteCount) {
+int32_t WriteWholeFile(const unsigned char* bytes, const UlvoPath& path, int32_t byteCount,
+                       std::string* error) {
   if (IsHandledByPlayerStorageHooks(path)) {
-    return playerStorageWriteHook(path, bytes, byteCount);
+    return playerStorageWriteHook(path, bytes, byteCount, error);
   }
   if (byteCount < 0) {
+    if (error != nullptr) {
+      *error = "a negative byte count";
+    }
     return -1;
   }
   const bool written = platform::WriteFileAtomically(path.GetResolvedPath(), bytes,
-                                                     static_cast<size_t>(byteCount));
+                                                     static_cast<size_t>(byteCount), error);
   return written ? byteCount : -1;
 }
 

@@ -32,10 +32,12 @@ int32_t ToWholeFileResult(platform::FileReadStatus status, const std::vector<uns
                           std::unique_ptr<unsigned char[]>& buffer);
 
 // Returns byteCount when every byte was stored, -1 when the local write
-// failed, or the storage hook's own result. A local file is written to a
-// temporary file beside it and renamed into place, so a crash never leaves
-// half a file.
-int32_t WriteWholeFile(const unsigned char* bytes, const UlvoPath& path, int32_t byteCount);
+// failed, or the storage hook's own result; on failure the system's reason
+// goes to error when one is given. A local file is written to a temporary
+// file beside it and renamed into place, so a crash never leaves half a
+// file.
+int32_t WriteWholeFile(const unsigned char* bytes, const UlvoPath& path, int32_t byteCount,
+                       std::string* error = nullptr);
 
 void RemoveFile(const UlvoPath& path);
 

@@ -142,10 +142,10 @@ bool ResourceStream::Load(const UlvoPath& path) {
   return true;
 }
 
-bool ResourceStream::SaveToFile(const UlvoPath& path) const {
+bool ResourceStream::SaveToFile(const UlvoPath& path, std::string* error) const {
   ConsolePrintf("Writing resource stream (%d bytes) to file \"%s\"...\n", m_size,
                 path.GetResolvedPath().c_str());
-  return WriteWholeFile(m_startOfData.get(), path, m_size) == m_size;
+  return WriteWholeFile(m_startOfData.get(), path, m_size, error) == m_size;
 }
 
 // ---------------------------------------------------------------- writing

@@ -44,7 +44,8 @@ class ResourceStream {
   void Initialize(ResourceStreamFormat format, int32_t capacity);
   bool Load(const UlvoPath& path);
   // True when every byte reached the file.
-  bool SaveToFile(const UlvoPath& path) const;
+  // On failure the system's reason goes to error when one is given.
+  bool SaveToFile(const UlvoPath& path, std::string* error = nullptr) const;
 
   bool IsValid() const { return m_startOfData != nullptr; }
   // The system's error text when the last Load found a file it could not

@@ -47,10 +47,11 @@ class UlvoPath {
 using PlayerStorageReadHook = int32_t (*)(const UlvoPath& path,
                                           std::unique_ptr<unsigned char[]>& buffer);
 // Returns the number of bytes stored (byteCount on success), or a smaller
-// value (0 or -1) when the storage did not take them; the whole-file write
-// hands this back as its own result.
+// value (0 or -1) when the storage did not take them, with the reason in
+// error when one is given; the whole-file write hands this back as its own
+// result.
 using PlayerStorageWriteHook = int32_t (*)(const UlvoPath& path, const unsigned char* bytes,
-                                           int32_t byteCount);
+                                           int32_t byteCount, std::string* error);
 using PlayerStorageRemoveHook = void (*)(const UlvoPath& path);
 
 // Renames a file without replacing anything at the new name; true when it

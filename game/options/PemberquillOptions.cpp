@@ -15,6 +15,7 @@
 #include "engine/modules/application/UlvoApplicationInterface.h"
 #include "game/common/GameSounds.h"
 #include "game/common/KeepFileAside.h"
+#include "game/common/SaveOutcomes.h"
 
 namespace Pemberquill {
 
@@ -700,9 +701,8 @@ bool PemberquillOptions::SaveOptions()
     const std::string fileName = GetOptionsFileName(m_userName);
     const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, fileName);
     if (m_isSaveBlocked) {
-        ConsolePrintf("ERROR: Options not saved: \"%s\" could not be read, or is malformed and no "
-                      "copy of it could be kept, so it is left as it is.\n",
-                      path.GetResolvedPath().c_str());
+        ReportSaveFailure({"The options", path.GetResolvedPath(),
+                           "the unreadable file there is left as it is"});
         return false;
     }
 
@@ -732,8 +732,9 @@ bool PemberquillOptions::SaveOptions()
     stream.WriteBool(values.shouldBoard2BeCageless, "Board 2 hidden-cage");
     stream.WriteInt32(values.puzzleSeed, "Puzzle seed");
 
-    if (!stream.SaveToFile(path)) {
-        ConsolePrintf("ERROR: Options could not be saved to: %s\n", path.GetResolvedPath().c_str());
+    std::string reason;
+    if (!stream.SaveToFile(path, &reason)) {
+        ReportSaveFailure({"The options", path.GetResolvedPath(), reason});
         return false;
     }
     ConsolePrintf("Old options saved to: %s\n", fileName.c_str());

@@ -1,5 +1,6 @@
 #include "game/player/PlayerProfileManager.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/core/AABB2.h"
@@ -16,6 +17,7 @@
 #include "game/common/GameWindowID.h"
 #include "game/player/PlayerProfileScreens.h"
 #include "game/common/KeepFileAside.h"
+#include "game/common/SaveOutcomes.h"
 #include "game/options/PemberquillOptions.h"
 #include "game/steam/SteamInterface.h"
 
@@ -68,6 +70,24 @@ int32_t ReadStoredVersion(const UlvoPath& path)
     } catch (const UlvoException&) {
     }
     return PLAYER_PROFILE_VERSION;
+}
+
+// The player's name as a damaged file still holds it, for the notice; ""
+// when even the name is lost or is not one a player could have typed.
+std::string ReadStoredName(const UlvoPath& path)
+{
+    constexpr size_t MAX_SHOWN_NAME_LENGTH = 40;
+    try {
+        ResourceStream stream(path);
+        if (stream.IsValid()) {
+            const std::string name = stream.ReadString();
+            const bool isPrintable = std::all_of(name.begin(), name.end(),
+                                                 [](char c) { return static_cast<unsigned char>(c) >= 0x20; });
+            return isPrintable && name.size() <= MAX_SHOWN_NAME_LENGTH ? name : "";
+        }
+    } catch (const UlvoException&) {
+    }
+    return "";
 }
 
 } // namespace
@@ -182,7 +202,7 @@ void PlayerProfileManager::LoadOwnProfile()
         }
         ConsolePrintf("PlayerProfile could not be read.  Creating a new one.\n");
     } else if (IsUnreadable(stream, fileName)) {
-        KeepDamagedProfileAside(OWN_PROFILE_STEM);
+        KeepDamagedProfileAside(OWN_PROFILE_STEM, "");
         ConsolePrintf("Creating a new PlayerProfile beside it.\n");
     } else if (stream.IsValid()) {
         ConsolePrintf("PlayerProfile was found on Steam, but it contained 0 bytes!!!  Creating a new one.\n");
@@ -208,7 +228,7 @@ void PlayerProfileManager::LoadFurtherProfiles()
         const std::string stem = Stringf("%s-%d", OWN_PROFILE_STEM, number);
         ResourceStream stream(UlvoPath(PATH_MARKER_PLAYER_STORAGE, GetProfileFileName(stem)));
         if (IsUnreadable(stream, GetProfileFileName(stem))) {
-            KeepDamagedProfileAside(stem);
+            KeepDamagedProfileAside(stem, "");
             continue;
         }
         if (!stream.IsValid() || stream.GetSize() == 0) {
@@ -230,7 +250,7 @@ bool PlayerProfileManager::LoadStoredProfile(int slot, ResourceStream& stream, c
     } catch (const UlvoException& error) {
         ConsolePrintf("ERROR: Player profile \"%s\" is damaged and cannot be read.\n%s\n", fileName.c_str(),
                       error.GetMessage().c_str());
-        KeepDamagedProfileAside(stem);
+        KeepDamagedProfileAside(stem, ReadStoredName(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName)));
         return false;
     }
     m_activeProfiles[slot].isBackupDue =
@@ -251,19 +271,30 @@ bool PlayerProfileManager::IsUnreadable(const ResourceStream& stream, const std:
 // Renamed, never copied: a file of any size, or one that cannot be read,
 // is kept whole, and the stem is free for a new profile. In remote storage,
 // where nothing is removed, the rename is what frees it.
-void PlayerProfileManager::KeepDamagedProfileAside(const std::string& stem)
+void PlayerProfileManager::KeepDamagedProfileAside(const std::string& stem, const std::string& playerName)
 {
     const std::string fileName = GetProfileFileName(stem);
     const std::string keptName = MoveFileAside(fileName, ".damaged");
+    DamagedFileNote note;
     if (keptName.empty()) {
         // Nothing may write over the only copy of the player's data.
         ConsolePrintf("ERROR: \"%s\" could not be kept aside; it will not be saved over.\n", fileName.c_str());
         m_blockedStems.insert(stem);
-        m_damagedFileNotes.push_back(Stringf("\"%s\" is left as it is.", fileName.c_str()));
-        return;
+        note.fileLine = Stringf("\"%s\" is left as it is.", fileName.c_str());
+    } else {
+        ConsolePrintf("WARNING: The damaged player profile was kept as \"%s\".\n", keptName.c_str());
+        note.fileLine = Stringf("It was kept as \"%s\".", keptName.c_str());
     }
-    ConsolePrintf("WARNING: The damaged player profile was kept as \"%s\".\n", keptName.c_str());
-    m_damagedFileNotes.push_back(Stringf("It was kept as \"%s\".", keptName.c_str()));
+    // The own player is made anew at once; a further player is simply not
+    // loaded, and no new profile takes its place.
+    if (stem == OWN_PROFILE_STEM) {
+        note.playerLine = "Its player starts again with a new profile.";
+    } else if (!playerName.empty()) {
+        note.playerLine = Stringf("Its player, \"%s\", is no longer in the list of players.", playerName.c_str());
+    } else {
+        note.playerLine = "Its player is no longer in the list of players.";
+    }
+    m_damagedFileNotes.push_back(note);
 }
 
 void PlayerProfileManager::ShowPendingNotice()
@@ -273,10 +304,10 @@ void PlayerProfileManager::ShowPendingNotice()
     }
     std::vector<TextLines> lines;
     lines.emplace_back("A saved player profile could not be read.", NOTICE_TITLE_COLOR, nullptr, DIALOG_FONT_SIZE);
-    for (const std::string& note : m_damagedFileNotes) {
-        lines.emplace_back(note, NOTICE_TEXT_COLOR, nullptr, DIALOG_FONT_SIZE);
+    for (const DamagedFileNote& note : m_damagedFileNotes) {
+        lines.emplace_back(note.fileLine, NOTICE_TEXT_COLOR, nullptr, DIALOG_FONT_SIZE);
+        lines.emplace_back(note.playerLine, NOTICE_TEXT_COLOR, nullptr, DIALOG_FONT_SIZE);
     }
-    lines.emplace_back("Its player starts again with a new profile.", NOTICE_TEXT_COLOR, nullptr, DIALOG_FONT_SIZE);
     m_damagedFileNotes.clear();
     ShowInformation(lines);
 }
@@ -405,21 +436,19 @@ bool PlayerProfileManager::CreateProfileInSlot(int slot, const std::string& name
     return true;
 }
 
-bool PlayerProfileManager::BackUpOlderFile(Slot& slot)
+bool PlayerProfileManager::BackUpOlderFile(Slot& slot, std::string& reason)
 {
     const std::string fileName = GetProfileFileName(slot.stem);
     std::unique_ptr<unsigned char[]> bytes;
-    const int32_t byteCount = ReadWholeFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName), bytes);
+    const int32_t byteCount = ReadWholeFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName), bytes, &reason);
     if (byteCount == WHOLE_FILE_UNREADABLE) {
-        ConsolePrintf("ERROR: Player profile \"%s\" not saved: its older version can no longer be read.\n",
-                      fileName.c_str());
+        reason = "its older version can no longer be read (" + reason + ")";
         return false;
     }
     if (byteCount > 0) {
         const std::string copyName = KeepFileAside(bytes.get(), byteCount, fileName, ".oldversion");
         if (copyName.empty()) {
-            ConsolePrintf("ERROR: Player profile \"%s\" not saved: no copy of its older version could be kept.\n",
-                          fileName.c_str());
+            reason = "no copy of its older version could be kept";
             return false;
         }
         ConsolePrintf("The older player profile \"%s\" was kept as \"%s\".\n", fileName.c_str(), copyName.c_str());
@@ -428,31 +457,36 @@ bool PlayerProfileManager::BackUpOlderFile(Slot& slot)
     return true;
 }
 
+bool PlayerProfileManager::WriteProfileFile(Slot& slot, const UlvoPath& path, std::string& reason)
+{
+    if (slot.isSaveBlocked) {
+        reason = "the damaged file there could not be kept aside, so it is not written over";
+        return false;
+    }
+    if (slot.isBackupDue && !BackUpOlderFile(slot, reason)) {
+        return false;
+    }
+    ResourceStream stream(RESOURCE_STREAM_FORMAT_BINARY, 1024);
+    ConsolePrintf("About to write player profile to internal resource stream...\n");
+    slot.profile->Write(stream);
+    ConsolePrintf("Wrote %d bytes into player profile resource stream.  About to save it...\n", stream.GetSize());
+    return stream.SaveToFile(path, &reason);
+}
+
 bool PlayerProfileManager::SavePlayerProfile(int slot)
 {
     if (!IsOccupied(slot)) {
         return false;
     }
     Slot& saved = m_activeProfiles[slot];
-    const std::string fileName = GetProfileFileName(saved.stem);
-    if (saved.isSaveBlocked) {
-        ConsolePrintf("ERROR: Player profile \"%s\" not saved: its stored file is damaged and no copy of it "
-                      "could be kept.\n",
-                      fileName.c_str());
+    const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, GetProfileFileName(saved.stem));
+    std::string reason;
+    if (!WriteProfileFile(saved, path, reason)) {
+        ReportSaveFailure({"The player profile", path.GetResolvedPath(), reason});
+        ReportProgressSaved(false);
         return false;
     }
-    if (saved.isBackupDue && !BackUpOlderFile(saved)) {
-        return false;
-    }
-    ResourceStream stream(RESOURCE_STREAM_FORMAT_BINARY, 1024);
-    ConsolePrintf("About to write player profile to internal resource stream...\n");
-    saved.profile->Write(stream);
-    ConsolePrintf("Wrote %d bytes into player profile resource stream.  About to save it...\n", stream.GetSize());
-    const UlvoPath path(PATH_MARKER_PLAYER_STORAGE, fileName);
-    if (!stream.SaveToFile(path)) {
-        ConsolePrintf("ERROR: Player profile could not be saved to: %s\n", path.GetResolvedPath().c_str());
-        return false;
-    }
+    ReportProgressSaved(true);
     ConsolePrintf("Player profile resource stream written.\n");
     GetSteamInterface().GetLeaderboards().UploadScore(saved.profile->GetAchievements());
     return true;

@@ -11,6 +11,7 @@
 
 class NamedProperties;
 class ResourceStream;
+class UlvoPath;
 
 namespace Pemberquill {
 
@@ -108,13 +109,17 @@ private:
     // True, with the reason logged, for a stored file that is there but
     // cannot be read.
     bool IsUnreadable(const ResourceStream& stream, const std::string& fileName) const;
-    // Moves the stem's profile file aside and notes the notice; where it
-    // cannot move, the stem is never written.
-    void KeepDamagedProfileAside(const std::string& stem);
+    // Moves the stem's profile file aside and notes the notice, which names
+    // the player when the damaged file still tells the name; where it cannot
+    // move, the stem is never written.
+    void KeepDamagedProfileAside(const std::string& stem, const std::string& playerName);
     std::string FindFreeFurtherStem() const;
     bool IsOccupied(int slot) const;
     int CountProfiles() const;
-    bool BackUpOlderFile(Slot& slot);
+    // False with the reason when the copy could not be kept.
+    bool BackUpOlderFile(Slot& slot, std::string& reason);
+    // False with the reason when the profile's file was not written.
+    bool WriteProfileFile(Slot& slot, const UlvoPath& path, std::string& reason);
 
     PlayerProfile m_defaultPlayerPrototype{"DefaultPlayer"};
     std::array<Slot, NUM_PROFILE_SLOTS> m_activeProfiles;
@@ -122,7 +127,12 @@ private:
     std::string m_userName;
     // The start-up's own profile is the one created under "steamuser".
     bool m_isCreatingOwnProfile = false;
-    std::vector<std::string> m_damagedFileNotes;
+    // What became of each damaged file and of its player.
+    struct DamagedFileNote {
+        std::string fileLine;
+        std::string playerLine;
+    };
+    std::vector<DamagedFileNote> m_damagedFileNotes;
     // Stems whose damaged file could not be kept aside: never written.
     std::set<std::string> m_blockedStems;
 };

@@ -34,16 +34,20 @@ int RunPemberquill(int argc, const char* const* argv)
     // while the half-started game still stands: what its parts say on their
     // way out (deleted without Shutdown) then follows the cause.
     std::unique_ptr<TheGame> game;
-    const int status = RunWithFatalErrorBox([argc, argv, &game]() {
+    bool isRefused = false;
+    const int status = RunWithFatalErrorBox([argc, argv, &game, &isRefused]() {
         UlvoApplicationSetup(CommandLine::JoinArguments(argc, argv));
         game = std::make_unique<TheGame>();
-        game->Startup();
+        isRefused = !game->Startup();
+        if (isRefused) {
+            return;
+        }
         game->Run();
         game->Shutdown();
         game.reset();
     });
     game.reset();
-    return status;
+    return isRefused ? 1 : status;
 }
 
 }  // namespace Pemberquill

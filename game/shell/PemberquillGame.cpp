@@ -12,6 +12,8 @@
 #include "engine/modules/input/UlvoInputInterface.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
 #include "game/common/GameSounds.h"
+#include "game/common/SaveOutcomes.h"
+#include "game/common/TextLines.h"
 #include "game/presentation/board/PuzzleDisplay.h"
 #include "game/puzzle/solver/HintCallOutInterface.h"
 #include "game/campaign/FreePlay.h"
@@ -27,6 +29,11 @@ namespace Pemberquill {
 namespace {
 
 PemberquillGame* g_game = nullptr;
+
+// As the other notices the player reads over the screens.
+constexpr Rgba SAVE_NOTICE_TITLE_COLOR{0, 255, 255, 255};
+constexpr Rgba SAVE_NOTICE_TEXT_COLOR{255, 255, 255, 255};
+constexpr float SAVE_NOTICE_FONT_SIZE = 24.0f;
 
 // A subsystem's own shutdown logs its lines; one that never started gets
 // the failure logged instead, since its own check would throw and a
@@ -63,6 +70,7 @@ Puzzle* GetActivationPuzzle(NamedProperties& args)
 PemberquillGame::PemberquillGame(Clock* parentClock)
 {
     g_game = this;
+    ForgetSaveOutcomes();
     m_clock = std::make_unique<Clock>(parentClock);
     m_clock->SetMaximumStep(MAX_CLOCK_STEP_SECONDS);
     SetBoardSettings(&m_boardSettings);
@@ -335,6 +343,7 @@ void PemberquillGame::Update()
         return;
     }
     GetSteamInterface().Update();
+    ShowSaveFailureNotice();
     m_instructor.UpdateLayout();
     GetAchievementSystem().ShowUnlockDialogs();
     m_campaign.Update();
@@ -346,6 +355,24 @@ void PemberquillGame::Update()
     if (m_activePuzzleView != nullptr) {
         m_activePuzzleView->UpdateBoards(Vector2(static_cast<float>(m_mouseX), static_cast<float>(m_mouseY)));
     }
+}
+
+void PemberquillGame::ShowSaveFailureNotice()
+{
+    SaveFailure failure;
+    if (m_ui.IsWindowShown(GAME_WINDOW_INFORMATION) || !TakeSaveFailureNotice(failure)) {
+        return;
+    }
+    std::vector<std::string> description = DescribeSaveFailure(failure);
+    description.push_back("The game plays on and tries again at each save.");
+    std::vector<TextLines> lines;
+    for (size_t line = 0; line < description.size(); ++line) {
+        lines.emplace_back(description[line], line == 0 ? SAVE_NOTICE_TITLE_COLOR : SAVE_NOTICE_TEXT_COLOR, nullptr,
+                           SAVE_NOTICE_FONT_SIZE);
+    }
+    m_ui.ShowInformationDialog("", lines, "OK");
+    m_ui.PushWindow(GAME_WINDOW_INFORMATION, false);
+    PlaySound(SOUND_UI_DIALOG_NORMAL);
 }
 
 void PemberquillGame::UpdateMousePosition()

@@ -136,6 +136,9 @@ private:
     // waits for them.
     bool UpdateSplashScreens();
     void UpdateMousePosition();
+    // Tells the player of the run's first failed save, once no other notice
+    // is open.
+    void ShowSaveFailureNotice();
     // Heard only when sounds are on and the game is not solving by itself.
     void PlayGameSound(GameSoundID sound) const;
     void ShowHintForPuzzle();

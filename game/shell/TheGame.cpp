@@ -1,10 +1,12 @@
 #include "game/shell/TheGame.h"
 
 #include <cmath>
+#include <cstdio>
 #include <ctime>
 
 #include "engine/core/Clock.h"
 #include "engine/core/CommandLine.h"
+#include "engine/core/Diagnostics.h"
 #include "engine/core/Rgba.h"
 #include "engine/core/UlvoCore.h"
 #include "engine/core/UlvoEventSystem.h"
@@ -16,6 +18,7 @@
 #include "engine/modules/renderer/UlvoRendererBasic_Win32_DirectX81.h"
 #include "engine/modules/sound/UlvoSoundBasic_FMOD.h"
 #include "engine/ui/UlvoUIBasic.h"
+#include "game/common/SaveOutcomes.h"
 #include "game/shell/DataFolder.h"
 #include "game/shell/PemberquillGame.h"
 #include "game/shell/PemberquillShared.h"
@@ -23,6 +26,8 @@
 #include "game/shell/StartupWindowSize.h"
 #include "platform/crt/CrtRandom.h"
 #include "platform/system/ExecutableFolder.h"
+#include "platform/system/FileSystem.h"
+#include "platform/system/MessageBox.h"
 #include "platform/system/HighResolutionCounter.h"
 
 namespace Pemberquill {
@@ -36,7 +41,7 @@ TheGame::~TheGame()
     DestroyEngineModules();
 }
 
-void TheGame::Startup()
+bool TheGame::Startup()
 {
     platform::CrtSrand(static_cast<unsigned>(std::time(nullptr)));
     CreateEngineModules();
@@ -45,7 +50,20 @@ void TheGame::Startup()
     ulvoCore->Startup();
     ulvoApp->SetApplicationName(WINDOW_TITLE);
     ulvoApp->SetUserDataFolder(USER_DATA_FOLDER);
+    const platform::ExclusiveFileLock::Outcome hold = HoldUserDataFolder();
+    if (hold == platform::ExclusiveFileLock::Outcome::HELD_ELSEWHERE) {
+        // Not even the console starts: it would recreate the running copy's log.
+        ReportAnotherCopyRunning();
+        ulvoCore->Shutdown();
+        m_isQuitting = true;
+        return false;
+    }
     ulvoConsole->Startup();
+    if (hold == platform::ExclusiveFileLock::Outcome::FAILED) {
+        ConsolePrintf("WARNING: The user-data folder could not be locked (%s): a second copy of the game "
+                      "started on it would not be noticed.\n",
+                      m_userDataLock.GetError().c_str());
+    }
     UseDataFolder(platform::ExecutableFolder());
     ulvoApp->Startup();
     OpenWindow();
@@ -61,6 +79,30 @@ void TheGame::Startup()
                          this);
     m_gameClock = std::make_unique<Clock>(&ulvoCore->GetTimeSystem().GetMasterClock());
     CreateGameObject();
+    m_isStarted = true;
+    return true;
+}
+
+platform::ExclusiveFileLock::Outcome TheGame::HoldUserDataFolder()
+{
+    const std::string folder = ulvoApp->GetUserDataPath();
+    platform::CreateFolderRecursive(folder);
+    return m_userDataLock.Hold(folder + RUNNING_LOCK_FILE_NAME);
+}
+
+void TheGame::ReportAnotherCopyRunning() const
+{
+    const std::string line =
+        Stringf("ERROR: Another copy of the game (process %d) is running on the user-data folder \"%s\"; "
+                "this copy ends without writing any player file.",
+                m_userDataLock.GetHolderProcessId(), ulvoApp->GetUserDataPath().c_str());
+    if (!UlvoCommandConsoleBasic::AppendToExistingLog(line)) {
+        std::fprintf(stderr, "%s\n", line.c_str());
+    }
+    platform::ShowMessageBox(WINDOW_TITLE,
+                             "The game is already running.\n\nSwitch to the game that is open; this copy "
+                             "closes without changing your progress.",
+                             platform::MessageBoxIcon::Exclamation);
 }
 
 void TheGame::CreateEngineModules()
@@ -184,11 +226,26 @@ void TheGame::Event_OnQuitGame(NamedProperties& /*args*/)
             profiles.SavePlayerProfile(profiles.GetActiveSlotIndex());
         }
     }
+    // The screens go with this frame: a first failure of the run is told
+    // in a box the player cannot miss.
+    SaveFailure failure;
+    if (TakeSaveFailureNotice(failure)) {
+        std::string text;
+        for (const std::string& line : DescribeSaveFailure(failure)) {
+            text += line + "\n";
+        }
+        platform::ShowMessageBox(WINDOW_TITLE, text, platform::MessageBoxIcon::Error);
+    }
     RequestQuit();
 }
 
 void TheGame::Shutdown()
 {
+    if (!m_isStarted) {
+        DestroyEngineModules();
+        return;
+    }
+    m_isStarted = false;
     // The game's subsystems go first: their shutdown lines still reach the
     // log, and nothing they hold outlives the module that made it.
     m_game.reset();

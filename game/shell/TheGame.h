@@ -4,6 +4,7 @@
 
 #include "engine/core/EventRecipient.h"
 #include "engine/modules/application/UlvoGameInterface.h"
+#include "platform/system/ExclusiveFileLock.h"
 
 class Clock;
 class NamedProperties;
@@ -24,13 +25,18 @@ public:
     static constexpr const char* USER_DATA_FOLDER = "Pemberquill/";
     static constexpr int ICON_RESOURCE_ID = 101;
     static constexpr int FRAMES_PER_SECOND = 102;
+    // In the user-data folder; held while the game runs.
+    static constexpr const char* RUNNING_LOCK_FILE_NAME = "running.lock";
 
     TheGame();
     ~TheGame() override;
 
     // Starts the modules, moves to the folder that holds Data/ (or fails,
     // naming the folders looked in), opens the window and loads the game.
-    void Startup();
+    // False, with the player told, when another copy of the game runs on the
+    // same user-data folder: then nothing but a line in that copy's log is
+    // written, and only destroying the driver is left to do.
+    bool Startup();
     // Frames until a quit is requested; at once when one already was.
     void Run();
     // Destroys the game object (which shuts the game's subsystems down),
@@ -53,6 +59,10 @@ public:
 
 private:
     void CreateEngineModules();
+    // Two copies on one folder would each save their own older profile
+    // over the other's progress.
+    platform::ExclusiveFileLock::Outcome HoldUserDataFolder();
+    void ReportAnotherCopyRunning() const;
     void OpenWindow();
     void UpdateGame();
     // The game's own drawing after the screens'; the game object has none,
@@ -64,6 +74,8 @@ private:
     void DestroyEngineModules();
 
     bool m_isQuitting = false;
+    bool m_isStarted = false;
+    platform::ExclusiveFileLock m_userDataLock;
     std::unique_ptr<Clock> m_gameClock;
     std::unique_ptr<PemberquillGame> m_game;
     double m_lastFrameLimitTime = -1.0;

@@ -47,10 +47,15 @@ int32_t ReadPlayerStorageFile(const UlvoPath& path, std::unique_ptr<unsigned cha
 // The whole-file write hands this back to its caller, who takes anything
 // but the byte count as a failed save.
 int32_t WritePlayerStorageFile(const UlvoPath& path, const unsigned char* bytes,
-                               int32_t byteCount) {
+                               int32_t byteCount, std::string* error) {
   platform::RemoteStorage* storage = AvailableRemoteStorage();
-  if (storage == nullptr || byteCount < 0 ||
-      !storage->Write(path.GetResolvedPath(), bytes, static_cast<size_t>(byteCount))) {
+  if (storage == nullptr || byteCount < 0) {
+    if (error != nullptr) {
+      *error = storage == nullptr ? "the online storage is not available" : "a negative byte count";
+    }
+    return 0;
+  }
+  if (!storage->Write(path.GetResolvedPath(), bytes, static_cast<size_t>(byteCount), error)) {
     return 0;
   }
   return byteCount;

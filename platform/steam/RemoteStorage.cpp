@@ -1,6 +1,8 @@
 #include "platform/steam/RemoteStorage.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -71,15 +73,24 @@ FileReadStatus RemoteStorage::ReadWholeFile(const std::string& name,
   return platform::ReadWholeFile(PathOf(name), MAX_FILE_SIZE, bytes, error);
 }
 
-bool RemoteStorage::Write(const std::string& name, const void* data, size_t size) {
-  if (!IsValidName(name) || size > static_cast<uint64_t>(MAX_FILE_SIZE) ||
-      (data == nullptr && size > 0)) {
+bool RemoteStorage::Write(const std::string& name, const void* data, size_t size,
+                          std::string* error) {
+  const auto fail = [error](const char* reason) {
+    if (error != nullptr) {
+      *error = reason;
+    }
     return false;
+  };
+  if (!IsValidName(name) || (data == nullptr && size > 0)) {
+    return fail(std::strerror(EINVAL));
+  }
+  if (size > static_cast<uint64_t>(MAX_FILE_SIZE)) {
+    return fail(std::strerror(EFBIG));
   }
   if (!CreateFolderRecursive(m_folder)) {
-    return false;
+    return fail(std::strerror(errno));
   }
-  return WriteFileAtomically(PathOf(name), data, size);
+  return WriteFileAtomically(PathOf(name), data, size, error);
 }
 
 bool RemoteStorage::Rename(const std::string& from, const std::string& to) {

@@ -33,8 +33,10 @@ class RemoteStorage {
   // cannot be read or is larger than MAX_FILE_SIZE.
   FileReadStatus ReadWholeFile(const std::string& name, std::vector<unsigned char>& bytes,
                                std::string& error) const;
-  // Refuses more than MAX_FILE_SIZE bytes.
-  bool Write(const std::string& name, const void* data, size_t size);
+  // Refuses more than MAX_FILE_SIZE bytes. On failure the reason goes to
+  // error when one is given.
+  bool Write(const std::string& name, const void* data, size_t size,
+             std::string* error = nullptr);
   // Renames the file unless the new name is taken; what is there is never
   // replaced.
   bool Rename(const std::string& from, const std::string& to);

@@ -162,27 +162,44 @@ bool RenameWithoutReplacing(const std::string& from, const std::string& to) {
   return true;
 }
 
-bool WriteFileAtomically(const std::string& path, const void* data, size_t size) {
-  if (path.empty() || path.back() == '/') {
+bool WriteFileAtomically(const std::string& path, const void* data, size_t size,
+                         std::string* error) {
+  const auto fail = [error](int number) {
+    if (error != nullptr) {
+      *error = std::strerror(number);
+    }
     return false;
+  };
+  if (path.empty() || path.back() == '/') {
+    return fail(EISDIR);
   }
   // Named after no player file, so a write cut short leaves nothing that a
   // later start could take for one.
   std::string temporary = FolderOf(path) + "/" + TEMPORARY_FILE_PREFIX + "XXXXXX";
   const int fd = mkstemp(temporary.data());
   if (fd < 0) {
-    return false;
+    return fail(errno);
   }
   // mkstemp makes the file private; keep the permissions an ordinary write gets.
   const mode_t mask = umask(0);
   umask(mask);
   fchmod(fd, 0666 & ~mask);
 
-  const bool written = WriteAll(fd, data, size) && fsync(fd) == 0;
-  const bool closed = close(fd) == 0;
-  if (!written || !closed || rename(temporary.c_str(), path.c_str()) != 0) {
+  // The first failure is the one to report: a full disk may show only at
+  // the flush or the close.
+  int failure = 0;
+  if (!WriteAll(fd, data, size) || fsync(fd) != 0) {
+    failure = errno;
+  }
+  if (close(fd) != 0 && failure == 0) {
+    failure = errno;
+  }
+  if (failure == 0 && rename(temporary.c_str(), path.c_str()) != 0) {
+    failure = errno;
+  }
+  if (failure != 0) {
     unlink(temporary.c_str());
-    return false;
+    return fail(failure);
   }
   SyncFolder(FolderOf(path));
   return true;

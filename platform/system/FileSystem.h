@@ -26,7 +26,9 @@ constexpr const char* TEMPORARY_FILE_PREFIX = ".pq-partial-";
 
 // Writes to a temporary file in the destination's folder, flushes it to disk
 // and renames it into place, so a crash never leaves half a file behind.
-bool WriteFileAtomically(const std::string& path, const void* data, size_t size);
+// On failure the system's reason goes to error when one is given.
+bool WriteFileAtomically(const std::string& path, const void* data, size_t size,
+                         std::string* error = nullptr);
 
 // Names of the regular files in the folder that match the wildcard ('*' and
 // '?', case-insensitive), sorted by name case-insensitively.

@@ -51,7 +51,7 @@ class ServedPlayerFile {
     }
     return static_cast<int32_t>(bytes.size());
   }
-  static int32_t Write(const UlvoPath&, const unsigned char* bytes, int32_t count) {
+  static int32_t Write(const UlvoPath&, const unsigned char* bytes, int32_t count, std::string*) {
     Current()->m_lastWrite.assign(bytes, bytes + count);
     return count;
   }

@@ -1,5 +1,8 @@
 #include "engine/modules/console/UlvoCommandConsoleBasic.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "engine/core/FileIO.h"
 #include "engine/core/UlvoPath.h"
 #include "engine/modules/application/UlvoApplicationInterface.h"
@@ -17,6 +20,18 @@ std::string LogFilePath() {
   CreateFolder(UlvoPath(PATH_MARKER_USER_DATA, ""));
   return UlvoPath(PATH_MARKER_USER_DATA, UlvoCommandConsoleBasic::LOG_FILE_NAME)
       .GetResolvedPath();
+}
+
+// Recreated, then written at its end only: a second copy of the game,
+// refused at its start, adds its line to the log of the copy that runs, and
+// the lines this run writes later must not land on it.
+std::FILE* RecreateLog(const std::string& path) {
+  std::FILE* recreated = std::fopen(path.c_str(), "w");
+  if (recreated == nullptr) {
+    return nullptr;
+  }
+  std::fclose(recreated);
+  return std::fopen(path.c_str(), "a");
 }
 
 }  // namespace
@@ -42,8 +57,12 @@ void UlvoCommandConsoleBasic::Startup() {
   ConsolePrintf("::: Initialization : UlvoCommandConsole (starting)\n");
   const std::string path = LogFilePath();
   ConsolePrintf("Opening application log file \"%s\"\n", path.c_str());
-  m_logFile.reset(std::fopen(path.c_str(), "w"));
+  m_logFile.reset(RecreateLog(path));
   if (m_logFile == nullptr) {
+    // The log cannot say that it is missing: a player who looks for it
+    // finds the reason here.
+    std::fprintf(stderr, "ERROR: The application log \"%s\" could not be opened (%s); this run keeps no log.\n",
+                 path.c_str(), std::strerror(errno));
     ConsolePrintf("ERROR: fopen_s() failed to open application log file for writing!\n");
     m_logPath.clear();
   } else {
@@ -52,6 +71,18 @@ void UlvoCommandConsoleBasic::Startup() {
   s_initialized = true;
   m_started = true;
   ConsolePrintf("::: Initialization : UlvoCommandConsole (finished)\n");
+}
+
+bool UlvoCommandConsoleBasic::AppendToExistingLog(const std::string& line) {
+  const std::unique_ptr<std::FILE, FileCloser> log(std::fopen(LogFilePath().c_str(), "a"));
+  if (log == nullptr) {
+    return false;
+  }
+  std::fputs(line.c_str(), log.get());
+  if (line.empty() || line.back() != '\n') {
+    std::fputc('\n', log.get());
+  }
+  return std::fflush(log.get()) == 0;
 }
 
 void UlvoCommandConsoleBasic::Shutdown() {

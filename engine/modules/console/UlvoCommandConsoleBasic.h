@@ -25,8 +25,8 @@ class UlvoCommandConsoleBasic : public UlvoConsoleInterface {
   UlvoCommandConsoleBasic();
   ~UlvoCommandConsoleBasic() override;
 
-  // Opens a fresh log; a log that cannot be opened is reported on the
-  // debugger output and the console runs on without one.
+  // Opens a fresh log; a log that cannot be opened is reported on stderr
+  // and the console runs on without one.
   void Startup() override;
   void Shutdown() override;
 
@@ -41,6 +41,11 @@ class UlvoCommandConsoleBasic : public UlvoConsoleInterface {
   void SetFont(const std::string& face, int pointSize, bool bold, bool italic) override;
   // The console has no input line: it takes no key.
   bool OnKeyEvent(int action, int code) override;
+
+  // Adds a line to the log that is there, without a console and without
+  // recreating the log: for a run that must leave the log of another that
+  // is running as it is. False when the log could not be written.
+  static bool AppendToExistingLog(const std::string& line);
 
   // Null after Shutdown until the next SetFont.
   const FontDescriptor* GetFont() const { return m_font.get(); }

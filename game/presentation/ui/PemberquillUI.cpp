@@ -6,6 +6,7 @@
 #include "engine/core/UlvoEventSystem.h"
 #include "engine/modules/imagestudio/Image.h"
 #include "engine/modules/renderer/Texture.h"
+#include "engine/ui/BaseWidget.h"
 #include "engine/ui/UITextAlignment.h"
 #include "engine/ui/UIWidgetType.h"
 #include "engine/ui/UlvoUIInterface.h"
@@ -86,6 +87,12 @@ int PemberquillUI::GetWindowHandle(int windowId)
     }
     const auto found = g_pemberquillUI->m_windowHandles.find(windowId);
     return found != g_pemberquillUI->m_windowHandles.end() ? found->second : NO_WINDOW;
+}
+
+bool PemberquillUI::IsWindowShown(int windowId)
+{
+    const BaseWidget* window = BaseWidget::FindWidgetByHandle(GetWindowHandle(windowId));
+    return window != nullptr && window->GetState() != UI_STATE_HIDDEN;
 }
 
 void PemberquillUI::FireWindowStackEvent(const char* eventName, int windowId, const char* flagName, bool flag)

@@ -88,6 +88,8 @@ public:
     // Deletes the window's widget with its children and forgets the handles
     // of the groups that lived inside it.
     void DestroyWindow(int windowId);
+    // True while the window is built and not hidden.
+    static bool IsWindowShown(int windowId);
     static void ClearRolloverText();
 
     // The window the instructor's text area was last placed in: destroying
@@ -123,6 +125,9 @@ public:
     void Event_OnUpdateSolutions(NamedProperties& args);
     void Event_OnEditBoxKeypress(NamedProperties& args);
     void Event_OnSetSolutions(NamedProperties& args);
+    // Says "(progress saved)" on the escape menu only after a save of the
+    // player's progress succeeded.
+    void Event_OnProgressSaveStateChanged(NamedProperties& args);
     // Window 33: the image centred on black; a click anywhere or Escape
     // fires the dismiss event. An image that does not load leaves the black.
     int CreateSplashScreenDialog(const std::string& imagePath, const std::string& dismissEventName);
@@ -266,6 +271,8 @@ private:
         const char* activationEventName;
         // Null for a button that is always shown.
         const char* visibilityEventName;
+        // The event whose payload restyles the button; null for none.
+        const char* subscribeEventName = nullptr;
     };
     static constexpr float MENU_ROW_HEIGHT = 45.0f;
     static constexpr float MENU_PANEL_WIDTH = 335.0f;

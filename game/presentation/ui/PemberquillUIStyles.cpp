@@ -239,6 +239,9 @@ void PemberquillUI::CreateMenuButtons(int parent, int firstRow, const MenuButton
         if (row.visibilityEventName != nullptr) {
             bag.Set<std::string>("SetVisibilityEvent", row.visibilityEventName);
         }
+        if (row.subscribeEventName != nullptr) {
+            bag.Set<std::string>("SubscribeEvent", row.subscribeEventName);
+        }
         CreateStyledButton(0, bag);
     }
 }

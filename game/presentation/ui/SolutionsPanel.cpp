@@ -11,6 +11,7 @@
 #include "engine/ui/UIWidgetType.h"
 #include "game/common/CageRules.h"
 #include "game/common/GameSounds.h"
+#include "game/common/SaveOutcomes.h"
 #include "game/presentation/board/InstructorView.h"
 #include "game/presentation/ui/PemberquillUI.h"
 #include "game/puzzle/board/Board.h"
@@ -66,6 +67,8 @@ void PemberquillUI::RegisterEventHandlers()
     RegisterEventHandler("UpdateSolutionsEvent", eventSystem, &PemberquillUI::Event_OnUpdateSolutions, this);
     RegisterEventHandler("EditBoxKeypressEvent", eventSystem, &PemberquillUI::Event_OnEditBoxKeypress, this);
     RegisterEventHandler("SetSolutionsEvent", eventSystem, &PemberquillUI::Event_OnSetSolutions, this);
+    RegisterEventHandler(PROGRESS_SAVE_STATE_EVENT, eventSystem, &PemberquillUI::Event_OnProgressSaveStateChanged,
+                         this);
 }
 
 void PemberquillUI::Event_OnEditBoxKeypress(NamedProperties& /*args*/)

@@ -128,7 +128,7 @@ TEST(UlvoPathPlayerStorage, FewerThanThreeHooksResolveAsUserData) {
   const PlayerStorageReadHook read = [](const UlvoPath&, std::unique_ptr<unsigned char[]>&) {
     return -1;
   };
-  const PlayerStorageWriteHook write = [](const UlvoPath&, const unsigned char*, int32_t) {
+  const PlayerStorageWriteHook write = [](const UlvoPath&, const unsigned char*, int32_t, std::string*) {
     return -1;
   };
   const PlayerStorageRemoveHook remove = [](const UlvoPath&) {};

@@ -291,6 +291,33 @@ TEST_F(PlayerProfileManagerTest, SixPlayersComeBackAfterARestartAndADamagedOneFr
     EXPECT_EQ(Bytes("steamuser-3.playerProfile.damaged"), AsBytes("damage"));
 }
 
+// A damaged further profile is not replaced by a new one: the notice says
+// that its player is gone from the list, by name while the file still holds
+// it, and promises no new profile.
+TEST_F(PlayerProfileManagerTest, TheNoticeOfADamagedFurtherProfileSaysItsPlayerIsNoLongerListed)
+{
+    manager.Startup("Ann");
+    Fire("CreateProfileEvent", "Bob");
+    Fire("CreateProfileEvent", "Cid");
+    const testsupport::Bytes bob = Bytes("steamuser-1.playerProfile");
+    testsupport::WriteFileBytes(Path("steamuser-1.playerProfile"), testsupport::Bytes(bob.begin(), bob.begin() + 12));
+    WriteBytes("steamuser-2.playerProfile", "x");
+    manager.Startup("Ann");
+    manager.ShowPendingNotice();
+
+    EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "", "", "", "", ""}));
+    const std::string notice = NoticeText();
+    EXPECT_NE(notice.find("It was kept as \"steamuser-1.playerProfile.damaged\".\n"
+                          "Its player, \"Bob\", is no longer in the list of players.\n"),
+              std::string::npos)
+        << notice;
+    EXPECT_NE(notice.find("It was kept as \"steamuser-2.playerProfile.damaged\".\n"
+                          "Its player is no longer in the list of players.\n"),
+              std::string::npos)
+        << notice;
+    EXPECT_EQ(notice.find("new profile"), std::string::npos) << notice;
+}
+
 // In remote storage nothing is removed: the damaged profile is moved aside
 // there once, and the next start finds nothing damaged.
 TEST_F(PlayerProfileManagerTest, ADamagedLaterProfileInRemoteStorageIsKeptAsideOnce)

@@ -569,7 +569,7 @@ TEST_F(SteamInterfaceTest, PlayerStorageKeepsWholeFilesAndTellsMissingFromUnread
   steam.Shutdown();
   ASSERT_TRUE(ArePlayerStorageHooksInstalled());
   EXPECT_EQ(ReadWholeFile(profile, buffer), -1);
-  EXPECT_EQ(playerStorageWriteHook(profile, buffer.get(), 1), 0);
+  EXPECT_EQ(playerStorageWriteHook(profile, buffer.get(), 1, nullptr), 0);
   EXPECT_EQ(ReadText(StoredFile("Profiles_steamuser.playerProfile")), bytes);
 }
 

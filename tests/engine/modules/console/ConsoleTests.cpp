@@ -23,12 +23,14 @@ class ConsoleTest : public ::testing::Test {
 
 // The log runs from the finished start-up to the started shutdown, is made
 // afresh by each start, and ends every message with exactly one newline;
-// the debugger gets each line of a message as a line of its own.
+// the debugger gets each line of a message as a line of its own. A line
+// that another copy adds meanwhile is never written over.
 TEST_F(ConsoleTest, TheLogHoldsOneRunFromItsStartUpToItsShutdown) {
   for (const char* run : {"first run", "second run"}) {
     auto console = UlvoCommandConsoleBasic::Create();
     console->Startup();
     ConsolePrintf("%s", run);
+    EXPECT_TRUE(UlvoCommandConsoleBasic::AppendToExistingLog("from another copy"));
     CaptureStderr();
     ConsolePrintf("a\nb\n");
     EXPECT_EQ(GetCapturedStderr(), "CONSOLE: a\nCONSOLE: b\n");
@@ -37,19 +39,22 @@ TEST_F(ConsoleTest, TheLogHoldsOneRunFromItsStartUpToItsShutdown) {
     ConsolePrintf("after the shutdown\n");
   }
   EXPECT_EQ(modules_test::ReadTextFile(m_folder.Path() + "/Harrowmere Test/application.log"),
-            "::: Initialization : UlvoCommandConsole (finished)\nsecond run\na\nb\n\n"
+            "::: Initialization : UlvoCommandConsole (finished)\nsecond run\nfrom another copy\na\nb\n\n"
             "::: Shutdown : UlvoCommandConsole (starting)\n");
 }
 
-// A data home that is a file: no folder can be made in it.
-TEST_F(ConsoleTest, ALogThatCannotBeOpenedIsReported) {
+// A data home that is a file: no folder can be made in it. The log cannot
+// tell, so stderr does, also without the debugger output.
+TEST_F(ConsoleTest, ALogThatCannotBeOpenedIsReportedOnStderr) {
   std::ofstream(m_folder.File("file")) << "x";
   platform_test::ScopedEnvironment blocked("XDG_DATA_HOME", m_folder.File("file").c_str());
+  platform_test::ScopedEnvironment quiet(platform::DEBUG_OUTPUT_VARIABLE, nullptr);
   auto console = UlvoCommandConsoleBasic::Create();
   CaptureStderr();
   console->Startup();
-  EXPECT_NE(GetCapturedStderr().find("ERROR: fopen_s() failed to open application log file"),
-            std::string::npos);
+  EXPECT_EQ(GetCapturedStderr(), "ERROR: The application log \"" + m_folder.File("file") +
+                                     "/Harrowmere Test/application.log\" could not be opened (Not a "
+                                     "directory); this run keeps no log.\n");
 }
 
 }  // namespace

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace Pemberquill {
+
+// What the player is told about saving. Every save of a player file reports
+// here: a failure is logged as an ERROR with the file and the system's
+// reason, and the first one of the run waits to be shown on screen once;
+// the outcome of the latest save of the player's progress decides whether
+// the game may say "(progress saved)".
+enum class ProgressSaveState {
+    // Nothing saved yet in this run: the game claims nothing.
+    NONE,
+    SAVED,
+    FAILED,
+};
+
+// Fired with "SaveState" (int, a ProgressSaveState) whenever a save of the
+// player's progress reports.
+constexpr const char* PROGRESS_SAVE_STATE_EVENT = "ProgressSaveStateChangedEvent";
+
+struct SaveFailure {
+    // What the file holds, as the player knows it ("The player profile").
+    std::string what;
+    std::string path;
+    std::string reason;
+};
+
+// After every save of the player's progress (the profile).
+void ReportProgressSaved(bool isSaved);
+ProgressSaveState GetProgressSaveState();
+
+// After every save of a player file that failed, the progress or another.
+void ReportSaveFailure(const SaveFailure& failure);
+// The first failure of the run, handed out once; false when none waits.
+bool TakeSaveFailureNotice(SaveFailure& failure);
+
+// What the player reads of the failure, a line each; the first line is the
+// heading.
+std::vector<std::string> DescribeSaveFailure(const SaveFailure& failure);
+
+// A new run: nothing saved, nothing failed, nothing to tell.
+void ForgetSaveOutcomes();
+
+}  // namespace Pemberquill
