@@ -8,10 +8,10 @@ namespace Pemberquill {
 // What the player is told about saving. Every save of a player file reports
 // here: a failure is logged as an ERROR with the file and the system's
 // reason, and the first one of the run waits to be shown on screen once;
-// the outcome of the latest save of the player's progress decides whether
-// the game may say "(progress saved)".
+// after a failed save of the player's progress the puzzle menu stops
+// promising "(progress saved)" until a save succeeds again.
 enum class ProgressSaveState {
-    // Nothing saved yet in this run: the game claims nothing.
+    // Nothing saved yet in this run.
     NONE,
     SAVED,
     FAILED,

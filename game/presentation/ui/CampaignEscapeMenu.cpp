@@ -26,11 +26,11 @@ struct LeaveButtonsLook {
     LeaveButtonTexts quitGame;
 };
 
-// The two buttons that leave promise a saved progress only while the last
-// save of it succeeded.
+// The two buttons that leave promise that leaving saves the progress; once
+// a save of it has failed they say so, until a save succeeds again.
 const LeaveButtonsLook& GetLeaveButtonsLook(ProgressSaveState state)
 {
-    static const LeaveButtonsLook SAVED = {
+    static const LeaveButtonsLook SAVING = {
         {"Exit Puzzle (progress saved)", "Quits this puzzle and returns to the location screen.  Progress is saved."},
         {"Quit Game (progress saved)", "Quits the entire game.  Progress is saved."},
     };
@@ -39,19 +39,7 @@ const LeaveButtonsLook& GetLeaveButtonsLook(ProgressSaveState state)
          "Quits this puzzle and returns to the location screen.  The last save failed: progress may be lost."},
         {"Quit Game (NOT saved)", "Quits the entire game.  The last save failed: progress may be lost."},
     };
-    static const LeaveButtonsLook NOTHING_SAVED_YET = {
-        {"Exit Puzzle", "Quits this puzzle and returns to the location screen, saving progress."},
-        {"Quit Game", "Quits the entire game, saving progress."},
-    };
-    switch (state) {
-    case ProgressSaveState::SAVED:
-        return SAVED;
-    case ProgressSaveState::FAILED:
-        return FAILED;
-    case ProgressSaveState::NONE:
-        break;
-    }
-    return NOTHING_SAVED_YET;
+    return state == ProgressSaveState::FAILED ? FAILED : SAVING;
 }
 
 void RestyleButton(const char* eventName, const LeaveButtonTexts& texts)

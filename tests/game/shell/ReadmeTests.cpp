@@ -36,7 +36,7 @@ TEST(ReadmeTest, SaysWhenProgressIsSavedAndWhatAStartLooksLike)
         "when the player leaves a puzzle with \"Exit Puzzle\" in the puzzle menu;",
         "when another player is chosen (the player left is saved);",
         "when the game ends through \"Quit Game\"",
-        "The puzzle menu says \"(progress saved)\" only after a save of the progress succeeded",
+        "once a save of the progress has failed they read \"(NOT saved)\" until one succeeds again",
         std::string("shows \"") + LoadingScreen::TITLE + "\"",
         "then a splash image shows",
         "then the game goes full screen",
