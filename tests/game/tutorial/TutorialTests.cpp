@@ -360,6 +360,7 @@ TEST_F(InstructorTest, PagesRunToTheEndPageAndStartAgain)
     EXPECT_TRUE(Instructor::IsTutorialRunning());
 
     events.FireEvent("InstructorExitTutorial");
+    EXPECT_EQ(screens.popped, std::vector<int>{4}) << "the tutorial window closes";
     EXPECT_EQ(instructor.GetInstructorPuzzle(), nullptr);
     EXPECT_FALSE(Instructor::IsTutorialRunning());
     EXPECT_FALSE(instructor.OnKeyEvent(1, ' '));
