@@ -23,6 +23,8 @@ ActivatableWidget::ActivatableWidget(const std::string& name, BaseWidget* parent
   own.Set("ActivateSoundHandle", -1);
 }
 
+ActivatableWidget::~ActivatableWidget() { WithdrawRolloverTextIfFocused(); }
+
 void ActivatableWidget::ApplyProperties(NamedProperties& source, NamedProperties& destination) {
   ReadProperty<std::string>("RolloverText", source, destination, PROPERTY_READ_REMOVE_FROM_SOURCE);
   for (const char* eventProperty : {"OnActivationEventName", "OnSelectionEventName",
@@ -89,11 +91,15 @@ void ActivatableWidget::OnRolloverBegin() {
   SetState(UI_STATE_GAINING_FOCUS);
 }
 
-void ActivatableWidget::OnRolloverEnd() {
+void ActivatableWidget::WithdrawRolloverText() {
   NamedProperties args;
   args.Set("Label", std::string());
   args.Set("BaseColor", Rgba(255, 255, 255, 0));
   FireGlobalEvent(ROLLOVER_TEXT_EVENT, args);
+}
+
+void ActivatableWidget::OnRolloverEnd() {
+  WithdrawRolloverText();
   StopSoundFromProperty("GrabFocusSoundHandle");
   PlaySoundFromProperty("LoseFocusSoundHandle");
   FireEventFromProperty("ReleaseFocusEventToFire", std::string(), NamedProperties());

@@ -13,6 +13,7 @@
 class ActivatableWidget : public BaseWidget {
  public:
   ActivatableWidget(const std::string& name, BaseWidget* parent);
+  ~ActivatableWidget() override;
 
   void ApplyProperties(NamedProperties& source, NamedProperties& destination) override;
   void OnRolloverBegin() override;
@@ -26,4 +27,7 @@ class ActivatableWidget : public BaseWidget {
   // that a handler that deletes the widget runs last.
   virtual bool Activate();
   virtual bool Select();
+
+ protected:
+  void WithdrawRolloverText() override;
 };

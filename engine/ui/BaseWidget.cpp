@@ -27,6 +27,12 @@ constexpr float WIDGET_SOUND_VOLUME = 1.0f;
 constexpr float WIDGET_SOUND_FREQUENCY_SCALE = 1.0f;
 constexpr float WIDGET_SOUND_PAN = 0.0f;
 
+// States in which the pointer can no longer reach the widget.
+bool IsOutOfReach(UIState state) {
+  return state == UI_STATE_HIDDEN || state == UI_STATE_HIDING || state == UI_STATE_DISABLING ||
+         state == UI_STATE_DISABLED;
+}
+
 }  // namespace
 
 BaseWidget::BaseWidget(const std::string& name, BaseWidget* parent)
@@ -177,6 +183,9 @@ bool BaseWidget::SetState(UIState newState) {
   }
   if (newState == m_state) {
     return false;
+  }
+  if (HasFocus() && IsOutOfReach(newState)) {
+    WithdrawRolloverText();
   }
   if (IsTracked()) {
     ConsolePrintf("TRACKED WIDGET: UI Widget \"%s\" changed state from %s to %s\n", m_name.c_str(),
@@ -542,6 +551,21 @@ void BaseWidget::OnRolloverEnd() {
 }
 
 void BaseWidget::OnChildReleased(BaseWidget* /*child*/) {}
+
+void BaseWidget::WithdrawRolloverText() {}
+
+void BaseWidget::WithdrawRolloverTextIfFocused() noexcept {
+  if (!HasFocus()) {
+    return;
+  }
+  try {
+    WithdrawRolloverText();
+  } catch (const std::exception& error) {
+    UlvoLogFailedCheck(nullptr, __FILE__, __LINE__, "BaseWidget::WithdrawRolloverTextIfFocused",
+                       Stringf("Roll-over text of widget \"%s\" failed: %s", m_name.c_str(),
+                               error.what()));
+  }
+}
 
 std::unique_ptr<BaseWidget> BaseWidget::RemoveChild(BaseWidget* /*child*/) { return nullptr; }
 

@@ -195,6 +195,16 @@ class BaseWidget : public EventRecipient, public UlvoCollectedClassInterface<Bas
   // widget) anew, so that bounds read next are current.
   void LayOutParentIfDirty();
 
+  // Takes back the help text that the roll-over published, for a focused
+  // widget that is hidden, disabled or destroyed under the pointer: the
+  // pointer never leaves it, so its roll-over would never end. The base
+  // publishes none.
+  virtual void WithdrawRolloverText();
+  // For the destructors of the classes that publish a help text: a widget
+  // destroyed under the pointer withdraws it, and no failure leaves the
+  // destructor.
+  void WithdrawRolloverTextIfFocused() noexcept;
+
   // The widgets that a compound widget is built from (a button's caption, a
   // slider's labels and buttons), in the order in which they follow it. They
   // stand in no child list: the owner's SetState hands them the new state

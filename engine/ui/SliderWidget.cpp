@@ -51,7 +51,7 @@ SliderWidget::SliderWidget(const std::string& name, BaseWidget* parent)
 }
 
 // The members go in reverse: decrease, increase, value label, caption.
-SliderWidget::~SliderWidget() = default;
+SliderWidget::~SliderWidget() { WithdrawRolloverTextIfFocused(); }
 
 void SliderWidget::ApplyProperties(NamedProperties& source, NamedProperties& destination) {
   BaseWidget::ApplyProperties(source, destination);
@@ -146,10 +146,14 @@ void SliderWidget::OnRolloverBegin() {
   SetState(UI_STATE_GAINING_FOCUS);
 }
 
-void SliderWidget::OnRolloverEnd() {
+void SliderWidget::WithdrawRolloverText() {
   NamedProperties args;
   args.Set("Label", std::string());
   FireGlobalEvent(ROLLOVER_TEXT_EVENT, args);
+}
+
+void SliderWidget::OnRolloverEnd() {
+  WithdrawRolloverText();
   m_caption.OnRolloverEnd();
   m_valueLabel.OnRolloverEnd();
   if (GetState() != UI_STATE_HIDING) {

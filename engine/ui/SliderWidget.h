@@ -40,6 +40,7 @@ class SliderWidget : public BaseWidget {
   std::vector<BaseWidget*> GetParts() override {
     return {&m_caption, &m_valueLabel, &m_increaseButton, &m_decreaseButton};
   }
+  void WithdrawRolloverText() override;
 
  private:
   void ConfigureParts(const NamedProperties& source, const std::string& activationEventName);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/core/AABB2.h"
+#include "engine/core/Rgba.h"
 #include "engine/core/Vector2.h"
 #include "game/common/TeachableGameMechanics.h"
 #include "game/common/TextLines.h"
@@ -214,6 +215,10 @@ private:
     void RegisterEventHandlers();
     void SetPuzzleViewBounds(const AABB2& bounds);
     void DestroyInstructorPuzzle();
+    // Removes the tutorial puzzle and gives the chef back the palette it had
+    // before the tutorial showed, so that boards built afterwards keep their
+    // region's colours.
+    void HideTutorialPuzzle();
     PlayerProfile* GetActiveProfile() const;
     void RecordProvenMechanics(Puzzle& puzzle);
     // The error-notification lesson once the puzzle has a mistake.
@@ -233,6 +238,8 @@ private:
     Texture* m_backgroundTexture = nullptr;
     ActiveProfileLookup m_activeProfile;
     bool m_isTutorialPuzzleShown = false;
+    // The chef's palette from before the tutorial puzzle was shown.
+    std::vector<Rgba> m_paletteBeforeTutorial;
     double m_lessonStartTime = 0.0;
     bool m_isMiniLessonDialogOpen = false;
     // The display goes before the puzzle it points at.

@@ -253,7 +253,13 @@ void Instructor::SetPuzzleViewBounds(const AABB2& bounds)
 void Instructor::Event_OnInstructorPuzzleShown(NamedProperties& args)
 {
     const AABB2 bounds = RequireBounds(args, "InstructorPuzzleShownEvent", SHOWN_TITLE);
-    if (PuzzleChef* chef = PuzzleChef::GetDefaultInstance()) {
+    PuzzleChef* chef = PuzzleChef::GetDefaultInstance();
+    if (chef != nullptr) {
+        // Shown twice without a hide in between, the chef already holds the
+        // tutorial's colours, which are not the ones to give back.
+        if (!m_isTutorialPuzzleShown) {
+            m_paletteBeforeTutorial = chef->GetPalette();
+        }
         chef->SetPalette(GetTutorialPalette());
     }
     SetPuzzleViewBounds(bounds);
@@ -273,8 +279,20 @@ void Instructor::Event_OnInstructorPuzzleUpdate(NamedProperties& args)
 
 void Instructor::Event_OnInstructorPuzzleHidden(NamedProperties& /*args*/)
 {
+    HideTutorialPuzzle();
+}
+
+void Instructor::HideTutorialPuzzle()
+{
     DestroyInstructorPuzzle();
+    if (!m_isTutorialPuzzleShown) {
+        return;
+    }
     m_isTutorialPuzzleShown = false;
+    if (PuzzleChef* chef = PuzzleChef::GetDefaultInstance()) {
+        chef->SetPalette(m_paletteBeforeTutorial);
+    }
+    m_paletteBeforeTutorial.clear();
 }
 
 void Instructor::Event_OnInstructorPuzzleViewRender(NamedProperties& args)
@@ -312,8 +330,7 @@ void Instructor::Event_OnTutorialWindowPostRender(NamedProperties& /*args*/)
 
 void Instructor::Event_OnInstructorExitTutorial(NamedProperties& /*args*/)
 {
-    DestroyInstructorPuzzle();
-    m_isTutorialPuzzleShown = false;
+    HideTutorialPuzzle();
     SetTutorialRunning(false);
     if (m_screens != nullptr) {
         m_screens->PopWindow(GAME_WINDOW_TUTORIAL, false);

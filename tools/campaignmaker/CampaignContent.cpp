@@ -63,7 +63,7 @@ std::vector<RegionSpec> CampaignTable()
              {"Tide Pools", "TidePools", false, {0.50f, 0.56f}, 4, Q | A | U, 0, 0, NO_SECOND_BOARD, ""},
              {"Sandbar", "Sandbar", true, {0.80f, 0.67f}, 3, Q | A | U, 0, 0, NO_SECOND_BOARD, ""},
              {"Coral Reef", "CoralReef", false, {0.30f, 0.32f}, 5, Q | A, 0, 0, NO_SECOND_BOARD, ""},
-             {"Lighthouse", "Lighthouse", false, {0.67f, 0.24f}, 5, Q | A | U, 0, 0, NO_SECOND_BOARD,
+             {"Lighthouse", "Lighthouse", false, {0.45f, 0.16f}, 5, Q | A | U, 0, 0, NO_SECOND_BOARD,
               "Beachcomber"},
          }},
         {"Canyon",

@@ -36,14 +36,18 @@ GlyphRasterizer::GlyphRasterizer(const std::string& fontFile, int lineHeight)
     if (!FT_IS_SCALABLE(m_face) || m_face->ascender <= m_face->descender) {
       throw std::runtime_error("\"" + fontFile + "\" is not a scalable face with a line height");
     }
-    const double unitsPerLine = static_cast<double>(m_face->ascender) - m_face->descender;
-    const double pixelsPerEm = lineHeight * m_face->units_per_EM / unitsPerLine;
-    Check(FT_Set_Char_Size(m_face, 0, static_cast<FT_F26Dot6>(std::lround(pixelsPerEm * 64.0)), 72,
-                           72),
-          "cannot scale the face");
-    const double ascent = lineHeight * m_face->ascender / unitsPerLine;
+    // The face's line, ascender to descender, fills the line above the
+    // margin. Both the size and the shift below are whole 64ths of a pixel:
+    // rounding both down and giving up one 64th keeps letters as tall as the
+    // ascender under the top of the line, and the tails out of the margin.
+    const double faceLine = lineHeight * (1.0 - BOTTOM_MARGIN) - 1.0 / 64.0;
+    const double unitsPerFaceLine = static_cast<double>(m_face->ascender) - m_face->descender;
+    const double pixelsPerEm = faceLine * m_face->units_per_EM / unitsPerFaceLine;
+    const FT_F26Dot6 charSize = static_cast<FT_F26Dot6>(std::floor(pixelsPerEm * 64.0));
+    Check(FT_Set_Char_Size(m_face, 0, charSize, 72, 72), "cannot scale the face");
+    const double ascent = charSize / 64.0 * m_face->ascender / m_face->units_per_EM;
     m_baseline = static_cast<int>(std::lround(ascent));
-    m_outlineShift = static_cast<long>(std::lround((m_baseline - ascent) * 64.0));
+    m_outlineShift = static_cast<long>(std::floor((m_baseline - ascent) * 64.0));
   } catch (...) {
     if (m_face != nullptr) {
       FT_Done_Face(m_face);

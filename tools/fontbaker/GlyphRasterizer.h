@@ -22,10 +22,18 @@ struct RasterizedGlyph {
 };
 
 // A TrueType face scaled so that its line, from the ascender down to the
-// descender, is lineHeight pixels tall: the engine draws every glyph in a box
-// of exactly the font size, so that box is one line of the face.
+// descender and a margin below it, is lineHeight pixels tall: the engine
+// draws every glyph in a box of exactly the font size, so that box is one
+// line of the face.
 class GlyphRasterizer {
  public:
+  // The part of the line left empty below the descender. Labels centre text
+  // a little taller than their box (the status line at the foot of the screen
+  // is 20 high and writes 24), and what hangs below the box must be margin,
+  // not the tails of g, y and p. It also brings the middle of the line nearer
+  // the middle of mixed text, whose capitals leave the top of the line empty.
+  static constexpr double BOTTOM_MARGIN = 1.0 / 12.0;
+
   // Throws std::runtime_error when the file is not a face FreeType can read.
   GlyphRasterizer(const std::string& fontFile, int lineHeight);
   ~GlyphRasterizer();

@@ -87,8 +87,11 @@ void TitleScreen(Canvas& canvas) {
   }
   Hills(cr, 560, 40, 900, 4.0, PICTURE_HEIGHT, Rgb(60, 42, 40), Rgb(34, 24, 26));
 
-  GameName(cr, 480, 70, 520, 1.0);
-  TileRow(cr, 600, 230, 44, "12345");
+  // The welcome lesson of a new player takes (535, 242)-(852, 436) of the
+  // screen: the name and the tiles stand above it.
+  GameName(cr, 480, 40, 520, 1.0);
+  const double tile = 44;
+  TileRow(cr, 480 + (520 - (5 * tile + 4 * 8)) / 2, 174, tile, "12345");
 }
 
 // Words of the lesson pages: the rules and the controls as the game has them.

@@ -60,7 +60,7 @@ void Ocean(cairo_t* cr) {
     cairo_arc(cr, x, y, 9, M_PI * 1.15, M_PI * 1.85);
   }
   Stroke(cr, {1, 1, 1, 0.16}, 2);
-  const double islands[][3] = {{150, 470, 70}, {300, 200, 55}, {520, 380, 80}, {700, 150, 60},
+  const double islands[][3] = {{150, 470, 70}, {300, 200, 55}, {520, 380, 80}, {460, 104, 45},
                                {860, 430, 75}, {420, 560, 40}, {930, 200, 38}, {90, 120, 42}};
   for (const auto& island : islands) {
     Scatter shape(static_cast<unsigned>(island[0] + island[1]));

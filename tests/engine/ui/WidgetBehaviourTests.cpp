@@ -12,6 +12,7 @@
 #include "engine/ui/EditLineWidget.h"
 #include "engine/ui/GroupWidget.h"
 #include "engine/ui/SliderWidget.h"
+#include "engine/ui/WindowWidget.h"
 #include "tests/engine/ui/UITestSupport.h"
 
 namespace {
@@ -118,6 +119,49 @@ TEST_P(ActivatableBehaviourTest, RolloverHelpTextAndAHandlerDestroyingTheWidget)
   GetParam().activate(*closer.widget);
   EXPECT_EQ(closer.widget, nullptr);
   EXPECT_EQ(closer.calls, 1);
+}
+
+// The pointer never leaves a widget that is hidden, disabled, destroyed or
+// closed with its window under it, so the widget itself takes its help text
+// back.
+TEST_P(ActivatableBehaviourTest, HelpTextGoesWithAWidgetThePointerCanNoLongerReach) {
+  using TakeAway = std::function<void(std::unique_ptr<BaseWidget>&, WindowWidget& root)>;
+  const struct {
+    const char* name;
+    TakeAway takeAway;
+  } ways[] = {
+      {"hidden", [](std::unique_ptr<BaseWidget>& w, WindowWidget&) { w->Hide(); }},
+      {"disabled",
+       [](std::unique_ptr<BaseWidget>& w, WindowWidget&) { Describe(*w, Bag("Enabled", false)); }},
+      {"destroyed", [](std::unique_ptr<BaseWidget>& w, WindowWidget&) { w.reset(); }},
+      {"window closed",
+       [](std::unique_ptr<BaseWidget>& w, WindowWidget& root) {
+         auto window = std::make_unique<WindowWidget>("Window", &root);
+         Describe(*window, Bag("Bounds", AABB2(0.0f, 0.0f, 1024.0f, 640.0f), "LayoutMode",
+                               UI_LAYOUT_MODE_ABSOLUTE));
+         w->SetParent(window.get());
+         window->AddChild(std::move(w));
+         const int handle = root.AddChild(std::move(window))->GetHandle();
+         NamedProperties push = Bag("Handle", handle, "PushImmediately", true);
+         FireGlobalEvent("WindowPushEvent", push);
+         root.Render();
+         EXPECT_TRUE(root.UpdateMouseOver(Vector2(150.0f, 15.0f))) << "still under the pointer";
+         NamedProperties pop = Bag("Handle", handle);
+         FireGlobalEvent("WindowPopEvent", pop);
+       }},
+  };
+  for (const auto& way : ways) {
+    EventRecorder helpText("RolloverTextChangedEvent");
+    WindowWidget root("Root", nullptr);
+    root.Show();
+    std::unique_ptr<BaseWidget> widget = MakeShown();
+    widget->UpdateMouseOver(Vector2(150.0f, 15.0f));
+    ASSERT_EQ(helpText.Get<std::string>("Label"), "Help") << way.name;
+    const int before = helpText.Count();
+    way.takeAway(widget, root);
+    EXPECT_GT(helpText.Count(), before) << way.name;
+    EXPECT_EQ(helpText.Get<std::string>("Label"), "") << way.name;
+  }
 }
 
 const auto NAME = [](const auto& info) { return std::string(info.param.name); };

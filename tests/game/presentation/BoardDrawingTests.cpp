@@ -498,9 +498,23 @@ protected:
         return count > 0 ? sum / static_cast<float>(count) : 0.0f;
     }
 
-    // How far the upper half of the ink of the cage label "3+" (rows 4 to
-    // 19) stands right of its lower half.
-    float LabelLean() { return DarkCentreX(5, 4, 60, 8) - DarkCentreX(5, 12, 60, 8); }
+    // How far the top third of the ink of the cage label "3+" stands right
+    // of its bottom third; the thirds are found from the ink, whose rows
+    // depend on the font's metrics, and leave out the middle, where the
+    // bars of the 3 and the + sit.
+    float LabelLean()
+    {
+        int top = -1;
+        int bottom = -1;
+        for (int y = 2; y < 24; ++y) {
+            if (CountDark(5, y, 60, 1) > 0) {
+                top = top < 0 ? y : top;
+                bottom = y;
+            }
+        }
+        const int third = (bottom - top + 1) / 3;
+        return DarkCentreX(5, top, 60, third) - DarkCentreX(5, bottom + 1 - third, 60, third);
+    }
 
     std::unique_ptr<UlvoImageStudioBasic_Win32> m_imageStudio = UlvoImageStudioBasic_Win32::Create();
     std::unique_ptr<TestPuzzle> m_test;

@@ -105,5 +105,44 @@ TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNex
     QuitGameAndExpectCleanLogWith(SHUTDOWN_LINES);
 }
 
+// Each widget of the window, shown or not, whose name ends in the suffix.
+void CollectByNameEnding(BaseWidget* widget, const std::string& suffix, std::vector<BaseWidget*>& found)
+{
+    const std::string& name = widget->GetName();
+    if (name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
+        found.push_back(widget);
+    }
+    if (auto* container = dynamic_cast<ContainerWidget*>(widget)) {
+        for (size_t index = 0; index < container->GetChildCount(); ++index) {
+            CollectByNameEnding(container->GetChild(index), suffix, found);
+        }
+    }
+}
+
+bool Overlap(const AABB2& a, const AABB2& b)
+{
+    return a.mins.x < b.maxs.x && b.mins.x < a.maxs.x && a.mins.y < b.maxs.y && b.mins.y < a.maxs.y;
+}
+
+// The first region greets a new player with a lesson over its map; every
+// location, its marker and its name, stays in sight beside it.
+TEST_F(PlayerSessionTest, TheWelcomeToTheFirstRegionCoversNoLocation)
+{
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    ASSERT_NO_FATAL_FAILURE(Clicks({"PlayButton", "OceanCampaignRegionButton"}));
+    ASSERT_NO_FATAL_FAILURE(WaitFor("CampaignRegionWindow"));
+    const BaseWidget* lesson = FindShown(TopWindow(), "InstructorTextArea");
+    ASSERT_NE(lesson, nullptr);
+    std::vector<BaseWidget*> locations;
+    for (const char* part : {"CampaignNodeButton", "CampaignNodeLabel"}) {
+        CollectByNameEnding(TopWindow(), part, locations);
+    }
+    EXPECT_EQ(locations.size(), 2u * 5u) << "a marker and a name for each location a new player sees";
+    for (const BaseWidget* location : locations) {
+        EXPECT_FALSE(Overlap(location->GetBounds(), lesson->GetBounds())) << location->GetName();
+    }
+    ASSERT_NO_FATAL_FAILURE(PressKey(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE));
+}
+
 }  // namespace
 }  // namespace Pemberquill

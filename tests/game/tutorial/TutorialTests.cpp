@@ -360,9 +360,40 @@ TEST_F(InstructorTest, PagesRunToTheEndPageAndStartAgain)
     EXPECT_TRUE(Instructor::IsTutorialRunning());
 
     events.FireEvent("InstructorExitTutorial");
+    EXPECT_EQ(screens.popped, std::vector<int>{4}) << "the tutorial window closes";
     EXPECT_EQ(instructor.GetInstructorPuzzle(), nullptr);
     EXPECT_FALSE(Instructor::IsTutorialRunning());
     EXPECT_FALSE(instructor.OnKeyEvent(1, ' '));
+}
+
+// The tutorial opened from inside a region lends the chef its colours; every
+// way out of it gives the region's back, also after a second show.
+TEST_F(InstructorTest, LeavingTheTutorialGivesTheChefBackItsPalette)
+{
+    const std::vector<Rgba> region = {{255, 244, 170}, {250, 214, 160}, {190, 232, 255}, {170, 255, 230},
+                                      {255, 200, 200}, {220, 210, 255}, {200, 255, 170}};
+    const struct {
+        const char* name;
+        int shows;
+        const char* exitEvent;
+    } exits[] = {
+        {"hidden", 1, "InstructorPuzzleHiddenEvent"},
+        {"exit button", 1, "InstructorExitTutorial"},
+        {"shown twice, then hidden", 2, "InstructorPuzzleHiddenEvent"},
+    };
+    for (const auto& exit : exits) {
+        chef.SetPalette(region);
+        for (int i = 0; i < exit.shows; ++i) {
+            ShowTutorial();
+        }
+        EXPECT_EQ(chef.GetPalette(), GetTutorialPalette()) << exit.name;
+        events.FireEvent(exit.exitEvent);
+        EXPECT_EQ(chef.GetPalette(), region) << exit.name;
+        // The window's hide after the exit button must not hand back twice.
+        chef.SetPalette({});
+        events.FireEvent("InstructorPuzzleHiddenEvent");
+        EXPECT_TRUE(chef.GetPalette().empty()) << exit.name;
+    }
 }
 
 // A page opened well into the game: the board's fade-in and, on the filled

@@ -20,6 +20,23 @@ namespace {
 const char* const DEJAVU_SANS = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr int LINE_HEIGHT = 24;
 
+// How many rows at the bottom of the glyph's line hold no ink; the whole
+// line for a glyph without ink.
+int EmptyRowsAtTheBottom(const uint8_t* rgba, int pageWidth, int pageHeight, const AABB2& bounds) {
+  const int left = int(bounds.mins.x * pageWidth);
+  const int right = int(bounds.maxs.x * pageWidth);
+  const int top = int(bounds.mins.y * pageHeight);
+  const int bottom = int(bounds.maxs.y * pageHeight);
+  for (int y = bottom - 1; y >= top; --y) {
+    for (int x = left; x < right; ++x) {
+      if (rgba[(size_t(y) * pageWidth + x) * 4 + 3] != 0) {
+        return bottom - 1 - y;
+      }
+    }
+  }
+  return bottom - top;
+}
+
 // DejaVu Sans baked small, on pages of 128 so that it needs several.
 class FontBakeTest : public ::testing::Test {
  protected:
@@ -120,6 +137,39 @@ TEST_F(FontBakeTest, TheEnginesLoaderReadsBackExactlyWhatWasBaked) {
     EXPECT_EQ(image->GetSize(), IntVector2(m_font.pages[page].width, m_font.pages[page].height));
     EXPECT_TRUE(std::equal(m_font.pages[page].rgba.begin(), m_font.pages[page].rgba.end(),
                            image->GetPixels()));
+  }
+}
+
+// Labels draw text a little taller than their box, and the status line sits
+// on the foot of the screen: the bottom of every line is margin, so that what
+// hangs over is never the tail of a g, y or p. Baked here, and as shipped.
+TEST_F(FontBakeTest, EveryLineEndsInAnEmptyMarginBelowTheDescenders) {
+  const int margin = int(LINE_HEIGHT * GlyphRasterizer::BOTTOM_MARGIN);
+  for (int byte = 0; byte < 256; ++byte) {
+    const BakedGlyph& glyph = m_font.glyphs[byte];
+    if (glyph.present && glyph.width > 0.0f) {
+      const FontPage& page = m_font.pages.at(glyph.page);
+      EXPECT_GE(EmptyRowsAtTheBottom(page.rgba.data(), page.width, page.height, glyph.textureBounds),
+                margin) << byte;
+    }
+  }
+
+  ResourceStream stream(UlvoPath(PATH_MARKER_DATA, BitmapFont::DefinitionPath("MainFont", "EN")));
+  FontDefinition shipped;
+  shipped.ReadFrom(stream);
+  const auto imageStudio = UlvoImageStudioBasic_Win32::Create();
+  std::vector<std::unique_ptr<Image>> pages;
+  for (int page = 0; page < shipped.GetPageCount(); ++page) {
+    pages.push_back(imageStudio->LoadImage(
+        UlvoPath(PATH_MARKER_DATA, BitmapFont::PagePath("MainFont", "EN", page))));
+  }
+  for (const unsigned char byte : std::string("gjpqy|_,;()Q\xE7")) {
+    const GlyphInfo& glyph = shipped.GetGlyph(byte);
+    const Image& page = *pages.at(glyph.page);
+    const float lineRows = (glyph.textureBounds.maxs.y - glyph.textureBounds.mins.y) * page.GetSize().y;
+    EXPECT_GE(EmptyRowsAtTheBottom(page.GetPixels(), page.GetSize().x, page.GetSize().y,
+                                   glyph.textureBounds),
+              int(lineRows * GlyphRasterizer::BOTTOM_MARGIN)) << byte;
   }
 }
 

@@ -62,6 +62,16 @@ double BrightnessSpread(const Picture& picture, int x0, int y0, int x1, int y1) 
   return highest - lowest;
 }
 
+double DarkestLuminance(const Picture& picture, int x0, int y0, int x1, int y1) {
+  double lowest = 255;
+  for (int y = y0; y < y1; ++y) {
+    for (int x = x0; x < x1; ++x) {
+      lowest = std::min(lowest, Luminance(picture.At(x, y)));
+    }
+  }
+  return lowest;
+}
+
 double MeanLuminance(const Picture& picture, int x0, int y0, int x1, int y1) {
   double sum = 0;
   for (int y = y0; y < y1; ++y) {
@@ -110,6 +120,14 @@ TEST(ImageContentTest, ButtonAndLessonAreasAreCalm) {
   EXPECT_LT(BrightnessSpread(howToPlay, 340, 505, 684, 570), 20);
   const Picture instructor = Load("Backgrounds/Instructor1024x1024.png");
   EXPECT_LT(BrightnessSpread(instructor, 15, 150, 380, 580), 40);
+}
+
+// A new player's welcome lesson covers (535, 242)-(852, 436) of the title
+// screen. The number tiles, outlined and numbered in ink, must stand
+// elsewhere: under the lesson the darkest things are the far hills.
+TEST(ImageContentTest, NoTileOfTheTitleLiesUnderTheWelcomeLesson) {
+  const Picture title = Load("Backgrounds/TitleScreen_1024x1024.png");
+  EXPECT_GT(DarkestLuminance(title, 535, 242, 852, 436), 60);
 }
 
 // Boards are drawn over the region maps in light cage colours (the darkest
