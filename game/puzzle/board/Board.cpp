@@ -74,7 +74,7 @@ const Cage* Board::GetCageFromSquare(unsigned x, unsigned y) const
     return GetCage(GetSquare(x, y).cageIndex);
 }
 
-bool Board::CanPlaceSolutionValue(unsigned x, unsigned y, unsigned value) const
+bool Board::IsAnswerMissingFromLines(unsigned x, unsigned y, unsigned value) const
 {
     // The generator asks this for every draw: the squares are read by index,
     // with the checks GetSquare would make, in the order it would make them.
@@ -94,6 +94,26 @@ bool Board::CanPlaceSolutionValue(unsigned x, unsigned y, unsigned value) const
         }
     }
     return true;
+}
+
+Board::AnswerFill::AnswerFill(Board& board) : m_board(board)
+{
+    AnswerCounts& counts = m_board.m_answerCounts;
+    ULVO_ASSERT(!counts.isKept, "The board's answers are being filled already.", "Board::AnswerFill::AnswerFill");
+    for (Square& square : m_board.m_squares) {
+        square.solutionValue = 0;
+    }
+    counts = AnswerCounts();
+    for (unsigned line = 0; line < m_board.m_puzzleSize; ++line) {
+        counts.columns[line][0] = static_cast<uint8_t>(m_board.m_puzzleSize);
+        counts.rows[line][0] = static_cast<uint8_t>(m_board.m_puzzleSize);
+    }
+    counts.isKept = true;
+}
+
+Board::AnswerFill::~AnswerFill()
+{
+    m_board.m_answerCounts.isKept = false;
 }
 
 bool Board::IsSolutionGridValid() const
