@@ -33,6 +33,14 @@ Board::Board(unsigned size, unsigned boardIndex, Clock* parentClock, unsigned se
 Board::~Board()
 {
     CancelQueuedThumbnailDrawing();
+    // A progress its owner destroyed before the board has no thumbnail left
+    // to release.
+    if (m_progress != nullptr && !m_progressLifetime.expired()) {
+        m_progress->ReleaseThumbnail();
+    }
+    if (m_savedProgress != nullptr && !m_savedProgressLifetime.expired()) {
+        m_savedProgress->ReleaseThumbnail();
+    }
 }
 
 void Board::SetBoardType(int boardType, const std::string& name,

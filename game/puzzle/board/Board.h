@@ -56,11 +56,10 @@ public:
     // size is N, 1 to MAX_BOARD_SIZE. The board's clock runs below
     // parentClock; the seed picks the board's cage colours.
     Board(unsigned size, unsigned boardIndex, Clock* parentClock, unsigned seed);
-    // Reads neither attached progress, which may be gone already (see
-    // SetProgress). Only a progress whose thumbnail drawing of this board is
-    // still queued is reached, through that request, and loses the undrawn
-    // thumbnail; it is alive, as a progress cancels its queued drawing when
-    // it goes. A thumbnail already drawn stays with its progress.
+    // The progress and the saved progress, where they still live, lose
+    // their thumbnails of this board and are out of date; so does any other
+    // progress whose thumbnail drawing of this board is still queued (it is
+    // alive, as a progress cancels its queued drawing when it goes).
     ~Board();
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
@@ -159,12 +158,20 @@ public:
     // pointers, which every edit, lookup and solver step follows, so whoever
     // destroys a progress destroys the boards first or detaches it from them
     // (SetProgress(nullptr)) first; only the destructor copes with a
-    // progress that is already gone.
+    // progress that is already gone, by watching each one's lifetime.
     BoardProgress* GetProgress() { return m_progress; }
     const BoardProgress* GetProgress() const { return m_progress; }
-    void SetProgress(BoardProgress* progress) { m_progress = progress; }
+    void SetProgress(BoardProgress* progress)
+    {
+        m_progress = progress;
+        m_progressLifetime = progress != nullptr ? progress->WatchLifetime() : std::weak_ptr<const void>();
+    }
     BoardProgress* GetSavedProgress() { return m_savedProgress; }
-    void SetSavedProgress(BoardProgress* progress) { m_savedProgress = progress; }
+    void SetSavedProgress(BoardProgress* progress)
+    {
+        m_savedProgress = progress;
+        m_savedProgressLifetime = progress != nullptr ? progress->WatchLifetime() : std::weak_ptr<const void>();
+    }
     // A new progress for this board, its cages' key squares coloured; with
     // withSolution every square holds its answer and its cage's colour.
     std::unique_ptr<BoardProgress> CreateProgress(bool withSolution) const;
@@ -613,6 +620,9 @@ private:
     int m_candidateLayoutScheme = 2;
     BoardProgress* m_progress = nullptr;
     BoardProgress* m_savedProgress = nullptr;
+    // Expired once the progress it watches is destroyed.
+    std::weak_ptr<const void> m_progressLifetime;
+    std::weak_ptr<const void> m_savedProgressLifetime;
     Vector2 m_pointerPosition{-1.0f, -1.0f};
     int m_focusedSquare = -1;
     int m_focusedCandidate = -1;

@@ -175,8 +175,8 @@ protected:
 
 // A thumbnail is drawn inside the renderer's frame, not at once. One
 // released, or whose board is destroyed, before that frame is never drawn;
-// one drawn already outlives its board. (What is drawn is the drawing
-// tests' concern.)
+// one drawn already for a progress the board does not hold outlives the
+// board. (What is drawn is the drawing tests' concern.)
 TEST_F(BoardThumbnailTest, OnlyThumbnailsStillWantedAreDrawn)
 {
     BoardProgress drawn(4, 0u);
@@ -205,6 +205,32 @@ TEST_F(BoardThumbnailTest, OnlyThumbnailsStillWantedAreDrawn)
     EXPECT_EQ(m_device->copies.size(), 1u);
     EXPECT_NE(drawn.GetThumbnail(), nullptr);
     EXPECT_FALSE(drawn.HasChanged());
+}
+
+// A board's destruction takes the thumbnails drawn of it from its progress
+// and its saved progress, which must be drawn again; a progress its owner
+// destroyed first is left alone (the sanitizer build sees a touch).
+TEST_F(BoardThumbnailTest, ADestroyedBoardTakesItsDrawnThumbnailsAlongAndNoMore)
+{
+    std::unique_ptr<BoardProgress> saved = m_progress->Clone();
+    m_board->SetSavedProgress(saved.get());
+    m_progress->RenderThumbnail(*m_board);
+    saved->RenderThumbnail(*m_board);
+    m_renderer->Update();
+    ASSERT_EQ(m_drawings.count, 2);
+    m_board.reset();
+    for (const BoardProgress* progress : {m_progress.get(), saved.get()}) {
+        EXPECT_EQ(progress->GetThumbnail(), nullptr);
+        EXPECT_TRUE(progress->HasChanged());
+    }
+
+    Board outlived(4, 0, nullptr, 1u);
+    auto gone = outlived.CreateProgress(false);
+    outlived.SetProgress(gone.get());
+    outlived.SetSavedProgress(gone.get());
+    gone->RenderThumbnail(outlived);
+    m_renderer->Update();
+    gone.reset();
 }
 
 } // namespace
