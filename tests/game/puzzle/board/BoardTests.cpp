@@ -39,6 +39,44 @@ TEST(BoardTest, OnlyBoardsOfOneToNineRowsExistAndLookupsStayInside)
     EXPECT_TRUE(board.CanPlaceSolutionValue(1, 1, 2));
 }
 
+// A fill starts from a cleared board and answers from its counts, which
+// follow every write through it: a value taken back frees its lines unless
+// the line holds it twice. Once the fill ends, answers written directly
+// count again.
+TEST(BoardTest, AnAnswerFillCountsWhatItWrites)
+{
+    Clock clock;
+    Board board(3, 0, &clock, 0);
+    board.GetSquare(2, 2).solutionValue = 3;
+    {
+        Board::AnswerFill fill(board);
+        EXPECT_EQ(0u, board.GetSquare(2, 2).solutionValue);
+        fill.SetSolutionValue(0, 0, 1);
+        fill.SetSolutionValue(1, 1, 1);
+        fill.SetSolutionValue(0, 2, 3);
+        fill.SetSolutionValue(1, 2, 3);
+        fill.SetSolutionValue(0, 0, 0);
+        fill.SetSolutionValue(0, 2, 0);
+        const struct {
+            unsigned x, y, value;
+            bool canPlace;
+        } cases[] = {
+            {2, 0, 3, true},  // cleared at the start
+            {0, 1, 1, false}, // row 1
+            {1, 0, 1, false}, // column 1
+            {0, 1, 2, true},
+            {2, 0, 1, true},  // column 0 and row 0 freed
+            {2, 2, 3, false}, // row 2 held it twice
+        };
+        for (const auto& c : cases) {
+            EXPECT_EQ(c.canPlace, board.CanPlaceSolutionValue(c.x, c.y, c.value)) << c.x << "," << c.y << ":" << c.value;
+        }
+        EXPECT_THROW(board.CanPlaceSolutionValue(3, 0, 1), UlvoException);
+    }
+    board.GetSquare(2, 1).solutionValue = 2;
+    EXPECT_FALSE(board.CanPlaceSolutionValue(0, 1, 2));
+}
+
 TEST(BoardTest, SolvedWhenEveryValueIsItsAnswerAndANewProgressColoursTheKeySquares)
 {
     FakeBoardSettings settings;
