@@ -167,6 +167,32 @@ TEST_F(HiddenShapeTest, TheMarksAgreeWithTheCagesOwnQuestionsAfterEachEdit)
     EXPECT_GT(ruledOut, 0u);
 }
 
+// The joins the growth reads by square index say what the square-by-square
+// question says: squares before the key square, painted ones and those
+// whose values no open solution uses stay out.
+TEST_F(HiddenShapeTest, TheJoinableSquaresAreTheSquaresThatCanJoin)
+{
+    play->board.BuildHiddenCageShapes();
+    play->board.SetSquareColor(play->At(3, 1), 1, false);
+    play->board.SetSquareValue(play->At(2, 2), 4, false, false);
+    // The board keeps what it works out for its own cages only: a copy is
+    // read square by square.
+    const Cage copy = Seven();
+    for (const Cage* cage : {&Seven(), &copy}) {
+        const Board& board = play->board;
+        const SquareMask joinable = board.FindJoinableSquares(*cage, board.GetRemainingSolutionValues(*cage));
+        int joins = 0;
+        for (const Square& square : board.GetSquares()) {
+            const bool canJoin = board.CanSquareJoinCage(*cage, &square, nullptr);
+            EXPECT_EQ(canJoin, joinable.Has(static_cast<int>(square.y * 4 + square.x)))
+                << square.x << "," << square.y << (cage == &copy ? " (copy)" : "");
+            joins += canJoin ? 1 : 0;
+        }
+        EXPECT_GT(joins, 0);
+        EXPECT_LT(joins, 16);
+    }
+}
+
 // 1+3 = 4 and 2+2 = 4: the repeat cannot stand in a column, and can on a
 // diagonal.
 TEST(VisibleCageMarksTest, ARepeatedValueIsRuledOutInALineOnly)
@@ -232,6 +258,9 @@ TEST(CageCandidatesTest, TheFirstOpenSolutionSkipsBothMarks)
     EXPECT_EQ(&cage.solutions[64], cage.FirstOpenSolution(play.board));
     cage.solutions.resize(64);
     EXPECT_EQ(nullptr, cage.FirstOpenSolution(play.board));
+    cage.solutions.resize(3);
+    progress.SetAutoEliminatedSolutions(0, ~uint64_t{0}, 0b111);
+    EXPECT_EQ(nullptr, cage.FirstOpenSolution(play.board)) << "marks past the list";
 }
 
 } // namespace
