@@ -112,10 +112,6 @@ Board::AnswerFill::AnswerFill(Board& board) : m_board(board)
         square.solutionValue = 0;
     }
     counts = AnswerCounts();
-    for (unsigned line = 0; line < m_board.m_puzzleSize; ++line) {
-        counts.columns[line][0] = static_cast<uint8_t>(m_board.m_puzzleSize);
-        counts.rows[line][0] = static_cast<uint8_t>(m_board.m_puzzleSize);
-    }
     counts.isKept = true;
 }
 
@@ -136,7 +132,8 @@ bool Board::IsSolutionGridValid() const
 
 bool Board::FindSquareWithoutCage(unsigned& outX, unsigned& outY) const
 {
-    for (const Square& square : m_squares) {
+    for (; m_caged < m_squares.size(); ++m_caged) {
+        const Square& square = m_squares[m_caged];
         if (square.cageIndex == -1) {
             outX = square.x;
             outY = square.y;
@@ -169,6 +166,7 @@ void Board::ClearCages()
     for (Square& square : m_squares) {
         square.cageIndex = -1;
     }
+    m_caged = 0;
 }
 
 std::unique_ptr<BoardProgress> Board::CreateProgress(bool withSolution) const

@@ -117,7 +117,7 @@ public:
     bool CanPlaceSolutionValue(unsigned x, unsigned y, unsigned value) const
     {
         const AnswerCounts& counts = m_answerCounts;
-        if (counts.isKept && x < m_puzzleSize && y < m_puzzleSize && value <= MAX_BOARD_SIZE) {
+        if (counts.isKept && x < m_puzzleSize && y < m_puzzleSize && value - 1u < MAX_BOARD_SIZE) {
             // One test of both lines: which of them holds the value is as
             // random as the generator's draws.
             return (counts.columns[x][value] | counts.rows[y][value]) == 0;
@@ -147,7 +147,9 @@ public:
     };
     // True when every square holds its answer.
     bool IsSolutionGridValid() const;
-    // The first square in row-major order without a cage.
+    // The first square in row-major order without a cage. Squares leave
+    // their cages only through ClearCages, so each search goes on from the
+    // square the last one found.
     bool FindSquareWithoutCage(unsigned& outX, unsigned& outY) const;
     bool HasUncagedNeighbour(unsigned x, unsigned y) const;
     void ClearCages();
@@ -474,24 +476,26 @@ private:
     void CancelQueuedThumbnailDrawing();
 
     unsigned m_puzzleSize;
-    // How often each answer 0 to MAX_BOARD_SIZE stands in each row and each
+    // How often each answer 1 to MAX_BOARD_SIZE stands in each row and each
     // column, kept while an AnswerFill lives.
     struct AnswerCounts {
         bool isKept = false;
         std::array<std::array<uint8_t, MAX_BOARD_SIZE + 1>, MAX_BOARD_SIZE> rows{};
         std::array<std::array<uint8_t, MAX_BOARD_SIZE + 1>, MAX_BOARD_SIZE> columns{};
 
-        // Adds change (1 or -1) to the counts of value at (x, y); a value
-        // past the counted ones is never asked about by count.
+        // Adds change (1 or -1) to the counts of value at (x, y); any other
+        // value is never asked about by count.
         void Count(unsigned x, unsigned y, unsigned value, int change)
         {
-            if (value <= MAX_BOARD_SIZE) {
+            if (value - 1u < MAX_BOARD_SIZE) {
                 columns[x][value] = static_cast<uint8_t>(columns[x][value] + change);
                 rows[y][value] = static_cast<uint8_t>(rows[y][value] + change);
             }
         }
     };
     AnswerCounts m_answerCounts;
+    // No square before this one lacks a cage (row-major index).
+    mutable size_t m_caged = 0;
     std::vector<Cage> m_cages;
     std::vector<CageMarks> m_cageMarks; // by position in m_cages
     // By row-major square index, the positions in m_cages (bit p for

@@ -77,6 +77,28 @@ TEST(BoardTest, AnAnswerFillCountsWhatItWrites)
     EXPECT_FALSE(board.CanPlaceSolutionValue(0, 1, 2));
 }
 
+// The search for a square without a cage goes on from its last find, and
+// from the start again once the cages are cleared.
+TEST(BoardTest, TheFirstSquareWithoutACageIsFoundAgainAfterTheCagesAreCleared)
+{
+    Clock clock;
+    Board board(2, 0, &clock, 0);
+    std::vector<std::pair<unsigned, unsigned>> found;
+    unsigned x = 9;
+    unsigned y = 9;
+    for (unsigned caged = 0; board.FindSquareWithoutCage(x, y); ++caged) {
+        found.emplace_back(x, y);
+        board.GetSquare(x, y).cageIndex = 0;
+        if (caged == 0) {
+            board.GetSquare(0, 1).cageIndex = 0;
+        }
+    }
+    EXPECT_EQ((std::vector<std::pair<unsigned, unsigned>>{{0, 0}, {1, 0}, {1, 1}}), found);
+    board.ClearCages();
+    ASSERT_TRUE(board.FindSquareWithoutCage(x, y));
+    EXPECT_EQ(std::make_pair(0u, 0u), std::make_pair(x, y));
+}
+
 TEST(BoardTest, SolvedWhenEveryValueIsItsAnswerAndANewProgressColoursTheKeySquares)
 {
     FakeBoardSettings settings;
