@@ -33,6 +33,14 @@ Board::Board(unsigned size, unsigned boardIndex, Clock* parentClock, unsigned se
 Board::~Board()
 {
     CancelQueuedThumbnailDrawing();
+    // A progress its owner destroyed before the board has no thumbnail left
+    // to release.
+    if (m_progress != nullptr && !m_progressLifetime.expired()) {
+        m_progress->ReleaseThumbnail();
+    }
+    if (m_savedProgress != nullptr && !m_savedProgressLifetime.expired()) {
+        m_savedProgress->ReleaseThumbnail();
+    }
 }
 
 void Board::SetBoardType(int boardType, const std::string& name,
@@ -74,7 +82,7 @@ const Cage* Board::GetCageFromSquare(unsigned x, unsigned y) const
     return GetCage(GetSquare(x, y).cageIndex);
 }
 
-bool Board::CanPlaceSolutionValue(unsigned x, unsigned y, unsigned value) const
+bool Board::IsAnswerMissingFromLines(unsigned x, unsigned y, unsigned value) const
 {
     // The generator asks this for every draw: the squares are read by index,
     // with the checks GetSquare would make, in the order it would make them.
@@ -96,6 +104,22 @@ bool Board::CanPlaceSolutionValue(unsigned x, unsigned y, unsigned value) const
     return true;
 }
 
+Board::AnswerFill::AnswerFill(Board& board) : m_board(board)
+{
+    AnswerCounts& counts = m_board.m_answerCounts;
+    ULVO_ASSERT(!counts.isKept, "The board's answers are being filled already.", "Board::AnswerFill::AnswerFill");
+    for (Square& square : m_board.m_squares) {
+        square.solutionValue = 0;
+    }
+    counts = AnswerCounts();
+    counts.isKept = true;
+}
+
+Board::AnswerFill::~AnswerFill()
+{
+    m_board.m_answerCounts.isKept = false;
+}
+
 bool Board::IsSolutionGridValid() const
 {
     for (const Square& square : m_squares) {
@@ -108,7 +132,8 @@ bool Board::IsSolutionGridValid() const
 
 bool Board::FindSquareWithoutCage(unsigned& outX, unsigned& outY) const
 {
-    for (const Square& square : m_squares) {
+    for (; m_caged < m_squares.size(); ++m_caged) {
+        const Square& square = m_squares[m_caged];
         if (square.cageIndex == -1) {
             outX = square.x;
             outY = square.y;
@@ -141,6 +166,7 @@ void Board::ClearCages()
     for (Square& square : m_squares) {
         square.cageIndex = -1;
     }
+    m_caged = 0;
 }
 
 std::unique_ptr<BoardProgress> Board::CreateProgress(bool withSolution) const

@@ -56,11 +56,10 @@ public:
     // size is N, 1 to MAX_BOARD_SIZE. The board's clock runs below
     // parentClock; the seed picks the board's cage colours.
     Board(unsigned size, unsigned boardIndex, Clock* parentClock, unsigned seed);
-    // Reads neither attached progress, which may be gone already (see
-    // SetProgress). Only a progress whose thumbnail drawing of this board is
-    // still queued is reached, through that request, and loses the undrawn
-    // thumbnail; it is alive, as a progress cancels its queued drawing when
-    // it goes. A thumbnail already drawn stays with its progress.
+    // The progress and the saved progress, where they still live, lose
+    // their thumbnails of this board and are out of date; so does any other
+    // progress whose thumbnail drawing of this board is still queued (it is
+    // alive, as a progress cancels its queued drawing when it goes).
     ~Board();
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
@@ -113,11 +112,44 @@ public:
     Cage* GetCageFromSquare(unsigned x, unsigned y);
     const Cage* GetCageFromSquare(unsigned x, unsigned y) const;
 
-    // Answer checks used while generating.
-    bool CanPlaceSolutionValue(unsigned x, unsigned y, unsigned value) const;
+    // Answer checks used while generating: no square of column x or row y
+    // holds the answer value.
+    bool CanPlaceSolutionValue(unsigned x, unsigned y, unsigned value) const
+    {
+        const AnswerCounts& counts = m_answerCounts;
+        if (counts.isKept && x < m_puzzleSize && y < m_puzzleSize && value - 1u < MAX_BOARD_SIZE) {
+            // One test of both lines: which of them holds the value is as
+            // random as the generator's draws.
+            return (counts.columns[x][value] | counts.rows[y][value]) == 0;
+        }
+        return IsAnswerMissingFromLines(x, y, value);
+    }
+    // A fill starts by clearing every answer. While it lives, the answers
+    // are written through it and the board counts each value in each row
+    // and column, so that CanPlaceSolutionValue reads two counts instead of
+    // walking the lines. Nothing else may write an answer meanwhile.
+    class AnswerFill {
+    public:
+        explicit AnswerFill(Board& board);
+        ~AnswerFill();
+        AnswerFill(const AnswerFill&) = delete;
+        AnswerFill& operator=(const AnswerFill&) = delete;
+        void SetSolutionValue(unsigned x, unsigned y, unsigned value)
+        {
+            Square& square = m_board.GetSquare(x, y);
+            m_board.m_answerCounts.Count(x, y, square.solutionValue, -1);
+            m_board.m_answerCounts.Count(x, y, value, 1);
+            square.solutionValue = value;
+        }
+
+    private:
+        Board& m_board;
+    };
     // True when every square holds its answer.
     bool IsSolutionGridValid() const;
-    // The first square in row-major order without a cage.
+    // The first square in row-major order without a cage. Squares leave
+    // their cages only through ClearCages, so each search goes on from the
+    // square the last one found.
     bool FindSquareWithoutCage(unsigned& outX, unsigned& outY) const;
     bool HasUncagedNeighbour(unsigned x, unsigned y) const;
     void ClearCages();
@@ -128,12 +160,20 @@ public:
     // pointers, which every edit, lookup and solver step follows, so whoever
     // destroys a progress destroys the boards first or detaches it from them
     // (SetProgress(nullptr)) first; only the destructor copes with a
-    // progress that is already gone.
+    // progress that is already gone, by watching each one's lifetime.
     BoardProgress* GetProgress() { return m_progress; }
     const BoardProgress* GetProgress() const { return m_progress; }
-    void SetProgress(BoardProgress* progress) { m_progress = progress; }
+    void SetProgress(BoardProgress* progress)
+    {
+        m_progress = progress;
+        m_progressLifetime = progress != nullptr ? progress->WatchLifetime() : std::weak_ptr<const void>();
+    }
     BoardProgress* GetSavedProgress() { return m_savedProgress; }
-    void SetSavedProgress(BoardProgress* progress) { m_savedProgress = progress; }
+    void SetSavedProgress(BoardProgress* progress)
+    {
+        m_savedProgress = progress;
+        m_savedProgressLifetime = progress != nullptr ? progress->WatchLifetime() : std::weak_ptr<const void>();
+    }
     // A new progress for this board, its cages' key squares coloured; with
     // withSolution every square holds its answer and its cage's colour.
     std::unique_ptr<BoardProgress> CreateProgress(bool withSolution) const;
@@ -262,6 +302,8 @@ public:
     // In the cage's square order: one entry per open candidate of an empty
     // square, one fixed entry per filled square.
     std::vector<CageCandidate> CollectCageCandidates(const Cage& cage) const;
+    // The same into a list whose room is kept from call to call.
+    void CollectCageCandidates(const Cage& cage, std::vector<CageCandidate>& outCandidates) const;
     // Whether the square's value, or one of its open candidates, is used by
     // a solution of the cage that is not ruled out. Always true on boards
     // without hidden cages.
@@ -305,6 +347,40 @@ public:
     // shortest and longest solution. Shapes already listed stay as they are.
     void BuildHiddenCageShapes();
     bool IsKeySquareOfAnyCage(const Square& square) const;
+    // What the marks of hidden cages read of one square: its placed value,
+    // its available values (placed, or open candidates), its paint and its
+    // cage.
+    struct HiddenSquareState {
+        ValueMask placed = 0;
+        ValueMask available = 0;
+        int color = -1;
+        int cageIndex = -1;
+    };
+    // What a hidden cage's shapes are weighed against: the painted squares
+    // of other cages, how many of the cage's squares wear its colour, every
+    // square's state by row-major index, and the cage's solutions' values.
+    struct ShapeWeighing {
+        const Cage* cage = nullptr;
+        SquareMask blocked;
+        int paintedInCageColor = 0;
+        const HiddenSquareState* squares = nullptr;
+        const std::vector<ValueMask>* solutionMasks = nullptr;
+    };
+    // While the marks weigh the cage's shapes, the state they read, kept up
+    // to date edit by edit; asked at any other time, the state is read
+    // afresh from the progress (and lives until the next such call).
+    const ShapeWeighing& GetShapeWeighing(const Cage& cage) const;
+    // All the squares lie in one row or all in one column (by row-major
+    // index; none is not a line).
+    bool IsInOneLine(const SquareMask& squares) const
+    {
+        if (squares.IsEmpty()) {
+            return false;
+        }
+        const unsigned first = static_cast<unsigned>(squares.First());
+        return squares.Without(m_rowSquares[first / m_puzzleSize]).IsEmpty() ||
+               squares.Without(m_columnSquares[first % m_puzzleSize]).IsEmpty();
+    }
 
 private:
     // One cage's shape growth: where it may go, its sizes, the shapes met.
@@ -316,6 +392,8 @@ private:
     void GrowCageShape(Cage& cage, ShapeGrowth& growth, const SquareMask& shape, int shapeSize, int squareIndex);
 
     [[noreturn]] void RaiseSquareOutside(unsigned x, unsigned y) const;
+    // CanPlaceSolutionValue by walking the column and the row.
+    bool IsAnswerMissingFromLines(unsigned x, unsigned y, unsigned value) const;
     // The board's own square at the coordinates of square, which may belong
     // to another board of the puzzle.
     Square& OwnSquare(const Square& square);
@@ -380,9 +458,11 @@ private:
     void ReadHiddenSquares(SquareMask& outChanged);
     // Marks each shape the painting still allows as in use, and returns the
     // solutions (bit i for solution i) that no such shape could hold.
-    uint64_t WeighShapes(Cage& cage, const std::vector<ValueMask>& masks);
-    // What the squares of a shape of count squares say about its values.
-    SquareGroupValues SummarizeShape(const SquareMask& shape, int count) const;
+    uint64_t WeighShapes(Cage& cage);
+    // The cage's weighing over the given squares' states; painted holds the
+    // squares among them that carry paint.
+    ShapeWeighing MakeShapeWeighing(const Cage& cage, const HiddenSquareState* squares,
+                                    const SquareMask& painted) const;
     // The progress can be read by square index for the joins: it has the
     // board's size, and the board hides its cages.
     bool CanReadJoinsByIndex() const;
@@ -396,6 +476,26 @@ private:
     void CancelQueuedThumbnailDrawing();
 
     unsigned m_puzzleSize;
+    // How often each answer 1 to MAX_BOARD_SIZE stands in each row and each
+    // column, kept while an AnswerFill lives.
+    struct AnswerCounts {
+        bool isKept = false;
+        std::array<std::array<uint8_t, MAX_BOARD_SIZE + 1>, MAX_BOARD_SIZE> rows{};
+        std::array<std::array<uint8_t, MAX_BOARD_SIZE + 1>, MAX_BOARD_SIZE> columns{};
+
+        // Adds change (1 or -1) to the counts of value at (x, y); any other
+        // value is never asked about by count.
+        void Count(unsigned x, unsigned y, unsigned value, int change)
+        {
+            if (value - 1u < MAX_BOARD_SIZE) {
+                columns[x][value] = static_cast<uint8_t>(columns[x][value] + change);
+                rows[y][value] = static_cast<uint8_t>(rows[y][value] + change);
+            }
+        }
+    };
+    AnswerCounts m_answerCounts;
+    // No square before this one lacks a cage (row-major index).
+    mutable size_t m_caged = 0;
     std::vector<Cage> m_cages;
     std::vector<CageMarks> m_cageMarks; // by position in m_cages
     // By row-major square index, the positions in m_cages (bit p for
@@ -429,12 +529,6 @@ private:
     // state, by row-major index, and each cage's list of shapes, squares and
     // solutions. A cage keeps its marks and its shapes' use until an edit
     // changes a square it watches or the cage itself changes.
-    struct HiddenSquareState {
-        ValueMask placed = 0;
-        ValueMask available = 0;
-        int color = -1;
-        int cageIndex = -1;
-    };
     struct HiddenCageState {
         bool isKept = false;
         unsigned solutionsStamp = 0;
@@ -454,7 +548,13 @@ private:
     // them all).
     uint64_t m_hiddenRevision = 0;
     SquareMask m_paintedSquares; // those of m_hiddenSquares with a colour
-    std::vector<uint8_t> m_collectedSolutions; // WeighShapes's scratch, by solution: 1 once a shape can hold it
+    SolutionSet m_collectedSolutions; // WeighShapes's scratch: the solutions some shape in use can hold
+    // The weighing of the cage whose shapes the marks are weighing; its cage
+    // is null at any other time.
+    ShapeWeighing m_weighing;
+    // A weighing read afresh from the progress, and the squares it reads.
+    mutable ShapeWeighing m_freshWeighing;
+    mutable std::vector<HiddenSquareState> m_freshSquares;
     // The squares of each row and of each column.
     std::array<SquareMask, MAX_BOARD_SIZE> m_rowSquares{};
     std::array<SquareMask, MAX_BOARD_SIZE> m_columnSquares{};
@@ -524,6 +624,9 @@ private:
     int m_candidateLayoutScheme = 2;
     BoardProgress* m_progress = nullptr;
     BoardProgress* m_savedProgress = nullptr;
+    // Expired once the progress it watches is destroyed.
+    std::weak_ptr<const void> m_progressLifetime;
+    std::weak_ptr<const void> m_savedProgressLifetime;
     Vector2 m_pointerPosition{-1.0f, -1.0f};
     int m_focusedSquare = -1;
     int m_focusedCandidate = -1;

@@ -105,26 +105,34 @@ Cage* Board::FindCageWithRule(int rule)
 std::vector<CageCandidate> Board::CollectCageCandidates(const Cage& cage) const
 {
     std::vector<CageCandidate> candidates;
+    CollectCageCandidates(cage, candidates);
+    return candidates;
+}
+
+void Board::CollectCageCandidates(const Cage& cage, std::vector<CageCandidate>& outCandidates) const
+{
+    outCandidates.clear();
     for (Square* square : cage.squares) {
+        CageCandidate entry;
+        entry.square = square;
         const unsigned value = GetSquareValue(*square);
         if (value != 0) {
-            CageCandidate entry;
             entry.value = static_cast<int>(value);
-            entry.square = square;
             entry.fixed = true;
-            candidates.push_back(entry);
+            outCandidates.push_back(entry);
             continue;
         }
+        // Only the candidates the progress keeps can be eliminated.
+        const unsigned eliminated = m_progress != nullptr ? m_progress->GetEliminations(*square) &
+                                                                ((1u << m_progress->GetSize()) - 1u)
+                                                          : 0u;
         for (int c = 0; c < static_cast<int>(m_puzzleSize); ++c) {
-            if (m_progress == nullptr || !m_progress->IsCandidateEliminated(*square, c)) {
-                CageCandidate entry;
+            if (((eliminated >> c) & 1u) == 0) {
                 entry.value = c + 1;
-                entry.square = square;
-                candidates.push_back(entry);
+                outCandidates.push_back(entry);
             }
         }
     }
-    return candidates;
 }
 
 Board::CageValueMasks& Board::GetCageValueMasks(const Cage& cage) const

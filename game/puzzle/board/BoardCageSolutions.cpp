@@ -154,12 +154,15 @@ void Board::WeighVisibleCageSolutions(const Cage& cage, const SquareValues& valu
     SquareGroupValues group;
     for (const Square* square : cage.squares) {
         const size_t index = square->y * m_puzzleSize + square->x;
-        AddSquareToGroup(group, *cage.squares.front(), *square, values.placed[index], values.available[index]);
+        group.placed |= values.placed[index];
+        group.available |= values.available[index];
     }
+    group.count = static_cast<int>(cage.squares.size());
+    group.isLinear = cage.IsLinear();
     const size_t tracked = std::min<size_t>(cage.solutions.size(), MAX_TRACKED_SOLUTIONS);
     const bool isKept = marks.solutionsStamp != 0 && marks.solutionsStamp == cage.solutionsStamp &&
                         marks.numSolutions == cage.solutions.size() && marks.placed == group.placed &&
-                        marks.available == group.available && marks.isLinear == group.IsLinear();
+                        marks.available == group.available && marks.isLinear == group.isLinear;
     if (!isKept) {
         const std::vector<ValueMask>& masks = GetSolutionValueMasks(cage);
         uint64_t eliminated = 0;
@@ -173,7 +176,7 @@ void Board::WeighVisibleCageSolutions(const Cage& cage, const SquareValues& valu
         marks.numSolutions = cage.solutions.size();
         marks.placed = group.placed;
         marks.available = group.available;
-        marks.isLinear = group.IsLinear();
+        marks.isLinear = group.isLinear;
         marks.eliminated = eliminated;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/puzzle/board/BoardMove.h"
+#include "game/puzzle/board/LifetimeToken.h"
 #include "game/puzzle/board/Square.h"
 #include "game/puzzle/board/SquareMask.h"
 #include "game/puzzle/board/ThumbnailTexture.h"
@@ -49,6 +50,10 @@ public:
     BoardProgress& operator=(BoardProgress&& other) = default;
 
     std::unique_ptr<BoardProgress> Clone() const;
+
+    // Expires when this progress is destroyed; a board that outlives its
+    // progress reads it to leave the progress alone.
+    std::weak_ptr<const void> WatchLifetime() { return m_lifetime.Watch(); }
 
     // Empties everything for a board of this size and cage count; with cages,
     // each cage's key square takes the cage's colour. The changed flag stays.
@@ -310,6 +315,7 @@ private:
     std::vector<BoardMove> m_moves;
     int m_moveTracker = 0;
     ThumbnailTexture m_thumbnail;
+    LifetimeToken m_lifetime;
 };
 
 } // namespace Pemberquill

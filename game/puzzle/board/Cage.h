@@ -2,6 +2,7 @@
 
 #include "game/common/CageRules.h"
 #include "game/puzzle/board/CageSolution.h"
+#include "game/puzzle/board/SolutionFit.h"
 #include "game/puzzle/board/Square.h"
 #include "game/puzzle/board/SquareMask.h"
 
@@ -115,10 +116,16 @@ struct Cage {
     // Appends the shape, not in use, unless listed has it: the shapes
     // valueSets held before a growth that offers each shape only once.
     void AddShapeIfNew(const SquareMask& shape, const SquareMaskSet& listed);
-    // Whether the painting so far still allows the cage to take the shape.
+    // Whether the painting so far still allows the cage to take the shape:
+    // no more squares wear the cage's colour than the shape holds, and none
+    // of its squares is painted while it belongs to another cage.
     bool IsShapeFeasible(const Board& board, const CageValueSet& shape) const;
-    // Indices of the solutions whose values could fill the shape.
-    std::vector<int> CollectCompatibleSolutions(const Board& board, const SquareSet& shape) const;
+    // Adds to collected (a set over the cage's solutions) every solution
+    // whose values could fill the shape (squares by row-major index): one
+    // value per square, none repeated in a line, every value available in
+    // the shape and every placed value among them. The squares are read as
+    // Board::GetShapeWeighing gives them.
+    void CollectCompatibleSolutions(const Board& board, const SquareMask& shape, SolutionSet& collected) const;
 };
 
 } // namespace Pemberquill

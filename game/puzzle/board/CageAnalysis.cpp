@@ -18,13 +18,17 @@ bool HasSolutions(int rule)
 
 const CageSolution* Cage::FirstOpenSolution(const Board& board) const
 {
+    // One bit scan over the marks; solutions past the tracked ones are
+    // never marked.
     const BoardProgress* progress = board.GetProgress();
-    for (size_t i = 0; i < solutions.size(); ++i) {
-        if (progress == nullptr || !progress->IsSolutionEliminated(index, static_cast<int>(i))) {
-            return &solutions[i];
-        }
+    const uint64_t eliminated = progress != nullptr ? progress->GetEliminatedSolutions(index) : 0;
+    const size_t tracked = std::min<size_t>(solutions.size(), MAX_TRACKED_SOLUTIONS);
+    const uint64_t trackedBits = tracked == 64 ? ~uint64_t{0} : (uint64_t{1} << tracked) - 1u;
+    const uint64_t open = ~eliminated & trackedBits;
+    if (open != 0) {
+        return &solutions[static_cast<size_t>(__builtin_ctzll(open))];
     }
-    return nullptr;
+    return tracked < solutions.size() ? &solutions[tracked] : nullptr;
 }
 
 bool Cage::IsLinear() const

@@ -10,81 +10,6 @@
 
 namespace Pemberquill {
 
-namespace {
-
-// What a cage's questions about shapes need of every square, read once from
-// the progress. The board's own marks keep theirs up to date instead
-// (ReadHiddenSquares).
-class SquareSnapshot {
-public:
-    explicit SquareSnapshot(const Board& board) : m_size(board.GetSize())
-    {
-        const BoardProgress* progress = board.GetProgress();
-        m_entries.reserve(board.GetSquares().size());
-        for (const Square& square : board.GetSquares()) {
-            Entry entry;
-            entry.cageIndex = square.cageIndex;
-            if (progress != nullptr) {
-                entry.placed = GetPlacedValueBit(*progress, square);
-                entry.available = GetAvailableValueBits(*progress, square, m_size);
-                entry.color = progress->GetColorIndex(square);
-            }
-            m_entries.push_back(entry);
-        }
-    }
-
-    // Too many squares already carry the cage's colour for the shape, or the
-    // shape takes in a painted square of another cage.
-    bool IsShapeFeasible(const Cage& cage, const SquareMask& shape, int paintedInCageColor) const
-    {
-        if (paintedInCageColor > CountSquares(shape)) {
-            return false;
-        }
-        bool isFeasible = true;
-        shape.ForEach([&](int index) {
-            const Entry& entry = m_entries[static_cast<size_t>(index)];
-            isFeasible = isFeasible && (entry.color == -1 || entry.cageIndex == cage.index);
-        });
-        return isFeasible;
-    }
-
-    SquareGroupValues Summarize(const SquareSet& shape) const
-    {
-        SquareGroupValues group;
-        for (const Square* square : shape) {
-            const Entry& entry = At(*square);
-            AddSquareToGroup(group, **shape.begin(), *square, entry.placed, entry.available);
-        }
-        return group;
-    }
-
-    int CountInColor(const Cage& cage) const
-    {
-        int count = 0;
-        for (const Square* square : cage.squares) {
-            count += At(*square).color == cage.color ? 1 : 0;
-        }
-        return count;
-    }
-
-private:
-    struct Entry {
-        ValueMask placed = 0;
-        ValueMask available = 0;
-        int color = -1;
-        int cageIndex = -1;
-    };
-
-    static int CountSquares(const SquareMask& shape) { return shape.Count(); }
-
-    const Entry& At(const Square& square) const { return m_entries[square.y * m_size + square.x]; }
-
-    unsigned m_size;
-    std::vector<Entry> m_entries;
-};
-
-} // namespace
-
 void Board::UpdateHiddenCageSolutions(bool isInSync)
 {
     // The squares whose state an edit changed since the last update; a cage
@@ -115,7 +40,7 @@ void Board::UpdateHiddenCageSolutions(bool isInSync)
         }
         const bool isWeighed = !isSameCage || state.watched.Intersects(changed);
         if (isWeighed) {
-            state.eliminated = WeighShapes(cage, GetSolutionValueMasks(cage));
+            state.eliminated = WeighShapes(cage);
         } else if (isInSync) {
             continue; // the progress still holds these marks
         }
@@ -163,64 +88,70 @@ void Board::ReadHiddenSquares(SquareMask& outChanged)
     m_hasHiddenSquares = true;
 }
 
-uint64_t Board::WeighShapes(Cage& cage, const std::vector<ValueMask>& masks)
+uint64_t Board::WeighShapes(Cage& cage)
 {
-    // A shape is out when it takes in a painted square of another cage, or
-    // when more squares already carry the cage's colour than it holds.
-    SquareMask blocked;
-    m_paintedSquares.ForEach([&](int index) {
-        if (m_hiddenSquares[static_cast<size_t>(index)].cageIndex != cage.index) {
-            blocked.Add(index);
-        }
-    });
-    int paintedInCageColor = 0;
-    for (const Square* square : cage.squares) {
-        paintedInCageColor += m_hiddenSquares[square->y * m_puzzleSize + square->x].color == cage.color ? 1 : 0;
-    }
-    std::vector<uint8_t>& collected = m_collectedSolutions;
-    collected.assign(masks.size(), 0);
-    size_t numCollected = 0;
+    // The cage's functions read the board's kept square states while it is
+    // weighed; any other time they read the progress afresh.
+    m_weighing = MakeShapeWeighing(cage, m_hiddenSquares.data(), m_paintedSquares);
+    SolutionSet& collected = m_collectedSolutions;
+    collected.Reset(cage.solutions.size());
     for (CageValueSet& shape : cage.valueSets) {
-        shape.inUse = !shape.mask.Intersects(blocked) &&
-                      (paintedInCageColor == 0 || paintedInCageColor <= shape.mask.Count());
-        if (!shape.inUse || numCollected == masks.size()) {
-            continue;
-        }
-        const SquareGroupValues group = SummarizeShape(shape.mask, shape.mask.Count());
-        for (size_t i = 0; i < masks.size(); ++i) {
-            if (collected[i] == 0 && DoesSolutionFitGroup(cage.solutions[i], masks[i], group, true)) {
-                collected[i] = 1;
-                ++numCollected;
-            }
+        shape.inUse = false;
+        if (cage.IsShapeFeasible(*this, shape)) {
+            cage.CollectCompatibleSolutions(*this, shape.mask, collected);
+            shape.inUse = true;
         }
     }
+    m_weighing = ShapeWeighing();
     uint64_t eliminated = 0;
-    const size_t tracked = std::min<size_t>(masks.size(), MAX_TRACKED_SOLUTIONS);
+    const size_t tracked = std::min<size_t>(cage.solutions.size(), MAX_TRACKED_SOLUTIONS);
     for (size_t i = 0; i < tracked; ++i) {
-        eliminated |= collected[i] != 0 ? 0 : uint64_t{1} << i;
+        eliminated |= collected.Has(i) ? 0 : uint64_t{1} << i;
     }
     return eliminated;
 }
 
-SquareGroupValues Board::SummarizeShape(const SquareMask& shape, int count) const
+Board::ShapeWeighing Board::MakeShapeWeighing(const Cage& cage, const HiddenSquareState* squares,
+                                              const SquareMask& painted) const
 {
-    SquareGroupValues group;
-    group.count = count;
-    if (count == 0) {
-        return group;
-    }
-    shape.ForEach([&](int index) {
-        const HiddenSquareState& square = m_hiddenSquares[static_cast<size_t>(index)];
-        group.placed |= square.placed;
-        group.available |= square.available;
+    ShapeWeighing weighing;
+    weighing.cage = &cage;
+    weighing.squares = squares;
+    weighing.solutionMasks = &GetSolutionValueMasks(cage);
+    painted.ForEach([&](int index) {
+        if (squares[static_cast<size_t>(index)].cageIndex != cage.index) {
+            weighing.blocked.Add(index);
+        }
     });
-    // In one line with the first square in row-major order.
-    const unsigned first = static_cast<unsigned>(shape.First());
-    const SquareMask& row = m_rowSquares[first / m_puzzleSize];
-    const SquareMask& column = m_columnSquares[first % m_puzzleSize];
-    group.inOneRow = (shape.low & ~row.low) == 0 && (shape.high & ~row.high) == 0;
-    group.inOneColumn = (shape.low & ~column.low) == 0 && (shape.high & ~column.high) == 0;
-    return group;
+    for (const Square* square : cage.squares) {
+        weighing.paintedInCageColor += squares[square->y * m_puzzleSize + square->x].color == cage.color ? 1 : 0;
+    }
+    return weighing;
+}
+
+const Board::ShapeWeighing& Board::GetShapeWeighing(const Cage& cage) const
+{
+    if (m_weighing.cage == &cage) {
+        return m_weighing;
+    }
+    SquareMask painted;
+    m_freshSquares.resize(m_squares.size());
+    for (size_t index = 0; index < m_squares.size(); ++index) {
+        const Square& square = m_squares[index];
+        HiddenSquareState& state = m_freshSquares[index];
+        state = HiddenSquareState();
+        state.cageIndex = square.cageIndex;
+        if (m_progress != nullptr) {
+            state.placed = GetPlacedValueBit(*m_progress, square);
+            state.available = GetAvailableValueBits(*m_progress, square, m_puzzleSize);
+            state.color = m_progress->GetColorIndex(square);
+        }
+        if (state.color != -1) {
+            painted.Add(static_cast<int>(index));
+        }
+    }
+    m_freshWeighing = MakeShapeWeighing(cage, m_freshSquares.data(), painted);
+    return m_freshWeighing;
 }
 
 SquareMask Board::WatchedSquares(const Cage& cage) const
@@ -238,24 +169,32 @@ SquareMask Board::WatchedSquares(const Cage& cage) const
 
 bool Cage::IsShapeFeasible(const Board& board, const CageValueSet& shape) const
 {
-    const SquareSnapshot snapshot(board);
-    return snapshot.IsShapeFeasible(*this, shape.mask, snapshot.CountInColor(*this));
+    const Board::ShapeWeighing& weighing = board.GetShapeWeighing(*this);
+    return !shape.mask.Intersects(weighing.blocked) &&
+           (weighing.paintedInCageColor == 0 || weighing.paintedInCageColor <= shape.mask.Count());
 }
 
-std::vector<int> Cage::CollectCompatibleSolutions(const Board& board, const SquareSet& shape) const
+void Cage::CollectCompatibleSolutions(const Board& board, const SquareMask& shape, SolutionSet& collected) const
 {
-    std::vector<int> compatible;
-    if (shape.empty()) {
-        return compatible;
+    // Once every solution is in, no shape can add one.
+    if (shape.IsEmpty() || collected.IsFull()) {
+        return;
     }
-    const SquareGroupValues group = SquareSnapshot(board).Summarize(shape);
-    const std::vector<ValueMask>& masks = board.GetSolutionValueMasks(*this);
+    const Board::ShapeWeighing& weighing = board.GetShapeWeighing(*this);
+    SquareGroupValues group;
+    shape.ForEach([&](int index) {
+        const Board::HiddenSquareState& square = weighing.squares[static_cast<size_t>(index)];
+        group.placed |= square.placed;
+        group.available |= square.available;
+    });
+    group.count = shape.Count();
+    group.isLinear = board.IsInOneLine(shape);
+    const std::vector<ValueMask>& masks = *weighing.solutionMasks;
     for (size_t i = 0; i < solutions.size(); ++i) {
-        if (DoesSolutionFitGroup(solutions[i], masks[i], group, true)) {
-            compatible.push_back(static_cast<int>(i));
+        if (!collected.Has(i) && DoesSolutionFitGroup(solutions[i], masks[i], group, true)) {
+            collected.Add(i);
         }
     }
-    return compatible;
 }
 
 } // namespace Pemberquill

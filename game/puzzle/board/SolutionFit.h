@@ -4,7 +4,9 @@
 #include "game/puzzle/board/CageSolution.h"
 #include "game/puzzle/board/Square.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace Pemberquill {
 
@@ -31,11 +33,32 @@ inline ValueMask GetSolutionValueMask(const CageSolution& solution)
 struct SquareGroupValues {
     ValueMask placed = 0;    // values placed in the group
     ValueMask available = 0; // placed values and the open candidates of empty squares
-    bool inOneColumn = true;
-    bool inOneRow = true;
+    bool isLinear = false;   // all in one column or all in one row
     int count = 0;
+};
 
-    bool IsLinear() const { return inOneColumn || inOneRow; }
+// A set of a cage's solutions, by their position in its list.
+class SolutionSet {
+public:
+    // Empties the set for a list of count solutions.
+    void Reset(size_t count)
+    {
+        m_has.assign(count, 0);
+        m_size = 0;
+    }
+    bool Has(size_t position) const { return m_has[position] != 0; }
+    void Add(size_t position)
+    {
+        m_size += m_has[position] == 0 ? 1 : 0;
+        m_has[position] = 1;
+    }
+    size_t Size() const { return m_size; }
+    // Holds every solution of the list.
+    bool IsFull() const { return m_size == m_has.size(); }
+
+private:
+    std::vector<uint8_t> m_has;
+    size_t m_size = 0;
 };
 
 // What one square adds to a group: its value when it holds one, its open
@@ -72,24 +95,13 @@ inline ValueMask GetAvailableValueBits(const BoardProgress& progress, const Squa
                               progress.GetSize(), boardSize);
 }
 
-// Adds a square to the group; first and square give the line test.
-inline void AddSquareToGroup(SquareGroupValues& group, const Square& first, const Square& square, ValueMask placed,
-                             ValueMask available)
-{
-    group.placed |= placed;
-    group.available |= available;
-    group.inOneColumn = group.inOneColumn && square.x == first.x;
-    group.inOneRow = group.inOneRow && square.y == first.y;
-    ++group.count;
-}
-
 // Whether the solution could still fill the group: no repeated value in a
 // line, every value available, every placed value among its values, and,
 // with sameSize, one value per square.
 inline bool DoesSolutionFitGroup(const CageSolution& solution, ValueMask solutionMask, const SquareGroupValues& group,
                                  bool sameSize)
 {
-    if (group.IsLinear() && !solution.hasNoRepeats) {
+    if (group.isLinear && !solution.hasNoRepeats) {
         return false;
     }
     if (sameSize && static_cast<int>(solution.values.size()) != group.count) {

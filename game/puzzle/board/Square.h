@@ -18,7 +18,7 @@ struct Square {
     unsigned y = 0;
     AABB2 bounds;               // in board units
     unsigned solutionValue = 0; // the answer, 1 to N once the board is generated
-    int cageIndex = -1;         // -1 = not in a cage
+    int cageIndex = -1;         // -1 = not in a cage; only Board::ClearCages sets it back
 };
 
 // Squares in the board's row-major order.

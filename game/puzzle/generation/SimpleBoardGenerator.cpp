@@ -8,7 +8,6 @@
 #include "platform/system/HighResolutionCounter.h"
 
 #include <algorithm>
-#include <array>
 
 namespace Pemberquill {
 
@@ -37,42 +36,20 @@ int64_t CurrentTimeMilliseconds()
 
 // --- Value fill ---
 
-void ClearSolutionValues(Board& board)
-{
-    for (Square& square : board.GetSquares()) {
-        square.solutionValue = 0;
-    }
-}
-
-// The answers placed so far in each row and column, as bits v - 1 for value
-// v: what Board::CanPlaceSolutionValue would find walking the lines.
-struct PlacedValues {
-    std::array<unsigned, MAX_BOARD_SIZE> rows{};
-    std::array<unsigned, MAX_BOARD_SIZE> columns{};
-};
-
-void ClearRow(Board& board, unsigned row, PlacedValues& placed)
+void ClearRow(Board& board, unsigned row, Board::AnswerFill& fill)
 {
     for (unsigned column = 0; column < board.GetSize(); ++column) {
-        Square& square = board.GetSquare(column, row);
-        if (square.solutionValue != 0) {
-            placed.columns[column] &= ~(1u << (square.solutionValue - 1));
-        }
-        square.solutionValue = 0;
+        fill.SetSolutionValue(column, row, 0);
     }
-    placed.rows[row] = 0;
 }
 
-bool TryPlaceRandomValue(Board& board, unsigned column, unsigned row, PlacedValues& placed)
+bool TryPlaceRandomValue(Board& board, unsigned column, unsigned row, Board::AnswerFill& fill)
 {
     for (int attempt = 0; attempt < VALUE_TRIES_PER_SQUARE; ++attempt) {
         const int draw = platform::CrtRand();
         const unsigned value = static_cast<unsigned>(draw) % board.GetSize() + 1;
-        const unsigned bit = 1u << (value - 1);
-        if (((placed.rows[row] | placed.columns[column]) & bit) == 0) {
-            board.GetSquare(column, row).solutionValue = value;
-            placed.rows[row] |= bit;
-            placed.columns[column] |= bit;
+        if (board.CanPlaceSolutionValue(column, row, value)) {
+            fill.SetSolutionValue(column, row, value);
             return true;
         }
     }
@@ -239,15 +216,14 @@ void SimpleBoardGenerator::FillSolutionValues(Board& board)
     if (!board.GetBoardTypeFlag(BOARD_TYPE_FLAG_FILL_VALUES)) {
         return;
     }
-    ClearSolutionValues(board);
-    PlacedValues placed;
+    Board::AnswerFill fill(board);
     for (unsigned row = 0; row < board.GetSize(); ++row) {
         unsigned column = 0;
         while (column < board.GetSize()) {
-            if (TryPlaceRandomValue(board, column, row, placed)) {
+            if (TryPlaceRandomValue(board, column, row, fill)) {
                 ++column;
             } else {
-                ClearRow(board, row, placed);
+                ClearRow(board, row, fill);
                 column = 0;
             }
         }
@@ -306,14 +282,11 @@ void SimpleBoardGenerator::LayOutCages(Board& board, bool forceReducedCageSize) 
         GrowWholeBoardCage(board);
         return;
     }
-    // Squares only ever gain a cage here, so the first square without one
-    // never lies before the last one found: each search resumes there.
     board.GetCages().reserve(board.GetSquares().size());
-    const std::vector<Square>& squares = board.GetSquares();
-    for (size_t next = 0; next < squares.size(); ++next) {
-        if (squares[next].cageIndex == -1) {
-            GrowRandomWalkCage(board, squares[next].x, squares[next].y, forceReducedCageSize);
-        }
+    unsigned x = 0;
+    unsigned y = 0;
+    while (board.FindSquareWithoutCage(x, y)) {
+        GrowRandomWalkCage(board, x, y, forceReducedCageSize);
     }
 }
 

@@ -16,7 +16,7 @@ constexpr uint32_t OUTCOME_BITS = 2;
 constexpr uint32_t RUN_LIMIT = 1u << 30;
 
 // The candidate bit of a value; 0 for a value no square can hold.
-uint16_t ValueBit(int value)
+uint16_t CandidateBit(int value)
 {
     return value >= 1 && value <= MAX_VALUE ? static_cast<uint16_t>(1u << (value - 1)) : uint16_t{0};
 }
@@ -32,24 +32,34 @@ int CountBits(unsigned bits)
 
 } // namespace
 
-void AssignmentSearch::Prepare(const Cage& cage, const std::vector<unsigned>& placed,
-                               const std::vector<uint16_t>& open, bool keepDuplicatesOutOfLines)
+void AssignmentSearch::Prepare(const Cage& cage, const std::vector<CageCandidate>& candidates,
+                               bool keepDuplicatesOutOfLines)
 {
     m_cage = &cage;
     m_keepDuplicatesOutOfLines = keepDuplicatesOutOfLines;
     m_numSquares = cage.squares.size();
-    m_allowed.resize(m_numSquares);
-    m_open.resize(m_numSquares);
+    m_allowed.assign(m_numSquares, 0);
+    m_open.assign(m_numSquares, 0);
     m_validated.assign(m_numSquares, 0);
     m_squareOf.resize(m_numSquares);
     m_unvalidated = 0;
+    size_t next = 0;
     for (size_t i = 0; i < m_numSquares; ++i) {
         // A square listed twice is one square: its first listing is taken
         // for both.
         const auto listed = std::find(cage.squares.begin(), cage.squares.end(), cage.squares[i]);
         m_squareOf[i] = static_cast<size_t>(listed - cage.squares.begin());
-        m_open[i] = placed[i] != 0 ? uint16_t{0} : open[i];
-        m_allowed[i] = placed[i] != 0 ? ValueBit(static_cast<int>(placed[i])) : open[i];
+        // The square's candidates: its fixed one, or its open ones by
+        // increasing value (a square listed twice lists them again).
+        int last = 0;
+        for (; next < candidates.size() && candidates[next].square == cage.squares[i] && candidates[next].value > last &&
+               !(last != 0 && candidates[next].fixed);
+             ++next) {
+            const CageCandidate& candidate = candidates[next];
+            m_allowed[i] |= CandidateBit(candidate.value);
+            m_open[i] |= candidate.fixed ? uint16_t{0} : CandidateBit(candidate.value);
+            last = candidate.fixed ? MAX_VALUE + 1 : candidate.value;
+        }
         m_unvalidated += static_cast<size_t>(CountBits(m_open[i]));
     }
     m_isSquareTaken.assign(m_numSquares + 1, 0);
@@ -59,7 +69,7 @@ void AssignmentSearch::Prepare(const Cage& cage, const std::vector<unsigned>& pl
     for (int value = 1; value <= MAX_VALUE; ++value) {
         m_positionsBegin[static_cast<size_t>(value - 1)] = m_positions.size();
         for (size_t i = 0; i < m_numSquares; ++i) {
-            if ((m_allowed[i] & ValueBit(value)) != 0) {
+            if ((m_allowed[i] & CandidateBit(value)) != 0) {
                 m_positions.push_back(i);
             }
         }
@@ -73,7 +83,7 @@ void AssignmentSearch::Run(const std::vector<int>& values)
     m_wantedFrom.resize(values.size() + 1);
     m_wantedFrom[values.size()] = 0;
     for (size_t j = values.size(); j-- > 0;) {
-        m_wantedFrom[j] = m_wantedFrom[j + 1] | ValueBit(values[j]);
+        m_wantedFrom[j] = m_wantedFrom[j + 1] | CandidateBit(values[j]);
     }
     // A run that validated the last candidate stopped with squares taken.
     std::fill(m_isSquareTaken.begin(), m_isSquareTaken.end(), 0);
@@ -86,8 +96,8 @@ void AssignmentSearch::Run(const std::vector<int>& values)
     m_repeatedValues = 0;
     uint16_t seen = 0;
     for (int value : values) {
-        m_repeatedValues |= seen & ValueBit(value);
-        seen |= ValueBit(value);
+        m_repeatedValues |= seen & CandidateBit(value);
+        seen |= CandidateBit(value);
     }
     m_useMemo = m_numSquares <= MAX_MEMO_SQUARES && !(m_keepDuplicatesOutOfLines && m_repeatedValues != 0);
     if (m_useMemo) {
@@ -117,7 +127,7 @@ bool AssignmentSearch::Search(size_t first)
     }
     bool anyComplete = false;
     const int value = values[first];
-    const uint16_t bit = ValueBit(value);
+    const uint16_t bit = CandidateBit(value);
     const bool mayHaveTwin = m_keepDuplicatesOutOfLines && (m_repeatedValues & bit) != 0;
     size_t unvalidatedAtCheck = SIZE_MAX;
     const size_t end = bit != 0 ? m_positionsBegin[static_cast<size_t>(value)] : 0;

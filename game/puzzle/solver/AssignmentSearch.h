@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/Cage.h"
 
 #include <array>
@@ -24,11 +25,11 @@ namespace Pemberquill {
 // room from one cage to the next.
 class AssignmentSearch {
 public:
-    // Readies the search for the cage's squares. placed holds each square's
-    // value (0 when empty) and open its open candidates (bit v - 1 for value
-    // v), in the cage's square order.
-    void Prepare(const Cage& cage, const std::vector<unsigned>& placed, const std::vector<uint16_t>& open,
-                 bool keepDuplicatesOutOfLines);
+    // Readies the search for the cage's squares and what each may take:
+    // the cage's candidates as Board::CollectCageCandidates lists them, in
+    // the cage's square order (a fixed one for a filled square, one per open
+    // candidate of an empty square, by increasing value).
+    void Prepare(const Cage& cage, const std::vector<CageCandidate>& candidates, bool keepDuplicatesOutOfLines);
     // Validates every (square, value) pair that takes part in a complete
     // assignment of the values. A run none of whose values is open and
     // unvalidated in some square could validate nothing, and is skipped.

@@ -22,7 +22,11 @@ constexpr int MAX_SOLVE_STEPS = 10000;
 // ones are never marked, so they always remain.
 class RemainingSolutions {
 public:
-    RemainingSolutions(uint64_t eliminated, int count) : m_eliminated(eliminated), m_count(count) {}
+    // Walks from the solution at from on.
+    RemainingSolutions(uint64_t eliminated, int count, int from = 0)
+        : m_eliminated(eliminated), m_count(count), m_from(from)
+    {
+    }
 
     class Iterator {
     public:
@@ -58,7 +62,7 @@ public:
         int m_index;
     };
 
-    Iterator begin() const { return Iterator(*this, 0); }
+    Iterator begin() const { return Iterator(*this, m_from); }
     Iterator end() const { return Iterator(*this, m_count); }
     bool IsEmpty() const { return !(begin() != end()); }
     // The only remaining solution; -1 when none or several remain.
@@ -75,6 +79,7 @@ public:
 private:
     uint64_t m_eliminated;
     int m_count;
+    int m_from;
 };
 
 // The solver of ordinary boards: value placing, candidate elimination and
@@ -122,10 +127,10 @@ protected:
     }
     // Indices of the remaining solutions, in list order, walked without a
     // list.
-    static RemainingSolutions WalkRemainingSolutions(const Board& board, const Cage& cage)
+    static RemainingSolutions WalkRemainingSolutions(const Board& board, const Cage& cage, int from = 0)
     {
         return RemainingSolutions(board.GetProgress()->GetEliminatedSolutions(cage.index),
-                                  static_cast<int>(cage.solutions.size()));
+                                  static_cast<int>(cage.solutions.size()), from);
     }
     // What most cage techniques look at: a cage with solutions, an empty
     // square left, and its extent settled.
@@ -321,13 +326,13 @@ private:
     // The assignment search and each square's value and open candidates it
     // weighs, reused from cage to cage.
     AssignmentSearch m_assignmentSearch;
-    std::vector<unsigned> m_assignPlaced;
-    std::vector<uint16_t> m_assignOpen;
+    std::vector<CageCandidate> m_assignCandidates;
     // The painted squares of a hidden cage, for GetSquaresForElimination.
     std::vector<Square*> m_paintedScratch;
     // A cage's only solution less the values already placed, for the
     // techniques that read what its empty squares must take.
     std::vector<int> m_valuesLeft;
+    CageSolution m_solutionLeft;
 };
 
 } // namespace Pemberquill

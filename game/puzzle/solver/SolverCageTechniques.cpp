@@ -125,24 +125,24 @@ bool SimpleBoardSolver::StepOnlySolutionLacksNumber(Board& board, StepResult& st
         // What the empty squares must take: the solution less the values
         // already placed. A placed value the solution lacks means the
         // solution cannot be the cage's, and it tells nothing.
-        std::vector<int>& needed = m_valuesLeft;
-        needed = cage.solutions[static_cast<size_t>(only)].values;
+        CageSolution& needed = m_solutionLeft;
+        needed = cage.solutions[static_cast<size_t>(only)];
         for (const Square* square : cage.squares) {
             if (IsEmpty(board, *square)) {
                 continue;
             }
-            const auto found = std::find(needed.begin(), needed.end(), static_cast<int>(board.GetSquareValue(*square)));
-            if (found == needed.end()) {
+            const int value = static_cast<int>(board.GetSquareValue(*square));
+            if (!needed.ContainsValue(value)) {
                 return false;
             }
-            needed.erase(found);
+            needed.RemoveValue(value);
         }
         for (const Square* square : cage.squares) {
             if (!IsEmpty(board, *square)) {
                 continue;
             }
             for (int value = 1; value <= size; ++value) {
-                if (!ContainsValue(needed, value) && HasCandidate(board, *square, value) &&
+                if (!needed.ContainsValue(value) && HasCandidate(board, *square, value) &&
                     RemoveCandidate(board, *square, value, step)) {
                     return true;
                 }
@@ -383,14 +383,13 @@ bool SimpleBoardSolver::RemoveUnassignableCandidate(Board& board, bool keepDupli
             m_view.MarkFruitless(slot, i);
             continue;
         }
-        m_assignPlaced.clear();
-        m_assignOpen.clear();
-        for (const Square* square : cage.squares) {
-            m_assignPlaced.push_back(board.GetSquareValue(*square));
-            m_assignOpen.push_back(Present(board, *square));
-        }
-        m_assignmentSearch.Prepare(cage, m_assignPlaced, m_assignOpen, keepDuplicatesOutOfLines);
-        for (int index : WalkRemainingSolutions(board, cage)) {
+        board.CollectCageCandidates(cage, m_assignCandidates);
+        m_assignmentSearch.Prepare(cage, m_assignCandidates, keepDuplicatesOutOfLines);
+        // The remaining solutions in order, from the first open one on.
+        const CageSolution* firstOpen = cage.FirstOpenSolution(board);
+        const int from = firstOpen != nullptr ? static_cast<int>(firstOpen - cage.solutions.data())
+                                              : static_cast<int>(cage.solutions.size());
+        for (int index : WalkRemainingSolutions(board, cage, from)) {
             if (!m_assignmentSearch.HasUnvalidated()) {
                 break;
             }

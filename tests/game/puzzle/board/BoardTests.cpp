@@ -39,6 +39,66 @@ TEST(BoardTest, OnlyBoardsOfOneToNineRowsExistAndLookupsStayInside)
     EXPECT_TRUE(board.CanPlaceSolutionValue(1, 1, 2));
 }
 
+// A fill starts from a cleared board and answers from its counts, which
+// follow every write through it: a value taken back frees its lines unless
+// the line holds it twice. Once the fill ends, answers written directly
+// count again.
+TEST(BoardTest, AnAnswerFillCountsWhatItWrites)
+{
+    Clock clock;
+    Board board(3, 0, &clock, 0);
+    board.GetSquare(2, 2).solutionValue = 3;
+    {
+        Board::AnswerFill fill(board);
+        EXPECT_EQ(0u, board.GetSquare(2, 2).solutionValue);
+        fill.SetSolutionValue(0, 0, 1);
+        fill.SetSolutionValue(1, 1, 1);
+        fill.SetSolutionValue(0, 2, 3);
+        fill.SetSolutionValue(1, 2, 3);
+        fill.SetSolutionValue(0, 0, 0);
+        fill.SetSolutionValue(0, 2, 0);
+        const struct {
+            unsigned x, y, value;
+            bool canPlace;
+        } cases[] = {
+            {2, 0, 3, true},  // cleared at the start
+            {0, 1, 1, false}, // row 1
+            {1, 0, 1, false}, // column 1
+            {0, 1, 2, true},
+            {2, 0, 1, true},  // column 0 and row 0 freed
+            {2, 2, 3, false}, // row 2 held it twice
+        };
+        for (const auto& c : cases) {
+            EXPECT_EQ(c.canPlace, board.CanPlaceSolutionValue(c.x, c.y, c.value)) << c.x << "," << c.y << ":" << c.value;
+        }
+        EXPECT_THROW(board.CanPlaceSolutionValue(3, 0, 1), UlvoException);
+    }
+    board.GetSquare(2, 1).solutionValue = 2;
+    EXPECT_FALSE(board.CanPlaceSolutionValue(0, 1, 2));
+}
+
+// The search for a square without a cage goes on from its last find, and
+// from the start again once the cages are cleared.
+TEST(BoardTest, TheFirstSquareWithoutACageIsFoundAgainAfterTheCagesAreCleared)
+{
+    Clock clock;
+    Board board(2, 0, &clock, 0);
+    std::vector<std::pair<unsigned, unsigned>> found;
+    unsigned x = 9;
+    unsigned y = 9;
+    for (unsigned caged = 0; board.FindSquareWithoutCage(x, y); ++caged) {
+        found.emplace_back(x, y);
+        board.GetSquare(x, y).cageIndex = 0;
+        if (caged == 0) {
+            board.GetSquare(0, 1).cageIndex = 0;
+        }
+    }
+    EXPECT_EQ((std::vector<std::pair<unsigned, unsigned>>{{0, 0}, {1, 0}, {1, 1}}), found);
+    board.ClearCages();
+    ASSERT_TRUE(board.FindSquareWithoutCage(x, y));
+    EXPECT_EQ(std::make_pair(0u, 0u), std::make_pair(x, y));
+}
+
 TEST(BoardTest, SolvedWhenEveryValueIsItsAnswerAndANewProgressColoursTheKeySquares)
 {
     FakeBoardSettings settings;
@@ -175,8 +235,8 @@ protected:
 
 // A thumbnail is drawn inside the renderer's frame, not at once. One
 // released, or whose board is destroyed, before that frame is never drawn;
-// one drawn already outlives its board. (What is drawn is the drawing
-// tests' concern.)
+// one drawn already for a progress the board does not hold outlives the
+// board. (What is drawn is the drawing tests' concern.)
 TEST_F(BoardThumbnailTest, OnlyThumbnailsStillWantedAreDrawn)
 {
     BoardProgress drawn(4, 0u);
@@ -205,6 +265,32 @@ TEST_F(BoardThumbnailTest, OnlyThumbnailsStillWantedAreDrawn)
     EXPECT_EQ(m_device->copies.size(), 1u);
     EXPECT_NE(drawn.GetThumbnail(), nullptr);
     EXPECT_FALSE(drawn.HasChanged());
+}
+
+// A board's destruction takes the thumbnails drawn of it from its progress
+// and its saved progress, which must be drawn again; a progress its owner
+// destroyed first is left alone (the sanitizer build sees a touch).
+TEST_F(BoardThumbnailTest, ADestroyedBoardTakesItsDrawnThumbnailsAlongAndNoMore)
+{
+    std::unique_ptr<BoardProgress> saved = m_progress->Clone();
+    m_board->SetSavedProgress(saved.get());
+    m_progress->RenderThumbnail(*m_board);
+    saved->RenderThumbnail(*m_board);
+    m_renderer->Update();
+    ASSERT_EQ(m_drawings.count, 2);
+    m_board.reset();
+    for (const BoardProgress* progress : {m_progress.get(), saved.get()}) {
+        EXPECT_EQ(progress->GetThumbnail(), nullptr);
+        EXPECT_TRUE(progress->HasChanged());
+    }
+
+    Board outlived(4, 0, nullptr, 1u);
+    auto gone = outlived.CreateProgress(false);
+    outlived.SetProgress(gone.get());
+    outlived.SetSavedProgress(gone.get());
+    gone->RenderThumbnail(outlived);
+    m_renderer->Update();
+    gone.reset();
 }
 
 } // namespace

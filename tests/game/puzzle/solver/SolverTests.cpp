@@ -186,6 +186,37 @@ TEST(SolverTechniqueTest, AHigherSquareExceedsTheLowestValueBelowTheMaximumOfIts
     }
 }
 
+class OnlySolutionProbe : public SimpleBoardSolver {
+public:
+    OnlySolutionProbe() { SetDescribeOnly(true); }
+    using SimpleBoardSolver::StepOnlySolutionLacksNumber;
+};
+
+// The cage 1+2 = 3 with its one solution still open: a placed 1 leaves the
+// other square 2, so its 1 goes; a placed 3 that the solution lacks tells
+// nothing, and must not fail the step.
+TEST(SolverTechniqueTest, OnlySolutionTakesThePlacedValuesOutOrGivesNothing)
+{
+    FakeBoardSettings settings;
+    const struct {
+        unsigned placed;
+        bool removesTheOne;
+    } cases[] = {{1, true}, {3, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.placed);
+        PlayableBoard position({"123", "231", "312"}, {{CAGE_RULE_ADDITION, {{0, 0}, {1, 0}}}});
+        ASSERT_EQ(1u, position.board.GetCages()[0].solutions.size());
+        position.Progress().SetValue(position.At(0, 0), c.placed);
+        OnlySolutionProbe probe;
+        StepResult step;
+        ASSERT_EQ(c.removesTheOne, probe.StepOnlySolutionLacksNumber(position.board, step));
+        if (c.removesTheOne) {
+            EXPECT_EQ(std::make_tuple(MOVE_TYPE_CANDIDATE, 1, 0, 0),
+                      std::make_tuple(step.move.type, step.move.x, step.move.y, step.move.data));
+        }
+    }
+}
+
 StepResult MakeStep(int stepId, const BoardMove& move)
 {
     StepResult step;
