@@ -301,21 +301,16 @@ void UlvoSoundBasic_FMOD::Play(int id, const PlayRequest& request) {
   }
   if (sample->playbackLimit == 0) return;
 
-  float volume = m_masterVolume * request.volume;
-  if (request.isMusic) volume *= m_musicVolume;
-  platform::PlaySettings settings;
-  settings.loop = ToDeviceLoop(static_cast<unsigned>(request.loopMode));
-  settings.volume = ToDeviceVolume(volume);
-  settings.pan = ToDevicePan(request.pan);
-
   // At the limit (or above it, after the limit was lowered) the play
-  // nearest its end makes way: the count of plays never grows past it.
+  // nearest its end makes way: the count of plays never grows past it. A
+  // restarted play keeps its channel as it was started, so the music volume
+  // that a new music play takes is not applied to it again.
   platform::ChannelHandle channel = platform::kNoChannel;
   if (sample->channels.size() >= sample->playbackLimit) {
-    channel = RestartOldestPlay(*sample, settings);
+    channel = RestartOldestPlay(*sample, SettingsFor(request, false));
   }
   if (channel == platform::kNoChannel) {
-    channel = m_device->Play(sample->handle, settings);
+    channel = m_device->Play(sample->handle, SettingsFor(request, request.isMusic));
     if (channel == platform::kNoChannel) {
       ConsolePrintf("WARNING: tried to play sound #%i, but no free sound channels\n", id);
       return;
@@ -327,6 +322,17 @@ void UlvoSoundBasic_FMOD::Play(int id, const PlayRequest& request) {
   sample->channels.insert(
       ChannelRecord{PlayDurationMs(info, request.loopMode), request.loopMode, request.tag, channel});
   ApplyFrequency(id, *sample, channel, request.frequencyScale);
+}
+
+platform::PlaySettings UlvoSoundBasic_FMOD::SettingsFor(const PlayRequest& request,
+                                                        bool withMusicVolume) const {
+  float volume = m_masterVolume * request.volume;
+  if (withMusicVolume) volume *= m_musicVolume;
+  platform::PlaySettings settings;
+  settings.loop = ToDeviceLoop(static_cast<unsigned>(request.loopMode));
+  settings.volume = ToDeviceVolume(volume);
+  settings.pan = ToDevicePan(request.pan);
+  return settings;
 }
 
 platform::ChannelHandle UlvoSoundBasic_FMOD::RestartOldestPlay(

@@ -112,6 +112,9 @@ class UlvoSoundBasic_FMOD : public UlvoSoundBasic, public EventRecipient {
   StreamRecord* FindStream(int id);
 
   void Play(int id, const PlayRequest& request);
+  // The device's settings for the request: the master volume always, the
+  // music volume when asked.
+  platform::PlaySettings SettingsFor(const PlayRequest& request, bool withMusicVolume) const;
   // The play at the limit restarted with the new settings; kNoChannel when
   // its channel has since gone to another play.
   platform::ChannelHandle RestartOldestPlay(SampleRecord& sample,

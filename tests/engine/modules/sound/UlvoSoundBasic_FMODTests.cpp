@@ -126,6 +126,18 @@ TEST_F(SoundModuleTest, VolumesAndPansMapOntoTheDeviceScale) {
                                               "Play 1 once 0 128"));
 }
 
+// A music play restarted at the limit takes the master volume alone.
+TEST_F(SoundModuleTest, AMusicPlayRestartedAtTheLimitSkipsTheMusicVolume) {
+  StartWith({"Theme.wav"});
+  m_sound->SetPlaybackLimit(1, 1);
+  Fire("SetMasterVolumeEvent", "Volume", 0.5f);
+  Fire("SetMusicVolumeEvent", "Volume", 0.5f);
+  m_sound->PlaySampleEx(1, 0, kOnce, 1.0f, 1.0f, 0.0f);
+  m_sound->PlaySampleEx(1, 0, kOnce, 1.0f, 1.0f, 0.0f);
+  EXPECT_THAT(CallsNamed("Play"), ElementsAre("Play 1 once 63 128"));
+  EXPECT_THAT(CallsNamed("Replay"), ElementsAre(::testing::EndsWith(" once 127 128")));
+}
+
 // Muting halts sample plays and blocks new ones, but the music plays on;
 // losing the focus pauses everything, and what starts meanwhile, until it
 // returns.
