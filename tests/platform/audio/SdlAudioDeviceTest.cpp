@@ -1,6 +1,7 @@
 // The SDL device on two channels: handles that outlive their play, the one
 // stream beside the samples, plays that end by themselves, a truncated file,
-// volume and pan measured in the mixed output, and a machine without sound.
+// volume, pan and frequency measured in the mixed output, and a machine
+// without sound.
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <thread>
+#include <utility>
 
 #include "platform/audio/SdlAudioDevice.h"
 #include "tests/platform/ScopedEnvironment.h"
@@ -64,6 +66,33 @@ class MixMeter {
 
   std::atomic<int> m_buffersToSkip{0}, m_buffersToMeasure{0};
   int64_t m_left = 0, m_right = 0, m_frames = 0;
+};
+
+// Counts the frames of the mixed output that carry sound.
+class SoundingFrames {
+ public:
+  SoundingFrames() { Mix_SetPostMix(&SoundingFrames::OnMix, this); }
+  ~SoundingFrames() { Mix_SetPostMix(nullptr, nullptr); }
+
+  int64_t SoFar() const { return m_frames; }
+  // The count once the buffers being mixed at the call are counted too.
+  int64_t Settled() {
+    const int64_t seen = m_buffers;
+    EXPECT_TRUE(Eventually([&] { return m_buffers >= seen + 2; })) << "the mixer stopped asking for sound";
+    return m_frames;
+  }
+
+ private:
+  static void SDLCALL OnMix(void* self, Uint8* stream, int length) {
+    auto& meter = *static_cast<SoundingFrames*>(self);
+    const auto* frames = reinterpret_cast<const int16_t*>(stream);
+    for (int i = 0; i < length / 4; ++i) {
+      if (std::abs(frames[2 * i]) + std::abs(frames[2 * i + 1]) > kTone) ++meter.m_frames;
+    }
+    ++meter.m_buffers;
+  }
+
+  std::atomic<int64_t> m_frames{0}, m_buffers{0};
 };
 
 class SdlAudioDeviceTest : public ::testing::Test {
@@ -177,6 +206,42 @@ TEST_F(SdlAudioDeviceTest, VolumeAndPanShapeTheMixedOutput) {
     EXPECT_NEAR(left, step.left * kTone, step.left * kTone * 0.05 + 20) << step.name;
     EXPECT_NEAR(right, step.right * kTone, step.right * kTone * 0.05 + 20) << step.name;
   }
+}
+
+// A play at twice the sample's frequency lasts half as long, at half the
+// frequency twice as long; a freed sample's resampled plays stop with it.
+TEST_F(SdlAudioDeviceTest, TheFrequencySetsHowLongAPlayLasts) {
+  SoundingFrames meter;
+  for (const auto& [frequency, frames] : std::initializer_list<std::pair<int, int>>{{88200, 2205}, {22050, 8820}, {0, 4410}}) {
+    const int64_t before = meter.Settled();
+    const ChannelHandle channel = device.Play(tone, PlaySettings{LoopMode::Once, kMaxVolume, kPanCentre, frequency});
+    ASSERT_NE(channel, kNoChannel) << device.LastError();
+    ASSERT_TRUE(Eventually([&] { return !device.IsPlaying(channel); }));
+    EXPECT_NEAR(meter.Settled() - before, frames, 1) << frequency << " Hz";
+  }
+  const ChannelHandle looping = device.Play(tone, PlaySettings{LoopMode::Loop, kMaxVolume, kPanCentre, 30000});
+  device.FreeSample(tone);
+  EXPECT_FALSE(device.IsPlaying(looping));
+}
+
+// Paused part-way, the play goes on at the new frequency from where it was:
+// the rest of the sample in half the time, and it stays paused until told.
+TEST_F(SdlAudioDeviceTest, AChangedFrequencyPlaysTheRestFromWhereThePlayGot) {
+  constexpr int kFrames = 8820;
+  testsupport::WriteWav(folder.File("long.wav"), testsupport::SteadyTone(44100, 1, kFrames, kTone));
+  const SampleHandle longTone = device.LoadSample(folder.File("long.wav"));
+  SoundingFrames meter;
+  const ChannelHandle channel = device.Play(longTone, PlaySettings{});
+  ASSERT_TRUE(Eventually([&] { return meter.SoFar() >= 2000; }));
+  ASSERT_TRUE(device.SetPaused(channel, true));
+  const int64_t played = meter.Settled();
+  ASSERT_LT(played, kFrames);
+  ASSERT_TRUE(device.SetFrequency(channel, 88200)) << device.LastError();
+  EXPECT_TRUE(device.IsPaused(channel));
+  EXPECT_EQ(meter.Settled(), played);
+  ASSERT_TRUE(device.SetPaused(channel, false));
+  ASSERT_TRUE(Eventually([&] { return !device.IsPlaying(channel); }));
+  EXPECT_NEAR(meter.Settled(), played + (kFrames - played + 1) / 2, 1);
 }
 
 void ExpectEveryCallIgnored(AudioDevice& device, const std::string& path, SampleHandle sample, ChannelHandle channel) {
