@@ -14,6 +14,7 @@
 
 #include "platform/audio/SdlAudioDevice.h"
 #include "tests/platform/ScopedEnvironment.h"
+#include "tests/support/SoundingFrames.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestWavFile.h"
 
@@ -66,33 +67,6 @@ class MixMeter {
 
   std::atomic<int> m_buffersToSkip{0}, m_buffersToMeasure{0};
   int64_t m_left = 0, m_right = 0, m_frames = 0;
-};
-
-// Counts the frames of the mixed output that carry sound.
-class SoundingFrames {
- public:
-  SoundingFrames() { Mix_SetPostMix(&SoundingFrames::OnMix, this); }
-  ~SoundingFrames() { Mix_SetPostMix(nullptr, nullptr); }
-
-  int64_t SoFar() const { return m_frames; }
-  // The count once the buffers being mixed at the call are counted too.
-  int64_t Settled() {
-    const int64_t seen = m_buffers;
-    EXPECT_TRUE(Eventually([&] { return m_buffers >= seen + 2; })) << "the mixer stopped asking for sound";
-    return m_frames;
-  }
-
- private:
-  static void SDLCALL OnMix(void* self, Uint8* stream, int length) {
-    auto& meter = *static_cast<SoundingFrames*>(self);
-    const auto* frames = reinterpret_cast<const int16_t*>(stream);
-    for (int i = 0; i < length / 4; ++i) {
-      if (std::abs(frames[2 * i]) + std::abs(frames[2 * i + 1]) > kTone) ++meter.m_frames;
-    }
-    ++meter.m_buffers;
-  }
-
-  std::atomic<int64_t> m_frames{0}, m_buffers{0};
 };
 
 class SdlAudioDeviceTest : public ::testing::Test {
@@ -211,7 +185,7 @@ TEST_F(SdlAudioDeviceTest, VolumeAndPanShapeTheMixedOutput) {
 // A play at twice the sample's frequency lasts half as long, at half the
 // frequency twice as long; a freed sample's resampled plays stop with it.
 TEST_F(SdlAudioDeviceTest, TheFrequencySetsHowLongAPlayLasts) {
-  SoundingFrames meter;
+  testsupport::SoundingFrames meter(kTone);
   for (const auto& [frequency, frames] : std::initializer_list<std::pair<int, int>>{{88200, 2205}, {22050, 8820}, {0, 4410}}) {
     const int64_t before = meter.Settled();
     const ChannelHandle channel = device.Play(tone, PlaySettings{LoopMode::Once, kMaxVolume, kPanCentre, frequency});
@@ -230,7 +204,7 @@ TEST_F(SdlAudioDeviceTest, AChangedFrequencyPlaysTheRestFromWhereThePlayGot) {
   constexpr int kFrames = 8820;
   testsupport::WriteWav(folder.File("long.wav"), testsupport::SteadyTone(44100, 1, kFrames, kTone));
   const SampleHandle longTone = device.LoadSample(folder.File("long.wav"));
-  SoundingFrames meter;
+  testsupport::SoundingFrames meter(kTone);
   const ChannelHandle channel = device.Play(longTone, PlaySettings{});
   ASSERT_TRUE(Eventually([&] { return meter.SoFar() >= 2000; }));
   ASSERT_TRUE(device.SetPaused(channel, true));
