@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "platform/audio/Resampling.h"
 
@@ -454,8 +456,10 @@ bool SdlAudioDevice::StartSampleChannel(int index, const Sample& sample) {
     const PcmView pcm{reinterpret_cast<const int16_t*>(sample.chunk->abuf),
                       sample.chunk->alen / static_cast<unsigned>(m_bytesPerFrame), m_outputChannels};
     const double step = static_cast<double>(state.frequency) / m_mixRate;
-    rendition = std::make_unique<Rendition>(
-        ResamplePass(pcm, state.start, step, state.loop == LoopMode::Loop));
+    std::vector<int16_t> resampled =
+        ResamplePass(pcm, state.start, step, state.loop == LoopMode::Loop);
+    if (resampled.empty()) return Fail("the sound holds nothing to play");
+    rendition = std::make_unique<Rendition>(std::move(resampled));
     if (rendition->chunk == nullptr) return Fail("cannot resample the sound: " + MixerError());
     chunk = rendition->chunk;
   }
