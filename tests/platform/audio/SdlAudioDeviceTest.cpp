@@ -95,6 +95,9 @@ TEST_F(SdlAudioDeviceTest, AStaleHandleNeverReachesTheNextPlayAndBusyChannelsRef
   EXPECT_FALSE(device.IsPlaying(first));
   EXPECT_FALSE(device.SetVolume(first, 10) || device.SetPaused(first, true) || device.Stop(first) ||
                device.Replay(first, PlaySettings{}));
+  // A restart that works clears the failure before it.
+  ASSERT_TRUE(device.Replay(second, PlaySettings{LoopMode::Loop, 60, kPanCentre}));
+  EXPECT_EQ(device.LastError(), "");
   EXPECT_EQ(device.GetVolume(second), 60);
   // A paused channel is still taken.
   ASSERT_TRUE(device.SetPaused(second, true));
