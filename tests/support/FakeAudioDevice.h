@@ -39,7 +39,8 @@ class FakeAudioDevice : public platform::AudioDevice {
   void EndPlay(platform::ChannelHandle channel) { m_channels[channel].playing = false; }
 
   const std::vector<std::string>& Calls() const { return m_calls; }
-  // The channel of the last play started or restarted.
+  // The channel of the last play (of a sample or a stream) started or
+  // restarted.
   platform::ChannelHandle LastPlayed() const { return m_lastPlayed; }
   void ClearCalls() { m_calls.clear(); }
   // Null for an unknown handle.
@@ -96,7 +97,7 @@ class FakeAudioDevice : public platform::AudioDevice {
   platform::ChannelHandle PlayStream(platform::StreamHandle stream, int volume) override {
     Log("PlayStream", stream, volume);
     m_channels[++m_lastChannel] = FakeChannel{platform::kNoSample, Clamp(volume), true, false, 0};
-    return m_lastChannel;
+    return m_lastPlayed = m_lastChannel;
   }
   bool Stop(platform::ChannelHandle channel) override {
     Log("Stop", channel);

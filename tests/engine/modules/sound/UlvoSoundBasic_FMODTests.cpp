@@ -167,12 +167,13 @@ TEST_F(SoundModuleTest, MutingHaltsSamplesAndLosingTheFocusPausesEverything) {
   m_sound->RegisterStream(5, "Data/Audio/Music.ogg", kLoop);
   const platform::ChannelHandle looping = Play(1, 1.0f, 0.0f, kLoop);
   m_sound->PlayStream(5, 1.0f);
+  const platform::ChannelHandle music = m_device->LastPlayed();
   Fire("OnAppChangeFocus", "hasFocus", 0.0f);
-  EXPECT_TRUE(m_device->IsPaused(looping));
+  EXPECT_TRUE(m_device->IsPaused(looping) && m_device->IsPaused(music));
   const platform::ChannelHandle late = Play(1);
   EXPECT_TRUE(m_device->IsPaused(late));
   Fire("OnAppChangeFocus", "hasFocus", 1.0f);
-  EXPECT_FALSE(m_device->IsPaused(looping) || m_device->IsPaused(late));
+  EXPECT_FALSE(m_device->IsPaused(looping) || m_device->IsPaused(late) || m_device->IsPaused(music));
 
   Fire("MuteAllAudio");
   m_sound->PlaySample(1, 0, kOnce, 1.0f, 1.0f, 0.0f);
