@@ -186,7 +186,7 @@ TEST_F(SoundModuleTest, MutingHaltsSamplesAndLosingTheFocusPausesEverything) {
 }
 
 // Asked for tag 0, any play answers its volume; stopping tag 0 stops the
-// untagged plays, not every play.
+// untagged plays, not every play, as stopping the sample does.
 TEST_F(SoundModuleTest, TagsSelectWhichPlaysStopAndChangeVolume) {
   StartWith({"Click.wav"});
   const platform::ChannelHandle tagged = Play(1, 0.2f, 0.0f, kLoop, 7);
@@ -198,6 +198,8 @@ TEST_F(SoundModuleTest, TagsSelectWhichPlaysStopAndChangeVolume) {
             std::make_pair(127, 255));
   m_sound->StopSampleByTag(1, 0);
   EXPECT_TRUE(!m_device->IsPlaying(untagged) && m_device->IsPlaying(tagged));
+  m_sound->StopSample(1);
+  EXPECT_FALSE(m_device->IsPlaying(tagged));
 }
 
 // One play of a stream at a time; a stream seen to end is forgotten.
