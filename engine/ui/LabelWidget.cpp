@@ -141,11 +141,12 @@ void LabelWidget::Draw() {
   if (GetProperty<bool>("RenderBackground")) {
     DrawBackground(*renderer, box);
   }
-  // Without a loaded face there is nothing to draw text with.
+  const std::string text = GetProperty<std::string>("Label");
+  // A face without a loaded bitmap font is left to the renderer's own text.
   if (font->GetHandle() == nullptr) {
+    DrawTextAtPoint(*renderer, *font, box, text);
     return;
   }
-  const std::string text = GetProperty<std::string>("Label");
   const AABB2 textBox = box + GetProperty<Vector2>("TextOffset");
   if (GetProperty<bool>("Editable") && IsCursorInVisiblePhase()) {
     DrawCursor(*renderer, *font, textBox, text);
@@ -208,6 +209,24 @@ void LabelWidget::DrawCursor(UlvoRendererInterface& renderer, const FontDescript
       lineLeft + renderer.CalcTextExtent(font.GetHandle(), prefix, size).x * shrink + CURSOR_GAP;
   renderer.DrawLine(Vector2(x, lineTop), Vector2(x, lineTop + lineHeight), CURSOR_COLOR,
                     CURSOR_COLOR, CURSOR_THICKNESS, true);
+}
+
+void LabelWidget::DrawTextAtPoint(UlvoRendererInterface& renderer, const FontDescriptor& font,
+                                  const AABB2& box, const std::string& text) const {
+  const Vector2 position = box.mins + GetTextAlignmentOffset() + GetProperty<Vector2>("TextOffset");
+  if (GetProperty<bool>("Shadowed")) {
+    renderer.DrawTextAt(&font, position + Vector2(1.0f, 1.0f), text, GetShadowColor());
+  }
+  renderer.DrawTextAt(&font, position, text, GetFontColor());
+}
+
+// Set by the layout or a description; (0, 0) before either.
+Vector2 LabelWidget::GetTextAlignmentOffset() const {
+  Vector2 offset;
+  if (GetStateProperties(GetState()).Get("TextAlignmentOffset", offset) != PROPERTY_FETCH_OK) {
+    GetProperties().Get("TextAlignmentOffset", offset);
+  }
+  return offset;
 }
 
 void LabelWidget::DrawLabelText(UlvoRendererInterface& renderer, const FontDescriptor& font,

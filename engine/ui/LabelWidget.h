@@ -49,6 +49,9 @@ class LabelWidget : public BaseWidget {
                   const std::string& text) const;
   void DrawLabelText(UlvoRendererInterface& renderer, const FontDescriptor& font, const AABB2& box,
                      const std::string& text) const;
+  void DrawTextAtPoint(UlvoRendererInterface& renderer, const FontDescriptor& font,
+                       const AABB2& box, const std::string& text) const;
+  Vector2 GetTextAlignmentOffset() const;
 
   // The descriptor the own bag points at; a replaced one is released when
   // the bag no longer holds it.

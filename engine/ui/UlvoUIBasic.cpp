@@ -1,6 +1,7 @@
 #include "engine/ui/UlvoUIBasic.h"
 
 #include "engine/core/Diagnostics.h"
+#include "engine/core/UlvoEventSystem.h"
 #include "engine/modules/application/UlvoApplicationInterface.h"
 #include "engine/modules/input/UlvoInputInterface.h"
 #include "engine/modules/renderer/UlvoRendererInterface.h"
@@ -53,6 +54,8 @@ void UlvoUIBasic::Startup() {
   m_rootWindow->SetProperties(rootProperties);
   m_rootWindow->Show();
   m_mainFont = std::make_unique<FontDescriptor>(MAIN_FONT_FACE, MAIN_FONT_SIZE, false, false);
+  RegisterEventHandler("ScreenResizedEvent", UlvoEventSystem::GetGlobal(),
+                       &UlvoUIBasic::Event_OnScreenResizedEvent, this);
   ConsolePrintf("::: Initialization : UlvoUIBasic (finished)\n");
 }
 
@@ -61,11 +64,16 @@ void UlvoUIBasic::Shutdown() {
     return;
   }
   ConsolePrintf("::: Shutdown : UlvoUIBasic (starting)\n");
+  if (UlvoEventSystem* events = UlvoEventSystem::GetGlobal()) {
+    events->Unregister("ScreenResizedEvent", this);
+  }
   m_rootWindow.reset();
   m_mainFont.reset();
   m_mousePosition = Vector2();
   ConsolePrintf("::: Shutdown : UlvoUIBasic (finished)\n");
 }
+
+void UlvoUIBasic::Event_OnScreenResizedEvent(NamedProperties& /*args*/) {}
 
 void UlvoUIBasic::Update() {
   const UlvoInputInterface* input = UlvoInputInterface::GetDefaultInstance();

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/core/EventRecipient.h"
 #include "engine/core/FontDescriptor.h"
 #include "engine/core/Vector2.h"
 #include "engine/ui/UIWidgetType.h"
@@ -17,14 +18,15 @@ class WindowWidget;
 // child of the root window, so the root's window stack is the stack of
 // screens and dialogs. The root keeps the bounds it was built with for the
 // whole run: the virtual screen keeps its size when the window changes.
-class UlvoUIBasic : public UlvoUIInterface {
+class UlvoUIBasic : public UlvoUIInterface, public EventRecipient {
  public:
   static std::unique_ptr<UlvoUIBasic> Create();
 
   UlvoUIBasic();
   ~UlvoUIBasic() override;
 
-  // Builds and shows the root window over the view bounds, and the main font.
+  // Builds and shows the root window over the view bounds, and the main
+  // font, and listens for "ScreenResizedEvent".
   void Startup() override;
   // Destroys the root window with every widget in the tree.
   void Shutdown() override;
@@ -53,6 +55,10 @@ class UlvoUIBasic : public UlvoUIInterface {
   WindowWidget* GetRootWindow() const { return m_rootWindow.get(); }
   FontDescriptor* GetMainFont() const { return m_mainFont.get(); }
   const Vector2& GetMousePosition() const { return m_mousePosition; }
+
+  // The root window keeps its bounds: the virtual screen does not change
+  // with the window, only the way it is shown in it.
+  virtual void Event_OnScreenResizedEvent(NamedProperties& args);
 
  private:
   std::unique_ptr<WindowWidget> m_rootWindow;

@@ -36,10 +36,17 @@ struct AudioSettings {
 
 constexpr int kMaxSampleChannels = 255;
 
+// A sample plays at its own frequency or at another one, faster and higher
+// or slower and lower, from a sixteenth to sixteen times its own; other
+// frequencies are brought into that range.
+constexpr int kFrequencyRangeFactor = 16;
+
 struct PlaySettings {
   LoopMode loop = LoopMode::Once;
   int volume = kMaxVolume;
   int pan = kPanCentre;
+  // In Hz; 0 (or less) for the sample's own.
+  int frequency = 0;
 };
 
 struct SampleInfo {
@@ -55,9 +62,8 @@ struct SampleInfo {
 // While no device is open every call does nothing: loads and plays return
 // the "no" handle, setters and queries answer false or 0.
 //
-// Not offered: a channel's playing frequency can only be its sample's own
-// (SetFrequency refuses any other value), streams cannot be panned, and one
-// stream plays at a time.
+// Not offered: streams play only at their own frequency and cannot be
+// panned, and one stream plays at a time.
 class AudioDevice {
  public:
   AudioDevice() = default;
@@ -102,7 +108,9 @@ class AudioDevice {
   virtual bool SetPaused(ChannelHandle channel, bool paused) = 0;
   virtual bool SetVolume(ChannelHandle channel, int volume) = 0;
   virtual bool SetPan(ChannelHandle channel, int pan) = 0;
-  // Succeeds only for the sample's own frequency (see above).
+  // A sample's play goes on at the frequency (as PlaySettings takes it)
+  // from where it has got to, paused or not. A stream's refuses any but the
+  // mix rate.
   virtual bool SetFrequency(ChannelHandle channel, int frequency) = 0;
 
   // A paused channel still counts as playing; one that ended or was

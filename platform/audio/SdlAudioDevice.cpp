@@ -5,6 +5,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "platform/audio/Resampling.h"
 
 namespace platform {
 
@@ -46,6 +51,13 @@ std::string MixerError() {
   return Mix_GetError();
 }
 
+// An effect that changes nothing: it counts what the mixer takes of the
+// channel's chunk, so that a play can be resumed where it has got to.
+void SDLCALL CountMixedBytes(int, void*, int length, void* counter) {
+  static_cast<std::atomic<uint64_t>*>(counter)->fetch_add(static_cast<uint64_t>(length),
+                                                          std::memory_order_relaxed);
+}
+
 }  // namespace
 
 struct SdlAudioDevice::Sample {
@@ -68,6 +80,30 @@ struct SdlAudioDevice::Stream {
   Mix_Music* music;
   LoopMode loop;
 };
+
+// A copy of a sample at another frequency or from another frame on; the
+// mixer takes its bytes in place.
+struct SdlAudioDevice::Rendition {
+  explicit Rendition(std::vector<int16_t> p)
+      : pcm(std::move(p)),
+        chunk(Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(pcm.data()),
+                                static_cast<Uint32>(pcm.size() * sizeof(int16_t)))) {}
+  Rendition(const Rendition&) = delete;
+  Rendition& operator=(const Rendition&) = delete;
+  // The mixer stops the channel that plays the copy before it goes.
+  ~Rendition() {
+    if (chunk != nullptr) Mix_FreeChunk(chunk);
+  }
+
+  std::vector<int16_t> pcm;
+  Mix_Chunk* chunk;
+};
+
+SdlAudioDevice::ChannelState::ChannelState() = default;
+SdlAudioDevice::ChannelState::ChannelState(ChannelState&&) noexcept = default;
+SdlAudioDevice::ChannelState& SdlAudioDevice::ChannelState::operator=(ChannelState&&) noexcept =
+    default;
+SdlAudioDevice::ChannelState::~ChannelState() = default;
 
 SdlAudioDevice::SdlAudioDevice() = default;
 
@@ -103,7 +139,9 @@ bool SdlAudioDevice::Open(const AudioSettings& settings) {
   Mix_QuerySpec(&frequency, &format, &channels);
   m_mixRate = frequency;
   m_bytesPerFrame = SDL_AUDIO_BITSIZE(format) / 8 * channels;
-  m_sampleChannels.assign(static_cast<size_t>(settings.channelCount), ChannelState{});
+  m_outputChannels = channels;
+  m_sampleChannels = std::vector<ChannelState>(static_cast<size_t>(settings.channelCount));
+  m_mixedBytes = std::make_unique<std::atomic<uint64_t>[]>(m_sampleChannels.size());
   m_streamChannel = ChannelState{};
   m_open = true;
   s_mixerTaken = true;
@@ -117,11 +155,12 @@ void SdlAudioDevice::Close() {
   Mix_HaltMusic();
   m_samples.clear();
   m_streams.clear();
+  m_sampleChannels.clear();
+  m_streamChannel = ChannelState{};
   Mix_CloseAudio();
   Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  m_sampleChannels.clear();
-  m_streamChannel = ChannelState{};
+  m_mixedBytes.reset();
   m_open = false;
   s_mixerTaken = false;
 }
@@ -149,10 +188,18 @@ SampleHandle SdlAudioDevice::LoadSample(const std::string& path) {
 
 void SdlAudioDevice::FreeSample(SampleHandle sample) {
   if (!FailUnlessOpen()) return;
-  if (m_samples.erase(sample) == 0) {
+  if (FindSample(sample) == nullptr) {
     Fail("no such sample");
     return;
   }
+  // Copies of the sample play on after it unless halted.
+  for (size_t i = 0; i < m_sampleChannels.size(); ++i) {
+    if (m_sampleChannels[i].sample == sample) {
+      Mix_HaltChannel(static_cast<int>(i));
+      m_sampleChannels[i].rendition.reset();
+    }
+  }
+  m_samples.erase(sample);
   Succeed();
 }
 
@@ -174,16 +221,18 @@ ChannelHandle SdlAudioDevice::Play(SampleHandle sample, const PlaySettings& sett
     Fail("every sound channel is busy");
     return kNoChannel;
   }
-  // Set up before starting, so that no part of the sound plays unadjusted.
-  ApplyVolume(index, settings.volume);
-  ApplyPan(index, settings.pan);
-  if (Mix_PlayChannel(index, found->chunk, ToMixerLoops(settings.loop)) < 0) {
-    Fail("cannot play the sound: " + MixerError());
+  ChannelState& state = StateAt(index);
+  state.sample = sample;
+  state.volume = Clamp255(settings.volume);
+  state.pan = Clamp255(settings.pan);
+  state.loop = settings.loop;
+  state.frequency = SampleFrequency(settings.frequency);
+  state.start = 0.0;
+  if (!StartSampleChannel(index, *found)) {
+    state = ChannelState{};
     return kNoChannel;
   }
-  ChannelState& state = StateAt(index);
-  state = ChannelState{NextSerial(), sample, kNoStream, Clamp255(settings.volume),
-                       Clamp255(settings.pan)};
+  state.serial = NextSerial();
   Succeed();
   return Encode(index, state.serial);
 }
@@ -195,17 +244,13 @@ bool SdlAudioDevice::Replay(ChannelHandle channel, const PlaySettings& settings)
   ChannelState& state = StateAt(index);
   Sample* found = FindSample(state.sample);
   if (found == nullptr) return Fail("the channel's sample was freed");
-  // Halting first drops the old play's effects; starting a channel that
-  // still plays would drop them after the new ones were set.
   Mix_HaltChannel(index);
-  ApplyVolume(index, settings.volume);
-  ApplyPan(index, settings.pan);
-  if (Mix_PlayChannel(index, found->chunk, ToMixerLoops(settings.loop)) < 0) {
-    return Fail("cannot play the sound: " + MixerError());
-  }
   state.volume = Clamp255(settings.volume);
   state.pan = Clamp255(settings.pan);
-  return Succeed();
+  state.loop = settings.loop;
+  state.frequency = SampleFrequency(settings.frequency);
+  state.start = 0.0;
+  return StartSampleChannel(index, *found) && Succeed();
 }
 
 StreamHandle SdlAudioDevice::OpenStream(const std::string& path, LoopMode loop) {
@@ -246,7 +291,10 @@ ChannelHandle SdlAudioDevice::PlayStream(StreamHandle stream, int volume) {
     Fail("cannot play the stream: " + MixerError());
     return kNoChannel;
   }
-  m_streamChannel = ChannelState{NextSerial(), kNoSample, stream, Clamp255(volume), kPanCentre};
+  m_streamChannel = ChannelState{};
+  m_streamChannel.serial = NextSerial();
+  m_streamChannel.stream = stream;
+  m_streamChannel.volume = Clamp255(volume);
   Succeed();
   return Encode(kStreamIndex, m_streamChannel.serial);
 }
@@ -306,8 +354,30 @@ bool SdlAudioDevice::SetPan(ChannelHandle channel, int pan) {
 }
 
 bool SdlAudioDevice::SetFrequency(ChannelHandle channel, int frequency) {
-  if (IndexOrFail(channel) < 0) return false;
-  if (frequency != m_mixRate) return Fail("a channel plays only at its sound's own frequency");
+  int index = IndexOrFail(channel);
+  if (index < 0) return false;
+  if (index == kStreamIndex) {
+    return frequency == m_mixRate ? Succeed() : Fail("a stream plays only at its own frequency");
+  }
+  ChannelState& state = StateAt(index);
+  const int wanted = SampleFrequency(frequency);
+  if (wanted == state.frequency) return Succeed();
+  const Sample* found = FindSample(state.sample);
+  if (found == nullptr || Mix_Playing(index) == 0) {
+    state.frequency = wanted;
+    return Succeed();
+  }
+  // Halted first, so that the mixer takes nothing more of the old chunk
+  // while the new one is made from where it got to.
+  const bool paused = Mix_Paused(index) != 0;
+  Mix_HaltChannel(index);
+  state.start = MixedPosition(index);
+  state.frequency = wanted;
+  if (state.start >= static_cast<double>(GetSampleInfo(state.sample).frames)) {
+    return Succeed();
+  }
+  if (!StartSampleChannel(index, *found)) return false;
+  if (paused) PauseSampleChannel(index);
   return Succeed();
 }
 
@@ -370,6 +440,51 @@ SdlAudioDevice::Sample* SdlAudioDevice::FindSample(SampleHandle sample) const {
 SdlAudioDevice::Stream* SdlAudioDevice::FindStream(StreamHandle stream) const {
   auto it = m_streams.find(stream);
   return it == m_streams.end() ? nullptr : it->second.get();
+}
+
+// Halting a channel drops its effects, the pan and the counter among them;
+// they are set up again before it starts, so that no part of the sound
+// plays unadjusted. A play halted by the mixer alone (its chunk freed)
+// keeps them, hence the counter is taken off before it is put on.
+bool SdlAudioDevice::StartSampleChannel(int index, const Sample& sample) {
+  ChannelState& state = StateAt(index);
+  ApplyVolume(index, state.volume);
+  ApplyPan(index, state.pan);
+  std::unique_ptr<Rendition> rendition;
+  Mix_Chunk* chunk = sample.chunk;
+  if (state.frequency != m_mixRate || state.start != 0.0) {
+    const PcmView pcm{reinterpret_cast<const int16_t*>(sample.chunk->abuf),
+                      sample.chunk->alen / static_cast<unsigned>(m_bytesPerFrame), m_outputChannels};
+    const double step = static_cast<double>(state.frequency) / m_mixRate;
+    std::vector<int16_t> resampled =
+        ResamplePass(pcm, state.start, step, state.loop == LoopMode::Loop);
+    if (resampled.empty()) return Fail("the sound holds nothing to play");
+    rendition = std::make_unique<Rendition>(std::move(resampled));
+    if (rendition->chunk == nullptr) return Fail("cannot resample the sound: " + MixerError());
+    chunk = rendition->chunk;
+  }
+  std::atomic<uint64_t>& counter = m_mixedBytes[static_cast<size_t>(index)];
+  Mix_UnregisterEffect(index, CountMixedBytes);
+  counter = 0;
+  Mix_RegisterEffect(index, CountMixedBytes, nullptr, &counter);
+  if (Mix_PlayChannel(index, chunk, ToMixerLoops(state.loop)) < 0) {
+    return Fail("cannot play the sound: " + MixerError());
+  }
+  state.rendition = std::move(rendition);
+  return true;
+}
+
+double SdlAudioDevice::MixedPosition(int index) const {
+  const ChannelState& state = StateAt(index);
+  const double frames = m_mixedBytes[static_cast<size_t>(index)].load() / m_bytesPerFrame;
+  const double position = state.start + frames * state.frequency / m_mixRate;
+  if (state.loop == LoopMode::Once) return position;
+  return std::fmod(position, static_cast<double>(GetSampleInfo(state.sample).frames));
+}
+
+int SdlAudioDevice::SampleFrequency(int frequency) const {
+  if (frequency <= 0) return m_mixRate;
+  return std::clamp(frequency, m_mixRate / kFrequencyRangeFactor, m_mixRate * kFrequencyRangeFactor);
 }
 
 unsigned SdlAudioDevice::NextSerial() {

@@ -2,6 +2,7 @@
 
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 
 namespace platform {
 
@@ -67,6 +68,29 @@ IntSize ClientSizeOf(SDL_Window* window) {
     SDL_GetWindowSize(window, &size.width, &size.height);
   }
   return size;
+}
+
+void SetNativeClassName(SDL_Window* window, const std::string& className) {
+  SDL_SysWMinfo info;
+  if (className.empty() || !X11Info(window, info)) {
+    return;
+  }
+  Display* display = info.info.x11.display;
+  const ::Window native = info.info.x11.window;
+  std::string instance = className;
+  XClassHint current{};
+  if (XGetClassHint(display, native, &current) != 0) {
+    if (current.res_name != nullptr) {
+      instance = current.res_name;
+      XFree(current.res_name);
+    }
+    if (current.res_class != nullptr) {
+      XFree(current.res_class);
+    }
+  }
+  XClassHint wanted{const_cast<char*>(instance.c_str()), const_cast<char*>(className.c_str())};
+  XSetClassHint(display, native, &wanted);
+  XFlush(display);
 }
 
 void ListenToNativeMessages() { SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE); }

@@ -5,6 +5,8 @@
 #include <SDL_events.h>
 #include <SDL_video.h>
 
+#include <string>
+
 namespace platform {
 
 // SDL takes a full-screen request on X11 at its word: it reports the
@@ -25,6 +27,12 @@ IntSize ClientSizeOf(SDL_Window* window);
 // the window shows agree. Nothing where a window manager runs or the video
 // driver has no window-system window.
 void CoverDisplayWithoutWindowManager(SDL_Window* window);
+
+// Names the window system's class of the window (X11: the class of
+// WM_CLASS; the instance name stays SDL's). Window managers read it when the
+// window is mapped, so it is set before the window is first shown. Nothing
+// for an empty name or where the video driver has no window-system window.
+void SetNativeClassName(SDL_Window* window, const std::string& className);
 
 // Lets the window system's messages through SDL's queue where the video
 // driver can pass them, so that NativeResize sees them.

@@ -57,12 +57,14 @@ std::unique_ptr<Window> Window::Create(const WindowSettings& settings, std::stri
   SDL_Window* window = SDL_CreateWindow(
       settings.title.c_str(), settings.clientOrigin.x, settings.clientOrigin.y,
       settings.clientSize.width, settings.clientSize.height,
-      SDL_WINDOW_RESIZABLE | FullscreenFlags(settings.mode));
+      SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN | FullscreenFlags(settings.mode));
   if (window == nullptr) {
     error = std::string("window not created: ") + SDL_GetError();
     StopVideo();
     return nullptr;
   }
+  SetNativeClassName(window, settings.className);
+  SDL_ShowWindow(window);
   if (settings.mode == DisplayMode::FullscreenDesktop) {
     CoverDisplayWithoutWindowManager(window);
   }

@@ -23,6 +23,9 @@ enum class DisplayMode {
 
 struct WindowSettings {
   std::string title;  // UTF-8
+  // The window system's class of the window, where it has one; empty for
+  // the video system's own.
+  std::string className;
   IntPoint clientOrigin;
   IntSize clientSize;
   DisplayMode mode = DisplayMode::Windowed;

@@ -21,19 +21,27 @@ struct FakeChannel {
 
 // An audio device that plays nothing and keeps what it was asked. Samples
 // and streams are numbered from 1 on in the order they are loaded or
-// opened; every play gets a channel handle of its own, never reused. Plays
+// opened; every play (of a sample or a stream) gets a channel handle of its
+// own, never reused, numbered from kFirstChannel on in play order. Plays
 // never end by themselves: EndPlay ends one.
 //
 // Calls() lists every call that changes something, one line each, in the
 // form "<Operation> <arguments>", e.g. "Play 1 once 255 128",
-// "SetVolume 1001 127", "LoadSample Data/Audio/Click.wav".
+// "SetVolume 1001 127", "LoadSample Data/Audio/Click.wav". A play's
+// frequency follows its pan when it is not the sample's own:
+// "Play 1 once 255 128 88200".
 class FakeAudioDevice : public platform::AudioDevice {
  public:
+  static constexpr platform::ChannelHandle kFirstChannel = 1001;
+
   void SetOpenFails(bool fails) { m_openFails = fails; }
   void RejectFile(const std::string& path) { m_rejected.insert(path); }
   void EndPlay(platform::ChannelHandle channel) { m_channels[channel].playing = false; }
 
   const std::vector<std::string>& Calls() const { return m_calls; }
+  // The channel of the last play (of a sample or a stream) started or
+  // restarted.
+  platform::ChannelHandle LastPlayed() const { return m_lastPlayed; }
   void ClearCalls() { m_calls.clear(); }
   // Null for an unknown handle.
   const FakeChannel* Channel(platform::ChannelHandle channel) const {
@@ -72,12 +80,13 @@ class FakeAudioDevice : public platform::AudioDevice {
     Log("Play " + std::to_string(sample) + " " + Describe(settings));
     if (!m_open) return platform::kNoChannel;
     m_channels[++m_lastChannel] = FakeChannel{sample, Clamp(settings.volume), true, false, 0};
-    return m_lastChannel;
+    return m_lastPlayed = m_lastChannel;
   }
   bool Replay(platform::ChannelHandle channel, const platform::PlaySettings& settings) override {
     Log("Replay " + std::to_string(channel) + " " + Describe(settings));
     FakeChannel& c = m_channels[channel];
     c = FakeChannel{c.sample, Clamp(settings.volume), true, false, c.replays + 1};
+    m_lastPlayed = channel;
     return true;
   }
   platform::StreamHandle OpenStream(const std::string& path, platform::LoopMode loop) override {
@@ -88,7 +97,7 @@ class FakeAudioDevice : public platform::AudioDevice {
   platform::ChannelHandle PlayStream(platform::StreamHandle stream, int volume) override {
     Log("PlayStream", stream, volume);
     m_channels[++m_lastChannel] = FakeChannel{platform::kNoSample, Clamp(volume), true, false, 0};
-    return m_lastChannel;
+    return m_lastPlayed = m_lastChannel;
   }
   bool Stop(platform::ChannelHandle channel) override {
     Log("Stop", channel);
@@ -111,7 +120,7 @@ class FakeAudioDevice : public platform::AudioDevice {
   }
   bool SetFrequency(platform::ChannelHandle channel, int frequency) override {
     Log("SetFrequency", channel, frequency);
-    return frequency == m_mixRate;
+    return true;
   }
   bool IsPlaying(platform::ChannelHandle channel) const override {
     return Channel(channel) != nullptr && Channel(channel)->playing;
@@ -129,8 +138,10 @@ class FakeAudioDevice : public platform::AudioDevice {
   static std::string LoopName(platform::LoopMode loop) {
     return loop == platform::LoopMode::Loop ? "loop" : "once";
   }
-  static std::string Describe(const platform::PlaySettings& s) {
-    return LoopName(s.loop) + " " + std::to_string(s.volume) + " " + std::to_string(s.pan);
+  std::string Describe(const platform::PlaySettings& s) const {
+    const bool ownFrequency = s.frequency <= 0 || s.frequency == m_mixRate;
+    return LoopName(s.loop) + " " + std::to_string(s.volume) + " " + std::to_string(s.pan) +
+           (ownFrequency ? "" : " " + std::to_string(s.frequency));
   }
   // The next handle; none, with the error set, for a file the test rejected.
   int Load(const std::string& path) {
@@ -151,7 +162,8 @@ class FakeAudioDevice : public platform::AudioDevice {
   std::string m_lastError;
   std::set<std::string> m_rejected;
   int m_lastHandle = 0;
-  platform::ChannelHandle m_lastChannel = 1000;
+  platform::ChannelHandle m_lastChannel = kFirstChannel - 1;
+  platform::ChannelHandle m_lastPlayed = platform::kNoChannel;
   std::map<platform::ChannelHandle, FakeChannel> m_channels;
   std::vector<std::string> m_calls;
 };

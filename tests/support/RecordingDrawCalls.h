@@ -141,6 +141,15 @@ class RecordingDrawCalls : public UlvoRendererInterface {
              thickness);
   }
 
+  Vector2 GetTextExtent(const FontDescriptor*, const std::string&) const override {
+    return Vector2(0.0f, 0.0f);
+  }
+  // Recorded as text at a point.
+  void DrawTextAt(const FontDescriptor*, const Vector2& position, const std::string& text,
+                  const Rgba& color) override {
+    DrawTextInBox(nullptr, AABB2(position, position), text, 0.0f, color, 0, 0);
+  }
+
   BitmapFont* LoadFont(const std::string& face, const std::string&) override {
     return GetFont(face);
   }

@@ -32,11 +32,15 @@ class SoftwareRendererTest : public ::testing::Test {
     m_application = UlvoApplicationBasic_Win32::Create();
     m_application->OpenWindow(m_clientSize, 0, 101);
     ASSERT_EQ(m_application->GetClientSize(), m_clientSize);
-    m_renderer = UlvoRendererBasic_Win32_DirectX81::Create();
+    m_renderer = MakeRenderer();
     m_renderer->SetDeviceContext(m_application->GetDeviceContext());
     m_renderer->Startup();
     m_device = dynamic_cast<platform::SdlGpuDevice*>(m_renderer->GetDevice());
     ASSERT_NE(m_device, nullptr);
+  }
+
+  virtual std::unique_ptr<UlvoRendererBasic_Win32_DirectX81> MakeRenderer() {
+    return UlvoRendererBasic_Win32_DirectX81::Create();
   }
 
   void TearDown() override {

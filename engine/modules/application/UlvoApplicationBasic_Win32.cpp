@@ -99,6 +99,7 @@ void UlvoApplicationBasic_Win32::OpenWindow(const IntVector2& size, int fullscre
   PopulateClientAndWindowRect(size);
   platform::WindowSettings settings;
   settings.title = platform::Cp1252ToUtf8(GetApplicationName().substr(0, MAX_TITLE_LENGTH));
+  settings.className = WINDOW_CLASS_NAME;
   settings.clientOrigin = {m_clientOrigin.x, m_clientOrigin.y};
   settings.clientSize = {size.x, size.y};
   settings.mode =

@@ -24,6 +24,8 @@ class UlvoApplicationBasic_Win32 : public UlvoApplicationBasic {
   // The cursor image is only set while the cursor is this far inside the
   // client area, so that the frame's resize cursors are left alone.
   static constexpr int CURSOR_EDGE_MARGIN = 10;
+  // The window's class, for the window system to tell the game's windows by.
+  static constexpr const char* WINDOW_CLASS_NAME = "Ulvo Game Engine Window Class";
 
   static std::unique_ptr<UlvoApplicationBasic_Win32> Create();
 

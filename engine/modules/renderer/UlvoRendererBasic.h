@@ -60,6 +60,10 @@ class UlvoRendererBasic : public UlvoRendererInterface {
   void DrawBox(const Vector2& mins, const Vector2& maxs, const Rgba& color, bool filled,
                float shade, float outlineThickness) override;
 
+  // Whether lines are drawn as bands of their thickness; the platform sets
+  // it when it starts.
+  bool DrawsThickLines() const { return m_drawsThickLines; }
+
   // Mapping one rectangle's coordinate system onto another's is not
   // available: always raises the engine's internal error.
   [[noreturn]] void TransformCoordinateSystem2dToMapRectAOntoRectB();
@@ -75,6 +79,8 @@ class UlvoRendererBasic : public UlvoRendererInterface {
   virtual void ExecuteEnqueuedDynamicTextureUpdateRequest(
       const DynamicTextureUpdateRequest& request) = 0;
 
+  void SetDrawsThickLines(bool drawsThickLines) { m_drawsThickLines = drawsThickLines; }
+
  private:
   // The glyphs of the text, one textured quad each, the pen starting at the
   // line's top-left corner.
@@ -82,6 +88,7 @@ class UlvoRendererBasic : public UlvoRendererInterface {
                     float size, const Rgba& color);
 
   platform::Window* m_deviceContext = nullptr;
+  bool m_drawsThickLines = false;
   std::unique_ptr<FontDescriptor> m_defaultFont;
   BitmapFontTable m_fonts;
   // Loaded at Startup, kept for the renderer's life.

@@ -99,6 +99,7 @@ UlvoRendererBasic_Win32_DirectX81::~UlvoRendererBasic_Win32_DirectX81() = defaul
 void UlvoRendererBasic_Win32_DirectX81::Startup() {
   ULVO_ASSERT(m_device == nullptr, "Startup called on an initialized subsystem.", STARTUP_TITLE);
   ConsolePrintf("::: Initialization of UlvoRendererBasic_Win32_DirectX81 starting...\n");
+  SetDrawsThickLines(true);
 
   UlvoApplicationInterface* theApp = UlvoApplicationInterface::GetDefaultInstance();
   ULVO_ASSERT(theApp != NULL, "Ulvo application interface object was NULL!", STARTUP_TITLE);
@@ -422,6 +423,47 @@ void UlvoRendererBasic_Win32_DirectX81::DrawTexturedQuad(Texture* texture, const
       TexturedVertex(maxs.x, maxs.y, tint, textureMaxs.x, textureMaxs.y),
       TexturedVertex(mins.x, maxs.y, tint, textureMins.x, textureMaxs.y)};
   DrawFan(fan, 4);
+}
+
+Vector2 UlvoRendererBasic_Win32_DirectX81::GetTextExtent(const FontDescriptor*,
+                                                         const std::string&) const {
+  return Vector2(0.0f, 0.0f);
+}
+
+void UlvoRendererBasic_Win32_DirectX81::DrawTextAt(const FontDescriptor*, const Vector2&,
+                                                   const std::string&, const Rgba&) {}
+
+float UlvoRendererBasic_Win32_DirectX81::GetTextScaleToFit(const FontDescriptor*,
+                                                           const std::string&, float,
+                                                           float) const {
+  return 1.0f;
+}
+
+float UlvoRendererBasic_Win32_DirectX81::GetTextScaleForHeight(const FontDescriptor*,
+                                                               const std::string&,
+                                                               float) const {
+  return 1.0f;
+}
+
+float UlvoRendererBasic_Win32_DirectX81::GetTextScaleToFitBox(const FontDescriptor*,
+                                                              const std::string&,
+                                                              const Vector2&, const Vector2&,
+                                                              float, int, int) const {
+  return 1.0f;
+}
+
+float UlvoRendererBasic_Win32_DirectX81::GetTextScaleToFitLine(const FontDescriptor*,
+                                                               const std::string&,
+                                                               const Vector2&, const Vector2&,
+                                                               float, float) const {
+  return 1.0f;
+}
+
+void UlvoRendererBasic_Win32_DirectX81::GetTextScaleInBox(Vector2& outScale,
+                                                          const FontDescriptor*,
+                                                          const std::string&, const Vector2&,
+                                                          const Vector2&, float) const {
+  outScale = Vector2(1.0f, 1.0f);
 }
 
 void UlvoRendererBasic_Win32_DirectX81::Event_OnForceMinimizeRestoreAndFocus(

@@ -68,6 +68,27 @@ class UlvoRendererBasic_Win32_DirectX81 : public UlvoRendererBasic, public Event
                         const Rgba& tint, const Vector2& textureMins,
                         const Vector2& textureMaxs) override;
 
+  // Only bitmap fonts are drawn here: text in a descriptor's face measures
+  // (0, 0) and draws nothing.
+  Vector2 GetTextExtent(const FontDescriptor* font, const std::string& text) const override;
+  void DrawTextAt(const FontDescriptor* font, const Vector2& position, const std::string& text,
+                  const Rgba& color) override;
+  // For the same reason, the scale that fits such text to a space is always
+  // 1: it takes no room to shrink or grow.
+  virtual float GetTextScaleToFit(const FontDescriptor* font, const std::string& text,
+                                  float width, float height) const;
+  virtual float GetTextScaleForHeight(const FontDescriptor* font, const std::string& text,
+                                      float height) const;
+  virtual float GetTextScaleToFitBox(const FontDescriptor* font, const std::string& text,
+                                     const Vector2& mins, const Vector2& maxs, float size,
+                                     int verticalAlignment, int horizontalAlignment) const;
+  virtual float GetTextScaleToFitLine(const FontDescriptor* font, const std::string& text,
+                                      const Vector2& from, const Vector2& to, float size,
+                                      float margin) const;
+  virtual void GetTextScaleInBox(Vector2& outScale, const FontDescriptor* font,
+                                 const std::string& text, const Vector2& mins,
+                                 const Vector2& maxs, float size) const;
+
   // Null before Startup and after Shutdown. Textures are made on it.
   platform::GpuDevice* GetDevice() const { return m_device.get(); }
   bool IsDeviceLost() const { return m_deviceLost; }

@@ -100,6 +100,14 @@ class UlvoRendererInterface : public UlvoModuleInterface,
                              float size, const Rgba& color, int verticalAlignment,
                              int horizontalAlignment) = 0;
 
+  // Text in the face a descriptor names, measured and drawn without one of
+  // the bitmap fonts above (the descriptor has no handle to one). A renderer
+  // that draws only bitmap fonts measures such text as (0, 0) and draws
+  // nothing.
+  virtual Vector2 GetTextExtent(const FontDescriptor* font, const std::string& text) const = 0;
+  virtual void DrawTextAt(const FontDescriptor* font, const Vector2& position,
+                          const std::string& text, const Rgba& color) = 0;
+
   // --- States ---
   // In pixels of the back buffer; nothing is drawn outside it.
   virtual void SetViewport(const IntVector2& topLeft, const IntVector2& size) = 0;

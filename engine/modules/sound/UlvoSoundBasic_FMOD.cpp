@@ -47,9 +47,11 @@ platform::LoopMode ToDeviceLoop(unsigned loopBits) {
   return (loopBits & kRepeating) != 0 ? platform::LoopMode::Loop : platform::LoopMode::Once;
 }
 
+// A scale of 0 or less (or not a number) asks for the slowest play the
+// device offers, never the sample's own frequency.
 int ToDeviceFrequency(const platform::SampleInfo& info, float scale) {
   double frequency = static_cast<double>(info.frequency) * static_cast<double>(scale);
-  if (!(frequency > 0.0)) return 0;
+  if (!(frequency >= 1.0)) return 1;
   if (frequency >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
   return static_cast<int>(frequency);
 }
@@ -269,7 +271,8 @@ void UlvoSoundBasic_FMOD::ChangeSampleFrequency(int id, float scale) {
   if (!m_isWorking) return;
   SampleRecord* sample = FindSample(id);
   if (sample == nullptr || sample->channels.empty()) return;
-  ApplyFrequency(id, *sample, sample->channels.begin()->channel, scale);
+  m_device->SetFrequency(sample->channels.begin()->channel,
+                         ToDeviceFrequency(m_device->GetSampleInfo(sample->handle), scale));
 }
 
 void UlvoSoundBasic_FMOD::SetPlaybackLimit(int id, uint8_t limit) {
@@ -301,21 +304,16 @@ void UlvoSoundBasic_FMOD::Play(int id, const PlayRequest& request) {
   }
   if (sample->playbackLimit == 0) return;
 
-  float volume = m_masterVolume * request.volume;
-  if (request.isMusic) volume *= m_musicVolume;
-  platform::PlaySettings settings;
-  settings.loop = ToDeviceLoop(static_cast<unsigned>(request.loopMode));
-  settings.volume = ToDeviceVolume(volume);
-  settings.pan = ToDevicePan(request.pan);
-
   // At the limit (or above it, after the limit was lowered) the play
-  // nearest its end makes way: the count of plays never grows past it.
+  // nearest its end makes way: the count of plays never grows past it. A
+  // restarted play keeps its channel as it was started, so the music volume
+  // that a new music play takes is not applied to it again.
   platform::ChannelHandle channel = platform::kNoChannel;
   if (sample->channels.size() >= sample->playbackLimit) {
-    channel = RestartOldestPlay(*sample, settings);
+    channel = RestartOldestPlay(*sample, SettingsFor(*sample, request, false));
   }
   if (channel == platform::kNoChannel) {
-    channel = m_device->Play(sample->handle, settings);
+    channel = m_device->Play(sample->handle, SettingsFor(*sample, request, request.isMusic));
     if (channel == platform::kNoChannel) {
       ConsolePrintf("WARNING: tried to play sound #%i, but no free sound channels\n", id);
       return;
@@ -326,7 +324,20 @@ void UlvoSoundBasic_FMOD::Play(int id, const PlayRequest& request) {
   platform::SampleInfo info = m_device->GetSampleInfo(sample->handle);
   sample->channels.insert(
       ChannelRecord{PlayDurationMs(info, request.loopMode), request.loopMode, request.tag, channel});
-  ApplyFrequency(id, *sample, channel, request.frequencyScale);
+}
+
+platform::PlaySettings UlvoSoundBasic_FMOD::SettingsFor(const SampleRecord& sample,
+                                                        const PlayRequest& request,
+                                                        bool withMusicVolume) const {
+  float volume = m_masterVolume * request.volume;
+  if (withMusicVolume) volume *= m_musicVolume;
+  platform::PlaySettings settings;
+  settings.loop = ToDeviceLoop(static_cast<unsigned>(request.loopMode));
+  settings.volume = ToDeviceVolume(volume);
+  settings.pan = ToDevicePan(request.pan);
+  settings.frequency =
+      ToDeviceFrequency(m_device->GetSampleInfo(sample.handle), request.frequencyScale);
+  return settings;
 }
 
 platform::ChannelHandle UlvoSoundBasic_FMOD::RestartOldestPlay(
@@ -334,17 +345,6 @@ platform::ChannelHandle UlvoSoundBasic_FMOD::RestartOldestPlay(
   platform::ChannelHandle channel = sample.channels.begin()->channel;
   sample.channels.erase(sample.channels.begin());
   return m_device->Replay(channel, settings) ? channel : platform::kNoChannel;
-}
-
-// The device plays a sample at its own frequency only; any other is
-// refused and reported.
-void UlvoSoundBasic_FMOD::ApplyFrequency(int id, const SampleRecord& sample,
-                                         platform::ChannelHandle channel, float scale) {
-  int frequency = ToDeviceFrequency(m_device->GetSampleInfo(sample.handle), scale);
-  if (!m_device->SetFrequency(channel, frequency)) {
-    ConsolePrintf("WARNING: sound #%i cannot play at %i Hz: %s\n", id, frequency,
-                  m_device->LastError().c_str());
-  }
 }
 
 void UlvoSoundBasic_FMOD::PlayStream(int id, float volume) {

@@ -112,12 +112,14 @@ class UlvoSoundBasic_FMOD : public UlvoSoundBasic, public EventRecipient {
   StreamRecord* FindStream(int id);
 
   void Play(int id, const PlayRequest& request);
+  // The device's settings for the request: the master volume always, the
+  // music volume when asked.
+  platform::PlaySettings SettingsFor(const SampleRecord& sample, const PlayRequest& request,
+                                     bool withMusicVolume) const;
   // The play at the limit restarted with the new settings; kNoChannel when
   // its channel has since gone to another play.
   platform::ChannelHandle RestartOldestPlay(SampleRecord& sample,
                                             const platform::PlaySettings& settings);
-  void ApplyFrequency(int id, const SampleRecord& sample, platform::ChannelHandle channel,
-                      float scale);
   // Stops the sample's plays of that tag, or all of them, and forgets them.
   void StopPlays(int id, bool everyTag, int tag);
   void SetSamplePaused(int id, bool paused, const char* warning);

@@ -58,6 +58,24 @@ TEST_F(UlvoUIBasicTest, StartupShowsARootWindowOverTheViewBounds) {
   ui->Startup();
 }
 
+// Heard while started, once however often the module was started.
+TEST_F(UlvoUIBasicTest, TheScreenBeingResizedIsHeardWhileStarted) {
+  struct ListeningUI : UlvoUIBasic {
+    void Event_OnScreenResizedEvent(NamedProperties&) override { ++heard; }
+    int heard = 0;
+  } listening;
+  const auto resize = [&] { events.FireEvent("ScreenResizedEvent"); };
+  resize();
+  listening.Startup();
+  resize();
+  listening.Shutdown();
+  resize();
+  listening.Startup();
+  resize();
+  EXPECT_EQ(listening.heard, 2);
+  listening.Shutdown();
+}
+
 TEST_F(UlvoUIBasicTest, DeleteComponentDestroysTheWidgetWithItsChildrenOnce) {
   EventRecorder gone("LabelGone");
   const int window = Create(UI_WIDGET_TYPE_WINDOW, "Window");

@@ -79,11 +79,10 @@ public:
             } else if (operation == "Play" && call >> handle) {
                 std::string loop;
                 call >> loop;
-                m_lastPlayed = m_samples[handle];
-                lines.push_back("play " + m_lastPlayed + " " + loop);
-            } else if (operation == "SetFrequency" && call >> handle) {
-                // Every play sets its channel's frequency right after it starts.
-                m_channels[handle] = m_lastPlayed;
+                m_channels[m_nextChannel++] = m_samples[handle];
+                lines.push_back("play " + m_samples[handle] + " " + loop);
+            } else if (operation == "PlayStream") {
+                ++m_nextChannel;
             } else if (operation == "Stop" && call >> handle) {
                 lines.push_back("stop " + m_channels[handle]);
             }
@@ -98,7 +97,7 @@ private:
     int m_loads = 0;
     std::map<int, std::string> m_samples;
     std::map<int, std::string> m_channels;
-    std::string m_lastPlayed;
+    int m_nextChannel = testsupport::FakeAudioDevice::kFirstChannel;
 };
 
 // The calls of the given kind ("load", "play", ...) among lines.

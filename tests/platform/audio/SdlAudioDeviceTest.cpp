@@ -1,6 +1,7 @@
 // The SDL device on two channels: handles that outlive their play, the one
 // stream beside the samples, plays that end by themselves, a truncated file,
-// volume and pan measured in the mixed output, and a machine without sound.
+// volume, pan and frequency measured in the mixed output, and a machine
+// without sound.
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
@@ -9,9 +10,11 @@
 #include <chrono>
 #include <cstdlib>
 #include <thread>
+#include <utility>
 
 #include "platform/audio/SdlAudioDevice.h"
 #include "tests/platform/ScopedEnvironment.h"
+#include "tests/support/SoundingFrames.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestWavFile.h"
 
@@ -92,6 +95,9 @@ TEST_F(SdlAudioDeviceTest, AStaleHandleNeverReachesTheNextPlayAndBusyChannelsRef
   EXPECT_FALSE(device.IsPlaying(first));
   EXPECT_FALSE(device.SetVolume(first, 10) || device.SetPaused(first, true) || device.Stop(first) ||
                device.Replay(first, PlaySettings{}));
+  // A restart that works clears the failure before it.
+  ASSERT_TRUE(device.Replay(second, PlaySettings{LoopMode::Loop, 60, kPanCentre}));
+  EXPECT_EQ(device.LastError(), "");
   EXPECT_EQ(device.GetVolume(second), 60);
   // A paused channel is still taken.
   ASSERT_TRUE(device.SetPaused(second, true));
@@ -177,6 +183,42 @@ TEST_F(SdlAudioDeviceTest, VolumeAndPanShapeTheMixedOutput) {
     EXPECT_NEAR(left, step.left * kTone, step.left * kTone * 0.05 + 20) << step.name;
     EXPECT_NEAR(right, step.right * kTone, step.right * kTone * 0.05 + 20) << step.name;
   }
+}
+
+// A play at twice the sample's frequency lasts half as long, at half the
+// frequency twice as long; a freed sample's resampled plays stop with it.
+TEST_F(SdlAudioDeviceTest, TheFrequencySetsHowLongAPlayLasts) {
+  testsupport::SoundingFrames meter(kTone);
+  for (const auto& [frequency, frames] : std::initializer_list<std::pair<int, int>>{{88200, 2205}, {22050, 8820}, {0, 4410}}) {
+    const int64_t before = meter.Settled();
+    const ChannelHandle channel = device.Play(tone, PlaySettings{LoopMode::Once, kMaxVolume, kPanCentre, frequency});
+    ASSERT_NE(channel, kNoChannel) << device.LastError();
+    ASSERT_TRUE(Eventually([&] { return !device.IsPlaying(channel); }));
+    EXPECT_NEAR(meter.Settled() - before, frames, 1) << frequency << " Hz";
+  }
+  const ChannelHandle looping = device.Play(tone, PlaySettings{LoopMode::Loop, kMaxVolume, kPanCentre, 30000});
+  device.FreeSample(tone);
+  EXPECT_FALSE(device.IsPlaying(looping));
+}
+
+// Paused part-way, the play goes on at the new frequency from where it was:
+// the rest of the sample in half the time, and it stays paused until told.
+TEST_F(SdlAudioDeviceTest, AChangedFrequencyPlaysTheRestFromWhereThePlayGot) {
+  constexpr int kFrames = 8820;
+  testsupport::WriteWav(folder.File("long.wav"), testsupport::SteadyTone(44100, 1, kFrames, kTone));
+  const SampleHandle longTone = device.LoadSample(folder.File("long.wav"));
+  testsupport::SoundingFrames meter(kTone);
+  const ChannelHandle channel = device.Play(longTone, PlaySettings{});
+  ASSERT_TRUE(Eventually([&] { return meter.SoFar() >= 2000; }));
+  ASSERT_TRUE(device.SetPaused(channel, true));
+  const int64_t played = meter.Settled();
+  ASSERT_LT(played, kFrames);
+  ASSERT_TRUE(device.SetFrequency(channel, 88200)) << device.LastError();
+  EXPECT_TRUE(device.IsPaused(channel));
+  EXPECT_EQ(meter.Settled(), played);
+  ASSERT_TRUE(device.SetPaused(channel, false));
+  ASSERT_TRUE(Eventually([&] { return !device.IsPlaying(channel); }));
+  EXPECT_NEAR(meter.Settled(), played + (kFrames - played + 1) / 2, 1);
 }
 
 void ExpectEveryCallIgnored(AudioDevice& device, const std::string& path, SampleHandle sample, ChannelHandle channel) {

@@ -12,6 +12,7 @@
 
 // Xlib's macros (None, Bool, ...) would break the headers above.
 #include <SDL_syswm.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -106,6 +107,19 @@ class XServerWindowTest : public ::testing::Test {
   modules_test::RecordingGame m_game;
   std::unique_ptr<UlvoApplicationBasic_Win32> m_application;
 };
+
+// Set before the window is first shown; the instance name stays SDL's.
+TEST_F(XServerWindowTest, TheWindowSystemKnowsTheWindowByTheEngineClass) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  ASSERT_EQ(SDL_GetWindowWMInfo(NativeWindow(), &info), SDL_TRUE) << SDL_GetError();
+  XClassHint hint{};
+  ASSERT_NE(XGetClassHint(info.info.x11.display, info.info.x11.window, &hint), 0);
+  EXPECT_STREQ(hint.res_class, "Ulvo Game Engine Window Class");
+  EXPECT_STRNE(hint.res_name, "Ulvo Game Engine Window Class");
+  XFree(hint.res_name);
+  XFree(hint.res_class);
+}
 
 // The game's own cursor (from the data folder) replaces the arrow inside
 // the client area, except within 10 pixels of its edge.

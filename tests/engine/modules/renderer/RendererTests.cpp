@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 
+#include "engine/core/FontDescriptor.h"
 #include "engine/modules/imagestudio/UlvoImageStudioBasic_Win32.h"
 #include "engine/modules/renderer/AnimatedTextureDefinition.h"
 #include "engine/modules/renderer/BitmapFont.h"
@@ -50,6 +51,29 @@ TEST_F(RendererTest, ALostDeviceIsLeftAloneUntilItCanBeReset) {
   m_renderer->Update();
   m_renderer->DrawBox(Vector2(0, 0), Vector2(5, 5), Rgba::WHITE, true, 0.0f, 0.0f);
   EXPECT_EQ(m_device->fans.size(), 1u);
+}
+
+// Only bitmap fonts are drawn: text in a descriptor's face takes no room,
+// draws nothing and fits anywhere at scale 1. Lines are bands of their
+// thickness once the renderer has started.
+TEST_F(RendererTest, TextWithoutABitmapFontTakesNoRoomAndDrawsNothing) {
+  const FontDescriptor face("NoSuchFace", 20, false, false);
+  const Vector2 mins(0, 0);
+  const Vector2 maxs(100, 40);
+  ForgetDrawing();
+  m_renderer->DrawTextAt(&face, Vector2(10, 10), "Hello", Rgba::WHITE);
+  EXPECT_TRUE(m_device->fans.empty());
+  EXPECT_EQ(m_renderer->GetTextExtent(&face, "Hello"), Vector2(0, 0));
+  EXPECT_THAT((std::array{m_renderer->GetTextScaleToFit(&face, "Hello", 10, 5),
+                          m_renderer->GetTextScaleForHeight(&face, "Hello", 5),
+                          m_renderer->GetTextScaleToFitBox(&face, "Hello", mins, maxs, 20, 1, 1),
+                          m_renderer->GetTextScaleToFitLine(&face, "Hello", mins, maxs, 20, 2)}),
+              ::testing::Each(1.0f));
+  Vector2 scale;
+  m_renderer->GetTextScaleInBox(scale, &face, "Hello", mins, maxs, 20);
+  EXPECT_EQ(scale, Vector2(1, 1));
+  EXPECT_TRUE(m_renderer->DrawsThickLines());
+  EXPECT_FALSE(UlvoRendererBasic_Win32_DirectX81::Create()->DrawsThickLines());
 }
 
 // The device keeps colour channels blue, green, red; an RGB texel has an

@@ -3,6 +3,7 @@
 
 #include "engine/modules/sound/UlvoSoundBasic_FMOD.h"
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "tests/support/FakeAudioDevice.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/ScopedDataFolder.h"
+#include "tests/support/SoundingFrames.h"
 #include "tests/support/TestWavFile.h"
 
 namespace {
@@ -36,12 +38,11 @@ class SoundModuleTest : public ::testing::Test {
     m_device->ClearCalls();
   }
 
-  // The channel of the last new or restarted play: each gets its frequency set.
+  // The channel of the new or restarted play.
   platform::ChannelHandle Play(int id, float volume = 1.0f, float pan = 0.0f, int loopMode = kOnce,
-                               int tag = 0) {
-    m_sound->PlaySample(id, tag, loopMode, volume, 1.0f, pan);
-    const std::vector<std::string> frequencies = CallsNamed("SetFrequency");
-    return std::stoi(frequencies.at(frequencies.size() - 1).substr(13));
+                               int tag = 0, float frequencyScale = 1.0f) {
+    m_sound->PlaySample(id, tag, loopMode, volume, frequencyScale, pan);
+    return m_device->LastPlayed();
   }
 
   std::vector<std::string> CallsNamed(const std::string& operation) const {
@@ -126,6 +127,38 @@ TEST_F(SoundModuleTest, VolumesAndPansMapOntoTheDeviceScale) {
                                               "Play 1 once 0 128"));
 }
 
+// A play and a restart take the scaled frequency with them; a change
+// reaches the first play in limit order only, and nothing without a play.
+TEST_F(SoundModuleTest, TheFrequencyScaleReachesThePlayAndTheFirstPlayOnly) {
+  StartWith({"Click.wav", "Quiet.wav"});
+  m_sound->SetPlaybackLimit(1, 2);
+  const platform::ChannelHandle looping = Play(1, 1.0f, 0.0f, kLoop, 0, 0.5f);
+  const platform::ChannelHandle once = Play(1, 1.0f, 0.0f, kOnce, 0, 2.0f);
+  Play(1, 1.0f, 0.0f, kOnce, 0, 0.0f);
+  const size_t lines = m_console.lines.size();
+  m_sound->ChangeSampleFrequency(1, 1.5f);
+  m_sound->ChangeSampleFrequency(2, 1.5f);
+  m_sound->ChangeSampleFrequency(9, 1.5f);
+  EXPECT_THAT(m_device->Calls(),
+              ElementsAre("Play 1 loop 255 128 22050", "Play 1 once 255 128 88200",
+                          "Replay " + std::to_string(once) + " once 255 128 1",
+                          "SetFrequency " + std::to_string(once) + " 66150"));
+  EXPECT_EQ(m_device->Channel(looping)->replays, 0);
+  EXPECT_EQ(m_console.lines.size(), lines) << m_console.Text();
+}
+
+// A music play restarted at the limit takes the master volume alone.
+TEST_F(SoundModuleTest, AMusicPlayRestartedAtTheLimitSkipsTheMusicVolume) {
+  StartWith({"Theme.wav"});
+  m_sound->SetPlaybackLimit(1, 1);
+  Fire("SetMasterVolumeEvent", "Volume", 0.5f);
+  Fire("SetMusicVolumeEvent", "Volume", 0.5f);
+  m_sound->PlaySampleEx(1, 0, kOnce, 1.0f, 1.0f, 0.0f);
+  m_sound->PlaySampleEx(1, 0, kOnce, 1.0f, 1.0f, 0.0f);
+  EXPECT_THAT(CallsNamed("Play"), ElementsAre("Play 1 once 63 128"));
+  EXPECT_THAT(CallsNamed("Replay"), ElementsAre(::testing::EndsWith(" once 127 128")));
+}
+
 // Muting halts sample plays and blocks new ones, but the music plays on;
 // losing the focus pauses everything, and what starts meanwhile, until it
 // returns.
@@ -134,12 +167,13 @@ TEST_F(SoundModuleTest, MutingHaltsSamplesAndLosingTheFocusPausesEverything) {
   m_sound->RegisterStream(5, "Data/Audio/Music.ogg", kLoop);
   const platform::ChannelHandle looping = Play(1, 1.0f, 0.0f, kLoop);
   m_sound->PlayStream(5, 1.0f);
+  const platform::ChannelHandle music = m_device->LastPlayed();
   Fire("OnAppChangeFocus", "hasFocus", 0.0f);
-  EXPECT_TRUE(m_device->IsPaused(looping));
+  EXPECT_TRUE(m_device->IsPaused(looping) && m_device->IsPaused(music));
   const platform::ChannelHandle late = Play(1);
   EXPECT_TRUE(m_device->IsPaused(late));
   Fire("OnAppChangeFocus", "hasFocus", 1.0f);
-  EXPECT_FALSE(m_device->IsPaused(looping) || m_device->IsPaused(late));
+  EXPECT_FALSE(m_device->IsPaused(looping) || m_device->IsPaused(late) || m_device->IsPaused(music));
 
   Fire("MuteAllAudio");
   m_sound->PlaySample(1, 0, kOnce, 1.0f, 1.0f, 0.0f);
@@ -152,7 +186,7 @@ TEST_F(SoundModuleTest, MutingHaltsSamplesAndLosingTheFocusPausesEverything) {
 }
 
 // Asked for tag 0, any play answers its volume; stopping tag 0 stops the
-// untagged plays, not every play.
+// untagged plays, not every play, as stopping the sample does.
 TEST_F(SoundModuleTest, TagsSelectWhichPlaysStopAndChangeVolume) {
   StartWith({"Click.wav"});
   const platform::ChannelHandle tagged = Play(1, 0.2f, 0.0f, kLoop, 7);
@@ -164,6 +198,8 @@ TEST_F(SoundModuleTest, TagsSelectWhichPlaysStopAndChangeVolume) {
             std::make_pair(127, 255));
   m_sound->StopSampleByTag(1, 0);
   EXPECT_TRUE(!m_device->IsPlaying(untagged) && m_device->IsPlaying(tagged));
+  m_sound->StopSample(1);
+  EXPECT_FALSE(m_device->IsPlaying(tagged));
 }
 
 // One play of a stream at a time; a stream seen to end is forgotten.
@@ -184,6 +220,23 @@ TEST_F(SoundModuleTest, StreamsPlayOnceAtATimeAndAreForgottenWhenTheyEnd) {
   EXPECT_EQ(m_sound->GetStreamVolume(2), 0.0f);
   m_sound->PlayStream(2, 1.0f);
   EXPECT_EQ(CallsNamed("PlayStream").size(), 2u);
+}
+
+// Heard in the mixed output: at twice its frequency a sample lasts half as
+// long.
+TEST(SoundModuleOnSdl, AtTwiceTheFrequencyASamplePlaysInHalfTheTime) {
+  testsupport::ScopedDataFolder data;
+  testsupport::RecordingConsole console;
+  testsupport::WriteWav(data.PathOf("Audio/Tone.wav"),
+                        testsupport::SteadyTone(44100, 1, 4410, 4000));
+  std::unique_ptr<UlvoSoundBasic_FMOD> sound = UlvoSoundBasic_FMOD::Create();
+  sound->Startup();
+  sound->RegisterSample(1, "Audio/Tone");
+  testsupport::SoundingFrames meter(4000);
+  sound->PlaySample(1, 0, kOnce, 1.0f, 2.0f, 0.0f);
+  for (int wait = 0; wait < 10000 && Mix_Playing(-1) != 0; ++wait) SDL_Delay(2);
+  EXPECT_NEAR(meter.Settled(), 2205, 1) << console.Text();
+  sound->Shutdown();
 }
 
 // A real file decoded, played, seen playing and stopped.
