@@ -245,6 +245,9 @@ private:
     CampaignRegion* m_selectedCampaignRegion = nullptr;
     CampaignNode* m_selectedCampaignNode = nullptr;
     double m_solveTimer = 0.0;
+    // The palette colour the campaign editor paints with; the game itself
+    // has no editor, so it stays -1.
+    int m_selectedPaletteIndex = -1;
     CampaignScreens* m_screens = nullptr;
     CampaignAccomplishmentsReceiver* m_receiver = nullptr;
 };
