@@ -359,6 +359,9 @@ TEST(GameAudioTest, TheGameStartsItsAudioFirstPlaysTheMenuLastAndOneOffsWhenDue)
     for (int id = 0; id < NUM_GAME_SOUNDS; ++id) {
         data.Write(std::string("Audio/") + GetGameSoundName(id) + ".ogg", testsupport::Bytes(1, 0));
     }
+    for (const char* shipped : {"Achievements.pqdf", "Stats.pqdf", "Credits.pqdf"}) {
+        data.LinkShipped(shipped);
+    }
     RecordingSoundModule sound;
     Clock gameClock;
     auto game = std::make_unique<PemberquillGame>(&gameClock);

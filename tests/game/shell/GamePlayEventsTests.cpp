@@ -37,6 +37,9 @@ protected:
     GamePlayEventsTest()
     {
         uiModule.Startup();
+        for (const char* shipped : {"Achievements.pqdf", "Stats.pqdf", "Credits.pqdf"}) {
+            data.LinkShipped(shipped);
+        }
         game = std::make_unique<PemberquillGame>(&gameClock);
         // The options object outlives each game, and a test may have turned
         // the sounds off.
