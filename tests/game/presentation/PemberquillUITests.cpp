@@ -30,6 +30,7 @@
 #include "game/options/PemberquillOptions.h"
 #include "game/steam/AchievementDefinitions.h"
 #include "game/steam/PlayerAchievements.h"
+#include "tests/support/CatchUlvoException.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
 #include "tests/support/TestPuzzle.h"
 
@@ -191,10 +192,21 @@ TEST_F(UIStylesTest, ControlsTakeTheHouseSizeSoundsAndColour)
     EXPECT_EQ(Create(&PemberquillUI::CreateStyledLabel, 3)->GetProperty<Rgba>("FontColor"), Rgba(255, 255, 255, 255));
 }
 
-TEST(ImagePreloadTest, LoadsEveryImageAndBuildsTheScreensWithoutTheMissingOnes)
+// The interface images ship with the game: one that is missing or damaged
+// stops the start-up with the studio's error rather than leave a blank skin.
+TEST(ImagePreloadTest, ABrokenImageStopsTheStartupWithTheStudiosError)
 {
     ScreenEnvironment env;
-    env.images.missing = {UI_IMAGE_TITLE_BACKGROUND, UI_IMAGE_BUTTON_ORANGE_DEFAULT, UI_IMAGE_POPUP_BACK_VERTICAL,
+    env.images.broken = {UI_IMAGE_ARROW_LEFT};
+    EXPECT_EQ(testsupport::CatchUlvoException([&env] { env.ui.Startup(env.clock); }).message,
+              std::string("Broken image ") + UI_IMAGE_ARROW_LEFT);
+    EXPECT_FALSE(env.ui.IsInitialized());
+}
+
+TEST(ImagePreloadTest, LoadsEveryImageAndBuildsTheScreensWithoutTheOnesNotLoaded)
+{
+    ScreenEnvironment env;
+    env.images.notLoaded = {UI_IMAGE_TITLE_BACKGROUND, UI_IMAGE_BUTTON_ORANGE_DEFAULT, UI_IMAGE_POPUP_BACK_VERTICAL,
                           UI_IMAGE_THUMBNAIL_PLACEHOLDER};
     env.ui.Startup(env.clock);
     const std::vector<UlvoPath>& requests = env.images.requests;
@@ -206,7 +218,7 @@ TEST(ImagePreloadTest, LoadsEveryImageAndBuildsTheScreensWithoutTheMissingOnes)
     EXPECT_EQ(requests.back().GetRelativePath(), UI_IMAGE_THUMBNAIL_PLACEHOLDER);
     ASSERT_EQ(env.ui.GetPreloadedTextures().size(), requests.size() - 1);
     for (const PemberquillUI::PreloadedTexture& preloaded : env.ui.GetPreloadedTextures()) {
-        EXPECT_EQ(preloaded.texture == nullptr, env.images.missing.count(preloaded.imagePath) == 1)
+        EXPECT_EQ(preloaded.texture == nullptr, env.images.notLoaded.count(preloaded.imagePath) == 1)
             << preloaded.imagePath;
     }
     for (int id : {GAME_WINDOW_TITLE, GAME_WINDOW_MESSAGE, GAME_WINDOW_OPTIONS, GAME_WINDOW_CAMPAIGN_ESCAPE_MENU}) {
@@ -713,10 +725,10 @@ TEST_F(PlayScreensTest, TheRewindDialogCountsTwoMistakesAndRewindsOrClosesItself
     EXPECT_THROW(env.ui.CreateRewindPuzzleDialog(nullptr), UlvoException);
 }
 
-TEST_F(PlayScreensTest, TheSplashImageIsCentredAndAMissingOneLeavesADismissableBlackScreen)
+TEST_F(PlayScreensTest, TheSplashImageIsCentredAndOneNotLoadedLeavesADismissableBlackScreen)
 {
     const Vector2 screen = PemberquillUI::GetScreenSize();
-    env.images.missing = {"Images/SplashScreens/missing.png"};
+    env.images.notLoaded = {"Images/SplashScreens/missing.png"};
     const struct {
         const char* image;
         Vector2 size;
