@@ -16,6 +16,7 @@
 #include "engine/core/Diagnostics.h"
 #include "engine/core/FontDescriptor.h"
 #include "engine/core/UlvoException.h"
+#include "engine/modules/renderer/Texture.h"
 #include "engine/ui/ActivatableWidget.h"
 #include "engine/ui/CheckBoxWidget.h"
 #include "engine/ui/SliderWidget.h"
@@ -192,6 +193,18 @@ TEST_F(UIStylesTest, ControlsTakeTheHouseSizeSoundsAndColour)
     EXPECT_EQ(Create(&PemberquillUI::CreateStyledLabel, 3)->GetProperty<Rgba>("FontColor"), Rgba(255, 255, 255, 255));
 }
 
+// A check box wears its ticks from the preloaded images.
+TEST_F(UIStylesTest, CheckBoxesWearTheirTicks)
+{
+    const BaseWidget* checkBox = Create(&PemberquillUI::CreateStyledCheckBox, 0);
+    for (const auto& [name, image] :
+         {std::pair{"CheckedTexture", UI_IMAGE_CHECK_MARK}, {"UncheckedTexture", UI_IMAGE_UNCHECK}}) {
+        const Texture* tick = checkBox->GetProperty<Texture*>(name);
+        EXPECT_NE(tick, nullptr) << name;
+        EXPECT_EQ(tick, env.ui.GetPreloadedTexture(image)) << name;
+    }
+}
+
 // The interface images ship with the game: one that is missing or damaged
 // stops the start-up with the studio's error rather than leave a blank skin.
 TEST(ImagePreloadTest, ABrokenImageStopsTheStartupWithTheStudiosError)
@@ -220,6 +233,9 @@ TEST(ImagePreloadTest, LoadsEveryImageAndBuildsTheScreensWithoutTheOnesNotLoaded
     for (const PemberquillUI::PreloadedTexture& preloaded : env.ui.GetPreloadedTextures()) {
         EXPECT_EQ(preloaded.texture == nullptr, env.images.notLoaded.count(preloaded.imagePath) == 1)
             << preloaded.imagePath;
+        if (preloaded.texture != nullptr) {
+            EXPECT_EQ(preloaded.texture->GetWidth(), 1) << preloaded.imagePath << " is filled from its image";
+        }
     }
     for (int id : {GAME_WINDOW_TITLE, GAME_WINDOW_MESSAGE, GAME_WINDOW_OPTIONS, GAME_WINDOW_CAMPAIGN_ESCAPE_MENU}) {
         EXPECT_NE(BaseWidget::FindWidgetByHandle(PemberquillUI::GetWindowHandle(id)), nullptr) << id;
