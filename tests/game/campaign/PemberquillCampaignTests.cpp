@@ -351,5 +351,20 @@ TEST_F(PemberquillCampaignTest, ResetQuestionsCarryTheirPayloadToTheAcceptEvent)
     EXPECT_EQ(std::count(screens.windows.begin(), screens.windows.end(), "push 18"), 4);
 }
 
+// Resetting the puzzle in play, after it was solved and graded, clears it
+// and lets the player play it again at once.
+TEST_F(PemberquillCampaignTest, AResetPuzzleTakesPlayAgain)
+{
+    Puzzle& puzzle = PlayAndSolveFirst();
+    clock.Advance(3.5);
+    campaign.Update();
+    ASSERT_FALSE(puzzle.IsActive()) << "graded and out of play";
+    screens.windows.clear();
+    FireGlobalEvent("ResetCampaignPuzzleEvent");
+    EXPECT_TRUE(puzzle.IsActive());
+    EXPECT_EQ(puzzle.GetProgress()->GetState(), 1);
+    EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 18", "pop 13"}));
+}
+
 } // namespace
 } // namespace campaign_test
