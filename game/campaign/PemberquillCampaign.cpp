@@ -152,11 +152,7 @@ void PemberquillCampaign::Update()
         return;
     }
     if (m_solveTimer < 0.0) {
-        // A puzzle solved by a move marks itself; one whose boards were
-        // filled another way (a hint, the solver) is noticed here.
-        if (puzzle->IsActive() && puzzle->HasBoards() && puzzle->AreAllBoardsValid()) {
-            puzzle->MarkSolved();
-        }
+        puzzle->RefreshIfActive();
         const PuzzleProgress* progress = puzzle->GetProgress();
         if (progress != nullptr && progress->IsSolved()) {
             m_solveTimer = m_clock->GetTime() + SOLVED_PUZZLE_DISPLAY_SECONDS;

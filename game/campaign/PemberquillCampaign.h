@@ -168,6 +168,20 @@ public:
     // Null before start-up.
     Clock* GetClock() const { return m_clock.get(); }
 
+    // --- Confirmation dialogs ---
+    // Window 18, built by the screens and not pushed: a question whose accept
+    // button fires acceptEventName with the payload as
+    // "OnActivationEventNameProperty" (the plain question's carries the
+    // empty text); an empty cancel label leaves the accept button alone.
+    void ShowConfirmationDialog(const std::string& question, const std::string& acceptLabel,
+                                const std::string& cancelLabel, const std::string& acceptEventName);
+    // Built for the payloads the campaign asks about: a region, a location,
+    // a puzzle, or text.
+    template <typename Payload>
+    void ShowConfirmationDialog(const std::string& question, const std::string& acceptLabel,
+                                const std::string& cancelLabel, const std::string& acceptEventName,
+                                const Payload& payload);
+
     // --- Location focus on the region map and the challenge ---
     void Event_OnSelectCampaignNode(NamedProperties& args);
     void Event_OnDeselectCampaignNode(NamedProperties& args);
@@ -229,8 +243,8 @@ private:
     static void CallOutPosition(const Vector2& position, const std::string& channelName);
     // Asks the instructor for a lesson on the mechanic over the window.
     void TeachMechanic(int mechanicId, int windowId, const AABB2& lessonBox);
-    void AskToConfirm(const char* question, const char* acceptLabel, const char* acceptEventName,
-                      NamedProperties& payload);
+    // Pushes the dialog just built, with the warning sound of a loss.
+    void PushResetConfirmation();
     void TurnPage(NamedProperties& args, void (CampaignNode::*setPage)(int), int groupWindowId);
 
     std::unique_ptr<Clock> m_clock;
@@ -245,6 +259,9 @@ private:
     CampaignRegion* m_selectedCampaignRegion = nullptr;
     CampaignNode* m_selectedCampaignNode = nullptr;
     double m_solveTimer = 0.0;
+    // The palette colour the campaign editor paints with; the game itself
+    // has no editor, so it stays -1.
+    int m_selectedPaletteIndex = -1;
     CampaignScreens* m_screens = nullptr;
     CampaignAccomplishmentsReceiver* m_receiver = nullptr;
 };

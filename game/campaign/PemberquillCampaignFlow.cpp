@@ -34,6 +34,7 @@ constexpr AABB2 MAP_LESSON_BOX(22.0f, 142.0f, 334.0f, 545.0f);
 constexpr AABB2 REGION_LESSON_BOX(517.0f, 144.0f, 1004.0f, 302.0f);
 constexpr AABB2 LOCATION_LESSON_BOX(495.0f, 60.0f, 1004.0f, 270.0f);
 const char* const FIRST_REGION_NAME = "Ocean";
+const char* const RESET_CANCEL_LABEL = "No, cancel.";
 
 void DestroyCallOuts(std::initializer_list<const char*> channels)
 {
@@ -326,42 +327,73 @@ void PemberquillCampaign::Event_OnQuitCampaign(NamedProperties&)
 
 // ------------------------------------------------------------ resets
 
-void PemberquillCampaign::AskToConfirm(const char* question, const char* acceptLabel, const char* acceptEventName,
-                                       NamedProperties& payload)
+void PemberquillCampaign::ShowConfirmationDialog(const std::string& question, const std::string& acceptLabel,
+                                                 const std::string& cancelLabel,
+                                                 const std::string& acceptEventName)
 {
-    if (m_screens != nullptr) {
-        m_screens->ShowConfirmationDialog(question, acceptLabel, "No, cancel.", acceptEventName, payload);
+    ShowConfirmationDialog(question, acceptLabel, cancelLabel, acceptEventName, std::string());
+}
+
+template <typename Payload>
+void PemberquillCampaign::ShowConfirmationDialog(const std::string& question, const std::string& acceptLabel,
+                                                 const std::string& cancelLabel,
+                                                 const std::string& acceptEventName, const Payload& payload)
+{
+    if (m_screens == nullptr) {
+        return;
     }
+    NamedProperties payloadBag;
+    payloadBag.Set("OnActivationEventNameProperty", payload);
+    m_screens->ShowConfirmationDialog(question, acceptLabel, cancelLabel, acceptEventName, payloadBag);
+}
+
+template void PemberquillCampaign::ShowConfirmationDialog<std::string>(const std::string&, const std::string&,
+                                                                       const std::string&, const std::string&,
+                                                                       const std::string&);
+template void PemberquillCampaign::ShowConfirmationDialog<CampaignRegion*>(const std::string&, const std::string&,
+                                                                           const std::string&, const std::string&,
+                                                                           CampaignRegion* const&);
+template void PemberquillCampaign::ShowConfirmationDialog<CampaignNode*>(const std::string&, const std::string&,
+                                                                         const std::string&, const std::string&,
+                                                                         CampaignNode* const&);
+template void PemberquillCampaign::ShowConfirmationDialog<Puzzle*>(const std::string&, const std::string&,
+                                                                   const std::string&, const std::string&,
+                                                                   Puzzle* const&);
+
+void PemberquillCampaign::PushResetConfirmation()
+{
     PushWindow(CONFIRMATION_DIALOG, false);
     PlaySound(SOUND_UI_DIALOG_CONFIRMATION);
 }
 
 void PemberquillCampaign::Event_OnConfirmResetCampaign(NamedProperties&)
 {
-    NamedProperties payload;
-    AskToConfirm("Reset progress and re-lock all regions?", "Reset ALL PROGRESS!", "ResetCampaignEvent", payload);
+    ShowConfirmationDialog("Reset progress and re-lock all regions?", "Reset ALL PROGRESS!", RESET_CANCEL_LABEL,
+                           "ResetCampaignEvent");
+    PushResetConfirmation();
 }
 
 void PemberquillCampaign::Event_OnConfirmResetCampaignRegion(NamedProperties& args)
 {
-    NamedProperties payload;
-    payload.Set("OnActivationEventNameProperty", GetPointer<CampaignRegion>(args, "OnActivationEventNameProperty"));
-    AskToConfirm("Reset progress and re-lock all locations in this region?", "Yes, Reset this region.",
-                 "ResetCampaignRegionEvent", payload);
+    ShowConfirmationDialog("Reset progress and re-lock all locations in this region?", "Yes, Reset this region.",
+                           RESET_CANCEL_LABEL, "ResetCampaignRegionEvent",
+                           GetPointer<CampaignRegion>(args, "OnActivationEventNameProperty"));
+    PushResetConfirmation();
 }
 
 void PemberquillCampaign::Event_OnConfirmResetCampaignNode(NamedProperties& args)
 {
-    NamedProperties payload;
-    payload.Set("OnActivationEventNameProperty", GetPointer<CampaignNode>(args, "OnActivationEventNameProperty"));
-    AskToConfirm("Reset and clear all puzzles in this location?", "Yes, Reset this location.",
-                 "ResetCampaignNodeEvent", payload);
+    ShowConfirmationDialog("Reset and clear all puzzles in this location?", "Yes, Reset this location.",
+                           RESET_CANCEL_LABEL, "ResetCampaignNodeEvent",
+                           GetPointer<CampaignNode>(args, "OnActivationEventNameProperty"));
+    PushResetConfirmation();
 }
 
 void PemberquillCampaign::Event_OnConfirmResetCampaignPuzzle(NamedProperties&)
 {
-    NamedProperties payload;
-    AskToConfirm("Reset and clear this puzzle?", "Yes, Reset.", "ResetCampaignPuzzleEvent", payload);
+    ShowConfirmationDialog("Reset and clear this puzzle?", "Yes, Reset.", RESET_CANCEL_LABEL,
+                           "ResetCampaignPuzzleEvent");
+    PushResetConfirmation();
 }
 
 void PemberquillCampaign::Event_OnResetCampaign(NamedProperties&)

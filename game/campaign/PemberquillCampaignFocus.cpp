@@ -89,14 +89,10 @@ void PemberquillCampaign::Event_OnConfirmTakeTheChallenge(NamedProperties& /*arg
     ULVO_ASSERT(puzzleSet, "NULL puzzle set for selecting the challenge puzzle.", title);
     Puzzle* challengePuzzle = puzzleSet->GetUnlockPuzzle();
     ULVO_ASSERT(challengePuzzle, "NULL challenge puzzle.", title);
-    NamedProperties payload;
-    payload.Set("OnActivationEventNameProperty", challengePuzzle);
     // Unlike the resets, jumping ahead is no loss: the question comes
     // without the warning sound.
-    if (m_screens != nullptr) {
-        m_screens->ShowConfirmationDialog("Play the Challenge puzzle for this location?", "Sure, why not!",
-                                          "Not just yet.", "TakeTheChallengeEvent", payload);
-    }
+    ShowConfirmationDialog("Play the Challenge puzzle for this location?", "Sure, why not!", "Not just yet.",
+                           "TakeTheChallengeEvent", challengePuzzle);
     PushWindow(CONFIRMATION_DIALOG, false);
 }
 

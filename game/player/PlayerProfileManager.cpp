@@ -621,15 +621,29 @@ void PlayerProfileManager::Event_OnSelectProfile(NamedProperties& args)
     }
 }
 
+template <typename Payload>
+void PlayerProfileManager::ShowConfirmationDialog(const std::string& question, const std::string& acceptLabel,
+                                                  const std::string& cancelLabel, const std::string& acceptEvent,
+                                                  const Payload& payload)
+{
+    if (PlayerProfileScreens* screens = GetPlayerProfileScreens()) {
+        screens->ShowConfirmationDialog(question, acceptLabel, cancelLabel, acceptEvent, payload);
+    }
+}
+
+template void PlayerProfileManager::ShowConfirmationDialog<std::string>(const std::string&, const std::string&,
+                                                                        const std::string&, const std::string&,
+                                                                        const std::string&);
+
 void PlayerProfileManager::Event_OnConfirmDeleteProfile(NamedProperties& args)
 {
     std::string name;
     if (!FetchName(args, name)) {
         return;
     }
+    ShowConfirmationDialog(Stringf("Are you sure you want to delete %s?", name.c_str()), "Yes, delete it.",
+                           "No, leave it.", "DeleteProfileEvent", name);
     if (PlayerProfileScreens* screens = GetPlayerProfileScreens()) {
-        screens->ShowConfirmationDialog(Stringf("Are you sure you want to delete %s?", name.c_str()),
-                                        "Yes, delete it.", "No, leave it.", "DeleteProfileEvent", name);
         screens->PushWindow(GAME_WINDOW_CONFIRMATION, false);
     }
     PlaySound(SOUND_UI_DIALOG_CONFIRMATION);

@@ -78,6 +78,15 @@ public:
     // the title window is up.
     void ShowPendingNotice();
 
+    // The confirmation dialog (window 18, not pushed) whose accept button
+    // fires acceptEvent with the payload as "OnActivationEventNameProperty";
+    // built by the screens, nothing without them. The profiles ask with a
+    // name: std::string is the one payload built.
+    template <typename Payload>
+    void ShowConfirmationDialog(const std::string& question, const std::string& acceptLabel,
+                                const std::string& cancelLabel, const std::string& acceptEvent,
+                                const Payload& payload);
+
     void Event_OnCreateProfile(NamedProperties& args);
     void Event_OnSelectProfile(NamedProperties& args);
     void Event_OnDeleteProfile(NamedProperties& args);

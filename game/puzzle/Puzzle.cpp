@@ -416,6 +416,13 @@ void Puzzle::MarkSolved()
     m_isActive = false;
 }
 
+void Puzzle::RefreshIfActive()
+{
+    if (m_isActive && HasBoards() && AreAllBoardsValid()) {
+        MarkSolved();
+    }
+}
+
 int Puzzle::GetTotalStepsOfBoards() const
 {
     int steps = 0;

@@ -142,6 +142,10 @@ public:
     // Raises the progress to solved and stops play; without a progress
     // nothing changes. The owner notices the state in its update.
     void MarkSolved();
+    // Once a frame while in play: a puzzle whose boards were filled other
+    // than by the player's moves (a hint, the solver) is marked solved here,
+    // since no move of its own noticed it.
+    void RefreshIfActive();
     int GetTotalStepsOfBoards() const;
     // A board with hidden cages.
     bool HasBoardWithAttributeBit0() const;

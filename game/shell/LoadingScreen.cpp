@@ -5,6 +5,7 @@
 
 #include "engine/core/AABB2.h"
 #include "engine/core/Diagnostics.h"
+#include "engine/core/FontDescriptor.h"
 #include "engine/core/Rgba.h"
 #include "engine/core/Vector2.h"
 #include "engine/modules/application/UlvoApplicationInterface.h"
@@ -22,6 +23,7 @@ constexpr float TITLE_HEIGHT = 64.0f;
 constexpr float PROGRESS_HEIGHT = 48.0f;
 constexpr float BAR_HEIGHT = 56.0f;
 constexpr float BAR_OFFSET_Y = 64.0f;
+constexpr int FONT_POINT_SIZE = 42;
 
 }  // namespace
 
@@ -50,7 +52,8 @@ void LoadingScreen::DrawFrame() const
         static_cast<int>(std::lround((clientSize.x - screenSize.x) / 2.0)),
         static_cast<int>(std::lround((clientSize.y - screenSize.y) / 2.0)));
 
-    const BitmapFont* font = renderer->GetFont("MainFont");
+    const FontDescriptor fontDescriptor("MainFont", FONT_POINT_SIZE, true, false);
+    const BitmapFont* font = fontDescriptor.GetHandle();
     const float titleWidth = renderer->CalcTextExtent(font, TITLE, TITLE_HEIGHT).x;
     const Vector2 progressAnchor(centre.x, centre.y + BAR_OFFSET_Y);
     const Vector2 barMins(centre.x - titleWidth * 0.5f, progressAnchor.y - BAR_HEIGHT * 0.5f);

@@ -101,7 +101,7 @@ PemberquillGame::PemberquillGame(Clock* parentClock)
         if (GetAchievementSystem().IsInitialized()) {
             GetAchievementSystem().Shutdown();
         }
-        ForgetAchievementSystem();
+        DetachSingletons();
         if (GetSteamInterface().IsInitialized()) {
             GetSteamInterface().Shutdown();
         }
@@ -129,7 +129,7 @@ void PemberquillGame::ShutDownSubsystems()
     ShutDownSubsystem(GetFreePlay(), "FreePlay", "Shutdown called on an uninitialized FreePlay.");
     ShutDownSubsystem(GetCredits(), "Credits", "Shutdown called on an uninitialized Credits.");
     GetAchievementSystem().Shutdown();
-    ForgetAchievementSystem();
+    DetachSingletons();
     SteamInterface& steam = GetSteamInterface();
     if (steam.IsInitialized()) {
         steam.Shutdown();
@@ -141,11 +141,11 @@ void PemberquillGame::ShutDownSubsystems()
     m_gui.reset();
 }
 
-void PemberquillGame::ForgetAchievementSystem()
+void PemberquillGame::DetachSingletons()
 {
-    // The achievement system outlives this object.
     GetAchievementSystem().SetPlayerContext(nullptr);
     GetAchievementSystem().SetScreens(nullptr);
+    GetFreePlay().SetScreens(nullptr);
 }
 
 void PemberquillGame::ShutDownStartedScreens()
@@ -255,6 +255,7 @@ void PemberquillGame::RunLoadingTasks()
     StartProfiling("PQUI startup");
     m_ui.Startup(*m_clock);
     m_campaign.SetScreens(&m_campaignScreens);
+    GetFreePlay().SetScreens(&m_freePlayScreens);
     m_instructor.SetScreens(&m_instructorScreens);
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 

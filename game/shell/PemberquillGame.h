@@ -9,6 +9,7 @@
 #include "game/presentation/audio/PemberquillAudio.h"
 #include "game/presentation/ui/AchievementScreensUI.h"
 #include "game/presentation/ui/CampaignScreensUI.h"
+#include "game/presentation/ui/FreePlayScreensUI.h"
 #include "game/presentation/ui/InstructorScreensUI.h"
 #include "game/presentation/ui/PemberquillAnimations.h"
 #include "game/presentation/ui/PemberquillGUI.h"
@@ -129,7 +130,9 @@ private:
     void ShutDownSubsystems();
     // What the loading tasks started before one of them failed.
     void ShutDownStartedScreens();
-    void ForgetAchievementSystem();
+    // The program-wide subsystems outlive this object: they must not keep
+    // pointers into it.
+    void DetachSingletons();
     void FinishStartup();
     void LoadSplashScreens();
     // True while splash images are still being shown; the rest of the frame
@@ -153,6 +156,7 @@ private:
     PemberquillUI m_ui;
     PlayerProfileManager m_profileManager;
     CampaignScreensUI m_campaignScreens{m_ui};
+    FreePlayScreensUI m_freePlayScreens{m_ui};
     std::unique_ptr<PemberquillGUI> m_gui;
     std::unique_ptr<Clock> m_clock;
     // After the clock: their own clocks are children of the game's.

@@ -7,8 +7,8 @@
 #include "engine/core/NamedProperties.h"
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "engine/core/UlvoException.h"
 #include "game/common/GameSounds.h"
+#include "game/common/ShippedDataFile.h"
 #include "game/steam/AchievementStats.h"
 #include "game/steam/PlayerAchievements.h"
 #include "game/steam/SteamInterface.h"
@@ -40,27 +40,6 @@ template <typename Counter>
 void Increment(Counter& counter) {
   if (counter < std::numeric_limits<Counter>::max()) {
     ++counter;
-  }
-}
-
-// A missing or malformed file leaves the game without those definitions
-// rather than ending it.
-template <typename Definition>
-std::vector<Definition> LoadDefinitionFile(const char* fileName,
-                                           std::vector<Definition> (*read)(ResourceStream&)) {
-  ResourceStream stream{UlvoPath(PATH_MARKER_DATA, fileName)};
-  if (!stream.IsValid()) {
-    ConsolePrintf("ERROR: The definition file \"%s\" is missing; the game goes on without it.\n",
-                  fileName);
-    return {};
-  }
-  try {
-    return read(stream);
-  } catch (const UlvoException& error) {
-    ConsolePrintf(
-        "ERROR: The definition file \"%s\" is malformed; the game goes on without it.\n%s\n",
-        fileName, error.GetMessage().c_str());
-    return {};
   }
 }
 
@@ -168,7 +147,9 @@ void AchievementSystem::Shutdown() {
 }
 
 void AchievementSystem::LoadDefinitions() {
-  m_definitions = LoadDefinitionFile(ACHIEVEMENTS_FILE, &ReadAchievementDefinitions);
+  const char* const title = "AchievementSystem::LoadDefinitions";
+  ReadShippedDataFile(ACHIEVEMENTS_FILE, title,
+                      [this](ResourceStream& stream) { m_definitions = ReadAchievementDefinitions(stream); });
   // The record keeps the earned ones in 32 bits.
   if (m_definitions.size() > NUM_ACHIEVEMENT_BITS) {
     ConsolePrintf("WARNING: \"%s\" defines %d achievements; only the first %d are used.\n",
@@ -176,7 +157,8 @@ void AchievementSystem::LoadDefinitions() {
     m_definitions.resize(NUM_ACHIEVEMENT_BITS);
   }
   LoadImages();
-  m_statistics = LoadDefinitionFile(STATS_FILE, &ReadStatDefinitions);
+  ReadShippedDataFile(STATS_FILE, title,
+                      [this](ResourceStream& stream) { m_statistics = ReadStatDefinitions(stream); });
 }
 
 void AchievementSystem::LoadImages() {

@@ -71,8 +71,8 @@ class AchievementSystem : public EventRecipient, public CampaignAccomplishmentsR
   AchievementSystem& operator=(const AchievementSystem&) = delete;
 
   // Loads both definition files from the data folder; a missing or
-  // malformed one is logged as an ERROR and leaves its list empty. The
-  // achievements' images load with them, through the screens set before.
+  // malformed one throws UlvoException naming it. The achievements' images
+  // load with them, through the screens set before.
   void Startup(Clock* parentClock);
   // Drops the event subscriptions, so that a later Startup does not count
   // every event twice.

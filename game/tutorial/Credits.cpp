@@ -5,10 +5,9 @@
 #include "engine/core/NamedProperties.h"
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoEventSystem.h"
-#include "engine/core/UlvoException.h"
-#include "engine/core/UlvoPath.h"
 #include "game/presentation/board/PemberquillRenderer.h"
 #include "game/common/GameWindowID.h"
+#include "game/common/ShippedDataFile.h"
 #include "game/presentation/ui/PemberquillUI.h"
 
 #include <strings.h>
@@ -116,7 +115,13 @@ void Credits::Startup(Clock* parentClock)
     RegisterEventHandler("PlayCreditsEvent", events, &Credits::Event_OnPlayCredits, this);
     RegisterEventHandler("QuitCreditsEvent", events, &Credits::Event_OnQuitCredits, this);
     RegisterEventHandler("CreditsViewRenderEvent", events, &Credits::Event_OnCreditsViewRender, this);
-    LoadSections();
+    try {
+        LoadSections();
+    } catch (...) {
+        // Not started: nothing may answer the credits' events.
+        events->UnregisterRecipient(this);
+        throw;
+    }
     m_scrollTrack = Animatable<float>(0.0f);
     m_scrollTrack.AddKeyframe(-GetRollHeight(), CREDITS_SCROLL_SECONDS);
     m_scrollState = AnimationInstanceState();
@@ -125,22 +130,11 @@ void Credits::Startup(Clock* parentClock)
     ConsolePrintf("Credits Startup complete.\n");
 }
 
-// The credits are not worth stopping the game for: without a readable file
-// the roll is empty.
 void Credits::LoadSections()
 {
     m_sections.clear();
-    ResourceStream stream{UlvoPath(PATH_MARKER_DATA, CREDITS_FILE)};
-    if (!stream.IsValid()) {
-        ConsolePrintf("ERROR: Credits file \"%s\" could not be read; the credits are empty.\n", CREDITS_FILE);
-        return;
-    }
-    try {
-        m_sections = ReadSections(stream);
-    } catch (const UlvoException& error) {
-        ConsolePrintf("ERROR: Credits file \"%s\" is malformed (%s); the credits are empty.\n", CREDITS_FILE,
-                      error.GetMessage().c_str());
-    }
+    ReadShippedDataFile(CREDITS_FILE, "Credits::LoadSections",
+                        [this](ResourceStream& stream) { m_sections = ReadSections(stream); });
 }
 
 void Credits::Shutdown()

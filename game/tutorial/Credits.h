@@ -28,8 +28,8 @@ public:
     Credits(const Credits&) = delete;
     Credits& operator=(const Credits&) = delete;
 
-    // Reads the roll; a missing or malformed file is logged as an error and
-    // leaves the roll empty, so the game still starts.
+    // Reads the roll; a missing or malformed file throws UlvoException
+    // naming it, and the credits stay stopped.
     void Startup(Clock* parentClock);
     void Shutdown();
     bool IsInitialized() const { return m_isInitialized; }

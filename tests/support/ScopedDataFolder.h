@@ -23,6 +23,17 @@ class ScopedDataFolder {
     return path.string();
   }
 
+#ifdef PQ_SOURCE_DIR
+  // The file or folder that the game ships under that name, linked in: for
+  // tests that start the parts of the game that read their shipped content.
+  void LinkShipped(const std::string& pathInDataFolder) const {
+    std::filesystem::create_symlink(ShippedPath(pathInDataFolder), PathOf(pathInDataFolder));
+  }
+  static std::string ShippedPath(const std::string& pathInDataFolder) {
+    return (std::filesystem::path(PQ_SOURCE_DIR) / "Data" / pathInDataFolder).string();
+  }
+#endif
+
   void Write(const std::string& pathInDataFolder, const Bytes& bytes) const {
     WriteFileBytes(PathOf(pathInDataFolder), bytes);
   }

@@ -21,10 +21,7 @@ bool LoadWindowIconPixels(const std::string& dataRelativePath, std::vector<uint8
                           int& width, int& height, std::string& error) {
   ImageFilePNG file(UlvoPath(PATH_MARKER_DATA, dataRelativePath));
   try {
-    if (!file.Load()) {
-      error = "no such file";
-      return false;
-    }
+    file.Load();
   } catch (const UlvoException& exception) {
     error = exception.GetMessage();
     return false;

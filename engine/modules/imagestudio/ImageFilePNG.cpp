@@ -19,17 +19,13 @@ ImageFilePNG::ImageFilePNG(const UlvoPath& path) : m_path(path) {}
 
 ImageFilePNG::~ImageFilePNG() { DestroyReadStructs(); }
 
-bool ImageFilePNG::Load() {
+void ImageFilePNG::Load() {
   if (m_path.GetRelativePath().empty()) {
     ULVO_ERROR("ImageFilePNG: Missing path to image.\n", "ImageFilePNG Error");
   }
   m_resolvedPath = m_path.GetResolvedPath();
   ImageFileContents file = ReadImageFile(m_path);
-  if (file.status == ImageFileContents::Status::MISSING) {
-    WarnMissingImageFile(m_resolvedPath);
-    return false;
-  }
-  if (file.status == ImageFileContents::Status::UNREADABLE) {
+  if (!file.IsRead()) {
     ULVO_ERROR(Stringf("Failed to open PNG image \"%s\" (error code #%d)", m_resolvedPath.c_str(),
                        file.errorCode),
                "Failed to open PNG");
@@ -45,7 +41,6 @@ bool ImageFilePNG::Load() {
   if (!decoded) {
     ULVO_ERROR(m_libpngError, "LibPNG Error");
   }
-  return true;
 }
 
 void ImageFilePNG::CreateReadStructs() {

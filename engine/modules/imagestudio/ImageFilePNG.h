@@ -24,9 +24,9 @@ class ImageFilePNG {
   ImageFilePNG(const ImageFilePNG&) = delete;
   ImageFilePNG& operator=(const ImageFilePNG&) = delete;
 
-  // Decodes the file. Returns false, with a warning in the log, when the
-  // file does not exist; any other failure throws UlvoException.
-  bool Load();
+  // Decodes the file; a file that is not there or cannot be decoded throws
+  // UlvoException.
+  void Load();
 
   uint32_t GetWidth() const { return m_width; }
   uint32_t GetHeight() const { return m_height; }

@@ -5,14 +5,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "engine/core/Diagnostics.h"
 #include "engine/core/FileIO.h"
 
 namespace {
 
 ImageFileContents Unreadable(int errorCode) {
   ImageFileContents contents;
-  contents.status = ImageFileContents::Status::UNREADABLE;
   contents.errorCode = errorCode;
   return contents;
 }
@@ -52,7 +50,7 @@ ImageFileContents ReadLocalFile(const UlvoPath& path) {
   if (size < 0) {
     return Unreadable(ReasonForUnreadableFile(resolvedPath, status.type()));
   }
-  contents.status = ImageFileContents::Status::READ;
+  contents.errorCode = 0;
   contents.size = static_cast<size_t>(size);
   return contents;
 }
@@ -66,13 +64,8 @@ ImageFileContents ReadImageFile(const UlvoPath& path) {
   ImageFileContents contents;
   const int32_t size = ReadWholeFile(path, contents.bytes);
   if (size >= 0) {
-    contents.status = ImageFileContents::Status::READ;
+    contents.errorCode = 0;
     contents.size = static_cast<size_t>(size);
   }
   return contents;
-}
-
-void WarnMissingImageFile(const std::string& resolvedPath) {
-  ConsolePrintf("WARNING: Image file \"%s\" not found; no image loaded.\n",
-                resolvedPath.c_str());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -14,20 +15,14 @@ constexpr uint32_t MAX_IMAGE_FILE_SIDE = 8192;
 
 // The whole of one image file, or why there is none.
 struct ImageFileContents {
-  enum class Status { READ, MISSING, UNREADABLE };
-
-  Status status = Status::MISSING;
   std::unique_ptr<unsigned char[]> bytes;
   size_t size = 0;
-  // The C runtime's error code when status is UNREADABLE.
-  int errorCode = 0;
+  // The C runtime's error code: 0 once the file is read, ENOENT for a file
+  // that is not there.
+  int errorCode = ENOENT;
+
+  bool IsRead() const { return errorCode == 0; }
 };
 
 // Reads the file behind path (player-storage files through their hooks).
-// A file that does not exist is MISSING; one that exists but cannot be read
-// whole is UNREADABLE.
 ImageFileContents ReadImageFile(const UlvoPath& path);
-
-// The log line for an image file that is not there: the callers carry on
-// without the image.
-void WarnMissingImageFile(const std::string& resolvedPath);

@@ -31,11 +31,7 @@ std::unique_ptr<Image> ImageFileTGA::Load() {
   }
   m_resolvedPath = m_path.GetResolvedPath();
   const ImageFileContents file = ReadImageFile(m_path);
-  if (file.status == ImageFileContents::Status::MISSING) {
-    WarnMissingImageFile(m_resolvedPath);
-    return nullptr;
-  }
-  if (file.status == ImageFileContents::Status::UNREADABLE) {
+  if (!file.IsRead()) {
     ULVO_ERROR(Stringf("Failed to load TGA image \"%s\" (error code #%d)", m_resolvedPath.c_str(),
                        file.errorCode),
                "Failed to load TGA");

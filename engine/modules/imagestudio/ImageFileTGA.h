@@ -17,8 +17,8 @@ class ImageFileTGA {
  public:
   explicit ImageFileTGA(const UlvoPath& path);
 
-  // The new image, or null, with a warning in the log, when the file does
-  // not exist; any other failure throws UlvoException.
+  // The new image; a file that is not there or is not one this loader
+  // reads throws UlvoException.
   std::unique_ptr<Image> Load();
 
  private:

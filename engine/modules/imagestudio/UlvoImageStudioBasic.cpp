@@ -23,9 +23,7 @@ std::unique_ptr<Image> UlvoImageStudioBasic::LoadImage(const UlvoPath& path) {
 // top row first.
 std::unique_ptr<Image> UlvoImageStudioBasic::LoadPNG(const UlvoPath& path) {
   ImageFilePNG loader(path);
-  if (!loader.Load()) {
-    return nullptr;
-  }
+  loader.Load();
   const IntVector2 size(static_cast<int32_t>(loader.GetWidth()),
                         static_cast<int32_t>(loader.GetHeight()));
   std::unique_ptr<Image> image = Image::Create(size, loader.GetFormat());

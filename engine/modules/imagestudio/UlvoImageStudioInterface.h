@@ -15,7 +15,7 @@ class UlvoImageStudioInterface
       public UlvoCollectedClassInterface<UlvoImageStudioInterface> {
  public:
   // The image in the file, chosen by the path's extension, or null for a
-  // file that does not exist or a kind of file that is not loaded. A file
-  // that is there but malformed throws UlvoException.
+  // kind of file that is not loaded (JPEG, no or another extension). A PNG
+  // or TGA file that is not there or is malformed throws UlvoException.
   virtual std::unique_ptr<Image> LoadImage(const UlvoPath& path) = 0;
 };

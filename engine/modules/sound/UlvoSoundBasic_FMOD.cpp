@@ -181,14 +181,14 @@ void UlvoSoundBasic_FMOD::RegisterSample(int id, const std::string& name) {
   if (!m_isWorking) return;
   if (m_samples.count(id) != 0) UnregisterSample(id);
 
-  // A sound that cannot be had is left unregistered: playing it later warns
-  // and does nothing.
+  // Every sound the game registers ships with it: one that is not there
+  // means a broken installation, which stops the game naming the file.
   std::string path = FindSampleFile(name);
   if (path.empty()) {
     ConsolePrintf("UlvoSoundBasic_FMOD::RegisterSample: Cannot find audio file %s[.ogg|.mp3|.wav].\n",
                   name.c_str());
-    ConsolePrintf("WARNING: Cannot find audio file %s[.ogg|.mp3|.wav].\n", name.c_str());
-    return;
+    ULVO_ERROR(Stringf("Cannot find audio file %s[.ogg|.mp3|.wav].\n", name.c_str()),
+               "UlvoSoundBasic_FMOD::RegisterSample");
   }
   platform::SampleHandle handle = m_device->LoadSample(path);
   if (handle == platform::kNoSample) {

@@ -27,7 +27,8 @@ class UlvoSoundInterface : public UlvoModuleInterface,
   // The loudest band of the output's spectrum, at least 0.1; 0.0 without sound.
   virtual float GetSpectrumPeak(int reserved) = 0;
 
-  // name is relative to the data folder and carries no extension.
+  // name is relative to the data folder and carries no extension; no file
+  // of that name (".ogg", ".mp3" or ".wav") throws UlvoException.
   virtual void RegisterSample(int id, const std::string& name) = 0;
   // path is used as it stands; mode carries the loop bits.
   virtual void RegisterStream(int id, const std::string& path, unsigned mode) = 0;

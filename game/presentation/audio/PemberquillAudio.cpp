@@ -165,9 +165,12 @@ bool PemberquillAudio::IsOneOffDue() const
 
 std::vector<GameSoundID> PemberquillAudio::GetSoundListForRegion(const std::string& regionName)
 {
+    // Region names come from the shipped campaign and the menu: any other
+    // name is a broken installation.
     const RegionSounds* region = FindRegion(regionName);
     if (region == nullptr) {
-        ConsolePrintf("WARNING: Unrecognized region name \"%s\"! It has no ambience.\n", regionName.c_str());
+        ULVO_ERROR(Stringf("Unrecognized region name \"%s\"!", regionName.c_str()),
+                   "PemberquillAudio::GetSoundListForRegion");
     }
     return ListOf(region);
 }

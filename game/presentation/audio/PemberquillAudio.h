@@ -56,8 +56,8 @@ public:
     double GetNextOneOffTime() const { return m_nextOneOffTime; }
     Clock* GetClock() const { return m_clock.get(); }
 
-    // The region's loop followed by its one-offs. An unknown name is
-    // warned about and has no sounds.
+    // The region's loop followed by its one-offs. An unknown name throws
+    // UlvoException.
     static std::vector<GameSoundID> GetSoundListForRegion(const std::string& regionName);
 
     void StopRegionSounds();

@@ -1,9 +1,7 @@
 // The interface images: loaded once at start-up into textures that the
 // screens' controls and backgrounds share.
 
-#include "engine/core/Diagnostics.h"
 #include "engine/core/NamedProperties.h"
-#include "engine/core/UlvoException.h"
 #include "engine/core/UlvoPath.h"
 #include "engine/modules/imagestudio/Image.h"
 #include "engine/modules/imagestudio/UlvoImageStudioInterface.h"
@@ -60,22 +58,16 @@ constexpr const char* PRELOADED_IMAGES[] = {
     "Images/UI/Completed_Hilite.png",
 };
 
-// The image in the data folder, or null when there is no image studio, no
-// such file or a file the studio cannot read; a broken file must not stop
-// the game, whose screens draw without the texture.
+// The image in the data folder, or null when there is no image studio or the
+// studio loads no image of that kind. The images ship with the game: one
+// that is missing or damaged throws, naming it.
 std::unique_ptr<Image> LoadDataImage(const std::string& imagePath)
 {
     UlvoImageStudioInterface* studio = UlvoImageStudioInterface::GetDefaultInstance();
     if (studio == nullptr) {
         return nullptr;
     }
-    try {
-        return studio->LoadImage(UlvoPath(PATH_MARKER_DATA, imagePath));
-    } catch (const UlvoException& error) {
-        ConsolePrintf("WARNING: The image \"%s\" could not be read: %s\n", imagePath.c_str(),
-                      error.GetMessage().c_str());
-        return nullptr;
-    }
+    return studio->LoadImage(UlvoPath(PATH_MARKER_DATA, imagePath));
 }
 
 } // namespace
@@ -97,7 +89,7 @@ Texture* PemberquillUI::LoadSharedTexture(const std::string& imagePath)
     if (known != m_sharedTextures.end()) {
         return known->second;
     }
-    // A failed load is remembered too: the warning is logged once.
+    // A load that gave no texture is remembered too: it is tried once.
     return m_sharedTextures.emplace(imagePath, LoadTexture(imagePath)).first->second;
 }
 

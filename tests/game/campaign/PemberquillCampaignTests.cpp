@@ -25,8 +25,8 @@ public:
     std::vector<CampaignAccomplishments> reports;
 };
 
-// Screens that keep only the windows pushed and popped and which puzzle
-// groups were rebuilt.
+// Screens that keep only the windows pushed and popped, which puzzle groups
+// were rebuilt and what the confirmations' accept buttons would send.
 class GroupScreens : public CampaignScreens {
 public:
     void CreatePuzzleWindow(Puzzle*, const std::string&, bool, bool) override {}
@@ -38,9 +38,11 @@ public:
     void CreateCampaignNodeWindow(CampaignNode*) override {}
     void CreatePuzzleGroups(CampaignNode*, int windowId) override { groups.push_back(windowId); }
     void CreatePuzzleSolvedDialog(Puzzle*) override {}
-    void ShowConfirmationDialog(const std::string&, const std::string&, const std::string&, const std::string&,
-                                NamedProperties&) override
+    void ShowConfirmationDialog(const std::string&, const std::string&, const std::string&,
+                                const std::string& acceptEventName, NamedProperties& payload) override
     {
+        acceptEvents.push_back(acceptEventName);
+        acceptPayloads.push_back(payload);
     }
     void SetLessonBox(const AABB2&) override {}
     Vector2 GetFirstHomeworkLocation() override { return Vector2(0.0f, 0.0f); }
@@ -50,6 +52,8 @@ public:
 
     std::vector<std::string> windows;
     std::vector<int> groups;
+    std::vector<std::string> acceptEvents;
+    std::vector<NamedProperties> acceptPayloads;
 };
 
 // The game stops on a damaged campaign file; its message names the file and
@@ -318,6 +322,48 @@ TEST_F(PemberquillCampaignTest, TheFirstHomeworkIsCalledOutOnceAndOnlyInALocatio
     callOuts.calls.clear();
     FireGlobalEvent("CallOutInitialHomeworkEvent");
     EXPECT_EQ(callOuts.calls, oneCallOut);
+}
+
+// Each reset asks first; its accept button sends what the reset handler
+// reads, and the plain questions send the empty text.
+TEST_F(PemberquillCampaignTest, ResetQuestionsCarryTheirPayloadToTheAcceptEvent)
+{
+    CampaignRegion* region = &campaign.GetRegions()[0];
+    CampaignNode* node = &Node("Reef");
+    FireGlobalEvent("ConfirmResetCampaignEvent");
+    Fire("ConfirmResetCampaignRegionEvent", "OnActivationEventNameProperty", region);
+    Fire("ConfirmResetCampaignNodeEvent", "OnActivationEventNameProperty", node);
+    FireGlobalEvent("ConfirmResetCampaignPuzzleEvent");
+    EXPECT_EQ(screens.acceptEvents, (std::vector<std::string>{"ResetCampaignEvent", "ResetCampaignRegionEvent",
+                                                              "ResetCampaignNodeEvent", "ResetCampaignPuzzleEvent"}));
+    ASSERT_EQ(screens.acceptPayloads.size(), 4u);
+    for (size_t plain : {0u, 3u}) {
+        std::string text = "not sent";
+        EXPECT_EQ(screens.acceptPayloads[plain].Get("OnActivationEventNameProperty", text), PROPERTY_FETCH_OK);
+        EXPECT_EQ(text, "") << plain;
+    }
+    CampaignRegion* sentRegion = nullptr;
+    CampaignNode* sentNode = nullptr;
+    screens.acceptPayloads[1].Get("OnActivationEventNameProperty", sentRegion);
+    screens.acceptPayloads[2].Get("OnActivationEventNameProperty", sentNode);
+    EXPECT_EQ(sentRegion, region);
+    EXPECT_EQ(sentNode, node);
+    EXPECT_EQ(std::count(screens.windows.begin(), screens.windows.end(), "push 18"), 4);
+}
+
+// Resetting the puzzle in play, after it was solved and graded, clears it
+// and lets the player play it again at once.
+TEST_F(PemberquillCampaignTest, AResetPuzzleTakesPlayAgain)
+{
+    Puzzle& puzzle = PlayAndSolveFirst();
+    clock.Advance(3.5);
+    campaign.Update();
+    ASSERT_FALSE(puzzle.IsActive()) << "graded and out of play";
+    screens.windows.clear();
+    FireGlobalEvent("ResetCampaignPuzzleEvent");
+    EXPECT_TRUE(puzzle.IsActive());
+    EXPECT_EQ(puzzle.GetProgress()->GetState(), 1);
+    EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 18", "pop 13"}));
 }
 
 } // namespace

@@ -92,16 +92,16 @@ TEST_F(CampaignScreensTest, TheRegionMapShowsEachLocationsStateAndRecordsItAsSee
     EXPECT_TRUE(secret.at(0)->GetProperty<bool>("Enabled"));
 }
 
-// A region image that is not there is looked for at the first build only.
-TEST_F(CampaignScreensTest, AMissingRegionImageIsLookedForOnceAcrossBuilds)
+// A region image that gives no texture is looked for at the first build only.
+TEST_F(CampaignScreensTest, ARegionImageNotLoadedIsLookedForOnceAcrossBuilds)
 {
     std::vector<CampaignRegion> regions(1);
     regions[0].SetName("Ocean");
     regions[0].SetImagePath(CAMPAIGN_REGION_IMAGE_UNLOCKED, "Ocean_Unlocked.png");
     regions[0].SetImagePath(CAMPAIGN_REGION_IMAGE_LOCKED, "Ocean_Locked.png");
     regions[0].SetImagePath(CAMPAIGN_REGION_IMAGE_HIGHLIGHTED, "Ocean_Highlighted.png");
-    const std::string missing = "Images/Backgrounds/Ocean_Locked.png";
-    env.images.missing = {missing};
+    const std::string notLoaded = "Images/Backgrounds/Ocean_Locked.png";
+    env.images.notLoaded = {notLoaded};
     env.images.requests.clear();
 
     env.ui.CreateCampaignWindow(regions);
@@ -110,7 +110,7 @@ TEST_F(CampaignScreensTest, AMissingRegionImageIsLookedForOnceAcrossBuilds)
     for (const UlvoPath& path : env.images.requests) {
         requested.push_back(path.GetRelativePath());
     }
-    EXPECT_EQ(std::count(requested.begin(), requested.end(), missing), 1);
+    EXPECT_EQ(std::count(requested.begin(), requested.end(), notLoaded), 1);
     EXPECT_EQ(requested.size(), 3u) << "the two found images stay cached in the region";
 }
 

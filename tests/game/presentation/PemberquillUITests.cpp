@@ -16,6 +16,7 @@
 #include "engine/core/Diagnostics.h"
 #include "engine/core/FontDescriptor.h"
 #include "engine/core/UlvoException.h"
+#include "engine/modules/renderer/Texture.h"
 #include "engine/ui/ActivatableWidget.h"
 #include "engine/ui/CheckBoxWidget.h"
 #include "engine/ui/SliderWidget.h"
@@ -30,6 +31,7 @@
 #include "game/options/PemberquillOptions.h"
 #include "game/steam/AchievementDefinitions.h"
 #include "game/steam/PlayerAchievements.h"
+#include "tests/support/CatchUlvoException.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
 #include "tests/support/TestPuzzle.h"
 
@@ -191,10 +193,33 @@ TEST_F(UIStylesTest, ControlsTakeTheHouseSizeSoundsAndColour)
     EXPECT_EQ(Create(&PemberquillUI::CreateStyledLabel, 3)->GetProperty<Rgba>("FontColor"), Rgba(255, 255, 255, 255));
 }
 
-TEST(ImagePreloadTest, LoadsEveryImageAndBuildsTheScreensWithoutTheMissingOnes)
+// A check box wears its ticks from the preloaded images.
+TEST_F(UIStylesTest, CheckBoxesWearTheirTicks)
+{
+    const BaseWidget* checkBox = Create(&PemberquillUI::CreateStyledCheckBox, 0);
+    for (const auto& [name, image] :
+         {std::pair{"CheckedTexture", UI_IMAGE_CHECK_MARK}, {"UncheckedTexture", UI_IMAGE_UNCHECK}}) {
+        const Texture* tick = checkBox->GetProperty<Texture*>(name);
+        EXPECT_NE(tick, nullptr) << name;
+        EXPECT_EQ(tick, env.ui.GetPreloadedTexture(image)) << name;
+    }
+}
+
+// The interface images ship with the game: one that is missing or damaged
+// stops the start-up with the studio's error rather than leave a blank skin.
+TEST(ImagePreloadTest, ABrokenImageStopsTheStartupWithTheStudiosError)
 {
     ScreenEnvironment env;
-    env.images.missing = {UI_IMAGE_TITLE_BACKGROUND, UI_IMAGE_BUTTON_ORANGE_DEFAULT, UI_IMAGE_POPUP_BACK_VERTICAL,
+    env.images.broken = {UI_IMAGE_ARROW_LEFT};
+    EXPECT_EQ(testsupport::CatchUlvoException([&env] { env.ui.Startup(env.clock); }).message,
+              std::string("Broken image ") + UI_IMAGE_ARROW_LEFT);
+    EXPECT_FALSE(env.ui.IsInitialized());
+}
+
+TEST(ImagePreloadTest, LoadsEveryImageAndBuildsTheScreensWithoutTheOnesNotLoaded)
+{
+    ScreenEnvironment env;
+    env.images.notLoaded = {UI_IMAGE_TITLE_BACKGROUND, UI_IMAGE_BUTTON_ORANGE_DEFAULT, UI_IMAGE_POPUP_BACK_VERTICAL,
                           UI_IMAGE_THUMBNAIL_PLACEHOLDER};
     env.ui.Startup(env.clock);
     const std::vector<UlvoPath>& requests = env.images.requests;
@@ -206,8 +231,11 @@ TEST(ImagePreloadTest, LoadsEveryImageAndBuildsTheScreensWithoutTheMissingOnes)
     EXPECT_EQ(requests.back().GetRelativePath(), UI_IMAGE_THUMBNAIL_PLACEHOLDER);
     ASSERT_EQ(env.ui.GetPreloadedTextures().size(), requests.size() - 1);
     for (const PemberquillUI::PreloadedTexture& preloaded : env.ui.GetPreloadedTextures()) {
-        EXPECT_EQ(preloaded.texture == nullptr, env.images.missing.count(preloaded.imagePath) == 1)
+        EXPECT_EQ(preloaded.texture == nullptr, env.images.notLoaded.count(preloaded.imagePath) == 1)
             << preloaded.imagePath;
+        if (preloaded.texture != nullptr) {
+            EXPECT_EQ(preloaded.texture->GetWidth(), 1) << preloaded.imagePath << " is filled from its image";
+        }
     }
     for (int id : {GAME_WINDOW_TITLE, GAME_WINDOW_MESSAGE, GAME_WINDOW_OPTIONS, GAME_WINDOW_CAMPAIGN_ESCAPE_MENU}) {
         EXPECT_NE(BaseWidget::FindWidgetByHandle(PemberquillUI::GetWindowHandle(id)), nullptr) << id;
@@ -713,10 +741,10 @@ TEST_F(PlayScreensTest, TheRewindDialogCountsTwoMistakesAndRewindsOrClosesItself
     EXPECT_THROW(env.ui.CreateRewindPuzzleDialog(nullptr), UlvoException);
 }
 
-TEST_F(PlayScreensTest, TheSplashImageIsCentredAndAMissingOneLeavesADismissableBlackScreen)
+TEST_F(PlayScreensTest, TheSplashImageIsCentredAndOneNotLoadedLeavesADismissableBlackScreen)
 {
     const Vector2 screen = PemberquillUI::GetScreenSize();
-    env.images.missing = {"Images/SplashScreens/missing.png"};
+    env.images.notLoaded = {"Images/SplashScreens/missing.png"};
     const struct {
         const char* image;
         Vector2 size;

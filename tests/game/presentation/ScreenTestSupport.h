@@ -23,20 +23,26 @@
 namespace screen_test {
 
 // The default image studio while it lives: records every path asked for and
-// gives a 1 x 1 image for each, except the missing ones.
+// gives a 1 x 1 image for each, except the names it loads no image for (as
+// for a kind of file the studio does not read) and the broken ones, which
+// throw as a missing or damaged file does.
 class FakeImageStudio : public UlvoImageStudioInterface {
 public:
     std::unique_ptr<Image> LoadImage(const UlvoPath& path) override
     {
         requests.push_back(path);
-        if (missing.count(path.GetRelativePath()) != 0) {
+        if (broken.count(path.GetRelativePath()) != 0) {
+            ULVO_ERROR("Broken image " + path.GetRelativePath(), "FakeImageStudio");
+        }
+        if (notLoaded.count(path.GetRelativePath()) != 0) {
             return nullptr;
         }
         return Image::Create(IntVector2(1, 1), Image::IMAGE_FORMAT_RGBA);
     }
 
     std::vector<UlvoPath> requests;
-    std::set<std::string> missing;
+    std::set<std::string> notLoaded;
+    std::set<std::string> broken;
 };
 
 // The layout the screens are measured against.

@@ -144,6 +144,31 @@ TEST_F(PuzzleTest, StatesRiseInOrderAndSolvingEndsPlay)
     EXPECT_EQ(5, progress.GetState());
 }
 
+// Boards filled without a move of the player's (a hint, the solver) are
+// noticed by the per-frame refresh, but only while the puzzle is in play.
+TEST_F(PuzzleTest, TheRefreshMarksBoardsFilledOtherwiseSolvedOnlyInPlay)
+{
+    MakePuzzle(1);
+    puzzle->Start();
+    for (const Square& square : GetBoard(0).GetSquares()) {
+        if (square.x != 3 || square.y != 3) {
+            BoardProgressOf(0).SetValue(square, square.solutionValue);
+        }
+    }
+    puzzle->RefreshIfActive();
+    EXPECT_EQ(PUZZLE_STATE_SEEN, progress.GetState()) << "one square is still empty";
+
+    BoardProgressOf(0).SetValue(At(0, 3, 3), At(0, 3, 3).solutionValue);
+    puzzle->ResetBoardFocus();
+    puzzle->RefreshIfActive();
+    EXPECT_EQ(PUZZLE_STATE_SEEN, progress.GetState()) << "out of play";
+
+    puzzle->Start();
+    puzzle->RefreshIfActive();
+    EXPECT_EQ(PUZZLE_STATE_SOLVED, progress.GetState());
+    EXPECT_FALSE(puzzle->IsActive());
+}
+
 TEST_F(PuzzleTest, UndoAndRedoKeysAndTheirButtons)
 {
     MakePuzzle(2);

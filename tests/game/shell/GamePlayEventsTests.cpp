@@ -7,6 +7,8 @@
 #include "engine/core/Clock.h"
 #include "engine/core/UlvoException.h"
 #include "engine/ui/UlvoUIBasic.h"
+#include "engine/ui/WindowWidget.h"
+#include "game/campaign/FreePlay.h"
 #include "game/common/GameSoundID.h"
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardSettingsInterface.h"
@@ -35,6 +37,9 @@ protected:
     GamePlayEventsTest()
     {
         uiModule.Startup();
+        for (const char* shipped : {"Achievements.pqdf", "Stats.pqdf", "Credits.pqdf"}) {
+            data.LinkShipped(shipped);
+        }
         game = std::make_unique<PemberquillGame>(&gameClock);
         // The options object outlives each game, and a test may have turned
         // the sounds off.
@@ -263,6 +268,24 @@ TEST_F(GamePlayEventsTest, UndoAndRedoActOnTheGivenPuzzleOnly)
     const AABB2 moved(Vector2(10.0f, 20.0f), Vector2(300.0f, 320.0f));
     Fire("PlayablePuzzleUpdateEvent", "Bounds", moved);
     EXPECT_EQ(moved, game->GetActivePuzzleView()->GetBounds());
+}
+
+// Free play shows its puzzle on the puzzle window; its builder menu is never
+// built, so asking for it shows nothing.
+TEST_F(GamePlayEventsTest, AFreePlayPuzzleIsShownOnThePuzzleWindowAndLeavesWithIt)
+{
+    const auto topWindowName = [this] {
+        const WindowWidget* top = uiModule.GetRootWindow()->GetTopWindow();
+        return top != nullptr ? top->GetName() : std::string();
+    };
+    Fire("PlayFreePlayEvent");
+    EXPECT_EQ("", topWindowName());
+    Fire("PlayFreePlayPuzzleEvent");
+    ASSERT_NE(nullptr, GetFreePlay().GetCurrentPuzzle());
+    EXPECT_EQ("PuzzleWindow", topWindowName());
+    Fire("QuitFreePlayPuzzleEvent");
+    EXPECT_EQ("", topWindowName());
+    EXPECT_FALSE(GetFreePlay().IsPlaying());
 }
 
 } // namespace

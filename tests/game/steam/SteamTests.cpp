@@ -29,6 +29,7 @@
 #include "tests/engine/core/FileTestSupport.h"
 #include "tests/game/steam/RecordStreamTestSupport.h"
 #include "tests/platform/ScopedEnvironment.h"
+#include "tests/support/CatchUlvoException.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/ScopedDataFolder.h"
@@ -109,10 +110,18 @@ class AchievementSystemTest : public ::testing::Test, public AchievementPlayerCo
     if (system.IsInitialized()) system.Shutdown();
   }
 
-  void StartWith(const std::vector<AchievementDefinition>& achievements) {
+  // Both definition files, the statistics' in text.
+  void WriteDefinitions(const std::vector<AchievementDefinition>& achievements,
+                        const std::vector<StatDefinition>& stats = {}) {
     data.Write(AchievementSystem::ACHIEVEMENTS_FILE,
                Serialized(RESOURCE_STREAM_FORMAT_BINARY,
                           [&](ResourceStream& stream) { WriteAchievementDefinitions(stream, achievements); }));
+    data.Write(AchievementSystem::STATS_FILE,
+               Serialized(RESOURCE_STREAM_FORMAT_TEXT, [&](ResourceStream& stream) { WriteStatDefinitions(stream, stats); }));
+  }
+
+  void StartWith(const std::vector<AchievementDefinition>& achievements) {
+    WriteDefinitions(achievements);
     system.Startup(&clock);
   }
 
@@ -188,13 +197,31 @@ TEST_F(AchievementSystemTest, ImagesLoadWithTheDefinitionsThroughTheScreens) {
   }
 }
 
-TEST_F(AchievementSystemTest, ABadDefinitionFileIsAnErrorAndTheGameGoesOnWithoutIt) {
-  data.Write(AchievementSystem::ACHIEVEMENTS_FILE, "3\n{\n1\n\"cut short");
-  system.Startup(&clock);
-  EXPECT_TRUE(system.GetDefinitions().empty());
-  EXPECT_NE(console.Text().find("\"Achievements.pqdf\" is malformed"), std::string::npos);
-  system.OnCampaignPuzzleFinished(Solved());
-  EXPECT_EQ(shown.log, std::vector<std::string>{"PlayNext"});
+// Both files ship with the game: one missing or damaged is a broken
+// installation, which stops the game naming the file.
+TEST_F(AchievementSystemTest, AMissingOrDamagedDefinitionFileStopsTheGameNamingIt) {
+  const struct {
+    const char* file;
+    const char* contents;  // null: the file is not there
+    const char* expected;
+  } cases[] = {
+      {AchievementSystem::ACHIEVEMENTS_FILE, nullptr, "Unable to read the data file Data/Achievements.pqdf."},
+      {AchievementSystem::ACHIEVEMENTS_FILE, "3\n{\n1\n\"cut short",
+       "The data file Data/Achievements.pqdf is damaged and cannot be read: "},
+      {AchievementSystem::STATS_FILE, nullptr, "Unable to read the data file Data/Stats.pqdf."},
+      {AchievementSystem::STATS_FILE, "1\n{\n1\n", "The data file Data/Stats.pqdf is damaged and cannot be read: "},
+  };
+  for (const auto& test : cases) {
+    WriteDefinitions({});
+    std::filesystem::remove(data.PathOf(test.file));
+    if (test.contents != nullptr) {
+      data.Write(test.file, test.contents);
+    }
+    const testsupport::CaughtError error = testsupport::CatchUlvoException([this] { system.Startup(&clock); });
+    EXPECT_EQ(error.message.rfind(test.expected, 0), 0u) << error.message;
+    EXPECT_EQ(error.title, "AchievementSystem::LoadDefinitions");
+    EXPECT_FALSE(system.IsInitialized());
+  }
 }
 
 TEST_F(AchievementSystemTest, OnlyTheFirst32AchievementsAreKept) {
@@ -322,8 +349,7 @@ TEST_F(AchievementSystemTest, StatisticsReachTheServiceOnlyInsideTheFrameUpdate)
   stats[0].steamName = "NUMBER_OF_PUZZLES_SOLVED";
   stats[1].steamName = "NUMBER_OF_PUZZLES_SOLVED_IN";
   stats[1].isPerLocation = true;
-  data.Write(AchievementSystem::STATS_FILE,
-             Serialized(RESOURCE_STREAM_FORMAT_TEXT, [&](ResourceStream& stream) { WriteStatDefinitions(stream, stats); }));
+  WriteDefinitions({}, stats);
   counted.Startup(&clock);
   const std::string storedStats = userData.File("online/stats.txt");
   counted.OnCampaignPuzzleFinished(Solved());

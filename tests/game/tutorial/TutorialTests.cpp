@@ -593,20 +593,27 @@ TEST_F(CreditsTest, TheRollMovesUpByItsHeightOverAHundredSecondsAndStays)
     credits.Shutdown();
 }
 
-// No file at all, then one cut short.
-TEST_F(CreditsTest, AnUnreadableFileIsAnErrorAndAnEmptyRoll)
+// No file at all, then one cut short: the roll ships with the game, so
+// either stops it, naming the file, and leaves the credits deaf to events.
+TEST_F(CreditsTest, AMissingOrDamagedFileStopsTheGameNamingIt)
 {
-    for (const char* text : {static_cast<const char*>(nullptr), "\"Section\" { \"Group\" { \"a\""}) {
-        SCOPED_TRACE(text != nullptr ? text : "missing");
-        console.lines.clear();
-        if (text != nullptr) {
-            data.Write(Credits::CREDITS_FILE, text);
+    const struct {
+        const char* text; // null: no file
+        const char* expected;
+    } cases[] = {
+        {nullptr, "Unable to read the data file Data/Credits.pqdf."},
+        {"\"Section\" { \"Group\" { \"a\"", "The data file Data/Credits.pqdf is damaged and cannot be read: "},
+    };
+    for (const auto& test : cases) {
+        if (test.text != nullptr) {
+            data.Write(Credits::CREDITS_FILE, test.text);
         }
-        credits.Startup(&clock);
-        EXPECT_TRUE(credits.GetSections().empty());
-        EXPECT_FLOAT_EQ(credits.GetRollHeight(), 1200.0f);
-        EXPECT_NE(console.Text().find("ERROR: Credits file"), std::string::npos);
-        credits.Shutdown();
+        const testsupport::CaughtError error = testsupport::CatchUlvoException([this] { credits.Startup(&clock); });
+        EXPECT_EQ(error.message.rfind(test.expected, 0), 0u) << error.message;
+        EXPECT_EQ(error.title, "Credits::LoadSections");
+        EXPECT_FALSE(credits.IsInitialized());
+        events.FireEvent("PlayCreditsEvent");
+        EXPECT_FALSE(credits.IsPlaying());
     }
 }
 

@@ -131,17 +131,25 @@ TEST_F(ImageStudioTest, TruncatedFilesAreRefused) {
   EXPECT_EQ(Refusal(Bytes(17), "t.tga").title, "TGA tgaFile invalid!");
 }
 
-// A folder is reported with the reason it cannot be read; a pipe is
-// refused without being opened, which would wait for a writer.
-TEST_F(ImageStudioTest, AFileThatCannotBeReadIsAnError) {
+// A file that is not there stops the game as one that cannot be read does;
+// a folder is reported with the reason it cannot be read; a pipe is refused
+// without being opened, which would wait for a writer.
+TEST_F(ImageStudioTest, AFileThatIsNotThereOrCannotBeReadIsAnError) {
   std::filesystem::create_directory(m_folder.File("folder.png"));
   ASSERT_EQ(mkfifo(m_folder.File("pipe.png").c_str(), 0600), 0);
-  for (const auto& [name, code] : {std::make_pair("folder.png", EISDIR), {"pipe.png", ENODEV}}) {
-    const std::string path = m_folder.File(name);
+  const struct {
+    const char* name;
+    int code;
+    const char* start;
+  } cases[] = {{"gone.png", ENOENT, "Failed to open PNG image \""},
+               {"gone.tga", ENOENT, "Failed to load TGA image \""},
+               {"folder.png", EISDIR, "Failed to open PNG image \""},
+               {"pipe.png", ENODEV, "Failed to open PNG image \""}};
+  for (const auto& test : cases) {
+    const std::string path = m_folder.File(test.name);
     EXPECT_EQ(CatchUlvoException([&] { m_studio->LoadImage(UlvoPath(PATH_MARKER_NONE, path)); })
                   .message,
-              "Failed to open PNG image \"" + path + "\" (error code #" + std::to_string(code) +
-                  ")");
+              test.start + path + "\" (error code #" + std::to_string(test.code) + ")");
   }
 }
 

@@ -262,7 +262,7 @@ TEST_F(FontTest, AFontThatCannotBeLoadedWholeThrowsAndIsNotEntered) {
   m_data.Write("Locale/Fonts/Pages_EN_00.png", SolidPng(4, Rgba::WHITE));
   const std::pair<const char*, const char*> failures[] = {
       {"Missing", "Font definition \"Data/Locale/Fonts/Missing_EN.FontDef\" could not be read"},
-      {"Short", "\"Data/Locale/Fonts/Pages_EN_01.png\" could not be loaded"}};
+      {"Short", "Failed to open PNG image \"Data/Locale/Fonts/Pages_EN_01.png\""}};
   for (const auto& [face, message] : failures) {
     EXPECT_THAT(testsupport::CatchUlvoException([&] { m_renderer->LoadFont(face, "EN"); }).message,
                 ::testing::HasSubstr(message));

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/UlvoEventSystem.h"
+#include "tests/support/CatchUlvoException.h"
 #include "tests/support/FakeAudioDevice.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/ScopedDataFolder.h"
@@ -87,6 +88,16 @@ TEST_F(SoundModuleTest, FindsTheSoundFileByExtensionOrderAndFreesTheOldOneFirst)
   m_sound->RegisterSample(3, "Audio/Mp3");
   EXPECT_THAT(m_device->Calls(), ElementsAre("FreeSample 2", "LoadSample Data/Audio/Both.ogg",
                                              "FreeSample 3", "LoadSample Data/Audio/Mp3.mp3"));
+}
+
+// A sound the game registers and cannot find means a broken installation:
+// the game stops with the name it looked for.
+TEST_F(SoundModuleTest, ASoundFileThatIsNotThereStopsTheGameNamingIt) {
+  StartWith({});
+  const testsupport::CaughtError error =
+      testsupport::CatchUlvoException([this] { m_sound->RegisterSample(4, "Audio/Gone"); });
+  EXPECT_EQ(error.message, "Cannot find audio file Audio/Gone[.ogg|.mp3|.wav].\n");
+  EXPECT_EQ(error.title, "UlvoSoundBasic_FMOD::RegisterSample");
 }
 
 // At the limit the oldest one-shot restarts with the new settings and counts
