@@ -13,6 +13,7 @@
 #include "tests/engine/modules/renderer/RendererTestSupport.h"
 #include "tests/engine/ui/UITestSupport.h"
 #include "tests/support/ScopedDataFolder.h"
+#include "tests/support/TestCore.h"
 
 namespace {
 
@@ -73,6 +74,56 @@ TEST_F(WidgetDeviceTest, ALabelsTextAndShadowTakeTheColoursOfItsState) {
     Describe(label, Bag("Shadowed", shadowed));
     EXPECT_EQ(Drawn(label), quads) << state << shadowed;
   }
+}
+
+// Feathered ends fade from nothing to the base colour over their fraction
+// of the width, the middle is plain; an outline is four lines of two quads.
+TEST_F(WidgetDeviceTest, ALabelsBackgroundFadesInAtItsFeatheredEnds) {
+  const Rgba base(200, 100, 50, 255);
+  // left x, right x, alpha at the top left and at the top right of each fan
+  using Strip = std::tuple<float, float, int, int>;
+  const std::tuple<float, float, int, std::vector<Strip>> cases[] = {
+      {0.0f, 0.0f, 0, {{0, 100, 255, 255}}},
+      {0.25f, 0.0f, 0, {{0, 25, 0, 255}, {25, 100, 255, 255}}},
+      {0.0f, 0.25f, 0, {{75, 100, 255, 0}, {0, 75, 255, 255}}},
+      {0.5f, 0.5f, 0, {{0, 50, 0, 255}, {50, 100, 255, 0}}},
+      {0.0f, 0.0f, 2, {{0, 100, 255, 255}}},
+  };
+  for (const auto& [left, right, border, strips] : cases) {
+    LabelWidget label("Back", nullptr);
+    Describe(label, Bag("Bounds", AABB2(0, 0, 100, 20), "Label", std::string(), "RenderBackground",
+                        true, "BaseColor", base, "BorderColor", base, "TintGradient", 0.0f,
+                        "FeatherFractionLeft", left, "FeatherFractionRight", right,
+                        "BorderThickness", border));
+    label.SetState(UI_STATE_IDLE);
+    Drawn(label);
+    std::vector<Strip> drawn;
+    for (const auto& fan : m_device->fans) {
+      const auto& v = fan.vertices;
+      drawn.emplace_back(v[0].x, v[2].x, v[0].color.a, v[1].color.a);
+    }
+    const size_t outline = border > 0 ? 8 : 0;
+    ASSERT_EQ(drawn.size(), strips.size() + outline) << left << " " << right;
+    drawn.resize(strips.size());
+    EXPECT_EQ(drawn, strips) << left << " " << right;
+  }
+}
+
+// The editing cursor, a white line 2 units after the characters before it,
+// blinks: drawn 0.4 s of every 0.5 s by the core's clock.
+TEST_F(WidgetDeviceTest, AnEditableLabelsCursorBlinksByTheCoresClock) {
+  testsupport::TestCore core(450000000);
+  LabelWidget label("Typed", nullptr);
+  Describe(label, Bag("Bounds", AABB2(10, 20, 210, 60), "Label", std::string("ww"), "Editable",
+                      true, "CursorPosition", 1));
+  label.SetState(UI_STATE_IDLE);
+  std::vector<size_t> fanCounts;
+  for (int draw = 0; draw < 4; ++draw) fanCounts.push_back(Drawn(label).size());
+  // 0.45 s and 0.9 s into the blink fall in its dark tenth, 1.35 s and 1.8 s do not.
+  EXPECT_EQ(fanCounts, (std::vector<size_t>{4, 4, 6, 6}));
+  const auto& cursor = m_device->fans[0].vertices;
+  EXPECT_EQ(std::make_tuple(cursor[0].x, cursor[0].y, cursor[1].y, cursor[0].color.b),
+            std::make_tuple(36.0f, 20.0f, 44.0f, 255));
 }
 
 // A group shows its box in its base colour only when it is neither
