@@ -1,5 +1,6 @@
 // What labels and groups put on the graphics device through the game's own
-// renderer: the colours of each state, the shadow, the group's box.
+// renderer: the colours of each state, the shadow, the group's box, the
+// window's border.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +10,7 @@
 #include "engine/modules/imagestudio/UlvoImageStudioBasic_Win32.h"
 #include "engine/ui/GroupWidget.h"
 #include "engine/ui/LabelWidget.h"
+#include "engine/ui/WindowWidget.h"
 #include "tests/engine/modules/renderer/FontTestSupport.h"
 #include "tests/engine/modules/renderer/RendererTestSupport.h"
 #include "tests/engine/ui/UITestSupport.h"
@@ -138,6 +140,20 @@ TEST_F(WidgetDeviceTest, AGroupDrawsItsBoxOnlyWhenMadeVisible) {
     group.Show();
     EXPECT_EQ(Drawn(group), quads) << transparent << isVirtual;
   }
+}
+
+// A window draws its box, then its border as four lines of the border's
+// thickness around it, not a second box over it.
+TEST_F(WidgetDeviceTest, AWindowsBorderIsAnOutline) {
+  WindowWidget window("Panel", nullptr);
+  Describe(window, Bag("Bounds", AABB2(5, 6, 105, 56), "BaseColor", Rgba(30, 60, 90, 255),
+                       "TintGradient", 0.0f, "BorderColor", Rgba(200, 0, 0, 255),
+                       "BorderThickness", 4, "Virtual", false));
+  window.Show();
+  const std::vector<Quad> quads = Drawn(window);
+  ASSERT_EQ(quads.size(), 9u);
+  EXPECT_EQ(quads[0], (Quad{5, 6, 105, 56, 30, 60, 90, 255}));
+  EXPECT_EQ(quads[1], (Quad{5, 6, 103, 8, 200, 0, 0, 255}));  // the top band, its inner edge
 }
 
 }  // namespace
