@@ -30,6 +30,14 @@ TEST(ResourceStreamEdges, ABlockCommentMayEndTheFileButMustBeClosed) {
   EXPECT_THROW(open->ReadPastWhitespaceAndComments(), UlvoException);
 }
 
+// A number must be whole up to where its characters end.
+TEST(ResourceStreamEdges, APartNumberIsRefused) {
+  const testsupport::RecordingConsole console;
+  for (const char* text : {"-", "1e+", "1.2.3", "+-4"}) {
+    EXPECT_THROW(Served(text)->ReadFloat(), UlvoException) << text;
+  }
+}
+
 // A block cannot be closed that was never opened.
 TEST(ResourceStreamEdges, OnlyAnOpenBlockCanBeClosed) {
   const testsupport::RecordingConsole console;

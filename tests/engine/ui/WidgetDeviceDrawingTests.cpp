@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/modules/imagestudio/UlvoImageStudioBasic_Win32.h"
+#include "engine/ui/EditLineWidget.h"
 #include "engine/ui/GroupWidget.h"
 #include "engine/ui/LabelWidget.h"
 #include "engine/ui/WindowWidget.h"
@@ -126,6 +127,21 @@ TEST_F(WidgetDeviceTest, AnEditableLabelsCursorBlinksByTheCoresClock) {
   const auto& cursor = m_device->fans[0].vertices;
   EXPECT_EQ(std::make_tuple(cursor[0].x, cursor[0].y, cursor[1].y, cursor[0].color.b),
             std::make_tuple(36.0f, 20.0f, 44.0f, 255));
+}
+
+// An edit line shows where typing goes: a white upright line among what it
+// draws.
+TEST_F(WidgetDeviceTest, AnEditLineDrawsItsCursor) {
+  EditLineWidget editLine("Name", nullptr);
+  Describe(editLine, Bag("Bounds", AABB2(0, 0, 300, 30), "Label", std::string("ww")));
+  editLine.Show();
+  Drawn(editLine);
+  int upright = 0;
+  for (const auto& fan : m_device->fans) {
+    const auto& v = fan.vertices;
+    upright += v[0].x == v[1].x && v[0].y != v[1].y && v[0].color.r == 255 && v[0].color.b == 255;
+  }
+  EXPECT_EQ(upright, 2);  // the two halves of one mitred line
 }
 
 // A group shows its box in its base colour only when it is neither
