@@ -5,6 +5,7 @@
 #include "engine/core/FileIO.h"
 #include "engine/core/PropertyKey.h"
 #include "engine/core/ResourceStream.h"
+#include "engine/core/UlvoException.h"
 #include "engine/core/UlvoPath.h"
 #include "engine/modules/imagestudio/Image.h"
 #include "engine/modules/imagestudio/UlvoImageStudioInterface.h"
@@ -88,8 +89,15 @@ void AnimatedTextureDefinition::LoadFrame(const std::string& pathInDataFolder) {
   if (imageStudio == nullptr) {
     return;
   }
-  std::unique_ptr<Image> image =
-      imageStudio->LoadImage(UlvoPath(PATH_MARKER_DATA, pathInDataFolder));
+  // An animation plays the frames it has: a frame image that is missing or
+  // cannot be read is left out, where a screen's own image would stop the
+  // game.
+  std::unique_ptr<Image> image;
+  try {
+    image = imageStudio->LoadImage(UlvoPath(PATH_MARKER_DATA, pathInDataFolder));
+  } catch (const UlvoException&) {
+    return;
+  }
   if (image == nullptr) {
     return;
   }
