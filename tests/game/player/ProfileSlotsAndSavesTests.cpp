@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "engine/core/ResourceStream.h"
+#include "engine/core/UlvoPath.h"
 #include "engine/ui/ContainerWidget.h"
 #include "tests/game/options/PemberquillOptionsTestSupport.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
@@ -40,6 +42,15 @@ protected:
         FireGlobalEvent("CreateProfileEvent", args);
     }
 
+    int Loaded() const
+    {
+        int count = 0;
+        for (int slot = 0; slot < PlayerProfileManager::NUM_PROFILE_SLOTS; ++slot) {
+            count += manager.GetProfileNameInSlot(slot).empty() ? 0 : 1;
+        }
+        return count;
+    }
+
     testsupport::RecordingConsole console;
     screen_test::ScreenEnvironment screens;
     testsupport::TemporaryFolder folder;
@@ -69,6 +80,42 @@ TEST_F(ProfileSlotsTest, SavingAnEmptySlotStoresNothingAndSaysSo)
     EXPECT_FALSE(manager.SavePlayerProfile(1));
     EXPECT_FALSE(manager.SavePlayerProfile(PlayerProfileManager::NO_SLOT));
     EXPECT_FALSE(std::filesystem::exists(folder.File("steamuser-1.playerProfile")));
+}
+
+// Catches the first save after the older file is copied aside reported as
+// failed and left unwritten.
+TEST_F(ProfileSlotsTest, TheFirstSaveOfAnOlderProfileCopiesItAsideAndStoresTheCurrentOne)
+{
+    ResourceStream older(RESOURCE_STREAM_FORMAT_BINARY, 64);
+    older.WriteString("Old");
+    older.WriteInt32(PLAYER_PROFILE_VERSION - 1);
+    ASSERT_TRUE(older.SaveToFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "steamuser.playerProfile")));
+    manager.Startup("Ann");
+    EXPECT_TRUE(manager.SavePlayerProfile(manager.FindProfileSlotByName("Ann")));
+    EXPECT_TRUE(std::filesystem::exists(folder.File("steamuser.playerProfile.oldversion")));
+    ResourceStream saved(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "steamuser.playerProfile"));
+    EXPECT_EQ(PlayerProfile(saved).GetName(), "Ann");
+}
+
+// Catches a file taken in under a stem a loaded profile holds, or from a
+// file that is no profile file: either would be saved over another's file.
+TEST_F(ProfileSlotsTest, OnlyAProfileFileOfAStemNobodyHoldsIsTakenIn)
+{
+    manager.Startup("Ann");
+    const auto load = [](const std::string& fileName) {
+        NamedProperties args;
+        args.Set<std::string>("File Name", fileName);
+        FireGlobalEvent("LoadPlayerProfileFile", args);
+    };
+    std::filesystem::copy_file(folder.File("steamuser.playerProfile"), folder.File("notes.txt"));
+    std::filesystem::copy_file(folder.File("steamuser.playerProfile"), folder.File("steamuser-4.playerProfile"));
+    load("steamuser.playerProfile");
+    load("notes.txt");
+    EXPECT_EQ(Loaded(), 1);
+    load("steamuser-4.playerProfile");
+    EXPECT_EQ(Loaded(), 2);
+    load("steamuser-4.playerProfile");
+    EXPECT_EQ(Loaded(), 2);
 }
 
 } // namespace
