@@ -72,10 +72,13 @@ TEST_F(ProfileSlotsTest, TheSelectDialogOffersANewPlayerOnlyWhileASlotIsFree)
     EXPECT_FALSE(HasChild(GAME_WINDOW_SELECT_PROFILE, "CreateProfileButton")) << "six players";
 }
 
-// Catches a save of an empty slot reported as stored.
+// Catches a save of an empty slot reported as stored, and a profile made
+// in a slot past the last.
 TEST_F(ProfileSlotsTest, SavingAnEmptySlotStoresNothingAndSaysSo)
 {
     manager.Startup("Ann");
+    EXPECT_FALSE(manager.CreateProfileInSlot(PlayerProfileManager::NUM_PROFILE_SLOTS, "Bob"));
+    EXPECT_FALSE(manager.CreateProfileInSlot(0, "Bob")) << "taken";
     EXPECT_TRUE(manager.SavePlayerProfile(manager.FindProfileSlotByName("Ann")));
     EXPECT_FALSE(manager.SavePlayerProfile(1));
     EXPECT_FALSE(manager.SavePlayerProfile(PlayerProfileManager::NO_SLOT));
