@@ -109,6 +109,20 @@ TEST_F(TutorialDemonstrationTest, TheLessonDialogAndTheTutorialLeaveAtOnce)
     EXPECT_EQ(screens.popped, (std::vector<std::string>{"19 at once", "4 at once"}));
 }
 
+// Catches the page turned by another key, or by the space bar let go as
+// well as pressed.
+TEST_F(TutorialDemonstrationTest, OnlyPressingTheSpaceBarTurnsThePage)
+{
+    const struct {
+        int action, key;
+        int page;
+    } presses[] = {{1, 65, 0}, {3, 32, 0}, {2, 65, 0}, {1, 32, 1}, {3, 32, 1}, {1, 13, 1}, {1, 32, 2}};
+    for (const auto& press : presses) {
+        instructor.OnKeyEvent(press.action, press.key);
+        EXPECT_EQ(instructor.GetCurrentLesson(), press.page) << press.action << ", " << press.key;
+    }
+}
+
 // Catches an instructor that, once gone, is still the one the hints place
 // their call-outs with.
 TEST(InstructorLifetimeTest, AnInstructorGoneNoLongerTakesTheHintsCallOuts)
