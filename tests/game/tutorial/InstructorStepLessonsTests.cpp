@@ -268,4 +268,17 @@ TEST_F(InstructorStepLessonsTest, LastCandidatePointsAtItThenFollowsUpUntilTheBo
     EXPECT_FALSE(profile.GetGameMechanicsKnown().HasMechanic(2070));
 }
 
+// Catches the Equals lesson recorded as learnt before every Equals cage is
+// filled.
+TEST_F(InstructorStepLessonsTest, FillingEveryEqualsCageShowsTheEqualsLessonWasLearnt)
+{
+    SolvablePuzzle puzzle{{{CAGE_RULE_EQUALS, {{0, 0}}}, {CAGE_RULE_EQUALS, {{3, 3}}}}};
+    puzzle.GetProgress().SetValue(puzzle.At(0, 0), 1);
+    AfterMove(*puzzle.puzzle);
+    EXPECT_FALSE(profile.GetGameMechanicsKnown().HasMechanic(2000)) << "one cage left";
+    puzzle.GetProgress().SetValue(puzzle.At(3, 3), 3);
+    AfterMove(*puzzle.puzzle);
+    EXPECT_TRUE(profile.GetGameMechanicsKnown().HasMechanic(2000));
+}
+
 } // namespace
