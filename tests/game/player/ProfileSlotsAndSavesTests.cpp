@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoPath.h"
@@ -70,6 +71,39 @@ TEST_F(ProfileSlotsTest, TheSelectDialogOffersANewPlayerOnlyWhileASlotIsFree)
     }
     FireGlobalEvent("ShowSelectProfileDialogEvent");
     EXPECT_FALSE(HasChild(GAME_WINDOW_SELECT_PROFILE, "CreateProfileButton")) << "six players";
+}
+
+// Catches the way back to the player in play missing from the select
+// dialog.
+TEST_F(ProfileSlotsTest, TheSelectDialogOffersTheWayBackToThePlayerInPlay)
+{
+    manager.Startup("Ann");
+    FireGlobalEvent("ShowSelectProfileDialogEvent");
+    EXPECT_TRUE(HasChild(GAME_WINDOW_SELECT_PROFILE, "LeaveSelectProfileButton"));
+}
+
+// Keeps whether each popped window was let fade out.
+class PopFades : public EventRecipient {
+public:
+    PopFades() { RegisterEventHandler("WindowPopEvent", UlvoEventSystem::GetGlobal(), &PopFades::On, this); }
+    void On(NamedProperties& args)
+    {
+        bool fading = false;
+        args.Get("AllowAnimationsToFinish", fading);
+        fades.push_back(fading);
+    }
+    std::vector<bool> fades;
+};
+
+// Catches the profile dialogs cut off at once instead of fading out when a
+// new player is made.
+TEST_F(ProfileSlotsTest, TheProfileDialogsFadeOutOnceANewPlayerIsMade)
+{
+    manager.Startup("Ann");
+    PopFades pops;
+    Create("Bob");
+    ASSERT_FALSE(pops.fades.empty());
+    EXPECT_EQ(pops.fades, std::vector<bool>(pops.fades.size(), true));
 }
 
 // Catches a save of an empty slot reported as stored, and a profile made
