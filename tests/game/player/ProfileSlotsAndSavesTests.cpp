@@ -82,6 +82,22 @@ TEST_F(ProfileSlotsTest, TheSelectDialogOffersTheWayBackToThePlayerInPlay)
     EXPECT_TRUE(HasChild(GAME_WINDOW_SELECT_PROFILE, "LeaveSelectProfileButton"));
 }
 
+// Catches the new player's welcome given in a dialog of its own instead of
+// over the title screen.
+TEST_F(ProfileSlotsTest, ANewPlayerIsWelcomedOverTheTitleScreen)
+{
+    const int title = screens.ui.CreateTitleWindow();
+    ASSERT_NE(title, PemberquillUI::NO_WINDOW);
+    manager.Startup("Ann");
+    struct Lessons : EventRecipient {
+        Lessons() { RegisterEventHandler("TeachMechanicsEvent", UlvoEventSystem::GetGlobal(), &Lessons::On, this); }
+        void On(NamedProperties& args) { args.Get("ParentWindowContextHandle", parent); }
+        int parent = 0;
+    } lessons;
+    Create("Bob");
+    EXPECT_EQ(lessons.parent, title);
+}
+
 // Keeps whether each popped window was let fade out.
 class PopFades : public EventRecipient {
 public:
