@@ -30,7 +30,10 @@ constexpr int PLAY_WINDOW_HANDLE = 112;
 // The play window (12) exists; the last text area's lines are kept.
 class TextAreaScreens : public InstructorScreensInterface {
 public:
-    int GetWindowHandle(int windowId) const override { return windowId == 12 ? PLAY_WINDOW_HANDLE : -1; }
+    int GetWindowHandle(int windowId) const override
+    {
+        return windowId == 12 && hasPlayWindow ? PLAY_WINDOW_HANDLE : -1;
+    }
     void PushWindow(int) override {}
     void PopWindow(int, bool) override {}
     void SetInstructorTextRegion(const AABB2&) override {}
@@ -47,6 +50,7 @@ public:
     void CreateHowToPlayWindow() override {}
     Texture* LoadTexture(const std::string&) override { return nullptr; }
 
+    bool hasPlayWindow = true;
     int parent = 0;
     std::vector<TextLines> shown;
 };
@@ -266,6 +270,23 @@ TEST_F(InstructorStepLessonsTest, LastCandidatePointsAtItThenFollowsUpUntilTheBo
     AfterMove(*puzzle.puzzle);
     EXPECT_EQ(screens.shown.size(), 5u) << "asked again until the board is right";
     EXPECT_FALSE(profile.GetGameMechanicsKnown().HasMechanic(2070));
+}
+
+// Catches a puzzle's first lesson given without a play window to show it
+// in, or not given on the play window.
+TEST_F(InstructorStepLessonsTest, APuzzleStartingOnThePlayWindowGetsItsFirstLessonThere)
+{
+    SolvablePuzzle puzzle{{{CAGE_RULE_ADDITION, {{0, 0}, {1, 0}}}}};
+    screens.hasPlayWindow = false;
+    instructor.ShowTeachAGameMechanic(puzzle.puzzle.get());
+    EXPECT_EQ(screens.parent, 0);
+    EXPECT_FALSE(profile.GetGameMechanicsKnown().HasMechanic(1200));
+
+    screens.hasPlayWindow = true;
+    instructor.ShowTeachAGameMechanic(puzzle.puzzle.get());
+    EXPECT_TRUE(profile.GetGameMechanicsKnown().HasMechanic(1200)) << "how to play, first";
+    EXPECT_EQ(screens.parent, PLAY_WINDOW_HANDLE);
+    EXPECT_FALSE(screens.shown.empty());
 }
 
 // Catches the Equals lesson recorded as learnt before every Equals cage is
