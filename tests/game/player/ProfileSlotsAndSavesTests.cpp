@@ -132,6 +132,8 @@ TEST_F(ProfileSlotsTest, SavingAnEmptySlotStoresNothingAndSaysSo)
     EXPECT_TRUE(manager.SavePlayerProfile(manager.FindProfileSlotByName("Ann")));
     EXPECT_FALSE(manager.SavePlayerProfile(1));
     EXPECT_FALSE(manager.SavePlayerProfile(PlayerProfileManager::NO_SLOT));
+    EXPECT_FALSE(manager.SavePlayerProfile(PlayerProfileManager::NUM_PROFILE_SLOTS));
+    EXPECT_EQ(manager.GetProfileNameInSlot(PlayerProfileManager::NUM_PROFILE_SLOTS), "");
     EXPECT_FALSE(std::filesystem::exists(folder.File("steamuser-1.playerProfile")));
 }
 
