@@ -153,7 +153,8 @@ TEST_F(ProfileSlotsTest, TheFirstSaveOfAnOlderProfileCopiesItAsideAndStoresTheCu
 }
 
 // Catches a file taken in under a stem a loaded profile holds, or from a
-// file that is no profile file: either would be saved over another's file.
+// file that is no profile file (either would be saved over another's file),
+// and a current profile taken in copied aside as if it were older.
 TEST_F(ProfileSlotsTest, OnlyAProfileFileOfAStemNobodyHoldsIsTakenIn)
 {
     manager.Startup("Ann");
@@ -171,6 +172,9 @@ TEST_F(ProfileSlotsTest, OnlyAProfileFileOfAStemNobodyHoldsIsTakenIn)
     EXPECT_EQ(Loaded(), 2);
     load("steamuser-4.playerProfile");
     EXPECT_EQ(Loaded(), 2);
+    // A current profile taken in is saved back without a copy of its file.
+    EXPECT_TRUE(manager.SavePlayerProfile(1));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("steamuser-4.playerProfile.oldversion")));
 }
 
 } // namespace
