@@ -188,5 +188,17 @@ TEST_F(CampaignResetsTest, WindowsComeAndGoInTheirOwnWay)
     EXPECT_EQ(Go("QuitCampaignEvent"), (Windows{"pop 6 fading", "push 0 now"}));
 }
 
+// Catches the location under the pointer not taken as the one to enter.
+TEST_F(CampaignResetsTest, TheLocationUnderThePointerIsTheOneEntered)
+{
+    Go("PlayCampaignEvent");
+    Go("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", &campaign.GetRegions()[0]);
+    Go("PlayCampaignRegionEvent");
+    Go("SelectCampaignNodeEvent", "GrabFocusEventToFireProperty", &Node("Cove"));
+    EXPECT_EQ(Go("PlayCampaignNodeEvent"), (std::vector<std::string>{"pop 12 at once", "pop 7 at once",
+                                                                     "build location", "push 8 after"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
+}
+
 } // namespace
 } // namespace campaign_test
