@@ -289,6 +289,26 @@ TEST_F(InstructorStepLessonsTest, APuzzleStartingOnThePlayWindowGetsItsFirstLess
     EXPECT_FALSE(screens.shown.empty());
 }
 
+// Catches the first homework called out by a lesson other than the
+// location lesson.
+TEST_F(InstructorStepLessonsTest, OnlyTheLocationLessonCallsOutTheFirstHomework)
+{
+    struct Counter : EventRecipient {
+        Counter()
+        {
+            RegisterEventHandler("CallOutInitialHomeworkEvent", UlvoEventSystem::GetGlobal(), &Counter::On, this);
+        }
+        void On(NamedProperties&) { ++count; }
+        int count = 0;
+    } homework;
+    for (int lesson : {1400, 1700, 1900, 1300}) {
+        TeachableGameMechanics mechanics;
+        mechanics.AddMechanic(lesson);
+        instructor.TeachGameMechanic(PLAY_WINDOW_HANDLE, mechanics, nullptr, nullptr);
+    }
+    EXPECT_EQ(homework.count, 1);
+}
+
 // Catches the Equals lesson recorded as learnt before every Equals cage is
 // filled.
 TEST_F(InstructorStepLessonsTest, FillingEveryEqualsCageShowsTheEqualsLessonWasLearnt)
