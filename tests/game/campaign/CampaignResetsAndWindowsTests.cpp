@@ -1,0 +1,204 @@
+// The campaign's resets, as the map shows them afterwards, and how its
+// windows come and go on the way in and out: at once, or after the one
+// leaving has faded.
+#include "game/campaign/CampaignData.h"
+#include "game/campaign/PemberquillCampaign.h"
+#include "tests/game/campaign/CampaignTestSupport.h"
+
+namespace campaign_test {
+namespace {
+
+// Keeps each window built, and each push and pop with how it goes: a push
+// "now" or "after" the window leaving has faded, a pop "fading" or "at
+// once".
+class WindowScreens : public CampaignScreens {
+public:
+    void CreatePuzzleWindow(Puzzle*, const std::string&, bool, bool) override { windows.push_back("build puzzle"); }
+    void PushWindow(int windowId, bool now) override
+    {
+        windows.push_back("push " + std::to_string(windowId) + (now ? " now" : " after"));
+    }
+    void PopWindow(int windowId, bool fading) override
+    {
+        windows.push_back("pop " + std::to_string(windowId) + (fading ? " fading" : " at once"));
+    }
+    int GetWindowHandle(int) override { return 0; }
+    void CreateCampaignWindow(std::vector<CampaignRegion>&) override { windows.push_back("build map"); }
+    void CreateCampaignRegion(CampaignRegion*) override { windows.push_back("build region"); }
+    void CreateCampaignNodeWindow(CampaignNode*) override { windows.push_back("build location"); }
+    void CreatePuzzleGroups(CampaignNode*, int) override {}
+    void CreatePuzzleSolvedDialog(Puzzle*) override { windows.push_back("build solved"); }
+    void ShowConfirmationDialog(const std::string&, const std::string&, const std::string&, const std::string&,
+                                NamedProperties&) override
+    {
+    }
+    void SetLessonBox(const AABB2&) override {}
+    Vector2 GetFirstHomeworkLocation() override { return Vector2(0.0f, 0.0f); }
+    void DrawCampaignRegion(const CampaignRegion*, std::vector<CampaignNode>&) override {}
+    void DrawCampaignRegionBackground(const CampaignRegion*) override {}
+    void DrawCampaignRegionFullScreenTexture(const CampaignRegion*) override {}
+
+    std::vector<std::string> windows;
+};
+
+// Ocean holds "Cove", which opens "Reef", which opens "Gate" in Beyond;
+// each set holds two puzzles of its own.
+class CampaignResetsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CampaignData data;
+        data.startNodeName = "Cove";
+        const struct {
+            const char *name, *unlock;
+        } locations[] = {{"Cove", "Reef"}, {"Reef", "Gate"}, {"Gate", nullptr}};
+        for (const auto& location : locations) {
+            CampaignNode node;
+            node.SetName(location.name);
+            node.SetPuzzleSetFileName(std::string(location.name) + ".PuzzleSet");
+            if (location.unlock != nullptr) {
+                node.SetConnections({location.unlock});
+                node.SetUnlocks({location.unlock});
+            }
+            data.nodes.push_back(std::move(node));
+            PuzzleSetDescriptor set;
+            set.name = set.setID = location.name;
+            set.request = CustomRequest();
+            for (int seed : {300, 301}) {
+                set.descriptors.push_back(MakeDescriptor(CustomRequest(), seed, 0.0f));
+            }
+            folder.Write("Puzzles/" + set.name + ".PuzzleSet", WriteRecord(set, RESOURCE_STREAM_FORMAT_TEXT));
+        }
+        data.regions.resize(2);
+        data.regions[0].SetName("Ocean");
+        data.regions[0].SetNodeNames({"Cove", "Reef"});
+        data.regions[1].SetName("Beyond");
+        data.regions[1].SetNodeNames({"Gate"});
+        folder.Write(CAMPAIGN_DATA_FILE, WriteRecord(data, RESOURCE_STREAM_FORMAT_TEXT));
+
+        chef.Startup(&clock);
+        campaign.SetScreens(&screens);
+        campaign.Startup(&clock);
+        campaign.SelectProgress(&progress);
+    }
+    void TearDown() override { campaign.Shutdown(); }
+
+    template <typename T>
+    void Fire(const char* eventName, T payload)
+    {
+        NamedProperties args;
+        args.Set("OnActivationEventNameProperty", payload);
+        FireGlobalEvent(eventName, args);
+    }
+    CampaignNode& Node(const std::string& name) { return *Campaign::FindNodeByName(campaign.GetNodes(), name); }
+    void Satisfy(const std::string& location)
+    {
+        ASSERT_TRUE(progress.SetActiveCampaignNode(Node(location)));
+        for (const std::unique_ptr<Puzzle>& puzzle : Node(location).GetPuzzleSet()->GetPuzzles()) {
+            ASSERT_TRUE(campaign.SetActivePuzzle(puzzle.get()));
+            puzzle->GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
+            campaign.SubmitPlayerAccomplishments();
+        }
+    }
+    // The windows that come and go on the event.
+    template <typename T = CampaignNode>
+    std::vector<std::string> Go(const char* eventName, const char* key = nullptr, T* payload = nullptr)
+    {
+        NamedProperties args;
+        if (key != nullptr) {
+            args.Set(key, payload);
+        }
+        screens.windows.clear();
+        FireGlobalEvent(eventName, args);
+        return screens.windows;
+    }
+    std::vector<int> States()
+    {
+        return {Node("Cove").GetPlayerState(), Node("Reef").GetPlayerState(), Node("Gate").GetPlayerState()};
+    }
+
+    testsupport::ScopedDataFolder folder;
+    UlvoEventSystem events;
+    Clock clock;
+    PuzzleChef chef;
+    PemberquillCampaign campaign;
+    CampaignProgress progress;
+    WindowScreens screens;
+};
+
+// Catches a reset that leaves its region or location with nothing open to
+// play, or opens more than the start.
+TEST_F(CampaignResetsTest, EachResetLocksWhatItClearsAndOpensItsStartAgain)
+{
+    const std::vector<int> start = {CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED, CAMPAIGN_NODE_LOCKED};
+    ASSERT_EQ(States(), start);
+    Satisfy("Cove");
+    Satisfy("Reef");
+    ASSERT_EQ(States()[2], CAMPAIGN_NODE_OPEN);
+
+    Fire("ResetCampaignNodeEvent", &Node("Reef"));
+    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_SATISFIED, CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_OPEN}));
+    EXPECT_FALSE(Node("Reef").GetPuzzleSet()->GetPuzzles()[0]->GetProgress()->IsSolved());
+
+    Satisfy("Reef");
+    Fire("ResetCampaignRegionEvent", &campaign.GetRegions()[0]);
+    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED, CAMPAIGN_NODE_OPEN}))
+        << "Beyond keeps its own";
+
+    Satisfy("Cove");
+    FireGlobalEvent("ResetCampaignEvent");
+    EXPECT_EQ(States(), start);
+}
+
+// Catches a window that fades where it should vanish, or one that shows
+// before the window it replaces has gone, along the way into a puzzle and
+// back out.
+TEST_F(CampaignResetsTest, WindowsComeAndGoInTheirOwnWay)
+{
+    Puzzle& first = *Node("Cove").GetPuzzleSet()->GetPuzzles()[0];
+    const char* const ACTIVATION = "OnActivationEventNameProperty";
+    using Windows = std::vector<std::string>;
+    EXPECT_EQ(Go("PlayCampaignEvent"), (Windows{"pop 0 fading", "build map", "push 6 after"}));
+    Go("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", &campaign.GetRegions()[0]);
+    EXPECT_EQ(Go("PlayCampaignRegionEvent"), (Windows{"pop 12 at once", "pop 6 fading", "build region", "push 7 now"}));
+    EXPECT_EQ(Go("PlayCampaignNodeEvent", ACTIVATION, &Node("Cove")),
+              (Windows{"pop 12 at once", "pop 7 at once", "build location", "push 8 after"}));
+    EXPECT_EQ(Go("PlayCampaignPuzzleEvent", ACTIVATION, &first),
+              (Windows{"pop 8 at once", "build puzzle", "push 12 after"}));
+    EXPECT_EQ(Go("ShowCampaignEscapeDialogEvent"), (Windows{"push 13 after"}));
+    EXPECT_EQ(Go("HideCampaignEscapeDialogEvent"), (Windows{"pop 13 at once"}));
+    EXPECT_EQ(Go("QuitCampaignPuzzleEvent"),
+              (Windows{"pop 13 at once", "pop 12 at once", "build location", "push 8 after"}));
+    first.GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
+    EXPECT_EQ(Go("PlayCampaignPuzzleEvent", ACTIVATION, &first), (Windows{"build solved", "push 36 after"}));
+    EXPECT_EQ(Go("PlayNextCampaignPuzzleEvent", ACTIVATION, &first),
+              (Windows{"pop 36 at once", "pop 8 at once", "build puzzle", "push 12 after"}));
+    Go("QuitCampaignPuzzleEvent");
+    EXPECT_EQ(Go("QuitCampaignNodeEvent"),
+              (Windows{"pop 8 at once", "pop 12 at once", "pop 6 fading", "build region", "push 7 now"}));
+    // The last puzzle solved leads back to the region's map.
+    Puzzle& second = *Node("Cove").GetPuzzleSet()->GetPuzzles()[1];
+    second.GetProgress()->RaiseState(PUZZLE_STATE_SOLVED);
+    Go("PlayCampaignNodeEvent", ACTIVATION, &Node("Cove"));
+    Go("PlayCampaignPuzzleEvent", ACTIVATION, &second);
+    EXPECT_EQ(Go("PlayNextCampaignPuzzleEvent", ACTIVATION, &second),
+              (Windows{"pop 36 at once", "pop 8 at once", "pop 12 at once", "pop 12 at once", "pop 6 fading",
+                       "build region", "push 7 now"}));
+    EXPECT_EQ(Go("QuitCampaignRegionEvent"), (Windows{"pop 7 at once", "pop 0 fading", "build map", "push 6 after"}));
+    EXPECT_EQ(Go("QuitCampaignEvent"), (Windows{"pop 6 fading", "push 0 now"}));
+}
+
+// Catches the location under the pointer not taken as the one to enter.
+TEST_F(CampaignResetsTest, TheLocationUnderThePointerIsTheOneEntered)
+{
+    Go("PlayCampaignEvent");
+    Go("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", &campaign.GetRegions()[0]);
+    Go("PlayCampaignRegionEvent");
+    Go("SelectCampaignNodeEvent", "GrabFocusEventToFireProperty", &Node("Cove"));
+    EXPECT_EQ(Go("PlayCampaignNodeEvent"), (std::vector<std::string>{"pop 12 at once", "pop 7 at once",
+                                                                     "build location", "push 8 after"}));
+    EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
+}
+
+} // namespace
+} // namespace campaign_test
