@@ -157,6 +157,7 @@ TEST(CreditsWindowTest, QuittingTheCreditsFadesTheirWindowOut)
 {
     testsupport::SilentConsole console;
     testsupport::ScopedDataFolder data;
+    data.LinkShipped(Credits::CREDITS_FILE);
     screen_test::ScreenEnvironment screens;
     screens.ui.Startup(screens.clock);
     Credits credits;
