@@ -228,6 +228,9 @@ private:
     void TeachNextStepMechanics(Puzzle* puzzle, const PuzzleStep& step, TeachableGameMechanics requested);
     void ShowLesson(int parentWindowHandle, const std::vector<TextLines>& lines);
     void ShowEmptyTextArea(int windowId);
+    // The tutorial builds its pages in the one text area there is, so the
+    // play screen's lesson is built again once the tutorial is left.
+    void RestorePlayScreenLesson();
     // Builds page n's board, call-outs and lines.
     std::vector<TextLines> SetUpLesson(int lesson);
     void RunDemonstrationStep(int lesson, int step);
@@ -242,6 +245,8 @@ private:
     std::vector<Rgba> m_paletteBeforeTutorial;
     double m_lessonStartTime = 0.0;
     bool m_isMiniLessonDialogOpen = false;
+    // The lines of the lesson the play screen shows beside its board.
+    std::vector<TextLines> m_playScreenLesson;
     // The display goes before the puzzle it points at.
     ServedPuzzle m_tutorialPuzzle;
     std::unique_ptr<PuzzleDisplay> m_instructorPuzzleView;

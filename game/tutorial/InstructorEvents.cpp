@@ -153,6 +153,9 @@ TeachableGameMechanics Instructor::GetUnknownMechanicsOfPuzzle(const Puzzle* puz
 
 void Instructor::ShowEmptyTextArea(int windowId)
 {
+    if (windowId == GAME_WINDOW_PUZZLE) {
+        m_playScreenLesson.clear();
+    }
     if (m_screens != nullptr) {
         m_screens->CreateInstructorTextArea(m_screens->GetWindowHandle(windowId), {});
     }
@@ -163,6 +166,7 @@ void Instructor::ShowTeachAGameMechanic(Puzzle* puzzle)
     if (m_screens == nullptr || m_screens->GetWindowHandle(GAME_WINDOW_PUZZLE) == PemberquillUI::NO_WINDOW) {
         return;
     }
+    m_playScreenLesson.clear();
     m_screens->SetInstructorTextRegion(PLAY_TEXT_REGION);
     const TeachableGameMechanics howToPlay = OneMechanic(MECHANIC_HOW_TO_PLAY);
     if (!AreMechanicsKnown(howToPlay)) {
@@ -336,6 +340,16 @@ void Instructor::Event_OnInstructorExitTutorial(NamedProperties& /*args*/)
         m_screens->PopWindow(GAME_WINDOW_TUTORIAL, false);
     }
     DestroyCallOutsByChannel("Hint");
+    RestorePlayScreenLesson();
+}
+
+void Instructor::RestorePlayScreenLesson()
+{
+    if (m_screens == nullptr || m_screens->GetWindowHandle(GAME_WINDOW_PUZZLE) == PemberquillUI::NO_WINDOW) {
+        return;
+    }
+    m_screens->SetInstructorTextRegion(PLAY_TEXT_REGION);
+    m_screens->CreateInstructorTextArea(m_screens->GetWindowHandle(GAME_WINDOW_PUZZLE), m_playScreenLesson);
 }
 
 void Instructor::Event_OnInstructorMarkMechanicsAsTaught(NamedProperties& args)

@@ -405,6 +405,9 @@ void Instructor::ShowLesson(int parentWindowHandle, const std::vector<TextLines>
 {
     if (parentWindowHandle != PemberquillUI::NO_WINDOW) {
         if (m_screens != nullptr) {
+            if (parentWindowHandle == m_screens->GetWindowHandle(GAME_WINDOW_PUZZLE)) {
+                m_playScreenLesson = lines;
+            }
             m_screens->CreateInstructorTextArea(parentWindowHandle, lines);
         }
         return;

@@ -108,6 +108,16 @@ protected:
         EXPECT_EQ(log.str().find("ERROR:"), std::string::npos) << log.str();
     }
 
+    // A session left in play ends here, so that the next one in the same
+    // process starts its subsystems afresh.
+    void TearDown() override
+    {
+        if (m_game) {
+            m_game->Shutdown();
+            m_game.reset();
+        }
+    }
+
     PemberquillGame& Game() { return *m_game->GetGameObject(); }
 
     // False when it does not come true in time.

@@ -5,6 +5,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -142,6 +144,50 @@ TEST_F(PlayerSessionTest, TheWelcomeToTheFirstRegionCoversNoLocation)
         EXPECT_FALSE(Overlap(location->GetBounds(), lesson->GetBounds())) << location->GetName();
     }
     ASSERT_NO_FATAL_FAILURE(PressKey(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE));
+}
+
+// The lesson beside the board as the player reads it: each line's text and
+// where it stands.
+std::vector<std::string> ReadLessonPanel()
+{
+    std::vector<std::string> lines;
+    auto* area = dynamic_cast<ContainerWidget*>(FindShown(TopWindow(), "InstructorTextArea"));
+    for (size_t index = 0; area != nullptr && index < area->GetChildCount(); ++index) {
+        const BaseWidget& line = *area->GetChild(index);
+        std::ostringstream text;
+        text << line.GetProperty<std::string>("Label") << " at " << line.GetBounds().mins.x << ","
+             << line.GetBounds().mins.y;
+        lines.push_back(text.str());
+    }
+    return lines;
+}
+
+// The tutorial writes its pages where the play screen's lesson stood; back
+// from it, by its button or by Escape, the player reads that lesson again,
+// with no lesson dialog in the way.
+TEST_F(PlayerSessionTest, TheLessonBesideTheBoardIsBackAfterTheTutorial)
+{
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    ASSERT_NO_FATAL_FAILURE(Clicks({"PlayButton", "OceanCampaignRegionButton", "BeginningsCampaignNodeButton"}));
+    ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleSetWindow"));
+    ASSERT_NO_FATAL_FAILURE(Click(*FindShown(FindShown(TopWindow(), "HomeworkPuzzlesGroup"), "PlayPuzzle")));
+    ASSERT_NO_FATAL_FAILURE(Click("HowToPlayWindowBackButton"));
+    ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleWindow"));
+    const std::vector<std::string> lesson = ReadLessonPanel();
+    ASSERT_FALSE(lesson.empty()) << "a new player's first puzzle comes with a lesson";
+    const std::function<void()> leaveTheTutorial[] = {
+        [this] { Click("ExitTutorialButton"); },
+        [this] { PressKey(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE); },
+    };
+    for (const std::function<void()>& leave : leaveTheTutorial) {
+        ASSERT_NO_FATAL_FAILURE(PressKey(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE));
+        ASSERT_NO_FATAL_FAILURE(Click("HowToPlayButton"));
+        ASSERT_NO_FATAL_FAILURE(WaitFor("TutorialWindow"));
+        ASSERT_NO_FATAL_FAILURE(leave());
+        ASSERT_NO_FATAL_FAILURE(Click("ResumePlayingButton"));
+        ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleWindow"));
+        EXPECT_EQ(ReadLessonPanel(), lesson);
+    }
 }
 
 }  // namespace

@@ -396,6 +396,26 @@ TEST_F(InstructorTest, LeavingTheTutorialGivesTheChefBackItsPalette)
     }
 }
 
+// The play window's lesson comes back after the tutorial as it last stood,
+// empty once play has emptied it.
+TEST_F(InstructorTest, BackFromTheTutorialThePlayWindowShowsItsLastLesson)
+{
+    Teach(Mechanics(0, {2070}));
+    ShowTutorial();
+    events.FireEvent("InstructorExitTutorial");
+    EXPECT_EQ(screens.textAreaParent, 112);
+    EXPECT_EQ(screens.Texts().at(0), "Last Candidate Standing");
+
+    Puzzle* puzzle = instructor.SwitchToInstructorPuzzle(INSTRUCTOR_PUZZLE_RULES);
+    instructor.FillAllSquares();
+    instructor.CheckForDynamicLessonOpportunity(puzzle);
+    ASSERT_TRUE(screens.shown.empty()) << "nothing left to teach on a solved board";
+    ShowTutorial();
+    events.FireEvent("InstructorExitTutorial");
+    EXPECT_EQ(screens.textAreaParent, 112);
+    EXPECT_TRUE(screens.shown.empty());
+}
+
 // A page opened well into the game: the board's fade-in and, on the filled
 // first page, its solve wave start with the page, not at the clock's zero.
 TEST_F(InstructorTest, TheFirstPagesBoardIsShownAndSolvedFromTheMomentItOpens)
