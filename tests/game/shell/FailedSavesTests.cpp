@@ -62,6 +62,20 @@ std::string ChildLabel(int windowId, const std::string& name, size_t skip = 0)
     return "";
 }
 
+// The colour a line of the built information dialog is written in.
+Rgba InfoLineColor(size_t line)
+{
+    auto* window =
+        dynamic_cast<ContainerWidget*>(BaseWidget::FindWidgetByHandle(PemberquillUI::GetWindowHandle(GAME_WINDOW_INFORMATION)));
+    for (size_t index = 0; window != nullptr && index < window->GetChildCount(); ++index) {
+        BaseWidget* child = window->GetChild(index);
+        if (child->GetName() == "InfoLine" && line-- == 0) {
+            return child->GetProperty<Rgba>("FontColor");
+        }
+    }
+    return Rgba(0, 0, 0, 0);
+}
+
 std::string NoticeText()
 {
     std::string text;
@@ -235,6 +249,22 @@ TEST_F(FailedSavesTest, InAFolderOfAnotherUser)
     // nobody in.
     chmod(m_userData.Path().c_str(), 0755);
     ExpectFailedSavesTold(NOT_OURS);
+}
+
+// Catches the title and the lines below it trading colours.
+TEST_F(FailedSavesTest, TheNoticeTitleIsCyanAndEveryLineBelowItWhite)
+{
+    chmod(m_userData.Path().c_str(), 0755);
+    ASSERT_NO_FATAL_FAILURE(StartAtTheTitle());
+    ASSERT_TRUE(NOT_OURS.apply(Storage()));
+    SaveTheGame();
+    NOT_OURS.lift(Storage());
+    ASSERT_EQ(TopWindowName(), "Information Dialog");
+    EXPECT_EQ(InfoLineColor(0), Rgba(0, 255, 255, 255));
+    for (size_t line = 1; !ChildLabel(GAME_WINDOW_INFORMATION, "InfoLine", line).empty(); ++line) {
+        EXPECT_EQ(InfoLineColor(line), Rgba(255, 255, 255, 255)) << line;
+    }
+    Quit();
 }
 
 }  // namespace

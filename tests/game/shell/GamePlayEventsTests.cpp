@@ -169,6 +169,7 @@ TEST_F(GamePlayEventsTest, AskingAgainRaisesTheStageUntilAMoveAndTwoMistakesOffe
     const int dialog = PemberquillUI::GetWindowHandle(GAME_WINDOW_REWIND_PUZZLE);
     ASSERT_NE(PemberquillUI::NO_WINDOW, dialog);
     EXPECT_EQ(dialog, Fetch<int>(log.Last("WindowPushEvent"), "Handle"));
+    EXPECT_FALSE(Fetch<bool>(log.Last("WindowPushEvent"), "PushImmediately")) << "the rewind dialog shows animated";
     EXPECT_EQ(0, log.Count("HintStageChangedEvent"));
 
     callOuts.calls.clear();
@@ -204,6 +205,16 @@ TEST_F(GamePlayEventsTest, OptionsAndInstructionsPopAtOnceWhenHidden)
         EXPECT_EQ(!isInstructions, game->IsAutoSolving());
         Fire("EndAutoSolvingEvent");
     }
+}
+
+// Catches the instructions skipping their show animation.
+TEST_F(GamePlayEventsTest, InstructionsArePushedToPlayTheirShowAnimation)
+{
+    Fire("ShowInstructionsEvent");
+    ASSERT_EQ(1, log.Count("WindowPushEvent"));
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_TUTORIAL), Fetch<int>(log.Last("WindowPushEvent"), "Handle"));
+    EXPECT_FALSE(Fetch<bool>(log.Last("WindowPushEvent"), "PushImmediately"));
+    Fire("HideInstructionsEvent");
 }
 
 TEST_F(GamePlayEventsTest, AWhatIfTrialIsKeptOnAcceptAndUndoneOnReject)

@@ -1,0 +1,101 @@
+// Icons the dialogs show, read back from the pixels they leave on the screen.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "engine/core/PropertyAnimationSystem.h"
+#include "engine/modules/imagestudio/Image.h"
+#include "engine/modules/renderer/Texture.h"
+#include "engine/ui/BaseWidget.h"
+#include "game/common/GameWindowID.h"
+#include "game/presentation/ui/PemberquillUI.h"
+#include "game/steam/AchievementDefinitions.h"
+#include "game/steam/PlayerAchievements.h"
+#include "platform/gpu/SdlGpuDevice.h"
+#include "tests/game/presentation/ScreenTestSupport.h"
+#include "tests/support/SoftwareRendererTest.h"
+
+namespace Pemberquill {
+namespace {
+
+class DialogIconPixelTest : public testsupport::SoftwareRendererTest {
+protected:
+    DialogIconPixelTest() : SoftwareRendererTest(IntVector2(1024, 768)) {}
+
+    void SetUp() override
+    {
+        SoftwareRendererTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        env.ui.Startup(env.clock);
+    }
+
+    // A texture of one colour.
+    static std::unique_ptr<Texture> Solid(const Rgba& color)
+    {
+        std::unique_ptr<Image> image = Image::Create(IntVector2(2, 2), Image::IMAGE_FORMAT_RGBA);
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < 2; ++x) {
+                image->SetPixel(x, y, color);
+            }
+        }
+        std::unique_ptr<Texture> texture = Texture::Create();
+        texture->PopulateFromImage(*image, false);
+        return texture;
+    }
+
+    // Pushed, and drawn until its show animation is over.
+    void ShowAndSettle(int windowId)
+    {
+        env.ui.PushWindow(windowId, true);
+        for (int frame = 0; frame < 40; ++frame) {
+            env.uiModule.Update();
+            env.uiModule.Render();
+            PropertyAnimationSystem::GetGlobal().GetAnimationClock().Advance(0.1);
+        }
+    }
+
+    // The pixel at the middle of the widget once it alone is drawn on white.
+    platform::GpuColor MiddlePixelOf(BaseWidget& widget)
+    {
+        BeginFrameInPixels(Rgba(255, 255, 255, 255));
+        widget.Render();
+        const Vector2 middle = widget.GetAnimatedBounds().CalcCenter();
+        return m_device->ReadBackBuffer({static_cast<int>(middle.x), static_cast<int>(middle.y), 1, 1})[0];
+    }
+
+    static bool IsRed(const platform::GpuColor& pixel) { return pixel.r > 200 && pixel.g < 60 && pixel.b < 60; }
+
+    screen_test::ScreenEnvironment env;
+};
+
+// Catches the icon's box being left undrawn.
+TEST_F(DialogIconPixelTest, TheEarnedAchievementsIconIsDrawn)
+{
+    const std::unique_ptr<Texture> red = Solid(Rgba(255, 0, 0, 255));
+    env.ui.ShowAchievementDialog({{"First", "a", "b", red.get()}}, "");
+    ShowAndSettle(GAME_WINDOW_ACHIEVEMENT_DIALOG);
+    const std::vector<BaseWidget*> icons =
+        screen_test::Children(PemberquillUI::GetWindowHandle(GAME_WINDOW_ACHIEVEMENT_DIALOG), "AchievementIcon");
+    ASSERT_EQ(icons.size(), 1u);
+    EXPECT_TRUE(IsRed(MiddlePixelOf(*icons[0])));
+}
+
+// Catches the achievements window's panels being left undrawn.
+TEST_F(DialogIconPixelTest, TheAchievementsWindowDrawsEachIconOnItsPanel)
+{
+    const std::unique_ptr<Texture> red = Solid(Rgba(255, 0, 0, 255));
+    std::vector<AchievementDefinition> definitions(1);
+    definitions[0].bitIndex = 0;
+    definitions[0].achievedImage = red.get();
+    definitions[0].unachievedImage = red.get();
+    PlayerAchievements record;
+    record.SetAchievement(0);
+    const int window = env.ui.CreateAchievementsWindow(record, definitions);
+    ShowAndSettle(GAME_WINDOW_ACHIEVEMENTS);
+    BaseWidget* group = screen_test::Children(window, "AchievementGroup0").at(0);
+    BaseWidget* icon = screen_test::Children(group->GetHandle(), "AchievementIcon0").at(0);
+    EXPECT_TRUE(IsRed(MiddlePixelOf(*icon)));
+}
+
+}  // namespace
+}  // namespace Pemberquill
