@@ -200,5 +200,40 @@ TEST_F(CampaignResetsTest, TheLocationUnderThePointerIsTheOneEntered)
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
 }
 
+// The same campaign, with a recipe book of one puzzle per difficulty, all
+// of which go to "Cove": one of them becomes its challenge puzzle.
+class CampaignChallengeTest : public CampaignResetsTest {
+protected:
+    void SetUp() override
+    {
+        std::vector<PuzzleDescriptor> descriptors;
+        for (int i = 0; i < NUM_DIFFICULTY_RATINGS; ++i) {
+            descriptors.push_back(MakeDescriptor(CustomRequest(), 400 + i, static_cast<float>(i)));
+        }
+        ResourceStream stream(RESOURCE_STREAM_FORMAT_TEXT_COMPACT, 4096);
+        WriteRecipeBook(stream, CustomRequest(), descriptors);
+        folder.Write("Puzzles/Recipes/book.recipes",
+                     std::string(reinterpret_cast<const char*>(stream.GetData()), size_t(stream.GetSize())));
+        CampaignResetsTest::SetUp();
+    }
+};
+
+// Catches the challenge's question shown before the window under it has
+// faded, or left fading while the challenge opens.
+TEST_F(CampaignChallengeTest, TheChallengeQuestionComesAfterAndGoesAtOnce)
+{
+    Puzzle* challenge = Node("Cove").GetPuzzleSet()->GetUnlockPuzzle();
+    ASSERT_NE(challenge, nullptr);
+    Go("PlayCampaignEvent");
+    Go("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", &campaign.GetRegions()[0]);
+    Go("PlayCampaignRegionEvent");
+    Go("SelectCampaignNodeEvent", "GrabFocusEventToFireProperty", &Node("Cove"));
+    Go("PlayCampaignNodeEvent");
+    EXPECT_EQ(Go("ConfirmTakeTheChallengeEvent"), (std::vector<std::string>{"push 18 after"}));
+    EXPECT_EQ(Go("TakeTheChallengeEvent", "OnActivationEventNameProperty", challenge),
+              (std::vector<std::string>{"pop 18 at once", "pop 12 at once", "pop 8 at once", "build puzzle",
+                                        "push 12 after"}));
+}
+
 } // namespace
 } // namespace campaign_test

@@ -138,6 +138,23 @@ TEST_F(HintStagesTest, SentencesNameTheLineFillInTheNumbersAndNeedABoard)
     EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
 }
 
+// The candidate bubble points at the step's own value, the lowest and the
+// highest of the board included; a value outside 1 to the size gets none.
+TEST_F(HintStagesTest, TheCandidateBubbleCoversOneToTheSizeAndNothingOutside)
+{
+    const struct {
+        int value;
+        std::vector<std::string> calls;
+    } rows[] = {{1, {"destroy hint", "candidate 5,4 #0 hint"}},
+                {9, {"destroy hint", "candidate 5,4 #8 hint"}},
+                {10, {"destroy hint"}},
+                {0, {"destroy hint"}}};
+    for (const auto& row : rows) {
+        Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 5, 4, row.value), 3);
+        EXPECT_EQ(row.calls, callOuts.calls) << "value " << row.value;
+    }
+}
+
 TEST(HintRecordTest, FromSolverStepKeepsTheMoveAndSameStepIgnoresOnlyTheTextAndTheErrorFlag)
 {
     StepResult step;
