@@ -150,6 +150,19 @@ TEST_F(CampaignResetsTest, EachResetLocksWhatItClearsAndOpensItsStartAgain)
     EXPECT_EQ(States(), start);
 }
 
+// Catches a reset's question left fading while the screen it leads back to
+// is built.
+TEST_F(CampaignResetsTest, EachResetTakesItsQuestionAwayAtOnce)
+{
+    const char* const ACTIVATION = "OnActivationEventNameProperty";
+    const auto first = [](const std::vector<std::string>& windows) {
+        return windows.empty() ? std::string() : windows.front();
+    };
+    EXPECT_EQ(first(Go("ResetCampaignNodeEvent", ACTIVATION, &Node("Reef"))), "pop 18 at once");
+    EXPECT_EQ(first(Go("ResetCampaignRegionEvent", ACTIVATION, &campaign.GetRegions()[0])), "pop 18 at once");
+    EXPECT_EQ(first(Go("ResetCampaignEvent")), "pop 18 at once");
+}
+
 // Catches a window that fades where it should vanish, or one that shows
 // before the window it replaces has gone, along the way into a puzzle and
 // back out.
