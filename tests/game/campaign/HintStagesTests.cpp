@@ -155,6 +155,23 @@ TEST_F(HintStagesTest, TheCandidateBubbleCoversOneToTheSizeAndNothingOutside)
     }
 }
 
+// The first stage of a line hint points at its row or column, the first and
+// the last of the board included; a line outside the board gets none.
+TEST_F(HintStagesTest, TheLineBubbleCoversEveryLineOfTheBoardAndNothingOutside)
+{
+    const struct {
+        int row, column;
+        std::vector<std::string> calls;
+    } rows[] = {{0, -1, {"destroy hint", "row 0 hint"}},    {8, -1, {"destroy hint", "row 8 hint"}},
+                {9, -1, {"destroy hint"}},                  {-2, 4, {"destroy hint"}},
+                {-1, 0, {"destroy hint", "column 0 hint"}}, {-1, 8, {"destroy hint", "column 8 hint"}},
+                {-1, 9, {"destroy hint"}}};
+    for (const auto& row : rows) {
+        Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 4, 3, 6, row.row, row.column));
+        EXPECT_EQ(row.calls, callOuts.calls) << "row " << row.row << " column " << row.column;
+    }
+}
+
 TEST(HintRecordTest, FromSolverStepKeepsTheMoveAndSameStepIgnoresOnlyTheTextAndTheErrorFlag)
 {
     StepResult step;
