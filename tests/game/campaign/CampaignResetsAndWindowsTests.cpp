@@ -150,6 +150,17 @@ TEST_F(CampaignResetsTest, EachResetLocksWhatItClearsAndOpensItsStartAgain)
     EXPECT_EQ(States(), start);
 }
 
+// Catches the reset of a region without locations reaching for its first
+// one, or opening any other.
+TEST_F(CampaignResetsTest, ResettingARegionWithoutLocationsOpensNothing)
+{
+    CampaignRegion empty;
+    empty.SetName("Nowhere");
+    const std::vector<int> before = States();
+    Fire("ResetCampaignRegionEvent", &empty);
+    EXPECT_EQ(States(), before);
+}
+
 // Catches a reset's question left fading while the screen it leads back to
 // is built.
 TEST_F(CampaignResetsTest, EachResetTakesItsQuestionAwayAtOnce)
