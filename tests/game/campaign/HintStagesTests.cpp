@@ -172,6 +172,29 @@ TEST_F(HintStagesTest, TheLineBubbleCoversEveryLineOfTheBoardAndNothingOutside)
     }
 }
 
+// Every hint about a line names it as a row or a column somewhere along its
+// stages.
+TEST_F(HintStagesTest, EveryLineHintNamesItsRowOrColumn)
+{
+    const auto tips = [this](int stepId, int row, int column) {
+        const HintRecord found = Step(stepId, 4, 3, 6, row, column);
+        std::string all;
+        for (unsigned stage = 0; stage < GetHintStageCount(found.kind); ++stage) {
+            Ask(found);
+            all += Tip() + "\n";
+        }
+        return all;
+    };
+    // Step 15 has no name of its own in the solver but a line hint of its own.
+    for (int stepId : {STEP_ID_ONLY_LOCATION_FOR_VALUE, STEP_ID_COMBINATION_ELSEWHERE, 15,
+                       STEP_ID_REQUIRED_BY_OTHER_CAGE, STEP_ID_VALUE_ALREADY_PLACED}) {
+        const std::string inRow = tips(stepId, 3, -1);
+        const std::string inColumn = tips(stepId, -1, 4);
+        EXPECT_NE(inRow.find(" row"), std::string::npos) << "step " << stepId << ": " << inRow;
+        EXPECT_NE(inColumn.find(" column"), std::string::npos) << "step " << stepId << ": " << inColumn;
+    }
+}
+
 TEST(HintRecordTest, FromSolverStepKeepsTheMoveAndSameStepIgnoresOnlyTheTextAndTheErrorFlag)
 {
     StepResult step;
