@@ -4,6 +4,7 @@
 // puzzle, and the pages of a satisfied location. (The record's bytes are in
 // PlayerRecordFilesTests.)
 #include "tests/game/campaign/CampaignTestSupport.h"
+#include "engine/core/Diagnostics.h"
 #include "game/puzzle/PuzzleSetProgress.h"
 #include "game/campaign/CampaignRegion.h"
 #include "tests/game/steam/RecordStreamTestSupport.h"
@@ -172,6 +173,24 @@ TEST_F(CampaignRecordsTest, AttachingAnOlderRecordKeepsMatchesAndDropsTheRest)
               console.lines);
 }
 
+// A saved location stays when it names one of the campaign's, the first and
+// the last included, and is forgotten otherwise.
+TEST_F(CampaignRecordsTest, ASavedLocationSurvivesAttachingOnlyInsideTheCampaign)
+{
+    AddNode("Shore");
+    AddNode("Reef");
+    AddNode("New");
+    const struct {
+        int saved, attached;
+    } rows[] = {{0, 0}, {2, 2}, {3, INDEX_INVALID}, {-2, INDEX_INVALID}};
+    for (const auto& row : rows) {
+        std::unique_ptr<CampaignProgress> loaded =
+            ReadProgress(Stringf("{ 0.2 true %d { \"\" 0 } 0 }", row.saved));
+        loaded->AttachPuzzleSetProgresses(nodes);
+        EXPECT_EQ(row.attached, loaded->GetActiveCampaignNodeIndex()) << "saved " << row.saved;
+    }
+}
+
 TEST_F(CampaignRecordsTest, AdvancingFindsTheNextUnsolvedPuzzleAndAResetKeepsOnlyRankAndBadges)
 {
     AddNode("Shore", {}, {}, false, 3);
@@ -281,6 +300,33 @@ TEST_F(CampaignPagesTest, APageHoldsEightAndTheNextOneExistsOnlyBeforeTheRangesE
             const size_t index = static_cast<size_t>(ranges[static_cast<size_t>(c.range)].begin + c.first) + k;
             EXPECT_EQ(set.GetPuzzles()[index].get(), page[k]) << k;
         }
+    }
+}
+
+// Playing a puzzle of a satisfied location turns its range to the page that
+// holds it, the last and the first puzzle of a page included.
+TEST_F(CampaignPagesTest, APuzzleAtAPageBoundaryTurnsItsRangeToItsOwnPage)
+{
+    StartChef(66);
+    CampaignNode& node = AddBookNode("Deep");
+    Attach();
+    node.SetPlayerState(CAMPAIGN_NODE_SATISFIED);
+    PuzzleSet& set = *node.GetPuzzleSet();
+    const PuzzleSetProgress& pages = *set.GetProgress();
+    const struct {
+        int range, within;
+        std::vector<int> easyMediumHard;
+    } rows[] = {{PUZZLE_SET_RANGE_EASY, 7, {0, 0, 0}},
+                {PUZZLE_SET_RANGE_EASY, 8, {1, 0, 0}},
+                {PUZZLE_SET_RANGE_MEDIUM, 19, {1, 2, 0}},
+                {PUZZLE_SET_RANGE_HARD, 15, {1, 2, 1}},
+                {PUZZLE_SET_RANGE_EASY, 0, {0, 2, 1}}};
+    for (const auto& row : rows) {
+        const size_t index = static_cast<size_t>(set.GetRanges()[static_cast<size_t>(row.range)].begin + row.within);
+        EXPECT_TRUE(set.GetProgress()->SetPuzzlePageFromPuzzle(set.GetPuzzles()[index].get()));
+        EXPECT_EQ(row.easyMediumHard,
+                  (std::vector<int>{pages.GetEasyPage(), pages.GetMediumPage(), pages.GetHardPage()}))
+            << "range " << row.range << " puzzle " << row.within;
     }
 }
 

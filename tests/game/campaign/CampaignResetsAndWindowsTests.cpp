@@ -150,6 +150,30 @@ TEST_F(CampaignResetsTest, EachResetLocksWhatItClearsAndOpensItsStartAgain)
     EXPECT_EQ(States(), start);
 }
 
+// Catches the reset of a region without locations reaching for its first
+// one, or opening any other.
+TEST_F(CampaignResetsTest, ResettingARegionWithoutLocationsOpensNothing)
+{
+    CampaignRegion empty;
+    empty.SetName("Nowhere");
+    const std::vector<int> before = States();
+    Fire("ResetCampaignRegionEvent", &empty);
+    EXPECT_EQ(States(), before);
+}
+
+// Catches a reset's question left fading while the screen it leads back to
+// is built.
+TEST_F(CampaignResetsTest, EachResetTakesItsQuestionAwayAtOnce)
+{
+    const char* const ACTIVATION = "OnActivationEventNameProperty";
+    const auto first = [](const std::vector<std::string>& windows) {
+        return windows.empty() ? std::string() : windows.front();
+    };
+    EXPECT_EQ(first(Go("ResetCampaignNodeEvent", ACTIVATION, &Node("Reef"))), "pop 18 at once");
+    EXPECT_EQ(first(Go("ResetCampaignRegionEvent", ACTIVATION, &campaign.GetRegions()[0])), "pop 18 at once");
+    EXPECT_EQ(first(Go("ResetCampaignEvent")), "pop 18 at once");
+}
+
 // Catches a window that fades where it should vanish, or one that shows
 // before the window it replaces has gone, along the way into a puzzle and
 // back out.
@@ -198,6 +222,41 @@ TEST_F(CampaignResetsTest, TheLocationUnderThePointerIsTheOneEntered)
     EXPECT_EQ(Go("PlayCampaignNodeEvent"), (std::vector<std::string>{"pop 12 at once", "pop 7 at once",
                                                                      "build location", "push 8 after"}));
     EXPECT_EQ(campaign.GetMode(), CAMPAIGN_MODE_LOCATION);
+}
+
+// The same campaign, with a recipe book of one puzzle per difficulty, all
+// of which go to "Cove": one of them becomes its challenge puzzle.
+class CampaignChallengeTest : public CampaignResetsTest {
+protected:
+    void SetUp() override
+    {
+        std::vector<PuzzleDescriptor> descriptors;
+        for (int i = 0; i < NUM_DIFFICULTY_RATINGS; ++i) {
+            descriptors.push_back(MakeDescriptor(CustomRequest(), 400 + i, static_cast<float>(i)));
+        }
+        ResourceStream stream(RESOURCE_STREAM_FORMAT_TEXT_COMPACT, 4096);
+        WriteRecipeBook(stream, CustomRequest(), descriptors);
+        folder.Write("Puzzles/Recipes/book.recipes",
+                     std::string(reinterpret_cast<const char*>(stream.GetData()), size_t(stream.GetSize())));
+        CampaignResetsTest::SetUp();
+    }
+};
+
+// Catches the challenge's question shown before the window under it has
+// faded, or left fading while the challenge opens.
+TEST_F(CampaignChallengeTest, TheChallengeQuestionComesAfterAndGoesAtOnce)
+{
+    Puzzle* challenge = Node("Cove").GetPuzzleSet()->GetUnlockPuzzle();
+    ASSERT_NE(challenge, nullptr);
+    Go("PlayCampaignEvent");
+    Go("SelectCampaignRegionEvent", "GrabFocusEventToFireProperty", &campaign.GetRegions()[0]);
+    Go("PlayCampaignRegionEvent");
+    Go("SelectCampaignNodeEvent", "GrabFocusEventToFireProperty", &Node("Cove"));
+    Go("PlayCampaignNodeEvent");
+    EXPECT_EQ(Go("ConfirmTakeTheChallengeEvent"), (std::vector<std::string>{"push 18 after"}));
+    EXPECT_EQ(Go("TakeTheChallengeEvent", "OnActivationEventNameProperty", challenge),
+              (std::vector<std::string>{"pop 18 at once", "pop 12 at once", "pop 8 at once", "build puzzle",
+                                        "push 12 after"}));
 }
 
 } // namespace

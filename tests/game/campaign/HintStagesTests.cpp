@@ -138,6 +138,63 @@ TEST_F(HintStagesTest, SentencesNameTheLineFillInTheNumbersAndNeedABoard)
     EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
 }
 
+// The candidate bubble points at the step's own value, the lowest and the
+// highest of the board included; a value outside 1 to the size gets none.
+TEST_F(HintStagesTest, TheCandidateBubbleCoversOneToTheSizeAndNothingOutside)
+{
+    const struct {
+        int value;
+        std::vector<std::string> calls;
+    } rows[] = {{1, {"destroy hint", "candidate 5,4 #0 hint"}},
+                {9, {"destroy hint", "candidate 5,4 #8 hint"}},
+                {10, {"destroy hint"}},
+                {0, {"destroy hint"}}};
+    for (const auto& row : rows) {
+        Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 5, 4, row.value), 3);
+        EXPECT_EQ(row.calls, callOuts.calls) << "value " << row.value;
+    }
+}
+
+// The first stage of a line hint points at its row or column, the first and
+// the last of the board included; a line outside the board gets none.
+TEST_F(HintStagesTest, TheLineBubbleCoversEveryLineOfTheBoardAndNothingOutside)
+{
+    const struct {
+        int row, column;
+        std::vector<std::string> calls;
+    } rows[] = {{0, -1, {"destroy hint", "row 0 hint"}},    {8, -1, {"destroy hint", "row 8 hint"}},
+                {9, -1, {"destroy hint"}},                  {-2, 4, {"destroy hint"}},
+                {-1, 0, {"destroy hint", "column 0 hint"}}, {-1, 8, {"destroy hint", "column 8 hint"}},
+                {-1, 9, {"destroy hint"}}};
+    for (const auto& row : rows) {
+        Ask(Step(STEP_ID_ONLY_LOCATION_FOR_VALUE, 4, 3, 6, row.row, row.column));
+        EXPECT_EQ(row.calls, callOuts.calls) << "row " << row.row << " column " << row.column;
+    }
+}
+
+// Every hint about a line names it as a row or a column somewhere along its
+// stages.
+TEST_F(HintStagesTest, EveryLineHintNamesItsRowOrColumn)
+{
+    const auto tips = [this](int stepId, int row, int column) {
+        const HintRecord found = Step(stepId, 4, 3, 6, row, column);
+        std::string all;
+        for (unsigned stage = 0; stage < GetHintStageCount(found.kind); ++stage) {
+            Ask(found);
+            all += Tip() + "\n";
+        }
+        return all;
+    };
+    // Step 15 has no name of its own in the solver but a line hint of its own.
+    for (int stepId : {STEP_ID_ONLY_LOCATION_FOR_VALUE, STEP_ID_COMBINATION_ELSEWHERE, 15,
+                       STEP_ID_REQUIRED_BY_OTHER_CAGE, STEP_ID_VALUE_ALREADY_PLACED}) {
+        const std::string inRow = tips(stepId, 3, -1);
+        const std::string inColumn = tips(stepId, -1, 4);
+        EXPECT_NE(inRow.find(" row"), std::string::npos) << "step " << stepId << ": " << inRow;
+        EXPECT_NE(inColumn.find(" column"), std::string::npos) << "step " << stepId << ": " << inColumn;
+    }
+}
+
 TEST(HintRecordTest, FromSolverStepKeepsTheMoveAndSameStepIgnoresOnlyTheTextAndTheErrorFlag)
 {
     StepResult step;

@@ -243,6 +243,19 @@ TEST_F(PemberquillCampaignTest, GradesNeverFallAndSatisfyingOpensTheNextLocation
 
 // The solve is noticed once, shown for three seconds of campaign time with
 // no pause allowed, and graded on the first frame after that.
+// Catches a crash asking for the puzzle in play where the player has no
+// place: no profile chosen yet, or a saved place past the campaign's end.
+TEST_F(PemberquillCampaignTest, WithoutAPlaceInTheCampaignNoPuzzleIsInPlay)
+{
+    campaign.SelectProgress(nullptr);
+    EXPECT_EQ(nullptr, campaign.GetActivePuzzle());
+    record_test::ServedStream stream("{ 0.2 true 7 { \"\" 0 } 0 }");
+    CampaignProgress pastTheEnd(*stream);
+    campaign.SelectProgress(&pastTheEnd);
+    EXPECT_EQ(nullptr, campaign.GetActivePuzzle());
+    campaign.SelectProgress(&progress);
+}
+
 TEST_F(PemberquillCampaignTest, ASolveIsGradedOnceAfterTheDisplayTime)
 {
     receiver.reports.clear();

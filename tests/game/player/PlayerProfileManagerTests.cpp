@@ -4,6 +4,8 @@
 // another, when a switch saves.
 #include "game/common/KeepFileAside.h"
 #include "game/player/PlayerProfileManager.h"
+#include "game/player/PlayerProfileScreens.h"
+#include "game/common/GameWindowID.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +55,36 @@ BaseWidget* FindChild(int windowId, const std::string& name, size_t skip = 0)
 // Larger than any profile the reader takes: it refuses it for its size
 // without reading a byte (a sparse file costs no disk).
 constexpr std::uintmax_t UNREADABLE_SIZE = (std::uintmax_t{1} << 31) + 5;
+
+// Keeps each push with how it goes: "now", or "after" the window under it
+// has faded. Stands in for the real screens while it exists.
+class RecordingProfileScreens final : public PlayerProfileScreens {
+public:
+    RecordingProfileScreens() : m_previous(GetPlayerProfileScreens()) { SetPlayerProfileScreens(this); }
+    ~RecordingProfileScreens() { SetPlayerProfileScreens(m_previous); }
+    RecordingProfileScreens(const RecordingProfileScreens&) = delete;
+    RecordingProfileScreens& operator=(const RecordingProfileScreens&) = delete;
+
+    void PushWindow(int windowId, bool now) override
+    {
+        pushes.push_back("push " + std::to_string(windowId) + (now ? " now" : " after"));
+    }
+    void PopWindow(int, bool) override {}
+    int GetWindowHandle(int) override { return -1; }
+    void CreateSelectProfileWindow(const std::vector<std::string>&, bool, bool) override {}
+    void CreateCreateProfileDialog(bool) override {}
+    void ShowInformationDialog(const std::vector<TextLines>&, const std::string&) override {}
+    void ShowConfirmationDialog(const std::string&, const std::string&, const std::string&, const std::string&,
+                                const std::string&) override
+    {
+    }
+    void SetInstructorTextRegion(const AABB2&) override {}
+
+    std::vector<std::string> pushes;
+
+private:
+    PlayerProfileScreens* m_previous;
+};
 
 class PlayerProfileManagerTest : public ::testing::Test {
 protected:
@@ -223,6 +255,16 @@ TEST_F(PlayerProfileManagerTest, OnlyANewNameMakesAProfileAndOnlyASwitchAwaySave
     Fire("SelectProfileEvent", "Ann");
     EXPECT_EQ(StoredMechanics("steamuser-1"), std::set<int>{99});
     EXPECT_EQ(log.Count("OnPlayerProfileSelected"), selections + 1);
+}
+
+// Catches the notice of a taken name pushed over the create dialog before
+// that one has faded.
+TEST_F(PlayerProfileManagerTest, TheTakenNameNoticeWaitsForTheWindowUnderIt)
+{
+    manager.Startup("Ann");
+    RecordingProfileScreens recorder;
+    Fire("CreateProfileEvent", "Ann");
+    EXPECT_EQ(recorder.pushes, std::vector<std::string>{"push " + std::to_string(GAME_WINDOW_INFORMATION) + " after"});
 }
 
 // A profile the reader refuses for its size is moved aside whole, never

@@ -530,6 +530,22 @@ TEST_F(InstructorTest, EachTutorialPuzzleHasTheTargetsAndAnswersTheLessonsName)
     }
 }
 
+// The tutorial's cages show their size, so their solution lists hold
+// solutions of that size only.
+TEST_F(InstructorTest, TutorialCagesListOnlySolutionsOfTheirOwnSize)
+{
+    chef.SetPalette(GetTutorialPalette());
+    for (int id = INSTRUCTOR_PUZZLE_WHOLE_BOARD; id <= INSTRUCTOR_PUZZLE_DIVISION_AND_STRAIGHT; ++id) {
+        ServedPuzzle served = Instructor::CreateCustomPuzzle(chef, &clock, *GetTutorialPuzzleDefinition(id));
+        for (const Cage& cage : served.puzzle->GetBoards()[0]->GetCages()) {
+            for (const CageSolution& solution : cage.solutions) {
+                EXPECT_EQ(cage.squares.size(), solution.values.size())
+                    << "puzzle " << id << " cage " << cage.index << ": " << solution.description;
+            }
+        }
+    }
+}
+
 TEST_F(InstructorTest, ATutorialAnswerOutsideOneToTheSizeIsRejected)
 {
     chef.SetPalette(GetTutorialPalette());
