@@ -3,6 +3,7 @@
 // definitions, and once on SDL's software renderer.
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <set>
@@ -157,6 +158,31 @@ std::string FontDefinitionFile(const std::string& name, int pageCount,
     text += found == glyphs.end() ? "{ false }\n" : "{ true " + found->second + " }\n";
   }
   return text;
+}
+
+// The back buffer is cut to the texture whenever either side differs, and
+// left alone (no reset at all) when it already has the texture's size.
+TEST_F(RendererTest, TheBackBufferIsCutWhenEitherSideDiffersAndOnlyThen) {
+  m_renderer->OnWindowResize(IntVector2(32, 32));
+  const std::pair<IntVector2, int> cases[] = {  // texture size, resets
+      {IntVector2(32, 8), 2}, {IntVector2(8, 32), 2}, {IntVector2(32, 32), 0}};
+  for (const auto& [size, resets] : cases) {
+    modules_test::EventLog draws("DrawIntoTexture");
+    IntVector2 seen;
+    draws.whileFiring = [&](NamedProperties&) {
+      seen = IntVector2(m_device->BackBufferWidth(), m_device->BackBufferHeight());
+    };
+    std::unique_ptr<Texture> texture = MakeTexture(size.x, size.y);
+    m_renderer->EnqueueDynamicTextureUpdateRequest(texture.get(), AABB2(0, 0, 100, 100), "DrawIntoTexture",
+                                                   nullptr);
+    m_device->calls.clear();
+    m_renderer->Update();
+    EXPECT_EQ(seen, size) << size.x << " x " << size.y;
+    EXPECT_EQ(std::count_if(m_device->calls.begin(), m_device->calls.end(),
+                            [](const std::string& call) { return call.rfind("Reset", 0) == 0; }),
+              resets)
+        << size.x << " x " << size.y;
+  }
 }
 
 // A back buffer that cannot be cut to the texture leaves the draw undone:
