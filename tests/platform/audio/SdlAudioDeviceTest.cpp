@@ -201,6 +201,42 @@ TEST_F(SdlAudioDeviceTest, TheFrequencySetsHowLongAPlayLasts) {
   EXPECT_FALSE(device.IsPlaying(looping));
 }
 
+// A play is held between a sixteenth and sixteen times the mix rate: asked
+// for twice past either limit, it lasts exactly as long as at the limit.
+TEST_F(SdlAudioDeviceTest, TheFrequencyIsHeldWithinSixteenTimesEitherWayOfTheMixRate) {
+  testsupport::WriteWav(folder.File("short.wav"), testsupport::SteadyTone(44100, 1, 441, kTone));
+  const SampleHandle shortTone = device.LoadSample(folder.File("short.wav"));
+  testsupport::SoundingFrames meter(kTone);
+  const struct {
+    SampleHandle sample;
+    int frequency;
+    double frames;
+  } cases[] = {
+      {tone, 44100 * kFrequencyRangeFactor * 2, 4410.0 / kFrequencyRangeFactor},
+      {tone, 44100 * kFrequencyRangeFactor + 1000, 4410.0 / kFrequencyRangeFactor},
+      {shortTone, 44100 / kFrequencyRangeFactor / 2, 441.0 * 44100 / (44100 / kFrequencyRangeFactor)},
+      {shortTone, 44100 / kFrequencyRangeFactor - 100, 441.0 * 44100 / (44100 / kFrequencyRangeFactor)},
+  };
+  for (const auto& c : cases) {
+    const int64_t before = meter.Settled();
+    const ChannelHandle channel = device.Play(c.sample, PlaySettings{LoopMode::Once, kMaxVolume, kPanCentre, c.frequency});
+    ASSERT_NE(channel, kNoChannel) << device.LastError();
+    ASSERT_TRUE(Eventually([&] { return !device.IsPlaying(channel); }));
+    EXPECT_NEAR(meter.Settled() - before, c.frames, 2) << c.frequency << " Hz";
+  }
+}
+
+// The stream plays only at the mix rate: asked for it, the change is no
+// change and succeeds; asked for any other, it fails and says why.
+TEST_F(SdlAudioDeviceTest, AStreamTakesOnlyItsOwnFrequency) {
+  const ChannelHandle stream = device.PlayStream(device.OpenStream(tonePath, LoopMode::Loop), kMaxVolume);
+  ASSERT_NE(stream, kNoChannel) << device.LastError();
+  EXPECT_TRUE(device.SetFrequency(stream, 44100)) << device.LastError();
+  EXPECT_EQ(device.LastError(), "");
+  EXPECT_FALSE(device.SetFrequency(stream, 88200));
+  EXPECT_FALSE(device.LastError().empty());
+}
+
 // Paused part-way, the play goes on at the new frequency from where it was:
 // the rest of the sample in half the time, and it stays paused until told.
 TEST_F(SdlAudioDeviceTest, AChangedFrequencyPlaysTheRestFromWhereThePlayGot) {

@@ -68,6 +68,7 @@ class RecordingGpuDevice : public platform::GpuDevice {
     return resetPossible ? GpuResult::DeviceNotReset : GpuResult::DeviceLost;
   }
   GpuResult Reset(int width, int height) override {
+    if (failResets) return Note("Reset failed", true);
     m_width = width;
     m_height = height;
     lost = loseOnPresent = false;
@@ -102,6 +103,7 @@ class RecordingGpuDevice : public platform::GpuDevice {
 
   bool loseOnPresent = false;
   bool resetPossible = true;
+  bool failResets = false;  // a reset leaves the size as it was and the device lost
   bool lost = false;
   std::vector<std::string> calls;
   std::vector<Fan> fans;

@@ -3,6 +3,7 @@
 // definitions, and once on SDL's software renderer.
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <set>
@@ -159,6 +160,47 @@ std::string FontDefinitionFile(const std::string& name, int pageCount,
   return text;
 }
 
+// The back buffer is cut to the texture whenever either side differs, and
+// left alone (no reset at all) when it already has the texture's size.
+TEST_F(RendererTest, TheBackBufferIsCutWhenEitherSideDiffersAndOnlyThen) {
+  m_renderer->OnWindowResize(IntVector2(32, 32));
+  const std::pair<IntVector2, int> cases[] = {  // texture size, resets
+      {IntVector2(32, 8), 2}, {IntVector2(8, 32), 2}, {IntVector2(32, 32), 0}};
+  for (const auto& [size, resets] : cases) {
+    modules_test::EventLog draws("DrawIntoTexture");
+    IntVector2 seen;
+    draws.whileFiring = [&](NamedProperties&) {
+      seen = IntVector2(m_device->BackBufferWidth(), m_device->BackBufferHeight());
+    };
+    std::unique_ptr<Texture> texture = MakeTexture(size.x, size.y);
+    m_renderer->EnqueueDynamicTextureUpdateRequest(texture.get(), AABB2(0, 0, 100, 100), "DrawIntoTexture",
+                                                   nullptr);
+    m_device->calls.clear();
+    m_renderer->Update();
+    EXPECT_EQ(seen, size) << size.x << " x " << size.y;
+    EXPECT_EQ(std::count_if(m_device->calls.begin(), m_device->calls.end(),
+                            [](const std::string& call) { return call.rfind("Reset", 0) == 0; }),
+              resets)
+        << size.x << " x " << size.y;
+  }
+}
+
+// A back buffer that cannot be cut to the texture leaves the draw undone:
+// its listener never runs on a back buffer of the wrong size, nothing is
+// copied and the back buffer keeps its size.
+TEST_F(RendererTest, ADrawIntoATextureIsDroppedWhenTheBackBufferCannotBeResized) {
+  m_renderer->OnWindowResize(IntVector2(32, 32));
+  modules_test::EventLog draws("DrawIntoTexture");
+  std::unique_ptr<Texture> texture = MakeTexture(8, 8);
+  m_renderer->EnqueueDynamicTextureUpdateRequest(texture.get(), AABB2(0, 0, 8, 8), "DrawIntoTexture",
+                                                 nullptr);
+  m_device->failResets = true;
+  m_renderer->Update();
+  EXPECT_EQ(draws.count, 0);
+  EXPECT_TRUE(m_device->copies.empty());
+  EXPECT_EQ(m_device->BackBufferWidth(), 32);
+}
+
 // A one-page font whose glyphs make the arithmetic easy: 'w' fills its
 // advance of one size; 'a' has 0.1 before, 0.6 wide, 0.3 after; ' ' draws
 // nothing and moves on 0.25; 'p' lies on page 5, which the font lacks, 'h'
@@ -268,6 +310,24 @@ TEST_F(FontTest, AFontThatCannotBeLoadedWholeThrowsAndIsNotEntered) {
                 ::testing::HasSubstr(message));
     EXPECT_EQ(m_renderer->GetFont(face), nullptr);
   }
+}
+
+// A glyph names its page in one byte, so 256 pages is the most a font can
+// use: a font of exactly that many loads them all, one more is refused.
+TEST_F(FontTest, AFontOfTwoHundredFiftySixPagesLoadsAndOneMoreIsRefused) {
+  const auto page = SolidPng(1, Rgba::WHITE);
+  for (int i = 0; i < 257; ++i) {
+    m_data.Write(BitmapFont::PagePath("Big", "EN", i), page);
+  }
+  m_data.Write("Locale/Fonts/Big_EN.FontDef", FontDefinitionFile("Big", 256, {}));
+  m_data.Write("Locale/Fonts/Over_EN.FontDef", FontDefinitionFile("Big", 257, {}));
+  BitmapFont* big = m_renderer->LoadFont("Big", "EN");
+  ASSERT_NE(big, nullptr);
+  EXPECT_NE(big->GetPage(255), nullptr);
+  EXPECT_EQ(big->GetPage(256), nullptr);
+  EXPECT_THAT(testsupport::CatchUlvoException([&] { m_renderer->LoadFont("Over", "EN"); }).message,
+              ::testing::HasSubstr("gives 257 pages"));
+  EXPECT_EQ(m_renderer->GetFont("Over"), nullptr);
 }
 
 // A definition read later under a name (in any letter case) takes the name's

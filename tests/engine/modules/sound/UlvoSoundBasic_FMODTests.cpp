@@ -158,6 +158,14 @@ TEST_F(SoundModuleTest, TheFrequencyScaleReachesThePlayAndTheFirstPlayOnly) {
   EXPECT_EQ(m_console.lines.size(), lines) << m_console.Text();
 }
 
+// Stopping everything silences every play of every sample, looping or not.
+TEST_F(SoundModuleTest, StopAllSilencesEverySample) {
+  StartWith({"a.wav", "b.wav"});
+  const platform::ChannelHandle plays[] = {Play(1, 1.0f, 0.0f, kLoop), Play(1), Play(2, 1.0f, 0.0f, kLoop)};
+  m_sound->StopAll();
+  for (platform::ChannelHandle channel : plays) EXPECT_FALSE(m_device->IsPlaying(channel)) << channel;
+}
+
 // A music play restarted at the limit takes the master volume alone.
 TEST_F(SoundModuleTest, AMusicPlayRestartedAtTheLimitSkipsTheMusicVolume) {
   StartWith({"Theme.wav"});
