@@ -158,10 +158,15 @@ TEST_F(SoundModuleTest, TheFrequencyScaleReachesThePlayAndTheFirstPlayOnly) {
   EXPECT_EQ(m_console.lines.size(), lines) << m_console.Text();
 }
 
-// Stopping everything silences every play of every sample, looping or not.
-TEST_F(SoundModuleTest, StopAllSilencesEverySample) {
+// Stopping everything silences every play of every sample, looping or not,
+// and the stream.
+TEST_F(SoundModuleTest, StopAllSilencesEverySampleAndTheStream) {
   StartWith({"a.wav", "b.wav"});
-  const platform::ChannelHandle plays[] = {Play(1, 1.0f, 0.0f, kLoop), Play(1), Play(2, 1.0f, 0.0f, kLoop)};
+  m_sound->RegisterStream(5, "Data/Audio/Music.ogg", kLoop);
+  m_sound->PlayStream(5, 1.0f);
+  const platform::ChannelHandle music = m_device->LastPlayed();
+  const platform::ChannelHandle plays[] = {music, Play(1, 1.0f, 0.0f, kLoop), Play(1),
+                                           Play(2, 1.0f, 0.0f, kLoop)};
   m_sound->StopAll();
   for (platform::ChannelHandle channel : plays) EXPECT_FALSE(m_device->IsPlaying(channel)) << channel;
 }
