@@ -98,25 +98,12 @@ TEST_F(ProfileSlotsTest, ANewPlayerIsWelcomedOverTheTitleScreen)
     EXPECT_EQ(lessons.parent, title);
 }
 
-// Keeps whether each popped window was let fade out.
-class PopFades : public EventRecipient {
-public:
-    PopFades() { RegisterEventHandler("WindowPopEvent", UlvoEventSystem::GetGlobal(), &PopFades::On, this); }
-    void On(NamedProperties& args)
-    {
-        bool fading = false;
-        args.Get("AllowAnimationsToFinish", fading);
-        fades.push_back(fading);
-    }
-    std::vector<bool> fades;
-};
-
 // Catches the profile dialogs cut off at once instead of fading out when a
 // new player is made.
 TEST_F(ProfileSlotsTest, TheProfileDialogsFadeOutOnceANewPlayerIsMade)
 {
     manager.Startup("Ann");
-    PopFades pops;
+    screen_test::PopFades pops;
     Create("Bob");
     ASSERT_FALSE(pops.fades.empty());
     EXPECT_EQ(pops.fades, std::vector<bool>(pops.fades.size(), true));

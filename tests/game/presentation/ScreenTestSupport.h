@@ -146,4 +146,17 @@ public:
     Pemberquill::PemberquillUI ui;
 };
 
+// Keeps whether each popped window was let fade out.
+class PopFades : public EventRecipient {
+public:
+    PopFades() { RegisterEventHandler("WindowPopEvent", UlvoEventSystem::GetGlobal(), &PopFades::On, this); }
+    void On(NamedProperties& args)
+    {
+        bool fading = false;
+        args.Get("AllowAnimationsToFinish", fading);
+        fades.push_back(fading);
+    }
+    std::vector<bool> fades;
+};
+
 } // namespace screen_test

@@ -139,19 +139,6 @@ TEST(InstructorLifetimeTest, AnInstructorGoneNoLongerTakesTheHintsCallOuts)
     EXPECT_EQ(Instructor::GetInstance(), nullptr);
 }
 
-// Keeps whether each popped window was let fade out.
-class PopFades : public EventRecipient {
-public:
-    PopFades() { RegisterEventHandler("WindowPopEvent", UlvoEventSystem::GetGlobal(), &PopFades::On, this); }
-    void On(NamedProperties& args)
-    {
-        bool fading = false;
-        args.Get("AllowAnimationsToFinish", fading);
-        fades.push_back(fading);
-    }
-    std::vector<bool> fades;
-};
-
 // Catches the credits cut off at once instead of fading out.
 TEST(CreditsWindowTest, QuittingTheCreditsFadesTheirWindowOut)
 {
@@ -162,7 +149,7 @@ TEST(CreditsWindowTest, QuittingTheCreditsFadesTheirWindowOut)
     screens.ui.Startup(screens.clock);
     Credits credits;
     credits.Startup(&screens.clock);
-    PopFades pops;
+    screen_test::PopFades pops;
     FireGlobalEvent("PlayCreditsEvent");
     FireGlobalEvent("QuitCreditsEvent");
     EXPECT_EQ(pops.fades, std::vector<bool>{true});
