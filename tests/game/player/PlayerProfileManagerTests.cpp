@@ -27,6 +27,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/PlayerStorageHooks.h"
 
 using namespace Pemberquill;
 
@@ -375,10 +376,7 @@ TEST_F(PlayerProfileManagerTest, ADamagedLaterProfileInRemoteStorageIsKeptAsideO
         manager.Startup("Ann");
     }
     steam.Shutdown();
-    playerStorageReadHook = nullptr;
-    playerStorageWriteHook = nullptr;
-    playerStorageRemoveHook = nullptr;
-    playerStorageRenameHook = nullptr;
+    testsupport::ForgetPlayerStorageHooks();
     EXPECT_EQ(Bytes(storage + "steamuser-1.playerProfile.damaged"), AsBytes("damage"));
     EXPECT_FALSE(Exists(storage + "steamuser-1.playerProfile"));
     EXPECT_FALSE(Exists(storage + "steamuser-1.playerProfile.damaged2"));

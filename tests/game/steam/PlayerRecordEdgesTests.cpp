@@ -15,6 +15,7 @@
 #include "tests/platform/ScopedEnvironment.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/PlayerStorageHooks.h"
 
 namespace {
 
@@ -45,10 +46,7 @@ TEST(PlayerRecordEdgesTest, ATableThatFitsIsSavedWithoutAWarning)
 class PlayerStorageHooksTest : public ::testing::Test {
  protected:
   void TearDown() override {
-    playerStorageReadHook = nullptr;
-    playerStorageWriteHook = nullptr;
-    playerStorageRemoveHook = nullptr;
-    playerStorageRenameHook = nullptr;
+    testsupport::ForgetPlayerStorageHooks();
   }
 
   testsupport::RecordingConsole console;

@@ -35,6 +35,7 @@
 #include "tests/support/ScopedDataFolder.h"
 #include "tests/support/SilentConsole.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/PlayerStorageHooks.h"
 
 namespace {
 
@@ -550,10 +551,7 @@ class SteamInterfaceTest : public ::testing::Test {
  protected:
   void TearDown() override {
     if (steam.IsInitialized()) steam.Shutdown();
-    playerStorageReadHook = nullptr;
-    playerStorageWriteHook = nullptr;
-    playerStorageRemoveHook = nullptr;
-    playerStorageRenameHook = nullptr;
+    testsupport::ForgetPlayerStorageHooks();
   }
   std::string StoredFile(const std::string& name) const {
     return userData.File(std::string(SteamInterface::DEFAULT_SERVICE_FOLDER) + "/storage/" + name);

@@ -14,6 +14,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/PlayerStorageHooks.h"
 
 namespace {
 
@@ -22,10 +23,7 @@ using namespace Pemberquill;
 class SupersededPlayerFilesTest : public ::testing::Test {
  protected:
   void TearDown() override {
-    playerStorageReadHook = nullptr;
-    playerStorageWriteHook = nullptr;
-    playerStorageRemoveHook = nullptr;
-    playerStorageRenameHook = nullptr;
+    testsupport::ForgetPlayerStorageHooks();
   }
   std::string Local(const std::string& name) const { return userData.File("Pemberquill/" + name); }
   void Write(const std::string& path, const std::string& text) const {
