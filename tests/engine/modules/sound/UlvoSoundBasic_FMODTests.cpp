@@ -246,16 +246,25 @@ TEST_F(SoundModuleTest, StreamsPlayOnceAtATimeAndAreForgottenWhenTheyEnd) {
   EXPECT_EQ(CallsNamed("PlayStream").size(), 2u);
 }
 
-// Heard in the mixed output: at twice its frequency a sample lasts half as
-// long.
-TEST(SoundModuleOnSdl, AtTwiceTheFrequencyASamplePlaysInHalfTheTime) {
+// A started module on the real mixer with a tenth of a second of steady
+// tone registered as sample 1.
+class SoundModuleOnSdl : public ::testing::Test {
+ protected:
+  SoundModuleOnSdl() {
+    testsupport::WriteWav(data.PathOf("Audio/Tone.wav"),
+                          testsupport::SteadyTone(44100, 1, 4410, 4000));
+    sound->Startup();
+    sound->RegisterSample(1, "Audio/Tone");
+  }
+
   testsupport::ScopedDataFolder data;
   testsupport::RecordingConsole console;
-  testsupport::WriteWav(data.PathOf("Audio/Tone.wav"),
-                        testsupport::SteadyTone(44100, 1, 4410, 4000));
   std::unique_ptr<UlvoSoundBasic_FMOD> sound = UlvoSoundBasic_FMOD::Create();
-  sound->Startup();
-  sound->RegisterSample(1, "Audio/Tone");
+};
+
+// Heard in the mixed output: at twice its frequency a sample lasts half as
+// long.
+TEST_F(SoundModuleOnSdl, AtTwiceTheFrequencyASamplePlaysInHalfTheTime) {
   testsupport::SoundingFrames meter(4000);
   sound->PlaySample(1, 0, kOnce, 1.0f, 2.0f, 0.0f);
   for (int wait = 0; wait < 10000 && Mix_Playing(-1) != 0; ++wait) SDL_Delay(2);
@@ -264,14 +273,7 @@ TEST(SoundModuleOnSdl, AtTwiceTheFrequencyASamplePlaysInHalfTheTime) {
 }
 
 // A real file decoded, played, seen playing and stopped.
-TEST(SoundModuleOnSdl, PlaysAWavFileSeesItPlayingAndStopsIt) {
-  testsupport::ScopedDataFolder data;
-  testsupport::RecordingConsole console;
-  testsupport::WriteWav(data.PathOf("Audio/Tone.wav"),
-                        testsupport::SteadyTone(44100, 1, 4410, 4000));
-  std::unique_ptr<UlvoSoundBasic_FMOD> sound = UlvoSoundBasic_FMOD::Create();
-  sound->Startup();
-  sound->RegisterSample(1, "Audio/Tone");
+TEST_F(SoundModuleOnSdl, PlaysAWavFileSeesItPlayingAndStopsIt) {
   sound->PlaySample(1, 0, kLoop, 0.5f, 1.0f, 0.0f);
   EXPECT_EQ(Mix_Playing(-1), 1) << console.Text();
   sound->Update();
