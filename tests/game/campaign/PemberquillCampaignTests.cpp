@@ -241,6 +241,22 @@ TEST_F(PemberquillCampaignTest, GradesNeverFallAndSatisfyingOpensTheNextLocation
     EXPECT_EQ(campaign.GetCampaignScore(), 4 * 5 + 5 * 16);
 }
 
+// Catches a report that calls the location or its region completed before
+// every puzzle there is solved.
+TEST_F(PemberquillCampaignTest, TheReportCompletesTheLocationOnlyOnceAllItsPuzzlesAreSolved)
+{
+    Node("Reef").SetOptional(false);
+    CampaignAccomplishments report = Solve("Cove", 0);
+    EXPECT_FALSE(report.locationCompleted);
+    EXPECT_FALSE(report.regionCompleted);
+
+    Solve("Cove", 1);
+    EXPECT_EQ(campaign.GetNextCampaignPuzzle(), nullptr) << "every puzzle at Cove is solved";
+    report = Solve("Cove", 1);
+    EXPECT_TRUE(report.locationCompleted);
+    EXPECT_FALSE(report.regionCompleted) << "Reef is needed and still open";
+}
+
 // The solve is noticed once, shown for three seconds of campaign time with
 // no pause allowed, and graded on the first frame after that.
 // Catches a crash asking for the puzzle in play where the player has no
