@@ -164,7 +164,7 @@ std::vector<std::string> ReadLessonPanel()
 
 // The tutorial writes its pages where the play screen's lesson stood; back
 // from it, by its button or by Escape, the player reads that lesson again,
-// with no lesson dialog in the way.
+// with no lesson dialog in the way. Space turns the tutorial's pages.
 TEST_F(PlayerSessionTest, TheLessonBesideTheBoardIsBackAfterTheTutorial)
 {
     ASSERT_NO_FATAL_FAILURE(StartGame());
@@ -183,6 +183,9 @@ TEST_F(PlayerSessionTest, TheLessonBesideTheBoardIsBackAfterTheTutorial)
         ASSERT_NO_FATAL_FAILURE(PressKey(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE));
         ASSERT_NO_FATAL_FAILURE(Click("HowToPlayButton"));
         ASSERT_NO_FATAL_FAILURE(WaitFor("TutorialWindow"));
+        const int page = Game().GetInstructor().GetCurrentLesson();
+        ASSERT_NO_FATAL_FAILURE(PressKey(SDLK_SPACE, SDL_SCANCODE_SPACE));
+        EXPECT_EQ(Game().GetInstructor().GetCurrentLesson(), page + 1);
         ASSERT_NO_FATAL_FAILURE(leave());
         ASSERT_NO_FATAL_FAILURE(Click("ResumePlayingButton"));
         ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleWindow"));
