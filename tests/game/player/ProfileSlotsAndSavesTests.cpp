@@ -141,7 +141,8 @@ TEST_F(ProfileSlotsTest, TheFirstSaveOfAnOlderProfileCopiesItAsideAndStoresTheCu
 
 // Catches a file taken in under a stem a loaded profile holds, or from a
 // file that is no profile file (either would be saved over another's file),
-// and a current profile taken in copied aside as if it were older.
+// a current profile taken in copied aside as if it were older, and a file
+// taken in with no slot free.
 TEST_F(ProfileSlotsTest, OnlyAProfileFileOfAStemNobodyHoldsIsTakenIn)
 {
     manager.Startup("Ann");
@@ -162,6 +163,20 @@ TEST_F(ProfileSlotsTest, OnlyAProfileFileOfAStemNobodyHoldsIsTakenIn)
     // A current profile taken in is saved back without a copy of its file.
     EXPECT_TRUE(manager.SavePlayerProfile(1));
     EXPECT_FALSE(std::filesystem::exists(folder.File("steamuser-4.playerProfile.oldversion")));
+
+    // With every slot taken, a further file is refused as having no room.
+    for (const char* name : {"Bo", "Cy", "Di", "Ed"}) {
+        Create(name);
+    }
+    ASSERT_EQ(Loaded(), PlayerProfileManager::NUM_PROFILE_SLOTS);
+    std::filesystem::copy_file(folder.File("steamuser.playerProfile"), folder.File("spare.playerProfile"));
+    console.lines.clear();
+    load("spare.playerProfile");
+    EXPECT_EQ(Loaded(), PlayerProfileManager::NUM_PROFILE_SLOTS);
+    EXPECT_NE(console.Text().find("\"spare.playerProfile\" was not loaded: not a profile file, already loaded, or no "
+                                  "free slot."),
+              std::string::npos)
+        << console.Text();
 }
 
 } // namespace
