@@ -130,6 +130,12 @@ TEST_F(SdlAudioDeviceTest, OneStreamPlaysAtATimeBesideTheSamples) {
   // A stream is never panned nor replayed.
   EXPECT_TRUE(device.SetPan(stream, kPanCentre));
   EXPECT_FALSE(device.SetPan(stream, kPanLeft) || device.Replay(stream, PlaySettings{}));
+  // Pausing the stream holds the music, and only the music.
+  ASSERT_TRUE(device.SetPaused(stream, true));
+  EXPECT_TRUE(device.IsPaused(stream));
+  EXPECT_FALSE(device.IsPaused(sample));
+  ASSERT_TRUE(device.SetPaused(stream, false));
+  EXPECT_FALSE(device.IsPaused(stream));
 
   ASSERT_TRUE(device.Stop(stream));
   const ChannelHandle next = device.PlayStream(second, 20);
