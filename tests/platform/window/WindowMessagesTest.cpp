@@ -74,11 +74,12 @@ TEST_F(WindowMessagesTest, AltKeysAndF10AreSystemKeys) {
   PushKey(SDL_KEYDOWN, SDLK_F10, SDL_SCANCODE_F10);
   PushKey(SDL_KEYUP, SDLK_F10, SDL_SCANCODE_F10);
   PushKey(SDL_KEYDOWN, SDLK_SPACE, SDL_SCANCODE_SPACE, KMOD_RALT);
+  PushKey(SDL_KEYDOWN, SDLK_DELETE, SDL_SCANCODE_DELETE, KMOD_RALT);  // Delete types nothing
   EXPECT_EQ(Drain(), (Messages{M::KeyDown(VK_MENU, false, true), M::KeyDown(VK_RETURN, false, true), M::KeyMenu(13),
                                M::KeyDown(VK_RETURN, true, true), M::KeyUp(VK_RETURN, true), M::KeyDown('F', false, true),
                                M::KeyMenu('f'), M::KeyUp(VK_MENU, true), M::Character('g'),
                                M::KeyDown(VK_F10, false, true), M::KeyUp(VK_F10, true),
-                               M::KeyDown(VK_SPACE, false, true), M::KeyMenu(' ')}));
+                               M::KeyDown(VK_SPACE, false, true), M::KeyMenu(' '), M::KeyDown(VK_DELETE, false, true)}));
 }
 
 TEST_F(WindowMessagesTest, CtrlAltKeysAndTheirTextAreOrdinary) {
