@@ -74,12 +74,14 @@ TEST_F(ProfileSlotsTest, TheSelectDialogOffersANewPlayerOnlyWhileASlotIsFree)
 }
 
 // Catches the way back to the player in play missing from the select
-// dialog.
-TEST_F(ProfileSlotsTest, TheSelectDialogOffersTheWayBackToThePlayerInPlay)
+// dialog, or the dialog shown at once without fading in.
+TEST_F(ProfileSlotsTest, TheSelectDialogFadesInOfferingTheWayBackToThePlayerInPlay)
 {
     manager.Startup("Ann");
+    screen_test::PushesAtOnce pushes;
     FireGlobalEvent("ShowSelectProfileDialogEvent");
     EXPECT_TRUE(HasChild(GAME_WINDOW_SELECT_PROFILE, "LeaveSelectProfileButton"));
+    EXPECT_EQ(pushes.flags, std::vector<bool>{false});
 }
 
 // Catches the new player's welcome given in a dialog of its own instead of

@@ -146,17 +146,34 @@ public:
     Pemberquill::PemberquillUI ui;
 };
 
-// Keeps whether each popped window was let fade out.
-class PopFades : public EventRecipient {
+// Keeps one flag of each push or pop of a window.
+class WindowStackFlags : public EventRecipient {
 public:
-    PopFades() { RegisterEventHandler("WindowPopEvent", UlvoEventSystem::GetGlobal(), &PopFades::On, this); }
+    WindowStackFlags(const char* eventName, const char* flagName) : m_flagName(flagName)
+    {
+        RegisterEventHandler(eventName, UlvoEventSystem::GetGlobal(), &WindowStackFlags::On, this);
+    }
     void On(NamedProperties& args)
     {
-        bool fading = false;
-        args.Get("AllowAnimationsToFinish", fading);
-        fades.push_back(fading);
+        bool flag = false;
+        args.Get(m_flagName, flag);
+        flags.push_back(flag);
     }
-    std::vector<bool> fades;
+    std::vector<bool> flags;
+
+private:
+    std::string m_flagName;
+};
+
+// Keeps whether each popped window was let fade out.
+struct PopFades : WindowStackFlags {
+    PopFades() : WindowStackFlags("WindowPopEvent", "AllowAnimationsToFinish") {}
+    std::vector<bool>& fades = flags;
+};
+
+// Keeps whether each pushed window was shown at once, skipping its fade in.
+struct PushesAtOnce : WindowStackFlags {
+    PushesAtOnce() : WindowStackFlags("WindowPushEvent", "PushImmediately") {}
 };
 
 } // namespace screen_test
