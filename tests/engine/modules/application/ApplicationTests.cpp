@@ -99,6 +99,7 @@ TEST_F(ApplicationTest, FullScreenCoversTheDesktopAndAWindowComesBackCentred) {
   const IntVector2 size = BringToSixteenByTen(desktop - IntVector2(200, 200));
   EXPECT_EQ(m_application->GetClientSize(), size);
   EXPECT_EQ(m_application->GetClientRect().left, (desktop.x - size.x + 1) / 2 + 1);
+  EXPECT_EQ(m_application->GetClientRect().top, (desktop.y - size.y + 1) / 2 + 1);
 }
 
 // Nothing reaches the game before the window has the focus or after it
