@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -380,6 +381,19 @@ TEST_F(PlayerProfileManagerTest, ADamagedLaterProfileInRemoteStorageIsKeptAsideO
     EXPECT_EQ(Bytes(storage + "steamuser-1.playerProfile.damaged"), AsBytes("damage"));
     EXPECT_FALSE(Exists(storage + "steamuser-1.playerProfile"));
     EXPECT_FALSE(Exists(storage + "steamuser-1.playerProfile.damaged2"));
+}
+
+// Catches the global left pointing at a manager that is gone, or taken from
+// the newest one when an older one goes.
+TEST(PlayerProfileManagerGlobalTest, TheGlobalIsTheNewestManagerAndGoesWithIt)
+{
+    auto older = std::make_unique<PlayerProfileManager>();
+    {
+        PlayerProfileManager newest;
+        older.reset();
+        EXPECT_EQ(PlayerProfileManager::GetGlobal(), &newest);
+    }
+    EXPECT_EQ(PlayerProfileManager::GetGlobal(), nullptr);
 }
 
 } // namespace
