@@ -13,6 +13,7 @@
 
 // Xlib's macros (None, Bool, ...) would break the headers above.
 #include <SDL_syswm.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 namespace {
@@ -130,6 +131,24 @@ TEST_F(XServerFocusTest, AFullScreenWindowIsIconifiedWhenItLosesTheFocus) {
   EXPECT_EQ(IconifyRequests(), 0);
   Pump(SDL_WINDOWEVENT_FOCUS_LOST);
   EXPECT_EQ(IconifyRequests(), 1);
+}
+
+// A window manager tells its frame through _NET_FRAME_EXTENTS (left,
+// right, top, bottom); back in a window, the game's window takes it in.
+TEST_F(XServerFocusTest, AWindowManagersFrameIsTakenInWhenTheWindowIsPlaced) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  ASSERT_EQ(SDL_GetWindowWMInfo(NativeWindow(), &info), SDL_TRUE) << SDL_GetError();
+  const long extents[] = {8, 8, 30, 8};
+  XChangeProperty(m_listener, info.info.x11.window, XInternAtom(m_listener, "_NET_FRAME_EXTENTS", False),
+                  XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(extents), 4);
+  XSync(m_listener, False);
+  XSync(info.info.x11.display, False);  // the change's notice is queued for the game
+  SDL_PumpEvents();
+  m_application->SetWindowed();
+  PumpUntilEmpty();
+  EXPECT_EQ(m_application->GetClientRect().top - m_application->GetWindowRect().top, 30);
+  EXPECT_EQ(m_application->GetClientRect().left - m_application->GetWindowRect().left, 8);
 }
 
 }  // namespace
