@@ -36,6 +36,7 @@ TEST(CursorTest, RefusesImagesThatCannotBeCursors) {
     const char* complaint;
   } cases[] = {{pixels.data(), pixels.size(), 0, 32, 0, 0, "size"},      {pixels.data(), pixels.size(), 512, 2, 0, 0, "size"},
                {pixels.data(), pixels.size(), 32, 32, 32, 0, "hot spot"}, {pixels.data(), pixels.size(), 32, 32, 0, -1, "hot spot"},
+               {pixels.data(), pixels.size(), 32, 32, -1, 0, "hot spot"}, {pixels.data(), pixels.size(), 32, 32, 0, 32, "hot spot"},
                {pixels.data(), pixels.size() - 1, 32, 32, 0, 0, "bytes"}, {nullptr, pixels.size(), 32, 32, 0, 0, "bytes"}};
   for (const auto& c : cases) {
     std::string error;
