@@ -11,8 +11,10 @@
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoPath.h"
 #include "engine/ui/ContainerWidget.h"
+#include "game/common/KeepFileAside.h"
 #include "tests/game/options/PemberquillOptionsTestSupport.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -41,6 +43,16 @@ protected:
         NamedProperties args;
         args.Set<std::string>("OnActivationEventNameProperty", name);
         FireGlobalEvent("CreateProfileEvent", args);
+    }
+
+    // The player's own profile, of the version before this one, taken in.
+    void StartWithAnOlderProfile()
+    {
+        ResourceStream older(RESOURCE_STREAM_FORMAT_BINARY, 64);
+        older.WriteString("Old");
+        older.WriteInt32(PLAYER_PROFILE_VERSION - 1);
+        ASSERT_TRUE(older.SaveToFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "steamuser.playerProfile")));
+        manager.Startup("Ann");
     }
 
     int Loaded() const
@@ -130,15 +142,33 @@ TEST_F(ProfileSlotsTest, SavingAnEmptySlotStoresNothingAndSaysSo)
 // failed and left unwritten.
 TEST_F(ProfileSlotsTest, TheFirstSaveOfAnOlderProfileCopiesItAsideAndStoresTheCurrentOne)
 {
-    ResourceStream older(RESOURCE_STREAM_FORMAT_BINARY, 64);
-    older.WriteString("Old");
-    older.WriteInt32(PLAYER_PROFILE_VERSION - 1);
-    ASSERT_TRUE(older.SaveToFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "steamuser.playerProfile")));
-    manager.Startup("Ann");
+    StartWithAnOlderProfile();
     EXPECT_TRUE(manager.SavePlayerProfile(manager.FindProfileSlotByName("Ann")));
     EXPECT_TRUE(std::filesystem::exists(folder.File("steamuser.playerProfile.oldversion")));
     ResourceStream saved(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "steamuser.playerProfile"));
     EXPECT_EQ(PlayerProfile(saved).GetName(), "Ann");
+}
+
+// Catches an older profile written over although no copy of it could be
+// kept, with the save reported as made.
+TEST_F(ProfileSlotsTest, AnOlderProfileThatCannotBeCopiedAsideIsNotWrittenOver)
+{
+    StartWithAnOlderProfile();
+    for (int copy = 1; copy <= MAX_KEPT_ASIDE_COPIES; ++copy) {
+        testsupport::WriteFileBytes(folder.File(KeptAsideName("steamuser.playerProfile", ".oldversion", copy)), {});
+    }
+    const testsupport::Bytes older = testsupport::ReadFileBytes(folder.File("steamuser.playerProfile"));
+    EXPECT_FALSE(manager.SavePlayerProfile(manager.FindProfileSlotByName("Ann")));
+    EXPECT_EQ(testsupport::ReadFileBytes(folder.File("steamuser.playerProfile")), older);
+}
+
+// Catches an empty copy kept of an older profile emptied since it was read.
+TEST_F(ProfileSlotsTest, AnOlderProfileEmptiedSinceItWasReadLeavesNoCopy)
+{
+    StartWithAnOlderProfile();
+    testsupport::WriteFileBytes(folder.File("steamuser.playerProfile"), {});
+    EXPECT_TRUE(manager.SavePlayerProfile(manager.FindProfileSlotByName("Ann")));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("steamuser.playerProfile.oldversion")));
 }
 
 // Catches a file taken in under a stem a loaded profile holds, or from a
