@@ -336,12 +336,12 @@ TEST_F(PlayerProfileManagerTest, SixPlayersComeBackAfterARestartAndADamagedOneFr
 }
 
 // A damaged further profile is not replaced by a new one: the notice says
-// that its player is gone from the list, by name while the file still holds
-// it, and promises no new profile.
+// that its player is gone from the list, by name (spaces and all) while the
+// file still holds it, and promises no new profile.
 TEST_F(PlayerProfileManagerTest, TheNoticeOfADamagedFurtherProfileSaysItsPlayerIsNoLongerListed)
 {
     manager.Startup("Ann");
-    Fire("CreateProfileEvent", "Bob");
+    Fire("CreateProfileEvent", "Bo B");
     Fire("CreateProfileEvent", "Cid");
     const testsupport::Bytes bob = Bytes("steamuser-1.playerProfile");
     testsupport::WriteFileBytes(Path("steamuser-1.playerProfile"), testsupport::Bytes(bob.begin(), bob.begin() + 12));
@@ -352,7 +352,7 @@ TEST_F(PlayerProfileManagerTest, TheNoticeOfADamagedFurtherProfileSaysItsPlayerI
     EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "", "", "", "", ""}));
     const std::string notice = NoticeText();
     EXPECT_NE(notice.find("It was kept as \"steamuser-1.playerProfile.damaged\".\n"
-                          "Its player, \"Bob\", is no longer in the list of players.\n"),
+                          "Its player, \"Bo B\", is no longer in the list of players.\n"),
               std::string::npos)
         << notice;
     EXPECT_NE(notice.find("It was kept as \"steamuser-2.playerProfile.damaged\".\n"
