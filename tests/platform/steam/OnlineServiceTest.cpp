@@ -149,6 +149,8 @@ TEST_F(OnlineServiceTest, LeaderboardKeepsTheBestScoreAcrossRuns) {
   service->RunCallbacks();
   ASSERT_NE(high, 0u);
   EXPECT_EQ(service->GetLeaderboardName(high), "High Score");
+  EXPECT_EQ(service->GetLeaderboardName(0), "");
+  EXPECT_EQ(service->GetLeaderboardName(high + 1), "");
   std::vector<int32_t> kept;
   const auto record = [&](bool, int32_t score) { kept.push_back(score); };
   service->UploadBestScore(high, 800, record);
