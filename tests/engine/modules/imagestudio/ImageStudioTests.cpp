@@ -73,6 +73,9 @@ TEST_F(ImageStudioTest, PngSamplesArriveInTheImagesFormatTopRowFirst) {
   EXPECT_EQ(opaque->GetFormat(), Image::IMAGE_FORMAT_RGB);
   EXPECT_EQ(opaque->GetPixel(3, 0), Rgba(1, 2, 3, 255));
   EXPECT_EQ(opaque->GetPixel(1, 1), Rgba(50, 60, 220, 255));
+  const std::unique_ptr<Image> byteIndices = Load(Png(2, 1, 8, 3, {3, 2}, {{"PLTE", palette}}));
+  EXPECT_EQ(byteIndices->GetPixel(0, 0), Rgba(1, 2, 3, 255));
+  EXPECT_EQ(byteIndices->GetPixel(1, 0), Rgba(50, 60, 220, 255));
   const std::unique_ptr<Image> clear =
       Load(Png(4, 2, 2, 3, indices, {{"PLTE", palette}, {"tRNS", {0, 128}}}));
   EXPECT_EQ(clear->GetFormat(), Image::IMAGE_FORMAT_RGBA);
