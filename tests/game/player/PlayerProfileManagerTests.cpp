@@ -308,7 +308,8 @@ TEST_F(PlayerProfileManagerTest, ANewProfileNeverTakesTheStemOfAnUnreadableFileN
 
 // Six players fill the six slots under six stems and all come back after a
 // restart; a seventh is refused and writes nothing. A damaged later profile
-// is moved aside, so its stem is free for the next player.
+// is moved aside, so its stem is free for the next player. A file under a
+// stem past the fifth is no player's.
 TEST_F(PlayerProfileManagerTest, SixPlayersComeBackAfterARestartAndADamagedOneFreesItsStem)
 {
     manager.Startup("Ann");
@@ -333,6 +334,11 @@ TEST_F(PlayerProfileManagerTest, SixPlayersComeBackAfterARestartAndADamagedOneFr
     Fire("CreateProfileEvent", "Gus");
     EXPECT_EQ(manager.GetProfileFileStem("Gus"), "steamuser-3");
     EXPECT_EQ(Bytes("steamuser-3.playerProfile.damaged"), AsBytes("damage"));
+
+    // Only the five stems the game gives out are read.
+    std::filesystem::rename(Path("steamuser-1.playerProfile"), Path("steamuser-6.playerProfile"));
+    manager.Startup("Ann");
+    EXPECT_EQ(manager.FindProfileSlotByName("Bob"), PlayerProfileManager::NO_SLOT);
 }
 
 // A damaged further profile is not replaced by a new one: the notice says
