@@ -119,7 +119,10 @@ TEST_F(WindowMessagesTest, MovesAndSizesAreReportedWhenTheyChange) {
   PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 800, 500);
   PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 800, 500);
   PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 640, 400);
-  EXPECT_EQ(Drain(), (Messages{M::Move({-300, 20}), M::Size({800, 500}), M::Size({640, 400})}));
+  PushWindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 640, 300);  // one side alone
+  PushWindowEvent(SDL_WINDOWEVENT_MOVED, -300, 10);
+  EXPECT_EQ(Drain(), (Messages{M::Move({-300, 20}), M::Size({800, 500}), M::Size({640, 400}), M::Size({640, 300}),
+                               M::Move({-300, 10})}));
 }
 
 // Releases come only after their press; losing the focus releases what is
