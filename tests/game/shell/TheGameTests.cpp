@@ -89,6 +89,7 @@ TEST_F(TheGameTest, TheLoadingScreenThenTheSplashImagesWhichEndOnTheGameClockOrO
     game.RunFrame();
     EXPECT_EQ(TopWindowName(), "TitleWindow");
     game.Shutdown();
+    game.Shutdown();  // a second call finds nothing left to stop
 }
 
 TEST_F(TheGameTest, AFailedStartLeavesNothingBehindAndIsShownAloneOnStderr)
