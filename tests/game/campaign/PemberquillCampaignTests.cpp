@@ -395,5 +395,19 @@ TEST_F(PemberquillCampaignTest, AResetPuzzleTakesPlayAgain)
     EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 18", "pop 13"}));
 }
 
+// Catches the solved dialog's reset leaving the puzzle solved or unplayed.
+TEST_F(PemberquillCampaignTest, TheSolvedDialogsResetPlaysThePuzzleAfresh)
+{
+    Puzzle& puzzle = PlayAndSolveFirst();
+    clock.Advance(3.5);
+    campaign.Update();
+    screens.windows.clear();
+    Fire("ResetAndPlayPuzzleEvent", "OnActivationEventNameProperty", &puzzle);
+    EXPECT_EQ(puzzle.GetProgress()->GetState(), 1);
+    EXPECT_EQ(campaign.GetActivePuzzle(), &puzzle);
+    EXPECT_EQ(screens.windows, (std::vector<std::string>{"pop 36", "pop 8", "push 12"}))
+        << "the dialog and the location give way to the puzzle";
+}
+
 } // namespace
 } // namespace campaign_test
