@@ -12,6 +12,7 @@
 
 #include "game/campaign/CampaignNode.h"
 #include "game/options/PemberquillOptions.h"
+#include "game/player/PlayerProfile.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleProgress.h"
 #include "game/puzzle/PuzzleSet.h"
@@ -175,6 +176,10 @@ TEST_F(PlayerSessionTest, TheLessonBesideTheBoardIsBackAfterTheTutorial)
     ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleWindow"));
     const std::vector<std::string> lesson = ReadLessonPanel();
     ASSERT_FALSE(lesson.empty()) << "a new player's first puzzle comes with a lesson";
+    // A tip taken at a location counts toward it.
+    ASSERT_NO_FATAL_FAILURE(Click("HintButton"));
+    EXPECT_EQ(Game().GetProfileManager().GetActiveProfile()->GetAchievements().hintsTakenPerLocation,
+              (PlayerAchievements::LocationTable{{"Beginnings", 1}}));
     const std::function<void()> leaveTheTutorial[] = {
         [this] { Click("ExitTutorialButton"); },
         [this] { PressKey(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE); },
