@@ -138,6 +138,26 @@ TEST_F(HintStagesTest, SentencesNameTheLineFillInTheNumbersAndNeedABoard)
     EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
 }
 
+// A step that places a value names that value; one that removes a
+// candidate names the candidate, one more than the index it carries.
+TEST_F(HintStagesTest, PlacingStepsNameTheirValueAndRemovingStepsTheirCandidate)
+{
+    const struct {
+        int stepId, asks;
+        const char* words;
+    } cases[] = {
+        {STEP_ID_SINGLE_SQUARE_CAGE, 2, "Put a 3 in this cage."},
+        {STEP_ID_ONLY_CANDIDATE_LEFT, 3, "Put a 3 in this square"},
+        {STEP_ID_UNIQUE_ORDERED_SOLUTION, 4, "The 3 must go here"},
+        {STEP_ID_LAST_VALUE_OF_ONLY_SOLUTION, 4, "Put a 3 into this square"},
+        {STEP_ID_EVEN_IN_ODD_CAGE, 3, "Candidate 4 is an Even number."},
+    };
+    for (const auto& c : cases) {
+        Ask(Step(c.stepId, 1, 1, 3), c.asks);
+        EXPECT_NE(Tip().find(c.words), std::string::npos) << c.stepId << ": " << Tip();
+    }
+}
+
 // The candidate bubble points at the step's own value, the lowest and the
 // highest of the board included; a value outside 1 to the size gets none.
 TEST_F(HintStagesTest, TheCandidateBubbleCoversOneToTheSizeAndNothingOutside)
