@@ -187,6 +187,17 @@ TEST(UserStatsStoreTest, OnlyAStrictlyBetterScoreIsANewBest) {
   }
 }
 
+// A board's name follows the rules of a stat's: none empty, no control
+// characters (the file is one line a record, split at tabs).
+TEST(UserStatsStoreTest, ABoardWithoutAUsableNameTakesNoScore) {
+  platform::UserStatsStore store("unused");
+  for (const char* name : {"", "Bo\tard", "Bo\nard"}) {
+    EXPECT_FALSE(store.SubmitBestScore(name, 500, false)) << name;
+    int32_t kept = 0;
+    EXPECT_FALSE(store.GetScore(name, kept)) << name;
+  }
+}
+
 TEST_F(OnlineServiceTest, StoppedEverythingIsRefused) {
   ASSERT_TRUE(service->RequestCurrentStats());
   service->Shutdown();
