@@ -123,6 +123,10 @@ TEST_F(WindowMessagesTest, MovesAndSizesAreReportedWhenTheyChange) {
   PushWindowEvent(SDL_WINDOWEVENT_MOVED, -300, 10);
   EXPECT_EQ(Drain(), (Messages{M::Move({-300, 20}), M::Size({800, 500}), M::Size({640, 400}), M::Size({640, 300}),
                                M::Move({-300, 10})}));
+  // Minimised, the client area is 0 x 0; restored, the window's own again.
+  PushWindowEvent(SDL_WINDOWEVENT_MINIMIZED);
+  PushWindowEvent(SDL_WINDOWEVENT_RESTORED);
+  EXPECT_EQ(Drain(), (Messages{M::Size({0, 0}), M::Size({640, 400})}));
 }
 
 // Releases come only after their press; losing the focus releases what is
