@@ -142,6 +142,15 @@ TEST_F(WindowMessagesTest, LosingTheFocusReleasesHeldKeysFirst) {
   EXPECT_EQ(Drain(), (Messages{M::Activate(true), M::KeyDown(VK_CONTROL, false, false), M::MouseButtonDown(VK_LBUTTON),
                                M::MouseButtonUp(VK_LBUTTON), M::KeyUp(VK_CONTROL, false), M::Activate(false)}));
   EXPECT_FALSE(window_->IsKeyDown(VK_CONTROL));
+  // Alt+Tab: the left Alt's release goes to the other window; back here,
+  // typing is typing again.
+  PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+  PushKey(SDL_KEYDOWN, SDLK_LALT, SDL_SCANCODE_LALT, KMOD_LALT);
+  PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+  PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
+  PushText("x");
+  EXPECT_EQ(Drain(), (Messages{M::Activate(true), M::KeyDown(VK_MENU, false, true), M::KeyUp(VK_MENU, true),
+                               M::Activate(false), M::Activate(true), M::Character('x')}));
 }
 
 // Another window's events never arrive; a message stays queued until taken.
