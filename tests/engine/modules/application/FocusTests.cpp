@@ -8,6 +8,10 @@
 #include "engine/modules/input/UlvoInputBasic_Win32.h"
 #include "platform/window/Window.h"
 #include "tests/engine/modules/ModuleTestSupport.h"
+#include "tests/engine/modules/application/CursorPngSupport.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScopedWorkingDirectory.h"
+#include "tests/support/TemporaryFolder.h"
 #include "tests/support/SdlWindowEventTest.h"
 #include "tests/support/VirtualXServer.h"
 
@@ -149,6 +153,32 @@ TEST_F(XServerFocusTest, AWindowManagersFrameIsTakenInWhenTheWindowIsPlaced) {
   PumpUntilEmpty();
   EXPECT_EQ(m_application->GetClientRect().top - m_application->GetWindowRect().top, 30);
   EXPECT_EQ(m_application->GetClientRect().left - m_application->GetWindowRect().left, 8);
+}
+
+// The game's own cursor shows while the pointer is at least the margin
+// inside the client area, edges included; nearer the edge the system's
+// arrow stays, for resizing.
+TEST_F(XServerFocusTest, TheGamesCursorShowsOnlyClearOfTheWindowsEdges) {
+  testsupport::TemporaryFolder folder;
+  testsupport::WriteFileBytes(folder.File("hand.png"), modules_test::CursorPng(8, 8, "2,3"));
+  {
+    testsupport::ScopedWorkingDirectory inFolder(folder.File(""));
+    m_application->SetCustomCursor("hand.cur");
+  }
+  SDL_Cursor* const arrow = SDL_GetDefaultCursor();
+  const int m = UlvoApplicationBasic_Win32::CURSOR_EDGE_MARGIN;
+  const IntVector2 size = m_application->GetClientSize();
+  const struct {
+    int x, y;
+    bool custom;
+  } cases[] = {{m, m, true},          {m - 1, m, false},         {m, m - 1, false},
+               {size.x - m, size.y - m, true}, {size.x - m + 1, size.y - m, false}, {size.x - m, size.y - m + 1, false}};
+  for (const auto& c : cases) {
+    SDL_SetCursor(arrow);
+    SDL_WarpMouseInWindow(NativeWindow(), c.x, c.y);
+    m_application->Update();
+    EXPECT_EQ(SDL_GetCursor() != arrow, c.custom) << c.x << ", " << c.y;
+  }
 }
 
 }  // namespace
