@@ -5,10 +5,12 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <map>
 #include <set>
 
 #include "engine/core/FontDescriptor.h"
+#include "engine/core/ResourceStream.h"
 #include "engine/modules/imagestudio/UlvoImageStudioBasic_Win32.h"
 #include "engine/modules/renderer/AnimatedTextureDefinition.h"
 #include "engine/modules/renderer/BitmapFont.h"
@@ -309,6 +311,34 @@ TEST_F(FontTest, AFontThatCannotBeLoadedWholeThrowsAndIsNotEntered) {
     EXPECT_THAT(testsupport::CatchUlvoException([&] { m_renderer->LoadFont(face, "EN"); }).message,
                 ::testing::HasSubstr(message));
     EXPECT_EQ(m_renderer->GetFont(face), nullptr);
+  }
+  // Each of a glyph's three spaces must be a finite number; only a binary
+  // definition can hold one that is not.
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float spaces[][3] = {{nan, 1, 0}, {0, std::numeric_limits<float>::infinity(), 0}, {0, 1, nan}};
+  for (const auto& space : spaces) {
+    ResourceStream binary(RESOURCE_STREAM_FORMAT_BINARY, 4096);
+    binary.WriteString("Odd");
+    binary.WriteString("EN");
+    binary.WriteUInt8(7);
+    binary.WriteInt32(1);
+    binary.WriteFloat(0.75f);
+    for (int character = 0; character < 256; ++character) {
+      binary.WriteBool(character == 'w');
+      if (character == 'w') {
+        binary.WriteUInt8(0);
+        binary.WriteVector2(Vector2(0, 0));
+        binary.WriteVector2(Vector2(1, 1));
+        for (const float value : space) binary.WriteFloat(value);
+      }
+    }
+    m_data.Write("Locale/Fonts/Odd_EN.FontDef",
+                 std::string(reinterpret_cast<const char*>(binary.GetData()), binary.GetSize()));
+    m_data.Write("Locale/Fonts/Odd_EN_00.png", SolidPng(4, Rgba::WHITE));
+    EXPECT_THAT(testsupport::CatchUlvoException([&] { m_renderer->LoadFont("Odd", "EN"); }).message,
+                ::testing::HasSubstr("has a space that is not a finite number"))
+        << space[0] << " " << space[1] << " " << space[2];
+    EXPECT_EQ(m_renderer->GetFont("Odd"), nullptr);
   }
 }
 
