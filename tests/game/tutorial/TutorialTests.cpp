@@ -613,6 +613,7 @@ TEST_F(CreditsTest, TheRollMovesUpByItsHeightOverAHundredSecondsAndStays)
     EXPECT_FLOAT_EQ(credits.GetRollHeight(), ONE_GROUP_HEIGHT);
 
     events.FireEvent("PlayCreditsEvent");
+    EXPECT_TRUE(credits.IsPlaying()) << "the roll is drawn only while it plays";
     const struct {
         double seconds;
         float offset;
