@@ -1,4 +1,5 @@
-// The instructor's arrow over a called-out column, read back from the
+// The instructor's arrow over a called-out column and its cross over a
+// candidate to remove, read back from the
 // pixels drawn over a 4 x 4 board of 100-pixel squares. The call-out's box
 // is an outline, so whatever marks its inside is the arrow that landed there.
 #include <gtest/gtest.h>
@@ -58,6 +59,19 @@ TEST_F(CallOutPointerPixelTest, AColumnCalledOutGetsItsArrow)
 {
     instructor.CallOutColumn(&test.GetBoard(), 1, "hint");
     EXPECT_GT(MarkedInside(AABB2(115, 15, 185, 385)), 100);
+}
+
+// Catches a candidate called out for removal getting a box instead of its
+// cross: the cross runs through the middle of the candidate.
+TEST_F(CallOutPointerPixelTest, ACandidateForRemovalIsCrossedThroughItsMiddle)
+{
+    const Square& square = test.GetBoard().GetSquare(0, 0);
+    instructor.CallOutCandidateForRemoval(&square, 3, "hint");
+    PuzzleDisplay display(test.puzzle.get(), false, AABB2(0, 0, 400, 400));
+    display.UpdateBoardViews();
+    const AABB2 candidate = display.GetBoardViews().front().GetCandidateRect(3, square);
+    const Vector2 inset(6.0f, 6.0f);
+    EXPECT_GT(MarkedInside(AABB2(candidate.mins + inset, candidate.maxs - inset)), 20);
 }
 
 }  // namespace
