@@ -1,7 +1,7 @@
 // The instructor's arrow over a called-out column and its cross over a
-// candidate to remove, read back from the
-// pixels drawn over a 4 x 4 board of 100-pixel squares. The call-out's box
-// is an outline, so whatever marks its inside is the arrow that landed there.
+// candidate to remove, read back from the pixels drawn over a 4 x 4 board of
+// 100-pixel squares. A call-out's box is an outline, so whatever marks its
+// inside is the arrow that landed there or the cross.
 #include <gtest/gtest.h>
 
 #include <vector>
