@@ -688,6 +688,17 @@ TEST_F(PlayScreensTest, ThePanelNeedsThePuzzleWindowAndGoesWithNoSolutionsOrTheO
     ShowSolutions(0);
     EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_SOLUTIONS_PANEL), PemberquillUI::NO_WINDOW);
     EXPECT_EQ(Find(GAME_WINDOW_PUZZLE, "SolutionsPanel"), nullptr);
+
+    // With the option turned off, solutions build no panel.
+    const auto showSolutionsOption = [](bool value) {
+        NamedProperties toggle;
+        toggle.Set("ShowSolutions", value);
+        GetPemberquillOptions().Event_OnToggleSolutions(toggle);
+    };
+    showSolutionsOption(false);
+    ShowSolutions(3);
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_SOLUTIONS_PANEL), PemberquillUI::NO_WINDOW);
+    showSolutionsOption(true);
 }
 
 // An instructor with no call-outs, installed while it lives.
