@@ -92,6 +92,7 @@ class RecordingGpuDevice : public platform::GpuDevice {
   }
   std::unique_ptr<platform::GpuTexture> CreateTexture(int width, int height,
                                                       platform::GpuTextureFormat format) override {
+    if (refuseTextures) return nullptr;
     return std::make_unique<RecordingGpuTexture>(width, height, format);
   }
   GpuResult CopyBackBufferToTexture(const platform::GpuRect& source,
@@ -105,6 +106,7 @@ class RecordingGpuDevice : public platform::GpuDevice {
   bool resetPossible = true;
   bool failResets = false;  // a reset leaves the size as it was and the device lost
   bool lost = false;
+  bool refuseTextures = false;  // as a device out of memory would
   std::vector<std::string> calls;
   std::vector<Fan> fans;
   std::vector<Copy> copies;

@@ -116,6 +116,16 @@ TEST_F(RendererTest, TexturesReachTheDeviceInItsChannelOrderAndAreDrawnWithTheir
   EXPECT_EQ(m_device->fans[1].addressMode, platform::GpuAddressMode::Clamp);
 }
 
+// A texture the device could not make stays empty: drawing it puts nothing
+// on the device, not a bare quad in the tint.
+TEST_F(RendererTest, ATextureTheDeviceCouldNotMakeDrawsNothing) {
+  m_device->refuseTextures = true;
+  const std::unique_ptr<Texture> texture = MakeTexture(4, 4);
+  m_renderer->DrawTexturedQuad(texture.get(), Vector2(0, 0), Vector2(1, 1), Rgba::WHITE,
+                               Vector2(0, 0), Vector2(1, 1));
+  EXPECT_TRUE(m_device->fans.empty());
+}
+
 // A draw into a texture runs at the next update, once, in queue order, on a
 // back buffer cut to the texture; a texture destroyed or refilled before, or
 // destroyed by its own listener, is not copied into.
