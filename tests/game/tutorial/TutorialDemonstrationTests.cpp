@@ -77,14 +77,16 @@ protected:
     EditCounter edits;
 };
 
-// Catches the page's square filled on the wrong steps, and the tutorial's
-// own fills announced as the player's (each would play a placing sound).
+// Catches the page's square filled on the wrong steps or offered by the
+// wrong candidate, and the tutorial's own fills announced as the player's
+// (each would play a placing sound).
 TEST_F(TutorialDemonstrationTest, ThePagesSquareIsFilledOnOddStepsAndOfferedAgainOnEvenOnes)
 {
     const struct {
         int lesson;
         unsigned column, row;
-    } pages[] = {{6, 0, 0}, {9, 1, 0}, {11, 1, 1}};
+        int candidate;  // offered on the even steps
+    } pages[] = {{6, 0, 0, 1}, {9, 1, 0, 2}, {11, 1, 1, 1}};
     for (const auto& page : pages) {
         instructor.GetClock()->SetTime(0.0);
         instructor.StartLesson(page.lesson);
@@ -96,6 +98,7 @@ TEST_F(TutorialDemonstrationTest, ThePagesSquareIsFilledOnOddStepsAndOfferedAgai
         Frame(3.9, 4.1);
         EXPECT_EQ(board.GetSquareValue(square), 0u) << "page " << page.lesson << ", step 2";
         EXPECT_EQ(instructor.FindCallOutForSquare(&square), nullptr) << "page " << page.lesson;
+        EXPECT_NE(instructor.FindCallOutForCandidate(&square, page.candidate), nullptr) << "page " << page.lesson;
     }
     EXPECT_EQ(edits.count, 0);
 }
