@@ -531,6 +531,24 @@ TEST_F(BoardPixelTest, TheCageBorderRunsBetweenTheCagesAndTheTargetStandsInTheKe
     EXPECT_EQ(CountDark(105, 2, 90, 22), 0) << "the second square of the cage has no label";
 }
 
+// Catches the focused square's cage outline thickening borders elsewhere:
+// cage 0 (the two left squares of row 0) is focused; cage 1 is the right
+// half of row 0, cage 2 the three rows below.
+TEST_F(BoardPixelTest, OnlyTheFocusedCagesBorderIsThickened)
+{
+    m_test = std::make_unique<TestPuzzle>(
+        4, std::vector<TestCage>{{CAGE_RULE_ADDITION, {{0, 0}, {1, 0}}},
+                                 {CAGE_RULE_NOOP, {{2, 0}, {3, 0}}},
+                                 {CAGE_RULE_NOOP, {{0, 1}, {1, 1}, {2, 1}, {3, 1}, {0, 2}, {1, 2}, {2, 2}, {3, 2},
+                                                   {0, 3}, {1, 3}, {2, 3}, {3, 3}}}});
+    m_test->GetBoard().SetFocusedSquareIndex(0);
+    DrawBoard(false);
+    EXPECT_GT(CountDark(110, 94, 80, 12), 2 * 80) << "below the focused cage, off the focused square";
+    EXPECT_GT(CountDark(194, 10, 12, 80), 2 * 80) << "right of the focused cage";
+    EXPECT_EQ(CountDark(210, 94, 80, 12), 2 * 80) << "between the other two cages";
+    EXPECT_EQ(CountDark(95, 30, 10, 60), 0) << "inside the focused cage";
+}
+
 TEST_F(BoardPixelTest, SlantedTextLeansRight)
 {
     const float upright = LabelLean();
