@@ -1,6 +1,7 @@
 // The application module: the window on SDL's offscreen driver and the
 // messages it pumps, then the parts that need no window (layout, placement,
 // key pairs, cursor files).
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -66,8 +67,14 @@ TEST_F(ApplicationTest, OpensWithItsTitleAndTheVirtualScreenScaledIn) {
   EXPECT_EQ(m_application->GetViewBoundsSize(), IntVector2(1024, 640));
   m_application->SetAspectRatio(1.25f);
   EXPECT_EQ(m_application->GetViewBoundsSize(), IntVector2(1024, 819));
-  const auto open = [&] { m_application->OpenWindow(IntVector2(0, 0), 0, 101); };
-  EXPECT_EQ(testsupport::CatchUlvoException(open).title, "UlvoApplicationBasic_Win32::OpenWindow");
+  // A window that cannot be opened is named by its size and mode.
+  for (const int fullscreen : {0, 1}) {
+    const auto open = [&] { m_application->OpenWindow(IntVector2(0, 0), fullscreen, 101); };
+    const testsupport::CaughtError error = testsupport::CatchUlvoException(open);
+    EXPECT_EQ(error.title, "UlvoApplicationBasic_Win32::OpenWindow");
+    EXPECT_THAT(error.message, ::testing::HasSubstr(fullscreen == 1 ? "0 x 0 pixels (full screen)"
+                                                                    : "0 x 0 pixels (windowed)"));
+  }
 }
 
 // Listeners see the bounds from before; a minimised window reports no size
