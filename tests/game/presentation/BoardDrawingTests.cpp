@@ -142,6 +142,9 @@ TEST_F(BoardDrawingTest, CandidatesShowWhatIsStillPossibleAndAllTheirBoxesUnderT
     Draw(test);
     EXPECT_EQ(renderer.Of(Calls::BOX).size(), 2u * 16u) << "no candidate boxes away from the mouse";
     EXPECT_EQ(candidateTexts(), (std::vector<std::string>{"1", "4"}));
+    for (const Calls::Call& call : renderer.Of(Calls::TEXT)) {
+        EXPECT_NE(call.text, "5") << "a 4 x 4 board has no 5, not even over a whole square";
+    }
 
     test.GetBoard().SetFocusedSquareIndex(0);
     test.GetBoard().SetFocusedCandidate(3);
