@@ -15,6 +15,7 @@
 #include "game/options/PemberquillOptions.h"
 #include "game/tutorial/Instructor.h"
 #include "platform/gpu/SdlGpuDevice.h"
+#include "tests/engine/modules/renderer/RendererTestSupport.h"
 #include "tests/support/RecordingDrawCalls.h"
 #include "tests/support/SoftwareRendererTest.h"
 #include "tests/support/TestPuzzle.h"
@@ -559,6 +560,40 @@ TEST_F(BoardPixelTest, SlantedTextLeansRight)
     EXPECT_GT(CountDark(5, 2, 40, 22), 40) << "the slanted label is drawn";
     // A fifth of the 8 rows between the halves, give or take the pixels.
     EXPECT_GT(LabelLean() - upright, 0.8f);
+}
+
+// The hovered clear box's X, as the fans that reach the graphics device.
+// Its arms fade out towards their far ends, the only fans with clear
+// corners on a board; each must come to a point at the square's centre, or
+// the four bands overlap there in a darker blot.
+class ClearBoxFanTest : public renderer_test::RecordingRendererTest {};
+
+TEST_F(ClearBoxFanTest, TheArmsOfTheHoveredClearXMeetInAPointAtTheSquaresCentre)
+{
+    TestPuzzle test(4, {});
+    const Square& square = test.GetBoard().GetSquare(1, 1);
+    test.GetProgress().SetValue(square, square.solutionValue);
+    test.GetBoard().SetFocusedSquareIndex(4 * 1 + 1);
+    test.GetBoard().SetOverClearBox(true);
+    ForgetDrawing();
+    PuzzleDisplay display(test.puzzle.get(), false, AABB2(0, 0, 400, 400));
+    PemberquillRenderer::DrawPuzzle(display);
+
+    const Vector2 centre(150, 150);
+    int armFans = 0;
+    for (const renderer_test::RecordingGpuDevice::Fan& fan : m_device->fans) {
+        const auto& corners = fan.vertices;
+        if (std::none_of(corners.begin(), corners.end(), [](const platform::GpuVertex& v) { return v.color.a == 0; })) {
+            continue;
+        }
+        ++armFans;
+        float nearest = 1e9f;
+        for (const platform::GpuVertex& v : corners) {
+            nearest = std::min(nearest, (Vector2(v.x, v.y) - centre).CalcLength());
+        }
+        EXPECT_LT(nearest, 1e-3f) << "fan " << armFans;
+    }
+    EXPECT_GE(armFans, 4) << "one or more fans for each of the four arms";
 }
 
 // A picture whose top five of eight rows are red and the rest blue, drawn

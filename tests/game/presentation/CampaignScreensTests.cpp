@@ -9,6 +9,9 @@
 #include "game/presentation/board/CampaignRoute.h"
 #include "game/campaign/CampaignRegion.h"
 #include "game/presentation/ui/UITextureNames.h"
+#include "game/puzzle/board/Board.h"
+#include "game/puzzle/board/BoardProgress.h"
+#include "tests/support/RecordingDrawCalls.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
 #include "tests/game/campaign/CampaignTestSupport.h"
 
@@ -359,6 +362,44 @@ TEST_F(CampaignScreensTest, HomeworkThumbnailsStaggerAlongTheRowAndMarkTheirProg
     }
     EXPECT_EQ(Stringf("%.1f %.1f", env.ui.GetFirstHomeworkLocation().x, env.ui.GetFirstHomeworkLocation().y),
               "78.1 264.0");
+}
+
+// The default renderer while it lives: keeps the board of every thumbnail
+// drawing asked of it.
+class ThumbnailRequests : public testsupport::RecordingDrawCalls {
+public:
+    void EnqueueDynamicTextureUpdateRequest(Texture*, const AABB2&, const std::string& eventName,
+                                            const NamedProperties* passBack) override
+    {
+        Board* board = nullptr;
+        if (eventName == "RenderBoardThumbnailToTexture" && passBack != nullptr &&
+            passBack->Get("Board", board) == PROPERTY_FETCH_OK) {
+            boards.push_back(board);
+        }
+    }
+    std::vector<Board*> boards;
+};
+
+// The location is rebuilt when the player leaves a puzzle: a thumbnail drawn
+// before the play must be drawn again, or the button shows the old board.
+// Boards never drawn wait until they are shown.
+TEST_F(CampaignScreensTest, RebuildingALocationRedrawsTheThumbnailsItsBoardsAlreadyHave)
+{
+    ThumbnailRequests renderer;
+    StartChef();
+    CampaignNode& node = AddNode("Shore");
+    Attach();
+    env.ui.CreateCampaignNodeWindow(&node);
+    std::vector<Board*> drawn;
+    for (const std::unique_ptr<Board>& board : node.GetPuzzleSet()->GetPuzzles()[1]->GetBoards()) {
+        board->GetProgress()->RenderThumbnail(*board);
+        drawn.push_back(board.get());
+    }
+    ASSERT_FALSE(drawn.empty());
+    renderer.boards.clear();
+
+    env.ui.CreateCampaignNodeWindow(&node);
+    EXPECT_EQ(renderer.boards, drawn);
 }
 
 // Twelve homework puzzles take two rows, the second a cell and a gap lower;

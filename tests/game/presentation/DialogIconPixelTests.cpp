@@ -1,4 +1,5 @@
-// Icons the dialogs show, read back from the pixels they leave on the screen.
+// Icons and panels the dialogs show, read back from the pixels they leave on
+// the screen.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,6 +10,7 @@
 #include "engine/ui/BaseWidget.h"
 #include "game/common/GameWindowID.h"
 #include "game/presentation/ui/PemberquillUI.h"
+#include "game/presentation/ui/UITextureNames.h"
 #include "game/steam/AchievementDefinitions.h"
 #include "game/steam/PlayerAchievements.h"
 #include "platform/gpu/SdlGpuDevice.h"
@@ -26,6 +28,10 @@ protected:
     {
         SoftwareRendererTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
+        // The root window takes the view's size when the UI starts, and the
+        // view exists only now that the window is open.
+        env.uiModule.Shutdown();
+        env.uiModule.Startup();
         env.ui.Startup(env.clock);
     }
 
@@ -95,6 +101,35 @@ TEST_F(DialogIconPixelTest, TheAchievementsWindowDrawsEachIconOnItsPanel)
     BaseWidget* group = screen_test::Children(window, "AchievementGroup0").at(0);
     BaseWidget* icon = screen_test::Children(group->GetHandle(), "AchievementIcon0").at(0);
     EXPECT_TRUE(IsRed(MiddlePixelOf(*icon)));
+}
+
+// The popup background of the panels and buttons is opaque white, so that
+// a panel shows in its tint.
+class DialogPanelPixelTest : public DialogIconPixelTest {
+protected:
+    DialogPanelPixelTest() { env.images.opaque = {UI_IMAGE_POPUP_BACK}; }
+
+    // The pixel under a point of the view once the whole UI is drawn on white.
+    platform::GpuColor PixelAt(const Vector2& point)
+    {
+        BeginFrameInPixels(Rgba(255, 255, 255, 255));
+        env.uiModule.Render();
+        const IntVector2 view = m_application->GetViewBoundsSize();
+        const int x = static_cast<int>(point.x * static_cast<float>(m_clientSize.x) / static_cast<float>(view.x));
+        const int y = static_cast<int>(point.y * static_cast<float>(m_clientSize.y) / static_cast<float>(view.y));
+        return m_device->ReadBackBuffer({x, y, 1, 1})[0];
+    }
+};
+
+// Catches the dialog drawn without its panel: its title row, where no
+// button lies, would show the veiled grey screen instead of the blue tint.
+TEST_F(DialogPanelPixelTest, TheSelectProfileDialogStandsOnItsTintedPanel)
+{
+    const int window = env.ui.CreateSelectProfileWindow({"Ann"}, true, true);
+    ShowAndSettle(GAME_WINDOW_SELECT_PROFILE);
+    const AABB2 panel = BaseWidget::FindWidgetByHandle(window)->GetAnimatedBounds();
+    const platform::GpuColor title = PixelAt(panel.mins + Vector2(4.0f, 4.0f));
+    EXPECT_GT(title.b - title.r, 60) << "red " << int(title.r) << ", blue " << int(title.b);
 }
 
 }  // namespace

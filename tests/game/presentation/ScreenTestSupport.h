@@ -23,9 +23,11 @@
 namespace screen_test {
 
 // The default image studio while it lives: records every path asked for and
-// gives a 1 x 1 image for each, except the names it loads no image for (as
-// for a kind of file the studio does not read) and the broken ones, which
-// throw as a missing or damaged file does.
+// gives a 1 x 1 image for each, its pixel clear (so that nothing textured
+// with it shows) unless the name is among the opaque ones, whose pixel is
+// white; except the names it loads no image for (as for a kind of file the
+// studio does not read) and the broken ones, which throw as a missing or
+// damaged file does.
 class FakeImageStudio : public UlvoImageStudioInterface {
 public:
     std::unique_ptr<Image> LoadImage(const UlvoPath& path) override
@@ -37,12 +39,17 @@ public:
         if (notLoaded.count(path.GetRelativePath()) != 0) {
             return nullptr;
         }
-        return Image::Create(IntVector2(1, 1), Image::IMAGE_FORMAT_RGBA);
+        std::unique_ptr<Image> image = Image::Create(IntVector2(1, 1), Image::IMAGE_FORMAT_RGBA);
+        if (opaque.count(path.GetRelativePath()) != 0) {
+            image->SetPixel(0, 0, Rgba(255, 255, 255, 255));
+        }
+        return image;
     }
 
     std::vector<UlvoPath> requests;
     std::set<std::string> notLoaded;
     std::set<std::string> broken;
+    std::set<std::string> opaque;
 };
 
 // The layout the screens are measured against.
