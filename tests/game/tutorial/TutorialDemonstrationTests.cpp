@@ -142,8 +142,8 @@ TEST(InstructorLifetimeTest, AnInstructorGoneNoLongerTakesTheHintsCallOuts)
     EXPECT_EQ(Instructor::GetInstance(), nullptr);
 }
 
-// Catches the credits cut off at once instead of fading out.
-TEST(CreditsWindowTest, QuittingTheCreditsFadesTheirWindowOut)
+// Catches the credits shown or cut off at once instead of fading in and out.
+TEST(CreditsWindowTest, TheCreditsWindowFadesInAndOut)
 {
     testsupport::SilentConsole console;
     testsupport::ScopedDataFolder data;
@@ -153,8 +153,10 @@ TEST(CreditsWindowTest, QuittingTheCreditsFadesTheirWindowOut)
     Credits credits;
     credits.Startup(&screens.clock);
     screen_test::PopFades pops;
+    screen_test::PushesAtOnce pushes;
     FireGlobalEvent("PlayCreditsEvent");
     FireGlobalEvent("QuitCreditsEvent");
+    EXPECT_EQ(pushes.flags, std::vector<bool>{false});
     EXPECT_EQ(pops.fades, std::vector<bool>{true});
     credits.Shutdown();
 }
