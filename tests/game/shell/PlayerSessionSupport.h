@@ -78,7 +78,7 @@ protected:
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         UlvoApplicationSetup(commandLine);
         m_game = std::make_unique<TheGame>();
-        m_game->Startup();
+        ASSERT_TRUE(m_game->Startup());
         Clock& master = UlvoCore::GetGlobal()->GetTimeSystem().GetMasterClock();
         master.SetMinimumStep(FRAME_SECONDS);
         master.SetMaximumStep(FRAME_SECONDS);

@@ -62,7 +62,7 @@ TEST_F(TheGameTest, TheLoadingScreenThenTheSplashImagesWhichEndOnTheGameClockOrO
         m_data.Write(PemberquillGame::GetSplashScreenName(index), image);
     }
     TheGame game;
-    game.Startup();
+    ASSERT_TRUE(game.Startup());
     // Loading switched the window to the options' mode, which resets the
     // device; one more report draws the title, progress text and bar again.
     FireGlobalEvent("OnStartupLoadingTaskComplete");
