@@ -12,6 +12,7 @@
 #include "game/common/GameSounds.h"
 #include "game/common/GameSubsystem.h"
 #include "game/common/KeepFileAside.h"
+#include "game/common/SaveOutcomes.h"
 #include "tests/engine/core/FileTestSupport.h"
 #include "tests/support/SilentConsole.h"
 #include "tests/support/TemporaryFolder.h"
@@ -68,6 +69,22 @@ TEST(SharedHelpersTest, RuleSetsDifferExactlyWhenTheirRulesDo)
 
 // Catches a subsystem that has no use for keys swallowing them, so that the
 // subsystems after it never see one.
+// Catches the run's first save failure told more than once, or a later one
+// told in its place.
+TEST(SharedHelpersTest, TheRunsFirstSaveFailureIsToldOnce)
+{
+    testsupport::SilentConsole console;
+    ForgetSaveOutcomes();
+    SaveFailure told;
+    EXPECT_FALSE(TakeSaveFailureNotice(told));
+    ReportSaveFailure({"The options", "first", "full"});
+    ReportSaveFailure({"The player profile", "second", "gone"});
+    ASSERT_TRUE(TakeSaveFailureNotice(told));
+    EXPECT_EQ(told.path, "first");
+    EXPECT_FALSE(TakeSaveFailureNotice(told));
+    ForgetSaveOutcomes();
+}
+
 TEST(SharedHelpersTest, ASubsystemWithoutKeysPassesEveryKeyOn)
 {
     struct NoKeys : GameSubsystem {};
