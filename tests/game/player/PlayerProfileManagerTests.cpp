@@ -176,6 +176,18 @@ TEST_F(PlayerProfileManagerTest, ADamagedProfileIsKeptAsideOrNeverSavedOverAndTh
     EXPECT_EQ(manager.GetActiveProfileName(), "Ann");
 }
 
+// Catches an empty profile file taken for a damaged one: it holds nothing to
+// keep, so a new profile simply takes its place, with nothing to tell.
+TEST_F(PlayerProfileManagerTest, AnEmptyOwnProfileIsReplacedWithoutANotice)
+{
+    WriteBytes(OWN_FILE, "");
+    manager.Startup("Ann");
+    EXPECT_EQ(manager.GetActiveProfileName(), "Ann");
+    EXPECT_FALSE(Exists(OWN_FILE + ".damaged"));
+    manager.ShowPendingNotice();
+    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_INFORMATION), PemberquillUI::NO_WINDOW);
+}
+
 TEST_F(PlayerProfileManagerTest, AnOlderProfileIsCopiedAsideBeforeItsFirstSaveOnly)
 {
     ResourceStream older(RESOURCE_STREAM_FORMAT_BINARY, 64);
