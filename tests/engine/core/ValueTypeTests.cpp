@@ -34,6 +34,8 @@ TEST(Vector2Test, ToIntVector2RoundsHalvesUpwardAndSaturatesAndDivisionByZeroGiv
 TEST(AABB2Test, PointInsideIncludesEdgesAndCenteredBoxKeepsTheAspectRatio) {
   const AABB2 box(0.0f, 0.0f, 10.0f, 5.0f);
   EXPECT_TRUE(box.IsPointInside(Vector2(10.0f, 5.0f)));
+  EXPECT_FALSE(box != AABB2(0.0f, 0.0f, 10.0f, 5.0f));
+  EXPECT_TRUE(box != AABB2(0.0f, 0.0f, 10.0f, 6.0f));
   EXPECT_FALSE(box.IsPointInside(Vector2(10.01f, 2.0f)));
   const struct {
     AABB2 box;

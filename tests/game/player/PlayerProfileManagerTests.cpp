@@ -172,6 +172,7 @@ TEST_F(PlayerProfileManagerTest, ADamagedProfileIsKeptAsideOrNeverSavedOverAndTh
     WriteBytes(OWN_FILE, "damage");
     manager.Startup("Ann");
     FireGlobalEvent("SaveGameEvent");
+    EXPECT_FALSE(manager.SavePlayerProfile(manager.FindProfileSlotByName("Ann"))) << "and never said to be saved";
     EXPECT_EQ(Bytes(OWN_FILE), AsBytes("damage"));
     EXPECT_EQ(manager.GetActiveProfileName(), "Ann");
 }

@@ -91,6 +91,14 @@ protected:
     options_test::EventLog log;
 };
 
+// Catches the global game left pointing at a game that is gone.
+TEST_F(GamePlayEventsTest, TheGlobalGameGoesWithTheGame)
+{
+    EXPECT_EQ(PemberquillGame::GetGlobal(), game.get());
+    game.reset();
+    EXPECT_EQ(PemberquillGame::GetGlobal(), nullptr);
+}
+
 TEST_F(GamePlayEventsTest, BoardsReadTheOptionsAndTheAutoSolvingFlagWhileTheGameLives)
 {
     const BoardSettingsInterface& settings = Pemberquill::GetBoardSettings();
