@@ -365,6 +365,11 @@ TEST_F(PlayerProfileManagerTest, TheNoticeOfADamagedFurtherProfileSaysItsPlayerI
     const testsupport::Bytes bob = Bytes("steamuser-1.playerProfile");
     testsupport::WriteFileBytes(Path("steamuser-1.playerProfile"), testsupport::Bytes(bob.begin(), bob.begin() + 12));
     WriteBytes("steamuser-2.playerProfile", "x");
+    // A damaged profile whose name is too long to show, cut after the name.
+    ResourceStream longName(RESOURCE_STREAM_FORMAT_BINARY, 64);
+    longName.WriteString(std::string(41, 'D'));
+    WriteBytes("steamuser-3.playerProfile",
+               std::string(reinterpret_cast<const char*>(longName.GetData()), longName.GetSize()));
     manager.Startup("Ann");
     manager.ShowPendingNotice();
 
@@ -374,10 +379,12 @@ TEST_F(PlayerProfileManagerTest, TheNoticeOfADamagedFurtherProfileSaysItsPlayerI
                           "Its player, \"Bo B\", is no longer in the list of players.\n"),
               std::string::npos)
         << notice;
-    EXPECT_NE(notice.find("It was kept as \"steamuser-2.playerProfile.damaged\".\n"
-                          "Its player is no longer in the list of players.\n"),
-              std::string::npos)
-        << notice;
+    for (const char* kept : {"steamuser-2.playerProfile.damaged", "steamuser-3.playerProfile.damaged"}) {
+        EXPECT_NE(notice.find(std::string("It was kept as \"") + kept +
+                              "\".\nIts player is no longer in the list of players.\n"),
+                  std::string::npos)
+            << notice;
+    }
     EXPECT_EQ(notice.find("new profile"), std::string::npos) << notice;
 }
 
