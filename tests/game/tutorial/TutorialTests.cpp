@@ -326,6 +326,7 @@ TEST_F(InstructorTest, PlayingShowsWhatThePlayerHasProven)
 TEST_F(InstructorTest, PagesRunToTheEndPageAndStartAgain)
 {
     EXPECT_FALSE(instructor.OnKeyEvent(1, ' ')) << "no tutorial shown";
+    EXPECT_FALSE(Instructor::IsTutorialRunning()) << "no tutorial shown";
     ShowTutorial();
     ASSERT_EQ(instructor.GetCurrentLesson(), 0);
     EXPECT_EQ(started.count, 1);
