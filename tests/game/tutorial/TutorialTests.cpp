@@ -258,6 +258,11 @@ TEST_F(InstructorTest, OneLessonPerCallInOrderOfPriority)
         EXPECT_EQ(Known().rules, row.taught.rules) << row.title;
         EXPECT_EQ(Known().mechanics, row.taught.mechanics) << row.title;
     }
+    // Nothing asked that a lesson teaches: no lesson.
+    profile.GetGameMechanicsKnown() = TeachableGameMechanics();
+    Teach(Mechanics(0, {42}));
+    EXPECT_TRUE(screens.shown.empty());
+    EXPECT_TRUE(Known().mechanics.empty());
 }
 
 TEST_F(InstructorTest, RuleLessonsTakeTheirExampleFromThePuzzleOrADefault)
