@@ -10,6 +10,7 @@
 #include "engine/ui/WindowWidget.h"
 #include "game/campaign/FreePlay.h"
 #include "game/common/GameSoundID.h"
+#include "game/common/SaveOutcomes.h"
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardSettingsInterface.h"
 #include "game/puzzle/solver/HintRecord.h"
@@ -90,6 +91,18 @@ protected:
     std::unique_ptr<PemberquillGame> game;
     options_test::EventLog log;
 };
+
+// Catches the notice of a failed save shown at once instead of fading in.
+TEST_F(GamePlayEventsTest, AFailedSaveIsToldInADialogThatFadesIn)
+{
+    ForgetSaveOutcomes();
+    ReportSaveFailure({"The options", "steamuser.pqoptions", "the disk is full"});
+    game->Update();
+    const std::vector<bool> immediately = log.All<bool>("WindowPushEvent", "PushImmediately");
+    ASSERT_EQ(immediately.size(), 2u) << "the title, then the notice over it";
+    EXPECT_FALSE(immediately[1]);
+    ForgetSaveOutcomes();
+}
 
 // Catches the global game left pointing at a game that is gone.
 TEST_F(GamePlayEventsTest, TheGlobalGameGoesWithTheGame)
