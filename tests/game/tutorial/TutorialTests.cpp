@@ -326,6 +326,7 @@ TEST_F(InstructorTest, PlayingShowsWhatThePlayerHasProven)
     instructor.CheckForDynamicLessonOpportunity(puzzle);
     EXPECT_TRUE(Known().HasMechanic(2000)) << "every Equals cage filled";
     EXPECT_TRUE(Known().HasMechanic(2070)) << "every board valid";
+    EXPECT_EQ(instructor.GetUnknownMechanicsOfPuzzle(nullptr).GetCount(), 0) << "no puzzle, nothing to learn";
 }
 
 TEST_F(InstructorTest, PagesRunToTheEndPageAndStartAgain)
