@@ -40,3 +40,11 @@ TEST(CommandLineTest, OptionsTheirValuesAndLookup) {
   EXPECT_TRUE(commandLine.HasOption("fullscreen"));
   EXPECT_FALSE(commandLine.HasOption("full"));
 }
+
+// The program's own name is left out; the arguments are joined by single
+// spaces, as they came.
+TEST(CommandLineTest, ArgumentsAreJoinedAfterTheProgramName) {
+  const char* const argv[] = {"pemberquill", "-profile", "Anna Smith", "-windowed"};
+  EXPECT_EQ(CommandLine::JoinArguments(4, argv), "-profile Anna Smith -windowed");
+  EXPECT_EQ(CommandLine::JoinArguments(1, argv), "");
+}
