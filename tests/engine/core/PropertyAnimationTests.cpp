@@ -125,6 +125,18 @@ TEST(AnimatableTrack, FloatInterpolatesThenHoldsAndStops) {
   EXPECT_FLOAT_EQ(track.GetValueAtTime(state, 0.5), 1.0f);
 }
 
+// Keys at one time stay in the order added, so the later one is where the
+// track jumps to; a key added out of time order takes its place.
+TEST(AnimatableTrack, KeysAtOneTimeKeepTheOrderAddedAndEarlierOnesTakeTheirPlace) {
+  Animatable<float> track(0.0f);
+  track.AddKeyframe(1.0f, 1.0);
+  track.AddKeyframe(5.0f, 1.0);
+  track.AddKeyframe(2.0f, 0.5);
+  std::vector<float> values;
+  for (const auto& key : track.GetKeyframes()) values.push_back(key.value);
+  EXPECT_EQ(values, (std::vector<float>{0.0f, 2.0f, 1.0f, 5.0f}));
+}
+
 TEST(AnimatableTrack, IntsRoundHalvesUpwardColoursTruncateAndBoolsStep) {
   EXPECT_EQ(ValueAt(0, 3, 2.0, 1.0), 2);    // 1.5
   EXPECT_EQ(ValueAt(0, -3, 2.0, 1.0), -1);  // -1.5
