@@ -29,6 +29,7 @@ TEST(ResourceStreamContext, TheErrorNamesTheLineAndShowsTheTextAroundThePlace) {
   const std::string after(100, 'a');
   const std::tuple<std::string, int, std::string> cases[] = {
       {"x", 0, "Near line #1 of "},
+      {"1 2", 3, "found \"end of data\""},
       {"1\n2\r\n\n x", 2, "Near line #4 of "},
       {"/*" + before + "*/x" + after, 0,
        ":\n\n" + before.substr(13) + "*/x[CURRENT READ LOCATION]" + after.substr(0, 80) + "\n"},
