@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/core/Clock.h"
 #include "engine/core/UlvoEventSystem.h"
@@ -23,6 +24,7 @@
 #include "game/shell/PemberquillShared.h"
 #include "game/shell/TheGame.h"
 #include "platform/gpu/SdlGpuDevice.h"
+#include "tests/game/presentation/ScreenTestSupport.h"
 #include "tests/support/ScopedDataFolder.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -85,9 +87,11 @@ TEST_F(TheGameTest, TheLoadingScreenThenTheSplashImagesWhichEndOnTheGameClockOrO
     EXPECT_EQ(TopWindowName(), "SplashScreenDialog");
     Clock& clock = game.GetGameObject()->GetClock();
     clock.SetTime(clock.GetTime() + 5.5);
+    screen_test::PopFades pops;
     game.RunFrame();
     game.RunFrame();
     EXPECT_EQ(TopWindowName(), "TitleWindow");
+    EXPECT_EQ(pops.fades, std::vector<bool>{false}) << "a splash image that has had its time is cut";
     game.Shutdown();
     game.Shutdown();  // a second call finds nothing left to stop
 }
