@@ -99,6 +99,8 @@ TEST_F(PropertyAnimationTest, LoopWrapsToTheStartSkippingEventsBeforeTheWrap) {
   float alpha = -1.0f;
   EXPECT_TRUE(instance->GetValue("BaseAlpha", alpha));
   EXPECT_FLOAT_EQ(alpha, 0.0f);
+  Rgba notAColour;
+  EXPECT_FALSE(instance->GetValue("BaseAlpha", notAColour)) << "a track of floats gives no colour";
   instance->GetClock().SetTime(0.25);
   instance->Update();
 
