@@ -8,9 +8,13 @@
 #include <sys/prctl.h>
 #include <unistd.h>
 
+#include <SDL.h>
+
 #include <cstdlib>
 #include <sstream>
 #include <string>
+
+#include "tests/platform/ScopedEnvironment.h"
 
 namespace testsupport {
 
@@ -43,6 +47,18 @@ inline std::string StartVirtualXServer(std::string& display) {
   close(fds[0]);
   display = ":" + display;
   return c == '\n' && display.size() > 1 ? "" : program + " did not report a display";
+}
+
+// Starts the server, then checks that SDL's X11 driver takes it as a client.
+// Empty when both did, the reason why not otherwise.
+inline std::string StartVirtualXServerForSdl(std::string& display) {
+  const std::string unavailable = StartVirtualXServer(display);
+  if (!unavailable.empty()) return unavailable;
+  platform_test::ScopedEnvironment forSdl("DISPLAY", display.c_str());
+  const bool isTaken = SDL_VideoInit("x11") == 0;
+  const std::string reason = isTaken ? "" : "the X server takes no clients: " + std::string(SDL_GetError());
+  SDL_VideoQuit();
+  return reason;
 }
 
 }  // namespace testsupport

@@ -8,16 +8,11 @@
 #include "engine/modules/input/UlvoInputBasic_Win32.h"
 #include "platform/window/Window.h"
 #include "tests/engine/modules/ModuleTestSupport.h"
-#include "tests/engine/modules/application/CursorPngSupport.h"
-#include "tests/support/FileBytes.h"
-#include "tests/support/ScopedWorkingDirectory.h"
-#include "tests/support/TemporaryFolder.h"
 #include "tests/support/SdlWindowEventTest.h"
 #include "tests/support/VirtualXServer.h"
 
 // Xlib's macros (None, Bool, ...) would break the headers above.
 #include <SDL_syswm.h>
-#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 namespace {
@@ -76,14 +71,7 @@ TEST_F(FocusTest, TheInputFollowsThePointerOnlyWithTheFocus) {
 // request to iconify the window, in a window it sends none.
 class XServerFocusTest : public FocusTest {
  protected:
-  static void SetUpTestSuite() {
-    s_unavailable = testsupport::StartVirtualXServer(s_display);
-    platform_test::ScopedEnvironment display("DISPLAY", s_display.c_str());
-    if (s_unavailable.empty() && SDL_VideoInit("x11") != 0) {
-      s_unavailable = "the X server takes no clients: " + std::string(SDL_GetError());
-    }
-    SDL_VideoQuit();
-  }
+  static void SetUpTestSuite() { s_unavailable = testsupport::StartVirtualXServerForSdl(s_display); }
 
   void SetUp() override {
     if (!s_unavailable.empty()) {
@@ -135,50 +123,6 @@ TEST_F(XServerFocusTest, AFullScreenWindowIsIconifiedWhenItLosesTheFocus) {
   EXPECT_EQ(IconifyRequests(), 0);
   Pump(SDL_WINDOWEVENT_FOCUS_LOST);
   EXPECT_EQ(IconifyRequests(), 1);
-}
-
-// A window manager tells its frame through _NET_FRAME_EXTENTS (left,
-// right, top, bottom); back in a window, the game's window takes it in.
-TEST_F(XServerFocusTest, AWindowManagersFrameIsTakenInWhenTheWindowIsPlaced) {
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  ASSERT_EQ(SDL_GetWindowWMInfo(NativeWindow(), &info), SDL_TRUE) << SDL_GetError();
-  const long extents[] = {8, 8, 30, 8};
-  XChangeProperty(m_listener, info.info.x11.window, XInternAtom(m_listener, "_NET_FRAME_EXTENTS", False),
-                  XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(extents), 4);
-  XSync(m_listener, False);
-  XSync(info.info.x11.display, False);  // the change's notice is queued for the game
-  SDL_PumpEvents();
-  m_application->SetWindowed();
-  PumpUntilEmpty();
-  EXPECT_EQ(m_application->GetClientRect().top - m_application->GetWindowRect().top, 30);
-  EXPECT_EQ(m_application->GetClientRect().left - m_application->GetWindowRect().left, 8);
-}
-
-// The game's own cursor shows while the pointer is at least the margin
-// inside the client area, edges included; nearer the edge the system's
-// arrow stays, for resizing.
-TEST_F(XServerFocusTest, TheGamesCursorShowsOnlyClearOfTheWindowsEdges) {
-  testsupport::TemporaryFolder folder;
-  testsupport::WriteFileBytes(folder.File("hand.png"), modules_test::CursorPng(8, 8, "2,3"));
-  {
-    testsupport::ScopedWorkingDirectory inFolder(folder.File(""));
-    m_application->SetCustomCursor("hand.cur");
-  }
-  SDL_Cursor* const arrow = SDL_GetDefaultCursor();
-  const int m = UlvoApplicationBasic_Win32::CURSOR_EDGE_MARGIN;
-  const IntVector2 size = m_application->GetClientSize();
-  const struct {
-    int x, y;
-    bool custom;
-  } cases[] = {{m, m, true},          {m - 1, m, false},         {m, m - 1, false},
-               {size.x - m, size.y - m, true}, {size.x - m + 1, size.y - m, false}, {size.x - m, size.y - m + 1, false}};
-  for (const auto& c : cases) {
-    SDL_SetCursor(arrow);
-    SDL_WarpMouseInWindow(NativeWindow(), c.x, c.y);
-    m_application->Update();
-    EXPECT_EQ(SDL_GetCursor() != arrow, c.custom) << c.x << ", " << c.y;
-  }
 }
 
 }  // namespace

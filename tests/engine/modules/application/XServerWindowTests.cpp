@@ -1,6 +1,6 @@
 // The application on a real X server through SDL's X11 driver: what needs
-// a real display, the custom cursor and a full-screen switch that no window
-// manager carries out. Skipped, with the reason, where no X server can
+// a real display, the custom cursor, a window manager's frame and a
+// full-screen switch that no window manager carries out. Skipped, with the reason, where no X server can
 // start.
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -8,10 +8,15 @@
 #include "engine/modules/application/UlvoApplicationBasic_Win32.h"
 #include "platform/window/Window.h"
 #include "tests/engine/modules/ModuleTestSupport.h"
+#include "tests/engine/modules/application/CursorPngSupport.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScopedWorkingDirectory.h"
+#include "tests/support/TemporaryFolder.h"
 #include "tests/support/VirtualXServer.h"
 
 // Xlib's macros (None, Bool, ...) would break the headers above.
 #include <SDL_syswm.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 namespace {
@@ -20,14 +25,7 @@ using platform_test::ScopedEnvironment;
 
 class XServerWindowTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    s_unavailable = testsupport::StartVirtualXServer(s_display);
-    ScopedEnvironment display("DISPLAY", s_display.c_str());
-    if (s_unavailable.empty() && SDL_VideoInit("x11") != 0) {
-      s_unavailable = "the X server takes no clients: " + std::string(SDL_GetError());
-    }
-    SDL_VideoQuit();
-  }
+  static void SetUpTestSuite() { s_unavailable = testsupport::StartVirtualXServerForSdl(s_display); }
 
   void SetUp() override {
     if (!s_unavailable.empty()) {
@@ -159,6 +157,53 @@ TEST_F(XServerWindowTest, AFullScreenSwitchIsLaidOutForTheSizeTheWindowGets) {
   Settle();
   EXPECT_EQ(m_application->GetClientSize(), IntVector2(1000, 700));
   ExpectLaidOutForTheRealWindow("resized by the window system");
+}
+
+// A window manager tells its frame through _NET_FRAME_EXTENTS (left,
+// right, top, bottom); back in a window, the game's window takes it in.
+TEST_F(XServerWindowTest, AWindowManagersFrameIsTakenInWhenTheWindowIsPlaced) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  ASSERT_EQ(SDL_GetWindowWMInfo(NativeWindow(), &info), SDL_TRUE) << SDL_GetError();
+  Display* const manager = XOpenDisplay(s_display.c_str());
+  ASSERT_NE(manager, nullptr);
+  const long extents[] = {8, 8, 30, 8};
+  XChangeProperty(manager, info.info.x11.window, XInternAtom(manager, "_NET_FRAME_EXTENTS", False),
+                  XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(extents), 4);
+  XSync(manager, False);
+  XCloseDisplay(manager);
+  XSync(info.info.x11.display, False);  // the change's notice is queued for the game
+  SDL_PumpEvents();
+  m_application->SetWindowed();
+  Settle();
+  EXPECT_EQ(m_application->GetClientRect().top - m_application->GetWindowRect().top, 30);
+  EXPECT_EQ(m_application->GetClientRect().left - m_application->GetWindowRect().left, 8);
+}
+
+// The game's own cursor shows while the pointer is at least the margin
+// inside the client area, edges included; nearer the edge the system's
+// arrow stays, for resizing.
+TEST_F(XServerWindowTest, TheGamesCursorShowsOnlyClearOfTheWindowsEdges) {
+  testsupport::TemporaryFolder folder;
+  testsupport::WriteFileBytes(folder.File("hand.png"), modules_test::CursorPng(8, 8, "2,3"));
+  {
+    testsupport::ScopedWorkingDirectory inFolder(folder.File(""));
+    m_application->SetCustomCursor("hand.cur");
+  }
+  SDL_Cursor* const arrow = SDL_GetDefaultCursor();
+  const int m = UlvoApplicationBasic_Win32::CURSOR_EDGE_MARGIN;
+  const IntVector2 size = m_application->GetClientSize();
+  const struct {
+    int x, y;
+    bool custom;
+  } cases[] = {{m, m, true},          {m - 1, m, false},         {m, m - 1, false},
+               {size.x - m, size.y - m, true}, {size.x - m + 1, size.y - m, false}, {size.x - m, size.y - m + 1, false}};
+  for (const auto& c : cases) {
+    SDL_SetCursor(arrow);
+    SDL_WarpMouseInWindow(NativeWindow(), c.x, c.y);
+    m_application->Update();
+    EXPECT_EQ(SDL_GetCursor() != arrow, c.custom) << c.x << ", " << c.y;
+  }
 }
 
 }  // namespace
