@@ -1,5 +1,5 @@
-// Icons and panels the dialogs show, read back from the pixels they leave on
-// the screen.
+// Icons, panels and titles the screens show, read back from the pixels they
+// leave on the screen.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -15,7 +15,9 @@
 #include "game/steam/PlayerAchievements.h"
 #include "platform/gpu/SdlGpuDevice.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
+#include "tests/support/ScopedDataFolder.h"
 #include "tests/support/SoftwareRendererTest.h"
+#include "tests/support/TestPuzzle.h"
 
 namespace Pemberquill {
 namespace {
@@ -101,6 +103,31 @@ TEST_F(DialogIconPixelTest, TheAchievementsWindowDrawsEachIconOnItsPanel)
     BaseWidget* group = screen_test::Children(window, "AchievementGroup0").at(0);
     BaseWidget* icon = screen_test::Children(group->GetHandle(), "AchievementIcon0").at(0);
     EXPECT_TRUE(IsRed(MiddlePixelOf(*icon)));
+}
+
+// Catches the paint title drawn without its shadow: on white, the shadow is
+// the only dark grey it leaves.
+TEST_F(DialogIconPixelTest, ThePaintTitleIsShadowed)
+{
+    testsupport::ScopedDataFolder data;
+    data.LinkShipped("Locale");
+    ASSERT_NE(m_renderer->LoadFont("MainFont", "EN"), nullptr);
+    TestPuzzle hidden(4, {});
+    hidden.GetBoard().SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
+    env.ui.CreatePuzzleWindow(hidden.puzzle.get(), "MenuEvent", false, false);
+    ShowAndSettle(GAME_WINDOW_PUZZLE);
+    BaseWidget* title =
+        screen_test::Children(PemberquillUI::GetWindowHandle(GAME_WINDOW_PAINT_BUTTONS), "PaintLabel").at(0);
+    BeginFrameInPixels(Rgba(255, 255, 255, 255));
+    title->Render();
+    const AABB2 bounds = title->GetAnimatedBounds();
+    int shadow = 0;
+    for (const platform::GpuColor& pixel : m_device->ReadBackBuffer(
+             {static_cast<int>(bounds.mins.x), static_cast<int>(bounds.mins.y),
+              static_cast<int>(bounds.maxs.x - bounds.mins.x), static_cast<int>(bounds.maxs.y - bounds.mins.y)})) {
+        shadow += pixel.r < 120 && pixel.g < 120 && pixel.b < 120;
+    }
+    EXPECT_GT(shadow, 20);
 }
 
 // The popup background of the panels and buttons is opaque white, so that

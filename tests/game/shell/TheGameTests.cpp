@@ -70,11 +70,14 @@ TEST_F(TheGameTest, TheLoadingScreenThenTheSplashImagesWhichEndOnTheGameClockOrO
     FireGlobalEvent("OnStartupLoadingTaskComplete");
     const IntVector2 size = ulvoApp->GetClientSize();
     int drawn = 0;
+    int barShades = 0;
     for (const platform::GpuColor& pixel :
          dynamic_cast<platform::SdlGpuDevice&>(*ulvoRenderer->GetDevice()).ReadBackBuffer({0, 0, size.x, size.y})) {
         drawn += pixel.r + pixel.g + pixel.b > 60;
+        barShades += pixel.r <= 40 && pixel.g <= 66 && pixel.b >= 90 && pixel.b <= 160;
     }
     EXPECT_GT(drawn, 700);
+    EXPECT_GT(barShades, 5000) << "the progress bar is filled, not outlined";
 
     // A click ends the first image at once; the next frame starts the
     // second, which ends on the game clock.
