@@ -21,6 +21,7 @@
 #include "tests/game/options/PemberquillOptionsTestSupport.h"
 #include "tests/support/RecordingHintCallOuts.h"
 #include "tests/support/ScopedDataFolder.h"
+#include "tests/support/TestPuzzle.h"
 
 #include <gtest/gtest.h>
 
@@ -67,20 +68,26 @@ protected:
 
     std::vector<GameSoundID> Sounds() const { return log.All<GameSoundID>("PlaySoundEvent", "AudioSound"); }
 
-    // A 4x4 puzzle in play and shown; the events so far are forgotten.
-    ServedPuzzle PlayAndShow()
+    // The puzzle in play and shown; the events so far are forgotten.
+    void PlayAndShow(Puzzle* puzzle)
     {
-        PuzzleRequest request(4, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
-        ServedPuzzle served = PuzzleChef::GetDefaultInstance()->GetPuzzle(request, 11, &gameClock);
-        EXPECT_TRUE(served);
-        Fire("PlayPuzzleEvent", "Puzzle", served.puzzle.get());
+        Fire("PlayPuzzleEvent", "Puzzle", puzzle);
         NamedProperties shown;
-        shown.Set("ShowEventToFireProperty", served.puzzle.get());
+        shown.Set("ShowEventToFireProperty", puzzle);
         shown.Set("Bounds", AABB2(Vector2(0.0f, 0.0f), Vector2(600.0f, 600.0f)));
         Fire("PlayablePuzzleShownEvent", shown);
         // The new puzzle's solve counts as clean until a mistake on it.
         EXPECT_EQ(1, log.Count("StartNewPuzzleEvent"));
         log.events.clear();
+    }
+
+    // A 4x4 puzzle of the chef's in play and shown.
+    ServedPuzzle PlayAndShow()
+    {
+        PuzzleRequest request(4, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
+        ServedPuzzle served = PuzzleChef::GetDefaultInstance()->GetPuzzle(request, 11, &gameClock);
+        EXPECT_TRUE(served);
+        PlayAndShow(served.puzzle.get());
         return served;
     }
 
@@ -199,6 +206,20 @@ TEST_F(GamePlayEventsTest, AskingAgainRaisesTheStageUntilAMoveAndTwoMistakesOffe
     EXPECT_EQ(0u, board.GetSquareValue(1, 0));
     EXPECT_EQ(dialog, Fetch<int>(log.Last("WindowPopEvent"), "Handle"));
     EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
+}
+
+// Catches a hint shown when the solver finds no step: a board without cages
+// has no logical way in.
+TEST_F(GamePlayEventsTest, NoHintIsShownWhereTheSolverIsStuck)
+{
+    InstalledRecordingHintCallOuts callOuts;
+    TestPuzzle uncaged(4, {});
+    PlayAndShow(uncaged.puzzle.get());
+    callOuts.calls.clear();
+    Fire("GiveHintEvent");
+    EXPECT_EQ(0, log.Count("HintStageChangedEvent"));
+    EXPECT_EQ(HINT_KIND_NONE, game->GetHint().kind);
+    EXPECT_TRUE(callOuts.calls.empty());
 }
 
 // Both windows go from the stack at once, without waiting for their hide
