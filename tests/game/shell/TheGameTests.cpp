@@ -27,6 +27,7 @@
 #include "tests/game/presentation/ScreenTestSupport.h"
 #include "tests/support/ScopedDataFolder.h"
 #include "tests/support/TemporaryFolder.h"
+#include "tests/support/TestPuzzle.h"
 
 namespace Pemberquill {
 namespace {
@@ -38,6 +39,14 @@ protected:
         setenv("XDG_DATA_HOME", m_userData.Path().c_str(), 1);
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         UlvoApplicationSetup("-windowed 640 400");
+    }
+
+    void LinkWhatTheGameLoads()
+    {
+        for (const char* shipped : {"Locale", "Audio", "Images/UI", "Images/Backgrounds", "Images/Achievements",
+                                    "Achievements.pqdf", "Stats.pqdf", "Credits.pqdf"}) {
+            m_data.LinkShipped(shipped);
+        }
     }
 
     testsupport::TemporaryFolder m_userData;
@@ -53,10 +62,7 @@ std::string TopWindowName()
 
 TEST_F(TheGameTest, TheLoadingScreenThenTheSplashImagesWhichEndOnTheGameClockOrOnAClick)
 {
-    for (const char* shipped : {"Locale", "Audio", "Images/UI", "Images/Backgrounds", "Images/Achievements",
-                                "Achievements.pqdf", "Stats.pqdf", "Credits.pqdf"}) {
-        m_data.LinkShipped(shipped);
-    }
+    LinkWhatTheGameLoads();
     // The list stops at the first missing number.
     const testsupport::Bytes image =
         testsupport::ReadFileBytes(m_data.ShippedPath(PemberquillGame::GetSplashScreenName(0)));
@@ -97,6 +103,38 @@ TEST_F(TheGameTest, TheLoadingScreenThenTheSplashImagesWhichEndOnTheGameClockOrO
     EXPECT_EQ(pops.fades, std::vector<bool>{false}) << "a splash image that has had its time is cut";
     game.Shutdown();
     game.Shutdown();  // a second call finds nothing left to stop
+}
+
+// Catches the play screen drawn as a location's thumbnail: the board in play
+// would show the picture taken of it, not the values since put in.
+TEST_F(TheGameTest, ThePlayScreenDrawsTheBoardItselfNotItsThumbnail)
+{
+    LinkWhatTheGameLoads();
+    TheGame game;
+    ASSERT_TRUE(game.Startup());
+    TestPuzzle test(4, {});
+    test.GetProgress().RenderThumbnail(test.GetBoard());
+    test.GetProgress().SetValue(test.GetBoard().GetSquare(0, 0), 1);
+    const IntVector2 client = ulvoApp->GetClientSize();
+    const auto draw = [&](const char* eventName) {
+        ulvoRenderer->Update();
+        ulvoRenderer->SetViewport(IntVector2(0, 0), client);
+        ulvoRenderer->SetTransform(0.0f, 0.0f, static_cast<float>(client.x), static_cast<float>(client.y));
+        ulvoRenderer->Clear(Rgba(255, 255, 255, 255));
+        NamedProperties args;
+        args.Set("PreRenderEventToFireProperty", test.puzzle.get());
+        args.Set("Bounds", AABB2(Vector2(0.0f, 0.0f), Vector2(200.0f, 200.0f)));
+        FireGlobalEvent(eventName, args);
+        return dynamic_cast<platform::SdlGpuDevice&>(*ulvoRenderer->GetDevice()).ReadBackBuffer({0, 0, 200, 200});
+    };
+    const std::vector<platform::GpuColor> live = draw("PuzzleViewRenderEvent");
+    const std::vector<platform::GpuColor> thumbnail = draw("PuzzleViewRenderThumbnailEvent");
+    int differing = 0;
+    for (size_t i = 0; i < live.size(); ++i) {
+        differing += live[i].r != thumbnail[i].r || live[i].g != thumbnail[i].g || live[i].b != thumbnail[i].b;
+    }
+    EXPECT_GT(differing, 1000);
+    game.Shutdown();
 }
 
 TEST_F(TheGameTest, AFailedStartLeavesNothingBehindAndIsShownAloneOnStderr)
