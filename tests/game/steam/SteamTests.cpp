@@ -106,7 +106,7 @@ class AchievementSystemTest : public ::testing::Test, public AchievementPlayerCo
   }
   PlayerAchievements* GetCurrentRecord() override { return &record; }
   std::string GetActiveLocationName() const override { return location; }
-  std::vector<std::string> GetRequiredLocationNames() const override { return {}; }
+  std::vector<std::string> GetRequiredLocationNames() const override { return requiredLocations; }
   void TearDown() override {
     if (system.IsInitialized()) system.Shutdown();
   }
@@ -153,6 +153,7 @@ class AchievementSystemTest : public ::testing::Test, public AchievementPlayerCo
   AchievementSystem system{offline};
   PlayerAchievements record;
   std::string location;
+  std::vector<std::string> requiredLocations;
 };
 
 // Written back, what was read gives the bytes it was read from.
@@ -363,6 +364,35 @@ TEST_F(AchievementSystemTest, StatisticsReachTheServiceOnlyInsideTheFrameUpdate)
   EXPECT_EQ(ReadText(storedStats),
             "int\t2\tNUMBER_OF_PUZZLES_SOLVED\nint\t2\tNUMBER_OF_PUZZLES_SOLVED_IN_Coral Reef\n");
   counted.Shutdown();
+  steam.Shutdown();
+}
+
+// Catches the statistics the service sends back logged under other names
+// than they are stored by: a per-location one once for each location.
+TEST_F(AchievementSystemTest, ReceivedStatisticsAreLoggedUnderTheirStoredNames) {
+  testsupport::TemporaryFolder userData;
+  platform_test::ScopedEnvironment xdg("XDG_DATA_HOME", userData.Path().c_str());
+  SteamInterface& steam = GetSteamInterface();
+  steam.Startup(&clock);
+  AchievementSystem& global = GetAchievementSystem();
+  global.SetPlayerContext(this);
+  requiredLocations = {"Coral Reef", "Kelp Forest"};
+  std::vector<StatDefinition> stats(2);
+  stats[0].steamName = "NUMBER_OF_PUZZLES_SOLVED";
+  stats[1].steamName = "NUMBER_OF_PUZZLES_SOLVED_IN";
+  stats[1].isPerLocation = true;
+  WriteDefinitions({}, stats);
+  global.Startup(&clock);
+  global.OnCampaignPuzzleFinished(Solved());
+  for (int frame = 0; frame < 4; ++frame) steam.Update();
+  steam.GetStatsAndAchievements().OnStatsReceived(true);
+  const std::string logged = console.Text();
+  for (const char* line : {"\nNUMBER_OF_PUZZLES_SOLVED: 1\n", "\nNUMBER_OF_PUZZLES_SOLVED_IN_Coral Reef: 1\n",
+                           "\nNUMBER_OF_PUZZLES_SOLVED_IN_Kelp Forest: 0\n"}) {
+    EXPECT_NE(logged.find(line), std::string::npos) << line << logged;
+  }
+  global.Shutdown();
+  global.SetPlayerContext(nullptr);
   steam.Shutdown();
 }
 
