@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -248,6 +249,8 @@ TEST_F(PemberquillOptionsEvents, SeedIsTheNumberTypedOrNoneAndTheOperatorModeCyc
     Fire("SetPuzzleSeedEvent", key, std::string("2147483647"));
     options.FireAllEvents();
     EXPECT_EQ(LastLabel("PuzzleSeedChangedEvent"), "2147483647");
+    Fire("SetPuzzleSeedEvent", key, std::string("-2147483648"));
+    EXPECT_EQ(options.GetPuzzleSeed(), INT32_MIN) << "the smallest int is a seed";
 
     // The operator display mode cycles, or takes a valid mode given.
     std::vector<int> modes;
