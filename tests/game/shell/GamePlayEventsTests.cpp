@@ -249,14 +249,23 @@ TEST_F(GamePlayEventsTest, OptionsAndInstructionsPopAtOnceWhenHidden)
     }
 }
 
-// Catches the instructions skipping their show animation.
-TEST_F(GamePlayEventsTest, InstructionsArePushedToPlayTheirShowAnimation)
+// Catches the instructions or the options skipping their show animation.
+TEST_F(GamePlayEventsTest, InstructionsAndOptionsArePushedToPlayTheirShowAnimation)
 {
-    Fire("ShowInstructionsEvent");
-    ASSERT_EQ(1, log.Count("WindowPushEvent"));
-    EXPECT_EQ(PemberquillUI::GetWindowHandle(GAME_WINDOW_TUTORIAL), Fetch<int>(log.Last("WindowPushEvent"), "Handle"));
-    EXPECT_FALSE(Fetch<bool>(log.Last("WindowPushEvent"), "PushImmediately"));
-    Fire("HideInstructionsEvent");
+    const struct {
+        const char* showEvent;
+        const char* hideEvent;
+        int windowId;
+    } windows[] = {{"ShowInstructionsEvent", "HideInstructionsEvent", GAME_WINDOW_TUTORIAL},
+                   {"ShowOptionsEvent", "HideOptionsEvent", GAME_WINDOW_OPTIONS}};
+    for (const auto& window : windows) {
+        log.events.clear();
+        Fire(window.showEvent);
+        ASSERT_EQ(1, log.Count("WindowPushEvent")) << window.showEvent;
+        EXPECT_EQ(PemberquillUI::GetWindowHandle(window.windowId), Fetch<int>(log.Last("WindowPushEvent"), "Handle"));
+        EXPECT_FALSE(Fetch<bool>(log.Last("WindowPushEvent"), "PushImmediately")) << window.showEvent;
+        Fire(window.hideEvent);
+    }
 }
 
 TEST_F(GamePlayEventsTest, AWhatIfTrialIsKeptOnAcceptAndUndoneOnReject)
