@@ -222,10 +222,10 @@ TEST_F(GamePlayEventsTest, NoHintIsShownWhereTheSolverIsStuck)
     EXPECT_TRUE(callOuts.calls.empty());
 }
 
-// Both windows go from the stack at once, without waiting for their hide
-// animations; closing the instructions also ends automatic play and tells
-// the GUI.
-TEST_F(GamePlayEventsTest, OptionsAndInstructionsPopAtOnceWhenHidden)
+// Both windows fade in, and go from the stack at once, without waiting for
+// their hide animations; closing the instructions also ends automatic play
+// and tells the GUI.
+TEST_F(GamePlayEventsTest, OptionsAndInstructionsFadeInAndPopAtOnceWhenHidden)
 {
     const struct {
         const char* showEvent;
@@ -235,36 +235,22 @@ TEST_F(GamePlayEventsTest, OptionsAndInstructionsPopAtOnceWhenHidden)
                    {"ShowInstructionsEvent", "HideInstructionsEvent", GAME_WINDOW_TUTORIAL}};
     for (const auto& window : windows) {
         SCOPED_TRACE(window.hideEvent);
+        log.events.clear();
         Fire(window.showEvent);
+        const int handle = PemberquillUI::GetWindowHandle(window.windowId);
+        ASSERT_EQ(1, log.Count("WindowPushEvent"));
+        EXPECT_EQ(handle, Fetch<int>(log.Last("WindowPushEvent"), "Handle"));
+        EXPECT_FALSE(Fetch<bool>(log.Last("WindowPushEvent"), "PushImmediately"));
         Fire("BeginAutoSolvingEvent");
         log.events.clear();
         Fire(window.hideEvent);
         ASSERT_EQ(1, log.Count("WindowPopEvent"));
-        EXPECT_EQ(PemberquillUI::GetWindowHandle(window.windowId), Fetch<int>(log.Last("WindowPopEvent"), "Handle"));
+        EXPECT_EQ(handle, Fetch<int>(log.Last("WindowPopEvent"), "Handle"));
         EXPECT_FALSE(Fetch<bool>(log.Last("WindowPopEvent"), "AllowAnimationsToFinish"));
         const bool isInstructions = window.windowId == GAME_WINDOW_TUTORIAL;
         EXPECT_EQ(isInstructions, game->GetGUI()->AreInstructionsHidden());
         EXPECT_EQ(!isInstructions, game->IsAutoSolving());
         Fire("EndAutoSolvingEvent");
-    }
-}
-
-// Catches the instructions or the options skipping their show animation.
-TEST_F(GamePlayEventsTest, InstructionsAndOptionsArePushedToPlayTheirShowAnimation)
-{
-    const struct {
-        const char* showEvent;
-        const char* hideEvent;
-        int windowId;
-    } windows[] = {{"ShowInstructionsEvent", "HideInstructionsEvent", GAME_WINDOW_TUTORIAL},
-                   {"ShowOptionsEvent", "HideOptionsEvent", GAME_WINDOW_OPTIONS}};
-    for (const auto& window : windows) {
-        log.events.clear();
-        Fire(window.showEvent);
-        ASSERT_EQ(1, log.Count("WindowPushEvent")) << window.showEvent;
-        EXPECT_EQ(PemberquillUI::GetWindowHandle(window.windowId), Fetch<int>(log.Last("WindowPushEvent"), "Handle"));
-        EXPECT_FALSE(Fetch<bool>(log.Last("WindowPushEvent"), "PushImmediately")) << window.showEvent;
-        Fire(window.hideEvent);
     }
 }
 
