@@ -121,6 +121,15 @@ class AchievementSystemTest : public ::testing::Test, public AchievementPlayerCo
                Serialized(RESOURCE_STREAM_FORMAT_TEXT, [&](ResourceStream& stream) { WriteStatDefinitions(stream, stats); }));
   }
 
+  // No achievements; the puzzles solved, in all and at each location.
+  void WriteSolvedCounts() {
+    std::vector<StatDefinition> stats(2);
+    stats[0].steamName = "NUMBER_OF_PUZZLES_SOLVED";
+    stats[1].steamName = "NUMBER_OF_PUZZLES_SOLVED_IN";
+    stats[1].isPerLocation = true;
+    WriteDefinitions({}, stats);
+  }
+
   void StartWith(const std::vector<AchievementDefinition>& achievements) {
     WriteDefinitions(achievements);
     system.Startup(&clock);
@@ -347,11 +356,7 @@ TEST_F(AchievementSystemTest, StatisticsReachTheServiceOnlyInsideTheFrameUpdate)
   steam.Startup(&clock);
   AchievementSystem counted(steam);
   counted.SetPlayerContext(this);
-  std::vector<StatDefinition> stats(2);
-  stats[0].steamName = "NUMBER_OF_PUZZLES_SOLVED";
-  stats[1].steamName = "NUMBER_OF_PUZZLES_SOLVED_IN";
-  stats[1].isPerLocation = true;
-  WriteDefinitions({}, stats);
+  WriteSolvedCounts();
   counted.Startup(&clock);
   const std::string storedStats = userData.File("online/stats.txt");
   counted.OnCampaignPuzzleFinished(Solved());
@@ -377,11 +382,7 @@ TEST_F(AchievementSystemTest, ReceivedStatisticsAreLoggedUnderTheirStoredNames) 
   AchievementSystem& global = GetAchievementSystem();
   global.SetPlayerContext(this);
   requiredLocations = {"Coral Reef", "Kelp Forest"};
-  std::vector<StatDefinition> stats(2);
-  stats[0].steamName = "NUMBER_OF_PUZZLES_SOLVED";
-  stats[1].steamName = "NUMBER_OF_PUZZLES_SOLVED_IN";
-  stats[1].isPerLocation = true;
-  WriteDefinitions({}, stats);
+  WriteSolvedCounts();
   global.Startup(&clock);
   global.OnCampaignPuzzleFinished(Solved());
   for (int frame = 0; frame < 4; ++frame) steam.Update();
