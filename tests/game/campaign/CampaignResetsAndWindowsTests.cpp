@@ -1,7 +1,6 @@
 // The campaign's resets, as the map shows them afterwards, and how its
 // windows come and go on the way in and out: at once, or after the one
 // leaving has faded.
-#include "game/campaign/CampaignData.h"
 #include "game/campaign/PemberquillCampaign.h"
 #include "tests/game/campaign/CampaignTestSupport.h"
 
@@ -41,41 +40,11 @@ public:
     std::vector<std::string> windows;
 };
 
-// Ocean holds "Cove", which opens "Reef", which opens "Gate" in Beyond;
-// each set holds two puzzles of its own.
 class CampaignResetsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        CampaignData data;
-        data.startNodeName = "Cove";
-        const struct {
-            const char *name, *unlock;
-        } locations[] = {{"Cove", "Reef"}, {"Reef", "Gate"}, {"Gate", nullptr}};
-        for (const auto& location : locations) {
-            CampaignNode node;
-            node.SetName(location.name);
-            node.SetPuzzleSetFileName(std::string(location.name) + ".PuzzleSet");
-            if (location.unlock != nullptr) {
-                node.SetConnections({location.unlock});
-                node.SetUnlocks({location.unlock});
-            }
-            data.nodes.push_back(std::move(node));
-            PuzzleSetDescriptor set;
-            set.name = set.setID = location.name;
-            set.request = CustomRequest();
-            for (int seed : {300, 301}) {
-                set.descriptors.push_back(MakeDescriptor(CustomRequest(), seed, 0.0f));
-            }
-            folder.Write("Puzzles/" + set.name + ".PuzzleSet", WriteRecord(set, RESOURCE_STREAM_FORMAT_TEXT));
-        }
-        data.regions.resize(2);
-        data.regions[0].SetName("Ocean");
-        data.regions[0].SetNodeNames({"Cove", "Reef"});
-        data.regions[1].SetName("Beyond");
-        data.regions[1].SetNodeNames({"Gate"});
-        folder.Write(CAMPAIGN_DATA_FILE, WriteRecord(data, RESOURCE_STREAM_FORMAT_TEXT));
-
+        WriteCoveReefGateCampaign(folder);
         chef.Startup(&clock);
         campaign.SetScreens(&screens);
         campaign.Startup(&clock);

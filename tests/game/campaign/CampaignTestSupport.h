@@ -14,6 +14,7 @@
 #include "game/puzzle/PuzzleSet.h"
 #include "game/puzzle/PuzzleSetDescriptor.h"
 #include "game/puzzle/RecipeBook.h"
+#include "game/campaign/CampaignData.h"
 #include "game/campaign/CampaignNode.h"
 #include "game/campaign/CampaignProgress.h"
 #include "tests/game/steam/RecordStreamTestSupport.h"
@@ -56,6 +57,46 @@ inline PuzzleDescriptor MakeDescriptor(const PuzzleRequest& request, int seed, f
     recipe.cageRules = request.cageRules1;
     descriptor.AddBoardRecipe(recipe);
     return descriptor;
+}
+
+// Ocean holds "Cove", which opens "Reef", which opens "Gate" in Beyond; each
+// set holds two puzzles of its own, given the par when it is above 0. Reef
+// carries the rank given.
+inline void WriteCoveReefGateCampaign(testsupport::ScopedDataFolder& folder, int par = 0,
+                                      const std::string& reefRank = "")
+{
+    CampaignData data;
+    data.startNodeName = "Cove";
+    const struct {
+        const char *name, *unlock;
+    } locations[] = {{"Cove", "Reef"}, {"Reef", "Gate"}, {"Gate", nullptr}};
+    for (const auto& location : locations) {
+        CampaignNode node;
+        node.SetName(location.name);
+        node.SetPuzzleSetFileName(std::string(location.name) + ".PuzzleSet");
+        node.SetAchievement(std::string(location.name) == "Reef" ? reefRank : "");
+        if (location.unlock != nullptr) {
+            node.SetConnections({location.unlock});
+            node.SetUnlocks({location.unlock});
+        }
+        data.nodes.push_back(std::move(node));
+        PuzzleSetDescriptor set;
+        set.name = set.setID = location.name;
+        set.request = CustomRequest();
+        for (int seed : {300, 301}) {
+            set.descriptors.push_back(MakeDescriptor(CustomRequest(), seed + 2 * int(data.nodes.size() - 1), 0.0f));
+            if (par > 0) {
+                set.descriptors.back().SetSolverSteps(par);
+            }
+        }
+        folder.Write("Puzzles/" + set.name + ".PuzzleSet", WriteRecord(set, RESOURCE_STREAM_FORMAT_TEXT));
+    }
+    data.regions.resize(2);
+    data.regions[0].SetName("Ocean");
+    data.regions[0].SetNodeNames({"Cove", "Reef"});
+    data.regions[1].SetName("Beyond");
+    data.regions[1].SetNodeNames({"Gate"});
+    folder.Write(CAMPAIGN_DATA_FILE, WriteRecord(data, RESOURCE_STREAM_FORMAT_TEXT));
 }
 
 // A campaign of locations whose puzzle sets are made by a real chef, with

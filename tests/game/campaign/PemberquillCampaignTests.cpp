@@ -101,7 +101,7 @@ class PemberquillCampaignTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WriteCampaign();
+        WriteCoveReefGateCampaign(folder, PAR, "Sailor");
         log.Listen({"SolvePuzzleEvent", "SaveGameEvent", "TeachMechanicsEvent"});
         chef.Startup(&clock);
         campaign.SetAccomplishmentsReceiver(&receiver);
@@ -117,40 +117,6 @@ protected:
         NamedProperties args;
         args.Set(key, payload);
         FireGlobalEvent(eventName, args);
-    }
-
-    void WriteCampaign()
-    {
-        CampaignData data;
-        data.startNodeName = "Cove";
-        const struct {
-            const char *name, *unlock, *rank;
-        } locations[] = {{"Cove", "Reef", ""}, {"Reef", "Gate", "Sailor"}, {"Gate", nullptr, ""}};
-        for (const auto& location : locations) {
-            CampaignNode node;
-            node.SetName(location.name);
-            node.SetPuzzleSetFileName(std::string(location.name) + ".PuzzleSet");
-            node.SetAchievement(location.rank);
-            if (location.unlock != nullptr) {
-                node.SetConnections({location.unlock});
-                node.SetUnlocks({location.unlock});
-            }
-            data.nodes.push_back(std::move(node));
-            PuzzleSetDescriptor set;
-            set.name = set.setID = location.name;
-            set.request = CustomRequest();
-            for (int seed : {300, 301}) {
-                set.descriptors.push_back(MakeDescriptor(CustomRequest(), seed + 2 * int(data.nodes.size() - 1), 0.0f));
-                set.descriptors.back().SetSolverSteps(PAR);
-            }
-            folder.Write("Puzzles/" + set.name + ".PuzzleSet", WriteRecord(set, RESOURCE_STREAM_FORMAT_TEXT));
-        }
-        data.regions.resize(2);
-        data.regions[0].SetName("Ocean");
-        data.regions[0].SetNodeNames({"Cove", "Reef"});
-        data.regions[1].SetName("Beyond");
-        data.regions[1].SetNodeNames({"Gate"});
-        folder.Write(CAMPAIGN_DATA_FILE, WriteRecord(data, RESOURCE_STREAM_FORMAT_TEXT));
     }
 
     CampaignNode& Node(const std::string& name) { return *Campaign::FindNodeByName(campaign.GetNodes(), name); }
