@@ -12,8 +12,7 @@
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/board/Board.h"
 #include "game/tutorial/LessonText.h"
-#include "tests/support/ScopedDataFolder.h"
-#include "tests/support/SilentConsole.h"
+#include "tests/game/tutorial/InstructorFixture.h"
 #include "tests/support/TestPuzzle.h"
 
 #include <gtest/gtest.h>
@@ -69,16 +68,8 @@ struct SolvablePuzzle : TestPuzzle {
     const Square& At(unsigned x, unsigned y) const { return GetBoard().GetSquare(x, y); }
 };
 
-class InstructorStepLessonsTest : public ::testing::Test {
+class InstructorStepLessonsTest : public tutorial_test::InstructorFixture<TextAreaScreens> {
 protected:
-    void SetUp() override
-    {
-        chef.Startup(&clock);
-        instructor.Startup(&clock);
-        instructor.SetScreens(&screens);
-        instructor.SetActiveProfileLookup([this] { return &profile; });
-    }
-
     // Each line as "style:text": t title, b body, n note, e example; '?'
     // for a colour or size that is no lesson style.
     std::vector<std::string> Styled() const
@@ -110,15 +101,6 @@ protected:
         screens.parent = 0;
         instructor.CheckForDynamicLessonOpportunity(&puzzle);
     }
-
-    UlvoEventSystem events;
-    testsupport::SilentConsole console;
-    testsupport::ScopedDataFolder data;
-    Clock clock;
-    PuzzleChef chef;
-    Instructor instructor;
-    TextAreaScreens screens;
-    PlayerProfile profile{"player"};
 };
 
 // Catches a step kind mapped to another lesson, a kind that teaches nothing

@@ -10,8 +10,7 @@
 #include "game/puzzle/board/Board.h"
 #include "game/tutorial/Credits.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
-#include "tests/support/ScopedDataFolder.h"
-#include "tests/support/SilentConsole.h"
+#include "tests/game/tutorial/InstructorFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -49,31 +48,14 @@ public:
     int count = 0;
 };
 
-class TutorialDemonstrationTest : public ::testing::Test {
+class TutorialDemonstrationTest : public tutorial_test::InstructorFixture<PoppingScreens> {
 protected:
     void SetUp() override
     {
-        chef.Startup(&clock);
-        instructor.Startup(&clock);
-        instructor.SetScreens(&screens);
-        NamedProperties args;
-        args.Set("Bounds", AABB2(Vector2(0.0f, 0.0f), Vector2(400.0f, 400.0f)));
-        events.FireEvent("InstructorPuzzleShownEvent", args);
-    }
-    void Frame(double fromLessonTime, double toLessonTime)
-    {
-        instructor.GetClock()->SetTime(fromLessonTime);
-        clock.Advance(toLessonTime - fromLessonTime);
-        instructor.UpdateLessonAnimation();
+        InstructorFixture::SetUp();
+        ShowTutorial();
     }
 
-    UlvoEventSystem events;
-    testsupport::SilentConsole console;
-    testsupport::ScopedDataFolder data;
-    Clock clock;
-    PuzzleChef chef;
-    Instructor instructor;
-    PoppingScreens screens;
     EditCounter edits;
 };
 

@@ -19,6 +19,7 @@
 #include "game/presentation/ui/InstructorScreensInterface.h"
 #include "game/tutorial/TutorialPuzzles.h"
 #include "tests/game/common/MechanicsTestSupport.h"
+#include "tests/game/tutorial/InstructorFixture.h"
 #include "tests/support/CatchUlvoException.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/RecordingDrawCalls.h"
@@ -102,16 +103,8 @@ public:
 
 using mechanics_test::Mechanics;
 
-class InstructorTest : public ::testing::Test {
+class InstructorTest : public tutorial_test::InstructorFixture<RecordingInstructorScreens> {
 protected:
-    void SetUp() override
-    {
-        chef.Startup(&clock);
-        instructor.Startup(&clock);
-        instructor.SetScreens(&screens);
-        instructor.SetActiveProfileLookup([this] { return &profile; });
-    }
-
     void Teach(const TeachableGameMechanics& mechanics, Puzzle* puzzle = nullptr, int handle = 112)
     {
         screens.shown.clear();
@@ -124,20 +117,6 @@ protected:
         return std::find(texts.begin(), texts.end(), line) != texts.end();
     }
 
-    void ShowTutorial()
-    {
-        NamedProperties args;
-        args.Set("Bounds", AABB2(Vector2(0.0f, 0.0f), Vector2(400.0f, 400.0f)));
-        events.FireEvent("InstructorPuzzleShownEvent", args);
-    }
-    // The frame that takes the instructor's clock from one lesson time to
-    // the next.
-    void Frame(double fromLessonTime, double toLessonTime)
-    {
-        instructor.GetClock()->SetTime(fromLessonTime);
-        clock.Advance(toLessonTime - fromLessonTime);
-        instructor.UpdateLessonAnimation();
-    }
     int CalledOutCage() const
     {
         for (const Cage& cage : instructor.GetCurrentPuzzleBoard().GetCages()) {
@@ -148,14 +127,6 @@ protected:
         return -1;
     }
 
-    UlvoEventSystem events;
-    testsupport::SilentConsole console;
-    testsupport::ScopedDataFolder data;
-    Clock clock;
-    PuzzleChef chef;
-    Instructor instructor;
-    RecordingInstructorScreens screens;
-    PlayerProfile profile{"player"};
     EventCounter started{"HasStartedTutorialEvent"};
     EventCounter completed{"HasCompletedTutorialEvent"};
     EventCounter nextButton{"SetEnabledStatusForTutorialNextLessonButton"};
