@@ -48,7 +48,7 @@ protected:
         Fire("ToggleIsPlayingSoundsEvent", "PlaySounds", true);
         log.Listen({"PlaySoundEvent", "HintStageChangedEvent", "HasTakenAHintEvent", "SetPauseWindowVisibilityEvent",
                     "SetIsBoardInteractionPermitted", "StartNewPuzzleEvent", "WindowPushEvent", "WindowPopEvent",
-                    "SetWhatIfAcceptRejectVisibilityEvent"});
+                    "SetWhatIfAcceptRejectVisibilityEvent", "SetWhatIfButtonVisibilityEvent"});
     }
 
     ~GamePlayEventsTest() override
@@ -267,6 +267,8 @@ TEST_F(GamePlayEventsTest, AWhatIfTrialIsKeptOnAcceptAndUndoneOnReject)
         Board& board = *served.puzzle->GetBoards()[0];
         const Square& square = board.GetSquare(3, 3);
         Fire("BeginWhatIfEvent", "OnActivationEventNameProperty", served.puzzle.get());
+        EXPECT_TRUE(Fetch<bool>(log.Last("SetWhatIfAcceptRejectVisibilityEvent"), "AbleToBeVisible"));
+        EXPECT_FALSE(Fetch<bool>(log.Last("SetWhatIfButtonVisibilityEvent"), "AbleToBeVisible"));
         board.SetSquareValue(square, static_cast<int>(square.solutionValue), false, false);
         Fire(c.endEvent, "OnActivationEventNameProperty", served.puzzle.get());
         Fire(c.endEvent); // without a puzzle nothing happens
@@ -274,6 +276,7 @@ TEST_F(GamePlayEventsTest, AWhatIfTrialIsKeptOnAcceptAndUndoneOnReject)
         EXPECT_EQ(c.keepsTrial ? square.solutionValue : 0u, board.GetSquareValue(square)) << c.endEvent;
         EXPECT_EQ((std::vector<GameSoundID>{SOUND_PLAYINGPUZZLE_WHATIF_STARTED, c.endSound}), Sounds());
         EXPECT_FALSE(Fetch<bool>(log.Last("SetWhatIfAcceptRejectVisibilityEvent"), "AbleToBeVisible"));
+        EXPECT_TRUE(Fetch<bool>(log.Last("SetWhatIfButtonVisibilityEvent"), "AbleToBeVisible"));
         NamedProperties hide;
         hide.Set("HideEventToFireProperty", served.puzzle.get());
         hide.Set("Bounds", AABB2());
