@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -59,6 +60,10 @@ TEST_F(DataFolderTest, AStartFromElsewhereWorksFromTheFolderThatHoldsDataOrNames
         EXPECT_NE(at, std::string::npos) << folder << " in\n" << error.message;
     }
     EXPECT_NE(error.message.find("    /\n"), std::string::npos) << error.message;
+
+    // A folder both worked in and above the program is looked in once.
+    const std::vector<std::string> lookedIn = FindDataFolder(Install(), Program()).foldersLookedIn;
+    EXPECT_EQ(std::count(lookedIn.begin(), lookedIn.end(), Install()), 1);
 }
 
 }  // namespace
