@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -16,6 +17,7 @@
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleProgress.h"
 #include "game/puzzle/PuzzleSet.h"
+#include "game/steam/AchievementSystem.h"
 #include "tests/game/shell/PlayerSessionSupport.h"
 
 namespace Pemberquill {
@@ -125,6 +127,16 @@ void CollectByNameEnding(BaseWidget* widget, const std::string& suffix, std::vec
 bool Overlap(const AABB2& a, const AABB2& b)
 {
     return a.mins.x < b.maxs.x && b.mins.x < a.maxs.x && a.mins.y < b.maxs.y && b.mins.y < a.maxs.y;
+}
+
+// Catches the statistics received logged for the campaign's optional
+// locations instead of those it needs.
+TEST_F(PlayerSessionTest, ReceivedStatisticsAreLoggedForTheLocationsTheCampaignNeeds)
+{
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    const std::vector<std::string> required = GetAchievementSystem().GetRequiredLocationNames();
+    EXPECT_NE(std::find(required.begin(), required.end(), "Beginnings"), required.end());
+    EXPECT_EQ(std::find(required.begin(), required.end(), "Sandbar"), required.end()) << "an optional location";
 }
 
 // The first region greets a new player with a lesson over its map; every
