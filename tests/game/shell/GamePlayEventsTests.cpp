@@ -181,7 +181,8 @@ TEST_F(GamePlayEventsTest, AskingAgainRaisesTheStageUntilAMoveAndTwoMistakesOffe
     Fire("GiveHintEvent");
     EXPECT_EQ((std::vector<unsigned>{0}), log.All<unsigned>("HintStageChangedEvent", "Stage"));
 
-    // Two mistakes make a hint offer the rewind, which undoes them.
+    // One mistake still gets a hint; two make a hint offer the rewind, which
+    // undoes them.
     Puzzle& puzzle = *served.puzzle;
     Board& board = *puzzle.GetBoards()[0];
     puzzle.SetFocusedBoardIndex(0);
@@ -189,6 +190,12 @@ TEST_F(GamePlayEventsTest, AskingAgainRaisesTheStageUntilAMoveAndTwoMistakesOffe
         board.UpdatePointer(Vector2((column + 0.5f) / 4.0f, 0.5f / 4.0f), SOLUTIONS_LAYOUT_SINGLE_BOARD);
         const unsigned wrong = board.GetSquare(column, 0).solutionValue % 4 + 1;
         ASSERT_TRUE(puzzle.HandleInput(1, static_cast<int>('0' + wrong)));
+        log.events.clear();
+        if (column == 0) {
+            Fire("GiveHintEvent");
+            EXPECT_EQ(1, log.Count("HintStageChangedEvent")) << "one mistake";
+            EXPECT_EQ(0, log.Count("WindowPushEvent")) << "one mistake";
+        }
     }
     ASSERT_EQ(2u, puzzle.GetMistakes().size());
     log.events.clear();

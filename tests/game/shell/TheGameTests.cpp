@@ -18,6 +18,7 @@
 #include "engine/ui/UlvoUIBasic.h"
 #include "engine/ui/WindowWidget.h"
 #include "game/campaign/FreePlay.h"
+#include "game/common/SaveOutcomes.h"
 #include "game/shell/GameEntry.h"
 #include "game/shell/LoadingScreen.h"
 #include "game/shell/PemberquillGame.h"
@@ -85,18 +86,27 @@ TEST_F(TheGameTest, TheLoadingScreenThenTheSplashImagesWhichEndOnTheGameClockOrO
     EXPECT_GT(drawn, 700);
     EXPECT_GT(barShades, 5000) << "the progress bar is filled, not outlined";
 
-    // A click ends the first image at once; the next frame starts the
-    // second, which ends on the game clock.
+    // Each image fades in. A click cuts the first at once; the next frame
+    // starts the second, which ends on the game clock.
+    screen_test::PushesAtOnce pushes;
+    screen_test::PopFades pops;
     game.RunFrame();
     EXPECT_EQ(TopWindowName(), "SplashScreenDialog");
     FireGlobalEvent("HideSplashScreenDialogEvent");
     EXPECT_EQ(TopWindowName(), "");
+    EXPECT_EQ(pops.fades, std::vector<bool>{false}) << "a clicked splash image is cut";
     game.RunFrame();
     EXPECT_EQ(game.GetGameObject()->GetSplashScreenCount(), 1u);
     EXPECT_EQ(TopWindowName(), "SplashScreenDialog");
+    EXPECT_EQ(pushes.flags, (std::vector<bool>{false, false}));
+    // A failed save waits for the images to end.
+    ReportSaveFailure({"The options", "steamuser.pqoptions", "the disk is full"});
+    game.RunFrame();
+    EXPECT_EQ(TopWindowName(), "SplashScreenDialog");
+    ForgetSaveOutcomes();
     Clock& clock = game.GetGameObject()->GetClock();
     clock.SetTime(clock.GetTime() + 5.5);
-    screen_test::PopFades pops;
+    pops.fades.clear();
     game.RunFrame();
     game.RunFrame();
     EXPECT_EQ(TopWindowName(), "TitleWindow");
