@@ -11,6 +11,8 @@
 #include "game/campaign/FreePlay.h"
 #include "game/common/GameSoundID.h"
 #include "game/common/SaveOutcomes.h"
+#include "game/options/PemberquillOptions.h"
+#include "game/player/PlayerProfileManager.h"
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardSettingsInterface.h"
 #include "game/puzzle/solver/HintRecord.h"
@@ -109,6 +111,19 @@ TEST_F(GamePlayEventsTest, TheTitleAndTheNoticeOfAFailedSaveOverItFadeIn)
     const std::vector<bool> immediately = log.All<bool>("WindowPushEvent", "PushImmediately");
     EXPECT_EQ(immediately, (std::vector<bool>{false, false})) << "the title, then the notice over it";
     ForgetSaveOutcomes();
+}
+
+// Catches the options of the player chosen left unread: they are read
+// from the file under that player's stem.
+TEST_F(GamePlayEventsTest, ChoosingAPlayerReadsThatPlayersOptions)
+{
+    PlayerProfileManager& profiles = game->GetProfileManager();
+    ASSERT_TRUE(profiles.CreateProfileInSlot(profiles.FindFreeProfileSlot(), "Ada"));
+    const std::string stem = profiles.GetProfileFileStem("Ada");
+    ASSERT_FALSE(stem.empty());
+    GetPemberquillOptions().ForgetUser();
+    Fire("OnPlayerProfileSelected", "NewlySelectedPlayerProfileName", std::string("Ada"));
+    EXPECT_EQ(GetPemberquillOptions().GetUserName(), stem);
 }
 
 // Catches the global game left pointing at a game that is gone.
@@ -212,6 +227,7 @@ TEST_F(GamePlayEventsTest, AskingAgainRaisesTheStageUntilAMoveAndTwoMistakesOffe
     EXPECT_TRUE(puzzle.GetMistakes().empty());
     EXPECT_EQ(0u, board.GetSquareValue(1, 0));
     EXPECT_EQ(dialog, Fetch<int>(log.Last("WindowPopEvent"), "Handle"));
+    EXPECT_FALSE(Fetch<bool>(log.Last("WindowPopEvent"), "AllowAnimationsToFinish")) << "the rewind dialog goes at once";
     EXPECT_EQ((std::vector<std::string>{"destroy hint"}), callOuts.calls);
 }
 
