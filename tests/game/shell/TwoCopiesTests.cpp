@@ -131,6 +131,8 @@ TEST_F(TwoCopiesTest, ASecondCopyIsToldAndWritesNothingAndAKilledCopyHoldsNothin
     EXPECT_EQ(log.rfind("::: Initialization : UlvoCommandConsole (finished)", 0), 0u);
     EXPECT_NE(log.find(Stringf("ERROR: Another copy of the game (process %d) is running", first)), std::string::npos)
         << log;
+    EXPECT_EQ(ReadText(m_userData.File("second.stderr")).find("ERROR: Another copy"), std::string::npos)
+        << "a line the log took is not repeated on stderr";
     EXPECT_TRUE(IsHolding(first));
 
     Kill(first);
