@@ -115,6 +115,15 @@ TEST_F(TheGameTest, TheLoadingScreenThenTheSplashImagesWhichEndOnTheGameClockOrO
     game.Shutdown();  // a second call finds nothing left to stop
 }
 
+// Catches a game that never started taken for a started one when stopped:
+// it would stop modules it never made.
+TEST_F(TheGameTest, AGameNeverStartedStopsSafely)
+{
+    TheGame game;
+    game.Shutdown();
+    EXPECT_EQ(ulvoCore, nullptr);
+}
+
 // Catches the play screen drawn as a location's thumbnail: the board in play
 // would show the picture taken of it, not the values since put in.
 TEST_F(TheGameTest, ThePlayScreenDrawsTheBoardItselfNotItsThumbnail)
