@@ -67,8 +67,6 @@ TEST(SharedHelpersTest, RuleSetsDifferExactlyWhenTheirRulesDo)
     EXPECT_TRUE(addition != division);
 }
 
-// Catches a subsystem that has no use for keys swallowing them, so that the
-// subsystems after it never see one.
 // Catches the run's first save failure told more than once, or a later one
 // told in its place.
 TEST(SharedHelpersTest, TheRunsFirstSaveFailureIsToldOnce)
@@ -85,6 +83,8 @@ TEST(SharedHelpersTest, TheRunsFirstSaveFailureIsToldOnce)
     ForgetSaveOutcomes();
 }
 
+// Catches a subsystem that has no use for keys swallowing them, so that the
+// subsystems after it never see one.
 TEST(SharedHelpersTest, ASubsystemWithoutKeysPassesEveryKeyOn)
 {
     struct NoKeys : GameSubsystem {};

@@ -368,8 +368,7 @@ TEST_F(PlayerProfileManagerTest, TheNoticeOfADamagedFurtherProfileSaysItsPlayerI
     // A damaged profile whose name is too long to show, cut after the name.
     ResourceStream longName(RESOURCE_STREAM_FORMAT_BINARY, 64);
     longName.WriteString(std::string(41, 'D'));
-    WriteBytes("steamuser-3.playerProfile",
-               std::string(reinterpret_cast<const char*>(longName.GetData()), longName.GetSize()));
+    ASSERT_TRUE(longName.SaveToFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, "steamuser-3.playerProfile")));
     manager.Startup("Ann");
     manager.ShowPendingNotice();
 

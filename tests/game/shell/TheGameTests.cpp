@@ -54,6 +54,12 @@ protected:
     testsupport::ScopedDataFolder m_data;
 };
 
+// The pixels of the game's back buffer from the top-left corner.
+std::vector<platform::GpuColor> ReadBackBuffer(const IntVector2& size)
+{
+    return dynamic_cast<platform::SdlGpuDevice&>(*ulvoRenderer->GetDevice()).ReadBackBuffer({0, 0, size.x, size.y});
+}
+
 std::string TopWindowName()
 {
     const WindowWidget* top =
@@ -78,8 +84,7 @@ TEST_F(TheGameTest, TheLoadingScreenThenTheSplashImagesWhichEndOnTheGameClockOrO
     const IntVector2 size = ulvoApp->GetClientSize();
     int drawn = 0;
     int barShades = 0;
-    for (const platform::GpuColor& pixel :
-         dynamic_cast<platform::SdlGpuDevice&>(*ulvoRenderer->GetDevice()).ReadBackBuffer({0, 0, size.x, size.y})) {
+    for (const platform::GpuColor& pixel : ReadBackBuffer(size)) {
         drawn += pixel.r + pixel.g + pixel.b > 60;
         barShades += pixel.r <= 40 && pixel.g <= 66 && pixel.b >= 90 && pixel.b <= 160;
     }
@@ -144,13 +149,13 @@ TEST_F(TheGameTest, ThePlayScreenDrawsTheBoardItselfNotItsThumbnail)
         args.Set("PreRenderEventToFireProperty", test.puzzle.get());
         args.Set("Bounds", AABB2(Vector2(0.0f, 0.0f), Vector2(200.0f, 200.0f)));
         FireGlobalEvent(eventName, args);
-        return dynamic_cast<platform::SdlGpuDevice&>(*ulvoRenderer->GetDevice()).ReadBackBuffer({0, 0, 200, 200});
+        return ReadBackBuffer(IntVector2(200, 200));
     };
     const std::vector<platform::GpuColor> live = draw("PuzzleViewRenderEvent");
     const std::vector<platform::GpuColor> thumbnail = draw("PuzzleViewRenderThumbnailEvent");
     int differing = 0;
     for (size_t i = 0; i < live.size(); ++i) {
-        differing += live[i].r != thumbnail[i].r || live[i].g != thumbnail[i].g || live[i].b != thumbnail[i].b;
+        differing += live[i] != thumbnail[i];
     }
     EXPECT_GT(differing, 1000);
     game.Shutdown();

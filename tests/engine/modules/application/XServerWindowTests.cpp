@@ -1,7 +1,7 @@
 // The application on a real X server through SDL's X11 driver: what needs
 // a real display, the custom cursor, a window manager's frame and a
-// full-screen switch that no window manager carries out. Skipped, with the reason, where no X server can
-// start.
+// full-screen switch that no window manager carries out. Skipped, with the
+// reason, where no X server can start.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -196,8 +196,12 @@ TEST_F(XServerWindowTest, TheGamesCursorShowsOnlyClearOfTheWindowsEdges) {
   const struct {
     int x, y;
     bool custom;
-  } cases[] = {{m, m, true},          {m - 1, m, false},         {m, m - 1, false},
-               {size.x - m, size.y - m, true}, {size.x - m + 1, size.y - m, false}, {size.x - m, size.y - m + 1, false}};
+  } cases[] = {{m, m, true},
+               {m - 1, m, false},
+               {m, m - 1, false},
+               {size.x - m, size.y - m, true},
+               {size.x - m + 1, size.y - m, false},
+               {size.x - m, size.y - m + 1, false}};
   for (const auto& c : cases) {
     SDL_SetCursor(arrow);
     SDL_WarpMouseInWindow(NativeWindow(), c.x, c.y);

@@ -11,6 +11,7 @@
 
 #include "engine/core/FontDescriptor.h"
 #include "engine/core/ResourceStream.h"
+#include "engine/core/UlvoPath.h"
 #include "engine/modules/imagestudio/UlvoImageStudioBasic_Win32.h"
 #include "engine/modules/renderer/AnimatedTextureDefinition.h"
 #include "engine/modules/renderer/BitmapFont.h"
@@ -342,8 +343,7 @@ TEST_F(FontTest, AFontThatCannotBeLoadedWholeThrowsAndIsNotEntered) {
         for (const float value : space) binary.WriteFloat(value);
       }
     }
-    m_data.Write("Locale/Fonts/Odd_EN.FontDef",
-                 std::string(reinterpret_cast<const char*>(binary.GetData()), binary.GetSize()));
+    ASSERT_TRUE(binary.SaveToFile(UlvoPath(PATH_MARKER_DATA, "Locale/Fonts/Odd_EN.FontDef")));
     m_data.Write("Locale/Fonts/Odd_EN_00.png", SolidPng(4, Rgba::WHITE));
     EXPECT_THAT(testsupport::CatchUlvoException([&] { m_renderer->LoadFont("Odd", "EN"); }).message,
                 ::testing::HasSubstr("has a space that is not a finite number"))
