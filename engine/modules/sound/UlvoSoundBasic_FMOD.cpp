@@ -309,11 +309,13 @@ void UlvoSoundBasic_FMOD::Play(int id, const PlayRequest& request) {
   // restarted play keeps its channel as it was started, so the music volume
   // that a new music play takes is not applied to it again.
   platform::ChannelHandle channel = platform::kNoChannel;
+  bool withMusicVolume = false;
   if (sample->channels.size() >= sample->playbackLimit) {
     channel = RestartOldestPlay(*sample, SettingsFor(*sample, request, false));
   }
   if (channel == platform::kNoChannel) {
-    channel = m_device->Play(sample->handle, SettingsFor(*sample, request, request.isMusic));
+    withMusicVolume = request.isMusic;
+    channel = m_device->Play(sample->handle, SettingsFor(*sample, request, withMusicVolume));
     if (channel == platform::kNoChannel) {
       ConsolePrintf("WARNING: tried to play sound #%i, but no free sound channels\n", id);
       return;
@@ -322,22 +324,34 @@ void UlvoSoundBasic_FMOD::Play(int id, const PlayRequest& request) {
   if (!m_hasFocus) m_device->SetPaused(channel, true);
 
   platform::SampleInfo info = m_device->GetSampleInfo(sample->handle);
-  sample->channels.insert(
-      ChannelRecord{PlayDurationMs(info, request.loopMode), request.loopMode, request.tag, channel});
+  sample->channels.insert(ChannelRecord{PlayDurationMs(info, request.loopMode), request.loopMode,
+                                        request.tag, channel, request.volume, withMusicVolume});
 }
 
 platform::PlaySettings UlvoSoundBasic_FMOD::SettingsFor(const SampleRecord& sample,
                                                         const PlayRequest& request,
                                                         bool withMusicVolume) const {
-  float volume = m_masterVolume * request.volume;
-  if (withMusicVolume) volume *= m_musicVolume;
   platform::PlaySettings settings;
   settings.loop = ToDeviceLoop(static_cast<unsigned>(request.loopMode));
-  settings.volume = ToDeviceVolume(volume);
+  settings.volume = DeviceVolume(request.volume, withMusicVolume);
   settings.pan = ToDevicePan(request.pan);
   settings.frequency =
       ToDeviceFrequency(m_device->GetSampleInfo(sample.handle), request.frequencyScale);
   return settings;
+}
+
+int UlvoSoundBasic_FMOD::DeviceVolume(float playVolume, bool withMusicVolume) const {
+  float volume = m_masterVolume * playVolume;
+  if (withMusicVolume) volume *= m_musicVolume;
+  return ToDeviceVolume(volume);
+}
+
+void UlvoSoundBasic_FMOD::ApplyVolumesToPlays() {
+  for (const auto& entry : m_samples) {
+    for (const ChannelRecord& play : entry.second.channels) {
+      m_device->SetVolume(play.channel, DeviceVolume(play.volume, play.withMusicVolume));
+    }
+  }
 }
 
 platform::ChannelHandle UlvoSoundBasic_FMOD::RestartOldestPlay(
@@ -466,8 +480,13 @@ void UlvoSoundBasic_FMOD::ChangeSampleVolume(int id, int tag, float volume, int)
     ConsolePrintf("WARNING: tried to ChangeVolume non-existent sound #%i\n", id);
     return;
   }
+  // The play's own volume changes; the module's volumes go on scaling it,
+  // as they do a new play.
   for (const ChannelRecord& play : sample->channels) {
-    if (tag == 0 || play.tag == tag) m_device->SetVolume(play.channel, ToDeviceVolume(volume));
+    if (tag == 0 || play.tag == tag) {
+      play.volume = volume;
+      m_device->SetVolume(play.channel, DeviceVolume(volume, play.withMusicVolume));
+    }
   }
 }
 
@@ -516,8 +535,10 @@ void UlvoSoundBasic_FMOD::Event_OnUnmuteAllAudio(NamedProperties&) {
   m_isMuted = false;
 }
 
+// Streams keep the volume they were given: the module's volumes never
+// scale them.
 void UlvoSoundBasic_FMOD::Event_OnSetMasterVolumeEvent(NamedProperties& args) {
-  args.Get("Volume", m_masterVolume);
+  if (args.Get("Volume", m_masterVolume) == PROPERTY_FETCH_OK) ApplyVolumesToPlays();
 }
 
 void UlvoSoundBasic_FMOD::Event_OnSetSFXVolumeEvent(NamedProperties& args) {
@@ -525,7 +546,7 @@ void UlvoSoundBasic_FMOD::Event_OnSetSFXVolumeEvent(NamedProperties& args) {
 }
 
 void UlvoSoundBasic_FMOD::Event_OnSetMusicVolumeEvent(NamedProperties& args) {
-  args.Get("Volume", m_musicVolume);
+  if (args.Get("Volume", m_musicVolume) == PROPERTY_FETCH_OK) ApplyVolumesToPlays();
 }
 
 void UlvoSoundBasic_FMOD::Event_OnAppChangeFocus(NamedProperties& args) {

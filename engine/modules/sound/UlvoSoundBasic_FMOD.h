@@ -14,9 +14,9 @@ class NamedProperties;
 
 // The sound module on the platform audio device. It keeps a record of every
 // play it started until the play ends, so that plays can be stopped, paused
-// and limited per sample, applies the master and music volumes, stops new
-// sample plays while muted and pauses everything while the window is in the
-// background.
+// and limited per sample, applies the master and music volumes (a change of
+// either also to the sample plays in progress), stops new sample plays
+// while muted and pauses everything while the window is in the background.
 //
 // Without a working sound output (no device opened at start-up) the game
 // carries on silently: every call does nothing and every query answers 0.
@@ -77,6 +77,10 @@ class UlvoSoundBasic_FMOD : public UlvoSoundBasic, public EventRecipient {
     int loopMode = LOOP_OFF;
     int tag = 0;
     platform::ChannelHandle channel = platform::kNoChannel;
+    // The play's own volume, before the module's volumes scale it; kept so
+    // that a change of those reaches the play. Not part of the order.
+    mutable float volume = 1.0f;
+    bool withMusicVolume = false;
   };
 
   // Shortest first, so that the play to restart at the playback limit is
@@ -116,6 +120,9 @@ class UlvoSoundBasic_FMOD : public UlvoSoundBasic, public EventRecipient {
   // music volume when asked.
   platform::PlaySettings SettingsFor(const SampleRecord& sample, const PlayRequest& request,
                                      bool withMusicVolume) const;
+  int DeviceVolume(float playVolume, bool withMusicVolume) const;
+  // After a change of the master or music volume.
+  void ApplyVolumesToPlays();
   // The play at the limit restarted with the new settings; kNoChannel when
   // its channel has since gone to another play.
   platform::ChannelHandle RestartOldestPlay(SampleRecord& sample,

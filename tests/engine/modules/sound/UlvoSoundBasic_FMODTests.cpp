@@ -8,6 +8,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "engine/core/UlvoEventSystem.h"
 #include "tests/support/CatchUlvoException.h"
 #include "tests/support/FakeAudioDevice.h"
@@ -181,6 +184,38 @@ TEST_F(SoundModuleTest, AMusicPlayRestartedAtTheLimitSkipsTheMusicVolume) {
   m_sound->PlaySampleEx(1, 0, kOnce, 1.0f, 1.0f, 0.0f);
   EXPECT_THAT(CallsNamed("Play"), ElementsAre("Play 1 once 63 128"));
   EXPECT_THAT(CallsNamed("Replay"), ElementsAre(::testing::EndsWith(" once 127 128")));
+}
+
+// A change of the master or music volume reaches the plays in progress as
+// a new play takes it: times the play's own volume, also one changed since,
+// the music volume on a music play alone; a stream keeps its own volume.
+TEST_F(SoundModuleTest, AVolumeChangeReachesThePlaysInProgress) {
+  StartWith({"Click.wav"});
+  m_sound->RegisterStream(5, "Data/Audio/Music.ogg", kLoop);
+  const platform::ChannelHandle half = Play(1, 0.5f, 0.0f, kLoop);
+  m_sound->PlaySampleEx(1, 0, kLoop, 1.0f, 1.0f, 0.0f);
+  const platform::ChannelHandle music = m_device->LastPlayed();
+  const platform::ChannelHandle tagged = Play(1, 1.0f, 0.0f, kLoop, 7);
+  m_sound->PlayStream(5, 0.5f);
+  const platform::ChannelHandle stream = m_device->LastPlayed();
+  const struct {
+    const char* step;
+    std::function<void()> act;
+    std::vector<int> volumes;  // half, music, tagged, stream
+  } steps[] = {
+      {"master 50%", [&] { Fire("SetMasterVolumeEvent", "Volume", 0.5f); }, {63, 127, 127, 127}},
+      {"tag 7 at half", [&] { m_sound->ChangeSampleVolume(1, 7, 0.5f, 0); }, {63, 127, 63, 127}},
+      {"music 50%", [&] { Fire("SetMusicVolumeEvent", "Volume", 0.5f); }, {63, 63, 63, 127}},
+      {"master 100%", [&] { Fire("SetMasterVolumeEvent", "Volume", 1.0f); }, {127, 127, 127, 127}},
+      {"master 0%", [&] { Fire("SetMasterVolumeEvent", "Volume", 0.0f); }, {0, 0, 0, 127}},
+  };
+  for (const auto& step : steps) {
+    step.act();
+    EXPECT_EQ((std::vector<int>{m_device->GetVolume(half), m_device->GetVolume(music),
+                                m_device->GetVolume(tagged), m_device->GetVolume(stream)}),
+              step.volumes)
+        << step.step;
+  }
 }
 
 // Muting halts sample plays and blocks new ones, but the music plays on;
