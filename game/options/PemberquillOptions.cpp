@@ -449,6 +449,13 @@ void PemberquillOptions::Event_OnToggleIsPlayingSounds(NamedProperties& args)
 {
     ApplyToggle(args, "PlaySounds", m_isPlayingSounds);
     FireAllEvents();
+    FireSetSoundsEvent();
+}
+
+// Muting only holds back new sounds: the ambience stops and starts again
+// by this event alone.
+void PemberquillOptions::FireSetSoundsEvent()
+{
     NamedProperties soundsArgs;
     soundsArgs.Set("Value", m_isPlayingSounds);
     FireGlobalEvent("SetSoundsEvent", soundsArgs);
@@ -744,6 +751,7 @@ bool PemberquillOptions::SaveOptions()
 bool PemberquillOptions::LoadOptions(const std::string& userName)
 {
     SaveOptions();
+    const bool wasPlayingSounds = m_isPlayingSounds;
     ConsolePrintf("Setting options username to: %s\n", userName.c_str());
     m_userName = userName;
     m_isSaveBlocked = false;
@@ -780,6 +788,11 @@ bool PemberquillOptions::LoadOptions(const std::string& userName)
 
     SetWindowedMode();
     FireAllEvents();
+    // Told only on a change: the ambience of an unchanged switch plays on,
+    // and the first load comes before there is an ambience to start.
+    if (m_isPlayingSounds != wasPlayingSounds) {
+        FireSetSoundsEvent();
+    }
     return isLoaded;
 }
 

@@ -66,7 +66,8 @@ public:
     // one is logged, kept aside under another name and leaves the current
     // values too; one that is there but cannot be read is logged with the
     // system's reason and not saved over in this run. In every case the window mode is applied and every value
-    // published. True when the file was read.
+    // published; when the play-sounds flag changed, the ambience is switched to follow it. True when the file was
+    // read.
     bool LoadOptions(const std::string& userName);
 
     // After the user's files are deleted: nothing is saved until the next
@@ -173,6 +174,8 @@ private:
     static StoredValues ReadStoredValues(ResourceStream& stream);
     static void ClampStoredValues(StoredValues& values, const std::string& fileName);
     void KeepMalformedFileAside(const ResourceStream& stream, const std::string& fileName);
+    // Switches the ambience off or on as the play-sounds flag now says.
+    void FireSetSoundsEvent();
 
     bool m_isShowingCandidates = true;
     bool m_isShowingOperators = true;

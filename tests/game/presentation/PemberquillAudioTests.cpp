@@ -1,7 +1,8 @@
 // The game audio against the sound module on the recording audio device,
 // with the game's own sound files: what it registers and when, how it
-// switches the ambience between regions, its one-offs and its switches; and
-// the game object driving it: started as the first loading task, the menu's
+// switches the ambience between regions, its one-offs and its switches, and
+// how the ambience follows the volume and the options of the player chosen;
+// and the game object driving it: started as the first loading task, the menu's
 // ambience as the last, one-offs from the frame update when due, and shut
 // down with the game.
 #include "game/presentation/audio/PemberquillAudio.h"
@@ -28,8 +29,10 @@
 #include "tests/game/options/PemberquillOptionsTestSupport.h"
 #include "tests/support/CatchUlvoException.h"
 #include "tests/support/FakeAudioDevice.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/ScopedDataFolder.h"
+#include "tests/support/TemporaryFolder.h"
 
 using namespace Pemberquill;
 using ::testing::Contains;
@@ -89,6 +92,22 @@ public:
             }
         }
         return lines;
+    }
+
+    // The volumes of the plays of the sound NAME (as TakeCalls names it)
+    // still heard after a frame of the module, which halts plays while
+    // muted. Takes the calls.
+    std::vector<int> VolumesHeard(const std::string& name)
+    {
+        m_module->Update();
+        TakeCalls();
+        std::vector<int> volumes;
+        for (const auto& [channel, sound] : m_channels) {
+            if (sound == name && m_device->IsPlaying(channel)) {
+                volumes.push_back(m_device->GetVolume(channel));
+            }
+        }
+        return volumes;
     }
 
 private:
@@ -344,6 +363,43 @@ TEST_F(PemberquillAudioTest, SoundsOffLeaveNoAmbienceAndAnUnknownRegionIsAnError
     const testsupport::CaughtError error = testsupport::CatchUlvoException([this] { EnterRegion("Atlantis"); });
     EXPECT_EQ(error.message, "Unrecognized region name \"Atlantis\"!");
     EXPECT_EQ(error.title, "PemberquillAudio::GetSoundListForRegion");
+}
+
+// The menu's ambience as the options screens and the choice of a player
+// drive the options, each step after the ones above it.
+TEST_F(PemberquillAudioTest, TheAmbienceFollowsTheVolumeSliderAndThePlayerChosen)
+{
+    testsupport::TemporaryFolder folder;
+    options_test::RecordingApplication application(folder.File(""));
+    PemberquillOptions options;
+    options.RegisterEventHandlers();
+    const auto choosePlayer = [&](const std::string& name, const char* playingSounds, const char* volume) {
+        const std::string text = std::string("1 true true true true false false ") + playingSounds +
+                                 " false true true 4 " + volume + " 1 2 1 0 -1 1023 1023 false false -1";
+        testsupport::WriteFileBytes(folder.File(name + ".pqoptions"), testsupport::Bytes(text.begin(), text.end()));
+        options.LoadOptions(name);
+    };
+    const auto slide = [](const char* event, int steps) {
+        for (int i = 0; i < steps; ++i) {
+            FireGlobalEvent(event);
+        }
+    };
+    Start();
+    EnterRegion("Menu");
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        std::vector<int> menuLoop;
+    } steps[] = {
+        {"volume at 0%", [&] { slide("DecreaseMasterVolumeEvent", 10); }, {0}},
+        {"volume at 50%", [&] { slide("IncreaseMasterVolumeEvent", 5); }, {127}},
+        {"player with sounds off", [&] { choosePlayer("bob", "false", "100"); }, {}},
+        {"player with sounds on", [&] { choosePlayer("ann", "true", "30"); }, {76}},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(sound->VolumesHeard("AMB_MENU"), step.menuLoop) << step.step;
+    }
 }
 
 std::string ProfilingLabel(const std::string& label)
