@@ -492,14 +492,31 @@ bool PlayerProfileManager::SavePlayerProfile(int slot)
     return true;
 }
 
+// Moved aside rather than removed: remote storage removes nothing, while a
+// rename frees the name there as in local storage, so the next start no
+// longer finds the player; and a player deleted by mistake can still be
+// recovered. Only where no copy can be kept is the file removed.
 void PlayerProfileManager::DeleteProfileFiles(int slot)
 {
     if (!IsOccupied(slot) || m_activeProfiles[slot].stem.empty()) {
         return;
     }
     const std::string& stem = m_activeProfiles[slot].stem;
-    RemoveFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, GetProfileFileName(stem)));
-    RemoveFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, PemberquillOptions::GetOptionsFileName(stem)));
+    for (const std::string& fileName : {GetProfileFileName(stem), PemberquillOptions::GetOptionsFileName(stem)}) {
+        if (!IsPlayerFileNameTaken(fileName)) {
+            continue;
+        }
+        const std::string keptName = MoveFileAside(fileName, ".deleted");
+        if (!keptName.empty()) {
+            ConsolePrintf("The deleted player's \"%s\" was kept as \"%s\".\n", fileName.c_str(), keptName.c_str());
+            continue;
+        }
+        RemoveFile(UlvoPath(PATH_MARKER_PLAYER_STORAGE, fileName));
+        if (IsPlayerFileNameTaken(fileName)) {
+            ConsolePrintf("ERROR: The deleted player's \"%s\" could be neither kept aside nor removed.\n",
+                          fileName.c_str());
+        }
+    }
 }
 
 void PlayerProfileManager::DeleteProfileInSlot(int slot)

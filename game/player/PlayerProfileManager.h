@@ -25,7 +25,7 @@ namespace Pemberquill {
 //
 // A stored file that cannot be read is kept aside under a name of its own
 // and never written over; a file of an older version is copied aside before
-// it is first saved over.
+// it is first saved over; the files of a deleted profile are moved aside.
 class PlayerProfileManager : public GameSubsystem {
 public:
     static constexpr int NUM_PROFILE_SLOTS = 6;
@@ -67,6 +67,8 @@ public:
     // True when the file was stored.
     bool SavePlayerProfile(int slot);
     void DeleteProfileInSlot(int slot);
+    // Moves both files of the slot's stem aside as "<file>.deleted", so the
+    // stem is free and the player stays gone after a restart.
     void DeleteProfileFiles(int slot);
     void DeselectProfileSlot(int slot);
     void SelectProfileSlot(int slot);

@@ -1,7 +1,7 @@
 // The profile manager over real files (a first start, a stored profile and
 // deleting one are in PlayerSessionTests): a damaged and an older profile,
 // the stems of later profiles, deleting one profile without touching
-// another, when a switch saves.
+// another, players after delete, re-create and restart, when a switch saves.
 #include "game/common/KeepFileAside.h"
 #include "game/player/PlayerProfileManager.h"
 #include "game/player/PlayerProfileScreens.h"
@@ -406,6 +406,65 @@ TEST_F(PlayerProfileManagerTest, ADamagedLaterProfileInRemoteStorageIsKeptAsideO
     EXPECT_EQ(Bytes(storage + "steamuser-1.playerProfile.damaged"), AsBytes("damage"));
     EXPECT_FALSE(Exists(storage + "steamuser-1.playerProfile"));
     EXPECT_FALSE(Exists(storage + "steamuser-1.playerProfile.damaged2"));
+}
+
+// Players after delete, re-create and restart. Catches a deleted player
+// back at the next start because remote storage removes nothing, and the
+// deleted player's file destroyed rather than kept aside.
+TEST_F(PlayerProfileManagerTest, ADeletedPlayerStaysGoneAndTheOneWhoPlayedStaysReachable)
+{
+    struct Step {
+        const char* eventName; // or "Play": choose the player, learn a mechanic, save
+        const char* name;
+    };
+    struct Case {
+        bool isRemote;
+        std::vector<Step> steps;
+        std::vector<std::string> namesAfterRestart;
+        const char* played;
+        std::string keptAside;
+    };
+    const std::string remote = std::string(SteamInterface::DEFAULT_SERVICE_FOLDER) + "/storage/";
+    const std::vector<Case> cases = {
+        {true,
+         {{"CreateProfileEvent", "Bob"}, {"DeleteProfileEvent", "Bob"}},
+         {"Ann", "", "", "", "", ""},
+         nullptr,
+         remote + "steamuser-1.playerProfile.deleted"},
+    };
+    platform_test::ScopedEnvironment xdg{"XDG_DATA_HOME", folder.File("").c_str()};
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.keptAside);
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+            std::filesystem::remove_all(entry.path());
+        }
+        SteamInterface steam;
+        Clock steamClock;
+        if (row.isRemote) {
+            steam.Startup(&steamClock);
+        }
+        manager.Startup("Ann");
+        for (const Step& step : row.steps) {
+            if (std::string(step.eventName) != "Play") {
+                Fire(step.eventName, step.name);
+                continue;
+            }
+            Fire("SelectProfileEvent", step.name);
+            manager.GetActiveProfile()->GetGameMechanicsKnown().mechanics.insert(99);
+            FireGlobalEvent("SaveGameEvent");
+        }
+        manager.Startup("Ann");
+
+        EXPECT_EQ(SlotNames(), row.namesAfterRestart);
+        if (row.played != nullptr) {
+            EXPECT_EQ(StoredMechanics(manager.GetProfileFileStem(row.played)), std::set<int>{99});
+        }
+        if (row.isRemote) {
+            steam.Shutdown();
+            testsupport::ForgetPlayerStorageHooks();
+        }
+        EXPECT_TRUE(Exists(row.keptAside));
+    }
 }
 
 // Catches the global left pointing at a manager that is gone, or taken from
