@@ -382,20 +382,35 @@ std::string PlayerProfileManager::GetProfileFileStem(const std::string& name) co
     return slot != NO_SLOT ? m_activeProfiles[slot].stem : "";
 }
 
+bool PlayerProfileManager::IsStemFree(const std::string& stem) const
+{
+    for (const Slot& slot : m_activeProfiles) {
+        if (slot.profile != nullptr && slot.stem == stem) {
+            return false;
+        }
+    }
+    // A file nobody loaded is still somebody's, readable or not.
+    return !IsPlayerFileNameTaken(GetProfileFileName(stem));
+}
+
 std::string PlayerProfileManager::FindFreeFurtherStem() const
 {
     for (int number = 1; number <= MAX_FURTHER_STEM; ++number) {
         const std::string stem = Stringf("%s-%d", OWN_PROFILE_STEM, number);
-        bool isTaken = false;
-        for (const Slot& slot : m_activeProfiles) {
-            isTaken = isTaken || (slot.profile != nullptr && slot.stem == stem);
-        }
-        // A file nobody loaded is still somebody's, readable or not.
-        if (!isTaken && !IsPlayerFileNameTaken(GetProfileFileName(stem))) {
+        if (IsStemFree(stem)) {
             return stem;
         }
     }
     return "";
+}
+
+std::string PlayerProfileManager::FindUnusedProfileName(const std::string& name) const
+{
+    std::string unused = name;
+    for (int copy = 2; FindProfileSlotByName(unused) != NO_SLOT; ++copy) {
+        unused = Stringf("%s (%d)", name.c_str(), copy);
+    }
+    return unused;
 }
 
 void PlayerProfileManager::LoadPlayerProfileIntoSlot(int slot, ResourceStream& stream, const std::string& stem)
@@ -412,6 +427,15 @@ void PlayerProfileManager::LoadPlayerProfileIntoSlot(int slot, ResourceStream& s
     ConsolePrintf("Begin constructing a new PlayerProfile\n");
     auto profile = std::make_unique<PlayerProfile>(stream);
     ConsolePrintf("End constructing a new PlayerProfile\n");
+    // The screens choose and delete players by name, so a name another
+    // player holds (files of earlier builds may share one) is listed under
+    // one of its own.
+    const std::string listedName = FindUnusedProfileName(profile->GetName());
+    if (listedName != profile->GetName()) {
+        ConsolePrintf("WARNING: Another player is already named \"%s\"; the player of \"%s\" is listed as \"%s\".\n",
+                      profile->GetName().c_str(), GetProfileFileName(stem).c_str(), listedName.c_str());
+        profile->SetName(listedName);
+    }
     m_activeProfiles[slot] = Slot();
     m_activeProfiles[slot].profile = std::move(profile);
     m_activeProfiles[slot].stem = stem;
@@ -423,7 +447,10 @@ bool PlayerProfileManager::CreateProfileInSlot(int slot, const std::string& name
         ConsolePrintf("ERROR: No free slot #%d for the new player profile \"%s\".\n", slot, name.c_str());
         return false;
     }
-    const std::string stem = m_isCreatingOwnProfile ? OWN_PROFILE_STEM : FindFreeFurtherStem();
+    // The player's own name goes back under the own stem once that is free,
+    // or the next start would make a new own profile beside it.
+    const bool isOwnProfile = m_isCreatingOwnProfile || (name == m_userName && IsStemFree(OWN_PROFILE_STEM));
+    const std::string stem = isOwnProfile ? OWN_PROFILE_STEM : FindFreeFurtherStem();
     if (stem.empty()) {
         ConsolePrintf("ERROR: Every player profile file is in use; \"%s\" was not created.\n", name.c_str());
         return false;

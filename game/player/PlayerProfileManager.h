@@ -17,10 +17,12 @@ namespace Pemberquill {
 
 // The player profiles of the running game, in six slots. The player's own
 // profile is stored under the stem "steamuser" and named after the user
-// name of the online service; every further profile gets the first free
-// "steamuser-N" (N = 1..5). A stem names both the profile file
+// name of the online service; a new profile of that name takes the stem
+// again once the own profile is deleted, and every further profile gets the
+// first free "steamuser-N" (N = 1..5). A stem names both the profile file
 // "<stem>.playerProfile" and the options file "<stem>.pqoptions" in player
-// storage. The manager answers the profile screens, saves the active
+// storage. Every profile has a name of its own, by which the screens choose
+// and delete it. The manager answers the profile screens, saves the active
 // profile whenever the game asks and on every switch away from it.
 //
 // A stored file that cannot be read is kept aside under a name of its own
@@ -59,8 +61,10 @@ public:
     std::string GetProfileFileStem(const std::string& name) const;
     static std::string GetProfileFileName(const std::string& stem);
 
-    // A profile read from the stream into the free slot under the stem. A
-    // damaged stream throws UlvoException and leaves the slot free.
+    // A profile read from the stream into the free slot under the stem; it
+    // is listed as "<name> (2)", "<name> (3)", ... when another profile has
+    // its name. A damaged stream throws UlvoException and leaves the slot
+    // free.
     void LoadPlayerProfileIntoSlot(int slot, ResourceStream& stream, const std::string& stem);
     // A new profile of that name into the free slot, saved at once.
     bool CreateProfileInSlot(int slot, const std::string& name);
@@ -124,7 +128,12 @@ private:
     // the player when the damaged file still tells the name; where it cannot
     // move, the stem is never written.
     void KeepDamagedProfileAside(const std::string& stem, const std::string& playerName);
+    // No loaded profile holds the stem and no file is stored under it.
+    bool IsStemFree(const std::string& stem) const;
     std::string FindFreeFurtherStem() const;
+    // The name, or the first of "<name> (2)", "<name> (3)", ... that no
+    // profile holds.
+    std::string FindUnusedProfileName(const std::string& name) const;
     bool IsOccupied(int slot) const;
     int CountProfiles() const;
     // False with the reason when the copy could not be kept.

@@ -409,8 +409,10 @@ TEST_F(PlayerProfileManagerTest, ADamagedLaterProfileInRemoteStorageIsKeptAsideO
 }
 
 // Players after delete, re-create and restart. Catches a deleted player
-// back at the next start because remote storage removes nothing, and the
-// deleted player's file destroyed rather than kept aside.
+// back at the next start because remote storage removes nothing, the own
+// name made again under a further stem (the next start makes a fresh own
+// profile beside it), and the deleted player's file destroyed rather than
+// kept aside.
 TEST_F(PlayerProfileManagerTest, ADeletedPlayerStaysGoneAndTheOneWhoPlayedStaysReachable)
 {
     struct Step {
@@ -431,6 +433,11 @@ TEST_F(PlayerProfileManagerTest, ADeletedPlayerStaysGoneAndTheOneWhoPlayedStaysR
          {"Ann", "", "", "", "", ""},
          nullptr,
          remote + "steamuser-1.playerProfile.deleted"},
+        {false,
+         {{"DeleteProfileEvent", "Ann"}, {"CreateProfileEvent", "Ann"}, {"Play", "Ann"}},
+         {"Ann", "", "", "", "", ""},
+         "Ann",
+         "steamuser.playerProfile.deleted"},
     };
     platform_test::ScopedEnvironment xdg{"XDG_DATA_HOME", folder.File("").c_str()};
     for (const Case& row : cases) {
@@ -465,6 +472,19 @@ TEST_F(PlayerProfileManagerTest, ADeletedPlayerStaysGoneAndTheOneWhoPlayedStaysR
         }
         EXPECT_TRUE(Exists(row.keptAside));
     }
+}
+
+// Catches two players listed under one name when files of an earlier build
+// share it: choosing by name could reach only the first.
+TEST_F(PlayerProfileManagerTest, PlayersStoredUnderOneNameAreEachListedUnderTheirOwn)
+{
+    manager.Startup("Ann");
+    Fire("CreateProfileEvent", "Bob");
+    std::filesystem::copy_file(Path("steamuser-1.playerProfile"), Path("steamuser-2.playerProfile"));
+    std::filesystem::copy_file(Path("steamuser.playerProfile"), Path("steamuser-3.playerProfile"));
+    manager.Startup("Ann");
+    EXPECT_EQ(SlotNames(), (std::vector<std::string>{"Ann", "Bob", "Bob (2)", "Ann (2)", "", ""}));
+    EXPECT_EQ(manager.GetProfileFileStem("Bob (2)"), "steamuser-2");
 }
 
 // Catches the global left pointing at a manager that is gone, or taken from
