@@ -635,6 +635,10 @@ void PlayerProfileManager::Event_OnCreateProfile(NamedProperties& args)
         return;
     }
     if (!CreateProfileInSlot(FindFreeProfileSlot(), name)) {
+        ShowInformation({
+            TextLines("There is no room for another player!", NOTICE_TITLE_COLOR, nullptr, DIALOG_FONT_SIZE),
+            TextLines("Delete a player to make room for a new one.", NOTICE_TEXT_COLOR, nullptr, DIALOG_FONT_SIZE),
+        });
         return;
     }
     PopWindow(GAME_WINDOW_CREATE_PROFILE);

@@ -487,6 +487,21 @@ TEST_F(PlayerProfileManagerTest, PlayersStoredUnderOneNameAreEachListedUnderThei
     EXPECT_EQ(manager.GetProfileFileStem("Bob (2)"), "steamuser-2");
 }
 
+// Catches a new player refused in silence, the create dialog left open with
+// nothing said, when every further file is in use and only the own stem is
+// free.
+TEST_F(PlayerProfileManagerTest, WithNoFileFreeForANewPlayerThePlayerIsToldWhy)
+{
+    manager.Startup("Ann");
+    for (const char* name : {"Bob", "Cid", "Dan", "Eve", "Fay"}) {
+        Fire("CreateProfileEvent", name);
+    }
+    Fire("DeleteProfileEvent", "Ann");
+    Fire("CreateProfileEvent", "Zed");
+    EXPECT_EQ(manager.FindProfileSlotByName("Zed"), PlayerProfileManager::NO_SLOT);
+    EXPECT_NE(NoticeText().find("There is no room for another player!"), std::string::npos) << NoticeText();
+}
+
 // Catches the global left pointing at a manager that is gone, or taken from
 // the newest one when an older one goes.
 TEST(PlayerProfileManagerGlobalTest, TheGlobalIsTheNewestManagerAndGoesWithIt)
