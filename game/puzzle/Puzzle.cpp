@@ -208,7 +208,7 @@ void Puzzle::Undo()
     for (const std::unique_ptr<Board>& board : m_boards) {
         board->Undo();
     }
-    CheckForMistakes(nullptr, true);
+    CheckForMistakes(GetBoardOfHistory(), true);
     RemoveHintCallOuts();
 }
 
@@ -217,8 +217,16 @@ void Puzzle::Redo()
     for (const std::unique_ptr<Board>& board : m_boards) {
         board->Redo();
     }
-    CheckForMistakes(nullptr, true);
+    CheckForMistakes(GetBoardOfHistory(), true);
     RemoveHintCallOuts();
+}
+
+// The boards share one history, so any of them stands for it; a click on
+// the Undo or Redo button leaves none focused.
+Board* Puzzle::GetBoardOfHistory() const
+{
+    Board* focused = GetFocusedBoard();
+    return focused != nullptr || m_boards.empty() ? focused : m_boards.front().get();
 }
 
 // A hint's bubbles point at a board state that undo and redo have left.
@@ -294,13 +302,19 @@ void Puzzle::CheckForMistakes(Board* board, bool checkMistakes)
         board = GetFocusedBoard();
     }
     if (board != nullptr) {
-        if (checkMistakes && FindMistakes()) {
-            if (BoardProgress* progress = board->GetProgress()) {
-                progress->MarkLastMoveAsError();
-            }
-            FireGlobalEvent("HasMadeAMistakeEvent");
-        }
+        // The check reads every board: one left behind would still show what
+        // the move has just changed.
         SyncOtherBoards(*board);
+        if (checkMistakes) {
+            const std::vector<HintRecord> standing = m_mistakes;
+            if (FindMistakes()) {
+                MarkLastMovesAsError();
+            }
+            // A mistake left standing was counted when it was made.
+            if (HasMistakeNotIn(standing)) {
+                FireGlobalEvent("HasMadeAMistakeEvent");
+            }
+        }
         if (board == GetFocusedBoard()) {
             const SolutionsLayout layout = m_boards.size() == 1 ? SOLUTIONS_LAYOUT_SINGLE_BOARD
                                            : board == m_boards.front().get() ? SOLUTIONS_LAYOUT_FIRST_BOARD
@@ -335,6 +349,26 @@ void Puzzle::SyncOtherBoards(const Board& source)
         board->RecomputeAutoEliminations();
         board->UpdateCageSolutions();
     }
+}
+
+// The copies of the history on the other boards carry the flag too, so that
+// a rewind undoes the same moves on every board.
+void Puzzle::MarkLastMovesAsError()
+{
+    for (const std::unique_ptr<Board>& board : m_boards) {
+        if (BoardProgress* progress = board->GetProgress()) {
+            progress->MarkLastMoveAsError();
+        }
+    }
+}
+
+bool Puzzle::HasMistakeNotIn(const std::vector<HintRecord>& mistakes) const
+{
+    return std::any_of(m_mistakes.begin(), m_mistakes.end(), [&mistakes](const HintRecord& mistake) {
+        return std::none_of(mistakes.begin(), mistakes.end(), [&mistake](const HintRecord& other) {
+            return other.kind == mistake.kind && other.board == mistake.board && other.IsSameStep(mistake);
+        });
+    });
 }
 
 void Puzzle::AddPlayTime()
@@ -381,7 +415,7 @@ void Puzzle::FindWrongValues(Board& board)
 {
     for (const Square& square : board.GetSquares()) {
         const unsigned value = board.GetSquareValue(square);
-        if (value != 0 && value != square.solutionValue) {
+        if (value != 0 && value != square.solutionValue && !IsListedOnAnEarlierBoard(HINT_KIND_WRONG_VALUE, square)) {
             m_mistakes.emplace_back(HINT_KIND_WRONG_VALUE, &board, square.x, square.y);
         }
     }
@@ -390,11 +424,26 @@ void Puzzle::FindWrongValues(Board& board)
 void Puzzle::FindEliminatedAnswers(Board& board)
 {
     for (const Square& square : board.GetSquares()) {
+        const int answerIndex = static_cast<int>(square.solutionValue) - 1;
         if (square.solutionValue != 0 && board.GetSquareValue(square) == 0 &&
-            board.IsSquareFlagSet(square.x, square.y, static_cast<int>(square.solutionValue) - 1)) {
-            m_mistakes.emplace_back(HINT_KIND_WRONGLY_ELIMINATED_CANDIDATE, &board, square.x, square.y);
+            board.IsSquareFlagSet(square.x, square.y, answerIndex) &&
+            !IsListedOnAnEarlierBoard(HINT_KIND_WRONGLY_ELIMINATED_CANDIDATE, square)) {
+            // The hint names and points at the candidate crossed out.
+            m_mistakes.emplace_back(HINT_KIND_WRONGLY_ELIMINATED_CANDIDATE, &board, square.x, square.y).move.data =
+                answerIndex;
         }
     }
+}
+
+// The boards of a puzzle share their values and eliminations: a mistake in
+// them is one mistake, listed on the first board that shows it. (Paint is
+// each board's own.)
+bool Puzzle::IsListedOnAnEarlierBoard(int kind, const Square& square) const
+{
+    return std::any_of(m_mistakes.begin(), m_mistakes.end(), [&](const HintRecord& mistake) {
+        return mistake.kind == kind && mistake.move.x == static_cast<int>(square.x) &&
+               mistake.move.y == static_cast<int>(square.y);
+    });
 }
 
 bool Puzzle::AreAllBoardsValid() const

@@ -17,6 +17,7 @@ namespace Pemberquill {
 
 class Board;
 struct Cage;
+struct Square;
 class BoardProgress;
 class PuzzleProgress;
 
@@ -166,12 +167,18 @@ public:
     void UpdateUndoRedoVisibility() const;
 
 private:
-    // What follows every move: the mistake check (flagging the move and
-    // firing "HasMadeAMistakeEvent"), the other board brought in step, the
+    // What follows every move: the other board brought in step, the mistake
+    // check (flagging the move while any mistake stands, and firing
+    // "HasMadeAMistakeEvent" when the move has made a new one), the
     // published states, the play time, and the instructor's chance to teach.
     // A null board means the focused one, if any.
     void CheckForMistakes(Board* board, bool checkMistakes);
+    // The focused board, or the first when none is focused.
+    Board* GetBoardOfHistory() const;
     void SyncOtherBoards(const Board& source);
+    void MarkLastMovesAsError();
+    // Whether a mistake now listed is missing from the given list.
+    bool HasMistakeNotIn(const std::vector<HintRecord>& mistakes) const;
     void AddPlayTime();
     void RemoveHintCallOuts() const;
     // Clocks, key-square colours, hidden-cage shapes, automatic marks.
@@ -179,6 +186,7 @@ private:
     void FindWrongColors(Board& board);
     void FindWrongValues(Board& board);
     void FindEliminatedAnswers(Board& board);
+    bool IsListedOnAnEarlierBoard(int kind, const Square& square) const;
 
     std::string m_puzzleID;
     // The clock outlives the boards, whose clocks may run below it.
