@@ -209,6 +209,54 @@ TEST_F(PuzzleChefTest, ADescriptorTheChefCannotBuildGivesNoPuzzleAndSaysWhy)
     }
 }
 
+// Following the tips, the search makes the solution marks it passes on its
+// way. They are no moves of the player's: they count no step, and Undo
+// takes back the player's own move rather than a mark that the next search
+// makes again.
+TEST_F(PuzzleChefTest, TheMarksTheSearchMakesAreNoMovesOfThePlayers)
+{
+    FakeBoardSettings settings;
+    Start();
+    PuzzleDescriptor descriptor =
+        PuzzleChef::InitDescriptorFromRequest(PuzzleRequest(5, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE));
+    descriptor.SetSeed(7);
+    const std::unique_ptr<Puzzle> puzzle = chef.CreatePuzzleFromDescriptor(descriptor, &clock, true);
+    PuzzleProgress progress(puzzle->GetPuzzleID());
+    puzzle->SetProgress(&progress);
+    puzzle->Start();
+    int tips = 0;
+    for (PuzzleStep next = chef.FindNextPuzzleStep(*puzzle); next.step.stepId > STEP_ID_BOARD_SOLVED;
+         next = chef.FindNextPuzzleStep(*puzzle)) {
+        ASSERT_FALSE(next.isMistake);
+        puzzle->ApplyHintMove(next.board, next.step.move);
+        ++tips;
+    }
+
+    // The player crosses out a candidate still open that is not the answer.
+    Board& board = *puzzle->GetBoards()[0];
+    const Square* square = nullptr;
+    int crossedOut = 0;
+    for (const Square& candidate : board.GetSquares()) {
+        for (int value = 1; value <= 5 && square == nullptr; ++value) {
+            if (static_cast<unsigned>(value) != candidate.solutionValue &&
+                !board.GetProgress()->IsCandidateEliminated(candidate, value - 1)) {
+                square = &candidate;
+                crossedOut = value;
+            }
+        }
+    }
+    ASSERT_NE(nullptr, square);
+    board.ToggleCandidate(*square, crossedOut, false);
+    chef.FindNextPuzzleStep(*puzzle);
+    EXPECT_EQ(tips + 1, puzzle->GetTotalStepsOfBoards());
+    puzzle->Undo();
+    EXPECT_FALSE(board.GetProgress()->IsCandidateEliminatedByPlayer(*square, crossedOut - 1));
+    chef.FindNextPuzzleStep(*puzzle);
+    EXPECT_EQ(0, board.GetProgress()->GetMoveTracker());
+    EXPECT_EQ(tips + 1, puzzle->GetTotalStepsOfBoards());
+    puzzle->SetProgress(nullptr);
+}
+
 // Every square its own cage: none (no technique can start), an Equals cage
 // (whose first step costs nothing), or an Even or Odd cage as its answer is
 // (whose first step costs more).
