@@ -304,6 +304,8 @@ bool SimpleBoardSolver::StepRequiredByOtherCage(Board& board, StepResult& step)
                 const Square& square = isColumn ? board.GetSquare(line, k) : board.GetSquare(k, line);
                 if (square.cageIndex != cage.index && HasCandidate(board, square, required) &&
                     RemoveCandidate(board, square, required, step)) {
+                    // The hint names the line the two cages share.
+                    (isColumn ? step.move.columnIndex : step.move.rowIndex) = static_cast<int>(line);
                     return true;
                 }
             }

@@ -217,6 +217,34 @@ TEST(SolverTechniqueTest, OnlySolutionTakesThePlacedValuesOutOrGivesNothing)
     }
 }
 
+class RequiredByOtherCageProbe : public SimpleBoardSolver {
+public:
+    RequiredByOtherCageProbe() { SetDescribeOnly(true); }
+    using SimpleBoardSolver::StepRequiredByOtherCage;
+};
+
+// A 3+ cage of two squares needs both its 1 and its 2, so the other squares
+// of its line lose them; the step names that line, a row or a column, for
+// the hint to say and point at.
+TEST(SolverTechniqueTest, ACandidateRequiredByAnotherCageNamesTheLineTheyShare)
+{
+    FakeBoardSettings settings;
+    const struct {
+        std::vector<std::pair<unsigned, unsigned>> cage;
+        int rowIndex, columnIndex;
+    } cases[] = {{{{1, 2}, {2, 2}}, 2, -1}, {{{0, 0}, {0, 1}}, -1, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rowIndex);
+        PlayableBoard position({"1234", "2341", "4123", "3412"}, {{CAGE_RULE_ADDITION, c.cage}});
+        position.board.RecomputeAutoEliminations();
+        position.board.UpdateCageSolutions();
+        RequiredByOtherCageProbe probe;
+        StepResult step;
+        ASSERT_TRUE(probe.StepRequiredByOtherCage(position.board, step));
+        EXPECT_EQ(std::make_pair(c.rowIndex, c.columnIndex), std::make_pair(step.move.rowIndex, step.move.columnIndex));
+    }
+}
+
 StepResult MakeStep(int stepId, const BoardMove& move)
 {
     StepResult step;
