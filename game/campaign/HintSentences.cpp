@@ -183,7 +183,9 @@ std::string GetCageRuleTextOfStep(const HintRecord& record)
 }
 
 // Fills every "%d" with number and every "%s" with text; any other '%' is
-// kept as it stands, so no sentence ever reaches a format function.
+// kept as it stands, so no sentence ever reaches a format function. An
+// empty text (a cage without a rule) takes the blank after it along, so
+// that no two blanks stand together.
 std::string FillInSentence(const char* sentence, const std::string& number, const std::string& text)
 {
     std::string filled;
@@ -194,6 +196,9 @@ std::string FillInSentence(const char* sentence, const std::string& number, cons
         } else if (cursor[0] == '%' && cursor[1] == 's') {
             filled += text;
             ++cursor;
+            if (text.empty() && cursor[1] == ' ') {
+                ++cursor;
+            }
         } else {
             filled += *cursor;
         }

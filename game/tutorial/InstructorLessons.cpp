@@ -235,6 +235,21 @@ void AppendRuleLines(LessonText& text, int rule, int target)
     }
 }
 
+// How the lesson on solving a cage ends "Remember, the squares in this ...
+// cage": what the cage's numbers must make. Only cages with a list of
+// solutions (these rules) are solved by that step.
+std::string WhatTheSquaresMustMake(int rule, int target)
+{
+    switch (rule) {
+    case CAGE_RULE_EQUALS: return Stringf("must equal %d.", target);
+    case CAGE_RULE_MULTIPLICATION: return Stringf("must multiply together to equal %d.", target);
+    case CAGE_RULE_SUBTRACTION: return Stringf("must differ by %d.", target);
+    case CAGE_RULE_DIVISION: return Stringf("must divide to equal %d.", target);
+    case CAGE_RULE_STRAIGHT: return "must count up without skipping a number.";
+    default: return Stringf("must add up to %d.", target);
+    }
+}
+
 void AppendRuleIntroduction(LessonText& text, int rule)
 {
     const char division = DIVISION_SIGN;
@@ -331,11 +346,12 @@ Instructor::Lesson Instructor::BuildLesson(const TeachableGameMechanics& mechani
             const Cage* cage = step->board->GetCage(stepSquare->cageIndex);
             CallOutCage(cage, STEP_HINT_CHANNEL);
             const std::string ruleText = cage != nullptr ? cage->GetRuleText() : std::string();
+            const int rule = cage != nullptr ? cage->rule : CAGE_RULE_ADDITION;
             const int target = cage != nullptr ? cage->target : 0;
             text.Title("Solving a Cage").Blank().Body("You should now be able to solve the missing");
             text.Body(Stringf("value from this %s cage.", ruleText.c_str())).Blank();
             text.Body(Stringf("Remember, the squares in this %s cage", ruleText.c_str()));
-            text.Body(Stringf("must add up to %d.", target));
+            text.Body(WhatTheSquaresMustMake(rule, target));
             lesson.taught.AddMechanic(key);
         }
         break;

@@ -158,6 +158,14 @@ TEST_F(HintStagesTest, PlacingStepsNameTheirValueAndRemovingStepsTheirCandidate)
     }
 }
 
+// A cage without a rule text is "this cage", with no second blank.
+TEST_F(HintStagesTest, ACageWithoutARuleIsThisCage)
+{
+    play.board.GetCages()[0].rule = CAGE_RULE_NOOP;
+    Ask(Step(STEP_ID_ONLY_CANDIDATE_LEFT, 1, 0, 3));
+    EXPECT_EQ("TIP: Look at this cage.", Tip());
+}
+
 // The candidate bubble points at the step's own value, the lowest and the
 // highest of the board included; a value outside 1 to the size gets none.
 TEST_F(HintStagesTest, TheCandidateBubbleCoversOneToTheSizeAndNothingOutside)

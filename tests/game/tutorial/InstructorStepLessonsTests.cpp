@@ -211,6 +211,37 @@ TEST_F(InstructorStepLessonsTest, TheCageLessonNamesAndPointsAtTheStepsCage)
     EXPECT_EQ(instructor.GetCallOutCount(), 0u) << "undo takes it away with the hints";
 }
 
+// Catches the lesson saying "add up to" of a cage that does not add: the
+// cage over (0, 0) and (0, 1), answers 1 and 2, with its 2 placed and the
+// 3 and 4 of (0, 0) crossed out.
+TEST_F(InstructorStepLessonsTest, TheCageLessonSaysWhatTheCagesRuleMustMake)
+{
+    const struct {
+        int rule;
+        const char* ruleLine;
+        const char* lastLine;
+    } cases[] = {
+        {CAGE_RULE_MULTIPLICATION, "b:Remember, the squares in this 2x cage", "b:must multiply together to equal 2."},
+        {CAGE_RULE_SUBTRACTION, "b:Remember, the squares in this 1- cage", "b:must differ by 1."},
+        {CAGE_RULE_DIVISION, "b:Remember, the squares in this 2\xF7 cage", "b:must divide to equal 2."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lastLine);
+        profile.GetGameMechanicsKnown() = TeachableGameMechanics();
+        profile.GetGameMechanicsKnown().AddMechanic(2000);
+        SolvablePuzzle puzzle{{{CAGE_RULE_EQUALS, {{3, 3}}}, {c.rule, {{0, 0}, {0, 1}}}}};
+        puzzle.GetProgress().SetValue(puzzle.At(3, 3), 3);
+        puzzle.GetProgress().SetValue(puzzle.At(0, 1), 2);
+        puzzle.GetProgress().SetPlayerCandidateBit(puzzle.At(0, 0), 2, true);
+        puzzle.GetProgress().SetPlayerCandidateBit(puzzle.At(0, 0), 3, true);
+        AfterMove(*puzzle.puzzle);
+        const std::vector<std::string> lines = Styled();
+        ASSERT_EQ(lines.size(), 7u) << Title();
+        EXPECT_EQ(lines[5], c.ruleLine);
+        EXPECT_EQ(lines[6], c.lastLine);
+    }
+}
+
 // Catches the candidate shown off by one, the call-out on another
 // candidate or not crossed out, and the lesson not recorded.
 TEST_F(InstructorStepLessonsTest, TheEliminationLessonCrossesOutTheStepsCandidate)
