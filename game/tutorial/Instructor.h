@@ -229,7 +229,8 @@ private:
     void ShowLesson(int parentWindowHandle, const std::vector<TextLines>& lines);
     void ShowEmptyTextArea(int windowId);
     // The tutorial builds its pages in the one text area there is, so the
-    // play screen's lesson is built again once the tutorial is left.
+    // play screen's lesson is built again once the tutorial is left, and its
+    // call-outs come back.
     void RestorePlayScreenLesson();
     // Builds page n's board, call-outs and lines.
     std::vector<TextLines> SetUpLesson(int lesson);
@@ -256,6 +257,8 @@ private:
     float m_titleTextSize = 26.0f;
     // Destroyed before the clock their clocks run below.
     std::list<std::unique_ptr<InstructorCallOut>> m_callOuts;
+    // The play screen's call-outs, set aside while the tutorial is shown.
+    std::list<std::unique_ptr<InstructorCallOut>> m_playScreenCallOuts;
 };
 
 } // namespace Pemberquill

@@ -266,6 +266,11 @@ void Instructor::Event_OnInstructorPuzzleShown(NamedProperties& args)
         }
         chef->SetPalette(GetTutorialPalette());
     }
+    // The pages make call-outs of their own; the play screen's wait with its
+    // lesson until the tutorial is left.
+    if (!m_isTutorialPuzzleShown) {
+        m_playScreenCallOuts.splice(m_playScreenCallOuts.end(), m_callOuts);
+    }
     SetPuzzleViewBounds(bounds);
     StartLesson(0);
     m_isTutorialPuzzleShown = true;
@@ -293,6 +298,8 @@ void Instructor::HideTutorialPuzzle()
         return;
     }
     m_isTutorialPuzzleShown = false;
+    // They point into the tutorial's puzzle, which is gone.
+    DestroyAllCallOuts();
     if (PuzzleChef* chef = PuzzleChef::GetDefaultInstance()) {
         chef->SetPalette(m_paletteBeforeTutorial);
     }
@@ -345,9 +352,12 @@ void Instructor::Event_OnInstructorExitTutorial(NamedProperties& /*args*/)
 
 void Instructor::RestorePlayScreenLesson()
 {
+    std::list<std::unique_ptr<InstructorCallOut>> callOuts;
+    callOuts.splice(callOuts.end(), m_playScreenCallOuts);
     if (m_screens == nullptr || m_screens->GetWindowHandle(GAME_WINDOW_PUZZLE) == PemberquillUI::NO_WINDOW) {
         return;
     }
+    m_callOuts.splice(m_callOuts.end(), callOuts);
     m_screens->SetInstructorTextRegion(PLAY_TEXT_REGION);
     m_screens->CreateInstructorTextArea(m_screens->GetWindowHandle(GAME_WINDOW_PUZZLE), m_playScreenLesson);
 }

@@ -375,14 +375,19 @@ TEST_F(InstructorTest, LeavingTheTutorialGivesTheChefBackItsPalette)
 }
 
 // The play window's lesson comes back after the tutorial as it last stood,
-// empty once play has emptied it.
+// call-outs included, and empty once play has emptied it.
 TEST_F(InstructorTest, BackFromTheTutorialThePlayWindowShowsItsLastLesson)
 {
-    Teach(Mechanics(0, {2070}));
+    Teach(Mechanics(CAGE_RULE_ADDITION, {}), test.puzzle.get());
+    const Cage& cage = test.GetBoard().GetCages()[0];
     ShowTutorial();
+    EXPECT_EQ(instructor.FindCallOutForCage(&cage), nullptr) << "the tutorial's pages point at their own board";
+    instructor.AdvanceToNextLesson();
     events.FireEvent("InstructorExitTutorial");
     EXPECT_EQ(screens.textAreaParent, 112);
-    EXPECT_EQ(screens.Texts().at(0), "Last Candidate Standing");
+    EXPECT_EQ(screens.Texts().at(0), "Addition Cages");
+    EXPECT_EQ(instructor.GetCallOutCount(), 1u);
+    EXPECT_NE(instructor.FindCallOutForCage(&cage), nullptr);
 
     Puzzle* puzzle = instructor.SwitchToInstructorPuzzle(INSTRUCTOR_PUZZLE_RULES);
     instructor.FillAllSquares();
