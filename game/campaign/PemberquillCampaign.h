@@ -232,6 +232,9 @@ private:
     CampaignNode* GetGradedNode();
     CampaignRegion* GetGradedRegion(const CampaignNode* node);
     void ReportSatisfaction(CampaignNode& node, const CampaignRegion& region, CampaignAccomplishments& record);
+    // Raises a location whose puzzles are all solved to completed; true when
+    // it was not completed before.
+    bool CompleteCampaignNode(CampaignNode& node);
     void Report(const CampaignAccomplishments& record);
     void PushWindow(int windowId, bool pushImmediately);
     void PopWindow(int windowId, bool allowAnimationsToFinish);

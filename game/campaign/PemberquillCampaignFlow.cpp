@@ -466,6 +466,7 @@ void PemberquillCampaign::Event_OnResetAndPlayPuzzle(NamedProperties& args)
         return;
     }
     puzzle->Restart();
+    ShowRankProgress();
     if (puzzle->GetProgress() != nullptr) {
         puzzle->GetProgress()->RaiseState(1);
     }

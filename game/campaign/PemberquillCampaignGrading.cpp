@@ -126,14 +126,33 @@ void PemberquillCampaign::SubmitPlayerAccomplishments()
     if (set != nullptr && set->IsNewlySatisfied()) {
         ReportSatisfaction(*node, *region, record);
     }
-    record.locationCompleted = node->GetPuzzleSet() != nullptr && node->IsCompleted();
-    record.regionCompleted = region->AreRequiredNodesCompleted();
+    // Counted once, on the solve that completes them: a replay there finds
+    // them completed already.
+    const bool wasRegionCompleted = region->AreRequiredNodesCompleted();
+    record.locationCompleted = CompleteCampaignNode(*node);
+    record.regionCompleted = !wasRegionCompleted && region->AreRequiredNodesCompleted();
     Report(record);
+}
+
+bool PemberquillCampaign::CompleteCampaignNode(CampaignNode& node)
+{
+    const PuzzleSet* set = node.GetPuzzleSet();
+    if (set == nullptr || node.IsCompleted() || !set->AreAllPuzzlesSolved()) {
+        return false;
+    }
+    node.SetPlayerState(CAMPAIGN_NODE_COMPLETED);
+    return true;
 }
 
 void PemberquillCampaign::ReportSatisfaction(CampaignNode& node, const CampaignRegion& region,
                                              CampaignAccomplishments& record)
 {
+    // All unlocks are opened; only the first is told, and only when it was
+    // locked: a location satisfied again after its reset opens nothing new.
+    const CampaignNode* unlocked =
+        node.GetUnlocks().empty() ? nullptr : Campaign::FindNodeByName(m_nodes, node.GetUnlocks().front());
+    const bool isUnlockNews = unlocked != nullptr && unlocked->GetPlayerStateOrLocked() < CAMPAIGN_NODE_OPEN;
+
     SatisfyCampaignNode(&node);
     if (!node.GetAchievement().empty()) {
         record.rankName = node.GetAchievement();
@@ -142,12 +161,7 @@ void PemberquillCampaign::ReportSatisfaction(CampaignNode& node, const CampaignR
     record.flags |= ACCOMPLISHED_NODE_SATISFIED;
     record.locationCountAfterSatisfaction = ActivePuzzleCountOf(node);
 
-    // All unlocks are opened; only the first is told.
-    if (node.GetUnlocks().empty()) {
-        return;
-    }
-    const CampaignNode* unlocked = Campaign::FindNodeByName(m_nodes, node.GetUnlocks().front());
-    if (unlocked == nullptr) {
+    if (!isUnlockNews) {
         return;
     }
     record.flags |= ACCOMPLISHED_NODE_UNLOCKED;

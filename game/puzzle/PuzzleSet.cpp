@@ -245,9 +245,11 @@ bool PuzzleSet::IsNewlySatisfied() const
             }
         }
     }
-    if (hasUnlockPuzzles) {
-        return true;
-    }
+    return hasUnlockPuzzles || AreAllPuzzlesSolved();
+}
+
+bool PuzzleSet::AreAllPuzzlesSolved() const
+{
     return std::all_of(m_puzzles.begin(), m_puzzles.end(),
                        [](const std::unique_ptr<Puzzle>& puzzle) { return IsSolved(*puzzle); });
 }

@@ -82,6 +82,8 @@ public:
     // Not yet satisfied (player state below 7) but done: every unlock
     // puzzle solved, or, in a set without one, every puzzle solved.
     bool IsNewlySatisfied() const;
+    // Every puzzle of the set solved; true for an empty set.
+    bool AreAllPuzzlesSolved() const;
     // 1, 4 or 5 per puzzle in state 3, 4 or 5, each times the multiplier.
     int GetScore(int multiplier) const;
     // The progress reset and every puzzle restarted.

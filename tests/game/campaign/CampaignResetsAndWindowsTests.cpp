@@ -106,7 +106,7 @@ TEST_F(CampaignResetsTest, EachResetLocksWhatItClearsAndOpensItsStartAgain)
     ASSERT_EQ(States()[2], CAMPAIGN_NODE_OPEN);
 
     Fire("ResetCampaignNodeEvent", &Node("Reef"));
-    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_SATISFIED, CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_OPEN}));
+    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_COMPLETED, CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_OPEN}));
     EXPECT_FALSE(Node("Reef").GetPuzzleSet()->GetPuzzles()[0]->GetProgress()->IsSolved());
 
     Satisfy("Reef");

@@ -11,6 +11,8 @@
 #include "tests/support/CatchUlvoException.h"
 #include "tests/support/RecordingHintCallOuts.h"
 
+#include <functional>
+
 namespace campaign_test {
 namespace {
 
@@ -22,6 +24,32 @@ public:
     {
         reports.push_back(accomplishments);
     }
+
+    // Total Score as the achievement system keeps it: set by a report of
+    // the score alone, raised by every reward.
+    int Score() const
+    {
+        int score = 0;
+        for (const CampaignAccomplishments& report : reports) {
+            score = (report.flags & ACCOMPLISHED_RANK_PROGRESS_ONLY) != 0 ? report.reward : score + report.reward;
+        }
+        return score;
+    }
+
+    // Locations and regions completed, locations and regions unlocked, as
+    // the reports count them.
+    std::vector<int> Counts() const
+    {
+        std::vector<int> counts(4);
+        for (const CampaignAccomplishments& report : reports) {
+            counts[0] += report.locationCompleted;
+            counts[1] += report.regionCompleted;
+            counts[2] += (report.flags & ACCOMPLISHED_NODE_UNLOCKED) != 0;
+            counts[3] += (report.flags & ACCOMPLISHED_REGION_UNLOCKED) != 0;
+        }
+        return counts;
+    }
+
     std::vector<CampaignAccomplishments> reports;
 };
 
@@ -188,7 +216,7 @@ TEST_F(PemberquillCampaignTest, GradesNeverFallAndSatisfyingOpensTheNextLocation
     CampaignAccomplishments report = Solve("Cove", 1);
     EXPECT_EQ(report.flags, ACCOMPLISHED_PUZZLE_SOLVED | ACCOMPLISHED_NODE_SATISFIED | ACCOMPLISHED_NODE_UNLOCKED);
     EXPECT_EQ(report.unlockedLocationName, "Reef");
-    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_SATISFIED, CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED}));
+    EXPECT_EQ(States(), (std::vector<int>{CAMPAIGN_NODE_COMPLETED, CAMPAIGN_NODE_OPEN, CAMPAIGN_NODE_REVEALED}));
 
     Solve("Reef", 0);
     report = Solve("Reef", 1);
@@ -207,20 +235,47 @@ TEST_F(PemberquillCampaignTest, GradesNeverFallAndSatisfyingOpensTheNextLocation
     EXPECT_EQ(campaign.GetCampaignScore(), 4 * 5 + 5 * 16);
 }
 
-// Catches a report that calls the location or its region completed before
-// every puzzle there is solved.
-TEST_F(PemberquillCampaignTest, TheReportCompletesTheLocationOnlyOnceAllItsPuzzlesAreSolved)
+// Catches Total Score growing on a replay from the solved dialog; a
+// location or region counted completed before every puzzle there is solved,
+// only once play moves on, or again on a replay; and the unlocks of a
+// location counted again when it is satisfied after its reset.
+TEST_F(PemberquillCampaignTest, TheScoreAndTheCountsFollowCompletingReplayingAndResetting)
 {
+    Node("Cove").SetOptional(false);
     Node("Reef").SetOptional(false);
-    CampaignAccomplishments report = Solve("Cove", 0);
-    EXPECT_FALSE(report.locationCompleted);
-    EXPECT_FALSE(report.regionCompleted);
-
-    Solve("Cove", 1);
-    EXPECT_EQ(campaign.GetNextCampaignPuzzle(), nullptr) << "every puzzle at Cove is solved";
-    report = Solve("Cove", 1);
-    EXPECT_TRUE(report.locationCompleted);
-    EXPECT_FALSE(report.regionCompleted) << "Reef is needed and still open";
+    const auto replayFromTheSolvedDialog = [this](const std::string& location, size_t index) {
+        progress.SetActiveCampaignNode(Node(location));
+        Fire("ResetAndPlayPuzzleEvent", "OnActivationEventNameProperty", &PuzzleOf(location, index));
+        Solve(location, index, PAR + 10);
+    };
+    const struct {
+        const char* step;
+        std::function<void()> play;
+        std::vector<int> counts;
+    } steps[] = {
+        {"one of Cove's two", [&] { Solve("Cove", 0, PAR); }, {0, 0, 0, 0}},
+        {"Cove done, Reef opened", [&] { Solve("Cove", 1, PAR); }, {1, 0, 1, 0}},
+        {"replayed over par", [&] { replayFromTheSolvedDialog("Cove", 1); }, {1, 0, 1, 0}},
+        {"Reef done: Ocean done, Beyond opened",
+         [&] {
+             Solve("Reef", 0, PAR);
+             Solve("Reef", 1, PAR);
+         },
+         {2, 1, 2, 1}},
+        {"Cove reset and done again",
+         [&] {
+             Fire("ResetCampaignNodeEvent", "OnActivationEventNameProperty", &Node("Cove"));
+             Solve("Cove", 0, PAR);
+             Solve("Cove", 1, PAR);
+         },
+         {3, 2, 2, 1}},
+    };
+    for (const auto& step : steps) {
+        step.play();
+        EXPECT_EQ(receiver.Counts(), step.counts) << step.step;
+        EXPECT_EQ(receiver.Score(), campaign.GetCampaignScore()) << step.step;
+    }
+    EXPECT_EQ(campaign.GetCampaignScore(), 20);
 }
 
 // The solve is noticed once, shown for three seconds of campaign time with
