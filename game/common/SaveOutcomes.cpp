@@ -1,6 +1,7 @@
 #include "game/common/SaveOutcomes.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/core/Diagnostics.h"
@@ -16,6 +17,8 @@ struct SaveOutcomes {
     bool hasFailed = false;
     bool isNoticeWaiting = false;
     SaveFailure firstFailure;
+    bool isCollecting = false;
+    std::vector<SaveFailure> collected;
 };
 
 SaveOutcomes& Outcomes()
@@ -24,14 +27,19 @@ SaveOutcomes& Outcomes()
     return outcomes;
 }
 
+void PublishProgressSaveState(ProgressSaveState state)
+{
+    Outcomes().progress = state;
+    NamedProperties args;
+    args.Set("SaveState", static_cast<int>(state));
+    FireGlobalEvent(PROGRESS_SAVE_STATE_EVENT, args);
+}
+
 } // namespace
 
 void ReportProgressSaved(bool isSaved)
 {
-    Outcomes().progress = isSaved ? ProgressSaveState::SAVED : ProgressSaveState::FAILED;
-    NamedProperties args;
-    args.Set("SaveState", static_cast<int>(Outcomes().progress));
-    FireGlobalEvent(PROGRESS_SAVE_STATE_EVENT, args);
+    PublishProgressSaveState(isSaved ? ProgressSaveState::SAVED : ProgressSaveState::FAILED);
 }
 
 ProgressSaveState GetProgressSaveState()
@@ -49,6 +57,12 @@ void ReportSaveFailure(const SaveFailure& failure)
         outcomes.isNoticeWaiting = true;
         outcomes.firstFailure = failure;
     }
+    if (outcomes.isCollecting) {
+        outcomes.collected.push_back(failure);
+    }
+    // Whichever player file failed, leaving may lose something of the
+    // player's: the menu stops promising that it saves.
+    PublishProgressSaveState(ProgressSaveState::FAILED);
 }
 
 bool TakeSaveFailureNotice(SaveFailure& failure)
@@ -62,14 +76,32 @@ bool TakeSaveFailureNotice(SaveFailure& failure)
     return true;
 }
 
+void StartCollectingSaveFailures()
+{
+    Outcomes().isCollecting = true;
+    Outcomes().collected.clear();
+}
+
+std::vector<SaveFailure> TakeCollectedSaveFailures()
+{
+    Outcomes().isCollecting = false;
+    return std::exchange(Outcomes().collected, {});
+}
+
 std::vector<std::string> DescribeSaveFailure(const SaveFailure& failure)
 {
-    return {
-        "Saving failed.",
-        Stringf("%s could not be written to", failure.what.c_str()),
-        Stringf("\"%s\":", failure.path.c_str()),
-        Stringf("%s.", failure.reason.c_str()),
-    };
+    return DescribeSaveFailures({failure});
+}
+
+std::vector<std::string> DescribeSaveFailures(const std::vector<SaveFailure>& failures)
+{
+    std::vector<std::string> lines = {"Saving failed."};
+    for (const SaveFailure& failure : failures) {
+        lines.push_back(Stringf("%s could not be written to", failure.what.c_str()));
+        lines.push_back(Stringf("\"%s\":", failure.path.c_str()));
+        lines.push_back(Stringf("%s.", failure.reason.c_str()));
+    }
+    return lines;
 }
 
 void ForgetSaveOutcomes()

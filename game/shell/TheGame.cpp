@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <string>
+#include <vector>
 
 #include "engine/core/Clock.h"
 #include "engine/core/CommandLine.h"
@@ -219,6 +221,7 @@ bool TheGame::OnKeyEvent(int action, int code)
 
 void TheGame::Event_OnQuitGame(NamedProperties& /*args*/)
 {
+    StartCollectingSaveFailures();
     if (m_game != nullptr) {
         GetPemberquillOptions().SaveOptions();
         PlayerProfileManager& profiles = m_game->GetProfileManager();
@@ -226,15 +229,18 @@ void TheGame::Event_OnQuitGame(NamedProperties& /*args*/)
             profiles.SavePlayerProfile(profiles.GetActiveSlotIndex());
         }
     }
-    // The screens go with this frame: a first failure of the run is told
-    // in a box the player cannot miss.
-    SaveFailure failure;
-    if (TakeSaveFailureNotice(failure)) {
+    // The screens go with this frame: what these last saves lost is told in
+    // a box the player cannot miss, however often saving failed before. A
+    // notice still waiting for the screens was about these same files.
+    const std::vector<SaveFailure> failures = TakeCollectedSaveFailures();
+    SaveFailure waiting;
+    TakeSaveFailureNotice(waiting);
+    if (!failures.empty()) {
         std::string text;
-        for (const std::string& line : DescribeSaveFailure(failure)) {
+        for (const std::string& line : DescribeSaveFailures(failures)) {
             text += line + "\n";
         }
-        platform::ShowMessageBox(WINDOW_TITLE, text, platform::MessageBoxIcon::Error);
+        platform::ShowMessageBoxAndWriteToStderr(WINDOW_TITLE, text, platform::MessageBoxIcon::Error);
     }
     RequestQuit();
 }

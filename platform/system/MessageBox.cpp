@@ -51,4 +51,11 @@ void ShowMessageBox(const std::string& caption, const std::string& text, Message
   WriteToStderr(caption, text);
 }
 
+void ShowMessageBoxAndWriteToStderr(const std::string& caption, const std::string& text, MessageBoxIcon icon) {
+  WriteToStderr(caption, text);
+  if (HasRealDisplay()) {
+    SDL_ShowSimpleMessageBox(SdlFlags(icon), caption.c_str(), text.c_str(), nullptr);
+  }
+}
+
 }  // namespace platform

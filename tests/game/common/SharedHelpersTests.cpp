@@ -5,7 +5,10 @@
 
 #include <string>
 
+#include "engine/core/EventRecipient.h"
 #include "engine/core/FileIO.h"
+#include "engine/core/NamedProperties.h"
+#include "engine/core/UlvoEventSystem.h"
 #include "engine/core/UlvoPath.h"
 #include "game/common/CageRules.h"
 #include "game/common/GameSoundID.h"
@@ -80,6 +83,26 @@ TEST(SharedHelpersTest, TheRunsFirstSaveFailureIsToldOnce)
     ASSERT_TRUE(TakeSaveFailureNotice(told));
     EXPECT_EQ(told.path, "first");
     EXPECT_FALSE(TakeSaveFailureNotice(told));
+    ForgetSaveOutcomes();
+}
+
+// Catches the puzzle menu promising "(progress saved)" after a failed save
+// of the options alone, or warning on once the progress saved again.
+TEST(SharedHelpersTest, AnyFailedSaveWarnsTheMenuUntilTheProgressSavesAgain)
+{
+    testsupport::SilentConsole console;
+    UlvoEventSystem events;
+    struct Menu : EventRecipient {
+        void OnSaveState(NamedProperties& args) { args.Get("SaveState", state); }
+        int state = -1;
+    } menu;
+    RegisterEventHandler(PROGRESS_SAVE_STATE_EVENT, &events, &Menu::OnSaveState, &menu);
+    ForgetSaveOutcomes();
+    ReportSaveFailure({"The options", "steamuser.pqoptions", "full"});
+    EXPECT_EQ(GetProgressSaveState(), ProgressSaveState::FAILED);
+    EXPECT_EQ(menu.state, static_cast<int>(ProgressSaveState::FAILED));
+    ReportProgressSaved(true);
+    EXPECT_EQ(menu.state, static_cast<int>(ProgressSaveState::SAVED));
     ForgetSaveOutcomes();
 }
 
