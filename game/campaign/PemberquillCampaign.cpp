@@ -16,8 +16,6 @@
 #include "game/campaign/CampaignData.h"
 #include "game/campaign/CampaignProgress.h"
 
-#include <filesystem>
-
 namespace Pemberquill {
 
 namespace {
@@ -79,14 +77,9 @@ void PemberquillCampaign::RegisterEventHandlers()
 
 void PemberquillCampaign::LoadCampaign()
 {
-    const UlvoPath campaignPath(PATH_MARKER_DATA, CAMPAIGN_DATA_FILE);
-    // Free play and the tutorial still work without a campaign; a file that
-    // is there but malformed throws.
-    if (!std::filesystem::exists(campaignPath.GetResolvedPath())) {
-        ConsolePrintf("WARNING: No campaign file %s; the campaign is empty.\n", campaignPath.GetResolvedPath().c_str());
-        return;
-    }
-    CampaignData data = CampaignData::LoadFromFile(campaignPath);
+    // The campaign ships with the game: without it the installation is
+    // broken, and loading stops naming the file.
+    CampaignData data = CampaignData::LoadFromFile(UlvoPath(PATH_MARKER_DATA, CAMPAIGN_DATA_FILE));
     m_nodes = std::move(data.nodes);
     m_regions = std::move(data.regions);
     m_startNodeName = std::move(data.startNodeName);

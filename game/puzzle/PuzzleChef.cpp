@@ -143,12 +143,14 @@ void PuzzleChef::Event_OnLoadRecipesFile(NamedProperties& properties)
 {
     std::string fileName;
     properties.Get("File Name", fileName);
-    ResourceStream stream(UlvoPath(PATH_MARKER_DATA, Stringf("%s/%s", RECIPE_FOLDER, fileName.c_str())));
-    if (stream.IsValid()) {
-        m_recipeBooks.emplace_back(stream, fileName);
-    } else {
-        ConsolePrintf("ERROR: PuzzleChef could not read the recipe book \"%s\".\n", fileName.c_str());
-    }
+    const UlvoPath path(PATH_MARKER_DATA, Stringf("%s/%s", RECIPE_FOLDER, fileName.c_str()));
+    ResourceStream stream(path);
+    // A listed book ships with the game: one that cannot be read is a broken
+    // installation, as a damaged one is.
+    ULVO_ASSERT(stream.IsValid(),
+                Stringf("PuzzleChef could not read the recipe book %s.", path.GetResolvedPath().c_str()),
+                "PuzzleChef::Event_OnLoadRecipesFile");
+    m_recipeBooks.emplace_back(stream, fileName);
     FireGlobalEvent("OnStartupLoadingTaskComplete");
 }
 

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 
 namespace Pemberquill {
 
@@ -119,8 +120,13 @@ void PuzzleSet::LoadBackground()
     if (imageStudio == nullptr || m_backgroundImage.empty()) {
         return;
     }
+    const UlvoPath path(PATH_MARKER_DATA, "Images/Backgrounds/" + m_backgroundImage);
+    // A set plays as well without its background, so a missing image only
+    // warns; one that is there but refused still stops the game, as every
+    // damaged image does.
+    std::error_code error;
     const std::unique_ptr<Image> image =
-        imageStudio->LoadImage(UlvoPath(PATH_MARKER_DATA, "Images/Backgrounds/" + m_backgroundImage));
+        std::filesystem::exists(path.GetResolvedPath(), error) ? imageStudio->LoadImage(path) : nullptr;
     if (image == nullptr) {
         ConsolePrintf("WARNING: Puzzle set \"%s\" has no background image \"%s\".\n", m_name.c_str(),
                       m_backgroundImage.c_str());

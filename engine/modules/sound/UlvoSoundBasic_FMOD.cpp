@@ -181,8 +181,9 @@ void UlvoSoundBasic_FMOD::RegisterSample(int id, const std::string& name) {
   if (!m_isWorking) return;
   if (m_samples.count(id) != 0) UnregisterSample(id);
 
-  // Every sound the game registers ships with it: one that is not there
-  // means a broken installation, which stops the game naming the file.
+  // Every sound the game registers ships with it: one that is not there,
+  // or is there but cannot be decoded, means a broken installation, which
+  // stops the game naming the file.
   std::string path = FindSampleFile(name);
   if (path.empty()) {
     ConsolePrintf("UlvoSoundBasic_FMOD::RegisterSample: Cannot find audio file %s[.ogg|.mp3|.wav].\n",
@@ -194,8 +195,8 @@ void UlvoSoundBasic_FMOD::RegisterSample(int id, const std::string& name) {
   if (handle == platform::kNoSample) {
     ConsolePrintf("UlvoSoundBasic_FMOD::RegisterSample: FMOD Unable to load sound %s\n",
                   path.c_str());
-    ConsolePrintf("WARNING: FMOD failed to load the sound data in file %s\n", path.c_str());
-    return;
+    ULVO_ERROR(Stringf("FMOD failed to load the sound data in file %s\n", path.c_str()),
+               "UlvoSoundBasic_FMOD::RegisterSample");
   }
   m_samples[id].handle = handle;
 }

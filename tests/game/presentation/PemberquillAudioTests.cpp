@@ -414,7 +414,7 @@ TEST(GameAudioTest, TheGameStartsItsAudioFirstPlaysTheMenuLastAndOneOffsWhenDue)
     for (int id = 0; id < NUM_GAME_SOUNDS; ++id) {
         data.Write(std::string("Audio/") + GetGameSoundName(id) + ".ogg", testsupport::Bytes(1, 0));
     }
-    for (const char* shipped : {"Achievements.pqdf", "Stats.pqdf", "Credits.pqdf"}) {
+    for (const char* shipped : {"Achievements.pqdf", "Stats.pqdf", "Credits.pqdf", "Puzzles"}) {
         data.LinkShipped(shipped);
     }
     RecordingSoundModule sound;

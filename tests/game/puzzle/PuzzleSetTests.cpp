@@ -8,6 +8,7 @@
 #include "engine/core/Clock.h"
 #include "engine/core/Diagnostics.h"
 #include "engine/core/UlvoEventSystem.h"
+#include "engine/modules/imagestudio/UlvoImageStudioBasic_Win32.h"
 #include "game/puzzle/Puzzle.h"
 #include "game/puzzle/PuzzleChef.h"
 #include "game/puzzle/PuzzleSetDescriptor.h"
@@ -103,6 +104,16 @@ TEST_F(PuzzleSetTest, TenBookPuzzlesFillTheFiveRanges)
     EXPECT_EQ(4, set.GetRequest().difficultyRating) << "the book was taken from difficulty 0 up";
     EXPECT_EQ(-1, set.GetLastCustomIndex());
     EXPECT_EQ(Rgba(10, 20, 30, 255), set.GetBaseColor());
+}
+
+// Catches a set whose background image is missing stopping the game: the
+// set plays without a background.
+TEST_F(PuzzleSetTest, ASetWhoseBackgroundImageIsMissingHasNoBackground)
+{
+    const std::unique_ptr<UlvoImageStudioBasic_Win32> imageStudio = UlvoImageStudioBasic_Win32::Create();
+    StartChef(1);
+    const PuzzleSet set(MakeSetDescriptor("Reef"), &clock);
+    EXPECT_EQ(set.GetBackgroundTexture(), nullptr);
 }
 
 // The unlock puzzle alone decides; without one every puzzle must be solved.

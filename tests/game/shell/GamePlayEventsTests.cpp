@@ -41,7 +41,7 @@ protected:
     GamePlayEventsTest()
     {
         uiModule.Startup();
-        for (const char* shipped : {"Achievements.pqdf", "Stats.pqdf", "Credits.pqdf"}) {
+        for (const char* shipped : {"Achievements.pqdf", "Stats.pqdf", "Credits.pqdf", "Puzzles"}) {
             data.LinkShipped(shipped);
         }
         game = std::make_unique<PemberquillGame>(&gameClock);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -26,6 +27,7 @@
 #include "game/shell/TheGame.h"
 #include "platform/gpu/SdlGpuDevice.h"
 #include "tests/game/presentation/ScreenTestSupport.h"
+#include "tests/support/CatchUlvoException.h"
 #include "tests/support/ScopedDataFolder.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/support/TestPuzzle.h"
@@ -45,7 +47,7 @@ protected:
     void LinkWhatTheGameLoads()
     {
         for (const char* shipped : {"Locale", "Audio", "Images/UI", "Images/Backgrounds", "Images/Achievements",
-                                    "Achievements.pqdf", "Stats.pqdf", "Credits.pqdf"}) {
+                                    "Achievements.pqdf", "Stats.pqdf", "Credits.pqdf", "Puzzles"}) {
             m_data.LinkShipped(shipped);
         }
     }
@@ -160,6 +162,72 @@ TEST_F(TheGameTest, ThePlayScreenDrawsTheBoardItselfNotItsThumbnail)
     EXPECT_GT(differing, 1000);
     game.Shutdown();
 }
+
+// Links into the data folder everything the game ships but the file at
+// brokenPath: the folders on its way are made, holding links to their other
+// entries, so that the file can be left out or replaced without touching
+// what ships.
+void LinkShippedAllBut(const testsupport::ScopedDataFolder& data, const std::string& brokenPath)
+{
+    std::filesystem::path folder;
+    for (const std::filesystem::path& part : std::filesystem::path(brokenPath)) {
+        for (const auto& entry : std::filesystem::directory_iterator(data.ShippedPath(folder.string()))) {
+            if (entry.path().filename() != part) {
+                data.LinkShipped((folder / entry.path().filename()).string());
+            }
+        }
+        folder /= part;
+    }
+}
+
+// A shipped file broken one way, and the start of the error it must stop
+// the start with.
+struct BrokenShippedFile {
+    const char* name;
+    const char* file;
+    std::function<void(const std::string& path)> breakFile;
+    std::string error;
+};
+
+const BrokenShippedFile BROKEN_SHIPPED_FILES[] = {
+    {"MissingCampaign", "Puzzles/Campaign.CampaignData", [](const std::string&) {},
+     "Unable to read the campaign file Data/Puzzles/Campaign.CampaignData."},
+    // Too large to read; sparse, so it takes no room on the disk.
+    {"UnreadableRecipeBook", "Puzzles/Recipes/4-AQ-1.recipes",
+     [](const std::string& path) {
+         std::ofstream{path};
+         std::filesystem::resize_file(path, std::uintmax_t{1} << 31);
+     },
+     "PuzzleChef could not read the recipe book Data/Puzzles/Recipes/4-AQ-1.recipes."},
+    {"UndecodableSound", "Audio/SOUND_UI_BUTTON_ACTIVATED.ogg",
+     [](const std::string& path) { std::ofstream{path} << "no sound"; },
+     "FMOD failed to load the sound data in file Data/Audio/SOUND_UI_BUTTON_ACTIVATED.ogg\n"},
+};
+
+// One case a row: a start that failed leaves the objects of the whole
+// program started, so each needs a process of its own, as the test command
+// gives every case.
+class BrokenShippedFileTest : public TheGameTest, public ::testing::WithParamInterface<BrokenShippedFile> {};
+
+// Catches a broken installation that starts all the same: a shipped file
+// that is missing, cannot be read or cannot be decoded stops the start with
+// an error naming it.
+TEST_P(BrokenShippedFileTest, StopsTheStartNamingTheFile)
+{
+    LinkShippedAllBut(m_data, GetParam().file);
+    GetParam().breakFile(m_data.PathOf(GetParam().file));
+    TheGame game;
+    const testsupport::CaughtError error = testsupport::CatchUlvoException([&] { game.Startup(); });
+    EXPECT_EQ(error.message.rfind(GetParam().error, 0), 0u) << error.message;
+}
+
+void PrintTo(const BrokenShippedFile& row, std::ostream* out)
+{
+    *out << row.file;
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, BrokenShippedFileTest, ::testing::ValuesIn(BROKEN_SHIPPED_FILES),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TheGameTest, AFailedStartLeavesNothingBehindAndIsShownAloneOnStderr)
 {
