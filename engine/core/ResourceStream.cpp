@@ -470,13 +470,15 @@ void ResourceStream::ReadPastWhitespaceAndComments() {
 std::string ResourceStream::ReadNumericCharacterString() {
   std::string text;
   while (m_readPosition < m_size) {
-    const char c = static_cast<char>(m_startOfData[m_readPosition]);
-    if (!ContinuesNumber(text, c)) {
-      break;
-    }
+    // Once the number's buffer is full, whatever data follows is refused:
+    // a number never ends exactly at the buffer's end unless the file does.
     if (text.size() >= static_cast<size_t>(NUMERIC_BUFFER_SIZE - 1)) {
       ULVO_ERROR(Stringf("Buffer size was insufficient at %d bytes!", NUMERIC_BUFFER_SIZE),
                  "ResourceStream::ReadNumericCharacterString");
+    }
+    const char c = static_cast<char>(m_startOfData[m_readPosition]);
+    if (!ContinuesNumber(text, c)) {
+      break;
     }
     text += c;
     ++m_readPosition;

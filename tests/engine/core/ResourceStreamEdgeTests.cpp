@@ -7,6 +7,7 @@
 #include "engine/core/FileIO.h"
 #include "engine/core/ResourceStream.h"
 #include "engine/core/UlvoException.h"
+#include "tests/support/CatchUlvoException.h"
 #include "tests/support/RecordingConsole.h"
 #include "tests/support/ServedPlayerFile.h"
 
@@ -35,6 +36,26 @@ TEST(ResourceStreamEdges, APartNumberIsRefused) {
   const testsupport::RecordingConsole console;
   for (const char* text : {"-", "1e+", "1.2.3", "+-4"}) {
     EXPECT_THROW(Served(text)->ReadFloat(), UlvoException) << text;
+  }
+}
+
+// A number fills at most 1023 characters of its buffer: one that ends
+// there reads only at the end of the file.
+TEST(ResourceStreamEdges, ANumberLongerThanItsBufferIsRefused) {
+  const testsupport::RecordingConsole console;
+  const struct {
+    size_t digits;
+    const char* after;
+    bool refused;
+  } rows[] = {{1022, " ", false}, {1023, "", false}, {1023, " ", true}, {1024, "", true}};
+  for (const auto& row : rows) {
+    auto stream = Served(std::string(row.digits, '0') + row.after);
+    if (!row.refused) {
+      EXPECT_EQ(stream->ReadInt32(), 0) << row.digits;
+      continue;
+    }
+    const testsupport::CaughtError error = testsupport::CatchUlvoException([&] { stream->ReadInt32(); });
+    EXPECT_EQ(error.message, "Buffer size was insufficient at 1024 bytes!") << row.digits;
   }
 }
 
