@@ -76,7 +76,12 @@ bool UlvoInputBasic_Win32::OnKeyEvent(int action, int code) {
   return game != nullptr && game->OnKeyEvent(action, code);
 }
 
-bool UlvoInputBasic_Win32::IsKeyDown(uint8_t code) const { return m_keyState[code] != 0; }
+bool UlvoInputBasic_Win32::IsKeyDown(uint8_t code) const {
+  if (code == ILLEGAL_KEY_CODE) {
+    ULVO_ERROR(Stringf("UlvoInputBasic_Win32: Illegal keycode: %d\n", code), "UlvoInputBasic_Win32");
+  }
+  return m_keyState[code] != 0;
+}
 
 void UlvoInputBasic_Win32::GetMouseClientPosition(int& x, int& y) const {
   if (const UlvoApplicationInterface* application =

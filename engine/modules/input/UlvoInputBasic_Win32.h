@@ -35,6 +35,7 @@ class UlvoInputBasic_Win32 : public UlvoInputBasic, public EventRecipient {
   void Update() override;
 
   bool OnKeyEvent(int action, int code) override;
+  // Code 255 is no key: asking for it is an engine error.
   bool IsKeyDown(uint8_t code) const override;
   void GetMouseClientPosition(int& x, int& y) const override;
   void GetMousePosition(int& x, int& y) const override;
@@ -46,6 +47,8 @@ class UlvoInputBasic_Win32 : public UlvoInputBasic, public EventRecipient {
 
  private:
   void ReadCursor();
+
+  static constexpr uint8_t ILLEGAL_KEY_CODE = 255;
 
   // One entry per 8-bit code, 1 while held.
   std::array<uint8_t, 256> m_keyState{};
