@@ -142,14 +142,14 @@ void LabelWidget::Draw() {
     DrawBackground(*renderer, box);
   }
   const std::string text = GetProperty<std::string>("Label");
+  const AABB2 textBox = box + GetProperty<Vector2>("TextOffset");
+  if (GetProperty<bool>("Editable") && IsCursorInVisiblePhase()) {
+    DrawCursor(*renderer, *font, textBox, text);
+  }
   // A face without a loaded bitmap font is left to the renderer's own text.
   if (font->GetHandle() == nullptr) {
     DrawTextAtPoint(*renderer, *font, box, text);
     return;
-  }
-  const AABB2 textBox = box + GetProperty<Vector2>("TextOffset");
-  if (GetProperty<bool>("Editable") && IsCursorInVisiblePhase()) {
-    DrawCursor(*renderer, *font, textBox, text);
   }
   DrawLabelText(*renderer, *font, textBox, text);
 }

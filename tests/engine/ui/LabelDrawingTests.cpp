@@ -58,4 +58,15 @@ TEST_F(LabelPixelTest, TextWithoutABitmapFontIsDrawnAtAPointOverItsShadow) {
   EXPECT_EQ(PixelAt(25, 32), BLACK);
 }
 
+// The cursor of an editable label stands at the start of its text box
+// whether or not the face has a bitmap font.
+TEST_F(LabelPixelTest, AnEditableLabelWithoutABitmapFontStillShowsItsCursor) {
+  LabelWidget label("", nullptr);
+  Describe(label, Bag("Bounds", AABB2(20, 30, 120, 60), "FontName", std::string("NoSuchFace"),
+                      "TextOffset", Vector2(5, 2), "Editable", true));
+  BeginFrameInPixels(BLACK);
+  label.Draw();
+  EXPECT_EQ(PixelAt(27, 50), Rgba(255, 255, 255, 255));
+}
+
 }  // namespace
