@@ -7,10 +7,10 @@ namespace platform {
 
 namespace {
 
-size_t OutputFrames(const PcmView& sound, double start, double step, bool wraps) {
+double OutputFrames(const PcmView& sound, double start, double step, bool wraps) {
   const double frames = static_cast<double>(sound.frames);
-  if (wraps) return static_cast<size_t>(std::max(1.0, std::round(frames / step)));
-  return static_cast<size_t>(std::ceil((frames - start) / step));
+  if (wraps) return std::max(1.0, std::round(frames / step));
+  return std::ceil((frames - start) / step);
 }
 
 }  // namespace
@@ -21,9 +21,15 @@ std::vector<int16_t> ResamplePass(const PcmView& sound, double start, double ste
       !(start < frames)) {
     return {};
   }
+  step = std::clamp(step, kMinResampleStep, kMaxResampleStep);
   const size_t channels = static_cast<size_t>(sound.channels);
-  const size_t count = OutputFrames(sound, start, step, wraps);
-  std::vector<int16_t> out(count * channels);
+  const double frameCount = OutputFrames(sound, start, step, wraps);
+  // Counted in doubles first: a count of samples past what a vector holds
+  // would not fit a size_t, or would wrap round when multiplied.
+  std::vector<int16_t> out;
+  if (frameCount > static_cast<double>(out.max_size() / channels)) return {};
+  const size_t count = static_cast<size_t>(frameCount);
+  out.resize(count * channels);
   for (size_t i = 0; i < count; ++i) {
     double position = start + static_cast<double>(i) * step;
     if (wraps) position = std::fmod(position, frames);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -52,6 +53,26 @@ TEST(ResamplingTest, NothingIsReadOutsideTheSound) {
     EXPECT_TRUE(ResamplePass(kSound, start, step, true).empty()) << start << " " << step;
   }
   EXPECT_TRUE(ResamplePass(PcmView{kRamp.data(), 0, 2}, 0, 1, false).empty());
+}
+
+// A step past either bound reads as the bound does: a tiny step makes no
+// endless pass and an infinite one reads no position that is not a number.
+TEST(ResamplingTest, AStepPastEitherBoundIsHeldAtIt) {
+  const double infinity = std::numeric_limits<double>::infinity();
+  const std::pair<double, double> steps[] = {{1e-300, platform::kMinResampleStep},
+                                             {platform::kMinResampleStep / 2, platform::kMinResampleStep},
+                                             {infinity, platform::kMaxResampleStep},
+                                             {1e300, platform::kMaxResampleStep}};
+  for (const bool wraps : {false, true}) {
+    for (const auto& [step, bound] : steps) {
+      const Samples held = ResamplePass(kSound, 0.5, step, wraps);
+      EXPECT_EQ(held, ResamplePass(kSound, 0.5, bound, wraps)) << step << " " << wraps;
+      EXPECT_FALSE(held.empty()) << step << " " << wraps;
+      EXPECT_LE(held.size(), kRamp.size() * 32) << step << " " << wraps;
+    }
+  }
+  // So many frames that their samples, counted in a size_t, come to four.
+  EXPECT_TRUE(ResamplePass(PcmView{kRamp.data(), (size_t{1} << 62) + 1, 4}, 0, 1, false).empty());
 }
 
 }  // namespace
