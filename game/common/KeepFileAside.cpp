@@ -45,7 +45,13 @@ std::string KeepFileAside(const unsigned char* bytes, int32_t byteCount, const s
                           const std::string& suffix)
 {
     return StoreUnderFreeName(fileName, suffix, [&](const UlvoPath& copyPath) {
-        return WriteWholeFile(bytes, copyPath, byteCount) == byteCount;
+        std::string error;
+        if (WriteWholeFile(bytes, copyPath, byteCount, &error) == byteCount) {
+            return true;
+        }
+        ConsolePrintf("ERROR: A copy of \"%s\" could not be saved to \"%s\": %s\n", fileName.c_str(),
+                      copyPath.GetResolvedPath().c_str(), error.c_str());
+        return false;
     });
 }
 

@@ -18,7 +18,8 @@ bool IsPlayerFileNameTaken(const std::string& fileName);
 
 // Stores the bytes in player storage under the first free name of
 // "<fileName><suffix>", "<fileName><suffix>2", ... so that no earlier copy
-// is ever replaced. Returns the name used, or "" when no copy was stored.
+// is ever replaced. Returns the name used, or "" when no copy was stored;
+// a write that fails is logged with the system's reason.
 std::string KeepFileAside(const unsigned char* bytes, int32_t byteCount, const std::string& fileName,
                           const std::string& suffix);
 

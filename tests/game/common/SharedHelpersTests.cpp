@@ -17,6 +17,7 @@
 #include "game/common/KeepFileAside.h"
 #include "game/common/SaveOutcomes.h"
 #include "tests/engine/core/FileTestSupport.h"
+#include "tests/support/RecordingConsole.h"
 #include "tests/support/SilentConsole.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -55,6 +56,19 @@ TEST(SharedHelpersTest, AKeptCopyTakesTheLastFreeNameOfItsSeriesAndNoneBeyond)
     ASSERT_TRUE(write("profile"));
     EXPECT_EQ(MoveFileAside("profile", ".old"), "");
     EXPECT_TRUE(IsPlayerFileNameTaken("profile")) << "left where it was";
+}
+
+// Catches a copy that could not be written logged without the system's
+// reason, which is all the player has to mend it by.
+TEST(SharedHelpersTest, ACopyThatCannotBeWrittenIsLoggedWithTheReason)
+{
+    testsupport::RecordingConsole console;
+    testsupport::TemporaryFolder folder;
+    file_test::FakeApplication application(folder.File(""));
+    const unsigned char byte = 'x';
+    EXPECT_EQ(KeepFileAside(&byte, 1, "gone/profile", ".old"), "");
+    EXPECT_EQ(console.Text(), "ERROR: A copy of \"gone/profile\" could not be saved to \"" +
+                                  folder.File("gone/profile.old") + "\": No such file or directory\n");
 }
 
 // Catches two different rule sets taken for one, or one set for two.
