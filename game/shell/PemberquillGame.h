@@ -55,6 +55,11 @@ public:
 
     // Called by the driver once per frame, after the projections are set.
     void Update();
+    // Called by the driver once per frame, after the modules' render passes.
+    // Draws nothing: the boards are drawn inside the UI's render pass, where
+    // the puzzle canvas fires its render event, and drawing them here as
+    // well would paint them twice.
+    void Render() const {}
     // The end of the key chain: true when a subsystem took the pair.
     bool HandleKey(int action, int key);
 

@@ -177,6 +177,13 @@ void TheGame::UpdateGame()
     }
 }
 
+void TheGame::RenderGame()
+{
+    if (m_game != nullptr) {
+        m_game->Render();
+    }
+}
+
 void TheGame::SetUpScreenProjection()
 {
     const IntVector2 clientSize = ulvoApp->GetClientSize();

@@ -65,9 +65,8 @@ private:
     void ReportAnotherCopyRunning() const;
     void OpenWindow();
     void UpdateGame();
-    // The game's own drawing after the screens'; the game object has none,
-    // since its boards are drawn inside the UI's render pass.
-    void RenderGame() {}
+    // The game object's render step, after the screens' render pass.
+    void RenderGame();
     void SetUpScreenProjection();
     void SetUpVirtualScreenProjection();
     void LimitFrameRate(int framesPerSecond);
