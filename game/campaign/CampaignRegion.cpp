@@ -115,7 +115,7 @@ void CampaignRegion::Read(ResourceStream& stream)
 {
     const char* const title = "CampaignRegion::Read";
     ReadRecordBlockBegin(stream);
-    stream.ReadInt32(); // the leading value
+    const int32_t leadingValue = stream.ReadInt32();
     std::string name = stream.ReadString();
     std::array<std::string, NUM_CAMPAIGN_REGION_IMAGES> imagePaths;
     for (std::string& path : imagePaths) {
@@ -134,6 +134,7 @@ void CampaignRegion::Read(ResourceStream& stream)
     ReadRecordBlockEnd(stream);
     ReadRecordBlockEnd(stream);
 
+    m_leadingValue = leadingValue;
     m_name = std::move(name);
     m_imagePaths = std::move(imagePaths);
     m_mapCoords = mapCoords;

@@ -4,6 +4,7 @@
 #include "engine/core/Vector2.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,8 @@ public:
     void SetNodeNames(const std::vector<std::string>& names) { m_nodeNames = names; }
     const std::vector<Rgba>& GetPalette() const { return m_palette; }
     void SetPalette(const std::vector<Rgba>& palette) { m_palette = palette; }
+    // The record's first value as read; a record is always written with 1.
+    int32_t GetLeadingValue() const { return m_leadingValue; }
 
     // --- Locations ---
     // Appends the location of each name, in order; names that match no
@@ -78,6 +81,7 @@ public:
     void Read(ResourceStream& stream);
 
 private:
+    int32_t m_leadingValue = 1;
     std::string m_name;
     std::array<std::string, NUM_CAMPAIGN_REGION_IMAGES> m_imagePaths;
     Vector2 m_mapCoords;

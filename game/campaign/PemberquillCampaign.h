@@ -150,7 +150,7 @@ public:
     // The sum of every region's score at its weight.
     int GetCampaignScore() const;
     // Raises the location to satisfied and opens its unlocks.
-    void SatisfyCampaignNode(CampaignNode* node);
+    void SatisfyCampaignNode(CampaignNode* campaignNode);
     // The first region, in file order, that lists the location.
     CampaignRegion* FindRegionContainingNode(const CampaignNode* node);
 

@@ -176,10 +176,10 @@ void PemberquillCampaign::ReportSatisfaction(CampaignNode& node, const CampaignR
     }
 }
 
-void PemberquillCampaign::SatisfyCampaignNode(CampaignNode* node)
+void PemberquillCampaign::SatisfyCampaignNode(CampaignNode* campaignNode)
 {
-    ULVO_ASSERT(node, "NULL CampaignNode", "PemberquillCampaign::SatisfyCampaignNode");
-    CampaignNode::SatisfyNode(m_nodes, node->GetName());
+    ULVO_ASSERT(campaignNode, "NULL CampaignNode", "PemberquillCampaign::SatisfyCampaignNode");
+    CampaignNode::SatisfyNode(m_nodes, campaignNode->GetName());
 }
 
 int PemberquillCampaign::GetCampaignScore() const
