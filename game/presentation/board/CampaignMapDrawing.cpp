@@ -45,8 +45,12 @@ void PemberquillRenderer::DrawCampaignRegionBackground(const CampaignRegion* reg
 
 void PemberquillRenderer::DrawCampaignRegion(const CampaignRegion* region, const CampaignNodeLookup& lookup)
 {
+    // The call-outs point at places on the region's map: none without it.
+    if (region == nullptr) {
+        return;
+    }
     UlvoRendererInterface* renderer = UlvoRendererInterface::GetDefaultInstance();
-    if (region != nullptr && renderer != nullptr) {
+    if (renderer != nullptr) {
         const Vector2 view = GetViewSize();
         std::vector<Vector2> points;
         for (const CampaignNode* node : BuildCampaignRoute(*region, lookup)) {

@@ -80,7 +80,7 @@ public:
 
     // The campaign map behind and over its windows, over the whole view.
     // The region's route with a light wave running along it, then the
-    // call-outs on the map; nothing of the region for a null one.
+    // call-outs on the map; nothing at all for a null region.
     static void DrawCampaignRegion(const CampaignRegion* region, const CampaignNodeLookup& lookup);
     // The region's background, then the call-outs on the map. A null region
     // is an assertion.
