@@ -15,10 +15,9 @@ constexpr float INFO_LINE_HEIGHT = 25.0f;
 
 } // namespace
 
-void PemberquillUI::CreateTextRunLabel(int parent, const char* name, const TextLines& line,
-                                      const TextLines::Run& run, const Vector2& size, const Vector2& offset)
+void PemberquillUI::DescribeTextRunLabel(NamedProperties& bag, int parent, const char* name, const TextLines& line,
+                                        const TextLines::Run& run, const Vector2& size, const Vector2& offset)
 {
-    NamedProperties bag;
     bag.Set("Type", UI_WIDGET_TYPE_LABEL);
     bag.Set<std::string>("Name", name);
     bag.Set("Parent", parent);
@@ -26,8 +25,6 @@ void PemberquillUI::CreateTextRunLabel(int parent, const char* name, const TextL
     bag.Set("Offset", offset);
     bag.Set("VerticalTextAlignment", line.verticalAlignment);
     bag.Set("HorizontalTextAlignment", line.horizontalAlignment);
-    bag.Set<std::string>("ShowAnim", "GameButtonsShow");
-    bag.Set<std::string>("HideAnim", "GameButtonsHide");
     if (run.font != nullptr) {
         bag.Set<std::string>("FontName", run.font->GetFace());
         bag.Set("FontHeight", static_cast<float>(run.font->GetSize()));
@@ -37,7 +34,6 @@ void PemberquillUI::CreateTextRunLabel(int parent, const char* name, const TextL
     }
     bag.Set("FontColor", run.color);
     bag.Set<std::string>("Label", run.text);
-    CreateComponent(bag);
 }
 
 int PemberquillUI::ShowInformationDialog(const std::string& escapeEvent, const std::vector<TextLines>& lines,
@@ -55,8 +51,13 @@ int PemberquillUI::ShowInformationDialog(const std::string& escapeEvent, const s
         y += INFO_LINE_HEIGHT;
         // The runs of a line share its row.
         for (const TextLines::Run& run : line.runs) {
-            CreateTextRunLabel(window, "InfoLine", line, run, Vector2(0.8f * halfWidth, 30.0f),
-                               Vector2(0.1f * halfWidth, y));
+            NamedProperties label;
+            DescribeTextRunLabel(label, window, "InfoLine", line, run, Vector2(0.8f * halfWidth, 30.0f),
+                                 Vector2(0.1f * halfWidth, y));
+            // The lines fade in and out with the dialog's buttons.
+            label.Set<std::string>("ShowAnim", "GameButtonsShow");
+            label.Set<std::string>("HideAnim", "GameButtonsHide");
+            CreateComponent(label);
         }
     }
     CreateCloseButton(window, 0, "InformationOkButton",

@@ -46,10 +46,13 @@ int PemberquillUI::CreateInstructorTextArea(int parentHandle, const std::vector<
 
     float y = rowHeight;
     for (const TextLines& line : lines) {
-        // Each run takes a row of its own.
+        // Each run takes a row of its own. The lines come and go with their
+        // area, which the instructor rebuilds at every page: no animation.
         for (const TextLines::Run& run : line.runs) {
-            CreateTextRunLabel(area, "InstructorTextLine", line, run, Vector2(region.x, rowHeight),
-                               Vector2(0.0f, y));
+            bag.Clear();
+            DescribeTextRunLabel(bag, area, "InstructorTextLine", line, run, Vector2(region.x, rowHeight),
+                                 Vector2(0.0f, y));
+            CreateComponent(bag);
             y += rowHeight;
         }
     }

@@ -277,11 +277,16 @@ private:
     static constexpr float MENU_ROW_HEIGHT = 45.0f;
     static constexpr float MENU_PANEL_WIDTH = 335.0f;
     static constexpr float MENU_ROW_INSET = 5.0f;
+    // The profile screens space their rows by the element height of a
+    // standard button.
+    static float GetProfileRowHeight() { return GetElementHeight(0); }
 
-    // A button per row, the first at firstRow (in rows of 45).
-    void CreateMenuButtons(int parent, int firstRow, const MenuButtonRow* rows, size_t rowCount);
+    // A button per row, the first at firstRow (in rows of rowHeight).
+    void CreateMenuButtons(int parent, int firstRow, const MenuButtonRow* rows, size_t rowCount,
+                           float rowHeight = MENU_ROW_HEIGHT);
     // A styled label of the size class on the menu row.
-    void CreateMenuLabel(int parent, int row, int sizeClass, const char* name, const char* label);
+    void CreateMenuLabel(int parent, int row, int sizeClass, const char* name, const char* label,
+                         float rowHeight = MENU_ROW_HEIGHT);
     // The description of a centred, tinted menu dialog of the given height.
     void DescribeMenuDialog(NamedProperties& bag, const char* name, float height, const char* showAnim) const;
 
@@ -290,9 +295,10 @@ private:
     // A tinted, centred dialog window on the horizontal popup background,
     // shown and hidden with the buttons' animations.
     void DescribePopupDialog(NamedProperties& bag, const char* name, const Vector2& size) const;
-    // The label of one run of a text line, in the line's alignment.
-    void CreateTextRunLabel(int parent, const char* name, const TextLines& line, const TextLines::Run& run,
-                            const Vector2& size, const Vector2& offset);
+    // The description of the label of one run of a text line, in the
+    // line's alignment.
+    static void DescribeTextRunLabel(NamedProperties& bag, int parent, const char* name, const TextLines& line,
+                                     const TextLines::Run& run, const Vector2& size, const Vector2& offset);
     // A styled button that pops the window of the handle.
     void CreatePopButton(int window, int sizeClass, const char* name, const Vector2& offset,
                          const std::string& label, const char* rolloverText);

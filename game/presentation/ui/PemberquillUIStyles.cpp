@@ -224,7 +224,8 @@ void PemberquillUI::DressCheckBox(UlvoUIInterface& ui, int handle, int /*sizeCla
 
 namespace Pemberquill {
 
-void PemberquillUI::CreateMenuButtons(int parent, int firstRow, const MenuButtonRow* rows, size_t rowCount)
+void PemberquillUI::CreateMenuButtons(int parent, int firstRow, const MenuButtonRow* rows, size_t rowCount,
+                                     float rowHeight)
 {
     NamedProperties bag;
     for (size_t index = 0; index < rowCount; ++index) {
@@ -232,7 +233,7 @@ void PemberquillUI::CreateMenuButtons(int parent, int firstRow, const MenuButton
         bag.Clear();
         bag.Set<std::string>("Name", row.name);
         bag.Set("Parent", parent);
-        bag.Set("Offset", Vector2(MENU_ROW_INSET, MENU_ROW_HEIGHT * static_cast<float>(firstRow + index)));
+        bag.Set("Offset", Vector2(MENU_ROW_INSET, rowHeight * static_cast<float>(firstRow + index)));
         bag.Set<std::string>("Label", row.label);
         bag.Set<std::string>("RolloverText", row.rolloverText);
         bag.Set<std::string>("OnActivationEventName", row.activationEventName);
@@ -246,12 +247,13 @@ void PemberquillUI::CreateMenuButtons(int parent, int firstRow, const MenuButton
     }
 }
 
-void PemberquillUI::CreateMenuLabel(int parent, int row, int sizeClass, const char* name, const char* label)
+void PemberquillUI::CreateMenuLabel(int parent, int row, int sizeClass, const char* name, const char* label,
+                                   float rowHeight)
 {
     NamedProperties bag;
     bag.Set<std::string>("Name", name);
     bag.Set("Parent", parent);
-    bag.Set("Offset", Vector2(MENU_ROW_INSET, MENU_ROW_HEIGHT * static_cast<float>(row)));
+    bag.Set("Offset", Vector2(MENU_ROW_INSET, rowHeight * static_cast<float>(row)));
     bag.Set<std::string>("Label", label);
     CreateStyledLabel(sizeClass, bag);
 }

@@ -20,7 +20,8 @@ int PemberquillUI::CreateSelectProfileWindow(const std::vector<std::string>& pro
 {
     // The title row, one row per player and a row for each offered way out.
     const size_t rows = profileNames.size() + (canCreate ? 1 : 0) + (canLeave ? 1 : 0) + 1;
-    const Vector2 size(MENU_PANEL_WIDTH, MENU_ROW_HEIGHT * static_cast<float>(rows));
+    const float rowHeight = GetProfileRowHeight();
+    const Vector2 size(MENU_PANEL_WIDTH, rowHeight * static_cast<float>(rows));
 
     NamedProperties bag;
     bag.Set("Type", UI_WIDGET_TYPE_WINDOW);
@@ -38,12 +39,12 @@ int PemberquillUI::CreateSelectProfileWindow(const std::vector<std::string>& pro
     bag.Set("BaseTexture", GetPreloadedTexture(UI_IMAGE_POPUP_BACK));
     const int window = BuildWindow(GAME_WINDOW_SELECT_PROFILE, bag);
 
-    CreateMenuLabel(window, 0, 3, "SelectProfileMenuLabel", "Select or create a Player");
+    CreateMenuLabel(window, 0, 3, "SelectProfileMenuLabel", "Select or create a Player", rowHeight);
 
     const float deleteX = MENU_PANEL_WIDTH - (GetElementWidth(DELETE_BUTTON_SIZE_CLASS) + MENU_ROW_INSET);
     int row = 1;
     for (const std::string& name : profileNames) {
-        const float y = MENU_ROW_HEIGHT * static_cast<float>(row++);
+        const float y = rowHeight * static_cast<float>(row++);
         bag.Clear();
         bag.Set<std::string>("Name", "SelectProfile");
         bag.Set("Parent", window);
@@ -68,10 +69,10 @@ int PemberquillUI::CreateSelectProfileWindow(const std::vector<std::string>& pro
         static const MenuButtonRow CREATE = {"CreateProfileButton", "Create A New Player",
                                              "Create a new player with the name of your choice.",
                                              "ShowCreateProfileDialogEvent", nullptr};
-        CreateMenuButtons(window, row++, &CREATE, 1);
+        CreateMenuButtons(window, row++, &CREATE, 1, rowHeight);
     }
     if (canLeave) {
-        CreatePopButton(window, 0, "LeaveSelectProfileButton", Vector2(MENU_ROW_INSET, MENU_ROW_HEIGHT * row),
+        CreatePopButton(window, 0, "LeaveSelectProfileButton", Vector2(MENU_ROW_INSET, rowHeight * row),
                         "Return to Main Menu", "Return to the Main Menu without changing players.");
     }
     return window;
