@@ -18,6 +18,7 @@ namespace {
 
 constexpr int INPUT_ACTION_DOWN = 1;
 constexpr int INPUT_ACTION_REPEAT = 2;
+constexpr int INPUT_ACTION_UP = 3;
 constexpr int KEY_LEFT_BUTTON = 1;
 constexpr int KEY_RIGHT_BUTTON = 2;
 constexpr int KEY_Y = 'Y';
@@ -157,6 +158,11 @@ void Puzzle::Restart()
 void Puzzle::PrepareBoardsForPlay()
 {
     for (const std::unique_ptr<Board>& board : m_boards) {
+        // A stroke whose release never reached the puzzle (it was paused or
+        // left meanwhile) must not paint on when the brush is taken again.
+        if (BoardProgress* progress = board->GetProgress()) {
+            progress->SetPainting(false);
+        }
         board->GetClock().SetTime(0.0);
         board->GetClock().SetLastStep(0.0);
         board->ColorCageKeySquares();
@@ -190,6 +196,13 @@ bool Puzzle::HandleInput(int action, int key)
             return true;
         }
     }
+    // The stroke is the painted board's, wherever the button is lifted: over
+    // the other board or off the boards.
+    if (action == INPUT_ACTION_UP && key == KEY_LEFT_BUTTON) {
+        if (Board* painting = GetPaintingBoard()) {
+            board = painting;
+        }
+    }
     if (board == nullptr || !board->HandleInput(key, action)) {
         return false;
     }
@@ -201,6 +214,26 @@ bool Puzzle::HandleInput(int action, int key)
         MarkSolved();
     }
     return true;
+}
+
+Board* Puzzle::GetPaintingBoard() const
+{
+    for (const std::unique_ptr<Board>& board : m_boards) {
+        const BoardProgress* progress = board->GetProgress();
+        if (progress != nullptr && progress->IsPainting()) {
+            return board.get();
+        }
+    }
+    return nullptr;
+}
+
+void Puzzle::UpdateBoardPointer(Board& board, const Vector2& point, SolutionsLayout layout)
+{
+    // Each paint move joins the shared history at once: a move on the other
+    // board before the release would otherwise copy its own history over it.
+    if (board.UpdatePointer(point, layout)) {
+        SyncOtherBoards(board);
+    }
 }
 
 void Puzzle::Undo()

@@ -5,6 +5,7 @@
 #include "game/puzzle/solver/HintRecord.h"
 #include "game/common/TeachableGameMechanics.h"
 #include "game/puzzle/board/BoardMove.h"
+#include "game/puzzle/board/SolutionsLayout.h"
 #include "game/puzzle/PuzzleDescriptor.h"
 
 #include <memory>
@@ -95,6 +96,9 @@ public:
     Board* GetFocusedBoard() const;
     const Vector2& GetPointerPosition() const { return m_pointerPosition; }
     void SetPointerPosition(const Vector2& position) { m_pointerPosition = position; }
+    // The pointer over one of the boards (Board::UpdatePointer); a square it
+    // paints is a move, shared with the other board at once.
+    void UpdateBoardPointer(Board& board, const Vector2& point, SolutionsLayout layout);
     // Play has started.
     bool IsShown() const { return m_isShown; }
     // The puzzle takes play; cleared when it is solved or paused.
@@ -179,6 +183,8 @@ private:
     void MarkLastMovesAsError();
     // Whether a mistake now listed is missing from the given list.
     bool HasMistakeNotIn(const std::vector<HintRecord>& mistakes) const;
+    // The board in the middle of a paint stroke, or null.
+    Board* GetPaintingBoard() const;
     void AddPlayTime();
     void RemoveHintCallOuts() const;
     // Clocks, key-square colours, hidden-cage shapes, automatic marks.

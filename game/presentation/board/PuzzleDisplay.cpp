@@ -83,7 +83,7 @@ void PuzzleDisplay::UpdateBoards(const Vector2& mouse)
     for (size_t i = 0; i < m_boardViews.size(); ++i) {
         BoardView& view = m_boardViews[i];
         view.mousePoint = GetNormalizedPointInBounds(view.rect, mouse);
-        view.board->UpdatePointer(view.mousePoint, LayoutOfBoard(i, m_boardViews.size()));
+        puzzle.UpdateBoardPointer(*view.board, view.mousePoint, LayoutOfBoard(i, m_boardViews.size()));
     }
 }
 

@@ -281,8 +281,9 @@ public:
     // --- Pointer and input (BoardInput.cpp) ---
     // point is in board units. Decides the focused square and candidate,
     // paints while the player drags the brush, publishes the focused cage's
-    // solutions when the focus moves and plays the focus sounds.
-    void UpdatePointer(const Vector2& point, SolutionsLayout layout);
+    // solutions when the focus moves and plays the focus sounds. True when it
+    // painted a square (and so recorded a move).
+    bool UpdatePointer(const Vector2& point, SolutionsLayout layout);
     // An (action, code) pair: action 1 down, 3 up, 4 character; code a
     // virtual-key code, a character, or 1 and 2 for the left and right
     // buttons. True when the board used it.

@@ -38,9 +38,16 @@ bool IsKeySquareOf(const Cage* cage, const Square& square)
     return cage != nullptr && cage->GetKeySquare() == &square;
 }
 
+// The brush is for finding hidden cages; a board that shows its cages keeps
+// taking values and candidates while it is held.
+bool IsBrushOver(const Board& board)
+{
+    return GetBoardSettings().IsPaintingCages() && board.HasHiddenCages();
+}
+
 } // namespace
 
-void Board::UpdatePointer(const Vector2& point, SolutionsLayout layout)
+bool Board::UpdatePointer(const Vector2& point, SolutionsLayout layout)
 {
     const int previousFocus = m_focusedSquare;
     ResetFocus();
@@ -53,7 +60,7 @@ void Board::UpdatePointer(const Vector2& point, SolutionsLayout layout)
         GetSquareCoordsAt(point, x, y);
         m_focusedSquare = static_cast<int>(m_puzzleSize * y + x);
         const Square& square = GetSquare(x, y);
-        if (!settings.IsPaintingCages()) {
+        if (!IsBrushOver(*this)) {
             if (GetSquareValue(square) != 0) {
                 const AABB2 clearBox = ComputeBoundsForTopRightBoxRelativeToSquareMins() + square.bounds.mins;
                 m_isOverClearBox = clearBox.IsPointInside(point);
@@ -68,9 +75,10 @@ void Board::UpdatePointer(const Vector2& point, SolutionsLayout layout)
     }
 
     const Square* focused = GetFocusedSquare();
-    if (focused != nullptr && m_progress != nullptr && m_progress->IsPainting() && settings.IsPaintingCages() &&
-        !IsKeySquareOf(GetCage(focused->cageIndex), *focused) &&
-        GetSquareColorIndex(*focused) != settings.GetPaintColorIndex()) {
+    const bool paints = focused != nullptr && m_progress != nullptr && m_progress->IsPainting() && IsBrushOver(*this) &&
+                        !IsKeySquareOf(GetCage(focused->cageIndex), *focused) &&
+                        GetSquareColorIndex(*focused) != settings.GetPaintColorIndex();
+    if (paints) {
         SetSquareColor(*focused, settings.GetPaintColorIndex(), false);
         PlaySound(SOUND_PLAYINGPUZZLE_PAINT_USED);
     }
@@ -79,6 +87,7 @@ void Board::UpdatePointer(const Vector2& point, SolutionsLayout layout)
         FireUpdateSolutionsEvent(layout);
         PlayFocusSounds(previousFocus);
     }
+    return paints;
 }
 
 void Board::PlayFocusSounds(int previousFocus)
@@ -97,21 +106,25 @@ void Board::PlayFocusSounds(int previousFocus)
 
 bool Board::HandleInput(int code, int action)
 {
+    if (m_progress == nullptr) {
+        return false;
+    }
+    // The button may be lifted off the board, or after the brush was put
+    // down: the stroke ends all the same, or the next pass of the pointer
+    // would paint.
+    if (m_progress->IsPainting() && action == ACTION_UP && code == CODE_LEFT_BUTTON) {
+        EndPainting();
+        return true;
+    }
     Square* square = GetFocusedSquare();
-    if (square == nullptr || m_progress == nullptr) {
+    if (square == nullptr) {
         return false;
     }
     const BoardSettingsInterface& settings = GetBoardSettings();
 
-    if (settings.IsPaintingCages()) {
-        if (m_progress->IsPainting() && action == ACTION_UP && code == CODE_LEFT_BUTTON) {
-            EndPainting();
-            return true;
-        }
-        if (!m_progress->IsPainting() && action == ACTION_DOWN && code == CODE_LEFT_BUTTON) {
-            m_progress->SetPainting(true);
-            return true;
-        }
+    if (IsBrushOver(*this) && !m_progress->IsPainting() && action == ACTION_DOWN && code == CODE_LEFT_BUTTON) {
+        m_progress->SetPainting(true);
+        return true;
     }
 
     const bool isClick = code == CODE_LEFT_BUTTON || code == CODE_RIGHT_BUTTON;

@@ -85,6 +85,17 @@ protected:
         return puzzle->HandleInput(DOWN, '0' + digit);
     }
 
+    // The pointer over one board, as the board display moves it: the other
+    // boards see it off their edges. -1 is off every board.
+    void PointAt(int boardIndex, const Vector2& point)
+    {
+        puzzle->SetFocusedBoardIndex(boardIndex);
+        for (size_t i = 0; i < puzzle->GetBoards().size(); ++i) {
+            const bool over = static_cast<int>(i) == boardIndex;
+            puzzle->UpdateBoardPointer(GetBoard(i), over ? point : Vector2(-1.0f, -1.0f), SOLUTIONS_LAYOUT_FIRST_BOARD);
+        }
+    }
+
     void TypeAllAnswersExcept(int boardIndex, unsigned skipX, unsigned skipY)
     {
         for (unsigned i = 0; i < 16; ++i) {
@@ -320,6 +331,69 @@ TEST_F(PuzzleTest, WrongPaintOnAHiddenCageBoardIsAMistakeWhenTheBrushIsLifted)
     ASSERT_EQ(1u, puzzle->GetMistakes().size());
     EXPECT_EQ(HINT_KIND_WRONG_COLOR, puzzle->GetMistakes()[0].kind);
     EXPECT_TRUE(BoardProgressOf(0).GetMoves()[0].errorState);
+}
+
+// A stroke on the first board, whose cages are hidden, lifted over a board
+// or off the boards: it ends there, is processed once, and its paint stays
+// in the one history the boards share.
+TEST_F(PuzzleTest, AStrokeEndsWhereverTheButtonIsLiftedAndStaysInTheSharedHistory)
+{
+    const struct {
+        int boards;
+        int liftedOver; // -1: off the boards
+    } cases[] = {{1, 0}, {1, -1}, {2, 1}, {2, -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.boards << " boards, lifted over " << c.liftedOver);
+        progress.Reset();
+        MakePuzzle(c.boards);
+        GetBoard(0).SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
+        puzzle->Start();
+        settings.paintingCages = true;
+        settings.paintColorIndex = 3;
+        ASSERT_TRUE(Type(0, 0, 0, 1));
+        log.entries.clear();
+
+        PointAt(0, Vector2(0.375f, 0.375f));
+        ASSERT_TRUE(puzzle->HandleInput(DOWN, LEFT_BUTTON));
+        PointAt(0, Vector2(0.625f, 0.375f)); // (2, 1), of cage 2: a wrong colour
+        const int last = c.boards - 1;
+        EXPECT_EQ(2, BoardProgressOf(last).GetMoveTracker()) << "each paint move is shared at once";
+        PointAt(c.liftedOver, Vector2(0.375f, 0.125f)); // (1, 0), a key square: never painted
+        EXPECT_TRUE(puzzle->HandleInput(UP, LEFT_BUTTON));
+        EXPECT_FALSE(BoardProgressOf(0).IsPainting());
+        EXPECT_EQ(1, log.Count("HasMadeAMistakeEvent"));
+        EXPECT_EQ("Steps:  2 (par is 10)", StepsLabel());
+        EXPECT_TRUE(Buttons().first);
+
+        PointAt(0, Vector2(0.875f, 0.375f)); // (3, 1), the button up
+        EXPECT_EQ(-1, GetBoard(0).GetSquareColorIndex(At(0, 3, 1)));
+        settings.paintingCages = false;
+        ASSERT_TRUE(Type(last, 2, 0, 3));
+        puzzle->Undo();
+        puzzle->Undo();
+        EXPECT_EQ(-1, GetBoard(0).GetSquareColorIndex(At(0, 2, 1))) << "the paint is undone";
+        for (int b = 0; b < c.boards; ++b) {
+            EXPECT_EQ(1u, GetBoard(static_cast<size_t>(b)).GetSquareValue(0, 0)) << b;
+            EXPECT_EQ(1, BoardProgressOf(static_cast<size_t>(b)).GetMoveTracker()) << b;
+        }
+    }
+}
+
+// The release of a stroke can miss the puzzle (paused, then left): play
+// that starts again ends the stroke, or the brush taken up later would
+// paint with the button up.
+TEST_F(PuzzleTest, StartingPlayEndsAStrokeLeftOpen)
+{
+    MakePuzzle(1);
+    GetBoard(0).SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
+    puzzle->Start();
+    settings.paintingCages = true;
+    settings.paintColorIndex = 3;
+    PointAt(0, Vector2(0.375f, 0.375f));
+    ASSERT_TRUE(puzzle->HandleInput(DOWN, LEFT_BUTTON));
+    puzzle->Start();
+    PointAt(0, Vector2(0.625f, 0.375f));
+    EXPECT_EQ(-1, GetBoard(0).GetSquareColorIndex(At(0, 2, 1)));
 }
 
 TEST_F(PuzzleTest, TwoBoardsStayInStepButKeepTheirOwnPaint)

@@ -39,7 +39,7 @@ std::vector<CageSpec> Cages()
 
 class BoardInputTest : public ::testing::Test {
 protected:
-    BoardInputTest() : play(ANSWER, Cages())
+    explicit BoardInputTest(unsigned solvingAttributes = 0) : play(ANSWER, Cages(), solvingAttributes)
     {
         log.Listen(events, {"PlaySoundEvent", "EndPaintingEvent"});
         board.RecomputeAutoEliminations();
@@ -131,7 +131,13 @@ TEST_F(BoardInputTest, ButtonsOnACandidateToggleOrPlaceItAndTheRightButtonClears
     EXPECT_EQ(7u, NumMoves()) << "one toggle for the square clicked and one for the square that differed";
 }
 
-TEST_F(BoardInputTest, PaintingStrokeFromPressToRelease)
+// The brush is for boards whose cages are hidden.
+class BoardPaintingTest : public BoardInputTest {
+protected:
+    BoardPaintingTest() : BoardInputTest(SOLVING_ATTRIBUTE_HIDDEN_CAGES) {}
+};
+
+TEST_F(BoardPaintingTest, StrokeFromPressToAReleaseOffTheBoard)
 {
     settings.paintingCages = true;
     settings.paintColorIndex = 3;
@@ -156,11 +162,34 @@ TEST_F(BoardInputTest, PaintingStrokeFromPressToRelease)
     EXPECT_EQ(2u, NumMoves());
 
     EXPECT_FALSE(board.HandleInput(RIGHT_BUTTON, UP));
-    EXPECT_TRUE(board.HandleInput(LEFT_BUTTON, UP));
+    PointAt(Vector2(1.2f, 0.5f));
+    EXPECT_TRUE(board.HandleInput(LEFT_BUTTON, UP)) << "no square is focused, yet the stroke is the board's";
     EXPECT_FALSE(play.Progress().IsPainting());
     EXPECT_EQ(1, log.Count("EndPaintingEvent"));
     PointAtSquare(1, 4);
     EXPECT_EQ(-1, play.Progress().GetColorIndex(play.At(1, 4))) << "the stroke has ended";
+}
+
+// With the brush held, a board that shows its cages takes a click on a
+// candidate as a value and is never painted.
+TEST(BoardBrushTest, OnlyBoardsWithHiddenCagesArePainted)
+{
+    FakeBoardSettings settings;
+    settings.paintingCages = true;
+    settings.paintColorIndex = 3;
+    const struct {
+        unsigned attributes;
+        unsigned clickedValue;
+        int paintedColor;
+    } cases[] = {{0, 2, -1}, {SOLVING_ATTRIBUTE_HIDDEN_CAGES, 0, 3}};
+    for (const auto& c : cases) {
+        PlayableBoard play(ANSWER, Cages(), c.attributes);
+        play.board.UpdatePointer(play.CandidatePoint(4, 5, 2), SOLUTIONS_LAYOUT_SINGLE_BOARD);
+        EXPECT_TRUE(play.board.HandleInput(LEFT_BUTTON, DOWN));
+        play.board.UpdatePointer(play.CentreOf(3, 5), SOLUTIONS_LAYOUT_SINGLE_BOARD);
+        EXPECT_EQ(c.clickedValue, play.ValueAt(4, 5)) << c.attributes;
+        EXPECT_EQ(c.paintedColor, play.Progress().GetColorIndex(play.At(3, 5))) << c.attributes;
+    }
 }
 
 TEST(BoardInputNineByNineTest, KeyNineAndNumpadNinePlaceTheLargestValue)
