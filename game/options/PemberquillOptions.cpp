@@ -26,6 +26,8 @@ struct PemberquillOptions::StoredValues {
     bool isShowingOperators = true;
     bool isShowingSolutions = true;
     bool isShowingAnswers = false;
+    // Always written false and never taken when read: the brush belongs to
+    // the puzzle in play. The field keeps the file's layout.
     bool isPaintingCages = false;
     bool isPlayingSounds = true;
     bool isWindowed = false;
@@ -609,7 +611,6 @@ PemberquillOptions::StoredValues PemberquillOptions::GetStoredValues() const
     values.isShowingOperators = m_isShowingOperators;
     values.isShowingSolutions = m_isShowingSolutions;
     values.isShowingAnswers = m_isShowingAnswers;
-    values.isPaintingCages = m_isPaintingCages;
     values.isPlayingSounds = m_isPlayingSounds;
     values.isWindowed = m_isWindowed;
     values.isHighlightingErrors = m_isHighlightingErrors;
@@ -636,7 +637,6 @@ void PemberquillOptions::TakeStoredValues(const StoredValues& values)
     m_isShowingOperators = values.isShowingOperators;
     m_isShowingSolutions = values.isShowingSolutions;
     m_isShowingAnswers = values.isShowingAnswers;
-    m_isPaintingCages = values.isPaintingCages;
     m_isPlayingSounds = values.isPlayingSounds;
     m_isWindowed = values.isWindowed;
     m_isHighlightingErrors = values.isHighlightingErrors;

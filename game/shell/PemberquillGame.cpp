@@ -424,6 +424,7 @@ void PemberquillGame::PlayPuzzle(Puzzle* puzzle)
         return;
     }
     ResetHint();
+    PutDownBrush();
     // A mistake on an earlier puzzle must not cost this one its clean solve.
     FireGlobalEvent("StartNewPuzzleEvent");
     if (puzzle->IsUnlockPuzzle()) {
@@ -452,6 +453,13 @@ void PemberquillGame::ResetHint()
     text.Set<std::string>("Label", "");
     text.Set("BaseColor", NO_HINT_BASE_COLOR);
     FireGlobalEvent("HintTextChangedEvent", text);
+}
+
+void PemberquillGame::PutDownBrush() const
+{
+    if (GetPemberquillOptions().IsPaintingCages()) {
+        FireGlobalEvent("EndPaintingEvent");
+    }
 }
 
 void PemberquillGame::ShowHintForPuzzle()
@@ -582,6 +590,7 @@ void PemberquillGame::Event_OnPlayablePuzzleHidden(NamedProperties& args)
     ULVO_ASSERT(puzzle, "Puzzle is required for PlayablePuzzleHidden event.", title);
     ULVO_ASSERT(m_activePuzzleView, "PlayablePuzzleHiddenEvent caught, but there was no active puzzle view.", title);
     m_activePuzzleView.reset();
+    PutDownBrush();
 }
 
 void PemberquillGame::Event_OnHideSplashScreenDialog(NamedProperties& /*args*/)

@@ -150,6 +150,8 @@ private:
     // Heard only when sounds are on and the game is not solving by itself.
     void PlayGameSound(GameSoundID sound) const;
     void ShowHintForPuzzle();
+    // Ends painting: the brush belongs to the puzzle it was taken up in.
+    void PutDownBrush() const;
     // Draws the canvas's puzzle in the canvas's bounds; handlerName names
     // the handler in its assertions.
     void RenderPuzzleView(NamedProperties& args, bool isThumbnail, const char* handlerName);

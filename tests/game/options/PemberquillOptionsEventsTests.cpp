@@ -271,17 +271,20 @@ TEST_F(PemberquillOptionsEvents, SwitchingPlayerSavesThePreviousPlayersOptionsFi
 
     options.LoadOptions("alice");
     FireGlobalEvent("ToggleAnswersEvent");
-    WriteFile("bob.pqoptions", "1 true true true true false false true true true true 6 100 1 2 1 0 -1 1023 1023 false false -1");
+    WriteFile("bob.pqoptions", "1 true true true true false true true true true true 6 100 1 2 1 0 -1 1023 1023 false false -1");
     FireGlobalEvent("SetOperatorDisplayMode");
     ASSERT_TRUE(options.LoadOptions("bob"));
     EXPECT_EQ(options.GetPuzzleSize(), 6u);
+    EXPECT_FALSE(options.IsPaintingCages()) << "a stored brush is not taken up";
     EXPECT_EQ(options.GetOperatorDisplayMode(), OPERATOR_DISPLAY_MODE_3);
     EXPECT_EQ(environment.application.windowModeCalls, (std::vector<std::string>{"SetFullscreen", "SetWindowed"}));
     EXPECT_NE(ReadFile("alice.pqoptions").find("true // Showing answers\r\n"), std::string::npos);
 
     // A missing file keeps the values and still applies and publishes them.
+    FireGlobalEvent("BeginPaintingEvent");
     log.events.clear();
     EXPECT_FALSE(options.LoadOptions("nobody"));
+    EXPECT_NE(ReadFile("bob.pqoptions").find("false // Painting cages\r\n"), std::string::npos);
     EXPECT_EQ(options.GetPuzzleSize(), 6u);
     EXPECT_EQ(log.Count("PuzzleSizeChangedEvent"), 1);
 }

@@ -167,11 +167,13 @@ RecordCase ProfileFile()
              {ProfileHead("Old Salt", 22).Bool(true).Append("whatever followed").bytes, NewProfileBytes("Old Salt")}}};
 }
 
-// --- The options file, read and written through the player's storage.
+// --- The options file, read and written through the player's storage. The
+// brush is never stored: the files below that hold it on are written back
+// with it off.
 
 const std::string OPTIONS_TEXT = "1 // Version\r\nfalse // Showing candidates\r\ntrue // Showing cages\r\n"
                                  "false // Showing operators\r\nfalse // Showing solutions\r\n"
-                                 "true // Showing answers\r\ntrue // Painting cages\r\nfalse // Playing sounds\r\n"
+                                 "true // Showing answers\r\nfalse // Painting cages\r\nfalse // Playing sounds\r\n"
                                  "true // Windowed\r\nfalse // Highlighting errors\r\n"
                                  "false // Use auto-elimination\r\n7 // Puzzle size\r\n40 // Master volume\r\n"
                                  "3 // Difficulty rating\r\n0 // Solvability type\r\n0 // Board 1 type\r\n"

@@ -148,6 +148,23 @@ TEST_F(GamePlayEventsTest, BoardsReadTheOptionsAndTheAutoSolvingFlagWhileTheGame
     EXPECT_NE(&settings, &Pemberquill::GetBoardSettings());
 }
 
+// Catches the brush carried into the next puzzle: starting a puzzle or
+// leaving one (its window hidden) puts it down.
+TEST_F(GamePlayEventsTest, StartingOrLeavingAPuzzlePutsTheBrushDown)
+{
+    const PemberquillOptions& options = GetPemberquillOptions();
+    Fire("BeginPaintingEvent", "OnActivationEventNameProperty", 3);
+    ServedPuzzle served = PlayAndShow();
+    EXPECT_FALSE(options.IsPaintingCages()) << "started";
+
+    Fire("BeginPaintingEvent", "OnActivationEventNameProperty", 3);
+    NamedProperties hidden;
+    hidden.Set("HideEventToFireProperty", served.puzzle.get());
+    hidden.Set("Bounds", AABB2(Vector2(0.0f, 0.0f), Vector2(600.0f, 600.0f)));
+    Fire("PlayablePuzzleHiddenEvent", hidden);
+    EXPECT_FALSE(options.IsPaintingCages()) << "left";
+}
+
 // Each edit plays its sound once and resets the hint; automatic solving and
 // the sounds option silence the play but not the resets.
 TEST_F(GamePlayEventsTest, BoardEditsPlayTheirSoundsOnceEachAndResetTheHint)
