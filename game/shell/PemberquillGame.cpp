@@ -197,6 +197,8 @@ void PemberquillGame::RegisterEventHandlers()
         {"PlayablePuzzleShownEvent", &PemberquillGame::Event_OnPlayablePuzzleShown},
         {"PlayablePuzzleUpdateEvent", &PemberquillGame::Event_OnPlayablePuzzleUpdate},
         {"PlayablePuzzleHiddenEvent", &PemberquillGame::Event_OnPlayablePuzzleHidden},
+        {"ResetCampaignPuzzleEvent", &PemberquillGame::Event_OnResetPuzzle},
+        {"ResetFreePlayPuzzleEvent", &PemberquillGame::Event_OnResetPuzzle},
         {"HideSplashScreenDialogEvent", &PemberquillGame::Event_OnHideSplashScreenDialog},
     };
     UlvoEventSystem* eventSystem = UlvoEventSystem::GetGlobal();
@@ -591,6 +593,16 @@ void PemberquillGame::Event_OnPlayablePuzzleHidden(NamedProperties& args)
     ULVO_ASSERT(m_activePuzzleView, "PlayablePuzzleHiddenEvent caught, but there was no active puzzle view.", title);
     m_activePuzzleView.reset();
     PutDownBrush();
+}
+
+// The restarted board holds nothing that the hint or a lesson's step
+// pointed at; leaving the puzzle clears them the same way.
+void PemberquillGame::Event_OnResetPuzzle(NamedProperties& /*args*/)
+{
+    ResetHint();
+    if (HintCallOutInterface* callOuts = GetHintCallOuts()) {
+        callOuts->DestroyCallOutsByChannel(INSTRUCTOR_HINT_CHANNEL);
+    }
 }
 
 void PemberquillGame::Event_OnHideSplashScreenDialog(NamedProperties& /*args*/)

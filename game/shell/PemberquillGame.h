@@ -85,6 +85,9 @@ public:
     void Event_OnRedo(NamedProperties& args);
     void Event_OnPlayablePuzzleShown(NamedProperties& args);
     void Event_OnPlayablePuzzleHidden(NamedProperties& args);
+    // Either owner's reset of the puzzle in play ("ResetCampaignPuzzleEvent",
+    // "ResetFreePlayPuzzleEvent").
+    void Event_OnResetPuzzle(NamedProperties& args);
     void Event_OnHideSplashScreenDialog(NamedProperties& args);
     void Event_OnShowOptions(NamedProperties& args);
     void Event_OnHideOptions(NamedProperties& args);

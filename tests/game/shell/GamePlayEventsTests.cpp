@@ -165,6 +165,22 @@ TEST_F(GamePlayEventsTest, StartingOrLeavingAPuzzlePutsTheBrushDown)
     EXPECT_FALSE(options.IsPaintingCages()) << "left";
 }
 
+// Catches the hint line and its bubbles left over the board a reset has
+// cleared, in the campaign and in free play.
+TEST_F(GamePlayEventsTest, AResetClearsTheHintAndItsCallOuts)
+{
+    InstalledRecordingHintCallOuts callOuts;
+    ServedPuzzle served = PlayAndShow();
+    for (const char* reset : {"ResetCampaignPuzzleEvent", "ResetFreePlayPuzzleEvent"}) {
+        Fire("GiveHintEvent");
+        ASSERT_NE(HINT_KIND_NONE, game->GetHint().kind);
+        callOuts.calls.clear();
+        Fire(reset);
+        EXPECT_EQ(HINT_KIND_NONE, game->GetHint().kind) << reset;
+        EXPECT_EQ((std::vector<std::string>{"destroy hint", "destroy Hint"}), callOuts.calls) << reset;
+    }
+}
+
 // Each edit plays its sound once and resets the hint; automatic solving and
 // the sounds option silence the play but not the resets.
 TEST_F(GamePlayEventsTest, BoardEditsPlayTheirSoundsOnceEachAndResetTheHint)
