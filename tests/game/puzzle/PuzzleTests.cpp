@@ -73,6 +73,17 @@ protected:
         puzzle->SetProgress(&progress);
     }
 
+    // The first board's cages hidden, play started and the brush taken up
+    // with colour 3.
+    void StartPaintingTheFirstBoard(int numBoards)
+    {
+        MakePuzzle(numBoards);
+        GetBoard(0).SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
+        puzzle->Start();
+        settings.paintingCages = true;
+        settings.paintColorIndex = 3;
+    }
+
     Board& GetBoard(size_t index) { return *puzzle->GetBoards()[index]; }
     BoardProgress& BoardProgressOf(size_t index) { return *GetBoard(index).GetProgress(); }
     const Square& At(size_t board, unsigned x, unsigned y) { return GetBoard(board).GetSquare(x, y); }
@@ -314,11 +325,7 @@ TEST_F(PuzzleTest, EachMistakeIsListedOnceAfterEveryMoveUndoAndRedo)
 
 TEST_F(PuzzleTest, WrongPaintOnAHiddenCageBoardIsAMistakeWhenTheBrushIsLifted)
 {
-    MakePuzzle(1);
-    GetBoard(0).SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
-    puzzle->Start();
-    settings.paintingCages = true;
-    settings.paintColorIndex = 3;
+    StartPaintingTheFirstBoard(1);
 
     // Square (1, 1) belongs to cage 1, whose colour is 1.
     puzzle->SetFocusedBoardIndex(0);
@@ -345,11 +352,7 @@ TEST_F(PuzzleTest, AStrokeEndsWhereverTheButtonIsLiftedAndStaysInTheSharedHistor
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.boards << " boards, lifted over " << c.liftedOver);
         progress.Reset();
-        MakePuzzle(c.boards);
-        GetBoard(0).SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
-        puzzle->Start();
-        settings.paintingCages = true;
-        settings.paintColorIndex = 3;
+        StartPaintingTheFirstBoard(c.boards);
         ASSERT_TRUE(Type(0, 0, 0, 1));
         log.entries.clear();
 
@@ -384,11 +387,7 @@ TEST_F(PuzzleTest, AStrokeEndsWhereverTheButtonIsLiftedAndStaysInTheSharedHistor
 // paint with the button up.
 TEST_F(PuzzleTest, StartingPlayEndsAStrokeLeftOpen)
 {
-    MakePuzzle(1);
-    GetBoard(0).SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
-    puzzle->Start();
-    settings.paintingCages = true;
-    settings.paintColorIndex = 3;
+    StartPaintingTheFirstBoard(1);
     PointAt(0, Vector2(0.375f, 0.375f));
     ASSERT_TRUE(puzzle->HandleInput(DOWN, LEFT_BUTTON));
     puzzle->Start();

@@ -36,7 +36,9 @@ TEST(ReadmeTest, SaysWhenProgressIsSavedAndWhatAStartLooksLike)
         "when the player leaves a puzzle with \"Exit Puzzle\" in the puzzle menu;",
         "when another player is chosen (the player left is saved);",
         "when the game ends through \"Quit Game\"",
-        "once a save of the progress has failed they read \"(NOT saved)\" until one succeeds again",
+        "once a save of a player file (the profile or the options) has failed, they read \"(NOT saved)\" until the "
+        "progress is saved again",
+        "a message box says so every time",
         std::string("shows \"") + LoadingScreen::TITLE + "\"",
         "then a splash image shows",
         "then the game goes full screen",
