@@ -737,7 +737,10 @@ void PemberquillGame::Event_OnPlayerProfileSelected(NamedProperties& args)
     PlayerProfile* profile = nullptr;
     args.Get("NewlySelectedPlayerProfile", profile);
     m_campaign.SelectProgress(profile != nullptr ? &profile->GetCampaignProgress() : nullptr);
+    // The greeting takes back the title's size, which the line shown while
+    // there was no player made smaller.
     NamedProperties greeting;
+    greeting.Set("FontHeight", PemberquillUI::TITLE_FONT_HEIGHT);
     greeting.Set<std::string>("Label", Stringf("Welcome, %s", name.c_str()));
     FireGlobalEvent("ActivePlayerProfileNameChangedEvent", greeting);
 }

@@ -221,6 +221,8 @@ public:
     static Vector2 GetCenteredOffset(const Vector2& size);
     static Vector2 GetScreenMargin() { return Vector2(20.0f, 20.0f); }
     static Rgba GetDialogTintColor() { return Rgba(0, 0, 128, 192); }
+    // The font height of a label of size class 4, the title's greeting among them.
+    static constexpr float TITLE_FONT_HEIGHT = 34.0f;
     static Rgba GetHighlightColor() { return Rgba(255, 128, 0, 255); }
     static Rgba GetShadeColor() { return Rgba(0, 0, 0, 180); }
 

@@ -18,7 +18,6 @@ constexpr float STANDARD_WIDTH = 325.0f;
 constexpr float STANDARD_HEIGHT = 35.0f;
 constexpr float SMALL_BUTTON_HEIGHT = 30.0f;
 constexpr float FONT_HEIGHT = 22.0f;
-constexpr float TITLE_FONT_HEIGHT = 34.0f;
 constexpr int EDIT_LINE_MAX_LENGTH = 20;
 
 const Rgba WHITE(255, 255, 255, 255);

@@ -114,16 +114,20 @@ TEST_F(GamePlayEventsTest, TheTitleAndTheNoticeOfAFailedSaveOverItFadeIn)
 }
 
 // Catches the options of the player chosen left unread: they are read
-// from the file under that player's stem.
-TEST_F(GamePlayEventsTest, ChoosingAPlayerReadsThatPlayersOptions)
+// from the file under that player's stem; and the greeting left in the
+// smaller size of the line shown while there was no player.
+TEST_F(GamePlayEventsTest, ChoosingAPlayerReadsThatPlayersOptionsAndGreetsThemAtTitleSize)
 {
     PlayerProfileManager& profiles = game->GetProfileManager();
     ASSERT_TRUE(profiles.CreateProfileInSlot(profiles.FindFreeProfileSlot(), "Ada"));
     const std::string stem = profiles.GetProfileFileStem("Ada");
     ASSERT_FALSE(stem.empty());
     GetPemberquillOptions().ForgetUser();
+    log.Listen({"ActivePlayerProfileNameChangedEvent"});
     Fire("OnPlayerProfileSelected", "NewlySelectedPlayerProfileName", std::string("Ada"));
     EXPECT_EQ(GetPemberquillOptions().GetUserName(), stem);
+    EXPECT_EQ(log.All<float>("ActivePlayerProfileNameChangedEvent", "FontHeight"),
+              std::vector<float>{PemberquillUI::TITLE_FONT_HEIGHT});
 }
 
 // Catches the global game left pointing at a game that is gone.
