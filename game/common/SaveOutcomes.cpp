@@ -88,11 +88,6 @@ std::vector<SaveFailure> TakeCollectedSaveFailures()
     return std::exchange(Outcomes().collected, {});
 }
 
-std::vector<std::string> DescribeSaveFailure(const SaveFailure& failure)
-{
-    return DescribeSaveFailures({failure});
-}
-
 std::vector<std::string> DescribeSaveFailures(const std::vector<SaveFailure>& failures)
 {
     std::vector<std::string> lines = {"Saving failed."};

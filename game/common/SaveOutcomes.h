@@ -46,7 +46,6 @@ std::vector<SaveFailure> TakeCollectedSaveFailures();
 
 // What the player reads of the failures, a line each; the first line is the
 // heading.
-std::vector<std::string> DescribeSaveFailure(const SaveFailure& failure);
 std::vector<std::string> DescribeSaveFailures(const std::vector<SaveFailure>& failures);
 
 // A new run: nothing saved, nothing failed, nothing to tell.

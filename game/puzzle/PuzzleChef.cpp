@@ -503,12 +503,12 @@ StepResult PuzzleChef::FindNextBoardStep(Board& board)
 {
     BoardSolver& solver = GetSolverFor(board);
     StepResult step = solver.FindNextStep(board, true);
+    // The marks are the search's, not the player's: they enter no history
+    // (Undo would take them back and the next search make them again) and
+    // count no step.
     const bool wasSuppressed = board.IsMoveRecordingSuppressed();
+    board.SetMoveRecordingSuppressed(true);
     for (int applied = 0; IsSolutionMarkStep(step.stepId) && applied < MAX_SOLVE_STEPS; ++applied) {
-        // The marks are the search's, not the player's: they enter no history
-        // (Undo would take them back and the next search make them again)
-        // and count no step.
-        board.SetMoveRecordingSuppressed(true);
         // The described mark is the one the solver would make: making it
         // here spares finding the same step a second time.
         if (step.move.type == MOVE_TYPE_SOLUTION_MARK) {
@@ -516,9 +516,9 @@ StepResult PuzzleChef::FindNextBoardStep(Board& board)
         } else {
             solver.FindNextStep(board, false);
         }
-        board.SetMoveRecordingSuppressed(wasSuppressed);
         step = solver.FindNextStep(board, true);
     }
+    board.SetMoveRecordingSuppressed(wasSuppressed);
     return step;
 }
 

@@ -366,7 +366,7 @@ void PemberquillGame::ShowSaveFailureNotice()
     if (m_ui.IsWindowShown(GAME_WINDOW_INFORMATION) || !TakeSaveFailureNotice(failure)) {
         return;
     }
-    std::vector<std::string> description = DescribeSaveFailure(failure);
+    std::vector<std::string> description = DescribeSaveFailures({failure});
     description.push_back("The game plays on and tries again at each save.");
     std::vector<TextLines> lines;
     for (size_t line = 0; line < description.size(); ++line) {
