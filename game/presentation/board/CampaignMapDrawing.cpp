@@ -36,10 +36,11 @@ void PemberquillRenderer::DrawCampaignRegionFullScreenTexture(const CampaignRegi
     }
 }
 
-void PemberquillRenderer::DrawCampaignRegionBackground(const CampaignRegion* region)
+void PemberquillRenderer::DrawCampaignRegionBackground(const CampaignRegion* campaignRegion)
 {
-    ULVO_ASSERT(region, "NULL CampaignRegion passed.", "PemberquillRenderer::DrawCampaignRegionBackground");
-    DrawCampaignRegionFullScreenTexture(region);
+    ULVO_ASSERT(campaignRegion, "NULL CampaignRegion passed.",
+                "PemberquillRenderer::DrawCampaignRegionBackground");
+    DrawCampaignRegionFullScreenTexture(campaignRegion);
     DrawPositionedInstructorCallOuts();
 }
 

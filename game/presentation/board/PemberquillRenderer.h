@@ -84,7 +84,7 @@ public:
     static void DrawCampaignRegion(const CampaignRegion* region, const CampaignNodeLookup& lookup);
     // The region's background, then the call-outs on the map. A null region
     // is an assertion.
-    static void DrawCampaignRegionBackground(const CampaignRegion* region);
+    static void DrawCampaignRegionBackground(const CampaignRegion* campaignRegion);
     // The region's background alone; nothing for a null region.
     static void DrawCampaignRegionFullScreenTexture(const CampaignRegion* region);
 
