@@ -481,12 +481,12 @@ void UlvoSoundBasic_FMOD::ChangeSampleVolume(int id, int tag, float volume, int)
     ConsolePrintf("WARNING: tried to ChangeVolume non-existent sound #%i\n", id);
     return;
   }
-  // The play's own volume changes; the module's volumes go on scaling it,
-  // as they do a new play.
+  // The play takes the volume as given; it becomes the play's own volume,
+  // which the next master or music volume change scales.
   for (const ChannelRecord& play : sample->channels) {
     if (tag == 0 || play.tag == tag) {
       play.volume = volume;
-      m_device->SetVolume(play.channel, DeviceVolume(volume, play.withMusicVolume));
+      m_device->SetVolume(play.channel, ToDeviceVolume(volume));
     }
   }
 }

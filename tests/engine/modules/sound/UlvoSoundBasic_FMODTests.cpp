@@ -187,8 +187,9 @@ TEST_F(SoundModuleTest, AMusicPlayRestartedAtTheLimitSkipsTheMusicVolume) {
 }
 
 // A change of the master or music volume reaches the plays in progress as
-// a new play takes it: times the play's own volume, also one changed since,
-// the music volume on a music play alone; a stream keeps its own volume.
+// a new play takes it: times the play's own volume, the music volume on a
+// music play alone; a stream keeps its own volume. A play's volume changed
+// directly is taken as given until the next such change scales it.
 TEST_F(SoundModuleTest, AVolumeChangeReachesThePlaysInProgress) {
   StartWith({"Click.wav"});
   m_sound->RegisterStream(5, "Data/Audio/Music.ogg", kLoop);
@@ -204,7 +205,7 @@ TEST_F(SoundModuleTest, AVolumeChangeReachesThePlaysInProgress) {
     std::vector<int> volumes;  // half, music, tagged, stream
   } steps[] = {
       {"master 50%", [&] { Fire("SetMasterVolumeEvent", "Volume", 0.5f); }, {63, 127, 127, 127}},
-      {"tag 7 at half", [&] { m_sound->ChangeSampleVolume(1, 7, 0.5f, 0); }, {63, 127, 63, 127}},
+      {"tag 7 at half", [&] { m_sound->ChangeSampleVolume(1, 7, 0.5f, 0); }, {63, 127, 127, 127}},
       {"music 50%", [&] { Fire("SetMusicVolumeEvent", "Volume", 0.5f); }, {63, 63, 63, 127}},
       {"master 100%", [&] { Fire("SetMasterVolumeEvent", "Volume", 1.0f); }, {127, 127, 127, 127}},
       {"master 0%", [&] { Fire("SetMasterVolumeEvent", "Volume", 0.0f); }, {0, 0, 0, 127}},
