@@ -70,7 +70,7 @@ void Puzzle::DeleteBoards()
 {
     // Nothing may go on pointing at the boards, and a puzzle without boards
     // cannot be played until it is rebuilt and started again.
-    m_mistakes.clear();
+    ClearMistakes();
     m_whatIfProgress.clear();
     m_focusedBoard = -1;
     m_isActive = false;
@@ -146,7 +146,7 @@ void Puzzle::Restart()
     if (m_progress != nullptr) {
         m_progress->Reset();
     }
-    m_mistakes.clear();
+    ClearMistakes();
     m_lastMoveTime = static_cast<float>(m_clock->GetTime());
     PrepareBoardsForPlay();
     if (HasBoards()) {
@@ -183,6 +183,14 @@ bool Puzzle::HandleInput(int action, int key)
         FireGlobalEvent("EndPaintingEvent");
         return true;
     }
+    // The stroke is the painted board's, wherever the button is lifted: over
+    // the other board, off the boards, or over the pause menu. Left open, it
+    // would paint on after the pause with the button up.
+    if (action == INPUT_ACTION_UP && key == KEY_LEFT_BUTTON) {
+        if (Board* painting = GetPaintingBoard()) {
+            return PlayOnBoard(*painting, key, action);
+        }
+    }
     if (!m_isActive) {
         return false;
     }
@@ -196,20 +204,18 @@ bool Puzzle::HandleInput(int action, int key)
             return true;
         }
     }
-    // The stroke is the painted board's, wherever the button is lifted: over
-    // the other board or off the boards.
-    if (action == INPUT_ACTION_UP && key == KEY_LEFT_BUTTON) {
-        if (Board* painting = GetPaintingBoard()) {
-            board = painting;
-        }
-    }
-    if (board == nullptr || !board->HandleInput(key, action)) {
+    return board != nullptr && PlayOnBoard(*board, key, action);
+}
+
+bool Puzzle::PlayOnBoard(Board& board, int key, int action)
+{
+    if (!board.HandleInput(key, action)) {
         return false;
     }
     if (m_progress != nullptr) {
         m_progress->RaiseState(PUZZLE_STATE_STARTED);
     }
-    CheckForMistakes(board, true);
+    CheckForMistakes(&board, true);
     if (AreAllBoardsValid()) {
         MarkSolved();
     }
@@ -339,7 +345,7 @@ void Puzzle::CheckForMistakes(Board* board, bool checkMistakes)
         // the move has just changed.
         SyncOtherBoards(*board);
         if (checkMistakes) {
-            const std::vector<HintRecord> standing = m_mistakes;
+            const std::vector<MistakeMark> standing = m_mistakeMarks;
             if (FindMistakes()) {
                 MarkLastMovesAsError();
             }
@@ -395,13 +401,30 @@ void Puzzle::MarkLastMovesAsError()
     }
 }
 
-bool Puzzle::HasMistakeNotIn(const std::vector<HintRecord>& mistakes) const
+bool Puzzle::MistakeMark::operator==(const MistakeMark& other) const
 {
-    return std::any_of(m_mistakes.begin(), m_mistakes.end(), [&mistakes](const HintRecord& mistake) {
-        return std::none_of(mistakes.begin(), mistakes.end(), [&mistake](const HintRecord& other) {
-            return other.kind == mistake.kind && other.board == mistake.board && other.IsSameStep(mistake);
-        });
+    return kind == other.kind && board == other.board && x == other.x && y == other.y && wrong == other.wrong;
+}
+
+bool Puzzle::HasMistakeNotIn(const std::vector<MistakeMark>& marks) const
+{
+    return std::any_of(m_mistakeMarks.begin(), m_mistakeMarks.end(), [&marks](const MistakeMark& mark) {
+        return std::find(marks.begin(), marks.end(), mark) == marks.end();
     });
+}
+
+HintRecord& Puzzle::AddMistake(int kind, Board& board, const Square& square, int wrong)
+{
+    const int x = static_cast<int>(square.x);
+    const int y = static_cast<int>(square.y);
+    m_mistakeMarks.push_back(MistakeMark{kind, &board, x, y, wrong});
+    return m_mistakes.emplace_back(kind, &board, x, y);
+}
+
+void Puzzle::ClearMistakes()
+{
+    m_mistakes.clear();
+    m_mistakeMarks.clear();
 }
 
 void Puzzle::AddPlayTime()
@@ -416,7 +439,7 @@ void Puzzle::AddPlayTime()
 
 bool Puzzle::FindMistakes()
 {
-    m_mistakes.clear();
+    ClearMistakes();
     for (const std::unique_ptr<Board>& board : m_boards) {
         if (board->HasHiddenCages()) {
             FindWrongColors(*board);
@@ -439,7 +462,7 @@ void Puzzle::FindWrongColors(Board& board)
         const int color = board.GetSquareColorIndex(square);
         const Cage* cage = board.GetCage(square.cageIndex);
         if (color != -1 && color != (cage != nullptr ? cage->color : -1)) {
-            m_mistakes.emplace_back(HINT_KIND_WRONG_COLOR, &board, square.x, square.y);
+            AddMistake(HINT_KIND_WRONG_COLOR, board, square, color);
         }
     }
 }
@@ -449,7 +472,7 @@ void Puzzle::FindWrongValues(Board& board)
     for (const Square& square : board.GetSquares()) {
         const unsigned value = board.GetSquareValue(square);
         if (value != 0 && value != square.solutionValue && !IsListedOnAnEarlierBoard(HINT_KIND_WRONG_VALUE, square)) {
-            m_mistakes.emplace_back(HINT_KIND_WRONG_VALUE, &board, square.x, square.y);
+            AddMistake(HINT_KIND_WRONG_VALUE, board, square, static_cast<int>(value));
         }
     }
 }
@@ -462,8 +485,7 @@ void Puzzle::FindEliminatedAnswers(Board& board)
             board.IsSquareFlagSet(square.x, square.y, answerIndex) &&
             !IsListedOnAnEarlierBoard(HINT_KIND_WRONGLY_ELIMINATED_CANDIDATE, square)) {
             // The hint names and points at the candidate crossed out.
-            m_mistakes.emplace_back(HINT_KIND_WRONGLY_ELIMINATED_CANDIDATE, &board, square.x, square.y).move.data =
-                answerIndex;
+            AddMistake(HINT_KIND_WRONGLY_ELIMINATED_CANDIDATE, board, square, answerIndex).move.data = answerIndex;
         }
     }
 }

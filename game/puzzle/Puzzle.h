@@ -171,6 +171,8 @@ public:
     void UpdateUndoRedoVisibility() const;
 
 private:
+    // The input to one board; a move it makes is processed as every move is.
+    bool PlayOnBoard(Board& board, int key, int action);
     // What follows every move: the other board brought in step, the mistake
     // check (flagging the move while any mistake stands, and firing
     // "HasMadeAMistakeEvent" when the move has made a new one), the
@@ -181,8 +183,23 @@ private:
     Board* GetBoardOfHistory() const;
     void SyncOtherBoards(const Board& source);
     void MarkLastMovesAsError();
-    // Whether a mistake now listed is missing from the given list.
-    bool HasMistakeNotIn(const std::vector<HintRecord>& mistakes) const;
+    // What makes a listed mistake the one it is: its kind, board and square,
+    // and what stands wrong there (the value or the paint colour; for a
+    // crossed-out answer, that candidate). Another wrong value typed over a
+    // wrong value is another mistake.
+    struct MistakeMark {
+        int kind = HINT_KIND_NONE;
+        const Board* board = nullptr;
+        int x = 0;
+        int y = 0;
+        int wrong = 0;
+        bool operator==(const MistakeMark& other) const;
+    };
+    // Whether a mistake now listed is missing from the given marks.
+    bool HasMistakeNotIn(const std::vector<MistakeMark>& marks) const;
+    // Lists the mistake with its mark; the record is returned for details.
+    HintRecord& AddMistake(int kind, Board& board, const Square& square, int wrong);
+    void ClearMistakes();
     // The board in the middle of a paint stroke, or null.
     Board* GetPaintingBoard() const;
     void AddPlayTime();
@@ -213,6 +230,8 @@ private:
     std::string m_displayName;
     PuzzleDescriptor m_descriptor;
     std::vector<HintRecord> m_mistakes;
+    // One to a listed mistake, in the same order.
+    std::vector<MistakeMark> m_mistakeMarks;
     // One copy per board while a trial runs, null for a board without
     // progress.
     std::vector<std::unique_ptr<BoardProgress>> m_whatIfProgress;

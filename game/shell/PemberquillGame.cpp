@@ -596,12 +596,17 @@ void PemberquillGame::Event_OnPlayablePuzzleHidden(NamedProperties& args)
 }
 
 // The restarted board holds nothing that the hint or a lesson's step
-// pointed at; leaving the puzzle clears them the same way.
+// pointed at; leaving the puzzle clears them the same way. The lesson beside
+// the board then is the one the puzzle starts with, pointer and all, or
+// none: never a text whose pointer has gone.
 void PemberquillGame::Event_OnResetPuzzle(NamedProperties& /*args*/)
 {
     ResetHint();
     if (HintCallOutInterface* callOuts = GetHintCallOuts()) {
         callOuts->DestroyCallOutsByChannel(INSTRUCTOR_HINT_CHANNEL);
+    }
+    if (Puzzle* puzzle = GetShownPuzzle()) {
+        m_instructor.ShowTeachAGameMechanic(puzzle);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "engine/core/AABB2.h"
 #include "engine/core/Clock.h"
 #include "engine/core/UlvoException.h"
+#include "engine/ui/ContainerWidget.h"
 #include "engine/ui/UlvoUIBasic.h"
 #include "engine/ui/WindowWidget.h"
 #include "game/campaign/FreePlay.h"
@@ -13,6 +14,7 @@
 #include "game/common/SaveOutcomes.h"
 #include "game/options/PemberquillOptions.h"
 #include "game/player/PlayerProfileManager.h"
+#include "game/presentation/ui/PemberquillUI.h"
 #include "game/puzzle/board/Board.h"
 #include "game/puzzle/board/BoardSettingsInterface.h"
 #include "game/puzzle/solver/HintRecord.h"
@@ -27,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +38,10 @@ using namespace Pemberquill;
 using options_test::Fetch;
 
 namespace {
+
+constexpr int INPUT_ACTION_DOWN = 1;
+constexpr int INPUT_ACTION_UP = 3;
+constexpr int KEY_LEFT_BUTTON = 1;
 
 class GamePlayEventsTest : public ::testing::Test {
 protected:
@@ -70,14 +77,22 @@ protected:
 
     std::vector<GameSoundID> Sounds() const { return log.All<GameSoundID>("PlaySoundEvent", "AudioSound"); }
 
+    // The puzzle's board panel shown on the screen, or hidden.
+    void Show(Puzzle* puzzle) { FireBoardPanelEvent("PlayablePuzzleShownEvent", "ShowEventToFireProperty", puzzle); }
+    void Hide(Puzzle* puzzle) { FireBoardPanelEvent("PlayablePuzzleHiddenEvent", "HideEventToFireProperty", puzzle); }
+    void FireBoardPanelEvent(const std::string& eventName, const std::string& key, Puzzle* puzzle)
+    {
+        NamedProperties args;
+        args.Set(key, puzzle);
+        args.Set("Bounds", AABB2(Vector2(0.0f, 0.0f), Vector2(600.0f, 600.0f)));
+        Fire(eventName, args);
+    }
+
     // The puzzle in play and shown; the events so far are forgotten.
     void PlayAndShow(Puzzle* puzzle)
     {
         Fire("PlayPuzzleEvent", "Puzzle", puzzle);
-        NamedProperties shown;
-        shown.Set("ShowEventToFireProperty", puzzle);
-        shown.Set("Bounds", AABB2(Vector2(0.0f, 0.0f), Vector2(600.0f, 600.0f)));
-        Fire("PlayablePuzzleShownEvent", shown);
+        Show(puzzle);
         // The new puzzle's solve counts as clean until a mistake on it.
         EXPECT_EQ(1, log.Count("StartNewPuzzleEvent"));
         log.events.clear();
@@ -91,6 +106,34 @@ protected:
         EXPECT_TRUE(served);
         PlayAndShow(served.puzzle.get());
         return served;
+    }
+
+    // The pointer over the square of the puzzle's only board, as the board
+    // display moves it.
+    static void PointAt(Puzzle& puzzle, Board& board, const Square& square)
+    {
+        puzzle.SetFocusedBoardIndex(0);
+        puzzle.UpdateBoardPointer(board, square.bounds.CalcCenter(), SOLUTIONS_LAYOUT_SINGLE_BOARD);
+    }
+
+    // A digit typed with the mouse over square index of the only board.
+    static void Type(Puzzle& puzzle, Board& board, int index, unsigned digit)
+    {
+        puzzle.SetFocusedBoardIndex(0);
+        board.SetFocusedSquareIndex(index);
+        ASSERT_TRUE(puzzle.HandleInput(INPUT_ACTION_DOWN, '0' + static_cast<int>(digit)));
+    }
+
+    // The lines of the lesson beside the board.
+    static std::vector<std::string> LessonPanel()
+    {
+        std::vector<std::string> lines;
+        const auto* area = dynamic_cast<const ContainerWidget*>(
+            BaseWidget::FindWidgetByHandle(PemberquillUI::GetWindowHandle(GAME_WINDOW_INSTRUCTOR_TEXT_AREA)));
+        for (size_t index = 0; area != nullptr && index < area->GetChildCount(); ++index) {
+            lines.push_back(area->GetChild(index)->GetProperty<std::string>("Label"));
+        }
+        return lines;
     }
 
     options_test::OptionsEnvironment env;
@@ -162,10 +205,7 @@ TEST_F(GamePlayEventsTest, StartingOrLeavingAPuzzlePutsTheBrushDown)
     EXPECT_FALSE(options.IsPaintingCages()) << "started";
 
     Fire("BeginPaintingEvent", "OnActivationEventNameProperty", 3);
-    NamedProperties hidden;
-    hidden.Set("HideEventToFireProperty", served.puzzle.get());
-    hidden.Set("Bounds", AABB2(Vector2(0.0f, 0.0f), Vector2(600.0f, 600.0f)));
-    Fire("PlayablePuzzleHiddenEvent", hidden);
+    Hide(served.puzzle.get());
     EXPECT_FALSE(options.IsPaintingCages()) << "left";
 }
 
@@ -397,6 +437,79 @@ TEST_F(GamePlayEventsTest, AFreePlayPuzzleIsShownOnThePuzzleWindowAndLeavesWithI
     Fire("QuitFreePlayPuzzleEvent");
     EXPECT_EQ("", topWindowName());
     EXPECT_FALSE(GetFreePlay().IsPlaying());
+}
+
+
+// Catches three places a player met: a stroke whose release came during the
+// pause painting on after it with the button up, a lesson's text left beside
+// a reset board without its pointer, and a second wrong value typed over the
+// first in one square not counted as a mistake.
+TEST_F(GamePlayEventsTest, AStrokeAcrossThePauseTheLessonAfterAResetAndASecondWrongValue)
+{
+    log.Listen({"HasMadeAMistakeEvent"});
+    const struct {
+        const char* name;
+        unsigned attributes;
+        std::function<void(Puzzle&, Board&)> play;
+    } cases[] = {
+        {"a stroke released while paused", SOLVING_ATTRIBUTE_HIDDEN_CAGES,
+         [&](Puzzle& puzzle, Board& board) {
+             std::vector<const Square*> plain;
+             for (const Square& square : board.GetSquares()) {
+                 if (!board.IsKeySquareOfAnyCage(square)) {
+                     plain.push_back(&square);
+                 }
+             }
+             ASSERT_GE(plain.size(), 2u);
+             const int wrongColor = board.GetCage(plain[0]->cageIndex)->color == 0 ? 1 : 0;
+             Fire("BeginPaintingEvent", "OnActivationEventNameProperty", wrongColor);
+             PointAt(puzzle, board, *plain[0]);
+             ASSERT_TRUE(puzzle.HandleInput(INPUT_ACTION_DOWN, KEY_LEFT_BUTTON));
+             PointAt(puzzle, board, *plain[0]);
+             ASSERT_EQ(wrongColor, board.GetSquareColorIndex(*plain[0]));
+             puzzle.SetActive(false); // the pause menu over the board
+             EXPECT_TRUE(puzzle.HandleInput(INPUT_ACTION_UP, KEY_LEFT_BUTTON));
+             puzzle.SetActive(true);
+             PointAt(puzzle, board, *plain[1]);
+             EXPECT_EQ(-1, board.GetSquareColorIndex(*plain[1])) << "painted with the button up";
+             EXPECT_EQ(1, log.Count("HasMadeAMistakeEvent")) << "the stroke's wrong paint";
+         }},
+        {"the lesson after a reset", 0,
+         [&](Puzzle& puzzle, Board& board) {
+             Type(puzzle, board, 0, board.GetSquares()[0].solutionValue % 4 + 1);
+             ASSERT_EQ("Error Notification", LessonPanel().at(0));
+             ASSERT_EQ(0u, game->GetInstructor().GetCallOutCount());
+             Fire("ShowFreePlayEscapeDialogEvent");
+             Fire("ResetFreePlayPuzzleEvent");
+             const std::vector<std::string> lesson = LessonPanel();
+             EXPECT_NE("Error Notification", lesson.empty() ? "" : lesson[0]);
+             EXPECT_EQ(lesson.empty(), game->GetInstructor().GetCallOutCount() == 0) << "a lesson with its pointer";
+         }},
+        {"a second wrong value in one square", 0,
+         [&](Puzzle& puzzle, Board& board) {
+             const unsigned answer = board.GetSquares()[0].solutionValue;
+             Type(puzzle, board, 0, answer % 4 + 1);
+             Type(puzzle, board, 0, (answer + 1) % 4 + 1);
+             Type(puzzle, board, 1, board.GetSquares()[1].solutionValue);
+             EXPECT_EQ(2, log.Count("HasMadeAMistakeEvent"));
+         }},
+    };
+    PlayerProfileManager& profiles = game->GetProfileManager();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // A new player each time, who has been taught nothing yet.
+        const std::string player = std::string("Player") + static_cast<char>('A' + (&c - cases));
+        const int slot = profiles.FindFreeProfileSlot();
+        ASSERT_TRUE(profiles.CreateProfileInSlot(slot, player));
+        profiles.SwitchToPlayerProfileInSlot(slot);
+        PuzzleRequest request(4, 0, 1, static_cast<int>(c.attributes), 0, 0, SOLVABILITY_SOLVABLE);
+        GetFreePlay().Play(PuzzleChef::GetDefaultInstance()->GetPuzzle(request, 11, &gameClock));
+        Puzzle& puzzle = *GetFreePlay().GetCurrentPuzzle();
+        Show(&puzzle);
+        log.events.clear();
+        c.play(puzzle, *puzzle.GetBoards()[0]);
+        Hide(&puzzle);
+    }
 }
 
 } // namespace
