@@ -37,9 +37,9 @@ void PublishProgressSaveState(ProgressSaveState state)
 
 } // namespace
 
-void ReportProgressSaved(bool isSaved)
+void ReportProgressSaved()
 {
-    PublishProgressSaveState(isSaved ? ProgressSaveState::SAVED : ProgressSaveState::FAILED);
+    PublishProgressSaveState(ProgressSaveState::SAVED);
 }
 
 ProgressSaveState GetProgressSaveState()

@@ -29,8 +29,9 @@ struct SaveFailure {
     std::string reason;
 };
 
-// After every save of the player's progress (the profile).
-void ReportProgressSaved(bool isSaved);
+// After every save of the player's progress (the profile) that succeeded;
+// one that failed is reported as any failed save, below.
+void ReportProgressSaved();
 ProgressSaveState GetProgressSaveState();
 
 // After every save of a player file that failed, the progress or another.

@@ -510,10 +510,9 @@ bool PlayerProfileManager::SavePlayerProfile(int slot)
     std::string reason;
     if (!WriteProfileFile(saved, path, reason)) {
         ReportSaveFailure({"The player profile", path.GetResolvedPath(), reason});
-        ReportProgressSaved(false);
         return false;
     }
-    ReportProgressSaved(true);
+    ReportProgressSaved();
     ConsolePrintf("Player profile resource stream written.\n");
     GetSteamInterface().GetLeaderboards().UploadScore(saved.profile->GetAchievements());
     return true;

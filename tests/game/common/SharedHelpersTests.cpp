@@ -115,7 +115,7 @@ TEST(SharedHelpersTest, AnyFailedSaveWarnsTheMenuUntilTheProgressSavesAgain)
     ReportSaveFailure({"The options", "steamuser.pqoptions", "full"});
     EXPECT_EQ(GetProgressSaveState(), ProgressSaveState::FAILED);
     EXPECT_EQ(menu.state, static_cast<int>(ProgressSaveState::FAILED));
-    ReportProgressSaved(true);
+    ReportProgressSaved();
     EXPECT_EQ(menu.state, static_cast<int>(ProgressSaveState::SAVED));
     ForgetSaveOutcomes();
 }

@@ -148,11 +148,13 @@ TEST(SolverFrameworkTest, ASolverMovedToAnotherBoardFindsTheStepsOfAFreshOne)
     }
 }
 
-// Runs the one technique alone, outside the solver's order.
-class BelowLowestProbe : public SimpleBoardSolver {
+// Runs one technique alone, outside the solver's order.
+class TechniqueProbe : public SimpleBoardSolver {
 public:
-    BelowLowestProbe() { SetDescribeOnly(true); }
+    TechniqueProbe() { SetDescribeOnly(true); }
     using SimpleBoardSolver::StepBelowLowestOfLowerCage;
+    using SimpleBoardSolver::StepOnlySolutionLacksNumber;
+    using SimpleBoardSolver::StepRequiredByOtherCage;
 };
 
 // A Comparisons cage (1, 0) < (2, 0) with the answers 2 and 3; (2, 0) holds
@@ -176,7 +178,7 @@ TEST(SolverTechniqueTest, AHigherSquareExceedsTheLowestValueBelowTheMaximumOfIts
         position.Progress().SetPlayerCandidateBit(position.At(2, 0), 0, true);
         position.board.RecomputeAutoEliminations();
         position.board.UpdateCageSolutions();
-        BelowLowestProbe probe;
+        TechniqueProbe probe;
         StepResult step;
         ASSERT_EQ(c.removesTheTwo, probe.StepBelowLowestOfLowerCage(position.board, step));
         if (c.removesTheTwo) {
@@ -185,12 +187,6 @@ TEST(SolverTechniqueTest, AHigherSquareExceedsTheLowestValueBelowTheMaximumOfIts
         }
     }
 }
-
-class OnlySolutionProbe : public SimpleBoardSolver {
-public:
-    OnlySolutionProbe() { SetDescribeOnly(true); }
-    using SimpleBoardSolver::StepOnlySolutionLacksNumber;
-};
 
 // The cage 1+2 = 3 with its one solution still open: a placed 1 leaves the
 // other square 2, so its 1 goes; a placed 3 that the solution lacks tells
@@ -207,7 +203,7 @@ TEST(SolverTechniqueTest, OnlySolutionTakesThePlacedValuesOutOrGivesNothing)
         PlayableBoard position({"123", "231", "312"}, {{CAGE_RULE_ADDITION, {{0, 0}, {1, 0}}}});
         ASSERT_EQ(1u, position.board.GetCages()[0].solutions.size());
         position.Progress().SetValue(position.At(0, 0), c.placed);
-        OnlySolutionProbe probe;
+        TechniqueProbe probe;
         StepResult step;
         ASSERT_EQ(c.removesTheOne, probe.StepOnlySolutionLacksNumber(position.board, step));
         if (c.removesTheOne) {
@@ -216,12 +212,6 @@ TEST(SolverTechniqueTest, OnlySolutionTakesThePlacedValuesOutOrGivesNothing)
         }
     }
 }
-
-class RequiredByOtherCageProbe : public SimpleBoardSolver {
-public:
-    RequiredByOtherCageProbe() { SetDescribeOnly(true); }
-    using SimpleBoardSolver::StepRequiredByOtherCage;
-};
 
 // A 3+ cage of two squares needs both its 1 and its 2, so the other squares
 // of its line lose them; the step names that line, a row or a column, for
@@ -238,7 +228,7 @@ TEST(SolverTechniqueTest, ACandidateRequiredByAnotherCageNamesTheLineTheyShare)
         PlayableBoard position({"1234", "2341", "4123", "3412"}, {{CAGE_RULE_ADDITION, c.cage}});
         position.board.RecomputeAutoEliminations();
         position.board.UpdateCageSolutions();
-        RequiredByOtherCageProbe probe;
+        TechniqueProbe probe;
         StepResult step;
         ASSERT_TRUE(probe.StepRequiredByOtherCage(position.board, step));
         EXPECT_EQ(std::make_pair(c.rowIndex, c.columnIndex), std::make_pair(step.move.rowIndex, step.move.columnIndex));
