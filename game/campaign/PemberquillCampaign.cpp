@@ -155,10 +155,34 @@ void PemberquillCampaign::Update()
         return;
     }
     if (m_clock->GetTime() > m_solveTimer) {
-        m_solveTimer = -1.0;
-        puzzle->ResetBoardFocus();
-        SubmitPlayerAccomplishments();
+        GradePendingSolve();
     }
+}
+
+bool PemberquillCampaign::IsSolvePending()
+{
+    if (m_mode != CAMPAIGN_MODE_PUZZLE) {
+        return false;
+    }
+    if (m_solveTimer >= 0.0) {
+        return true;
+    }
+    // The solving move can come in the same frame as the request, before
+    // the update has noticed the solve.
+    const Puzzle* puzzle = GetActivePuzzle();
+    return puzzle != nullptr && puzzle->IsShown() && puzzle->GetProgress() != nullptr &&
+           puzzle->GetProgress()->IsSolved();
+}
+
+void PemberquillCampaign::GradePendingSolve()
+{
+    Puzzle* puzzle = IsSolvePending() ? GetActivePuzzle() : nullptr;
+    if (puzzle == nullptr) {
+        return;
+    }
+    m_solveTimer = -1.0;
+    puzzle->ResetBoardFocus();
+    SubmitPlayerAccomplishments();
 }
 
 bool PemberquillCampaign::OnKeyEvent(int action, int key)

@@ -93,6 +93,7 @@ class PemberquillCampaign : public GameSubsystem {
 public:
     static constexpr int LOCATION_WINDOW = 8;
     static constexpr int PUZZLE_WINDOW = 12;
+    static constexpr int ESCAPE_MENU = 13;
     static constexpr int CONFIRMATION_DIALOG = 18;
     // How long a solved puzzle stays in play before it is graded, in
     // campaign-clock seconds.
@@ -126,6 +127,10 @@ public:
     // Once per frame: notices the solve of the puzzle in play and grades it
     // once the solved puzzle has been shown long enough.
     void Update();
+    // Grades a solve still waiting for its grade (on display, or not yet
+    // noticed by the update) at once: the game is ending, and the grade and
+    // reward must reach the last save.
+    void GradePendingSolve();
     // Only the puzzle in play takes keys.
     bool OnKeyEvent(int action, int key) override;
 
@@ -226,6 +231,10 @@ public:
 private:
     void RegisterEventHandlers();
     void LoadCampaign();
+    // The puzzle in play is solved and not graded yet. Until it is, it is
+    // neither paused nor left for another puzzle: either would have the
+    // grade given to the wrong puzzle or lost.
+    bool IsSolvePending();
     void LoadRegionTextures(CampaignRegion& region);
     // The location being played and its region: the selection, or else the
     // active location and the region that lists it.

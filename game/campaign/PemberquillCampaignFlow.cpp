@@ -20,7 +20,6 @@ namespace {
 constexpr int TITLE_WINDOW = 0;
 constexpr int CAMPAIGN_WINDOW = 6;
 constexpr int REGION_WINDOW = 7;
-constexpr int ESCAPE_MENU = 13;
 constexpr int PUZZLE_SOLVED_DIALOG = 36;
 constexpr int EASY_GROUP = 27;
 constexpr int MEDIUM_GROUP = 28;
@@ -253,8 +252,7 @@ void PemberquillCampaign::Event_OnPlayNextCampaignPuzzle(NamedProperties& args)
 
 void PemberquillCampaign::Event_OnShowCampaignEscapeDialog(NamedProperties&)
 {
-    // A solved puzzle is about to be graded: no pause in between.
-    if (m_solveTimer > -1.0) {
+    if (IsSolvePending()) {
         return;
     }
     if (Puzzle* puzzle = GetActivePuzzle()) {

@@ -83,6 +83,9 @@ void PemberquillCampaign::CallOutPosition(const Vector2& position, const std::st
 
 void PemberquillCampaign::Event_OnConfirmTakeTheChallenge(NamedProperties& /*args*/)
 {
+    if (IsSolvePending()) {
+        return;
+    }
     const char* const title = "PemberquillCampaign::Event_OnConfirmTakeTheChallenge";
     ULVO_ASSERT(m_selectedCampaignNode, "NULL campaign node for selecting the challenge puzzle.", title);
     const PuzzleSet* puzzleSet = m_selectedCampaignNode->GetPuzzleSet();
@@ -98,6 +101,12 @@ void PemberquillCampaign::Event_OnConfirmTakeTheChallenge(NamedProperties& /*arg
 
 void PemberquillCampaign::Event_OnTakeTheChallenge(NamedProperties& args)
 {
+    // The question was asked before the solving move: the answer closes it,
+    // and the solved puzzle stays to be graded.
+    if (IsSolvePending()) {
+        PopWindow(CONFIRMATION_DIALOG, false);
+        return;
+    }
     if (Puzzle* active = GetActivePuzzle()) {
         active->ResetBoardFocus();
     }
@@ -105,7 +114,10 @@ void PemberquillCampaign::Event_OnTakeTheChallenge(NamedProperties& args)
     if (args.Get("OnActivationEventNameProperty", challenge) != PROPERTY_FETCH_OK || challenge == nullptr) {
         return;
     }
+    // A pause asked for in the same frame as the answer lies under the
+    // question; it belongs to the puzzle left.
     PopWindow(CONFIRMATION_DIALOG, false);
+    PopWindow(ESCAPE_MENU, false);
     PopWindow(PUZZLE_WINDOW, false);
     Play(challenge);
 }

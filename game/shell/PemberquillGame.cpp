@@ -65,6 +65,14 @@ Puzzle* GetActivationPuzzle(NamedProperties& args)
     return puzzle;
 }
 
+// The buttons play a puzzle only while it is in play, as the keys do: a
+// solved puzzle waiting for its grade, or a paused one, keeps its boards.
+Puzzle* GetPuzzleInPlay(NamedProperties& args)
+{
+    Puzzle* puzzle = GetActivationPuzzle(args);
+    return puzzle != nullptr && puzzle->IsActive() ? puzzle : nullptr;
+}
+
 }  // namespace
 
 PemberquillGame::PemberquillGame(Clock* parentClock)
@@ -466,8 +474,10 @@ void PemberquillGame::PutDownBrush() const
 
 void PemberquillGame::ShowHintForPuzzle()
 {
+    // A puzzle out of play, solved or paused, is offered no tip: one shown
+    // there would still count as taken.
     Puzzle* puzzle = GetShownPuzzle();
-    if (puzzle == nullptr) {
+    if (puzzle == nullptr || !puzzle->IsActive()) {
         return;
     }
     // Several mistakes are better undone at once than explained one by one.
@@ -553,14 +563,14 @@ void PemberquillGame::Event_OnEndAutoSolving(NamedProperties& /*args*/)
 
 void PemberquillGame::Event_OnUndo(NamedProperties& args)
 {
-    if (Puzzle* puzzle = GetActivationPuzzle(args)) {
+    if (Puzzle* puzzle = GetPuzzleInPlay(args)) {
         puzzle->Undo();
     }
 }
 
 void PemberquillGame::Event_OnRedo(NamedProperties& args)
 {
-    if (Puzzle* puzzle = GetActivationPuzzle(args)) {
+    if (Puzzle* puzzle = GetPuzzleInPlay(args)) {
         puzzle->Redo();
     }
 }
@@ -693,7 +703,7 @@ void PemberquillGame::Event_OnRejectWhatIf(NamedProperties& args)
 
 void PemberquillGame::Event_OnRewindPuzzle(NamedProperties& args)
 {
-    if (Puzzle* puzzle = GetActivationPuzzle(args)) {
+    if (Puzzle* puzzle = GetPuzzleInPlay(args)) {
         puzzle->Rewind();
     }
     m_ui.PopWindow(GAME_WINDOW_REWIND_PUZZLE, false);

@@ -228,6 +228,9 @@ bool TheGame::OnKeyEvent(int action, int code)
 
 void TheGame::Event_OnQuitGame(NamedProperties& /*args*/)
 {
+    if (m_game != nullptr) {
+        m_game->GetCampaign().GradePendingSolve();
+    }
     StartCollectingSaveFailures();
     if (m_game != nullptr) {
         GetPemberquillOptions().SaveOptions();

@@ -224,8 +224,101 @@ TEST_F(CampaignChallengeTest, TheChallengeQuestionComesAfterAndGoesAtOnce)
     Go("PlayCampaignNodeEvent");
     EXPECT_EQ(Go("ConfirmTakeTheChallengeEvent"), (std::vector<std::string>{"push 18 after"}));
     EXPECT_EQ(Go("TakeTheChallengeEvent", "OnActivationEventNameProperty", challenge),
-              (std::vector<std::string>{"pop 18 at once", "pop 12 at once", "pop 8 at once", "build puzzle",
-                                        "push 12 after"}));
+              (std::vector<std::string>{"pop 18 at once", "pop 13 at once", "pop 12 at once", "pop 8 at once",
+                                        "build puzzle", "push 12 after"}));
+}
+
+// Builds and starts each puzzle the campaign plays, as the game object does.
+class PuzzleStarter : public EventRecipient {
+public:
+    explicit PuzzleStarter(PuzzleChef& chef) : m_chef(chef)
+    {
+        RegisterEventHandler("PlayPuzzleEvent", UlvoEventSystem::GetGlobal(), &PuzzleStarter::OnPlayPuzzle, this);
+    }
+    void OnPlayPuzzle(NamedProperties& args)
+    {
+        Puzzle* puzzle = nullptr;
+        args.Get("Puzzle", puzzle);
+        ASSERT_TRUE(m_chef.BuildBoardsForPuzzle(puzzle));
+        puzzle->Start();
+    }
+
+private:
+    PuzzleChef& m_chef;
+};
+
+class GradeCounter : public CampaignAccomplishmentsReceiver {
+public:
+    void OnCampaignPuzzleFinished(const CampaignAccomplishments& record) override
+    {
+        grades += (record.flags & ACCOMPLISHED_PUZZLE_SOLVED) != 0;
+    }
+    int grades = 0;
+};
+
+// Catches a pause menu pushed over a puzzle solved in the same frame, or
+// left under the challenge taken with the pause in one frame (the next
+// Escape then pushes it twice); and a solve graded for the challenge taken
+// during its display, or lost when the game ends during it.
+TEST_F(CampaignChallengeTest, ASolvedPuzzleIsNeitherPausedNorLeftAndIsGradedItself)
+{
+    PuzzleStarter starter(chef);
+    GradeCounter counter;
+    campaign.SetAccomplishmentsReceiver(&counter);
+    Puzzle* challenge = Node("Cove").GetPuzzleSet()->GetUnlockPuzzle();
+    ASSERT_NE(challenge, nullptr);
+    using Windows = std::vector<std::string>;
+    const Windows leaveForTheChallenge = {"push 13 after", "push 18 after", "pop 18 at once", "pop 13 at once",
+                                          "pop 12 at once", "pop 8 at once", "build puzzle", "push 12 after"};
+    // "solve" is the solving move; "update" a frame; "wait" a frame, the
+    // display time and another frame; "quit" what ending the game does.
+    const struct {
+        const char* name;
+        std::vector<std::string> steps;
+        Windows windows;
+        int solvedState, challengeState, grades;
+    } cases[] = {
+        {"the solving move and Escape in one frame", {"solve", "escape", "wait"}, {}, 5, 0, 1},
+        {"the challenge and Escape in one frame", {"escape", "confirm", "take", "wait"}, leaveForTheChallenge, 1, 1, 0},
+        {"the challenge during the display", {"solve", "update", "confirm", "take", "wait"}, {"pop 18 at once"}, 5, 0,
+         1},
+        {"the game ended during the display", {"solve", "update", "quit"}, {}, 5, 0, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        progress.Reset();
+        counter.grades = 0;
+        ASSERT_TRUE(progress.SetActiveCampaignNode(Node("Cove")));
+        Puzzle& solved = *Node("Cove").GetPuzzleSet()->GetPuzzles()[0];
+        ASSERT_NE(&solved, challenge);
+        campaign.SetSelectedNode(&Node("Cove"));
+        campaign.Play(&solved);
+        screens.windows.clear();
+        for (const std::string& step : c.steps) {
+            if (step == "solve") {
+                solved.MarkSolved();
+            } else if (step == "escape") {
+                FireGlobalEvent("ShowCampaignEscapeDialogEvent");
+            } else if (step == "confirm") {
+                FireGlobalEvent("ConfirmTakeTheChallengeEvent");
+            } else if (step == "take") {
+                Fire("TakeTheChallengeEvent", challenge);
+            } else if (step == "quit") {
+                campaign.GradePendingSolve();
+            } else {
+                campaign.Update();
+                if (step == "wait") {
+                    clock.Advance(PemberquillCampaign::SOLVED_PUZZLE_DISPLAY_SECONDS + 0.5);
+                    campaign.Update();
+                }
+            }
+        }
+        EXPECT_EQ(screens.windows, c.windows);
+        EXPECT_EQ(solved.GetProgress()->GetState(), c.solvedState);
+        EXPECT_EQ(challenge->GetProgress()->GetState(), c.challengeState);
+        EXPECT_EQ(counter.grades, c.grades);
+    }
+    campaign.SetAccomplishmentsReceiver(nullptr);
 }
 
 } // namespace

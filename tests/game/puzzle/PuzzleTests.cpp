@@ -323,6 +323,76 @@ TEST_F(PuzzleTest, EachMistakeIsListedOnceAfterEveryMoveUndoAndRedo)
     }
 }
 
+// A mistake that differs from every one standing in a single part (kind,
+// board, square, what stands wrong) is new, and a restart forgets those
+// standing: a comparison that skips a part, or a list kept across the
+// restart, would let the last move of its row pass unnoticed.
+TEST_F(PuzzleTest, AMistakeDifferingInOnePartFromThoseStandingCountsAsNew)
+{
+    // 'T' types the digit ('E' crosses it out), 'P' paints with that colour,
+    // 'S' restarts. The answer at (1, 0) is 2; square (1, 1) is of cage 1,
+    // colour 1.
+    struct Move {
+        char action;
+        int board;
+        unsigned x, y;
+        int value;
+    };
+    const struct {
+        const char* name;
+        bool hiddenCages; // on both boards
+        std::vector<Move> setup;
+        Move last;
+        size_t listed;
+    } cases[] = {
+        {"kind: a wrong value over the crossed-out answer", false, {{'E', 0, 1, 0, 2}}, {'T', 0, 1, 0, 1}, 1},
+        {"x: the same wrong value along the row", false, {{'T', 0, 1, 0, 4}}, {'T', 0, 2, 0, 4}, 2},
+        {"y: the same wrong value down the column", false, {{'T', 0, 1, 0, 4}}, {'T', 0, 1, 1, 4}, 2},
+        {"board: the same wrong colour on the other board", true, {{'P', 0, 1, 1, 3}}, {'P', 1, 1, 1, 3}, 2},
+        {"wrong: another wrong colour over it", true, {{'P', 0, 1, 1, 3}}, {'P', 0, 1, 1, 2}, 1},
+        {"again after a restart", false, {{'T', 0, 1, 0, 4}, {'S', 0, 0, 0, 0}}, {'T', 0, 1, 0, 4}, 1},
+    };
+    const auto play = [this](const Move& move) {
+        if (move.action == 'S') {
+            puzzle->Restart();
+            return true;
+        }
+        if (move.action == 'P') {
+            settings.paintingCages = true;
+            settings.paintColorIndex = move.value;
+            const Vector2 center((move.x + 0.5f) / 4.0f, (move.y + 0.5f) / 4.0f);
+            PointAt(move.board, center);
+            bool played = puzzle->HandleInput(DOWN, LEFT_BUTTON);
+            PointAt(move.board, center);
+            played = puzzle->HandleInput(UP, LEFT_BUTTON) && played;
+            settings.paintingCages = false;
+            return played && GetBoard(static_cast<size_t>(move.board)).GetSquareColorIndex(
+                                 At(static_cast<size_t>(move.board), move.x, move.y)) == move.value;
+        }
+        settings.shiftDown = move.action == 'E';
+        const bool played = Type(move.board, move.x, move.y, move.value);
+        settings.shiftDown = false;
+        return played;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        progress.Reset();
+        MakePuzzle(2);
+        for (size_t b = 0; c.hiddenCages && b < 2; ++b) {
+            GetBoard(b).SetSolvingAttributes(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
+        }
+        puzzle->Start();
+        log.entries.clear();
+        for (const Move& move : c.setup) {
+            ASSERT_TRUE(play(move));
+        }
+        ASSERT_EQ(1, log.Count("HasMadeAMistakeEvent")) << "the first mistake";
+        ASSERT_TRUE(play(c.last));
+        EXPECT_EQ(2, log.Count("HasMadeAMistakeEvent"));
+        EXPECT_EQ(c.listed, puzzle->GetMistakes().size());
+    }
+}
+
 TEST_F(PuzzleTest, WrongPaintOnAHiddenCageBoardIsAMistakeWhenTheBrushIsLifted)
 {
     StartPaintingTheFirstBoard(1);

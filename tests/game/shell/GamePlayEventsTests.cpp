@@ -29,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -99,9 +100,9 @@ protected:
     }
 
     // A 4x4 puzzle of the chef's in play and shown.
-    ServedPuzzle PlayAndShow()
+    ServedPuzzle PlayAndShow(unsigned attributes = 0)
     {
-        PuzzleRequest request(4, 0, 1, 0, 0, 0, SOLVABILITY_SOLVABLE);
+        PuzzleRequest request(4, 0, 1, static_cast<int>(attributes), 0, 0, SOLVABILITY_SOLVABLE);
         ServedPuzzle served = PuzzleChef::GetDefaultInstance()->GetPuzzle(request, 11, &gameClock);
         EXPECT_TRUE(served);
         PlayAndShow(served.puzzle.get());
@@ -508,6 +509,64 @@ TEST_F(GamePlayEventsTest, AStrokeAcrossThePauseTheLessonAfterAResetAndASecondWr
         Show(&puzzle);
         log.events.clear();
         c.play(puzzle, *puzzle.GetBoards()[0]);
+        Hide(&puzzle);
+    }
+}
+
+// Catches the buttons playing a puzzle out of play: Undo emptying a solved
+// board before it is graded, Redo during the pause, a tip counted on the
+// solved board, and the rewind emptying it.
+TEST_F(GamePlayEventsTest, TheButtonsLeaveAPuzzleOutOfPlayAsItIs)
+{
+    const struct {
+        const char* name;
+        bool solved;
+        const char* button;
+    } cases[] = {
+        {"Undo on the solved puzzle", true, "UndoEvent"},
+        {"Redo during the pause", false, "RedoEvent"},
+        {"a tip on the solved puzzle", true, "GiveHintEvent"},
+        {"the rewind on the solved puzzle", true, "RewindPuzzleEvent"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ServedPuzzle served = PlayAndShow(SOLVING_ATTRIBUTE_HIDDEN_CAGES);
+        Puzzle& puzzle = *served.puzzle;
+        Board& board = *puzzle.GetBoards()[0];
+        // Wrong paint stands: every move after it is flagged, and a tip
+        // would explain it.
+        const auto plain = std::find_if(board.GetSquares().begin(), board.GetSquares().end(),
+                                        [&](const Square& square) { return !board.IsKeySquareOfAnyCage(square); });
+        ASSERT_NE(plain, board.GetSquares().end());
+        Fire("BeginPaintingEvent", "OnActivationEventNameProperty", board.GetCage(plain->cageIndex)->color == 0 ? 1 : 0);
+        PointAt(puzzle, board, *plain);
+        ASSERT_TRUE(puzzle.HandleInput(INPUT_ACTION_DOWN, KEY_LEFT_BUTTON));
+        PointAt(puzzle, board, *plain);
+        ASSERT_TRUE(puzzle.HandleInput(INPUT_ACTION_UP, KEY_LEFT_BUTTON));
+        Fire("EndPaintingEvent");
+        ASSERT_EQ(1u, puzzle.GetMistakes().size());
+
+        const int count = static_cast<int>(board.GetSquares().size());
+        for (int index = 0; index < (c.solved ? count : count - 1); ++index) {
+            Type(puzzle, board, index, board.GetSquares()[static_cast<size_t>(index)].solutionValue);
+        }
+        if (c.solved) {
+            ASSERT_TRUE(puzzle.GetProgress()->IsSolved());
+        } else {
+            Fire("UndoEvent", "OnActivationEventNameProperty", &puzzle);
+            puzzle.SetActive(false); // the pause menu over the board
+        }
+        std::vector<unsigned> values;
+        for (const Square& square : board.GetSquares()) {
+            values.push_back(board.GetSquareValue(square));
+        }
+        log.events.clear();
+        Fire(c.button, "OnActivationEventNameProperty", &puzzle);
+        for (const Square& square : board.GetSquares()) {
+            EXPECT_EQ(values[&square - &board.GetSquares()[0]], board.GetSquareValue(square));
+        }
+        EXPECT_EQ(0, log.Count("HasTakenAHintEvent"));
+        EXPECT_EQ(0, log.Count("WindowPushEvent"));
         Hide(&puzzle);
     }
 }
