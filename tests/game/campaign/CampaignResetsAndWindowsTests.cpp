@@ -247,15 +247,6 @@ private:
     PuzzleChef& m_chef;
 };
 
-class GradeCounter : public CampaignAccomplishmentsReceiver {
-public:
-    void OnCampaignPuzzleFinished(const CampaignAccomplishments& record) override
-    {
-        grades += (record.flags & ACCOMPLISHED_PUZZLE_SOLVED) != 0;
-    }
-    int grades = 0;
-};
-
 // Catches a pause menu pushed over a puzzle solved in the same frame, or
 // left under the challenge taken with the pause in one frame (the next
 // Escape then pushes it twice); and a solve graded for the challenge taken
@@ -263,8 +254,9 @@ public:
 TEST_F(CampaignChallengeTest, ASolvedPuzzleIsNeitherPausedNorLeftAndIsGradedItself)
 {
     PuzzleStarter starter(chef);
-    GradeCounter counter;
-    campaign.SetAccomplishmentsReceiver(&counter);
+    // Set after the profile was chosen: every report is a grade.
+    RecordingReceiver grades;
+    campaign.SetAccomplishmentsReceiver(&grades);
     Puzzle* challenge = Node("Cove").GetPuzzleSet()->GetUnlockPuzzle();
     ASSERT_NE(challenge, nullptr);
     using Windows = std::vector<std::string>;
@@ -287,7 +279,7 @@ TEST_F(CampaignChallengeTest, ASolvedPuzzleIsNeitherPausedNorLeftAndIsGradedItse
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         progress.Reset();
-        counter.grades = 0;
+        grades.reports.clear();
         ASSERT_TRUE(progress.SetActiveCampaignNode(Node("Cove")));
         Puzzle& solved = *Node("Cove").GetPuzzleSet()->GetPuzzles()[0];
         ASSERT_NE(&solved, challenge);
@@ -316,7 +308,7 @@ TEST_F(CampaignChallengeTest, ASolvedPuzzleIsNeitherPausedNorLeftAndIsGradedItse
         EXPECT_EQ(screens.windows, c.windows);
         EXPECT_EQ(solved.GetProgress()->GetState(), c.solvedState);
         EXPECT_EQ(challenge->GetProgress()->GetState(), c.challengeState);
-        EXPECT_EQ(counter.grades, c.grades);
+        EXPECT_EQ(static_cast<int>(grades.reports.size()), c.grades);
     }
     campaign.SetAccomplishmentsReceiver(nullptr);
 }

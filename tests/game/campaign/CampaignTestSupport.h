@@ -17,6 +17,7 @@
 #include "game/campaign/CampaignData.h"
 #include "game/campaign/CampaignNode.h"
 #include "game/campaign/CampaignProgress.h"
+#include "game/steam/CampaignAccomplishments.h"
 #include "tests/game/steam/RecordStreamTestSupport.h"
 #include "tests/support/ScopedDataFolder.h"
 
@@ -98,6 +99,42 @@ inline void WriteCoveReefGateCampaign(testsupport::ScopedDataFolder& folder, int
     data.regions[1].SetNodeNames({"Gate"});
     folder.Write(CAMPAIGN_DATA_FILE, WriteRecord(data, RESOURCE_STREAM_FORMAT_TEXT));
 }
+
+// Keeps every record the campaign reports.
+class RecordingReceiver : public CampaignAccomplishmentsReceiver {
+public:
+    void OnCampaignPuzzleFinished(const CampaignAccomplishments& accomplishments) override
+    {
+        reports.push_back(accomplishments);
+    }
+
+    // Total Score as the achievement system keeps it: set by a report of
+    // the score alone, raised by every reward.
+    int Score() const
+    {
+        int score = 0;
+        for (const CampaignAccomplishments& report : reports) {
+            score = (report.flags & ACCOMPLISHED_RANK_PROGRESS_ONLY) != 0 ? report.reward : score + report.reward;
+        }
+        return score;
+    }
+
+    // Locations and regions completed, locations and regions unlocked, as
+    // the reports count them.
+    std::vector<int> Counts() const
+    {
+        std::vector<int> counts(4);
+        for (const CampaignAccomplishments& report : reports) {
+            counts[0] += report.locationCompleted;
+            counts[1] += report.regionCompleted;
+            counts[2] += (report.flags & ACCOMPLISHED_NODE_UNLOCKED) != 0;
+            counts[3] += (report.flags & ACCOMPLISHED_REGION_UNLOCKED) != 0;
+        }
+        return counts;
+    }
+
+    std::vector<CampaignAccomplishments> reports;
+};
 
 // A campaign of locations whose puzzle sets are made by a real chef, with
 // their progress attached through a CampaignProgress.

@@ -18,41 +18,6 @@ namespace {
 
 constexpr int PAR = 20;
 
-class RecordingReceiver : public CampaignAccomplishmentsReceiver {
-public:
-    void OnCampaignPuzzleFinished(const CampaignAccomplishments& accomplishments) override
-    {
-        reports.push_back(accomplishments);
-    }
-
-    // Total Score as the achievement system keeps it: set by a report of
-    // the score alone, raised by every reward.
-    int Score() const
-    {
-        int score = 0;
-        for (const CampaignAccomplishments& report : reports) {
-            score = (report.flags & ACCOMPLISHED_RANK_PROGRESS_ONLY) != 0 ? report.reward : score + report.reward;
-        }
-        return score;
-    }
-
-    // Locations and regions completed, locations and regions unlocked, as
-    // the reports count them.
-    std::vector<int> Counts() const
-    {
-        std::vector<int> counts(4);
-        for (const CampaignAccomplishments& report : reports) {
-            counts[0] += report.locationCompleted;
-            counts[1] += report.regionCompleted;
-            counts[2] += (report.flags & ACCOMPLISHED_NODE_UNLOCKED) != 0;
-            counts[3] += (report.flags & ACCOMPLISHED_REGION_UNLOCKED) != 0;
-        }
-        return counts;
-    }
-
-    std::vector<CampaignAccomplishments> reports;
-};
-
 // Screens that keep only the windows pushed and popped, which puzzle groups
 // were rebuilt and what the confirmations' accept buttons would send.
 class GroupScreens : public CampaignScreens {

@@ -29,7 +29,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -123,6 +122,31 @@ protected:
         puzzle.SetFocusedBoardIndex(0);
         board.SetFocusedSquareIndex(index);
         ASSERT_TRUE(puzzle.HandleInput(INPUT_ACTION_DOWN, '0' + static_cast<int>(digit)));
+    }
+
+    // The squares of the board that are no cage's key square, and so start
+    // unpainted on a board with hidden cages.
+    static std::vector<const Square*> PlainSquares(const Board& board)
+    {
+        std::vector<const Square*> plain;
+        for (const Square& square : board.GetSquares()) {
+            if (!board.IsKeySquareOfAnyCage(square)) {
+                plain.push_back(&square);
+            }
+        }
+        return plain;
+    }
+
+    // The brush taken up with a colour wrong for the square, pressed on it
+    // and moved over it: the stroke is still open. The colour is returned.
+    int PressWrongPaint(Puzzle& puzzle, Board& board, const Square& square)
+    {
+        const int wrongColor = board.GetCage(square.cageIndex)->color == 0 ? 1 : 0;
+        Fire("BeginPaintingEvent", "OnActivationEventNameProperty", wrongColor);
+        PointAt(puzzle, board, square);
+        EXPECT_TRUE(puzzle.HandleInput(INPUT_ACTION_DOWN, KEY_LEFT_BUTTON));
+        PointAt(puzzle, board, square);
+        return wrongColor;
     }
 
     // The lines of the lesson beside the board.
@@ -455,18 +479,9 @@ TEST_F(GamePlayEventsTest, AStrokeAcrossThePauseTheLessonAfterAResetAndASecondWr
     } cases[] = {
         {"a stroke released while paused", SOLVING_ATTRIBUTE_HIDDEN_CAGES,
          [&](Puzzle& puzzle, Board& board) {
-             std::vector<const Square*> plain;
-             for (const Square& square : board.GetSquares()) {
-                 if (!board.IsKeySquareOfAnyCage(square)) {
-                     plain.push_back(&square);
-                 }
-             }
+             const std::vector<const Square*> plain = PlainSquares(board);
              ASSERT_GE(plain.size(), 2u);
-             const int wrongColor = board.GetCage(plain[0]->cageIndex)->color == 0 ? 1 : 0;
-             Fire("BeginPaintingEvent", "OnActivationEventNameProperty", wrongColor);
-             PointAt(puzzle, board, *plain[0]);
-             ASSERT_TRUE(puzzle.HandleInput(INPUT_ACTION_DOWN, KEY_LEFT_BUTTON));
-             PointAt(puzzle, board, *plain[0]);
+             const int wrongColor = PressWrongPaint(puzzle, board, *plain[0]);
              ASSERT_EQ(wrongColor, board.GetSquareColorIndex(*plain[0]));
              puzzle.SetActive(false); // the pause menu over the board
              EXPECT_TRUE(puzzle.HandleInput(INPUT_ACTION_UP, KEY_LEFT_BUTTON));
@@ -535,13 +550,9 @@ TEST_F(GamePlayEventsTest, TheButtonsLeaveAPuzzleOutOfPlayAsItIs)
         Board& board = *puzzle.GetBoards()[0];
         // Wrong paint stands: every move after it is flagged, and a tip
         // would explain it.
-        const auto plain = std::find_if(board.GetSquares().begin(), board.GetSquares().end(),
-                                        [&](const Square& square) { return !board.IsKeySquareOfAnyCage(square); });
-        ASSERT_NE(plain, board.GetSquares().end());
-        Fire("BeginPaintingEvent", "OnActivationEventNameProperty", board.GetCage(plain->cageIndex)->color == 0 ? 1 : 0);
-        PointAt(puzzle, board, *plain);
-        ASSERT_TRUE(puzzle.HandleInput(INPUT_ACTION_DOWN, KEY_LEFT_BUTTON));
-        PointAt(puzzle, board, *plain);
+        const std::vector<const Square*> plain = PlainSquares(board);
+        ASSERT_FALSE(plain.empty());
+        PressWrongPaint(puzzle, board, *plain[0]);
         ASSERT_TRUE(puzzle.HandleInput(INPUT_ACTION_UP, KEY_LEFT_BUTTON));
         Fire("EndPaintingEvent");
         ASSERT_EQ(1u, puzzle.GetMistakes().size());
@@ -556,15 +567,17 @@ TEST_F(GamePlayEventsTest, TheButtonsLeaveAPuzzleOutOfPlayAsItIs)
             Fire("UndoEvent", "OnActivationEventNameProperty", &puzzle);
             puzzle.SetActive(false); // the pause menu over the board
         }
-        std::vector<unsigned> values;
-        for (const Square& square : board.GetSquares()) {
-            values.push_back(board.GetSquareValue(square));
-        }
+        const auto values = [&board] {
+            std::vector<unsigned> all;
+            for (const Square& square : board.GetSquares()) {
+                all.push_back(board.GetSquareValue(square));
+            }
+            return all;
+        };
+        const std::vector<unsigned> before = values();
         log.events.clear();
         Fire(c.button, "OnActivationEventNameProperty", &puzzle);
-        for (const Square& square : board.GetSquares()) {
-            EXPECT_EQ(values[&square - &board.GetSquares()[0]], board.GetSquareValue(square));
-        }
+        EXPECT_EQ(before, values());
         EXPECT_EQ(0, log.Count("HasTakenAHintEvent"));
         EXPECT_EQ(0, log.Count("WindowPushEvent"));
         Hide(&puzzle);
