@@ -94,6 +94,7 @@ void WindowWidget::Event_OnWindowPush(NamedProperties& properties) {
               Stringf("Pushed window \"%s\" onto the stack, but it was already present!",
                       target->GetName().c_str()),
               "WindowWidget::Event_OnWindowPush");
+  m_isPushLanding = true;
   if (target == m_poppingWindow) {
     // Pushed back before its hide animation ended: the pop is called off,
     // else the window would be drawn twice and block later pushes.
@@ -211,6 +212,7 @@ void WindowWidget::SettlePendingAndPopping() {
 
 void WindowWidget::Render() {
   SettlePendingAndPopping();
+  m_isPushLanding = m_pendingWindow != nullptr;
   if (m_windowStack.empty()) {
     ContainerWidget::Render();
     return;
@@ -295,6 +297,9 @@ bool WindowWidget::OnKeyEvent(int action, int key) {
     if (popped) {
       return true;
     }
+  }
+  if (m_isPushLanding) {
+    return false;
   }
   if (m_windowStack.empty()) {
     return ContainerWidget::OnKeyEvent(action, key);

@@ -17,6 +17,14 @@
 // the next render pass unless "PushImmediately" is set; a pop with
 // "AllowAnimationsToFinish" waits for the window's hide animation before its
 // "WindowPopEventToFire" fires.
+//
+// From a push until the render pass that puts it on the stack, the windows
+// in the stack take no keys or clicks: the window pushed will cover them,
+// and a key they took meanwhile (an Escape closing the menu the push came
+// from) would leave the new window over a screen that no longer expects it.
+// Of two inputs in one frame the first wins. The UI does not take the
+// dropped input, so the game still sees it, as it would with the new window
+// on top.
 class WindowWidget : public ContainerWidget {
  public:
   WindowWidget(const std::string& name, BaseWidget* parent);
@@ -72,4 +80,7 @@ class WindowWidget : public ContainerWidget {
   WindowWidget* m_overlayWindow = nullptr;
   WindowWidget* m_poppingWindow = nullptr;
   WindowWidget* m_pendingWindow = nullptr;
+  // Set by a push; cleared by the first render pass that leaves no push
+  // pending.
+  bool m_isPushLanding = false;
 };

@@ -181,6 +181,12 @@ void PemberquillCampaign::GradePendingSolve()
         return;
     }
     m_solveTimer = -1.0;
+    // Emptied during the display: there is no solve to grade, and play goes
+    // on with the puzzle.
+    if (puzzle->GetProgress() == nullptr || !puzzle->GetProgress()->IsSolved()) {
+        puzzle->SetActive(true);
+        return;
+    }
     puzzle->ResetBoardFocus();
     SubmitPlayerAccomplishments();
 }

@@ -129,7 +129,8 @@ public:
     void Update();
     // Grades a solve still waiting for its grade (on display, or not yet
     // noticed by the update) at once: the game is ending, and the grade and
-    // reward must reach the last save.
+    // reward must reach the last save. A puzzle that no longer stands solved
+    // is not graded; it goes back into play.
     void GradePendingSolve();
     // Only the puzzle in play takes keys.
     bool OnKeyEvent(int action, int key) override;

@@ -441,6 +441,12 @@ void PemberquillCampaign::Event_OnResetCampaignNode(NamedProperties& args)
 
 void PemberquillCampaign::Event_OnResetCampaignPuzzle(NamedProperties&)
 {
+    // The question was asked before the solving move: the answer closes it,
+    // and the solved puzzle stays to be graded.
+    if (IsSolvePending()) {
+        PopWindow(CONFIRMATION_DIALOG, false);
+        return;
+    }
     Puzzle* puzzle = GetActivePuzzle();
     if (puzzle == nullptr) {
         return;

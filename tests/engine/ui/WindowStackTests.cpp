@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "engine/core/UlvoException.h"
+#include "engine/ui/ButtonWidget.h"
 #include "tests/engine/ui/UITestSupport.h"
 
 namespace {
@@ -169,6 +172,70 @@ TEST_F(WindowStackTest, EscapePopsOrFiresOrPassesTheKeyOn) {
   EXPECT_FALSE(root.OnKeyEvent(KEY_ACTION_CHARACTER, ESCAPE));
   EXPECT_EQ(inner->keys, std::vector<int>{KEY_ACTION_CHARACTER * 1000 + ESCAPE});
   EXPECT_EQ(escaped.Count(), 1) << "the window below is not on top";
+}
+
+// Catches a window in the stack acting on a key or click that comes after a
+// push in the same frame: the Escape that closes the menu the push came
+// from, leaving the new window over a screen that no longer expects it.
+TEST_F(WindowStackTest, InTheFrameOfAPushTheWindowsItWillCoverTakeNoKeysOrClicks) {
+  const Vector2 onOptions(50.0f, 15.0f);
+  const Vector2 onExit(50.0f, 55.0f);
+  const struct {
+    const char* name;
+    std::vector<std::string> inputs;
+    bool menuStays, optionsOnTop;
+  } cases[] = {
+      {"a push, then Escape", {"options", "escape"}, true, true},
+      {"a push, then a click on the menu's other button", {"options", "exit"}, true, true},
+      {"Escape, then a push", {"escape", "options"}, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EventRecorder exited("Exited");
+    WindowWidget stackRoot("StackRoot", nullptr);
+    stackRoot.Show();
+    const auto add = [&stackRoot](const std::string& name) {
+      return static_cast<WindowWidget*>(
+          stackRoot.AddChild(std::make_unique<WindowWidget>(name, &stackRoot)));
+    };
+    WindowWidget* puzzle = add("Puzzle");
+    WindowWidget* menu = add("Menu");
+    WindowWidget* options = add("Options");
+    const auto addButton = [menu](const std::string& name, const AABB2& bounds,
+                                  NamedProperties activation) {
+      auto button = std::make_unique<ButtonWidget>(name, menu);
+      activation.Set("Bounds", bounds);
+      activation.Set("LayoutMode", UI_LAYOUT_MODE_ABSOLUTE);
+      Describe(*button, activation);
+      menu->AddChild(std::move(button));
+    };
+    addButton("OptionsButton", AABB2(0.0f, 0.0f, 100.0f, 30.0f),
+              Bag("OnActivationEventName", std::string("WindowPushEvent"),
+                  "OnActivationEventNameProperty", options->GetHandle()));
+    addButton("ExitButton", AABB2(0.0f, 40.0f, 100.0f, 70.0f),
+              Bag("OnActivationEventName", std::string("Exited")));
+    Push(puzzle, true);
+    Push(menu, false);
+    stackRoot.Render();
+    ASSERT_EQ(stackRoot.GetWindowStack(), (Stack{menu, puzzle}));
+
+    for (const std::string& input : c.inputs) {
+      if (input == "escape") {
+        stackRoot.OnKeyEvent(KEY_ACTION_CHARACTER, ESCAPE);
+      } else {
+        ClickAt(stackRoot, input == "options" ? onOptions : onExit);
+      }
+    }
+    stackRoot.Render();
+    EXPECT_EQ(exited.Count(), 0);
+    EXPECT_EQ(stackRoot.IsInStack(menu), c.menuStays);
+    EXPECT_EQ(stackRoot.GetTopWindow() == options, c.optionsOnTop);
+    // Once the push has landed, the new window takes the keys again.
+    if (c.optionsOnTop) {
+      EXPECT_TRUE(stackRoot.OnKeyEvent(KEY_ACTION_CHARACTER, ESCAPE));
+      EXPECT_EQ(stackRoot.GetTopWindow(), menu);
+    }
+  }
 }
 
 }  // namespace

@@ -249,8 +249,9 @@ private:
 
 // Catches a pause menu pushed over a puzzle solved in the same frame, or
 // left under the challenge taken with the pause in one frame (the next
-// Escape then pushes it twice); and a solve graded for the challenge taken
-// during its display, or lost when the game ends during it.
+// Escape then pushes it twice); a solve graded for the challenge taken
+// during its display, or lost when the game ends during it; and a reset
+// answered during the display emptying the board that is then graded.
 TEST_F(CampaignChallengeTest, ASolvedPuzzleIsNeitherPausedNorLeftAndIsGradedItself)
 {
     PuzzleStarter starter(chef);
@@ -275,6 +276,8 @@ TEST_F(CampaignChallengeTest, ASolvedPuzzleIsNeitherPausedNorLeftAndIsGradedItse
         {"the challenge during the display", {"solve", "update", "confirm", "take", "wait"}, {"pop 18 at once"}, 5, 0,
          1},
         {"the game ended during the display", {"solve", "update", "quit"}, {}, 5, 0, 1},
+        {"\"Yes, Reset.\" during the display, then its end and the game's",
+         {"solve", "update", "reset", "wait", "quit"}, {"pop 18 at once"}, 5, 0, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -293,6 +296,8 @@ TEST_F(CampaignChallengeTest, ASolvedPuzzleIsNeitherPausedNorLeftAndIsGradedItse
                 FireGlobalEvent("ShowCampaignEscapeDialogEvent");
             } else if (step == "confirm") {
                 FireGlobalEvent("ConfirmTakeTheChallengeEvent");
+            } else if (step == "reset") {
+                FireGlobalEvent("ResetCampaignPuzzleEvent");
             } else if (step == "take") {
                 Fire("TakeTheChallengeEvent", challenge);
             } else if (step == "quit") {

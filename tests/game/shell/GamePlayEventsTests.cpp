@@ -530,18 +530,19 @@ TEST_F(GamePlayEventsTest, AStrokeAcrossThePauseTheLessonAfterAResetAndASecondWr
 
 // Catches the buttons playing a puzzle out of play: Undo emptying a solved
 // board before it is graded, Redo during the pause, a tip counted on the
-// solved board, and the rewind emptying it.
+// solved board, and the rewind emptying it or leaving its question open.
 TEST_F(GamePlayEventsTest, TheButtonsLeaveAPuzzleOutOfPlayAsItIs)
 {
     const struct {
         const char* name;
         bool solved;
         const char* button;
+        int windowsClosed;
     } cases[] = {
-        {"Undo on the solved puzzle", true, "UndoEvent"},
-        {"Redo during the pause", false, "RedoEvent"},
-        {"a tip on the solved puzzle", true, "GiveHintEvent"},
-        {"the rewind on the solved puzzle", true, "RewindPuzzleEvent"},
+        {"Undo on the solved puzzle", true, "UndoEvent", 0},
+        {"Redo during the pause", false, "RedoEvent", 0},
+        {"a tip on the solved puzzle", true, "GiveHintEvent", 0},
+        {"the rewind on the solved puzzle", true, "RewindPuzzleEvent", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -580,6 +581,7 @@ TEST_F(GamePlayEventsTest, TheButtonsLeaveAPuzzleOutOfPlayAsItIs)
         EXPECT_EQ(before, values());
         EXPECT_EQ(0, log.Count("HasTakenAHintEvent"));
         EXPECT_EQ(0, log.Count("WindowPushEvent"));
+        EXPECT_EQ(c.windowsClosed, log.Count("WindowPopEvent")) << "the rewind's question closes all the same";
         Hide(&puzzle);
     }
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/UlvoEventSystem.h"
 #include "game/campaign/CampaignNode.h"
 #include "game/options/PemberquillOptions.h"
 #include "game/player/PlayerProfile.h"
@@ -108,6 +109,33 @@ TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNex
     EXPECT_EQ(beginnings.GetUnlockPuzzle()->GetProgress()->GetState(), PUZZLE_STATE_STARTED);
     ASSERT_NO_FATAL_FAILURE(Click("QuitButton"));
     QuitGameAndExpectCleanLogWith(SHUTDOWN_LINES);
+}
+
+// Catches the grade of a puzzle solved just before the game ends left out
+// of the last save, or given twice: the next start reads the solve graded
+// once.
+TEST_F(PlayerSessionTest, APuzzleSolvedAsTheGameEndsIsSavedGradedOnce)
+{
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    ASSERT_NO_FATAL_FAILURE(Clicks({"PlayButton", "OceanCampaignRegionButton", "BeginningsCampaignNodeButton"}));
+    ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleSetWindow"));
+    BaseWidget* first = FindShown(FindShown(TopWindow(), "HomeworkPuzzlesGroup"), "PlayPuzzle");
+    ASSERT_NE(first, nullptr);
+    const Puzzle* puzzle = first->GetProperty<Puzzle*>("OnActivationEventNameProperty");
+    ASSERT_NO_FATAL_FAILURE(Click(*first));
+    ASSERT_NO_FATAL_FAILURE(Click("HowToPlayWindowBackButton"));
+    ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleWindow"));
+    ASSERT_NO_FATAL_FAILURE(PlaceTheAnswer());
+    ASSERT_EQ(puzzle->GetProgress()->GetState(), PUZZLE_STATE_SOLVED) << "the solve is still on display";
+    FireGlobalEvent("QuitGameEvent");
+    QuitGameAndExpectCleanLogWith({});
+
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    const PuzzleSet& beginnings =
+        *Campaign::FindNodeByName(Game().GetCampaign().GetNodes(), "Beginnings")->GetPuzzleSet();
+    const size_t index = static_cast<size_t>(beginnings.GetRanges()[PUZZLE_SET_RANGE_HOMEWORK].begin);
+    EXPECT_GT(beginnings.GetPuzzles()[index]->GetProgress()->GetState(), PUZZLE_STATE_SOLVED) << "graded";
+    EXPECT_EQ(Game().GetProfileManager().GetActiveProfile()->GetAchievements().puzzlesSolved, 1);
 }
 
 // Each widget of the window, shown or not, whose name ends in the suffix.
