@@ -108,8 +108,7 @@ void FreePlay::Update()
     }
     const double now = m_clock->GetTime();
     const Puzzle* puzzle = GetCurrentPuzzle();
-    if (puzzle != nullptr && puzzle->GetProgress() != nullptr && puzzle->GetProgress()->IsSolved() &&
-        m_nextPuzzleTime < 0.0) {
+    if (puzzle != nullptr && puzzle->IsSolved() && m_nextPuzzleTime < 0.0) {
         m_nextPuzzleTime = now + SOLVED_PUZZLE_DISPLAY_SECONDS;
         FireGlobalEvent("SolvePuzzleEvent");
     }

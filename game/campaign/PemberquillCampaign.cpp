@@ -146,8 +146,7 @@ void PemberquillCampaign::Update()
     }
     if (m_solveTimer < 0.0) {
         puzzle->RefreshIfActive();
-        const PuzzleProgress* progress = puzzle->GetProgress();
-        if (progress != nullptr && progress->IsSolved()) {
+        if (puzzle->IsSolved()) {
             m_solveTimer = m_clock->GetTime() + SOLVED_PUZZLE_DISPLAY_SECONDS;
             puzzle->SetSolveTime(puzzle->GetClock().GetTime());
             FireGlobalEvent("SolvePuzzleEvent");
@@ -170,8 +169,16 @@ bool PemberquillCampaign::IsSolvePending()
     // The solving move can come in the same frame as the request, before
     // the update has noticed the solve.
     const Puzzle* puzzle = GetActivePuzzle();
-    return puzzle != nullptr && puzzle->IsShown() && puzzle->GetProgress() != nullptr &&
-           puzzle->GetProgress()->IsSolved();
+    return puzzle != nullptr && puzzle->IsShown() && puzzle->IsSolved();
+}
+
+bool PemberquillCampaign::CloseQuestionOfPendingSolve()
+{
+    if (!IsSolvePending()) {
+        return false;
+    }
+    PopWindow(CONFIRMATION_DIALOG, false);
+    return true;
 }
 
 void PemberquillCampaign::GradePendingSolve()
@@ -183,7 +190,7 @@ void PemberquillCampaign::GradePendingSolve()
     m_solveTimer = -1.0;
     // Emptied during the display: there is no solve to grade, and play goes
     // on with the puzzle.
-    if (puzzle->GetProgress() == nullptr || !puzzle->GetProgress()->IsSolved()) {
+    if (!puzzle->IsSolved()) {
         puzzle->SetActive(true);
         return;
     }
@@ -259,7 +266,7 @@ void PemberquillCampaign::Play(Puzzle* puzzle)
     if (challenge == puzzle) {
         isChallenge = true;
     } else if (challenge != nullptr) {
-        isChallengeUnsolved = challenge->GetProgress() == nullptr || !challenge->GetProgress()->IsSolved();
+        isChallengeUnsolved = !challenge->IsSolved();
     }
 
     PopWindow(LOCATION_WINDOW, false);

@@ -236,6 +236,10 @@ private:
     // neither paused nor left for another puzzle: either would have the
     // grade given to the wrong puzzle or lost.
     bool IsSolvePending();
+    // A question asked before the solving move, answered while the solve is
+    // pending: the answer only closes it, and the solved puzzle stays to be
+    // graded. True when that is all it did.
+    bool CloseQuestionOfPendingSolve();
     void LoadRegionTextures(CampaignRegion& region);
     // The location being played and its region: the selection, or else the
     // active location and the region that lists it.

@@ -223,7 +223,7 @@ void PemberquillCampaign::Event_OnPlayCampaignPuzzle(NamedProperties& args)
     if (puzzle == nullptr) {
         return;
     }
-    if (puzzle->GetProgress() != nullptr && puzzle->GetProgress()->IsSolved()) {
+    if (puzzle->IsSolved()) {
         if (m_screens != nullptr) {
             m_screens->CreatePuzzleSolvedDialog(puzzle);
         }
@@ -441,10 +441,7 @@ void PemberquillCampaign::Event_OnResetCampaignNode(NamedProperties& args)
 
 void PemberquillCampaign::Event_OnResetCampaignPuzzle(NamedProperties&)
 {
-    // The question was asked before the solving move: the answer closes it,
-    // and the solved puzzle stays to be graded.
-    if (IsSolvePending()) {
-        PopWindow(CONFIRMATION_DIALOG, false);
+    if (CloseQuestionOfPendingSolve()) {
         return;
     }
     Puzzle* puzzle = GetActivePuzzle();

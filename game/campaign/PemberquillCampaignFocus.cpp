@@ -101,10 +101,7 @@ void PemberquillCampaign::Event_OnConfirmTakeTheChallenge(NamedProperties& /*arg
 
 void PemberquillCampaign::Event_OnTakeTheChallenge(NamedProperties& args)
 {
-    // The question was asked before the solving move: the answer closes it,
-    // and the solved puzzle stays to be graded.
-    if (IsSolvePending()) {
-        PopWindow(CONFIRMATION_DIALOG, false);
+    if (CloseQuestionOfPendingSolve()) {
         return;
     }
     if (Puzzle* active = GetActivePuzzle()) {

@@ -501,6 +501,11 @@ bool Puzzle::IsListedOnAnEarlierBoard(int kind, const Square& square) const
     });
 }
 
+bool Puzzle::IsSolved() const
+{
+    return m_progress != nullptr && m_progress->IsSolved();
+}
+
 bool Puzzle::AreAllBoardsValid() const
 {
     for (const std::unique_ptr<Board>& board : m_boards) {

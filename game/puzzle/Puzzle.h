@@ -88,6 +88,8 @@ public:
     // no board keeps pointing into a record the puzzle no longer follows.
     virtual bool SetProgress(PuzzleProgress* progress);
     PuzzleProgress* GetProgress() const { return m_progress; }
+    // The progress says solved; a puzzle without one is not.
+    bool IsSolved() const;
 
     // --- Pointer and focus (kept up to date by the board display) ---
     int GetFocusedBoardIndex() const { return m_focusedBoard; }

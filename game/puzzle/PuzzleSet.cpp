@@ -41,11 +41,6 @@ int ScoreOfState(int state)
     }
 }
 
-bool IsSolved(const Puzzle& puzzle)
-{
-    return puzzle.GetProgress() != nullptr && puzzle.GetProgress()->IsSolved();
-}
-
 } // namespace
 
 PuzzleSet::PuzzleSet(const PuzzleSetDescriptor& descriptor, Clock* parentClock)
@@ -246,7 +241,7 @@ bool PuzzleSet::IsNewlySatisfied() const
     for (const std::unique_ptr<Puzzle>& puzzle : m_puzzles) {
         if (puzzle->IsUnlockPuzzle()) {
             hasUnlockPuzzles = true;
-            if (!IsSolved(*puzzle)) {
+            if (!puzzle->IsSolved()) {
                 return false;
             }
         }
@@ -257,7 +252,7 @@ bool PuzzleSet::IsNewlySatisfied() const
 bool PuzzleSet::AreAllPuzzlesSolved() const
 {
     return std::all_of(m_puzzles.begin(), m_puzzles.end(),
-                       [](const std::unique_ptr<Puzzle>& puzzle) { return IsSolved(*puzzle); });
+                       [](const std::unique_ptr<Puzzle>& puzzle) { return puzzle->IsSolved(); });
 }
 
 int PuzzleSet::GetScore(int multiplier) const
