@@ -24,5 +24,27 @@ done
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+# Another install may hold the package manager's lock: the system's own
+# updates in a fresh machine's first minutes, or a second build started
+# alongside. apt waits for the dpkg lock itself, but not for the package
+# lists' lock, so a lock failure is tried again until apt's own wait is
+# over; any other failure stops at once with apt's message.
+LOCK_WAIT_SECONDS=300
+apt_get() {
+  local deadline=$((SECONDS + LOCK_WAIT_SECONDS)) log status
+  log=$(mktemp)
+  while :; do
+    status=0
+    $sudo apt-get -o DPkg::Lock::Timeout="$LOCK_WAIT_SECONDS" "$@" 2>&1 | tee "$log" || status=$?
+    if [ "$status" -eq 0 ] || ! grep -q "Could not get lock" "$log" || [ "$SECONDS" -ge "$deadline" ]; then
+      rm -f "$log"
+      return "$status"
+    fi
+    echo "setup: another install holds the package manager's lock; waiting for it" >&2
+    sleep 5
+  done
+}
+
+apt_get update -qq
+apt_get install -y -qq --no-install-recommends "${missing[@]}"
