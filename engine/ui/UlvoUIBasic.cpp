@@ -76,17 +76,21 @@ void UlvoUIBasic::Shutdown() {
 void UlvoUIBasic::Event_OnScreenResizedEvent(NamedProperties& /*args*/) {}
 
 void UlvoUIBasic::Update() {
+  if (ReadMousePosition() && m_rootWindow != nullptr) {
+    m_rootWindow->UpdateMouseOver(m_mousePosition);
+  }
+}
+
+bool UlvoUIBasic::ReadMousePosition() {
   const UlvoInputInterface* input = UlvoInputInterface::GetDefaultInstance();
   if (input == nullptr) {
-    return;
+    return false;
   }
   int x = 0;
   int y = 0;
   input->GetMousePosition(x, y);
   m_mousePosition = Vector2(static_cast<float>(x), static_cast<float>(y));
-  if (m_rootWindow != nullptr) {
-    m_rootWindow->UpdateMouseOver(m_mousePosition);
-  }
+  return true;
 }
 
 void UlvoUIBasic::Render() {
@@ -193,6 +197,9 @@ void UlvoUIBasic::SetWidgetState(int handle, UIState state, NamedProperties& pro
 bool UlvoUIBasic::OnKeyEvent(int action, int key) {
   if (m_rootWindow == nullptr || m_rootWindow->GetState() <= UI_STATE_HIDING) {
     return false;
+  }
+  if (IsMouseButtonPair(action, key)) {
+    ReadMousePosition();
   }
   m_rootWindow->UpdateMouseOver(m_mousePosition);
   return m_rootWindow->OnKeyEvent(action, key);

@@ -40,7 +40,9 @@ class UlvoUIBasic : public UlvoUIInterface, public EventRecipient {
   void SetWidgetProperties(int handle, NamedProperties& properties) override;
   void SetWidgetState(int handle, UIState state, NamedProperties& properties) override;
   // Only while the root window is shown: the roll-over first moves to the
-  // last mouse position, then the tree may take the pair.
+  // mouse position (for a mouse button, where the button went down or up;
+  // for a key, where the last update found the mouse), then the tree may
+  // take the pair.
   bool OnKeyEvent(int action, int key) override;
 
   // The validation step of CreateComponent; every broken rule is an
@@ -61,9 +63,12 @@ class UlvoUIBasic : public UlvoUIInterface, public EventRecipient {
   virtual void Event_OnScreenResizedEvent(NamedProperties& args);
 
  private:
+  // False without an input module.
+  bool ReadMousePosition();
+
   std::unique_ptr<WindowWidget> m_rootWindow;
   std::unique_ptr<FontDescriptor> m_mainFont;
-  // Virtual-screen units, read in the last update pass; (0, 0) again after
-  // the tree changed.
+  // Virtual-screen units, read in the last update pass or at the last mouse
+  // button; (0, 0) again after the tree changed.
   Vector2 m_mousePosition;
 };

@@ -362,10 +362,7 @@ void PemberquillGame::Update()
         m_audio.PlayRandomOneOff();
     }
     GetFreePlay().Update();
-    UpdateMousePosition();
-    if (m_activePuzzleView != nullptr) {
-        m_activePuzzleView->UpdateBoards(Vector2(static_cast<float>(m_mouseX), static_cast<float>(m_mouseY)));
-    }
+    FollowPointer();
 }
 
 void PemberquillGame::ShowSaveFailureNotice()
@@ -386,10 +383,13 @@ void PemberquillGame::ShowSaveFailureNotice()
     PlaySound(SOUND_UI_DIALOG_NORMAL);
 }
 
-void PemberquillGame::UpdateMousePosition()
+void PemberquillGame::FollowPointer()
 {
     if (UlvoInputInterface* input = UlvoInputInterface::GetDefaultInstance()) {
         input->GetMousePosition(m_mouseX, m_mouseY);
+    }
+    if (m_activePuzzleView != nullptr) {
+        m_activePuzzleView->UpdateBoards(Vector2(static_cast<float>(m_mouseX), static_cast<float>(m_mouseY)));
     }
 }
 
@@ -397,6 +397,9 @@ bool PemberquillGame::HandleKey(int action, int key)
 {
     if (UlvoInputInterface::GetDefaultInstance() == nullptr) {
         return false;
+    }
+    if (IsMouseButtonPair(action, key)) {
+        FollowPointer();
     }
     if (m_campaign.OnKeyEvent(action, key) || GetFreePlay().OnKeyEvent(action, key)) {
         return true;

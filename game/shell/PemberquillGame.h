@@ -60,7 +60,8 @@ public:
     // the puzzle canvas fires its render event, and drawing them here as
     // well would paint them twice.
     void Render() const {}
-    // The end of the key chain: true when a subsystem took the pair.
+    // The end of the key chain: true when a subsystem took the pair. A mouse
+    // button's pair acts where the mouse is as it happens.
     bool HandleKey(int action, int key);
 
     // Builds the puzzle's boards when it has none, starts play on it where
@@ -146,7 +147,9 @@ private:
     // True while splash images are still being shown; the rest of the frame
     // waits for them.
     bool UpdateSplashScreens();
-    void UpdateMousePosition();
+    // Reads the mouse and moves the focus of the boards in play under it:
+    // each frame, and at each mouse button, which acts where it happens.
+    void FollowPointer();
     // Tells the player of the run's first failed save, once no other notice
     // is open.
     void ShowSaveFailureNotice();

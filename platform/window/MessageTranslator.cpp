@@ -123,6 +123,9 @@ void MessageTranslator::Translate(const SDL_Event& event, std::deque<WindowMessa
     case SDL_TEXTINPUT:
       TranslateText(event.text, out);
       break;
+    case SDL_MOUSEMOTION:
+      TranslateMotion(event.motion);
+      break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       TranslateButton(event.button, out);
@@ -250,6 +253,20 @@ void MessageTranslator::TranslateText(const SDL_TextInputEvent& event,
   }
 }
 
+// Moves are no messages: the pointer's place is asked for each frame. A
+// move only says what SDL's window-relative positions are measured from.
+void MessageTranslator::TranslateMotion(const SDL_MouseMotionEvent& event) {
+  if (event.windowID != windowId_) {
+    return;
+  }
+  pointerOriginKnown_ = true;
+  pointerOrigin_ = origin_;
+  pointer_ = {origin_.x + event.x, origin_.y + event.y};
+}
+
+// SDL gives a button the pointer's last measured position, which is stale
+// once the window moved under a still pointer: it is taken from the window's
+// origin at that measurement, not from its origin now.
 void MessageTranslator::TranslateButton(const SDL_MouseButtonEvent& event,
                                         std::deque<WindowMessage>& out) {
   const uint8_t button = ButtonCode(event.button);
@@ -261,7 +278,10 @@ void MessageTranslator::TranslateButton(const SDL_MouseButtonEvent& event,
     return;
   }
   keyDown_[button] = down;
-  out.push_back(down ? WindowMessage::MouseButtonDown(button) : WindowMessage::MouseButtonUp(button));
+  const IntPoint from = PointerOrigin();
+  pointer_ = {from.x + event.x, from.y + event.y};
+  out.push_back(down ? WindowMessage::MouseButtonDown(button, pointer_)
+                     : WindowMessage::MouseButtonUp(button, pointer_));
 }
 
 void MessageTranslator::TranslateWheel(const SDL_MouseWheelEvent& event,
@@ -307,7 +327,7 @@ void MessageTranslator::ReleaseHeldKeys(std::deque<WindowMessage>& out) {
     const bool button = virtualKey == VK_LBUTTON || virtualKey == VK_RBUTTON ||
                         virtualKey == VK_MBUTTON || virtualKey == VK_XBUTTON1 ||
                         virtualKey == VK_XBUTTON2;
-    out.push_back(button ? WindowMessage::MouseButtonUp(virtualKey)
+    out.push_back(button ? WindowMessage::MouseButtonUp(virtualKey, pointer_)
                          : WindowMessage::KeyUp(virtualKey, IsSystemKey(virtualKey, KMOD_NONE)));
   }
   leftAltDown_ = false;

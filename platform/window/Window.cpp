@@ -16,8 +16,8 @@ Uint32 FullscreenFlags(DisplayMode mode) {
   return mode == DisplayMode::FullscreenDesktop ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
 }
 
-// Drivers other than X11 cannot tell where the cursor is while it is
-// outside every window of the process.
+// Only X11 asks the window system where the cursor is; other drivers know
+// only its last position measured in one of the process's windows.
 bool HasGlobalCursorPosition() {
   const char* driver = SDL_GetCurrentVideoDriver();
   return driver != nullptr && std::strcmp(driver, "x11") == 0;
@@ -179,12 +179,12 @@ bool Window::HasFocus() const {
 
 IntPoint Window::CursorScreenPosition() const {
   IntPoint position;
-  if (SDL_GetMouseFocus() != window_ && HasGlobalCursorPosition()) {
+  if (HasGlobalCursorPosition()) {
     SDL_GetGlobalMouseState(&position.x, &position.y);
     return position;
   }
   SDL_GetMouseState(&position.x, &position.y);
-  const IntPoint origin = ClientOrigin();
+  const IntPoint origin = translator_.PointerOrigin();
   return {origin.x + position.x, origin.y + position.y};
 }
 

@@ -53,15 +53,17 @@ WindowMessage WindowMessage::Character(uint32_t character) {
   return message;
 }
 
-WindowMessage WindowMessage::MouseButtonDown(uint8_t button) {
+WindowMessage WindowMessage::MouseButtonDown(uint8_t button, IntPoint cursor) {
   WindowMessage message = OfType(WindowMessageType::MouseButtonDown);
   message.virtualKey = button;
+  message.cursor = cursor;
   return message;
 }
 
-WindowMessage WindowMessage::MouseButtonUp(uint8_t button) {
+WindowMessage WindowMessage::MouseButtonUp(uint8_t button, IntPoint cursor) {
   WindowMessage message = OfType(WindowMessageType::MouseButtonUp);
   message.virtualKey = button;
+  message.cursor = cursor;
   return message;
 }
 
@@ -80,7 +82,7 @@ WindowMessage WindowMessage::KeyMenu(uint32_t character) {
 bool operator==(const WindowMessage& a, const WindowMessage& b) {
   return a.type == b.type && a.origin == b.origin && a.size == b.size && a.active == b.active &&
          a.virtualKey == b.virtualKey && a.repeat == b.repeat && a.systemKey == b.systemKey &&
-         a.character == b.character && a.wheelDelta == b.wheelDelta;
+         a.character == b.character && a.wheelDelta == b.wheelDelta && a.cursor == b.cursor;
 }
 
 }  // namespace platform

@@ -14,8 +14,8 @@ enum class WindowMessageType {
   KeyDown,          // virtualKey, repeat, systemKey
   KeyUp,            // virtualKey, systemKey
   Character,        // character: a typed character as a Unicode code point
-  MouseButtonDown,  // virtualKey: VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, ...
-  MouseButtonUp,    // virtualKey
+  MouseButtonDown,  // virtualKey: VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, ...; cursor
+  MouseButtonUp,    // virtualKey, cursor
   MouseWheel,       // wheelDelta
   KeyMenu,          // character: the key pressed with Alt (13 for Alt+Enter)
 };
@@ -36,6 +36,8 @@ struct WindowMessage {
   uint32_t character = 0;
   // In 120ths of a notch; positive when the wheel turns away from the user.
   int wheelDelta = 0;
+  // Where on the desktop the pointer was when the button went down or up.
+  IntPoint cursor;
 
   static WindowMessage Move(IntPoint origin);
   static WindowMessage Size(IntSize size);
@@ -44,8 +46,8 @@ struct WindowMessage {
   static WindowMessage KeyDown(uint8_t virtualKey, bool repeat, bool systemKey);
   static WindowMessage KeyUp(uint8_t virtualKey, bool systemKey);
   static WindowMessage Character(uint32_t character);
-  static WindowMessage MouseButtonDown(uint8_t button);
-  static WindowMessage MouseButtonUp(uint8_t button);
+  static WindowMessage MouseButtonDown(uint8_t button, IntPoint cursor);
+  static WindowMessage MouseButtonUp(uint8_t button, IntPoint cursor);
   static WindowMessage MouseWheel(int wheelDelta);
   static WindowMessage KeyMenu(uint32_t character);
 };

@@ -48,13 +48,25 @@ class SdlWindowEventTest : public ::testing::Test {
     Push(event);
   }
 
-  void PushButton(Uint32 type, Uint8 button) const {
+  // At (x, y) in the window, as SDL last measured the pointer.
+  void PushButton(Uint32 type, Uint8 button, int x = 0, int y = 0) const {
     SDL_Event event{};
     event.type = type;
     event.button.windowID = WindowId();
     event.button.button = button;
     event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
     event.button.clicks = 1;
+    event.button.x = x;
+    event.button.y = y;
+    Push(event);
+  }
+
+  void PushMotion(int x, int y) const {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.windowID = WindowId();
+    event.motion.x = x;
+    event.motion.y = y;
     Push(event);
   }
 

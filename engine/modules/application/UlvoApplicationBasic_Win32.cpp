@@ -363,7 +363,14 @@ bool UlvoApplicationBasic_Win32::TranslateInputMessage(const WindowMessage& mess
     return false;
   }
   UlvoInputInterface* input = UlvoInputInterface::GetDefaultInstance();
-  return input != nullptr && input->OnKeyEvent(pair.action, pair.code);
+  if (input == nullptr) {
+    return false;
+  }
+  if (message.type == WindowMessageType::MouseButtonDown ||
+      message.type == WindowMessageType::MouseButtonUp) {
+    input->SetCursorScreenPosition(IntVector2(message.cursor.x, message.cursor.y));
+  }
+  return input->OnKeyEvent(pair.action, pair.code);
 }
 
 void UlvoApplicationBasic_Win32::OnMove(const IntVector2& newOrigin) {

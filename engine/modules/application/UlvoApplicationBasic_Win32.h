@@ -66,7 +66,8 @@ class UlvoApplicationBasic_Win32 : public UlvoApplicationBasic {
   // Nothing is handled while no game is registered or the game is quitting.
   bool WindowProc(const platform::WindowMessage& message);
   bool HandleWindowMessage(const platform::WindowMessage& message);
-  // Hands the message's pair to the default input module; true when taken.
+  // Hands the message's pair to the default input module, a button's with
+  // where the button went down or up; true when taken.
   bool TranslateInputMessage(const platform::WindowMessage& message);
 
   const ScreenRect& GetClientRect() const { return m_clientRect; }

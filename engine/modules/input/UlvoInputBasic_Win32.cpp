@@ -106,6 +106,10 @@ void UlvoInputBasic_Win32::GetMousePosition(int& x, int& y) const {
   y = position.y;
 }
 
+void UlvoInputBasic_Win32::SetCursorScreenPosition(const IntVector2& position) {
+  m_cursorPosition = position;
+}
+
 void UlvoInputBasic_Win32::Event_OnAppChangeFocus(NamedProperties& args) {
   bool hasFocus = false;
   args.Get("hasFocus", hasFocus);

@@ -39,6 +39,7 @@ class UlvoInputBasic_Win32 : public UlvoInputBasic, public EventRecipient {
   bool IsKeyDown(uint8_t code) const override;
   void GetMouseClientPosition(int& x, int& y) const override;
   void GetMousePosition(int& x, int& y) const override;
+  void SetCursorScreenPosition(const IntVector2& position) override;
 
   // Handler of "OnAppChangeFocus" ("hasFocus", bool).
   void Event_OnAppChangeFocus(NamedProperties& args);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "engine/core/IntVector2.h"
 #include "engine/core/UlvoCollectedClassInterface.h"
 #include "engine/core/UlvoModuleInterface.h"
 
@@ -21,6 +22,13 @@ enum KeyAction : int {
 constexpr int KEY_CODE_LEFT_BUTTON = 1;
 constexpr int KEY_CODE_RIGHT_BUTTON = 2;
 
+// A mouse button going down or up: it acts where the pointer is as it
+// happens, which need not be where the last frame found it.
+inline bool IsMouseButtonPair(int action, int code) {
+  return (action == KEY_ACTION_DOWN || action == KEY_ACTION_UP) &&
+         (code == KEY_CODE_LEFT_BUTTON || code == KEY_CODE_RIGHT_BUTTON);
+}
+
 // The input module: the state of keys and buttons, the mouse position, and
 // the chain that every pair is offered along (console, UI, game).
 class UlvoInputInterface : public UlvoModuleInterface,
@@ -34,4 +42,8 @@ class UlvoInputInterface : public UlvoModuleInterface,
   // The cursor in virtual-screen units; outside 0..1024 over the bars
   // beside the virtual screen.
   virtual void GetMousePosition(int& x, int& y) const = 0;
+  // Where on the desktop a mouse button just went down or up, given before
+  // its pair is offered: the pair acts there, not where the last frame
+  // found the cursor.
+  virtual void SetCursorScreenPosition(const IntVector2& position) = 0;
 };

@@ -20,6 +20,10 @@ class FakeInput : public UlvoInputInterface {
     x = mouseX;
     y = mouseY;
   }
+  void SetCursorScreenPosition(const IntVector2& position) override {
+    mouseX = position.x;
+    mouseY = position.y;
+  }
   int mouseX = 0;
   int mouseY = 0;
 };

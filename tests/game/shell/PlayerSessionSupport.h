@@ -141,13 +141,19 @@ protected:
         Frames(SETTLE_FRAMES);
     }
 
-    void MoveMouse(const Vector2& virtualPoint)
+    // No frame runs: the game has not yet looked at the pointer there.
+    void WarpMouse(const Vector2& virtualPoint)
     {
         const UlvoApplicationInterface& application = *UlvoApplicationInterface::GetDefaultInstance();
         const Vector2 scale = application.GetViewScale();
         const Vector2 pixels =
             application.GetScreenBounds().mins + Vector2(virtualPoint.x / scale.x, virtualPoint.y / scale.y);
         SDL_WarpMouseInWindow(m_window, static_cast<int>(pixels.x), static_cast<int>(pixels.y));
+    }
+
+    void MoveMouse(const Vector2& virtualPoint)
+    {
+        WarpMouse(virtualPoint);
         Frames(2);
     }
 
@@ -161,12 +167,21 @@ protected:
         }
     }
 
-    void PressMouseButton()
+    // Where the mouse is, as SDL would send it.
+    static SDL_Event ButtonEvent(Uint32 type, Uint8 button)
     {
-        SDL_Event down{}, up{};
-        down.button = {SDL_MOUSEBUTTONDOWN, 0, 0, 0, SDL_BUTTON_LEFT, SDL_PRESSED, 1, 0, 0, 0};
-        up.button = {SDL_MOUSEBUTTONUP, 0, 0, 0, SDL_BUTTON_LEFT, SDL_RELEASED, 1, 0, 0, 0};
-        Push({down, up});
+        int x = 0;
+        int y = 0;
+        SDL_GetMouseState(&x, &y);
+        SDL_Event event{};
+        event.button = {type, 0, 0, 0, button, type == SDL_MOUSEBUTTONDOWN ? Uint8{SDL_PRESSED} : Uint8{SDL_RELEASED},
+                        1, 0, x, y};
+        return event;
+    }
+
+    void PressMouseButton(Uint8 button = SDL_BUTTON_LEFT)
+    {
+        Push({ButtonEvent(SDL_MOUSEBUTTONDOWN, button), ButtonEvent(SDL_MOUSEBUTTONUP, button)});
     }
 
     void PressKey(SDL_Keycode key, SDL_Scancode scancode, Uint16 modifiers = KMOD_NONE)
@@ -204,13 +219,15 @@ protected:
         }
     }
 
-    // To the centre of a box of the board's own geometry, whose unit box
-    // runs over the board's rect on screen.
-    void MoveMouse(const BoardView& view, const AABB2& inBoard)
+    // The centre of a box of the board's own geometry, whose unit box runs
+    // over the board's rect on screen.
+    static Vector2 OnScreen(const BoardView& view, const AABB2& inBoard)
     {
         const Vector2 centre = inBoard.CalcCenter();
-        MoveMouse(view.rect.mins + Vector2(centre.x * view.rect.CalcSize().x, centre.y * view.rect.CalcSize().y));
+        return view.rect.mins + Vector2(centre.x * view.rect.CalcSize().x, centre.y * view.rect.CalcSize().y);
     }
+
+    void MoveMouse(const BoardView& view, const AABB2& inBoard) { MoveMouse(OnScreen(view, inBoard)); }
 
     void PressDigitOver(const BoardView& view, const Square& square)
     {

@@ -203,6 +203,50 @@ std::vector<std::string> ReadLessonPanel()
     return lines;
 }
 
+// A press in the frame of the pointer's jump onto its target, as a pen or a
+// touch screen gives it, acts on the target: not where the last frame left
+// the pointer, which rests on a corner candidate.
+TEST_F(PlayerSessionTest, APressActsWhereThePointerIsAsItHappens)
+{
+    ASSERT_NO_FATAL_FAILURE(StartGame());
+    ASSERT_NO_FATAL_FAILURE(Clicks({"PlayButton", "OceanCampaignRegionButton", "BeginningsCampaignNodeButton"}));
+    ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleSetWindow"));
+    ASSERT_NO_FATAL_FAILURE(Click(*FindShown(FindShown(TopWindow(), "HomeworkPuzzlesGroup"), "PlayPuzzle")));
+    ASSERT_NO_FATAL_FAILURE(Click("HowToPlayWindowBackButton"));
+    ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleWindow"));
+    const BoardView view = Game().GetActivePuzzleView()->GetBoardViews().front();
+    const Board& board = *view.board;
+    const Square& corner = board.GetSquare(0, 0);
+    const Square& centre = board.GetSquare(1, 1);
+    const Square& other = board.GetSquare(2, 2);
+    const auto candidate = [&view, &board](const Square& square, unsigned value) {
+        return OnScreen(view, board.ComputeBoundsForCandidate(square, static_cast<int>(value) - 1));
+    };
+    const PlayerAchievements& achievements = Game().GetProfileManager().GetActiveProfile()->GetAchievements();
+    const struct {
+        const char* target;
+        Vector2 point;
+        Uint8 button;
+        std::function<bool()> acted;
+    } rows[] = {
+        {"the Solving Tip button", FindShown(TopWindow(), "HintButton")->GetBounds().CalcCenter(), SDL_BUTTON_LEFT,
+         [&achievements] { return achievements.hintsTakenPerLocation.count("Beginnings") == 1; }},
+        {"a candidate to place", candidate(centre, centre.solutionValue), SDL_BUTTON_LEFT,
+         [&board, &centre] { return board.GetSquareValue(centre) == centre.solutionValue; }},
+        {"a candidate to cross out", candidate(other, other.solutionValue), SDL_BUTTON_RIGHT,
+         [&board, &other] { return board.IsSquareFlagSet(2, 2, static_cast<int>(other.solutionValue) - 1); }},
+    };
+    for (const auto& row : rows) {
+        ASSERT_NO_FATAL_FAILURE(MoveMouse(candidate(corner, 1)));
+        WarpMouse(row.point);
+        ASSERT_NO_FATAL_FAILURE(PressMouseButton(row.button));
+        Frames(SETTLE_FRAMES);
+        EXPECT_TRUE(row.acted()) << row.target;
+        EXPECT_EQ(board.GetSquareValue(corner), 0u) << row.target;
+        EXPECT_FALSE(board.IsSquareFlagSet(0, 0, 0)) << row.target;
+    }
+}
+
 // The tutorial writes its pages where the play screen's lesson stood; back
 // from it, by its button or by Escape, the player reads that lesson again,
 // with no lesson dialog in the way. Space turns the tutorial's pages.

@@ -93,8 +93,8 @@ TEST_F(WindowMessagesTest, CtrlAltKeysAndTheirTextAreOrdinary) {
 }
 
 TEST_F(WindowMessagesTest, MouseButtonsUseTheirKeyCodesAndTheWheelCountsIn120ths) {
-  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
-  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
+  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 10, 20);
+  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 11, 20);
   PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
   PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE);
   PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
@@ -105,8 +105,10 @@ TEST_F(WindowMessagesTest, MouseButtonsUseTheirKeyCodesAndTheWheelCountsIn120ths
   PushWheel(1, 0.0f);  // a driver without fractions
   PushWheel(1, 1.0f, SDL_MOUSEWHEEL_FLIPPED);
   PushWheel(0, 0.0f);
-  EXPECT_EQ(Drain(), (Messages{M::MouseButtonDown(VK_LBUTTON), M::MouseButtonUp(VK_LBUTTON), M::MouseButtonDown(VK_RBUTTON),
-                               M::MouseButtonDown(VK_MBUTTON), M::MouseButtonUp(VK_RBUTTON), M::MouseWheel(120),
+  const IntPoint origin{100, 50};
+  EXPECT_EQ(Drain(), (Messages{M::MouseButtonDown(VK_LBUTTON, {110, 70}), M::MouseButtonUp(VK_LBUTTON, {111, 70}),
+                               M::MouseButtonDown(VK_RBUTTON, origin), M::MouseButtonDown(VK_MBUTTON, origin),
+                               M::MouseButtonUp(VK_RBUTTON, origin), M::MouseWheel(120),
                                M::MouseWheel(-240), M::MouseWheel(60), M::MouseWheel(120), M::MouseWheel(-120)}));
   EXPECT_FALSE(window_->IsKeyDown(VK_LBUTTON) || window_->IsKeyDown(VK_RBUTTON));
   EXPECT_TRUE(window_->IsKeyDown(VK_MBUTTON));
@@ -129,6 +131,19 @@ TEST_F(WindowMessagesTest, MovesAndSizesAreReportedWhenTheyChange) {
   EXPECT_EQ(Drain(), (Messages{M::Size({0, 0}), M::Size({640, 400})}));
 }
 
+// SDL measures the pointer against the window only when it moves: after the
+// window moved under a still pointer, a button carries the old measure, which
+// belongs to where the window was.
+TEST_F(WindowMessagesTest, AButtonSaysWhereOnTheDesktopThePointerWasAlsoAfterTheWindowMoved) {
+  PushMotion(30, 40);
+  PushWindowEvent(SDL_WINDOWEVENT_MOVED, 400, 300);
+  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 30, 40);
+  PushMotion(31, 40);
+  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 31, 40);
+  EXPECT_EQ(Drain(), (Messages{M::Move({400, 300}), M::MouseButtonDown(VK_LBUTTON, {130, 90}),
+                               M::MouseButtonUp(VK_LBUTTON, {431, 340})}));
+}
+
 // Releases come only after their press; losing the focus releases what is
 // held first, and SDL's own release after it is not reported again.
 TEST_F(WindowMessagesTest, LosingTheFocusReleasesHeldKeysFirst) {
@@ -136,11 +151,11 @@ TEST_F(WindowMessagesTest, LosingTheFocusReleasesHeldKeysFirst) {
   PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT);
   PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
   PushKey(SDL_KEYDOWN, SDLK_LCTRL, SDL_SCANCODE_LCTRL, KMOD_LCTRL);
-  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
+  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 5, 6);
   PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
   PushKey(SDL_KEYUP, SDLK_LCTRL, SDL_SCANCODE_LCTRL);
-  EXPECT_EQ(Drain(), (Messages{M::Activate(true), M::KeyDown(VK_CONTROL, false, false), M::MouseButtonDown(VK_LBUTTON),
-                               M::MouseButtonUp(VK_LBUTTON), M::KeyUp(VK_CONTROL, false), M::Activate(false)}));
+  EXPECT_EQ(Drain(), (Messages{M::Activate(true), M::KeyDown(VK_CONTROL, false, false), M::MouseButtonDown(VK_LBUTTON, {105, 56}),
+                               M::MouseButtonUp(VK_LBUTTON, {105, 56}), M::KeyUp(VK_CONTROL, false), M::Activate(false)}));
   EXPECT_FALSE(window_->IsKeyDown(VK_CONTROL));
   // Alt+Tab: the left Alt's release goes to the other window; back here,
   // typing is typing again.

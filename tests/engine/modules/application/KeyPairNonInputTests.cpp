@@ -11,7 +11,7 @@ using platform::WindowMessage;
 // would queue whatever it held before as a key.
 TEST(KeyPairNonInputTest, TheMiddleButtonAndAStillWheelAreNoInput) {
   const std::pair<const char*, WindowMessage> cases[] = {
-      {"middle button down", WindowMessage::MouseButtonDown(platform::VK_MBUTTON)},
+      {"middle button down", WindowMessage::MouseButtonDown(platform::VK_MBUTTON, {})},
       {"wheel turned by nothing", WindowMessage::MouseWheel(0)},
   };
   for (const auto& [name, message] : cases) {

@@ -119,6 +119,35 @@ TEST_F(XServerWindowTest, TheWindowSystemKnowsTheWindowByTheEngineClass) {
   XFree(hint.res_class);
 }
 
+// The window moves under a still pointer, as at a switch between window and
+// full screen: SDL measures the pointer against the window only when it
+// moves, yet the pointer read each frame, and a press there, are where the
+// pointer really is.
+TEST_F(XServerWindowTest, AWindowMovedUnderAStillPointerReadsThePointersTruePlace) {
+  ASSERT_TRUE(MovePointerTo(200, 150));
+  IntVector2 pointer;
+  ASSERT_TRUE(m_application->GetCursorScreenPosition(pointer));
+  platform::Window& window = *m_application->GetDeviceContext();
+  const platform::IntPoint origin = window.ClientOrigin();
+  window.SetClientGeometry({origin.x + 90, origin.y + 60}, window.ClientSize());
+  Settle();
+  ASSERT_EQ(window.ClientOrigin(), (platform::IntPoint{origin.x + 90, origin.y + 60}));
+  IntVector2 read;
+  ASSERT_TRUE(m_application->GetCursorScreenPosition(read));
+  EXPECT_EQ(read, pointer);
+  IntVector2 client;
+  m_application->ClientToWindowOffset(read.x, read.y, client.x, client.y);
+  EXPECT_EQ(client, IntVector2(110, 90));
+
+  SDL_Event press{};
+  press.button = {SDL_MOUSEBUTTONDOWN, 0, SDL_GetWindowID(NativeWindow()), 0, SDL_BUTTON_LEFT, SDL_PRESSED, 1, 0, 0, 0};
+  SDL_GetMouseState(&press.button.x, &press.button.y);  // as SDL would send it
+  ASSERT_EQ(SDL_PushEvent(&press), 1);
+  platform::WindowMessage message;
+  ASSERT_TRUE(window.PollMessage(message));
+  EXPECT_EQ(message.cursor, (platform::IntPoint{pointer.x, pointer.y}));
+}
+
 // The game's own cursor (from the data folder) replaces the arrow inside
 // the client area, except within 10 pixels of its edge.
 TEST_F(XServerWindowTest, ThePaintBrushCursorReplacesTheArrowInsideTheClientArea) {
