@@ -11,7 +11,7 @@ packages=(
   libfreetype-dev fonts-dejavu-core
   libcairo2-dev libpango1.0-dev libsndfile1-dev libvorbis-dev
   clang libclang-rt-dev
-  libx11-dev
+  libx11-dev libxtst-dev
   xvfb xauth x11-utils
 )
 

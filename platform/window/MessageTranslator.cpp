@@ -123,9 +123,6 @@ void MessageTranslator::Translate(const SDL_Event& event, std::deque<WindowMessa
     case SDL_TEXTINPUT:
       TranslateText(event.text, out);
       break;
-    case SDL_MOUSEMOTION:
-      TranslateMotion(event.motion);
-      break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       TranslateButton(event.button, out);
@@ -193,9 +190,12 @@ void MessageTranslator::TranslateWindowEvent(const SDL_WindowEvent& event,
 // it already claims, so the window system's own message is followed too.
 void MessageTranslator::TranslateNativeMessage(const SDL_Event& event,
                                                std::deque<WindowMessage>& out) {
+  SDL_Window* window = SDL_GetWindowFromID(windowId_);
   IntSize size;
-  if (NativeResize(event, SDL_GetWindowFromID(windowId_), size)) {
+  if (NativeResize(event, window, size)) {
     ReportSize(size, out);
+  } else if (NativeButtonCursor(event, window, nativeButtonCursor_)) {
+    nativeButtonCursorKnown_ = true;
   }
 }
 
@@ -253,20 +253,8 @@ void MessageTranslator::TranslateText(const SDL_TextInputEvent& event,
   }
 }
 
-// Moves are no messages: the pointer's place is asked for each frame. A
-// move only says what SDL's window-relative positions are measured from.
-void MessageTranslator::TranslateMotion(const SDL_MouseMotionEvent& event) {
-  if (event.windowID != windowId_) {
-    return;
-  }
-  pointerOriginKnown_ = true;
-  pointerOrigin_ = origin_;
-  pointer_ = {origin_.x + event.x, origin_.y + event.y};
-}
-
-// SDL gives a button the pointer's last measured position, which is stale
-// once the window moved under a still pointer: it is taken from the window's
-// origin at that measurement, not from its origin now.
+// Where the window system told where the button happened, that place holds:
+// SDL's own position can belong to where the window was (NativeButtonCursor).
 void MessageTranslator::TranslateButton(const SDL_MouseButtonEvent& event,
                                         std::deque<WindowMessage>& out) {
   const uint8_t button = ButtonCode(event.button);
@@ -278,10 +266,11 @@ void MessageTranslator::TranslateButton(const SDL_MouseButtonEvent& event,
     return;
   }
   keyDown_[button] = down;
-  const IntPoint from = PointerOrigin();
-  pointer_ = {from.x + event.x, from.y + event.y};
-  out.push_back(down ? WindowMessage::MouseButtonDown(button, pointer_)
-                     : WindowMessage::MouseButtonUp(button, pointer_));
+  lastButtonCursor_ = nativeButtonCursorKnown_ ? nativeButtonCursor_
+                                               : IntPoint{origin_.x + event.x, origin_.y + event.y};
+  nativeButtonCursorKnown_ = false;
+  out.push_back(down ? WindowMessage::MouseButtonDown(button, lastButtonCursor_)
+                     : WindowMessage::MouseButtonUp(button, lastButtonCursor_));
 }
 
 void MessageTranslator::TranslateWheel(const SDL_MouseWheelEvent& event,
@@ -327,7 +316,7 @@ void MessageTranslator::ReleaseHeldKeys(std::deque<WindowMessage>& out) {
     const bool button = virtualKey == VK_LBUTTON || virtualKey == VK_RBUTTON ||
                         virtualKey == VK_MBUTTON || virtualKey == VK_XBUTTON1 ||
                         virtualKey == VK_XBUTTON2;
-    out.push_back(button ? WindowMessage::MouseButtonUp(virtualKey, pointer_)
+    out.push_back(button ? WindowMessage::MouseButtonUp(virtualKey, lastButtonCursor_)
                          : WindowMessage::KeyUp(virtualKey, IsSystemKey(virtualKey, KMOD_NONE)));
   }
   leftAltDown_ = false;

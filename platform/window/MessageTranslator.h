@@ -15,7 +15,8 @@ namespace platform {
 // translation depends on: which keys are held (one entry per virtual-key
 // code), so that every release follows its press, the geometry last
 // reported, so that unchanged geometry is not reported again, and where the
-// pointer is, so that a button's message says where it went down or up.
+// window system saw the last button, so that a button's message says where
+// the pointer was.
 class MessageTranslator {
  public:
   explicit MessageTranslator(uint32_t windowId);
@@ -28,18 +29,12 @@ class MessageTranslator {
 
   bool IsKeyDown(uint8_t virtualKey) const { return keyDown_[virtualKey]; }
 
-  // The desktop position SDL's window-relative pointer position is measured
-  // from. SDL measures the pointer again only when it moves, so after the
-  // window moved under a still pointer this is where the window was before.
-  IntPoint PointerOrigin() const { return pointerOriginKnown_ ? pointerOrigin_ : origin_; }
-
  private:
   void TranslateWindowEvent(const SDL_WindowEvent& event, std::deque<WindowMessage>& out);
   void TranslateNativeMessage(const SDL_Event& event, std::deque<WindowMessage>& out);
   void TranslateKeyDown(const SDL_KeyboardEvent& event, std::deque<WindowMessage>& out);
   void TranslateKeyUp(const SDL_KeyboardEvent& event, std::deque<WindowMessage>& out);
   void TranslateText(const SDL_TextInputEvent& event, std::deque<WindowMessage>& out);
-  void TranslateMotion(const SDL_MouseMotionEvent& event);
   void TranslateButton(const SDL_MouseButtonEvent& event, std::deque<WindowMessage>& out);
   void TranslateWheel(const SDL_MouseWheelEvent& event, std::deque<WindowMessage>& out);
   void ReportMove(IntPoint origin, std::deque<WindowMessage>& out);
@@ -55,11 +50,13 @@ class MessageTranslator {
   IntPoint origin_;
   bool sizeKnown_ = false;
   IntSize size_;
-  bool pointerOriginKnown_ = false;
-  IntPoint pointerOrigin_;
-  // On the desktop, at the last motion or button; a release made up at
-  // focus loss happens there.
-  IntPoint pointer_;
+  // On the desktop, from the window system's message of the button SDL
+  // reports next, where it has one.
+  bool nativeButtonCursorKnown_ = false;
+  IntPoint nativeButtonCursor_;
+  // On the desktop, at the last button; a release made up at focus loss
+  // happens there.
+  IntPoint lastButtonCursor_;
 };
 
 }  // namespace platform

@@ -37,6 +37,18 @@ bool IsWindowManagerRunning(Display* display) {
   return found;
 }
 
+// The window system's message an SDL event passes on, or null.
+const XEvent* X11MessageOf(const SDL_Event& event) {
+  if (event.type != SDL_SYSWMEVENT || event.syswm.msg == nullptr ||
+      event.syswm.msg->subsystem != SDL_SYSWM_X11) {
+    return nullptr;
+  }
+  return &event.syswm.msg->msg.x11.event;
+}
+
+// X11 reports the wheel's notches as presses of buttons 4 to 7.
+bool IsWheelButton(unsigned int button) { return button >= 4 && button <= 7; }
+
 }  // namespace
 
 void CoverDisplayWithoutWindowManager(SDL_Window* window) {
@@ -96,16 +108,27 @@ void SetNativeClassName(SDL_Window* window, const std::string& className) {
 void ListenToNativeMessages() { SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE); }
 
 bool NativeResize(const SDL_Event& event, SDL_Window* window, IntSize& size) {
+  const XEvent* message = X11MessageOf(event);
   SDL_SysWMinfo info;
-  if (event.type != SDL_SYSWMEVENT || event.syswm.msg == nullptr ||
-      event.syswm.msg->subsystem != SDL_SYSWM_X11 || !X11Info(window, info)) {
+  if (message == nullptr || message->type != ConfigureNotify || !X11Info(window, info) ||
+      message->xconfigure.window != info.info.x11.window) {
     return false;
   }
-  const XEvent& message = event.syswm.msg->msg.x11.event;
-  if (message.type != ConfigureNotify || message.xconfigure.window != info.info.x11.window) {
+  size = {message->xconfigure.width, message->xconfigure.height};
+  return true;
+}
+
+bool NativeButtonCursor(const SDL_Event& event, SDL_Window* window, IntPoint& cursor) {
+  const XEvent* message = X11MessageOf(event);
+  if (message == nullptr || (message->type != ButtonPress && message->type != ButtonRelease) ||
+      IsWheelButton(message->xbutton.button)) {
     return false;
   }
-  size = {message.xconfigure.width, message.xconfigure.height};
+  SDL_SysWMinfo info;
+  if (!X11Info(window, info) || message->xbutton.window != info.info.x11.window) {
+    return false;
+  }
+  cursor = {message->xbutton.x_root, message->xbutton.y_root};
   return true;
 }
 

@@ -42,4 +42,13 @@ void ListenToNativeMessages();
 // changed; its new size in size.
 bool NativeResize(const SDL_Event& event, SDL_Window* window, IntSize& size);
 
+// SDL gives a mouse button the pointer's position as it last measured it in
+// the window, which it does only when the pointer moves: after the window
+// moved or changed mode under a still pointer, that position belongs to
+// where the window was. The window system's own message of the button comes
+// just before SDL's and says where on the desktop the pointer was.
+// Whether the event is that message for a button (not the wheel) in the
+// window; the pointer's place on the desktop in cursor.
+bool NativeButtonCursor(const SDL_Event& event, SDL_Window* window, IntPoint& cursor);
+
 }  // namespace platform

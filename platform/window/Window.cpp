@@ -184,7 +184,7 @@ IntPoint Window::CursorScreenPosition() const {
     return position;
   }
   SDL_GetMouseState(&position.x, &position.y);
-  const IntPoint origin = translator_.PointerOrigin();
+  const IntPoint origin = ClientOrigin();
   return {origin.x + position.x, origin.y + position.y};
 }
 

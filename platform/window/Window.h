@@ -78,8 +78,9 @@ class Window {
   void RaiseAndFocus();
   bool HasFocus() const;
 
-  // The mouse cursor's position on the desktop, also right after the window
-  // moved or changed size or mode under a still pointer.
+  // The mouse cursor's position on the desktop. Where the window system
+  // tells it (X11), also right after the window moved or changed size or
+  // mode under a still pointer.
   IntPoint CursorScreenPosition() const;
   // Shows the cursor over the window; null shows the standard arrow.
   void ShowCursor(const Cursor* cursor);

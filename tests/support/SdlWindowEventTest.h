@@ -61,15 +61,6 @@ class SdlWindowEventTest : public ::testing::Test {
     Push(event);
   }
 
-  void PushMotion(int x, int y) const {
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.windowID = WindowId();
-    event.motion.x = x;
-    event.motion.y = y;
-    Push(event);
-  }
-
   void PushWheel(int notches, float precise, Uint32 direction = SDL_MOUSEWHEEL_NORMAL) const {
     SDL_Event event{};
     event.type = SDL_MOUSEWHEEL;

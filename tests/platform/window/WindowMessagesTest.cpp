@@ -131,19 +131,6 @@ TEST_F(WindowMessagesTest, MovesAndSizesAreReportedWhenTheyChange) {
   EXPECT_EQ(Drain(), (Messages{M::Size({0, 0}), M::Size({640, 400})}));
 }
 
-// SDL measures the pointer against the window only when it moves: after the
-// window moved under a still pointer, a button carries the old measure, which
-// belongs to where the window was.
-TEST_F(WindowMessagesTest, AButtonSaysWhereOnTheDesktopThePointerWasAlsoAfterTheWindowMoved) {
-  PushMotion(30, 40);
-  PushWindowEvent(SDL_WINDOWEVENT_MOVED, 400, 300);
-  PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 30, 40);
-  PushMotion(31, 40);
-  PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 31, 40);
-  EXPECT_EQ(Drain(), (Messages{M::Move({400, 300}), M::MouseButtonDown(VK_LBUTTON, {130, 90}),
-                               M::MouseButtonUp(VK_LBUTTON, {431, 340})}));
-}
-
 // Releases come only after their press; losing the focus releases what is
 // held first, and SDL's own release after it is not reported again.
 TEST_F(WindowMessagesTest, LosingTheFocusReleasesHeldKeysFirst) {

@@ -5,6 +5,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/modules/application/UlvoApplicationBasic_Win32.h"
 #include "platform/window/Window.h"
 #include "tests/engine/modules/ModuleTestSupport.h"
@@ -18,6 +20,7 @@
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 
 namespace {
 
@@ -139,13 +142,26 @@ TEST_F(XServerWindowTest, AWindowMovedUnderAStillPointerReadsThePointersTruePlac
   m_application->ClientToWindowOffset(read.x, read.y, client.x, client.y);
   EXPECT_EQ(client, IntVector2(110, 90));
 
-  SDL_Event press{};
-  press.button = {SDL_MOUSEBUTTONDOWN, 0, SDL_GetWindowID(NativeWindow()), 0, SDL_BUTTON_LEFT, SDL_PRESSED, 1, 0, 0, 0};
-  SDL_GetMouseState(&press.button.x, &press.button.y);  // as SDL would send it
-  ASSERT_EQ(SDL_PushEvent(&press), 1);
-  platform::WindowMessage message;
-  ASSERT_TRUE(window.PollMessage(message));
-  EXPECT_EQ(message.cursor, (platform::IntPoint{pointer.x, pointer.y}));
+  Display* const server = XOpenDisplay(s_display.c_str());
+  ASSERT_NE(server, nullptr);
+  XTestFakeButtonEvent(server, 1, True, CurrentTime);
+  XTestFakeButtonEvent(server, 1, False, CurrentTime);
+  XSync(server, False);
+  XCloseDisplay(server);
+  std::vector<platform::WindowMessage> buttons;
+  for (int frame = 0; frame < 100 && buttons.size() < 2; ++frame) {
+    SDL_WaitEventTimeout(nullptr, 20);
+    for (platform::WindowMessage message; window.PollMessage(message);) {
+      if (message.type == platform::WindowMessageType::MouseButtonDown ||
+          message.type == platform::WindowMessageType::MouseButtonUp) {
+        buttons.push_back(message);
+      }
+    }
+  }
+  ASSERT_EQ(buttons.size(), 2u);
+  for (const platform::WindowMessage& button : buttons) {
+    EXPECT_EQ(button.cursor, (platform::IntPoint{pointer.x, pointer.y}));
+  }
 }
 
 // The game's own cursor (from the data folder) replaces the arrow inside
