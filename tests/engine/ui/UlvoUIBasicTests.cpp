@@ -20,10 +20,7 @@ class FakeInput : public UlvoInputInterface {
     x = mouseX;
     y = mouseY;
   }
-  void SetCursorScreenPosition(const IntVector2& position) override {
-    mouseX = position.x;
-    mouseY = position.y;
-  }
+  void SetCursorScreenPosition(const IntVector2&) override {}
   int mouseX = 0;
   int mouseY = 0;
 };
