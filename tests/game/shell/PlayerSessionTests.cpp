@@ -45,7 +45,25 @@ const std::vector<std::string> SHUTDOWN_LINES = {
     "AchievementSystem Shutdown started.", "AchievementSystem Shutodwn completed.", "SteamInterface Shutdown begun.",
     "SteamInterface Shutdown complete.\n::: Shutdown : UlvoCommandConsole (starting)"};
 
-class PlayerSessionTest : public PlayerSession {};
+class PlayerSessionTest : public PlayerSession {
+protected:
+    // A new game, from the title to the first puzzle of Beginnings, past its
+    // how-to-play page; that puzzle in played.
+    void PlayTheFirstPuzzle(const Puzzle** played = nullptr)
+    {
+        ASSERT_NO_FATAL_FAILURE(StartGame());
+        ASSERT_NO_FATAL_FAILURE(Clicks({"PlayButton", "OceanCampaignRegionButton", "BeginningsCampaignNodeButton"}));
+        ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleSetWindow"));
+        BaseWidget* first = FindShown(FindShown(TopWindow(), "HomeworkPuzzlesGroup"), "PlayPuzzle");
+        ASSERT_NE(first, nullptr);
+        if (played != nullptr) {
+            *played = first->GetProperty<Puzzle*>("OnActivationEventNameProperty");
+        }
+        ASSERT_NO_FATAL_FAILURE(Click(*first));
+        ASSERT_NO_FATAL_FAILURE(Click("HowToPlayWindowBackButton"));
+        ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleWindow"));
+    }
+};
 
 TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNextStart)
 {
@@ -116,15 +134,8 @@ TEST_F(PlayerSessionTest, ANewPlayerSolvesTheFirstPuzzleAndFindsItSolvedOnTheNex
 // once.
 TEST_F(PlayerSessionTest, APuzzleSolvedAsTheGameEndsIsSavedGradedOnce)
 {
-    ASSERT_NO_FATAL_FAILURE(StartGame());
-    ASSERT_NO_FATAL_FAILURE(Clicks({"PlayButton", "OceanCampaignRegionButton", "BeginningsCampaignNodeButton"}));
-    ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleSetWindow"));
-    BaseWidget* first = FindShown(FindShown(TopWindow(), "HomeworkPuzzlesGroup"), "PlayPuzzle");
-    ASSERT_NE(first, nullptr);
-    const Puzzle* puzzle = first->GetProperty<Puzzle*>("OnActivationEventNameProperty");
-    ASSERT_NO_FATAL_FAILURE(Click(*first));
-    ASSERT_NO_FATAL_FAILURE(Click("HowToPlayWindowBackButton"));
-    ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleWindow"));
+    const Puzzle* puzzle = nullptr;
+    ASSERT_NO_FATAL_FAILURE(PlayTheFirstPuzzle(&puzzle));
     ASSERT_NO_FATAL_FAILURE(PlaceTheAnswer());
     ASSERT_EQ(puzzle->GetProgress()->GetState(), PUZZLE_STATE_SOLVED) << "the solve is still on display";
     FireGlobalEvent("QuitGameEvent");
@@ -208,12 +219,7 @@ std::vector<std::string> ReadLessonPanel()
 // the pointer, which rests on a corner candidate.
 TEST_F(PlayerSessionTest, APressActsWhereThePointerIsAsItHappens)
 {
-    ASSERT_NO_FATAL_FAILURE(StartGame());
-    ASSERT_NO_FATAL_FAILURE(Clicks({"PlayButton", "OceanCampaignRegionButton", "BeginningsCampaignNodeButton"}));
-    ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleSetWindow"));
-    ASSERT_NO_FATAL_FAILURE(Click(*FindShown(FindShown(TopWindow(), "HomeworkPuzzlesGroup"), "PlayPuzzle")));
-    ASSERT_NO_FATAL_FAILURE(Click("HowToPlayWindowBackButton"));
-    ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleWindow"));
+    ASSERT_NO_FATAL_FAILURE(PlayTheFirstPuzzle());
     const BoardView view = Game().GetActivePuzzleView()->GetBoardViews().front();
     const Board& board = *view.board;
     const Square& corner = board.GetSquare(0, 0);
@@ -252,12 +258,7 @@ TEST_F(PlayerSessionTest, APressActsWhereThePointerIsAsItHappens)
 // with no lesson dialog in the way. Space turns the tutorial's pages.
 TEST_F(PlayerSessionTest, TheLessonBesideTheBoardIsBackAfterTheTutorial)
 {
-    ASSERT_NO_FATAL_FAILURE(StartGame());
-    ASSERT_NO_FATAL_FAILURE(Clicks({"PlayButton", "OceanCampaignRegionButton", "BeginningsCampaignNodeButton"}));
-    ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleSetWindow"));
-    ASSERT_NO_FATAL_FAILURE(Click(*FindShown(FindShown(TopWindow(), "HomeworkPuzzlesGroup"), "PlayPuzzle")));
-    ASSERT_NO_FATAL_FAILURE(Click("HowToPlayWindowBackButton"));
-    ASSERT_NO_FATAL_FAILURE(WaitFor("PuzzleWindow"));
+    ASSERT_NO_FATAL_FAILURE(PlayTheFirstPuzzle());
     const std::vector<std::string> lesson = ReadLessonPanel();
     ASSERT_FALSE(lesson.empty()) << "a new player's first puzzle comes with a lesson";
     // A tip taken at a location counts toward it.
