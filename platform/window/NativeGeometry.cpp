@@ -132,4 +132,22 @@ bool NativeButtonCursor(const SDL_Event& event, SDL_Window* window, IntPoint& cu
   return true;
 }
 
+bool NativePointerPosition(SDL_Window* window, IntPoint& cursor) {
+  SDL_SysWMinfo info;
+  if (!X11Info(window, info)) {
+    return false;
+  }
+  ::Window root = None;
+  ::Window child = None;
+  IntPoint onDesktop;
+  IntPoint inWindow;
+  unsigned int buttons = 0;
+  if (XQueryPointer(info.info.x11.display, info.info.x11.window, &root, &child, &onDesktop.x,
+                    &onDesktop.y, &inWindow.x, &inWindow.y, &buttons) != True) {
+    return false;
+  }
+  cursor = onDesktop;
+  return true;
+}
+
 }  // namespace platform

@@ -51,4 +51,12 @@ bool NativeResize(const SDL_Event& event, SDL_Window* window, IntSize& size);
 // window; the pointer's place on the desktop in cursor.
 bool NativeButtonCursor(const SDL_Event& event, SDL_Window* window, IntPoint& cursor);
 
+// SDL's record of where the pointer is follows the device's own motion and
+// SDL's own warps, and its measure in the window changes only when the
+// pointer moves over it: neither sees a pointer that another program placed,
+// nor a window that moved under a still pointer. The window system knows.
+// Whether it could be asked (the pointer on the window's screen); the
+// pointer's place on the desktop in cursor.
+bool NativePointerPosition(SDL_Window* window, IntPoint& cursor);
+
 }  // namespace platform

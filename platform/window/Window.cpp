@@ -6,21 +6,12 @@
 
 #include <SDL.h>
 
-#include <cstring>
-
 namespace platform {
 
 namespace {
 
 Uint32 FullscreenFlags(DisplayMode mode) {
   return mode == DisplayMode::FullscreenDesktop ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-}
-
-// Only X11 asks the window system where the cursor is; other drivers know
-// only its last position measured in one of the process's windows.
-bool HasGlobalCursorPosition() {
-  const char* driver = SDL_GetCurrentVideoDriver();
-  return driver != nullptr && std::strcmp(driver, "x11") == 0;
 }
 
 // The first display's bounds, with the video system started for the
@@ -179,8 +170,7 @@ bool Window::HasFocus() const {
 
 IntPoint Window::CursorScreenPosition() const {
   IntPoint position;
-  if (HasGlobalCursorPosition()) {
-    SDL_GetGlobalMouseState(&position.x, &position.y);
+  if (NativePointerPosition(window_, position)) {
     return position;
   }
   SDL_GetMouseState(&position.x, &position.y);

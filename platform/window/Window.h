@@ -79,8 +79,8 @@ class Window {
   bool HasFocus() const;
 
   // The mouse cursor's position on the desktop. Where the window system
-  // tells it (X11), also right after the window moved or changed size or
-  // mode under a still pointer.
+  // tells it (X11), wherever the pointer is, whatever moved it: a device,
+  // another program, or the window moving or changing mode under it.
   IntPoint CursorScreenPosition() const;
   // Shows the cursor over the window; null shows the standard arrow.
   void ShowCursor(const Cursor* cursor);

@@ -216,7 +216,8 @@ std::vector<std::string> ReadLessonPanel()
 
 // A press in the frame of the pointer's jump onto its target, as a pen or a
 // touch screen gives it, acts on the target: not where the last frame left
-// the pointer, which rests on a corner candidate.
+// the pointer, which rests on a corner candidate. A release acts where it
+// happens too: a pen lifted beside a button takes back its press.
 TEST_F(PlayerSessionTest, APressActsWhereThePointerIsAsItHappens)
 {
     ASSERT_NO_FATAL_FAILURE(PlayTheFirstPuzzle());
@@ -228,26 +229,35 @@ TEST_F(PlayerSessionTest, APressActsWhereThePointerIsAsItHappens)
     const auto candidate = [&view, &board](const Square& square, unsigned value) {
         return OnScreen(view, board.ComputeBoundsForCandidate(square, static_cast<int>(value) - 1));
     };
+    const AABB2 tip = FindShown(TopWindow(), "HintButton")->GetBounds();
+    const Vector2 besideTheTip(tip.maxs.x + (tip.maxs.y - tip.mins.y), tip.CalcCenter().y);
     const PlayerAchievements& achievements = Game().GetProfileManager().GetActiveProfile()->GetAchievements();
+    const auto tipsTaken = [&achievements] { return achievements.hintsTakenPerLocation.count("Beginnings"); };
     const struct {
         const char* target;
-        Vector2 point;
+        Vector2 press;
+        Vector2 release;
         Uint8 button;
-        std::function<bool()> acted;
+        std::function<bool()> expected;
     } rows[] = {
-        {"the Solving Tip button", FindShown(TopWindow(), "HintButton")->GetBounds().CalcCenter(), SDL_BUTTON_LEFT,
-         [&achievements] { return achievements.hintsTakenPerLocation.count("Beginnings") == 1; }},
-        {"a candidate to place", candidate(centre, centre.solutionValue), SDL_BUTTON_LEFT,
-         [&board, &centre] { return board.GetSquareValue(centre) == centre.solutionValue; }},
-        {"a candidate to cross out", candidate(other, other.solutionValue), SDL_BUTTON_RIGHT,
+        {"the Solving Tip button, lifted beside it", tip.CalcCenter(), besideTheTip, SDL_BUTTON_LEFT,
+         [&tipsTaken] { return tipsTaken() == 0; }},
+        {"the Solving Tip button", tip.CalcCenter(), tip.CalcCenter(), SDL_BUTTON_LEFT,
+         [&tipsTaken] { return tipsTaken() == 1; }},
+        {"a candidate to place", candidate(centre, centre.solutionValue), candidate(centre, centre.solutionValue),
+         SDL_BUTTON_LEFT, [&board, &centre] { return board.GetSquareValue(centre) == centre.solutionValue; }},
+        {"a candidate to cross out", candidate(other, other.solutionValue), candidate(other, other.solutionValue),
+         SDL_BUTTON_RIGHT,
          [&board, &other] { return board.IsSquareFlagSet(2, 2, static_cast<int>(other.solutionValue) - 1); }},
     };
     for (const auto& row : rows) {
         ASSERT_NO_FATAL_FAILURE(MoveMouse(candidate(corner, 1)));
-        WarpMouse(row.point);
-        ASSERT_NO_FATAL_FAILURE(PressMouseButton(row.button));
+        WarpMouse(row.press);
+        ASSERT_NO_FATAL_FAILURE(Push({ButtonEvent(SDL_MOUSEBUTTONDOWN, row.button)}));
+        WarpMouse(row.release);
+        ASSERT_NO_FATAL_FAILURE(Push({ButtonEvent(SDL_MOUSEBUTTONUP, row.button)}));
         Frames(SETTLE_FRAMES);
-        EXPECT_TRUE(row.acted()) << row.target;
+        EXPECT_TRUE(row.expected()) << row.target;
         EXPECT_EQ(board.GetSquareValue(corner), 0u) << row.target;
         EXPECT_FALSE(board.IsSquareFlagSet(0, 0, 0)) << row.target;
     }

@@ -164,6 +164,27 @@ TEST_F(XServerWindowTest, AWindowMovedUnderAStillPointerReadsThePointersTruePlac
   }
 }
 
+// Another program places the pointer (a remote control, an accessibility
+// tool, xdotool): no device moved it, and SDL's record of it stays where it
+// was, yet the next frame reads it where it is.
+TEST_F(XServerWindowTest, APointerPlacedByAnotherProgramIsReadWhereItIs) {
+  ASSERT_TRUE(MovePointerTo(200, 150));
+  Display* const other = XOpenDisplay(s_display.c_str());
+  ASSERT_NE(other, nullptr);
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  ASSERT_EQ(SDL_GetWindowWMInfo(NativeWindow(), &info), SDL_TRUE) << SDL_GetError();
+  XWarpPointer(other, None, info.info.x11.window, 0, 0, 0, 0, 330, 240);
+  XSync(other, False);
+  XCloseDisplay(other);
+  m_application->Update();
+  IntVector2 read;
+  ASSERT_TRUE(m_application->GetCursorScreenPosition(read));
+  IntVector2 client;
+  m_application->ClientToWindowOffset(read.x, read.y, client.x, client.y);
+  EXPECT_EQ(client, IntVector2(330, 240));
+}
+
 // The game's own cursor (from the data folder) replaces the arrow inside
 // the client area, except within 10 pixels of its edge.
 TEST_F(XServerWindowTest, ThePaintBrushCursorReplacesTheArrowInsideTheClientArea) {
