@@ -192,10 +192,11 @@ void MessageTranslator::TranslateNativeMessage(const SDL_Event& event,
                                                std::deque<WindowMessage>& out) {
   SDL_Window* window = SDL_GetWindowFromID(windowId_);
   IntSize size;
+  IntPoint cursor;
   if (NativeResize(event, window, size)) {
     ReportSize(size, out);
-  } else if (NativeButtonCursor(event, window, nativeButtonCursor_)) {
-    nativeButtonCursorKnown_ = true;
+  } else if (NativeButtonCursor(event, window, cursor)) {
+    nativeButtonCursor_ = cursor;
   }
 }
 
@@ -266,9 +267,8 @@ void MessageTranslator::TranslateButton(const SDL_MouseButtonEvent& event,
     return;
   }
   keyDown_[button] = down;
-  lastButtonCursor_ = nativeButtonCursorKnown_ ? nativeButtonCursor_
-                                               : IntPoint{origin_.x + event.x, origin_.y + event.y};
-  nativeButtonCursorKnown_ = false;
+  lastButtonCursor_ = nativeButtonCursor_.value_or(IntPoint{origin_.x + event.x, origin_.y + event.y});
+  nativeButtonCursor_.reset();
   out.push_back(down ? WindowMessage::MouseButtonDown(button, lastButtonCursor_)
                      : WindowMessage::MouseButtonUp(button, lastButtonCursor_));
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
 
 namespace platform {
 
@@ -52,8 +53,7 @@ class MessageTranslator {
   IntSize size_;
   // On the desktop, from the window system's message of the button SDL
   // reports next, where it has one.
-  bool nativeButtonCursorKnown_ = false;
-  IntPoint nativeButtonCursor_;
+  std::optional<IntPoint> nativeButtonCursor_;
   // On the desktop, at the last button; a release made up at focus loss
   // happens there.
   IntPoint lastButtonCursor_;

@@ -230,7 +230,10 @@ TEST_F(PlayerSessionTest, APressActsWhereThePointerIsAsItHappens)
         return OnScreen(view, board.ComputeBoundsForCandidate(square, static_cast<int>(value) - 1));
     };
     const AABB2 tip = FindShown(TopWindow(), "HintButton")->GetBounds();
-    const Vector2 besideTheTip(tip.maxs.x + (tip.maxs.y - tip.mins.y), tip.CalcCenter().y);
+    const Vector2 onTheTip = tip.CalcCenter();
+    const Vector2 besideTheTip(tip.maxs.x + (tip.maxs.y - tip.mins.y), onTheTip.y);
+    const Vector2 centreAnswer = candidate(centre, centre.solutionValue);
+    const Vector2 otherAnswer = candidate(other, other.solutionValue);
     const PlayerAchievements& achievements = Game().GetProfileManager().GetActiveProfile()->GetAchievements();
     const auto tipsTaken = [&achievements] { return achievements.hintsTakenPerLocation.count("Beginnings"); };
     const struct {
@@ -240,14 +243,12 @@ TEST_F(PlayerSessionTest, APressActsWhereThePointerIsAsItHappens)
         Uint8 button;
         std::function<bool()> expected;
     } rows[] = {
-        {"the Solving Tip button, lifted beside it", tip.CalcCenter(), besideTheTip, SDL_BUTTON_LEFT,
+        {"the Solving Tip button, lifted beside it", onTheTip, besideTheTip, SDL_BUTTON_LEFT,
          [&tipsTaken] { return tipsTaken() == 0; }},
-        {"the Solving Tip button", tip.CalcCenter(), tip.CalcCenter(), SDL_BUTTON_LEFT,
-         [&tipsTaken] { return tipsTaken() == 1; }},
-        {"a candidate to place", candidate(centre, centre.solutionValue), candidate(centre, centre.solutionValue),
-         SDL_BUTTON_LEFT, [&board, &centre] { return board.GetSquareValue(centre) == centre.solutionValue; }},
-        {"a candidate to cross out", candidate(other, other.solutionValue), candidate(other, other.solutionValue),
-         SDL_BUTTON_RIGHT,
+        {"the Solving Tip button", onTheTip, onTheTip, SDL_BUTTON_LEFT, [&tipsTaken] { return tipsTaken() == 1; }},
+        {"a candidate to place", centreAnswer, centreAnswer, SDL_BUTTON_LEFT,
+         [&board, &centre] { return board.GetSquareValue(centre) == centre.solutionValue; }},
+        {"a candidate to cross out", otherAnswer, otherAnswer, SDL_BUTTON_RIGHT,
          [&board, &other] { return board.IsSquareFlagSet(2, 2, static_cast<int>(other.solutionValue) - 1); }},
     };
     for (const auto& row : rows) {

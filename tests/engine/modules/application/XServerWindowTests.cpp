@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "engine/modules/application/UlvoApplicationBasic_Win32.h"
@@ -67,11 +68,26 @@ class XServerWindowTest : public ::testing::Test {
     return IntVector2(attributes.width, attributes.height);
   }
 
+  // The game's connection to the X server and its window there.
+  void GetServerWindow(SDL_SysWMinfo& info) const {
+    SDL_VERSION(&info.version);
+    ASSERT_EQ(SDL_GetWindowWMInfo(NativeWindow(), &info), SDL_TRUE) << SDL_GetError();
+  }
+
+  // Acts on the server as another program does, on a connection of its
+  // own; the server has carried it out when this returns.
+  void AsAnotherClient(const std::function<void(Display*)>& act) const {
+    Display* const other = XOpenDisplay(s_display.c_str());
+    ASSERT_NE(other, nullptr);
+    act(other);
+    XSync(other, False);
+    XCloseDisplay(other);
+  }
+
   // Resizes the window as a window manager would, on its own.
   void ResizeOnTheServer(int width, int height) const {
     SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    ASSERT_EQ(SDL_GetWindowWMInfo(NativeWindow(), &info), SDL_TRUE) << SDL_GetError();
+    ASSERT_NO_FATAL_FAILURE(GetServerWindow(info));
     XResizeWindow(info.info.x11.display, info.info.x11.window, width, height);
     XSync(info.info.x11.display, False);
   }
@@ -112,8 +128,7 @@ class XServerWindowTest : public ::testing::Test {
 // Set before the window is first shown; the instance name stays SDL's.
 TEST_F(XServerWindowTest, TheWindowSystemKnowsTheWindowByTheEngineClass) {
   SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  ASSERT_EQ(SDL_GetWindowWMInfo(NativeWindow(), &info), SDL_TRUE) << SDL_GetError();
+  ASSERT_NO_FATAL_FAILURE(GetServerWindow(info));
   XClassHint hint{};
   ASSERT_NE(XGetClassHint(info.info.x11.display, info.info.x11.window, &hint), 0);
   EXPECT_STREQ(hint.res_class, "Ulvo Game Engine Window Class");
@@ -142,12 +157,10 @@ TEST_F(XServerWindowTest, AWindowMovedUnderAStillPointerReadsThePointersTruePlac
   m_application->ClientToWindowOffset(read.x, read.y, client.x, client.y);
   EXPECT_EQ(client, IntVector2(110, 90));
 
-  Display* const server = XOpenDisplay(s_display.c_str());
-  ASSERT_NE(server, nullptr);
-  XTestFakeButtonEvent(server, 1, True, CurrentTime);
-  XTestFakeButtonEvent(server, 1, False, CurrentTime);
-  XSync(server, False);
-  XCloseDisplay(server);
+  ASSERT_NO_FATAL_FAILURE(AsAnotherClient([](Display* server) {
+    XTestFakeButtonEvent(server, 1, True, CurrentTime);
+    XTestFakeButtonEvent(server, 1, False, CurrentTime);
+  }));
   std::vector<platform::WindowMessage> buttons;
   for (int frame = 0; frame < 100 && buttons.size() < 2; ++frame) {
     SDL_WaitEventTimeout(nullptr, 20);
@@ -169,14 +182,11 @@ TEST_F(XServerWindowTest, AWindowMovedUnderAStillPointerReadsThePointersTruePlac
 // was, yet the next frame reads it where it is.
 TEST_F(XServerWindowTest, APointerPlacedByAnotherProgramIsReadWhereItIs) {
   ASSERT_TRUE(MovePointerTo(200, 150));
-  Display* const other = XOpenDisplay(s_display.c_str());
-  ASSERT_NE(other, nullptr);
   SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  ASSERT_EQ(SDL_GetWindowWMInfo(NativeWindow(), &info), SDL_TRUE) << SDL_GetError();
-  XWarpPointer(other, None, info.info.x11.window, 0, 0, 0, 0, 330, 240);
-  XSync(other, False);
-  XCloseDisplay(other);
+  ASSERT_NO_FATAL_FAILURE(GetServerWindow(info));
+  ASSERT_NO_FATAL_FAILURE(AsAnotherClient([&info](Display* other) {
+    XWarpPointer(other, None, info.info.x11.window, 0, 0, 0, 0, 330, 240);
+  }));
   m_application->Update();
   IntVector2 read;
   ASSERT_TRUE(m_application->GetCursorScreenPosition(read));
@@ -229,15 +239,12 @@ TEST_F(XServerWindowTest, AFullScreenSwitchIsLaidOutForTheSizeTheWindowGets) {
 // right, top, bottom); back in a window, the game's window takes it in.
 TEST_F(XServerWindowTest, AWindowManagersFrameIsTakenInWhenTheWindowIsPlaced) {
   SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  ASSERT_EQ(SDL_GetWindowWMInfo(NativeWindow(), &info), SDL_TRUE) << SDL_GetError();
-  Display* const manager = XOpenDisplay(s_display.c_str());
-  ASSERT_NE(manager, nullptr);
-  const long extents[] = {8, 8, 30, 8};
-  XChangeProperty(manager, info.info.x11.window, XInternAtom(manager, "_NET_FRAME_EXTENTS", False),
-                  XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(extents), 4);
-  XSync(manager, False);
-  XCloseDisplay(manager);
+  ASSERT_NO_FATAL_FAILURE(GetServerWindow(info));
+  ASSERT_NO_FATAL_FAILURE(AsAnotherClient([&info](Display* manager) {
+    const long extents[] = {8, 8, 30, 8};
+    XChangeProperty(manager, info.info.x11.window, XInternAtom(manager, "_NET_FRAME_EXTENTS", False),
+                    XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(extents), 4);
+  }));
   XSync(info.info.x11.display, False);  // the change's notice is queued for the game
   SDL_PumpEvents();
   m_application->SetWindowed();
